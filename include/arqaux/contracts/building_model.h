@@ -1,0 +1,6 @@
+#ifndef ARQAUX_CONTRACTS_BUILDING_MODEL_H_
+#define ARQAUX_CONTRACTS_BUILDING_MODEL_H_
+
+#include "arqaux/contracts/utility.h"
+
+#endif  // ARQAUX_CONTRACTS_BUILDING_MODEL_H_

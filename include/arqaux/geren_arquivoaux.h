@@ -1,0 +1,159 @@
+// TGeren_ArquivoAux: the one file manager of the library. It keeps a registry
+// of numbered files and reads and writes every format of the application.
+// Operations that take a stream number select that file first (reopening it
+// if it was closed to free a handle); the others act on the current stream.
+#ifndef ARQAUX_GEREN_ARQUIVOAUX_H_
+#define ARQAUX_GEREN_ARQUIVOAUX_H_
+
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include "arqaux/contracts/building_model.h"
+#include "arqaux/contracts/hvac_model.h"
+#include "arqaux/contracts/internal_gains.h"
+#include "arqaux/contracts/renewable.h"
+#include "arqaux/contracts/utility.h"
+#include "arqaux/lista.h"
+#include "arqaux/records.h"
+
+#if defined(__GNUC__)
+#define ARQAUX_API __attribute__((visibility("default")))
+#else
+#define ARQAUX_API
+#endif
+
+// Longest path the registry keeps, plus its terminating NUL.
+constexpr int ARQAUX_TAM_CAMINHO = 300;
+
+// One registry entry. The file stays registered while closed; the mode is the
+// one of the first open, from which the reopen mode is derived.
+struct ARQAUX_API TArquivoAux {
+  FILE* Arquivo = nullptr;
+  bool Aberto = false;
+  int32_t Numero = 0;
+  char Modo[16] = {};
+  char Caminho[ARQAUX_TAM_CAMINHO] = {};
+  // The stdio buffer given to the stream while it is open.
+  std::unique_ptr<char[]> Buffer;
+
+  TArquivoAux() = default;
+  TArquivoAux(const TArquivoAux&) = delete;
+  TArquivoAux& operator=(const TArquivoAux&) = delete;
+  ~TArquivoAux();
+};
+
+// Packed file date and time, low bits first: seconds/2, minutes, hours, day,
+// month, years since 1980.
+struct ftime {
+  unsigned ft_tsec : 5;
+  unsigned ft_min : 6;
+  unsigned ft_hour : 5;
+  unsigned ft_day : 5;
+  unsigned ft_month : 4;
+  unsigned ft_year : 7;
+};
+static_assert(sizeof(ftime) == 4, "ftime is one packed 32-bit word");
+
+class ARQAUX_API TGeren_ArquivoAux {
+ public:
+  TGeren_ArquivoAux();
+  // Deletes the registry and its entries; streams still open are not closed.
+  ~TGeren_ArquivoAux();
+  TGeren_ArquivoAux(const TGeren_ArquivoAux&) = delete;
+  TGeren_ArquivoAux& operator=(const TGeren_ArquivoAux&) = delete;
+
+  // ---- Open-file registry ----
+
+  // Opens path with mode. With a null entry the file is registered as a new
+  // stream; otherwise entry (a closed registry entry) is reopened. Returns
+  // the registry's count afterwards, or 0 when the file cannot be opened
+  // (after closing the highest-numbered open file and trying once more).
+  int Abre_Arquivo(const char* caminho, const char* modo, TArquivoAux* entrada);
+  int Abre_Arquivo(const char* caminho, const char* modo);
+  // Makes entry's stream current, reopening it if closed; 0 when that fails.
+  int TrocaContexto_Arquivo(TArquivoAux* entrada);
+  // The mode a closed file is reopened with, so that its content is kept.
+  const char* RetornaTipoReabertura(const char* modo);
+  // Makes stream n current; numbers outside 1..count do nothing.
+  void Muda_Arquivo(int n);
+  // Closes stream n (0: the highest-numbered open one). The entry stays
+  // registered; closing the last open stream empties the registry.
+  void Fecha_Arquivo(int n);
+  void Fecha_Todos();
+  // Position of the highest-numbered open entry, 0 when none.
+  int Ultimo_Arquivo_Valido();
+  // Nearest open entry at or before position n, searching backwards around
+  // the registry; null when none is open.
+  TArquivoAux* Fechou_Todos(int n);
+  // True when the current stream's file is empty; a non-empty one is rewound.
+  bool Arquivo_Vazio();
+  FILE* ObtemArquivo();
+  // Number of registered entries (open or closed).
+  int Numero_Arquivos() const;
+
+  // ---- File services ----
+
+  bool ArquivoExiste(const char* caminho);
+  bool ApagaArquivo(const char* caminho);
+  bool DadosDoArquivo(const char* caminho, ftime* data);
+  void Salva_Texto_Generico(int n, const char* texto);
+  void Salva_Tabela_Equipamentos(const char* a, const char* b, const char* c, const char* d);
+  void Grava_Tempo(float valor);
+
+  // ---- Climate, soil and interior-climate input ----
+
+  // (end of climate input)
+
+  // ---- Zone condition streams ----
+
+  // (end of zone condition streams)
+
+  // ---- Controller-output and occupancy streams ----
+
+  // (end of controller-output streams)
+
+  // ---- Configuration text: schedules, internal gains, ventilation, zone PV ----
+
+  // (end of schedules, gains, ventilation, PV)
+
+  // ---- Room air-conditioning actuators and controls ----
+
+  // (end of actuators)
+
+ private:
+  // Selects stream n and returns its FILE*, or null when n is outside
+  // 1..count or the file could not be reopened. Every stream-number
+  // operation starts here and does nothing on null.
+  FILE* Seleciona_Arquivo(int n);
+  void Remove_Entrada(TArquivoAux* entrada);
+  void Esvazia_Registro();
+
+  // private: climate input
+
+  // private: zone condition and controller-output streams
+
+  // private: configuration text
+
+  // private: actuators
+
+  TLista<TArquivoAux>* Lista_Arquivos;
+  FILE* Arquivo_Atual;
+  // Entry of each stream number, beside the list, so that selecting a stream
+  // does not walk the list.
+  std::vector<TArquivoAux*> Indice;
+};
+
+// The library's single file manager.
+ARQAUX_API TGeren_ArquivoAux* Geren_ArqAux();
+
+// Unit hooks run at library load and unload. Initialize builds the manager on
+// the call that finds the reference counter at 0; Finalize destroys it on the
+// call that brings the counter back to 0.
+namespace Geren_arquivoaux {
+ARQAUX_API void Initialize();
+ARQAUX_API void Finalize();
+}  // namespace Geren_arquivoaux
+
+#endif  // ARQAUX_GEREN_ARQUIVOAUX_H_

@@ -1,0 +1,6 @@
+#ifndef ARQAUX_VERSION_H_
+#define ARQAUX_VERSION_H_
+
+#define ARQAUX_VERSION "0.1.0"
+
+#endif  // ARQAUX_VERSION_H_

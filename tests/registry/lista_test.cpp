@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <cstddef>
+
+#include <arqaux/lista.h>
+
+// Reads the private layout of the list and its node; the layout crosses
+// library boundaries, so it is checked field by field.
+struct TLista_Layout {
+  static size_t Cabeca() { return offsetof(TLista<int>, cabeca_); }
+  static size_t Contagem() { return offsetof(TLista<int>, n_elementos_); }
+  static size_t Possui() { return offsetof(TLista<int>, possui_); }
+  static size_t Dado() { return offsetof(TNo<int>, dado_); }
+  static size_t Proximo() { return offsetof(TNo<int>, proximo_); }
+  static size_t Anterior() { return offsetof(TNo<int>, anterior_); }
+};
+
+namespace {
+
+TEST(Lista, LayoutIsHeadCountOwnsAndDataNextPrev) {
+  EXPECT_EQ(TLista_Layout::Cabeca(), 0u);
+  EXPECT_EQ(TLista_Layout::Contagem(), sizeof(void*));
+  EXPECT_EQ(TLista_Layout::Possui(), sizeof(void*) + 4);
+  EXPECT_EQ(sizeof(TLista<int>), 2 * sizeof(void*));
+  EXPECT_EQ(TLista_Layout::Dado(), 0u);
+  EXPECT_EQ(TLista_Layout::Proximo(), sizeof(void*));
+  EXPECT_EQ(TLista_Layout::Anterior(), 2 * sizeof(void*));
+  EXPECT_EQ(sizeof(TNo<int>), 3 * sizeof(void*));
+}
+
+TEST(Lista, OneElementIsACircleOfItself) {
+  TLista<int> lista(false);
+  EXPECT_EQ(lista.R_No(1), nullptr);
+  int a = 1;
+  EXPECT_EQ(lista.Adiciona(&a), &a);
+  TNo<int>* no = lista.R_No(1);
+  ASSERT_NE(no, nullptr);
+  EXPECT_EQ(no->R_Proximo(), no);
+  EXPECT_EQ(no->R_Anterior(), no);
+  EXPECT_EQ(lista.R_No(2), no);
+  EXPECT_EQ(lista.R_No(0), no);
+}
+
+TEST(Lista, PositionsFollowTheCircleBothWays) {
+  TLista<int> lista(false);
+  int v[4] = {10, 20, 30, 40};
+  for (int& x : v) lista.Adiciona(&x);
+  ASSERT_EQ(lista.Numero_Elementos(), 4);
+  for (int i = 1; i <= 4; ++i) EXPECT_EQ(*lista.R_No(i)->R_Dado(), v[i - 1]);
+  EXPECT_EQ(lista.R_No(5), lista.R_No(1));
+  EXPECT_EQ(lista.R_No(1)->R_Anterior(), lista.R_No(4));
+  EXPECT_EQ(lista.R_No(4)->R_Proximo(), lista.R_No(1));
+  for (int i = 1; i <= 4; ++i) {
+    EXPECT_EQ(lista.R_No(i)->R_Proximo()->R_Anterior(), lista.R_No(i));
+  }
+}
+
+TEST(Lista, RemoveRelinksAndMovesTheHead) {
+  TLista<int> lista(false);
+  int a = 1, b = 2, c = 3, fora = 9;
+  lista.Adiciona(&a);
+  lista.Adiciona(&b);
+  lista.Adiciona(&c);
+  EXPECT_FALSE(lista.Remove(&fora, true));
+  EXPECT_EQ(lista.Numero_Elementos(), 3);
+  EXPECT_TRUE(lista.Remove(&a, true));
+  EXPECT_EQ(lista.R_No(1)->R_Dado(), &b);
+  EXPECT_EQ(lista.R_No(1)->R_Anterior()->R_Dado(), &c);
+  EXPECT_TRUE(lista.Remove(&c, true));
+  EXPECT_TRUE(lista.Remove(&b, true));
+  EXPECT_EQ(lista.Numero_Elementos(), 0);
+  EXPECT_EQ(lista.R_No(1), nullptr);
+  lista.Adiciona(&a);
+  EXPECT_EQ(lista.R_No(1)->R_Proximo()->R_Dado(), &a);
+}
+
+// Counts live objects so that ownership can be observed.
+struct Contado {
+  static int vivos;
+  Contado() { ++vivos; }
+  ~Contado() { --vivos; }
+};
+int Contado::vivos = 0;
+
+TEST(Lista, OnlyAnOwningListDeletesItsObjects) {
+  {
+    TLista<Contado> dona(true);
+    dona.Adiciona(new Contado);
+    Contado* b = dona.Adiciona(new Contado);
+    dona.Adiciona(new Contado);
+    EXPECT_EQ(Contado::vivos, 3);
+    dona.Remove(b, false);  // unlinked but kept: apagar is clear
+    EXPECT_EQ(Contado::vivos, 3);
+    delete b;
+    dona.Remove(dona.R_No(1)->R_Dado(), true);
+    EXPECT_EQ(Contado::vivos, 1);
+  }
+  EXPECT_EQ(Contado::vivos, 0);
+
+  Contado a, b;
+  TLista<Contado> alheia(false);
+  alheia.Adiciona(&a);
+  alheia.Adiciona(&b);
+  alheia.Remove(&a, true);
+  alheia.Limpa();
+  EXPECT_EQ(Contado::vivos, 2);
+  EXPECT_EQ(alheia.Numero_Elementos(), 0);
+}
+
+}  // namespace
