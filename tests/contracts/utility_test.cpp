@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <climits>
+#include <filesystem>
+#include <string>
+
+#include <arqaux/contracts/utility.h>
+
+namespace {
+
+TTempo Tempo(int mes, int dia, int hora, int segundos) {
+  TTempo t;
+  t.Mes = mes;
+  t.Dia = dia;
+  t.Hora = hora;
+  t.Tempo = segundos;
+  return t;
+}
+
+std::string Hora(TTempo t) {
+  char texto[12];
+  DLL_UTIL_Geren_Tempo()->R_Hora_Formatada(texto, &t);
+  return texto;
+}
+
+std::string Data(TTempo t) {
+  char texto[8];
+  DLL_UTIL_Geren_Tempo()->R_Data_Formatada(texto, &t);
+  return texto;
+}
+
+TEST(Relogio, CarriesSecondsHoursDaysMonthsAndTheYear) {
+  TGeren_Tempo* g = DLL_UTIL_Geren_Tempo();
+  TTempo t = Tempo(1, 1, 0, 0);
+  g->Avanca_X_Segundos(600, &t);
+  EXPECT_EQ(Hora(t), "00:10:00");
+  g->Avanca_X_Segundos(3000, &t);
+  EXPECT_EQ(Hora(t), "01:00:00");
+  EXPECT_EQ(t.Tempo, 0);
+
+  t = Tempo(2, 28, 23, 3599);
+  g->Avanca_X_Segundos(1, &t);
+  EXPECT_EQ(Data(t), "01/03");
+  EXPECT_EQ(Hora(t), "00:00:00");
+
+  t = Tempo(12, 31, 23, 0);
+  g->Avanca_UmaHora(&t);
+  EXPECT_EQ(Data(t), "01/01");
+  EXPECT_EQ(t.Hora, 0);
+
+  // A whole 365-day year, step by step and in one jump, comes back to itself.
+  TTempo passo = Tempo(3, 15, 7, 1200);
+  TTempo salto = passo;
+  for (int i = 0; i < 365 * 24 * 6; ++i) g->Avanca_X_Segundos(600, &passo);
+  g->Avanca_X_Segundos(365 * 24 * 3600, &salto);
+  for (TTempo r : {passo, salto}) {
+    EXPECT_EQ(r.Mes, 3);
+    EXPECT_EQ(r.Dia, 15);
+    EXPECT_EQ(r.Hora, 7);
+    EXPECT_EQ(r.Tempo, 1200);
+  }
+  g->Avanca_X_Segundos(INT_MAX, &salto);  // no overflow, still a valid date
+  EXPECT_GE(salto.Mes, 1);
+  EXPECT_LE(salto.Mes, 12);
+  EXPECT_LE(salto.Dia, TGeren_Tempo::Dias_No_Mes(salto.Mes));
+}
+
+TEST(Relogio, TextsFitTheirBuffersWhateverTheFields) {
+  TTempo t = Tempo(4, 9, 5, 7 * 60 + 3);
+  EXPECT_EQ(Hora(t), "05:07:03");
+  EXPECT_EQ(Data(t), "09/04");
+  TTempo louco = Tempo(INT_MIN, INT_MAX, INT_MIN, INT_MIN);
+  EXPECT_LE(Hora(louco).size(), 11u);
+  EXPECT_LE(Data(louco).size(), 7u);
+}
+
+TEST(Relogio, MonthNamesAreWindows1252) {
+  std::string nome;
+  DLL_UTIL_Geren_Tempo()->Nome_Mes(3, nome);
+  EXPECT_EQ(nome, "Mar\xE7o");
+  DLL_UTIL_Geren_Tempo()->Nome_Mes(12, nome);
+  EXPECT_EQ(nome, "Dezembro");
+  DLL_UTIL_Geren_Tempo()->Nome_Mes(13, nome);
+  EXPECT_EQ(nome, "");
+}
+
+TEST(Horarios, PeriodsKeepStartAndEndAndOwnership) {
+  TIntervalos horarios;
+  horarios.Adiciona_Intervalo(new TIntervalo(1, 5, 8, 17, 0, 1800));
+  horarios.Adiciona_Intervalo(new TIntervalo(6, 7, 0, 23, 60, 3540));
+  ASSERT_EQ(horarios.Numero_Intervalos(), 2);
+  TIntervalo* p = horarios[1];
+  EXPECT_EQ(p->R_Periodo(0), 1);
+  EXPECT_EQ(p->R_Periodo(1), 5);
+  EXPECT_EQ(p->R_Hora(0), 8);
+  EXPECT_EQ(p->R_Hora(1), 17);
+  EXPECT_EQ(p->R_Minuto(0), 0);
+  EXPECT_EQ(p->R_Minuto(1), 30);
+  EXPECT_EQ(horarios[2]->R_Minuto(1), 59);
+  EXPECT_EQ(horarios[0], nullptr);
+  EXPECT_EQ(horarios[3], nullptr);
+  horarios.Limpa_Intervalos();
+  EXPECT_EQ(horarios.Numero_Intervalos(), 0);
+}
+
+TEST(Diretorios, BackslashesAndDoubledSeparatorsReachTheFolder) {
+  namespace fs = std::filesystem;
+  fs::path antes = fs::current_path();
+  fs::path base = fs::temp_directory_path() / ("arqaux-dir-" + std::to_string(getpid()));
+  fs::create_directories(base / "P" / "#Casa");
+  std::string janelas = base.string() + "\\P\\\\#Casa";
+  TGeren_Dir* d = DLL_UTIL_Geren_Dir();
+  ASSERT_TRUE(d->Muda_Custom_Dir(janelas));
+  EXPECT_EQ(fs::current_path(), base / "P" / "#Casa");
+
+  d->A_Dir_Modelos((base / "P").string());
+  ASSERT_TRUE(d->Muda_Dir_Modelos());
+  EXPECT_EQ(fs::current_path(), base / "P");
+  EXPECT_FALSE(d->Muda_Custom_Dir((base / "falta").string()));
+  EXPECT_FALSE(d->Muda_Custom_Dir(""));
+  fs::current_path(antes);
+  fs::remove_all(base);
+}
+
+}  // namespace

@@ -1,0 +1,20 @@
+// A host program built against an installed arqaux: opens a file through the
+// registry, writes a line and closes it, then reads it back.
+#include <arqaux/arqaux.h>
+
+#include <cstdio>
+#include <cstring>
+
+int main(int argc, char** argv) {
+  if (argc < 2) return 2;
+  TGeren_ArquivoAux* arq = Geren_ArqAux();
+  int n = arq->Abre_Arquivo(argv[1], "wt");
+  if (n == 0) return 1;
+  arq->Salva_Texto_Generico(n, "installed\n");
+  arq->Fecha_Arquivo(n);
+  char linha[32] = {};
+  FILE* f = std::fopen(argv[1], "r");
+  if (f == nullptr || std::fgets(linha, sizeof(linha), f) == nullptr) return 1;
+  std::fclose(f);
+  return std::strcmp(linha, "installed\n") == 0 ? 0 : 1;
+}

@@ -1,0 +1,93 @@
+#include <sys/stat.h>
+#include <utime.h>
+
+#include <cstring>
+#include <ctime>
+
+#include "support/fixture.h"
+
+namespace {
+
+class Servicos : public ArqauxTest {};
+
+TEST_F(Servicos, ExistenceTestGoesThroughTheRegistry) {
+  Escreve_Arquivo(Caminho("existe"), "x");
+  int a = geren->Abre_Arquivo(Caminho("a").c_str(), "wt");
+  int b = geren->Abre_Arquivo(Caminho("b").c_str(), "wt");
+  geren->Muda_Arquivo(a);
+  EXPECT_TRUE(geren->ArquivoExiste(Caminho("existe").c_str()));
+  // Registered as stream 3, now closed; stream 2 is current, not stream 1.
+  EXPECT_EQ(geren->Numero_Arquivos(), 3);
+  EXPECT_EQ(geren->Ultimo_Arquivo_Valido(), b);
+  std::fputs("on b", geren->ObtemArquivo());
+
+  // A missing file: the open's retry leaves stream 2 closed but registered.
+  EXPECT_FALSE(geren->ArquivoExiste(Caminho("falta").c_str()));
+  EXPECT_EQ(geren->Ultimo_Arquivo_Valido(), a);
+  EXPECT_EQ(geren->Numero_Arquivos(), 3);
+  geren->Fecha_Todos();
+  EXPECT_EQ(Le_Arquivo(Caminho("b")), "on b");
+
+  // With nothing else open the existence test leaves an empty registry.
+  EXPECT_TRUE(geren->ArquivoExiste(Caminho("existe").c_str()));
+  EXPECT_EQ(geren->Numero_Arquivos(), 0);
+}
+
+TEST_F(Servicos, DeletionRemovesAndReportsOnlyTheOpen) {
+  Escreve_Arquivo(Caminho("apagar"), "x");
+  EXPECT_TRUE(geren->ApagaArquivo(Caminho("apagar").c_str()));
+  EXPECT_FALSE(geren->ArquivoExiste(Caminho("apagar").c_str()));
+  EXPECT_FALSE(geren->ApagaArquivo(Caminho("apagar").c_str()));
+
+  // A file that opens but cannot be removed (its folder is read-only) still
+  // reports true. Root ignores the folder's mode, so only check it holds.
+  ASSERT_EQ(::mkdir(Caminho("fixo").c_str(), 0700), 0);
+  std::string preso = Caminho("fixo/preso");
+  Escreve_Arquivo(preso, "x");
+  ::chmod(Caminho("fixo").c_str(), 0500);
+  EXPECT_TRUE(geren->ApagaArquivo(preso.c_str()));
+  ::chmod(Caminho("fixo").c_str(), 0700);
+}
+
+TEST_F(Servicos, FileDateIsTheModificationTimePacked) {
+  std::string caminho = Caminho("datado");
+  Escreve_Arquivo(caminho, "x");
+  std::tm t{};
+  t.tm_year = 2023 - 1900;
+  t.tm_mon = 6;  // July
+  t.tm_mday = 14;
+  t.tm_hour = 13;
+  t.tm_min = 45;
+  t.tm_sec = 31;
+  t.tm_isdst = -1;
+  utimbuf tempos{std::mktime(&t), std::mktime(&t)};
+  ASSERT_EQ(::utime(caminho.c_str(), &tempos), 0);
+
+  ftime data{};
+  ASSERT_TRUE(geren->DadosDoArquivo(caminho.c_str(), &data));
+  EXPECT_EQ(data.ft_year, 43u);
+  EXPECT_EQ(data.ft_month, 7u);
+  EXPECT_EQ(data.ft_day, 14u);
+  EXPECT_EQ(data.ft_hour, 13u);
+  EXPECT_EQ(data.ft_min, 45u);
+  EXPECT_EQ(data.ft_tsec, 15u);
+  uint32_t palavra;
+  std::memcpy(&palavra, &data, 4);
+  EXPECT_EQ(palavra, (43u << 25) | (7u << 21) | (14u << 16) | (13u << 11) | (45u << 5) | 15u);
+  EXPECT_FALSE(geren->DadosDoArquivo(Caminho("falta").c_str(), &data));
+}
+
+TEST_F(Servicos, TextLineWriters) {
+  int n = geren->Abre_Arquivo(Caminho("texto").c_str(), "wt");
+  int outro = geren->Abre_Arquivo(Caminho("outro").c_str(), "wt");
+  geren->Salva_Texto_Generico(n, "");  // writes nothing but selects n
+  geren->Grava_Tempo(0.5f);
+  geren->Salva_Tabela_Equipamentos("Chiller", "A", "B", "C");
+  geren->Salva_Texto_Generico(n, "fim %d\n");
+  geren->Salva_Texto_Generico(outro, "outro");
+  geren->Fecha_Todos();
+  EXPECT_EQ(Le_Arquivo(Caminho("texto")), "0.500000\n[Chiller][A B C]\nfim %d\n");
+  EXPECT_EQ(Le_Arquivo(Caminho("outro")), "outro");
+}
+
+}  // namespace
