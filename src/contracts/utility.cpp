@@ -13,9 +13,9 @@ namespace {
 constexpr int SEGUNDOS_POR_HORA = 3600;
 
 // Month names in Windows-1252 (the one accented letter is "\xE7").
-const char* const NOMES_MESES[12] = {"Janeiro", "Fevereiro", "Mar\xE7o",    "Abril",
-                                     "Maio",    "Junho",     "Julho",       "Agosto",
-                                     "Setembro", "Outubro",  "Novembro",    "Dezembro"};
+const char* const NOMES_MESES[12] = {"Janeiro",  "Fevereiro", "Mar\xE7o", "Abril",
+                                     "Maio",     "Junho",     "Julho",    "Agosto",
+                                     "Setembro", "Outubro",   "Novembro", "Dezembro"};
 
 std::string Diretorio_Inicial_Modelos() {
   const char* ambiente = std::getenv("ARQAUX_MODELOS");

@@ -49,8 +49,7 @@ int TGeren_ArquivoAux::Abre_Arquivo(const char* caminho, const char* modo) {
   return Abre_Arquivo(caminho, modo, nullptr);
 }
 
-int TGeren_ArquivoAux::Abre_Arquivo(const char* caminho, const char* modo,
-                                    TArquivoAux* entrada) {
+int TGeren_ArquivoAux::Abre_Arquivo(const char* caminho, const char* modo, TArquivoAux* entrada) {
   if (caminho == nullptr || modo == nullptr) return 0;
   // Paths that do not fit the entry are refused rather than cut: a cut path
   // would name another file.

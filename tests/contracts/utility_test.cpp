@@ -1,12 +1,10 @@
+#include <arqaux/contracts/utility.h>
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <climits>
 #include <filesystem>
 #include <string>
-
-#include <arqaux/contracts/utility.h>
 
 namespace {
 

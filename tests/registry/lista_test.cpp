@@ -1,8 +1,7 @@
+#include <arqaux/lista.h>
 #include <gtest/gtest.h>
 
 #include <cstddef>
-
-#include <arqaux/lista.h>
 
 // Reads the private layout of the list and its node; the layout crosses
 // library boundaries, so it is checked field by field.

@@ -3,11 +3,10 @@
 #ifndef ARQAUX_TESTS_SUPPORT_FIXTURE_H_
 #define ARQAUX_TESTS_SUPPORT_FIXTURE_H_
 
+#include <arqaux/arqaux.h>
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include <arqaux/arqaux.h>
 
 class ArqauxTest : public ::testing::Test {
  protected:

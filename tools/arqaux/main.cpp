@@ -1,10 +1,10 @@
 // arqaux: command-line front end of the file library.
+#include <arqaux/arqaux.h>
+
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
-
-#include <arqaux/arqaux.h>
 
 #include "comandos.h"
 
