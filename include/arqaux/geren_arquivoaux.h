@@ -116,6 +116,57 @@ class ARQAUX_API TGeren_ArquivoAux {
 
   // ---- Configuration text: schedules, internal gains, ventilation, zone PV ----
 
+  // Writes a schedule block on the current stream: the header
+  // "\t[Horarios = %d]\n" with the period count, then one line per period. A
+  // null schedule is written as an empty one. False only without a stream.
+  bool Grava_Intervalos(TIntervalos* intervalos);
+  // The same block under the header "\t[Horarios Ventilacao = %d]\n".
+  bool Grava_Intervalos_Vent(TIntervalos* intervalos);
+  // Reads a schedule block from the current stream, appending its periods to
+  // intervalos. A count below 1 reads nothing more (true). False when the
+  // header or a period line is short or a period's minutes do not fit in
+  // seconds; the periods added before stay.
+  bool Le_Intervalos(TIntervalos* intervalos);
+  // The same, for a block under "[Horarios Ventilacao = %d]".
+  bool Le_Intervalos_Vent(TIntervalos* intervalos);
+
+  // Writes the internal-gain block of a zone (count line, then each gain with
+  // its type lines and schedule). A null or empty list gives the count line
+  // with 0 alone. False only without a stream.
+  bool Grava_Ganho_Interno(TLista<TGanho>* ganhos);
+  // Reads a gain block, appending the gains it builds to ganhos. A gain of an
+  // unknown type code is skipped: its schedule block is read and dropped.
+  // False at the first short line; the gains appended before it stay.
+  bool Le_Ganho_Interno(TLista<TGanho>* ganhos);
+  // The block framed by the zone line "[Zona = %d]"; false when that line
+  // cannot be printed.
+  bool Grava_Ganho_Interno_ZonaX(TLista<TGanho>* ganhos, int zona);
+  // Reads the zone line (false when it is not zona, leaving the list as it
+  // was) and then the block; a block that fails empties the list (Limpa).
+  bool Le_Ganho_Interno_ZonaX(TLista<TGanho>* ganhos, int zona);
+
+  // Writes the ventilation section of a zone: the zone line, the natural and
+  // forced ventilation lines (absent when null) and, for forced ventilation,
+  // its schedule block. False at the first line that cannot be printed.
+  bool Grava_Ventilacao_ZonaX(TVent_Natural* natural, TVent_Forcada* forcada, int zona);
+  // Reads it back: each kind marked present is built new and stored through
+  // its pointer (the objects become the caller's); absent kinds leave their
+  // pointer untouched. False on the zone check or a short ventilation line.
+  bool Le_Ventilacao_ZonaX(TVent_Natural** natural, TVent_Forcada** forcada, int zona);
+
+  // Writes the PV equipment block of a zone (count line, then each item with
+  // its name, quantity, current kind, power and schedule). A null or empty
+  // list gives the count line with 0 alone. False only without a stream.
+  bool Grava_Equipamento_PV(TLista<TEquipamento_PV>* equipamentos);
+  // Reads a PV equipment block, appending the items to equipamentos. False at
+  // the first short line (a name that does not fit its 52-byte buffer is
+  // one); the items appended before it stay.
+  bool Le_Equipamento_PV(TLista<TEquipamento_PV>* equipamentos);
+  // The block framed by the zone line; as Grava_Ganho_Interno_ZonaX.
+  bool Grava_Equipamentos_PV_ZonaX(TLista<TEquipamento_PV>* equipamentos, int zona);
+  // As Le_Ganho_Interno_ZonaX, for the PV equipment block.
+  bool Le_Equipamentos_PV_ZonaX(TLista<TEquipamento_PV>* equipamentos, int zona);
+
   // (end of schedules, gains, ventilation, PV)
 
   // ---- Room air-conditioning actuators and controls ----
@@ -135,6 +186,11 @@ class ARQAUX_API TGeren_ArquivoAux {
   // private: zone condition and controller-output streams
 
   // private: configuration text
+  // The zone section line "[Zona = %d]\n" that begins each zone's block:
+  // Grava_Zona prints it (false when the print fails); Le_Zona scans it and
+  // is true only when it reads exactly zona.
+  bool Grava_Zona(int zona);
+  bool Le_Zona(int zona);
 
   // private: actuators
 
