@@ -171,6 +171,34 @@ class ARQAUX_API TGeren_ArquivoAux {
 
   // ---- Room air-conditioning actuators and controls ----
 
+  // Writes the actuator block (count line, then each actuator with its type
+  // lines, schedule and control entry) on the current stream. A null or empty
+  // manager gives the count line with 0 alone. False only without a stream.
+  bool Grava_Climatizador(TGeren_Atuadores* atuadores);
+  // Reads an actuator block from stream n (the configuration file, made
+  // current again before each record), appending what it builds to atuadores. Fan-coil air conditioners are tied
+  // to geren_equip; evaporative coolers get the zone and their ordinal. False
+  // at the first short line; the actuators built before it stay.
+  bool Le_Climatizador(CGeren_Equip_HVAC* geren_equip, TGeren_Atuadores* atuadores, int zona,
+                       int n);
+  // The block framed by the zone line "[Zona = %d]"; false when that line
+  // cannot be printed.
+  bool Grava_Climatizador_ZonaX(TGeren_Atuadores* atuadores, int zona);
+  // Reads the zone line (false when it is not zona, leaving atuadores as they
+  // were) and then the block; a block that fails empties atuadores.
+  bool Le_Climatizador_ZonaX(CGeren_Equip_HVAC* geren_equip, TGeren_Atuadores* atuadores,
+                             int zona, int n);
+  // The control entry of a heater or air conditioner: on/off, PID, or the
+  // open kind 2 (its number alone, no line end).
+  bool Grava_Controle(TAtuador* atuador);
+  // Reads it back and creates the controller on the actuator; the entry's
+  // scans are not checked. False only for a null actuator or no stream.
+  bool Le_Controle(TAtuador* atuador);
+  // The control entry of an evaporative cooler: automatic, on/off or PID on
+  // temperature and humidity.
+  bool Grava_Controle_Resf_Evap(TAtuador* atuador);
+  bool Le_Controle_Resf_Evap(TAtuador* atuador);
+
   // (end of actuators)
 
  private:
