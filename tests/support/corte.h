@@ -18,6 +18,7 @@
 #include <arqaux/arqaux.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -29,7 +30,10 @@ std::vector<bool> Corta_Em_Todo_Byte(TGeren_ArquivoAux* geren, const std::string
   std::vector<bool> lidos;
   for (size_t n = 0; n <= bloco.size(); ++n) {
     {
-      std::ofstream out(caminho, std::ios::binary | std::ios::trunc);
+      // A fresh file each time: truncating one in place makes some file
+      // systems flush it to disk on close, which is slow over thousands of cuts.
+      std::remove(caminho.c_str());
+      std::ofstream out(caminho, std::ios::binary);
       out.write(bloco.data(), static_cast<std::streamsize>(n));
     }
     if (geren->Abre_Arquivo(caminho.c_str(), "rb") == 0) {

@@ -7,6 +7,7 @@
 #include <arqaux/arqaux.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -28,7 +29,8 @@ std::string Texto_Gravado(TGeren_ArquivoAux* geren, const std::string& caminho, 
 inline void Abre_Para_Leitura(TGeren_ArquivoAux* geren, const std::string& caminho,
                               const std::string& bytes) {
   {
-    std::ofstream out(caminho, std::ios::binary | std::ios::trunc);
+    std::remove(caminho.c_str());  // a new file: cheaper than truncating one in place
+    std::ofstream out(caminho, std::ios::binary);
     out << bytes;
   }
   EXPECT_NE(geren->Abre_Arquivo(caminho.c_str(), "rb"), 0);
