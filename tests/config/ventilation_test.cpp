@@ -1,0 +1,180 @@
+#include <cstring>
+#include <memory>
+#include <random>
+#include <string>
+
+#include "support/corte.h"
+#include "support/fixture.h"
+#include "support/texto_config.h"
+
+namespace {
+
+class Ventilacao : public ArqauxTest {
+ protected:
+  std::string Arquivo() const { return Caminho("zona.vnt"); }
+
+  std::string Grava(TVent_Natural* n, TVent_Forcada* f, int zona = 3) {
+    return Texto_Gravado(geren, Arquivo(),
+                         [&] { EXPECT_TRUE(geren->Grava_Ventilacao_ZonaX(n, f, zona)); });
+  }
+};
+
+// What a reader built, owned by the test.
+struct Lidos {
+  TVent_Natural* natural = nullptr;
+  TVent_Forcada* forcada = nullptr;
+  ~Lidos() {
+    delete natural;
+    delete forcada;
+  }
+};
+
+std::unique_ptr<TVent_Natural> Natural(int modelo, int tipo, int indice, float sbh, float pad) {
+  TParam_Vent_Nat p;
+  p.Atualiza_Modelo(modelo);
+  p.Atualiza_Tipo_Calculo(tipo);
+  p.Atualiza_Indice(indice);
+  p.Atualiza_SBH(sbh);
+  p.Atualiza_PAD(pad);
+  auto n = std::make_unique<TVent_Natural>();
+  n->Atualiza_Parametros_Ventilacao(&p);
+  return n;
+}
+
+TEST_F(Ventilacao, SectionsOfEachKindAndTheirReadBack) {
+  auto natural = Natural(2, 0, 5, 1.237f, 0.5f);
+  TVent_Forcada por_racao;
+  por_racao.A_Racao_Ar(27.0f);
+  por_racao.A_Quantidade_Pessoas(4);
+  por_racao.R_Intervalos()->Adiciona_Intervalo(new TIntervalo(1, 5, 8, 17, 0, 1800));
+  TVent_Forcada por_trocas;
+  por_trocas.A_Trocas_Ar(6.5f);
+  por_trocas.A_Quantidade_Pessoas(9);
+  por_trocas.A_Tipo_Calculo(true);
+
+  EXPECT_EQ(Grava(nullptr, nullptr),
+            "[Zona = 3]\n"
+            "\t[Ventilacao Natural={0,0,0,0,0.0,0.0}]\n"
+            "\t[Ventilacao Forcada={0,0,0.0,0}]\n");
+  EXPECT_EQ(Grava(natural.get(), &por_racao),
+            "[Zona = 3]\n"
+            "\t[Ventilacao Natural={1,2,0,5,1.24,0.50}]\n"
+            "\t[Ventilacao Forcada={1,0,27.00,4}]\n"
+            "\t[Horarios = 1]\n"
+            "\t\t[Horario 1 = (1,5,8:0->17:30)]\n");
+  std::string texto = Grava(nullptr, &por_trocas);
+  EXPECT_EQ(texto,
+            "[Zona = 3]\n"
+            "\t[Ventilacao Natural={0,0,0,0,0.0,0.0}]\n"
+            "\t[Ventilacao Forcada={1,1,6.50,0}]\n"
+            "\t[Horarios = 0]\n");
+
+  Abre_Para_Leitura(geren, Arquivo(), texto);
+  Lidos l;
+  EXPECT_TRUE(geren->Le_Ventilacao_ZonaX(&l.natural, &l.forcada, 3));
+  geren->Fecha_Todos();
+  EXPECT_EQ(l.natural, nullptr);
+  ASSERT_NE(l.forcada, nullptr);
+  EXPECT_TRUE(l.forcada->R_Tipo_Calculo());
+  EXPECT_FLOAT_EQ(l.forcada->R_Trocas_Ar(), 6.5f);
+  EXPECT_EQ(l.forcada->R_Quantidade_Pessoas(), 0);
+
+  Grava(natural.get(), &por_racao);
+  Abre_Para_Leitura(geren, Arquivo(), Le_Arquivo(Arquivo()));
+  Lidos m;
+  EXPECT_TRUE(geren->Le_Ventilacao_ZonaX(&m.natural, &m.forcada, 3));
+  geren->Fecha_Todos();
+  ASSERT_NE(m.natural, nullptr);
+  EXPECT_FLOAT_EQ(m.natural->R_Parametros_Vent_Natural()->R_SBH(), 1.24f);
+  EXPECT_EQ(m.natural->R_Parametros_Vent_Natural()->R_Indice(), 5);
+  ASSERT_NE(m.forcada, nullptr);
+  EXPECT_FALSE(m.forcada->R_Tipo_Calculo());
+  EXPECT_EQ(m.forcada->R_Quantidade_Pessoas(), 4);
+  EXPECT_EQ(m.forcada->R_Intervalos()->Numero_Intervalos(), 1);
+}
+
+TEST_F(Ventilacao, AbsentKindsLeaveThePointersAlone) {
+  TVent_Natural n;
+  TVent_Forcada f;
+  for (const char* texto : {"[Zona = 3]\n\t[Ventilacao Natural={0,0,0,0,0.0,0.0}]\n"
+                            "\t[Ventilacao Forcada={0,0,0.0,0}]\n",
+                            "[Zona = 3]\n\t[Ventilacao Natural={2,1,1,1,1.0,1.0}]\n"
+                            "\t[Ventilacao Forcada={-1,1,1.0,1}]\n[Horarios = 1]\n"}) {
+    Abre_Para_Leitura(geren, Arquivo(), texto);
+    TVent_Natural* pn = &n;
+    TVent_Forcada* pf = &f;
+    EXPECT_TRUE(geren->Le_Ventilacao_ZonaX(&pn, &pf, 3));
+    EXPECT_EQ(pn, &n);
+    EXPECT_EQ(pf, &f);
+    geren->Fecha_Todos();
+  }
+}
+
+TEST_F(Ventilacao, FailuresAndWhatTheyLeave) {
+  struct Caso {
+    const char* texto;
+    bool natural;  // a natural object was built before the failure
+  } casos[] = {
+      {"[Zona = 4]\n\t[Ventilacao Natural={0,0,0,0,0.0,0.0}]\n", false},
+      {"[Zona = 3]\n\t[Ventilacao Natural={1,2,0,5,1.24}]\n", false},
+      {"[Zona = 3]\n\t[Ventilacao Natural={1,2,0,5,1.24,0.50}]\n\t[Ventilacao Forcada={1,0}]\n",
+       true},
+      {"[Zona = 3]\n\t[Ventilacao Natural={1,2,0,5,1.24,0.50}]\n", true},
+  };
+  for (const Caso& caso : casos) {
+    Abre_Para_Leitura(geren, Arquivo(), caso.texto);
+    Lidos l;
+    EXPECT_FALSE(geren->Le_Ventilacao_ZonaX(&l.natural, &l.forcada, 3)) << caso.texto;
+    EXPECT_EQ(l.natural != nullptr, caso.natural) << caso.texto;
+    EXPECT_EQ(l.forcada, nullptr);
+    geren->Fecha_Todos();
+  }
+  // A writer that cannot print its first line stops there.
+  Abre_Para_Leitura(geren, Arquivo(), "");
+  EXPECT_FALSE(geren->Grava_Ventilacao_ZonaX(nullptr, nullptr, 3));
+  EXPECT_FALSE(geren->Grava_Ganho_Interno_ZonaX(nullptr, 3));
+  EXPECT_FALSE(geren->Grava_Equipamentos_PV_ZonaX(nullptr, 3));
+}
+
+TEST_F(Ventilacao, GeneratedSectionsRoundTripByteForByte) {
+  std::mt19937 gerador(3);
+  std::uniform_int_distribution<int> valor(-100000, 100000);
+  auto real = [&] { return valor(gerador) / 100.0f; };
+  std::string primeiro, segundo;
+  for (int zona = 1; zona <= 100; ++zona) {
+    auto n = zona % 3 == 0
+                 ? nullptr
+                 : Natural(valor(gerador), valor(gerador), valor(gerador), real(), real());
+    std::unique_ptr<TVent_Forcada> f;
+    if (zona % 4 != 0) {
+      f = std::make_unique<TVent_Forcada>();
+      f->A_Tipo_Calculo(zona % 2 == 0);
+      f->A_Racao_Ar(real());
+      f->A_Trocas_Ar(real());
+      f->A_Quantidade_Pessoas(valor(gerador));
+      f->R_Intervalos()->Adiciona_Intervalo(new TIntervalo(zona, zona, 1, 2, 0, 60));
+    }
+    std::string texto = Grava(n.get(), f.get(), zona);
+    Abre_Para_Leitura(geren, Arquivo(), texto);
+    Lidos l;
+    EXPECT_TRUE(geren->Le_Ventilacao_ZonaX(&l.natural, &l.forcada, zona));
+    geren->Fecha_Todos();
+    EXPECT_EQ(Grava(l.natural, l.forcada, zona), texto);
+  }
+}
+
+TEST_F(Ventilacao, EveryCutOfASectionReadsSafely) {
+  auto natural = Natural(2, 0, 5, 1.237f, 0.5f);
+  TVent_Forcada f;
+  f.A_Racao_Ar(27.0f);
+  f.R_Intervalos()->Adiciona_Intervalo(new TIntervalo(1, 5, 8, 17, 0, 1800));
+  std::string bloco = Grava(natural.get(), &f);
+  std::vector<bool> lidos = Corta_Em_Todo_Byte(geren, Arquivo(), bloco, [&] {
+    Lidos l;
+    return geren->Le_Ventilacao_ZonaX(&l.natural, &l.forcada, 3);
+  });
+  size_t forcada = bloco.find("27.00,0}]") + std::strlen("27.00,0}]");
+  for (size_t n = 0; n < lidos.size(); ++n) EXPECT_EQ(lidos[n], n >= forcada) << n;
+}
+
+}  // namespace

@@ -1,0 +1,165 @@
+#include <cstring>
+#include <random>
+#include <string>
+
+#include "support/corte.h"
+#include "support/fixture.h"
+#include "support/texto_config.h"
+
+namespace {
+
+const char BLOCO[] =
+    "[Zona = 1]\n"
+    "[Numero de Equipamentos = 2]\n"
+    "[Equipamento 1]\n"
+    "\t[Bomba de agua]\n"
+    "\t[Quantidade = 2]\n"
+    "\t[ACDC = 1]\n"
+    "\t[Potencia = 150.000000]\n"
+    "\t[Horarios = 1]\n"
+    "\t\t[Horario 1 = (1,5,8:0->17:30)]\n"
+    "[Equipamento 2]\n"
+    "\t[Geladeira]\n"
+    "\t[Quantidade = 1]\n"
+    "\t[ACDC = 0]\n"
+    "\t[Potencia = 0.125000]\n"
+    "\t[Horarios = 0]\n";
+
+class EquipamentosPV : public ArqauxTest {
+ protected:
+  std::string Arquivo() const { return Caminho("zona.eqpv"); }
+
+  static void Preenche(TLista<TEquipamento_PV>* l) {
+    TIntervalos* h = new TIntervalos;
+    h->Adiciona_Intervalo(new TIntervalo(1, 5, 8, 17, 0, 1800));
+    char bomba[] = "Bomba de agua";
+    char geladeira[] = "Geladeira";
+    l->Adiciona(new TEquipamento_PV(h, bomba, 1, 2, 150.0f));
+    l->Adiciona(new TEquipamento_PV(new TIntervalos, geladeira, 0, 1, 0.125f));
+  }
+
+  std::string Grava(TLista<TEquipamento_PV>* l) {
+    return Texto_Gravado(geren, Arquivo(),
+                         [&] { EXPECT_TRUE(geren->Grava_Equipamentos_PV_ZonaX(l, 1)); });
+  }
+
+  // Reads texto with the block reader (no zone line) into a list holding one
+  // item already; returns the reader's result and the list's count.
+  std::pair<bool, int> Le_Bloco(const std::string& texto) {
+    Abre_Para_Leitura(geren, Arquivo(), texto);
+    TLista<TEquipamento_PV> l(true);
+    l.Adiciona(new TEquipamento_PV(new TIntervalos, nullptr, 0, 0, 0));
+    bool ok = geren->Le_Equipamento_PV(&l);
+    geren->Fecha_Todos();
+    return {ok, l.Numero_Elementos() - 1};
+  }
+};
+
+TEST_F(EquipamentosPV, WholeBlockAndItsReadBack) {
+  TLista<TEquipamento_PV> l(true);
+  Preenche(&l);
+  std::string texto = Grava(&l);
+  EXPECT_EQ(texto, BLOCO);
+  Abre_Para_Leitura(geren, Arquivo(), texto);
+  TLista<TEquipamento_PV> lidos(true);
+  EXPECT_TRUE(geren->Le_Equipamentos_PV_ZonaX(&lidos, 1));
+  geren->Fecha_Todos();
+  ASSERT_EQ(lidos.Numero_Elementos(), 2);
+  char nome[TAM_NOME_EQUIP_PV];
+  lidos.R_No(1)->R_Dado()->R_Nome(nome);
+  EXPECT_STREQ(nome, "Bomba de agua");
+  EXPECT_EQ(lidos.R_No(1)->R_Dado()->R_Intervalos()->Numero_Intervalos(), 1);
+  EXPECT_EQ(Grava(&lidos), BLOCO);
+}
+
+TEST_F(EquipamentosPV, NoListAndAnEmptyListAreACountOfZero) {
+  TLista<TEquipamento_PV> vazia(true);
+  std::string texto = Texto_Gravado(geren, Arquivo(), [&] {
+    EXPECT_TRUE(geren->Grava_Equipamento_PV(nullptr));
+    EXPECT_TRUE(geren->Grava_Equipamento_PV(&vazia));
+  });
+  EXPECT_EQ(texto, "[Numero de Equipamentos = 0]\n[Numero de Equipamentos = 0]\n");
+  EXPECT_EQ(Le_Bloco(texto), std::make_pair(true, 0));
+}
+
+TEST_F(EquipamentosPV, NamesMustFitTheirBufferAndBeClosed) {
+  auto bloco = [](const std::string& nome) {
+    return "[Numero de Equipamentos = 1]\n[Equipamento 7]\n\t[" + nome +
+           "]\n\t[Quantidade = 1]\n\t[ACDC = 1]\n\t[Potencia = 1]\n\t[Horarios = 0]\n";
+  };
+  EXPECT_EQ(Le_Bloco(bloco(std::string(51, 'n'))), std::make_pair(true, 1));
+  EXPECT_EQ(Le_Bloco(bloco(std::string(52, 'n'))), std::make_pair(false, 0));
+  EXPECT_EQ(Le_Bloco(bloco(std::string(10000, 'n'))), std::make_pair(false, 0));
+  EXPECT_EQ(Le_Bloco(bloco("")), std::make_pair(false, 0));
+  std::string sem_fecho = bloco("Bomba");
+  sem_fecho.erase(sem_fecho.find("Bomba") + 5, 1);
+  EXPECT_EQ(Le_Bloco(sem_fecho), std::make_pair(false, 0));
+  // A count far beyond the items present fails at the end of the file.
+  std::string grande = bloco("Bomba");
+  grande.replace(grande.find("= 1]"), 4, "= 2147483647]");
+  EXPECT_EQ(Le_Bloco(grande), std::make_pair(false, 1));
+}
+
+TEST_F(EquipamentosPV, FailuresThroughTheZoneReader) {
+  TLista<TEquipamento_PV> l(true);
+  Preenche(&l);
+  // Zone 3 asked, zone 1 in the file: only the zone line is consumed.
+  Abre_Para_Leitura(geren, Arquivo(), BLOCO);
+  EXPECT_FALSE(geren->Le_Equipamentos_PV_ZonaX(&l, 3));
+  EXPECT_EQ(l.Numero_Elementos(), 2);
+  EXPECT_EQ(Resto(geren), std::string(BLOCO).substr(std::strlen("[Zona = 1]\n")));
+  geren->Fecha_Todos();
+  // The second of three items breaks off: the zone reader empties the list,
+  // items held before included; the block reader keeps the first item.
+  l.Adiciona(new TEquipamento_PV(new TIntervalos, nullptr, 0, 0, 0));
+  std::string texto = Grava(&l);
+  texto.erase(texto.find("\t[Quantidade = 1]"), std::strlen("\t[Quantidade = 1]\n"));
+  Abre_Para_Leitura(geren, Arquivo(), texto);
+  EXPECT_FALSE(geren->Le_Equipamentos_PV_ZonaX(&l, 1));
+  EXPECT_EQ(l.Numero_Elementos(), 0);
+  geren->Fecha_Todos();
+  EXPECT_EQ(Le_Bloco(texto.substr(std::strlen("[Zona = 1]\n"))), std::make_pair(false, 1));
+}
+
+TEST_F(EquipamentosPV, GeneratedItemsRoundTripByteForByte) {
+  std::mt19937 gerador(5);
+  std::uniform_int_distribution<int> valor(-100000, 100000);
+  std::uniform_int_distribution<int> letra(32, 126);
+  TLista<TEquipamento_PV> l(true);
+  for (int i = 0; i < 300; ++i) {
+    char nome[TAM_NOME_EQUIP_PV] = {};
+    int tamanho = 1 + i % (TAM_NOME_EQUIP_PV - 1);
+    for (int k = 0; k < tamanho; ++k) {
+      int c;
+      do c = letra(gerador);
+      while (c == ']');
+      nome[k] = static_cast<char>(c);
+    }
+    TIntervalos* h = new TIntervalos;
+    for (int n = i % 3; n > 0; --n) {
+      h->Adiciona_Intervalo(new TIntervalo(valor(gerador), valor(gerador), valor(gerador),
+                                           valor(gerador), 60 * valor(gerador), 0));
+    }
+    l.Adiciona(
+        new TEquipamento_PV(h, nome, valor(gerador), valor(gerador), valor(gerador) / 64.0f));
+  }
+  std::string primeiro = Grava(&l);
+  Abre_Para_Leitura(geren, Arquivo(), primeiro);
+  TLista<TEquipamento_PV> lidos(true);
+  EXPECT_TRUE(geren->Le_Equipamentos_PV_ZonaX(&lidos, 1));
+  geren->Fecha_Todos();
+  EXPECT_EQ(Grava(&lidos), primeiro);
+}
+
+TEST_F(EquipamentosPV, EveryCutOfABlockReadsSafely) {
+  std::vector<bool> lidos = Corta_Em_Todo_Byte(geren, Arquivo(), BLOCO, [&] {
+    TLista<TEquipamento_PV> l(true);
+    bool ok = geren->Le_Equipamentos_PV_ZonaX(&l, 1);
+    EXPECT_TRUE(ok || l.Numero_Elementos() == 0);
+    return ok;
+  });
+  size_t ultimo = std::string(BLOCO).find("0.125000]") + std::strlen("0.125000]");
+  for (size_t n = 0; n < ultimo; ++n) EXPECT_FALSE(lidos[n]) << n;
+}
+
+}  // namespace
