@@ -23,9 +23,11 @@
 // number, so the next line of the file continues on the same line. The entry
 // is scanned without checking: a malformed one shows up as the next record's
 // ordinal line failing.
-#include <cmath>
+#include <array>
 #include <cstdint>
+#include <cstdio>
 #include <memory>
+#include <type_traits>
 
 #include "arqaux/geren_arquivoaux.h"
 #include "text/linhas_config.h"
@@ -36,16 +38,6 @@ using arqaux::TLinha;
 
 namespace {
 
-// Keys with letters outside ASCII, in Windows-1252.
-#define CHAVE_NUM_FANCOIL "N\xBA Fan Coil"
-#define CHAVE_SEMI_ANGULO \
-  "Semi-\xE2"             \
-  "ngulo"
-#define CHAVE_VAZAO_AGUA \
-  "Vaz\xE3"              \
-  "o \xE1"               \
-  "gua"
-
 // The fourth PID argument: the integration time in seconds, fixed by the
 // model, not stored in the file.
 constexpr float TEMPO_INTEGRACAO_PID = 3600.0f;
@@ -55,17 +47,21 @@ constexpr int TIPO_AR_CONDICIONADO = 4;
 constexpr int TIPO_AR_CONDICIONADO_C = 5;
 constexpr int TIPO_RESF_EVAP = 6;
 
-// A field for element k of a float array member.
-template <class V, size_t N>
-TCampo<V> Campo_Elemento(float (V::*membro)[N], size_t k) {
-  TCampo<V> campo = {{arqaux::TTipo_Campo::Real,
-                      static_cast<uint32_t>(arqaux::Deslocamento(membro) + k * sizeof(float)),
-                      sizeof(float)}};
+// A field for element k of an array member of floats or ints.
+template <class V, class T, size_t N>
+TCampo<V> Campo_Elemento(T (V::*membro)[N], size_t k) {
+  static_assert(std::is_same<T, float>::value || std::is_same<T, int32_t>::value,
+                "array fields hold floats or ints");
+  TCampo<V> campo = {
+      {std::is_same<T, float>::value ? arqaux::TTipo_Campo::Real : arqaux::TTipo_Campo::Inteiro,
+       static_cast<uint32_t>(arqaux::Deslocamento(membro) + k * sizeof(T)), sizeof(T)}};
   return campo;
 }
 
-template <class V, size_t N>
-std::array<TCampo<V>, arqaux::MAX_CAMPOS> Campos_Vetor(float (V::*membro)[N]) {
+// The fields of every element of an array member, in order.
+template <class V, class T, size_t N>
+std::array<TCampo<V>, arqaux::MAX_CAMPOS> Campos_Vetor(T (V::*membro)[N]) {
+  static_assert(N <= arqaux::MAX_CAMPOS, "one line carries at most MAX_CAMPOS values");
   std::array<TCampo<V>, arqaux::MAX_CAMPOS> campos{};
   for (size_t k = 0; k < N; ++k) campos[k] = Campo_Elemento(membro, k);
   return campos;
@@ -143,7 +139,7 @@ struct TValores_ArCondicionado {
 // The three curves share one key and are told apart by their place: capacity
 // after the power, efficiency after the nominal EIR, sensible capacity after
 // the nominal sensible heat.
-#define LINHA_COEF "\t[Coef. = %f,%f,%f,%f,%f,%f]\n"
+constexpr const char* LINHA_COEF = "\t[Coef. = %f,%f,%f,%f,%f,%f]\n";
 
 const TLinha<TValores_ArCondicionado> LINHAS_AR_CONDICIONADO[] = {
     {"\t[Tipo Equip. = %d]\n", {Campo(&TValores_ArCondicionado::tipo_equipamento)}},
@@ -196,7 +192,8 @@ struct TValores_ArCondicionadoC {
 };
 
 const TLinha<TValores_ArCondicionadoC> LINHAS_AR_CONDICIONADO_C[] = {
-    {"\t[" CHAVE_NUM_FANCOIL " = %d]\n", {Campo(&TValores_ArCondicionadoC::num_fancoil)}},
+    // "Nº Fan Coil", in Windows-1252.
+    {"\t[N\xBA Fan Coil = %d]\n", {Campo(&TValores_ArCondicionadoC::num_fancoil)}},
     {"\t[Vazao Max Insuf = %f]\n", {Campo(&TValores_ArCondicionadoC::vazao_max_insuf)}},
 };
 
@@ -222,8 +219,10 @@ struct TValores_Resf_Evap {
 
 // The number of sprays is printed as an integer but scanned as a real.
 const TLinha<TValores_Resf_Evap> LINHAS_RESF_EVAP[] = {
-    {"\t[" CHAVE_SEMI_ANGULO " = %.2f]\n", {Campo(&TValores_Resf_Evap::teta)}},
-    {"\t[" CHAVE_VAZAO_AGUA " = %.5e]\n", {Campo(&TValores_Resf_Evap::qliq)}},
+    // "Semi-ângulo" and "Vazão água", in Windows-1252 (no escape here is
+    // followed by a hex digit).
+    {"\t[Semi-\xE2ngulo = %.2f]\n", {Campo(&TValores_Resf_Evap::teta)}},
+    {"\t[Vaz\xE3o \xE1gua = %.5e]\n", {Campo(&TValores_Resf_Evap::qliq)}},
     {"\t[Veloc gotas = %f]\n", {Campo(&TValores_Resf_Evap::vliq)}},
     {"\t[Temp inic. gotas = %.2f]\n", {Campo(&TValores_Resf_Evap::tliq)}},
     {"\t[Raio inic. gotas = %.5e]\n", {Campo(&TValores_Resf_Evap::raio)}},
@@ -257,16 +256,6 @@ struct TValores_Controle {
   int32_t tempos[4] = {};
 };
 
-// A field for element k of an int array member.
-TCampo<TValores_Controle> Campo_Tempo(size_t k) {
-  TCampo<TValores_Controle> campo = {
-      {arqaux::TTipo_Campo::Inteiro,
-       static_cast<uint32_t>(arqaux::Deslocamento(&TValores_Controle::tempos) +
-                             k * sizeof(int32_t)),
-       sizeof(int32_t)}};
-  return campo;
-}
-
 const TCampo<TValores_Controle> REFERENCIA = Campo(&TValores_Controle::referencia);
 const TCampo<TValores_Controle> HISTERESE = Campo(&TValores_Controle::histerese);
 const TCampo<TValores_Controle> REFERENCIA_2 = Campo(&TValores_Controle::referencia_2);
@@ -295,7 +284,7 @@ const TContinuacao CONTINUACOES_BASICAS[] = {
 std::array<TCampo<TValores_Controle>, arqaux::MAX_CAMPOS> Campos_Automatico() {
   std::array<TCampo<TValores_Controle>, arqaux::MAX_CAMPOS> campos =
       Campos_Vetor(&TValores_Controle::automatico);
-  for (size_t k = 0; k < 4; ++k) campos[6 + k] = Campo_Tempo(k);
+  for (size_t k = 0; k < 4; ++k) campos[6 + k] = Campo_Elemento(&TValores_Controle::tempos, k);
   return campos;
 }
 

@@ -13,14 +13,10 @@
 namespace {
 
 // Keys with letters outside ASCII, in Windows-1252.
+// (No escape here is followed by a hex digit.)
 #define NUM_FANCOIL "N\xBA Fan Coil"
-#define SEMI_ANGULO \
-  "Semi-\xE2"       \
-  "ngulo"
-#define VAZAO_AGUA \
-  "Vaz\xE3"        \
-  "o \xE1"         \
-  "gua"
+#define SEMI_ANGULO "Semi-\xE2ngulo"
+#define VAZAO_AGUA "Vaz\xE3o \xE1gua"
 
 TIntervalos* Horario(std::initializer_list<std::array<int, 6>> periodos) {
   auto* h = new TIntervalos;
