@@ -47,6 +47,7 @@ void Preenche_Zona(TGeren_Atuadores* m, CGeren_Equip_HVAC* equip) {
                             1.5f, 8.0f);
   aq->R_Controle()->Cria_Controlador_OnOff(1.0f, 24.0f);
   m->Insere_Atuadores(aq);
+  m->Insere_Atuadores(new TAquecedor(1, nullptr, 800, 1, 2, 3, 4, 5));
   auto* ar = Novo_ArCondicionado(Horario({{1, 5, 8, 12, 0, 0}, {1, 5, 13, 18, 1800, 0}}));
   ar->R_Controle()->Cria_Controlador_PID(0.5f, 0.01f, 0.0f, 3600.0f, 23.0f);
   m->Insere_Atuadores(ar);
@@ -75,7 +76,7 @@ const char* const RESFRIADOR =
 const std::string ZONA_COMPLETA =
     std::string(
         "[Zona = 1]\n"
-        "[Numero de Atuadores = 6]\n"
+        "[Numero de Atuadores = 7]\n"
         "[Atuador 1]\n"
         "\t[Tipo = 3]\n"
         "\t[Quantidade = 2]\n"
@@ -89,6 +90,17 @@ const std::string ZONA_COMPLETA =
         "\t\t[Horario 1 = (1,5,8:0->17:30)]\n"
         "\t[Controle = 1,24.00,1.00]\n"
         "[Atuador 2]\n"
+        "\t[Tipo = 3]\n"
+        "\t[Quantidade = 1]\n"
+        "\t[Potencia Nominal = 800.0]\n"
+        "\t[Massa Especifica = 1.00]\n"
+        "\t[Calor Especifico = 2.00]\n"
+        "\t[Volume = 3.000]\n"
+        "\t[Area de Troca = 4.000]\n"
+        "\t[Coef de Troca = 5.0]\n"
+        "\t[Horarios = 0]\n"
+        // Kind 2 leaves its line open: the next ordinal follows on it.
+        "\t[Controle = 2[Atuador 3]\n"
         "\t[Tipo = 4]\n"
         "\t[Quantidade = 1]\n"
         "\t[Tipo Equip. = 1]\n"
@@ -110,23 +122,23 @@ const std::string ZONA_COMPLETA =
         "\t\t[Horario 1 = (1,5,8:0->12:0)]\n"
         "\t\t[Horario 2 = (1,5,13:30->18:0)]\n"
         "\t[Controle = 3,23.00,0.50,0.01,0.00]\n"
-        "[Atuador 3]\n"
+        "[Atuador 4]\n"
         "\t[Tipo = 5]\n"
         "\t[Quantidade = 1]\n"
         "\t[" NUM_FANCOIL
         " = 2]\n"
         "\t[Vazao Max Insuf = 0.350000]\n"
         "\t[Horarios = 0]\n"
-        "[Atuador 4]\n"
+        "[Atuador 5]\n"
         "\t[Tipo = 6]\n") +
     RESFRIADOR +
     "\t[Horarios = 1]\n"
     "\t\t[Horario 1 = (1,7,0:0->23:59)]\n"
     "\t[Controle = 4,26.00,30.00,1.00,40.00,80.00,5.00,300,3600,600,7200]\n"
-    "[Atuador 5]\n"
+    "[Atuador 6]\n"
     "\t[Tipo = 9]\n"
     "\t[Quantidade = 3]\n"
-    "[Atuador 6]\n"
+    "[Atuador 7]\n"
     "\t[Tipo = 6]\n" +
     RESFRIADOR +
     "\t[Horarios = 0]\n"
@@ -158,7 +170,7 @@ TEST_F(AtuadoresTest, WritesEveryActuatorKindAndReadsItBack) {
   ASSERT_TRUE(Le(texto, &lidos));
   EXPECT_EQ(Resto(geren), "");
   // The actuator of type 9 is skipped.
-  ASSERT_EQ(lidos.R_Atuadores()->Numero_Elementos(), 5);
+  ASSERT_EQ(lidos.R_Atuadores()->Numero_Elementos(), 6);
   auto* aq = dynamic_cast<TAquecedor*>(Atuador(&lidos, 1));
   ASSERT_NE(aq, nullptr);
   EXPECT_EQ(aq->R_Quantidade(), 2);
@@ -167,17 +179,18 @@ TEST_F(AtuadoresTest, WritesEveryActuatorKindAndReadsItBack) {
   EXPECT_EQ(aq->R_Controle()->R_Tipo_Controlador(), 1);
   EXPECT_EQ(aq->R_Controle()->R_ContOnOff()->R_Histerese(), 1.0f);
   EXPECT_EQ(aq->R_Controle()->R_ContOnOff()->R_Referencia(), 24.0f);
-  auto* ar = dynamic_cast<TArCondicionado*>(Atuador(&lidos, 2));
+  EXPECT_EQ(Atuador(&lidos, 2)->R_Controle()->R_Tipo_Controlador(), 2);
+  auto* ar = dynamic_cast<TArCondicionado*>(Atuador(&lidos, 3));
   ASSERT_NE(ar, nullptr);
   EXPECT_EQ(ar->R_CONST_EER()[1], -0.5f);
   EXPECT_EQ(ar->R_Controle()->R_ContPid()->R_Parametro(3), 3600.0f);
-  auto* arc = dynamic_cast<TArCondicionadoC*>(Atuador(&lidos, 3));
+  auto* arc = dynamic_cast<TArCondicionadoC*>(Atuador(&lidos, 4));
   ASSERT_NE(arc, nullptr);
   EXPECT_EQ(arc->R_Geren_Equip_HVAC(), &equip);
   EXPECT_EQ(arc->R_Controle()->R_Tipo_Controlador(), TControle::TIPO_SEM_VALORES);
   // Evaporative coolers are numbered in the block from 1 and get the zone.
-  auto* r1 = dynamic_cast<TResf_Evap_Asp*>(Atuador(&lidos, 4));
-  auto* r2 = dynamic_cast<TResf_Evap_Asp*>(Atuador(&lidos, 5));
+  auto* r1 = dynamic_cast<TResf_Evap_Asp*>(Atuador(&lidos, 5));
+  auto* r2 = dynamic_cast<TResf_Evap_Asp*>(Atuador(&lidos, 6));
   ASSERT_TRUE(r1 != nullptr && r2 != nullptr);
   EXPECT_EQ(r1->R_Ordem(), 1);
   EXPECT_EQ(r2->R_Ordem(), 2);
@@ -190,7 +203,7 @@ TEST_F(AtuadoresTest, WritesEveryActuatorKindAndReadsItBack) {
   // The unknown type aside, what was read writes the same bytes again.
   TGeren_Atuadores esperado;
   Preenche_Zona(&esperado, &equip);
-  esperado.R_Atuadores()->Remove(Atuador(&esperado, 5), true);
+  esperado.R_Atuadores()->Remove(Atuador(&esperado, 6), true);
   EXPECT_EQ(Grava(&lidos), Grava(&esperado));
 }
 
@@ -255,47 +268,6 @@ TEST_F(AtuadoresTest, ControlEntriesOfEveryKind) {
   EXPECT_EQ(pid->R_Referencia_2(), 60.0f);
   EXPECT_EQ(pid->R_Parametro(1), 0.25f);
   EXPECT_EQ(pid->R_Parametro(3), 3600.0f);
-}
-
-// Kind 2 leaves its line open: the next actuator's ordinal follows on it.
-TEST_F(AtuadoresTest, OpenKindTwoEntryIsFollowedByTheNextActuator) {
-  TGeren_Atuadores m;
-  m.Insere_Atuadores(new TAquecedor(1, nullptr, 800, 1, 2, 3, 4, 5));
-  auto* segundo = new TAquecedor(1, nullptr, 900, 1, 2, 3, 4, 5);
-  segundo->R_Controle()->Cria_Controlador_OnOff(2, 19);
-  m.Insere_Atuadores(segundo);
-  const std::string texto = Grava(&m, 2);
-  const char* const esperado =
-      "[Zona = 2]\n"
-      "[Numero de Atuadores = 2]\n"
-      "[Atuador 1]\n"
-      "\t[Tipo = 3]\n"
-      "\t[Quantidade = 1]\n"
-      "\t[Potencia Nominal = 800.0]\n"
-      "\t[Massa Especifica = 1.00]\n"
-      "\t[Calor Especifico = 2.00]\n"
-      "\t[Volume = 3.000]\n"
-      "\t[Area de Troca = 4.000]\n"
-      "\t[Coef de Troca = 5.0]\n"
-      "\t[Horarios = 0]\n"
-      "\t[Controle = 2[Atuador 2]\n"
-      "\t[Tipo = 3]\n"
-      "\t[Quantidade = 1]\n"
-      "\t[Potencia Nominal = 900.0]\n"
-      "\t[Massa Especifica = 1.00]\n"
-      "\t[Calor Especifico = 2.00]\n"
-      "\t[Volume = 3.000]\n"
-      "\t[Area de Troca = 4.000]\n"
-      "\t[Coef de Troca = 5.0]\n"
-      "\t[Horarios = 0]\n"
-      "\t[Controle = 1,19.00,2.00]\n";
-  EXPECT_EQ(texto, esperado);
-  TGeren_Atuadores lidos;
-  ASSERT_TRUE(Le(texto, &lidos, 2));
-  ASSERT_EQ(lidos.R_Atuadores()->Numero_Elementos(), 2);
-  EXPECT_EQ(Atuador(&lidos, 1)->R_Controle()->R_Tipo_Controlador(), 2);
-  EXPECT_EQ(Atuador(&lidos, 2)->R_Potencia(), 900.0f);
-  EXPECT_EQ(Grava(&lidos, 2), texto);
 }
 
 // Random blocks over all kinds: write, read, write again gives the same bytes.
@@ -405,8 +377,8 @@ TEST_F(AtuadoresTest, BrokenSecondRecordResetsTheManager) {
   TGeren_Atuadores m;
   Preenche_Zona(&m, &equip);
   std::string texto = Grava(&m);
-  texto.replace(texto.find("[Numero de Atuadores = 6]"), 25, "[Numero de Atuadores = 3]");
-  texto.replace(texto.find("\t[Reg. Inmetro"), 6, "\t[Reg: ");
+  texto.replace(texto.find("[Numero de Atuadores = 7]"), 25, "[Numero de Atuadores = 3]");
+  texto.replace(texto.find("800.0]"), 6, "800.0 ]");
   TGeren_Atuadores destino;
   destino.Insere_Atuadores(new TAtuador(9, 1, nullptr));
   EXPECT_FALSE(Le(texto, &destino));
@@ -488,7 +460,7 @@ TEST_F(AtuadoresTest, BlockCutAtEveryByte) {
   ASSERT_EQ(lidos.size(), texto.size() + 1);
   for (size_t n = 0; n < lidos.size(); ++n) {
     ASSERT_EQ(lidos[n], n >= ultimo) << "prefix of " << n << " bytes";
-    ASSERT_EQ(contagens[n], n >= ultimo ? 5 : 0) << "prefix of " << n << " bytes";
+    ASSERT_EQ(contagens[n], n >= ultimo ? 6 : 0) << "prefix of " << n << " bytes";
   }
 }
 
