@@ -130,7 +130,8 @@ class ARQAUX_HVAC_API CGeren_Equip_HVAC {
 // owns its schedule and controller.
 class ARQAUX_HVAC_API TAtuador {
  public:
-  // An actuator of a code without a model of its own.
+  // Each model passes its own code; built directly, this is an actuator of a
+  // code without a model of its own. It takes over intervalos (may be null).
   TAtuador(int tipo, int quantidade, TIntervalos* intervalos);
   virtual ~TAtuador();
   TAtuador(const TAtuador&) = delete;
