@@ -93,43 +93,36 @@ TEST_F(Ventilacao, SectionsOfEachKindAndTheirReadBack) {
   EXPECT_EQ(m.forcada->R_Intervalos()->Numero_Intervalos(), 1);
 }
 
-TEST_F(Ventilacao, AbsentKindsLeaveThePointersAlone) {
+TEST_F(Ventilacao, WhatEachReadLeavesInThePointers) {
+  const std::string zona = "[Zona = 3]\n";
+  const std::string natural = "\t[Ventilacao Natural={1,2,0,5,1.24,0.50}]\n";
+  struct Caso {
+    std::string texto;
+    bool le, natural, forcada;  // result, and which objects were built
+  } casos[] = {
+      // Absent kinds, a presence flag other than 1 included, leave the pointers alone.
+      {zona + "\t[Ventilacao Natural={2,1,1,1,1.0,1.0}]\n\t[Ventilacao Forcada={-1,1,1.0,1}]\n",
+       true, false, false},
+      {"[Zona = 4]\n" + natural, false, false, false},
+      {zona + "\t[Ventilacao Natural={1,2,0,5,1.24}]\n", false, false, false},
+      // A natural object built before the forced line fails stays the caller's.
+      {zona + natural + "\t[Ventilacao Forcada={1,0}]\n", false, true, false},
+      {zona + natural + "\t[Ventilacao Forcada={1,0,1.0,2}]\n", true, true, true},
+  };
   TVent_Natural n;
   TVent_Forcada f;
-  for (const char* texto : {"[Zona = 3]\n\t[Ventilacao Natural={0,0,0,0,0.0,0.0}]\n"
-                            "\t[Ventilacao Forcada={0,0,0.0,0}]\n",
-                            "[Zona = 3]\n\t[Ventilacao Natural={2,1,1,1,1.0,1.0}]\n"
-                            "\t[Ventilacao Forcada={-1,1,1.0,1}]\n[Horarios = 1]\n"}) {
-    Abre_Para_Leitura(geren, Arquivo(), texto);
-    TVent_Natural* pn = &n;
-    TVent_Forcada* pf = &f;
-    EXPECT_TRUE(geren->Le_Ventilacao_ZonaX(&pn, &pf, 3));
-    EXPECT_EQ(pn, &n);
-    EXPECT_EQ(pf, &f);
-    geren->Fecha_Todos();
-  }
-}
-
-TEST_F(Ventilacao, FailuresAndWhatTheyLeave) {
-  struct Caso {
-    const char* texto;
-    bool natural;  // a natural object was built before the failure
-  } casos[] = {
-      {"[Zona = 4]\n\t[Ventilacao Natural={0,0,0,0,0.0,0.0}]\n", false},
-      {"[Zona = 3]\n\t[Ventilacao Natural={1,2,0,5,1.24}]\n", false},
-      {"[Zona = 3]\n\t[Ventilacao Natural={1,2,0,5,1.24,0.50}]\n\t[Ventilacao Forcada={1,0}]\n",
-       true},
-      {"[Zona = 3]\n\t[Ventilacao Natural={1,2,0,5,1.24,0.50}]\n", true},
-  };
   for (const Caso& caso : casos) {
     Abre_Para_Leitura(geren, Arquivo(), caso.texto);
-    Lidos l;
-    EXPECT_FALSE(geren->Le_Ventilacao_ZonaX(&l.natural, &l.forcada, 3)) << caso.texto;
-    EXPECT_EQ(l.natural != nullptr, caso.natural) << caso.texto;
-    EXPECT_EQ(l.forcada, nullptr);
+    TVent_Natural* pn = &n;
+    TVent_Forcada* pf = &f;
+    EXPECT_EQ(geren->Le_Ventilacao_ZonaX(&pn, &pf, 3), caso.le) << caso.texto;
+    EXPECT_EQ(pn != &n, caso.natural) << caso.texto;
+    EXPECT_EQ(pf != &f, caso.forcada) << caso.texto;
+    if (pn != &n) delete pn;
+    if (pf != &f) delete pf;
     geren->Fecha_Todos();
   }
-  // A writer that cannot print its first line stops there.
+  // Writers whose first line cannot be printed stop there.
   Abre_Para_Leitura(geren, Arquivo(), "");
   EXPECT_FALSE(geren->Grava_Ventilacao_ZonaX(nullptr, nullptr, 3));
   EXPECT_FALSE(geren->Grava_Ganho_Interno_ZonaX(nullptr, 3));

@@ -16,6 +16,7 @@
 // the file's bytes after closing it.
 template <class F>
 std::string Texto_Gravado(TGeren_ArquivoAux* geren, const std::string& caminho, F escreve) {
+  std::remove(caminho.c_str());  // a new file: cheaper than truncating one in place
   EXPECT_NE(geren->Abre_Arquivo(caminho.c_str(), "wb"), 0);
   escreve();
   geren->Fecha_Todos();
