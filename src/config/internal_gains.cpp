@@ -179,8 +179,11 @@ bool TGeren_ArquivoAux::Grava_Ganho_Interno(TLista<TGanho>* ganhos) {
   TValores_Contagem contagem;
   contagem.numero = ganhos != nullptr ? ganhos->Numero_Elementos() : 0;
   arqaux::Grava_Linha(arq, CONTAGEM, contagem);
-  for (int i = 1; ganhos != nullptr && i <= ganhos->Numero_Elementos(); ++i) {
-    TGanho* ganho = ganhos->R_No(i)->R_Dado();
+  // The walk follows the nodes rather than asking for position i each time,
+  // which would walk the list from its head again for every gain.
+  TNo<TGanho>* no = ganhos != nullptr ? ganhos->R_No(1) : nullptr;
+  for (int i = 1; no != nullptr && i <= ganhos->Numero_Elementos(); ++i, no = no->R_Proximo()) {
+    TGanho* ganho = no->R_Dado();
     if (ganho == nullptr) continue;
     TValores_Ganho v;
     v.ordinal = i;

@@ -51,8 +51,11 @@ bool TGeren_ArquivoAux::Grava_Equipamento_PV(TLista<TEquipamento_PV>* equipament
   TValores_Contagem contagem;
   contagem.numero = equipamentos != nullptr ? equipamentos->Numero_Elementos() : 0;
   arqaux::Grava_Linha(arq, CONTAGEM, contagem);
-  for (int i = 1; equipamentos != nullptr && i <= equipamentos->Numero_Elementos(); ++i) {
-    TEquipamento_PV* e = equipamentos->R_No(i)->R_Dado();
+  // The walk follows the nodes rather than asking for position i each time.
+  TNo<TEquipamento_PV>* no = equipamentos != nullptr ? equipamentos->R_No(1) : nullptr;
+  for (int i = 1; no != nullptr && i <= equipamentos->Numero_Elementos();
+       ++i, no = no->R_Proximo()) {
+    TEquipamento_PV* e = no->R_Dado();
     if (e == nullptr) continue;
     TValores_Pv v;
     v.ordinal = i;

@@ -12,19 +12,19 @@
 //   Grava_Linhas(arq, LINHAS_PV, valores);   // prints the four lines
 //   Le_Linhas(arq, LINHAS_PV, &valores);     // scans them back; false at the first short scan
 //
-// A line's fields are given in the order of its conversions (up to MAX_CAMPOS;
-// a line may also have none and print as it is). The scan pattern is derived
-// from the printed form: leading tabs dropped and a line that begins with its
-// bracket given one leading blank (which skips any white space, as the
-// previous line's "\n" does, so a block also reads at the start of a file),
-// every real conversion scanned
-// as "%f" ("%lf" stays "%lf"), "%d" as "%d", and "%s" as "%N[^]]" with N one
-// less than the field's buffer. A row may give its own scan pattern as a third
-// member when the file is read differently from how it is written (a count
-// printed "%d" but read "%f", for instance); that pattern goes through the
-// same rewriting, so no text scan ever lacks its width. In a scan pattern a
-// blank or "\n" matches any run of white space, which is why blank lines and
-// indentation between lines do not matter to a reader.
+// A line's fields are given in the order of its conversions (up to
+// MAX_CAMPOS; a line may also have none and print as it is). The scan pattern
+// is derived from the printed form: leading tabs dropped, and a line that
+// begins with its bracket given one leading blank (which skips any white
+// space, as the previous line's "\n" does, so a block also reads at the start
+// of a file); every real conversion scanned as "%f" ("%lf" stays "%lf"), "%d"
+// as "%d", and "%s" as "%N[^]]" with N one less than the field's buffer. A
+// row may give its own scan pattern as a third member when the file is read
+// differently from how it is written (a count printed "%d" but read "%f", for
+// instance); that pattern goes through the same rewriting, so no text scan
+// ever lacks its width. In a scan pattern a blank or "\n" matches any run of
+// white space, which is why blank lines and indentation between lines do not
+// matter to a reader.
 //
 // A tested scan (Le_Linha, Le_Linhas) succeeds only when it converts exactly
 // its number of fields and the pattern matches through its last character:
@@ -145,17 +145,13 @@ bool Grava_Linhas(FILE* arq, const TLinha<V> (&linhas)[N], const V& valores) {
   return ok;
 }
 
-// Tested scan of one line: true when it converted all its fields and matched
-// through its end.
+// Tested scan of one line: true when the pattern matched through its end,
+// which it can only do after converting every field.
 template <class V>
 bool Le_Linha(FILE* arq, const TLinha<V>& linha, V* valores) {
-  auto posicoes = Posicoes(linha);
-  char padrao[256];
-  int esperado = Deriva_Leitura(Padrao_Leitura(linha), posicoes.data(), padrao, sizeof(padrao));
-  if (esperado < 0) return false;
   bool completa = false;
-  int lidos = Le_Linha(arq, Padrao_Leitura(linha), posicoes.data(), valores, &completa);
-  return lidos == esperado && completa;
+  Le_Linha(arq, Padrao_Leitura(linha), Posicoes(linha).data(), valores, &completa);
+  return completa;
 }
 
 // Scan of one line whose result the format does not check (the control
