@@ -122,10 +122,9 @@ class ARQAUX_API TGeren_ArquivoAux {
   bool Grava_Intervalos(TIntervalos* intervalos);
   // The same block under the header "\t[Horarios Ventilacao = %d]\n".
   bool Grava_Intervalos_Vent(TIntervalos* intervalos);
-  // Reads a schedule block from the current stream, appending its periods to
-  // intervalos. A count below 1 reads nothing more (true). False when the
-  // header or a period line is short or a period's minutes do not fit in
-  // seconds; the periods added before stay.
+  // Appends the periods of a schedule block read from the current stream; a
+  // count below 1 reads no more (true). False at a short header or period
+  // line, or minutes too large for seconds; the periods added stay.
   bool Le_Intervalos(TIntervalos* intervalos);
   // The same, for a block under "[Horarios Ventilacao = %d]".
   bool Le_Intervalos_Vent(TIntervalos* intervalos);
