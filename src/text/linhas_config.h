@@ -69,6 +69,7 @@ struct TLinha {
   const char* leitura = nullptr;             // scan pattern, when not derived from formato
 };
 
+// Byte offset of a member within V, measured on a default-built V.
 template <class V, class M>
 uint32_t Deslocamento(M V::*membro) {
   static const V modelo{};
@@ -76,6 +77,8 @@ uint32_t Deslocamento(M V::*membro) {
                                reinterpret_cast<const char*>(&modelo));
 }
 
+// The field of a member, its type taken from the member's: int32_t, float,
+// double, bool, or a char array (a text of that buffer size).
 template <class V>
 TCampo<V> Campo(int32_t V::*m) {
   return {{TTipo_Campo::Inteiro, Deslocamento(m), sizeof(int32_t)}};
@@ -119,6 +122,7 @@ int Deriva_Leitura(const char* formato, const TPosicao* campos, char* padrao, si
 // "%s" a text).
 int Confere_Impressao(const char* formato, const TPosicao* campos);
 
+// The untyped positions of a line's fields, for the walkers above.
 template <class V>
 std::array<TPosicao, MAX_CAMPOS> Posicoes(const TLinha<V>& linha) {
   std::array<TPosicao, MAX_CAMPOS> p;
@@ -126,6 +130,7 @@ std::array<TPosicao, MAX_CAMPOS> Posicoes(const TLinha<V>& linha) {
   return p;
 }
 
+// The pattern a line's scan is derived from: its own, else its print format.
 template <class V>
 const char* Padrao_Leitura(const TLinha<V>& linha) {
   return linha.leitura != nullptr ? linha.leitura : linha.formato;
