@@ -78,19 +78,6 @@ TEST_F(Ventilacao, SectionsOfEachKindAndTheirReadBack) {
   EXPECT_TRUE(l.forcada->R_Tipo_Calculo());
   EXPECT_FLOAT_EQ(l.forcada->R_Trocas_Ar(), 6.5f);
   EXPECT_EQ(l.forcada->R_Quantidade_Pessoas(), 0);
-
-  Grava(natural.get(), &por_racao);
-  Abre_Para_Leitura(geren, Arquivo(), Le_Arquivo(Arquivo()));
-  Lidos m;
-  EXPECT_TRUE(geren->Le_Ventilacao_ZonaX(&m.natural, &m.forcada, 3));
-  geren->Fecha_Todos();
-  ASSERT_NE(m.natural, nullptr);
-  EXPECT_FLOAT_EQ(m.natural->R_Parametros_Vent_Natural()->R_SBH(), 1.24f);
-  EXPECT_EQ(m.natural->R_Parametros_Vent_Natural()->R_Indice(), 5);
-  ASSERT_NE(m.forcada, nullptr);
-  EXPECT_FALSE(m.forcada->R_Tipo_Calculo());
-  EXPECT_EQ(m.forcada->R_Quantidade_Pessoas(), 4);
-  EXPECT_EQ(m.forcada->R_Intervalos()->Numero_Intervalos(), 1);
 }
 
 TEST_F(Ventilacao, WhatEachReadLeavesInThePointers) {

@@ -92,15 +92,9 @@ TEST_F(EquipamentosPV, EmptyListsNamesAndCounts) {
   EXPECT_EQ(Le_Bloco(bloco("Bomba", "2147483647")), std::make_pair(false, 1));
 }
 
-TEST_F(EquipamentosPV, FailuresThroughTheZoneReader) {
+TEST_F(EquipamentosPV, ABrokenItemEmptiesTheListOnlyThroughTheZoneReader) {
   TLista<TEquipamento_PV> l(true);
   Preenche(&l);
-  // Zone 3 asked, zone 1 in the file: only the zone line is consumed.
-  Abre_Para_Leitura(geren, Arquivo(), BLOCO);
-  EXPECT_FALSE(geren->Le_Equipamentos_PV_ZonaX(&l, 3));
-  EXPECT_EQ(l.Numero_Elementos(), 2);
-  EXPECT_EQ(Resto(geren), std::string(BLOCO).substr(std::strlen("[Zona = 1]\n")));
-  geren->Fecha_Todos();
   // The second item breaks off: the zone reader empties the list, items held
   // before included; the block reader keeps the first item.
   std::string texto = Grava(&l);
