@@ -116,9 +116,87 @@ class ARQAUX_API TGeren_ArquivoAux {
 
   // ---- Configuration text: schedules, internal gains, ventilation, zone PV ----
 
+  // Writes a schedule block on the current stream: the header
+  // "\t[Horarios = %d]\n" with the period count, then one line per period. A
+  // null schedule is written as an empty one. False only without a stream.
+  bool Grava_Intervalos(TIntervalos* intervalos);
+  // The same block under the header "\t[Horarios Ventilacao = %d]\n".
+  bool Grava_Intervalos_Vent(TIntervalos* intervalos);
+  // Appends the periods of a schedule block read from the current stream; a
+  // count below 1 reads no more (true). False at a short header or period
+  // line, or minutes too large for seconds; the periods added stay.
+  bool Le_Intervalos(TIntervalos* intervalos);
+  // The same, for a block under "[Horarios Ventilacao = %d]".
+  bool Le_Intervalos_Vent(TIntervalos* intervalos);
+
+  // Writes the internal-gain block of a zone (count line, then each gain with
+  // its type lines and schedule). A null or empty list gives the count line
+  // with 0 alone. False only without a stream.
+  bool Grava_Ganho_Interno(TLista<TGanho>* ganhos);
+  // Reads a gain block, appending the gains it builds to ganhos. A gain of an
+  // unknown type code is skipped: its schedule block is read and dropped.
+  // False at the first short line; the gains appended before it stay.
+  bool Le_Ganho_Interno(TLista<TGanho>* ganhos);
+  // The block framed by the zone line "[Zona = %d]"; false when that line
+  // cannot be printed.
+  bool Grava_Ganho_Interno_ZonaX(TLista<TGanho>* ganhos, int zona);
+  // Reads the zone line (false when it is not zona, leaving the list as it
+  // was) and then the block; a block that fails empties the list (Limpa).
+  bool Le_Ganho_Interno_ZonaX(TLista<TGanho>* ganhos, int zona);
+
+  // Writes the ventilation section of a zone: the zone line, the natural and
+  // forced ventilation lines (absent when null) and, for forced ventilation,
+  // its schedule block. False at the first line that cannot be printed.
+  bool Grava_Ventilacao_ZonaX(TVent_Natural* natural, TVent_Forcada* forcada, int zona);
+  // Reads it back: each kind marked present is built new and stored through
+  // its pointer (the objects become the caller's); absent kinds leave their
+  // pointer untouched. False on the zone check or a short ventilation line.
+  bool Le_Ventilacao_ZonaX(TVent_Natural** natural, TVent_Forcada** forcada, int zona);
+
+  // Writes the PV equipment block of a zone (count line, then each item with
+  // its name, quantity, current kind, power and schedule). A null or empty
+  // list gives the count line with 0 alone. False only without a stream.
+  bool Grava_Equipamento_PV(TLista<TEquipamento_PV>* equipamentos);
+  // Reads a PV equipment block, appending the items to equipamentos. False at
+  // the first short line (a name that does not fit its 52-byte buffer is
+  // one); the items appended before it stay.
+  bool Le_Equipamento_PV(TLista<TEquipamento_PV>* equipamentos);
+  // The block framed by the zone line; as Grava_Ganho_Interno_ZonaX.
+  bool Grava_Equipamentos_PV_ZonaX(TLista<TEquipamento_PV>* equipamentos, int zona);
+  // As Le_Ganho_Interno_ZonaX, for the PV equipment block.
+  bool Le_Equipamentos_PV_ZonaX(TLista<TEquipamento_PV>* equipamentos, int zona);
+
   // (end of schedules, gains, ventilation, PV)
 
   // ---- Room air-conditioning actuators and controls ----
+
+  // Writes the actuator block (count line, then each actuator with its type
+  // lines, schedule and control entry) on the current stream. A null or empty
+  // manager gives the count line with 0 alone. False only without a stream.
+  bool Grava_Climatizador(TGeren_Atuadores* atuadores);
+  // Reads an actuator block from stream n (the configuration file, made
+  // current again before each record), appending what it builds to atuadores. Fan-coil air conditioners are tied
+  // to geren_equip; evaporative coolers get the zone and their ordinal. False
+  // at the first short line; the actuators built before it stay.
+  bool Le_Climatizador(CGeren_Equip_HVAC* geren_equip, TGeren_Atuadores* atuadores, int zona,
+                       int n);
+  // The block framed by the zone line "[Zona = %d]"; false when that line
+  // cannot be printed.
+  bool Grava_Climatizador_ZonaX(TGeren_Atuadores* atuadores, int zona);
+  // Reads the zone line (false when it is not zona, leaving atuadores as they
+  // were) and then the block; a block that fails empties atuadores.
+  bool Le_Climatizador_ZonaX(CGeren_Equip_HVAC* geren_equip, TGeren_Atuadores* atuadores,
+                             int zona, int n);
+  // The control entry of a heater or air conditioner: on/off, PID, or the
+  // open kind 2 (its number alone, no line end).
+  bool Grava_Controle(TAtuador* atuador);
+  // Reads it back and creates the controller on the actuator; the entry's
+  // scans are not checked. False only for a null actuator or no stream.
+  bool Le_Controle(TAtuador* atuador);
+  // The control entry of an evaporative cooler: automatic, on/off or PID on
+  // temperature and humidity.
+  bool Grava_Controle_Resf_Evap(TAtuador* atuador);
+  bool Le_Controle_Resf_Evap(TAtuador* atuador);
 
   // (end of actuators)
 
@@ -135,6 +213,11 @@ class ARQAUX_API TGeren_ArquivoAux {
   // private: zone condition and controller-output streams
 
   // private: configuration text
+  // The zone section line "[Zona = %d]\n" that begins each zone's block:
+  // Grava_Zona prints it (false when the print fails); Le_Zona scans it and
+  // is true only when it reads exactly zona.
+  bool Grava_Zona(int zona);
+  bool Le_Zona(int zona);
 
   // private: actuators
 

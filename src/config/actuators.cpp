@@ -1,0 +1,542 @@
+// Room air-conditioning actuators of a zone and their controllers, as a block
+// of bracketed lines:
+//
+//   [Numero de Atuadores = 2]
+//   [Atuador 1]
+//   	[Tipo = 3]
+//   	[Quantidade = 1]
+//   	... the type's lines ...
+//   	[Horarios = 1]
+//   		[Horario 1 = (1,5,8:0->17:30)]
+//   	[Controle = 1,24.00,1.00]
+//   [Atuador 2]
+//   ...
+//
+// Type codes: 3 heater, 4 air conditioner, 5 air conditioner on a fan coil,
+// 6 evaporative cooler. Every other code is written as its ordinal, type and
+// quantity lines alone and read back as those three lines; nothing is built
+// for it, and the next record follows. The records are taken in file order;
+// the ordinal printed is not checked.
+//
+// The control entry begins "\t[Controle = %d" with the controller's kind and
+// goes on by kind. Kind 2 stores no values and its entry ends right after the
+// number, so the next line of the file continues on the same line. The entry
+// is scanned without checking: a malformed one shows up as the next record's
+// ordinal line failing.
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <type_traits>
+
+#include "arqaux/geren_arquivoaux.h"
+#include "text/linhas_config.h"
+
+using arqaux::Campo;
+using arqaux::TCampo;
+using arqaux::TLinha;
+
+namespace {
+
+// The fourth PID argument: the integration time in seconds, fixed by the
+// model, not stored in the file.
+constexpr float TEMPO_INTEGRACAO_PID = 3600.0f;
+
+constexpr int TIPO_AQUECEDOR = 3;
+constexpr int TIPO_AR_CONDICIONADO = 4;
+constexpr int TIPO_AR_CONDICIONADO_C = 5;
+constexpr int TIPO_RESF_EVAP = 6;
+
+// A field for element k of an array member of floats or ints.
+template <class V, class T, size_t N>
+TCampo<V> Campo_Elemento(T (V::*membro)[N], size_t k) {
+  static_assert(std::is_same<T, float>::value || std::is_same<T, int32_t>::value,
+                "array fields hold floats or ints");
+  TCampo<V> campo = {
+      {std::is_same<T, float>::value ? arqaux::TTipo_Campo::Real : arqaux::TTipo_Campo::Inteiro,
+       static_cast<uint32_t>(arqaux::Deslocamento(membro) + k * sizeof(T)), sizeof(T)}};
+  return campo;
+}
+
+// The fields of every element of an array member, in order.
+template <class V, class T, size_t N>
+std::array<TCampo<V>, arqaux::MAX_CAMPOS> Campos_Vetor(T (V::*membro)[N]) {
+  static_assert(N <= arqaux::MAX_CAMPOS, "one line carries at most MAX_CAMPOS values");
+  std::array<TCampo<V>, arqaux::MAX_CAMPOS> campos{};
+  for (size_t k = 0; k < N; ++k) campos[k] = Campo_Elemento(membro, k);
+  return campos;
+}
+
+// ---- Lines every actuator has ----
+
+struct TValores_Atuador {
+  int32_t numero = 0;
+  int32_t tipo = 0;
+  int32_t quantidade = 0;
+};
+
+const TLinha<TValores_Atuador> LINHA_NUMERO_ATUADORES = {"[Numero de Atuadores = %d]\n",
+                                                         {Campo(&TValores_Atuador::numero)}};
+
+const TLinha<TValores_Atuador> LINHAS_ATUADOR[] = {
+    {"[Atuador %d]\n", {Campo(&TValores_Atuador::numero)}},
+    {"\t[Tipo = %d]\n", {Campo(&TValores_Atuador::tipo)}},
+    {"\t[Quantidade = %d]\n", {Campo(&TValores_Atuador::quantidade)}},
+};
+
+// ---- Heater ----
+
+struct TValores_Aquecedor {
+  float potencia = 0;
+  float massa_esp = 0;
+  float calor_esp = 0;
+  float volume = 0;
+  float area = 0;
+  float hint = 0;
+};
+
+const TLinha<TValores_Aquecedor> LINHAS_AQUECEDOR[] = {
+    {"\t[Potencia Nominal = %.1f]\n", {Campo(&TValores_Aquecedor::potencia)}},
+    {"\t[Massa Especifica = %.2f]\n", {Campo(&TValores_Aquecedor::massa_esp)}},
+    {"\t[Calor Especifico = %.2f]\n", {Campo(&TValores_Aquecedor::calor_esp)}},
+    {"\t[Volume = %.3f]\n", {Campo(&TValores_Aquecedor::volume)}},
+    {"\t[Area de Troca = %.3f]\n", {Campo(&TValores_Aquecedor::area)}},
+    {"\t[Coef de Troca = %.1f]\n", {Campo(&TValores_Aquecedor::hint)}},
+};
+
+TValores_Aquecedor Valores_De(const TAquecedor* a) {
+  TValores_Aquecedor v;
+  if (a == nullptr) return v;
+  v.potencia = a->R_Potencia();
+  v.massa_esp = a->R_Massa_Esp();
+  v.calor_esp = a->R_Calor_Esp();
+  v.volume = a->R_Volume();
+  v.area = a->R_Area();
+  v.hint = a->R_Hint();
+  return v;
+}
+
+// ---- Air conditioner ----
+
+struct TValores_ArCondicionado {
+  int32_t tipo_equipamento = 0;
+  int32_t carac_fisicas = 0;
+  int32_t tipo_temperatura = 0;
+  int32_t tipo_aquecimento = 0;
+  int32_t tipo_condensador = 0;
+  int32_t regulamentado_inmetro = 0;
+  int32_t condensador_sombreado = 0;
+  float potencia = 0;
+  float const_ct[TArCondicionado::NUM_COEF] = {};
+  float eir_nominal = 0;
+  float const_eer[TArCondicionado::NUM_COEF] = {};
+  float calor_sens_nominal = 0;
+  float const_cs[TArCondicionado::NUM_COEF] = {};
+  float vazao_vol_ar = 0;
+  float temp_evap_ac = 0;
+};
+
+// The three curves share one key and are told apart by their place: capacity
+// after the power, efficiency after the nominal EIR, sensible capacity after
+// the nominal sensible heat.
+constexpr const char* LINHA_COEF = "\t[Coef. = %f,%f,%f,%f,%f,%f]\n";
+
+const TLinha<TValores_ArCondicionado> LINHAS_AR_CONDICIONADO[] = {
+    {"\t[Tipo Equip. = %d]\n", {Campo(&TValores_ArCondicionado::tipo_equipamento)}},
+    {"\t[Carac Fisicas = %d]\n", {Campo(&TValores_ArCondicionado::carac_fisicas)}},
+    {"\t[Tipo Temperatura = %d]\n", {Campo(&TValores_ArCondicionado::tipo_temperatura)}},
+    {"\t[Tipo Aquecimento = %d]\n", {Campo(&TValores_ArCondicionado::tipo_aquecimento)}},
+    {"\t[Tipo Condensador = %d]\n", {Campo(&TValores_ArCondicionado::tipo_condensador)}},
+    {"\t[Reg. Inmetro = %d]\n", {Campo(&TValores_ArCondicionado::regulamentado_inmetro)}},
+    {"\t[Cond. Sombreado = %d]\n", {Campo(&TValores_ArCondicionado::condensador_sombreado)}},
+    {"\t[Potencia = %.2f]\n", {Campo(&TValores_ArCondicionado::potencia)}},
+    {LINHA_COEF, Campos_Vetor(&TValores_ArCondicionado::const_ct)},
+    {"\t[EIR nominal = %.3f]\n", {Campo(&TValores_ArCondicionado::eir_nominal)}},
+    {LINHA_COEF, Campos_Vetor(&TValores_ArCondicionado::const_eer)},
+    {"\t[CS nominal = %.3f]\n", {Campo(&TValores_ArCondicionado::calor_sens_nominal)}},
+    {LINHA_COEF, Campos_Vetor(&TValores_ArCondicionado::const_cs)},
+    {"\t[Vazao_Vol_Ar = %.3f]\n", {Campo(&TValores_ArCondicionado::vazao_vol_ar)}},
+    {"\t[Temp_Evap_AC = %.3f]\n", {Campo(&TValores_ArCondicionado::temp_evap_ac)}},
+};
+
+void Copia_Curva(const float* origem, float* destino) {
+  for (int k = 0; k < TArCondicionado::NUM_COEF; ++k) destino[k] = origem[k];
+}
+
+TValores_ArCondicionado Valores_De(TArCondicionado* a) {
+  TValores_ArCondicionado v;
+  if (a == nullptr) return v;
+  v.tipo_equipamento = a->R_Tipo_Equipamento();
+  v.carac_fisicas = a->R_Carac_Fisicas();
+  v.tipo_temperatura = a->R_Tipo_Temperatura();
+  v.tipo_aquecimento = a->R_Tipo_Aquecimento();
+  v.tipo_condensador = a->R_Tipo_Condensador();
+  v.regulamentado_inmetro = a->R_Regulamentado_Inmetro();
+  v.condensador_sombreado = a->R_Condensador_Sombreado();
+  v.potencia = a->R_Potencia();
+  Copia_Curva(a->R_CONST_CT(), v.const_ct);
+  v.eir_nominal = a->R_EIR_Nominal();
+  Copia_Curva(a->R_CONST_EER(), v.const_eer);
+  v.calor_sens_nominal = a->R_CalorSens_Nominal();
+  Copia_Curva(a->R_CONST_CS(), v.const_cs);
+  v.vazao_vol_ar = a->R_Vazao_Vol_Ar();
+  v.temp_evap_ac = a->R_Temp_Evap_AC();
+  return v;
+}
+
+// ---- Air conditioner on a fan coil ----
+
+struct TValores_ArCondicionadoC {
+  int32_t num_fancoil = 0;
+  float vazao_max_insuf = 0;
+};
+
+const TLinha<TValores_ArCondicionadoC> LINHAS_AR_CONDICIONADO_C[] = {
+    // "Nº Fan Coil", in Windows-1252.
+    {"\t[N\xBA Fan Coil = %d]\n", {Campo(&TValores_ArCondicionadoC::num_fancoil)}},
+    {"\t[Vazao Max Insuf = %f]\n", {Campo(&TValores_ArCondicionadoC::vazao_max_insuf)}},
+};
+
+TValores_ArCondicionadoC Valores_De(const TArCondicionadoC* a) {
+  TValores_ArCondicionadoC v;
+  if (a == nullptr) return v;
+  v.num_fancoil = a->R_Num_FanCoil_Atual();
+  v.vazao_max_insuf = a->R_Vazao_Max_Insuf();
+  return v;
+}
+
+// ---- Evaporative cooler ----
+
+struct TValores_Resf_Evap {
+  float teta = 0;
+  float qliq = 0;
+  float vliq = 0;
+  float tliq = 0;
+  float raio = 0;
+  float var = 0;
+  int32_t num_asp = 0;
+};
+
+// The number of sprays is printed as an integer but scanned as a real.
+const TLinha<TValores_Resf_Evap> LINHAS_RESF_EVAP[] = {
+    // "Semi-ângulo" and "Vazão água", in Windows-1252 (no escape here is
+    // followed by a hex digit).
+    {"\t[Semi-\xE2ngulo = %.2f]\n", {Campo(&TValores_Resf_Evap::teta)}},
+    {"\t[Vaz\xE3o \xE1gua = %.5e]\n", {Campo(&TValores_Resf_Evap::qliq)}},
+    {"\t[Veloc gotas = %f]\n", {Campo(&TValores_Resf_Evap::vliq)}},
+    {"\t[Temp inic. gotas = %.2f]\n", {Campo(&TValores_Resf_Evap::tliq)}},
+    {"\t[Raio inic. gotas = %.5e]\n", {Campo(&TValores_Resf_Evap::raio)}},
+    {"\t[Veloc ar = %.2f]\n", {Campo(&TValores_Resf_Evap::var)}},
+    {"\t[Num asper = %d]\n", {Campo(&TValores_Resf_Evap::num_asp)}, "[Num asper = %f]\n"},
+};
+
+TValores_Resf_Evap Valores_De(const TResf_Evap_Asp* a) {
+  TValores_Resf_Evap v;
+  if (a == nullptr) return v;
+  v.teta = a->R_Teta();
+  v.qliq = a->R_Qliq();
+  v.vliq = a->R_Vliq();
+  v.tliq = a->R_Tliq();
+  v.raio = a->R_Raio();
+  v.var = a->R_Var();
+  v.num_asp = a->R_NumAsp();
+  return v;
+}
+
+// ---- Control entries ----
+
+struct TValores_Controle {
+  int32_t tipo = 0;
+  float referencia = 0;
+  float histerese = 0;
+  float referencia_2 = 0;
+  float histerese_2 = 0;
+  float parametro[3] = {};
+  float automatico[6] = {};
+  int32_t tempos[4] = {};
+};
+
+const TCampo<TValores_Controle> REFERENCIA = Campo(&TValores_Controle::referencia);
+const TCampo<TValores_Controle> HISTERESE = Campo(&TValores_Controle::histerese);
+const TCampo<TValores_Controle> REFERENCIA_2 = Campo(&TValores_Controle::referencia_2);
+const TCampo<TValores_Controle> HISTERESE_2 = Campo(&TValores_Controle::histerese_2);
+const TCampo<TValores_Controle> P0 = Campo_Elemento(&TValores_Controle::parametro, 0);
+const TCampo<TValores_Controle> P1 = Campo_Elemento(&TValores_Controle::parametro, 1);
+const TCampo<TValores_Controle> P2 = Campo_Elemento(&TValores_Controle::parametro, 2);
+
+const TLinha<TValores_Controle> LINHA_CONTROLE = {"\t[Controle = %d",
+                                                  {Campo(&TValores_Controle::tipo)}};
+const TLinha<TValores_Controle> FECHO_CONTROLE = {"]\n", {}};
+
+// What follows the kind, line by line, for the kinds that carry values.
+struct TContinuacao {
+  int tipo;
+  TLinha<TValores_Controle> linhas[2];
+  int n_linhas;
+};
+
+const TContinuacao CONTINUACOES_BASICAS[] = {
+    {1, {{",%.2f,%.2f]\n", {REFERENCIA, HISTERESE}}}, 1},
+    {2, {}, 0},
+    {3, {{",%.2f,%.2f,%.2f,%.2f]\n", {REFERENCIA, P0, P1, P2}}}, 1},
+};
+
+std::array<TCampo<TValores_Controle>, arqaux::MAX_CAMPOS> Campos_Automatico() {
+  std::array<TCampo<TValores_Controle>, arqaux::MAX_CAMPOS> campos =
+      Campos_Vetor(&TValores_Controle::automatico);
+  for (size_t k = 0; k < 4; ++k) campos[6 + k] = Campo_Elemento(&TValores_Controle::tempos, k);
+  return campos;
+}
+
+const TContinuacao CONTINUACOES_RESF_EVAP[] = {
+    {4, {{",%.2f,%.2f,%.2f,%.2f,%.2f,%.2f,%d,%d,%d,%d]\n", Campos_Automatico()}}, 1},
+    {5,
+     {{",%.2f,%.2f", {REFERENCIA, HISTERESE}}, {",%.2f,%.2f]\n", {REFERENCIA_2, HISTERESE_2}}},
+     2},
+    {6, {{",%.2f,%.2f,%.2f,%.2f,%.2f]\n", {REFERENCIA, REFERENCIA_2, P0, P1, P2}}}, 1},
+};
+
+// The continuation of kind tipo in the table; null for kinds closed by "]\n".
+template <size_t N>
+const TContinuacao* Busca_Continuacao(const TContinuacao (&tabela)[N], int tipo) {
+  for (const TContinuacao& c : tabela) {
+    if (c.tipo == tipo) return &c;
+  }
+  return nullptr;
+}
+
+TValores_Controle Valores_De(TControle* c) {
+  TValores_Controle v;
+  v.tipo = c->R_Tipo_Controlador();
+  if (const TContOnOff* o = c->R_ContOnOff()) {
+    v.referencia = o->R_Referencia();
+    v.histerese = o->R_Histerese();
+    v.referencia_2 = o->R_Referencia_2();
+    v.histerese_2 = o->R_Histerese_2();
+  }
+  if (const TContPID* p = c->R_ContPid()) {
+    v.referencia = p->R_Referencia();
+    v.referencia_2 = p->R_Referencia_2();
+    for (int k = 0; k < 3; ++k) v.parametro[k] = p->R_Parametro(k);
+  }
+  if (const TContAutomatico* a = c->R_ContAutomatico()) {
+    const float reais[6] = {a->R_Temperatura_Min(), a->R_Temperatura_Max(), a->R_Histerese_Temp(),
+                            a->R_Umidade_Min(),     a->R_Umidade_Max(),     a->R_Histerese_UmRel()};
+    for (int k = 0; k < 6; ++k) v.automatico[k] = reais[k];
+    v.tempos[0] = a->R_Tempo_Min_ON();
+    v.tempos[1] = a->R_Tempo_Max_ON();
+    v.tempos[2] = a->R_Tempo_Min_OFF();
+    v.tempos[3] = a->R_Tempo_Max_OFF();
+  }
+  return v;
+}
+
+// Creates on c the controller of the kind just read. The file holds the
+// reference before the hysteresis; the model takes them the other way round.
+void Cria_Controlador(TControle* c, const TValores_Controle& v) {
+  const float* p = v.parametro;
+  switch (v.tipo) {
+    case 1:
+      c->Cria_Controlador_OnOff(v.histerese, v.referencia);
+      break;
+    case 3:
+      c->Cria_Controlador_PID(p[0], p[1], p[2], TEMPO_INTEGRACAO_PID, v.referencia);
+      break;
+    case 4: {
+      const float* a = v.automatico;
+      c->Cria_Controlador_Automatico(a[0], a[1], a[2], a[3], a[4], a[5], v.tempos[0], v.tempos[1],
+                                     v.tempos[2], v.tempos[3]);
+      break;
+    }
+    case 5:
+      c->Cria_Controlador_OnOff_Temp_Umid(v.histerese, v.referencia, v.histerese_2, v.referencia_2);
+      break;
+    case 6:
+      c->Cria_Controlador_PID_Temp_Umid(p[0], p[1], p[2], TEMPO_INTEGRACAO_PID, v.referencia,
+                                        v.referencia_2);
+      break;
+    default:
+      break;
+  }
+}
+
+template <size_t N>
+bool Grava_Entrada_Controle(FILE* arq, TAtuador* atuador, const TContinuacao (&tabela)[N]) {
+  if (arq == nullptr || atuador == nullptr) return false;
+  TValores_Controle v = Valores_De(atuador->R_Controle());
+  arqaux::Grava_Linha(arq, LINHA_CONTROLE, v);
+  const TContinuacao* c = Busca_Continuacao(tabela, v.tipo);
+  if (c == nullptr) {
+    arqaux::Grava_Linha(arq, FECHO_CONTROLE, v);
+    return true;
+  }
+  for (int i = 0; i < c->n_linhas; ++i) arqaux::Grava_Linha(arq, c->linhas[i], v);
+  return true;
+}
+
+// The entry's scans are not checked: whatever was converted is used, and the
+// values not reached stay 0. A kind without values creates nothing, leaving
+// the controller the actuator was built with.
+template <size_t N>
+bool Le_Entrada_Controle(FILE* arq, TAtuador* atuador, const TContinuacao (&tabela)[N]) {
+  if (arq == nullptr || atuador == nullptr) return false;
+  TValores_Controle v;
+  arqaux::Le_Linha_Sem_Teste(arq, LINHA_CONTROLE, &v);
+  const TContinuacao* c = Busca_Continuacao(tabela, v.tipo);
+  if (c == nullptr) {
+    arqaux::Le_Linha_Sem_Teste(arq, FECHO_CONTROLE, &v);
+    return true;
+  }
+  for (int i = 0; i < c->n_linhas; ++i) arqaux::Le_Linha_Sem_Teste(arq, c->linhas[i], &v);
+  Cria_Controlador(atuador->R_Controle(), v);
+  return true;
+}
+
+}  // namespace
+
+bool TGeren_ArquivoAux::Grava_Controle(TAtuador* atuador) {
+  return Grava_Entrada_Controle(Arquivo_Atual, atuador, CONTINUACOES_BASICAS);
+}
+
+bool TGeren_ArquivoAux::Le_Controle(TAtuador* atuador) {
+  return Le_Entrada_Controle(Arquivo_Atual, atuador, CONTINUACOES_BASICAS);
+}
+
+bool TGeren_ArquivoAux::Grava_Controle_Resf_Evap(TAtuador* atuador) {
+  return Grava_Entrada_Controle(Arquivo_Atual, atuador, CONTINUACOES_RESF_EVAP);
+}
+
+bool TGeren_ArquivoAux::Le_Controle_Resf_Evap(TAtuador* atuador) {
+  return Le_Entrada_Controle(Arquivo_Atual, atuador, CONTINUACOES_RESF_EVAP);
+}
+
+// An object whose class does not match its type code prints its type lines
+// with zeros, so that the block still reads back.
+bool TGeren_ArquivoAux::Grava_Climatizador(TGeren_Atuadores* atuadores) {
+  FILE* arq = Arquivo_Atual;
+  if (arq == nullptr) return false;
+  TLista<TAtuador>* lista = atuadores != nullptr ? atuadores->R_Atuadores() : nullptr;
+  TValores_Atuador comum;
+  comum.numero = lista != nullptr ? lista->Numero_Elementos() : 0;
+  arqaux::Grava_Linha(arq, LINHA_NUMERO_ATUADORES, comum);
+  if (comum.numero == 0) return true;
+
+  TNo<TAtuador>* no = lista->R_No(1);
+  for (int i = 1; i <= lista->Numero_Elementos(); ++i, no = no->R_Proximo()) {
+    TAtuador* a = no->R_Dado();
+    comum.numero = i;
+    comum.tipo = a->R_Tipo();
+    comum.quantidade = a->R_Quantidade();
+    arqaux::Grava_Linhas(arq, LINHAS_ATUADOR, comum);
+    switch (comum.tipo) {
+      case TIPO_AQUECEDOR:
+        arqaux::Grava_Linhas(arq, LINHAS_AQUECEDOR, Valores_De(dynamic_cast<TAquecedor*>(a)));
+        break;
+      case TIPO_AR_CONDICIONADO:
+        arqaux::Grava_Linhas(arq, LINHAS_AR_CONDICIONADO,
+                             Valores_De(dynamic_cast<TArCondicionado*>(a)));
+        break;
+      case TIPO_AR_CONDICIONADO_C:
+        arqaux::Grava_Linhas(arq, LINHAS_AR_CONDICIONADO_C,
+                             Valores_De(dynamic_cast<TArCondicionadoC*>(a)));
+        break;
+      case TIPO_RESF_EVAP:
+        arqaux::Grava_Linhas(arq, LINHAS_RESF_EVAP, Valores_De(dynamic_cast<TResf_Evap_Asp*>(a)));
+        break;
+      default:
+        continue;
+    }
+    Grava_Intervalos(a->R_Intervalos());
+    if (comum.tipo == TIPO_AQUECEDOR || comum.tipo == TIPO_AR_CONDICIONADO) {
+      Grava_Controle(a);
+    } else if (comum.tipo == TIPO_RESF_EVAP) {
+      Grava_Controle_Resf_Evap(a);
+    }
+  }
+  return true;
+}
+
+bool TGeren_ArquivoAux::Le_Climatizador(CGeren_Equip_HVAC* geren_equip, TGeren_Atuadores* atuadores,
+                                        int zona, int n) {
+  if (atuadores == nullptr) return false;
+  FILE* arq = Seleciona_Arquivo(n);
+  if (arq == nullptr) return false;
+  TValores_Atuador comum;
+  if (!arqaux::Le_Linha(arq, LINHA_NUMERO_ATUADORES, &comum)) return false;
+  const int total = comum.numero;
+  int ordem_resf = 0;
+  for (int i = 1; i <= total; ++i) {
+    // The schedule and control reads go through the current stream; make
+    // sure it is still this file.
+    if (i > 1 && (arq = Seleciona_Arquivo(n)) == nullptr) return false;
+    if (!arqaux::Le_Linhas(arq, LINHAS_ATUADOR, &comum)) return false;
+
+    std::unique_ptr<TAtuador> atuador;
+    switch (comum.tipo) {
+      case TIPO_AQUECEDOR: {
+        TValores_Aquecedor v;
+        if (!arqaux::Le_Linhas(arq, LINHAS_AQUECEDOR, &v)) return false;
+        std::unique_ptr<TIntervalos> intervalos(new TIntervalos);
+        Le_Intervalos(intervalos.get());
+        atuador.reset(new TAquecedor(comum.quantidade, intervalos.release(), v.potencia,
+                                     v.massa_esp, v.calor_esp, v.volume, v.area, v.hint));
+        Le_Controle(atuador.get());
+        break;
+      }
+      case TIPO_AR_CONDICIONADO: {
+        TValores_ArCondicionado v;
+        if (!arqaux::Le_Linhas(arq, LINHAS_AR_CONDICIONADO, &v)) return false;
+        std::unique_ptr<TIntervalos> intervalos(new TIntervalos);
+        Le_Intervalos(intervalos.get());
+        auto* ar = new TArCondicionado(
+            v.tipo_equipamento, v.carac_fisicas, v.tipo_temperatura, v.tipo_aquecimento,
+            v.tipo_condensador, v.regulamentado_inmetro, v.condensador_sombreado, comum.quantidade,
+            v.eir_nominal, v.potencia, v.calor_sens_nominal, v.vazao_vol_ar, v.temp_evap_ac,
+            intervalos.release());
+        atuador.reset(ar);
+        ar->A_CONST_CT(v.const_ct);
+        ar->A_CONST_CS(v.const_cs);
+        ar->A_CONST_EER(v.const_eer);
+        Le_Controle(atuador.get());
+        break;
+      }
+      case TIPO_AR_CONDICIONADO_C: {
+        TValores_ArCondicionadoC v;
+        if (!arqaux::Le_Linhas(arq, LINHAS_AR_CONDICIONADO_C, &v)) return false;
+        std::unique_ptr<TIntervalos> intervalos(new TIntervalos);
+        Le_Intervalos(intervalos.get());
+        atuador.reset(new TArCondicionadoC(geren_equip, v.num_fancoil, v.vazao_max_insuf,
+                                           intervalos.release()));
+        break;
+      }
+      case TIPO_RESF_EVAP: {
+        TValores_Resf_Evap v;
+        if (!arqaux::Le_Linhas(arq, LINHAS_RESF_EVAP, &v)) return false;
+        std::unique_ptr<TIntervalos> intervalos(new TIntervalos);
+        Le_Intervalos(intervalos.get());
+        ++ordem_resf;
+        atuador.reset(new TResf_Evap_Asp(intervalos.release(), ordem_resf, zona, v.teta, v.qliq,
+                                         v.vliq, v.tliq, v.raio, v.var, v.num_asp));
+        Le_Controle_Resf_Evap(atuador.get());
+        break;
+      }
+      default:
+        continue;
+    }
+    atuadores->Insere_Atuadores(atuador.release());
+  }
+  return true;
+}
+
+bool TGeren_ArquivoAux::Grava_Climatizador_ZonaX(TGeren_Atuadores* atuadores, int zona) {
+  return Grava_Zona(zona) && Grava_Climatizador(atuadores);
+}
+
+bool TGeren_ArquivoAux::Le_Climatizador_ZonaX(CGeren_Equip_HVAC* geren_equip,
+                                              TGeren_Atuadores* atuadores, int zona, int n) {
+  if (atuadores == nullptr) return false;
+  if (Seleciona_Arquivo(n) == nullptr || !Le_Zona(zona)) return false;
+  if (Le_Climatizador(geren_equip, atuadores, zona, n)) return true;
+  atuadores->Inicializa_Atuadores(true);
+  return false;
+}

@@ -1,0 +1,32 @@
+// Stand-in of the building-model library: plain data.
+#include "arqaux/contracts/building_model.h"
+
+void TParam_Vent_Nat::Atualiza_Modelo(int modelo) { modelo_ = modelo; }
+void TParam_Vent_Nat::Atualiza_Tipo_Calculo(int tipo) { tipo_calculo_ = tipo; }
+void TParam_Vent_Nat::Atualiza_Indice(int indice) { indice_ = indice; }
+void TParam_Vent_Nat::Atualiza_SBH(float sbh) { sbh_ = sbh; }
+void TParam_Vent_Nat::Atualiza_PAD(float pad) { pad_ = pad; }
+int TParam_Vent_Nat::R_Modelo_Vent_Nat() const { return modelo_; }
+int TParam_Vent_Nat::R_Tipo_Calculo_CP() const { return tipo_calculo_; }
+int TParam_Vent_Nat::R_Indice() const { return indice_; }
+float TParam_Vent_Nat::R_SBH() const { return sbh_; }
+float TParam_Vent_Nat::R_PAD() const { return pad_; }
+
+void TVent_Natural::Atualiza_Parametros_Ventilacao(TParam_Vent_Nat* parametros) {
+  if (parametros != nullptr) parametros_ = *parametros;
+}
+
+TParam_Vent_Nat* TVent_Natural::R_Parametros_Vent_Natural() { return &parametros_; }
+
+TVent_Forcada::TVent_Forcada() : intervalos_(new TIntervalos) {}
+TVent_Forcada::~TVent_Forcada() { delete intervalos_; }
+
+void TVent_Forcada::A_Racao_Ar(float racao) { racao_ar_ = racao; }
+void TVent_Forcada::A_Quantidade_Pessoas(int pessoas) { quantidade_pessoas_ = pessoas; }
+void TVent_Forcada::A_Trocas_Ar(float trocas) { trocas_ar_ = trocas; }
+void TVent_Forcada::A_Tipo_Calculo(bool por_trocas) { tipo_calculo_ = por_trocas; }
+float TVent_Forcada::R_Racao_Ar() const { return racao_ar_; }
+int TVent_Forcada::R_Quantidade_Pessoas() const { return quantidade_pessoas_; }
+float TVent_Forcada::R_Trocas_Ar() const { return trocas_ar_; }
+bool TVent_Forcada::R_Tipo_Calculo() const { return tipo_calculo_; }
+TIntervalos* TVent_Forcada::R_Intervalos() { return intervalos_; }

@@ -1,0 +1,257 @@
+#include <cstring>
+#include <random>
+#include <string>
+
+#include "support/corte.h"
+#include "support/fixture.h"
+#include "support/texto_config.h"
+
+namespace {
+
+// A gain whose type code the file format does not know.
+class TGanho_Outro : public TGanho {
+ public:
+  TGanho_Outro(int tipo, TIntervalos* h) : TGanho(tipo, 1, h) {}
+};
+
+TIntervalos* Horario(int p0, int p1, int h0, int m0, int h1, int m1) {
+  TIntervalos* h = new TIntervalos;
+  h->Adiciona_Intervalo(new TIntervalo(p0, p1, h0, h1, m0 * 60, m1 * 60));
+  return h;
+}
+
+char* Caminho_Novo(const char* texto) {
+  char* c = new char[300];
+  std::strcpy(c, texto);
+  return c;
+}
+
+const char CABECA[] = "[Zona = 2]\n";
+
+const char PESSOAS_A_VAPOR[] =
+    "[Ganho 1]\n"
+    "\t[Tipo = 0]\n"
+    "\t[Quantidade = 4]\n"
+    "\t[Massa = 70.50]\n"
+    "\t[Altura Individual = 1.75]\n"
+    "\t[Calor Latente = 55.00]\n"
+    "\t[Calor Sensivel = 75.25]\n"
+    "\t[Porcentagem Convectiva = 0.40]\n"
+    "\t[Usar ponderacao ASHRAE=1]\n"
+    "\t[CAF = 1.123457]\n"
+    "\t[Horarios = 1]\n"
+    "\t\t[Horario 1 = (1,5,8:0->17:30)]\n"
+    "[Ganho 2]\n"
+    "\t[Tipo = 1]\n"
+    "\t[Quantidade = 2]\n"
+    "\t[Calor Sensivel = 100.00]\n"
+    "\t[Porcentagem Convectiva = 0.60]\n"
+    "\t[Usar ponderacao ASHRAE=0]\n"
+    "\t[Calor Latente = 10.00]\n"
+    "\t[Potencia Eletrica = 150.00]\n"
+    "\t[ID = 7]\n"
+    "\t[Horarios = 0]\n"
+    "[Ganho 3]\n"
+    "\t[Tipo = 2]\n"
+    "\t[Quantidade = 10]\n"
+    "\t[Potencia = 36.00]\n"
+    "\t[Porcentagem Convectiva = 0.30]\n"
+    "\t[Usar ponderacao ASHRAE=1]\n"
+    "\t[ID = 3]\n"
+    "\t[Usar Dados DAYSIM = 0]\n"
+    "\t[Horarios = 0]\n"
+    "[Ganho 4]\n"
+    "\t[Tipo = 2]\n"
+    "\t[Quantidade = 1]\n"
+    "\t[Potencia = 20.00]\n"
+    "\t[Porcentagem Convectiva = 0.50]\n"
+    "\t[Usar ponderacao ASHRAE=0]\n"
+    "\t[ID = 4]\n"
+    "\t[Usar Dados DAYSIM = 1]\n"
+    "\t[C:\\Projetos\\sala 1\\luz natural.ill]\n"
+    "\t[Horarios = 0]\n"
+    "[Ganho 5]\n"
+    "\t[Tipo = 4]\n"
+    "\t[Quantidade = 2]\n"
+    "\t[Kg_p_s = 1.50e-04]\n"
+    "\t[Temp_Vap = 35.125]\n"
+    "\t[Potencia_Eletrica = 120.00]\n"
+    "\t[Horarios = 0]\n";
+
+const char OUTRO[] =
+    "[Ganho 6]\n"
+    "\t[Tipo = 3]\n"
+    "\t[Quantidade = 1]\n"
+    "\t[Horarios = 2]\n"
+    "\t\t[Horario 1 = (2,2,0:0->23:59)]\n"
+    "\t\t[Horario 2 = (3,3,1:0->2:0)]\n";
+
+class GanhosInternos : public ArqauxTest {
+ protected:
+  std::string Arquivo() const { return Caminho("ganhos.gi"); }
+
+  // One gain of each kind, lighting with and without daylighting data, and
+  // one of an unknown code.
+  void Preenche(TLista<TGanho>* l) {
+    l->Adiciona(new TPessoas(4, Horario(1, 5, 8, 0, 17, 30), 1.75f, 70.5f, 1.1234567, 55.0f, 75.25f,
+                             0.4f, true));
+    l->Adiciona(new TEquipamento(2, new TIntervalos, 150.0f, 100.0f, 10.0f, 7, 0.6f, false));
+    l->Adiciona(new TIluminacao(10, new TIntervalos, 36.0f, 3, 0.3f, true, false, nullptr));
+    l->Adiciona(new TIluminacao(1, new TIntervalos, 20.0f, 4, 0.5f, false, true,
+                                Caminho_Novo("C:\\Projetos\\sala 1\\luz natural.ill")));
+    l->Adiciona(new TGeracao_Vapor(2, new TIntervalos, 1.5e-4f, 35.125f, 120.0f));
+    TIntervalos* h = Horario(2, 2, 0, 0, 23, 59);
+    h->Adiciona_Intervalo(new TIntervalo(3, 3, 1, 2, 0, 0));
+    l->Adiciona(new TGanho_Outro(3, h));
+  }
+
+  std::string Grava(TLista<TGanho>* l) {
+    return Texto_Gravado(geren, Arquivo(),
+                         [&] { EXPECT_TRUE(geren->Grava_Ganho_Interno_ZonaX(l, 2)); });
+  }
+};
+
+TEST_F(GanhosInternos, WholeBlockOfEveryKindAndItsReadBack) {
+  TLista<TGanho> ganhos(true);
+  Preenche(&ganhos);
+  std::string texto = Grava(&ganhos);
+  EXPECT_EQ(texto, std::string(CABECA) + "[Numero de Ganhos = 6]\n" + PESSOAS_A_VAPOR + OUTRO);
+
+  // Ordinals are not read back; the unknown gain is skipped with its schedule.
+  std::string renumerado = texto;
+  renumerado.replace(renumerado.find("[Ganho 2]"), 9, "[Ganho 9]");
+  Abre_Para_Leitura(geren, Arquivo(), renumerado + "[Zona = 3]\n");
+  TLista<TGanho> lidos(true);
+  EXPECT_TRUE(geren->Le_Ganho_Interno_ZonaX(&lidos, 2));
+  EXPECT_EQ(Resto(geren), "[Zona = 3]\n");
+  geren->Fecha_Todos();
+  // Writing what was read gives the same records back, path and CAF included.
+  ASSERT_EQ(lidos.Numero_Elementos(), 5);
+  EXPECT_EQ(Grava(&lidos), std::string(CABECA) + "[Numero de Ganhos = 5]\n" + PESSOAS_A_VAPOR);
+}
+
+TEST_F(GanhosInternos, EmptyListsAndLightingWithoutAPath) {
+  TLista<TGanho> vazia(true);
+  TLista<TGanho> luz(true);
+  luz.Adiciona(new TIluminacao(1, new TIntervalos, 20.0f, 4, 0.5f, false, true, nullptr));
+  std::string texto = Texto_Gravado(geren, Arquivo(), [&] {
+    EXPECT_TRUE(geren->Grava_Ganho_Interno(nullptr));
+    EXPECT_TRUE(geren->Grava_Ganho_Interno(&vazia));
+    EXPECT_TRUE(geren->Grava_Ganho_Interno(&luz));
+  });
+  // A set flag without a path is written clear: nothing could load an empty path.
+  EXPECT_EQ(texto.substr(0, 46), "[Numero de Ganhos = 0]\n[Numero de Ganhos = 0]\n");
+  EXPECT_NE(texto.find("\t[Usar Dados DAYSIM = 0]\n\t[Horarios = 0]\n"), std::string::npos);
+  Abre_Para_Leitura(geren, Arquivo(), texto);
+  TLista<TGanho> lista(true);
+  lista.Adiciona(new TGeracao_Vapor(1, new TIntervalos, 0, 0, 0));
+  EXPECT_TRUE(geren->Le_Ganho_Interno(&lista));
+  EXPECT_TRUE(geren->Le_Ganho_Interno(&lista));
+  EXPECT_EQ(lista.Numero_Elementos(), 1);
+}
+
+TEST_F(GanhosInternos, FailuresThroughTheZoneReaderAndTheBlockReader) {
+  // Zone 3 in the file, zone 2 asked: the zone line alone is consumed.
+  Abre_Para_Leitura(geren, Arquivo(), "[Zona = 3]\n[Numero de Ganhos = 0]\n");
+  TLista<TGanho> l(true);
+  l.Adiciona(new TGeracao_Vapor(1, new TIntervalos, 0, 0, 0));
+  EXPECT_FALSE(geren->Le_Ganho_Interno_ZonaX(&l, 2));
+  EXPECT_EQ(l.Numero_Elementos(), 1);
+  EXPECT_EQ(Resto(geren), "[Numero de Ganhos = 0]\n");
+  geren->Fecha_Todos();
+  // The second record breaks: the zone reader empties the list, the gain it
+  // held before included; the block reader keeps what it read.
+  TLista<TGanho> ganhos(true);
+  Preenche(&ganhos);
+  std::string texto = Grava(&ganhos);
+  texto.replace(texto.find("[Calor Sensivel = 100.00]"), 25, "[Calor Sensivel = x]");
+  for (bool zona : {true, false}) {
+    Abre_Para_Leitura(geren, Arquivo(), zona ? texto : texto.substr(std::strlen(CABECA)));
+    EXPECT_FALSE(zona ? geren->Le_Ganho_Interno_ZonaX(&l, 2) : geren->Le_Ganho_Interno(&l));
+    EXPECT_EQ(l.Numero_Elementos(), zona ? 0 : 1);
+    geren->Fecha_Todos();
+  }
+}
+
+TEST_F(GanhosInternos, HostileCountsAndPaths) {
+  std::string pessoa(PESSOAS_A_VAPOR, std::strstr(PESSOAS_A_VAPOR, "[Ganho 2]"));
+  std::string luz(std::strstr(PESSOAS_A_VAPOR, "[Ganho 4]"),
+                  std::strstr(PESSOAS_A_VAPOR, "[Ganho 5]"));
+  std::string longo = luz;
+  longo.replace(longo.find("C:\\"), 3, std::string(10000, 'p'));
+  struct Caso {
+    std::string texto;
+    int resultado;  // 0 false, 1 true, -1 either (the count overflows an int)
+    int ganhos;
+  } casos[] = {
+      {"[Numero de Ganhos = 2147483647]\n" + pessoa, 0, 1},
+      {"[Numero de Ganhos = 1]\n" + longo, 0, 0},
+      {"[Numero de Ganhos = 1]\n" + luz.substr(0, luz.find(".ill]")), 0, 0},
+      {"[Numero de Ganhos = -2147483648]\n" + pessoa, 1, 0},
+      {"[Numero de Ganhos = 99999999999999999999]\n" + pessoa, -1, 0},
+  };
+  for (const Caso& caso : casos) {
+    Abre_Para_Leitura(geren, Arquivo(), caso.texto);
+    TLista<TGanho> l(true);
+    bool ok = geren->Le_Ganho_Interno(&l);
+    if (caso.resultado >= 0) {
+      EXPECT_EQ(ok, caso.resultado == 1) << caso.texto.substr(0, 40);
+    }
+    EXPECT_LE(l.Numero_Elementos(), caso.ganhos) << caso.texto.substr(0, 40);
+    geren->Fecha_Todos();
+  }
+}
+
+TEST_F(GanhosInternos, GeneratedGainsRoundTripByteForByte) {
+  std::mt19937 gerador(11);
+  std::uniform_int_distribution<int> inteiro(-50000, 50000);
+  auto real = [&] { return inteiro(gerador) / 100.0f; };
+  auto horario = [&] {
+    TIntervalos* h = new TIntervalos;
+    for (int n = inteiro(gerador) & 3; n > 0; --n) {
+      h->Adiciona_Intervalo(new TIntervalo(inteiro(gerador), inteiro(gerador), inteiro(gerador),
+                                           inteiro(gerador), 60 * inteiro(gerador), 0));
+    }
+    return h;
+  };
+  TLista<TGanho> ganhos(true);
+  for (int i = 0; i < 400; ++i) {
+    int q = inteiro(gerador);
+    if (i % 4 == 0) {
+      ganhos.Adiciona(new TPessoas(q, horario(), real(), real(), inteiro(gerador) / 7.0, real(),
+                                   real(), real(), i % 3 == 0));
+    } else if (i % 4 == 1) {
+      ganhos.Adiciona(new TEquipamento(q, horario(), real(), real(), real(), inteiro(gerador),
+                                       real(), i % 3 == 0));
+    } else if (i % 4 == 2) {
+      std::string c = "dir " + std::to_string(i) + "/luz.ill";
+      ganhos.Adiciona(new TIluminacao(q, horario(), real(), q, real(), false, i % 3 == 0,
+                                      i % 3 == 0 ? Caminho_Novo(c.c_str()) : nullptr));
+    } else {
+      ganhos.Adiciona(new TGeracao_Vapor(q, horario(), q * 1.7e-6f, real(), real()));
+    }
+  }
+  std::string primeiro = Grava(&ganhos);
+  Abre_Para_Leitura(geren, Arquivo(), primeiro);
+  TLista<TGanho> lidos(true);
+  EXPECT_TRUE(geren->Le_Ganho_Interno_ZonaX(&lidos, 2));
+  geren->Fecha_Todos();
+  EXPECT_EQ(Grava(&lidos), primeiro);
+}
+
+TEST_F(GanhosInternos, EveryCutOfABlockReadsSafely) {
+  TLista<TGanho> ganhos(true);
+  Preenche(&ganhos);
+  std::string bloco = Grava(&ganhos);
+  std::vector<bool> lidos = Corta_Em_Todo_Byte(geren, Arquivo(), bloco, [&] {
+    TLista<TGanho> l(true);
+    bool ok = geren->Le_Ganho_Interno_ZonaX(&l, 2);
+    EXPECT_TRUE(ok || l.Numero_Elementos() == 0);
+    return ok;
+  });
+  // Every cut before the last record's quantity line is whole fails.
+  size_t ultimo = bloco.find("\t[Quantidade = 1]\n\t[Horarios = 2]") + 17;
+  for (size_t n = 0; n < ultimo; ++n) EXPECT_FALSE(lidos[n]) << n;
+}
+
+}  // namespace

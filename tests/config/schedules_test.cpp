@@ -1,0 +1,91 @@
+#include <string>
+
+#include "support/corte.h"
+#include "support/fixture.h"
+#include "support/texto_config.h"
+
+namespace {
+
+const char DOIS_PERIODOS[] =
+    "\t\t[Horario 1 = (1,5,8:0->17:30)]\n"
+    "\t\t[Horario 2 = (6,7,0:0->23:59)]\n";
+
+class Horarios : public ArqauxTest {
+ protected:
+  std::string Arquivo() const { return Caminho("horarios.txt"); }
+};
+
+TEST_F(Horarios, BlocksUnderBothHeadersAndTheirReadBack) {
+  TIntervalos h;
+  h.Adiciona_Intervalo(new TIntervalo(1, 5, 8, 17, 0, 30 * 60));
+  h.Adiciona_Intervalo(new TIntervalo(6, 7, 0, 23, 0, 59 * 60));
+  std::string texto = Texto_Gravado(geren, Arquivo(), [&] {
+    EXPECT_TRUE(geren->Grava_Intervalos(&h));
+    EXPECT_TRUE(geren->Grava_Intervalos_Vent(&h));
+    EXPECT_TRUE(geren->Grava_Intervalos_Vent(nullptr));
+  });
+  EXPECT_EQ(texto, std::string("\t[Horarios = 2]\n") + DOIS_PERIODOS +
+                       "\t[Horarios Ventilacao = 2]\n" + DOIS_PERIODOS +
+                       "\t[Horarios Ventilacao = 0]\n");
+  // Blank lines and indentation between lines are skipped; positions are not read.
+  texto.replace(texto.find("\t\t[Horario 1"), 12, "\n\n  \t[Horario 9");
+  Abre_Para_Leitura(geren, Arquivo(), texto + "[Zona = 4]\n");
+  TIntervalos lidos[3];
+  EXPECT_TRUE(geren->Le_Intervalos(&lidos[0]));
+  EXPECT_TRUE(geren->Le_Intervalos_Vent(&lidos[1]));
+  EXPECT_TRUE(geren->Le_Intervalos_Vent(&lidos[2]));
+  EXPECT_EQ(Resto(geren), "[Zona = 4]\n");
+  for (int i = 0; i < 2; ++i) {
+    ASSERT_EQ(lidos[i].Numero_Intervalos(), 2);
+    const TIntervalo* p = lidos[i][1];
+    // Minutes come back as seconds: 8:00 to 17:30 in periods 1 to 5.
+    EXPECT_EQ(p->R_Periodo(0) * 10 + p->R_Periodo(1), 15);
+    EXPECT_EQ(p->R_Hora(0) * 100 + p->R_Hora(1), 817);
+    EXPECT_EQ(p->R_Segundo(0), 0);
+    EXPECT_EQ(p->R_Segundo(1), 1800);
+  }
+  EXPECT_EQ(lidos[2].Numero_Intervalos(), 0);
+}
+
+TEST_F(Horarios, ShortLinesFailAndKeepThePeriodsRead) {
+  const std::string um = "\t\t[Horario 1 = (1,5,8:0->17:30)]\n";
+  struct Caso {
+    std::string texto;
+    bool le;
+    int periodos;
+    std::string resto;
+  } casos[] = {
+      // A count below 1 reads no period line.
+      {"\t[Horarios = 0]\n" + um, true, 0, um.substr(2)},
+      {"\t[Horarios = -3]\n" + um, true, 0, um.substr(2)},
+      {"\t[Horarios Ventilacao = 1]\n" + um, false, 0, ""},  // the other header
+      {"\t[Horarios = 3]\n" + um + "\t\t[Horario 2 = (1,5,8:0)]\n", false, 1, ""},
+      {"\t[Horarios = 2147483647]\n" + um, false, 1, ""},
+      {"\t[Horarios = 1]\n\t\t[Horario 1 = (1,5,8:0->17:35791395)]\n", false, 0, ""},
+  };
+  for (const Caso& caso : casos) {
+    Abre_Para_Leitura(geren, Arquivo(), caso.texto);
+    TIntervalos h;
+    EXPECT_EQ(geren->Le_Intervalos(&h), caso.le) << caso.texto;
+    EXPECT_EQ(h.Numero_Intervalos(), caso.periodos) << caso.texto;
+    if (caso.le) {
+      EXPECT_EQ(Resto(geren), caso.resto);
+    }
+    geren->Fecha_Todos();
+  }
+  TIntervalos h;
+  EXPECT_FALSE(geren->Le_Intervalos(&h));  // no current stream
+  EXPECT_FALSE(geren->Grava_Intervalos(&h));
+}
+
+TEST_F(Horarios, EveryCutOfABlockReadsSafely) {
+  std::string bloco = std::string("\t[Horarios = 2]\n") + DOIS_PERIODOS;
+  std::vector<bool> lidos = Corta_Em_Todo_Byte(geren, Arquivo(), bloco, [&] {
+    TIntervalos h;
+    return geren->Le_Intervalos(&h) && h.Numero_Intervalos() == 2;
+  });
+  // Only the cuts that keep the last period's closing bracket read all of it.
+  for (size_t n = 0; n < lidos.size(); ++n) EXPECT_EQ(lidos[n], n + 1 >= bloco.size()) << n;
+}
+
+}  // namespace

@@ -1,0 +1,160 @@
+#include <cstring>
+#include <memory>
+#include <random>
+#include <string>
+
+#include "support/corte.h"
+#include "support/fixture.h"
+#include "support/texto_config.h"
+
+namespace {
+
+class Ventilacao : public ArqauxTest {
+ protected:
+  std::string Arquivo() const { return Caminho("zona.vnt"); }
+
+  std::string Grava(TVent_Natural* n, TVent_Forcada* f, int zona = 3) {
+    return Texto_Gravado(geren, Arquivo(),
+                         [&] { EXPECT_TRUE(geren->Grava_Ventilacao_ZonaX(n, f, zona)); });
+  }
+};
+
+// What a reader built, owned by the test.
+struct Lidos {
+  TVent_Natural* natural = nullptr;
+  TVent_Forcada* forcada = nullptr;
+  ~Lidos() {
+    delete natural;
+    delete forcada;
+  }
+};
+
+std::unique_ptr<TVent_Natural> Natural(int modelo, int tipo, int indice, float sbh, float pad) {
+  TParam_Vent_Nat p;
+  p.Atualiza_Modelo(modelo);
+  p.Atualiza_Tipo_Calculo(tipo);
+  p.Atualiza_Indice(indice);
+  p.Atualiza_SBH(sbh);
+  p.Atualiza_PAD(pad);
+  auto n = std::make_unique<TVent_Natural>();
+  n->Atualiza_Parametros_Ventilacao(&p);
+  return n;
+}
+
+TEST_F(Ventilacao, SectionsOfEachKindAndTheirReadBack) {
+  auto natural = Natural(2, 0, 5, 1.237f, 0.5f);
+  TVent_Forcada por_racao;
+  por_racao.A_Racao_Ar(27.0f);
+  por_racao.A_Quantidade_Pessoas(4);
+  por_racao.R_Intervalos()->Adiciona_Intervalo(new TIntervalo(1, 5, 8, 17, 0, 1800));
+  TVent_Forcada por_trocas;
+  por_trocas.A_Trocas_Ar(6.5f);
+  por_trocas.A_Quantidade_Pessoas(9);
+  por_trocas.A_Tipo_Calculo(true);
+
+  EXPECT_EQ(Grava(nullptr, nullptr),
+            "[Zona = 3]\n"
+            "\t[Ventilacao Natural={0,0,0,0,0.0,0.0}]\n"
+            "\t[Ventilacao Forcada={0,0,0.0,0}]\n");
+  EXPECT_EQ(Grava(natural.get(), &por_racao),
+            "[Zona = 3]\n"
+            "\t[Ventilacao Natural={1,2,0,5,1.24,0.50}]\n"
+            "\t[Ventilacao Forcada={1,0,27.00,4}]\n"
+            "\t[Horarios = 1]\n"
+            "\t\t[Horario 1 = (1,5,8:0->17:30)]\n");
+  std::string texto = Grava(nullptr, &por_trocas);
+  EXPECT_EQ(texto,
+            "[Zona = 3]\n"
+            "\t[Ventilacao Natural={0,0,0,0,0.0,0.0}]\n"
+            "\t[Ventilacao Forcada={1,1,6.50,0}]\n"
+            "\t[Horarios = 0]\n");
+
+  Abre_Para_Leitura(geren, Arquivo(), texto);
+  Lidos l;
+  EXPECT_TRUE(geren->Le_Ventilacao_ZonaX(&l.natural, &l.forcada, 3));
+  geren->Fecha_Todos();
+  EXPECT_EQ(l.natural, nullptr);
+  ASSERT_NE(l.forcada, nullptr);
+  EXPECT_TRUE(l.forcada->R_Tipo_Calculo());
+  EXPECT_FLOAT_EQ(l.forcada->R_Trocas_Ar(), 6.5f);
+  EXPECT_EQ(l.forcada->R_Quantidade_Pessoas(), 0);
+}
+
+TEST_F(Ventilacao, WhatEachReadLeavesInThePointers) {
+  const std::string zona = "[Zona = 3]\n";
+  const std::string natural = "\t[Ventilacao Natural={1,2,0,5,1.24,0.50}]\n";
+  struct Caso {
+    std::string texto;
+    bool le, natural, forcada;  // result, and which objects were built
+  } casos[] = {
+      // Absent kinds, a presence flag other than 1 included, leave the pointers alone.
+      {zona + "\t[Ventilacao Natural={2,1,1,1,1.0,1.0}]\n\t[Ventilacao Forcada={-1,1,1.0,1}]\n",
+       true, false, false},
+      {"[Zona = 4]\n" + natural, false, false, false},
+      {zona + "\t[Ventilacao Natural={1,2,0,5,1.24}]\n", false, false, false},
+      // A natural object built before the forced line fails stays the caller's.
+      {zona + natural + "\t[Ventilacao Forcada={1,0}]\n", false, true, false},
+      {zona + natural + "\t[Ventilacao Forcada={1,0,1.0,2}]\n", true, true, true},
+  };
+  TVent_Natural n;
+  TVent_Forcada f;
+  for (const Caso& caso : casos) {
+    Abre_Para_Leitura(geren, Arquivo(), caso.texto);
+    TVent_Natural* pn = &n;
+    TVent_Forcada* pf = &f;
+    EXPECT_EQ(geren->Le_Ventilacao_ZonaX(&pn, &pf, 3), caso.le) << caso.texto;
+    EXPECT_EQ(pn != &n, caso.natural) << caso.texto;
+    EXPECT_EQ(pf != &f, caso.forcada) << caso.texto;
+    if (pn != &n) delete pn;
+    if (pf != &f) delete pf;
+    geren->Fecha_Todos();
+  }
+  // Writers whose first line cannot be printed stop there.
+  Abre_Para_Leitura(geren, Arquivo(), "");
+  EXPECT_FALSE(geren->Grava_Ventilacao_ZonaX(nullptr, nullptr, 3));
+  EXPECT_FALSE(geren->Grava_Ganho_Interno_ZonaX(nullptr, 3));
+  EXPECT_FALSE(geren->Grava_Equipamentos_PV_ZonaX(nullptr, 3));
+}
+
+TEST_F(Ventilacao, GeneratedSectionsRoundTripByteForByte) {
+  std::mt19937 gerador(3);
+  std::uniform_int_distribution<int> valor(-100000, 100000);
+  auto real = [&] { return valor(gerador) / 100.0f; };
+  std::string primeiro, segundo;
+  for (int zona = 1; zona <= 100; ++zona) {
+    auto n = zona % 3 == 0
+                 ? nullptr
+                 : Natural(valor(gerador), valor(gerador), valor(gerador), real(), real());
+    std::unique_ptr<TVent_Forcada> f;
+    if (zona % 4 != 0) {
+      f = std::make_unique<TVent_Forcada>();
+      f->A_Tipo_Calculo(zona % 2 == 0);
+      f->A_Racao_Ar(real());
+      f->A_Trocas_Ar(real());
+      f->A_Quantidade_Pessoas(valor(gerador));
+      f->R_Intervalos()->Adiciona_Intervalo(new TIntervalo(zona, zona, 1, 2, 0, 60));
+    }
+    std::string texto = Grava(n.get(), f.get(), zona);
+    Abre_Para_Leitura(geren, Arquivo(), texto);
+    Lidos l;
+    EXPECT_TRUE(geren->Le_Ventilacao_ZonaX(&l.natural, &l.forcada, zona));
+    geren->Fecha_Todos();
+    EXPECT_EQ(Grava(l.natural, l.forcada, zona), texto);
+  }
+}
+
+TEST_F(Ventilacao, EveryCutOfASectionReadsSafely) {
+  auto natural = Natural(2, 0, 5, 1.237f, 0.5f);
+  TVent_Forcada f;
+  f.A_Racao_Ar(27.0f);
+  f.R_Intervalos()->Adiciona_Intervalo(new TIntervalo(1, 5, 8, 17, 0, 1800));
+  std::string bloco = Grava(natural.get(), &f);
+  std::vector<bool> lidos = Corta_Em_Todo_Byte(geren, Arquivo(), bloco, [&] {
+    Lidos l;
+    return geren->Le_Ventilacao_ZonaX(&l.natural, &l.forcada, 3);
+  });
+  size_t forcada = bloco.find("27.00,0}]") + std::strlen("27.00,0}]");
+  for (size_t n = 0; n < lidos.size(); ++n) EXPECT_EQ(lidos[n], n >= forcada) << n;
+}
+
+}  // namespace

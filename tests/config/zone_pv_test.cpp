@@ -1,0 +1,144 @@
+#include <algorithm>
+#include <cstring>
+#include <random>
+#include <string>
+
+#include "support/corte.h"
+#include "support/fixture.h"
+#include "support/texto_config.h"
+
+namespace {
+
+const char BLOCO[] =
+    "[Zona = 1]\n"
+    "[Numero de Equipamentos = 2]\n"
+    "[Equipamento 1]\n"
+    "\t[Bomba de agua]\n"
+    "\t[Quantidade = 2]\n"
+    "\t[ACDC = 1]\n"
+    "\t[Potencia = 150.000000]\n"
+    "\t[Horarios = 1]\n"
+    "\t\t[Horario 1 = (1,5,8:0->17:30)]\n"
+    "[Equipamento 2]\n"
+    "\t[Geladeira]\n"
+    "\t[Quantidade = 1]\n"
+    "\t[ACDC = 0]\n"
+    "\t[Potencia = 0.125000]\n"
+    "\t[Horarios = 0]\n";
+
+class EquipamentosPV : public ArqauxTest {
+ protected:
+  std::string Arquivo() const { return Caminho("zona.eqpv"); }
+
+  static void Preenche(TLista<TEquipamento_PV>* l) {
+    TIntervalos* h = new TIntervalos;
+    h->Adiciona_Intervalo(new TIntervalo(1, 5, 8, 17, 0, 1800));
+    char bomba[] = "Bomba de agua";
+    char geladeira[] = "Geladeira";
+    l->Adiciona(new TEquipamento_PV(h, bomba, 1, 2, 150.0f));
+    l->Adiciona(new TEquipamento_PV(new TIntervalos, geladeira, 0, 1, 0.125f));
+  }
+
+  std::string Grava(TLista<TEquipamento_PV>* l) {
+    return Texto_Gravado(geren, Arquivo(),
+                         [&] { EXPECT_TRUE(geren->Grava_Equipamentos_PV_ZonaX(l, 1)); });
+  }
+
+  // Reads texto with the block reader (no zone line) into a list holding one
+  // item already; returns the reader's result and the list's count.
+  std::pair<bool, int> Le_Bloco(const std::string& texto) {
+    Abre_Para_Leitura(geren, Arquivo(), texto);
+    TLista<TEquipamento_PV> l(true);
+    l.Adiciona(new TEquipamento_PV(new TIntervalos, nullptr, 0, 0, 0));
+    bool ok = geren->Le_Equipamento_PV(&l);
+    geren->Fecha_Todos();
+    return {ok, l.Numero_Elementos() - 1};
+  }
+};
+
+TEST_F(EquipamentosPV, WholeBlockAndItsReadBack) {
+  TLista<TEquipamento_PV> l(true);
+  Preenche(&l);
+  std::string texto = Grava(&l);
+  EXPECT_EQ(texto, BLOCO);
+  Abre_Para_Leitura(geren, Arquivo(), texto);
+  TLista<TEquipamento_PV> lidos(true);
+  EXPECT_TRUE(geren->Le_Equipamentos_PV_ZonaX(&lidos, 1));
+  geren->Fecha_Todos();
+  ASSERT_EQ(lidos.Numero_Elementos(), 2);
+  EXPECT_EQ(Grava(&lidos), BLOCO);
+}
+
+TEST_F(EquipamentosPV, EmptyListsNamesAndCounts) {
+  TLista<TEquipamento_PV> vazia(true);
+  std::string texto = Texto_Gravado(geren, Arquivo(), [&] {
+    EXPECT_TRUE(geren->Grava_Equipamento_PV(nullptr));
+    EXPECT_TRUE(geren->Grava_Equipamento_PV(&vazia));
+  });
+  EXPECT_EQ(texto, "[Numero de Equipamentos = 0]\n[Numero de Equipamentos = 0]\n");
+  EXPECT_EQ(Le_Bloco(texto), std::make_pair(true, 0));
+
+  auto bloco = [](const std::string& nome, const char* contagem = "1") {
+    return std::string("[Numero de Equipamentos = ") + contagem + "]\n[Equipamento 7]\n\t[" + nome +
+           "]\n\t[Quantidade = 1]\n\t[ACDC = 1]\n\t[Potencia = 1]\n\t[Horarios = 0]\n";
+  };
+  EXPECT_EQ(Le_Bloco(bloco(std::string(51, 'n'))), std::make_pair(true, 1));
+  EXPECT_EQ(Le_Bloco(bloco(std::string(52, 'n'))), std::make_pair(false, 0));
+  EXPECT_EQ(Le_Bloco(bloco(std::string(10000, 'n'))), std::make_pair(false, 0));
+  EXPECT_EQ(Le_Bloco(bloco("")), std::make_pair(false, 0));
+  EXPECT_EQ(Le_Bloco("[Numero de Equipamentos = 1]\n[Equipamento 1]\n\t[Bomba\n"),
+            std::make_pair(false, 0));
+  // A count far beyond the items present fails at the end of the file.
+  EXPECT_EQ(Le_Bloco(bloco("Bomba", "2147483647")), std::make_pair(false, 1));
+}
+
+TEST_F(EquipamentosPV, ABrokenItemEmptiesTheListOnlyThroughTheZoneReader) {
+  TLista<TEquipamento_PV> l(true);
+  Preenche(&l);
+  // The second item breaks off: the zone reader empties the list, items held
+  // before included; the block reader keeps the first item.
+  std::string texto = Grava(&l);
+  texto.erase(texto.find("\t[Quantidade = 1]"), std::strlen("\t[Quantidade = 1]\n"));
+  Abre_Para_Leitura(geren, Arquivo(), texto);
+  EXPECT_FALSE(geren->Le_Equipamentos_PV_ZonaX(&l, 1));
+  EXPECT_EQ(l.Numero_Elementos(), 0);
+  geren->Fecha_Todos();
+  EXPECT_EQ(Le_Bloco(texto.substr(std::strlen("[Zona = 1]\n"))), std::make_pair(false, 1));
+}
+
+TEST_F(EquipamentosPV, GeneratedItemsRoundTripByteForByte) {
+  std::mt19937 gerador(5);
+  std::uniform_int_distribution<int> valor(-100000, 100000);
+  TLista<TEquipamento_PV> l(true);
+  for (int i = 0; i < 300; ++i) {
+    // Names of every length up to the buffer, with blanks, "%" and "[".
+    std::string nome = " " + std::to_string(i) + " %s [" + std::string(i % 60, 'n');
+    nome.resize(std::min<size_t>(nome.size(), TAM_NOME_EQUIP_PV - 1));
+    TIntervalos* h = new TIntervalos;
+    for (int n = i % 3; n > 0; --n) {
+      h->Adiciona_Intervalo(new TIntervalo(valor(gerador), valor(gerador), valor(gerador),
+                                           valor(gerador), 60 * valor(gerador), 0));
+    }
+    l.Adiciona(new TEquipamento_PV(h, nome.data(), valor(gerador), valor(gerador),
+                                   valor(gerador) / 64.0f));
+  }
+  std::string primeiro = Grava(&l);
+  Abre_Para_Leitura(geren, Arquivo(), primeiro);
+  TLista<TEquipamento_PV> lidos(true);
+  EXPECT_TRUE(geren->Le_Equipamentos_PV_ZonaX(&lidos, 1));
+  geren->Fecha_Todos();
+  EXPECT_EQ(Grava(&lidos), primeiro);
+}
+
+TEST_F(EquipamentosPV, EveryCutOfABlockReadsSafely) {
+  std::vector<bool> lidos = Corta_Em_Todo_Byte(geren, Arquivo(), BLOCO, [&] {
+    TLista<TEquipamento_PV> l(true);
+    bool ok = geren->Le_Equipamentos_PV_ZonaX(&l, 1);
+    EXPECT_TRUE(ok || l.Numero_Elementos() == 0);
+    return ok;
+  });
+  size_t ultimo = std::string(BLOCO).find("0.125000]") + std::strlen("0.125000]");
+  for (size_t n = 0; n < ultimo; ++n) EXPECT_FALSE(lidos[n]) << n;
+}
+
+}  // namespace
