@@ -84,7 +84,7 @@ TEST(Relogio, MonthNamesAreWindows1252) {
   EXPECT_EQ(nome, "");
 }
 
-TEST(Horarios, PeriodsKeepStartAndEndAndOwnership) {
+TEST(Intervalos, PeriodsKeepStartAndEndAndOwnership) {
   TIntervalos horarios;
   horarios.Adiciona_Intervalo(new TIntervalo(1, 5, 8, 17, 0, 1800));
   horarios.Adiciona_Intervalo(new TIntervalo(6, 7, 0, 23, 60, 3540));
