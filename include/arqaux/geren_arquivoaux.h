@@ -108,9 +108,63 @@ class ARQAUX_API TGeren_ArquivoAux {
 
   // ---- Zone condition streams ----
 
+  // Writes the 7-byte header of a temperature-humidity-comfort stream: valor
+  // (int32), then the three group flags (one byte each).
+  void Preenche_Cabecalho_Temp_Umi(int n, bool temperatura, bool umidade, bool conforto,
+                                   int valor);
+  // Writes one record: each flagged group as two floats, in the order
+  // temperature (interior, clima[0]), humidity (interior, clima[1]), comfort
+  // (PMV, PPD). The flags decide the record's size: 0, 8, 16 or 24 bytes.
+  void Grava_Temp_Umi(int n, bool temperatura, float temp_interior, bool umidade,
+                      float umi_interior, bool conforto, float pmv, float ppd,
+                      const TReg_Climatico* clima);
+  // Reads one record of the shape the flags give; false at the first short
+  // read, leaving the values already read in place.
+  bool Le_Temp_Umi(int n, bool temperatura, float* temp_interior, bool umidade,
+                   float* umi_interior, bool conforto, float* pmv, float* ppd, float* clima_1,
+                   float* clima_2);
+  // ATS/ACE stream: one float per record, written and read only when present.
+  void Grava_ATS_ACE(int n, bool presente, float valor);
+  bool Le_ATS_ACE(int n, bool presente, float* valor);
+  // Operative/exterior stream: stores operative first (note the argument order).
+  void Grava_ACS(int n, float exterior, float operativa);
+  bool Le_ACS(int n, float* operativa, float* exterior);
+  // PV stream: seven floats as one 28-byte block, only when present; the
+  // reader is true only when all seven were read (or when not present).
+  void Grava_PV(int n, bool presente, const float* valores);
+  bool Le_PV(int n, bool presente, float* valores);
+  // Reports of the streams above. The text stream must be current on entry;
+  // the binary stream is read from its current position (past any header).
+  // The has-flags describe the records, the show-flags the report columns.
+  void Converte_Binario_Texto_TUPMV(int binario, int texto, bool tem_temperatura,
+                                    bool tem_umidade, bool tem_conforto, bool mostra_temperatura,
+                                    bool mostra_umidade, bool mostra_conforto,
+                                    const TTempo* inicio, const TTempo* fim, int intervalo);
+  void Converte_Binario_Texto_ATS_ACE(int binario, int texto, bool presente, bool eh_ats,
+                                      const TTempo* inicio, const TTempo* fim, int intervalo);
+  void Converte_Binario_Texto_ACS(int binario, int texto, const TTempo* inicio,
+                                  const TTempo* fim, int intervalo);
+  void Converte_Binario_Texto_PV(int binario, int texto, bool presente, const TTempo* inicio,
+                                 const TTempo* fim, int intervalo);
+
   // (end of zone condition streams)
 
   // ---- Controller-output and occupancy streams ----
+
+  // Writes valor as the 4-byte header of a controller-output stream.
+  void Preenche_Cabecalho_Saida_Cont(int n, int valor);
+  // Writes trunc(registro[0]) + 1 floats from registro: the output count,
+  // then the outputs.
+  void Grava_Saida_Cont(int n, const float* registro);
+  // Reads quantidade floats into registro; true only when all were read.
+  bool Le_Saida_Cont(int n, float* registro, int quantidade);
+  // Report of output number indice (1..saidas; 0 is the count) of a stream
+  // whose records hold saidas outputs, with a clock stamp per hour of samples.
+  void Converte_Binario_Texto_SC(int binario, int texto, const TTempo* inicio, const TTempo* fim,
+                                 int intervalo, int saidas, int indice);
+  // Occupancy stream: int32 then float per record.
+  bool Grava_Pessoas_no_Ambiente(int n, int valor_inteiro, float valor_real);
+  bool Le_Pessoas_no_Ambiente(int n, int* valor_inteiro, float* valor_real);
 
   // (end of controller-output streams)
 
