@@ -104,6 +104,30 @@ class ARQAUX_API TGeren_ArquivoAux {
 
   // ---- Climate, soil and interior-climate input ----
 
+  // Hourly input files hold one record per hour of a 365-day year. The window
+  // readers act on the current stream; each returns false (reading nothing)
+  // on a null array, a negative start or count, a start past hour 8760, or
+  // with no current stream, and false at the first short read otherwise.
+
+  // Reads the 80-byte climate header at the current stream's position.
+  bool Carrega_Cabecalho(TCidade* cabecalho);
+  // Rewinds the climate file and reads its header, then the records of hours
+  // inicio, inicio + 1, ... into registros[0 .. quantidade - 1], continuing
+  // at hour 0 past hour 8759 (at most one wrap).
+  bool Bufferiza_Clima(TCidade* cabecalho, TReg_Climatico* registros, int inicio,
+                       int quantidade);
+  // The same window over a soil file (8-byte records, no header).
+  bool Bufferiza_Solo(TReg_Solo* registros, int inicio, int quantidade);
+  // The same window over an interior-climate .ti file (8-byte records).
+  bool Bufferiza_Reg_Climatico(TReg_Temp_Umi* registros, int inicio, int quantidade);
+  // Converts the interior-climate text at caminho (8760 lines "%f %f") into
+  // its .ti file and rewrites caminho to that name: the path cut at its first
+  // '.' after any leading dots (a '.' in a directory name counts), plus
+  // ".ti"; a path with no such '.' gains ".ti" whole. The buffer needs room
+  // for 3 more characters. Hours missing from the text are written as zeros.
+  // False when either file cannot be opened.
+  bool Converte_Clima_Interno_TXT_Binario(char* caminho);
+
   // (end of climate input)
 
   // ---- Zone condition streams ----
@@ -185,6 +209,9 @@ class ARQAUX_API TGeren_ArquivoAux {
   void Esvazia_Registro();
 
   // private: climate input
+  // Window with year wrap over the current stream: records of tamanho bytes
+  // from offset base, hours inicio onwards, into registros.
+  bool Bufferiza_Janela(void* registros, long base, size_t tamanho, int inicio, int quantidade);
 
   // private: zone condition and controller-output streams
 
