@@ -6,8 +6,10 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "arqaux/geren_arquivoaux.h"
+#include "streams/report_engine.h"
 #include "text/binario.h"
 
 namespace {
@@ -57,4 +59,28 @@ bool TGeren_ArquivoAux::Le_Pessoas_no_Ambiente(int n, int* valor_inteiro, float*
   if (!arqaux::Le_Bloco(arq, &v, sizeof v)) return false;
   *valor_inteiro = v;
   return arqaux::Le_Bloco(arq, valor_real, sizeof(float));
+}
+
+// The report shows one output per record, with a clock stamp at each hour of
+// samples instead of hourly averages. An index outside 0..saidas (0 being the
+// count) or a negative or oversized saidas names no value of the record: the
+// converter then writes nothing at all.
+void TGeren_ArquivoAux::Converte_Binario_Texto_SC(int binario, int texto, const TTempo* inicio,
+                                                  const TTempo* fim, int intervalo, int saidas,
+                                                  int indice) {
+  if (saidas < 0 || saidas > kMax_Saidas || indice < 0 || indice > saidas) return;
+  arqaux::TDescricao_Relatorio descricao;
+  descricao.periodo = arqaux::TFormato_Periodo::Horas;
+  descricao.relogio = arqaux::TFormato_Relogio::Carimbo_Horario;
+  descricao.num_valores = 1;
+  descricao.colunas = {{"[Saida_Contr] ", 0, "%.1f", nullptr}};
+  std::vector<float> registro(static_cast<size_t>(saidas) + 1);
+  auto leitor = [&](float* v) {
+    if (!Le_Saida_Cont(binario, registro.data(), saidas + 1)) return false;
+    v[0] = registro[indice];
+    return true;
+  };
+  arqaux::TRelatorio_Amostrado(descricao, [this](int n) {
+    return Seleciona_Arquivo(n);
+  }).Converte(binario, texto, true, leitor, inicio, fim, intervalo);
 }

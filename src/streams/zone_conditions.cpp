@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "arqaux/geren_arquivoaux.h"
+#include "streams/report_engine.h"
 #include "text/binario.h"
 
 namespace {
@@ -125,4 +126,93 @@ bool TGeren_ArquivoAux::Le_PV(int n, bool presente, float* valores) {
   float* destinos[7];
   for (int i = 0; i < 7; ++i) destinos[i] = valores + i;
   return Le_Reais(arq, destinos, 7);
+}
+
+// Reports. Column heads and formats of each stream; a group shown in a
+// report but not held by its stream prints nothing at all (no label, no
+// column, no average), since the stream has no value to show for it.
+namespace {
+
+using arqaux::TColuna;
+
+// Temperature-humidity-comfort record values, as the reader fills them:
+// interior temperature, interior humidity, PMV, PPD (the climate values
+// beside the zone values are read but not reported).
+const TColuna kTemperatura = {"[Temp_I] ", 0, "%.5f  \t", "%.2f   "};
+// Nothing separates the humidity column from the next column or average.
+const TColuna kUmidade = {"[Umi_I] ", 1, "%.8f", "%.4f"};
+const TColuna kPMV = {"[ PMV ] [ PPD ]", 2, "%.2f\t", "%.2f\t"};
+const TColuna kPPD = {"", 3, "%.2f", "%.2f"};
+
+const TColuna kATS = {"[ATS] ", 0, "%.2f  \t", "%.2f   "};
+const TColuna kACE = {"[ACE] ", 0, "%.2f  \t", "%.2f   "};
+
+// Operative then exterior temperature; only the operative one is averaged.
+const TColuna kOperativa = {"[Temp_op]  [Temp_Ext]   ", 0, "%.2f\t", "%.2f   "};
+const TColuna kExterior = {"", 1, "%.2f", nullptr};
+
+// Seven PV values; the last two have no label.
+const char kTitulo_PV[] = "Sistema Fotovoltaico\n";
+const char* const kRotulos_PV[7] = {
+    "[Rede]  ", "[Bateria]  ", "[Gerada]  ", "[Demanda]  ", "[Superficie]    ", "", ""};
+
+}  // namespace
+
+void TGeren_ArquivoAux::Converte_Binario_Texto_TUPMV(int binario, int texto, bool tem_temperatura,
+                                                     bool tem_umidade, bool tem_conforto,
+                                                     bool mostra_temperatura, bool mostra_umidade,
+                                                     bool mostra_conforto, const TTempo* inicio,
+                                                     const TTempo* fim, int intervalo) {
+  arqaux::TDescricao_Relatorio descricao;
+  descricao.num_valores = 4;
+  if (mostra_temperatura && tem_temperatura) descricao.colunas.push_back(kTemperatura);
+  if (mostra_umidade && tem_umidade) descricao.colunas.push_back(kUmidade);
+  if (mostra_conforto && tem_conforto) {
+    descricao.colunas.push_back(kPMV);
+    descricao.colunas.push_back(kPPD);
+  }
+  float clima[2];
+  auto leitor = [&](float* v) {
+    return Le_Temp_Umi(binario, tem_temperatura, &v[0], tem_umidade, &v[1], tem_conforto, &v[2],
+                       &v[3], &clima[0], &clima[1]);
+  };
+  arqaux::TRelatorio_Amostrado(descricao, [this](int n) { return Seleciona_Arquivo(n); })
+      .Converte(binario, texto, tem_temperatura || tem_umidade || tem_conforto, leitor, inicio, fim,
+                intervalo);
+}
+
+void TGeren_ArquivoAux::Converte_Binario_Texto_ATS_ACE(int binario, int texto, bool presente,
+                                                       bool eh_ats, const TTempo* inicio,
+                                                       const TTempo* fim, int intervalo) {
+  arqaux::TDescricao_Relatorio descricao;
+  descricao.num_valores = 1;
+  descricao.colunas = {eh_ats ? kATS : kACE};
+  auto leitor = [&](float* v) { return Le_ATS_ACE(binario, presente, &v[0]); };
+  arqaux::TRelatorio_Amostrado(descricao, [this](int n) {
+    return Seleciona_Arquivo(n);
+  }).Converte(binario, texto, presente, leitor, inicio, fim, intervalo);
+}
+
+void TGeren_ArquivoAux::Converte_Binario_Texto_ACS(int binario, int texto, const TTempo* inicio,
+                                                   const TTempo* fim, int intervalo) {
+  arqaux::TDescricao_Relatorio descricao;
+  descricao.num_valores = 2;
+  descricao.colunas = {kOperativa, kExterior};
+  auto leitor = [&](float* v) { return Le_ACS(binario, &v[0], &v[1]); };
+  arqaux::TRelatorio_Amostrado(descricao, [this](int n) {
+    return Seleciona_Arquivo(n);
+  }).Converte(binario, texto, true, leitor, inicio, fim, intervalo);
+}
+
+void TGeren_ArquivoAux::Converte_Binario_Texto_PV(int binario, int texto, bool presente,
+                                                  const TTempo* inicio, const TTempo* fim,
+                                                  int intervalo) {
+  arqaux::TDescricao_Relatorio descricao;
+  descricao.num_valores = 7;
+  descricao.antes_rotulos = kTitulo_PV;
+  for (int i = 0; i < 7; ++i) descricao.colunas.push_back({kRotulos_PV[i], i, "%.4f\t", "%.4f\t"});
+  auto leitor = [&](float* v) { return Le_PV(binario, presente, v); };
+  arqaux::TRelatorio_Amostrado(descricao, [this](int n) {
+    return Seleciona_Arquivo(n);
+  }).Converte(binario, texto, presente, leitor, inicio, fim, intervalo);
 }
