@@ -177,8 +177,11 @@ class ARQAUX_API TGeren_ArquivoAux {
 
   // Writes valor as the 4-byte header of a controller-output stream.
   void Preenche_Cabecalho_Saida_Cont(int n, int valor);
+  // Most outputs a controller-output record may hold.
+  static constexpr int Max_Saidas_Cont = 65535;
   // Writes trunc(registro[0]) + 1 floats from registro: the output count,
-  // then the outputs.
+  // then the outputs. A count that is negative, not a number or above
+  // Max_Saidas_Cont writes nothing.
   void Grava_Saida_Cont(int n, const float* registro);
   // Reads quantidade floats into registro; true only when all were read.
   bool Le_Saida_Cont(int n, float* registro, int quantidade);

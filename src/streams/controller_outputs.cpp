@@ -12,15 +12,6 @@
 #include "streams/report_engine.h"
 #include "text/binario.h"
 
-namespace {
-
-// Most outputs a controller-output record may claim. The writer takes the
-// record's length from its first float, so a count beyond this (or a negative
-// or non-numeric one) is refused instead of read past the caller's array.
-constexpr float kMax_Saidas = 65535.0f;
-
-}  // namespace
-
 void TGeren_ArquivoAux::Preenche_Cabecalho_Saida_Cont(int n, int valor) {
   FILE* arq = Seleciona_Arquivo(n);
   const int32_t v = valor;
@@ -31,7 +22,9 @@ void TGeren_ArquivoAux::Grava_Saida_Cont(int n, const float* registro) {
   FILE* arq = Seleciona_Arquivo(n);
   if (arq == nullptr || registro == nullptr) return;
   const float k = std::trunc(registro[0]);
-  if (!(k >= 0.0f && k <= kMax_Saidas)) return;
+  // The record's length comes from its first float: a count that cannot be
+  // right is refused rather than read past the caller's array.
+  if (!(k >= 0.0f && k <= static_cast<float>(Max_Saidas_Cont))) return;
   arqaux::Grava_Bloco(arq, registro, sizeof(float), static_cast<size_t>(k) + 1);
 }
 
@@ -68,7 +61,7 @@ bool TGeren_ArquivoAux::Le_Pessoas_no_Ambiente(int n, int* valor_inteiro, float*
 void TGeren_ArquivoAux::Converte_Binario_Texto_SC(int binario, int texto, const TTempo* inicio,
                                                   const TTempo* fim, int intervalo, int saidas,
                                                   int indice) {
-  if (saidas < 0 || saidas > kMax_Saidas || indice < 0 || indice > saidas) return;
+  if (saidas < 0 || saidas > Max_Saidas_Cont || indice < 0 || indice > saidas) return;
   arqaux::TDescricao_Relatorio descricao;
   descricao.periodo = arqaux::TFormato_Periodo::Horas;
   descricao.relogio = arqaux::TFormato_Relogio::Carimbo_Horario;
