@@ -22,13 +22,13 @@ TReg_Climatico Clima_Da_Hora(int h) {
 class Climate : public ArqauxTest {
  protected:
   // Writes a climate file with the header and records of hours 0..horas-1.
-  std::string Grava_Clima(int horas, const std::string& nome = "clima.bin") {
+  std::string Grava_Clima(int horas) {
     std::string bytes(reinterpret_cast<const char*>(&cidade), sizeof(cidade));
     for (int h = 0; h < horas; ++h) {
       TReg_Climatico r = Clima_Da_Hora(h);
       bytes.append(reinterpret_cast<const char*>(&r), sizeof(r));
     }
-    std::string caminho = Caminho(nome);
+    std::string caminho = Caminho("clima" + std::to_string(horas) + ".bin");
     Escreve_Arquivo(caminho, bytes);
     return caminho;
   }
@@ -82,13 +82,20 @@ TEST_F(Climate, ExactYearFileServesEveryWindowWithWrap) {
   }
 }
 
-TEST_F(Climate, CarregaCabecalhoReadsWhereTheStreamStands) {
+TEST_F(Climate, HeaderIsReadWhereTheStreamStands) {
   ASSERT_NE(geren->Abre_Arquivo(Grava_Clima(2).c_str(), "rb"), 0);
   TCidade lido{};
   ASSERT_TRUE(geren->Carrega_Cabecalho(&lido));
   EXPECT_EQ(std::memcmp(&lido, &cidade, sizeof(lido)), 0);
-  // The next 80 bytes are two records and a part of nothing: short.
+  // What follows is two records (48 bytes), short of another header.
   EXPECT_FALSE(geren->Carrega_Cabecalho(&lido));
+
+  // A file shorter than its header yields no record, even a zero-count window.
+  Escreve_Arquivo(Caminho("curto.bin"), std::string(79, 'x'));
+  ASSERT_NE(geren->Abre_Arquivo(Caminho("curto.bin").c_str(), "rb"), 0);
+  TReg_Climatico r{-1, -1, -1, -1, -1, -1};
+  EXPECT_FALSE(geren->Bufferiza_Clima(&lido, &r, 0, 0));
+  EXPECT_EQ(r.Temperatura, -1.0f);
 }
 
 TEST_F(Climate, ShortReadsFailAndKeepWhatWasRead) {
@@ -100,31 +107,17 @@ TEST_F(Climate, ShortReadsFailAndKeepWhatWasRead) {
   std::vector<TReg_Climatico> r(10, TReg_Climatico{-1, -1, -1, -1, -1, -1});
   ASSERT_TRUE(geren->Bufferiza_Clima(&lido, r.data(), 4370, 10));
   Confere_Janela(r, 4370);
-
   r.assign(10, TReg_Climatico{-1, -1, -1, -1, -1, -1});
   EXPECT_FALSE(geren->Bufferiza_Clima(&lido, r.data(), 4375, 10));
   Confere_Janela(std::vector<TReg_Climatico>(r.begin(), r.begin() + 5), 4375);
   EXPECT_EQ(r[6].Temperatura, -1.0f);
   EXPECT_FALSE(geren->Bufferiza_Clima(&lido, r.data(), 6000, 1));
-}
 
-TEST_F(Climate, WindowOverflowingTheWholeYearFails) {
+  // A whole year, but the wrapped part would need hours 0..8760.
   ASSERT_NE(geren->Abre_Arquivo(Grava_Clima(HORAS).c_str(), "rb"), 0);
-  TCidade lido{};
-  // The second part would need hours 0..8760: one more than the file holds.
-  std::vector<TReg_Climatico> r(HORAS + 1 + HORAS);
+  r.assign(2 * HORAS + 1, TReg_Climatico{});
   EXPECT_FALSE(geren->Bufferiza_Clima(&lido, r.data(), 0, static_cast<int>(r.size())));
   Confere_Janela(std::vector<TReg_Climatico>(r.begin(), r.begin() + 2 * HORAS), 0);
-}
-
-TEST_F(Climate, ShortHeaderReadsNoRecord) {
-  std::string caminho = Caminho("curto.bin");
-  Escreve_Arquivo(caminho, std::string(79, 'x'));
-  ASSERT_NE(geren->Abre_Arquivo(caminho.c_str(), "rb"), 0);
-  TCidade lido{};
-  TReg_Climatico r{-1, -1, -1, -1, -1, -1};
-  EXPECT_FALSE(geren->Bufferiza_Clima(&lido, &r, 0, 0));
-  EXPECT_EQ(r.Temperatura, -1.0f);
 }
 
 TEST_F(Climate, BadArgumentsAndNoStreamFailWithoutReading) {
