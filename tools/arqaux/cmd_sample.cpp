@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -106,7 +107,6 @@ bool Le_Opcoes(const std::vector<std::string>& args, Opcoes* o, std::string* err
 class Amostra {
  public:
   explicit Amostra(const Opcoes& o) : op_(o), geren_(Geren_ArqAux()) {}
-  ~Amostra() { geren_->Fecha_Todos(); }
 
   // Runs the whole sample; the exit status of the command.
   int Executa();
@@ -142,8 +142,8 @@ int Amostra::Prepara_Entradas() {
       !Escreve_Clima_Interno_Texto(Anota("interno.txt"))) {
     return Erro("cannot write the input files in '%s'", op_.pasta.c_str());
   }
-  char nome_ti[] = "interno.txt";
-  static_assert(sizeof("interno.txt") >= sizeof("interno.ti"), "room for the .ti name");
+  // The conversion renames in place and may add three characters.
+  char nome_ti[sizeof("interno.txt") + 3] = "interno.txt";
   if (!geren_->Converte_Clima_Interno_TXT_Binario(nome_ti)) {
     return Erro("cannot convert interno.txt");
   }
@@ -273,55 +273,64 @@ void Amostra::Passo(Zona* z, const Entradas& e) {
 }
 
 int Amostra::Converte_Relatorios() {
-  TGeren_Tempo* relogio = DLL_UTIL_Geren_Tempo();
   TTempo inicio;  // January 1, 0:00:00
   TTempo fim = inicio;
-  relogio->Avanca_X_Segundos(op_.dias * SEGUNDOS_DIA - SEGUNDOS_HORA, &fim);
+  DLL_UTIL_Geren_Tempo()->Avanca_X_Segundos(op_.dias * SEGUNDOS_DIA - SEGUNDOS_HORA, &fim);
   const int intervalo = op_.intervalo;
 
-  // Opens the report (current on entry to the converter, as converters
-  // require), places the binary stream at its first record, and converts.
-  auto relatorio = [&](const std::string& nome, int binario, long cabecalho, auto converte) {
-    const int texto = geren_->Abre_Arquivo(Anota(nome).c_str(), "wt");
-    if (texto == 0) return Erro("cannot open '%s'", nome.c_str());
-    FILE* arq_texto = geren_->ObtemArquivo();
-    geren_->Muda_Arquivo(binario);
-    FILE* arq_binario = geren_->ObtemArquivo();
-    if (arq_binario == arq_texto || std::fseek(arq_binario, cabecalho, SEEK_SET) != 0) {
-      return Erro("cannot read back the stream of '%s'", nome.c_str());
-    }
-    geren_->Muda_Arquivo(texto);
-    converte(binario, texto);
-    geren_->Fecha_Arquivo(texto);
-    return 0;
+  // Every report of every zone: its file, its binary stream, where that
+  // stream's first record lies, and the converter call.
+  struct Relatorio {
+    std::string nome;
+    int binario;
+    long cabecalho;
+    std::function<void(int binario, int texto)> converte;
   };
-
-  int erro = 0;
-  for (size_t i = 0; i < zonas_.size() && erro == 0; ++i) {
+  std::vector<Relatorio> relatorios;
+  for (size_t i = 0; i < zonas_.size(); ++i) {
     const Zona& z = zonas_[i];
     const std::string prefixo = "zona" + std::to_string(i + 1) + "_";
-    erro = relatorio(prefixo + "temp_umi.txt", z.temp_umi, CABECALHO_TEMP_UMI, [&](int b, int t) {
-      geren_->Converte_Binario_Texto_TUPMV(b, t, true, true, true, true, true, true, &inicio, &fim,
-                                           intervalo);
-    });
-    erro = erro ? erro : relatorio(prefixo + "ats.txt", z.ats, 0, [&](int b, int t) {
-      geren_->Converte_Binario_Texto_ATS_ACE(b, t, true, true, &inicio, &fim, intervalo);
-    });
-    erro = erro ? erro : relatorio(prefixo + "acs.txt", z.acs, 0, [&](int b, int t) {
-      geren_->Converte_Binario_Texto_ACS(b, t, &inicio, &fim, intervalo);
-    });
-    erro = erro ? erro : relatorio(prefixo + "pv.txt", z.pv, 0, [&](int b, int t) {
-      geren_->Converte_Binario_Texto_PV(b, t, true, &inicio, &fim, intervalo);
-    });
-    for (int saida = 1; saida <= SAIDAS_CONTROLE && erro == 0; ++saida) {
-      erro = relatorio(prefixo + "saida_cont_" + std::to_string(saida) + ".txt", z.saida_cont,
-                       CABECALHO_SAIDA_CONT, [&](int b, int t) {
-                         geren_->Converte_Binario_Texto_SC(b, t, &inicio, &fim, intervalo,
-                                                           SAIDAS_CONTROLE, saida);
-                       });
+    relatorios.push_back(
+        {prefixo + "temp_umi.txt", z.temp_umi, CABECALHO_TEMP_UMI, [&](int b, int t) {
+           geren_->Converte_Binario_Texto_TUPMV(b, t, true, true, true, true, true, true, &inicio,
+                                                &fim, intervalo);
+         }});
+    relatorios.push_back({prefixo + "ats.txt", z.ats, 0, [&](int b, int t) {
+                            geren_->Converte_Binario_Texto_ATS_ACE(b, t, true, true, &inicio, &fim,
+                                                                   intervalo);
+                          }});
+    relatorios.push_back({prefixo + "acs.txt", z.acs, 0, [&](int b, int t) {
+                            geren_->Converte_Binario_Texto_ACS(b, t, &inicio, &fim, intervalo);
+                          }});
+    relatorios.push_back({prefixo + "pv.txt", z.pv, 0, [&](int b, int t) {
+                            geren_->Converte_Binario_Texto_PV(b, t, true, &inicio, &fim, intervalo);
+                          }});
+    for (int saida = 1; saida <= SAIDAS_CONTROLE; ++saida) {
+      relatorios.push_back({prefixo + "saida_cont_" + std::to_string(saida) + ".txt", z.saida_cont,
+                            CABECALHO_SAIDA_CONT, [&, saida](int b, int t) {
+                              geren_->Converte_Binario_Texto_SC(b, t, &inicio, &fim, intervalo,
+                                                                SAIDAS_CONTROLE, saida);
+                            }});
     }
   }
-  return erro;
+
+  // Each report: open its text file, place the binary stream at its first
+  // record, make the text stream current again (converters write their head
+  // there before selecting anything) and convert.
+  for (const Relatorio& r : relatorios) {
+    const int texto = geren_->Abre_Arquivo(Anota(r.nome).c_str(), "wt");
+    if (texto == 0) return Erro("cannot open '%s'", r.nome.c_str());
+    FILE* arq_texto = geren_->ObtemArquivo();
+    geren_->Muda_Arquivo(r.binario);
+    FILE* arq_binario = geren_->ObtemArquivo();
+    if (arq_binario == arq_texto || std::fseek(arq_binario, r.cabecalho, SEEK_SET) != 0) {
+      return Erro("cannot read back the stream of '%s'", r.nome.c_str());
+    }
+    geren_->Muda_Arquivo(texto);
+    r.converte(r.binario, texto);
+    geren_->Fecha_Arquivo(texto);
+  }
+  return 0;
 }
 
 // A bar on standard error, redrawn at each whole percent; only on a terminal.
