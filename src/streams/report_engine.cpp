@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <utility>
 
 namespace arqaux {
@@ -42,6 +43,14 @@ TRelatorio_Amostrado::TRelatorio_Amostrado(const TDescricao_Relatorio& descricao
       colunas.erase(colunas.begin() + static_cast<std::ptrdiff_t>(i));
     }
   }
+  for (const TColuna& coluna : colunas) {
+    colunas_.push_back({coluna.valor, coluna.escala, TFormato_Compilado(coluna.formato, "f"),
+                        TFormato_Compilado(coluna.formato_media, "f")});
+  }
+  relogio_ =
+      TFormato_Compilado(descricao_.relogio == TFormato_Relogio::Tabulado ? "\t  %d     %d      %s"
+                                                                          : "  %d      %d    %s",
+                         "dds");
 }
 
 void TRelatorio_Amostrado::Escreve_Cabecalho(FILE* arq, const TTempo& inicio, const TTempo& fim,
@@ -71,16 +80,17 @@ void TRelatorio_Amostrado::Escreve_Linhas(int texto, const Leitor& leitor, const
   // Wide enough that no sampling interval can overflow it over any stream.
   int64_t decorridos = 0;
   const bool carimbo = descricao_.relogio == TFormato_Relogio::Carimbo_Horario;
-  const char* formato_relogio = descricao_.relogio == TFormato_Relogio::Tabulado
-                                    ? "\t  %d     %d      %s"
-                                    : "  %d      %d    %s";
   char hora[12];
+  // Each line is built here and written in one piece; its capacity is kept
+  // from line to line.
+  std::string linha;
 
   while (leitor(valores.data())) {
     FILE* arq = seletor_(texto);
     if (arq == nullptr) return;
-    for (const TColuna& coluna : descricao_.colunas) {
-      std::fprintf(arq, coluna.formato, valores[coluna.valor] * coluna.escala);
+    linha.clear();
+    for (const TColuna_Pronta& coluna : colunas_) {
+      coluna.dado.Formata(&linha, valores[coluna.valor] * coluna.escala);
     }
     if (carimbo) {
       // The stamp names the hour whose samples begin on this line: the first
@@ -89,7 +99,10 @@ void TRelatorio_Amostrado::Escreve_Linhas(int texto, const Leitor& leitor, const
       if (decorridos % kSegundos_Hora == 0) {
         int64_t horas = decorridos > 0 ? (decorridos / kSegundos_Hora) % kHoras_Ano : 0;
         for (; horas > 0; --horas) geren_tempo->Avanca_UmaHora(&relogio);
-        std::fprintf(arq, "\t   %d     %d     %d", relogio.Mes, relogio.Dia, relogio.Hora);
+        char texto_carimbo[48];
+        const int k = std::snprintf(texto_carimbo, sizeof texto_carimbo, "\t   %d     %d     %d",
+                                    relogio.Mes, relogio.Dia, relogio.Hora);
+        if (k > 0) linha.append(texto_carimbo, static_cast<size_t>(k));
         decorridos = 0;
       }
       decorridos += intervalo;
@@ -98,28 +111,30 @@ void TRelatorio_Amostrado::Escreve_Linhas(int texto, const Leitor& leitor, const
       decorridos += intervalo;
       geren_tempo->Avanca_X_Segundos(intervalo, &relogio);
       geren_tempo->R_Hora_Formatada(hora, &relogio);
-      std::fprintf(arq, formato_relogio, relogio.Mes, relogio.Dia, hora);
+      relogio_.Formata(&linha, relogio.Mes, relogio.Dia, hora);
       ++contagem;
       if (decorridos == kSegundos_Hora && intervalo < kSegundos_Hora) {
         decorridos = 0;
-        std::fputs("\t(Media da Hora : [", arq);
-        for (const TColuna& coluna : descricao_.colunas) {
-          if (coluna.formato_media == nullptr) continue;
+        linha.append("\t(Media da Hora : [");
+        for (const TColuna_Pronta& coluna : colunas_) {
           const float media = somas[coluna.valor] * coluna.escala / contagem;
-          std::fprintf(arq, coluna.formato_media, media);
+          coluna.media.Formata(&linha, media);
         }
         contagem = 0;
         for (float& soma : somas) soma = 0.0f;
         if (fim_hora) fim_hora();
-        std::fputc(']', arq);
+        linha.push_back(']');
       }
     }
     if (fim_linha) {
+      std::fwrite(linha.data(), 1, linha.size(), arq);
+      linha.clear();
       fim_linha(relogio, valores.data());
       arq = seletor_(texto);
       if (arq == nullptr) return;
     }
-    std::fputc('\n', arq);
+    linha.push_back('\n');
+    std::fwrite(linha.data(), 1, linha.size(), arq);
   }
 }
 

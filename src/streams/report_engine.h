@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "arqaux/contracts/utility.h"
+#include "streams/report_format.h"
 
 namespace arqaux {
 
@@ -94,8 +95,18 @@ class TRelatorio_Amostrado {
                 const TTempo* fim, int intervalo);
 
  private:
+  // A column with its formats compiled.
+  struct TColuna_Pronta {
+    int valor;
+    float escala;
+    TFormato_Compilado dado;
+    TFormato_Compilado media;  // not valid when the column has no average
+  };
+
   TDescricao_Relatorio descricao_;
   Seletor seletor_;
+  std::vector<TColuna_Pronta> colunas_;
+  TFormato_Compilado relogio_;
 };
 
 }  // namespace arqaux

@@ -3,7 +3,11 @@
 // columns, clock seconds taken from the start, a second output per line).
 #include "streams/report_engine.h"
 
+#include <cmath>
 #include <cstdio>
+#include <cstring>
+#include <limits>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -121,6 +125,46 @@ TEST_F(ReportEngineTest, StopsWhenTheTextStreamIsGone) {
             "1\t  1     1      00:01:00\n"
             "2\t  1     1      00:02:00\n");
   EXPECT_EQ(Fecha_E_Le(segunda, "b.txt"), "");
+}
+
+// Compiled formats give fprintf's bytes, for every float and the awkward
+// cases of rounding: ties, negative values that round to zero, the extremes.
+TEST(ReportFormatTest, GivesPrintfBytes) {
+  const char* const formatos[] = {"%.5f  \t", "%.8f", "%.2f\t",   "%.1f",   "%.4f\t",
+                                  "%f",       "%.0f", "x%%%.3fy", "%8.2f|", "%-+.1f"};
+  std::vector<float> valores = {0.0f,    -0.0f,   0.125f,  -0.125f, 0.375f,     2.5f,
+                                -0.001f, 1e-30f,  -1e-30f, 1e30f,   3.4e38f,    -3.4e38f,
+                                0.005f,  99.995f, 1234.5f, 1e-7f,   16777217.0f};
+  valores.push_back(std::numeric_limits<float>::infinity());
+  valores.push_back(-std::numeric_limits<float>::infinity());
+  valores.push_back(std::nanf(""));
+  std::mt19937 aleatorio(7);
+  for (int i = 0; i < 20000; ++i) {
+    uint32_t bits = aleatorio();
+    float v;
+    std::memcpy(&v, &bits, sizeof v);
+    valores.push_back(v);
+    valores.push_back(std::ldexp(float(aleatorio() % 100000), -int(aleatorio() % 12)));
+  }
+  for (const char* formato : formatos) {
+    arqaux::TFormato_Compilado compilado(formato, "f");
+    ASSERT_TRUE(compilado.Valido()) << formato;
+    for (float v : valores) {
+      char esperado[512];
+      std::snprintf(esperado, sizeof esperado, formato, v);
+      std::string linha;
+      compilado.Formata(&linha, v);
+      ASSERT_EQ(linha, esperado) << formato << " " << v;
+    }
+  }
+  arqaux::TFormato_Compilado relogio("\t  %d     %d      %s", "dds");
+  std::string linha;
+  relogio.Formata(&linha, -12, 2147483647, "23:59:59");
+  EXPECT_EQ(linha, "\t  -12     2147483647      23:59:59");
+  // Conversions that do not match the arguments make no usable format.
+  for (const char* errado : {"%d", "%.2f %.2f", "%x", "%.2", "", "%.999999999999f"}) {
+    EXPECT_FALSE(arqaux::TFormato_Compilado(errado, "f").Valido()) << errado;
+  }
 }
 
 }  // namespace
