@@ -50,8 +50,11 @@ bool TGeren_ArquivoAux::Le_Pessoas_no_Ambiente(int n, int* valor_inteiro, float*
   if (arq == nullptr) return false;
   int32_t v;
   if (!arqaux::Le_Bloco(arq, &v, sizeof v)) return false;
-  *valor_inteiro = v;
-  return arqaux::Le_Bloco(arq, valor_real, sizeof(float));
+  if (valor_inteiro != nullptr) *valor_inteiro = v;
+  float r;
+  if (!arqaux::Le_Bloco(arq, &r, sizeof r)) return false;
+  if (valor_real != nullptr) *valor_real = r;
+  return true;
 }
 
 // The report shows one output per record, with a clock stamp at each hour of

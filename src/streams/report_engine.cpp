@@ -60,6 +60,7 @@ void TRelatorio_Amostrado::Escreve_Cabecalho(FILE* arq, const TTempo& inicio, co
   Escreve_Intervalo(arq, intervalo);
   std::fputs(descricao_.antes_rotulos, arq);
   for (const TColuna& coluna : descricao_.colunas) std::fputs(coluna.rotulo, arq);
+  std::fputs(descricao_.depois_rotulos, arq);
   std::fputs(kCauda_Cabecalho, arq);
 }
 

@@ -37,7 +37,9 @@ enum class TFormato_Relogio {
 };
 
 // One value column. The value is the record's value at position valor times
-// escala; the hourly average is the mean of those products.
+// escala; the hourly average is the mean of those products. Each format holds
+// exactly one floating conversion (%f with optional flags, width and
+// precision) amid literal text; any other format prints nothing.
 struct TColuna {
   const char* rotulo;         // column head text; "" when the column has none
   int valor;                  // position of the value in the record
@@ -53,10 +55,11 @@ struct TDescricao_Relatorio {
   // The clock starts at the start's hour, month and day, and at its time
   // within the hour when this is set (else at second 0).
   bool relogio_com_segundos = false;
-  const char* titulo = "";         // before the period lines
-  const char* antes_rotulos = "";  // between the interval line and the labels
-  int num_valores = 0;             // values of one record, each summed per hour
-  std::vector<TColuna> colunas;    // shown columns, in line order
+  const char* titulo = "";          // before the period lines
+  const char* antes_rotulos = "";   // between the interval line and the labels
+  const char* depois_rotulos = "";  // between the labels and the clock labels
+  int num_valores = 0;              // values of one record, each summed per hour
+  std::vector<TColuna> colunas;     // shown columns, in line order
 };
 
 // Writes the period line ("[Inicio: ..." and " - Fim: ...]\n").

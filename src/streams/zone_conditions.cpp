@@ -123,6 +123,7 @@ bool TGeren_ArquivoAux::Le_PV(int n, bool presente, float* valores) {
   FILE* arq = Seleciona_Arquivo(n);
   if (arq == nullptr) return false;
   if (!presente) return true;
+  if (valores == nullptr) return false;
   float* destinos[7];
   for (int i = 0; i < 7; ++i) destinos[i] = valores + i;
   return Le_Reais(arq, destinos, 7);
