@@ -134,19 +134,18 @@ class ARQAUX_API TGeren_ArquivoAux {
 
   // Writes the 7-byte header of a temperature-humidity-comfort stream: valor
   // (int32), then the three group flags (one byte each).
-  void Preenche_Cabecalho_Temp_Umi(int n, bool temperatura, bool umidade, bool conforto,
-                                   int valor);
+  void Preenche_Cabecalho_Temp_Umi(int n, bool temperatura, bool umidade, bool conforto, int valor);
   // Writes one record: each flagged group as two floats, in the order
   // temperature (interior, clima[0]), humidity (interior, clima[1]), comfort
-  // (PMV, PPD). The flags decide the record's size: 0, 8, 16 or 24 bytes.
+  // (PMV, PPD). The flags decide the record's size: 0, 8, 16 or 24 bytes. A
+  // null climate record stores 0 beside the zone values.
   void Grava_Temp_Umi(int n, bool temperatura, float temp_interior, bool umidade,
                       float umi_interior, bool conforto, float pmv, float ppd,
                       const TReg_Climatico* clima);
   // Reads one record of the shape the flags give; false at the first short
   // read, leaving the values already read in place.
-  bool Le_Temp_Umi(int n, bool temperatura, float* temp_interior, bool umidade,
-                   float* umi_interior, bool conforto, float* pmv, float* ppd, float* clima_1,
-                   float* clima_2);
+  bool Le_Temp_Umi(int n, bool temperatura, float* temp_interior, bool umidade, float* umi_interior,
+                   bool conforto, float* pmv, float* ppd, float* clima_1, float* clima_2);
   // ATS/ACE stream: one float per record, written and read only when present.
   void Grava_ATS_ACE(int n, bool presente, float valor);
   bool Le_ATS_ACE(int n, bool presente, float* valor);
@@ -157,17 +156,21 @@ class ARQAUX_API TGeren_ArquivoAux {
   // reader is true only when all seven were read (or when not present).
   void Grava_PV(int n, bool presente, const float* valores);
   bool Le_PV(int n, bool presente, float* valores);
-  // Reports of the streams above. The text stream must be current on entry;
-  // the binary stream is read from its current position (past any header).
-  // The has-flags describe the records, the show-flags the report columns.
-  void Converte_Binario_Texto_TUPMV(int binario, int texto, bool tem_temperatura,
-                                    bool tem_umidade, bool tem_conforto, bool mostra_temperatura,
-                                    bool mostra_umidade, bool mostra_conforto,
-                                    const TTempo* inicio, const TTempo* fim, int intervalo);
+  // Reports of the streams above, written on text stream texto (which the
+  // caller has made current); the binary stream is read from its current
+  // position, past any header. The has-flags describe the records, the
+  // show-flags the columns; a group shown but not held prints nothing.
+  // Nothing at all is written when either stream number does not select, and
+  // records that hold nothing (no has-flag, presente clear) give the header
+  // and column head only.
+  void Converte_Binario_Texto_TUPMV(int binario, int texto, bool tem_temperatura, bool tem_umidade,
+                                    bool tem_conforto, bool mostra_temperatura, bool mostra_umidade,
+                                    bool mostra_conforto, const TTempo* inicio, const TTempo* fim,
+                                    int intervalo);
   void Converte_Binario_Texto_ATS_ACE(int binario, int texto, bool presente, bool eh_ats,
                                       const TTempo* inicio, const TTempo* fim, int intervalo);
-  void Converte_Binario_Texto_ACS(int binario, int texto, const TTempo* inicio,
-                                  const TTempo* fim, int intervalo);
+  void Converte_Binario_Texto_ACS(int binario, int texto, const TTempo* inicio, const TTempo* fim,
+                                  int intervalo);
   void Converte_Binario_Texto_PV(int binario, int texto, bool presente, const TTempo* inicio,
                                  const TTempo* fim, int intervalo);
 
@@ -187,6 +190,8 @@ class ARQAUX_API TGeren_ArquivoAux {
   bool Le_Saida_Cont(int n, float* registro, int quantidade);
   // Report of output number indice (1..saidas; 0 is the count) of a stream
   // whose records hold saidas outputs, with a clock stamp per hour of samples.
+  // An index outside 0..saidas, or saidas outside 0..Max_Saidas_Cont, writes
+  // nothing, as does a stream number that does not select.
   void Converte_Binario_Texto_SC(int binario, int texto, const TTempo* inicio, const TTempo* fim,
                                  int intervalo, int saidas, int indice);
   // Occupancy stream: int32 then float per record.

@@ -46,8 +46,8 @@ void TGeren_ArquivoAux::Grava_Temp_Umi(int n, bool temperatura, float temp_inter
                                        const TReg_Climatico* clima) {
   FILE* arq = Seleciona_Arquivo(n);
   if (arq == nullptr) return;
-  // Each group pairs a zone value with its outdoor counterpart; the climate
-  // record is only needed by the groups that carry one.
+  // Each group pairs a zone value with its outdoor counterpart; without a
+  // climate record the outdoor values are stored as 0.
   float registro[6];
   size_t k = 0;
   if (temperatura) {
