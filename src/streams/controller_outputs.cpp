@@ -76,7 +76,6 @@ void TGeren_ArquivoAux::Converte_Binario_Texto_SC(int binario, int texto, const 
     v[0] = registro[indice];
     return true;
   };
-  arqaux::TRelatorio_Amostrado(descricao, [this](int n) {
-    return Seleciona_Arquivo(n);
-  }).Converte(binario, texto, true, leitor, inicio, fim, intervalo);
+  arqaux::TRelatorio_Amostrado relatorio(descricao, [this](int n) { return Seleciona_Arquivo(n); });
+  relatorio.Converte(binario, texto, true, leitor, inicio, fim, intervalo);
 }

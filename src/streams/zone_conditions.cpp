@@ -177,9 +177,9 @@ void TGeren_ArquivoAux::Converte_Binario_Texto_TUPMV(int binario, int texto, boo
     return Le_Temp_Umi(binario, tem_temperatura, &v[0], tem_umidade, &v[1], tem_conforto, &v[2],
                        &v[3], &clima[0], &clima[1]);
   };
-  arqaux::TRelatorio_Amostrado(descricao, [this](int n) { return Seleciona_Arquivo(n); })
-      .Converte(binario, texto, tem_temperatura || tem_umidade || tem_conforto, leitor, inicio, fim,
-                intervalo);
+  arqaux::TRelatorio_Amostrado relatorio(descricao, [this](int n) { return Seleciona_Arquivo(n); });
+  relatorio.Converte(binario, texto, tem_temperatura || tem_umidade || tem_conforto, leitor, inicio,
+                     fim, intervalo);
 }
 
 void TGeren_ArquivoAux::Converte_Binario_Texto_ATS_ACE(int binario, int texto, bool presente,
@@ -189,9 +189,8 @@ void TGeren_ArquivoAux::Converte_Binario_Texto_ATS_ACE(int binario, int texto, b
   descricao.num_valores = 1;
   descricao.colunas = {eh_ats ? kATS : kACE};
   auto leitor = [&](float* v) { return Le_ATS_ACE(binario, presente, &v[0]); };
-  arqaux::TRelatorio_Amostrado(descricao, [this](int n) {
-    return Seleciona_Arquivo(n);
-  }).Converte(binario, texto, presente, leitor, inicio, fim, intervalo);
+  arqaux::TRelatorio_Amostrado relatorio(descricao, [this](int n) { return Seleciona_Arquivo(n); });
+  relatorio.Converte(binario, texto, presente, leitor, inicio, fim, intervalo);
 }
 
 void TGeren_ArquivoAux::Converte_Binario_Texto_ACS(int binario, int texto, const TTempo* inicio,
@@ -200,9 +199,8 @@ void TGeren_ArquivoAux::Converte_Binario_Texto_ACS(int binario, int texto, const
   descricao.num_valores = 2;
   descricao.colunas = {kOperativa, kExterior};
   auto leitor = [&](float* v) { return Le_ACS(binario, &v[0], &v[1]); };
-  arqaux::TRelatorio_Amostrado(descricao, [this](int n) {
-    return Seleciona_Arquivo(n);
-  }).Converte(binario, texto, true, leitor, inicio, fim, intervalo);
+  arqaux::TRelatorio_Amostrado relatorio(descricao, [this](int n) { return Seleciona_Arquivo(n); });
+  relatorio.Converte(binario, texto, true, leitor, inicio, fim, intervalo);
 }
 
 void TGeren_ArquivoAux::Converte_Binario_Texto_PV(int binario, int texto, bool presente,
@@ -213,7 +211,6 @@ void TGeren_ArquivoAux::Converte_Binario_Texto_PV(int binario, int texto, bool p
   descricao.antes_rotulos = kTitulo_PV;
   for (int i = 0; i < 7; ++i) descricao.colunas.push_back({kRotulos_PV[i], i, "%.4f\t", "%.4f\t"});
   auto leitor = [&](float* v) { return Le_PV(binario, presente, v); };
-  arqaux::TRelatorio_Amostrado(descricao, [this](int n) {
-    return Seleciona_Arquivo(n);
-  }).Converte(binario, texto, presente, leitor, inicio, fim, intervalo);
+  arqaux::TRelatorio_Amostrado relatorio(descricao, [this](int n) { return Seleciona_Arquivo(n); });
+  relatorio.Converte(binario, texto, presente, leitor, inicio, fim, intervalo);
 }
