@@ -56,6 +56,22 @@ TEST_F(SampleTool, ShortRunWritesEveryStreamAndReport) {
   EXPECT_NE(saida.find("\n28 files, "), std::string::npos) << saida;
 }
 
+// More result streams than file handles: the registry closes and reopens
+// streams as they are used, and every stream must still be whole.
+TEST_F(SampleTool, MoreStreamsThanHandles) {
+  const std::string pasta = Caminho("apertado");
+  std::string saida;
+  ASSERT_EQ(Executa("ulimit -n 40; " + std::string(ARQAUX_TOOL_PATH) + " sample " + pasta +
+                        " --zones 8 --days 1",
+                    &saida),
+            0)
+      << saida;
+  EXPECT_EQ(fs::file_size(pasta + "/zona8_temp_umi.bin"), 7 + 24 * 144u);
+  EXPECT_EQ(fs::file_size(pasta + "/zona1_temp_umi.bin"), 7 + 24 * 144u);
+  EXPECT_EQ(Linhas(Le_Arquivo(pasta + "/zona8_temp_umi.txt")), 3 + 144u);
+  EXPECT_EQ(Linhas(Le_Arquivo(pasta + "/zona1_saida_cont_2.txt")), 3 + 144u);
+}
+
 TEST_F(SampleTool, BadOptionsFailBeforeWriting) {
   const std::string ferramenta = std::string(ARQAUX_TOOL_PATH) + " sample " + Caminho("x");
   std::string saida;

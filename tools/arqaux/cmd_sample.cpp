@@ -314,9 +314,18 @@ int Amostra::Converte_Relatorios() {
     }
   }
 
-  // Each report: open its text file, place the binary stream at its first
-  // record, make the text stream current again (converters write their head
-  // there before selecting anything) and convert.
+  // Only the two streams of the report at hand stay open. A stream that the
+  // registry closes to free a handle is reopened at its beginning, so a
+  // converter reading it then would start over: with every result stream
+  // open, more zones than free handles would never finish converting.
+  for (const Zona& z : zonas_) {
+    for (int n : {z.temp_umi, z.ats, z.acs, z.pv, z.saida_cont, z.pessoas}) {
+      geren_->Fecha_Arquivo(n);
+    }
+  }
+  // Each report: open its text file, place the binary stream (reopened for
+  // reading) at its first record, make the text stream current again
+  // (converters write their head there before selecting anything), convert.
   for (const Relatorio& r : relatorios) {
     const int texto = geren_->Abre_Arquivo(Anota(r.nome).c_str(), "wt");
     if (texto == 0) return Erro("cannot open '%s'", r.nome.c_str());
@@ -329,6 +338,7 @@ int Amostra::Converte_Relatorios() {
     geren_->Muda_Arquivo(texto);
     r.converte(r.binario, texto);
     geren_->Fecha_Arquivo(texto);
+    geren_->Fecha_Arquivo(r.binario);
   }
   return 0;
 }
