@@ -36,6 +36,7 @@ int Mostra_Janela(const std::string& caminho, int inicio, int quantidade, Leitor
   TGeren_ArquivoAux* geren = Geren_ArqAux();
   const int n = geren->Abre_Arquivo(caminho.c_str(), "rb");
   if (n == 0) return Erro("cannot open '%s'", caminho.c_str());
+  // One spare record: the readers refuse a null array, even for no records.
   std::vector<Registro> registros(static_cast<size_t>(quantidade) + 1);
   const bool lido = ler(geren, registros.data(), inicio, quantidade);
   geren->Fecha_Arquivo(n);
