@@ -104,13 +104,99 @@ class ARQAUX_API TGeren_ArquivoAux {
 
   // ---- Climate, soil and interior-climate input ----
 
+  // Hourly input files hold one record per hour of a 365-day year. The window
+  // readers act on the current stream; each returns false (reading nothing)
+  // on a null array, a negative start or count, a start past hour 8760, or
+  // with no current stream, and false at the first short read otherwise.
+
+  // Reads the 80-byte climate header at the current stream's position.
+  bool Carrega_Cabecalho(TCidade* cabecalho);
+  // Rewinds the climate file and reads its header, then the records of hours
+  // inicio, inicio + 1, ... into registros[0 .. quantidade - 1], continuing
+  // at hour 0 past hour 8759 (at most one wrap).
+  bool Bufferiza_Clima(TCidade* cabecalho, TReg_Climatico* registros, int inicio,
+                       int quantidade);
+  // The same window over a soil file (8-byte records, no header).
+  bool Bufferiza_Solo(TReg_Solo* registros, int inicio, int quantidade);
+  // The same window over an interior-climate .ti file (8-byte records).
+  bool Bufferiza_Reg_Climatico(TReg_Temp_Umi* registros, int inicio, int quantidade);
+  // Converts the interior-climate text at caminho (8760 lines "%f %f") into
+  // its .ti file and rewrites caminho to that name: the path cut at its first
+  // '.' after any leading dots (a '.' in a directory name counts), plus
+  // ".ti"; a path with no such '.' gains ".ti" whole. The buffer needs room
+  // for 3 more characters. Hours missing from the text are written as zeros.
+  // False when either file cannot be opened.
+  bool Converte_Clima_Interno_TXT_Binario(char* caminho);
+
   // (end of climate input)
 
   // ---- Zone condition streams ----
 
+  // Writes the 7-byte header of a temperature-humidity-comfort stream: valor
+  // (int32), then the three group flags (one byte each).
+  void Preenche_Cabecalho_Temp_Umi(int n, bool temperatura, bool umidade, bool conforto, int valor);
+  // Writes one record: each flagged group as two floats, in the order
+  // temperature (interior, clima[0]), humidity (interior, clima[1]), comfort
+  // (PMV, PPD). The flags decide the record's size: 0, 8, 16 or 24 bytes. A
+  // null climate record stores 0 beside the zone values.
+  void Grava_Temp_Umi(int n, bool temperatura, float temp_interior, bool umidade,
+                      float umi_interior, bool conforto, float pmv, float ppd,
+                      const TReg_Climatico* clima);
+  // Reads one record of the shape the flags give; false at the first short
+  // read, leaving the values already read in place.
+  bool Le_Temp_Umi(int n, bool temperatura, float* temp_interior, bool umidade, float* umi_interior,
+                   bool conforto, float* pmv, float* ppd, float* clima_1, float* clima_2);
+  // ATS/ACE stream: one float per record, written and read only when present.
+  void Grava_ATS_ACE(int n, bool presente, float valor);
+  bool Le_ATS_ACE(int n, bool presente, float* valor);
+  // Operative/exterior stream: stores operative first (note the argument order).
+  void Grava_ACS(int n, float exterior, float operativa);
+  bool Le_ACS(int n, float* operativa, float* exterior);
+  // PV stream: seven floats as one 28-byte block, only when present; the
+  // reader is true only when all seven were read (or when not present).
+  void Grava_PV(int n, bool presente, const float* valores);
+  bool Le_PV(int n, bool presente, float* valores);
+  // Reports of the streams above, written on text stream texto (which the
+  // caller has made current); the binary stream is read from its current
+  // position, past any header. The has-flags describe the records, the
+  // show-flags the columns; a group shown but not held prints nothing.
+  // Nothing at all is written when either stream number does not select, and
+  // records that hold nothing (no has-flag, presente clear) give the header
+  // and column head only.
+  void Converte_Binario_Texto_TUPMV(int binario, int texto, bool tem_temperatura, bool tem_umidade,
+                                    bool tem_conforto, bool mostra_temperatura, bool mostra_umidade,
+                                    bool mostra_conforto, const TTempo* inicio, const TTempo* fim,
+                                    int intervalo);
+  void Converte_Binario_Texto_ATS_ACE(int binario, int texto, bool presente, bool eh_ats,
+                                      const TTempo* inicio, const TTempo* fim, int intervalo);
+  void Converte_Binario_Texto_ACS(int binario, int texto, const TTempo* inicio, const TTempo* fim,
+                                  int intervalo);
+  void Converte_Binario_Texto_PV(int binario, int texto, bool presente, const TTempo* inicio,
+                                 const TTempo* fim, int intervalo);
+
   // (end of zone condition streams)
 
   // ---- Controller-output and occupancy streams ----
+
+  // Writes valor as the 4-byte header of a controller-output stream.
+  void Preenche_Cabecalho_Saida_Cont(int n, int valor);
+  // Most outputs a controller-output record may hold.
+  static constexpr int Max_Saidas_Cont = 65535;
+  // Writes trunc(registro[0]) + 1 floats from registro: the output count,
+  // then the outputs. A count that is negative, not a number or above
+  // Max_Saidas_Cont writes nothing.
+  void Grava_Saida_Cont(int n, const float* registro);
+  // Reads quantidade floats into registro; true only when all were read.
+  bool Le_Saida_Cont(int n, float* registro, int quantidade);
+  // Report of output number indice (1..saidas; 0 is the count) of a stream
+  // whose records hold saidas outputs, with a clock stamp per hour of samples.
+  // An index outside 0..saidas, or saidas outside 0..Max_Saidas_Cont, writes
+  // nothing, as does a stream number that does not select.
+  void Converte_Binario_Texto_SC(int binario, int texto, const TTempo* inicio, const TTempo* fim,
+                                 int intervalo, int saidas, int indice);
+  // Occupancy stream: int32 then float per record.
+  bool Grava_Pessoas_no_Ambiente(int n, int valor_inteiro, float valor_real);
+  bool Le_Pessoas_no_Ambiente(int n, int* valor_inteiro, float* valor_real);
 
   // (end of controller-output streams)
 
@@ -209,6 +295,9 @@ class ARQAUX_API TGeren_ArquivoAux {
   void Esvazia_Registro();
 
   // private: climate input
+  // Window with year wrap over the current stream: records of tamanho bytes
+  // from offset base, hours inicio onwards, into registros.
+  bool Bufferiza_Janela(void* registros, long base, size_t tamanho, int inicio, int quantidade);
 
   // private: zone condition and controller-output streams
 

@@ -1,5 +1,408 @@
-#include "comandos.h"
+// arqaux sample: runs a year (or some days) of a small synthetic building the
+// way a host application drives the library. It writes hourly input files,
+// reads them back as windows through the registry, steps a simple model of
+// each zone, writes every zone result stream, converts each into its text
+// report and lists the files it wrote.
+#include <arqaux/arqaux.h>
+#include <unistd.h>
 
-int Comando_Sample(const std::vector<std::string>&) {
-  return Erro("'sample' is not available in this build");
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "comandos.h"
+#include "sample_data.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* const USO = "usage: arqaux sample [DIR] [--zones N] [--interval SECONDS] [--days D]";
+
+constexpr int SEGUNDOS_HORA = 3600;
+constexpr int SEGUNDOS_DIA = 86400;
+constexpr int DIAS_ANO = 365;
+constexpr int MAX_ZONAS = 100;
+constexpr int MAX_DIAS = 10 * DIAS_ANO;
+// Climate hours kept in memory: one day plus the next hour, so that values
+// can be interpolated up to the end of the day's last hour.
+constexpr int JANELA_CLIMA = 25;
+// Outputs of each zone's controller: heating and cooling, 0 to 1.
+constexpr int SAIDAS_CONTROLE = 2;
+// Size of the temperature-humidity stream's header (int32 and three flags)
+// and of the controller-output stream's header (int32).
+constexpr long CABECALHO_TEMP_UMI = 7;
+constexpr long CABECALHO_SAIDA_CONT = 4;
+
+struct Opcoes {
+  std::string pasta = "arqaux-sample";
+  int zonas = 3;
+  int intervalo = 600;
+  int dias = DIAS_ANO;
+};
+
+// The inputs of one time step, shared by every zone.
+struct Entradas {
+  TReg_Climatico clima;  // outdoors, interpolated within the hour
+  float solo;            // soil temperature
+  float vizinho;         // temperature of the unconditioned neighbour space
+  float media_externa;   // mean outdoor temperature of the day
+  bool ocupado;          // office hours on a weekday
+};
+
+// One zone: its parameters, its state and its result streams.
+struct Zona {
+  double constante_tempo;  // s, lag of the zone air toward its balance
+  double ganho_interno;    // K of warming from people and equipment at work
+  int pessoas_max;
+  double area_pv;  // m2 of panels
+  double temperatura = 22.0;
+  double umidade = 0.010;
+  double bateria = 0.0;  // kWh stored
+  int temp_umi = 0, ats = 0, acs = 0, pv = 0, saida_cont = 0, pessoas = 0;
+};
+
+// Capacity of each zone's battery, kWh.
+constexpr double CAPACIDADE_BATERIA = 5.0;
+
+double Limita(double v, double minimo, double maximo) {
+  return std::min(maximo, std::max(minimo, v));
+}
+
+bool Le_Opcoes(const std::vector<std::string>& args, Opcoes* o, std::string* erro) {
+  Argumentos a = Separa_Argumentos(args, {});
+  if (!a.erro.empty()) return *erro = a.erro, false;
+  for (const auto& opcao : a.opcoes) {
+    if (opcao.first != "zones" && opcao.first != "interval" && opcao.first != "days") {
+      return *erro = "unknown option --" + opcao.first, false;
+    }
+  }
+  if (a.posicionais.size() > 1) return *erro = USO, false;
+  if (a.posicionais.size() == 1) o->pasta = a.posicionais[0];
+  if (!Le_Inteiro(a.Valor("zones", "3"), &o->zonas) || o->zonas < 1 || o->zonas > MAX_ZONAS) {
+    return *erro = "--zones must be a number from 1 to " + std::to_string(MAX_ZONAS), false;
+  }
+  if (!Le_Inteiro(a.Valor("days", "365"), &o->dias) || o->dias < 1 || o->dias > MAX_DIAS) {
+    return *erro = "--days must be a number from 1 to " + std::to_string(MAX_DIAS), false;
+  }
+  // Reports average whole hours of samples, and a day must hold whole steps.
+  const bool valido = Le_Inteiro(a.Valor("interval", "600"), &o->intervalo) && o->intervalo > 0 &&
+                      o->intervalo <= SEGUNDOS_DIA && SEGUNDOS_DIA % o->intervalo == 0 &&
+                      (SEGUNDOS_HORA % o->intervalo == 0 || o->intervalo % SEGUNDOS_HORA == 0);
+  if (!valido) {
+    return *erro =
+               "--interval must be seconds that divide an hour, or whole hours that divide a day",
+           false;
+  }
+  return true;
+}
+
+class Amostra {
+ public:
+  explicit Amostra(const Opcoes& o) : op_(o), geren_(Geren_ArqAux()) {}
+
+  // Runs the whole sample; the exit status of the command.
+  int Executa();
+
+ private:
+  // Registers a file to be listed at the end.
+  std::string Anota(const std::string& nome) {
+    arquivos_.push_back(nome);
+    return nome;
+  }
+  int Prepara_Entradas();
+  int Abre_Fluxos();
+  int Carrega_Dia(int dia);
+  Entradas Entradas_Do_Passo(long long segundos) const;
+  void Passo(Zona* z, const Entradas& e);
+  int Converte_Relatorios();
+  void Mostra_Progresso(long long passo, long long total);
+
+  const Opcoes op_;
+  TGeren_ArquivoAux* geren_;
+  std::vector<std::string> arquivos_;
+  std::vector<Zona> zonas_;
+  int clima_ = 0, solo_ = 0, interno_ = 0;
+  TCidade cidade_{};
+  TReg_Climatico janela_clima_[JANELA_CLIMA] = {};
+  TReg_Solo janela_solo_[24] = {};
+  TReg_Temp_Umi janela_interno_[24] = {};
+  int progresso_ = -1;
+};
+
+int Amostra::Prepara_Entradas() {
+  if (!Escreve_Clima_Sintetico(Anota("clima.bin")) || !Escreve_Solo_Sintetico(Anota("solo.bin")) ||
+      !Escreve_Clima_Interno_Texto(Anota("interno.txt"))) {
+    return Erro("cannot write the input files in '%s'", op_.pasta.c_str());
+  }
+  // The conversion renames in place and may add three characters.
+  char nome_ti[sizeof("interno.txt") + 3] = "interno.txt";
+  if (!geren_->Converte_Clima_Interno_TXT_Binario(nome_ti)) {
+    return Erro("cannot convert interno.txt");
+  }
+  Anota(nome_ti);
+  clima_ = geren_->Abre_Arquivo("clima.bin", "rb");
+  solo_ = geren_->Abre_Arquivo("solo.bin", "rb");
+  interno_ = geren_->Abre_Arquivo(nome_ti, "rb");
+  if (clima_ == 0 || solo_ == 0 || interno_ == 0) return Erro("cannot open the input files");
+  return 0;
+}
+
+int Amostra::Abre_Fluxos() {
+  for (int i = 0; i < op_.zonas; ++i) {
+    Zona z;
+    z.constante_tempo = (2.0 + 1.5 * (i % 4)) * SEGUNDOS_HORA;
+    z.ganho_interno = 2.5 + 0.8 * (i % 3);
+    z.pessoas_max = 2 + i % 5;
+    z.area_pv = 8.0 + 2.0 * (i % 4);
+    const std::string prefixo = "zona" + std::to_string(i + 1) + "_";
+    // Read back for the reports after the run, hence "wb+".
+    int* fluxos[] = {&z.temp_umi, &z.ats, &z.acs, &z.pv, &z.saida_cont, &z.pessoas};
+    const char* nomes[] = {"temp_umi", "ats", "acs", "pv", "saida_cont", "pessoas"};
+    for (int k = 0; k < 6; ++k) {
+      const std::string nome = Anota(prefixo + nomes[k] + ".bin");
+      *fluxos[k] = geren_->Abre_Arquivo(nome.c_str(), "wb+");
+      if (*fluxos[k] == 0) return Erro("cannot open '%s'", nome.c_str());
+    }
+    // The header's integer is the sampling interval, for whoever reads it.
+    geren_->Preenche_Cabecalho_Temp_Umi(z.temp_umi, true, true, true, op_.intervalo);
+    geren_->Preenche_Cabecalho_Saida_Cont(z.saida_cont, SAIDAS_CONTROLE);
+    zonas_.push_back(z);
+  }
+  return 0;
+}
+
+// Refills the windows for day dia of the run; past the year the windows
+// start again from January (and the climate one wraps on December 31).
+int Amostra::Carrega_Dia(int dia) {
+  const int inicio = (dia % DIAS_ANO) * 24;
+  geren_->Muda_Arquivo(clima_);
+  bool ok = geren_->Bufferiza_Clima(&cidade_, janela_clima_, inicio, JANELA_CLIMA);
+  geren_->Muda_Arquivo(solo_);
+  ok = ok && geren_->Bufferiza_Solo(janela_solo_, inicio, 24);
+  geren_->Muda_Arquivo(interno_);
+  ok = ok && geren_->Bufferiza_Reg_Climatico(janela_interno_, inicio, 24);
+  if (!ok) return Erro("cannot read the input windows of day %d", dia + 1);
+  return 0;
+}
+
+Entradas Amostra::Entradas_Do_Passo(long long segundos) const {
+  const int hora = static_cast<int>(segundos / SEGUNDOS_HORA % 24);
+  const float f = static_cast<float>(segundos % SEGUNDOS_HORA) / SEGUNDOS_HORA;
+  const TReg_Climatico& a = janela_clima_[hora];
+  const TReg_Climatico& b = janela_clima_[hora + 1];
+  Entradas e;
+  e.clima = a;
+  e.clima.Temperatura = a.Temperatura + f * (b.Temperatura - a.Temperatura);
+  e.clima.Umidade = a.Umidade + f * (b.Umidade - a.Umidade);
+  e.solo = janela_solo_[hora].Temperatura;
+  e.vizinho = janela_interno_[hora].Temperatura;
+  float soma = 0.0f;
+  for (int h = 0; h < 24; ++h) soma += janela_clima_[h].Temperatura;
+  e.media_externa = soma / 24.0f;
+  const int dia_semana = static_cast<int>(segundos / SEGUNDOS_DIA % 7);
+  e.ocupado = dia_semana < 5 && hora >= 8 && hora < 18;
+  return e;
+}
+
+// Advances zone z by one step and writes its records.
+void Amostra::Passo(Zona* z, const Entradas& e) {
+  const double dt = op_.intervalo;
+  const double radiacao = e.clima.Rad_Direta + e.clima.Rad_Difusa;
+
+  // Controller: proportional heating below 20 degC and cooling above 25 degC
+  // while the zone is occupied.
+  double aquecimento = 0.0, resfriamento = 0.0;
+  if (e.ocupado) {
+    aquecimento = Limita((20.0 - z->temperatura) / 2.0, 0.0, 1.0);
+    resfriamento = Limita((z->temperatura - 25.0) / 2.0, 0.0, 1.0);
+  }
+  const int pessoas = e.ocupado ? z->pessoas_max : 0;
+
+  // Zone air: first-order lag toward the balance of outdoors, soil and the
+  // neighbour space, lifted by internal and solar gains and by the plant.
+  const double equilibrio = 0.6 * e.clima.Temperatura + 0.15 * e.solo + 0.25 * e.vizinho +
+                            (e.ocupado ? z->ganho_interno : 0.5) + 0.004 * radiacao +
+                            8.0 * aquecimento - 10.0 * resfriamento;
+  z->temperatura += (equilibrio - z->temperatura) * (1.0 - std::exp(-dt / z->constante_tempo));
+  const double umidade_alvo = e.clima.Umidade + 0.0004 * pessoas - 0.002 * resfriamento;
+  z->umidade += (umidade_alvo - z->umidade) * (1.0 - std::exp(-dt / (0.7 * z->constante_tempo)));
+
+  // Comfort: mean radiant temperature between the air and the outdoors,
+  // a linear PMV, the PPD that goes with it, and the adaptive sensation.
+  const double radiante = 0.75 * z->temperatura + 0.25 * e.clima.Temperatura + 0.002 * radiacao;
+  const double operativa = 0.5 * (z->temperatura + radiante);
+  const double pmv = Limita(0.32 * (operativa - 24.0) + 60.0 * (z->umidade - 0.010), -3.0, 3.0);
+  const double ppd = 100.0 - 95.0 * std::exp(-0.03353 * std::pow(pmv, 4) - 0.2179 * pmv * pmv);
+  const double neutra = 17.8 + 0.31 * e.media_externa;
+  const double ats = Limita(0.33 * (operativa - neutra), -3.0, 3.0);
+
+  // PV: horizontal panels; cell temperature and efficiency from the
+  // irradiance; the battery takes surplus and covers deficit, the grid the rest.
+  const double celula = e.clima.Temperatura + 0.03 * radiacao;
+  const double eficiencia = 0.16 * (1.0 - 0.004 * (celula - 25.0));
+  const double gerada = radiacao * z->area_pv * eficiencia / 1000.0;
+  const double demanda = 0.3 + 0.12 * pessoas + 1.5 * (aquecimento + resfriamento);
+  const double horas = dt / SEGUNDOS_HORA;
+  const double bateria_antes = z->bateria;
+  z->bateria = Limita(z->bateria + (gerada - demanda) * horas, 0.0, CAPACIDADE_BATERIA);
+  const double rede = demanda - gerada + (z->bateria - bateria_antes) / horas;
+  const float pv[7] = {static_cast<float>(rede),      static_cast<float>(z->bateria),
+                       static_cast<float>(gerada),    static_cast<float>(demanda),
+                       static_cast<float>(celula),    static_cast<float>(radiacao),
+                       static_cast<float>(eficiencia)};
+
+  geren_->Grava_Temp_Umi(z->temp_umi, true, static_cast<float>(z->temperatura), true,
+                         static_cast<float>(z->umidade), true, static_cast<float>(pmv),
+                         static_cast<float>(ppd), &e.clima);
+  geren_->Grava_ATS_ACE(z->ats, true, static_cast<float>(ats));
+  geren_->Grava_ACS(z->acs, e.clima.Temperatura, static_cast<float>(operativa));
+  geren_->Grava_PV(z->pv, true, pv);
+  const float saidas[SAIDAS_CONTROLE + 1] = {static_cast<float>(SAIDAS_CONTROLE),
+                                             static_cast<float>(aquecimento),
+                                             static_cast<float>(resfriamento)};
+  geren_->Grava_Saida_Cont(z->saida_cont, saidas);
+  geren_->Grava_Pessoas_no_Ambiente(z->pessoas, pessoas, static_cast<float>(75.0 * pessoas));
+}
+
+int Amostra::Converte_Relatorios() {
+  TTempo inicio;  // January 1, 0:00:00
+  TTempo fim = inicio;
+  DLL_UTIL_Geren_Tempo()->Avanca_X_Segundos(op_.dias * SEGUNDOS_DIA - SEGUNDOS_HORA, &fim);
+  const int intervalo = op_.intervalo;
+
+  // Every report of every zone: its file, its binary stream, where that
+  // stream's first record lies, and the converter call.
+  struct Relatorio {
+    std::string nome;
+    int binario;
+    long cabecalho;
+    std::function<void(int binario, int texto)> converte;
+  };
+  std::vector<Relatorio> relatorios;
+  for (size_t i = 0; i < zonas_.size(); ++i) {
+    const Zona& z = zonas_[i];
+    const std::string prefixo = "zona" + std::to_string(i + 1) + "_";
+    relatorios.push_back(
+        {prefixo + "temp_umi.txt", z.temp_umi, CABECALHO_TEMP_UMI, [&](int b, int t) {
+           geren_->Converte_Binario_Texto_TUPMV(b, t, true, true, true, true, true, true, &inicio,
+                                                &fim, intervalo);
+         }});
+    relatorios.push_back({prefixo + "ats.txt", z.ats, 0, [&](int b, int t) {
+                            geren_->Converte_Binario_Texto_ATS_ACE(b, t, true, true, &inicio, &fim,
+                                                                   intervalo);
+                          }});
+    relatorios.push_back({prefixo + "acs.txt", z.acs, 0, [&](int b, int t) {
+                            geren_->Converte_Binario_Texto_ACS(b, t, &inicio, &fim, intervalo);
+                          }});
+    relatorios.push_back({prefixo + "pv.txt", z.pv, 0, [&](int b, int t) {
+                            geren_->Converte_Binario_Texto_PV(b, t, true, &inicio, &fim, intervalo);
+                          }});
+    for (int saida = 1; saida <= SAIDAS_CONTROLE; ++saida) {
+      relatorios.push_back({prefixo + "saida_cont_" + std::to_string(saida) + ".txt", z.saida_cont,
+                            CABECALHO_SAIDA_CONT, [&, saida](int b, int t) {
+                              geren_->Converte_Binario_Texto_SC(b, t, &inicio, &fim, intervalo,
+                                                                SAIDAS_CONTROLE, saida);
+                            }});
+    }
+  }
+
+  // Only the two streams of the report at hand stay open. A stream that the
+  // registry closes to free a handle is reopened at its beginning, so a
+  // converter reading it then would start over: with every result stream
+  // open, more zones than free handles would never finish converting.
+  for (const Zona& z : zonas_) {
+    for (int n : {z.temp_umi, z.ats, z.acs, z.pv, z.saida_cont, z.pessoas}) {
+      geren_->Fecha_Arquivo(n);
+    }
+  }
+  // Each report: open its text file, place the binary stream (reopened for
+  // reading) at its first record, make the text stream current again
+  // (converters write their head there before selecting anything), convert.
+  for (const Relatorio& r : relatorios) {
+    const int texto = geren_->Abre_Arquivo(Anota(r.nome).c_str(), "wt");
+    if (texto == 0) return Erro("cannot open '%s'", r.nome.c_str());
+    FILE* arq_texto = geren_->ObtemArquivo();
+    geren_->Muda_Arquivo(r.binario);
+    FILE* arq_binario = geren_->ObtemArquivo();
+    if (arq_binario == arq_texto || std::fseek(arq_binario, r.cabecalho, SEEK_SET) != 0) {
+      return Erro("cannot read back the stream of '%s'", r.nome.c_str());
+    }
+    geren_->Muda_Arquivo(texto);
+    r.converte(r.binario, texto);
+    geren_->Fecha_Arquivo(texto);
+    geren_->Fecha_Arquivo(r.binario);
+  }
+  return 0;
+}
+
+// A bar on standard error, redrawn at each whole percent; only on a terminal.
+void Amostra::Mostra_Progresso(long long passo, long long total) {
+  const int pct = static_cast<int>(100 * passo / total);
+  if (pct == progresso_) return;
+  progresso_ = pct;
+  const int cheio = pct / 5;
+  std::fprintf(stderr, "\r[%.*s%*s] %3d%%", cheio, "####################", 20 - cheio, "", pct);
+  if (passo == total) std::fputc('\n', stderr);
+  std::fflush(stderr);
+}
+
+int Amostra::Executa() {
+  const auto comeco = std::chrono::steady_clock::now();
+  std::error_code ec;
+  fs::create_directories(op_.pasta, ec);
+  // Inside the directory the files have bare names, so that the .ti name
+  // (cut at the path's first '.') cannot be cut in a directory name.
+  fs::current_path(op_.pasta, ec);
+  if (ec) return Erro("cannot use directory '%s'", op_.pasta.c_str());
+
+  int erro = Prepara_Entradas();
+  if (erro == 0) erro = Abre_Fluxos();
+  const long long passos = static_cast<long long>(op_.dias) * SEGUNDOS_DIA / op_.intervalo;
+  const bool terminal = isatty(STDERR_FILENO) != 0;
+  int dia_carregado = -1;
+  for (long long k = 0; k < passos && erro == 0; ++k) {
+    const long long segundos = k * op_.intervalo;
+    const int dia = static_cast<int>(segundos / SEGUNDOS_DIA);
+    if (dia != dia_carregado) {
+      erro = Carrega_Dia(dia);
+      dia_carregado = dia;
+    }
+    const Entradas e = Entradas_Do_Passo(segundos);
+    for (Zona& z : zonas_) Passo(&z, e);
+    if (terminal) Mostra_Progresso(k + 1, passos);
+  }
+  if (erro == 0) erro = Converte_Relatorios();
+  geren_->Fecha_Todos();
+  if (erro != 0) return erro;
+
+  const double segundos =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - comeco).count();
+  uintmax_t total = 0;
+  std::printf("%-28s %12s\n", "file", "bytes");
+  for (const std::string& nome : arquivos_) {
+    const uintmax_t tamanho = fs::file_size(nome, ec);
+    total += ec ? 0 : tamanho;
+    std::printf("%-28s %12ju\n", nome.c_str(), ec ? uintmax_t{0} : tamanho);
+  }
+  std::printf("%zu files, %ju bytes in %s; %d zone(s), %d day(s) of %lld steps of %d s; %.2f s\n",
+              arquivos_.size(), total, op_.pasta.c_str(), op_.zonas, op_.dias, passos / op_.dias,
+              op_.intervalo, segundos);
+  return 0;
+}
+
+}  // namespace
+
+int Comando_Sample(const std::vector<std::string>& args) {
+  Opcoes opcoes;
+  std::string erro;
+  if (!Le_Opcoes(args, &opcoes, &erro)) return Erro("%s", erro.c_str());
+  return Amostra(opcoes).Executa();
 }

@@ -1,0 +1,105 @@
+// Hourly input files: climate (80-byte header, then 24-byte records), soil and
+// interior climate (8-byte records, no header), one record per hour of a
+// 365-day year. A caller keeps a window of records in memory and refills it
+// from any hour; windows that run past the last hour continue at hour 0.
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "arqaux/geren_arquivoaux.h"
+#include "text/binario.h"
+
+namespace {
+
+// Hours in the 365-day year of every hourly input file.
+constexpr int HORAS_ANO = 8760;
+// Offset of hour 0 in the climate file: the TCidade header comes first.
+constexpr long BASE_CLIMA = sizeof(TCidade);
+
+// Rewrites caminho to the name of the interior-climate binary file: the path
+// is cut at its first '.' that follows some other character (leading dots, as
+// in "./" or "../", are kept and never cut at) and ".ti" is appended. A path
+// with no such '.' keeps all its characters and gains ".ti". At most
+// strlen(caminho) + 4 bytes of the buffer are written, NUL included.
+void Forma_Nome_Ti(char* caminho) {
+  char* p = caminho;
+  while (*p == '.') ++p;
+  char* ponto = std::strchr(p, '.');
+  if (*p != '\0' && ponto != nullptr) *ponto = '\0';
+  std::strcat(caminho, ".ti");
+}
+
+}  // namespace
+
+bool TGeren_ArquivoAux::Carrega_Cabecalho(TCidade* cabecalho) {
+  if (cabecalho == nullptr) return false;
+  return arqaux::Le_Bloco(Arquivo_Atual, cabecalho, sizeof(TCidade));
+}
+
+bool TGeren_ArquivoAux::Bufferiza_Janela(void* registros, long base, size_t tamanho, int inicio,
+                                         int quantidade) {
+  if (registros == nullptr || Arquivo_Atual == nullptr || inicio < 0 || quantidade < 0) {
+    return false;
+  }
+  // 64-bit so that start + count cannot overflow. A start past hour 8760
+  // leaves a negative first part: no such hour exists in the file.
+  const int64_t excesso = int64_t{inicio} + quantidade - HORAS_ANO;
+  const int64_t primeiros = excesso > 0 ? quantidade - excesso : quantidade;
+  if (primeiros < 0) return false;
+
+  char* destino = static_cast<char*>(registros);
+  std::fseek(Arquivo_Atual, base + static_cast<long>(inicio) * static_cast<long>(tamanho),
+             SEEK_SET);
+  if (!arqaux::Le_Bloco(Arquivo_Atual, destino, tamanho, static_cast<size_t>(primeiros))) {
+    return false;
+  }
+  if (excesso <= 0) return true;
+  // The year wraps once: the rest of the window starts at hour 0.
+  std::fseek(Arquivo_Atual, base, SEEK_SET);
+  return arqaux::Le_Bloco(Arquivo_Atual, destino + primeiros * tamanho, tamanho,
+                          static_cast<size_t>(excesso));
+}
+
+bool TGeren_ArquivoAux::Bufferiza_Clima(TCidade* cabecalho, TReg_Climatico* registros, int inicio,
+                                        int quantidade) {
+  if (cabecalho == nullptr || registros == nullptr || Arquivo_Atual == nullptr) return false;
+  // The header is at offset 0; rewinding first lets the caller refill windows
+  // on one stream and get the header every time.
+  std::fseek(Arquivo_Atual, 0, SEEK_SET);
+  if (!Carrega_Cabecalho(cabecalho)) return false;
+  return Bufferiza_Janela(registros, BASE_CLIMA, sizeof(TReg_Climatico), inicio, quantidade);
+}
+
+bool TGeren_ArquivoAux::Bufferiza_Solo(TReg_Solo* registros, int inicio, int quantidade) {
+  return Bufferiza_Janela(registros, 0, sizeof(TReg_Solo), inicio, quantidade);
+}
+
+bool TGeren_ArquivoAux::Bufferiza_Reg_Climatico(TReg_Temp_Umi* registros, int inicio,
+                                                int quantidade) {
+  return Bufferiza_Janela(registros, 0, sizeof(TReg_Temp_Umi), inicio, quantidade);
+}
+
+bool TGeren_ArquivoAux::Converte_Clima_Interno_TXT_Binario(char* caminho) {
+  if (caminho == nullptr) return false;
+  const int entrada = Abre_Arquivo(caminho, "rt");
+  if (entrada == 0) return false;
+
+  // Hours the text does not supply (a short file, or a line that does not
+  // scan as two numbers, which ends the reading) stay at zero.
+  std::vector<TReg_Temp_Umi> registros(HORAS_ANO, TReg_Temp_Umi{0.0f, 0.0f});
+  for (TReg_Temp_Umi& r : registros) {
+    float temperatura = 0.0f;
+    float umidade = 0.0f;
+    if (std::fscanf(Arquivo_Atual, "%f %f\n", &temperatura, &umidade) != 2) break;
+    r.Temperatura = temperatura;
+    r.Umidade = umidade;
+  }
+  Fecha_Arquivo(entrada);
+
+  Forma_Nome_Ti(caminho);
+  const int saida = Abre_Arquivo(caminho, "wb");
+  if (saida == 0) return false;
+  arqaux::Grava_Bloco(Arquivo_Atual, registros.data(), sizeof(TReg_Temp_Umi), registros.size());
+  Fecha_Arquivo(saida);
+  return true;
+}

@@ -1,0 +1,110 @@
+// Controller-output and occupancy streams: record layouts and the report
+// with a clock stamp per hour of samples.
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "support/fixture.h"
+
+namespace {
+
+const char kCabeca[] =
+    "[Saida_Contr] [M\xEA"
+    "s]  [Dia]  [Hora]\n";  // Windows-1252
+
+std::string Bytes(const void* p, size_t n) { return std::string(static_cast<const char*>(p), n); }
+
+class ControllerOutputsTest : public ArqauxTest {
+ protected:
+  // Writes a header and records of two outputs (count, i, i / 2), plus cauda,
+  // then reports output indice from inicio; the end is 31/12 at 23 h.
+  std::string Relatorio(int registros, int intervalo, int indice, const std::string& cauda = "") {
+    int n = geren->Abre_Arquivo(Caminho("sc.bin").c_str(), "wb");
+    geren->Preenche_Cabecalho_Saida_Cont(n, 7);
+    for (int i = 0; i < registros; ++i) {
+      const float registro[3] = {2.0f, float(i), i / 2.0f};
+      geren->Grava_Saida_Cont(n, registro);
+    }
+    geren->Fecha_Todos();
+    Escreve_Arquivo(Caminho("sc.bin"), Le_Arquivo(Caminho("sc.bin")) + cauda);
+    EXPECT_EQ(geren->Abre_Arquivo(Caminho("sc.bin").c_str(), "rb"), 1);
+    std::fseek(geren->ObtemArquivo(), 4, SEEK_SET);
+    EXPECT_EQ(geren->Abre_Arquivo(Caminho("sc.txt").c_str(), "wt"), 2);
+    TTempo fim;
+    fim.Hora = 23, fim.Mes = 12, fim.Dia = 31;
+    geren->Converte_Binario_Texto_SC(1, 2, &inicio, &fim, intervalo, 2, indice);
+    geren->Fecha_Todos();
+    return Le_Arquivo(Caminho("sc.txt"));
+  }
+  TTempo inicio;
+};
+
+// A record holds trunc(first float) + 1 floats; a count that cannot be right
+// writes nothing. The occupancy record is an int32 then a float.
+TEST_F(ControllerOutputsTest, RecordLayouts) {
+  int n = geren->Abre_Arquivo(Caminho("sc.bin").c_str(), "wb");
+  const float tres[4] = {3.0f, 1.0f, 2.0f, 3.0f};
+  const float quase[4] = {2.7f, 4.0f, 5.0f, 6.0f};
+  const float invalidos[3][2] = {{-1.0f, 9.0f}, {1e30f, 9.0f}, {NAN, 9.0f}};
+  geren->Preenche_Cabecalho_Saida_Cont(n, 258);
+  geren->Grava_Saida_Cont(n, tres);
+  geren->Grava_Saida_Cont(n, quase);
+  for (const auto& r : invalidos) geren->Grava_Saida_Cont(n, r);
+  EXPECT_TRUE(geren->Grava_Pessoas_no_Ambiente(n, 3, 0.5f));
+  EXPECT_FALSE(geren->Grava_Pessoas_no_Ambiente(n + 1, 4, 1.0f));
+  geren->Fecha_Todos();
+  EXPECT_EQ(Le_Arquivo(Caminho("sc.bin")), Bytes("\x02\x01\x00\x00", 4) + Bytes(tres, 16) +
+                                               Bytes(quase, 12) + Bytes("\x03\0\0\0\0\0\0\x3f", 8));
+
+  ASSERT_EQ(geren->Abre_Arquivo(Caminho("sc.bin").c_str(), "rb"), 1);
+  float lido[4] = {};
+  EXPECT_TRUE(geren->Le_Saida_Cont(1, lido, 1) && geren->Le_Saida_Cont(1, lido, 4));
+  EXPECT_EQ(Bytes(lido, 16), Bytes(tres, 16));
+  EXPECT_TRUE(geren->Le_Saida_Cont(1, lido, 3));
+  int pessoas = 0;
+  float fracao = 0;
+  EXPECT_TRUE(geren->Le_Pessoas_no_Ambiente(1, &pessoas, &fracao));
+  EXPECT_EQ(pessoas, 3);
+  EXPECT_EQ(fracao, 0.5f);
+  EXPECT_FALSE(geren->Le_Pessoas_no_Ambiente(1, &pessoas, &fracao));
+  EXPECT_FALSE(geren->Le_Saida_Cont(1, lido, 1));
+  EXPECT_FALSE(geren->Le_Saida_Cont(1, lido, -1));
+}
+
+// 600 s: a stamp on the first line and on every sixth after it, each naming
+// the hour whose samples begin there (across the new year); the truncated
+// last record is dropped.
+TEST_F(ControllerOutputsTest, StampsEachHourOfSamples) {
+  inicio.Hora = 22, inicio.Mes = 12, inicio.Dia = 31;
+  EXPECT_EQ(Relatorio(13, 600, 2, Bytes("\0\0\0\x40\0\0", 6)),
+            std::string("[Inicio: 31/12 as 22 h - Fim: 31/12 as 23 h]\n"
+                        "[Intervalo de Amostragem = 600 s]\n") +
+                kCabeca +
+                "0.0\t   12     31     22\n0.5\n1.0\n1.5\n2.0\n2.5\n"
+                "3.0\t   12     31     23\n3.5\n4.0\n4.5\n5.0\n5.5\n"
+                "6.0\t   1     1     0\n");
+}
+
+// Intervals of several hours advance the stamp by all of them; one that
+// does not divide the hour stamps when a whole number of hours comes round.
+TEST_F(ControllerOutputsTest, StampsFollowWholeHoursOfSamples) {
+  inicio.Hora = 5, inicio.Mes = 3, inicio.Dia = 2;
+  const std::string cabeca = "[Inicio: 2/3 as 5 h - Fim: 31/12 as 23 h]\n";
+  EXPECT_EQ(Relatorio(3, 7200, 1), cabeca + "[Intervalo de Amostragem = 7200 s]\n" + kCabeca +
+                                       "0.0\t   3     2     5\n"
+                                       "1.0\t   3     2     7\n"
+                                       "2.0\t   3     2     9\n");
+  // 700 s: 36 samples make the first whole number of hours, seven.
+  std::string linhas = "2.0\t   3     2     5\n";
+  for (int i = 1; i < 36; ++i) linhas += "2.0\n";
+  linhas += "2.0\t   3     2     12\n2.0\n";
+  EXPECT_EQ(Relatorio(38, 700, 0),
+            cabeca + "[Intervalo de Amostragem = 700 s]\n" + kCabeca + linhas);
+}
+
+TEST_F(ControllerOutputsTest, IndexOutsideTheRecordWritesNothing) {
+  EXPECT_EQ(Relatorio(2, 600, 3), "");
+  EXPECT_EQ(Relatorio(2, 600, -1), "");
+}
+
+}  // namespace

@@ -1,0 +1,87 @@
+#include <filesystem>
+#include <string>
+
+#include "support/fixture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+using SampleTool = ArqauxTest;
+
+// Lines of a text file, counted by their "\n".
+size_t Linhas(const std::string& texto) {
+  size_t n = 0;
+  for (char c : texto) n += c == '\n';
+  return n;
+}
+
+TEST_F(SampleTool, ShortRunWritesEveryStreamAndReport) {
+  const std::string pasta = Caminho("saida");
+  std::string saida;
+  ASSERT_EQ(
+      Executa(std::string(ARQAUX_TOOL_PATH) + " sample " + pasta + " --zones 2 --days 2", &saida),
+      0)
+      << saida;
+  // Two days of 600-second steps.
+  const uintmax_t passos = 2 * 144;
+  struct Arquivo {
+    const char* nome;
+    uintmax_t bytes;
+  } esperados[] = {
+      {"clima.bin", 80 + 24 * 8760},     {"solo.bin", 8 * 8760},
+      {"interno.ti", 8 * 8760},          {"zona1_temp_umi.bin", 7 + 24 * passos},
+      {"zona1_ats.bin", 4 * passos},     {"zona1_acs.bin", 8 * passos},
+      {"zona1_pv.bin", 28 * passos},     {"zona1_saida_cont.bin", 4 + 12 * passos},
+      {"zona2_pessoas.bin", 8 * passos},
+  };
+  for (const Arquivo& a : esperados) {
+    EXPECT_EQ(fs::file_size(pasta + "/" + a.nome), a.bytes) << a.nome;
+  }
+
+  // Each report covers the two days, one line per step after its head.
+  const std::string periodo =
+      "[Inicio: 1/1 as 0:00:00 - Fim: 2/1 as 23:59:59 h]\n[Intervalo de Amostragem = 600 s]\n";
+  for (const char* nome : {"zona2_temp_umi.txt", "zona2_ats.txt", "zona2_acs.txt"}) {
+    const std::string texto = Le_Arquivo(pasta + "/" + nome);
+    EXPECT_EQ(texto.substr(0, periodo.size()), periodo) << nome;
+    EXPECT_EQ(Linhas(texto), 3 + passos) << nome;
+  }
+  EXPECT_EQ(Linhas(Le_Arquivo(pasta + "/zona1_pv.txt")), 4 + passos);
+  const std::string sc = Le_Arquivo(pasta + "/zona2_saida_cont_2.txt");
+  EXPECT_EQ(sc.substr(0, 44), "[Inicio: 1/1 as 0 h - Fim: 2/1 as 23 h]\n[Int");
+  EXPECT_EQ(Linhas(sc), 3 + passos);
+
+  // The table lists the 4 input files and 12 files per zone.
+  EXPECT_NE(saida.find("\n28 files, "), std::string::npos) << saida;
+}
+
+// More result streams than file handles: the registry closes and reopens
+// streams as they are used, and every stream must still be whole.
+TEST_F(SampleTool, MoreStreamsThanHandles) {
+  const std::string pasta = Caminho("apertado");
+  std::string saida;
+  ASSERT_EQ(Executa("ulimit -n 40; " + std::string(ARQAUX_TOOL_PATH) + " sample " + pasta +
+                        " --zones 8 --days 1",
+                    &saida),
+            0)
+      << saida;
+  EXPECT_EQ(fs::file_size(pasta + "/zona8_temp_umi.bin"), 7 + 24 * 144u);
+  EXPECT_EQ(fs::file_size(pasta + "/zona1_temp_umi.bin"), 7 + 24 * 144u);
+  EXPECT_EQ(Linhas(Le_Arquivo(pasta + "/zona8_temp_umi.txt")), 3 + 144u);
+  EXPECT_EQ(Linhas(Le_Arquivo(pasta + "/zona1_saida_cont_2.txt")), 3 + 144u);
+}
+
+TEST_F(SampleTool, BadOptionsFailBeforeWriting) {
+  const std::string ferramenta = std::string(ARQAUX_TOOL_PATH) + " sample " + Caminho("x");
+  std::string saida;
+  EXPECT_NE(Executa(ferramenta + " --zones x", &saida), 0);
+  EXPECT_EQ(saida, "arqaux: --zones must be a number from 1 to 100\n");
+  EXPECT_NE(Executa(ferramenta + " --interval 700", &saida), 0);
+  EXPECT_EQ(saida,
+            "arqaux: --interval must be seconds that divide an hour, or whole hours that divide "
+            "a day\n");
+  EXPECT_FALSE(fs::exists(Caminho("x")));
+}
+
+}  // namespace
