@@ -141,11 +141,28 @@ void TRelatorio_Amostrado::Escreve_Linhas(int texto, const Leitor& leitor, const
 
 void TRelatorio_Amostrado::Converte(int binario, int texto, bool tem_dados, const Leitor& leitor,
                                     const TTempo* inicio, const TTempo* fim, int intervalo) {
-  if (inicio == nullptr || fim == nullptr || seletor_(binario) == nullptr) return;
+  if (inicio == nullptr || fim == nullptr) return;
+  FILE* bin = seletor_(binario);
+  if (bin == nullptr) return;
+  long posicao = std::ftell(bin);
   FILE* arq = seletor_(texto);
   if (arq == nullptr) return;
   Escreve_Cabecalho(arq, *inicio, *fim, intervalo);
-  if (tem_dados) Escreve_Linhas(texto, leitor, *inicio, intervalo);
+  if (!tem_dados) return;
+  // The registry may close the binary stream to free a handle for the text
+  // stream; reopened, it reads again from its first byte. A record must
+  // therefore leave the stream further on than the previous one did, or the
+  // report would repeat the file without end.
+  auto leitor_que_avanca = [&](float* valores) {
+    if (!leitor(valores)) return false;
+    FILE* lido = seletor_(binario);
+    if (lido == nullptr) return false;
+    const long depois = std::ftell(lido);
+    if (depois <= posicao) return false;
+    posicao = depois;
+    return true;
+  };
+  Escreve_Linhas(texto, leitor_que_avanca, *inicio, intervalo);
 }
 
 }  // namespace arqaux

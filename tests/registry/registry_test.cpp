@@ -1,10 +1,10 @@
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "support/descritores.h"
 #include "support/fixture.h"
 
 namespace {
@@ -20,28 +20,6 @@ class Registro : public ArqauxTest {
     if (geren->ObtemArquivo() != nullptr) std::fflush(geren->ObtemArquivo());
   }
 };
-
-// Lowers the soft limit of open descriptors for the life of the object.
-class Limite_Descritores {
- public:
-  explicit Limite_Descritores(rlim_t limite) {
-    getrlimit(RLIMIT_NOFILE, &antigo_);
-    rlimit novo = antigo_;
-    novo.rlim_cur = limite;
-    setrlimit(RLIMIT_NOFILE, &novo);
-  }
-  ~Limite_Descritores() { setrlimit(RLIMIT_NOFILE, &antigo_); }
-
- private:
-  rlimit antigo_{};
-};
-
-// Opens files until fopen fails, so that the next open needs a free handle.
-std::vector<FILE*> Esgota_Descritores() {
-  std::vector<FILE*> tomados;
-  while (FILE* f = std::fopen("/dev/null", "r")) tomados.push_back(f);
-  return tomados;
-}
 
 TEST_F(Registro, NumbersFollowOpeningOrderAndSurviveCloses) {
   EXPECT_EQ(Abre("a"), 1);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "support/descritores.h"
 #include "support/fixture.h"
 
 namespace {
@@ -212,6 +213,26 @@ TEST_F(ZoneConditionsTest, UnknownStreamsWriteNothing) {
             }),
             "");
   EXPECT_EQ(Le_Arquivo(Caminho("z.bin")), Reais({1.0f}));
+}
+
+// Out of handles, every selection of the text stream closes the binary one,
+// which then reopens at its first byte: the report stops at the first record
+// that does not move the stream on, instead of repeating the file forever.
+TEST_F(ZoneConditionsTest, ReportEndsWhenTheBinaryStreamIsReopenedFromItsStart) {
+  for (float v : {1.0f, 2.0f, 3.0f}) geren->Grava_ATS_ACE(n, true, v);
+  geren->Fecha_Todos();
+  ASSERT_EQ(geren->Abre_Arquivo(Caminho("z.txt").c_str(), "wt"), 1);
+  ASSERT_EQ(geren->Abre_Arquivo(Caminho("z.bin").c_str(), "rb"), 2);
+  geren->Fecha_Arquivo(1);
+  {
+    Limite_Descritores limite(64);
+    std::vector<FILE*> tomados = Esgota_Descritores();
+    geren->Converte_Binario_Texto_ATS_ACE(2, 1, true, true, &inicio, &fim, 3600);
+    for (FILE* f : tomados) std::fclose(f);
+  }
+  geren->Fecha_Todos();
+  EXPECT_EQ(Le_Arquivo(Caminho("z.txt")), kPeriodo + Intervalo(3600) + "[ATS] " + kCauda +
+                                              "1.00  \t\t  1     1      01:00:00\n");
 }
 
 }  // namespace
