@@ -93,7 +93,9 @@ class TRelatorio_Amostrado {
   // A whole converter: writes nothing at all unless both stream numbers
   // select and both times are given; else the header on the text stream and,
   // when the records hold data (tem_dados), the lines. A reader over records
-  // that hold nothing succeeds without reading, so it would never end.
+  // that hold nothing succeeds without reading, so it would never end. The
+  // lines also end at a record that leaves the binary stream no further on
+  // than the one before (the stream was reopened from its first byte).
   void Converte(int binario, int texto, bool tem_dados, const Leitor& leitor, const TTempo* inicio,
                 const TTempo* fim, int intervalo);
 

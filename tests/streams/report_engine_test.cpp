@@ -91,7 +91,11 @@ TEST_F(ReportEngineTest, StopsWhenTheTextStreamIsGone) {
   d.colunas = {{"[V] ", 0, "%.0f", nullptr}};
   arqaux::TRelatorio_Amostrado relatorio(d, [this](int n) { return Seleciona(n); });
   int lidos = 0;
-  auto leitor = [&](float* v) { return (*v = float(++lidos)) < 100; };
+  // Each read moves the binary stream (stream 2) on by one byte.
+  auto leitor = [&](float* v) {
+    std::fputc('r', arq[1]);
+    return (*v = float(++lidos)) < 100;
+  };
   TTempo t;
   relatorio.Converte(2, 3, true, leitor, &t, &t, 60);
   relatorio.Converte(3, 1, true, leitor, &t, &t, 60);
@@ -104,7 +108,7 @@ TEST_F(ReportEngineTest, StopsWhenTheTextStreamIsGone) {
                                                 "s]  [Dia]  [Hora]\n"
                                                 "1\t  1     1      00:01:00\n"
                                                 "2\t  1     1      00:02:00\n",
-                                                ""}));
+                                                "rrr"}));
 }
 
 // Compiled formats give snprintf's bytes for any float, rounding ties,
