@@ -42,7 +42,7 @@ class Registro_Cheio {
 
 // Arguments: number of registered files, and 0 to select the first or 1 the last.
 void Argumentos(benchmark::internal::Benchmark* b) {
-  for (int n : {10, 100, 1000}) {
+  for (int n : {10, 100, 1000, 3000}) {
     for (int ultimo : {0, 1}) b->Args({n, ultimo});
   }
 }
