@@ -128,8 +128,6 @@ class ARQAUX_API TGeren_ArquivoAux {
   // False when either file cannot be opened.
   bool Converte_Clima_Interno_TXT_Binario(char* caminho);
 
-  // (end of climate input)
-
   // ---- Zone condition streams ----
 
   // Writes the 7-byte header of a temperature-humidity-comfort stream: valor
@@ -174,8 +172,6 @@ class ARQAUX_API TGeren_ArquivoAux {
   void Converte_Binario_Texto_PV(int binario, int texto, bool presente, const TTempo* inicio,
                                  const TTempo* fim, int intervalo);
 
-  // (end of zone condition streams)
-
   // ---- Controller-output and occupancy streams ----
 
   // Writes valor as the 4-byte header of a controller-output stream.
@@ -197,8 +193,6 @@ class ARQAUX_API TGeren_ArquivoAux {
   // Occupancy stream: int32 then float per record.
   bool Grava_Pessoas_no_Ambiente(int n, int valor_inteiro, float valor_real);
   bool Le_Pessoas_no_Ambiente(int n, int* valor_inteiro, float* valor_real);
-
-  // (end of controller-output streams)
 
   // ---- Configuration text: schedules, internal gains, ventilation, zone PV ----
 
@@ -252,8 +246,6 @@ class ARQAUX_API TGeren_ArquivoAux {
   // As Le_Ganho_Interno_ZonaX, for the PV equipment block.
   bool Le_Equipamentos_PV_ZonaX(TLista<TEquipamento_PV>* equipamentos, int zona);
 
-  // (end of schedules, gains, ventilation, PV)
-
   // ---- Room air-conditioning actuators and controls ----
 
   // Writes the actuator block (count line, then each actuator with its type
@@ -284,8 +276,6 @@ class ARQAUX_API TGeren_ArquivoAux {
   bool Grava_Controle_Resf_Evap(TAtuador* atuador);
   bool Le_Controle_Resf_Evap(TAtuador* atuador);
 
-  // (end of actuators)
-
  private:
   // Selects stream n and returns its FILE*, or null when n is outside
   // 1..count or the file could not be reopened. Every stream-number
@@ -294,21 +284,15 @@ class ARQAUX_API TGeren_ArquivoAux {
   void Remove_Entrada(TArquivoAux* entrada);
   void Esvazia_Registro();
 
-  // private: climate input
   // Window with year wrap over the current stream: records of tamanho bytes
   // from offset base, hours inicio onwards, into registros.
   bool Bufferiza_Janela(void* registros, long base, size_t tamanho, int inicio, int quantidade);
 
-  // private: zone condition and controller-output streams
-
-  // private: configuration text
   // The zone section line "[Zona = %d]\n" that begins each zone's block:
   // Grava_Zona prints it (false when the print fails); Le_Zona scans it and
   // is true only when it reads exactly zona.
   bool Grava_Zona(int zona);
   bool Le_Zona(int zona);
-
-  // private: actuators
 
   TLista<TArquivoAux>* Lista_Arquivos;
   FILE* Arquivo_Atual;
