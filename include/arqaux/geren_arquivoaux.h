@@ -114,8 +114,7 @@ class ARQAUX_API TGeren_ArquivoAux {
   // Rewinds the climate file and reads its header, then the records of hours
   // inicio, inicio + 1, ... into registros[0 .. quantidade - 1], continuing
   // at hour 0 past hour 8759 (at most one wrap).
-  bool Bufferiza_Clima(TCidade* cabecalho, TReg_Climatico* registros, int inicio,
-                       int quantidade);
+  bool Bufferiza_Clima(TCidade* cabecalho, TReg_Climatico* registros, int inicio, int quantidade);
   // The same window over a soil file (8-byte records, no header).
   bool Bufferiza_Solo(TReg_Solo* registros, int inicio, int quantidade);
   // The same window over an interior-climate .ti file (8-byte records).
@@ -253,8 +252,8 @@ class ARQAUX_API TGeren_ArquivoAux {
   // manager gives the count line with 0 alone. False only without a stream.
   bool Grava_Climatizador(TGeren_Atuadores* atuadores);
   // Reads an actuator block from stream n (the configuration file, made
-  // current again before each record), appending what it builds to atuadores. Fan-coil air conditioners are tied
-  // to geren_equip; evaporative coolers get the zone and their ordinal. False
+  // current again before each record), appending what it builds to atuadores. Fan-coil air
+  // conditioners are tied to geren_equip; evaporative coolers get the zone and their ordinal. False
   // at the first short line; the actuators built before it stay.
   bool Le_Climatizador(CGeren_Equip_HVAC* geren_equip, TGeren_Atuadores* atuadores, int zona,
                        int n);
@@ -263,8 +262,8 @@ class ARQAUX_API TGeren_ArquivoAux {
   bool Grava_Climatizador_ZonaX(TGeren_Atuadores* atuadores, int zona);
   // Reads the zone line (false when it is not zona, leaving atuadores as they
   // were) and then the block; a block that fails empties atuadores.
-  bool Le_Climatizador_ZonaX(CGeren_Equip_HVAC* geren_equip, TGeren_Atuadores* atuadores,
-                             int zona, int n);
+  bool Le_Climatizador_ZonaX(CGeren_Equip_HVAC* geren_equip, TGeren_Atuadores* atuadores, int zona,
+                             int n);
   // The control entry of a heater or air conditioner: on/off, PID, or the
   // open kind 2 (its number alone, no line end).
   bool Grava_Controle(TAtuador* atuador);
