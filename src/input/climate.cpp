@@ -2,7 +2,9 @@
 // interior climate (8-byte records, no header), one record per hour of a
 // 365-day year. A caller keeps a window of records in memory and refills it
 // from any hour; windows that run past the last hour continue at hour 0.
+#include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -29,6 +31,24 @@ void Forma_Nome_Ti(char* caminho) {
   std::strcat(caminho, ".ti");
 }
 
+// Reads n records of tamanho bytes into destino, true when all n arrived.
+// Only whole records reach destino: the bytes of a record cut short by the
+// end of the file are dropped, so its slot and the ones after it keep what
+// the caller had there.
+bool Le_Registros(FILE* arq, char* destino, size_t tamanho, size_t n) {
+  char bloco[4096];
+  const size_t por_bloco = sizeof bloco / tamanho;
+  while (n > 0) {
+    const size_t pedidos = std::min(n, por_bloco);
+    const size_t lidos = std::fread(bloco, tamanho, pedidos, arq);
+    std::memcpy(destino, bloco, lidos * tamanho);
+    if (lidos < pedidos) return false;
+    destino += lidos * tamanho;
+    n -= lidos;
+  }
+  return true;
+}
+
 }  // namespace
 
 bool TGeren_ArquivoAux::Carrega_Cabecalho(TCidade* cabecalho) {
@@ -50,14 +70,14 @@ bool TGeren_ArquivoAux::Bufferiza_Janela(void* registros, long base, size_t tama
   char* destino = static_cast<char*>(registros);
   std::fseek(Arquivo_Atual, base + static_cast<long>(inicio) * static_cast<long>(tamanho),
              SEEK_SET);
-  if (!arqaux::Le_Bloco(Arquivo_Atual, destino, tamanho, static_cast<size_t>(primeiros))) {
+  if (!Le_Registros(Arquivo_Atual, destino, tamanho, static_cast<size_t>(primeiros))) {
     return false;
   }
   if (excesso <= 0) return true;
   // The year wraps once: the rest of the window starts at hour 0.
   std::fseek(Arquivo_Atual, base, SEEK_SET);
-  return arqaux::Le_Bloco(Arquivo_Atual, destino + primeiros * tamanho, tamanho,
-                          static_cast<size_t>(excesso));
+  return Le_Registros(Arquivo_Atual, destino + primeiros * tamanho, tamanho,
+                      static_cast<size_t>(excesso));
 }
 
 bool TGeren_ArquivoAux::Bufferiza_Clima(TCidade* cabecalho, TReg_Climatico* registros, int inicio,

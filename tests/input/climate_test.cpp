@@ -1,3 +1,6 @@
+// Climate, soil and interior-climate windows with the year wrap, and the
+// conversion of interior-climate text into its .ti file.
+#include <climits>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -8,225 +11,197 @@
 
 namespace {
 
-constexpr int HORAS = 8760;
+namespace fs = std::filesystem;
 
-// Bytes of one float as stored on disk (little-endian host).
-std::string Bytes(float v) { return std::string(reinterpret_cast<const char*>(&v), 4); }
+constexpr int HORAS = 8760;
+const TReg_Climatico kIntocado = {-1, -1, -1, -1, -1, -1};
+
+template <typename T>
+std::string Bytes(const T& v) {
+  return std::string(reinterpret_cast<const char*>(&v), sizeof v);
+}
 
 // A climate record whose every field tells its hour.
 TReg_Climatico Clima_Da_Hora(int h) {
-  float f = static_cast<float>(h);
+  const float f = static_cast<float>(h);
   return {f, f + 0.5f, f + 1, f + 2, f + 3, f + 4};
+}
+
+// The bytes records r[de .. ate - 1] must hold: hour (inicio + i) mod 8760
+// for record i, and kIntocado past the end of the window.
+std::string Esperado(int inicio, int de, int ate, int janela) {
+  std::string bytes;
+  for (int i = de; i < ate; ++i) {
+    bytes += i < janela ? Bytes(Clima_Da_Hora((inicio + i) % HORAS)) : Bytes(kIntocado);
+  }
+  return bytes;
+}
+
+std::string Lidos(const std::vector<TReg_Climatico>& r, int de, int ate) {
+  return std::string(reinterpret_cast<const char*>(r.data() + de), (ate - de) * sizeof r[0]);
 }
 
 class Climate : public ArqauxTest {
  protected:
-  // Writes a climate file with the header and records of hours 0..horas-1.
-  std::string Grava_Clima(int horas) {
-    std::string bytes(reinterpret_cast<const char*>(&cidade), sizeof(cidade));
-    for (int h = 0; h < horas; ++h) {
-      TReg_Climatico r = Clima_Da_Hora(h);
-      bytes.append(reinterpret_cast<const char*>(&r), sizeof(r));
-    }
-    std::string caminho = Caminho("clima" + std::to_string(horas) + ".bin");
-    Escreve_Arquivo(caminho, bytes);
-    return caminho;
-  }
-
-  // Writes an 8-byte-record file whose record h is (h, -h).
-  std::string Grava_Pares(int horas, const std::string& nome) {
-    std::string bytes;
-    for (int h = 0; h < horas; ++h) bytes += Bytes(h) + Bytes(-h);
-    std::string caminho = Caminho(nome);
-    Escreve_Arquivo(caminho, bytes);
-    return caminho;
-  }
-
   void SetUp() override {
     ArqauxTest::SetUp();
-    std::memset(&cidade, 0, sizeof(cidade));
+    std::memset(&cidade, 0, sizeof cidade);
     std::strcpy(cidade.Nome, "Cidade de Teste");
     cidade.Latitude = -23.5f;
     cidade.Ano = 2001;
   }
-
-  TCidade cidade;
+  // Opens a climate file of the header and the records of hours 0..horas-1.
+  void Abre_Clima(int horas, const std::string& cauda = "") {
+    std::string bytes = Bytes(cidade);
+    for (int h = 0; h < horas; ++h) bytes += Bytes(Clima_Da_Hora(h));
+    const std::string caminho = Caminho("clima" + std::to_string(horas) + ".bin");
+    Escreve_Arquivo(caminho, bytes + cauda);
+    ASSERT_NE(geren->Abre_Arquivo(caminho.c_str(), "rb"), 0);
+  }
+  // Reads a window into r (the window and a spare record, all kIntocado).
+  bool Janela(int inicio, int quantidade) {
+    r.assign(static_cast<size_t>(quantidade) + 1, kIntocado);
+    lido = TCidade{};
+    return geren->Bufferiza_Clima(&lido, r.data(), inicio, quantidade);
+  }
+  TCidade cidade, lido;
+  std::vector<TReg_Climatico> r;
 };
 
-// Record i of a window must hold hour (inicio + i) mod 8760.
-void Confere_Janela(const std::vector<TReg_Climatico>& r, int inicio) {
-  for (size_t i = 0; i < r.size(); ++i) {
-    const TReg_Climatico esperado = Clima_Da_Hora(static_cast<int>((inicio + i) % HORAS));
-    ASSERT_EQ(std::memcmp(&r[i], &esperado, sizeof(esperado)), 0) << "record " << i;
-  }
-}
-
+// A file of exactly 80 + 24 * 8760 bytes serves every window; the header
+// comes back on each window of the same stream.
 TEST_F(Climate, ExactYearFileServesEveryWindowWithWrap) {
-  std::string caminho = Grava_Clima(HORAS);
-  ASSERT_EQ(std::filesystem::file_size(caminho), 210320u);
-  ASSERT_NE(geren->Abre_Arquivo(caminho.c_str(), "rb"), 0);
-
-  struct Caso {
-    int inicio, quantidade;
-  } casos[] = {{0, 24}, {8736, 24}, {8759, 2}, {0, 10000}, {8000, 8760}, {5000, 0}};
-  for (const Caso& c : casos) {
-    SCOPED_TRACE(std::to_string(c.inicio) + "+" + std::to_string(c.quantidade));
-    TCidade lido{};
-    std::vector<TReg_Climatico> r(c.quantidade + 1, TReg_Climatico{-1, -1, -1, -1, -1, -1});
-    // The header comes back on every window of the same stream.
-    ASSERT_TRUE(geren->Bufferiza_Clima(&lido, r.data(), c.inicio, c.quantidade));
-    EXPECT_EQ(std::memcmp(&lido, &cidade, sizeof(lido)), 0);
-    EXPECT_EQ(r.back().Temperatura, -1.0f);
-    r.pop_back();
-    Confere_Janela(r, c.inicio);
+  Abre_Clima(HORAS);
+  ASSERT_EQ(fs::file_size(Caminho("clima8760.bin")), 210320u);
+  const int casos[][2] = {{0, 24}, {8736, 24}, {8759, 2}, {0, 10000}, {8000, 8760}, {5000, 0}};
+  for (const auto& c : casos) {
+    SCOPED_TRACE(std::to_string(c[0]) + "+" + std::to_string(c[1]));
+    ASSERT_TRUE(Janela(c[0], c[1]));
+    EXPECT_EQ(Bytes(lido), Bytes(cidade));
+    EXPECT_EQ(Lidos(r, 0, c[1] + 1), Esperado(c[0], 0, c[1] + 1, c[1]));
   }
 }
 
-TEST_F(Climate, HeaderIsReadWhereTheStreamStands) {
-  ASSERT_NE(geren->Abre_Arquivo(Grava_Clima(2).c_str(), "rb"), 0);
-  TCidade lido{};
-  ASSERT_TRUE(geren->Carrega_Cabecalho(&lido));
-  EXPECT_EQ(std::memcmp(&lido, &cidade, sizeof(lido)), 0);
-  // What follows is two records (48 bytes), short of another header.
-  EXPECT_FALSE(geren->Carrega_Cabecalho(&lido));
-
-  // A file shorter than its header yields no record, even a zero-count window.
-  Escreve_Arquivo(Caminho("curto.bin"), std::string(79, 'x'));
-  ASSERT_NE(geren->Abre_Arquivo(Caminho("curto.bin").c_str(), "rb"), 0);
-  TReg_Climatico r{-1, -1, -1, -1, -1, -1};
-  EXPECT_FALSE(geren->Bufferiza_Clima(&lido, &r, 0, 0));
-  EXPECT_EQ(r.Temperatura, -1.0f);
-}
-
-TEST_F(Climate, ShortReadsFailAndKeepWhatWasRead) {
-  // Half a year and one partial record.
-  std::string caminho = Grava_Clima(4380);
-  Escreve_Arquivo(caminho, Le_Arquivo(caminho) + "abc");
-  ASSERT_NE(geren->Abre_Arquivo(caminho.c_str(), "rb"), 0);
-  TCidade lido{};
-  std::vector<TReg_Climatico> r(10, TReg_Climatico{-1, -1, -1, -1, -1, -1});
-  ASSERT_TRUE(geren->Bufferiza_Clima(&lido, r.data(), 4370, 10));
-  Confere_Janela(r, 4370);
-  r.assign(10, TReg_Climatico{-1, -1, -1, -1, -1, -1});
-  EXPECT_FALSE(geren->Bufferiza_Clima(&lido, r.data(), 4375, 10));
-  Confere_Janela(std::vector<TReg_Climatico>(r.begin(), r.begin() + 5), 4375);
-  EXPECT_EQ(r[6].Temperatura, -1.0f);
-  EXPECT_FALSE(geren->Bufferiza_Clima(&lido, r.data(), 6000, 1));
+// A short header or record block fails; the whole records read before it
+// stay, and the rest of the array, the slot of a partial record included,
+// is as the caller left it.
+TEST_F(Climate, ShortReadsFailAndKeepWholeRecordsOnly) {
+  Abre_Clima(4380, "abc");
+  ASSERT_TRUE(Janela(4370, 10));
+  EXPECT_EQ(Lidos(r, 0, 10), Esperado(4370, 0, 10, 10));
+  EXPECT_FALSE(Janela(4375, 10));
+  EXPECT_EQ(Lidos(r, 0, 11), Esperado(4375, 0, 11, 5));
+  EXPECT_FALSE(Janela(6000, 1));
+  EXPECT_EQ(Lidos(r, 0, 2), Esperado(0, 0, 2, 0));
 
   // A whole year, but the wrapped part would need hours 0..8760.
-  ASSERT_NE(geren->Abre_Arquivo(Grava_Clima(HORAS).c_str(), "rb"), 0);
-  r.assign(2 * HORAS + 1, TReg_Climatico{});
-  EXPECT_FALSE(geren->Bufferiza_Clima(&lido, r.data(), 0, static_cast<int>(r.size())));
-  Confere_Janela(std::vector<TReg_Climatico>(r.begin(), r.begin() + 2 * HORAS), 0);
+  Abre_Clima(HORAS);
+  EXPECT_FALSE(Janela(0, 2 * HORAS + 1));
+  EXPECT_EQ(Lidos(r, 0, 2 * HORAS + 2), Esperado(0, 0, 2 * HORAS + 2, 2 * HORAS));
+
+  // The header is read where the stream stands: after one header, two
+  // records (48 bytes) are short of another.
+  Abre_Clima(2);
+  ASSERT_TRUE(geren->Carrega_Cabecalho(&lido));
+  EXPECT_EQ(Bytes(lido), Bytes(cidade));
+  EXPECT_FALSE(geren->Carrega_Cabecalho(&lido));
+  // Shorter than its header: no record, even for a zero-count window.
+  Escreve_Arquivo(Caminho("curto.bin"), std::string(79, 'x'));
+  ASSERT_NE(geren->Abre_Arquivo(Caminho("curto.bin").c_str(), "rb"), 0);
+  EXPECT_FALSE(Janela(0, 0));
+  EXPECT_EQ(Bytes(r[0]), Bytes(kIntocado));
 }
 
 TEST_F(Climate, BadArgumentsAndNoStreamFailWithoutReading) {
-  TCidade lido{};
-  TReg_Climatico r{-1, -1, -1, -1, -1, -1};
+  TReg_Climatico c = kIntocado;
   TReg_Solo s{-1, -1};
-  // No current stream yet.
-  EXPECT_FALSE(geren->Bufferiza_Clima(&lido, &r, 0, 1));
+  EXPECT_FALSE(geren->Bufferiza_Clima(&lido, &c, 0, 1));  // no current stream
   EXPECT_FALSE(geren->Bufferiza_Solo(&s, 0, 1));
   EXPECT_FALSE(geren->Carrega_Cabecalho(&lido));
 
-  ASSERT_NE(geren->Abre_Arquivo(Grava_Clima(HORAS).c_str(), "rb"), 0);
-  EXPECT_FALSE(geren->Bufferiza_Clima(nullptr, &r, 0, 1));
+  Abre_Clima(HORAS);
+  EXPECT_FALSE(geren->Bufferiza_Clima(nullptr, &c, 0, 1));
   EXPECT_FALSE(geren->Bufferiza_Clima(&lido, nullptr, 0, 1));
   EXPECT_FALSE(geren->Carrega_Cabecalho(nullptr));
-  EXPECT_FALSE(geren->Bufferiza_Clima(&lido, &r, -1, 1));
-  EXPECT_FALSE(geren->Bufferiza_Clima(&lido, &r, 0, -1));
-  EXPECT_FALSE(geren->Bufferiza_Clima(&lido, &r, 8761, 1));
-  EXPECT_FALSE(geren->Bufferiza_Clima(&lido, &r, 2147483647, 0));
-  EXPECT_FALSE(geren->Bufferiza_Clima(&lido, &r, 2147483647, 2147483647));
-  EXPECT_EQ(r.Temperatura, -1.0f);
   EXPECT_FALSE(geren->Bufferiza_Solo(nullptr, 0, 1));
+  const int casos[][2] = {{-1, 1}, {0, -1}, {8761, 1}, {INT_MAX, 0}, {INT_MAX, INT_MAX}};
+  for (const auto& k : casos) EXPECT_FALSE(geren->Bufferiza_Clima(&lido, &c, k[0], k[1]));
+  EXPECT_EQ(Bytes(c), Bytes(kIntocado));
+  EXPECT_EQ(s.Temperatura, -1.0f);
 }
 
+// Soil and interior-climate files are 8-byte records with no header.
 TEST_F(Climate, SoilAndInteriorWindowsWrapWithoutHeader) {
-  std::string solo = Grava_Pares(HORAS, "solo.bin");
-  std::string ti = Grava_Pares(HORAS, "interno.ti");
-  ASSERT_EQ(std::filesystem::file_size(solo), 70080u);
-  int n_solo = geren->Abre_Arquivo(solo.c_str(), "rb");
-  int n_ti = geren->Abre_Arquivo(ti.c_str(), "rb");
-  ASSERT_NE(n_ti, 0);
+  std::string pares;
+  for (int h = 0; h < HORAS; ++h) pares += Bytes(float(h)) + Bytes(float(-h));
+  Escreve_Arquivo(Caminho("solo.bin"), pares);
+  Escreve_Arquivo(Caminho("interno.ti"), pares);
+  ASSERT_EQ(fs::file_size(Caminho("solo.bin")), 70080u);
+  const int n_solo = geren->Abre_Arquivo(Caminho("solo.bin").c_str(), "rb");
+  ASSERT_NE(geren->Abre_Arquivo(Caminho("interno.ti").c_str(), "rb"), 0);
 
   TReg_Temp_Umi t[3];
   ASSERT_TRUE(geren->Bufferiza_Reg_Climatico(t, 8759, 3));
-  EXPECT_EQ(Bytes(t[0].Temperatura) + Bytes(t[0].Umidade), Bytes(8759) + Bytes(-8759));
-  EXPECT_EQ(t[1].Temperatura, 0.0f);
-  EXPECT_EQ(t[2].Umidade, -1.0f);
-
+  EXPECT_EQ(Bytes(t), Bytes(float(8759)) + Bytes(float(-8759)) + pares.substr(0, 16));
   geren->Muda_Arquivo(n_solo);
   TReg_Solo s[2];
   ASSERT_TRUE(geren->Bufferiza_Solo(s, 8760, 2));  // hour 8760 is hour 0 again
-  EXPECT_EQ(s[0].Temperatura, 0.0f);
-  EXPECT_EQ(s[1].Temperatura, 1.0f);
+  EXPECT_EQ(Bytes(s), pares.substr(0, 16));
   ASSERT_TRUE(geren->Bufferiza_Solo(s, 100, 1));
-  EXPECT_EQ(s[0].Umidade, -100.0f);
-  EXPECT_TRUE(geren->Bufferiza_Solo(s, 0, 0));
+  EXPECT_EQ(Bytes(s[0]), pares.substr(800, 8));
 }
 
 // Interior-climate conversion: text to .ti and the rewritten path.
 class InteriorClimate : public ArqauxTest {
  protected:
-  // A buffer of exactly strlen(caminho) + 4 bytes, so that a write past the
-  // promised room is caught by the sanitizer build.
-  static std::unique_ptr<char[]> Buffer(const std::string& caminho) {
+  // Converts the text file at caminho through a buffer of exactly
+  // strlen(caminho) + 4 bytes (so that a write past the promised room is
+  // caught by the sanitizer build), leaving the rewritten path in nome.
+  bool Converte(const std::string& caminho) {
     std::unique_ptr<char[]> b(new char[caminho.size() + 4]);
     std::memcpy(b.get(), caminho.c_str(), caminho.size() + 1);
-    return b;
+    const bool ok = geren->Converte_Clima_Interno_TXT_Binario(b.get());
+    nome = b.get();
+    return ok;
   }
+  std::string nome;
 };
 
-TEST_F(InteriorClimate, ConvertsAYearOfPairsByteForByte) {
-  std::string texto;
-  std::string esperado;
+// Every line of a year becomes one record; hours the text does not supply
+// (a short file, or a line that does not scan) are zeros.
+TEST_F(InteriorClimate, ConvertsPairsAndZerosTheMissingHours) {
+  std::string texto, esperado;
   for (int h = 0; h < HORAS; ++h) {
-    float t = 18.25f + (h % 24) * 0.5f;
-    float u = 0.0075f + (h % 7) * 0.001f;
     char linha[64];
-    std::snprintf(linha, sizeof(linha), "%f %f\n", t, u);
+    std::snprintf(linha, sizeof linha, "%f %f\n", 18.25f + (h % 24) * 0.5f,
+                  0.0075f + (h % 7) * 0.001f);
     texto += linha;
-    float lt = 0, lu = 0;
-    std::sscanf(linha, "%f %f", &lt, &lu);
-    esperado += Bytes(lt) + Bytes(lu);
+    float t = 0, u = 0;
+    std::sscanf(linha, "%f %f", &t, &u);
+    esperado += Bytes(t) + Bytes(u);
   }
   Escreve_Arquivo(Caminho("interno.txt"), texto);
-  auto b = Buffer(Caminho("interno.txt"));
-  ASSERT_TRUE(geren->Converte_Clima_Interno_TXT_Binario(b.get()));
-  EXPECT_EQ(std::string(b.get()), Caminho("interno.ti"));
+  ASSERT_TRUE(Converte(Caminho("interno.txt")));
+  EXPECT_EQ(nome, Caminho("interno.ti"));
   EXPECT_EQ(Le_Arquivo(Caminho("interno.ti")), esperado);
   // Both files are closed; the registry is empty again.
   EXPECT_EQ(geren->Ultimo_Arquivo_Valido(), 0);
   EXPECT_EQ(geren->ObtemArquivo(), nullptr);
-}
 
-TEST_F(InteriorClimate, MissingHoursAreZeros) {
-  // Three pairs, then a line that does not scan: everything after it is zero.
   Escreve_Arquivo(Caminho("curto.txt"), "1.5 0.25\n2 0.5\n  3\t0.75\nabc 4\n5 6\n");
-  auto b = Buffer(Caminho("curto.txt"));
-  ASSERT_TRUE(geren->Converte_Clima_Interno_TXT_Binario(b.get()));
-  std::string esperado =
-      Bytes(1.5f) + Bytes(0.25f) + Bytes(2) + Bytes(0.5f) + Bytes(3) + Bytes(0.75f);
+  ASSERT_TRUE(Converte(Caminho("curto.txt")));
+  esperado = Bytes(1.5f) + Bytes(0.25f) + Bytes(2.0f) + Bytes(0.5f) + Bytes(3.0f) + Bytes(0.75f);
   esperado.resize(HORAS * 8, '\0');
   EXPECT_EQ(Le_Arquivo(Caminho("curto.ti")), esperado);
-
-  Escreve_Arquivo(Caminho("vazio.txt"), "");
-  b = Buffer(Caminho("vazio.txt"));
-  ASSERT_TRUE(geren->Converte_Clima_Interno_TXT_Binario(b.get()));
-  EXPECT_EQ(Le_Arquivo(Caminho("vazio.ti")), std::string(HORAS * 8, '\0'));
 }
 
 TEST_F(InteriorClimate, OutputNameRules) {
-  namespace fs = std::filesystem;
   fs::create_directory(Caminho("a.b"));
   // Relative paths are taken from inside the test directory.
   const fs::path anterior = fs::current_path();
   fs::current_path(dir);
   const std::string pasta = "../" + fs::path(dir).filename().string();
-  struct Caso {
-    std::string entrada, saida;
-  } casos[] = {
+  const std::string casos[][2] = {
       // The path is cut at its first '.', even in a directory name.
       {Caminho("a.b/interno.txt"), Caminho("a.ti")},
       // No '.': the whole path gains ".ti".
@@ -236,26 +211,23 @@ TEST_F(InteriorClimate, OutputNameRules) {
       {"./semponto", "./semponto.ti"},
       {pasta + "/acima.txt", pasta + "/acima.ti"},
   };
-  for (const Caso& c : casos) {
-    SCOPED_TRACE(c.entrada);
-    Escreve_Arquivo(c.entrada, "20 0.01\n");
-    auto b = Buffer(c.entrada);
-    EXPECT_TRUE(geren->Converte_Clima_Interno_TXT_Binario(b.get()));
-    EXPECT_EQ(std::string(b.get()), c.saida);
-    EXPECT_EQ(fs::exists(c.saida) ? fs::file_size(c.saida) : 0u, HORAS * 8u);
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c[0]);
+    Escreve_Arquivo(c[0], "20 0.01\n");
+    EXPECT_TRUE(Converte(c[0]));
+    EXPECT_EQ(nome, c[1]);
+    EXPECT_EQ(fs::exists(c[1]) ? fs::file_size(c[1]) : 0u, HORAS * 8u);
   }
   fs::current_path(anterior);
 }
 
 TEST_F(InteriorClimate, UnopenableFilesFail) {
-  auto b = Buffer(Caminho("falta.txt"));
-  EXPECT_FALSE(geren->Converte_Clima_Interno_TXT_Binario(b.get()));
-  EXPECT_EQ(std::string(b.get()), Caminho("falta.txt"));
+  EXPECT_FALSE(Converte(Caminho("falta.txt")));
+  EXPECT_EQ(nome, Caminho("falta.txt"));
   // The output name is a directory.
-  std::filesystem::create_directory(Caminho("ocupado.ti"));
+  fs::create_directory(Caminho("ocupado.ti"));
   Escreve_Arquivo(Caminho("ocupado.txt"), "1 2\n");
-  b = Buffer(Caminho("ocupado.txt"));
-  EXPECT_FALSE(geren->Converte_Clima_Interno_TXT_Binario(b.get()));
+  EXPECT_FALSE(Converte(Caminho("ocupado.txt")));
   EXPECT_FALSE(geren->Converte_Clima_Interno_TXT_Binario(nullptr));
 }
 
