@@ -71,40 +71,34 @@ TEST_F(ControllerOutputsTest, RecordLayouts) {
   EXPECT_FALSE(geren->Le_Saida_Cont(1, lido, -1));
 }
 
-// 600 s: a stamp on the first line and on every sixth after it, each naming
-// the hour whose samples begin there (across the new year); the truncated
-// last record is dropped.
-TEST_F(ControllerOutputsTest, StampsEachHourOfSamples) {
+// Period and interval lines and column head; the end is 31/12 at 23 h.
+std::string Cabeca(const std::string& inicio, int intervalo) {
+  return "[Inicio: " + inicio +
+         " h - Fim: 31/12 as 23 h]\n[Intervalo de Amostragem = " + std::to_string(intervalo) +
+         " s]\n" + kCabeca;
+}
+
+// A stamp on the first line, then on each line that starts another whole
+// hour of samples, naming that hour (across the new year): a 600 s stream
+// stamps every sixth line, one of 7200 s moves two hours per line, and one of
+// 700 s stamps when 36 samples make seven whole hours. A truncated last
+// record is dropped; an index outside the record writes nothing.
+TEST_F(ControllerOutputsTest, StampsEachWholeHourOfSamples) {
   inicio.Hora = 22, inicio.Mes = 12, inicio.Dia = 31;
   EXPECT_EQ(Relatorio(13, 600, 2, Bytes("\0\0\0\x40\0\0", 6)),
-            std::string("[Inicio: 31/12 as 22 h - Fim: 31/12 as 23 h]\n"
-                        "[Intervalo de Amostragem = 600 s]\n") +
-                kCabeca +
+            Cabeca("31/12 as 22", 600) +
                 "0.0\t   12     31     22\n0.5\n1.0\n1.5\n2.0\n2.5\n"
                 "3.0\t   12     31     23\n3.5\n4.0\n4.5\n5.0\n5.5\n"
                 "6.0\t   1     1     0\n");
-}
-
-// Intervals of several hours advance the stamp by all of them; one that
-// does not divide the hour stamps when a whole number of hours comes round.
-TEST_F(ControllerOutputsTest, StampsFollowWholeHoursOfSamples) {
   inicio.Hora = 5, inicio.Mes = 3, inicio.Dia = 2;
-  const std::string cabeca = "[Inicio: 2/3 as 5 h - Fim: 31/12 as 23 h]\n";
-  EXPECT_EQ(Relatorio(3, 7200, 1), cabeca + "[Intervalo de Amostragem = 7200 s]\n" + kCabeca +
-                                       "0.0\t   3     2     5\n"
-                                       "1.0\t   3     2     7\n"
+  EXPECT_EQ(Relatorio(3, 7200, 1), Cabeca("2/3 as 5", 7200) +
+                                       "0.0\t   3     2     5\n1.0\t   3     2     7\n"
                                        "2.0\t   3     2     9\n");
-  // 700 s: 36 samples make the first whole number of hours, seven.
   std::string linhas = "2.0\t   3     2     5\n";
   for (int i = 1; i < 36; ++i) linhas += "2.0\n";
-  linhas += "2.0\t   3     2     12\n2.0\n";
   EXPECT_EQ(Relatorio(38, 700, 0),
-            cabeca + "[Intervalo de Amostragem = 700 s]\n" + kCabeca + linhas);
-}
-
-TEST_F(ControllerOutputsTest, IndexOutsideTheRecordWritesNothing) {
-  EXPECT_EQ(Relatorio(2, 600, 3), "");
-  EXPECT_EQ(Relatorio(2, 600, -1), "");
+            Cabeca("2/3 as 5", 700) + linhas + "2.0\t   3     2     12\n2.0\n");
+  EXPECT_EQ(Relatorio(2, 600, 3) + Relatorio(2, 600, -1), "");
 }
 
 }  // namespace

@@ -84,7 +84,7 @@ TEST_F(ReportEngineTest, VariantsAndASecondOutput) {
 }
 
 // Lines stop as soon as the text stream no longer selects; a converter whose
-// streams do not select reads and writes nothing.
+// streams do not select, or that has no start time, reads and writes nothing.
 TEST_F(ReportEngineTest, StopsWhenTheTextStreamIsGone) {
   arqaux::TDescricao_Relatorio d;
   d.num_valores = 1;
@@ -99,6 +99,7 @@ TEST_F(ReportEngineTest, StopsWhenTheTextStreamIsGone) {
   TTempo t;
   relatorio.Converte(2, 3, true, leitor, &t, &t, 60);
   relatorio.Converte(3, 1, true, leitor, &t, &t, 60);
+  relatorio.Converte(2, 1, true, leitor, nullptr, &t, 60);
   selecoes = 3;
   relatorio.Converte(2, 1, true, leitor, &t, &t, 60);
   EXPECT_EQ(lidos, 3);
