@@ -63,60 +63,80 @@ bool Numerico(TTipo_Campo t) {
          t == TTipo_Campo::Logico;
 }
 
-// How a scan pattern converts each field: 'd' into an int, 'f' into a float,
-// 'D' into a double, 's' straight into the field's buffer.
-int Deriva(const char* formato, const TPosicao* campos, char* padrao, size_t tamanho, char* tipos) {
+// Most fscanf arguments one line takes: its fields and the "%n" marks that
+// follow its text fields.
+constexpr int MAX_ARGUMENTOS = MAX_CAMPOS + 1;
+
+// A scan pattern and how it fills its arguments: for each, in order, 'd' an
+// int, 'f' a float, 'D' a double, 's' the field's own buffer, 'n' the mark
+// after a text field.
+struct TLeitura {
+  int campos = 0;  // conversions, which is what fscanf counts
+  int argumentos = 0;
+  char tipos[MAX_ARGUMENTOS];
+};
+
+bool Deriva(const char* formato, const TPosicao* campos, char* padrao, size_t tamanho,
+            TLeitura* leitura) {
   size_t n = 0;
-  int k = 0;
+  int& k = leitura->campos;
+  int& a = leitura->argumentos;
+  k = a = 0;
   auto anexa = [&](const char* texto, size_t len) {
     if (n + len >= tamanho) return false;
     std::memcpy(padrao + n, texto, len);
     n += len;
     return true;
   };
-  // A line's leading tabs become one blank, which skips any white space:
-  // after a tested line its final "\n" has taken it already, and a block that
-  // begins a file or follows an unchecked scan reads the same. The rest of a
-  // line (a continuation that begins with ",") is scanned as printed.
+  // Leading tabs become one blank: both skip any run of white space, which
+  // after a tested line its final "\n" has already taken. A line printed at
+  // column 0 is scanned from its bracket, so blank space before it fails it.
+  bool tabulada = *formato == '\t';
   while (*formato == '\t') ++formato;
-  if (*formato == '[' && !anexa(" ", 1)) return -1;
+  if (tabulada && !anexa(" ", 1)) return false;
   for (const char* p = formato; *p != '\0';) {
     if (*p != '%') {
-      if (!anexa(p, 1)) return -1;
+      if (!anexa(p, 1)) return false;
       ++p;
       continue;
     }
     TConversao c;
-    if (!Analisa_Conversao(p, &c)) return -1;
+    if (!Analisa_Conversao(p, &c)) return false;
     p = c.fim;
     if (c.tipo == '%') {
-      if (!anexa("%%", 2)) return -1;
+      if (!anexa("%%", 2)) return false;
       continue;
     }
-    if (k >= MAX_CAMPOS) return -1;
+    if (k >= MAX_CAMPOS || a >= MAX_ARGUMENTOS) return false;
     const TPosicao& campo = campos[k];
     char especificacao[MAX_ESPECIFICACAO];
     if (c.tipo == 's') {
-      if (campo.tipo != TTipo_Campo::Texto || campo.tamanho < 2) return -1;
+      if (campo.tipo != TTipo_Campo::Texto || campo.tamanho < 2) return false;
       std::snprintf(especificacao, sizeof(especificacao), "%%%u[^]]",
                     static_cast<unsigned>(campo.tamanho - 1));
-      tipos[k] = 's';
+      leitura->tipos[a++] = 's';
     } else {
-      if (!Numerico(campo.tipo)) return -1;
+      if (!Numerico(campo.tipo)) return false;
       bool duplo = c.tipo == 'f' && c.longo;
       std::snprintf(especificacao, sizeof(especificacao), "%s",
                     c.tipo == 'd' ? "%d"
                     : duplo       ? "%lf"
                                   : "%f");
-      tipos[k] = c.tipo == 'd' ? 'd' : duplo ? 'D' : 'f';
+      leitura->tipos[a++] = c.tipo == 'd' ? 'd' : duplo ? 'D' : 'f';
     }
-    if (!anexa(especificacao, std::strlen(especificacao))) return -1;
+    if (!anexa(especificacao, std::strlen(especificacao))) return false;
     ++k;
+    // A text ends at its closing bracket. "%n" right after that bracket tells
+    // whether the text fitted: one longer than the buffer stops the scan set
+    // short of the bracket, and the line fails rather than being cut.
+    if (c.tipo == 's' && *p == ']') {
+      if (a >= MAX_ARGUMENTOS || !anexa("]%n", 3)) return false;
+      leitura->tipos[a++] = 'n';
+      ++p;
+    }
   }
-  // "%n" tells whether the pattern matched through its end; it converts nothing.
-  if (!anexa("%n", 2)) return -1;
   padrao[n] = '\0';
-  return k;
+  return true;
 }
 
 int32_t Inteiro_De_Real(double v) {
@@ -169,8 +189,8 @@ void Armazena(const TPosicao& campo, char tipo, const TLido& lido, char* base) {
 }  // namespace
 
 int Deriva_Leitura(const char* formato, const TPosicao* campos, char* padrao, size_t tamanho) {
-  char tipos[MAX_CAMPOS];
-  return Deriva(formato, campos, padrao, tamanho, tipos);
+  TLeitura leitura;
+  return Deriva(formato, campos, padrao, tamanho, &leitura) ? leitura.campos : -1;
 }
 
 int Confere_Impressao(const char* formato, const TPosicao* campos) {
@@ -254,24 +274,37 @@ int Grava_Linha(FILE* arq, const char* formato, const TPosicao* campos, const vo
 int Le_Linha(FILE* arq, const char* padrao, const TPosicao* campos, void* valores, bool* completa) {
   *completa = false;
   char derivado[256];
-  char tipos[MAX_CAMPOS];
-  int n = Deriva(padrao, campos, derivado, sizeof(derivado), tipos);
-  if (arq == nullptr || n < 0) return 0;
+  TLeitura leitura;
+  if (arq == nullptr || !Deriva(padrao, campos, derivado, sizeof(derivado), &leitura)) return 0;
   char* base = static_cast<char*>(valores);
   TLido lidos[MAX_CAMPOS] = {};
-  void* p[MAX_CAMPOS + 1] = {};
-  for (int k = 0; k < n; ++k) {
-    p[k] = tipos[k] == 's' ? static_cast<void*>(base + campos[k].deslocamento)
-                           : static_cast<void*>(&lidos[k]);
+  int marcas[MAX_ARGUMENTOS];
+  void* p[MAX_ARGUMENTOS] = {};
+  for (int a = 0, k = 0; a < leitura.argumentos; ++a) {
+    char t = leitura.tipos[a];
+    if (t == 'n') {
+      marcas[a] = -1;
+      p[a] = &marcas[a];
+    } else {
+      p[a] = t == 's' ? static_cast<void*>(base + campos[k].deslocamento)
+                      : static_cast<void*>(&lidos[k]);
+      ++k;
+    }
   }
-  int fim = -1;
-  p[n] = &fim;
+  static_assert(MAX_ARGUMENTOS == 13, "the call below passes 13 arguments");
   int r = std::fscanf(arq, derivado, p[0], p[1], p[2], p[3], p[4], p[5], p[6], p[7], p[8], p[9],
                       p[10], p[11], p[12]);
-  for (int k = 0; k < n && k < r; ++k) {
-    if (tipos[k] != 's') Armazena(campos[k], tipos[k], lidos[k], base);
+  bool inteira = r == leitura.campos;
+  for (int a = 0, k = 0; a < leitura.argumentos; ++a) {
+    char t = leitura.tipos[a];
+    if (t == 'n') {
+      inteira = inteira && marcas[a] >= 0;
+      continue;
+    }
+    if (k < r && t != 's') Armazena(campos[k], t, lidos[k], base);
+    ++k;
   }
-  *completa = fim >= 0;
+  *completa = inteira;
   return r;
 }
 

@@ -14,24 +14,24 @@
 //
 // A line's fields are given in the order of its conversions (up to
 // MAX_CAMPOS; a line may also have none and print as it is). The scan pattern
-// is derived from the printed form: leading tabs dropped, and a line that
-// begins with its bracket given one leading blank (which skips any white
-// space, as the previous line's "\n" does, so a block also reads at the start
-// of a file); every real conversion scanned as "%f" ("%lf" stays "%lf"), "%d"
-// as "%d", and "%s" as "%N[^]]" with N one less than the field's buffer. A
-// row may give its own scan pattern as a third member when the file is read
-// differently from how it is written (a count printed "%d" but read "%f", for
-// instance); that pattern goes through the same rewriting, so no text scan
-// ever lacks its width. In a scan pattern a blank or "\n" matches any run of
-// white space, which is why blank lines and indentation between lines do not
-// matter to a reader.
+// is derived from the printed form: leading tabs become one blank, which
+// skips any white space as the previous line's "\n" does, while a line
+// printed at column 0 is scanned from its bracket; every real conversion is
+// scanned as "%f" ("%lf" stays "%lf"), "%d" as "%d", and "%s" as "%N[^]]"
+// with N one less than the field's buffer. A row may give its own scan
+// pattern as a third member when the file is read differently from how it is
+// written (a count printed "%d" but read "%f", for instance); that pattern
+// goes through the same rewriting, so no text scan ever lacks its width. In a
+// scan pattern a blank or "\n" matches any run of white space, which is why
+// blank lines and indentation between lines do not matter to a reader.
 //
-// A tested scan (Le_Linha, Le_Linhas) succeeds only when it converts exactly
-// its number of fields and the pattern matches through its last character:
-// a name longer than its buffer stops "%51[^]]" short of the closing bracket,
-// and that read fails instead of being cut. Scanned values are stored into the
-// field's type (a non-zero integer into a bool is true; a real into an int is
-// truncated and clamped to the int range).
+// A tested scan (Le_Linha, Le_Linhas) succeeds when fscanf converts exactly
+// the line's number of fields; what follows the last conversion (a closing
+// bracket, the line end) is matched when present but not required. A text
+// field must also end at its closing bracket: a name longer than its buffer
+// stops "%51[^]]" short of it, and that read fails instead of being cut.
+// Scanned values are stored into the field's type (a non-zero integer into a
+// bool is true; a real into an int is truncated and clamped to the int range).
 #ifndef ARQAUX_TEXT_LINHAS_CONFIG_H_
 #define ARQAUX_TEXT_LINHAS_CONFIG_H_
 
@@ -109,9 +109,9 @@ TCampo<V> Campo(char (V::*m)[N]) {
 // (then nothing is printed).
 int Grava_Linha(FILE* arq, const char* formato, const TPosicao* campos, const void* valores);
 // Scans one line with the pattern derived from padrao. Returns what fscanf
-// returned (conversions made, or EOF) and sets *completa when the pattern
-// matched through its end; a pattern that does not fit its fields reads
-// nothing and returns 0.
+// returned (conversions made, or EOF) and sets *completa when that is every
+// field and each text met its closing bracket; a pattern that does not fit
+// its fields reads nothing and returns 0.
 int Le_Linha(FILE* arq, const char* padrao, const TPosicao* campos, void* valores, bool* completa);
 // Writes into padrao (of tamanho bytes) the scan pattern derived from formato
 // and returns its number of conversions, or -1 when formato does not match
@@ -150,8 +150,8 @@ bool Grava_Linhas(FILE* arq, const TLinha<V> (&linhas)[N], const V& valores) {
   return ok;
 }
 
-// Tested scan of one line: true when the pattern matched through its end,
-// which it can only do after converting every field.
+// Tested scan of one line: true when every field was converted (and each
+// text fitted its buffer).
 template <class V>
 bool Le_Linha(FILE* arq, const TLinha<V>& linha, V* valores) {
   bool completa = false;

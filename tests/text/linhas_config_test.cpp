@@ -20,20 +20,16 @@ struct TValores {
   char guarda[8] = {};  // right after nome: a scan past nome's end would land here
 };
 
-// A file holding texto, positioned at its start.
-FILE* Arquivo_Com(const std::string& texto) {
+// Scans texto (a fresh file) with one tested line; *resto gets what is left.
+bool Le(const TLinha<TValores>& linha, const std::string& texto, TValores* v,
+        std::string* resto = nullptr) {
   FILE* arq = std::tmpfile();
   std::fwrite(texto.data(), 1, texto.size(), arq);
   std::rewind(arq);
-  return arq;
-}
-
-std::string Padrao(const TLinha<TValores>& linha) {
-  auto posicoes = arqaux::Posicoes(linha);
-  char padrao[256];
-  const char* fonte = arqaux::Padrao_Leitura(linha);
-  return arqaux::Deriva_Leitura(fonte, posicoes.data(), padrao, sizeof(padrao)) < 0 ? "<none>"
-                                                                                    : padrao;
+  bool ok = arqaux::Le_Linha(arq, linha, v);
+  for (int c; resto != nullptr && (c = std::fgetc(arq)) != EOF;) resto->push_back(char(c));
+  std::fclose(arq);
+  return ok;
 }
 
 TEST(LinhasConfig, ScanPatternsAreDerivedFromThePrintedLine) {
@@ -41,22 +37,26 @@ TEST(LinhasConfig, ScanPatternsAreDerivedFromThePrintedLine) {
     TLinha<TValores> linha;
     const char* padrao;
   } casos[] = {
-      {{"\t[Real = %.2f]\n", {Campo(&TValores::real)}}, " [Real = %f]\n%n"},
-      {{"\t[Duplo = %lf]\n", {Campo(&TValores::duplo)}}, " [Duplo = %lf]\n%n"},
+      {{"\t[Real = %.2f]\n", {Campo(&TValores::real)}}, " [Real = %f]\n"},
+      {{"[Duplo = %lf]\n", {Campo(&TValores::duplo)}}, "[Duplo = %lf]\n"},
       {{"\t\t[G={%d,%1.2e,%.5e}]\n",
         {Campo(&TValores::logico), Campo(&TValores::real), Campo(&TValores::duplo)}},
-       " [G={%d,%f,%f}]\n%n"},
-      {{"\t[%s]\n", {Campo(&TValores::nome)}}, " [%7[^]]]\n%n"},
-      // A continuation is scanned as printed, without a leading blank.
-      {{",%.2f]\n", {Campo(&TValores::real)}}, ",%f]\n%n"},
-      // A given scan pattern is rewritten the same way: its text scan gets a width.
-      {{"[%s]\n", {Campo(&TValores::nome)}, "[%[^]]]\n"}, " [%7[^]]]\n%n"},
-      {{"\t[N = %d]\n", {Campo(&TValores::inteiro)}, "[N = %f]\n"}, " [N = %f]\n%n"},
+       " [G={%d,%f,%f}]\n"},
+      // A text gets the width of its buffer and a mark after its bracket.
+      {{"\t[%s]\n", {Campo(&TValores::nome)}}, " [%7[^]]]%n\n"},
+      {{",%.2f]\n", {Campo(&TValores::real)}}, ",%f]\n"},
+      // A given scan pattern is rewritten the same way.
+      {{"\t[%s]\n", {Campo(&TValores::nome)}, "[%[^]]]\n"}, "[%7[^]]]%n\n"},
+      {{"\t[N = %d]\n", {Campo(&TValores::inteiro)}, "[N = %f]\n"}, "[N = %f]\n"},
   };
   for (const Caso& caso : casos) {
     const TLinha<TValores> uma[] = {caso.linha};
     EXPECT_TRUE(arqaux::Tabela_Coerente(uma)) << caso.linha.formato;
-    EXPECT_EQ(Padrao(caso.linha), caso.padrao);
+    auto posicoes = arqaux::Posicoes(caso.linha);
+    char padrao[256];
+    arqaux::Deriva_Leitura(arqaux::Padrao_Leitura(caso.linha), posicoes.data(), padrao,
+                           sizeof(padrao));
+    EXPECT_STREQ(padrao, caso.padrao);
   }
   const TLinha<TValores> ruins[] = {
       {"[%d]\n", {Campo(&TValores::nome)}},                             // text for an int
@@ -75,6 +75,34 @@ TEST(LinhasConfig, ScanPatternsAreDerivedFromThePrintedLine) {
   std::fclose(arq);
 }
 
+// A tested scan needs every conversion and no more: the bracket and line end
+// after the last one may be missing, and white space before a column-0 line
+// is not skipped.
+TEST(LinhasConfig, ATestedScanCountsItsConversions) {
+  const TLinha<TValores> dois = {"[N = %d,%.2f]\n",
+                                 {Campo(&TValores::inteiro), Campo(&TValores::real)}};
+  const TLinha<TValores> tabulada = {"\t[N = %d]\n", {Campo(&TValores::inteiro)}};
+  struct Caso {
+    const TLinha<TValores>* linha;
+    std::string texto;
+    bool le;
+    std::string resto;
+  } casos[] = {
+      {&dois, "[N = 3,2.5]\n\t\t[X", true, "[X"},
+      {&dois, "[N = 3,2.5", true, ""},
+      {&dois, "[N = 3,2.5)\n[X", true, ")\n[X"},
+      {&dois, "[N = 3,", false, ""},
+      {&dois, "\n[N = 3,2.5]\n", false, "\n[N = 3,2.5]\n"},
+      {&tabulada, "\n \t[N = 3]\n", true, ""},
+  };
+  for (const Caso& caso : casos) {
+    TValores v;
+    std::string resto;
+    EXPECT_EQ(Le(*caso.linha, caso.texto, &v, &resto), caso.le) << caso.texto;
+    EXPECT_EQ(resto, caso.resto) << caso.texto;
+  }
+}
+
 TEST(LinhasConfig, TextLongerThanItsBufferFailsWithoutWritingPastIt) {
   const TLinha<TValores> nome = {"\t[%s]\n", {Campo(&TValores::nome)}};
   struct Caso {
@@ -86,11 +114,9 @@ TEST(LinhasConfig, TextLongerThanItsBufferFailsWithoutWritingPastIt) {
       {"[sem fecho", false},   {"[]\n", false},  // an empty text does not scan
   };
   for (const Caso& caso : casos) {
-    FILE* arq = Arquivo_Com(caso.texto);
     TValores v;
-    EXPECT_EQ(arqaux::Le_Linha(arq, nome, &v), caso.le) << caso.texto.substr(0, 20);
+    EXPECT_EQ(Le(nome, caso.texto, &v), caso.le) << caso.texto.substr(0, 20);
     EXPECT_EQ(v.guarda[0], '\0');
-    std::fclose(arq);
   }
 }
 
@@ -107,12 +133,10 @@ TEST(LinhasConfig, ScannedValuesAreConvertedToTheFieldType) {
       {"[N = nan,nan]\n", 0, true},
   };
   for (const Caso& caso : casos) {
-    FILE* arq = Arquivo_Com(caso.texto);
     TValores v;
-    EXPECT_TRUE(arqaux::Le_Linha(arq, linha, &v)) << caso.texto;
+    EXPECT_TRUE(Le(linha, caso.texto, &v)) << caso.texto;
     EXPECT_EQ(v.inteiro, caso.inteiro) << caso.texto;
     EXPECT_EQ(v.logico, caso.logico) << caso.texto;
-    std::fclose(arq);
   }
 }
 
