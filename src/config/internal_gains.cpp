@@ -146,13 +146,13 @@ void Grava_Linhas_Do_Tipo(FILE* arq, TGanho* ganho) {
         v->porcent_convectiva = l->R_Porcent_Convectiva();
         v->pond_ashrae = l->R_Usar_Pond_ASHRAE();
         v->id = l->R_Id();
-        // Without a path there is nothing a reader could load: the flag is
-        // written clear rather than followed by an unreadable empty line.
-        const char* caminho = l->R_Caminho_Arquivo_DAYSIM();
-        v->usar_daysim = l->R_UsarDadosDAYSIM() && caminho != nullptr && *caminho != '\0';
+        v->usar_daysim = l->R_UsarDadosDAYSIM();
         arqaux::Grava_Linhas(arq, LINHAS_ILUMINACAO, *v);
         if (v->usar_daysim) {
-          std::snprintf(v->caminho, sizeof(v->caminho), "%s", caminho);
+          // A missing path prints as an empty one, "\t[]", which no reader
+          // accepts; a path is cut to what the reader's buffer holds.
+          const char* caminho = l->R_Caminho_Arquivo_DAYSIM();
+          std::snprintf(v->caminho, sizeof(v->caminho), "%s", caminho != nullptr ? caminho : "");
           arqaux::Grava_Linha(arq, CAMINHO_DAYSIM, *v);
         }
       }
