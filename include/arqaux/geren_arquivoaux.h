@@ -107,7 +107,9 @@ class ARQAUX_API TGeren_ArquivoAux {
   // Hourly input files hold one record per hour of a 365-day year. The window
   // readers act on the current stream; each returns false (reading nothing)
   // on a null array, a negative start or count, a start past hour 8760, or
-  // with no current stream, and false at the first short read otherwise.
+  // with no current stream, and false at the first short read otherwise:
+  // the whole records read before it are in the array, the rest of the
+  // array (a partial record's slot included) is as the caller left it.
 
   // Reads the 80-byte climate header at the current stream's position.
   bool Carrega_Cabecalho(TCidade* cabecalho);

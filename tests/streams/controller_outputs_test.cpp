@@ -64,11 +64,9 @@ TEST_F(ControllerOutputsTest, RecordLayouts) {
   int pessoas = 0;
   float fracao = 0;
   EXPECT_TRUE(geren->Le_Pessoas_no_Ambiente(1, &pessoas, &fracao));
-  EXPECT_EQ(pessoas, 3);
-  EXPECT_EQ(fracao, 0.5f);
-  EXPECT_FALSE(geren->Le_Pessoas_no_Ambiente(1, &pessoas, &fracao));
-  EXPECT_FALSE(geren->Le_Saida_Cont(1, lido, 1));
-  EXPECT_FALSE(geren->Le_Saida_Cont(1, lido, -1));
+  EXPECT_TRUE(pessoas == 3 && fracao == 0.5f);
+  EXPECT_FALSE(geren->Le_Pessoas_no_Ambiente(1, &pessoas, &fracao) ||
+               geren->Le_Saida_Cont(1, lido, 1) || geren->Le_Saida_Cont(1, lido, -1));
 }
 
 // Period and interval lines and column head; the end is 31/12 at 23 h.

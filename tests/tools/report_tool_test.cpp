@@ -86,7 +86,6 @@ TEST_F(ReportTool, BadInvocationsFailWithOneLine) {
       Args("ats", "--interval 600 --ats --ace"),
       Args("sc", "--interval 600 --outputs 2 --index 3"),
       Args("sc", "--interval 600 --outputs -1 --index 0"),
-      Args("sc", "--interval 600 --index 0"),
       "acs " + Caminho("falta.bin") + " " + Caminho("t.txt") + datas,
       "acs " + Caminho("z.bin") + " " + dir + "/nao/t.txt" + datas,
       "acs " + Caminho("z.bin") + " t.txt --start 30/2/0 --end 1/1/0 --interval 60",
