@@ -105,7 +105,7 @@ class ARQAUX_API TGeren_ArquivoAux {
   // ---- Climate, soil and interior-climate input ----
 
   // Hourly input files hold one record per hour of a 365-day year. The window
-  // readers act on the current stream; each returns false (reading nothing)
+  // readers act on the current stream; each returns false (reading no record)
   // on a null array, a negative start or count, a start past hour 8760, or
   // with no current stream, and false at the first short read otherwise:
   // the whole records read before it are in the array, the rest of the
