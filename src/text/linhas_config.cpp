@@ -186,13 +186,9 @@ void Armazena(const TPosicao& campo, char tipo, const TLido& lido, char* base) {
   }
 }
 
-}  // namespace
-
-int Deriva_Leitura(const char* formato, const TPosicao* campos, char* padrao, size_t tamanho) {
-  TLeitura leitura;
-  return Deriva(formato, campos, padrao, tamanho, &leitura) ? leitura.campos : -1;
-}
-
+// Number of conversions of a print format, or -1 when they do not match the
+// fields' types ("%d" an int or bool, a real conversion a float or double,
+// "%s" a text).
 int Confere_Impressao(const char* formato, const TPosicao* campos) {
   int k = 0;
   for (const char* p = std::strchr(formato, '%'); p != nullptr; p = std::strchr(p, '%')) {
@@ -208,6 +204,13 @@ int Confere_Impressao(const char* formato, const TPosicao* campos) {
     if (!serve) return -1;
   }
   return k;
+}
+
+}  // namespace
+
+int Deriva_Leitura(const char* formato, const TPosicao* campos, char* padrao, size_t tamanho) {
+  TLeitura leitura;
+  return Deriva(formato, campos, padrao, tamanho, &leitura) ? leitura.campos : -1;
 }
 
 int Grava_Linha(FILE* arq, const char* formato, const TPosicao* campos, const void* valores) {

@@ -117,10 +117,6 @@ int Le_Linha(FILE* arq, const char* padrao, const TPosicao* campos, void* valore
 // and returns its number of conversions, or -1 when formato does not match
 // the fields or the pattern does not fit.
 int Deriva_Leitura(const char* formato, const TPosicao* campos, char* padrao, size_t tamanho);
-// Number of conversions of a print format, or -1 when they do not match the
-// fields' types ("%d" an int or bool, a real conversion a float or double,
-// "%s" a text).
-int Confere_Impressao(const char* formato, const TPosicao* campos);
 
 // The untyped positions of a line's fields, for the walkers above.
 template <class V>
@@ -173,23 +169,6 @@ template <class V, size_t N>
 bool Le_Linhas(FILE* arq, const TLinha<V> (&linhas)[N], V* valores) {
   for (const TLinha<V>& linha : linhas) {
     if (!Le_Linha(arq, linha, valores)) return false;
-  }
-  return true;
-}
-
-// True when every line's format and scan pattern match its fields, one field
-// per conversion and none left over. For tests of each table.
-template <class V, size_t N>
-bool Tabela_Coerente(const TLinha<V> (&linhas)[N]) {
-  for (const TLinha<V>& linha : linhas) {
-    auto posicoes = Posicoes(linha);
-    int usados = 0;
-    while (usados < MAX_CAMPOS && posicoes[usados].tipo != TTipo_Campo::Nenhum) ++usados;
-    char padrao[256];
-    if (Confere_Impressao(linha.formato, posicoes.data()) != usados) return false;
-    if (Deriva_Leitura(Padrao_Leitura(linha), posicoes.data(), padrao, sizeof(padrao)) != usados) {
-      return false;
-    }
   }
   return true;
 }

@@ -1,23 +1,14 @@
-// Truncation check for any block reader, text or binary: the block is cut at
-// every byte offset and each prefix is read as the current stream. Use it
-// from any reader's tests:
-//
-//   std::vector<bool> lidos = Corta_Em_Todo_Byte(geren, Caminho("corte.txt"), bloco, [&] {
-//     TLista<TGanho> ganhos(true);
-//     return geren->Le_Ganho_Interno(&ganhos);
-//   });
-//   EXPECT_FALSE(lidos[10]);  // the prefix of 10 bytes does not read
-//
-// le() runs once per prefix length 0..size with that prefix open as the
-// current stream and must build everything it needs (lists, managers) itself.
-// A crash or an out-of-bounds access shows up under the sanitizer build; the
-// whole block must read as true.
+// Reads every prefix of a block, cut at each byte offset, as the current
+// stream: le() runs once per prefix length 0..size and builds what it needs
+// itself. Out-of-bounds accesses show up under the sanitizer build; the whole
+// block must read as true.
 #ifndef ARQAUX_TESTS_SUPPORT_CORTE_H_
 #define ARQAUX_TESTS_SUPPORT_CORTE_H_
 
 #include <arqaux/arqaux.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -30,8 +21,7 @@ std::vector<bool> Corta_Em_Todo_Byte(TGeren_ArquivoAux* geren, const std::string
   std::vector<bool> lidos;
   for (size_t n = 0; n <= bloco.size(); ++n) {
     {
-      // A fresh file each time: truncating one in place makes some file
-      // systems flush it to disk on close, which is slow over thousands of cuts.
+      // A fresh file each time: truncating in place is slow on some file systems.
       std::remove(caminho.c_str());
       std::ofstream out(caminho, std::ios::binary);
       out.write(bloco.data(), static_cast<std::streamsize>(n));
@@ -45,6 +35,15 @@ std::vector<bool> Corta_Em_Todo_Byte(TGeren_ArquivoAux* geren, const std::string
   }
   EXPECT_TRUE(!lidos.empty() && lidos.back()) << "the whole block does not read";
   return lidos;
+}
+
+// The first prefix length that reads, when every longer one reads too;
+// otherwise the number of lengths tried.
+inline size_t Le_Desde(const std::vector<bool>& lidos) {
+  auto n = std::find(lidos.begin(), lidos.end(), true);
+  return std::all_of(n, lidos.end(), [](bool b) { return b; })
+             ? static_cast<size_t>(n - lidos.begin())
+             : lidos.size();
 }
 
 #endif  // ARQAUX_TESTS_SUPPORT_CORTE_H_

@@ -50,56 +50,63 @@ TEST(LinhasConfig, ScanPatternsAreDerivedFromThePrintedLine) {
       {{"\t[N = %d]\n", {Campo(&TValores::inteiro)}, "[N = %f]\n"}, "[N = %f]\n"},
   };
   for (const Caso& caso : casos) {
-    const TLinha<TValores> uma[] = {caso.linha};
-    EXPECT_TRUE(arqaux::Tabela_Coerente(uma)) << caso.linha.formato;
     auto posicoes = arqaux::Posicoes(caso.linha);
     char padrao[256];
     arqaux::Deriva_Leitura(arqaux::Padrao_Leitura(caso.linha), posicoes.data(), padrao,
                            sizeof(padrao));
     EXPECT_STREQ(padrao, caso.padrao);
   }
+  // A line whose conversions do not fit its fields prints nothing.
   const TLinha<TValores> ruins[] = {
-      {"[%d]\n", {Campo(&TValores::nome)}},                             // text for an int
-      {"[%.2f]\n", {Campo(&TValores::inteiro)}},                        // int printed as real
-      {"[%d,%d]\n", {Campo(&TValores::inteiro)}},                       // a field missing
-      {"[%d]\n", {Campo(&TValores::inteiro), Campo(&TValores::real)}},  // a field too many
-      {"[%x]\n", {Campo(&TValores::inteiro)}},                          // unknown conversion
+      {"[%d]\n", {Campo(&TValores::nome)}},        // text for an int
+      {"[%.2f]\n", {Campo(&TValores::inteiro)}},   // int printed as real
+      {"[%d,%d]\n", {Campo(&TValores::inteiro)}},  // a field missing
+      {"[%x]\n", {Campo(&TValores::inteiro)}},     // unknown conversion
   };
   for (const auto& linha : ruins) {
-    const TLinha<TValores> uma[] = {linha};
-    EXPECT_FALSE(arqaux::Tabela_Coerente(uma)) << linha.formato;
+    FILE* arq = std::tmpfile();
+    TValores v;
+    EXPECT_EQ(arqaux::Grava_Linha(arq, linha, v), -1) << linha.formato;
+    EXPECT_EQ(std::ftell(arq), 0) << linha.formato;
+    std::fclose(arq);
   }
-  FILE* arq = std::tmpfile();
-  EXPECT_EQ(arqaux::Grava_Linha(arq, ruins[1], TValores()), -1);
-  EXPECT_EQ(std::ftell(arq), 0);  // nothing printed
-  std::fclose(arq);
 }
 
 // A tested scan needs every conversion and no more: the bracket and line end
 // after the last one may be missing, and white space before a column-0 line
-// is not skipped.
+// is not skipped. Values go into the fields' types, reals into ints clamped.
 TEST(LinhasConfig, ATestedScanCountsItsConversions) {
-  const TLinha<TValores> dois = {"[N = %d,%.2f]\n",
-                                 {Campo(&TValores::inteiro), Campo(&TValores::real)}};
+  const TLinha<TValores> dois = {"[N = %d,%d]\n",
+                                 {Campo(&TValores::inteiro), Campo(&TValores::logico)}};
+  const TLinha<TValores> reais = {"[N = %d,%d]\n", dois.campos, "[N = %f,%f]\n"};
   const TLinha<TValores> tabulada = {"\t[N = %d]\n", {Campo(&TValores::inteiro)}};
   struct Caso {
     const TLinha<TValores>* linha;
     std::string texto;
     bool le;
     std::string resto;
+    int32_t inteiro;
+    bool logico;
   } casos[] = {
-      {&dois, "[N = 3,2.5]\n\t\t[X", true, "[X"},
-      {&dois, "[N = 3,2.5", true, ""},
-      {&dois, "[N = 3,2.5)\n[X", true, ")\n[X"},
-      {&dois, "[N = 3,", false, ""},
-      {&dois, "\n[N = 3,2.5]\n", false, "\n[N = 3,2.5]\n"},
-      {&tabulada, "\n \t[N = 3]\n", true, ""},
+      {&dois, "[N = 3,2]\n\t\t[X", true, "[X", 3, true},
+      {&dois, "[N = 3,0", true, "", 3, false},
+      {&dois, "[N = 3,1)\n[X", true, ")\n[X", 3, true},
+      {&dois, "[N = 3,", false, "", 3, false},
+      {&dois, "\n[N = 3,1]\n", false, "\n[N = 3,1]\n", 0, false},
+      {&tabulada, "\n \t[N = 3]\n", true, "", 3, false},
+      {&reais, "[N = 12.7,0.0]\n", true, "", 12, false},
+      {&reais, "[N = -3.9,0.5]\n", true, "", -3, true},
+      {&reais, "[N = 1e30,1]\n", true, "", INT32_MAX, true},
+      {&reais, "[N = -1e30,0]\n", true, "", INT32_MIN, false},
+      {&reais, "[N = nan,nan]\n", true, "", 0, true},
   };
   for (const Caso& caso : casos) {
     TValores v;
     std::string resto;
     EXPECT_EQ(Le(*caso.linha, caso.texto, &v, &resto), caso.le) << caso.texto;
     EXPECT_EQ(resto, caso.resto) << caso.texto;
+    EXPECT_EQ(v.inteiro, caso.inteiro) << caso.texto;
+    EXPECT_EQ(v.logico, caso.logico) << caso.texto;
   }
 }
 
@@ -117,26 +124,6 @@ TEST(LinhasConfig, TextLongerThanItsBufferFailsWithoutWritingPastIt) {
     TValores v;
     EXPECT_EQ(Le(nome, caso.texto, &v), caso.le) << caso.texto.substr(0, 20);
     EXPECT_EQ(v.guarda[0], '\0');
-  }
-}
-
-TEST(LinhasConfig, ScannedValuesAreConvertedToTheFieldType) {
-  const TLinha<TValores> linha = {
-      "[N = %d,%d]\n", {Campo(&TValores::inteiro), Campo(&TValores::logico)}, "[N = %f,%f]\n"};
-  struct Caso {
-    const char* texto;
-    int32_t inteiro;
-    bool logico;
-  } casos[] = {
-      {"[N = 12.7,0.0]\n", 12, false},     {"[N = -3.9,0.5]\n", -3, true},
-      {"[N = 1e30,1]\n", INT32_MAX, true}, {"[N = -1e30,0]\n", INT32_MIN, false},
-      {"[N = nan,nan]\n", 0, true},
-  };
-  for (const Caso& caso : casos) {
-    TValores v;
-    EXPECT_TRUE(Le(linha, caso.texto, &v)) << caso.texto;
-    EXPECT_EQ(v.inteiro, caso.inteiro) << caso.texto;
-    EXPECT_EQ(v.logico, caso.logico) << caso.texto;
   }
 }
 
