@@ -99,10 +99,6 @@ TEST_F(EquipamentosPV, EmptyListsNamesAndCounts) {
   EXPECT_EQ(Texto_Gravado(geren, Arquivo(), [&] { geren->Grava_Equipamento_PV(&l); }), renumerado);
 
   EXPECT_EQ(Le_Bloco(bloco(std::string(52, 'n'))), std::make_pair(false, 0));
-  EXPECT_EQ(Le_Bloco(bloco(std::string(10000, 'n'))), std::make_pair(false, 0));
-  EXPECT_EQ(Le_Bloco(bloco("")), std::make_pair(false, 0));
-  EXPECT_EQ(Le_Bloco("[Numero de Equipamentos = 1]\n[Equipamento 1]\n\t[Bomba\n"),
-            std::make_pair(false, 0));
   // A count far beyond the items present fails at the end of the file.
   EXPECT_EQ(Le_Bloco(bloco("Bomba", "2147483647")), std::make_pair(false, 1));
 }
