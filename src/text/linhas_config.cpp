@@ -76,6 +76,9 @@ struct TLeitura {
   char tipos[MAX_ARGUMENTOS];
 };
 
+// Writes into padrao (of tamanho bytes) the scan pattern derived from formato
+// and describes its arguments in *leitura; false when formato does not match
+// the fields or the pattern does not fit.
 bool Deriva(const char* formato, const TPosicao* campos, char* padrao, size_t tamanho,
             TLeitura* leitura) {
   size_t n = 0;
@@ -207,11 +210,6 @@ int Confere_Impressao(const char* formato, const TPosicao* campos) {
 }
 
 }  // namespace
-
-int Deriva_Leitura(const char* formato, const TPosicao* campos, char* padrao, size_t tamanho) {
-  TLeitura leitura;
-  return Deriva(formato, campos, padrao, tamanho, &leitura) ? leitura.campos : -1;
-}
 
 int Grava_Linha(FILE* arq, const char* formato, const TPosicao* campos, const void* valores) {
   if (arq == nullptr || Confere_Impressao(formato, campos) < 0) return -1;

@@ -113,10 +113,6 @@ int Grava_Linha(FILE* arq, const char* formato, const TPosicao* campos, const vo
 // field and each text met its closing bracket; a pattern that does not fit
 // its fields reads nothing and returns 0.
 int Le_Linha(FILE* arq, const char* padrao, const TPosicao* campos, void* valores, bool* completa);
-// Writes into padrao (of tamanho bytes) the scan pattern derived from formato
-// and returns its number of conversions, or -1 when formato does not match
-// the fields or the pattern does not fit.
-int Deriva_Leitura(const char* formato, const TPosicao* campos, char* padrao, size_t tamanho);
 
 // The untyped positions of a line's fields, for the walkers above.
 template <class V>

@@ -16,7 +16,7 @@
 // the file's bytes after closing it.
 template <class F>
 std::string Texto_Gravado(TGeren_ArquivoAux* geren, const std::string& caminho, F escreve) {
-  std::remove(caminho.c_str());  // a new file: cheaper than truncating one in place
+  std::remove(caminho.c_str());
   EXPECT_NE(geren->Abre_Arquivo(caminho.c_str(), "wb"), 0);
   escreve();
   geren->Fecha_Todos();
@@ -30,7 +30,7 @@ std::string Texto_Gravado(TGeren_ArquivoAux* geren, const std::string& caminho, 
 inline void Abre_Para_Leitura(TGeren_ArquivoAux* geren, const std::string& caminho,
                               const std::string& bytes) {
   {
-    std::remove(caminho.c_str());  // a new file: cheaper than truncating one in place
+    std::remove(caminho.c_str());
     std::ofstream out(caminho, std::ios::binary);
     out << bytes;
   }
