@@ -465,10 +465,11 @@ bool TGeren_ArquivoAux::Le_Climatizador(CGeren_Equip_HVAC* geren_equip, TGeren_A
   if (!arqaux::Le_Linha(arq, LINHA_NUMERO_ATUADORES, &comum)) return false;
   const int total = comum.numero;
   int ordem_resf = 0;
-  for (int i = 1; i <= total; ++i) {
+  // Counted from 0 so that a count of INT_MAX cannot overflow the counter.
+  for (int i = 0; i < total; ++i) {
     // The schedule and control reads go through the current stream; make
     // sure it is still this file.
-    if (i > 1 && (arq = Seleciona_Arquivo(n)) == nullptr) return false;
+    if (i > 0 && (arq = Seleciona_Arquivo(n)) == nullptr) return false;
     if (!arqaux::Le_Linhas(arq, LINHAS_ATUADOR, &comum)) return false;
 
     std::unique_ptr<TAtuador> atuador;
