@@ -2,14 +2,13 @@
 // one zone's blocks in the order the host writes them: gains, PV equipment,
 // actuators, ventilation. Every reader must return (true or false) without a
 // sanitizer report, whatever it is given.
+#include <arqaux/arqaux.h>
 #include <unistd.h>
 
 #include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <string>
-
-#include <arqaux/arqaux.h>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
   static const std::string caminho = "/tmp/arqaux-fuzz-" + std::to_string(getpid()) + ".txt";
