@@ -15,8 +15,8 @@ struct TConversao {
   bool longo;
 };
 
-// Longest conversion specification printed on its own ("%-12.5e" and the like).
-constexpr size_t MAX_ESPECIFICACAO = 32;
+// Longest single conversion printed on its own ("%-12.5e" and the like).
+constexpr size_t MAX_CONVERSAO = 32;
 
 // Parses the conversion that begins at p (a '%'); false for what the line
 // formats do not use.
@@ -53,7 +53,7 @@ bool Analisa_Conversao(const char* p, TConversao* c) {
     return false;
   }
   ++q;
-  if (static_cast<size_t>(q - p) >= MAX_ESPECIFICACAO) return false;
+  if (static_cast<size_t>(q - p) >= MAX_CONVERSAO) return false;
   *c = {q, tipo, longo};
   return true;
 }
@@ -112,22 +112,22 @@ bool Deriva(const char* formato, const TPosicao* campos, char* padrao, size_t ta
     }
     if (k >= MAX_CAMPOS || a >= MAX_ARGUMENTOS) return false;
     const TPosicao& campo = campos[k];
-    char especificacao[MAX_ESPECIFICACAO];
+    char conversao[MAX_CONVERSAO];
     if (c.tipo == 's') {
       if (campo.tipo != TTipo_Campo::Texto || campo.tamanho < 2) return false;
-      std::snprintf(especificacao, sizeof(especificacao), "%%%u[^]]",
+      std::snprintf(conversao, sizeof(conversao), "%%%u[^]]",
                     static_cast<unsigned>(campo.tamanho - 1));
       leitura->tipos[a++] = 's';
     } else {
       if (!Numerico(campo.tipo)) return false;
       bool duplo = c.tipo == 'f' && c.longo;
-      std::snprintf(especificacao, sizeof(especificacao), "%s",
+      std::snprintf(conversao, sizeof(conversao), "%s",
                     c.tipo == 'd' ? "%d"
                     : duplo       ? "%lf"
                                   : "%f");
       leitura->tipos[a++] = c.tipo == 'd' ? 'd' : duplo ? 'D' : 'f';
     }
-    if (!anexa(especificacao, std::strlen(especificacao))) return false;
+    if (!anexa(conversao, std::strlen(conversao))) return false;
     ++k;
     // A text ends at its closing bracket. "%n" right after that bracket tells
     // whether the text fitted: one longer than the buffer stops the scan set
@@ -228,9 +228,9 @@ int Grava_Linha(FILE* arq, const char* formato, const TPosicao* campos, const vo
     if (*p == '\0') break;
     TConversao c;
     Analisa_Conversao(p, &c);
-    char especificacao[MAX_ESPECIFICACAO];
-    std::memcpy(especificacao, p, static_cast<size_t>(c.fim - p));
-    especificacao[c.fim - p] = '\0';
+    char conversao[MAX_CONVERSAO];
+    std::memcpy(conversao, p, static_cast<size_t>(c.fim - p));
+    conversao[c.fim - p] = '\0';
     p = c.fim;
     int escritos;
     if (c.tipo == '%') {
@@ -250,7 +250,7 @@ int Grava_Linha(FILE* arq, const char* formato, const TPosicao* campos, const vo
         } else {
           std::memcpy(&v, origem, sizeof(v));
         }
-        escritos = std::fprintf(arq, especificacao, v);
+        escritos = std::fprintf(arq, conversao, v);
       } else {
         double v;
         if (campo.tipo == TTipo_Campo::Real) {
@@ -260,7 +260,7 @@ int Grava_Linha(FILE* arq, const char* formato, const TPosicao* campos, const vo
         } else {
           std::memcpy(&v, origem, sizeof(v));
         }
-        escritos = std::fprintf(arq, especificacao, v);
+        escritos = std::fprintf(arq, conversao, v);
       }
     }
     if (escritos < 0) {
