@@ -37,6 +37,9 @@ struct ARQAUX_API TArquivoAux {
   char Caminho[ARQAUX_TAM_CAMINHO] = {};
   // The stdio buffer given to the stream while it is open.
   std::unique_ptr<char[]> Buffer;
+  // Set at the stream's first error (a failed write, flush, close or
+  // reopen): something written since registration may be lost.
+  bool Erro = false;
 
   TArquivoAux() = default;
   TArquivoAux(const TArquivoAux&) = delete;
@@ -92,6 +95,10 @@ class ARQAUX_API TGeren_ArquivoAux {
   FILE* ObtemArquivo();
   // Number of registered entries (open or closed).
   int Numero_Arquivos() const;
+  // True when something written to stream n since it was registered may be
+  // lost: a write, flush, close or reopen of it failed. False for a number
+  // outside 1..count. Does not select the stream.
+  bool Erro_Arquivo(int n) const;
 
   // ---- File services ----
 

@@ -23,7 +23,10 @@ FILE* Abre_Com_Buffer(const char* caminho, const char* modo, TArquivoAux* entrad
 }
 
 void Fecha_Entrada(TArquivoAux* entrada) {
-  if (entrada->Arquivo != nullptr) std::fclose(entrada->Arquivo);
+  if (entrada->Arquivo != nullptr) {
+    if (std::ferror(entrada->Arquivo) != 0) entrada->Erro = true;
+    if (std::fclose(entrada->Arquivo) != 0) entrada->Erro = true;
+  }
   entrada->Arquivo = nullptr;
   entrada->Aberto = false;
   entrada->Buffer.reset();
@@ -44,6 +47,12 @@ TGeren_ArquivoAux::TGeren_ArquivoAux()
 TGeren_ArquivoAux::~TGeren_ArquivoAux() { delete Lista_Arquivos; }
 
 int TGeren_ArquivoAux::Numero_Arquivos() const { return static_cast<int>(Indice.size()); }
+
+bool TGeren_ArquivoAux::Erro_Arquivo(int n) const {
+  if (n < 1 || n > Numero_Arquivos()) return false;
+  const TArquivoAux* entrada = Indice[n - 1];
+  return entrada->Erro || (entrada->Arquivo != nullptr && std::ferror(entrada->Arquivo) != 0);
+}
 
 int TGeren_ArquivoAux::Abre_Arquivo(const char* caminho, const char* modo) {
   return Abre_Arquivo(caminho, modo, nullptr);
