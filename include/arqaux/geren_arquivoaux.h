@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -301,6 +302,10 @@ class ARQAUX_API TGeren_ArquivoAux {
   // is true only when it reads exactly zona.
   bool Grava_Zona(int zona);
   bool Le_Zona(int zona);
+
+  // Seleciona_Arquivo as the sampled-report engine calls it: a report selects
+  // its binary and text streams again for every line it writes.
+  std::function<FILE*(int)> Seletor_Relatorios();
 
   TLista<TArquivoAux>* Lista_Arquivos;
   FILE* Arquivo_Atual;
