@@ -91,7 +91,8 @@ struct TPedido {
   int saidas = 0, indice = 0;
 };
 
-// The kind and the options; --has and --show stay for the stream header.
+// Reads the options of the kind p->tipo into *p. Without --has, the groups
+// held are read later from the stream's header.
 int Le_Opcoes(const Argumentos& a, TPedido* p) {
   for (const auto& opcao : a.opcoes) {
     if (!Opcao_Permitida(p->tipo, opcao.first)) {
