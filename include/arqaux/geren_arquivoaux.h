@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "arqaux/contracts/building_model.h"
@@ -35,7 +36,19 @@ struct ARQAUX_API TArquivoAux {
   bool Aberto = false;
   int32_t Numero = 0;
   char Modo[16] = {};
+  // The path as given at registration (at most 299 characters).
   char Caminho[ARQAUX_TAM_CAMINHO] = {};
+  // The path resolved against the working directory at registration; every
+  // open and reopen uses it, so a later change of directory does not change
+  // which file the entry names.
+  std::string Caminho_Resolvido;
+  // The mode of the stream's latest open.
+  char Modo_Aberto[16] = {};
+  // Closed by the registry to free a handle, not by the caller: the entry
+  // still counts as open, and its next selection reopens it at Posicao (-1
+  // when the stream could not tell its position).
+  bool Despejado = false;
+  long Posicao = -1;
   // The stdio buffer given to the stream while it is open.
   std::unique_ptr<char[]> Buffer;
   // Set at the stream's first error (a failed write, flush, close or
@@ -69,16 +82,37 @@ class ARQAUX_API TGeren_ArquivoAux {
   TGeren_ArquivoAux& operator=(const TGeren_ArquivoAux&) = delete;
 
   // ---- Open-file registry ----
+  //
+  // Streams are numbered from 1 in order of registration. When an open fails
+  // the registry closes one stream to free a handle and tries once more: the
+  // highest-numbered open stream other than the current one, or the current
+  // one when no other is open. That eviction is invisible: the evicted
+  // stream counts as open, and its next selection reopens it where it
+  // stood, in a mode that reads and writes there (a written file is not
+  // reopened for appending, so a header rewritten in place stays in place).
+  // Only the caller's own Fecha_Arquivo gives the reopen of
+  // RetornaTipoReabertura: a file read from its first byte again, a written
+  // one appended to. When the retry fails too, an evicted current stream is
+  // resumed at once, so a failed open leaves the current stream as it was.
+  //
+  // A reopen that fails keeps the entry registered and closed, records an
+  // error on it and fails the operation, which then acts on no stream and
+  // leaves the current stream as it was; the next selection tries again.
+  // Entries are never removed one by one, so stream numbers never shift.
 
-  // Opens path with mode. With a null entry the file is registered as a new
-  // stream; otherwise entry (a closed registry entry) is reopened. Returns
-  // the registry's count afterwards, or 0 when the file cannot be opened
-  // (after closing the highest-numbered open file and trying once more).
+  // Opens path with mode. With a null entry the path (at most 299
+  // characters) is resolved against the working directory and registered as
+  // a new stream; a path that cannot be resolved is refused. With a
+  // registered entry, that entry's file is opened from its resolved path: an
+  // open entry (an evicted one included) is made current as it stands, and
+  // only a closed one is reopened with mode. Returns the registry's count
+  // afterwards, or 0 when the file cannot be opened.
   int Abre_Arquivo(const char* caminho, const char* modo, TArquivoAux* entrada);
   int Abre_Arquivo(const char* caminho, const char* modo);
   // Makes entry's stream current, reopening it if closed; 0 when that fails.
   int TrocaContexto_Arquivo(TArquivoAux* entrada);
-  // The mode a closed file is reopened with, so that its content is kept.
+  // The mode a file closed by the caller is reopened with, so that its
+  // content is kept.
   const char* RetornaTipoReabertura(const char* modo);
   // Makes stream n current; numbers outside 1..count do nothing.
   void Muda_Arquivo(int n);
@@ -100,6 +134,12 @@ class ARQAUX_API TGeren_ArquivoAux {
   // lost: a write, flush, close or reopen of it failed. False for a number
   // outside 1..count. Does not select the stream.
   bool Erro_Arquivo(int n) const;
+  // Number of streams, since the manager was built, in which something
+  // written may be lost (those Erro_Arquivo answers true for). It never
+  // decreases and survives the registry being emptied, so a host that
+  // closes every stream compares the count taken before its work with the
+  // count after its last close.
+  long Conta_Arquivos_Com_Erro() const;
 
   // ---- File services ----
 
@@ -295,10 +335,30 @@ class ARQAUX_API TGeren_ArquivoAux {
   bool Le_Controle_Resf_Evap(TAtuador* atuador);
 
  private:
+  // The library's internals and its tests reach the private selectors
+  // through this accessor (src/registry/acesso_registro.h); hosts do not.
+  friend class TAcesso_Registro;
+
   // Selects stream n and returns its FILE*, or null when n is outside
   // 1..count or the file could not be reopened. Every stream-number
   // operation starts here and does nothing on null.
-  FILE* Seleciona_Arquivo(int n);
+  [[nodiscard]] FILE* Seleciona_Arquivo(int n);
+  // The same for operations that select "without reopening": a stream the
+  // caller closed gives null, while one the registry evicted is still
+  // reopened where it stood, since eviction is invisible to callers.
+  [[nodiscard]] FILE* Seleciona_Arquivo_Aberto(int n);
+  bool Registrada(const TArquivoAux* entrada) const;
+  // Opens entry's file with mode (after one eviction when the first try
+  // fails) and makes it current; false, with the same current stream, when
+  // both tries fail.
+  bool Abre_Entrada(TArquivoAux* entrada, const char* modo);
+  // The file to evict: the highest-numbered open one other than the current
+  // stream, or the current stream when no other is open; null when none.
+  TArquivoAux* Escolhe_Vitima();
+  bool Retoma_Entrada(TArquivoAux* entrada);
+  void Despeja_Entrada(TArquivoAux* entrada);
+  void Fecha_Entrada(TArquivoAux* entrada);
+  void Registra_Erro(TArquivoAux* entrada);
   void Remove_Entrada(TArquivoAux* entrada);
   void Esvazia_Registro();
 
@@ -321,6 +381,8 @@ class ARQAUX_API TGeren_ArquivoAux {
   // Entry of each stream number, beside the list, so that selecting a stream
   // does not walk the list.
   std::vector<TArquivoAux*> Indice;
+  // Streams that recorded an error, counted over the manager's life.
+  long Erros_Registrados = 0;
 };
 
 // The library's single file manager.

@@ -1,6 +1,10 @@
-// The open-file registry: numbering, the current stream, transparent reopening
-// of files closed to free a handle, and closing.
+// The open-file registry: numbering, the current stream, transparent eviction
+// and reopening of files closed to free a handle, closing, and the record of
+// each stream's first error.
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 #include "arqaux/geren_arquivoaux.h"
@@ -11,9 +15,10 @@ namespace {
 // written a few bytes at a time, a year long.
 constexpr size_t TAM_BUFFER_ARQUIVO = 64 * 1024;
 
-// Opens path and gives the stream its buffer; the buffer is kept by entry.
-FILE* Abre_Com_Buffer(const char* caminho, const char* modo, TArquivoAux* entrada) {
-  FILE* arq = std::fopen(caminho, modo);
+// Opens the entry's resolved path and gives the stream its buffer, which the
+// entry keeps.
+FILE* Abre_Com_Buffer(TArquivoAux* entrada, const char* modo) {
+  FILE* arq = std::fopen(entrada->Caminho_Resolvido.c_str(), modo);
   if (arq == nullptr) return nullptr;
   std::unique_ptr<char[]> buffer(new (std::nothrow) char[TAM_BUFFER_ARQUIVO]);
   if (buffer && std::setvbuf(arq, buffer.get(), _IOFBF, TAM_BUFFER_ARQUIVO) == 0) {
@@ -22,14 +27,40 @@ FILE* Abre_Com_Buffer(const char* caminho, const char* modo, TArquivoAux* entrad
   return arq;
 }
 
-void Fecha_Entrada(TArquivoAux* entrada) {
-  if (entrada->Arquivo != nullptr) {
-    if (std::ferror(entrada->Arquivo) != 0) entrada->Erro = true;
-    if (std::fclose(entrada->Arquivo) != 0) entrada->Erro = true;
+// The path against the working directory of this moment. An empty path names
+// no file; a relative one needs a working directory that still exists.
+bool Resolve_Caminho(const char* caminho, std::string* resolvido) {
+  if (caminho[0] == '\0') return false;
+  if (caminho[0] == '/') {
+    *resolvido = caminho;
+    return true;
   }
-  entrada->Arquivo = nullptr;
-  entrada->Aberto = false;
-  entrada->Buffer.reset();
+  char* dir = ::getcwd(nullptr, 0);
+  if (dir == nullptr) return false;
+  *resolvido = std::string(dir) + "/" + caminho;
+  std::free(dir);
+  return true;
+}
+
+// The mode that resumes an evicted stream where it stood: a stream opened
+// for writing from scratch ('w') is reopened for update ("r+") so that it
+// neither truncates nor appends; reading and appending modes are kept.
+// modo is not empty (a stream was opened with it); destino has room for two
+// characters more.
+void Deriva_Modo_Retomada(const char* modo, char* destino) {
+  const bool escrita = modo[0] == 'w';
+  char* fim = destino;
+  *fim++ = escrita ? 'r' : modo[0];
+  for (const char* c = modo + 1; *c != '\0'; ++c) {
+    if (*c != 'x') *fim++ = *c;
+  }
+  if (escrita && std::strchr(modo, '+') == nullptr) *fim++ = '+';
+  *fim = '\0';
+}
+
+// Open from the caller's view: open now, or evicted and waiting to resume.
+bool Em_Uso(const TArquivoAux* entrada) {
+  return entrada->Arquivo != nullptr || entrada->Despejado;
 }
 
 }  // namespace
@@ -54,49 +85,139 @@ bool TGeren_ArquivoAux::Erro_Arquivo(int n) const {
   return entrada->Erro || (entrada->Arquivo != nullptr && std::ferror(entrada->Arquivo) != 0);
 }
 
+long TGeren_ArquivoAux::Conta_Arquivos_Com_Erro() const {
+  // Recorded errors, plus the open streams whose failed write is not
+  // recorded yet (it will be at their close).
+  long total = Erros_Registrados;
+  for (const TArquivoAux* entrada : Indice) {
+    if (!entrada->Erro && entrada->Arquivo != nullptr && std::ferror(entrada->Arquivo) != 0) {
+      ++total;
+    }
+  }
+  return total;
+}
+
+void TGeren_ArquivoAux::Registra_Erro(TArquivoAux* entrada) {
+  if (entrada->Erro) return;
+  entrada->Erro = true;
+  ++Erros_Registrados;
+}
+
 int TGeren_ArquivoAux::Abre_Arquivo(const char* caminho, const char* modo) {
   return Abre_Arquivo(caminho, modo, nullptr);
 }
 
 int TGeren_ArquivoAux::Abre_Arquivo(const char* caminho, const char* modo, TArquivoAux* entrada) {
   if (caminho == nullptr || modo == nullptr) return 0;
+  if (std::strlen(modo) >= sizeof(entrada->Modo)) return 0;
+  if (entrada != nullptr) {
+    if (!Registrada(entrada)) return 0;
+    bool pronta = entrada->Arquivo != nullptr;
+    if (pronta) {
+      Arquivo_Atual = entrada->Arquivo;
+    } else {
+      pronta = entrada->Despejado ? Retoma_Entrada(entrada) : Abre_Entrada(entrada, modo);
+      if (!pronta) Registra_Erro(entrada);
+    }
+    return pronta ? Numero_Arquivos() : 0;
+  }
   // Paths that do not fit the entry are refused rather than cut: a cut path
   // would name another file.
-  if (std::strlen(caminho) >= sizeof(entrada->Caminho)) return 0;
-  if (std::strlen(modo) >= sizeof(entrada->Modo)) return 0;
-
-  if (entrada == nullptr) {
-    entrada = new TArquivoAux;
-    std::memcpy(entrada->Caminho, caminho, std::strlen(caminho) + 1);
-    std::memcpy(entrada->Modo, modo, std::strlen(modo) + 1);
-    Lista_Arquivos->Adiciona(entrada);
-    Indice.push_back(entrada);
-    entrada->Numero = Lista_Arquivos->Numero_Elementos();
+  std::string resolvido;
+  if (std::strlen(caminho) >= sizeof(entrada->Caminho) || !Resolve_Caminho(caminho, &resolvido)) {
+    return 0;
   }
+  entrada = new TArquivoAux;
+  std::memcpy(entrada->Caminho, caminho, std::strlen(caminho) + 1);
+  std::memcpy(entrada->Modo, modo, std::strlen(modo) + 1);
+  entrada->Caminho_Resolvido = std::move(resolvido);
+  Lista_Arquivos->Adiciona(entrada);
+  Indice.push_back(entrada);
+  entrada->Numero = Lista_Arquivos->Numero_Elementos();
+  if (!Abre_Entrada(entrada, modo)) {
+    Remove_Entrada(entrada);
+    return 0;
+  }
+  return Numero_Arquivos();
+}
 
-  entrada->Arquivo = Abre_Com_Buffer(caminho, modo, entrada);
-  if (entrada->Arquivo == nullptr) {
-    // Out of handles, perhaps: free the highest-numbered open file (it stays
-    // registered and is reopened on its next use) and try once more.
-    int k = Ultimo_Arquivo_Valido();
-    if (k > 0) {
-      TArquivoAux* vitima = Indice[k - 1];
-      bool era_atual = vitima->Arquivo == Arquivo_Atual;
-      Fecha_Entrada(vitima);
-      if (era_atual) {
-        TArquivoAux* substituto = Fechou_Todos(k);
-        Arquivo_Atual = substituto != nullptr ? substituto->Arquivo : nullptr;
-      }
-    }
-    entrada->Arquivo = Abre_Com_Buffer(caminho, modo, entrada);
-    if (entrada->Arquivo == nullptr) {
-      Remove_Entrada(entrada);
-      return 0;
+bool TGeren_ArquivoAux::Registrada(const TArquivoAux* entrada) const {
+  return entrada->Numero >= 1 && entrada->Numero <= Numero_Arquivos() &&
+         Indice[entrada->Numero - 1] == entrada;
+}
+
+bool TGeren_ArquivoAux::Abre_Entrada(TArquivoAux* entrada, const char* modo) {
+  FILE* arq = Abre_Com_Buffer(entrada, modo);
+  if (arq == nullptr) {
+    // Out of handles, perhaps: evict one file and try once more.
+    TArquivoAux* vitima = Escolhe_Vitima();
+    const bool era_atual = vitima != nullptr && vitima->Arquivo == Arquivo_Atual;
+    if (vitima != nullptr) Despeja_Entrada(vitima);
+    if (era_atual) Arquivo_Atual = nullptr;
+    arq = Abre_Com_Buffer(entrada, modo);
+    if (arq == nullptr) {
+      // The current stream stays current: resumed where it stood.
+      if (era_atual) Retoma_Entrada(vitima);
+      return false;
     }
   }
-  Arquivo_Atual = entrada->Arquivo;
+  entrada->Arquivo = arq;
   entrada->Aberto = true;
-  return Lista_Arquivos->Numero_Elementos();
+  entrada->Despejado = false;
+  std::memcpy(entrada->Modo_Aberto, modo, std::strlen(modo) + 1);
+  Arquivo_Atual = arq;
+  return true;
+}
+
+TArquivoAux* TGeren_ArquivoAux::Escolhe_Vitima() {
+  TArquivoAux* atual = nullptr;
+  for (int pos = Numero_Arquivos(); pos >= 1; --pos) {
+    TArquivoAux* entrada = Indice[pos - 1];
+    if (entrada->Arquivo == nullptr) continue;
+    if (entrada->Arquivo != Arquivo_Atual) return entrada;
+    atual = entrada;
+  }
+  return atual;
+}
+
+// Reopens an evicted entry where it stood. When the open or the seek fails
+// the entry stays evicted, with its position, for the next selection.
+bool TGeren_ArquivoAux::Retoma_Entrada(TArquivoAux* entrada) {
+  char modo[sizeof(entrada->Modo_Aberto) + 2];
+  Deriva_Modo_Retomada(entrada->Modo_Aberto, modo);
+  const long posicao = entrada->Posicao;
+  FILE* anterior = Arquivo_Atual;
+  if (!Abre_Entrada(entrada, modo)) return false;
+  if (posicao >= 0 && std::fseek(entrada->Arquivo, posicao, SEEK_SET) != 0) {
+    Fecha_Entrada(entrada);
+    entrada->Despejado = true;
+    entrada->Posicao = posicao;
+    Arquivo_Atual = anterior;
+    return false;
+  }
+  return true;
+}
+
+// Closes an open entry to free its handle, keeping where it stood. A failed
+// flush or close is recorded: what it held is lost.
+void TGeren_ArquivoAux::Despeja_Entrada(TArquivoAux* entrada) {
+  if (std::fflush(entrada->Arquivo) != 0) Registra_Erro(entrada);
+  const long posicao = std::ftell(entrada->Arquivo);
+  Fecha_Entrada(entrada);
+  entrada->Despejado = true;
+  entrada->Posicao = posicao;
+}
+
+void TGeren_ArquivoAux::Fecha_Entrada(TArquivoAux* entrada) {
+  if (entrada->Arquivo != nullptr) {
+    if (std::ferror(entrada->Arquivo) != 0) Registra_Erro(entrada);
+    if (std::fclose(entrada->Arquivo) != 0) Registra_Erro(entrada);
+  }
+  entrada->Arquivo = nullptr;
+  entrada->Aberto = false;
+  entrada->Despejado = false;
+  entrada->Posicao = -1;
+  entrada->Buffer.reset();
 }
 
 void TGeren_ArquivoAux::Remove_Entrada(TArquivoAux* entrada) {
@@ -118,10 +239,7 @@ const char* TGeren_ArquivoAux::RetornaTipoReabertura(const char* modo) {
 }
 
 int TGeren_ArquivoAux::TrocaContexto_Arquivo(TArquivoAux* entrada) {
-  if (entrada->Aberto) {
-    Arquivo_Atual = entrada->Arquivo;
-    return 1;
-  }
+  if (entrada == nullptr) return 0;
   return Abre_Arquivo(entrada->Caminho, RetornaTipoReabertura(entrada->Modo), entrada);
 }
 
@@ -131,34 +249,34 @@ FILE* TGeren_ArquivoAux::Seleciona_Arquivo(int n) {
   return Arquivo_Atual;
 }
 
-void TGeren_ArquivoAux::Muda_Arquivo(int n) { Seleciona_Arquivo(n); }
+FILE* TGeren_ArquivoAux::Seleciona_Arquivo_Aberto(int n) {
+  if (n < 1 || n > Numero_Arquivos() || !Em_Uso(Indice[n - 1])) return nullptr;
+  return Seleciona_Arquivo(n);
+}
+
+void TGeren_ArquivoAux::Muda_Arquivo(int n) { (void)Seleciona_Arquivo(n); }
 
 void TGeren_ArquivoAux::Fecha_Arquivo(int n) {
   if (n == 0) n = Ultimo_Arquivo_Valido();
   if (n <= 0 || n > Numero_Arquivos()) return;
   Fecha_Entrada(Indice[n - 1]);
+  Arquivo_Atual = nullptr;
   TArquivoAux* substituto = Fechou_Todos(n);
   if (substituto == nullptr) {
     Esvazia_Registro();
-  } else {
-    Arquivo_Atual = substituto->Arquivo;
+  } else if (TrocaContexto_Arquivo(substituto) == 0) {
+    Arquivo_Atual = nullptr;
   }
 }
 
 void TGeren_ArquivoAux::Fecha_Todos() {
-  while (Numero_Arquivos() > 0) {
-    if (Ultimo_Arquivo_Valido() == 0) {
-      Esvazia_Registro();
-      return;
-    }
-    Fecha_Arquivo(0);
-  }
-  Arquivo_Atual = nullptr;
+  for (int pos = Numero_Arquivos(); pos >= 1; --pos) Fecha_Entrada(Indice[pos - 1]);
+  Esvazia_Registro();
 }
 
 int TGeren_ArquivoAux::Ultimo_Arquivo_Valido() {
   for (int pos = Numero_Arquivos(); pos >= 1; --pos) {
-    if (Indice[pos - 1]->Arquivo != nullptr) return pos;
+    if (Em_Uso(Indice[pos - 1])) return pos;
   }
   return 0;
 }
@@ -168,7 +286,7 @@ TArquivoAux* TGeren_ArquivoAux::Fechou_Todos(int n) {
   if (total == 0 || n < 1 || n > total) return nullptr;
   int pos = n;
   for (int visitados = 0; visitados < total; ++visitados) {
-    if (Indice[pos - 1]->Arquivo != nullptr) return Indice[pos - 1];
+    if (Em_Uso(Indice[pos - 1])) return Indice[pos - 1];
     pos = pos == 1 ? total : pos - 1;
   }
   return nullptr;
