@@ -21,9 +21,11 @@ TEST_F(Servicos, ExistenceTestGoesThroughTheRegistry) {
   EXPECT_EQ(geren->Ultimo_Arquivo_Valido(), b);
   std::fputs("on b", geren->ObtemArquivo());
 
-  // A missing file: the open's retry leaves stream 2 closed but registered.
+  // A missing file: the open's retry evicts stream 1 (stream 2 is current),
+  // which still counts as open and keeps its number.
   EXPECT_FALSE(geren->ArquivoExiste(Caminho("falta").c_str()));
-  EXPECT_EQ(geren->Ultimo_Arquivo_Valido(), a);
+  EXPECT_EQ(geren->Ultimo_Arquivo_Valido(), b);
+  EXPECT_EQ(geren->Fechou_Todos(a)->Arquivo, nullptr);
   EXPECT_EQ(geren->Numero_Arquivos(), 3);
   geren->Fecha_Todos();
   EXPECT_EQ(Le_Arquivo(Caminho("b")), "on b");

@@ -27,19 +27,6 @@ TEST(Lista, LayoutIsHeadCountOwnsAndDataNextPrev) {
   EXPECT_EQ(sizeof(TNo<int>), 3 * sizeof(void*));
 }
 
-TEST(Lista, OneElementIsACircleOfItself) {
-  TLista<int> lista(false);
-  EXPECT_EQ(lista.R_No(1), nullptr);
-  int a = 1;
-  EXPECT_EQ(lista.Adiciona(&a), &a);
-  TNo<int>* no = lista.R_No(1);
-  ASSERT_NE(no, nullptr);
-  EXPECT_EQ(no->R_Proximo(), no);
-  EXPECT_EQ(no->R_Anterior(), no);
-  EXPECT_EQ(lista.R_No(2), no);
-  EXPECT_EQ(lista.R_No(0), no);
-}
-
 TEST(Lista, PositionsFollowTheCircleBothWays) {
   TLista<int> lista(false);
   int v[4] = {10, 20, 30, 40};

@@ -1,13 +1,68 @@
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <climits>
 #include <cstring>
+#include <filesystem>
+#include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "registry/acesso_registro.h"
 #include "support/descritores.h"
 #include "support/fixture.h"
 
 namespace {
+
+// Descriptors the process holds.
+int Conta_Descritores() {
+  int n = 0;
+  for (const auto& d : std::filesystem::directory_iterator("/proc/self/fd")) {
+    (void)d;
+    ++n;
+  }
+  return n;
+}
+
+// The file a stream is on and where it stands: an evicted and resumed
+// stream may be another FILE* on the same file at the same place.
+std::string Identidade(FILE* f) {
+  struct stat info {};
+  if (f == nullptr || ::fstat(fileno(f), &info) != 0) return "none";
+  return std::to_string(info.st_ino) + "@" + std::to_string(std::ftell(f));
+}
+
+// Restores the working directory when the test leaves it.
+class Guarda_Diretorio {
+ public:
+  Guarda_Diretorio() : antigo_(std::filesystem::current_path()) {}
+  ~Guarda_Diretorio() { std::filesystem::current_path(antigo_); }
+
+ private:
+  std::filesystem::path antigo_;
+};
+
+// Runs steps on f, separated by blanks: "<n" reads n bytes (they are returned),
+// ">text" writes text, "@n" seeks to offset n.
+std::string Executa_Passos(FILE* f, const std::string& passos) {
+  std::istringstream in(passos);
+  std::string passo, lido;
+  while (in >> passo) {
+    const std::string resto = passo.substr(1);
+    if (passo[0] == '>') {
+      std::fputs(resto.c_str(), f);
+    } else if (passo[0] == '@') {
+      std::fseek(f, std::stol(resto), SEEK_SET);
+    } else {
+      std::string buf(std::stoul(resto), '\0');
+      buf.resize(std::fread(&buf[0], 1, buf.size(), f));
+      lido += buf;
+    }
+  }
+  return lido;
+}
 
 class Registro : public ArqauxTest {
  protected:
@@ -18,6 +73,13 @@ class Registro : public ArqauxTest {
   void Escreve(int n, const char* texto) {
     geren->Salva_Texto_Generico(n, texto);
     if (geren->ObtemArquivo() != nullptr) std::fflush(geren->ObtemArquivo());
+  }
+  // Any failed open makes the registry evict its highest-numbered open
+  // stream other than the current one.
+  void Forca_Despejo() { EXPECT_FALSE(geren->ArquivoExiste(Caminho("nao-existe").c_str())); }
+  bool Despejado(int n) {
+    const TArquivoAux* e = TAcesso_Registro::Entrada(geren, n);
+    return e != nullptr && e->Despejado && e->Arquivo == nullptr && !e->Buffer;
   }
 };
 
@@ -40,7 +102,6 @@ TEST_F(Registro, ClosingPicksTheNearestOpenStreamBeforeItWrappingAround) {
   Abre("c");
   geren->Muda_Arquivo(3);
   geren->Fecha_Arquivo(2);
-  Escreve(0, "x");  // no stream 0: nothing is written anywhere
   std::fputs("current", geren->ObtemArquivo());
   geren->Fecha_Todos();
   EXPECT_EQ(Le_Arquivo(Caminho("a")), "current");
@@ -67,11 +128,13 @@ TEST_F(Registro, ClosingTheLastOpenStreamEmptiesTheRegistry) {
   EXPECT_EQ(Abre("c"), 1);
 }
 
-TEST_F(Registro, CloseZeroTakesTheHighestOpenNotTheMostRecentlyUsed) {
+TEST_F(Registro, CloseZeroTakesTheHighestOpenAndBadNumbersCloseNothing) {
   Abre("a");
   Abre("b");
   Abre("c");
   geren->Muda_Arquivo(1);
+  for (int n : {-1, 4, INT_MAX, INT_MIN}) geren->Fecha_Arquivo(n);
+  EXPECT_EQ(geren->Ultimo_Arquivo_Valido(), 3);
   geren->Fecha_Arquivo(0);
   EXPECT_EQ(geren->Ultimo_Arquivo_Valido(), 2);
   // The replacement current stream is the nearest open one before 3.
@@ -82,54 +145,82 @@ TEST_F(Registro, CloseZeroTakesTheHighestOpenNotTheMostRecentlyUsed) {
   EXPECT_EQ(geren->Numero_Arquivos(), 0);
 }
 
-TEST_F(Registro, NumbersOutsideTheRegistrySelectNothing) {
-  Abre("a");
-  Abre("b");
-  FILE* atual = geren->ObtemArquivo();
-  for (int n : {-1, 0, 3, 4, 1 << 30}) {
-    geren->Muda_Arquivo(n);
-    EXPECT_EQ(geren->ObtemArquivo(), atual) << n;
-    Escreve(n, "stray");
-    geren->Fecha_Arquivo(n == 0 ? -1 : n);
+// A stream the registry evicts continues where it stood; one the caller
+// closes is read again from its first byte or appended to.
+TEST_F(Registro, EvictionResumesWhereTheStreamStoodWhileACallersCloseReopens) {
+  struct Caso {
+    const char* modo;
+    const char* inicial;  // null: no file before the open
+    const char* antes;
+    const char* depois;
+    const char* apos_despejo;  // what was read, then the file's bytes
+    const char* apos_fechar;
+  };
+  const Caso casos[] = {
+      {"rb", "0123456789", "<3", "<3", "012345|0123456789", "012012|0123456789"},
+      {"rt", "0123456789", "<3", "<3", "012345|0123456789", "012012|0123456789"},
+      {"wb", nullptr, ">HHHH1111 @0 >hh", ">XY", "|hhXY1111", "|hhHH1111XY"},
+      {"w", nullptr, ">abcdef @2 >Z", ">Q", "|abZQef", "|abZdefQ"},
+      {"wt", nullptr, ">abc", ">def", "|abcdef", "|abcdef"},
+      {"ab", "pre:", ">x", ">y", "|pre:xy", "|pre:xy"},
+      {"rb+", "0123456789", "<2 @2 >ab", "<2", "0145|01ab456789", "0101|01ab456789"},
+  };
+  std::string esperado, obtido;
+  int k = 0;
+  for (const Caso& c : casos) {
+    for (bool despeja : {true, false}) {
+      const std::string nome = "f" + std::to_string(k++);
+      if (c.inicial != nullptr) Escreve_Arquivo(Caminho(nome), c.inicial);
+      const int n = Abre(nome, c.modo);
+      Abre("guarda" + nome);
+      geren->Muda_Arquivo(n);
+      std::string lido = Executa_Passos(geren->ObtemArquivo(), c.antes);
+      geren->Muda_Arquivo(n + 1);
+      if (despeja) {
+        Forca_Despejo();
+        EXPECT_TRUE(Despejado(n)) << c.modo;
+      } else {
+        geren->Fecha_Arquivo(n);
+      }
+      geren->Muda_Arquivo(n);
+      lido += Executa_Passos(geren->ObtemArquivo(), c.depois);
+      geren->Fecha_Todos();
+      obtido += std::string(c.modo) + (despeja ? " evicted: " : " closed: ") + lido + "|" +
+                Le_Arquivo(Caminho(nome)) + "\n";
+      esperado += std::string(c.modo) + (despeja ? " evicted: " : " closed: ") +
+                  (despeja ? c.apos_despejo : c.apos_fechar) + "\n";
+    }
   }
-  EXPECT_EQ(geren->Numero_Arquivos(), 2);
-  EXPECT_EQ(geren->Ultimo_Arquivo_Valido(), 2);
-  geren->Fecha_Todos();
-  EXPECT_EQ(Le_Arquivo(Caminho("a")), "");
-  EXPECT_EQ(Le_Arquivo(Caminho("b")), "");
+  EXPECT_EQ(obtido, esperado);
 }
 
-TEST_F(Registro, ReopenModesKeepWhatTheFileHolds) {
-  EXPECT_STREQ(geren->RetornaTipoReabertura("wt"), "at+");
-  EXPECT_STREQ(geren->RetornaTipoReabertura("wb"), "ab+");
-  EXPECT_STREQ(geren->RetornaTipoReabertura("w"), "ab+");
-  EXPECT_STREQ(geren->RetornaTipoReabertura("a"), "ab+");
-  EXPECT_STREQ(geren->RetornaTipoReabertura("rb"), "rb");
-  EXPECT_STREQ(geren->RetornaTipoReabertura("rt"), "rt");
-
-  Escreve_Arquivo(Caminho("lido"), "0123456789");
-  int texto = Abre("texto", "wt");
-  int binario = Abre("binario", "wb");
-  int lido = Abre("lido", "rb");
-  Abre("guarda", "wt");  // keeps the registry from emptying
-  Escreve(texto, "old ");
-  Escreve(binario, "OLD ");
-  char buf[4] = {};
-  geren->Muda_Arquivo(lido);
-  ASSERT_EQ(std::fread(buf, 1, 3, geren->ObtemArquivo()), 3u);
-  geren->Fecha_Arquivo(texto);
-  geren->Fecha_Arquivo(binario);
-  geren->Fecha_Arquivo(lido);
-  Escreve(texto, "new");
-  Escreve(binario, "NEW");
-  geren->Muda_Arquivo(lido);
-  char de_novo[4] = {};
-  ASSERT_EQ(std::fread(de_novo, 1, 3, geren->ObtemArquivo()), 3u);
-  EXPECT_STREQ(de_novo, "012");  // read again from the first byte
-  EXPECT_EQ(geren->Numero_Arquivos(), 4);
+TEST_F(Registro, AnOpenEntryPassedBackIsMadeCurrentNotOpenedAgain) {
+  const int a = Abre("a");
+  const int b = Abre("b");
+  const int descritores = Conta_Descritores();
+  for (int i = 0; i < 10; ++i) {
+    geren->Muda_Arquivo(a);
+    TArquivoAux* e = geren->Fechou_Todos(b);
+    ASSERT_EQ(geren->Abre_Arquivo(e->Caminho, "wt", e), 2);
+    std::fputs("x", geren->ObtemArquivo());  // reopened "wt", b would be emptied
+  }
+  EXPECT_EQ(Conta_Descritores(), descritores);
+  // An evicted entry passed back resumes where it stood.
+  geren->Muda_Arquivo(a);
+  Forca_Despejo();
+  ASSERT_TRUE(Despejado(b));
+  TArquivoAux* e = geren->Fechou_Todos(b);
+  ASSERT_EQ(geren->Abre_Arquivo(e->Caminho, "wt", e), 2);
+  std::fputs("y", geren->ObtemArquivo());
+  // An entry the registry does not hold is refused, and opens nothing.
+  TArquivoAux alheia;
+  std::strcpy(alheia.Caminho, Caminho("alheia").c_str());
+  alheia.Numero = 1;
+  EXPECT_EQ(geren->Abre_Arquivo(alheia.Caminho, "wt", &alheia), 0);
+  EXPECT_EQ(geren->TrocaContexto_Arquivo(nullptr), 0);
   geren->Fecha_Todos();
-  EXPECT_EQ(Le_Arquivo(Caminho("texto")), "old new");
-  EXPECT_EQ(Le_Arquivo(Caminho("binario")), "OLD NEW");
+  EXPECT_EQ(Le_Arquivo(Caminho("b")), "xxxxxxxxxxy");
+  EXPECT_FALSE(std::filesystem::exists(Caminho("alheia")));
 }
 
 TEST_F(Registro, EmptinessTestRewindsANonEmptyFile) {
@@ -146,6 +237,7 @@ TEST_F(Registro, EmptinessTestRewindsANonEmptyFile) {
 }
 
 TEST_F(Registro, BadPathsAreRefusedWithoutRegistering) {
+  Guarda_Diretorio guarda;
   // A 299-character path (a file name is at most 255 characters, so it
   // needs a folder of its own).
   std::string pasta = dir + "/" + std::string(150, 'd');
@@ -156,15 +248,43 @@ TEST_F(Registro, BadPathsAreRefusedWithoutRegistering) {
   std::string demais = longo + "y";
   EXPECT_EQ(geren->Abre_Arquivo(demais.c_str(), "wt"), 0);
   EXPECT_EQ(geren->Abre_Arquivo(nullptr, "wt"), 0);
+  EXPECT_EQ(geren->Abre_Arquivo("", "wt"), 0);
   EXPECT_EQ(geren->Abre_Arquivo(Caminho("nao/existe").c_str(), "rb"), 0);
+  // A relative path cannot be resolved in a working directory that is gone.
+  ASSERT_EQ(::mkdir(Caminho("sumiu").c_str(), 0700), 0);
+  ASSERT_EQ(::chdir(Caminho("sumiu").c_str()), 0);
+  ASSERT_EQ(::rmdir(Caminho("sumiu").c_str()), 0);
+  EXPECT_EQ(geren->Abre_Arquivo("relativo", "wt"), 0);
   EXPECT_EQ(geren->Numero_Arquivos(), 1);
-  // The failed opens' retry closed stream 1; it reopens on its next use.
-  Escreve(1, "kept");
+  // The failed opens evicted stream 1, current and alone, and resumed it.
+  std::fputs("kept", geren->ObtemArquivo());
   geren->Fecha_Todos();
   EXPECT_EQ(Le_Arquivo(longo), "kept");
 }
 
-TEST_F(Registro, FailedOpenClosesTheHighestOpenFileWhichReopensOnItsNextUse) {
+TEST_F(Registro, PathsAreResolvedWhenRegisteredAndFollowTheFileAcrossDirectories) {
+  Guarda_Diretorio guarda;
+  ASSERT_EQ(::mkdir(Caminho("um").c_str(), 0700), 0);
+  ASSERT_EQ(::mkdir(Caminho("dois").c_str(), 0700), 0);
+  ASSERT_EQ(::chdir(Caminho("um").c_str()), 0);
+  const int n = geren->Abre_Arquivo("rel.bin", "wb");  // not there yet
+  ASSERT_EQ(n, 1);
+  EXPECT_STREQ(TAcesso_Registro::Entrada(geren, n)->Caminho, "rel.bin");
+  geren->Abre_Arquivo("guarda", "wb");
+  geren->Salva_Texto_Generico(n, "AB");
+  geren->Muda_Arquivo(2);
+  Forca_Despejo();
+  ASSERT_TRUE(Despejado(n));
+  ASSERT_EQ(::chdir(Caminho("dois").c_str()), 0);
+  geren->Salva_Texto_Generico(n, "CD");  // resumed from the resolved path
+  geren->Fecha_Arquivo(n);
+  geren->Salva_Texto_Generico(n, "EF");  // reopened by the caller: appended
+  geren->Fecha_Todos();
+  EXPECT_EQ(Le_Arquivo(Caminho("um/rel.bin")), "ABCDEF");
+  EXPECT_FALSE(std::filesystem::exists(Caminho("dois/rel.bin")));
+}
+
+TEST_F(Registro, FailedOpenEvictsTheHighestOpenFileOtherThanTheCurrent) {
   int a = Abre("a");
   int b = Abre("b");
   Escreve(b, "before ");
@@ -174,11 +294,12 @@ TEST_F(Registro, FailedOpenClosesTheHighestOpenFileWhichReopensOnItsNextUse) {
     std::vector<FILE*> tomados = Esgota_Descritores();
     int c = Abre("c");
     EXPECT_EQ(c, 3);
+    EXPECT_TRUE(Despejado(b));
     EXPECT_EQ(geren->Ultimo_Arquivo_Valido(), 3);
     Escreve(c, "third");
-    // b was closed to make room but keeps its number; a fourth open finds no
-    // room either and closes c, whose handle b then takes back.
+    // b resumes on its next use; with c current, a gives up its handle.
     Escreve(b, "after");
+    EXPECT_TRUE(Despejado(a));
     EXPECT_EQ(geren->Numero_Arquivos(), 3);
     for (FILE* f : tomados) std::fclose(f);
   }
@@ -187,74 +308,150 @@ TEST_F(Registro, FailedOpenClosesTheHighestOpenFileWhichReopensOnItsNextUse) {
   EXPECT_EQ(Le_Arquivo(Caminho("c")), "third");
 }
 
-TEST_F(Registro, RetryThatClosesTheCurrentStreamMovesCurrentToAnOpenOne) {
-  int a = Abre("a");
-  int b = Abre("b");
-  geren->Muda_Arquivo(b);
-  {
-    Limite_Descritores limite(64);
-    std::vector<FILE*> tomados = Esgota_Descritores();
-    std::fclose(tomados.back());  // room for exactly one more
-    tomados.pop_back();
-    FILE* resto = std::fopen("/dev/null", "r");
-    // Both attempts fail (a missing file), and the retry closed b, which was
-    // current: the current stream falls back to a, never to the closed b.
-    EXPECT_EQ(geren->Abre_Arquivo(Caminho("falta/x").c_str(), "rb"), 0);
-    std::fputs("on a", geren->ObtemArquivo());
-    if (resto != nullptr) std::fclose(resto);
-    for (FILE* f : tomados) std::fclose(f);
-  }
-  EXPECT_EQ(geren->Ultimo_Arquivo_Valido(), a);
-  geren->Fecha_Todos();
-  EXPECT_EQ(Le_Arquivo(Caminho("a")), "on a");
-}
-
-TEST_F(Registro, ReopenThatFailsTwiceRemovesTheEntryAndSelectsNothing) {
-  int a = Abre("a");
-  int b = Abre("b");
-  int c = Abre("c");
+TEST_F(Registro, FailedReopenKeepsTheEntryItsNumberAndTheCurrentStream) {
+  const long erros = geren->Conta_Arquivos_Com_Erro();
+  const int a = Abre("a");
+  const int b = Abre("b");
+  const int c = Abre("c");
+  Escreve(a, "a1 ");
+  Escreve(b, "b1 ");
   geren->Fecha_Arquivo(a);
-  // Make the reopen of a fail: its path now names a directory.
-  std::remove(Caminho("a").c_str());
+  // a's path now names a folder; b is evicted and its file removed, so that
+  // resuming it (which never creates the file) fails too.
+  ASSERT_EQ(std::remove(Caminho("a").c_str()), 0);
   ASSERT_EQ(::mkdir(Caminho("a").c_str(), 0700), 0);
   geren->Muda_Arquivo(c);
-  Escreve(a, "lost");
-  // a is removed and b, c move down; the retry closed c, which was current,
-  // so the current stream is b rather than the closed c.
-  EXPECT_EQ(geren->Numero_Arquivos(), 2);
-  EXPECT_EQ(geren->Ultimo_Arquivo_Valido(), 1);
-  std::fputs("b is current", geren->ObtemArquivo());
-  Escreve(c - 1, "c after the shift");
+  Forca_Despejo();
+  ASSERT_TRUE(Despejado(b));
+  ASSERT_EQ(std::remove(Caminho("b").c_str()), 0);
+  Escreve(c, "c1 ");
+  const std::string atual = Identidade(geren->ObtemArquivo());
+  for (int n : {a, b}) {
+    EXPECT_EQ(TAcesso_Registro::Seleciona_Arquivo(geren, n), nullptr) << n;
+    geren->Salva_Texto_Generico(n, "lost");
+    EXPECT_EQ(Identidade(geren->ObtemArquivo()), atual) << n;
+    EXPECT_TRUE(geren->Erro_Arquivo(n)) << n;
+  }
+  EXPECT_FALSE(geren->Erro_Arquivo(c));
+  EXPECT_EQ(geren->Conta_Arquivos_Com_Erro(), erros + 2);
+  EXPECT_EQ(geren->Numero_Arquivos(), 3);
+  EXPECT_FALSE(std::filesystem::exists(Caminho("b")));
+  // Numbers did not shift, and the next selection tries again.
+  Escreve(c, "c2");
+  ASSERT_EQ(::rmdir(Caminho("a").c_str()), 0);
+  Escreve_Arquivo(Caminho("a"), "a1 ");
+  Escreve(a, "a2");
   geren->Fecha_Todos();
-  EXPECT_EQ(Le_Arquivo(Caminho("b")), "b is current");
-  EXPECT_EQ(Le_Arquivo(Caminho("c")), "c after the shift");
-  (void)b;
+  EXPECT_EQ(Le_Arquivo(Caminho("a")), "a1 a2");
+  EXPECT_EQ(Le_Arquivo(Caminho("c")), "c1 c2");
 }
 
+// How a loss shows: a write that fails at once, a buffer that fails when
+// the registry evicts the stream, or when the stream is closed.
+TEST_F(Registro, EachStreamRecordsItsFirstErrorAndTheCountOutlivesTheRegistry) {
+  const long antes = geren->Conta_Arquivos_Com_Erro();
+  const int bom = Abre("bom");
+  const int no_fechamento = geren->Abre_Arquivo("/dev/full", "wb");
+  const int na_escrita = geren->Abre_Arquivo("/dev/full", "wb");
+  const int no_despejo = geren->Abre_Arquivo("/dev/full", "wb");
+  ASSERT_EQ(no_despejo, 4);
+  for (int n : {bom, no_fechamento, no_despejo}) geren->Salva_Texto_Generico(n, "buffered");
+  geren->Salva_Texto_Generico(na_escrita, std::string(100000, 'x').c_str());
+  auto erros = [&] {
+    std::string s;
+    for (int n = 1; n <= 4; ++n) s += geren->Erro_Arquivo(n) ? '1' : '0';
+    return s + " " + std::to_string(geren->Conta_Arquivos_Com_Erro() - antes);
+  };
+  EXPECT_EQ(erros(), "0010 1");
+  geren->Muda_Arquivo(bom);
+  Forca_Despejo();
+  EXPECT_TRUE(Despejado(no_despejo));
+  EXPECT_EQ(erros(), "0011 2");
+  geren->Fecha_Todos();
+  EXPECT_EQ(erros(), "0000 3");
+  EXPECT_EQ(Le_Arquivo(Caminho("bom")), "buffered");
+}
+
+// The usual selector reopens whatever the caller closed; the one for
+// operations that select "without reopening" refuses that, but not an
+// eviction, which callers never see.
+TEST_F(Registro, SelectorsDifferOnlyOnStreamsTheCallerClosed) {
+  enum Estado { Aberto, Despejado_, Fechado, Fora };
+  struct Caso {
+    Estado estado;
+    const char* nome;
+    const char* seleciona;  // the next byte read through the result, "-" for null
+    const char* sem_reabrir;
+  };
+  const Caso casos[] = {
+      {Aberto, "open", "2", "2"},
+      {Despejado_, "evicted", "2", "2"},
+      {Fechado, "closed", "0", "-"},
+      {Fora, "out of range", "-", "-"},
+  };
+  std::string esperado, obtido;
+  for (const Caso& c : casos) {
+    std::string linha = std::string(c.nome) + ":";
+    for (bool sem_reabrir : {false, true}) {
+      Escreve_Arquivo(Caminho("f"), "0123456789");
+      const int n = Abre("f", "rb");
+      Abre("guarda");
+      geren->Muda_Arquivo(n);
+      Executa_Passos(geren->ObtemArquivo(), "<2");
+      geren->Muda_Arquivo(n + 1);
+      if (c.estado == Despejado_) Forca_Despejo();
+      if (c.estado == Fechado) geren->Fecha_Arquivo(n);
+      geren->Muda_Arquivo(n + 1);
+      FILE* atual = geren->ObtemArquivo();
+      const int alvo = c.estado == Fora ? n + 2 : n;
+      FILE* f = sem_reabrir ? TAcesso_Registro::Seleciona_Arquivo_Aberto(geren, alvo)
+                            : TAcesso_Registro::Seleciona_Arquivo(geren, alvo);
+      linha += " " + (f == nullptr ? std::string("-") : Executa_Passos(f, "<1"));
+      if (f == nullptr) {
+        EXPECT_EQ(geren->ObtemArquivo(), atual) << c.nome;
+      }
+      geren->Fecha_Todos();
+    }
+    obtido += linha + "\n";
+    esperado += std::string(c.nome) + ": " + c.seleciona + " " + c.sem_reabrir + "\n";
+  }
+  EXPECT_EQ(obtido, esperado);
+}
+
+// Far more streams than handles, written and then read record by record in
+// random order: every byte lands in its file and every record arrives in
+// order.
 TEST_F(Registro, ThreeThousandFilesUnderSixtyFourHandlesKeepTheirContent) {
   constexpr int kArquivos = 3000;
-  constexpr int kVoltas = 3;
+  constexpr int kRegistros = 3;
   Limite_Descritores limite(64);
-  for (int i = 1; i <= kArquivos; ++i) {
-    ASSERT_EQ(Abre("f" + std::to_string(i)), i);
-  }
-  char linha[64];
-  for (int volta = 0; volta < kVoltas; ++volta) {
-    for (int i = 1; i <= kArquivos; ++i) {
-      std::snprintf(linha, sizeof(linha), "file %d pass %d\n", i, volta);
-      geren->Salva_Texto_Generico(i, linha);
-    }
+  auto registro = [](int arquivo, int r) {
+    char linha[32];
+    std::snprintf(linha, sizeof(linha), "file %04d rec %d\n", arquivo, r);
+    return std::string(linha);
+  };
+  for (int i = 1; i <= kArquivos; ++i) ASSERT_EQ(Abre("f" + std::to_string(i)), i);
+  for (int r = 0; r < kRegistros; ++r) {
+    for (int i = 1; i <= kArquivos; ++i) geren->Salva_Texto_Generico(i, registro(i, r).c_str());
   }
   EXPECT_EQ(geren->Numero_Arquivos(), kArquivos);
   geren->Fecha_Todos();
+
+  std::vector<int> ordem;
   for (int i = 1; i <= kArquivos; ++i) {
-    std::string esperado;
-    for (int volta = 0; volta < kVoltas; ++volta) {
-      std::snprintf(linha, sizeof(linha), "file %d pass %d\n", i, volta);
-      esperado += linha;
-    }
-    ASSERT_EQ(Le_Arquivo(Caminho("f" + std::to_string(i))), esperado) << i;
+    ASSERT_EQ(Abre("f" + std::to_string(i), "rb"), i);
+    ordem.insert(ordem.end(), kRegistros, i);
   }
+  std::shuffle(ordem.begin(), ordem.end(), std::mt19937(7));
+  std::vector<int> proximo(kArquivos + 1, 0);
+  std::string fora_de_ordem;
+  const size_t tamanho = registro(1, 0).size();
+  for (int i : ordem) {
+    geren->Muda_Arquivo(i);
+    std::string lido = Executa_Passos(geren->ObtemArquivo(), "<" + std::to_string(tamanho));
+    if (lido != registro(i, proximo[i]++)) fora_de_ordem += lido;
+  }
+  EXPECT_EQ(fora_de_ordem, "");
 }
 
 TEST(Unidade, CounterBuildsOnceAndDestroysOnTheBalancingCall) {

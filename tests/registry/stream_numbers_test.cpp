@@ -1,0 +1,116 @@
+// Every operation that takes a stream number, called with a number that
+// names no stream: it returns its failure value, writes no byte to any
+// registered file and leaves the current stream where it was. A new
+// operation is one more row. The actuator readers (Le_Climatizador,
+// Le_Climatizador_ZonaX) are not rows: they read their first records from
+// the current stream and use their number only before later ones.
+#include <climits>
+#include <functional>
+#include <string>
+
+#include "support/fixture.h"
+
+namespace {
+
+// Streams registered for each call: a binary stream with records, a text
+// stream, and a third stream that is current. Both binary streams are open
+// for update, so that an operation acting on the wrong one would read
+// something or write over it.
+constexpr int kBinario = 1;
+constexpr int kTexto = 2;
+constexpr int kArquivos = 3;
+
+using Operacao = std::function<bool(TGeren_ArquivoAux*, int)>;
+
+struct Linha {
+  const char* nome;
+  Operacao falha;  // true when the call returned its failure value
+};
+
+const TTempo kInicio{}, kFim{23, 0, 12, 31, {}};
+float valores[64] = {1.0f};
+float lido;
+int inteiro;
+
+// Operations that return nothing have no failure value to check.
+Operacao Sem_Valor(std::function<void(TGeren_ArquivoAux*, int)> f) {
+  return [f](TGeren_ArquivoAux* g, int n) {
+    f(g, n);
+    return true;
+  };
+}
+
+const Linha kLinhas[] = {
+    {"Muda_Arquivo", Sem_Valor([](auto g, int n) { g->Muda_Arquivo(n); })},
+    {"Salva_Texto_Generico", Sem_Valor([](auto g, int n) { g->Salva_Texto_Generico(n, "x"); })},
+    {"Preenche_Cabecalho_Temp_Umi",
+     Sem_Valor([](auto g, int n) { g->Preenche_Cabecalho_Temp_Umi(n, true, true, true, 7); })},
+    {"Grava_Temp_Umi",
+     Sem_Valor([](auto g, int n) { g->Grava_Temp_Umi(n, true, 1, true, 2, true, 3, 4, nullptr); })},
+    {"Le_Temp_Umi",
+     [](auto g, int n) {
+       float* v = valores;
+       return !g->Le_Temp_Umi(n, true, v, true, v + 1, true, v + 2, v + 3, v + 4, v + 5);
+     }},
+    {"Grava_ATS_ACE", Sem_Valor([](auto g, int n) { g->Grava_ATS_ACE(n, true, 1); })},
+    {"Le_ATS_ACE", [](auto g, int n) { return !g->Le_ATS_ACE(n, true, &lido); }},
+    {"Grava_ACS", Sem_Valor([](auto g, int n) { g->Grava_ACS(n, 1, 2); })},
+    {"Le_ACS", [](auto g, int n) { return !g->Le_ACS(n, &lido, &lido); }},
+    {"Grava_PV", Sem_Valor([](auto g, int n) { g->Grava_PV(n, true, valores); })},
+    {"Le_PV", [](auto g, int n) { return !g->Le_PV(n, true, valores); }},
+    {"Preenche_Cabecalho_Saida_Cont",
+     Sem_Valor([](auto g, int n) { g->Preenche_Cabecalho_Saida_Cont(n, 2); })},
+    {"Grava_Saida_Cont", Sem_Valor([](auto g, int n) { g->Grava_Saida_Cont(n, valores); })},
+    {"Le_Saida_Cont", [](auto g, int n) { return !g->Le_Saida_Cont(n, valores, 2); }},
+    {"Grava_Pessoas_no_Ambiente",
+     [](auto g, int n) { return !g->Grava_Pessoas_no_Ambiente(n, 1, 2); }},
+    {"Le_Pessoas_no_Ambiente",
+     [](auto g, int n) { return !g->Le_Pessoas_no_Ambiente(n, &inteiro, &lido); }},
+    // Converters: a binary number that names no stream, with a valid text one.
+    {"Converte_Binario_Texto_TUPMV", Sem_Valor([](auto g, int n) {
+       g->Converte_Binario_Texto_TUPMV(n, kTexto, true, true, true, true, true, true, &kInicio,
+                                       &kFim, 3600);
+     })},
+    {"Converte_Binario_Texto_ATS_ACE", Sem_Valor([](auto g, int n) {
+       g->Converte_Binario_Texto_ATS_ACE(n, kTexto, true, true, &kInicio, &kFim, 3600);
+     })},
+    {"Converte_Binario_Texto_ACS", Sem_Valor([](auto g, int n) {
+       g->Converte_Binario_Texto_ACS(n, kTexto, &kInicio, &kFim, 3600);
+     })},
+    {"Converte_Binario_Texto_PV", Sem_Valor([](auto g, int n) {
+       g->Converte_Binario_Texto_PV(n, kTexto, true, &kInicio, &kFim, 3600);
+     })},
+    {"Converte_Binario_Texto_SC", Sem_Valor([](auto g, int n) {
+       g->Converte_Binario_Texto_SC(n, kTexto, &kInicio, &kFim, 3600, 1, 1);
+     })},
+};
+
+class NumeroSemArquivo : public ArqauxTest {};
+
+TEST_F(NumeroSemArquivo, EveryOperationFailsWritesNothingAndKeepsTheCurrentStream) {
+  const std::string dados(4096, '\x41');
+  for (const char* nome : {"binario", "atual"}) Escreve_Arquivo(Caminho(nome), dados);
+  ASSERT_EQ(geren->Abre_Arquivo(Caminho("binario").c_str(), "rb+"), kBinario);
+  ASSERT_EQ(geren->Abre_Arquivo(Caminho("texto").c_str(), "wt"), kTexto);
+  ASSERT_EQ(geren->Abre_Arquivo(Caminho("atual").c_str(), "rb+"), kArquivos);
+  FILE* atual = geren->ObtemArquivo();
+  std::string falhas;
+  for (const Linha& linha : kLinhas) {
+    for (int n : {0, -1, kArquivos + 1, INT_MIN}) {
+      geren->Muda_Arquivo(kArquivos);
+      const long posicao = std::ftell(atual);
+      const bool falhou = linha.falha(geren, n);
+      const std::string onde = std::string(linha.nome) + "(" + std::to_string(n) + ")";
+      if (!falhou) falhas += onde + " did not fail\n";
+      if (geren->ObtemArquivo() != atual) falhas += onde + " moved the current stream\n";
+      if (std::ftell(atual) != posicao) falhas += onde + " used the current stream\n";
+    }
+  }
+  geren->Fecha_Todos();
+  EXPECT_EQ(falhas, "");
+  EXPECT_EQ(Le_Arquivo(Caminho("binario")), dados);
+  EXPECT_EQ(Le_Arquivo(Caminho("texto")), "");
+  EXPECT_EQ(Le_Arquivo(Caminho("atual")), dados);
+}
+
+}  // namespace
