@@ -257,6 +257,7 @@ TEST_F(Registro, BadPathsAreRefusedWithoutRegistering) {
   EXPECT_EQ(geren->Abre_Arquivo("relativo", "wt"), 0);
   EXPECT_EQ(geren->Numero_Arquivos(), 1);
   // The failed opens evicted stream 1, current and alone, and resumed it.
+  ASSERT_NE(geren->ObtemArquivo(), nullptr);
   std::fputs("kept", geren->ObtemArquivo());
   geren->Fecha_Todos();
   EXPECT_EQ(Le_Arquivo(longo), "kept");
@@ -445,10 +446,13 @@ TEST_F(Registro, ThreeThousandFilesUnderSixtyFourHandlesKeepTheirContent) {
   std::shuffle(ordem.begin(), ordem.end(), std::mt19937(7));
   std::vector<int> proximo(kArquivos + 1, 0);
   std::string fora_de_ordem;
+  // Plain fread: with every handle taken, the sanitizer runtime cannot
+  // check the stream objects a string stream would use.
   const size_t tamanho = registro(1, 0).size();
+  char buf[32];
   for (int i : ordem) {
     geren->Muda_Arquivo(i);
-    std::string lido = Executa_Passos(geren->ObtemArquivo(), "<" + std::to_string(tamanho));
+    const std::string lido(buf, std::fread(buf, 1, tamanho, geren->ObtemArquivo()));
     if (lido != registro(i, proximo[i]++)) fora_de_ordem += lido;
   }
   EXPECT_EQ(fora_de_ordem, "");
