@@ -88,8 +88,9 @@ class ARQAUX_API TGeren_ArquivoAux {
   // highest-numbered open stream other than the current one, or the current
   // one when no other is open. That eviction is invisible: the evicted
   // stream counts as open, and its next selection reopens it where it
-  // stood, in a mode that reads and writes there (a written file is not
-  // reopened for appending, so a header rewritten in place stays in place).
+  // stood, in a mode that reads and writes there: its mode with "w" taken
+  // as "r+", so that a written file is neither emptied nor appended to and a
+  // header rewritten in place stays in place.
   // Only the caller's own Fecha_Arquivo gives the reopen of
   // RetornaTipoReabertura: a file read from its first byte again, a written
   // one appended to. When the retry fails too, an evicted current stream is
@@ -101,8 +102,10 @@ class ARQAUX_API TGeren_ArquivoAux {
   // Entries are never removed one by one, so stream numbers never shift.
 
   // Opens path with mode. With a null entry the path (at most 299
-  // characters) is resolved against the working directory and registered as
-  // a new stream; a path that cannot be resolved is refused. With a
+  // characters, kept as given) is resolved against the working directory
+  // and registered as a new stream, so that a later change of directory
+  // does not change the file; a path that cannot be resolved (an empty one,
+  // or a relative one when the working directory is gone) is refused. With a
   // registered entry, that entry's file is opened from its resolved path: an
   // open entry (an evicted one included) is made current as it stands, and
   // only a closed one is reopened with mode. Returns the registry's count
@@ -117,13 +120,18 @@ class ARQAUX_API TGeren_ArquivoAux {
   // Makes stream n current; numbers outside 1..count do nothing.
   void Muda_Arquivo(int n);
   // Closes stream n (0: the highest-numbered open one). The entry stays
-  // registered; closing the last open stream empties the registry.
+  // registered, and the nearest open stream before it becomes current
+  // (resumed, if it was evicted); closing the last open stream empties the
+  // registry. Here, as everywhere, an evicted stream counts as open.
   void Fecha_Arquivo(int n);
+  // Closes every stream and empties the registry. What the closes lost is
+  // told by Conta_Arquivos_Com_Erro.
   void Fecha_Todos();
   // Position of the highest-numbered open entry, 0 when none.
   int Ultimo_Arquivo_Valido();
   // Nearest open entry at or before position n, searching backwards around
-  // the registry; null when none is open.
+  // the registry; null when none is open. An evicted entry has no stream
+  // until it is selected or passed to Abre_Arquivo.
   TArquivoAux* Fechou_Todos(int n);
   // True when the current stream's file is empty; a non-empty one is rewound.
   bool Arquivo_Vazio();

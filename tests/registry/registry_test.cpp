@@ -195,6 +195,7 @@ TEST_F(Registro, EvictionResumesWhereTheStreamStoodWhileACallersCloseReopens) {
 }
 
 TEST_F(Registro, AnOpenEntryPassedBackIsMadeCurrentNotOpenedAgain) {
+  const int inicial = Conta_Descritores();
   const int a = Abre("a");
   const int b = Abre("b");
   const int descritores = Conta_Descritores();
@@ -219,6 +220,7 @@ TEST_F(Registro, AnOpenEntryPassedBackIsMadeCurrentNotOpenedAgain) {
   EXPECT_EQ(geren->Abre_Arquivo(alheia.Caminho, "wt", &alheia), 0);
   EXPECT_EQ(geren->TrocaContexto_Arquivo(nullptr), 0);
   geren->Fecha_Todos();
+  EXPECT_EQ(Conta_Descritores(), inicial);
   EXPECT_EQ(Le_Arquivo(Caminho("b")), "xxxxxxxxxxy");
   EXPECT_FALSE(std::filesystem::exists(Caminho("alheia")));
 }
