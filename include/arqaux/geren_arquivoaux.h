@@ -42,8 +42,9 @@ struct ARQAUX_API TArquivoAux {
   // open and reopen uses it, so a later change of directory does not change
   // which file the entry names.
   std::string Caminho_Resolvido;
-  // The mode of the stream's latest open.
-  char Modo_Aberto[16] = {};
+  // The mode of the stream's latest open: a mode as given, or the resume
+  // mode derived from one, which may be one character longer.
+  char Modo_Aberto[sizeof(Modo) + 1] = {};
   // Closed by the registry to free a handle, not by the caller: the entry
   // still counts as open, and its next selection reopens it at Posicao (-1
   // when the stream could not tell its position).

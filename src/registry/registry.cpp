@@ -44,17 +44,21 @@ bool Resolve_Caminho(const char* caminho, std::string* resolvido) {
 
 // The mode that resumes an evicted stream where it stood: a stream opened
 // for writing from scratch ('w') is reopened for update ("r+") so that it
-// neither truncates nor appends; reading and appending modes are kept.
-// modo is not empty (a stream was opened with it); destino has room for two
-// characters more.
+// neither truncates nor appends; reading and appending modes are kept. 'x'
+// (fail if the file exists) is dropped: the file exists by now. The C
+// library reads only the first few characters of a mode, so '+' goes right
+// after the first. modo is not empty (a stream was opened with it); only a
+// mode beginning with 'w' may grow, by one character, into one beginning
+// with 'r', which does not grow again: destino needs one character more
+// than a mode as given.
 void Deriva_Modo_Retomada(const char* modo, char* destino) {
   const bool escrita = modo[0] == 'w';
   char* fim = destino;
   *fim++ = escrita ? 'r' : modo[0];
+  if (escrita) *fim++ = '+';
   for (const char* c = modo + 1; *c != '\0'; ++c) {
-    if (*c != 'x') *fim++ = *c;
+    if (*c != 'x' && !(escrita && *c == '+')) *fim++ = *c;
   }
-  if (escrita && std::strchr(modo, '+') == nullptr) *fim++ = '+';
   *fim = '\0';
 }
 
@@ -183,7 +187,7 @@ TArquivoAux* TGeren_ArquivoAux::Escolhe_Vitima() {
 // Reopens an evicted entry where it stood. When the open or the seek fails
 // the entry stays evicted, with its position, for the next selection.
 bool TGeren_ArquivoAux::Retoma_Entrada(TArquivoAux* entrada) {
-  char modo[sizeof(entrada->Modo_Aberto) + 2];
+  char modo[sizeof(entrada->Modo_Aberto)];
   Deriva_Modo_Retomada(entrada->Modo_Aberto, modo);
   const long posicao = entrada->Posicao;
   FILE* anterior = Arquivo_Atual;

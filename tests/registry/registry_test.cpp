@@ -161,6 +161,7 @@ TEST_F(Registro, EvictionResumesWhereTheStreamStoodWhileACallersCloseReopens) {
       {"rt", "0123456789", "<3", "<3", "012345|0123456789", "012012|0123456789"},
       {"wb", nullptr, ">HHHH1111 @0 >hh", ">XY", "|hhXY1111", "|hhHH1111XY"},
       {"w", nullptr, ">abcdef @2 >Z", ">Q", "|abZQef", "|abZdefQ"},
+      {"wbbbbbbbbbbbbbb", nullptr, ">abc @1 >Z", ">Q", "|aZQ", "|aZcQ"},
       {"wt", nullptr, ">abc", ">def", "|abcdef", "|abcdef"},
       {"ab", "pre:", ">x", ">y", "|pre:xy", "|pre:xy"},
       {"rb+", "0123456789", "<2 @2 >ab", "<2", "0145|01ab456789", "0101|01ab456789"},
