@@ -7,7 +7,6 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -31,6 +30,10 @@ constexpr int ARQAUX_TAM_CAMINHO = 300;
 
 // One registry entry. The file stays registered while closed; the mode is the
 // one of the first open, from which the reopen mode is derived.
+namespace arqaux {
+struct TSeletor;  // how the report engine reaches the registry (internal)
+}
+
 struct ARQAUX_API TArquivoAux {
   FILE* Arquivo = nullptr;
   bool Aberto = false;
@@ -383,7 +386,7 @@ class ARQAUX_API TGeren_ArquivoAux {
 
   // Seleciona_Arquivo as the sampled-report engine calls it: a report selects
   // its binary and text streams again for every line it writes.
-  std::function<FILE*(int)> Seletor_Relatorios();
+  arqaux::TSeletor Seletor_Relatorios();
 
   TLista<TArquivoAux>* Lista_Arquivos;
   FILE* Arquivo_Atual;

@@ -113,7 +113,7 @@ void TRelatorio_Amostrado::Escreve_Linhas(int binario, int texto, const Leitor& 
                                           const TTempo& inicio, int intervalo,
                                           const Fim_Linha& fim_linha,
                                           const Fim_Hora& fim_hora) const {
-  FILE* bin = valido_ ? seletor_(binario) : nullptr;
+  FILE* bin = valido_ ? seletor_.seleciona(binario) : nullptr;
   if (bin == nullptr) return;
   long posicao = std::ftell(bin);
   const int n = descricao_.num_valores;
@@ -131,11 +131,11 @@ void TRelatorio_Amostrado::Escreve_Linhas(int binario, int texto, const Leitor& 
   // from line to line.
   std::string linha;
   while (leitor(e.valores.data(), n)) {
-    bin = seletor_(binario);
+    bin = seletor_.seleciona(binario);
     const long depois = bin != nullptr ? std::ftell(bin) : -1;
     if (depois <= posicao) return;
     posicao = depois;
-    FILE* arq = seletor_(texto);
+    FILE* arq = seletor_.seleciona(texto);
     if (arq == nullptr) return;
     linha.clear();
     for (const TColuna_Pronta& coluna : colunas_) {
@@ -146,7 +146,7 @@ void TRelatorio_Amostrado::Escreve_Linhas(int binario, int texto, const Leitor& 
       std::fwrite(linha.data(), 1, linha.size(), arq);
       linha.clear();
       fim_linha(e.relogio, e.valores.data());
-      arq = seletor_(texto);
+      arq = seletor_.seleciona(texto);
       if (arq == nullptr) return;
     }
     linha.push_back('\n');
@@ -156,8 +156,11 @@ void TRelatorio_Amostrado::Escreve_Linhas(int binario, int texto, const Leitor& 
 
 void TRelatorio_Amostrado::Converte(int binario, int texto, const Leitor& leitor,
                                     const TTempo* inicio, const TTempo* fim, int intervalo) const {
-  if (!valido_ || inicio == nullptr || fim == nullptr || seletor_(binario) == nullptr) return;
-  FILE* arq = seletor_(texto);
+  if (!valido_ || inicio == nullptr || fim == nullptr) return;
+  const auto& registrado = seletor_.registrado;
+  if (registrado && !(registrado(binario) && registrado(texto))) return;
+  if (seletor_.seleciona(binario) == nullptr) return;
+  FILE* arq = seletor_.seleciona(texto);
   if (arq == nullptr) return;
   Escreve_Cabecalho(arq, *inicio, *fim, intervalo);
   Escreve_Linhas(binario, texto, leitor, *inicio, intervalo);

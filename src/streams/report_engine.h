@@ -96,10 +96,24 @@ void Escreve_Periodo(FILE* arq, TFormato_Periodo formato, const TTempo& inicio, 
 // Writes "[Intervalo de Amostragem = %d s]\n".
 void Escreve_Intervalo(FILE* arq, int intervalo);
 
+// How a report reaches its streams through the registry.
+struct TSeletor {
+  template <class F>
+  TSeletor(F seleciona) : seleciona(std::move(seleciona)) {}
+  template <class F, class G>
+  TSeletor(F seleciona, G registrado)
+      : seleciona(std::move(seleciona)), registrado(std::move(registrado)) {}
+  // Selects stream n; null when it does not select.
+  std::function<FILE*(int n)> seleciona;
+  // Whether n names a registered stream, without selecting it, so that a
+  // converter given one good number and one bad one moves no stream; null
+  // when every number may simply be tried.
+  std::function<bool(int n)> registrado;
+};
+
 class TRelatorio_Amostrado {
  public:
-  // Selects stream n through the registry; null when it does not select.
-  using Seletor = std::function<FILE*(int n)>;
+  using Seletor = TSeletor;
   // Reads the next record into valores, which has room for capacidade
   // values (the description's num_valores); false at the end of the data. A
   // reader whose record does not fit in capacidade returns false.

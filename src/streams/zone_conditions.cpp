@@ -182,8 +182,9 @@ TDescricao_Relatorio Descreve(const TColuna (&colunas)[N], const char* antes_rot
 
 }  // namespace
 
-std::function<FILE*(int)> TGeren_ArquivoAux::Seletor_Relatorios() {
-  return [this](int n) { return Seleciona_Arquivo(n); };
+arqaux::TSeletor TGeren_ArquivoAux::Seletor_Relatorios() {
+  return arqaux::TSeletor([this](int n) { return Seleciona_Arquivo(n); },
+                          [this](int n) { return n >= 1 && n <= Numero_Arquivos(); });
 }
 
 void TGeren_ArquivoAux::Converte_Binario_Texto_TUPMV(int binario, int texto, bool tem_temperatura,

@@ -66,22 +66,28 @@ const Linha kLinhas[] = {
      [](auto g, int n) { return !g->Grava_Pessoas_no_Ambiente(n, 1, 2); }},
     {"Le_Pessoas_no_Ambiente",
      [](auto g, int n) { return !g->Le_Pessoas_no_Ambiente(n, &inteiro, &lido); }},
-    // Converters: a binary number that names no stream, with a valid text one.
+    // Converters: one number that names no stream beside a valid one.
     {"Converte_Binario_Texto_TUPMV", Sem_Valor([](auto g, int n) {
        g->Converte_Binario_Texto_TUPMV(n, kTexto, true, true, true, true, true, true, &kInicio,
+                                       &kFim, 3600);
+       g->Converte_Binario_Texto_TUPMV(kBinario, n, true, true, true, true, true, true, &kInicio,
                                        &kFim, 3600);
      })},
     {"Converte_Binario_Texto_ATS_ACE", Sem_Valor([](auto g, int n) {
        g->Converte_Binario_Texto_ATS_ACE(n, kTexto, true, true, &kInicio, &kFim, 3600);
+       g->Converte_Binario_Texto_ATS_ACE(kBinario, n, true, true, &kInicio, &kFim, 3600);
      })},
     {"Converte_Binario_Texto_ACS", Sem_Valor([](auto g, int n) {
        g->Converte_Binario_Texto_ACS(n, kTexto, &kInicio, &kFim, 3600);
+       g->Converte_Binario_Texto_ACS(kBinario, n, &kInicio, &kFim, 3600);
      })},
     {"Converte_Binario_Texto_PV", Sem_Valor([](auto g, int n) {
        g->Converte_Binario_Texto_PV(n, kTexto, true, &kInicio, &kFim, 3600);
+       g->Converte_Binario_Texto_PV(kBinario, n, true, &kInicio, &kFim, 3600);
      })},
     {"Converte_Binario_Texto_SC", Sem_Valor([](auto g, int n) {
        g->Converte_Binario_Texto_SC(n, kTexto, &kInicio, &kFim, 3600, 1, 1);
+       g->Converte_Binario_Texto_SC(kBinario, n, &kInicio, &kFim, 3600, 1, 1);
      })},
 };
 

@@ -334,11 +334,9 @@ std::vector<Amostra::Relatorio> Amostra::Lista_Relatorios(TTempo* i, TTempo* f) 
   return relatorios;
 }
 
-// Closes every result stream once the run is over, so that only the two
-// streams of the report at hand stay open. A stream that the registry closes
-// to free a handle is reopened at its beginning, so a converter reading it
-// then would start over: with every result stream open, more zones than free
-// handles would never finish converting.
+// Closes every result stream once the run is over, checking that none lost
+// data, so that only the two streams of the report at hand are open while it
+// converts and no handle has to be freed in the middle of a report.
 int Amostra::Fecha_Fluxos() {
   for (size_t i = 0; i < zonas_.size(); ++i) {
     for (int k = 0; k < NUM_FLUXOS; ++k) {

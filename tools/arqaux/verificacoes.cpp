@@ -70,16 +70,14 @@ int Perda(const std::string& caminho) {
   return Erro("writing '%s' failed: it is incomplete", caminho.c_str());
 }
 
-// The registry forgets a stream's errors when its last open stream closes, so
-// the stream is flushed and asked before its close, and asked again after it
-// for a close that failed while other streams kept the registry.
+// A stream's own error record answers while the registry holds it; a close
+// that fails is seen in the registry's count of streams that lost data, which
+// survives the registry being emptied by its last close.
 int Fecha_Gravado(TGeren_ArquivoAux* geren, int n, const std::string& caminho) {
-  geren->Muda_Arquivo(n);
-  FILE* arq = geren->ObtemArquivo();
-  bool perdido = arq == nullptr || std::fflush(arq) != 0 || geren->Erro_Arquivo(n);
+  const long antes = geren->Conta_Arquivos_Com_Erro();
+  const bool perdido = geren->Erro_Arquivo(n);
   geren->Fecha_Arquivo(n);
-  perdido = geren->Erro_Arquivo(n) || perdido;
-  return perdido ? Perda(caminho) : 0;
+  return perdido || geren->Conta_Arquivos_Com_Erro() > antes ? Perda(caminho) : 0;
 }
 
 int Conclui(int status) {
