@@ -296,12 +296,6 @@ class ARQAUX_API TGeren_ArquivoAux {
   // from offset base, hours inicio onwards, into registros.
   bool Bufferiza_Janela(void* registros, long base, size_t tamanho, int inicio, int quantidade);
 
-  // The zone section line "[Zona = %d]\n" that begins each zone's block:
-  // Grava_Zona prints it (false when the print fails); Le_Zona scans it and
-  // is true only when it reads exactly zona.
-  bool Grava_Zona(int zona);
-  bool Le_Zona(int zona);
-
   TLista<TArquivoAux>* Lista_Arquivos;
   FILE* Arquivo_Atual;
   // Entry of each stream number, beside the list, so that selecting a stream
