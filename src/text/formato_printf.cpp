@@ -13,7 +13,9 @@ constexpr int MAX_DIGITOS = 2;
 bool Le_Numero(const char** p, int* valor) {
   *valor = 0;
   int digitos = 0;
-  for (; **p >= '0' && **p <= '9'; ++*p, ++digitos) *valor = *valor * 10 + (**p - '0');
+  for (; **p >= '0' && **p <= '9'; ++*p, ++digitos) {
+    if (digitos < MAX_DIGITOS) *valor = *valor * 10 + (**p - '0');
+  }
   return digitos <= MAX_DIGITOS;
 }
 

@@ -200,7 +200,7 @@ const char* Anexa_Literais(const char* p, TPasso* passo) {
 // Builds the next step of a scan from p, the conversion (if any) going into
 // campo; returns where the following step begins. A text's closing bracket
 // is left to the caller, which also accepts the end of the file there.
-const char* Monta_Passo(const char* p, const TCampo_Linha* campo, TPasso* passo) {
+const char* Deriva_Passo_De_Leitura(const char* p, const TCampo_Linha* campo, TPasso* passo) {
   p = Anexa_Literais(p, passo);
   if (*p == '\0' || campo == nullptr) return p;
   TPeca_Formato c;
@@ -303,7 +303,7 @@ bool Le_Elemento(FILE* arq, const char* padrao, const TLinha_Bruta& linha, void*
     }
     const bool primeiro = i == 0;
     const TCampo_Linha* campo = i < linha.campos.size() ? &linha.campos[i] : nullptr;
-    p = Monta_Passo(p, campo, &passo);
+    p = Deriva_Passo_De_Leitura(p, campo, &passo);
     if (passo.tipo == TTipo_Peca::Literal) {
       int nada = 0;
       const int r = std::fscanf(arq, passo.padrao, &nada);
