@@ -92,9 +92,9 @@ struct TDescritor {
 template <class Obj, class Ctx, class V>
 void Grava_Tipo(const void* t, FILE* arq, Obj* objeto) {
   const auto& tipo = *static_cast<const TTipo_Registro<Obj, Ctx, V>*>(t);
-  auto v = std::make_unique<V>();
-  tipo.valores(objeto, v.get());
-  Grava_Linhas(arq, tipo.linhas, *v);
+  V v{};
+  tipo.valores(objeto, &v);
+  Grava_Linhas(arq, tipo.linhas, v);
   Grava_Horarios(arq, objeto->R_Intervalos());
   if (tipo.grava_apos != nullptr) tipo.grava_apos(arq, objeto);
 }
@@ -105,12 +105,12 @@ template <class Obj, class Ctx, class V>
 Obj* Le_Tipo(const void* t, FILE* arq, const TComum& comum, Ctx* contexto, TPolitica_Falha politica,
              bool* completo) {
   const auto& tipo = *static_cast<const TTipo_Registro<Obj, Ctx, V>*>(t);
-  auto v = std::make_unique<V>();
-  *completo = Le_Linhas(arq, tipo.linhas, v.get(), politica);
+  V v{};
+  *completo = Le_Linhas(arq, tipo.linhas, &v, politica);
   if (!*completo && politica == TPolitica_Falha::Para_Na_Primeira) return nullptr;
   auto horario = std::make_unique<TIntervalos>();
   Le_Horarios(arq, horario.get());
-  Obj* objeto = tipo.novo(*v, comum, horario.release(), contexto);
+  Obj* objeto = tipo.novo(v, comum, horario.release(), contexto);
   if (tipo.le_apos != nullptr) tipo.le_apos(arq, objeto);
   return objeto;
 }

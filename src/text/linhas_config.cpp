@@ -11,11 +11,6 @@ namespace arqaux {
 
 namespace {
 
-// Longest row format (and separator): one scan step, which holds one
-// conversion with the literal text around it, always fits TAM_PASSO.
-constexpr size_t MAX_FORMATO = 900;
-constexpr size_t TAM_PASSO = 1024;
-
 bool Numerico(TTipo_Campo t) {
   return t == TTipo_Campo::Inteiro || t == TTipo_Campo::Real || t == TTipo_Campo::Duplo ||
          t == TTipo_Campo::Logico;
@@ -34,10 +29,8 @@ bool Serve(TTipo_Peca p, TTipo_Campo t, bool leitura) {
 // Whether padrao's conversions match the row's fields one to one, a repeated
 // field standing alone in its row.
 bool Confere(const char* padrao, const TLinha_Bruta& linha, bool leitura) {
-  if (padrao == nullptr || std::strlen(padrao) > MAX_FORMATO) return false;
-  const char* separador = linha.campos.empty() ? "" : linha.campos[0].repeticao.separador;
-  if (separador == nullptr || std::strlen(separador) > MAX_FORMATO - std::strlen(padrao))
-    return false;
+  if (padrao == nullptr) return false;
+  if (!linha.campos.empty() && linha.campos[0].repeticao.separador == nullptr) return false;
   size_t k = 0;
   for (const char* p = padrao; *p != '\0';) {
     TPeca_Formato c;
@@ -140,55 +133,34 @@ int Grava_Elemento(FILE* arq, const TLinha_Bruta& linha, const void* valores, in
   return falhou ? -1 : total;
 }
 
-// One fscanf call of a row's scan: literal text, at most one conversion, and
-// the literal text after it up to the next conversion.
-struct TPasso {
-  char padrao[TAM_PASSO];
-  size_t n = 0;
-  TTipo_Peca tipo = TTipo_Peca::Literal;  // the step's conversion; Literal when none
-  bool longo = false;
-  bool fecho = false;  // a text whose closing bracket the format puts right after it
+// The scan form of printed text: a percent sign doubled.
+void Anexa_Literal(TPasso_Leitura* passo, const char* inicio, const char* fim) {
+  for (const char* q = inicio; q < fim; ++q)
+    passo->padrao.append(*q == '%' ? "%%" : q, *q == '%' ? 2 : 1);
+}
 
-  bool marca = false;  // ends in "%n": the text after the conversion must match whole
-
-  TPasso() { padrao[0] = '\0'; }
-  void Anexa(const char* texto, size_t len) {
-    std::memcpy(padrao + n, texto, len);
-    n += len;
-    padrao[n] = '\0';
+// The scan form of a printed conversion into campo: any integer as "%d", any
+// real as "%f" (or "%lf"), a text as "%N[^]]" with N what its buffer holds.
+void Anexa_Conversao(TPasso_Leitura* passo, const TPeca_Formato& c, const TCampo_Linha& campo) {
+  passo->tipo = c.tipo;
+  passo->longo = c.longo;
+  if (Eh_Texto(c.tipo)) {
+    passo->padrao += "%" + std::to_string(campo.posicao.tamanho - 1) + "[^]]";
+  } else {
+    passo->padrao += c.tipo == TTipo_Peca::Inteiro ? "%d" : c.longo ? "%lf" : "%f";
   }
-  // The scan form of printed text: a percent sign doubled.
-  void Anexa_Literal(const char* inicio, const char* fim) {
-    for (const char* q = inicio; q < fim; ++q) Anexa(*q == '%' ? "%%" : q, *q == '%' ? 2 : 1);
-  }
-  // The scan form of a printed conversion into campo.
-  void Anexa_Conversao(const TPeca_Formato& c, const TCampo_Linha& campo) {
-    tipo = c.tipo;
-    longo = c.longo;
-    char conversao[24];
-    if (Eh_Texto(c.tipo)) {
-      std::snprintf(conversao, sizeof(conversao), "%%%u[^]]",
-                    static_cast<unsigned>(campo.posicao.tamanho - 1));
-    } else {
-      std::snprintf(conversao, sizeof(conversao), "%s",
-                    c.tipo == TTipo_Peca::Inteiro ? "%d"
-                    : c.longo                     ? "%lf"
-                                                  : "%f");
-    }
-    Anexa(conversao, std::strlen(conversao));
-  }
-};
+}
 
 // Appends to passo the literal pieces from p up to the next conversion;
 // returns where that conversion (or the format's end) is.
-const char* Anexa_Literais(const char* p, TPasso* passo) {
+const char* Anexa_Literais(const char* p, TPasso_Leitura* passo) {
   while (*p != '\0') {
     TPeca_Formato c;
     const char* q = Le_Peca(p, &c);
     if (c.tipo == TTipo_Peca::Literal) {
-      passo->Anexa_Literal(c.inicio, c.fim);
+      Anexa_Literal(passo, c.inicio, c.fim);
     } else if (c.tipo == TTipo_Peca::Percento) {
-      passo->Anexa("%%", 2);
+      passo->padrao += "%%";
     } else {
       break;
     }
@@ -200,19 +172,20 @@ const char* Anexa_Literais(const char* p, TPasso* passo) {
 // Builds the next step of a scan from p, the conversion (if any) going into
 // campo; returns where the following step begins. A text's closing bracket
 // is left to the caller, which also accepts the end of the file there.
-const char* Deriva_Passo_De_Leitura(const char* p, const TCampo_Linha* campo, TPasso* passo) {
+const char* Deriva_Passo_De_Leitura(const char* p, const TCampo_Linha* campo,
+                                    TPasso_Leitura* passo) {
   p = Anexa_Literais(p, passo);
   if (*p == '\0' || campo == nullptr) return p;
   TPeca_Formato c;
   p = Le_Peca(p, &c);
-  passo->Anexa_Conversao(c, *campo);
+  Anexa_Conversao(passo, c, *campo);
   if (Eh_Texto(c.tipo) && *p == ']') {
     passo->fecho = true;
     return p + 1;
   }
   p = Anexa_Literais(p, passo);
   if (*p != '\0') {
-    passo->Anexa("%n", 2);
+    passo->padrao += "%n";
     passo->marca = true;
   }
   return p;
@@ -238,7 +211,7 @@ union TLido {
 };
 
 // Stores what a step scanned into its field, converting to the field's type.
-void Armazena(const TPasso& passo, const TLido& lido, TTipo_Campo tipo, char* destino) {
+void Armazena(const TPasso_Leitura& passo, const TLido& lido, TTipo_Campo tipo, char* destino) {
   const bool inteiro = passo.tipo == TTipo_Peca::Inteiro;
   const double v = inteiro ? lido.i : passo.longo ? lido.d : lido.f;
   switch (tipo) {
@@ -268,12 +241,13 @@ void Armazena(const TPasso& passo, const TLido& lido, TTipo_Campo tipo, char* de
 // Scans one step into element k of campo; true when its conversion converted,
 // its text met its closing bracket or the end of the file, and the text
 // after it matched up to the next conversion.
-bool Le_Passo(FILE* arq, const TPasso& passo, const TCampo_Linha& campo, void* valores, int k) {
+bool Le_Passo(FILE* arq, const TPasso_Leitura& passo, const TCampo_Linha& campo, void* valores,
+              int k) {
   char* destino = const_cast<char*>(Elemento_De(campo, valores, k));
   TLido lido{};
   int marca = -1;
   void* alvo = Eh_Texto(passo.tipo) ? static_cast<void*>(destino) : static_cast<void*>(&lido);
-  if (std::fscanf(arq, passo.padrao, alvo, &marca) != 1) return false;
+  if (std::fscanf(arq, passo.padrao.c_str(), alvo, &marca) != 1) return false;
   if (!Eh_Texto(passo.tipo)) Armazena(passo, lido, campo.posicao.tipo, destino);
   if (passo.fecho) {
     const int c = std::getc(arq);
@@ -285,40 +259,60 @@ bool Le_Passo(FILE* arq, const TPasso& passo, const TCampo_Linha& campo, void* v
   return !passo.marca || marca >= 0;
 }
 
-// Scans element k of the row with padrao (its print format or its own scan
-// pattern). A row without conversions must match up to the end of its text.
-bool Le_Elemento(FILE* arq, const char* padrao, const TLinha_Bruta& linha, void* valores, int k) {
+// The scan steps of one element of a row whose scan pattern is padrao; for
+// an element after the first, the separator comes first.
+std::vector<TPasso_Leitura> Deriva_Passos(const char* padrao, const TLinha_Bruta& linha,
+                                          const char* separador) {
+  std::vector<TPasso_Leitura> passos;
   const char* p = padrao;
   size_t i = 0;
   do {
-    TPasso passo;
+    TPasso_Leitura passo;
     if (p == padrao) {
-      const char* separador = k > 0 ? linha.campos[0].repeticao.separador : "";
-      passo.Anexa_Literal(separador, separador + std::strlen(separador));
+      Anexa_Literal(&passo, separador, separador + std::strlen(separador));
       // Leading tabs become one blank: both skip any run of white space,
       // which after a tested line its final "\n" has already taken. A line
       // printed at column 0 is scanned from its bracket.
-      if (*p == '\t') passo.Anexa(" ", 1);
+      if (*p == '\t') passo.padrao += ' ';
       while (*p == '\t') ++p;
     }
-    const bool primeiro = i == 0;
-    const TCampo_Linha* campo = i < linha.campos.size() ? &linha.campos[i] : nullptr;
-    p = Deriva_Passo_De_Leitura(p, campo, &passo);
+    p = Deriva_Passo_De_Leitura(p, i < linha.campos.size() ? &linha.campos[i] : nullptr, &passo);
+    if (passo.tipo != TTipo_Peca::Literal) ++i;
+    passos.push_back(std::move(passo));
+  } while (*p != '\0');
+  return passos;
+}
+
+// Scans element k of the row. A row without conversions must match up to
+// the end of its text; the text after a row's last conversion need not.
+bool Le_Elemento(FILE* arq, const TLinha_Bruta& linha, void* valores, int k) {
+  size_t i = 0;
+  for (const TPasso_Leitura& passo : linha.passos[k > 0 ? 1 : 0]) {
     if (passo.tipo == TTipo_Peca::Literal) {
       int nada = 0;
-      const int r = std::fscanf(arq, passo.padrao, &nada);
-      return !primeiro || r == 0;
+      const int r = std::fscanf(arq, passo.padrao.c_str(), &nada);
+      return i > 0 || r == 0;
     }
-    if (!Le_Passo(arq, passo, *campo, valores, k)) return false;
-    ++i;
-  } while (*p != '\0');
+    if (!Le_Passo(arq, passo, linha.campos[i++], valores, k)) return false;
+  }
   return true;
 }
 
 }  // namespace
 
+void Confere_Linha(TLinha_Bruta* linha) {
+  linha->imprimivel = Confere(linha->formato, *linha, false);
+  const char* padrao = linha->leitura != nullptr ? linha->leitura : linha->formato;
+  linha->legivel = linha->leitura != nullptr ? Confere(padrao, *linha, true) : linha->imprimivel;
+  if (!linha->legivel) return;
+  linha->passos[0] = Deriva_Passos(padrao, *linha, "");
+  if (!linha->campos.empty() && linha->campos[0].repeticao.passo != 0) {
+    linha->passos[1] = Deriva_Passos(padrao, *linha, linha->campos[0].repeticao.separador);
+  }
+}
+
 int Grava_Linha(FILE* arq, const TLinha_Bruta& linha, const void* valores) {
-  if (arq == nullptr || !Confere(linha.formato, linha, false)) return -1;
+  if (arq == nullptr || !linha.imprimivel) return -1;
   const int n = Repeticoes(linha, static_cast<const char*>(valores));
   if (n < 0) return -1;
   int total = 0;
@@ -332,13 +326,12 @@ int Grava_Linha(FILE* arq, const TLinha_Bruta& linha, const void* valores) {
 }
 
 bool Le_Linha(FILE* arq, const TLinha_Bruta& linha, void* valores, TPolitica_Falha politica) {
-  const char* padrao = linha.leitura != nullptr ? linha.leitura : linha.formato;
-  if (arq == nullptr || !Confere(padrao, linha, linha.leitura != nullptr)) return false;
+  if (arq == nullptr || !linha.legivel) return false;
   const int n = Repeticoes(linha, static_cast<const char*>(valores));
   if (n < 0) return false;
   bool ok = true;
   for (int k = 0; k < n; ++k) {
-    if (Le_Elemento(arq, padrao, linha, valores, k)) continue;
+    if (Le_Elemento(arq, linha, valores, k)) continue;
     if (politica == TPolitica_Falha::Para_Na_Primeira) return false;
     ok = false;
   }

@@ -49,8 +49,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <initializer_list>
+#include <string>
 #include <type_traits>
 #include <vector>
+
+#include "text/formato_printf.h"
 
 namespace arqaux {
 
@@ -92,13 +95,32 @@ struct TCondicao {
   TPosicao posicao;
 };
 
+// One fscanf call of a row's scan: literal text, at most one conversion and
+// the literal text after it up to the next conversion.
+struct TPasso_Leitura {
+  std::string padrao;
+  TTipo_Peca tipo = TTipo_Peca::Literal;  // its conversion; Literal when none
+  bool longo = false;
+  bool fecho = false;  // a text whose closing bracket the format puts right after it
+  bool marca = false;  // ends in "%n": the text after the conversion must match whole
+};
+
 // A row, untyped: what the walkers below use.
 struct TLinha_Bruta {
   const char* formato = "";  // as printed, tabs and "\n" included
   std::vector<TCampo_Linha> campos;
   const char* leitura = nullptr;  // scan pattern, when not derived from formato
   TPosicao condicao;              // Nenhum: the row is always there
+  // Set once when the row is built: whether the print format and the scan
+  // pattern match the fields, and the scan steps derived from the pattern,
+  // for the first element and for each later one (after the separator).
+  bool imprimivel = false;
+  bool legivel = false;
+  std::vector<TPasso_Leitura> passos[2];
 };
+
+// Sets the row's imprimivel, legivel and passos.
+void Confere_Linha(TLinha_Bruta* linha);
 
 // One row of a record kind whose values live in V.
 template <class V>
@@ -109,10 +131,12 @@ struct TLinha : TLinha_Bruta {
     for (const TCampo<V>& x : c) campos.push_back(x.campo);
     leitura = l;
     condicao = se.posicao;
+    Confere_Linha(this);
   }
   TLinha(const char* f, const std::vector<TCampo<V>>& c) {
     formato = f;
     for (const TCampo<V>& x : c) campos.push_back(x.campo);
+    Confere_Linha(this);
   }
 };
 
