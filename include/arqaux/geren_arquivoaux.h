@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -166,9 +167,9 @@ class ARQAUX_API TGeren_ArquivoAux {
   // caller has made current); the binary stream is read from its current
   // position, past any header. The has-flags describe the records, the
   // show-flags the columns; a group shown but not held prints nothing.
-  // Nothing at all is written when either stream number does not select, and
-  // records that hold nothing (no has-flag, presente clear) give the header
-  // and column head only.
+  // Nothing at all is written when either stream number does not select or
+  // either time is null, and records that hold nothing (no has-flag, presente
+  // clear) give the header and column head only.
   void Converte_Binario_Texto_TUPMV(int binario, int texto, bool tem_temperatura, bool tem_umidade,
                                     bool tem_conforto, bool mostra_temperatura, bool mostra_umidade,
                                     bool mostra_conforto, const TTempo* inicio, const TTempo* fim,
@@ -184,7 +185,13 @@ class ARQAUX_API TGeren_ArquivoAux {
 
   // Writes valor as the 4-byte header of a controller-output stream.
   void Preenche_Cabecalho_Saida_Cont(int n, int valor);
-  // Most outputs a controller-output record may hold.
+  // Most outputs a controller-output record may hold. The record format has
+  // no such limit: a record's length comes from its first float. We cap it on
+  // purpose, because that float can be negative, not a number or 1e30, and
+  // taken as it stands the writer would read that many floats past the
+  // caller's array and the report would allocate records of that size. The
+  // writer and the report refuse a count above the cap; no zone has as many
+  // controller outputs.
   static constexpr int Max_Saidas_Cont = 65535;
   // Writes trunc(registro[0]) + 1 floats from registro: the output count,
   // then the outputs. A count that is negative, not a number or above
@@ -193,12 +200,15 @@ class ARQAUX_API TGeren_ArquivoAux {
   // Reads quantidade floats into registro; true only when all were read.
   bool Le_Saida_Cont(int n, float* registro, int quantidade);
   // Report of output number indice (1..saidas; 0 is the count) of a stream
-  // whose records hold saidas outputs, with a clock stamp per hour of samples.
+  // whose records hold saidas outputs, with a clock stamp per hour of samples
+  // (each stamp moves the clock on by all the hours since the last one).
   // An index outside 0..saidas, or saidas outside 0..Max_Saidas_Cont, writes
   // nothing, as does a stream number that does not select.
   void Converte_Binario_Texto_SC(int binario, int texto, const TTempo* inicio, const TTempo* fim,
                                  int intervalo, int saidas, int indice);
-  // Occupancy stream: int32 then float per record.
+  // Occupancy stream: int32 then float per record. The writer is false when
+  // the stream does not select or the write fails (the stream's error flag
+  // is set by the time it returns).
   bool Grava_Pessoas_no_Ambiente(int n, int valor_inteiro, float valor_real);
   bool Le_Pessoas_no_Ambiente(int n, int* valor_inteiro, float* valor_real);
 
@@ -308,6 +318,10 @@ class ARQAUX_API TGeren_ArquivoAux {
   // Window with year wrap over the current stream: records of tamanho bytes
   // from offset base, hours inicio onwards, into registros.
   bool Bufferiza_Janela(void* registros, long base, size_t tamanho, int inicio, int quantidade);
+
+  // Seleciona_Arquivo as the sampled-report engine calls it: a report selects
+  // its binary and text streams again for every line it writes.
+  std::function<FILE*(int)> Seletor_Relatorios();
 
   TLista<TArquivoAux>* Lista_Arquivos;
   FILE* Arquivo_Atual;

@@ -25,6 +25,10 @@ std::string Diretorio_Inicial_Modelos() {
   return std::string(atual) + "/Modelos";
 }
 
+int32_t Limita(int32_t v, int32_t minimo, int32_t maximo) {
+  return v < minimo ? minimo : v > maximo ? maximo : v;
+}
+
 }  // namespace
 
 int TGeren_Tempo::Dias_No_Mes(int mes) {
@@ -34,6 +38,10 @@ int TGeren_Tempo::Dias_No_Mes(int mes) {
 
 void TGeren_Tempo::Avanca_X_Segundos(int segundos, TTempo* tempo) {
   if (tempo == nullptr || segundos <= 0) return;
+  tempo->Hora = Limita(tempo->Hora, 0, 23);
+  tempo->Tempo = Limita(tempo->Tempo, 0, SEGUNDOS_POR_HORA - 1);
+  tempo->Mes = Limita(tempo->Mes, 1, 12);
+  tempo->Dia = Limita(tempo->Dia, 1, Dias_No_Mes(tempo->Mes));
   long long total = static_cast<long long>(tempo->Tempo) + segundos;
   long long horas = total / SEGUNDOS_POR_HORA;
   tempo->Tempo = static_cast<int32_t>(total % SEGUNDOS_POR_HORA);

@@ -119,7 +119,12 @@ bool TGeren_ArquivoAux::Converte_Clima_Interno_TXT_Binario(char* caminho) {
   Forma_Nome_Ti(caminho);
   const int saida = Abre_Arquivo(caminho, "wb");
   if (saida == 0) return false;
-  arqaux::Grava_Bloco(Arquivo_Atual, registros.data(), sizeof(TReg_Temp_Umi), registros.size());
+  // A year that does not reach the disk whole fails the conversion. The
+  // stream is flushed and asked before its close: closing the registry's last
+  // stream empties it, and its errors with it.
+  bool gravado =
+      arqaux::Grava_Bloco(Arquivo_Atual, registros.data(), sizeof(TReg_Temp_Umi), registros.size());
+  gravado = std::fflush(Arquivo_Atual) == 0 && !Erro_Arquivo(saida) && gravado;
   Fecha_Arquivo(saida);
-  return true;
+  return !Erro_Arquivo(saida) && gravado;
 }

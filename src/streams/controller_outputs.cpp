@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <vector>
 
 #include "arqaux/geren_arquivoaux.h"
 #include "streams/report_engine.h"
@@ -41,8 +40,7 @@ bool TGeren_ArquivoAux::Grava_Pessoas_no_Ambiente(int n, int valor_inteiro, floa
   const int32_t v = valor_inteiro;
   std::memcpy(registro, &v, 4);
   std::memcpy(registro + 4, &valor_real, 4);
-  arqaux::Grava_Bloco(arq, registro, sizeof registro);
-  return true;
+  return arqaux::Grava_Bloco(arq, registro, sizeof registro) && std::ferror(arq) == 0;
 }
 
 bool TGeren_ArquivoAux::Le_Pessoas_no_Ambiente(int n, int* valor_inteiro, float* valor_real) {
@@ -58,24 +56,22 @@ bool TGeren_ArquivoAux::Le_Pessoas_no_Ambiente(int n, int* valor_inteiro, float*
 }
 
 // The report shows one output per record, with a clock stamp at each hour of
-// samples instead of hourly averages. An index outside 0..saidas (0 being the
-// count) or a negative or oversized saidas names no value of the record: the
-// converter then writes nothing at all.
+// samples instead of hourly averages. The reader takes the whole record
+// (the count, then saidas outputs) and the column shows position indice of
+// it, so an index outside 0..saidas names no value and the report, being
+// not valid, writes nothing; so does saidas outside 0..Max_Saidas_Cont,
+// before anything is allocated.
 void TGeren_ArquivoAux::Converte_Binario_Texto_SC(int binario, int texto, const TTempo* inicio,
                                                   const TTempo* fim, int intervalo, int saidas,
                                                   int indice) {
-  if (saidas < 0 || saidas > Max_Saidas_Cont || indice < 0 || indice > saidas) return;
+  using namespace arqaux::literais;
+  if (saidas < 0 || saidas > Max_Saidas_Cont) return;
   arqaux::TDescricao_Relatorio descricao;
   descricao.periodo = arqaux::TFormato_Periodo::Horas;
   descricao.relogio = arqaux::TFormato_Relogio::Carimbo_Horario;
-  descricao.num_valores = 1;
-  descricao.colunas = {{"[Saida_Contr] ", 0, "%.1f", nullptr}};
-  std::vector<float> registro(static_cast<size_t>(saidas) + 1);
-  auto leitor = [&](float* v) {
-    if (!Le_Saida_Cont(binario, registro.data(), saidas + 1)) return false;
-    v[0] = registro[indice];
-    return true;
-  };
-  arqaux::TRelatorio_Amostrado relatorio(descricao, [this](int n) { return Seleciona_Arquivo(n); });
-  relatorio.Converte(binario, texto, true, leitor, inicio, fim, intervalo);
+  descricao.num_valores = saidas + 1;
+  descricao.colunas = {{"[Saida_Contr] "_rotulo, indice, "%.1f"_linha, {}}};
+  auto leitor = [&](float* v, int capacidade) { return Le_Saida_Cont(binario, v, capacidade); };
+  arqaux::TRelatorio_Amostrado(descricao, Seletor_Relatorios())
+      .Converte(binario, texto, leitor, inicio, fim, intervalo);
 }

@@ -1,8 +1,6 @@
 #include "streams/report_engine.h"
 
-#include <cstddef>
 #include <cstdint>
-#include <string>
 #include <utility>
 
 namespace arqaux {
@@ -33,19 +31,16 @@ void Escreve_Intervalo(FILE* arq, int intervalo) {
   std::fprintf(arq, "[Intervalo de Amostragem = %d s]\n", intervalo);
 }
 
-TRelatorio_Amostrado::TRelatorio_Amostrado(const TDescricao_Relatorio& descricao, Seletor seletor)
-    : descricao_(descricao), seletor_(std::move(seletor)) {
-  // A column must name a value of the record; one that does not is dropped
-  // rather than read outside the record.
-  std::vector<TColuna>& colunas = descricao_.colunas;
-  for (size_t i = colunas.size(); i-- > 0;) {
-    if (colunas[i].valor < 0 || colunas[i].valor >= descricao_.num_valores) {
-      colunas.erase(colunas.begin() + static_cast<std::ptrdiff_t>(i));
-    }
-  }
-  for (const TColuna& coluna : colunas) {
-    colunas_.push_back({coluna.valor, coluna.escala, TFormato_Compilado(coluna.formato, "f"),
-                        TFormato_Compilado(coluna.formato_media, "f")});
+TRelatorio_Amostrado::TRelatorio_Amostrado(TDescricao_Relatorio descricao, Seletor seletor)
+    : descricao_(std::move(descricao)), seletor_(std::move(seletor)) {
+  for (const TColuna& coluna : descricao_.colunas) {
+    TColuna_Pronta pronta = {coluna.valor, coluna.escala,
+                             TFormato_Compilado(coluna.dado.texto, "f"),
+                             TFormato_Compilado(coluna.media.texto, "f")};
+    valido_ = valido_ && coluna.rotulo.texto != nullptr && coluna.valor >= 0 &&
+              coluna.valor < descricao_.num_valores && pronta.dado.Valido() &&
+              (coluna.media.texto == nullptr || pronta.media.Valido());
+    colunas_.push_back(std::move(pronta));
   }
   relogio_ =
       TFormato_Compilado(descricao_.relogio == TFormato_Relogio::Tabulado ? "\t  %d     %d      %s"
@@ -55,82 +50,102 @@ TRelatorio_Amostrado::TRelatorio_Amostrado(const TDescricao_Relatorio& descricao
 
 void TRelatorio_Amostrado::Escreve_Cabecalho(FILE* arq, const TTempo& inicio, const TTempo& fim,
                                              int intervalo) const {
-  std::fputs(descricao_.titulo, arq);
+  if (!valido_) return;
+  std::fputs(descricao_.titulo.c_str(), arq);
   Escreve_Periodo(arq, descricao_.periodo, inicio, fim);
   Escreve_Intervalo(arq, intervalo);
   std::fputs(descricao_.antes_rotulos, arq);
-  for (const TColuna& coluna : descricao_.colunas) std::fputs(coluna.rotulo, arq);
+  for (const TColuna& coluna : descricao_.colunas) std::fputs(coluna.rotulo.texto, arq);
   std::fputs(descricao_.depois_rotulos, arq);
   std::fputs(kCauda_Cabecalho, arq);
 }
 
-void TRelatorio_Amostrado::Escreve_Linhas(int texto, const Leitor& leitor, const TTempo& inicio,
-                                          int intervalo, const Fim_Linha& fim_linha,
-                                          const Fim_Hora& fim_hora) {
-  TGeren_Tempo* geren_tempo = DLL_UTIL_Geren_Tempo();
+// What the lines of one report carry from record to record.
+struct TRelatorio_Amostrado::TEstado_Linhas {
+  TGeren_Tempo* geren_tempo;
   TTempo relogio;
-  relogio.Hora = inicio.Hora;
-  relogio.Mes = inicio.Mes;
-  relogio.Dia = inicio.Dia;
-  relogio.Tempo = descricao_.relogio_com_segundos ? inicio.Tempo : 0;
-
-  const size_t n = descricao_.num_valores > 0 ? static_cast<size_t>(descricao_.num_valores) : 0;
-  std::vector<float> valores(n, 0.0f);
-  std::vector<float> somas(n, 0.0f);
+  int intervalo;
+  const Fim_Hora& fim_hora;
+  std::vector<float> valores;
+  std::vector<float> somas;
   int contagem = 0;
   // Wide enough that no sampling interval can overflow it over any stream.
   int64_t decorridos = 0;
-  const bool carimbo = descricao_.relogio == TFormato_Relogio::Carimbo_Horario;
+};
+
+void TRelatorio_Amostrado::Escreve_Relogio(TEstado_Linhas* e, std::string* linha) const {
+  if (descricao_.relogio == TFormato_Relogio::Carimbo_Horario) {
+    // The stamp names the hour whose samples begin on this line: the first
+    // line keeps the start hour, and each later stamp moves the clock on by
+    // the whole hours of samples since the previous one, in one step.
+    if (e->decorridos % kSegundos_Hora == 0) {
+      const int64_t horas = (e->decorridos / kSegundos_Hora) % kHoras_Ano;
+      e->geren_tempo->Avanca_X_Segundos(static_cast<int>(horas * kSegundos_Hora), &e->relogio);
+      char carimbo[48];
+      const int k = std::snprintf(carimbo, sizeof carimbo, "\t   %d     %d     %d", e->relogio.Mes,
+                                  e->relogio.Dia, e->relogio.Hora);
+      if (k > 0) linha->append(carimbo, static_cast<size_t>(k));
+      e->decorridos = 0;
+    }
+    e->decorridos += e->intervalo;
+    return;
+  }
+  for (size_t i = 0; i < e->somas.size(); ++i) e->somas[i] += e->valores[i];
+  e->decorridos += e->intervalo;
   char hora[12];
+  e->geren_tempo->Avanca_X_Segundos(e->intervalo, &e->relogio);
+  e->geren_tempo->R_Hora_Formatada(hora, &e->relogio);
+  relogio_.Formata(linha, e->relogio.Mes, e->relogio.Dia, hora);
+  ++e->contagem;
+  if (e->decorridos != kSegundos_Hora || e->intervalo >= kSegundos_Hora) return;
+  e->decorridos = 0;
+  linha->append("\t(Media da Hora : [");
+  for (const TColuna_Pronta& coluna : colunas_) {
+    coluna.media.Formata(linha, e->somas[coluna.valor] * coluna.escala / e->contagem);
+  }
+  e->contagem = 0;
+  for (float& soma : e->somas) soma = 0.0f;
+  if (e->fim_hora) e->fim_hora();
+  linha->push_back(']');
+}
+
+void TRelatorio_Amostrado::Escreve_Linhas(int binario, int texto, const Leitor& leitor,
+                                          const TTempo& inicio, int intervalo,
+                                          const Fim_Linha& fim_linha,
+                                          const Fim_Hora& fim_hora) const {
+  FILE* bin = valido_ ? seletor_(binario) : nullptr;
+  if (bin == nullptr) return;
+  long posicao = std::ftell(bin);
+  const int n = descricao_.num_valores;
+  TEstado_Linhas e = {DLL_UTIL_Geren_Tempo(),
+                      TTempo(),
+                      intervalo,
+                      fim_hora,
+                      std::vector<float>(static_cast<size_t>(n)),
+                      std::vector<float>(static_cast<size_t>(n))};
+  e.relogio.Hora = inicio.Hora;
+  e.relogio.Mes = inicio.Mes;
+  e.relogio.Dia = inicio.Dia;
+  e.relogio.Tempo = descricao_.relogio_com_segundos ? inicio.Tempo : 0;
   // Each line is built here and written in one piece; its capacity is kept
   // from line to line.
   std::string linha;
-
-  while (leitor(valores.data())) {
+  while (leitor(e.valores.data(), n)) {
+    bin = seletor_(binario);
+    const long depois = bin != nullptr ? std::ftell(bin) : -1;
+    if (depois <= posicao) return;
+    posicao = depois;
     FILE* arq = seletor_(texto);
     if (arq == nullptr) return;
     linha.clear();
     for (const TColuna_Pronta& coluna : colunas_) {
-      coluna.dado.Formata(&linha, valores[coluna.valor] * coluna.escala);
+      coluna.dado.Formata(&linha, e.valores[coluna.valor] * coluna.escala);
     }
-    if (carimbo) {
-      // The stamp names the hour whose samples begin on this line: the first
-      // line keeps the start hour, and each later stamp moves the clock on by
-      // the whole hours of samples since the previous one.
-      if (decorridos % kSegundos_Hora == 0) {
-        int64_t horas = decorridos > 0 ? (decorridos / kSegundos_Hora) % kHoras_Ano : 0;
-        for (; horas > 0; --horas) geren_tempo->Avanca_UmaHora(&relogio);
-        char texto_carimbo[48];
-        const int k = std::snprintf(texto_carimbo, sizeof texto_carimbo, "\t   %d     %d     %d",
-                                    relogio.Mes, relogio.Dia, relogio.Hora);
-        if (k > 0) linha.append(texto_carimbo, static_cast<size_t>(k));
-        decorridos = 0;
-      }
-      decorridos += intervalo;
-    } else {
-      for (size_t i = 0; i < n; ++i) somas[i] += valores[i];
-      decorridos += intervalo;
-      geren_tempo->Avanca_X_Segundos(intervalo, &relogio);
-      geren_tempo->R_Hora_Formatada(hora, &relogio);
-      relogio_.Formata(&linha, relogio.Mes, relogio.Dia, hora);
-      ++contagem;
-      if (decorridos == kSegundos_Hora && intervalo < kSegundos_Hora) {
-        decorridos = 0;
-        linha.append("\t(Media da Hora : [");
-        for (const TColuna_Pronta& coluna : colunas_) {
-          const float media = somas[coluna.valor] * coluna.escala / contagem;
-          coluna.media.Formata(&linha, media);
-        }
-        contagem = 0;
-        for (float& soma : somas) soma = 0.0f;
-        if (fim_hora) fim_hora();
-        linha.push_back(']');
-      }
-    }
+    Escreve_Relogio(&e, &linha);
     if (fim_linha) {
       std::fwrite(linha.data(), 1, linha.size(), arq);
       linha.clear();
-      fim_linha(relogio, valores.data());
+      fim_linha(e.relogio, e.valores.data());
       arq = seletor_(texto);
       if (arq == nullptr) return;
     }
@@ -139,30 +154,13 @@ void TRelatorio_Amostrado::Escreve_Linhas(int texto, const Leitor& leitor, const
   }
 }
 
-void TRelatorio_Amostrado::Converte(int binario, int texto, bool tem_dados, const Leitor& leitor,
-                                    const TTempo* inicio, const TTempo* fim, int intervalo) {
-  if (inicio == nullptr || fim == nullptr) return;
-  FILE* bin = seletor_(binario);
-  if (bin == nullptr) return;
-  long posicao = std::ftell(bin);
+void TRelatorio_Amostrado::Converte(int binario, int texto, const Leitor& leitor,
+                                    const TTempo* inicio, const TTempo* fim, int intervalo) const {
+  if (!valido_ || inicio == nullptr || fim == nullptr || seletor_(binario) == nullptr) return;
   FILE* arq = seletor_(texto);
   if (arq == nullptr) return;
   Escreve_Cabecalho(arq, *inicio, *fim, intervalo);
-  if (!tem_dados) return;
-  // The registry may close the binary stream to free a handle for the text
-  // stream; reopened, it reads again from its first byte. A record must
-  // therefore leave the stream further on than the previous one did, or the
-  // report would repeat the file without end.
-  auto leitor_que_avanca = [&](float* valores) {
-    if (!leitor(valores)) return false;
-    FILE* lido = seletor_(binario);
-    if (lido == nullptr) return false;
-    const long depois = std::ftell(lido);
-    if (depois <= posicao) return false;
-    posicao = depois;
-    return true;
-  };
-  Escreve_Linhas(texto, leitor_que_avanca, *inicio, intervalo);
+  Escreve_Linhas(binario, texto, leitor, *inicio, intervalo);
 }
 
 }  // namespace arqaux

@@ -8,6 +8,7 @@
 #ifndef ARQAUX_STREAMS_REPORT_ENGINE_H_
 #define ARQAUX_STREAMS_REPORT_ENGINE_H_
 
+#include <cstddef>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -36,15 +37,43 @@ enum class TFormato_Relogio {
   Carimbo_Horario,
 };
 
-// One value column. The value is the record's value at position valor times
-// escala; the hourly average is the mean of those products. Each format holds
-// exactly one floating conversion (%f with optional flags, width and
-// precision) amid literal text; any other format prints nothing.
+// The three texts of a column have types of their own, so that a label put
+// where a format belongs, or a row format where the average's belongs, does
+// not compile. Write them as "[Temp_I] "_rotulo, "%.2f\t"_linha, "%.2f"_media.
+class TRotulo {
+ public:
+  constexpr explicit TRotulo(const char* texto) : texto(texto) {}
+  const char* texto;  // written as it stands in the column head
+};
+class TFormato_Linha {
+ public:
+  constexpr explicit TFormato_Linha(const char* texto) : texto(texto) {}
+  const char* texto;  // one floating conversion amid literal text
+};
+class TFormato_Media {
+ public:
+  constexpr TFormato_Media() = default;  // the column has no hourly average
+  constexpr explicit TFormato_Media(const char* texto) : texto(texto) {}
+  const char* texto = nullptr;
+};
+inline namespace literais {
+constexpr TRotulo operator""_rotulo(const char* texto, size_t) { return TRotulo(texto); }
+constexpr TFormato_Linha operator""_linha(const char* texto, size_t) {
+  return TFormato_Linha(texto);
+}
+constexpr TFormato_Media operator""_media(const char* texto, size_t) {
+  return TFormato_Media(texto);
+}
+}  // namespace literais
+
+// One value column: the record's value at position valor times escala; the
+// hourly average is the mean of those products. Each format holds exactly
+// one floating conversion (%f with optional flags, width and precision).
 struct TColuna {
-  const char* rotulo;         // column head text; "" when the column has none
-  int valor;                  // position of the value in the record
-  const char* formato;        // data format: one floating conversion
-  const char* formato_media;  // format of the hourly average; null: none
+  TRotulo rotulo;
+  int valor;
+  TFormato_Linha dado;
+  TFormato_Media media;
   float escala = 1.0f;
 };
 
@@ -55,7 +84,7 @@ struct TDescricao_Relatorio {
   // The clock starts at the start's hour, month and day, and at its time
   // within the hour when this is set (else at second 0).
   bool relogio_com_segundos = false;
-  const char* titulo = "";          // before the period lines
+  std::string titulo;               // before the period lines
   const char* antes_rotulos = "";   // between the interval line and the labels
   const char* depois_rotulos = "";  // between the labels and the clock labels
   int num_valores = 0;              // values of one record, each summed per hour
@@ -71,9 +100,10 @@ class TRelatorio_Amostrado {
  public:
   // Selects stream n through the registry; null when it does not select.
   using Seletor = std::function<FILE*(int n)>;
-  // Reads the next record into the values (num_valores of them); false at
-  // the end of the data.
-  using Leitor = std::function<bool(float* valores)>;
+  // Reads the next record into valores, which has room for capacidade
+  // values (the description's num_valores); false at the end of the data. A
+  // reader whose record does not fit in capacidade returns false.
+  using Leitor = std::function<bool(float* valores, int capacidade)>;
   // Called on each line after its clock and average, before its "\n", with
   // the line's clock and values; a report with a second output writes there
   // (the text stream is selected again afterwards).
@@ -81,23 +111,29 @@ class TRelatorio_Amostrado {
   // Called after each average, once the sums are reset.
   using Fim_Hora = std::function<void()>;
 
-  TRelatorio_Amostrado(const TDescricao_Relatorio& descricao, Seletor seletor);
+  // A description with a column outside the record, or a format that is not
+  // one floating conversion, makes a report that is not valid: it writes
+  // nothing at all.
+  TRelatorio_Amostrado(TDescricao_Relatorio descricao, Seletor seletor);
+  bool Valido() const { return valido_; }
 
   // Title, period and interval lines, text before the labels, the labels of
   // the columns and the clock labels.
   void Escreve_Cabecalho(FILE* arq, const TTempo& inicio, const TTempo& fim, int intervalo) const;
-  // One line per record that leitor delivers, selecting text stream texto
-  // for each; stops at the first failed read or when texto no longer selects.
-  void Escreve_Linhas(int texto, const Leitor& leitor, const TTempo& inicio, int intervalo,
-                      const Fim_Linha& fim_linha = nullptr, const Fim_Hora& fim_hora = nullptr);
-  // A whole converter: writes nothing at all unless both stream numbers
-  // select and both times are given; else the header on the text stream and,
-  // when the records hold data (tem_dados), the lines. A reader over records
-  // that hold nothing succeeds without reading, so it would never end. The
-  // lines also end at a record that leaves the binary stream no further on
-  // than the one before (the stream was reopened from its first byte).
-  void Converte(int binario, int texto, bool tem_dados, const Leitor& leitor, const TTempo* inicio,
-                const TTempo* fim, int intervalo);
+  // One line per record that leitor delivers from binary stream binario,
+  // selecting text stream texto for each. The lines end at the first failed
+  // read, when either stream no longer selects, and at a record that leaves
+  // the binary stream no further on than the one before: a reader over
+  // records that hold nothing succeeds without reading, and a stream
+  // reopened from its first byte would repeat itself, both without end.
+  void Escreve_Linhas(int binario, int texto, const Leitor& leitor, const TTempo& inicio,
+                      int intervalo, const Fim_Linha& fim_linha = nullptr,
+                      const Fim_Hora& fim_hora = nullptr) const;
+  // A whole converter: the header on the text stream, then the lines. Writes
+  // nothing at all unless both stream numbers select and both times are
+  // given.
+  void Converte(int binario, int texto, const Leitor& leitor, const TTempo* inicio,
+                const TTempo* fim, int intervalo) const;
 
  private:
   // A column with its formats compiled.
@@ -107,11 +143,15 @@ class TRelatorio_Amostrado {
     TFormato_Compilado dado;
     TFormato_Compilado media;  // not valid when the column has no average
   };
+  // The clock text of a line, and the average when an hour is complete.
+  struct TEstado_Linhas;
+  void Escreve_Relogio(TEstado_Linhas* estado, std::string* linha) const;
 
   TDescricao_Relatorio descricao_;
   Seletor seletor_;
   std::vector<TColuna_Pronta> colunas_;
   TFormato_Compilado relogio_;
+  bool valido_ = true;
 };
 
 }  // namespace arqaux

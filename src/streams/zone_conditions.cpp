@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <functional>
+#include <utility>
 
 #include "arqaux/geren_arquivoaux.h"
 #include "streams/report_engine.h"
@@ -135,82 +137,102 @@ bool TGeren_ArquivoAux::Le_PV(int n, bool presente, float* valores) {
 namespace {
 
 using arqaux::TColuna;
+using arqaux::TDescricao_Relatorio;
+using namespace arqaux::literais;
 
 // Temperature-humidity-comfort record values, as the reader fills them:
 // interior temperature, interior humidity, PMV, PPD (the climate values
-// beside the zone values are read but not reported).
-const TColuna kTemperatura = {"[Temp_I] ", 0, "%.5f  \t", "%.2f   "};
-// Nothing separates the humidity column from the next column or average.
-const TColuna kUmidade = {"[Umi_I] ", 1, "%.8f", "%.4f"};
-const TColuna kPMV = {"[ PMV ] [ PPD ]", 2, "%.2f\t", "%.2f\t"};
-const TColuna kPPD = {"", 3, "%.2f", "%.2f"};
+// beside the zone values are read but not reported). Each column comes with
+// its group: 0 temperature, 1 humidity, 2 comfort.
+constexpr int kValores_TUPMV = 4;
+const std::pair<int, TColuna> kColunas_TUPMV[] = {
+    {0, {"[Temp_I] "_rotulo, 0, "%.5f  \t"_linha, "%.2f   "_media}},
+    // Nothing separates the humidity column from the next column or average.
+    {1, {"[Umi_I] "_rotulo, 1, "%.8f"_linha, "%.4f"_media}},
+    {2, {"[ PMV ] [ PPD ]"_rotulo, 2, "%.2f\t"_linha, "%.2f\t"_media}},
+    {2, {""_rotulo, 3, "%.2f"_linha, "%.2f"_media}},
+};
 
-const TColuna kATS = {"[ATS] ", 0, "%.2f  \t", "%.2f   "};
-const TColuna kACE = {"[ACE] ", 0, "%.2f  \t", "%.2f   "};
-
+const TColuna kATS[] = {{"[ATS] "_rotulo, 0, "%.2f  \t"_linha, "%.2f   "_media}};
+const TColuna kACE[] = {{"[ACE] "_rotulo, 0, "%.2f  \t"_linha, "%.2f   "_media}};
 // Operative then exterior temperature; only the operative one is averaged.
-const TColuna kOperativa = {"[Temp_op]  [Temp_Ext]   ", 0, "%.2f\t", "%.2f   "};
-const TColuna kExterior = {"", 1, "%.2f", nullptr};
-
+const TColuna kACS[] = {{"[Temp_op]  [Temp_Ext]   "_rotulo, 0, "%.2f\t"_linha, "%.2f   "_media},
+                        {""_rotulo, 1, "%.2f"_linha, {}}};
 // Seven PV values; the last two have no label.
 const char kTitulo_PV[] = "Sistema Fotovoltaico\n";
-const char* const kRotulos_PV[7] = {
-    "[Rede]  ", "[Bateria]  ", "[Gerada]  ", "[Demanda]  ", "[Superficie]    ", "", ""};
+const TColuna kPV[] = {
+    {"[Rede]  "_rotulo, 0, "%.4f\t"_linha, "%.4f\t"_media},
+    {"[Bateria]  "_rotulo, 1, "%.4f\t"_linha, "%.4f\t"_media},
+    {"[Gerada]  "_rotulo, 2, "%.4f\t"_linha, "%.4f\t"_media},
+    {"[Demanda]  "_rotulo, 3, "%.4f\t"_linha, "%.4f\t"_media},
+    {"[Superficie]    "_rotulo, 4, "%.4f\t"_linha, "%.4f\t"_media},
+    {""_rotulo, 5, "%.4f\t"_linha, "%.4f\t"_media},
+    {""_rotulo, 6, "%.4f\t"_linha, "%.4f\t"_media},
+};
+
+// A report whose records hold as many values as it has columns.
+template <size_t N>
+TDescricao_Relatorio Descreve(const TColuna (&colunas)[N], const char* antes_rotulos = "") {
+  TDescricao_Relatorio descricao;
+  descricao.antes_rotulos = antes_rotulos;
+  descricao.num_valores = static_cast<int>(N);
+  descricao.colunas.assign(colunas, colunas + N);
+  return descricao;
+}
 
 }  // namespace
+
+std::function<FILE*(int)> TGeren_ArquivoAux::Seletor_Relatorios() {
+  return [this](int n) { return Seleciona_Arquivo(n); };
+}
 
 void TGeren_ArquivoAux::Converte_Binario_Texto_TUPMV(int binario, int texto, bool tem_temperatura,
                                                      bool tem_umidade, bool tem_conforto,
                                                      bool mostra_temperatura, bool mostra_umidade,
                                                      bool mostra_conforto, const TTempo* inicio,
                                                      const TTempo* fim, int intervalo) {
-  arqaux::TDescricao_Relatorio descricao;
-  descricao.num_valores = 4;
-  if (mostra_temperatura && tem_temperatura) descricao.colunas.push_back(kTemperatura);
-  if (mostra_umidade && tem_umidade) descricao.colunas.push_back(kUmidade);
-  if (mostra_conforto && tem_conforto) {
-    descricao.colunas.push_back(kPMV);
-    descricao.colunas.push_back(kPPD);
+  const bool mostra[3] = {mostra_temperatura && tem_temperatura, mostra_umidade && tem_umidade,
+                          mostra_conforto && tem_conforto};
+  TDescricao_Relatorio descricao;
+  descricao.num_valores = kValores_TUPMV;
+  for (const auto& [grupo, coluna] : kColunas_TUPMV) {
+    if (mostra[grupo]) descricao.colunas.push_back(coluna);
   }
   float clima[2];
-  auto leitor = [&](float* v) {
-    return Le_Temp_Umi(binario, tem_temperatura, &v[0], tem_umidade, &v[1], tem_conforto, &v[2],
+  auto leitor = [&](float* v, int capacidade) {
+    return capacidade >= kValores_TUPMV &&
+           Le_Temp_Umi(binario, tem_temperatura, &v[0], tem_umidade, &v[1], tem_conforto, &v[2],
                        &v[3], &clima[0], &clima[1]);
   };
-  arqaux::TRelatorio_Amostrado relatorio(descricao, [this](int n) { return Seleciona_Arquivo(n); });
-  relatorio.Converte(binario, texto, tem_temperatura || tem_umidade || tem_conforto, leitor, inicio,
-                     fim, intervalo);
+  arqaux::TRelatorio_Amostrado(descricao, Seletor_Relatorios())
+      .Converte(binario, texto, leitor, inicio, fim, intervalo);
 }
 
 void TGeren_ArquivoAux::Converte_Binario_Texto_ATS_ACE(int binario, int texto, bool presente,
                                                        bool eh_ats, const TTempo* inicio,
                                                        const TTempo* fim, int intervalo) {
-  arqaux::TDescricao_Relatorio descricao;
-  descricao.num_valores = 1;
-  descricao.colunas = {eh_ats ? kATS : kACE};
-  auto leitor = [&](float* v) { return Le_ATS_ACE(binario, presente, &v[0]); };
-  arqaux::TRelatorio_Amostrado relatorio(descricao, [this](int n) { return Seleciona_Arquivo(n); });
-  relatorio.Converte(binario, texto, presente, leitor, inicio, fim, intervalo);
+  auto leitor = [&](float* v, int capacidade) {
+    return capacidade >= 1 && Le_ATS_ACE(binario, presente, v);
+  };
+  arqaux::TRelatorio_Amostrado(Descreve(eh_ats ? kATS : kACE), Seletor_Relatorios())
+      .Converte(binario, texto, leitor, inicio, fim, intervalo);
 }
 
 void TGeren_ArquivoAux::Converte_Binario_Texto_ACS(int binario, int texto, const TTempo* inicio,
                                                    const TTempo* fim, int intervalo) {
-  arqaux::TDescricao_Relatorio descricao;
-  descricao.num_valores = 2;
-  descricao.colunas = {kOperativa, kExterior};
-  auto leitor = [&](float* v) { return Le_ACS(binario, &v[0], &v[1]); };
-  arqaux::TRelatorio_Amostrado relatorio(descricao, [this](int n) { return Seleciona_Arquivo(n); });
-  relatorio.Converte(binario, texto, true, leitor, inicio, fim, intervalo);
+  auto leitor = [&](float* v, int capacidade) {
+    return capacidade >= 2 && Le_ACS(binario, &v[0], &v[1]);
+  };
+  arqaux::TRelatorio_Amostrado(Descreve(kACS), Seletor_Relatorios())
+      .Converte(binario, texto, leitor, inicio, fim, intervalo);
 }
 
 void TGeren_ArquivoAux::Converte_Binario_Texto_PV(int binario, int texto, bool presente,
                                                   const TTempo* inicio, const TTempo* fim,
                                                   int intervalo) {
-  arqaux::TDescricao_Relatorio descricao;
-  descricao.num_valores = 7;
-  descricao.antes_rotulos = kTitulo_PV;
-  for (int i = 0; i < 7; ++i) descricao.colunas.push_back({kRotulos_PV[i], i, "%.4f\t", "%.4f\t"});
-  auto leitor = [&](float* v) { return Le_PV(binario, presente, v); };
-  arqaux::TRelatorio_Amostrado relatorio(descricao, [this](int n) { return Seleciona_Arquivo(n); });
-  relatorio.Converte(binario, texto, presente, leitor, inicio, fim, intervalo);
+  auto leitor = [&](float* v, int capacidade) {
+    return capacidade >= 7 && Le_PV(binario, presente, v);
+  };
+  arqaux::TRelatorio_Amostrado(Descreve(kPV, kTitulo_PV), Seletor_Relatorios())
+      .Converte(binario, texto, leitor, inicio, fim, intervalo);
 }

@@ -59,10 +59,29 @@ TEST(Relogio, CarriesSecondsHoursDaysMonthsAndTheYear) {
     EXPECT_EQ(r.Hora, 7);
     EXPECT_EQ(r.Tempo, 1200);
   }
-  g->Avanca_X_Segundos(INT_MAX, &salto);  // no overflow, still a valid date
-  EXPECT_GE(salto.Mes, 1);
-  EXPECT_LE(salto.Mes, 12);
-  EXPECT_LE(salto.Dia, TGeren_Tempo::Dias_No_Mes(salto.Mes));
+}
+
+// Fields out of range are clamped to the nearest valid value before the
+// clock advances, with no overflow whatever they hold.
+TEST(Relogio, OutOfRangeFieldsAreClampedBeforeAdvancing) {
+  const struct {
+    TTempo inicio;
+    int segundos;
+    const char *data, *hora;
+  } casos[] = {
+      {Tempo(1, INT_MAX, 0, 0), 3600, "31/01", "01:00:00"},
+      {Tempo(2, 30, 23, 3599), 1, "01/03", "00:00:00"},
+      {Tempo(INT_MIN, INT_MIN, INT_MIN, INT_MIN), 1, "01/01", "00:00:01"},
+      {Tempo(INT_MAX, INT_MAX, INT_MAX, INT_MAX), 1, "01/01", "00:00:00"},
+      {Tempo(6, 0, -1, -1), 60, "01/06", "00:01:00"},
+      // 2^31 - 1 s is 24,855 days (68 years and 35 days), 3 h and 847 s.
+      {Tempo(1, 1, 0, 0), INT_MAX, "05/02", "03:14:07"},
+  };
+  for (const auto& c : casos) {
+    TTempo t = c.inicio;
+    DLL_UTIL_Geren_Tempo()->Avanca_X_Segundos(c.segundos, &t);
+    EXPECT_EQ(Data(t) + " " + Hora(t), std::string(c.data) + " " + c.hora) << c.segundos;
+  }
 }
 
 TEST(Relogio, TextsFitTheirBuffersWhateverTheFields) {
@@ -72,14 +91,10 @@ TEST(Relogio, TextsFitTheirBuffersWhateverTheFields) {
   TTempo louco = Tempo(INT_MIN, INT_MAX, INT_MIN, INT_MIN);
   EXPECT_LE(Hora(louco).size(), 11u);
   EXPECT_LE(Data(louco).size(), 7u);
-}
-
-TEST(Relogio, MonthNamesAreWindows1252) {
+  // Month names are Windows-1252; a number outside 1..12 has none.
   std::string nome;
   DLL_UTIL_Geren_Tempo()->Nome_Mes(3, nome);
   EXPECT_EQ(nome, "Mar\xE7o");
-  DLL_UTIL_Geren_Tempo()->Nome_Mes(12, nome);
-  EXPECT_EQ(nome, "Dezembro");
   DLL_UTIL_Geren_Tempo()->Nome_Mes(13, nome);
   EXPECT_EQ(nome, "");
 }

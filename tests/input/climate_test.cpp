@@ -1,6 +1,9 @@
 // Climate, soil and interior-climate windows with the year wrap, and the
 // conversion of interior-climate text into its .ti file.
+#include <sys/resource.h>
+
 #include <climits>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -215,7 +218,7 @@ TEST_F(InteriorClimate, OutputNameRules) {
   fs::current_path(anterior);
 }
 
-TEST_F(InteriorClimate, UnopenableFilesFail) {
+TEST_F(InteriorClimate, UnopenableOrUnwritableFilesFail) {
   EXPECT_FALSE(Converte(Caminho("falta.txt")));
   EXPECT_EQ(nome, Caminho("falta.txt"));
   // The output name is a directory.
@@ -223,6 +226,27 @@ TEST_F(InteriorClimate, UnopenableFilesFail) {
   Escreve_Arquivo(Caminho("ocupado.txt"), "1 2\n");
   EXPECT_FALSE(Converte(Caminho("ocupado.txt")));
   EXPECT_FALSE(geren->Converte_Clima_Interno_TXT_Binario(nullptr));
+
+  // A write that fails as it is made: the output is a full device.
+  fs::create_symlink("/dev/full", Caminho("cheio.ti"));
+  Escreve_Arquivo(Caminho("cheio.txt"), "1 2\n");
+  EXPECT_FALSE(Converte(Caminho("cheio.txt")));
+
+  // A write that fails only when the buffered tail of the year is flushed:
+  // files may not grow past a limit a little beyond the stream's buffer.
+  rlimit antes;
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &antes), 0);
+  rlimit limite = antes;
+  limite.rlim_cur = 66000;
+  ASSERT_LE(limite.rlim_cur, antes.rlim_max);
+  Escreve_Arquivo(Caminho("limite.txt"), "1 2\n");
+  const auto sinal = std::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limite), 0);
+  const bool convertido = Converte(Caminho("limite.txt"));
+  setrlimit(RLIMIT_FSIZE, &antes);
+  std::signal(SIGXFSZ, sinal);
+  EXPECT_FALSE(convertido);
+  EXPECT_EQ(fs::file_size(Caminho("limite.ti")), 66000u);
 }
 
 }  // namespace

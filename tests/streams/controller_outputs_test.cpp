@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "support/fixture.h"
 
@@ -67,6 +68,42 @@ TEST_F(ControllerOutputsTest, RecordLayouts) {
   EXPECT_TRUE(pessoas == 3 && fracao == 0.5f);
   EXPECT_FALSE(geren->Le_Pessoas_no_Ambiente(1, &pessoas, &fracao) ||
                geren->Le_Saida_Cont(1, lido, 1) || geren->Le_Saida_Cont(1, lido, -1));
+
+  // A write that fails shows in the occupancy writer's result.
+  geren->Fecha_Todos();
+  ASSERT_EQ(geren->Abre_Arquivo("/dev/full", "wb"), 1);
+  bool gravou = true;
+  for (int i = 0; i < 100000 && gravou; ++i) gravou = geren->Grava_Pessoas_no_Ambiente(1, i, 0.5f);
+  EXPECT_FALSE(gravou);
+}
+
+// The largest count a record may hold is written and reported whole; one
+// more writes nothing, and a report asked for it writes nothing either.
+TEST_F(ControllerOutputsTest, LargestCount) {
+  const int maximo = TGeren_ArquivoAux::Max_Saidas_Cont;
+  std::vector<float> registro(maximo + 2, 0.25f);
+  registro[maximo] = 7.5f;
+  const struct {
+    int saidas;
+    size_t bytes;
+    const char* linha;
+  } casos[] = {{maximo, 4 * (maximo + 1), "7.5\t   1     1     0\n"}, {maximo + 1, 0, ""}};
+  for (const auto& caso : casos) {
+    int n = geren->Abre_Arquivo(Caminho("sc.bin").c_str(), "wb");
+    registro[0] = float(caso.saidas);
+    geren->Grava_Saida_Cont(n, registro.data());
+    geren->Fecha_Todos();
+    EXPECT_EQ(Le_Arquivo(Caminho("sc.bin")).size(), caso.bytes) << caso.saidas;
+    Escreve_Arquivo(Caminho("sc.bin"), Bytes(registro.data(), 4 * (maximo + 1)));
+    ASSERT_EQ(geren->Abre_Arquivo(Caminho("sc.bin").c_str(), "rb"), 1);
+    ASSERT_EQ(geren->Abre_Arquivo(Caminho("sc.txt").c_str(), "wt"), 2);
+    TTempo fim;
+    geren->Converte_Binario_Texto_SC(1, 2, &inicio, &fim, 600, caso.saidas, maximo);
+    geren->Fecha_Todos();
+    const std::string cabeca = std::string("[Inicio: 1/1 as 0 h - Fim: 1/1 as 0 h]\n") +
+                               "[Intervalo de Amostragem = 600 s]\n" + kCabeca;
+    EXPECT_EQ(Le_Arquivo(Caminho("sc.txt")), *caso.linha ? cabeca + caso.linha : "") << caso.saidas;
+  }
 }
 
 // Period and interval lines and column head; the end is 31/12 at 23 h.
@@ -96,6 +133,10 @@ TEST_F(ControllerOutputsTest, StampsEachWholeHourOfSamples) {
   for (int i = 1; i < 36; ++i) linhas += "2.0\n";
   EXPECT_EQ(Relatorio(38, 700, 0),
             Cabeca("2/3 as 5", 700) + linhas + "2.0\t   3     2     12\n2.0\n");
+  // A year less one hour per sample moves the clock back one hour per line.
+  EXPECT_EQ(Relatorio(3, 31532400, 1), Cabeca("2/3 as 5", 31532400) +
+                                           "0.0\t   3     2     5\n1.0\t   3     2     4\n"
+                                           "2.0\t   3     2     3\n");
   EXPECT_EQ(Relatorio(2, 600, 3) + Relatorio(2, 600, -1), "");
 }
 

@@ -1,44 +1,80 @@
-// The sampled-report engine on its own: the variants no zone converter uses
-// (hour-only period, untabbed clock, title, scaled columns, clock seconds
-// from the start, a second output), and its compiled formats against printf.
+// The sampled-report engine on its own: the variants no zone converter uses,
+// hourly averages over several hours, every way the lines end, descriptions
+// it refuses, a primary-equipment quantity table driven through it, and its
+// compiled formats against printf.
 #include "streams/report_engine.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <random>
 #include <string>
+#include <type_traits>
 #include <vector>
 
+#include "streams/report_quantities.h"
 #include "support/fixture.h"
 
 namespace {
 
+using namespace arqaux::literais;
+using arqaux::TColuna;
+using arqaux::TDescricao_Relatorio;
+using arqaux::TRelatorio_Amostrado;
+
+// A label, a row format and an average format are not interchangeable.
+static_assert(!std::is_convertible_v<const char*, arqaux::TRotulo> &&
+              !std::is_convertible_v<const char*, arqaux::TFormato_Linha> &&
+              !std::is_convertible_v<arqaux::TRotulo, arqaux::TFormato_Linha> &&
+              !std::is_convertible_v<arqaux::TFormato_Linha, arqaux::TFormato_Media>);
+
+const char kRelogio[] =
+    "[M\xEA"  // Windows-1252
+    "s]  [Dia]  [Hora]\n";
+
+// Stream 1 is a.txt (the report), 2 is b.txt (a second output), 3 is the
+// binary stream of records; stream 1 selects selecoes times only.
 class ReportEngineTest : public ArqauxTest {
- protected:
-  void SetUp() override {
-    ArqauxTest::SetUp();
+ public:
+  // Writes the records as floats and opens every stream.
+  void Abre(const std::vector<float>& registros) {
+    Escreve_Arquivo(Caminho("d.bin"), std::string(reinterpret_cast<const char*>(registros.data()),
+                                                  4 * registros.size()));
     arq[0] = std::fopen(Caminho("a.txt").c_str(), "wb");
     arq[1] = std::fopen(Caminho("b.txt").c_str(), "wb");
-    ASSERT_TRUE(arq[0] != nullptr && arq[1] != nullptr);
+    arq[2] = std::fopen(Caminho("d.bin").c_str(), "rb");
+    ASSERT_TRUE(arq[0] != nullptr && arq[1] != nullptr && arq[2] != nullptr);
   }
-  // Streams 1 and 2 are the two files; stream 1 selects selecoes times only.
   FILE* Seleciona(int n) {
     if (n == 1) return selecoes-- > 0 ? arq[0] : nullptr;
-    return n == 2 ? arq[1] : nullptr;
+    return n == 2 || n == 3 ? arq[n - 1] : nullptr;
   }
-  // Closes both files and returns their text.
+  TRelatorio_Amostrado Relatorio(const TDescricao_Relatorio& d) {
+    return TRelatorio_Amostrado(d, [this](int n) { return Seleciona(n); });
+  }
+  // Reads the whole record the engine has room for.
+  TRelatorio_Amostrado::Leitor Leitor() {
+    return [this](float* v, int capacidade) {
+      ++leituras;
+      return std::fread(v, 4, capacidade, arq[2]) == size_t(capacidade);
+    };
+  }
+  // Closes the files and returns the report and the second output.
   std::vector<std::string> Textos() {
-    std::fclose(arq[0]);
-    std::fclose(arq[1]);
+    for (FILE* f : arq) std::fclose(f);
     return {Le_Arquivo(Caminho("a.txt")), Le_Arquivo(Caminho("b.txt"))};
   }
-  FILE* arq[2] = {};
+  FILE* arq[3] = {};
   int selecoes = 1000;
+  int leituras = 0;
+  TTempo inicio, fim;
 };
 
+// Hour-only period, untabbed clock, title, text around the labels, a scaled
+// column, clock seconds from the start, and a second output per line.
 TEST_F(ReportEngineTest, VariantsAndASecondOutput) {
-  arqaux::TDescricao_Relatorio d;
+  TDescricao_Relatorio d;
   d.periodo = arqaux::TFormato_Periodo::Horas;
   d.relogio = arqaux::TFormato_Relogio::Espacado;
   d.relogio_com_segundos = true;
@@ -46,25 +82,16 @@ TEST_F(ReportEngineTest, VariantsAndASecondOutput) {
   d.antes_rotulos = "Regiao 1\n";
   d.depois_rotulos = " ";
   d.num_valores = 2;
-  // The third column names no value of the record and is dropped.
-  d.colunas = {{"[A] ", 0, "%.1f\t", "%.2f\t"},
-               {"[B] ", 1, "%.1f", "%.1f", 10.0f},
-               {"[X] ", 2, "%.1f", "%.1f"}};
-  arqaux::TRelatorio_Amostrado relatorio(d, [this](int n) { return Seleciona(n); });
-  TTempo inicio, fim;
+  d.colunas = {{"[A] "_rotulo, 0, "%.1f\t"_linha, "%.2f\t"_media},
+               {"[B] "_rotulo, 1, "%.1f"_linha, "%.1f"_media, 10.0f}};
+  Abre({1, 0.5f, 2, 1.5f, 3, 2.5f});
+  TRelatorio_Amostrado relatorio = Relatorio(d);
   inicio.Hora = 23, inicio.Tempo = 1800, inicio.Mes = 12, inicio.Dia = 31;
   fim.Hora = 1;
   relatorio.Escreve_Cabecalho(arq[0], inicio, fim, 1800);
-  const float registros[3][2] = {{1, 0.5f}, {2, 1.5f}, {3, 2.5f}};
-  int lidos = 0, horas = 0;
+  int horas = 0;
   relatorio.Escreve_Linhas(
-      1,
-      [&](float* v) {
-        if (lidos == 3) return false;
-        std::memcpy(v, registros[lidos++], 8);
-        return true;
-      },
-      inicio, 1800,
+      3, 1, Leitor(), inicio, 1800,
       [&](const TTempo& t, const float* v) {
         std::fprintf(Seleciona(2), "%d/%d %d %.1f\n", t.Dia, t.Mes, t.Hora, v[1]);
       },
@@ -83,33 +110,223 @@ TEST_F(ReportEngineTest, VariantsAndASecondOutput) {
   EXPECT_EQ(horas, 1);
 }
 
-// Lines stop as soon as the text stream no longer selects; a converter whose
-// streams do not select, or that has no start time, reads and writes nothing.
-TEST_F(ReportEngineTest, StopsWhenTheTextStreamIsGone) {
-  arqaux::TDescricao_Relatorio d;
+// Each average is the mean of its own hour's samples only.
+TEST_F(ReportEngineTest, EachHourAveragesItsOwnSamples) {
+  TDescricao_Relatorio d;
   d.num_valores = 1;
-  d.colunas = {{"[V] ", 0, "%.0f", nullptr}};
-  arqaux::TRelatorio_Amostrado relatorio(d, [this](int n) { return Seleciona(n); });
-  int lidos = 0;
-  // Each read moves the binary stream (stream 2) on by one byte.
-  auto leitor = [&](float* v) {
-    std::fputc('r', arq[1]);
-    return (*v = float(++lidos)) < 100;
+  d.colunas = {{"[V] "_rotulo, 0, "%.1f\t"_linha, "%.2f"_media}};
+  Abre({1, 2, 3, 10, 20, 30, 7});
+  Relatorio(d).Converte(3, 1, Leitor(), &inicio, &fim, 1200);
+  EXPECT_EQ(Textos()[0], std::string("[Inicio: 1/1 as 0:00:00 - Fim: 1/1 as 0:59:59 h]\n"
+                                     "[Intervalo de Amostragem = 1200 s]\n[V] ") +
+                             kRelogio +
+                             "1.0\t\t  1     1      00:20:00\n"
+                             "2.0\t\t  1     1      00:40:00\n"
+                             "3.0\t\t  1     1      01:00:00\t(Media da Hora : [2.00]\n"
+                             "10.0\t\t  1     1      01:20:00\n"
+                             "20.0\t\t  1     1      01:40:00\n"
+                             "30.0\t\t  1     1      02:00:00\t(Media da Hora : [20.00]\n"
+                             "7.0\t\t  1     1      02:20:00\n");
+}
+
+// The lines of a rows-only caller end by themselves: at the end of the data,
+// at a record that holds nothing, at a record that leaves the binary stream
+// no further on (reopened from its start), and when a stream stops selecting.
+// A converter without both streams and both times writes nothing at all.
+TEST_F(ReportEngineTest, LinesAlwaysEnd) {
+  TDescricao_Relatorio d;
+  d.num_valores = 1;
+  d.colunas = {{""_rotulo, 0, "%.0f"_linha, {}}};
+  const std::string linhas[4] = {"1\t  1     1      00:01:00\n", "2\t  1     1      00:02:00\n",
+                                 "3\t  1     1      00:03:00\n", "4\t  1     1      00:04:00\n"};
+  struct Caso {
+    const char* nome;
+    std::function<void(ReportEngineTest*, TRelatorio_Amostrado*)> escreve;
+    std::string esperado;
+    int leituras;
   };
-  TTempo t;
-  relatorio.Converte(2, 3, true, leitor, &t, &t, 60);
-  relatorio.Converte(3, 1, true, leitor, &t, &t, 60);
-  relatorio.Converte(2, 1, true, leitor, nullptr, &t, 60);
-  selecoes = 3;
-  relatorio.Converte(2, 1, true, leitor, &t, &t, 60);
-  EXPECT_EQ(lidos, 3);
-  EXPECT_EQ(Textos(), std::vector<std::string>({"[Inicio: 1/1 as 0:00:00 - Fim: 1/1 as 0:59:59 h]\n"
-                                                "[Intervalo de Amostragem = 60 s]\n"
-                                                "[V] [M\xEA"
-                                                "s]  [Dia]  [Hora]\n"
-                                                "1\t  1     1      00:01:00\n"
-                                                "2\t  1     1      00:02:00\n",
-                                                "rrr"}));
+  const Caso casos[] = {
+      {"whole stream",
+       [](ReportEngineTest* t, TRelatorio_Amostrado* r) {
+         r->Escreve_Linhas(3, 1, t->Leitor(), t->inicio, 60);
+       },
+       linhas[0] + linhas[1] + linhas[2] + linhas[3], 5},
+      {"records hold nothing",
+       [](ReportEngineTest* t, TRelatorio_Amostrado* r) {
+         r->Escreve_Linhas(
+             3, 1, [&](float*, int) { return ++t->leituras > 0; }, t->inicio, 60);
+       },
+       "", 1},
+      {"stream back at its start",
+       [](ReportEngineTest* t, TRelatorio_Amostrado* r) {
+         auto leitor = t->Leitor();
+         r->Escreve_Linhas(
+             3, 1,
+             [&](float* v, int c) {
+               if (t->leituras == 2) std::rewind(t->arq[2]);
+               return leitor(v, c);
+             },
+             t->inicio, 60);
+       },
+       linhas[0] + linhas[1], 3},
+      {"text stream gone",
+       [](ReportEngineTest* t, TRelatorio_Amostrado* r) {
+         t->selecoes = 2;
+         r->Escreve_Linhas(3, 1, t->Leitor(), t->inicio, 60);
+       },
+       linhas[0] + linhas[1], 3},
+      {"no binary stream, no text stream, no start, no end",
+       [](ReportEngineTest* t, TRelatorio_Amostrado* r) {
+         r->Escreve_Linhas(4, 1, t->Leitor(), t->inicio, 60);
+         r->Converte(4, 1, t->Leitor(), &t->inicio, &t->fim, 60);
+         r->Converte(3, 4, t->Leitor(), &t->inicio, &t->fim, 60);
+         r->Converte(3, 1, t->Leitor(), nullptr, &t->fim, 60);
+         r->Converte(3, 1, t->Leitor(), &t->inicio, nullptr, 60);
+       },
+       "", 0},
+  };
+  for (const Caso& caso : casos) {
+    Abre({1, 2, 3, 4});
+    selecoes = 1000;
+    leituras = 0;
+    TRelatorio_Amostrado relatorio = Relatorio(d);
+    caso.escreve(this, &relatorio);
+    EXPECT_EQ(Textos()[0], caso.esperado) << caso.nome;
+    EXPECT_EQ(leituras, caso.leituras) << caso.nome;
+  }
+}
+
+// A column outside the record, or a format that is not one floating
+// conversion, makes the report refuse to write anything.
+TEST_F(ReportEngineTest, RefusesColumnsItCannotWrite) {
+  struct Caso {
+    TColuna coluna;
+    bool valido;
+  };
+  const Caso casos[] = {
+      {{"[A] "_rotulo, 1, "%.1f"_linha, "%.1f"_media}, true},
+      {{"[A] "_rotulo, 0, "%.1f"_linha, {}}, true},
+      {{"[A] "_rotulo, 2, "%.1f"_linha, "%.1f"_media}, false},
+      {{"[A] "_rotulo, -1, "%.1f"_linha, "%.1f"_media}, false},
+      {{"[A] "_rotulo, 0, "[A] "_linha, "%.1f"_media}, false},
+      {{"[A] "_rotulo, 0, "%.1f\t%.1f"_linha, "%.1f"_media}, false},
+      {{"[A] "_rotulo, 0, "%.1f"_linha, "%d"_media}, false},
+  };
+  for (const Caso& caso : casos) {
+    TDescricao_Relatorio d;
+    d.num_valores = 2;
+    d.colunas = {caso.coluna};
+    Abre({1, 2});
+    TRelatorio_Amostrado relatorio = Relatorio(d);
+    relatorio.Converte(3, 1, Leitor(), &inicio, &fim, 60);
+    EXPECT_EQ(relatorio.Valido(), caso.valido) << caso.coluna.valor << caso.coluna.dado.texto;
+    EXPECT_EQ(Textos()[0].empty(), !caso.valido) << caso.coluna.valor << caso.coluna.dado.texto;
+  }
+}
+
+// The boiler's member table as its reports document it: eleven results, nine
+// flags, variables 0 to 7; efficiency is shown in percent.
+constexpr TColuna kModo[] = {{"[Modo de Op.] "_rotulo, 0, "%.2f\t      "_linha, "%.2f"_media}};
+constexpr TColuna kTemperaturas[] = {{"[Entrada] "_rotulo, 4, "%.2f\t  "_linha, "%.2f\t"_media},
+                                     {"[Sa\xED"
+                                      "da ] "_rotulo,
+                                      2, "%.2f  \t"_linha, "%.2f\t"_media},
+                                     {"[Sa\xED"
+                                      "da M\xE9"
+                                      "dia] "_rotulo,
+                                      3, "%.2f\t "_linha, "%.2f"_media}};
+constexpr TColuna kPotencia[] = {
+    {"[Pot\xEAncia     ] "_rotulo, 7, "%.2f    \t"_linha, "%.2f"_media}};
+constexpr TColuna kCalor[] = {{"[Calor Total  ] "_rotulo, 8, "%.2f    \t"_linha, "%.2f"_media}};
+constexpr TColuna kEficiencia[] = {
+    {"[Efici\xEAncia] "_rotulo, 9, "%.2f\t"_linha, "%.2f"_media, 100.0f}};
+constexpr TColuna kConsumo[] = {{"[Consumo] "_rotulo, 6, "%.2f\t"_linha, "%.2f"_media}};
+constexpr TColuna kVazao_Combustivel[] = {
+    {"[Vaz\xE3o    ] "_rotulo, 5, "%.2f\t"_linha, "%.2f"_media}};
+constexpr TColuna kVazao_Agua[] = {{"[Vaz\xE3o    ] "_rotulo, 10, "%.2f\t"_linha, "%.2f"_media}};
+constexpr arqaux::TGrandeza kGrandezas_Caldeira[] = {
+    arqaux::Grandeza("[Modo de Opera\xE7\xE3o da Caldeira - (Caldeira", 1, kModo),
+    arqaux::Grandeza("[Temperatura da \xC1gua na Caldeira (\xBA"
+                     "C) - (Caldeira",
+                     2, kTemperaturas),
+    arqaux::Grandeza("[Pot\xEAncia \xDAtil da Caldeira (W) - (Caldeira", 3, kPotencia),
+    arqaux::Grandeza("[Taxa de Transfer\xEAncia de Calor na Caldeira (W) - (Caldeira", 4, kCalor),
+    arqaux::Grandeza("[Efici\xEAncia da Caldeira (%) - (Caldeira", 5, kEficiencia),
+    arqaux::Grandeza("[Consumo de Combust\xEDvel da Caldeira (Kg) - (Caldeira", 6, kConsumo),
+    arqaux::Grandeza("[Vaz\xE3o de Combust\xEDvel na Caldeira (Kg/s) - (Caldeira", 7,
+                     kVazao_Combustivel),
+    arqaux::Grandeza("[Vaz\xE3o de \xC1gua na Caldeira (Kg/s) - (Caldeira", 8, kVazao_Agua),
+};
+constexpr arqaux::TMembro kCaldeira = arqaux::Membro(11, 9, 0, kGrandezas_Caldeira);
+
+// Temperature and efficiency reports of a boiler over two hours, one with its
+// flag clear, and a variable the boiler does not have.
+TEST_F(ReportEngineTest, BoilerQuantityTable) {
+  const std::vector<float> registros = {
+      1, 0, 80, 70,   60, 0.01f, 2.5f, 1000, 1200, 0.85f, 0.5f,  //
+      1, 0, 81, 71.5, 62, 0.01f, 2.5f, 1100, 1300, 0.8f,  0.5f,  //
+      0, 0, 82, 73,   64, 0.01f, 2.5f, 1200, 1400, 0.9f,  0.5f,  //
+      1, 0, 84, 77,   70, 0.01f, 2.5f, 1300, 1500, 0.7f,  0.5f};
+  const std::string periodo =
+      "[Inicio: 1/1 as 0:00:00 - Fim: 31/12 as 23:59:59 h]\n"
+      "[Intervalo de Amostragem = 1800 s]\n";
+  const char* const relogios[4] = {"  1      1    00:30:00", "  1      1    01:00:00",
+                                   "  1      1    01:30:00", "  1      1    02:00:00"};
+  const char kMedia[] = "\t(Media da Hora : [";
+  struct Caso {
+    int variavel;
+    int flag_clara;
+    int numero;
+    std::string esperado;
+  };
+  const Caso casos[] = {
+      {1, -1, 3,
+       std::string("[Temperatura da \xC1gua na Caldeira (\xBA"
+                   "C) - (Caldeira 3)]\n") +
+           periodo + "[Entrada] [Sa\xED" + "da ] [Sa\xED" + "da M\xE9" + "dia] " + kRelogio +
+           "60.00\t  80.00  \t70.00\t " + relogios[0] + "\n" + "62.00\t  81.00  \t71.50\t " +
+           relogios[1] + kMedia + "61.00\t80.50\t70.75]\n" + "64.00\t  82.00  \t73.00\t " +
+           relogios[2] + "\n" + "70.00\t  84.00  \t77.00\t " + relogios[3] + kMedia +
+           "67.00\t83.00\t75.00]\n"},
+      {4, 2, 1,
+       std::string("[Efici\xEAncia da Caldeira (%) - (Caldeira 1)]\n") + periodo +
+           "[Efici\xEAncia] " + kRelogio + "85.00\t" + relogios[0] + "\n" + "80.00\t" +
+           relogios[1] + kMedia + "82.50]\n" + "90.00\t" + relogios[2] + "\n" + "70.00\t" +
+           relogios[3] + kMedia + "80.00]\n"},
+      {4, 5, 2,
+       std::string("[Efici\xEAncia da Caldeira (%) - (Caldeira 2)]\n") + periodo + kRelogio +
+           relogios[0] + "\n" + relogios[1] + kMedia + "]\n" + relogios[2] + "\n" + relogios[3] +
+           kMedia + "]\n"},
+      {8, -1, 4,
+       " 4)]\n" + periodo + kRelogio + relogios[0] + "\n" + relogios[1] + kMedia + "]\n" +
+           relogios[2] + "\n" + relogios[3] + kMedia + "]\n"},
+  };
+  static_assert(arqaux::Membro_Valido(kCaldeira));
+  for (const Caso& caso : casos) {
+    int flags[9] = {1, 1, 1, 1, 1, 1, 1, 1, 1};
+    if (caso.flag_clara >= 0) flags[caso.flag_clara] = 0;
+    Abre(registros);
+    fim.Hora = 23, fim.Mes = 12, fim.Dia = 31;
+    TRelatorio_Amostrado relatorio =
+        Relatorio(arqaux::Descreve_Grandeza(kCaldeira, caso.variavel, flags, caso.numero));
+    relatorio.Escreve_Cabecalho(arq[0], inicio, fim, 1800);
+    relatorio.Escreve_Linhas(3, 1, Leitor(), inicio, 1800);
+    EXPECT_EQ(Textos()[0], caso.esperado) << caso.variavel;
+  }
+}
+
+// A result index outside the member's record, or a flag outside its flags,
+// is caught where the table is written; the engine refuses the column too.
+TEST_F(ReportEngineTest, QuantityTablesOutsideTheirMemberAreRefused) {
+  const arqaux::TGrandeza temperaturas[] = {arqaux::Grandeza("[T", 2, kTemperaturas)};
+  const arqaux::TGrandeza vazao[] = {arqaux::Grandeza("[V", 8, kVazao_Agua)};
+  EXPECT_TRUE(arqaux::Membro_Valido(arqaux::Membro(5, 3, 0, temperaturas)));
+  EXPECT_FALSE(arqaux::Membro_Valido(arqaux::Membro(4, 3, 0, temperaturas)));
+  EXPECT_FALSE(arqaux::Membro_Valido(arqaux::Membro(11, 8, 0, vazao)));
+  const int flags[3] = {1, 1, 1};
+  EXPECT_FALSE(
+      Relatorio(arqaux::Descreve_Grandeza(arqaux::Membro(4, 3, 0, temperaturas), 0, flags, 1))
+          .Valido());
 }
 
 // Compiled formats give snprintf's bytes for any float, rounding ties,

@@ -2,10 +2,10 @@
 // compared byte for byte.
 #include <cstdio>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
-#include "support/descritores.h"
 #include "support/fixture.h"
 
 namespace {
@@ -181,24 +181,36 @@ TEST_F(ZoneConditionsTest, PVReportHasSevenColumnsUnderFiveLabels) {
           "\t(Media da Hora : [1.5000\t2.5000\t3.5000\t4.5000\t5.5000\t6.5000\t7.7500\t]\n");
 }
 
-// Out of handles, every selection of the text stream closes the binary one,
-// which then reopens at its first byte: the report stops at the first record
-// that does not move the stream on, instead of repeating the file forever.
-TEST_F(ZoneConditionsTest, ReportEndsWhenTheBinaryStreamIsReopenedFromItsStart) {
-  for (float v : {1.0f, 2.0f, 3.0f}) geren->Grava_ATS_ACE(n, true, v);
-  geren->Fecha_Todos();
-  ASSERT_EQ(geren->Abre_Arquivo(Caminho("z.txt").c_str(), "wt"), 1);
-  ASSERT_EQ(geren->Abre_Arquivo(Caminho("z.bin").c_str(), "rb"), 2);
-  geren->Fecha_Arquivo(1);
-  {
-    Limite_Descritores limite(64);
-    std::vector<FILE*> tomados = Esgota_Descritores();
-    geren->Converte_Binario_Texto_ATS_ACE(2, 1, true, true, &inicio, &fim, 3600);
-    for (FILE* f : tomados) std::fclose(f);
+// Every converter needs both times: without the start or the end it writes
+// nothing at all, over a stream that would otherwise give lines.
+TEST_F(ZoneConditionsTest, EveryConverterNeedsBothTimes) {
+  using Converte = std::function<void(TGeren_ArquivoAux*, const TTempo*, const TTempo*)>;
+  const Converte conversores[] = {
+      [](TGeren_ArquivoAux* g, const TTempo* i, const TTempo* f) {
+        g->Converte_Binario_Texto_TUPMV(1, 2, true, true, true, true, true, true, i, f, 600);
+      },
+      [](TGeren_ArquivoAux* g, const TTempo* i, const TTempo* f) {
+        g->Converte_Binario_Texto_ATS_ACE(1, 2, true, true, i, f, 600);
+      },
+      [](TGeren_ArquivoAux* g, const TTempo* i, const TTempo* f) {
+        g->Converte_Binario_Texto_ACS(1, 2, i, f, 600);
+      },
+      [](TGeren_ArquivoAux* g, const TTempo* i, const TTempo* f) {
+        g->Converte_Binario_Texto_PV(1, 2, true, i, f, 600);
+      },
+      [](TGeren_ArquivoAux* g, const TTempo* i, const TTempo* f) {
+        g->Converte_Binario_Texto_SC(1, 2, i, f, 600, 2, 1);
+      },
+  };
+  for (size_t k = 0; k < std::size(conversores); ++k) {
+    geren->Fecha_Todos();
+    Escreve_Arquivo(Caminho("z.bin"), Reais(std::vector<float>(28, 2.0f)));
+    auto relatorio = [&](const TTempo* i, const TTempo* f) {
+      return Relatorio([&](int, int) { conversores[k](geren, i, f); });
+    };
+    EXPECT_NE(relatorio(&inicio, &fim).find("\n2.0"), std::string::npos) << k;
+    EXPECT_EQ(relatorio(nullptr, &fim) + relatorio(&inicio, nullptr), "") << k;
   }
-  geren->Fecha_Todos();
-  EXPECT_EQ(Le_Arquivo(Caminho("z.txt")),
-            Cabeca(3600, "[ATS] ") + "1.00  \t\t  1     1      01:00:00\n");
 }
 
 }  // namespace

@@ -38,26 +38,6 @@ TEST_F(ClimateTool, ShowPrintsTheWrappedWindow) {
   EXPECT_EQ(status, 0);
 }
 
-TEST_F(ClimateTool, ShowErrorsAreOneLine) {
-  Escreve_Arquivo(Caminho("meio.bin"), std::string(80 + 24 * 10, '\0'));
-  struct Caso {
-    std::string args, erro;
-  } casos[] = {
-      {"show " + Caminho("falta.bin"), "arqaux: cannot open '" + Caminho("falta.bin") + "'\n"},
-      {"show " + Caminho("meio.bin") + " --from 5 --count 6",
-       "arqaux: '" + Caminho("meio.bin") + "' does not hold hours 5 to 10 (file too short)\n"},
-      {"show " + Caminho("meio.bin") + " --count x",
-       "arqaux: --count must be a number from 0 to 17520\n"},
-      {"show " + Caminho("meio.bin") + " --from 8760",
-       "arqaux: --from must be an hour from 0 to 8759\n"},
-  };
-  for (const Caso& c : casos) {
-    int status = 0;
-    EXPECT_EQ(Tool(c.args, &status), c.erro);
-    EXPECT_NE(status, 0);
-  }
-}
-
 TEST_F(ClimateTool, TiConvertsBesideTheTextFile) {
   // A '.' in the directory name does not cut the output name.
   std::filesystem::create_directory(Caminho("dados.v2"));

@@ -74,7 +74,7 @@ TEST_F(ConfigToolTest, BadArgumentsGiveOneLine) {
        "arqaux: unknown block '' (expected gains, pv, actuators or ventilation)\n"},
       {"check " + arquivo + " --zones 1 --depth 2", "arqaux: unknown option --depth\n"},
       {"check " + Caminho("nenhum.cfg") + " --zones 1",
-       "arqaux: cannot open " + Caminho("nenhum.cfg") + "\n"},
+       "arqaux: cannot open '" + Caminho("nenhum.cfg") + "'\n"},
       {"verify " + arquivo, "arqaux: unknown config action 'verify' (check or sample)\n"},
       {"sample " + dir + "/no/such/dir/x.cfg",
        "arqaux: cannot create " + dir + "/no/such/dir/x.cfg\n"},

@@ -1,71 +1,79 @@
-// arqaux report: the tool's report equals the library's for the same stream,
-// and every bad invocation is one line on stderr and a non-zero exit.
-#include <cstdio>
-#include <functional>
+// arqaux report: each kind of stream gives its report, hourly averages
+// included, and every bad invocation is one line on stderr and a non-zero exit.
+#include <cstdint>
 #include <string>
 
 #include "support/fixture.h"
 
 namespace {
 
+std::string Real(float v) { return std::string(reinterpret_cast<const char*>(&v), 4); }
+std::string Inteiro(int32_t v) { return std::string(reinterpret_cast<const char*>(&v), 4); }
+
 class ReportTool : public ArqauxTest {
  protected:
-  void SetUp() override {
-    ArqauxTest::SetUp();
-    inicio.Dia = 2, inicio.Mes = 3, inicio.Hora = 4;
-    fim.Dia = 5, fim.Mes = 6, fim.Hora = 7;
-  }
   int Tool(const std::string& args, std::string* saida) {
     return Executa(std::string(ARQAUX_TOOL_PATH) + " report " + args, saida);
   }
-  // "KIND z.bin tool.txt" with the dates of inicio and fim, then resto.
+  // "KIND z.bin tool.txt" from 2/3 at 4 h to 5/6 at 7 h, then resto.
   std::string Args(const std::string& tipo, const std::string& resto) {
     return tipo + " " + Caminho("z.bin") + " " + Caminho("tool.txt") +
            " --start 2/3/4 --end 5/6/7 " + resto;
   }
-  // Runs the tool and expects the report the library writes for z.bin read
-  // from byte pular on.
-  void Compara(const std::string& args, long pular, const std::function<void(int, int)>& converte) {
-    geren->Fecha_Todos();
-    ASSERT_EQ(geren->Abre_Arquivo(Caminho("z.bin").c_str(), "rb"), 1);
-    std::fseek(geren->ObtemArquivo(), pular, SEEK_SET);
-    ASSERT_EQ(geren->Abre_Arquivo(Caminho("lib.txt").c_str(), "wt"), 2);
-    converte(1, 2);
-    geren->Fecha_Todos();
-    std::string saida;
-    EXPECT_EQ(Tool(args, &saida), 0);
-    EXPECT_EQ(saida, "");
-    EXPECT_EQ(Le_Arquivo(Caminho("tool.txt")), Le_Arquivo(Caminho("lib.txt"))) << args;
-    EXPECT_NE(Le_Arquivo(Caminho("lib.txt")).find("\n0"), std::string::npos);
-  }
-  TTempo inicio, fim;
 };
 
-TEST_F(ReportTool, MatchesTheLibraryReport) {
-  // The stream header gives the groups held; --show picks the columns.
-  int n = geren->Abre_Arquivo(Caminho("z.bin").c_str(), "wb");
-  geren->Preenche_Cabecalho_Temp_Umi(n, true, false, true, 1);
-  for (int i = 0; i < 12; ++i)
-    geren->Grava_Temp_Umi(n, true, 20 + i, false, 0, true, i, 5, nullptr);
-  Compara(Args("tupmv", "--interval 600 --show h,c"), 7, [&](int b, int t) {
-    geren->Converte_Binario_Texto_TUPMV(b, t, true, false, true, false, true, true, &inicio, &fim,
-                                        600);
-  });
-
-  n = geren->Abre_Arquivo(Caminho("z.bin").c_str(), "wb");
-  geren->Preenche_Cabecalho_Saida_Cont(n, 3);
-  for (int i = 0; i < 8; ++i) {
-    const float registro[4] = {3, float(i), 2.0f * i, 0.5f};
-    geren->Grava_Saida_Cont(n, registro);
+// Each report is written out by hand from the report rules: the clock column
+// shows the end of each sample, and an hour of samples closes with the means
+// of that hour alone.
+TEST_F(ReportTool, ReportsEveryKindWithItsHourlyAverages) {
+  std::string tu = Inteiro(1800) + std::string("\1\0\1", 3);  // temperature and comfort held
+  for (int i = 0; i < 4; ++i) tu += Real(20 + i) + Real(99) + Real(i / 4.0f) + Real(5 * i);
+  std::string sc = Inteiro(2);
+  for (int i = 0; i < 5; ++i) sc += Real(2) + Real(i) + Real(10 * i + 0.5f);
+  std::string ats;
+  for (float v : {1, 2, 3, 10, 20, 30}) ats += Real(v);
+  const std::string periodo = "[Inicio: 2/3 as 4:00:00 - Fim: 5/6 as 7:59:59 h]\n";
+  const struct {
+    std::string fluxo, args, relatorio;
+  } casos[] = {
+      {tu, Args("tupmv", "--interval 1800"),
+       periodo + "[Intervalo de Amostragem = 1800 s]\n"
+                 "[Temp_I] [ PMV ] [ PPD ][M\xEAs]  [Dia]  [Hora]\n"
+                 "20.00000  \t0.00\t0.00\t  3     2      04:30:00\n"
+                 "21.00000  \t0.25\t5.00\t  3     2      05:00:00\t(Media da Hora : [20.50   "
+                 "0.12\t2.50]\n"
+                 "22.00000  \t0.50\t10.00\t  3     2      05:30:00\n"
+                 "23.00000  \t0.75\t15.00\t  3     2      06:00:00\t(Media da Hora : [22.50   "
+                 "0.62\t12.50]"
+                 "\n"},
+      {ats, Args("ats", "--interval 1200 --ace"),
+       periodo + "[Intervalo de Amostragem = 1200 s]\n"
+                 "[ACE] [M\xEAs]  [Dia]  [Hora]\n"
+                 "1.00  \t\t  3     2      04:20:00\n"
+                 "2.00  \t\t  3     2      04:40:00\n"
+                 "3.00  \t\t  3     2      05:00:00\t(Media da Hora : [2.00   ]\n"
+                 "10.00  \t\t  3     2      05:20:00\n"
+                 "20.00  \t\t  3     2      05:40:00\n"
+                 "30.00  \t\t  3     2      06:00:00\t(Media da Hora : [20.00   ]\n"},
+      // Controller outputs: the chosen output, the hour stamped once an hour.
+      {sc, Args("sc", "--interval 1800 --outputs 2 --index 2"),
+       "[Inicio: 2/3 as 4 h - Fim: 5/6 as 7 h]\n"
+       "[Intervalo de Amostragem = 1800 s]\n"
+       "[Saida_Contr] [M\xEAs]  [Dia]  [Hora]\n"
+       "0.5\t   3     2     4\n"
+       "10.5\n"
+       "20.5\t   3     2     5\n"
+       "30.5\n"
+       "40.5\t   3     2     6\n"},
+  };
+  for (const auto& c : casos) {
+    Escreve_Arquivo(Caminho("z.bin"), c.fluxo);
+    std::string saida;
+    EXPECT_EQ(Tool(c.args, &saida), 0) << c.args;
+    EXPECT_EQ(saida, "");
+    EXPECT_EQ(Le_Arquivo(Caminho("tool.txt")), c.relatorio) << c.args;
+    EXPECT_EQ(Le_Arquivo(Caminho("z.bin")), c.fluxo);
   }
-  Compara(Args("sc", "--interval 900 --outputs 3 --index 2"), 4,
-          [&](int b, int t) { geren->Converte_Binario_Texto_SC(b, t, &inicio, &fim, 900, 3, 2); });
-
-  n = geren->Abre_Arquivo(Caminho("z.bin").c_str(), "wb");
-  for (int i = 0; i < 3; ++i) geren->Grava_ATS_ACE(n, true, 0.5f * i);
-  Compara(Args("ats", "--interval 1200 --ace"), 0, [&](int b, int t) {
-    geren->Converte_Binario_Texto_ATS_ACE(b, t, true, false, &inicio, &fim, 1200);
-  });
 }
 
 TEST_F(ReportTool, BadInvocationsFailWithOneLine) {

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "comandos.h"
+#include "formatos.h"
+#include "verificacoes.h"
 
 namespace {
 
@@ -18,9 +20,7 @@ const char* const USO =
     "usage: arqaux climate show FILE [--from HOUR] [--count N] [--soil|--ti]"
     " | arqaux climate ti TEXTFILE";
 
-// Hours in the year of the input files; a window wraps at most once, so no
-// window longer than two years can be read.
-constexpr int HORAS_ANO = 8760;
+// A window wraps at most once, so no window longer than two years can be read.
 constexpr int MAX_REGISTROS = 2 * HORAS_ANO;
 
 // Each record on one line: its floats with four decimals, tab-separated.
@@ -40,10 +40,7 @@ int Mostra_Janela(const std::string& caminho, int inicio, int quantidade, Leitor
   std::vector<Registro> registros(static_cast<size_t>(quantidade) + 1);
   const bool lido = ler(geren, registros.data(), inicio, quantidade);
   geren->Fecha_Arquivo(n);
-  if (!lido) {
-    return Erro("'%s' does not hold hours %d to %d (file too short)", caminho.c_str(), inicio,
-                inicio + quantidade - 1);
-  }
+  if (!lido) return Erro("cannot read '%s'", caminho.c_str());
   constexpr int campos = static_cast<int>(sizeof(Registro) / sizeof(float));
   for (int i = 0; i < quantidade; ++i) {
     Imprime_Registro(reinterpret_cast<const float*>(&registros[i]), campos);
@@ -72,30 +69,34 @@ int Mostra(const std::vector<std::string>& args) {
     return Erro("--count must be a number from 0 to %d", MAX_REGISTROS);
   }
   const std::string& caminho = a.posicionais[1];
-  std::error_code ec;
-  if (!fs::is_regular_file(caminho, ec)) return Erro("cannot open '%s'", caminho.c_str());
-
   if (a.Tem("soil")) {
+    if (int erro = Confere_Tamanho(caminho, TAMANHO_SOLO, "a soil file")) return erro;
     return Mostra_Janela<TReg_Solo>(caminho, inicio, quantidade,
                                     [](TGeren_ArquivoAux* g, TReg_Solo* r, int i, int q) {
                                       return g->Bufferiza_Solo(r, i, q);
                                     });
   }
   if (a.Tem("ti")) {
+    if (int erro = Confere_Tamanho(caminho, TAMANHO_TI, "an interior-climate file")) return erro;
     return Mostra_Janela<TReg_Temp_Umi>(caminho, inicio, quantidade,
                                         [](TGeren_ArquivoAux* g, TReg_Temp_Umi* r, int i, int q) {
                                           return g->Bufferiza_Reg_Climatico(r, i, q);
                                         });
   }
-  if (fs::file_size(caminho, ec) < sizeof(TCidade)) {
-    return Erro("'%s' is shorter than the %zu-byte climate header", caminho.c_str(),
-                sizeof(TCidade));
-  }
+  if (int erro = Confere_Tamanho(caminho, TAMANHO_CLIMA, "a climate file")) return erro;
   return Mostra_Janela<TReg_Climatico>(caminho, inicio, quantidade,
                                        [](TGeren_ArquivoAux* g, TReg_Climatico* r, int i, int q) {
                                          TCidade cidade;
                                          return g->Bufferiza_Clima(&cidade, r, i, q);
                                        });
+}
+
+// The name the library gives the .ti file of a bare file name: cut at its
+// first '.' after any leading ones, then ".ti".
+std::string Nome_Ti(const std::string& nome) {
+  const size_t primeiro = nome.find_first_not_of('.');
+  const size_t ponto = primeiro == std::string::npos ? primeiro : nome.find('.', primeiro);
+  return nome.substr(0, ponto) + ".ti";
 }
 
 // The library names the .ti file after the path cut at its first '.', which
@@ -104,9 +105,11 @@ int Mostra(const std::vector<std::string>& args) {
 int Converte_Ti(const std::vector<std::string>& args) {
   if (args.size() != 2) return Erro("%s", USO);
   const fs::path caminho(args[1]);
-  std::error_code ec;
-  if (!fs::is_regular_file(caminho, ec)) return Erro("cannot open '%s'", args[1].c_str());
+  if (int erro = Confere_Entrada(args[1])) return erro;
   const fs::path pasta = caminho.parent_path();
+  const std::string saida = (pasta / Nome_Ti(caminho.filename().string())).string();
+  if (int erro = Confere_Saida(saida, args[1])) return erro;
+  std::error_code ec;
   if (!pasta.empty()) {
     fs::current_path(pasta, ec);
     if (ec) return Erro("cannot enter the directory of '%s'", args[1].c_str());
@@ -115,10 +118,8 @@ int Converte_Ti(const std::vector<std::string>& args) {
   // Room for the ".ti" the library may add.
   std::vector<char> buffer(nome.begin(), nome.end());
   buffer.resize(nome.size() + 4, '\0');
-  if (!Geren_ArqAux()->Converte_Clima_Interno_TXT_Binario(buffer.data())) {
-    return Erro("cannot write the .ti file of '%s'", args[1].c_str());
-  }
-  std::printf("%s\n", (pasta / buffer.data()).string().c_str());
+  if (!Geren_ArqAux()->Converte_Clima_Interno_TXT_Binario(buffer.data())) return Perda(saida);
+  std::printf("%s\n", saida.c_str());
   return 0;
 }
 

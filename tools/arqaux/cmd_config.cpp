@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "comandos.h"
+#include "verificacoes.h"
 
 namespace {
 
@@ -150,9 +151,10 @@ bool Le_Bloco_Zona(TGeren_ArquivoAux* geren, TBloco bloco, int zona, int n, std:
 }
 
 int Verifica(const std::string& caminho, const std::vector<TBloco>& blocos, int zonas) {
+  if (int erro = Confere_Entrada(caminho)) return erro;
   TGeren_ArquivoAux* geren = Geren_ArqAux();
   int n = geren->Abre_Arquivo(caminho.c_str(), "rb");
-  if (n == 0) return Erro("cannot open %s", caminho.c_str());
+  if (n == 0) return Erro("cannot open '%s'", caminho.c_str());
   for (int zona = 1; zona <= zonas; ++zona) {
     std::string saida = "zone " + std::to_string(zona) + "\n";
     for (TBloco bloco : blocos) {
@@ -278,9 +280,9 @@ int Exemplo(const std::string& caminho) {
          geren->Grava_Climatizador_ZonaX(&z.atuadores, i + 1) &&
          geren->Grava_Ventilacao_ZonaX(z.natural.get(), z.forcada.get(), i + 1);
   }
-  ok = std::fflush(geren->ObtemArquivo()) == 0 && ok;
-  geren->Fecha_Arquivo(n);
-  if (!ok) return Erro("cannot write %s", caminho.c_str());
+  const int erro = Fecha_Gravado(geren, n, caminho);
+  if (erro != 0) return erro;
+  if (!ok) return Perda(caminho);
   std::printf("%s: 2 zones written, blocks %s\n", caminho.c_str(), BLOCOS_PADRAO);
   return 0;
 }

@@ -18,7 +18,9 @@
 #include <vector>
 
 #include "comandos.h"
+#include "formatos.h"
 #include "sample_data.h"
+#include "verificacoes.h"
 
 namespace {
 
@@ -36,10 +38,6 @@ constexpr int MAX_DIAS = 10 * DIAS_ANO;
 constexpr int JANELA_CLIMA = 25;
 // Outputs of each zone's controller: heating and cooling, 0 to 1.
 constexpr int SAIDAS_CONTROLE = 2;
-// Size of the temperature-humidity stream's header (int32 and three flags)
-// and of the controller-output stream's header (int32).
-constexpr long CABECALHO_TEMP_UMI = 7;
-constexpr long CABECALHO_SAIDA_CONT = 4;
 
 struct Opcoes {
   std::string pasta = "arqaux-sample";
@@ -67,7 +65,20 @@ struct Zona {
   double umidade = 0.010;
   double bateria = 0.0;  // kWh stored
   int temp_umi = 0, ats = 0, acs = 0, pv = 0, saida_cont = 0, pessoas = 0;
+  // Stream k of the zone, in the order of NOMES_FLUXOS.
+  int* Fluxo(int k) {
+    int* fluxos[] = {&temp_umi, &ats, &acs, &pv, &saida_cont, &pessoas};
+    return fluxos[k];
+  }
 };
+
+// The result streams of a zone, each in its file "zonaN_<name>.bin".
+const char* const NOMES_FLUXOS[] = {"temp_umi", "ats", "acs", "pv", "saida_cont", "pessoas"};
+constexpr int NUM_FLUXOS = 6;
+
+std::string Nome_Fluxo(size_t zona, int k) {
+  return "zona" + std::to_string(zona + 1) + "_" + NOMES_FLUXOS[k] + ".bin";
+}
 
 // Capacity of each zone's battery, kWh.
 constexpr double CAPACIDADE_BATERIA = 5.0;
@@ -117,11 +128,19 @@ class Amostra {
     arquivos_.push_back(nome);
     return nome;
   }
+  // How messages name a file of the run: inside the run's directory.
+  std::string Exibe(const std::string& nome) const { return (fs::path(op_.pasta) / nome).string(); }
+  // Registers nome, a file the run writes and reads back; 1 after one line
+  // when it exists and is not a regular file.
+  int Anota_Relida(const std::string& nome) { return Confere_Relida(Anota(nome), Exibe(nome)); }
   int Prepara_Entradas();
   int Abre_Fluxos();
   int Carrega_Dia(int dia);
   Entradas Entradas_Do_Passo(long long segundos) const;
   void Passo(Zona* z, const Entradas& e);
+  struct Relatorio;
+  std::vector<Relatorio> Lista_Relatorios(TTempo* inicio, TTempo* fim) const;
+  int Fecha_Fluxos();
   int Converte_Relatorios();
   void Mostra_Progresso(long long passo, long long total);
 
@@ -138,16 +157,20 @@ class Amostra {
 };
 
 int Amostra::Prepara_Entradas() {
-  if (!Escreve_Clima_Sintetico(Anota("clima.bin")) || !Escreve_Solo_Sintetico(Anota("solo.bin")) ||
-      !Escreve_Clima_Interno_Texto(Anota("interno.txt"))) {
-    return Erro("cannot write the input files in '%s'", op_.pasta.c_str());
+  const struct {
+    const char* nome;
+    bool (*escreve)(const std::string&);
+  } entradas[] = {{"clima.bin", Escreve_Clima_Sintetico},
+                  {"solo.bin", Escreve_Solo_Sintetico},
+                  {"interno.txt", Escreve_Clima_Interno_Texto}};
+  for (const auto& e : entradas) {
+    if (int erro = Anota_Relida(e.nome)) return erro;
+    if (!e.escreve(e.nome)) return Perda(Exibe(e.nome));
   }
   // The conversion renames in place and may add three characters.
   char nome_ti[sizeof("interno.txt") + 3] = "interno.txt";
-  if (!geren_->Converte_Clima_Interno_TXT_Binario(nome_ti)) {
-    return Erro("cannot convert interno.txt");
-  }
-  Anota(nome_ti);
+  if (int erro = Anota_Relida("interno.ti")) return erro;
+  if (!geren_->Converte_Clima_Interno_TXT_Binario(nome_ti)) return Perda(Exibe("interno.ti"));
   clima_ = geren_->Abre_Arquivo("clima.bin", "rb");
   solo_ = geren_->Abre_Arquivo("solo.bin", "rb");
   interno_ = geren_->Abre_Arquivo(nome_ti, "rb");
@@ -162,14 +185,12 @@ int Amostra::Abre_Fluxos() {
     z.ganho_interno = 2.5 + 0.8 * (i % 3);
     z.pessoas_max = 2 + i % 5;
     z.area_pv = 8.0 + 2.0 * (i % 4);
-    const std::string prefixo = "zona" + std::to_string(i + 1) + "_";
     // Read back for the reports after the run, hence "wb+".
-    int* fluxos[] = {&z.temp_umi, &z.ats, &z.acs, &z.pv, &z.saida_cont, &z.pessoas};
-    const char* nomes[] = {"temp_umi", "ats", "acs", "pv", "saida_cont", "pessoas"};
-    for (int k = 0; k < 6; ++k) {
-      const std::string nome = Anota(prefixo + nomes[k] + ".bin");
-      *fluxos[k] = geren_->Abre_Arquivo(nome.c_str(), "wb+");
-      if (*fluxos[k] == 0) return Erro("cannot open '%s'", nome.c_str());
+    for (int k = 0; k < NUM_FLUXOS; ++k) {
+      const std::string nome = Nome_Fluxo(i, k);
+      if (int erro = Anota_Relida(nome)) return erro;
+      *z.Fluxo(k) = geren_->Abre_Arquivo(nome.c_str(), "wb+");
+      if (*z.Fluxo(k) == 0) return Erro("cannot open '%s'", Exibe(nome).c_str());
     }
     // The header's integer is the sampling interval, for whoever reads it.
     geren_->Preenche_Cabecalho_Temp_Umi(z.temp_umi, true, true, true, op_.intervalo);
@@ -272,72 +293,83 @@ void Amostra::Passo(Zona* z, const Entradas& e) {
   geren_->Grava_Pessoas_no_Ambiente(z->pessoas, pessoas, static_cast<float>(75.0 * pessoas));
 }
 
+// Every report of every zone: its file, its binary stream, where that
+// stream's first record lies, and the converter call.
+struct Amostra::Relatorio {
+  std::string nome;
+  int binario;
+  long cabecalho;
+  std::function<void(int binario, int texto)> converte;
+};
+
+std::vector<Amostra::Relatorio> Amostra::Lista_Relatorios(TTempo* i, TTempo* f) const {
+  TGeren_ArquivoAux* g = geren_;
+  const int intervalo = op_.intervalo;
+  std::vector<Relatorio> relatorios;
+  for (size_t k = 0; k < zonas_.size(); ++k) {
+    const Zona& z = zonas_[k];
+    const std::string prefixo = "zona" + std::to_string(k + 1) + "_";
+    relatorios.push_back(
+        {prefixo + "temp_umi.txt", z.temp_umi, CABECALHO_TEMP_UMI, [=](int b, int t) {
+           g->Converte_Binario_Texto_TUPMV(b, t, true, true, true, true, true, true, i, f,
+                                           intervalo);
+         }});
+    relatorios.push_back({prefixo + "ats.txt", z.ats, 0, [=](int b, int t) {
+                            g->Converte_Binario_Texto_ATS_ACE(b, t, true, true, i, f, intervalo);
+                          }});
+    relatorios.push_back({prefixo + "acs.txt", z.acs, 0, [=](int b, int t) {
+                            g->Converte_Binario_Texto_ACS(b, t, i, f, intervalo);
+                          }});
+    relatorios.push_back({prefixo + "pv.txt", z.pv, 0, [=](int b, int t) {
+                            g->Converte_Binario_Texto_PV(b, t, true, i, f, intervalo);
+                          }});
+    for (int saida = 1; saida <= SAIDAS_CONTROLE; ++saida) {
+      relatorios.push_back({prefixo + "saida_cont_" + std::to_string(saida) + ".txt", z.saida_cont,
+                            CABECALHO_SAIDA_CONT, [=](int b, int t) {
+                              g->Converte_Binario_Texto_SC(b, t, i, f, intervalo, SAIDAS_CONTROLE,
+                                                           saida);
+                            }});
+    }
+  }
+  return relatorios;
+}
+
+// Closes every result stream once the run is over, so that only the two
+// streams of the report at hand stay open. A stream that the registry closes
+// to free a handle is reopened at its beginning, so a converter reading it
+// then would start over: with every result stream open, more zones than free
+// handles would never finish converting.
+int Amostra::Fecha_Fluxos() {
+  for (size_t i = 0; i < zonas_.size(); ++i) {
+    for (int k = 0; k < NUM_FLUXOS; ++k) {
+      if (int erro = Fecha_Gravado(geren_, *zonas_[i].Fluxo(k), Exibe(Nome_Fluxo(i, k)))) {
+        return erro;
+      }
+    }
+  }
+  return 0;
+}
+
 int Amostra::Converte_Relatorios() {
   TTempo inicio;  // January 1, 0:00:00
   TTempo fim = inicio;
   DLL_UTIL_Geren_Tempo()->Avanca_X_Segundos(op_.dias * SEGUNDOS_DIA - SEGUNDOS_HORA, &fim);
-  const int intervalo = op_.intervalo;
-
-  // Every report of every zone: its file, its binary stream, where that
-  // stream's first record lies, and the converter call.
-  struct Relatorio {
-    std::string nome;
-    int binario;
-    long cabecalho;
-    std::function<void(int binario, int texto)> converte;
-  };
-  std::vector<Relatorio> relatorios;
-  for (size_t i = 0; i < zonas_.size(); ++i) {
-    const Zona& z = zonas_[i];
-    const std::string prefixo = "zona" + std::to_string(i + 1) + "_";
-    relatorios.push_back(
-        {prefixo + "temp_umi.txt", z.temp_umi, CABECALHO_TEMP_UMI, [&](int b, int t) {
-           geren_->Converte_Binario_Texto_TUPMV(b, t, true, true, true, true, true, true, &inicio,
-                                                &fim, intervalo);
-         }});
-    relatorios.push_back({prefixo + "ats.txt", z.ats, 0, [&](int b, int t) {
-                            geren_->Converte_Binario_Texto_ATS_ACE(b, t, true, true, &inicio, &fim,
-                                                                   intervalo);
-                          }});
-    relatorios.push_back({prefixo + "acs.txt", z.acs, 0, [&](int b, int t) {
-                            geren_->Converte_Binario_Texto_ACS(b, t, &inicio, &fim, intervalo);
-                          }});
-    relatorios.push_back({prefixo + "pv.txt", z.pv, 0, [&](int b, int t) {
-                            geren_->Converte_Binario_Texto_PV(b, t, true, &inicio, &fim, intervalo);
-                          }});
-    for (int saida = 1; saida <= SAIDAS_CONTROLE; ++saida) {
-      relatorios.push_back({prefixo + "saida_cont_" + std::to_string(saida) + ".txt", z.saida_cont,
-                            CABECALHO_SAIDA_CONT, [&, saida](int b, int t) {
-                              geren_->Converte_Binario_Texto_SC(b, t, &inicio, &fim, intervalo,
-                                                                SAIDAS_CONTROLE, saida);
-                            }});
-    }
-  }
-
-  // Only the two streams of the report at hand stay open. A stream that the
-  // registry closes to free a handle is reopened at its beginning, so a
-  // converter reading it then would start over: with every result stream
-  // open, more zones than free handles would never finish converting.
-  for (const Zona& z : zonas_) {
-    for (int n : {z.temp_umi, z.ats, z.acs, z.pv, z.saida_cont, z.pessoas}) {
-      geren_->Fecha_Arquivo(n);
-    }
-  }
+  if (int erro = Fecha_Fluxos()) return erro;
   // Each report: open its text file, place the binary stream (reopened for
   // reading) at its first record, make the text stream current again
   // (converters write their head there before selecting anything), convert.
-  for (const Relatorio& r : relatorios) {
+  for (const Relatorio& r : Lista_Relatorios(&inicio, &fim)) {
     const int texto = geren_->Abre_Arquivo(Anota(r.nome).c_str(), "wt");
-    if (texto == 0) return Erro("cannot open '%s'", r.nome.c_str());
+    if (texto == 0) return Erro("cannot open '%s'", Exibe(r.nome).c_str());
     FILE* arq_texto = geren_->ObtemArquivo();
     geren_->Muda_Arquivo(r.binario);
     FILE* arq_binario = geren_->ObtemArquivo();
     if (arq_binario == arq_texto || std::fseek(arq_binario, r.cabecalho, SEEK_SET) != 0) {
-      return Erro("cannot read back the stream of '%s'", r.nome.c_str());
+      return Erro("cannot read back the stream of '%s'", Exibe(r.nome).c_str());
     }
     geren_->Muda_Arquivo(texto);
     r.converte(r.binario, texto);
-    geren_->Fecha_Arquivo(texto);
+    if (int erro = Fecha_Gravado(geren_, texto, Exibe(r.nome))) return erro;
     geren_->Fecha_Arquivo(r.binario);
   }
   return 0;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "comandos.h"
+#include "verificacoes.h"
 
 namespace {
 
@@ -46,15 +47,15 @@ int main(int argc, char** argv) {
   }
   if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
     std::fputs(USO, stdout);
-    return 0;
+    return Conclui(0);
   }
   if (std::strcmp(argv[1], "--version") == 0) {
     std::printf("arqaux %s\n", ARQAUX_VERSION);
-    return 0;
+    return Conclui(0);
   }
   for (const Comando& c : COMANDOS) {
     if (std::strcmp(argv[1], c.nome) == 0) {
-      return c.executa(std::vector<std::string>(argv + 2, argv + argc));
+      return Conclui(c.executa(std::vector<std::string>(argv + 2, argv + argc)));
     }
   }
   std::fprintf(stderr, "arqaux: unknown command '%s' (try --help)\n", argv[1]);

@@ -9,9 +9,6 @@
 
 #include <string>
 
-// Hours in the 365-day year of the input files.
-constexpr int HORAS_ANO_SINTETICO = 8760;
-
 // Header of the synthetic climate file: a subtropical southern city.
 TCidade Cidade_Sintetica();
 // The synthetic climate, soil and interior-climate values of hour h (0..8759).

@@ -29,7 +29,9 @@ static_assert(sizeof(TTempo) == 40, "TTempo is stored as 40 raw bytes");
 class ARQAUX_UTIL_API TGeren_Tempo {
  public:
   // Adds seconds (ignored when not positive), carrying into hours, days and
-  // months; December 31 runs into January 1.
+  // months; December 31 runs into January 1. A field out of range is first
+  // brought to its nearest valid value (a day past the month's end to its
+  // last day), so that no clock, however filled, overflows as it advances.
   void Avanca_X_Segundos(int segundos, TTempo* tempo);
   void Avanca_UmaHora(TTempo* tempo);
   // "HH:MM:SS" into a buffer of at least 12 characters.

@@ -1,0 +1,127 @@
+// Every command refuses to destroy its input, to read a file that is not a
+// regular file or not of the kind asked, and to exit 0 when something it
+// wrote was lost: each case is one line on standard error naming the file.
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "support/fixture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Real(float v) { return std::string(reinterpret_cast<const char*>(&v), 4); }
+std::string Inteiro(int32_t v) { return std::string(reinterpret_cast<const char*>(&v), 4); }
+
+class ToolRefusals : public ArqauxTest {
+ protected:
+  void SetUp() override {
+    ArqauxTest::SetUp();
+    Escreve_Arquivo(Caminho("clima.bin"), std::string(80 + 24 * 8760, '\0'));
+    Escreve_Arquivo(Caminho("curto.bin"), std::string(80 + 24 * 10, '\0'));
+    Escreve_Arquivo(Caminho("solo.bin"), std::string(8 * 8760, '\0'));
+    Escreve_Arquivo(Caminho("x.ti"), "21 0.5\n");
+    Escreve_Arquivo(Caminho("interno.txt"), "21 0.5\n");
+    fs::create_symlink(Caminho("interno.txt"), Caminho("interno.ti"));
+    Escreve_Arquivo(Caminho("cheio.txt"), "21 0.5\n");
+    fs::create_symlink("/dev/full", Caminho("cheio.ti"));
+    fs::create_symlink("/dev/full", Caminho("nulo.bin"));
+    fs::create_directories(Caminho("pasta"));
+    fs::create_directories(Caminho("amostra"));
+    fs::create_symlink("/dev/full", Caminho("amostra/zona1_ats.bin"));
+
+    // Temperature and comfort held: four 16-byte records after the header.
+    std::string tu = Inteiro(600) + std::string("\1\0\1", 3);
+    for (int i = 0; i < 4; ++i) tu += Real(20 + i) + Real(25) + Real(0.5f) + Real(10);
+    Escreve_Arquivo(Caminho("tu.bin"), tu);
+    Escreve_Arquivo(Caminho("tu_cortado.bin"), tu + "abc");
+    Escreve_Arquivo(Caminho("bandeira.bin"), Inteiro(600) + std::string("\1\2\0", 3));
+    // Two outputs per controller record.
+    std::string sc = Inteiro(2);
+    for (int i = 0; i < 5; ++i) sc += Real(2) + Real(i) + Real(1);
+    Escreve_Arquivo(Caminho("sc.bin"), sc);
+    Escreve_Arquivo(Caminho("sc_cortado.bin"), sc + Real(2));
+    std::string acs;
+    for (int i = 0; i < 40; ++i) acs += Real(20) + Real(i);
+    Escreve_Arquivo(Caminho("acs.bin"), acs);
+    fs::create_hard_link(Caminho("acs.bin"), Caminho("acs_ligado.bin"));
+    Escreve_Arquivo(Caminho("seis.bin"), "123456");
+  }
+};
+
+TEST_F(ToolRefusals, OneLineAndAFailedExit) {
+  const std::string t = std::string(ARQAUX_TOOL_PATH) + " ";
+  const std::string datas = " --start 1/1/0 --end 1/1/23 --interval 600";
+  // Files past this size (in 512-byte blocks) cannot be written, and the
+  // signal that would kill the tool is ignored: the write fails instead.
+  const std::string limite = "trap '' XFSZ; ulimit -f ";
+  const struct {
+    std::string linha;
+    int saida;
+    std::string erro;
+  } casos[] = {
+      // An output that is the input, by any name.
+      {t + "report acs acs.bin acs.bin" + datas, 1, "'acs.bin' is the input 'acs.bin'"},
+      {t + "report acs acs.bin acs_ligado.bin" + datas, 1,
+       "'acs_ligado.bin' is the input 'acs.bin'"},
+      {t + "climate ti x.ti", 1, "'x.ti' is the input 'x.ti'"},
+      {t + "climate ti interno.txt", 1, "'interno.ti' is the input 'interno.txt'"},
+      // Inputs that are not regular files, symlinks followed.
+      {t + "report acs nulo.bin o.txt" + datas, 1, "'nulo.bin' is not a regular file"},
+      {t + "report acs pasta o.txt" + datas, 1, "'pasta' is not a regular file"},
+      {t + "climate show nulo.bin", 1, "'nulo.bin' is not a regular file"},
+      {t + "climate ti pasta", 1, "'pasta' is not a regular file"},
+      {t + "config check pasta --zones 1", 1, "'pasta' is not a regular file"},
+      {t + "sample amostra --days 1", 1, "'amostra/zona1_ats.bin' is not a regular file"},
+      {t + "climate show falta.bin", 1, "cannot open 'falta.bin'"},
+      // Files of another kind or size.
+      {t + "climate show curto.bin", 1,
+       "'curto.bin' is not a climate file: it holds 320 bytes, not 210320"},
+      {t + "climate show clima.bin --soil", 1,
+       "'clima.bin' is not a soil file: it holds 210320 bytes, not 70080"},
+      {t + "climate show clima.bin --ti", 1, "'clima.bin' is not an interior-climate file"},
+      {t + "climate show solo.bin", 1, "'solo.bin' is not a climate file"},
+      {t + "report tupmv tu_cortado.bin o.txt" + datas, 1,
+       "'tu_cortado.bin' is not a temperature-humidity stream: the 67 bytes after its 7-byte "
+       "header are not whole 16-byte records"},
+      {t + "report tupmv bandeira.bin o.txt" + datas, 1, "its group flags are not 0 or 1"},
+      {t + "report tupmv seis.bin o.txt" + datas, 1,
+       "'seis.bin' is too short to hold the 7-byte header of a temperature-humidity stream"},
+      {t + "report ats seis.bin o.txt" + datas, 1, "not an ATS/ACE stream: the 6 bytes"},
+      {t + "report acs seis.bin o.txt" + datas, 1, "not an operative-temperature stream"},
+      {t + "report pv tu.bin o.txt" + datas, 1, "'tu.bin' is not a photovoltaic stream"},
+      {t + "report sc sc_cortado.bin o.txt --outputs 2 --index 1" + datas, 1,
+       "not a controller-output stream: the 64 bytes after its 4-byte header are not whole "
+       "12-byte records"},
+      {t + "report sc sc.bin o.txt --outputs 3 --index 1" + datas, 1,
+       "'sc.bin' holds 2 outputs per record, not 3 (--outputs)"},
+      // Writes that were lost.
+      {t + "report acs acs.bin /dev/full" + datas, 1, "writing '/dev/full' failed"},
+      {t + "config sample /dev/full", 1, "writing '/dev/full' failed"},
+      {t + "climate ti cheio.txt", 1, "writing 'cheio.ti' failed"},
+      {t + "climate show clima.bin >/dev/full", 1, "writing standard output failed"},
+      {t + "--version >/dev/full", 1, "writing standard output failed"},
+      {limite + "1; " + t + "report acs acs.bin o.txt" + datas, 1, "writing 'o.txt' failed"},
+      {limite + "600; " + t + "sample grande --days 10 --interval 60", 1,
+       "writing 'grande/zona1_temp_umi.bin' failed"},
+      // Bad options of the window shown.
+      {t + "climate show clima.bin --count x", 1, "--count must be a number from 0 to 17520"},
+      {t + "climate show clima.bin --from 8760", 1, "--from must be an hour from 0 to 8759"},
+  };
+  const std::string acs = Le_Arquivo(Caminho("acs.bin"));
+  for (const auto& c : casos) {
+    std::string saida;
+    // Grouped, so that only the tool's own redirections apply to its output.
+    EXPECT_EQ(Executa("cd " + dir + " && { " + c.linha + "; }", &saida), c.saida) << c.linha;
+    EXPECT_EQ(saida.rfind("arqaux: ", 0), 0u) << saida;
+    EXPECT_NE(saida.find(c.erro), std::string::npos) << saida;
+    EXPECT_EQ(saida.find('\n'), saida.size() - 1) << saida;
+  }
+  // Nothing refused touched its input.
+  EXPECT_EQ(Le_Arquivo(Caminho("acs.bin")), acs);
+  EXPECT_EQ(Le_Arquivo(Caminho("x.ti")), "21 0.5\n");
+  EXPECT_EQ(Le_Arquivo(Caminho("interno.txt")), "21 0.5\n");
+}
+
+}  // namespace

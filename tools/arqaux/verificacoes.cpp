@@ -1,0 +1,89 @@
+#include "verificacoes.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#include "comandos.h"
+
+namespace fs = std::filesystem;
+
+int Confere_Entrada(const std::string& caminho) {
+  std::error_code ec;
+  const fs::file_status estado = fs::status(caminho, ec);
+  if (!fs::exists(estado)) return Erro("cannot open '%s'", caminho.c_str());
+  if (!fs::is_regular_file(estado)) return Erro("'%s' is not a regular file", caminho.c_str());
+  return 0;
+}
+
+int Confere_Tamanho(const std::string& caminho, uintmax_t tamanho, const char* tipo) {
+  if (int erro = Confere_Entrada(caminho)) return erro;
+  std::error_code ec;
+  const uintmax_t real = fs::file_size(caminho, ec);
+  if (ec) return Erro("cannot open '%s'", caminho.c_str());
+  if (real != tamanho) {
+    return Erro("'%s' is not %s: it holds %ju bytes, not %ju", caminho.c_str(), tipo, real,
+                tamanho);
+  }
+  return 0;
+}
+
+int Confere_Registros(const std::string& caminho, uintmax_t cabecalho, uintmax_t registro,
+                      const char* tipo) {
+  if (int erro = Confere_Entrada(caminho)) return erro;
+  std::error_code ec;
+  const uintmax_t real = fs::file_size(caminho, ec);
+  if (ec) return Erro("cannot open '%s'", caminho.c_str());
+  if (real < cabecalho) {
+    return Erro("'%s' is too short to hold the %ju-byte header of %s", caminho.c_str(), cabecalho,
+                tipo);
+  }
+  const uintmax_t corpo = real - cabecalho;
+  if (registro == 0 ? corpo != 0 : corpo % registro != 0) {
+    return Erro(
+        "'%s' is not %s: the %ju bytes after its %ju-byte header are not whole %ju-byte "
+        "records",
+        caminho.c_str(), tipo, corpo, cabecalho, registro);
+  }
+  return 0;
+}
+
+int Confere_Saida(const std::string& saida, const std::string& entrada) {
+  std::error_code ec;
+  if (fs::equivalent(saida, entrada, ec) && !ec) {
+    return Erro("'%s' is the input '%s': writing it would destroy it", saida.c_str(),
+                entrada.c_str());
+  }
+  return 0;
+}
+
+int Confere_Relida(const std::string& caminho, const std::string& nome) {
+  std::error_code ec;
+  const fs::file_status estado = fs::status(caminho, ec);
+  if (fs::exists(estado) && !fs::is_regular_file(estado)) {
+    return Erro("'%s' is not a regular file", nome.c_str());
+  }
+  return 0;
+}
+
+int Perda(const std::string& caminho) {
+  return Erro("writing '%s' failed: it is incomplete", caminho.c_str());
+}
+
+// The registry forgets a stream's errors when its last open stream closes, so
+// the stream is flushed and asked before its close, and asked again after it
+// for a close that failed while other streams kept the registry.
+int Fecha_Gravado(TGeren_ArquivoAux* geren, int n, const std::string& caminho) {
+  geren->Muda_Arquivo(n);
+  FILE* arq = geren->ObtemArquivo();
+  bool perdido = arq == nullptr || std::fflush(arq) != 0 || geren->Erro_Arquivo(n);
+  geren->Fecha_Arquivo(n);
+  perdido = geren->Erro_Arquivo(n) || perdido;
+  return perdido ? Perda(caminho) : 0;
+}
+
+int Conclui(int status) {
+  const bool perdido = std::fflush(stdout) != 0 || std::ferror(stdout) != 0;
+  if (perdido && status == 0) return Erro("writing standard output failed: it is incomplete");
+  return status;
+}
