@@ -35,13 +35,15 @@
 // scan pattern a blank or "\n" matches any run of white space, which is why
 // blank lines and indentation between lines do not matter to a reader.
 //
-// A tested scan succeeds when every conversion of the row converts; what
-// follows the last one (a closing bracket, the line end) is matched when
-// present but not required. A text ends at its closing bracket or at the end
-// of the file: a text that fills its buffer before either (a name too long) fails
-// instead of being cut. Scanned values are stored into the field's type (a
-// non-zero integer into a bool is true; a real into an int is truncated and
-// clamped to the int range).
+// The scan is derived once, when the row is built, as a list of steps of one
+// conversion each (with the text around it), so a row has no limit on its
+// fields. A tested scan succeeds when every conversion of the row converts;
+// what follows the last one (a closing bracket, the line end) is matched
+// when present but not required. A text ends at its closing bracket or at
+// the end of the file: a text that fills its buffer before either (a name
+// too long) fails instead of being cut. Scanned values are stored into the
+// field's type (a non-zero integer into a bool is true; a real into an int
+// is truncated and clamped to the int range).
 #ifndef ARQAUX_TEXT_LINHAS_CONFIG_H_
 #define ARQAUX_TEXT_LINHAS_CONFIG_H_
 
@@ -164,20 +166,21 @@ constexpr TTipo_Campo Tipo_De() {
 template <class V, class T>
 TCampo<V> Campo(T V::*m) {
   static_assert(Tipo_De<T>() != TTipo_Campo::Nenhum,
-                "a field is an int32_t, float, double, bool "
-                "or char array");
+                "a field is an int32_t, float, double, bool or char array");
   static_assert(!std::is_array<T>::value || sizeof(T) >= 2,
                 "a text field needs room for one character and its terminator");
   return {{{Tipo_De<T>(), Deslocamento(m), static_cast<uint32_t>(sizeof(T))}, {}}};
 }
 
 // Element k of an array member (a char[][N] member gives texts of N bytes).
+// An element past the array's end is no field: a row that uses it, or uses
+// it as a count, is not usable and prints and reads nothing.
 template <class V, class T, size_t N>
 TCampo<V> Elemento(T (V::*m)[N], size_t k) {
   static_assert(Tipo_De<T>() != TTipo_Campo::Nenhum,
-                "an array of int32_t, float, double, bool "
-                "or char arrays");
-  return {{{Tipo_De<T>(), static_cast<uint32_t>(Deslocamento(m) + (k < N ? k : N) * sizeof(T)),
+                "an array of int32_t, float, double, bool or char arrays");
+  if (k >= N) return {};
+  return {{{Tipo_De<T>(), static_cast<uint32_t>(Deslocamento(m) + k * sizeof(T)),
             static_cast<uint32_t>(sizeof(T))},
            {}}};
 }
@@ -199,6 +202,8 @@ TCampo<V> Vetor_Contado(T (V::*m)[N], TCampo<V> contagem, int32_t fator = 1, siz
   TCampo<V> c = Vetor(m, 0, inicio);
   c.campo.repeticao.contagem = contagem.campo.posicao;
   c.campo.repeticao.fator = fator;
+  if (contagem.campo.posicao.tipo == TTipo_Campo::Nenhum)
+    c.campo.posicao.tipo = TTipo_Campo::Nenhum;
   return c;
 }
 

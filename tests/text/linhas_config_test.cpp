@@ -217,6 +217,13 @@ TEST(LinhasConfig, CountsReadFromTheRecordAreCheckedFirst) {
   const std::string texto = Grava(Tanque(11), &ok);
   EXPECT_FALSE(ok);
   EXPECT_EQ(texto.find("}\n      {Conf_Rel:"), texto.find("4.500000,") + 9);
+  // An element past the array is no field: a row counted by it is unusable.
+  const TLinha<TTanque> fora = {
+      "%f,", {arqaux::Vetor_Contado(&TTanque::dados, Elemento(&TTanque::dados, 40))}};
+  FILE* arq = std::tmpfile();
+  EXPECT_EQ(arqaux::Grava_Linha(arq, fora, Tanque(0)), -1);
+  EXPECT_EQ(std::ftell(arq), 0);
+  std::fclose(arq);
 }
 
 // Para_Na_Primeira stops at the first row that does not match; Le_Tudo reads
