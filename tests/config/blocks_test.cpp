@@ -52,6 +52,10 @@ TEST_F(Blocos, ANullTargetReadsOnlyABlockWithNothingInIt) {
     }
     EXPECT_FALSE(leitor.le()) << "no current stream";
   }
+  // A control entry has no count: a null actuator reads nothing.
+  Abre_Para_Leitura(geren, Caminho("controle.txt"), "\t[Controle = 1,20.00,1.00]\n");
+  EXPECT_FALSE(geren->Le_Controle(nullptr));
+  EXPECT_EQ(Resto(geren), "\t[Controle = 1,20.00,1.00]\n");
 }
 
 // A writer whose stream reports a failed write returns false, also where the
@@ -85,6 +89,7 @@ TEST_F(Blocos, AWriteTheStreamLostIsNotASuccess) {
     Abre_Para_Leitura(geren, Caminho("somente_leitura.txt"), "");
     EXPECT_FALSE(escritores[i]()) << "writer " << i;
     geren->Fecha_Todos();
+    EXPECT_FALSE(escritores[i]()) << "writer " << i << ", no current stream";
   }
 }
 
