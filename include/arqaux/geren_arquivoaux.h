@@ -266,9 +266,17 @@ class ARQAUX_API TGeren_ArquivoAux {
 
   // ---- Configuration text: schedules, internal gains, ventilation, zone PV ----
 
+  // The configuration writers (here and in the actuator section) ignore what
+  // each print returns, as the format has always done, but a write the
+  // stream reports as failed (ferror at the end of the call) makes them
+  // return false: a lost write never looks like a success. The block readers
+  // read their count line first: a count below 1 reads no more and is true
+  // even with a null target, which is not touched; a positive count with a
+  // null target is false.
+
   // Writes a schedule block on the current stream: the header
   // "\t[Horarios = %d]\n" with the period count, then one line per period. A
-  // null schedule is written as an empty one. False only without a stream.
+  // null schedule is written as an empty one. False without a stream.
   bool Grava_Intervalos(TIntervalos* intervalos);
   // The same block under the header "\t[Horarios Ventilacao = %d]\n".
   bool Grava_Intervalos_Vent(TIntervalos* intervalos);
@@ -281,7 +289,7 @@ class ARQAUX_API TGeren_ArquivoAux {
 
   // Writes the internal-gain block of a zone (count line, then each gain with
   // its type lines and schedule). A null or empty list gives the count line
-  // with 0 alone. False only without a stream.
+  // with 0 alone. False without a stream.
   bool Grava_Ganho_Interno(TLista<TGanho>* ganhos);
   // Reads a gain block, appending the gains it builds to ganhos. A gain of an
   // unknown type code is skipped: its schedule block is read and dropped.
@@ -305,7 +313,7 @@ class ARQAUX_API TGeren_ArquivoAux {
 
   // Writes the PV equipment block of a zone (count line, then each item with
   // its name, quantity, current kind, power and schedule). A null or empty
-  // list gives the count line with 0 alone. False only without a stream.
+  // list gives the count line with 0 alone. False without a stream.
   bool Grava_Equipamento_PV(TLista<TEquipamento_PV>* equipamentos);
   // Reads a PV equipment block, appending the items to equipamentos. False at
   // the first short line (a name that does not fit its 52-byte buffer is
@@ -320,23 +328,28 @@ class ARQAUX_API TGeren_ArquivoAux {
 
   // Writes the actuator block (count line, then each actuator with its type
   // lines, schedule and control entry) on the current stream. A null or empty
-  // manager gives the count line with 0 alone. False only without a stream.
+  // manager gives the count line with 0 alone. False without a stream.
   bool Grava_Climatizador(TGeren_Atuadores* atuadores);
-  // Reads an actuator block from stream n (the configuration file, made
-  // current again before each record), appending what it builds to atuadores. Fan-coil air
-  // conditioners are tied to geren_equip; evaporative coolers get the zone and their ordinal. False
-  // at the first short line; the actuators built before it stay.
+  // Reads an actuator block, appending what it builds to atuadores. The count
+  // and the first record are read from the current stream; before each later
+  // record stream n (the configuration file) is made current again with
+  // Muda_Arquivo, so a number outside 1..count leaves the current stream as
+  // it is. Fan-coil air conditioners are tied to geren_equip; evaporative
+  // coolers get the zone and their ordinal. False at the first short line;
+  // the actuators built before it stay.
   bool Le_Climatizador(CGeren_Equip_HVAC* geren_equip, TGeren_Atuadores* atuadores, int zona,
                        int n);
   // The block framed by the zone line "[Zona = %d]"; false when that line
   // cannot be printed.
   bool Grava_Climatizador_ZonaX(TGeren_Atuadores* atuadores, int zona);
-  // Reads the zone line (false when it is not zona, leaving atuadores as they
-  // were) and then the block; a block that fails empties atuadores.
+  // Reads the zone line from the current stream (false when it is not zona,
+  // leaving atuadores as they were) and then the block; a block that fails
+  // empties atuadores.
   bool Le_Climatizador_ZonaX(CGeren_Equip_HVAC* geren_equip, TGeren_Atuadores* atuadores, int zona,
                              int n);
   // The control entry of a heater or air conditioner: on/off, PID, or the
-  // open kind 2 (its number alone, no line end).
+  // open kind 2 (its number alone, no line end). False without a stream or
+  // when the stream reports a failed write.
   bool Grava_Controle(TAtuador* atuador);
   // Reads it back and creates the controller on the actuator; the entry's
   // scans are not checked. False only for a null actuator or no stream.
@@ -377,12 +390,6 @@ class ARQAUX_API TGeren_ArquivoAux {
   // Window with year wrap over the current stream: records of tamanho bytes
   // from offset base, hours inicio onwards, into registros.
   bool Bufferiza_Janela(void* registros, long base, size_t tamanho, int inicio, int quantidade);
-
-  // The zone section line "[Zona = %d]\n" that begins each zone's block:
-  // Grava_Zona prints it (false when the print fails); Le_Zona scans it and
-  // is true only when it reads exactly zona.
-  bool Grava_Zona(int zona);
-  bool Le_Zona(int zona);
 
   // Seleciona_Arquivo as the sampled-report engine calls it: a report selects
   // its binary and text streams again for every line it writes.

@@ -30,10 +30,12 @@
 #include <type_traits>
 
 #include "arqaux/geren_arquivoaux.h"
+#include "config/registros.h"
 #include "text/linhas_config.h"
 
 using arqaux::Campo;
 using arqaux::TCampo;
+using arqaux::TComum;
 using arqaux::TLinha;
 
 namespace {
@@ -47,41 +49,21 @@ constexpr int TIPO_AR_CONDICIONADO = 4;
 constexpr int TIPO_AR_CONDICIONADO_C = 5;
 constexpr int TIPO_RESF_EVAP = 6;
 
-// A field for element k of an array member of floats or ints.
-template <class V, class T, size_t N>
-TCampo<V> Campo_Elemento(T (V::*membro)[N], size_t k) {
-  static_assert(std::is_same<T, float>::value || std::is_same<T, int32_t>::value,
-                "array fields hold floats or ints");
-  TCampo<V> campo = {
-      {std::is_same<T, float>::value ? arqaux::TTipo_Campo::Real : arqaux::TTipo_Campo::Inteiro,
-       static_cast<uint32_t>(arqaux::Deslocamento(membro) + k * sizeof(T)), sizeof(T)}};
-  return campo;
-}
-
-// The fields of every element of an array member, in order.
-template <class V, class T, size_t N>
-std::array<TCampo<V>, arqaux::MAX_CAMPOS> Campos_Vetor(T (V::*membro)[N]) {
-  static_assert(N <= arqaux::MAX_CAMPOS, "one line carries at most MAX_CAMPOS values");
-  std::array<TCampo<V>, arqaux::MAX_CAMPOS> campos{};
-  for (size_t k = 0; k < N; ++k) campos[k] = Campo_Elemento(membro, k);
-  return campos;
-}
-
 // ---- Lines every actuator has ----
 
-struct TValores_Atuador {
-  int32_t numero = 0;
-  int32_t tipo = 0;
-  int32_t quantidade = 0;
+const TLinha<TComum> LINHAS_ATUADOR[] = {
+    {"[Atuador %d]\n", {Campo(&TComum::numero)}},
+    {"\t[Tipo = %d]\n", {Campo(&TComum::tipo)}},
+    {"\t[Quantidade = %d]\n", {Campo(&TComum::quantidade)}},
 };
 
-const TLinha<TValores_Atuador> LINHA_NUMERO_ATUADORES = {"[Numero de Atuadores = %d]\n",
-                                                         {Campo(&TValores_Atuador::numero)}};
-
-const TLinha<TValores_Atuador> LINHAS_ATUADOR[] = {
-    {"[Atuador %d]\n", {Campo(&TValores_Atuador::numero)}},
-    {"\t[Tipo = %d]\n", {Campo(&TValores_Atuador::tipo)}},
-    {"\t[Quantidade = %d]\n", {Campo(&TValores_Atuador::quantidade)}},
+// What the constructors take beyond the values of the record: the HVAC
+// equipment manager of fan-coil air conditioners, the zone and the ordinal of
+// each evaporative cooler in the block.
+struct TContexto {
+  CGeren_Equip_HVAC* geren_equip = nullptr;
+  int zona = 0;
+  int ordem_resf = 0;
 };
 
 // ---- Heater ----
@@ -104,16 +86,20 @@ const TLinha<TValores_Aquecedor> LINHAS_AQUECEDOR[] = {
     {"\t[Coef de Troca = %.1f]\n", {Campo(&TValores_Aquecedor::hint)}},
 };
 
-TValores_Aquecedor Valores_De(const TAquecedor* a) {
-  TValores_Aquecedor v;
-  if (a == nullptr) return v;
-  v.potencia = a->R_Potencia();
-  v.massa_esp = a->R_Massa_Esp();
-  v.calor_esp = a->R_Calor_Esp();
-  v.volume = a->R_Volume();
-  v.area = a->R_Area();
-  v.hint = a->R_Hint();
-  return v;
+void Valores_Aquecedor(TAtuador* atuador, TValores_Aquecedor* v) {
+  const auto* a = dynamic_cast<const TAquecedor*>(atuador);
+  if (a == nullptr) return;
+  v->potencia = a->R_Potencia();
+  v->massa_esp = a->R_Massa_Esp();
+  v->calor_esp = a->R_Calor_Esp();
+  v->volume = a->R_Volume();
+  v->area = a->R_Area();
+  v->hint = a->R_Hint();
+}
+
+TAtuador* Novo_Aquecedor(const TValores_Aquecedor& v, const TComum& c, TIntervalos* h, TContexto*) {
+  return new TAquecedor(c.quantidade, h, v.potencia, v.massa_esp, v.calor_esp, v.volume, v.area,
+                        v.hint);
 }
 
 // ---- Air conditioner ----
@@ -150,11 +136,11 @@ const TLinha<TValores_ArCondicionado> LINHAS_AR_CONDICIONADO[] = {
     {"\t[Reg. Inmetro = %d]\n", {Campo(&TValores_ArCondicionado::regulamentado_inmetro)}},
     {"\t[Cond. Sombreado = %d]\n", {Campo(&TValores_ArCondicionado::condensador_sombreado)}},
     {"\t[Potencia = %.2f]\n", {Campo(&TValores_ArCondicionado::potencia)}},
-    {LINHA_COEF, Campos_Vetor(&TValores_ArCondicionado::const_ct)},
+    {LINHA_COEF, arqaux::Elementos(&TValores_ArCondicionado::const_ct)},
     {"\t[EIR nominal = %.3f]\n", {Campo(&TValores_ArCondicionado::eir_nominal)}},
-    {LINHA_COEF, Campos_Vetor(&TValores_ArCondicionado::const_eer)},
+    {LINHA_COEF, arqaux::Elementos(&TValores_ArCondicionado::const_eer)},
     {"\t[CS nominal = %.3f]\n", {Campo(&TValores_ArCondicionado::calor_sens_nominal)}},
-    {LINHA_COEF, Campos_Vetor(&TValores_ArCondicionado::const_cs)},
+    {LINHA_COEF, arqaux::Elementos(&TValores_ArCondicionado::const_cs)},
     {"\t[Vazao_Vol_Ar = %.3f]\n", {Campo(&TValores_ArCondicionado::vazao_vol_ar)}},
     {"\t[Temp_Evap_AC = %.3f]\n", {Campo(&TValores_ArCondicionado::temp_evap_ac)}},
 };
@@ -163,25 +149,37 @@ void Copia_Curva(const float* origem, float* destino) {
   for (int k = 0; k < TArCondicionado::NUM_COEF; ++k) destino[k] = origem[k];
 }
 
-TValores_ArCondicionado Valores_De(TArCondicionado* a) {
-  TValores_ArCondicionado v;
-  if (a == nullptr) return v;
-  v.tipo_equipamento = a->R_Tipo_Equipamento();
-  v.carac_fisicas = a->R_Carac_Fisicas();
-  v.tipo_temperatura = a->R_Tipo_Temperatura();
-  v.tipo_aquecimento = a->R_Tipo_Aquecimento();
-  v.tipo_condensador = a->R_Tipo_Condensador();
-  v.regulamentado_inmetro = a->R_Regulamentado_Inmetro();
-  v.condensador_sombreado = a->R_Condensador_Sombreado();
-  v.potencia = a->R_Potencia();
-  Copia_Curva(a->R_CONST_CT(), v.const_ct);
-  v.eir_nominal = a->R_EIR_Nominal();
-  Copia_Curva(a->R_CONST_EER(), v.const_eer);
-  v.calor_sens_nominal = a->R_CalorSens_Nominal();
-  Copia_Curva(a->R_CONST_CS(), v.const_cs);
-  v.vazao_vol_ar = a->R_Vazao_Vol_Ar();
-  v.temp_evap_ac = a->R_Temp_Evap_AC();
-  return v;
+void Valores_ArCondicionado(TAtuador* atuador, TValores_ArCondicionado* v) {
+  auto* a = dynamic_cast<TArCondicionado*>(atuador);
+  if (a == nullptr) return;
+  v->tipo_equipamento = a->R_Tipo_Equipamento();
+  v->carac_fisicas = a->R_Carac_Fisicas();
+  v->tipo_temperatura = a->R_Tipo_Temperatura();
+  v->tipo_aquecimento = a->R_Tipo_Aquecimento();
+  v->tipo_condensador = a->R_Tipo_Condensador();
+  v->regulamentado_inmetro = a->R_Regulamentado_Inmetro();
+  v->condensador_sombreado = a->R_Condensador_Sombreado();
+  v->potencia = a->R_Potencia();
+  Copia_Curva(a->R_CONST_CT(), v->const_ct);
+  v->eir_nominal = a->R_EIR_Nominal();
+  Copia_Curva(a->R_CONST_EER(), v->const_eer);
+  v->calor_sens_nominal = a->R_CalorSens_Nominal();
+  Copia_Curva(a->R_CONST_CS(), v->const_cs);
+  v->vazao_vol_ar = a->R_Vazao_Vol_Ar();
+  v->temp_evap_ac = a->R_Temp_Evap_AC();
+}
+
+// The three curves are set after construction.
+TAtuador* Novo_ArCondicionado(const TValores_ArCondicionado& v, const TComum& c, TIntervalos* h,
+                              TContexto*) {
+  auto* ar = new TArCondicionado(v.tipo_equipamento, v.carac_fisicas, v.tipo_temperatura,
+                                 v.tipo_aquecimento, v.tipo_condensador, v.regulamentado_inmetro,
+                                 v.condensador_sombreado, c.quantidade, v.eir_nominal, v.potencia,
+                                 v.calor_sens_nominal, v.vazao_vol_ar, v.temp_evap_ac, h);
+  ar->A_CONST_CT(v.const_ct);
+  ar->A_CONST_CS(v.const_cs);
+  ar->A_CONST_EER(v.const_eer);
+  return ar;
 }
 
 // ---- Air conditioner on a fan coil ----
@@ -197,12 +195,16 @@ const TLinha<TValores_ArCondicionadoC> LINHAS_AR_CONDICIONADO_C[] = {
     {"\t[Vazao Max Insuf = %f]\n", {Campo(&TValores_ArCondicionadoC::vazao_max_insuf)}},
 };
 
-TValores_ArCondicionadoC Valores_De(const TArCondicionadoC* a) {
-  TValores_ArCondicionadoC v;
-  if (a == nullptr) return v;
-  v.num_fancoil = a->R_Num_FanCoil_Atual();
-  v.vazao_max_insuf = a->R_Vazao_Max_Insuf();
-  return v;
+void Valores_ArCondicionadoC(TAtuador* atuador, TValores_ArCondicionadoC* v) {
+  const auto* a = dynamic_cast<const TArCondicionadoC*>(atuador);
+  if (a == nullptr) return;
+  v->num_fancoil = a->R_Num_FanCoil_Atual();
+  v->vazao_max_insuf = a->R_Vazao_Max_Insuf();
+}
+
+TAtuador* Novo_ArCondicionadoC(const TValores_ArCondicionadoC& v, const TComum&, TIntervalos* h,
+                               TContexto* contexto) {
+  return new TArCondicionadoC(contexto->geren_equip, v.num_fancoil, v.vazao_max_insuf, h);
 }
 
 // ---- Evaporative cooler ----
@@ -230,17 +232,23 @@ const TLinha<TValores_Resf_Evap> LINHAS_RESF_EVAP[] = {
     {"\t[Num asper = %d]\n", {Campo(&TValores_Resf_Evap::num_asp)}, "[Num asper = %f]\n"},
 };
 
-TValores_Resf_Evap Valores_De(const TResf_Evap_Asp* a) {
-  TValores_Resf_Evap v;
-  if (a == nullptr) return v;
-  v.teta = a->R_Teta();
-  v.qliq = a->R_Qliq();
-  v.vliq = a->R_Vliq();
-  v.tliq = a->R_Tliq();
-  v.raio = a->R_Raio();
-  v.var = a->R_Var();
-  v.num_asp = a->R_NumAsp();
-  return v;
+void Valores_Resf_Evap(TAtuador* atuador, TValores_Resf_Evap* v) {
+  const auto* a = dynamic_cast<const TResf_Evap_Asp*>(atuador);
+  if (a == nullptr) return;
+  v->teta = a->R_Teta();
+  v->qliq = a->R_Qliq();
+  v->vliq = a->R_Vliq();
+  v->tliq = a->R_Tliq();
+  v->raio = a->R_Raio();
+  v->var = a->R_Var();
+  v->num_asp = a->R_NumAsp();
+}
+
+// Each cooler is told its ordinal among the block's coolers, from 1.
+TAtuador* Novo_Resf_Evap(const TValores_Resf_Evap& v, const TComum&, TIntervalos* h,
+                         TContexto* contexto) {
+  return new TResf_Evap_Asp(h, ++contexto->ordem_resf, contexto->zona, v.teta, v.qliq, v.vliq,
+                            v.tliq, v.raio, v.var, v.num_asp);
 }
 
 // ---- Control entries ----
@@ -260,9 +268,9 @@ const TCampo<TValores_Controle> REFERENCIA = Campo(&TValores_Controle::referenci
 const TCampo<TValores_Controle> HISTERESE = Campo(&TValores_Controle::histerese);
 const TCampo<TValores_Controle> REFERENCIA_2 = Campo(&TValores_Controle::referencia_2);
 const TCampo<TValores_Controle> HISTERESE_2 = Campo(&TValores_Controle::histerese_2);
-const TCampo<TValores_Controle> P0 = Campo_Elemento(&TValores_Controle::parametro, 0);
-const TCampo<TValores_Controle> P1 = Campo_Elemento(&TValores_Controle::parametro, 1);
-const TCampo<TValores_Controle> P2 = Campo_Elemento(&TValores_Controle::parametro, 2);
+const TCampo<TValores_Controle> P0 = arqaux::Elemento(&TValores_Controle::parametro, 0);
+const TCampo<TValores_Controle> P1 = arqaux::Elemento(&TValores_Controle::parametro, 1);
+const TCampo<TValores_Controle> P2 = arqaux::Elemento(&TValores_Controle::parametro, 2);
 
 const TLinha<TValores_Controle> LINHA_CONTROLE = {"\t[Controle = %d",
                                                   {Campo(&TValores_Controle::tipo)}};
@@ -271,29 +279,26 @@ const TLinha<TValores_Controle> FECHO_CONTROLE = {"]\n", {}};
 // What follows the kind, line by line, for the kinds that carry values.
 struct TContinuacao {
   int tipo;
-  TLinha<TValores_Controle> linhas[2];
-  int n_linhas;
+  std::vector<TLinha<TValores_Controle>> linhas;
 };
 
 const TContinuacao CONTINUACOES_BASICAS[] = {
-    {1, {{",%.2f,%.2f]\n", {REFERENCIA, HISTERESE}}}, 1},
-    {2, {}, 0},
-    {3, {{",%.2f,%.2f,%.2f,%.2f]\n", {REFERENCIA, P0, P1, P2}}}, 1},
+    {1, {{",%.2f,%.2f]\n", {REFERENCIA, HISTERESE}}}},
+    {2, {}},
+    {3, {{",%.2f,%.2f,%.2f,%.2f]\n", {REFERENCIA, P0, P1, P2}}}},
 };
 
-std::array<TCampo<TValores_Controle>, arqaux::MAX_CAMPOS> Campos_Automatico() {
-  std::array<TCampo<TValores_Controle>, arqaux::MAX_CAMPOS> campos =
-      Campos_Vetor(&TValores_Controle::automatico);
-  for (size_t k = 0; k < 4; ++k) campos[6 + k] = Campo_Elemento(&TValores_Controle::tempos, k);
+std::vector<TCampo<TValores_Controle>> Campos_Automatico() {
+  std::vector<TCampo<TValores_Controle>> campos = arqaux::Elementos(&TValores_Controle::automatico);
+  for (const TCampo<TValores_Controle>& c : arqaux::Elementos(&TValores_Controle::tempos))
+    campos.push_back(c);
   return campos;
 }
 
 const TContinuacao CONTINUACOES_RESF_EVAP[] = {
-    {4, {{",%.2f,%.2f,%.2f,%.2f,%.2f,%.2f,%d,%d,%d,%d]\n", Campos_Automatico()}}, 1},
-    {5,
-     {{",%.2f,%.2f", {REFERENCIA, HISTERESE}}, {",%.2f,%.2f]\n", {REFERENCIA_2, HISTERESE_2}}},
-     2},
-    {6, {{",%.2f,%.2f,%.2f,%.2f,%.2f]\n", {REFERENCIA, REFERENCIA_2, P0, P1, P2}}}, 1},
+    {4, {{",%.2f,%.2f,%.2f,%.2f,%.2f,%.2f,%d,%d,%d,%d]\n", Campos_Automatico()}}},
+    {5, {{",%.2f,%.2f", {REFERENCIA, HISTERESE}}, {",%.2f,%.2f]\n", {REFERENCIA_2, HISTERESE_2}}}},
+    {6, {{",%.2f,%.2f,%.2f,%.2f,%.2f]\n", {REFERENCIA, REFERENCIA_2, P0, P1, P2}}}},
 };
 
 // The continuation of kind tipo in the table; null for kinds closed by "]\n".
@@ -368,10 +373,10 @@ bool Grava_Entrada_Controle(FILE* arq, TAtuador* atuador, const TContinuacao (&t
   const TContinuacao* c = Busca_Continuacao(tabela, v.tipo);
   if (c == nullptr) {
     arqaux::Grava_Linha(arq, FECHO_CONTROLE, v);
-    return true;
+  } else {
+    for (const TLinha<TValores_Controle>& linha : c->linhas) arqaux::Grava_Linha(arq, linha, v);
   }
-  for (int i = 0; i < c->n_linhas; ++i) arqaux::Grava_Linha(arq, c->linhas[i], v);
-  return true;
+  return arqaux::Gravou(arq);
 }
 
 // The entry's scans are not checked: whatever was converted is used, and the
@@ -381,16 +386,55 @@ template <size_t N>
 bool Le_Entrada_Controle(FILE* arq, TAtuador* atuador, const TContinuacao (&tabela)[N]) {
   if (arq == nullptr || atuador == nullptr) return false;
   TValores_Controle v;
-  arqaux::Le_Linha_Sem_Teste(arq, LINHA_CONTROLE, &v);
+  arqaux::Le_Linha(arq, LINHA_CONTROLE, &v);
   const TContinuacao* c = Busca_Continuacao(tabela, v.tipo);
   if (c == nullptr) {
-    arqaux::Le_Linha_Sem_Teste(arq, FECHO_CONTROLE, &v);
+    arqaux::Le_Linha(arq, FECHO_CONTROLE, &v);
     return true;
   }
-  for (int i = 0; i < c->n_linhas; ++i) arqaux::Le_Linha_Sem_Teste(arq, c->linhas[i], &v);
+  for (const TLinha<TValores_Controle>& linha : c->linhas) arqaux::Le_Linha(arq, linha, &v);
   Cria_Controlador(atuador->R_Controle(), v);
   return true;
 }
+
+void Grava_Controle_Basico(FILE* arq, TAtuador* a) {
+  Grava_Entrada_Controle(arq, a, CONTINUACOES_BASICAS);
+}
+void Le_Controle_Basico(FILE* arq, TAtuador* a) {
+  Le_Entrada_Controle(arq, a, CONTINUACOES_BASICAS);
+}
+void Grava_Controle_Resf(FILE* arq, TAtuador* a) {
+  Grava_Entrada_Controle(arq, a, CONTINUACOES_RESF_EVAP);
+}
+void Le_Controle_Resf(FILE* arq, TAtuador* a) {
+  Le_Entrada_Controle(arq, a, CONTINUACOES_RESF_EVAP);
+}
+
+template <class V>
+using TTipo_Atuador = arqaux::TTipo_Registro<TAtuador, TContexto, V>;
+
+const TTipo_Atuador<TValores_Aquecedor> AQUECEDOR = {TIPO_AQUECEDOR,        LINHAS_AQUECEDOR,
+                                                     Valores_Aquecedor,     Novo_Aquecedor,
+                                                     Grava_Controle_Basico, Le_Controle_Basico};
+const TTipo_Atuador<TValores_ArCondicionado> AR_CONDICIONADO = {
+    TIPO_AR_CONDICIONADO, LINHAS_AR_CONDICIONADO, Valores_ArCondicionado,
+    Novo_ArCondicionado,  Grava_Controle_Basico,  Le_Controle_Basico};
+const TTipo_Atuador<TValores_ArCondicionadoC> AR_CONDICIONADO_C = {
+    TIPO_AR_CONDICIONADO_C, LINHAS_AR_CONDICIONADO_C, Valores_ArCondicionadoC,
+    Novo_ArCondicionadoC};
+const TTipo_Atuador<TValores_Resf_Evap> RESF_EVAP = {TIPO_RESF_EVAP,      LINHAS_RESF_EVAP,
+                                                     Valores_Resf_Evap,   Novo_Resf_Evap,
+                                                     Grava_Controle_Resf, Le_Controle_Resf};
+
+// A record of another type code is its common lines alone.
+const arqaux::TBloco<TAtuador, TContexto> ATUADORES = {
+    {"[Numero de Atuadores = %d]\n", {Campo(&TComum::numero)}},
+    LINHAS_ATUADOR,
+    {arqaux::Descritor(AQUECEDOR), arqaux::Descritor(AR_CONDICIONADO),
+     arqaux::Descritor(AR_CONDICIONADO_C), arqaux::Descritor(RESF_EVAP)},
+    arqaux::Comum_De<TAtuador>,
+    false,
+    arqaux::TPolitica_Falha::Para_Na_Primeira};
 
 }  // namespace
 
@@ -410,134 +454,36 @@ bool TGeren_ArquivoAux::Le_Controle_Resf_Evap(TAtuador* atuador) {
   return Le_Entrada_Controle(Arquivo_Atual, atuador, CONTINUACOES_RESF_EVAP);
 }
 
-// An object whose class does not match its type code prints its type lines
-// with zeros, so that the block still reads back.
 bool TGeren_ArquivoAux::Grava_Climatizador(TGeren_Atuadores* atuadores) {
-  FILE* arq = Arquivo_Atual;
-  if (arq == nullptr) return false;
-  TLista<TAtuador>* lista = atuadores != nullptr ? atuadores->R_Atuadores() : nullptr;
-  TValores_Atuador comum;
-  comum.numero = lista != nullptr ? lista->Numero_Elementos() : 0;
-  arqaux::Grava_Linha(arq, LINHA_NUMERO_ATUADORES, comum);
-  if (comum.numero == 0) return true;
-
-  TNo<TAtuador>* no = lista->R_No(1);
-  for (int i = 1; i <= lista->Numero_Elementos(); ++i, no = no->R_Proximo()) {
-    TAtuador* a = no->R_Dado();
-    comum.numero = i;
-    comum.tipo = a->R_Tipo();
-    comum.quantidade = a->R_Quantidade();
-    arqaux::Grava_Linhas(arq, LINHAS_ATUADOR, comum);
-    switch (comum.tipo) {
-      case TIPO_AQUECEDOR:
-        arqaux::Grava_Linhas(arq, LINHAS_AQUECEDOR, Valores_De(dynamic_cast<TAquecedor*>(a)));
-        break;
-      case TIPO_AR_CONDICIONADO:
-        arqaux::Grava_Linhas(arq, LINHAS_AR_CONDICIONADO,
-                             Valores_De(dynamic_cast<TArCondicionado*>(a)));
-        break;
-      case TIPO_AR_CONDICIONADO_C:
-        arqaux::Grava_Linhas(arq, LINHAS_AR_CONDICIONADO_C,
-                             Valores_De(dynamic_cast<TArCondicionadoC*>(a)));
-        break;
-      case TIPO_RESF_EVAP:
-        arqaux::Grava_Linhas(arq, LINHAS_RESF_EVAP, Valores_De(dynamic_cast<TResf_Evap_Asp*>(a)));
-        break;
-      default:
-        continue;
-    }
-    Grava_Intervalos(a->R_Intervalos());
-    if (comum.tipo == TIPO_AQUECEDOR || comum.tipo == TIPO_AR_CONDICIONADO) {
-      Grava_Controle(a);
-    } else if (comum.tipo == TIPO_RESF_EVAP) {
-      Grava_Controle_Resf_Evap(a);
-    }
-  }
-  return true;
+  return arqaux::Grava_Bloco(Arquivo_Atual, ATUADORES,
+                             atuadores != nullptr ? atuadores->R_Atuadores() : nullptr);
 }
 
+// The count and the first record come from the current stream; stream n is
+// made current again before each later record.
 bool TGeren_ArquivoAux::Le_Climatizador(CGeren_Equip_HVAC* geren_equip, TGeren_Atuadores* atuadores,
                                         int zona, int n) {
-  if (atuadores == nullptr) return false;
-  FILE* arq = Seleciona_Arquivo(n);
-  if (arq == nullptr) return false;
-  TValores_Atuador comum;
-  if (!arqaux::Le_Linha(arq, LINHA_NUMERO_ATUADORES, &comum)) return false;
-  const int total = comum.numero;
-  int ordem_resf = 0;
-  // Counted from 0 so that a count of INT_MAX cannot overflow the counter.
-  for (int i = 0; i < total; ++i) {
-    // The schedule and control reads go through the current stream; make
-    // sure it is still this file.
-    if (i > 0 && (arq = Seleciona_Arquivo(n)) == nullptr) return false;
-    if (!arqaux::Le_Linhas(arq, LINHAS_ATUADOR, &comum)) return false;
-
-    std::unique_ptr<TAtuador> atuador;
-    switch (comum.tipo) {
-      case TIPO_AQUECEDOR: {
-        TValores_Aquecedor v;
-        if (!arqaux::Le_Linhas(arq, LINHAS_AQUECEDOR, &v)) return false;
-        std::unique_ptr<TIntervalos> intervalos(new TIntervalos);
-        Le_Intervalos(intervalos.get());
-        atuador.reset(new TAquecedor(comum.quantidade, intervalos.release(), v.potencia,
-                                     v.massa_esp, v.calor_esp, v.volume, v.area, v.hint));
-        Le_Controle(atuador.get());
-        break;
-      }
-      case TIPO_AR_CONDICIONADO: {
-        TValores_ArCondicionado v;
-        if (!arqaux::Le_Linhas(arq, LINHAS_AR_CONDICIONADO, &v)) return false;
-        std::unique_ptr<TIntervalos> intervalos(new TIntervalos);
-        Le_Intervalos(intervalos.get());
-        auto* ar = new TArCondicionado(
-            v.tipo_equipamento, v.carac_fisicas, v.tipo_temperatura, v.tipo_aquecimento,
-            v.tipo_condensador, v.regulamentado_inmetro, v.condensador_sombreado, comum.quantidade,
-            v.eir_nominal, v.potencia, v.calor_sens_nominal, v.vazao_vol_ar, v.temp_evap_ac,
-            intervalos.release());
-        atuador.reset(ar);
-        ar->A_CONST_CT(v.const_ct);
-        ar->A_CONST_CS(v.const_cs);
-        ar->A_CONST_EER(v.const_eer);
-        Le_Controle(atuador.get());
-        break;
-      }
-      case TIPO_AR_CONDICIONADO_C: {
-        TValores_ArCondicionadoC v;
-        if (!arqaux::Le_Linhas(arq, LINHAS_AR_CONDICIONADO_C, &v)) return false;
-        std::unique_ptr<TIntervalos> intervalos(new TIntervalos);
-        Le_Intervalos(intervalos.get());
-        atuador.reset(new TArCondicionadoC(geren_equip, v.num_fancoil, v.vazao_max_insuf,
-                                           intervalos.release()));
-        break;
-      }
-      case TIPO_RESF_EVAP: {
-        TValores_Resf_Evap v;
-        if (!arqaux::Le_Linhas(arq, LINHAS_RESF_EVAP, &v)) return false;
-        std::unique_ptr<TIntervalos> intervalos(new TIntervalos);
-        Le_Intervalos(intervalos.get());
-        ++ordem_resf;
-        atuador.reset(new TResf_Evap_Asp(intervalos.release(), ordem_resf, zona, v.teta, v.qliq,
-                                         v.vliq, v.tliq, v.raio, v.var, v.num_asp));
-        Le_Controle_Resf_Evap(atuador.get());
-        break;
-      }
-      default:
-        continue;
-    }
-    atuadores->Insere_Atuadores(atuador.release());
-  }
-  return true;
+  TContexto contexto;
+  contexto.geren_equip = geren_equip;
+  contexto.zona = zona;
+  return arqaux::Le_Bloco(
+      Arquivo_Atual, ATUADORES, &contexto, atuadores != nullptr,
+      [&](TAtuador* a) { atuadores->Insere_Atuadores(a); },
+      [&] {
+        Muda_Arquivo(n);
+        return Arquivo_Atual;
+      });
 }
 
 bool TGeren_ArquivoAux::Grava_Climatizador_ZonaX(TGeren_Atuadores* atuadores, int zona) {
-  return Grava_Zona(zona) && Grava_Climatizador(atuadores);
+  return arqaux::Grava_Na_Zona(Arquivo_Atual, zona, [&] { return Grava_Climatizador(atuadores); });
 }
 
 bool TGeren_ArquivoAux::Le_Climatizador_ZonaX(CGeren_Equip_HVAC* geren_equip,
                                               TGeren_Atuadores* atuadores, int zona, int n) {
-  if (atuadores == nullptr) return false;
-  if (Seleciona_Arquivo(n) == nullptr || !Le_Zona(zona)) return false;
-  if (Le_Climatizador(geren_equip, atuadores, zona, n)) return true;
-  atuadores->Inicializa_Atuadores(true);
-  return false;
+  return arqaux::Le_Na_Zona(
+      Arquivo_Atual, zona, [&] { return Le_Climatizador(geren_equip, atuadores, zona, n); },
+      [&] {
+        if (atuadores != nullptr) atuadores->Inicializa_Atuadores(true);
+      });
 }

@@ -13,14 +13,17 @@
 // A gain of an unknown type code has no lines of its own. Its reader still
 // reads (and drops) the schedule block that follows its quantity line, the
 // header and as many period lines as the header counts, so that the gains
-// after it read on.
+// after it read on. A gain whose class does not match its code prints its
+// type lines with zeros, so that the block still reads back.
 #include <cstdio>
 #include <memory>
 
 #include "arqaux/geren_arquivoaux.h"
+#include "config/registros.h"
 #include "text/linhas_config.h"
 
 using arqaux::Campo;
+using arqaux::TComum;
 using arqaux::TLinha;
 
 namespace {
@@ -28,23 +31,10 @@ namespace {
 // Size of the daylighting file path buffer, terminator included.
 constexpr int TAM_CAMINHO_DAYSIM = 300;
 
-struct TValores_Contagem {
-  int32_t numero = 0;
-};
-
-const TLinha<TValores_Contagem> CONTAGEM = {"[Numero de Ganhos = %d]\n",
-                                            {Campo(&TValores_Contagem::numero)}};
-
-struct TValores_Ganho {
-  int32_t ordinal = 0;
-  int32_t tipo = 0;
-  int32_t quantidade = 0;
-};
-
-const TLinha<TValores_Ganho> LINHAS_GANHO[] = {
-    {"[Ganho %d]\n", {Campo(&TValores_Ganho::ordinal)}},
-    {"\t[Tipo = %d]\n", {Campo(&TValores_Ganho::tipo)}},
-    {"\t[Quantidade = %d]\n", {Campo(&TValores_Ganho::quantidade)}},
+const TLinha<TComum> LINHAS_GANHO[] = {
+    {"[Ganho %d]\n", {Campo(&TComum::numero)}},
+    {"\t[Tipo = %d]\n", {Campo(&TComum::tipo)}},
+    {"\t[Quantidade = %d]\n", {Campo(&TComum::quantidade)}},
 };
 
 struct TValores_Pessoas {
@@ -94,11 +84,12 @@ const TLinha<TValores_Iluminacao> LINHAS_ILUMINACAO[] = {
     {"\t[Usar ponderacao ASHRAE=%d]\n", {Campo(&TValores_Iluminacao::pond_ashrae)}},
     {"\t[ID = %d]\n", {Campo(&TValores_Iluminacao::id)}},
     {"\t[Usar Dados DAYSIM = %d]\n", {Campo(&TValores_Iluminacao::usar_daysim)}},
+    // The path follows the flag line only when the flag is set.
+    {"\t[%s]\n",
+     {Campo(&TValores_Iluminacao::caminho)},
+     nullptr,
+     arqaux::Se(&TValores_Iluminacao::usar_daysim)},
 };
-
-// Follows the flag line only when the flag is set.
-const TLinha<TValores_Iluminacao> CAMINHO_DAYSIM = {"\t[%s]\n",
-                                                    {Campo(&TValores_Iluminacao::caminho)}};
 
 struct TValores_Vapor {
   float geracao = 0, temperatura = 0, potencia = 0;
@@ -110,164 +101,119 @@ const TLinha<TValores_Vapor> LINHAS_VAPOR[] = {
     {"\t[Potencia_Eletrica = %.2f]\n", {Campo(&TValores_Vapor::potencia)}},
 };
 
-// The lines of the gain's own type; none for an unknown code, or when the
-// object is not of the class its code names.
-void Grava_Linhas_Do_Tipo(FILE* arq, TGanho* ganho) {
-  switch (ganho->R_Tipo()) {
-    case GANHO_PESSOAS:
-      if (auto* p = dynamic_cast<TPessoas*>(ganho)) {
-        TValores_Pessoas v;
-        v.massa = p->R_Massa();
-        v.altura = p->R_Altura();
-        v.calor_latente = p->R_Calor_Latente();
-        v.calor_sensivel = p->R_Calor_Sensivel();
-        v.porcent_convectiva = p->R_Porcent_Convectiva();
-        v.pond_ashrae = p->R_Usar_Pond_ASHRAE();
-        v.caf = p->R_Coeficiente();
-        arqaux::Grava_Linhas(arq, LINHAS_PESSOAS, v);
-      }
-      break;
-    case GANHO_EQUIPAMENTO:
-      if (auto* e = dynamic_cast<TEquipamento*>(ganho)) {
-        TValores_Equipamento v;
-        v.calor_sensivel = e->R_Potencia(0);
-        v.porcent_convectiva = e->R_Porcent_Convectiva();
-        v.pond_ashrae = e->R_Usar_Pond_ASHRAE();
-        v.calor_latente = e->R_Potencia(2);
-        v.potencia_eletrica = e->R_Potencia(1);
-        v.id = e->R_Id();
-        arqaux::Grava_Linhas(arq, LINHAS_EQUIPAMENTO, v);
-      }
-      break;
-    case GANHO_ILUMINACAO:
-      if (auto* l = dynamic_cast<TIluminacao*>(ganho)) {
-        auto v = std::make_unique<TValores_Iluminacao>();
-        v->potencia = l->R_Potencia();
-        v->porcent_convectiva = l->R_Porcent_Convectiva();
-        v->pond_ashrae = l->R_Usar_Pond_ASHRAE();
-        v->id = l->R_Id();
-        v->usar_daysim = l->R_UsarDadosDAYSIM();
-        arqaux::Grava_Linhas(arq, LINHAS_ILUMINACAO, *v);
-        if (v->usar_daysim) {
-          // A missing path prints as an empty one, "\t[]", which no reader
-          // accepts; a path is cut to what the reader's buffer holds.
-          const char* caminho = l->R_Caminho_Arquivo_DAYSIM();
-          std::snprintf(v->caminho, sizeof(v->caminho), "%s", caminho != nullptr ? caminho : "");
-          arqaux::Grava_Linha(arq, CAMINHO_DAYSIM, *v);
-        }
-      }
-      break;
-    case GANHO_GERACAO_VAPOR:
-      if (auto* g = dynamic_cast<TGeracao_Vapor*>(ganho)) {
-        TValores_Vapor v;
-        v.geracao = g->R_Geracao_Vapor(true);
-        v.temperatura = g->R_Temp_Vapor();
-        v.potencia = g->R_Potencia();
-        arqaux::Grava_Linhas(arq, LINHAS_VAPOR, v);
-      }
-      break;
-    default:
-      break;
-  }
+void Valores_Pessoas(TGanho* ganho, TValores_Pessoas* v) {
+  const auto* p = dynamic_cast<const TPessoas*>(ganho);
+  if (p == nullptr) return;
+  v->massa = p->R_Massa();
+  v->altura = p->R_Altura();
+  v->calor_latente = p->R_Calor_Latente();
+  v->calor_sensivel = p->R_Calor_Sensivel();
+  v->porcent_convectiva = p->R_Porcent_Convectiva();
+  v->pond_ashrae = p->R_Usar_Pond_ASHRAE();
+  v->caf = p->R_Coeficiente();
 }
+
+TGanho* Nova_Pessoa(const TValores_Pessoas& v, const TComum& c, TIntervalos* h,
+                    arqaux::TSem_Contexto*) {
+  return new TPessoas(c.quantidade, h, v.altura, v.massa, v.caf, v.calor_latente, v.calor_sensivel,
+                      v.porcent_convectiva, v.pond_ashrae);
+}
+
+void Valores_Equipamento(TGanho* ganho, TValores_Equipamento* v) {
+  const auto* e = dynamic_cast<const TEquipamento*>(ganho);
+  if (e == nullptr) return;
+  v->calor_sensivel = e->R_Potencia(0);
+  v->porcent_convectiva = e->R_Porcent_Convectiva();
+  v->pond_ashrae = e->R_Usar_Pond_ASHRAE();
+  v->calor_latente = e->R_Potencia(2);
+  v->potencia_eletrica = e->R_Potencia(1);
+  v->id = e->R_Id();
+}
+
+TGanho* Novo_Equipamento(const TValores_Equipamento& v, const TComum& c, TIntervalos* h,
+                         arqaux::TSem_Contexto*) {
+  return new TEquipamento(c.quantidade, h, v.potencia_eletrica, v.calor_sensivel, v.calor_latente,
+                          v.id, v.porcent_convectiva, v.pond_ashrae);
+}
+
+// A missing path prints as an empty one, "\t[]", which no reader accepts; a
+// path is cut to what the reader's buffer holds.
+void Valores_Iluminacao(TGanho* ganho, TValores_Iluminacao* v) {
+  const auto* l = dynamic_cast<const TIluminacao*>(ganho);
+  if (l == nullptr) return;
+  v->potencia = l->R_Potencia();
+  v->porcent_convectiva = l->R_Porcent_Convectiva();
+  v->pond_ashrae = l->R_Usar_Pond_ASHRAE();
+  v->id = l->R_Id();
+  v->usar_daysim = l->R_UsarDadosDAYSIM();
+  const char* caminho = l->R_Caminho_Arquivo_DAYSIM();
+  std::snprintf(v->caminho, sizeof(v->caminho), "%s", caminho != nullptr ? caminho : "");
+}
+
+// The path is handed over in a buffer of its own; none without the flag.
+TGanho* Nova_Iluminacao(const TValores_Iluminacao& v, const TComum& c, TIntervalos* h,
+                        arqaux::TSem_Contexto*) {
+  char* caminho = nullptr;
+  if (v.usar_daysim) {
+    caminho = new char[TAM_CAMINHO_DAYSIM];
+    std::snprintf(caminho, TAM_CAMINHO_DAYSIM, "%s", v.caminho);
+  }
+  return new TIluminacao(c.quantidade, h, v.potencia, v.id, v.porcent_convectiva, v.pond_ashrae,
+                         v.usar_daysim, caminho);
+}
+
+void Valores_Vapor(TGanho* ganho, TValores_Vapor* v) {
+  const auto* g = dynamic_cast<const TGeracao_Vapor*>(ganho);
+  if (g == nullptr) return;
+  v->geracao = g->R_Geracao_Vapor(true);
+  v->temperatura = g->R_Temp_Vapor();
+  v->potencia = g->R_Potencia();
+}
+
+TGanho* Nova_Geracao_Vapor(const TValores_Vapor& v, const TComum& c, TIntervalos* h,
+                           arqaux::TSem_Contexto*) {
+  return new TGeracao_Vapor(c.quantidade, h, v.geracao, v.temperatura, v.potencia);
+}
+
+const arqaux::TTipo_Registro<TGanho, arqaux::TSem_Contexto, TValores_Pessoas> PESSOAS = {
+    GANHO_PESSOAS, LINHAS_PESSOAS, Valores_Pessoas, Nova_Pessoa};
+const arqaux::TTipo_Registro<TGanho, arqaux::TSem_Contexto, TValores_Equipamento> EQUIPAMENTO = {
+    GANHO_EQUIPAMENTO, LINHAS_EQUIPAMENTO, Valores_Equipamento, Novo_Equipamento};
+const arqaux::TTipo_Registro<TGanho, arqaux::TSem_Contexto, TValores_Iluminacao> ILUMINACAO = {
+    GANHO_ILUMINACAO, LINHAS_ILUMINACAO, Valores_Iluminacao, Nova_Iluminacao};
+const arqaux::TTipo_Registro<TGanho, arqaux::TSem_Contexto, TValores_Vapor> GERACAO_VAPOR = {
+    GANHO_GERACAO_VAPOR, LINHAS_VAPOR, Valores_Vapor, Nova_Geracao_Vapor};
+
+const arqaux::TBloco<TGanho, arqaux::TSem_Contexto> GANHOS = {
+    {"[Numero de Ganhos = %d]\n", {Campo(&TComum::numero)}},
+    LINHAS_GANHO,
+    {arqaux::Descritor(PESSOAS), arqaux::Descritor(EQUIPAMENTO), arqaux::Descritor(ILUMINACAO),
+     arqaux::Descritor(GERACAO_VAPOR)},
+    arqaux::Comum_De<TGanho>,
+    true,
+    arqaux::TPolitica_Falha::Para_Na_Primeira};
 
 }  // namespace
 
 bool TGeren_ArquivoAux::Grava_Ganho_Interno(TLista<TGanho>* ganhos) {
-  FILE* arq = Arquivo_Atual;
-  if (arq == nullptr) return false;
-  TValores_Contagem contagem;
-  contagem.numero = ganhos != nullptr ? ganhos->Numero_Elementos() : 0;
-  arqaux::Grava_Linha(arq, CONTAGEM, contagem);
-  // The walk follows the nodes rather than asking for position i each time,
-  // which would walk the list from its head again for every gain.
-  TNo<TGanho>* no = ganhos != nullptr ? ganhos->R_No(1) : nullptr;
-  for (int i = 1; no != nullptr && i <= ganhos->Numero_Elementos(); ++i, no = no->R_Proximo()) {
-    TGanho* ganho = no->R_Dado();
-    if (ganho == nullptr) continue;
-    TValores_Ganho v;
-    v.ordinal = i;
-    v.tipo = ganho->R_Tipo();
-    v.quantidade = ganho->R_Quantidade();
-    arqaux::Grava_Linhas(arq, LINHAS_GANHO, v);
-    Grava_Linhas_Do_Tipo(arq, ganho);
-    Grava_Intervalos(ganho->R_Intervalos());
-  }
-  return true;
+  return arqaux::Grava_Bloco(Arquivo_Atual, GANHOS, ganhos);
 }
 
-// Each gain is built as soon as its lines are read; the count only bounds the
-// loop, so a count far beyond the file's content allocates nothing ahead.
-// The schedule's own result is not looked at: a broken schedule shows up as
-// a failure of the next gain's ordinal line.
 bool TGeren_ArquivoAux::Le_Ganho_Interno(TLista<TGanho>* ganhos) {
-  FILE* arq = Arquivo_Atual;
-  if (arq == nullptr || ganhos == nullptr) return false;
-  TValores_Contagem contagem;
-  if (!arqaux::Le_Linha(arq, CONTAGEM, &contagem)) return false;
-  for (int32_t i = 0; i < contagem.numero; ++i) {
-    TValores_Ganho g;
-    if (!arqaux::Le_Linhas(arq, LINHAS_GANHO, &g)) return false;
-    auto horarios = std::make_unique<TIntervalos>();
-    TGanho* ganho = nullptr;
-    switch (g.tipo) {
-      case GANHO_PESSOAS: {
-        TValores_Pessoas v;
-        if (!arqaux::Le_Linhas(arq, LINHAS_PESSOAS, &v)) return false;
-        Le_Intervalos(horarios.get());
-        ganho =
-            new TPessoas(g.quantidade, horarios.release(), v.altura, v.massa, v.caf,
-                         v.calor_latente, v.calor_sensivel, v.porcent_convectiva, v.pond_ashrae);
-        break;
-      }
-      case GANHO_EQUIPAMENTO: {
-        TValores_Equipamento v;
-        if (!arqaux::Le_Linhas(arq, LINHAS_EQUIPAMENTO, &v)) return false;
-        Le_Intervalos(horarios.get());
-        ganho = new TEquipamento(g.quantidade, horarios.release(), v.potencia_eletrica,
-                                 v.calor_sensivel, v.calor_latente, v.id, v.porcent_convectiva,
-                                 v.pond_ashrae);
-        break;
-      }
-      case GANHO_ILUMINACAO: {
-        auto v = std::make_unique<TValores_Iluminacao>();
-        if (!arqaux::Le_Linhas(arq, LINHAS_ILUMINACAO, v.get())) return false;
-        std::unique_ptr<char[]> caminho;
-        if (v->usar_daysim) {
-          if (!arqaux::Le_Linha(arq, CAMINHO_DAYSIM, v.get())) return false;
-          caminho.reset(new char[TAM_CAMINHO_DAYSIM]);
-          std::snprintf(caminho.get(), TAM_CAMINHO_DAYSIM, "%s", v->caminho);
-        }
-        Le_Intervalos(horarios.get());
-        ganho = new TIluminacao(g.quantidade, horarios.release(), v->potencia, v->id,
-                                v->porcent_convectiva, v->pond_ashrae, v->usar_daysim,
-                                caminho.release());
-        break;
-      }
-      case GANHO_GERACAO_VAPOR: {
-        TValores_Vapor v;
-        if (!arqaux::Le_Linhas(arq, LINHAS_VAPOR, &v)) return false;
-        Le_Intervalos(horarios.get());
-        ganho = new TGeracao_Vapor(g.quantidade, horarios.release(), v.geracao, v.temperatura,
-                                   v.potencia);
-        break;
-      }
-      default:
-        Le_Intervalos(horarios.get());
-        break;
-    }
-    if (ganho != nullptr) ganhos->Adiciona(ganho);
-  }
-  return true;
+  arqaux::TSem_Contexto nada;
+  return arqaux::Le_Bloco(
+      Arquivo_Atual, GANHOS, &nada, ganhos != nullptr, [&](TGanho* g) { ganhos->Adiciona(g); },
+      [this] { return Arquivo_Atual; });
 }
 
 bool TGeren_ArquivoAux::Grava_Ganho_Interno_ZonaX(TLista<TGanho>* ganhos, int zona) {
-  return Grava_Zona(zona) && Grava_Ganho_Interno(ganhos);
+  return arqaux::Grava_Na_Zona(Arquivo_Atual, zona, [&] { return Grava_Ganho_Interno(ganhos); });
 }
 
 bool TGeren_ArquivoAux::Le_Ganho_Interno_ZonaX(TLista<TGanho>* ganhos, int zona) {
-  if (!Le_Zona(zona)) return false;
-  if (Le_Ganho_Interno(ganhos)) return true;
-  if (ganhos != nullptr) ganhos->Limpa();
-  return false;
+  return arqaux::Le_Na_Zona(
+      Arquivo_Atual, zona, [&] { return Le_Ganho_Interno(ganhos); },
+      [&] {
+        if (ganhos != nullptr) ganhos->Limpa();
+      });
 }

@@ -12,6 +12,7 @@
 #include <climits>
 
 #include "arqaux/geren_arquivoaux.h"
+#include "config/registros.h"
 #include "text/linhas_config.h"
 
 using arqaux::Campo;
@@ -48,7 +49,8 @@ struct TValores_Zona {
 const TLinha<TValores_Zona> ZONA = {"[Zona = %d]\n", {Campo(&TValores_Zona::zona)}};
 
 // The number of periods is asked again at every pass, as the schedule may be
-// shared with code that changes it.
+// shared with code that changes it. False when the stream reports a failed
+// write.
 bool Grava_Bloco_Intervalos(FILE* arq, const TLinha<TValores_Cabecalho>& cabecalho,
                             TIntervalos* intervalos) {
   if (arq == nullptr) return false;
@@ -67,7 +69,7 @@ bool Grava_Bloco_Intervalos(FILE* arq, const TLinha<TValores_Cabecalho>& cabecal
     p.minuto_fim = intervalo->R_Minuto(1);
     arqaux::Grava_Linha(arq, PERIODO, p);
   }
-  return true;
+  return arqaux::Gravou(arq);
 }
 
 // Minutes are kept as seconds; minutes that do not fit in an int of seconds
@@ -76,11 +78,12 @@ bool Minutos_Validos(int32_t minutos) { return minutos >= INT_MIN / 60 && minuto
 
 // Periods are created one at a time as their lines are read, so a count far
 // beyond the file's content costs nothing: the read fails at the end of input.
+// A count below 1 is true without a schedule to fill; a positive one is not.
 bool Le_Bloco_Intervalos(FILE* arq, const TLinha<TValores_Cabecalho>& cabecalho,
                          TIntervalos* intervalos) {
-  if (arq == nullptr || intervalos == nullptr) return false;
   TValores_Cabecalho c;
-  if (!arqaux::Le_Linha(arq, cabecalho, &c)) return false;
+  if (arq == nullptr || !arqaux::Le_Linha(arq, cabecalho, &c)) return false;
+  if (c.numero > 0 && intervalos == nullptr) return false;
   for (int32_t i = 0; i < c.numero; ++i) {
     TValores_Periodo p;
     if (!arqaux::Le_Linha(arq, PERIODO, &p)) return false;
@@ -110,13 +113,25 @@ bool TGeren_ArquivoAux::Le_Intervalos_Vent(TIntervalos* intervalos) {
   return Le_Bloco_Intervalos(Arquivo_Atual, CABECALHO_VENT, intervalos);
 }
 
-bool TGeren_ArquivoAux::Grava_Zona(int zona) {
-  TValores_Zona z;
-  z.zona = zona;
-  return Arquivo_Atual != nullptr && arqaux::Grava_Linha(Arquivo_Atual, ZONA, z) >= 0;
+namespace arqaux {
+
+bool Grava_Horarios(FILE* arq, TIntervalos* intervalos) {
+  return Grava_Bloco_Intervalos(arq, CABECALHO, intervalos);
 }
 
-bool TGeren_ArquivoAux::Le_Zona(int zona) {
-  TValores_Zona z;
-  return Arquivo_Atual != nullptr && arqaux::Le_Linha(Arquivo_Atual, ZONA, &z) && z.zona == zona;
+bool Le_Horarios(FILE* arq, TIntervalos* intervalos) {
+  return Le_Bloco_Intervalos(arq, CABECALHO, intervalos);
 }
+
+bool Grava_Zona(FILE* arq, int zona) {
+  TValores_Zona z;
+  z.zona = zona;
+  return arq != nullptr && Grava_Linha(arq, ZONA, z) >= 0;
+}
+
+bool Le_Zona(FILE* arq, int zona) {
+  TValores_Zona z;
+  return arq != nullptr && Le_Linha(arq, ZONA, &z) && z.zona == zona;
+}
+
+}  // namespace arqaux

@@ -14,6 +14,7 @@
 // The absence lines are written as they have always been, "0.0" included.
 
 #include "arqaux/geren_arquivoaux.h"
+#include "config/registros.h"
 #include "text/linhas_config.h"
 
 using arqaux::Campo;
@@ -50,7 +51,7 @@ const TLinha<TValores_Forcada> FORCADA_AUSENTE = {"\t[Ventilacao Forcada={0,0,0.
 bool TGeren_ArquivoAux::Grava_Ventilacao_ZonaX(TVent_Natural* natural, TVent_Forcada* forcada,
                                                int zona) {
   FILE* arq = Arquivo_Atual;
-  if (!Grava_Zona(zona)) return false;
+  if (!arqaux::Grava_Zona(arq, zona)) return false;
   TValores_Natural n;
   TParam_Vent_Nat* p = natural != nullptr ? natural->R_Parametros_Vent_Natural() : nullptr;
   if (p != nullptr) {
@@ -63,7 +64,9 @@ bool TGeren_ArquivoAux::Grava_Ventilacao_ZonaX(TVent_Natural* natural, TVent_For
   }
   if (arqaux::Grava_Linha(arq, p != nullptr ? NATURAL : NATURAL_AUSENTE, n) < 0) return false;
   TValores_Forcada f;
-  if (forcada == nullptr) return arqaux::Grava_Linha(arq, FORCADA_AUSENTE, f) >= 0;
+  if (forcada == nullptr) {
+    return arqaux::Grava_Linha(arq, FORCADA_AUSENTE, f) >= 0 && arqaux::Gravou(arq);
+  }
   f.presente = 1;
   if (forcada->R_Tipo_Calculo()) {
     f.por_trocas = 1;
@@ -73,8 +76,7 @@ bool TGeren_ArquivoAux::Grava_Ventilacao_ZonaX(TVent_Natural* natural, TVent_For
     f.pessoas = forcada->R_Quantidade_Pessoas();
   }
   if (arqaux::Grava_Linha(arq, FORCADA, f) < 0) return false;
-  Grava_Intervalos(forcada->R_Intervalos());
-  return true;
+  return arqaux::Grava_Horarios(arq, forcada->R_Intervalos());
 }
 
 // The parameter record is the reader's own; the new natural-ventilation
@@ -83,7 +85,7 @@ bool TGeren_ArquivoAux::Grava_Ventilacao_ZonaX(TVent_Natural* natural, TVent_For
 bool TGeren_ArquivoAux::Le_Ventilacao_ZonaX(TVent_Natural** natural, TVent_Forcada** forcada,
                                             int zona) {
   FILE* arq = Arquivo_Atual;
-  if (natural == nullptr || forcada == nullptr || !Le_Zona(zona)) return false;
+  if (natural == nullptr || forcada == nullptr || !arqaux::Le_Zona(arq, zona)) return false;
   TValores_Natural n;
   if (!arqaux::Le_Linha(arq, NATURAL, &n)) return false;
   if (n.presente == 1) {

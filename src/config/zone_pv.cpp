@@ -9,26 +9,21 @@
 //   \t[Potencia = 150.000000]
 //   \t[Horarios = 0]
 //
-// The name is read into a 52-byte buffer: a longer one fails the read.
-#include <memory>
-
+// The block has one record kind and no type line. The name is read into a
+// 52-byte buffer: a longer one fails the read.
 #include "arqaux/geren_arquivoaux.h"
+#include "config/registros.h"
 #include "text/linhas_config.h"
 
 using arqaux::Campo;
+using arqaux::TComum;
 using arqaux::TLinha;
 
 namespace {
 
-struct TValores_Contagem {
-  int32_t numero = 0;
-};
-
-const TLinha<TValores_Contagem> CONTAGEM = {"[Numero de Equipamentos = %d]\n",
-                                            {Campo(&TValores_Contagem::numero)}};
+const TLinha<TComum> ORDINAL[] = {{"[Equipamento %d]\n", {Campo(&TComum::numero)}}};
 
 struct TValores_Pv {
-  int32_t ordinal = 0;
   char nome[TAM_NOME_EQUIP_PV] = {};
   int32_t quantidade = 0;
   int32_t tipo = 0;
@@ -36,65 +31,61 @@ struct TValores_Pv {
 };
 
 const TLinha<TValores_Pv> LINHAS_PV[] = {
-    {"[Equipamento %d]\n", {Campo(&TValores_Pv::ordinal)}},
     {"\t[%s]\n", {Campo(&TValores_Pv::nome)}},
     {"\t[Quantidade = %d]\n", {Campo(&TValores_Pv::quantidade)}},
     {"\t[ACDC = %d]\n", {Campo(&TValores_Pv::tipo)}},
     {"\t[Potencia = %f]\n", {Campo(&TValores_Pv::potencia)}},
 };
 
+void Valores_Pv(TEquipamento_PV* e, TValores_Pv* v) {
+  e->R_Nome(v->nome);
+  v->quantidade = e->R_Quantidade();
+  v->tipo = e->R_Tipo();
+  v->potencia = e->R_Potencia();
+}
+
+// The constructor copies the name; the buffer stays the reader's.
+TEquipamento_PV* Novo_Pv(const TValores_Pv& v, const TComum&, TIntervalos* h,
+                         arqaux::TSem_Contexto*) {
+  char nome[TAM_NOME_EQUIP_PV];
+  std::snprintf(nome, sizeof(nome), "%s", v.nome);
+  return new TEquipamento_PV(h, nome, v.tipo, v.quantidade, v.potencia);
+}
+
+const arqaux::TTipo_Registro<TEquipamento_PV, arqaux::TSem_Contexto, TValores_Pv> PV = {
+    0, LINHAS_PV, Valores_Pv, Novo_Pv};
+
+const arqaux::TBloco<TEquipamento_PV, arqaux::TSem_Contexto> EQUIPAMENTOS = {
+    {"[Numero de Equipamentos = %d]\n", {Campo(&TComum::numero)}},
+    ORDINAL,
+    {arqaux::Descritor(PV)},
+    [](TEquipamento_PV*) { return TComum(); },
+    true,
+    arqaux::TPolitica_Falha::Para_Na_Primeira};
+
 }  // namespace
 
 bool TGeren_ArquivoAux::Grava_Equipamento_PV(TLista<TEquipamento_PV>* equipamentos) {
-  FILE* arq = Arquivo_Atual;
-  if (arq == nullptr) return false;
-  TValores_Contagem contagem;
-  contagem.numero = equipamentos != nullptr ? equipamentos->Numero_Elementos() : 0;
-  arqaux::Grava_Linha(arq, CONTAGEM, contagem);
-  // The walk follows the nodes rather than asking for position i each time.
-  TNo<TEquipamento_PV>* no = equipamentos != nullptr ? equipamentos->R_No(1) : nullptr;
-  for (int i = 1; no != nullptr && i <= equipamentos->Numero_Elementos();
-       ++i, no = no->R_Proximo()) {
-    TEquipamento_PV* e = no->R_Dado();
-    if (e == nullptr) continue;
-    TValores_Pv v;
-    v.ordinal = i;
-    e->R_Nome(v.nome);
-    v.quantidade = e->R_Quantidade();
-    v.tipo = e->R_Tipo();
-    v.potencia = e->R_Potencia();
-    arqaux::Grava_Linhas(arq, LINHAS_PV, v);
-    Grava_Intervalos(e->R_Intervalos());
-  }
-  return true;
+  return arqaux::Grava_Bloco(Arquivo_Atual, EQUIPAMENTOS, equipamentos);
 }
 
-// Items are built one by one as their lines are read, so the count read only
-// bounds the loop. The schedule's own result is not looked at.
 bool TGeren_ArquivoAux::Le_Equipamento_PV(TLista<TEquipamento_PV>* equipamentos) {
-  FILE* arq = Arquivo_Atual;
-  if (arq == nullptr || equipamentos == nullptr) return false;
-  TValores_Contagem contagem;
-  if (!arqaux::Le_Linha(arq, CONTAGEM, &contagem)) return false;
-  for (int32_t i = 0; i < contagem.numero; ++i) {
-    TValores_Pv v;
-    if (!arqaux::Le_Linhas(arq, LINHAS_PV, &v)) return false;
-    auto horarios = std::make_unique<TIntervalos>();
-    Le_Intervalos(horarios.get());
-    equipamentos->Adiciona(
-        new TEquipamento_PV(horarios.release(), v.nome, v.tipo, v.quantidade, v.potencia));
-  }
-  return true;
+  arqaux::TSem_Contexto nada;
+  return arqaux::Le_Bloco(
+      Arquivo_Atual, EQUIPAMENTOS, &nada, equipamentos != nullptr,
+      [&](TEquipamento_PV* e) { equipamentos->Adiciona(e); }, [this] { return Arquivo_Atual; });
 }
 
 bool TGeren_ArquivoAux::Grava_Equipamentos_PV_ZonaX(TLista<TEquipamento_PV>* equipamentos,
                                                     int zona) {
-  return Grava_Zona(zona) && Grava_Equipamento_PV(equipamentos);
+  return arqaux::Grava_Na_Zona(Arquivo_Atual, zona,
+                               [&] { return Grava_Equipamento_PV(equipamentos); });
 }
 
 bool TGeren_ArquivoAux::Le_Equipamentos_PV_ZonaX(TLista<TEquipamento_PV>* equipamentos, int zona) {
-  if (!Le_Zona(zona)) return false;
-  if (Le_Equipamento_PV(equipamentos)) return true;
-  if (equipamentos != nullptr) equipamentos->Limpa();
-  return false;
+  return arqaux::Le_Na_Zona(
+      Arquivo_Atual, zona, [&] { return Le_Equipamento_PV(equipamentos); },
+      [&] {
+        if (equipamentos != nullptr) equipamentos->Limpa();
+      });
 }

@@ -24,6 +24,32 @@ void Acrescenta_Com_Printf(std::string* linha, const std::string& formato, T v) 
   if (n > 0) linha->append(buf, std::min(static_cast<size_t>(n), sizeof buf - 1));
 }
 
+// The argument kind a signature letter stands for; Literal for any other.
+TTipo_Peca Tipo_Da_Assinatura(char letra) {
+  switch (letra) {
+    case 'f':
+      return TTipo_Peca::Real_Fixo;
+    case 'd':
+      return TTipo_Peca::Inteiro;
+    case 's':
+      return TTipo_Peca::Texto;
+    default:
+      return TTipo_Peca::Literal;
+  }
+}
+
+// The fast-path precision of a conversion: the digits of a plain "%f" or
+// "%.Nf" (N up to kMax_Precisao), 0 for a plain "%d" or "%s", -1 for what
+// goes through snprintf.
+int Precisao_Rapida(const TPeca_Formato& c) {
+  if (!c.simples) return -1;
+  if (c.tipo == TTipo_Peca::Real_Fixo) {
+    const int p = c.precisao < 0 ? 6 : c.precisao;
+    return p > kMax_Precisao ? -1 : p;
+  }
+  return c.precisao < 0 ? 0 : -1;
+}
+
 }  // namespace
 
 TFormato_Compilado::TFormato_Compilado(const char* formato, const char* assinatura) {
@@ -31,47 +57,25 @@ TFormato_Compilado::TFormato_Compilado(const char* formato, const char* assinatu
   const char* esperado = assinatura;
   std::string literal;
   for (const char* p = formato; *p != '\0';) {
-    if (*p != '%') {
-      literal += *p++;
+    TPeca_Formato c;
+    p = Le_Peca(p, &c);
+    if (p == nullptr) return;
+    if (c.tipo == TTipo_Peca::Literal) {
+      literal.append(c.inicio, c.fim);
       continue;
     }
-    if (p[1] == '%') {
+    if (c.tipo == TTipo_Peca::Percento) {
       literal += '%';
-      p += 2;
       continue;
     }
-    // %[flags][width][.precision]conversion
-    const char* inicio = p++;
-    while (*p != '\0' && std::strchr("-+ #0", *p) != nullptr) ++p;
-    while (*p >= '0' && *p <= '9') ++p;
-    int precisao = -1;
-    bool simples = p == inicio + 1;
-    if (*p == '.') {
-      ++p;
-      precisao = 0;
-      while (*p >= '0' && *p <= '9' && precisao <= kMax_Precisao)
-        precisao = precisao * 10 + (*p++ - '0');
-      if (*p >= '0' && *p <= '9') return;
-    }
-    const char tipo = *p;
-    if (tipo != 'f' && tipo != 'd' && tipo != 's') return;
-    if (*esperado != tipo) return;
+    if (c.longo || c.tipo != Tipo_Da_Assinatura(*esperado)) return;
     ++esperado;
-    ++p;
-    if (!literal.empty()) pecas_.push_back({'l', 0, literal});
+    if (!literal.empty()) pecas_.push_back({TTipo_Peca::Literal, 0, literal});
     literal.clear();
-    if (tipo == 'f') {
-      if (precisao < 0 && simples) precisao = 6;
-      if (!simples || precisao > kMax_Precisao) precisao = -1;
-    } else if (!simples || precisao >= 0) {
-      precisao = -1;
-    } else {
-      precisao = 0;
-    }
-    pecas_.push_back({tipo, precisao, std::string(inicio, p)});
+    pecas_.push_back({c.tipo, Precisao_Rapida(c), std::string(c.inicio, c.fim)});
   }
   if (*esperado != '\0') return;
-  if (!literal.empty()) pecas_.push_back({'l', 0, literal});
+  if (!literal.empty()) pecas_.push_back({TTipo_Peca::Literal, 0, literal});
   valido_ = true;
 }
 
@@ -89,7 +93,7 @@ void TFormato_Compilado::Acrescenta(std::string* linha, const TPeca& peca, doubl
 void TFormato_Compilado::Formata(std::string* linha, double v) const {
   if (!valido_) return;
   for (const TPeca& peca : pecas_) {
-    if (peca.tipo == 'l') {
+    if (peca.tipo == TTipo_Peca::Literal) {
       linha->append(peca.texto);
     } else {
       Acrescenta(linha, peca, v);
@@ -101,9 +105,9 @@ void TFormato_Compilado::Formata(std::string* linha, int a, int b, const char* s
   if (!valido_) return;
   int inteiros = 0;
   for (const TPeca& peca : pecas_) {
-    if (peca.tipo == 'l') {
+    if (peca.tipo == TTipo_Peca::Literal) {
       linha->append(peca.texto);
-    } else if (peca.tipo == 's') {
+    } else if (peca.tipo == TTipo_Peca::Texto) {
       if (peca.precisao < 0) {
         Acrescenta_Com_Printf(linha, peca.texto, s);
       } else {

@@ -8,12 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "text/formato_printf.h"
+
 namespace arqaux {
 
-// Arguments a format takes, in order: 'f' a double, 'd' an int, 's' a string.
-// A format of the conversions %d, %s, %f and %%, with optional flags, width
-// and precision; the compiled format checks them against the arguments it
-// is built for.
+// A report line format of the conversions %d (or %i), %s, %f and %%, with
+// optional flags, width and precision (the grammar of text/formato_printf.h);
+// the compiled format checks them against the arguments it is built for,
+// given as a signature: 'f' a double, 'd' an int, 's' a string, in order.
 class TFormato_Compilado {
  public:
   TFormato_Compilado() = default;
@@ -29,7 +31,7 @@ class TFormato_Compilado {
 
  private:
   struct TPeca {
-    char tipo;          // 'l' literal text, or the conversion: 'f', 'd', 's'
+    TTipo_Peca tipo;    // Literal, or the conversion: Real_Fixo, Inteiro, Texto
     int precisao;       // of a plain "%.Nf" / "%f"; -1 for one with flags or width
     std::string texto;  // the literal, or the conversion's own format
   };

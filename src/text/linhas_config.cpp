@@ -3,143 +3,192 @@
 #include <climits>
 #include <cmath>
 #include <cstring>
+#include <string>
+
+#include "text/formato_printf.h"
 
 namespace arqaux {
 
 namespace {
-
-// One conversion of a format: from its '%' up to one past its last character.
-struct TConversao {
-  const char* fim;
-  char tipo;  // 'd', 'f' (any real conversion), 's' (text), '%' (a literal percent)
-  bool longo;
-};
-
-// Longest single conversion printed on its own ("%-12.5e" and the like).
-constexpr size_t MAX_CONVERSAO = 32;
-
-// Parses the conversion that begins at p (a '%'); false for what the line
-// formats do not use.
-bool Analisa_Conversao(const char* p, TConversao* c) {
-  const char* q = p + 1;
-  if (*q == '%') {
-    *c = {q + 1, '%', false};
-    return true;
-  }
-  while (*q != '\0' && std::strchr("-+ #0", *q) != nullptr) ++q;
-  while (*q >= '0' && *q <= '9') ++q;
-  if (*q == '.') {
-    ++q;
-    while (*q >= '0' && *q <= '9') ++q;
-  }
-  bool longo = *q == 'l';
-  if (longo) ++q;
-  char tipo;
-  if (*q == 'd' || *q == 'i') {
-    tipo = 'd';
-  } else if (*q != '\0' && std::strchr("feEgG", *q) != nullptr) {
-    tipo = 'f';
-  } else if (*q == 's') {
-    tipo = 's';
-  } else if (*q == '[') {
-    // A scan set: "]" right after "[" or "[^" belongs to the set.
-    ++q;
-    if (*q == '^') ++q;
-    if (*q == ']') ++q;
-    while (*q != '\0' && *q != ']') ++q;
-    if (*q != ']') return false;
-    tipo = 's';
-  } else {
-    return false;
-  }
-  ++q;
-  if (static_cast<size_t>(q - p) >= MAX_CONVERSAO) return false;
-  *c = {q, tipo, longo};
-  return true;
-}
 
 bool Numerico(TTipo_Campo t) {
   return t == TTipo_Campo::Inteiro || t == TTipo_Campo::Real || t == TTipo_Campo::Duplo ||
          t == TTipo_Campo::Logico;
 }
 
-// Most fscanf arguments one line takes: its fields and the "%n" marks that
-// follow its text fields.
-constexpr int MAX_ARGUMENTOS = MAX_CAMPOS + 1;
+// Whether a printed conversion fits a field: "%d" an int or bool, a real
+// conversion a float or double, "%s" a text. A scan pattern given by the row
+// may convert any number into any numeric field.
+bool Serve(TTipo_Peca p, TTipo_Campo t, bool leitura) {
+  if (Eh_Texto(p)) return t == TTipo_Campo::Texto && (leitura || p == TTipo_Peca::Texto);
+  if (leitura) return Numerico(t);
+  if (p == TTipo_Peca::Inteiro) return t == TTipo_Campo::Inteiro || t == TTipo_Campo::Logico;
+  return t == TTipo_Campo::Real || t == TTipo_Campo::Duplo;
+}
 
-// A scan pattern and how it fills its arguments: for each, in order, 'd' an
-// int, 'f' a float, 'D' a double, 's' the field's own buffer, 'n' the mark
-// after a text field.
-struct TLeitura {
-  int campos = 0;  // conversions, which is what fscanf counts
-  int argumentos = 0;
-  char tipos[MAX_ARGUMENTOS];
-};
+// Whether padrao's conversions match the row's fields one to one, a repeated
+// field standing alone in its row.
+bool Confere(const char* padrao, const TLinha_Bruta& linha, bool leitura) {
+  if (padrao == nullptr) return false;
+  if (!linha.campos.empty() && linha.campos[0].repeticao.separador == nullptr) return false;
+  size_t k = 0;
+  for (const char* p = padrao; *p != '\0';) {
+    TPeca_Formato c;
+    if ((p = Le_Peca(p, &c)) == nullptr) return false;
+    if (c.tipo == TTipo_Peca::Literal || c.tipo == TTipo_Peca::Percento) continue;
+    if (k >= linha.campos.size()) return false;
+    const TCampo_Linha& campo = linha.campos[k++];
+    if (!Serve(c.tipo, campo.posicao.tipo, leitura)) return false;
+    if (campo.repeticao.passo != 0 && linha.campos.size() != 1) return false;
+  }
+  return k == linha.campos.size();
+}
 
-// Writes into padrao (of tamanho bytes) the scan pattern derived from formato
-// and describes its arguments in *leitura; false when formato does not match
-// the fields or the pattern does not fit.
-bool Deriva(const char* formato, const TPosicao* campos, char* padrao, size_t tamanho,
-            TLeitura* leitura) {
-  size_t n = 0;
-  int& k = leitura->campos;
-  int& a = leitura->argumentos;
-  k = a = 0;
-  auto anexa = [&](const char* texto, size_t len) {
-    if (n + len >= tamanho) return false;
-    std::memcpy(padrao + n, texto, len);
-    n += len;
-    return true;
+// The numeric value of type tipo at origem, as a double.
+double Valor_De(TTipo_Campo tipo, const char* origem) {
+  int32_t i;
+  float f;
+  double d;
+  bool b;
+  switch (tipo) {
+    case TTipo_Campo::Inteiro:
+      std::memcpy(&i, origem, sizeof(i));
+      return i;
+    case TTipo_Campo::Real:
+      std::memcpy(&f, origem, sizeof(f));
+      return f;
+    case TTipo_Campo::Duplo:
+      std::memcpy(&d, origem, sizeof(d));
+      return d;
+    case TTipo_Campo::Logico:
+      std::memcpy(&b, origem, sizeof(b));
+      return b ? 1 : 0;
+    default:
+      return 0;
+  }
+}
+
+// How many times the row is printed or scanned: 1 for a plain row, 0 for an
+// absent conditional one, the count of a repeated one; -1 when that count is
+// not a whole number from 0 to what the array holds.
+int Repeticoes(const TLinha_Bruta& linha, const char* base) {
+  if (linha.condicao.tipo != TTipo_Campo::Nenhum &&
+      Valor_De(linha.condicao.tipo, base + linha.condicao.deslocamento) == 0)
+    return 0;
+  if (linha.campos.empty() || linha.campos[0].repeticao.passo == 0) return 1;
+  const TRepeticao& r = linha.campos[0].repeticao;
+  double n = r.fixa;
+  if (r.contagem.tipo != TTipo_Campo::Nenhum)
+    n = Valor_De(r.contagem.tipo, base + r.contagem.deslocamento) * r.fator;
+  if (!(n >= 0 && n <= r.capacidade) || n != std::floor(n)) return -1;
+  return static_cast<int>(n);
+}
+
+const char* Elemento_De(const TCampo_Linha& campo, const void* valores, int k) {
+  return static_cast<const char*>(valores) + campo.posicao.deslocamento +
+         static_cast<size_t>(k) * campo.repeticao.passo;
+}
+
+// Prints one conversion of a field's element; bytes written or -1.
+int Grava_Conversao(FILE* arq, const TPeca_Formato& c, const TCampo_Linha& campo,
+                    const char* origem) {
+  char conversao[MAX_CONVERSAO + 1];
+  const size_t n = static_cast<size_t>(c.fim - c.inicio);
+  std::memcpy(conversao, c.inicio, n);
+  conversao[n] = '\0';
+  if (c.tipo == TTipo_Peca::Texto) {
+    const size_t len = strnlen(origem, campo.posicao.tamanho);
+    return std::fwrite(origem, 1, len, arq) == len ? static_cast<int>(len) : -1;
+  }
+  const double v = Valor_De(campo.posicao.tipo, origem);
+  if (c.tipo == TTipo_Peca::Inteiro) return std::fprintf(arq, conversao, static_cast<int32_t>(v));
+  return std::fprintf(arq, conversao, v);
+}
+
+// Prints element k of the row; bytes written or -1.
+int Grava_Elemento(FILE* arq, const TLinha_Bruta& linha, const void* valores, int k) {
+  int total = 0;
+  bool falhou = false;
+  auto conta = [&](int escritos) {
+    falhou |= escritos < 0;
+    total += escritos > 0 ? escritos : 0;
   };
-  // Leading tabs become one blank: both skip any run of white space, which
-  // after a tested line its final "\n" has already taken. A line printed at
-  // column 0 is scanned from its bracket, so blank space before it fails it.
-  bool tabulada = *formato == '\t';
-  while (*formato == '\t') ++formato;
-  if (tabulada && !anexa(" ", 1)) return false;
-  for (const char* p = formato; *p != '\0';) {
-    if (*p != '%') {
-      if (!anexa(p, 1)) return false;
-      ++p;
-      continue;
-    }
-    TConversao c;
-    if (!Analisa_Conversao(p, &c)) return false;
-    p = c.fim;
-    if (c.tipo == '%') {
-      if (!anexa("%%", 2)) return false;
-      continue;
-    }
-    if (k >= MAX_CAMPOS || a >= MAX_ARGUMENTOS) return false;
-    const TPosicao& campo = campos[k];
-    char conversao[MAX_CONVERSAO];
-    if (c.tipo == 's') {
-      if (campo.tipo != TTipo_Campo::Texto || campo.tamanho < 2) return false;
-      std::snprintf(conversao, sizeof(conversao), "%%%u[^]]",
-                    static_cast<unsigned>(campo.tamanho - 1));
-      leitura->tipos[a++] = 's';
+  const char* separador = k > 0 ? linha.campos[0].repeticao.separador : "";
+  const size_t n = std::strlen(separador);
+  conta(std::fwrite(separador, 1, n, arq) == n ? static_cast<int>(n) : -1);
+  size_t i = 0;
+  for (const char* p = linha.formato; *p != '\0';) {
+    TPeca_Formato c;
+    p = Le_Peca(p, &c);
+    if (c.tipo == TTipo_Peca::Literal) {
+      const size_t len = static_cast<size_t>(c.fim - c.inicio);
+      conta(std::fwrite(c.inicio, 1, len, arq) == len ? static_cast<int>(len) : -1);
+    } else if (c.tipo == TTipo_Peca::Percento) {
+      conta(std::fputc('%', arq) == EOF ? -1 : 1);
     } else {
-      if (!Numerico(campo.tipo)) return false;
-      bool duplo = c.tipo == 'f' && c.longo;
-      std::snprintf(conversao, sizeof(conversao), "%s",
-                    c.tipo == 'd' ? "%d"
-                    : duplo       ? "%lf"
-                                  : "%f");
-      leitura->tipos[a++] = c.tipo == 'd' ? 'd' : duplo ? 'D' : 'f';
-    }
-    if (!anexa(conversao, std::strlen(conversao))) return false;
-    ++k;
-    // A text ends at its closing bracket. "%n" right after that bracket tells
-    // whether the text fitted: one longer than the buffer stops the scan set
-    // short of the bracket, and the line fails rather than being cut.
-    if (c.tipo == 's' && *p == ']') {
-      if (a >= MAX_ARGUMENTOS || !anexa("]%n", 3)) return false;
-      leitura->tipos[a++] = 'n';
-      ++p;
+      const TCampo_Linha& campo = linha.campos[i++];
+      conta(Grava_Conversao(arq, c, campo, Elemento_De(campo, valores, k)));
     }
   }
-  padrao[n] = '\0';
-  return true;
+  return falhou ? -1 : total;
+}
+
+// The scan form of printed text: a percent sign doubled.
+void Anexa_Literal(TPasso_Leitura* passo, const char* inicio, const char* fim) {
+  for (const char* q = inicio; q < fim; ++q)
+    passo->padrao.append(*q == '%' ? "%%" : q, *q == '%' ? 2 : 1);
+}
+
+// The scan form of a printed conversion into campo: any integer as "%d", any
+// real as "%f" (or "%lf"), a text as "%N[^]]" with N what its buffer holds.
+void Anexa_Conversao(TPasso_Leitura* passo, const TPeca_Formato& c, const TCampo_Linha& campo) {
+  passo->tipo = c.tipo;
+  passo->longo = c.longo;
+  if (Eh_Texto(c.tipo)) {
+    passo->padrao += "%" + std::to_string(campo.posicao.tamanho - 1) + "[^]]";
+  } else {
+    passo->padrao += c.tipo == TTipo_Peca::Inteiro ? "%d" : c.longo ? "%lf" : "%f";
+  }
+}
+
+// Appends to passo the literal pieces from p up to the next conversion;
+// returns where that conversion (or the format's end) is.
+const char* Anexa_Literais(const char* p, TPasso_Leitura* passo) {
+  while (*p != '\0') {
+    TPeca_Formato c;
+    const char* q = Le_Peca(p, &c);
+    if (c.tipo == TTipo_Peca::Literal) {
+      Anexa_Literal(passo, c.inicio, c.fim);
+    } else if (c.tipo == TTipo_Peca::Percento) {
+      passo->padrao += "%%";
+    } else {
+      break;
+    }
+    p = q;
+  }
+  return p;
+}
+
+// Builds the next step of a scan from p, the conversion (if any) going into
+// campo; returns where the following step begins. A text's closing bracket
+// is left to the caller, which also accepts the end of the file there.
+const char* Deriva_Passo_De_Leitura(const char* p, const TCampo_Linha* campo,
+                                    TPasso_Leitura* passo) {
+  p = Anexa_Literais(p, passo);
+  if (*p == '\0' || campo == nullptr) return p;
+  TPeca_Formato c;
+  p = Le_Peca(p, &c);
+  Anexa_Conversao(passo, c, *campo);
+  if (Eh_Texto(c.tipo) && *p == ']') {
+    passo->fecho = true;
+    return p + 1;
+  }
+  p = Anexa_Literais(p, passo);
+  if (*p != '\0') {
+    passo->padrao += "%n";
+    passo->marca = true;
+  }
+  return p;
 }
 
 int32_t Inteiro_De_Real(double v) {
@@ -156,23 +205,23 @@ float Real_De_Duplo(double v) {
 }
 
 union TLido {
-  int i;
+  int32_t i;
   float f;
   double d;
 };
 
-// Stores a scanned number into its field, converting to the field's type.
-void Armazena(const TPosicao& campo, char tipo, const TLido& lido, char* base) {
-  double v = tipo == 'd' ? lido.i : tipo == 'f' ? lido.f : lido.d;
-  char* destino = base + campo.deslocamento;
-  switch (campo.tipo) {
+// Stores what a step scanned into its field, converting to the field's type.
+void Armazena(const TPasso_Leitura& passo, const TLido& lido, TTipo_Campo tipo, char* destino) {
+  const bool inteiro = passo.tipo == TTipo_Peca::Inteiro;
+  const double v = inteiro ? lido.i : passo.longo ? lido.d : lido.f;
+  switch (tipo) {
     case TTipo_Campo::Inteiro: {
-      int32_t x = tipo == 'd' ? lido.i : Inteiro_De_Real(v);
+      const int32_t x = inteiro ? lido.i : Inteiro_De_Real(v);
       std::memcpy(destino, &x, sizeof(x));
       break;
     }
     case TTipo_Campo::Real: {
-      float x = tipo == 'f' ? lido.f : Real_De_Duplo(v);
+      const float x = !inteiro && !passo.longo ? lido.f : Real_De_Duplo(v);
       std::memcpy(destino, &x, sizeof(x));
       break;
     }
@@ -180,7 +229,7 @@ void Armazena(const TPosicao& campo, char tipo, const TLido& lido, char* base) {
       std::memcpy(destino, &v, sizeof(v));
       break;
     case TTipo_Campo::Logico: {
-      bool x = v != 0;
+      const bool x = v != 0;
       std::memcpy(destino, &x, sizeof(x));
       break;
     }
@@ -189,124 +238,104 @@ void Armazena(const TPosicao& campo, char tipo, const TLido& lido, char* base) {
   }
 }
 
-// Number of conversions of a print format, or -1 when they do not match the
-// fields' types ("%d" an int or bool, a real conversion a float or double,
-// "%s" a text).
-int Confere_Impressao(const char* formato, const TPosicao* campos) {
-  int k = 0;
-  for (const char* p = std::strchr(formato, '%'); p != nullptr; p = std::strchr(p, '%')) {
-    TConversao c;
-    if (!Analisa_Conversao(p, &c)) return -1;
-    p = c.fim;
-    if (c.tipo == '%') continue;
-    if (k >= MAX_CAMPOS) return -1;
-    TTipo_Campo t = campos[k++].tipo;
-    bool serve = c.tipo == 'd'   ? t == TTipo_Campo::Inteiro || t == TTipo_Campo::Logico
-                 : c.tipo == 'f' ? t == TTipo_Campo::Real || t == TTipo_Campo::Duplo
-                                 : t == TTipo_Campo::Texto;
-    if (!serve) return -1;
+// Scans one step into element k of campo; true when its conversion converted,
+// its text met its closing bracket or the end of the file, and the text
+// after it matched up to the next conversion.
+bool Le_Passo(FILE* arq, const TPasso_Leitura& passo, const TCampo_Linha& campo, void* valores,
+              int k) {
+  char* destino = const_cast<char*>(Elemento_De(campo, valores, k));
+  TLido lido{};
+  int marca = -1;
+  void* alvo = Eh_Texto(passo.tipo) ? static_cast<void*>(destino) : static_cast<void*>(&lido);
+  if (std::fscanf(arq, passo.padrao.c_str(), alvo, &marca) != 1) return false;
+  if (!Eh_Texto(passo.tipo)) Armazena(passo, lido, campo.posicao.tipo, destino);
+  if (passo.fecho) {
+    const int c = std::getc(arq);
+    if (c != ']' && c != EOF) {
+      std::ungetc(c, arq);
+      return false;
+    }
   }
-  return k;
+  return !passo.marca || marca >= 0;
+}
+
+// The scan steps of one element of a row whose scan pattern is padrao; for
+// an element after the first, the separator comes first.
+std::vector<TPasso_Leitura> Deriva_Passos(const char* padrao, const TLinha_Bruta& linha,
+                                          const char* separador) {
+  std::vector<TPasso_Leitura> passos;
+  const char* p = padrao;
+  size_t i = 0;
+  do {
+    TPasso_Leitura passo;
+    if (p == padrao) {
+      Anexa_Literal(&passo, separador, separador + std::strlen(separador));
+      // Leading tabs become one blank: both skip any run of white space,
+      // which after a tested line its final "\n" has already taken. A line
+      // printed at column 0 is scanned from its bracket.
+      if (*p == '\t') passo.padrao += ' ';
+      while (*p == '\t') ++p;
+    }
+    p = Deriva_Passo_De_Leitura(p, i < linha.campos.size() ? &linha.campos[i] : nullptr, &passo);
+    if (passo.tipo != TTipo_Peca::Literal) ++i;
+    passos.push_back(std::move(passo));
+  } while (*p != '\0');
+  return passos;
+}
+
+// Scans element k of the row. A row without conversions must match up to
+// the end of its text; the text after a row's last conversion need not.
+bool Le_Elemento(FILE* arq, const TLinha_Bruta& linha, void* valores, int k) {
+  size_t i = 0;
+  for (const TPasso_Leitura& passo : linha.passos[k > 0 ? 1 : 0]) {
+    if (passo.tipo == TTipo_Peca::Literal) {
+      int nada = 0;
+      const int r = std::fscanf(arq, passo.padrao.c_str(), &nada);
+      return i > 0 || r == 0;
+    }
+    if (!Le_Passo(arq, passo, linha.campos[i++], valores, k)) return false;
+  }
+  return true;
 }
 
 }  // namespace
 
-int Grava_Linha(FILE* arq, const char* formato, const TPosicao* campos, const void* valores) {
-  if (arq == nullptr || Confere_Impressao(formato, campos) < 0) return -1;
-  const char* base = static_cast<const char*>(valores);
+void Confere_Linha(TLinha_Bruta* linha) {
+  linha->imprimivel = Confere(linha->formato, *linha, false);
+  const char* padrao = linha->leitura != nullptr ? linha->leitura : linha->formato;
+  linha->legivel = linha->leitura != nullptr ? Confere(padrao, *linha, true) : linha->imprimivel;
+  if (!linha->legivel) return;
+  linha->passos[0] = Deriva_Passos(padrao, *linha, "");
+  if (!linha->campos.empty() && linha->campos[0].repeticao.passo != 0) {
+    linha->passos[1] = Deriva_Passos(padrao, *linha, linha->campos[0].repeticao.separador);
+  }
+}
+
+int Grava_Linha(FILE* arq, const TLinha_Bruta& linha, const void* valores) {
+  if (arq == nullptr || !linha.imprimivel) return -1;
+  const int n = Repeticoes(linha, static_cast<const char*>(valores));
+  if (n < 0) return -1;
   int total = 0;
-  int k = 0;
   bool falhou = false;
-  for (const char* p = formato; *p != '\0';) {
-    const char* literal = p;
-    while (*p != '\0' && *p != '%') ++p;
-    size_t len = static_cast<size_t>(p - literal);
-    if (len > 0) {
-      falhou |= std::fwrite(literal, 1, len, arq) != len;
-      total += static_cast<int>(len);
-    }
-    if (*p == '\0') break;
-    TConversao c;
-    Analisa_Conversao(p, &c);
-    char conversao[MAX_CONVERSAO];
-    std::memcpy(conversao, p, static_cast<size_t>(c.fim - p));
-    conversao[c.fim - p] = '\0';
-    p = c.fim;
-    int escritos;
-    if (c.tipo == '%') {
-      escritos = std::fputc('%', arq) == EOF ? -1 : 1;
-    } else {
-      const TPosicao& campo = campos[k++];
-      const char* origem = base + campo.deslocamento;
-      if (c.tipo == 's') {
-        size_t n = strnlen(origem, campo.tamanho);
-        escritos = std::fwrite(origem, 1, n, arq) == n ? static_cast<int>(n) : -1;
-      } else if (c.tipo == 'd') {
-        int32_t v = 0;
-        if (campo.tipo == TTipo_Campo::Logico) {
-          bool b;
-          std::memcpy(&b, origem, sizeof(b));
-          v = b ? 1 : 0;
-        } else {
-          std::memcpy(&v, origem, sizeof(v));
-        }
-        escritos = std::fprintf(arq, conversao, v);
-      } else {
-        double v;
-        if (campo.tipo == TTipo_Campo::Real) {
-          float f;
-          std::memcpy(&f, origem, sizeof(f));
-          v = f;
-        } else {
-          std::memcpy(&v, origem, sizeof(v));
-        }
-        escritos = std::fprintf(arq, conversao, v);
-      }
-    }
-    if (escritos < 0) {
-      falhou = true;
-    } else {
-      total += escritos;
-    }
+  for (int k = 0; k < n; ++k) {
+    const int r = Grava_Elemento(arq, linha, valores, k);
+    falhou |= r < 0;
+    total += r > 0 ? r : 0;
   }
   return falhou ? -1 : total;
 }
 
-int Le_Linha(FILE* arq, const char* padrao, const TPosicao* campos, void* valores, bool* completa) {
-  *completa = false;
-  char derivado[256];
-  TLeitura leitura;
-  if (arq == nullptr || !Deriva(padrao, campos, derivado, sizeof(derivado), &leitura)) return 0;
-  char* base = static_cast<char*>(valores);
-  TLido lidos[MAX_CAMPOS] = {};
-  int marcas[MAX_ARGUMENTOS];
-  void* p[MAX_ARGUMENTOS] = {};
-  for (int a = 0, k = 0; a < leitura.argumentos; ++a) {
-    char t = leitura.tipos[a];
-    if (t == 'n') {
-      marcas[a] = -1;
-      p[a] = &marcas[a];
-    } else {
-      p[a] = t == 's' ? static_cast<void*>(base + campos[k].deslocamento)
-                      : static_cast<void*>(&lidos[k]);
-      ++k;
-    }
+bool Le_Linha(FILE* arq, const TLinha_Bruta& linha, void* valores, TPolitica_Falha politica) {
+  if (arq == nullptr || !linha.legivel) return false;
+  const int n = Repeticoes(linha, static_cast<const char*>(valores));
+  if (n < 0) return false;
+  bool ok = true;
+  for (int k = 0; k < n; ++k) {
+    if (Le_Elemento(arq, linha, valores, k)) continue;
+    if (politica == TPolitica_Falha::Para_Na_Primeira) return false;
+    ok = false;
   }
-  static_assert(MAX_ARGUMENTOS == 13, "the call below passes 13 arguments");
-  int r = std::fscanf(arq, derivado, p[0], p[1], p[2], p[3], p[4], p[5], p[6], p[7], p[8], p[9],
-                      p[10], p[11], p[12]);
-  bool inteira = r == leitura.campos;
-  for (int a = 0, k = 0; a < leitura.argumentos; ++a) {
-    char t = leitura.tipos[a];
-    if (t == 'n') {
-      inteira = inteira && marcas[a] >= 0;
-      continue;
-    }
-    if (k < r && t != 's') Armazena(campos[k], t, lidos[k], base);
-    ++k;
-  }
-  *completa = inteira;
-  return r;
+  return ok;
 }
 
 }  // namespace arqaux

@@ -306,14 +306,37 @@ TEST_F(AtuadoresTest, BlockCutAtEveryByte) {
   }
 }
 
-TEST_F(AtuadoresTest, NoStreamOrNoManager) {
-  TGeren_Atuadores m;
-  EXPECT_FALSE(geren->Grava_Climatizador(&m));
-  EXPECT_FALSE(geren->Le_Climatizador(&equip, &m, 3, 1));
-  Abre_Para_Leitura(geren, Caminho("vazio.txt"), "[Zona = 3]\n[Numero de Atuadores = 0]\n");
-  EXPECT_FALSE(geren->Le_Climatizador_ZonaX(&equip, nullptr, 3, 1));
-  EXPECT_FALSE(geren->Le_Climatizador_ZonaX(&equip, &m, 3, 2));
-  EXPECT_FALSE(geren->Le_Controle(nullptr));
+// The count and the first record come from the current stream; stream n is
+// made current again before each later record, and a number outside
+// 1..count leaves the current stream as it is.
+TEST_F(AtuadoresTest, LaterRecordsComeFromStreamN) {
+  auto registro = [](int i, const char* vazao) {
+    return "[Atuador " + std::to_string(i) +
+           "]\n\t[Tipo = 5]\n\t[Quantidade = 1]\n\t[" NUM_FANCOIL " = 1]\n\t[Vazao Max Insuf = " +
+           std::string(vazao) + "]\n\t[Horarios = 0]\n";
+  };
+  const std::string bloco = "[Numero de Atuadores = 2]\n" + registro(1, "0.5") + registro(2, "0.5");
+  struct Caso {
+    int n;
+    float segunda_vazao;  // 0.25 when the second record came from stream 2
+    std::string resto_1;  // what the block left unread in stream 1
+  } casos[] = {
+      {1, 0.5f, ""}, {0, 0.5f, ""}, {-1, 0.5f, ""}, {3, 0.5f, ""}, {2, 0.25f, registro(2, "0.5")},
+  };
+  for (const Caso& caso : casos) {
+    SCOPED_TRACE(caso.n);
+    Abre_Para_Leitura(geren, Caminho("bloco.txt"), bloco);
+    Abre_Para_Leitura(geren, Caminho("outro.txt"), registro(2, "0.25"));
+    geren->Muda_Arquivo(1);
+    TGeren_Atuadores m;
+    EXPECT_TRUE(geren->Le_Climatizador(&equip, &m, 3, caso.n));
+    ASSERT_EQ(Quantos(&m), 2);
+    EXPECT_EQ(dynamic_cast<TArCondicionadoC*>(Atuador(&m, 2))->R_Vazao_Max_Insuf(),
+              caso.segunda_vazao);
+    geren->Muda_Arquivo(1);
+    EXPECT_EQ(Resto(geren), caso.resto_1);
+    geren->Fecha_Todos();
+  }
 }
 
 }  // namespace

@@ -36,6 +36,9 @@ TEST_F(Horarios, BlocksUnderBothHeadersAndTheirReadBack) {
   EXPECT_TRUE(geren->Le_Intervalos_Vent(&lidos[2]));
   EXPECT_EQ(Resto(geren), "[Zona = 4]\n");
   geren->Fecha_Todos();
+  // Positions run from 1 to the count; others give no period.
+  EXPECT_EQ(lidos[0][0], nullptr);
+  EXPECT_EQ(lidos[0][3], nullptr);
   // What was read writes the same blocks again: minutes came back as seconds.
   EXPECT_EQ(Texto_Gravado(geren, Arquivo(),
                           [&] {

@@ -99,25 +99,6 @@ TEST(Relogio, TextsFitTheirBuffersWhateverTheFields) {
   EXPECT_EQ(nome, "");
 }
 
-TEST(Intervalos, PeriodsKeepStartAndEndAndOwnership) {
-  TIntervalos horarios;
-  horarios.Adiciona_Intervalo(new TIntervalo(1, 5, 8, 17, 0, 1800));
-  horarios.Adiciona_Intervalo(new TIntervalo(6, 7, 0, 23, 60, 3540));
-  ASSERT_EQ(horarios.Numero_Intervalos(), 2);
-  TIntervalo* p = horarios[1];
-  EXPECT_EQ(p->R_Periodo(0), 1);
-  EXPECT_EQ(p->R_Periodo(1), 5);
-  EXPECT_EQ(p->R_Hora(0), 8);
-  EXPECT_EQ(p->R_Hora(1), 17);
-  EXPECT_EQ(p->R_Minuto(0), 0);
-  EXPECT_EQ(p->R_Minuto(1), 30);
-  EXPECT_EQ(horarios[2]->R_Minuto(1), 59);
-  EXPECT_EQ(horarios[0], nullptr);
-  EXPECT_EQ(horarios[3], nullptr);
-  horarios.Limpa_Intervalos();
-  EXPECT_EQ(horarios.Numero_Intervalos(), 0);
-}
-
 TEST(Diretorios, BackslashesAndDoubledSeparatorsReachTheFolder) {
   namespace fs = std::filesystem;
   fs::path antes = fs::current_path();
