@@ -293,6 +293,13 @@ int Exemplo(const std::string& caminho) {
   return 0;
 }
 
+// What "config check" asks for.
+struct TVerificacao {
+  std::string caminho;
+  int zonas = 0;
+  std::vector<TBloco> blocos;
+};
+
 }  // namespace
 
 void Declara_Config(CLI::App* app, TAcao* acao) {
@@ -300,28 +307,24 @@ void Declara_Config(CLI::App* app, TAcao* acao) {
   config->require_subcommand(1);
   CLI::App* verifica =
       config->add_subcommand("check", "read a configuration file zone by zone, as a host would");
-  auto caminho = std::make_shared<std::string>();
-  auto zonas = std::make_shared<int>(0);
-  auto blocos = std::make_shared<std::vector<TBloco>>();
-  std::string padrao_valido;
-  Separa_Blocos(BLOCOS_PADRAO, blocos.get(), &padrao_valido);
-  verifica->add_option("FILE", *caminho, "configuration file")->required();
-  verifica->add_option("--zones", *zonas, "zones the file holds")
+  auto v = std::make_shared<TVerificacao>();
+  verifica->add_option("FILE", v->caminho, "configuration file")->required();
+  verifica->add_option("--zones", v->zonas, "zones the file holds")
       ->required()
       ->check(CLI::Range(1, INT_MAX));
+  auto le_blocos = [v](const std::string& lista) {
+    std::string erro;
+    v->blocos.clear();
+    if (!Separa_Blocos(lista, &v->blocos, &erro)) throw CLI::ValidationError("--blocks", erro);
+  };
+  le_blocos(BLOCOS_PADRAO);
   verifica
-      ->add_option_function<std::string>(
-          "--blocks",
-          [blocos](const std::string& lista) {
-            std::string erro;
-            blocos->clear();
-            if (!Separa_Blocos(lista, blocos.get(), &erro))
-              throw CLI::ValidationError("--blocks", erro);
-          },
-          "block kinds of each zone, in the order written")
+      ->add_option_function<std::string>("--blocks", le_blocos,
+                                         "block kinds of each zone, in the order written")
       ->type_name("LIST")
       ->default_str(BLOCOS_PADRAO);
-  verifica->callback([=] { *acao = [=] { return Verifica(*caminho, *blocos, *zonas); }; });
+  verifica->callback(
+      [v, acao] { *acao = [v] { return Verifica(v->caminho, v->blocos, v->zonas); }; });
 
   CLI::App* exemplo = config->add_subcommand("sample", "write a two-zone sample file");
   auto destino = std::make_shared<std::string>();

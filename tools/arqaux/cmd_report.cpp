@@ -214,52 +214,44 @@ int Gera_Relatorio(TPedido p) {
   return Converte_Pedido(p, cabecalho);
 }
 
-// An option DD/MM/HH read into *t.
-void Declara_Data(CLI::App* sub, const std::string& nome, TTempo* t, const char* descricao) {
-  sub->add_option_function<std::string>(
-         nome,
-         [nome, t](const std::string& texto) {
-           if (!Le_Data(texto, t)) {
-             throw CLI::ValidationError(
-                 nome,
-                 "'" + texto + "' is not a day DD/MM of the year and an hour HH from 0 to 23");
-           }
-         },
-         descricao)
-      ->type_name("DD/MM/HH")
-      ->required();
-}
-
-// An option t,h,c read into *g; *dado tells that it was given.
-void Declara_Grupos(CLI::App* sub, const std::string& nome, TGrupos* g, bool* dado,
-                    const char* descricao) {
-  sub->add_option_function<std::string>(
-         nome,
-         [nome, g, dado](const std::string& texto) {
-           if (!Le_Grupos(texto, g)) {
-             throw CLI::ValidationError(nome,
-                                        "'" + texto + "' is not a list of groups among t, h and c");
-           }
-           *dado = true;
-         },
-         descricao)
-      ->type_name("t,h,c");
+// An option whose text ler reads into *destino; a text it refuses is an
+// error naming the option and what was expected. *dado, when given, tells
+// that the option was.
+template <typename T>
+CLI::Option* Declara_Lida(CLI::App* sub, const std::string& nome,
+                          bool (*ler)(const std::string&, T*), T* destino, bool* dado,
+                          const std::string& esperado, const char* descricao) {
+  auto leitura = [=](const std::string& texto) {
+    if (!ler(texto, destino)) {
+      throw CLI::ValidationError(nome, "'" + texto + "' is not " + esperado);
+    }
+    if (dado != nullptr) *dado = true;
+  };
+  return sub->add_option_function<std::string>(nome, leitura, descricao);
 }
 
 // The options of one kind of report, the kind's own after those they all share.
 void Declara_Tipo(CLI::App* sub, TPedido* p) {
   sub->add_option("BINARY", p->binario, "the result stream")->required();
   sub->add_option("REPORT", p->texto, "the text report written")->required();
-  Declara_Data(sub, "--start", &p->inicio, "first hour reported");
-  Declara_Data(sub, "--end", &p->fim, "last hour reported");
+  const char* const data = "a day DD/MM of the year and an hour HH from 0 to 23";
+  Declara_Lida(sub, "--start", Le_Data, &p->inicio, nullptr, data, "first hour reported")
+      ->type_name("DD/MM/HH")
+      ->required();
+  Declara_Lida(sub, "--end", Le_Data, &p->fim, nullptr, data, "last hour reported")
+      ->type_name("DD/MM/HH")
+      ->required();
   sub->add_option("--interval", p->intervalo, "seconds between samples of the stream")
       ->required()
       ->check(CLI::Range(1, SEGUNDOS_ANO));
   if (p->tipo == "tupmv") {
-    Declara_Grupos(sub, "--has", &p->tem, &p->tem_dado,
-                   "groups the stream holds (default: its header)");
-    Declara_Grupos(sub, "--show", &p->mostra, &p->mostra_dado,
-                   "groups reported (default: all held)");
+    const char* const grupos = "a list of groups among t, h and c";
+    Declara_Lida(sub, "--has", Le_Grupos, &p->tem, &p->tem_dado, grupos,
+                 "groups the stream holds (default: its header)")
+        ->type_name("t,h,c");
+    Declara_Lida(sub, "--show", Le_Grupos, &p->mostra, &p->mostra_dado, grupos,
+                 "groups reported (default: all held)")
+        ->type_name("t,h,c");
   } else if (p->tipo == "ats") {
     CLI::Option* ats = sub->add_flag("--ats", "report ATS (the default)");
     sub->add_flag("--ace", p->ace, "report ACE")->excludes(ats);

@@ -54,8 +54,9 @@ std::string Explica(CLI::App* app, const CLI::ParseError& e) {
   }
   std::string nome, comandos;
   for (CLI::App* a = ultimo; a != nullptr; a = a->get_parent()) nome = a->get_name() + " " + nome;
-  for (CLI::App* sub : Subcomandos(ultimo))
+  for (CLI::App* sub : Subcomandos(ultimo)) {
     comandos += (comandos.empty() ? "" : ", ") + sub->get_name();
+  }
   nome.pop_back();
   return "'" + nome + "' needs a command: " + comandos;
 }
