@@ -87,7 +87,8 @@ double Limita(double v, double minimo, double maximo) {
   return std::min(maximo, std::max(minimo, v));
 }
 
-// Reports average whole hours of samples, and a day must hold whole steps.
+// Checks a step (--interval): empty when valid, else why not. Reports average
+// whole hours of samples, and a day must hold whole steps.
 std::string Confere_Passo(const std::string& texto) {
   int v = 0;
   const bool valido = Le_Inteiro(texto, &v) && v > 0 && v <= SEGUNDOS_DIA &&
