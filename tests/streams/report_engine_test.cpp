@@ -110,25 +110,6 @@ TEST_F(ReportEngineTest, VariantsAndASecondOutput) {
   EXPECT_EQ(horas, 1);
 }
 
-// Each average is the mean of its own hour's samples only.
-TEST_F(ReportEngineTest, EachHourAveragesItsOwnSamples) {
-  TDescricao_Relatorio d;
-  d.num_valores = 1;
-  d.colunas = {{"[V] "_rotulo, 0, "%.1f\t"_linha, "%.2f"_media}};
-  Abre({1, 2, 3, 10, 20, 30, 7});
-  Relatorio(d).Converte(3, 1, Leitor(), &inicio, &fim, 1200);
-  EXPECT_EQ(Textos()[0], std::string("[Inicio: 1/1 as 0:00:00 - Fim: 1/1 as 0:59:59 h]\n"
-                                     "[Intervalo de Amostragem = 1200 s]\n[V] ") +
-                             kRelogio +
-                             "1.0\t\t  1     1      00:20:00\n"
-                             "2.0\t\t  1     1      00:40:00\n"
-                             "3.0\t\t  1     1      01:00:00\t(Media da Hora : [2.00]\n"
-                             "10.0\t\t  1     1      01:20:00\n"
-                             "20.0\t\t  1     1      01:40:00\n"
-                             "30.0\t\t  1     1      02:00:00\t(Media da Hora : [20.00]\n"
-                             "7.0\t\t  1     1      02:20:00\n");
-}
-
 // The lines of a rows-only caller end by themselves: at the end of the data,
 // at a record that holds nothing, at a record that leaves the binary stream
 // no further on (reopened from its start), and when a stream stops selecting.
@@ -301,17 +282,13 @@ TEST_F(ReportEngineTest, BoilerQuantityTable) {
 }
 
 // A result index outside the member's record, or a flag outside its flags,
-// is caught where the table is written; the engine refuses the column too.
+// is caught where the table is written.
 TEST_F(ReportEngineTest, QuantityTablesOutsideTheirMemberAreRefused) {
   const arqaux::TGrandeza temperaturas[] = {arqaux::Grandeza("[T", 2, kTemperaturas)};
   const arqaux::TGrandeza eficiencia[] = {arqaux::Grandeza("[E", 5, kEficiencia)};
   EXPECT_TRUE(arqaux::Membro_Valido(arqaux::Membro(5, 3, 0, temperaturas)));
   EXPECT_FALSE(arqaux::Membro_Valido(arqaux::Membro(4, 3, 0, temperaturas)));
   EXPECT_FALSE(arqaux::Membro_Valido(arqaux::Membro(11, 5, 0, eficiencia)));
-  const int flags[3] = {1, 1, 1};
-  EXPECT_FALSE(
-      Relatorio(arqaux::Descreve_Grandeza(arqaux::Membro(4, 3, 0, temperaturas), 0, flags, 1))
-          .Valido());
 }
 
 // Compiled formats give snprintf's bytes for any float, rounding ties,
