@@ -12,8 +12,13 @@ namespace {
 
 class Servicos : public ArqauxTest {};
 
+// The existence test opens "rt" and closes the highest open stream. A
+// missing file, which makes the registry evict a stream, is the registry
+// tests' way to force an eviction.
 TEST_F(Servicos, ExistenceTestGoesThroughTheRegistry) {
   Escreve_Arquivo(Caminho("existe"), "x");
+  EXPECT_TRUE(geren->ArquivoExiste(Caminho("existe").c_str()));
+  EXPECT_EQ(geren->Numero_Arquivos(), 0);  // alone: the registry is emptied
   int a = geren->Abre_Arquivo(Caminho("a").c_str(), "wt");
   int b = geren->Abre_Arquivo(Caminho("b").c_str(), "wt");
   geren->Muda_Arquivo(a);
@@ -22,19 +27,8 @@ TEST_F(Servicos, ExistenceTestGoesThroughTheRegistry) {
   EXPECT_EQ(geren->Numero_Arquivos(), 3);
   EXPECT_EQ(geren->Ultimo_Arquivo_Valido(), b);
   std::fputs("on b", geren->ObtemArquivo());
-
-  // A missing file: the open's retry evicts stream 1 (stream 2 is current),
-  // which still counts as open and keeps its number.
-  EXPECT_FALSE(geren->ArquivoExiste(Caminho("falta").c_str()));
-  EXPECT_EQ(geren->Ultimo_Arquivo_Valido(), b);
-  EXPECT_EQ(geren->Fechou_Todos(a)->Arquivo, nullptr);
-  EXPECT_EQ(geren->Numero_Arquivos(), 3);
   geren->Fecha_Todos();
   EXPECT_EQ(Le_Arquivo(Caminho("b")), "on b");
-
-  // With nothing else open the existence test leaves an empty registry.
-  EXPECT_TRUE(geren->ArquivoExiste(Caminho("existe").c_str()));
-  EXPECT_EQ(geren->Numero_Arquivos(), 0);
 }
 
 TEST_F(Servicos, DeletionRemovesAndReportsOnlyTheOpen) {
