@@ -165,8 +165,6 @@ TEST_F(GanhosInternos, ReadFailuresAndHostileInput) {
     int resultado;  // 0 false, 1 true, -1 either (the count overflows an int)
     int ganhos;     // gains appended, at most
   } casos[] = {
-      {"[Numero de Ganhos = 0]\n" + pessoa, 1, 0},
-      {"[Numero de Ganhos = -2147483648]\n" + pessoa, 1, 0},
       {"[Numero de Ganhos = 99999999999999999999]\n" + pessoa, -1, 0},
       {"[Numero de Ganhos = 2147483647]\n" + pessoa, 0, 1},
       {"[Numero de Ganhos = 1]\n" + vazio, 0, 0},  // an empty path does not scan
