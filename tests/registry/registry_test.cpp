@@ -83,66 +83,51 @@ class Registro : public ArqauxTest {
   }
 };
 
-TEST_F(Registro, NumbersFollowOpeningOrderAndSurviveCloses) {
-  EXPECT_EQ(Abre("a"), 1);
-  EXPECT_EQ(Abre("b"), 2);
-  EXPECT_EQ(Abre("c"), 3);
-  geren->Fecha_Arquivo(2);
-  EXPECT_EQ(geren->Numero_Arquivos(), 3);
-  EXPECT_EQ(Abre("d"), 4);
-  Escreve(3, "three");
-  Escreve(4, "four");
-  EXPECT_EQ(Le_Arquivo(Caminho("c")), "three");
-  EXPECT_EQ(Le_Arquivo(Caminho("d")), "four");
-}
-
-TEST_F(Registro, ClosingPicksTheNearestOpenStreamBeforeItWrappingAround) {
-  Abre("a");
-  Abre("b");
-  Abre("c");
-  geren->Muda_Arquivo(3);
-  geren->Fecha_Arquivo(2);
-  std::fputs("current", geren->ObtemArquivo());
-  geren->Fecha_Todos();
-  EXPECT_EQ(Le_Arquivo(Caminho("a")), "current");
-
-  Abre("a2");
-  Abre("b2");
-  Abre("c2");
-  geren->Fecha_Arquivo(2);
-  geren->Muda_Arquivo(1);
-  geren->Fecha_Arquivo(1);  // the search runs past position 1 to the last entry
-  std::fputs("wrapped", geren->ObtemArquivo());
-  geren->Fecha_Todos();
-  EXPECT_EQ(Le_Arquivo(Caminho("c2")), "wrapped");
-}
-
-TEST_F(Registro, ClosingTheLastOpenStreamEmptiesTheRegistry) {
-  Abre("a");
-  Abre("b");
-  geren->Fecha_Arquivo(1);
-  EXPECT_EQ(geren->Numero_Arquivos(), 2);
-  geren->Fecha_Arquivo(2);
-  EXPECT_EQ(geren->Numero_Arquivos(), 0);
-  EXPECT_EQ(geren->ObtemArquivo(), nullptr);
-  EXPECT_EQ(Abre("c"), 1);
-}
-
-TEST_F(Registro, CloseZeroTakesTheHighestOpenAndBadNumbersCloseNothing) {
-  Abre("a");
-  Abre("b");
-  Abre("c");
-  geren->Muda_Arquivo(1);
-  for (int n : {-1, 4, INT_MAX, INT_MIN}) geren->Fecha_Arquivo(n);
-  EXPECT_EQ(geren->Ultimo_Arquivo_Valido(), 3);
-  geren->Fecha_Arquivo(0);
-  EXPECT_EQ(geren->Ultimo_Arquivo_Valido(), 2);
-  // The replacement current stream is the nearest open one before 3.
-  std::fputs("b", geren->ObtemArquivo());
-  geren->Fecha_Todos();
-  EXPECT_EQ(Le_Arquivo(Caminho("b")), "b");
-  geren->Fecha_Arquivo(0);  // nothing open: nothing happens
-  EXPECT_EQ(geren->Numero_Arquivos(), 0);
+// Numbering and closing, as scripts of steps separated by blanks: "+f" opens
+// f (its number is traced), "mN" makes N current, "xN" closes N, "#" traces
+// the count, "u" the highest open number, ">t" writes t to the current
+// stream ("!" traced when there is none), "sN:t" writes t through N. The
+// trace ends with the files' contents after every stream is closed.
+TEST_F(Registro, ClosingKeepsNumbersAndPicksTheNearestOpenStreamBefore) {
+  const struct {
+    const char* passos;
+    const char* traco;
+  } casos[] = {
+      {"+a +b +c x2 # +d s3:three s4:four", "1 2 3 3 4 | a= b= c=three d=four"},
+      {"+a +b +c m3 x2 >current", "1 2 3 | a=current b= c="},
+      // The search runs past position 1 to the last entry.
+      {"+a +b +c x2 m1 x1 >wrapped", "1 2 3 | a= b= c=wrapped"},
+      // Closing the last open stream empties the registry.
+      {"+a +b x1 # x2 # >lost +c", "1 2 2 0 ! 1 | a= b= c="},
+      // Close 0 takes the highest open; numbers outside 1..count close nothing.
+      {"+a +b +c m1 x-1 x4 x2147483647 x-2147483648 u x0 u >b", "1 2 3 3 2 | a= b=b c="},
+      {"x0 #", "0 |"},
+  };
+  for (const auto& c : casos) {
+    std::istringstream in(c.passos);
+    std::string passo, traco, nomes;
+    while (in >> passo) {
+      const std::string resto = passo.substr(1);
+      if (passo[0] == '+') traco += std::to_string(Abre(resto)) + " ";
+      if (passo[0] == '+') nomes += resto;
+      if (passo[0] == 'm') geren->Muda_Arquivo(std::stoi(resto));
+      if (passo[0] == 'x') geren->Fecha_Arquivo(std::stoi(resto));
+      if (passo[0] == '#') traco += std::to_string(geren->Numero_Arquivos()) + " ";
+      if (passo[0] == 'u') traco += std::to_string(geren->Ultimo_Arquivo_Valido()) + " ";
+      if (passo[0] == 's') Escreve(resto[0] - '0', resto.c_str() + 2);
+      if (passo[0] == '>' && geren->ObtemArquivo() == nullptr) traco += "! ";
+      if (passo[0] == '>' && geren->ObtemArquivo() != nullptr) {
+        std::fputs(resto.c_str(), geren->ObtemArquivo());
+      }
+    }
+    geren->Fecha_Todos();
+    traco += "|";
+    for (char nome : nomes) {
+      traco += std::string(" ") + nome + "=" + Le_Arquivo(Caminho(std::string(1, nome)));
+      std::remove(Caminho(std::string(1, nome)).c_str());
+    }
+    EXPECT_EQ(traco, c.traco) << c.passos;
+  }
 }
 
 // A stream the registry evicts continues where it stood; one the caller

@@ -6,7 +6,9 @@
 // the current stream and use their number only before later ones.
 #include <climits>
 #include <functional>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "support/fixture.h"
 
@@ -40,6 +42,27 @@ Operacao Sem_Valor(std::function<void(TGeren_ArquivoAux*, int)> f) {
   };
 }
 
+// The zone and controller converters, from stream b to stream t over a
+// period.
+using Conversor = void (*)(TGeren_ArquivoAux*, int b, int t, const TTempo*, const TTempo*);
+const Conversor kConversores[] = {
+    [](TGeren_ArquivoAux* g, int b, int t, const TTempo* i, const TTempo* f) {
+      g->Converte_Binario_Texto_TUPMV(b, t, true, true, true, true, true, true, i, f, 600);
+    },
+    [](TGeren_ArquivoAux* g, int b, int t, const TTempo* i, const TTempo* f) {
+      g->Converte_Binario_Texto_ATS_ACE(b, t, true, true, i, f, 600);
+    },
+    [](TGeren_ArquivoAux* g, int b, int t, const TTempo* i, const TTempo* f) {
+      g->Converte_Binario_Texto_ACS(b, t, i, f, 600);
+    },
+    [](TGeren_ArquivoAux* g, int b, int t, const TTempo* i, const TTempo* f) {
+      g->Converte_Binario_Texto_PV(b, t, true, i, f, 600);
+    },
+    [](TGeren_ArquivoAux* g, int b, int t, const TTempo* i, const TTempo* f) {
+      g->Converte_Binario_Texto_SC(b, t, i, f, 600, 2, 1);
+    },
+};
+
 const Linha kLinhas[] = {
     {"Muda_Arquivo", Sem_Valor([](auto g, int n) { g->Muda_Arquivo(n); })},
     {"Salva_Texto_Generico", Sem_Valor([](auto g, int n) { g->Salva_Texto_Generico(n, "x"); })},
@@ -66,29 +89,6 @@ const Linha kLinhas[] = {
      [](auto g, int n) { return !g->Grava_Pessoas_no_Ambiente(n, 1, 2); }},
     {"Le_Pessoas_no_Ambiente",
      [](auto g, int n) { return !g->Le_Pessoas_no_Ambiente(n, &inteiro, &lido); }},
-    // Converters: one number that names no stream beside a valid one.
-    {"Converte_Binario_Texto_TUPMV", Sem_Valor([](auto g, int n) {
-       g->Converte_Binario_Texto_TUPMV(n, kTexto, true, true, true, true, true, true, &kInicio,
-                                       &kFim, 3600);
-       g->Converte_Binario_Texto_TUPMV(kBinario, n, true, true, true, true, true, true, &kInicio,
-                                       &kFim, 3600);
-     })},
-    {"Converte_Binario_Texto_ATS_ACE", Sem_Valor([](auto g, int n) {
-       g->Converte_Binario_Texto_ATS_ACE(n, kTexto, true, true, &kInicio, &kFim, 3600);
-       g->Converte_Binario_Texto_ATS_ACE(kBinario, n, true, true, &kInicio, &kFim, 3600);
-     })},
-    {"Converte_Binario_Texto_ACS", Sem_Valor([](auto g, int n) {
-       g->Converte_Binario_Texto_ACS(n, kTexto, &kInicio, &kFim, 3600);
-       g->Converte_Binario_Texto_ACS(kBinario, n, &kInicio, &kFim, 3600);
-     })},
-    {"Converte_Binario_Texto_PV", Sem_Valor([](auto g, int n) {
-       g->Converte_Binario_Texto_PV(n, kTexto, true, &kInicio, &kFim, 3600);
-       g->Converte_Binario_Texto_PV(kBinario, n, true, &kInicio, &kFim, 3600);
-     })},
-    {"Converte_Binario_Texto_SC", Sem_Valor([](auto g, int n) {
-       g->Converte_Binario_Texto_SC(n, kTexto, &kInicio, &kFim, 3600, 1, 1);
-       g->Converte_Binario_Texto_SC(kBinario, n, &kInicio, &kFim, 3600, 1, 1);
-     })},
 };
 
 class NumeroSemArquivo : public ArqauxTest {};
@@ -100,8 +100,16 @@ TEST_F(NumeroSemArquivo, EveryOperationFailsWritesNothingAndKeepsTheCurrentStrea
   ASSERT_EQ(geren->Abre_Arquivo(Caminho("texto").c_str(), "wt"), kTexto);
   ASSERT_EQ(geren->Abre_Arquivo(Caminho("atual").c_str(), "rb+"), kArquivos);
   FILE* atual = geren->ObtemArquivo();
+  std::vector<Linha> linhas(std::begin(kLinhas), std::end(kLinhas));
+  // Converters: one number that names no stream beside a valid one.
+  for (size_t k = 0; k < std::size(kConversores); ++k) {
+    linhas.push_back({"converter", Sem_Valor([k](auto g, int n) {
+                        kConversores[k](g, n, kTexto, &kInicio, &kFim);
+                        kConversores[k](g, kBinario, n, &kInicio, &kFim);
+                      })});
+  }
   std::string falhas;
-  for (const Linha& linha : kLinhas) {
+  for (const Linha& linha : linhas) {
     for (int n : {0, -1, kArquivos + 1, INT_MIN}) {
       geren->Muda_Arquivo(kArquivos);
       const long posicao = std::ftell(atual);
@@ -117,6 +125,25 @@ TEST_F(NumeroSemArquivo, EveryOperationFailsWritesNothingAndKeepsTheCurrentStrea
   EXPECT_EQ(Le_Arquivo(Caminho("binario")), dados);
   EXPECT_EQ(Le_Arquivo(Caminho("texto")), "");
   EXPECT_EQ(Le_Arquivo(Caminho("atual")), dados);
+}
+
+// Every converter needs both times: without the start or the end it writes
+// nothing at all, over a stream that otherwise gives lines.
+TEST_F(NumeroSemArquivo, EveryConverterNeedsBothTimes) {
+  for (size_t k = 0; k < std::size(kConversores); ++k) {
+    std::string relatorios[3];
+    const TTempo* tempos[3][2] = {{&kInicio, &kFim}, {nullptr, &kFim}, {&kInicio, nullptr}};
+    for (int c = 0; c < 3; ++c) {
+      Escreve_Arquivo(Caminho("z.bin"), std::string(28 * 4, '\0'));
+      ASSERT_EQ(geren->Abre_Arquivo(Caminho("z.bin").c_str(), "rb"), 1);
+      ASSERT_EQ(geren->Abre_Arquivo(Caminho("z.txt").c_str(), "wt"), 2);
+      kConversores[k](geren, 1, 2, tempos[c][0], tempos[c][1]);
+      geren->Fecha_Todos();
+      relatorios[c] = Le_Arquivo(Caminho("z.txt"));
+    }
+    EXPECT_NE(relatorios[0].find("\n0.0"), std::string::npos) << k;
+    EXPECT_EQ(relatorios[1] + relatorios[2], "") << k;
+  }
 }
 
 }  // namespace

@@ -110,25 +110,6 @@ TEST_F(ReportEngineTest, VariantsAndASecondOutput) {
   EXPECT_EQ(horas, 1);
 }
 
-// Each average is the mean of its own hour's samples only.
-TEST_F(ReportEngineTest, EachHourAveragesItsOwnSamples) {
-  TDescricao_Relatorio d;
-  d.num_valores = 1;
-  d.colunas = {{"[V] "_rotulo, 0, "%.1f\t"_linha, "%.2f"_media}};
-  Abre({1, 2, 3, 10, 20, 30, 7});
-  Relatorio(d).Converte(3, 1, Leitor(), &inicio, &fim, 1200);
-  EXPECT_EQ(Textos()[0], std::string("[Inicio: 1/1 as 0:00:00 - Fim: 1/1 as 0:59:59 h]\n"
-                                     "[Intervalo de Amostragem = 1200 s]\n[V] ") +
-                             kRelogio +
-                             "1.0\t\t  1     1      00:20:00\n"
-                             "2.0\t\t  1     1      00:40:00\n"
-                             "3.0\t\t  1     1      01:00:00\t(Media da Hora : [2.00]\n"
-                             "10.0\t\t  1     1      01:20:00\n"
-                             "20.0\t\t  1     1      01:40:00\n"
-                             "30.0\t\t  1     1      02:00:00\t(Media da Hora : [20.00]\n"
-                             "7.0\t\t  1     1      02:20:00\n");
-}
-
 // The lines of a rows-only caller end by themselves: at the end of the data,
 // at a record that holds nothing, at a record that leaves the binary stream
 // no further on (reopened from its start), and when a stream stops selecting.
@@ -224,9 +205,8 @@ TEST_F(ReportEngineTest, RefusesColumnsItCannotWrite) {
   }
 }
 
-// The boiler's member table as its reports document it: eleven results, nine
-// flags, variables 0 to 7; efficiency is shown in percent.
-constexpr TColuna kModo[] = {{"[Modo de Op.] "_rotulo, 0, "%.2f\t      "_linha, "%.2f"_media}};
+// Two quantities of a boiler's member table: eleven results, nine flags,
+// variables from 3; efficiency is shown in percent.
 constexpr TColuna kTemperaturas[] = {{"[Entrada] "_rotulo, 4, "%.2f\t  "_linha, "%.2f\t"_media},
                                      {"[Sa\xED"
                                       "da ] "_rotulo,
@@ -235,32 +215,18 @@ constexpr TColuna kTemperaturas[] = {{"[Entrada] "_rotulo, 4, "%.2f\t  "_linha, 
                                       "da M\xE9"
                                       "dia] "_rotulo,
                                       3, "%.2f\t "_linha, "%.2f"_media}};
-constexpr TColuna kPotencia[] = {
-    {"[Pot\xEAncia     ] "_rotulo, 7, "%.2f    \t"_linha, "%.2f"_media}};
-constexpr TColuna kCalor[] = {{"[Calor Total  ] "_rotulo, 8, "%.2f    \t"_linha, "%.2f"_media}};
 constexpr TColuna kEficiencia[] = {
     {"[Efici\xEAncia] "_rotulo, 9, "%.2f\t"_linha, "%.2f"_media, 100.0f}};
-constexpr TColuna kConsumo[] = {{"[Consumo] "_rotulo, 6, "%.2f\t"_linha, "%.2f"_media}};
-constexpr TColuna kVazao_Combustivel[] = {
-    {"[Vaz\xE3o    ] "_rotulo, 5, "%.2f\t"_linha, "%.2f"_media}};
-constexpr TColuna kVazao_Agua[] = {{"[Vaz\xE3o    ] "_rotulo, 10, "%.2f\t"_linha, "%.2f"_media}};
 constexpr arqaux::TGrandeza kGrandezas_Caldeira[] = {
-    arqaux::Grandeza("[Modo de Opera\xE7\xE3o da Caldeira - (Caldeira", 1, kModo),
     arqaux::Grandeza("[Temperatura da \xC1gua na Caldeira (\xBA"
                      "C) - (Caldeira",
                      2, kTemperaturas),
-    arqaux::Grandeza("[Pot\xEAncia \xDAtil da Caldeira (W) - (Caldeira", 3, kPotencia),
-    arqaux::Grandeza("[Taxa de Transfer\xEAncia de Calor na Caldeira (W) - (Caldeira", 4, kCalor),
     arqaux::Grandeza("[Efici\xEAncia da Caldeira (%) - (Caldeira", 5, kEficiencia),
-    arqaux::Grandeza("[Consumo de Combust\xEDvel da Caldeira (Kg) - (Caldeira", 6, kConsumo),
-    arqaux::Grandeza("[Vaz\xE3o de Combust\xEDvel na Caldeira (Kg/s) - (Caldeira", 7,
-                     kVazao_Combustivel),
-    arqaux::Grandeza("[Vaz\xE3o de \xC1gua na Caldeira (Kg/s) - (Caldeira", 8, kVazao_Agua),
 };
-constexpr arqaux::TMembro kCaldeira = arqaux::Membro(11, 9, 0, kGrandezas_Caldeira);
+constexpr arqaux::TMembro kCaldeira = arqaux::Membro(11, 9, 3, kGrandezas_Caldeira);
 
 // Temperature and efficiency reports of a boiler over two hours, one with its
-// flag clear, and a variable the boiler does not have.
+// flag clear, and a variable past the table.
 TEST_F(ReportEngineTest, BoilerQuantityTable) {
   const std::vector<float> registros = {
       1, 0, 80, 70,   60, 0.01f, 2.5f, 1000, 1200, 0.85f, 0.5f,  //
@@ -280,7 +246,7 @@ TEST_F(ReportEngineTest, BoilerQuantityTable) {
     std::string esperado;
   };
   const Caso casos[] = {
-      {1, -1, 3,
+      {3, -1, 3,
        std::string("[Temperatura da \xC1gua na Caldeira (\xBA"
                    "C) - (Caldeira 3)]\n") +
            periodo + "[Entrada] [Sa\xED" + "da ] [Sa\xED" + "da M\xE9" + "dia] " + kRelogio +
@@ -297,7 +263,7 @@ TEST_F(ReportEngineTest, BoilerQuantityTable) {
        std::string("[Efici\xEAncia da Caldeira (%) - (Caldeira 2)]\n") + periodo + kRelogio +
            relogios[0] + "\n" + relogios[1] + kMedia + "]\n" + relogios[2] + "\n" + relogios[3] +
            kMedia + "]\n"},
-      {8, -1, 4,
+      {5, -1, 4,
        " 4)]\n" + periodo + kRelogio + relogios[0] + "\n" + relogios[1] + kMedia + "]\n" +
            relogios[2] + "\n" + relogios[3] + kMedia + "]\n"},
   };
@@ -316,17 +282,13 @@ TEST_F(ReportEngineTest, BoilerQuantityTable) {
 }
 
 // A result index outside the member's record, or a flag outside its flags,
-// is caught where the table is written; the engine refuses the column too.
+// is caught where the table is written.
 TEST_F(ReportEngineTest, QuantityTablesOutsideTheirMemberAreRefused) {
   const arqaux::TGrandeza temperaturas[] = {arqaux::Grandeza("[T", 2, kTemperaturas)};
-  const arqaux::TGrandeza vazao[] = {arqaux::Grandeza("[V", 8, kVazao_Agua)};
+  const arqaux::TGrandeza eficiencia[] = {arqaux::Grandeza("[E", 5, kEficiencia)};
   EXPECT_TRUE(arqaux::Membro_Valido(arqaux::Membro(5, 3, 0, temperaturas)));
   EXPECT_FALSE(arqaux::Membro_Valido(arqaux::Membro(4, 3, 0, temperaturas)));
-  EXPECT_FALSE(arqaux::Membro_Valido(arqaux::Membro(11, 8, 0, vazao)));
-  const int flags[3] = {1, 1, 1};
-  EXPECT_FALSE(
-      Relatorio(arqaux::Descreve_Grandeza(arqaux::Membro(4, 3, 0, temperaturas), 0, flags, 1))
-          .Valido());
+  EXPECT_FALSE(arqaux::Membro_Valido(arqaux::Membro(11, 5, 0, eficiencia)));
 }
 
 // Compiled formats give snprintf's bytes for any float, rounding ties,

@@ -2,7 +2,6 @@
 // compared byte for byte.
 #include <cstdio>
 #include <functional>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -179,38 +178,6 @@ TEST_F(ZoneConditionsTest, PVReportHasSevenColumnsUnderFiveLabels) {
           "1.0000\t2.0000\t3.0000\t4.0000\t5.0000\t6.0000\t7.0000\t\t  1     1      00:30:00\n"
           "2.0000\t3.0000\t4.0000\t5.0000\t6.0000\t7.0000\t8.5000\t\t  1     1      01:00:00"
           "\t(Media da Hora : [1.5000\t2.5000\t3.5000\t4.5000\t5.5000\t6.5000\t7.7500\t]\n");
-}
-
-// Every converter needs both times: without the start or the end it writes
-// nothing at all, over a stream that would otherwise give lines.
-TEST_F(ZoneConditionsTest, EveryConverterNeedsBothTimes) {
-  using Converte = std::function<void(TGeren_ArquivoAux*, const TTempo*, const TTempo*)>;
-  const Converte conversores[] = {
-      [](TGeren_ArquivoAux* g, const TTempo* i, const TTempo* f) {
-        g->Converte_Binario_Texto_TUPMV(1, 2, true, true, true, true, true, true, i, f, 600);
-      },
-      [](TGeren_ArquivoAux* g, const TTempo* i, const TTempo* f) {
-        g->Converte_Binario_Texto_ATS_ACE(1, 2, true, true, i, f, 600);
-      },
-      [](TGeren_ArquivoAux* g, const TTempo* i, const TTempo* f) {
-        g->Converte_Binario_Texto_ACS(1, 2, i, f, 600);
-      },
-      [](TGeren_ArquivoAux* g, const TTempo* i, const TTempo* f) {
-        g->Converte_Binario_Texto_PV(1, 2, true, i, f, 600);
-      },
-      [](TGeren_ArquivoAux* g, const TTempo* i, const TTempo* f) {
-        g->Converte_Binario_Texto_SC(1, 2, i, f, 600, 2, 1);
-      },
-  };
-  for (size_t k = 0; k < std::size(conversores); ++k) {
-    geren->Fecha_Todos();
-    Escreve_Arquivo(Caminho("z.bin"), Reais(std::vector<float>(28, 2.0f)));
-    auto relatorio = [&](const TTempo* i, const TTempo* f) {
-      return Relatorio([&](int, int) { conversores[k](geren, i, f); });
-    };
-    EXPECT_NE(relatorio(&inicio, &fim).find("\n2.0"), std::string::npos) << k;
-    EXPECT_EQ(relatorio(nullptr, &fim) + relatorio(&inicio, nullptr), "") << k;
-  }
 }
 
 }  // namespace

@@ -37,12 +37,13 @@ inline void Abre_Para_Leitura(TGeren_ArquivoAux* geren, const std::string& camin
   EXPECT_NE(geren->Abre_Arquivo(caminho.c_str(), "rb"), 0);
 }
 
-// The rest of the current stream, from where the last reader stopped.
-inline std::string Resto(TGeren_ArquivoAux* geren) {
+// The rest of a stream, or of the current one, from where the last reader
+// stopped.
+inline std::string Resto(FILE* arq) {
   std::string resto;
-  for (int c; (c = std::fgetc(geren->ObtemArquivo())) != EOF;)
-    resto.push_back(static_cast<char>(c));
+  for (int c; (c = std::fgetc(arq)) != EOF;) resto.push_back(static_cast<char>(c));
   return resto;
 }
+inline std::string Resto(TGeren_ArquivoAux* geren) { return Resto(geren->ObtemArquivo()); }
 
 #endif  // ARQAUX_TESTS_SUPPORT_TEXTO_CONFIG_H_

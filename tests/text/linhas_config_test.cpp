@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "support/texto_config.h"
+
 namespace {
 
 using arqaux::Campo;
@@ -29,12 +31,6 @@ FILE* Fluxo(const std::string& texto) {
   std::fwrite(texto.data(), 1, texto.size(), arq);
   std::rewind(arq);
   return arq;
-}
-
-std::string Resto(FILE* arq) {
-  std::string resto;
-  for (int c; (c = std::fgetc(arq)) != EOF;) resto.push_back(static_cast<char>(c));
-  return resto;
 }
 
 // Scans texto with one tested line; *resto gets what is left.
