@@ -69,7 +69,7 @@ bool Bufferiza_Janela(FILE* arq, void* registros, long base, size_t tamanho, int
   if (registros == nullptr || arq == nullptr || inicio < 0 || quantidade < 0) {
     return false;
   }
-  // 64-bit so that start + count cannot overflow. A start past hour 8760
+  // 64-bit so that start + count cannot overflow. A start beyond ARQAUX_HORAS_ANO
   // leaves a negative first part: no such hour exists in the file.
   const int64_t excesso = int64_t{inicio} + quantidade - ARQAUX_HORAS_ANO;
   const int64_t primeiros = excesso > 0 ? quantidade - excesso : quantidade;

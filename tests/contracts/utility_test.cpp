@@ -1,4 +1,5 @@
 #include <arqaux/contracts/utility.h>
+#include <arqaux/formatos.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -51,8 +52,8 @@ TEST(Relogio, CarriesSecondsHoursDaysMonthsAndTheYear) {
   // A whole 365-day year, step by step and in one jump, comes back to itself.
   TTempo passo = Tempo(3, 15, 7, 1200);
   TTempo salto = passo;
-  for (int i = 0; i < 365 * 24 * 6; ++i) g->Avanca_X_Segundos(600, &passo);
-  g->Avanca_X_Segundos(365 * 24 * 3600, &salto);
+  for (int i = 0; i < ARQAUX_HORAS_ANO * 6; ++i) g->Avanca_X_Segundos(600, &passo);
+  g->Avanca_X_Segundos(ARQAUX_HORAS_ANO * 3600, &salto);
   for (TTempo r : {passo, salto}) {
     EXPECT_EQ(r.Mes, 3);
     EXPECT_EQ(r.Dia, 15);

@@ -16,7 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int HORAS = 8760;
+constexpr int HORAS = ARQAUX_HORAS_ANO;
 const TReg_Climatico kIntocado = {-1, -1, -1, -1, -1, -1};
 
 template <typename T>
@@ -30,7 +30,7 @@ TReg_Climatico Clima_Da_Hora(int h) {
   return {f, f + 0.5f, f + 1, f + 2, f + 3, f + 4};
 }
 
-// The bytes records r[de .. ate - 1] must hold: hour (inicio + i) mod 8760
+// The bytes records r[de .. ate - 1] must hold: hour (inicio + i) mod HORAS
 // for record i, and kIntocado past the end of the window.
 std::string Esperado(int inicio, int de, int ate, int janela) {
   std::string bytes;
@@ -71,12 +71,14 @@ class Climate : public ArqauxTest {
   std::vector<TReg_Climatico> r;
 };
 
-// A file of exactly 80 + 24 * 8760 bytes serves every window; the header
+// A file of exactly one header and a year of records serves every window; the header
 // comes back on each window of the same stream.
 TEST_F(Climate, ExactYearFileServesEveryWindowWithWrap) {
   Abre_Clima(HORAS);
-  ASSERT_EQ(fs::file_size(Caminho("clima8760.bin")), 210320u);
-  const int casos[][2] = {{0, 24}, {8736, 24}, {8759, 2}, {0, 10000}, {8000, 8760}, {5000, 0}};
+  ASSERT_EQ(fs::file_size(Caminho("clima" + std::to_string(HORAS) + ".bin")),
+            ARQAUX_TAM_ARQUIVO_CLIMA);
+  const int casos[][2] = {{0, 24},    {HORAS - 24, 24}, {HORAS - 1, 2},
+                          {0, 10000}, {8000, HORAS},    {5000, 0}};
   for (const auto& c : casos) {
     SCOPED_TRACE(std::to_string(c[0]) + "+" + std::to_string(c[1]));
     ASSERT_TRUE(Janela(c[0], c[1]));
@@ -97,7 +99,7 @@ TEST_F(Climate, ShortReadsFailAndKeepWholeRecordsOnly) {
   EXPECT_FALSE(Janela(6000, 1));
   EXPECT_EQ(Lidos(r, 0, 2), Esperado(0, 0, 2, 0));
 
-  // A whole year, but the wrapped part would need hours 0..8760.
+  // A whole year, but the wrapped part would need hours 0..HORAS.
   Abre_Clima(HORAS);
   EXPECT_FALSE(Janela(0, 2 * HORAS + 1));
   EXPECT_EQ(Lidos(r, 0, 2 * HORAS + 2), Esperado(0, 0, 2 * HORAS + 2, 2 * HORAS));
@@ -109,7 +111,7 @@ TEST_F(Climate, ShortReadsFailAndKeepWholeRecordsOnly) {
   EXPECT_EQ(Bytes(lido), Bytes(cidade));
   EXPECT_FALSE(geren->Carrega_Cabecalho(&lido));
   // Shorter than its header: no record, even for a zero-count window.
-  Escreve_Arquivo(Caminho("curto.bin"), std::string(79, 'x'));
+  Escreve_Arquivo(Caminho("curto.bin"), std::string(ARQAUX_TAM_CABECALHO_CLIMA - 1, 'x'));
   ASSERT_NE(geren->Abre_Arquivo(Caminho("curto.bin").c_str(), "rb"), 0);
   EXPECT_FALSE(Janela(0, 0));
   EXPECT_EQ(Bytes(r[0]), Bytes(kIntocado));
@@ -127,7 +129,7 @@ TEST_F(Climate, BadArgumentsAndNoStreamFailWithoutReading) {
   EXPECT_FALSE(geren->Bufferiza_Clima(&lido, nullptr, 0, 1));
   EXPECT_FALSE(geren->Carrega_Cabecalho(nullptr));
   EXPECT_FALSE(geren->Bufferiza_Solo(nullptr, 0, 1));
-  const int casos[][2] = {{-1, 1}, {0, -1}, {8761, 1}, {INT_MAX, 0}, {INT_MAX, INT_MAX}};
+  const int casos[][2] = {{-1, 1}, {0, -1}, {HORAS + 1, 1}, {INT_MAX, 0}, {INT_MAX, INT_MAX}};
   for (const auto& k : casos) EXPECT_FALSE(geren->Bufferiza_Clima(&lido, &c, k[0], k[1]));
   EXPECT_EQ(Bytes(c), Bytes(kIntocado));
   EXPECT_EQ(s.Temperatura, -1.0f);
@@ -139,16 +141,16 @@ TEST_F(Climate, SoilAndInteriorWindowsWrapWithoutHeader) {
   for (int h = 0; h < HORAS; ++h) pares += Bytes(float(h)) + Bytes(float(-h));
   Escreve_Arquivo(Caminho("solo.bin"), pares);
   Escreve_Arquivo(Caminho("interno.ti"), pares);
-  ASSERT_EQ(fs::file_size(Caminho("solo.bin")), 70080u);
+  ASSERT_EQ(fs::file_size(Caminho("solo.bin")), ARQAUX_TAM_ARQUIVO_SOLO);
   const int n_solo = geren->Abre_Arquivo(Caminho("solo.bin").c_str(), "rb");
   ASSERT_NE(geren->Abre_Arquivo(Caminho("interno.ti").c_str(), "rb"), 0);
 
   TReg_Temp_Umi t[3];
-  ASSERT_TRUE(geren->Bufferiza_Reg_Climatico(t, 8759, 3));
-  EXPECT_EQ(Bytes(t), Bytes(float(8759)) + Bytes(float(-8759)) + pares.substr(0, 16));
+  ASSERT_TRUE(geren->Bufferiza_Reg_Climatico(t, HORAS - 1, 3));
+  EXPECT_EQ(Bytes(t), pares.substr(ARQAUX_TAM_ARQUIVO_TI - 8) + pares.substr(0, 16));
   geren->Muda_Arquivo(n_solo);
   TReg_Solo s[2];
-  ASSERT_TRUE(geren->Bufferiza_Solo(s, 8760, 2));  // hour 8760 is hour 0 again
+  ASSERT_TRUE(geren->Bufferiza_Solo(s, HORAS, 2));  // hour HORAS is hour 0 again
   EXPECT_EQ(Bytes(s), pares.substr(0, 16));
   ASSERT_TRUE(geren->Bufferiza_Solo(s, 100, 1));
   EXPECT_EQ(Bytes(s[0]), pares.substr(800, 8));
@@ -189,7 +191,7 @@ TEST_F(InteriorClimate, ConvertsPairsAndZerosTheMissingHours) {
   Escreve_Arquivo(Caminho("curto.txt"), "1.5 0.25\n2 0.5\n  3\t0.75\nabc 4\n5 6\n");
   ASSERT_TRUE(Converte(Caminho("curto.txt")));
   esperado = Bytes(1.5f) + Bytes(0.25f) + Bytes(2.0f) + Bytes(0.5f) + Bytes(3.0f) + Bytes(0.75f);
-  esperado.resize(HORAS * 8, '\0');
+  esperado.resize(ARQAUX_TAM_ARQUIVO_TI, '\0');
   EXPECT_EQ(Le_Arquivo(Caminho("curto.ti")), esperado);
 }
 
