@@ -8,11 +8,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -22,21 +22,54 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Every name the public headers declare at their outer level.
+// The words and punctuation of a header, without comments and preprocessor
+// lines.
+std::vector<std::string> Palavras(std::istream& in) {
+  std::vector<std::string> palavras;
+  for (std::string linha; std::getline(in, linha);) {
+    linha = linha.substr(0, linha.find("//"));
+    if (linha.find_first_not_of(" \t") != std::string::npos &&
+        linha[linha.find_first_not_of(" \t")] == '#') {
+      continue;
+    }
+    for (size_t i = 0; i < linha.size();) {
+      size_t fim = i;
+      while (fim < linha.size() &&
+             (std::isalnum(static_cast<unsigned char>(linha[fim])) || linha[fim] == '_')) {
+        ++fim;
+      }
+      if (fim == i) ++fim;
+      if (!std::isspace(static_cast<unsigned char>(linha[i])))
+        palavras.push_back(linha.substr(i, fim - i));
+      i = fim;
+    }
+  }
+  return palavras;
+}
+
+bool Marca_Exportacao(const std::string& p) {
+  return p.rfind("ARQAUX_", 0) == 0 && p.size() > 4 && p.compare(p.size() - 4, 4, "_API") == 0;
+}
+
+// Every name the public headers declare: classes and structs (not friends),
+// namespaces, and the functions marked for export.
 std::set<std::string> Nomes_Publicos() {
   std::set<std::string> nomes;
-  const std::regex declaracao(
-      R"((?:class|struct)\s+(?:ARQAUX_\w+\s+)?([A-Za-z_]\w*)|ARQAUX_\w*API\s+[^;(]*?\b(\w+)\s*\(|namespace\s+(\w+))");
-  const std::regex amigo(R"(friend\s+(class|struct)\s+\w+\s*;)");
   for (const auto& e : fs::recursive_directory_iterator(ARQAUX_INCLUDE_DIR)) {
     if (e.path().extension() != ".h") continue;
     std::ifstream in(e.path());
-    const std::string texto =
-        std::regex_replace(std::string(std::istreambuf_iterator<char>(in), {}), amigo, "");
-    for (std::sregex_iterator m(texto.begin(), texto.end(), declaracao), fim; m != fim; ++m) {
-      for (int g = 1; g <= 3; ++g) {
-        if ((*m)[g].matched) nomes.insert((*m)[g].str());
+    const std::vector<std::string> p = Palavras(in);
+    for (size_t i = 0; i + 1 < p.size(); ++i) {
+      size_t nome = 0;
+      if ((p[i] == "class" || p[i] == "struct") && (i == 0 || p[i - 1] != "friend")) {
+        nome = Marca_Exportacao(p[i + 1]) ? i + 2 : i + 1;
+      } else if (p[i] == "namespace") {
+        nome = i + 1;
+      } else if (Marca_Exportacao(p[i]) &&
+                 (i == 0 || (p[i - 1] != "class" && p[i - 1] != "struct"))) {
+        for (nome = i + 1; nome + 1 < p.size() && p[nome + 1] != "(";) ++nome;
       }
+      if (nome > 0 && nome < p.size()) nomes.insert(p[nome]);
     }
   }
   nomes.erase("arqaux");
