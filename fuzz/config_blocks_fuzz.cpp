@@ -3,19 +3,16 @@
 // actuators, ventilation. Every reader must return (true or false) without a
 // sanitizer report, whatever it is given.
 #include <arqaux/arqaux.h>
-#include <unistd.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <memory>
 #include <string>
 
+#include "fuzz_comum.h"
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
-  static const std::string caminho = "/tmp/arqaux-fuzz-" + std::to_string(getpid()) + ".txt";
-  FILE* f = std::fopen(caminho.c_str(), "wb");
-  if (f == nullptr) return 0;
-  std::fwrite(dados, 1, tamanho, f);
-  std::fclose(f);
+  const std::string caminho = fuzz::Arquivo("blocos.txt");
+  if (!fuzz::Grava(caminho, dados, tamanho)) return 0;
 
   TGeren_ArquivoAux* geren = Geren_ArqAux();
   int n = geren->Abre_Arquivo(caminho.c_str(), "rt");

@@ -63,27 +63,4 @@ TEST_F(ConfigToolTest, DamagedFileReportsWhereReadingStopped) {
   EXPECT_EQ(saida, "arqaux: " + arquivo + ": zone 1, block pv: reading stopped at byte 22\n");
 }
 
-TEST_F(ConfigToolTest, BadArgumentsGiveOneLine) {
-  const std::string arquivo = Caminho("projeto.cfg");
-  Escreve_Arquivo(arquivo, "");
-  const std::pair<std::string, std::string> casos[] = {
-      {"check " + arquivo, "arqaux: config check needs --zones N\n"},
-      {"check " + arquivo + " --zones 0",
-       "arqaux: --zones must be a whole number of at least 1, not '0'\n"},
-      {"check " + arquivo + " --zones 1 --blocks gains,,pv",
-       "arqaux: unknown block '' (expected gains, pv, actuators or ventilation)\n"},
-      {"check " + arquivo + " --zones 1 --depth 2", "arqaux: unknown option --depth\n"},
-      {"check " + Caminho("nenhum.cfg") + " --zones 1",
-       "arqaux: cannot open '" + Caminho("nenhum.cfg") + "'\n"},
-      {"verify " + arquivo, "arqaux: unknown config action 'verify' (check or sample)\n"},
-      {"sample " + dir + "/no/such/dir/x.cfg",
-       "arqaux: cannot create " + dir + "/no/such/dir/x.cfg\n"},
-  };
-  for (const auto& caso : casos) {
-    std::string saida;
-    EXPECT_EQ(Roda(caso.first, &saida), 1) << caso.first;
-    EXPECT_EQ(saida, caso.second);
-  }
-}
-
 }  // namespace

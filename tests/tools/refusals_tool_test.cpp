@@ -75,6 +75,10 @@ TEST_F(ToolRefusals, OneLineAndAFailedExit) {
       {t + "config check pasta --zones 1", 1, "'pasta' is not a regular file"},
       {t + "sample amostra --days 1", 1, "'amostra/zona1_ats.bin' is not a regular file"},
       {t + "climate show falta.bin", 1, "cannot open 'falta.bin'"},
+      {t + "report acs falta.bin o.txt" + datas, 1, "cannot open 'falta.bin'"},
+      {t + "config check falta.cfg --zones 1", 1, "cannot open 'falta.cfg'"},
+      {t + "report acs acs.bin nao/o.txt" + datas, 1, "cannot create 'nao/o.txt'"},
+      {t + "config sample nao/x.cfg", 1, "cannot create nao/x.cfg"},
       // Files of another kind or size.
       {t + "climate show curto.bin", 1,
        "'curto.bin' is not a climate file: it holds 320 bytes, not 210320"},
@@ -105,9 +109,6 @@ TEST_F(ToolRefusals, OneLineAndAFailedExit) {
       {limite + "1; " + t + "report acs acs.bin o.txt" + datas, 1, "writing 'o.txt' failed"},
       {limite + "600; " + t + "sample grande --days 10 --interval 60", 1,
        "writing 'grande/zona1_temp_umi.bin' failed"},
-      // Bad options of the window shown.
-      {t + "climate show clima.bin --count x", 1, "--count must be a number from 0 to 17520"},
-      {t + "climate show clima.bin --from 8760", 1, "--from must be an hour from 0 to 8759"},
   };
   const std::string acs = Le_Arquivo(Caminho("acs.bin"));
   for (const auto& c : casos) {

@@ -72,16 +72,4 @@ TEST_F(SampleTool, MoreStreamsThanHandles) {
   EXPECT_EQ(Linhas(Le_Arquivo(pasta + "/zona1_saida_cont_2.txt")), 3 + 144u);
 }
 
-TEST_F(SampleTool, BadOptionsFailBeforeWriting) {
-  const std::string ferramenta = std::string(ARQAUX_TOOL_PATH) + " sample " + Caminho("x");
-  std::string saida;
-  EXPECT_NE(Executa(ferramenta + " --zones x", &saida), 0);
-  EXPECT_EQ(saida, "arqaux: --zones must be a number from 1 to 100\n");
-  EXPECT_NE(Executa(ferramenta + " --interval 700", &saida), 0);
-  EXPECT_EQ(saida,
-            "arqaux: --interval must be seconds that divide an hour, or whole hours that divide "
-            "a day\n");
-  EXPECT_FALSE(fs::exists(Caminho("x")));
-}
-
 }  // namespace

@@ -2,8 +2,10 @@
 // records, and converts interior-climate text into its .ti file.
 #include <arqaux/arqaux.h>
 
+#include <CLI/CLI.hpp>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -15,10 +17,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-const char* const USO =
-    "usage: arqaux climate show FILE [--from HOUR] [--count N] [--soil|--ti]"
-    " | arqaux climate ti TEXTFILE";
 
 // A window wraps at most once, so no window longer than two years can be read.
 constexpr int MAX_REGISTROS = 2 * HORAS_ANO;
@@ -48,35 +46,25 @@ int Mostra_Janela(const std::string& caminho, int inicio, int quantidade, Leitor
   return 0;
 }
 
-int Mostra(const std::vector<std::string>& args) {
-  Argumentos a = Separa_Argumentos(args, {"soil", "ti"});
-  if (!a.erro.empty()) return Erro("%s", a.erro.c_str());
-  if (a.posicionais.size() != 2) return Erro("%s", USO);
-  for (const auto& opcao : a.opcoes) {
-    if (opcao.first != "from" && opcao.first != "count" && opcao.first != "soil" &&
-        opcao.first != "ti") {
-      return Erro("unknown option --%s", opcao.first.c_str());
-    }
-  }
-  if (a.Tem("soil") && a.Tem("ti")) return Erro("--soil and --ti exclude each other");
+// What "climate show" asks for.
+struct TJanela {
+  std::string caminho;
   int inicio = 0;
-  int quantidade = 0;
-  if (!Le_Inteiro(a.Valor("from", "0"), &inicio) || inicio < 0 || inicio >= HORAS_ANO) {
-    return Erro("--from must be an hour from 0 to %d", HORAS_ANO - 1);
-  }
-  if (!Le_Inteiro(a.Valor("count", "24"), &quantidade) || quantidade < 0 ||
-      quantidade > MAX_REGISTROS) {
-    return Erro("--count must be a number from 0 to %d", MAX_REGISTROS);
-  }
-  const std::string& caminho = a.posicionais[1];
-  if (a.Tem("soil")) {
+  int quantidade = 24;
+  bool solo = false, interno = false;
+};
+
+int Mostra(const TJanela& j) {
+  const std::string& caminho = j.caminho;
+  const int inicio = j.inicio, quantidade = j.quantidade;
+  if (j.solo) {
     if (int erro = Confere_Tamanho(caminho, TAMANHO_SOLO, "a soil file")) return erro;
     return Mostra_Janela<TReg_Solo>(caminho, inicio, quantidade,
                                     [](TGeren_ArquivoAux* g, TReg_Solo* r, int i, int q) {
                                       return g->Bufferiza_Solo(r, i, q);
                                     });
   }
-  if (a.Tem("ti")) {
+  if (j.interno) {
     if (int erro = Confere_Tamanho(caminho, TAMANHO_TI, "an interior-climate file")) return erro;
     return Mostra_Janela<TReg_Temp_Umi>(caminho, inicio, quantidade,
                                         [](TGeren_ArquivoAux* g, TReg_Temp_Umi* r, int i, int q) {
@@ -102,17 +90,16 @@ std::string Nome_Ti(const std::string& nome) {
 // The library names the .ti file after the path cut at its first '.', which
 // in a path like "../data.v2/interno.txt" would fall in a directory name: the
 // conversion runs inside the file's directory on its bare name instead.
-int Converte_Ti(const std::vector<std::string>& args) {
-  if (args.size() != 2) return Erro("%s", USO);
-  const fs::path caminho(args[1]);
-  if (int erro = Confere_Entrada(args[1])) return erro;
+int Converte_Ti(const std::string& texto) {
+  const fs::path caminho(texto);
+  if (int erro = Confere_Entrada(texto)) return erro;
   const fs::path pasta = caminho.parent_path();
   const std::string saida = (pasta / Nome_Ti(caminho.filename().string())).string();
-  if (int erro = Confere_Saida(saida, args[1])) return erro;
+  if (int erro = Confere_Saida(saida, texto)) return erro;
   std::error_code ec;
   if (!pasta.empty()) {
     fs::current_path(pasta, ec);
-    if (ec) return Erro("cannot enter the directory of '%s'", args[1].c_str());
+    if (ec) return Erro("cannot enter the directory of '%s'", texto.c_str());
   }
   std::string nome = caminho.filename().string();
   // Room for the ".ti" the library may add.
@@ -125,9 +112,25 @@ int Converte_Ti(const std::vector<std::string>& args) {
 
 }  // namespace
 
-int Comando_Climate(const std::vector<std::string>& args) {
-  if (args.empty()) return Erro("%s", USO);
-  if (args[0] == "show") return Mostra(args);
-  if (args[0] == "ti") return Converte_Ti(args);
-  return Erro("unknown climate command '%s'; %s", args[0].c_str(), USO);
+void Declara_Climate(CLI::App* app, TAcao* acao) {
+  CLI::App* clima = app->add_subcommand(
+      "climate", "show climate, soil or interior-climate records; convert .ti text");
+  clima->require_subcommand(1);
+  CLI::App* mostra = clima->add_subcommand("show", "print a window of hourly records");
+  auto j = std::make_shared<TJanela>();
+  mostra->add_option("FILE", j->caminho, "climate file, or soil or .ti file")->required();
+  mostra->add_option("--from", j->inicio, "first hour of the year shown")
+      ->check(CLI::Range(0, HORAS_ANO - 1))
+      ->capture_default_str();
+  mostra->add_option("--count", j->quantidade, "hours shown; the window wraps past the year")
+      ->check(CLI::Range(0, MAX_REGISTROS))
+      ->capture_default_str();
+  CLI::Option* solo = mostra->add_flag("--soil", j->solo, "FILE is a soil file");
+  mostra->add_flag("--ti", j->interno, "FILE is an interior-climate (.ti) file")->excludes(solo);
+  mostra->callback([j, acao] { *acao = [j] { return Mostra(*j); }; });
+
+  CLI::App* ti = clima->add_subcommand("ti", "convert interior-climate text into its .ti file");
+  auto texto = std::make_shared<std::string>();
+  ti->add_option("TEXTFILE", *texto, "lines of temperature and humidity")->required();
+  ti->callback([texto, acao] { *acao = [texto] { return Converte_Ti(*texto); }; });
 }

@@ -8,6 +8,8 @@
 // (--zones) and reads the file exactly as the host would.
 #include <arqaux/arqaux.h>
 
+#include <CLI/CLI.hpp>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -86,6 +88,24 @@ std::string Resumo(const char* titulo, int total, const std::string& detalhe) {
   return linha + "\n";
 }
 
+// The ventilation block of a zone: natural, forced or both, or none.
+bool Le_Ventilacao(TGeren_ArquivoAux* geren, int zona, std::string* saida) {
+  TVent_Natural* natural = nullptr;
+  TVent_Forcada* forcada = nullptr;
+  bool ok = geren->Le_Ventilacao_ZonaX(&natural, &forcada, zona);
+  std::unique_ptr<TVent_Natural> dono_natural(natural);
+  std::unique_ptr<TVent_Forcada> dono_forcada(forcada);
+  if (!ok) return false;
+  std::string tipos;
+  if (natural != nullptr) tipos = "natural";
+  if (forcada != nullptr) {
+    if (!tipos.empty()) tipos += ", ";
+    tipos += forcada->R_Tipo_Calculo() ? "forced by air changes" : "forced by air ration";
+  }
+  *saida += "\tventilation: " + (tipos.empty() ? std::string("none") : tipos) + "\n";
+  return true;
+}
+
 // Reads one block of a zone and appends its summary line to *saida; false
 // when the reader failed.
 bool Le_Bloco_Zona(TGeren_ArquivoAux* geren, TBloco bloco, int zona, int n, std::string* saida) {
@@ -130,22 +150,8 @@ bool Le_Bloco_Zona(TGeren_ArquivoAux* geren, TBloco bloco, int zona, int n, std:
                                         {"evaporative cooler", por_tipo[6]}}));
       return true;
     }
-    case TBloco::Ventilacao: {
-      TVent_Natural* natural = nullptr;
-      TVent_Forcada* forcada = nullptr;
-      bool ok = geren->Le_Ventilacao_ZonaX(&natural, &forcada, zona);
-      std::unique_ptr<TVent_Natural> dono_natural(natural);
-      std::unique_ptr<TVent_Forcada> dono_forcada(forcada);
-      if (!ok) return false;
-      std::string tipos;
-      if (natural != nullptr) tipos = "natural";
-      if (forcada != nullptr) {
-        if (!tipos.empty()) tipos += ", ";
-        tipos += forcada->R_Tipo_Calculo() ? "forced by air changes" : "forced by air ration";
-      }
-      *saida += "\tventilation: " + (tipos.empty() ? std::string("none") : tipos) + "\n";
-      return true;
-    }
+    case TBloco::Ventilacao:
+      return Le_Ventilacao(geren, zona, saida);
   }
   return false;
 }
@@ -287,38 +293,41 @@ int Exemplo(const std::string& caminho) {
   return 0;
 }
 
+// What "config check" asks for.
+struct TVerificacao {
+  std::string caminho;
+  int zonas = 0;
+  std::vector<TBloco> blocos;
+};
+
 }  // namespace
 
-int Comando_Config(const std::vector<std::string>& args) {
-  Argumentos a = Separa_Argumentos(args, {});
-  if (!a.erro.empty()) return Erro("%s", a.erro.c_str());
-  if (a.posicionais.size() != 2) {
-    return Erro(
-        "usage: arqaux config check FILE --zones N [--blocks gains,pv,actuators,ventilation]"
-        " | arqaux config sample FILE");
-  }
-  const std::string& acao = a.posicionais[0];
-  const std::string& caminho = a.posicionais[1];
-  if (acao == "sample") {
-    if (!a.opcoes.empty()) return Erro("'config sample' takes no options");
-    return Exemplo(caminho);
-  }
-  if (acao != "check") return Erro("unknown config action '%s' (check or sample)", acao.c_str());
+void Declara_Config(CLI::App* app, TAcao* acao) {
+  CLI::App* config = app->add_subcommand("config", "check or write a project configuration file");
+  config->require_subcommand(1);
+  CLI::App* verifica =
+      config->add_subcommand("check", "read a configuration file zone by zone, as a host would");
+  auto v = std::make_shared<TVerificacao>();
+  verifica->add_option("FILE", v->caminho, "configuration file")->required();
+  verifica->add_option("--zones", v->zonas, "zones the file holds")
+      ->required()
+      ->check(CLI::Range(1, INT_MAX));
+  auto le_blocos = [v](const std::string& lista) {
+    std::string erro;
+    v->blocos.clear();
+    if (!Separa_Blocos(lista, &v->blocos, &erro)) throw CLI::ValidationError("--blocks", erro);
+  };
+  le_blocos(BLOCOS_PADRAO);
+  verifica
+      ->add_option_function<std::string>("--blocks", le_blocos,
+                                         "block kinds of each zone, in the order written")
+      ->type_name("LIST")
+      ->default_str(BLOCOS_PADRAO);
+  verifica->callback(
+      [v, acao] { *acao = [v] { return Verifica(v->caminho, v->blocos, v->zonas); }; });
 
-  for (const auto& opcao : a.opcoes) {
-    if (opcao.first != "blocks" && opcao.first != "zones") {
-      return Erro("unknown option --%s", opcao.first.c_str());
-    }
-  }
-  int zonas = 0;
-  if (!a.Tem("zones")) return Erro("config check needs --zones N");
-  if (!Le_Inteiro(a.Valor("zones"), &zonas) || zonas < 1) {
-    return Erro("--zones must be a whole number of at least 1, not '%s'", a.Valor("zones").c_str());
-  }
-  std::vector<TBloco> blocos;
-  std::string erro;
-  if (!Separa_Blocos(a.Valor("blocks", BLOCOS_PADRAO), &blocos, &erro)) {
-    return Erro("%s", erro.c_str());
-  }
-  return Verifica(caminho, blocos, zonas);
+  CLI::App* exemplo = config->add_subcommand("sample", "write a two-zone sample file");
+  auto destino = std::make_shared<std::string>();
+  exemplo->add_option("FILE", *destino, "file written")->required();
+  exemplo->callback([destino, acao] { *acao = [destino] { return Exemplo(*destino); }; });
 }

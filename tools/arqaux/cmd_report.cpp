@@ -2,9 +2,12 @@
 // report, as the host does after a run.
 #include <arqaux/arqaux.h>
 
+#include <CLI/CLI.hpp>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,13 +17,8 @@
 
 namespace {
 
-const char* const USO =
-    "usage: arqaux report KIND BINARY TEXT --start DD/MM/HH --end DD/MM/HH --interval S\n"
-    "         [--has t,h,c] [--show t,h,c]   (tupmv; --has defaults to the stream header)\n"
-    "         [--ats|--ace]                  (ats)\n"
-    "         --outputs K --index I          (sc)\n"
-    "  KIND: tupmv (temperature, humidity, comfort), ats (ATS/ACE), acs (operative and\n"
-    "        exterior temperature), pv (photovoltaic), sc (controller outputs)";
+// A sample longer than the year would never close a line of the report.
+constexpr int SEGUNDOS_ANO = HORAS_ANO * 3600;
 
 struct TGrupos {
   bool temperatura = false;
@@ -73,61 +71,18 @@ bool Le_Data(const std::string& texto, TTempo* t) {
   return true;
 }
 
-bool Opcao_Permitida(const std::string& tipo, const std::string& opcao) {
-  if (opcao == "start" || opcao == "end" || opcao == "interval") return true;
-  if (tipo == "tupmv") return opcao == "has" || opcao == "show";
-  if (tipo == "ats") return opcao == "ats" || opcao == "ace";
-  if (tipo == "sc") return opcao == "outputs" || opcao == "index";
-  return false;
-}
-
 // What the command line asks for.
 struct TPedido {
   std::string tipo, binario, texto;
   TTempo inicio, fim;
   int intervalo = 0;
+  // Groups held and shown; held from the stream's header unless --has gave
+  // them, shown as held unless --show gave them.
   TGrupos tem, mostra;
+  bool tem_dado = false, mostra_dado = false;
   bool ace = false;
   int saidas = 0, indice = 0;
 };
-
-// Reads the options of the kind p->tipo into *p. Without --has, the groups
-// held are read later from the stream's header.
-int Le_Opcoes(const Argumentos& a, TPedido* p) {
-  for (const auto& opcao : a.opcoes) {
-    if (!Opcao_Permitida(p->tipo, opcao.first)) {
-      return Erro("option --%s does not apply to '%s' reports", opcao.first.c_str(),
-                  p->tipo.c_str());
-    }
-  }
-  if (!a.Tem("start") || !Le_Data(a.Valor("start"), &p->inicio)) {
-    return Erro("--start must be a date DD/MM/HH");
-  }
-  if (!a.Tem("end") || !Le_Data(a.Valor("end"), &p->fim)) {
-    return Erro("--end must be a date DD/MM/HH");
-  }
-  if (!Le_Inteiro(a.Valor("interval"), &p->intervalo) || p->intervalo <= 0) {
-    return Erro("--interval must be a positive number of seconds");
-  }
-  if (a.Tem("has") && !Le_Grupos(a.Valor("has"), &p->tem)) {
-    return Erro("--has must list groups among t, h and c");
-  }
-  if (a.Tem("show") && !Le_Grupos(a.Valor("show"), &p->mostra)) {
-    return Erro("--show must list groups among t, h and c");
-  }
-  if (a.Tem("ats") && a.Tem("ace")) return Erro("--ats and --ace exclude each other");
-  p->ace = a.Tem("ace");
-  if (p->tipo != "sc") return 0;
-  if (!Le_Inteiro(a.Valor("outputs"), &p->saidas) || p->saidas < 0 ||
-      p->saidas > TGeren_ArquivoAux::Max_Saidas_Cont) {
-    return Erro("--outputs must be a number of controller outputs from 0 to %d",
-                TGeren_ArquivoAux::Max_Saidas_Cont);
-  }
-  if (!Le_Inteiro(a.Valor("index"), &p->indice) || p->indice < 0 || p->indice > p->saidas) {
-    return Erro("--index must be an output number from 0 to %d", p->saidas);
-  }
-  return 0;
-}
 
 // Up to n of the first bytes of caminho; how many arrived.
 size_t Le_Inicio(const std::string& caminho, unsigned char* destino, size_t n) {
@@ -144,14 +99,14 @@ static_assert(BYTES_INICIO >= CABECALHO_TEMP_UMI, "the start holds every header"
 
 // The header and record of a temperature-humidity stream: groups held from its
 // header unless --has gave them.
-int Confere_Temp_Umi(TPedido* p, const unsigned char* inicio, size_t lidos, bool tem_dado) {
+int Confere_Temp_Umi(TPedido* p, const unsigned char* inicio, size_t lidos) {
   const char* const nome = "a temperature-humidity stream";
   if (lidos >= CABECALHO_TEMP_UMI) {
     const unsigned char* grupos = inicio + OFFSET_GRUPOS_TEMP_UMI;
     if (grupos[0] > 1 || grupos[1] > 1 || grupos[2] > 1) {
       return Erro("'%s' is not %s: its group flags are not 0 or 1", p->binario.c_str(), nome);
     }
-    if (!tem_dado) {
+    if (!p->tem_dado) {
       p->tem.temperatura = grupos[0] != 0;
       p->tem.umidade = grupos[1] != 0;
       p->tem.conforto = grupos[2] != 0;
@@ -179,7 +134,7 @@ int Confere_Saida_Cont(const TPedido& p, const unsigned char* inicio, size_t lid
 
 // Refuses a binary stream that is not of the kind asked, or that is the
 // report's own file; *cabecalho gets the size of its header.
-int Confere_Fluxo(TPedido* p, bool tem_dado, uintmax_t* cabecalho) {
+int Confere_Fluxo(TPedido* p, uintmax_t* cabecalho) {
   if (int erro = Confere_Entrada(p->binario)) return erro;
   if (int erro = Confere_Saida(p->texto, p->binario)) return erro;
   unsigned char inicio[BYTES_INICIO] = {};
@@ -187,7 +142,7 @@ int Confere_Fluxo(TPedido* p, bool tem_dado, uintmax_t* cabecalho) {
   *cabecalho = 0;
   if (p->tipo == "tupmv") {
     *cabecalho = CABECALHO_TEMP_UMI;
-    return Confere_Temp_Umi(p, inicio, lidos, tem_dado);
+    return Confere_Temp_Umi(p, inicio, lidos);
   }
   if (p->tipo == "sc") {
     *cabecalho = CABECALHO_SAIDA_CONT;
@@ -198,6 +153,18 @@ int Confere_Fluxo(TPedido* p, bool tem_dado, uintmax_t* cabecalho) {
     return Confere_Registros(p->binario, 0, REGISTRO_ACS, "an operative-temperature stream");
   }
   return Confere_Registros(p->binario, 0, REGISTRO_PV, "a photovoltaic stream");
+}
+
+// Checks what the parser cannot: the controller output asked must be one
+// the stream holds, and the stream must be of the kind asked.
+int Confere_Pedido(TPedido* p, uintmax_t* cabecalho) {
+  if (p->indice > p->saidas) {
+    Erro("--index: %d is not an output number from 0 to %d (--outputs)", p->indice, p->saidas);
+    return ERRO_USO;
+  }
+  if (int erro = Confere_Fluxo(p, cabecalho)) return erro;
+  if (!p->mostra_dado) p->mostra = p->tem;
+  return 0;
 }
 
 void Converte(const TPedido& p, int binario, int texto) {
@@ -219,30 +186,8 @@ void Converte(const TPedido& p, int binario, int texto) {
   }
 }
 
-}  // namespace
-
-int Comando_Report(const std::vector<std::string>& args) {
-  Argumentos a = Separa_Argumentos(args, {"ats", "ace", "help"});
-  if (a.Tem("help")) {
-    std::puts(USO);
-    return 0;
-  }
-  if (!a.erro.empty()) return Erro("%s", a.erro.c_str());
-  if (a.posicionais.size() != 3) {
-    return Erro("expected KIND BINARY TEXT and options (see 'arqaux report --help')");
-  }
-  TPedido p;
-  p.tipo = a.posicionais[0];
-  p.binario = a.posicionais[1];
-  p.texto = a.posicionais[2];
-  if (p.tipo != "tupmv" && p.tipo != "ats" && p.tipo != "acs" && p.tipo != "pv" && p.tipo != "sc") {
-    return Erro("unknown report kind '%s' (tupmv, ats, acs, pv or sc)", p.tipo.c_str());
-  }
-  uintmax_t cabecalho = 0;
-  if (int erro = Le_Opcoes(a, &p)) return erro;
-  if (int erro = Confere_Fluxo(&p, a.Tem("has"), &cabecalho)) return erro;
-  if (!a.Tem("show")) p.mostra = p.tem;
-
+// Converts the stream, past its header of cabecalho bytes, into the report.
+int Converte_Pedido(const TPedido& p, uintmax_t cabecalho) {
   TGeren_ArquivoAux* geren = Geren_ArqAux();
   const int n_binario = geren->Abre_Arquivo(p.binario.c_str(), "rb");
   if (n_binario == 0) return Erro("cannot open '%s'", p.binario.c_str());
@@ -261,4 +206,87 @@ int Comando_Report(const std::vector<std::string>& args) {
   const int erro = Fecha_Gravado(geren, n_texto, p.texto);
   geren->Fecha_Todos();
   return erro;
+}
+
+int Gera_Relatorio(TPedido p) {
+  uintmax_t cabecalho = 0;
+  if (int erro = Confere_Pedido(&p, &cabecalho)) return erro;
+  return Converte_Pedido(p, cabecalho);
+}
+
+// An option whose text ler reads into *destino; a text it refuses is an
+// error naming the option and what was expected. *dado, when given, tells
+// that the option was.
+template <typename T>
+CLI::Option* Declara_Lida(CLI::App* sub, const std::string& nome,
+                          bool (*ler)(const std::string&, T*), T* destino, bool* dado,
+                          const std::string& esperado, const char* descricao) {
+  auto leitura = [=](const std::string& texto) {
+    if (!ler(texto, destino)) {
+      throw CLI::ValidationError(nome, "'" + texto + "' is not " + esperado);
+    }
+    if (dado != nullptr) *dado = true;
+  };
+  return sub->add_option_function<std::string>(nome, leitura, descricao);
+}
+
+// The options of one kind of report, the kind's own after those they all share.
+void Declara_Tipo(CLI::App* sub, TPedido* p) {
+  sub->add_option("BINARY", p->binario, "the result stream")->required();
+  sub->add_option("REPORT", p->texto, "the text report written")->required();
+  const char* const data = "a day DD/MM of the year and an hour HH from 0 to 23";
+  Declara_Lida(sub, "--start", Le_Data, &p->inicio, nullptr, data, "first hour reported")
+      ->type_name("DD/MM/HH")
+      ->required();
+  Declara_Lida(sub, "--end", Le_Data, &p->fim, nullptr, data, "last hour reported")
+      ->type_name("DD/MM/HH")
+      ->required();
+  sub->add_option("--interval", p->intervalo, "seconds between samples of the stream")
+      ->required()
+      ->check(CLI::Range(1, SEGUNDOS_ANO));
+  if (p->tipo == "tupmv") {
+    const char* const grupos = "a list of groups among t, h and c";
+    Declara_Lida(sub, "--has", Le_Grupos, &p->tem, &p->tem_dado, grupos,
+                 "groups the stream holds (default: its header)")
+        ->type_name("t,h,c");
+    Declara_Lida(sub, "--show", Le_Grupos, &p->mostra, &p->mostra_dado, grupos,
+                 "groups reported (default: all held)")
+        ->type_name("t,h,c");
+  } else if (p->tipo == "ats") {
+    CLI::Option* ats = sub->add_flag("--ats", "report ATS (the default)");
+    sub->add_flag("--ace", p->ace, "report ACE")->excludes(ats);
+  } else if (p->tipo == "sc") {
+    const int maximo = TGeren_ArquivoAux::Max_Saidas_Cont;
+    sub->add_option("--outputs", p->saidas, "controller outputs per record")
+        ->required()
+        ->check(CLI::Range(0, maximo));
+    sub->add_option("--index", p->indice, "output reported, from 0 to --outputs")
+        ->required()
+        ->check(CLI::Range(0, maximo));
+  }
+}
+
+}  // namespace
+
+void Declara_Report(CLI::App* app, TAcao* acao) {
+  CLI::App* relatorio =
+      app->add_subcommand("report", "convert a result stream into its text report");
+  relatorio->require_subcommand(1);
+  const struct {
+    const char* tipo;
+    const char* descricao;
+  } tipos[] = {
+      {"tupmv", "temperature, humidity and comfort"},
+      {"ats", "ATS or ACE"},
+      {"acs", "operative and exterior temperature"},
+      {"pv", "photovoltaic"},
+      {"sc", "controller outputs"},
+  };
+  for (const auto& t : tipos) {
+    CLI::App* sub = relatorio->add_subcommand(t.tipo, std::string(t.descricao) + " stream");
+    auto p = std::make_shared<TPedido>();
+    p->tipo = t.tipo;
+    Declara_Tipo(sub, p.get());
+    sub->callback([p, acao] { *acao = [p] { return Gera_Relatorio(*p); }; });
+  }
 }

@@ -6,6 +6,7 @@
 #include <arqaux/arqaux.h>
 #include <unistd.h>
 
+#include <CLI/CLI.hpp>
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -13,6 +14,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -25,8 +27,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-const char* const USO = "usage: arqaux sample [DIR] [--zones N] [--interval SECONDS] [--days D]";
 
 constexpr int SEGUNDOS_HORA = 3600;
 constexpr int SEGUNDOS_DIA = 86400;
@@ -87,32 +87,13 @@ double Limita(double v, double minimo, double maximo) {
   return std::min(maximo, std::max(minimo, v));
 }
 
-bool Le_Opcoes(const std::vector<std::string>& args, Opcoes* o, std::string* erro) {
-  Argumentos a = Separa_Argumentos(args, {});
-  if (!a.erro.empty()) return *erro = a.erro, false;
-  for (const auto& opcao : a.opcoes) {
-    if (opcao.first != "zones" && opcao.first != "interval" && opcao.first != "days") {
-      return *erro = "unknown option --" + opcao.first, false;
-    }
-  }
-  if (a.posicionais.size() > 1) return *erro = USO, false;
-  if (a.posicionais.size() == 1) o->pasta = a.posicionais[0];
-  if (!Le_Inteiro(a.Valor("zones", "3"), &o->zonas) || o->zonas < 1 || o->zonas > MAX_ZONAS) {
-    return *erro = "--zones must be a number from 1 to " + std::to_string(MAX_ZONAS), false;
-  }
-  if (!Le_Inteiro(a.Valor("days", "365"), &o->dias) || o->dias < 1 || o->dias > MAX_DIAS) {
-    return *erro = "--days must be a number from 1 to " + std::to_string(MAX_DIAS), false;
-  }
-  // Reports average whole hours of samples, and a day must hold whole steps.
-  const bool valido = Le_Inteiro(a.Valor("interval", "600"), &o->intervalo) && o->intervalo > 0 &&
-                      o->intervalo <= SEGUNDOS_DIA && SEGUNDOS_DIA % o->intervalo == 0 &&
-                      (SEGUNDOS_HORA % o->intervalo == 0 || o->intervalo % SEGUNDOS_HORA == 0);
-  if (!valido) {
-    return *erro =
-               "--interval must be seconds that divide an hour, or whole hours that divide a day",
-           false;
-  }
-  return true;
+// Checks a step (--interval): empty when valid, else why not. Reports average
+// whole hours of samples, and a day must hold whole steps.
+std::string Confere_Passo(const std::string& texto) {
+  int v = 0;
+  const bool valido = Le_Inteiro(texto, &v) && v > 0 && v <= SEGUNDOS_DIA &&
+                      SEGUNDOS_DIA % v == 0 && (SEGUNDOS_HORA % v == 0 || v % SEGUNDOS_HORA == 0);
+  return valido ? "" : "must be seconds that divide an hour, or whole hours that divide a day";
 }
 
 class Amostra {
@@ -430,9 +411,19 @@ int Amostra::Executa() {
 
 }  // namespace
 
-int Comando_Sample(const std::vector<std::string>& args) {
-  Opcoes opcoes;
-  std::string erro;
-  if (!Le_Opcoes(args, &opcoes, &erro)) return Erro("%s", erro.c_str());
-  return Amostra(opcoes).Executa();
+void Declara_Sample(CLI::App* app, TAcao* acao) {
+  CLI::App* sub = app->add_subcommand(
+      "sample", "simulate a sample year and write every result stream and report");
+  auto o = std::make_shared<Opcoes>();
+  sub->add_option("DIR", o->pasta, "directory of the files written")->capture_default_str();
+  sub->add_option("--zones", o->zonas, "zones of the building")
+      ->check(CLI::Range(1, MAX_ZONAS))
+      ->capture_default_str();
+  sub->add_option("--interval", o->intervalo, "seconds of each step")
+      ->check(CLI::Validator(Confere_Passo, "SECONDS", "step"))
+      ->capture_default_str();
+  sub->add_option("--days", o->dias, "days simulated from 1 January")
+      ->check(CLI::Range(1, MAX_DIAS))
+      ->capture_default_str();
+  sub->callback([o, acao] { *acao = [o] { return Amostra(*o).Executa(); }; });
 }

@@ -1,8 +1,9 @@
 // arqaux: command-line front end of the file library.
 #include <arqaux/arqaux.h>
 
+#include <CLI/CLI.hpp>
 #include <cstdio>
-#include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,53 +12,103 @@
 
 namespace {
 
-const char* const USO =
-    "usage: arqaux COMMAND [ARGS]\n"
-    "\n"
-    "Reads and writes the files of the building simulation.\n"
-    "\n"
-    "commands:\n"
-    "  sample [DIR]     simulate a sample year and write every result stream and report\n"
-    "  report KIND ...  convert a result stream into its text report\n"
-    "  climate ...      show climate, soil or interior-climate records; convert .ti text\n"
-    "  config ...       check or write a project configuration file\n"
-    "\n"
-    "options:\n"
-    "  --help       show this text\n"
-    "  --version    show the library version\n";
+// Every subcommand of app.
+std::vector<CLI::App*> Subcomandos(CLI::App* app) {
+  return app->get_subcommands([](CLI::App*) { return true; });
+}
 
-struct Comando {
-  const char* nome;
-  int (*executa)(const std::vector<std::string>&);
-};
+// Every option, flag and positional of app and of its subcommands given at
+// most once: a second value would otherwise silently replace the first.
+void Recusa_Repeticoes(CLI::App* app) {
+  for (CLI::Option* opcao : app->get_options()) {
+    opcao->multi_option_policy(CLI::MultiOptionPolicy::Throw);
+  }
+  for (CLI::App* sub : Subcomandos(app)) {
+    Recusa_Repeticoes(sub);
+  }
+}
 
-const Comando COMANDOS[] = {
-    {"sample", Comando_Sample},
-    {"report", Comando_Report},
-    {"climate", Comando_Climate},
-    {"config", Comando_Config},
-};
+// The last subcommand the command line named (app itself when none).
+CLI::App* Ultimo_Comando(CLI::App* app) {
+  while (!app->get_subcommands().empty()) app = app->get_subcommands().front();
+  return app;
+}
+
+// What the parser refused, in one line: the first word no command took,
+// named for what it is (an unknown option, an unknown command where one is
+// expected, or a word too many); a missing command, with the commands that
+// may follow; else the parser's own words, which name the option.
+std::string Explica(CLI::App* app, const CLI::ParseError& e) {
+  CLI::App* ultimo = Ultimo_Comando(app);
+  const std::vector<std::string> sobras = app->remaining(true);
+  if (!sobras.empty()) {
+    const std::string& palavra = sobras.front();
+    if (palavra.size() > 1 && palavra[0] == '-') {
+      return "unknown option " + palavra.substr(0, palavra.find('='));
+    }
+    if (!Subcomandos(ultimo).empty()) return "unknown command '" + palavra + "'";
+    return "unexpected argument '" + palavra + "'";
+  }
+  if (Subcomandos(ultimo).empty() || dynamic_cast<const CLI::RequiredError*>(&e) == nullptr) {
+    return e.what();
+  }
+  std::string nome, comandos;
+  for (CLI::App* a = ultimo; a != nullptr; a = a->get_parent()) nome = a->get_name() + " " + nome;
+  for (CLI::App* sub : Subcomandos(ultimo)) {
+    comandos += (comandos.empty() ? "" : ", ") + sub->get_name();
+  }
+  nome.pop_back();
+  return "'" + nome + "' needs a command: " + comandos;
+}
+
+// "arqaux help climate show": the help of the command those words name.
+void Declara_Ajuda(CLI::App* app, TAcao* acao) {
+  CLI::App* ajuda = app->add_subcommand("help", "show the help of a command");
+  auto nomes = std::make_shared<std::vector<std::string>>();
+  ajuda->add_option("COMMAND", *nomes, "a command and its subcommands, e.g. 'climate show'");
+  ajuda->callback([app, acao, nomes] {
+    *acao = [app, nomes] {
+      CLI::App* alvo = app;
+      std::string caminho = app->get_name();
+      for (const std::string& nome : *nomes) {
+        auto subs = alvo->get_subcommands([&nome](CLI::App* s) { return s->get_name() == nome; });
+        if (subs.empty()) return Erro("unknown command '%s'", nome.c_str()), ERRO_USO;
+        alvo = subs.front();
+        caminho += " " + alvo->get_name();
+      }
+      // The formatter, not App::help, which would show the help of "help".
+      const std::string texto =
+          alvo->get_formatter()->make_help(alvo, caminho, CLI::AppFormatMode::Normal);
+      std::fputs(texto.c_str(), stdout);
+      return 0;
+    };
+  });
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) {
-    std::fputs(USO, stderr);
-    return 2;
-  }
-  if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
-    std::fputs(USO, stdout);
+  CLI::App app("Reads and writes the files of the building simulation.", "arqaux");
+  app.set_version_flag("--version", std::string("arqaux ") + ARQAUX_VERSION,
+                       "show the library version");
+  app.require_subcommand(1);
+  TAcao acao;
+  Declara_Sample(&app, &acao);
+  Declara_Report(&app, &acao);
+  Declara_Climate(&app, &acao);
+  Declara_Config(&app, &acao);
+  Declara_Ajuda(&app, &acao);
+  Recusa_Repeticoes(&app);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForVersion& e) {
+    std::puts(e.what());
     return Conclui(0);
+  } catch (const CLI::Success& e) {
+    return Conclui(app.exit(e));
+  } catch (const CLI::ParseError& e) {
+    Erro("%s", Explica(&app, e).c_str());
+    return ERRO_USO;
   }
-  if (std::strcmp(argv[1], "--version") == 0) {
-    std::printf("arqaux %s\n", ARQAUX_VERSION);
-    return Conclui(0);
-  }
-  for (const Comando& c : COMANDOS) {
-    if (std::strcmp(argv[1], c.nome) == 0) {
-      return Conclui(c.executa(std::vector<std::string>(argv + 2, argv + argc)));
-    }
-  }
-  std::fprintf(stderr, "arqaux: unknown command '%s' (try --help)\n", argv[1]);
-  return 2;
+  return Conclui(acao());
 }

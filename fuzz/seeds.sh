@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Writes the fuzz targets' seeds into OUT/<target>/: a short sample run and a
+# sample configuration written by the tool, cut into pieces, each behind the
+# argument bytes its target reads first (see the comment at the top of each
+# target).
+# Usage: fuzz/seeds.sh ARQAUX_TOOL OUT
+set -euo pipefail
+arqaux=$(realpath "$1")
+out=$(realpath -m "$2")
+rm -rf "$out"
+mkdir -p "$out"/{climate_fuzz,streams_fuzz,config_readers_fuzz,config_blocks_fuzz}
+work="$out/sample"
+mkdir -p "$work"
+(cd "$work" && "$arqaux" sample run --days 1 --zones 1 --interval 3600 >/dev/null &&
+  "$arqaux" config sample config.txt >/dev/null)
+
+# Argument bytes: b BYTE..., i INT32... (little-endian), then a file's bytes.
+b() { for v in "$@"; do printf "\\x$(printf %02x $((v & 255)))"; done; }
+i() { for v in "$@"; do b $((v)) $((v >> 8)) $((v >> 16)) $((v >> 24)); done; }
+seed() { cat >"$out/$1/$2"; }
+
+# Climate: operation | repeat (8) | close (16) | name (<< 5); start; count.
+run="$work/run"
+{ b 0; i 0 0; head -c 80 "$run/clima.bin"; } | seed climate_fuzz header
+{ b 1; i 0 24; head -c $((80 + 24 * 30)) "$run/clima.bin"; } | seed climate_fuzz climate
+{ b 9; i 8750 24; head -c $((80 + 24 * 30)) "$run/clima.bin"; } | seed climate_fuzz climate-wrap
+{ b 2; i 3 24; head -c $((8 * 30)) "$run/solo.bin"; } | seed climate_fuzz soil
+{ b 10; i 8759 2; head -c $((8 * 30)) "$run/solo.bin"; } | seed climate_fuzz soil-wrap
+{ b 19; i 0 24; head -c $((8 * 30)) "$run/interno.ti"; } | seed climate_fuzz interior-closed
+for nome in 0 1 3 4; do
+  { b $((4 | nome << 5)); i 0 0; head -n 40 "$run/interno.txt"; } | seed climate_fuzz "text-$nome"
+done
+
+# Streams: operation; flags (held 1 2 4, shown 8 16 32, present 64, ATS 128);
+# stream numbers (binary 1, text 2); interval, outputs, index; start and end
+# clocks (hour, seconds, month, day).
+stream() {  # operation flags file header-bytes name
+  { b "$1" "$2" 16; i 3600 2 1 0 0 1 1 23 3599 1 1; tail -c +$(($4 + 1)) "$run/$3"; } |
+    seed streams_fuzz "$5"
+}
+stream 0 127 zona1_temp_umi.bin 7 read-temp-umi
+stream 1 64 zona1_ats.bin 0 read-ats
+stream 2 0 zona1_acs.bin 0 read-acs
+stream 3 64 zona1_pv.bin 0 read-pv
+stream 4 0 zona1_saida_cont.bin 4 read-outputs
+stream 5 0 zona1_pessoas.bin 0 read-people
+stream 6 63 zona1_temp_umi.bin 7 report-temp-umi
+stream 6 45 zona1_temp_umi.bin 7 report-temp-umi-some
+stream 7 192 zona1_ats.bin 0 report-ats
+stream 7 64 zona1_ats.bin 0 report-ace
+stream 8 0 zona1_acs.bin 0 report-acs
+stream 9 64 zona1_pv.bin 0 report-pv
+stream 10 0 zona1_saida_cont.bin 4 report-outputs
+
+# Configuration: the sample cut at its zone lines into sections 1..8 (gains,
+# PV, actuators and ventilation of zones 1 and 2).
+config="$work/config.txt"
+secao() { awk -v k="$1" '/^\[Zona = /{n++} n == k' "$config"; }
+sem_zona() { secao "$1" | tail -n +2; }
+bloco() {  # reader zone name
+  { b "$1" 0; i "$2"; cat; } | seed config_readers_fuzz "$3"
+}
+horarios=$(grep -m1 -A1 $'^\t\\[Horarios = 1\\]' "$config")
+printf '%s\n' "$horarios" | bloco 0 1 schedule
+printf '%s\n' "$horarios" | sed 's/Horarios =/Horarios Ventilacao =/' | bloco 1 1 schedule-vent
+sem_zona 1 | bloco 2 1 gains
+secao 5 | bloco 3 2 gains-zone
+sem_zona 2 | bloco 4 1 pv
+secao 6 | bloco 5 2 pv-zone-empty
+sem_zona 3 | bloco 6 1 actuators
+secao 7 | bloco 7 2 actuators-zone
+grep -m1 $'^\t\\[Controle = 1,' "$config" | bloco 8 1 control
+grep -m1 $'^\t\\[Controle = 3,' "$config" | bloco 8 1 control-pid
+grep -m1 $'^\t\\[Controle = 4,' "$config" | bloco 9 1 control-cooler
+secao 4 | bloco 10 1 ventilation
+secao 8 | bloco 10 2 ventilation-forced
+cp "$config" "$out/config_blocks_fuzz/config.txt"
+
+rm -rf "$work"

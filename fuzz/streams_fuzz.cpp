@@ -1,0 +1,166 @@
+// Feeds arbitrary bytes, as a result stream, to the stream readers (read
+// record after record until one fails) and to the report converters, with
+// the flags, stream numbers, interval, counts, index and clocks taken from
+// the input.
+//
+// Input: the operation (byte, modulo 11); the flags (byte: bits 0-2 the held
+// groups, 3-5 the shown ones, 6 present, 7 ATS); the stream numbers (byte:
+// low and high nibble pick the binary and the text stream's number from
+// NUMEROS); interval, output count and index (int32 each); start and end
+// clocks (hour, seconds, month, day: int32 each). The rest is the stream.
+#include <arqaux/arqaux.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "fuzz_comum.h"
+
+namespace {
+
+enum TOperacao {
+  LE_TEMP_UMI,
+  LE_ATS_ACE,
+  LE_ACS,
+  LE_PV,
+  LE_SAIDA_CONT,
+  LE_PESSOAS,
+  CONVERTE_TUPMV,
+  CONVERTE_ATS_ACE,
+  CONVERTE_ACS,
+  CONVERTE_PV,
+  CONVERTE_SC,
+  NUM_OPERACOES
+};
+
+// The binary stream is number 1 and the text stream number 2; the others
+// select nothing.
+const int NUMEROS[8] = {1, 2, 0, -1, 3, INT_MAX, INT_MIN, 1};
+
+struct TArgumentos {
+  int operacao;
+  bool tem[3];
+  bool mostra[3];
+  bool presente;
+  bool eh_ats;
+  int binario;
+  int texto;
+  int32_t intervalo;
+  int32_t saidas;
+  int32_t indice;
+  TTempo inicio;
+  TTempo fim;
+};
+
+TTempo Le_Relogio(fuzz::TCursor* c) {
+  TTempo t;
+  t.Hora = c->Int();
+  t.Tempo = c->Int();
+  t.Mes = c->Int();
+  t.Dia = c->Int();
+  return t;
+}
+
+TArgumentos Le_Argumentos(fuzz::TCursor* c) {
+  TArgumentos a;
+  a.operacao = c->Byte() % NUM_OPERACOES;
+  const uint8_t flags = c->Byte();
+  for (int i = 0; i < 3; ++i) {
+    a.tem[i] = (flags >> i & 1) != 0;
+    a.mostra[i] = (flags >> (i + 3) & 1) != 0;
+  }
+  a.presente = (flags & 64) != 0;
+  a.eh_ats = (flags & 128) != 0;
+  const uint8_t numeros = c->Byte();
+  a.binario = NUMEROS[numeros & 7];
+  a.texto = NUMEROS[numeros >> 4 & 7];
+  a.intervalo = c->Int();
+  a.saidas = c->Int();
+  a.indice = c->Int();
+  a.inicio = Le_Relogio(c);
+  a.fim = Le_Relogio(c);
+  return a;
+}
+
+// Reads records until a read fails. A reader that reads nothing (a stream
+// whose records are absent) is true forever, so the records are counted: no
+// stream of these bytes holds more than one record per byte.
+template <class F>
+void Le_Todos(size_t tamanho, F le) {
+  for (size_t i = 0; i <= tamanho && le(); ++i) {
+  }
+}
+
+void Le(TGeren_ArquivoAux* geren, const TArgumentos& a, size_t tamanho) {
+  const int n = a.binario;
+  float v[7];
+  int inteiro;
+  switch (a.operacao) {
+    case LE_TEMP_UMI:
+      return Le_Todos(tamanho, [&] {
+        return geren->Le_Temp_Umi(n, a.tem[0], &v[0], a.tem[1], &v[1], a.tem[2], &v[2], &v[3],
+                                  &v[4], &v[5]);
+      });
+    case LE_ATS_ACE:
+      return Le_Todos(tamanho, [&] { return geren->Le_ATS_ACE(n, a.presente, v); });
+    case LE_ACS:
+      return Le_Todos(tamanho, [&] { return geren->Le_ACS(n, &v[0], &v[1]); });
+    case LE_PV:
+      return Le_Todos(tamanho, [&] { return geren->Le_PV(n, a.presente, v); });
+    case LE_PESSOAS:
+      return Le_Todos(tamanho, [&] { return geren->Le_Pessoas_no_Ambiente(n, &inteiro, v); });
+    default: {
+      // The stream cannot fill more floats than it has bytes; a larger count
+      // needs no larger array.
+      const int64_t k = std::clamp<int64_t>(a.saidas, 1, static_cast<int64_t>(tamanho / 4 + 1));
+      std::vector<float> registro(static_cast<size_t>(k));
+      return Le_Todos(tamanho, [&] { return geren->Le_Saida_Cont(n, registro.data(), a.saidas); });
+    }
+  }
+}
+
+void Converte(TGeren_ArquivoAux* geren, const TArgumentos& a) {
+  const int b = a.binario;
+  const int t = a.texto;
+  geren->Muda_Arquivo(t);
+  switch (a.operacao) {
+    case CONVERTE_TUPMV:
+      return geren->Converte_Binario_Texto_TUPMV(b, t, a.tem[0], a.tem[1], a.tem[2], a.mostra[0],
+                                                 a.mostra[1], a.mostra[2], &a.inicio, &a.fim,
+                                                 a.intervalo);
+    case CONVERTE_ATS_ACE:
+      return geren->Converte_Binario_Texto_ATS_ACE(b, t, a.presente, a.eh_ats, &a.inicio, &a.fim,
+                                                   a.intervalo);
+    case CONVERTE_ACS:
+      return geren->Converte_Binario_Texto_ACS(b, t, &a.inicio, &a.fim, a.intervalo);
+    case CONVERTE_PV:
+      return geren->Converte_Binario_Texto_PV(b, t, a.presente, &a.inicio, &a.fim, a.intervalo);
+    default:
+      return geren->Converte_Binario_Texto_SC(b, t, &a.inicio, &a.fim, a.intervalo, a.saidas,
+                                              a.indice);
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
+  fuzz::TCursor c(dados, tamanho);
+  const TArgumentos a = Le_Argumentos(&c);
+  const std::string binario = fuzz::Arquivo("fluxo.bin");
+  const std::string texto = fuzz::Arquivo("relatorio.txt");
+  if (!fuzz::Grava(binario, c.Dados(), c.Resto())) return 0;
+  TGeren_ArquivoAux* geren = Geren_ArqAux();
+  if (geren->Abre_Arquivo(binario.c_str(), "rb") != 1 ||
+      geren->Abre_Arquivo(texto.c_str(), "wt") != 2) {
+    std::abort();  // the registry was not empty: an earlier input left a stream open
+  }
+  if (a.operacao < CONVERTE_TUPMV) {
+    Le(geren, a, c.Resto());
+  } else {
+    Converte(geren, a);
+  }
+  geren->Fecha_Todos();
+  return 0;
+}
