@@ -4,10 +4,12 @@
 #define ARQAUX_ARQAUX_H_
 
 #include "arqaux/contracts/building_model.h"
+#include "arqaux/contracts/exporta.h"
 #include "arqaux/contracts/hvac_model.h"
 #include "arqaux/contracts/internal_gains.h"
 #include "arqaux/contracts/renewable.h"
 #include "arqaux/contracts/utility.h"
+#include "arqaux/formatos.h"
 #include "arqaux/geren_arquivoaux.h"
 #include "arqaux/lista.h"
 #include "arqaux/records.h"

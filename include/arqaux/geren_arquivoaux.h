@@ -1,7 +1,22 @@
 // TGeren_ArquivoAux: the one file manager of the library. It keeps a registry
 // of numbered files and reads and writes every format of the application.
 // Operations that take a stream number select that file first (reopening it
-// if it was closed to free a handle); the others act on the current stream.
+// if it was closed to free a handle) and do nothing when it does not select;
+// the others act on the current stream. Each format's layout is described at
+// the top of the .cpp named in its section.
+//
+// Contents, in the order of src/:
+//   1. Registry                        registry/registry.cpp, registry/unit.cpp
+//   2. File services                   registry/file_services.cpp
+//   3. Climate, soil, interior climate input/climate.cpp
+//   4. Zone condition streams          streams/zone_conditions.cpp
+//   5. Controller-output streams       streams/controller_outputs.cpp
+//   6. Schedules                       config/schedules.cpp
+//   7. Internal gains                  config/internal_gains.cpp
+//   8. Ventilation                     config/ventilation.cpp
+//   9. Zone PV equipment               config/zone_pv.cpp
+//  10. Actuators and controls          config/actuators.cpp
+//  The private part: registry state and the stream selectors.
 #ifndef ARQAUX_GEREN_ARQUIVOAUX_H_
 #define ARQAUX_GEREN_ARQUIVOAUX_H_
 
@@ -11,11 +26,6 @@
 #include <string>
 #include <vector>
 
-#include "arqaux/contracts/building_model.h"
-#include "arqaux/contracts/hvac_model.h"
-#include "arqaux/contracts/internal_gains.h"
-#include "arqaux/contracts/renewable.h"
-#include "arqaux/contracts/utility.h"
 #include "arqaux/lista.h"
 #include "arqaux/records.h"
 
@@ -25,15 +35,27 @@
 #define ARQAUX_API
 #endif
 
+// The sibling libraries' types the manager takes by pointer
+// (arqaux/contracts/*.h; arqaux/arqaux.h includes them all).
+struct TTempo;
+class TIntervalos;
+class TGanho;
+class TVent_Natural;
+class TVent_Forcada;
+class TEquipamento_PV;
+class CGeren_Equip_HVAC;
+class TAtuador;
+class TGeren_Atuadores;
+
+namespace arqaux {
+struct TSeletor;  // how the report engine reaches the registry (internal)
+}
+
 // Longest path the registry keeps, plus its terminating NUL.
 constexpr int ARQAUX_TAM_CAMINHO = 300;
 
 // One registry entry. The file stays registered while closed; the mode is the
 // one of the first open, from which the reopen mode is derived.
-namespace arqaux {
-struct TSeletor;  // how the report engine reaches the registry (internal)
-}
-
 struct ARQAUX_API TArquivoAux {
   FILE* Arquivo = nullptr;
   bool Aberto = false;
@@ -85,143 +107,106 @@ class ARQAUX_API TGeren_ArquivoAux {
   TGeren_ArquivoAux(const TGeren_ArquivoAux&) = delete;
   TGeren_ArquivoAux& operator=(const TGeren_ArquivoAux&) = delete;
 
-  // ---- Open-file registry ----
+  // ---- 1. Registry (registry/registry.cpp) ----
   //
-  // Streams are numbered from 1 in order of registration. When an open fails
-  // the registry closes one stream to free a handle and tries once more: the
-  // highest-numbered open stream other than the current one, or the current
-  // one when no other is open. That eviction is invisible: the evicted
-  // stream counts as open, and its next selection reopens it where it
-  // stood, in a mode that reads and writes there: its mode with "w" taken
-  // as "r+", so that a written file is neither emptied nor appended to and a
-  // header rewritten in place stays in place.
-  // Only the caller's own Fecha_Arquivo gives the reopen of
-  // RetornaTipoReabertura: a file read from its first byte again, a written
-  // one appended to. When the retry fails too, an evicted current stream is
-  // resumed at once, so a failed open leaves the current stream as it was.
-  //
+  // Nothing is lost behind the caller's back. When an open fails for want of
+  // a handle, the registry closes another stream and retries; that stream
+  // still counts as open and its next selection resumes it where it stood.
   // A reopen that fails keeps the entry registered and closed, records an
-  // error on it and fails the operation, which then acts on no stream and
-  // leaves the current stream as it was; the next selection tries again.
-  // Entries are never removed one by one, so stream numbers never shift.
+  // error on it and fails the operation, which then acts on no stream:
+  // entries are never removed one by one, so stream numbers never shift.
 
-  // Opens path with mode. With a null entry the path (at most 299
-  // characters, kept as given) is resolved against the working directory
-  // and registered as a new stream, so that a later change of directory
-  // does not change the file; a path that cannot be resolved (an empty one,
-  // or a relative one when the working directory is gone) is refused. With a
-  // registered entry, that entry's file is opened from its resolved path: an
-  // open entry (an evicted one included) is made current as it stands, and
-  // only a closed one is reopened with mode. Returns the registry's count
-  // afterwards, or 0 when the file cannot be opened.
+  // Opens path with mode as a new stream (the path, at most 299 characters,
+  // resolved now against the working directory), or, given a registered
+  // entry, makes it current, opening it only when closed. Returns the
+  // registry's count afterwards, or 0 when the file cannot be opened.
   int Abre_Arquivo(const char* caminho, const char* modo, TArquivoAux* entrada);
   int Abre_Arquivo(const char* caminho, const char* modo);
   // Makes entry's stream current, reopening it if closed; 0 when that fails.
   int TrocaContexto_Arquivo(TArquivoAux* entrada);
   // The mode a file closed by the caller is reopened with, so that its
-  // content is kept.
+  // content is kept: a read file from byte 0, a written one appended to.
   const char* RetornaTipoReabertura(const char* modo);
   // Makes stream n current; numbers outside 1..count do nothing.
   void Muda_Arquivo(int n);
-  // Closes stream n (0: the highest-numbered open one). The entry stays
-  // registered, and the nearest open stream before it becomes current
-  // (resumed, if it was evicted); closing the last open stream empties the
-  // registry. Here, as everywhere, an evicted stream counts as open.
+  // Closes stream n (0: the highest-numbered open one); the entry stays and
+  // the nearest open stream before it becomes current. Closing the last open
+  // stream empties the registry.
   void Fecha_Arquivo(int n);
-  // Closes every stream and empties the registry. What the closes lost is
-  // told by Conta_Arquivos_Com_Erro.
+  // Closes every stream and empties the registry.
   void Fecha_Todos();
   // Position of the highest-numbered open entry, 0 when none.
   int Ultimo_Arquivo_Valido();
   // Nearest open entry at or before position n, searching backwards around
-  // the registry; null when none is open. An evicted entry has no stream
-  // until it is selected or passed to Abre_Arquivo.
+  // the registry; null when none is open.
   TArquivoAux* Fechou_Todos(int n);
   // True when the current stream's file is empty; a non-empty one is rewound.
   bool Arquivo_Vazio();
+  // The current stream, or null.
   FILE* ObtemArquivo();
   // Number of registered entries (open or closed).
   int Numero_Arquivos() const;
-  // True when something written to stream n since it was registered may be
-  // lost: a write, flush, close or reopen of it failed. False for a number
-  // outside 1..count. Does not select the stream.
+  // Lost writes: true when a write, flush, close or reopen of stream n
+  // failed since it was registered (false outside 1..count; does not select).
   bool Erro_Arquivo(int n) const;
-  // Number of streams, since the manager was built, in which something
-  // written may be lost (those Erro_Arquivo answers true for). It never
-  // decreases and survives the registry being emptied, so a host that
-  // closes every stream compares the count taken before its work with the
-  // count after its last close.
+  // Streams that lost something over the manager's life; it never decreases
+  // and survives Fecha_Todos, so a host compares counts before and after.
   long Conta_Arquivos_Com_Erro() const;
 
-  // ---- File services ----
+  // ---- 2. File services (registry/file_services.cpp) ----
 
+  // Whether path opens for reading; delete path; its modification date.
+  // Each goes through the registry (open, then close the last open stream).
   bool ArquivoExiste(const char* caminho);
   bool ApagaArquivo(const char* caminho);
   bool DadosDoArquivo(const char* caminho, ftime* data);
+  // Writes texto as it stands on stream n.
   void Salva_Texto_Generico(int n, const char* texto);
+  // Writes "[a][b c d]\n" and "%f\n" on the current stream.
   void Salva_Tabela_Equipamentos(const char* a, const char* b, const char* c, const char* d);
   void Grava_Tempo(float valor);
 
-  // ---- Climate, soil and interior-climate input ----
+  // ---- 3. Climate, soil and interior-climate input (input/climate.cpp) ----
 
-  // Hourly input files hold one record per hour of a 365-day year. The window
-  // readers act on the current stream; each returns false (reading no record)
-  // on a null array, a negative start or count, a start past hour 8760, or
-  // with no current stream, and false at the first short read otherwise:
-  // the whole records read before it are in the array, the rest of the
-  // array (a partial record's slot included) is as the caller left it.
-
-  // Reads the 80-byte climate header at the current stream's position.
+  // Reads the climate header at the current stream's position.
   bool Carrega_Cabecalho(TCidade* cabecalho);
-  // Rewinds the climate file and reads its header, then the records of hours
-  // inicio, inicio + 1, ... into registros[0 .. quantidade - 1], continuing
-  // at hour 0 past hour 8759 (at most one wrap).
+  // Windows of hourly records from the current stream: hours inicio onwards,
+  // continuing at hour 0 past the year's end (once). The climate window
+  // rewinds and reads the header first. False on bad arguments or a short
+  // read; the whole records read before it are in the array.
   bool Bufferiza_Clima(TCidade* cabecalho, TReg_Climatico* registros, int inicio, int quantidade);
-  // The same window over a soil file (8-byte records, no header).
   bool Bufferiza_Solo(TReg_Solo* registros, int inicio, int quantidade);
-  // The same window over an interior-climate .ti file (8-byte records).
   bool Bufferiza_Reg_Climatico(TReg_Temp_Umi* registros, int inicio, int quantidade);
-  // Converts the interior-climate text at caminho (8760 lines "%f %f") into
-  // its .ti file and rewrites caminho to that name: the path cut at its first
-  // '.' after any leading dots (a '.' in a directory name counts), plus
-  // ".ti"; a path with no such '.' gains ".ti" whole. The buffer needs room
-  // for 3 more characters. Hours missing from the text are written as zeros.
-  // False when either file cannot be opened.
+  // Converts the interior-climate text at caminho into its .ti file and
+  // rewrites caminho to that name (the buffer needs 3 more characters).
+  // False when either file cannot be opened or the year is not written whole.
   bool Converte_Clima_Interno_TXT_Binario(char* caminho);
 
-  // ---- Zone condition streams ----
+  // ---- 4. Zone condition streams (streams/zone_conditions.cpp) ----
 
-  // Writes the 7-byte header of a temperature-humidity-comfort stream: valor
-  // (int32), then the three group flags (one byte each).
+  // Temperature-humidity-comfort stream: the header (valor and the group
+  // flags), then records whose shape the flags give. The reader is false at
+  // a short read, leaving the values already read in place.
   void Preenche_Cabecalho_Temp_Umi(int n, bool temperatura, bool umidade, bool conforto, int valor);
-  // Writes one record: each flagged group as two floats, in the order
-  // temperature (interior, clima[0]), humidity (interior, clima[1]), comfort
-  // (PMV, PPD). The flags decide the record's size: 0, 8, 16 or 24 bytes. A
-  // null climate record stores 0 beside the zone values.
   void Grava_Temp_Umi(int n, bool temperatura, float temp_interior, bool umidade,
                       float umi_interior, bool conforto, float pmv, float ppd,
                       const TReg_Climatico* clima);
-  // Reads one record of the shape the flags give; false at the first short
-  // read, leaving the values already read in place.
   bool Le_Temp_Umi(int n, bool temperatura, float* temp_interior, bool umidade, float* umi_interior,
                    bool conforto, float* pmv, float* ppd, float* clima_1, float* clima_2);
-  // ATS/ACE stream: one float per record, written and read only when present.
+  // ATS/ACE stream: one float per record, only when present.
   void Grava_ATS_ACE(int n, bool presente, float valor);
   bool Le_ATS_ACE(int n, bool presente, float* valor);
   // Operative/exterior stream: stores operative first (note the argument order).
   void Grava_ACS(int n, float exterior, float operativa);
   bool Le_ACS(int n, float* operativa, float* exterior);
-  // PV stream: seven floats as one 28-byte block, only when present; the
-  // reader is true only when all seven were read (or when not present).
+  // PV stream: seven floats per record, only when present; the reader is
+  // true only when all seven were read.
   void Grava_PV(int n, bool presente, const float* valores);
   bool Le_PV(int n, bool presente, float* valores);
-  // Reports of the streams above, written on text stream texto (which the
-  // caller has made current); the binary stream is read from its current
-  // position, past any header. The has-flags describe the records, the
-  // show-flags the columns; a group shown but not held prints nothing.
-  // Nothing at all is written when either stream number does not select or
-  // either time is null, and records that hold nothing (no has-flag, presente
-  // clear) give the header and column head only.
+  // Reports of the streams above on text stream texto, read from binary
+  // stream binario's current position. The has-flags describe the records,
+  // the show-flags the columns. Nothing at all is written when either stream
+  // does not select or either time is null.
   void Converte_Binario_Texto_TUPMV(int binario, int texto, bool tem_temperatura, bool tem_umidade,
                                     bool tem_conforto, bool mostra_temperatura, bool mostra_umidade,
                                     bool mostra_conforto, const TTempo* inicio, const TTempo* fim,
@@ -233,135 +218,99 @@ class ARQAUX_API TGeren_ArquivoAux {
   void Converte_Binario_Texto_PV(int binario, int texto, bool presente, const TTempo* inicio,
                                  const TTempo* fim, int intervalo);
 
-  // ---- Controller-output and occupancy streams ----
+  // ---- 5. Controller-output and occupancy streams (streams/controller_outputs.cpp) ----
 
-  // Writes valor as the 4-byte header of a controller-output stream.
-  void Preenche_Cabecalho_Saida_Cont(int n, int valor);
-  // Most outputs a controller-output record may hold. The record format has
-  // no such limit: a record's length comes from its first float. We cap it on
-  // purpose, because that float can be negative, not a number or 1e30, and
-  // taken as it stands the writer would read that many floats past the
-  // caller's array and the report would allocate records of that size. The
-  // writer and the report refuse a count above the cap; no zone has as many
-  // controller outputs.
+  // Most outputs a controller-output record may hold. A record's length comes
+  // from its first float, which may be negative, not a number or 1e30; we
+  // cap it so that neither the writer nor the report reads or allocates
+  // without bound. No zone has as many controller outputs.
   static constexpr int Max_Saidas_Cont = 65535;
-  // Writes trunc(registro[0]) + 1 floats from registro: the output count,
-  // then the outputs. A count that is negative, not a number or above
-  // Max_Saidas_Cont writes nothing.
+  // Writes valor as the stream's header.
+  void Preenche_Cabecalho_Saida_Cont(int n, int valor);
+  // Writes trunc(registro[0]) + 1 floats: the count, then the outputs. A
+  // count that is negative, not a number or above the cap writes nothing.
   void Grava_Saida_Cont(int n, const float* registro);
   // Reads quantidade floats into registro; true only when all were read.
   bool Le_Saida_Cont(int n, float* registro, int quantidade);
-  // Report of output number indice (1..saidas; 0 is the count) of a stream
-  // whose records hold saidas outputs, with a clock stamp per hour of samples
-  // (each stamp moves the clock on by all the hours since the last one).
-  // An index outside 0..saidas, or saidas outside 0..Max_Saidas_Cont, writes
-  // nothing, as does a stream number that does not select.
+  // Report of output indice (0 is the count) of records holding saidas
+  // outputs, with a clock stamp per hour of samples. An index outside
+  // 0..saidas or saidas above the cap writes nothing.
   void Converte_Binario_Texto_SC(int binario, int texto, const TTempo* inicio, const TTempo* fim,
                                  int intervalo, int saidas, int indice);
   // Occupancy stream: int32 then float per record. The writer is false when
-  // the stream does not select or the write fails (the stream's error flag
-  // is set by the time it returns).
+  // the stream does not select or the write fails.
   bool Grava_Pessoas_no_Ambiente(int n, int valor_inteiro, float valor_real);
   bool Le_Pessoas_no_Ambiente(int n, int* valor_inteiro, float* valor_real);
 
-  // ---- Configuration text: schedules, internal gains, ventilation, zone PV ----
+  // ---- Configuration text (sections 6 to 10) ----
+  //
+  // Every configuration reader and writer acts on the current stream. A
+  // writer returns false without a stream or when the stream reports a failed
+  // write (a lost write never looks like a success). A block reader reads its
+  // count line first: a count below 1 is true and touches nothing; a positive
+  // count with a null target is false; what was read before a failure stays.
 
-  // The configuration writers (here and in the actuator section) ignore what
-  // each print returns, as the format has always done, but a write the
-  // stream reports as failed (ferror at the end of the call) makes them
-  // return false: a lost write never looks like a success. The block readers
-  // read their count line first: a count below 1 reads no more and is true
-  // even with a null target, which is not touched; a positive count with a
-  // null target is false.
+  // ---- 6. Schedules (config/schedules.cpp) ----
 
-  // Writes a schedule block on the current stream: the header
-  // "\t[Horarios = %d]\n" with the period count, then one line per period. A
-  // null schedule is written as an empty one. False without a stream.
+  // The schedule block under "[Horarios = %d]" and, for forced ventilation,
+  // "[Horarios Ventilacao = %d]". A null schedule is written empty; the
+  // readers append periods.
   bool Grava_Intervalos(TIntervalos* intervalos);
-  // The same block under the header "\t[Horarios Ventilacao = %d]\n".
   bool Grava_Intervalos_Vent(TIntervalos* intervalos);
-  // Appends the periods of a schedule block read from the current stream; a
-  // count below 1 reads no more (true). False at a short header or period
-  // line, or minutes too large for seconds; the periods added stay.
   bool Le_Intervalos(TIntervalos* intervalos);
-  // The same, for a block under "[Horarios Ventilacao = %d]".
   bool Le_Intervalos_Vent(TIntervalos* intervalos);
 
-  // Writes the internal-gain block of a zone (count line, then each gain with
-  // its type lines and schedule). A null or empty list gives the count line
-  // with 0 alone. False without a stream.
+  // ---- 7. Internal gains (config/internal_gains.cpp) ----
+
+  // A zone's gain block; the reader appends the gains it builds and skips a
+  // gain of an unknown type code.
   bool Grava_Ganho_Interno(TLista<TGanho>* ganhos);
-  // Reads a gain block, appending the gains it builds to ganhos. A gain of an
-  // unknown type code is skipped: its schedule block is read and dropped.
-  // False at the first short line; the gains appended before it stay.
   bool Le_Ganho_Interno(TLista<TGanho>* ganhos);
-  // The block framed by the zone line "[Zona = %d]"; false when that line
-  // cannot be printed.
+  // The block framed by the zone line "[Zona = %d]". The reader is false when
+  // the line is not zona (list untouched); a block that fails empties the list.
   bool Grava_Ganho_Interno_ZonaX(TLista<TGanho>* ganhos, int zona);
-  // Reads the zone line (false when it is not zona, leaving the list as it
-  // was) and then the block; a block that fails empties the list (Limpa).
   bool Le_Ganho_Interno_ZonaX(TLista<TGanho>* ganhos, int zona);
 
-  // Writes the ventilation section of a zone: the zone line, the natural and
-  // forced ventilation lines (absent when null) and, for forced ventilation,
-  // its schedule block. False at the first line that cannot be printed.
+  // ---- 8. Ventilation (config/ventilation.cpp) ----
+
+  // A zone's ventilation section: zone line, natural and forced ventilation
+  // (absent when null). The reader builds each kind marked present and
+  // stores it through its pointer (the caller's to delete).
   bool Grava_Ventilacao_ZonaX(TVent_Natural* natural, TVent_Forcada* forcada, int zona);
-  // Reads it back: each kind marked present is built new and stored through
-  // its pointer (the objects become the caller's); absent kinds leave their
-  // pointer untouched. False on the zone check or a short ventilation line.
   bool Le_Ventilacao_ZonaX(TVent_Natural** natural, TVent_Forcada** forcada, int zona);
 
-  // Writes the PV equipment block of a zone (count line, then each item with
-  // its name, quantity, current kind, power and schedule). A null or empty
-  // list gives the count line with 0 alone. False without a stream.
+  // ---- 9. Zone PV equipment (config/zone_pv.cpp) ----
+
+  // A zone's PV equipment block, alone or framed by the zone line, as the
+  // gain block above.
   bool Grava_Equipamento_PV(TLista<TEquipamento_PV>* equipamentos);
-  // Reads a PV equipment block, appending the items to equipamentos. False at
-  // the first short line (a name that does not fit its 52-byte buffer is
-  // one); the items appended before it stay.
   bool Le_Equipamento_PV(TLista<TEquipamento_PV>* equipamentos);
-  // The block framed by the zone line; as Grava_Ganho_Interno_ZonaX.
   bool Grava_Equipamentos_PV_ZonaX(TLista<TEquipamento_PV>* equipamentos, int zona);
-  // As Le_Ganho_Interno_ZonaX, for the PV equipment block.
   bool Le_Equipamentos_PV_ZonaX(TLista<TEquipamento_PV>* equipamentos, int zona);
 
-  // ---- Room air-conditioning actuators and controls ----
+  // ---- 10. Room air-conditioning actuators and controls (config/actuators.cpp) ----
 
-  // Writes the actuator block (count line, then each actuator with its type
-  // lines, schedule and control entry) on the current stream. A null or empty
-  // manager gives the count line with 0 alone. False without a stream.
+  // The actuator block. The reader takes the count and the first record from
+  // the current stream and makes stream n current again before each later
+  // record; fan-coil units are tied to geren_equip.
   bool Grava_Climatizador(TGeren_Atuadores* atuadores);
-  // Reads an actuator block, appending what it builds to atuadores. The count
-  // and the first record are read from the current stream; before each later
-  // record stream n (the configuration file) is made current again with
-  // Muda_Arquivo, so a number outside 1..count leaves the current stream as
-  // it is. Fan-coil air conditioners are tied to geren_equip; evaporative
-  // coolers get the zone and their ordinal. False at the first short line;
-  // the actuators built before it stay.
   bool Le_Climatizador(CGeren_Equip_HVAC* geren_equip, TGeren_Atuadores* atuadores, int zona,
                        int n);
-  // The block framed by the zone line "[Zona = %d]"; false when that line
-  // cannot be printed.
+  // The block framed by the zone line, as the gain block's.
   bool Grava_Climatizador_ZonaX(TGeren_Atuadores* atuadores, int zona);
-  // Reads the zone line from the current stream (false when it is not zona,
-  // leaving atuadores as they were) and then the block; a block that fails
-  // empties atuadores.
   bool Le_Climatizador_ZonaX(CGeren_Equip_HVAC* geren_equip, TGeren_Atuadores* atuadores, int zona,
                              int n);
-  // The control entry of a heater or air conditioner: on/off, PID, or the
-  // open kind 2 (its number alone, no line end). False without a stream or
-  // when the stream reports a failed write.
+  // The control entry of a heater or air conditioner, and of an evaporative
+  // cooler. The readers create the controller; they are false only for a null
+  // actuator or no stream.
   bool Grava_Controle(TAtuador* atuador);
-  // Reads it back and creates the controller on the actuator; the entry's
-  // scans are not checked. False only for a null actuator or no stream.
   bool Le_Controle(TAtuador* atuador);
-  // The control entry of an evaporative cooler: automatic, on/off or PID on
-  // temperature and humidity.
   bool Grava_Controle_Resf_Evap(TAtuador* atuador);
   bool Le_Controle_Resf_Evap(TAtuador* atuador);
 
  private:
-  // The library's internals and its tests reach the private selectors
-  // through this accessor (src/registry/acesso_registro.h); hosts do not.
+  // The library's own code and its tests reach the registry state and the
+  // selectors through this accessor (src/registry/acesso_registro.h).
   friend class TAcesso_Registro;
 
   // Selects stream n and returns its FILE*, or null when n is outside
@@ -369,30 +318,9 @@ class ARQAUX_API TGeren_ArquivoAux {
   // operation starts here and does nothing on null.
   [[nodiscard]] FILE* Seleciona_Arquivo(int n);
   // The same for operations that select "without reopening": a stream the
-  // caller closed gives null, while one the registry evicted is still
-  // reopened where it stood, since eviction is invisible to callers.
+  // caller closed gives null; one the registry evicted is still resumed.
   [[nodiscard]] FILE* Seleciona_Arquivo_Aberto(int n);
-  bool Registrada(const TArquivoAux* entrada) const;
-  // Opens entry's file with mode (after one eviction when the first try
-  // fails) and makes it current; false, with the same current stream, when
-  // both tries fail.
-  bool Abre_Entrada(TArquivoAux* entrada, const char* modo);
-  // The file to evict: the highest-numbered open one other than the current
-  // stream, or the current stream when no other is open; null when none.
-  TArquivoAux* Escolhe_Vitima();
-  bool Retoma_Entrada(TArquivoAux* entrada);
-  void Despeja_Entrada(TArquivoAux* entrada);
-  void Fecha_Entrada(TArquivoAux* entrada);
-  void Registra_Erro(TArquivoAux* entrada);
-  void Remove_Entrada(TArquivoAux* entrada);
-  void Esvazia_Registro();
-
-  // Window with year wrap over the current stream: records of tamanho bytes
-  // from offset base, hours inicio onwards, into registros.
-  bool Bufferiza_Janela(void* registros, long base, size_t tamanho, int inicio, int quantidade);
-
-  // Seleciona_Arquivo as the sampled-report engine calls it: a report selects
-  // its binary and text streams again for every line it writes.
+  // Seleciona_Arquivo as the report engine calls it, for every line.
   arqaux::TSeletor Seletor_Relatorios();
 
   TLista<TArquivoAux>* Lista_Arquivos;
@@ -407,9 +335,9 @@ class ARQAUX_API TGeren_ArquivoAux {
 // The library's single file manager.
 ARQAUX_API TGeren_ArquivoAux* Geren_ArqAux();
 
-// Unit hooks run at library load and unload. Initialize builds the manager on
-// the call that finds the reference counter at 0; Finalize destroys it on the
-// call that brings the counter back to 0.
+// Unit hooks run at library load and unload (registry/unit.cpp). Initialize
+// builds the manager on the call that finds the reference counter at 0;
+// Finalize destroys it on the call that brings the counter back to 0.
 namespace Geren_arquivoaux {
 ARQAUX_API void Initialize();
 ARQAUX_API void Finalize();

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "arqaux/formatos.h"
+
 // Header of the climate file: the 80 bytes before the first hourly record.
 struct TCidade {
   char Nome[40];
@@ -18,7 +20,7 @@ struct TCidade {
   int32_t Ano;
   float Reservado[3];
 };
-static_assert(sizeof(TCidade) == 80, "climate header is 80 bytes on disk");
+static_assert(sizeof(TCidade) == ARQAUX_TAM_CABECALHO_CLIMA, "the climate header as on disk");
 
 // One hour of outdoor climate. The zone-condition stream writes the first two
 // floats beside the zone temperature and humidity.
@@ -30,20 +32,21 @@ struct TReg_Climatico {
   float Vel_Vento;
   float Dir_Vento;
 };
-static_assert(sizeof(TReg_Climatico) == 24, "climate record is 24 bytes on disk");
+static_assert(sizeof(TReg_Climatico) == ARQAUX_TAM_REGISTRO_CLIMA, "a climate record as on disk");
 
 // One hour of soil conditions.
 struct TReg_Solo {
   float Temperatura;
   float Umidade;
 };
-static_assert(sizeof(TReg_Solo) == 8, "soil record is 8 bytes on disk");
+static_assert(sizeof(TReg_Solo) == ARQAUX_TAM_REGISTRO_SOLO, "a soil record as on disk");
 
 // One hour of interior climate (the .ti file): the two columns of its text form.
 struct TReg_Temp_Umi {
   float Temperatura;
   float Umidade;
 };
-static_assert(sizeof(TReg_Temp_Umi) == 8, "interior-climate record is 8 bytes on disk");
+static_assert(sizeof(TReg_Temp_Umi) == ARQAUX_TAM_REGISTRO_TI,
+              "an interior-climate record as on disk");
 
 #endif  // ARQAUX_RECORDS_H_

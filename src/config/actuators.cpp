@@ -23,12 +23,20 @@
 // number, so the next line of the file continues on the same line. The entry
 // is scanned without checking: a malformed one shows up as the next record's
 // ordinal line failing.
+//
+// The block reader takes the count and the first record from the current
+// stream; before each later record it makes stream n (the configuration file)
+// current again with Muda_Arquivo, so a number outside 1..count leaves the
+// current stream as it is. Evaporative coolers get the zone and their
+// ordinal. A null or empty manager gives the count line with 0 alone.
 #include <array>
 #include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <type_traits>
 
+#include "arqaux/contracts/hvac_model.h"
+#include "arqaux/contracts/utility.h"
 #include "arqaux/geren_arquivoaux.h"
 #include "config/registros.h"
 #include "text/linhas_config.h"

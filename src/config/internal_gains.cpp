@@ -14,10 +14,14 @@
 // reads (and drops) the schedule block that follows its quantity line, the
 // header and as many period lines as the header counts, so that the gains
 // after it read on. A gain whose class does not match its code prints its
-// type lines with zeros, so that the block still reads back.
+// type lines with zeros, so that the block still reads back. A null or empty
+// list gives the count line with 0 alone.
+#include "arqaux/contracts/internal_gains.h"
+
 #include <cstdio>
 #include <memory>
 
+#include "arqaux/contracts/utility.h"
 #include "arqaux/geren_arquivoaux.h"
 #include "config/registros.h"
 #include "text/linhas_config.h"

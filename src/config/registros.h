@@ -21,10 +21,19 @@
 
 namespace arqaux {
 
-// The schedule block "\t[Horarios = %d]" on a given stream, for the walkers
-// (the manager's Grava_Intervalos and Le_Intervalos on the current one).
-bool Grava_Horarios(FILE* arq, TIntervalos* intervalos);
-bool Le_Horarios(FILE* arq, TIntervalos* intervalos);
+// The header line of a schedule block: "\t[Horarios = %d]" for a record's
+// schedule, "\t[Horarios Ventilacao = %d]" for forced ventilation's.
+enum class TTitulo_Horarios { Horarios, Ventilacao };
+
+// The schedule block on a given stream (config/registros.cpp describes it).
+// The writer is false when the stream reports a failed write. The reader
+// appends the periods it reads; a count below 1 reads no more (true), a
+// positive one without a schedule is false, as is a short line or minutes
+// too large for seconds (the periods added stay).
+bool Grava_Horarios(FILE* arq, TIntervalos* intervalos,
+                    TTitulo_Horarios titulo = TTitulo_Horarios::Horarios);
+bool Le_Horarios(FILE* arq, TIntervalos* intervalos,
+                 TTitulo_Horarios titulo = TTitulo_Horarios::Horarios);
 
 // The zone section line "[Zona = %d]\n" that begins each zone's block.
 // Grava_Zona is false when the print fails; Le_Zona is true only when it

@@ -1,137 +1,21 @@
-// Schedule blocks and the zone section line of the configuration text.
-//
-// A schedule block is a header with the period count and one line per period:
-//
-//   \t[Horarios = 2]
-//   \t\t[Horario 1 = (1,5,8:0->17:30)]
-//   \t\t[Horario 2 = (6,7,0:0->23:59)]
-//
-// The parenthesis holds start period, end period, start hour:minute and end
-// hour:minute, without leading zeros. The position after "Horario" is not
-// read back: periods are taken in file order.
-#include <climits>
-
+// The manager's schedule blocks on the current stream. The block's lines and
+// its format are those every configuration block uses (config/registros.cpp).
+#include "arqaux/contracts/utility.h"
 #include "arqaux/geren_arquivoaux.h"
 #include "config/registros.h"
-#include "text/linhas_config.h"
-
-using arqaux::Campo;
-using arqaux::TLinha;
-
-namespace {
-
-struct TValores_Cabecalho {
-  int32_t numero = 0;
-};
-
-const TLinha<TValores_Cabecalho> CABECALHO = {"\t[Horarios = %d]\n",
-                                              {Campo(&TValores_Cabecalho::numero)}};
-const TLinha<TValores_Cabecalho> CABECALHO_VENT = {"\t[Horarios Ventilacao = %d]\n",
-                                                   {Campo(&TValores_Cabecalho::numero)}};
-
-struct TValores_Periodo {
-  int32_t posicao = 0;
-  int32_t periodo_ini = 0, periodo_fim = 0, hora_ini = 0, minuto_ini = 0, hora_fim = 0,
-          minuto_fim = 0;
-};
-
-const TLinha<TValores_Periodo> PERIODO = {
-    "\t\t[Horario %d = (%d,%d,%d:%d->%d:%d)]\n",
-    {Campo(&TValores_Periodo::posicao), Campo(&TValores_Periodo::periodo_ini),
-     Campo(&TValores_Periodo::periodo_fim), Campo(&TValores_Periodo::hora_ini),
-     Campo(&TValores_Periodo::minuto_ini), Campo(&TValores_Periodo::hora_fim),
-     Campo(&TValores_Periodo::minuto_fim)}};
-
-struct TValores_Zona {
-  int32_t zona = 0;
-};
-
-const TLinha<TValores_Zona> ZONA = {"[Zona = %d]\n", {Campo(&TValores_Zona::zona)}};
-
-// The number of periods is asked again at every pass, as the schedule may be
-// shared with code that changes it. False when the stream reports a failed
-// write.
-bool Grava_Bloco_Intervalos(FILE* arq, const TLinha<TValores_Cabecalho>& cabecalho,
-                            TIntervalos* intervalos) {
-  if (arq == nullptr) return false;
-  TValores_Cabecalho c;
-  c.numero = intervalos != nullptr ? intervalos->Numero_Intervalos() : 0;
-  arqaux::Grava_Linha(arq, cabecalho, c);
-  for (int i = 1; intervalos != nullptr && i <= intervalos->Numero_Intervalos(); ++i) {
-    const TIntervalo* intervalo = (*intervalos)[i];
-    TValores_Periodo p;
-    p.posicao = i;
-    p.periodo_ini = intervalo->R_Periodo(0);
-    p.periodo_fim = intervalo->R_Periodo(1);
-    p.hora_ini = intervalo->R_Hora(0);
-    p.minuto_ini = intervalo->R_Minuto(0);
-    p.hora_fim = intervalo->R_Hora(1);
-    p.minuto_fim = intervalo->R_Minuto(1);
-    arqaux::Grava_Linha(arq, PERIODO, p);
-  }
-  return arqaux::Gravou(arq);
-}
-
-// Minutes are kept as seconds; minutes that do not fit in an int of seconds
-// cannot be a time of day and fail the read.
-bool Minutos_Validos(int32_t minutos) { return minutos >= INT_MIN / 60 && minutos <= INT_MAX / 60; }
-
-// Periods are created one at a time as their lines are read, so a count far
-// beyond the file's content costs nothing: the read fails at the end of input.
-// A count below 1 is true without a schedule to fill; a positive one is not.
-bool Le_Bloco_Intervalos(FILE* arq, const TLinha<TValores_Cabecalho>& cabecalho,
-                         TIntervalos* intervalos) {
-  TValores_Cabecalho c;
-  if (arq == nullptr || !arqaux::Le_Linha(arq, cabecalho, &c)) return false;
-  if (c.numero > 0 && intervalos == nullptr) return false;
-  for (int32_t i = 0; i < c.numero; ++i) {
-    TValores_Periodo p;
-    if (!arqaux::Le_Linha(arq, PERIODO, &p)) return false;
-    if (!Minutos_Validos(p.minuto_ini) || !Minutos_Validos(p.minuto_fim)) return false;
-    intervalos->Adiciona_Intervalo(new TIntervalo(p.periodo_ini, p.periodo_fim, p.hora_ini,
-                                                  p.hora_fim, p.minuto_ini * 60,
-                                                  p.minuto_fim * 60));
-  }
-  return true;
-}
-
-}  // namespace
 
 bool TGeren_ArquivoAux::Grava_Intervalos(TIntervalos* intervalos) {
-  return Grava_Bloco_Intervalos(Arquivo_Atual, CABECALHO, intervalos);
+  return arqaux::Grava_Horarios(Arquivo_Atual, intervalos);
 }
 
 bool TGeren_ArquivoAux::Grava_Intervalos_Vent(TIntervalos* intervalos) {
-  return Grava_Bloco_Intervalos(Arquivo_Atual, CABECALHO_VENT, intervalos);
+  return arqaux::Grava_Horarios(Arquivo_Atual, intervalos, arqaux::TTitulo_Horarios::Ventilacao);
 }
 
 bool TGeren_ArquivoAux::Le_Intervalos(TIntervalos* intervalos) {
-  return Le_Bloco_Intervalos(Arquivo_Atual, CABECALHO, intervalos);
+  return arqaux::Le_Horarios(Arquivo_Atual, intervalos);
 }
 
 bool TGeren_ArquivoAux::Le_Intervalos_Vent(TIntervalos* intervalos) {
-  return Le_Bloco_Intervalos(Arquivo_Atual, CABECALHO_VENT, intervalos);
+  return arqaux::Le_Horarios(Arquivo_Atual, intervalos, arqaux::TTitulo_Horarios::Ventilacao);
 }
-
-namespace arqaux {
-
-bool Grava_Horarios(FILE* arq, TIntervalos* intervalos) {
-  return Grava_Bloco_Intervalos(arq, CABECALHO, intervalos);
-}
-
-bool Le_Horarios(FILE* arq, TIntervalos* intervalos) {
-  return Le_Bloco_Intervalos(arq, CABECALHO, intervalos);
-}
-
-bool Grava_Zona(FILE* arq, int zona) {
-  TValores_Zona z;
-  z.zona = zona;
-  return arq != nullptr && Grava_Linha(arq, ZONA, z) >= 0;
-}
-
-bool Le_Zona(FILE* arq, int zona) {
-  TValores_Zona z;
-  return arq != nullptr && Le_Linha(arq, ZONA, &z) && z.zona == zona;
-}
-
-}  // namespace arqaux

@@ -12,7 +12,13 @@
 // index, SBH, PAD. Forced: sizing kind (0 air ration per person, 1 air
 // changes), the ration or the changes, the number of people (0 by changes).
 // The absence lines are written as they have always been, "0.0" included.
+//
+// The writer is false at the first line that cannot be printed; the reader at
+// the zone check or a short ventilation line. Absent kinds leave the caller's
+// pointer untouched.
 
+#include "arqaux/contracts/building_model.h"
+#include "arqaux/contracts/utility.h"
 #include "arqaux/geren_arquivoaux.h"
 #include "config/registros.h"
 #include "text/linhas_config.h"

@@ -10,7 +10,10 @@
 //   \t[Horarios = 0]
 //
 // The block has one record kind and no type line. The name is read into a
-// 52-byte buffer: a longer one fails the read.
+// 52-byte buffer: a longer one fails the read. A null or empty list gives the
+// count line with 0 alone.
+#include "arqaux/contracts/renewable.h"
+#include "arqaux/contracts/utility.h"
 #include "arqaux/geren_arquivoaux.h"
 #include "config/registros.h"
 #include "text/linhas_config.h"

@@ -1,10 +1,18 @@
-// Access to the manager's private selectors for the library's own code and
-// its tests. Not installed: hosts select streams only through the public
-// operations.
+// Access to the manager's registry state and private selectors for the
+// library's own code and its tests. Not installed: hosts select streams only
+// through the public operations.
 #ifndef ARQAUX_REGISTRY_ACESSO_REGISTRO_H_
 #define ARQAUX_REGISTRY_ACESSO_REGISTRO_H_
 
 #include "arqaux/geren_arquivoaux.h"
+
+// The registry's state, by reference, for the registry's file-local helpers.
+struct TEstado_Registro {
+  TLista<TArquivoAux>& lista;
+  FILE*& atual;
+  std::vector<TArquivoAux*>& indice;
+  long& erros;
+};
 
 class TAcesso_Registro {
  public:
@@ -18,6 +26,9 @@ class TAcesso_Registro {
   static const TArquivoAux* Entrada(const TGeren_ArquivoAux* geren, int n) {
     if (n < 1 || n > geren->Numero_Arquivos()) return nullptr;
     return geren->Indice[n - 1];
+  }
+  static TEstado_Registro Estado(TGeren_ArquivoAux* geren) {
+    return {*geren->Lista_Arquivos, geren->Arquivo_Atual, geren->Indice, geren->Erros_Registrados};
   }
 };
 

@@ -1,6 +1,34 @@
 // The open-file registry: numbering, the current stream, transparent eviction
 // and reopening of files closed to free a handle, closing, and the record of
 // each stream's first error.
+//
+// Streams are numbered from 1 in order of registration. A path is resolved
+// against the working directory when it is registered (an empty one, or a
+// relative one when the working directory is gone, is refused), so a later
+// change of directory does not change the file. Handed a registered entry,
+// Abre_Arquivo makes an open entry (an evicted one included) current as it
+// stands and reopens only a closed one.
+//
+// When an open fails the registry closes one stream to free a handle and
+// tries once more: the highest-numbered open stream other than the current
+// one, or the current one when no other is open. That eviction is invisible:
+// the evicted stream counts as open everywhere, and its next selection
+// reopens it where it stood, in a mode that reads and writes there (its mode
+// with "w" taken as "r+"), so that a written file is neither emptied nor
+// appended to and a header rewritten in place stays in place. When the retry
+// fails too, an evicted current stream is resumed at once, so a failed open
+// leaves the current stream as it was.
+//
+// Only the caller's own Fecha_Arquivo gives the reopen of
+// RetornaTipoReabertura: a file read from its first byte again, a written one
+// appended to. Closing a stream makes the nearest open stream before it
+// current (resumed, if it was evicted). A reopen that fails keeps the entry
+// registered and closed, records an error on it and fails the operation; the
+// next selection tries again.
+//
+// Errors: a stream's first failed write, flush, close or reopen is recorded
+// on its entry and counted over the manager's life (Conta_Arquivos_Com_Erro),
+// so what Fecha_Todos loses is still told after the registry is emptied.
 #include <unistd.h>
 
 #include <algorithm>
@@ -8,6 +36,8 @@
 #include <cstring>
 
 #include "arqaux/geren_arquivoaux.h"
+#include "registry/acesso_registro.h"
+#include "streams/report_engine.h"
 
 namespace {
 
@@ -67,6 +97,112 @@ bool Em_Uso(const TArquivoAux* entrada) {
   return entrada->Arquivo != nullptr || entrada->Despejado;
 }
 
+// The registry's own steps, on its state.
+
+void Registra_Erro(const TEstado_Registro& r, TArquivoAux* entrada) {
+  if (entrada->Erro) return;
+  entrada->Erro = true;
+  ++r.erros;
+}
+
+bool Registrada(const TEstado_Registro& r, const TArquivoAux* entrada) {
+  return entrada->Numero >= 1 && static_cast<size_t>(entrada->Numero) <= r.indice.size() &&
+         r.indice[entrada->Numero - 1] == entrada;
+}
+
+void Fecha_Entrada(const TEstado_Registro& r, TArquivoAux* entrada) {
+  if (entrada->Arquivo != nullptr) {
+    if (std::ferror(entrada->Arquivo) != 0) Registra_Erro(r, entrada);
+    if (std::fclose(entrada->Arquivo) != 0) Registra_Erro(r, entrada);
+  }
+  entrada->Arquivo = nullptr;
+  entrada->Aberto = false;
+  entrada->Despejado = false;
+  entrada->Posicao = -1;
+  entrada->Buffer.reset();
+}
+
+// Closes an open entry to free its handle, keeping where it stood. A failed
+// flush or close is recorded: what it held is lost.
+void Despeja_Entrada(const TEstado_Registro& r, TArquivoAux* entrada) {
+  if (std::fflush(entrada->Arquivo) != 0) Registra_Erro(r, entrada);
+  const long posicao = std::ftell(entrada->Arquivo);
+  Fecha_Entrada(r, entrada);
+  entrada->Despejado = true;
+  entrada->Posicao = posicao;
+}
+
+// The file to evict: the highest-numbered open one other than the current
+// stream, or the current stream when no other is open; null when none.
+TArquivoAux* Escolhe_Vitima(const TEstado_Registro& r) {
+  TArquivoAux* atual = nullptr;
+  for (auto pos = r.indice.rbegin(); pos != r.indice.rend(); ++pos) {
+    TArquivoAux* entrada = *pos;
+    if (entrada->Arquivo == nullptr) continue;
+    if (entrada->Arquivo != r.atual) return entrada;
+    atual = entrada;
+  }
+  return atual;
+}
+
+bool Retoma_Entrada(const TEstado_Registro& r, TArquivoAux* entrada);
+
+// Opens entry's file with mode (after one eviction when the first try fails)
+// and makes it current; false, with the same current stream, when both
+// tries fail.
+bool Abre_Entrada(const TEstado_Registro& r, TArquivoAux* entrada, const char* modo) {
+  FILE* arq = Abre_Com_Buffer(entrada, modo);
+  if (arq == nullptr) {
+    // Out of handles, perhaps: evict one file and try once more.
+    TArquivoAux* vitima = Escolhe_Vitima(r);
+    const bool era_atual = vitima != nullptr && vitima->Arquivo == r.atual;
+    if (vitima != nullptr) Despeja_Entrada(r, vitima);
+    if (era_atual) r.atual = nullptr;
+    arq = Abre_Com_Buffer(entrada, modo);
+    if (arq == nullptr) {
+      // The current stream stays current: resumed where it stood.
+      if (era_atual) Retoma_Entrada(r, vitima);
+      return false;
+    }
+  }
+  entrada->Arquivo = arq;
+  entrada->Aberto = true;
+  entrada->Despejado = false;
+  std::memcpy(entrada->Modo_Aberto, modo, std::strlen(modo) + 1);
+  r.atual = arq;
+  return true;
+}
+
+// Reopens an evicted entry where it stood. When the open or the seek fails
+// the entry stays evicted, with its position, for the next selection.
+bool Retoma_Entrada(const TEstado_Registro& r, TArquivoAux* entrada) {
+  char modo[sizeof(entrada->Modo_Aberto)];
+  Deriva_Modo_Retomada(entrada->Modo_Aberto, modo);
+  const long posicao = entrada->Posicao;
+  FILE* anterior = r.atual;
+  if (!Abre_Entrada(r, entrada, modo)) return false;
+  if (posicao >= 0 && std::fseek(entrada->Arquivo, posicao, SEEK_SET) != 0) {
+    Fecha_Entrada(r, entrada);
+    entrada->Despejado = true;
+    entrada->Posicao = posicao;
+    r.atual = anterior;
+    return false;
+  }
+  return true;
+}
+
+void Remove_Entrada(const TEstado_Registro& r, TArquivoAux* entrada) {
+  auto pos = std::find(r.indice.begin(), r.indice.end(), entrada);
+  if (pos != r.indice.end()) r.indice.erase(pos);
+  r.lista.Remove(entrada, true);
+}
+
+void Esvazia_Registro(const TEstado_Registro& r) {
+  r.lista.Limpa();
+  r.indice.clear();
+  r.atual = nullptr;
+}
+
 }  // namespace
 
 TArquivoAux::~TArquivoAux() {
@@ -101,12 +237,6 @@ long TGeren_ArquivoAux::Conta_Arquivos_Com_Erro() const {
   return total;
 }
 
-void TGeren_ArquivoAux::Registra_Erro(TArquivoAux* entrada) {
-  if (entrada->Erro) return;
-  entrada->Erro = true;
-  ++Erros_Registrados;
-}
-
 int TGeren_ArquivoAux::Abre_Arquivo(const char* caminho, const char* modo) {
   return Abre_Arquivo(caminho, modo, nullptr);
 }
@@ -114,14 +244,15 @@ int TGeren_ArquivoAux::Abre_Arquivo(const char* caminho, const char* modo) {
 int TGeren_ArquivoAux::Abre_Arquivo(const char* caminho, const char* modo, TArquivoAux* entrada) {
   if (caminho == nullptr || modo == nullptr) return 0;
   if (std::strlen(modo) >= sizeof(entrada->Modo)) return 0;
+  const TEstado_Registro r = TAcesso_Registro::Estado(this);
   if (entrada != nullptr) {
-    if (!Registrada(entrada)) return 0;
+    if (!Registrada(r, entrada)) return 0;
     bool pronta = entrada->Arquivo != nullptr;
     if (pronta) {
       Arquivo_Atual = entrada->Arquivo;
     } else {
-      pronta = entrada->Despejado ? Retoma_Entrada(entrada) : Abre_Entrada(entrada, modo);
-      if (!pronta) Registra_Erro(entrada);
+      pronta = entrada->Despejado ? Retoma_Entrada(r, entrada) : Abre_Entrada(r, entrada, modo);
+      if (!pronta) Registra_Erro(r, entrada);
     }
     return pronta ? Numero_Arquivos() : 0;
   }
@@ -138,102 +269,11 @@ int TGeren_ArquivoAux::Abre_Arquivo(const char* caminho, const char* modo, TArqu
   Lista_Arquivos->Adiciona(entrada);
   Indice.push_back(entrada);
   entrada->Numero = Lista_Arquivos->Numero_Elementos();
-  if (!Abre_Entrada(entrada, modo)) {
-    Remove_Entrada(entrada);
+  if (!Abre_Entrada(r, entrada, modo)) {
+    Remove_Entrada(r, entrada);
     return 0;
   }
   return Numero_Arquivos();
-}
-
-bool TGeren_ArquivoAux::Registrada(const TArquivoAux* entrada) const {
-  return entrada->Numero >= 1 && entrada->Numero <= Numero_Arquivos() &&
-         Indice[entrada->Numero - 1] == entrada;
-}
-
-bool TGeren_ArquivoAux::Abre_Entrada(TArquivoAux* entrada, const char* modo) {
-  FILE* arq = Abre_Com_Buffer(entrada, modo);
-  if (arq == nullptr) {
-    // Out of handles, perhaps: evict one file and try once more.
-    TArquivoAux* vitima = Escolhe_Vitima();
-    const bool era_atual = vitima != nullptr && vitima->Arquivo == Arquivo_Atual;
-    if (vitima != nullptr) Despeja_Entrada(vitima);
-    if (era_atual) Arquivo_Atual = nullptr;
-    arq = Abre_Com_Buffer(entrada, modo);
-    if (arq == nullptr) {
-      // The current stream stays current: resumed where it stood.
-      if (era_atual) Retoma_Entrada(vitima);
-      return false;
-    }
-  }
-  entrada->Arquivo = arq;
-  entrada->Aberto = true;
-  entrada->Despejado = false;
-  std::memcpy(entrada->Modo_Aberto, modo, std::strlen(modo) + 1);
-  Arquivo_Atual = arq;
-  return true;
-}
-
-TArquivoAux* TGeren_ArquivoAux::Escolhe_Vitima() {
-  TArquivoAux* atual = nullptr;
-  for (int pos = Numero_Arquivos(); pos >= 1; --pos) {
-    TArquivoAux* entrada = Indice[pos - 1];
-    if (entrada->Arquivo == nullptr) continue;
-    if (entrada->Arquivo != Arquivo_Atual) return entrada;
-    atual = entrada;
-  }
-  return atual;
-}
-
-// Reopens an evicted entry where it stood. When the open or the seek fails
-// the entry stays evicted, with its position, for the next selection.
-bool TGeren_ArquivoAux::Retoma_Entrada(TArquivoAux* entrada) {
-  char modo[sizeof(entrada->Modo_Aberto)];
-  Deriva_Modo_Retomada(entrada->Modo_Aberto, modo);
-  const long posicao = entrada->Posicao;
-  FILE* anterior = Arquivo_Atual;
-  if (!Abre_Entrada(entrada, modo)) return false;
-  if (posicao >= 0 && std::fseek(entrada->Arquivo, posicao, SEEK_SET) != 0) {
-    Fecha_Entrada(entrada);
-    entrada->Despejado = true;
-    entrada->Posicao = posicao;
-    Arquivo_Atual = anterior;
-    return false;
-  }
-  return true;
-}
-
-// Closes an open entry to free its handle, keeping where it stood. A failed
-// flush or close is recorded: what it held is lost.
-void TGeren_ArquivoAux::Despeja_Entrada(TArquivoAux* entrada) {
-  if (std::fflush(entrada->Arquivo) != 0) Registra_Erro(entrada);
-  const long posicao = std::ftell(entrada->Arquivo);
-  Fecha_Entrada(entrada);
-  entrada->Despejado = true;
-  entrada->Posicao = posicao;
-}
-
-void TGeren_ArquivoAux::Fecha_Entrada(TArquivoAux* entrada) {
-  if (entrada->Arquivo != nullptr) {
-    if (std::ferror(entrada->Arquivo) != 0) Registra_Erro(entrada);
-    if (std::fclose(entrada->Arquivo) != 0) Registra_Erro(entrada);
-  }
-  entrada->Arquivo = nullptr;
-  entrada->Aberto = false;
-  entrada->Despejado = false;
-  entrada->Posicao = -1;
-  entrada->Buffer.reset();
-}
-
-void TGeren_ArquivoAux::Remove_Entrada(TArquivoAux* entrada) {
-  auto pos = std::find(Indice.begin(), Indice.end(), entrada);
-  if (pos != Indice.end()) Indice.erase(pos);
-  Lista_Arquivos->Remove(entrada, true);
-}
-
-void TGeren_ArquivoAux::Esvazia_Registro() {
-  Lista_Arquivos->Limpa();
-  Indice.clear();
-  Arquivo_Atual = nullptr;
 }
 
 const char* TGeren_ArquivoAux::RetornaTipoReabertura(const char* modo) {
@@ -253,6 +293,11 @@ FILE* TGeren_ArquivoAux::Seleciona_Arquivo(int n) {
   return Arquivo_Atual;
 }
 
+arqaux::TSeletor TGeren_ArquivoAux::Seletor_Relatorios() {
+  return arqaux::TSeletor([this](int n) { return Seleciona_Arquivo(n); },
+                          [this](int n) { return n >= 1 && n <= Numero_Arquivos(); });
+}
+
 FILE* TGeren_ArquivoAux::Seleciona_Arquivo_Aberto(int n) {
   if (n < 1 || n > Numero_Arquivos() || !Em_Uso(Indice[n - 1])) return nullptr;
   return Seleciona_Arquivo(n);
@@ -263,19 +308,21 @@ void TGeren_ArquivoAux::Muda_Arquivo(int n) { (void)Seleciona_Arquivo(n); }
 void TGeren_ArquivoAux::Fecha_Arquivo(int n) {
   if (n == 0) n = Ultimo_Arquivo_Valido();
   if (n <= 0 || n > Numero_Arquivos()) return;
-  Fecha_Entrada(Indice[n - 1]);
+  const TEstado_Registro r = TAcesso_Registro::Estado(this);
+  Fecha_Entrada(r, Indice[n - 1]);
   Arquivo_Atual = nullptr;
   TArquivoAux* substituto = Fechou_Todos(n);
   if (substituto == nullptr) {
-    Esvazia_Registro();
+    Esvazia_Registro(r);
   } else if (TrocaContexto_Arquivo(substituto) == 0) {
     Arquivo_Atual = nullptr;
   }
 }
 
 void TGeren_ArquivoAux::Fecha_Todos() {
-  for (int pos = Numero_Arquivos(); pos >= 1; --pos) Fecha_Entrada(Indice[pos - 1]);
-  Esvazia_Registro();
+  const TEstado_Registro r = TAcesso_Registro::Estado(this);
+  for (int pos = Numero_Arquivos(); pos >= 1; --pos) Fecha_Entrada(r, Indice[pos - 1]);
+  Esvazia_Registro(r);
 }
 
 int TGeren_ArquivoAux::Ultimo_Arquivo_Valido() {

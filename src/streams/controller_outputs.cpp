@@ -2,11 +2,15 @@
 //
 // A controller-output record is k + 1 floats: k, the number of outputs, stored
 // as a float, then the k outputs. An occupancy record is an int32 then a float.
+// The report's clock stamp at each hour of samples moves the clock on by all
+// the hours since the last stamp.
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 
+#include "arqaux/contracts/utility.h"
+#include "arqaux/formatos.h"
 #include "arqaux/geren_arquivoaux.h"
 #include "streams/report_engine.h"
 #include "text/binario.h"
@@ -36,7 +40,7 @@ bool TGeren_ArquivoAux::Le_Saida_Cont(int n, float* registro, int quantidade) {
 bool TGeren_ArquivoAux::Grava_Pessoas_no_Ambiente(int n, int valor_inteiro, float valor_real) {
   FILE* arq = Seleciona_Arquivo(n);
   if (arq == nullptr) return false;
-  unsigned char registro[8];
+  unsigned char registro[ARQAUX_TAM_REGISTRO_PESSOAS];
   const int32_t v = valor_inteiro;
   std::memcpy(registro, &v, 4);
   std::memcpy(registro + 4, &valor_real, 4);

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <utility>
 
+#include "arqaux/formatos.h"
+
 namespace arqaux {
 
 const char kCauda_Cabecalho[] =
@@ -12,8 +14,6 @@ const char kCauda_Cabecalho[] =
 namespace {
 
 constexpr int kSegundos_Hora = 3600;
-// Advancing a clock by a whole 365-day year brings it back to itself.
-constexpr int64_t kHoras_Ano = 8760;
 
 }  // namespace
 
@@ -79,7 +79,8 @@ void TRelatorio_Amostrado::Escreve_Relogio(TEstado_Linhas* e, std::string* linha
     // line keeps the start hour, and each later stamp moves the clock on by
     // the whole hours of samples since the previous one, in one step.
     if (e->decorridos % kSegundos_Hora == 0) {
-      const int64_t horas = (e->decorridos / kSegundos_Hora) % kHoras_Ano;
+      const int64_t horas = (e->decorridos / kSegundos_Hora) %
+                            ARQAUX_HORAS_ANO;  // a whole year brings the clock back to itself
       e->geren_tempo->Avanca_X_Segundos(static_cast<int>(horas * kSegundos_Hora), &e->relogio);
       char carimbo[48];
       const int k = std::snprintf(carimbo, sizeof carimbo, "\t   %d     %d     %d", e->relogio.Mes,

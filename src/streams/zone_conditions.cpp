@@ -4,13 +4,29 @@
 // Records are plain little-endian floats with no separator and no count; a
 // reader takes one record of the shape its flags give, so the caller must
 // read with the flags the writer used.
+//
+// Temperature-humidity-comfort: a 7-byte header, valor (int32) then the three
+// group flags (one byte each); each record holds each flagged group as two
+// floats, in the order temperature (interior, outdoor), humidity (interior,
+// outdoor), comfort (PMV, PPD): 0, 8, 16 or 24 bytes. A null climate record
+// stores 0 beside the zone values. ATS/ACE: one float per record, only when
+// present. Operative/exterior: operative first. PV: seven floats as one
+// 28-byte block, only when present.
+//
+// The reports are written on a text stream the caller has made current; the
+// binary stream is read from its current position, past any header. Records
+// that hold nothing (no has-flag, presente clear) give the header and column
+// head only.
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <functional>
 #include <utility>
 
+#include "arqaux/contracts/utility.h"
+#include "arqaux/formatos.h"
 #include "arqaux/geren_arquivoaux.h"
+#include "arqaux/records.h"
 #include "streams/report_engine.h"
 #include "text/binario.h"
 
@@ -34,12 +50,13 @@ void TGeren_ArquivoAux::Preenche_Cabecalho_Temp_Umi(int n, bool temperatura, boo
                                                     bool conforto, int valor) {
   FILE* arq = Seleciona_Arquivo(n);
   if (arq == nullptr) return;
-  unsigned char cabecalho[7];
+  unsigned char cabecalho[ARQAUX_TAM_CABECALHO_TEMP_UMI];
   const int32_t v = valor;
   std::memcpy(cabecalho, &v, 4);
-  cabecalho[4] = temperatura ? 1 : 0;
-  cabecalho[5] = umidade ? 1 : 0;
-  cabecalho[6] = conforto ? 1 : 0;
+  unsigned char* flags = cabecalho + ARQAUX_POSICAO_FLAGS_TEMP_UMI;
+  flags[0] = temperatura ? 1 : 0;
+  flags[1] = umidade ? 1 : 0;
+  flags[2] = conforto ? 1 : 0;
   arqaux::Grava_Bloco(arq, cabecalho, sizeof cabecalho);
 }
 
@@ -117,7 +134,7 @@ bool TGeren_ArquivoAux::Le_ACS(int n, float* operativa, float* exterior) {
 void TGeren_ArquivoAux::Grava_PV(int n, bool presente, const float* valores) {
   FILE* arq = Seleciona_Arquivo(n);
   if (arq != nullptr && presente && valores != nullptr) {
-    arqaux::Grava_Bloco(arq, valores, 7 * sizeof(float));
+    arqaux::Grava_Bloco(arq, valores, ARQAUX_TAM_REGISTRO_PV);
   }
 }
 
@@ -126,9 +143,9 @@ bool TGeren_ArquivoAux::Le_PV(int n, bool presente, float* valores) {
   if (arq == nullptr) return false;
   if (!presente) return true;
   if (valores == nullptr) return false;
-  float* destinos[7];
-  for (int i = 0; i < 7; ++i) destinos[i] = valores + i;
-  return Le_Reais(arq, destinos, 7);
+  float* destinos[ARQAUX_VALORES_PV];
+  for (int i = 0; i < ARQAUX_VALORES_PV; ++i) destinos[i] = valores + i;
+  return Le_Reais(arq, destinos, ARQAUX_VALORES_PV);
 }
 
 // Reports. Column heads and formats of each stream; a group shown in a
@@ -182,11 +199,6 @@ TDescricao_Relatorio Descreve(const TColuna (&colunas)[N], const char* antes_rot
 
 }  // namespace
 
-arqaux::TSeletor TGeren_ArquivoAux::Seletor_Relatorios() {
-  return arqaux::TSeletor([this](int n) { return Seleciona_Arquivo(n); },
-                          [this](int n) { return n >= 1 && n <= Numero_Arquivos(); });
-}
-
 void TGeren_ArquivoAux::Converte_Binario_Texto_TUPMV(int binario, int texto, bool tem_temperatura,
                                                      bool tem_umidade, bool tem_conforto,
                                                      bool mostra_temperatura, bool mostra_umidade,
@@ -232,7 +244,7 @@ void TGeren_ArquivoAux::Converte_Binario_Texto_PV(int binario, int texto, bool p
                                                   const TTempo* inicio, const TTempo* fim,
                                                   int intervalo) {
   auto leitor = [&](float* v, int capacidade) {
-    return capacidade >= 7 && Le_PV(binario, presente, v);
+    return capacidade >= ARQAUX_VALORES_PV && Le_PV(binario, presente, v);
   };
   arqaux::TRelatorio_Amostrado(Descreve(kPV, kTitulo_PV), Seletor_Relatorios())
       .Converte(binario, texto, leitor, inicio, fim, intervalo);

@@ -1,4 +1,5 @@
 #include <arqaux/contracts/utility.h>
+#include <arqaux/formatos.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -44,7 +45,7 @@ TEST(Relogio, AdvancesClampsAndPrints) {
       {Tempo(1, 1, 0, 600), 3000, "01/01 01:00:00"},
       {Tempo(2, 28, 23, 3599), 1, "01/03 00:00:00"},
       {Tempo(12, 31, 23, 0), -1, "01/01 00:00:00"},
-      {Tempo(3, 15, 7, 1200), 365 * 24 * 3600, "15/03 07:20:00"},
+      {Tempo(3, 15, 7, 1200), ARQAUX_HORAS_ANO * 3600, "15/03 07:20:00"},
       {Tempo(4, 9, 5, 7 * 60 + 3), 0, "09/04 05:07:03"},
       {Tempo(1, INT_MAX, 0, 0), 3600, "31/01 01:00:00"},
       {Tempo(2, 30, 23, 3599), 1, "01/03 00:00:00"},
@@ -68,7 +69,7 @@ TEST(Relogio, AdvancesClampsAndPrints) {
   EXPECT_EQ(obtido, esperado);
   // A whole 365-day year step by step comes back to itself.
   TTempo passo = Tempo(3, 15, 7, 1200);
-  for (int i = 0; i < 365 * 24 * 6; ++i) DLL_UTIL_Geren_Tempo()->Avanca_X_Segundos(600, &passo);
+  for (int i = 0; i < ARQAUX_HORAS_ANO * 6; ++i) DLL_UTIL_Geren_Tempo()->Avanca_X_Segundos(600, &passo);
   EXPECT_EQ(Data(passo) + " " + Hora(passo), "15/03 07:20:00");
   TTempo louco = Tempo(INT_MIN, INT_MAX, INT_MIN, INT_MIN);
   EXPECT_LE(Hora(louco).size(), 11u);

@@ -16,7 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int HORAS = 8760;
+constexpr int HORAS = ARQAUX_HORAS_ANO;
 const TReg_Climatico kIntocado = {-1, -1, -1, -1, -1, -1};
 
 template <typename T>
@@ -75,7 +75,7 @@ class Climate : public ArqauxTest {
 // comes back on each window of the same stream.
 TEST_F(Climate, ExactYearFileServesEveryWindowWithWrap) {
   Abre_Clima(HORAS);
-  ASSERT_EQ(fs::file_size(Caminho("clima8760.bin")), 210320u);
+  ASSERT_EQ(fs::file_size(Caminho("clima8760.bin")), ARQAUX_TAM_ARQUIVO_CLIMA);
   const int casos[][2] = {{0, 24}, {8736, 24}, {8759, 2}, {0, 10000}, {8000, 8760}, {5000, 0}};
   for (const auto& c : casos) {
     SCOPED_TRACE(std::to_string(c[0]) + "+" + std::to_string(c[1]));

@@ -29,7 +29,7 @@ class ControllerOutputsTest : public ArqauxTest {
     geren->Fecha_Todos();
     Escreve_Arquivo(Caminho("sc.bin"), Le_Arquivo(Caminho("sc.bin")) + cauda);
     EXPECT_EQ(geren->Abre_Arquivo(Caminho("sc.bin").c_str(), "rb"), 1);
-    std::fseek(geren->ObtemArquivo(), 4, SEEK_SET);
+    std::fseek(geren->ObtemArquivo(), ARQAUX_TAM_CABECALHO_SAIDA_CONT, SEEK_SET);
     EXPECT_EQ(geren->Abre_Arquivo(Caminho("sc.txt").c_str(), "wt"), 2);
     TTempo fim;
     fim.Hora = 23, fim.Mes = 12, fim.Dia = 31;
@@ -87,14 +87,16 @@ TEST_F(ControllerOutputsTest, LargestCount) {
     int saidas;
     size_t bytes;
     const char* linha;
-  } casos[] = {{maximo, 4 * (maximo + 1), "7.5\t   1     1     0\n"}, {maximo + 1, 0, ""}};
+  } casos[] = {{maximo, ARQAUX_TAM_VALOR_SAIDA_CONT * (maximo + 1), "7.5\t   1     1     0\n"},
+               {maximo + 1, 0, ""}};
   for (const auto& caso : casos) {
     int n = geren->Abre_Arquivo(Caminho("sc.bin").c_str(), "wb");
     registro[0] = float(caso.saidas);
     geren->Grava_Saida_Cont(n, registro.data());
     geren->Fecha_Todos();
     EXPECT_EQ(Le_Arquivo(Caminho("sc.bin")).size(), caso.bytes) << caso.saidas;
-    Escreve_Arquivo(Caminho("sc.bin"), Bytes(registro.data(), 4 * (maximo + 1)));
+    Escreve_Arquivo(Caminho("sc.bin"),
+                    Bytes(registro.data(), ARQAUX_TAM_VALOR_SAIDA_CONT * (maximo + 1)));
     ASSERT_EQ(geren->Abre_Arquivo(Caminho("sc.bin").c_str(), "rb"), 1);
     ASSERT_EQ(geren->Abre_Arquivo(Caminho("sc.txt").c_str(), "wt"), 2);
     TTempo fim;

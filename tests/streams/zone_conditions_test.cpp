@@ -70,7 +70,7 @@ TEST_F(ZoneConditionsTest, RecordsFollowTheirFlagsAndShortReadsKeepWholeFloats) 
   EXPECT_EQ(Le_Arquivo(Caminho("z.bin")), registros);
   Escreve_Arquivo(Caminho("z.bin"), registros + Reais({22, 33, 0.25f}) + "\x01\x02");
 
-  Reabre(7);
+  Reabre(ARQAUX_TAM_CABECALHO_TEMP_UMI);
   float v[6] = {}, acs[2] = {};
   EXPECT_TRUE(geren->Le_Temp_Umi(1, true, &v[0], true, &v[2], true, &v[4], &v[5], &v[1], &v[3]));
   EXPECT_EQ(std::vector<float>(v, v + 6), std::vector<float>({21, 31, 0.5f, 0.75f, -0.5f, 10}));
@@ -81,7 +81,7 @@ TEST_F(ZoneConditionsTest, RecordsFollowTheirFlagsAndShortReadsKeepWholeFloats) 
   v[3] = -1;
   EXPECT_FALSE(geren->Le_Temp_Umi(1, true, &v[0], true, &v[2], true, &v[4], &v[5], &v[1], &v[3]));
   EXPECT_EQ(std::vector<float>(v, v + 4), std::vector<float>({22, 33, 0.25f, -1}));
-  float pv[7];
+  float pv[ARQAUX_VALORES_PV];
   EXPECT_FALSE(geren->Le_ATS_ACE(1, true, v) || geren->Le_PV(1, true, pv));
   EXPECT_TRUE(geren->Le_ATS_ACE(1, false, v) && geren->Le_PV(1, false, pv));
 }
@@ -100,7 +100,7 @@ TEST_F(ZoneConditionsTest, TUPMVReportAveragesEveryHour) {
         geren->Converte_Binario_Texto_TUPMV(b, t, true, true, true, true, true, true, &inicio, &fim,
                                             600);
       },
-      7);
+      ARQAUX_TAM_CABECALHO_TEMP_UMI);
   EXPECT_EQ(relatorio, Cabeca(600, "[Temp_I] [Umi_I] [ PMV ] [ PPD ]") +
                            "20.00000  \t0.50000000-1.00\t10.00\t  1     1      00:10:00\n"
                            "20.50000  \t0.62500000-0.50\t11.00\t  1     1      00:20:00\n"

@@ -3,12 +3,13 @@
 #ifndef ARQAUX_CONTRACTS_BUILDING_MODEL_H_
 #define ARQAUX_CONTRACTS_BUILDING_MODEL_H_
 
+#include "arqaux/contracts/exporta.h"
 #include "arqaux/contracts/utility.h"
 
 // ---- Ventilation ----
 
 // Parameters of the natural-ventilation model of a zone.
-class ARQAUX_UTIL_API TParam_Vent_Nat {
+class ARQAUX_CONTRATOS_API TParam_Vent_Nat {
  public:
   TParam_Vent_Nat() = default;
   void Atualiza_Modelo(int modelo);
@@ -32,7 +33,7 @@ class ARQAUX_UTIL_API TParam_Vent_Nat {
 };
 
 // Natural ventilation of a zone: it keeps its own copy of the parameters.
-class ARQAUX_UTIL_API TVent_Natural {
+class ARQAUX_CONTRATOS_API TVent_Natural {
  public:
   TVent_Natural() = default;
   // Copies the values of parametros (which stays the caller's).
@@ -45,7 +46,7 @@ class ARQAUX_UTIL_API TVent_Natural {
 
 // Forced ventilation of a zone, sized by an air ration per person (sizing
 // flag false) or by a number of air changes (true), with its own schedule.
-class ARQAUX_UTIL_API TVent_Forcada {
+class ARQAUX_CONTRATOS_API TVent_Forcada {
  public:
   TVent_Forcada();
   ~TVent_Forcada();

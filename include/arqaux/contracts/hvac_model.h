@@ -6,18 +6,13 @@
 
 #include <memory>
 
+#include "arqaux/contracts/exporta.h"
 #include "arqaux/contracts/utility.h"
 #include "arqaux/lista.h"
 
-#if defined(__GNUC__)
-#define ARQAUX_HVAC_API __attribute__((visibility("default")))
-#else
-#define ARQAUX_HVAC_API
-#endif
-
 // On/off controller: a reference with a hysteresis band; the second pair is
 // used by the controllers on temperature and humidity.
-class ARQAUX_HVAC_API TContOnOff {
+class ARQAUX_CONTRATOS_API TContOnOff {
  public:
   TContOnOff(float histerese, float referencia, float histerese_2 = 0.0f,
              float referencia_2 = 0.0f);
@@ -41,7 +36,7 @@ class ARQAUX_HVAC_API TContOnOff {
 
 // PID controller: gains 0 to 2 and, as parameter 3, the integration time in
 // seconds; a second reference for the controller on temperature and humidity.
-class ARQAUX_HVAC_API TContPID {
+class ARQAUX_CONTRATOS_API TContPID {
  public:
   TContPID(float p0, float p1, float p2, float p3, float referencia, float referencia_2 = 0.0f);
   float R_Referencia() const { return referencia_; }
@@ -57,7 +52,7 @@ class ARQAUX_HVAC_API TContPID {
 
 // Automatic controller of an evaporative cooler: temperature and humidity
 // windows with hystereses, and minimum and maximum on and off times.
-class ARQAUX_HVAC_API TContAutomatico {
+class ARQAUX_CONTRATOS_API TContAutomatico {
  public:
   TContAutomatico(float temperatura_min, float temperatura_max, float histerese_temp,
                   float umidade_min, float umidade_max, float histerese_umrel, int tempo_min_on,
@@ -82,7 +77,7 @@ class ARQAUX_HVAC_API TContAutomatico {
 // 1 on/off, 2 no controller settings (what a new controller is), 3 PID,
 // 4 automatic, 5 on/off on temperature and humidity, 6 PID on temperature and
 // humidity. Each Cria_ call replaces the settings and sets the kind.
-class ARQAUX_HVAC_API TControle {
+class ARQAUX_CONTRATOS_API TControle {
  public:
   // A controller of the given kind holding no settings.
   explicit TControle(int tipo = TIPO_SEM_VALORES) : tipo_(tipo) {}
@@ -120,7 +115,7 @@ class ARQAUX_HVAC_API TControle {
 
 // The HVAC system's equipment manager, to which fan-coil air conditioners are
 // attached.
-class ARQAUX_HVAC_API CGeren_Equip_HVAC {
+class ARQAUX_CONTRATOS_API CGeren_Equip_HVAC {
  public:
   CGeren_Equip_HVAC() = default;
 };
@@ -128,7 +123,7 @@ class ARQAUX_HVAC_API CGeren_Equip_HVAC {
 // A room actuator: type code (3 heater, 4 air conditioner, 5 air conditioner
 // on a fan coil, 6 evaporative cooler), quantity, schedule and controller. It
 // owns its schedule and controller.
-class ARQAUX_HVAC_API TAtuador {
+class ARQAUX_CONTRATOS_API TAtuador {
  public:
   // Each model passes its own code; built directly, this is an actuator of a
   // code without a model of its own. It takes over intervalos (may be null).
@@ -155,7 +150,7 @@ class ARQAUX_HVAC_API TAtuador {
 };
 
 // Electric heater with its thermal mass.
-class ARQAUX_HVAC_API TAquecedor : public TAtuador {
+class ARQAUX_CONTRATOS_API TAquecedor : public TAtuador {
  public:
   TAquecedor(int quantidade, TIntervalos* intervalos, float potencia, float massa_esp,
              float calor_esp, float volume, float area, float hint);
@@ -175,7 +170,7 @@ class ARQAUX_HVAC_API TAquecedor : public TAtuador {
 
 // Room air conditioner with its catalogue reference and three part-load
 // curves of six coefficients each.
-class ARQAUX_HVAC_API TArCondicionado : public TAtuador {
+class ARQAUX_CONTRATOS_API TArCondicionado : public TAtuador {
  public:
   static constexpr int NUM_COEF = 6;
 
@@ -216,7 +211,7 @@ class ARQAUX_HVAC_API TArCondicionado : public TAtuador {
 };
 
 // Air conditioner served by a fan coil of the central system (quantity 1).
-class ARQAUX_HVAC_API TArCondicionadoC : public TAtuador {
+class ARQAUX_CONTRATOS_API TArCondicionadoC : public TAtuador {
  public:
   TArCondicionadoC(CGeren_Equip_HVAC* geren_equip, int num_fancoil, float vazao_max_insuf,
                    TIntervalos* intervalos);
@@ -230,7 +225,7 @@ class ARQAUX_HVAC_API TArCondicionadoC : public TAtuador {
 
 // Evaporative cooler with water sprays (quantity 1). It knows its ordinal
 // among the zone's coolers (from 1) and its zone.
-class ARQAUX_HVAC_API TResf_Evap_Asp : public TAtuador {
+class ARQAUX_CONTRATOS_API TResf_Evap_Asp : public TAtuador {
  public:
   TResf_Evap_Asp(TIntervalos* intervalos, int ordem, int zona, float teta, float qliq, float vliq,
                  float tliq, float raio, float var, int num_asp);
@@ -257,7 +252,7 @@ class ARQAUX_HVAC_API TResf_Evap_Asp : public TAtuador {
 };
 
 // A zone's actuators, in insertion order. The manager owns them.
-class ARQAUX_HVAC_API TGeren_Atuadores {
+class ARQAUX_CONTRATOS_API TGeren_Atuadores {
  public:
   TGeren_Atuadores() : atuadores_(true) {}
   TLista<TAtuador>* R_Atuadores() { return &atuadores_; }

@@ -4,6 +4,7 @@
 #ifndef ARQAUX_CONTRACTS_INTERNAL_GAINS_H_
 #define ARQAUX_CONTRACTS_INTERNAL_GAINS_H_
 
+#include "arqaux/contracts/exporta.h"
 #include "arqaux/contracts/utility.h"
 
 // Gain type codes, as R_Tipo gives them.
@@ -14,7 +15,7 @@ constexpr int GANHO_GERACAO_VAPOR = 4;
 
 // What every gain has: a type code, a quantity and a schedule, which the gain
 // owns (it is deleted with the gain).
-class ARQAUX_UTIL_API TGanho {
+class ARQAUX_CONTRATOS_API TGanho {
  public:
   virtual ~TGanho();
   TGanho(const TGanho&) = delete;
@@ -33,7 +34,7 @@ class ARQAUX_UTIL_API TGanho {
   TIntervalos* intervalos_;
 };
 
-class ARQAUX_UTIL_API TPessoas : public TGanho {
+class ARQAUX_CONTRATOS_API TPessoas : public TGanho {
  public:
   TPessoas(int quantidade, TIntervalos* intervalos, float altura, float massa, double caf,
            float calor_latente, float calor_sensivel, float porcent_convectiva,
@@ -54,7 +55,7 @@ class ARQAUX_UTIL_API TPessoas : public TGanho {
   bool usar_pond_ashrae_;
 };
 
-class ARQAUX_UTIL_API TEquipamento : public TGanho {
+class ARQAUX_CONTRATOS_API TEquipamento : public TGanho {
  public:
   TEquipamento(int quantidade, TIntervalos* intervalos, float potencia_eletrica,
                float calor_sensivel, float calor_latente, int id, float porcent_convectiva,
@@ -72,7 +73,7 @@ class ARQAUX_UTIL_API TEquipamento : public TGanho {
   bool usar_pond_ashrae_;
 };
 
-class ARQAUX_UTIL_API TIluminacao : public TGanho {
+class ARQAUX_CONTRATOS_API TIluminacao : public TGanho {
  public:
   // Takes over caminho_daysim (allocated with new[], or null) and frees it.
   TIluminacao(int quantidade, TIntervalos* intervalos, float potencia, int id,
@@ -96,7 +97,7 @@ class ARQAUX_UTIL_API TIluminacao : public TGanho {
   char* caminho_daysim_;
 };
 
-class ARQAUX_UTIL_API TGeracao_Vapor : public TGanho {
+class ARQAUX_CONTRATOS_API TGeracao_Vapor : public TGanho {
  public:
   // geracao_vapor in kg/s.
   TGeracao_Vapor(int quantidade, TIntervalos* intervalos, float geracao_vapor, float temp_vapor,

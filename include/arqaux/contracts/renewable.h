@@ -3,13 +3,14 @@
 #ifndef ARQAUX_CONTRACTS_RENEWABLE_H_
 #define ARQAUX_CONTRACTS_RENEWABLE_H_
 
+#include "arqaux/contracts/exporta.h"
 #include "arqaux/contracts/utility.h"
 
 // Size of an equipment name buffer, terminator included.
 constexpr int TAM_NOME_EQUIP_PV = 52;
 
 // One item of PV-supplied equipment. It owns its schedule.
-class ARQAUX_UTIL_API TEquipamento_PV {
+class ARQAUX_CONTRATOS_API TEquipamento_PV {
  public:
   // Copies nome (cut to TAM_NOME_EQUIP_PV - 1 characters; null gives "").
   // tipo is the current kind code (alternating or direct).

@@ -8,11 +8,7 @@
 #include <string>
 #include <vector>
 
-#if defined(__GNUC__)
-#define ARQAUX_UTIL_API __attribute__((visibility("default")))
-#else
-#define ARQAUX_UTIL_API
-#endif
+#include "arqaux/contracts/exporta.h"
 
 // The simulation clock: a plain 40-byte record stored raw inside persisted
 // records. The first four fields are read and set by the file manager.
@@ -26,7 +22,7 @@ struct TTempo {
 static_assert(sizeof(TTempo) == 40, "TTempo is stored as 40 raw bytes");
 
 // Advances and formats clocks on a 365-day year.
-class ARQAUX_UTIL_API TGeren_Tempo {
+class ARQAUX_CONTRATOS_API TGeren_Tempo {
  public:
   // Adds seconds (ignored when not positive), carrying into hours, days and
   // months; December 31 runs into January 1. A field out of range is first
@@ -44,7 +40,7 @@ class ARQAUX_UTIL_API TGeren_Tempo {
 };
 
 // One schedule period from (period p0, hour h0, second s0) to (p1, h1, s1).
-class ARQAUX_UTIL_API TIntervalo {
+class ARQAUX_CONTRATOS_API TIntervalo {
  public:
   TIntervalo(int p0, int p1, int h0, int h1, int s0, int s1);
   // k is 0 for the start and 1 for the end.
@@ -60,7 +56,7 @@ class ARQAUX_UTIL_API TIntervalo {
 };
 
 // A schedule: periods addressed from 1. It owns the periods it is given.
-class ARQAUX_UTIL_API TIntervalos {
+class ARQAUX_CONTRATOS_API TIntervalos {
  public:
   TIntervalos() = default;
   void Adiciona_Intervalo(TIntervalo* intervalo);
@@ -74,7 +70,7 @@ class ARQAUX_UTIL_API TIntervalos {
 };
 
 // One rain event: date, start and end time of day, intensity class.
-class ARQAUX_UTIL_API TInterv_Chuva {
+class ARQAUX_CONTRATOS_API TInterv_Chuva {
  public:
   TInterv_Chuva() = default;
   int Dia = 0;
@@ -87,7 +83,7 @@ class ARQAUX_UTIL_API TInterv_Chuva {
 };
 
 // The process's working directory.
-class ARQAUX_UTIL_API TGeren_Dir {
+class ARQAUX_CONTRATOS_API TGeren_Dir {
  public:
   TGeren_Dir();
   // Makes dir current. Backslashes count as separators and doubled
@@ -104,7 +100,7 @@ class ARQAUX_UTIL_API TGeren_Dir {
   std::string dir_modelos_;
 };
 
-ARQAUX_UTIL_API TGeren_Tempo* DLL_UTIL_Geren_Tempo();
-ARQAUX_UTIL_API TGeren_Dir* DLL_UTIL_Geren_Dir();
+ARQAUX_CONTRATOS_API TGeren_Tempo* DLL_UTIL_Geren_Tempo();
+ARQAUX_CONTRATOS_API TGeren_Dir* DLL_UTIL_Geren_Dir();
 
 #endif  // ARQAUX_CONTRACTS_UTILITY_H_

@@ -1,5 +1,6 @@
 // A host program built against an installed arqaux: opens a file through the
-// registry, writes a line and closes it, then reads it back.
+// registry, writes a line and closes it, then reads it back; and advances a
+// clock through the stand-ins' library, whose classes are exported too.
 #include <arqaux/arqaux.h>
 
 #include <cstdio>
@@ -16,5 +17,7 @@ int main(int argc, char** argv) {
   FILE* f = std::fopen(argv[1], "r");
   if (f == nullptr || std::fgets(linha, sizeof(linha), f) == nullptr) return 1;
   std::fclose(f);
-  return std::strcmp(linha, "installed\n") == 0 ? 0 : 1;
+  TTempo t;
+  DLL_UTIL_Geren_Tempo()->Avanca_X_Segundos(ARQAUX_HORAS_ANO * 3600 + 7200, &t);
+  return std::strcmp(linha, "installed\n") == 0 && t.Hora == 2 ? 0 : 1;
 }
