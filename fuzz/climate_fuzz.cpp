@@ -23,8 +23,7 @@
 
 namespace {
 
-constexpr int64_t HORAS_ANO = 8760;
-constexpr size_t CABECALHO_CLIMA = sizeof(TCidade);
+constexpr size_t CABECALHO_CLIMA = ARQAUX_TAM_CABECALHO_CLIMA;
 
 enum TOperacao { CABECALHO, CLIMA, SOLO, INTERNO, CONVERSAO, NUM_OPERACOES };
 
@@ -51,7 +50,7 @@ bool Grava_Entrada(const std::string& caminho, const fuzz::TCursor& c, bool repe
 void Converte(TGeren_ArquivoAux* geren, const fuzz::TCursor& c, bool repete, int nome) {
   const std::string& pasta = fuzz::Pasta().Caminho();
   mkdir((pasta + "/sub.d").c_str(), 0700);
-  Grava_Entrada(pasta + "/" + NOMES_TEXTO[nome], c, repete, 16 * HORAS_ANO);
+  Grava_Entrada(pasta + "/" + NOMES_TEXTO[nome], c, repete, 16 * ARQAUX_HORAS_ANO);
   const int volta = open(".", O_RDONLY | O_DIRECTORY);
   if (volta < 0 || chdir(pasta.c_str()) != 0) std::abort();
   // Exactly the 3 characters of room the conversion may use.
@@ -67,7 +66,7 @@ void Converte(TGeren_ArquivoAux* geren, const fuzz::TCursor& c, bool repete, int
 // twice (one wrap), so a larger count needs no larger array.
 template <class T, class F>
 void Janela(int32_t quantidade, F le) {
-  const int64_t n = std::clamp<int64_t>(quantidade, 1, 2 * HORAS_ANO + 1);
+  const int64_t n = std::clamp<int64_t>(quantidade, 1, 2 * ARQAUX_HORAS_ANO + 1);
   std::vector<T> registros(static_cast<size_t>(n));
   le(registros.data());
 }
@@ -92,7 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
   const size_t registro = operacao == CLIMA ? sizeof(TReg_Climatico) : sizeof(TReg_Solo);
   const size_t base = operacao == SOLO || operacao == INTERNO ? 0 : CABECALHO_CLIMA;
   const std::string caminho = fuzz::Arquivo("entrada.bin");
-  if (!Grava_Entrada(caminho, c, repete, base + HORAS_ANO * registro)) return 0;
+  if (!Grava_Entrada(caminho, c, repete, base + ARQAUX_HORAS_ANO * registro)) return 0;
   const int n = geren->Abre_Arquivo(caminho.c_str(), "rb");
   if (n == 0) return 0;
   if (fecha) geren->Fecha_Arquivo(n);

@@ -69,7 +69,8 @@ TEST(Relogio, AdvancesClampsAndPrints) {
   EXPECT_EQ(obtido, esperado);
   // A whole 365-day year step by step comes back to itself.
   TTempo passo = Tempo(3, 15, 7, 1200);
-  for (int i = 0; i < ARQAUX_HORAS_ANO * 6; ++i) DLL_UTIL_Geren_Tempo()->Avanca_X_Segundos(600, &passo);
+  for (int i = 0; i < ARQAUX_HORAS_ANO * 6; ++i)
+    DLL_UTIL_Geren_Tempo()->Avanca_X_Segundos(600, &passo);
   EXPECT_EQ(Data(passo) + " " + Hora(passo), "15/03 07:20:00");
   TTempo louco = Tempo(INT_MIN, INT_MAX, INT_MIN, INT_MIN);
   EXPECT_LE(Hora(louco).size(), 11u);

@@ -76,7 +76,7 @@ class Climate : public ArqauxTest {
 TEST_F(Climate, ExactYearFileServesEveryWindowWithWrap) {
   Abre_Clima(HORAS);
   ASSERT_EQ(fs::file_size(Caminho("clima8760.bin")), ARQAUX_TAM_ARQUIVO_CLIMA);
-  const int casos[][2] = {{0, 24}, {8736, 24}, {8759, 2}, {0, 10000}, {8000, 8760}, {5000, 0}};
+  const int casos[][2] = {{0, 24}, {8736, 24}, {8759, 2}, {0, 10000}, {8000, HORAS}, {5000, 0}};
   for (const auto& c : casos) {
     SCOPED_TRACE(std::to_string(c[0]) + "+" + std::to_string(c[1]));
     ASSERT_TRUE(Janela(c[0], c[1]));
@@ -147,7 +147,7 @@ TEST_F(Climate, SoilAndInteriorWindowsWrapWithoutHeader) {
   EXPECT_EQ(Bytes(t), Bytes(float(8759)) + Bytes(float(-8759)) + pares.substr(0, 16));
   geren->Muda_Arquivo(n_solo);
   TReg_Solo s[2];
-  ASSERT_TRUE(geren->Bufferiza_Solo(s, 8760, 2));  // hour 8760 is hour 0 again
+  ASSERT_TRUE(geren->Bufferiza_Solo(s, HORAS, 2));  // hour 8760 is hour 0 again
   EXPECT_EQ(Bytes(s), pares.substr(0, 16));
   ASSERT_TRUE(geren->Bufferiza_Solo(s, 100, 1));
   EXPECT_EQ(Bytes(s[0]), pares.substr(800, 8));

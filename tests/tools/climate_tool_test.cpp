@@ -21,7 +21,7 @@ TEST_F(ClimateTool, ShowPrintsTheWrappedWindow) {
   // Climate: record h holds h, h + 0.25, 0, 0, 3.5, 180.
   std::string clima(80, 'H');
   std::string solo;
-  for (int h = 0; h < 8760; ++h) {
+  for (int h = 0; h < ARQAUX_HORAS_ANO; ++h) {
     clima += Bytes(h) + Bytes(h + 0.25f) + Bytes(0) + Bytes(0) + Bytes(3.5f) + Bytes(180);
     solo += Bytes(20 + h % 3) + Bytes(0.125f);
   }

@@ -1,6 +1,7 @@
 // arqaux climate: shows a window of hourly climate, soil or interior-climate
 // records, and converts interior-climate text into its .ti file.
 #include <arqaux/arqaux.h>
+#include <arqaux/formatos.h>
 
 #include <CLI/CLI.hpp>
 #include <cstdio>
@@ -11,7 +12,6 @@
 #include <vector>
 
 #include "comandos.h"
-#include "formatos.h"
 #include "verificacoes.h"
 
 namespace {
@@ -19,7 +19,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // A window wraps at most once, so no window longer than two years can be read.
-constexpr int MAX_REGISTROS = 2 * HORAS_ANO;
+constexpr int MAX_REGISTROS = 2 * ARQAUX_HORAS_ANO;
 
 // Each record on one line: its floats with four decimals, tab-separated.
 void Imprime_Registro(const float* valores, int n) {
@@ -58,20 +58,21 @@ int Mostra(const TJanela& j) {
   const std::string& caminho = j.caminho;
   const int inicio = j.inicio, quantidade = j.quantidade;
   if (j.solo) {
-    if (int erro = Confere_Tamanho(caminho, TAMANHO_SOLO, "a soil file")) return erro;
+    if (int erro = Confere_Tamanho(caminho, ARQAUX_TAM_ARQUIVO_SOLO, "a soil file")) return erro;
     return Mostra_Janela<TReg_Solo>(caminho, inicio, quantidade,
                                     [](TGeren_ArquivoAux* g, TReg_Solo* r, int i, int q) {
                                       return g->Bufferiza_Solo(r, i, q);
                                     });
   }
   if (j.interno) {
-    if (int erro = Confere_Tamanho(caminho, TAMANHO_TI, "an interior-climate file")) return erro;
+    if (int erro = Confere_Tamanho(caminho, ARQAUX_TAM_ARQUIVO_TI, "an interior-climate file"))
+      return erro;
     return Mostra_Janela<TReg_Temp_Umi>(caminho, inicio, quantidade,
                                         [](TGeren_ArquivoAux* g, TReg_Temp_Umi* r, int i, int q) {
                                           return g->Bufferiza_Reg_Climatico(r, i, q);
                                         });
   }
-  if (int erro = Confere_Tamanho(caminho, TAMANHO_CLIMA, "a climate file")) return erro;
+  if (int erro = Confere_Tamanho(caminho, ARQAUX_TAM_ARQUIVO_CLIMA, "a climate file")) return erro;
   return Mostra_Janela<TReg_Climatico>(caminho, inicio, quantidade,
                                        [](TGeren_ArquivoAux* g, TReg_Climatico* r, int i, int q) {
                                          TCidade cidade;
@@ -120,7 +121,7 @@ void Declara_Climate(CLI::App* app, TAcao* acao) {
   auto j = std::make_shared<TJanela>();
   mostra->add_option("FILE", j->caminho, "climate file, or soil or .ti file")->required();
   mostra->add_option("--from", j->inicio, "first hour of the year shown")
-      ->check(CLI::Range(0, HORAS_ANO - 1))
+      ->check(CLI::Range(0, ARQAUX_HORAS_ANO - 1))
       ->capture_default_str();
   mostra->add_option("--count", j->quantidade, "hours shown; the window wraps past the year")
       ->check(CLI::Range(0, MAX_REGISTROS))

@@ -1,6 +1,7 @@
 // arqaux report: converts an existing zone result stream into its text
 // report, as the host does after a run.
 #include <arqaux/arqaux.h>
+#include <arqaux/formatos.h>
 
 #include <CLI/CLI.hpp>
 #include <climits>
@@ -12,13 +13,12 @@
 #include <vector>
 
 #include "comandos.h"
-#include "formatos.h"
 #include "verificacoes.h"
 
 namespace {
 
 // A sample longer than the year would never close a line of the report.
-constexpr int SEGUNDOS_ANO = HORAS_ANO * 3600;
+constexpr int SEGUNDOS_ANO = ARQAUX_HORAS_ANO * 3600;
 
 struct TGrupos {
   bool temperatura = false;
@@ -94,15 +94,15 @@ size_t Le_Inicio(const std::string& caminho, unsigned char* destino, size_t n) {
 }
 
 // The stream's header, and its first record's count of controller outputs.
-constexpr size_t BYTES_INICIO = CABECALHO_SAIDA_CONT + BYTES_SAIDA_CONT;
-static_assert(BYTES_INICIO >= CABECALHO_TEMP_UMI, "the start holds every header");
+constexpr size_t BYTES_INICIO = ARQAUX_TAM_CABECALHO_SAIDA_CONT + ARQAUX_TAM_VALOR_SAIDA_CONT;
+static_assert(BYTES_INICIO >= ARQAUX_TAM_CABECALHO_TEMP_UMI, "the start holds every header");
 
 // The header and record of a temperature-humidity stream: groups held from its
 // header unless --has gave them.
 int Confere_Temp_Umi(TPedido* p, const unsigned char* inicio, size_t lidos) {
   const char* const nome = "a temperature-humidity stream";
-  if (lidos >= CABECALHO_TEMP_UMI) {
-    const unsigned char* grupos = inicio + OFFSET_GRUPOS_TEMP_UMI;
+  if (lidos >= ARQAUX_TAM_CABECALHO_TEMP_UMI) {
+    const unsigned char* grupos = inicio + ARQAUX_POSICAO_FLAGS_TEMP_UMI;
     if (grupos[0] > 1 || grupos[1] > 1 || grupos[2] > 1) {
       return Erro("'%s' is not %s: its group flags are not 0 or 1", p->binario.c_str(), nome);
     }
@@ -113,7 +113,8 @@ int Confere_Temp_Umi(TPedido* p, const unsigned char* inicio, size_t lidos) {
     }
   }
   const int grupos = p->tem.temperatura + p->tem.umidade + p->tem.conforto;
-  return Confere_Registros(p->binario, CABECALHO_TEMP_UMI, BYTES_GRUPO_TEMP_UMI * grupos, nome);
+  return Confere_Registros(p->binario, ARQAUX_TAM_CABECALHO_TEMP_UMI,
+                           ARQAUX_TAM_GRUPO_TEMP_UMI * grupos, nome);
 }
 
 // A controller-output record holds its count of outputs first: the stream is
@@ -122,14 +123,14 @@ int Confere_Saida_Cont(const TPedido& p, const unsigned char* inicio, size_t lid
   const char* const nome = "a controller-output stream";
   if (lidos == BYTES_INICIO) {
     float contagem;
-    std::memcpy(&contagem, inicio + CABECALHO_SAIDA_CONT, sizeof contagem);
+    std::memcpy(&contagem, inicio + ARQAUX_TAM_CABECALHO_SAIDA_CONT, sizeof contagem);
     if (!(std::trunc(contagem) == p.saidas)) {
       return Erro("'%s' holds %g outputs per record, not %d (--outputs)", p.binario.c_str(),
                   contagem, p.saidas);
     }
   }
-  const uintmax_t registro = BYTES_SAIDA_CONT * (static_cast<uintmax_t>(p.saidas) + 1);
-  return Confere_Registros(p.binario, CABECALHO_SAIDA_CONT, registro, nome);
+  const uintmax_t registro = ARQAUX_TAM_VALOR_SAIDA_CONT * (static_cast<uintmax_t>(p.saidas) + 1);
+  return Confere_Registros(p.binario, ARQAUX_TAM_CABECALHO_SAIDA_CONT, registro, nome);
 }
 
 // Refuses a binary stream that is not of the kind asked, or that is the
@@ -141,18 +142,20 @@ int Confere_Fluxo(TPedido* p, uintmax_t* cabecalho) {
   const size_t lidos = Le_Inicio(p->binario, inicio, sizeof inicio);
   *cabecalho = 0;
   if (p->tipo == "tupmv") {
-    *cabecalho = CABECALHO_TEMP_UMI;
+    *cabecalho = ARQAUX_TAM_CABECALHO_TEMP_UMI;
     return Confere_Temp_Umi(p, inicio, lidos);
   }
   if (p->tipo == "sc") {
-    *cabecalho = CABECALHO_SAIDA_CONT;
+    *cabecalho = ARQAUX_TAM_CABECALHO_SAIDA_CONT;
     return Confere_Saida_Cont(*p, inicio, lidos);
   }
-  if (p->tipo == "ats") return Confere_Registros(p->binario, 0, REGISTRO_ATS, "an ATS/ACE stream");
+  if (p->tipo == "ats")
+    return Confere_Registros(p->binario, 0, ARQAUX_TAM_REGISTRO_ATS_ACE, "an ATS/ACE stream");
   if (p->tipo == "acs") {
-    return Confere_Registros(p->binario, 0, REGISTRO_ACS, "an operative-temperature stream");
+    return Confere_Registros(p->binario, 0, ARQAUX_TAM_REGISTRO_ACS,
+                             "an operative-temperature stream");
   }
-  return Confere_Registros(p->binario, 0, REGISTRO_PV, "a photovoltaic stream");
+  return Confere_Registros(p->binario, 0, ARQAUX_TAM_REGISTRO_PV, "a photovoltaic stream");
 }
 
 // Checks what the parser cannot: the controller output asked must be one

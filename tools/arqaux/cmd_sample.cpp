@@ -4,6 +4,7 @@
 // each zone, writes every zone result stream, converts each into its text
 // report and lists the files it wrote.
 #include <arqaux/arqaux.h>
+#include <arqaux/formatos.h>
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
@@ -20,7 +21,6 @@
 #include <vector>
 
 #include "comandos.h"
-#include "formatos.h"
 #include "sample_data.h"
 #include "verificacoes.h"
 
@@ -291,7 +291,7 @@ std::vector<Amostra::Relatorio> Amostra::Lista_Relatorios(TTempo* i, TTempo* f) 
     const Zona& z = zonas_[k];
     const std::string prefixo = "zona" + std::to_string(k + 1) + "_";
     relatorios.push_back(
-        {prefixo + "temp_umi.txt", z.temp_umi, CABECALHO_TEMP_UMI, [=](int b, int t) {
+        {prefixo + "temp_umi.txt", z.temp_umi, ARQAUX_TAM_CABECALHO_TEMP_UMI, [=](int b, int t) {
            g->Converte_Binario_Texto_TUPMV(b, t, true, true, true, true, true, true, i, f,
                                            intervalo);
          }});
@@ -306,7 +306,7 @@ std::vector<Amostra::Relatorio> Amostra::Lista_Relatorios(TTempo* i, TTempo* f) 
                           }});
     for (int saida = 1; saida <= SAIDAS_CONTROLE; ++saida) {
       relatorios.push_back({prefixo + "saida_cont_" + std::to_string(saida) + ".txt", z.saida_cont,
-                            CABECALHO_SAIDA_CONT, [=](int b, int t) {
+                            ARQAUX_TAM_CABECALHO_SAIDA_CONT, [=](int b, int t) {
                               g->Converte_Binario_Texto_SC(b, t, i, f, intervalo, SAIDAS_CONTROLE,
                                                            saida);
                             }});

@@ -1,11 +1,11 @@
 #include "sample_data.h"
 
+#include <arqaux/formatos.h>
+
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <memory>
-
-#include "formatos.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ bool Escreve_Ano(const std::string& caminho, const void* cabecalho, size_t taman
   Arquivo_C f(std::fopen(caminho.c_str(), "wb"));
   if (!f) return false;
   bool ok = tamanho_cabecalho == 0 || std::fwrite(cabecalho, tamanho_cabecalho, 1, f.get()) == 1;
-  for (int h = 0; ok && h < HORAS_ANO; ++h) {
+  for (int h = 0; ok && h < ARQAUX_HORAS_ANO; ++h) {
     const auto r = gera(h);
     ok = std::fwrite(&r, sizeof(r), 1, f.get()) == 1;
   }
@@ -126,7 +126,7 @@ bool Escreve_Clima_Interno_Texto(const std::string& caminho) {
   Arquivo_C f(std::fopen(caminho.c_str(), "w"));
   if (!f) return false;
   bool ok = true;
-  for (int h = 0; ok && h < HORAS_ANO; ++h) {
+  for (int h = 0; ok && h < ARQAUX_HORAS_ANO; ++h) {
     const TReg_Temp_Umi r = Clima_Interno_Sintetico(h);
     ok = std::fprintf(f.get(), "%f %f\n", r.Temperatura, r.Umidade) > 0;
   }
