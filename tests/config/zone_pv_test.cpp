@@ -103,18 +103,4 @@ TEST_F(EquipamentosPV, EmptyListsNamesAndCounts) {
   EXPECT_EQ(Le_Bloco(bloco("Bomba", "2147483647")), std::make_pair(false, 1));
 }
 
-TEST_F(EquipamentosPV, ABrokenItemEmptiesTheListOnlyThroughTheZoneReader) {
-  TLista<TEquipamento_PV> l(true);
-  Preenche(&l);
-  // The second item breaks off: the zone reader empties the list, items held
-  // before included; the block reader keeps the first item.
-  std::string texto = Grava(&l);
-  texto.erase(texto.find("\t[Quantidade = 1]"), std::strlen("\t[Quantidade = 1]\n"));
-  Abre_Para_Leitura(geren, Arquivo(), texto);
-  EXPECT_FALSE(geren->Le_Equipamentos_PV_ZonaX(&l, 1));
-  EXPECT_EQ(l.Numero_Elementos(), 0);
-  geren->Fecha_Todos();
-  EXPECT_EQ(Le_Bloco(texto.substr(std::strlen("[Zona = 1]\n"))), std::make_pair(false, 1));
-}
-
 }  // namespace
