@@ -134,18 +134,13 @@ TEST_F(GanhosInternos, WholeBlockOfEveryKindItsReadBackAndItsCuts) {
   EXPECT_EQ(Le_Desde(cortes), texto.rfind("[Quantidade = 1]") + std::strlen("[Quantidade = 1"));
 }
 
-TEST_F(GanhosInternos, EmptyListsAndLightingWithoutAPath) {
-  TLista<TGanho> vazia(true);
+TEST_F(GanhosInternos, LightingWithoutAPath) {
   TLista<TGanho> luz(true);
   luz.Adiciona(new TIluminacao(1, new TIntervalos, 20.0f, 4, 0.5f, false, true, nullptr));
-  std::string texto = Texto_Gravado(geren, Arquivo(), [&] {
-    EXPECT_TRUE(geren->Grava_Ganho_Interno(nullptr));
-    EXPECT_TRUE(geren->Grava_Ganho_Interno(&vazia));
-    EXPECT_TRUE(geren->Grava_Ganho_Interno(&luz));
-  });
+  std::string texto =
+      Texto_Gravado(geren, Arquivo(), [&] { EXPECT_TRUE(geren->Grava_Ganho_Interno(&luz)); });
   // The flag is written as set; the missing path gives an empty text line.
   EXPECT_EQ(texto,
-            "[Numero de Ganhos = 0]\n[Numero de Ganhos = 0]\n"
             "[Numero de Ganhos = 1]\n[Ganho 1]\n\t[Tipo = 2]\n\t[Quantidade = 1]\n"
             "\t[Potencia = 20.00]\n\t[Porcentagem Convectiva = 0.50]\n"
             "\t[Usar ponderacao ASHRAE=0]\n\t[ID = 4]\n\t[Usar Dados DAYSIM = 1]\n\t[]\n"
