@@ -77,9 +77,6 @@ TEST_F(Horarios, ShortLinesFailAndKeepThePeriodsRead) {
     }
     geren->Fecha_Todos();
   }
-  TIntervalos h;
-  EXPECT_FALSE(geren->Le_Intervalos(&h));  // no current stream
-  EXPECT_FALSE(geren->Grava_Intervalos(&h));
 }
 
 }  // namespace

@@ -74,15 +74,7 @@ TEST_F(EquipamentosPV, WholeBlockItsReadBackAndItsCuts) {
   EXPECT_EQ(Le_Desde(cortes), std::string(BLOCO).rfind("0.125000]") + 1);
 }
 
-TEST_F(EquipamentosPV, EmptyListsNamesAndCounts) {
-  TLista<TEquipamento_PV> vazia(true);
-  std::string texto = Texto_Gravado(geren, Arquivo(), [&] {
-    EXPECT_TRUE(geren->Grava_Equipamento_PV(nullptr));
-    EXPECT_TRUE(geren->Grava_Equipamento_PV(&vazia));
-  });
-  EXPECT_EQ(texto, "[Numero de Equipamentos = 0]\n[Numero de Equipamentos = 0]\n");
-  EXPECT_EQ(Le_Bloco(texto), std::make_pair(true, 0));
-
+TEST_F(EquipamentosPV, NamesAndCounts) {
   auto bloco = [](const std::string& nome, const char* contagem = "1") {
     return std::string("[Numero de Equipamentos = ") + contagem + "]\n[Equipamento 7]\n\t[" + nome +
            "]\n\t[Quantidade = 1]\n\t[ACDC = 1]\n\t[Potencia = 1.000000]\n\t[Horarios = 0]\n";
@@ -98,23 +90,10 @@ TEST_F(EquipamentosPV, EmptyListsNamesAndCounts) {
   renumerado.replace(renumerado.find("[Equipamento 7]"), 15, "[Equipamento 1]");
   EXPECT_EQ(Texto_Gravado(geren, Arquivo(), [&] { geren->Grava_Equipamento_PV(&l); }), renumerado);
 
+  EXPECT_EQ(Le_Bloco("[Numero de Equipamentos = 0]\n"), std::make_pair(true, 0));
   EXPECT_EQ(Le_Bloco(bloco(std::string(52, 'n'))), std::make_pair(false, 0));
   // A count far beyond the items present fails at the end of the file.
   EXPECT_EQ(Le_Bloco(bloco("Bomba", "2147483647")), std::make_pair(false, 1));
-}
-
-TEST_F(EquipamentosPV, ABrokenItemEmptiesTheListOnlyThroughTheZoneReader) {
-  TLista<TEquipamento_PV> l(true);
-  Preenche(&l);
-  // The second item breaks off: the zone reader empties the list, items held
-  // before included; the block reader keeps the first item.
-  std::string texto = Grava(&l);
-  texto.erase(texto.find("\t[Quantidade = 1]"), std::strlen("\t[Quantidade = 1]\n"));
-  Abre_Para_Leitura(geren, Arquivo(), texto);
-  EXPECT_FALSE(geren->Le_Equipamentos_PV_ZonaX(&l, 1));
-  EXPECT_EQ(l.Numero_Elementos(), 0);
-  geren->Fecha_Todos();
-  EXPECT_EQ(Le_Bloco(texto.substr(std::strlen("[Zona = 1]\n"))), std::make_pair(false, 1));
 }
 
 }  // namespace

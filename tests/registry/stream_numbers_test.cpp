@@ -127,23 +127,4 @@ TEST_F(NumeroSemArquivo, EveryOperationFailsWritesNothingAndKeepsTheCurrentStrea
   EXPECT_EQ(Le_Arquivo(Caminho("atual")), dados);
 }
 
-// Every converter needs both times: without the start or the end it writes
-// nothing at all, over a stream that otherwise gives lines.
-TEST_F(NumeroSemArquivo, EveryConverterNeedsBothTimes) {
-  for (size_t k = 0; k < std::size(kConversores); ++k) {
-    std::string relatorios[3];
-    const TTempo* tempos[3][2] = {{&kInicio, &kFim}, {nullptr, &kFim}, {&kInicio, nullptr}};
-    for (int c = 0; c < 3; ++c) {
-      Escreve_Arquivo(Caminho("z.bin"), std::string(28 * 4, '\0'));
-      ASSERT_EQ(geren->Abre_Arquivo(Caminho("z.bin").c_str(), "rb"), 1);
-      ASSERT_EQ(geren->Abre_Arquivo(Caminho("z.txt").c_str(), "wt"), 2);
-      kConversores[k](geren, 1, 2, tempos[c][0], tempos[c][1]);
-      geren->Fecha_Todos();
-      relatorios[c] = Le_Arquivo(Caminho("z.txt"));
-    }
-    EXPECT_NE(relatorios[0].find("\n0.0"), std::string::npos) << k;
-    EXPECT_EQ(relatorios[1] + relatorios[2], "") << k;
-  }
-}
-
 }  // namespace
