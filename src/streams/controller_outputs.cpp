@@ -75,7 +75,6 @@ void TGeren_ArquivoAux::Converte_Binario_Texto_SC(int binario, int texto, const 
   descricao.relogio = arqaux::TFormato_Relogio::Carimbo_Horario;
   descricao.num_valores = saidas + 1;
   descricao.colunas = {{"[Saida_Contr] "_rotulo, indice, "%.1f"_linha, {}}};
-  auto leitor = [&](float* v, int capacidade) { return Le_Saida_Cont(binario, v, capacidade); };
   arqaux::TRelatorio_Amostrado(descricao, Seletor_Relatorios())
-      .Converte(binario, texto, leitor, inicio, fim, intervalo);
+      .Converte(binario, texto, arqaux::Registro_Reais(saidas + 1), inicio, fim, intervalo);
 }

@@ -1,6 +1,10 @@
 #include "streams/report_engine.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cstdint>
+#include <cstring>
+#include <string_view>
 #include <utility>
 
 #include "arqaux/formatos.h"
@@ -14,6 +18,71 @@ const char kCauda_Cabecalho[] =
 namespace {
 
 constexpr int kSegundos_Hora = 3600;
+// Records are read, and lines written, this many bytes at a time.
+constexpr size_t kBloco = 64 * 1024;
+// What opens the hourly averages.
+constexpr std::string_view kAbre_Media = "\t(Media da Hora : [";
+// The longest clock: its literal text, two ints and a time of at most 11
+// characters, or the stamp's three ints.
+constexpr size_t kMax_Relogio = 16 + 3 * 11 + 11;
+
+// "00" to "99", for the clock's two-digit fields.
+struct TDois_Digitos {
+  char d[100][2];
+  constexpr TDois_Digitos() : d() {
+    for (int i = 0; i < 100; ++i)
+      d[i][0] = static_cast<char>('0' + i / 10), d[i][1] = static_cast<char>('0' + i % 10);
+  }
+};
+constexpr TDois_Digitos kDois_Digitos;
+
+char* Copia(char* p, std::string_view texto) {
+  std::memcpy(p, texto.data(), texto.size());
+  return p + texto.size();
+}
+
+// An int as "%d" writes it.
+char* Escreve_Inteiro(char* p, int v) {
+  if (v >= 0 && v < 10) {
+    *p = static_cast<char>('0' + v);
+    return p + 1;
+  }
+  if (v >= 10 && v < 100) {
+    std::memcpy(p, kDois_Digitos.d[v], 2);
+    return p + 2;
+  }
+  return std::to_chars(p, p + 11, v).ptr;
+}
+
+// The clock's time as the clock library formats it ("%02d:%02d:%02d" of the
+// hour, minute and second); the library itself formats a clock whose fields
+// are out of their ranges.
+char* Escreve_Hora(char* p, TGeren_Tempo* geren_tempo, TTempo* t) {
+  if (t->Hora < 0 || t->Hora > 99 || t->Tempo < 0 || t->Tempo >= 100 * 60) {
+    char hora[12];
+    geren_tempo->R_Hora_Formatada(hora, t);
+    const size_t n = std::strlen(hora);
+    std::memcpy(p, hora, n);
+    return p + n;
+  }
+  std::memcpy(p, kDois_Digitos.d[t->Hora], 2);
+  p[2] = ':';
+  std::memcpy(p + 3, kDois_Digitos.d[t->Tempo / 60], 2);
+  p[5] = ':';
+  std::memcpy(p + 6, kDois_Digitos.d[t->Tempo % 60], 2);
+  return p + 8;
+}
+
+// Whether each value has an origin, inside the record.
+bool Layout_Valido(const TRegistro_Binario& registro, int num_valores) {
+  if (registro.tamanho < 0 || registro.origens.size() != static_cast<size_t>(num_valores)) {
+    return false;
+  }
+  for (int origem : registro.origens) {
+    if (origem < -1 || (origem >= 0 && origem > registro.tamanho - 4)) return false;
+  }
+  return true;
+}
 
 }  // namespace
 
@@ -31,21 +100,25 @@ void Escreve_Intervalo(FILE* arq, int intervalo) {
   std::fprintf(arq, "[Intervalo de Amostragem = %d s]\n", intervalo);
 }
 
+TRegistro_Binario Registro_Reais(int n, bool presente) {
+  TRegistro_Binario registro;
+  registro.tamanho = presente ? 4 * n : 0;
+  for (int i = 0; i < n; ++i) registro.origens.push_back(presente ? 4 * i : -1);
+  return registro;
+}
+
 TRelatorio_Amostrado::TRelatorio_Amostrado(TDescricao_Relatorio descricao, Seletor seletor)
     : descricao_(std::move(descricao)), seletor_(std::move(seletor)) {
+  max_linha_ = kMax_Relogio + kAbre_Media.size() + 2;
   for (const TColuna& coluna : descricao_.colunas) {
-    TColuna_Pronta pronta = {coluna.valor, coluna.escala,
-                             TFormato_Compilado(coluna.dado.texto, "f"),
-                             TFormato_Compilado(coluna.media.texto, "f")};
+    TColuna_Pronta pronta = {coluna.valor, coluna.escala, TFormato_Compilado(coluna.dado.texto),
+                             TFormato_Compilado(coluna.media.texto)};
     valido_ = valido_ && coluna.rotulo.texto != nullptr && coluna.valor >= 0 &&
               coluna.valor < descricao_.num_valores && pronta.dado.Valido() &&
               (coluna.media.texto == nullptr || pronta.media.Valido());
+    max_linha_ += pronta.dado.Tamanho_Maximo() + pronta.media.Tamanho_Maximo();
     colunas_.push_back(std::move(pronta));
   }
-  relogio_ =
-      TFormato_Compilado(descricao_.relogio == TFormato_Relogio::Tabulado ? "\t  %d     %d      %s"
-                                                                          : "  %d      %d    %s",
-                         "dds");
 }
 
 void TRelatorio_Amostrado::Escreve_Cabecalho(FILE* arq, const TTempo& inicio, const TTempo& fim,
@@ -60,20 +133,27 @@ void TRelatorio_Amostrado::Escreve_Cabecalho(FILE* arq, const TTempo& inicio, co
   std::fputs(kCauda_Cabecalho, arq);
 }
 
-// What the lines of one report carry from record to record.
+// What the lines of one report carry from record to record and block to
+// block.
 struct TRelatorio_Amostrado::TEstado_Linhas {
   TGeren_Tempo* geren_tempo;
   TTempo relogio;
   int intervalo;
+  int texto;
+  const TRegistro_Binario& registro;
+  const Fim_Linha& fim_linha;
   const Fim_Hora& fim_hora;
-  std::vector<float> valores;
-  std::vector<float> somas;
+  std::vector<int> usados;     // the values a line shows, or all for a second output
+  std::vector<float> valores;  // of the record being written
+  std::vector<float> somas;    // of the hour, one per value
   int contagem = 0;
   // Wide enough that no sampling interval can overflow it over any stream.
   int64_t decorridos = 0;
+  std::vector<char> saida;  // the lines not yet written
 };
 
-void TRelatorio_Amostrado::Escreve_Relogio(TEstado_Linhas* e, std::string* linha) const {
+char* TRelatorio_Amostrado::Escreve_Relogio(TEstado_Linhas* e, char* p) const {
+  const TTempo& t = e->relogio;
   if (descricao_.relogio == TFormato_Relogio::Carimbo_Horario) {
     // The stamp names the hour whose samples begin on this line: the first
     // line keeps the start hour, and each later stamp moves the clock on by
@@ -82,80 +162,119 @@ void TRelatorio_Amostrado::Escreve_Relogio(TEstado_Linhas* e, std::string* linha
       const int64_t horas = (e->decorridos / kSegundos_Hora) %
                             ARQAUX_HORAS_ANO;  // a whole year brings the clock back to itself
       e->geren_tempo->Avanca_X_Segundos(static_cast<int>(horas * kSegundos_Hora), &e->relogio);
-      char carimbo[48];
-      const int k = std::snprintf(carimbo, sizeof carimbo, "\t   %d     %d     %d", e->relogio.Mes,
-                                  e->relogio.Dia, e->relogio.Hora);
-      if (k > 0) linha->append(carimbo, static_cast<size_t>(k));
+      p = Escreve_Inteiro(Copia(p, "\t   "), t.Mes);
+      p = Escreve_Inteiro(Copia(p, "     "), t.Dia);
+      p = Escreve_Inteiro(Copia(p, "     "), t.Hora);
       e->decorridos = 0;
     }
     e->decorridos += e->intervalo;
-    return;
+    return p;
   }
-  for (size_t i = 0; i < e->somas.size(); ++i) e->somas[i] += e->valores[i];
+  for (int i : e->usados) e->somas[i] += e->valores[i];
   e->decorridos += e->intervalo;
-  char hora[12];
   e->geren_tempo->Avanca_X_Segundos(e->intervalo, &e->relogio);
-  e->geren_tempo->R_Hora_Formatada(hora, &e->relogio);
-  relogio_.Formata(linha, e->relogio.Mes, e->relogio.Dia, hora);
+  const bool tabulado = descricao_.relogio == TFormato_Relogio::Tabulado;
+  p = Escreve_Inteiro(Copia(p, tabulado ? "\t  " : "  "), t.Mes);
+  p = Escreve_Inteiro(Copia(p, tabulado ? "     " : "      "), t.Dia);
+  p = Escreve_Hora(Copia(p, tabulado ? "      " : "    "), e->geren_tempo, &e->relogio);
   ++e->contagem;
-  if (e->decorridos != kSegundos_Hora || e->intervalo >= kSegundos_Hora) return;
+  if (e->decorridos != kSegundos_Hora || e->intervalo >= kSegundos_Hora) return p;
   e->decorridos = 0;
-  linha->append("\t(Media da Hora : [");
+  p = Copia(p, kAbre_Media);
   for (const TColuna_Pronta& coluna : colunas_) {
-    coluna.media.Formata(linha, e->somas[coluna.valor] * coluna.escala / e->contagem);
+    p = coluna.media.Escreve(p, e->somas[coluna.valor] * coluna.escala / e->contagem);
   }
   e->contagem = 0;
   for (float& soma : e->somas) soma = 0.0f;
   if (e->fim_hora) e->fim_hora();
-  linha->push_back(']');
+  *p++ = ']';
+  return p;
 }
 
-void TRelatorio_Amostrado::Escreve_Linhas(int binario, int texto, const Leitor& leitor,
+char* TRelatorio_Amostrado::Escreve_Linha(TEstado_Linhas* e, const unsigned char* r,
+                                          char* p) const {
+  const std::vector<int>& origens = e->registro.origens;
+  for (int i : e->usados) {
+    if (origens[i] >= 0) std::memcpy(&e->valores[i], r + origens[i], sizeof(float));
+  }
+  for (const TColuna_Pronta& coluna : colunas_) {
+    p = coluna.dado.Escreve(p, e->valores[coluna.valor] * coluna.escala);
+  }
+  return Escreve_Relogio(e, p);
+}
+
+bool TRelatorio_Amostrado::Escreve_Bloco(TEstado_Linhas* e, const unsigned char* bloco,
+                                         size_t registros, FILE* arq) const {
+  char* const inicio = e->saida.data();
+  char* p = inicio;
+  const size_t tamanho = static_cast<size_t>(e->registro.tamanho);
+  for (size_t r = 0; r < registros; ++r) {
+    p = Escreve_Linha(e, bloco + r * tamanho, p);
+    if (e->fim_linha) {
+      // The second output may select other streams, so the text stream is
+      // written first and selected again afterwards.
+      std::fwrite(inicio, 1, static_cast<size_t>(p - inicio), arq);
+      p = inicio;
+      e->fim_linha(e->relogio, e->valores.data());
+      arq = seletor_.seleciona(e->texto);
+      if (arq == nullptr) return false;
+    }
+    *p++ = '\n';
+    if (static_cast<size_t>(p - inicio) >= kBloco) {
+      std::fwrite(inicio, 1, static_cast<size_t>(p - inicio), arq);
+      p = inicio;
+    }
+  }
+  std::fwrite(inicio, 1, static_cast<size_t>(p - inicio), arq);
+  return true;
+}
+
+void TRelatorio_Amostrado::Escreve_Linhas(int binario, int texto, const TRegistro_Binario& registro,
                                           const TTempo& inicio, int intervalo,
                                           const Fim_Linha& fim_linha,
                                           const Fim_Hora& fim_hora) const {
-  FILE* bin = valido_ ? seletor_.seleciona(binario) : nullptr;
-  if (bin == nullptr) return;
-  long posicao = std::ftell(bin);
-  const int n = descricao_.num_valores;
+  if (!valido_ || !Layout_Valido(registro, descricao_.num_valores)) return;
+  FILE* bin = seletor_.seleciona(binario);
+  long posicao = bin != nullptr ? std::ftell(bin) : -1;
+  if (posicao < 0 || registro.tamanho == 0) return;
+  const size_t n = static_cast<size_t>(descricao_.num_valores);
   TEstado_Linhas e = {DLL_UTIL_Geren_Tempo(),
                       TTempo(),
                       intervalo,
+                      texto,
+                      registro,
+                      fim_linha,
                       fim_hora,
-                      std::vector<float>(static_cast<size_t>(n)),
-                      std::vector<float>(static_cast<size_t>(n))};
+                      {},
+                      std::vector<float>(n),
+                      std::vector<float>(n),
+                      0,
+                      0,
+                      {}};
+  for (int i = 0; i < descricao_.num_valores; ++i) {
+    const bool mostrado = std::any_of(colunas_.begin(), colunas_.end(),
+                                      [i](const TColuna_Pronta& c) { return c.valor == i; });
+    if (mostrado || fim_linha) e.usados.push_back(i);
+  }
   e.relogio.Hora = inicio.Hora;
   e.relogio.Mes = inicio.Mes;
   e.relogio.Dia = inicio.Dia;
   e.relogio.Tempo = descricao_.relogio_com_segundos ? inicio.Tempo : 0;
-  // Each line is built here and written in one piece; its capacity is kept
-  // from line to line.
-  std::string linha;
-  while (leitor(e.valores.data(), n)) {
+  const size_t tamanho = static_cast<size_t>(registro.tamanho);
+  std::vector<unsigned char> bloco(std::max<size_t>(1, kBloco / tamanho) * tamanho);
+  e.saida.resize(kBloco + max_linha_);
+  for (;;) {
     bin = seletor_.seleciona(binario);
-    const long depois = bin != nullptr ? std::ftell(bin) : -1;
-    if (depois <= posicao) return;
-    posicao = depois;
+    if (bin == nullptr || std::ftell(bin) != posicao) return;
+    const size_t lidos = std::fread(bloco.data(), 1, bloco.size(), bin);
+    posicao += static_cast<long>(lidos);
     FILE* arq = seletor_.seleciona(texto);
-    if (arq == nullptr) return;
-    linha.clear();
-    for (const TColuna_Pronta& coluna : colunas_) {
-      coluna.dado.Formata(&linha, e.valores[coluna.valor] * coluna.escala);
-    }
-    Escreve_Relogio(&e, &linha);
-    if (fim_linha) {
-      std::fwrite(linha.data(), 1, linha.size(), arq);
-      linha.clear();
-      fim_linha(e.relogio, e.valores.data());
-      arq = seletor_.seleciona(texto);
-      if (arq == nullptr) return;
-    }
-    linha.push_back('\n');
-    std::fwrite(linha.data(), 1, linha.size(), arq);
+    if (arq == nullptr || !Escreve_Bloco(&e, bloco.data(), lidos / tamanho, arq)) return;
+    if (lidos < bloco.size()) return;
   }
 }
 
-void TRelatorio_Amostrado::Converte(int binario, int texto, const Leitor& leitor,
+void TRelatorio_Amostrado::Converte(int binario, int texto, const TRegistro_Binario& registro,
                                     const TTempo* inicio, const TTempo* fim, int intervalo) const {
   if (!valido_ || inicio == nullptr || fim == nullptr) return;
   const auto& registrado = seletor_.registrado;
@@ -164,7 +283,7 @@ void TRelatorio_Amostrado::Converte(int binario, int texto, const Leitor& leitor
   FILE* arq = seletor_.seleciona(texto);
   if (arq == nullptr) return;
   Escreve_Cabecalho(arq, *inicio, *fim, intervalo);
-  Escreve_Linhas(binario, texto, leitor, *inicio, intervalo);
+  Escreve_Linhas(binario, texto, registro, *inicio, intervalo);
 }
 
 }  // namespace arqaux

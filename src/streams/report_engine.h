@@ -3,8 +3,14 @@
 // sampling interval, optional text, column labels and the clock labels) and
 // one line per record: the value columns, the clock after the sample, and at
 // the end of each hour of samples the hourly averages. A report supplies its
-// description (the columns and the variants below) and its reader; the loop
-// lives here only.
+// description (the columns and the variants below) and the layout of its
+// binary records; the loop lives here only.
+//
+// A year of one-minute samples is half a million lines, so the loop works in
+// blocks: it reads 64 KiB of records with one fread, builds their lines in a
+// buffer of its own, and writes that buffer with one fwrite. The two streams
+// are selected once per block, never held across another selection, so the
+// registry may close and reopen either between blocks.
 #ifndef ARQAUX_STREAMS_REPORT_ENGINE_H_
 #define ARQAUX_STREAMS_REPORT_ENGINE_H_
 
@@ -36,6 +42,17 @@ enum class TFormato_Relogio {
   // line that starts another whole hour of samples; no averages.
   Carimbo_Horario,
 };
+
+// Where a report finds its values in a binary record: the records are
+// tamanho bytes each, and value i is the little-endian float at byte
+// origens[i] of the record, or 0 where origens[i] is -1.
+struct TRegistro_Binario {
+  int tamanho = 0;  // 0: the records hold nothing, and give no lines
+  std::vector<int> origens;
+};
+// Records of n floats, value i being the i-th float; records that hold
+// nothing when they are not present.
+TRegistro_Binario Registro_Reais(int n, bool presente = true);
 
 // The three texts of a column have types of their own, so that a label put
 // where a format belongs, or a row format where the average's belongs, does
@@ -114,10 +131,6 @@ struct TSeletor {
 class TRelatorio_Amostrado {
  public:
   using Seletor = TSeletor;
-  // Reads the next record into valores, which has room for capacidade
-  // values (the description's num_valores); false at the end of the data. A
-  // reader whose record does not fit in capacidade returns false.
-  using Leitor = std::function<bool(float* valores, int capacidade)>;
   // Called on each line after its clock and average, before its "\n", with
   // the line's clock and values; a report with a second output writes there
   // (the text stream is selected again afterwards).
@@ -134,19 +147,20 @@ class TRelatorio_Amostrado {
   // Title, period and interval lines, text before the labels, the labels of
   // the columns and the clock labels.
   void Escreve_Cabecalho(FILE* arq, const TTempo& inicio, const TTempo& fim, int intervalo) const;
-  // One line per record that leitor delivers from binary stream binario,
-  // selecting text stream texto for each. The lines end at the first failed
-  // read, when either stream no longer selects, and at a record that leaves
-  // the binary stream no further on than the one before: a reader over
-  // records that hold nothing succeeds without reading, and a stream
-  // reopened from its first byte would repeat itself, both without end.
-  void Escreve_Linhas(int binario, int texto, const Leitor& leitor, const TTempo& inicio,
-                      int intervalo, const Fim_Linha& fim_linha = nullptr,
+  // One line per whole record of binary stream binario, from its current
+  // position, on text stream texto. The lines end at the end of the data (a
+  // partial last record gives no line), when either stream no longer selects
+  // at the start of a block, and when the binary stream is no longer where
+  // the previous block left it (a stream reopened from its first byte would
+  // repeat itself without end). A layout with a value outside its record,
+  // or not one origin per value, writes nothing.
+  void Escreve_Linhas(int binario, int texto, const TRegistro_Binario& registro,
+                      const TTempo& inicio, int intervalo, const Fim_Linha& fim_linha = nullptr,
                       const Fim_Hora& fim_hora = nullptr) const;
   // A whole converter: the header on the text stream, then the lines. Writes
   // nothing at all unless both stream numbers select and both times are
   // given.
-  void Converte(int binario, int texto, const Leitor& leitor, const TTempo* inicio,
+  void Converte(int binario, int texto, const TRegistro_Binario& registro, const TTempo* inicio,
                 const TTempo* fim, int intervalo) const;
 
  private:
@@ -157,14 +171,21 @@ class TRelatorio_Amostrado {
     TFormato_Compilado dado;
     TFormato_Compilado media;  // not valid when the column has no average
   };
-  // The clock text of a line, and the average when an hour is complete.
+  // What the lines carry from record to record.
   struct TEstado_Linhas;
-  void Escreve_Relogio(TEstado_Linhas* estado, std::string* linha) const;
+  // The values of record r of the block into the state, and its line.
+  char* Escreve_Linha(TEstado_Linhas* e, const unsigned char* r, char* p) const;
+  // The clock text of a line, and the average when an hour is complete.
+  char* Escreve_Relogio(TEstado_Linhas* e, char* p) const;
+  // The lines of the records of one block, written on arq; false when the
+  // text stream no longer selects.
+  bool Escreve_Bloco(TEstado_Linhas* e, const unsigned char* bloco, size_t registros,
+                     FILE* arq) const;
 
   TDescricao_Relatorio descricao_;
   Seletor seletor_;
   std::vector<TColuna_Pronta> colunas_;
-  TFormato_Compilado relogio_;
+  size_t max_linha_ = 0;  // the most bytes one line can take
   bool valido_ = true;
 };
 

@@ -1,43 +1,47 @@
-// printf formats of report lines, compiled once and applied per line into a
-// line buffer. A report writes hundreds of thousands of lines with a handful
-// of fixed formats; parsing them once and converting numbers with
-// std::to_chars gives fprintf's bytes at a fraction of its cost.
+// A report column's printf format, compiled once and written per line
+// straight into the line buffer. A report writes hundreds of thousands of
+// lines with a handful of fixed formats, so the format is parsed once and
+// its number goes through the exact fixed-point formatter, which gives
+// printf's bytes without printf's cost.
 #ifndef ARQAUX_STREAMS_REPORT_FORMAT_H_
 #define ARQAUX_STREAMS_REPORT_FORMAT_H_
 
+#include <cstring>
 #include <string>
-#include <vector>
 
-#include "text/formato_printf.h"
+#include "text/real_fixo.h"
 
 namespace arqaux {
 
-// A report line format of the conversions %d (or %i), %s, %f and %%, with
-// optional flags, width and precision (the grammar of text/formato_printf.h);
-// the compiled format checks them against the arguments it is built for,
-// given as a signature: 'f' a double, 'd' an int, 's' a string, in order.
+// One floating conversion (%f with optional flags, width and precision, in
+// the grammar of text/formato_printf.h) amid literal text, "%%" included.
 class TFormato_Compilado {
  public:
   TFormato_Compilado() = default;
-  // A format whose conversions do not match assinatura (for example "f" or
-  // "dds") is not usable: Valido is false and it writes nothing.
-  TFormato_Compilado(const char* formato, const char* assinatura);
+  // A format with no conversion, another kind, or more than one, is not
+  // usable: Valido is false and it writes nothing.
+  explicit TFormato_Compilado(const char* formato);
 
   bool Valido() const { return valido_; }
-  // Appends the text of the format for one double (signature "f").
-  void Formata(std::string* linha, double v) const;
-  // Appends the text for two ints and a string (signature "dds").
-  void Formata(std::string* linha, int a, int b, const char* s) const;
+  // The most bytes Escreve writes.
+  size_t Tamanho_Maximo() const { return antes_.size() + MAX_TEXTO_REAL_FIXO + depois_.size(); }
+  // Writes the text of the format for v at p, which has room for
+  // Tamanho_Maximo bytes; returns one past the end.
+  char* Escreve(char* p, float v) const {
+    if (!valido_) return p;
+    p = Copia(p, antes_);
+    return Copia(Escreve_Real_Fixo(p, v, espec_), depois_);
+  }
 
  private:
-  struct TPeca {
-    TTipo_Peca tipo;    // Literal, or the conversion: Real_Fixo, Inteiro, Texto
-    int precisao;       // of a plain "%.Nf" / "%f"; -1 for one with flags or width
-    std::string texto;  // the literal, or the conversion's own format
-  };
-  void Acrescenta(std::string* linha, const TPeca& peca, double v) const;
+  static char* Copia(char* p, const std::string& texto) {
+    std::memcpy(p, texto.data(), texto.size());
+    return p + texto.size();
+  }
 
-  std::vector<TPeca> pecas_;
+  std::string antes_;   // the literal text before the conversion
+  std::string depois_;  // and after it
+  TEspec_Fixo espec_;
   bool valido_ = false;
 };
 

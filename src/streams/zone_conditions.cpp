@@ -211,41 +211,38 @@ void TGeren_ArquivoAux::Converte_Binario_Texto_TUPMV(int binario, int texto, boo
   for (const auto& [grupo, coluna] : kColunas_TUPMV) {
     if (mostra[grupo]) descricao.colunas.push_back(coluna);
   }
-  float clima[2];
-  auto leitor = [&](float* v, int capacidade) {
-    return capacidade >= kValores_TUPMV &&
-           Le_Temp_Umi(binario, tem_temperatura, &v[0], tem_umidade, &v[1], tem_conforto, &v[2],
-                       &v[3], &clima[0], &clima[1]);
-  };
+  // Each group held is two floats, in group order; the report's values are
+  // the first float of each group, and PPD the second float of comfort.
+  arqaux::TRegistro_Binario registro;
+  registro.origens.assign(kValores_TUPMV, -1);
+  const bool tem[3] = {tem_temperatura, tem_umidade, tem_conforto};
+  for (int grupo = 0; grupo < 3; ++grupo) {
+    if (!tem[grupo]) continue;
+    registro.origens[grupo] = registro.tamanho;
+    if (grupo == 2) registro.origens[3] = registro.tamanho + 4;
+    registro.tamanho += 8;
+  }
   arqaux::TRelatorio_Amostrado(descricao, Seletor_Relatorios())
-      .Converte(binario, texto, leitor, inicio, fim, intervalo);
+      .Converte(binario, texto, registro, inicio, fim, intervalo);
 }
 
 void TGeren_ArquivoAux::Converte_Binario_Texto_ATS_ACE(int binario, int texto, bool presente,
                                                        bool eh_ats, const TTempo* inicio,
                                                        const TTempo* fim, int intervalo) {
-  auto leitor = [&](float* v, int capacidade) {
-    return capacidade >= 1 && Le_ATS_ACE(binario, presente, v);
-  };
   arqaux::TRelatorio_Amostrado(Descreve(eh_ats ? kATS : kACE), Seletor_Relatorios())
-      .Converte(binario, texto, leitor, inicio, fim, intervalo);
+      .Converte(binario, texto, arqaux::Registro_Reais(1, presente), inicio, fim, intervalo);
 }
 
 void TGeren_ArquivoAux::Converte_Binario_Texto_ACS(int binario, int texto, const TTempo* inicio,
                                                    const TTempo* fim, int intervalo) {
-  auto leitor = [&](float* v, int capacidade) {
-    return capacidade >= 2 && Le_ACS(binario, &v[0], &v[1]);
-  };
   arqaux::TRelatorio_Amostrado(Descreve(kACS), Seletor_Relatorios())
-      .Converte(binario, texto, leitor, inicio, fim, intervalo);
+      .Converte(binario, texto, arqaux::Registro_Reais(2), inicio, fim, intervalo);
 }
 
 void TGeren_ArquivoAux::Converte_Binario_Texto_PV(int binario, int texto, bool presente,
                                                   const TTempo* inicio, const TTempo* fim,
                                                   int intervalo) {
-  auto leitor = [&](float* v, int capacidade) {
-    return capacidade >= ARQAUX_VALORES_PV && Le_PV(binario, presente, v);
-  };
   arqaux::TRelatorio_Amostrado(Descreve(kPV, kTitulo_PV), Seletor_Relatorios())
-      .Converte(binario, texto, leitor, inicio, fim, intervalo);
+      .Converte(binario, texto, arqaux::Registro_Reais(ARQAUX_VALORES_PV, presente), inicio, fim,
+                intervalo);
 }

@@ -4,11 +4,11 @@
 // compiled formats against printf.
 #include "streams/report_engine.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <functional>
-#include <random>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -34,7 +34,9 @@ const char kRelogio[] =
     "s]  [Dia]  [Hora]\n";
 
 // Stream 1 is a.txt (the report), 2 is b.txt (a second output), 3 is the
-// binary stream of records; stream 1 selects selecoes times only.
+// binary stream of records; stream 1 selects selecoes times only. With
+// reabre, every selection closes the stream and opens it again where it
+// stood, as the registry does to a stream it evicted.
 class ReportEngineTest : public ArqauxTest {
  public:
   // Writes the records as floats and opens every stream.
@@ -47,18 +49,18 @@ class ReportEngineTest : public ArqauxTest {
     ASSERT_TRUE(arq[0] != nullptr && arq[1] != nullptr && arq[2] != nullptr);
   }
   FILE* Seleciona(int n) {
-    if (n == 1) return selecoes-- > 0 ? arq[0] : nullptr;
-    return n == 2 || n == 3 ? arq[n - 1] : nullptr;
+    if (n == 1 && selecoes-- <= 0) return nullptr;
+    if (n < 1 || n > 3) return nullptr;
+    if (reabre && n != 2) {
+      const long posicao = std::ftell(arq[n - 1]);
+      std::fclose(arq[n - 1]);
+      arq[n - 1] = std::fopen(Caminho(n == 1 ? "a.txt" : "d.bin").c_str(), n == 1 ? "ab" : "rb");
+      std::fseek(arq[n - 1], posicao, SEEK_SET);
+    }
+    return arq[n - 1];
   }
   TRelatorio_Amostrado Relatorio(const TDescricao_Relatorio& d) {
     return TRelatorio_Amostrado(d, [this](int n) { return Seleciona(n); });
-  }
-  // Reads the whole record the engine has room for.
-  TRelatorio_Amostrado::Leitor Leitor() {
-    return [this](float* v, int capacidade) {
-      ++leituras;
-      return std::fread(v, 4, capacidade, arq[2]) == size_t(capacidade);
-    };
   }
   // Closes the files and returns the report and the second output.
   std::vector<std::string> Textos() {
@@ -66,8 +68,8 @@ class ReportEngineTest : public ArqauxTest {
     return {Le_Arquivo(Caminho("a.txt")), Le_Arquivo(Caminho("b.txt"))};
   }
   FILE* arq[3] = {};
-  int selecoes = 1000;
-  int leituras = 0;
+  int selecoes = 1 << 30;
+  bool reabre = false;
   TTempo inicio, fim;
 };
 
@@ -91,7 +93,7 @@ TEST_F(ReportEngineTest, VariantsAndASecondOutput) {
   relatorio.Escreve_Cabecalho(arq[0], inicio, fim, 1800);
   int horas = 0;
   relatorio.Escreve_Linhas(
-      3, 1, Leitor(), inicio, 1800,
+      3, 1, arqaux::Registro_Reais(2), inicio, 1800,
       [&](const TTempo& t, const float* v) {
         std::fprintf(Seleciona(2), "%d/%d %d %.1f\n", t.Dia, t.Mes, t.Hora, v[1]);
       },
@@ -110,71 +112,79 @@ TEST_F(ReportEngineTest, VariantsAndASecondOutput) {
   EXPECT_EQ(horas, 1);
 }
 
-// The lines of a rows-only caller end by themselves: at the end of the data,
-// at a record that holds nothing, at a record that leaves the binary stream
-// no further on (reopened from its start), and when a stream stops selecting.
-// A converter without both streams and both times writes nothing at all.
+// The lines of a rows-only caller end by themselves: at the end of the
+// data, on records that hold nothing, before a partial record, at a block
+// that finds the binary stream moved (reopened from its start), and at a
+// block whose text stream no longer selects; streams closed and reopened at
+// every selection change nothing. A layout outside its record, or a
+// converter without both streams and both times, writes nothing at all.
 TEST_F(ReportEngineTest, LinesAlwaysEnd) {
   TDescricao_Relatorio d;
   d.num_valores = 1;
   d.colunas = {{""_rotulo, 0, "%.0f"_linha, {}}};
-  const std::string linhas[4] = {"1\t  1     1      00:01:00\n", "2\t  1     1      00:02:00\n",
-                                 "3\t  1     1      00:03:00\n", "4\t  1     1      00:04:00\n"};
+  // 40,000 records of one float: two whole blocks of 16,384 and a part.
+  constexpr int kRegistros = 40000, kPor_Bloco = 16384;
+  std::vector<float> registros(kRegistros);
+  for (int i = 0; i < kRegistros; ++i) registros[i] = float(i + 1);
+  const arqaux::TRegistro_Binario um = arqaux::Registro_Reais(1);
+  auto escreve = [&](const arqaux::TRegistro_Binario& r) {
+    Relatorio(d).Escreve_Linhas(3, 1, r, inicio, 60);
+  };
+  Abre(registros);
+  escreve(um);
+  const std::string inteiro = Textos()[0];
+  // The first line, the first of the second block (11 days, 9 h and 5 min
+  // on) and the last.
+  EXPECT_EQ(inteiro.substr(0, 26), "1\t  1     1      00:01:00\n");
+  const size_t segundo_bloco = inteiro.find("\n16385\t");
+  ASSERT_NE(segundo_bloco, std::string::npos);
+  EXPECT_EQ(inteiro.substr(segundo_bloco + 1, 31), "16385\t  1     12      09:05:00\n");
+  EXPECT_EQ(inteiro.substr(inteiro.size() - 31), "40000\t  1     28      18:40:00\n");
+  EXPECT_EQ(std::count(inteiro.begin(), inteiro.end(), '\n'), kRegistros);
+  const std::string primeiro_bloco = inteiro.substr(0, segundo_bloco + 1);
+  arqaux::TRegistro_Binario fora = um;
+  fora.origens[0] = 1;
   struct Caso {
     const char* nome;
-    std::function<void(ReportEngineTest*, TRelatorio_Amostrado*)> escreve;
+    std::function<void()> escreve;
     std::string esperado;
-    int leituras;
   };
   const Caso casos[] = {
-      {"whole stream",
-       [](ReportEngineTest* t, TRelatorio_Amostrado* r) {
-         r->Escreve_Linhas(3, 1, t->Leitor(), t->inicio, 60);
+      {"records hold nothing", [&] { escreve(arqaux::Registro_Reais(1, false)); }, ""},
+      {"partial last record",
+       [&] {
+         std::fseek(arq[2], 4 * (kRegistros - 3), SEEK_SET);
+         escreve({8, {0}});
        },
-       linhas[0] + linhas[1] + linhas[2] + linhas[3], 5},
-      {"records hold nothing",
-       [](ReportEngineTest* t, TRelatorio_Amostrado* r) {
-         r->Escreve_Linhas(
-             3, 1, [&](float*, int) { return ++t->leituras > 0; }, t->inicio, 60);
-       },
-       "", 1},
+       "39998\t  1     1      00:01:00\n"},
       {"stream back at its start",
-       [](ReportEngineTest* t, TRelatorio_Amostrado* r) {
-         auto leitor = t->Leitor();
-         r->Escreve_Linhas(
-             3, 1,
-             [&](float* v, int c) {
-               if (t->leituras == 2) std::rewind(t->arq[2]);
-               return leitor(v, c);
-             },
-             t->inicio, 60);
+       [&] {
+         Relatorio(d).Escreve_Linhas(3, 1, um, inicio, 60, [&](const TTempo& t, const float*) {
+           if (t.Dia == 12 && t.Hora == 9 && t.Tempo == 4 * 60) std::rewind(arq[2]);
+         });
        },
-       linhas[0] + linhas[1], 3},
-      {"text stream gone",
-       [](ReportEngineTest* t, TRelatorio_Amostrado* r) {
-         t->selecoes = 2;
-         r->Escreve_Linhas(3, 1, t->Leitor(), t->inicio, 60);
-       },
-       linhas[0] + linhas[1], 3},
+       primeiro_bloco},
+      {"text stream gone", [&] { selecoes = 1, escreve(um); }, primeiro_bloco},
+      {"streams reopened at every selection", [&] { reabre = true, escreve(um); }, inteiro},
+      {"layout outside the record", [&] { escreve(fora); }, ""},
       {"no binary stream, no text stream, no start, no end",
-       [](ReportEngineTest* t, TRelatorio_Amostrado* r) {
-         r->Escreve_Linhas(4, 1, t->Leitor(), t->inicio, 60);
-         r->Converte(4, 1, t->Leitor(), &t->inicio, &t->fim, 60);
-         r->Converte(3, 4, t->Leitor(), &t->inicio, &t->fim, 60);
-         r->Converte(3, 1, t->Leitor(), nullptr, &t->fim, 60);
-         r->Converte(3, 1, t->Leitor(), &t->inicio, nullptr, 60);
+       [&] {
+         Relatorio(d).Escreve_Linhas(4, 1, um, inicio, 60);
+         Relatorio(d).Converte(4, 1, um, &inicio, &fim, 60);
+         Relatorio(d).Converte(3, 4, um, &inicio, &fim, 60);
+         Relatorio(d).Converte(3, 1, um, nullptr, &fim, 60);
+         Relatorio(d).Converte(3, 1, um, &inicio, nullptr, 60);
        },
-       "", 0},
+       ""},
   };
   for (const Caso& caso : casos) {
-    Abre({1, 2, 3, 4});
-    selecoes = 1000;
-    leituras = 0;
-    TRelatorio_Amostrado relatorio = Relatorio(d);
-    caso.escreve(this, &relatorio);
+    Abre(registros);
+    selecoes = 1 << 30;
+    reabre = false;
+    caso.escreve();
     EXPECT_EQ(Textos()[0], caso.esperado) << caso.nome;
-    EXPECT_EQ(leituras, caso.leituras) << caso.nome;
   }
+  EXPECT_EQ(kPor_Bloco, std::count(primeiro_bloco.begin(), primeiro_bloco.end(), '\n'));
 }
 
 // A column outside the record, or a format that is not one floating
@@ -199,7 +209,7 @@ TEST_F(ReportEngineTest, RefusesColumnsItCannotWrite) {
     d.colunas = {caso.coluna};
     Abre({1, 2});
     TRelatorio_Amostrado relatorio = Relatorio(d);
-    relatorio.Converte(3, 1, Leitor(), &inicio, &fim, 60);
+    relatorio.Converte(3, 1, arqaux::Registro_Reais(2), &inicio, &fim, 60);
     EXPECT_EQ(relatorio.Valido(), caso.valido) << caso.coluna.valor << caso.coluna.dado.texto;
     EXPECT_EQ(Textos()[0].empty(), !caso.valido) << caso.coluna.valor << caso.coluna.dado.texto;
   }
@@ -276,7 +286,7 @@ TEST_F(ReportEngineTest, BoilerQuantityTable) {
     TRelatorio_Amostrado relatorio =
         Relatorio(arqaux::Descreve_Grandeza(kCaldeira, caso.variavel, flags, caso.numero));
     relatorio.Escreve_Cabecalho(arq[0], inicio, fim, 1800);
-    relatorio.Escreve_Linhas(3, 1, Leitor(), inicio, 1800);
+    relatorio.Escreve_Linhas(3, 1, arqaux::Registro_Reais(11), inicio, 1800);
     EXPECT_EQ(Textos()[0], caso.esperado) << caso.variavel;
   }
 }
@@ -291,33 +301,21 @@ TEST_F(ReportEngineTest, QuantityTablesOutsideTheirMemberAreRefused) {
   EXPECT_FALSE(arqaux::Membro_Valido(arqaux::Membro(11, 5, 0, eficiencia)));
 }
 
-// Compiled formats give snprintf's bytes for any float, rounding ties,
-// negative values that round to zero and non-finite values included.
-TEST(ReportFormatTest, GivesPrintfBytes) {
-  std::vector<float> valores = {-0.0f,  0.125f,  -0.375f, 2.5f,     -0.001f,   1e-30f, 3.4e38f,
-                                0.005f, 99.995f, 1e-7f,   INFINITY, -INFINITY, NAN};
-  std::mt19937 aleatorio(7);
-  for (int i = 0; i < 20000; ++i) {
-    uint32_t bits = aleatorio();
-    valores.push_back(std::ldexp(float(bits % 100000), -int(bits % 12)));
-    std::memcpy(&valores.emplace_back(), &bits, 4);
-  }
-  for (const char* formato : {"%.5f  \t", "%.8f", "%.1f", "%f", "%.0f", "x%%%.3fy", "%-+8.2f|"}) {
-    arqaux::TFormato_Compilado compilado(formato, "f");
+// A compiled format writes its literal text around the formatter's number,
+// and takes nothing but one floating conversion.
+TEST(ReportFormatTest, WritesLiteralsAroundOneConversion) {
+  for (const char* formato : {"%.5f  \t", "x%%%.3fy%%", "%-+8.2f|", "%f"}) {
+    const arqaux::TFormato_Compilado compilado(formato);
     ASSERT_TRUE(compilado.Valido()) << formato;
-    for (float v : valores) {
-      char esperado[512];
+    for (float v : {-0.0f, 2.5f, -1234.5678f, 1e30f, NAN}) {
+      char esperado[512], linha[512];
       std::snprintf(esperado, sizeof esperado, formato, v);
-      std::string linha;
-      compilado.Formata(&linha, v);
-      ASSERT_EQ(linha, esperado) << formato << " " << v;
+      ASSERT_LE(compilado.Tamanho_Maximo(), sizeof linha);
+      EXPECT_EQ(std::string(linha, compilado.Escreve(linha, v)), esperado) << formato << v;
     }
   }
-  std::string linha;
-  arqaux::TFormato_Compilado("\t%d %d %s", "dds").Formata(&linha, -12, 2147483647, "23:59:59");
-  EXPECT_EQ(linha, "\t-12 2147483647 23:59:59");
-  for (const char* errado : {"%d", "%.2f %.2f", "%x", "%.2", "", "%.999999999999f"}) {
-    EXPECT_FALSE(arqaux::TFormato_Compilado(errado, "f").Valido()) << errado;
+  for (const char* errado : {"%d", "%.2f %.2f", "%x", "%.2", "", "%%", "%lf", "%.999f"}) {
+    EXPECT_FALSE(arqaux::TFormato_Compilado(errado).Valido()) << errado;
   }
 }
 
