@@ -1,17 +1,13 @@
 // A year of one-minute zone conditions: the cost of writing the
-// temperature-humidity-comfort stream record by record, of converting it into
-// its text report, and of the floor for the conversion, writing the same
-// report bytes from memory with one fwrite. The conversion's ratio to the
-// floor is the counter "vezes_piso".
+// temperature-humidity-comfort stream record by record, and of converting it
+// into its text report. The conversion against its baselines is
+// report_ratios.cpp.
 #include <arqaux/arqaux.h>
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 namespace {
@@ -74,21 +70,6 @@ void Converte_Ano(const std::string& origem, const std::string& destino) {
   geren->Fecha_Todos();
 }
 
-std::string Le_Tudo(const std::string& caminho) {
-  std::ifstream in(caminho, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
-// The floor: the report's bytes, already in memory, written with one fwrite.
-void Grava_Piso(const std::string& caminho, const std::string& bytes) {
-  FILE* arq = std::fopen(caminho.c_str(), "wb");
-  if (arq == nullptr) return;
-  std::fwrite(bytes.data(), 1, bytes.size(), arq);
-  std::fclose(arq);
-}
-
 void BM_Grava_Temp_Umi(benchmark::State& state) {
   if (!Pasta_Bench().Pronta()) return state.SkipWithError("no temporary directory");
   const std::string binario = Pasta_Bench().Arquivo("ano.bin");
@@ -100,44 +81,12 @@ void BM_Converte_TUPMV(benchmark::State& state) {
   if (!Pasta_Bench().Pronta()) return state.SkipWithError("no temporary directory");
   const std::string binario = Pasta_Bench().Arquivo("ano.bin");
   const std::string relatorio = Pasta_Bench().Arquivo("ano.txt");
-  const std::string piso = Pasta_Bench().Arquivo("piso.txt");
   Grava_Ano(binario);
-  Converte_Ano(binario, relatorio);
-  const std::string bytes = Le_Tudo(relatorio);
-  if (bytes.empty()) return state.SkipWithError("the conversion wrote nothing");
-
-  using Relogio = std::chrono::steady_clock;
-  Relogio::duration conversao{}, piso_total{};
-  for (auto _ : state) {
-    const Relogio::time_point t0 = Relogio::now();
-    Converte_Ano(binario, relatorio);
-    conversao += Relogio::now() - t0;
-    state.PauseTiming();
-    const Relogio::time_point t1 = Relogio::now();
-    Grava_Piso(piso, bytes);
-    piso_total += Relogio::now() - t1;
-    state.ResumeTiming();
-  }
+  for (auto _ : state) Converte_Ano(binario, relatorio);
   state.SetItemsProcessed(state.iterations() * kRegistros);
-  state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(bytes.size()));
-  state.counters["vezes_piso"] = std::chrono::duration<double>(conversao).count() /
-                                 std::chrono::duration<double>(piso_total).count();
-}
-
-void BM_Piso_Fwrite(benchmark::State& state) {
-  if (!Pasta_Bench().Pronta()) return state.SkipWithError("no temporary directory");
-  const std::string binario = Pasta_Bench().Arquivo("ano.bin");
-  const std::string relatorio = Pasta_Bench().Arquivo("ano.txt");
-  Grava_Ano(binario);
-  Converte_Ano(binario, relatorio);
-  const std::string bytes = Le_Tudo(relatorio);
-  for (auto _ : state) Grava_Piso(Pasta_Bench().Arquivo("piso.txt"), bytes);
-  state.SetItemsProcessed(state.iterations() * kRegistros);
-  state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(bytes.size()));
 }
 
 BENCHMARK(BM_Grava_Temp_Umi)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Converte_TUPMV)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Piso_Fwrite)->Unit(benchmark::kMillisecond);
 
 }  // namespace

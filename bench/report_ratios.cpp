@@ -1,0 +1,383 @@
+// Report conversion against its two baselines, alternated in one process:
+//   library  the library's converter, as a host calls it;
+//   floor    the same bytes from a program that reads the whole stream at
+//            once, formats with the exact fixed-point formatter and writes
+//            with one fwrite: what the hardware allows;
+//   literal  the documented algorithm as it reads: one fread per record
+//            through the registry, one fprintf per value, the text stream
+//            selected again for every line, the clock formatted by the
+//            clock library.
+// Each repetition runs the three in a rotating order on one year of
+// 10-minute samples and checks the floor's and the literal's bytes against
+// the library's, so a baseline that drifts stops the run. CPU time of the
+// process; min and median of the repetitions, and the ratios of medians.
+//
+// Usage: report_ratios [REPETITIONS]   (default 7, at least 5)
+#include <arqaux/arqaux.h>
+#include <stdlib.h>
+#include <time.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "text/real_fixo.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kIntervalo = 600;
+constexpr int kRegistros = 365 * 24 * 3600 / kIntervalo;  // 52,560
+constexpr long kCabecalho_TUPMV = 7;
+constexpr int kSaidas = 4;
+constexpr int kIndice = 2;
+
+double Cpu() {
+  timespec t;
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) + 1e-9 * static_cast<double>(t.tv_nsec);
+}
+
+// The whole file with one read.
+std::string Le_Tudo(const std::string& caminho) {
+  std::string dados;
+  std::error_code ec;
+  const auto tamanho = fs::file_size(caminho, ec);
+  FILE* arq = ec ? nullptr : std::fopen(caminho.c_str(), "rb");
+  if (arq == nullptr) return dados;
+  dados.resize(tamanho);
+  dados.resize(std::fread(dados.data(), 1, tamanho, arq));
+  std::fclose(arq);
+  return dados;
+}
+
+void Grava_Tudo(const std::string& caminho, const char* dados, size_t n) {
+  FILE* arq = std::fopen(caminho.c_str(), "wb");
+  if (arq == nullptr) return;
+  std::fwrite(dados, 1, n, arq);
+  std::fclose(arq);
+}
+
+// A value that varies from sample to sample in every digit.
+float Ruido(uint32_t* semente) {
+  *semente = *semente * 1664525u + 1013904223u;
+  return static_cast<float>(*semente >> 8) / static_cast<float>(1 << 24);
+}
+
+TTempo Inicio() { return TTempo(); }
+TTempo Fim() {
+  TTempo fim;
+  fim.Hora = 23, fim.Mes = 12, fim.Dia = 31;
+  return fim;
+}
+
+// ---------------------------------------------------------------- floor --
+
+// The floor's own clock: seconds, hours, days and months with carry.
+struct Relogio_Piso {
+  int mes = 1, dia = 1, hora = 0, segundos = 0;
+  void Avanca(int s) {
+    static const int kDias[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    for (segundos += s; segundos >= 3600; segundos -= 3600) {
+      if (++hora < 24) continue;
+      hora = 0;
+      if (++dia > kDias[mes]) dia = 1, mes = mes % 12 + 1;
+    }
+  }
+};
+
+char* Texto(char* p, const char* s) {
+  const size_t n = std::strlen(s);
+  std::memcpy(p, s, n);
+  return p + n;
+}
+char* Dois(char* p, int v) {
+  p[0] = static_cast<char>('0' + v / 10);
+  p[1] = static_cast<char>('0' + v % 10);
+  return p + 2;
+}
+char* Inteiro(char* p, int v) { return v >= 10 ? Dois(p, v) : (*p = char('0' + v), p + 1); }
+char* Real(char* p, float v, int precisao) {
+  arqaux::TEspec_Fixo espec;
+  espec.precisao = precisao;
+  return arqaux::Escreve_Real_Fixo(p, v, espec);
+}
+
+void Piso_TUPMV(const std::string& origem, const std::string& destino) {
+  const std::string dados = Le_Tudo(origem);
+  const size_t n = (dados.size() - kCabecalho_TUPMV) / 24;
+  std::unique_ptr<char[]> saida(new char[n * 160 + 4096]);
+  char* p = saida.get();
+  p += std::snprintf(p, 4096,
+                     "[Inicio: 1/1 as 0:00:00 - Fim: 31/12 as 23:59:59 h]\n"
+                     "[Intervalo de Amostragem = %d s]\n"
+                     "[Temp_I] [Umi_I] [ PMV ] [ PPD ][M\xEAs]  [Dia]  [Hora]\n",
+                     kIntervalo);
+  Relogio_Piso relogio;
+  float somas[4] = {};
+  int contagem = 0, decorridos = 0;
+  for (size_t r = 0; r < n; ++r) {
+    float v[6];
+    std::memcpy(v, dados.data() + kCabecalho_TUPMV + 24 * r, sizeof v);
+    const float valores[4] = {v[0], v[2], v[4], v[5]};
+    p = Texto(Real(p, valores[0], 5), "  \t");
+    p = Real(p, valores[1], 8);
+    p = Real(Texto(Real(p, valores[2], 2), "\t"), valores[3], 2);
+    for (int i = 0; i < 4; ++i) somas[i] += valores[i];
+    decorridos += kIntervalo;
+    relogio.Avanca(kIntervalo);
+    p = Inteiro(Texto(p, "\t  "), relogio.mes);
+    p = Inteiro(Texto(p, "     "), relogio.dia);
+    p = Dois(Texto(p, "      "), relogio.hora);
+    p = Dois(Texto(p, ":"), relogio.segundos / 60);
+    p = Dois(Texto(p, ":"), relogio.segundos % 60);
+    ++contagem;
+    if (decorridos == 3600) {
+      decorridos = 0;
+      p = Texto(Real(Texto(p, "\t(Media da Hora : ["), somas[0] / contagem, 2), "   ");
+      p = Real(p, somas[1] / contagem, 4);
+      p = Real(Texto(Real(p, somas[2] / contagem, 2), "\t"), somas[3] / contagem, 2);
+      *p++ = ']';
+      contagem = 0;
+      std::fill(somas, somas + 4, 0.0f);
+    }
+    *p++ = '\n';
+  }
+  Grava_Tudo(destino, saida.get(), static_cast<size_t>(p - saida.get()));
+}
+
+void Piso_SC(const std::string& origem, const std::string& destino) {
+  const std::string dados = Le_Tudo(origem);
+  constexpr size_t kTamanho = 4 * (kSaidas + 1);
+  const size_t n = (dados.size() - 4) / kTamanho;
+  std::unique_ptr<char[]> saida(new char[n * 64 + 4096]);
+  char* p = saida.get();
+  p += std::snprintf(p, 4096,
+                     "[Inicio: 1/1 as 0 h - Fim: 31/12 as 23 h]\n"
+                     "[Intervalo de Amostragem = %d s]\n"
+                     "[Saida_Contr] [M\xEAs]  [Dia]  [Hora]\n",
+                     kIntervalo);
+  Relogio_Piso relogio;
+  int decorridos = 0;
+  for (size_t r = 0; r < n; ++r) {
+    float v;
+    std::memcpy(&v, dados.data() + 4 + kTamanho * r + 4 * kIndice, 4);
+    p = Real(p, v, 1);
+    if (decorridos % 3600 == 0) {
+      relogio.Avanca(decorridos);
+      p = Inteiro(Texto(p, "\t   "), relogio.mes);
+      p = Inteiro(Texto(p, "     "), relogio.dia);
+      p = Inteiro(Texto(p, "     "), relogio.hora);
+      decorridos = 0;
+    }
+    decorridos += kIntervalo;
+    *p++ = '\n';
+  }
+  Grava_Tudo(destino, saida.get(), static_cast<size_t>(p - saida.get()));
+}
+
+// -------------------------------------------------------------- literal --
+
+// Opens the binary stream (past its header) and the text stream, which is
+// left current, as a host does before converting.
+void Abre(const std::string& origem, long cabecalho, const std::string& destino, int* binario,
+          int* texto) {
+  TGeren_ArquivoAux* geren = Geren_ArqAux();
+  *binario = geren->Abre_Arquivo(origem.c_str(), "rb");
+  std::fseek(geren->ObtemArquivo(), cabecalho, SEEK_SET);
+  *texto = geren->Abre_Arquivo(destino.c_str(), "wt");
+}
+
+FILE* Seleciona(int n) {
+  Geren_ArqAux()->Muda_Arquivo(n);
+  return Geren_ArqAux()->ObtemArquivo();
+}
+
+void Literal_TUPMV(const std::string& origem, const std::string& destino) {
+  TGeren_ArquivoAux* geren = Geren_ArqAux();
+  TGeren_Tempo* tempo = DLL_UTIL_Geren_Tempo();
+  int binario, texto;
+  Abre(origem, kCabecalho_TUPMV, destino, &binario, &texto);
+  FILE* arq = geren->ObtemArquivo();
+  std::fprintf(arq, "[Inicio: %d/%d as %d:00:00", 1, 1, 0);
+  std::fprintf(arq, " - Fim: %d/%d as %d:59:59 h]\n", 31, 12, 23);
+  std::fprintf(arq, "[Intervalo de Amostragem = %d s]\n", kIntervalo);
+  std::fprintf(arq, "[Temp_I] [Umi_I] [ PMV ] [ PPD ][M\xEAs]  [Dia]  [Hora]\n");
+  TTempo relogio;
+  relogio.Tempo = 0;
+  float v[4], clima[2], somas[4] = {};
+  int contagem = 0, decorridos = 0;
+  while (geren->Le_Temp_Umi(binario, true, &v[0], true, &v[1], true, &v[2], &v[3], &clima[0],
+                            &clima[1])) {
+    arq = Seleciona(texto);
+    std::fprintf(arq, "%.5f  \t", v[0]);
+    std::fprintf(arq, "%.8f", v[1]);
+    std::fprintf(arq, "%.2f\t%.2f", v[2], v[3]);
+    for (int i = 0; i < 4; ++i) somas[i] += v[i];
+    decorridos += kIntervalo;
+    char hora[12];
+    tempo->Avanca_X_Segundos(kIntervalo, &relogio);
+    tempo->R_Hora_Formatada(hora, &relogio);
+    std::fprintf(arq, "\t  %d     %d      %s", relogio.Mes, relogio.Dia, hora);
+    ++contagem;
+    if (decorridos == 3600) {
+      decorridos = 0;
+      std::fprintf(arq, "\t(Media da Hora : [");
+      std::fprintf(arq, "%.2f   ", somas[0] / contagem);
+      std::fprintf(arq, "%.4f", somas[1] / contagem);
+      std::fprintf(arq, "%.2f\t%.2f", somas[2] / contagem, somas[3] / contagem);
+      contagem = 0;
+      std::fill(somas, somas + 4, 0.0f);
+      std::fprintf(arq, "]");
+    }
+    std::fprintf(arq, "\n");
+  }
+  geren->Fecha_Todos();
+}
+
+void Literal_SC(const std::string& origem, const std::string& destino) {
+  TGeren_ArquivoAux* geren = Geren_ArqAux();
+  TGeren_Tempo* tempo = DLL_UTIL_Geren_Tempo();
+  int binario, texto;
+  Abre(origem, 4, destino, &binario, &texto);
+  FILE* arq = geren->ObtemArquivo();
+  std::fprintf(arq, "[Inicio: %d/%d as %d h", 1, 1, 0);
+  std::fprintf(arq, " - Fim: %d/%d as %d h]\n", 31, 12, 23);
+  std::fprintf(arq, "[Intervalo de Amostragem = %d s]\n", kIntervalo);
+  std::fprintf(arq, "[Saida_Contr] [M\xEAs]  [Dia]  [Hora]\n");
+  std::vector<float> registro(kSaidas + 1);
+  TTempo relogio;
+  int decorridos = 0;
+  while (geren->Le_Saida_Cont(binario, registro.data(), kSaidas + 1)) {
+    arq = Seleciona(texto);
+    std::fprintf(arq, "%.1f", registro[kIndice]);
+    if (decorridos % 3600 == 0) {
+      for (int h = 0; h < decorridos / 3600; ++h) tempo->Avanca_UmaHora(&relogio);
+      std::fprintf(arq, "\t   %d     %d     %d", relogio.Mes, relogio.Dia, relogio.Hora);
+      decorridos = 0;
+    }
+    decorridos += kIntervalo;
+    std::fprintf(arq, "\n");
+  }
+  geren->Fecha_Todos();
+}
+
+// -------------------------------------------------------------- library --
+
+void Biblioteca_TUPMV(const std::string& origem, const std::string& destino) {
+  int binario, texto;
+  Abre(origem, kCabecalho_TUPMV, destino, &binario, &texto);
+  const TTempo inicio = Inicio(), fim = Fim();
+  Geren_ArqAux()->Converte_Binario_Texto_TUPMV(binario, texto, true, true, true, true, true, true,
+                                               &inicio, &fim, kIntervalo);
+  Geren_ArqAux()->Fecha_Todos();
+}
+
+void Biblioteca_SC(const std::string& origem, const std::string& destino) {
+  int binario, texto;
+  Abre(origem, 4, destino, &binario, &texto);
+  const TTempo inicio = Inicio(), fim = Fim();
+  Geren_ArqAux()->Converte_Binario_Texto_SC(binario, texto, &inicio, &fim, kIntervalo, kSaidas,
+                                            kIndice);
+  Geren_ArqAux()->Fecha_Todos();
+}
+
+// ---------------------------------------------------------------- input --
+
+void Grava_TUPMV(const std::string& caminho) {
+  TGeren_ArquivoAux* geren = Geren_ArqAux();
+  const int n = geren->Abre_Arquivo(caminho.c_str(), "wb");
+  geren->Preenche_Cabecalho_Temp_Umi(n, true, true, true, 0);
+  uint32_t semente = 1;
+  for (int i = 0; i < kRegistros; ++i) {
+    TReg_Climatico clima = {10.0f + 20.0f * Ruido(&semente), 0.01f * Ruido(&semente), 0, 0, 0, 0};
+    geren->Grava_Temp_Umi(n, true, 18.0f + 8.0f * Ruido(&semente), true,
+                          0.008f + 0.004f * Ruido(&semente), true, -2.0f + 4.0f * Ruido(&semente),
+                          5.0f + 90.0f * Ruido(&semente), &clima);
+  }
+  geren->Fecha_Todos();
+}
+
+void Grava_SC(const std::string& caminho) {
+  TGeren_ArquivoAux* geren = Geren_ArqAux();
+  const int n = geren->Abre_Arquivo(caminho.c_str(), "wb");
+  geren->Preenche_Cabecalho_Saida_Cont(n, kSaidas);
+  uint32_t semente = 2;
+  for (int i = 0; i < kRegistros; ++i) {
+    float registro[kSaidas + 1] = {kSaidas};
+    for (int k = 1; k <= kSaidas; ++k) registro[k] = 100.0f * Ruido(&semente);
+    geren->Grava_Saida_Cont(n, registro);
+  }
+  geren->Fecha_Todos();
+}
+
+// ---------------------------------------------------------------- table --
+
+using Conversao = void (*)(const std::string&, const std::string&);
+struct Familia {
+  const char* nome;
+  void (*grava)(const std::string&);
+  Conversao variantes[3];  // library, floor, literal
+};
+const char* const kVariantes[3] = {"library", "floor", "literal"};
+const Familia kFamilias[] = {
+    {"temperature-humidity-comfort", Grava_TUPMV, {Biblioteca_TUPMV, Piso_TUPMV, Literal_TUPMV}},
+    {"controller output, one index", Grava_SC, {Biblioteca_SC, Piso_SC, Literal_SC}},
+};
+
+double Mediana(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+}
+
+// Runs one family; false when a baseline's bytes differ from the library's.
+bool Mede(const Familia& familia, const std::string& pasta, int repeticoes) {
+  const std::string binario = pasta + "/dados.bin";
+  familia.grava(binario);
+  std::vector<double> tempos[3];
+  for (int r = 0; r < repeticoes; ++r) {
+    std::string textos[3];
+    for (int k = 0; k < 3; ++k) {
+      const int v = (r + k) % 3;
+      const std::string destino = pasta + "/" + kVariantes[v] + ".txt";
+      const double t0 = Cpu();
+      familia.variantes[v](binario, destino);
+      tempos[v].push_back(Cpu() - t0);
+      textos[v] = Le_Tudo(destino);
+    }
+    for (int v = 1; v < 3; ++v) {
+      if (textos[v] != textos[0] || textos[0].empty()) {
+        std::fprintf(stderr, "%s: the %s output differs from the library's\n", familia.nome,
+                     kVariantes[v]);
+        return false;
+      }
+    }
+  }
+  std::printf("%s (%d records, %d repetitions, CPU ms)\n", familia.nome, kRegistros, repeticoes);
+  for (int v = 0; v < 3; ++v) {
+    std::printf("  %-8s min %8.2f  median %8.2f\n", kVariantes[v],
+                1e3 * *std::min_element(tempos[v].begin(), tempos[v].end()),
+                1e3 * Mediana(tempos[v]));
+  }
+  std::printf("  library / floor   %.2f (medians)\n", Mediana(tempos[0]) / Mediana(tempos[1]));
+  std::printf("  literal / library %.2f (medians)\n", Mediana(tempos[2]) / Mediana(tempos[0]));
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int repeticoes = argc > 1 ? std::max(5, std::atoi(argv[1])) : 7;
+  std::string modelo = (fs::temp_directory_path() / "arqaux-ratios-XXXXXX").string();
+  if (mkdtemp(modelo.data()) == nullptr) return 1;
+  bool ok = true;
+  for (const Familia& familia : kFamilias) ok = Mede(familia, modelo, repeticoes) && ok;
+  std::error_code ec;
+  fs::remove_all(modelo, ec);
+  return ok ? 0 : 1;
+}
