@@ -95,35 +95,60 @@ char* Escreve_Escalado(char* fim, uint32_t bits, int precisao) {
   return inicio;
 }
 
+// Fixed-size copies: the integer digits and the decimals move in one or two
+// vector moves whatever their count, reading past the digits into the rest of
+// the scratch buffer and writing past the field into the rest of the room.
+constexpr size_t COPIA_INTEIROS = 40;
+constexpr size_t COPIA_DECIMAIS = 16;
+static_assert(COPIA_INTEIROS >= 39 && COPIA_DECIMAIS >= MAX_PRECISAO_RAPIDA);
+// The farthest byte written: a 99-column field whose digits start at column
+// 99 - 1, or the decimals' copy.
+static_assert(99 + COPIA_INTEIROS <= MAX_TEXTO_REAL_FIXO);
+
+// Spaces or zeros: what pads the field to its width.
+char* Enche(char* destino, char c, ptrdiff_t n) {
+  if (n > 0) std::memset(destino, c, n);
+  return destino + n;
+}
+
 // Lays out the field: sign, digits [inicio, fim) with the point before the
-// last precisao of them, padded to the width as the flags say.
+// last precisao of them, padded to the width as the flags say. At least
+// COPIA_INTEIROS bytes of the scratch buffer follow inicio.
 char* Monta_Campo(char* destino, bool negativo, const char* inicio, const char* fim,
                   const TEspec_Fixo& espec) {
   const char sinal = negativo ? '-' : espec.sinal ? '+' : espec.espaco ? ' ' : '\0';
   const bool ponto = espec.precisao > 0 || espec.alternativo;
   const ptrdiff_t corpo = (sinal != '\0') + (fim - inicio) + ponto;
   const ptrdiff_t enchimento = std::max<ptrdiff_t>(espec.largura - corpo, 0);
-  const bool com_zeros = espec.zeros && !espec.esquerda;
-  if (!espec.esquerda && !com_zeros) {
-    std::memset(destino, ' ', enchimento);
-    destino += enchimento;
-  }
+  if (!espec.esquerda && !espec.zeros) destino = Enche(destino, ' ', enchimento);
   if (sinal != '\0') *destino++ = sinal;
-  if (com_zeros) {
-    std::memset(destino, '0', enchimento);
-    destino += enchimento;
-  }
+  if (!espec.esquerda && espec.zeros) destino = Enche(destino, '0', enchimento);
   const ptrdiff_t inteiros = (fim - inicio) - espec.precisao;
-  std::memcpy(destino, inicio, inteiros);
+  std::memcpy(destino, inicio, COPIA_INTEIROS);
   destino += inteiros;
   if (ponto) *destino++ = '.';
-  std::memcpy(destino, inicio + inteiros, espec.precisao);
+  std::memcpy(destino, inicio + inteiros, COPIA_DECIMAIS);
   destino += espec.precisao;
-  if (espec.esquerda) {
-    std::memset(destino, ' ', enchimento);
-    destino += enchimento;
+  return espec.esquerda ? Enche(destino, ' ', enchimento) : destino;
+}
+
+// The flag letters of a conversion and the field each one sets.
+struct TFlag {
+  char letra;
+  bool TEspec_Fixo::*campo;
+};
+constexpr TFlag FLAGS[] = {{'-', &TEspec_Fixo::esquerda},
+                           {'+', &TEspec_Fixo::sinal},
+                           {' ', &TEspec_Fixo::espaco},
+                           {'0', &TEspec_Fixo::zeros},
+                           {'#', &TEspec_Fixo::alternativo}};
+
+// The flag a letter stands for; null for any other letter.
+const TFlag* Flag_Da_Letra(char letra) {
+  for (const TFlag& f : FLAGS) {
+    if (f.letra == letra) return &f;
   }
-  return destino;
+  return nullptr;
 }
 
 // The conversion through snprintf: the format rebuilt from espec, the text
@@ -132,11 +157,9 @@ char* Escreve_Por_Snprintf(char* destino, double v, const TEspec_Fixo& espec) {
   char formato[MAX_CONVERSAO];
   char* p = formato;
   *p++ = '%';
-  if (espec.esquerda) *p++ = '-';
-  if (espec.sinal) *p++ = '+';
-  if (espec.espaco) *p++ = ' ';
-  if (espec.zeros) *p++ = '0';
-  if (espec.alternativo) *p++ = '#';
+  for (const TFlag& f : FLAGS) {
+    if (espec.*f.campo) *p++ = f.letra;
+  }
   std::snprintf(p, formato + sizeof formato - p, "%d.%df", espec.largura, espec.precisao);
   char texto[MAX_TEXTO_REAL_FIXO + 1];
   const int n = std::snprintf(texto, sizeof texto, formato, v);
@@ -147,26 +170,7 @@ char* Escreve_Por_Snprintf(char* destino, double v, const TEspec_Fixo& espec) {
 
 // Reads the flags and the width of a conversion; p is past its '%'.
 void Le_Flags_Largura(const char* p, TEspec_Fixo* espec) {
-  for (;; ++p) {
-    switch (*p) {
-      case '-':
-        espec->esquerda = true;
-        continue;
-      case '+':
-        espec->sinal = true;
-        continue;
-      case ' ':
-        espec->espaco = true;
-        continue;
-      case '0':
-        espec->zeros = true;
-        continue;
-      case '#':
-        espec->alternativo = true;
-        continue;
-    }
-    break;
-  }
+  for (const TFlag* f; (f = Flag_Da_Letra(*p)) != nullptr; ++p) espec->*f->campo = true;
   for (; *p >= '0' && *p <= '9'; ++p) espec->largura = espec->largura * 10 + (*p - '0');
 }
 
@@ -187,8 +191,8 @@ char* Escreve_Real_Fixo(char* destino, float v, const TEspec_Fixo& espec) {
   if (!finito || espec.precisao < 0 || espec.precisao > MAX_PRECISAO_RAPIDA) {
     return Escreve_Por_Snprintf(destino, v, espec);
   }
-  char digitos[MAX_DIGITOS];
-  char* fim = digitos + sizeof digitos;
+  char digitos[MAX_DIGITOS + COPIA_INTEIROS];
+  char* fim = digitos + MAX_DIGITOS;
   const char* inicio = Escreve_Escalado(fim, bits, espec.precisao);
   return Monta_Campo(destino, (bits >> 31) != 0, inicio, fim, espec);
 }
