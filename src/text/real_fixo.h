@@ -1,21 +1,47 @@
-// Placeholder until the exact formatter lands (same interface).
+// The fixed-point conversion of the report lines, "%[flags][width][.precision]f",
+// written straight into a character buffer. A float is m * 2^e exactly, so up to
+// nine decimals its scaled value fits a 64-bit integer and the digits come out
+// exact, rounded half to even as printf rounds them, with no division and no
+// call into stdio. Everything else (infinities, NaN, more decimals) goes
+// through snprintf, so the text is always printf's.
 #ifndef ARQAUX_TEXT_REAL_FIXO_H_
 #define ARQAUX_TEXT_REAL_FIXO_H_
+
 #include <cstddef>
+
 #include "text/formato_printf.h"
+
 namespace arqaux {
+
+// One compiled "%[flags][width][.precision]f" conversion (no 'l').
 struct TEspec_Fixo {
-  bool esquerda = false;
-  bool sinal = false;
-  bool espaco = false;
-  bool zeros = false;
-  bool alternativo = false;
-  int largura = 0;
-  int precisao = 6;
+  bool esquerda = false;     // '-'
+  bool sinal = false;        // '+'
+  bool espaco = false;       // ' '
+  bool zeros = false;        // '0'
+  bool alternativo = false;  // '#'
+  int largura = 0;           // 0..99
+  int precisao = 6;          // 0..99 (given or default 6)
 };
+
+// The spec of one Real_Fixo piece read by Le_Peca (text/formato_printf.h); false
+// for any other piece, or one with the 'l' modifier.
 bool Compila_Espec_Fixo(const TPeca_Formato& peca, TEspec_Fixo* espec);
+
+// Room Escreve_Real_Fixo may need: 99-digit width or sign + 39 integer digits +
+// point + 99 decimals.
 constexpr size_t MAX_TEXTO_REAL_FIXO = 160;
+
+// Writes exactly what snprintf("%<spec>f", (double)v) writes (no terminator) at
+// destino, which has room for MAX_TEXTO_REAL_FIXO chars; returns one past the end.
 char* Escreve_Real_Fixo(char* destino, float v, const TEspec_Fixo& espec);
+
+// The same for a double: the fast path when v is exactly a float, snprintf
+// otherwise. A double of magnitude 1e39 or more, beyond every float and every
+// mean of floats, has more integer digits than the room allows: its text is
+// cut at MAX_TEXTO_REAL_FIXO chars.
 char* Escreve_Real_Fixo(char* destino, double v, const TEspec_Fixo& espec);
+
 }  // namespace arqaux
-#endif
+
+#endif  // ARQAUX_TEXT_REAL_FIXO_H_

@@ -1,0 +1,210 @@
+#include "text/real_fixo.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+using arqaux::TEspec_Fixo;
+
+// The sanitizer build runs a tenth of the random sweep.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr int kRandomicos = 300000;
+#else
+constexpr int kRandomicos = 3000000;
+#endif
+
+// The conversion "%.Nf".
+std::string Fixo(int precisao) { return "%." + std::to_string(precisao) + "f"; }
+
+TEspec_Fixo Compila(const std::string& formato) {
+  arqaux::TPeca_Formato peca;
+  const char* fim = arqaux::Le_Peca(formato.c_str(), &peca);
+  TEspec_Fixo espec;
+  EXPECT_TRUE(fim != nullptr && *fim == '\0' && arqaux::Compila_Espec_Fixo(peca, &espec))
+      << formato;
+  return espec;
+}
+
+float De_Bits(uint32_t bits) {
+  float v;
+  std::memcpy(&v, &bits, sizeof v);
+  return v;
+}
+
+// The wrong way kept to prove the check can fail: scale in double and round
+// half away from zero with llround, which also overflows above 2^63.
+char* Escreve_Ingenuo(char* destino, float v, const TEspec_Fixo& espec) {
+  const uint64_t escala = static_cast<uint64_t>(std::pow(10.0, espec.precisao));
+  const uint64_t q = std::llround(std::fabs(static_cast<double>(v)) * escala);
+  const char* sinal = std::signbit(v) ? "-" : "";
+  const int n =
+      espec.precisao == 0
+          ? std::snprintf(destino, 32, "%s%llu", sinal, (unsigned long long)q)
+          : std::snprintf(destino, 32, "%s%llu.%0*llu", sinal, (unsigned long long)(q / escala),
+                          espec.precisao, (unsigned long long)(q % escala));
+  return destino + n;
+}
+
+template <typename T>
+char* Escreve_Exato(char* destino, T v, const TEspec_Fixo& espec) {
+  return arqaux::Escreve_Real_Fixo(destino, v, espec);
+}
+
+// Formats every value with escreve and with snprintf; counts the texts that
+// differ and describes the first.
+struct TDivergencias {
+  int quantas = 0;
+  std::string primeira;
+};
+
+template <typename T>
+TDivergencias Confere(char* (*escreve)(char*, T, const TEspec_Fixo&), const std::string& formato,
+                      const std::vector<T>& valores) {
+  const TEspec_Fixo espec = Compila(formato);
+  TDivergencias d;
+  for (T v : valores) {
+    char esperado[512];
+    const int n = std::snprintf(esperado, sizeof esperado, formato.c_str(), (double)v);
+    char obtido[arqaux::MAX_TEXTO_REAL_FIXO];
+    char* fim = escreve(obtido, v, espec);
+    if (fim - obtido == n && std::memcmp(obtido, esperado, n) == 0) continue;
+    if (d.quantas++ == 0) {
+      char bits[64];
+      std::snprintf(bits, sizeof bits, " of %a: ", (double)v);
+      d.primeira = formato + bits + std::string(obtido, fim) + " != " + esperado;
+    }
+  }
+  return d;
+}
+
+// v, -v and their neighbours one step each way.
+void Acrescenta_Vizinhos(std::vector<float>* valores, float v) {
+  for (float s : {v, -v}) {
+    valores->insert(valores->end(), {s, std::nextafter(s, -INFINITY), std::nextafter(s, INFINITY)});
+  }
+}
+
+// The floats whose exact value ends in a 5 right after the precisao-th decimal
+// (odd multiples of 2^-(precisao+1): 0.5, 2.5, 0.125, 0.0078125...), with
+// their neighbours.
+std::vector<float> Empates(int precisao) {
+  std::mt19937 gerador(precisao);
+  std::vector<float> valores;
+  for (uint32_t k = 1; k < 8192; k += 2) {
+    Acrescenta_Vizinhos(&valores, std::ldexp(static_cast<float>(k), -(precisao + 1)));
+    const uint32_t grande = (gerador() & 0xFFFFFF) | 1;
+    Acrescenta_Vizinhos(&valores, std::ldexp(static_cast<float>(grande), -(precisao + 1)));
+  }
+  return valores;
+}
+
+// Zeros, denormals, every power of two, the floats around every power of ten
+// and around the integers near them, FLT_MIN and FLT_MAX, with signs.
+std::vector<float> Extremos() {
+  std::vector<float> valores;
+  for (uint32_t bits = 0; bits <= 0x7FFFFF; bits += 4099)
+    Acrescenta_Vizinhos(&valores, De_Bits(bits));
+  for (uint32_t bits : {0x1u, 0x7FFFFFu}) Acrescenta_Vizinhos(&valores, De_Bits(bits));
+  for (int e = -149; e <= 127; ++e) Acrescenta_Vizinhos(&valores, std::ldexp(1.0f, e));
+  for (int k = 0; k <= 38; ++k) {
+    const float potencia = static_cast<float>(std::pow(10.0, k));
+    Acrescenta_Vizinhos(&valores, potencia);
+    if (k <= 7) Acrescenta_Vizinhos(&valores, potencia - 1);
+  }
+  Acrescenta_Vizinhos(&valores, FLT_MIN);
+  Acrescenta_Vizinhos(&valores, FLT_MAX);
+  return valores;
+}
+
+std::vector<float> Randomicos(uint32_t semente, int quantos) {
+  std::mt19937 gerador(semente);
+  std::vector<float> valores(quantos);
+  for (float& v : valores) v = De_Bits(gerador());
+  return valores;
+}
+
+// Every tie, its neighbours and the extremes give printf's text at every
+// precision of the exact path; the naive variant is caught on the ties.
+TEST(RealFixo, TiesAndExtremesMatchPrintf) {
+  const std::vector<float> extremos = Extremos();
+  for (int precisao = 0; precisao <= 9; ++precisao) {
+    const std::vector<float> empates = Empates(precisao);
+    for (const auto* valores : {&empates, &extremos}) {
+      const TDivergencias d = Confere(Escreve_Exato<float>, Fixo(precisao), *valores);
+      EXPECT_EQ(d.quantas, 0) << d.primeira;
+    }
+    EXPECT_GT(Confere(Escreve_Ingenuo, Fixo(precisao), empates).quantas, 0) << precisao;
+  }
+}
+
+// Millions of random bit patterns (NaN and infinities among them) per
+// precision; the naive variant is caught on a share of them.
+TEST(RealFixo, RandomFloatsMatchPrintf) {
+  for (int precisao = 0; precisao <= 9; ++precisao) {
+    const std::vector<float> valores = Randomicos(precisao + 1, kRandomicos);
+    const TDivergencias d = Confere(Escreve_Exato<float>, Fixo(precisao), valores);
+    EXPECT_EQ(d.quantas, 0) << d.primeira;
+    const std::vector<float> amostra(valores.begin(), valores.begin() + kRandomicos / 100);
+    EXPECT_GT(Confere(Escreve_Ingenuo, Fixo(precisao), amostra).quantas, 0) << precisao;
+  }
+}
+
+// Flags, widths, the default precision and precisions past the exact path,
+// over floats and over doubles that are not floats; non-finite values too.
+TEST(RealFixo, FlagsAndWidthsMatchPrintf) {
+  const char* const formatos[] = {"%f",      "%.f",      "%.0f",     "%#.0f",     "%#8.0f",
+                                  "%5f",     "%8.3f",    "%-9.2f",   "%+.1f",     "% .4f",
+                                  "%+ 7.2f", "%010.2f",  "%-010.3f", "%-+012.5f", "% 012.9f",
+                                  "%3.1f",   "%99.9f",   "%-99.2f",  "%099.0f",   "%#-+ 015.7f",
+                                  "%.12f",   "%+25.20f", "%099.99f", "%-#.99f"};
+  // Random significands at the magnitudes of measured quantities.
+  std::mt19937 gerador(99);
+  std::vector<float> flutuantes;
+  for (int i = 0; i < 2000; ++i) {
+    flutuantes.push_back(std::ldexp(static_cast<float>(gerador() >> 8), gerador() % 60 - 44));
+  }
+  const std::vector<float> extremos = Extremos();
+  const std::vector<float> empates = Empates(2);
+  for (size_t i = 0; i < extremos.size(); i += 7) flutuantes.push_back(extremos[i]);
+  for (size_t i = 0; i < empates.size(); i += 11) flutuantes.push_back(empates[i]);
+  flutuantes.insert(flutuantes.end(), {NAN, -NAN, INFINITY, -INFINITY});
+  std::vector<double> duplos(flutuantes.begin(), flutuantes.end());
+  duplos.insert(duplos.end(), {0.1, -2.675, 1.0 / 3, 5e-324, -DBL_MIN, 3.4028236e38, -9.99e38,
+                               0.125000001, 1e-10, 16777217.0});
+  for (const char* formato : formatos) {
+    const TDivergencias d = Confere(Escreve_Exato<float>, formato, flutuantes);
+    EXPECT_EQ(d.quantas, 0) << d.primeira;
+    const TDivergencias dd = Confere(Escreve_Exato<double>, formato, duplos);
+    EXPECT_EQ(dd.quantas, 0) << dd.primeira;
+  }
+}
+
+// A double with more integer digits than the room is cut there, never past it.
+TEST(RealFixo, AHugeDoubleIsCutToTheRoom) {
+  char esperado[512];
+  std::snprintf(esperado, sizeof esperado, "%+.2f", -1e300);
+  char obtido[arqaux::MAX_TEXTO_REAL_FIXO];
+  char* fim = arqaux::Escreve_Real_Fixo(obtido, -1e300, Compila("%+.2f"));
+  EXPECT_EQ(std::string(obtido, fim), std::string(esperado, arqaux::MAX_TEXTO_REAL_FIXO));
+}
+
+// Only a plain %f conversion compiles; %lf, other kinds and literals do not.
+TEST(RealFixo, OtherPiecesDoNotCompile) {
+  for (const char* texto : {"%lf", "%8.2lf", "%d", "%e", "%g", "%s", "%%", "texto", "%[ab]"}) {
+    arqaux::TPeca_Formato peca;
+    ASSERT_NE(arqaux::Le_Peca(texto, &peca), nullptr) << texto;
+    TEspec_Fixo espec;
+    EXPECT_FALSE(arqaux::Compila_Espec_Fixo(peca, &espec)) << texto;
+  }
+}
+
+}  // namespace
