@@ -38,6 +38,14 @@ int TGeren_Tempo::Dias_No_Mes(int mes) {
 
 void TGeren_Tempo::Avanca_X_Segundos(int segundos, TTempo* tempo) {
   if (tempo == nullptr || segundos <= 0) return;
+  // A clock in range whose hour does not end only moves its seconds: the
+  // step of nearly every sample of a report.
+  if (tempo->Tempo >= 0 && segundos < SEGUNDOS_POR_HORA - tempo->Tempo && tempo->Hora >= 0 &&
+      tempo->Hora <= 23 && tempo->Mes >= 1 && tempo->Mes <= 12 && tempo->Dia >= 1 &&
+      tempo->Dia <= Dias_No_Mes(tempo->Mes)) {
+    tempo->Tempo += segundos;
+    return;
+  }
   tempo->Hora = Limita(tempo->Hora, 0, 23);
   tempo->Tempo = Limita(tempo->Tempo, 0, SEGUNDOS_POR_HORA - 1);
   tempo->Mes = Limita(tempo->Mes, 1, 12);

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "arqaux/formatos.h"
+#include "text/binario.h"
 
 namespace arqaux {
 
@@ -143,9 +144,15 @@ struct TRelatorio_Amostrado::TEstado_Linhas {
   const TRegistro_Binario& registro;
   const Fim_Linha& fim_linha;
   const Fim_Hora& fim_hora;
-  std::vector<int> usados;     // the values a line shows, or all for a second output
-  std::vector<float> valores;  // of the record being written
-  std::vector<float> somas;    // of the hour, one per value
+  // The shown columns as a line reads them: where the value lies in the
+  // record, and the sum of the hour.
+  struct TColuna_Linha {
+    TColuna_Pronta coluna;
+    int origem;
+    float soma;
+  };
+  std::vector<TColuna_Linha> colunas;
+  std::vector<float> valores;  // of the record, for a second output only
   int contagem = 0;
   // Wide enough that no sampling interval can overflow it over any stream.
   int64_t decorridos = 0;
@@ -170,7 +177,6 @@ char* TRelatorio_Amostrado::Escreve_Relogio(TEstado_Linhas* e, char* p) const {
     e->decorridos += e->intervalo;
     return p;
   }
-  for (int i : e->usados) e->somas[i] += e->valores[i];
   e->decorridos += e->intervalo;
   e->geren_tempo->Avanca_X_Segundos(e->intervalo, &e->relogio);
   const bool tabulado = descricao_.relogio == TFormato_Relogio::Tabulado;
@@ -181,11 +187,11 @@ char* TRelatorio_Amostrado::Escreve_Relogio(TEstado_Linhas* e, char* p) const {
   if (e->decorridos != kSegundos_Hora || e->intervalo >= kSegundos_Hora) return p;
   e->decorridos = 0;
   p = Copia(p, kAbre_Media);
-  for (const TColuna_Pronta& coluna : colunas_) {
-    p = coluna.media.Escreve(p, e->somas[coluna.valor] * coluna.escala / e->contagem);
+  for (TEstado_Linhas::TColuna_Linha& c : e->colunas) {
+    p = c.coluna.media.Escreve(p, c.soma * c.coluna.escala / e->contagem);
+    c.soma = 0.0f;
   }
   e->contagem = 0;
-  for (float& soma : e->somas) soma = 0.0f;
   if (e->fim_hora) e->fim_hora();
   *p++ = ']';
   return p;
@@ -193,12 +199,17 @@ char* TRelatorio_Amostrado::Escreve_Relogio(TEstado_Linhas* e, char* p) const {
 
 char* TRelatorio_Amostrado::Escreve_Linha(TEstado_Linhas* e, const unsigned char* r,
                                           char* p) const {
-  const std::vector<int>& origens = e->registro.origens;
-  for (int i : e->usados) {
-    if (origens[i] >= 0) std::memcpy(&e->valores[i], r + origens[i], sizeof(float));
+  for (TEstado_Linhas::TColuna_Linha& c : e->colunas) {
+    float v = 0.0f;
+    if (c.origem >= 0) std::memcpy(&v, r + c.origem, sizeof v);
+    c.soma += v;
+    p = c.coluna.dado.Escreve(p, v * c.coluna.escala);
   }
-  for (const TColuna_Pronta& coluna : colunas_) {
-    p = coluna.dado.Escreve(p, e->valores[coluna.valor] * coluna.escala);
+  if (e->fim_linha) {
+    const std::vector<int>& origens = e->registro.origens;
+    for (size_t i = 0; i < origens.size(); ++i) {
+      if (origens[i] >= 0) std::memcpy(&e->valores[i], r + origens[i], sizeof(float));
+    }
   }
   return Escreve_Relogio(e, p);
 }
@@ -213,7 +224,7 @@ bool TRelatorio_Amostrado::Escreve_Bloco(TEstado_Linhas* e, const unsigned char*
     if (e->fim_linha) {
       // The second output may select other streams, so the text stream is
       // written first and selected again afterwards.
-      std::fwrite(inicio, 1, static_cast<size_t>(p - inicio), arq);
+      Escreve_Direto(inicio, 1, static_cast<size_t>(p - inicio), arq);
       p = inicio;
       e->fim_linha(e->relogio, e->valores.data());
       arq = seletor_.seleciona(e->texto);
@@ -221,11 +232,11 @@ bool TRelatorio_Amostrado::Escreve_Bloco(TEstado_Linhas* e, const unsigned char*
     }
     *p++ = '\n';
     if (static_cast<size_t>(p - inicio) >= kBloco) {
-      std::fwrite(inicio, 1, static_cast<size_t>(p - inicio), arq);
+      Escreve_Direto(inicio, 1, static_cast<size_t>(p - inicio), arq);
       p = inicio;
     }
   }
-  std::fwrite(inicio, 1, static_cast<size_t>(p - inicio), arq);
+  Escreve_Direto(inicio, 1, static_cast<size_t>(p - inicio), arq);
   return true;
 }
 
@@ -238,23 +249,11 @@ void TRelatorio_Amostrado::Escreve_Linhas(int binario, int texto, const TRegistr
   long posicao = bin != nullptr ? std::ftell(bin) : -1;
   if (posicao < 0 || registro.tamanho == 0) return;
   const size_t n = static_cast<size_t>(descricao_.num_valores);
-  TEstado_Linhas e = {DLL_UTIL_Geren_Tempo(),
-                      TTempo(),
-                      intervalo,
-                      texto,
-                      registro,
-                      fim_linha,
-                      fim_hora,
-                      {},
-                      std::vector<float>(n),
-                      std::vector<float>(n),
-                      0,
-                      0,
-                      {}};
-  for (int i = 0; i < descricao_.num_valores; ++i) {
-    const bool mostrado = std::any_of(colunas_.begin(), colunas_.end(),
-                                      [i](const TColuna_Pronta& c) { return c.valor == i; });
-    if (mostrado || fim_linha) e.usados.push_back(i);
+  TEstado_Linhas e = {
+      DLL_UTIL_Geren_Tempo(), TTempo(), intervalo, texto, registro, fim_linha, fim_hora, {},
+      std::vector<float>(n),  0,        0,         {}};
+  for (const TColuna_Pronta& coluna : colunas_) {
+    e.colunas.push_back({coluna, registro.origens[coluna.valor], 0.0f});
   }
   e.relogio.Hora = inicio.Hora;
   e.relogio.Mes = inicio.Mes;
@@ -266,7 +265,7 @@ void TRelatorio_Amostrado::Escreve_Linhas(int binario, int texto, const TRegistr
   for (;;) {
     bin = seletor_.seleciona(binario);
     if (bin == nullptr || std::ftell(bin) != posicao) return;
-    const size_t lidos = std::fread(bloco.data(), 1, bloco.size(), bin);
+    const size_t lidos = Le_Direto(bloco.data(), 1, bloco.size(), bin);
     posicao += static_cast<long>(lidos);
     FILE* arq = seletor_.seleciona(texto);
     if (arq == nullptr || !Escreve_Bloco(&e, bloco.data(), lidos / tamanho, arq)) return;

@@ -2,6 +2,11 @@
 
 namespace arqaux {
 
+void TFormato_Compilado::TTrecho::Acrescenta(const char* inicio, const char* fim) {
+  texto_.append(inicio, fim);
+  if (texto_.size() <= sizeof curto_) std::memcpy(curto_, texto_.data(), texto_.size());
+}
+
 TFormato_Compilado::TFormato_Compilado(const char* formato) {
   if (formato == nullptr) return;
   bool convertido = false;
@@ -9,11 +14,11 @@ TFormato_Compilado::TFormato_Compilado(const char* formato) {
     TPeca_Formato peca;
     p = Le_Peca(p, &peca);
     if (p == nullptr) return;
-    std::string& literal = convertido ? depois_ : antes_;
+    TTrecho& literal = convertido ? depois_ : antes_;
     if (peca.tipo == TTipo_Peca::Literal) {
-      literal.append(peca.inicio, peca.fim);
+      literal.Acrescenta(peca.inicio, peca.fim);
     } else if (peca.tipo == TTipo_Peca::Percento) {
-      literal += '%';
+      literal.Acrescenta(peca.inicio + 1, peca.fim);
     } else if (convertido || !Compila_Espec_Fixo(peca, &espec_)) {
       return;
     } else {

@@ -6,6 +6,7 @@
 #ifndef ARQAUX_STREAMS_REPORT_FORMAT_H_
 #define ARQAUX_STREAMS_REPORT_FORMAT_H_
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -23,24 +24,41 @@ class TFormato_Compilado {
   explicit TFormato_Compilado(const char* formato);
 
   bool Valido() const { return valido_; }
-  // The most bytes Escreve writes.
-  size_t Tamanho_Maximo() const { return antes_.size() + MAX_TEXTO_REAL_FIXO + depois_.size(); }
+  // The most bytes Escreve may touch.
+  size_t Tamanho_Maximo() const {
+    return antes_.Tamanho_Maximo() + MAX_TEXTO_REAL_FIXO + depois_.Tamanho_Maximo();
+  }
   // Writes the text of the format for v at p, which has room for
   // Tamanho_Maximo bytes; returns one past the end.
   char* Escreve(char* p, float v) const {
     if (!valido_) return p;
-    p = Copia(p, antes_);
-    return Copia(Escreve_Real_Fixo(p, v, espec_), depois_);
+    return depois_.Copia(Escreve_Real_Fixo(antes_.Copia(p), v, espec_));
   }
 
  private:
-  static char* Copia(char* p, const std::string& texto) {
-    std::memcpy(p, texto.data(), texto.size());
-    return p + texto.size();
-  }
+  // A run of literal text. The short runs of report formats are copied as
+  // one fixed-size move, which writes past their end into room the caller
+  // has anyway.
+  class TTrecho {
+   public:
+    void Acrescenta(const char* inicio, const char* fim);
+    size_t Tamanho_Maximo() const { return std::max(texto_.size(), sizeof curto_); }
+    char* Copia(char* p) const {
+      if (texto_.size() <= sizeof curto_) {
+        std::memcpy(p, curto_, sizeof curto_);
+      } else {
+        std::memcpy(p, texto_.data(), texto_.size());
+      }
+      return p + texto_.size();
+    }
 
-  std::string antes_;   // the literal text before the conversion
-  std::string depois_;  // and after it
+   private:
+    std::string texto_;
+    char curto_[16] = {};  // texto_ when it fits
+  };
+
+  TTrecho antes_;   // the literal text before the conversion
+  TTrecho depois_;  // and after it
   TEspec_Fixo espec_;
   bool valido_ = false;
 };

@@ -37,7 +37,7 @@ namespace {
 // all n did.
 bool Le_Reais(FILE* arq, float* const* destinos, size_t n) {
   float lidos[8];
-  size_t k = std::fread(lidos, sizeof(float), n, arq);
+  size_t k = arqaux::Le_Direto(lidos, sizeof(float), n, arq);
   for (size_t i = 0; i < k; ++i) {
     if (destinos[i] != nullptr) *destinos[i] = lidos[i];
   }
