@@ -108,16 +108,33 @@ char* Real(char* p, float v, int precisao) {
   return arqaux::Escreve_Real_Fixo(p, v, espec);
 }
 
+// The floor's output: the whole report in memory, begun with its header
+// (a format of the interval), written with one fwrite.
+class Saida_Piso {
+ public:
+  Saida_Piso(size_t linhas, size_t por_linha, const char* cabecalho)
+      : dados_(new char[linhas * por_linha + 4096]), p(dados_.get()) {
+    p += std::snprintf(p, 4096, cabecalho, kIntervalo);
+  }
+  void Grava(const std::string& destino) {
+    Grava_Tudo(destino, dados_.get(), static_cast<size_t>(p - dados_.get()));
+  }
+
+ private:
+  std::unique_ptr<char[]> dados_;
+
+ public:
+  char* p;
+};
+
 void Piso_TUPMV(const std::string& origem, const std::string& destino) {
   const std::string dados = Le_Tudo(origem);
   const size_t n = (dados.size() - kCabecalho_TUPMV) / 24;
-  std::unique_ptr<char[]> saida(new char[n * 160 + 4096]);
-  char* p = saida.get();
-  p += std::snprintf(p, 4096,
-                     "[Inicio: 1/1 as 0:00:00 - Fim: 31/12 as 23:59:59 h]\n"
-                     "[Intervalo de Amostragem = %d s]\n"
-                     "[Temp_I] [Umi_I] [ PMV ] [ PPD ][M\xEAs]  [Dia]  [Hora]\n",
-                     kIntervalo);
+  Saida_Piso saida(n, 160,
+                   "[Inicio: 1/1 as 0:00:00 - Fim: 31/12 as 23:59:59 h]\n"
+                   "[Intervalo de Amostragem = %d s]\n"
+                   "[Temp_I] [Umi_I] [ PMV ] [ PPD ][M\xEAs]  [Dia]  [Hora]\n");
+  char*& p = saida.p;
   Relogio_Piso relogio;
   float somas[4] = {};
   int contagem = 0, decorridos = 0;
@@ -148,20 +165,18 @@ void Piso_TUPMV(const std::string& origem, const std::string& destino) {
     }
     *p++ = '\n';
   }
-  Grava_Tudo(destino, saida.get(), static_cast<size_t>(p - saida.get()));
+  saida.Grava(destino);
 }
 
 void Piso_SC(const std::string& origem, const std::string& destino) {
   const std::string dados = Le_Tudo(origem);
   constexpr size_t kTamanho = 4 * (kSaidas + 1);
   const size_t n = (dados.size() - 4) / kTamanho;
-  std::unique_ptr<char[]> saida(new char[n * 64 + 4096]);
-  char* p = saida.get();
-  p += std::snprintf(p, 4096,
-                     "[Inicio: 1/1 as 0 h - Fim: 31/12 as 23 h]\n"
-                     "[Intervalo de Amostragem = %d s]\n"
-                     "[Saida_Contr] [M\xEAs]  [Dia]  [Hora]\n",
-                     kIntervalo);
+  Saida_Piso saida(n, 64,
+                   "[Inicio: 1/1 as 0 h - Fim: 31/12 as 23 h]\n"
+                   "[Intervalo de Amostragem = %d s]\n"
+                   "[Saida_Contr] [M\xEAs]  [Dia]  [Hora]\n");
+  char*& p = saida.p;
   Relogio_Piso relogio;
   int decorridos = 0;
   for (size_t r = 0; r < n; ++r) {
@@ -178,7 +193,7 @@ void Piso_SC(const std::string& origem, const std::string& destino) {
     decorridos += kIntervalo;
     *p++ = '\n';
   }
-  Grava_Tudo(destino, saida.get(), static_cast<size_t>(p - saida.get()));
+  saida.Grava(destino);
 }
 
 // -------------------------------------------------------------- literal --

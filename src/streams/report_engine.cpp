@@ -159,24 +159,22 @@ struct TRelatorio_Amostrado::TEstado_Linhas {
   std::vector<char> saida;  // the lines not yet written
 };
 
+char* TRelatorio_Amostrado::Escreve_Carimbo(TEstado_Linhas* e, char* p) const {
+  // The stamp names the hour whose samples begin on this line: the first
+  // line keeps the start hour, and each later stamp moves the clock on by
+  // the whole hours of samples since the previous one, in one step.
+  const int64_t horas = (e->decorridos / kSegundos_Hora) %
+                        ARQAUX_HORAS_ANO;  // a whole year brings the clock back to itself
+  e->geren_tempo->Avanca_X_Segundos(static_cast<int>(horas * kSegundos_Hora), &e->relogio);
+  p = Escreve_Inteiro(Copia(p, "\t   "), e->relogio.Mes);
+  p = Escreve_Inteiro(Copia(p, "     "), e->relogio.Dia);
+  p = Escreve_Inteiro(Copia(p, "     "), e->relogio.Hora);
+  e->decorridos = 0;
+  return p;
+}
+
 char* TRelatorio_Amostrado::Escreve_Relogio(TEstado_Linhas* e, char* p) const {
   const TTempo& t = e->relogio;
-  if (descricao_.relogio == TFormato_Relogio::Carimbo_Horario) {
-    // The stamp names the hour whose samples begin on this line: the first
-    // line keeps the start hour, and each later stamp moves the clock on by
-    // the whole hours of samples since the previous one, in one step.
-    if (e->decorridos % kSegundos_Hora == 0) {
-      const int64_t horas = (e->decorridos / kSegundos_Hora) %
-                            ARQAUX_HORAS_ANO;  // a whole year brings the clock back to itself
-      e->geren_tempo->Avanca_X_Segundos(static_cast<int>(horas * kSegundos_Hora), &e->relogio);
-      p = Escreve_Inteiro(Copia(p, "\t   "), t.Mes);
-      p = Escreve_Inteiro(Copia(p, "     "), t.Dia);
-      p = Escreve_Inteiro(Copia(p, "     "), t.Hora);
-      e->decorridos = 0;
-    }
-    e->decorridos += e->intervalo;
-    return p;
-  }
   e->decorridos += e->intervalo;
   e->geren_tempo->Avanca_X_Segundos(e->intervalo, &e->relogio);
   const bool tabulado = descricao_.relogio == TFormato_Relogio::Tabulado;
@@ -197,8 +195,10 @@ char* TRelatorio_Amostrado::Escreve_Relogio(TEstado_Linhas* e, char* p) const {
   return p;
 }
 
-char* TRelatorio_Amostrado::Escreve_Linha(TEstado_Linhas* e, const unsigned char* r,
-                                          char* p) const {
+// The value columns of record r, each value added to its column's sum, and
+// for a second output the whole record's values.
+inline char* TRelatorio_Amostrado::Escreve_Valores(TEstado_Linhas* e, const unsigned char* r,
+                                                   char* p) const {
   for (TEstado_Linhas::TColuna_Linha& c : e->colunas) {
     float v = 0.0f;
     if (c.origem >= 0) std::memcpy(&v, r + c.origem, sizeof v);
@@ -211,16 +211,23 @@ char* TRelatorio_Amostrado::Escreve_Linha(TEstado_Linhas* e, const unsigned char
       if (origens[i] >= 0) std::memcpy(&e->valores[i], r + origens[i], sizeof(float));
     }
   }
-  return Escreve_Relogio(e, p);
+  return p;
 }
 
-bool TRelatorio_Amostrado::Escreve_Bloco(TEstado_Linhas* e, const unsigned char* bloco,
-                                         size_t registros, FILE* arq) const {
+template <bool kCarimbo>
+bool TRelatorio_Amostrado::Escreve_Registros(TEstado_Linhas* e, const unsigned char* bloco,
+                                             size_t registros, FILE* arq) const {
   char* const inicio = e->saida.data();
   char* p = inicio;
   const size_t tamanho = static_cast<size_t>(e->registro.tamanho);
   for (size_t r = 0; r < registros; ++r) {
-    p = Escreve_Linha(e, bloco + r * tamanho, p);
+    p = Escreve_Valores(e, bloco + r * tamanho, p);
+    if (!kCarimbo) {
+      p = Escreve_Relogio(e, p);
+    } else {
+      if (e->decorridos % kSegundos_Hora == 0) p = Escreve_Carimbo(e, p);
+      e->decorridos += e->intervalo;
+    }
     if (e->fim_linha) {
       // The second output may select other streams, so the text stream is
       // written first and selected again afterwards.
@@ -238,6 +245,13 @@ bool TRelatorio_Amostrado::Escreve_Bloco(TEstado_Linhas* e, const unsigned char*
   }
   Escreve_Direto(inicio, 1, static_cast<size_t>(p - inicio), arq);
   return true;
+}
+
+bool TRelatorio_Amostrado::Escreve_Bloco(TEstado_Linhas* e, const unsigned char* bloco,
+                                         size_t registros, FILE* arq) const {
+  return descricao_.relogio == TFormato_Relogio::Carimbo_Horario
+             ? Escreve_Registros<true>(e, bloco, registros, arq)
+             : Escreve_Registros<false>(e, bloco, registros, arq);
 }
 
 void TRelatorio_Amostrado::Escreve_Linhas(int binario, int texto, const TRegistro_Binario& registro,

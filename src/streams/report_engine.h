@@ -173,12 +173,16 @@ class TRelatorio_Amostrado {
   };
   // What the lines carry from record to record.
   struct TEstado_Linhas;
-  // The values of record r of the block into the state, and its line.
-  char* Escreve_Linha(TEstado_Linhas* e, const unsigned char* r, char* p) const;
-  // The clock text of a line, and the average when an hour is complete.
+  // The parts of a line: its values, then its clock with the hour's
+  // averages, or the hourly stamp.
+  char* Escreve_Valores(TEstado_Linhas* e, const unsigned char* r, char* p) const;
   char* Escreve_Relogio(TEstado_Linhas* e, char* p) const;
+  char* Escreve_Carimbo(TEstado_Linhas* e, char* p) const;
   // The lines of the records of one block, written on arq; false when the
   // text stream no longer selects.
+  template <bool kCarimbo>
+  bool Escreve_Registros(TEstado_Linhas* e, const unsigned char* bloco, size_t registros,
+                         FILE* arq) const;
   bool Escreve_Bloco(TEstado_Linhas* e, const unsigned char* bloco, size_t registros,
                      FILE* arq) const;
 
