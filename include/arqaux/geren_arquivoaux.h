@@ -206,7 +206,8 @@ class ARQAUX_API TGeren_ArquivoAux {
   // Reports of the streams above on text stream texto, read from binary
   // stream binario's current position. The has-flags describe the records,
   // the show-flags the columns. Nothing at all is written when either stream
-  // does not select or either time is null.
+  // does not select or either time is null. Records are read, and lines
+  // written, 64 KiB at a time; a partial last record gives no line.
   void Converte_Binario_Texto_TUPMV(int binario, int texto, bool tem_temperatura, bool tem_umidade,
                                     bool tem_conforto, bool mostra_temperatura, bool mostra_umidade,
                                     bool mostra_conforto, const TTempo* inicio, const TTempo* fim,
