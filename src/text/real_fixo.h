@@ -34,7 +34,6 @@ constexpr size_t MAX_TEXTO_REAL_FIXO = 160;
 
 // Writes exactly what snprintf("%<spec>f", (double)v) writes (no terminator) at
 // destino, which has room for MAX_TEXTO_REAL_FIXO chars; returns one past the end.
-// The rest of the room is scratch: bytes past the returned end may change.
 char* Escreve_Real_Fixo(char* destino, float v, const TEspec_Fixo& espec);
 
 // The same for a double: the fast path when v is exactly a float, snprintf

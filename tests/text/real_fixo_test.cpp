@@ -17,9 +17,9 @@ using arqaux::TEspec_Fixo;
 
 // The sanitizer build runs a tenth of the random sweep.
 #if defined(__SANITIZE_ADDRESS__)
-constexpr int kRandomicos = 300000;
+constexpr int kRandomicos = 250000;
 #else
-constexpr int kRandomicos = 3000000;
+constexpr int kRandomicos = 2500000;
 #endif
 
 // The conversion "%.Nf".
