@@ -17,30 +17,17 @@ constexpr int MAX_PRECISAO_RAPIDA = 9;
 
 // 10^0 to 10^19, every power of ten below 2^64.
 constexpr int MAX_DIGITOS_64 = 20;
-constexpr uint64_t POTENCIAS_10[MAX_DIGITOS_64] = {1u,
-                                                   10u,
-                                                   100u,
-                                                   1000u,
-                                                   10000u,
-                                                   100000u,
-                                                   1000000u,
-                                                   10000000u,
-                                                   100000000u,
-                                                   1000000000u,
-                                                   10000000000u,
-                                                   100000000000u,
-                                                   1000000000000u,
-                                                   10000000000000u,
-                                                   100000000000000u,
-                                                   1000000000000000u,
-                                                   10000000000000000u,
-                                                   100000000000000000u,
-                                                   1000000000000000000u,
-                                                   10000000000000000000u};
+struct TPotencias_10 {
+  uint64_t de[MAX_DIGITOS_64] = {1};
+  constexpr TPotencias_10() {
+    for (int i = 1; i < MAX_DIGITOS_64; ++i) de[i] = de[i - 1] * 10;
+  }
+};
+constexpr TPotencias_10 POTENCIAS_10;
 
 // One 64-bit slice of a 128-bit integer's digits: 19 of them.
 constexpr int DIGITOS_FATIA = 19;
-constexpr uint64_t FATIA = POTENCIAS_10[DIGITOS_FATIA];
+constexpr uint64_t FATIA = POTENCIAS_10.de[DIGITOS_FATIA];
 
 // "00" to "99": two digits per step, from the right.
 constexpr char PARES[] =
@@ -72,7 +59,7 @@ int Conta_Digitos(unsigned __int128 v) {
   int n = 0;
   for (; (v >> 64) != 0; v /= FATIA) n += DIGITOS_FATIA;
   int resto = 1;
-  while (resto < MAX_DIGITOS_64 && v >= POTENCIAS_10[resto]) ++resto;
+  while (resto < MAX_DIGITOS_64 && v >= POTENCIAS_10.de[resto]) ++resto;
   return n + resto;
 }
 
@@ -95,17 +82,19 @@ TPartes Separa(uint32_t bits, int precisao) {
   // Below 2^-54, m * 10^precisao / 2^deslocamento is under a half: zero.
   const int deslocamento = -expoente;
   if (deslocamento > 54) return {0, 0};
-  const uint64_t escalado = m * POTENCIAS_10[precisao];
+  const uint64_t escalado = m * POTENCIAS_10.de[precisao];
   const uint64_t metade = uint64_t{1} << (deslocamento - 1);
   const uint64_t resto = escalado & ((metade << 1) - 1);
   uint64_t q = escalado >> deslocamento;
   // Up past a half, or at a half to an even last digit; without a branch,
   // since whether a measured value rounds up is anyone's guess.
   q += static_cast<uint64_t>(resto > metade) | (static_cast<uint64_t>(resto == metade) & q);
-  // q lies between inteiro * 10^precisao and the next integer's: no division.
+  // q lies between inteiro * 10^precisao and (inteiro + 1) * 10^precisao, so
+  // the decimals are the difference, with no division; at the upper end the
+  // rounding carried into the integer part.
   uint64_t inteiro = m >> deslocamento;
-  uint64_t decimais = q - inteiro * POTENCIAS_10[precisao];
-  if (decimais == POTENCIAS_10[precisao]) {
+  uint64_t decimais = q - inteiro * POTENCIAS_10.de[precisao];
+  if (decimais == POTENCIAS_10.de[precisao]) {
     ++inteiro;
     decimais = 0;
   }
