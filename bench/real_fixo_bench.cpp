@@ -31,16 +31,20 @@ const std::vector<float>& Valores() {
   return valores;
 }
 
-// Runs converte(destino, valor, precisao) over every value per iteration.
+// Texts of these values are at most this long at five decimals.
+constexpr size_t kTexto = 16;
+
+// Runs converte(destino, valor, precisao) over every value per iteration,
+// one text after the other as in a report line buffer.
 template <typename F>
 void Mede(benchmark::State& state, F converte) {
   const int precisao = static_cast<int>(state.range(0));
-  char destino[arqaux::MAX_TEXTO_REAL_FIXO];
+  std::vector<char> saida(kValores * kTexto + arqaux::MAX_TEXTO_REAL_FIXO);
   for (auto _ : state) {
-    for (float v : Valores()) {
-      benchmark::DoNotOptimize(converte(destino, v, precisao));
-      benchmark::ClobberMemory();
-    }
+    char* destino = saida.data();
+    for (float v : Valores()) destino = converte(destino, v, precisao);
+    benchmark::DoNotOptimize(destino);
+    benchmark::ClobberMemory();
   }
   state.counters["ns_por_valor"] =
       benchmark::Counter(static_cast<double>(state.iterations()) * kValores * 1e-9,
@@ -65,8 +69,8 @@ void BM_To_Chars(benchmark::State& state) {
 
 void BM_Snprintf(benchmark::State& state) {
   Mede(state, [](char* destino, float v, int precisao) {
-    return std::snprintf(destino, arqaux::MAX_TEXTO_REAL_FIXO, "%.*f", precisao,
-                         static_cast<double>(v));
+    return destino + std::snprintf(destino, arqaux::MAX_TEXTO_REAL_FIXO, "%.*f", precisao,
+                                   static_cast<double>(v));
   });
 }
 

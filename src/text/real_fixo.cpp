@@ -15,8 +15,19 @@ namespace {
 // 10^9 stays below 2^54, inside a 64-bit integer.
 constexpr int MAX_PRECISAO_RAPIDA = 9;
 
-constexpr uint64_t POTENCIAS_10[MAX_PRECISAO_RAPIDA + 1] = {
-    1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
+// 10^0 to 10^19, every power of ten below 2^64.
+constexpr int MAX_DIGITOS_64 = 20;
+struct TPotencias_10 {
+  uint64_t de[MAX_DIGITOS_64] = {1};
+  constexpr TPotencias_10() {
+    for (int i = 1; i < MAX_DIGITOS_64; ++i) de[i] = de[i - 1] * 10;
+  }
+};
+constexpr TPotencias_10 POTENCIAS_10;
+
+// One 64-bit slice of a 128-bit integer's digits: 19 of them.
+constexpr int DIGITOS_FATIA = 19;
+constexpr uint64_t FATIA = POTENCIAS_10.de[DIGITOS_FATIA];
 
 // "00" to "99": two digits per step, from the right.
 constexpr char PARES[] =
@@ -24,86 +35,71 @@ constexpr char PARES[] =
     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
     "8081828384858687888990919293949596979899";
 
-// Digits of a float's integer part (39 for FLT_MAX) and its decimals.
-constexpr int MAX_DIGITOS = 39 + MAX_PRECISAO_RAPIDA;
-
-// 10^19, the largest power of ten below 2^64: one 64-bit slice of a
-// 128-bit integer's digits.
-constexpr uint64_t DEZ_A_19 = 10000000000000000000u;
-constexpr int DIGITOS_FATIA = 19;
-
-// Writes the digits of v so that they end just before fim (at least one);
-// returns where they begin.
-char* Escreve_Decimal(char* fim, uint64_t v) {
-  while (v >= 100) {
+// Writes the last n digits of v, zeros in front where v has fewer, so that
+// they end just before fim.
+void Escreve_Digitos(char* fim, uint64_t v, int n) {
+  for (; n >= 2; n -= 2) {
     fim -= 2;
     std::memcpy(fim, PARES + 2 * (v % 100), 2);
     v /= 100;
   }
-  if (v >= 10) {
-    fim -= 2;
-    std::memcpy(fim, PARES + 2 * v, 2);
-  } else {
-    *--fim = static_cast<char>('0' + v);
-  }
-  return fim;
+  if (n == 1) fim[-1] = static_cast<char>('0' + v % 10);
 }
 
-// The same for an integer that may need 128 bits.
-char* Escreve_Decimal_128(char* fim, unsigned __int128 v) {
-  while ((v >> 64) != 0) {
-    char* inicio = Escreve_Decimal(fim, static_cast<uint64_t>(v % DEZ_A_19));
-    fim -= DIGITOS_FATIA;
-    std::memset(fim, '0', inicio - fim);
-    v /= DEZ_A_19;
+// The same for an integer that may need 128 bits; n is its digit count.
+void Escreve_Digitos_128(char* fim, unsigned __int128 v, int n) {
+  for (; (v >> 64) != 0; v /= FATIA, fim -= DIGITOS_FATIA, n -= DIGITOS_FATIA) {
+    Escreve_Digitos(fim, static_cast<uint64_t>(v % FATIA), DIGITOS_FATIA);
   }
-  return Escreve_Decimal(fim, static_cast<uint64_t>(v));
+  Escreve_Digitos(fim, static_cast<uint64_t>(v), n);
 }
 
-// The digits of |v| * 10^precisao, rounded half to even on v's exact value,
-// ending just before fim; at least precisao + 1 of them, so that the last
-// precisao are the decimals. v is finite; precisao is 0..MAX_PRECISAO_RAPIDA.
-char* Escreve_Escalado(char* fim, uint32_t bits, int precisao) {
+// How many digits v has (one for zero).
+int Conta_Digitos(unsigned __int128 v) {
+  int n = 0;
+  for (; (v >> 64) != 0; v /= FATIA) n += DIGITOS_FATIA;
+  int resto = 1;
+  while (resto < MAX_DIGITOS_64 && v >= POTENCIAS_10.de[resto]) ++resto;
+  return n + resto;
+}
+
+// |v| rounded to precisao decimals, half to even on v's exact value: its
+// integer part and its decimals as an integer below 10^precisao.
+struct TPartes {
+  unsigned __int128 inteiro;
+  uint64_t decimais;
+};
+
+// The parts of a finite float given by its bits; precisao is
+// 0..MAX_PRECISAO_RAPIDA.
+TPartes Separa(uint32_t bits, int precisao) {
   const uint32_t campo_expoente = (bits >> 23) & 0xFF;
   uint64_t m = bits & 0x7FFFFF;
   if (campo_expoente != 0) m |= 1u << 23;
   // v = m * 2^expoente; a denormal has the smallest normal exponent.
   const int expoente = static_cast<int>(std::max(campo_expoente, 1u)) - 150;
-  char* inicio;
-  if (expoente >= 0) {
-    std::memset(fim - precisao, '0', precisao);
-    inicio = Escreve_Decimal_128(fim - precisao, static_cast<unsigned __int128>(m) << expoente);
-  } else {
-    // Below 2^-54 the scaled value m * 10^precisao / 2^deslocamento is under
-    // a half and rounds to zero.
-    const int deslocamento = -expoente;
-    uint64_t q = 0;
-    if (deslocamento <= 54) {
-      const uint64_t escalado = m * POTENCIAS_10[precisao];
-      const uint64_t metade = uint64_t{1} << (deslocamento - 1);
-      const uint64_t resto = escalado & ((metade << 1) - 1);
-      q = escalado >> deslocamento;
-      if (resto > metade || (resto == metade && (q & 1) != 0)) ++q;
-    }
-    inicio = Escreve_Decimal(fim, q);
+  if (expoente >= 0) return {static_cast<unsigned __int128>(m) << expoente, 0};
+  // Below 2^-54, m * 10^precisao / 2^deslocamento is under a half: zero.
+  const int deslocamento = -expoente;
+  if (deslocamento > 54) return {0, 0};
+  const uint64_t escalado = m * POTENCIAS_10.de[precisao];
+  const uint64_t metade = uint64_t{1} << (deslocamento - 1);
+  const uint64_t resto = escalado & ((metade << 1) - 1);
+  uint64_t q = escalado >> deslocamento;
+  // Up past a half, or at a half to an even last digit; without a branch,
+  // since whether a measured value rounds up is anyone's guess.
+  q += static_cast<uint64_t>(resto > metade) | (static_cast<uint64_t>(resto == metade) & q);
+  // q lies between inteiro * 10^precisao and (inteiro + 1) * 10^precisao, so
+  // the decimals are the difference, with no division; at the upper end the
+  // rounding carried into the integer part.
+  uint64_t inteiro = m >> deslocamento;
+  uint64_t decimais = q - inteiro * POTENCIAS_10.de[precisao];
+  if (decimais == POTENCIAS_10.de[precisao]) {
+    ++inteiro;
+    decimais = 0;
   }
-  const ptrdiff_t faltam = precisao + 1 - (fim - inicio);
-  if (faltam > 0) {
-    inicio -= faltam;
-    std::memset(inicio, '0', faltam);
-  }
-  return inicio;
+  return {inteiro, decimais};
 }
-
-// Fixed-size copies: the integer digits and the decimals move in one or two
-// vector moves whatever their count, reading past the digits into the rest of
-// the scratch buffer and writing past the field into the rest of the room.
-constexpr size_t COPIA_INTEIROS = 40;
-constexpr size_t COPIA_DECIMAIS = 16;
-static_assert(COPIA_INTEIROS >= 39 && COPIA_DECIMAIS >= MAX_PRECISAO_RAPIDA);
-// The farthest byte written: a 99-column field whose digits start at column
-// 99 - 1, or the decimals' copy.
-static_assert(99 + COPIA_INTEIROS <= MAX_TEXTO_REAL_FIXO);
 
 // Spaces or zeros: what pads the field to its width.
 char* Enche(char* destino, char c, ptrdiff_t n) {
@@ -111,24 +107,22 @@ char* Enche(char* destino, char c, ptrdiff_t n) {
   return destino + n;
 }
 
-// Lays out the field: sign, digits [inicio, fim) with the point before the
-// last precisao of them, padded to the width as the flags say. At least
-// COPIA_INTEIROS bytes of the scratch buffer follow inicio.
-char* Monta_Campo(char* destino, bool negativo, const char* inicio, const char* fim,
-                  const TEspec_Fixo& espec) {
+// Lays out the field: sign, integer digits, point and decimals, padded to the
+// width as the flags say.
+char* Monta_Campo(char* destino, bool negativo, const TPartes& partes, const TEspec_Fixo& espec) {
   const char sinal = negativo ? '-' : espec.sinal ? '+' : espec.espaco ? ' ' : '\0';
   const bool ponto = espec.precisao > 0 || espec.alternativo;
-  const ptrdiff_t corpo = (sinal != '\0') + (fim - inicio) + ponto;
+  const int inteiros = Conta_Digitos(partes.inteiro);
+  const ptrdiff_t corpo = (sinal != '\0') + inteiros + ponto + espec.precisao;
   const ptrdiff_t enchimento = std::max<ptrdiff_t>(espec.largura - corpo, 0);
   if (!espec.esquerda && !espec.zeros) destino = Enche(destino, ' ', enchimento);
   if (sinal != '\0') *destino++ = sinal;
   if (!espec.esquerda && espec.zeros) destino = Enche(destino, '0', enchimento);
-  const ptrdiff_t inteiros = (fim - inicio) - espec.precisao;
-  std::memcpy(destino, inicio, COPIA_INTEIROS);
   destino += inteiros;
+  Escreve_Digitos_128(destino, partes.inteiro, inteiros);
   if (ponto) *destino++ = '.';
-  std::memcpy(destino, inicio + inteiros, COPIA_DECIMAIS);
   destino += espec.precisao;
+  Escreve_Digitos(destino, partes.decimais, espec.precisao);
   return espec.esquerda ? Enche(destino, ' ', enchimento) : destino;
 }
 
@@ -191,10 +185,7 @@ char* Escreve_Real_Fixo(char* destino, float v, const TEspec_Fixo& espec) {
   if (!finito || espec.precisao < 0 || espec.precisao > MAX_PRECISAO_RAPIDA) {
     return Escreve_Por_Snprintf(destino, v, espec);
   }
-  char digitos[MAX_DIGITOS + COPIA_INTEIROS];
-  char* fim = digitos + MAX_DIGITOS;
-  const char* inicio = Escreve_Escalado(fim, bits, espec.precisao);
-  return Monta_Campo(destino, (bits >> 31) != 0, inicio, fim, espec);
+  return Monta_Campo(destino, (bits >> 31) != 0, Separa(bits, espec.precisao), espec);
 }
 
 char* Escreve_Real_Fixo(char* destino, double v, const TEspec_Fixo& espec) {

@@ -1,9 +1,9 @@
 // The fixed-point conversion of the report lines, "%[flags][width][.precision]f",
 // written straight into a character buffer. A float is m * 2^e exactly, so up to
 // nine decimals its scaled value fits a 64-bit integer and the digits come out
-// exact, rounded half to even as printf rounds them, with no division and no
-// call into stdio. Everything else (infinities, NaN, more decimals) goes
-// through snprintf, so the text is always printf's.
+// exact, rounded half to even as printf rounds them, with no call into stdio
+// and, below 2^64, no division. Everything else (infinities, NaN, more
+// decimals) goes through snprintf, so the text is always printf's.
 #ifndef ARQAUX_TEXT_REAL_FIXO_H_
 #define ARQAUX_TEXT_REAL_FIXO_H_
 

@@ -17,9 +17,9 @@ using arqaux::TEspec_Fixo;
 
 // The sanitizer build runs a tenth of the random sweep.
 #if defined(__SANITIZE_ADDRESS__)
-constexpr int kRandomicos = 300000;
+constexpr int kRandomicos = 250000;
 #else
-constexpr int kRandomicos = 3000000;
+constexpr int kRandomicos = 2500000;
 #endif
 
 // The conversion "%.Nf".
@@ -43,14 +43,12 @@ float De_Bits(uint32_t bits) {
 // The wrong way kept to prove the check can fail: scale in double and round
 // half away from zero with llround, which also overflows above 2^63.
 char* Escreve_Ingenuo(char* destino, float v, const TEspec_Fixo& espec) {
-  const uint64_t escala = static_cast<uint64_t>(std::pow(10.0, espec.precisao));
-  const uint64_t q = std::llround(std::fabs(static_cast<double>(v)) * escala);
+  const unsigned long long escala = std::llround(std::pow(10.0, espec.precisao));
+  const unsigned long long q = std::llround(std::fabs(static_cast<double>(v)) * escala);
   const char* sinal = std::signbit(v) ? "-" : "";
-  const int n =
-      espec.precisao == 0
-          ? std::snprintf(destino, 32, "%s%llu", sinal, (unsigned long long)q)
-          : std::snprintf(destino, 32, "%s%llu.%0*llu", sinal, (unsigned long long)(q / escala),
-                          espec.precisao, (unsigned long long)(q % escala));
+  const int n = espec.precisao == 0 ? std::snprintf(destino, 32, "%s%llu", sinal, q)
+                                    : std::snprintf(destino, 32, "%s%llu.%0*llu", sinal, q / escala,
+                                                    espec.precisao, q % escala);
   return destino + n;
 }
 
@@ -111,8 +109,9 @@ std::vector<float> Empates(int precisao) {
 // and around the integers near them, FLT_MIN and FLT_MAX, with signs.
 std::vector<float> Extremos() {
   std::vector<float> valores;
-  for (uint32_t bits = 0; bits <= 0x7FFFFF; bits += 4099)
+  for (uint32_t bits = 0; bits <= 0x7FFFFF; bits += 4099) {
     Acrescenta_Vizinhos(&valores, De_Bits(bits));
+  }
   for (uint32_t bits : {0x1u, 0x7FFFFFu}) Acrescenta_Vizinhos(&valores, De_Bits(bits));
   for (int e = -149; e <= 127; ++e) Acrescenta_Vizinhos(&valores, std::ldexp(1.0f, e));
   for (int k = 0; k <= 38; ++k) {
