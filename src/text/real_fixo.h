@@ -24,7 +24,7 @@ struct TEspec_Fixo {
   int precisao = 6;          // 0..99 (given or default 6)
 };
 
-// The spec of one Real_Fixo piece read by Le_Peca (text/formato_printf.h); false
+// The compiled form of one Real_Fixo piece read by Le_Peca (text/formato_printf.h); false
 // for any other piece, or one with the 'l' modifier.
 bool Compila_Espec_Fixo(const TPeca_Formato& peca, TEspec_Fixo* espec);
 
@@ -32,7 +32,7 @@ bool Compila_Espec_Fixo(const TPeca_Formato& peca, TEspec_Fixo* espec);
 // point + 99 decimals.
 constexpr size_t MAX_TEXTO_REAL_FIXO = 160;
 
-// Writes exactly what snprintf("%<spec>f", (double)v) writes (no terminator) at
+// Writes exactly what snprintf of the conversion with (double)v writes (no terminator) at
 // destino, which has room for MAX_TEXTO_REAL_FIXO chars; returns one past the end.
 char* Escreve_Real_Fixo(char* destino, float v, const TEspec_Fixo& espec);
 
