@@ -19,8 +19,8 @@ struct TLeitura_Real {
 
 inline std::string Descreve_Leitura(const TLeitura_Real& l) {
   char texto[64];
-  std::snprintf(texto, sizeof texto, "%d 0x%08x at %ld", l.resultado,
-                static_cast<unsigned>(l.bits), l.parada);
+  std::snprintf(texto, sizeof texto, "%d 0x%08x at %ld", l.resultado, static_cast<unsigned>(l.bits),
+                l.parada);
   return texto;
 }
 
