@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <limits>
 
 namespace arqaux {
@@ -90,6 +91,45 @@ bool Converte(const char* p, const char* fim, bool hexa, bool negativo, float* v
   return true;
 }
 
+// Powers of ten exact in a double.
+constexpr double POTENCIAS_10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The common case in one pass: plain decimal text such as "23.456780", with
+// at most 19 digits and no exponent. Its digits as an integer up to 2^53 are
+// exact in a double, and divided by an exact power of ten give the correctly
+// rounded double; rounding that to float again is exact unless the double is
+// a midpoint between two floats (which the value itself then may not be).
+// False, storing nothing, for any other text.
+bool Le_Decimal_Simples(const char* p, const char* fim, bool negativo, float* valor,
+                        const char** parada) {
+  uint64_t inteiro = 0;
+  int digitos = 0;
+  int casas = 0;
+  for (; p != fim && Eh_Digito(*p); ++p, ++digitos) inteiro = inteiro * 10 + (*p - '0');
+  if (p != fim && *p == '.') {
+    for (++p; p != fim && Eh_Digito(*p); ++p, ++digitos, ++casas) {
+      inteiro = inteiro * 10 + (*p - '0');
+    }
+  }
+  const char seguinte = p != fim ? Minuscula(*p) : ' ';
+  if (digitos == 0 || digitos > 19 || inteiro > (uint64_t{1} << 53) || seguinte == 'e' ||
+      seguinte == 'x') {
+    return false;
+  }
+  const double duplo = static_cast<double>(inteiro) / POTENCIAS_10[casas];
+  uint64_t bits;
+  std::memcpy(&bits, &duplo, sizeof bits);
+  // A float keeps 24 of the double's 53 significant bits.
+  const uint64_t abaixo_do_float = (uint64_t{1} << 29) - 1;
+  if ((bits & abaixo_do_float) == (uint64_t{1} << 28)) return false;
+  const float v = static_cast<float>(duplo);
+  *valor = negativo ? -v : v;
+  *parada = p;
+  return true;
+}
+
 // Matches the lower-case letters of palavra one at a time, as fscanf does:
 // the first that differs is consumed too. Returns where matching stopped.
 const char* Casa_Letras(const char* p, const char* fim, const char* palavra, bool* casou) {
@@ -139,6 +179,7 @@ TResultado_Real Le_Real(const char* p, const char* fim, float* valor, const char
   }
   const char letra = Minuscula(*p);
   if (letra == 'n' || letra == 'i') return Le_Nome(p, fim, negativo, valor, parada);
+  if (Le_Decimal_Simples(p, fim, negativo, valor, parada)) return TResultado_Real::Convertido;
   const bool hexa = *p == '0' && fim - p > 1 && Minuscula(p[1]) == 'x';
   const char* digitos = hexa ? p + 2 : p;
   *parada = Varre_Numero(digitos, fim, hexa);

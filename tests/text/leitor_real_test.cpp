@@ -63,18 +63,23 @@ TEST(LeitorReal, PartialMatchesStopWhereFscanfStops) {
   Espera_Como_Fscanf(textos);
 }
 
-// The exact decimal expansion of the point halfway between the float with bits
-// b and the next one up (2^128 above FLT_MAX), and the same nudged by one unit
-// in its last place either way: the rounding boundaries of the conversion.
-std::vector<std::string> Metades(uint32_t b) {
+// The point halfway between the float with bits b and the next one up (2^128
+// above FLT_MAX): exact in a double.
+double Metade(uint32_t b) {
   float baixo;
   std::memcpy(&baixo, &b, sizeof baixo);
   const uint32_t b_cima = b + 1;
   float cima;
   std::memcpy(&cima, &b_cima, sizeof cima);
   const double alto = b == 0x7f7fffffu ? std::ldexp(1.0, 128) : static_cast<double>(cima);
+  return (static_cast<double>(baixo) + alto) / 2;
+}
+
+// The exact decimal expansion of Metade(b), and the same nudged by one unit in
+// its last place either way: the rounding boundaries of the conversion.
+std::vector<std::string> Metades(uint32_t b) {
   char texto[400];
-  std::snprintf(texto, sizeof texto, "%.180e", (static_cast<double>(baixo) + alto) / 2);
+  std::snprintf(texto, sizeof texto, "%.180e", Metade(b));
   std::string exato = texto;
   const size_t e = exato.find('e');
   const size_t ultimo = exato.find_last_not_of('0', e - 1);
@@ -95,7 +100,9 @@ TEST(LeitorReal, ConvertsAsFscanf) {
       "1e-99999999999999999999999 0e999999999999999999999 3.4028235e38 "
       "3.40282356779733661637539395458142568448e38 3.40282356779733661637539395458142568447e38 "
       "1.17549435e-38 inf -Infinity nan -nan NAN 1e0000000000000000000000000000000000000000001 "
-      "0.00000000000000000000000000000000000000000000000000000001e+10000000000");
+      "0.00000000000000000000000000000000000000000000000000000001e+10000000000 16777217 "
+      "1.000000178813934326 1.000000178813934327 1.152923643589019776 1.152937591075897216 "
+      "0.0000000000000000001");
   for (std::string texto; lista >> texto;) textos.push_back(texto);
   // White space of every kind before a value, and long digit strings.
   for (std::string largo :
@@ -116,7 +123,8 @@ TEST(LeitorReal, ConvertsAsFscanf) {
 }
 
 // Random lines, read value after value until one fails: characters of every
-// form and partial form, and floats printed the ways a program prints them.
+// form and partial form; floats printed the ways a program prints them; and
+// points halfway between floats, printed short enough to be read in one pass.
 TEST(LeitorReal, RandomLinesReadAsFscanfReadsThem) {
   std::mt19937 gerador(20261205);
   const std::string alfabeto = "0123456789012345+-..eEeEpPxX0xnNaAiIfFtTyY()\t \n";
@@ -124,9 +132,9 @@ TEST(LeitorReal, RandomLinesReadAsFscanfReadsThem) {
   int diferentes = 0;
   for (int linha = 0; linha < 100000 && diferentes < 5; ++linha) {
     std::string texto;
-    const int pecas = 1 + static_cast<int>(gerador() % (linha % 2 == 0 ? 24 : 8));
+    const int pecas = 1 + static_cast<int>(gerador() % (linha % 3 == 0 ? 24 : 8));
     for (int i = 0; i < pecas; ++i) {
-      if (linha % 2 == 0) {
+      if (linha % 3 == 0) {
         texto += alfabeto[gerador() % alfabeto.size()];
         continue;
       }
@@ -135,7 +143,12 @@ TEST(LeitorReal, RandomLinesReadAsFscanfReadsThem) {
       float valor = static_cast<float>(static_cast<int32_t>(bits)) / 1e6f;
       if (i % 2 == 0) std::memcpy(&valor, &bits, sizeof valor);
       char impresso[128];
-      std::snprintf(impresso, sizeof impresso, formatos[gerador() % 9], valor);
+      if (linha % 3 == 1) {
+        std::snprintf(impresso, sizeof impresso, formatos[gerador() % 9], valor);
+      } else {  // between 0.001 and 1e16
+        std::snprintf(impresso, sizeof impresso, "%.*f", static_cast<int>(gerador() % 20),
+                      Metade(0x3a800000u + bits % 0x1f800000u));
+      }
       texto += impresso;
       texto += gerador() % 4 == 0 ? " " : "\t";
     }
