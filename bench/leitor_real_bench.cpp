@@ -34,54 +34,52 @@ const std::string& Texto() {
   return texto;
 }
 
-void Conta(benchmark::State& state, int lidos) {
+// Reads the whole text with le_todos, which returns how many values it read,
+// as many times as the benchmark asks.
+template <class F>
+void Mede(benchmark::State& state, F le_todos) {
+  const std::string& texto = Texto();
+  int lidos = 0;
+  for (auto _ : state) lidos = le_todos(texto.data(), texto.data() + texto.size());
   if (lidos != VALORES) state.SkipWithError("not every value was read");
   state.counters["ns_por_valor"] = benchmark::Counter(
       VALORES, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 void BM_Le_Real(benchmark::State& state) {
-  const std::string& texto = Texto();
-  int lidos = 0;
-  for (auto _ : state) {
-    const char* p = texto.data();
-    const char* fim = p + texto.size();
+  Mede(state, [](const char* p, const char* fim) {
     float valor = 0.0f;
-    for (lidos = 0; arqaux::Le_Real(p, fim, &valor, &p) == arqaux::TResultado_Real::Convertido;) {
+    int lidos = 0;
+    for (; arqaux::Le_Real(p, fim, &valor, &p) == arqaux::TResultado_Real::Convertido; ++lidos) {
       benchmark::DoNotOptimize(valor);
-      ++lidos;
     }
-  }
-  Conta(state, lidos);
+    return lidos;
+  });
 }
 BENCHMARK(BM_Le_Real);
 
 void BM_Fscanf(benchmark::State& state) {
-  std::string texto = Texto();
-  int lidos = 0;
-  for (auto _ : state) {
-    FILE* arq = fmemopen(texto.data(), texto.size(), "r");
+  Mede(state, [](const char* p, const char* fim) {
+    FILE* arq = fmemopen(const_cast<char*>(p), static_cast<size_t>(fim - p), "r");
     float valor = 0.0f;
-    for (lidos = 0; std::fscanf(arq, "%f", &valor) == 1; ++lidos) benchmark::DoNotOptimize(valor);
+    int lidos = 0;
+    for (; std::fscanf(arq, "%f", &valor) == 1; ++lidos) benchmark::DoNotOptimize(valor);
     std::fclose(arq);
-  }
-  Conta(state, lidos);
+    return lidos;
+  });
 }
 BENCHMARK(BM_Fscanf);
 
 void BM_From_Chars(benchmark::State& state) {
-  const std::string& texto = Texto();
-  int lidos = 0;
-  for (auto _ : state) {
-    const char* p = texto.data();
-    const char* fim = p + texto.size();
+  Mede(state, [](const char* p, const char* fim) {
     float valor = 0.0f;
-    for (lidos = 0; p != fim; ++lidos) {
+    int lidos = 0;
+    for (; p != fim; ++lidos) {
       p = std::from_chars(p, fim, valor).ptr + 1;  // past the value and its separator
       benchmark::DoNotOptimize(valor);
     }
-  }
-  Conta(state, lidos);
+    return lidos;
+  });
 }
 BENCHMARK(BM_From_Chars);
 

@@ -91,10 +91,10 @@ bool Converte(const char* p, const char* fim, bool hexa, bool negativo, float* v
   return true;
 }
 
-// Powers of ten exact in a double.
-constexpr double POTENCIAS_10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+// Powers of ten up to the most decimal places of the one-pass case, all exact
+// in a double.
+constexpr double POTENCIAS_10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,
+                                   1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19};
 
 // The common case in one pass: plain decimal text such as "23.456780", with
 // at most 19 digits and no exponent. Its digits as an integer up to 2^53 are
