@@ -107,10 +107,15 @@ bool Le_Decimal_Simples(const char* p, const char* fim, bool negativo, float* va
   uint64_t inteiro = 0;
   int digitos = 0;
   int casas = 0;
-  for (; p != fim && Eh_Digito(*p); ++p, ++digitos) inteiro = inteiro * 10 + (*p - '0');
-  if (p != fim && *p == '.') {
-    for (++p; p != fim && Eh_Digito(*p); ++p, ++digitos, ++casas) {
-      inteiro = inteiro * 10 + (*p - '0');
+  for (bool ponto = false; p != fim; ++p) {
+    if (Eh_Digito(*p)) {
+      inteiro = inteiro * 10 + static_cast<uint64_t>(*p - '0');
+      ++digitos;
+      casas += ponto;
+    } else if (*p == '.' && !ponto) {
+      ponto = true;
+    } else {
+      break;
     }
   }
   const char seguinte = p != fim ? Minuscula(*p) : ' ';

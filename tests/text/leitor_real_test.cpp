@@ -138,7 +138,7 @@ TEST(LeitorReal, RandomLinesReadAsFscanfReadsThem) {
         continue;
       }
       // Any bit pattern, or a value of the size results have.
-      const uint32_t bits = gerador();
+      const uint32_t bits = static_cast<uint32_t>(gerador());
       float valor = static_cast<float>(static_cast<int32_t>(bits)) / 1e6f;
       if (i % 2 == 0) std::memcpy(&valor, &bits, sizeof valor);
       char impresso[128];
