@@ -10,17 +10,13 @@
 
 #include "text/leitor_real.h"
 
-// One read: fscanf's return value (1, 0, EOF), the float's bits, the stop offset.
-struct TLeitura_Real {
-  int resultado;
+// One read as text: the result (1, 0, EOF), the float's bits, the stop offset.
+inline std::string Leitura(int resultado, float valor, long parada) {
   uint32_t bits;
-  long parada;
-};
-
-inline std::string Descreve_Leitura(const TLeitura_Real& l) {
+  std::memcpy(&bits, &valor, sizeof bits);
   char texto[64];
-  std::snprintf(texto, sizeof texto, "%d 0x%08x at %ld", l.resultado, static_cast<unsigned>(l.bits),
-                l.parada);
+  std::snprintf(texto, sizeof texto, "%d 0x%08x at %ld", resultado, static_cast<unsigned>(bits),
+                parada);
   return texto;
 }
 
@@ -49,22 +45,20 @@ inline std::string Diferenca_Fscanf(const char* dados, size_t tamanho) {
   std::string diferenca;
   for (;;) {
     float valores[2] = {-0.125f, -0.125f};
-    TLeitura_Real esperada{std::fscanf(arq, "%f", &valores[0]), 0, std::ftell(arq)};
+    const int resultado = std::fscanf(arq, "%f", &valores[0]);
+    const std::string esperada = Leitura(resultado, valores[0], std::ftell(arq));
     const char* parada = p;
     const arqaux::TResultado_Real r = arqaux::Le_Real(p, dados + tamanho, &valores[1], &parada);
-    const int resultado = r == arqaux::TResultado_Real::Convertido ? 1
-                          : r == arqaux::TResultado_Real::Falhou   ? 0
-                                                                   : EOF;
-    TLeitura_Real obtida{resultado, 0, parada - dados};
-    std::memcpy(&esperada.bits, &valores[0], sizeof(float));
-    std::memcpy(&obtida.bits, &valores[1], sizeof(float));
-    if (esperada.resultado != obtida.resultado || esperada.bits != obtida.bits ||
-        esperada.parada != obtida.parada) {
+    const std::string obtida = Leitura(r == arqaux::TResultado_Real::Convertido ? 1
+                                       : r == arqaux::TResultado_Real::Falhou   ? 0
+                                                                                : EOF,
+                                       valores[1], parada - dados);
+    if (esperada != obtida) {
       diferenca = Escapa(dados, tamanho) + " from " + std::to_string(p - dados) + ": fscanf " +
-                  Descreve_Leitura(esperada) + ", Le_Real " + Descreve_Leitura(obtida);
+                  esperada + ", Le_Real " + obtida;
       break;
     }
-    if (esperada.resultado != 1) break;
+    if (resultado != 1) break;
     p = parada;
   }
   std::fclose(arq);

@@ -129,7 +129,7 @@ TEST(LeitorReal, RandomLinesReadAsFscanfReadsThem) {
   const std::string alfabeto = "0123456789012345+-..eEeEpPxX0xnNaAiIfFtTyY()\t \n";
   const char* formatos[] = {"%.0f", "%.3f", "%.9f", "%f", "%g", "%.9g", "%a", "%e", "%.17e"};
   int diferentes = 0;
-  for (int linha = 0; linha < 100000 && diferentes < 5; ++linha) {
+  for (int linha = 0; linha < 60000 && diferentes < 5; ++linha) {
     std::string texto;
     const int pecas = 1 + static_cast<int>(gerador() % (linha % 3 == 0 ? 24 : 8));
     for (int i = 0; i < pecas; ++i) {
