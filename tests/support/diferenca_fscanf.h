@@ -7,16 +7,23 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <tuple>
 
 #include "text/leitor_real.h"
 
-// One read as text: the result (1, 0, EOF), the float's bits, the stop offset.
-inline std::string Leitura(int resultado, float valor, long parada) {
+// One read: the result (1, 0, EOF), the float's bits, the stop offset.
+using TLeitura = std::tuple<int, uint32_t, long>;
+
+inline TLeitura Leitura(int resultado, float valor, long parada) {
   uint32_t bits;
   std::memcpy(&bits, &valor, sizeof bits);
+  return {resultado, bits, parada};
+}
+
+inline std::string Descreve(const TLeitura& l) {
   char texto[64];
-  std::snprintf(texto, sizeof texto, "%d 0x%08x at %ld", resultado, static_cast<unsigned>(bits),
-                parada);
+  std::snprintf(texto, sizeof texto, "%d 0x%08x at %ld", std::get<0>(l),
+                static_cast<unsigned>(std::get<1>(l)), std::get<2>(l));
   return texto;
 }
 
@@ -46,16 +53,16 @@ inline std::string Diferenca_Fscanf(const char* dados, size_t tamanho) {
   for (;;) {
     float valores[2] = {-0.125f, -0.125f};
     const int resultado = std::fscanf(arq, "%f", &valores[0]);
-    const std::string esperada = Leitura(resultado, valores[0], std::ftell(arq));
+    const TLeitura esperada = Leitura(resultado, valores[0], std::ftell(arq));
     const char* parada = p;
     const arqaux::TResultado_Real r = arqaux::Le_Real(p, dados + tamanho, &valores[1], &parada);
-    const std::string obtida = Leitura(r == arqaux::TResultado_Real::Convertido ? 1
-                                       : r == arqaux::TResultado_Real::Falhou   ? 0
-                                                                                : EOF,
-                                       valores[1], parada - dados);
+    const TLeitura obtida = Leitura(r == arqaux::TResultado_Real::Convertido ? 1
+                                    : r == arqaux::TResultado_Real::Falhou   ? 0
+                                                                             : EOF,
+                                    valores[1], parada - dados);
     if (esperada != obtida) {
       diferenca = Escapa(dados, tamanho) + " from " + std::to_string(p - dados) + ": fscanf " +
-                  esperada + ", Le_Real " + obtida;
+                  Descreve(esperada) + ", Le_Real " + Descreve(obtida);
       break;
     }
     if (resultado != 1) break;
