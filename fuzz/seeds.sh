@@ -8,7 +8,7 @@ set -euo pipefail
 arqaux=$(realpath "$1")
 out=$(realpath -m "$2")
 rm -rf "$out"
-mkdir -p "$out"/{climate_fuzz,streams_fuzz,config_readers_fuzz,config_blocks_fuzz}
+mkdir -p "$out"/{climate_fuzz,streams_fuzz,config_readers_fuzz,config_blocks_fuzz,leitor_real_fuzz}
 work="$out/sample"
 mkdir -p "$work"
 (cd "$work" && "$arqaux" sample run --days 1 --zones 1 --interval 3600 >/dev/null &&
@@ -75,5 +75,14 @@ grep -m1 $'^\t\\[Controle = 4,' "$config" | bloco 9 1 control-cooler
 secao 4 | bloco 10 1 ventilation
 secao 8 | bloco 10 2 ventilation-forced
 cp "$config" "$out/config_blocks_fuzz/config.txt"
+
+# Real scanner: text streams as the tool writes them, and the rarer forms of
+# a "%f" value, partial ones included.
+head -n 12 "$run/interno.txt" | seed leitor_real_fuzz interior-text
+tail -n +4 "$run/zona1_temp_umi.txt" | head -n 9 | seed leitor_real_fuzz report
+printf '0x1.8p3 -0X.8P-3\t0x1p-149\t0x1p\t0x.\t0x\n' | seed leitor_real_fuzz hex
+printf 'inf -INFINITY +nan NaN(1) infin\n' | seed leitor_real_fuzz names
+printf '3.40282356779733661637539395458142568448e38 7.0064923e-46 1e-99999 1e+\n' |
+  seed leitor_real_fuzz edges
 
 rm -rf "$work"

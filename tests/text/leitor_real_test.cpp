@@ -1,0 +1,160 @@
+#include "text/leitor_real.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/diferenca_fscanf.h"
+
+namespace {
+
+using arqaux::TResultado_Real;
+
+constexpr TResultado_Real C = TResultado_Real::Convertido;
+constexpr TResultado_Real F = TResultado_Real::Falhou;
+constexpr TResultado_Real E = TResultado_Real::Fim;
+
+// Every row must agree with fscanf (result, float, stop position).
+void Espera_Como_Fscanf(const std::vector<std::string>& textos) {
+  for (const std::string& texto : textos) {
+    EXPECT_EQ(Diferenca_Fscanf(texto.data(), texto.size()), "");
+  }
+}
+
+// How the C library ends a match that goes wrong part of the way: what it has
+// taken stays taken, a letter that breaks "nan" or "infinity" included, and a
+// number cut short after its exponent letter or point still converts. Pinned
+// here as well as compared, so that a reference that changed its mind shows.
+TEST(LeitorReal, PartialMatchesStopWhereFscanfStops) {
+  const struct {
+    const char* texto;
+    TResultado_Real resultado;
+    long parada;
+  } casos[] = {{"", E, 0},          {" \t\n\v\f\r", E, 6}, {"-", F, 1},     {"+", F, 1},
+               {".", F, 1},         {"-.", F, 2},          {".e5", F, 1},   {"x", F, 0},
+               {"-x", F, 1},        {"--1", F, 1},         {"+-1", F, 1},   {"e5", F, 0},
+               {"\x1c 5", F, 0},    {"\xa0 5", F, 0},      {"1e", C, 2},    {"1e+", C, 3},
+               {"1e+x", C, 3},      {"1ex", C, 2},         {"1e5.3", C, 3}, {"1..2", C, 2},
+               {"1p3", C, 1},       {"0x", F, 2},          {"-0X", F, 3},   {"0xp", F, 2},
+               {"0x.", C, 3},       {"0x.p1", C, 3},       {"0x1p", C, 4},  {"0x1p-", C, 5},
+               {"0x1p3e", C, 5},    {"0xep", C, 4},        {"00x1", C, 2},  {"n", F, 1},
+               {"na", F, 2},        {"nx", F, 2},          {"nax", F, 3},   {"-NaN(1)", C, 4},
+               {"nan(abc", C, 3},   {"i", F, 1},           {"in", F, 2},    {"inx", F, 3},
+               {"infx", C, 3},      {"infi", F, 4},        {"infin", F, 5}, {"infinx", F, 6},
+               {"+iNfInItYx", C, 9}};
+  std::vector<std::string> textos;
+  for (const auto& caso : casos) {
+    const std::string texto = caso.texto;
+    float valor = 0.0f;
+    const char* parada = nullptr;
+    EXPECT_EQ(arqaux::Le_Real(texto.data(), texto.data() + texto.size(), &valor, &parada),
+              caso.resultado)
+        << texto;
+    EXPECT_EQ(parada - texto.data(), caso.parada) << texto;
+    textos.push_back(texto);
+  }
+  Espera_Como_Fscanf(textos);
+}
+
+// The point halfway between the float with bits b and the next one up (2^128
+// above FLT_MAX): exact in a double.
+double Metade(uint32_t b) {
+  float baixo;
+  std::memcpy(&baixo, &b, sizeof baixo);
+  const uint32_t b_cima = b + 1;
+  float cima;
+  std::memcpy(&cima, &b_cima, sizeof cima);
+  const double alto = b == 0x7f7fffffu ? std::ldexp(1.0, 128) : static_cast<double>(cima);
+  return (static_cast<double>(baixo) + alto) / 2;
+}
+
+// The exact decimal expansion of Metade(b), and the same nudged by one unit in
+// its last place either way: the rounding boundaries of the conversion.
+std::vector<std::string> Metades(uint32_t b) {
+  char texto[400];
+  std::snprintf(texto, sizeof texto, "%.180e", Metade(b));
+  std::string exato = texto;
+  const size_t e = exato.find('e');
+  const size_t ultimo = exato.find_last_not_of('0', e - 1);
+  std::string abaixo = exato.substr(0, ultimo) + std::string(1, exato[ultimo] - 1) + "9999";
+  return {exato, exato.substr(0, e) + "1" + exato.substr(e), abaixo + exato.substr(e)};
+}
+
+// Values, signs, white space, hexadecimal forms, range edges, rounding
+// boundaries and long digit strings convert to the bits fscanf gives and stop
+// where it stops.
+TEST(LeitorReal, ConvertsAsFscanf) {
+  // One value per word.
+  std::vector<std::string> textos;
+  std::istringstream lista(
+      "-0 +0.0 -0x0p0 1E+38 .5 5. 0x1.8p3 0X1P-3 0x.8 -0xA.bP+1 0x1p-149 0x1p-150 "
+      "0x1.000002p-150 0x1.fffffep127 0x1.ffffffp127 0x1p128 0x1p-999999999999999999999 1e-45 "
+      "7e-46 7.1e-46 1e-50 -1e-50 1e39 -1e50 1e99999999999999999999999 "
+      "1e-99999999999999999999999 0e999999999999999999999 3.4028235e38 "
+      "3.40282356779733661637539395458142568448e38 3.40282356779733661637539395458142568447e38 "
+      "1.17549435e-38 inf -Infinity nan -nan NAN 1e0000000000000000000000000000000000000000001 "
+      "0.00000000000000000000000000000000000000000000000000000001e+10000000000 16777217 "
+      "1.000000178813934326 1.000000178813934327 1.152923643589019776 1.152937591075897216 "
+      "0.0000000000000000001");
+  for (std::string texto; lista >> texto;) textos.push_back(texto);
+  // White space of every kind before a value, and long digit strings.
+  for (std::string largo :
+       {std::string(" \t\n\v\f\r-5.5e-3\t"), std::string(5000, '9'),
+        "0." + std::string(5000, '0') + "1e5040", "1" + std::string(3000, '0') + "e-3000",
+        "0x" + std::string(3000, 'f') + "p-12000", "0x" + std::string(50, '1') + "p-60",
+        "-0x0." + std::string(59, '0') + "1p70"}) {
+    textos.push_back(largo);
+  }
+  for (uint32_t b : {0x0u, 0x1u, 0x2u, 0x7fffffu, 0x800000u, 0x3f800000u, 0x3f800001u, 0x4b800000u,
+                     0x4b800001u, 0x7f7ffffeu, 0x7f7fffffu}) {
+    for (const std::string& metade : Metades(b)) {
+      textos.push_back(metade);
+      textos.push_back("-" + metade);
+    }
+  }
+  Espera_Como_Fscanf(textos);
+}
+
+// Random lines, read value after value until one fails: characters of every
+// form and partial form; floats printed the ways a program prints them; and
+// points halfway between floats, printed short enough to be read in one pass.
+TEST(LeitorReal, RandomLinesReadAsFscanfReadsThem) {
+  std::mt19937 gerador(20261205);
+  const std::string alfabeto = "0123456789012345+-..eEeEpPxX0xnNaAiIfFtTyY()\t \n";
+  const char* formatos[] = {"%.0f", "%.3f", "%.9f", "%f", "%g", "%.9g", "%a", "%e", "%.17e"};
+  int diferentes = 0;
+  for (int linha = 0; linha < 60000 && diferentes < 5; ++linha) {
+    std::string texto;
+    const int pecas = 1 + static_cast<int>(gerador() % (linha % 3 == 0 ? 24 : 8));
+    for (int i = 0; i < pecas; ++i) {
+      if (linha % 3 == 0) {
+        texto += alfabeto[gerador() % alfabeto.size()];
+        continue;
+      }
+      // Any bit pattern, or a value of the size results have.
+      const uint32_t bits = static_cast<uint32_t>(gerador());
+      float valor = static_cast<float>(static_cast<int32_t>(bits)) / 1e6f;
+      if (i % 2 == 0) std::memcpy(&valor, &bits, sizeof valor);
+      char impresso[128];
+      if (linha % 3 == 1) {
+        std::snprintf(impresso, sizeof impresso, formatos[gerador() % 9], valor);
+      } else {  // between 0.001 and 1e16
+        std::snprintf(impresso, sizeof impresso, "%.*f", static_cast<int>(gerador() % 20),
+                      Metade(0x3a800000u + bits % 0x1f800000u));
+      }
+      texto += impresso;
+      texto += gerador() % 4 == 0 ? " " : "\t";
+    }
+    const std::string diferenca = Diferenca_Fscanf(texto.data(), texto.size());
+    diferentes += !diferenca.empty();
+    EXPECT_EQ(diferenca, "");
+  }
+}
+
+}  // namespace
