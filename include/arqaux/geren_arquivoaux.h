@@ -76,7 +76,7 @@ struct ARQAUX_API TArquivoAux {
   bool Despejado = false;
   long Posicao = -1;
   // The stdio buffer given to the stream while it is open: mapped apart from
-  // the heap, and unmapped by Libera_Buffer.
+  // the heap; Libera_Buffer keeps it for another stream or unmaps it.
   struct ARQAUX_API Libera_Buffer {
     void operator()(char* buffer) const;
   };

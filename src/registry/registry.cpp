@@ -35,6 +35,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 
 #include "arqaux/geren_arquivoaux.h"
 #include "registry/acesso_registro.h"
@@ -46,21 +47,42 @@ namespace {
 // written a few bytes at a time, a year long.
 constexpr size_t TAM_BUFFER_ARQUIVO = 64 * 1024;
 
-// Opens the entry's resolved path and gives the stream its buffer, which the
-// entry keeps. The buffer is mapped on its own rather than taken from the
-// heap: there it would sit between the FILE objects of consecutive opens, so
-// that each stream's FILE and entry had a page to themselves and cycling
+// Stream buffers are mapped on their own rather than taken from the heap:
+// there each would sit between the FILE objects of consecutive opens, so
+// that every stream's FILE and entry had a page to themselves and cycling
 // through thousands of streams touched a new page at every selection.
 // Mapped apart, the FILE objects and entries of many streams share a page.
-// A stream without its buffer (the mapping failed) keeps stdio's own.
+//
+// The buffers of closed streams are kept for the next opens, up to
+// BUFFERS_GUARDADOS of them: a registry short of handles closes and reopens
+// streams all the time, and a fresh mapping at each reopen would cost two
+// system calls and the page faults of a new buffer. Managers may live on
+// different threads, so the reserve is locked.
+constexpr size_t BUFFERS_GUARDADOS = 64;
+struct {
+  std::mutex trava;
+  char* livres[BUFFERS_GUARDADOS];
+  size_t quantos;
+} reserva;
+
+// A kept buffer, or a new mapping; null when none can be had.
+char* Toma_Buffer() {
+  {
+    std::lock_guard<std::mutex> guarda(reserva.trava);
+    if (reserva.quantos > 0) return reserva.livres[--reserva.quantos];
+  }
+  void* mapa = ::mmap(nullptr, TAM_BUFFER_ARQUIVO, PROT_READ | PROT_WRITE,
+                      MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  return mapa == MAP_FAILED ? nullptr : static_cast<char*>(mapa);
+}
+
+// Opens the entry's resolved path and gives the stream its buffer, which the
+// entry keeps. A stream without one (none could be had) keeps stdio's own.
 FILE* Abre_Com_Buffer(TArquivoAux* entrada, const char* modo) {
   FILE* arq = std::fopen(entrada->Caminho_Resolvido.c_str(), modo);
   if (arq == nullptr) return nullptr;
-  void* mapa = ::mmap(nullptr, TAM_BUFFER_ARQUIVO, PROT_READ | PROT_WRITE,
-                      MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-  if (mapa == MAP_FAILED) return arq;
-  std::unique_ptr<char[], TArquivoAux::Libera_Buffer> buffer(static_cast<char*>(mapa));
-  if (std::setvbuf(arq, buffer.get(), _IOFBF, TAM_BUFFER_ARQUIVO) == 0) {
+  std::unique_ptr<char[], TArquivoAux::Libera_Buffer> buffer(Toma_Buffer());
+  if (buffer && std::setvbuf(arq, buffer.get(), _IOFBF, TAM_BUFFER_ARQUIVO) == 0) {
     entrada->Buffer = std::move(buffer);
   }
   return arq;
@@ -215,6 +237,13 @@ void Esvazia_Registro(const TEstado_Registro& r) {
 }  // namespace
 
 void TArquivoAux::Libera_Buffer::operator()(char* buffer) const {
+  {
+    std::lock_guard<std::mutex> guarda(reserva.trava);
+    if (reserva.quantos < BUFFERS_GUARDADOS) {
+      reserva.livres[reserva.quantos++] = buffer;
+      return;
+    }
+  }
   ::munmap(buffer, TAM_BUFFER_ARQUIVO);
 }
 
