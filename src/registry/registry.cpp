@@ -56,8 +56,8 @@ constexpr size_t TAM_BUFFER_ARQUIVO = 64 * 1024;
 // The buffers of closed streams are kept for the next opens, up to
 // BUFFERS_GUARDADOS of them: a registry short of handles closes and reopens
 // streams all the time, and a fresh mapping at each reopen would cost two
-// system calls and the page faults of a new buffer. Managers may live on
-// different threads, so the reserve is locked.
+// system calls and the page faults of a new buffer. Every manager draws on
+// the one reserve, so it is locked.
 constexpr size_t BUFFERS_GUARDADOS = 64;
 struct {
   std::mutex trava;
