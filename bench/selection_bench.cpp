@@ -73,4 +73,28 @@ void BM_Muda_Arquivo(benchmark::State& state) {
 }
 BENCHMARK(BM_Muda_Arquivo)->Apply(Argumentos);
 
+// Cycling against repeating, in the same run: each iteration makes n
+// selections, either of every stream in turn (argument 1) or of stream 1 n
+// times (argument 0). The ratio of the two is what touching n different
+// entries and streams costs over touching one; a simulation cycles.
+// Salva_Texto_Generico writes nothing, so both select and reach the stream;
+// Muda_Arquivo selects alone.
+template <void (*Seleciona)(TGeren_ArquivoAux*, int)>
+void BM_Ciclo(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  Registro_Cheio registro(n);
+  if (!registro.Pronto()) return state.SkipWithError("cannot register the files");
+  TGeren_ArquivoAux* geren = Geren_ArqAux();
+  const bool cicla = state.range(1) != 0;
+  for (auto _ : state) {
+    for (int i = 1; i <= n; ++i) Seleciona(geren, cicla ? i : 1);
+    benchmark::DoNotOptimize(geren->ObtemArquivo());
+  }
+  state.SetItemsProcessed(state.iterations() * n);
+}
+void Salva_Nada(TGeren_ArquivoAux* geren, int n) { geren->Salva_Texto_Generico(n, ""); }
+void Muda(TGeren_ArquivoAux* geren, int n) { geren->Muda_Arquivo(n); }
+BENCHMARK_TEMPLATE(BM_Ciclo, Salva_Nada)->ArgsProduct({{3000}, {0, 1}});
+BENCHMARK_TEMPLATE(BM_Ciclo, Muda)->ArgsProduct({{3000}, {0, 1}});
+
 }  // namespace

@@ -75,8 +75,12 @@ struct ARQAUX_API TArquivoAux {
   // when the stream could not tell its position).
   bool Despejado = false;
   long Posicao = -1;
-  // The stdio buffer given to the stream while it is open.
-  std::unique_ptr<char[]> Buffer;
+  // The stdio buffer given to the stream while it is open: mapped apart from
+  // the heap; Libera_Buffer keeps it for another stream or unmaps it.
+  struct ARQAUX_API Libera_Buffer {
+    void operator()(char* buffer) const;
+  };
+  std::unique_ptr<char[], Libera_Buffer> Buffer;
   // Set at the stream's first error (a failed write, flush, close or
   // reopen): something written since registration may be lost.
   bool Erro = false;

@@ -29,11 +29,13 @@
 // Errors: a stream's first failed write, flush, close or reopen is recorded
 // on its entry and counted over the manager's life (Conta_Arquivos_Com_Erro),
 // so what Fecha_Todos loses is still told after the registry is emptied.
+#include <sys/mman.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 
 #include "arqaux/geren_arquivoaux.h"
 #include "registry/acesso_registro.h"
@@ -45,12 +47,41 @@ namespace {
 // written a few bytes at a time, a year long.
 constexpr size_t TAM_BUFFER_ARQUIVO = 64 * 1024;
 
+// Stream buffers are mapped on their own rather than taken from the heap:
+// there each would sit between the FILE objects of consecutive opens, so
+// that every stream's FILE and entry had a page to themselves and cycling
+// through thousands of streams touched a new page at every selection.
+// Mapped apart, the FILE objects and entries of many streams share a page.
+//
+// The buffers of closed streams are kept for the next opens, up to
+// BUFFERS_GUARDADOS of them: a registry short of handles closes and reopens
+// streams all the time, and a fresh mapping at each reopen would cost two
+// system calls and the page faults of a new buffer. Every manager draws on
+// the one reserve, so it is locked.
+constexpr size_t BUFFERS_GUARDADOS = 64;
+struct {
+  std::mutex trava;
+  char* livres[BUFFERS_GUARDADOS];
+  size_t quantos;
+} reserva;
+
+// A kept buffer, or a new mapping; null when none can be had.
+char* Toma_Buffer() {
+  {
+    std::lock_guard<std::mutex> guarda(reserva.trava);
+    if (reserva.quantos > 0) return reserva.livres[--reserva.quantos];
+  }
+  void* mapa = ::mmap(nullptr, TAM_BUFFER_ARQUIVO, PROT_READ | PROT_WRITE,
+                      MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  return mapa == MAP_FAILED ? nullptr : static_cast<char*>(mapa);
+}
+
 // Opens the entry's resolved path and gives the stream its buffer, which the
-// entry keeps.
+// entry keeps. A stream without one (none could be had) keeps stdio's own.
 FILE* Abre_Com_Buffer(TArquivoAux* entrada, const char* modo) {
   FILE* arq = std::fopen(entrada->Caminho_Resolvido.c_str(), modo);
   if (arq == nullptr) return nullptr;
-  std::unique_ptr<char[]> buffer(new (std::nothrow) char[TAM_BUFFER_ARQUIVO]);
+  std::unique_ptr<char[], TArquivoAux::Libera_Buffer> buffer(Toma_Buffer());
   if (buffer && std::setvbuf(arq, buffer.get(), _IOFBF, TAM_BUFFER_ARQUIVO) == 0) {
     entrada->Buffer = std::move(buffer);
   }
@@ -204,6 +235,17 @@ void Esvazia_Registro(const TEstado_Registro& r) {
 }
 
 }  // namespace
+
+void TArquivoAux::Libera_Buffer::operator()(char* buffer) const {
+  {
+    std::lock_guard<std::mutex> guarda(reserva.trava);
+    if (reserva.quantos < BUFFERS_GUARDADOS) {
+      reserva.livres[reserva.quantos++] = buffer;
+      return;
+    }
+  }
+  ::munmap(buffer, TAM_BUFFER_ARQUIVO);
+}
 
 TArquivoAux::~TArquivoAux() {
   // An entry deleted while its stream is open (the manager's destructor does

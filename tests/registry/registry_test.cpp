@@ -407,6 +407,43 @@ TEST_F(Registro, SelectorsDifferOnlyOnStreamsTheCallerClosed) {
   EXPECT_EQ(obtido, esperado);
 }
 
+// However a stream came to be open (registered, resumed after an eviction,
+// reopened after the caller's close), it writes through the registry's
+// 64 KiB buffer: nothing reaches the file before 64 KiB are waiting, then
+// whole buffers do (stdio's own buffer would write every few KiB), and at
+// the close every byte is there.
+TEST_F(Registro, EveryOpenWritesThroughASixtyFourKibBuffer) {
+  const struct {
+    long escritos;
+    long no_disco;
+  } casos[] = {{60000, 0}, {66000, 65536}, {200000, 196608}};
+  const std::string pedaco(1000, 'x');
+  std::string esperado, obtido;
+  int k = 0;
+  for (const char* como : {"registered", "evicted", "closed"}) {
+    for (const auto& c : casos) {
+      const std::string nome = "f" + std::to_string(k++);
+      const int n = Abre(nome, "wb");
+      Abre("guarda" + nome);
+      if (std::strcmp(como, "evicted") == 0) {
+        Forca_Despejo();
+        EXPECT_TRUE(Despejado(n));
+      }
+      if (std::strcmp(como, "closed") == 0) geren->Fecha_Arquivo(n);
+      for (long i = 0; i < c.escritos; i += 1000) geren->Salva_Texto_Generico(n, pedaco.c_str());
+      struct stat antes {};
+      ::stat(Caminho(nome).c_str(), &antes);
+      geren->Fecha_Todos();
+      obtido += std::string(como) + " " + std::to_string(c.escritos) + ": " +
+                std::to_string(antes.st_size) + " then " +
+                std::to_string(Le_Arquivo(Caminho(nome)).size()) + "\n";
+      esperado += std::string(como) + " " + std::to_string(c.escritos) + ": " +
+                  std::to_string(c.no_disco) + " then " + std::to_string(c.escritos) + "\n";
+    }
+  }
+  EXPECT_EQ(obtido, esperado);
+}
+
 // Far more streams than handles, written and then read record by record in
 // random order: every byte lands in its file and every record arrives in
 // order.
