@@ -89,13 +89,30 @@ struct TLeitura {
   bool casou = true;   // every line whose result counts matched
   bool parou = false;  // the file ended inside the block, or a count cannot be right
 
-  // Notes a read whose result does not count: coming up short at the end of
-  // the file still stops the read.
+  // Notes a read: one that came up short at the end of the file stops the
+  // read, whether its result counts or not.
   bool Nota(bool lido) {
     if (!lido && std::feof(arq)) parou = true;
     return lido;
   }
-  void Testa(bool lido) { casou = Nota(lido) && casou; }
+  void Testa(bool lido) { casou = lido && casou; }
+  // Scans one row, going on past a repeated value that does not match.
+  template <class V>
+  bool Linha(const TLinha<V>& linha, V* v) {
+    return Nota(arqaux::Le_Linha(arq, linha, v, TPolitica_Falha::Le_Tudo));
+  }
+  // Scans every row, each noted as it is read: a row that does not match
+  // before a later one reaches the end of the file does not stop the read.
+  template <class V>
+  bool Linhas(TTabela<V> tabela, V* v) {
+    bool ok = true;
+    for (const TLinha<V>& linha : tabela) ok = Linha(linha, v) && ok;
+    return ok;
+  }
+  template <class V, size_t N>
+  bool Linhas(const TLinha<V> (&tabela)[N], V* v) {
+    return Linhas(TTabela<V>(tabela), v);
+  }
 };
 
 // Bytes from the stream's position to the end of its file; as many as an
@@ -218,16 +235,16 @@ bool Grava_Componentes(FILE* arq, TGeren_Componentes_HVAC* componentes) {
 void Le_Componentes(TLeitura* l, TGeren_Componentes_HVAC* componentes) {
   if (l->parou) return;
   TComum c;
-  l->Testa(arqaux::Le_Linha(l->arq, CONTAGEM_COMPONENTES, &c));
+  l->Testa(l->Linha(CONTAGEM_COMPONENTES, &c));
   if (c.numero < 1) return;
   if (componentes == nullptr) l->casou = false;
   if (!Cabe(l->arq, c.numero, MIN_BYTES_COMPONENTE)) l->parou = true;
   for (int32_t posicao = 0; posicao < c.numero && componentes != nullptr && !l->parou; ++posicao) {
     TValores_Componente v;
-    l->Testa(arqaux::Le_Linha(l->arq, TIPO_COMPONENTE, &v));
+    l->Testa(l->Linha(TIPO_COMPONENTE, &v));
     v.num_dados = TGeren_Componentes_HVAC::R_Num_Dados_Comp(v.tipo);
     v.num_config = TGeren_Componentes_HVAC::R_Num_Config_Comp(v.tipo);
-    l->Testa(arqaux::Le_Linhas(l->arq, VALORES_COMPONENTE, &v, TPolitica_Falha::Le_Tudo));
+    l->Testa(l->Linhas(VALORES_COMPONENTE, &v));
     if (l->parou) return;
     componentes->Insere_Componente(
         Novo_Componente(v.tipo, posicao, std::vector<float>(v.dados, v.dados + v.num_dados),
@@ -400,10 +417,10 @@ void Le_Controles(TLeitura* l, const TEntrada_Controle (&entradas)[N],
                   const std::array<TControle*, N>& controles) {
   for (size_t k = 0; k < N && !l->parou; ++k) {
     TValores_Controle v;
-    l->Nota(arqaux::Le_Linha(l->arq, entradas[k].cabeca, &v));
+    l->Linha(entradas[k].cabeca, &v);
     if (l->parou) return;
     const TContinuacao* c = Busca(*entradas[k].familia, v.tipo);
-    l->Nota(arqaux::Le_Linhas(l->arq, Linhas_De(c), &v));
+    l->Linhas(Linhas_De(c), &v);
     if (!l->parou && c != nullptr && c->aplica != nullptr) c->aplica(controles[k], v);
   }
 }
@@ -471,11 +488,11 @@ bool Grava_Zonas(FILE* arq, CFanCoil* fancoil) {
 // whole, and then filled.
 void Le_Zona(TLeitura* l, TGeren_Zonas_HVAC* zonas) {
   TValores_Zona v;
-  l->Testa(arqaux::Le_Linha(l->arq, CABECA_ZONA, &v));
-  const bool nome = arqaux::Le_Linha(l->arq, NOME_ZONA, &v);
+  l->Testa(l->Linha(CABECA_ZONA, &v));
+  const bool nome = l->Linha(NOME_ZONA, &v);
   l->Testa(nome);
   if (!nome) v.nome[0] = '\0';
-  l->Testa(arqaux::Le_Linhas(l->arq, VALORES_ZONA, &v, TPolitica_Falha::Le_Tudo));
+  l->Testa(l->Linhas(VALORES_ZONA, &v));
   if (l->parou) return;
   auto* zona = new CZona_Sist_Sec(Vetor_De(v.dados), Vetor_De(v.config), v.zona, v.nome);
   zonas->Insere_Zona(zona);
@@ -487,7 +504,7 @@ void Le_Zona(TLeitura* l, TGeren_Zonas_HVAC* zonas) {
 void Le_Zonas(TLeitura* l, CFanCoil* fancoil) {
   if (l->parou) return;
   TComum c;
-  l->Testa(arqaux::Le_Linha(l->arq, CONTAGEM_ZONAS, &c));
+  l->Testa(l->Linha(CONTAGEM_ZONAS, &c));
   if (!Cabe(l->arq, c.numero, MIN_BYTES_ZONA)) l->parou = true;
   for (int32_t i = 0; i < c.numero && !l->parou; ++i) Le_Zona(l, fancoil->R_Geren_Zonas());
 }
@@ -534,7 +551,7 @@ bool Grava_Cabecalho(FILE* arq, CFanCoil* fancoil, int numero) {
 
 void Le_Cabecalho(TLeitura* l, CFanCoil* fancoil) {
   TValores_FanCoil v;
-  l->Testa(arqaux::Le_Linhas(l->arq, LINHAS_FANCOIL, &v, TPolitica_Falha::Le_Tudo));
+  l->Testa(l->Linhas(LINHAS_FANCOIL, &v));
   if (l->parou) return;
   fancoil->A_Dados(Vetor_De(v.dados));
   fancoil->A_Config(Vetor_De(v.config));
@@ -557,7 +574,7 @@ void Le_Ventilacao(TLeitura* l, CFanCoil* fancoil) {
   Le_Horario(l, fancoil->R_Intervalos(), arqaux::TTitulo_Horarios::Horarios);
   if (l->parou) return;
   TValores_Ventilacao v;
-  l->Nota(arqaux::Le_Linhas(l->arq, LINHAS_VENTILACAO, &v, TPolitica_Falha::Le_Tudo));
+  l->Linhas(LINHAS_VENTILACAO, &v);
   if (l->parou) return;
   fancoil->A_Ativar_Ventilacao(v.ativar);
   fancoil->A_Ativar_Controle_Vent(v.controle);
