@@ -171,32 +171,24 @@ const TLinha<TValores_Componente> VALORES_COMPONENTE[] = {
     {"}\n", {}},
 };
 
-using TConstrutor = TComponente_HVAC* (*)(const std::vector<float>&, const std::vector<int>&, int,
-                                          int);
+using TConstrutor = TComponente_HVAC* (*)(const std::vector<float>&, const std::vector<int>&,
+                                          int tipo, int posicao);
 
-// The class of each type code 0..6 (type, position).
+template <class C>
+TComponente_HVAC* Sem_Tipo(const std::vector<float>& d, const std::vector<int>& c, int, int p) {
+  return new C(d, c, p);
+}
+
+template <class C>
+TComponente_HVAC* Com_Tipo(const std::vector<float>& d, const std::vector<int>& c, int t, int p) {
+  return new C(d, c, t, p);
+}
+
+// The class of each type code 0..6; coils and fans are told their code.
 const TConstrutor CONSTRUTORES[] = {
-    [](const std::vector<float>& d, const std::vector<int>& c, int, int p) -> TComponente_HVAC* {
-      return new TCaixadeMistura(d, c, p);
-    },
-    [](const std::vector<float>& d, const std::vector<int>& c, int, int p) -> TComponente_HVAC* {
-      return new TResistenciaEletrica(d, c, p);
-    },
-    [](const std::vector<float>& d, const std::vector<int>& c, int t, int p) -> TComponente_HVAC* {
-      return new TSerpentina_Agua(d, c, t, p);
-    },
-    [](const std::vector<float>& d, const std::vector<int>& c, int t, int p) -> TComponente_HVAC* {
-      return new TSerpentina_Agua(d, c, t, p);
-    },
-    [](const std::vector<float>& d, const std::vector<int>& c, int, int p) -> TComponente_HVAC* {
-      return new TUmidificador_Inj_Vapor(d, c, p);
-    },
-    [](const std::vector<float>& d, const std::vector<int>& c, int t, int p) -> TComponente_HVAC* {
-      return new TVentilador(d, c, t, p);
-    },
-    [](const std::vector<float>& d, const std::vector<int>& c, int t, int p) -> TComponente_HVAC* {
-      return new TVentilador(d, c, t, p);
-    },
+    Sem_Tipo<TCaixadeMistura>,  Sem_Tipo<TResistenciaEletrica>,    Com_Tipo<TSerpentina_Agua>,
+    Com_Tipo<TSerpentina_Agua>, Sem_Tipo<TUmidificador_Inj_Vapor>, Com_Tipo<TVentilador>,
+    Com_Tipo<TVentilador>,
 };
 
 // The component of type tipo, or null for a code without a class.

@@ -163,6 +163,19 @@ std::vector<T> Ajusta(const std::vector<T>& valores, int n) {
   return ajustados;
 }
 
+// What a manager hands out: its objects in insertion order, still its own.
+template <class T>
+std::list<T*> Lista_De(const std::vector<std::unique_ptr<T>>& objetos) {
+  std::list<T*> lista;
+  for (const auto& o : objetos) lista.push_back(o.get());
+  return lista;
+}
+
+template <class T>
+void Insere_Em(std::vector<std::unique_ptr<T>>* objetos, T* objeto) {
+  if (objeto != nullptr) objetos->emplace_back(objeto);
+}
+
 template <class T, size_t N>
 int Por_Tipo(const T (&tabela)[N], int tipo) {
   return tipo >= 0 && static_cast<size_t>(tipo) < N ? tabela[tipo] : 0;
@@ -205,13 +218,11 @@ TGeren_Componentes_HVAC::TGeren_Componentes_HVAC() = default;
 TGeren_Componentes_HVAC::~TGeren_Componentes_HVAC() = default;
 
 std::list<TComponente_HVAC*> TGeren_Componentes_HVAC::R_Componentes_Sist_Sec() const {
-  std::list<TComponente_HVAC*> lista;
-  for (const auto& c : componentes_) lista.push_back(c.get());
-  return lista;
+  return Lista_De(componentes_);
 }
 
 void TGeren_Componentes_HVAC::Insere_Componente(TComponente_HVAC* componente) {
-  if (componente != nullptr) componentes_.emplace_back(componente);
+  Insere_Em(&componentes_, componente);
 }
 
 int TGeren_Componentes_HVAC::R_Num_Dados_Comp(int tipo) { return Por_Tipo(NUM_DADOS_COMP, tipo); }
@@ -230,15 +241,9 @@ CZona_Sist_Sec::~CZona_Sist_Sec() = default;
 TGeren_Zonas_HVAC::TGeren_Zonas_HVAC() = default;
 TGeren_Zonas_HVAC::~TGeren_Zonas_HVAC() = default;
 
-std::list<CZona_Sist_Sec*> TGeren_Zonas_HVAC::R_Zonas_Sist_Sec() const {
-  std::list<CZona_Sist_Sec*> lista;
-  for (const auto& z : zonas_) lista.push_back(z.get());
-  return lista;
-}
+std::list<CZona_Sist_Sec*> TGeren_Zonas_HVAC::R_Zonas_Sist_Sec() const { return Lista_De(zonas_); }
 
-void TGeren_Zonas_HVAC::Insere_Zona(CZona_Sist_Sec* zona) {
-  if (zona != nullptr) zonas_.emplace_back(zona);
-}
+void TGeren_Zonas_HVAC::Insere_Zona(CZona_Sist_Sec* zona) { Insere_Em(&zonas_, zona); }
 
 CFanCoil::CFanCoil() : dados_(NUM_DADOS), config_(NUM_CONFIG) {}
 
