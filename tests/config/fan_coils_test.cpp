@@ -13,8 +13,7 @@
 
 namespace {
 
-// "Nº" in Windows-1252.
-#define NO "N\xBA"
+// "Nº" is written "N\xBA" (Windows-1252).
 
 const std::string NOME_19 = "Dormitorio 1 (sul) ";
 
@@ -70,18 +69,15 @@ const std::string RICO =
     "\t[Fan-Coil 1]\n"
     "\t{Dados Gerais: 0.500000,1.250000,3.000000,40.000000,0.125000,1000.000000,}\n"
     "\t{Config Gerais: 1,0,2,0,0,1,0,0,3,1,}\n"
-    "\t\t[" NO
-    " Componentes = 4]\n"
+    "\t\t[N\xBA Componentes = 4]\n"
     "\t\t[Componente = 0]\t{Dados: 0.2,1,0.35,\t{Config: 1,}\n"
     "\t\t[Componente = 3]\t{Dados: 850,0.25,0.35,7,0.1,0.8,\t{Config: 2,4,}\n"
     "\t\t[Componente = 5]\t{Dados: 0.35,250,0.7,0.9,1,\t{Config: 1,0,}\n"
     "\t\t[Componente = 6]\t{Dados: 0.3,125.5,0.65,0.85,0,\t{Config: 2,1,}\n"
-    "\t[" NO
-    " Zonas = 3]\n"
+    "\t[N\xBA Zonas = 3]\n"
     "\t\t[Zona = 1]\t{Dados: [Sala de estar],1.000000,2.000000,3.500000,4.000000,}"
     "\t{Config: 1,0,0,0,2,}\n"
-    "\t\t[" NO
-    " Componentes = 3]\n"
+    "\t\t[N\xBA Componentes = 3]\n"
     "\t\t[Componente = 1]\t{Dados: 0.5,1500,\t{Config: 2,}\n"
     "\t\t[Componente = 2]\t{Dados: 600,0.1,0.35,60,0.05,0.75,\t{Config: 1,2,}\n"
     "\t\t[Componente = 4]\t{Dados: 0.001,2500,1.23457e+08,\t{Config: 1,}\n"
@@ -93,15 +89,13 @@ const std::string RICO =
     "\t\t[Zona = 2]\t{Dados: [" +
     NOME_19 +
     "],0.000000,0.000000,0.000000,0.000000,}\t{Config: 0,0,0,0,0,}\n"
-    "\t\t[" NO
-    " Componentes = 0]\n"
+    "\t\t[N\xBA Componentes = 0]\n"
     "\t[Horarios = 0]\n"
     // Kind 2 leaves its line open: the next line follows on it.
     "\t\t[Controle Aq = 2\t\t[Controle Resf = 2"
     "\t\t[Zona = 7]\t{Dados: [Cozinha],0.250000,0.000000,0.000000,0.000000,}"
     "\t{Config: 0,1,0,0,0,}\n"
-    "\t\t[" NO
-    " Componentes = 0]\n"
+    "\t\t[N\xBA Componentes = 0]\n"
     "\t[Horarios = 0]\n"
     "\t\t[Controle Aq = 3,20.00,2.00,0.05,0.01]\n"
     "\t\t[Controle Resf = 1,25.50,0.75]\n"
@@ -124,10 +118,8 @@ std::string Vazio(int numero) {
          "]\n"
          "\t{Dados Gerais: 0.000000,0.000000,0.000000,0.000000,0.000000,0.000000,}\n"
          "\t{Config Gerais: 0,0,0,0,0,0,0,0,0,0,}\n"
-         "\t\t[" NO
-         " Componentes = 0]\n"
-         "\t[" NO
-         " Zonas = 0]\n"
+         "\t\t[N\xBA Componentes = 0]\n"
+         "\t[N\xBA Zonas = 0]\n"
          "\t[Horarios = 0]\n"
          "\t[Ativar Ventilacao = 0]\n"
          "\t[Controle Ventilacao = 0,0,0]\n"
@@ -138,7 +130,7 @@ std::string Vazio(int numero) {
          "\t[Controle Vent = 2]\n";
 }
 
-const std::string SISTEMA = "[" NO " Fancoils = 2]\n" + RICO + Vazio(2);
+const std::string SISTEMA = "[N\xBA Fancoils = 2]\n" + RICO + Vazio(2);
 
 using FanCoils = std::vector<std::unique_ptr<CFanCoil>>;
 
@@ -210,9 +202,9 @@ TEST_F(FanCoilTest, CountLineAndWhatEachCallWrites) {
     bool ok;
     std::string texto;
   } casos[] = {
-      {nullptr, 0, 0, true, "[" NO " Fancoils = 0]\n"},
+      {nullptr, 0, 0, true, "[N\xBA Fancoils = 0]\n"},
       {&vazio, 4, 0, true, ""},
-      {&vazio, 1, 3, true, "[" NO " Fancoils = 3]\n" + Vazio(1)},
+      {&vazio, 1, 3, true, "[N\xBA Fancoils = 3]\n" + Vazio(1)},
       {&vazio, 2, 3, true, Vazio(2)},
       {nullptr, 1, 3, false, ""},
   };
@@ -236,10 +228,10 @@ TEST_F(FanCoilTest, CountReaderSelectsWithoutReopening) {
     std::string texto;
     int contagem;
   } casos[] = {
-      {"[" NO " Fancoils = 3]\n", 3},
-      {"[" NO " Fancoils=2147483647", 2147483647},
+      {"[N\xBA Fancoils = 3]\n", 3},
+      {"[N\xBA Fancoils=2147483647", 2147483647},
       {"", -1},
-      {"[" NO " Fanc", -1},
+      {"[N\xBA Fanc", -1},
       {"\t[Fan-Coil 1]\n", 0},
   };
   for (const auto& c : casos) {
@@ -258,23 +250,36 @@ TEST_F(FanCoilTest, CountReaderSelectsWithoutReopening) {
   EXPECT_TRUE(geren->Le_Dados_FanCoil(1, &f));
 }
 
+// The six fan-coil controller lines, from what follows each kind.
+std::string Controles(const std::array<std::string, 6>& caudas) {
+  const char* const CHAVES[] = {"Aq", "Resf", "Umid", "Desumid", "Reaq", "Vent"};
+  std::string texto;
+  for (size_t k = 0; k < caudas.size(); ++k)
+    texto += std::string("\t[Controle ") + CHAVES[k] + " = " + caudas[k];
+  return texto;
+}
+
+std::array<TControle*, 6> Todos(CFanCoil* f) {
+  return {f->R_Controle_AQ(), f->R_Controle_RESF(), f->R_Controle_UM(),
+          f->R_Controle_DU(), f->R_Controle_RA(),   f->R_Controle_VENT()};
+}
+
 // Each controller line by kind, read into a fan coil whose controllers are
-// on/off (20, 1): the kinds without values there leave them as they are.
+// all on/off (20, 1): the kinds without values there leave them as they are,
+// and the ventilation differences go to the on/off settings already there.
 TEST_F(FanCoilTest, ControllerLinesOfEveryKind) {
-  using Prepara = std::function<void(CFanCoil*)>;
-  const char* const PADRAO =
-      "\t[Controle Aq = 1,20.00,1.00]\n\t[Controle Resf = 1,20.00,1.00]\n"
-      "\t[Controle Umid = 1,0,20.00,1.00]\n\t[Controle Desumid = 1,0,20.00,1.00]\n"
-      "\t[Controle Reaq = 1,0,20.00,1.00]\n\t[Controle Vent = 1,0.00,0.00]\n";
+  const std::string ON = "1,20.00,1.00]\n", UM = "1,0,20.00,1.00]\n";
   const struct {
-    Prepara prepara;
-    std::string texto;
-    std::string relido;  // empty: as texto
+    std::function<void(CFanCoil*)> prepara;
+    std::string texto, relido;
   } casos[] = {
-      {[](CFanCoil* f) { *f->R_Controle_AQ() = TControle(0); },
-       "\t[Controle Aq = 0]\n\t[Controle Resf = 2\t[Controle Umid = 2]\n"
-       "\t[Controle Desumid = 2]\n\t[Controle Reaq = 2]\n\t[Controle Vent = 2]\n",
-       PADRAO},
+      {[](CFanCoil* f) {
+         *f->R_Controle_AQ() = TControle(0);
+         f->R_Controle_VENT()->Cria_Controlador_OnOff(9, 9);
+         f->R_Controle_VENT()->R_ContOnOff()->A_Dif_Ent_Vent(-1.5f);
+       },
+       Controles({"0]\n", "2", "2]\n", "2]\n", "2]\n", "1,0.00,-1.50]\n"}),
+       Controles({ON, ON, UM, UM, UM, "1,0.00,-1.50]\n"})},
       {[](CFanCoil* f) {
          f->R_Controle_AQ()->Cria_Controlador_OnOff_Temp_Umid(1, 2, 3, 4);
          f->R_Controle_RESF()->Cria_Controlador_OnOff(0.25f, -3);
@@ -283,45 +288,23 @@ TEST_F(FanCoilTest, ControllerLinesOfEveryKind) {
          f->R_Controle_DU()->A_Tipo_Controle_Umidade(-1);
          f->R_Controle_VENT()->Cria_Controlador_PID(1, 2, 3, 4, 5);
        },
-       "\t[Controle Aq = 5]\n\t[Controle Resf = 1,-3.00,0.25]\n\t[Controle Umid = 3]\n"
-       "\t[Controle Desumid = 1,-1,45.00,1.00]\n\t[Controle Reaq = 2]\n\t[Controle Vent = 3]\n",
-       "\t[Controle Aq = 1,20.00,1.00]\n\t[Controle Resf = 1,-3.00,0.25]\n"
-       "\t[Controle Umid = 1,0,20.00,1.00]\n\t[Controle Desumid = 1,-1,45.00,1.00]\n"
-       "\t[Controle Reaq = 1,0,20.00,1.00]\n\t[Controle Vent = 1,0.00,0.00]\n"},
-      // The ventilation differences are given back to the on/off settings
-      // already there, or to new ones.
-      {[](CFanCoil* f) {
-         f->R_Controle_VENT()->Cria_Controlador_OnOff(9, 9);
-         f->R_Controle_VENT()->R_ContOnOff()->A_Dif_Ent_Vent(-1.5f);
-       },
-       "\t[Controle Aq = 2\t[Controle Resf = 2\t[Controle Umid = 2]\n"
-       "\t[Controle Desumid = 2]\n\t[Controle Reaq = 2]\n\t[Controle Vent = 1,0.00,-1.50]\n",
-       "\t[Controle Aq = 1,20.00,1.00]\n\t[Controle Resf = 1,20.00,1.00]\n"
-       "\t[Controle Umid = 1,0,20.00,1.00]\n\t[Controle Desumid = 1,0,20.00,1.00]\n"
-       "\t[Controle Reaq = 1,0,20.00,1.00]\n\t[Controle Vent = 1,0.00,-1.50]\n"},
+       Controles({"5]\n", "1,-3.00,0.25]\n", "3]\n", "1,-1,45.00,1.00]\n", "2]\n", "3]\n"}),
+       Controles({ON, "1,-3.00,0.25]\n", UM, "1,-1,45.00,1.00]\n", UM, "1,0.00,0.00]\n"})},
   };
   auto grava = [&](CFanCoil* f) {
     return Texto_Gravado(geren, Arquivo(), [&] { EXPECT_TRUE(geren->Grava_Controle_FanCoil(f)); });
   };
-  CFanCoil padrao;
-  for (TControle* c : {padrao.R_Controle_AQ(), padrao.R_Controle_RESF(), padrao.R_Controle_UM(),
-                       padrao.R_Controle_DU(), padrao.R_Controle_RA(), padrao.R_Controle_VENT()})
-    c->Cria_Controlador_OnOff(1, 20);
-  ASSERT_EQ(grava(&padrao), PADRAO);
   for (const auto& c : casos) {
     SCOPED_TRACE(c.texto);
-    CFanCoil escrito;
+    CFanCoil escrito, lido;
     c.prepara(&escrito);
     EXPECT_EQ(grava(&escrito), c.texto);
-    CFanCoil lido;
-    for (TControle* k : {lido.R_Controle_AQ(), lido.R_Controle_RESF(), lido.R_Controle_UM(),
-                         lido.R_Controle_DU(), lido.R_Controle_RA(), lido.R_Controle_VENT()})
-      k->Cria_Controlador_OnOff(1, 20);
+    for (TControle* k : Todos(&lido)) k->Cria_Controlador_OnOff(1, 20);
     Abre_Para_Leitura(geren, Arquivo(), c.texto + "[Fim]");
     EXPECT_TRUE(geren->Le_Controle_FanCoil(&lido));
     EXPECT_EQ(Resto(geren), "[Fim]");
     geren->Fecha_Todos();
-    EXPECT_EQ(grava(&lido), c.relido.empty() ? c.texto : c.relido);
+    EXPECT_EQ(grava(&lido), c.relido);
   }
 }
 
@@ -335,14 +318,12 @@ TEST_F(FanCoilTest, ComponentBlocks) {
   Insere(&g, new TVentilador({1e-7f, 1e6f, 65536, 0.001f}, {-4, 2}, 6, 3));
   const std::string texto =
       Texto_Gravado(geren, Arquivo(), [&] { EXPECT_TRUE(geren->Grava_Componentes_FanCoil(&g)); });
-  const std::string ventilador =
-      "\t\t[Componente = 6]\t{Dados: 1e-07,1e+06,65536,0.001,0,\t{Config: -4,2,}\n";
-  EXPECT_EQ(texto, "\t\t[" NO
-                   " Componentes = 4]\n"
-                   "\t\t[Componente = 1]\t{Dados: 0.5,-2.25e+10,\t{Config: 0,}\n"
-                   "\t\t[Componente = 9]\t{Dados: \t{Config: }\n"
-                   "\t\t[Componente = -1]\t{Dados: \t{Config: }\n" +
-                       ventilador);
+  EXPECT_EQ(texto,
+            "\t\t[N\xBA Componentes = 4]\n"
+            "\t\t[Componente = 1]\t{Dados: 0.5,-2.25e+10,\t{Config: 0,}\n"
+            "\t\t[Componente = 9]\t{Dados: \t{Config: }\n"
+            "\t\t[Componente = -1]\t{Dados: \t{Config: }\n"
+            "\t\t[Componente = 6]\t{Dados: 1e-07,1e+06,65536,0.001,0,\t{Config: -4,2,}\n");
   Abre_Para_Leitura(geren, Arquivo(), texto);
   TGeren_Componentes_HVAC lidos;
   EXPECT_TRUE(geren->Le_Componentes_FanCoil(&lidos));
@@ -363,14 +344,14 @@ TEST_F(FanCoilTest, ComponentBlocks) {
     bool alvo, ok;
     size_t construidos;
   } casos[] = {
-      {"\t\t[" NO " Componentes = 0]\n", false, true, 0},
-      {"\t\t[" NO " Componentes = 1]\n" + um, false, false, 0},
-      {"\t\t[" NO " Componentes = 1]\n" + um, true, true, 1},
+      {"\t\t[N\xBA Componentes = 0]\n", false, true, 0},
+      {"\t\t[N\xBA Componentes = 1]\n" + um, false, false, 0},
+      {"\t\t[N\xBA Componentes = 1]\n" + um, true, true, 1},
       // One value short: still built, with the missing value 0.
-      {"\t\t[" NO " Componentes = 1]\n\t\t[Componente = 1]\t{Dados: 0.5,\t{Config: 2,}\n", true,
+      {"\t\t[N\xBA Componentes = 1]\n\t\t[Componente = 1]\t{Dados: 0.5,\t{Config: 2,}\n", true,
        false, 1},
-      {"\t\t[" NO " Componentes = 2]\n" + um, true, false, 1},
-      {"\t\t[" NO " Componentes = 2147483647]\n" + um, true, false, 0},
+      {"\t\t[N\xBA Componentes = 2]\n" + um, true, false, 1},
+      {"\t\t[N\xBA Componentes = 2147483647]\n" + um, true, false, 0},
       {"\t\t[Componentes = 1]\n" + um, true, false, 0},
   };
   for (const auto& c : casos) {

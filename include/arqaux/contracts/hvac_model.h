@@ -28,9 +28,10 @@ class ARQAUX_CONTRATOS_API TContOnOff {
   // by the fan-coil model).
   float R_Dif_Temp_Vent() const { return dif_temp_vent_; }
   float R_Dif_Ent_Vent() const { return dif_ent_vent_; }
-  // The fan-coil file stores both differences with the ventilation
-  // controller; these setters let its reader give them back, so that a
-  // fan coil read from a file writes the same file again.
+  // The model sets both differences itself and has no setters for them; we
+  // add these so that the fan-coil reader can give back the two values the
+  // file stores with the ventilation controller: a fan coil read from a file
+  // then writes the same file again, where the values would otherwise be lost.
   void A_Dif_Temp_Vent(float valor) { dif_temp_vent_ = valor; }
   void A_Dif_Ent_Vent(float valor) { dif_ent_vent_ = valor; }
 
