@@ -315,9 +315,10 @@ class ARQAUX_API TGeren_ArquivoAux {
 
   // Writes fan coil numero (from 1) of a system of contagem fan coils; the
   // count line goes before fan coil 1 only. An empty system is the count
-  // line alone: numero and contagem 0. False at the first line that cannot be
-  // written, or at a zone whose name would not read back (empty, longer than
-  // 19 characters, or holding "]"); what was written stays.
+  // line alone: numero and contagem 0. False without a fan coil to write, at
+  // the first line that cannot be written, or at a zone whose name would not
+  // read back (empty, longer than 19 characters, or holding "]"); what was
+  // written stays.
   bool Grava_Dados_FanCoil(CFanCoil* fancoil, int numero, int contagem);
   // Makes stream n current without reopening it and reads the count line:
   // the count as read (the caller sizes its fan coils), -1 at the end of the
