@@ -16,6 +16,7 @@
 //   8. Ventilation                     config/ventilation.cpp
 //   9. Zone PV equipment               config/zone_pv.cpp
 //  10. Actuators and controls          config/actuators.cpp
+//  11. Fan coils                       config/fan_coils.cpp
 //  The private part: registry state and the stream selectors.
 #ifndef ARQAUX_GEREN_ARQUIVOAUX_H_
 #define ARQAUX_GEREN_ARQUIVOAUX_H_
@@ -46,6 +47,8 @@ class TEquipamento_PV;
 class CGeren_Equip_HVAC;
 class TAtuador;
 class TGeren_Atuadores;
+class CFanCoil;
+class TGeren_Componentes_HVAC;
 
 namespace arqaux {
 struct TSeletor;  // how the report engine reaches the registry (internal)
@@ -247,7 +250,7 @@ class ARQAUX_API TGeren_ArquivoAux {
   bool Grava_Pessoas_no_Ambiente(int n, int valor_inteiro, float valor_real);
   bool Le_Pessoas_no_Ambiente(int n, int* valor_inteiro, float* valor_real);
 
-  // ---- Configuration text (sections 6 to 10) ----
+  // ---- Configuration text (sections 6 to 11) ----
   //
   // Every configuration reader and writer acts on the current stream. A
   // writer returns false without a stream or when the stream reports a failed
@@ -312,6 +315,46 @@ class ARQAUX_API TGeren_ArquivoAux {
   bool Le_Controle(TAtuador* atuador);
   bool Grava_Controle_Resf_Evap(TAtuador* atuador);
   bool Le_Controle_Resf_Evap(TAtuador* atuador);
+
+  // ---- 11. Fan coils (config/fan_coils.cpp) ----
+
+  // Writes fan coil numero (from 1) of a system of contagem fan coils; the
+  // count line goes before fan coil 1 only. An empty system is the count
+  // line alone: numero and contagem 0. False without a fan coil to write, at
+  // the first line that cannot be written, or at a zone whose name would not
+  // read back (empty, longer than 19 characters, or holding "]"); what was
+  // written stays.
+  bool Grava_Dados_FanCoil(CFanCoil* fancoil, int numero, int contagem);
+  // Makes stream n current without reopening it and reads the count line:
+  // the count as read (the caller sizes its fan coils), -1 at the end of the
+  // file or when n does not select, 0 when the line does not match.
+  int Le_Num_Reg_FanCoil(int n);
+  // Makes stream n current and reads the next fan-coil block into fancoil:
+  // components and zones appended, schedules cleared and read, controllers
+  // created from their lines. A line that does not match does not stop the
+  // read; the result is false when the fan-coil line, its values, the zone
+  // count or a zone line did not match. Unlike a reader that builds whatever
+  // a count names, the read stops and fails where the file ends, and at a
+  // zone or component count larger than the rest of the file can hold,
+  // before anything is built for it: a hostile count cannot make it build
+  // without bound. The ventilation controller's two differences are given
+  // back to it (TContOnOff::A_Dif_Temp_Vent, A_Dif_Ent_Vent), so that the
+  // file survives a round trip whole.
+  bool Le_Dados_FanCoil(int n, CFanCoil* fancoil);
+  // One component block on the current stream. The reader appends what it
+  // builds, skipping codes without a class, and is false when the count, a
+  // type or a value did not match, under the same stops as above.
+  bool Grava_Componentes_FanCoil(TGeren_Componentes_HVAC* componentes);
+  bool Le_Componentes_FanCoil(TGeren_Componentes_HVAC* componentes);
+  // Builds the component of type code tipo (nothing for a code outside 0..6)
+  // and appends it to componentes.
+  void Adiciona_Componentes_na_Lista(int tipo, int posicao, const std::vector<float>& dados,
+                                     const std::vector<int>& config,
+                                     TGeren_Componentes_HVAC* componentes);
+  // The six fan-coil controller lines on the current stream. The reader does
+  // not test its lines; both are false only without a stream or fan coil.
+  bool Grava_Controle_FanCoil(CFanCoil* fancoil);
+  bool Le_Controle_FanCoil(CFanCoil* fancoil);
 
  private:
   // The library's own code and its tests reach the registry state and the

@@ -1,5 +1,5 @@
-// Stand-in of the HVAC model library: actuators, controllers and their
-// managers, holding plain data.
+// Stand-in of the HVAC model library: actuators, fan coils, zones and
+// components, controllers and their managers, holding plain data.
 #include "arqaux/contracts/hvac_model.h"
 
 #include <algorithm>
@@ -139,3 +139,116 @@ void TGeren_Atuadores::Inicializa_Atuadores(bool apagar) {
     atuadores_.Remove(atuadores_.R_No(1)->R_Dado(), false);
   }
 }
+
+namespace {
+
+// Data and setting values per component type code 0..6.
+constexpr int NUM_DADOS_COMP[] = {3, 2, 6, 6, 3, 5, 5};
+constexpr int NUM_CONFIG_COMP[] = {1, 1, 2, 2, 1, 2, 2};
+
+template <size_t N>
+constexpr int Maximo(const int (&tabela)[N]) {
+  int m = 0;
+  for (int v : tabela) m = v > m ? v : m;
+  return m;
+}
+static_assert(Maximo(NUM_DADOS_COMP) == TGeren_Componentes_HVAC::MAX_DADOS_COMP &&
+                  Maximo(NUM_CONFIG_COMP) == TGeren_Componentes_HVAC::MAX_CONFIG_COMP,
+              "the most values of any type");
+
+template <class T>
+std::vector<T> Ajusta(const std::vector<T>& valores, int n) {
+  std::vector<T> ajustados(valores.begin(), valores.begin() + std::min<size_t>(valores.size(), n));
+  ajustados.resize(n, T());
+  return ajustados;
+}
+
+// What a manager hands out: its objects in insertion order, still its own.
+template <class T>
+std::list<T*> Lista_De(const std::vector<std::unique_ptr<T>>& objetos) {
+  std::list<T*> lista;
+  for (const auto& o : objetos) lista.push_back(o.get());
+  return lista;
+}
+
+template <class T>
+void Insere_Em(std::vector<std::unique_ptr<T>>* objetos, T* objeto) {
+  if (objeto != nullptr) objetos->emplace_back(objeto);
+}
+
+template <class T, size_t N>
+int Por_Tipo(const T (&tabela)[N], int tipo) {
+  return tipo >= 0 && static_cast<size_t>(tipo) < N ? tabela[tipo] : 0;
+}
+
+}  // namespace
+
+TComponente_HVAC::TComponente_HVAC(int tipo, const std::vector<float>& dados,
+                                   const std::vector<int>& config, int posicao)
+    : tipo_(tipo),
+      posicao_(posicao),
+      dados_(Ajusta(dados, TGeren_Componentes_HVAC::R_Num_Dados_Comp(tipo))),
+      config_(Ajusta(config, TGeren_Componentes_HVAC::R_Num_Config_Comp(tipo))) {}
+
+TComponente_HVAC::~TComponente_HVAC() = default;
+
+void TComponente_HVAC::R_Dados(std::vector<float>& dados) const { dados = dados_; }
+
+TCaixadeMistura::TCaixadeMistura(const std::vector<float>& dados, const std::vector<int>& config,
+                                 int posicao)
+    : TComponente_HVAC(0, dados, config, posicao) {}
+
+TResistenciaEletrica::TResistenciaEletrica(const std::vector<float>& dados,
+                                           const std::vector<int>& config, int posicao)
+    : TComponente_HVAC(1, dados, config, posicao) {}
+
+TSerpentina_Agua::TSerpentina_Agua(const std::vector<float>& dados, const std::vector<int>& config,
+                                   int tipo, int posicao)
+    : TComponente_HVAC(tipo, dados, config, posicao) {}
+
+TUmidificador_Inj_Vapor::TUmidificador_Inj_Vapor(const std::vector<float>& dados,
+                                                 const std::vector<int>& config, int posicao)
+    : TComponente_HVAC(4, dados, config, posicao) {}
+
+TVentilador::TVentilador(const std::vector<float>& dados, const std::vector<int>& config, int tipo,
+                         int posicao)
+    : TComponente_HVAC(tipo, dados, config, posicao) {}
+
+TGeren_Componentes_HVAC::TGeren_Componentes_HVAC() = default;
+TGeren_Componentes_HVAC::~TGeren_Componentes_HVAC() = default;
+
+std::list<TComponente_HVAC*> TGeren_Componentes_HVAC::R_Componentes_Sist_Sec() const {
+  return Lista_De(componentes_);
+}
+
+void TGeren_Componentes_HVAC::Insere_Componente(TComponente_HVAC* componente) {
+  Insere_Em(&componentes_, componente);
+}
+
+int TGeren_Componentes_HVAC::R_Num_Dados_Comp(int tipo) { return Por_Tipo(NUM_DADOS_COMP, tipo); }
+
+int TGeren_Componentes_HVAC::R_Num_Config_Comp(int tipo) { return Por_Tipo(NUM_CONFIG_COMP, tipo); }
+
+CZona_Sist_Sec::CZona_Sist_Sec(const std::vector<float>& dados, const std::vector<int>& config,
+                               int num_zona, const std::string& nome)
+    : dados_(Ajusta(dados, NUM_DADOS)),
+      config_(Ajusta(config, NUM_CONFIG)),
+      num_zona_(num_zona),
+      nome_(nome) {}
+
+CZona_Sist_Sec::~CZona_Sist_Sec() = default;
+
+TGeren_Zonas_HVAC::TGeren_Zonas_HVAC() = default;
+TGeren_Zonas_HVAC::~TGeren_Zonas_HVAC() = default;
+
+std::list<CZona_Sist_Sec*> TGeren_Zonas_HVAC::R_Zonas_Sist_Sec() const { return Lista_De(zonas_); }
+
+void TGeren_Zonas_HVAC::Insere_Zona(CZona_Sist_Sec* zona) { Insere_Em(&zonas_, zona); }
+
+CFanCoil::CFanCoil() : dados_(NUM_DADOS), config_(NUM_CONFIG) {}
+
+CFanCoil::~CFanCoil() = default;
+
+void CFanCoil::A_Dados(const std::vector<float>& dados) { dados_ = Ajusta(dados, NUM_DADOS); }
+
+void CFanCoil::A_Config(const std::vector<int>& config) { config_ = Ajusta(config, NUM_CONFIG); }

@@ -158,10 +158,11 @@ TEST(ExportedSymbols, EachLibraryExportsItsApiAndNothingElse) {
   } casos[] = {
       {ARQAUX_LIB_PATH,
        {"Geren_ArqAux()", "Geren_arquivoaux::Initialize()", "Geren_arquivoaux::Finalize()",
-        "TGeren_ArquivoAux::Fecha_Todos()", "TArquivoAux::~TArquivoAux()"}},
+        "TGeren_ArquivoAux::Fecha_Todos()", "TArquivoAux::~TArquivoAux()",
+        "TGeren_ArquivoAux::Le_Dados_FanCoil(int, CFanCoil*)"}},
       {ARQAUX_CONTRATOS_LIB_PATH,
        {"DLL_UTIL_Geren_Tempo()", "TIntervalos::Limpa_Intervalos()", "typeinfo for TPessoas",
-        "typeinfo for TAtuador"}},
+        "typeinfo for TAtuador", "typeinfo for TVentilador", "CFanCoil::CFanCoil()"}},
   };
   for (const auto& c : casos) {
     const std::vector<std::string> simbolos = Exportados(c.biblioteca);

@@ -89,6 +89,12 @@ const Linha kLinhas[] = {
      [](auto g, int n) { return !g->Grava_Pessoas_no_Ambiente(n, 1, 2); }},
     {"Le_Pessoas_no_Ambiente",
      [](auto g, int n) { return !g->Le_Pessoas_no_Ambiente(n, &inteiro, &lido); }},
+    {"Le_Num_Reg_FanCoil", [](auto g, int n) { return g->Le_Num_Reg_FanCoil(n) == -1; }},
+    {"Le_Dados_FanCoil",
+     [](auto g, int n) {
+       CFanCoil fancoil;
+       return !g->Le_Dados_FanCoil(n, &fancoil);
+     }},
 };
 
 class NumeroSemArquivo : public ArqauxTest {};

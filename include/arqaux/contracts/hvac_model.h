@@ -1,10 +1,14 @@
 // The host's HVAC model library as the file manager sees it: room actuators
 // (heaters, air conditioners, fan-coil air conditioners, evaporative coolers),
-// their controllers and the managers that own them. Plain data, no physics.
+// fan coils with their zones and air-handling components, their controllers
+// and the managers that own them. Plain data, no physics.
 #ifndef ARQAUX_CONTRACTS_HVAC_MODEL_H_
 #define ARQAUX_CONTRACTS_HVAC_MODEL_H_
 
+#include <list>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "arqaux/contracts/exporta.h"
 #include "arqaux/contracts/utility.h"
@@ -24,6 +28,12 @@ class ARQAUX_CONTRATOS_API TContOnOff {
   // by the fan-coil model).
   float R_Dif_Temp_Vent() const { return dif_temp_vent_; }
   float R_Dif_Ent_Vent() const { return dif_ent_vent_; }
+  // The model sets both differences itself and has no setters for them; we
+  // add these so that the fan-coil reader can give back the two values the
+  // file stores with the ventilation controller: a fan coil read from a file
+  // then writes the same file again, where the values would otherwise be lost.
+  void A_Dif_Temp_Vent(float valor) { dif_temp_vent_ = valor; }
+  void A_Dif_Ent_Vent(float valor) { dif_ent_vent_ = valor; }
 
  private:
   float histerese_;
@@ -264,6 +274,212 @@ class ARQAUX_CONTRATOS_API TGeren_Atuadores {
 
  private:
   TLista<TAtuador> atuadores_;
+};
+
+// ---- Fan coils of the secondary HVAC system ----
+
+// An air-handling component of a fan coil or of one of its zones. Its type
+// code (R_Tipo): 0 mixing box, 1 electric heater, 2 heating water coil,
+// 3 cooling water coil, 4 steam-injection humidifier, 5 supply fan, 6 return
+// fan. It holds exactly the number of data and setting values its code has
+// (TGeren_Componentes_HVAC::R_Num_Dados_Comp and R_Num_Config_Comp): the
+// values given are cut to that number or filled up with zeros. The position
+// is its 0-based index in the block it was read from.
+class ARQAUX_CONTRATOS_API TComponente_HVAC {
+ public:
+  TComponente_HVAC(int tipo, const std::vector<float>& dados, const std::vector<int>& config,
+                   int posicao);
+  virtual ~TComponente_HVAC();
+  TComponente_HVAC(const TComponente_HVAC&) = delete;
+  TComponente_HVAC& operator=(const TComponente_HVAC&) = delete;
+
+  int R_Tipo() const { return tipo_; }
+  int R_Posicao() const { return posicao_; }
+  // Fills dados with the component's data values, replacing what it held.
+  virtual void R_Dados(std::vector<float>& dados) const;
+  const std::vector<int>& R_Config() const { return config_; }
+
+ private:
+  int tipo_;
+  int posicao_;
+  std::vector<float> dados_;
+  std::vector<int> config_;
+};
+
+// Mixing box of outdoor and return air (code 0).
+class ARQAUX_CONTRATOS_API TCaixadeMistura : public TComponente_HVAC {
+ public:
+  TCaixadeMistura(const std::vector<float>& dados, const std::vector<int>& config, int posicao);
+};
+
+// Electric heater (code 1).
+class ARQAUX_CONTRATOS_API TResistenciaEletrica : public TComponente_HVAC {
+ public:
+  TResistenciaEletrica(const std::vector<float>& dados, const std::vector<int>& config,
+                       int posicao);
+};
+
+// Water coil: heating (code 2) or cooling (code 3), as tipo says.
+class ARQAUX_CONTRATOS_API TSerpentina_Agua : public TComponente_HVAC {
+ public:
+  TSerpentina_Agua(const std::vector<float>& dados, const std::vector<int>& config, int tipo,
+                   int posicao);
+};
+
+// Steam-injection humidifier (code 4).
+class ARQAUX_CONTRATOS_API TUmidificador_Inj_Vapor : public TComponente_HVAC {
+ public:
+  TUmidificador_Inj_Vapor(const std::vector<float>& dados, const std::vector<int>& config,
+                          int posicao);
+};
+
+// Fan: supply (code 5) or return (code 6), as tipo says.
+class ARQAUX_CONTRATOS_API TVentilador : public TComponente_HVAC {
+ public:
+  TVentilador(const std::vector<float>& dados, const std::vector<int>& config, int tipo,
+              int posicao);
+};
+
+// The components of a fan coil or zone, in insertion order. The manager owns
+// them.
+//
+// Values per type code (data floats, setting ints):
+//   0 mixing box          3: minimum and maximum outdoor-air fraction, design
+//                            air flow;                          1: economiser mode
+//   1 electric heater     2: power, efficiency;                 1: stages
+//   2, 3 water coil       6: UA, design water flow, design air flow, water
+//                            inlet temperature, bypass factor, effectiveness;
+//                                                               2: circuit arrangement, rows
+//   4 humidifier          3: steam capacity, power, steam temperature;
+//                                                               1: control mode
+//   5, 6 fan              5: design flow, pressure rise, total efficiency,
+//                            motor efficiency, motor heat fraction to the air;
+//                                                               2: curve, position in the unit
+//   any other code        none.
+class ARQAUX_CONTRATOS_API TGeren_Componentes_HVAC {
+ public:
+  // The most data and setting values of any type code.
+  static constexpr int MAX_DADOS_COMP = 6;
+  static constexpr int MAX_CONFIG_COMP = 2;
+
+  TGeren_Componentes_HVAC();
+  ~TGeren_Componentes_HVAC();
+  TGeren_Componentes_HVAC(const TGeren_Componentes_HVAC&) = delete;
+  TGeren_Componentes_HVAC& operator=(const TGeren_Componentes_HVAC&) = delete;
+
+  // The components, in insertion order; the manager keeps owning them.
+  std::list<TComponente_HVAC*> R_Componentes_Sist_Sec() const;
+  // Appends the component (null is ignored) and takes it over.
+  void Insere_Componente(TComponente_HVAC* componente);
+  // The number of data and setting values of type code tipo (table above).
+  static int R_Num_Dados_Comp(int tipo);
+  static int R_Num_Config_Comp(int tipo);
+
+ private:
+  std::vector<std::unique_ptr<TComponente_HVAC>> componentes_;
+};
+
+// A zone served by a fan coil: number, name (at most 19 characters in the
+// fan-coil file), 4 data floats and 5 setting ints (cut or filled up with
+// zeros to those numbers), its components, operating schedule and heating and
+// cooling controllers (of the kind without values until created).
+class ARQAUX_CONTRATOS_API CZona_Sist_Sec {
+ public:
+  static constexpr int NUM_DADOS = 4;
+  static constexpr int NUM_CONFIG = 5;
+
+  CZona_Sist_Sec(const std::vector<float>& dados, const std::vector<int>& config, int num_zona,
+                 const std::string& nome);
+  ~CZona_Sist_Sec();
+  CZona_Sist_Sec(const CZona_Sist_Sec&) = delete;
+  CZona_Sist_Sec& operator=(const CZona_Sist_Sec&) = delete;
+
+  const std::vector<float>& R_Dados() const { return dados_; }
+  const std::vector<int>& R_Config() const { return config_; }
+  int R_Num_Zona() const { return num_zona_; }
+  const std::string& R_Nome_Zona() const { return nome_; }
+  TGeren_Componentes_HVAC* R_Geren_Comp() { return &componentes_; }
+  TIntervalos* R_Intervalos() { return &intervalos_; }
+  TControle* R_Controle_AQ() { return &controle_aq_; }
+  TControle* R_Controle_RESF() { return &controle_resf_; }
+
+ private:
+  std::vector<float> dados_;
+  std::vector<int> config_;
+  int num_zona_;
+  std::string nome_;
+  TGeren_Componentes_HVAC componentes_;
+  TIntervalos intervalos_;
+  TControle controle_aq_;
+  TControle controle_resf_;
+};
+
+// The zones of a fan coil, in insertion order. The manager owns them.
+class ARQAUX_CONTRATOS_API TGeren_Zonas_HVAC {
+ public:
+  TGeren_Zonas_HVAC();
+  ~TGeren_Zonas_HVAC();
+  TGeren_Zonas_HVAC(const TGeren_Zonas_HVAC&) = delete;
+  TGeren_Zonas_HVAC& operator=(const TGeren_Zonas_HVAC&) = delete;
+
+  // The zones, in insertion order; the manager keeps owning them.
+  std::list<CZona_Sist_Sec*> R_Zonas_Sist_Sec() const;
+  // Appends the zone (null is ignored) and takes it over.
+  void Insere_Zona(CZona_Sist_Sec* zona);
+
+ private:
+  std::vector<std::unique_ptr<CZona_Sist_Sec>> zonas_;
+};
+
+// A fan coil: 6 general data floats and 10 general setting ints (cut or
+// filled up with zeros to those numbers), its components and zones, an
+// operating schedule, four ventilation switches with a ventilation schedule,
+// and six controllers (heating, cooling, humidification, dehumidification,
+// reheat, ventilation), each of the kind without values until created.
+class ARQAUX_CONTRATOS_API CFanCoil {
+ public:
+  static constexpr int NUM_DADOS = 6;
+  static constexpr int NUM_CONFIG = 10;
+
+  CFanCoil();
+  ~CFanCoil();
+  CFanCoil(const CFanCoil&) = delete;
+  CFanCoil& operator=(const CFanCoil&) = delete;
+
+  const std::vector<float>& R_Dados() const { return dados_; }
+  void A_Dados(const std::vector<float>& dados);
+  const std::vector<int>& R_Config() const { return config_; }
+  void A_Config(const std::vector<int>& config);
+  TGeren_Componentes_HVAC* R_Geren_Comp() { return &componentes_; }
+  TGeren_Zonas_HVAC* R_Geren_Zonas() { return &zonas_; }
+  TIntervalos* R_Intervalos() { return &intervalos_; }
+  TIntervalos* R_Intervalos_Vent() { return &intervalos_vent_; }
+  TControle* R_Controle_AQ() { return &controles_[0]; }
+  TControle* R_Controle_RESF() { return &controles_[1]; }
+  TControle* R_Controle_UM() { return &controles_[2]; }
+  TControle* R_Controle_DU() { return &controles_[3]; }
+  TControle* R_Controle_RA() { return &controles_[4]; }
+  TControle* R_Controle_VENT() { return &controles_[5]; }
+  // Ventilation switches: ventilation on, its control, 100 % outdoor air,
+  // and ventilation on a temperature difference.
+  bool R_Ativar_Ventilacao() const { return ventilacao_[0]; }
+  bool R_Ativar_Controle_Vent() const { return ventilacao_[1]; }
+  bool R_Ativar_100ArExt_Vent() const { return ventilacao_[2]; }
+  bool R_Ativar_DifTemp_Vent() const { return ventilacao_[3]; }
+  void A_Ativar_Ventilacao(bool ativar) { ventilacao_[0] = ativar; }
+  void A_Ativar_Controle_Vent(bool ativar) { ventilacao_[1] = ativar; }
+  void A_Ativar_100ArExt_Vent(bool ativar) { ventilacao_[2] = ativar; }
+  void A_Ativar_DifTemp_Vent(bool ativar) { ventilacao_[3] = ativar; }
+
+ private:
+  std::vector<float> dados_;
+  std::vector<int> config_;
+  TGeren_Componentes_HVAC componentes_;
+  TGeren_Zonas_HVAC zonas_;
+  TIntervalos intervalos_;
+  TIntervalos intervalos_vent_;
+  TControle controles_[6];
+  bool ventilacao_[4] = {};
 };
 
 #endif  // ARQAUX_CONTRACTS_HVAC_MODEL_H_

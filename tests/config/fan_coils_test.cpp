@@ -1,0 +1,432 @@
+// The fan-coil file: exact text of a rich fan coil and of the edge cases,
+// round trips into fresh objects, reading on past mismatches, and hostile
+// input.
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "support/corte.h"
+#include "support/fixture.h"
+#include "support/texto_config.h"
+
+namespace {
+
+// "Nº" is written "N\xBA" (Windows-1252).
+
+const std::string NOME_19 = "Dormitorio 1 (sul) ";
+
+TIntervalo* Periodo(int p0, int p1, int h0, int m0, int h1, int m1) {
+  return new TIntervalo(p0, p1, h0, h1, m0 * 60, m1 * 60);
+}
+
+void Insere(TGeren_Componentes_HVAC* g, TComponente_HVAC* c) { g->Insere_Componente(c); }
+
+// Every component type, three zones with controllers of the kinds that go
+// and come back (on/off, PID, no values), schedules and ventilation.
+void Preenche_Rico(CFanCoil* f) {
+  f->A_Dados({0.5f, 1.25f, 3, 40, 0.125f, 1000});
+  f->A_Config({1, 0, 2, 0, 0, 1, 0, 0, 3, 1});
+  TGeren_Componentes_HVAC* c = f->R_Geren_Comp();
+  Insere(c, new TCaixadeMistura({0.2f, 1, 0.35f}, {1}, 0));
+  Insere(c, new TSerpentina_Agua({850, 0.25f, 0.35f, 7, 0.1f, 0.8f}, {2, 4}, 3, 1));
+  Insere(c, new TVentilador({0.35f, 250, 0.7f, 0.9f, 1}, {1, 0}, 5, 2));
+  Insere(c, new TVentilador({0.3f, 125.5f, 0.65f, 0.85f, 0}, {2, 1}, 6, 3));
+
+  auto* sala = new CZona_Sist_Sec({1, 2, 3.5f, 4}, {1, 0, 0, 0, 2}, 1, "Sala de estar");
+  Insere(sala->R_Geren_Comp(), new TResistenciaEletrica({0.5f, 1500}, {2}, 0));
+  Insere(sala->R_Geren_Comp(),
+         new TSerpentina_Agua({600, 0.1f, 0.35f, 60, 0.05f, 0.75f}, {1, 2}, 2, 1));
+  Insere(sala->R_Geren_Comp(), new TUmidificador_Inj_Vapor({0.001f, 2500, 123456789.0f}, {1}, 2));
+  sala->R_Intervalos()->Adiciona_Intervalo(Periodo(1, 5, 8, 0, 12, 0));
+  sala->R_Intervalos()->Adiciona_Intervalo(Periodo(1, 5, 13, 30, 18, 0));
+  sala->R_Controle_AQ()->Cria_Controlador_OnOff(1, 21);
+  sala->R_Controle_RESF()->Cria_Controlador_PID(0.5f, 0.1f, 0, 3600, 24);
+  f->R_Geren_Zonas()->Insere_Zona(sala);
+  f->R_Geren_Zonas()->Insere_Zona(new CZona_Sist_Sec({}, {}, 2, NOME_19));
+  auto* cozinha = new CZona_Sist_Sec({0.25f}, {0, 1}, 7, "Cozinha");
+  cozinha->R_Controle_AQ()->Cria_Controlador_PID(2, 0.05f, 0.01f, 3600, 20);
+  cozinha->R_Controle_RESF()->Cria_Controlador_OnOff(0.75f, 25.5f);
+  f->R_Geren_Zonas()->Insere_Zona(cozinha);
+
+  f->R_Intervalos()->Adiciona_Intervalo(Periodo(1, 7, 0, 0, 23, 59));
+  f->A_Ativar_Ventilacao(true);
+  f->A_Ativar_Controle_Vent(true);
+  f->A_Ativar_DifTemp_Vent(true);
+  f->R_Intervalos_Vent()->Adiciona_Intervalo(Periodo(2, 6, 6, 30, 9, 15));
+  f->R_Controle_AQ()->Cria_Controlador_PID(0.5f, 0.1f, 0, 3600, 22);
+  f->R_Controle_RESF()->Cria_Controlador_OnOff(1.5f, 24.5f);
+  f->R_Controle_UM()->Cria_Controlador_OnOff(5, 50);
+  f->R_Controle_UM()->A_Tipo_Controle_Umidade(2);
+  f->R_Controle_RA()->Cria_Controlador_OnOff(2.5f, 70);
+  f->R_Controle_VENT()->Cria_Controlador_OnOff(1, 23);
+  f->R_Controle_VENT()->R_ContOnOff()->A_Dif_Temp_Vent(2);
+  f->R_Controle_VENT()->R_ContOnOff()->A_Dif_Ent_Vent(0.75f);
+}
+
+const std::string RICO =
+    "\t[Fan-Coil 1]\n"
+    "\t{Dados Gerais: 0.500000,1.250000,3.000000,40.000000,0.125000,1000.000000,}\n"
+    "\t{Config Gerais: 1,0,2,0,0,1,0,0,3,1,}\n"
+    "\t\t[N\xBA Componentes = 4]\n"
+    "\t\t[Componente = 0]\t{Dados: 0.2,1,0.35,\t{Config: 1,}\n"
+    "\t\t[Componente = 3]\t{Dados: 850,0.25,0.35,7,0.1,0.8,\t{Config: 2,4,}\n"
+    "\t\t[Componente = 5]\t{Dados: 0.35,250,0.7,0.9,1,\t{Config: 1,0,}\n"
+    "\t\t[Componente = 6]\t{Dados: 0.3,125.5,0.65,0.85,0,\t{Config: 2,1,}\n"
+    "\t[N\xBA Zonas = 3]\n"
+    "\t\t[Zona = 1]\t{Dados: [Sala de estar],1.000000,2.000000,3.500000,4.000000,}"
+    "\t{Config: 1,0,0,0,2,}\n"
+    "\t\t[N\xBA Componentes = 3]\n"
+    "\t\t[Componente = 1]\t{Dados: 0.5,1500,\t{Config: 2,}\n"
+    "\t\t[Componente = 2]\t{Dados: 600,0.1,0.35,60,0.05,0.75,\t{Config: 1,2,}\n"
+    "\t\t[Componente = 4]\t{Dados: 0.001,2500,1.23457e+08,\t{Config: 1,}\n"
+    "\t[Horarios = 2]\n"
+    "\t\t[Horario 1 = (1,5,8:0->12:0)]\n"
+    "\t\t[Horario 2 = (1,5,13:30->18:0)]\n"
+    "\t\t[Controle Aq = 1,21.00,1.00]\n"
+    "\t\t[Controle Resf = 3,24.00,0.50,0.10,0.00]\n"
+    "\t\t[Zona = 2]\t{Dados: [" +
+    NOME_19 +
+    "],0.000000,0.000000,0.000000,0.000000,}\t{Config: 0,0,0,0,0,}\n"
+    "\t\t[N\xBA Componentes = 0]\n"
+    "\t[Horarios = 0]\n"
+    // Kind 2 leaves its line open: the next line follows on it.
+    "\t\t[Controle Aq = 2\t\t[Controle Resf = 2"
+    "\t\t[Zona = 7]\t{Dados: [Cozinha],0.250000,0.000000,0.000000,0.000000,}"
+    "\t{Config: 0,1,0,0,0,}\n"
+    "\t\t[N\xBA Componentes = 0]\n"
+    "\t[Horarios = 0]\n"
+    "\t\t[Controle Aq = 3,20.00,2.00,0.05,0.01]\n"
+    "\t\t[Controle Resf = 1,25.50,0.75]\n"
+    "\t[Horarios = 1]\n"
+    "\t\t[Horario 1 = (1,7,0:0->23:59)]\n"
+    "\t[Ativar Ventilacao = 1]\n"
+    "\t[Controle Ventilacao = 1,0,1]\n"
+    "\t[Horarios Ventilacao = 1]\n"
+    "\t\t[Horario 1 = (2,6,6:30->9:15)]\n"
+    "\t[Controle Aq = 3,22.00,0.50,0.10,0.00]\n"
+    "\t[Controle Resf = 1,24.50,1.50]\n"
+    "\t[Controle Umid = 1,2,50.00,5.00]\n"
+    "\t[Controle Desumid = 2]\n"
+    "\t[Controle Reaq = 1,0,70.00,2.50]\n"
+    "\t[Controle Vent = 1,2.00,0.75]\n";
+
+// A fan coil as built: no values, no parts, every controller without values.
+std::string Vazio(int numero) {
+  return "\t[Fan-Coil " + std::to_string(numero) +
+         "]\n"
+         "\t{Dados Gerais: 0.000000,0.000000,0.000000,0.000000,0.000000,0.000000,}\n"
+         "\t{Config Gerais: 0,0,0,0,0,0,0,0,0,0,}\n"
+         "\t\t[N\xBA Componentes = 0]\n"
+         "\t[N\xBA Zonas = 0]\n"
+         "\t[Horarios = 0]\n"
+         "\t[Ativar Ventilacao = 0]\n"
+         "\t[Controle Ventilacao = 0,0,0]\n"
+         "\t[Horarios Ventilacao = 0]\n"
+         "\t[Controle Aq = 2\t[Controle Resf = 2\t[Controle Umid = 2]\n"
+         "\t[Controle Desumid = 2]\n"
+         "\t[Controle Reaq = 2]\n"
+         "\t[Controle Vent = 2]\n";
+}
+
+const std::string SISTEMA = "[N\xBA Fancoils = 2]\n" + RICO + Vazio(2);
+
+using FanCoils = std::vector<std::unique_ptr<CFanCoil>>;
+
+class FanCoilTest : public ArqauxTest {
+ protected:
+  std::string Arquivo() const { return Caminho("fancoils.txt"); }
+
+  // The text of a system of these fan coils.
+  std::string Grava(const FanCoils& f) {
+    return Texto_Gravado(geren, Arquivo(), [&] {
+      for (size_t i = 0; i < f.size(); ++i) {
+        EXPECT_TRUE(geren->Grava_Dados_FanCoil(f[i].get(), static_cast<int>(i + 1),
+                                               static_cast<int>(f.size())));
+      }
+    });
+  }
+  // Reads a system of stream 1, as the file's first reader does, into fresh
+  // fan coils; false when the count or any fan coil fails.
+  bool Le_Sistema(FanCoils* f) {
+    const int n = geren->Le_Num_Reg_FanCoil(1);
+    bool ok = n >= 0;
+    for (int i = 0; i < n && ok; ++i) {
+      f->push_back(std::make_unique<CFanCoil>());
+      ok = geren->Le_Dados_FanCoil(1, f->back().get());
+    }
+    return ok;
+  }
+  bool Le_Sistema(const std::string& texto, FanCoils* f) {
+    Abre_Para_Leitura(geren, Arquivo(), texto);
+    const bool ok = Le_Sistema(f);
+    geren->Fecha_Todos();
+    return ok;
+  }
+};
+
+FanCoils Sistema_Rico() {
+  FanCoils f;
+  f.push_back(std::make_unique<CFanCoil>());
+  Preenche_Rico(f.back().get());
+  f.push_back(std::make_unique<CFanCoil>());
+  return f;
+}
+
+TEST_F(FanCoilTest, RichSystemWritesItsTextAndSurvivesARoundTrip) {
+  EXPECT_EQ(Grava(Sistema_Rico()), SISTEMA);
+  FanCoils lidos;
+  ASSERT_TRUE(Le_Sistema(SISTEMA, &lidos));
+  ASSERT_EQ(lidos.size(), 2u);
+  EXPECT_EQ(Grava(lidos), SISTEMA);
+  // What the text does not show: positions, the PID's integration time, the
+  // zone's name and number as the objects hold them.
+  std::vector<int> posicoes;
+  for (TComponente_HVAC* c : lidos[0]->R_Geren_Comp()->R_Componentes_Sist_Sec())
+    posicoes.push_back(c->R_Posicao());
+  EXPECT_EQ(posicoes, (std::vector<int>{0, 1, 2, 3}));
+  const std::list<CZona_Sist_Sec*> zonas = lidos[0]->R_Geren_Zonas()->R_Zonas_Sist_Sec();
+  EXPECT_EQ(zonas.back()->R_Nome_Zona(), "Cozinha");
+  EXPECT_EQ(zonas.back()->R_Num_Zona(), 7);
+  EXPECT_EQ(zonas.back()->R_Controle_AQ()->R_ContPid()->R_Parametro(3), 3600.0f);
+}
+
+// The count line goes before fan coil 1 only; an empty system is the count
+// line alone.
+TEST_F(FanCoilTest, CountLineAndWhatEachCallWrites) {
+  CFanCoil vazio;
+  const struct {
+    CFanCoil* fancoil;
+    int numero, contagem;
+    bool ok;
+    std::string texto;
+  } casos[] = {
+      {nullptr, 0, 0, true, "[N\xBA Fancoils = 0]\n"},
+      {&vazio, 4, 0, true, ""},
+      {&vazio, 1, 3, true, "[N\xBA Fancoils = 3]\n" + Vazio(1)},
+      {&vazio, 2, 3, true, Vazio(2)},
+      {nullptr, 1, 3, false, ""},
+  };
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.texto);
+    EXPECT_EQ(
+        Texto_Gravado(
+            geren, Arquivo(),
+            [&] { EXPECT_EQ(geren->Grava_Dados_FanCoil(c.fancoil, c.numero, c.contagem), c.ok); }),
+        c.texto);
+  }
+  // Without a stream nothing is written and every writer fails.
+  EXPECT_FALSE(geren->Grava_Dados_FanCoil(nullptr, 0, 0));
+  EXPECT_FALSE(geren->Grava_Componentes_FanCoil(vazio.R_Geren_Comp()));
+  EXPECT_FALSE(geren->Grava_Controle_FanCoil(&vazio));
+  EXPECT_FALSE(geren->Le_Controle_FanCoil(&vazio));
+}
+
+TEST_F(FanCoilTest, CountReaderSelectsWithoutReopening) {
+  const struct {
+    std::string texto;
+    int contagem;
+  } casos[] = {
+      {"[N\xBA Fancoils = 3]\n", 3},
+      {"[N\xBA Fancoils=2147483647", 2147483647},
+      {"", -1},
+      {"[N\xBA Fanc", -1},
+      {"\t[Fan-Coil 1]\n", 0},
+  };
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.texto);
+    Abre_Para_Leitura(geren, Arquivo(), c.texto);
+    EXPECT_EQ(geren->Le_Num_Reg_FanCoil(1), c.contagem);
+    geren->Fecha_Todos();
+  }
+  // A stream the caller closed is not reopened by the count reader (which
+  // would find no count line there), and is by the fan-coil reader.
+  Abre_Para_Leitura(geren, Arquivo(), Vazio(1));
+  ASSERT_EQ(geren->Abre_Arquivo(Caminho("outro.txt").c_str(), "wb"), 2);
+  geren->Fecha_Arquivo(1);
+  EXPECT_EQ(geren->Le_Num_Reg_FanCoil(1), -1);
+  CFanCoil f;
+  EXPECT_TRUE(geren->Le_Dados_FanCoil(1, &f));
+}
+
+// The six fan-coil controller lines, from what follows each kind.
+std::string Controles(const std::array<std::string, 6>& caudas) {
+  const char* const CHAVES[] = {"Aq", "Resf", "Umid", "Desumid", "Reaq", "Vent"};
+  std::string texto;
+  for (size_t k = 0; k < caudas.size(); ++k)
+    texto += std::string("\t[Controle ") + CHAVES[k] + " = " + caudas[k];
+  return texto;
+}
+
+std::array<TControle*, 6> Todos(CFanCoil* f) {
+  return {f->R_Controle_AQ(), f->R_Controle_RESF(), f->R_Controle_UM(),
+          f->R_Controle_DU(), f->R_Controle_RA(),   f->R_Controle_VENT()};
+}
+
+// Each controller line by kind, read into a fan coil whose controllers are
+// all on/off (20, 1): the kinds without values there leave them as they are,
+// and the ventilation differences go to the on/off settings already there.
+TEST_F(FanCoilTest, ControllerLinesOfEveryKind) {
+  const std::string ON = "1,20.00,1.00]\n", UM = "1,0,20.00,1.00]\n";
+  const struct {
+    std::function<void(CFanCoil*)> prepara;
+    std::string texto, relido;
+  } casos[] = {
+      {[](CFanCoil* f) {
+         *f->R_Controle_AQ() = TControle(0);
+         f->R_Controle_VENT()->Cria_Controlador_OnOff(9, 9);
+         f->R_Controle_VENT()->R_ContOnOff()->A_Dif_Ent_Vent(-1.5f);
+       },
+       Controles({"0]\n", "2", "2]\n", "2]\n", "2]\n", "1,0.00,-1.50]\n"}),
+       Controles({ON, ON, UM, UM, UM, "1,0.00,-1.50]\n"})},
+      {[](CFanCoil* f) {
+         f->R_Controle_AQ()->Cria_Controlador_OnOff_Temp_Umid(1, 2, 3, 4);
+         f->R_Controle_RESF()->Cria_Controlador_OnOff(0.25f, -3);
+         f->R_Controle_UM()->Cria_Controlador_PID(1, 2, 3, 4, 5);
+         f->R_Controle_DU()->Cria_Controlador_OnOff(1, 45);
+         f->R_Controle_DU()->A_Tipo_Controle_Umidade(-1);
+         f->R_Controle_VENT()->Cria_Controlador_PID(1, 2, 3, 4, 5);
+       },
+       Controles({"5]\n", "1,-3.00,0.25]\n", "3]\n", "1,-1,45.00,1.00]\n", "2]\n", "3]\n"}),
+       Controles({ON, "1,-3.00,0.25]\n", UM, "1,-1,45.00,1.00]\n", UM, "1,0.00,0.00]\n"})},
+  };
+  auto grava = [&](CFanCoil* f) {
+    return Texto_Gravado(geren, Arquivo(), [&] { EXPECT_TRUE(geren->Grava_Controle_FanCoil(f)); });
+  };
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.texto);
+    CFanCoil escrito, lido;
+    c.prepara(&escrito);
+    EXPECT_EQ(grava(&escrito), c.texto);
+    for (TControle* k : Todos(&lido)) k->Cria_Controlador_OnOff(1, 20);
+    Abre_Para_Leitura(geren, Arquivo(), c.texto + "[Fim]");
+    EXPECT_TRUE(geren->Le_Controle_FanCoil(&lido));
+    EXPECT_EQ(Resto(geren), "[Fim]");
+    geren->Fecha_Todos();
+    EXPECT_EQ(grava(&lido), c.relido);
+  }
+}
+
+// Component data in the shortest form come back as reals; codes without a
+// class have no values, build nothing and still count in the positions.
+TEST_F(FanCoilTest, ComponentBlocks) {
+  TGeren_Componentes_HVAC g;
+  Insere(&g, new TResistenciaEletrica({0.5f, -2.25e10f, 7}, {}, 0));
+  Insere(&g, new TComponente_HVAC(9, {1, 2}, {3}, 1));
+  Insere(&g, new TComponente_HVAC(-1, {}, {}, 2));
+  Insere(&g, new TVentilador({1e-7f, 1e6f, 65536, 0.001f}, {-4, 2}, 6, 3));
+  const std::string texto =
+      Texto_Gravado(geren, Arquivo(), [&] { EXPECT_TRUE(geren->Grava_Componentes_FanCoil(&g)); });
+  EXPECT_EQ(texto,
+            "\t\t[N\xBA Componentes = 4]\n"
+            "\t\t[Componente = 1]\t{Dados: 0.5,-2.25e+10,\t{Config: 0,}\n"
+            "\t\t[Componente = 9]\t{Dados: \t{Config: }\n"
+            "\t\t[Componente = -1]\t{Dados: \t{Config: }\n"
+            "\t\t[Componente = 6]\t{Dados: 1e-07,1e+06,65536,0.001,0,\t{Config: -4,2,}\n");
+  Abre_Para_Leitura(geren, Arquivo(), texto);
+  TGeren_Componentes_HVAC lidos;
+  EXPECT_TRUE(geren->Le_Componentes_FanCoil(&lidos));
+  std::vector<std::array<int, 2>> tipo_posicao;
+  std::vector<float> dados;
+  for (TComponente_HVAC* c : lidos.R_Componentes_Sist_Sec()) {
+    tipo_posicao.push_back({c->R_Tipo(), c->R_Posicao()});
+    c->R_Dados(dados);
+  }
+  EXPECT_EQ(tipo_posicao, (std::vector<std::array<int, 2>>{{1, 0}, {6, 3}}));
+  EXPECT_EQ(dados, (std::vector<float>{1e-7f, 1e6f, 65536, 0.001f, 0}));
+  geren->Fecha_Todos();
+
+  // The block reader's result, and what it builds, by block.
+  const std::string um = "\t\t[Componente = 1]\t{Dados: 0.5,1,\t{Config: 2,}\n";
+  const struct {
+    std::string texto;
+    bool alvo, ok;
+    size_t construidos;
+  } casos[] = {
+      {"\t\t[N\xBA Componentes = 0]\n", false, true, 0},
+      {"\t\t[N\xBA Componentes = 1]\n" + um, false, false, 0},
+      {"\t\t[N\xBA Componentes = 1]\n" + um, true, true, 1},
+      // One value short: still built, with the missing value 0.
+      {"\t\t[N\xBA Componentes = 1]\n\t\t[Componente = 1]\t{Dados: 0.5,\t{Config: 2,}\n", true,
+       false, 1},
+      {"\t\t[N\xBA Componentes = 2]\n" + um, true, false, 1},
+      {"\t\t[N\xBA Componentes = 2147483647]\n" + um, true, false, 0},
+      {"\t\t[Componentes = 1]\n" + um, true, false, 0},
+  };
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.texto);
+    Abre_Para_Leitura(geren, Arquivo(), c.texto);
+    TGeren_Componentes_HVAC m;
+    EXPECT_EQ(geren->Le_Componentes_FanCoil(c.alvo ? &m : nullptr), c.ok);
+    EXPECT_EQ(m.R_Componentes_Sist_Sec().size(), c.construidos);
+    geren->Fecha_Todos();
+  }
+  EXPECT_FALSE(geren->Le_Componentes_FanCoil(&lidos));
+}
+
+// A fan coil read goes on past lines that do not match and reports at the
+// end; it stops where a count cannot be right, before building for it.
+TEST_F(FanCoilTest, ReadingOnAndStopping) {
+  auto troca = [](std::string de, std::string para) {
+    std::string t = SISTEMA;
+    t.replace(t.find(de), de.size(), para);
+    return t;
+  };
+  const std::string grande = "2147483647";
+  const struct {
+    std::string texto;
+    bool ok;
+    size_t componentes, zonas;
+    bool ate_o_fim;  // the ventilation controller was read
+  } casos[] = {
+      {SISTEMA, true, 4, 3, true},
+      {troca("0.125000,1000.000000,}", "0.125000,}"), false, 4, 3, true},
+      {troca("3.500000,4.000000,}", "3.500000,}"), false, 4, 3, true},
+      // Inside a component block a mismatch does not count.
+      {troca("0.2,1,0.35,", "0.2,1,"), true, 4, 3, true},
+      {troca("Zonas = 3", "Zonas = " + grande), false, 4, 0, false},
+      {troca("Componentes = 4", "Componentes = " + grande), false, 0, 0, false},
+      {troca("Componentes = 3", "Componentes = " + grande), false, 4, 1, false},
+      // A name too long for its buffer fails the read and is not kept cut.
+      {troca(NOME_19 + "]", NOME_19 + "x]"), false, 4, 3, false},
+  };
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.texto);
+    Abre_Para_Leitura(geren, Arquivo(), c.texto);
+    ASSERT_EQ(geren->Le_Num_Reg_FanCoil(1), 2);
+    CFanCoil f;
+    EXPECT_EQ(geren->Le_Dados_FanCoil(1, &f), c.ok);
+    geren->Fecha_Todos();
+    EXPECT_EQ(f.R_Geren_Comp()->R_Componentes_Sist_Sec().size(), c.componentes);
+    const std::list<CZona_Sist_Sec*> zonas = f.R_Geren_Zonas()->R_Zonas_Sist_Sec();
+    EXPECT_EQ(zonas.size(), c.zonas);
+    for (CZona_Sist_Sec* z : zonas) EXPECT_LT(z->R_Nome_Zona().size(), 20u);
+    const TContOnOff* vent = f.R_Controle_VENT()->R_ContOnOff();
+    EXPECT_EQ(vent != nullptr && vent->R_Dif_Ent_Vent() == 0.75f, c.ate_o_fim);
+  }
+}
+
+// Names the reader would not take back whole are not written.
+TEST_F(FanCoilTest, ZoneNamesThatCannotBeWritten) {
+  for (const std::string& nome :
+       {std::string(), NOME_19 + "x", std::string("a]b"), std::string("a\0b", 3)}) {
+    CFanCoil f;
+    f.R_Geren_Zonas()->Insere_Zona(new CZona_Sist_Sec({}, {}, 1, nome));
+    const std::string texto = Texto_Gravado(
+        geren, Arquivo(), [&] { EXPECT_FALSE(geren->Grava_Dados_FanCoil(&f, 1, 1)); });
+    EXPECT_EQ(texto.substr(texto.size() - 11), "Zonas = 1]\n");
+  }
+}
+
+// Every prefix of the system fails, the last fan coil's closing line aside;
+// the sanitizer build checks that no cut reads or writes out of bounds.
+TEST_F(FanCoilTest, SystemCutAtEveryByte) {
+  std::vector<bool> lidos = Corta_Em_Todo_Byte(geren, Arquivo(), SISTEMA, [&] {
+    FanCoils f;
+    return Le_Sistema(&f);
+  });
+  EXPECT_EQ(Le_Desde(lidos), SISTEMA.size() - 1);
+}
+
+}  // namespace
