@@ -11,12 +11,11 @@
 
 namespace {
 
-// Each kind's count-line and head-line labels, and what one item holds; the
-// tank's floats and names (-1) come from its connections.
+// Each kind's count-line and head-line labels and what one item holds; a
+// tank (names -1) holds 3 more floats and one name per connection.
 struct Tipo {
   int tipo;
-  const char* contagem;
-  const char* cabeca;
+  const char *contagem, *cabeca;
   int reais, inteiros, nomes;
 };
 const Tipo kTipos[] = {
@@ -35,12 +34,10 @@ std::string Contagem(const Tipo& t, int n) {
   return std::string("[N\xBA ") + t.contagem + " = " + std::to_string(n) + "]\n";
 }
 
-// One item as the caller holds it: data, report settings, names.
 struct Item {
   std::vector<float> dados;
   std::vector<int> conf;
   std::vector<std::string> nomes;
-
   std::vector<const char*> Ponteiros() const {
     std::vector<const char*> p;
     for (const std::string& n : nomes) p.push_back(n.c_str());
@@ -48,45 +45,38 @@ struct Item {
   }
 };
 
-// Item i of kind t, its values all different; a tank gets i + 1 connections
-// for i odd and none for i even.
+// Item i of kind t, every value different; a tank has 2 connections as item
+// 1 and none as item 2.
 Item Item_De(const Tipo& t, int i) {
-  const int conexoes = t.nomes >= 0 ? 0 : (i % 2 == 1 ? i + 1 : 0);
+  const int conexoes = t.nomes >= 0 ? 0 : (i == 1 ? 2 : 0);
   Item item;
   for (int k = 0; k < t.reais + 3 * conexoes; ++k)
     item.dados.push_back(t.tipo * 100 + i + k * 0.25f);
   if (t.nomes < 0) item.dados[5] = static_cast<float>(conexoes);
   for (int k = 0; k < t.inteiros; ++k) item.conf.push_back(k % 3 == 0 ? -k : k * 7);
-  const int nomes = t.nomes >= 0 ? t.nomes : conexoes;
-  for (int k = 0; k < nomes; ++k) item.nomes.push_back("Eq " + std::to_string(k) + " % [x");
+  for (int k = 0; k < (t.nomes >= 0 ? t.nomes : conexoes); ++k)
+    item.nomes.push_back("Eq " + std::to_string(k) + " % [x");
   return item;
 }
 
-// The expected block of item i.
 std::string Bloco(const Tipo& t, int i, const Item& item) {
   std::string b = std::string("   [") + t.cabeca + " " + std::to_string(i) + "]\n      {Dados:";
   char num[64];
-  for (float d : item.dados) {
-    std::snprintf(num, sizeof num, "%f,", d);
-    b += num;
-  }
+  for (float d : item.dados) b.append(num, std::snprintf(num, sizeof num, "%f,", d));
   for (size_t k = 0; k < item.nomes.size(); ++k) b += (k > 0 ? ",[" : "[") + item.nomes[k] + "]";
   b += "}\n      {Conf_Rel:";
   for (int c : item.conf) b += std::to_string(c) + ",";
   return b + "}\n";
 }
 
-// Ten name buffers of exactly 20 bytes each, on the heap, so that a write
-// past one shows up under the sanitizer build.
+// Ten name buffers of exactly 20 bytes on the heap, so that a write past one
+// shows up under the sanitizer build.
 struct Nomes {
   std::unique_ptr<char[]> buf[10];
   char* p[10];
   Nomes() {
-    for (int k = 0; k < 10; ++k) {
-      buf[k].reset(new char[20]());
-      std::strcpy(buf[k].get(), "antes");
-      p[k] = buf[k].get();
-    }
+    for (int k = 0; k < 10; ++k)
+      p[k] = std::strcpy((buf[k] = std::make_unique<char[]>(20)).get(), "antes");
   }
 };
 
@@ -94,237 +84,194 @@ class PlantaPrimaria : public ArqauxTest {
  protected:
   std::string Arquivo() const { return Caminho("sistema.hvac"); }
 
-  // Kinds 1 to 9 with two items each, then an empty boiler kind.
-  std::string Grava_Planta(const std::vector<std::vector<Item>>& itens) {
-    return Texto_Gravado(geren, Arquivo(), [&] {
-      for (size_t k = 0; k < itens.size(); ++k) {
-        const int n = static_cast<int>(itens[k].size());
-        for (int i = 1; i <= n; ++i) {
-          const Item& it = itens[k][i - 1];
-          EXPECT_TRUE(geren->Grava_Dados_Equips_Sist_Prim_HVAC(
-              it.dados, it.conf, it.Ponteiros().data(), i, n, kTipos[k].tipo));
-        }
-      }
-      EXPECT_TRUE(geren->Grava_Dados_Equips_Sist_Prim_HVAC({}, {}, nullptr, 0, 0, 4));
-    });
-  }
-
-  // Reads the plant back from stream 1 in the order written; false at the
-  // first count or item that does not read.
-  bool Le_Planta(std::vector<std::vector<Item>>* itens) {
-    itens->clear();
-    for (const Tipo& t : kTipos) {
-      const int n = geren->Le_Num_Reg_Equips_Sist_Prim_HVAC(1, t.tipo);
+  // Loads kinds 1 to 9 and an empty kind 4 from stream 1 as a host does, and
+  // saves each item on stream 2 as it comes; false at the first count or item
+  // that does not read.
+  bool Copia_Planta() {
+    std::vector<float> dados(40);
+    std::vector<int> conf(10);
+    Nomes nomes;
+    for (int tipo : {1, 2, 3, 4, 5, 6, 7, 8, 9, 4}) {
+      const int n = geren->Le_Num_Reg_Equips_Sist_Prim_HVAC(1, tipo);
       if (n < 0) return false;
-      itens->emplace_back();
-      for (int i = 0; i < n; ++i) {
-        Item item{std::vector<float>(40), std::vector<int>(10), {}};
-        Nomes nomes;
-        if (!geren->Le_Dados_Equips_Sist_Prim_HVAC(1, item.dados, item.conf, nomes.p, t.tipo))
+      for (int i = n == 0 ? 0 : 1; i <= n; ++i) {
+        if (i > 0 && !geren->Le_Dados_Equips_Sist_Prim_HVAC(1, dados, conf, nomes.p, tipo))
           return false;
-        const int num_nomes = t.nomes >= 0 ? t.nomes : static_cast<int>(item.dados[5]);
-        item.dados.resize(t.reais + 3 * (t.nomes >= 0 ? 0 : num_nomes));
-        item.conf.resize(t.inteiros);
-        for (int k = 0; k < num_nomes; ++k) item.nomes.push_back(nomes.p[k]);
-        itens->back().push_back(item);
+        geren->Muda_Arquivo(2);
+        EXPECT_TRUE(geren->Grava_Dados_Equips_Sist_Prim_HVAC(dados, conf, nomes.p, i, n, tipo));
       }
     }
-    return geren->Le_Num_Reg_Equips_Sist_Prim_HVAC(1, 4) == 0;
+    return true;
   }
 };
 
-TEST_F(PlantaPrimaria, EveryKindItsBlocksReadBackAndEveryCut) {
-  std::vector<std::vector<Item>> itens;
+// A plant of every kind, two items each (a tank with two connections and one
+// with none, towers and condenser pumps without names), and an empty kind.
+TEST_F(PlantaPrimaria, EveryKindItsBlocksRoundTripAndEveryCut) {
   std::string esperado;
-  for (const Tipo& t : kTipos) {
-    itens.push_back({Item_De(t, 1), Item_De(t, 2)});
-    esperado += Contagem(t, 2) + Bloco(t, 1, itens.back()[0]) + Bloco(t, 2, itens.back()[1]);
-  }
-  esperado += Contagem(kTipos[3], 0);
-  const std::string texto = Grava_Planta(itens);
-  EXPECT_EQ(texto, esperado);
-  // The tank's two connections and a tower's missing names, spelled out.
-  EXPECT_NE(texto.find("804.250000,804.500000,804.750000,[Eq 0 % [x],[Eq 1 % [x]}\n"
-                       "      {Conf_Rel:0,7,}\n   [Tanque 2]\n"),
+  const std::string texto = Texto_Gravado(geren, Arquivo(), [&] {
+    for (const Tipo& t : kTipos) {
+      esperado += Contagem(t, 2);
+      for (int i = 1; i <= 2; ++i) {
+        const Item it = Item_De(t, i);
+        esperado += Bloco(t, i, it);
+        EXPECT_TRUE(geren->Grava_Dados_Equips_Sist_Prim_HVAC(it.dados, it.conf,
+                                                             it.Ponteiros().data(), i, 2, t.tipo));
+      }
+    }
+    EXPECT_TRUE(geren->Grava_Dados_Equips_Sist_Prim_HVAC({}, {}, nullptr, 0, 0, 4));
+  });
+  EXPECT_EQ(texto, esperado + Contagem(kTipos[3], 0));
+  EXPECT_NE(texto.find("804.500000,804.750000,[Eq 0 % [x],[Eq 1 % [x]}\n      {Conf_Rel:0,7,}\n"),
             std::string::npos);
-  EXPECT_NE(texto.find("804.250000,}\n      {Conf_Rel:0,7,}\n[N\xBA Bombas Ag. Sec = 2]\n"),
-            std::string::npos);
-  EXPECT_NE(texto.find("304.000000,}\n      {Conf_Rel:0,7,14,-3,28,35,}\n[N\xBA Boillers = 2]\n"),
+  EXPECT_NE(texto.find("304.000000,}\n      {Conf_Rel:0,7,14,-3,28,35,}\n[N\xBA Boillers = 2]"),
             std::string::npos);
 
   Abre_Para_Leitura(geren, Arquivo(), texto);
-  std::vector<std::vector<Item>> lidos;
-  EXPECT_TRUE(Le_Planta(&lidos));
+  ASSERT_EQ(geren->Abre_Arquivo(Caminho("copia").c_str(), "wb"), 2);
+  EXPECT_TRUE(Copia_Planta());
   geren->Fecha_Todos();
-  EXPECT_EQ(Grava_Planta(lidos), esperado);
-
-  // Every item needs its last closing brace; the empty kind, its count.
+  EXPECT_EQ(Le_Arquivo(Caminho("copia")), texto);
+  // Each item needs its last closing brace; the empty kind, its count.
   std::vector<bool> cortes = Corta_Em_Todo_Byte(geren, Arquivo(), texto, [&] {
-    std::vector<std::vector<Item>> l;
-    return Le_Planta(&l);
+    return geren->Abre_Arquivo(Caminho("copia").c_str(), "wb") == 2 && Copia_Planta();
   });
   EXPECT_EQ(Le_Desde(cortes), texto.size() - 2);
 }
 
-// The count as written, whatever its size; -1 at the end of the file.
-TEST_F(PlantaPrimaria, CountLines) {
-  const std::string boiler = "[N\xBA Boillers = 3]\n";
-  struct Caso {
-    std::string texto;
-    int tipo;
-    int contagem;
-  } casos[] = {
-      {boiler, 4, 3},
-      {boiler, 5, 0},
-      {boiler, 0, 0},
-      {boiler, 10, 0},
-      {boiler, -1, 0},
-      {"[N\xBA Fancoils = 2]\n", 0, 2},
-      {"[N\xBA Chillers Ar = 2147483647]\n", 1, INT_MAX},
-      {"[N\xBA Chillers Ar = -7]\n", 1, -7},
-      {"", 1, -1},
-      {"[N\xBA Chil", 1, -1},
-      {"[N\xBA Chillers Ar = ", 1, -1},
-      {"[N\xBA Chillers Ar = x]\n", 1, 0},
+// Hostile or unexpected items fail without storing past the caller's
+// vectors or 20-byte name buffers; what was read and fits is stored.
+TEST_F(PlantaPrimaria, HostileItemsAndCountLines) {
+  auto tanque = [](const std::string& n, const std::string& resto = "1,2,3,[Ramo]}\n") {
+    return "   [Tanque 1]\n      {Dados:0,0,0,0,0," + n + ",0,0,0,9," + resto + "{Conf_Rel:1,2,}\n";
   };
-  for (const Caso& caso : casos) {
-    Abre_Para_Leitura(geren, Arquivo(), caso.texto);
-    EXPECT_EQ(geren->Le_Num_Reg_Equips_Sist_Prim_HVAC(1, caso.tipo), caso.contagem)
-        << caso.texto << " kind " << caso.tipo;
-    geren->Fecha_Todos();
-  }
-}
-
-// A hostile item fails without storing past the caller's buffers: a tank's
-// connections out of 0..10 or not whole, a name too long, a file that stops.
-TEST_F(PlantaPrimaria, HostileItemsFailWithinTheCallersBuffers) {
-  const std::string dez = "0,0,0,0,0,";
-  auto tanque = [&](const std::string& n, const std::string& resto) {
-    return "   [Tanque 1]\n      {Dados:0,0,0,0,0," + n + ",0,0,0,0," + resto;
-  };
-  const std::string tres = "1,2,3,[Ramo]}\n      {Conf_Rel:1,2,}\n";
   auto bomba = [](const std::string& nome) {
     return "   [Bomba Aq. 4]\n      {Dados:1,2,3,4,5,6,7,8,9,10,11,[" + nome +
            "]}\n      {Conf_Rel:1,2,3,4,5,6,}\n";
   };
+  const std::string n19(19, 'n');
   struct Caso {
     std::string texto;
     int tipo;
+    size_t reais, inteiros;
     bool le;
-    const char* nome0;  // the first name buffer afterwards
+    float ultimo;  // the last element of the caller's floats afterwards
+    std::string nome0;
+    bool sem_nomes = false;
   } casos[] = {
-      {tanque("1", tres), 8, true, "Ramo"},
-      {tanque("11", dez + dez + dez + dez + "[R]}\n"), 8, false, "antes"},
-      {tanque("-1", tres), 8, false, "antes"},
-      {tanque("2.5", tres), 8, false, "antes"},
-      {tanque("nan", tres), 8, false, "antes"},
-      {tanque("1e30", tres), 8, false, "antes"},
-      {bomba(std::string(19, 'n')), 5, true, "nnnnnnnnnnnnnnnnnnn"},
-      // A name too long fails; what fitted its buffer is stored, cut.
-      {bomba(std::string(20, 'n')), 5, false, "nnnnnnnnnnnnnnnnnnn"},
-      {bomba(std::string(5000, 'n')), 5, false, "nnnnnnnnnnnnnnnnnnn"},
-      {bomba(""), 5, false, "antes"},
-      // An item numbered 0 is its head line alone.
-      {"   [Boiler 0]\n[x", 4, true, "antes"},
-      // The head line of another kind.
-      {"   [Boiler 1]\n", 5, false, "antes"},
-      {tres, 0, false, "antes"},
-      {tres, 10, false, "antes"},
+      {tanque("1"), 8, 13, 2, true, 3, "Ramo"},
+      {tanque("1"), 8, 12, 2, false, 2, "Ramo"},
+      {tanque("1"), 8, 13, 1, false, 3, "Ramo"},
+      {tanque("1"), 8, 13, 2, false, 3, "", true},
+      {tanque("11"), 8, 40, 2, false, -1, "antes"},
+      {tanque("-1"), 8, 40, 2, false, -1, "antes"},
+      {tanque("2.5"), 8, 40, 2, false, -1, "antes"},
+      {tanque("nan"), 8, 40, 2, false, -1, "antes"},
+      {bomba(n19), 5, 11, 6, true, 11, n19},
+      {bomba(n19), 5, 10, 6, false, 10, n19},
+      // A name too long fails, what fitted its buffer stored.
+      {bomba(n19 + "n"), 5, 11, 6, false, 11, n19},
+      {bomba(std::string(5000, 'n')), 5, 11, 6, false, 11, n19},
+      {bomba(""), 5, 11, 6, false, 11, "antes"},
+      {"   [Boiler 0]\n[x", 4, 18, 10, true, -1, "antes"},  // the head line alone
+      {"   [Boiler 1]\n", 5, 11, 6, false, -1, "antes"},
+      {bomba(n19), 0, 40, 10, false, -1, "antes"},
+      {bomba(n19), 10, 40, 10, false, -1, "antes"},
   };
   for (const Caso& caso : casos) {
     Abre_Para_Leitura(geren, Arquivo(), caso.texto);
-    std::vector<float> dados(40, -1.0f);
-    std::vector<int> conf(10, -1);
+    std::vector<float> dados(caso.reais, -1.0f);
+    std::vector<int> conf(caso.inteiros, -1);
     Nomes nomes;
-    EXPECT_EQ(geren->Le_Dados_Equips_Sist_Prim_HVAC(1, dados, conf, nomes.p, caso.tipo), caso.le)
-        << caso.texto.substr(0, 60);
-    EXPECT_STREQ(nomes.p[0], caso.nome0) << caso.texto.substr(0, 60);
-    EXPECT_STREQ(nomes.p[1], "antes") << caso.texto.substr(0, 60);
+    const std::string onde = caso.texto.substr(0, 60) + " kind " + std::to_string(caso.tipo);
+    EXPECT_EQ(geren->Le_Dados_Equips_Sist_Prim_HVAC(1, dados, conf,
+                                                    caso.sem_nomes ? nullptr : nomes.p, caso.tipo),
+              caso.le)
+        << onde;
+    EXPECT_EQ(dados.back(), caso.ultimo) << onde;
+    if (!caso.sem_nomes) {
+      EXPECT_EQ(nomes.p[0], caso.nome0) << onde;
+    }
+    EXPECT_STREQ(nomes.p[1], "antes") << onde;
     geren->Fecha_Todos();
   }
-}
-
-// Vectors or name buffers that cannot hold the item: what fits is stored,
-// nothing past it, and the read is false.
-TEST_F(PlantaPrimaria, ShortVectorsFailTheRead) {
-  const Tipo& chiller = kTipos[0];
-  const Tipo& tanque = kTipos[7];
-  const Item item = Item_De(chiller, 1);
-  const Item com_dois = Item_De(tanque, 1);  // two connections: 16 floats, two names
-  const std::string textos[] = {Bloco(chiller, 1, item), Bloco(tanque, 1, com_dois)};
-  struct Caso {
-    int texto;
-    int tipo;
-    size_t reais, inteiros;
-    bool com_nomes;
-  } casos[] = {
-      {0, 1, 22, 7, true}, {0, 1, 23, 6, true}, {0, 1, 23, 7, false},
-      {1, 8, 15, 2, true}, {1, 8, 16, 1, true}, {1, 8, 16, 2, false},
+  // The count as written, whatever its size; -1 at the end of the file.
+  const std::string boiler = "[N\xBA Boillers = 3]\n", chiller = "[N\xBA Chillers Ar = ";
+  const struct {
+    std::string texto;
+    int tipo, contagem;
+  } contagens[] = {
+      {boiler, 4, 3},
+      {boiler, 5, 0},
+      {boiler, 10, 0},
+      {boiler, -1, 0},
+      {"[N\xBA Fancoils = 2]\n", 0, 2},
+      {chiller + "-7]\n", 1, -7},
+      {chiller + "2147483647]\n" + Bloco(kTipos[0], 1, Item_De(kTipos[0], 1)), 1, INT_MAX},
+      {"", 1, -1},
+      {"[N\xBA Chil", 1, -1},
+      {chiller, 1, -1},
+      {chiller + "x]\n", 1, 0},
   };
-  for (const Caso& caso : casos) {
-    Abre_Para_Leitura(geren, Arquivo(), textos[caso.texto]);
-    std::vector<float> dados(caso.reais);
-    std::vector<int> conf(caso.inteiros);
+  for (const auto& caso : contagens) {
+    Abre_Para_Leitura(geren, Arquivo(), caso.texto);
+    EXPECT_EQ(geren->Le_Num_Reg_Equips_Sist_Prim_HVAC(1, caso.tipo), caso.contagem) << caso.texto;
+    // After the last item, the next read fails at the end of the file.
+    std::vector<float> dados(40);
+    std::vector<int> conf(10);
     Nomes nomes;
-    EXPECT_FALSE(geren->Le_Dados_Equips_Sist_Prim_HVAC(
-        1, dados, conf, caso.com_nomes ? nomes.p : nullptr, caso.tipo));
-    const Item& esperado = caso.texto == 0 ? item : com_dois;
-    EXPECT_EQ(dados, std::vector<float>(esperado.dados.begin(),
-                                        esperado.dados.begin() + static_cast<long>(caso.reais)));
-    EXPECT_EQ(conf, std::vector<int>(esperado.conf.begin(),
-                                     esperado.conf.begin() + static_cast<long>(caso.inteiros)));
+    int itens = 0;
+    while (itens < 3 && geren->Le_Dados_Equips_Sist_Prim_HVAC(1, dados, conf, nomes.p, 1)) ++itens;
+    EXPECT_EQ(itens, caso.contagem == INT_MAX ? 1 : 0);
     geren->Fecha_Todos();
   }
 }
 
 // The writer writes nothing at all for an item it cannot write whole.
 TEST_F(PlantaPrimaria, TheWriterRefusesWhatWouldNotReadBack) {
-  const Item chiller = Item_De(kTipos[0], 1);
-  Item tanque = Item_De(kTipos[7], 1);
+  const Item chiller = Item_De(kTipos[0], 1), tanque = Item_De(kTipos[7], 1);
   auto com = [](Item item, auto muda) {
     muda(&item);
     return item;
   };
-  struct Caso {
-    const char* onde;
+  const struct {
     Item item;
     int tipo, numero, contagem;
-    bool nulos = false;
+    bool nulos;
   } casos[] = {
-      {"kind 0", chiller, 0, 1, 1},
-      {"kind 10", chiller, 10, 1, 1},
-      {"kind -1", chiller, -1, 0, 0},
-      {"negative count", chiller, 1, 1, -1},
-      {"22 floats", com(chiller, [](Item* i) { i->dados.pop_back(); }), 1, 1, 1},
-      {"6 ints", com(chiller, [](Item* i) { i->conf.pop_back(); }), 1, 1, 1},
-      {"no names", chiller, 1, 1, 1, true},
-      {"empty name", com(chiller, [](Item* i) { i->nomes[3] = ""; }), 1, 1, 1},
-      {"name of 20", com(chiller, [](Item* i) { i->nomes[2] = std::string(20, 'n'); }), 1, 1, 1},
-      {"name with ]", com(chiller, [](Item* i) { i->nomes[0] = "a]b"; }), 1, 1, 1},
-      {"tank short", com(tanque, [](Item* i) { i->dados.pop_back(); }), 8, 1, 1},
-      {"tank of 11", com(tanque, [](Item* i) { i->dados[5] = 11; }), 8, 1, 1},
-      {"tank of 2.5", com(tanque, [](Item* i) { i->dados[5] = 2.5f; }), 8, 1, 1},
-      {"tank of -1", com(tanque, [](Item* i) { i->dados[5] = -1; }), 8, 1, 1},
+      {chiller, 0, 1, 1, false},
+      {chiller, 10, 1, 1, false},
+      {chiller, -1, 0, 0, false},
+      {chiller, 1, 1, -1, false},
+      {chiller, 1, 1, 1, true},
+      {com(chiller, [](Item* i) { i->dados.pop_back(); }), 1, 1, 1, false},
+      {com(chiller, [](Item* i) { i->conf.pop_back(); }), 1, 1, 1, false},
+      {com(chiller, [](Item* i) { i->nomes[3] = ""; }), 1, 1, 1, false},
+      {com(chiller, [](Item* i) { i->nomes[2] = std::string(20, 'n'); }), 1, 1, 1, false},
+      {com(chiller, [](Item* i) { i->nomes[0] = "a]b"; }), 1, 1, 1, false},
+      {com(tanque, [](Item* i) { i->dados.pop_back(); }), 8, 1, 1, false},
+      {com(tanque, [](Item* i) { i->dados[5] = 11; }), 8, 1, 1, false},
+      {com(tanque, [](Item* i) { i->dados[5] = 2.5f; }), 8, 1, 1, false},
+      {com(tanque, [](Item* i) { i->dados[5] = -1; }), 8, 1, 1, false},
   };
-  for (const Caso& caso : casos) {
+  for (const auto& caso : casos) {
+    const std::string onde = "case " + std::to_string(&caso - casos);
     const std::string texto = Texto_Gravado(geren, Arquivo(), [&] {
-      std::vector<const char*> nomes = caso.item.Ponteiros();
-      EXPECT_FALSE(geren->Grava_Dados_Equips_Sist_Prim_HVAC(caso.item.dados, caso.item.conf,
-                                                            caso.nulos ? nullptr : nomes.data(),
-                                                            caso.numero, caso.contagem, caso.tipo))
-          << caso.onde;
+      EXPECT_FALSE(geren->Grava_Dados_Equips_Sist_Prim_HVAC(
+          caso.item.dados, caso.item.conf, caso.nulos ? nullptr : caso.item.Ponteiros().data(),
+          caso.numero, caso.contagem, caso.tipo))
+          << onde;
     });
-    EXPECT_EQ(texto, "") << caso.onde;
+    EXPECT_EQ(texto, "") << onde;
   }
-  // Item 2 of 3 has no count line; a count of 0 with a number other than 0
-  // writes nothing and is true. Without a stream, nothing is written.
+  // Item 2 of 3 has no count line; item 1 of a count of 0 writes nothing.
   const std::string texto = Texto_Gravado(geren, Arquivo(), [&] {
     EXPECT_TRUE(geren->Grava_Dados_Equips_Sist_Prim_HVAC(chiller.dados, chiller.conf,
                                                          chiller.Ponteiros().data(), 2, 3, 1));
     EXPECT_TRUE(geren->Grava_Dados_Equips_Sist_Prim_HVAC({}, {}, nullptr, 1, 0, 1));
   });
   EXPECT_EQ(texto, Bloco(kTipos[0], 2, chiller));
-  EXPECT_FALSE(geren->Grava_Dados_Equips_Sist_Prim_HVAC({}, {}, nullptr, 0, 0, 1));
+  EXPECT_FALSE(geren->Grava_Dados_Equips_Sist_Prim_HVAC({}, {}, nullptr, 0, 0, 1));  // no stream
 }
 
 }  // namespace
