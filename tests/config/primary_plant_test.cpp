@@ -105,18 +105,19 @@ class PlantaPrimaria : public ArqauxTest {
   }
 };
 
-// A plant of every kind, two items each (a tank with two connections and one
-// with none, towers and condenser pumps without names), and an empty kind.
+// A plant of every kind (two tanks, one with two connections and one with
+// none; towers and condenser pumps without names), and an empty kind.
 TEST_F(PlantaPrimaria, EveryKindItsBlocksRoundTripAndEveryCut) {
   std::string esperado;
   const std::string texto = Texto_Gravado(geren, Arquivo(), [&] {
     for (const Tipo& t : kTipos) {
-      esperado += Contagem(t, 2);
-      for (int i = 1; i <= 2; ++i) {
+      const int n = t.nomes < 0 ? 2 : 1;
+      esperado += Contagem(t, n);
+      for (int i = 1; i <= n; ++i) {
         const Item it = Item_De(t, i);
         esperado += Bloco(t, i, it);
         EXPECT_TRUE(geren->Grava_Dados_Equips_Sist_Prim_HVAC(it.dados, it.conf,
-                                                             it.Ponteiros().data(), i, 2, t.tipo));
+                                                             it.Ponteiros().data(), i, n, t.tipo));
       }
     }
     EXPECT_TRUE(geren->Grava_Dados_Equips_Sist_Prim_HVAC({}, {}, nullptr, 0, 0, 4));
@@ -124,7 +125,7 @@ TEST_F(PlantaPrimaria, EveryKindItsBlocksRoundTripAndEveryCut) {
   EXPECT_EQ(texto, esperado + Contagem(kTipos[3], 0));
   EXPECT_NE(texto.find("804.500000,804.750000,[Eq 0 % [x],[Eq 1 % [x]}\n      {Conf_Rel:0,7,}\n"),
             std::string::npos);
-  EXPECT_NE(texto.find("304.000000,}\n      {Conf_Rel:0,7,14,-3,28,35,}\n[N\xBA Boillers = 2]"),
+  EXPECT_NE(texto.find("303.000000,}\n      {Conf_Rel:0,7,14,-3,28,35,}\n[N\xBA Boillers = 1]"),
             std::string::npos);
 
   Abre_Para_Leitura(geren, Arquivo(), texto);
@@ -134,7 +135,7 @@ TEST_F(PlantaPrimaria, EveryKindItsBlocksRoundTripAndEveryCut) {
   EXPECT_EQ(Le_Arquivo(Caminho("copia")), texto);
   // Each item needs its last closing brace; the empty kind, its count.
   std::vector<bool> cortes = Corta_Em_Todo_Byte(geren, Arquivo(), texto, [&] {
-    return geren->Abre_Arquivo(Caminho("copia").c_str(), "wb") == 2 && Copia_Planta();
+    return geren->Abre_Arquivo("/dev/null", "wb") == 2 && Copia_Planta();
   });
   EXPECT_EQ(Le_Desde(cortes), texto.size() - 2);
 }
