@@ -17,6 +17,8 @@
 //   9. Zone PV equipment               config/zone_pv.cpp
 //  10. Actuators and controls          config/actuators.cpp
 //  11. Fan coils                       config/fan_coils.cpp
+//  12. Primary plant                   config/primary_plant.cpp
+//  13. HVAC report settings            config/hvac_settings.cpp
 //  The private part: registry state and the stream selectors.
 #ifndef ARQAUX_GEREN_ARQUIVOAUX_H_
 #define ARQAUX_GEREN_ARQUIVOAUX_H_
@@ -250,7 +252,7 @@ class ARQAUX_API TGeren_ArquivoAux {
   bool Grava_Pessoas_no_Ambiente(int n, int valor_inteiro, float valor_real);
   bool Le_Pessoas_no_Ambiente(int n, int* valor_inteiro, float* valor_real);
 
-  // ---- Configuration text (sections 6 to 11) ----
+  // ---- Configuration text (sections 6 to 13) ----
   //
   // Every configuration reader and writer acts on the current stream. A
   // writer returns false without a stream or when the stream reports a failed
@@ -355,6 +357,60 @@ class ARQAUX_API TGeren_ArquivoAux {
   // not test its lines; both are false only without a stream or fan coil.
   bool Grava_Controle_FanCoil(CFanCoil* fancoil);
   bool Le_Controle_FanCoil(CFanCoil* fancoil);
+  // ---- 12. Primary plant (config/primary_plant.cpp) ----
+  //
+  // The plant's equipment, one item per call, by kind: 1 air-cooled and
+  // 2 water-cooled chiller, 3 cooling tower, 4 boiler, 5 hot-water, 6 chilled-
+  // water and 7 condenser-water pump, 8 chilled-water tank, 9 secondary
+  // chilled-water pump. Kind 0, the fan coils, has its own block; of it only
+  // the count line is read here. An item is the first floats and ints of its
+  // vectors and its names, as many as the kind holds (a tank: 10 + 3n floats
+  // and n names, n its connections in dados[5], a whole number from 0 to 10).
+
+  // Writes item numero of contagem of kind tipo on the current stream, after
+  // the kind's count line when numero is 1 (item 0 of count 0: the count line
+  // alone). Writes nothing and is false for kind 0 or outside 1..9, a
+  // negative count, vectors shorter than the item, a tank's n out of range,
+  // or a name that would not read back (null, empty, over 19 characters, or
+  // holding "]").
+  bool Grava_Dados_Equips_Sist_Prim_HVAC(const std::vector<float>& dados,
+                                         const std::vector<int>& conf, const char* const* nomes,
+                                         int numero, int contagem, int tipo);
+  // The count on kind tipo's count line (0 to 9) on stream n, as written,
+  // whatever its size: the caller loops on the item reader, which fails at the
+  // end of the file. -1 at the end of the file or when n names no stream; 0
+  // when the line is another's or tipo is outside 0..9.
+  int Le_Num_Reg_Equips_Sist_Prim_HVAC(int n, int tipo);
+  // Reads the next item of kind tipo (1 to 9) from stream n into dados, conf
+  // and nomes (buffers of 20 bytes; names of at most 19 characters). An item
+  // numbered 0 is its head line alone (true). False for another kind, at the
+  // first value that does not match (a name too long, a tank's n out of
+  // range), and when the vectors or name buffers given cannot hold the item:
+  // nothing is stored past them. Values read before a failure are stored.
+  bool Le_Dados_Equips_Sist_Prim_HVAC(int n, std::vector<float>& dados, std::vector<int>& conf,
+                                      char** nomes, int tipo);
+
+  // ---- 13. HVAC report settings (config/hvac_settings.cpp) ----
+  //
+  // The monitoring flags, the report step and the nine primary-system values
+  // (dados), in two blocks whose keys differ: the header block that opens the
+  // system file, and the monitoring block, which adds the primary system's
+  // cooling and heating schedules. Each reader accepts only its own block.
+  // Writers are false without a stream or values, or at a failed write.
+
+  // The header block on the current stream.
+  bool SalvaDadosRelatorioCab_HVAC(int monitora_sistema, int monitora_consumo, int passo,
+                                   int* dados);
+  bool CarregaDadosRelatorioCab_HVAC(int* monitora_sistema, int* monitora_consumo, int* passo,
+                                     int* dados);
+  // The monitoring block, written on the current stream and read from
+  // stream n. The reader appends the periods to the schedules (a null one
+  // takes no period) and is false at the first line that does not match,
+  // what was read before stored.
+  bool Grava_Dados_Monit_Cons_HVAC(int monitora_sistema, int monitora_consumo, int passo,
+                                   int* dados, TIntervalos* resfriamento, TIntervalos* aquecimento);
+  bool Le_Dados_Monit_Cons_HVAC(int n, int* monitora_sistema, int* monitora_consumo, int* passo,
+                                int* dados, TIntervalos* resfriamento, TIntervalos* aquecimento);
 
  private:
   // The library's own code and its tests reach the registry state and the

@@ -22,8 +22,11 @@
 namespace arqaux {
 
 // The header line of a schedule block: "\t[Horarios = %d]" for a record's
-// schedule, "\t[Horarios Ventilacao = %d]" for forced ventilation's.
-enum class TTitulo_Horarios { Horarios, Ventilacao };
+// schedule, "\t[Horarios Ventilacao = %d]" for forced ventilation's. The
+// primary HVAC system's cooling and heating schedules write the same lines
+// in braces: "\t{Horarios Sistema Resfriamento = %d}" (or "Aquecimento") and
+// "\t\t{Horario %d = (...)}" per period.
+enum class TTitulo_Horarios { Horarios, Ventilacao, Resfriamento, Aquecimento };
 
 // The schedule block on a given stream (config/registros.cpp describes it).
 // The writer is false when the stream reports a failed write. The reader

@@ -95,6 +95,22 @@ const Linha kLinhas[] = {
        CFanCoil fancoil;
        return !g->Le_Dados_FanCoil(n, &fancoil);
      }},
+    {"Le_Num_Reg_Equips_Sist_Prim_HVAC",
+     [](auto g, int n) { return g->Le_Num_Reg_Equips_Sist_Prim_HVAC(n, 1) == -1; }},
+    {"Le_Dados_Equips_Sist_Prim_HVAC",
+     [](auto g, int n) {
+       std::vector<float> dados(40);
+       std::vector<int> conf(10);
+       char nome[20];
+       char* nomes[] = {nome, nome, nome, nome};
+       return !g->Le_Dados_Equips_Sist_Prim_HVAC(n, dados, conf, nomes, 1);
+     }},
+    {"Le_Dados_Monit_Cons_HVAC",
+     [](auto g, int n) {
+       TIntervalos h;
+       int d[9];
+       return !g->Le_Dados_Monit_Cons_HVAC(n, &inteiro, &inteiro, &inteiro, d, &h, &h);
+     }},
 };
 
 class NumeroSemArquivo : public ArqauxTest {};
