@@ -8,11 +8,11 @@ set -euo pipefail
 arqaux=$(realpath "$1")
 out=$(realpath -m "$2")
 rm -rf "$out"
-mkdir -p "$out"/{climate_fuzz,streams_fuzz,config_readers_fuzz,config_blocks_fuzz,leitor_real_fuzz}
+mkdir -p "$out"/{climate_fuzz,streams_fuzz,config_readers_fuzz,config_blocks_fuzz,leitor_real_fuzz,hvac_system_fuzz}
 work="$out/sample"
 mkdir -p "$work"
 (cd "$work" && "$arqaux" sample run --days 1 --zones 1 --interval 3600 >/dev/null &&
-  "$arqaux" config sample config.txt >/dev/null)
+  "$arqaux" config sample config.txt >/dev/null && "$arqaux" hvac sample hvac.txt >/dev/null)
 
 # Argument bytes: b BYTE..., i INT32... (little-endian), then a file's bytes.
 b() { for v in "$@"; do printf "\\x$(printf %02x $((v & 255)))"; done; }
@@ -84,5 +84,9 @@ printf '0x1.8p3 -0X.8P-3\t0x1p-149\t0x1p\t0x.\t0x\n' | seed leitor_real_fuzz hex
 printf 'inf -INFINITY +nan NaN(1) infin\n' | seed leitor_real_fuzz names
 printf '3.40282356779733661637539395458142568448e38 7.0064923e-46 1e-99999 1e+\n' |
   seed leitor_real_fuzz edges
+
+# HVAC system file: the whole sample, and its first half.
+cp "$work/hvac.txt" "$out/hvac_system_fuzz/system"
+head -c 2500 "$work/hvac.txt" | seed hvac_system_fuzz half
 
 rm -rf "$work"

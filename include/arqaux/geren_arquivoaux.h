@@ -367,6 +367,10 @@ class ARQAUX_API TGeren_ArquivoAux {
   // vectors and its names, as many as the kind holds (a tank: 10 + 3n floats
   // and n names, n its connections in dados[5], a whole number from 0 to 10).
 
+  // The name buffers an item reader is given: ten (a tank has at most ten
+  // connections, one name each) of 20 bytes (names of at most 19 characters).
+  static constexpr int Num_Nomes_Equip = 10;
+  static constexpr int Tam_Nome_Equip = 20;
   // Writes item numero of contagem of kind tipo on the current stream, after
   // the kind's count line when numero is 1 (item 0 of count 0: the count line
   // alone). Writes nothing and is false for kind 0 or outside 1..9, a
@@ -403,6 +407,17 @@ class ARQAUX_API TGeren_ArquivoAux {
                                    int* dados);
   bool CarregaDadosRelatorioCab_HVAC(int* monitora_sistema, int* monitora_consumo, int* passo,
                                      int* dados);
+  // One item of the system file by kind: the fan coils (kind 0, fancoil)
+  // or an item of the plant (dados, conf and nomes). The reader makes
+  // stream n current and gives the plant's reader name buffers of its own,
+  // whose names it drops. Both return the item's own result, so that an
+  // item refused, not written or not read is never taken for one saved or
+  // loaded.
+  bool SalvaDadosRelatorio_HVAC(const std::vector<float>& dados, const std::vector<int>& conf,
+                                const char* const* nomes, int numero, int contagem, int tipo,
+                                CFanCoil* fancoil);
+  bool CarregaDadosRelatorio_HVAC(int n, std::vector<float>& dados, std::vector<int>& conf,
+                                  CFanCoil* fancoil, int tipo);
   // The monitoring block, written on the current stream and read from
   // stream n. The reader appends the periods to the schedules (a null one
   // takes no period) and is false at the first line that does not match,

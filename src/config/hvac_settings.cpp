@@ -135,3 +135,25 @@ bool TGeren_ArquivoAux::Le_Dados_Monit_Cons_HVAC(int n, int* monitora_sistema,
          arqaux::Le_Horarios(arq, resfriamento, TTitulo_Horarios::Resfriamento) &&
          arqaux::Le_Horarios(arq, aquecimento, TTitulo_Horarios::Aquecimento);
 }
+
+// One item of the system file, by kind: the fan coils have a block of their
+// own, the plant's kinds the equipment block.
+bool TGeren_ArquivoAux::SalvaDadosRelatorio_HVAC(const std::vector<float>& dados,
+                                                 const std::vector<int>& conf,
+                                                 const char* const* nomes, int numero, int contagem,
+                                                 int tipo, CFanCoil* fancoil) {
+  if (tipo == 0) return Grava_Dados_FanCoil(fancoil, numero, contagem);
+  return Grava_Dados_Equips_Sist_Prim_HVAC(dados, conf, nomes, numero, contagem, tipo);
+}
+
+bool TGeren_ArquivoAux::CarregaDadosRelatorio_HVAC(int n, std::vector<float>& dados,
+                                                   std::vector<int>& conf, CFanCoil* fancoil,
+                                                   int tipo) {
+  if (Seleciona_Arquivo(n) == nullptr) return false;
+  if (tipo == 0) return Le_Dados_FanCoil(n, fancoil);
+  // The names are read and let go: the caller gets the values only.
+  char buffers[Num_Nomes_Equip][Tam_Nome_Equip] = {};
+  char* nomes[Num_Nomes_Equip];
+  for (int i = 0; i < Num_Nomes_Equip; ++i) nomes[i] = buffers[i];
+  return Le_Dados_Equips_Sist_Prim_HVAC(n, dados, conf, nomes, tipo);
+}

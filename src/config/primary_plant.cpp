@@ -52,9 +52,10 @@ using arqaux::TLinha;
 
 namespace {
 
-constexpr int MAX_CONEXOES = 10;
+// One name per connection, in the buffers the reader is given.
+constexpr int MAX_CONEXOES = TGeren_ArquivoAux::Num_Nomes_Equip;
 // A name's buffer on the reader's side, terminator included.
-constexpr int TAM_NOME = 20;
+constexpr int TAM_NOME = TGeren_ArquivoAux::Tam_Nome_Equip;
 constexpr int INDICE_CONEXOES = 5;
 constexpr int REAIS_TANQUE = 10;
 constexpr int MAX_REAIS = REAIS_TANQUE + 3 * MAX_CONEXOES;

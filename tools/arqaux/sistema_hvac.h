@@ -1,0 +1,24 @@
+// The HVAC system file as a host writes and loads it: the report header
+// block, then kind after kind (the fan coils, then the nine kinds of the
+// primary plant, in the order of their codes) the kind's count line and its
+// items. Shared by "arqaux hvac" and the system file's fuzz target.
+#ifndef ARQAUX_TOOL_SISTEMA_HVAC_H_
+#define ARQAUX_TOOL_SISTEMA_HVAC_H_
+
+#include <arqaux/arqaux.h>
+
+#include <string>
+
+// Writes the sample system on the current stream: the header block, two fan
+// coils (every component type, zones with on/off, open and PID controllers,
+// schedules, ventilation) and every plant kind, a tank with three
+// connections among them and the condenser-water pumps empty. False at the
+// first block refused or not written.
+bool Grava_Sistema_Exemplo(TGeren_ArquivoAux* geren);
+
+// Loads the system file open as stream n (the current stream), appending a
+// line per kind and per fan coil to *resumo. False at the first block that
+// does not read, with *falha saying which.
+bool Le_Sistema_HVAC(TGeren_ArquivoAux* geren, int n, std::string* resumo, std::string* falha);
+
+#endif  // ARQAUX_TOOL_SISTEMA_HVAC_H_
