@@ -50,6 +50,8 @@ TEST_F(ToolCommandLine, HelpOnStdoutAndOneLineRefusals) {
       {"help climate show", 0, "Usage: arqaux climate show [OPTIONS] FILE\n"},
       {"help report sc", 0, "Usage: arqaux report sc [OPTIONS] BINARY REPORT\n"},
       {"help config", 0, "Usage: arqaux config [OPTIONS] SUBCOMMAND\n"},
+      {"hvac check --help", 0, "Usage: arqaux hvac check [OPTIONS] FILE\n"},
+      {"hvac sample", 2, "arqaux: FILE is required\n"},
       {"help climate nope", 2, "arqaux: unknown command 'nope'\n"},
       // "--opt=value" as "--opt value".
       {"climate show --from=8759 --count=1 clima.bin", 0,
@@ -64,7 +66,7 @@ TEST_F(ToolCommandLine, HelpOnStdoutAndOneLineRefusals) {
       {"config verify f", 2, "arqaux: unknown command 'verify'\n"},
       {"sample x y", 2, "arqaux: unexpected argument 'y'\n"},
       // Missing commands, options, values and positionals.
-      {"", 2, "arqaux: 'arqaux' needs a command: sample, report, climate, config, help\n"},
+      {"", 2, "arqaux: 'arqaux' needs a command: sample, report, climate, config, hvac, help\n"},
       {"climate", 2, "arqaux: 'arqaux climate' needs a command: show, ti\n"},
       {"config check f", 2, "arqaux: --zones is required\n"},
       {sc + " --outputs 2", 2, "arqaux: --index is required\n"},

@@ -73,12 +73,15 @@ TEST_F(ToolRefusals, OneLineAndAFailedExit) {
       {t + "climate show nulo.bin", 1, "'nulo.bin' is not a regular file"},
       {t + "climate ti pasta", 1, "'pasta' is not a regular file"},
       {t + "config check pasta --zones 1", 1, "'pasta' is not a regular file"},
+      {t + "hvac check pasta", 1, "'pasta' is not a regular file"},
       {t + "sample amostra --days 1", 1, "'amostra/zona1_ats.bin' is not a regular file"},
       {t + "climate show falta.bin", 1, "cannot open 'falta.bin'"},
       {t + "report acs falta.bin o.txt" + datas, 1, "cannot open 'falta.bin'"},
       {t + "config check falta.cfg --zones 1", 1, "cannot open 'falta.cfg'"},
+      {t + "hvac check falta.txt", 1, "cannot open 'falta.txt'"},
       {t + "report acs acs.bin nao/o.txt" + datas, 1, "cannot create 'nao/o.txt'"},
       {t + "config sample nao/x.cfg", 1, "cannot create nao/x.cfg"},
+      {t + "hvac sample nao/x.txt", 1, "cannot create nao/x.txt"},
       // Files of another kind or size.
       {t + "climate show curto.bin", 1,
        "'curto.bin' is not a climate file: it holds 320 bytes, not 210320"},
@@ -103,6 +106,7 @@ TEST_F(ToolRefusals, OneLineAndAFailedExit) {
       // Writes that were lost.
       {t + "report acs acs.bin /dev/full" + datas, 1, "writing '/dev/full' failed"},
       {t + "config sample /dev/full", 1, "writing '/dev/full' failed"},
+      {t + "hvac sample /dev/full", 1, "writing '/dev/full' failed"},
       {t + "climate ti cheio.txt", 1, "writing 'cheio.ti' failed"},
       {t + "climate show clima.bin >/dev/full", 1, "writing standard output failed"},
       {t + "--version >/dev/full", 1, "writing standard output failed"},

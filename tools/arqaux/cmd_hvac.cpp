@@ -14,7 +14,6 @@
 namespace {
 
 int Exemplo(const std::string& caminho) {
-  if (int erro = Confere_Relida(caminho, "the system file")) return erro;
   TGeren_ArquivoAux* geren = Geren_ArqAux();
   const int n = geren->Abre_Arquivo(caminho.c_str(), "wb");
   if (n == 0) return Erro("cannot create %s", caminho.c_str());
