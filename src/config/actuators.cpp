@@ -44,13 +44,10 @@
 using arqaux::Campo;
 using arqaux::TCampo;
 using arqaux::TComum;
+using arqaux::TEMPO_INTEGRACAO_PID;
 using arqaux::TLinha;
 
 namespace {
-
-// The fourth PID argument: the integration time in seconds, fixed by the
-// model, not stored in the file.
-constexpr float TEMPO_INTEGRACAO_PID = 3600.0f;
 
 constexpr int TIPO_AQUECEDOR = 3;
 constexpr int TIPO_AR_CONDICIONADO = 4;

@@ -61,15 +61,12 @@
 using arqaux::Campo;
 using arqaux::TCampo;
 using arqaux::TComum;
+using arqaux::TEMPO_INTEGRACAO_PID;
 using arqaux::TLinha;
 using arqaux::TPolitica_Falha;
 using arqaux::TTabela;
 
 namespace {
-
-// The fourth PID argument: the integration time in seconds, fixed by the
-// model, not stored in the file.
-constexpr float TEMPO_INTEGRACAO_PID = 3600.0f;
 
 // A zone name is read into a buffer of this size: at most 19 characters.
 constexpr int TAM_NOME_ZONA = 20;

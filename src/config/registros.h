@@ -21,6 +21,10 @@
 
 namespace arqaux {
 
+// The fourth argument of a PID controller's creation: the integration time
+// in seconds, fixed by the model, never stored in a file.
+constexpr float TEMPO_INTEGRACAO_PID = 3600.0f;
+
 // The header line of a schedule block: "\t[Horarios = %d]" for a record's
 // schedule, "\t[Horarios Ventilacao = %d]" for forced ventilation's. The
 // primary HVAC system's cooling and heating schedules write the same lines
