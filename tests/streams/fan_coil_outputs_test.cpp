@@ -3,6 +3,7 @@
 // report tables as the format documents them, written in this file's own
 // form, and formatted with snprintf.
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <memory>
 #include <sstream>
@@ -186,4 +187,277 @@ TEST_F(FanCoilOutputsTest, ReaderFillsFanCoilValuesAndStopsAtCutLines) {
             esperado);
 }
 
+// Report quantities as documented: the title (by the selected component's
+// type where it depends on it, key -1 for any), the fan coil's air quantity
+// (-1: none), whether only the selected type shows, the component flag, the
+// columns per type ("N" the component's name, "T" total heat, "S" sensible
+// heat, "E" inlet, "D" outlet, "V" flow, each with its result) and the
+// components' average format.
+struct Quantidade {
+  int variavel;
+  std::map<int, std::string> titulos;
+  int ar;
+  bool do_tipo;
+  int flag;
+  const char* colunas[7];
+  const char* media;
+};
+const std::string kTransf = "[Taxa de Transfer\xEAncia de Calor ";
+const Quantidade kQuantidades[] = {
+    {0,
+     {{-1,
+       "[Temperatura nos Componentes (\xBA"
+       "C) - (Fan Coil"}},
+     0,
+     false,
+     1,
+     {"N0", "N0", "N0", "N0", "N0", "N0", "N0"},
+     "%.2f\t"},
+    {1,
+     {{-1, "[Umidade Relativa nos Componentes (%) - (Fan Coil"}},
+     1,
+     false,
+     2,
+     {"N2", "N2", "N2", "N2", "N2", "N2", "N2"},
+     "%.4f\t"},
+    {2,
+     {{-1, "[Umidade Absoluta nos Componentes (kg/kg) - (Fan Coil"}},
+     2,
+     false,
+     3,
+     {"N1", "N1", "N1", "N1", "N1", "N1", "N1"},
+     "%.5f\t"},
+    {3,
+     {{3, kTransf + "na Serpentina de Resfriamento (W) - (Fan coil"},
+      {2, kTransf + "na Serpentina de Aquecimento (W) - (Fan coil"},
+      {4, kTransf + "no Umidificador (W) - (Fan coil"},
+      {1, kTransf + "na Resist\xEAncia El\xE9trica (W) - (Fan coil"},
+      {5, kTransf + "no Ventilador de Insuflamento (W) - (Fan coil"},
+      {6, kTransf + "no Ventilador de Retorno (W) - (Fan coil"}},
+     -1,
+     true,
+     4,
+     {"", "T6", "T6 S7", "T6 S7", "T7 S6", "T6", "T6"},
+     "%.2f\t"},
+    {4,
+     {{3,
+       "[Temperatura da \xC1gua na Serpentina de Resfriamento (\xBA"
+       "C) - (Fan coil"},
+      {2,
+       "[Temperatura da \xC1gua na Serpentina de Aquecimento (\xBA"
+       "C) - (Fan coil"}},
+     -1,
+     true,
+     6,
+     {"", "", "E8 D9", "E8 D9", "", "", ""},
+     "%.2f\t"},
+    {5,
+     {{3, "[Vaz\xE3o de \xC1gua na Serpentina de Resfriamento (L/s) - (Fan coil"},
+      {2, "[Vaz\xE3o de \xC1gua na Serpentina de Aquecimento (L/s) - (Fan coil"}},
+     -1,
+     true,
+     7,
+     {"", "", "V10", "V10", "", "", ""},
+     "%.2f\t"},
+    {6,
+     {{-1, "[Vaz\xE3o de Condensado na Serpentina de Resfriamento (g/s) - (Fan coil"}},
+     -1,
+     true,
+     5,
+     {"", "", "V12", "V12", "", "", ""},
+     "%.2f\t"},
+    {13,
+     {{5, "[Vaz\xE3o de Ar no Ventilador de Insuflamento (kg/s) - (Fan coil"},
+      {6, "[Vaz\xE3o de Ar no Ventilador de Retorno (kg/s) - (Fan coil"}},
+     -1,
+     true,
+     6,
+     {"", "", "", "", "", "V8", "V8"},
+     "%.2f\t"},
+    {16,
+     {{-1, "[Pot\xEAncia El\xE9trica nos Componentes (W) - (Fan Coil"}},
+     -1,
+     false,
+     5,
+     {"", "N7", "", "", "N8", "N7", "N7"},
+     "%.2f\t"},
+    {7, {}, -1, false, 1, {"", "", "", "", "", "", ""}, "%.2f\t"},
+};
+const char* const kNomesTipo[7] = {"[Caixa Mistura", "[Res. El\xE9trica", "[Serp. Aquec. ",
+                                   "[Serp. Resf.  ", "[Umidificador ",    "[Vent. Insuf. ",
+                                   "[Vent. Ret.   "};
+std::string Rotulo(char c, int tipo) {
+  switch (c) {
+    case 'N':
+      return std::string(kNomesTipo[tipo]) + "] ";
+    case 'T':
+      return "[Calor Total  ] ";
+    case 'S':
+      return "[Calor Sens\xEDvel] ";
+    case 'E':
+      return "[Entrada] ";
+    case 'D':
+      return "[Sa\xED"
+             "da ] ";
+    default:
+      return "[Vaz\xE3o    ]     ";
+  }
+}
+
+// A column of the expected report: its label, its value on step s, and its
+// row and average formats.
+struct Coluna {
+  std::string rotulo;
+  std::function<float(int)> valor;
+  const char* dado;
+  const char* media;
+};
+
+// "HH:MM:SS" of 5:00:00 plus t seconds, within the day.
+std::string Hora(int t) {
+  char b[16];
+  std::snprintf(b, sizeof b, "%02d:%02d:%02d", 5 + t / 3600, t / 60 % 60, t % 60);
+  return b;
+}
+
+// The whole report the literal way: each line's values, its clock, and after
+// each hour of samples the means of the sums.
+std::string Esperado(const Quantidade& q, const std::vector<Coluna>& colunas, int sel_tipo,
+                     int passos, int intervalo) {
+  const auto titulo = q.titulos.count(-1) ? q.titulos.find(-1) : q.titulos.find(sel_tipo);
+  std::string r = (titulo != q.titulos.end() ? titulo->second : "") + " 4)]\n" +
+                  "[Inicio: 2/3 as 5:00:00 - Fim: 4/3 as 23:59:59 h]\n" +
+                  "[Intervalo de Amostragem = " + std::to_string(intervalo) + " s]\n";
+  for (const Coluna& c : colunas) r += c.rotulo;
+  r += "[M\xEAs]  [Dia]  [Hora]\n";
+  std::vector<float> somas(colunas.size());
+  for (int s = 0, conta = 0; s < passos; ++s) {
+    for (size_t c = 0; c < colunas.size(); ++c) {
+      r += F(colunas[c].dado, colunas[c].valor(s));
+      somas[c] += colunas[c].valor(s);
+    }
+    r += "  3      2    " + Hora((s + 1) * intervalo);
+    if (++conta * intervalo == 3600) {
+      r += "\t(Media da Hora : [";
+      for (size_t c = 0; c < colunas.size(); ++c) r += F(colunas[c].media, somas[c] / conta);
+      r += "]";
+      conta = 0;
+      somas.assign(colunas.size(), 0.0f);
+    }
+    r += "\n";
+  }
+  return r;
+}
+// The columns of quantity q with a component of type sel_tipo selected, as
+// the fan coil's and the components' flags give them.
+std::vector<Coluna> Colunas(const Quantidade& q, int sel_tipo, const std::vector<int>& flags,
+                            const std::vector<TComponente_HVAC*>& componentes) {
+  std::vector<Coluna> r;
+  const int ar[2][4] = {{1, 11, 13, 12}, {5, 14, 16, 15}};
+  const char* const nome_ar[2] = {"[Ar Externo   ] ", "[Ar Retorno   ] "};
+  for (int a = 0; a < 2; ++a) {
+    if (q.ar < 0 || !flags[ar[a][0]] || !flags[ar[a][0] + 1 + q.ar]) continue;
+    const int i = ar[a][1 + q.ar];
+    r.push_back({nome_ar[a], [i](int s) { return Valor_Ar(s, i); }, "%.2f\t\t", "%.2f\t"});
+  }
+  for (int j = 0; j < 8; ++j) {
+    const int t = kTiposFC[j];
+    if (!componentes[j]->R_Config_UM(0) || !componentes[j]->R_Config_UM(q.flag)) continue;
+    if (q.do_tipo && t != sel_tipo) continue;
+    std::istringstream in(q.colunas[t]);
+    std::string col;
+    while (in >> col) {
+      const int i = std::stoi(col.substr(1));
+      r.push_back({Rotulo(col[0], t), [j, i](int s) { return Valor(s, j, i); }, "%f\t", q.media});
+    }
+  }
+  return r;
+}
+
+// Every quantity, with each component type selected (and none), under
+// flag sets that show and hide columns: the whole report, header and rows,
+// with an average every third line.
+TEST_F(FanCoilOutputsTest, EveryQuantityWholeReport) {
+  const std::vector<int> todos(9, 1);
+  const struct {
+    std::vector<int> fc, comp;
+    int desliga;  // a component whose flag 0 is cleared, or -1
+  } conjuntos[] = {
+      {todos, std::vector<int>(8, 1), -1},
+      {{1, 1, 0, 1, 1, 0, 1, 1, 1}, {1, 1, 0, 1, 0, 1, 1, 0}, 7},
+      {{1, 0, 1, 0, 1, 1, 1, 0, 1}, {1, 0, 1, 1, 1, 0, 0, 1}, 3},
+  };
+  for (const auto& conjunto : conjuntos) {
+    Liga(conjunto.fc, conjunto.comp);
+    if (conjunto.desliga >= 0) componentes[conjunto.desliga]->A_Config_UM(0, 0);
+    Grava(4);
+    for (const Quantidade& q : kQuantidades) {
+      for (int sel = -1; sel < 7; ++sel) {
+        const int tipo = sel >= 0 ? kTiposFC[sel] : -1;
+        EXPECT_EQ(Relatorio(q.variavel, sel, 1200),
+                  Esperado(q, Colunas(q, tipo, flags, componentes), tipo, 4, 1200))
+            << "variable " << q.variavel << " selected " << sel;
+      }
+    }
+  }
+}
+
+// The text stream cut at every byte: the report has a row for each whole
+// line and none for the cut one; a stream whose flag 0 is clear has no
+// rows at all, whatever it holds.
+TEST_F(FanCoilOutputsTest, CutLinesAndClearedFanCoil) {
+  Liga({1, 1, 1, 0, 0, 1, 0, 1, 0}, {1, 1, 0, 0, 0, 0, 1, 0});
+  const std::string texto = Grava(4);
+  const std::string inteiro = Relatorio(1, -1, 1200, false);
+  std::vector<std::string> linhas;
+  for (size_t p = 0, q; (q = inteiro.find('\n', p)) != std::string::npos; p = q + 1)
+    linhas.push_back(inteiro.substr(p, q + 1 - p));
+  ASSERT_EQ(linhas.size(), 4u);
+  for (size_t n = 0; n <= texto.size(); ++n) {
+    Escreve_Arquivo(Caminho("fc.txt"), texto.substr(0, n));
+    std::string esperado;
+    for (size_t k = 0, nl = 0; nl < n; ++k)
+      if ((nl = texto.find('\n', nl) + 1) <= n)
+        esperado += linhas[k];
+      else
+        break;
+    ASSERT_EQ(Relatorio(1, -1, 1200, false), esperado) << n;
+  }
+  flags[0] = 0;
+  Escreve_Arquivo(Caminho("fc.txt"), texto);
+  const std::string so_cabecalho = Relatorio(1, -1, 1200);
+  EXPECT_EQ(so_cabecalho.substr(so_cabecalho.find("[Intervalo")),
+            "[Intervalo de Amostragem = 1200 s]\n[Ar Retorno   ] [M\xEAs]  [Dia]  [Hora]\n");
+}
+
+// Consumption lines: heaters, humidifiers and fans give their power, other
+// components nothing, then the total and the extra value when given.
+TEST_F(FanCoilOutputsTest, ConsumptionLines) {
+  const struct {
+    std::vector<int> tipos;
+    bool com_extra;
+    const char* linha;
+  } casos[] = {
+      {{5, 1, 6}, false, "10.000000\t20.000000\t30.000000\t60.000000\t\n"},
+      {{0, 2, 3, 4}, true, "40.000000\t40.000000\t-2.500000 \n"},
+      {{0, 3}, false, "0.000000\t\n"},
+      {{}, true, "0.000000\t-2.500000 \n"},
+  };
+  for (const auto& caso : casos) {
+    CFanCoil fc;
+    for (size_t j = 0; j < caso.tipos.size(); ++j) {
+      const int t = caso.tipos[j];
+      auto* c = new TVentilador({}, {}, t, 0);
+      // Only the documented result of each type is the power; any other is
+      // 1000.
+      for (int i = 0; i < 13; ++i) c->A_Result_UM(i, 1000.0f);
+      c->A_Result_UM(t == 1 ? 8 : 9, 10.0f * (j + 1));
+      fc.R_Geren_Comp()->Insere_Componente(c);
+    }
+    const int n = geren->Abre_Arquivo(Caminho("cons.txt").c_str(), "wt");
+    geren->Grava_Saida_FanCoil_Consumo(&fc, n, -2.5f, caso.com_extra);
+    geren->Fecha_Todos();
+    EXPECT_EQ(Le_Arquivo(Caminho("cons.txt")), caso.linha);
+  }
+}
 }  // namespace
