@@ -406,7 +406,7 @@ TEST_F(FanCoilOutputsTest, EveryQuantityWholeReport) {
 // line and none for the cut one; a stream whose flag 0 is clear has no
 // rows at all, whatever it holds.
 TEST_F(FanCoilOutputsTest, CutLinesAndClearedFanCoil) {
-  Liga({1, 1, 1, 0, 0, 1, 0, 1, 0}, {1, 1, 0, 0, 0, 0, 1, 0});
+  Liga({1, 1, 1, 0, 0, 1, 0, 1, 0}, {1, 0, 0, 0, 0, 0, 0, 1});
   const std::string texto = Grava(4);
   const std::string inteiro = Relatorio(1, -1, 1200, false);
   std::vector<std::string> linhas;
