@@ -15,10 +15,16 @@ namespace {
 // Text is read this many bytes at a time.
 constexpr size_t kBloco_Texto = 64 * 1024;
 
+// The first "\n" of [p, fim), or null.
+const char* Procura_Fim_Linha(const char* p, const char* fim) {
+  if (p == fim) return nullptr;
+  return static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(fim - p)));
+}
+
 }  // namespace
 
 const char* Le_Linha_Reais(const char* p, const char* fim, float* valores, int n, int* lidos) {
-  const char* nl = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(fim - p)));
+  const char* nl = Procura_Fim_Linha(p, fim);
   const char* fim_linha = nl != nullptr ? nl : fim;
   int k = 0;
   while (k < n) {
@@ -71,7 +77,7 @@ size_t TLinhas_Texto::Preenche(unsigned char* bloco, size_t capacidade) {
     const char* p = texto_.data() + inicio_;
     const char* fim = texto_.data() + texto_.size();
     // A line is scanned once its "\n" has been read.
-    if (std::memchr(p, '\n', static_cast<size_t>(fim - p)) == nullptr) {
+    if (Procura_Fim_Linha(p, fim) == nullptr) {
       terminado_ = fim_ || static_cast<size_t>(fim - p) > kMax_Linha_Texto || !Le_Mais();
       continue;
     }
