@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <functional>
 #include <map>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -48,18 +47,29 @@ const int kTiposFC[] = {0, 1, 2, 3, 4, 5, 6, 3};
 float Valor(int s, int j, int i) { return s * 1.5f + j * 10 + i * 0.125f; }
 float Valor_Ar(int s, int i) { return 100 + s * 0.75f + i; }
 
+// A component of type t through its own class's constructor.
+TComponente_HVAC* Novo(int t, int j) {
+  switch (t) {
+    case 0:
+      return new TCaixadeMistura({}, {}, j);
+    case 1:
+      return new TResistenciaEletrica({}, {}, j);
+    case 2:
+    case 3:
+      return new TSerpentina_Agua({}, {}, t, j);
+    case 4:
+      return new TUmidificador_Inj_Vapor({}, {}, j);
+    default:
+      return new TVentilador({}, {}, t, j);
+  }
+}
+
 class FanCoilOutputsTest : public ArqauxTest {
  protected:
   void SetUp() override {
     ArqauxTest::SetUp();
     for (int j = 0; j < 8; ++j) {
-      const int t = kTiposFC[j];
-      TComponente_HVAC* c = t == 0 ? static_cast<TComponente_HVAC*>(new TCaixadeMistura({}, {}, j))
-                            : t == 1 ? new TResistenciaEletrica({}, {}, j)
-                            : t == 4 ? new TUmidificador_Inj_Vapor({}, {}, j)
-                            : t <= 3
-                                ? static_cast<TComponente_HVAC*>(new TSerpentina_Agua({}, {}, t, j))
-                                : new TVentilador({}, {}, t, j);
+      TComponente_HVAC* c = Novo(kTiposFC[j], j);
       fancoil.R_Geren_Comp()->Insere_Componente(c);
       componentes.push_back(c);
     }
@@ -143,6 +153,14 @@ TEST_F(FanCoilOutputsTest, DataLinesAndReader) {
     for (int s = 0; s < 2; ++s)
       lidas = lidas && geren->Le_Saida_FanCoil_Dados(1, flags, v, fancoil.R_Geren_Comp());
     EXPECT_EQ(lidas, true);
+    // The fan coil's values of the second line, at their result indices.
+    const int ar[2][4] = {{1, 11, 13, 12}, {5, 14, 16, 15}};
+    std::vector<float> ar_valores(17);
+    for (const auto& a : ar)
+      for (int k = 0; k < 3; ++k)
+        if (caso.fc[0] && caso.fc[a[0]] && caso.fc[a[0] + 1 + k])
+          ar_valores[a[1 + k]] = Valor_Ar(1, a[1 + k]);
+    EXPECT_EQ(v, ar_valores);
     EXPECT_EQ(geren->Le_Saida_FanCoil_Dados(1, flags, v, fancoil.R_Geren_Comp()), !caso.fc[0]);
     geren->Fecha_Todos();
     // After the third read (end of stream) the values were cleared again.
@@ -164,18 +182,10 @@ TEST_F(FanCoilOutputsTest, DataLinesAndReader) {
   }
 }
 
-TEST_F(FanCoilOutputsTest, ReaderFillsFanCoilValuesAndStopsAtCutLines) {
+// Every prefix of a line short of its "\n" fails.
+TEST_F(FanCoilOutputsTest, ReaderFailsOnEveryCutLine) {
   Liga({1, 1, 1, 0, 1, 1, 0, 1, 1}, {1, 1, 0, 0, 0, 1, 0, 0});
   const std::string texto = Grava(1);
-  Escreve_Arquivo(Caminho("fc.txt"), texto);
-  ASSERT_EQ(geren->Abre_Arquivo(Caminho("fc.txt").c_str(), "rt"), 1);
-  std::vector<float> v(17, 9.0f);
-  ASSERT_TRUE(geren->Le_Saida_FanCoil_Dados(1, flags, v, fancoil.R_Geren_Comp()));
-  geren->Fecha_Todos();
-  std::string valores;
-  for (float x : v) valores += F("%g ", x);
-  EXPECT_EQ(valores, "0 0 0 0 0 0 0 0 0 0 0 111 112 0 0 115 116 ");
-  // Every prefix short of the whole line, "\n" included, fails.
   std::vector<bool> esperado(texto.size() + 1, false);
   esperado.back() = true;
   EXPECT_EQ(Corta_Em_Todo_Byte(geren, Caminho("fc.txt"), texto,
