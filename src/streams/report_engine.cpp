@@ -258,6 +258,7 @@ void TRelatorio_Amostrado::Escreve_Linhas(int binario, int texto, const TRegistr
                                           const TTempo& inicio, int intervalo,
                                           const Fim_Linha& fim_linha,
                                           const Fim_Hora& fim_hora) const {
+  if (!valido_) return;
   FILE* bin = seletor_.seleciona(binario);
   long posicao = bin != nullptr ? std::ftell(bin) : -1;
   if (posicao < 0) return;
