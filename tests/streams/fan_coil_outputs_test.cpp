@@ -213,105 +213,49 @@ struct Quantidade {
   const char* media;
 };
 const std::string kTransf = "[Taxa de Transfer\xEAncia de Calor ";
+// clang-format off
 const Quantidade kQuantidades[] = {
-    {0,
-     {{-1,
-       "[Temperatura nos Componentes (\xBA"
-       "C) - (Fan Coil"}},
-     0,
-     false,
-     1,
-     {"N0", "N0", "N0", "N0", "N0", "N0", "N0"},
-     "%.2f\t"},
-    {1,
-     {{-1, "[Umidade Relativa nos Componentes (%) - (Fan Coil"}},
-     1,
-     false,
-     2,
-     {"N2", "N2", "N2", "N2", "N2", "N2", "N2"},
-     "%.4f\t"},
-    {2,
-     {{-1, "[Umidade Absoluta nos Componentes (kg/kg) - (Fan Coil"}},
-     2,
-     false,
-     3,
-     {"N1", "N1", "N1", "N1", "N1", "N1", "N1"},
-     "%.5f\t"},
-    {3,
-     {{3, kTransf + "na Serpentina de Resfriamento (W) - (Fan coil"},
-      {2, kTransf + "na Serpentina de Aquecimento (W) - (Fan coil"},
-      {4, kTransf + "no Umidificador (W) - (Fan coil"},
-      {1, kTransf + "na Resist\xEAncia El\xE9trica (W) - (Fan coil"},
-      {5, kTransf + "no Ventilador de Insuflamento (W) - (Fan coil"},
-      {6, kTransf + "no Ventilador de Retorno (W) - (Fan coil"}},
-     -1,
-     true,
-     4,
-     {"", "T6", "T6 S7", "T6 S7", "T7 S6", "T6", "T6"},
-     "%.2f\t"},
-    {4,
-     {{3,
-       "[Temperatura da \xC1gua na Serpentina de Resfriamento (\xBA"
-       "C) - (Fan coil"},
-      {2,
-       "[Temperatura da \xC1gua na Serpentina de Aquecimento (\xBA"
-       "C) - (Fan coil"}},
-     -1,
-     true,
-     6,
-     {"", "", "E8 D9", "E8 D9", "", "", ""},
-     "%.2f\t"},
-    {5,
-     {{3, "[Vaz\xE3o de \xC1gua na Serpentina de Resfriamento (L/s) - (Fan coil"},
-      {2, "[Vaz\xE3o de \xC1gua na Serpentina de Aquecimento (L/s) - (Fan coil"}},
-     -1,
-     true,
-     7,
-     {"", "", "V10", "V10", "", "", ""},
-     "%.2f\t"},
-    {6,
-     {{-1, "[Vaz\xE3o de Condensado na Serpentina de Resfriamento (g/s) - (Fan coil"}},
-     -1,
-     true,
-     5,
-     {"", "", "V12", "V12", "", "", ""},
-     "%.2f\t"},
-    {13,
-     {{5, "[Vaz\xE3o de Ar no Ventilador de Insuflamento (kg/s) - (Fan coil"},
-      {6, "[Vaz\xE3o de Ar no Ventilador de Retorno (kg/s) - (Fan coil"}},
-     -1,
-     true,
-     6,
-     {"", "", "", "", "", "V8", "V8"},
-     "%.2f\t"},
-    {16,
-     {{-1, "[Pot\xEAncia El\xE9trica nos Componentes (W) - (Fan Coil"}},
-     -1,
-     false,
-     5,
-     {"", "N7", "", "", "N8", "N7", "N7"},
-     "%.2f\t"},
+    {0, {{-1, "[Temperatura nos Componentes (\xBA" "C) - (Fan Coil"}}, 0, false, 1,
+     {"N0", "N0", "N0", "N0", "N0", "N0", "N0"}, "%.2f\t"},
+    {1, {{-1, "[Umidade Relativa nos Componentes (%) - (Fan Coil"}}, 1, false, 2,
+     {"N2", "N2", "N2", "N2", "N2", "N2", "N2"}, "%.4f\t"},
+    {2, {{-1, "[Umidade Absoluta nos Componentes (kg/kg) - (Fan Coil"}}, 2, false, 3,
+     {"N1", "N1", "N1", "N1", "N1", "N1", "N1"}, "%.5f\t"},
+    {3, {{3, kTransf + "na Serpentina de Resfriamento (W) - (Fan coil"},
+         {2, kTransf + "na Serpentina de Aquecimento (W) - (Fan coil"},
+         {4, kTransf + "no Umidificador (W) - (Fan coil"},
+         {1, kTransf + "na Resist\xEAncia El\xE9trica (W) - (Fan coil"},
+         {5, kTransf + "no Ventilador de Insuflamento (W) - (Fan coil"},
+         {6, kTransf + "no Ventilador de Retorno (W) - (Fan coil"}},
+     -1, true, 4, {"", "T6", "T6 S7", "T6 S7", "T7 S6", "T6", "T6"}, "%.2f\t"},
+    {4, {{3, "[Temperatura da \xC1gua na Serpentina de Resfriamento (\xBA" "C) - (Fan coil"},
+         {2, "[Temperatura da \xC1gua na Serpentina de Aquecimento (\xBA" "C) - (Fan coil"}},
+     -1, true, 6, {"", "", "E8 D9", "E8 D9", "", "", ""}, "%.2f\t"},
+    {5, {{3, "[Vaz\xE3o de \xC1gua na Serpentina de Resfriamento (L/s) - (Fan coil"},
+         {2, "[Vaz\xE3o de \xC1gua na Serpentina de Aquecimento (L/s) - (Fan coil"}},
+     -1, true, 7, {"", "", "V10", "V10", "", "", ""}, "%.2f\t"},
+    {6, {{-1, "[Vaz\xE3o de Condensado na Serpentina de Resfriamento (g/s) - (Fan coil"}},
+     -1, true, 5, {"", "", "V12", "V12", "", "", ""}, "%.2f\t"},
+    {13, {{5, "[Vaz\xE3o de Ar no Ventilador de Insuflamento (kg/s) - (Fan coil"},
+          {6, "[Vaz\xE3o de Ar no Ventilador de Retorno (kg/s) - (Fan coil"}},
+     -1, true, 6, {"", "", "", "", "", "V8", "V8"}, "%.2f\t"},
+    {16, {{-1, "[Pot\xEAncia El\xE9trica nos Componentes (W) - (Fan Coil"}}, -1, false, 5,
+     {"", "N7", "", "", "N8", "N7", "N7"}, "%.2f\t"},
     {7, {}, -1, false, 1, {"", "", "", "", "", "", ""}, "%.2f\t"},
 };
+// clang-format on
 const char* const kNomesTipo[7] = {"[Caixa Mistura", "[Res. El\xE9trica", "[Serp. Aquec. ",
                                    "[Serp. Resf.  ", "[Umidificador ",    "[Vent. Insuf. ",
                                    "[Vent. Ret.   "};
 std::string Rotulo(char c, int tipo) {
-  switch (c) {
-    case 'N':
-      return std::string(kNomesTipo[tipo]) + "] ";
-    case 'T':
-      return "[Calor Total  ] ";
-    case 'S':
-      return "[Calor Sens\xEDvel] ";
-    case 'E':
-      return "[Entrada] ";
-    case 'D':
-      return "[Sa\xED"
-             "da ] ";
-    default:
-      return "[Vaz\xE3o    ]     ";
-  }
+  const std::map<char, std::string> rotulos = {{'T', "[Calor Total  ] "},
+                                               {'S', "[Calor Sens\xEDvel] "},
+                                               {'E', "[Entrada] "},
+                                               {'D',
+                                                "[Sa\xED"
+                                                "da ] "},
+                                               {'V', "[Vaz\xE3o    ]     "}};
+  return c == 'N' ? std::string(kNomesTipo[tipo]) + "] " : rotulos.at(c);
 }
 
 // A column of the expected report: its label, its value on step s, and its
