@@ -19,6 +19,7 @@
 //  11. Fan coils                       config/fan_coils.cpp
 //  12. Primary plant                   config/primary_plant.cpp
 //  13. HVAC report settings            config/hvac_settings.cpp
+//  14. Fan-coil output streams         streams/fan_coil_outputs.cpp
 //  The private part: registry state and the stream selectors.
 #ifndef ARQAUX_GEREN_ARQUIVOAUX_H_
 #define ARQAUX_GEREN_ARQUIVOAUX_H_
@@ -51,6 +52,7 @@ class TAtuador;
 class TGeren_Atuadores;
 class CFanCoil;
 class TGeren_Componentes_HVAC;
+class TComponente_HVAC;
 
 namespace arqaux {
 struct TSeletor;  // how the report engine reaches the registry (internal)
@@ -426,6 +428,40 @@ class ARQAUX_API TGeren_ArquivoAux {
                                    int* dados, TIntervalos* resfriamento, TIntervalos* aquecimento);
   bool Le_Dados_Monit_Cons_HVAC(int n, int* monitora_sistema, int* monitora_consumo, int* passo,
                                 int* dados, TIntervalos* resfriamento, TIntervalos* aquecimento);
+
+  // ---- 14. Fan-coil output streams (streams/fan_coil_outputs.cpp) ----
+  //
+  // Per sampling step, one line of the fan coil's monitored results on its
+  // data stream and one of its components' electric power on its
+  // consumption stream, "%f\t" per value; a report per quantity is made
+  // from the data stream. Flags are the fan coil's nine monitoring flags
+  // (fewer given count as clear); the components are those of the fan
+  // coil's own manager, with their own flags.
+
+  // One data line of the fan coil's results (nothing at all when its flag
+  // 0 is clear), and one consumption line: the heater's, humidifier's and
+  // fans' power, their total and, with com_extra, extra.
+  void Grava_Saida_FanCoil_Dados(CFanCoil* fancoil, int n);
+  void Grava_Saida_FanCoil_Consumo(CFanCoil* fancoil, int n, float extra, bool com_extra);
+  // Reads one data line: the fan coil's values into valores[11..16] (17
+  // values, all cleared first), each component's into its results and
+  // running sums. True without reading when flag 0 is clear; false at the
+  // end of the stream or at a line that is not whole, what was read stored.
+  bool Le_Saida_FanCoil_Dados(int n, std::vector<int>& flags, std::vector<float>& valores,
+                              TGeren_Componentes_HVAC* componentes);
+  // The report of quantity variavel on text stream texto (made current
+  // without reopening): the header, then the rows of data stream dados from
+  // its current position. selecionado picks the component type that the
+  // heat, water and fan air-flow quantities show. periodo holds start and
+  // end. A stream whose flag 0 is clear holds no lines, so its report ends
+  // after its header.
+  void Preenche_Cabecalho_FanCoil(int texto, TGeren_Componentes_HVAC* componentes,
+                                  TComponente_HVAC* selecionado, int variavel,
+                                  std::vector<int>& flags, int numero, TTempo* periodo,
+                                  int intervalo);
+  void Salva_Texo_Dados_FanCoil(int dados, int texto, TGeren_Componentes_HVAC* componentes,
+                                TComponente_HVAC* selecionado, int variavel,
+                                std::vector<int>& flags, TTempo* periodo, int intervalo);
 
  private:
   // The library's own code and its tests reach the registry state and the

@@ -229,6 +229,10 @@ int TGeren_Componentes_HVAC::R_Num_Dados_Comp(int tipo) { return Por_Tipo(NUM_DA
 
 int TGeren_Componentes_HVAC::R_Num_Config_Comp(int tipo) { return Por_Tipo(NUM_CONFIG_COMP, tipo); }
 
+void TGeren_Componentes_HVAC::Zera_Soma_Result() {
+  for (const auto& componente : componentes_) componente->Zera_Soma_Result_UM();
+}
+
 CZona_Sist_Sec::CZona_Sist_Sec(const std::vector<float>& dados, const std::vector<int>& config,
                                int num_zona, const std::string& nome)
     : dados_(Ajusta(dados, NUM_DADOS)),

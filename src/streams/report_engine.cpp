@@ -258,10 +258,28 @@ void TRelatorio_Amostrado::Escreve_Linhas(int binario, int texto, const TRegistr
                                           const TTempo& inicio, int intervalo,
                                           const Fim_Linha& fim_linha,
                                           const Fim_Hora& fim_hora) const {
-  if (!valido_ || !Layout_Valido(registro, descricao_.num_valores)) return;
+  if (!valido_) return;
   FILE* bin = seletor_.seleciona(binario);
   long posicao = bin != nullptr ? std::ftell(bin) : -1;
-  if (posicao < 0 || registro.tamanho == 0) return;
+  if (posicao < 0) return;
+  // Each block is read where the previous one ended, or not at all.
+  const Fonte fonte = [&](unsigned char* bloco, size_t capacidade) -> size_t {
+    FILE* arq = seletor_.seleciona(binario);
+    if (arq == nullptr || std::ftell(arq) != posicao) return 0;
+    const size_t lidos = Le_Direto(bloco, 1, capacidade, arq);
+    posicao += static_cast<long>(lidos);
+    return lidos;
+  };
+  Escreve_Linhas(fonte, texto, registro, inicio, intervalo, fim_linha, fim_hora);
+}
+
+void TRelatorio_Amostrado::Escreve_Linhas(const Fonte& fonte, int texto,
+                                          const TRegistro_Binario& registro, const TTempo& inicio,
+                                          int intervalo, const Fim_Linha& fim_linha,
+                                          const Fim_Hora& fim_hora) const {
+  if (!valido_ || !Layout_Valido(registro, descricao_.num_valores) || registro.tamanho == 0) {
+    return;
+  }
   const size_t n = static_cast<size_t>(descricao_.num_valores);
   TEstado_Linhas e = {
       DLL_UTIL_Geren_Tempo(), TTempo(), intervalo, texto, registro, fim_linha, fim_hora, {},
@@ -277,10 +295,7 @@ void TRelatorio_Amostrado::Escreve_Linhas(int binario, int texto, const TRegistr
   std::vector<unsigned char> bloco(std::max<size_t>(1, kBloco / tamanho) * tamanho);
   e.saida.resize(kBloco + max_linha_);
   for (;;) {
-    bin = seletor_.seleciona(binario);
-    if (bin == nullptr || std::ftell(bin) != posicao) return;
-    const size_t lidos = Le_Direto(bloco.data(), 1, bloco.size(), bin);
-    posicao += static_cast<long>(lidos);
+    const size_t lidos = std::min(fonte(bloco.data(), bloco.size()), bloco.size());
     FILE* arq = seletor_.seleciona(texto);
     if (arq == nullptr || !Escreve_Bloco(&e, bloco.data(), lidos / tamanho, arq)) return;
     if (lidos < bloco.size()) return;

@@ -157,6 +157,15 @@ class TRelatorio_Amostrado {
   void Escreve_Linhas(int binario, int texto, const TRegistro_Binario& registro,
                       const TTempo& inicio, int intervalo, const Fim_Linha& fim_linha = nullptr,
                       const Fim_Hora& fim_hora = nullptr) const;
+  // Where the records of a stream that is not a binary one come from (the
+  // text streams, scanned into records): it fills bloco with whole records,
+  // at most capacidade bytes, and returns the bytes given; fewer than
+  // capacidade ends the lines.
+  using Fonte = std::function<size_t(unsigned char* bloco, size_t capacidade)>;
+  // The same lines from records that fonte gives, laid out as registro.
+  void Escreve_Linhas(const Fonte& fonte, int texto, const TRegistro_Binario& registro,
+                      const TTempo& inicio, int intervalo, const Fim_Linha& fim_linha = nullptr,
+                      const Fim_Hora& fim_hora = nullptr) const;
   // A whole converter: the header on the text stream, then the lines. Writes
   // nothing at all unless both stream numbers select and both times are
   // given.

@@ -34,6 +34,16 @@ float valores[64] = {1.0f};
 float lido;
 int inteiro;
 
+// A fan coil whose every value is monitored, with a component.
+CFanCoil fancoil;
+std::vector<int> flags_fc(9, 1);
+const bool kMonitorado = [] {
+  auto* ventilador = new TVentilador({}, {}, 5, 0);
+  for (int k = 0; k < 9; ++k) fancoil.A_Config_UM(k, 1), ventilador->A_Config_UM(k, 1);
+  fancoil.R_Geren_Comp()->Insere_Componente(ventilador);
+  return true;
+}();
+
 // Operations that return nothing have no failure value to check.
 Operacao Sem_Valor(std::function<void(TGeren_ArquivoAux*, int)> f) {
   return [f](TGeren_ArquivoAux* g, int n) {
@@ -60,6 +70,10 @@ const Conversor kConversores[] = {
     },
     [](TGeren_ArquivoAux* g, int b, int t, const TTempo* i, const TTempo* f) {
       g->Converte_Binario_Texto_SC(b, t, i, f, 600, 2, 1);
+    },
+    [](TGeren_ArquivoAux* g, int b, int t, const TTempo* i, const TTempo*) {
+      g->Salva_Texo_Dados_FanCoil(b, t, fancoil.R_Geren_Comp(), nullptr, 0, flags_fc,
+                                  const_cast<TTempo*>(i), 600);
     },
 };
 
@@ -105,6 +119,20 @@ const Linha kLinhas[] = {
        char* nomes[] = {nome, nome, nome, nome};
        return !g->Le_Dados_Equips_Sist_Prim_HVAC(n, dados, conf, nomes, 1);
      }},
+    {"Grava_Saida_FanCoil_Dados",
+     Sem_Valor([](auto g, int n) { g->Grava_Saida_FanCoil_Dados(&fancoil, n); })},
+    {"Grava_Saida_FanCoil_Consumo",
+     Sem_Valor([](auto g, int n) { g->Grava_Saida_FanCoil_Consumo(&fancoil, n, 1, true); })},
+    {"Le_Saida_FanCoil_Dados",
+     [](auto g, int n) {
+       std::vector<float> v(17);
+       return !g->Le_Saida_FanCoil_Dados(n, flags_fc, v, fancoil.R_Geren_Comp());
+     }},
+    {"Preenche_Cabecalho_FanCoil", Sem_Valor([](auto g, int n) {
+       TTempo periodo[2] = {kInicio, kFim};
+       g->Preenche_Cabecalho_FanCoil(n, fancoil.R_Geren_Comp(), nullptr, 0, flags_fc, 1, periodo,
+                                     600);
+     })},
     {"Le_Dados_Monit_Cons_HVAC",
      [](auto g, int n) {
        TIntervalos h;

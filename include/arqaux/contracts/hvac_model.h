@@ -278,6 +278,23 @@ class ARQAUX_CONTRATOS_API TGeren_Atuadores {
 
 // ---- Fan coils of the secondary HVAC system ----
 
+// Monitoring values by index, fixed in number: an index outside them reads
+// 0 and assigns nothing.
+template <class T, int N>
+class TValores_UM {
+ public:
+  T R(int k) const { return k >= 0 && k < N ? valores_[k] : T(); }
+  void A(int k, T valor) {
+    if (k >= 0 && k < N) valores_[k] = valor;
+  }
+  void Zera() {
+    for (T& v : valores_) v = T();
+  }
+
+ private:
+  T valores_[N] = {};
+};
+
 // An air-handling component of a fan coil or of one of its zones. Its type
 // code (R_Tipo): 0 mixing box, 1 electric heater, 2 heating water coil,
 // 3 cooling water coil, 4 steam-injection humidifier, 5 supply fan, 6 return
@@ -299,9 +316,25 @@ class ARQAUX_CONTRATOS_API TComponente_HVAC {
   virtual void R_Dados(std::vector<float>& dados) const;
   const std::vector<int>& R_Config() const { return config_; }
 
+  // Monitoring: flag k (0 switches the whole component, the others one group
+  // of results each), the model's results by index, and their running sums.
+  static constexpr int NUM_CONFIG_UM = 8;
+  static constexpr int NUM_RESULT_UM = 13;
+  int R_Config_UM(int k) const { return config_um_.R(k); }
+  void A_Config_UM(int k, int ativo) { config_um_.A(k, ativo); }
+  float R_Result_UM(int k) const { return result_um_.R(k); }
+  void A_Result_UM(int k, float valor) { result_um_.A(k, valor); }
+  float R_Soma_Result_UM(int k) const { return soma_um_.R(k); }
+  // Adds valor to the running sum of result k.
+  void A_Soma_Result_UM(int k, float valor) { soma_um_.A(k, soma_um_.R(k) + valor); }
+  void Zera_Soma_Result_UM() { soma_um_.Zera(); }
+
  private:
   int tipo_;
   int posicao_;
+  TValores_UM<int, NUM_CONFIG_UM> config_um_;
+  TValores_UM<float, NUM_RESULT_UM> result_um_;
+  TValores_UM<float, NUM_RESULT_UM> soma_um_;
   std::vector<float> dados_;
   std::vector<int> config_;
 };
@@ -374,6 +407,8 @@ class ARQAUX_CONTRATOS_API TGeren_Componentes_HVAC {
   // The number of data and setting values of type code tipo (table above).
   static int R_Num_Dados_Comp(int tipo);
   static int R_Num_Config_Comp(int tipo);
+  // Clears the running result sums of every component.
+  void Zera_Soma_Result();
 
  private:
   std::vector<std::unique_ptr<TComponente_HVAC>> componentes_;
@@ -470,8 +505,19 @@ class ARQAUX_CONTRATOS_API CFanCoil {
   void A_Ativar_Controle_Vent(bool ativar) { ventilacao_[1] = ativar; }
   void A_Ativar_100ArExt_Vent(bool ativar) { ventilacao_[2] = ativar; }
   void A_Ativar_DifTemp_Vent(bool ativar) { ventilacao_[3] = ativar; }
+  // Monitoring: flag k (0 switches the whole fan coil, 1 and 5 the outdoor
+  // and return air, the others one value each) and the model's results by
+  // index.
+  static constexpr int NUM_CONFIG_UM = 9;
+  static constexpr int NUM_RESULT_UM = 17;
+  int R_Config_UM(int k) const { return config_um_.R(k); }
+  void A_Config_UM(int k, int ativo) { config_um_.A(k, ativo); }
+  float R_Result_UM(int k) const { return result_um_.R(k); }
+  void A_Result_UM(int k, float valor) { result_um_.A(k, valor); }
 
  private:
+  TValores_UM<int, NUM_CONFIG_UM> config_um_;
+  TValores_UM<float, NUM_RESULT_UM> result_um_;
   std::vector<float> dados_;
   std::vector<int> config_;
   TGeren_Componentes_HVAC componentes_;

@@ -1,0 +1,417 @@
+// Fan-coil output streams: data and consumption lines, the line reader and
+// the quantity reports. Expected text is built here from the stream and
+// report tables as the format documents them, written in this file's own
+// form, and formatted with snprintf.
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/corte.h"
+#include "support/fixture.h"
+
+namespace {
+
+// Groups of each component type in stream order, "flag:result,result".
+const char* const kGrupos[7] = {"1:0 2:2 3:1",
+                                "1:0 2:2 3:1 4:6 5:7",
+                                "1:0 2:2 3:1 4:6,7 6:8,9 7:10 5:12",
+                                "1:0 2:2 3:1 4:6,7 6:8,9 7:10 5:12",
+                                "1:0 2:2 3:1 4:7,6 5:8",
+                                "1:0 2:2 3:1 4:6 5:7 6:8",
+                                "1:0 2:2 3:1 4:6 5:7 6:8"};
+const std::vector<std::pair<int, int>> Grupos(int tipo) {
+  std::vector<std::pair<int, int>> r;  // (flag, result)
+  std::istringstream in(kGrupos[tipo]);
+  std::string grupo;
+  while (in >> grupo) {
+    const int flag = std::stoi(grupo);
+    std::istringstream indices(grupo.substr(2));
+    std::string i;
+    while (std::getline(indices, i, ',')) r.push_back({flag, std::stoi(i)});
+  }
+  return r;
+}
+
+std::string F(const char* formato, float v) {
+  char b[64];
+  std::snprintf(b, sizeof b, formato, v);
+  return b;
+}
+
+// Components of the fan coil under test, one of each type plus a second
+// cooling coil; component j's result i on step s is Valor(s, j, i).
+const int kTiposFC[] = {0, 1, 2, 3, 4, 5, 6, 3};
+float Valor(int s, int j, int i) { return s * 1.5f + j * 10 + i * 0.125f; }
+float Valor_Ar(int s, int i) { return 100 + s * 0.75f + i; }
+
+// A component of type t through its own class's constructor.
+TComponente_HVAC* Novo(int t, int j) {
+  switch (t) {
+    case 0:
+      return new TCaixadeMistura({}, {}, j);
+    case 1:
+      return new TResistenciaEletrica({}, {}, j);
+    case 2:
+    case 3:
+      return new TSerpentina_Agua({}, {}, t, j);
+    case 4:
+      return new TUmidificador_Inj_Vapor({}, {}, j);
+    default:
+      return new TVentilador({}, {}, t, j);
+  }
+}
+
+class FanCoilOutputsTest : public ArqauxTest {
+ protected:
+  void SetUp() override {
+    ArqauxTest::SetUp();
+    for (int j = 0; j < 8; ++j) {
+      TComponente_HVAC* c = Novo(kTiposFC[j], j);
+      fancoil.R_Geren_Comp()->Insere_Componente(c);
+      componentes.push_back(c);
+    }
+    Liga(std::vector<int>(9, 1), std::vector<int>(8, 1));
+  }
+  void Liga(const std::vector<int>& fc, const std::vector<int>& comp) {
+    flags = fc;
+    for (int k = 0; k < 9; ++k) fancoil.A_Config_UM(k, fc[k]);
+    for (TComponente_HVAC* c : componentes)
+      for (int k = 0; k < 8; ++k) c->A_Config_UM(k, comp[k]);
+  }
+  void Passo(int s) {
+    for (int i = 0; i < 17; ++i) fancoil.A_Result_UM(i, Valor_Ar(s, i));
+    for (int j = 0; j < 8; ++j)
+      for (int i = 0; i < 13; ++i) componentes[j]->A_Result_UM(i, Valor(s, j, i));
+  }
+  // The data line of step s as the stream table gives it.
+  std::string Linha_Esperada(int s) const {
+    if (!flags[0]) return "";
+    std::string r;
+    const int ar[2][4] = {{1, 11, 13, 12}, {5, 14, 16, 15}};
+    for (const auto& a : ar)
+      for (int k = 0; k < 3 && flags[a[0]]; ++k)
+        if (flags[a[0] + 1 + k]) r += F("%f\t", Valor_Ar(s, a[1 + k]));
+    for (int j = 0; j < 8; ++j) {
+      if (!componentes[j]->R_Config_UM(0)) continue;
+      for (auto [flag, i] : Grupos(kTiposFC[j]))
+        if (componentes[j]->R_Config_UM(flag)) r += F("%f\t", Valor(s, j, i));
+    }
+    return r + "\n";
+  }
+  // Writes steps 0..passos-1 on a fresh data stream and returns its text.
+  std::string Grava(int passos) {
+    const int n = geren->Abre_Arquivo(Caminho("fc.txt").c_str(), "wt");
+    for (int s = 0; s < passos; ++s) Passo(s), geren->Grava_Saida_FanCoil_Dados(&fancoil, n);
+    geren->Fecha_Todos();
+    return Le_Arquivo(Caminho("fc.txt"));
+  }
+  // Header and rows of variable v over the data stream, selected component
+  // sel (an index into componentes, or -1).
+  std::string Relatorio(int v, int sel, int intervalo, bool cabecalho = true) {
+    EXPECT_EQ(geren->Abre_Arquivo(Caminho("fc.txt").c_str(), "rt"), 1);
+    EXPECT_EQ(geren->Abre_Arquivo(Caminho("rel.txt").c_str(), "wt"), 2);
+    TTempo periodo[2] = {{5, 0, 3, 2, {}}, {23, 0, 3, 4, {}}};
+    TComponente_HVAC* s = sel >= 0 ? componentes[sel] : nullptr;
+    if (cabecalho)
+      geren->Preenche_Cabecalho_FanCoil(2, fancoil.R_Geren_Comp(), s, v, flags, 4, periodo,
+                                        intervalo);
+    geren->Salva_Texo_Dados_FanCoil(1, 2, fancoil.R_Geren_Comp(), s, v, flags, periodo, intervalo);
+    geren->Fecha_Todos();
+    return Le_Arquivo(Caminho("rel.txt"));
+  }
+
+  CFanCoil fancoil;
+  std::vector<TComponente_HVAC*> componentes;
+  std::vector<int> flags;
+};
+
+// Data lines under several flag sets, and the line reader over them: the
+// fan coil's values land at their result indices, the components' in their
+// results, added to their sums.
+TEST_F(FanCoilOutputsTest, DataLinesAndReader) {
+  const struct {
+    std::vector<int> fc, comp;
+  } casos[] = {
+      {std::vector<int>(9, 1), std::vector<int>(8, 1)},
+      {{1, 1, 0, 1, 0, 0, 1, 1, 1}, {1, 0, 1, 0, 1, 0, 1, 0}},
+      {{1, 0, 1, 1, 1, 1, 0, 0, 1}, {1, 1, 1, 1, 0, 1, 0, 1}},
+      {{1, 0, 0, 0, 0, 0, 0, 0, 0}, {0, 1, 1, 1, 1, 1, 1, 1}},
+      {{0, 1, 1, 1, 1, 1, 1, 1, 1}, std::vector<int>(8, 1)},
+  };
+  for (const auto& caso : casos) {
+    Liga(caso.fc, caso.comp);
+    const std::string texto = Grava(2);
+    EXPECT_EQ(texto, Linha_Esperada(0) + Linha_Esperada(1));
+    componentes[3]->A_Soma_Result_UM(6, 1.0f);
+    fancoil.R_Geren_Comp()->Zera_Soma_Result();
+    ASSERT_EQ(geren->Abre_Arquivo(Caminho("fc.txt").c_str(), "rt"), 1);
+    std::vector<float> v(3, 9.0f);
+    bool lidas = true;
+    for (int s = 0; s < 2; ++s)
+      lidas = lidas && geren->Le_Saida_FanCoil_Dados(1, flags, v, fancoil.R_Geren_Comp());
+    EXPECT_EQ(lidas, true);
+    // The fan coil's values of the second line, at their result indices.
+    const int ar[2][4] = {{1, 11, 13, 12}, {5, 14, 16, 15}};
+    std::vector<float> ar_valores(17);
+    for (const auto& a : ar)
+      for (int k = 0; k < 3; ++k)
+        if (caso.fc[0] && caso.fc[a[0]] && caso.fc[a[0] + 1 + k])
+          ar_valores[a[1 + k]] = Valor_Ar(1, a[1 + k]);
+    EXPECT_EQ(v, ar_valores);
+    EXPECT_EQ(geren->Le_Saida_FanCoil_Dados(1, flags, v, fancoil.R_Geren_Comp()), !caso.fc[0]);
+    geren->Fecha_Todos();
+    // After the third read (end of stream) the values were cleared again.
+    EXPECT_EQ(v, std::vector<float>(17, 0.0f));
+    std::string esperado, lido;
+    for (int j = 0; j < 8; ++j) {
+      for (int i = 0; i < 13; ++i) {
+        bool na_linha = false;
+        for (auto [flag, r] : Grupos(kTiposFC[j]))
+          na_linha = na_linha || (r == i && caso.comp[flag] && caso.comp[0] && caso.fc[0]);
+        esperado += na_linha ? F("%g ", Valor(1, j, i)) + F("%g;", Valor(0, j, i) + Valor(1, j, i))
+                             : F("%g ", Valor(1, j, i)) + "0;";
+        lido += F("%g ", componentes[j]->R_Result_UM(i)) +
+                (componentes[j]->R_Soma_Result_UM(i) ? F("%g;", componentes[j]->R_Soma_Result_UM(i))
+                                                     : "0;");
+      }
+    }
+    EXPECT_EQ(lido, esperado);
+  }
+}
+
+// Every prefix of a line short of its "\n" fails.
+TEST_F(FanCoilOutputsTest, ReaderFailsOnEveryCutLine) {
+  Liga({1, 1, 1, 0, 1, 1, 0, 1, 1}, {1, 1, 0, 0, 0, 1, 0, 0});
+  const std::string texto = Grava(1);
+  std::vector<bool> esperado(texto.size() + 1, false);
+  esperado.back() = true;
+  EXPECT_EQ(Corta_Em_Todo_Byte(geren, Caminho("fc.txt"), texto,
+                               [&] {
+                                 std::vector<float> w;
+                                 return geren->Le_Saida_FanCoil_Dados(1, flags, w,
+                                                                      fancoil.R_Geren_Comp());
+                               }),
+            esperado);
+}
+
+// Report quantities as documented: the title (by the selected component's
+// type where it depends on it, key -1 for any), the fan coil's air quantity
+// (-1: none), whether only the selected type shows, the component flag, the
+// columns per type ("N" the component's name, "T" total heat, "S" sensible
+// heat, "E" inlet, "D" outlet, "V" flow, each with its result) and the
+// components' average format.
+struct Quantidade {
+  int variavel;
+  std::map<int, std::string> titulos;
+  int ar;
+  bool do_tipo;
+  int flag;
+  const char* colunas[7];
+  const char* media;
+};
+const std::string kTransf = "[Taxa de Transfer\xEAncia de Calor ";
+// clang-format off
+const Quantidade kQuantidades[] = {
+    {0, {{-1, "[Temperatura nos Componentes (\xBA" "C) - (Fan Coil"}}, 0, false, 1,
+     {"N0", "N0", "N0", "N0", "N0", "N0", "N0"}, "%.2f\t"},
+    {1, {{-1, "[Umidade Relativa nos Componentes (%) - (Fan Coil"}}, 1, false, 2,
+     {"N2", "N2", "N2", "N2", "N2", "N2", "N2"}, "%.4f\t"},
+    {2, {{-1, "[Umidade Absoluta nos Componentes (kg/kg) - (Fan Coil"}}, 2, false, 3,
+     {"N1", "N1", "N1", "N1", "N1", "N1", "N1"}, "%.5f\t"},
+    {3, {{3, kTransf + "na Serpentina de Resfriamento (W) - (Fan coil"},
+         {2, kTransf + "na Serpentina de Aquecimento (W) - (Fan coil"},
+         {4, kTransf + "no Umidificador (W) - (Fan coil"},
+         {1, kTransf + "na Resist\xEAncia El\xE9trica (W) - (Fan coil"},
+         {5, kTransf + "no Ventilador de Insuflamento (W) - (Fan coil"},
+         {6, kTransf + "no Ventilador de Retorno (W) - (Fan coil"}},
+     -1, true, 4, {"", "T6", "T6 S7", "T6 S7", "T7 S6", "T6", "T6"}, "%.2f\t"},
+    {4, {{3, "[Temperatura da \xC1gua na Serpentina de Resfriamento (\xBA" "C) - (Fan coil"},
+         {2, "[Temperatura da \xC1gua na Serpentina de Aquecimento (\xBA" "C) - (Fan coil"}},
+     -1, true, 6, {"", "", "E8 D9", "E8 D9", "", "", ""}, "%.2f\t"},
+    {5, {{3, "[Vaz\xE3o de \xC1gua na Serpentina de Resfriamento (L/s) - (Fan coil"},
+         {2, "[Vaz\xE3o de \xC1gua na Serpentina de Aquecimento (L/s) - (Fan coil"}},
+     -1, true, 7, {"", "", "V10", "V10", "", "", ""}, "%.2f\t"},
+    {6, {{-1, "[Vaz\xE3o de Condensado na Serpentina de Resfriamento (g/s) - (Fan coil"}},
+     -1, true, 5, {"", "", "V12", "V12", "", "", ""}, "%.2f\t"},
+    {13, {{5, "[Vaz\xE3o de Ar no Ventilador de Insuflamento (kg/s) - (Fan coil"},
+          {6, "[Vaz\xE3o de Ar no Ventilador de Retorno (kg/s) - (Fan coil"}},
+     -1, true, 6, {"", "", "", "", "", "V8", "V8"}, "%.2f\t"},
+    {16, {{-1, "[Pot\xEAncia El\xE9trica nos Componentes (W) - (Fan Coil"}}, -1, false, 5,
+     {"", "N7", "", "", "N8", "N7", "N7"}, "%.2f\t"},
+    {7, {}, -1, false, 1, {"", "", "", "", "", "", ""}, "%.2f\t"},
+};
+// clang-format on
+const char* const kNomesTipo[7] = {"[Caixa Mistura", "[Res. El\xE9trica", "[Serp. Aquec. ",
+                                   "[Serp. Resf.  ", "[Umidificador ",    "[Vent. Insuf. ",
+                                   "[Vent. Ret.   "};
+std::string Rotulo(char c, int tipo) {
+  const std::map<char, std::string> rotulos = {{'T', "[Calor Total  ] "},
+                                               {'S', "[Calor Sens\xEDvel] "},
+                                               {'E', "[Entrada] "},
+                                               {'D',
+                                                "[Sa\xED"
+                                                "da ] "},
+                                               {'V', "[Vaz\xE3o    ]     "}};
+  return c == 'N' ? std::string(kNomesTipo[tipo]) + "] " : rotulos.at(c);
+}
+
+// A column of the expected report: its label, its value on step s, and its
+// row and average formats.
+struct Coluna {
+  std::string rotulo;
+  std::function<float(int)> valor;
+  const char* dado;
+  const char* media;
+};
+
+// "HH:MM:SS" of 5:00:00 plus t seconds, within the day.
+std::string Hora(int t) {
+  char b[16];
+  std::snprintf(b, sizeof b, "%02d:%02d:%02d", 5 + t / 3600, t / 60 % 60, t % 60);
+  return b;
+}
+
+// The whole report the literal way: each line's values, its clock, and after
+// each hour of samples the means of the sums.
+std::string Esperado(const Quantidade& q, const std::vector<Coluna>& colunas, int sel_tipo,
+                     int passos, int intervalo) {
+  const auto titulo = q.titulos.count(-1) ? q.titulos.find(-1) : q.titulos.find(sel_tipo);
+  std::string r = (titulo != q.titulos.end() ? titulo->second : "") + " 4)]\n" +
+                  "[Inicio: 2/3 as 5:00:00 - Fim: 4/3 as 23:59:59 h]\n" +
+                  "[Intervalo de Amostragem = " + std::to_string(intervalo) + " s]\n";
+  for (const Coluna& c : colunas) r += c.rotulo;
+  r += "[M\xEAs]  [Dia]  [Hora]\n";
+  std::vector<float> somas(colunas.size());
+  for (int s = 0, conta = 0; s < passos; ++s) {
+    for (size_t c = 0; c < colunas.size(); ++c) {
+      r += F(colunas[c].dado, colunas[c].valor(s));
+      somas[c] += colunas[c].valor(s);
+    }
+    r += "  3      2    " + Hora((s + 1) * intervalo);
+    if (++conta * intervalo == 3600) {
+      r += "\t(Media da Hora : [";
+      for (size_t c = 0; c < colunas.size(); ++c) r += F(colunas[c].media, somas[c] / conta);
+      r += "]";
+      conta = 0;
+      somas.assign(colunas.size(), 0.0f);
+    }
+    r += "\n";
+  }
+  return r;
+}
+// The columns of quantity q with a component of type sel_tipo selected, as
+// the fan coil's and the components' flags give them.
+std::vector<Coluna> Colunas(const Quantidade& q, int sel_tipo, const std::vector<int>& flags,
+                            const std::vector<TComponente_HVAC*>& componentes) {
+  std::vector<Coluna> r;
+  const int ar[2][4] = {{1, 11, 13, 12}, {5, 14, 16, 15}};
+  const char* const nome_ar[2] = {"[Ar Externo   ] ", "[Ar Retorno   ] "};
+  for (int a = 0; a < 2; ++a) {
+    if (q.ar < 0 || !flags[ar[a][0]] || !flags[ar[a][0] + 1 + q.ar]) continue;
+    const int i = ar[a][1 + q.ar];
+    r.push_back({nome_ar[a], [i](int s) { return Valor_Ar(s, i); }, "%.2f\t\t", "%.2f\t"});
+  }
+  for (int j = 0; j < 8; ++j) {
+    const int t = kTiposFC[j];
+    if (!componentes[j]->R_Config_UM(0) || !componentes[j]->R_Config_UM(q.flag)) continue;
+    if (q.do_tipo && t != sel_tipo) continue;
+    std::istringstream in(q.colunas[t]);
+    std::string col;
+    while (in >> col) {
+      const int i = std::stoi(col.substr(1));
+      r.push_back({Rotulo(col[0], t), [j, i](int s) { return Valor(s, j, i); }, "%f\t", q.media});
+    }
+  }
+  return r;
+}
+
+// Every quantity, with each component type selected (and none), under
+// flag sets that show and hide columns: the whole report, header and rows,
+// with an average every third line.
+TEST_F(FanCoilOutputsTest, EveryQuantityWholeReport) {
+  const std::vector<int> todos(9, 1);
+  const struct {
+    std::vector<int> fc, comp;
+    int desliga;  // a component whose flag 0 is cleared, or -1
+  } conjuntos[] = {
+      {todos, std::vector<int>(8, 1), -1},
+      {{1, 1, 0, 1, 1, 0, 1, 1, 1}, {1, 1, 0, 1, 0, 1, 1, 0}, 7},
+      {{1, 0, 1, 0, 1, 1, 1, 0, 1}, {1, 0, 1, 1, 1, 0, 0, 1}, 3},
+  };
+  for (const auto& conjunto : conjuntos) {
+    Liga(conjunto.fc, conjunto.comp);
+    if (conjunto.desliga >= 0) componentes[conjunto.desliga]->A_Config_UM(0, 0);
+    Grava(4);
+    for (const Quantidade& q : kQuantidades) {
+      for (int sel = -1; sel < 7; ++sel) {
+        const int tipo = sel >= 0 ? kTiposFC[sel] : -1;
+        EXPECT_EQ(Relatorio(q.variavel, sel, 1200),
+                  Esperado(q, Colunas(q, tipo, flags, componentes), tipo, 4, 1200))
+            << "variable " << q.variavel << " selected " << sel;
+      }
+    }
+  }
+}
+
+// The text stream cut at every byte: the report has a row for each whole
+// line and none for the cut one; a stream whose flag 0 is clear has no
+// rows at all, whatever it holds.
+TEST_F(FanCoilOutputsTest, CutLinesAndClearedFanCoil) {
+  Liga({1, 1, 1, 0, 0, 1, 0, 1, 0}, {1, 0, 0, 0, 0, 0, 0, 1});
+  const std::string texto = Grava(4);
+  const std::string inteiro = Relatorio(1, -1, 1200, false);
+  std::vector<std::string> linhas;
+  for (size_t p = 0, q; (q = inteiro.find('\n', p)) != std::string::npos; p = q + 1)
+    linhas.push_back(inteiro.substr(p, q + 1 - p));
+  ASSERT_EQ(linhas.size(), 4u);
+  for (size_t n = 0; n <= texto.size(); ++n) {
+    Escreve_Arquivo(Caminho("fc.txt"), texto.substr(0, n));
+    std::string esperado;
+    for (size_t k = 0, nl = 0; nl < n; ++k)
+      if ((nl = texto.find('\n', nl) + 1) <= n)
+        esperado += linhas[k];
+      else
+        break;
+    ASSERT_EQ(Relatorio(1, -1, 1200, false), esperado) << n;
+  }
+  flags[0] = 0;
+  Escreve_Arquivo(Caminho("fc.txt"), texto);
+  const std::string so_cabecalho = Relatorio(1, -1, 1200);
+  EXPECT_EQ(so_cabecalho.substr(so_cabecalho.find("[Intervalo")),
+            "[Intervalo de Amostragem = 1200 s]\n[Ar Retorno   ] [M\xEAs]  [Dia]  [Hora]\n");
+}
+
+// Consumption lines: heaters, humidifiers and fans give their power, other
+// components nothing, then the total and the extra value when given.
+TEST_F(FanCoilOutputsTest, ConsumptionLines) {
+  const struct {
+    std::vector<int> tipos;
+    bool com_extra;
+    const char* linha;
+  } casos[] = {
+      {{5, 1, 6}, false, "10.000000\t20.000000\t30.000000\t60.000000\t\n"},
+      {{0, 2, 3, 4}, true, "40.000000\t40.000000\t-2.500000 \n"},
+      {{0, 3}, false, "0.000000\t\n"},
+      {{}, true, "0.000000\t-2.500000 \n"},
+  };
+  for (const auto& caso : casos) {
+    CFanCoil fc;
+    for (size_t j = 0; j < caso.tipos.size(); ++j) {
+      const int t = caso.tipos[j];
+      auto* c = new TVentilador({}, {}, t, 0);
+      // Only the documented result of each type is the power; any other is
+      // 1000.
+      for (int i = 0; i < 13; ++i) c->A_Result_UM(i, 1000.0f);
+      c->A_Result_UM(t == 1 ? 8 : 9, 10.0f * (j + 1));
+      fc.R_Geren_Comp()->Insere_Componente(c);
+    }
+    const int n = geren->Abre_Arquivo(Caminho("cons.txt").c_str(), "wt");
+    geren->Grava_Saida_FanCoil_Consumo(&fc, n, -2.5f, caso.com_extra);
+    geren->Fecha_Todos();
+    EXPECT_EQ(Le_Arquivo(Caminho("cons.txt")), caso.linha);
+  }
+}
+}  // namespace
