@@ -261,7 +261,35 @@ void TRelatorio_Amostrado::Escreve_Linhas(int binario, int texto, const TRegistr
   if (!valido_ || !Layout_Valido(registro, descricao_.num_valores)) return;
   FILE* bin = seletor_.seleciona(binario);
   long posicao = bin != nullptr ? std::ftell(bin) : -1;
-  if (posicao < 0 || registro.tamanho == 0) return;
+  if (posicao < 0) return;
+  const auto leia = [&](unsigned char* bloco, size_t tamanho, size_t* lidos) {
+    bin = seletor_.seleciona(binario);
+    if (bin == nullptr || std::ftell(bin) != posicao) return false;
+    *lidos = Le_Direto(bloco, 1, tamanho, bin);
+    posicao += static_cast<long>(*lidos);
+    return true;
+  };
+  Escreve_Blocos(leia, texto, registro, inicio, intervalo, fim_linha, fim_hora);
+}
+
+void TRelatorio_Amostrado::Escreve_Linhas(const Fonte& fonte, int texto,
+                                          const TRegistro_Binario& registro, const TTempo& inicio,
+                                          int intervalo) const {
+  const size_t tamanho = static_cast<size_t>(std::max(1, registro.tamanho));
+  const auto leia = [&](unsigned char* bloco, size_t bytes, size_t* lidos) {
+    *lidos = fonte(bloco, bytes / tamanho) * tamanho;
+    return true;
+  };
+  Escreve_Blocos(leia, texto, registro, inicio, intervalo, nullptr, nullptr);
+}
+
+void TRelatorio_Amostrado::Escreve_Blocos(const Le_Bloco& leia, int texto,
+                                          const TRegistro_Binario& registro, const TTempo& inicio,
+                                          int intervalo, const Fim_Linha& fim_linha,
+                                          const Fim_Hora& fim_hora) const {
+  if (!valido_ || !Layout_Valido(registro, descricao_.num_valores) || registro.tamanho == 0) {
+    return;
+  }
   const size_t n = static_cast<size_t>(descricao_.num_valores);
   TEstado_Linhas e = {
       DLL_UTIL_Geren_Tempo(), TTempo(), intervalo, texto, registro, fim_linha, fim_hora, {},
@@ -277,10 +305,8 @@ void TRelatorio_Amostrado::Escreve_Linhas(int binario, int texto, const TRegistr
   std::vector<unsigned char> bloco(std::max<size_t>(1, kBloco / tamanho) * tamanho);
   e.saida.resize(kBloco + max_linha_);
   for (;;) {
-    bin = seletor_.seleciona(binario);
-    if (bin == nullptr || std::ftell(bin) != posicao) return;
-    const size_t lidos = Le_Direto(bloco.data(), 1, bloco.size(), bin);
-    posicao += static_cast<long>(lidos);
+    size_t lidos = 0;
+    if (!leia(bloco.data(), bloco.size(), &lidos)) return;
     FILE* arq = seletor_.seleciona(texto);
     if (arq == nullptr || !Escreve_Bloco(&e, bloco.data(), lidos / tamanho, arq)) return;
     if (lidos < bloco.size()) return;

@@ -157,6 +157,13 @@ class TRelatorio_Amostrado {
   void Escreve_Linhas(int binario, int texto, const TRegistro_Binario& registro,
                       const TTempo& inicio, int intervalo, const Fim_Linha& fim_linha = nullptr,
                       const Fim_Hora& fim_hora = nullptr) const;
+  // Where the records of a stream that is not binary come from: a reader
+  // that stores at most max records of the layout at bloco and returns how
+  // many; fewer than max is the end of the data.
+  using Fonte = std::function<size_t(unsigned char* bloco, size_t max)>;
+  // The same lines from the records fonte delivers.
+  void Escreve_Linhas(const Fonte& fonte, int texto, const TRegistro_Binario& registro,
+                      const TTempo& inicio, int intervalo) const;
   // A whole converter: the header on the text stream, then the lines. Writes
   // nothing at all unless both stream numbers select and both times are
   // given.
@@ -185,6 +192,12 @@ class TRelatorio_Amostrado {
                          FILE* arq) const;
   bool Escreve_Bloco(TEstado_Linhas* e, const unsigned char* bloco, size_t registros,
                      FILE* arq) const;
+  // The lines of every block that leia (the bytes read of a block, false
+  // when none can be) delivers, until a short block.
+  using Le_Bloco = std::function<bool(unsigned char* bloco, size_t tamanho, size_t* lidos)>;
+  void Escreve_Blocos(const Le_Bloco& leia, int texto, const TRegistro_Binario& registro,
+                      const TTempo& inicio, int intervalo, const Fim_Linha& fim_linha,
+                      const Fim_Hora& fim_hora) const;
 
   TDescricao_Relatorio descricao_;
   Seletor seletor_;
