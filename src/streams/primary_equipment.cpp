@@ -25,6 +25,7 @@
 
 #include "arqaux/contracts/hvac_model.h"
 #include "arqaux/geren_arquivoaux.h"
+#include "streams/report_format.h"
 #include "streams/report_quantities.h"
 #include "text/binario.h"
 #include "text/leitor_real.h"
@@ -271,11 +272,13 @@ TMonitoracao Monitoracao(const E* equip, const TEquipamento& tipo) {
   return m;
 }
 
-// "%f\t" of v at the end of linha.
-void Acrescenta_Valor(std::string* linha, float v, const char* formato = "%f\t") {
-  char texto[arqaux::MAX_TEXTO_REAL_FIXO + 2];
-  const int n = std::snprintf(texto, sizeof texto, formato, static_cast<double>(v));
-  linha->append(texto, static_cast<size_t>(std::clamp(n, 0, static_cast<int>(sizeof texto) - 1)));
+// v as "%f\t" (or "%f") at the end of linha, through the exact formatter.
+void Acrescenta_Valor(std::string* linha, float v, bool tab = true) {
+  static const arqaux::TFormato_Compilado kValor("%f\t"), kUltimo("%f");
+  const arqaux::TFormato_Compilado& formato = tab ? kValor : kUltimo;
+  char texto[arqaux::MAX_TEXTO_REAL_FIXO + 64];
+  static_assert(sizeof texto >= arqaux::MAX_TEXTO_REAL_FIXO + 2 * 16, "room for the format");
+  linha->append(texto, static_cast<size_t>(formato.Escreve(texto, v) - texto));
 }
 
 void Escreve_Linha(FILE* arq, const std::string& linha) {
@@ -299,7 +302,7 @@ void Grava_Consumo(FILE* arq, const TEquipamento& tipo, const TMonitoracao& m, f
   if (arq == nullptr || m.resultados.empty()) return;
   std::string linha;
   Acrescenta_Valor(&linha, m.resultados[tipo.consumo]);
-  if (com_extra) Acrescenta_Valor(&linha, extra, "%f");
+  if (com_extra) Acrescenta_Valor(&linha, extra, false);
   linha += '\n';
   Escreve_Linha(arq, linha);
 }
