@@ -20,6 +20,7 @@
 //  12. Primary plant                   config/primary_plant.cpp
 //  13. HVAC report settings            config/hvac_settings.cpp
 //  14. Fan-coil output streams         streams/fan_coil_outputs.cpp
+//  15. Primary-equipment output streams streams/primary_equipment.cpp
 //  The private part: registry state and the stream selectors.
 #ifndef ARQAUX_GEREN_ARQUIVOAUX_H_
 #define ARQAUX_GEREN_ARQUIVOAUX_H_
@@ -53,6 +54,13 @@ class TGeren_Atuadores;
 class CFanCoil;
 class TGeren_Componentes_HVAC;
 class TComponente_HVAC;
+class CChillerAr;
+class CChillerAgua;
+class CTorre;
+class CBoiler;
+class CBombaAG;
+class CBombaAQ;
+class CBombaAC;
 
 namespace arqaux {
 struct TSeletor;  // how the report engine reaches the registry (internal)
@@ -462,6 +470,73 @@ class ARQAUX_API TGeren_ArquivoAux {
   void Salva_Texo_Dados_FanCoil(int dados, int texto, TGeren_Componentes_HVAC* componentes,
                                 TComponente_HVAC* selecionado, int variavel,
                                 std::vector<int>& flags, TTempo* periodo, int intervalo);
+  // ---- 15. Primary-equipment output streams (streams/primary_equipment.cpp) ----
+  //
+  // Per equipment and step, a text line of its monitored results ("%f\t"
+  // each, group by group of the set flags, then "\n"; nothing when flag 0 is
+  // clear) on a data stream and, but for boilers, a consumption line on
+  // another. The reader takes the next line: it sets the member's first
+  // values to 0, is true without reading when flag 0 is clear, and stores
+  // each value at its result index. A line ends at the first "\n" after its
+  // last value; a line cut short, a value that is not a number and a line
+  // holding more than its flags say are the end of the data (false), so
+  // that a damaged stream never stalls a report. The header writes the
+  // variable's title (none outside the member's range), the period and
+  // interval lines and, when the variable's flag is set, its labels; the
+  // rows are one per line of the data stream, and a stream whose flag 0 is
+  // clear gives none, since it holds nothing to count them by. Each
+  // operation selects its stream first and does nothing (false) when it
+  // does not select; the rows need both streams registered.
+  void Grava_Saida_ChillerAr_Dados(CChillerAr* equip, int n);
+  void Grava_Saida_ChillerAr_Consumo(CChillerAr* equip, int n, float extra, bool com_extra);
+  bool Le_Saida_ChillerAr_Dados(int n, int* flags, float* valores);
+  void Preenche_Cabecalho_ChillerAr(int texto, int variavel, int* flags, int numero, TTempo* par,
+                                    int intervalo);
+  void Salva_Texo_Dados_ChillerAr(int dados, int texto, int variavel, int* flags, TTempo* par,
+                                  int intervalo);
+  void Grava_Saida_ChillerAgua_Dados(CChillerAgua* equip, int n);
+  void Grava_Saida_ChillerAgua_Consumo(CChillerAgua* equip, int n, float extra, bool com_extra);
+  bool Le_Saida_ChillerAgua_Dados(int n, int* flags, float* valores);
+  void Preenche_Cabecalho_ChillerAgua(int texto, int variavel, int* flags, int numero, TTempo* par,
+                                      int intervalo);
+  void Salva_Texo_Dados_ChillerAgua(int dados, int texto, int variavel, int* flags, TTempo* par,
+                                    int intervalo);
+  void Grava_Saida_Torre_Dados(CTorre* equip, int n);
+  void Grava_Saida_Torre_Consumo(CTorre* equip, int n, float extra, bool com_extra);
+  bool Le_Saida_Torre_Dados(int n, int* flags, float* valores);
+  void Preenche_Cabecalho_Torre(int texto, int variavel, int* flags, int numero, TTempo* par,
+                                int intervalo);
+  void Salva_Texo_Dados_Torre(int dados, int texto, int variavel, int* flags, TTempo* par,
+                              int intervalo);
+  void Grava_Saida_Boiler_Dados(CBoiler* equip, int n);
+  bool Le_Saida_Boiler_Dados(int n, int* flags, float* valores);
+  void Preenche_Cabecalho_Boiler(int texto, int variavel, int* flags, int numero, TTempo* par,
+                                 int intervalo);
+  void Salva_Texo_Dados_Boiler(int dados, int texto, int variavel, int* flags, TTempo* par,
+                               int intervalo);
+  void Grava_Saida_BombaAG_Dados(CBombaAG* equip, int n);
+  void Grava_Saida_BombaAG_Consumo(CBombaAG* equip, int n, float extra, bool com_extra);
+  bool Le_Saida_BombaAG_Dados(int n, int* flags, float* valores);
+  void Preenche_Cabecalho_BombaAG(int texto, int variavel, int* flags, int numero, TTempo* par,
+                                  int intervalo);
+  void Salva_Texo_Dados_BombaAG(int dados, int texto, int variavel, int* flags, TTempo* par,
+                                int intervalo);
+  void Grava_Saida_BombaAQ_Dados(CBombaAQ* equip, int n);
+  void Grava_Saida_BombaAQ_Consumo(CBombaAQ* equip, int n, float extra, bool com_extra);
+  bool Le_Saida_BombaAQ_Dados(int n, int* flags, float* valores);
+  void Preenche_Cabecalho_BombaAQ(int texto, int variavel, int* flags, int numero, TTempo* par,
+                                  int intervalo);
+  void Salva_Texo_Dados_BombaAQ(int dados, int texto, int variavel, int* flags, TTempo* par,
+                                int intervalo);
+  // The condenser-water pump: its writers and reader are named BombaCond,
+  // its header and rows BombaAC.
+  void Grava_Saida_BombaCond_Dados(CBombaAC* equip, int n);
+  void Grava_Saida_BombaCond_Consumo(CBombaAC* equip, int n, float extra, bool com_extra);
+  bool Le_Saida_BombaCond_Dados(int n, int* flags, float* valores);
+  void Preenche_Cabecalho_BombaAC(int texto, int variavel, int* flags, int numero, TTempo* par,
+                                  int intervalo);
+  void Salva_Texo_Dados_BombaAC(int dados, int texto, int variavel, int* flags, TTempo* par,
+                                int intervalo);
 
  private:
   // The library's own code and its tests reach the registry state and the

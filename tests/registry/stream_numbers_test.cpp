@@ -5,6 +5,7 @@
 // Le_Climatizador_ZonaX) are not rows: they read their first records from
 // the current stream and use their number only before later ones.
 #include <climits>
+#include <deque>
 #include <functional>
 #include <iterator>
 #include <string>
@@ -141,6 +142,66 @@ const Linha kLinhas[] = {
      }},
 };
 
+// The five operations of a primary-equipment kind, the writers on equipment
+// that is monitored and whose flags are all set, the header and rows with
+// one number that names no stream beside a valid one.
+using G = TGeren_ArquivoAux;
+int flags_equip[9] = {1, 1, 1, 1, 1, 1, 1, 1, 1};
+TTempo par[2];
+std::deque<std::string> nomes_equip;
+
+template <class E>
+void Acrescenta_Equipamento(std::vector<Linha>* linhas, const std::string& x,
+                            void (G::*dados)(E*, int), void (G::*consumo)(E*, int, float, bool),
+                            bool (G::*le)(int, int*, float*),
+                            void (G::*cab)(int, int, int*, int, TTempo*, int),
+                            void (G::*rel)(int, int, int, int*, TTempo*, int)) {
+  static E equip;
+  for (int k = 0; k < E::NUM_CONFIG_UM; ++k) equip.A_Config_UM(k, 1);
+  const auto nome = [&](const std::string& n) { return nomes_equip.emplace_back(n).c_str(); };
+  linhas->push_back(
+      {nome(x + " data"), Sem_Valor([dados](G* g, int n) { (g->*dados)(&equip, n); })});
+  if (consumo != nullptr) {
+    linhas->push_back({nome(x + " consumption"), Sem_Valor([consumo](G* g, int n) {
+                         (g->*consumo)(&equip, n, 1.0f, true);
+                       })});
+  }
+  linhas->push_back(
+      {nome(x + " reader"), [le](G* g, int n) { return !(g->*le)(n, flags_equip, valores); }});
+  linhas->push_back({nome(x + " header"),
+                     Sem_Valor([cab](G* g, int n) { (g->*cab)(n, 0, flags_equip, 1, par, 600); })});
+  linhas->push_back({nome(x + " rows"), Sem_Valor([rel](G* g, int n) {
+                       (g->*rel)(n, kTexto, 0, flags_equip, par, 600);
+                       (g->*rel)(kBinario, n, 0, flags_equip, par, 600);
+                     })});
+}
+
+void Acrescenta_Equipamentos(std::vector<Linha>* l) {
+  Acrescenta_Equipamento<CChillerAr>(l, "ChillerAr", &G::Grava_Saida_ChillerAr_Dados,
+                                     &G::Grava_Saida_ChillerAr_Consumo,
+                                     &G::Le_Saida_ChillerAr_Dados, &G::Preenche_Cabecalho_ChillerAr,
+                                     &G::Salva_Texo_Dados_ChillerAr);
+  Acrescenta_Equipamento<CChillerAgua>(
+      l, "ChillerAgua", &G::Grava_Saida_ChillerAgua_Dados, &G::Grava_Saida_ChillerAgua_Consumo,
+      &G::Le_Saida_ChillerAgua_Dados, &G::Preenche_Cabecalho_ChillerAgua,
+      &G::Salva_Texo_Dados_ChillerAgua);
+  Acrescenta_Equipamento<CTorre>(l, "Torre", &G::Grava_Saida_Torre_Dados,
+                                 &G::Grava_Saida_Torre_Consumo, &G::Le_Saida_Torre_Dados,
+                                 &G::Preenche_Cabecalho_Torre, &G::Salva_Texo_Dados_Torre);
+  Acrescenta_Equipamento<CBoiler>(l, "Boiler", &G::Grava_Saida_Boiler_Dados, nullptr,
+                                  &G::Le_Saida_Boiler_Dados, &G::Preenche_Cabecalho_Boiler,
+                                  &G::Salva_Texo_Dados_Boiler);
+  Acrescenta_Equipamento<CBombaAG>(l, "BombaAG", &G::Grava_Saida_BombaAG_Dados,
+                                   &G::Grava_Saida_BombaAG_Consumo, &G::Le_Saida_BombaAG_Dados,
+                                   &G::Preenche_Cabecalho_BombaAG, &G::Salva_Texo_Dados_BombaAG);
+  Acrescenta_Equipamento<CBombaAQ>(l, "BombaAQ", &G::Grava_Saida_BombaAQ_Dados,
+                                   &G::Grava_Saida_BombaAQ_Consumo, &G::Le_Saida_BombaAQ_Dados,
+                                   &G::Preenche_Cabecalho_BombaAQ, &G::Salva_Texo_Dados_BombaAQ);
+  Acrescenta_Equipamento<CBombaAC>(l, "BombaCond", &G::Grava_Saida_BombaCond_Dados,
+                                   &G::Grava_Saida_BombaCond_Consumo, &G::Le_Saida_BombaCond_Dados,
+                                   &G::Preenche_Cabecalho_BombaAC, &G::Salva_Texo_Dados_BombaAC);
+}
+
 class NumeroSemArquivo : public ArqauxTest {};
 
 TEST_F(NumeroSemArquivo, EveryOperationFailsWritesNothingAndKeepsTheCurrentStream) {
@@ -158,6 +219,7 @@ TEST_F(NumeroSemArquivo, EveryOperationFailsWritesNothingAndKeepsTheCurrentStrea
                         kConversores[k](g, kBinario, n, &kInicio, &kFim);
                       })});
   }
+  Acrescenta_Equipamentos(&linhas);
   std::string falhas;
   for (const Linha& linha : linhas) {
     for (int n : {0, -1, kArquivos + 1, INT_MIN}) {

@@ -528,4 +528,57 @@ class ARQAUX_CONTRATOS_API CFanCoil {
   bool ventilacao_[4] = {};
 };
 
+// Primary-plant equipment as the output streams see it: per kind, a model
+// whose results the simulation sets by index (R_Result_UM), and monitoring
+// flags (R_Config_UM: 0 monitored at all, then one flag per column group).
+// An index outside a kind's range reads 0 and is not stored.
+template <int NumResultados>
+class CModelo_Equip_Prim {
+ public:
+  static constexpr int NUM_RESULTADOS = NumResultados;
+  float R_Result_UM(int i) const { return Dentro(i) ? result_[i] : 0.0f; }
+  void A_Result_UM(int i, float valor) {
+    if (Dentro(i)) result_[i] = valor;
+  }
+
+ private:
+  static bool Dentro(int i) { return i >= 0 && i < NumResultados; }
+  float result_[NumResultados] = {};
+};
+
+template <class Modelo, int NumFlags>
+class CEquip_Prim {
+ public:
+  static constexpr int NUM_CONFIG_UM = NumFlags;
+  int R_Config_UM(int k) const { return Dentro(k) ? config_um_[k] : 0; }
+  void A_Config_UM(int k, int valor) {
+    if (Dentro(k)) config_um_[k] = valor;
+  }
+  Modelo* R_Modelo() { return &modelo_; }
+  const Modelo* R_Modelo() const { return &modelo_; }
+
+ private:
+  static bool Dentro(int k) { return k >= 0 && k < NumFlags; }
+  int config_um_[NumFlags] = {};
+  Modelo modelo_;
+};
+
+class CModelo_ChillerAr : public CModelo_Equip_Prim<15> {};
+class CModelo_ChillerAgua : public CModelo_Equip_Prim<19> {};
+class CModelo_Torre : public CModelo_Equip_Prim<14> {};
+class CModelo_Boiler : public CModelo_Equip_Prim<11> {};
+class CModelo_BombaAG : public CModelo_Equip_Prim<6> {};
+class CModelo_BombaAQ : public CModelo_Equip_Prim<6> {};
+class CModelo_BombaAC : public CModelo_Equip_Prim<6> {};
+
+// Air-cooled and water-cooled chillers, cooling tower, boiler, and the
+// chilled-water, hot-water and condenser-water pumps.
+class CChillerAr : public CEquip_Prim<CModelo_ChillerAr, 6> {};
+class CChillerAgua : public CEquip_Prim<CModelo_ChillerAgua, 9> {};
+class CTorre : public CEquip_Prim<CModelo_Torre, 6> {};
+class CBoiler : public CEquip_Prim<CModelo_Boiler, 9> {};
+class CBombaAG : public CEquip_Prim<CModelo_BombaAG, 5> {};
+class CBombaAQ : public CEquip_Prim<CModelo_BombaAQ, 5> {};
+class CBombaAC : public CEquip_Prim<CModelo_BombaAC, 5> {};
+
 #endif  // ARQAUX_CONTRACTS_HVAC_MODEL_H_
