@@ -4,9 +4,9 @@
 //            once, formats with the exact fixed-point formatter and writes
 //            with one fwrite: what the hardware allows;
 //   literal  the documented algorithm as it reads: one fread per record
-//            through the registry, one fprintf per value, the text stream
-//            selected again for every line, the clock formatted by the
-//            clock library.
+//            (for a text stream one fscanf per value) through the registry,
+//            one fprintf per value, the text stream selected again for
+//            every line, the clock formatted by the clock library.
 // Each repetition runs the three in a rotating order on one year of
 // 10-minute samples and checks the floor's and the literal's bytes against
 // the library's, so a baseline that drifts stops the run. CPU time of the
@@ -18,9 +18,11 @@
 #include <time.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -196,6 +198,130 @@ void Piso_SC(const std::string& origem, const std::string& destino) {
   saida.Grava(destino);
 }
 
+// Text streams: the floor reads the whole stream, takes each line's n values
+// with std::from_chars, and keeps those at the given positions.
+class Linhas_Piso {
+ public:
+  Linhas_Piso(const std::string& origem, int n) : dados_(Le_Tudo(origem)), valores_(n) {}
+  size_t Linhas() const {
+    return static_cast<size_t>(std::count(dados_.begin(), dados_.end(), '\n'));
+  }
+  // The next line's values; false at the end of the text.
+  bool Proxima() {
+    const char* fim = dados_.data() + dados_.size();
+    if (p_ == fim) return false;
+    for (float& v : valores_) {
+      while (*p_ == '\t' || *p_ == ' ') ++p_;
+      p_ = std::from_chars(p_, fim, v).ptr;
+    }
+    p_ = static_cast<const char*>(std::memchr(p_, '\n', static_cast<size_t>(fim - p_))) + 1;
+    return true;
+  }
+  float operator[](int i) const { return valores_[static_cast<size_t>(i)]; }
+
+ private:
+  std::string dados_;
+  const char* p_ = dados_.data();
+  std::vector<float> valores_;
+};
+
+// The floor's clock column of the equipment reports, and the hour's end.
+char* Relogio_Equipamento(char* p, Relogio_Piso* relogio) {
+  relogio->Avanca(kIntervalo);
+  p = Inteiro(Texto(p, "  "), relogio->mes);
+  p = Inteiro(Texto(p, "      "), relogio->dia);
+  p = Dois(Texto(p, "    "), relogio->hora);
+  p = Dois(Texto(p, ":"), relogio->segundos / 60);
+  return Dois(Texto(p, ":"), relogio->segundos % 60);
+}
+
+// Fan coil, relative humidity: the line's 50 values are the outdoor and
+// return air (3 each) and the mixing box, heater, two coils, humidifier and
+// two fans; each component's humidity is its second value.
+constexpr int kValores_FanCoil = 50;
+constexpr int kAr_FanCoil[2] = {1, 4};
+constexpr int kComponentes_FanCoil[7] = {7, 10, 15, 24, 33, 39, 45};
+
+void Piso_FanCoil(const std::string& origem, const std::string& destino) {
+  Linhas_Piso linhas(origem, kValores_FanCoil);
+  Saida_Piso saida(linhas.Linhas(), 256,
+                   "[Umidade Relativa nos Componentes (%%) - (Fan Coil 1)]\n"
+                   "[Inicio: 1/1 as 0:00:00 - Fim: 31/12 as 23:59:59 h]\n"
+                   "[Intervalo de Amostragem = %d s]\n"
+                   "[Ar Externo   ] [Ar Retorno   ] [Caixa Mistura] [Res. El\xE9trica] "
+                   "[Serp. Aquec. ] [Serp. Resf.  ] [Umidificador ] [Vent. Insuf. ] "
+                   "[Vent. Ret.   ] [M\xEAs]  [Dia]  [Hora]\n");
+  char*& p = saida.p;
+  Relogio_Piso relogio;
+  float somas[9] = {};
+  int contagem = 0, decorridos = 0;
+  while (linhas.Proxima()) {
+    for (int a = 0; a < 2; ++a) {
+      somas[a] += linhas[kAr_FanCoil[a]];
+      p = Texto(Real(p, linhas[kAr_FanCoil[a]], 2), "\t\t");
+    }
+    for (int c = 0; c < 7; ++c) {
+      somas[2 + c] += linhas[kComponentes_FanCoil[c]];
+      p = Texto(Real(p, linhas[kComponentes_FanCoil[c]], 6), "\t");
+    }
+    decorridos += kIntervalo;
+    p = Relogio_Equipamento(p, &relogio);
+    ++contagem;
+    if (decorridos == 3600) {
+      decorridos = 0;
+      p = Texto(p, "\t(Media da Hora : [");
+      for (int c = 0; c < 9; ++c) p = Texto(Real(p, somas[c] / contagem, c < 2 ? 2 : 4), "\t");
+      *p++ = ']';
+      contagem = 0;
+      std::fill(somas, somas + 9, 0.0f);
+    }
+    *p++ = '\n';
+  }
+  saida.Grava(destino);
+}
+
+// Boiler, water temperatures: of the line's ten values (results 0, 2, 3, 4,
+// 7, 8, 9, 6, 5, 10) the inlet is result 4, the outlets results 2 and 3.
+constexpr int kValores_Boiler = 10;
+constexpr int kColunas_Boiler[3] = {3, 1, 2};
+
+void Piso_Boiler(const std::string& origem, const std::string& destino) {
+  Linhas_Piso linhas(origem, kValores_Boiler);
+  Saida_Piso saida(linhas.Linhas(), 128,
+                   "[Temperatura da \xC1gua na Caldeira (\xBA"
+                   "C) - (Caldeira 1)]\n"
+                   "[Inicio: 1/1 as 0:00:00 - Fim: 31/12 as 23:59:59 h]\n"
+                   "[Intervalo de Amostragem = %d s]\n"
+                   "[Entrada] [Sa\xED"
+                   "da ] [Sa\xED"
+                   "da M\xE9"
+                   "dia] [M\xEAs]  [Dia]  [Hora]\n");
+  char*& p = saida.p;
+  const char* const depois[3] = {"\t  ", "  \t", "\t "};
+  Relogio_Piso relogio;
+  float somas[3] = {};
+  int contagem = 0, decorridos = 0;
+  while (linhas.Proxima()) {
+    for (int c = 0; c < 3; ++c) {
+      somas[c] += linhas[kColunas_Boiler[c]];
+      p = Texto(Real(p, linhas[kColunas_Boiler[c]], 2), depois[c]);
+    }
+    decorridos += kIntervalo;
+    p = Relogio_Equipamento(p, &relogio);
+    ++contagem;
+    if (decorridos == 3600) {
+      decorridos = 0;
+      p = Texto(p, "\t(Media da Hora : [");
+      for (int c = 0; c < 3; ++c) p = Texto(Real(p, somas[c] / contagem, 2), c < 2 ? "\t" : "");
+      *p++ = ']';
+      contagem = 0;
+      std::fill(somas, somas + 3, 0.0f);
+    }
+    *p++ = '\n';
+  }
+  saida.Grava(destino);
+}
+
 // -------------------------------------------------------------- literal --
 
 // Opens the binary stream (past its header) and the text stream, which is
@@ -282,6 +408,160 @@ void Literal_SC(const std::string& origem, const std::string& destino) {
   geren->Fecha_Todos();
 }
 
+// The equipment reports' period lines and clock, as documented.
+void Periodo_Equipamento(FILE* arq) {
+  std::fprintf(arq, "[Inicio: %d/%d as %d:00:00", 1, 1, 0);
+  std::fprintf(arq, " - Fim: %d/%d as %d:59:59 h]\n", 31, 12, 23);
+  std::fprintf(arq, "[Intervalo de Amostragem = %d s]\n", kIntervalo);
+}
+void Relogio_Literal(FILE* arq, TTempo* relogio) {
+  char hora[12];
+  DLL_UTIL_Geren_Tempo()->Avanca_X_Segundos(kIntervalo, relogio);
+  DLL_UTIL_Geren_Tempo()->R_Hora_Formatada(hora, relogio);
+  std::fprintf(arq, "  %d      %d    %s", relogio->Mes, relogio->Dia, hora);
+}
+
+// The fan coil of the fan-coil rows: one component of each type, every flag
+// set.
+CFanCoil* FanCoil_Medido();
+
+// Reads one fan-coil data line: the fan coil's six air values into
+// valores[11..16], each component's values into its results and sums.
+bool Le_FanCoil_Literal(int dados, std::vector<float>* valores) {
+  static const int kAr[6] = {11, 13, 12, 14, 16, 15};
+  static const int kGrupos[7][9] = {{0, 2, 1},
+                                    {0, 2, 1, 6, 7},
+                                    {0, 2, 1, 6, 7, 8, 9, 10, 12},
+                                    {0, 2, 1, 6, 7, 8, 9, 10, 12},
+                                    {0, 2, 1, 7, 6, 8},
+                                    {0, 2, 1, 6, 7, 8},
+                                    {0, 2, 1, 6, 7, 8}};
+  static const int kNum[7] = {3, 5, 9, 9, 6, 6, 6};
+  FILE* arq = Seleciona(dados);
+  std::fill(valores->begin(), valores->end(), 0.0f);
+  for (int i : kAr) {
+    if (std::fscanf(arq, "%f\t", &(*valores)[static_cast<size_t>(i)]) != 1) return false;
+  }
+  for (TComponente_HVAC* c : FanCoil_Medido()->R_Geren_Comp()->R_Componentes_Sist_Sec()) {
+    for (int k = 0; k < kNum[c->R_Tipo()]; ++k) {
+      float v;
+      if (std::fscanf(arq, "%f\t", &v) != 1) return false;
+      c->A_Result_UM(kGrupos[c->R_Tipo()][k], v);
+      c->A_Soma_Result_UM(kGrupos[c->R_Tipo()][k], v);
+    }
+  }
+  // The last value's "\t" has taken the "\n" already, and at the end of the
+  // stream this scan finds nothing: the line is whole all the same.
+  static_cast<void>(std::fscanf(arq, "\n"));
+  return true;
+}
+
+void Literal_FanCoil(const std::string& origem, const std::string& destino) {
+  TGeren_ArquivoAux* geren = Geren_ArqAux();
+  int dados, texto;
+  Abre(origem, 0, destino, &dados, &texto);
+  FILE* arq = geren->ObtemArquivo();
+  std::fputs("[Umidade Relativa nos Componentes (%) - (Fan Coil", arq);
+  std::fprintf(arq, " %d)]\n", 1);
+  Periodo_Equipamento(arq);
+  std::fprintf(arq, "%s] %s] ", "[Ar Externo   ", "[Ar Retorno   ");
+  const char* const nomes[7] = {"[Caixa Mistura", "[Res. El\xE9trica", "[Serp. Aquec. ",
+                                "[Serp. Resf.  ", "[Umidificador ",    "[Vent. Insuf. ",
+                                "[Vent. Ret.   "};
+  const std::list<TComponente_HVAC*> componentes =
+      FanCoil_Medido()->R_Geren_Comp()->R_Componentes_Sist_Sec();
+  for (TComponente_HVAC* c : componentes) std::fprintf(arq, "%s] ", nomes[c->R_Tipo()]);
+  std::fprintf(arq, "[M\xEAs]  [Dia]  [Hora]\n");
+  FanCoil_Medido()->R_Geren_Comp()->Zera_Soma_Result();
+  TTempo relogio;
+  std::vector<float> valores(17), somas(17);
+  int contagem = 0, decorridos = 0;
+  while (Le_FanCoil_Literal(dados, &valores)) {
+    arq = Seleciona(texto);
+    for (int i = 0; i < 17; ++i) somas[static_cast<size_t>(i)] += valores[static_cast<size_t>(i)];
+    decorridos += kIntervalo;
+    std::fprintf(arq, "%.2f\t\t", valores[13]);
+    std::fprintf(arq, "%.2f\t\t", valores[16]);
+    for (TComponente_HVAC* c : componentes) std::fprintf(arq, "%f\t", c->R_Result_UM(2));
+    Relogio_Literal(arq, &relogio);
+    ++contagem;
+    if (decorridos == 3600) {
+      decorridos = 0;
+      std::fprintf(arq, "\t(Media da Hora : [");
+      std::fprintf(arq, "%.2f\t", somas[13] / contagem);
+      std::fprintf(arq, "%.2f\t", somas[16] / contagem);
+      for (TComponente_HVAC* c : componentes) {
+        std::fprintf(arq, "%.4f\t", c->R_Soma_Result_UM(2) / contagem);
+      }
+      contagem = 0;
+      std::fill(somas.begin(), somas.end(), 0.0f);
+      FanCoil_Medido()->R_Geren_Comp()->Zera_Soma_Result();
+      std::fprintf(arq, "]");
+    }
+    std::fprintf(arq, "\n");
+  }
+  geren->Fecha_Todos();
+}
+
+// Reads one boiler data line into valores by result index.
+bool Le_Boiler_Literal(int dados, float* valores) {
+  static const int kOrdem[kValores_Boiler] = {0, 2, 3, 4, 7, 8, 9, 6, 5, 10};
+  FILE* arq = Seleciona(dados);
+  for (int i : kOrdem) {
+    if (std::fscanf(arq, "%f\t", &valores[i]) != 1) return false;
+  }
+  // The last value's "\t" has taken the "\n" already, and at the end of the
+  // stream this scan finds nothing: the line is whole all the same.
+  static_cast<void>(std::fscanf(arq, "\n"));
+  return true;
+}
+
+void Literal_Boiler(const std::string& origem, const std::string& destino) {
+  TGeren_ArquivoAux* geren = Geren_ArqAux();
+  int dados, texto;
+  Abre(origem, 0, destino, &dados, &texto);
+  FILE* arq = geren->ObtemArquivo();
+  std::fputs(
+      "[Temperatura da \xC1gua na Caldeira (\xBA"
+      "C) - (Caldeira",
+      arq);
+  std::fprintf(arq, " %d)]\n", 1);
+  Periodo_Equipamento(arq);
+  std::fprintf(arq, "%s] %s] %s] ", "[Entrada",
+               "[Sa\xED"
+               "da ",
+               "[Sa\xED"
+               "da M\xE9"
+               "dia");
+  std::fprintf(arq, "[M\xEAs]  [Dia]  [Hora]\n");
+  TTempo relogio;
+  float valores[11] = {}, somas[11] = {};
+  int contagem = 0, decorridos = 0;
+  while (Le_Boiler_Literal(dados, valores)) {
+    arq = Seleciona(texto);
+    for (int i = 0; i < 11; ++i) somas[i] += valores[i];
+    decorridos += kIntervalo;
+    std::fprintf(arq, "%.2f\t  ", valores[4]);
+    std::fprintf(arq, "%.2f  \t", valores[2]);
+    std::fprintf(arq, "%.2f\t ", valores[3]);
+    Relogio_Literal(arq, &relogio);
+    ++contagem;
+    if (decorridos == 3600) {
+      decorridos = 0;
+      std::fprintf(arq, "\t(Media da Hora : [");
+      std::fprintf(arq, "%.2f\t", somas[4] / contagem);
+      std::fprintf(arq, "%.2f\t", somas[2] / contagem);
+      std::fprintf(arq, "%.2f", somas[3] / contagem);
+      contagem = 0;
+      std::fill(somas, somas + 11, 0.0f);
+      std::fill(valores, valores + 11, 0.0f);
+      std::fprintf(arq, "]");
+    }
+    std::fprintf(arq, "\n");
+  }
+  geren->Fecha_Todos();
+}
+
 // -------------------------------------------------------------- library --
 
 void Biblioteca_TUPMV(const std::string& origem, const std::string& destino) {
@@ -299,6 +579,44 @@ void Biblioteca_SC(const std::string& origem, const std::string& destino) {
   const TTempo inicio = Inicio(), fim = Fim();
   Geren_ArqAux()->Converte_Binario_Texto_SC(binario, texto, &inicio, &fim, kIntervalo, kSaidas,
                                             kIndice);
+  Geren_ArqAux()->Fecha_Todos();
+}
+
+CFanCoil* FanCoil_Medido() {
+  static CFanCoil* fancoil = [] {
+    auto* fc = new CFanCoil();
+    for (int k = 0; k < CFanCoil::NUM_CONFIG_UM; ++k) fc->A_Config_UM(k, 1);
+    for (int t = 0; t < 7; ++t) {
+      // The streams go by the type code, which every component class takes.
+      auto* c = new TVentilador({}, {}, t, t);
+      for (int k = 0; k < TComponente_HVAC::NUM_CONFIG_UM; ++k) c->A_Config_UM(k, 1);
+      fc->R_Geren_Comp()->Insere_Componente(c);
+    }
+    return fc;
+  }();
+  return fancoil;
+}
+
+void Biblioteca_FanCoil(const std::string& origem, const std::string& destino) {
+  int dados, texto;
+  Abre(origem, 0, destino, &dados, &texto);
+  TTempo periodo[2] = {Inicio(), Fim()};
+  std::vector<int> flags(CFanCoil::NUM_CONFIG_UM, 1);
+  TGeren_Componentes_HVAC* componentes = FanCoil_Medido()->R_Geren_Comp();
+  Geren_ArqAux()->Preenche_Cabecalho_FanCoil(texto, componentes, nullptr, 1, flags, 1, periodo,
+                                             kIntervalo);
+  Geren_ArqAux()->Salva_Texo_Dados_FanCoil(dados, texto, componentes, nullptr, 1, flags, periodo,
+                                           kIntervalo);
+  Geren_ArqAux()->Fecha_Todos();
+}
+
+void Biblioteca_Boiler(const std::string& origem, const std::string& destino) {
+  int dados, texto;
+  Abre(origem, 0, destino, &dados, &texto);
+  TTempo periodo[2] = {Inicio(), Fim()};
+  int flags[9] = {1, 1, 1, 1, 1, 1, 1, 1, 1};
+  Geren_ArqAux()->Preenche_Cabecalho_Boiler(texto, 1, flags, 1, periodo, kIntervalo);
+  Geren_ArqAux()->Salva_Texo_Dados_Boiler(dados, texto, 1, flags, periodo, kIntervalo);
   Geren_ArqAux()->Fecha_Todos();
 }
 
@@ -331,6 +649,36 @@ void Grava_SC(const std::string& caminho) {
   geren->Fecha_Todos();
 }
 
+void Grava_FanCoil(const std::string& caminho) {
+  TGeren_ArquivoAux* geren = Geren_ArqAux();
+  const int n = geren->Abre_Arquivo(caminho.c_str(), "wt");
+  CFanCoil* fancoil = FanCoil_Medido();
+  uint32_t semente = 3;
+  for (int i = 0; i < kRegistros; ++i) {
+    for (int r = 11; r < 17; ++r) fancoil->A_Result_UM(r, 100.0f * Ruido(&semente));
+    for (TComponente_HVAC* c : fancoil->R_Geren_Comp()->R_Componentes_Sist_Sec()) {
+      for (int r = 0; r < TComponente_HVAC::NUM_RESULT_UM; ++r) {
+        c->A_Result_UM(r, 1000.0f * Ruido(&semente));
+      }
+    }
+    geren->Grava_Saida_FanCoil_Dados(fancoil, n);
+  }
+  geren->Fecha_Todos();
+}
+
+void Grava_Boiler(const std::string& caminho) {
+  TGeren_ArquivoAux* geren = Geren_ArqAux();
+  const int n = geren->Abre_Arquivo(caminho.c_str(), "wt");
+  CBoiler boiler;
+  for (int k = 0; k < 9; ++k) boiler.A_Config_UM(k, 1);
+  uint32_t semente = 4;
+  for (int i = 0; i < kRegistros; ++i) {
+    for (int r = 0; r < 11; ++r) boiler.R_Modelo()->A_Result_UM(r, 90.0f * Ruido(&semente));
+    geren->Grava_Saida_Boiler_Dados(&boiler, n);
+  }
+  geren->Fecha_Todos();
+}
+
 // ---------------------------------------------------------------- table --
 
 using Conversao = void (*)(const std::string&, const std::string&);
@@ -343,6 +691,10 @@ const char* const kVariantes[3] = {"library", "floor", "literal"};
 const Familia kFamilias[] = {
     {"temperature-humidity-comfort", Grava_TUPMV, {Biblioteca_TUPMV, Piso_TUPMV, Literal_TUPMV}},
     {"controller output, one index", Grava_SC, {Biblioteca_SC, Piso_SC, Literal_SC}},
+    {"fan coil, relative humidity, every component",
+     Grava_FanCoil,
+     {Biblioteca_FanCoil, Piso_FanCoil, Literal_FanCoil}},
+    {"boiler, water temperatures", Grava_Boiler, {Biblioteca_Boiler, Piso_Boiler, Literal_Boiler}},
 };
 
 double Mediana(std::vector<double> v) {
