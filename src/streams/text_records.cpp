@@ -42,18 +42,29 @@ TLinha_Texto Le_Linha_Reais(const char* p, const char* fim, float* valores, int 
 
 bool Le_Linha_Reais(FILE* arq, float* valores, int n, int* lidos) {
   std::string linha;
+  *lidos = 0;
   for (;;) {
     int c = EOF;
+    bool brancos = true;  // what this pass took is white space only
     while (linha.size() < kMax_Linha_Texto && (c = std::getc(arq)) != EOF) {
       linha.push_back(static_cast<char>(c));
       if (c == '\n') break;
+      brancos = brancos && Branco_Na_Linha(static_cast<char>(c));
     }
+    if (c != '\n') break;
+    // Blank lines complete no value, only a line whose values are all read:
+    // scanning again after each would take time growing with their square.
+    if (brancos && *lidos < n) continue;
     const char* proxima;
     const TLinha_Texto lida =
         Le_Linha_Reais(linha.data(), linha.data() + linha.size(), valores, n, lidos, &proxima);
     if (lida != TLinha_Texto::Incompleta) return lida == TLinha_Texto::Completa;
-    if (c == EOF || linha.size() >= kMax_Linha_Texto) return false;
   }
+  // The stream ended, or the line grew past the longest: what it holds is
+  // not a line, but the values read so far are kept.
+  const char* proxima;
+  Le_Linha_Reais(linha.data(), linha.data() + linha.size(), valores, n, lidos, &proxima);
+  return false;
 }
 
 TRegistro_Binario Registro_Linha(const std::vector<int>& indices, int num_resultados,
@@ -103,13 +114,13 @@ size_t TLinhas_Texto::Preenche(unsigned char* bloco, size_t capacidade) {
     int lidos;
     const char* proxima;
     const TLinha_Texto lida = Le_Linha_Reais(p, fim, valores_.data(), n_, &lidos, &proxima);
-    if (lida == TLinha_Texto::Completa) {
+    if (lida == TLinha_Texto::Completa && static_cast<size_t>(proxima - p) <= kMax_Linha_Texto) {
       std::memcpy(bloco + dados, valores_.data(), tamanho);
       dados += tamanho;
       inicio_ = static_cast<size_t>(proxima - texto_.data());
     } else {
-      terminado_ = lida == TLinha_Texto::Invalida || fim_ ||
-                   static_cast<size_t>(fim - p) > kMax_Linha_Texto || !Le_Mais();
+      terminado_ = lida != TLinha_Texto::Incompleta || fim_ ||
+                   static_cast<size_t>(fim - p) >= kMax_Linha_Texto || !Le_Mais();
     }
   }
   return dados;

@@ -26,8 +26,9 @@
 
 namespace arqaux {
 
-// The longest line read, past which the data ends: far beyond any line of
-// floats the streams hold, and a bound on what bad input can allocate.
+// The longest line read, "\n" included, past which the data ends: far
+// beyond any line of floats the streams hold, and a bound on what bad input
+// can allocate.
 constexpr size_t kMax_Linha_Texto = 1 << 20;
 
 // What scanning one line from the text read so far found.
