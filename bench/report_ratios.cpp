@@ -110,6 +110,18 @@ char* Real(char* p, float v, int precisao) {
   return arqaux::Escreve_Real_Fixo(p, v, espec);
 }
 
+// Advances the clock by one sample and writes it: month, day and time, each
+// after its separator.
+char* Relogio_Apos(char* p, Relogio_Piso* relogio, const char* antes_mes, const char* antes_dia,
+                   const char* antes_hora) {
+  relogio->Avanca(kIntervalo);
+  p = Inteiro(Texto(p, antes_mes), relogio->mes);
+  p = Inteiro(Texto(p, antes_dia), relogio->dia);
+  p = Dois(Texto(p, antes_hora), relogio->hora);
+  p = Dois(Texto(p, ":"), relogio->segundos / 60);
+  return Dois(Texto(p, ":"), relogio->segundos % 60);
+}
+
 // The floor's output: the whole report in memory, begun with its header
 // (a format of the interval), written with one fwrite.
 class Saida_Piso {
@@ -149,12 +161,7 @@ void Piso_TUPMV(const std::string& origem, const std::string& destino) {
     p = Real(Texto(Real(p, valores[2], 2), "\t"), valores[3], 2);
     for (int i = 0; i < 4; ++i) somas[i] += valores[i];
     decorridos += kIntervalo;
-    relogio.Avanca(kIntervalo);
-    p = Inteiro(Texto(p, "\t  "), relogio.mes);
-    p = Inteiro(Texto(p, "     "), relogio.dia);
-    p = Dois(Texto(p, "      "), relogio.hora);
-    p = Dois(Texto(p, ":"), relogio.segundos / 60);
-    p = Dois(Texto(p, ":"), relogio.segundos % 60);
+    p = Relogio_Apos(p, &relogio, "\t  ", "     ", "      ");
     ++contagem;
     if (decorridos == 3600) {
       decorridos = 0;
@@ -225,69 +232,75 @@ class Linhas_Piso {
   std::vector<float> valores_;
 };
 
-// The floor's clock column of the equipment reports, and the hour's end.
-char* Relogio_Equipamento(char* p, Relogio_Piso* relogio) {
-  relogio->Avanca(kIntervalo);
-  p = Inteiro(Texto(p, "  "), relogio->mes);
-  p = Inteiro(Texto(p, "      "), relogio->dia);
-  p = Dois(Texto(p, "    "), relogio->hora);
-  p = Dois(Texto(p, ":"), relogio->segundos / 60);
-  return Dois(Texto(p, ":"), relogio->segundos % 60);
-}
+// A column of an equipment floor: the value's place on the line, and the
+// precision and text after it in the rows and in the averages.
+struct Coluna_Piso {
+  int posicao;
+  int precisao;
+  const char* depois;
+  int precisao_media;
+  const char* depois_media;
+};
 
-// Fan coil, relative humidity: the line's 50 values are the outdoor and
-// return air (3 each) and the mixing box, heater, two coils, humidifier and
-// two fans; each component's humidity is its second value.
-constexpr int kValores_FanCoil = 50;
-constexpr int kAr_FanCoil[2] = {1, 4};
-constexpr int kComponentes_FanCoil[7] = {7, 10, 15, 24, 33, 39, 45};
-
-void Piso_FanCoil(const std::string& origem, const std::string& destino) {
-  Linhas_Piso linhas(origem, kValores_FanCoil);
-  Saida_Piso saida(linhas.Linhas(), 256,
-                   "[Umidade Relativa nos Componentes (%%) - (Fan Coil 1)]\n"
-                   "[Inicio: 1/1 as 0:00:00 - Fim: 31/12 as 23:59:59 h]\n"
-                   "[Intervalo de Amostragem = %d s]\n"
-                   "[Ar Externo   ] [Ar Retorno   ] [Caixa Mistura] [Res. El\xE9trica] "
-                   "[Serp. Aquec. ] [Serp. Resf.  ] [Umidificador ] [Vent. Insuf. ] "
-                   "[Vent. Ret.   ] [M\xEAs]  [Dia]  [Hora]\n");
+template <size_t N>
+void Piso_Equipamento(const std::string& origem, const std::string& destino, int valores,
+                      const Coluna_Piso (&colunas)[N], size_t por_linha, const char* cabecalho) {
+  Linhas_Piso linhas(origem, valores);
+  Saida_Piso saida(linhas.Linhas(), por_linha, cabecalho);
   char*& p = saida.p;
   Relogio_Piso relogio;
-  float somas[9] = {};
+  float somas[N] = {};
   int contagem = 0, decorridos = 0;
   while (linhas.Proxima()) {
-    for (int a = 0; a < 2; ++a) {
-      somas[a] += linhas[kAr_FanCoil[a]];
-      p = Texto(Real(p, linhas[kAr_FanCoil[a]], 2), "\t\t");
-    }
-    for (int c = 0; c < 7; ++c) {
-      somas[2 + c] += linhas[kComponentes_FanCoil[c]];
-      p = Texto(Real(p, linhas[kComponentes_FanCoil[c]], 6), "\t");
+    for (size_t c = 0; c < N; ++c) {
+      somas[c] += linhas[colunas[c].posicao];
+      p = Texto(Real(p, linhas[colunas[c].posicao], colunas[c].precisao), colunas[c].depois);
     }
     decorridos += kIntervalo;
-    p = Relogio_Equipamento(p, &relogio);
+    p = Relogio_Apos(p, &relogio, "  ", "      ", "    ");
     ++contagem;
     if (decorridos == 3600) {
       decorridos = 0;
       p = Texto(p, "\t(Media da Hora : [");
-      for (int c = 0; c < 9; ++c) p = Texto(Real(p, somas[c] / contagem, c < 2 ? 2 : 4), "\t");
+      for (size_t c = 0; c < N; ++c) {
+        p = Texto(Real(p, somas[c] / contagem, colunas[c].precisao_media), colunas[c].depois_media);
+      }
       *p++ = ']';
       contagem = 0;
-      std::fill(somas, somas + 9, 0.0f);
+      std::fill(somas, somas + N, 0.0f);
     }
     *p++ = '\n';
   }
   saida.Grava(destino);
 }
 
+// Fan coil, relative humidity: the line's 50 values are the outdoor and
+// return air (3 each) and the mixing box, heater, two coils, humidifier and
+// two fans; each component's humidity is its second value.
+constexpr int kValores_FanCoil = 50;
+constexpr Coluna_Piso kColunas_FanCoil[] = {
+    {1, 2, "\t\t", 2, "\t"}, {4, 2, "\t\t", 2, "\t"}, {7, 6, "\t", 4, "\t"},
+    {10, 6, "\t", 4, "\t"},  {15, 6, "\t", 4, "\t"},  {24, 6, "\t", 4, "\t"},
+    {33, 6, "\t", 4, "\t"},  {39, 6, "\t", 4, "\t"},  {45, 6, "\t", 4, "\t"}};
+
+void Piso_FanCoil(const std::string& origem, const std::string& destino) {
+  Piso_Equipamento(origem, destino, kValores_FanCoil, kColunas_FanCoil, 256,
+                   "[Umidade Relativa nos Componentes (%%) - (Fan Coil 1)]\n"
+                   "[Inicio: 1/1 as 0:00:00 - Fim: 31/12 as 23:59:59 h]\n"
+                   "[Intervalo de Amostragem = %d s]\n"
+                   "[Ar Externo   ] [Ar Retorno   ] [Caixa Mistura] [Res. El\xE9trica] "
+                   "[Serp. Aquec. ] [Serp. Resf.  ] [Umidificador ] [Vent. Insuf. ] "
+                   "[Vent. Ret.   ] [M\xEAs]  [Dia]  [Hora]\n");
+}
+
 // Boiler, water temperatures: of the line's ten values (results 0, 2, 3, 4,
 // 7, 8, 9, 6, 5, 10) the inlet is result 4, the outlets results 2 and 3.
 constexpr int kValores_Boiler = 10;
-constexpr int kColunas_Boiler[3] = {3, 1, 2};
+constexpr Coluna_Piso kColunas_Boiler[] = {
+    {3, 2, "\t  ", 2, "\t"}, {1, 2, "  \t", 2, "\t"}, {2, 2, "\t ", 2, ""}};
 
 void Piso_Boiler(const std::string& origem, const std::string& destino) {
-  Linhas_Piso linhas(origem, kValores_Boiler);
-  Saida_Piso saida(linhas.Linhas(), 128,
+  Piso_Equipamento(origem, destino, kValores_Boiler, kColunas_Boiler, 128,
                    "[Temperatura da \xC1gua na Caldeira (\xBA"
                    "C) - (Caldeira 1)]\n"
                    "[Inicio: 1/1 as 0:00:00 - Fim: 31/12 as 23:59:59 h]\n"
@@ -296,30 +309,6 @@ void Piso_Boiler(const std::string& origem, const std::string& destino) {
                    "da ] [Sa\xED"
                    "da M\xE9"
                    "dia] [M\xEAs]  [Dia]  [Hora]\n");
-  char*& p = saida.p;
-  const char* const depois[3] = {"\t  ", "  \t", "\t "};
-  Relogio_Piso relogio;
-  float somas[3] = {};
-  int contagem = 0, decorridos = 0;
-  while (linhas.Proxima()) {
-    for (int c = 0; c < 3; ++c) {
-      somas[c] += linhas[kColunas_Boiler[c]];
-      p = Texto(Real(p, linhas[kColunas_Boiler[c]], 2), depois[c]);
-    }
-    decorridos += kIntervalo;
-    p = Relogio_Equipamento(p, &relogio);
-    ++contagem;
-    if (decorridos == 3600) {
-      decorridos = 0;
-      p = Texto(p, "\t(Media da Hora : [");
-      for (int c = 0; c < 3; ++c) p = Texto(Real(p, somas[c] / contagem, 2), c < 2 ? "\t" : "");
-      *p++ = ']';
-      contagem = 0;
-      std::fill(somas, somas + 3, 0.0f);
-    }
-    *p++ = '\n';
-  }
-  saida.Grava(destino);
 }
 
 // -------------------------------------------------------------- literal --
@@ -408,17 +397,41 @@ void Literal_SC(const std::string& origem, const std::string& destino) {
   geren->Fecha_Todos();
 }
 
-// The equipment reports' period lines and clock, as documented.
-void Periodo_Equipamento(FILE* arq) {
+// Opens the data and text streams and writes an equipment report's title,
+// equipment number and period lines, as documented; returns the text stream.
+FILE* Cabecalho_Literal(const std::string& origem, const std::string& destino, const char* titulo,
+                        int* dados, int* texto) {
+  Abre(origem, 0, destino, dados, texto);
+  FILE* arq = Geren_ArqAux()->ObtemArquivo();
+  std::fputs(titulo, arq);
+  std::fprintf(arq, " %d)]\n", 1);
   std::fprintf(arq, "[Inicio: %d/%d as %d:00:00", 1, 1, 0);
   std::fprintf(arq, " - Fim: %d/%d as %d:59:59 h]\n", 31, 12, 23);
   std::fprintf(arq, "[Intervalo de Amostragem = %d s]\n", kIntervalo);
+  return arq;
 }
-void Relogio_Literal(FILE* arq, TTempo* relogio) {
+
+// The end of a data line: the last value's "\t" has taken the "\n" already,
+// and at the end of the stream this scan finds nothing, so the line is whole
+// all the same.
+bool Fim_Linha_Literal(FILE* arq) {
+  static_cast<void>(std::fscanf(arq, "\n"));
+  return true;
+}
+
+// The clock of an equipment row; at the end of an hour of samples, also
+// what opens the averages (true).
+bool Relogio_Literal(FILE* arq, TTempo* relogio, int* decorridos, int* contagem) {
   char hora[12];
+  *decorridos += kIntervalo;
   DLL_UTIL_Geren_Tempo()->Avanca_X_Segundos(kIntervalo, relogio);
   DLL_UTIL_Geren_Tempo()->R_Hora_Formatada(hora, relogio);
   std::fprintf(arq, "  %d      %d    %s", relogio->Mes, relogio->Dia, hora);
+  ++*contagem;
+  if (*decorridos != 3600) return false;
+  *decorridos = 0;
+  std::fprintf(arq, "\t(Media da Hora : [");
+  return true;
 }
 
 // The fan coil of the fan-coil rows: one component of each type, every flag
@@ -450,44 +463,32 @@ bool Le_FanCoil_Literal(int dados, std::vector<float>* valores) {
       c->A_Soma_Result_UM(kGrupos[c->R_Tipo()][k], v);
     }
   }
-  // The last value's "\t" has taken the "\n" already, and at the end of the
-  // stream this scan finds nothing: the line is whole all the same.
-  static_cast<void>(std::fscanf(arq, "\n"));
-  return true;
+  return Fim_Linha_Literal(arq);
 }
 
 void Literal_FanCoil(const std::string& origem, const std::string& destino) {
-  TGeren_ArquivoAux* geren = Geren_ArqAux();
   int dados, texto;
-  Abre(origem, 0, destino, &dados, &texto);
-  FILE* arq = geren->ObtemArquivo();
-  std::fputs("[Umidade Relativa nos Componentes (%) - (Fan Coil", arq);
-  std::fprintf(arq, " %d)]\n", 1);
-  Periodo_Equipamento(arq);
+  FILE* arq = Cabecalho_Literal(
+      origem, destino, "[Umidade Relativa nos Componentes (%) - (Fan Coil", &dados, &texto);
   std::fprintf(arq, "%s] %s] ", "[Ar Externo   ", "[Ar Retorno   ");
   const char* const nomes[7] = {"[Caixa Mistura", "[Res. El\xE9trica", "[Serp. Aquec. ",
                                 "[Serp. Resf.  ", "[Umidificador ",    "[Vent. Insuf. ",
                                 "[Vent. Ret.   "};
-  const std::list<TComponente_HVAC*> componentes =
-      FanCoil_Medido()->R_Geren_Comp()->R_Componentes_Sist_Sec();
+  TGeren_Componentes_HVAC* geren_comp = FanCoil_Medido()->R_Geren_Comp();
+  const std::list<TComponente_HVAC*> componentes = geren_comp->R_Componentes_Sist_Sec();
   for (TComponente_HVAC* c : componentes) std::fprintf(arq, "%s] ", nomes[c->R_Tipo()]);
   std::fprintf(arq, "[M\xEAs]  [Dia]  [Hora]\n");
-  FanCoil_Medido()->R_Geren_Comp()->Zera_Soma_Result();
+  geren_comp->Zera_Soma_Result();
   TTempo relogio;
   std::vector<float> valores(17), somas(17);
   int contagem = 0, decorridos = 0;
   while (Le_FanCoil_Literal(dados, &valores)) {
     arq = Seleciona(texto);
-    for (int i = 0; i < 17; ++i) somas[static_cast<size_t>(i)] += valores[static_cast<size_t>(i)];
-    decorridos += kIntervalo;
+    for (size_t i = 0; i < 17; ++i) somas[i] += valores[i];
     std::fprintf(arq, "%.2f\t\t", valores[13]);
     std::fprintf(arq, "%.2f\t\t", valores[16]);
     for (TComponente_HVAC* c : componentes) std::fprintf(arq, "%f\t", c->R_Result_UM(2));
-    Relogio_Literal(arq, &relogio);
-    ++contagem;
-    if (decorridos == 3600) {
-      decorridos = 0;
-      std::fprintf(arq, "\t(Media da Hora : [");
+    if (Relogio_Literal(arq, &relogio, &decorridos, &contagem)) {
       std::fprintf(arq, "%.2f\t", somas[13] / contagem);
       std::fprintf(arq, "%.2f\t", somas[16] / contagem);
       for (TComponente_HVAC* c : componentes) {
@@ -495,12 +496,12 @@ void Literal_FanCoil(const std::string& origem, const std::string& destino) {
       }
       contagem = 0;
       std::fill(somas.begin(), somas.end(), 0.0f);
-      FanCoil_Medido()->R_Geren_Comp()->Zera_Soma_Result();
+      geren_comp->Zera_Soma_Result();
       std::fprintf(arq, "]");
     }
     std::fprintf(arq, "\n");
   }
-  geren->Fecha_Todos();
+  Geren_ArqAux()->Fecha_Todos();
 }
 
 // Reads one boiler data line into valores by result index.
@@ -510,23 +511,15 @@ bool Le_Boiler_Literal(int dados, float* valores) {
   for (int i : kOrdem) {
     if (std::fscanf(arq, "%f\t", &valores[i]) != 1) return false;
   }
-  // The last value's "\t" has taken the "\n" already, and at the end of the
-  // stream this scan finds nothing: the line is whole all the same.
-  static_cast<void>(std::fscanf(arq, "\n"));
-  return true;
+  return Fim_Linha_Literal(arq);
 }
 
 void Literal_Boiler(const std::string& origem, const std::string& destino) {
-  TGeren_ArquivoAux* geren = Geren_ArqAux();
   int dados, texto;
-  Abre(origem, 0, destino, &dados, &texto);
-  FILE* arq = geren->ObtemArquivo();
-  std::fputs(
-      "[Temperatura da \xC1gua na Caldeira (\xBA"
-      "C) - (Caldeira",
-      arq);
-  std::fprintf(arq, " %d)]\n", 1);
-  Periodo_Equipamento(arq);
+  FILE* arq = Cabecalho_Literal(origem, destino,
+                                "[Temperatura da \xC1gua na Caldeira (\xBA"
+                                "C) - (Caldeira",
+                                &dados, &texto);
   std::fprintf(arq, "%s] %s] %s] ", "[Entrada",
                "[Sa\xED"
                "da ",
@@ -540,15 +533,10 @@ void Literal_Boiler(const std::string& origem, const std::string& destino) {
   while (Le_Boiler_Literal(dados, valores)) {
     arq = Seleciona(texto);
     for (int i = 0; i < 11; ++i) somas[i] += valores[i];
-    decorridos += kIntervalo;
     std::fprintf(arq, "%.2f\t  ", valores[4]);
     std::fprintf(arq, "%.2f  \t", valores[2]);
     std::fprintf(arq, "%.2f\t ", valores[3]);
-    Relogio_Literal(arq, &relogio);
-    ++contagem;
-    if (decorridos == 3600) {
-      decorridos = 0;
-      std::fprintf(arq, "\t(Media da Hora : [");
+    if (Relogio_Literal(arq, &relogio, &decorridos, &contagem)) {
       std::fprintf(arq, "%.2f\t", somas[4] / contagem);
       std::fprintf(arq, "%.2f\t", somas[2] / contagem);
       std::fprintf(arq, "%.2f", somas[3] / contagem);
@@ -559,7 +547,7 @@ void Literal_Boiler(const std::string& origem, const std::string& destino) {
     }
     std::fprintf(arq, "\n");
   }
-  geren->Fecha_Todos();
+  Geren_ArqAux()->Fecha_Todos();
 }
 
 // -------------------------------------------------------------- library --
