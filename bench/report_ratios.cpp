@@ -4,9 +4,9 @@
 //            once, formats with the exact fixed-point formatter and writes
 //            with one fwrite: what the hardware allows;
 //   literal  the documented algorithm as it reads: one fread per record
-//            through the registry, one fprintf per value, the text stream
-//            selected again for every line, the clock formatted by the
-//            clock library.
+//            (for a text stream one fscanf per value) through the registry,
+//            one fprintf per value, the text stream selected again for
+//            every line, the clock formatted by the clock library.
 // Each repetition runs the three in a rotating order on one year of
 // 10-minute samples and checks the floor's and the literal's bytes against
 // the library's, so a baseline that drifts stops the run. CPU time of the
@@ -18,9 +18,11 @@
 #include <time.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -108,6 +110,18 @@ char* Real(char* p, float v, int precisao) {
   return arqaux::Escreve_Real_Fixo(p, v, espec);
 }
 
+// Advances the clock by one sample and writes it: month, day and time, each
+// after its separator.
+char* Relogio_Apos(char* p, Relogio_Piso* relogio, const char* antes_mes, const char* antes_dia,
+                   const char* antes_hora) {
+  relogio->Avanca(kIntervalo);
+  p = Inteiro(Texto(p, antes_mes), relogio->mes);
+  p = Inteiro(Texto(p, antes_dia), relogio->dia);
+  p = Dois(Texto(p, antes_hora), relogio->hora);
+  p = Dois(Texto(p, ":"), relogio->segundos / 60);
+  return Dois(Texto(p, ":"), relogio->segundos % 60);
+}
+
 // The floor's output: the whole report in memory, begun with its header
 // (a format of the interval), written with one fwrite.
 class Saida_Piso {
@@ -147,12 +161,7 @@ void Piso_TUPMV(const std::string& origem, const std::string& destino) {
     p = Real(Texto(Real(p, valores[2], 2), "\t"), valores[3], 2);
     for (int i = 0; i < 4; ++i) somas[i] += valores[i];
     decorridos += kIntervalo;
-    relogio.Avanca(kIntervalo);
-    p = Inteiro(Texto(p, "\t  "), relogio.mes);
-    p = Inteiro(Texto(p, "     "), relogio.dia);
-    p = Dois(Texto(p, "      "), relogio.hora);
-    p = Dois(Texto(p, ":"), relogio.segundos / 60);
-    p = Dois(Texto(p, ":"), relogio.segundos % 60);
+    p = Relogio_Apos(p, &relogio, "\t  ", "     ", "      ");
     ++contagem;
     if (decorridos == 3600) {
       decorridos = 0;
@@ -194,6 +203,112 @@ void Piso_SC(const std::string& origem, const std::string& destino) {
     *p++ = '\n';
   }
   saida.Grava(destino);
+}
+
+// Text streams: the floor reads the whole stream, takes each line's n values
+// with std::from_chars, and keeps those at the given positions.
+class Linhas_Piso {
+ public:
+  Linhas_Piso(const std::string& origem, int n) : dados_(Le_Tudo(origem)), valores_(n) {}
+  size_t Linhas() const {
+    return static_cast<size_t>(std::count(dados_.begin(), dados_.end(), '\n'));
+  }
+  // The next line's values; false at the end of the text.
+  bool Proxima() {
+    const char* fim = dados_.data() + dados_.size();
+    if (p_ == fim) return false;
+    for (float& v : valores_) {
+      while (*p_ == '\t' || *p_ == ' ') ++p_;
+      p_ = std::from_chars(p_, fim, v).ptr;
+    }
+    p_ = static_cast<const char*>(std::memchr(p_, '\n', static_cast<size_t>(fim - p_))) + 1;
+    return true;
+  }
+  float operator[](int i) const { return valores_[static_cast<size_t>(i)]; }
+
+ private:
+  std::string dados_;
+  const char* p_ = dados_.data();
+  std::vector<float> valores_;
+};
+
+// A column of an equipment floor: the value's place on the line, and the
+// precision and text after it in the rows and in the averages.
+struct Coluna_Piso {
+  int posicao;
+  int precisao;
+  const char* depois;
+  int precisao_media;
+  const char* depois_media;
+};
+
+template <size_t N>
+void Piso_Equipamento(const std::string& origem, const std::string& destino, int valores,
+                      const Coluna_Piso (&colunas)[N], size_t por_linha, const char* cabecalho) {
+  Linhas_Piso linhas(origem, valores);
+  Saida_Piso saida(linhas.Linhas(), por_linha, cabecalho);
+  char*& p = saida.p;
+  Relogio_Piso relogio;
+  float somas[N] = {};
+  int contagem = 0, decorridos = 0;
+  while (linhas.Proxima()) {
+    for (size_t c = 0; c < N; ++c) {
+      somas[c] += linhas[colunas[c].posicao];
+      p = Texto(Real(p, linhas[colunas[c].posicao], colunas[c].precisao), colunas[c].depois);
+    }
+    decorridos += kIntervalo;
+    p = Relogio_Apos(p, &relogio, "  ", "      ", "    ");
+    ++contagem;
+    if (decorridos == 3600) {
+      decorridos = 0;
+      p = Texto(p, "\t(Media da Hora : [");
+      for (size_t c = 0; c < N; ++c) {
+        p = Texto(Real(p, somas[c] / contagem, colunas[c].precisao_media), colunas[c].depois_media);
+      }
+      *p++ = ']';
+      contagem = 0;
+      std::fill(somas, somas + N, 0.0f);
+    }
+    *p++ = '\n';
+  }
+  saida.Grava(destino);
+}
+
+// Fan coil, relative humidity: the line's 50 values are the outdoor and
+// return air (3 each) and the mixing box, heater, two coils, humidifier and
+// two fans; each component's humidity is its second value.
+constexpr int kValores_FanCoil = 50;
+constexpr Coluna_Piso kColunas_FanCoil[] = {
+    {1, 2, "\t\t", 2, "\t"}, {4, 2, "\t\t", 2, "\t"}, {7, 6, "\t", 4, "\t"},
+    {10, 6, "\t", 4, "\t"},  {15, 6, "\t", 4, "\t"},  {24, 6, "\t", 4, "\t"},
+    {33, 6, "\t", 4, "\t"},  {39, 6, "\t", 4, "\t"},  {45, 6, "\t", 4, "\t"}};
+
+void Piso_FanCoil(const std::string& origem, const std::string& destino) {
+  Piso_Equipamento(origem, destino, kValores_FanCoil, kColunas_FanCoil, 256,
+                   "[Umidade Relativa nos Componentes (%%) - (Fan Coil 1)]\n"
+                   "[Inicio: 1/1 as 0:00:00 - Fim: 31/12 as 23:59:59 h]\n"
+                   "[Intervalo de Amostragem = %d s]\n"
+                   "[Ar Externo   ] [Ar Retorno   ] [Caixa Mistura] [Res. El\xE9trica] "
+                   "[Serp. Aquec. ] [Serp. Resf.  ] [Umidificador ] [Vent. Insuf. ] "
+                   "[Vent. Ret.   ] [M\xEAs]  [Dia]  [Hora]\n");
+}
+
+// Boiler, water temperatures: of the line's ten values (results 0, 2, 3, 4,
+// 7, 8, 9, 6, 5, 10) the inlet is result 4, the outlets results 2 and 3.
+constexpr int kValores_Boiler = 10;
+constexpr Coluna_Piso kColunas_Boiler[] = {
+    {3, 2, "\t  ", 2, "\t"}, {1, 2, "  \t", 2, "\t"}, {2, 2, "\t ", 2, ""}};
+
+void Piso_Boiler(const std::string& origem, const std::string& destino) {
+  Piso_Equipamento(origem, destino, kValores_Boiler, kColunas_Boiler, 128,
+                   "[Temperatura da \xC1gua na Caldeira (\xBA"
+                   "C) - (Caldeira 1)]\n"
+                   "[Inicio: 1/1 as 0:00:00 - Fim: 31/12 as 23:59:59 h]\n"
+                   "[Intervalo de Amostragem = %d s]\n"
+                   "[Entrada] [Sa\xED"
+                   "da ] [Sa\xED"
+                   "da M\xE9"
+                   "dia] [M\xEAs]  [Dia]  [Hora]\n");
 }
 
 // -------------------------------------------------------------- literal --
@@ -282,6 +397,159 @@ void Literal_SC(const std::string& origem, const std::string& destino) {
   geren->Fecha_Todos();
 }
 
+// Opens the data and text streams and writes an equipment report's title,
+// equipment number and period lines, as documented; returns the text stream.
+FILE* Cabecalho_Literal(const std::string& origem, const std::string& destino, const char* titulo,
+                        int* dados, int* texto) {
+  Abre(origem, 0, destino, dados, texto);
+  FILE* arq = Geren_ArqAux()->ObtemArquivo();
+  std::fputs(titulo, arq);
+  std::fprintf(arq, " %d)]\n", 1);
+  std::fprintf(arq, "[Inicio: %d/%d as %d:00:00", 1, 1, 0);
+  std::fprintf(arq, " - Fim: %d/%d as %d:59:59 h]\n", 31, 12, 23);
+  std::fprintf(arq, "[Intervalo de Amostragem = %d s]\n", kIntervalo);
+  return arq;
+}
+
+// The end of a data line: the last value's "\t" has taken the "\n" already,
+// and at the end of the stream this scan finds nothing, so the line is whole
+// all the same.
+bool Fim_Linha_Literal(FILE* arq) {
+  static_cast<void>(std::fscanf(arq, "\n"));
+  return true;
+}
+
+// The clock of an equipment row; at the end of an hour of samples, also
+// what opens the averages (true).
+bool Relogio_Literal(FILE* arq, TTempo* relogio, int* decorridos, int* contagem) {
+  char hora[12];
+  *decorridos += kIntervalo;
+  DLL_UTIL_Geren_Tempo()->Avanca_X_Segundos(kIntervalo, relogio);
+  DLL_UTIL_Geren_Tempo()->R_Hora_Formatada(hora, relogio);
+  std::fprintf(arq, "  %d      %d    %s", relogio->Mes, relogio->Dia, hora);
+  ++*contagem;
+  if (*decorridos != 3600) return false;
+  *decorridos = 0;
+  std::fprintf(arq, "\t(Media da Hora : [");
+  return true;
+}
+
+// The fan coil of the fan-coil rows: one component of each type, every flag
+// set.
+CFanCoil* FanCoil_Medido();
+
+// Reads one fan-coil data line: the fan coil's six air values into
+// valores[11..16], each component's values into its results and sums.
+bool Le_FanCoil_Literal(int dados, std::vector<float>* valores) {
+  static const int kAr[6] = {11, 13, 12, 14, 16, 15};
+  static const int kGrupos[7][9] = {{0, 2, 1},
+                                    {0, 2, 1, 6, 7},
+                                    {0, 2, 1, 6, 7, 8, 9, 10, 12},
+                                    {0, 2, 1, 6, 7, 8, 9, 10, 12},
+                                    {0, 2, 1, 7, 6, 8},
+                                    {0, 2, 1, 6, 7, 8},
+                                    {0, 2, 1, 6, 7, 8}};
+  static const int kNum[7] = {3, 5, 9, 9, 6, 6, 6};
+  FILE* arq = Seleciona(dados);
+  std::fill(valores->begin(), valores->end(), 0.0f);
+  for (int i : kAr) {
+    if (std::fscanf(arq, "%f\t", &(*valores)[static_cast<size_t>(i)]) != 1) return false;
+  }
+  for (TComponente_HVAC* c : FanCoil_Medido()->R_Geren_Comp()->R_Componentes_Sist_Sec()) {
+    for (int k = 0; k < kNum[c->R_Tipo()]; ++k) {
+      float v;
+      if (std::fscanf(arq, "%f\t", &v) != 1) return false;
+      c->A_Result_UM(kGrupos[c->R_Tipo()][k], v);
+      c->A_Soma_Result_UM(kGrupos[c->R_Tipo()][k], v);
+    }
+  }
+  return Fim_Linha_Literal(arq);
+}
+
+void Literal_FanCoil(const std::string& origem, const std::string& destino) {
+  int dados, texto;
+  FILE* arq = Cabecalho_Literal(
+      origem, destino, "[Umidade Relativa nos Componentes (%) - (Fan Coil", &dados, &texto);
+  std::fprintf(arq, "%s] %s] ", "[Ar Externo   ", "[Ar Retorno   ");
+  const char* const nomes[7] = {"[Caixa Mistura", "[Res. El\xE9trica", "[Serp. Aquec. ",
+                                "[Serp. Resf.  ", "[Umidificador ",    "[Vent. Insuf. ",
+                                "[Vent. Ret.   "};
+  TGeren_Componentes_HVAC* geren_comp = FanCoil_Medido()->R_Geren_Comp();
+  const std::list<TComponente_HVAC*> componentes = geren_comp->R_Componentes_Sist_Sec();
+  for (TComponente_HVAC* c : componentes) std::fprintf(arq, "%s] ", nomes[c->R_Tipo()]);
+  std::fprintf(arq, "[M\xEAs]  [Dia]  [Hora]\n");
+  geren_comp->Zera_Soma_Result();
+  TTempo relogio;
+  std::vector<float> valores(17), somas(17);
+  int contagem = 0, decorridos = 0;
+  while (Le_FanCoil_Literal(dados, &valores)) {
+    arq = Seleciona(texto);
+    for (size_t i = 0; i < 17; ++i) somas[i] += valores[i];
+    std::fprintf(arq, "%.2f\t\t", valores[13]);
+    std::fprintf(arq, "%.2f\t\t", valores[16]);
+    for (TComponente_HVAC* c : componentes) std::fprintf(arq, "%f\t", c->R_Result_UM(2));
+    if (Relogio_Literal(arq, &relogio, &decorridos, &contagem)) {
+      std::fprintf(arq, "%.2f\t", somas[13] / contagem);
+      std::fprintf(arq, "%.2f\t", somas[16] / contagem);
+      for (TComponente_HVAC* c : componentes) {
+        std::fprintf(arq, "%.4f\t", c->R_Soma_Result_UM(2) / contagem);
+      }
+      contagem = 0;
+      std::fill(somas.begin(), somas.end(), 0.0f);
+      geren_comp->Zera_Soma_Result();
+      std::fprintf(arq, "]");
+    }
+    std::fprintf(arq, "\n");
+  }
+  Geren_ArqAux()->Fecha_Todos();
+}
+
+// Reads one boiler data line into valores by result index.
+bool Le_Boiler_Literal(int dados, float* valores) {
+  static const int kOrdem[kValores_Boiler] = {0, 2, 3, 4, 7, 8, 9, 6, 5, 10};
+  FILE* arq = Seleciona(dados);
+  for (int i : kOrdem) {
+    if (std::fscanf(arq, "%f\t", &valores[i]) != 1) return false;
+  }
+  return Fim_Linha_Literal(arq);
+}
+
+void Literal_Boiler(const std::string& origem, const std::string& destino) {
+  int dados, texto;
+  FILE* arq = Cabecalho_Literal(origem, destino,
+                                "[Temperatura da \xC1gua na Caldeira (\xBA"
+                                "C) - (Caldeira",
+                                &dados, &texto);
+  std::fprintf(arq, "%s] %s] %s] ", "[Entrada",
+               "[Sa\xED"
+               "da ",
+               "[Sa\xED"
+               "da M\xE9"
+               "dia");
+  std::fprintf(arq, "[M\xEAs]  [Dia]  [Hora]\n");
+  TTempo relogio;
+  float valores[11] = {}, somas[11] = {};
+  int contagem = 0, decorridos = 0;
+  while (Le_Boiler_Literal(dados, valores)) {
+    arq = Seleciona(texto);
+    for (int i = 0; i < 11; ++i) somas[i] += valores[i];
+    std::fprintf(arq, "%.2f\t  ", valores[4]);
+    std::fprintf(arq, "%.2f  \t", valores[2]);
+    std::fprintf(arq, "%.2f\t ", valores[3]);
+    if (Relogio_Literal(arq, &relogio, &decorridos, &contagem)) {
+      std::fprintf(arq, "%.2f\t", somas[4] / contagem);
+      std::fprintf(arq, "%.2f\t", somas[2] / contagem);
+      std::fprintf(arq, "%.2f", somas[3] / contagem);
+      contagem = 0;
+      std::fill(somas, somas + 11, 0.0f);
+      std::fill(valores, valores + 11, 0.0f);
+      std::fprintf(arq, "]");
+    }
+    std::fprintf(arq, "\n");
+  }
+  Geren_ArqAux()->Fecha_Todos();
+}
+
 // -------------------------------------------------------------- library --
 
 void Biblioteca_TUPMV(const std::string& origem, const std::string& destino) {
@@ -299,6 +567,44 @@ void Biblioteca_SC(const std::string& origem, const std::string& destino) {
   const TTempo inicio = Inicio(), fim = Fim();
   Geren_ArqAux()->Converte_Binario_Texto_SC(binario, texto, &inicio, &fim, kIntervalo, kSaidas,
                                             kIndice);
+  Geren_ArqAux()->Fecha_Todos();
+}
+
+CFanCoil* FanCoil_Medido() {
+  static CFanCoil* fancoil = [] {
+    auto* fc = new CFanCoil();
+    for (int k = 0; k < CFanCoil::NUM_CONFIG_UM; ++k) fc->A_Config_UM(k, 1);
+    for (int t = 0; t < 7; ++t) {
+      // The streams go by the type code, which every component class takes.
+      auto* c = new TVentilador({}, {}, t, t);
+      for (int k = 0; k < TComponente_HVAC::NUM_CONFIG_UM; ++k) c->A_Config_UM(k, 1);
+      fc->R_Geren_Comp()->Insere_Componente(c);
+    }
+    return fc;
+  }();
+  return fancoil;
+}
+
+void Biblioteca_FanCoil(const std::string& origem, const std::string& destino) {
+  int dados, texto;
+  Abre(origem, 0, destino, &dados, &texto);
+  TTempo periodo[2] = {Inicio(), Fim()};
+  std::vector<int> flags(CFanCoil::NUM_CONFIG_UM, 1);
+  TGeren_Componentes_HVAC* componentes = FanCoil_Medido()->R_Geren_Comp();
+  Geren_ArqAux()->Preenche_Cabecalho_FanCoil(texto, componentes, nullptr, 1, flags, 1, periodo,
+                                             kIntervalo);
+  Geren_ArqAux()->Salva_Texo_Dados_FanCoil(dados, texto, componentes, nullptr, 1, flags, periodo,
+                                           kIntervalo);
+  Geren_ArqAux()->Fecha_Todos();
+}
+
+void Biblioteca_Boiler(const std::string& origem, const std::string& destino) {
+  int dados, texto;
+  Abre(origem, 0, destino, &dados, &texto);
+  TTempo periodo[2] = {Inicio(), Fim()};
+  int flags[9] = {1, 1, 1, 1, 1, 1, 1, 1, 1};
+  Geren_ArqAux()->Preenche_Cabecalho_Boiler(texto, 1, flags, 1, periodo, kIntervalo);
+  Geren_ArqAux()->Salva_Texo_Dados_Boiler(dados, texto, 1, flags, periodo, kIntervalo);
   Geren_ArqAux()->Fecha_Todos();
 }
 
@@ -331,6 +637,36 @@ void Grava_SC(const std::string& caminho) {
   geren->Fecha_Todos();
 }
 
+void Grava_FanCoil(const std::string& caminho) {
+  TGeren_ArquivoAux* geren = Geren_ArqAux();
+  const int n = geren->Abre_Arquivo(caminho.c_str(), "wt");
+  CFanCoil* fancoil = FanCoil_Medido();
+  uint32_t semente = 3;
+  for (int i = 0; i < kRegistros; ++i) {
+    for (int r = 11; r < 17; ++r) fancoil->A_Result_UM(r, 100.0f * Ruido(&semente));
+    for (TComponente_HVAC* c : fancoil->R_Geren_Comp()->R_Componentes_Sist_Sec()) {
+      for (int r = 0; r < TComponente_HVAC::NUM_RESULT_UM; ++r) {
+        c->A_Result_UM(r, 1000.0f * Ruido(&semente));
+      }
+    }
+    geren->Grava_Saida_FanCoil_Dados(fancoil, n);
+  }
+  geren->Fecha_Todos();
+}
+
+void Grava_Boiler(const std::string& caminho) {
+  TGeren_ArquivoAux* geren = Geren_ArqAux();
+  const int n = geren->Abre_Arquivo(caminho.c_str(), "wt");
+  CBoiler boiler;
+  for (int k = 0; k < 9; ++k) boiler.A_Config_UM(k, 1);
+  uint32_t semente = 4;
+  for (int i = 0; i < kRegistros; ++i) {
+    for (int r = 0; r < 11; ++r) boiler.R_Modelo()->A_Result_UM(r, 90.0f * Ruido(&semente));
+    geren->Grava_Saida_Boiler_Dados(&boiler, n);
+  }
+  geren->Fecha_Todos();
+}
+
 // ---------------------------------------------------------------- table --
 
 using Conversao = void (*)(const std::string&, const std::string&);
@@ -343,6 +679,10 @@ const char* const kVariantes[3] = {"library", "floor", "literal"};
 const Familia kFamilias[] = {
     {"temperature-humidity-comfort", Grava_TUPMV, {Biblioteca_TUPMV, Piso_TUPMV, Literal_TUPMV}},
     {"controller output, one index", Grava_SC, {Biblioteca_SC, Piso_SC, Literal_SC}},
+    {"fan coil, relative humidity, every component",
+     Grava_FanCoil,
+     {Biblioteca_FanCoil, Piso_FanCoil, Literal_FanCoil}},
+    {"boiler, water temperatures", Grava_Boiler, {Biblioteca_Boiler, Piso_Boiler, Literal_Boiler}},
 };
 
 double Mediana(std::vector<double> v) {

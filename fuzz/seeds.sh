@@ -52,6 +52,22 @@ stream 8 0 zona1_acs.bin 0 report-acs
 stream 9 64 zona1_pv.bin 0 report-pv
 stream 10 0 zona1_saida_cont.bin 4 report-outputs
 
+# HVAC text streams: operation 11-14; the monitoring flags in the output
+# count (nine of the equipment, then eight of every component), the report
+# variable plus one, the kind (<< 5) and the selected component plus one
+# (<< 8) in the index; eight lines of n "%f\t" values.
+hvac() {  # operation flags index values-per-line name
+  { b "$1" 0 16; i 600 "$2" "$3" 0 0 1 1 23 3599 1 1; awk -v n="$4" 'BEGIN {
+      for (l = 0; l < 8; l++) { for (k = 0; k < n; k++) printf "%f\t", l + k / 8; print "" } }'; } |
+    seed streams_fuzz "$5"
+}
+hvac 11 131071 0 59 read-fancoil
+hvac 13 131071 $((1 + (4 << 8))) 59 report-fancoil-temperature
+hvac 13 131071 $((4 + (4 << 8))) 59 report-fancoil-heat-cooling-coil
+hvac 12 511 $((3 << 5)) 10 read-boiler
+hvac 14 511 $((2 + (3 << 5))) 10 report-boiler-water
+hvac 14 63 $((3 + (2 << 5))) 8 report-tower-humidity
+
 # Configuration: the sample cut at its zone lines into sections 1..8 (gains,
 # PV, actuators and ventilation of zones 1 and 2).
 config="$work/config.txt"

@@ -3,11 +3,18 @@
 // the flags, stream numbers, interval, counts, index and clocks taken from
 // the input.
 //
-// Input: the operation (byte, modulo 11); the flags (byte: bits 0-2 the held
-// groups, 3-5 the shown ones, 6 present, 7 ATS); the stream numbers (byte:
-// low and high nibble pick the binary and the text stream's number from
-// NUMEROS); interval, output count and index (int32 each); start and end
-// clocks (hour, seconds, month, day: int32 each). The rest is the stream.
+// Input: the operation (byte, modulo NUM_OPERACOES); the flags (byte: bits
+// 0-2 the held groups, 3-5 the shown ones, 6 present, 7 ATS); the stream
+// numbers (byte: low and high nibble pick the binary and the text stream's
+// number from NUMEROS); interval, output count and index (int32 each); start
+// and end clocks (hour, seconds, month, day: int32 each). The rest is the
+// stream.
+//
+// The HVAC text streams take their monitoring flags from the output count
+// (bits 0-8 the fan coil's or the equipment's, bits 9-16 every component's)
+// and from the index the report variable (bits 0-4, less one), the kind of
+// equipment (bits 5-7, modulo 7) and the fan coil's selected component (bits
+// 8-11, less one, modulo 9).
 #include <arqaux/arqaux.h>
 
 #include <algorithm>
@@ -32,6 +39,10 @@ enum TOperacao {
   CONVERTE_ACS,
   CONVERTE_PV,
   CONVERTE_SC,
+  LE_FANCOIL,
+  LE_EQUIPAMENTO,
+  CONVERTE_FANCOIL,
+  CONVERTE_EQUIPAMENTO,
   NUM_OPERACOES
 };
 
@@ -143,6 +154,103 @@ void Converte(TGeren_ArquivoAux* geren, const TArgumentos& a) {
   }
 }
 
+using G = TGeren_ArquivoAux;
+
+// The reader and the report of each kind of primary equipment.
+struct TEquipamento {
+  bool (G::*le)(int, int*, float*);
+  void (G::*cabecalho)(int, int, int*, int, TTempo*, int);
+  void (G::*linhas)(int, int, int, int*, TTempo*, int);
+};
+const TEquipamento EQUIPAMENTOS[7] = {
+    {&G::Le_Saida_ChillerAr_Dados, &G::Preenche_Cabecalho_ChillerAr,
+     &G::Salva_Texo_Dados_ChillerAr},
+    {&G::Le_Saida_ChillerAgua_Dados, &G::Preenche_Cabecalho_ChillerAgua,
+     &G::Salva_Texo_Dados_ChillerAgua},
+    {&G::Le_Saida_Torre_Dados, &G::Preenche_Cabecalho_Torre, &G::Salva_Texo_Dados_Torre},
+    {&G::Le_Saida_Boiler_Dados, &G::Preenche_Cabecalho_Boiler, &G::Salva_Texo_Dados_Boiler},
+    {&G::Le_Saida_BombaAG_Dados, &G::Preenche_Cabecalho_BombaAG, &G::Salva_Texo_Dados_BombaAG},
+    {&G::Le_Saida_BombaAQ_Dados, &G::Preenche_Cabecalho_BombaAQ, &G::Salva_Texo_Dados_BombaAQ},
+    {&G::Le_Saida_BombaCond_Dados, &G::Preenche_Cabecalho_BombaAC, &G::Salva_Texo_Dados_BombaAC},
+};
+
+// The HVAC arguments: nine flags, every component's eight, the variable,
+// the kind and the selected component.
+struct TArgumentos_HVAC {
+  std::vector<int> flags;
+  std::vector<int> flags_componente;
+  int variavel;
+  const TEquipamento* equipamento;
+  int selecionado;
+};
+
+TArgumentos_HVAC Argumentos_HVAC(const TArgumentos& a) {
+  const uint32_t bits = static_cast<uint32_t>(a.saidas);
+  const uint32_t indice = static_cast<uint32_t>(a.indice);
+  TArgumentos_HVAC h;
+  for (int k = 0; k < 9; ++k) h.flags.push_back(bits >> k & 1);
+  for (int k = 0; k < 8; ++k) h.flags_componente.push_back(bits >> (9 + k) & 1);
+  h.variavel = static_cast<int>(indice & 31) - 1;
+  h.equipamento = &EQUIPAMENTOS[(indice >> 5 & 7) % 7];
+  h.selecionado = static_cast<int>((indice >> 8 & 15) % 9) - 1;
+  return h;
+}
+
+// A fan coil with one component of each type and a second cooling coil.
+class TFanCoil_Fuzz {
+ public:
+  explicit TFanCoil_Fuzz(const std::vector<int>& flags) {
+    const int tipos[8] = {0, 1, 2, 3, 4, 5, 6, 3};
+    for (int j = 0; j < 8; ++j) {
+      // The report goes by the type code only, which every component
+      // class takes.
+      TComponente_HVAC* c = new TVentilador({}, {}, tipos[j], j);
+      for (int k = 0; k < 8; ++k) c->A_Config_UM(k, flags[static_cast<size_t>(k)]);
+      fancoil_.R_Geren_Comp()->Insere_Componente(c);
+      componentes_.push_back(c);
+    }
+  }
+  TGeren_Componentes_HVAC* Gerente() { return fancoil_.R_Geren_Comp(); }
+  TComponente_HVAC* Componente(int j) {
+    return j >= 0 ? componentes_[static_cast<size_t>(j)] : nullptr;
+  }
+
+ private:
+  CFanCoil fancoil_;
+  std::vector<TComponente_HVAC*> componentes_;
+};
+
+void Le_HVAC(TGeren_ArquivoAux* geren, const TArgumentos& a, size_t tamanho) {
+  TArgumentos_HVAC h = Argumentos_HVAC(a);
+  if (a.operacao == LE_FANCOIL) {
+    TFanCoil_Fuzz fc(h.flags_componente);
+    std::vector<float> valores;
+    return Le_Todos(tamanho, [&] {
+      return geren->Le_Saida_FanCoil_Dados(a.binario, h.flags, valores, fc.Gerente());
+    });
+  }
+  float valores[20];
+  Le_Todos(tamanho,
+           [&] { return (geren->*h.equipamento->le)(a.binario, h.flags.data(), valores); });
+}
+
+void Converte_HVAC(TGeren_ArquivoAux* geren, const TArgumentos& a) {
+  TArgumentos_HVAC h = Argumentos_HVAC(a);
+  TTempo par[2] = {a.inicio, a.fim};
+  const int b = a.binario;
+  const int t = a.texto;
+  if (a.operacao == CONVERTE_FANCOIL) {
+    TFanCoil_Fuzz fc(h.flags_componente);
+    TComponente_HVAC* sel = fc.Componente(h.selecionado);
+    geren->Preenche_Cabecalho_FanCoil(t, fc.Gerente(), sel, h.variavel, h.flags, 4, par,
+                                      a.intervalo);
+    return geren->Salva_Texo_Dados_FanCoil(b, t, fc.Gerente(), sel, h.variavel, h.flags, par,
+                                           a.intervalo);
+  }
+  (geren->*h.equipamento->cabecalho)(t, h.variavel, h.flags.data(), 4, par, a.intervalo);
+  (geren->*h.equipamento->linhas)(b, t, h.variavel, h.flags.data(), par, a.intervalo);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
@@ -158,8 +266,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
   }
   if (a.operacao < CONVERTE_TUPMV) {
     Le(geren, a, c.Resto());
-  } else {
+  } else if (a.operacao < LE_FANCOIL) {
     Converte(geren, a);
+  } else if (a.operacao < CONVERTE_FANCOIL) {
+    Le_HVAC(geren, a, c.Resto());
+  } else {
+    Converte_HVAC(geren, a);
   }
   geren->Fecha_Todos();
   return 0;

@@ -455,6 +455,7 @@ class ARQAUX_API TGeren_ArquivoAux {
   // values, all cleared first), each component's into its results and
   // running sums. True without reading when flag 0 is clear; false at the
   // end of the stream or at a line that is not whole, what was read stored.
+  // Lines are taken as the equipment reader below takes them.
   bool Le_Saida_FanCoil_Dados(int n, std::vector<int>& flags, std::vector<float>& valores,
                               TGeren_Componentes_HVAC* componentes);
   // The report of quantity variavel on text stream texto (made current

@@ -391,12 +391,9 @@ void TGeren_ArquivoAux::Salva_Texo_Dados_FanCoil(int dados, int texto,
   const arqaux::TSeletor seletor([this, texto](int n) {
     return n == texto ? Seleciona_Arquivo_Aberto(n) : Seleciona_Arquivo(n);
   });
-  arqaux::TLinhas_Texto linhas(seletor.seleciona, dados, static_cast<int>(linha.size()));
-  const arqaux::TRelatorio_Amostrado::Fonte fonte = [&linhas](unsigned char* bloco, size_t n) {
-    return linhas.Preenche(bloco, n);
-  };
   const int num = std::max<int>(static_cast<int>(linha.size()), 1);
-  arqaux::TRelatorio_Amostrado(Descreve(linha, f.f, lista, selecionado, variavel, 0), seletor)
-      .Escreve_Linhas(fonte, texto, arqaux::Registro_Reais(num, f.f[0] != 0), periodo[0],
-                      intervalo);
+  arqaux::Escreve_Linhas_Texto(
+      arqaux::TRelatorio_Amostrado(Descreve(linha, f.f, lista, selecionado, variavel, 0), seletor),
+      seletor, dados, static_cast<int>(linha.size()), texto,
+      arqaux::Registro_Reais(num, f.f[0] != 0), periodo[0], intervalo);
 }

@@ -10,16 +10,11 @@
 // with the extra value when asked, then "\n". A report is one quantity of
 // the data stream through the sampled-report engine.
 //
-// Reading follows the scan "%f\t" per value and "\n" at the end, with one
-// rule made firm: a line ends at the first "\n" after its last value. A line
-// that the end of the data cuts anywhere, even just before its "\n", is not
-// a line, so a report never shows a row that was not wholly written. A value
-// that is not a number, or text other than blanks between the last value
-// and the "\n", ends the data as well: a scan would stop on it and return
-// the same line for ever.
+// The reader, and the report's rows, take the line as every text stream's
+// line is taken (streams/text_records.h): whole or not at all, its values
+// scanned as "%f" scans them, each stored at its result index.
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -27,8 +22,8 @@
 #include "arqaux/geren_arquivoaux.h"
 #include "streams/report_format.h"
 #include "streams/report_quantities.h"
+#include "streams/text_records.h"
 #include "text/binario.h"
-#include "text/leitor_real.h"
 
 namespace {
 
@@ -272,6 +267,18 @@ TMonitoracao Monitoracao(const E* equip, const TEquipamento& tipo) {
   return m;
 }
 
+// The result indices of a data line in line order, by the groups' flags.
+// The writer, the reader and the report all lay the line out with it.
+std::vector<int> Indices_Linha(const TEquipamento& tipo, const int* flags) {
+  std::vector<int> indices;
+  for (size_t g = 0; g < tipo.num_grupos; ++g) {
+    const TGrupo& grupo = tipo.grupos[g];
+    if (flags[grupo.flag] == 0) continue;
+    indices.insert(indices.end(), grupo.resultados, grupo.resultados + grupo.num);
+  }
+  return indices;
+}
+
 // v as "%f\t" (or "%f") at the end of linha, through the exact formatter.
 void Acrescenta_Valor(std::string* linha, float v, bool tab = true) {
   static const arqaux::TFormato_Compilado kValor("%f\t"), kUltimo("%f");
@@ -288,11 +295,7 @@ void Escreve_Linha(FILE* arq, const std::string& linha) {
 void Grava_Dados(FILE* arq, const TEquipamento& tipo, const TMonitoracao& m) {
   if (arq == nullptr || m.flags.empty() || m.flags[0] == 0) return;
   std::string linha;
-  for (size_t g = 0; g < tipo.num_grupos; ++g) {
-    const TGrupo& grupo = tipo.grupos[g];
-    if (m.flags[grupo.flag] == 0) continue;
-    for (int r = 0; r < grupo.num; ++r) Acrescenta_Valor(&linha, m.resultados[grupo.resultados[r]]);
-  }
+  for (int r : Indices_Linha(tipo, m.flags.data())) Acrescenta_Valor(&linha, m.resultados[r]);
   linha += '\n';
   Escreve_Linha(arq, linha);
 }
@@ -307,123 +310,21 @@ void Grava_Consumo(FILE* arq, const TEquipamento& tipo, const TMonitoracao& m, f
   Escreve_Linha(arq, linha);
 }
 
-// What scanning one data line from some text found.
-enum class TLinha {
-  Completa,    // every value and the "\n" that ends the line
-  Incompleta,  // the text ended first: more text may complete it
-  Invalida,    // a value that is not a number, or other text before the "\n"
-};
-
-bool Branco_Na_Linha(char c) {
-  return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r';
-}
-
-// Scans the line at [p, fim) into valores by result index; *parada gets the
-// byte after its "\n" when it is complete. A value touching fim may go on
-// in text not yet read, so it leaves the line incomplete.
-TLinha Le_Linha(const char* p, const char* fim, const TEquipamento& tipo, const int* flags,
-                float* valores, const char** parada) {
-  for (size_t g = 0; g < tipo.num_grupos; ++g) {
-    const TGrupo& grupo = tipo.grupos[g];
-    if (flags[grupo.flag] == 0) continue;
-    for (int r = 0; r < grupo.num; ++r) {
-      float v;
-      const char* q;
-      const arqaux::TResultado_Real lido = arqaux::Le_Real(p, fim, &v, &q);
-      if (q == fim) return TLinha::Incompleta;
-      if (lido != arqaux::TResultado_Real::Convertido) return TLinha::Invalida;
-      valores[grupo.resultados[r]] = v;
-      p = q;
-    }
-  }
-  while (p != fim && Branco_Na_Linha(*p)) ++p;
-  if (p == fim) return TLinha::Incompleta;
-  if (*p != '\n') return TLinha::Invalida;
-  *parada = p + 1;
-  return TLinha::Completa;
-}
-
-// No line is longer than this; a longer one ends the data rather than grow
-// a buffer without bound.
-constexpr size_t kMax_Linha = 1 << 20;
-
+// One line into valores by result index, after setting the kind's first
+// values to 0; the values read before a line that is cut stay there.
 bool Le_Dados(FILE* arq, const TEquipamento& tipo, const int* flags, float* valores) {
   if (arq == nullptr || flags == nullptr || valores == nullptr) return false;
   std::fill(valores, valores + tipo.zerados, 0.0f);
   if (flags[0] == 0) return true;
-  // Characters are taken up to each "\n" only, so that the next call starts
-  // where this line ends.
-  std::string linha;
-  for (;;) {
-    int c = EOF;
-    while (linha.size() < kMax_Linha && (c = std::getc(arq)) != EOF) {
-      linha.push_back(static_cast<char>(c));
-      if (c == '\n') break;
-    }
-    const char* parada;
-    const TLinha lida =
-        Le_Linha(linha.data(), linha.data() + linha.size(), tipo, flags, valores, &parada);
-    if (lida == TLinha::Completa) return true;
-    if (lida == TLinha::Invalida || c == EOF || linha.size() >= kMax_Linha) return false;
-  }
+  const std::vector<int> indices = Indices_Linha(tipo, flags);
+  std::vector<float> lidos(indices.size());
+  int k = 0;
+  const bool inteira =
+      arqaux::Le_Linha_Reais(arq, lidos.data(), static_cast<int>(lidos.size()), &k);
+  for (int i = 0; i < k; ++i)
+    valores[indices[static_cast<size_t>(i)]] = lidos[static_cast<size_t>(i)];
+  return inteira;
 }
-
-// The lines of a data stream for the report, read 64 KiB at a time: each
-// complete line becomes a record of the kind's values by result index.
-// Reading stops at the end of the data, when the stream no longer selects,
-// and when it is no longer where the previous block left it.
-class TLeitor_Linhas {
- public:
-  TLeitor_Linhas(const arqaux::TSeletor& seletor, int n, const TEquipamento& tipo, const int* flags)
-      : seletor_(seletor), n_(n), tipo_(tipo), flags_(flags), valores_(tipo.membro.num_valores) {}
-
-  size_t Le(unsigned char* bloco, size_t max) {
-    size_t k = 0;
-    while (k < max) {
-      std::fill(valores_.begin(), valores_.begin() + tipo_.zerados, 0.0f);
-      const char* parada;
-      const char* inicio = texto_.data() + lido_;
-      const TLinha lida =
-          Le_Linha(inicio, texto_.data() + texto_.size(), tipo_, flags_, valores_.data(), &parada);
-      if (lida == TLinha::Completa) {
-        std::memcpy(bloco + k++ * valores_.size() * sizeof(float), valores_.data(),
-                    valores_.size() * sizeof(float));
-        lido_ += static_cast<size_t>(parada - inicio);
-      } else if (lida == TLinha::Invalida || !Carrega()) {
-        break;
-      }
-    }
-    return k;
-  }
-
- private:
-  // Appends the next block of text; false when there is none.
-  bool Carrega() {
-    texto_.erase(0, lido_);
-    lido_ = 0;
-    if (texto_.size() >= kMax_Linha) return false;
-    FILE* arq = seletor_.seleciona(n_);
-    if (arq == nullptr) return false;
-    if (posicao_ < 0) posicao_ = std::ftell(arq);
-    if (posicao_ < 0 || std::ftell(arq) != posicao_) return false;
-    const size_t antes = texto_.size();
-    texto_.resize(antes + kBloco);
-    const size_t lidos = arqaux::Le_Direto(&texto_[antes], 1, kBloco, arq);
-    texto_.resize(antes + lidos);
-    posicao_ += static_cast<long>(lidos);
-    return lidos > 0;
-  }
-
-  static constexpr size_t kBloco = 64 * 1024;
-  const arqaux::TSeletor& seletor_;
-  int n_;
-  const TEquipamento& tipo_;
-  const int* flags_;
-  std::vector<float> valores_;
-  std::string texto_;
-  size_t lido_ = 0;  // bytes of texto_ already taken by lines
-  long posicao_ = -1;
-};
 
 void Escreve_Cabecalho(FILE* arq, const arqaux::TSeletor& seletor, const TEquipamento& tipo,
                        int variavel, const int* flags, int numero, const TTempo* par,
@@ -440,14 +341,12 @@ void Escreve_Linhas(const arqaux::TSeletor& seletor, const TEquipamento& tipo, i
                     int variavel, const int* flags, const TTempo* par, int intervalo) {
   if (par == nullptr || flags == nullptr) return;
   if (seletor.registrado && !(seletor.registrado(dados) && seletor.registrado(texto))) return;
-  TLeitor_Linhas leitor(seletor, dados, tipo, flags);
-  arqaux::TRelatorio_Amostrado(arqaux::Descreve_Grandeza(tipo.membro, variavel, flags, 0), seletor)
-      .Escreve_Linhas(
-          [&](unsigned char* bloco, size_t capacidade) {
-            const size_t tamanho = 4 * static_cast<size_t>(tipo.membro.num_valores);
-            return leitor.Le(bloco, capacidade / tamanho) * tamanho;
-          },
-          texto, arqaux::Registro_Reais(tipo.membro.num_valores, flags[0] != 0), par[0], intervalo);
+  const std::vector<int> indices = Indices_Linha(tipo, flags);
+  arqaux::Escreve_Linhas_Texto(
+      arqaux::TRelatorio_Amostrado(arqaux::Descreve_Grandeza(tipo.membro, variavel, flags, 0),
+                                   seletor),
+      seletor, dados, static_cast<int>(indices.size()), texto,
+      arqaux::Registro_Linha(indices, tipo.membro.num_valores, flags[0] != 0), par[0], intervalo);
 }
 
 }  // namespace

@@ -15,44 +15,79 @@ namespace {
 // Text is read this many bytes at a time.
 constexpr size_t kBloco_Texto = 64 * 1024;
 
-// The first "\n" of [p, fim), or null.
-const char* Procura_Fim_Linha(const char* p, const char* fim) {
-  if (p == fim) return nullptr;
-  return static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(fim - p)));
+// The white space a line may hold after its last value, "\n" aside.
+bool Branco_Na_Linha(char c) {
+  return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r';
 }
 
 }  // namespace
 
-const char* Le_Linha_Reais(const char* p, const char* fim, float* valores, int n, int* lidos) {
-  const char* nl = Procura_Fim_Linha(p, fim);
-  const char* fim_linha = nl != nullptr ? nl : fim;
-  int k = 0;
-  while (k < n) {
+TLinha_Texto Le_Linha_Reais(const char* p, const char* fim, float* valores, int n, int* lidos,
+                            const char** proxima) {
+  *lidos = 0;
+  for (int k = 0; k < n; ++k) {
     const char* parada;
-    if (Le_Real(p, fim_linha, &valores[k], &parada) != TResultado_Real::Convertido) break;
+    const TResultado_Real lido = Le_Real(p, fim, &valores[k], &parada);
+    if (parada == fim) return TLinha_Texto::Incompleta;
+    if (lido != TResultado_Real::Convertido) return TLinha_Texto::Invalida;
+    *lidos = k + 1;
     p = parada;
-    ++k;
   }
-  *lidos = k;
-  if (nl == nullptr || k < n || Pula_Brancos(p, nl) != nl) return nullptr;
-  return nl + 1;
+  while (p != fim && Branco_Na_Linha(*p)) ++p;
+  if (p == fim) return TLinha_Texto::Incompleta;
+  if (*p != '\n') return TLinha_Texto::Invalida;
+  *proxima = p + 1;
+  return TLinha_Texto::Completa;
 }
 
 bool Le_Linha_Reais(FILE* arq, float* valores, int n, int* lidos) {
   std::string linha;
-  int c;
-  while (linha.size() < kMax_Linha_Texto && (c = std::getc(arq)) != EOF) {
-    linha.push_back(static_cast<char>(c));
-    if (c == '\n') break;
+  *lidos = 0;
+  for (;;) {
+    int c = EOF;
+    bool brancos = true;  // what this pass took is white space only
+    while (linha.size() < kMax_Linha_Texto && (c = std::getc(arq)) != EOF) {
+      linha.push_back(static_cast<char>(c));
+      if (c == '\n') break;
+      brancos = brancos && Branco_Na_Linha(static_cast<char>(c));
+    }
+    if (c != '\n') break;
+    // Blank lines complete no value, only a line whose values are all read:
+    // scanning again after each would take time growing with their square.
+    if (brancos && *lidos < n) continue;
+    const char* proxima;
+    const TLinha_Texto lida =
+        Le_Linha_Reais(linha.data(), linha.data() + linha.size(), valores, n, lidos, &proxima);
+    if (lida != TLinha_Texto::Incompleta) return lida == TLinha_Texto::Completa;
   }
-  return Le_Linha_Reais(linha.data(), linha.data() + linha.size(), valores, n, lidos) != nullptr;
+  // The stream ended, or the line grew past the longest: what it holds is
+  // not a line, but the values read so far are kept.
+  const char* proxima;
+  Le_Linha_Reais(linha.data(), linha.data() + linha.size(), valores, n, lidos, &proxima);
+  return false;
+}
+
+TRegistro_Binario Registro_Linha(const std::vector<int>& indices, int num_resultados,
+                                 bool monitorado) {
+  TRegistro_Binario registro;
+  registro.origens.assign(static_cast<size_t>(std::max(num_resultados, 0)), -1);
+  if (!monitorado) return registro;
+  registro.tamanho = 4 * std::max<int>(static_cast<int>(indices.size()), 1);
+  for (size_t i = 0; i < indices.size(); ++i) {
+    if (indices[i] >= 0 && indices[i] < num_resultados) {
+      registro.origens[static_cast<size_t>(indices[i])] = 4 * static_cast<int>(i);
+    }
+  }
+  return registro;
 }
 
 TLinhas_Texto::TLinhas_Texto(std::function<FILE*(int)> seleciona, int stream, int n)
     : seleciona_(std::move(seleciona)),
       stream_(stream),
       n_(std::max(n, 0)),
-      valores_(static_cast<size_t>(std::max(n, 1))) {}
+      valores_(static_cast<size_t>(std::max(n, 1))) {
+  texto_.reserve(kBloco_Texto);
+}
 
 bool TLinhas_Texto::Le_Mais() {
   texto_.erase(texto_.begin(), texto_.begin() + static_cast<long>(inicio_));
@@ -76,20 +111,30 @@ size_t TLinhas_Texto::Preenche(unsigned char* bloco, size_t capacidade) {
   while (!terminado_ && dados + tamanho <= capacidade) {
     const char* p = texto_.data() + inicio_;
     const char* fim = texto_.data() + texto_.size();
-    // A line is scanned once its "\n" has been read.
-    if (Procura_Fim_Linha(p, fim) == nullptr) {
-      terminado_ = fim_ || static_cast<size_t>(fim - p) > kMax_Linha_Texto || !Le_Mais();
-      continue;
-    }
     int lidos;
-    const char* proxima = Le_Linha_Reais(p, fim, valores_.data(), n_, &lidos);
-    terminado_ = proxima == nullptr;
-    if (terminado_) break;
-    std::memcpy(bloco + dados, valores_.data(), tamanho);
-    dados += tamanho;
-    inicio_ = static_cast<size_t>(proxima - texto_.data());
+    const char* proxima;
+    const TLinha_Texto lida = Le_Linha_Reais(p, fim, valores_.data(), n_, &lidos, &proxima);
+    if (lida == TLinha_Texto::Completa && static_cast<size_t>(proxima - p) <= kMax_Linha_Texto) {
+      std::memcpy(bloco + dados, valores_.data(), tamanho);
+      dados += tamanho;
+      inicio_ = static_cast<size_t>(proxima - texto_.data());
+    } else {
+      terminado_ = lida != TLinha_Texto::Incompleta || fim_ ||
+                   static_cast<size_t>(fim - p) >= kMax_Linha_Texto || !Le_Mais();
+    }
   }
   return dados;
+}
+
+void Escreve_Linhas_Texto(const TRelatorio_Amostrado& relatorio, const TSeletor& seletor, int dados,
+                          int n, int texto, const TRegistro_Binario& registro, const TTempo& inicio,
+                          int intervalo) {
+  TLinhas_Texto linhas(seletor.seleciona, dados, n);
+  relatorio.Escreve_Linhas(
+      [&linhas](unsigned char* bloco, size_t capacidade) {
+        return linhas.Preenche(bloco, capacidade);
+      },
+      texto, registro, inicio, intervalo);
 }
 
 }  // namespace arqaux

@@ -2,13 +2,18 @@
 // of values, each written "%f\t", ending in "\n"; a line holds as many
 // values as the stream's monitoring flags give, so the reader is told how
 // many. Values are scanned with the exact scanner (text/leitor_real.h),
-// which reads what fscanf's "%f" reads.
+// which reads what fscanf's "%f" reads, and are separated, as a scan's "\t"
+// separates them, by any white space, "\n" included: a line ends at the
+// first "\n" after its last value.
 //
 // A line is read whole or not at all: it must hold its n values, then only
-// white space up to its "\n". A line cut at the end of the stream (no "\n"
-// after its values), a value that does not scan, or more values than n end
-// the data there, so that a stream damaged or read with the wrong flags
-// ends its report instead of shifting every later value.
+// blanks up to its "\n". A line that the end of the stream cuts anywhere,
+// even just before its "\n", is not a line, so a report never shows a row
+// that was not wholly written. A value that does not scan, or text other
+// than blanks between the last value and the "\n" (one value too many),
+// ends the data there, so that a stream damaged or read with the wrong
+// flags ends its report instead of shifting every later value: a scan
+// would stop on it and return the same line for ever.
 #ifndef ARQAUX_STREAMS_TEXT_RECORDS_H_
 #define ARQAUX_STREAMS_TEXT_RECORDS_H_
 
@@ -17,26 +22,45 @@
 #include <functional>
 #include <vector>
 
+#include "streams/report_engine.h"
+
 namespace arqaux {
 
-// The longest line read, past which the data ends: far beyond any line of
-// floats the streams hold, and a bound on what bad input can allocate.
+// The longest line read, "\n" included, past which the data ends: far
+// beyond any line of floats the streams hold, and a bound on what bad input
+// can allocate.
 constexpr size_t kMax_Linha_Texto = 1 << 20;
 
-// Scans the line that starts at p ([p, fim) holds the text; the line ends at
-// the first "\n"): up to n values into valores, their count in *lidos.
-// Returns one past the line's "\n" when the line is whole, else null.
-const char* Le_Linha_Reais(const char* p, const char* fim, float* valores, int n, int* lidos);
+// What scanning one line from the text read so far found.
+enum class TLinha_Texto {
+  Completa,    // its values and the "\n" that ends it
+  Incompleta,  // the text ended first: more text may complete it
+  Invalida,    // a value that does not scan, or other text before the "\n"
+};
 
-// Reads one line of stream arq (at most kMax_Linha_Texto bytes) and scans
-// it as Le_Linha_Reais does; false unless the line is whole.
+// Scans the line that starts at p, of which [p, fim) has been read: up to n
+// values into valores, how many in *lidos (a value that touches fim may go
+// on, so it is not counted), and when the line is complete, one past its
+// "\n" in *proxima.
+TLinha_Texto Le_Linha_Reais(const char* p, const char* fim, float* valores, int n, int* lidos,
+                            const char** proxima);
+
+// Reads one line of stream arq, taking characters up to the "\n" that ends
+// it and no further, and scans it as above; false unless the line is whole.
 bool Le_Linha_Reais(FILE* arq, float* valores, int n, int* lidos);
 
-// The lines of a text stream as records of max(n, 1) floats (a line of no
-// values gives a record holding 0), for the report engine's Fonte. The
-// stream is selected before each block of text, and read from where the
-// previous block ended; a stream that selects no more, or was moved, ends
-// the data.
+// The layout of the records TLinhas_Texto gives, for a report whose value r
+// is result r of num_resultados: the line holds results indices[0],
+// indices[1], ... in order; a result it does not hold reads as 0. Records
+// that hold nothing, and give no rows, when the stream is not monitored.
+TRegistro_Binario Registro_Linha(const std::vector<int>& indices, int num_resultados,
+                                 bool monitorado);
+
+// The lines of a text stream as records of max(n, 1) floats in line order (a
+// line of no values gives a record holding 0), for the report engine's
+// Fonte. The stream is selected before each block of text, and read from
+// where the previous block ended; a stream that selects no more, or was
+// moved, ends the data.
 class TLinhas_Texto {
  public:
   TLinhas_Texto(std::function<FILE*(int)> seleciona, int stream, int n);
@@ -58,6 +82,13 @@ class TLinhas_Texto {
   size_t inicio_ = 0;
   std::vector<float> valores_;
 };
+
+// The rows of relatorio over the lines of text stream dados, n values each
+// (laid out for the report as registro), on text stream texto, both reached
+// through seletor.
+void Escreve_Linhas_Texto(const TRelatorio_Amostrado& relatorio, const TSeletor& seletor, int dados,
+                          int n, int texto, const TRegistro_Binario& registro, const TTempo& inicio,
+                          int intervalo);
 
 }  // namespace arqaux
 

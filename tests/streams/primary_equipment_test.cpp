@@ -432,7 +432,9 @@ TEST_F(PrimaryEquipmentTest, ReaderTakesWholeLinesOnly) {
   }
 
   // Every prefix of two lines: the reader and the report take the whole
-  // lines in it and no more.
+  // lines in it and no more. Blank lines before a line belong to it, however
+  // many, so the report's blocks of text may cut it anywhere, a value
+  // included; a run longer than the longest line ends the data.
   Membro m = Membros()[1];
   const std::vector<int> todas(9, 1);
   Grava(m, todas);
@@ -440,22 +442,34 @@ TEST_F(PrimaryEquipmentTest, ReaderTakesWholeLinesOnly) {
   const std::string inteiro = Relatorio(m, 3, todas);
   const std::string cabeca = inteiro.substr(0, inteiro.find("\n", inteiro.find("[Entrada")) + 1);
   const std::string dois = dados.substr(0, dados.find('\n', dados.find('\n') + 1) + 1);
+  // Whole lines: the "\n"s past the blank lines the text starts with; none
+  // after a run of blanks past the longest line.
+  const auto inteiras = [](const std::string& texto) -> size_t {
+    const size_t brancos = std::min(texto.find_first_not_of('\n'), texto.size());
+    return brancos > (1 << 20) ? 0 : std::count(texto.begin() + brancos, texto.end(), '\n');
+  };
+  std::vector<std::string> textos;
+  for (size_t n = 0; n <= dois.size(); ++n) textos.push_back(dois.substr(0, n));
+  for (size_t brancos : {65530, 65533, 70000, (1 << 20) + 1}) {
+    textos.push_back(std::string(brancos, '\n') + dois);
+  }
   std::string falhas;
-  for (size_t n = 0; n <= dois.size(); ++n) {
-    Escreve_Arquivo(Caminho("d.txt"), dois.substr(0, n));
-    const size_t linhas = std::count(dois.begin(), dois.begin() + n, '\n');
+  for (const std::string& texto : textos) {
+    Escreve_Arquivo(Caminho("d.txt"), texto);
+    const size_t k = inteiras(texto);
     std::string esperado = cabeca;
-    for (size_t k = 0, p = cabeca.size(); k < linhas; ++k, p = inteiro.find('\n', p) + 1) {
+    for (size_t j = 0, p = cabeca.size(); j < k; ++j, p = inteiro.find('\n', p) + 1) {
       esperado += inteiro.substr(p, inteiro.find('\n', p) + 1 - p);
     }
     std::vector<int> f = todas;
-    if (Relatorio(m, 3, todas) != esperado) falhas += "report " + std::to_string(n) + "\n";
+    const std::string nome = std::to_string(texto.size());
+    if (Relatorio(m, 3, todas) != esperado) falhas += "report " + nome + "\n";
     ASSERT_EQ(geren->Abre_Arquivo(Caminho("d.txt").c_str(), "rt"), 1);
     float v[19];
     size_t lidas = 0;
     while (lidas < 3 && geren->Le_Saida_ChillerAgua_Dados(1, f.data(), v)) ++lidas;
     geren->Fecha_Todos();
-    if (lidas != linhas) falhas += "reader " + std::to_string(n) + "\n";
+    if (lidas != k) falhas += "reader " + nome + "\n";
   }
   EXPECT_EQ(falhas, "");
 }

@@ -1,7 +1,6 @@
 // The sampled-report engine on its own: the variants no zone converter uses,
 // hourly averages over several hours, every way the lines end, descriptions
-// it refuses, a primary-equipment quantity table driven through it, and its
-// compiled formats against printf.
+// and quantity tables it refuses, and its compiled formats against printf.
 #include "streams/report_engine.h"
 
 #include <algorithm>
@@ -304,90 +303,15 @@ TEST_F(ReportEngineTest, RefusesColumnsItCannotWrite) {
   }
 }
 
-// Two quantities of a boiler's member table: eleven results, nine flags,
-// variables from 3; efficiency is shown in percent.
-constexpr TColuna kTemperaturas[] = {{"[Entrada] "_rotulo, 4, "%.2f\t  "_linha, "%.2f\t"_media},
-                                     {"[Sa\xED"
-                                      "da ] "_rotulo,
-                                      2, "%.2f  \t"_linha, "%.2f\t"_media},
-                                     {"[Sa\xED"
-                                      "da M\xE9"
-                                      "dia] "_rotulo,
-                                      3, "%.2f\t "_linha, "%.2f"_media}};
-constexpr TColuna kEficiencia[] = {
-    {"[Efici\xEAncia] "_rotulo, 9, "%.2f\t"_linha, "%.2f"_media, 100.0f}};
-constexpr arqaux::TGrandeza kGrandezas_Caldeira[] = {
-    arqaux::Grandeza("[Temperatura da \xC1gua na Caldeira (\xBA"
-                     "C) - (Caldeira",
-                     2, kTemperaturas),
-    arqaux::Grandeza("[Efici\xEAncia da Caldeira (%) - (Caldeira", 5, kEficiencia),
-};
-constexpr arqaux::TMembro kCaldeira = arqaux::Membro(11, 9, 3, kGrandezas_Caldeira);
-
-// Temperature and efficiency reports of a boiler over two hours, one with its
-// flag clear, and a variable past the table.
-TEST_F(ReportEngineTest, BoilerQuantityTable) {
-  const std::vector<float> registros = {
-      1, 0, 80, 70,   60, 0.01f, 2.5f, 1000, 1200, 0.85f, 0.5f,  //
-      1, 0, 81, 71.5, 62, 0.01f, 2.5f, 1100, 1300, 0.8f,  0.5f,  //
-      0, 0, 82, 73,   64, 0.01f, 2.5f, 1200, 1400, 0.9f,  0.5f,  //
-      1, 0, 84, 77,   70, 0.01f, 2.5f, 1300, 1500, 0.7f,  0.5f};
-  const std::string periodo =
-      "[Inicio: 1/1 as 0:00:00 - Fim: 31/12 as 23:59:59 h]\n"
-      "[Intervalo de Amostragem = 1800 s]\n";
-  const char* const relogios[4] = {"  1      1    00:30:00", "  1      1    01:00:00",
-                                   "  1      1    01:30:00", "  1      1    02:00:00"};
-  const char kMedia[] = "\t(Media da Hora : [";
-  struct Caso {
-    int variavel;
-    int flag_clara;
-    int numero;
-    std::string esperado;
-  };
-  const Caso casos[] = {
-      {3, -1, 3,
-       std::string("[Temperatura da \xC1gua na Caldeira (\xBA"
-                   "C) - (Caldeira 3)]\n") +
-           periodo + "[Entrada] [Sa\xED" + "da ] [Sa\xED" + "da M\xE9" + "dia] " + kRelogio +
-           "60.00\t  80.00  \t70.00\t " + relogios[0] + "\n" + "62.00\t  81.00  \t71.50\t " +
-           relogios[1] + kMedia + "61.00\t80.50\t70.75]\n" + "64.00\t  82.00  \t73.00\t " +
-           relogios[2] + "\n" + "70.00\t  84.00  \t77.00\t " + relogios[3] + kMedia +
-           "67.00\t83.00\t75.00]\n"},
-      {4, 2, 1,
-       std::string("[Efici\xEAncia da Caldeira (%) - (Caldeira 1)]\n") + periodo +
-           "[Efici\xEAncia] " + kRelogio + "85.00\t" + relogios[0] + "\n" + "80.00\t" +
-           relogios[1] + kMedia + "82.50]\n" + "90.00\t" + relogios[2] + "\n" + "70.00\t" +
-           relogios[3] + kMedia + "80.00]\n"},
-      {4, 5, 2,
-       std::string("[Efici\xEAncia da Caldeira (%) - (Caldeira 2)]\n") + periodo + kRelogio +
-           relogios[0] + "\n" + relogios[1] + kMedia + "]\n" + relogios[2] + "\n" + relogios[3] +
-           kMedia + "]\n"},
-      {5, -1, 4,
-       " 4)]\n" + periodo + kRelogio + relogios[0] + "\n" + relogios[1] + kMedia + "]\n" +
-           relogios[2] + "\n" + relogios[3] + kMedia + "]\n"},
-  };
-  static_assert(arqaux::Membro_Valido(kCaldeira));
-  for (const Caso& caso : casos) {
-    int flags[9] = {1, 1, 1, 1, 1, 1, 1, 1, 1};
-    if (caso.flag_clara >= 0) flags[caso.flag_clara] = 0;
-    Abre(registros);
-    fim.Hora = 23, fim.Mes = 12, fim.Dia = 31;
-    TRelatorio_Amostrado relatorio =
-        Relatorio(arqaux::Descreve_Grandeza(kCaldeira, caso.variavel, flags, caso.numero));
-    relatorio.Escreve_Cabecalho(arq[0], inicio, fim, 1800);
-    relatorio.Escreve_Linhas(3, 1, arqaux::Registro_Reais(11), inicio, 1800);
-    EXPECT_EQ(Textos()[0], caso.esperado) << caso.variavel;
-  }
-}
-
 // A result index outside the member's record, or a flag outside its flags,
 // is caught where the table is written.
 TEST_F(ReportEngineTest, QuantityTablesOutsideTheirMemberAreRefused) {
-  const arqaux::TGrandeza temperaturas[] = {arqaux::Grandeza("[T", 2, kTemperaturas)};
-  const arqaux::TGrandeza eficiencia[] = {arqaux::Grandeza("[E", 5, kEficiencia)};
-  EXPECT_TRUE(arqaux::Membro_Valido(arqaux::Membro(5, 3, 0, temperaturas)));
-  EXPECT_FALSE(arqaux::Membro_Valido(arqaux::Membro(4, 3, 0, temperaturas)));
-  EXPECT_FALSE(arqaux::Membro_Valido(arqaux::Membro(11, 5, 0, eficiencia)));
+  static constexpr TColuna kResultado4[] = {{"[T] "_rotulo, 4, "%.2f"_linha, "%.2f"_media}};
+  const arqaux::TGrandeza flag2[] = {arqaux::Grandeza("[T", 2, kResultado4)};
+  const arqaux::TGrandeza flag5[] = {arqaux::Grandeza("[E", 5, kResultado4)};
+  EXPECT_TRUE(arqaux::Membro_Valido(arqaux::Membro(5, 3, 0, flag2)));
+  EXPECT_FALSE(arqaux::Membro_Valido(arqaux::Membro(4, 3, 0, flag2)));
+  EXPECT_FALSE(arqaux::Membro_Valido(arqaux::Membro(11, 5, 0, flag5)));
 }
 
 // A compiled format writes its literal text around the formatter's number,
