@@ -18,6 +18,14 @@ constexpr size_t LINHAS = 2 * 48;
 const char* const PERIODO =
     "[Inicio: 1/1 as 0:00:00 - Fim: 2/1 as 23:59:59 h]\n[Intervalo de Amostragem = 1800 s]\n";
 
+// The sample's fan-coil components, in list order: type and monitoring flags.
+const struct {
+  int tipo;
+  const char* flags;
+} COMPONENTES[] = {{0, "1,1,1,1,0,0,0,0"}, {3, "1,1,1,1,1,1,1,1"}, {2, "1,1,0,0,1,0,1,1"},
+                   {4, "1,1,1,1,1,1,0,0"}, {1, "1,1,0,0,1,1,0,0"}, {5, "1,1,0,0,1,1,1,0"},
+                   {6, "1,1,0,0,1,1,1,0"}};
+
 size_t Linhas(const std::string& texto) {
   size_t n = 0;
   for (char c : texto) n += c == '\n';
@@ -105,9 +113,10 @@ TEST_F(HvacOutputsTool, SampleWritesEveryStreamAndReport) {
   // same streams, below their heads.
   const std::string fancoil_v3 = Da_Biblioteca("zona1_fancoil.dat", [&](int d, int t, TTempo* p) {
     TGeren_Componentes_HVAC componentes;
-    for (int tipo : {0, 3, 2, 4, 1, 5, 6}) {
-      auto* c = new TComponente_HVAC(tipo, {}, {}, 0);
-      for (int k = 0; k < TComponente_HVAC::NUM_CONFIG_UM; ++k) c->A_Config_UM(k, 1);
+    for (const auto& m : COMPONENTES) {
+      auto* c = new TComponente_HVAC(m.tipo, {}, {}, 0);
+      for (int k = 0; k < TComponente_HVAC::NUM_CONFIG_UM; ++k)
+        c->A_Config_UM(k, m.flags[2 * k] - '0');
       componentes.Insere_Componente(c);
     }
     TComponente_HVAC* resfriamento = *++componentes.R_Componentes_Sist_Sec().begin();
@@ -163,8 +172,8 @@ TEST_F(HvacOutputsTool, ReconvertsAStreamFromItsDescriptionOrItsOptions) {
   fs::copy_file(Em("torre.dat"), Em("torre_copia.dat"));
   fs::copy_file(Em("zona1_fancoil.dat"), Em("fancoil_copia.dat"));
   std::string componentes;
-  for (int tipo : {0, 3, 2, 4, 1, 5, 6}) {
-    componentes += " --component " + std::to_string(tipo) + ":1,1,1,1,1,1,1,1";
+  for (const auto& m : COMPONENTES) {
+    componentes += " --component " + std::to_string(m.tipo) + ":" + m.flags;
   }
   const std::string periodo = " --start 1/1/0 --end 2/1/23 --interval 1800";
   std::string boiler_7 = Le_Arquivo(Em("boiler_v0.txt"));

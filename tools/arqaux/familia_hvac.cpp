@@ -14,7 +14,7 @@
 //
 // As a host samples its HVAC system at a report step of its own, the plant
 // is worked out and written every PASSO_HVAC seconds (or every step when
-// the run's step does not divide it): a fan coil's line holds some fifty
+// the run's step does not divide it): a fan coil's line holds some forty
 // values, and each of its nine reports scans the whole stream again, so at
 // every 600-second step the plant's files would cost several times all the
 // zones' together.
@@ -48,9 +48,15 @@ constexpr double SALTO_QUENTE = 15.0;  // K across the hot-water loop at full lo
 
 constexpr int PASSO_HVAC = 1800;
 
-// The fan coil's components in list order, by type code.
-constexpr int ORDEM[] = {0, 3, 2, 4, 1, 5, 6};
-constexpr int NUM_COMPONENTES = sizeof ORDEM / sizeof ORDEM[0];
+// The fan coil's components in list order: type code and monitoring flags.
+// Humidity is monitored where the air's water changes (the mixing box, the
+// cooling coil, the humidifier), and each component's own quantities: heat,
+// power, the coils' water and condensate, the fans' air flow.
+const TComponente_Descrito COMPONENTES[] = {
+    {0, {1, 1, 1, 1, 0, 0, 0, 0}}, {3, {1, 1, 1, 1, 1, 1, 1, 1}}, {2, {1, 1, 0, 0, 1, 0, 1, 1}},
+    {4, {1, 1, 1, 1, 1, 1, 0, 0}}, {1, {1, 1, 0, 0, 1, 1, 0, 0}}, {5, {1, 1, 0, 0, 1, 1, 1, 0}},
+    {6, {1, 1, 0, 0, 1, 1, 1, 0}}};
+constexpr int NUM_COMPONENTES = sizeof COMPONENTES / sizeof COMPONENTES[0];
 enum { CAIXA, RESFRIAMENTO, AQUECIMENTO, UMIDIFICADOR, RESISTENCIA, INSUFLAMENTO, RETORNO };
 // The reports of a fan coil: variable and the type of its selected component.
 const std::vector<TRelatorio_HVAC> RELATORIOS_FANCOIL = {{0, SEM_SELECIONADO},
@@ -175,7 +181,7 @@ int TFamilia_HVAC::Abre(TContexto_Amostra* c) {
     d.numero = i + 1;
     d.flags = Monitora(&f->fancoil);
     d.relatorios = RELATORIOS_FANCOIL;
-    for (int tipo : ORDEM) d.componentes.push_back({tipo, std::vector<int>(FLAGS_COMPONENTE, 1)});
+    d.componentes.assign(COMPONENTES, COMPONENTES + NUM_COMPONENTES);
     Insere_Componentes(f->fancoil.R_Geren_Comp(), d.componentes);
     int k = 0;
     for (TComponente_HVAC* comp : f->fancoil.R_Geren_Comp()->R_Componentes_Sist_Sec()) {
