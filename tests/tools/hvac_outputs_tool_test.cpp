@@ -258,6 +258,8 @@ TEST_F(HvacOutputsTool, RefusesWithOneLine) {
        "line 2: '31/2/0' is not a value of 'start'"},
       {"boiler x.dat o.txt", boiler + "interval = 0\n", 1, "line 2: '0' is not a value of"},
       {"boiler x.dat o.txt", completa, 1, "'x.dat.desc' has no 'end' line"},
+      {"boiler x.dat o.txt", std::string(70000, '#'), 1,
+       "'x.dat.desc' is not a description: it holds more than 65536 bytes"},
       {"boiler x.dat o.txt", completa + "end = 2/1/23\n", 0, ""},
   };
   fs::copy_file(Em("boiler.dat"), Em("x.dat"));

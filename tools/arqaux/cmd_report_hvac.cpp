@@ -9,6 +9,7 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -21,6 +22,9 @@
 #include "verificacoes.h"
 
 namespace {
+
+// A description holds a few short lines per component.
+constexpr uintmax_t MAX_DESCRICAO = 64 * 1024;
 
 // What the command line gives; empty texts and negative numbers were not
 // given.
@@ -55,6 +59,10 @@ int Le_Descricao_Fluxo(const TPedido_HVAC& p, TDescricao_HVAC* d) {
     return 0;
   }
   if (int erro = Confere_Entrada(caminho)) return erro;
+  if (std::filesystem::file_size(caminho, ec) > MAX_DESCRICAO) {
+    return Erro("'%s' is not a description: it holds more than %ju bytes", caminho.c_str(),
+                MAX_DESCRICAO);
+  }
   std::ifstream arq(caminho, std::ios::binary);
   std::ostringstream texto;
   texto << arq.rdbuf();
