@@ -154,17 +154,27 @@ TEST_F(HvacOutputsTool, SampleWritesEveryStreamAndReport) {
     EXPECT_EQ(texto.substr(0, r.cabeca.size()), r.cabeca) << r.nome;
   }
 
-  // The first hours of the zone's air: outdoors, return, then each
-  // component's outlet; the hour closes with the means of its two lines.
-  const std::string v0 = Le_Arquivo(Em("zona1_fancoil_v0.txt"));
-  for (const char* linhas : {
-           "20.33\t\t22.05\t\t22.160215\t22.160215\t22.160215\t22.160215\t22.160215\t22.905743\t"
-           "22.363680\t  1      1    00:30:00\n",
-           "20.08\t\t22.06\t\t22.142235\t22.142235\t22.142235\t22.142235\t22.142235\t22.887760\t"
-           "22.371628\t  1      1    01:00:00\t(Media da Hora : [20.20\t22.06\t22.15\t22.15\t22.15"
-           "\t22.15\t22.15\t22.90\t22.37\t]\n",
-       }) {
-    EXPECT_NE(v0.find(linhas), std::string::npos) << linhas;
+  // Two hours of a fan coil's air (outdoors, return, then each component's
+  // outlet) and of the water chiller's load as it starts: each hour closes
+  // with the means of its two lines.
+  const struct {
+    const char* nome;
+    const char* linhas;
+  } horas[] = {
+      {"zona1_fancoil_v0.txt",
+       "19.89\t\t22.03\t\t22.093189\t22.093189\t22.093189\t22.093189\t22.093189\t22.838715\t"
+       "22.338148\t  1      1    01:30:00\n"
+       "19.73\t\t21.98\t\t22.035046\t22.035046\t22.035046\t22.035046\t22.035046\t22.780573\t"
+       "22.291101\t  1      1    02:00:00\t(Media da Hora : [19.81\t22.00\t22.06\t22.06\t22.06\t"
+       "22.06\t22.06\t22.81\t22.31\t]\n"},
+      {"chiller-agua_v5.txt",
+       "27.74    \t  1      1    09:30:00\n"
+       "352.24    \t  1      1    10:00:00\t(Media da Hora : [189.99]\n"
+       "894.41    \t  1      1    10:30:00\n"
+       "1187.47    \t  1      1    11:00:00\t(Media da Hora : [1040.94]\n"},
+  };
+  for (const auto& h : horas) {
+    EXPECT_NE(Le_Arquivo(Em(h.nome)).find(h.linhas), std::string::npos) << h.nome << h.linhas;
   }
 }
 
