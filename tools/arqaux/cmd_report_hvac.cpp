@@ -173,6 +173,9 @@ void Declara_Report_HVAC(CLI::App* relatorio, TAcao* acao) {
   for (const TTipo_Saida_HVAC& tipo : Tipos_Saida_HVAC()) {
     CLI::App* sub =
         relatorio->add_subcommand(tipo.nome, std::string(tipo.descricao) + " output stream");
+    sub->footer(
+        "What the options leave out is read from STREAM.desc, the description beside "
+        "the stream.");
     auto p = std::make_shared<TPedido_HVAC>();
     p->tipo = &tipo;
     Declara_Tipo_HVAC(sub, p.get());
