@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -45,29 +46,6 @@ bool Le_Grupos(const std::string& texto, TGrupos* g) {
     }
     i = fim + 1;
   }
-  return true;
-}
-
-// "DD/MM/HH": a day of the month given (365-day year) and an hour 0 to 23.
-bool Le_Data(const std::string& texto, TTempo* t) {
-  int partes[3];
-  size_t i = 0;
-  for (int k = 0; k < 3; ++k) {
-    size_t fim = k < 2 ? texto.find('/', i) : texto.size();
-    if (fim == std::string::npos || !Le_Inteiro(texto.substr(i, fim - i), &partes[k])) {
-      return false;
-    }
-    i = fim + 1;
-  }
-  const int dia = partes[0], mes = partes[1], hora = partes[2];
-  if (mes < 1 || mes > 12 || dia < 1 || dia > TGeren_Tempo::Dias_No_Mes(mes) || hora < 0 ||
-      hora > 23) {
-    return false;
-  }
-  *t = TTempo();
-  t->Dia = dia;
-  t->Mes = mes;
-  t->Hora = hora;
   return true;
 }
 
@@ -189,32 +167,11 @@ void Converte(const TPedido& p, int binario, int texto) {
   }
 }
 
-// Converts the stream, past its header of cabecalho bytes, into the report.
-int Converte_Pedido(const TPedido& p, uintmax_t cabecalho) {
-  TGeren_ArquivoAux* geren = Geren_ArqAux();
-  const int n_binario = geren->Abre_Arquivo(p.binario.c_str(), "rb");
-  if (n_binario == 0) return Erro("cannot open '%s'", p.binario.c_str());
-  // The converters start at the stream's current position: step over the
-  // header that the stream's writer put first.
-  if (std::fseek(geren->ObtemArquivo(), static_cast<long>(cabecalho), SEEK_SET) != 0) {
-    geren->Fecha_Todos();
-    return Erro("cannot read '%s'", p.binario.c_str());
-  }
-  const int n_texto = geren->Abre_Arquivo(p.texto.c_str(), "wt");
-  if (n_texto == 0) {
-    geren->Fecha_Todos();
-    return Erro("cannot create '%s'", p.texto.c_str());
-  }
-  Converte(p, n_binario, n_texto);
-  const int erro = Fecha_Gravado(geren, n_texto, p.texto);
-  geren->Fecha_Todos();
-  return erro;
-}
-
 int Gera_Relatorio(TPedido p) {
   uintmax_t cabecalho = 0;
   if (int erro = Confere_Pedido(&p, &cabecalho)) return erro;
-  return Converte_Pedido(p, cabecalho);
+  return Converte_Arquivo(p.binario, p.texto, cabecalho,
+                          [&p](int binario, int texto) { Converte(p, binario, texto); });
 }
 
 // An option whose text ler reads into *destino; a text it refuses is an
@@ -271,6 +228,28 @@ void Declara_Tipo(CLI::App* sub, TPedido* p) {
 
 }  // namespace
 
+int Converte_Arquivo(const std::string& binario, const std::string& texto, uintmax_t cabecalho,
+                     const std::function<void(int binario, int texto)>& converte) {
+  TGeren_ArquivoAux* geren = Geren_ArqAux();
+  const int n_binario = geren->Abre_Arquivo(binario.c_str(), "rb");
+  if (n_binario == 0) return Erro("cannot open '%s'", binario.c_str());
+  // The converters start at the stream's current position: step over the
+  // header that the stream's writer put first.
+  if (std::fseek(geren->ObtemArquivo(), static_cast<long>(cabecalho), SEEK_SET) != 0) {
+    geren->Fecha_Todos();
+    return Erro("cannot read '%s'", binario.c_str());
+  }
+  const int n_texto = geren->Abre_Arquivo(texto.c_str(), "wt");
+  if (n_texto == 0) {
+    geren->Fecha_Todos();
+    return Erro("cannot create '%s'", texto.c_str());
+  }
+  converte(n_binario, n_texto);
+  const int erro = Fecha_Gravado(geren, n_texto, texto);
+  geren->Fecha_Todos();
+  return erro;
+}
+
 void Declara_Report(CLI::App* app, TAcao* acao) {
   CLI::App* relatorio =
       app->add_subcommand("report", "convert a result stream into its text report");
@@ -292,4 +271,5 @@ void Declara_Report(CLI::App* app, TAcao* acao) {
     Declara_Tipo(sub, p.get());
     sub->callback([p, acao] { *acao = [p] { return Gera_Relatorio(*p); }; });
   }
+  Declara_Report_HVAC(relatorio, acao);
 }

@@ -7,12 +7,14 @@
 #ifndef ARQAUX_TOOL_COMANDOS_H_
 #define ARQAUX_TOOL_COMANDOS_H_
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
 namespace CLI {
 class App;
 }
+struct TTempo;
 
 // What a parsed command line runs; it returns the exit status.
 using TAcao = std::function<int()>;
@@ -24,6 +26,14 @@ void Declara_Report(CLI::App* app, TAcao* acao);
 void Declara_Climate(CLI::App* app, TAcao* acao);
 void Declara_Config(CLI::App* app, TAcao* acao);
 void Declara_Hvac(CLI::App* app, TAcao* acao);
+// The HVAC output kinds of "arqaux report", added to its command relatorio.
+void Declara_Report_HVAC(CLI::App* relatorio, TAcao* acao);
+
+// Converts stream binario, from past its header of cabecalho bytes, into the
+// report texto through converte (the two streams' numbers, the text one
+// current), closing both: 0, or the exit status after one message.
+int Converte_Arquivo(const std::string& binario, const std::string& texto, uintmax_t cabecalho,
+                     const std::function<void(int binario, int texto)>& converte);
 
 // Exit status of a command line refused before anything ran; a command
 // that ran and failed exits with 1.
@@ -35,5 +45,8 @@ int Erro(const char* formato, ...) __attribute__((format(printf, 1, 2)));
 // Whole-text integer parser: false on empty text, trailing characters or
 // values out of range.
 bool Le_Inteiro(const std::string& texto, int* valor);
+// "DD/MM/HH": a day of the month given (365-day year) and an hour 0 to 23,
+// into a clock cleared but for them; false on any other text.
+bool Le_Data(const std::string& texto, TTempo* t);
 
 #endif  // ARQAUX_TOOL_COMANDOS_H_

@@ -40,30 +40,9 @@ TIntervalo* Periodo(int p0, int p1, int h0, int m0, int h1, int m1) {
   return new TIntervalo(p0, p1, h0, h1, m0 * 60, m1 * 60);
 }
 
-// A component of type tipo whose values are small multiples of a quarter.
-TComponente_HVAC* Componente(int tipo, int posicao) {
-  std::vector<float> dados(TGeren_Componentes_HVAC::R_Num_Dados_Comp(tipo));
-  std::vector<int> config(TGeren_Componentes_HVAC::R_Num_Config_Comp(tipo));
-  for (size_t i = 0; i < dados.size(); ++i) dados[i] = 0.25f * float(tipo + 1) * float(i + 1);
-  for (size_t i = 0; i < config.size(); ++i) config[i] = tipo % 2 + int(i);
-  switch (tipo) {
-    case 0:
-      return new TCaixadeMistura(dados, config, posicao);
-    case 1:
-      return new TResistenciaEletrica(dados, config, posicao);
-    case 2:
-    case 3:
-      return new TSerpentina_Agua(dados, config, tipo, posicao);
-    case 4:
-      return new TUmidificador_Inj_Vapor(dados, config, posicao);
-    default:
-      return new TVentilador(dados, config, tipo, posicao);
-  }
-}
-
 void Componentes(TGeren_Componentes_HVAC* geren, std::initializer_list<int> tipos) {
   int posicao = 0;
-  for (int tipo : tipos) geren->Insere_Componente(Componente(tipo, posicao++));
+  for (int tipo : tipos) geren->Insere_Componente(Cria_Componente_Exemplo(tipo, posicao++));
 }
 
 // Fan coil 1: the air-handling chain (mixing box, cooling coil, supply and
@@ -172,6 +151,26 @@ bool Le_Itens(TGeren_ArquivoAux* geren, int n, int tipo, int contagem, std::stri
 }
 
 }  // namespace
+
+TComponente_HVAC* Cria_Componente_Exemplo(int tipo, int posicao) {
+  std::vector<float> dados(TGeren_Componentes_HVAC::R_Num_Dados_Comp(tipo));
+  std::vector<int> config(TGeren_Componentes_HVAC::R_Num_Config_Comp(tipo));
+  for (size_t i = 0; i < dados.size(); ++i) dados[i] = 0.25f * float(tipo + 1) * float(i + 1);
+  for (size_t i = 0; i < config.size(); ++i) config[i] = tipo % 2 + int(i);
+  switch (tipo) {
+    case 0:
+      return new TCaixadeMistura(dados, config, posicao);
+    case 1:
+      return new TResistenciaEletrica(dados, config, posicao);
+    case 2:
+    case 3:
+      return new TSerpentina_Agua(dados, config, tipo, posicao);
+    case 4:
+      return new TUmidificador_Inj_Vapor(dados, config, posicao);
+    default:
+      return new TVentilador(dados, config, tipo, posicao);
+  }
+}
 
 bool Grava_Sistema_Exemplo(TGeren_ArquivoAux* geren) {
   int primario[9] = {1, 2, 0, 3, 1, 0, 2, 1, 4};

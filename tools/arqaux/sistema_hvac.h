@@ -16,6 +16,10 @@
 // first block refused or not written.
 bool Grava_Sistema_Exemplo(TGeren_ArquivoAux* geren);
 
+// A component of type code tipo (0 to 6) at position posicao of its block,
+// its values small multiples of a quarter; the caller owns it.
+TComponente_HVAC* Cria_Componente_Exemplo(int tipo, int posicao);
+
 // Loads the system file open as stream n (the current stream), appending a
 // line per kind and per fan coil to *resumo. False at the first block that
 // does not read, with *falha saying which.
