@@ -9,23 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "loads/cp1252.h"
 #include "support/fixture.h"
 
 namespace {
-
-// UTF-8 text (letters up to U+00FF) as Windows-1252.
-std::string Cp1252(const std::string& s) {
-  std::string r;
-  for (size_t i = 0; i < s.size(); ++i) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    if (c >= 0xC0 && i + 1 < s.size()) {
-      r += static_cast<char>(((c & 0x1F) << 6) | (static_cast<unsigned char>(s[++i]) & 0x3F));
-    } else {
-      r += s[i];
-    }
-  }
-  return r;
-}
 
 template <class... A>
 std::string Formata(const std::string& formato, A... a) {
