@@ -117,7 +117,9 @@ static_assert(offsetof(TGanho_Termico_Mensal, Momentos) == 840 &&
                   offsetof(TGanho_Termico_Mensal, Medias) == 1920,
               "the groups the monthly report reads");
 
-// A month of a zone's energy demand and consumption.
+// A month of a zone's energy demand and consumption, in kWh: heating and
+// cooling demand, heating and cooling consumption, lighting, equipment and
+// fan consumption, total consumption. Mes is the month's first moment.
 struct TDemanda_Consumo_Mensal {
   float Valores[8] = {};
   TTempo Mes;
@@ -125,7 +127,10 @@ struct TDemanda_Consumo_Mensal {
 static_assert(sizeof(TDemanda_Consumo_Mensal) == ARQAUX_TAM_DEMANDA_CONSUMO, "as stored");
 static_assert(offsetof(TDemanda_Consumo_Mensal, Mes) == 32, "the clock inside the record");
 
-// A month of the HVAC system's energy demand and consumption.
+// A month of the HVAC system's demand and consumption, in kWh: cooling and
+// heating demand; chillers, cooling towers, boilers, chilled-water,
+// hot-water and condenser-water pumps, fan-coil fans, electric heaters,
+// humidifiers; total consumption.
 struct TDemanda_Consumo_Mensal_HVAC {
   float Valores[12] = {};
   TTempo Mes;
@@ -133,21 +138,24 @@ struct TDemanda_Consumo_Mensal_HVAC {
 static_assert(sizeof(TDemanda_Consumo_Mensal_HVAC) == ARQAUX_TAM_DEMANDA_CONSUMO_HVAC, "as stored");
 static_assert(offsetof(TDemanda_Consumo_Mensal_HVAC, Mes) == 48, "the clock inside the record");
 
-// A month of zone statistics: six quantities, each its values followed by
-// the moments of its maximum and minimum.
+// A month of zone statistics: six groups of values, each followed by the
+// moments of its first two values (a maximum and a minimum).
 struct TEstatistica_Mensal {
-  float Temperatura[2] = {};  // maximum, minimum
+  float Temperatura[2] = {};  // air temperature max, min (degC)
   TTempo Momentos_Temperatura[2];
-  float Umidade[2] = {};
+  float Umidade[2] = {};  // relative humidity max, min (%)
   TTempo Momentos_Umidade[2];
-  float Carga_Aquecimento[6] = {};
+  // Heating load max, min, mean (W), energy (kWh), consumption (kWh), hours on.
+  float Aquecimento[6] = {};
   TTempo Momentos_Aquecimento[2];
-  float Carga_Resfriamento[2] = {};
+  float Resfriamento[2] = {};  // cooling load max, min (W)
   TTempo Momentos_Resfriamento[2];
+  // PMV max, min, mean PPD (%), hours too cold, too warm and comfortable,
+  // fraction of hours comfortable (%).
   float Conforto[7] = {};
   TTempo Momentos_Conforto[2];
-  float Umidade_Relativa[3] = {};
-  TTempo Momentos_Umidade_Relativa[2];
+  float Operativa[3] = {};  // operative temperature max, min, mean (degC)
+  TTempo Momentos_Operativa[2];
 };
 static_assert(sizeof(TEstatistica_Mensal) == ARQAUX_TAM_ESTATISTICA_MENSAL, "as stored");
 static_assert(offsetof(TEstatistica_Mensal, Momentos_Temperatura) == 8 &&
@@ -155,7 +163,7 @@ static_assert(offsetof(TEstatistica_Mensal, Momentos_Temperatura) == 8 &&
                   offsetof(TEstatistica_Mensal, Momentos_Aquecimento) == 200 &&
                   offsetof(TEstatistica_Mensal, Momentos_Resfriamento) == 288 &&
                   offsetof(TEstatistica_Mensal, Momentos_Conforto) == 396 &&
-                  offsetof(TEstatistica_Mensal, Momentos_Umidade_Relativa) == 488,
+                  offsetof(TEstatistica_Mensal, Momentos_Operativa) == 488,
               "the clock pairs inside the record");
 
 #endif  // ARQAUX_LOAD_RECORDS_H_
