@@ -332,7 +332,7 @@ void TFamilia_Cargas::Passo_Zona(TZona* z, const TZona_Passo& p, const TEntradas
   b[14] = static_cast<float>(pessoas), b[15] = static_cast<float>(LATENTE_PESSOA * p.pessoas);
   b[22] = static_cast<float>(p.ganho_solar);
   b[28] = static_cast<float>(p.calor_aquecimento),
-  b[30] = static_cast<float>(-p.calor_resfriamento);
+  b[30] = static_cast<float>(0.0 - p.calor_resfriamento);
   double sensivel = 0, latente = 0;
   for (int k = 0; k < 32; k += 2) sensivel += b[k], latente += b[k + 1];
   const double total = sensivel + latente;
