@@ -171,9 +171,14 @@ const char* Rotulo_Stream(int tipo) {
   }
 }
 
-// One data line, built whole and written with one write.
+// One data line, built whole and written with one write; false without a
+// stream, a text or values, or when the write fails.
 bool Escreve_Linha(FILE* arq, const TLayout& l, const char* data, const char* hora,
                    const float* balanco, const float* extra) {
+  if (arq == nullptr || data == nullptr || hora == nullptr || balanco == nullptr ||
+      extra == nullptr) {
+    return false;
+  }
   std::string linha = std::string(data) + " - " + hora + "   ";
   char texto[256];
   for (const TColuna_Linha& c : l.colunas) {
@@ -185,8 +190,12 @@ bool Escreve_Linha(FILE* arq, const TLayout& l, const char* data, const char* ho
 }
 
 // The next line into the caller's buffers (8 and 12 bytes for the texts);
-// false only at the end of the stream.
+// false at the end of the stream, and without a stream or buffers.
 bool Le_Linha(FILE* arq, const TLayout& l, char* data, char* hora, float* balanco, float* extra) {
+  if (arq == nullptr || data == nullptr || hora == nullptr || balanco == nullptr ||
+      extra == nullptr) {
+    return false;
+  }
   if (std::fscanf(arq, "%7s - %11s   ", data, hora) == EOF) return false;
   for (const TColuna_Linha& c : l.colunas) {
     if (std::fscanf(arq, "%f\t ", c.balanco ? &balanco[c.indice] : &extra[c.indice]) == EOF) break;
@@ -227,40 +236,25 @@ int TGeren_ArquivoAux::Le_Cabecalho_Carga_Termica(int n, int tipo) {
 bool TGeren_ArquivoAux::Grava_Ganho_Termico(int n, const char* data, const char* hora,
                                             const float* balanco, float total, float sensivel,
                                             float latente) {
-  FILE* arq = Seleciona_Arquivo(n);
-  if (arq == nullptr || data == nullptr || hora == nullptr || balanco == nullptr) return false;
   const float totais[3] = {sensivel, latente, total};
-  return Escreve_Linha(arq, Layout(arqaux::kTipo_Ganho), data, hora, balanco, totais);
+  return Escreve_Linha(Seleciona_Arquivo(n), Layout(arqaux::kTipo_Ganho), data, hora, balanco,
+                       totais);
 }
 
 bool TGeren_ArquivoAux::Grava_Carga_Termica(int n, const char* data, const char* hora,
                                             const float* balanco, const float* zona) {
-  FILE* arq = Seleciona_Arquivo(n);
-  if (arq == nullptr || data == nullptr || hora == nullptr || balanco == nullptr ||
-      zona == nullptr) {
-    return false;
-  }
-  return Escreve_Linha(arq, Layout(arqaux::kTipo_Inverno), data, hora, balanco, zona);
+  return Escreve_Linha(Seleciona_Arquivo(n), Layout(arqaux::kTipo_Inverno), data, hora, balanco,
+                       zona);
 }
 
 bool TGeren_ArquivoAux::Le_Ganho_Termico(int n, char* data, char* hora, float* balanco,
                                          float* totais) {
-  FILE* arq = Seleciona_Arquivo(n);
-  if (arq == nullptr || data == nullptr || hora == nullptr || balanco == nullptr ||
-      totais == nullptr) {
-    return false;
-  }
-  return Le_Linha(arq, Layout(arqaux::kTipo_Ganho), data, hora, balanco, totais);
+  return Le_Linha(Seleciona_Arquivo(n), Layout(arqaux::kTipo_Ganho), data, hora, balanco, totais);
 }
 
 bool TGeren_ArquivoAux::Le_Carga_Termica(int n, char* data, char* hora, float* balanco,
                                          float* zona) {
-  FILE* arq = Seleciona_Arquivo(n);
-  if (arq == nullptr || data == nullptr || hora == nullptr || balanco == nullptr ||
-      zona == nullptr) {
-    return false;
-  }
-  return Le_Linha(arq, Layout(arqaux::kTipo_Inverno), data, hora, balanco, zona);
+  return Le_Linha(Seleciona_Arquivo(n), Layout(arqaux::kTipo_Inverno), data, hora, balanco, zona);
 }
 
 // Both numbers are checked before the source is read, so that a copy to a

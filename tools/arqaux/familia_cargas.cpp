@@ -31,30 +31,8 @@ const char* const FAMILIA = "thermal loads";
 // Values of a load or gain sample, in block order: total, sensible, latent.
 using TValores = std::array<float, 3>;
 
-// The extremes of each quantity over a period: the whole sample at the
-// quantity's maximum and minimum, and when they occurred.
-struct TExtremos {
-  int n = 0;
-  std::array<double, 3> soma{};
-  TValores max[3], min[3];
-  TTempo t_max[3], t_min[3];
-
-  void Acrescenta(const TValores& v, const TTempo& t) {
-    for (int q = 0; q < 3; ++q) {
-      if (n == 0 || v[q] > max[q][q]) max[q] = v, t_max[q] = t;
-      if (n == 0 || v[q] < min[q][q]) min[q] = v, t_min[q] = t;
-      soma[q] += v[q];
-    }
-    ++n;
-  }
-  TValores Media() const {
-    TValores m{};
-    for (int q = 0; q < 3 && n > 0; ++q) m[q] = static_cast<float>(soma[q] / n);
-    return m;
-  }
-};
-
-// The mean of samples (of daily or monthly extremes).
+// The mean of samples (of a period's values, or of its sub-periods'
+// extremes).
 struct TMedia {
   int n = 0;
   std::array<double, 3> soma{};
@@ -67,6 +45,25 @@ struct TMedia {
     for (int q = 0; q < 3 && n > 0; ++q) m[q] = static_cast<float>(soma[q] / n);
     return m;
   }
+};
+
+// The extremes of each quantity over a period: the whole sample at the
+// quantity's maximum and minimum, and when they occurred; and the mean.
+struct TExtremos {
+  int n = 0;
+  TMedia media;
+  TValores max[3], min[3];
+  TTempo t_max[3], t_min[3];
+
+  void Acrescenta(const TValores& v, const TTempo& t) {
+    for (int q = 0; q < 3; ++q) {
+      if (n == 0 || v[q] > max[q][q]) max[q] = v, t_max[q] = t;
+      if (n == 0 || v[q] < min[q][q]) min[q] = v, t_min[q] = t;
+    }
+    media.Acrescenta(v);
+    ++n;
+  }
+  TValores Media() const { return media.Valor(); }
 };
 
 // Per quantity, the means of the maxima and of the minima of sub-periods.
