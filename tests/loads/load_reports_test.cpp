@@ -21,86 +21,28 @@ std::string Formata(const std::string& formato, A... a) {
   return buf;
 }
 
-// The documented body lines, section by section (latent, sensible, total),
-// a title then the statistics.
-const char* const kAnuais[3][8] = {{"\n\t[CARGA TÉRMICA LATENTE]",
-                                    "\n\t  - Máxima Anual: %07.2f   ----> Data: %s às %s   (Calor "
-                                    "Sensível: %07.2f <---> Calor Total: %07.2f)",
-                                    "\n\t  - Mínima Anual: %07.2f   ----> Data: %s às %s   (Calor "
-                                    "Sensível: %07.2f <---> Calor Total: %07.2f)",
-                                    "\n\t  - Média Anual : %07.2f                                  "
-                                    " (Calor Sensível: %07.2f <---> Calor Total: %07.2f)",
-                                    "\n\t  - Média das Máximas Diárias: %07.2f                     "
-                                    " (Calor Sensível: %07.2f <---> Calor Total: %07.2f)",
-                                    "\n\t  - Média das Mínimas Diárias: %07.2f                     "
-                                    " (Calor Sensível: %07.2f <---> Calor Total: %07.2f)",
-                                    "\n\t  - Média das Máximas Mensais: %07.2f                     "
-                                    " (Calor Sensível: %07.2f <---> Calor Total: %07.2f)",
-                                    "\n\t  - Média das Mínimas Mensais: %07.2f                     "
-                                    " (Calor Sensível: %07.2f <---> Calor Total: %07.2f)\n"},
-                                   {"\n\t[CARGA TÉRMICA SENSÍVEL]",
-                                    "\n\t  - Máxima Anual: %07.2f   ----> Data: %s às %s   (Calor "
-                                    "Latente: %07.2f <---> Calor Total: %07.2f)",
-                                    "\n\t  - Mínima Anual: %07.2f   ----> Data: %s às %s   (Calor "
-                                    "Latente: %07.2f <---> Calor Total: %07.2f)",
-                                    "\n\t  - Média Anual : %07.2f                                  "
-                                    " (Calor Latente: %07.2f <---> Calor Total: %07.2f)",
-                                    "\n\t  - Média das Máximas Diárias: %07.2f                     "
-                                    " (Calor Latente: %07.2f <---> Calor Total: %07.2f)",
-                                    "\n\t  - Média das Mínimas Diárias: %07.2f                     "
-                                    " (Calor Latente: %07.2f <---> Calor Total: %07.2f)",
-                                    "\n\t  - Média das Máximas Mensais: %07.2f                     "
-                                    " (Calor Latente: %07.2f <---> Calor Total: %07.2f)",
-                                    "\n\t  - Média das Mínimas Mensais: %07.2f                     "
-                                    " (Calor Latente: %07.2f <---> Calor Total: %07.2f)\n"},
-                                   {"\n\t[CARGA TÉRMICA TOTAL]",
-                                    "\n\t  - Máxima Anual: %07.2f   ----> Data: %s às %s   (Calor "
-                                    "Sensível: %07.2f <---> Calor Latente: %07.2f)",
-                                    "\n\t  - Mínima Anual: %07.2f   ----> Data: %s às %s   (Calor "
-                                    "Sensível: %07.2f <---> Calor Latente: %07.2f)",
-                                    "\n\t  - Média Anual : %07.2f                                  "
-                                    " (Calor Sensível: %07.2f <---> Calor Latente: %07.2f)",
-                                    "\n\t  - Média das Máximas Diárias: %07.2f                     "
-                                    " (Calor Sensível: %07.2f <---> Calor Latente: %07.2f)",
-                                    "\n\t  - Média das Mínimas Diárias: %07.2f                     "
-                                    " (Calor Sensível: %07.2f <---> Calor Latente: %07.2f)",
-                                    "\n\t  - Média das Máximas Mensais: %07.2f                     "
-                                    " (Calor Sensível: %07.2f <---> Calor Latente: %07.2f)",
-                                    "\n\t  - Média das Mínimas Mensais: %07.2f                     "
-                                    " (Calor Sensível: %07.2f <---> Calor Latente: %07.2f)\n"}};
-const char* const kMensais[3][8] = {{"\n\t[CARGA TÉRMICA LATENTE]",
-                                     "\n\t  - Máxima Mensal: %07.2f   ----> Data: %s às %s   "
-                                     "(Calor Sensível: %07.2f <---> Calor Total: %07.2f)",
-                                     "\n\t  - Mínima Mensal: %07.2f   ----> Data: %s às %s   "
-                                     "(Calor Sensível: %07.2f <---> Calor Total: %07.2f)",
-                                     "\n\t  - Média Mensal: %07.2f                                 "
-                                     "   (Calor Sensível: %07.2f <---> Calor Total: %07.2f)",
-                                     "\n\t  - Média das Máximas Diárias: %07.2f                    "
-                                     "   (Calor Sensível: %07.2f <---> Calor Total: %07.2f)",
-                                     "\n\t  - Média das Mínimas Diárias: %07.2f                    "
-                                     "   (Calor Sensível: %07.2f <---> Calor Total: %07.2f)\n"},
-                                    {"\n\t[CARGA TÉRMICA SENSÍVEL]",
-                                     "\n\t  - Máxima Mensal: %07.2f   ----> Data: %s às %s   "
-                                     "(Calor Latente: %07.2f <---> Calor Total: %07.2f)",
-                                     "\n\t  - Mínima Mensal: %07.2f   ----> Data: %s às %s   "
-                                     "(Calor Latente: %07.2f <---> Calor Total: %07.2f)",
-                                     "\n\t  - Média Mensal: %07.2f                                 "
-                                     "   (Calor Latente: %07.2f <---> Calor Total: %07.2f)",
-                                     "\n\t  - Média das Máximas Diárias: %07.2f                    "
-                                     "   (Calor Latente: %07.2f <---> Calor Total: %07.2f)",
-                                     "\n\t  - Média das Mínimas Diárias: %07.2f                    "
-                                     "   (Calor Latente: %07.2f <---> Calor Total: %07.2f)\n"},
-                                    {"\n\t[CARGA TÉRMICA TOTAL]",
-                                     "\n\t  - Máxima Mensal: %07.2f   ----> Data: %s às %s   "
-                                     "(Calor Sensível: %07.2f <---> Calor Latente: %07.2f)",
-                                     "\n\t  - Mínima Mensal: %07.2f   ----> Data: %s às %s   "
-                                     "(Calor Sensível: %07.2f <---> Calor Latente: %07.2f)",
-                                     "\n\t  - Média Mensal: %07.2f                                 "
-                                     "   (Calor Sensível: %07.2f <---> Calor Latente: %07.2f)",
-                                     "\n\t  - Média das Máximas Diárias: %07.2f                    "
-                                     "   (Calor Sensível: %07.2f <---> Calor Latente: %07.2f)",
-                                     "\n\t  - Média das Mínimas Diárias: %07.2f                    "
-                                     "   (Calor Sensível: %07.2f <---> Calor Latente: %07.2f)\n"}};
+// The documented body lines: per section (latent, sensible, total) its
+// title, and its statistic lines, each the text of its statistic followed
+// by the section's parenthesis; the section's last line ends with "\n".
+const char* const kTitulos[3] = {"\n\t[CARGA TÉRMICA LATENTE]", "\n\t[CARGA TÉRMICA SENSÍVEL]",
+                                 "\n\t[CARGA TÉRMICA TOTAL]"};
+const char* const kParenteses[3] = {"(Calor Sensível: %07.2f <---> Calor Total: %07.2f)",
+                                    "(Calor Latente: %07.2f <---> Calor Total: %07.2f)",
+                                    "(Calor Sensível: %07.2f <---> Calor Latente: %07.2f)"};
+const std::vector<std::string> kAnuais = {
+    "\n\t  - Máxima Anual: %07.2f   ----> Data: %s às %s   ",
+    "\n\t  - Mínima Anual: %07.2f   ----> Data: %s às %s   ",
+    "\n\t  - Média Anual : %07.2f                                   ",
+    "\n\t  - Média das Máximas Diárias: %07.2f                      ",
+    "\n\t  - Média das Mínimas Diárias: %07.2f                      ",
+    "\n\t  - Média das Máximas Mensais: %07.2f                      ",
+    "\n\t  - Média das Mínimas Mensais: %07.2f                      "};
+const std::vector<std::string> kMensais = {
+    "\n\t  - Máxima Mensal: %07.2f   ----> Data: %s às %s   ",
+    "\n\t  - Mínima Mensal: %07.2f   ----> Data: %s às %s   ",
+    "\n\t  - Média Mensal: %07.2f                                    ",
+    "\n\t  - Média das Máximas Diárias: %07.2f                       ",
+    "\n\t  - Média das Mínimas Diárias: %07.2f                       "};
 
 // The documented layout of one record type in one season: where its groups
 // begin, its block size, where a block's total lies (sensible and latent
@@ -150,7 +92,7 @@ std::vector<unsigned char> Registro(size_t tamanho, std::vector<Disposicao> ds) 
 // The body of a record as documented, sections left out when their maximum
 // (the latent, sensible or total value of their "Máxima" block) is 0.
 std::string Corpo(const std::vector<unsigned char>& r, const Disposicao& d,
-                  const char* const (&linhas)[3][8], bool anual) {
+                  const std::vector<std::string>& linhas) {
   const char kSecoes[] = "LST";
   const char* const kOutras[] = {"ST", "LT", "SL"};
   std::string texto;
@@ -172,20 +114,21 @@ std::string Corpo(const std::vector<unsigned char>& r, const Disposicao& d,
       return double(v);
     };
     if (valor(kBlocos[0].first, q) == 0.0) continue;
-    texto += Cp1252(linhas[s][0]);
-    for (int k = 0; k < (anual ? 7 : 5); ++k) {
+    texto += Cp1252(kTitulos[s]);
+    for (size_t k = 0; k < linhas.size(); ++k) {
+      const std::string linha = linhas[k] + kParenteses[s] + (k + 1 == linhas.size() ? "\n" : "");
       const auto [bloco, momento] = kBlocos[k];
       const double v = valor(bloco, q), o1 = valor(bloco, kOutras[s][0]),
                    o2 = valor(bloco, kOutras[s][1]);
       if (momento < 0) {
-        texto += Formata(linhas[s][k + 1], v, o1, o2);
+        texto += Formata(linha, v, o1, o2);
         continue;
       }
       const TTempo t = Momento(momento);
       char data[16], hora[16];
       std::snprintf(data, sizeof data, "%02d/%02d", t.Dia, t.Mes);
       std::snprintf(hora, sizeof hora, "%02d:%02d:%02d", t.Hora, t.Tempo / 60, t.Tempo % 60);
-      texto += Formata(linhas[s][k + 1], v, data, hora, o1, o2);
+      texto += Formata(linha, v, data, hora, o1, o2);
     }
   }
   return texto;
@@ -234,7 +177,7 @@ TEST_F(LoadReportsTest, AnnualReportsReadEveryBlockAndMomentInPlace) {
     EXPECT_EQ(Relatorio([&](int n, TTempo* p) {
                 geren->Grava_Carga_Termica_Anual(n, c.tipo, "Zona 1", &anual, p, 900);
               }),
-              Cabecalho(c.rotulo, true) + Corpo(r, kCarga_Anual[c.estacao], kAnuais, true))
+              Cabecalho(c.rotulo, true) + Corpo(r, kCarga_Anual[c.estacao], kAnuais))
         << c.tipo;
   }
   const auto g = Registro(3180, {kGanho_Anual});
@@ -242,7 +185,7 @@ TEST_F(LoadReportsTest, AnnualReportsReadEveryBlockAndMomentInPlace) {
   EXPECT_EQ(Relatorio([&](int n, TTempo* p) {
               geren->Grava_Ganho_Termico_Anual(n, "Zona 1", &ganho, p, 900);
             }),
-            Cabecalho(kGanho, true) + Corpo(g, kGanho_Anual, kAnuais, true));
+            Cabecalho(kGanho, true) + Corpo(g, kGanho_Anual, kAnuais));
 }
 
 // Month m is named after its position, whatever the record holds.
@@ -253,8 +196,8 @@ TEST_F(LoadReportsTest, MonthlyReportsNameMonthsByPosition) {
     std::string esperado = Cabecalho(tipo == 2 ? kInverno : kVerao, false);
     for (const char* mes : kMeses) {
       meses.Adiciona(new auto(Como<TCarga_Termica_Mensal>(r)));
-      esperado += Cp1252(std::string("\n[") + mes + "]") +
-                  Corpo(r, kCarga_Mensal[tipo - 2], kMensais, false);
+      esperado +=
+          Cp1252(std::string("\n[") + mes + "]") + Corpo(r, kCarga_Mensal[tipo - 2], kMensais);
     }
     EXPECT_EQ(Relatorio([&](int n, TTempo* p) {
                 geren->Grava_Carga_Termica_Mensal(n, tipo, "Zona 1", &meses, p, 900);
@@ -266,7 +209,7 @@ TEST_F(LoadReportsTest, MonthlyReportsNameMonthsByPosition) {
   std::string esperado = Cabecalho(kGanho, false);
   for (const char* mes : {kMeses[0], kMeses[1]}) {
     meses.Adiciona(new auto(Como<TGanho_Termico_Mensal>(g)));
-    esperado += Cp1252(std::string("\n[") + mes + "]") + Corpo(g, kGanho_Mensal, kMensais, false);
+    esperado += Cp1252(std::string("\n[") + mes + "]") + Corpo(g, kGanho_Mensal, kMensais);
   }
   EXPECT_EQ(Relatorio([&](int n, TTempo* p) {
               geren->Grava_Ganho_Termico_Mensal(n, "Zona 1", &meses, p, 900);
@@ -302,12 +245,12 @@ TEST_F(LoadReportsTest, SectionsWithAZeroMaximumAreLeftOut) {
                 geren->Grava_Carga_Termica_Mensal(n, 2, "Zona 1", &meses, p, 900);
               }),
               Cabecalho(kInverno, false) + Cp1252("\n[Janeiro]") +
-                  (sem_corpo ? "" : Corpo(r, kCarga_Mensal[0], kMensais, false)));
+                  (sem_corpo ? "" : Corpo(r, kCarga_Mensal[0], kMensais)));
     const auto ganho = Como<TGanho_Termico_Anual>(g);
     EXPECT_EQ(Relatorio([&](int n, TTempo* p) {
                 geren->Grava_Ganho_Termico_Anual(n, "Zona 1", &ganho, p, 900);
               }),
-              Cabecalho(kGanho, true) + Corpo(g, kGanho_Anual, kAnuais, true));
+              Cabecalho(kGanho, true) + Corpo(g, kGanho_Anual, kAnuais));
   }
 }
 
