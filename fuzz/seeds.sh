@@ -8,7 +8,7 @@ set -euo pipefail
 arqaux=$(realpath "$1")
 out=$(realpath -m "$2")
 rm -rf "$out"
-mkdir -p "$out"/{climate_fuzz,streams_fuzz,config_readers_fuzz,config_blocks_fuzz,leitor_real_fuzz,hvac_system_fuzz}
+mkdir -p "$out"/{climate_fuzz,streams_fuzz,config_readers_fuzz,config_blocks_fuzz,leitor_real_fuzz,hvac_system_fuzz,loads_fuzz}
 work="$out/sample"
 mkdir -p "$work"
 (cd "$work" && "$arqaux" sample run --days 1 --zones 1 --interval 3600 >/dev/null &&
@@ -104,5 +104,18 @@ printf '3.40282356779733661637539395458142568448e38 7.0064923e-46 1e-99999 1e+\n
 # HVAC system file: the whole sample, and its first half.
 cp "$work/hvac.txt" "$out/hvac_system_fuzz/system"
 head -c 2500 "$work/hvac.txt" | seed hvac_system_fuzz half
+
+# Thermal loads: operation (0 demand, 1 HVAC demand, 2 monthly statistics,
+# 3 loads, 4 gains, 5 stream lines, 6 copy); stream kind (2, 3, 8).
+carga() { { b "$1" "$2"; cat "$run/$3"; } | seed loads_fuzz "$4"; }
+carga 0 0 zona1_demanda.bin demand
+carga 1 0 hvac_demanda.bin hvac-demand
+carga 2 0 zona1_estatisticas.bin monthly
+carga 3 0 zona1_cargas.est loads
+carga 4 0 zona1_ganhos.est gains
+{ b 5 3; head -n 6 "$run/zona1_carga_verao.txt"; } | seed loads_fuzz summer-lines
+{ b 5 8; head -n 6 "$run/zona1_ganho.txt"; } | seed loads_fuzz gain-lines
+{ b 6 3; head -n 4 "$run/zona1_carga_verao.txt"; } | seed loads_fuzz summer-copy
+{ b 6 5; head -n 4 "$run/zona1_ganho.txt"; } | seed loads_fuzz gain-copy
 
 rm -rf "$work"

@@ -12,6 +12,7 @@
 #include "arqaux/formatos.h"
 #include "arqaux/geren_arquivoaux.h"
 #include "arqaux/lista.h"
+#include "arqaux/load_records.h"
 #include "arqaux/records.h"
 #include "arqaux/version.h"
 

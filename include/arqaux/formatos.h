@@ -43,4 +43,19 @@ inline constexpr std::size_t ARQAUX_TAM_VALOR_SAIDA_CONT = 4;
 // Occupancy stream: per record an int32 then a float; no header.
 inline constexpr std::size_t ARQAUX_TAM_REGISTRO_PESSOAS = 8;
 
+// Statistics files: raw images of the statistics records. The list files
+// (monthly demand and consumption, the HVAC system's, monthly statistics)
+// are an int32 count and that many records; the load file is two 2-byte
+// flags, the annual record, an int32 count and the monthly records; the gain
+// file the same without the flags.
+inline constexpr std::size_t ARQAUX_TAM_DEMANDA_CONSUMO = 72;
+inline constexpr std::size_t ARQAUX_TAM_DEMANDA_CONSUMO_HVAC = 88;
+inline constexpr std::size_t ARQAUX_TAM_ESTATISTICA_MENSAL = 568;
+inline constexpr std::size_t ARQAUX_TAM_CARGA_TERMICA_ANUAL = 10392;
+inline constexpr std::size_t ARQAUX_TAM_CARGA_TERMICA_MENSAL = 7560;
+inline constexpr std::size_t ARQAUX_TAM_GANHO_TERMICO_ANUAL = 3180;
+inline constexpr std::size_t ARQAUX_TAM_GANHO_TERMICO_MENSAL = 2340;
+inline constexpr std::size_t ARQAUX_TAM_CONTAGEM = 4;
+inline constexpr std::size_t ARQAUX_TAM_FLAGS_CARGAS = 4;
+
 #endif  // ARQAUX_FORMATOS_H_

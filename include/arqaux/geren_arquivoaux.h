@@ -21,6 +21,8 @@
 //  13. HVAC report settings            config/hvac_settings.cpp
 //  14. Fan-coil output streams         streams/fan_coil_outputs.cpp
 //  15. Primary-equipment output streams streams/primary_equipment.cpp
+//  17. Thermal loads and statistics    loads/load_streams.cpp, loads/load_reports.cpp,
+//                                      loads/statistics_files.cpp
 //  The private part: registry state and the stream selectors.
 #ifndef ARQAUX_GEREN_ARQUIVOAUX_H_
 #define ARQAUX_GEREN_ARQUIVOAUX_H_
@@ -61,6 +63,13 @@ class CBoiler;
 class CBombaAG;
 class CBombaAQ;
 class CBombaAC;
+struct TCarga_Termica_Anual;
+struct TCarga_Termica_Mensal;
+struct TGanho_Termico_Anual;
+struct TGanho_Termico_Mensal;
+struct TDemanda_Consumo_Mensal;
+struct TDemanda_Consumo_Mensal_HVAC;
+struct TEstatistica_Mensal;
 
 namespace arqaux {
 struct TSeletor;  // how the report engine reaches the registry (internal)
@@ -538,6 +547,81 @@ class ARQAUX_API TGeren_ArquivoAux {
                                   int intervalo);
   void Salva_Texo_Dados_BombaAC(int dados, int texto, int variavel, int* flags, TTempo* par,
                                 int intervalo);
+
+  // ---- 17. Thermal loads and statistics ----
+  //
+  // Load and gain streams (loads/load_streams.cpp): text from the start, one
+  // tab-separated line per step. Kinds 2 (winter) and 3 (summer) are load
+  // streams, with the zone's and the exterior's columns; any other kind is
+  // a gain stream (kind 8 labelled as such). The period is two TTempo, start
+  // then end. Date and time texts are read into buffers of 8 and 12 bytes.
+
+  // The preamble (title, label, period, interval, legend) when asked for, then
+  // the column titles. The bytes of the last piece written, -1 when the
+  // stream does not select, a text or the period is missing, or a write fails.
+  int Grava_Cabecalho_Carga_Termica(int n, bool preambulo, int tipo, const char* titulo,
+                                    const TTempo* periodo, int intervalo);
+  // Skips the column titles (not the preamble): 1 when they matched whole, 0
+  // when they did not, -1 at the end of the stream or when it does not select.
+  int Le_Cabecalho_Carga_Termica(int n, int tipo);
+  // One line: the 32 balance values (sensible and latent pairs) and the
+  // totals; the load line takes its totals and conditions from the 18-value
+  // zone record. False when the stream does not select or the write fails.
+  bool Grava_Ganho_Termico(int n, const char* data, const char* hora, const float* balanco,
+                           float total, float sensivel, float latente);
+  bool Grava_Carga_Termica(int n, const char* data, const char* hora, const float* balanco,
+                           const float* zona);
+  // The next line into the same places (totais: sensible, latent, total).
+  // False only at the end of the stream (or when it does not select); a
+  // malformed value leaves the rest of the line unread.
+  bool Le_Ganho_Termico(int n, char* data, char* hora, float* balanco, float* totais);
+  bool Le_Carga_Termica(int n, char* data, char* hora, float* balanco, float* zona);
+  // Copies every line of stream origem, written without preamble, onto stream
+  // destino after its header; false when the source ends (always).
+  bool Salva_Carga_Termica_Texto(int tipo, int origem, int destino, const TTempo* nao_usado);
+
+  // Annual and monthly statistics reports (loads/load_reports.cpp): header,
+  // then the latent, sensible and total sections of each record, a section
+  // left out when its maximum is exactly 0 (a load body when its total
+  // maximum is). Kind 2 reads the winter blocks, any other the summer ones.
+  // The monthly reports name month m after the record's position m.
+  void Grava_Carga_Termica_Anual(int n, int tipo, const char* titulo,
+                                 const TCarga_Termica_Anual* registro, const TTempo* periodo,
+                                 int intervalo);
+  void Grava_Ganho_Termico_Anual(int n, const char* titulo, const TGanho_Termico_Anual* registro,
+                                 const TTempo* periodo, int intervalo);
+  void Grava_Carga_Termica_Mensal(int n, int tipo, const char* titulo,
+                                  TLista<TCarga_Termica_Mensal>* meses, const TTempo* periodo,
+                                  int intervalo);
+  void Grava_Ganho_Termico_Mensal(int n, const char* titulo, TLista<TGanho_Termico_Mensal>* meses,
+                                  const TTempo* periodo, int intervalo);
+
+  // Statistics files (loads/statistics_files.cpp): raw records after an
+  // int32 count. Savers given a path open it ("wb") and close it; the others
+  // act on the current stream. Savers are false when the file cannot be
+  // opened or a write fails. Loaders append record by record and stop at the
+  // first short read, keeping what they appended; a negative count fails.
+
+  bool Grava_Demanda_Consumo(const char* caminho, TLista<TDemanda_Consumo_Mensal>* lista);
+  // The count read, 0 when it is 0 or negative or a read falls short.
+  int Carrega_Demanda_Consumo(TLista<TDemanda_Consumo_Mensal>* lista);
+  bool Grava_Demanda_Consumo_HVAC(TLista<TDemanda_Consumo_Mensal_HVAC>* lista);
+  // True when the count is positive and every record was read.
+  bool Carrega_Demanda_Consumo_HVAC(TLista<TDemanda_Consumo_Mensal_HVAC>* lista);
+  bool Grava_Estatisticas(const char* caminho, TLista<TEstatistica_Mensal>* lista);
+  int Carrega_Estatisticas(TLista<TEstatistica_Mensal>* lista);
+  // The load file: two flags, the annual record and the months; the gain
+  // file the same without the flags. The loaders fill the caller's annual
+  // record and flags and are true also for no months.
+  bool Salva_Relatorio_CargasTermicas(const char* caminho, TLista<TCarga_Termica_Mensal>* meses,
+                                      const TCarga_Termica_Anual* anual, short flag_1,
+                                      short flag_2);
+  bool Carrega_Relatorio_CargasTermicas(TLista<TCarga_Termica_Mensal>* meses,
+                                        TCarga_Termica_Anual* anual, short* flag_1, short* flag_2);
+  bool Salva_Relatorio_GanhosTermicos(const char* caminho, TLista<TGanho_Termico_Mensal>* meses,
+                                      const TGanho_Termico_Anual* anual);
+  bool Carrega_Relatorio_GanhosTermicos(TLista<TGanho_Termico_Mensal>* meses,
+                                        TGanho_Termico_Anual* anual);
 
  private:
   // The library's own code and its tests reach the registry state and the

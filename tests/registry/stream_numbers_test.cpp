@@ -31,6 +31,7 @@ struct Linha {
 };
 
 const TTempo kInicio{}, kFim{23, 0, 12, 31, {}};
+const TTempo kPeriodo[2] = {kInicio, kFim};
 float valores[64] = {1.0f};
 float lido;
 int inteiro;
@@ -140,6 +141,49 @@ const Linha kLinhas[] = {
        int d[9];
        return !g->Le_Dados_Monit_Cons_HVAC(n, &inteiro, &inteiro, &inteiro, d, &h, &h);
      }},
+    {"Grava_Cabecalho_Carga_Termica",
+     [](auto g, int n) {
+       return g->Grava_Cabecalho_Carga_Termica(n, true, 2, "t", kPeriodo, 600) == -1;
+     }},
+    {"Le_Cabecalho_Carga_Termica",
+     [](auto g, int n) { return g->Le_Cabecalho_Carga_Termica(n, 2) == -1; }},
+    {"Grava_Ganho_Termico",
+     [](auto g, int n) { return !g->Grava_Ganho_Termico(n, "d", "h", valores, 1, 2, 3); }},
+    {"Grava_Carga_Termica",
+     [](auto g, int n) { return !g->Grava_Carga_Termica(n, "d", "h", valores, valores + 32); }},
+    {"Le_Ganho_Termico",
+     [](auto g, int n) {
+       char d[8], h[12];
+       return !g->Le_Ganho_Termico(n, d, h, valores, valores + 32);
+     }},
+    {"Le_Carga_Termica",
+     [](auto g, int n) {
+       char d[8], h[12];
+       return !g->Le_Carga_Termica(n, d, h, valores, valores + 32);
+     }},
+    {"Salva_Carga_Termica_Texto",
+     [](auto g, int n) {
+       return !g->Salva_Carga_Termica_Texto(2, n, kTexto, nullptr) &&
+              !g->Salva_Carga_Termica_Texto(8, kBinario, n, nullptr);
+     }},
+    {"Grava_Carga_Termica_Anual", Sem_Valor([](auto g, int n) {
+       static const TCarga_Termica_Anual anual{};
+       g->Grava_Carga_Termica_Anual(n, 2, "t", &anual, kPeriodo, 600);
+     })},
+    {"Grava_Ganho_Termico_Anual", Sem_Valor([](auto g, int n) {
+       static const TGanho_Termico_Anual anual{};
+       g->Grava_Ganho_Termico_Anual(n, "t", &anual, kPeriodo, 600);
+     })},
+    {"Grava_Carga_Termica_Mensal", Sem_Valor([](auto g, int n) {
+       TLista<TCarga_Termica_Mensal> meses(true);
+       meses.Adiciona(new TCarga_Termica_Mensal());
+       g->Grava_Carga_Termica_Mensal(n, 3, "t", &meses, kPeriodo, 600);
+     })},
+    {"Grava_Ganho_Termico_Mensal", Sem_Valor([](auto g, int n) {
+       TLista<TGanho_Termico_Mensal> meses(true);
+       meses.Adiciona(new TGanho_Termico_Mensal());
+       g->Grava_Ganho_Termico_Mensal(n, "t", &meses, kPeriodo, 600);
+     })},
 };
 
 // The five operations of a primary-equipment kind, the writers on equipment

@@ -52,10 +52,13 @@ TEST_F(SampleTool, ShortRunWritesEveryStreamAndReport) {
   EXPECT_EQ(sc.substr(0, 44), "[Inicio: 1/1 as 0 h - Fim: 2/1 as 23 h]\n[Int");
   EXPECT_EQ(Linhas(sc), 3 + passos);
 
-  // The table lists the 4 input files and 12 files per zone, family by
-  // family; the HVAC plant's follow.
+  // The table lists the 4 input files, 12 zone files per zone, the HVAC
+  // plant's files and 16 load files per zone and the HVAC system's, family
+  // by family.
   for (const char* linha : {"\n[inputs] ", "  (4 files)\n\nzona1_temp_umi.bin ", "\n[zones] ",
-                            "  (24 files)\n\nzona1_fancoil.dat "}) {
+                            "  (24 files)\n\nzona1_fancoil.dat ", "\n[hvac] ",
+                            "  (77 files)\n\nzona1_carga_inverno.txt ", "\n[thermal loads] ",
+                            "  (33 files)\n\n138 files, "}) {
     EXPECT_NE(saida.find(linha), std::string::npos) << linha << '\n' << saida;
   }
 }

@@ -42,6 +42,7 @@ std::vector<std::unique_ptr<TFamilia_Amostra>> Cria_Familias() {
   std::vector<std::unique_ptr<TFamilia_Amostra>> familias;
   familias.push_back(Cria_Familia_Zonas());
   familias.push_back(Cria_Familia_HVAC());
+  familias.push_back(Cria_Familia_Cargas());
   return familias;
 }
 

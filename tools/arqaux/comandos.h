@@ -34,6 +34,7 @@ void Declara_Report_HVAC(CLI::App* relatorio, TAcao* acao);
 // current), closing both: 0, or the exit status after one message.
 int Converte_Arquivo(const std::string& binario, const std::string& texto, uintmax_t cabecalho,
                      const std::function<void(int binario, int texto)>& converte);
+void Declara_Stats(CLI::App* app, TAcao* acao);
 
 // Exit status of a command line refused before anything ran; a command
 // that ran and failed exits with 1.

@@ -1,0 +1,280 @@
+// Thermal load and gain streams: a zone's heat balance, one text line per
+// sampling step, written as it is computed (no binary form, no averages).
+//
+// The balance is 32 floats, 16 components as (sensible, latent) pairs. A gain
+// line is "%s - %s   " (date, time) and 35 values: the 16 sensible parts,
+// the sensible total, the 16 latent parts, the latent total and the total. A
+// load line (kinds 2 and 3) takes its totals and the zone's and exterior's
+// conditions from an 18-value zone record: 42 values, the absolute
+// humidities with five decimals. Every value is "%07.2f\t " (so 12.5 is
+// "0012.50\t " and -12.5 "-012.50\t "), and the line ends "\t \n".
+//
+// The header is the preamble, when asked for (title, kind label, period,
+// interval, a blank line, the legend, a blank line), then the column titles.
+// The legend keeps the application's historical names ("Ganho_GVP" for the
+// columns titled "Ganho_GV") and order (Rad_Jan after the cooling system),
+// so that its text is what users of these files have always read.
+//
+// Lines are read back with the scan of the printed line, "%f\t " per
+// value: a blank in a scan matches any run of white space, so a malformed
+// value leaves the rest of its line unread and the next reads misaligned,
+// but only the end of the stream ends the reading. The copy into a stream
+// with a preamble moves lines until its source ends.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "arqaux/geren_arquivoaux.h"
+#include "loads/cargas.h"
+#include "registry/acesso_registro.h"
+#include "streams/report_format.h"
+#include "text/binario.h"
+
+namespace {
+
+// Legend lines (Windows-1252): 18 for every stream, 3 more for the loads.
+const char* const kLegenda[] = {
+    "Trans_Par_S   = Transmiss\xE3o de calor sens\xEDvel nas paredes              ; Trans_Par_L   "
+    "= Transmiss\xE3o de calor latente nas paredes              ;\n",
+    "Trans_Vid_S   = Transmiss\xE3o de calor sens\xEDvel nos vidros               ; Trans_Vid_L   "
+    "= Transmiss\xE3o de calor latente nos vidros               ;\n",
+    "Trans_Por_S   = Transmiss\xE3o de calor sens\xEDvel nas portas               ; Trans_Por_L   "
+    "= Transmiss\xE3o de calor latente nas portas               ;\n",
+    "Trans_Tet_S   = Transmiss\xE3o de calor sens\xEDvel no teto                  ; Trans_Tet_L   "
+    "= Transmiss\xE3o de calor latente no teto                  ;\n",
+    "Trans_Pis_S   = Transmiss\xE3o de calor sens\xEDvel no piso                  ; Trans_Pis_L   "
+    "= Transmiss\xE3o de calor latente no piso                  ;\n",
+    "Trans_Mob_S   = Transmiss\xE3o de calor sens\xEDvel nas mob\xEDlias             ; Trans_Mob_L "
+    "  = Transmiss\xE3o de calor latente nas mob\xEDlias             ;\n",
+    "Ganho_Equ_S   = Ganho interno de calor sens\xEDvel pelos equipamentos     ; Ganho_Equ_L   = "
+    "Ganho interno de calor latente pelos equipamentos     ;\n",
+    "Ganho_Pes_S   = Ganho interno de calor sens\xEDvel pelas pessoas          ; Ganho_Pes_L   = "
+    "Ganho interno de calor latente pelas pessoas          ;\n",
+    "Ganho_Ilu_S   = Ganho interno de calor sens\xEDvel pela ilumina\xE7\xE3o        ; Ganho_Ilu_L "
+    "  = Ganho interno de calor latente pela ilumina\xE7\xE3o        ;\n",
+    "Ganho_GVP_S   = Ganho interno de calor sens\xEDvel pela gera\xE7\xE3o de vapor  ; Ganho_GVP_L "
+    "  = Ganho interno de calor latente pela gera\xE7\xE3o de vapor  ;\n",
+    "Ganho_Inf_S   = Ganho interno de calor sens\xEDvel por infiltra\xE7\xE3o        ; Ganho_Inf_L "
+    "  = Ganho interno de calor latente por infiltra\xE7\xE3o        ;\n",
+    "Ganho_VForc_S = Ganho interno de calor sens\xEDvel pela ventila\xE7\xE3o for\xE7"
+    "ada; Ganho_VForc_L = Ganho interno de calor latente pela ventila\xE7\xE3o for\xE7"
+    "ada;\n",
+    "Ganho_VNat_S  = Ganho interno de calor sens\xEDvel pela ventila\xE7\xE3o natural; "
+    "Ganho_VNat_L  = Ganho interno de calor latente pela ventila\xE7\xE3o natural;\n",
+    "Ganho_Aquec_S = Ganho interno de calor sens\xEDvel pelo sistema de climatiza\xE7\xE3o de "
+    "aquecimento (W);  Ganho_Aquec_L = Ganho interno de calor latente pelo sistema de "
+    "climatiza\xE7\xE3o de aquecimento (W);\n",
+    "Ganho_Resf_S  = Ganho interno de calor sens\xEDvel pelo sistema de climatiza\xE7\xE3o de "
+    "resfriamento (W); Ganho_Resf_L  = Ganho interno de calor latente pelo sistema de "
+    "climatiza\xE7\xE3o de resfriamento (W);\n",
+    "Rad_Jan_S     = Ganho solar sens\xEDvel por radia\xE7\xE3o nas janelas de vidro ; Rad_Jan_L   "
+    "  = Ganho solar latente por radia\xE7\xE3o nas janelas de vidro ;\n",
+    "Tot_Edif_S    = Somat\xF3rio do ganhos de calor sens\xEDvel da edifica\xE7\xE3o    ; "
+    "Tot_Edif_L    = Somat\xF3rio do ganhos de calor latente da edifica\xE7\xE3o    ;\n",
+    "Tot_Edif_T    = Somat\xF3rio do ganhos de calor sens\xEDvel e latente da edifica\xE7\xE3o;\n",
+};
+const char* const kLegenda_Zona[] = {
+    "FCS_Zona      = Fator de calor sens\xEDvel da zona; Temp_Zona   = Temperatura interna da "
+    "zona; Umi_Rel_Zona  = Umidade relativa da zona;\n",
+    "Umi_Ab_Zona   = Umidade absoluta da zona       ; Temp_Ext    = Temperatura externa        ; "
+    "Umi_Rel_Ext   = Umidade relativa externa;\n",
+    "Umi_Ab_Ext    = Umidade absoluta externa       ;\n",
+};
+
+// The components of the balance, in the order of its pairs.
+const char* const kComponentes[16] = {"Trans_Par",   "Trans_Vid",  "Trans_Por",   "Trans_Tet",
+                                      "Trans_Pis",   "Trans_Mob",  "Ganho_Equ",   "Ganho_Pes",
+                                      "Ganho_Ilu",   "Ganho_GV",   "Ganho_Inf",   "Rad_Jan",
+                                      "Ganho_VForc", "Ganho_VNat", "Ganho_Aquec", "Ganho_Resf"};
+
+const char kDuas_Casas[] = "%07.2f\t ";
+const char kCinco_Casas[] = "%07.5f\t ";
+
+// A column that is not a balance part: its title, its position in the
+// totals (gain) or zone record (load), and its format.
+struct TColuna_Extra {
+  const char* rotulo;
+  int indice;
+  const char* formato;
+};
+// Gain totals, as read: sensible, latent, total.
+const TColuna_Extra kGanho_Sensivel[] = {{"Tot_Edif_S", 0, kDuas_Casas}};
+const TColuna_Extra kGanho_Latente[] = {{"Tot_Edif_L", 1, kDuas_Casas},
+                                        {"Tot_Edif_T", 2, kDuas_Casas}};
+// Positions in the zone record; 0 to 2 and 12 to 16 are the caller's.
+const TColuna_Extra kCarga_Sensivel[] = {{"Tot_Edif_S", 3, kDuas_Casas}};
+const TColuna_Extra kCarga_Latente[] = {
+    {"Tot_Edif_L", 4, kDuas_Casas},   {"Tot_Edif_T", 17, kDuas_Casas},
+    {"FCS_Zona", 5, kDuas_Casas},     {"Temp_Zona", 6, kDuas_Casas},
+    {"Umi_Rel_Zona", 7, kDuas_Casas}, {"Umi_Ab_Zona", 8, kCinco_Casas},
+    {"Temp_Ext", 9, kDuas_Casas},     {"Umi_Rel_Ext", 10, kDuas_Casas},
+    {"Umi_Ab_Ext", 11, kCinco_Casas}};
+
+// One column of a line: a balance part or an extra value, and its format.
+struct TColuna_Linha {
+  bool balanco;
+  int indice;
+  arqaux::TFormato_Compilado formato;
+};
+
+// A line layout: its columns and the column titles they make.
+struct TLayout {
+  std::vector<TColuna_Linha> colunas;
+  std::string titulos;
+};
+
+// The columns: the sensible parts, the extras after them, the latent parts,
+// the extras after those. Titles are the column names joined by "\t ",
+// after "[Data - Hora]" and six blanks; the gain titles end "\t\n", the
+// load titles "\n".
+template <size_t S, size_t L>
+TLayout Monta_Layout(const TColuna_Extra (&apos_sensivel)[S],
+                     const TColuna_Extra (&apos_latente)[L], const char* fim) {
+  TLayout l;
+  std::vector<std::string> rotulos;
+  const auto parte = [&](int k, const char* sufixo) {
+    rotulos.push_back(std::string(kComponentes[k / 2]) + sufixo);
+    l.colunas.push_back({true, k, arqaux::TFormato_Compilado(kDuas_Casas)});
+  };
+  const auto extra = [&](const TColuna_Extra& c) {
+    rotulos.push_back(c.rotulo);
+    l.colunas.push_back({false, c.indice, arqaux::TFormato_Compilado(c.formato)});
+  };
+  for (int k = 0; k < 32; k += 2) parte(k, "_S");
+  for (const auto& c : apos_sensivel) extra(c);
+  for (int k = 1; k < 32; k += 2) parte(k, "_L");
+  for (const auto& c : apos_latente) extra(c);
+  l.titulos = "[Data - Hora]      ";
+  for (size_t i = 0; i < rotulos.size(); ++i) l.titulos += (i > 0 ? "\t " : "") + rotulos[i];
+  l.titulos += fim;
+  return l;
+}
+
+bool Eh_Carga(int tipo) { return tipo == arqaux::kTipo_Inverno || tipo == arqaux::kTipo_Verao; }
+
+const TLayout& Layout(int tipo) {
+  static const TLayout ganho = Monta_Layout(kGanho_Sensivel, kGanho_Latente, "\t\n");
+  static const TLayout carga = Monta_Layout(kCarga_Sensivel, kCarga_Latente, "\n");
+  return Eh_Carga(tipo) ? carga : ganho;
+}
+
+const char* Rotulo_Stream(int tipo) {
+  switch (tipo) {
+    case arqaux::kTipo_Inverno:
+      return arqaux::kRotulo_Inverno;
+    case arqaux::kTipo_Verao:
+      return arqaux::kRotulo_Verao;
+    case arqaux::kTipo_Ganho:
+      return arqaux::kRotulo_Ganho;
+    default:
+      return "";
+  }
+}
+
+// One data line, built whole and written with one write; false without a
+// stream, a text or values, or when the write fails.
+bool Escreve_Linha(FILE* arq, const TLayout& l, const char* data, const char* hora,
+                   const float* balanco, const float* extra) {
+  if (arq == nullptr || data == nullptr || hora == nullptr || balanco == nullptr ||
+      extra == nullptr) {
+    return false;
+  }
+  std::string linha = std::string(data) + " - " + hora + "   ";
+  char texto[256];
+  for (const TColuna_Linha& c : l.colunas) {
+    const float v = c.balanco ? balanco[c.indice] : extra[c.indice];
+    linha.append(texto, c.formato.Escreve(texto, v));
+  }
+  linha += '\n';
+  return arqaux::Grava_Bloco(arq, linha.data(), linha.size()) && std::ferror(arq) == 0;
+}
+
+// The next line into the caller's buffers (8 and 12 bytes for the texts);
+// false at the end of the stream, and without a stream or buffers.
+bool Le_Linha(FILE* arq, const TLayout& l, char* data, char* hora, float* balanco, float* extra) {
+  if (arq == nullptr || data == nullptr || hora == nullptr || balanco == nullptr ||
+      extra == nullptr) {
+    return false;
+  }
+  if (std::fscanf(arq, "%7s - %11s   ", data, hora) == EOF) return false;
+  for (const TColuna_Linha& c : l.colunas) {
+    if (std::fscanf(arq, "%f\t ", c.balanco ? &balanco[c.indice] : &extra[c.indice]) == EOF) break;
+  }
+  return std::fscanf(arq, "\n"), true;
+}
+
+}  // namespace
+
+int TGeren_ArquivoAux::Grava_Cabecalho_Carga_Termica(int n, bool preambulo, int tipo,
+                                                     const char* titulo, const TTempo* periodo,
+                                                     int intervalo) {
+  FILE* arq = Seleciona_Arquivo(n);
+  if (arq == nullptr || (preambulo && (titulo == nullptr || periodo == nullptr))) return -1;
+  if (preambulo) {
+    arqaux::Escreve_Preambulo(arq, titulo, Rotulo_Stream(tipo), periodo, intervalo);
+    std::fputs("\n", arq);
+    for (const char* linha : kLegenda) std::fputs(linha, arq);
+    if (Eh_Carga(tipo)) {
+      for (const char* linha : kLegenda_Zona) std::fputs(linha, arq);
+    }
+    std::fputs("\n", arq);
+  }
+  const std::string& titulos = Layout(tipo).titulos;
+  const bool ok = arqaux::Grava_Bloco(arq, titulos.data(), titulos.size());
+  return ok && std::ferror(arq) == 0 ? static_cast<int>(titulos.size()) : -1;
+}
+
+int TGeren_ArquivoAux::Le_Cabecalho_Carga_Termica(int n, int tipo) {
+  FILE* arq = Seleciona_Arquivo(n);
+  if (arq == nullptr) return -1;
+  int lidos = -1;
+  const std::string padrao = Layout(tipo).titulos + "%n";
+  if (std::fscanf(arq, padrao.c_str(), &lidos) == EOF) return -1;
+  return lidos >= 0 ? 1 : 0;
+}
+
+bool TGeren_ArquivoAux::Grava_Ganho_Termico(int n, const char* data, const char* hora,
+                                            const float* balanco, float total, float sensivel,
+                                            float latente) {
+  const float totais[3] = {sensivel, latente, total};
+  return Escreve_Linha(Seleciona_Arquivo(n), Layout(arqaux::kTipo_Ganho), data, hora, balanco,
+                       totais);
+}
+
+bool TGeren_ArquivoAux::Grava_Carga_Termica(int n, const char* data, const char* hora,
+                                            const float* balanco, const float* zona) {
+  return Escreve_Linha(Seleciona_Arquivo(n), Layout(arqaux::kTipo_Inverno), data, hora, balanco,
+                       zona);
+}
+
+bool TGeren_ArquivoAux::Le_Ganho_Termico(int n, char* data, char* hora, float* balanco,
+                                         float* totais) {
+  return Le_Linha(Seleciona_Arquivo(n), Layout(arqaux::kTipo_Ganho), data, hora, balanco, totais);
+}
+
+bool TGeren_ArquivoAux::Le_Carga_Termica(int n, char* data, char* hora, float* balanco,
+                                         float* zona) {
+  return Le_Linha(Seleciona_Arquivo(n), Layout(arqaux::kTipo_Inverno), data, hora, balanco, zona);
+}
+
+// Both numbers are checked before the source is read, so that a copy to a
+// stream that does not exist moves no stream.
+bool TGeren_ArquivoAux::Salva_Carga_Termica_Texto(int tipo, int origem, int destino,
+                                                  const TTempo*) {
+  if (TAcesso_Registro::Entrada(this, origem) == nullptr ||
+      TAcesso_Registro::Entrada(this, destino) == nullptr ||
+      Le_Cabecalho_Carga_Termica(origem, tipo) == -1) {
+    return false;
+  }
+  char data[8], hora[12];
+  float balanco[32] = {}, extra[18] = {};
+  const bool carga = Eh_Carga(tipo);
+  while (carga ? Le_Carga_Termica(origem, data, hora, balanco, extra)
+               : Le_Ganho_Termico(origem, data, hora, balanco, extra)) {
+    const bool gravou =
+        carga ? Grava_Carga_Termica(destino, data, hora, balanco, extra)
+              : Grava_Ganho_Termico(destino, data, hora, balanco, extra[2], extra[0], extra[1]);
+    if (!gravou) return false;
+  }
+  return false;
+}
