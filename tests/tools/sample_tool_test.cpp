@@ -64,19 +64,25 @@ TEST_F(SampleTool, ShortRunWritesEveryStreamAndReport) {
 }
 
 // More result streams than file handles: the registry closes and reopens
-// streams as they are used, and every stream must still be whole.
+// streams as they are used, and every stream must still be whole. Four zones
+// open 24 zone streams and then 21 HVAC streams; the handles run out while
+// the HVAC family opens, once each family has met its first call (the
+// sanitizer build checks each class at its first call with two descriptors
+// of its own, and cannot when the registry holds them all).
 TEST_F(SampleTool, MoreStreamsThanHandles) {
   const std::string pasta = Caminho("apertado");
   std::string saida;
   ASSERT_EQ(Executa("ulimit -n 40; " + std::string(ARQAUX_TOOL_PATH) + " sample " + pasta +
-                        " --zones 8 --days 1",
+                        " --zones 4 --days 1",
                     &saida),
             0)
       << saida;
-  EXPECT_EQ(fs::file_size(pasta + "/zona8_temp_umi.bin"), 7 + 24 * 144u);
+  EXPECT_EQ(fs::file_size(pasta + "/zona4_temp_umi.bin"), 7 + 24 * 144u);
   EXPECT_EQ(fs::file_size(pasta + "/zona1_temp_umi.bin"), 7 + 24 * 144u);
-  EXPECT_EQ(Linhas(Le_Arquivo(pasta + "/zona8_temp_umi.txt")), 3 + 144u);
+  EXPECT_EQ(Linhas(Le_Arquivo(pasta + "/zona4_temp_umi.txt")), 3 + 144u);
   EXPECT_EQ(Linhas(Le_Arquivo(pasta + "/zona1_saida_cont_2.txt")), 3 + 144u);
+  EXPECT_EQ(Linhas(Le_Arquivo(pasta + "/zona4_fancoil.dat")), 48u);
+  EXPECT_EQ(Linhas(Le_Arquivo(pasta + "/bomba-cond_v2.txt")), 4 + 48u);
 }
 
 }  // namespace
