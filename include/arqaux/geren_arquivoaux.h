@@ -615,7 +615,8 @@ class ARQAUX_API TGeren_ArquivoAux {
   // (the sampled report) and "<prefixo>MTR.txt" (the daily adsorbed and
   // desorbed moisture), opening and closing the three files itself. False
   // when a file does not open, the header does not read or the region is
-  // not in it; then no report is left open.
+  // not in it (no report is created, nothing is left open), or when a write
+  // was lost.
   bool Converte_Binario_Texto_FluxosCV(char* origem, char* prefixo, int regiao, bool calor,
                                        bool vapor, TTempo* inicio, TTempo* fim, int intervalo);
   // Report of region regiao of the mould stream origem (at its first byte) on
