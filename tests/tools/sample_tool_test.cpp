@@ -52,8 +52,11 @@ TEST_F(SampleTool, ShortRunWritesEveryStreamAndReport) {
   EXPECT_EQ(sc.substr(0, 44), "[Inicio: 1/1 as 0 h - Fim: 2/1 as 23 h]\n[Int");
   EXPECT_EQ(Linhas(sc), 3 + passos);
 
-  // The table lists the 4 input files and 12 files per zone.
-  EXPECT_NE(saida.find("\n28 files, "), std::string::npos) << saida;
+  // The table lists the 4 input files and 12 files per zone, family by family.
+  for (const char* linha : {"\n[inputs] ", "  (4 files)\n\nzona1_temp_umi.bin ", "\n[zones] ",
+                            "  (24 files)\n\n28 files, "}) {
+    EXPECT_NE(saida.find(linha), std::string::npos) << linha << '\n' << saida;
+  }
 }
 
 // More result streams than file handles: the registry closes and reopens
