@@ -136,5 +136,6 @@ class TFamilia_Amostra {
 
 // The families, each in its own file.
 std::unique_ptr<TFamilia_Amostra> Cria_Familia_Zonas();
+std::unique_ptr<TFamilia_Amostra> Cria_Familia_Envelope();
 
 #endif  // ARQAUX_TOOL_AMOSTRA_H_

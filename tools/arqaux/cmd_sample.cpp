@@ -41,6 +41,7 @@ const char* const FAMILIA_ENTRADAS = "inputs";
 std::vector<std::unique_ptr<TFamilia_Amostra>> Cria_Familias() {
   std::vector<std::unique_ptr<TFamilia_Amostra>> familias;
   familias.push_back(Cria_Familia_Zonas());
+  familias.push_back(Cria_Familia_Envelope());
   return familias;
 }
 
