@@ -120,6 +120,15 @@ char* Real(char* p, float v, int precisao) {
   return arqaux::Escreve_Real_Fixo(p, v, espec);
 }
 
+// "\t  %d     %d      HH:MM:SS": the clock after a sample.
+char* Relogio_Tabulado(char* p, const Relogio_Piso& relogio) {
+  p = Inteiro(Texto(p, "\t  "), relogio.mes);
+  p = Inteiro(Texto(p, "     "), relogio.dia);
+  p = Dois(Texto(p, "      "), relogio.hora);
+  p = Dois(Texto(p, ":"), relogio.segundos / 60);
+  return Dois(Texto(p, ":"), relogio.segundos % 60);
+}
+
 // The floor's output: the whole report in memory, begun with its header
 // (a format of the interval), written with one fwrite.
 class Saida_Piso {
@@ -160,11 +169,7 @@ void Piso_TUPMV(const std::string& origem, const std::string& destino) {
     for (int i = 0; i < 4; ++i) somas[i] += valores[i];
     decorridos += kIntervalo;
     relogio.Avanca(kIntervalo);
-    p = Inteiro(Texto(p, "\t  "), relogio.mes);
-    p = Inteiro(Texto(p, "     "), relogio.dia);
-    p = Dois(Texto(p, "      "), relogio.hora);
-    p = Dois(Texto(p, ":"), relogio.segundos / 60);
-    p = Dois(Texto(p, ":"), relogio.segundos % 60);
+    p = Relogio_Tabulado(p, relogio);
     ++contagem;
     if (decorridos == 3600) {
       decorridos = 0;
@@ -231,11 +236,7 @@ void Piso_Fluxo(const std::string& origem, const std::string& destino) {
     for (int i = 0; i < 3; ++i) somas[i] += v[i];
     decorridos += kIntervalo;
     relogio.Avanca(kIntervalo);
-    p = Inteiro(Texto(p, "\t  "), relogio.mes);
-    p = Inteiro(Texto(p, "     "), relogio.dia);
-    p = Dois(Texto(p, "      "), relogio.hora);
-    p = Dois(Texto(p, ":"), relogio.segundos / 60);
-    p = Dois(Texto(p, ":"), relogio.segundos % 60);
+    p = Relogio_Tabulado(p, relogio);
     ++contagem;
     if (decorridos == 3600) {
       decorridos = 0;

@@ -42,15 +42,6 @@ struct TArgumentos {
   TTempo inicio, fim;
 };
 
-TTempo Le_Relogio(fuzz::TCursor* c) {
-  TTempo t;
-  t.Hora = c->Int();
-  t.Tempo = c->Int();
-  t.Mes = c->Int();
-  t.Dia = c->Int();
-  return t;
-}
-
 TArgumentos Le_Argumentos(fuzz::TCursor* c) {
   TArgumentos a;
   a.operacao = c->Byte() % NUM_OPERACOES;
@@ -65,8 +56,8 @@ TArgumentos Le_Argumentos(fuzz::TCursor* c) {
   a.regiao = c->Int();
   a.passo = c->Int();
   a.intervalo = c->Int();
-  a.inicio = Le_Relogio(c);
-  a.fim = Le_Relogio(c);
+  a.inicio = fuzz::Le_Relogio<TTempo>(c);
+  a.fim = fuzz::Le_Relogio<TTempo>(c);
   return a;
 }
 
