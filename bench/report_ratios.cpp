@@ -38,6 +38,18 @@ constexpr int kRegistros = 365 * 24 * 3600 / kIntervalo;  // 52,560
 constexpr long kCabecalho_TUPMV = 7;
 constexpr int kSaidas = 4;
 constexpr int kIndice = 2;
+// Flux stream: four regions of heat pair and vapour flux, region 2 reported.
+constexpr int kRegioes = 4;
+constexpr int kRegiao = 2;
+constexpr long kCabecalho_Fluxo = 4 + 4 * kRegioes;
+constexpr float kMilhao = 1000000.0f;
+const char kCabecalho_Regiao[] =
+    "[Inicio: 1/1 as 0:00:00 - Fim: 31/12 as 23:59:59 h]\n"
+    "[Intervalo de Amostragem = %d s]\n"
+    "Regiao 2 -> 2.50 m\xB2\n";
+const char kColunas_Fluxo[] = "[Calor_S]       [Calor_L]     [ Vapor ]  [M\xEAs]  [Dia]  [Hora]\n";
+const char kColunas_Umidade[] =
+    "[Dia/Mes] [Umidade Adsorvida] [Umidade Dessorvida] (mg/m2-dia) \n\n";
 
 double Cpu() {
   timespec t;
@@ -311,6 +323,53 @@ void Piso_Boiler(const std::string& origem, const std::string& destino) {
                    "dia] [M\xEAs]  [Dia]  [Hora]\n");
 }
 
+// The flux report's floor: both reports built in memory from the whole
+// stream, region 2 taken from each step.
+void Piso_Fluxo(const std::string& origem, const std::string& destino) {
+  const std::string dados = Le_Tudo(origem);
+  constexpr size_t kPasso = 12 * kRegioes;
+  const size_t n = (dados.size() - kCabecalho_Fluxo) / kPasso;
+  const std::string cabecalho = std::string(kCabecalho_Regiao) + kColunas_Fluxo;
+  Saida_Piso saida(n, 200, cabecalho.c_str());
+  const std::string cabecalho_umidade = std::string(kCabecalho_Regiao) + kColunas_Umidade;
+  Saida_Piso umidade(n / 24 + 1, 64, cabecalho_umidade.c_str());
+  char*& p = saida.p;
+  Relogio_Piso relogio;
+  float somas[3] = {}, adsorvida = 0, dessorvida = 0;
+  int contagem = 0, decorridos = 0;
+  for (size_t r = 0; r < n; ++r) {
+    float v[3];
+    std::memcpy(v, dados.data() + kCabecalho_Fluxo + kPasso * r + 12 * (kRegiao - 1), sizeof v);
+    p = Texto(Real(p, v[0], 5), " \t\t");
+    p = Texto(Real(p, v[1], 5), "    ");
+    p = Texto(Real(Texto(p, "\t "), v[2] * kMilhao, 5), " ");
+    for (int i = 0; i < 3; ++i) somas[i] += v[i];
+    decorridos += kIntervalo;
+    p = Relogio_Apos(p, &relogio, "\t  ", "     ", "      ");
+    ++contagem;
+    if (decorridos == 3600) {
+      decorridos = 0;
+      p = Texto(Real(Texto(p, "\t(Media da Hora : ["), somas[0] / contagem, 5), " \t");
+      p = Texto(Real(p, somas[1] / contagem, 5), "    ");
+      p = Real(p, somas[2] * kMilhao / contagem, 5);
+      *p++ = ']';
+      contagem = 0;
+      std::fill(somas, somas + 3, 0.0f);
+    }
+    if (relogio.hora == 23 && relogio.segundos + kIntervalo == 3600) {
+      char*& q = umidade.p;
+      q = Inteiro(Texto(Inteiro(q, relogio.dia), "/"), relogio.mes);
+      q = Texto(Real(Texto(q, "\t "), adsorvida * kMilhao, 5), " \t ");
+      q = Texto(Real(q, dessorvida * kMilhao, 5), " \n");
+      adsorvida = dessorvida = 0;
+    }
+    *p++ = '\n';
+    (v[2] < 0 ? dessorvida : adsorvida) += v[2];
+  }
+  saida.Grava(destino + "FLW.txt");
+  umidade.Grava(destino + "MTR.txt");
+}
+
 // -------------------------------------------------------------- literal --
 
 // Opens the binary stream (past its header) and the text stream, which is
@@ -550,6 +609,65 @@ void Literal_Boiler(const std::string& origem, const std::string& destino) {
   Geren_ArqAux()->Fecha_Todos();
 }
 
+// The flux conversion as documented: three streams through the registry, a
+// seek and two reads per step, one fprintf per value.
+void Literal_Fluxo(const std::string& origem, const std::string& destino) {
+  TGeren_ArquivoAux* geren = Geren_ArqAux();
+  TGeren_Tempo* tempo = DLL_UTIL_Geren_Tempo();
+  const int fonte = geren->Abre_Arquivo(origem.c_str(), "rb");
+  float* areas = nullptr;
+  const int n = geren->Le_Cabecalho_Fluxo_CalorVapor(&areas);
+  const int fluxo = geren->Abre_Arquivo((destino + "FLW.txt").c_str(), "wt");
+  const int umidade = geren->Abre_Arquivo((destino + "MTR.txt").c_str(), "wt");
+  const TTempo inicio = Inicio(), fim = Fim();
+  for (int k : {umidade, fluxo}) {
+    FILE* arq = Seleciona(k);
+    std::fprintf(arq, "[Inicio: %d/%d as %d:00:00", inicio.Dia, inicio.Mes, inicio.Hora);
+    std::fprintf(arq, " - Fim: %d/%d as %d:59:59 h]\n", fim.Dia, fim.Mes, fim.Hora);
+    std::fprintf(arq, "[Intervalo de Amostragem = %d s]\n", kIntervalo);
+    std::fprintf(arq, "Regiao %d -> %.2f m\xB2\n", kRegiao, areas[kRegiao - 1]);
+    std::fprintf(arq, "%s", k == umidade ? kColunas_Umidade : "");
+  }
+  delete[] areas;
+  FILE* arq = Seleciona(fluxo);
+  std::fprintf(arq, "[Calor_S]       [Calor_L] ");
+  std::fprintf(arq, "    [ Vapor ] ");
+  std::fprintf(arq, " [M\xEAs]  [Dia]  [Hora]\n");
+  TTempo relogio = inicio;
+  float v[3], somas[3] = {}, adsorvida = 0, dessorvida = 0;
+  int contagem = 0, decorridos = 0;
+  for (int s = 0; geren->Le_Fluxos_CalorVapor_Parede(fonte, n, kRegiao, s, true, true, v); ++s) {
+    arq = Seleciona(fluxo);
+    std::fprintf(arq, "%.5f \t\t%.5f    ", v[0], v[1]);
+    std::fprintf(arq, "\t %.5f ", v[2] * 1000000);
+    for (int i = 0; i < 3; ++i) somas[i] += v[i];
+    decorridos += kIntervalo;
+    char hora[12];
+    tempo->Avanca_X_Segundos(kIntervalo, &relogio);
+    tempo->R_Hora_Formatada(hora, &relogio);
+    std::fprintf(arq, "\t  %d     %d      %s", relogio.Mes, relogio.Dia, hora);
+    ++contagem;
+    if (decorridos == 3600) {
+      decorridos = 0;
+      std::fprintf(arq, "\t(Media da Hora : [");
+      std::fprintf(arq, "%.5f \t%.5f    ", somas[0] / contagem, somas[1] / contagem);
+      std::fprintf(arq, "%.5f", somas[2] * 1000000 / contagem);
+      contagem = 0;
+      std::fill(somas, somas + 3, 0.0f);
+      std::fprintf(arq, "]");
+    }
+    if (relogio.Hora == 23 && relogio.Tempo + kIntervalo == 3600) {
+      std::fprintf(Seleciona(umidade), "%d/%d\t %.5f \t %.5f \n", relogio.Dia, relogio.Mes,
+                   adsorvida * 1000000, dessorvida * 1000000);
+      adsorvida = dessorvida = 0;
+      arq = Seleciona(fluxo);
+    }
+    std::fprintf(arq, "\n");
+    (v[2] < 0 ? dessorvida : adsorvida) += v[2];
+  }
+  geren->Fecha_Todos();
+}
+
 // -------------------------------------------------------------- library --
 
 void Biblioteca_TUPMV(const std::string& origem, const std::string& destino) {
@@ -606,6 +724,13 @@ void Biblioteca_Boiler(const std::string& origem, const std::string& destino) {
   Geren_ArqAux()->Preenche_Cabecalho_Boiler(texto, 1, flags, 1, periodo, kIntervalo);
   Geren_ArqAux()->Salva_Texo_Dados_Boiler(dados, texto, 1, flags, periodo, kIntervalo);
   Geren_ArqAux()->Fecha_Todos();
+}
+
+void Biblioteca_Fluxo(const std::string& origem, const std::string& destino) {
+  TTempo inicio = Inicio(), fim = Fim();
+  std::string fonte = origem, prefixo = destino;
+  Geren_ArqAux()->Converte_Binario_Texto_FluxosCV(fonte.data(), prefixo.data(), kRegiao, true, true,
+                                                  &inicio, &fim, kIntervalo);
 }
 
 // ---------------------------------------------------------------- input --
@@ -667,13 +792,40 @@ void Grava_Boiler(const std::string& caminho) {
   geren->Fecha_Todos();
 }
 
+// Region 2's vapour flux turns from adsorption to desorption over each day.
+void Grava_Fluxo(const std::string& caminho) {
+  std::vector<float> dados = {2.0f, 2.5f, 3.0f, 3.5f};
+  uint32_t semente = 3;
+  for (int i = 0; i < kRegistros; ++i) {
+    const float dia = static_cast<float>(i % 144) / 144.0f;
+    for (int r = 0; r < kRegioes; ++r) {
+      dados.push_back(-20.0f + 40.0f * Ruido(&semente));
+      dados.push_back(-5.0f + 10.0f * Ruido(&semente));
+      dados.push_back((dia < 0.5f ? 1e-6f : -1e-6f) * Ruido(&semente));
+    }
+  }
+  const int32_t n = kRegioes;
+  std::string bytes(reinterpret_cast<const char*>(&n), 4);
+  bytes.append(reinterpret_cast<const char*>(dados.data()), dados.size() * 4);
+  Grava_Tudo(caminho, bytes.data(), bytes.size());
+}
+
 // ---------------------------------------------------------------- table --
+
+// The flux report then the moisture report, as one file under the prefix.
+void Junta_Fluxo(const std::string& prefixo) {
+  const std::string texto = Le_Tudo(prefixo + "FLW.txt") + Le_Tudo(prefixo + "MTR.txt");
+  Grava_Tudo(prefixo, texto.data(), texto.size());
+}
 
 using Conversao = void (*)(const std::string&, const std::string&);
 struct Familia {
   const char* nome;
   void (*grava)(const std::string&);
   Conversao variantes[3];  // library, floor, literal
+  // For a report of two files, written under a prefix: joins them into the
+  // one file compared (not timed).
+  void (*junta)(const std::string& prefixo) = nullptr;
 };
 const char* const kVariantes[3] = {"library", "floor", "literal"};
 const Familia kFamilias[] = {
@@ -683,6 +835,10 @@ const Familia kFamilias[] = {
      Grava_FanCoil,
      {Biblioteca_FanCoil, Piso_FanCoil, Literal_FanCoil}},
     {"boiler, water temperatures", Grava_Boiler, {Biblioteca_Boiler, Piso_Boiler, Literal_Boiler}},
+    {"heat-vapour flux and daily moisture",
+     Grava_Fluxo,
+     {Biblioteca_Fluxo, Piso_Fluxo, Literal_Fluxo},
+     Junta_Fluxo},
 };
 
 double Mediana(std::vector<double> v) {
@@ -703,6 +859,7 @@ bool Mede(const Familia& familia, const std::string& pasta, int repeticoes) {
       const double t0 = Cpu();
       familia.variantes[v](binario, destino);
       tempos[v].push_back(Cpu() - t0);
+      if (familia.junta != nullptr) familia.junta(destino);
       textos[v] = Le_Tudo(destino);
     }
     for (int v = 1; v < 3; ++v) {

@@ -98,6 +98,17 @@ class TCursor {
   size_t resto_;
 };
 
+// A clock from four int32s: hour, seconds within the hour, month, day.
+template <class Tempo>
+Tempo Le_Relogio(TCursor* c) {
+  Tempo t;
+  t.Hora = c->Int();
+  t.Tempo = c->Int();
+  t.Mes = c->Int();
+  t.Dia = c->Int();
+  return t;
+}
+
 }  // namespace fuzz
 
 #endif  // ARQAUX_FUZZ_FUZZ_COMUM_H_

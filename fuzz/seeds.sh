@@ -8,7 +8,7 @@ set -euo pipefail
 arqaux=$(realpath "$1")
 out=$(realpath -m "$2")
 rm -rf "$out"
-mkdir -p "$out"/{climate_fuzz,streams_fuzz,config_readers_fuzz,config_blocks_fuzz,leitor_real_fuzz,hvac_system_fuzz,loads_fuzz}
+mkdir -p "$out"/{climate_fuzz,streams_fuzz,config_readers_fuzz,config_blocks_fuzz,leitor_real_fuzz,hvac_system_fuzz,loads_fuzz,envelope_fuzz}
 work="$out/sample"
 mkdir -p "$work"
 (cd "$work" && "$arqaux" sample run --days 1 --zones 1 --interval 3600 >/dev/null &&
@@ -100,6 +100,28 @@ printf '0x1.8p3 -0X.8P-3\t0x1p-149\t0x1p\t0x.\t0x\n' | seed leitor_real_fuzz hex
 printf 'inf -INFINITY +nan NaN(1) infin\n' | seed leitor_real_fuzz names
 printf '3.40282356779733661637539395458142568448e38 7.0064923e-46 1e-99999 1e+\n' |
   seed leitor_real_fuzz edges
+
+# Envelope: operation; flags (wall groups 1 2 4, heat 8, vapour 16, mould
+# 32); region count and eight entries; N, region, step, interval; start and
+# end clocks. Files built here: a wall of entries {3, 5} with every group
+# (header N = 1, one entry of one pair, then three steps of 40 floats), and a
+# surface stream of N = 2 with six steps of three floats per surface.
+parede() { i 1 1065353216 1 7 8; for k in $(seq 1 120); do i $((1065353216 + k)); done; }
+superficie() { i 2 1065353216 1073741824; for k in $(seq 1 36); do i $((1065353216 + k * 4096)); done; }
+envoltoria() {  # operation flags file name
+  { b "$1" "$2" 2 3 5 0 0 0 0 0 0; i 2 2 0 900 22 0 1 1 0 0 1 2; "$3"; } | seed envelope_fuzz "$4"
+}
+envoltoria 0 7 parede wall-header
+envoltoria 1 7 parede wall-region
+envoltoria 1 2 parede wall-region-humidity
+envoltoria 2 0 superficie surface-header
+envoltoria 3 0 superficie shading
+envoltoria 4 0 superficie radiation
+envoltoria 5 24 superficie flux
+envoltoria 6 32 superficie mould
+envoltoria 7 24 superficie flux-report
+envoltoria 7 16 superficie flux-report-vapour
+envoltoria 8 32 superficie mould-report
 
 # HVAC system file: the whole sample, and its first half.
 cp "$work/hvac.txt" "$out/hvac_system_fuzz/system"

@@ -65,15 +65,6 @@ struct TArgumentos {
   TTempo fim;
 };
 
-TTempo Le_Relogio(fuzz::TCursor* c) {
-  TTempo t;
-  t.Hora = c->Int();
-  t.Tempo = c->Int();
-  t.Mes = c->Int();
-  t.Dia = c->Int();
-  return t;
-}
-
 TArgumentos Le_Argumentos(fuzz::TCursor* c) {
   TArgumentos a;
   a.operacao = c->Byte() % NUM_OPERACOES;
@@ -90,8 +81,8 @@ TArgumentos Le_Argumentos(fuzz::TCursor* c) {
   a.intervalo = c->Int();
   a.saidas = c->Int();
   a.indice = c->Int();
-  a.inicio = Le_Relogio(c);
-  a.fim = Le_Relogio(c);
+  a.inicio = fuzz::Le_Relogio<TTempo>(c);
+  a.fim = fuzz::Le_Relogio<TTempo>(c);
   return a;
 }
 

@@ -21,6 +21,9 @@
 //  13. HVAC report settings            config/hvac_settings.cpp
 //  14. Fan-coil output streams         streams/fan_coil_outputs.cpp
 //  15. Primary-equipment output streams streams/primary_equipment.cpp
+//  16. Envelope result files           envelope/wall_nodes.cpp,
+//                                      envelope/surface_temperatures.cpp,
+//                                      envelope/surface_streams.cpp
 //  17. Thermal loads and statistics    loads/load_streams.cpp, loads/load_reports.cpp,
 //                                      loads/statistics_files.cpp
 //  The private part: registry state and the stream selectors.
@@ -63,6 +66,8 @@ class CBoiler;
 class CBombaAG;
 class CBombaAQ;
 class CBombaAC;
+class TParede;
+class TSuperficie;
 struct TCarga_Termica_Anual;
 struct TCarga_Termica_Mensal;
 struct TGanho_Termico_Anual;
@@ -547,6 +552,88 @@ class ARQAUX_API TGeren_ArquivoAux {
                                   int intervalo);
   void Salva_Texo_Dados_BombaAC(int dados, int texto, int variavel, int* flags, TTempo* par,
                                 int intervalo);
+
+  // ---- 16. Envelope result files (envelope/*.cpp) ----
+  //
+  // Wall node files (envelope/wall_nodes.cpp): a header of N floats and N
+  // entries of M pairs, then per step the node values of every region. The
+  // header reader works on the current stream at its position: the N values
+  // in a new array (null when nothing was allocated) and one new array per
+  // entry, [M, first, second, ...], appended to entradas; all are the
+  // caller's (delete[]). It returns N, or 0 when N is below 1 or more than
+  // the rest of the file holds (nothing allocated), when the values are
+  // short (the array stays the caller's), or when an entry is short or its
+  // M too large (the entries it appended are released).
+  int Le_Cabecalho_Temp_Umi_Parede(float** valores, std::vector<unsigned int*>& entradas);
+  // Nodes of the first regioes regions (entradas[i] + 1 each), and the nodes
+  // before 1-based region regiao; 0 for counts below 1.
+  int Soma_Nos_Regiao(int* entradas, int regioes);
+  int Soma_Nos_Ate_Regiao(int* entradas, int regiao);
+  // The group blocks of region regiao (1-based) at step passo (0-based) of
+  // stream n, each entradas[regiao - 1] + 1 floats, after re-reading the
+  // header. False on a bad header, a region, step or entry out of range,
+  // an offset past the file, or a short block.
+  bool Le_Temp_Umi_Parede(int n, int* entradas, int regioes, int regiao, int passo, bool grupo_1,
+                          float* valores_1, bool grupo_2, float* primeiros_2, float* segundos_2,
+                          bool grupo_3, float* valores_3);
+  // A profile on stream n: the label line, one numbered line per node
+  // 0..ultimo_no with the groups' values, an empty line. The one-node form
+  // writes the label and node no's values as one line. False when the
+  // stream does not select, a flagged group has no array, or a write fails.
+  bool Grava_Temp_Umi_Parede_Texto(int n, int ultimo_no, float* valores_1, float* primeiros_2,
+                                   char* rotulo, bool grupo_1, bool grupo_2, float* segundos_2,
+                                   bool grupo_3, float* valores_3);
+  bool Grava_Temp_Umi_Parede_Texto_1_No(int n, int ignorado, float* valores_1, float* primeiros_2,
+                                        char* rotulo, bool grupo_1, bool grupo_2, float* segundos_2,
+                                        bool grupo_3, float* valores_3, int no);
+
+  // Interior surface temperature report (envelope/surface_temperatures.cpp).
+  // The label of a face: "Teto", "Piso", or "Parede - " and its compass
+  // direction or its azimuth in degrees.
+  void Nome_Ou_Angulo_Parede(TSuperficie* zona, TParede* face, std::string& rotulo);
+  // The report header on stream n; periodo points to the start and the end.
+  void Grava_Cabecalho_Temp_Interna_Parede(int n, const char* nome_zona, TTempo* periodo,
+                                           int intervalo, TLista<TParede>* faces,
+                                           TSuperficie* zona);
+  // One data line: the date and time, then each region's surface temperature.
+  void Grava_Temp_Interna_Parede(int n, char* data, char* hora, TLista<TParede>* faces);
+  // Appends the rest of stream origem to stream destino, in blocks. Nothing
+  // happens unless both are registered and they differ.
+  void Salva_Texto_Temp_Interna_Parede(int origem, int destino);
+
+  // Shading, radiation, flux and mould streams (envelope/surface_streams.cpp).
+  // The surface header, at the current stream's position: N and a new array
+  // of N floats (the caller's). Returns N; 0, with a null array, when N is
+  // below 1 or more than the rest of the file holds; 0 when the floats are
+  // short (the array stays the caller's).
+  int Le_Cabecalho_Proj_Sombras(float** valores);
+  int Le_Cabecalho_Fluxo_CalorVapor(float** valores);
+  // Append one wall's record: two floats, three floats.
+  void Grava_Proj_Sombras_Parede(int n, float primeiro, float segundo);
+  void Grava_Radiacoes_Parede(int n, float* valores);
+  // Readers by position (surface regiao 1..superficies, step passo from 0);
+  // false on arguments out of range, an offset past the file or a short read.
+  // The shading reader takes a whole step (2 floats per wall); the radiation
+  // reader takes 3 floats per wall from the current stream where it stands.
+  bool Le_Proj_Sombras_Parede(int n, int superficies, int passo, float* valores);
+  bool Le_Radiacoes_Parede(int paredes, float* valores);
+  // values[0..1] the heat pair when calor, values[2] the vapour flux when vapor.
+  bool Le_Fluxos_CalorVapor_Parede(int n, int superficies, int regiao, int passo, bool calor,
+                                   bool vapor, float* valores);
+  bool Le_Mofo(int n, int superficies, int regiao, int passo, bool mofo, float* valor);
+  // Converts region regiao of the flux file at origem into "<prefixo>FLW.txt"
+  // (the sampled report) and "<prefixo>MTR.txt" (the daily adsorbed and
+  // desorbed moisture), opening and closing the three files itself. False
+  // when a file does not open, the header does not read or the region is
+  // not in it (no report is created, nothing is left open), or when a write
+  // was lost.
+  bool Converte_Binario_Texto_FluxosCV(char* origem, char* prefixo, int regiao, bool calor,
+                                       bool vapor, TTempo* inicio, TTempo* fim, int intervalo);
+  // Report of region regiao of the mould stream origem (at its first byte) on
+  // stream destino. False, writing nothing, when either stream does not
+  // select, the header does not read or the region is not in it.
+  bool Converte_Binario_Texto_Mofo(int origem, int destino, int regiao, bool mofo, TTempo* inicio,
+                                   TTempo* fim, int intervalo);
 
   // ---- 17. Thermal loads and statistics ----
   //

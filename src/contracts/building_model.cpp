@@ -30,3 +30,19 @@ int TVent_Forcada::R_Quantidade_Pessoas() const { return quantidade_pessoas_; }
 float TVent_Forcada::R_Trocas_Ar() const { return trocas_ar_; }
 bool TVent_Forcada::R_Tipo_Calculo() const { return tipo_calculo_; }
 TIntervalos* TVent_Forcada::R_Intervalos() { return intervalos_; }
+
+ElementoTC::ElementoTC(int nos)
+    : Temperaturas(new float[nos > 1 ? nos : 1]()), total_nos_((nos > 1 ? nos : 1) - 1) {}
+ElementoTC::~ElementoTC() { delete[] Temperaturas; }
+int ElementoTC::TotalNos() const { return total_nos_; }
+
+TParede::TParede(TSuperficie* teto_de, TSuperficie* piso_de, float azimute, double area)
+    : teto_de_(teto_de), piso_de_(piso_de), azimute_(azimute), area_(area), regioes_(true) {}
+TParede::~TParede() = default;
+bool TParede::Eh_Teto(TSuperficie* zona) { return zona != nullptr && zona == teto_de_; }
+bool TParede::Eh_Piso(TSuperficie* zona) { return zona != nullptr && zona == piso_de_; }
+float TParede::R_Azimute() { return azimute_; }
+double TParede::R_Area(int, int) { return area_; }
+int TParede::R_Num_Regioes() { return regioes_.Numero_Elementos(); }
+TLista<ElementoTC>* TParede::R_Regioes() { return &regioes_; }
+ElementoTC* TParede::Adiciona_Regiao(int nos) { return regioes_.Adiciona(new ElementoTC(nos)); }

@@ -76,7 +76,8 @@ char* Escreve_Hora(char* p, TGeren_Tempo* geren_tempo, TTempo* t) {
 
 // Whether each value has an origin, inside the record.
 bool Layout_Valido(const TRegistro_Binario& registro, int num_valores) {
-  if (registro.tamanho < 0 || registro.origens.size() != static_cast<size_t>(num_valores)) {
+  if (registro.tamanho < 0 || registro.parcial < 0 || registro.parcial > registro.tamanho ||
+      registro.origens.size() != static_cast<size_t>(num_valores)) {
     return false;
   }
   for (int origem : registro.origens) {
@@ -296,8 +297,14 @@ void TRelatorio_Amostrado::Escreve_Linhas(const Fonte& fonte, int texto,
   e.saida.resize(kBloco + max_linha_);
   for (;;) {
     const size_t lidos = std::min(fonte(bloco.data(), bloco.size()), bloco.size());
+    size_t registros = lidos / tamanho;
+    if (registro.parcial > 0 && lidos % tamanho >= static_cast<size_t>(registro.parcial)) {
+      std::fill(bloco.begin() + static_cast<std::ptrdiff_t>(lidos),
+                bloco.begin() + static_cast<std::ptrdiff_t>((registros + 1) * tamanho), 0);
+      ++registros;
+    }
     FILE* arq = seletor_.seleciona(texto);
-    if (arq == nullptr || !Escreve_Bloco(&e, bloco.data(), lidos / tamanho, arq)) return;
+    if (arq == nullptr || !Escreve_Bloco(&e, bloco.data(), registros, arq)) return;
     if (lidos < bloco.size()) return;
   }
 }

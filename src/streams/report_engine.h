@@ -49,6 +49,11 @@ enum class TFormato_Relogio {
 struct TRegistro_Binario {
   int tamanho = 0;  // 0: the records hold nothing, and give no lines
   std::vector<int> origens;
+  // A last record cut short still gives a line when it holds at least this
+  // many bytes (its missing bytes read as 0); 0: it never does. A record
+  // that is a whole step of many surfaces, of which a report shows one,
+  // sets the bytes up to the end of that surface.
+  int parcial = 0;
 };
 // Records of n floats, value i being the i-th float; records that hold
 // nothing when they are not present.

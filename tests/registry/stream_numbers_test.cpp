@@ -46,6 +46,13 @@ const bool kMonitorado = [] {
   return true;
 }();
 
+// A face with a region, for the surface temperature report.
+TLista<TParede> faces(true);
+const bool kFaces = [] {
+  faces.Adiciona(new TParede(nullptr, nullptr, 0, 1))->Adiciona_Regiao(2);
+  return true;
+}();
+
 // Operations that return nothing have no failure value to check.
 Operacao Sem_Valor(std::function<void(TGeren_ArquivoAux*, int)> f) {
   return [f](TGeren_ArquivoAux* g, int n) {
@@ -135,6 +142,53 @@ const Linha kLinhas[] = {
        g->Preenche_Cabecalho_FanCoil(n, fancoil.R_Geren_Comp(), nullptr, 0, flags_fc, 1, periodo,
                                      600);
      })},
+    {"Le_Temp_Umi_Parede",
+     [](auto g, int n) {
+       int regioes[] = {3};
+       float* v = valores;
+       return !g->Le_Temp_Umi_Parede(n, regioes, 1, 1, 0, true, v, true, v, v, true, v);
+     }},
+    {"Grava_Temp_Umi_Parede_Texto",
+     [](auto g, int n) {
+       float* v = valores;
+       char rotulo[] = "x";
+       return !g->Grava_Temp_Umi_Parede_Texto(n, 1, v, v, rotulo, true, true, v, true, v);
+     }},
+    {"Grava_Temp_Umi_Parede_Texto_1_No",
+     [](auto g, int n) {
+       float* v = valores;
+       char rotulo[] = "x";
+       return !g->Grava_Temp_Umi_Parede_Texto_1_No(n, 0, v, v, rotulo, true, true, v, true, v, 1);
+     }},
+    {"Grava_Cabecalho_Temp_Interna_Parede", Sem_Valor([](auto g, int n) {
+       TTempo periodo[2] = {kInicio, kFim};
+       g->Grava_Cabecalho_Temp_Interna_Parede(n, "z", periodo, 600, &faces, nullptr);
+     })},
+    {"Grava_Temp_Interna_Parede", Sem_Valor([](auto g, int n) {
+       char data[] = "1/1", hora[] = "00:10:00";
+       g->Grava_Temp_Interna_Parede(n, data, hora, &faces);
+     })},
+    {"Salva_Texto_Temp_Interna_Parede", Sem_Valor([](auto g, int n) {
+       g->Salva_Texto_Temp_Interna_Parede(n, kTexto);
+       g->Salva_Texto_Temp_Interna_Parede(kBinario, n);
+     })},
+    {"Grava_Proj_Sombras_Parede",
+     Sem_Valor([](auto g, int n) { g->Grava_Proj_Sombras_Parede(n, 1, 2); })},
+    {"Grava_Radiacoes_Parede",
+     Sem_Valor([](auto g, int n) { g->Grava_Radiacoes_Parede(n, valores); })},
+    {"Le_Proj_Sombras_Parede",
+     [](auto g, int n) { return !g->Le_Proj_Sombras_Parede(n, 1, 0, valores); }},
+    {"Le_Fluxos_CalorVapor_Parede",
+     [](auto g, int n) {
+       return !g->Le_Fluxos_CalorVapor_Parede(n, 1, 1, 0, true, true, valores);
+     }},
+    {"Le_Mofo", [](auto g, int n) { return !g->Le_Mofo(n, 1, 1, 0, true, valores); }},
+    {"Converte_Binario_Texto_Mofo",
+     [](auto g, int n) {
+       TTempo inicio = kInicio, fim = kFim;
+       return !g->Converte_Binario_Texto_Mofo(n, kTexto, 1, true, &inicio, &fim, 600) &&
+              !g->Converte_Binario_Texto_Mofo(kBinario, n, 1, true, &inicio, &fim, 600);
+     }},
     {"Le_Dados_Monit_Cons_HVAC",
      [](auto g, int n) {
        TIntervalos h;

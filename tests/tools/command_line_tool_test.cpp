@@ -67,7 +67,8 @@ TEST_F(ToolCommandLine, HelpOnStdoutAndOneLineRefusals) {
       {"sample x y", 2, "arqaux: unexpected argument 'y'\n"},
       // Missing commands, options, values and positionals.
       {"", 2,
-       "arqaux: 'arqaux' needs a command: sample, report, climate, config, hvac, stats, help\n"},
+       "arqaux: 'arqaux' needs a command: sample, report, climate, config, hvac, stats, wall, "
+       "help\n"},
       {"climate", 2, "arqaux: 'arqaux climate' needs a command: show, ti\n"},
       {"stats", 2, "arqaux: 'arqaux stats' needs a command: show, report\n"},
       {"config check f", 2, "arqaux: --zones is required\n"},
@@ -86,6 +87,8 @@ TEST_F(ToolCommandLine, HelpOnStdoutAndOneLineRefusals) {
        "arqaux: --interval: must be seconds that divide an hour, or whole hours that divide a "
        "day\n"},
       {"sample x --interval 0", 2, "arqaux: --interval: must be seconds"},
+      {"sample x --hvac-interval 900", 2,
+       "arqaux: --hvac-interval: must be a multiple of --interval"},
       {acs + " --start 1/1/0 --end 1/1/0 --interval 0", 2,
        "arqaux: --interval: Value 0 not in range 1 to 31536000\n"},
       {acs + " --start 1/1/0 --end 1/1/0 --interval 6x", 2, "arqaux: --interval: Value 6x"},

@@ -37,9 +37,10 @@ class HvacOutputsTool : public ArqauxTest {
   // A run of two zones over two days, in "s" of the test's directory.
   void SetUp() override {
     ArqauxTest::SetUp();
-    ASSERT_EQ(
-        Executa("cd " + dir + " && " + ARQAUX_TOOL_PATH + " sample s --zones 2 --days 2", &tabela),
-        0)
+    ASSERT_EQ(Executa("cd " + dir + " && " + ARQAUX_TOOL_PATH +
+                          " sample s --zones 2 --days 2 --hvac-interval 1800",
+                      &tabela),
+              0)
         << tabela;
   }
   std::string Em(const std::string& nome) const { return Caminho("s/" + nome); }

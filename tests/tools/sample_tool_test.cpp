@@ -29,11 +29,22 @@ TEST_F(SampleTool, ShortRunWritesEveryStreamAndReport) {
     const char* nome;
     uintmax_t bytes;
   } esperados[] = {
-      {"clima.bin", 80 + 24 * 8760},     {"solo.bin", 8 * 8760},
-      {"interno.ti", 8 * 8760},          {"zona1_temp_umi.bin", 7 + 24 * passos},
-      {"zona1_ats.bin", 4 * passos},     {"zona1_acs.bin", 8 * passos},
-      {"zona1_pv.bin", 28 * passos},     {"zona1_saida_cont.bin", 4 + 12 * passos},
+      {"clima.bin", 80 + 24 * 8760},
+      {"solo.bin", 8 * 8760},
+      {"interno.ti", 8 * 8760},
+      {"zona1_temp_umi.bin", 7 + 24 * passos},
+      {"zona1_ats.bin", 4 * passos},
+      {"zona1_acs.bin", 8 * passos},
+      {"zona1_pv.bin", 28 * passos},
+      {"zona1_saida_cont.bin", 4 + 12 * passos},
       {"zona2_pessoas.bin", 8 * passos},
+      // The north wall: 2 regions of 5 and 7 nodes, 4 values per node.
+      {"zona1_parede.bin", 36 + 16 * 12 * passos},
+      // Six faces; eight regions of heat pair and vapour flux, or of mould.
+      {"zona2_sombras.bin", 28 + 8 * 6 * passos},
+      {"zona2_radiacao.bin", 12 * 6 * passos},
+      {"zona1_fluxos.bin", 36 + 12 * 8 * passos},
+      {"zona1_mofo.bin", 36 + 4 * 8 * passos},
   };
   for (const Arquivo& a : esperados) {
     EXPECT_EQ(fs::file_size(pasta + "/" + a.nome), a.bytes) << a.nome;
@@ -51,14 +62,29 @@ TEST_F(SampleTool, ShortRunWritesEveryStreamAndReport) {
   const std::string sc = Le_Arquivo(pasta + "/zona2_saida_cont_2.txt");
   EXPECT_EQ(sc.substr(0, 44), "[Inicio: 1/1 as 0 h - Fim: 2/1 as 23 h]\n[Int");
   EXPECT_EQ(Linhas(sc), 3 + passos);
+  // Envelope reports: their heads, then a line per step; a moisture line per
+  // day; the surface report's head names six faces.
+  const struct {
+    const char* nome;
+    size_t linhas;
+  } envoltoria[] = {{"zona1_FLW.txt", 4 + passos},
+                    {"zona2_mofo.txt", 4 + passos},
+                    {"zona1_MTR.txt", 5 + 2},
+                    {"zona2_superficies.txt", 14 + passos},
+                    {"zona1_perfis.txt", 2 * 2 + 5 + 7 + 24}};
+  for (const auto& e : envoltoria) {
+    const std::string texto = Le_Arquivo(pasta + "/" + e.nome);
+    EXPECT_EQ(Linhas(texto), e.linhas) << e.nome;
+  }
 
   // The table lists the 4 input files, 12 zone files per zone, the HVAC
-  // plant's files and 16 load files per zone and the HVAC system's, family
-  // by family.
-  for (const char* linha : {"\n[inputs] ", "  (4 files)\n\nzona1_temp_umi.bin ", "\n[zones] ",
-                            "  (24 files)\n\nzona1_fancoil.dat ", "\n[hvac] ",
-                            "  (77 files)\n\nzona1_carga_inverno.txt ", "\n[thermal loads] ",
-                            "  (33 files)\n\n138 files, "}) {
+  // plant's files, 16 load files per zone and the HVAC system's, and 11
+  // envelope files per zone, family by family.
+  for (const char* linha :
+       {"\n[inputs] ", "  (4 files)\n\nzona1_temp_umi.bin ", "\n[zones] ",
+        "  (24 files)\n\nzona1_fancoil.dat ", "\n[hvac] ",
+        "  (77 files)\n\nzona1_carga_inverno.txt ", "\n[thermal loads] ",
+        "  (33 files)\n\nzona1_parede.bin ", "\n[envelope] ", "  (22 files)\n\n160 files, "}) {
     EXPECT_NE(saida.find(linha), std::string::npos) << linha << '\n' << saida;
   }
 }
@@ -81,8 +107,8 @@ TEST_F(SampleTool, MoreStreamsThanHandles) {
   EXPECT_EQ(fs::file_size(pasta + "/zona1_temp_umi.bin"), 7 + 24 * 144u);
   EXPECT_EQ(Linhas(Le_Arquivo(pasta + "/zona4_temp_umi.txt")), 3 + 144u);
   EXPECT_EQ(Linhas(Le_Arquivo(pasta + "/zona1_saida_cont_2.txt")), 3 + 144u);
-  EXPECT_EQ(Linhas(Le_Arquivo(pasta + "/zona4_fancoil.dat")), 48u);
-  EXPECT_EQ(Linhas(Le_Arquivo(pasta + "/bomba-cond_v2.txt")), 4 + 48u);
+  EXPECT_EQ(Linhas(Le_Arquivo(pasta + "/zona4_fancoil.dat")), 144u);
+  EXPECT_EQ(Linhas(Le_Arquivo(pasta + "/bomba-cond_v2.txt")), 4 + 144u);
 }
 
 }  // namespace

@@ -26,6 +26,9 @@ struct TOpcoes_Amostra {
   std::string pasta = "arqaux-sample";
   int zonas = 3;
   int intervalo = 600;  // seconds of each step
+  // Seconds between the HVAC plant's lines, a multiple of the step; 0 for
+  // every step.
+  int intervalo_hvac = 0;
   int dias = DIAS_ANO;
 };
 
@@ -138,5 +141,6 @@ class TFamilia_Amostra {
 std::unique_ptr<TFamilia_Amostra> Cria_Familia_Zonas();
 std::unique_ptr<TFamilia_Amostra> Cria_Familia_HVAC();
 std::unique_ptr<TFamilia_Amostra> Cria_Familia_Cargas();
+std::unique_ptr<TFamilia_Amostra> Cria_Familia_Envelope();
 
 #endif  // ARQAUX_TOOL_AMOSTRA_H_

@@ -1,4 +1,4 @@
-// arqaux report: converts an existing zone result stream into its text
+// arqaux report: converts an existing result stream into its text
 // report, as the host does after a run.
 #include <arqaux/arqaux.h>
 #include <arqaux/formatos.h>
@@ -60,6 +60,9 @@ struct TPedido {
   bool tem_dado = false, mostra_dado = false;
   bool ace = false;
   int saidas = 0, indice = 0;
+  // Surface streams: the region reported and the quantities held.
+  int regiao = 1;
+  bool sem_calor = false, sem_vapor = false;
 };
 
 // Up to n of the first bytes of caminho; how many arrived.
@@ -111,6 +114,22 @@ int Confere_Saida_Cont(const TPedido& p, const unsigned char* inicio, size_t lid
   return Confere_Registros(p.binario, ARQAUX_TAM_CABECALHO_SAIDA_CONT, registro, nome);
 }
 
+// A surface stream: N and N areas, then per step N records of 4 bytes per
+// value held; the region asked must be one of the N.
+int Confere_Superficies(const TPedido& p, const unsigned char* inicio, size_t lidos) {
+  const char* const nome = p.tipo == "flux" ? "a heat-vapour flux stream" : "a mould stream";
+  int32_t n = 0;
+  if (lidos >= sizeof n) std::memcpy(&n, inicio, sizeof n);
+  if (n < 1) return Erro("'%s' is not %s: it holds no surface", p.binario.c_str(), nome);
+  if (p.regiao > n) {
+    Erro("--region: %d is not a region from 1 to %d of '%s'", p.regiao, n, p.binario.c_str());
+    return ERRO_USO;
+  }
+  const int valores = p.tipo == "flux" ? 2 * !p.sem_calor + !p.sem_vapor : 1;
+  const uintmax_t cabecalho = 4 * (static_cast<uintmax_t>(n) + 1);
+  return Confere_Registros(p.binario, cabecalho, 4 * static_cast<uintmax_t>(valores) * n, nome);
+}
+
 // Refuses a binary stream that is not of the kind asked, or that is the
 // report's own file; *cabecalho gets the size of its header.
 int Confere_Fluxo(TPedido* p, uintmax_t* cabecalho) {
@@ -127,6 +146,7 @@ int Confere_Fluxo(TPedido* p, uintmax_t* cabecalho) {
     *cabecalho = ARQAUX_TAM_CABECALHO_SAIDA_CONT;
     return Confere_Saida_Cont(*p, inicio, lidos);
   }
+  if (p->tipo == "flux" || p->tipo == "mould") return Confere_Superficies(*p, inicio, lidos);
   if (p->tipo == "ats")
     return Confere_Registros(p->binario, 0, ARQAUX_TAM_REGISTRO_ATS_ACE, "an ATS/ACE stream");
   if (p->tipo == "acs") {
@@ -159,6 +179,8 @@ void Converte(const TPedido& p, int binario, int texto) {
     geren->Converte_Binario_Texto_ATS_ACE(binario, texto, true, !p.ace, &inicio, &fim, p.intervalo);
   } else if (p.tipo == "acs") {
     geren->Converte_Binario_Texto_ACS(binario, texto, &inicio, &fim, p.intervalo);
+  } else if (p.tipo == "mould") {
+    geren->Converte_Binario_Texto_Mofo(binario, texto, p.regiao, true, &inicio, &fim, p.intervalo);
   } else if (p.tipo == "pv") {
     geren->Converte_Binario_Texto_PV(binario, texto, true, &inicio, &fim, p.intervalo);
   } else {
@@ -167,9 +189,27 @@ void Converte(const TPedido& p, int binario, int texto) {
   }
 }
 
+// The flux conversion opens its source and its two reports itself, under
+// the prefix given as the report.
+int Converte_Fluxos(const TPedido& p) {
+  for (const char* sufixo : {"FLW.txt", "MTR.txt"}) {
+    if (int erro = Confere_Saida(p.texto + sufixo, p.binario)) return erro;
+  }
+  std::string origem = p.binario, prefixo = p.texto;
+  TTempo inicio = p.inicio, fim = p.fim;
+  if (!Geren_ArqAux()->Converte_Binario_Texto_FluxosCV(origem.data(), prefixo.data(), p.regiao,
+                                                       !p.sem_calor, !p.sem_vapor, &inicio, &fim,
+                                                       p.intervalo)) {
+    return Erro("cannot convert '%s' into '%sFLW.txt' and '%sMTR.txt'", p.binario.c_str(),
+                p.texto.c_str(), p.texto.c_str());
+  }
+  return 0;
+}
+
 int Gera_Relatorio(TPedido p) {
   uintmax_t cabecalho = 0;
   if (int erro = Confere_Pedido(&p, &cabecalho)) return erro;
+  if (p.tipo == "flux") return Converte_Fluxos(p);
   return Converte_Arquivo(p.binario, p.texto, cabecalho,
                           [&p](int binario, int texto) { Converte(p, binario, texto); });
 }
@@ -193,7 +233,10 @@ CLI::Option* Declara_Lida(CLI::App* sub, const std::string& nome,
 // The options of one kind of report, the kind's own after those they all share.
 void Declara_Tipo(CLI::App* sub, TPedido* p) {
   sub->add_option("BINARY", p->binario, "the result stream")->required();
-  sub->add_option("REPORT", p->texto, "the text report written")->required();
+  sub->add_option(p->tipo == "flux" ? "PREFIX" : "REPORT", p->texto,
+                  p->tipo == "flux" ? "the reports written: PREFIXFLW.txt and PREFIXMTR.txt"
+                                    : "the text report written")
+      ->required();
   const char* const data = "a day DD/MM of the year and an hour HH from 0 to 23";
   Declara_Lida(sub, "--start", Le_Data, &p->inicio, nullptr, data, "first hour reported")
       ->type_name("DD/MM/HH")
@@ -215,6 +258,14 @@ void Declara_Tipo(CLI::App* sub, TPedido* p) {
   } else if (p->tipo == "ats") {
     CLI::Option* ats = sub->add_flag("--ats", "report ATS (the default)");
     sub->add_flag("--ace", p->ace, "report ACE")->excludes(ats);
+  } else if (p->tipo == "flux" || p->tipo == "mould") {
+    sub->add_option("--region", p->regiao, "region reported, from 1")
+        ->required()
+        ->check(CLI::Range(1, INT_MAX));
+    if (p->tipo == "flux") {
+      sub->add_flag("--no-heat", p->sem_calor, "the stream holds no heat pair");
+      sub->add_flag("--no-vapour", p->sem_vapor, "the stream holds no vapour flux");
+    }
   } else if (p->tipo == "sc") {
     const int maximo = TGeren_ArquivoAux::Max_Saidas_Cont;
     sub->add_option("--outputs", p->saidas, "controller outputs per record")
@@ -263,6 +314,8 @@ void Declara_Report(CLI::App* app, TAcao* acao) {
       {"acs", "operative and exterior temperature"},
       {"pv", "photovoltaic"},
       {"sc", "controller outputs"},
+      {"flux", "heat-vapour flux (and daily moisture)"},
+      {"mould", "mould growth"},
   };
   for (const auto& t : tipos) {
     CLI::App* sub = relatorio->add_subcommand(t.tipo, std::string(t.descricao) + " stream");

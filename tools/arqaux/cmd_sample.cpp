@@ -43,6 +43,7 @@ std::vector<std::unique_ptr<TFamilia_Amostra>> Cria_Familias() {
   familias.push_back(Cria_Familia_Zonas());
   familias.push_back(Cria_Familia_HVAC());
   familias.push_back(Cria_Familia_Cargas());
+  familias.push_back(Cria_Familia_Envelope());
   return familias;
 }
 
@@ -357,8 +358,16 @@ void Declara_Sample(CLI::App* app, TAcao* acao) {
   sub->add_option("--interval", o->intervalo, "seconds of each step")
       ->check(CLI::Validator(Confere_Passo, "SECONDS", "step"))
       ->capture_default_str();
+  sub->add_option("--hvac-interval", o->intervalo_hvac,
+                  "seconds between the HVAC plant's lines (default: every step)")
+      ->check(CLI::Validator(Confere_Passo, "SECONDS", "step"));
   sub->add_option("--days", o->dias, "days simulated from 1 January")
       ->check(CLI::Range(1, MAX_DIAS))
       ->capture_default_str();
-  sub->callback([o, acao] { *acao = [o] { return Amostra(*o).Executa(); }; });
+  sub->callback([o, acao] {
+    if (o->intervalo_hvac % o->intervalo != 0) {
+      throw CLI::ValidationError("--hvac-interval", "must be a multiple of --interval");
+    }
+    *acao = [o] { return Amostra(*o).Executa(); };
+  });
 }

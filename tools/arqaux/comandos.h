@@ -35,6 +35,7 @@ void Declara_Report_HVAC(CLI::App* relatorio, TAcao* acao);
 int Converte_Arquivo(const std::string& binario, const std::string& texto, uintmax_t cabecalho,
                      const std::function<void(int binario, int texto)>& converte);
 void Declara_Stats(CLI::App* app, TAcao* acao);
+void Declara_Wall(CLI::App* app, TAcao* acao);
 
 // Exit status of a command line refused before anything ran; a command
 // that ran and failed exits with 1.

@@ -12,12 +12,12 @@
 // equipment; "<stream>.desc" beside each data stream; "<stem>_vV.txt", the
 // report of variable V. Consumption lines hold energy in Wh over the step.
 //
-// As a host samples its HVAC system at a report step of its own, the plant
-// is worked out and written every PASSO_HVAC seconds (or every step when
-// the run's step does not divide it): a fan coil's line holds some forty
-// values, and each of its nine reports scans the whole stream again, so at
-// every 600-second step the plant's files would cost several times all the
-// zones' together.
+// The plant is worked out and written at every step of the run, or, with
+// --hvac-interval, every so many seconds, as a host samples its HVAC system
+// at a report step of its own: a fan coil's line holds some forty values and
+// each of its nine reports scans the whole stream again, so at every
+// 600-second step the plant's files cost several times all the zones'
+// together.
 #include <arqaux/arqaux.h>
 
 #include <algorithm>
@@ -45,8 +45,6 @@ constexpr double PCI_GAS = 42.7e6;     // J/kg of fuel
 constexpr double SALTO_AR = 10.0;      // K between the supply and the zone air at full load
 constexpr double SALTO_FRIA = 5.0;     // K across the chilled-water loop at full load
 constexpr double SALTO_QUENTE = 15.0;  // K across the hot-water loop at full load
-
-constexpr int PASSO_HVAC = 1800;
 
 // The fan coil's components in list order: type code and monitoring flags.
 // Humidity is monitored where the air's water changes (the mixing box, the
@@ -169,7 +167,7 @@ std::vector<int> Monitora(T* equip) {
 
 int TFamilia_HVAC::Abre(TContexto_Amostra* c) {
   geren_ = c->geren;
-  intervalo_ = PASSO_HVAC % c->opcoes.intervalo == 0 ? PASSO_HVAC : c->opcoes.intervalo;
+  intervalo_ = c->opcoes.intervalo_hvac > 0 ? c->opcoes.intervalo_hvac : c->opcoes.intervalo;
   for (int i = 0; i < c->opcoes.zonas; ++i) {
     const TZona_Modelo m = Modelo_Zona(i);
     capacidade_frio_ += 1.3 * 10.0 * m.condutancia;

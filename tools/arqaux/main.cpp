@@ -99,6 +99,7 @@ int main(int argc, char** argv) {
   Declara_Config(&app, &acao);
   Declara_Hvac(&app, &acao);
   Declara_Stats(&app, &acao);
+  Declara_Wall(&app, &acao);
   Declara_Ajuda(&app, &acao);
   Recusa_Repeticoes(&app);
   try {

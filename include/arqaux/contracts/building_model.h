@@ -5,6 +5,7 @@
 
 #include "arqaux/contracts/exporta.h"
 #include "arqaux/contracts/utility.h"
+#include "arqaux/lista.h"
 
 // ---- Ventilation ----
 
@@ -73,5 +74,67 @@ class ARQAUX_CONTRATOS_API TVent_Forcada {
 };
 
 // (end of ventilation)
+
+// ---- Walls ----
+
+// A zone of the building: the faces that bound it know whether they are its
+// ceiling or its floor.
+class ARQAUX_CONTRATOS_API TSuperficie {
+ public:
+  TSuperficie() = default;
+};
+
+// One region of a face, discretised through its thickness into nodes 0 ..
+// TotalNos(); the last node lies on the interior surface. The node
+// temperatures come first: the host's code reads them through the region's
+// first member.
+class ARQAUX_CONTRATOS_API ElementoTC {
+ public:
+  // A region of nos nodes (at least one), all at 0.
+  explicit ElementoTC(int nos);
+  ~ElementoTC();
+  ElementoTC(const ElementoTC&) = delete;
+  ElementoTC& operator=(const ElementoTC&) = delete;
+
+  float* Temperaturas;
+  // Index of the last node.
+  int TotalNos() const;
+
+ private:
+  int total_nos_;
+};
+
+// One face: a wall, or a slab that is the ceiling of one zone and the floor
+// of another, with its azimuth (degrees clockwise from north), its area and
+// its regions in order. The queries are virtual as the host's are.
+class ARQAUX_CONTRATOS_API TParede {
+ public:
+  // A face that is the ceiling of teto_de and the floor of piso_de (null
+  // for neither); it owns its regions.
+  TParede(TSuperficie* teto_de, TSuperficie* piso_de, float azimute, double area);
+  virtual ~TParede();
+  TParede(const TParede&) = delete;
+  TParede& operator=(const TParede&) = delete;
+
+  // True when the face is the ceiling (floor) of zona.
+  virtual bool Eh_Teto(TSuperficie* zona);
+  virtual bool Eh_Piso(TSuperficie* zona);
+  virtual float R_Azimute();
+  // The face's area; both arguments are 0 for the whole face.
+  virtual double R_Area(int camada, int lado);
+  int R_Num_Regioes();
+  TLista<ElementoTC>* R_Regioes();
+  // Appends a region of nos nodes and returns it.
+  ElementoTC* Adiciona_Regiao(int nos);
+
+ private:
+  TSuperficie* teto_de_;
+  TSuperficie* piso_de_;
+  float azimute_;
+  double area_;
+  TLista<ElementoTC> regioes_;
+};
+
+// (end of walls)
 
 #endif  // ARQAUX_CONTRACTS_BUILDING_MODEL_H_

@@ -1,0 +1,44 @@
+// What the envelope readers share: how much of a file is left, and a forward
+// seek that refuses to go past it. Counts and offsets in these files come
+// from the files themselves or from the caller, so every one is checked
+// against the file's size, in 64-bit arithmetic, before it allocates or
+// moves anything.
+#ifndef ARQAUX_ENVELOPE_ENVELOPE_COMUM_H_
+#define ARQAUX_ENVELOPE_ENVELOPE_COMUM_H_
+
+#include <sys/stat.h>
+
+#include <cstdint>
+#include <cstdio>
+
+namespace arqaux {
+
+// Bytes from the stream's position to the end of its file; 0 when the
+// stream cannot tell (not a regular file), so that nothing is allocated on
+// the word of a count it cannot check.
+inline int64_t Bytes_Restantes(FILE* arq) {
+  struct stat info;
+  const int64_t posicao = ftello(arq);
+  if (posicao < 0 || fstat(fileno(arq), &info) != 0 || !S_ISREG(info.st_mode)) return 0;
+  return info.st_size > posicao ? info.st_size - posicao : 0;
+}
+
+// Moves the stream deslocamento bytes forward; false, without moving, when
+// that is negative or past the end of the file.
+inline bool Avanca(FILE* arq, int64_t deslocamento) {
+  if (deslocamento < 0 || deslocamento > Bytes_Restantes(arq)) return false;
+  return deslocamento == 0 || fseeko(arq, static_cast<off_t>(deslocamento), SEEK_CUR) == 0;
+}
+
+// tamanho * indice + antes, for non-negative arguments, when it is at most
+// limite; -1 otherwise. No product is formed that could overflow.
+inline int64_t Deslocamento(int64_t tamanho, int64_t indice, int64_t antes, int64_t limite) {
+  if (antes > limite) return -1;
+  if (indice == 0 || tamanho == 0) return antes;
+  if (tamanho > (limite - antes) / indice) return -1;
+  return tamanho * indice + antes;
+}
+
+}  // namespace arqaux
+
+#endif  // ARQAUX_ENVELOPE_ENVELOPE_COMUM_H_
