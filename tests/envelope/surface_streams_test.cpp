@@ -117,13 +117,15 @@ TEST_F(SurfaceStreamsTest, WritersAppendRecordsAndHeadersRefuseHostileCounts) {
       {Inteiros({0x40000000}) + Reais({7.5f}), 0, 0},  {"\x01\x00", 0, 0},
   };
   for (const Caso& c : casos) {
-    for (auto le : {&TGeren_ArquivoAux::Le_Cabecalho_Proj_Sombras,
-                    &TGeren_ArquivoAux::Le_Cabecalho_Fluxo_CalorVapor}) {
+    for (bool fluxo : {false, true}) {
       Escreve_Arquivo(Caminho("h.bin"), c.arquivo);
       geren->Abre_Arquivo(Caminho("h.bin").c_str(), "rb");
       float* areas = v;
       TConta_Alocacao conta;
-      EXPECT_EQ((geren->*le)(&areas), c.n) << c.arquivo.size();
+      EXPECT_EQ(fluxo ? geren->Le_Cabecalho_Fluxo_CalorVapor(&areas)
+                      : geren->Le_Cabecalho_Proj_Sombras(&areas),
+                c.n)
+          << c.arquivo.size();
       EXPECT_EQ(TConta_Alocacao::Maior(), c.maior) << c.arquivo.size();
       EXPECT_EQ(areas == nullptr, c.n == 0);
       if (c.n > 0) EXPECT_EQ(std::vector<float>(areas, areas + 2), std::vector<float>({7.5f, 8}));
