@@ -52,11 +52,11 @@ TEST_F(SampleTool, ShortRunWritesEveryStreamAndReport) {
   EXPECT_EQ(sc.substr(0, 44), "[Inicio: 1/1 as 0 h - Fim: 2/1 as 23 h]\n[Int");
   EXPECT_EQ(Linhas(sc), 3 + passos);
 
-  // The table lists the 4 input files, 12 zone files per zone and 16 load
-  // files per zone and the HVAC system's, family by family.
-  for (const char* linha : {"\n[inputs] ", "  (4 files)\n\nzona1_temp_umi.bin ", "\n[zones] ",
-                            "  (24 files)\n\nzona1_carga_inverno.txt ", "\n[thermal loads] ",
-                            "  (33 files)\n\n61 files, "}) {
+  // The table lists the 4 input files, 16 load files per zone and the HVAC
+  // system's, and 12 zone files per zone, family by family.
+  for (const char* linha :
+       {"\n[inputs] ", "  (4 files)\n\nzona1_carga_inverno.txt ", "\n[thermal loads] ",
+        "  (33 files)\n\nzona1_temp_umi.bin ", "\n[zones] ", "  (24 files)\n\n61 files, "}) {
     EXPECT_NE(saida.find(linha), std::string::npos) << linha << '\n' << saida;
   }
 }

@@ -40,8 +40,11 @@ const char* const FAMILIA_ENTRADAS = "inputs";
 // The families of the run, in the order they open, write and convert.
 std::vector<std::unique_ptr<TFamilia_Amostra>> Cria_Familias() {
   std::vector<std::unique_ptr<TFamilia_Amostra>> familias;
-  familias.push_back(Cria_Familia_Zonas());
+  // The loads family opens before the zones family, which may take every
+  // handle the process has: the sanitizer build checks each family's type
+  // at its first call through a pipe, and finds no handle left for it.
   familias.push_back(Cria_Familia_Cargas());
+  familias.push_back(Cria_Familia_Zonas());
   return familias;
 }
 

@@ -501,7 +501,7 @@ int TFamilia_Cargas::Converte_Zona(TContexto_Amostra* c, size_t i) {
         })) {
       return erro;
     }
-    g->Fecha_Todos();
+    g->Fecha_Arquivo(o);
   }
   TCarga_Termica_Anual cargas = Cargas_Anual(z);
   std::vector<TCarga_Termica_Mensal> cargas_mes = Cargas_Mensais(z);
