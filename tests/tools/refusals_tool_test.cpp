@@ -112,7 +112,7 @@ TEST_F(ToolRefusals, OneLineAndAFailedExit) {
       {t + "--version >/dev/full", 1, "writing standard output failed"},
       {limite + "1; " + t + "report acs acs.bin o.txt" + datas, 1, "writing 'o.txt' failed"},
       {limite + "600; " + t + "sample grande --days 10 --interval 60", 1,
-       "writing 'grande/zona1_temp_umi.bin' failed"},
+       "writing 'grande/zona1_carga_verao.txt' failed"},
   };
   const std::string acs = Le_Arquivo(Caminho("acs.bin"));
   for (const auto& c : casos) {
