@@ -125,6 +125,11 @@ class TContexto_Amostra {
 class TFamilia_Amostra {
  public:
   virtual ~TFamilia_Amostra() = default;
+  // The family's name in the closing table, asked of every family before
+  // any file opens (the sanitizer build checks each family's type at its
+  // first call through a pipe, which needs a handle the registry may later
+  // hold).
+  virtual const char* Familia() const = 0;
   // Opens the family's streams before the first step: 0, or the exit
   // status after one message.
   virtual int Abre(TContexto_Amostra* c) = 0;

@@ -69,7 +69,10 @@ struct Estado_Zona {
 class Amostra {
  public:
   explicit Amostra(const TOpcoes_Amostra& o)
-      : op_(o), geren_(Geren_ArqAux()), contexto_(op_, geren_), familias_(Cria_Familias()) {}
+      : op_(o), geren_(Geren_ArqAux()), contexto_(op_, geren_), familias_(Cria_Familias()) {
+    nomes_familias_.push_back(FAMILIA_ENTRADAS);
+    for (const auto& f : familias_) nomes_familias_.push_back(f->Familia());
+  }
 
   // Runs the whole sample; the exit status of the command.
   int Executa();
@@ -88,6 +91,7 @@ class Amostra {
   TGeren_ArquivoAux* geren_;
   TContexto_Amostra contexto_;
   std::vector<std::unique_ptr<TFamilia_Amostra>> familias_;
+  std::vector<std::string> nomes_familias_;  // in the closing table's order
   std::vector<Estado_Zona> zonas_;
   int clima_ = 0, solo_ = 0, interno_ = 0;
   TCidade cidade_{};
@@ -253,15 +257,9 @@ void Amostra::Mostra_Progresso(long long passo, long long total) {
 // The closing table: the files family by family, each family closed by its
 // count and bytes, then the whole run's.
 void Amostra::Lista_Arquivos(double segundos) const {
-  std::vector<std::string> familias;
-  for (const auto& a : contexto_.Arquivos()) {
-    if (std::find(familias.begin(), familias.end(), a.familia) == familias.end()) {
-      familias.push_back(a.familia);
-    }
-  }
   uintmax_t total = 0;
   std::printf("%-28s %12s\n", "file", "bytes");
-  for (const std::string& familia : familias) {
+  for (const std::string& familia : nomes_familias_) {
     uintmax_t soma = 0;
     size_t n = 0;
     for (const auto& a : contexto_.Arquivos()) {

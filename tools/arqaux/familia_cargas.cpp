@@ -253,6 +253,7 @@ struct TZona {
 
 class TFamilia_Cargas : public TFamilia_Amostra {
  public:
+  const char* Familia() const override { return FAMILIA; }
   int Abre(TContexto_Amostra* c) override;
   void Passo(const TPasso_Amostra& p) override;
   int Fecha(TContexto_Amostra* c) override;

@@ -76,6 +76,7 @@ struct TZona_Envelope {
 
 class TFamilia_Envelope : public TFamilia_Amostra {
  public:
+  const char* Familia() const override { return FAMILIA; }
   int Abre(TContexto_Amostra* c) override;
   void Passo(const TPasso_Amostra& p) override;
   int Fecha(TContexto_Amostra* c) override;

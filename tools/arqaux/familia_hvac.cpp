@@ -129,6 +129,7 @@ struct TCarga_Planta {
 
 class TFamilia_HVAC : public TFamilia_Amostra {
  public:
+  const char* Familia() const override { return FAMILIA; }
   int Abre(TContexto_Amostra* c) override;
   void Passo(const TPasso_Amostra& p) override;
   int Fecha(TContexto_Amostra* c) override;

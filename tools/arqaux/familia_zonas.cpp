@@ -45,6 +45,7 @@ struct Fluxos_Zona {
 
 class TFamilia_Zonas : public TFamilia_Amostra {
  public:
+  const char* Familia() const override { return FAMILIA; }
   int Abre(TContexto_Amostra* c) override;
   void Passo(const TPasso_Amostra& p) override;
   int Fecha(TContexto_Amostra* c) override;
