@@ -88,7 +88,8 @@ std::string Linha_Regiao(int regiao, float area) {
   espec.precisao = 2;
   char texto[arqaux::MAX_TEXTO_REAL_FIXO];
   char* fim = arqaux::Escreve_Real_Fixo(texto, area, espec);
-  return "Regiao " + std::to_string(regiao) + " -> " + std::string(texto, static_cast<size_t>(fim - texto)) + " m\xB2\n";
+  return "Regiao " + std::to_string(regiao) + " -> " +
+         std::string(texto, static_cast<size_t>(fim - texto)) + " m\xB2\n";
 }
 
 // A report over whole steps of n surfaces, of which region regiao is shown:
