@@ -66,7 +66,7 @@ TEST_F(ToolCommandLine, HelpOnStdoutAndOneLineRefusals) {
       {"config verify f", 2, "arqaux: unknown command 'verify'\n"},
       {"sample x y", 2, "arqaux: unexpected argument 'y'\n"},
       // Missing commands, options, values and positionals.
-      {"", 2, "arqaux: 'arqaux' needs a command: sample, report, climate, config, hvac, help\n"},
+      {"", 2, "arqaux: 'arqaux' needs a command: sample, report, climate, config, hvac, catalogue, help\n"},
       {"climate", 2, "arqaux: 'arqaux climate' needs a command: show, ti\n"},
       {"config check f", 2, "arqaux: --zones is required\n"},
       {sc + " --outputs 2", 2, "arqaux: --index is required\n"},

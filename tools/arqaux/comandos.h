@@ -24,6 +24,7 @@ void Declara_Report(CLI::App* app, TAcao* acao);
 void Declara_Climate(CLI::App* app, TAcao* acao);
 void Declara_Config(CLI::App* app, TAcao* acao);
 void Declara_Hvac(CLI::App* app, TAcao* acao);
+void Declara_Catalogue(CLI::App* app, TAcao* acao);
 
 // Exit status of a command line refused before anything ran; a command
 // that ran and failed exits with 1.

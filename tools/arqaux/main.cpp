@@ -98,6 +98,7 @@ int main(int argc, char** argv) {
   Declara_Climate(&app, &acao);
   Declara_Config(&app, &acao);
   Declara_Hvac(&app, &acao);
+  Declara_Catalogue(&app, &acao);
   Declara_Ajuda(&app, &acao);
   Recusa_Repeticoes(&app);
   try {
