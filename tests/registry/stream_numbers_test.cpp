@@ -78,6 +78,15 @@ const Conversor kConversores[] = {
     },
 };
 
+// A catalogue's loader and saver (of one record) on stream n: true when both
+// gave their failure value, 0.
+using G = TGeren_ArquivoAux;
+template <class R>
+bool Catalogo(G* g, int n, int (G::*carrega)(int, R*), int (G::*salva)(int, int, R*)) {
+  R r{};
+  return (g->*carrega)(n, &r) == 0 && (g->*salva)(n, 1, &r) == 0;
+}
+
 const Linha kLinhas[] = {
     {"Muda_Arquivo", Sem_Valor([](auto g, int n) { g->Muda_Arquivo(n); })},
     {"Salva_Texto_Generico", Sem_Valor([](auto g, int n) { g->Salva_Texto_Generico(n, "x"); })},
@@ -140,12 +149,32 @@ const Linha kLinhas[] = {
        int d[9];
        return !g->Le_Dados_Monit_Cons_HVAC(n, &inteiro, &inteiro, &inteiro, d, &h, &h);
      }},
+    {"Le_Num_Registros", [](auto g, int n) { return g->Le_Num_Registros(n) == 0; }},
+    {"Carrega_Serpentinas",
+     [](auto g, int n) {
+       return Catalogo<Serpentina>(g, n, &G::Carrega_Serpentinas, &G::Salva_Serpentinas);
+     }},
+    {"Carrega_Equip_Chiller",
+     [](auto g, int n) {
+       return Catalogo<Equip>(g, n, &G::Carrega_Equip_Chiller, &G::Salva_Equip_Chiller);
+     }},
+    {"Carrega_Curvas_CAP",
+     [](auto g, int n) {
+       return Catalogo<Curva_CAP>(g, n, &G::Carrega_Curvas_CAP, &G::Salva_Curvas_CAP);
+     }},
+    {"Carrega_Curvas_EIRT",
+     [](auto g, int n) {
+       return Catalogo<Curva_EIRT>(g, n, &G::Carrega_Curvas_EIRT, &G::Salva_Curvas_EIRT);
+     }},
+    {"Carrega_Curvas_EIRPLR",
+     [](auto g, int n) {
+       return Catalogo<Curva_EIRPLR>(g, n, &G::Carrega_Curvas_EIRPLR, &G::Salva_Curvas_EIRPLR);
+     }},
 };
 
 // The five operations of a primary-equipment kind, the writers on equipment
 // that is monitored and whose flags are all set, the header and rows with
 // one number that names no stream beside a valid one.
-using G = TGeren_ArquivoAux;
 int flags_equip[9] = {1, 1, 1, 1, 1, 1, 1, 1, 1};
 TTempo par[2];
 std::deque<std::string> nomes_equip;
