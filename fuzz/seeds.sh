@@ -8,7 +8,7 @@ set -euo pipefail
 arqaux=$(realpath "$1")
 out=$(realpath -m "$2")
 rm -rf "$out"
-mkdir -p "$out"/{climate_fuzz,streams_fuzz,config_readers_fuzz,config_blocks_fuzz,leitor_real_fuzz,hvac_system_fuzz}
+mkdir -p "$out"/{climate_fuzz,streams_fuzz,config_readers_fuzz,config_blocks_fuzz,leitor_real_fuzz,hvac_system_fuzz,catalogue_fuzz}
 work="$out/sample"
 mkdir -p "$work"
 (cd "$work" && "$arqaux" sample run --days 1 --zones 1 --interval 3600 >/dev/null &&
@@ -88,5 +88,13 @@ printf '3.40282356779733661637539395458142568448e38 7.0064923e-46 1e-99999 1e+\n
 # HVAC system file: the whole sample, and its first half.
 cp "$work/hvac.txt" "$out/hvac_system_fuzz/system"
 head -c 2500 "$work/hvac.txt" | seed hvac_system_fuzz half
+
+# Catalogues: every kind's sample behind its index in the tool's list.
+"$arqaux" catalogue sample "$work/modelos" >/dev/null
+k=0
+while read -r tipo arquivo _; do
+  { b "$k"; cat "$work/modelos/$arquivo"; } | seed catalogue_fuzz "$tipo"
+  k=$((k + 1))
+done < <("$arqaux" catalogue kinds)
 
 rm -rf "$work"
