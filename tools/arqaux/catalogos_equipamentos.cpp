@@ -4,6 +4,7 @@
 // files, read through the library's line readers).
 #include <arqaux/arqaux.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -41,55 +42,31 @@ void Imprime_Reais(FILE* saida, const float* v, int n) {
 
 // ---- Air conditioners ----
 
+// A sample model: nominal total capacity, sensible capacity and EER, air
+// flow and evaporating temperature; its three curves; its codes as the file
+// orders them (equipment type, then temperature, heating, condenser,
+// regulated, shaded condenser).
+Modelos_AC Modelo_AC(const char* nome, const float (&v)[5], const float (&ct)[6],
+                     const float (&cs)[6], const float (&eer)[6], const int (&c)[6]) {
+  Modelos_AC m{};
+  std::snprintf(m.Nome, sizeof(m.Nome), "%s", nome);
+  m.CT_Nominal = v[0], m.CS_Nominal = v[1], m.EER_Nominal = v[2];
+  m.Vazao_Vol_Ar = v[3], m.Temp_Evap_AC = v[4];
+  std::copy(ct, ct + 6, m.Coef_CT);
+  std::copy(cs, cs + 6, m.Coef_CS);
+  std::copy(eer, eer + 6, m.Coef_EER);
+  m.Tipo_Equipamento = c[0], m.Tipo_Temperatura = c[1], m.Tipo_Aquecimento = c[2];
+  m.Tipo_Condensador = c[3], m.Regulamentado = c[4], m.Condensador_Sombreado = c[5];
+  return m;
+}
+
 const Modelos_AC MODELOS_AC[] = {
-    {"Split Hi-Wall 9000",
-     2638,
-     1950,
-     3.23f,
-     {0.942f, 0.0095f, 0, -0.0055f, 0, 0},
-     {0.86f, 0.012f, 0, -0.004f, 0, 0},
-     {1.21f, -0.017f, 0, 0.0089f, 0, 0},
-     0.14f,
-     7,
-     1,
-     0,
-     1,
-     1,
-     0,
-     1,
-     0},
-    {"Split Piso-Teto 36000",
-     10550,
-     7700,
-     2.95f,
-     {0.95f, 0.009f, 0, -0.006f, 0, 0},
-     {0.9f, 0.01f, 0, -0.003f, 0, 0},
-     {1.15f, -0.015f, 0, 0.008f, 0, 0},
-     0.57f,
-     8.5f,
-     0,
-     0,
-     2,
-     1,
-     1,
-     1,
-     1},
-    {"Janela 7500",
-     2198,
-     1540,
-     2.8f,
-     {1, 0, 0, 0, 0, 0},
-     {1, 0, 0, 0, 0, 0},
-     {1, 0, 0, 0, 0, 0},
-     0.1f,
-     9,
-     1,
-     0,
-     0,
-     0,
-     0,
-     2,
-     0},
+    Modelo_AC("Split Hi-Wall 9000", {2638, 1950, 3.23f, 0.14f, 7}, {0.942f, 0.0095f, 0, -0.0055f},
+              {0.86f, 0.012f, 0, -0.004f}, {1.21f, -0.017f, 0, 0.0089f}, {1, 1, 0, 1, 1, 0}),
+    Modelo_AC("Split Piso-Teto 36000", {10550, 7700, 2.95f, 0.57f, 8.5f},
+              {0.95f, 0.009f, 0, -0.006f}, {0.9f, 0.01f, 0, -0.003f}, {1.15f, -0.015f, 0, 0.008f},
+              {1, 0, 0, 2, 1, 1}),
+    Modelo_AC("Janela 7500", {2198, 1540, 2.8f, 0.1f, 9}, {1}, {1}, {1}, {2, 1, 0, 0, 0, 0}),
 };
 
 bool Escreve_AC(const std::string& caminho) {
