@@ -108,7 +108,6 @@ const TLinha<TFaixas> LINHAS_FAIXAS[] = {
 }  // namespace
 
 int TGeren_ArquivoAux::Le_Numero_Registros_AC() {
-  if (Arquivo_Atual == nullptr) return 0;
   return arqaux::Le_Contagem(Arquivo_Atual, CATALOGO_AC);
 }
 

@@ -27,16 +27,15 @@ struct Tipo {
   std::function<int(TGeren_ArquivoAux*, int k, bool* igual)> carrega;
 };
 
+using G = TGeren_ArquivoAux;
 template <class R>
 Tipo Monta(const char* nome, std::string texto, int valores, std::vector<R> registros,
-           int (TGeren_ArquivoAux::*salva)(int, int, R*),
-           int (TGeren_ArquivoAux::*carrega)(int, R*)) {
+           std::function<int(G*, int, int, R*)> salva, std::function<int(G*, int, R*)> carrega) {
   auto v = std::make_shared<std::vector<R>>(registros);
-  return {nome, texto, valores,
-          [v, salva](TGeren_ArquivoAux* g, int c) { return (g->*salva)(1, c, v->data()); },
-          [v, carrega](TGeren_ArquivoAux* g, int k, bool* igual) {
+  return {nome, texto, valores, [v, salva](G* g, int c) { return salva(g, 1, c, v->data()); },
+          [v, carrega](G* g, int k, bool* igual) {
             R r{};
-            const int x = (g->*carrega)(1, &r);
+            const int x = carrega(g, 1, &r);
             *igual = k < 2 && std::memcmp(&r, &(*v)[k], sizeof(R)) == 0;
             return x;
           }};
@@ -54,13 +53,13 @@ std::vector<Tipo> Tipos() {
       16,
       {{"SAG-01", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16.5f}},
        {"Serpentina de 19 c", {-0.125f, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1e6f}}},
-      &TGeren_ArquivoAux::Salva_Serpentinas, &TGeren_ArquivoAux::Carrega_Serpentinas));
+      &G::Salva_Serpentinas, &G::Carrega_Serpentinas));
   t.push_back(Monta<Equip>(
       "chiller",
       kContagem + "2]\n[Centrifugo 300TR]\n{[CAP-300],[EIRT-300],[EIRPLR-300]}"
                   "\n[Parafuso]\n{[C],[E T],[x]}\n",
       3, {{"Centrifugo 300TR", "CAP-300", "EIRT-300", "EIRPLR-300"}, {"Parafuso", "C", "E T", "x"}},
-      &TGeren_ArquivoAux::Salva_Equip_Chiller, &TGeren_ArquivoAux::Carrega_Equip_Chiller));
+      &G::Salva_Equip_Chiller, &G::Carrega_Equip_Chiller));
   t.push_back(Monta<Curva_CAP>(
       "capacity",
       kContagem + "2]\n[CAP-300]\n{0.257896,0.038988,-0.000219,0.046752,-0.000943,0.000384}\n"
@@ -68,7 +67,7 @@ std::vector<Tipo> Tipos() {
       6,
       {{"CAP-300", {0.257896f, 0.038988f, -0.000219f, 0.046752f, -0.000943f, 0.000384f}},
        {"CAP-150", {1, 0, 0, 0, 0, 2.5f}}},
-      &TGeren_ArquivoAux::Salva_Curvas_CAP, &TGeren_ArquivoAux::Carrega_Curvas_CAP));
+      &G::Salva_Curvas_CAP, &G::Carrega_Curvas_CAP));
   t.push_back(Monta<Curva_EIRT>(
       "efficiency by temperature",
       kContagem + "2]\n[EIRT-300]\n{0.933884,-0.058212,0.004506,0.002433,0.000486,-0.001215}\n"
@@ -76,36 +75,21 @@ std::vector<Tipo> Tipos() {
       6,
       {{"EIRT-300", {0.933884f, -0.058212f, 0.004506f, 0.002433f, 0.000486f, -0.001215f}},
        {"EIRT-150", {0.5f}}},
-      &TGeren_ArquivoAux::Salva_Curvas_EIRT, &TGeren_ArquivoAux::Carrega_Curvas_EIRT));
+      &G::Salva_Curvas_EIRT, &G::Carrega_Curvas_EIRT));
   t.push_back(Monta<Curva_EIRPLR>(
       "efficiency by part load",
       kContagem + "2]\n[EIRPLR-300]\n{0.222903,0.313387,0.463710}\n[P]\n{1.000000,0.000000,"
                   "0.000000}\n",
-      3, {{"EIRPLR-300", {0.222903f, 0.313387f, 0.46371f}}, {"P", {1}}},
-      &TGeren_ArquivoAux::Salva_Curvas_EIRPLR, &TGeren_ArquivoAux::Carrega_Curvas_EIRPLR));
+      3, {{"EIRPLR-300", {0.222903f, 0.313387f, 0.46371f}}, {"P", {1}}}, &G::Salva_Curvas_EIRPLR,
+      &G::Carrega_Curvas_EIRPLR));
   // The fan curves act on the current stream.
-  std::vector<Curvas_Vent> ventiladores = {{"VENT-A", {0.35071f, 0.30850f, -0.54137f, 0.87198f}},
-                                           {"VENT-B", {1, 0, 0, 1e-7f}}};
-  Tipo v = Monta<Curvas_Vent>(
+  t.push_back(Monta<Curvas_Vent>(
       "fan curve",
-      kContagem +
-          "2]\n[VENT-A]\n{0.350710,0.308500,-0.541370,0.871980}\n[VENT-B]\n{1.000000,"
-          "0.000000,0.000000,0.000000}\n",
-      4, ventiladores, nullptr, nullptr);
-  auto r = std::make_shared<std::vector<Curvas_Vent>>(ventiladores);
-  (*r)[1].Coef[3] = 0;  // six decimals drop it
-  v.salva = [r](TGeren_ArquivoAux* g, int c) {
-    std::vector<Curvas_Vent> x = *r;
-    x[1].Coef[3] = 1e-7f;
-    return g->Salva_Curvas_Ventilador(c, x.data());
-  };
-  v.carrega = [r](TGeren_ArquivoAux* g, int k, bool* igual) {
-    Curvas_Vent x{};
-    const int n = g->Carrega_Curvas_Ventilador(&x);
-    *igual = k < 2 && std::memcmp(&x, &(*r)[k], sizeof(x)) == 0;
-    return n;
-  };
-  t.push_back(v);
+      kContagem + "2]\n[VENT-A]\n{0.350710,0.308500,-0.541370,0.871980}\n[VENT-B]\n{1.000000,"
+                  "0.000000,0.000000,0.000000}\n",
+      4, {{"VENT-A", {0.35071f, 0.30850f, -0.54137f, 0.87198f}}, {"VENT-B", {1, 0, 0, 0}}},
+      [](G* g, int, int c, Curvas_Vent* r) { return g->Salva_Curvas_Ventilador(c, r); },
+      [](G* g, int, Curvas_Vent* r) { return g->Carrega_Curvas_Ventilador(r); }));
   return t;
 }
 

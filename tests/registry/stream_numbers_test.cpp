@@ -150,25 +150,13 @@ const Linha kLinhas[] = {
        return !g->Le_Dados_Monit_Cons_HVAC(n, &inteiro, &inteiro, &inteiro, d, &h, &h);
      }},
     {"Le_Num_Registros", [](auto g, int n) { return g->Le_Num_Registros(n) == 0; }},
-    {"Carrega_Serpentinas",
+    {"Carrega_ and Salva_ of the chiller and coil catalogues",
      [](auto g, int n) {
-       return Catalogo<Serpentina>(g, n, &G::Carrega_Serpentinas, &G::Salva_Serpentinas);
-     }},
-    {"Carrega_Equip_Chiller",
-     [](auto g, int n) {
-       return Catalogo<Equip>(g, n, &G::Carrega_Equip_Chiller, &G::Salva_Equip_Chiller);
-     }},
-    {"Carrega_Curvas_CAP",
-     [](auto g, int n) {
-       return Catalogo<Curva_CAP>(g, n, &G::Carrega_Curvas_CAP, &G::Salva_Curvas_CAP);
-     }},
-    {"Carrega_Curvas_EIRT",
-     [](auto g, int n) {
-       return Catalogo<Curva_EIRT>(g, n, &G::Carrega_Curvas_EIRT, &G::Salva_Curvas_EIRT);
-     }},
-    {"Carrega_Curvas_EIRPLR",
-     [](auto g, int n) {
-       return Catalogo<Curva_EIRPLR>(g, n, &G::Carrega_Curvas_EIRPLR, &G::Salva_Curvas_EIRPLR);
+       return Catalogo<Serpentina>(g, n, &G::Carrega_Serpentinas, &G::Salva_Serpentinas) &&
+              Catalogo<Equip>(g, n, &G::Carrega_Equip_Chiller, &G::Salva_Equip_Chiller) &&
+              Catalogo<Curva_CAP>(g, n, &G::Carrega_Curvas_CAP, &G::Salva_Curvas_CAP) &&
+              Catalogo<Curva_EIRT>(g, n, &G::Carrega_Curvas_EIRT, &G::Salva_Curvas_EIRT) &&
+              Catalogo<Curva_EIRPLR>(g, n, &G::Carrega_Curvas_EIRPLR, &G::Salva_Curvas_EIRPLR);
      }},
 };
 
