@@ -36,44 +36,20 @@ const char CATALOGO[] =
     "Temp_Evap_AC = 9.500000\n"
     "Param_Gerais = [0,1,0,1,1]\n\n";
 
-// The two models above; Reservado is not in the file.
+// The two models above, field by field in the record's order: the floats
+// (nominal values, the three curves, air flow, evaporating temperature), then
+// the codes; Reservado (77) is not in the file.
 Modelos_AC Modelo(int k) {
+  const char* const nomes[2] = {"Split Hi-Wall 12000", "Janela 7500"};
+  const float reais[2][23] = {{3517, 2600.5f, 3.2f, 1,    0.01f,  0, -0.005f, 0, 0, 0.9f,  0.02f, 0,
+                               0,    0,       0,    0.6f, -0.01f, 0, 0,       0, 0, 0.19f, 7},
+                              {2198, 1500, 2.8f, 1.1f, 0, 0, 0, 0, 0.25f, 1.2f,  0,   0,
+                               0,    0,    0,    1.3f, 0, 0, 0, 0, 0,     0.12f, 9.5f}};
+  const int32_t codigos[2][7] = {{1, 77, 2, 4, 3, 1, 5}, {0, 77, 1, 1, 0, 2, 1}};
   Modelos_AC m{};
-  if (k == 0) {
-    m = {"Split Hi-Wall 12000",
-         3517,
-         2600.5f,
-         3.2f,
-         {1, 0.01f, 0, -0.005f},
-         {0.9f, 0.02f},
-         {0.6f, -0.01f},
-         0.19f,
-         7,
-         1,
-         77,
-         2,
-         4,
-         3,
-         1,
-         5};
-  } else {
-    m = {"Janela 7500",
-         2198,
-         1500,
-         2.8f,
-         {1.1f, 0, 0, 0, 0, 0.25f},
-         {1.2f},
-         {1.3f},
-         0.12f,
-         9.5f,
-         0,
-         77,
-         1,
-         1,
-         0,
-         2,
-         1};
-  }
+  std::snprintf(m.Nome, sizeof(m.Nome), "%s", nomes[k]);
+  std::memcpy(&m.CT_Nominal, reais[k], sizeof(reais[k]));
+  std::memcpy(&m.Tipo_Temperatura, codigos[k], sizeof(codigos[k]));
   return m;
 }
 
