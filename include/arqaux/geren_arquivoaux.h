@@ -26,6 +26,9 @@
 //                                      envelope/surface_streams.cpp
 //  17. Thermal loads and statistics    loads/load_streams.cpp, loads/load_reports.cpp,
 //                                      loads/statistics_files.cpp
+//  18. Equipment catalogues            catalogues/air_conditioners.cpp,
+//                                      catalogues/chiller_catalogues.cpp,
+//                                      catalogues/pv_catalogues.cpp
 //  The private part: registry state and the stream selectors.
 #ifndef ARQAUX_GEREN_ARQUIVOAUX_H_
 #define ARQAUX_GEREN_ARQUIVOAUX_H_
@@ -53,6 +56,9 @@ class TGanho;
 class TVent_Natural;
 class TVent_Forcada;
 class TEquipamento_PV;
+class TArCondicionado;
+struct TTipo_PV;
+struct TFabricante_PV;
 class CGeren_Equip_HVAC;
 class TAtuador;
 class TGeren_Atuadores;
@@ -709,6 +715,68 @@ class ARQAUX_API TGeren_ArquivoAux {
                                       const TGanho_Termico_Anual* anual);
   bool Carrega_Relatorio_GanhosTermicos(TLista<TGanho_Termico_Mensal>* meses,
                                         TGanho_Termico_Anual* anual);
+
+  // ---- 18. Equipment catalogues (catalogues/air_conditioners.cpp,
+  //          catalogues/chiller_catalogues.cpp, catalogues/pv_catalogues.cpp) ----
+  //
+  // Catalogue files are a count line and one record after another. The
+  // editor opens the file, reads the count and loads records one at a time,
+  // or saves a whole array. A record loader returns the number of values on
+  // the record's last line when the record read whole, 0 when it did not
+  // (the fields that matched are stored) and -1 when the data had ended
+  // before it. Count readers return 0 for a count line that does not match
+  // and for a count that is negative or more than the rest of the file
+  // could hold.
+
+  // The air-conditioner catalogue, on the current stream. Savers return
+  // count, or 0 when count <= 0 (the count line alone is written), records is
+  // null or a write failed.
+  int Le_Numero_Registros_AC();
+  int Carrega_Equipamentos_AC(Modelos_AC* modelo);
+  int Salva_Equipamentos_AC(int count, Modelos_AC* modelos);
+  // Makes the models directory current and loads the unit's model (its
+  // R_Carac_Fisicas index; beyond the last record, the last one) from
+  // "Condicionadores.txt" into the unit: curves and the six type codes.
+  // False, the unit unchanged, when the file cannot be opened or holds no
+  // whole record up to the index.
+  bool Carrega_ArCondicionado(TArCondicionado* unidade);
+  // Writes the table of five property ranges, faixas[0..9] (min, max each).
+  void Aux(float* faixas);
+
+  // Chiller, coil and fan-curve catalogues: "[Nº Registros = %d]" and
+  // two-line records. Operations with a stream number select it first and
+  // return 0 when it does not select; the fan curves and the argument-less
+  // count act on the current stream. Savers return the bytes of the last
+  // line written, 0 when count <= 0 or records is null, -1 when a write
+  // failed.
+  int Le_Num_Registros(int n);
+  int Le_Num_Registros();
+  int Carrega_Serpentinas(int n, Serpentina* registro);
+  int Salva_Serpentinas(int n, int count, Serpentina* registros);
+  int Carrega_Curvas_Ventilador(Curvas_Vent* registro);
+  int Salva_Curvas_Ventilador(int count, Curvas_Vent* registros);
+  int Carrega_Equip_Chiller(int n, Equip* registro);
+  int Salva_Equip_Chiller(int n, int count, Equip* registros);
+  int Carrega_Curvas_CAP(int n, Curva_CAP* registro);
+  int Salva_Curvas_CAP(int n, int count, Curva_CAP* registros);
+  int Carrega_Curvas_EIRT(int n, Curva_EIRT* registro);
+  int Salva_Curvas_EIRT(int n, int count, Curva_EIRT* registros);
+  int Carrega_Curvas_EIRPLR(int n, Curva_EIRPLR* registro);
+  int Salva_Curvas_EIRPLR(int n, int count, Curva_EIRPLR* registros);
+
+  // PV catalogues, read from the current stream (no writers): true when the
+  // line or block read whole. The equipment list's heading is
+  // "Equipamentos D/C" with corrente_continua, else "Equipamentos A/C"; an
+  // equipment name needs TAM_NOME_EQUIP_PV bytes, a type's TAM_NOME_PV.
+  bool Le_Cabecalho_Equipamentos_PV(int* count, bool corrente_continua);
+  bool Carrega_Registro_Equipamento_PV(int* valor, char* nome);
+  bool Le_Cabecalho_Tipo_Painel_PV(int* count);
+  bool Carrega_Registro_Tipo_Painel_PV(TTipo_PV* tipo);
+  bool Le_Cabecalho_Fabricantes_PV(int* count);
+  // Fills fabricantes[0..count-1], allocating each name and model array
+  // (they are the caller's, also after a failure). A model count that the
+  // rest of the file cannot hold fails before anything is allocated for it.
+  bool Carrega_Registros_Fabricantes_PV(TFabricante_PV* fabricantes, int count);
 
  private:
   // The library's own code and its tests reach the registry state and the

@@ -4,6 +4,7 @@
 #ifndef ARQAUX_RECORDS_H_
 #define ARQAUX_RECORDS_H_
 
+#include <cstddef>
 #include <cstdint>
 
 #include "arqaux/formatos.h"
@@ -48,5 +49,81 @@ struct TReg_Temp_Umi {
 };
 static_assert(sizeof(TReg_Temp_Umi) == ARQAUX_TAM_REGISTRO_TI,
               "an interior-climate record as on disk");
+
+// ---- Equipment catalogue records ----
+//
+// Records of the equipment catalogue editors, loaded one at a time and saved
+// as contiguous arrays. Every field is 4 bytes (names are char arrays of a
+// multiple of 4), so the layout has no padding. Names are zero-terminated and
+// hold no "]", which closes them in the files.
+
+// One air-conditioner model of the catalogue "Condicionadores.txt".
+struct Modelos_AC {
+  char Nome[32];
+  float CT_Nominal;   // nominal total capacity
+  float CS_Nominal;   // nominal sensible capacity
+  float EER_Nominal;  // nominal efficiency
+  float Coef_CT[6];   // part-load curves of the three nominal values
+  float Coef_CS[6];
+  float Coef_EER[6];
+  float Vazao_Vol_Ar;  // air volume flow
+  float Temp_Evap_AC;  // evaporating temperature
+  int32_t Tipo_Temperatura;
+  int32_t Reservado;  // not carried by the file: a load leaves it as it was
+  int32_t Tipo_Aquecimento;
+  int32_t Regulamentado;
+  int32_t Tipo_Condensador;
+  int32_t Tipo_Equipamento;
+  int32_t Condensador_Sombreado;
+};
+static_assert(sizeof(Modelos_AC) == 152, "an air-conditioner model as the editor keeps it");
+static_assert(offsetof(Modelos_AC, Coef_CT) == 44 && offsetof(Modelos_AC, Vazao_Vol_Ar) == 116 &&
+                  offsetof(Modelos_AC, Tipo_Temperatura) == 124 &&
+                  offsetof(Modelos_AC, Condensador_Sombreado) == 148,
+              "the fields of a model in their order");
+
+// Names of the chiller, coil and fan-curve catalogues: 19 characters at most.
+constexpr int ARQAUX_TAM_NOME_CATALOGO = 20;
+
+// A water coil: its name and 16 coefficients.
+struct Serpentina {
+  char Nome[ARQAUX_TAM_NOME_CATALOGO];
+  float Valores[16];
+};
+// A fan curve: its name and 4 coefficients.
+struct Curvas_Vent {
+  char Nome[ARQAUX_TAM_NOME_CATALOGO];
+  float Coef[4];
+};
+// A chiller and the names of its capacity, efficiency-by-temperature and
+// efficiency-by-part-load curves.
+struct Equip {
+  char Nome[ARQAUX_TAM_NOME_CATALOGO];
+  char Curva_CAP[ARQAUX_TAM_NOME_CATALOGO];
+  char Curva_EIRT[ARQAUX_TAM_NOME_CATALOGO];
+  char Curva_EIRPLR[ARQAUX_TAM_NOME_CATALOGO];
+};
+// A chiller's capacity curve.
+struct Curva_CAP {
+  char Nome[ARQAUX_TAM_NOME_CATALOGO];
+  float Coef[6];
+};
+// A chiller's efficiency curve by temperature.
+struct Curva_EIRT {
+  char Nome[ARQAUX_TAM_NOME_CATALOGO];
+  float Coef[6];
+};
+// A chiller's efficiency curve by part-load ratio.
+struct Curva_EIRPLR {
+  char Nome[ARQAUX_TAM_NOME_CATALOGO];
+  float Coef[3];
+};
+static_assert(sizeof(Serpentina) == 84 && offsetof(Serpentina, Valores) == 20, "a coil record");
+static_assert(sizeof(Curvas_Vent) == 36 && offsetof(Curvas_Vent, Coef) == 20, "a fan curve");
+static_assert(sizeof(Equip) == 80 && offsetof(Equip, Curva_EIRPLR) == 60, "a chiller record");
+static_assert(sizeof(Curva_CAP) == 44 && sizeof(Curva_EIRT) == 44 && sizeof(Curva_EIRPLR) == 32 &&
+                  offsetof(Curva_CAP, Coef) == 20 && offsetof(Curva_EIRT, Coef) == 20 &&
+                  offsetof(Curva_EIRPLR, Coef) == 20,
+              "the chiller curves");
 
 #endif  // ARQAUX_RECORDS_H_

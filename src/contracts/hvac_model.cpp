@@ -107,6 +107,12 @@ void TArCondicionado::A_CONST_EER(const float* coef) {
 
 void TArCondicionado::A_CONST_CS(const float* coef) { std::copy(coef, coef + NUM_COEF, const_cs_); }
 
+void TArCondicionado::Altera_Coeficientes(const float* ct, const float* cs, const float* eer) {
+  A_CONST_CT(ct);
+  A_CONST_CS(cs);
+  A_CONST_EER(eer);
+}
+
 TArCondicionadoC::TArCondicionadoC(CGeren_Equip_HVAC* geren_equip, int num_fancoil,
                                    float vazao_max_insuf, TIntervalos* intervalos)
     : TAtuador(5, 1, intervalos), geren_equip_(geren_equip), vazao_max_insuf_(vazao_max_insuf) {

@@ -86,6 +86,15 @@ const Conversor kConversores[] = {
     },
 };
 
+// A catalogue's loader and saver (of one record) on stream n: true when both
+// gave their failure value, 0.
+using G = TGeren_ArquivoAux;
+template <class R>
+bool Catalogo(G* g, int n, int (G::*carrega)(int, R*), int (G::*salva)(int, int, R*)) {
+  R r{};
+  return (g->*carrega)(n, &r) == 0 && (g->*salva)(n, 1, &r) == 0;
+}
+
 const Linha kLinhas[] = {
     {"Muda_Arquivo", Sem_Valor([](auto g, int n) { g->Muda_Arquivo(n); })},
     {"Salva_Texto_Generico", Sem_Valor([](auto g, int n) { g->Salva_Texto_Generico(n, "x"); })},
@@ -238,12 +247,20 @@ const Linha kLinhas[] = {
        meses.Adiciona(new TGanho_Termico_Mensal());
        g->Grava_Ganho_Termico_Mensal(n, "t", &meses, kPeriodo, 600);
      })},
+    {"Le_Num_Registros", [](auto g, int n) { return g->Le_Num_Registros(n) == 0; }},
+    {"Carrega_ and Salva_ of the chiller and coil catalogues",
+     [](auto g, int n) {
+       return Catalogo<Serpentina>(g, n, &G::Carrega_Serpentinas, &G::Salva_Serpentinas) &&
+              Catalogo<Equip>(g, n, &G::Carrega_Equip_Chiller, &G::Salva_Equip_Chiller) &&
+              Catalogo<Curva_CAP>(g, n, &G::Carrega_Curvas_CAP, &G::Salva_Curvas_CAP) &&
+              Catalogo<Curva_EIRT>(g, n, &G::Carrega_Curvas_EIRT, &G::Salva_Curvas_EIRT) &&
+              Catalogo<Curva_EIRPLR>(g, n, &G::Carrega_Curvas_EIRPLR, &G::Salva_Curvas_EIRPLR);
+     }},
 };
 
 // The five operations of a primary-equipment kind, the writers on equipment
 // that is monitored and whose flags are all set, the header and rows with
 // one number that names no stream beside a valid one.
-using G = TGeren_ArquivoAux;
 int flags_equip[9] = {1, 1, 1, 1, 1, 1, 1, 1, 1};
 TTempo par[2];
 std::deque<std::string> nomes_equip;

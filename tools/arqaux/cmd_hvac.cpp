@@ -24,19 +24,6 @@ int Exemplo(const std::string& caminho) {
   return 0;
 }
 
-// The line of the file that holds byte posicao (from 1).
-long Linha_Do_Byte(const std::string& caminho, long posicao) {
-  FILE* arq = std::fopen(caminho.c_str(), "rb");
-  long linha = 1;
-  for (long i = 0; arq != nullptr && i < posicao; ++i) {
-    const int c = std::fgetc(arq);
-    if (c == EOF) break;
-    if (c == '\n') ++linha;
-  }
-  if (arq != nullptr) std::fclose(arq);
-  return linha;
-}
-
 int Verifica(const std::string& caminho) {
   if (int erro = Confere_Entrada(caminho)) return erro;
   TGeren_ArquivoAux* geren = Geren_ArqAux();

@@ -100,6 +100,7 @@ int main(int argc, char** argv) {
   Declara_Hvac(&app, &acao);
   Declara_Stats(&app, &acao);
   Declara_Wall(&app, &acao);
+  Declara_Catalogue(&app, &acao);
   Declara_Ajuda(&app, &acao);
   Recusa_Repeticoes(&app);
   try {

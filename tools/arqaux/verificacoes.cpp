@@ -66,6 +66,18 @@ int Confere_Relida(const std::string& caminho, const std::string& nome) {
   return 0;
 }
 
+long Linha_Do_Byte(const std::string& caminho, long posicao) {
+  FILE* arq = std::fopen(caminho.c_str(), "rb");
+  long linha = 1;
+  for (long i = 0; arq != nullptr && i < posicao; ++i) {
+    const int c = std::fgetc(arq);
+    if (c == EOF) break;
+    if (c == '\n') ++linha;
+  }
+  if (arq != nullptr) std::fclose(arq);
+  return linha;
+}
+
 int Perda(const std::string& caminho) {
   return Erro("writing '%s' failed: it is incomplete", caminho.c_str());
 }

@@ -28,6 +28,11 @@ int Confere_Saida(const std::string& saida, const std::string& entrada);
 // exists already it must be a regular file. nome is how the error names it.
 int Confere_Relida(const std::string& caminho, const std::string& nome);
 
+// ---- Saying where reading stopped ----
+
+// The line of caminho, from 1, that holds byte offset posicao.
+long Linha_Do_Byte(const std::string& caminho, long posicao);
+
 // ---- Before exiting ----
 
 // One line naming caminho as incomplete; returns 1.

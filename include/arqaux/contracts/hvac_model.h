@@ -208,6 +208,15 @@ class ARQAUX_CONTRATOS_API TArCondicionado : public TAtuador {
   void A_CONST_CT(const float* coef);
   void A_CONST_EER(const float* coef);
   void A_CONST_CS(const float* coef);
+  // Replaces the three curves with a catalogue model's, NUM_COEF floats each:
+  // total capacity, sensible capacity, efficiency.
+  void Altera_Coeficientes(const float* ct, const float* cs, const float* eer);
+  void A_Tipo_Equipamento(int v) { config_[0] = v; }
+  void A_Tipo_Temperatura(int v) { config_[2] = v; }
+  void A_Tipo_Aquecimento(int v) { config_[3] = v; }
+  void A_Tipo_Condensador(int v) { config_[4] = v; }
+  void A_Regulamentado_Inmetro(int v) { config_[5] = v; }
+  void A_Condensador_Sombreado(int v) { config_[6] = v; }
 
  private:
   int config_[7];

@@ -34,4 +34,30 @@ class ARQAUX_CONTRATOS_API TEquipamento_PV {
   float potencia_;
 };
 
+// The photovoltaic catalogues' records, filled by the catalogue readers.
+// Names of panel types, makers and models: 29 characters and the terminator.
+constexpr int TAM_NOME_PV = 30;
+
+// A panel type. The caller gives Nome, a buffer of TAM_NOME_PV bytes.
+struct TTipo_PV {
+  char* Nome;
+  int NOCT;
+  float Beta;
+};
+
+// One model of a panel maker, as the catalogue's model line holds it.
+struct TModelo_PV {
+  char* Nome;
+  int Parametro_Inteiro;  // the line's second number
+  float Parametros[3];    // its first, third and fourth numbers
+};
+
+// A panel maker and its models. The reader allocates Nome (new char[]) and
+// Modelos (new TModelo_PV[]), which become the caller's.
+struct TFabricante_PV {
+  char* Nome;
+  int Num_Modelos;
+  TModelo_PV* Modelos;
+};
+
 #endif  // ARQAUX_CONTRACTS_RENEWABLE_H_

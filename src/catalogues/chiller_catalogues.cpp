@@ -1,0 +1,119 @@
+// The HVAC equipment editors' small catalogues: water coils, fan curves,
+// chillers (a chiller and the names of its three curves) and the chillers'
+// capacity, efficiency-by-temperature and efficiency-by-part-load curves.
+// Each file is a count line, then a name line and a value line per record:
+//
+//   [Nº Registros = 2]
+//   [Centrifugo 300TR]
+//   {[CAP-300],[EIRT-300],[EIRPLR-300]}
+//   [Parafuso 150TR]
+//   ...
+//
+// Value lines are "{v,v,...}" with "%f" values, but for the fan curves'
+// "%.6f" (the same digits), and "{[a],[b],[c]}" for a chiller. Names hold
+// at most 19 characters: a longer one fails its record. A record loader
+// returns the count of values of its value line when the record read whole
+// (a coil's 16 too, though its line is scanned value by value), so that one
+// comparison tells a whole record for every catalogue.
+#include "arqaux/geren_arquivoaux.h"
+#include "catalogues/catalogo_texto.h"
+
+using arqaux::Campo;
+using arqaux::Elementos;
+using arqaux::TCatalogo;
+using arqaux::TContagem;
+using arqaux::TLinha;
+
+namespace {
+
+// "Nº" in Windows-1252.
+const TLinha<TContagem> CONTAGEM = {"[N\xBA Registros = %d]\n", {Campo(&TContagem::n)}};
+
+template <class R>
+TLinha<R> Linha_Nome() {
+  return {"[%s]\n", {Campo(&R::Nome)}};
+}
+
+const TLinha<Serpentina> LINHAS_SERPENTINA[] = {
+    Linha_Nome<Serpentina>(),
+    {"{%f,%f,%f,%f,%f,%f,%f,%f,%f,%f,%f,%f,%f,%f,%f,%f}\n", Elementos(&Serpentina::Valores)}};
+const TLinha<Curvas_Vent> LINHAS_VENTILADOR[] = {
+    Linha_Nome<Curvas_Vent>(), {"{%.6f,%.6f,%.6f,%.6f}\n", Elementos(&Curvas_Vent::Coef)}};
+const TLinha<Equip> LINHAS_CHILLER[] = {
+    Linha_Nome<Equip>(),
+    {"{[%s],[%s],[%s]}\n",
+     {Campo(&Equip::Curva_CAP), Campo(&Equip::Curva_EIRT), Campo(&Equip::Curva_EIRPLR)}}};
+const TLinha<Curva_CAP> LINHAS_CAP[] = {Linha_Nome<Curva_CAP>(),
+                                        {"{%f,%f,%f,%f,%f,%f}\n", Elementos(&Curva_CAP::Coef)}};
+const TLinha<Curva_EIRT> LINHAS_EIRT[] = {Linha_Nome<Curva_EIRT>(),
+                                          {"{%f,%f,%f,%f,%f,%f}\n", Elementos(&Curva_EIRT::Coef)}};
+const TLinha<Curva_EIRPLR> LINHAS_EIRPLR[] = {Linha_Nome<Curva_EIRPLR>(),
+                                              {"{%f,%f,%f}\n", Elementos(&Curva_EIRPLR::Coef)}};
+
+const TCatalogo<Serpentina> SERPENTINAS = {CONTAGEM, LINHAS_SERPENTINA, 16};
+const TCatalogo<Curvas_Vent> VENTILADORES = {CONTAGEM, LINHAS_VENTILADOR, 4};
+const TCatalogo<Equip> CHILLERS = {CONTAGEM, LINHAS_CHILLER, 3};
+const TCatalogo<Curva_CAP> CURVAS_CAP = {CONTAGEM, LINHAS_CAP, 6};
+const TCatalogo<Curva_EIRT> CURVAS_EIRT = {CONTAGEM, LINHAS_EIRT, 6};
+const TCatalogo<Curva_EIRPLR> CURVAS_EIRPLR = {CONTAGEM, LINHAS_EIRPLR, 3};
+
+// Every catalogue has the same count line, so a count is checked against
+// the smallest record: a name and three values (a chiller's four names, or
+// a part-load curve).
+const TCatalogo<Curva_EIRPLR>& MENOR = CURVAS_EIRPLR;
+
+}  // namespace
+
+int TGeren_ArquivoAux::Le_Num_Registros(int n) {
+  return arqaux::Le_Contagem(Seleciona_Arquivo(n), MENOR);
+}
+
+int TGeren_ArquivoAux::Le_Num_Registros() { return arqaux::Le_Contagem(Arquivo_Atual, MENOR); }
+
+int TGeren_ArquivoAux::Carrega_Serpentinas(int n, Serpentina* registro) {
+  return arqaux::Carrega_Registro(Seleciona_Arquivo(n), SERPENTINAS, registro);
+}
+
+int TGeren_ArquivoAux::Salva_Serpentinas(int n, int count, Serpentina* registros) {
+  return arqaux::Salva_Registros(Seleciona_Arquivo(n), SERPENTINAS, count, registros);
+}
+
+int TGeren_ArquivoAux::Carrega_Curvas_Ventilador(Curvas_Vent* registro) {
+  return arqaux::Carrega_Registro(Arquivo_Atual, VENTILADORES, registro);
+}
+
+int TGeren_ArquivoAux::Salva_Curvas_Ventilador(int count, Curvas_Vent* registros) {
+  return arqaux::Salva_Registros(Arquivo_Atual, VENTILADORES, count, registros);
+}
+
+int TGeren_ArquivoAux::Carrega_Equip_Chiller(int n, Equip* registro) {
+  return arqaux::Carrega_Registro(Seleciona_Arquivo(n), CHILLERS, registro);
+}
+
+int TGeren_ArquivoAux::Salva_Equip_Chiller(int n, int count, Equip* registros) {
+  return arqaux::Salva_Registros(Seleciona_Arquivo(n), CHILLERS, count, registros);
+}
+
+int TGeren_ArquivoAux::Carrega_Curvas_CAP(int n, Curva_CAP* registro) {
+  return arqaux::Carrega_Registro(Seleciona_Arquivo(n), CURVAS_CAP, registro);
+}
+
+int TGeren_ArquivoAux::Salva_Curvas_CAP(int n, int count, Curva_CAP* registros) {
+  return arqaux::Salva_Registros(Seleciona_Arquivo(n), CURVAS_CAP, count, registros);
+}
+
+int TGeren_ArquivoAux::Carrega_Curvas_EIRT(int n, Curva_EIRT* registro) {
+  return arqaux::Carrega_Registro(Seleciona_Arquivo(n), CURVAS_EIRT, registro);
+}
+
+int TGeren_ArquivoAux::Salva_Curvas_EIRT(int n, int count, Curva_EIRT* registros) {
+  return arqaux::Salva_Registros(Seleciona_Arquivo(n), CURVAS_EIRT, count, registros);
+}
+
+int TGeren_ArquivoAux::Carrega_Curvas_EIRPLR(int n, Curva_EIRPLR* registro) {
+  return arqaux::Carrega_Registro(Seleciona_Arquivo(n), CURVAS_EIRPLR, registro);
+}
+
+int TGeren_ArquivoAux::Salva_Curvas_EIRPLR(int n, int count, Curva_EIRPLR* registros) {
+  return arqaux::Salva_Registros(Seleciona_Arquivo(n), CURVAS_EIRPLR, count, registros);
+}

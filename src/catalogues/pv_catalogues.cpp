@@ -1,0 +1,165 @@
+// The photovoltaic catalogues, read line by line from the current stream as
+// the host drives them (the library writes none of them):
+//
+//   equipment list       Equipamentos A/C           (or D/C)
+//                        [Numero de Equipamentos = 2]
+//                        [Bomba de agua][1]
+//   panel types          [Numero de Tipos = 1]
+//                        {[Monocristalino]
+//                        [NOCT = 45]
+//                        [Beta = 0.004500]}
+//   makers and models    [Numero de Fabricantes = 2]
+//                        {[Solar Alfa]
+//                        [Numero de Modelos = 1]
+//                        [SA-330]
+//                        [0.150000\t72\t1.200000\t-0.004000]
+//                        }
+//                        {[...]...
+//                        }                           (the last one: "}" alone)
+//
+// A different heading is not itself detected: its scan stops at the first
+// character that differs and the count line after it fails. The numbers of
+// a model line may be separated by any white space. A name longer than its
+// buffer (TAM_NOME_EQUIP_PV for equipment, TAM_NOME_PV otherwise, terminator
+// included) fails its line. A maker's model count is checked against what
+// the rest of the file can hold before its array is allocated; a count that
+// fails that check leaves the maker with no models.
+#include <cstring>
+
+#include "arqaux/contracts/renewable.h"
+#include "arqaux/geren_arquivoaux.h"
+#include "catalogues/catalogo_texto.h"
+
+using arqaux::Campo;
+using arqaux::Elemento;
+using arqaux::TContagem;
+using arqaux::TLinha;
+
+namespace {
+
+const TLinha<TContagem> TITULO_PV[2] = {{"Equipamentos A/C\n", {}}, {"\nEquipamentos D/C\n", {}}};
+const TLinha<TContagem> CONTAGEM_EQUIPAMENTOS = {"[Numero de Equipamentos = %d]\n",
+                                                 {Campo(&TContagem::n)}};
+
+struct TEquip_Pv {
+  char nome[TAM_NOME_EQUIP_PV] = {};
+  int32_t valor = 0;
+};
+const TLinha<TEquip_Pv> LINHA_EQUIPAMENTO = {"[%s][%d]\n",
+                                             {Campo(&TEquip_Pv::nome), Campo(&TEquip_Pv::valor)}};
+
+const TLinha<TContagem> CONTAGEM_TIPOS = {"[Numero de Tipos = %d]\n\n", {Campo(&TContagem::n)}};
+struct TTipo_Pv {
+  char nome[TAM_NOME_PV] = {};
+  int32_t noct = 0;
+  float beta = 0;
+};
+const TLinha<TTipo_Pv> LINHA_TIPO = {
+    "{[%s]\n[NOCT = %d]\n[Beta = %f]}\n\n",
+    {Campo(&TTipo_Pv::nome), Campo(&TTipo_Pv::noct), Campo(&TTipo_Pv::beta)}};
+
+const TLinha<TContagem> CONTAGEM_FABRICANTES = {"[Numero de Fabricantes = %d]\n\n",
+                                                {Campo(&TContagem::n)}};
+struct TNome_Pv {
+  char nome[TAM_NOME_PV] = {};
+};
+const TLinha<TNome_Pv> LINHA_FABRICANTE = {"{[%s]\n", {Campo(&TNome_Pv::nome)}};
+const TLinha<TContagem> CONTAGEM_MODELOS = {"[Numero de Modelos = %d]\n", {Campo(&TContagem::n)}};
+struct TModelo_Pv {
+  char nome[TAM_NOME_PV] = {};
+  int32_t inteiro = 0;
+  float reais[3] = {};
+};
+const TLinha<TModelo_Pv> LINHAS_MODELO[] = {
+    {"[%s]\n[%f\t%d\t%f\t%f]\n",
+     {Campo(&TModelo_Pv::nome), Elemento(&TModelo_Pv::reais, 0), Campo(&TModelo_Pv::inteiro),
+      Elemento(&TModelo_Pv::reais, 1), Elemento(&TModelo_Pv::reais, 2)}}};
+// After every maker but the last, and after the last.
+const TLinha<TContagem> FECHO_FABRICANTE[2] = {{"}\n\n", {}}, {"}", {}}};
+
+bool Le_Contagem_Pv(FILE* arq, const TLinha<TContagem>& linha, int* count) {
+  TContagem c;
+  if (count == nullptr || !arqaux::Le_Linha(arq, linha, &c)) return false;
+  *count = c.n;
+  return true;
+}
+
+// A new name buffer of TAM_NOME_PV bytes holding nome.
+char* Novo_Nome(const char* nome) {
+  char* buffer = new char[TAM_NOME_PV];
+  std::memcpy(buffer, nome, TAM_NOME_PV);
+  return buffer;
+}
+
+// Reads a maker's models into a new array, which f keeps whatever happens.
+bool Le_Modelos(FILE* arq, TFabricante_PV* f) {
+  TContagem n;
+  if (!arqaux::Le_Linha(arq, CONTAGEM_MODELOS, &n) || n.n < 0 ||
+      !arqaux::Cabe_No_Resto(arq, n.n,
+                             arqaux::Bytes_Minimos(arqaux::TTabela<TModelo_Pv>(LINHAS_MODELO)))) {
+    return false;
+  }
+  f->Modelos = new TModelo_PV[n.n]();
+  f->Num_Modelos = n.n;
+  for (int k = 0; k < n.n; ++k) {
+    TModelo_Pv m;
+    const bool lido = arqaux::Le_Linhas(arq, LINHAS_MODELO, &m);
+    f->Modelos[k] = {Novo_Nome(m.nome), m.inteiro, {m.reais[0], m.reais[1], m.reais[2]}};
+    if (!lido) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool TGeren_ArquivoAux::Le_Cabecalho_Equipamentos_PV(int* count, bool corrente_continua) {
+  TContagem nada;
+  return Arquivo_Atual != nullptr &&
+         arqaux::Le_Linha(Arquivo_Atual, TITULO_PV[corrente_continua ? 1 : 0], &nada) &&
+         Le_Contagem_Pv(Arquivo_Atual, CONTAGEM_EQUIPAMENTOS, count);
+}
+
+bool TGeren_ArquivoAux::Carrega_Registro_Equipamento_PV(int* valor, char* nome) {
+  TEquip_Pv e;
+  if (valor == nullptr || nome == nullptr ||
+      !arqaux::Le_Linha(Arquivo_Atual, LINHA_EQUIPAMENTO, &e))
+    return false;
+  std::memcpy(nome, e.nome, sizeof(e.nome));
+  *valor = e.valor;
+  return true;
+}
+
+bool TGeren_ArquivoAux::Le_Cabecalho_Tipo_Painel_PV(int* count) {
+  return Le_Contagem_Pv(Arquivo_Atual, CONTAGEM_TIPOS, count);
+}
+
+bool TGeren_ArquivoAux::Carrega_Registro_Tipo_Painel_PV(TTipo_PV* tipo) {
+  TTipo_Pv t;
+  if (tipo == nullptr || tipo->Nome == nullptr || !arqaux::Le_Linha(Arquivo_Atual, LINHA_TIPO, &t))
+    return false;
+  std::memcpy(tipo->Nome, t.nome, sizeof(t.nome));
+  tipo->NOCT = t.noct;
+  tipo->Beta = t.beta;
+  return true;
+}
+
+bool TGeren_ArquivoAux::Le_Cabecalho_Fabricantes_PV(int* count) {
+  return Le_Contagem_Pv(Arquivo_Atual, CONTAGEM_FABRICANTES, count);
+}
+
+bool TGeren_ArquivoAux::Carrega_Registros_Fabricantes_PV(TFabricante_PV* fabricantes, int count) {
+  if (count <= 0) return true;
+  if (fabricantes == nullptr || Arquivo_Atual == nullptr) return false;
+  for (int i = 0; i < count; ++i) {
+    TFabricante_PV* f = &fabricantes[i];
+    TNome_Pv nome;
+    const bool lido = arqaux::Le_Linha(Arquivo_Atual, LINHA_FABRICANTE, &nome);
+    *f = {Novo_Nome(nome.nome), 0, nullptr};
+    TContagem nada;
+    if (!lido || !Le_Modelos(Arquivo_Atual, f) ||
+        !arqaux::Le_Linha(Arquivo_Atual, FECHO_FABRICANTE[i == count - 1 ? 1 : 0], &nada)) {
+      return false;
+    }
+  }
+  return true;
+}

@@ -1,0 +1,171 @@
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "support/corte.h"
+#include "support/fixture.h"
+#include "support/texto_config.h"
+
+namespace {
+
+const std::string kContagem = "[N\xBA Registros = ";
+
+// One catalogue kind driven through its public operations on stream 1 (the
+// fan curves on the current stream, which is stream 1 too).
+struct Tipo {
+  const char* nome;
+  std::string texto;  // two records, as saved
+  int valores;        // values of a record's value line
+  // Saves the two records of the text; returns the saver's result.
+  std::function<int(TGeren_ArquivoAux*, int count)> salva;
+  // Loads the next record into a scratch record; the loader's result, and
+  // whether the record equals the k-th of the text.
+  std::function<int(TGeren_ArquivoAux*, int k, bool* igual)> carrega;
+};
+
+using G = TGeren_ArquivoAux;
+template <class R>
+Tipo Monta(const char* nome, std::string texto, int valores, std::vector<R> registros,
+           std::function<int(G*, int, int, R*)> salva, std::function<int(G*, int, R*)> carrega) {
+  auto v = std::make_shared<std::vector<R>>(registros);
+  return {nome, texto, valores, [v, salva](G* g, int c) { return salva(g, 1, c, v->data()); },
+          [v, carrega](G* g, int k, bool* igual) {
+            R r{};
+            const int x = carrega(g, 1, &r);
+            *igual = k < 2 && std::memcmp(&r, &(*v)[k], sizeof(R)) == 0;
+            return x;
+          }};
+}
+
+std::vector<Tipo> Tipos() {
+  std::vector<Tipo> t;
+  t.push_back(Monta<Serpentina>(
+      "coil",
+      kContagem + "2]\n[SAG-01]\n{1.000000,2.000000,3.000000,4.000000,5.000000,6.000000,"
+                  "7.000000,8.000000,9.000000,10.000000,11.000000,12.000000,13.000000,14.000000,"
+                  "15.000000,16.500000}\n[Serpentina de 19 c]\n{-0.125000,0.000000,0.000000,"
+                  "0.000000,0.000000,0.000000,0.000000,0.000000,0.000000,0.000000,0.000000,"
+                  "0.000000,0.000000,0.000000,0.000000,1000000.000000}\n",
+      16,
+      {{"SAG-01", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16.5f}},
+       {"Serpentina de 19 c", {-0.125f, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1e6f}}},
+      &G::Salva_Serpentinas, &G::Carrega_Serpentinas));
+  t.push_back(Monta<Equip>(
+      "chiller",
+      kContagem + "2]\n[Centrifugo 300TR]\n{[CAP-300],[EIRT-300],[EIRPLR-300]}"
+                  "\n[Parafuso]\n{[C],[E T],[x]}\n",
+      3, {{"Centrifugo 300TR", "CAP-300", "EIRT-300", "EIRPLR-300"}, {"Parafuso", "C", "E T", "x"}},
+      &G::Salva_Equip_Chiller, &G::Carrega_Equip_Chiller));
+  t.push_back(Monta<Curva_CAP>(
+      "capacity",
+      kContagem + "2]\n[CAP-300]\n{0.257896,0.038988,-0.000219,0.046752,-0.000943,0.000384}\n"
+                  "[CAP-150]\n{1.000000,0.000000,0.000000,0.000000,0.000000,2.500000}\n",
+      6,
+      {{"CAP-300", {0.257896f, 0.038988f, -0.000219f, 0.046752f, -0.000943f, 0.000384f}},
+       {"CAP-150", {1, 0, 0, 0, 0, 2.5f}}},
+      &G::Salva_Curvas_CAP, &G::Carrega_Curvas_CAP));
+  t.push_back(Monta<Curva_EIRT>(
+      "efficiency by temperature",
+      kContagem + "2]\n[EIRT-300]\n{0.933884,-0.058212,0.004506,0.002433,0.000486,-0.001215}\n"
+                  "[EIRT-150]\n{0.500000,0.000000,0.000000,0.000000,0.000000,0.000000}\n",
+      6,
+      {{"EIRT-300", {0.933884f, -0.058212f, 0.004506f, 0.002433f, 0.000486f, -0.001215f}},
+       {"EIRT-150", {0.5f}}},
+      &G::Salva_Curvas_EIRT, &G::Carrega_Curvas_EIRT));
+  t.push_back(Monta<Curva_EIRPLR>(
+      "efficiency by part load",
+      kContagem + "2]\n[EIRPLR-300]\n{0.222903,0.313387,0.463710}\n[P]\n{1.000000,0.000000,"
+                  "0.000000}\n",
+      3, {{"EIRPLR-300", {0.222903f, 0.313387f, 0.46371f}}, {"P", {1}}}, &G::Salva_Curvas_EIRPLR,
+      &G::Carrega_Curvas_EIRPLR));
+  // The fan curves act on the current stream.
+  t.push_back(Monta<Curvas_Vent>(
+      "fan curve",
+      kContagem + "2]\n[VENT-A]\n{0.350710,0.308500,-0.541370,0.871980}\n[VENT-B]\n{1.000000,"
+                  "0.000000,0.000000,0.000000}\n",
+      4, {{"VENT-A", {0.35071f, 0.30850f, -0.54137f, 0.87198f}}, {"VENT-B", {1, 0, 0, 0}}},
+      [](G* g, int, int c, Curvas_Vent* r) { return g->Salva_Curvas_Ventilador(c, r); },
+      [](G* g, int, Curvas_Vent* r) { return g->Carrega_Curvas_Ventilador(r); }));
+  return t;
+}
+
+class CatalogosChiller : public ArqauxTest {
+ protected:
+  std::string Arquivo() const { return Caminho("catalogo.txt"); }
+
+  // Counts and load results of texto read as the editor does, at most three
+  // loads; whether every loaded record equals the saved one.
+  std::vector<int> Carrega(const Tipo& t, const std::string& texto, bool* iguais = nullptr) {
+    Abre_Para_Leitura(geren, Arquivo(), texto);
+    std::vector<int> r = {geren->Le_Num_Registros(1)};
+    bool todos = true;
+    for (int k = 0; k < 3 && k < std::max(r[0], 1); ++k) {
+      bool igual = false;
+      r.push_back(t.carrega(geren, k, &igual));
+      todos = todos && (igual || r.back() == -1);
+    }
+    geren->Fecha_Todos();
+    if (iguais != nullptr) *iguais = todos;
+    return r;
+  }
+};
+
+TEST_F(CatalogosChiller, SaveByteForByteAndLoadBack) {
+  for (const Tipo& t : Tipos()) {
+    int r = 0;
+    EXPECT_EQ(Texto_Gravado(geren, Arquivo(), [&] { r = t.salva(geren, 2); }), t.texto) << t.nome;
+    const size_t ultima = t.texto.rfind('\n', t.texto.size() - 2);
+    EXPECT_EQ(r, static_cast<int>(t.texto.size() - ultima - 1)) << t.nome;
+    bool iguais = false;
+    EXPECT_EQ(Carrega(t, t.texto, &iguais), (std::vector<int>{2, t.valores, t.valores})) << t.nome;
+    EXPECT_TRUE(iguais) << t.nome;
+    EXPECT_EQ(Texto_Gravado(geren, Arquivo(), [&] { r = t.salva(geren, 0); }), kContagem + "0]\n")
+        << t.nome;
+    EXPECT_EQ(r, 0) << t.nome;
+  }
+}
+
+TEST_F(CatalogosChiller, LoadsEdgesAndRefusesHostileText) {
+  for (const Tipo& t : Tipos()) {
+    const std::string doc = t.texto;
+    size_t nome2 = 0;
+    for (int k = 0; k < 3; ++k) nome2 = doc.find('\n', nome2) + 1;
+    std::string longo = doc;
+    longo.insert(nome2 + 1, std::string(19, 'n'));  // the second name, 20 characters at least
+    // A record reads whole from the first character of its last value on.
+    const size_t ultimo = std::max(doc.rfind(','), doc.rfind("],[") + 2) + 2;
+    std::string ruim = doc;
+    ruim[ultimo - 1] = ']';  // no number, no name
+    const struct {
+      const char* caso;
+      std::string texto;
+      std::vector<int> esperado;
+    } casos[] = {
+        {"no trailing line end", doc.substr(0, doc.size() - 1), {2, t.valores, t.valores}},
+        {"count beyond the records",
+         kContagem + "3]" + doc.substr(kContagem.size() + 2),
+         {3, t.valores, t.valores, -1}},
+        // A refused count reads as 0; the records after it still load.
+        {"count 2^31 - 1",
+         kContagem + "2147483647]" + doc.substr(kContagem.size() + 2),
+         {0, t.valores}},
+        {"negative count", kContagem + "-1]" + doc.substr(kContagem.size() + 2), {0, t.valores}},
+        {"20-character name", longo, {2, t.valores, 0}},
+        {"a value that is not a number", ruim, {2, t.valores, 0}},
+        {"empty catalogue", kContagem + "0]\n", {0, -1}},
+    };
+    for (const auto& c : casos) EXPECT_EQ(Carrega(t, c.texto), c.esperado) << t.nome << c.caso;
+    const std::vector<bool> lidos = Corta_Em_Todo_Byte(geren, Arquivo(), doc, [&] {
+      bool igual;
+      return geren->Le_Num_Registros() == 2 && t.carrega(geren, 0, &igual) == t.valores &&
+             t.carrega(geren, 1, &igual) == t.valores;
+    });
+    EXPECT_EQ(Le_Desde(lidos), ultimo) << t.nome;
+  }
+}
+
+}  // namespace
