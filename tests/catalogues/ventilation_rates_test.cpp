@@ -1,5 +1,5 @@
 #include <cstring>
-#include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -12,13 +12,22 @@ constexpr int TAM = TGeren_ArquivoAux::Tam_Texto_Tabela;
 
 class TabelasVentilacao : public ArqauxTest {
  protected:
-  // Runs the steps in order on a file holding texto and returns their
-  // transcript, one line per step, then what the stream still holds.
-  std::string Transcreve(const std::string& texto,
-                         const std::vector<std::function<std::string()>>& passos) {
+  // Runs the steps of roteiro in order on a file holding texto and returns
+  // their transcript, one line per step, then what the stream still holds.
+  // A step is "i" (count), "c" (model header), "r" (ration), "t" (air
+  // changes) or "NxC" (N rows of C columns; 1 uses the one-row form).
+  std::string Transcreve(const std::string& texto, const std::string& roteiro) {
     Abre_Para_Leitura(geren, Caminho("vent.txt"), texto);
     std::string t;
-    for (const auto& passo : passos) t += passo() + "\n";
+    std::istringstream passos(roteiro);
+    for (std::string p; passos >> p;) {
+      t += p == "i"   ? Inicio()
+           : p == "c" ? Cabecalho()
+           : p == "r" ? Racao()
+           : p == "t" ? Trocas()
+                      : Linhas(std::stoi(p), std::stoi(p.substr(p.find('x') + 1)));
+      t += "\n";
+    }
     t += "resto=" + Resto(geren);
     geren->Fecha_Todos();
     return t;
@@ -82,14 +91,8 @@ TEST_F(TabelasVentilacao, ModelTablesReadInTheHostsOrder) {
       "1\t2\t3\t4\t5\t6\n"
       "1\t2\t3\t4\t5\t6\n"
       "1\t2\t3\t4\t5\t6";
-  using S = std::function<std::string()>;
-  const std::string obtido = Transcreve(
-      arquivo,
-      {S([&] { return Inicio(); }), [&] { return Cabecalho(); }, [&] { return Linhas(1, 4); },
-       [&] { return Linhas(1, 5); }, [&] { return Linhas(1, 3); }, [&] { return Linhas(1, 6); },
-       [&] { return Linhas(2, 7); }, [&] { return Linhas(0, 4); }, [&] { return Inicio(); },
-       [&] { return Linhas(1, 4); }, [&] { return Cabecalho(); }, [&] { return Linhas(1, 4); },
-       [&] { return Cabecalho(); }, [&] { return Linhas(1, 7); }, [&] { return Linhas(2, 7); }});
+  const std::string obtido =
+      Transcreve(arquivo, "i c 1x4 1x5 1x3 1x6 2x7 0x4 i 1x4 c 1x4 c 1x7 2x7");
   EXPECT_EQ(obtido,
             "inicio 1 2\n"
             "cab 1 1,3\n"
@@ -110,8 +113,7 @@ TEST_F(TabelasVentilacao, ModelTablesReadInTheHostsOrder) {
   // Rows read with more columns than they hold take their last values from
   // the next line, a model header included (a short read then); at the end
   // of the file that is a short read.
-  EXPECT_EQ(Transcreve("1\t2\t3\t4\t5\t6\n", {[&] { return Linhas(1, 7); }}),
-            "linhas 0 [10 20 30 40 50 60 -10 ]\nresto=");
+  EXPECT_EQ(Transcreve("1\t2\t3\t4\t5\t6\n", "1x7"), "linhas 0 [10 20 30 40 50 60 -10 ]\nresto=");
 }
 
 TEST_F(TabelasVentilacao, RationsAndAirChangesNeverFail) {
@@ -141,8 +143,7 @@ TEST_F(TabelasVentilacao, RationsAndAirChangesNeverFail) {
       {'t', "[" + longo + "] (1;2)\n", "1 " + longo.substr(1) + "|-1|-1\nresto=x] (1;2)\n"},
   };
   for (const auto& c : casos) {
-    EXPECT_EQ(Transcreve(c.linha, {[&] { return c.leitor == 'r' ? Racao() : Trocas(); }}),
-              c.esperado);
+    EXPECT_EQ(Transcreve(c.linha, std::string(1, c.leitor)), c.esperado);
   }
 }
 
@@ -156,8 +157,7 @@ TEST_F(TabelasVentilacao, HeadersFailShortAndNothingWithoutAStream) {
        "inicio 1 2147483647\ncab 0 3,-1\nresto=]\n"},
   };
   for (const auto& c : casos) {
-    EXPECT_EQ(Transcreve(c.first, {[&] { return Inicio(); }, [&] { return Cabecalho(); }}),
-              c.second);
+    EXPECT_EQ(Transcreve(c.first, "i c"), c.second);
   }
   float linha[7];
   char nome[TAM], nivel[13];
