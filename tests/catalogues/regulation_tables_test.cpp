@@ -182,26 +182,21 @@ TEST_F(TabelasRegulamento, EquipmentTablesReadTheirLayoutAndCountALineByItsFirst
   const std::string cab = "[Num Linhas = 3]\n[Tabela de eficiencia: split]\n";
   const struct {
     const char* linha;
-    bool (TGeren_ArquivoAux::*le)(int*, float*, char*, char*, char*);
+    char tabela;  // split, torre or resfriadores
     const char* esperado;
   } casos[] = {
-      {"1\t\t9000\t\t2.64\t\t3.2\t\t2\t\t0.5\t\tA\t\t[Hi wall]\t\t[Marca X]\n",
-       &TGeren_ArquivoAux::Le_Dados_Tabela_Split_ACJ,
+      {"1\t\t9000\t\t2.64\t\t3.2\t\t2\t\t0.5\t\tA\t\t[Hi wall]\t\t[Marca X]\n", 's',
        "1 1 9000 2 | 2.64 3.2 0.5 -1 | A|Hi wall|Marca X"},
-      {"2\t150.5\t\t\t3.25\t\t\t40\t\t\t0.9\t\t\tAberta\t[Axial]\t[Fab Y]\n",
-       &TGeren_ArquivoAux::Le_Dados_Tabela_Torre_Resf_ASHRAE,
+      {"2\t150.5\t\t\t3.25\t\t\t40\t\t\t0.9\t\t\tAberta\t[Axial]\t[Fab Y]\n", 't',
        "1 2 -1 -1 | 150.5 3.25 40 0.9 | Aberta|Axial|Fab Y"},
-      {"3\t\t500\t\t5.5\t\t6.1\t\t0.7\t\tParafuso\t\t[Agua gelada]\t\t[Fab Z]\n",
-       &TGeren_ArquivoAux::Le_Dados_Tabela_Resfriadores,
+      {"3\t\t500\t\t5.5\t\t6.1\t\t0.7\t\tParafuso\t\t[Agua gelada]\t\t[Fab Z]\n", 'r',
        "1 3 -1 -1 | 500 5.5 6.1 0.7 | Parafuso|Agua gelada|Fab Z"},
       // The first value alone makes a line; what follows stays unread.
-      {"4\tx\n", &TGeren_ArquivoAux::Le_Dados_Tabela_Resfriadores,
-       "1 4 -1 -1 | -1 -1 -1 -1 | ?|?|?"},
-      {"5\t\t1\t\t1\t\t1\t\t1\t\tDuas palavras\t\t[a]\t\t[b]\n",
-       &TGeren_ArquivoAux::Le_Dados_Tabela_Resfriadores, "1 5 -1 -1 | 1 1 1 1 | Duas|?|?"},
-      {"x\n", &TGeren_ArquivoAux::Le_Dados_Tabela_Split_ACJ, "0 -1 -1 -1 | -1 -1 -1 -1 | ?|?|?"},
-      {"", &TGeren_ArquivoAux::Le_Dados_Tabela_Torre_Resf_ASHRAE,
-       "0 -1 -1 -1 | -1 -1 -1 -1 | ?|?|?"},
+      {"4\tx\n", 'r', "1 4 -1 -1 | -1 -1 -1 -1 | ?|?|?"},
+      {"5\t\t1\t\t1\t\t1\t\t1\t\tDuas palavras\t\t[a]\t\t[b]\n", 'r',
+       "1 5 -1 -1 | 1 1 1 1 | Duas|?|?"},
+      {"x\n", 's', "0 -1 -1 -1 | -1 -1 -1 -1 | ?|?|?"},
+      {"", 't', "0 -1 -1 -1 | -1 -1 -1 -1 | ?|?|?"},
   };
   for (const auto& c : casos) {
     Abre_Para_Leitura(geren, Arquivo(), cab + c.linha);
@@ -211,7 +206,10 @@ TEST_F(TabelasRegulamento, EquipmentTablesReadTheirLayoutAndCountALineByItsFirst
     int ints[3] = {-1, -1, -1};
     float reais[4] = {-1, -1, -1, -1};
     char palavra[TAM] = "?", t1[TAM] = "?", t2[TAM] = "?";
-    const bool ok = (geren->*c.le)(ints, reais, palavra, t1, t2);
+    const bool ok = c.tabela == 's' ? geren->Le_Dados_Tabela_Split_ACJ(ints, reais, palavra, t1, t2)
+                    : c.tabela == 't'
+                        ? geren->Le_Dados_Tabela_Torre_Resf_ASHRAE(ints, reais, palavra, t1, t2)
+                        : geren->Le_Dados_Tabela_Resfriadores(ints, reais, palavra, t1, t2);
     EXPECT_EQ(Formata("%d %d %d %d | %g %g %g %g | %s|%s|%s", ok, ints[0], ints[1], ints[2],
                       reais[0], reais[1], reais[2], reais[3], palavra, t1, t2),
               c.esperado);
