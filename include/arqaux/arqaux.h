@@ -7,6 +7,7 @@
 #include "arqaux/contracts/exporta.h"
 #include "arqaux/contracts/hvac_model.h"
 #include "arqaux/contracts/internal_gains.h"
+#include "arqaux/contracts/regulation.h"
 #include "arqaux/contracts/renewable.h"
 #include "arqaux/contracts/utility.h"
 #include "arqaux/formatos.h"

@@ -29,6 +29,9 @@
 //  18. Equipment catalogues            catalogues/air_conditioners.cpp,
 //                                      catalogues/chiller_catalogues.cpp,
 //                                      catalogues/pv_catalogues.cpp
+//  19. Reference tables                catalogues/ventilation_rates.cpp,
+//                                      catalogues/regulation_tables.cpp,
+//                                      catalogues/material_data.cpp
 //  The private part: registry state and the stream selectors.
 #ifndef ARQAUX_GEREN_ARQUIVOAUX_H_
 #define ARQAUX_GEREN_ARQUIVOAUX_H_
@@ -81,6 +84,7 @@ struct TGanho_Termico_Mensal;
 struct TDemanda_Consumo_Mensal;
 struct TDemanda_Consumo_Mensal_HVAC;
 struct TEstatistica_Mensal;
+class TEtiquetaRTQ;
 
 namespace arqaux {
 struct TSeletor;  // how the report engine reaches the registry (internal)
@@ -777,6 +781,89 @@ class ARQAUX_API TGeren_ArquivoAux {
   // (they are the caller's, also after a failure). A model count that the
   // rest of the file cannot hold fails before anything is allocated for it.
   bool Carrega_Registros_Fabricantes_PV(TFabricante_PV* fabricantes, int count);
+
+  // ---- 19. Reference tables (catalogues/ventilation_rates.cpp,
+  //      catalogues/regulation_tables.cpp, catalogues/material_data.cpp) ----
+  //
+  // Line by line readers and writers on the current stream: the host opens
+  // the file, selects it and calls them in the order of the file's lines.
+  // Every one is false (and touches nothing) when there is no current stream
+  // or a pointer it needs is null. A text is read into a caller's buffer of
+  // Tam_Texto_Tabela bytes: one longer than Tam_Texto_Tabela - 1 characters
+  // fails its line. Values read before a failure are stored; those the scan
+  // did not reach keep the caller's value.
+  static constexpr int Tam_Texto_Tabela = 300;
+  // The level text of an air ration, terminator included ("Muito Grande").
+  static constexpr int Tam_Nivel_Racao = 13;
+
+  // Ventilation rates. An air ration "[name] (a;b;level)": the level's
+  // text (code 0 to 6) is copied into nivel, of Tam_Nivel_Racao bytes, and
+  // left alone for another code; a line that stops before the code counts as
+  // level 0. The ration and air-change readers are true whatever the line
+  // held, as the tables are read by count.
+  bool Le_Racao_de_Ar(char* nome, char* nivel, int* primeiro, int* segundo);
+  // "[name] (value;integer)".
+  bool Le_Trocas_de_Ar(char* nome, float* valor, int* inteiro);
+  // Goes back to the start of the stream and reads its model count.
+  bool Le_Inicio(int* modelos);
+  // A model's header "[a,b]".
+  bool Le_Cabecalho_Ventilacao(int* primeiro, int* segundo);
+  // One row of colunas (4 to 7) tab-separated values; true without reading
+  // for another number of columns.
+  bool Le_Registro_Ventilacao(float* linha, int colunas);
+  // linhas rows as above into linhas_valores[0..linhas-1]; false at the first
+  // short row, the earlier ones stored. True at once for linhas <= 0.
+  bool Le_Registro_Ventilacao(float** linhas_valores, int linhas, int colunas);
+
+  // Regulation tables. The bioclimatic-zone table: its count line and
+  // column head, then one record per city: a state and a method of one word
+  // each, the city in brackets.
+  bool Carrega_Cabecalho_Zona_Bio(int* registros);
+  bool Le_Registro_Zona_Bio(char* estado, char* cidade, char* metodo, int* zona);
+  // The head of an equipment-efficiency table: its line count and title.
+  bool Le_Cab_Dados_Tabelas_HVAC_RTQ(int* linhas);
+  // One line of a table: the integers and reals in ints and reals (split:
+  // 3 and 3; towers and chillers: 1 and 4), a word and two bracketed texts.
+  // True when at least the line's first value was read; false at the end of
+  // the stream.
+  bool Le_Dados_Tabela_Split_ACJ(int* ints, float* reais, char* palavra, char* texto1,
+                                 char* texto2);
+  bool Le_Dados_Tabela_Torre_Resf_ASHRAE(int* ints, float* reais, char* palavra, char* texto1,
+                                         char* texto2);
+  bool Le_Dados_Tabela_Resfriadores(int* ints, float* reais, char* palavra, char* texto1,
+                                    char* texto2);
+  // A project's equipment file. Part 0 is its zone-count line; part 1 a
+  // zone's header (number, name, area) and equipment count; another part
+  // writes and reads nothing and is true. The writers are false at a failed
+  // write and, writing nothing, for a text that would not read back (null,
+  // longer than Tam_Texto_Tabela - 1 characters, or holding "]"). The
+  // readers are true when a line's first value was read.
+  bool Gera_Arq_HVAC_RTQ_Cab(int parte, int zona, int zonas, int equipamentos, float area,
+                             const char* nome);
+  bool Gera_Arq_HVAC_RTQ_Dados(int equipamento, int tipo, char* nome_tipo, float potencia,
+                               float cop, int pre_requisito, int tipo_aquecimento,
+                               char* nome_aquecimento, char* classe, int regulamentado);
+  bool Le_Arq_HVAC_RTQ_Cab(int parte, int* zona, int* zonas, int* equipamentos, float* area,
+                           char* nome);
+  bool Le_Arq_HVAC_RTQ_Dados(int* equipamento, int* tipo, char* nome_tipo, float* potencia,
+                             float* cop, int* pre_requisito, int* tipo_aquecimento,
+                             char* nome_aquecimento, char* classe, int* regulamentado);
+  // The label's ten data lines, each text as the label gives it (a null
+  // one as empty); nothing for a null label.
+  void GravaDadosEtiqueta(TEtiquetaRTQ* etiqueta);
+
+  // Material data. The hourly damping line of keys (a, b) and line key c,
+  // searched from the stream's position over at most 12 blocks, into
+  // valores[24]; every line read overwrites valores.
+  bool Carrega_Linha_Amortecimento(int a, int b, int c, float* valores);
+  // The rise-and-fall record of keys (a, b), searched from the start of the
+  // stream over at most 12 records, into valores[14] (rise 0-6, fall 7-13).
+  bool Carrega_Linha_Amortecimento(int a, int b, float* valores);
+  // The 101 lines of the transmittance table into valores[505], column c of
+  // line i at 101 * c + i.
+  bool Carrega_Dados_U(float* valores);
+  // The isotherm pairs 0 to n into pares[2 * (n + 1)]; true at once for n < 0.
+  bool Carrega_Dados_Iso(double* pares, int n);
 
  private:
   // The library's own code and its tests reach the registry state and the

@@ -1,5 +1,6 @@
 #include "text/linhas_config.h"
 
+#include <cctype>
 #include <climits>
 #include <cmath>
 #include <cstring>
@@ -140,12 +141,14 @@ void Anexa_Literal(TPasso_Leitura* passo, const char* inicio, const char* fim) {
 }
 
 // The scan form of a printed conversion into campo: any integer as "%d", any
-// real as "%f" (or "%lf"), a text as "%N[^]]" with N what its buffer holds.
+// real as "%f" (or "%lf"), a text as "%N[^]]" with N what its buffer holds,
+// or "%Ns" for a word.
 void Anexa_Conversao(TPasso_Leitura* passo, const TPeca_Formato& c, const TCampo_Linha& campo) {
   passo->tipo = c.tipo;
   passo->longo = c.longo;
   if (Eh_Texto(c.tipo)) {
-    passo->padrao += "%" + std::to_string(campo.posicao.tamanho - 1) + "[^]]";
+    passo->padrao +=
+        "%" + std::to_string(campo.posicao.tamanho - 1) + (passo->palavra ? "s" : "[^]]");
   } else {
     passo->padrao += c.tipo == TTipo_Peca::Inteiro ? "%d" : c.longo ? "%lf" : "%f";
   }
@@ -171,14 +174,17 @@ const char* Anexa_Literais(const char* p, TPasso_Leitura* passo) {
 
 // Builds the next step of a scan from p, the conversion (if any) going into
 // campo; returns where the following step begins. A text's closing bracket
-// is left to the caller, which also accepts the end of the file there.
+// is left to the caller, which also accepts the end of the file there; so is
+// the white space that ends a word.
 const char* Deriva_Passo_De_Leitura(const char* p, const TCampo_Linha* campo,
                                     TPasso_Leitura* passo) {
   p = Anexa_Literais(p, passo);
   if (*p == '\0' || campo == nullptr) return p;
   TPeca_Formato c;
   p = Le_Peca(p, &c);
+  passo->palavra = c.tipo == TTipo_Peca::Texto && *p != ']';
   Anexa_Conversao(passo, c, *campo);
+  if (passo->palavra) return p;
   if (Eh_Texto(c.tipo) && *p == ']') {
     passo->fecho = true;
     return p + 1;
@@ -249,12 +255,11 @@ bool Le_Passo(FILE* arq, const TPasso_Leitura& passo, const TCampo_Linha& campo,
   void* alvo = Eh_Texto(passo.tipo) ? static_cast<void*>(destino) : static_cast<void*>(&lido);
   if (std::fscanf(arq, passo.padrao.c_str(), alvo, &marca) != 1) return false;
   if (!Eh_Texto(passo.tipo)) Armazena(passo, lido, campo.posicao.tipo, destino);
-  if (passo.fecho) {
+  if (passo.fecho || passo.palavra) {
     const int c = std::getc(arq);
-    if (c != ']' && c != EOF) {
-      std::ungetc(c, arq);
-      return false;
-    }
+    const bool acabou = c == EOF || (passo.fecho ? c == ']' : std::isspace(c) != 0);
+    if (c != EOF && !(passo.fecho && c == ']')) std::ungetc(c, arq);
+    if (!acabou) return false;
   }
   return !passo.marca || marca >= 0;
 }

@@ -31,7 +31,8 @@
 // leading tabs become one blank, which skips any white space as the previous
 // line's "\n" does, while a line printed at column 0 is scanned from its
 // bracket; every real conversion is scanned as "%f" ("%lf" stays "%lf"), "%d"
-// as "%d", and "%s" as "%N[^]]" with N one less than the field's buffer. In a
+// as "%d", and "%s" as "%N[^]]" with N one less than the field's buffer when
+// a bracket closes it, or as one word, "%Ns", when none does. In a
 // scan pattern a blank or "\n" matches any run of white space, which is why
 // blank lines and indentation between lines do not matter to a reader.
 //
@@ -43,7 +44,8 @@
 // the end of the file: a text that fills its buffer before either (a name
 // too long) fails instead of being cut. Scanned values are stored into the
 // field's type (a non-zero integer into a bool is true; a real into an int
-// is truncated and clamped to the int range).
+// is truncated and clamped to the int range). A word ends at white space or
+// the end of the file; one that fills its buffer before either fails too.
 #ifndef ARQAUX_TEXT_LINHAS_CONFIG_H_
 #define ARQAUX_TEXT_LINHAS_CONFIG_H_
 
@@ -103,8 +105,9 @@ struct TPasso_Leitura {
   std::string padrao;
   TTipo_Peca tipo = TTipo_Peca::Literal;  // its conversion; Literal when none
   bool longo = false;
-  bool fecho = false;  // a text whose closing bracket the format puts right after it
-  bool marca = false;  // ends in "%n": the text after the conversion must match whole
+  bool fecho = false;    // a text whose closing bracket the format puts right after it
+  bool palavra = false;  // a text no bracket closes: one word, ended by white space
+  bool marca = false;    // ends in "%n": the text after the conversion must match whole
 };
 
 // A row, untyped: what the walkers below use.

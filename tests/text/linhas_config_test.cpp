@@ -108,7 +108,7 @@ TEST(LinhasConfig, ATestedScanCountsItsConversions) {
 
 // A text ends at its closing bracket or at the end of the file; one that
 // fills its buffer before either fails, and nothing lands past the buffer.
-TEST(LinhasConfig, TextEndsAtItsBracketOrTheEndOfTheFile) {
+TEST(LinhasConfig, TextEndsAtItsBracketOrWordAtWhiteSpace) {
   const TLinha<TValores> nome = {"\t[%s]\n", {Campo(&TValores::nome)}};
   struct Caso {
     std::string texto;
@@ -125,6 +125,29 @@ TEST(LinhasConfig, TextEndsAtItsBracketOrTheEndOfTheFile) {
     EXPECT_EQ(Le(nome, caso.texto, &v), caso.le) << caso.texto.substr(0, 20);
     EXPECT_EQ(v.nome, caso.nome) << caso.texto.substr(0, 20);
     EXPECT_EQ(v.guarda[0], '\0');
+  }
+  // A text no bracket closes is one word, ended by white space or the end
+  // of the file; the next value follows it.
+  const TLinha<TValores> palavra = {"%s\t%d\n",
+                                    {Campo(&TValores::nome), Campo(&TValores::inteiro)}};
+  const struct {
+    std::string texto;
+    bool le;
+    std::string nome, resto;
+  } palavras[] = {
+      {"SC\t3\nPR", true, "SC", "PR"},
+      {"1234567 9\n", true, "1234567", ""},
+      {"Rio Grande\t2\n", false, "Rio", "Grande\t2\n"},
+      {"12345678\t1\n", false, "1234567", "8\t1\n"},
+      {"SC", false, "SC", ""},
+      {"[SC]\t4", true, "[SC]", ""},
+  };
+  for (const auto& caso : palavras) {
+    TValores v;
+    std::string resto;
+    EXPECT_EQ(Le(palavra, caso.texto, &v, &resto), caso.le) << caso.texto;
+    EXPECT_EQ(v.nome, caso.nome) << caso.texto;
+    EXPECT_EQ(resto, caso.resto) << caso.texto;
   }
 }
 
