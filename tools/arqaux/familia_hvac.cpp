@@ -223,6 +223,64 @@ void TFamilia_HVAC::Passo(const TPasso_Amostra& p) {
   Grava_Planta();
 }
 
+// Air leaving component comp: temperature, humidity and relative humidity.
+void Guarda_Ar(TComponente_HVAC* comp, const TAr& ar) {
+  Guarda(comp, {{0, ar.t}, {1, ar.w}, {2, 100.0 * Umidade_Relativa(ar.t, ar.w)}});
+}
+
+// Cooling coil comp taking q_frio W of sensible heat off vazao kg/s of air:
+// the air leaves on the line from its state to saturation at the coil's
+// surface (some 3 K above the water), so that it loses water whenever it is
+// moister than that. Returns the coil's total load, W.
+double Passo_Serpentina_Fria(TComponente_HVAC* comp, double q_frio, double vazao, double t_fria,
+                             TAr* ar) {
+  const TAr antes = *ar;
+  ar->t -= q_frio / (vazao * CP_AR);
+  const double t_superficie = t_fria + 3.0;
+  if (q_frio > 0.0 && antes.t > t_superficie) {
+    const double w_superficie = Umidade_Saturacao(t_superficie);
+    const double desvio = Limita((ar->t - t_superficie) / (antes.t - t_superficie), 0.0, 1.0);
+    ar->w = std::min(antes.w, w_superficie + desvio * (antes.w - w_superficie));
+  }
+  const double condensado = vazao * (antes.w - ar->w);  // kg/s
+  const double total = q_frio + condensado * LATENTE;
+  const double agua_fria = 0.005 + total / (CP_AGUA * SALTO_FRIA);
+  Guarda(comp, {{6, total},
+                {7, q_frio},
+                {8, t_fria},
+                {9, t_fria + total / (agua_fria * CP_AGUA)},
+                {10, agua_fria},
+                {12, 1000.0 * condensado}});
+  Guarda_Ar(comp, *ar);
+  return total;
+}
+
+// Heating coil comp adding q_aquec W to vazao kg/s of air.
+void Passo_Serpentina_Quente(TComponente_HVAC* comp, double q_aquec, double vazao, double t_quente,
+                             TAr* ar) {
+  const double agua_quente = 0.005 + q_aquec / (CP_AGUA * SALTO_QUENTE);
+  ar->t += q_aquec / (vazao * CP_AR);
+  Guarda(comp, {{6, q_aquec},
+                {7, q_aquec},
+                {8, t_quente},
+                {9, t_quente - q_aquec / (agua_quente * CP_AGUA)},
+                {10, agua_quente},
+                {12, 0.0}});
+  Guarda_Ar(comp, *ar);
+}
+
+// Humidifier comp: steam up to 35% relative humidity when the air is drier.
+void Passo_Umidificador(TComponente_HVAC* comp, double vazao, double horas, TAr* ar) {
+  const double vapor = vazao * std::max(0.0, 0.35 * Umidade_Saturacao(ar->t) - ar->w);  // kg/s
+  ar->w += vapor;
+  const double calor_vapor = vapor * (LATENTE + 1860.0 * (100.0 - ar->t));
+  Guarda(comp, {{6, vapor * 1860.0 * (100.0 - ar->t)},
+                {7, calor_vapor},
+                {8, calor_vapor / 0.95},
+                {9, calor_vapor / 0.95 * horas}});
+  Guarda_Ar(comp, *ar);
+}
+
 // Fan coil f through one step: the return fan, the mixing box, the coils,
 // the humidifier, the heater and the supply fan in the order the air meets
 // them. The air flow follows the zone's load; the coils meet it.
@@ -235,71 +293,26 @@ void TFamilia_HVAC::Passo_FanCoil(TFanCoil_Amostra* f, const TZona_Passo& z,
   const double vazao = 0.05 + (q_frio + z.calor_aquecimento) / (CP_AR * SALTO_AR);  // kg/s
   const double horas = static_cast<double>(intervalo_) / SEGUNDOS_HORA;
   TComponente_HVAC** c = f->componentes;
-  // Air leaving component comp: temperature, humidity and relative humidity.
-  auto Ar = [](TComponente_HVAC* comp, const TAr& ar) {
-    Guarda(comp, {{0, ar.t}, {1, ar.w}, {2, 100.0 * Umidade_Relativa(ar.t, ar.w)}});
-  };
   // A fan moving the air against pressao Pa: its power and the heat it adds.
   auto Ventilador = [&](TComponente_HVAC* comp, double pressao, TAr* ar) {
     const double potencia = pressao * vazao / 1.2 / 0.6;
     ar->t += 0.9 * potencia / (vazao * CP_AR);
     Guarda(comp, {{6, 0.9 * potencia}, {7, potencia}, {8, vazao}, {9, potencia * horas}});
-    Ar(comp, *ar);
+    Guarda_Ar(comp, *ar);
   };
 
   TAr ar = zona;
   Ventilador(c[RETORNO], 250.0, &ar);
   const double fracao = e.ocupado ? 0.3 : 0.1;  // outdoor air let in
   ar = {(1 - fracao) * ar.t + fracao * externo.t, (1 - fracao) * ar.w + fracao * externo.w};
-  Ar(c[CAIXA], ar);
-
-  // Cooling coil: the sensible load off the air, which leaves on the line
-  // from its state to saturation at the coil's surface (some 3 K above the
-  // water), so that it loses water whenever it is moister than that.
-  const TAr antes = ar;
-  ar.t -= q_frio / (vazao * CP_AR);
-  const double t_superficie = carga->t_fria + 3.0;
-  if (q_frio > 0.0 && antes.t > t_superficie) {
-    const double w_superficie = Umidade_Saturacao(t_superficie);
-    const double desvio = Limita((ar.t - t_superficie) / (antes.t - t_superficie), 0.0, 1.0);
-    ar.w = std::min(antes.w, w_superficie + desvio * (antes.w - w_superficie));
-  }
-  const double condensado = vazao * (antes.w - ar.w);  // kg/s
-  const double total = q_frio + condensado * LATENTE;
-  const double agua_fria = 0.005 + total / (CP_AGUA * SALTO_FRIA);
-  Guarda(c[RESFRIAMENTO], {{6, total},
-                           {7, q_frio},
-                           {8, carga->t_fria},
-                           {9, carga->t_fria + total / (agua_fria * CP_AGUA)},
-                           {10, agua_fria},
-                           {12, 1000.0 * condensado}});
-  Ar(c[RESFRIAMENTO], ar);
-  carga->frio += total;
-
-  const double agua_quente = 0.005 + q_aquec / (CP_AGUA * SALTO_QUENTE);
-  ar.t += q_aquec / (vazao * CP_AR);
-  Guarda(c[AQUECIMENTO], {{6, q_aquec},
-                          {7, q_aquec},
-                          {8, carga->t_quente},
-                          {9, carga->t_quente - q_aquec / (agua_quente * CP_AGUA)},
-                          {10, agua_quente},
-                          {12, 0.0}});
-  Ar(c[AQUECIMENTO], ar);
+  Guarda_Ar(c[CAIXA], ar);
+  carga->frio += Passo_Serpentina_Fria(c[RESFRIAMENTO], q_frio, vazao, carga->t_fria, &ar);
+  Passo_Serpentina_Quente(c[AQUECIMENTO], q_aquec, vazao, carga->t_quente, &ar);
   carga->quente += q_aquec;
-
-  // Humidifier: steam up to 35% relative humidity when the air is drier.
-  const double vapor = vazao * std::max(0.0, 0.35 * Umidade_Saturacao(ar.t) - ar.w);  // kg/s
-  ar.w += vapor;
-  const double calor_vapor = vapor * (LATENTE + 1860.0 * (100.0 - ar.t));
-  Guarda(c[UMIDIFICADOR], {{6, vapor * 1860.0 * (100.0 - ar.t)},
-                           {7, calor_vapor},
-                           {8, calor_vapor / 0.95},
-                           {9, calor_vapor / 0.95 * horas}});
-  Ar(c[UMIDIFICADOR], ar);
-
+  Passo_Umidificador(c[UMIDIFICADOR], vazao, horas, &ar);
   ar.t += q_eletrico / (vazao * CP_AR);
   Guarda(c[RESISTENCIA], {{6, q_eletrico}, {7, q_eletrico}, {8, q_eletrico * horas}});
-  Ar(c[RESISTENCIA], ar);
+  Guarda_Ar(c[RESISTENCIA], ar);
   Ventilador(c[INSUFLAMENTO], 600.0, &ar);
 
   const double ur_externa = 100.0 * Umidade_Relativa(externo.t, externo.w);
