@@ -10,6 +10,7 @@
 // print the values of the last line read.
 #include <arqaux/arqaux.h>
 
+#include <cctype>
 #include <climits>
 #include <cstdio>
 #include <memory>
@@ -80,6 +81,21 @@ bool Le_Ate_O_Fim(FILE* f, F le) {
   return true;
 }
 
+// True when the last character the reader took, white space aside, is fim.
+// The ration and air-change readers answer true for a line cut before its
+// closing ")", holding the fields it had; the stream's position tells.
+bool Termina_Em(FILE* f, char fim) {
+  const long atual = std::ftell(f);
+  int c = EOF;
+  for (long p = atual - 1; p >= 0; --p) {
+    std::fseek(f, p, SEEK_SET);
+    c = std::fgetc(f);
+    if (!std::isspace(c)) break;
+  }
+  std::fseek(f, atual, SEEK_SET);
+  return c == fim;
+}
+
 // ---- Ventilation ----
 
 bool Amostra_Racoes(const std::string& c) {
@@ -95,7 +111,7 @@ bool Carrega_Racoes(const std::string& c, FILE* saida, long* parada) {
       int a = 0, b = 0;
       g->Le_Racao_de_Ar(nome, nivel, &a, &b);
       Imprime(s, "[%s]\t%d\t%d\t%s\n", nome, a, b, nivel);
-      return nome[0] != '\0';
+      return nome[0] != '\0' && Termina_Em(f, ')');
     });
   });
 }
@@ -114,7 +130,7 @@ bool Carrega_Trocas(const std::string& c, FILE* saida, long* parada) {
       int i = 0;
       g->Le_Trocas_de_Ar(nome, &v, &i);
       Imprime(s, "[%s]\t%g\t%d\n", nome, v, i);
-      return nome[0] != '\0';
+      return nome[0] != '\0' && Termina_Em(f, ')');
     });
   });
 }
