@@ -64,9 +64,12 @@ TEST_F(CatalogueTool, SampleThenCheckLoadsEveryKind) {
   }
 
   // Every kind cut in the middle stops at a byte within what is left, on
-  // the line that holds it.
+  // the line that holds it; but an isotherm is pairs of numbers up to the
+  // end of the file, and any cut between two digits leaves a shorter
+  // isotherm.
   const std::regex parada("loading stopped at line ([0-9]+), byte ([0-9]+)\n$");
   for (const Tipo& t : tipos) {
+    if (t.nome == "isoterma") continue;
     const std::string inteiro = Le_Arquivo(modelos + "/" + t.arquivo);
     const std::string cortado = inteiro.substr(0, inteiro.size() / 2);
     Escreve_Arquivo(Caminho("cortado"), cortado);

@@ -359,7 +359,9 @@ bool Carrega_Amortecimento_Hora(const std::string& c, FILE* saida, long* parada)
     g->Carrega_Linha_Amortecimento(INT_MIN, INT_MIN, INT_MIN, v);
     Imprime(s, "ultima linha lida: ");
     Imprime_Reais(s, v, 24);
-    return No_Fim(f);
+    // Every line ends in "]}": a line cut short leaves the search at the
+    // end all the same.
+    return No_Fim(f) && Termina_Em(f, '}');
   });
 }
 
@@ -379,7 +381,9 @@ bool Carrega_Amortecimento_Subida(const std::string& c, FILE* saida, long* parad
     g->Carrega_Linha_Amortecimento(INT_MIN, INT_MIN, v);
     Imprime(s, "ultimo registro lido: ");
     Imprime_Reais(s, v, 14);
-    return No_Fim(f);
+    // Every line ends in "]}": a line cut short leaves the search at the
+    // end all the same.
+    return No_Fim(f) && Termina_Em(f, '}');
   });
 }
 
