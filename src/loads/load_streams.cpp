@@ -266,7 +266,9 @@ bool TGeren_ArquivoAux::Salva_Carga_Termica_Texto(int tipo, int origem, int dest
       Le_Cabecalho_Carga_Termica(origem, tipo) == -1) {
     return false;
   }
-  char data[8], hora[12];
+  // A line whose texts do not scan leaves the buffers as they were, as a
+  // scan does: they start empty, so that what is written is always a text.
+  char data[8] = "", hora[12] = "";
   float balanco[32] = {}, extra[18] = {};
   const bool carga = Eh_Carga(tipo);
   while (carga ? Le_Carga_Termica(origem, data, hora, balanco, extra)
