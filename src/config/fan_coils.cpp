@@ -41,7 +41,6 @@
 // without bound: the file ends inside the block, or a zone or component
 // count is more than the rest of the file can hold. Both stop the read at
 // once and fail it, the count before anything is built for it.
-#include <sys/stat.h>
 
 #include <array>
 #include <cstdint>
@@ -56,6 +55,7 @@
 #include "arqaux/contracts/utility.h"
 #include "arqaux/geren_arquivoaux.h"
 #include "config/registros.h"
+#include "text/binario.h"
 #include "text/linhas_config.h"
 
 using arqaux::Campo;
@@ -112,19 +112,12 @@ struct TLeitura {
   }
 };
 
-// Bytes from the stream's position to the end of its file; as many as an
-// int64_t holds when the stream cannot tell (a pipe), where the read stops at
-// the end of the input instead.
-int64_t Bytes_Restantes(FILE* arq) {
-  struct stat info;
-  const long posicao = std::ftell(arq);
-  if (posicao < 0 || fstat(fileno(arq), &info) != 0 || !S_ISREG(info.st_mode)) return INT64_MAX;
-  return info.st_size > posicao ? info.st_size - posicao : 0;
-}
-
 // Whether n items of at least minimo bytes each fit in the rest of the file.
+// A stream that cannot tell its size (a pipe) passes: components and zones
+// are built one at a time as they are read, so there the count only bounds
+// a loop that stops at the end of the input.
 bool Cabe(FILE* arq, int32_t n, int64_t minimo) {
-  return n < 1 || n <= Bytes_Restantes(arq) / minimo;
+  return n < 1 || n <= arqaux::Bytes_Restantes(arq, INT64_MAX) / minimo;
 }
 
 template <class T, size_t N>

@@ -1,27 +1,19 @@
-// What the envelope readers share: how much of a file is left, and a forward
-// seek that refuses to go past it. Counts and offsets in these files come
+// What the envelope readers share: a forward seek that refuses to go past
+// the end of the file, and offsets formed without overflow. Counts and offsets in these files come
 // from the files themselves or from the caller, so every one is checked
 // against the file's size, in 64-bit arithmetic, before it allocates or
 // moves anything.
 #ifndef ARQAUX_ENVELOPE_ENVELOPE_COMUM_H_
 #define ARQAUX_ENVELOPE_ENVELOPE_COMUM_H_
 
-#include <sys/stat.h>
+#include <sys/types.h>
 
 #include <cstdint>
 #include <cstdio>
 
-namespace arqaux {
+#include "text/binario.h"
 
-// Bytes from the stream's position to the end of its file; 0 when the
-// stream cannot tell (not a regular file), so that nothing is allocated on
-// the word of a count it cannot check.
-inline int64_t Bytes_Restantes(FILE* arq) {
-  struct stat info;
-  const int64_t posicao = ftello(arq);
-  if (posicao < 0 || fstat(fileno(arq), &info) != 0 || !S_ISREG(info.st_mode)) return 0;
-  return info.st_size > posicao ? info.st_size - posicao : 0;
-}
+namespace arqaux {
 
 // Moves the stream deslocamento bytes forward; false, without moving, when
 // that is negative or past the end of the file.

@@ -4,7 +4,10 @@
 #ifndef ARQAUX_TEXT_BINARIO_H_
 #define ARQAUX_TEXT_BINARIO_H_
 
+#include <sys/stat.h>
+
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 
 namespace arqaux {
@@ -37,6 +40,20 @@ inline bool Grava_Bloco(FILE* arq, const void* dados, size_t tamanho, size_t n =
 // bytes it got in place.
 inline bool Le_Bloco(FILE* arq, void* dados, size_t tamanho, size_t n = 1) {
   return arq != nullptr && Le_Direto(dados, tamanho, n, arq) == n;
+}
+
+// Bytes from the stream's position to the end of its file. A stream that
+// cannot tell (a pipe, a terminal) is taken to hold se_desconhecido more:
+// 0 where a count read from the file would size an allocation at once, so
+// that nothing is allocated on the word of a count nobody can check; more
+// where the reader builds item by item and stops at the end of the input.
+inline int64_t Bytes_Restantes(FILE* arq, int64_t se_desconhecido = 0) {
+  struct stat info;
+  const int64_t posicao = ftello(arq);
+  if (posicao < 0 || fstat(fileno(arq), &info) != 0 || !S_ISREG(info.st_mode)) {
+    return se_desconhecido;
+  }
+  return info.st_size > posicao ? info.st_size - posicao : 0;
 }
 
 }  // namespace arqaux
