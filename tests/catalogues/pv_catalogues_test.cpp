@@ -161,7 +161,9 @@ TEST_F(CatalogosPV, MakersAndTheirModels) {
   for (const auto& c : casos) {
     Abre_Para_Leitura(geren, Arquivo(), c.texto);
     int n = -1;
-    if (c.count > 0) EXPECT_TRUE(geren->Le_Cabecalho_Fabricantes_PV(&n) && n == c.count) << c.caso;
+    if (c.count > 0) {
+      EXPECT_TRUE(geren->Le_Cabecalho_Fabricantes_PV(&n) && n == c.count) << c.caso;
+    }
     EXPECT_EQ(Le_Fabricantes(geren, c.count), c.esperado) << c.caso;
     geren->Fecha_Todos();
   }

@@ -87,7 +87,9 @@ TEST_F(SurfaceStreamsTest, ReadersFindEachSurfaceAndStep) {
   for (const Caso& c : casos) {
     std::vector<float> v(c.esperado.empty() ? 8 : c.esperado.size(), x);
     EXPECT_EQ(c.le(v.data()), !c.esperado.empty()) << c.nome;
-    if (!c.esperado.empty()) EXPECT_EQ(v, c.esperado) << c.nome;
+    if (!c.esperado.empty()) {
+      EXPECT_EQ(v, c.esperado) << c.nome;
+    }
   }
 }
 
@@ -128,7 +130,9 @@ TEST_F(SurfaceStreamsTest, WritersAppendRecordsAndHeadersRefuseHostileCounts) {
           << c.arquivo.size();
       EXPECT_EQ(TConta_Alocacao::Maior(), c.maior) << c.arquivo.size();
       EXPECT_EQ(areas == nullptr, c.n == 0);
-      if (c.n > 0) EXPECT_EQ(std::vector<float>(areas, areas + 2), std::vector<float>({7.5f, 8}));
+      if (c.n > 0) {
+        EXPECT_EQ(std::vector<float>(areas, areas + 2), std::vector<float>({7.5f, 8}));
+      }
       delete[] areas;
       geren->Fecha_Todos();
     }
