@@ -2,6 +2,7 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include "support/fixture.h"
 
@@ -66,14 +67,12 @@ TEST_F(ClimateTool, TiConvertsBesideTheTextFile) {
 TEST_F(ClimateTool, ImportedWeatherShowsAndDrivesTheSample) {
   const std::string epw = ARQAUX_TEST_DATA "/tmy_45.000_8.000_2005_2023.epw";
   const std::string tool = std::string(ARQAUX_TOOL_PATH) + " ";
-  int status = -1;
   std::string saida;
-  status = Executa(tool + "import epw " + epw + " " + Caminho("clima"), &saida);
+  EXPECT_EQ(Executa(tool + "import epw " + epw + " " + Caminho("clima"), &saida), 0);
   EXPECT_EQ(saida, Caminho("clima/clima.bin") +
                        "\nunknown (-): latitude 45.0000, longitude 8.0000, elevation 250.0 m, "
                        "UTC+1.0 h; 8760 hours\n"
                        "no soil file: the GROUND TEMPERATURES line gives no depth\n");
-  EXPECT_EQ(status, 0);
 
   TClima_EPW c;
   ASSERT_TRUE(geren->Le_EPW(epw.c_str(), &c));
@@ -81,6 +80,7 @@ TEST_F(ClimateTool, ImportedWeatherShowsAndDrivesTheSample) {
   char linha[200];
   std::snprintf(linha, sizeof linha, "4000\t16/06\t16:00\t%.4f\t%.4f\t%.4f\t%.4f\t%.4f\t%.4f\n",
                 r.Temperatura, r.Umidade, r.Rad_Direta, r.Rad_Difusa, r.Vel_Vento, r.Dir_Vento);
+  int status = -1;
   EXPECT_EQ(Tool("show " + Caminho("clima/clima.bin") + " --header --from 4000 --count 1", &status),
             "city\tunknown\nregion\t-\nlatitude\t45.0000\nlongitude\t8.0000\n"
             "elevation_m\t250.0\ntime_zone_h\t1.0\nalbedo\t0.2000\nyear\t2018\n"
@@ -111,9 +111,7 @@ TEST_F(ClimateTool, ImportedWeatherShowsAndDrivesTheSample) {
   std::string texto = Le_Arquivo(epw);
   texto.replace(texto.find("\n2018,1,1,2,0,") + 1, 4, "20x8");
   Escreve_Arquivo(errado, texto);
-  const struct {
-    std::string args, saida;
-  } recusas[] = {
+  const std::pair<std::string, std::string> recusas[] = {
       {"import epw " + Caminho("clima/clima.bin") + " " + Caminho("clima"),
        "arqaux: '" + Caminho("clima/clima.bin") + "' is the input '" + Caminho("clima/clima.bin") +
            "': writing it would destroy it\n"},
@@ -122,9 +120,9 @@ TEST_F(ClimateTool, ImportedWeatherShowsAndDrivesTheSample) {
       {"sample " + Caminho("r2") + " --days 1 --climate " + epw,
        "arqaux: '" + epw + "' is not a climate file: it holds 1854219 bytes, not 210320\n"},
   };
-  for (const auto& recusa : recusas) {
-    EXPECT_EQ(Executa(tool + recusa.args, &saida), 1) << recusa.args;
-    EXPECT_EQ(saida, recusa.saida);
+  for (const auto& [args, erro] : recusas) {
+    EXPECT_EQ(Executa(tool + args, &saida), 1) << args;
+    EXPECT_EQ(saida, erro);
   }
   EXPECT_TRUE(std::filesystem::is_empty(Caminho("vazia")));
 }
