@@ -114,7 +114,8 @@ struct TCampo {
   size_t n;
 };
 
-// Lines of the weather file, one at a time, without their end.
+// Lines of the weather file, one at a time, without their end; the file is
+// read in blocks.
 class TLinhas {
  public:
   explicit TLinhas(FILE* arq) : arq_(arq) {}
@@ -123,7 +124,7 @@ class TLinhas {
   int Proxima() {
     int c = 0;
     tamanho_ = 0;
-    while ((c = std::getc(arq_)) != EOF && c != '\n') {
+    while ((c = Byte()) != EOF && c != '\n') {
       if (tamanho_ == MAX_LINHA) return -1;
       texto_[tamanho_++] = static_cast<char>(c);
     }
@@ -137,7 +138,18 @@ class TLinhas {
   int Numero() const { return numero_; }
 
  private:
+  int Byte() {
+    if (posicao_ == lidos_) {
+      lidos_ = std::fread(bloco_, 1, sizeof bloco_, arq_);
+      posicao_ = 0;
+      if (lidos_ == 0) return EOF;
+    }
+    return static_cast<unsigned char>(bloco_[posicao_++]);
+  }
+
   FILE* arq_;
+  char bloco_[65536];
+  size_t posicao_ = 0, lidos_ = 0;
   char texto_[MAX_LINHA];
   size_t tamanho_ = 0;
   int numero_ = 0;
