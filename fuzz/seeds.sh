@@ -8,7 +8,7 @@ set -euo pipefail
 arqaux=$(realpath "$1")
 out=$(realpath -m "$2")
 rm -rf "$out"
-mkdir -p "$out"/{climate_fuzz,streams_fuzz,config_readers_fuzz,config_blocks_fuzz,leitor_real_fuzz,hvac_system_fuzz,loads_fuzz,envelope_fuzz,catalogue_fuzz}
+mkdir -p "$out"/{climate_fuzz,streams_fuzz,config_readers_fuzz,config_blocks_fuzz,leitor_real_fuzz,hvac_system_fuzz,loads_fuzz,envelope_fuzz,catalogue_fuzz,epw_fuzz}
 work="$out/sample"
 mkdir -p "$work"
 (cd "$work" && "$arqaux" sample run --days 1 --zones 1 --interval 3600 >/dev/null &&
@@ -146,5 +146,17 @@ while read -r tipo arquivo _; do
   { b "$k"; cat "$work/modelos/$arquivo"; } | seed catalogue_fuzz "$tipo"
   k=$((k + 1))
 done < <("$arqaux" catalogue kinds)
+
+# Weather import: the test file's header and first rows as they stand, then
+# as templates of a whole year (bit 0), with February 29 (2), backwards (4), an
+# hour left out (8) or twice (16): the hour follows in two bytes.
+epw="$(dirname "$0")/../tests/data/tmy_45.000_8.000_2005_2023.epw"
+{ b 0; head -n 20 "$epw"; } | seed epw_fuzz rows
+{ b 1 0 0; head -n 14 "$epw"; } | seed epw_fuzz year
+{ b 3 0 0; head -n 12 "$epw"; } | seed epw_fuzz leap-year
+{ b 5 0 0; head -n 3 "$epw"; echo "GROUND TEMPERATURES,1,0.5,,,,1,2,3,4,5,6,7,8,9,10,11,12"; sed -n 5,12p "$epw"; } |
+  seed epw_fuzz soil-backwards
+{ b 9 100 0; head -n 10 "$epw"; } | seed epw_fuzz hour-missing
+{ b 17 100 0; head -n 10 "$epw"; } | seed epw_fuzz hour-twice
 
 rm -rf "$work"

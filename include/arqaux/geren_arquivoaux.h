@@ -32,6 +32,7 @@
 //  19. Reference tables                catalogues/ventilation_rates.cpp,
 //                                      catalogues/regulation_tables.cpp,
 //                                      catalogues/material_data.cpp
+//  24. Weather import                  input/epw.cpp
 //  The private part: registry state and the stream selectors.
 #ifndef ARQAUX_GEREN_ARQUIVOAUX_H_
 #define ARQAUX_GEREN_ARQUIVOAUX_H_
@@ -141,6 +142,22 @@ struct ftime {
   unsigned ft_year : 7;
 };
 static_assert(sizeof(ftime) == 4, "ftime is one packed 32-bit word");
+
+// What the weather import read (section 24): the header's fields, the year
+// of climate records, the soil year when the file gives ground temperatures,
+// how many missing values were filled, and on failure the first error with
+// its line (0 when it concerns the file as a whole).
+struct TClima_EPW {
+  TCidade cabecalho{};                    // as the climate file's header
+  std::string cidade, regiao;             // the header's texts, whole
+  std::vector<TReg_Climatico> registros;  // hour 0 is January 1, 0:00 to 1:00
+  std::vector<TReg_Solo> solo;            // a year, or empty: sem_solo says why
+  float profundidade_solo = 0.0f;         // m, of the temperatures used
+  std::string sem_solo;
+  int preenchidos = 0;
+  int linha_erro = 0;
+  std::string erro;
+};
 
 class ARQAUX_API TGeren_ArquivoAux {
  public:
@@ -864,6 +881,22 @@ class ARQAUX_API TGeren_ArquivoAux {
   bool Carrega_Dados_U(float* valores);
   // The isotherm pairs 0 to n into pares[2 * (n + 1)]; true at once for n < 0.
   bool Carrega_Dados_Iso(double* pares, int n);
+
+  // ---- 24. Weather import (input/epw.cpp) ----
+
+  // Reads the hourly weather file at caminho (the public EPW text) into
+  // clima: 8760 climate records placed by date (February 29 dropped), the
+  // missing values filled by interpolation and counted, the soil year from
+  // the shallowest ground temperatures. False with clima->erro and
+  // clima->linha_erro at the first fault; clima holds no year then.
+  bool Le_EPW(const char* caminho, TClima_EPW* clima);
+  // Writes the climate file (and the soil file, when caminho_solo is given
+  // and clima has a soil year) under temporary names, then renames them:
+  // false with clima->erro, and no file left behind, when either fails.
+  bool Grava_Clima_EPW(TClima_EPW* clima, const char* caminho_clima, const char* caminho_solo);
+  // Both: the weather file in, the climate and soil files out.
+  bool Importa_EPW(const char* epw, const char* caminho_clima, const char* caminho_solo,
+                   TClima_EPW* clima);
 
  private:
   // The library's own code and its tests reach the registry state and the

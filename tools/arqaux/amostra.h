@@ -30,6 +30,9 @@ struct TOpcoes_Amostra {
   // every step.
   int intervalo_hvac = 0;
   int dias = DIAS_ANO;
+  // An absolute path to a climate file (an imported weather year) run
+  // instead of the built-in synthetic one; empty for that one.
+  std::string clima;
 };
 
 // The inputs of one time step, shared by every zone.

@@ -6,6 +6,7 @@
 #include <CLI/CLI.hpp>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <system_error>
@@ -21,16 +22,40 @@ namespace fs = std::filesystem;
 // A window wraps at most once, so no window longer than two years can be read.
 constexpr int MAX_REGISTROS = 2 * ARQAUX_HORAS_ANO;
 
-// Each record on one line: its floats with four decimals, tab-separated.
-void Imprime_Registro(const float* valores, int n) {
-  for (int i = 0; i < n; ++i) std::printf(i == 0 ? "%.4f" : "\t%.4f", valores[i]);
+// Labels of each file's columns after the hour, the date and the time.
+const char* const ROTULOS_CLIMA =
+    "temp_C\thumidity_kg/kg\tdirect_normal_W/m2\tdiffuse_W/m2\twind_m/s\twind_dir_deg";
+const char* const ROTULOS_HORARIOS = "temp_C\thumidity";
+
+// Record i of a window from hour inicio on one line: its hour of the year,
+// its date and start time, then its floats with four decimals.
+void Imprime_Registro(int hora, const float* valores, int n) {
+  constexpr int DIAS_MES[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  hora %= ARQAUX_HORAS_ANO;
+  int dia = hora / 24;
+  int mes = 0;
+  while (dia >= DIAS_MES[mes]) dia -= DIAS_MES[mes++];
+  std::printf("%d\t%02d/%02d\t%02d:00", hora, dia + 1, mes + 1, hora % 24);
+  for (int i = 0; i < n; ++i) std::printf("\t%.4f", valores[i]);
   std::putchar('\n');
 }
 
+// The climate header's fields, one per line.
+void Imprime_Cabecalho(const TCidade& c) {
+  std::printf("city\t%.*s\nregion\t%.*s\n", static_cast<int>(sizeof c.Nome), c.Nome,
+              static_cast<int>(sizeof c.Estado), c.Estado);
+  std::printf("latitude\t%.4f\nlongitude\t%.4f\nelevation_m\t%.1f\ntime_zone_h\t%.1f\n", c.Latitude,
+              c.Longitude, c.Altitude, c.Fuso_Horario);
+  std::printf("albedo\t%.4f\nyear\t%d\n", c.Albedo, c.Ano);
+}
+
 // Reads the window with ler (one of the library's window readers on the
-// current stream) and prints it; Registro is the record type of the file.
+// current stream) and prints it under its labels, after antes();
+// Registro is the record type of the file.
 template <typename Registro, typename Leitor>
-int Mostra_Janela(const std::string& caminho, int inicio, int quantidade, Leitor ler) {
+int Mostra_Janela(
+    const std::string& caminho, int inicio, int quantidade, const char* rotulos, Leitor ler,
+    const std::function<void()>& antes = [] {}) {
   TGeren_ArquivoAux* geren = Geren_ArqAux();
   const int n = geren->Abre_Arquivo(caminho.c_str(), "rb");
   if (n == 0) return Erro("cannot open '%s'", caminho.c_str());
@@ -39,9 +64,11 @@ int Mostra_Janela(const std::string& caminho, int inicio, int quantidade, Leitor
   const bool lido = ler(geren, registros.data(), inicio, quantidade);
   geren->Fecha_Arquivo(n);
   if (!lido) return Erro("cannot read '%s'", caminho.c_str());
+  antes();
+  std::printf("hour\tdate\ttime\t%s\n", rotulos);
   constexpr int campos = static_cast<int>(sizeof(Registro) / sizeof(float));
   for (int i = 0; i < quantidade; ++i) {
-    Imprime_Registro(reinterpret_cast<const float*>(&registros[i]), campos);
+    Imprime_Registro(inicio + i, reinterpret_cast<const float*>(&registros[i]), campos);
   }
   return 0;
 }
@@ -51,7 +78,7 @@ struct TJanela {
   std::string caminho;
   int inicio = 0;
   int quantidade = 24;
-  bool solo = false, interno = false;
+  bool solo = false, interno = false, cabecalho = false;
 };
 
 int Mostra(const TJanela& j) {
@@ -59,7 +86,7 @@ int Mostra(const TJanela& j) {
   const int inicio = j.inicio, quantidade = j.quantidade;
   if (j.solo) {
     if (int erro = Confere_Tamanho(caminho, ARQAUX_TAM_ARQUIVO_SOLO, "a soil file")) return erro;
-    return Mostra_Janela<TReg_Solo>(caminho, inicio, quantidade,
+    return Mostra_Janela<TReg_Solo>(caminho, inicio, quantidade, ROTULOS_HORARIOS,
                                     [](TGeren_ArquivoAux* g, TReg_Solo* r, int i, int q) {
                                       return g->Bufferiza_Solo(r, i, q);
                                     });
@@ -67,17 +94,21 @@ int Mostra(const TJanela& j) {
   if (j.interno) {
     if (int erro = Confere_Tamanho(caminho, ARQAUX_TAM_ARQUIVO_TI, "an interior-climate file"))
       return erro;
-    return Mostra_Janela<TReg_Temp_Umi>(caminho, inicio, quantidade,
+    return Mostra_Janela<TReg_Temp_Umi>(caminho, inicio, quantidade, ROTULOS_HORARIOS,
                                         [](TGeren_ArquivoAux* g, TReg_Temp_Umi* r, int i, int q) {
                                           return g->Bufferiza_Reg_Climatico(r, i, q);
                                         });
   }
   if (int erro = Confere_Tamanho(caminho, ARQAUX_TAM_ARQUIVO_CLIMA, "a climate file")) return erro;
-  return Mostra_Janela<TReg_Climatico>(caminho, inicio, quantidade,
-                                       [](TGeren_ArquivoAux* g, TReg_Climatico* r, int i, int q) {
-                                         TCidade cidade;
-                                         return g->Bufferiza_Clima(&cidade, r, i, q);
-                                       });
+  TCidade cidade{};
+  return Mostra_Janela<TReg_Climatico>(
+      caminho, inicio, quantidade, ROTULOS_CLIMA,
+      [&cidade](TGeren_ArquivoAux* g, TReg_Climatico* r, int i, int q) {
+        return g->Bufferiza_Clima(&cidade, r, i, q);
+      },
+      [&cidade, &j] {
+        if (j.cabecalho) Imprime_Cabecalho(cidade);
+      });
 }
 
 // The name the library gives the .ti file of a bare file name: cut at its
@@ -127,7 +158,12 @@ void Declara_Climate(CLI::App* app, TAcao* acao) {
       ->check(CLI::Range(0, MAX_REGISTROS))
       ->capture_default_str();
   CLI::Option* solo = mostra->add_flag("--soil", j->solo, "FILE is a soil file");
-  mostra->add_flag("--ti", j->interno, "FILE is an interior-climate (.ti) file")->excludes(solo);
+  CLI::Option* ti_opcao =
+      mostra->add_flag("--ti", j->interno, "FILE is an interior-climate (.ti) file")
+          ->excludes(solo);
+  mostra->add_flag("--header", j->cabecalho, "print the climate header's fields first")
+      ->excludes(solo)
+      ->excludes(ti_opcao);
   mostra->callback([j, acao] { *acao = [j] { return Mostra(*j); }; });
 
   CLI::App* ti = clima->add_subcommand("ti", "convert interior-climate text into its .ti file");

@@ -108,7 +108,13 @@ int Amostra::Prepara_Entradas() {
   } entradas[] = {{"clima.bin", Escreve_Clima_Sintetico},
                   {"solo.bin", Escreve_Solo_Sintetico},
                   {"interno.txt", Escreve_Clima_Interno_Texto}};
+  if (!op_.clima.empty()) {
+    if (int erro = Confere_Tamanho(op_.clima, ARQAUX_TAM_ARQUIVO_CLIMA, "a climate file")) {
+      return erro;
+    }
+  }
   for (const auto& e : entradas) {
+    if (e.escreve == Escreve_Clima_Sintetico && !op_.clima.empty()) continue;
     if (int erro =
             Confere_Relida(contexto_.Anota(FAMILIA_ENTRADAS, e.nome), contexto_.Exibe(e.nome))) {
       return erro;
@@ -124,7 +130,7 @@ int Amostra::Prepara_Entradas() {
   if (!geren_->Converte_Clima_Interno_TXT_Binario(nome_ti)) {
     return Perda(contexto_.Exibe("interno.ti"));
   }
-  clima_ = geren_->Abre_Arquivo("clima.bin", "rb");
+  clima_ = geren_->Abre_Arquivo(op_.clima.empty() ? "clima.bin" : op_.clima.c_str(), "rb");
   solo_ = geren_->Abre_Arquivo("solo.bin", "rb");
   interno_ = geren_->Abre_Arquivo(nome_ti, "rb");
   if (clima_ == 0 || solo_ == 0 || interno_ == 0) return Erro("cannot open the input files");
@@ -362,7 +368,13 @@ void Declara_Sample(CLI::App* app, TAcao* acao) {
   sub->add_option("--days", o->dias, "days simulated from 1 January")
       ->check(CLI::Range(1, MAX_DIAS))
       ->capture_default_str();
+  sub->add_option("--climate", o->clima,
+                  "climate file run instead of the built-in one (see 'arqaux import epw')")
+      ->check(CLI::ExistingFile);
   sub->callback([o, acao] {
+    // The run works inside its directory: the climate file's path must not
+    // depend on the one it starts from.
+    if (!o->clima.empty()) o->clima = fs::absolute(o->clima).string();
     if (o->intervalo_hvac % o->intervalo != 0) {
       throw CLI::ValidationError("--hvac-interval", "must be a multiple of --interval");
     }

@@ -1,0 +1,575 @@
+// Weather import: an hourly weather file in the public EPW text format in,
+// the climate file out (the 80-byte TCidade header and 8760 TReg_Climatico
+// records), and the soil file (8760 TReg_Solo records) when the weather file
+// gives ground temperatures.
+//
+// The EPW text is eight header lines, each a keyword and comma-separated
+// fields, in this order:
+//   LOCATION,city,region,country,source,station,latitude,longitude,time zone,elevation
+//   DESIGN CONDITIONS,...                 TYPICAL/EXTREME PERIODS,...
+//   GROUND TEMPERATURES,N, then N groups: depth (m), conductivity, density and
+//     specific heat (each may be blank), twelve monthly temperatures (degC)
+//   HOLIDAYS/DAYLIGHT SAVING,...  COMMENTS 1,...  COMMENTS 2,...  DATA PERIODS,...
+// then one row per hour: year, month, day, hour (1 to 24, hour 1 being 0:00
+// to 1:00), minute, data flags, and the hour's values. Lines end in "\n" or
+// "\r\n"; empty lines may only close the file.
+//
+// What each climate record takes (field numbers of the row, from 1):
+//   Temperatura  7   dry-bulb temperature, degC
+//   Umidade      8, 10  humidity ratio, kg of water per kg of dry air, from the
+//                dew point td (degC) and the pressure p (Pa):
+//                W = 0.621945 pw / (p - pw), pw the saturation pressure at td by
+//                the Hyland-Wexler formulas of the ASHRAE Handbook of
+//                Fundamentals (over ice below 0 degC, over water from 0 degC)
+//   Rad_Direta   15  direct normal radiation, Wh/m2 in the hour (mean W/m2)
+//   Rad_Difusa   16  diffuse horizontal radiation, Wh/m2 in the hour
+//   Vel_Vento    22  wind speed, m/s
+//   Dir_Vento    21  wind direction, degrees clockwise from north
+// The header: Nome the city and Estado the region, cut to fit their arrays;
+// latitude (north positive), longitude (east positive), Altitude the elevation
+// (m), Fuso_Horario the time zone (hours from UTC), Albedo the mean of the
+// rows' valid albedo (field 33; 0.2 when none has one), Ano the first row's
+// year (a typical year mixes years: this is only the first row's).
+//
+// A value is missing when blank, at or above its column's code (99.9 for the
+// temperatures, 999999 pressure, 9999 radiation, 999 wind) or outside the
+// column's valid range. Missing values are filled by linear interpolation
+// between the nearest valid hours before and after, the year taken as a
+// circle (the climate file's windows wrap too), wind direction along the
+// shorter arc; the fills are counted. A column with no valid hour fails the
+// import, except the pressure: then it is the standard atmosphere at the
+// elevation.
+//
+// Rows are placed by month, day and hour, in whatever order they come;
+// February 29 rows are read and dropped. A second row for an hour fails at its
+// line; an hour that no row gives fails at the first line placed after it, or
+// at the line after the last when none is.
+//
+// Soil: the shallowest depth's monthly temperatures, taken as mid-month
+// values and interpolated linearly hour by hour (December to January across
+// the year's end). The format carries no soil moisture: Umidade is 0.
+//
+// Failures: the first error with its line (0 for the file as a whole). The
+// outputs are written under temporary names and renamed once whole, so a
+// failed import leaves no output file behind.
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "arqaux/formatos.h"
+#include "arqaux/geren_arquivoaux.h"
+#include "arqaux/records.h"
+#include "text/binario.h"
+#include "text/leitor_real.h"
+
+namespace {
+
+constexpr int LINHAS_CABECALHO = 8;
+constexpr size_t MAX_LINHA = 4096;
+constexpr int HORAS_DIA = 24;
+constexpr int DIAS_MES[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+constexpr float ALBEDO_PADRAO = 0.2f;
+constexpr int CAMPO_ALBEDO = 32;  // 0-based
+constexpr int CAMPOS_POR_PROFUNDIDADE = 16;
+
+const char* const CHAVES[LINHAS_CABECALHO] = {"LOCATION",
+                                              "DESIGN CONDITIONS",
+                                              "TYPICAL/EXTREME PERIODS",
+                                              "GROUND TEMPERATURES",
+                                              "HOLIDAYS/DAYLIGHT SAVING",
+                                              "COMMENTS 1",
+                                              "COMMENTS 2",
+                                              "DATA PERIODS"};
+
+enum TColuna { SECA, ORVALHO, PRESSAO, DIRETA, DIFUSA, DIRECAO, VENTO, NUM_COLUNAS };
+
+// A column of the rows that the records take: its 0-based field, its name in
+// errors, its valid range and its missing code (missing at or above it).
+struct TDef_Coluna {
+  int campo;
+  const char* nome;
+  float minimo, maximo, codigo;
+};
+constexpr TDef_Coluna COLUNAS[NUM_COLUNAS] = {
+    {6, "dry-bulb temperature", -70.0f, 70.0f, 99.9f},
+    {7, "dew-point temperature", -70.0f, 70.0f, 99.9f},
+    {9, "atmospheric pressure", 31000.0f, 120000.0f, 999999.0f},
+    {14, "direct normal radiation", 0.0f, 9999.0f, 9999.0f},
+    {15, "diffuse horizontal radiation", 0.0f, 9999.0f, 9999.0f},
+    {20, "wind direction", 0.0f, 360.0f, 999.0f},
+    {21, "wind speed", 0.0f, 40.0f, 999.0f}};
+constexpr int CAMPOS_MINIMOS = 22;  // through the wind speed
+
+using TValores = std::array<float, NUM_COLUNAS>;
+
+struct TCampo {
+  const char* p;
+  size_t n;
+};
+
+// Lines of the weather file, one at a time, without their end; the file is
+// read in blocks.
+class TLinhas {
+ public:
+  explicit TLinhas(FILE* arq) : arq_(arq) {}
+  // 1 with the next line in Texto(), 0 at the end of the file, -1 for a line
+  // longer than MAX_LINHA.
+  int Proxima() {
+    int c = 0;
+    tamanho_ = 0;
+    while ((c = Byte()) != EOF && c != '\n') {
+      if (tamanho_ == MAX_LINHA) return -1;
+      texto_[tamanho_++] = static_cast<char>(c);
+    }
+    if (c == EOF && tamanho_ == 0) return 0;
+    ++numero_;
+    if (tamanho_ > 0 && texto_[tamanho_ - 1] == '\r') --tamanho_;
+    return 1;
+  }
+  const char* Texto() const { return texto_; }
+  size_t Tamanho() const { return tamanho_; }
+  int Numero() const { return numero_; }
+
+ private:
+  int Byte() {
+    if (posicao_ == lidos_) {
+      lidos_ = std::fread(bloco_, 1, sizeof bloco_, arq_);
+      posicao_ = 0;
+      if (lidos_ == 0) return EOF;
+    }
+    return static_cast<unsigned char>(bloco_[posicao_++]);
+  }
+
+  FILE* arq_;
+  char bloco_[65536];
+  size_t posicao_ = 0, lidos_ = 0;
+  char texto_[MAX_LINHA];
+  size_t tamanho_ = 0;
+  int numero_ = 0;
+};
+
+// The comma-separated fields of a line.
+void Divide_Campos(const char* p, size_t n, std::vector<TCampo>* campos) {
+  campos->clear();
+  const char* fim = p + n;
+  const char* inicio = p;
+  for (const char* q = p; q <= fim; ++q) {
+    if (q == fim || *q == ',') {
+      campos->push_back({inicio, static_cast<size_t>(q - inicio)});
+      inicio = q + 1;
+    }
+  }
+}
+
+std::string Texto(const TCampo& c) { return std::string(c.p, c.n); }
+
+bool Vazio(const TCampo& c) { return arqaux::Pula_Brancos(c.p, c.p + c.n) == c.p + c.n; }
+
+// The whole field as one finite number, blanks around it allowed.
+bool Le_Numero(const TCampo& c, float* valor) {
+  const char* fim = c.p + c.n;
+  const char* parada = nullptr;
+  float v = 0.0f;
+  if (arqaux::Le_Real(c.p, fim, &v, &parada) != arqaux::TResultado_Real::Convertido ||
+      arqaux::Pula_Brancos(parada, fim) != fim || !std::isfinite(v)) {
+    return false;
+  }
+  *valor = v;
+  return true;
+}
+
+bool Le_Inteiro(const TCampo& c, int minimo, int maximo, int* valor) {
+  float v = 0.0f;
+  if (!Le_Numero(c, &v) || v != std::floor(v) || v < minimo || v > maximo) return false;
+  *valor = static_cast<int>(v);
+  return true;
+}
+
+// Copies texto into a char array of tamanho bytes, cut to fit, NUL-padded.
+void Copia_Texto(char* destino, size_t tamanho, const std::string& texto) {
+  std::memset(destino, 0, tamanho);
+  std::memcpy(destino, texto.data(), std::min(texto.size(), tamanho - 1));
+}
+
+int Hora_Do_Ano(int mes, int dia, int hora) {
+  int dias = dia - 1;
+  for (int m = 0; m < mes - 1; ++m) dias += DIAS_MES[m];
+  return dias * HORAS_DIA + hora - 1;
+}
+
+// Saturation pressure of water vapour (Pa) at t degC: Hyland-Wexler, over ice
+// below 0 degC and over liquid water from 0 degC.
+double Pressao_Saturacao(double t) {
+  const double k = t + 273.15;
+  if (t < 0.0) {
+    return std::exp(-5.6745359e3 / k + 6.3925247 - 9.6778430e-3 * k + 6.2215701e-7 * k * k +
+                    2.0747825e-9 * k * k * k - 9.4840240e-13 * k * k * k * k +
+                    4.1635019 * std::log(k));
+  }
+  return std::exp(-5.8002206e3 / k + 1.3914993 - 4.8640239e-2 * k + 4.1764768e-5 * k * k -
+                  1.4452093e-8 * k * k * k + 6.5459673 * std::log(k));
+}
+
+// Pressure of the standard atmosphere (Pa) at z metres.
+double Pressao_Padrao(double z) { return 101325.0 * std::pow(1.0 - 2.25577e-5 * z, 5.2559); }
+
+// The reading under way: where each hour came from and its values (NaN when
+// missing), the soil's months, and the first error.
+struct TLeitura {
+  explicit TLeitura(TClima_EPW* c)
+      : clima(c), valores(ARQAUX_HORAS_ANO), linha_hora(ARQAUX_HORAS_ANO, 0) {}
+
+  TClima_EPW* clima;
+  std::vector<TValores> valores;
+  std::vector<int> linha_hora;  // 0: no row yet
+  int linha_29[HORAS_DIA] = {};
+  size_t campos_linha = 0;  // of the first row; every row has as many
+  double soma_albedo = 0.0;
+  int n_albedo = 0;
+  bool tem_solo = false;
+  float meses_solo[12] = {};
+  int ultima_linha = 0;
+  std::vector<TCampo> campos;
+
+  bool Falha(int linha, const char* formato, ...) __attribute__((format(printf, 3, 4))) {
+    char texto[512];
+    va_list args;
+    va_start(args, formato);
+    std::vsnprintf(texto, sizeof texto, formato, args);
+    va_end(args);
+    clima->linha_erro = linha;
+    clima->erro = texto;
+    return false;
+  }
+};
+
+// LOCATION: the texts and the numbers of the header.
+bool Le_Localizacao(TLeitura* l, int linha) {
+  const std::vector<TCampo>& c = l->campos;
+  if (c.size() < 10) return l->Falha(linha, "LOCATION has %zu fields, not 10", c.size());
+  const struct {
+    int campo;
+    const char* nome;
+    float minimo, maximo;
+    float* destino;
+  } numeros[] = {{6, "latitude", -90.0f, 90.0f, &l->clima->cabecalho.Latitude},
+                 {7, "longitude", -180.0f, 180.0f, &l->clima->cabecalho.Longitude},
+                 {8, "time zone", -12.0f, 14.0f, &l->clima->cabecalho.Fuso_Horario},
+                 {9, "elevation", -1000.0f, 9999.9f, &l->clima->cabecalho.Altitude}};
+  for (const auto& n : numeros) {
+    float v = 0.0f;
+    if (!Le_Numero(c[n.campo], &v) || v < n.minimo || v > n.maximo) {
+      return l->Falha(linha, "LOCATION %s '%s' is not a number from %g to %g", n.nome,
+                      Texto(c[n.campo]).c_str(), n.minimo, n.maximo);
+    }
+    *n.destino = v;
+  }
+  l->clima->cidade = Texto(c[1]);
+  l->clima->regiao = Texto(c[2]);
+  Copia_Texto(l->clima->cabecalho.Nome, sizeof l->clima->cabecalho.Nome, l->clima->cidade);
+  Copia_Texto(l->clima->cabecalho.Estado, sizeof l->clima->cabecalho.Estado, l->clima->regiao);
+  return true;
+}
+
+// GROUND TEMPERATURES: the shallowest depth's twelve months.
+bool Le_Temperaturas_Solo(TLeitura* l, int linha) {
+  const std::vector<TCampo>& c = l->campos;
+  int n = 0;
+  if (c.size() < 2 || !Le_Inteiro(c[1], 0, 1000, &n) ||
+      c.size() < 2 + static_cast<size_t>(n) * CAMPOS_POR_PROFUNDIDADE) {
+    return l->Falha(linha, "GROUND TEMPERATURES does not hold the depths it counts");
+  }
+  if (n == 0) {
+    l->clima->sem_solo = "the GROUND TEMPERATURES line gives no depth";
+    return true;
+  }
+  for (int i = 0; i < n; ++i) {
+    const size_t base = 2 + static_cast<size_t>(i) * CAMPOS_POR_PROFUNDIDADE;
+    float profundidade = 0.0f;
+    float meses[12];
+    bool valido = Le_Numero(c[base], &profundidade) && profundidade >= 0.0f;
+    for (int m = 0; valido && m < 12; ++m) {
+      valido = Le_Numero(c[base + 4 + m], &meses[m]) && std::fabs(meses[m]) <= 70.0f;
+    }
+    if (!valido) {
+      return l->Falha(linha, "GROUND TEMPERATURES depth %d is not a depth and 12 temperatures",
+                      i + 1);
+    }
+    if (!l->tem_solo || profundidade < l->clima->profundidade_solo) {
+      l->tem_solo = true;
+      l->clima->profundidade_solo = profundidade;
+      std::memcpy(l->meses_solo, meses, sizeof meses);
+    }
+  }
+  return true;
+}
+
+bool Le_Cabecalho(TLinhas* linhas, TLeitura* l) {
+  for (int i = 0; i < LINHAS_CABECALHO; ++i) {
+    const int lida = linhas->Proxima();
+    const int numero = linhas->Numero() + (lida == 1 ? 0 : 1);
+    if (lida < 0) return l->Falha(numero, "longer than %zu characters", MAX_LINHA);
+    if (lida == 0) return l->Falha(numero, "the file ends before its %s line", CHAVES[i]);
+    Divide_Campos(linhas->Texto(), linhas->Tamanho(), &l->campos);
+    if (Texto(l->campos[0]) != CHAVES[i]) {
+      return l->Falha(numero, "expected the %s line", CHAVES[i]);
+    }
+    if (i == 0 && !Le_Localizacao(l, numero)) return false;
+    if (i == 3 && !Le_Temperaturas_Solo(l, numero)) return false;
+  }
+  return true;
+}
+
+// One row: its date checked, its values read, placed at its hour.
+bool Le_Linha_Dados(TLeitura* l, int linha) {
+  const std::vector<TCampo>& c = l->campos;
+  if (l->campos_linha == 0) l->campos_linha = std::max<size_t>(c.size(), CAMPOS_MINIMOS);
+  if (c.size() != l->campos_linha) {
+    return l->Falha(linha, "%zu fields where the rows have %zu", c.size(), l->campos_linha);
+  }
+  int ano = 0, mes = 0, dia = 0, hora = 0;
+  if (!Le_Inteiro(c[0], -9999, 9999, &ano) || !Le_Inteiro(c[1], 1, 12, &mes) ||
+      !Le_Inteiro(c[2], 1, mes == 2 ? 29 : DIAS_MES[mes - 1], &dia) ||
+      !Le_Inteiro(c[3], 1, HORAS_DIA, &hora)) {
+    return l->Falha(linha, "not a date: '%s,%s,%s,%s'", Texto(c[0]).c_str(), Texto(c[1]).c_str(),
+                    Texto(c[2]).c_str(), Texto(c[3]).c_str());
+  }
+  TValores v;
+  for (int k = 0; k < NUM_COLUNAS; ++k) {
+    const TDef_Coluna& d = COLUNAS[k];
+    float x = 0.0f;
+    v[k] = NAN;
+    if (Vazio(c[d.campo])) continue;
+    if (!Le_Numero(c[d.campo], &x)) {
+      return l->Falha(linha, "%s '%s' is not a number", d.nome, Texto(c[d.campo]).c_str());
+    }
+    if (x >= d.minimo && x <= d.maximo && x < d.codigo) v[k] = x;
+  }
+  float albedo = 0.0f;
+  if (c.size() > CAMPO_ALBEDO && Le_Numero(c[CAMPO_ALBEDO], &albedo) && albedo >= 0.0f &&
+      albedo <= 1.0f) {
+    l->soma_albedo += albedo;
+    ++l->n_albedo;
+  }
+  if (l->ultima_linha == 0) l->clima->cabecalho.Ano = ano;
+  const bool dia_29 = mes == 2 && dia == 29;
+  int* lugar = dia_29 ? &l->linha_29[hora - 1] : &l->linha_hora[Hora_Do_Ano(mes, dia, hora)];
+  if (*lugar != 0) {
+    return l->Falha(linha, "a second row for %02d/%02d hour %d (the first is line %d)", dia, mes,
+                    hora, *lugar);
+  }
+  *lugar = linha;
+  if (!dia_29) l->valores[Hora_Do_Ano(mes, dia, hora)] = v;
+  return true;
+}
+
+// An hour that no row gives: fails at the first line placed after it, or at
+// fim (the line after the last) when none is.
+bool Confere_Horas(TLeitura* l, int fim) {
+  for (int h = 0; h < ARQAUX_HORAS_ANO; ++h) {
+    if (l->linha_hora[h] != 0) continue;
+    int linha = fim;
+    for (int k = h + 1; k < ARQAUX_HORAS_ANO; ++k) {
+      if (l->linha_hora[k] != 0) linha = std::min(linha, l->linha_hora[k]);
+    }
+    int mes = 0;
+    int dia = h / HORAS_DIA;
+    while (dia >= DIAS_MES[mes]) dia -= DIAS_MES[mes++];
+    return l->Falha(linha, "no row for %02d/%02d hour %d", dia + 1, mes + 1, h % HORAS_DIA + 1);
+  }
+  return true;
+}
+
+bool Le_Dados(TLinhas* linhas, TLeitura* l) {
+  int vazia = 0;  // the first empty line; only empty lines may follow it
+  for (;;) {
+    const int lida = linhas->Proxima();
+    if (lida == 0) break;
+    if (lida < 0) return l->Falha(linhas->Numero() + 1, "longer than %zu characters", MAX_LINHA);
+    const int numero = linhas->Numero();
+    if (linhas->Tamanho() == 0) {
+      if (vazia == 0) vazia = numero;
+      continue;
+    }
+    if (vazia != 0) return l->Falha(vazia, "an empty line among the rows");
+    Divide_Campos(linhas->Texto(), linhas->Tamanho(), &l->campos);
+    if (!Le_Linha_Dados(l, numero)) return false;
+    l->ultima_linha = numero;
+  }
+  return Confere_Horas(l, linhas->Numero() + 1);
+}
+
+// Fills the missing hours of column k between the nearest valid ones, the
+// year taken as a circle: the number filled, or -1 when no hour is valid.
+int Preenche_Coluna(std::vector<TValores>* valores, int k) {
+  std::vector<TValores>& v = *valores;
+  const int n = ARQAUX_HORAS_ANO;
+  int primeira = 0;
+  while (primeira < n && std::isnan(v[primeira][k])) ++primeira;
+  if (primeira == n) return -1;
+  int preenchidos = 0;
+  int ultima = primeira;  // the last valid hour, counted past the year's end
+  for (int i = primeira + 1; i <= primeira + n; ++i) {
+    if (std::isnan(v[i % n][k])) continue;
+    const double a = v[ultima % n][k];
+    double d = v[i % n][k] - a;
+    if (k == DIRECAO) d -= d > 180.0 ? 360.0 : d < -180.0 ? -360.0 : 0.0;
+    for (int j = ultima + 1; j < i; ++j) {
+      const double x = a + d * (j - ultima) / (i - ultima);
+      v[j % n][k] = static_cast<float>(k == DIRECAO ? std::fmod(x + 360.0, 360.0) : x);
+      ++preenchidos;
+    }
+    ultima = i;
+  }
+  return preenchidos;
+}
+
+// The soil year: the months' values at mid-month, linear between them.
+void Gera_Solo(const TLeitura& l) {
+  double meio[12];
+  double inicio = 0.0;
+  for (int m = 0; m < 12; ++m) {
+    meio[m] = (inicio + DIAS_MES[m] / 2.0) * HORAS_DIA;
+    inicio += DIAS_MES[m];
+  }
+  l.clima->solo.resize(ARQAUX_HORAS_ANO);
+  for (int h = 0; h < ARQAUX_HORAS_ANO; ++h) {
+    const double t = h + 0.5;  // the middle of the hour
+    int m = 11;
+    while (m >= 0 && meio[m] > t) --m;
+    // Before mid-January the hour lies between last December and January;
+    // after mid-December, between December and next January.
+    const double t0 = m < 0 ? meio[11] - ARQAUX_HORAS_ANO : meio[m];
+    const double t1 = m < 0 ? meio[0] : m == 11 ? meio[0] + ARQAUX_HORAS_ANO : meio[m + 1];
+    if (m < 0) m = 11;
+    const int seguinte = (m + 1) % 12;
+    const double a = l.meses_solo[m];
+    const double b = l.meses_solo[seguinte];
+    l.clima->solo[h] = {static_cast<float>(a + (b - a) * (t - t0) / (t1 - t0)), 0.0f};
+  }
+}
+
+// Once every hour is placed: the fills, the records, the soil and the albedo.
+bool Completa(TLeitura* l) {
+  TClima_EPW* c = l->clima;
+  for (int k = 0; k < NUM_COLUNAS; ++k) {
+    int n = Preenche_Coluna(&l->valores, k);
+    if (n < 0 && k == PRESSAO) {
+      const float p = static_cast<float>(Pressao_Padrao(c->cabecalho.Altitude));
+      for (TValores& v : l->valores) v[PRESSAO] = p;
+      n = ARQAUX_HORAS_ANO;
+    }
+    if (n < 0) return l->Falha(0, "no hour has a valid %s", COLUNAS[k].nome);
+    c->preenchidos += n;
+  }
+  c->registros.resize(ARQAUX_HORAS_ANO);
+  for (int h = 0; h < ARQAUX_HORAS_ANO; ++h) {
+    const TValores& v = l->valores[h];
+    const double pw = Pressao_Saturacao(v[ORVALHO]);
+    if (pw >= v[PRESSAO]) {
+      return l->Falha(l->linha_hora[h], "the dew point %.2f degC is past boiling at %.0f Pa",
+                      v[ORVALHO], v[PRESSAO]);
+    }
+    c->registros[h] = {v[SECA],   static_cast<float>(0.621945 * pw / (v[PRESSAO] - pw)),
+                       v[DIRETA], v[DIFUSA],
+                       v[VENTO],  v[DIRECAO]};
+  }
+  if (l->tem_solo) Gera_Solo(*l);
+  c->cabecalho.Albedo =
+      l->n_albedo > 0 ? static_cast<float>(l->soma_albedo / l->n_albedo) : ALBEDO_PADRAO;
+  return true;
+}
+
+// Writes the header (when tamanho_cabecalho > 0) and a year of records of
+// tamanho bytes to caminho; true when all reached the file and it closed.
+bool Grava_Ano(const std::string& caminho, const void* cabecalho, size_t tamanho_cabecalho,
+               const void* registros, size_t tamanho) {
+  FILE* arq = std::fopen(caminho.c_str(), "wb");
+  if (arq == nullptr) return false;
+  bool ok = tamanho_cabecalho == 0 || arqaux::Grava_Bloco(arq, cabecalho, tamanho_cabecalho);
+  ok = ok && arqaux::Grava_Bloco(arq, registros, tamanho, ARQAUX_HORAS_ANO);
+  return std::fclose(arq) == 0 && ok;
+}
+
+// The suffix of the name a file is written under before it is renamed.
+const char* const SUFIXO_TEMPORARIO = ".parcial";
+
+}  // namespace
+
+bool TGeren_ArquivoAux::Le_EPW(const char* caminho, TClima_EPW* clima) {
+  if (clima == nullptr) return false;
+  try {
+    *clima = TClima_EPW();
+    FILE* arq = caminho == nullptr ? nullptr : std::fopen(caminho, "rb");
+    if (arq == nullptr) {
+      clima->erro = "cannot open the weather file";
+      return false;
+    }
+    auto leitura = std::make_unique<TLeitura>(clima);
+    auto linhas = std::make_unique<TLinhas>(arq);
+    bool ok = Le_Cabecalho(linhas.get(), leitura.get()) && Le_Dados(linhas.get(), leitura.get()) &&
+              Completa(leitura.get());
+    if (std::ferror(arq)) ok = leitura->Falha(0, "cannot read the weather file");
+    std::fclose(arq);
+    if (!ok) {
+      clima->registros.clear();
+      clima->solo.clear();
+    }
+    return ok;
+  } catch (const std::bad_alloc&) {
+    clima->registros.clear();
+    clima->solo.clear();
+    clima->linha_erro = 0;
+    clima->erro = "out of memory";
+    return false;
+  }
+}
+
+bool TGeren_ArquivoAux::Grava_Clima_EPW(TClima_EPW* clima, const char* caminho_clima,
+                                        const char* caminho_solo) {
+  if (clima == nullptr) return false;
+  if (caminho_clima == nullptr || clima->registros.size() != ARQAUX_HORAS_ANO) {
+    clima->erro = "no climate year to write";
+    return false;
+  }
+  const bool solo = caminho_solo != nullptr && clima->solo.size() == ARQAUX_HORAS_ANO;
+  try {
+    const std::string temp_clima = std::string(caminho_clima) + SUFIXO_TEMPORARIO;
+    const std::string temp_solo = solo ? std::string(caminho_solo) + SUFIXO_TEMPORARIO : "";
+    const char* falho = caminho_clima;
+    bool ok = Grava_Ano(temp_clima, &clima->cabecalho, sizeof(TCidade), clima->registros.data(),
+                        sizeof(TReg_Climatico));
+    if (ok && solo) {
+      falho = caminho_solo;
+      ok = Grava_Ano(temp_solo, nullptr, 0, clima->solo.data(), sizeof(TReg_Solo)) &&
+           std::rename(temp_solo.c_str(), caminho_solo) == 0;
+    }
+    if (ok) {
+      falho = caminho_clima;
+      ok = std::rename(temp_clima.c_str(), caminho_clima) == 0;
+      if (!ok && solo) std::remove(caminho_solo);
+    }
+    if (!ok) {
+      std::remove(temp_clima.c_str());
+      if (solo) std::remove(temp_solo.c_str());
+      clima->linha_erro = 0;
+      clima->erro = std::string("cannot write '") + falho + "'";
+    }
+    return ok;
+  } catch (const std::bad_alloc&) {
+    clima->erro = "out of memory";
+    return false;
+  }
+}
+
+bool TGeren_ArquivoAux::Importa_EPW(const char* epw, const char* caminho_clima,
+                                    const char* caminho_solo, TClima_EPW* clima) {
+  return Le_EPW(epw, clima) && Grava_Clima_EPW(clima, caminho_clima, caminho_solo);
+}
