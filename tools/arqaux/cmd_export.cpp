@@ -86,7 +86,9 @@ int Exporta_Para_CSV(const TPedido_Exportacao& p, TSerie* s) {
 }
 
 // Exports arquivos into the new database p.saida, in one transaction.
-int Exporta_Para_SQLite(const TPedido_Exportacao& p, const std::vector<std::string>& arquivos) {
+// forcado, when not empty, is the kind of every file.
+int Exporta_Para_SQLite(const TPedido_Exportacao& p, const std::vector<std::string>& arquivos,
+                        const std::string& forcado) {
   std::error_code ec;
   if (fs::exists(p.saida, ec)) return Erro("'%s' exists already", p.saida.c_str());
   sqlite3* aberto = nullptr;
@@ -96,10 +98,12 @@ int Exporta_Para_SQLite(const TPedido_Exportacao& p, const std::vector<std::stri
   std::string erro;
   std::set<std::string> tabelas = {"series"};
   long long linhas = 0;
-  sqlite3_exec(db.get(), "BEGIN", nullptr, nullptr, nullptr);
+  if (sqlite3_exec(db.get(), "BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK) {
+    return Erro("cannot write '%s': %s", p.saida.c_str(), sqlite3_errmsg(db.get()));
+  }
   for (const std::string& a : arquivos) {
     TDeteccao d;
-    if (int e = Conhece_Arquivo(a, arquivos.size() == 1 ? p.tipo : "", &d)) return e;
+    if (int e = Conhece_Arquivo(a, forcado, &d)) return e;
     std::unique_ptr<TSerie> s = Abre_Serie(a, d, p.intervalo, &erro);
     const long long n = s == nullptr ? -1
                                      : Exporta_SQLite(db.get(), Nome_Tabela(a, &tabelas),
@@ -139,7 +143,7 @@ int Exporta(TPedido_Exportacao p) {
     if (pasta) arquivos = Arquivos_Exportaveis(p.caminho, &ignorados);
     if (arquivos.empty()) return Erro("'%s' holds no file to export", p.caminho.c_str());
     if (pasta) std::printf("%d files passed over: no records to export\n", ignorados);
-    return Exporta_Para_SQLite(p, arquivos);
+    return Exporta_Para_SQLite(p, arquivos, pasta ? "" : p.tipo);
   }
   TDeteccao d;
   if (int erro = Conhece_Arquivo(p.caminho, p.tipo, &d)) return erro;

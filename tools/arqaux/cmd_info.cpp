@@ -37,10 +37,11 @@ int Mostra_Info(const TPedido_Info& p) {
                   Texto_ISO(segundos, p.ano).c_str());
     }
     std::printf("columns: %s\n", colunas.c_str());
+    std::printf("export: arqaux export FILE --to csv|sqlite; arqaux plot FILE --column NAME\n");
   } else if (d.tipo->leitura != TLeitura::Nenhuma) {
     return Erro("%s", erro.c_str());
   }
-  std::printf("see: %s\n", d.tipo->comando);
+  std::printf("show: %s\n", d.tipo->comando);
   return 0;
 }
 

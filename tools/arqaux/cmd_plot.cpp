@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -108,6 +109,9 @@ int Desenha_Grafico(const TPedido_Grafico& p) {
           ? "set palette rgb 33,13,10\nplot $dados using 1:(($2+$3)/2):($1-0.5):($1+0.5):2:3:4 "
             "with boxxyerror fillstyle solid noborder linecolor palette\n"
           : "plot $dados using 1:2 with lines linewidth 1.5\n";
+  // gnuplot may stop reading at an error of its own: its exit status tells,
+  // not a signal that would end the tool without a word.
+  std::signal(SIGPIPE, SIG_IGN);
   std::FILE* gp = popen("gnuplot", "w");
   if (gp == nullptr) return Erro("cannot run gnuplot");
   const bool escrito = std::fwrite(script.data(), 1, script.size(), gp) == script.size();

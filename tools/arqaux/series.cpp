@@ -220,10 +220,10 @@ std::unique_ptr<TSerie_Fluxo> Serie_Saidas(const std::string& caminho, int inter
   const int saidas = static_cast<int>(k);
   std::vector<TColuna> colunas;
   for (int i = 1; i <= saidas; ++i) colunas.push_back({"output_" + std::to_string(i), ""});
-  return std::make_unique<TSerie_Fluxo>(colunas, intervalo, [saidas](G* g, int n, double* v) {
-    std::vector<float> r(saidas + 1);
-    if (!g->Le_Saida_Cont(n, r.data(), saidas + 1) || r[0] != saidas) return false;
-    std::copy(r.begin() + 1, r.end(), v);
+  auto r = std::make_shared<std::vector<float>>(saidas + 1);
+  return std::make_unique<TSerie_Fluxo>(colunas, intervalo, [saidas, r](G* g, int n, double* v) {
+    if (!g->Le_Saida_Cont(n, r->data(), saidas + 1) || (*r)[0] != saidas) return false;
+    std::copy(r->begin() + 1, r->end(), v);
     return true;
   });
 }
