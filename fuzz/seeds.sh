@@ -147,8 +147,6 @@ while read -r tipo arquivo _; do
   k=$((k + 1))
 done < <("$arqaux" catalogue kinds)
 
-rm -rf "$work"
-
 # File kinds: flags (1: a description follows; kind forced in bits 2-7, 84
 # forcing none of the 21 kinds), the description's length and text, then
 # the file's first bytes.
@@ -162,3 +160,5 @@ for nome in zona1_carga_verao.txt zona1_ganho.txt zona1_parede.bin zona1_mofo.bi
   { b 84 0; head -c 3000 "$run/$nome"; } | seed file_kind_fuzz "$nome"
 done
 { b 86 0; head -c 3000 "$run/interno.ti"; } | seed file_kind_fuzz interno.ti
+
+rm -rf "$work"

@@ -357,8 +357,10 @@ std::string Texto_Valor(double v) {
   // A value that a float holds (every value a file stores) reads back as
   // that float; a finer one, as the double.
   const bool real = static_cast<double>(static_cast<float>(v)) == v;
+  // Six digits first: "%g" drops trailing zeros, so a value that fewer
+  // digits give reads back from six as well, with the same text.
   char texto[40];
-  for (int digitos = 1; digitos <= 17; ++digitos) {
+  for (int digitos = 6; digitos <= 17; ++digitos) {
     std::snprintf(texto, sizeof texto, "%.*g", digitos, v);
     if (real ? std::strtof(texto, nullptr) == static_cast<float>(v)
              : std::strtod(texto, nullptr) == v) {
