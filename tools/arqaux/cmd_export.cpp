@@ -6,6 +6,7 @@
 // Files of a directory that hold no exportable records (reports,
 // descriptions, statistics) are passed over and counted.
 #include <sqlite3.h>
+#include <unistd.h>
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -101,7 +102,10 @@ int Exporta_Para_SQLite(const TPedido_Exportacao& p, const std::vector<std::stri
   if (sqlite3_exec(db.get(), "BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK) {
     return Erro("cannot write '%s': %s", p.saida.c_str(), sqlite3_errmsg(db.get()));
   }
-  for (const std::string& a : arquivos) {
+  const bool terminal = isatty(STDERR_FILENO) != 0;
+  for (size_t k = 0; k < arquivos.size(); ++k) {
+    const std::string& a = arquivos[k];
+    if (terminal) std::fprintf(stderr, "\r%zu of %zu files", k + 1, arquivos.size());
     TDeteccao d;
     if (int e = Conhece_Arquivo(a, forcado, &d)) return e;
     std::unique_ptr<TSerie> s = Abre_Serie(a, d, p.intervalo, &erro);
@@ -116,6 +120,7 @@ int Exporta_Para_SQLite(const TPedido_Exportacao& p, const std::vector<std::stri
     }
     linhas += n;
   }
+  if (terminal) std::fputc('\n', stderr);
   if (sqlite3_exec(db.get(), "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK ||
       sqlite3_close(db.release()) != SQLITE_OK) {
     return Perda(p.saida);
