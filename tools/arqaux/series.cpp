@@ -309,7 +309,7 @@ std::unique_ptr<TSerie> Abre_Serie(const std::string& caminho, const TDeteccao& 
   }
   if (intervalo <= 0) intervalo = d.intervalo > 0 ? d.intervalo : SEGUNDOS_HORA;
   const TLeitura l = d.tipo->leitura;
-  *erro = "cannot read '" + caminho + "' as a " + d.tipo->descricao;
+  *erro = "cannot read '" + caminho + "' as " + d.tipo->nome + " (" + d.tipo->descricao + ")";
   if (l == TLeitura::Clima || l == TLeitura::Solo || l == TLeitura::TI) {
     auto s = std::make_unique<TSerie_Entrada>(l);
     if (!s->Abre(caminho, 0) || !s->Carrega()) return nullptr;
