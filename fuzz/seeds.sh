@@ -8,7 +8,7 @@ set -euo pipefail
 arqaux=$(realpath "$1")
 out=$(realpath -m "$2")
 rm -rf "$out"
-mkdir -p "$out"/{climate_fuzz,streams_fuzz,config_readers_fuzz,config_blocks_fuzz,leitor_real_fuzz,hvac_system_fuzz,loads_fuzz,envelope_fuzz,catalogue_fuzz,epw_fuzz}
+mkdir -p "$out"/{climate_fuzz,streams_fuzz,config_readers_fuzz,config_blocks_fuzz,leitor_real_fuzz,hvac_system_fuzz,loads_fuzz,envelope_fuzz,catalogue_fuzz,epw_fuzz,file_kind_fuzz}
 work="$out/sample"
 mkdir -p "$work"
 (cd "$work" && "$arqaux" sample run --days 1 --zones 1 --interval 3600 >/dev/null &&
@@ -158,5 +158,18 @@ epw="$(dirname "$0")/../tests/data/tmy_45.000_8.000_2005_2023.epw"
   seed epw_fuzz soil-backwards
 { b 9 100 0; head -n 10 "$epw"; } | seed epw_fuzz hour-missing
 { b 17 100 0; head -n 10 "$epw"; } | seed epw_fuzz hour-twice
+# File kinds: flags (1: a description follows; kind forced in bits 2-7, 84
+# forcing none of the 21 kinds), the description's length and text, then
+# the file's first bytes.
+for nome in zona1_temp_umi.bin zona1_ats.bin zona1_acs.bin zona1_pv.bin zona1_saida_cont.bin \
+  zona1_pessoas.bin solo.bin; do
+  desc="$run/$nome.desc"
+  { b 85 "$(wc -c <"$desc")"; cat "$desc"; head -c 3000 "$run/$nome"; } | seed file_kind_fuzz "$nome"
+done
+for nome in zona1_carga_verao.txt zona1_ganho.txt zona1_parede.bin zona1_mofo.bin \
+  zona1_demanda.bin interno.txt zona1_temp_umi.txt; do
+  { b 84 0; head -c 3000 "$run/$nome"; } | seed file_kind_fuzz "$nome"
+done
+{ b 86 0; head -c 3000 "$run/interno.ti"; } | seed file_kind_fuzz interno.ti
 
 rm -rf "$work"

@@ -33,6 +33,7 @@
 //                                      catalogues/regulation_tables.cpp,
 //                                      catalogues/material_data.cpp
 //  24. Weather import                  input/epw.cpp
+//  25. Occupancy report                streams/occupancy_report.cpp
 //  The private part: registry state and the stream selectors.
 #ifndef ARQAUX_GEREN_ARQUIVOAUX_H_
 #define ARQAUX_GEREN_ARQUIVOAUX_H_
@@ -897,6 +898,17 @@ class ARQAUX_API TGeren_ArquivoAux {
   // Both: the weather file in, the climate and soil files out.
   bool Importa_EPW(const char* epw, const char* caminho_clima, const char* caminho_solo,
                    TClima_EPW* clima);
+
+  // ---- 25. Occupancy report (streams/occupancy_report.cpp) ----
+
+  // The report of an occupancy stream on text stream texto, read from binary
+  // stream binario's current position: per record the people count (whole)
+  // and the value beside it, with the clock and the hourly averages of every
+  // sampled report ("[Pessoas]  [Valor]   " heads the columns). Nothing at
+  // all is written when either stream does not select or either time is
+  // null; a partial last record gives no line.
+  void Converte_Binario_Texto_Pessoas(int binario, int texto, const TTempo* inicio,
+                                      const TTempo* fim, int intervalo);
 
  private:
   // The library's own code and its tests reach the registry state and the

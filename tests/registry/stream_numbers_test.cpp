@@ -80,6 +80,9 @@ const Conversor kConversores[] = {
     [](TGeren_ArquivoAux* g, int b, int t, const TTempo* i, const TTempo* f) {
       g->Converte_Binario_Texto_SC(b, t, i, f, 600, 2, 1);
     },
+    [](TGeren_ArquivoAux* g, int b, int t, const TTempo* i, const TTempo* f) {
+      g->Converte_Binario_Texto_Pessoas(b, t, i, f, 600);
+    },
     [](TGeren_ArquivoAux* g, int b, int t, const TTempo* i, const TTempo*) {
       g->Salva_Texo_Dados_FanCoil(b, t, fancoil.R_Geren_Comp(), nullptr, 0, flags_fc,
                                   const_cast<TTempo*>(i), 600);

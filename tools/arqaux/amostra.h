@@ -33,6 +33,7 @@ struct TOpcoes_Amostra {
   // An absolute path to a climate file (an imported weather year) run
   // instead of the built-in synthetic one; empty for that one.
   std::string clima;
+  bool graficos = false;  // a carpet plot of each zone's temperature
 };
 
 // The inputs of one time step, shared by every zone.
@@ -99,6 +100,12 @@ class TContexto_Amostra {
   int Abre_Fluxo(const std::string& familia, const std::string& nome, int* n);
   // Closes stream n, which wrote nome, checking that nothing was lost.
   int Fecha_Fluxo(int n, const std::string& nome);
+  // Writes texto as the description beside stream fluxo ("<fluxo>.desc"),
+  // listed under familia: 0, or the exit status after one message.
+  int Descreve(const std::string& familia, const std::string& fluxo, const std::string& texto);
+  // The description of a stream told only by it: "kind = tipo" and the
+  // seconds between its records.
+  static std::string Descricao(const char* tipo, int intervalo);
 
   // A report: its text file, the binary stream it converts, where that
   // stream's first record lies, and the converter call.

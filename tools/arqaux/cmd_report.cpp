@@ -153,6 +153,9 @@ int Confere_Fluxo(TPedido* p, uintmax_t* cabecalho) {
     return Confere_Registros(p->binario, 0, ARQAUX_TAM_REGISTRO_ACS,
                              "an operative-temperature stream");
   }
+  if (p->tipo == "occupancy") {
+    return Confere_Registros(p->binario, 0, ARQAUX_TAM_REGISTRO_PESSOAS, "an occupancy stream");
+  }
   return Confere_Registros(p->binario, 0, ARQAUX_TAM_REGISTRO_PV, "a photovoltaic stream");
 }
 
@@ -183,6 +186,8 @@ void Converte(const TPedido& p, int binario, int texto) {
     geren->Converte_Binario_Texto_Mofo(binario, texto, p.regiao, true, &inicio, &fim, p.intervalo);
   } else if (p.tipo == "pv") {
     geren->Converte_Binario_Texto_PV(binario, texto, true, &inicio, &fim, p.intervalo);
+  } else if (p.tipo == "occupancy") {
+    geren->Converte_Binario_Texto_Pessoas(binario, texto, &inicio, &fim, p.intervalo);
   } else {
     geren->Converte_Binario_Texto_SC(binario, texto, &inicio, &fim, p.intervalo, p.saidas,
                                      p.indice);
@@ -316,6 +321,7 @@ void Declara_Report(CLI::App* app, TAcao* acao) {
       {"sc", "controller outputs"},
       {"flux", "heat-vapour flux (and daily moisture)"},
       {"mould", "mould growth"},
+      {"occupancy", "occupancy"},
   };
   for (const auto& t : tipos) {
     CLI::App* sub = relatorio->add_subcommand(t.tipo, std::string(t.descricao) + " stream");

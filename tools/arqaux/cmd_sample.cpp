@@ -36,6 +36,7 @@ constexpr int MAX_DIAS = 10 * DIAS_ANO;
 // can be interpolated up to the end of the day's last hour.
 constexpr int JANELA_CLIMA = 25;
 const char* const FAMILIA_ENTRADAS = "inputs";
+const char* const FAMILIA_GRAFICOS = "plots";
 
 // The families of the run, in the order they open, write and convert.
 std::vector<std::unique_ptr<TFamilia_Amostra>> Cria_Familias() {
@@ -72,6 +73,7 @@ class Amostra {
       : op_(o), geren_(Geren_ArqAux()), contexto_(op_, geren_), familias_(Cria_Familias()) {
     nomes_familias_.push_back(FAMILIA_ENTRADAS);
     for (const auto& f : familias_) nomes_familias_.push_back(f->Familia());
+    if (op_.graficos) nomes_familias_.push_back(FAMILIA_GRAFICOS);
   }
 
   // Runs the whole sample; the exit status of the command.
@@ -84,6 +86,7 @@ class Amostra {
   TZona_Passo Passo_Zona(int i, const TEntradas_Passo& e);
   int Roda();
   int Conclui();
+  int Desenha();
   void Mostra_Progresso(long long passo, long long total);
   void Lista_Arquivos(double segundos) const;
 
@@ -120,6 +123,11 @@ int Amostra::Prepara_Entradas() {
       return erro;
     }
     if (!e.escreve(e.nome)) return Perda(contexto_.Exibe(e.nome));
+  }
+  // Soil records are told from interior-climate ones only by a description.
+  if (int erro = contexto_.Descreve(FAMILIA_ENTRADAS, "solo.bin",
+                                    TContexto_Amostra::Descricao("soil", SEGUNDOS_HORA))) {
+    return erro;
   }
   // The conversion renames in place and may add three characters.
   char nome_ti[sizeof("interno.txt") + 3] = "interno.txt";
@@ -249,6 +257,19 @@ int Amostra::Conclui() {
   return 0;
 }
 
+// A carpet plot of each zone's air temperature.
+int Amostra::Desenha() {
+  for (int i = 1; i <= op_.zonas; ++i) {
+    TPedido_Grafico p;
+    p.caminho = "zona" + std::to_string(i) + "_temp_umi.bin";
+    p.coluna = "temperature_C";
+    p.carpete = true;
+    p.saida = contexto_.Anota(FAMILIA_GRAFICOS, "zona" + std::to_string(i) + "_temperatura.png");
+    if (int erro = Desenha_Grafico(p)) return erro;
+  }
+  return 0;
+}
+
 // A bar on standard error, redrawn at each whole percent; only on a terminal.
 void Amostra::Mostra_Progresso(long long passo, long long total) {
   const int pct = static_cast<int>(100 * passo / total);
@@ -282,6 +303,9 @@ void Amostra::Lista_Arquivos(double segundos) const {
   std::printf("%zu files, %ju bytes in %s; %d zone(s), %d day(s) of %d steps of %d s; %.2f s\n",
               contexto_.Arquivos().size(), total, op_.pasta.c_str(), op_.zonas, op_.dias,
               SEGUNDOS_DIA / op_.intervalo, op_.intervalo, segundos);
+  std::printf(
+      "Each kind of file, its layout and the command that shows or exports it: "
+      "docs/formats.md\n");
 }
 
 int Amostra::Executa() {
@@ -296,6 +320,7 @@ int Amostra::Executa() {
   int erro = Roda();
   if (erro == 0) erro = Conclui();
   geren_->Fecha_Todos();
+  if (erro == 0 && op_.graficos) erro = Desenha();
   if (erro != 0) return erro;
   Lista_Arquivos(std::chrono::duration<double>(std::chrono::steady_clock::now() - comeco).count());
   return 0;
@@ -335,6 +360,20 @@ int TContexto_Amostra::Fecha_Fluxo(int n, const std::string& nome) {
   return Fecha_Gravado(geren, n, Exibe(nome));
 }
 
+int TContexto_Amostra::Descreve(const std::string& familia, const std::string& fluxo,
+                                const std::string& texto) {
+  const std::string nome = fluxo + ".desc";
+  if (int erro = Confere_Relida(Anota(familia, nome), Exibe(nome))) return erro;
+  std::FILE* arq = std::fopen(nome.c_str(), "w");
+  const bool ok = arq != nullptr && std::fwrite(texto.data(), 1, texto.size(), arq) == texto.size();
+  if (arq == nullptr || std::fclose(arq) != 0 || !ok) return Perda(Exibe(nome));
+  return 0;
+}
+
+std::string TContexto_Amostra::Descricao(const char* tipo, int intervalo) {
+  return std::string("kind = ") + tipo + "\ninterval = " + std::to_string(intervalo) + "\n";
+}
+
 int TContexto_Amostra::Converte(const std::string& familia, const Relatorio& r) {
   const int texto = geren->Abre_Arquivo(Anota(familia, r.nome).c_str(), "wt");
   if (texto == 0) return Erro("cannot open '%s'", Exibe(r.nome).c_str());
@@ -371,6 +410,8 @@ void Declara_Sample(CLI::App* app, TAcao* acao) {
   sub->add_option("--climate", o->clima,
                   "climate file run instead of the built-in one (see 'arqaux import epw')")
       ->check(CLI::ExistingFile);
+  sub->add_flag("--plots", o->graficos,
+                "draw a carpet plot of each zone's temperature (needs gnuplot)");
   sub->callback([o, acao] {
     // The run works inside its directory: the climate file's path must not
     // depend on the one it starts from.

@@ -15,6 +15,7 @@ namespace CLI {
 class App;
 }
 struct TTempo;
+struct TDeteccao;
 
 // What a parsed command line runs; it returns the exit status.
 using TAcao = std::function<int()>;
@@ -38,6 +39,24 @@ void Declara_Stats(CLI::App* app, TAcao* acao);
 void Declara_Wall(CLI::App* app, TAcao* acao);
 void Declara_Catalogue(CLI::App* app, TAcao* acao);
 void Declara_Import(CLI::App* app, TAcao* acao);
+void Declara_Info(CLI::App* app, TAcao* acao);
+void Declara_Export(CLI::App* app, TAcao* acao);
+void Declara_Plot(CLI::App* app, TAcao* acao);
+
+// A plot of one column of a file (arqaux plot), also drawn by the sample.
+struct TPedido_Grafico {
+  std::string caminho, coluna, saida, tipo;
+  bool carpete = false;
+  int intervalo = 0;
+  int largura = 1000, altura = 600;
+};
+// Draws p with gnuplot: 0, or the exit status after one message (one naming
+// the package when gnuplot is not installed).
+int Desenha_Grafico(const TPedido_Grafico& p);
+
+// Tells the kind of caminho (forcado, when not empty, names it): 0, or the
+// exit status after one message naming the kinds that fit.
+int Conhece_Arquivo(const std::string& caminho, const std::string& forcado, TDeteccao* d);
 
 // Exit status of a command line refused before anything ran; a command
 // that ran and failed exits with 1.

@@ -141,7 +141,6 @@ class TFamilia_HVAC : public TFamilia_Amostra {
   void Passo_Resfriamento(const TCarga_Planta& carga, const TAr& externo);
   void Passo_Aquecimento(const TCarga_Planta& carga);
   void Grava_Planta();
-  int Escreve_Descricao(TContexto_Amostra* c, const std::string& fluxo, const TDescricao_HVAC& d);
 
   TGeren_ArquivoAux* geren_ = nullptr;
   int intervalo_ = 0;  // seconds between lines of the HVAC streams
@@ -448,18 +447,6 @@ void TFamilia_HVAC::Grava_Planta() {
   g->Grava_Saida_BombaCond_Consumo(&bomba_ac_, q[BOMBA_AC].consumo, 0.0f, false);
 }
 
-// Writes d beside data stream fluxo.
-int TFamilia_HVAC::Escreve_Descricao(TContexto_Amostra* c, const std::string& fluxo,
-                                     const TDescricao_HVAC& d) {
-  const std::string nome = Caminho_Descricao(fluxo);
-  if (int erro = Confere_Relida(c->Anota(FAMILIA, nome), c->Exibe(nome))) return erro;
-  const std::string texto = Texto_Descricao(d);
-  std::FILE* arq = std::fopen(nome.c_str(), "w");
-  const bool ok = arq != nullptr && std::fwrite(texto.data(), 1, texto.size(), arq) == texto.size();
-  if (arq == nullptr || std::fclose(arq) != 0 || !ok) return Perda(c->Exibe(nome));
-  return 0;
-}
-
 int TFamilia_HVAC::Fecha(TContexto_Amostra* c) {
   auto Fecha_Membro = [&](const std::string& nome, int dados, int consumo, TDescricao_HVAC* d) {
     d->intervalo = intervalo_;
@@ -469,7 +456,7 @@ int TFamilia_HVAC::Fecha(TContexto_Amostra* c) {
     if (consumo != 0) {
       if (int erro = c->Fecha_Fluxo(consumo, nome + "_consumo.dat")) return erro;
     }
-    return Escreve_Descricao(c, nome + ".dat", *d);
+    return c->Descreve(FAMILIA, nome + ".dat", Texto_Descricao(*d));
   };
   for (auto& f : fancoils_) {
     if (int erro = Fecha_Membro(f->nome, f->dados, f->consumo, &f->descricao)) return erro;

@@ -23,6 +23,8 @@ constexpr int SAIDAS_CONTROLE = 2;
 constexpr double CAPACIDADE_BATERIA = 5.0;
 
 const char* const NOMES_FLUXOS[] = {"temp_umi", "ats", "acs", "pv", "saida_cont", "pessoas"};
+// Their kinds, as the description beside each stream names them.
+const char* const TIPOS_FLUXOS[] = {"tupmv", "ats", "acs", "pv", "sc", "occupancy"};
 constexpr int NUM_FLUXOS = 6;
 
 std::string Nome_Fluxo(size_t zona, int k) {
@@ -124,6 +126,8 @@ int TFamilia_Zonas::Fecha(TContexto_Amostra* c) {
   for (size_t i = 0; i < zonas_.size(); ++i) {
     for (int k = 0; k < NUM_FLUXOS; ++k) {
       if (int erro = c->Fecha_Fluxo(*zonas_[i].Fluxo(k), Nome_Fluxo(i, k))) return erro;
+      const std::string descricao = TContexto_Amostra::Descricao(TIPOS_FLUXOS[k], intervalo_);
+      if (int erro = c->Descreve(FAMILIA, Nome_Fluxo(i, k), descricao)) return erro;
     }
   }
   return 0;
@@ -152,6 +156,9 @@ std::vector<TContexto_Amostra::Relatorio> TFamilia_Zonas::Relatorios(TContexto_A
                           }});
     relatorios.push_back({prefixo + "pv.txt", z.pv, 0, [=](int b, int t) {
                             g->Converte_Binario_Texto_PV(b, t, true, i, f, intervalo);
+                          }});
+    relatorios.push_back({prefixo + "pessoas.txt", z.pessoas, 0, [=](int b, int t) {
+                            g->Converte_Binario_Texto_Pessoas(b, t, i, f, intervalo);
                           }});
     for (int saida = 1; saida <= SAIDAS_CONTROLE; ++saida) {
       relatorios.push_back({prefixo + "saida_cont_" + std::to_string(saida) + ".txt", z.saida_cont,

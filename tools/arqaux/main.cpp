@@ -102,6 +102,9 @@ int main(int argc, char** argv) {
   Declara_Wall(&app, &acao);
   Declara_Catalogue(&app, &acao);
   Declara_Import(&app, &acao);
+  Declara_Info(&app, &acao);
+  Declara_Export(&app, &acao);
+  Declara_Plot(&app, &acao);
   Declara_Ajuda(&app, &acao);
   Recusa_Repeticoes(&app);
   try {

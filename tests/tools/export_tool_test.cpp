@@ -1,0 +1,305 @@
+// arqaux info, export and plot on the files a short sample run writes: one
+// table of kinds drives what info tells, the CSV read back against the
+// source's own bytes, and the SQLite database read through the sqlite3
+// client.
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/fixture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string TOOL = ARQAUX_TOOL_PATH;
+constexpr int PASSOS = 48;  // two days of hourly steps
+
+// What the tool tells of each kind the run writes, and how the source holds
+// its records: a binary file holds them after cabecalho bytes, reais values
+// of 4 bytes each, of which the first pula are not exported and, for
+// occupancy, the first exported is an int32; a load or gain stream (reais 0)
+// is text.
+struct TCaso {
+  const char* arquivo;
+  const char* tipo;
+  int registros;  // -1: none exported
+  int colunas;
+  const char* periodo;
+  size_t cabecalho;
+  int reais, pula;
+  bool inteiro;
+};
+const char* const ANO = "2001-01-01T00:00:00 to 2001-12-31T23:00:00";
+const char* const DIAS = "2001-01-01T01:00:00 to 2001-01-03T00:00:00";
+const char* const LINHAS = "2001-01-01T00:00:00 to 2001-01-02T23:00:00";  // their own times
+const TCaso CASOS[] = {
+    {"clima.bin", "climate", 8760, 6, ANO, 80, 6, 0, false},
+    {"solo.bin", "soil", 8760, 2, ANO, 0, 2, 0, false},
+    {"interno.ti", "ti", 8760, 2, ANO, 0, 2, 0, false},
+    {"zona1_temp_umi.bin", "tupmv", PASSOS, 6, DIAS, 7, 6, 0, false},
+    {"zona1_ats.bin", "ats", PASSOS, 1, DIAS, 0, 1, 0, false},
+    {"zona1_acs.bin", "acs", PASSOS, 2, DIAS, 0, 2, 0, false},
+    {"zona1_pv.bin", "pv", PASSOS, 7, DIAS, 0, 7, 0, false},
+    {"zona1_saida_cont.bin", "sc", PASSOS, 2, DIAS, 4, 3, 1, false},
+    {"zona1_pessoas.bin", "occupancy", PASSOS, 2, DIAS, 0, 2, 0, true},
+    {"zona1_carga_verao.txt", "load", PASSOS, 42, LINHAS, 0, 0, 0, false},
+    {"zona1_ganho.txt", "gain", PASSOS, 35, LINHAS, 0, 0, 0, false},
+    {"zona1_demanda.bin", "demand", -1, 0, "", 0, 0, 0, false},
+    {"zona1_estatisticas.bin", "monthly", -1, 0, "", 0, 0, 0, false},
+    {"hvac_demanda.bin", "hvac-demand", -1, 0, "", 0, 0, 0, false},
+    {"zona1_cargas.est", "loads", -1, 0, "", 0, 0, 0, false},
+    {"zona1_ganhos.est", "gains", -1, 0, "", 0, 0, 0, false},
+    {"interno.txt", "interior-text", -1, 0, "", 0, 0, 0, false},
+    {"zona1_fancoil.dat", "hvac", -1, 0, "", 0, 0, 0, false},
+    {"boiler.dat", "hvac", -1, 0, "", 0, 0, 0, false},
+    {"zona1_parede.bin", "wall", -1, 0, "", 0, 0, 0, false},
+    {"zona1_mofo.bin", "surface", -1, 0, "", 0, 0, 0, false},
+    {"zona1_sombras.bin", "surface", -1, 0, "", 0, 0, 0, false},
+    {"zona1_temp_umi.txt", "report", -1, 0, "", 0, 0, 0, false},
+    {"zona1_carga_inverno_rel.txt", "report", -1, 0, "", 0, 0, 0, false},
+};
+
+class ExportTool : public ArqauxTest {
+ protected:
+  static void SetUpTestSuite() {
+    pasta_ = (fs::temp_directory_path() / ("arqaux-export-" + std::to_string(getpid()))).string();
+    std::string saida;
+    ASSERT_EQ(Executa(TOOL + " sample " + pasta_ + " --zones 1 --days 2 --interval 3600", &saida),
+              0)
+        << saida;
+  }
+  static void TearDownTestSuite() { fs::remove_all(pasta_); }
+  static std::string Em(const std::string& nome) { return pasta_ + "/" + nome; }
+  static std::string pasta_;
+};
+std::string ExportTool::pasta_;
+
+// The text after rotulo up to the end of its line, or "-".
+std::string Depois(const std::string& texto, const std::string& rotulo) {
+  const size_t i = texto.find(rotulo);
+  if (i == std::string::npos) return "-";
+  const size_t inicio = i + rotulo.size();
+  return texto.substr(inicio, texto.find('\n', inicio) - inicio);
+}
+
+std::vector<std::string> Divide(const std::string& linha, char separador) {
+  std::vector<std::string> campos;
+  std::istringstream in(linha);
+  std::string campo;
+  while (std::getline(in, campo, separador)) campos.push_back(campo);
+  return campos;
+}
+
+// The value of the source's record r that column j of the export holds.
+float Valor_Fonte(const TCaso& c, const std::string& bytes, const std::vector<std::string>& linhas,
+                  int r, int j) {
+  if (c.reais > 0) {
+    const size_t posicao = c.cabecalho + 4 * (static_cast<size_t>(r) * c.reais + c.pula + j);
+    float f;
+    int32_t i;
+    std::memcpy(&f, bytes.data() + posicao, 4);
+    std::memcpy(&i, bytes.data() + posicao, 4);
+    return c.inteiro && j == 0 ? static_cast<float>(i) : f;
+  }
+  // A text line: date, "-", time, then the 16 sensible parts and their
+  // total, the 16 latent parts and theirs, the total and a load's zone and
+  // exterior conditions; the export pairs each part's sensible and latent.
+  std::istringstream in(linhas[r + 1]);
+  std::string palavra;
+  std::vector<std::string> numeros;
+  in >> palavra >> palavra >> palavra;
+  while (in >> palavra) numeros.push_back(palavra);
+  const int k = j >= 32 ? (j == 32 ? 16 : j) : j % 2 == 0 ? j / 2 : 17 + j / 2;
+  return std::strtof(numeros.at(k).c_str(), nullptr);
+}
+
+TEST_F(ExportTool, InfoTellsEveryKindTheSampleWrites) {
+  std::string esperado, obtido;
+  for (const TCaso& c : CASOS) {
+    esperado += std::string(c.arquivo) + ": " + c.tipo + " / " +
+                (c.registros < 0 ? "-" : std::to_string(c.registros)) + " / " +
+                (c.registros < 0 ? "-" : c.periodo) + "\n";
+    std::string saida;
+    const int status = Executa(TOOL + " info " + Em(c.arquivo), &saida);
+    obtido += std::string(c.arquivo) + ": " + Divide(Depois(saida, "kind: "), ' ')[0] + " / " +
+              Depois(saida, "records: ") + " / " + Depois(saida, "period: ") +
+              (status == 0 ? "" : " status " + std::to_string(status)) + "\n";
+  }
+  EXPECT_EQ(obtido, esperado);
+}
+
+TEST_F(ExportTool, CsvHoldsEveryValueOfTheSource) {
+  for (const TCaso& c : CASOS) {
+    if (c.registros < 0) continue;
+    const std::string csv = Caminho(std::string(c.arquivo) + ".csv");
+    std::string saida;
+    ASSERT_EQ(Executa(TOOL + " export " + Em(c.arquivo) + " --to csv --out " + csv, &saida), 0)
+        << saida;
+    const std::vector<std::string> linhas = Divide(Le_Arquivo(csv), '\n');
+    ASSERT_EQ(linhas.size(), c.registros + 1u) << c.arquivo;
+    const std::string bytes = Le_Arquivo(Em(c.arquivo));
+    const std::vector<std::string> fonte = Divide(bytes, '\n');
+    int erradas = 0, diferentes = 0;
+    std::string primeiro;
+    for (int r = 0; r < c.registros; ++r) {
+      ASSERT_EQ(linhas[r + 1].back(), '\r') << c.arquivo;
+      const std::vector<std::string> campos =
+          Divide(linhas[r + 1].substr(0, linhas[r + 1].size() - 1), ',');
+      if (campos.size() != 2u + c.colunas) ++erradas;
+      for (int j = 0; j < c.colunas && j + 2 < static_cast<int>(campos.size()); ++j) {
+        const float lido = std::strtof(campos[j + 2].c_str(), nullptr);
+        const float fonte_j = Valor_Fonte(c, bytes, fonte, r, j);
+        if (std::memcmp(&lido, &fonte_j, 4) != 0 && diferentes++ == 0) {
+          primeiro = "row " + std::to_string(r) + " column " + std::to_string(j);
+        }
+      }
+    }
+    const std::vector<std::string> cabecalho = Divide(linhas[0], ',');
+    EXPECT_EQ(cabecalho.size(), 2u + c.colunas) << c.arquivo << ": " << linhas[0];
+    EXPECT_EQ(erradas, 0) << c.arquivo;
+    EXPECT_EQ(diferentes, 0) << c.arquivo << ": first at " << primeiro;
+    const std::string periodo =
+        Divide(linhas[1], ',')[0] + " to " + Divide(linhas[c.registros], ',')[0];
+    EXPECT_EQ(periodo, c.periodo) << c.arquivo;
+  }
+}
+
+// The run's directory in one database: each exportable file a table of its
+// records, the series table one row per column, and the second record's
+// first value the source's, all read by the sqlite3 client.
+TEST_F(ExportTool, SqliteHoldsTheRunWhole) {
+  const std::string banco = Caminho("run.sqlite");
+  std::string saida;
+  ASSERT_EQ(Executa(TOOL + " export " + pasta_ + " --to sqlite --out " + banco, &saida), 0)
+      << saida;
+  std::string consultas, esperado;
+  std::vector<const TCaso*> exportados;
+  for (const TCaso& c : CASOS) {
+    if (c.registros < 0) continue;
+    const std::string tabela = fs::path(c.arquivo).stem().string();
+    consultas += "SELECT COUNT(*), (SELECT COUNT(*) FROM series WHERE table_name = '" + tabela +
+                 "' AND kind = '" + c.tipo + "') FROM \"" + tabela + "\";\nSELECT * FROM \"" +
+                 tabela + "\" WHERE rowid = 2;\n";
+    esperado += std::to_string(c.registros) + "|" + std::to_string(c.colunas) + "\n";
+    exportados.push_back(&c);
+  }
+  Escreve_Arquivo(Caminho("consultas.sql"), consultas);
+  ASSERT_EQ(Executa("sqlite3 " + banco + " < " + Caminho("consultas.sql"), &saida), 0) << saida;
+  std::string obtido;
+  const std::vector<std::string> linhas = Divide(saida, '\n');
+  ASSERT_EQ(linhas.size(), 2 * exportados.size()) << saida;
+  for (size_t k = 0; k < exportados.size(); ++k) {
+    obtido += linhas[2 * k] + "\n";
+    const TCaso& c = *exportados[k];
+    const std::string bytes = Le_Arquivo(Em(c.arquivo));
+    const float valor = std::strtof(Divide(linhas[2 * k + 1], '|').at(2).c_str(), nullptr);
+    const float fonte = Valor_Fonte(c, bytes, Divide(bytes, '\n'), 1, 0);
+    EXPECT_EQ(std::memcmp(&valor, &fonte, 4), 0) << c.arquivo << ": " << linhas[2 * k + 1];
+  }
+  EXPECT_EQ(obtido, esperado);
+}
+
+// Files whose kind their header and size do not tell are refused with the
+// kinds that fit; a description or --kind tells them.
+TEST_F(ExportTool, KindsNotToldAreRefusedWithTheCandidates) {
+  fs::copy_file(Em("zona1_acs.bin"), Caminho("acs"));
+  fs::copy_file(Em("solo.bin"), Caminho("solo"));
+  fs::copy_file(Em("zona1_pv.bin"), Caminho("pv"));
+  Escreve_Arquivo(Caminho("texto"), "not a file of the library\n");
+  Escreve_Arquivo(Caminho("vazio"), "");
+  Escreve_Arquivo(Caminho("descrito"), std::string(16, '\0'));
+  Escreve_Arquivo(Caminho("descrito.desc"), "kind = colour\n");
+  const struct {
+    const char* argumentos;
+    const char* esperado;
+  } casos[] = {
+      {"acs", "its size fits ats, acs, occupancy; give --kind"},
+      {"solo", "its size fits ti, soil, ats, acs, occupancy; give --kind"},
+      {"pv", "its size fits ats, acs, pv, occupancy; give --kind"},
+      {"texto", "no kind the tool knows has its header and size"},
+      {"vazio", "no kind the tool knows has its header and size"},
+      {"descrito", "its description names kind 'colour', which the tool does not know"},
+      {"acs --kind occupancy", "kind: occupancy (occupancy stream), told by --kind"},
+      {"solo --kind ace", "kind: ace (ACE stream), told by --kind"},
+      {"acs --kind wind", "'wind' is not a kind the tool knows"},
+  };
+  std::string esperado, obtido;
+  for (const auto& c : casos) {
+    const std::string nome = Divide(c.argumentos, ' ')[0];
+    const bool aceito = std::strncmp(c.esperado, "kind:", 5) == 0;
+    esperado +=
+        std::string(c.argumentos) + ": " +
+        (aceito ? c.esperado
+                : "arqaux: cannot tell the kind of '" + Caminho(nome) + "': " + c.esperado) +
+        "\n";
+    std::string saida;
+    const int status = Executa(TOOL + " info " + Caminho(c.argumentos), &saida);
+    obtido += std::string(c.argumentos) + ": " + Divide(saida, '\n')[aceito ? 1 : 0] + "\n";
+    EXPECT_EQ(status, aceito ? 0 : 1) << c.argumentos;
+  }
+  EXPECT_EQ(obtido, esperado);
+}
+
+// A line and a carpet: a PNG of the size asked (its header's width and
+// height) holding more than one colour, counted over every pixel as gnuplot
+// itself reads the image back into a table (x, y, red, green, blue, alpha).
+TEST_F(ExportTool, PlotsArePngsOfTheSizeAskedWithMoreThanOneColour) {
+  std::string saida;
+  ASSERT_EQ(Executa("PATH=/nonexistent " + TOOL + " plot " + Em("zona1_acs.bin") +
+                        " --column operative_temperature_C --out " + Caminho("x.png"),
+                    &saida),
+            1);
+  EXPECT_EQ(saida, "arqaux: gnuplot not found: install the Debian package gnuplot-nox\n");
+  if (Executa("command -v gnuplot") != 0) GTEST_SKIP() << "gnuplot is not installed";
+  const struct {
+    const char* opcoes;
+    int largura, altura;
+  } casos[] = {{"--column temperature_C --carpet", 320, 200}, {"--column ppd", 240, 130}};
+  for (const auto& c : casos) {
+    const std::string png = Caminho("grafico.png");
+    ASSERT_EQ(Executa(TOOL + " plot " + Em("zona1_temp_umi.bin") + " " + c.opcoes + " --out " +
+                          png + " --width " + std::to_string(c.largura) + " --height " +
+                          std::to_string(c.altura),
+                      &saida),
+              0)
+        << saida;
+    const std::string bytes = Le_Arquivo(png);
+    ASSERT_GT(bytes.size(), 24u);
+    auto be32 = [&bytes](size_t p) {
+      return (static_cast<unsigned char>(bytes[p]) << 24) |
+             (static_cast<unsigned char>(bytes[p + 1]) << 16) |
+             (static_cast<unsigned char>(bytes[p + 2]) << 8) |
+             static_cast<unsigned char>(bytes[p + 3]);
+    };
+    EXPECT_EQ(bytes.substr(0, 8) + bytes.substr(12, 4), "\x89PNG\r\n\x1a\nIHDR") << c.opcoes;
+    EXPECT_EQ(be32(16), c.largura) << c.opcoes;
+    EXPECT_EQ(be32(20), c.altura) << c.opcoes;
+    const std::string tabela = Caminho("pixels.txt");
+    ASSERT_EQ(Executa("gnuplot -e \"set table '" + tabela + "'; plot '" + png +
+                      "' binary filetype=png with rgbimage\""),
+              0);
+    std::istringstream linhas(Le_Arquivo(tabela));
+    std::string linha;
+    std::set<std::string> cores;
+    long pixels = 0;
+    while (std::getline(linhas, linha)) {
+      std::istringstream campos(linha);
+      std::string x, y, r, g, b;
+      if (linha.empty() || linha[0] == '#' || !(campos >> x >> y >> r >> g >> b)) continue;
+      cores.insert(r + " " + g + " " + b);
+      ++pixels;
+    }
+    EXPECT_EQ(pixels, static_cast<long>(c.largura) * c.altura) << c.opcoes;
+    EXPECT_GT(cores.size(), 1u) << c.opcoes;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,71 @@
+// arqaux info: what a file is, how many records it holds, the period they
+// cover and the command that converts or exports it.
+#include <CLI/CLI.hpp>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "comandos.h"
+#include "series.h"
+#include "tipos_arquivo.h"
+#include "verificacoes.h"
+
+namespace {
+
+struct TPedido_Info {
+  std::string caminho, tipo;
+  int ano = 2001;
+};
+
+int Mostra_Info(const TPedido_Info& p) {
+  TDeteccao d;
+  if (int erro = Conhece_Arquivo(p.caminho, p.tipo, &d)) return erro;
+  std::printf("file: %s\nkind: %s (%s), told by %s\n", p.caminho.c_str(), d.tipo->nome,
+              d.tipo->descricao, d.origem.c_str());
+  std::string erro;
+  std::unique_ptr<TSerie> s = Abre_Serie(p.caminho, d, 0, &erro);
+  if (s != nullptr) {
+    std::vector<double> valores;
+    long long segundos = 0, primeiro = 0, registros = 0;
+    while (s->Le(&valores, &segundos)) primeiro = registros++ == 0 ? segundos : primeiro;
+    std::string colunas;
+    for (const TColuna& c : s->Colunas()) colunas += (colunas.empty() ? "" : ", ") + c.Titulo();
+    std::printf("records: %lld\n", registros);
+    if (registros > 0) {
+      std::printf("period: %s to %s\n", Texto_ISO(primeiro, p.ano).c_str(),
+                  Texto_ISO(segundos, p.ano).c_str());
+    }
+    std::printf("columns: %s\n", colunas.c_str());
+    std::printf("export: arqaux export FILE --to csv|sqlite; arqaux plot FILE --column NAME\n");
+  } else if (d.tipo->leitura != TLeitura::Nenhuma) {
+    return Erro("%s", erro.c_str());
+  }
+  std::printf("show: %s\n", d.tipo->comando);
+  return 0;
+}
+
+}  // namespace
+
+int Conhece_Arquivo(const std::string& caminho, const std::string& forcado, TDeteccao* d) {
+  if (int erro = Confere_Entrada(caminho)) return erro;
+  TAmostra_Arquivo a;
+  std::string erro;
+  if (!Le_Amostra_Arquivo(caminho, &a, &erro)) return Erro("%s", erro.c_str());
+  *d = Detecta_Tipo(a, forcado);
+  if (d->tipo == nullptr) {
+    return Erro("cannot tell the kind of '%s': %s", caminho.c_str(), d->erro.c_str());
+  }
+  return 0;
+}
+
+void Declara_Info(CLI::App* app, TAcao* acao) {
+  CLI::App* sub = app->add_subcommand("info", "tell what a file is, its records and period");
+  auto p = std::make_shared<TPedido_Info>();
+  sub->add_option("FILE", p->caminho, "any file the library reads or writes")->required();
+  sub->add_option("--kind", p->tipo, "the file's kind, when it cannot be told");
+  sub->add_option("--year", p->ano, "reference year of the dates shown")
+      ->check(CLI::Range(1, 9999 - 20))
+      ->capture_default_str();
+  sub->callback([p, acao] { *acao = [p] { return Mostra_Info(*p); }; });
+}

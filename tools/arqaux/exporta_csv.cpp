@@ -1,0 +1,28 @@
+#include <string>
+#include <vector>
+
+#include "exporta.h"
+
+std::string Campo_CSV(const std::string& texto) {
+  if (texto.find_first_of(",\"\r\n") == std::string::npos) return texto;
+  std::string campo = "\"";
+  for (char c : texto) campo += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return campo + "\"";
+}
+
+long long Exporta_CSV(TSerie* s, int ano, std::FILE* saida) {
+  std::string linha = "timestamp,hour_of_year";
+  for (const TColuna& c : s->Colunas()) linha += "," + Campo_CSV(c.Titulo());
+  linha += "\r\n";
+  bool ok = std::fputs(linha.c_str(), saida) >= 0;
+  std::vector<double> valores;
+  long long segundos = 0, linhas = 0;
+  while (ok && s->Le(&valores, &segundos)) {
+    linha = Texto_ISO(segundos, ano) + "," + Texto_Horas(segundos);
+    for (double v : valores) linha += "," + Texto_Valor(v);
+    linha += "\r\n";
+    ok = std::fputs(linha.c_str(), saida) >= 0;
+    ++linhas;
+  }
+  return ok ? linhas : -1;
+}

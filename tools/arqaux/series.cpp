@@ -1,0 +1,371 @@
+#include "series.h"
+
+#include <arqaux/arqaux.h>
+#include <arqaux/formatos.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <iterator>
+
+namespace {
+
+constexpr int SEGUNDOS_HORA = 3600;
+constexpr long long SEGUNDOS_DIA = 86400;
+constexpr int DIAS_ANO = 365;
+constexpr int DIAS_MES[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+
+// The days before month m (1 to 12) of the year.
+int Dias_Antes(int m) {
+  int dias = 0;
+  for (int k = 1; k < m && k <= 12; ++k) dias += DIAS_MES[k - 1];
+  return dias;
+}
+
+// The columns of a kind; a load's conditions and a gain's totals after the
+// sixteen components of the balance, as a sensible and a latent part each.
+const char* const COMPONENTES[16] = {"walls",
+                                     "windows",
+                                     "doors",
+                                     "roof",
+                                     "floor",
+                                     "furniture",
+                                     "equipment",
+                                     "people",
+                                     "lighting",
+                                     "vapour",
+                                     "infiltration",
+                                     "solar",
+                                     "forced_ventilation",
+                                     "natural_ventilation",
+                                     "heating",
+                                     "cooling"};
+constexpr int VALORES_ZONA = 18;
+
+std::vector<TColuna> Colunas_Balanco() {
+  std::vector<TColuna> c;
+  for (const char* nome : COMPONENTES) {
+    c.push_back({std::string(nome) + "_sensible", "W"});
+    c.push_back({std::string(nome) + "_latent", "W"});
+  }
+  return c;
+}
+
+// The zone record's values a load line holds, by index, with their columns.
+const struct {
+  int indice;
+  TColuna coluna;
+} VALORES_CARGA[] = {
+    {3, {"total_sensible", "W"}},
+    {4, {"total_latent", "W"}},
+    {17, {"total", "W"}},
+    {5, {"zone_sensible_heat_factor", ""}},
+    {6, {"zone_temperature", "C"}},
+    {7, {"zone_relative_humidity", "pct"}},
+    {8, {"zone_absolute_humidity", "kg_kg"}},
+    {9, {"exterior_temperature", "C"}},
+    {10, {"exterior_relative_humidity", "pct"}},
+    {11, {"exterior_absolute_humidity", "kg_kg"}},
+};
+
+// A file open in the library's registry, closed with the series.
+class TSerie_Registro : public TSerie {
+ public:
+  ~TSerie_Registro() override {
+    if (n_ != 0) geren_->Fecha_Arquivo(n_);
+  }
+  bool Abre(const std::string& caminho, long inicio) {
+    n_ = geren_->Abre_Arquivo(caminho.c_str(), "rb");
+    return n_ != 0 && std::fseek(geren_->ObtemArquivo(), inicio, SEEK_SET) == 0;
+  }
+
+ protected:
+  TGeren_ArquivoAux* geren_ = Geren_ArqAux();
+  int n_ = 0;
+};
+
+// A stream of fixed records: ler fills the row from the stream, and record
+// k closes step k.
+class TSerie_Fluxo : public TSerie_Registro {
+ public:
+  using Leitor = std::function<bool(TGeren_ArquivoAux* g, int n, double* v)>;
+  TSerie_Fluxo(std::vector<TColuna> colunas, int intervalo, Leitor ler)
+      : intervalo_(intervalo), ler_(std::move(ler)) {
+    colunas_ = std::move(colunas);
+  }
+  bool Le(std::vector<double>* valores, long long* segundos) override {
+    valores->assign(colunas_.size(), 0.0);
+    if (!ler_(geren_, n_, valores->data())) return false;
+    *segundos = ++registros_ * intervalo_;
+    return true;
+  }
+
+ private:
+  long long intervalo_;
+  Leitor ler_;
+  long long registros_ = 0;
+};
+
+// An hourly input file, read whole through its window reader.
+class TSerie_Entrada : public TSerie_Registro {
+ public:
+  TSerie_Entrada(TLeitura leitura) : leitura_(leitura) {
+    if (leitura == TLeitura::Clima) {
+      colunas_ = {{"temperature", "C"},         {"humidity", "kg_kg"},
+                  {"direct_radiation", "W_m2"}, {"diffuse_radiation", "W_m2"},
+                  {"wind_speed", "m_s"},        {"wind_direction", "deg"}};
+    } else {
+      colunas_ = {{"temperature", "C"}, {"humidity", leitura == TLeitura::TI ? "kg_kg" : ""}};
+    }
+  }
+  bool Carrega() {
+    valores_.resize(ARQAUX_HORAS_ANO * colunas_.size());
+    if (leitura_ == TLeitura::Clima) {
+      std::vector<TReg_Climatico> r(ARQAUX_HORAS_ANO);
+      TCidade cidade;
+      if (!geren_->Bufferiza_Clima(&cidade, r.data(), 0, ARQAUX_HORAS_ANO)) return false;
+      return Copia(r);
+    }
+    std::vector<TReg_Solo> r(ARQAUX_HORAS_ANO);
+    if (leitura_ == TLeitura::Solo) {
+      if (!geren_->Bufferiza_Solo(r.data(), 0, ARQAUX_HORAS_ANO)) return false;
+      return Copia(r);
+    }
+    std::vector<TReg_Temp_Umi> t(ARQAUX_HORAS_ANO);
+    return geren_->Bufferiza_Reg_Climatico(t.data(), 0, ARQAUX_HORAS_ANO) && Copia(t);
+  }
+  bool Le(std::vector<double>* valores, long long* segundos) override {
+    if (hora_ >= ARQAUX_HORAS_ANO) return false;
+    const size_t k = colunas_.size();
+    valores->assign(valores_.begin() + hora_ * k, valores_.begin() + (hora_ + 1) * k);
+    *segundos = static_cast<long long>(hora_++) * SEGUNDOS_HORA;
+    return true;
+  }
+
+ private:
+  // The records' floats, in order: every field of them is a column.
+  template <typename R>
+  bool Copia(const std::vector<R>& registros) {
+    static_assert(sizeof(R) % sizeof(float) == 0, "records of floats");
+    for (size_t h = 0; h < registros.size(); ++h) {
+      const float* f = reinterpret_cast<const float*>(&registros[h]);
+      std::copy(f, f + colunas_.size(), valores_.begin() + h * colunas_.size());
+    }
+    return true;
+  }
+  TLeitura leitura_;
+  std::vector<double> valores_;
+  size_t hora_ = 0;
+};
+
+// A load or gain stream: lines of text after the column titles, each with
+// its own date and time.
+class TSerie_Carga : public TSerie_Registro {
+ public:
+  explicit TSerie_Carga(bool carga) : carga_(carga) {
+    colunas_ = Colunas_Balanco();
+    if (carga) {
+      for (const auto& v : VALORES_CARGA) colunas_.push_back(v.coluna);
+    } else {
+      colunas_.insert(colunas_.end(),
+                      {{"total_sensible", "W"}, {"total_latent", "W"}, {"total", "W"}});
+    }
+  }
+  bool Titulos() { return geren_->Le_Cabecalho_Carga_Termica(n_, carga_ ? 2 : 8) == 1; }
+  bool Le(std::vector<double>* valores, long long* segundos) override {
+    char data[8] = "", hora[12] = "";
+    float balanco[32] = {}, extra[VALORES_ZONA] = {};
+    const bool lido = carga_ ? geren_->Le_Carga_Termica(n_, data, hora, balanco, extra)
+                             : geren_->Le_Ganho_Termico(n_, data, hora, balanco, extra);
+    if (!lido) return false;
+    valores->assign(std::begin(balanco), std::end(balanco));
+    if (carga_) {
+      for (const auto& v : VALORES_CARGA) valores->push_back(extra[v.indice]);
+    } else {
+      valores->insert(valores->end(), extra, extra + 3);
+    }
+    *segundos = Tempo(data, hora);
+    return true;
+  }
+
+ private:
+  // "DD/MM" and "HH:MM:SS" after the previous line's time.
+  long long Tempo(const char* data, const char* hora) {
+    int dia = 1, mes = 1, h = 0, m = 0, s = 0;
+    std::sscanf(data, "%2d/%2d", &dia, &mes);
+    std::sscanf(hora, "%2d:%2d:%2d", &h, &m, &s);
+    const long long no_ano = (Dias_Antes(mes) + dia - 1) * SEGUNDOS_DIA + h * 3600LL + m * 60 + s;
+    while (ano_ * DIAS_ANO * SEGUNDOS_DIA + no_ano < anterior_) ++ano_;
+    return anterior_ = ano_ * DIAS_ANO * SEGUNDOS_DIA + no_ano;
+  }
+  bool carga_;
+  long long ano_ = 0, anterior_ = 0;
+};
+
+using G = TGeren_ArquivoAux;
+
+// The controller-output stream: every record holds its count k first and
+// then k outputs; the first record's k gives the columns, and a record of
+// another count ends the data.
+std::unique_ptr<TSerie_Fluxo> Serie_Saidas(const std::string& caminho, int intervalo) {
+  FILE* arq = std::fopen(caminho.c_str(), "rb");
+  float k = -1.0f;
+  if (arq != nullptr) {
+    std::fseek(arq, ARQAUX_TAM_CABECALHO_SAIDA_CONT, SEEK_SET);
+    if (std::fread(&k, sizeof k, 1, arq) != 1) k = 0.0f;
+    std::fclose(arq);
+  }
+  if (!(k >= 0.0f && k <= G::Max_Saidas_Cont)) return nullptr;
+  const int saidas = static_cast<int>(k);
+  std::vector<TColuna> colunas;
+  for (int i = 1; i <= saidas; ++i) colunas.push_back({"output_" + std::to_string(i), ""});
+  auto r = std::make_shared<std::vector<float>>(saidas + 1);
+  return std::make_unique<TSerie_Fluxo>(colunas, intervalo, [saidas, r](G* g, int n, double* v) {
+    if (!g->Le_Saida_Cont(n, r->data(), saidas + 1) || (*r)[0] != saidas) return false;
+    std::copy(r->begin() + 1, r->end(), v);
+    return true;
+  });
+}
+
+// The temperature-humidity stream: the groups its header flags hold.
+std::unique_ptr<TSerie_Fluxo> Serie_Temp_Umi(const std::string& caminho, int intervalo) {
+  unsigned char cabecalho[ARQAUX_TAM_CABECALHO_TEMP_UMI] = {};
+  FILE* arq = std::fopen(caminho.c_str(), "rb");
+  if (arq != nullptr) {
+    std::fread(cabecalho, 1, sizeof cabecalho, arq);
+    std::fclose(arq);
+  }
+  const unsigned char* f = cabecalho + ARQAUX_POSICAO_FLAGS_TEMP_UMI;
+  const bool t = f[0] == 1, u = f[1] == 1, c = f[2] == 1;
+  std::vector<TColuna> colunas;
+  if (t) colunas.insert(colunas.end(), {{"temperature", "C"}, {"exterior_temperature", "C"}});
+  if (u) colunas.insert(colunas.end(), {{"humidity", "kg_kg"}, {"exterior_humidity", "kg_kg"}});
+  if (c) colunas.insert(colunas.end(), {{"pmv", ""}, {"ppd", "pct"}});
+  if (colunas.empty()) return nullptr;
+  return std::make_unique<TSerie_Fluxo>(colunas, intervalo, [t, u, c](G* g, int n, double* v) {
+    float r[6] = {};
+    if (!g->Le_Temp_Umi(n, t, &r[0], u, &r[2], c, &r[4], &r[5], &r[1], &r[3])) return false;
+    size_t k = 0;
+    for (int grupo = 0; grupo < 3; ++grupo) {
+      if (!(grupo == 0 ? t : grupo == 1 ? u : c)) continue;
+      v[k++] = r[2 * grupo];
+      v[k++] = r[2 * grupo + 1];
+    }
+    return true;
+  });
+}
+
+// The headerless streams of fixed records.
+std::unique_ptr<TSerie_Fluxo> Serie_Simples(TLeitura leitura, int intervalo) {
+  switch (leitura) {
+    case TLeitura::ATS:
+    case TLeitura::ACE:
+      return std::make_unique<TSerie_Fluxo>(
+          std::vector<TColuna>{{leitura == TLeitura::ATS ? "ats" : "ace", ""}}, intervalo,
+          [](G* g, int n, double* v) {
+            float x;
+            return g->Le_ATS_ACE(n, true, &x) && (v[0] = x, true);
+          });
+    case TLeitura::ACS:
+      return std::make_unique<TSerie_Fluxo>(
+          std::vector<TColuna>{{"operative_temperature", "C"}, {"exterior_temperature", "C"}},
+          intervalo, [](G* g, int n, double* v) {
+            float o, e;
+            return g->Le_ACS(n, &o, &e) && (v[0] = o, v[1] = e, true);
+          });
+    case TLeitura::PV:
+      return std::make_unique<TSerie_Fluxo>(std::vector<TColuna>{{"grid", ""},
+                                                                 {"battery", ""},
+                                                                 {"generated", ""},
+                                                                 {"demand", ""},
+                                                                 {"surface", ""},
+                                                                 {"value_6", ""},
+                                                                 {"value_7", ""}},
+                                            intervalo, [](G* g, int n, double* v) {
+                                              float r[ARQAUX_VALORES_PV];
+                                              return g->Le_PV(n, true, r) &&
+                                                     (std::copy(r, r + ARQAUX_VALORES_PV, v), true);
+                                            });
+    default:
+      return std::make_unique<TSerie_Fluxo>(std::vector<TColuna>{{"people", ""}, {"value", ""}},
+                                            intervalo, [](G* g, int n, double* v) {
+                                              int i;
+                                              float r;
+                                              return g->Le_Pessoas_no_Ambiente(n, &i, &r) &&
+                                                     (v[0] = i, v[1] = r, true);
+                                            });
+  }
+}
+
+}  // namespace
+
+std::unique_ptr<TSerie> Abre_Serie(const std::string& caminho, const TDeteccao& d, int intervalo,
+                                   std::string* erro) {
+  if (d.tipo == nullptr || d.tipo->leitura == TLeitura::Nenhuma) {
+    *erro = "'" + caminho + "' holds no records the tool exports" +
+            (d.tipo != nullptr ? std::string(" (a ") + d.tipo->descricao + ")" : "");
+    return nullptr;
+  }
+  if (intervalo <= 0) intervalo = d.intervalo > 0 ? d.intervalo : SEGUNDOS_HORA;
+  const TLeitura l = d.tipo->leitura;
+  *erro = "cannot read '" + caminho + "' as " + d.tipo->nome + " (" + d.tipo->descricao + ")";
+  if (l == TLeitura::Clima || l == TLeitura::Solo || l == TLeitura::TI) {
+    auto s = std::make_unique<TSerie_Entrada>(l);
+    if (!s->Abre(caminho, 0) || !s->Carrega()) return nullptr;
+    erro->clear();
+    return s;
+  }
+  if (l == TLeitura::Carga || l == TLeitura::Ganho) {
+    auto s = std::make_unique<TSerie_Carga>(l == TLeitura::Carga);
+    if (!s->Abre(caminho, 0) || !s->Titulos()) return nullptr;
+    erro->clear();
+    return s;
+  }
+  std::unique_ptr<TSerie_Fluxo> s;
+  long cabecalho = 0;
+  if (l == TLeitura::Temp_Umi) {
+    s = Serie_Temp_Umi(caminho, intervalo);
+    cabecalho = ARQAUX_TAM_CABECALHO_TEMP_UMI;
+  } else if (l == TLeitura::Saida_Cont) {
+    s = Serie_Saidas(caminho, intervalo);
+    cabecalho = ARQAUX_TAM_CABECALHO_SAIDA_CONT;
+  } else {
+    s = Serie_Simples(l, intervalo);
+  }
+  if (s == nullptr || !s->Abre(caminho, cabecalho)) return nullptr;
+  erro->clear();
+  return s;
+}
+
+std::string Texto_ISO(long long segundos, int ano) {
+  const long long dias = segundos / SEGUNDOS_DIA;
+  const long long resto = segundos % SEGUNDOS_DIA;
+  int dia = static_cast<int>(dias % DIAS_ANO), mes = 1;
+  while (mes < 12 && dia >= DIAS_MES[mes - 1]) dia -= DIAS_MES[mes++ - 1];
+  char texto[48];
+  std::snprintf(texto, sizeof texto, "%04lld-%02d-%02dT%02lld:%02lld:%02lld", ano + dias / DIAS_ANO,
+                mes, dia + 1, resto / 3600, resto / 60 % 60, resto % 60);
+  return texto;
+}
+
+std::string Texto_Horas(long long segundos) {
+  return Texto_Valor(static_cast<double>(segundos) / SEGUNDOS_HORA);
+}
+
+std::string Texto_Valor(double v) {
+  // A value that a float holds (every value a file stores) reads back as
+  // that float; a finer one, as the double.
+  const bool real = static_cast<double>(static_cast<float>(v)) == v;
+  // Six digits first: "%g" drops trailing zeros, so a value that fewer
+  // digits give reads back from six as well, with the same text.
+  char texto[40];
+  for (int digitos = 6; digitos <= 17; ++digitos) {
+    std::snprintf(texto, sizeof texto, "%.*g", digitos, v);
+    if (real ? std::strtof(texto, nullptr) == static_cast<float>(v)
+             : std::strtod(texto, nullptr) == v) {
+      break;
+    }
+  }
+  return texto;
+}

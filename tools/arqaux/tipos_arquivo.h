@@ -1,0 +1,80 @@
+// What kind of file a path holds, as `arqaux info`, `export` and `plot` tell
+// it: first from the description beside it ("<file>.desc", one "key = value"
+// a line, as the sample writes beside its streams), else from its header
+// and size. A kind given by the caller (--kind) overrides both.
+//
+// Only a header tells a kind. Headerless streams of 8-byte records
+// (operative/exterior, occupancy, soil, interior climate) are alike by size,
+// and a 4-byte ATS/ACE stream fits any size the others fit: a file that only
+// its size describes is refused with the kinds that fit named. A .ti file is
+// told by its name, which its conversion gives it.
+//
+// Free of the command-line parser, so that the fuzz target compiles it.
+#ifndef ARQAUX_TOOL_TIPOS_ARQUIVO_H_
+#define ARQAUX_TOOL_TIPOS_ARQUIVO_H_
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// What the tool can do with a kind's records.
+enum class TLeitura {
+  Nenhuma,  // recognised only: info tells what it is
+  Clima,
+  Solo,
+  TI,
+  Temp_Umi,
+  ATS,
+  ACE,
+  ACS,
+  PV,
+  Saida_Cont,
+  Pessoas,
+  Carga,
+  Ganho,
+};
+
+// What detection looks at: the name, the size, the first bytes and the
+// description beside the file.
+struct TAmostra_Arquivo {
+  std::string nome;
+  uintmax_t tamanho = 0;
+  std::string inicio;  // up to BYTES_AMOSTRA first bytes
+  bool tem_descricao = false;
+  std::string descricao;
+};
+// Enough for the longest header told: a load statistics file's count, at
+// byte 10396.
+constexpr size_t BYTES_AMOSTRA = 16384;
+
+struct TTipo_Arquivo {
+  const char* nome;       // the word of --kind and of a description's "kind"
+  const char* descricao;  // "climate file"
+  TLeitura leitura;
+  // 2 when the header tells the kind, 1 when only the size fits, 0 not.
+  int (*confere)(const TAmostra_Arquivo& a);
+  // The command that converts or shows it; "FILE" stands for the path.
+  const char* comando;
+};
+
+// Every kind, those with a header first.
+const std::vector<TTipo_Arquivo>& Tipos_Arquivo();
+const TTipo_Arquivo* Procura_Tipo_Arquivo(const std::string& nome);
+// "climate, soil, ...": the names of tipos.
+std::string Nomes_Tipos(const std::vector<const TTipo_Arquivo*>& tipos);
+
+struct TDeteccao {
+  const TTipo_Arquivo* tipo = nullptr;           // null when not told
+  std::vector<const TTipo_Arquivo*> candidatos;  // the kinds that fit, when not told
+  int intervalo = 0;                             // seconds between records, 0 when not known
+  std::string origem;                            // how it was told
+  std::string erro;                              // why not, when not told
+};
+
+// Tells the kind of a; forcado, when not empty, names it.
+TDeteccao Detecta_Tipo(const TAmostra_Arquivo& a, const std::string& forcado);
+// Reads what detection looks at from caminho: false, with *erro, when it is
+// not a regular file that opens.
+bool Le_Amostra_Arquivo(const std::string& caminho, TAmostra_Arquivo* a, std::string* erro);
+
+#endif  // ARQAUX_TOOL_TIPOS_ARQUIVO_H_
