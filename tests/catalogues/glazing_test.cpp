@@ -123,7 +123,9 @@ TEST_F(Vidros, ModelTableLoadsTheIndexedOrLastModel) {
   Escreve_Arquivo(Caminho("Tab_Propr_Vitreas.txt"), "[Registros = 1]\n\n" + longo + resto);
   TProp_Vitreas p = Inicial(0);
   EXPECT_TRUE(geren->Carrega_Um_ModVidr(&p));
-  EXPECT_EQ(Descreve(p), std::string(31, 'N') + Esperado(0).substr(5));
+  std::string cortado = std::string(31, 'N') + "|7|7|";
+  for (int a = 0; a < 3; ++a) cortado += "7 7 7 7 7 7 7 7 7 0 ";
+  EXPECT_EQ(Descreve(p), cortado);
   EXPECT_FALSE(geren->Carrega_Um_ModVidr(nullptr));
 }
 
