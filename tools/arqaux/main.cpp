@@ -101,6 +101,7 @@ int main(int argc, char** argv) {
   Declara_Stats(&app, &acao);
   Declara_Wall(&app, &acao);
   Declara_Catalogue(&app, &acao);
+  Declara_Glazing(&app, &acao);
   Declara_Ajuda(&app, &acao);
   Recusa_Repeticoes(&app);
   try {
