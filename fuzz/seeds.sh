@@ -8,7 +8,7 @@ set -euo pipefail
 arqaux=$(realpath "$1")
 out=$(realpath -m "$2")
 rm -rf "$out"
-mkdir -p "$out"/{climate_fuzz,streams_fuzz,config_readers_fuzz,config_blocks_fuzz,leitor_real_fuzz,hvac_system_fuzz,loads_fuzz,envelope_fuzz,catalogue_fuzz,epw_fuzz,file_kind_fuzz}
+mkdir -p "$out"/{climate_fuzz,streams_fuzz,config_readers_fuzz,config_blocks_fuzz,leitor_real_fuzz,hvac_system_fuzz,loads_fuzz,envelope_fuzz,catalogue_fuzz,epw_fuzz,file_kind_fuzz,diagnostics_fuzz}
 work="$out/sample"
 mkdir -p "$work"
 (cd "$work" && "$arqaux" sample run --days 1 --zones 1 --interval 3600 >/dev/null &&
@@ -139,6 +139,12 @@ carga 4 0 zona1_ganhos.est gains
 { b 5 8; head -n 6 "$run/zona1_ganho.txt"; } | seed loads_fuzz gain-lines
 { b 6 3; head -n 4 "$run/zona1_carga_verao.txt"; } | seed loads_fuzz summer-copy
 { b 6 5; head -n 4 "$run/zona1_ganho.txt"; } | seed loads_fuzz gain-copy
+# View factors: face, zone number, face count and each face's regions,
+# then the sample's file of the first zone (six faces).
+ff="$run/zona1_fatores_forma.txt"
+{ i 1 1; b 6 1 2 1 1 1 1; cat "$ff"; } | seed diagnostics_fuzz analytic
+{ i 5 1; b 6 1 1 1 1 3 1; cat "$ff"; } | seed diagnostics_fuzz numeric
+{ i 1 2; b 3 1 1 1; cat "$ff"; } | seed diagnostics_fuzz other-zone
 # Catalogues: every kind's sample behind its index in the tool's list.
 "$arqaux" catalogue sample "$work/modelos" >/dev/null
 k=0

@@ -32,6 +32,11 @@
 //  19. Reference tables                catalogues/ventilation_rates.cpp,
 //                                      catalogues/regulation_tables.cpp,
 //                                      catalogues/material_data.cpp
+//  20. Glazing property databases      catalogues/glazing.cpp
+//  21. Glazing, view-factor and node-flux diagnostics
+//                                      diagnostics/glazing_dumps.cpp,
+//                                      diagnostics/view_factors.cpp,
+//                                      diagnostics/node_flux.cpp
 //  24. Weather import                  input/epw.cpp
 //  25. Occupancy report                streams/occupancy_report.cpp
 //  The private part: registry state and the stream selectors.
@@ -79,6 +84,7 @@ class CBombaAQ;
 class CBombaAC;
 class TParede;
 class TSuperficie;
+class ElementoTC;
 struct TCarga_Termica_Anual;
 struct TCarga_Termica_Mensal;
 struct TGanho_Termico_Anual;
@@ -882,6 +888,82 @@ class ARQAUX_API TGeren_ArquivoAux {
   bool Carrega_Dados_U(float* valores);
   // The isotherm pairs 0 to n into pares[2 * (n + 1)]; true at once for n < 0.
   bool Carrega_Dados_Iso(double* pares, int n);
+
+  // ---- 20. Glazing property databases (catalogues/glazing.cpp) ----
+  //
+  // The library's glazing model table and the rows of an external glazing
+  // database. Every database text is scanned into a caller's buffer of
+  // Tam_Campo_Vitreous bytes, at most Tam_Campo_Vitreous - 1 characters: a
+  // longer field is cut there and the row's scan stops at the cut.
+  static constexpr int Tam_Campo_Vitreous = 128;
+
+  // Makes the models directory current and loads the model at the record's
+  // Indice_Registro (beyond the last, the last) from "Tab_Propr_Vitreas.txt":
+  // name, thickness, default flag and the nine values of each array, entry 9
+  // cleared. A line that does not scan keeps the record's value; a name longer
+  // than 31 characters is cut there and fails its line, so the model's later
+  // lines do not scan. False only when the table cannot be opened.
+  bool Carrega_Um_ModVidr(TProp_Vitreas* propriedades);
+  // The title row of table kind 0 to 3 on the current stream into textos[0..]
+  // (15, 16, 9, 9 buffers), stopping before the line end. False when the first
+  // field does not match (not at the end of the stream); another kind reads
+  // nothing and is true.
+  bool Le_Titulo_DB_Vitreous(char** textos, int tipo);
+  // One data row of kind 0 to 3 (texts and values in field order; kinds 0 and
+  // 1 also accept a quoted third field, read without its quotes). True when
+  // the stream advanced: a row that matches neither form is true if any
+  // character was consumed.
+  bool Le_Base_Dados_Vitreous(char** textos, float* valores, int tipo);
+  // Makes the models directory current and opens "Vitreous/<Arquivo_Gas>"
+  // there, left open and current for the caller to close. Text field 2 (gap
+  // 1) and 4 (gap 2) are scan patterns that must match the file's start, each
+  // followed by the eight coefficients; with a gas flag set, the gap's P, Q, R
+  // and coefficients are stored as the number of gaps says. A pattern may hold
+  // one assigning conversion (a text one at most 255 characters wide) and
+  // no "%n"; another matches nothing. False when the file cannot be opened or
+  // a pattern matches nothing (gap 1's values may be stored by then).
+  bool Le_GasProps_DB_Vitreous(TProp_Vitreas* propriedades);
+
+  // ---- 21. Glazing, view-factor and node-flux diagnostics (diagnostics/*.cpp) ----
+  //
+  // Writers on the current stream: each returns what its last print returned
+  // (bytes written, negative when a print failed) and -1, writing nothing,
+  // when there is no current stream or a pointer it needs is null.
+
+  // "%d     %d      %s\t" with the clock's month, day and time of day, then
+  // "%f\t%f\t%.1f\t%.1f\n" with x1, x1 * 3600 / x2 (single precision), x3, x4.
+  int ENCIT_2008(TTempo* tempo, float x1, float x2, float x3, float x4);
+  // "%f\n".
+  int Salva_Transmissividade(float transmissividade);
+  int Salva_SHGC(float shgc);
+  // "%f\t%f\t%f\t%f\n".
+  int Salva_Temp_Vidro(float t1, float t2, float t3, float t4);
+  // "%f\t%f\n".
+  int Salva_Fluxo(float fluxo1, float fluxo2);
+  int Salva_Trans_e_Teta(float transmissividade, float teta);
+  // "%f\t%f\t%f\t%f\n" and "%f\t%f\t%f\t%f\t%f\n".
+  int Salva_Dir(float d1, float d2, float d3, float d4);
+  int Salva_Dif(float d1, float d2, float d3, float d4, float d5);
+  // "%d %f\n" with a node and its flux, and the "\n" that ends a row of nodes.
+  int Fluxo_Nos(int no, float fluxo);
+  int Fluxo_Nos_Linha();
+
+  // View factors. A zone line "Zona: %d\n" (the 0-based index plus 1), then
+  // per ordered pair of faces a record naming both faces 1-based: analytic
+  // (both triangle counts 0) "\nFace %i -> Face %i\t0\n" "Analitico: %lf\n\n",
+  // numeric "\nFace %i -> Face %i\t1\n", "Numero de triangulos da face(%d):
+  // %d\n" for each face, "Numerico:  %lf\n\n".
+  int Grava_Zona_FF(int zona);
+  int Grava_Resultado_FF(int face_a, int face_b, double fator, int triangulos_a, int triangulos_b);
+  // Reads the view-factor file on the current stream: passes over the blocks
+  // of other zones, then reads the n·(n - 1) records of the zone's block (n
+  // its faces) and, for each record from face f (1-based), appends to the
+  // element's links one TTrans_EltrMag per region of the record's second
+  // face (its position in the zone's face list; beyond the count, the last
+  // face). True when the block read whole; false at the first line that does
+  // not scan, the links appended so far kept, and at once for a null zone,
+  // element or link list.
+  bool Carrega_Dados_FF(int face, TSuperficie* zona, ElementoTC* elemento);
 
   // ---- 24. Weather import (input/epw.cpp) ----
 

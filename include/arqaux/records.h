@@ -126,4 +126,49 @@ static_assert(sizeof(Curva_CAP) == 44 && sizeof(Curva_EIRT) == 44 && sizeof(Curv
                   offsetof(Curva_EIRPLR, Coef) == 20,
               "the chiller curves");
 
+// ---- Glazing property record ----
+//
+// One glazing model as the host keeps it: what the model table fills, the
+// external database's text fields and gas file, and the gas properties of
+// its one or two gaps. Shared with the host, so the layout is fixed.
+
+// Characters of a glazing name, of the gas file name and of a database text
+// field, terminator included.
+constexpr int ARQAUX_TAM_NOME_VIDRO = 32;
+constexpr int ARQAUX_TAM_ARQUIVO_GAS = 120;
+constexpr int ARQAUX_TAM_CAMPO_VIDRO = 30;
+
+struct TProp_Vitreas {
+  char Nome[ARQAUX_TAM_NOME_VIDRO];
+  int32_t Indice_Registro;  // 0-based position of the model to load, set by the host
+  float Transmissividade[10];
+  float Transmissividade_Sistema[10];
+  float Absortividade[10];
+  float Espessura;
+  int32_t Modelo_Padrao;
+  char Arquivo_Gas[ARQAUX_TAM_ARQUIVO_GAS];  // inside the Vitreous directory
+  // Texts of the database row; 2 and 4 are the scan patterns that find the
+  // gas of the first and of the second gap in the gas file.
+  char Campos_Texto[6][ARQAUX_TAM_CAMPO_VIDRO];
+  int32_t Num_Camaras;  // gaps: 1 or 2
+  bool Gas_A;
+  bool Gas_B;
+  // Gas coefficients of each gap in the order b0, b1, d0, d1, a0, a1, c0, c1.
+  float Coef_Gas_1[8];
+  float Coef_Gas_2[8];
+  // Per-gap properties: [single gap, first of two, second of two].
+  float Prop_Q[3];
+  float Prop_R[3];
+  float Prop_P[3];
+  // Gap temperatures: [0] for two-gap glazing, [1] for single-gap glazing.
+  float Temp_Camara[2];
+};
+static_assert(sizeof(TProp_Vitreas) == 580, "a glazing record as the host keeps it");
+static_assert(offsetof(TProp_Vitreas, Arquivo_Gas) == 164 &&
+                  offsetof(TProp_Vitreas, Num_Camaras) == 464 &&
+                  offsetof(TProp_Vitreas, Coef_Gas_1) == 472 &&
+                  offsetof(TProp_Vitreas, Prop_Q) == 536 &&
+                  offsetof(TProp_Vitreas, Temp_Camara) == 572,
+              "the fields of a glazing record in their order");
+
 #endif  // ARQAUX_RECORDS_H_

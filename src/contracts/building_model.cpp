@@ -31,9 +31,20 @@ float TVent_Forcada::R_Trocas_Ar() const { return trocas_ar_; }
 bool TVent_Forcada::R_Tipo_Calculo() const { return tipo_calculo_; }
 TIntervalos* TVent_Forcada::R_Intervalos() { return intervalos_; }
 
+TSuperficie::TSuperficie(int numero) : numero_(numero) {}
+TSuperficie::~TSuperficie() = default;
+int TSuperficie::R_Numero() { return numero_; }
+TLista<TParede>* TSuperficie::R_Faces() { return &faces_; }
+TParede* TSuperficie::Adiciona_Face(TParede* face) { return faces_.Adiciona(face); }
+
 ElementoTC::ElementoTC(int nos)
-    : Temperaturas(new float[nos > 1 ? nos : 1]()), total_nos_((nos > 1 ? nos : 1) - 1) {}
-ElementoTC::~ElementoTC() { delete[] Temperaturas; }
+    : Temperaturas(new float[nos > 1 ? nos : 1]()),
+      Ligacoes(new TLista<TTrans_EltrMag>(true)),
+      total_nos_((nos > 1 ? nos : 1) - 1) {}
+ElementoTC::~ElementoTC() {
+  delete Ligacoes;
+  delete[] Temperaturas;
+}
 int ElementoTC::TotalNos() const { return total_nos_; }
 
 TParede::TParede(TSuperficie* teto_de, TSuperficie* piso_de, float azimute, double area)
@@ -46,3 +57,8 @@ double TParede::R_Area(int, int) { return area_; }
 int TParede::R_Num_Regioes() { return regioes_.Numero_Elementos(); }
 TLista<ElementoTC>* TParede::R_Regioes() { return &regioes_; }
 ElementoTC* TParede::Adiciona_Regiao(int nos) { return regioes_.Adiciona(new ElementoTC(nos)); }
+
+TTrans_EltrMag::TTrans_EltrMag(float fator_forma, ElementoTC* regiao)
+    : fator_forma_(fator_forma), regiao_(regiao) {}
+float TTrans_EltrMag::R_Fator_Forma() const { return fator_forma_; }
+ElementoTC* TTrans_EltrMag::R_Regiao() const { return regiao_; }

@@ -85,6 +85,16 @@ TEST_F(CatalogueTool, SampleThenCheckLoadsEveryKind) {
   // A file of another kind does not load.
   Tool("check " + modelos + "/Condicionadores.txt --kind coil", &status);
   EXPECT_EQ(status, 1);
+
+  // The glazing check loads the sample's models and the gases of the one
+  // whose gas file is there; a folder without models fails.
+  std::string saida;
+  const std::string glazing = std::string(ARQAUX_TOOL_PATH) + " glazing check ";
+  EXPECT_EQ(Executa(glazing + modelos, &saida), 0) << saida;
+  EXPECT_NE(saida.find("Claro_6mm: 2 gap(s) at 20\n  gap 1\tP 0.004433\tQ 1002.98"),
+            std::string::npos)
+      << saida;
+  EXPECT_EQ(Executa(glazing + Caminho("."), &saida), 1) << saida;
 }
 
 }  // namespace

@@ -78,14 +78,15 @@ TEST_F(SampleTool, ShortRunWritesEveryStreamAndReport) {
   }
 
   // The table lists the 4 input files and the soil file's description, 13
-  // zone files and 6 descriptions per zone, the HVAC
-  // plant's files, 16 load files per zone and the HVAC system's, and 11
-  // envelope files per zone, family by family.
+  // zone files and 6 descriptions per zone, the HVAC plant's files, 16 load
+  // files per zone and the HVAC system's, 11 envelope files per zone and the
+  // first zone's 4 diagnostics, family by family.
   for (const char* linha :
        {"\n[inputs] ", "  (5 files)\n\nzona1_temp_umi.bin ", "\n[zones] ",
         "  (38 files)\n\nzona1_fancoil.dat ", "\n[hvac] ",
         "  (77 files)\n\nzona1_carga_inverno.txt ", "\n[thermal loads] ",
-        "  (33 files)\n\nzona1_parede.bin ", "\n[envelope] ", "  (22 files)\n\n175 files, "}) {
+        "  (33 files)\n\nzona1_parede.bin ", "\n[envelope] ", "  (22 files)\n\nzona1_vidros.txt ",
+        "\n[diagnostics] ", "  (4 files)\n\n179 files, "}) {
     EXPECT_NE(saida.find(linha), std::string::npos) << linha << '\n' << saida;
   }
 }

@@ -3,6 +3,7 @@
 std::vector<TTipo_Catalogo> Tipos_Catalogo() {
   std::vector<TTipo_Catalogo> tipos = Tipos_Catalogo_Equipamentos();
   for (const TTipo_Catalogo& t : Tipos_Catalogo_Referencia()) tipos.push_back(t);
+  for (const TTipo_Catalogo& t : Tipos_Catalogo_Vidros()) tipos.push_back(t);
   return tipos;
 }
 

@@ -3,9 +3,10 @@
 // a sample of it, and how to load one through the library.
 //
 // The kinds come in groups, each defined in its own file: equipment
-// catalogues (catalogos_equipamentos.cpp) and reference tables
-// (catalogos_referencia.cpp). The fuzz target over every loader walks the
-// same list, so that a kind added here is fuzzed too.
+// catalogues (catalogos_equipamentos.cpp), reference tables
+// (catalogos_referencia.cpp) and glazing (catalogos_vidros.cpp). The fuzz
+// target over every loader walks the same list, so that a kind added here is
+// fuzzed too.
 #ifndef ARQAUX_TOOL_CATALOGOS_H_
 #define ARQAUX_TOOL_CATALOGOS_H_
 
@@ -30,6 +31,12 @@ struct TTipo_Catalogo {
 std::vector<TTipo_Catalogo> Tipos_Catalogo();
 std::vector<TTipo_Catalogo> Tipos_Catalogo_Equipamentos();
 std::vector<TTipo_Catalogo> Tipos_Catalogo_Referencia();
+std::vector<TTipo_Catalogo> Tipos_Catalogo_Vidros();
+
+// Loads the glazing model table of the models directory dir and the gas
+// properties of each model whose gas file is present, printing them on
+// saida (catalogos_vidros.cpp). False when a load failed or there is no model.
+bool Confere_Vidros(const std::string& dir, FILE* saida);
 
 // The kind called nome, or null.
 const TTipo_Catalogo* Procura_Tipo_Catalogo(const std::string& nome);

@@ -57,6 +57,7 @@ int Desenha_Grafico(const TPedido_Grafico& p);
 // Tells the kind of caminho (forcado, when not empty, names it): 0, or the
 // exit status after one message naming the kinds that fit.
 int Conhece_Arquivo(const std::string& caminho, const std::string& forcado, TDeteccao* d);
+void Declara_Glazing(CLI::App* app, TAcao* acao);
 
 // Exit status of a command line refused before anything ran; a command
 // that ran and failed exits with 1.

@@ -105,6 +105,7 @@ int main(int argc, char** argv) {
   Declara_Info(&app, &acao);
   Declara_Export(&app, &acao);
   Declara_Plot(&app, &acao);
+  Declara_Glazing(&app, &acao);
   Declara_Ajuda(&app, &acao);
   Recusa_Repeticoes(&app);
   try {

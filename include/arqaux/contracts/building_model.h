@@ -77,11 +77,29 @@ class ARQAUX_CONTRATOS_API TVent_Forcada {
 
 // ---- Walls ----
 
-// A zone of the building: the faces that bound it know whether they are its
-// ceiling or its floor.
+class TParede;
+class TTrans_EltrMag;
+
+// A zone of the building: its number and the faces that bound it, which know
+// whether they are its ceiling or its floor. The zone does not own its faces
+// (a slab bounds two zones); the queries are virtual as the host's are.
 class ARQAUX_CONTRATOS_API TSuperficie {
  public:
   TSuperficie() = default;
+  explicit TSuperficie(int numero);
+  virtual ~TSuperficie();
+  TSuperficie(const TSuperficie&) = delete;
+  TSuperficie& operator=(const TSuperficie&) = delete;
+
+  // The zone's number, as its view-factor block names it.
+  virtual int R_Numero();
+  // The faces in order, from position 1.
+  virtual TLista<TParede>* R_Faces();
+  TParede* Adiciona_Face(TParede* face);
+
+ private:
+  int numero_ = 0;
+  TLista<TParede> faces_{false};
 };
 
 // One region of a face, discretised through its thickness into nodes 0 ..
@@ -97,11 +115,25 @@ class ARQAUX_CONTRATOS_API ElementoTC {
   ElementoTC& operator=(const ElementoTC&) = delete;
 
   float* Temperaturas;
+  // The region's radiative exchange links, owned by the list.
+  TLista<TTrans_EltrMag>* Ligacoes;
   // Index of the last node.
   int TotalNos() const;
 
  private:
   int total_nos_;
+};
+
+// A radiative exchange link: the view factor towards a region.
+class ARQAUX_CONTRATOS_API TTrans_EltrMag {
+ public:
+  TTrans_EltrMag(float fator_forma, ElementoTC* regiao);
+  float R_Fator_Forma() const;
+  ElementoTC* R_Regiao() const;
+
+ private:
+  float fator_forma_;
+  ElementoTC* regiao_;
 };
 
 // One face: a wall, or a slab that is the ceiling of one zone and the floor
