@@ -32,6 +32,7 @@
 //  19. Reference tables                catalogues/ventilation_rates.cpp,
 //                                      catalogues/regulation_tables.cpp,
 //                                      catalogues/material_data.cpp
+//  22. Project comparison              registry/project_comparison.cpp
 //  The private part: registry state and the stream selectors.
 #ifndef ARQAUX_GEREN_ARQUIVOAUX_H_
 #define ARQAUX_GEREN_ARQUIVOAUX_H_
@@ -864,6 +865,25 @@ class ARQAUX_API TGeren_ArquivoAux {
   bool Carrega_Dados_U(float* valores);
   // The isotherm pairs 0 to n into pares[2 * (n + 1)]; true at once for n < 0.
   bool Carrega_Dados_Iso(double* pares, int n);
+
+  // ---- 22. Project comparison and interface detection (registry/project_comparison.cpp) ----
+  //
+  // Both open their files with fopen outside the registry, never touch the
+  // current stream, close all they open, and leave the working directory in
+  // the last data folder made current (a caller that needs its own back
+  // saves and restores it).
+
+  // True when projects primeiro and segundo of dir differ in any of their
+  // nine data files, or one of those files does not open (prefixo: the
+  // "NEW" files, but for ".par" and ".prj"); false when all are identical.
+  bool ComparaProjeto(std::string primeiro, std::string segundo, std::string dir, bool prefixo);
+  // True when the two streams differ from their positions on (a byte, a
+  // length, a read error flagged on either, a null stream); false when they
+  // are identical to their ends. Where they stand afterwards is not fixed.
+  bool CompararFile(FILE* primeiro, FILE* segundo);
+  // The interface type of the project file at caminho, from the sizes of
+  // its "NEW" and plain geometry files (project_comparison.cpp).
+  bool Tipo_Interface_Projeto(std::string caminho);
 
  private:
   // The library's own code and its tests reach the registry state and the
