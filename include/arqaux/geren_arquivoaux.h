@@ -33,6 +33,7 @@
 //                                      catalogues/regulation_tables.cpp,
 //                                      catalogues/material_data.cpp
 //  22. Project comparison              registry/project_comparison.cpp
+//  23. Daylighting and rain            input/daylighting.cpp, input/rain.cpp
 //  The private part: registry state and the stream selectors.
 #ifndef ARQAUX_GEREN_ARQUIVOAUX_H_
 #define ARQAUX_GEREN_ARQUIVOAUX_H_
@@ -56,6 +57,7 @@
 // (arqaux/contracts/*.h; arqaux/arqaux.h includes them all).
 struct TTempo;
 class TIntervalos;
+class TInterv_Chuva;
 class TGanho;
 class TVent_Natural;
 class TVent_Forcada;
@@ -884,6 +886,16 @@ class ARQAUX_API TGeren_ArquivoAux {
   // The interface type of the project file at caminho, from the sizes of
   // its "NEW" and plain geometry files (project_comparison.cpp).
   bool Tipo_Interface_Projeto(std::string caminho);
+
+  // ---- 23. Daylighting schedules and rain intervals (input/daylighting.cpp, input/rain.cpp) ----
+
+  // Appends the rain intervals of the current stream to lista. False at a
+  // count line that does not scan or is negative (list unchanged) and at a
+  // malformed interval line (the intervals before it stay in the list).
+  bool Le_Arquivo_Chuva(TLista<TInterv_Chuva>* lista);
+  // Writes lista's intervals to the current stream; false when there is no
+  // stream or list, or a write failed.
+  bool Salva_Arquivo_Chuva(TLista<TInterv_Chuva>* lista);
 
  private:
   // The library's own code and its tests reach the registry state and the
