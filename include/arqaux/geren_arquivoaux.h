@@ -889,6 +889,16 @@ class ARQAUX_API TGeren_ArquivoAux {
 
   // ---- 23. Daylighting schedules and rain intervals (input/daylighting.cpp, input/rain.cpp) ----
 
+  // Reads the five header lines of a daylighting schedule at the current
+  // stream's position; true when every line matched.
+  bool Carrega_Cabecalho_DAYSIM();
+  // From the current stream at a schedule's start: the header, then the
+  // lighting power densities of hours inicio onwards into registros, cut at
+  // the year's end (no wrap: the records past it are left untouched). False
+  // on a null array, a negative start or count, a start past hour 8760, a line
+  // that does not match, or the file ending first; records stored stay.
+  bool Bufferiza_Iluminacao_DAYSIM(TReg_DPI_DAYSIM* registros, int inicio, int quantidade);
+
   // Appends the rain intervals of the current stream to lista. False at a
   // count line that does not scan or is negative (list unchanged) and at a
   // malformed interval line (the intervals before it stay in the list).
