@@ -8,7 +8,7 @@ set -euo pipefail
 arqaux=$(realpath "$1")
 out=$(realpath -m "$2")
 rm -rf "$out"
-mkdir -p "$out"/{climate_fuzz,streams_fuzz,config_readers_fuzz,config_blocks_fuzz,leitor_real_fuzz,hvac_system_fuzz,loads_fuzz,envelope_fuzz,catalogue_fuzz}
+mkdir -p "$out"/{climate_fuzz,streams_fuzz,config_readers_fuzz,config_blocks_fuzz,leitor_real_fuzz,hvac_system_fuzz,loads_fuzz,envelope_fuzz,catalogue_fuzz,inputs_fuzz}
 work="$out/sample"
 mkdir -p "$work"
 (cd "$work" && "$arqaux" sample run --days 1 --zones 1 --interval 3600 >/dev/null &&
@@ -146,5 +146,25 @@ while read -r tipo arquivo _; do
   { b "$k"; cat "$work/modelos/$arquivo"; } | seed catalogue_fuzz "$tipo"
   k=$((k + 1))
 done < <("$arqaux" catalogue kinds)
+
+# Daylighting and rain: reader (0 schedule header, 1 schedule window, 2 rain,
+# 3 interface type); two int32s (the window's start and count, or the sizes
+# of the two geometry files); the file, or for the interface the path.
+agenda() {
+  printf '# thermal simulation input file (zona1.htm)\n# DAYSIM header file: zona1.hea\n'
+  printf '# User type: active\n # total number of occupied hours: 2920\n'
+  printf '# month, day, hour, occ (0=absent; 1=present), blinds (0=up; 1=down), lights (W/area) \n'
+  for h in $(seq 0 47); do printf '1,%d,%d.500,%d,0,%*s%d.25\n' $((1 + h / 24)) $((h % 24)) $((h % 2)) $((h % 7)) '' "$h"; done
+}
+{ b 0; i 0 0; agenda; } | seed inputs_fuzz daylight-header
+{ b 1; i 10 24; agenda; } | seed inputs_fuzz daylight-window
+{ b 1; i 8750 24; agenda; } | seed inputs_fuzz daylight-window-end
+chuva() {
+  printf '[Numero de Intervalos = 3]\n'
+  printf '{[Data = %d/3][Hora_Ini = 7:30][Hora_Fim = 9:0][Intensidade = %d]}\n' 1 1 2 2 3 3
+}
+{ b 2; i 0 0; chuva; } | seed inputs_fuzz rain
+{ b 3; i 2033 10; printf 'Casa.prj'; } | seed inputs_fuzz interface
+{ b 3; i 40 -1; printf 'dir\\..\\Casa'; } | seed inputs_fuzz interface-backslash
 
 rm -rf "$work"
