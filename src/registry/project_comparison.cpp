@@ -22,7 +22,13 @@
 // p of the plain one: true when p is 0, false when n is exactly 2,033 bytes,
 // else whether n > p. The project path is split at its last '\' or '/', so
 // host paths work as well as Windows-style ones.
+//
+// A relative directory, the empty one included, is taken from the working
+// directory at the call: the comparison enters the first project's folder
+// before the second's, and a relative second folder would otherwise be
+// looked for inside the first (and an empty one would be the root).
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
@@ -54,7 +60,15 @@ struct Fecha_Lido {
 };
 using TLido = std::unique_ptr<FILE, Fecha_Lido>;
 
+// The data folder of projeto in dir. A relative dir (the empty one
+// included) is taken from the working directory at the call, so that it
+// names the same folder after another project's folder was entered.
 std::string Pasta_Dados(const std::string& dir, const std::string& projeto) {
+  char atual[4096];
+  if ((dir.empty() || (dir[0] != '/' && dir[0] != '\\')) &&
+      getcwd(atual, sizeof atual) != nullptr) {
+    return std::string(atual) + "/" + dir + "\\#" + projeto;
+  }
   return dir + "\\#" + projeto;
 }
 
@@ -113,10 +127,11 @@ bool TGeren_ArquivoAux::CompararFile(FILE* primeiro, FILE* segundo) {
 
 bool TGeren_ArquivoAux::ComparaProjeto(std::string primeiro, std::string segundo, std::string dir,
                                        bool prefixo) {
+  const std::string pasta_a = Pasta_Dados(dir, primeiro), pasta_b = Pasta_Dados(dir, segundo);
   for (size_t e = 0; e < std::size(EXTENSOES); ++e) {
     const std::string pre = prefixo && e < SEM_PREFIXO ? PREFIXO_NOVO : "";
-    const TLido a = Abre_Na_Pasta(Pasta_Dados(dir, primeiro), pre + primeiro + EXTENSOES[e]);
-    const TLido b = Abre_Na_Pasta(Pasta_Dados(dir, segundo), pre + segundo + EXTENSOES[e]);
+    const TLido a = Abre_Na_Pasta(pasta_a, pre + primeiro + EXTENSOES[e]);
+    const TLido b = Abre_Na_Pasta(pasta_b, pre + segundo + EXTENSOES[e]);
     if (!a || !b || CompararFile(a.get(), b.get())) return true;
   }
   return false;
