@@ -150,12 +150,7 @@ done < <("$arqaux" catalogue kinds)
 # Daylighting and rain: reader (0 schedule header, 1 schedule window, 2 rain,
 # 3 interface type); two int32s (the window's start and count, or the sizes
 # of the two geometry files); the file, or for the interface the path.
-agenda() {
-  printf '# thermal simulation input file (zona1.htm)\n# DAYSIM header file: zona1.hea\n'
-  printf '# User type: active\n # total number of occupied hours: 2920\n'
-  printf '# month, day, hour, occ (0=absent; 1=present), blinds (0=up; 1=down), lights (W/area) \n'
-  for h in $(seq 0 47); do printf '1,%d,%d.500,%d,0,%*s%d.25\n' $((1 + h / 24)) $((h % 24)) $((h % 2)) $((h % 7)) '' "$h"; done
-}
+agenda() { head -n 60 "$run/iluminacao.csv"; }
 { b 0; i 0 0; agenda; } | seed inputs_fuzz daylight-header
 { b 1; i 10 24; agenda; } | seed inputs_fuzz daylight-window
 { b 1; i 8750 24; agenda; } | seed inputs_fuzz daylight-window-end
@@ -164,6 +159,7 @@ chuva() {
   printf '{[Data = %d/3][Hora_Ini = 7:30][Hora_Fim = 9:0][Intensidade = %d]}\n' 1 1 2 2 3 3
 }
 { b 2; i 0 0; chuva; } | seed inputs_fuzz rain
+{ b 2; i 0 0; cat "$run/chuva.txt"; } | seed inputs_fuzz rain-sample
 { b 3; i 2033 10; printf 'Casa.prj'; } | seed inputs_fuzz interface
 { b 3; i 40 -1; printf 'dir\\..\\Casa'; } | seed inputs_fuzz interface-backslash
 

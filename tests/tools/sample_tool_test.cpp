@@ -78,13 +78,15 @@ TEST_F(SampleTool, ShortRunWritesEveryStreamAndReport) {
   }
 
   // The table lists the 4 input files, 12 zone files per zone, the HVAC
-  // plant's files, 16 load files per zone and the HVAC system's, and 11
-  // envelope files per zone, family by family.
+  // plant's files, 16 load files per zone and the HVAC system's, 11
+  // envelope files per zone, and the daylighting schedule and rain file,
+  // family by family.
   for (const char* linha :
        {"\n[inputs] ", "  (4 files)\n\nzona1_temp_umi.bin ", "\n[zones] ",
         "  (24 files)\n\nzona1_fancoil.dat ", "\n[hvac] ",
         "  (77 files)\n\nzona1_carga_inverno.txt ", "\n[thermal loads] ",
-        "  (33 files)\n\nzona1_parede.bin ", "\n[envelope] ", "  (22 files)\n\n160 files, "}) {
+        "  (33 files)\n\nzona1_parede.bin ", "\n[envelope] ", "  (22 files)\n\niluminacao.csv ",
+        "\n[daylight-rain] ", "  (2 files)\n\n162 files, "}) {
     EXPECT_NE(saida.find(linha), std::string::npos) << linha << '\n' << saida;
   }
 }

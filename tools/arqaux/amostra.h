@@ -147,5 +147,6 @@ std::unique_ptr<TFamilia_Amostra> Cria_Familia_Zonas();
 std::unique_ptr<TFamilia_Amostra> Cria_Familia_HVAC();
 std::unique_ptr<TFamilia_Amostra> Cria_Familia_Cargas();
 std::unique_ptr<TFamilia_Amostra> Cria_Familia_Envelope();
+std::unique_ptr<TFamilia_Amostra> Cria_Familia_Entradas();
 
 #endif  // ARQAUX_TOOL_AMOSTRA_H_

@@ -44,6 +44,7 @@ std::vector<std::unique_ptr<TFamilia_Amostra>> Cria_Familias() {
   familias.push_back(Cria_Familia_HVAC());
   familias.push_back(Cria_Familia_Cargas());
   familias.push_back(Cria_Familia_Envelope());
+  familias.push_back(Cria_Familia_Entradas());
   return familias;
 }
 

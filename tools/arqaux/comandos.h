@@ -37,6 +37,8 @@ int Converte_Arquivo(const std::string& binario, const std::string& texto, uintm
 void Declara_Stats(CLI::App* app, TAcao* acao);
 void Declara_Wall(CLI::App* app, TAcao* acao);
 void Declara_Catalogue(CLI::App* app, TAcao* acao);
+void Declara_Compare(CLI::App* app, TAcao* acao);
+void Declara_Inputs(CLI::App* app, TAcao* acao);
 
 // Exit status of a command line refused before anything ran; a command
 // that ran and failed exits with 1.

@@ -101,6 +101,8 @@ int main(int argc, char** argv) {
   Declara_Stats(&app, &acao);
   Declara_Wall(&app, &acao);
   Declara_Catalogue(&app, &acao);
+  Declara_Compare(&app, &acao);
+  Declara_Inputs(&app, &acao);
   Declara_Ajuda(&app, &acao);
   Recusa_Repeticoes(&app);
   try {
