@@ -11,7 +11,8 @@ const std::string kLinha = "{[Data = 1/2][Hora_Ini = 3:4][Hora_Fim = 5:6][Intens
 
 std::string Contagem(int n) { return "[Numero de Intervalos = " + std::to_string(n) + "]\n"; }
 
-// The list as held: "day/month hour:seconds-hour:seconds class" per interval.
+// The list as held, one interval a line: day, month, start hour and seconds,
+// end hour and seconds, class.
 std::string Held(const TLista<TInterv_Chuva>& lista) {
   std::string texto;
   for (int i = 1; i <= lista.Numero_Elementos(); ++i) {
