@@ -8,7 +8,7 @@ set -euo pipefail
 arqaux=$(realpath "$1")
 out=$(realpath -m "$2")
 rm -rf "$out"
-mkdir -p "$out"/{climate_fuzz,streams_fuzz,config_readers_fuzz,config_blocks_fuzz,leitor_real_fuzz,hvac_system_fuzz,loads_fuzz,envelope_fuzz,catalogue_fuzz,epw_fuzz,file_kind_fuzz,diagnostics_fuzz}
+mkdir -p "$out"/{climate_fuzz,streams_fuzz,config_readers_fuzz,config_blocks_fuzz,leitor_real_fuzz,hvac_system_fuzz,loads_fuzz,envelope_fuzz,catalogue_fuzz,epw_fuzz,file_kind_fuzz,diagnostics_fuzz,inputs_fuzz}
 work="$out/sample"
 mkdir -p "$work"
 (cd "$work" && "$arqaux" sample run --days 1 --zones 1 --interval 3600 >/dev/null &&
@@ -177,5 +177,20 @@ for nome in zona1_carga_verao.txt zona1_ganho.txt zona1_parede.bin zona1_mofo.bi
   { b 84 0; head -c 3000 "$run/$nome"; } | seed file_kind_fuzz "$nome"
 done
 { b 86 0; head -c 3000 "$run/interno.ti"; } | seed file_kind_fuzz interno.ti
+# Daylighting and rain: reader (0 schedule header, 1 schedule window, 2 rain,
+# 3 interface type); two int32s (the window's start and count, or the sizes
+# of the two geometry files); the file, or for the interface the path.
+agenda() { head -n 60 "$run/iluminacao.csv"; }
+{ b 0; i 0 0; agenda; } | seed inputs_fuzz daylight-header
+{ b 1; i 10 24; agenda; } | seed inputs_fuzz daylight-window
+{ b 1; i 8750 24; agenda; } | seed inputs_fuzz daylight-window-end
+chuva() {
+  printf '[Numero de Intervalos = 3]\n'
+  printf '{[Data = %d/3][Hora_Ini = 7:30][Hora_Fim = 9:0][Intensidade = %d]}\n' 1 1 2 2 3 3
+}
+{ b 2; i 0 0; chuva; } | seed inputs_fuzz rain
+{ b 2; i 0 0; cat "$run/chuva.txt"; } | seed inputs_fuzz rain-sample
+{ b 3; i 2033 10; printf 'Casa.prj'; } | seed inputs_fuzz interface
+{ b 3; i 40 -1; printf 'dir\\..\\Casa'; } | seed inputs_fuzz interface-backslash
 
 rm -rf "$work"

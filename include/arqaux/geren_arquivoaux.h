@@ -37,6 +37,8 @@
 //                                      diagnostics/glazing_dumps.cpp,
 //                                      diagnostics/view_factors.cpp,
 //                                      diagnostics/node_flux.cpp
+//  22. Project comparison              registry/project_comparison.cpp
+//  23. Daylighting and rain            input/daylighting.cpp, input/rain.cpp
 //  24. Weather import                  input/epw.cpp
 //  25. Occupancy report                streams/occupancy_report.cpp
 //  The private part: registry state and the stream selectors.
@@ -62,6 +64,7 @@
 // (arqaux/contracts/*.h; arqaux/arqaux.h includes them all).
 struct TTempo;
 class TIntervalos;
+class TInterv_Chuva;
 class TGanho;
 class TVent_Natural;
 class TVent_Forcada;
@@ -964,6 +967,45 @@ class ARQAUX_API TGeren_ArquivoAux {
   // not scan, the links appended so far kept, and at once for a null zone,
   // element or link list.
   bool Carrega_Dados_FF(int face, TSuperficie* zona, ElementoTC* elemento);
+
+  // ---- 22. Project comparison and interface detection (registry/project_comparison.cpp) ----
+  //
+  // Both open their files with fopen outside the registry, never touch the
+  // current stream, close all they open, and leave the working directory in
+  // the last data folder made current (a caller that needs its own back
+  // saves and restores it).
+
+  // True when projects primeiro and segundo of dir differ in any of their
+  // nine data files, or one of those files does not open (prefixo: the
+  // "NEW" files, but for ".par" and ".prj"); false when all are identical.
+  bool ComparaProjeto(std::string primeiro, std::string segundo, std::string dir, bool prefixo);
+  // True when the two streams differ from their positions on (a byte, a
+  // length, a read error flagged on either, a null stream); false when they
+  // are identical to their ends. Where they stand afterwards is not fixed.
+  bool CompararFile(FILE* primeiro, FILE* segundo);
+  // The interface type of the project file at caminho, from the sizes of
+  // its "NEW" and plain geometry files (project_comparison.cpp).
+  bool Tipo_Interface_Projeto(std::string caminho);
+
+  // ---- 23. Daylighting schedules and rain intervals (input/daylighting.cpp, input/rain.cpp) ----
+
+  // Reads the five header lines of a daylighting schedule at the current
+  // stream's position; true when every line matched.
+  bool Carrega_Cabecalho_DAYSIM();
+  // From the current stream at a schedule's start: the header, then the
+  // lighting power densities of hours inicio onwards into registros, cut at
+  // the year's end (no wrap: the records past it are left untouched). False
+  // on a null array, a negative start or count, a start past hour 8760, a line
+  // that does not match, or the file ending first; records stored stay.
+  bool Bufferiza_Iluminacao_DAYSIM(TReg_DPI_DAYSIM* registros, int inicio, int quantidade);
+
+  // Appends the rain intervals of the current stream to lista. False at a
+  // count line that does not scan or is negative (list unchanged) and at a
+  // malformed interval line (the intervals before it stay in the list).
+  bool Le_Arquivo_Chuva(TLista<TInterv_Chuva>* lista);
+  // Writes lista's intervals to the current stream; false when there is no
+  // stream or list, or a write failed.
+  bool Salva_Arquivo_Chuva(TLista<TInterv_Chuva>* lista);
 
   // ---- 24. Weather import (input/epw.cpp) ----
 

@@ -50,6 +50,16 @@ struct TReg_Temp_Umi {
 static_assert(sizeof(TReg_Temp_Umi) == ARQAUX_TAM_REGISTRO_TI,
               "an interior-climate record as on disk");
 
+// ---- Daylighting schedule records ----
+//
+// One hour of a daylighting schedule as the host buffers it: the electric
+// lighting power density of that hour's line, W per unit floor area.
+struct TReg_DPI_DAYSIM {
+  float DPI;
+};
+static_assert(sizeof(TReg_DPI_DAYSIM) == 4 && offsetof(TReg_DPI_DAYSIM, DPI) == 0,
+              "one hour of lighting power density, a single float");
+
 // ---- Equipment catalogue records ----
 //
 // Records of the equipment catalogue editors, loaded one at a time and saved

@@ -68,7 +68,8 @@ TEST_F(ToolCommandLine, HelpOnStdoutAndOneLineRefusals) {
       // Missing commands, options, values and positionals.
       {"", 2,
        "arqaux: 'arqaux' needs a command: sample, report, climate, config, hvac, stats, wall, "
-       "catalogue, import, info, export, plot, glazing, help\n"},
+       "catalogue, import, info, export, plot, glazing, compare, interface, daylight, rain, "
+       "help\n"},
       {"climate", 2, "arqaux: 'arqaux climate' needs a command: show, ti\n"},
       {"stats", 2, "arqaux: 'arqaux stats' needs a command: show, report\n"},
       {"config check f", 2, "arqaux: --zones is required\n"},

@@ -158,5 +158,6 @@ std::unique_ptr<TFamilia_Amostra> Cria_Familia_HVAC();
 std::unique_ptr<TFamilia_Amostra> Cria_Familia_Cargas();
 std::unique_ptr<TFamilia_Amostra> Cria_Familia_Envelope();
 std::unique_ptr<TFamilia_Amostra> Cria_Familia_Diagnosticos();
+std::unique_ptr<TFamilia_Amostra> Cria_Familia_Entradas();
 
 #endif  // ARQAUX_TOOL_AMOSTRA_H_

@@ -46,6 +46,7 @@ std::vector<std::unique_ptr<TFamilia_Amostra>> Cria_Familias() {
   familias.push_back(Cria_Familia_Cargas());
   familias.push_back(Cria_Familia_Envelope());
   familias.push_back(Cria_Familia_Diagnosticos());
+  familias.push_back(Cria_Familia_Entradas());
   return familias;
 }
 

@@ -42,6 +42,9 @@ void Declara_Import(CLI::App* app, TAcao* acao);
 void Declara_Info(CLI::App* app, TAcao* acao);
 void Declara_Export(CLI::App* app, TAcao* acao);
 void Declara_Plot(CLI::App* app, TAcao* acao);
+void Declara_Glazing(CLI::App* app, TAcao* acao);
+void Declara_Compare(CLI::App* app, TAcao* acao);
+void Declara_Inputs(CLI::App* app, TAcao* acao);
 
 // A plot of one column of a file (arqaux plot), also drawn by the sample.
 struct TPedido_Grafico {
@@ -57,7 +60,6 @@ int Desenha_Grafico(const TPedido_Grafico& p);
 // Tells the kind of caminho (forcado, when not empty, names it): 0, or the
 // exit status after one message naming the kinds that fit.
 int Conhece_Arquivo(const std::string& caminho, const std::string& forcado, TDeteccao* d);
-void Declara_Glazing(CLI::App* app, TAcao* acao);
 
 // Exit status of a command line refused before anything ran; a command
 // that ran and failed exits with 1.

@@ -106,6 +106,8 @@ int main(int argc, char** argv) {
   Declara_Export(&app, &acao);
   Declara_Plot(&app, &acao);
   Declara_Glazing(&app, &acao);
+  Declara_Compare(&app, &acao);
+  Declara_Inputs(&app, &acao);
   Declara_Ajuda(&app, &acao);
   Recusa_Repeticoes(&app);
   try {

@@ -1,0 +1,156 @@
+// arqaux compare and arqaux interface: the project comparison file by file,
+// and the interface type of a project with the sizes it comes from.
+//
+// Both find a project's data folder as the library does (the directory, "\#"
+// and the project name, made current through the utility library) and put
+// the working directory back before they print.
+#include <arqaux/arqaux.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <iterator>
+#include <memory>
+#include <string>
+
+#include "comandos.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* const EXTENSOES[] = {".geo", ".cli", ".eqpv", ".gi", ".pv",
+                                 ".ter", ".vnt", ".par",  ".prj"};
+constexpr size_t SEM_PREFIXO = 7;  // ".par" and ".prj" never take "NEW"
+constexpr size_t BLOCO = 65536;
+
+// Keeps the working directory of its construction and goes back to it.
+class TVolta_Dir {
+ public:
+  TVolta_Dir() : dir_(open(".", O_RDONLY | O_DIRECTORY)) {}
+  ~TVolta_Dir() {
+    if (dir_ >= 0 && fchdir(dir_) == 0) close(dir_);
+  }
+  TVolta_Dir(const TVolta_Dir&) = delete;
+  TVolta_Dir& operator=(const TVolta_Dir&) = delete;
+  bool Valido() const { return dir_ >= 0; }
+
+ private:
+  int dir_;
+};
+
+struct Fecha_Arq {
+  void operator()(FILE* arq) const { std::fclose(arq); }
+};
+using TArq = std::unique_ptr<FILE, Fecha_Arq>;
+
+// Opens nome in the data folder of projeto in dir, as the library finds it;
+// null when the folder or the file does not open.
+TArq Abre_Do_Projeto(const std::string& dir, const std::string& projeto, const std::string& nome) {
+  if (!DLL_UTIL_Geren_Dir()->Muda_Custom_Dir(dir + "\\#" + projeto)) return nullptr;
+  return TArq(std::fopen(nome.c_str(), "rb"));
+}
+
+// The offset of the first byte where a and b differ (the shorter length when
+// one is a prefix of the other); -1 when a read fails.
+long long Primeira_Diferenca(FILE* a, FILE* b) {
+  std::unique_ptr<char[]> x(new char[BLOCO]), y(new char[BLOCO]);
+  for (long long base = 0;; base += BLOCO) {
+    const size_t na = std::fread(x.get(), 1, BLOCO, a);
+    const size_t nb = std::fread(y.get(), 1, BLOCO, b);
+    if (std::ferror(a) != 0 || std::ferror(b) != 0) return -1;
+    const size_t n = na < nb ? na : nb;
+    const auto fim = std::mismatch(x.get(), x.get() + n, y.get());
+    if (fim.first != x.get() + n || na != nb) return base + (fim.first - x.get());
+  }
+}
+
+// One line per extension: the two files' names and "same", "differs at byte
+// N" (from 0) or "missing"; the library's CompararFile says whether they
+// differ, the tool's own scan where.
+std::string Compara_Arquivo(const std::string& dir, const std::string& p1, const std::string& p2,
+                            const std::string& prefixo, const char* extensao) {
+  const std::string n1 = prefixo + p1 + extensao, n2 = prefixo + p2 + extensao;
+  const std::string linha = n1 + "\t" + n2 + "\t";
+  const TArq a = Abre_Do_Projeto(dir, p1, n1);
+  const TArq b = Abre_Do_Projeto(dir, p2, n2);
+  if (!a || !b) return linha + "missing";
+  if (!Geren_ArqAux()->CompararFile(a.get(), b.get())) return linha + "same";
+  std::rewind(a.get());
+  std::rewind(b.get());
+  const long long byte = Primeira_Diferenca(a.get(), b.get());
+  if (byte < 0) return linha + "unreadable";
+  return linha + "differs at byte " + std::to_string(byte);
+}
+
+struct TComparacao {
+  std::string dir, p1, p2;
+  bool novo = false;
+};
+
+int Compara(TComparacao c) {
+  c.dir = fs::absolute(c.dir).string();  // entering one folder must not move the other
+  std::string linhas;
+  bool difere = false;
+  {
+    const TVolta_Dir volta;
+    if (!volta.Valido()) return Erro("cannot keep the working directory");
+    for (size_t e = 0; e < std::size(EXTENSOES); ++e) {
+      const std::string prefixo = c.novo && e < SEM_PREFIXO ? "NEW" : "";
+      linhas += Compara_Arquivo(c.dir, c.p1, c.p2, prefixo, EXTENSOES[e]) + "\n";
+    }
+    difere = Geren_ArqAux()->ComparaProjeto(c.p1, c.p2, c.dir, c.novo);
+  }
+  std::fputs(linhas.c_str(), stdout);
+  return difere ? 1 : 0;
+}
+
+// "NAME: N bytes", or "NAME: missing".
+std::string Tamanho(const std::string& nome) {
+  const TArq arq(std::fopen(nome.c_str(), "rb"));
+  if (!arq || std::fseek(arq.get(), 0, SEEK_END) != 0) return nome + ": missing";
+  return nome + ": " + std::to_string(std::ftell(arq.get())) + " bytes";
+}
+
+int Interface(const std::string& relativo) {
+  const std::string caminho = fs::absolute(relativo).string();
+  const size_t barra = caminho.find_last_of("\\/");
+  const size_t inicio = barra == std::string::npos ? 0 : barra + 1;
+  std::string projeto = caminho.substr(inicio);
+  projeto = projeto.substr(0, projeto.rfind('.'));
+  std::string novo = "NEW" + projeto + ".geo: missing", plano = projeto + ".geo: missing";
+  bool tipo = false;
+  {
+    const TVolta_Dir volta;
+    if (!volta.Valido()) return Erro("cannot keep the working directory");
+    if (DLL_UTIL_Geren_Dir()->Muda_Custom_Dir(caminho.substr(0, inicio) + "\\#" + projeto)) {
+      novo = Tamanho("NEW" + projeto + ".geo");
+      plano = Tamanho(projeto + ".geo");
+    }
+    tipo = Geren_ArqAux()->Tipo_Interface_Projeto(caminho);
+  }
+  std::printf("%s\n%s\ninterface type: %s\n", novo.c_str(), plano.c_str(), tipo ? "true" : "false");
+  return 0;
+}
+
+}  // namespace
+
+void Declara_Compare(CLI::App* app, TAcao* acao) {
+  CLI::App* compara = app->add_subcommand(
+      "compare", "compare two projects' data files; exit 0 when identical, 1 when not");
+  auto c = std::make_shared<TComparacao>();
+  compara->add_option("DIR", c->dir, "directory holding both projects' data folders")->required();
+  compara->add_option("P1", c->p1, "first project's name")->required();
+  compara->add_option("P2", c->p2, "second project's name")->required();
+  compara->add_flag("--new", c->novo, "compare the NEW files (but for .par and .prj)");
+  compara->callback([c, acao] { *acao = [c] { return Compara(*c); }; });
+
+  CLI::App* interface = app->add_subcommand(
+      "interface", "the interface type of a project, from the sizes of its geometry files");
+  auto caminho = std::make_shared<std::string>();
+  interface->add_option("PATH", *caminho, "a file of the project, e.g. DIR/Casa.prj")->required();
+  interface->callback([caminho, acao] { *acao = [caminho] { return Interface(*caminho); }; });
+}
