@@ -58,4 +58,12 @@ inline constexpr std::size_t ARQAUX_TAM_GANHO_TERMICO_MENSAL = 2340;
 inline constexpr std::size_t ARQAUX_TAM_CONTAGEM = 4;
 inline constexpr std::size_t ARQAUX_TAM_FLAGS_CARGAS = 4;
 
+// A project's data files: nine files named after it, in the order they are
+// compared. A second set carries the prefix "NEW" (NEWCasa.geo beside
+// Casa.geo), all but the last two: the ".par" and ".prj" files never take it.
+inline constexpr const char* ARQAUX_EXTENSOES_PROJETO[] = {".geo", ".cli", ".eqpv", ".gi", ".pv",
+                                                           ".ter", ".vnt", ".par",  ".prj"};
+inline constexpr std::size_t ARQAUX_EXTENSOES_COM_PREFIXO = 7;
+inline constexpr char ARQAUX_PREFIXO_NOVO[] = "NEW";
+
 #endif  // ARQAUX_FORMATOS_H_

@@ -37,16 +37,11 @@
 #include <string>
 
 #include "arqaux/contracts/utility.h"
+#include "arqaux/formatos.h"
 #include "arqaux/geren_arquivoaux.h"
 
 namespace {
 
-// The compared files, in the order they are compared; from index
-// SEM_PREFIXO on they never take the "NEW" prefix.
-const char* const EXTENSOES[] = {".geo", ".cli", ".eqpv", ".gi", ".pv",
-                                 ".ter", ".vnt", ".par",  ".prj"};
-constexpr size_t SEM_PREFIXO = 7;
-constexpr char PREFIXO_NOVO[] = "NEW";
 constexpr char GEOMETRIA[] = ".geo";
 // A "NEW" geometry file of this size gives the type false whenever the
 // plain one is not empty.
@@ -128,10 +123,10 @@ bool TGeren_ArquivoAux::CompararFile(FILE* primeiro, FILE* segundo) {
 bool TGeren_ArquivoAux::ComparaProjeto(std::string primeiro, std::string segundo, std::string dir,
                                        bool prefixo) {
   const std::string pasta_a = Pasta_Dados(dir, primeiro), pasta_b = Pasta_Dados(dir, segundo);
-  for (size_t e = 0; e < std::size(EXTENSOES); ++e) {
-    const std::string pre = prefixo && e < SEM_PREFIXO ? PREFIXO_NOVO : "";
-    const TLido a = Abre_Na_Pasta(pasta_a, pre + primeiro + EXTENSOES[e]);
-    const TLido b = Abre_Na_Pasta(pasta_b, pre + segundo + EXTENSOES[e]);
+  for (size_t e = 0; e < std::size(ARQAUX_EXTENSOES_PROJETO); ++e) {
+    const std::string pre = prefixo && e < ARQAUX_EXTENSOES_COM_PREFIXO ? ARQAUX_PREFIXO_NOVO : "";
+    const TLido a = Abre_Na_Pasta(pasta_a, pre + primeiro + ARQAUX_EXTENSOES_PROJETO[e]);
+    const TLido b = Abre_Na_Pasta(pasta_b, pre + segundo + ARQAUX_EXTENSOES_PROJETO[e]);
     if (!a || !b || CompararFile(a.get(), b.get())) return true;
   }
   return false;
@@ -145,7 +140,7 @@ bool TGeren_ArquivoAux::Tipo_Interface_Projeto(std::string caminho) {
   if (ponto != std::string::npos) projeto.resize(ponto);
 
   const TLido novo = Abre_Na_Pasta(Pasta_Dados(caminho.substr(0, inicio_nome), projeto),
-                                   PREFIXO_NOVO + projeto + GEOMETRIA);
+                                   ARQAUX_PREFIXO_NOVO + projeto + GEOMETRIA);
   if (!novo) return false;
   const TLido plano = Abre_Leitura(projeto + GEOMETRIA);
   if (!plano) return true;

@@ -22,9 +22,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char* const EXTENSOES[] = {".geo", ".cli", ".eqpv", ".gi", ".pv",
-                                 ".ter", ".vnt", ".par",  ".prj"};
-constexpr size_t SEM_PREFIXO = 7;  // ".par" and ".prj" never take "NEW"
 constexpr size_t BLOCO = 65536;
 
 // Keeps the working directory of its construction and goes back to it.
@@ -98,9 +95,10 @@ int Compara(TComparacao c) {
   {
     const TVolta_Dir volta;
     if (!volta.Valido()) return Erro("cannot keep the working directory");
-    for (size_t e = 0; e < std::size(EXTENSOES); ++e) {
-      const std::string prefixo = c.novo && e < SEM_PREFIXO ? "NEW" : "";
-      linhas += Compara_Arquivo(c.dir, c.p1, c.p2, prefixo, EXTENSOES[e]) + "\n";
+    for (size_t e = 0; e < std::size(ARQAUX_EXTENSOES_PROJETO); ++e) {
+      const std::string prefixo =
+          c.novo && e < ARQAUX_EXTENSOES_COM_PREFIXO ? ARQAUX_PREFIXO_NOVO : "";
+      linhas += Compara_Arquivo(c.dir, c.p1, c.p2, prefixo, ARQAUX_EXTENSOES_PROJETO[e]) + "\n";
     }
     difere = Geren_ArqAux()->ComparaProjeto(c.p1, c.p2, c.dir, c.novo);
   }
