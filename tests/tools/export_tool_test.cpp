@@ -4,6 +4,7 @@
 // client.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -26,7 +27,8 @@ constexpr int PASSOS = 48;  // two days of hourly steps
 // its records: a binary file holds them after cabecalho bytes, reais values
 // of 4 bytes each, of which the first pula are not exported and, for
 // occupancy, the first exported is an int32; a load or gain stream (reais 0)
-// is text.
+// is text; so is an HVAC stream (reais -1), whose line r holds record r's
+// values in column order.
 struct TCaso {
   const char* arquivo;
   const char* tipo;
@@ -40,6 +42,7 @@ struct TCaso {
 const char* const ANO = "2001-01-01T00:00:00 to 2001-12-31T23:00:00";
 const char* const DIAS = "2001-01-01T01:00:00 to 2001-01-03T00:00:00";
 const char* const LINHAS = "2001-01-01T00:00:00 to 2001-01-02T23:00:00";  // their own times
+constexpr int FANCOIL = 41;  // the values the sample fan coil monitors
 const TCaso CASOS[] = {
     {"clima.bin", "climate", 8760, 6, ANO, 80, 6, 0, false},
     {"solo.bin", "soil", 8760, 2, ANO, 0, 2, 0, false},
@@ -58,8 +61,13 @@ const TCaso CASOS[] = {
     {"zona1_cargas.est", "loads", -1, 0, "", 0, 0, 0, false},
     {"zona1_ganhos.est", "gains", -1, 0, "", 0, 0, 0, false},
     {"interno.txt", "interior-text", -1, 0, "", 0, 0, 0, false},
-    {"zona1_fancoil.dat", "hvac", -1, 0, "", 0, 0, 0, false},
-    {"boiler.dat", "hvac", -1, 0, "", 0, 0, 0, false},
+    {"zona1_fancoil.dat", "hvac", PASSOS, FANCOIL, DIAS, 0, -1, 0, false},
+    {"zona1_fancoil_consumo.dat", "hvac-consumption", PASSOS, 5, DIAS, 0, -1, 0, false},
+    {"boiler.dat", "hvac", PASSOS, 10, DIAS, 0, -1, 0, false},
+    {"chiller-agua.dat", "hvac", PASSOS, 10, DIAS, 0, -1, 0, false},
+    {"torre.dat", "hvac", PASSOS, 8, DIAS, 0, -1, 0, false},
+    {"bomba-aq.dat", "hvac", PASSOS, 5, DIAS, 0, -1, 0, false},
+    {"chiller-ar_consumo.dat", "hvac-consumption", PASSOS, 1, DIAS, 0, -1, 0, false},
     {"zona1_parede.bin", "wall", -1, 0, "", 0, 0, 0, false},
     {"zona1_mofo.bin", "surface", -1, 0, "", 0, 0, 0, false},
     {"zona1_sombras.bin", "surface", -1, 0, "", 0, 0, 0, false},
@@ -101,6 +109,12 @@ std::vector<std::string> Divide(const std::string& linha, char separador) {
 // The value of the source's record r that column j of the export holds.
 float Valor_Fonte(const TCaso& c, const std::string& bytes, const std::vector<std::string>& linhas,
                   int r, int j) {
+  if (c.reais < 0) {
+    std::istringstream in(linhas[r]);
+    std::string palavra;
+    for (int k = 0; k <= j; ++k) in >> palavra;
+    return std::strtof(palavra.c_str(), nullptr);
+  }
   if (c.reais > 0) {
     const size_t posicao = c.cabecalho + 4 * (static_cast<size_t>(r) * c.reais + c.pula + j);
     float f;
@@ -184,7 +198,8 @@ TEST_F(ExportTool, SqliteHoldsTheRunWhole) {
   std::vector<const TCaso*> exportados;
   for (const TCaso& c : CASOS) {
     if (c.registros < 0) continue;
-    const std::string tabela = fs::path(c.arquivo).stem().string();
+    std::string tabela = fs::path(c.arquivo).stem().string();
+    std::replace(tabela.begin(), tabela.end(), '-', '_');
     consultas += "SELECT COUNT(*), (SELECT COUNT(*) FROM series WHERE table_name = '" + tabela +
                  "' AND kind = '" + c.tipo + "') FROM \"" + tabela + "\";\nSELECT * FROM \"" +
                  tabela + "\" WHERE rowid = 2;\n";

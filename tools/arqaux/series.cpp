@@ -310,6 +310,9 @@ std::unique_ptr<TSerie> Abre_Serie(const std::string& caminho, const TDeteccao& 
   if (intervalo <= 0) intervalo = d.intervalo > 0 ? d.intervalo : SEGUNDOS_HORA;
   const TLeitura l = d.tipo->leitura;
   *erro = "cannot read '" + caminho + "' as " + d.tipo->nome + " (" + d.tipo->descricao + ")";
+  if (l == TLeitura::HVAC || l == TLeitura::Consumo_HVAC) {
+    return Abre_Serie_HVAC(caminho, d, intervalo, erro);
+  }
   if (l == TLeitura::Clima || l == TLeitura::Solo || l == TLeitura::TI) {
     auto s = std::make_unique<TSerie_Entrada>(l);
     if (!s->Abre(caminho, 0) || !s->Carrega()) return nullptr;

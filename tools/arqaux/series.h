@@ -43,6 +43,12 @@ class TSerie {
 std::unique_ptr<TSerie> Abre_Serie(const std::string& caminho, const TDeteccao& d, int intervalo,
                                    std::string* erro);
 
+// The same for an HVAC data or consumption stream (series_hvac.cpp): d's
+// description gives its columns. Leaves *erro as it finds it when the file
+// does not open.
+std::unique_ptr<TSerie> Abre_Serie_HVAC(const std::string& caminho, const TDeteccao& d,
+                                        int intervalo, std::string* erro);
+
 // "2001-01-01T01:00:00": segundos after 1 January of ano at 0:00 on the
 // 365-day year (a later year begins every 365 days; no 29 February).
 std::string Texto_ISO(long long segundos, int ano);

@@ -227,6 +227,10 @@ const std::vector<TTipo_Arquivo> TIPOS = {
     {"wall", "wall node file", L::Nenhuma, Parede, "arqaux wall show FILE ..."},
     {"surface", "shading, heat-vapour flux or mould stream", L::Nenhuma, Superficies,
      "arqaux report flux FILE ...; arqaux report mould FILE ..."},
+    {"hvac", "HVAC data stream (described)", L::HVAC, Somente_Descrito,
+     "arqaux report KIND FILE REPORT"},
+    {"hvac-consumption", "HVAC consumption stream (told by its data stream's description)",
+     L::Consumo_HVAC, Somente_Descrito, "no report command: export it"},
     {"report", "text report or configuration text", L::Nenhuma, Relatorio, "a text viewer"},
 };
 
@@ -234,25 +238,12 @@ const std::vector<TTipo_Arquivo> TIPOS = {
 // report of each takes its description.
 const char* const TIPOS_HVAC[] = {"fancoil", "chiller-ar", "chiller-agua", "torre",
                                   "boiler",  "bomba-ag",   "bomba-aq",     "bomba-cond"};
-const TTipo_Arquivo TIPO_HVAC = {"hvac", "HVAC output stream (described)", L::Nenhuma,
-                                 Somente_Descrito, "arqaux report KIND FILE REPORT"};
 
 // The value of key in a description's lines "key = value", empty when absent.
 std::string Valor_Descrito(const std::string& texto, const std::string& chave) {
-  std::istringstream linhas(texto);
-  std::string linha;
-  while (std::getline(linhas, linha)) {
-    const size_t igual = linha.find('=');
-    if (linha.empty() || linha[0] == '#' || igual == std::string::npos) continue;
-    const size_t fim_chave = linha.find_last_not_of(" \t", igual - 1);
-    const size_t inicio_valor = linha.find_first_not_of(" \t", igual + 1);
-    if (fim_chave == std::string::npos || linha.compare(0, fim_chave + 1, chave) != 0) continue;
-    if (inicio_valor == std::string::npos) return "";
-    return linha.substr(inicio_valor, linha.find_last_not_of(" \t\r") + 1 - inicio_valor);
-  }
-  return "";
+  const std::vector<std::string> valores = Valores_Descritos(texto, chave);
+  return valores.empty() ? "" : valores.front();
 }
-
 // The kind a description names.
 bool Detecta_Por_Descricao(const TAmostra_Arquivo& a, TDeteccao* d) {
   const std::string tipo = Valor_Descrito(a.descricao, "kind");
@@ -262,7 +253,12 @@ bool Detecta_Por_Descricao(const TAmostra_Arquivo& a, TDeteccao* d) {
   d->origem = "its description";
   d->tipo = Procura_Tipo_Arquivo(tipo);
   for (const char* hvac : TIPOS_HVAC) {
-    if (tipo == hvac) d->tipo = &TIPO_HVAC;
+    if (tipo == hvac) {
+      d->tipo = Procura_Tipo_Arquivo(a.descricao_dos_dados ? "hvac-consumption" : "hvac");
+    }
+  }
+  if (a.descricao_dos_dados && d->tipo != nullptr && d->tipo->leitura != L::Consumo_HVAC) {
+    d->tipo = nullptr;
   }
   if (d->tipo == nullptr) {
     d->erro = "its description names kind '" + tipo + "', which the tool does not know";
@@ -288,6 +284,24 @@ int Intervalo_Do_Cabecalho(const TTipo_Arquivo& t, const TAmostra_Arquivo& a) {
 }
 
 }  // namespace
+
+std::vector<std::string> Valores_Descritos(const std::string& texto, const std::string& chave) {
+  std::vector<std::string> valores;
+  std::istringstream linhas(texto);
+  std::string linha;
+  while (std::getline(linhas, linha)) {
+    const size_t igual = linha.find('=');
+    if (linha.empty() || linha[0] == '#' || igual == std::string::npos || igual == 0) continue;
+    const size_t fim_chave = linha.find_last_not_of(" \t", igual - 1);
+    const size_t inicio_valor = linha.find_first_not_of(" \t", igual + 1);
+    if (fim_chave == std::string::npos || linha.compare(0, fim_chave + 1, chave) != 0) continue;
+    valores.push_back(
+        inicio_valor == std::string::npos
+            ? ""
+            : linha.substr(inicio_valor, linha.find_last_not_of(" \t\r") + 1 - inicio_valor));
+  }
+  return valores;
+}
 
 const std::vector<TTipo_Arquivo>& Tipos_Arquivo() { return TIPOS; }
 
@@ -331,6 +345,7 @@ TDeteccao Detecta_Tipo(const TAmostra_Arquivo& a, const std::string& forcado) {
                Nomes_Tipos(d.candidatos) + "; give --kind";
     }
   }
+  d.descricao = a.descricao;
   if (d.tipo != nullptr && d.intervalo == 0) d.intervalo = Intervalo_Do_Cabecalho(*d.tipo, a);
   return d;
 }
@@ -355,9 +370,15 @@ bool Le_Amostra_Arquivo(const std::string& caminho, TAmostra_Arquivo* a, std::st
     *erro = "cannot read '" + caminho + "'";
     return false;
   }
-  const std::string descricao = caminho + ".desc";
-  a->tem_descricao = fs::is_regular_file(descricao, ec) &&
-                     fs::file_size(descricao, ec) <= MAX_DESCRICAO &&
-                     le(descricao, MAX_DESCRICAO, &a->descricao);
+  auto le_descricao = [&](const std::string& descricao) {
+    return fs::is_regular_file(descricao, ec) && fs::file_size(descricao, ec) <= MAX_DESCRICAO &&
+           le(descricao, MAX_DESCRICAO, &a->descricao);
+  };
+  a->tem_descricao = le_descricao(caminho + ".desc");
+  const std::string consumo = "_consumo.dat";
+  if (!a->tem_descricao && Termina_Em(caminho, consumo)) {
+    a->tem_descricao = a->descricao_dos_dados =
+        le_descricao(caminho.substr(0, caminho.size() - consumo.size()) + ".dat.desc");
+  }
   return true;
 }

@@ -32,6 +32,8 @@ enum class TLeitura {
   Pessoas,
   Carga,
   Ganho,
+  HVAC,          // an HVAC data stream: its description gives kind and flags
+  Consumo_HVAC,  // an HVAC consumption stream: its data stream's description
 };
 
 // What detection looks at: the name, the size, the first bytes and the
@@ -42,6 +44,9 @@ struct TAmostra_Arquivo {
   std::string inicio;  // up to BYTES_AMOSTRA first bytes
   bool tem_descricao = false;
   std::string descricao;
+  // The description is the data stream's: a consumption stream
+  // ("X_consumo.dat") has none of its own and is told by that of "X.dat".
+  bool descricao_dos_dados = false;
 };
 // Enough for the longest header told: a load statistics file's count, at
 // byte 10396.
@@ -69,7 +74,11 @@ struct TDeteccao {
   int intervalo = 0;                             // seconds between records, 0 when not known
   std::string origem;                            // how it was told
   std::string erro;                              // why not, when not told
+  std::string descricao;                         // the description read, if any
 };
+
+// The values of every line "chave = valor" of a description, in order.
+std::vector<std::string> Valores_Descritos(const std::string& texto, const std::string& chave);
 
 // Tells the kind of a; forcado, when not empty, names it.
 TDeteccao Detecta_Tipo(const TAmostra_Arquivo& a, const std::string& forcado);
