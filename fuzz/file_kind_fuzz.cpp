@@ -3,9 +3,9 @@
 // forced), writing the CSV to /dev/null.
 //
 // Input: flags (byte: bit 0 a description is written, bit 1 the file is
-// named ".ti", bits 2-7 the kind forced, modulo the kinds plus one, the last
-// forcing none); the description's length (byte); the description; the rest
-// is the file.
+// named ".ti", bits 2-7 the index of the kind forced, none when past the
+// last); the description's length (byte); the description; the rest is the
+// file.
 #include <arqaux/arqaux.h>
 
 #include <cstdint>
@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
   const uint8_t flags = c.Byte();
   const size_t comprimento = c.Byte();
   const std::vector<TTipo_Arquivo>& tipos = Tipos_Arquivo();
-  const size_t escolha = (flags >> 2) % (tipos.size() + 1);
+  const size_t escolha = flags >> 2;
   const std::string forcado = escolha < tipos.size() ? tipos[escolha].nome : "";
   const std::string caminho = fuzz::Arquivo((flags & 2) != 0 ? "arquivo.ti" : "arquivo.bin");
   const std::string descricao = caminho + ".desc";

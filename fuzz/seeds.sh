@@ -164,19 +164,20 @@ epw="$(dirname "$0")/../tests/data/tmy_45.000_8.000_2005_2023.epw"
   seed epw_fuzz soil-backwards
 { b 9 100 0; head -n 10 "$epw"; } | seed epw_fuzz hour-missing
 { b 17 100 0; head -n 10 "$epw"; } | seed epw_fuzz hour-twice
-# File kinds: flags (1: a description follows; kind forced in bits 2-7, 84
-# forcing none of the 21 kinds), the description's length and text, then
-# the file's first bytes.
+# File kinds: flags (1: a description follows; 2: named ".ti"; the index of
+# the kind forced in bits 2-7, 252 forcing none), the description's length
+# and text, then the file's first bytes.
 for nome in zona1_temp_umi.bin zona1_ats.bin zona1_acs.bin zona1_pv.bin zona1_saida_cont.bin \
-  zona1_pessoas.bin solo.bin; do
+  zona1_pessoas.bin solo.bin zona1_parede.bin zona1_sombras.bin zona1_radiacao.bin \
+  zona1_fluxos.bin zona1_mofo.bin; do
   desc="$run/$nome.desc"
-  { b 85 "$(wc -c <"$desc")"; cat "$desc"; head -c 3000 "$run/$nome"; } | seed file_kind_fuzz "$nome"
+  { b 253 "$(wc -c <"$desc")"; cat "$desc"; head -c 3000 "$run/$nome"; } | seed file_kind_fuzz "$nome"
 done
 for nome in zona1_carga_verao.txt zona1_ganho.txt zona1_parede.bin zona1_mofo.bin \
   zona1_demanda.bin interno.txt zona1_temp_umi.txt; do
-  { b 84 0; head -c 3000 "$run/$nome"; } | seed file_kind_fuzz "$nome"
+  { b 252 0; head -c 3000 "$run/$nome"; } | seed file_kind_fuzz "bare_$nome"
 done
-{ b 86 0; head -c 3000 "$run/interno.ti"; } | seed file_kind_fuzz interno.ti
+{ b 254 0; head -c 3000 "$run/interno.ti"; } | seed file_kind_fuzz interno.ti
 # Daylighting and rain: reader (0 schedule header, 1 schedule window, 2 rain,
 # 3 interface type); two int32s (the window's start and count, or the sizes
 # of the two geometry files); the file, or for the interface the path.

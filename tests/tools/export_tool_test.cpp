@@ -68,9 +68,13 @@ const TCaso CASOS[] = {
     {"torre.dat", "hvac", PASSOS, 8, DIAS, 0, -1, 0, false},
     {"bomba-aq.dat", "hvac", PASSOS, 5, DIAS, 0, -1, 0, false},
     {"chiller-ar_consumo.dat", "hvac-consumption", PASSOS, 1, DIAS, 0, -1, 0, false},
-    {"zona1_parede.bin", "wall", -1, 0, "", 0, 0, 0, false},
-    {"zona1_mofo.bin", "surface", -1, 0, "", 0, 0, 0, false},
-    {"zona1_sombras.bin", "surface", -1, 0, "", 0, 0, 0, false},
+    // The north wall: regions of 5 and 7 nodes, four values a node.
+    {"zona1_parede.bin", "wall", PASSOS, 48, DIAS, 36, 48, 0, false},
+    // Six faces; eight regions.
+    {"zona1_sombras.bin", "shading", PASSOS, 12, DIAS, 28, 12, 0, false},
+    {"zona1_radiacao.bin", "radiation", PASSOS, 18, DIAS, 0, 18, 0, false},
+    {"zona1_fluxos.bin", "flux", PASSOS, 24, DIAS, 36, 24, 0, false},
+    {"zona1_mofo.bin", "mould", PASSOS, 8, DIAS, 36, 8, 0, false},
     {"zona1_temp_umi.txt", "report", -1, 0, "", 0, 0, 0, false},
     {"zona1_carga_inverno_rel.txt", "report", -1, 0, "", 0, 0, 0, false},
 };
@@ -228,6 +232,7 @@ TEST_F(ExportTool, KindsNotToldAreRefusedWithTheCandidates) {
   fs::copy_file(Em("zona1_acs.bin"), Caminho("acs"));
   fs::copy_file(Em("solo.bin"), Caminho("solo"));
   fs::copy_file(Em("zona1_pv.bin"), Caminho("pv"));
+  fs::copy_file(Em("zona1_mofo.bin"), Caminho("mofo"));
   Escreve_Arquivo(Caminho("texto"), "not a file of the library\n");
   Escreve_Arquivo(Caminho("vazio"), "");
   Escreve_Arquivo(Caminho("descrito"), std::string(16, '\0'));
@@ -245,6 +250,9 @@ TEST_F(ExportTool, KindsNotToldAreRefusedWithTheCandidates) {
       {"acs --kind occupancy", "kind: occupancy (occupancy stream), told by --kind"},
       {"solo --kind ace", "kind: ace (ACE stream), told by --kind"},
       {"acs --kind wind", "'wind' is not a kind the tool knows"},
+      {"mofo",
+       "kind: surface (shading, heat-vapour flux or mould stream), told by its header and "
+       "size"},
   };
   std::string esperado, obtido;
   for (const auto& c : casos) {
@@ -261,6 +269,14 @@ TEST_F(ExportTool, KindsNotToldAreRefusedWithTheCandidates) {
     EXPECT_EQ(status, aceito ? 0 : 1) << c.argumentos;
   }
   EXPECT_EQ(obtido, esperado);
+  // A wall's regions are the writer's: without them no row can be read.
+  fs::copy_file(Em("zona1_parede.bin"), Caminho("parede"));
+  std::string saida;
+  EXPECT_EQ(Executa(TOOL + " export " + Caminho("parede") + " --to csv", &saida), 1);
+  EXPECT_EQ(saida, "arqaux: cannot read '" + Caminho("parede") +
+                       "' as wall (wall node file): its description must give 'regions = ' the "
+                       "elements of each region, and may give 'groups = ' those of 1,2,3 it "
+                       "holds\n");
 }
 
 // A line and a carpet: a PNG of the size asked (its header's width and

@@ -79,16 +79,16 @@ TEST_F(SampleTool, ShortRunWritesEveryStreamAndReport) {
 
   // The table lists the 4 input files and the soil file's description, 13
   // zone files and 6 descriptions per zone, the HVAC plant's files, 16 load
-  // files per zone and the HVAC system's, 11 envelope files per zone, the
+  // files per zone and the HVAC system's, 11 envelope files and 5 descriptions per zone, the
   // first zone's 4 diagnostics, and the daylighting schedule and rain file,
   // family by family.
   for (const char* linha :
        {"\n[inputs] ", "  (5 files)\n\nzona1_temp_umi.bin ", "\n[zones] ",
         "  (38 files)\n\nzona1_fancoil.dat ", "\n[hvac] ",
         "  (77 files)\n\nzona1_carga_inverno.txt ", "\n[thermal loads] ",
-        "  (33 files)\n\nzona1_parede.bin ", "\n[envelope] ", "  (22 files)\n\nzona1_vidros.txt ",
+        "  (33 files)\n\nzona1_parede.bin ", "\n[envelope] ", "  (32 files)\n\nzona1_vidros.txt ",
         "\n[diagnostics] ", "  (4 files)\n\niluminacao.csv ", "\n[daylight-rain] ",
-        "  (2 files)\n\n181 files, "}) {
+        "  (2 files)\n\n191 files, "}) {
     EXPECT_NE(saida.find(linha), std::string::npos) << linha << '\n' << saida;
   }
 }

@@ -84,6 +84,7 @@ class TFamilia_Envelope : public TFamilia_Amostra {
 
  private:
   void Abre_Zona(TZona_Envelope* z);
+  int Descreve(TContexto_Amostra* c, int i);
   void Passo_Face(TZona_Envelope* z, int f, const TZona_Passo& zp, const TEntradas_Passo& e,
                   double hora, int* regiao);
   int Relatorio_Superficies(TContexto_Amostra* c, int i);
@@ -115,6 +116,32 @@ int TFamilia_Envelope::Abre(TContexto_Amostra* c) {
     }
     Abre_Zona(z.get());
     zonas_.push_back(std::move(z));
+  }
+  return 0;
+}
+
+// What the binary streams' headers do not tell, beside each: the north
+// wall's regions and node groups, the radiation stream's faces, the flux
+// and mould streams' flags.
+int TFamilia_Envelope::Descreve(TContexto_Amostra* c, int i) {
+  std::string regioes;
+  for (int e : FACES[PAREDE_NORTE].elementos) {
+    regioes += (regioes.empty() ? "" : ",") + std::to_string(e);
+  }
+  const struct {
+    int fluxo;
+    const char* tipo;
+    std::string resto;
+  } descricoes[] = {
+      {PAREDE_BIN, "wall", "regions = " + regioes + "\ngroups = 1,2,3\n"},
+      {SOMBRAS, "shading", ""},
+      {RADIACAO, "radiation", "surfaces = " + std::to_string(NUM_FACES) + "\n"},
+      {FLUXOS, "flux", "flags = 1,1\n"},
+      {MOFO, "mould", "flags = 1\n"},
+  };
+  for (const auto& d : descricoes) {
+    const std::string texto = TContexto_Amostra::Descricao(d.tipo, intervalo_) + d.resto;
+    if (int erro = c->Descreve(FAMILIA, Nome(i, NOMES[d.fluxo]), texto)) return erro;
   }
   return 0;
 }
@@ -234,6 +261,9 @@ int TFamilia_Envelope::Fecha(TContexto_Amostra* c) {
         return erro;
       }
     }
+    // Once the zone's streams are closed: the registry may hold every
+    // handle while they are open.
+    if (int erro = Descreve(c, static_cast<int>(i))) return erro;
   }
   return 0;
 }

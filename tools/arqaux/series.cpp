@@ -4,10 +4,13 @@
 #include <arqaux/formatos.h>
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <iterator>
+#include <memory>
 
 namespace {
 
@@ -85,18 +88,18 @@ class TSerie_Registro : public TSerie {
   int n_ = 0;
 };
 
-// A stream of fixed records: ler fills the row from the stream, and record
-// k closes step k.
+// A stream of fixed records: ler fills the row of step k (from 0) from the
+// stream, and record k closes step k.
 class TSerie_Fluxo : public TSerie_Registro {
  public:
-  using Leitor = std::function<bool(TGeren_ArquivoAux* g, int n, double* v)>;
+  using Leitor = std::function<bool(TGeren_ArquivoAux* g, int n, long long passo, double* v)>;
   TSerie_Fluxo(std::vector<TColuna> colunas, int intervalo, Leitor ler)
       : intervalo_(intervalo), ler_(std::move(ler)) {
     colunas_ = std::move(colunas);
   }
   bool Le(std::vector<double>* valores, long long* segundos) override {
     valores->assign(colunas_.size(), 0.0);
-    if (!ler_(geren_, n_, valores->data())) return false;
+    if (!ler_(geren_, n_, registros_, valores->data())) return false;
     *segundos = ++registros_ * intervalo_;
     return true;
   }
@@ -221,11 +224,12 @@ std::unique_ptr<TSerie_Fluxo> Serie_Saidas(const std::string& caminho, int inter
   std::vector<TColuna> colunas;
   for (int i = 1; i <= saidas; ++i) colunas.push_back({"output_" + std::to_string(i), ""});
   auto r = std::make_shared<std::vector<float>>(saidas + 1);
-  return std::make_unique<TSerie_Fluxo>(colunas, intervalo, [saidas, r](G* g, int n, double* v) {
-    if (!g->Le_Saida_Cont(n, r->data(), saidas + 1) || (*r)[0] != saidas) return false;
-    std::copy(r->begin() + 1, r->end(), v);
-    return true;
-  });
+  return std::make_unique<TSerie_Fluxo>(
+      colunas, intervalo, [saidas, r](G* g, int n, long long, double* v) {
+        if (!g->Le_Saida_Cont(n, r->data(), saidas + 1) || (*r)[0] != saidas) return false;
+        std::copy(r->begin() + 1, r->end(), v);
+        return true;
+      });
 }
 
 // The temperature-humidity stream: the groups its header flags hold.
@@ -243,17 +247,18 @@ std::unique_ptr<TSerie_Fluxo> Serie_Temp_Umi(const std::string& caminho, int int
   if (u) colunas.insert(colunas.end(), {{"humidity", "kg_kg"}, {"exterior_humidity", "kg_kg"}});
   if (c) colunas.insert(colunas.end(), {{"pmv", ""}, {"ppd", "pct"}});
   if (colunas.empty()) return nullptr;
-  return std::make_unique<TSerie_Fluxo>(colunas, intervalo, [t, u, c](G* g, int n, double* v) {
-    float r[6] = {};
-    if (!g->Le_Temp_Umi(n, t, &r[0], u, &r[2], c, &r[4], &r[5], &r[1], &r[3])) return false;
-    size_t k = 0;
-    for (int grupo = 0; grupo < 3; ++grupo) {
-      if (!(grupo == 0 ? t : grupo == 1 ? u : c)) continue;
-      v[k++] = r[2 * grupo];
-      v[k++] = r[2 * grupo + 1];
-    }
-    return true;
-  });
+  return std::make_unique<TSerie_Fluxo>(
+      colunas, intervalo, [t, u, c](G* g, int n, long long, double* v) {
+        float r[6] = {};
+        if (!g->Le_Temp_Umi(n, t, &r[0], u, &r[2], c, &r[4], &r[5], &r[1], &r[3])) return false;
+        size_t k = 0;
+        for (int grupo = 0; grupo < 3; ++grupo) {
+          if (!(grupo == 0 ? t : grupo == 1 ? u : c)) continue;
+          v[k++] = r[2 * grupo];
+          v[k++] = r[2 * grupo + 1];
+        }
+        return true;
+      });
 }
 
 // The headerless streams of fixed records.
@@ -263,14 +268,14 @@ std::unique_ptr<TSerie_Fluxo> Serie_Simples(TLeitura leitura, int intervalo) {
     case TLeitura::ACE:
       return std::make_unique<TSerie_Fluxo>(
           std::vector<TColuna>{{leitura == TLeitura::ATS ? "ats" : "ace", ""}}, intervalo,
-          [](G* g, int n, double* v) {
+          [](G* g, int n, long long, double* v) {
             float x;
             return g->Le_ATS_ACE(n, true, &x) && (v[0] = x, true);
           });
     case TLeitura::ACS:
       return std::make_unique<TSerie_Fluxo>(
           std::vector<TColuna>{{"operative_temperature", "C"}, {"exterior_temperature", "C"}},
-          intervalo, [](G* g, int n, double* v) {
+          intervalo, [](G* g, int n, long long, double* v) {
             float o, e;
             return g->Le_ACS(n, &o, &e) && (v[0] = o, v[1] = e, true);
           });
@@ -282,20 +287,186 @@ std::unique_ptr<TSerie_Fluxo> Serie_Simples(TLeitura leitura, int intervalo) {
                                                                  {"surface", ""},
                                                                  {"value_6", ""},
                                                                  {"value_7", ""}},
-                                            intervalo, [](G* g, int n, double* v) {
+                                            intervalo, [](G* g, int n, long long, double* v) {
                                               float r[ARQAUX_VALORES_PV];
                                               return g->Le_PV(n, true, r) &&
                                                      (std::copy(r, r + ARQAUX_VALORES_PV, v), true);
                                             });
     default:
       return std::make_unique<TSerie_Fluxo>(std::vector<TColuna>{{"people", ""}, {"value", ""}},
-                                            intervalo, [](G* g, int n, double* v) {
+                                            intervalo, [](G* g, int n, long long, double* v) {
                                               int i;
                                               float r;
                                               return g->Le_Pessoas_no_Ambiente(n, &i, &r) &&
                                                      (v[0] = i, v[1] = r, true);
                                             });
   }
+}
+
+// The envelope streams. Their headers give the surfaces at most; what each
+// record holds (a wall's regions and node groups, a flux stream's flags, the
+// radiation stream's walls) is the writer's and comes from the description
+// beside the file. A flux or mould stream named by --kind alone is taken to
+// hold every quantity. Columns stand in the order of the file's values.
+
+// Most columns a series is given: a wall of more values is refused.
+constexpr size_t MAX_COLUNAS = 65536;
+
+// The numbers of key in d's description, or padrao when it has none; false
+// when the description gives something else.
+bool Numeros_Descritos(const TDeteccao& d, const char* chave, std::vector<int> padrao,
+                       std::vector<int>* numeros) {
+  const std::vector<std::string> v = Valores_Descritos(d.descricao, chave);
+  if (v.empty()) {
+    *numeros = std::move(padrao);
+    return !numeros->empty();
+  }
+  return Le_Numeros(v.front(), numeros);
+}
+
+// The surface count at the start of a shading, flux or mould stream.
+int Superficies_Cabecalho(const std::string& caminho) {
+  int32_t n = 0;
+  FILE* arq = std::fopen(caminho.c_str(), "rb");
+  if (arq != nullptr) {
+    if (std::fread(&n, sizeof n, 1, arq) != 1) n = 0;
+    std::fclose(arq);
+  }
+  return n >= 1 && n <= MAX_SUPERFICIES ? n : 0;
+}
+
+// One column per value of each of n surfaces: prefix, number, then each of
+// valores after it.
+std::vector<TColuna> Colunas_Superficies(const char* prefixo, int n,
+                                         const std::vector<TColuna>& valores) {
+  std::vector<TColuna> colunas;
+  for (int w = 1; w <= n; ++w) {
+    for (const TColuna& v : valores) {
+      colunas.push_back({prefixo + std::to_string(w) + "_" + v.nome, v.unidade});
+    }
+  }
+  return colunas;
+}
+
+// A wall node file: at each step, each region's blocks of node values, one
+// block for each group value the file holds, read region by region.
+std::unique_ptr<TSerie_Fluxo> Serie_Parede(const TDeteccao& d, int intervalo, std::string* erro) {
+  std::vector<int> elementos, grupos;
+  const bool descrita = !Valores_Descritos(d.descricao, "regions").empty();
+  if (!descrita || !Numeros_Descritos(d, "regions", {}, &elementos) ||
+      !Numeros_Descritos(d, "groups", {1, 2, 3}, &grupos)) {
+    *erro +=
+        ": its description must give 'regions = ' the elements of each region, and may give "
+        "'groups = ' those of 1,2,3 it holds";
+    return nullptr;
+  }
+  bool g[3] = {false, false, false};
+  for (int k : grupos) {
+    if (k < 1 || k > 3) return nullptr;
+    g[k - 1] = true;
+  }
+  size_t valores = 0;
+  for (int e : elementos) valores += (static_cast<size_t>(e) + 1) * (g[0] + 2 * g[1] + g[2]);
+  if (valores > MAX_COLUNAS) return nullptr;
+  const TColuna blocos[4] = {
+      {"temperature", "C"}, {"humidity_first", ""}, {"humidity_second", ""}, {"fourth", ""}};
+  const bool presente[4] = {g[0], g[1], g[1], g[2]};
+  std::vector<TColuna> colunas;
+  size_t nos = 0;
+  for (size_t r = 0; r < elementos.size(); ++r) {
+    for (int b = 0; b < 4; ++b) {
+      for (int j = 1; presente[b] && j <= elementos[r] + 1; ++j) {
+        colunas.push_back(
+            {"region" + std::to_string(r + 1) + "_node" + std::to_string(j) + "_" + blocos[b].nome,
+             blocos[b].unidade});
+      }
+    }
+    nos = std::max(nos, static_cast<size_t>(elementos[r]) + 1);
+  }
+  auto bloco = std::make_shared<std::vector<float>>(4 * nos);
+  return std::make_unique<TSerie_Fluxo>(
+      colunas, intervalo,
+      [elementos, g, presente, nos, bloco](G* ge, int n, long long passo, double* v) mutable {
+        if (passo > INT_MAX) return false;
+        float* b = bloco->data();
+        for (size_t r = 0; r < elementos.size(); ++r) {
+          if (!ge->Le_Temp_Umi_Parede(n, elementos.data(), static_cast<int>(elementos.size()),
+                                      static_cast<int>(r) + 1, static_cast<int>(passo), g[0], b,
+                                      g[1], b + nos, b + 2 * nos, g[2], b + 3 * nos)) {
+            return false;
+          }
+          const size_t no_regiao = static_cast<size_t>(elementos[r]) + 1;
+          for (int k = 0; k < 4; ++k) {
+            if (presente[k]) v = std::copy(b + k * nos, b + k * nos + no_regiao, v);
+          }
+        }
+        return true;
+      });
+}
+
+// A shading, radiation, flux or mould stream: each step's record of every
+// surface in turn.
+std::unique_ptr<TSerie_Fluxo> Serie_Superficies(const std::string& caminho, const TDeteccao& d,
+                                                int intervalo, std::string* erro) {
+  const TLeitura l = d.tipo->leitura;
+  std::vector<int> n_descrito, flags;
+  int n = 0;
+  if (l == TLeitura::Radiacao) {
+    if (Numeros_Descritos(d, "surfaces", {}, &n_descrito) && n_descrito.size() == 1) {
+      n = n_descrito[0];
+    }
+    if (n < 1) *erro += ": its description must give 'surfaces = ' the walls of each step";
+  } else {
+    n = Superficies_Cabecalho(caminho);
+  }
+  const bool fluxos = l == TLeitura::Fluxos_CV;
+  if (n < 1 || !Numeros_Descritos(d, "flags", fluxos ? std::vector<int>{1, 1} : std::vector<int>{1},
+                                  &flags)) {
+    return nullptr;
+  }
+  const bool calor = fluxos && flags.size() == 2 && flags[0] == 1;
+  const bool vapor = fluxos && flags.size() == 2 && flags[1] == 1;
+  std::vector<TColuna> valores;
+  switch (l) {
+    case TLeitura::Sombras:
+      valores = {{"shading_first", ""}, {"shading_second", ""}};
+      break;
+    case TLeitura::Radiacao:
+      valores = {{"radiation_first", ""}, {"radiation_second", ""}, {"radiation_third", ""}};
+      break;
+    case TLeitura::Mofo:
+      if (flags.size() == 1 && flags[0] == 1) valores = {{"mould_growth", ""}};
+      break;
+    default:
+      if (calor) valores = {{"sensible_heat_flux", "W_m2"}, {"latent_heat_flux", "W_m2"}};
+      if (vapor) valores.push_back({"vapour_flux", "kg_m2s"});
+  }
+  if (valores.empty()) return nullptr;
+  const size_t k = valores.size();
+  auto r = std::make_shared<std::vector<float>>(k * static_cast<size_t>(n));
+  auto colunas = Colunas_Superficies(
+      l == TLeitura::Sombras || l == TLeitura::Radiacao ? "surface" : "region", n, valores);
+  return std::make_unique<TSerie_Fluxo>(
+      colunas, intervalo, [l, n, k, calor, vapor, r](G* g, int a, long long passo, double* v) {
+        if (passo > INT_MAX / n) return false;
+        const int s = static_cast<int>(passo);
+        float* f = r->data();
+        bool ok = true;
+        if (l == TLeitura::Sombras) {
+          ok = g->Le_Proj_Sombras_Parede(a, n, s, f);
+        } else if (l == TLeitura::Radiacao) {
+          g->Muda_Arquivo(a);
+          ok = g->Le_Radiacoes_Parede(n, f);
+        }
+        for (int w = 1; ok && w <= n && (l == TLeitura::Fluxos_CV || l == TLeitura::Mofo); ++w) {
+          float x[3] = {};
+          ok = l == TLeitura::Mofo ? g->Le_Mofo(a, n, w, s, true, x)
+                                   : g->Le_Fluxos_CalorVapor_Parede(a, n, w, s, calor, vapor, x);
+          const float* de = l == TLeitura::Mofo || calor ? x : x + 2;
+          std::copy(de, de + k, f + (w - 1) * k);
+        }
+        return ok && (std::copy(f, f + k * n, v), true);
+      });
 }
 
 }  // namespace
@@ -333,6 +504,10 @@ std::unique_ptr<TSerie> Abre_Serie(const std::string& caminho, const TDeteccao& 
   } else if (l == TLeitura::Saida_Cont) {
     s = Serie_Saidas(caminho, intervalo);
     cabecalho = ARQAUX_TAM_CABECALHO_SAIDA_CONT;
+  } else if (l == TLeitura::Parede) {
+    s = Serie_Parede(d, intervalo, erro);
+  } else if (l >= TLeitura::Sombras) {
+    s = Serie_Superficies(caminho, d, intervalo, erro);
   } else {
     s = Serie_Simples(l, intervalo);
   }

@@ -147,21 +147,6 @@ const struct {
   int flags[3];
 } AR_FANCOIL[] = {{1, "outdoor_air_", {2, 3, 4}}, {5, "return_air_", {6, 7, 8}}};
 
-// "1,0,1" as numbers; false on anything else.
-bool Le_Numeros(const std::string& texto, std::vector<int>* numeros) {
-  numeros->clear();
-  const char* p = texto.c_str();
-  while (*p != '\0') {
-    char* fim = nullptr;
-    const long v = std::strtol(p, &fim, 10);
-    if (fim == p || v < 0 || v > 1000) return false;
-    numeros->push_back(static_cast<int>(v));
-    p = fim;
-    if (*p == ',') ++p;
-  }
-  return !numeros->empty();
-}
-
 // The columns of a fan coil's lines, from its description: the data line's
 // (consumo false) or the consumption line's, but for its total and extra.
 bool Colunas_FanCoil(const std::vector<int>& flags, const std::string& descricao, bool consumo,

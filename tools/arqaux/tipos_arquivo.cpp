@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <sstream>
@@ -167,18 +168,15 @@ bool Eh_Estatistica(const TAmostra_Arquivo& a) {
   return Demanda(a) || Demanda_HVAC(a) || Mensal(a) || Cargas(a) || Ganhos(a);
 }
 
-// Most regions, and nodes of a region, that a header is taken to describe.
-constexpr int32_t MAX_REGIOES = 1000;
-
 // A wall node file: N, N floats, then N entries of a count M and M pairs,
 // the whole header among the first bytes.
 int Parede(const TAmostra_Arquivo& a) {
   const int32_t n = Inteiro_Em(a.inicio, 0);
-  if (!Binario(a) || n < 1 || n > MAX_REGIOES || Eh_Estatistica(a)) return 0;
+  if (!Binario(a) || n < 1 || n > MAX_SUPERFICIES || Eh_Estatistica(a)) return 0;
   size_t p = 4 * (static_cast<size_t>(n) + 1);
   for (int32_t e = 0; e < n; ++e) {
     const int32_t m = Inteiro_Em(a.inicio, p);
-    if (p + 4 > a.inicio.size() || m < 0 || m > MAX_REGIOES) return 0;
+    if (p + 4 > a.inicio.size() || m < 0 || m > MAX_SUPERFICIES) return 0;
     p += 4 + 8 * static_cast<size_t>(m);
   }
   return p <= a.inicio.size() && p <= a.tamanho && (a.tamanho - p) % 4 == 0 ? HEADER : 0;
@@ -188,7 +186,7 @@ int Parede(const TAmostra_Arquivo& a) {
 // records of one or more floats per surface.
 int Superficies(const TAmostra_Arquivo& a) {
   const int32_t n = Inteiro_Em(a.inicio, 0);
-  if (!Binario(a) || n < 1 || n > MAX_REGIOES || Eh_Estatistica(a) || Parede(a) != 0) return 0;
+  if (!Binario(a) || n < 1 || n > MAX_SUPERFICIES || Eh_Estatistica(a) || Parede(a) != 0) return 0;
   const uintmax_t cabecalho = 4 * (static_cast<uintmax_t>(n) + 1);
   for (size_t p = 4; p < cabecalho && p + 4 <= a.inicio.size(); p += 4) {
     const float area = Real_Em(a.inicio, p);
@@ -224,9 +222,17 @@ const std::vector<TTipo_Arquivo> TIPOS = {
     {"acs", "operative and exterior temperature stream", L::ACS, ACS, "arqaux report acs FILE ..."},
     {"pv", "photovoltaic stream", L::PV, PV, "arqaux report pv FILE ..."},
     {"occupancy", "occupancy stream", L::Pessoas, Pessoas, "arqaux report occupancy FILE ..."},
-    {"wall", "wall node file", L::Nenhuma, Parede, "arqaux wall show FILE ..."},
+    {"wall", "wall node file", L::Parede, Parede, "arqaux wall show FILE ..."},
     {"surface", "shading, heat-vapour flux or mould stream", L::Nenhuma, Superficies,
-     "arqaux report flux FILE ...; arqaux report mould FILE ..."},
+     "arqaux export FILE --kind shading|flux|mould"},
+    {"shading", "shading stream (described)", L::Sombras, Somente_Descrito,
+     "no report command: export it"},
+    {"radiation", "surface radiation stream (described)", L::Radiacao, Somente_Descrito,
+     "no report command: export it"},
+    {"flux", "heat-vapour flux stream (described)", L::Fluxos_CV, Somente_Descrito,
+     "arqaux report flux FILE ..."},
+    {"mould", "mould growth stream (described)", L::Mofo, Somente_Descrito,
+     "arqaux report mould FILE ..."},
     {"hvac", "HVAC data stream (described)", L::HVAC, Somente_Descrito,
      "arqaux report KIND FILE REPORT"},
     {"hvac-consumption", "HVAC consumption stream (told by its data stream's description)",
@@ -301,6 +307,20 @@ std::vector<std::string> Valores_Descritos(const std::string& texto, const std::
             : linha.substr(inicio_valor, linha.find_last_not_of(" \t\r") + 1 - inicio_valor));
   }
   return valores;
+}
+
+bool Le_Numeros(const std::string& texto, std::vector<int>* numeros) {
+  numeros->clear();
+  const char* p = texto.c_str();
+  while (*p != '\0') {
+    char* fim = nullptr;
+    const long v = std::strtol(p, &fim, 10);
+    if (fim == p || v < 0 || v > MAX_SUPERFICIES) return false;
+    numeros->push_back(static_cast<int>(v));
+    p = fim;
+    if (*p == ',') ++p;
+  }
+  return !numeros->empty();
 }
 
 const std::vector<TTipo_Arquivo>& Tipos_Arquivo() { return TIPOS; }

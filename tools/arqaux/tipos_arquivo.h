@@ -34,7 +34,16 @@ enum class TLeitura {
   Ganho,
   HVAC,          // an HVAC data stream: its description gives kind and flags
   Consumo_HVAC,  // an HVAC consumption stream: its data stream's description
+  Parede,        // a wall node file: its description gives regions and groups
+  Sombras,       // the surface streams: a header gives the surfaces, a
+  Radiacao,      // description the flags (the radiation stream has no
+  Fluxos_CV,     // header: its description gives the surfaces too)
+  Mofo,
 };
+
+// Most surfaces (walls or regions) an envelope file is taken to hold, and
+// most elements of a wall's region.
+constexpr int32_t MAX_SUPERFICIES = 1000;
 
 // What detection looks at: the name, the size, the first bytes and the
 // description beside the file.
@@ -79,6 +88,8 @@ struct TDeteccao {
 
 // The values of every line "chave = valor" of a description, in order.
 std::vector<std::string> Valores_Descritos(const std::string& texto, const std::string& chave);
+// "1,0,1" as numbers from 0 to MAX_SUPERFICIES; false on anything else.
+bool Le_Numeros(const std::string& texto, std::vector<int>* numeros);
 
 // Tells the kind of a; forcado, when not empty, names it.
 TDeteccao Detecta_Tipo(const TAmostra_Arquivo& a, const std::string& forcado);
