@@ -1,10 +1,10 @@
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "catalogues/catalogo.h"
 #include "support/fixture.h"
 #include "support/texto_config.h"
 
@@ -30,11 +30,7 @@ std::string Tabela(int contagem, int modelos) {
   return t;
 }
 
-std::string Real(float v, const char* fim) {
-  char s[32];
-  std::snprintf(s, sizeof(s), "%g%s", v, fim);
-  return s;
-}
+std::string Real(float v, const char* fim) { return Formata("%g%s", v, fim); }
 
 // What a load fills, with the arrays' tenth entries.
 std::string Descreve(const TProp_Vitreas& p) {
@@ -67,21 +63,6 @@ TProp_Vitreas Inicial(int indice) {
   p.Indice_Registro = indice;
   return p;
 }
-
-// The test's directory as the models directory while it lives; the loaders
-// change into it, so the working directory is put back too.
-struct Dir_Modelos {
-  explicit Dir_Modelos(const std::string& dir) : antes(DLL_UTIL_Geren_Dir()->R_Dir_Modelos()) {
-    EXPECT_NE(getcwd(cwd, sizeof(cwd)), nullptr);
-    DLL_UTIL_Geren_Dir()->A_Dir_Modelos(dir);
-  }
-  ~Dir_Modelos() {
-    DLL_UTIL_Geren_Dir()->A_Dir_Modelos(antes);
-    EXPECT_EQ(chdir(cwd), 0);
-  }
-  std::string antes;
-  char cwd[4096] = {};
-};
 
 class Vidros : public ArqauxTest {};
 
