@@ -146,27 +146,19 @@ class LoadStreamsTest : public ArqauxTest {
   TTempo periodo[2] = {{3, 0, 1, 2, {}}, {22, 0, 11, 30, {}}};
 };
 
-// Headers with and without the preamble, and lines in the documented column
-// order and formats ("%07.2f": 0012.50, -012.50; humidities "%07.5f").
-TEST_F(LoadStreamsTest, HeadersAndLinesAreTheDocumentedText) {
-  for (const Tipo& t : kTipos) {
-    for (bool preambulo : {true, false}) {
-      SCOPED_TRACE(std::to_string(t.codigo) + (preambulo ? " with preamble" : ""));
-      const std::string esperado = Escreve(t, preambulo, 3, "s.txt");
-      EXPECT_EQ(Le_Arquivo(Caminho("s.txt")), esperado);
-    }
-  }
-}
-
-// Lines read back give the values printed; the copy of a stream written
-// without preamble onto one with it is the stream written with it; both end
-// at the end of the source (false), an empty source at once.
-TEST_F(LoadStreamsTest, CopyMovesEveryLineAndReadsBackWhatWasPrinted) {
+// Streams with and without the preamble are the documented text, lines in
+// the documented column order and formats ("%07.2f": 0012.50, -012.50;
+// humidities "%07.5f"). The copy of a stream written without preamble onto
+// one with it is the stream written with it; it ends at the end of the source
+// (false), an empty source at once.
+TEST_F(LoadStreamsTest, StreamsAreTheDocumentedTextAndCopyEveryLine) {
   for (const Tipo& t : kTipos) {
     for (int passos : {0, 1, 4}) {
       SCOPED_TRACE(std::to_string(t.codigo) + " x" + std::to_string(passos));
-      Escreve(t, false, passos, "origem.txt");
+      const std::string sem = Escreve(t, false, passos, "origem.txt");
       const std::string esperado = Escreve(t, true, passos, "esperado.txt");
+      EXPECT_EQ(Le_Arquivo(Caminho("origem.txt")), sem);
+      EXPECT_EQ(Le_Arquivo(Caminho("esperado.txt")), esperado);
       const int origem = geren->Abre_Arquivo(Caminho("origem.txt").c_str(), "rb");
       const int destino = geren->Abre_Arquivo(Caminho("destino.txt").c_str(), "wb");
       geren->Grava_Cabecalho_Carga_Termica(destino, true, t.codigo, "Sala 3", periodo, 600);
