@@ -78,10 +78,9 @@ TEST_F(DadosMateriais, HourlyDampingSearchesOnFromTheStreamsPosition) {
   EXPECT_EQ(obtido, esperado);
   geren->Fecha_Todos();
   // A failed search leaves the last line read.
-  Abre_Para_Leitura(geren, Arquivo(), Blocos_Hora(12, 3));
-  EXPECT_FALSE(geren->Carrega_Linha_Amortecimento(1, 2, 14, v));
+  EXPECT_FALSE(Lendo(geren, Arquivo(), Blocos_Hora(12, 3),
+                     [&] { return geren->Carrega_Linha_Amortecimento(1, 2, 14, v); }));
   EXPECT_EQ(Valores(v, 24), Valores_Linha(123, 24));
-  geren->Fecha_Todos();
   // A 13th block is never read.
   const std::string treze = Blocos_Hora(12, 1) + "[13;14;1]\n" + Linha_Hora(99);
   Abre_Para_Leitura(geren, Arquivo(), treze);
@@ -136,16 +135,15 @@ TEST_F(DadosMateriais, TransmittanceIsFiveColumnsOf101Lines) {
                {tabela.substr(0, tabela.size() - 5), false, 100, 4},
                {"", false, 0, 0}};
   for (const auto& c : casos) {
-    Abre_Para_Leitura(geren, Arquivo(), c.texto);
     std::vector<float> v(505, -1), w(505, -1);
-    EXPECT_EQ(geren->Carrega_Dados_U(v.data()), c.ok);
+    EXPECT_EQ(Lendo(geren, Arquivo(), c.texto, [&] { return geren->Carrega_Dados_U(v.data()); }),
+              c.ok);
     for (int i = 0; i <= c.linhas && i < 101; ++i) {
       for (int k = 0; k < (i < c.linhas ? 5 : c.parciais); ++k) {
         w[101 * k + i] = k + (i % 10) / 10.0f;
       }
     }
     EXPECT_EQ(Valores(v.data(), 505), Valores(w.data(), 505)) << c.texto.size();
-    geren->Fecha_Todos();
   }
 }
 
@@ -161,13 +159,13 @@ TEST_F(DadosMateriais, IsothermReadsPairsZeroToN) {
                {2, true, "0.1 0.5 0.25 0.001 2.5 3.75 -1 -1"},
                {3, false, "0.1 0.5 0.25 0.001 2.5 3.75 -1 -1"}};
   for (const auto& c : casos) {
-    Abre_Para_Leitura(geren, Arquivo(), pares);
     std::vector<double> v(8, -1);
-    EXPECT_EQ(geren->Carrega_Dados_Iso(v.data(), c.n), c.ok);
+    EXPECT_EQ(
+        Lendo(geren, Arquivo(), pares, [&] { return geren->Carrega_Dados_Iso(v.data(), c.n); }),
+        c.ok);
     std::string t;
     for (double x : v) t += Formata(t.empty() ? "%g" : " %g", x);
     EXPECT_EQ(t, c.valores) << c.n;
-    geren->Fecha_Todos();
   }
   std::vector<double> v(6);
   const auto lidos = Corta_Em_Todo_Byte(geren, Arquivo(), pares,

@@ -103,21 +103,25 @@ Tipo Monta(const char* nome, std::string flags,
 const std::function<int(int)> kConta = [](int n) { return n; };
 const std::function<int(int)> kUm = [](int) { return 1; };
 
+// A list file saved at a path and loaded into a list, its result the count.
+template <class M>
+Tipo Lista(const char* nome, bool (G::*salva)(const char*, TLista<M>*),
+           int (G::*carrega)(TLista<M>*)) {
+  return Monta<Nada, M>(
+      nome, "",
+      [salva](G* g, const char* c, TLista<M>* l, const Nada*) { return (g->*salva)(c, l); },
+      [carrega](G* g, TLista<M>* l, Nada*) { return (g->*carrega)(l); }, kConta);
+}
+
 std::vector<Tipo> Tipos() {
-  using DC = TDemanda_Consumo_Mensal;
   using DH = TDemanda_Consumo_Mensal_HVAC;
-  using EM = TEstatistica_Mensal;
   using CA = TCarga_Termica_Anual;
   using CM = TCarga_Termica_Mensal;
   using GA = TGanho_Termico_Anual;
   using GM = TGanho_Termico_Mensal;
   return {
-      Monta<Nada, DC>(
-          "demand", "",
-          [](G* g, const char* c, TLista<DC>* l, const Nada*) {
-            return g->Grava_Demanda_Consumo(c, l);
-          },
-          [](G* g, TLista<DC>* l, Nada*) { return g->Carrega_Demanda_Consumo(l); }, kConta),
+      Lista<TDemanda_Consumo_Mensal>("demand", &G::Grava_Demanda_Consumo,
+                                     &G::Carrega_Demanda_Consumo),
       // The HVAC saver writes on the current stream.
       Monta<Nada, DH>(
           "hvac demand", "",
@@ -129,12 +133,7 @@ std::vector<Tipo> Tipos() {
           },
           [](G* g, TLista<DH>* l, Nada*) { return int(g->Carrega_Demanda_Consumo_HVAC(l)); },
           [](int n) { return int(n > 0); }),
-      Monta<Nada, EM>(
-          "statistics", "",
-          [](G* g, const char* c, TLista<EM>* l, const Nada*) {
-            return g->Grava_Estatisticas(c, l);
-          },
-          [](G* g, TLista<EM>* l, Nada*) { return g->Carrega_Estatisticas(l); }, kConta),
+      Lista<TEstatistica_Mensal>("statistics", &G::Grava_Estatisticas, &G::Carrega_Estatisticas),
       Monta<CA, CM>(
           "loads", Bytes("\x34\x12\xfe\xff", 4),
           [](G* g, const char* c, TLista<CM>* l, const CA* a) {
