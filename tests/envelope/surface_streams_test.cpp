@@ -203,17 +203,18 @@ TEST_F(SurfaceStreamsTest, FluxReportAndDailyMoisture) {
                 Cabeca_Fluxo("Regiao 1 -> 1.00", 900) + kUmidade);
   // An hour per record: no average, the day's line after the clock shows 23:00.
   grava(false, true);
-  EXPECT_EQ(Converte_Fluxo(2, false, true, 3600), Cabeca_Fluxo("Regiao 2 -> 7.25", 3600) +
-                                                      "    [ Vapor ]  [M\xEAs]  [Dia]  [Hora]\n"
-                                                      "\t 0.95367 \t  1     1      23:00:00\n"
-                                                      "\t -1.90735 \t  1     2      00:00:00\n"
-                                                      "\t 0.00000 \t  1     2      01:00:00\n"
-                                                      "\t 2.86102 \t  1     2      02:00:00\n"
-                                                      "\t -0.95367 \t  1     2      03:00:00\n"
-                                                      "\t 3.81470 \t  1     2      04:00:00\n"
-                                                      "\t 1.90735 \t  1     2      05:00:00\n"
-                                                      "\t -2.86102 \t  1     2      06:00:00\n"
-                                                      "\t 4.76837 \t  1     2      07:00:00\n|" +
+  const std::string vapor = Cabeca_Fluxo("Regiao 2 -> 7.25", 3600) +
+                            "    [ Vapor ]  [M\xEAs]  [Dia]  [Hora]\n"
+                            "\t 0.95367 \t  1     1      23:00:00\n"
+                            "\t -1.90735 \t  1     2      00:00:00\n"
+                            "\t 0.00000 \t  1     2      01:00:00\n"
+                            "\t 2.86102 \t  1     2      02:00:00\n"
+                            "\t -0.95367 \t  1     2      03:00:00\n"
+                            "\t 3.81470 \t  1     2      04:00:00\n"
+                            "\t 1.90735 \t  1     2      05:00:00\n"
+                            "\t -2.86102 \t  1     2      06:00:00\n"
+                            "\t 4.76837 \t  1     2      07:00:00\n";
+  EXPECT_EQ(Converte_Fluxo(2, false, true, 3600), vapor + "|" +
                                                       Cabeca_Fluxo("Regiao 2 -> 7.25", 3600) +
                                                       kUmidade + "1/1\t 0.00000 \t 0.00000 \n");
 }

@@ -88,10 +88,11 @@ TEST_F(Climate, WindowsWrapAndShortReadsKeepWholeRecordsOnly) {
                {4380, 4375, 10, false, 5},        {4380, 6000, 1, false, 0}};
   Abre_Clima(HORAS);
   ASSERT_EQ(fs::file_size(Caminho("clima8760.bin")), ARQAUX_TAM_ARQUIVO_CLIMA);
+  int aberta = HORAS;  // the hours of the file on the current stream
   for (const auto& c : casos) {
     SCOPED_TRACE(std::to_string(c.horas) + ": " + std::to_string(c.inicio) + "+" +
                  std::to_string(c.quantidade));
-    if (c.horas == 4380 && c.inicio == 4370) Abre_Clima(4380, "abc");
+    if (c.horas != aberta) Abre_Clima(aberta = c.horas, "abc");
     ASSERT_EQ(Janela(c.inicio, c.quantidade), c.ok);
     if (c.ok) {
       EXPECT_EQ(Bytes(lido), Bytes(cidade));
