@@ -1,10 +1,9 @@
-#include <unistd.h>
-
 #include <climits>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "catalogues/catalogo.h"
 #include "support/corte.h"
 #include "support/fixture.h"
 #include "support/texto_config.h"
@@ -108,7 +107,6 @@ TEST_F(CatalogoAC, LoadsEdgesAndRefusesHostileText) {
     std::string texto;
     std::vector<int> esperado;
   } casos[] = {
-      {"no trailing line end", doc.substr(0, doc.size() - 3), {2, 5, 5}},
       {"31-character name", maximo, {2, 5, 5}},
       {"32-character name", longo, {2, 5, 0}},
       {"empty catalogue", "[Registros = 0]\n\n", {0}},
@@ -131,43 +129,24 @@ TEST_F(CatalogoAC, LoadsEdgesAndRefusesHostileText) {
   EXPECT_EQ(Le_Desde(lidos_cortes), doc.size() - 3);  // "]\n\n" closes the last code
 }
 
-// Loading a unit's model from the models directory.
-class ArCondicionadoDoCatalogo : public CatalogoAC {
- protected:
-  void SetUp() override {
-    CatalogoAC::SetUp();
-    char atual[4096];
-    ASSERT_NE(getcwd(atual, sizeof(atual)), nullptr);
-    cwd = atual;
-    modelos = DLL_UTIL_Geren_Dir()->R_Dir_Modelos();
-    DLL_UTIL_Geren_Dir()->A_Dir_Modelos(dir);
-  }
-  void TearDown() override {
-    DLL_UTIL_Geren_Dir()->A_Dir_Modelos(modelos);
-    EXPECT_EQ(chdir(cwd.c_str()), 0);
-    CatalogoAC::TearDown();
-  }
-  std::string cwd, modelos;
-};
-
-// The codes and curves the catalogue sets, then the index, air flow and
+// The codes and curves a catalogue sets, then the index, air flow and
 // evaporating temperature, which it does not.
-std::vector<float> Estado(TArCondicionado* u) {
-  std::vector<float> v = {static_cast<float>(u->R_Tipo_Equipamento()),
-                          static_cast<float>(u->R_Tipo_Temperatura()),
-                          static_cast<float>(u->R_Tipo_Aquecimento()),
-                          static_cast<float>(u->R_Tipo_Condensador()),
-                          static_cast<float>(u->R_Regulamentado_Inmetro()),
-                          static_cast<float>(u->R_Condensador_Sombreado())};
-  v.insert(v.end(), u->R_CONST_CT(), u->R_CONST_CT() + 6);
-  v.insert(v.end(), u->R_CONST_CS(), u->R_CONST_CS() + 6);
-  v.insert(v.end(), u->R_CONST_EER(), u->R_CONST_EER() + 6);
-  v.insert(v.end(),
-           {static_cast<float>(u->R_Carac_Fisicas()), u->R_Vazao_Vol_Ar(), u->R_Temp_Evap_AC()});
+std::vector<float> Estado(std::vector<float> v, const float* ct, const float* cs, const float* eer,
+                          std::initializer_list<float> resto) {
+  for (const float* c : {ct, cs, eer}) v.insert(v.end(), c, c + 6);
+  v.insert(v.end(), resto);
   return v;
 }
+std::vector<float> Estado(TArCondicionado* u) {
+  return Estado({float(u->R_Tipo_Equipamento()), float(u->R_Tipo_Temperatura()),
+                 float(u->R_Tipo_Aquecimento()), float(u->R_Tipo_Condensador()),
+                 float(u->R_Regulamentado_Inmetro()), float(u->R_Condensador_Sombreado())},
+                u->R_CONST_CT(), u->R_CONST_CS(), u->R_CONST_EER(),
+                {float(u->R_Carac_Fisicas()), u->R_Vazao_Vol_Ar(), u->R_Temp_Evap_AC()});
+}
 
-TEST_F(ArCondicionadoDoCatalogo, AppliesTheIndexedOrLastWholeModel) {
+TEST_F(CatalogoAC, AppliesTheIndexedOrLastWholeModel) {
+  Dir_Modelos dir_modelos(dir);
   const std::string doc = CATALOGO;
   const std::string um = doc.substr(0, doc.find("[Janela"));
   const struct {
@@ -194,16 +173,12 @@ TEST_F(ArCondicionadoDoCatalogo, AppliesTheIndexedOrLastWholeModel) {
     EXPECT_EQ(geren->Numero_Arquivos(), 0) << c.caso;
     std::vector<float> esperado = Estado(&antes);
     if (c.aplicado >= 0) {
-      const Modelos_AC m = Modelo(c.aplicado);
-      esperado = {
-          static_cast<float>(m.Tipo_Equipamento), static_cast<float>(m.Tipo_Temperatura),
-          static_cast<float>(m.Tipo_Aquecimento), static_cast<float>(m.Tipo_Condensador),
-          static_cast<float>(m.Regulamentado),    static_cast<float>(m.Condensador_Sombreado)};
-      esperado.insert(esperado.end(), m.Coef_CT, m.Coef_CT + 6);
-      esperado.insert(esperado.end(), m.Coef_CS, m.Coef_CS + 6);
-      esperado.insert(esperado.end(), m.Coef_EER, m.Coef_EER + 6);
       // What the catalogue does not supply stays the unit's.
-      esperado.insert(esperado.end(), {static_cast<float>(c.indice), 0.3f, 12});
+      const Modelos_AC m = Modelo(c.aplicado);
+      esperado = Estado(
+          {float(m.Tipo_Equipamento), float(m.Tipo_Temperatura), float(m.Tipo_Aquecimento),
+           float(m.Tipo_Condensador), float(m.Regulamentado), float(m.Condensador_Sombreado)},
+          m.Coef_CT, m.Coef_CS, m.Coef_EER, {float(c.indice), 0.3f, 12});
     }
     EXPECT_EQ(Estado(&u), esperado) << c.caso;
   }

@@ -145,7 +145,6 @@ TEST_F(CatalogosChiller, LoadsEdgesAndRefusesHostileText) {
       std::string texto;
       std::vector<int> esperado;
     } casos[] = {
-        {"no trailing line end", doc.substr(0, doc.size() - 1), {2, t.valores, t.valores}},
         {"count beyond the records",
          kContagem + "3]" + doc.substr(kContagem.size() + 2),
          {3, t.valores, t.valores, -1}},

@@ -1,10 +1,10 @@
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "catalogues/catalogo.h"
 #include "support/fixture.h"
 #include "support/texto_config.h"
 
@@ -30,11 +30,7 @@ std::string Tabela(int contagem, int modelos) {
   return t;
 }
 
-std::string Real(float v, const char* fim) {
-  char s[32];
-  std::snprintf(s, sizeof(s), "%g%s", v, fim);
-  return s;
-}
+std::string Real(float v, const char* fim) { return Formata("%g%s", v, fim); }
 
 // What a load fills, with the arrays' tenth entries.
 std::string Descreve(const TProp_Vitreas& p) {
@@ -67,21 +63,6 @@ TProp_Vitreas Inicial(int indice) {
   p.Indice_Registro = indice;
   return p;
 }
-
-// The test's directory as the models directory while it lives; the loaders
-// change into it, so the working directory is put back too.
-struct Dir_Modelos {
-  explicit Dir_Modelos(const std::string& dir) : antes(DLL_UTIL_Geren_Dir()->R_Dir_Modelos()) {
-    EXPECT_NE(getcwd(cwd, sizeof(cwd)), nullptr);
-    DLL_UTIL_Geren_Dir()->A_Dir_Modelos(dir);
-  }
-  ~Dir_Modelos() {
-    DLL_UTIL_Geren_Dir()->A_Dir_Modelos(antes);
-    EXPECT_EQ(chdir(cwd), 0);
-  }
-  std::string antes;
-  char cwd[4096] = {};
-};
 
 class Vidros : public ArqauxTest {};
 
@@ -174,6 +155,8 @@ TEST_F(Vidros, DatabaseRowsOfEachKind) {
   EXPECT_FALSE(geren->Le_Base_Dados_Vitreous(nenhum, v, 3));
 }
 
+const std::vector<float> kZeros(11, 0.0f);
+
 // Gas properties against the formulas, for one and two gaps at two
 // temperatures each.
 TEST_F(Vidros, GasPropertiesOfOneAndTwoGaps) {
@@ -198,7 +181,6 @@ TEST_F(Vidros, GasPropertiesOfOneAndTwoGaps) {
     for (int i : {2, 3, 6, 7, 0, 1, 4, 5}) v.push_back(c[i]);
     return v;
   };
-  const std::vector<float> zeros(11, 0.0f);
   const char* const X = "%c";
   const char* const Y = "%*[^Y]%c";
   struct Caso {
@@ -210,27 +192,25 @@ TEST_F(Vidros, GasPropertiesOfOneAndTwoGaps) {
     const char *padrao1, *padrao2;
     bool ok;
     // Expected entries 0, 1, 2: P, Q, R, then the block stored with them.
-    std::vector<float> e0, e1, e2;
+    std::vector<float> e0 = kZeros, e1 = kZeros, e2 = kZeros;
   };
   std::vector<Caso> casos = {
-      {"one gap", "gases.csv", 1, true, 300, 20, X, Y, true, Formula(x, 20), zeros, zeros},
-      {"one gap, other temperature", "gases.csv", 1, true, 20, 280, Y, X, true, Formula(y, 280),
-       zeros, zeros},
-      {"two gaps", "gases.csv", 2, true, 10, 99, Y, X, true, zeros, Formula(y, 10), Formula(x, 10)},
-      {"two gaps, other temperature", "gases.csv", 2, true, -5, 99, X, Y, true, zeros,
+      {"one gap", "gases.csv", 1, true, 300, 20, X, Y, true, Formula(x, 20)},
+      {"one gap, other temperature", "gases.csv", 1, true, 20, 280, Y, X, true, Formula(y, 280)},
+      {"two gaps", "gases.csv", 2, true, 10, 99, Y, X, true, kZeros, Formula(y, 10),
+       Formula(x, 10)},
+      {"two gaps, other temperature", "gases.csv", 2, true, -5, 99, X, Y, true, kZeros,
        Formula(x, -5), Formula(y, -5)},
-      {"no gas flag", "gases.csv", 2, false, 10, 20, X, Y, true, zeros, zeros, zeros},
-      {"unbounded text, one gap", "longo.csv", 1, true, 0, 20, X, "%*[^Y]%s", true, Formula(x, 20),
-       zeros, zeros},
-      {"first pattern matches nothing", "gases.csv", 1, true, 0, 20, "Z%c", X, false, zeros, zeros,
-       zeros},
-      {"missing file", "none.csv", 1, true, 0, 20, X, Y, false, zeros, zeros, zeros},
+      {"no gas flag", "gases.csv", 2, false, 10, 20, X, Y, true},
+      {"unbounded text, one gap", "longo.csv", 1, true, 0, 20, X, "%*[^Y]%s", true, Formula(x, 20)},
+      {"first pattern matches nothing", "gases.csv", 1, true, 0, 20, "Z%c", X, false},
+      {"missing file", "none.csv", 1, true, 0, 20, X, Y, false},
   };
   // A second pattern that matches nothing, or is refused (two conversions,
   // a count, a text wider than the scratch, an allocating text), fails after
   // the first gap's values are stored.
   for (const char* p : {"Z%c", "%c%c", "%n", "%999s", "%ms"})
-    casos.push_back({p, "gases.csv", 1, true, 0, 20, X, p, false, Formula(x, 20), zeros, zeros});
+    casos.push_back({p, "gases.csv", 1, true, 0, 20, X, p, false, Formula(x, 20)});
   for (const auto& c : casos) {
     TProp_Vitreas p;
     std::memset(&p, 0, sizeof(p));
@@ -247,7 +227,7 @@ TEST_F(Vidros, GasPropertiesOfOneAndTwoGaps) {
     for (int e = 0; e < 3; ++e) {
       std::vector<float> obtido = {p.Prop_P[e], p.Prop_Q[e], p.Prop_R[e]};
       const std::vector<float>& w = *esperado[e];
-      if (w != zeros) obtido.insert(obtido.end(), blocos[e], blocos[e] + 8);
+      if (w != kZeros) obtido.insert(obtido.end(), blocos[e], blocos[e] + 8);
       EXPECT_EQ(obtido, std::vector<float>(w.begin(), w.begin() + obtido.size()))
           << c.caso << " entry " << e;
     }

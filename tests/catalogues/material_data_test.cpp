@@ -1,6 +1,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogues/catalogo.h"
 #include "support/corte.h"
 #include "support/fixture.h"
 #include "support/texto_config.h"
@@ -10,8 +11,7 @@ namespace {
 // Hourly value h of the line keyed c: c + h / 100, exact enough for "%g".
 std::string Linha_Hora(int c) {
   std::string t = "{[" + std::to_string(c) + "][";
-  for (int h = 0; h < 24; ++h)
-    t += (h ? " " : "") + std::to_string(c) + "." + std::to_string(h / 10) + std::to_string(h % 10);
+  for (int h = 0; h < 24; ++h) t += Formata(h ? " %d.%02d" : "%d.%02d", c, h);
   return t + "]}\n";
 }
 
@@ -19,8 +19,7 @@ std::string Linha_Hora(int c) {
 std::string Blocos_Hora(int blocos, int linhas) {
   std::string t;
   for (int b = 1; b <= blocos; ++b) {
-    t += "[" + std::to_string(b) + ";" + std::to_string(b + 1) + ";" + std::to_string(linhas) +
-         "]\n";
+    t += Formata("[%d;%d;%d]\n", b, b + 1, linhas);
     for (int l = 1; l <= linhas; ++l) t += Linha_Hora(10 * b + l);
   }
   return t;
@@ -31,20 +30,15 @@ std::string Registros_Subida(int registros) {
   std::string t;
   for (int r = 1; r <= registros; ++r) {
     std::string v;
-    for (int k = 0; k < 7; ++k) v += (k ? ";" : "") + std::to_string(r) + "." + std::to_string(k);
-    t += "[" + std::to_string(r) + ";" + std::to_string(2 * r) + "]\n{[Subida]=[" + v +
-         "]}\n{[Descida]=[" + v + "]}\n";
+    for (int k = 0; k < 7; ++k) v += Formata(k ? ";%d.%d" : "%d.%d", r, k);
+    t += Formata("[%d;%d]\n{[Subida]=[%s]}\n{[Descida]=[%s]}\n", r, 2 * r, v.c_str(), v.c_str());
   }
   return t;
 }
 
 std::string Valores(const float* v, int n) {
   std::string t;
-  for (int k = 0; k < n; ++k) {
-    char s[32];
-    std::snprintf(s, sizeof(s), "%g ", v[k]);
-    t += s;
-  }
+  for (int k = 0; k < n; ++k) t += Formata("%g ", v[k]);
   return t;
 }
 
@@ -56,11 +50,8 @@ class DadosMateriais : public ArqauxTest {
 // The values of a line keyed c, or of a record r.
 std::string Valores_Linha(int c, int n) {
   std::vector<float> w;
-  for (int h = 0; h < n; ++h) {
-    const int k = n == 24 ? h : h % 7;
-    w.push_back(std::stof(std::to_string(c) + "." + (n == 24 ? std::to_string(k / 10) : "") +
-                          std::to_string(n == 24 ? k % 10 : k)));
-  }
+  for (int h = 0; h < n; ++h)
+    w.push_back(std::stof(n == 24 ? Formata("%d.%02d", c, h) : Formata("%d.%d", c, h % 7)));
   return Valores(w.data(), n);
 }
 
@@ -87,10 +78,9 @@ TEST_F(DadosMateriais, HourlyDampingSearchesOnFromTheStreamsPosition) {
   EXPECT_EQ(obtido, esperado);
   geren->Fecha_Todos();
   // A failed search leaves the last line read.
-  Abre_Para_Leitura(geren, Arquivo(), Blocos_Hora(12, 3));
-  EXPECT_FALSE(geren->Carrega_Linha_Amortecimento(1, 2, 14, v));
+  EXPECT_FALSE(Lendo(geren, Arquivo(), Blocos_Hora(12, 3),
+                     [&] { return geren->Carrega_Linha_Amortecimento(1, 2, 14, v); }));
   EXPECT_EQ(Valores(v, 24), Valores_Linha(123, 24));
-  geren->Fecha_Todos();
   // A 13th block is never read.
   const std::string treze = Blocos_Hora(12, 1) + "[13;14;1]\n" + Linha_Hora(99);
   Abre_Para_Leitura(geren, Arquivo(), treze);
@@ -145,16 +135,15 @@ TEST_F(DadosMateriais, TransmittanceIsFiveColumnsOf101Lines) {
                {tabela.substr(0, tabela.size() - 5), false, 100, 4},
                {"", false, 0, 0}};
   for (const auto& c : casos) {
-    Abre_Para_Leitura(geren, Arquivo(), c.texto);
     std::vector<float> v(505, -1), w(505, -1);
-    EXPECT_EQ(geren->Carrega_Dados_U(v.data()), c.ok);
+    EXPECT_EQ(Lendo(geren, Arquivo(), c.texto, [&] { return geren->Carrega_Dados_U(v.data()); }),
+              c.ok);
     for (int i = 0; i <= c.linhas && i < 101; ++i) {
       for (int k = 0; k < (i < c.linhas ? 5 : c.parciais); ++k) {
         w[101 * k + i] = k + (i % 10) / 10.0f;
       }
     }
     EXPECT_EQ(Valores(v.data(), 505), Valores(w.data(), 505)) << c.texto.size();
-    geren->Fecha_Todos();
   }
 }
 
@@ -170,17 +159,13 @@ TEST_F(DadosMateriais, IsothermReadsPairsZeroToN) {
                {2, true, "0.1 0.5 0.25 0.001 2.5 3.75 -1 -1"},
                {3, false, "0.1 0.5 0.25 0.001 2.5 3.75 -1 -1"}};
   for (const auto& c : casos) {
-    Abre_Para_Leitura(geren, Arquivo(), pares);
     std::vector<double> v(8, -1);
-    EXPECT_EQ(geren->Carrega_Dados_Iso(v.data(), c.n), c.ok);
+    EXPECT_EQ(
+        Lendo(geren, Arquivo(), pares, [&] { return geren->Carrega_Dados_Iso(v.data(), c.n); }),
+        c.ok);
     std::string t;
-    for (double x : v) {
-      char s[32];
-      std::snprintf(s, sizeof(s), "%s%g", t.empty() ? "" : " ", x);
-      t += s;
-    }
+    for (double x : v) t += Formata(t.empty() ? "%g" : " %g", x);
     EXPECT_EQ(t, c.valores) << c.n;
-    geren->Fecha_Todos();
   }
   std::vector<double> v(6);
   const auto lidos = Corta_Em_Todo_Byte(geren, Arquivo(), pares,

@@ -1,6 +1,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogues/catalogo.h"
 #include "support/corte.h"
 #include "support/fixture.h"
 #include "support/texto_config.h"
@@ -32,30 +33,27 @@ TEST_F(CatalogosPV, EquipmentListsOfEitherCurrent) {
       "Equipamentos A/C\n[Numero de Equipamentos = 2]\n[Bomba][1]\n[Geladeira duplex][0]\n";
   const std::string dc =
       "\n\n  Equipamentos D/C\n[Numero de Equipamentos = 1]\n[Ventilador 12V][3]";
+  const std::string um = "Equipamentos A/C\n[Numero de Equipamentos = 1]\n[";
   const struct {
     const char* caso;
     std::string texto;
     bool dc;
-    const char* esperado;
+    std::string esperado;
   } casos[] = {
       {"alternating", ac, false, "ok 2 Bomba=1 Geladeira duplex=0"},
       {"direct after blank lines, no line end", dc, true, "ok 1 Ventilador 12V=3"},
       {"alternating read as direct", ac, true, "header fails"},
       {"direct read as alternating", dc, false, "header fails"},
       {"blank only", "\n\n", true, "header fails"},
-      {"51-character name",
-       "Equipamentos A/C\n[Numero de Equipamentos = 1]\n[" + std::string(51, 'e') + "][2]\n", false,
-       "ok 1 eeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeee=2"},
-      {"52-character name",
-       "Equipamentos A/C\n[Numero de Equipamentos = 1]\n[" + std::string(52, 'e') + "][2]\n", false,
-       "ok 1 !"},
-      {"value missing", "Equipamentos A/C\n[Numero de Equipamentos = 1]\n[Bomba][]\n", false,
-       "ok 1 !"},
+      {"51-character name", um + std::string(51, 'e') + "][2]\n", false,
+       "ok 1 " + std::string(51, 'e') + "=2"},
+      {"52-character name", um + std::string(52, 'e') + "][2]\n", false, "ok 1 !"},
+      {"value missing", um + "Bomba][]\n", false, "ok 1 !"},
   };
   for (const auto& c : casos) {
-    Abre_Para_Leitura(geren, Arquivo(), c.texto);
-    EXPECT_EQ(Le_Equipamentos(geren, c.dc), c.esperado) << c.caso;
-    geren->Fecha_Todos();
+    EXPECT_EQ(Lendo(geren, Arquivo(), c.texto, [&] { return Le_Equipamentos(geren, c.dc); }),
+              c.esperado)
+        << c.caso;
   }
   const std::vector<bool> lidos = Corta_Em_Todo_Byte(geren, Arquivo(), ac, [&] {
     return Le_Equipamentos(geren, false) == "ok 2 Bomba=1 Geladeira duplex=0";
@@ -73,9 +71,7 @@ std::string Le_Tipos(TGeren_ArquivoAux* g) {
     char nome[TAM_NOME_PV] = {};
     TTipo_PV t = {nome, 0, 0};
     if (!g->Carrega_Registro_Tipo_Painel_PV(&t)) return r + " !";
-    char beta[32];
-    std::snprintf(beta, sizeof(beta), "%g", t.Beta);
-    r += " " + std::string(nome) + "/" + std::to_string(t.NOCT) + "/" + beta;
+    r += Formata(" %s/%d/%g", nome, t.NOCT, t.Beta);
   }
   return r;
 }
@@ -98,9 +94,8 @@ TEST_F(CatalogosPV, PanelTypes) {
       {"NOCT not a number", "[Numero de Tipos = 1]{[A]\n[NOCT = 4.5]\n[Beta = 1]}", "1 !"},
   };
   for (const auto& c : casos) {
-    Abre_Para_Leitura(geren, Arquivo(), c.texto);
-    EXPECT_EQ(Le_Tipos(geren), c.esperado) << c.caso;
-    geren->Fecha_Todos();
+    EXPECT_EQ(Lendo(geren, Arquivo(), c.texto, [&] { return Le_Tipos(geren); }), c.esperado)
+        << c.caso;
   }
   const std::vector<bool> lidos =
       Corta_Em_Todo_Byte(geren, Arquivo(), doc, [&] { return Le_Tipos(geren) == lido; });
@@ -118,10 +113,8 @@ std::string Le_Fabricantes(TGeren_ArquivoAux* g, int count) {
     r += std::string(x.Nome) + "(" + std::to_string(x.Num_Modelos) + ":";
     for (int k = 0; x.Modelos != nullptr && k < x.Num_Modelos; ++k) {
       const TModelo_PV& m = x.Modelos[k];
-      char numeros[96];
-      std::snprintf(numeros, sizeof(numeros), " %d %g %g %g", m.Parametro_Inteiro, m.Parametros[0],
-                    m.Parametros[1], m.Parametros[2]);
-      r += " " + std::string(m.Nome != nullptr ? m.Nome : "-") + numeros;
+      r += Formata(" %s %d %g %g %g", m.Nome != nullptr ? m.Nome : "-", m.Parametro_Inteiro,
+                   m.Parametros[0], m.Parametros[1], m.Parametros[2]);
       delete[] m.Nome;
     }
     r += ")";

@@ -1,9 +1,7 @@
-#include <cstdarg>
-#include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
+#include "catalogues/catalogo.h"
 #include "support/corte.h"
 #include "support/fixture.h"
 #include "support/texto_config.h"
@@ -11,16 +9,6 @@
 namespace {
 
 constexpr int TAM = TGeren_ArquivoAux::Tam_Texto_Tabela;
-
-std::string Formata(const char* formato, ...) __attribute__((format(printf, 1, 2)));
-std::string Formata(const char* formato, ...) {
-  char t[4 * TAM];
-  va_list args;
-  va_start(args, formato);
-  std::vsnprintf(t, sizeof(t), formato, args);
-  va_end(args);
-  return t;
-}
 
 class TabelasRegulamento : public ArqauxTest {
  protected:
@@ -221,11 +209,12 @@ TEST_F(TabelasRegulamento, EquipmentTablesReadTheirLayoutAndCountALineByItsFirst
       {"[Num Linhas = 1]\n[" + std::string(TAM, 't') + "]\n", false},
       {"[Num Linhas = 1]\n", false},
       {"[Num Linha = 1]\n[t]\n", false}};
-  for (const auto& c : cabs) {
-    Abre_Para_Leitura(geren, Arquivo(), c.first);
-    int linhas;
-    EXPECT_EQ(geren->Le_Cab_Dados_Tabelas_HVAC_RTQ(&linhas), c.second) << c.first;
-    geren->Fecha_Todos();
+  for (const auto& [texto, ok] : cabs) {
+    int n;
+    EXPECT_EQ(
+        Lendo(geren, Arquivo(), texto, [&] { return geren->Le_Cab_Dados_Tabelas_HVAC_RTQ(&n); }),
+        ok)
+        << texto;
   }
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogues/catalogo.h"
 #include "support/fixture.h"
 #include "support/texto_config.h"
 
@@ -46,9 +47,7 @@ class TabelasVentilacao : public ArqauxTest {
     float v = -1;
     int i = -1;
     const bool ok = geren->Le_Trocas_de_Ar(nome, &v, &i);
-    char t[TAM + 64];
-    std::snprintf(t, sizeof(t), "%d %s|%g|%d", ok, nome, v, i);
-    return t;
+    return Formata("%d %s|%g|%d", ok, nome, v, i);
   }
   std::string Inicio() {
     int n = -1;
@@ -125,11 +124,6 @@ TEST_F(TabelasVentilacao, RationsAndAirChangesNeverFail) {
   } casos[] = {
       {'r', "[Sala de aula] (5;8;3)\n", "1 Sala de aula|Consider\xE1vel|5|8\nresto="},
       {'r', "[Escrit\xF3rio] (0;1;0)", "1 Escrit\xF3rio|Nenhum|0|1\nresto="},
-      {'r', "[A] (1;1;1)\n", "1 A|Ocasional|1|1\nresto="},
-      {'r', "[B] (2;2;2)\n", "1 B|Alguns|2|2\nresto="},
-      {'r', "[C] (4;4;4)\n", "1 C|Grande|4|4\nresto="},
-      {'r', "[D] (5;5;5)\n", "1 D|Muito Grande|5|5\nresto="},
-      {'r', "[E] (6;6;6)\n", "1 E|--|6|6\nresto="},
       {'r', "[Deposito] (1;2;9)\n", "1 Deposito|intacto|1|2\nresto="},
       {'r', "[Deposito] (1;2;-1)\n", "1 Deposito|intacto|1|2\nresto="},
       {'r', "[Corredor] (4;7)\n", "1 Corredor|Nenhum|4|7\nresto=)\n"},
@@ -142,8 +136,13 @@ TEST_F(TabelasVentilacao, RationsAndAirChangesNeverFail) {
       {'t', "[Sauna] (1e3;2147483647)", "1 Sauna|1000|2147483647\nresto="},
       {'t', "[" + longo + "] (1;2)\n", "1 " + longo.substr(1) + "|-1|-1\nresto=x] (1;2)\n"},
   };
-  for (const auto& c : casos) {
-    EXPECT_EQ(Transcreve(c.linha, std::string(1, c.leitor)), c.esperado);
+  for (const auto& c : casos) EXPECT_EQ(Transcreve(c.linha, std::string(1, c.leitor)), c.esperado);
+  // The level names, by their code.
+  const char* const niveis[] = {"Nenhum", "Ocasional",    "Alguns", "Consider\xE1vel",
+                                "Grande", "Muito Grande", "--"};
+  for (int k = 0; k < 7; ++k) {
+    EXPECT_EQ(Transcreve(Formata("[N] (%d;1;%d)\n", k, k), "r"),
+              Formata("1 N|%s|%d|1\nresto=", niveis[k], k));
   }
 }
 

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "envelope/bytes.h"
@@ -19,6 +20,12 @@ std::string Periodo(const char* inicio, const char* fim, int intervalo) {
   return std::string("[Inicio: ") + inicio + " - Fim: " + fim +
          " h]\n[Intervalo de Amostragem = " + std::to_string(intervalo) + " s]\n";
 }
+
+// The heading of both flux reports of a region, and the moisture columns.
+std::string Cabeca_Fluxo(const char* regiao, int intervalo) {
+  return Periodo("1/1 as 22:00:00", "2/1 as 0:59:59", intervalo) + regiao + kM2;
+}
+const char kUmidade[] = "[Dia/Mes] [Umidade Adsorvida] [Umidade Dessorvida] (mg/m2-dia) \n\n";
 
 class SurfaceStreamsTest : public ArqauxTest {
  protected:
@@ -163,12 +170,10 @@ TEST_F(SurfaceStreamsTest, FluxReportAndDailyMoisture) {
        "\t(Media da Hora : [3.25000 \t-1.62500    0.47684]"},
       {4.5f, -2.25f, 5, "4.50000 \t\t-2.25000    \t 4.76837 \t  1     2      00:15:00"},
   };
-  std::string esperado = Periodo("1/1 as 22:00:00", "2/1 as 0:59:59", 900) + "Regiao 2 -> 7.25" +
-                         kM2 + "[Calor_S]       [Calor_L]     [ Vapor ]  [M\xEAs]  [Dia]  [Hora]\n";
+  std::string esperado = Cabeca_Fluxo("Regiao 2 -> 7.25", 900) +
+                         "[Calor_S]       [Calor_L]     [ Vapor ]  [M\xEAs]  [Dia]  [Hora]\n";
   for (const Linha& l : linhas) esperado += std::string(l.texto) + "\n";
-  const std::string umidade = Periodo("1/1 as 22:00:00", "2/1 as 0:59:59", 900) +
-                              "Regiao 2 -> 7.25" + kM2 +
-                              "[Dia/Mes] [Umidade Adsorvida] [Umidade Dessorvida] (mg/m2-dia) \n\n";
+  const std::string umidade = Cabeca_Fluxo("Regiao 2 -> 7.25", 900) + kUmidade;
   // The stream of the flags given: region 1 of each step holds 99s.
   auto grava = [&](bool calor, bool vapor) {
     std::vector<float> registros;
@@ -194,28 +199,24 @@ TEST_F(SurfaceStreamsTest, FluxReportAndDailyMoisture) {
             std::string::npos);
   EXPECT_EQ(so_calor.substr(so_calor.find('|')), "|" + umidade + "1/1\t 0.00000 \t 0.00000 \n");
   EXPECT_EQ(Converte_Fluxo(1, false, false, 900),
-            Periodo("1/1 as 22:00:00", "2/1 as 0:59:59", 900) + "Regiao 1 -> 1.00" + kM2 +
-                " [M\xEAs]  [Dia]  [Hora]\n|" + Periodo("1/1 as 22:00:00", "2/1 as 0:59:59", 900) +
-                "Regiao 1 -> 1.00" + kM2 +
-                "[Dia/Mes] [Umidade Adsorvida] [Umidade Dessorvida] (mg/m2-dia) \n\n");
+            Cabeca_Fluxo("Regiao 1 -> 1.00", 900) + " [M\xEAs]  [Dia]  [Hora]\n|" +
+                Cabeca_Fluxo("Regiao 1 -> 1.00", 900) + kUmidade);
   // An hour per record: no average, the day's line after the clock shows 23:00.
   grava(false, true);
-  const std::string horario = Converte_Fluxo(2, false, true, 3600);
-  EXPECT_EQ(horario.substr(horario.find("]\n") + 2),
-            "[Intervalo de Amostragem = 3600 s]\nRegiao 2 -> 7.25" + std::string(kM2) +
-                "    [ Vapor ]  [M\xEAs]  [Dia]  [Hora]\n"
-                "\t 0.95367 \t  1     1      23:00:00\n"
-                "\t -1.90735 \t  1     2      00:00:00\n"
-                "\t 0.00000 \t  1     2      01:00:00\n"
-                "\t 2.86102 \t  1     2      02:00:00\n"
-                "\t -0.95367 \t  1     2      03:00:00\n"
-                "\t 3.81470 \t  1     2      04:00:00\n"
-                "\t 1.90735 \t  1     2      05:00:00\n"
-                "\t -2.86102 \t  1     2      06:00:00\n"
-                "\t 4.76837 \t  1     2      07:00:00\n|" +
-                umidade.substr(0, umidade.find("900")) + "3600 s]\nRegiao 2 -> 7.25" + kM2 +
-                "[Dia/Mes] [Umidade Adsorvida] [Umidade Dessorvida] (mg/m2-dia) \n\n"
-                "1/1\t 0.00000 \t 0.00000 \n");
+  const std::string vapor = Cabeca_Fluxo("Regiao 2 -> 7.25", 3600) +
+                            "    [ Vapor ]  [M\xEAs]  [Dia]  [Hora]\n"
+                            "\t 0.95367 \t  1     1      23:00:00\n"
+                            "\t -1.90735 \t  1     2      00:00:00\n"
+                            "\t 0.00000 \t  1     2      01:00:00\n"
+                            "\t 2.86102 \t  1     2      02:00:00\n"
+                            "\t -0.95367 \t  1     2      03:00:00\n"
+                            "\t 3.81470 \t  1     2      04:00:00\n"
+                            "\t 1.90735 \t  1     2      05:00:00\n"
+                            "\t -2.86102 \t  1     2      06:00:00\n"
+                            "\t 4.76837 \t  1     2      07:00:00\n";
+  EXPECT_EQ(Converte_Fluxo(2, false, true, 3600), vapor + "|" +
+                                                      Cabeca_Fluxo("Regiao 2 -> 7.25", 3600) +
+                                                      kUmidade + "1/1\t 0.00000 \t 0.00000 \n");
 }
 
 TEST_F(SurfaceStreamsTest, FluxConversionRefusalsCloseWhatTheyOpened) {
@@ -225,16 +226,16 @@ TEST_F(SurfaceStreamsTest, FluxConversionRefusalsCloseWhatTheyOpened) {
   std::snprintf(origem, sizeof origem, "%s", Caminho("s.bin").c_str());
   std::snprintf(prefixo, sizeof prefixo, "%s", Caminho("r").c_str());
   std::snprintf(longo, sizeof longo, "%s/%0300d", dir.c_str(), 0);
-  for (int regiao : {0, 3}) {
-    EXPECT_FALSE(geren->Converte_Binario_Texto_FluxosCV(origem, prefixo, regiao, true, true,
-                                                        &inicio, &fim, 900));
+  // Regions 0 and N + 1, a missing source, a prefix too long, no start.
+  const std::tuple<char*, char*, int, TTempo*> casos[] = {{origem, prefixo, 0, &inicio},
+                                                          {origem, prefixo, 3, &inicio},
+                                                          {ausente, prefixo, 1, &inicio},
+                                                          {origem, longo, 1, &inicio},
+                                                          {origem, prefixo, 1, nullptr}};
+  for (const auto& [o, p, regiao, de] : casos) {
+    EXPECT_FALSE(geren->Converte_Binario_Texto_FluxosCV(o, p, regiao, true, true, de, &fim, 900))
+        << o << " " << p << " " << regiao;
   }
-  EXPECT_FALSE(
-      geren->Converte_Binario_Texto_FluxosCV(ausente, prefixo, 1, true, true, &inicio, &fim, 900));
-  EXPECT_FALSE(
-      geren->Converte_Binario_Texto_FluxosCV(origem, longo, 1, true, true, &inicio, &fim, 900));
-  EXPECT_FALSE(
-      geren->Converte_Binario_Texto_FluxosCV(origem, prefixo, 1, true, true, nullptr, &fim, 900));
   EXPECT_EQ(geren->Numero_Arquivos(), 0);
   EXPECT_FALSE(std::filesystem::exists(Caminho("rFLW.txt")));
 }

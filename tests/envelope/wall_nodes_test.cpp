@@ -54,18 +54,8 @@ TEST_F(WallNodesTest, HeaderHandsTheCallerItsArraysAndRefusesHostileCounts) {
       {"N = 0", Inteiros({0, 0, 0}), 0, {}, {}, 0},
       {"N negative", Inteiros({0x80000000u, 0, 0}), 0, {}, {}, 0},
       {"N beyond the file", Inteiros({0x7fffffff, 0, 0, 0}), 0, {}, {}, 0},
-      {"M beyond the file",
-       Inteiros({1}) + Reais({3}) + Inteiros({0xffffffffu, 1, 2}),
-       0,
-       {3},
-       {},
-       4},
-      {"second entry cut short",
-       kCabecalho.substr(0, kCabecalho.size() - 6),
-       0,
-       {1.5f, 2.5f},
-       {},
-       8},
+      {"M beyond", Inteiros({1}) + Reais({3}) + Inteiros({0xffffffffu, 1, 2}), 0, {3}, {}, 4},
+      {"entry 2 cut", kCabecalho.substr(0, kCabecalho.size() - 6), 0, {1.5f, 2.5f}, {}, 8},
   };
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.nome);
@@ -86,7 +76,10 @@ TEST_F(WallNodesTest, HeaderHandsTheCallerItsArraysAndRefusesHostileCounts) {
 }
 
 // Steps of float i at float i after the header: a block read names where it
-// started. Entries {3, 5}: 4 and 6 nodes.
+// started. Entries {3, 5}: 4 and 6 nodes, a step of 40 floats (160 bytes);
+// region 2 of step 2 is at 2 * 160 + 4 * 16 = 384 bytes, float 96; with the
+// second group alone, region 2 of step 1 at 80 + 4 * 8 bytes, float 28. The
+// file holds 3 steps.
 TEST_F(WallNodesTest, RegionsAreFoundInsideTheirStep) {
   int entradas[] = {3, 5};
   struct Caso {
@@ -94,17 +87,11 @@ TEST_F(WallNodesTest, RegionsAreFoundInsideTheirStep) {
     int regiao, passo;
     int primeiro;  // float index of the first block read; -1: the read fails
   };
-  const Caso casos[] = {
-      {true, true, true, 2, 2, 96},    // 2 * 160 + 4 * 16 = 384 bytes
-      {true, true, true, 1, 0, 0},     // region 1 starts its step
-      {false, true, false, 2, 1, 28},  // 80 + 4 * 8 = 112 bytes
-      {false, false, true, 1, 3, 30},
-      {true, true, true, 2, 3, -1},  // the file holds 3 steps of 40 floats
-      {true, true, true, 3, 0, -1},
-      {true, true, true, 0, 0, -1},
-      {true, true, true, 1, -1, -1},
-      {true, false, false, 1, INT_MAX, -1},
-  };
+  const Caso casos[] = {{true, true, true, 2, 2, 96},        {true, true, true, 1, 0, 0},
+                        {false, true, false, 2, 1, 28},      {false, false, true, 1, 3, 30},
+                        {true, true, true, 2, 3, -1},        {true, true, true, 3, 0, -1},
+                        {true, true, true, 0, 0, -1},        {true, true, true, 1, -1, -1},
+                        {true, false, false, 1, INT_MAX, -1}};
   Abre(Reais(Sequencia(120)));
   for (const Caso& c : casos) {
     SCOPED_TRACE(testing::Message() << c.regiao << " " << c.passo << " " << c.primeiro);

@@ -1,0 +1,50 @@
+// Helpers of the catalogue tests: printf into a string, a reader run on given
+// bytes, and the models directory pointed at the test's directory.
+#ifndef ARQAUX_TESTS_CATALOGUES_CATALOGO_H_
+#define ARQAUX_TESTS_CATALOGUES_CATALOGO_H_
+
+#include <arqaux/arqaux.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdarg>
+#include <cstdio>
+#include <string>
+
+#include "support/texto_config.h"
+
+inline std::string Formata(const char* formato, ...) __attribute__((format(printf, 1, 2)));
+inline std::string Formata(const char* formato, ...) {
+  char t[2048];
+  va_list args;
+  va_start(args, formato);
+  std::vsnprintf(t, sizeof(t), formato, args);
+  va_end(args);
+  return t;
+}
+
+// What le() returns with bytes at caminho as the current stream, closed after.
+template <class F>
+auto Lendo(TGeren_ArquivoAux* geren, const std::string& caminho, const std::string& bytes, F le) {
+  Abre_Para_Leitura(geren, caminho, bytes);
+  auto r = le();
+  geren->Fecha_Todos();
+  return r;
+}
+
+// The test's directory as the models directory while a Dir_Modelos lives;
+// the loaders change into it, so the working directory is put back too.
+struct Dir_Modelos {
+  explicit Dir_Modelos(const std::string& dir) : antes(DLL_UTIL_Geren_Dir()->R_Dir_Modelos()) {
+    EXPECT_NE(getcwd(cwd, sizeof(cwd)), nullptr);
+    DLL_UTIL_Geren_Dir()->A_Dir_Modelos(dir);
+  }
+  ~Dir_Modelos() {
+    DLL_UTIL_Geren_Dir()->A_Dir_Modelos(antes);
+    EXPECT_EQ(chdir(cwd), 0);
+  }
+  std::string antes;
+  char cwd[4096] = {};
+};
+
+#endif  // ARQAUX_TESTS_CATALOGUES_CATALOGO_H_
