@@ -184,7 +184,6 @@ TEST_F(FanCoilTest, CountLineAndWhatEachCallWrites) {
       {nullptr, 0, 0, true, "[N\xBA Fancoils = 0]\n"},
       {&vazio, 4, 0, true, ""},
       {&vazio, 1, 3, true, "[N\xBA Fancoils = 3]\n" + Vazio(1)},
-      {&vazio, 2, 3, true, Vazio(2)},
       {nullptr, 1, 3, false, ""},
   };
   for (const auto& c : casos) {
@@ -238,11 +237,6 @@ std::string Controles(const std::array<std::string, 6>& caudas) {
   return texto;
 }
 
-std::array<TControle*, 6> Todos(CFanCoil* f) {
-  return {f->R_Controle_AQ(), f->R_Controle_RESF(), f->R_Controle_UM(),
-          f->R_Controle_DU(), f->R_Controle_RA(),   f->R_Controle_VENT()};
-}
-
 // Each controller line by kind, read into a fan coil whose controllers are
 // all on/off (20, 1): the kinds without values there leave them as they are,
 // and the ventilation differences go to the on/off settings already there.
@@ -278,7 +272,9 @@ TEST_F(FanCoilTest, ControllerLinesOfEveryKind) {
     CFanCoil escrito, lido;
     c.prepara(&escrito);
     EXPECT_EQ(grava(&escrito), c.texto);
-    for (TControle* k : Todos(&lido)) k->Cria_Controlador_OnOff(1, 20);
+    for (TControle* k : {lido.R_Controle_AQ(), lido.R_Controle_RESF(), lido.R_Controle_UM(),
+                         lido.R_Controle_DU(), lido.R_Controle_RA(), lido.R_Controle_VENT()})
+      k->Cria_Controlador_OnOff(1, 20);
     Abre_Para_Leitura(geren, Arquivo(), c.texto + "[Fim]");
     EXPECT_TRUE(geren->Le_Controle_FanCoil(&lido));
     EXPECT_EQ(Resto(geren), "[Fim]");

@@ -4,7 +4,6 @@
 // converted, so that the library's escapes are checked too).
 #include <algorithm>
 #include <cstdio>
-#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -42,7 +41,7 @@ struct Coluna {
   float escala;
 };
 struct Grandeza {
-  const char* titulo;
+  std::string titulo;
   int flag;
   std::vector<Coluna> colunas;
 };
@@ -95,21 +94,16 @@ const Coluna Sai(int r, float e = 1) { return {"[Saída ] ", r, "%.2f\t   ", "%.
 const Coluna Cal(int r) { return {"[Calor Total  ] ", r, "%.2f    \t", "%.2f", 1}; }
 const Coluna Pot(int r) { return {"[Potência     ] ", r, "%.2f    \t", "%.2f", 1}; }
 
+// clang-format off
 std::vector<Grandeza> Bombas(const std::string& agua, const Coluna& saida) {
-  static std::deque<std::string> titulos;  // kept alive for the const char* below
-  const std::string t[] = {"[Temperatura da Água na Bomba de " + agua + " (ºC) - (Bomba",
-                           "[Taxa de Transferência de Calor na Bomba de " + agua + " (W) - (Bomba",
-                           "[Vazão de Água na Bomba de " + agua + " (L/s) - (Bomba",
-                           "[Potência Elétrica da Bomba de " + agua + " (W) - (Bomba"};
-  for (const std::string& s : t) titulos.push_back(s);
-  const size_t b = titulos.size() - 4;
-  return {{titulos[b].c_str(), 1, {{"[Entrada] ", 4, "%.2f\t  ", "%.2f\t", 1}, saida}},
-          {titulos[b + 1].c_str(), 2, {Cal(0)}},
-          {titulos[b + 2].c_str(), 3, {{"[Vazão    ] ", 2, "%.2f\t    ", "%.2f", 1}}},
-          {titulos[b + 3].c_str(), 4, {Pot(3)}}};
+  return {{"[Temperatura da Água na Bomba de " + agua + " (ºC) - (Bomba", 1,
+           {{"[Entrada] ", 4, "%.2f\t  ", "%.2f\t", 1}, saida}},
+          {"[Taxa de Transferência de Calor na Bomba de " + agua + " (W) - (Bomba", 2, {Cal(0)}},
+          {"[Vazão de Água na Bomba de " + agua + " (L/s) - (Bomba", 3,
+           {{"[Vazão    ] ", 2, "%.2f\t    ", "%.2f", 1}}},
+          {"[Potência Elétrica da Bomba de " + agua + " (W) - (Bomba", 4, {Pot(3)}}};
 }
 
-// clang-format off
 std::vector<Membro> Membros() {
   const std::vector<std::vector<int>> bomba = {{1, 4, 1}, {2, 0}, {3, 2}, {4, 3}};
   return {
@@ -197,7 +191,7 @@ std::string Dados_Esperados(const Membro& m, const std::vector<int>& flags) {
 std::string Relatorio_Esperado(const Membro& m, int v, const std::vector<int>& flags) {
   const size_t k = static_cast<size_t>(v - m.primeira);
   const Grandeza* g = k < m.grandezas.size() ? &m.grandezas[k] : nullptr;
-  std::string s = Cp1252(g != nullptr ? g->titulo : "") +
+  std::string s = Cp1252(g != nullptr ? g->titulo : std::string()) +
                   " 4)]\n[Inicio: 7/3 as 5:00:00 - Fim: 8/3 as 6:59:59 h]\n"
                   "[Intervalo de Amostragem = 600 s]\n";
   std::vector<Coluna> colunas;
