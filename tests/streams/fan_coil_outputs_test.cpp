@@ -165,11 +165,10 @@ TEST_F(FanCoilOutputsTest, DataLinesAndReader) {
         bool na_linha = false;
         for (auto [flag, r] : Grupos(kTiposFC[j]))
           na_linha = na_linha || (r == i && caso.comp[flag] && caso.comp[0] && caso.fc[0]);
-        esperado += na_linha ? F("%g ", Valor(1, j, i)) + F("%g;", Valor(0, j, i) + Valor(1, j, i))
-                             : F("%g ", Valor(1, j, i)) + "0;";
+        esperado +=
+            F("%g ", Valor(1, j, i)) + F("%g;", na_linha ? Valor(0, j, i) + Valor(1, j, i) : 0);
         lido += F("%g ", componentes[j]->R_Result_UM(i)) +
-                (componentes[j]->R_Soma_Result_UM(i) ? F("%g;", componentes[j]->R_Soma_Result_UM(i))
-                                                     : "0;");
+                F("%g;", componentes[j]->R_Soma_Result_UM(i));
       }
     }
     EXPECT_EQ(lido, esperado);
