@@ -55,76 +55,40 @@ void Preenche_Zona(TGeren_Atuadores* m, CGeren_Equip_HVAC* equip) {
 }
 
 const char* const RESFRIADOR =
-    "\t[Quantidade = 1]\n"
-    "\t[" SEMI_ANGULO
+    "\t[Quantidade = 1]\n\t[" SEMI_ANGULO
     " = 30.00]\n"
     "\t[" VAZAO_AGUA
-    " = 1.50000e-05]\n"
-    "\t[Veloc gotas = 5.000000]\n"
-    "\t[Temp inic. gotas = 20.00]\n"
-    "\t[Raio inic. gotas = 5.00000e-05]\n"
-    "\t[Veloc ar = 1.50]\n"
-    "\t[Num asper = 4]\n";
+    " = 1.50000e-05]\n\t[Veloc gotas = 5.000000]\n\t[Temp inic. gotas = 20.00]\n"
+    "\t[Raio inic. gotas = 5.00000e-05]\n\t[Veloc ar = 1.50]\n\t[Num asper = 4]\n";
 
 const std::string ZONA_COMPLETA =
     std::string(
-        "[Zona = 3]\n"
-        "[Numero de Atuadores = 6]\n"
-        "[Atuador 1]\n"
-        "\t[Tipo = 3]\n"
-        "\t[Quantidade = 2]\n"
-        "\t[Potencia Nominal = 1500.0]\n"
-        "\t[Massa Especifica = 1.20]\n"
-        "\t[Calor Especifico = 1005.00]\n"
-        "\t[Volume = 0.250]\n"
-        "\t[Area de Troca = 1.500]\n"
-        "\t[Coef de Troca = 8.0]\n"
-        "\t[Horarios = 1]\n"
-        "\t\t[Horario 1 = (1,5,8:0->17:30)]\n"
-        "\t[Controle = 1,24.00,1.00]\n"
-        "[Atuador 2]\n"
-        "\t[Tipo = 4]\n"
-        "\t[Quantidade = 1]\n"
-        "\t[Tipo Equip. = 1]\n"
-        "\t[Carac Fisicas = 7]\n"
-        "\t[Tipo Temperatura = 0]\n"
-        "\t[Tipo Aquecimento = 1]\n"
-        "\t[Tipo Condensador = 0]\n"
-        "\t[Reg. Inmetro = 1]\n"
-        "\t[Cond. Sombreado = 0]\n"
+        "[Zona = 3]\n[Numero de Atuadores = 6]\n"
+        "[Atuador 1]\n\t[Tipo = 3]\n\t[Quantidade = 2]\n\t[Potencia Nominal = 1500.0]\n"
+        "\t[Massa Especifica = 1.20]\n\t[Calor Especifico = 1005.00]\n\t[Volume = 0.250]\n"
+        "\t[Area de Troca = 1.500]\n\t[Coef de Troca = 8.0]\n"
+        "\t[Horarios = 1]\n\t\t[Horario 1 = (1,5,8:0->17:30)]\n\t[Controle = 1,24.00,1.00]\n"
+        "[Atuador 2]\n\t[Tipo = 4]\n\t[Quantidade = 1]\n\t[Tipo Equip. = 1]\n"
+        "\t[Carac Fisicas = 7]\n\t[Tipo Temperatura = 0]\n\t[Tipo Aquecimento = 1]\n"
+        "\t[Tipo Condensador = 0]\n\t[Reg. Inmetro = 1]\n\t[Cond. Sombreado = 0]\n"
         "\t[Potencia = 3516.50]\n"
         "\t[Coef. = 0.500000,0.250000,-0.125000,1.000000,0.000000,2.500000]\n"
         "\t[EIR nominal = 0.300]\n"
         "\t[Coef. = 1.500000,-0.500000,0.062500,0.000000,0.000000,0.000000]\n"
         "\t[CS nominal = 0.750]\n"
         "\t[Coef. = 0.875000,0.000000,0.000000,0.000000,0.000000,-1.000000]\n"
-        "\t[Vazao_Vol_Ar = 0.190]\n"
-        "\t[Temp_Evap_AC = 12.500]\n"
-        "\t[Horarios = 2]\n"
-        "\t\t[Horario 1 = (1,5,8:0->12:0)]\n"
-        "\t\t[Horario 2 = (1,5,13:30->18:0)]\n"
+        "\t[Vazao_Vol_Ar = 0.190]\n\t[Temp_Evap_AC = 12.500]\n\t[Horarios = 2]\n"
+        "\t\t[Horario 1 = (1,5,8:0->12:0)]\n\t\t[Horario 2 = (1,5,13:30->18:0)]\n"
         // Kind 2 leaves its line open: the next ordinal follows on it.
-        "\t[Controle = 2[Atuador 3]\n"
-        "\t[Tipo = 5]\n"
-        "\t[Quantidade = 1]\n"
-        "\t[" NUM_FANCOIL
-        " = 2]\n"
-        "\t[Vazao Max Insuf = 0.350000]\n"
-        "\t[Horarios = 0]\n"
-        "[Atuador 4]\n"
-        "\t[Tipo = 6]\n") +
+        "\t[Controle = 2[Atuador 3]\n\t[Tipo = 5]\n\t[Quantidade = 1]\n\t[" NUM_FANCOIL
+        " = 2]\n\t[Vazao Max Insuf = 0.350000]\n\t[Horarios = 0]\n"
+        "[Atuador 4]\n\t[Tipo = 6]\n") +
     RESFRIADOR +
-    "\t[Horarios = 1]\n"
-    "\t\t[Horario 1 = (1,7,0:0->23:59)]\n"
+    "\t[Horarios = 1]\n\t\t[Horario 1 = (1,7,0:0->23:59)]\n"
     "\t[Controle = 4,26.00,30.00,1.00,40.00,80.00,5.00,300,3600,600,7200]\n"
-    "[Atuador 5]\n"
-    "\t[Tipo = 9]\n"
-    "\t[Quantidade = 3]\n"
-    "[Atuador 6]\n"
-    "\t[Tipo = 6]\n" +
-    RESFRIADOR +
-    "\t[Horarios = 0]\n"
-    "\t[Controle = 5,25.00,1.00,60.00,5.00]\n";
+    "[Atuador 5]\n\t[Tipo = 9]\n\t[Quantidade = 3]\n"
+    "[Atuador 6]\n\t[Tipo = 6]\n" +
+    RESFRIADOR + "\t[Horarios = 0]\n\t[Controle = 5,25.00,1.00,60.00,5.00]\n";
 
 class AtuadoresTest : public ArqauxTest {
  protected:

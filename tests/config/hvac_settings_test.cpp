@@ -11,26 +11,22 @@ namespace {
 int kDados[9] = {1, -2, 3, 40, 5, 6, 7, 8, INT_MAX};
 const char kLinha_Dados[] = "[Dados Sistema Primario]\n\t{Dados = 1,-2,3,40,5,6,7,8,2147483647}\n";
 
-const std::string kCabecalho = std::string(kLinha_Dados) +
-                               "[Monitorar Sistema HVAC = 1]\n"
-                               "[Passo Tempo Rel HVAC = 600]\n"
-                               "[Monitorar Consumo HVAC = 0]\n";
+const std::string kCabecalho =
+    std::string(kLinha_Dados) +
+    "[Monitorar Sistema HVAC = 1]\n[Passo Tempo Rel HVAC = 600]\n[Monitorar Consumo HVAC = 0]\n";
 
 const std::string kFlags_Monitoramento =
-    "[Monitorar Sistema HVAC = 1]\n"
-    "[Passo Tempo Rel = 600]\n"
-    "[Monitorar Consumo = 0]\n";
+    "[Monitorar Sistema HVAC = 1]\n[Passo Tempo Rel = 600]\n[Monitorar Consumo = 0]\n";
 
-const std::string kMonitoramento = kFlags_Monitoramento + kLinha_Dados +
-                                   "\t{Horarios Sistema Resfriamento = 2}\n"
-                                   "\t\t{Horario 1 = (1,5,8:0->17:30)}\n"
-                                   "\t\t{Horario 2 = (6,7,0:0->23:59)}\n"
-                                   "\t{Horarios Sistema Aquecimento = 1}\n"
-                                   "\t\t{Horario 1 = (1,5,8:0->17:30)}\n";
+const std::string kMonitoramento =
+    kFlags_Monitoramento + kLinha_Dados +
+    "\t{Horarios Sistema Resfriamento = 2}\n"
+    "\t\t{Horario 1 = (1,5,8:0->17:30)}\n\t\t{Horario 2 = (6,7,0:0->23:59)}\n"
+    "\t{Horarios Sistema Aquecimento = 1}\n\t\t{Horario 1 = (1,5,8:0->17:30)}\n";
 
-const std::string kSem_Periodos = kFlags_Monitoramento + kLinha_Dados +
-                                  "\t{Horarios Sistema Resfriamento = 0}\n"
-                                  "\t{Horarios Sistema Aquecimento = 0}\n";
+const std::string kSem_Periodos =
+    kFlags_Monitoramento + kLinha_Dados +
+    "\t{Horarios Sistema Resfriamento = 0}\n\t{Horarios Sistema Aquecimento = 0}\n";
 
 struct Ajustes {
   int sistema = -9, consumo = -9, passo = -9;
@@ -55,15 +51,25 @@ class AjustesHVAC : public ArqauxTest {
                                                      &a->resfriamento, &a->aquecimento));
     });
   }
+  std::string Grava_Cabecalho(int sistema, int consumo, int passo, int* dados) {
+    return Texto_Gravado(geren, Arquivo(), [&] {
+      EXPECT_TRUE(geren->SalvaDadosRelatorioCab_HVAC(sistema, consumo, passo, dados));
+    });
+  }
+  // Runs a reader over texto.
+  template <class F>
+  bool Le(const std::string& texto, F le) {
+    Abre_Para_Leitura(geren, Arquivo(), texto);
+    const bool ok = le();
+    geren->Fecha_Todos();
+    return ok;
+  }
 };
 
 // Both blocks exactly; the values read from either write the same bytes
 // again, and periods are appended to schedules that already hold one.
 TEST_F(AjustesHVAC, BothBlocksExactlyAndTheirReadBack) {
-  EXPECT_EQ(
-      Texto_Gravado(geren, Arquivo(),
-                    [&] { EXPECT_TRUE(geren->SalvaDadosRelatorioCab_HVAC(1, 0, 600, kDados)); }),
-      kCabecalho);
+  EXPECT_EQ(Grava_Cabecalho(1, 0, 600, kDados), kCabecalho);
   // Null schedules are written as empty ones.
   EXPECT_EQ(Texto_Gravado(geren, Arquivo(),
                           [&] {
@@ -72,30 +78,17 @@ TEST_F(AjustesHVAC, BothBlocksExactlyAndTheirReadBack) {
                           }),
             kSem_Periodos);
 
-  Ajustes lido;
-  Abre_Para_Leitura(geren, Arquivo(), kCabecalho);
-  EXPECT_TRUE(Le_Cabecalho(&lido));
-  geren->Fecha_Todos();
+  Ajustes lido, novos;
+  EXPECT_TRUE(Le(kCabecalho, [&] { return Le_Cabecalho(&lido); }));
   EXPECT_EQ(Grava_Monitoramento(&lido), kSem_Periodos);
-
   lido.resfriamento.Adiciona_Intervalo(new TIntervalo(6, 7, 0, 23, 0, 59 * 60));
   lido.aquecimento.Adiciona_Intervalo(new TIntervalo(1, 5, 8, 17, 0, 30 * 60));
-  Abre_Para_Leitura(geren, Arquivo(), kMonitoramento);
-  EXPECT_TRUE(Le_Monitoramento(&lido));
-  geren->Fecha_Todos();
+  EXPECT_TRUE(Le(kMonitoramento, [&] { return Le_Monitoramento(&lido); }));
   EXPECT_EQ(lido.resfriamento.Numero_Intervalos(), 3);
   EXPECT_EQ(lido.aquecimento.Numero_Intervalos(), 2);
-  Ajustes novos;
-  Abre_Para_Leitura(geren, Arquivo(), kMonitoramento);
-  EXPECT_TRUE(Le_Monitoramento(&novos));
-  geren->Fecha_Todos();
+  EXPECT_TRUE(Le(kMonitoramento, [&] { return Le_Monitoramento(&novos); }));
   EXPECT_EQ(Grava_Monitoramento(&novos), kMonitoramento);
-  EXPECT_EQ(Texto_Gravado(geren, Arquivo(),
-                          [&] {
-                            EXPECT_TRUE(geren->SalvaDadosRelatorioCab_HVAC(
-                                novos.sistema, novos.consumo, novos.passo, novos.dados));
-                          }),
-            kCabecalho);
+  EXPECT_EQ(Grava_Cabecalho(novos.sistema, novos.consumo, novos.passo, novos.dados), kCabecalho);
 }
 
 // Each reader reads its own block only: the flag keys with and without
@@ -125,12 +118,9 @@ TEST_F(AjustesHVAC, EachReaderAcceptsOnlyItsOwnKeys) {
   };
   for (const Caso& caso : casos) {
     Ajustes a, b;
-    Abre_Para_Leitura(geren, Arquivo(), caso.texto);
-    EXPECT_EQ(Le_Cabecalho(&a), caso.cabecalho) << caso.texto;
-    geren->Fecha_Todos();
-    Abre_Para_Leitura(geren, Arquivo(), caso.texto);
-    EXPECT_EQ(Le_Monitoramento(&b), caso.monitoramento) << caso.texto;
-    geren->Fecha_Todos();
+    EXPECT_EQ(Le(caso.texto, [&] { return Le_Cabecalho(&a); }), caso.cabecalho) << caso.texto;
+    EXPECT_EQ(Le(caso.texto, [&] { return Le_Monitoramento(&b); }), caso.monitoramento)
+        << caso.texto;
   }
 }
 

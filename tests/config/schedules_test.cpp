@@ -18,11 +18,14 @@ TEST_F(Horarios, BlocksUnderBothHeadersAndTheirReadBack) {
   TIntervalos h;
   h.Adiciona_Intervalo(new TIntervalo(1, 5, 8, 17, 0, 30 * 60));
   h.Adiciona_Intervalo(new TIntervalo(6, 7, 0, 23, 0, 59 * 60));
-  std::string texto = Texto_Gravado(geren, Arquivo(), [&] {
-    EXPECT_TRUE(geren->Grava_Intervalos(&h));
-    EXPECT_TRUE(geren->Grava_Intervalos_Vent(&h));
-    EXPECT_TRUE(geren->Grava_Intervalos_Vent(nullptr));
-  });
+  auto grava = [&](TIntervalos* a, TIntervalos* b, TIntervalos* c) {
+    return Texto_Gravado(geren, Arquivo(), [&] {
+      EXPECT_TRUE(geren->Grava_Intervalos(a));
+      EXPECT_TRUE(geren->Grava_Intervalos_Vent(b));
+      EXPECT_TRUE(geren->Grava_Intervalos_Vent(c));
+    });
+  };
+  std::string texto = grava(&h, &h, nullptr);
   const std::string esperado = std::string("\t[Horarios = 2]\n") + DOIS_PERIODOS +
                                "\t[Horarios Ventilacao = 2]\n" + DOIS_PERIODOS +
                                "\t[Horarios Ventilacao = 0]\n";
@@ -40,13 +43,7 @@ TEST_F(Horarios, BlocksUnderBothHeadersAndTheirReadBack) {
   EXPECT_EQ(lidos[0][0], nullptr);
   EXPECT_EQ(lidos[0][3], nullptr);
   // What was read writes the same blocks again: minutes came back as seconds.
-  EXPECT_EQ(Texto_Gravado(geren, Arquivo(),
-                          [&] {
-                            geren->Grava_Intervalos(&lidos[0]);
-                            geren->Grava_Intervalos_Vent(&lidos[1]);
-                            geren->Grava_Intervalos_Vent(&lidos[2]);
-                          }),
-            esperado);
+  EXPECT_EQ(grava(&lidos[0], &lidos[1], &lidos[2]), esperado);
 }
 
 TEST_F(Horarios, ShortLinesFailAndKeepThePeriodsRead) {

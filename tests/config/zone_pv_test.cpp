@@ -8,21 +8,11 @@
 namespace {
 
 const char BLOCO[] =
-    "[Zona = 1]\n"
-    "[Numero de Equipamentos = 2]\n"
-    "[Equipamento 1]\n"
-    "\t[Bomba de agua]\n"
-    "\t[Quantidade = 2]\n"
-    "\t[ACDC = 1]\n"
-    "\t[Potencia = 150.000000]\n"
-    "\t[Horarios = 1]\n"
-    "\t\t[Horario 1 = (1,5,8:0->17:30)]\n"
-    "[Equipamento 2]\n"
-    "\t[Geladeira]\n"
-    "\t[Quantidade = 1]\n"
-    "\t[ACDC = 0]\n"
-    "\t[Potencia = 0.125000]\n"
-    "\t[Horarios = 0]\n";
+    "[Zona = 1]\n[Numero de Equipamentos = 2]\n"
+    "[Equipamento 1]\n\t[Bomba de agua]\n\t[Quantidade = 2]\n\t[ACDC = 1]\n"
+    "\t[Potencia = 150.000000]\n\t[Horarios = 1]\n\t\t[Horario 1 = (1,5,8:0->17:30)]\n"
+    "[Equipamento 2]\n\t[Geladeira]\n\t[Quantidade = 1]\n\t[ACDC = 0]\n"
+    "\t[Potencia = 0.125000]\n\t[Horarios = 0]\n";
 
 class EquipamentosPV : public ArqauxTest {
  protected:

@@ -52,7 +52,6 @@ TEST_F(ControllerOutputsTest, RecordLayouts) {
   geren->Grava_Saida_Cont(n, quase);
   for (const auto& r : invalidos) geren->Grava_Saida_Cont(n, r);
   EXPECT_TRUE(geren->Grava_Pessoas_no_Ambiente(n, 3, 0.5f));
-  EXPECT_FALSE(geren->Grava_Pessoas_no_Ambiente(n + 1, 4, 1.0f));
   geren->Fecha_Todos();
   EXPECT_EQ(Le_Arquivo(Caminho("sc.bin")), Bytes("\x02\x01\x00\x00", 4) + Bytes(tres, 16) +
                                                Bytes(quase, 12) + Bytes("\x03\0\0\0\0\0\0\x3f", 8));

@@ -49,20 +49,16 @@ float Valor_Ar(int s, int i) { return 100 + s * 0.75f + i; }
 
 // A component of type t through its own class's constructor.
 TComponente_HVAC* Novo(int t, int j) {
-  switch (t) {
-    case 0:
-      return new TCaixadeMistura({}, {}, j);
-    case 1:
-      return new TResistenciaEletrica({}, {}, j);
-    case 2:
-    case 3:
-      return new TSerpentina_Agua({}, {}, t, j);
-    case 4:
-      return new TUmidificador_Inj_Vapor({}, {}, j);
-    default:
-      return new TVentilador({}, {}, t, j);
-  }
+  if (t == 0) return new TCaixadeMistura({}, {}, j);
+  if (t == 1) return new TResistenciaEletrica({}, {}, j);
+  if (t == 4) return new TUmidificador_Inj_Vapor({}, {}, j);
+  return t < 4 ? static_cast<TComponente_HVAC*>(new TSerpentina_Agua({}, {}, t, j))
+               : new TVentilador({}, {}, t, j);
 }
+
+// The fan coil's two air groups: flag, then the results of temperature,
+// relative and absolute humidity.
+const int kAr[2][4] = {{1, 11, 13, 12}, {5, 14, 16, 15}};
 
 class FanCoilOutputsTest : public ArqauxTest {
  protected:
@@ -90,8 +86,7 @@ class FanCoilOutputsTest : public ArqauxTest {
   std::string Linha_Esperada(int s) const {
     if (!flags[0]) return "";
     std::string r;
-    const int ar[2][4] = {{1, 11, 13, 12}, {5, 14, 16, 15}};
-    for (const auto& a : ar)
+    for (const auto& a : kAr)
       for (int k = 0; k < 3 && flags[a[0]]; ++k)
         if (flags[a[0] + 1 + k]) r += F("%f\t", Valor_Ar(s, a[1 + k]));
     for (int j = 0; j < 8; ++j) {
@@ -154,9 +149,8 @@ TEST_F(FanCoilOutputsTest, DataLinesAndReader) {
       lidas = lidas && geren->Le_Saida_FanCoil_Dados(1, flags, v, fancoil.R_Geren_Comp());
     EXPECT_EQ(lidas, true);
     // The fan coil's values of the second line, at their result indices.
-    const int ar[2][4] = {{1, 11, 13, 12}, {5, 14, 16, 15}};
     std::vector<float> ar_valores(17);
-    for (const auto& a : ar)
+    for (const auto& a : kAr)
       for (int k = 0; k < 3; ++k)
         if (caso.fc[0] && caso.fc[a[0]] && caso.fc[a[0] + 1 + k])
           ar_valores[a[1 + k]] = Valor_Ar(1, a[1 + k]);
@@ -171,11 +165,10 @@ TEST_F(FanCoilOutputsTest, DataLinesAndReader) {
         bool na_linha = false;
         for (auto [flag, r] : Grupos(kTiposFC[j]))
           na_linha = na_linha || (r == i && caso.comp[flag] && caso.comp[0] && caso.fc[0]);
-        esperado += na_linha ? F("%g ", Valor(1, j, i)) + F("%g;", Valor(0, j, i) + Valor(1, j, i))
-                             : F("%g ", Valor(1, j, i)) + "0;";
+        esperado +=
+            F("%g ", Valor(1, j, i)) + F("%g;", na_linha ? Valor(0, j, i) + Valor(1, j, i) : 0);
         lido += F("%g ", componentes[j]->R_Result_UM(i)) +
-                (componentes[j]->R_Soma_Result_UM(i) ? F("%g;", componentes[j]->R_Soma_Result_UM(i))
-                                                     : "0;");
+                F("%g;", componentes[j]->R_Soma_Result_UM(i));
       }
     }
     EXPECT_EQ(lido, esperado);
@@ -233,14 +226,9 @@ const char* const kNomesTipo[7] = {"[Caixa Mistura", "[Res. El\xE9trica", "[Serp
                                    "[Serp. Resf.  ", "[Umidificador ",    "[Vent. Insuf. ",
                                    "[Vent. Ret.   "};
 std::string Rotulo(char c, int tipo) {
-  const std::map<char, std::string> rotulos = {{'T', "[Calor Total  ] "},
-                                               {'S', "[Calor Sens\xEDvel] "},
-                                               {'E', "[Entrada] "},
-                                               {'D',
-                                                "[Sa\xED"
-                                                "da ] "},
-                                               {'V', "[Vaz\xE3o    ]     "}};
-  return c == 'N' ? std::string(kNomesTipo[tipo]) + "] " : rotulos.at(c);
+  const char* const rotulos[] = {"[Calor Total  ] ", "[Calor Sens\xEDvel] ", "[Entrada] ",
+                                 "[Sa\355da ] ", "[Vaz\xE3o    ]     "};
+  return c == 'N' ? std::string(kNomesTipo[tipo]) + "] " : rotulos[std::string("TSEDV").find(c)];
 }
 
 // A column of the expected report: its label, its value on step s, and its
@@ -292,11 +280,10 @@ std::string Esperado(const Quantidade& q, const std::vector<Coluna>& colunas, in
 std::vector<Coluna> Colunas(const Quantidade& q, int sel_tipo, const std::vector<int>& flags,
                             const std::vector<TComponente_HVAC*>& componentes) {
   std::vector<Coluna> r;
-  const int ar[2][4] = {{1, 11, 13, 12}, {5, 14, 16, 15}};
   const char* const nome_ar[2] = {"[Ar Externo   ] ", "[Ar Retorno   ] "};
   for (int a = 0; a < 2; ++a) {
-    if (q.ar < 0 || !flags[ar[a][0]] || !flags[ar[a][0] + 1 + q.ar]) continue;
-    const int i = ar[a][1 + q.ar];
+    if (q.ar < 0 || !flags[kAr[a][0]] || !flags[kAr[a][0] + 1 + q.ar]) continue;
+    const int i = kAr[a][1 + q.ar];
     r.push_back({nome_ar[a], [i](int s) { return Valor_Ar(s, i); }, "%.2f\t\t", "%.2f\t"});
   }
   for (int j = 0; j < 8; ++j) {

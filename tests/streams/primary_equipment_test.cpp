@@ -4,7 +4,6 @@
 // converted, so that the library's escapes are checked too).
 #include <algorithm>
 #include <cstdio>
-#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -42,7 +41,7 @@ struct Coluna {
   float escala;
 };
 struct Grandeza {
-  const char* titulo;
+  std::string titulo;
   int flag;
   std::vector<Coluna> colunas;
 };
@@ -75,13 +74,7 @@ Operacoes Opera(void (G::*dados)(E*, int), void (G::*consumo)(E*, int, float, bo
   if (consumo != nullptr) {
     o.consumo = [e, consumo](G* g, int n, float x, bool c) { (g->*consumo)(e.get(), n, x, c); };
   }
-  o.le = [le](G* g, int n, int* f, float* v) { return (g->*le)(n, f, v); };
-  o.cabecalho = [cab](G* g, int t, int v, int* f, int num, TTempo* p, int i) {
-    (g->*cab)(t, v, f, num, p, i);
-  };
-  o.linhas = [linhas](G* g, int d, int t, int v, int* f, TTempo* p, int i) {
-    (g->*linhas)(d, t, v, f, p, i);
-  };
+  o.le = le, o.cabecalho = cab, o.linhas = linhas;
   return o;
 }
 
@@ -101,41 +94,28 @@ const Coluna Sai(int r, float e = 1) { return {"[Saída ] ", r, "%.2f\t   ", "%.
 const Coluna Cal(int r) { return {"[Calor Total  ] ", r, "%.2f    \t", "%.2f", 1}; }
 const Coluna Pot(int r) { return {"[Potência     ] ", r, "%.2f    \t", "%.2f", 1}; }
 
+// clang-format off
 std::vector<Grandeza> Bombas(const std::string& agua, const Coluna& saida) {
-  static std::deque<std::string> titulos;  // kept alive for the const char* below
-  const std::string t[] = {"[Temperatura da Água na Bomba de " + agua + " (ºC) - (Bomba",
-                           "[Taxa de Transferência de Calor na Bomba de " + agua + " (W) - (Bomba",
-                           "[Vazão de Água na Bomba de " + agua + " (L/s) - (Bomba",
-                           "[Potência Elétrica da Bomba de " + agua + " (W) - (Bomba"};
-  for (const std::string& s : t) titulos.push_back(s);
-  const size_t b = titulos.size() - 4;
-  return {{titulos[b].c_str(), 1, {{"[Entrada] ", 4, "%.2f\t  ", "%.2f\t", 1}, saida}},
-          {titulos[b + 1].c_str(), 2, {Cal(0)}},
-          {titulos[b + 2].c_str(), 3, {{"[Vazão    ] ", 2, "%.2f\t    ", "%.2f", 1}}},
-          {titulos[b + 3].c_str(), 4, {Pot(3)}}};
+  return {{"[Temperatura da Água na Bomba de " + agua + " (ºC) - (Bomba", 1,
+           {{"[Entrada] ", 4, "%.2f\t  ", "%.2f\t", 1}, saida}},
+          {"[Taxa de Transferência de Calor na Bomba de " + agua + " (W) - (Bomba", 2, {Cal(0)}},
+          {"[Vazão de Água na Bomba de " + agua + " (L/s) - (Bomba", 3,
+           {{"[Vazão    ] ", 2, "%.2f\t    ", "%.2f", 1}}},
+          {"[Potência Elétrica da Bomba de " + agua + " (W) - (Bomba", 4, {Pot(3)}}};
 }
 
 std::vector<Membro> Membros() {
   const std::vector<std::vector<int>> bomba = {{1, 4, 1}, {2, 0}, {3, 2}, {4, 3}};
   return {
-      {"ChillerAr",
-       6,
-       {{1, 8, 3}, {2, 2}, {3, 7}, {4, 5}, {5, 4}},
-       11,
-       15,
-       0,
+      {"ChillerAr", 6, {{1, 8, 3}, {2, 2}, {3, 7}, {4, 5}, {5, 4}}, 11, 15, 0,
        {{"[Temperatura da Água no Evaporador (ºC) - (Chiller a Ar", 1, {Ent(8), Sai(3)}},
         {"[Taxa de Transferência de Calor no Evaporador (W) - (Chiller a Ar", 2, {Cal(2)}},
         {"[Potência Elétrica do Compressor (W) - (Chiller a Ar", 3, {Pot(7)}}},
        Opera<CChillerAr>(&G::Grava_Saida_ChillerAr_Dados, &G::Grava_Saida_ChillerAr_Consumo,
                          &G::Le_Saida_ChillerAr_Dados, &G::Preenche_Cabecalho_ChillerAr,
                          &G::Salva_Texo_Dados_ChillerAr)},
-      {"ChillerAgua",
-       9,
-       {{1, 11, 4}, {2, 12, 6}, {3, 2}, {4, 3}, {5, 10}, {6, 8}, {7, 5}, {8, 7}},
-       14,
-       19,
-       3,
+      {"ChillerAgua", 9, {{1, 11, 4}, {2, 12, 6}, {3, 2}, {4, 3}, {5, 10}, {6, 8}, {7, 5}, {8, 7}},
+       14, 19, 3,
        {{"[Temperatura da Água no Evaporador (ºC) - (Chiller a Água", 1, {Ent(11), Sai(4)}},
         {"[Temperatura da Água no Condensador (ºC) - (Chiller a Água", 2, {Ent(12), Sai(6)}},
         {"[Taxa de Transferência de Calor no Evaporador (W) - (Chiller a Água", 3, {Cal(2)}},
@@ -144,49 +124,32 @@ std::vector<Membro> Membros() {
        Opera<CChillerAgua>(&G::Grava_Saida_ChillerAgua_Dados, &G::Grava_Saida_ChillerAgua_Consumo,
                            &G::Le_Saida_ChillerAgua_Dados, &G::Preenche_Cabecalho_ChillerAgua,
                            &G::Salva_Texo_Dados_ChillerAgua)},
-      {"Torre",
-       6,
-       {{1, 7, 1}, {2, 0}, {3, 8, 3}, {4, 9, 4}, {5, 6}},
-       10,
-       14,
-       0,
+      {"Torre", 6, {{1, 7, 1}, {2, 0}, {3, 8, 3}, {4, 9, 4}, {5, 6}}, 10, 14, 0,
        {{"[Temperatura da Água na Torre de Resfriamento (ºC) - (Torre", 1, {Ent(7), Sai(1)}},
         {"[Temperatura do Ar na Torre de Resfriamento (ºC) - (Torre", 3, {Ent(8), Sai(3)}},
-        {"[Umidade Relativa do Ar na Torre de Resfriamento (%) - (Torre",
-         4,
+        {"[Umidade Relativa do Ar na Torre de Resfriamento (%) - (Torre", 4,
          {Ent(9, 100), Sai(4, 100)}},
         {"[Taxa de Transferência de Calor na Torre de Resfriamento (W) - (Torre", 2, {Cal(0)}},
         {"[Potência Elétrica do Ventilador (W) - (Torre", 5, {Pot(6)}}},
        Opera<CTorre>(&G::Grava_Saida_Torre_Dados, &G::Grava_Saida_Torre_Consumo,
                      &G::Le_Saida_Torre_Dados, &G::Preenche_Cabecalho_Torre,
                      &G::Salva_Texo_Dados_Torre)},
-      {"Boiler",
-       9,
-       {{1, 0}, {2, 2, 3, 4}, {3, 7}, {4, 8}, {5, 9}, {6, 6}, {7, 5}, {8, 10}},
-       -1,
-       0,
-       0,
-       {{"[Modo de Operação da Caldeira - (Caldeira",
-         1,
+      {"Boiler", 9, {{1, 0}, {2, 2, 3, 4}, {3, 7}, {4, 8}, {5, 9}, {6, 6}, {7, 5}, {8, 10}}, -1,
+       0, 0,
+       {{"[Modo de Operação da Caldeira - (Caldeira", 1,
          {{"[Modo de Op.] ", 0, "%.2f\t      ", "%.2f", 1}}},
-        {"[Temperatura da Água na Caldeira (ºC) - (Caldeira",
-         2,
-         {{"[Entrada] ", 4, "%.2f\t  ", "%.2f\t", 1},
-          {"[Saída ] ", 2, "%.2f  \t", "%.2f\t", 1},
+        {"[Temperatura da Água na Caldeira (ºC) - (Caldeira", 2,
+         {{"[Entrada] ", 4, "%.2f\t  ", "%.2f\t", 1}, {"[Saída ] ", 2, "%.2f  \t", "%.2f\t", 1},
           {"[Saída Média] ", 3, "%.2f\t ", "%.2f", 1}}},
         {"[Potência Útil da Caldeira (W) - (Caldeira", 3, {Pot(7)}},
         {"[Taxa de Transferência de Calor na Caldeira (W) - (Caldeira", 4, {Cal(8)}},
-        {"[Eficiência da Caldeira (%) - (Caldeira",
-         5,
+        {"[Eficiência da Caldeira (%) - (Caldeira", 5,
          {{"[Eficiência] ", 9, "%.2f\t", "%.2f", 100}}},
-        {"[Consumo de Combustível da Caldeira (Kg) - (Caldeira",
-         6,
+        {"[Consumo de Combustível da Caldeira (Kg) - (Caldeira", 6,
          {{"[Consumo] ", 6, "%.2f\t", "%.2f", 1}}},
-        {"[Vazão de Combustível na Caldeira (Kg/s) - (Caldeira",
-         7,
+        {"[Vazão de Combustível na Caldeira (Kg/s) - (Caldeira", 7,
          {{"[Vazão    ] ", 5, "%.2f\t", "%.2f", 1}}},
-        {"[Vazão de Água na Caldeira (Kg/s) - (Caldeira",
-         8,
+        {"[Vazão de Água na Caldeira (Kg/s) - (Caldeira", 8,
          {{"[Vazão    ] ", 10, "%.2f\t", "%.2f", 1}}}},
        Opera<CBoiler>(&G::Grava_Saida_Boiler_Dados, nullptr, &G::Le_Saida_Boiler_Dados,
                       &G::Preenche_Cabecalho_Boiler, &G::Salva_Texo_Dados_Boiler)},
@@ -207,6 +170,7 @@ std::vector<Membro> Membros() {
                        &G::Salva_Texo_Dados_BombaAC)},
   };
 }
+// clang-format on
 
 constexpr int kIntervalo = 600;  // six samples to the hour
 constexpr int kPassos = 7;       // one hour and one more sample
@@ -227,7 +191,7 @@ std::string Dados_Esperados(const Membro& m, const std::vector<int>& flags) {
 std::string Relatorio_Esperado(const Membro& m, int v, const std::vector<int>& flags) {
   const size_t k = static_cast<size_t>(v - m.primeira);
   const Grandeza* g = k < m.grandezas.size() ? &m.grandezas[k] : nullptr;
-  std::string s = Cp1252(g != nullptr ? g->titulo : "") +
+  std::string s = Cp1252(g != nullptr ? g->titulo : std::string()) +
                   " 4)]\n[Inicio: 7/3 as 5:00:00 - Fim: 8/3 as 6:59:59 h]\n"
                   "[Intervalo de Amostragem = 600 s]\n";
   std::vector<Coluna> colunas;
@@ -329,78 +293,27 @@ TEST_F(PrimaryEquipmentTest, EveryKindWritesReadsAndReportsItsTable) {
   }
 }
 
-// The documented cases, as literal text: a boiler's efficiency and a tower's
-// humidity in percent, rows and averages; a variable outside the kind's
-// range keeps the clock; a kind whose flag 0 is clear writes no line, reads
-// none and reports its header alone.
-TEST_F(PrimaryEquipmentTest, PercentScalesOutOfRangeVariableAndUnmonitoredEquipment) {
-  const std::string cabeca =
-      " 4)]\n[Inicio: 7/3 as 5:00:00 - Fim: 8/3 as 6:59:59 h]\n"
-      "[Intervalo de Amostragem = 1800 s]\n";
-  const std::string relogio = "[M\xEAs]  [Dia]  [Hora]\n";
-  int flags[9] = {1, 1, 1, 1, 1, 1, 1, 1, 1};
-  struct Caso {
-    std::string dados;
-    std::function<void(int v)> relata;
-    int variavel;
-    std::string esperado;
-  };
-  const Caso casos[] = {
-      {"1\t2\t3\t4\t5\t6\t0.85\t7\t8\t9\t\n1\t2\t3\t4\t5\t6\t0.85\t7\t8\t9\t\n",
-       [&](int v) {
-         geren->Preenche_Cabecalho_Boiler(2, v, flags, 4, par, 1800);
-         geren->Salva_Texo_Dados_Boiler(1, 2, v, flags, par, 1800);
-       },
-       4,
-       "[Efici\xEAncia da Caldeira (%) - (Caldeira" + cabeca + "[Efici\xEAncia] " + relogio +
-           "85.00\t  3      7    05:30:00\n"
-           "85.00\t  3      7    06:00:00\t(Media da Hora : [85.00]\n"},
-      {"1\t2\t3\t4\t5\t0.25\t0.5\t6\t\n1\t2\t3\t4\t5\t0.75\t0.5\t6\t\n",
-       [&](int v) {
-         geren->Preenche_Cabecalho_Torre(2, v, flags, 4, par, 1800);
-         geren->Salva_Texo_Dados_Torre(1, 2, v, flags, par, 1800);
-       },
-       2,
-       "[Umidade Relativa do Ar na Torre de Resfriamento (%) - (Torre" + cabeca +
-           "[Entrada] [Sa\xED"
-           "da ] " +
-           relogio +
-           "25.00\t  50.00\t     3      7    05:30:00\n"
-           "75.00\t  50.00\t     3      7    06:00:00\t(Media da Hora : [50.00\t50.00]\n"},
-      {"1\t2\t3\t4\t5\t6\n",
-       [&](int v) {
-         geren->Preenche_Cabecalho_ChillerAr(2, v, flags, 4, par, 1800);
-         geren->Salva_Texo_Dados_ChillerAr(1, 2, v, flags, par, 1800);
-       },
-       5, cabeca + relogio + "  3      7    05:30:00\n"},
-  };
-  for (const Caso& c : casos) {
-    Escreve_Arquivo(Caminho("d.txt"), c.dados);
-    ASSERT_EQ(geren->Abre_Arquivo(Caminho("d.txt").c_str(), "rt"), 1);
-    ASSERT_EQ(geren->Abre_Arquivo(Caminho("r.txt").c_str(), "wt"), 2);
-    c.relata(c.variavel);
+// An unmonitored piece (flag 0 clear) writes no line, reads none (it only
+// zeroes its first values) and reports its header alone, over any data.
+TEST_F(PrimaryEquipmentTest, UnmonitoredEquipmentWritesReadsAndReportsNoLine) {
+  for (const Membro& m : Membros()) {
+    SCOPED_TRACE(m.nome);
+    Grava(m, std::vector<int>(9, 1));
+    const std::string dados = Le_Arquivo(Caminho("d.txt"));
+    std::vector<int> flags(9, 1);
+    flags[0] = 0;
+    m.op.ajusta(flags, 0);
+    ASSERT_EQ(geren->Abre_Arquivo(Caminho("d.txt").c_str(), "rt+"), 1);
+    m.op.dados(geren, 1);
+    std::vector<float> valores(20, 9.0f), esperados(20, 9.0f);
+    std::fill(esperados.begin(), esperados.begin() + m.zerados, 0.0f);
+    EXPECT_TRUE(m.op.le(geren, 1, flags.data(), valores.data()));
+    EXPECT_EQ(valores, esperados);
+    EXPECT_EQ(std::ftell(geren->ObtemArquivo()), 0);
     geren->Fecha_Todos();
-    EXPECT_EQ(Le_Arquivo(Caminho("r.txt")), c.esperado);
+    EXPECT_EQ(Le_Arquivo(Caminho("d.txt")), dados);
+    EXPECT_EQ(Relatorio(m, m.primeira, flags), Relatorio_Esperado(m, m.primeira, flags));
   }
-
-  // Flag 0 clear: no line, a read that takes nothing, and the header alone.
-  CBoiler boiler;
-  for (int k = 1; k < 9; ++k) boiler.A_Config_UM(k, 1);
-  Escreve_Arquivo(Caminho("d.txt"), "1\t2\t\n");
-  ASSERT_EQ(geren->Abre_Arquivo(Caminho("d.txt").c_str(), "rt+"), 1);
-  ASSERT_EQ(geren->Abre_Arquivo(Caminho("r.txt").c_str(), "wt"), 2);
-  geren->Grava_Saida_Boiler_Dados(&boiler, 1);
-  float valores[11] = {9, 9};
-  flags[0] = 0;
-  EXPECT_TRUE(geren->Le_Saida_Boiler_Dados(1, flags, valores));
-  EXPECT_EQ(valores[0], 9.0f);
-  EXPECT_EQ(std::ftell(geren->ObtemArquivo()), 0);
-  geren->Preenche_Cabecalho_Boiler(2, 0, flags, 4, par, 1800);
-  geren->Salva_Texo_Dados_Boiler(1, 2, 0, flags, par, 1800);
-  geren->Fecha_Todos();
-  EXPECT_EQ(Le_Arquivo(Caminho("d.txt")), "1\t2\t\n");
-  EXPECT_EQ(Le_Arquivo(Caminho("r.txt")), "[Modo de Opera\xE7\xE3o da Caldeira - (Caldeira" +
-                                              cabeca + "[Modo de Op.] " + relogio);
 }
 
 // Lines the reader takes and those that end the data: a value that is not a

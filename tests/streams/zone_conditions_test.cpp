@@ -36,17 +36,25 @@ class ZoneConditionsTest : public ArqauxTest {
     std::fseek(geren->ObtemArquivo(), pular, SEEK_SET);
     ASSERT_EQ(geren->Abre_Arquivo(Caminho("z.txt").c_str(), "wt"), 2);
   }
-  // The report that converte(1, 2) writes from z.bin.
-  std::string Relatorio(const std::function<void(int, int)>& converte, long pular = 0) {
+  // The report that converte() writes from z.bin (stream 1) to stream 2.
+  std::string Relatorio(const std::function<void()>& converte, long pular = 0) {
     Reabre(pular);
-    converte(1, 2);
+    converte();
     geren->Fecha_Todos();
     return Le_Arquivo(Caminho("z.txt"));
   }
   std::string ATS(bool presente, bool eh_ats, int intervalo) {
-    return Relatorio([&](int b, int t) {
-      geren->Converte_Binario_Texto_ATS_ACE(b, t, presente, eh_ats, &inicio, &fim, intervalo);
+    return Relatorio([&] {
+      geren->Converte_Binario_Texto_ATS_ACE(1, 2, presente, eh_ats, &inicio, &fim, intervalo);
     });
+  }
+  // Has-flags of temperature, humidity and comfort, then show-flags.
+  std::string TUPMV(bool t, bool u, bool c, bool mt, bool mu, bool mc, int intervalo, long pular) {
+    return Relatorio(
+        [&] {
+          geren->Converte_Binario_Texto_TUPMV(1, 2, t, u, c, mt, mu, mc, &inicio, &fim, intervalo);
+        },
+        pular);
   }
 
   TTempo inicio, fim;
@@ -95,21 +103,16 @@ TEST_F(ZoneConditionsTest, TUPMVReportAveragesEveryHour) {
     geren->Grava_Temp_Umi(n, true, 20.0f + 0.5f * i, true, 0.5f + 0.125f * i, true,
                           -1.0f + 0.5f * i, 10.0f + i, &clima);
   }
-  const std::string relatorio = Relatorio(
-      [&](int b, int t) {
-        geren->Converte_Binario_Texto_TUPMV(b, t, true, true, true, true, true, true, &inicio, &fim,
-                                            600);
-      },
-      ARQAUX_TAM_CABECALHO_TEMP_UMI);
-  EXPECT_EQ(relatorio, Cabeca(600, "[Temp_I] [Umi_I] [ PMV ] [ PPD ]") +
-                           "20.00000  \t0.50000000-1.00\t10.00\t  1     1      00:10:00\n"
-                           "20.50000  \t0.62500000-0.50\t11.00\t  1     1      00:20:00\n"
-                           "21.00000  \t0.750000000.00\t12.00\t  1     1      00:30:00\n"
-                           "21.50000  \t0.875000000.50\t13.00\t  1     1      00:40:00\n"
-                           "22.00000  \t1.000000001.00\t14.00\t  1     1      00:50:00\n"
-                           "22.50000  \t1.125000001.50\t15.00\t  1     1      01:00:00"
-                           "\t(Media da Hora : [21.25   0.81250.25\t12.50]\n"
-                           "23.00000  \t1.250000002.00\t16.00\t  1     1      01:10:00\n");
+  EXPECT_EQ(TUPMV(true, true, true, true, true, true, 600, ARQAUX_TAM_CABECALHO_TEMP_UMI),
+            Cabeca(600, "[Temp_I] [Umi_I] [ PMV ] [ PPD ]") +
+                "20.00000  \t0.50000000-1.00\t10.00\t  1     1      00:10:00\n"
+                "20.50000  \t0.62500000-0.50\t11.00\t  1     1      00:20:00\n"
+                "21.00000  \t0.750000000.00\t12.00\t  1     1      00:30:00\n"
+                "21.50000  \t0.875000000.50\t13.00\t  1     1      00:40:00\n"
+                "22.00000  \t1.000000001.00\t14.00\t  1     1      00:50:00\n"
+                "22.50000  \t1.125000001.50\t15.00\t  1     1      01:00:00"
+                "\t(Media da Hora : [21.25   0.81250.25\t12.50]\n"
+                "23.00000  \t1.250000002.00\t16.00\t  1     1      01:10:00\n");
 }
 
 // Has-flags give the record layout, show-flags the columns: a held group
@@ -117,17 +120,12 @@ TEST_F(ZoneConditionsTest, TUPMVReportAveragesEveryHour) {
 // averages.
 TEST_F(ZoneConditionsTest, TUPMVShowsOnlyHeldGroups) {
   for (int i = 0; i < 2; ++i) geren->Grava_Temp_Umi(n, true, 20 + i, false, 0, true, i, 5, nullptr);
-  auto converte = [&](bool tem, bool mt, bool mu, bool mc) {
-    return Relatorio([&](int b, int t) {
-      geren->Converte_Binario_Texto_TUPMV(b, t, tem, false, tem, mt, mu, mc, &inicio, &fim, 1800);
-    });
-  };
-  EXPECT_EQ(converte(true, false, true, true),
+  EXPECT_EQ(TUPMV(true, false, true, false, true, true, 1800, 0),
             Cabeca(1800, "[ PMV ] [ PPD ]") +
                 "0.00\t5.00\t  1     1      00:30:00\n"
                 "1.00\t5.00\t  1     1      01:00:00\t(Media da Hora : [0.50\t5.00]\n");
   // No group held: the reader would succeed forever without reading.
-  EXPECT_EQ(converte(false, true, true, true), Cabeca(1800, ""));
+  EXPECT_EQ(TUPMV(false, false, false, true, true, true, 1800, 0), Cabeca(1800, ""));
 }
 
 // An interval that does not divide the hour, or of a whole hour, gives no
@@ -155,9 +153,7 @@ TEST_F(ZoneConditionsTest, OperativeExteriorReportAndTruncatedLastRecord) {
   geren->Grava_ACS(n, 31.0f, 26.0f);
   geren->Fecha_Todos();
   Escreve_Arquivo(Caminho("z.bin"), Le_Arquivo(Caminho("z.bin")) + Reais({27.0f}));
-  EXPECT_EQ(Relatorio([&](int b, int t) {
-              geren->Converte_Binario_Texto_ACS(b, t, &inicio, &fim, 1800);
-            }),
+  EXPECT_EQ(Relatorio([&] { geren->Converte_Binario_Texto_ACS(1, 2, &inicio, &fim, 1800); }),
             Cabeca(1800, "[Temp_op]  [Temp_Ext]   ") +
                 "25.00\t30.00\t  1     1      00:30:00\n"
                 "26.00\t31.00\t  1     1      01:00:00\t(Media da Hora : [25.50   ]\n");
@@ -170,9 +166,7 @@ TEST_F(ZoneConditionsTest, PVReportHasSevenColumnsUnderFiveLabels) {
   geren->Grava_PV(n, false, a);
   geren->Grava_PV(n, true, b);
   EXPECT_EQ(
-      Relatorio([&](int bin, int t) {
-        geren->Converte_Binario_Texto_PV(bin, t, true, &inicio, &fim, 1800);
-      }),
+      Relatorio([&] { geren->Converte_Binario_Texto_PV(1, 2, true, &inicio, &fim, 1800); }),
       Cabeca(1800,
              "Sistema Fotovoltaico\n[Rede]  [Bateria]  [Gerada]  [Demanda]  [Superficie]    ") +
           "1.0000\t2.0000\t3.0000\t4.0000\t5.0000\t6.0000\t7.0000\t\t  1     1      00:30:00\n"
