@@ -1,3 +1,4 @@
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,7 +12,6 @@
 #include <vector>
 
 #include "registry/acesso_registro.h"
-#include "support/descritores.h"
 #include "support/fixture.h"
 
 namespace {
@@ -33,6 +33,20 @@ std::string Identidade(FILE* f) {
   if (f == nullptr || ::fstat(fileno(f), &info) != 0) return "none";
   return std::to_string(info.st_ino) + "@" + std::to_string(std::ftell(f));
 }
+
+// A lower limit on file handles while it lives.
+class Limite_Descritores {
+ public:
+  explicit Limite_Descritores(rlim_t limite) {
+    getrlimit(RLIMIT_NOFILE, &antigo_);
+    const rlimit novo{limite, antigo_.rlim_max};
+    setrlimit(RLIMIT_NOFILE, &novo);
+  }
+  ~Limite_Descritores() { setrlimit(RLIMIT_NOFILE, &antigo_); }
+
+ private:
+  rlimit antigo_{};
+};
 
 // Restores the working directory when the test leaves it.
 class Guarda_Diretorio {
@@ -64,6 +78,10 @@ std::string Executa_Passos(FILE* f, const std::string& passos) {
   return lido;
 }
 
+// How a stream stands when it is used again.
+enum Estado { Aberto, Despejado_, Fechado };
+const char* const kEstados[] = {"open", "evicted", "closed"};
+
 class Registro : public ArqauxTest {
  protected:
   int Abre(const std::string& nome, const char* modo = "wt") {
@@ -80,6 +98,22 @@ class Registro : public ArqauxTest {
   bool Despejado(int n) {
     const TArquivoAux* e = TAcesso_Registro::Entrada(geren, n);
     return e != nullptr && e->Despejado && e->Arquivo == nullptr && !e->Buffer;
+  }
+  // Opens nome as stream n and another stream after it, runs passos on n
+  // (what they read goes to *lido), then makes the other one current and
+  // leaves n open, evicted by the registry or closed by its caller.
+  int Prepara(const std::string& nome, const char* modo, const char* passos, Estado estado,
+              std::string* lido = nullptr) {
+    const int n = Abre(nome, modo);
+    Abre("guarda" + nome);
+    geren->Muda_Arquivo(n);
+    const std::string l = Executa_Passos(geren->ObtemArquivo(), passos);
+    if (lido != nullptr) *lido = l;
+    geren->Muda_Arquivo(n + 1);
+    if (estado == Despejado_) Forca_Despejo();
+    if (estado == Despejado_) EXPECT_TRUE(Despejado(n)) << nome;
+    if (estado == Fechado) geren->Fecha_Arquivo(n);
+    return n;
   }
 };
 
@@ -157,24 +191,14 @@ TEST_F(Registro, EvictionResumesWhereTheStreamStoodWhileACallersCloseReopens) {
     for (bool despeja : {true, false}) {
       const std::string nome = "f" + std::to_string(k++);
       if (c.inicial != nullptr) Escreve_Arquivo(Caminho(nome), c.inicial);
-      const int n = Abre(nome, c.modo);
-      Abre("guarda" + nome);
-      geren->Muda_Arquivo(n);
-      std::string lido = Executa_Passos(geren->ObtemArquivo(), c.antes);
-      geren->Muda_Arquivo(n + 1);
-      if (despeja) {
-        Forca_Despejo();
-        EXPECT_TRUE(Despejado(n)) << c.modo;
-      } else {
-        geren->Fecha_Arquivo(n);
-      }
+      std::string lido;
+      const int n = Prepara(nome, c.modo, c.antes, despeja ? Despejado_ : Fechado, &lido);
       geren->Muda_Arquivo(n);
       lido += Executa_Passos(geren->ObtemArquivo(), c.depois);
       geren->Fecha_Todos();
-      obtido += std::string(c.modo) + (despeja ? " evicted: " : " closed: ") + lido + "|" +
-                Le_Arquivo(Caminho(nome)) + "\n";
-      esperado += std::string(c.modo) + (despeja ? " evicted: " : " closed: ") +
-                  (despeja ? c.apos_despejo : c.apos_fechar) + "\n";
+      const std::string como = std::string(c.modo) + (despeja ? " evicted: " : " closed: ");
+      obtido += como + lido + "|" + Le_Arquivo(Caminho(nome)) + "\n";
+      esperado += como + (despeja ? c.apos_despejo : c.apos_fechar) + "\n";
     }
   }
   EXPECT_EQ(obtido, esperado);
@@ -185,20 +209,17 @@ TEST_F(Registro, AnOpenEntryPassedBackIsMadeCurrentNotOpenedAgain) {
   const int a = Abre("a");
   const int b = Abre("b");
   const int descritores = Conta_Descritores();
-  for (int i = 0; i < 10; ++i) {
+  // Reopened "wt", b would be emptied; the last time it is evicted first and
+  // resumes where it stood.
+  for (int i = 0; i <= 10; ++i) {
     geren->Muda_Arquivo(a);
+    if (i == 10) Forca_Despejo();
+    ASSERT_EQ(Despejado(b), i == 10);
     TArquivoAux* e = geren->Fechou_Todos(b);
     ASSERT_EQ(geren->Abre_Arquivo(e->Caminho, "wt", e), 2);
-    std::fputs("x", geren->ObtemArquivo());  // reopened "wt", b would be emptied
+    std::fputs(i == 10 ? "y" : "x", geren->ObtemArquivo());
   }
   EXPECT_EQ(Conta_Descritores(), descritores);
-  // An evicted entry passed back resumes where it stood.
-  geren->Muda_Arquivo(a);
-  Forca_Despejo();
-  ASSERT_TRUE(Despejado(b));
-  TArquivoAux* e = geren->Fechou_Todos(b);
-  ASSERT_EQ(geren->Abre_Arquivo(e->Caminho, "wt", e), 2);
-  std::fputs("y", geren->ObtemArquivo());
   // An entry the registry does not hold is refused, and opens nothing.
   TArquivoAux alheia;
   std::strcpy(alheia.Caminho, Caminho("alheia").c_str());
@@ -280,7 +301,9 @@ TEST_F(Registro, FailedOpenEvictsTheHighestOpenFileOtherThanTheCurrent) {
   geren->Muda_Arquivo(a);
   {
     Limite_Descritores limite(64);
-    std::vector<FILE*> tomados = Esgota_Descritores();
+    // Every handle left taken, so that the next open needs a free one.
+    std::vector<FILE*> tomados;
+    while (FILE* f = std::fopen("/dev/null", "r")) tomados.push_back(f);
     int c = Abre("c");
     EXPECT_EQ(c, 3);
     EXPECT_TRUE(Despejado(b));
@@ -365,44 +388,29 @@ TEST_F(Registro, EachStreamRecordsItsFirstErrorAndTheCountOutlivesTheRegistry) {
 // operations that select "without reopening" refuses that, but not an
 // eviction, which callers never see.
 TEST_F(Registro, SelectorsDifferOnlyOnStreamsTheCallerClosed) {
-  enum Estado { Aberto, Despejado_, Fechado, Fora };
-  struct Caso {
+  // The next byte read through each selector's result ("-" for null), for a
+  // stream that read two bytes and then stayed open, was evicted or was
+  // closed, and for the number after the last.
+  const struct {
     Estado estado;
-    const char* nome;
-    const char* seleciona;  // the next byte read through the result, "-" for null
-    const char* sem_reabrir;
-  };
-  const Caso casos[] = {
-      {Aberto, "open", "2", "2"},
-      {Despejado_, "evicted", "2", "2"},
-      {Fechado, "closed", "0", "-"},
-      {Fora, "out of range", "-", "-"},
-  };
+    int alvo;
+    const char* lido;
+  } casos[] = {{Aberto, 0, "2 2"}, {Despejado_, 0, "2 2"}, {Fechado, 0, "0 -"}, {Aberto, 2, "- -"}};
   std::string esperado, obtido;
-  for (const Caso& c : casos) {
-    std::string linha = std::string(c.nome) + ":";
+  for (const auto& c : casos) {
+    std::string linha = kEstados[c.estado] + std::string(c.alvo == 0 ? ":" : " past the last:");
+    esperado += linha + " " + c.lido + "\n";
     for (bool sem_reabrir : {false, true}) {
       Escreve_Arquivo(Caminho("f"), "0123456789");
-      const int n = Abre("f", "rb");
-      Abre("guarda");
-      geren->Muda_Arquivo(n);
-      Executa_Passos(geren->ObtemArquivo(), "<2");
-      geren->Muda_Arquivo(n + 1);
-      if (c.estado == Despejado_) Forca_Despejo();
-      if (c.estado == Fechado) geren->Fecha_Arquivo(n);
-      geren->Muda_Arquivo(n + 1);
+      const int n = Prepara("f", "rb", "<2", c.estado);
       FILE* atual = geren->ObtemArquivo();
-      const int alvo = c.estado == Fora ? n + 2 : n;
-      FILE* f = sem_reabrir ? TAcesso_Registro::Seleciona_Arquivo_Aberto(geren, alvo)
-                            : TAcesso_Registro::Seleciona_Arquivo(geren, alvo);
+      FILE* f = sem_reabrir ? TAcesso_Registro::Seleciona_Arquivo_Aberto(geren, n + c.alvo)
+                            : TAcesso_Registro::Seleciona_Arquivo(geren, n + c.alvo);
       linha += " " + (f == nullptr ? std::string("-") : Executa_Passos(f, "<1"));
-      if (f == nullptr) {
-        EXPECT_EQ(geren->ObtemArquivo(), atual) << c.nome;
-      }
+      if (f == nullptr) EXPECT_EQ(geren->ObtemArquivo(), atual) << linha;
       geren->Fecha_Todos();
     }
     obtido += linha + "\n";
-    esperado += std::string(c.nome) + ": " + c.seleciona + " " + c.sem_reabrir + "\n";
   }
   EXPECT_EQ(obtido, esperado);
 }
@@ -420,25 +428,18 @@ TEST_F(Registro, EveryOpenWritesThroughASixtyFourKibBuffer) {
   const std::string pedaco(1000, 'x');
   std::string esperado, obtido;
   int k = 0;
-  for (const char* como : {"registered", "evicted", "closed"}) {
+  for (Estado estado : {Aberto, Despejado_, Fechado}) {
     for (const auto& c : casos) {
       const std::string nome = "f" + std::to_string(k++);
-      const int n = Abre(nome, "wb");
-      Abre("guarda" + nome);
-      if (std::strcmp(como, "evicted") == 0) {
-        Forca_Despejo();
-        EXPECT_TRUE(Despejado(n));
-      }
-      if (std::strcmp(como, "closed") == 0) geren->Fecha_Arquivo(n);
+      const int n = Prepara(nome, "wb", "", estado);
       for (long i = 0; i < c.escritos; i += 1000) geren->Salva_Texto_Generico(n, pedaco.c_str());
       struct stat antes {};
       ::stat(Caminho(nome).c_str(), &antes);
       geren->Fecha_Todos();
-      obtido += std::string(como) + " " + std::to_string(c.escritos) + ": " +
-                std::to_string(antes.st_size) + " then " +
+      const std::string caso = kEstados[estado] + (" " + std::to_string(c.escritos)) + ": ";
+      obtido += caso + std::to_string(antes.st_size) + " then " +
                 std::to_string(Le_Arquivo(Caminho(nome)).size()) + "\n";
-      esperado += std::string(como) + " " + std::to_string(c.escritos) + ": " +
-                  std::to_string(c.no_disco) + " then " + std::to_string(c.escritos) + "\n";
+      esperado += caso + std::to_string(c.no_disco) + " then " + std::to_string(c.escritos) + "\n";
     }
   }
   EXPECT_EQ(obtido, esperado);

@@ -22,9 +22,7 @@ constexpr TResultado_Real E = TResultado_Real::Fim;
 
 // Every row must agree with fscanf (result, float, stop position).
 void Espera_Como_Fscanf(const std::vector<std::string>& textos) {
-  for (const std::string& texto : textos) {
-    EXPECT_EQ(Diferenca_Fscanf(texto.data(), texto.size()), "");
-  }
+  for (const std::string& t : textos) EXPECT_EQ(Diferenca_Fscanf(t.data(), t.size()), "");
 }
 
 // How the C library ends a match that goes wrong part of the way: what it has
@@ -65,13 +63,11 @@ TEST(LeitorReal, PartialMatchesStopWhereFscanfStops) {
 // The point halfway between the float with bits b and the next one up (2^128
 // above FLT_MAX): exact in a double.
 double Metade(uint32_t b) {
-  float baixo;
-  std::memcpy(&baixo, &b, sizeof baixo);
-  const uint32_t b_cima = b + 1;
-  float cima;
-  std::memcpy(&cima, &b_cima, sizeof cima);
-  const double alto = b == 0x7f7fffffu ? std::ldexp(1.0, 128) : static_cast<double>(cima);
-  return (static_cast<double>(baixo) + alto) / 2;
+  const uint32_t bits[2] = {b, b + 1};
+  float par[2];
+  std::memcpy(par, bits, sizeof par);
+  const double alto = b == 0x7f7fffffu ? std::ldexp(1.0, 128) : static_cast<double>(par[1]);
+  return (static_cast<double>(par[0]) + alto) / 2;
 }
 
 // The exact decimal expansion of Metade(b), and the same nudged by one unit in
@@ -104,13 +100,11 @@ TEST(LeitorReal, ConvertsAsFscanf) {
       "0.0000000000000000001");
   for (std::string texto; lista >> texto;) textos.push_back(texto);
   // White space of every kind before a value, and long digit strings.
-  for (std::string largo :
-       {std::string(" \t\n\v\f\r-5.5e-3\t"), std::string(5000, '9'),
-        "0." + std::string(5000, '0') + "1e5040", "1" + std::string(3000, '0') + "e-3000",
-        "0x" + std::string(3000, 'f') + "p-12000", "0x" + std::string(50, '1') + "p-60",
-        "-0x0." + std::string(59, '0') + "1p70"}) {
-    textos.push_back(largo);
-  }
+  textos.insert(
+      textos.end(),
+      {" \t\n\v\f\r-5.5e-3\t", std::string(5000, '9'), "0." + std::string(5000, '0') + "1e5040",
+       "1" + std::string(3000, '0') + "e-3000", "0x" + std::string(3000, 'f') + "p-12000",
+       "0x" + std::string(50, '1') + "p-60", "-0x0." + std::string(59, '0') + "1p70"});
   for (uint32_t b : {0x0u, 0x1u, 0x2u, 0x7fffffu, 0x800000u, 0x3f800000u, 0x3f800001u, 0x4b800000u,
                      0x4b800001u, 0x7f7ffffeu, 0x7f7fffffu}) {
     for (const std::string& metade : Metades(b)) {
