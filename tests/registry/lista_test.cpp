@@ -42,9 +42,7 @@ TEST(Lista, PositionsFollowTheCircleBothWays) {
 TEST(Lista, RemoveRelinksAndMovesTheHead) {
   TLista<int> lista(false);
   int a = 1, b = 2, c = 3, fora = 9;
-  lista.Adiciona(&a);
-  lista.Adiciona(&b);
-  lista.Adiciona(&c);
+  for (int* x : {&a, &b, &c}) lista.Adiciona(x);
   EXPECT_FALSE(lista.Remove(&fora, true));
   EXPECT_EQ(lista.Numero_Elementos(), 3);
   EXPECT_TRUE(lista.Remove(&a, true));

@@ -17,13 +17,9 @@
 namespace {
 
 // Descriptors the process holds.
-int Conta_Descritores() {
-  int n = 0;
-  for (const auto& d : std::filesystem::directory_iterator("/proc/self/fd")) {
-    (void)d;
-    ++n;
-  }
-  return n;
+long Conta_Descritores() {
+  namespace fs = std::filesystem;
+  return std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator());
 }
 
 // The file a stream is on and where it stands: an evicted and resumed
@@ -110,8 +106,10 @@ class Registro : public ArqauxTest {
     const std::string l = Executa_Passos(geren->ObtemArquivo(), passos);
     if (lido != nullptr) *lido = l;
     geren->Muda_Arquivo(n + 1);
-    if (estado == Despejado_) Forca_Despejo();
-    if (estado == Despejado_) EXPECT_TRUE(Despejado(n)) << nome;
+    if (estado == Despejado_) {
+      Forca_Despejo();
+      EXPECT_TRUE(Despejado(n)) << nome;
+    }
     if (estado == Fechado) geren->Fecha_Arquivo(n);
     return n;
   }
@@ -205,10 +203,10 @@ TEST_F(Registro, EvictionResumesWhereTheStreamStoodWhileACallersCloseReopens) {
 }
 
 TEST_F(Registro, AnOpenEntryPassedBackIsMadeCurrentNotOpenedAgain) {
-  const int inicial = Conta_Descritores();
+  const long inicial = Conta_Descritores();
   const int a = Abre("a");
   const int b = Abre("b");
-  const int descritores = Conta_Descritores();
+  const long descritores = Conta_Descritores();
   // Reopened "wt", b would be emptied; the last time it is evicted first and
   // resumes where it stood.
   for (int i = 0; i <= 10; ++i) {
@@ -407,7 +405,9 @@ TEST_F(Registro, SelectorsDifferOnlyOnStreamsTheCallerClosed) {
       FILE* f = sem_reabrir ? TAcesso_Registro::Seleciona_Arquivo_Aberto(geren, n + c.alvo)
                             : TAcesso_Registro::Seleciona_Arquivo(geren, n + c.alvo);
       linha += " " + (f == nullptr ? std::string("-") : Executa_Passos(f, "<1"));
-      if (f == nullptr) EXPECT_EQ(geren->ObtemArquivo(), atual) << linha;
+      if (f == nullptr) {
+        EXPECT_EQ(geren->ObtemArquivo(), atual) << linha;
+      }
       geren->Fecha_Todos();
     }
     obtido += linha + "\n";

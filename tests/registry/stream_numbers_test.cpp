@@ -34,7 +34,8 @@ struct Linha {
 // The arguments besides the stream number: a period, values to write or
 // room to read into, text buffers.
 TTempo periodo[2] = {{}, {23, 0, 12, 31, {}}};
-float valores[64] = {1.0f};
+TTempo *const inicio = periodo, *const fim = periodo + 1;
+float reais[64] = {1.0f};
 float lido;
 int inteiro, entradas[9] = {3};
 char texto[16] = "1/1";
@@ -94,17 +95,16 @@ const Linha kLinhas[] = {
     SEM_VALOR(Salva_Texto_Generico, n, "x"),
     SEM_VALOR(Preenche_Cabecalho_Temp_Umi, n, true, true, true, 7),
     SEM_VALOR(Grava_Temp_Umi, n, true, 1, true, 2, true, 3, 4, nullptr),
-    FALHA(Le_Temp_Umi, false, n, true, valores, true, valores, true, valores, valores, valores,
-          valores),
+    FALHA(Le_Temp_Umi, false, n, true, reais, true, reais, true, reais, reais, reais, reais),
     SEM_VALOR(Grava_ATS_ACE, n, true, 1),
     FALHA(Le_ATS_ACE, false, n, true, &lido),
     SEM_VALOR(Grava_ACS, n, 1, 2),
     FALHA(Le_ACS, false, n, &lido, &lido),
-    SEM_VALOR(Grava_PV, n, true, valores),
-    FALHA(Le_PV, false, n, true, valores),
+    SEM_VALOR(Grava_PV, n, true, reais),
+    FALHA(Le_PV, false, n, true, reais),
     SEM_VALOR(Preenche_Cabecalho_Saida_Cont, n, 2),
-    SEM_VALOR(Grava_Saida_Cont, n, valores),
-    FALHA(Le_Saida_Cont, false, n, valores, 2),
+    SEM_VALOR(Grava_Saida_Cont, n, reais),
+    FALHA(Le_Saida_Cont, false, n, reais, 2),
     FALHA(Grava_Pessoas_no_Ambiente, false, n, 1, 2),
     FALHA(Le_Pessoas_no_Ambiente, false, n, &inteiro, &lido),
     FALHA(Le_Num_Reg_FanCoil, -1, n),
@@ -116,12 +116,12 @@ const Linha kLinhas[] = {
     FALHA(Le_Saida_FanCoil_Dados, false, n, flags_fc, valores_fc, fancoil.R_Geren_Comp()),
     SEM_VALOR(Preenche_Cabecalho_FanCoil, n, fancoil.R_Geren_Comp(), nullptr, 0, flags_fc, 1,
               periodo, 600),
-    FALHA(Le_Temp_Umi_Parede, false, n, entradas, 1, 1, 0, true, valores, true, valores, valores,
-          true, valores),
-    FALHA(Grava_Temp_Umi_Parede_Texto, false, n, 1, valores, valores, texto, true, true, valores,
-          true, valores),
-    FALHA(Grava_Temp_Umi_Parede_Texto_1_No, false, n, 0, valores, valores, texto, true, true,
-          valores, true, valores, 1),
+    FALHA(Le_Temp_Umi_Parede, false, n, entradas, 1, 1, 0, true, reais, true, reais, reais, true,
+          reais),
+    FALHA(Grava_Temp_Umi_Parede_Texto, false, n, 1, reais, reais, texto, true, true, reais, true,
+          reais),
+    FALHA(Grava_Temp_Umi_Parede_Texto_1_No, false, n, 0, reais, reais, texto, true, true, reais,
+          true, reais, 1),
     SEM_VALOR(Grava_Cabecalho_Temp_Interna_Parede, n, "z", periodo, 600, &faces, nullptr),
     SEM_VALOR(Grava_Temp_Interna_Parede, n, texto, texto, &faces),
     {"Salva_Texto_Temp_Interna_Parede",
@@ -130,23 +130,23 @@ const Linha kLinhas[] = {
        return g->Salva_Texto_Temp_Interna_Parede(kBinario, n), true;
      }},
     SEM_VALOR(Grava_Proj_Sombras_Parede, n, 1, 2),
-    SEM_VALOR(Grava_Radiacoes_Parede, n, valores),
-    FALHA(Le_Proj_Sombras_Parede, false, n, 1, 0, valores),
-    FALHA(Le_Fluxos_CalorVapor_Parede, false, n, 1, 1, 0, true, true, valores),
-    FALHA(Le_Mofo, false, n, 1, 1, 0, true, valores),
+    SEM_VALOR(Grava_Radiacoes_Parede, n, reais),
+    FALHA(Le_Proj_Sombras_Parede, false, n, 1, 0, reais),
+    FALHA(Le_Fluxos_CalorVapor_Parede, false, n, 1, 1, 0, true, true, reais),
+    FALHA(Le_Mofo, false, n, 1, 1, 0, true, reais),
     {"Converte_Binario_Texto_Mofo",
      [](G* g, int n) {
-       return !g->Converte_Binario_Texto_Mofo(n, kTexto, 1, true, periodo, periodo + 1, 600) &&
-              !g->Converte_Binario_Texto_Mofo(kBinario, n, 1, true, periodo, periodo + 1, 600);
+       return !g->Converte_Binario_Texto_Mofo(n, kTexto, 1, true, inicio, fim, 600) &&
+              !g->Converte_Binario_Texto_Mofo(kBinario, n, 1, true, inicio, fim, 600);
      }},
     FALHA(Le_Dados_Monit_Cons_HVAC, false, n, &inteiro, &inteiro, &inteiro, entradas, &horario,
           &horario),
     FALHA(Grava_Cabecalho_Carga_Termica, -1, n, true, 2, "t", periodo, 600),
     FALHA(Le_Cabecalho_Carga_Termica, -1, n, 2),
-    FALHA(Grava_Ganho_Termico, false, n, "d", "h", valores, 1, 2, 3),
-    FALHA(Grava_Carga_Termica, false, n, "d", "h", valores, valores + 32),
-    FALHA(Le_Ganho_Termico, false, n, texto, texto, valores, valores + 32),
-    FALHA(Le_Carga_Termica, false, n, texto, texto, valores, valores + 32),
+    FALHA(Grava_Ganho_Termico, false, n, "d", "h", reais, 1, 2, 3),
+    FALHA(Grava_Carga_Termica, false, n, "d", "h", reais, reais + 32),
+    FALHA(Le_Ganho_Termico, false, n, texto, texto, reais, reais + 32),
+    FALHA(Le_Carga_Termica, false, n, texto, texto, reais, reais + 32),
     {"Salva_Carga_Termica_Texto",
      [](G* g, int n) {
        return !g->Salva_Carga_Termica_Texto(2, n, kTexto, nullptr) &&
@@ -167,11 +167,11 @@ const Linha kLinhas[] = {
      }},
     CONVERSOR(Converte_Binario_Texto_TUPMV, true, true, true, true, true, true, periodo,
               periodo + 1, 600),
-    CONVERSOR(Converte_Binario_Texto_ATS_ACE, true, true, periodo, periodo + 1, 600),
-    CONVERSOR(Converte_Binario_Texto_ACS, periodo, periodo + 1, 600),
-    CONVERSOR(Converte_Binario_Texto_PV, true, periodo, periodo + 1, 600),
-    CONVERSOR(Converte_Binario_Texto_SC, periodo, periodo + 1, 600, 2, 1),
-    CONVERSOR(Converte_Binario_Texto_Pessoas, periodo, periodo + 1, 600),
+    CONVERSOR(Converte_Binario_Texto_ATS_ACE, true, true, inicio, fim, 600),
+    CONVERSOR(Converte_Binario_Texto_ACS, inicio, fim, 600),
+    CONVERSOR(Converte_Binario_Texto_PV, true, inicio, fim, 600),
+    CONVERSOR(Converte_Binario_Texto_SC, inicio, fim, 600, 2, 1),
+    CONVERSOR(Converte_Binario_Texto_Pessoas, inicio, fim, 600),
     CONVERSOR(Salva_Texo_Dados_FanCoil, fancoil.R_Geren_Comp(), nullptr, 0, flags_fc, periodo, 600),
 };
 
@@ -201,7 +201,7 @@ void Acrescenta_Equipamento(std::vector<Linha>* linhas, const std::string& x,
     linha(" consumption",
           [consumo](G* g, int n) { return (g->*consumo)(&equip, n, 1, true), true; });
   }
-  linha(" reader", [le](G* g, int n) { return !(g->*le)(n, flags_equip, valores); });
+  linha(" reader", [le](G* g, int n) { return !(g->*le)(n, flags_equip, reais); });
   linha(" header",
         [cab](G* g, int n) { return (g->*cab)(n, 0, flags_equip, 1, periodo, 600), true; });
   linha(" rows", [rel](G* g, int n) {

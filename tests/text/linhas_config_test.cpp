@@ -43,6 +43,15 @@ bool Le(const TLinha<TValores>& linha, const std::string& texto, TValores* v,
   return ok;
 }
 
+// Whether printing linha fails and prints nothing.
+template <class R>
+bool Nao_Grava(const TLinha<R>& linha, const R& valores) {
+  FILE* arq = std::tmpfile();
+  const bool falhou = arqaux::Grava_Linha(arq, linha, valores) == -1 && std::ftell(arq) == 0;
+  std::fclose(arq);
+  return falhou;
+}
+
 // A line whose conversions do not fit its fields prints nothing.
 TEST(LinhasConfig, AMismatchedLinePrintsNothing) {
   const TLinha<TValores> ruins[] = {
@@ -52,13 +61,7 @@ TEST(LinhasConfig, AMismatchedLinePrintsNothing) {
       {"[%x]\n", {Campo(&TValores::inteiro)}},     // unknown conversion
       {"[%123f]\n", {Campo(&TValores::real)}},     // wider than the grammar allows
   };
-  for (const auto& linha : ruins) {
-    FILE* arq = std::tmpfile();
-    TValores v;
-    EXPECT_EQ(arqaux::Grava_Linha(arq, linha, v), -1) << linha.formato;
-    EXPECT_EQ(std::ftell(arq), 0) << linha.formato;
-    std::fclose(arq);
-  }
+  for (const auto& linha : ruins) EXPECT_TRUE(Nao_Grava(linha, TValores())) << linha.formato;
 }
 
 // A tested scan needs every conversion and no more: the bracket and line end
@@ -218,10 +221,7 @@ TEST(LinhasConfig, CountsReadFromTheRecordAreCheckedFirst) {
   // An element past the array is no field: a row counted by it is unusable.
   const TLinha<TTanque> fora = {
       "%f,", {arqaux::Vetor_Contado(&TTanque::dados, Elemento(&TTanque::dados, 40))}};
-  FILE* arq = std::tmpfile();
-  EXPECT_EQ(arqaux::Grava_Linha(arq, fora, Tanque(0)), -1);
-  EXPECT_EQ(std::ftell(arq), 0);
-  std::fclose(arq);
+  EXPECT_TRUE(Nao_Grava(fora, Tanque(0)));
 }
 
 // Para_Na_Primeira stops at the first row that does not match; Le_Tudo reads
