@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <climits>
 #include <cstring>
 #include <filesystem>
 #include <random>
@@ -85,6 +84,7 @@ class Registro : public ArqauxTest {
   //   #     the count                    u         the highest open number
   //   e     a failed open, then "e" and the numbers of the evicted entries
   //   ?     "v" if the current stream is empty, "f" if not, then where it stands
+  //   hf    "y" if the existence test finds file f, "n" if not
   //   sN:t  writes t through N           >t, @n, <n  on the current stream ("!" when
   //         there is none): writes t, seeks to n, reads n bytes (traced)
   //   rN, aN  selects N with the usual selector or the one that does not
@@ -112,9 +112,11 @@ class Registro : public ArqauxTest {
       if (op == 'e') {
         Forca_Despejo();
         t = "e";
-        for (int n = 1; n <= geren->Numero_Arquivos(); ++n)
-          t += Despejado(n) ? std::to_string(n) : "";
+        for (int n = 1; n <= geren->Numero_Arquivos(); ++n) {
+          if (Despejado(n)) t += std::to_string(n);
+        }
       }
+      if (op == 'h') t = geren->ArquivoExiste(Caminho(resto).c_str()) ? "y" : "n";
       if (op == '?') t = geren->Arquivo_Vazio() ? "v" : "f";
       if (op == '?' && atual != nullptr) t += std::to_string(std::ftell(atual));
       if (op == 's') Escreve(std::stoi(antes), depois.c_str());
@@ -183,7 +185,7 @@ TEST_F(Registro, EvictionResumesWhereTheStreamStoodWhileACallersCloseReopens) {
       {"=f:pre: +f:ab >x +g x1 m1 >y", "1 2 | f=pre:xy g="},
       {"=f:0123456789 +f:rb+ <2 @2 >ab +g e m1 <2", "1 01 2 e1 45 | f=01ab456789 g="},
       {"=f:0123456789 +f:rb+ <2 @2 >ab +g x1 m1 <2", "1 01 2 01 | f=01ab456789 g="},
-      // With a and b open and a current, b goes.
+      // Of three open streams, the highest other than the current goes.
       {"+a +b +c m1 e", "1 2 3 e3 | a= b= c="},
       {"+a +b +c m3 e", "1 2 3 e2 | a= b= c="},
   });
@@ -228,6 +230,13 @@ TEST_F(Registro, AnOpenEntryPassedBackIsMadeCurrentNotOpenedAgain) {
   EXPECT_EQ(Conta_Descritores(), inicial);
   EXPECT_EQ(Le_Arquivo(Caminho("b")), "xxxxxxxxxxy");
   EXPECT_FALSE(std::filesystem::exists(Caminho("alheia")));
+}
+
+// The existence test opens the file "rt" and closes the highest open
+// stream: alone, it empties the registry; else the stream it registered
+// goes, and the one before it is current.
+TEST_F(Registro, ExistenceTestGoesThroughTheRegistry) {
+  Confere({{"=x:1 hx # +a +b m1 hx # u >on_b", "y 0 1 2 y 3 2 | a= b=on_b"}});
 }
 
 // The emptiness test rewinds a file that is not empty; with no current
