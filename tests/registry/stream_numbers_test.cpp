@@ -70,23 +70,20 @@ const bool kListas = [] {
   return true;
 }();
 
-// A catalogue's loader and saver (of one record) on stream n: true when both
-// gave their failure value, 0.
-template <class R>
-bool Catalogo(G* g, int n, int (G::*carrega)(int, R*), int (G::*salva)(int, int, R*)) {
-  R r{};
-  return (g->*carrega)(n, &r) == 0 && (g->*salva)(n, 1, &r) == 0;
-}
-
 // Rows named after the operation: one that returns nothing, one that returns
-// falha when it fails, and a converter, called with n as its source beside a
-// valid destination and as its destination beside a valid source.
+// falha when it fails, a converter, called with n as its source beside a
+// valid destination and as its destination beside a valid source, and the
+// loader and saver (of one record R) of a catalogue, whose failure value is 0.
 // clang-format off
 #define SEM_VALOR(op, ...) Linha{#op, [](G* g, int n) { return g->op(__VA_ARGS__), true; }}
 #define FALHA(op, falha, ...) Linha{#op, [](G* g, int n) { return g->op(__VA_ARGS__) == falha; }}
 #define CONVERSOR(op, ...) Linha{#op, [](G* g, int n) {      \
     g->op(n, kTexto, __VA_ARGS__);                             \
     return g->op(kBinario, n, __VA_ARGS__), true;              \
+  }}
+#define CATALOGO(R, X) Linha{"Carrega_/Salva_" #X, [](G* g, int n) {  \
+    R r{};                                                             \
+    return g->Carrega_##X(n, &r) == 0 && g->Salva_##X(n, 1, &r) == 0;  \
   }}
 // clang-format on
 
@@ -157,14 +154,11 @@ const Linha kLinhas[] = {
     SEM_VALOR(Grava_Carga_Termica_Mensal, n, 3, "t", &cargas_mensais, periodo, 600),
     SEM_VALOR(Grava_Ganho_Termico_Mensal, n, "t", &ganhos_mensais, periodo, 600),
     FALHA(Le_Num_Registros, 0, n),
-    {"Carrega_ and Salva_ of the chiller and coil catalogues",
-     [](G* g, int n) {
-       return Catalogo<Serpentina>(g, n, &G::Carrega_Serpentinas, &G::Salva_Serpentinas) &&
-              Catalogo<Equip>(g, n, &G::Carrega_Equip_Chiller, &G::Salva_Equip_Chiller) &&
-              Catalogo<Curva_CAP>(g, n, &G::Carrega_Curvas_CAP, &G::Salva_Curvas_CAP) &&
-              Catalogo<Curva_EIRT>(g, n, &G::Carrega_Curvas_EIRT, &G::Salva_Curvas_EIRT) &&
-              Catalogo<Curva_EIRPLR>(g, n, &G::Carrega_Curvas_EIRPLR, &G::Salva_Curvas_EIRPLR);
-     }},
+    CATALOGO(Serpentina, Serpentinas),
+    CATALOGO(Equip, Equip_Chiller),
+    CATALOGO(Curva_CAP, Curvas_CAP),
+    CATALOGO(Curva_EIRT, Curvas_EIRT),
+    CATALOGO(Curva_EIRPLR, Curvas_EIRPLR),
     CONVERSOR(Converte_Binario_Texto_TUPMV, true, true, true, true, true, true, periodo,
               periodo + 1, 600),
     CONVERSOR(Converte_Binario_Texto_ATS_ACE, true, true, inicio, fim, 600),
@@ -178,6 +172,7 @@ const Linha kLinhas[] = {
 #undef SEM_VALOR
 #undef FALHA
 #undef CONVERSOR
+#undef CATALOGO
 
 // The five operations of a primary-equipment kind, the writers on equipment
 // that is monitored and whose flags are all set, the rows with one number
