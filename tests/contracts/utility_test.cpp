@@ -9,14 +9,7 @@
 
 namespace {
 
-TTempo Tempo(int mes, int dia, int hora, int segundos) {
-  TTempo t;
-  t.Mes = mes;
-  t.Dia = dia;
-  t.Hora = hora;
-  t.Tempo = segundos;
-  return t;
-}
+TTempo Tempo(int mes, int dia, int hora, int segundos) { return {hora, segundos, mes, dia, {}}; }
 
 std::string Hora(TTempo t) {
   char texto[12];

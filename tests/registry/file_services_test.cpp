@@ -12,25 +12,6 @@ namespace {
 
 class Servicos : public ArqauxTest {};
 
-// The existence test opens "rt" and closes the highest open stream. A
-// missing file, which makes the registry evict a stream, is the registry
-// tests' way to force an eviction.
-TEST_F(Servicos, ExistenceTestGoesThroughTheRegistry) {
-  Escreve_Arquivo(Caminho("existe"), "x");
-  EXPECT_TRUE(geren->ArquivoExiste(Caminho("existe").c_str()));
-  EXPECT_EQ(geren->Numero_Arquivos(), 0);  // alone: the registry is emptied
-  int a = geren->Abre_Arquivo(Caminho("a").c_str(), "wt");
-  int b = geren->Abre_Arquivo(Caminho("b").c_str(), "wt");
-  geren->Muda_Arquivo(a);
-  EXPECT_TRUE(geren->ArquivoExiste(Caminho("existe").c_str()));
-  // Registered as stream 3, now closed; stream 2 is current, not stream 1.
-  EXPECT_EQ(geren->Numero_Arquivos(), 3);
-  EXPECT_EQ(geren->Ultimo_Arquivo_Valido(), b);
-  std::fputs("on b", geren->ObtemArquivo());
-  geren->Fecha_Todos();
-  EXPECT_EQ(Le_Arquivo(Caminho("b")), "on b");
-}
-
 TEST_F(Servicos, DeletionRemovesAndReportsOnlyTheOpen) {
   Escreve_Arquivo(Caminho("apagar"), "x");
   EXPECT_TRUE(geren->ApagaArquivo(Caminho("apagar").c_str()));

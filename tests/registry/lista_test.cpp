@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <vector>
 
 // Reads the private layout of the list and its node; the layout crosses
 // library boundaries, so it is checked field by field.
@@ -17,14 +18,11 @@ struct TLista_Layout {
 namespace {
 
 TEST(Lista, LayoutIsHeadCountOwnsAndDataNextPrev) {
-  EXPECT_EQ(TLista_Layout::Cabeca(), 0u);
-  EXPECT_EQ(TLista_Layout::Contagem(), sizeof(void*));
-  EXPECT_EQ(TLista_Layout::Possui(), sizeof(void*) + 4);
-  EXPECT_EQ(sizeof(TLista<int>), 2 * sizeof(void*));
-  EXPECT_EQ(TLista_Layout::Dado(), 0u);
-  EXPECT_EQ(TLista_Layout::Proximo(), sizeof(void*));
-  EXPECT_EQ(TLista_Layout::Anterior(), 2 * sizeof(void*));
-  EXPECT_EQ(sizeof(TNo<int>), 3 * sizeof(void*));
+  using L = TLista_Layout;
+  const size_t p = sizeof(void*);
+  EXPECT_EQ(std::vector<size_t>({L::Cabeca(), L::Contagem(), L::Possui(), sizeof(TLista<int>),
+                                 L::Dado(), L::Proximo(), L::Anterior(), sizeof(TNo<int>)}),
+            std::vector<size_t>({0, p, p + 4, 2 * p, 0, p, 2 * p, 3 * p}));
 }
 
 TEST(Lista, PositionsFollowTheCircleBothWays) {
@@ -44,9 +42,7 @@ TEST(Lista, PositionsFollowTheCircleBothWays) {
 TEST(Lista, RemoveRelinksAndMovesTheHead) {
   TLista<int> lista(false);
   int a = 1, b = 2, c = 3, fora = 9;
-  lista.Adiciona(&a);
-  lista.Adiciona(&b);
-  lista.Adiciona(&c);
+  for (int* x : {&a, &b, &c}) lista.Adiciona(x);
   EXPECT_FALSE(lista.Remove(&fora, true));
   EXPECT_EQ(lista.Numero_Elementos(), 3);
   EXPECT_TRUE(lista.Remove(&a, true));

@@ -23,22 +23,34 @@ constexpr int kBinario = 1;
 constexpr int kTexto = 2;
 constexpr int kArquivos = 3;
 
-using Operacao = std::function<bool(TGeren_ArquivoAux*, int)>;
+using G = TGeren_ArquivoAux;
+using Operacao = std::function<bool(G*, int)>;
 
 struct Linha {
   const char* nome;
   Operacao falha;  // true when the call returned its failure value
 };
 
-const TTempo kInicio{}, kFim{23, 0, 12, 31, {}};
-const TTempo kPeriodo[2] = {kInicio, kFim};
-float valores[64] = {1.0f};
+// The arguments besides the stream number: a period, values to write or
+// room to read into, text buffers.
+TTempo periodo[2] = {{}, {23, 0, 12, 31, {}}};
+TTempo *const inicio = periodo, *const fim = periodo + 1;
+float reais[64] = {1.0f};
 float lido;
-int inteiro;
+int inteiro, entradas[9] = {3};
+char texto[16] = "1/1";
+std::vector<float> dados_prim(40);
+std::vector<int> conf_prim(10);
+char* nomes[] = {texto, texto, texto, texto};
+TIntervalos horario;
+const TCarga_Termica_Anual carga_anual{};
+const TGanho_Termico_Anual ganho_anual{};
 
-// A fan coil whose every value is monitored, with a component.
-CFanCoil fancoil;
+// A fan coil whose every value is monitored, with a component; another one
+// to read into.
+CFanCoil fancoil, fancoil_lido;
 std::vector<int> flags_fc(9, 1);
+std::vector<float> valores_fc(17);
 const bool kMonitorado = [] {
   auto* ventilador = new TVentilador({}, {}, 5, 0);
   for (int k = 0; k < 9; ++k) fancoil.A_Config_UM(k, 1), ventilador->A_Config_UM(k, 1);
@@ -46,226 +58,126 @@ const bool kMonitorado = [] {
   return true;
 }();
 
-// A face with a region, for the surface temperature report.
+// A face with a region, for the surface temperature report, and a month of
+// each monthly report.
 TLista<TParede> faces(true);
-const bool kFaces = [] {
+TLista<TCarga_Termica_Mensal> cargas_mensais(true);
+TLista<TGanho_Termico_Mensal> ganhos_mensais(true);
+const bool kListas = [] {
   faces.Adiciona(new TParede(nullptr, nullptr, 0, 1))->Adiciona_Regiao(2);
+  cargas_mensais.Adiciona(new TCarga_Termica_Mensal());
+  ganhos_mensais.Adiciona(new TGanho_Termico_Mensal());
   return true;
 }();
 
-// Operations that return nothing have no failure value to check.
-Operacao Sem_Valor(std::function<void(TGeren_ArquivoAux*, int)> f) {
-  return [f](TGeren_ArquivoAux* g, int n) {
-    f(g, n);
-    return true;
-  };
-}
-
-// The zone and controller converters, from stream b to stream t over a
-// period.
-using Conversor = void (*)(TGeren_ArquivoAux*, int b, int t, const TTempo*, const TTempo*);
-const Conversor kConversores[] = {
-    [](TGeren_ArquivoAux* g, int b, int t, const TTempo* i, const TTempo* f) {
-      g->Converte_Binario_Texto_TUPMV(b, t, true, true, true, true, true, true, i, f, 600);
-    },
-    [](TGeren_ArquivoAux* g, int b, int t, const TTempo* i, const TTempo* f) {
-      g->Converte_Binario_Texto_ATS_ACE(b, t, true, true, i, f, 600);
-    },
-    [](TGeren_ArquivoAux* g, int b, int t, const TTempo* i, const TTempo* f) {
-      g->Converte_Binario_Texto_ACS(b, t, i, f, 600);
-    },
-    [](TGeren_ArquivoAux* g, int b, int t, const TTempo* i, const TTempo* f) {
-      g->Converte_Binario_Texto_PV(b, t, true, i, f, 600);
-    },
-    [](TGeren_ArquivoAux* g, int b, int t, const TTempo* i, const TTempo* f) {
-      g->Converte_Binario_Texto_SC(b, t, i, f, 600, 2, 1);
-    },
-    [](TGeren_ArquivoAux* g, int b, int t, const TTempo* i, const TTempo* f) {
-      g->Converte_Binario_Texto_Pessoas(b, t, i, f, 600);
-    },
-    [](TGeren_ArquivoAux* g, int b, int t, const TTempo* i, const TTempo*) {
-      g->Salva_Texo_Dados_FanCoil(b, t, fancoil.R_Geren_Comp(), nullptr, 0, flags_fc,
-                                  const_cast<TTempo*>(i), 600);
-    },
-};
-
-// A catalogue's loader and saver (of one record) on stream n: true when both
-// gave their failure value, 0.
-using G = TGeren_ArquivoAux;
-template <class R>
-bool Catalogo(G* g, int n, int (G::*carrega)(int, R*), int (G::*salva)(int, int, R*)) {
-  R r{};
-  return (g->*carrega)(n, &r) == 0 && (g->*salva)(n, 1, &r) == 0;
-}
+// Rows named after the operation: one that returns nothing, one that returns
+// falha when it fails, a converter, called with n as its source beside a
+// valid destination and as its destination beside a valid source, and the
+// loader and saver (of one record R) of a catalogue, whose failure value is 0.
+// clang-format off
+#define SEM_VALOR(op, ...) Linha{#op, [](G* g, int n) { return g->op(__VA_ARGS__), true; }}
+#define FALHA(op, falha, ...) Linha{#op, [](G* g, int n) { return g->op(__VA_ARGS__) == falha; }}
+#define CONVERSOR(op, ...) Linha{#op, [](G* g, int n) {      \
+    g->op(n, kTexto, __VA_ARGS__);                             \
+    return g->op(kBinario, n, __VA_ARGS__), true;              \
+  }}
+#define CATALOGO(R, X) Linha{"Carrega_/Salva_" #X, [](G* g, int n) {  \
+    R r{};                                                             \
+    return g->Carrega_##X(n, &r) == 0 && g->Salva_##X(n, 1, &r) == 0;  \
+  }}
+// clang-format on
 
 const Linha kLinhas[] = {
-    {"Muda_Arquivo", Sem_Valor([](auto g, int n) { g->Muda_Arquivo(n); })},
-    {"Salva_Texto_Generico", Sem_Valor([](auto g, int n) { g->Salva_Texto_Generico(n, "x"); })},
-    {"Preenche_Cabecalho_Temp_Umi",
-     Sem_Valor([](auto g, int n) { g->Preenche_Cabecalho_Temp_Umi(n, true, true, true, 7); })},
-    {"Grava_Temp_Umi",
-     Sem_Valor([](auto g, int n) { g->Grava_Temp_Umi(n, true, 1, true, 2, true, 3, 4, nullptr); })},
-    {"Le_Temp_Umi",
-     [](auto g, int n) {
-       float* v = valores;
-       return !g->Le_Temp_Umi(n, true, v, true, v + 1, true, v + 2, v + 3, v + 4, v + 5);
-     }},
-    {"Grava_ATS_ACE", Sem_Valor([](auto g, int n) { g->Grava_ATS_ACE(n, true, 1); })},
-    {"Le_ATS_ACE", [](auto g, int n) { return !g->Le_ATS_ACE(n, true, &lido); }},
-    {"Grava_ACS", Sem_Valor([](auto g, int n) { g->Grava_ACS(n, 1, 2); })},
-    {"Le_ACS", [](auto g, int n) { return !g->Le_ACS(n, &lido, &lido); }},
-    {"Grava_PV", Sem_Valor([](auto g, int n) { g->Grava_PV(n, true, valores); })},
-    {"Le_PV", [](auto g, int n) { return !g->Le_PV(n, true, valores); }},
-    {"Preenche_Cabecalho_Saida_Cont",
-     Sem_Valor([](auto g, int n) { g->Preenche_Cabecalho_Saida_Cont(n, 2); })},
-    {"Grava_Saida_Cont", Sem_Valor([](auto g, int n) { g->Grava_Saida_Cont(n, valores); })},
-    {"Le_Saida_Cont", [](auto g, int n) { return !g->Le_Saida_Cont(n, valores, 2); }},
-    {"Grava_Pessoas_no_Ambiente",
-     [](auto g, int n) { return !g->Grava_Pessoas_no_Ambiente(n, 1, 2); }},
-    {"Le_Pessoas_no_Ambiente",
-     [](auto g, int n) { return !g->Le_Pessoas_no_Ambiente(n, &inteiro, &lido); }},
-    {"Le_Num_Reg_FanCoil", [](auto g, int n) { return g->Le_Num_Reg_FanCoil(n) == -1; }},
-    {"Le_Dados_FanCoil",
-     [](auto g, int n) {
-       CFanCoil fancoil;
-       return !g->Le_Dados_FanCoil(n, &fancoil);
-     }},
-    {"Le_Num_Reg_Equips_Sist_Prim_HVAC",
-     [](auto g, int n) { return g->Le_Num_Reg_Equips_Sist_Prim_HVAC(n, 1) == -1; }},
-    {"Le_Dados_Equips_Sist_Prim_HVAC",
-     [](auto g, int n) {
-       std::vector<float> dados(40);
-       std::vector<int> conf(10);
-       char nome[20];
-       char* nomes[] = {nome, nome, nome, nome};
-       return !g->Le_Dados_Equips_Sist_Prim_HVAC(n, dados, conf, nomes, 1);
-     }},
-    {"Grava_Saida_FanCoil_Dados",
-     Sem_Valor([](auto g, int n) { g->Grava_Saida_FanCoil_Dados(&fancoil, n); })},
-    {"Grava_Saida_FanCoil_Consumo",
-     Sem_Valor([](auto g, int n) { g->Grava_Saida_FanCoil_Consumo(&fancoil, n, 1, true); })},
-    {"Le_Saida_FanCoil_Dados",
-     [](auto g, int n) {
-       std::vector<float> v(17);
-       return !g->Le_Saida_FanCoil_Dados(n, flags_fc, v, fancoil.R_Geren_Comp());
-     }},
-    {"Preenche_Cabecalho_FanCoil", Sem_Valor([](auto g, int n) {
-       TTempo periodo[2] = {kInicio, kFim};
-       g->Preenche_Cabecalho_FanCoil(n, fancoil.R_Geren_Comp(), nullptr, 0, flags_fc, 1, periodo,
-                                     600);
-     })},
-    {"Le_Temp_Umi_Parede",
-     [](auto g, int n) {
-       int regioes[] = {3};
-       float* v = valores;
-       return !g->Le_Temp_Umi_Parede(n, regioes, 1, 1, 0, true, v, true, v, v, true, v);
-     }},
-    {"Grava_Temp_Umi_Parede_Texto",
-     [](auto g, int n) {
-       float* v = valores;
-       char rotulo[] = "x";
-       return !g->Grava_Temp_Umi_Parede_Texto(n, 1, v, v, rotulo, true, true, v, true, v);
-     }},
-    {"Grava_Temp_Umi_Parede_Texto_1_No",
-     [](auto g, int n) {
-       float* v = valores;
-       char rotulo[] = "x";
-       return !g->Grava_Temp_Umi_Parede_Texto_1_No(n, 0, v, v, rotulo, true, true, v, true, v, 1);
-     }},
-    {"Grava_Cabecalho_Temp_Interna_Parede", Sem_Valor([](auto g, int n) {
-       TTempo periodo[2] = {kInicio, kFim};
-       g->Grava_Cabecalho_Temp_Interna_Parede(n, "z", periodo, 600, &faces, nullptr);
-     })},
-    {"Grava_Temp_Interna_Parede", Sem_Valor([](auto g, int n) {
-       char data[] = "1/1", hora[] = "00:10:00";
-       g->Grava_Temp_Interna_Parede(n, data, hora, &faces);
-     })},
-    {"Salva_Texto_Temp_Interna_Parede", Sem_Valor([](auto g, int n) {
+    SEM_VALOR(Muda_Arquivo, n),
+    SEM_VALOR(Salva_Texto_Generico, n, "x"),
+    SEM_VALOR(Preenche_Cabecalho_Temp_Umi, n, true, true, true, 7),
+    SEM_VALOR(Grava_Temp_Umi, n, true, 1, true, 2, true, 3, 4, nullptr),
+    FALHA(Le_Temp_Umi, false, n, true, reais, true, reais, true, reais, reais, reais, reais),
+    SEM_VALOR(Grava_ATS_ACE, n, true, 1),
+    FALHA(Le_ATS_ACE, false, n, true, &lido),
+    SEM_VALOR(Grava_ACS, n, 1, 2),
+    FALHA(Le_ACS, false, n, &lido, &lido),
+    SEM_VALOR(Grava_PV, n, true, reais),
+    FALHA(Le_PV, false, n, true, reais),
+    SEM_VALOR(Preenche_Cabecalho_Saida_Cont, n, 2),
+    SEM_VALOR(Grava_Saida_Cont, n, reais),
+    FALHA(Le_Saida_Cont, false, n, reais, 2),
+    FALHA(Grava_Pessoas_no_Ambiente, false, n, 1, 2),
+    FALHA(Le_Pessoas_no_Ambiente, false, n, &inteiro, &lido),
+    FALHA(Le_Num_Reg_FanCoil, -1, n),
+    FALHA(Le_Dados_FanCoil, false, n, &fancoil_lido),
+    FALHA(Le_Num_Reg_Equips_Sist_Prim_HVAC, -1, n, 1),
+    FALHA(Le_Dados_Equips_Sist_Prim_HVAC, false, n, dados_prim, conf_prim, nomes, 1),
+    SEM_VALOR(Grava_Saida_FanCoil_Dados, &fancoil, n),
+    SEM_VALOR(Grava_Saida_FanCoil_Consumo, &fancoil, n, 1, true),
+    FALHA(Le_Saida_FanCoil_Dados, false, n, flags_fc, valores_fc, fancoil.R_Geren_Comp()),
+    SEM_VALOR(Preenche_Cabecalho_FanCoil, n, fancoil.R_Geren_Comp(), nullptr, 0, flags_fc, 1,
+              periodo, 600),
+    FALHA(Le_Temp_Umi_Parede, false, n, entradas, 1, 1, 0, true, reais, true, reais, reais, true,
+          reais),
+    FALHA(Grava_Temp_Umi_Parede_Texto, false, n, 1, reais, reais, texto, true, true, reais, true,
+          reais),
+    FALHA(Grava_Temp_Umi_Parede_Texto_1_No, false, n, 0, reais, reais, texto, true, true, reais,
+          true, reais, 1),
+    SEM_VALOR(Grava_Cabecalho_Temp_Interna_Parede, n, "z", periodo, 600, &faces, nullptr),
+    SEM_VALOR(Grava_Temp_Interna_Parede, n, texto, texto, &faces),
+    {"Salva_Texto_Temp_Interna_Parede",
+     [](G* g, int n) {
        g->Salva_Texto_Temp_Interna_Parede(n, kTexto);
-       g->Salva_Texto_Temp_Interna_Parede(kBinario, n);
-     })},
-    {"Grava_Proj_Sombras_Parede",
-     Sem_Valor([](auto g, int n) { g->Grava_Proj_Sombras_Parede(n, 1, 2); })},
-    {"Grava_Radiacoes_Parede",
-     Sem_Valor([](auto g, int n) { g->Grava_Radiacoes_Parede(n, valores); })},
-    {"Le_Proj_Sombras_Parede",
-     [](auto g, int n) { return !g->Le_Proj_Sombras_Parede(n, 1, 0, valores); }},
-    {"Le_Fluxos_CalorVapor_Parede",
-     [](auto g, int n) {
-       return !g->Le_Fluxos_CalorVapor_Parede(n, 1, 1, 0, true, true, valores);
+       return g->Salva_Texto_Temp_Interna_Parede(kBinario, n), true;
      }},
-    {"Le_Mofo", [](auto g, int n) { return !g->Le_Mofo(n, 1, 1, 0, true, valores); }},
+    SEM_VALOR(Grava_Proj_Sombras_Parede, n, 1, 2),
+    SEM_VALOR(Grava_Radiacoes_Parede, n, reais),
+    FALHA(Le_Proj_Sombras_Parede, false, n, 1, 0, reais),
+    FALHA(Le_Fluxos_CalorVapor_Parede, false, n, 1, 1, 0, true, true, reais),
+    FALHA(Le_Mofo, false, n, 1, 1, 0, true, reais),
     {"Converte_Binario_Texto_Mofo",
-     [](auto g, int n) {
-       TTempo inicio = kInicio, fim = kFim;
-       return !g->Converte_Binario_Texto_Mofo(n, kTexto, 1, true, &inicio, &fim, 600) &&
-              !g->Converte_Binario_Texto_Mofo(kBinario, n, 1, true, &inicio, &fim, 600);
+     [](G* g, int n) {
+       return !g->Converte_Binario_Texto_Mofo(n, kTexto, 1, true, inicio, fim, 600) &&
+              !g->Converte_Binario_Texto_Mofo(kBinario, n, 1, true, inicio, fim, 600);
      }},
-    {"Le_Dados_Monit_Cons_HVAC",
-     [](auto g, int n) {
-       TIntervalos h;
-       int d[9];
-       return !g->Le_Dados_Monit_Cons_HVAC(n, &inteiro, &inteiro, &inteiro, d, &h, &h);
-     }},
-    {"Grava_Cabecalho_Carga_Termica",
-     [](auto g, int n) {
-       return g->Grava_Cabecalho_Carga_Termica(n, true, 2, "t", kPeriodo, 600) == -1;
-     }},
-    {"Le_Cabecalho_Carga_Termica",
-     [](auto g, int n) { return g->Le_Cabecalho_Carga_Termica(n, 2) == -1; }},
-    {"Grava_Ganho_Termico",
-     [](auto g, int n) { return !g->Grava_Ganho_Termico(n, "d", "h", valores, 1, 2, 3); }},
-    {"Grava_Carga_Termica",
-     [](auto g, int n) { return !g->Grava_Carga_Termica(n, "d", "h", valores, valores + 32); }},
-    {"Le_Ganho_Termico",
-     [](auto g, int n) {
-       char d[8], h[12];
-       return !g->Le_Ganho_Termico(n, d, h, valores, valores + 32);
-     }},
-    {"Le_Carga_Termica",
-     [](auto g, int n) {
-       char d[8], h[12];
-       return !g->Le_Carga_Termica(n, d, h, valores, valores + 32);
-     }},
+    FALHA(Le_Dados_Monit_Cons_HVAC, false, n, &inteiro, &inteiro, &inteiro, entradas, &horario,
+          &horario),
+    FALHA(Grava_Cabecalho_Carga_Termica, -1, n, true, 2, "t", periodo, 600),
+    FALHA(Le_Cabecalho_Carga_Termica, -1, n, 2),
+    FALHA(Grava_Ganho_Termico, false, n, "d", "h", reais, 1, 2, 3),
+    FALHA(Grava_Carga_Termica, false, n, "d", "h", reais, reais + 32),
+    FALHA(Le_Ganho_Termico, false, n, texto, texto, reais, reais + 32),
+    FALHA(Le_Carga_Termica, false, n, texto, texto, reais, reais + 32),
     {"Salva_Carga_Termica_Texto",
-     [](auto g, int n) {
+     [](G* g, int n) {
        return !g->Salva_Carga_Termica_Texto(2, n, kTexto, nullptr) &&
               !g->Salva_Carga_Termica_Texto(8, kBinario, n, nullptr);
      }},
-    {"Grava_Carga_Termica_Anual", Sem_Valor([](auto g, int n) {
-       static const TCarga_Termica_Anual anual{};
-       g->Grava_Carga_Termica_Anual(n, 2, "t", &anual, kPeriodo, 600);
-     })},
-    {"Grava_Ganho_Termico_Anual", Sem_Valor([](auto g, int n) {
-       static const TGanho_Termico_Anual anual{};
-       g->Grava_Ganho_Termico_Anual(n, "t", &anual, kPeriodo, 600);
-     })},
-    {"Grava_Carga_Termica_Mensal", Sem_Valor([](auto g, int n) {
-       TLista<TCarga_Termica_Mensal> meses(true);
-       meses.Adiciona(new TCarga_Termica_Mensal());
-       g->Grava_Carga_Termica_Mensal(n, 3, "t", &meses, kPeriodo, 600);
-     })},
-    {"Grava_Ganho_Termico_Mensal", Sem_Valor([](auto g, int n) {
-       TLista<TGanho_Termico_Mensal> meses(true);
-       meses.Adiciona(new TGanho_Termico_Mensal());
-       g->Grava_Ganho_Termico_Mensal(n, "t", &meses, kPeriodo, 600);
-     })},
-    {"Le_Num_Registros", [](auto g, int n) { return g->Le_Num_Registros(n) == 0; }},
-    {"Carrega_ and Salva_ of the chiller and coil catalogues",
-     [](auto g, int n) {
-       return Catalogo<Serpentina>(g, n, &G::Carrega_Serpentinas, &G::Salva_Serpentinas) &&
-              Catalogo<Equip>(g, n, &G::Carrega_Equip_Chiller, &G::Salva_Equip_Chiller) &&
-              Catalogo<Curva_CAP>(g, n, &G::Carrega_Curvas_CAP, &G::Salva_Curvas_CAP) &&
-              Catalogo<Curva_EIRT>(g, n, &G::Carrega_Curvas_EIRT, &G::Salva_Curvas_EIRT) &&
-              Catalogo<Curva_EIRPLR>(g, n, &G::Carrega_Curvas_EIRPLR, &G::Salva_Curvas_EIRPLR);
-     }},
+    SEM_VALOR(Grava_Carga_Termica_Anual, n, 2, "t", &carga_anual, periodo, 600),
+    SEM_VALOR(Grava_Ganho_Termico_Anual, n, "t", &ganho_anual, periodo, 600),
+    SEM_VALOR(Grava_Carga_Termica_Mensal, n, 3, "t", &cargas_mensais, periodo, 600),
+    SEM_VALOR(Grava_Ganho_Termico_Mensal, n, "t", &ganhos_mensais, periodo, 600),
+    FALHA(Le_Num_Registros, 0, n),
+    CATALOGO(Serpentina, Serpentinas),
+    CATALOGO(Equip, Equip_Chiller),
+    CATALOGO(Curva_CAP, Curvas_CAP),
+    CATALOGO(Curva_EIRT, Curvas_EIRT),
+    CATALOGO(Curva_EIRPLR, Curvas_EIRPLR),
+    CONVERSOR(Converte_Binario_Texto_TUPMV, true, true, true, true, true, true, periodo,
+              periodo + 1, 600),
+    CONVERSOR(Converte_Binario_Texto_ATS_ACE, true, true, inicio, fim, 600),
+    CONVERSOR(Converte_Binario_Texto_ACS, inicio, fim, 600),
+    CONVERSOR(Converte_Binario_Texto_PV, true, inicio, fim, 600),
+    CONVERSOR(Converte_Binario_Texto_SC, inicio, fim, 600, 2, 1),
+    CONVERSOR(Converte_Binario_Texto_Pessoas, inicio, fim, 600),
+    CONVERSOR(Salva_Texo_Dados_FanCoil, fancoil.R_Geren_Comp(), nullptr, 0, flags_fc, periodo, 600),
 };
 
+#undef SEM_VALOR
+#undef FALHA
+#undef CONVERSOR
+#undef CATALOGO
+
 // The five operations of a primary-equipment kind, the writers on equipment
-// that is monitored and whose flags are all set, the header and rows with
-// one number that names no stream beside a valid one.
+// that is monitored and whose flags are all set, the rows with one number
+// that names no stream beside a valid one.
 int flags_equip[9] = {1, 1, 1, 1, 1, 1, 1, 1, 1};
-TTempo par[2];
 std::deque<std::string> nomes_equip;
 
 template <class E>
@@ -276,49 +188,39 @@ void Acrescenta_Equipamento(std::vector<Linha>* linhas, const std::string& x,
                             void (G::*rel)(int, int, int, int*, TTempo*, int)) {
   static E equip;
   for (int k = 0; k < E::NUM_CONFIG_UM; ++k) equip.A_Config_UM(k, 1);
-  const auto nome = [&](const std::string& n) { return nomes_equip.emplace_back(n).c_str(); };
-  linhas->push_back(
-      {nome(x + " data"), Sem_Valor([dados](G* g, int n) { (g->*dados)(&equip, n); })});
+  const auto linha = [&](const char* nome, Operacao op) {
+    linhas->push_back({nomes_equip.emplace_back(x + nome).c_str(), op});
+  };
+  linha(" data", [dados](G* g, int n) { return (g->*dados)(&equip, n), true; });
   if (consumo != nullptr) {
-    linhas->push_back({nome(x + " consumption"), Sem_Valor([consumo](G* g, int n) {
-                         (g->*consumo)(&equip, n, 1.0f, true);
-                       })});
+    linha(" consumption",
+          [consumo](G* g, int n) { return (g->*consumo)(&equip, n, 1, true), true; });
   }
-  linhas->push_back(
-      {nome(x + " reader"), [le](G* g, int n) { return !(g->*le)(n, flags_equip, valores); }});
-  linhas->push_back({nome(x + " header"),
-                     Sem_Valor([cab](G* g, int n) { (g->*cab)(n, 0, flags_equip, 1, par, 600); })});
-  linhas->push_back({nome(x + " rows"), Sem_Valor([rel](G* g, int n) {
-                       (g->*rel)(n, kTexto, 0, flags_equip, par, 600);
-                       (g->*rel)(kBinario, n, 0, flags_equip, par, 600);
-                     })});
+  linha(" reader", [le](G* g, int n) { return !(g->*le)(n, flags_equip, reais); });
+  linha(" header",
+        [cab](G* g, int n) { return (g->*cab)(n, 0, flags_equip, 1, periodo, 600), true; });
+  linha(" rows", [rel](G* g, int n) {
+    (g->*rel)(n, kTexto, 0, flags_equip, periodo, 600);
+    return (g->*rel)(kBinario, n, 0, flags_equip, periodo, 600), true;
+  });
 }
 
+// A kind X whose header and rows are named after Y.
+#define EQUIPAMENTO(E, X, Y, consumo)                                                              \
+  Acrescenta_Equipamento<E>(l, #X, &G::Grava_Saida_##X##_Dados, consumo, &G::Le_Saida_##X##_Dados, \
+                            &G::Preenche_Cabecalho_##Y, &G::Salva_Texo_Dados_##Y)
+
 void Acrescenta_Equipamentos(std::vector<Linha>* l) {
-  Acrescenta_Equipamento<CChillerAr>(l, "ChillerAr", &G::Grava_Saida_ChillerAr_Dados,
-                                     &G::Grava_Saida_ChillerAr_Consumo,
-                                     &G::Le_Saida_ChillerAr_Dados, &G::Preenche_Cabecalho_ChillerAr,
-                                     &G::Salva_Texo_Dados_ChillerAr);
-  Acrescenta_Equipamento<CChillerAgua>(
-      l, "ChillerAgua", &G::Grava_Saida_ChillerAgua_Dados, &G::Grava_Saida_ChillerAgua_Consumo,
-      &G::Le_Saida_ChillerAgua_Dados, &G::Preenche_Cabecalho_ChillerAgua,
-      &G::Salva_Texo_Dados_ChillerAgua);
-  Acrescenta_Equipamento<CTorre>(l, "Torre", &G::Grava_Saida_Torre_Dados,
-                                 &G::Grava_Saida_Torre_Consumo, &G::Le_Saida_Torre_Dados,
-                                 &G::Preenche_Cabecalho_Torre, &G::Salva_Texo_Dados_Torre);
-  Acrescenta_Equipamento<CBoiler>(l, "Boiler", &G::Grava_Saida_Boiler_Dados, nullptr,
-                                  &G::Le_Saida_Boiler_Dados, &G::Preenche_Cabecalho_Boiler,
-                                  &G::Salva_Texo_Dados_Boiler);
-  Acrescenta_Equipamento<CBombaAG>(l, "BombaAG", &G::Grava_Saida_BombaAG_Dados,
-                                   &G::Grava_Saida_BombaAG_Consumo, &G::Le_Saida_BombaAG_Dados,
-                                   &G::Preenche_Cabecalho_BombaAG, &G::Salva_Texo_Dados_BombaAG);
-  Acrescenta_Equipamento<CBombaAQ>(l, "BombaAQ", &G::Grava_Saida_BombaAQ_Dados,
-                                   &G::Grava_Saida_BombaAQ_Consumo, &G::Le_Saida_BombaAQ_Dados,
-                                   &G::Preenche_Cabecalho_BombaAQ, &G::Salva_Texo_Dados_BombaAQ);
-  Acrescenta_Equipamento<CBombaAC>(l, "BombaCond", &G::Grava_Saida_BombaCond_Dados,
-                                   &G::Grava_Saida_BombaCond_Consumo, &G::Le_Saida_BombaCond_Dados,
-                                   &G::Preenche_Cabecalho_BombaAC, &G::Salva_Texo_Dados_BombaAC);
+  EQUIPAMENTO(CChillerAr, ChillerAr, ChillerAr, &G::Grava_Saida_ChillerAr_Consumo);
+  EQUIPAMENTO(CChillerAgua, ChillerAgua, ChillerAgua, &G::Grava_Saida_ChillerAgua_Consumo);
+  EQUIPAMENTO(CTorre, Torre, Torre, &G::Grava_Saida_Torre_Consumo);
+  EQUIPAMENTO(CBoiler, Boiler, Boiler, nullptr);
+  EQUIPAMENTO(CBombaAG, BombaAG, BombaAG, &G::Grava_Saida_BombaAG_Consumo);
+  EQUIPAMENTO(CBombaAQ, BombaAQ, BombaAQ, &G::Grava_Saida_BombaAQ_Consumo);
+  EQUIPAMENTO(CBombaAC, BombaCond, BombaAC, &G::Grava_Saida_BombaCond_Consumo);
 }
+
+#undef EQUIPAMENTO
 
 class NumeroSemArquivo : public ArqauxTest {};
 
@@ -330,13 +232,6 @@ TEST_F(NumeroSemArquivo, EveryOperationFailsWritesNothingAndKeepsTheCurrentStrea
   ASSERT_EQ(geren->Abre_Arquivo(Caminho("atual").c_str(), "rb+"), kArquivos);
   FILE* atual = geren->ObtemArquivo();
   std::vector<Linha> linhas(std::begin(kLinhas), std::end(kLinhas));
-  // Converters: one number that names no stream beside a valid one.
-  for (size_t k = 0; k < std::size(kConversores); ++k) {
-    linhas.push_back({"converter", Sem_Valor([k](auto g, int n) {
-                        kConversores[k](g, n, kTexto, &kInicio, &kFim);
-                        kConversores[k](g, kBinario, n, &kInicio, &kFim);
-                      })});
-  }
   Acrescenta_Equipamentos(&linhas);
   std::string falhas;
   for (const Linha& linha : linhas) {

@@ -43,6 +43,15 @@ bool Le(const TLinha<TValores>& linha, const std::string& texto, TValores* v,
   return ok;
 }
 
+// Whether printing linha fails and prints nothing.
+template <class R>
+bool Nao_Grava(const TLinha<R>& linha, const R& valores) {
+  FILE* arq = std::tmpfile();
+  const bool falhou = arqaux::Grava_Linha(arq, linha, valores) == -1 && std::ftell(arq) == 0;
+  std::fclose(arq);
+  return falhou;
+}
+
 // A line whose conversions do not fit its fields prints nothing.
 TEST(LinhasConfig, AMismatchedLinePrintsNothing) {
   const TLinha<TValores> ruins[] = {
@@ -52,19 +61,16 @@ TEST(LinhasConfig, AMismatchedLinePrintsNothing) {
       {"[%x]\n", {Campo(&TValores::inteiro)}},     // unknown conversion
       {"[%123f]\n", {Campo(&TValores::real)}},     // wider than the grammar allows
   };
-  for (const auto& linha : ruins) {
-    FILE* arq = std::tmpfile();
-    TValores v;
-    EXPECT_EQ(arqaux::Grava_Linha(arq, linha, v), -1) << linha.formato;
-    EXPECT_EQ(std::ftell(arq), 0) << linha.formato;
-    std::fclose(arq);
-  }
+  for (const auto& linha : ruins) EXPECT_TRUE(Nao_Grava(linha, TValores())) << linha.formato;
 }
 
 // A tested scan needs every conversion and no more: the bracket and line end
 // after the last one may be missing, and white space before a column-0 line
 // is not skipped. Values go into the fields' types, reals into ints clamped,
-// and "%lf" keeps a double's digits.
+// and "%lf" keeps a double's digits. A text ends at its closing bracket or at
+// the end of the file; one that fills its buffer before either fails, and
+// nothing lands past the buffer. A text no bracket closes is one word, ended
+// by white space or the end of the file; the next value follows it.
 TEST(LinhasConfig, ATestedScanCountsItsConversions) {
   const TLinha<TValores> dois = {"[N = %d,%d]\n",
                                  {Campo(&TValores::inteiro), Campo(&TValores::logico)}};
@@ -72,6 +78,10 @@ TEST(LinhasConfig, ATestedScanCountsItsConversions) {
       "[N = %d,%d]\n", {Campo(&TValores::inteiro), Campo(&TValores::logico)}, "[N = %f,%f]\n"};
   const TLinha<TValores> tabulada = {"\t[N = %d]\n", {Campo(&TValores::inteiro)}};
   const TLinha<TValores> caf = {"\t[CAF = %lf]\n", {Campo(&TValores::duplo)}};
+  const TLinha<TValores> nome = {"\t[%s]\n", {Campo(&TValores::nome)}};
+  const TLinha<TValores> palavra = {"%s\t%d\n",
+                                    {Campo(&TValores::nome), Campo(&TValores::inteiro)}};
+  const std::string longo = "[" + std::string(10000, 'x') + "]\n";
   struct Caso {
     const TLinha<TValores>* linha;
     std::string texto;
@@ -80,74 +90,46 @@ TEST(LinhasConfig, ATestedScanCountsItsConversions) {
     int32_t inteiro;
     bool logico;
     double duplo;
-  } casos[] = {
-      {&dois, "[N = 3,2]\n\t\t[X", true, "[X", 3, true, 0},
-      {&dois, "[N = 3,0", true, "", 3, false, 0},
-      {&dois, "[N = 3,1)\n[X", true, ")\n[X", 3, true, 0},
-      {&dois, "[N = 3,", false, "", 3, false, 0},
-      {&dois, "[N = 3 1]\n", false, " 1]\n", 3, false, 0},  // the comma between is required
-      {&dois, "\n[N = 3,1]\n", false, "\n[N = 3,1]\n", 0, false, 0},
-      {&tabulada, "\n \t[N = 3]\n", true, "", 3, false, 0},
-      {&reais, "[N = 12.7,0.0]\n", true, "", 12, false, 0},
-      {&reais, "[N = -3.9,0.5]\n", true, "", -3, true, 0},
-      {&reais, "[N = 1e30,1]\n", true, "", INT32_MAX, true, 0},
-      {&reais, "[N = -1e30,0]\n", true, "", INT32_MIN, false, 0},
-      {&reais, "[N = nan,nan]\n", true, "", 0, true, 0},
-      {&caf, "[CAF = 12345.678901]\n", true, "", 0, false, 12345.678901},
-  };
-  for (const Caso& caso : casos) {
-    TValores v;
-    std::string resto;
-    EXPECT_EQ(Le(*caso.linha, caso.texto, &v, &resto), caso.le) << caso.texto;
-    EXPECT_EQ(resto, caso.resto) << caso.texto;
-    EXPECT_EQ(v.inteiro, caso.inteiro) << caso.texto;
-    EXPECT_EQ(v.logico, caso.logico) << caso.texto;
-    EXPECT_EQ(v.duplo, caso.duplo) << caso.texto;
-  }
-}
-
-// A text ends at its closing bracket or at the end of the file; one that
-// fills its buffer before either fails, and nothing lands past the buffer.
-TEST(LinhasConfig, TextEndsAtItsBracketOrWordAtWhiteSpace) {
-  const TLinha<TValores> nome = {"\t[%s]\n", {Campo(&TValores::nome)}};
-  struct Caso {
-    std::string texto;
-    bool le;
     std::string nome;
   } casos[] = {
-      {"[1234567]\n", true, "1234567"},  // 7 characters fill the buffer exactly
-      {"[agenda", true, "agenda"},        {"[1234567", true, "1234567"},
-      {"[12345678]\n", false, "1234567"}, {"[" + std::string(10000, 'x') + "]\n", false, "xxxxxxx"},
-      {"[12345678", false, "1234567"},    {"[]\n", false, ""},  // an empty text does not scan
+      {&dois, "[N = 3,2]\n\t\t[X", true, "[X", 3, true, 0, ""},
+      {&dois, "[N = 3,0", true, "", 3, false, 0, ""},
+      {&dois, "[N = 3,1)\n[X", true, ")\n[X", 3, true, 0, ""},
+      {&dois, "[N = 3,", false, "", 3, false, 0, ""},
+      {&dois, "[N = 3 1]\n", false, " 1]\n", 3, false, 0, ""},  // the comma between is required
+      {&dois, "\n[N = 3,1]\n", false, "\n[N = 3,1]\n", 0, false, 0, ""},
+      {&tabulada, "\n \t[N = 3]\n", true, "", 3, false, 0, ""},
+      {&reais, "[N = 12.7,0.0]\n", true, "", 12, false, 0, ""},
+      {&reais, "[N = -3.9,0.5]\n", true, "", -3, true, 0, ""},
+      {&reais, "[N = 1e30,1]\n", true, "", INT32_MAX, true, 0, ""},
+      {&reais, "[N = -1e30,0]\n", true, "", INT32_MIN, false, 0, ""},
+      {&reais, "[N = nan,nan]\n", true, "", 0, true, 0, ""},
+      {&caf, "[CAF = 12345.678901]\n", true, "", 0, false, 12345.678901, ""},
+      {&nome, "[1234567]\n", true, "", 0, false, 0, "1234567"},  // 7 characters fill the buffer
+      {&nome, "[agenda", true, "", 0, false, 0, "agenda"},
+      {&nome, "[1234567", true, "", 0, false, 0, "1234567"},
+      {&nome, "[12345678]\n", false, "8]\n", 0, false, 0, "1234567"},
+      {&nome, longo, false, longo.substr(8), 0, false, 0, "xxxxxxx"},
+      {&nome, "[12345678", false, "8", 0, false, 0, "1234567"},
+      {&nome, "[]\n", false, "]\n", 0, false, 0, ""},  // an empty text does not scan
+      {&palavra, "SC\t3\nPR", true, "PR", 3, false, 0, "SC"},
+      {&palavra, "1234567 9\n", true, "", 9, false, 0, "1234567"},
+      {&palavra, "Rio Grande\t2\n", false, "Grande\t2\n", 0, false, 0, "Rio"},
+      {&palavra, "12345678\t1\n", false, "8\t1\n", 0, false, 0, "1234567"},
+      {&palavra, "SC", false, "", 0, false, 0, "SC"},
+      {&palavra, "[SC]\t4", true, "", 4, false, 0, "[SC]"},
   };
   for (const Caso& caso : casos) {
-    TValores v;
-    EXPECT_EQ(Le(nome, caso.texto, &v), caso.le) << caso.texto.substr(0, 20);
-    EXPECT_EQ(v.nome, caso.nome) << caso.texto.substr(0, 20);
-    EXPECT_EQ(v.guarda[0], '\0');
-  }
-  // A text no bracket closes is one word, ended by white space or the end
-  // of the file; the next value follows it.
-  const TLinha<TValores> palavra = {"%s\t%d\n",
-                                    {Campo(&TValores::nome), Campo(&TValores::inteiro)}};
-  const struct {
-    std::string texto;
-    bool le;
-    std::string nome, resto;
-  } palavras[] = {
-      {"SC\t3\nPR", true, "SC", "PR"},
-      {"1234567 9\n", true, "1234567", ""},
-      {"Rio Grande\t2\n", false, "Rio", "Grande\t2\n"},
-      {"12345678\t1\n", false, "1234567", "8\t1\n"},
-      {"SC", false, "SC", ""},
-      {"[SC]\t4", true, "[SC]", ""},
-  };
-  for (const auto& caso : palavras) {
+    SCOPED_TRACE(caso.texto.substr(0, 20));
     TValores v;
     std::string resto;
-    EXPECT_EQ(Le(palavra, caso.texto, &v, &resto), caso.le) << caso.texto;
-    EXPECT_EQ(v.nome, caso.nome) << caso.texto;
-    EXPECT_EQ(resto, caso.resto) << caso.texto;
+    EXPECT_EQ(Le(*caso.linha, caso.texto, &v, &resto), caso.le);
+    EXPECT_EQ(resto, caso.resto);
+    EXPECT_EQ(v.inteiro, caso.inteiro);
+    EXPECT_EQ(v.logico, caso.logico);
+    EXPECT_EQ(v.duplo, caso.duplo);
+    EXPECT_EQ(v.nome, caso.nome);
+    EXPECT_EQ(v.guarda[0], '\0');
   }
 }
 
@@ -239,10 +221,7 @@ TEST(LinhasConfig, CountsReadFromTheRecordAreCheckedFirst) {
   // An element past the array is no field: a row counted by it is unusable.
   const TLinha<TTanque> fora = {
       "%f,", {arqaux::Vetor_Contado(&TTanque::dados, Elemento(&TTanque::dados, 40))}};
-  FILE* arq = std::tmpfile();
-  EXPECT_EQ(arqaux::Grava_Linha(arq, fora, Tanque(0)), -1);
-  EXPECT_EQ(std::ftell(arq), 0);
-  std::fclose(arq);
+  EXPECT_TRUE(Nao_Grava(fora, Tanque(0)));
 }
 
 // Para_Na_Primeira stops at the first row that does not match; Le_Tudo reads
