@@ -174,7 +174,8 @@ for nome in zona1_temp_umi.bin zona1_ats.bin zona1_acs.bin zona1_pv.bin zona1_sa
   { b 253 "$(wc -c <"$desc")"; cat "$desc"; head -c 3000 "$run/$nome"; } | seed file_kind_fuzz "$nome"
 done
 for nome in zona1_carga_verao.txt zona1_ganho.txt zona1_parede.bin zona1_mofo.bin \
-  zona1_demanda.bin interno.txt zona1_temp_umi.txt; do
+  zona1_demanda.bin interno.txt zona1_temp_umi.txt zona1_superficies.txt zona1_superficies.dat \
+  iluminacao.csv; do
   { b 252 0; head -c 3000 "$run/$nome"; } | seed file_kind_fuzz "bare_$nome"
 done
 { b 254 0; head -c 3000 "$run/interno.ti"; } | seed file_kind_fuzz interno.ti

@@ -27,8 +27,10 @@ constexpr int PASSOS = 48;  // two days of hourly steps
 // its records: a binary file holds them after cabecalho bytes, reais values
 // of 4 bytes each, of which the first pula are not exported and, for
 // occupancy, the first exported is an int32; a load or gain stream (reais 0)
-// is text; so is an HVAC stream (reais -1), whose line r holds record r's
-// values in column order.
+// is text; so are an HVAC stream (reais -1), whose line r holds record r's
+// values in column order, a surface temperature stream (-2), whose lines
+// open on a date and time, and a daylighting schedule (-3), whose sixth
+// comma-separated field is the value; these pass over pula lines first.
 struct TCaso {
   const char* arquivo;
   const char* tipo;
@@ -75,7 +77,12 @@ const TCaso CASOS[] = {
     {"zona1_radiacao.bin", "radiation", PASSOS, 18, DIAS, 0, 18, 0, false},
     {"zona1_fluxos.bin", "flux", PASSOS, 24, DIAS, 36, 24, 0, false},
     {"zona1_mofo.bin", "mould", PASSOS, 8, DIAS, 36, 8, 0, false},
+    {"zona1_superficies.dat", "surface-temperatures", PASSOS, 8, DIAS, 0, -2, 0, false},
+    {"zona1_superficies.txt", "surface-temperatures", PASSOS, 8, DIAS, 0, -2, 14, false},
+    {"iluminacao.csv", "daylight", 8760, 1, ANO, 0, -3, 5, false},
+    {"zona1_parede.bin.desc", "description", -1, 0, "", 0, 0, 0, false},
     {"zona1_temp_umi.txt", "report", -1, 0, "", 0, 0, 0, false},
+    {"zona1_perfis.txt", "report", -1, 0, "", 0, 0, 0, false},
     {"zona1_carga_inverno_rel.txt", "report", -1, 0, "", 0, 0, 0, false},
 };
 
@@ -114,9 +121,11 @@ std::vector<std::string> Divide(const std::string& linha, char separador) {
 float Valor_Fonte(const TCaso& c, const std::string& bytes, const std::vector<std::string>& linhas,
                   int r, int j) {
   if (c.reais < 0) {
-    std::istringstream in(linhas[r]);
+    std::string linha = linhas[r + c.pula];
+    if (c.reais == -3) std::replace(linha.begin(), linha.end(), ',', ' ');
+    std::istringstream in(linha);
     std::string palavra;
-    for (int k = 0; k <= j; ++k) in >> palavra;
+    for (int k = 0; k <= j + (c.reais == -1 ? 0 : c.reais == -2 ? 3 : 5); ++k) in >> palavra;
     return std::strtof(palavra.c_str(), nullptr);
   }
   if (c.reais > 0) {
@@ -201,14 +210,22 @@ TEST_F(ExportTool, SqliteHoldsTheRunWhole) {
   std::string consultas, esperado;
   std::vector<const TCaso*> exportados;
   for (const TCaso& c : CASOS) {
-    if (c.registros < 0) continue;
+    if (c.registros >= 0) exportados.push_back(&c);
+  }
+  // Tables are named after the files in name order, a stem met again with
+  // "_2" after it.
+  std::sort(exportados.begin(), exportados.end(),
+            [](const TCaso* a, const TCaso* b) { return std::strcmp(a->arquivo, b->arquivo) < 0; });
+  std::set<std::string> tabelas;
+  for (const TCaso* caso : exportados) {
+    const TCaso& c = *caso;
     std::string tabela = fs::path(c.arquivo).stem().string();
     std::replace(tabela.begin(), tabela.end(), '-', '_');
+    if (!tabelas.insert(tabela).second) tabelas.insert(tabela += "_2");
     consultas += "SELECT COUNT(*), (SELECT COUNT(*) FROM series WHERE table_name = '" + tabela +
                  "' AND kind = '" + c.tipo + "') FROM \"" + tabela + "\";\nSELECT * FROM \"" +
                  tabela + "\" WHERE rowid = 2;\n";
     esperado += std::to_string(c.registros) + "|" + std::to_string(c.colunas) + "\n";
-    exportados.push_back(&c);
   }
   Escreve_Arquivo(Caminho("consultas.sql"), consultas);
   ASSERT_EQ(Executa("sqlite3 " + banco + " < " + Caminho("consultas.sql"), &saida), 0) << saida;
@@ -234,6 +251,7 @@ TEST_F(ExportTool, KindsNotToldAreRefusedWithTheCandidates) {
   fs::copy_file(Em("zona1_pv.bin"), Caminho("pv"));
   fs::copy_file(Em("zona1_mofo.bin"), Caminho("mofo"));
   Escreve_Arquivo(Caminho("texto"), "not a file of the library\n");
+  Escreve_Arquivo(Caminho("binario"), "\x01\x02\x03");
   Escreve_Arquivo(Caminho("vazio"), "");
   Escreve_Arquivo(Caminho("descrito"), std::string(16, '\0'));
   Escreve_Arquivo(Caminho("descrito.desc"), "kind = colour\n");
@@ -244,7 +262,10 @@ TEST_F(ExportTool, KindsNotToldAreRefusedWithTheCandidates) {
       {"acs", "its size fits ats, acs, occupancy; give --kind"},
       {"solo", "its size fits ti, soil, ats, acs, occupancy; give --kind"},
       {"pv", "its size fits ats, acs, pv, occupancy; give --kind"},
-      {"texto", "no kind the tool knows has its header and size"},
+      {"texto",
+       "kind: report (text: a report, configuration, system file, catalogue or dump), "
+       "told by its header and size"},
+      {"binario", "no kind the tool knows has its header and size"},
       {"vazio", "no kind the tool knows has its header and size"},
       {"descrito", "its description names kind 'colour', which the tool does not know"},
       {"acs --kind occupancy", "kind: occupancy (occupancy stream), told by --kind"},

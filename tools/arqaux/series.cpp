@@ -118,6 +118,8 @@ class TSerie_Entrada : public TSerie_Registro {
       colunas_ = {{"temperature", "C"},         {"humidity", "kg_kg"},
                   {"direct_radiation", "W_m2"}, {"diffuse_radiation", "W_m2"},
                   {"wind_speed", "m_s"},        {"wind_direction", "deg"}};
+    } else if (leitura == TLeitura::Iluminacao) {
+      colunas_ = {{"lighting_power_density", "W_m2"}};
     } else {
       colunas_ = {{"temperature", "C"}, {"humidity", leitura == TLeitura::TI ? "kg_kg" : ""}};
     }
@@ -129,6 +131,10 @@ class TSerie_Entrada : public TSerie_Registro {
       TCidade cidade;
       if (!geren_->Bufferiza_Clima(&cidade, r.data(), 0, ARQAUX_HORAS_ANO)) return false;
       return Copia(r);
+    }
+    if (leitura_ == TLeitura::Iluminacao) {
+      std::vector<TReg_DPI_DAYSIM> r(ARQAUX_HORAS_ANO + 1);
+      return geren_->Bufferiza_Iluminacao_DAYSIM(r.data(), 0, ARQAUX_HORAS_ANO) && Copia(r);
     }
     std::vector<TReg_Solo> r(ARQAUX_HORAS_ANO);
     if (leitura_ == TLeitura::Solo) {
@@ -151,7 +157,7 @@ class TSerie_Entrada : public TSerie_Registro {
   template <typename R>
   bool Copia(const std::vector<R>& registros) {
     static_assert(sizeof(R) % sizeof(float) == 0, "records of floats");
-    for (size_t h = 0; h < registros.size(); ++h) {
+    for (size_t h = 0; h < static_cast<size_t>(ARQAUX_HORAS_ANO); ++h) {
       const float* f = reinterpret_cast<const float*>(&registros[h]);
       std::copy(f, f + colunas_.size(), valores_.begin() + h * colunas_.size());
     }
@@ -160,6 +166,20 @@ class TSerie_Entrada : public TSerie_Registro {
   TLeitura leitura_;
   std::vector<double> valores_;
   size_t hora_ = 0;
+};
+
+// The time of a line that carries its own date and time of day: a date
+// earlier than the line before's is in the next year.
+class TRelogio_Linhas {
+ public:
+  long long Tempo(int dia, int mes, int h, int m, int s) {
+    const long long no_ano = (Dias_Antes(mes) + dia - 1) * SEGUNDOS_DIA + h * 3600LL + m * 60LL + s;
+    while (ano_ * DIAS_ANO * SEGUNDOS_DIA + no_ano < anterior_) ++ano_;
+    return anterior_ = ano_ * DIAS_ANO * SEGUNDOS_DIA + no_ano;
+  }
+
+ private:
+  long long ano_ = 0, anterior_ = 0;
 };
 
 // A load or gain stream: lines of text after the column titles, each with
@@ -198,12 +218,89 @@ class TSerie_Carga : public TSerie_Registro {
     int dia = 1, mes = 1, h = 0, m = 0, s = 0;
     std::sscanf(data, "%2d/%2d", &dia, &mes);
     std::sscanf(hora, "%2d:%2d:%2d", &h, &m, &s);
-    const long long no_ano = (Dias_Antes(mes) + dia - 1) * SEGUNDOS_DIA + h * 3600LL + m * 60 + s;
-    while (ano_ * DIAS_ANO * SEGUNDOS_DIA + no_ano < anterior_) ++ano_;
-    return anterior_ = ano_ * DIAS_ANO * SEGUNDOS_DIA + no_ano;
+    return relogio_.Tempo(dia, mes, h, m, s);
   }
   bool carga_;
-  long long ano_ = 0, anterior_ = 0;
+  TRelogio_Linhas relogio_;
+};
+
+// The interior surface temperatures: the report, or its data stream alone.
+// A data line is "DD/MM - HH:MM:SS", then a temperature per region of each
+// face, tab-separated. The report's heading line ("[Data - Hora]", then
+// "Face   i" once per region of face i) names the columns; without it they
+// are numbered.
+class TSerie_Temp_Superficies : public TSerie_Registro {
+ public:
+  // Passes over the report's header to the first data line; false when
+  // there is none.
+  bool Prepara() {
+    std::vector<int> faces;
+    std::string linha;
+    while (Le_Linha(&linha)) {
+      if (Le_Dados(linha, &primeira_)) break;
+      if (linha.rfind("[Data - Hora]", 0) != 0) continue;
+      for (size_t p = 0; (p = linha.find("Face", p)) != std::string::npos; p += 4) {
+        faces.push_back(std::atoi(linha.c_str() + p + 4));
+      }
+    }
+    if (primeira_.empty()) return false;
+    const size_t k = primeira_.size() - 1;
+    for (size_t j = 0, regiao = 1; j < k; ++j) {
+      regiao = j > 0 && faces.size() == k && faces[j] == faces[j - 1] ? regiao + 1 : 1;
+      colunas_.push_back({faces.size() == k ? "face" + std::to_string(faces[j]) + "_region" +
+                                                  std::to_string(regiao) + "_temperature"
+                                            : "surface" + std::to_string(j + 1) + "_temperature",
+                          "C"});
+    }
+    return true;
+  }
+  bool Le(std::vector<double>* valores, long long* segundos) override {
+    std::vector<double> v;
+    std::string linha;
+    if (!primeira_.empty()) {
+      v.swap(primeira_);
+    } else if (!Le_Linha(&linha) || !Le_Dados(linha, &v)) {
+      return false;
+    }
+    if (v.size() != colunas_.size() + 1) return false;
+    *segundos = static_cast<long long>(v[0]);
+    valores->assign(v.begin() + 1, v.end());
+    return true;
+  }
+
+ private:
+  // One line up to its "\n", at most 64 KiB.
+  bool Le_Linha(std::string* linha) {
+    geren_->Muda_Arquivo(n_);
+    std::FILE* arq = geren_->ObtemArquivo();
+    linha->clear();
+    int c;
+    while ((c = std::fgetc(arq)) != EOF && c != '\n') {
+      if (linha->size() == (1u << 16)) return false;
+      *linha += static_cast<char>(c);
+    }
+    return c == '\n' || !linha->empty();
+  }
+  // A data line: its time, then its temperatures; false for any other.
+  bool Le_Dados(const std::string& linha, std::vector<double>* v) {
+    int d, m, h, mi, se, fim = 0;
+    if (std::sscanf(linha.c_str(), "%2d/%2d - %2d:%2d:%2d%n", &d, &m, &h, &mi, &se, &fim) != 5 ||
+        fim == 0 || d < 1 || d > 31 || m < 1 || m > 12 || h < 0 || h > 24) {
+      return false;
+    }
+    v->assign(1, static_cast<double>(relogio_.Tempo(d, m, h, mi, se)));
+    for (const char* p = linha.c_str() + fim;;) {
+      while (*p == '\t' || *p == ' ' || *p == '\r') ++p;
+      if (*p == '\0') return v->size() > 1;
+      char* depois = nullptr;
+      const float t = std::strtof(p, &depois);
+      if (depois == p) return false;
+      v->push_back(t);
+      p = depois;
+    }
+  }
+  std::vector<double> primeira_;
+  TRelogio_Linhas relogio_;
 };
 
 using G = TGeren_ArquivoAux;
@@ -484,9 +581,16 @@ std::unique_ptr<TSerie> Abre_Serie(const std::string& caminho, const TDeteccao& 
   if (l == TLeitura::HVAC || l == TLeitura::Consumo_HVAC) {
     return Abre_Serie_HVAC(caminho, d, intervalo, erro);
   }
-  if (l == TLeitura::Clima || l == TLeitura::Solo || l == TLeitura::TI) {
+  if (l == TLeitura::Clima || l == TLeitura::Solo || l == TLeitura::TI ||
+      l == TLeitura::Iluminacao) {
     auto s = std::make_unique<TSerie_Entrada>(l);
     if (!s->Abre(caminho, 0) || !s->Carrega()) return nullptr;
+    erro->clear();
+    return s;
+  }
+  if (l == TLeitura::Temp_Superficies) {
+    auto s = std::make_unique<TSerie_Temp_Superficies>();
+    if (!s->Abre(caminho, 0) || !s->Prepara()) return nullptr;
     erro->clear();
     return s;
   }

@@ -156,10 +156,34 @@ int Texto_Interno(const TAmostra_Arquivo& a) {
   return !l.empty() && std::sscanf(l.c_str(), "%f %f %c", &t, &u, &resto) == 2 ? HEADER : 0;
 }
 
-// Reports and configuration text open on a bracketed line.
-int Relatorio(const TAmostra_Arquivo& a) {
+// A description the tool reads beside a file: text, named "<file>.desc".
+int Descricao(const TAmostra_Arquivo& a) {
+  return Eh_Texto(a) && Termina_Em(a.nome, ".desc") ? HEADER : 0;
+}
+
+// A daylighting schedule opens on the line naming the thermal model.
+int Iluminacao(const TAmostra_Arquivo& a) {
+  return Primeira_Linha(a).rfind("# thermal simulation input file (", 0) == 0 ? HEADER : 0;
+}
+
+// The interior surface temperatures: the report's title, or the data
+// stream's first line, "DD/MM - HH:MM:SS" and a tab.
+int Temp_Superficies(const TAmostra_Arquivo& a) {
   const std::string l = Primeira_Linha(a);
-  return !l.empty() && l[0] == '[' && l.find("Trans_Par_S") == std::string::npos ? HEADER : 0;
+  int d, m, h, mi, se, fim = 0;
+  const bool dados =
+      std::sscanf(l.c_str(), "%2d/%2d - %2d:%2d:%2d%n", &d, &m, &h, &mi, &se, &fim) == 5 &&
+      fim > 0 && l.size() > static_cast<size_t>(fim) && l[fim] == '\t';
+  return dados || l.rfind(TITULO_TEMP_SUPERFICIES, 0) == 0 ? HEADER : 0;
+}
+
+// Any other text: a report, a configuration or system file, a catalogue,
+// a diagnostic dump.
+int Relatorio(const TAmostra_Arquivo& a) {
+  for (auto outro : {Carga, Ganho, Texto_Interno, Descricao, Iluminacao, Temp_Superficies}) {
+    if (outro(a) != 0) return 0;
+  }
+  return Eh_Texto(a) ? HEADER : 0;
 }
 
 // A statistics file is told by its exact size, which no envelope file
@@ -237,7 +261,14 @@ const std::vector<TTipo_Arquivo> TIPOS = {
      "arqaux report KIND FILE REPORT"},
     {"hvac-consumption", "HVAC consumption stream (told by its data stream's description)",
      L::Consumo_HVAC, Somente_Descrito, "no report command: export it"},
-    {"report", "text report or configuration text", L::Nenhuma, Relatorio, "a text viewer"},
+    {"surface-temperatures", "interior surface temperature report or data stream",
+     L::Temp_Superficies, Temp_Superficies, "no report command: export it"},
+    {"daylight", "daylighting schedule (8760 hourly lines)", L::Iluminacao, Iluminacao,
+     "arqaux daylight show FILE --from HOUR --count N"},
+    {"description", "description of the file named without .desc", L::Nenhuma, Descricao,
+     "a text viewer"},
+    {"report", "text: a report, configuration, system file, catalogue or dump", L::Nenhuma,
+     Relatorio, "a text viewer; config check, hvac check or catalogue check"},
 };
 
 // The kinds of HVAC output stream a description may name: the tool's

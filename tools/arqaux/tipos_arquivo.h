@@ -39,7 +39,14 @@ enum class TLeitura {
   Radiacao,      // description the flags (the radiation stream has no
   Fluxos_CV,     // header: its description gives the surfaces too)
   Mofo,
+  Iluminacao,        // a daylighting schedule: 8760 hourly lines
+  Temp_Superficies,  // lines of a date, a time and a temperature per region
 };
+
+// The first line of the interior surface temperature report (Windows-1252).
+constexpr const char* TITULO_TEMP_SUPERFICIES =
+    "Temperatura da Superf\xED"
+    "cie Interna das Paredes, Piso e Teto";
 
 // Most surfaces (walls or regions) an envelope file is taken to hold, and
 // most elements of a wall's region.
