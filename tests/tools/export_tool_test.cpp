@@ -197,6 +197,10 @@ TEST_F(ExportTool, CsvHoldsEveryValueOfTheSource) {
         Divide(linhas[1], ',')[0] + " to " + Divide(linhas[c.registros], ',')[0];
     EXPECT_EQ(periodo, c.periodo) << c.arquivo;
   }
+  // "--out -": the same bytes on standard output, and nothing else there.
+  std::string saida;
+  EXPECT_EQ(Executa(TOOL + " export " + Em("zona1_acs.bin") + " --to csv --out -", &saida), 0);
+  EXPECT_EQ(saida, Le_Arquivo(Caminho("zona1_acs.bin.csv")));
 }
 
 // The run's directory in one database: each exportable file a table of its

@@ -77,12 +77,17 @@ std::vector<std::string> Arquivos_Exportaveis(const std::string& pasta, int* ign
   return exportaveis;
 }
 
+// "--out -" writes the CSV to standard output, for a pipe, and nothing else
+// there.
 int Exporta_Para_CSV(const TPedido_Exportacao& p, TSerie* s) {
-  std::FILE* saida = std::fopen(p.saida.c_str(), "wb");
+  const bool padrao = p.saida == "-";
+  std::FILE* saida = padrao ? stdout : std::fopen(p.saida.c_str(), "wb");
   if (saida == nullptr) return Erro("cannot create '%s'", p.saida.c_str());
   const long long linhas = Exporta_CSV(s, p.ano, saida);
-  if (std::fclose(saida) != 0 || linhas < 0) return Perda(p.saida);
-  std::printf("%s: %lld rows\n", p.saida.c_str(), linhas);
+  if ((padrao ? std::fflush(saida) : std::fclose(saida)) != 0 || linhas < 0) {
+    return Perda(padrao ? "standard output" : p.saida);
+  }
+  if (!padrao) std::printf("%s: %lld rows\n", p.saida.c_str(), linhas);
   return 0;
 }
 
@@ -139,6 +144,7 @@ int Exporta(TPedido_Exportacao p) {
               (csv ? ".csv" : ".sqlite");
   }
   if (pasta && csv) return Erro("a directory is exported --to sqlite; give one file for CSV");
+  if (!csv && p.saida == "-") return Erro("a database is written to a file: give --out FILE");
   if (!pasta) {
     if (int erro = Confere_Saida(p.saida, p.caminho)) return erro;
   }
@@ -168,7 +174,9 @@ void Declara_Export(CLI::App* app, TAcao* acao) {
   sub->add_option("--to", p->formato, "csv or sqlite")
       ->required()
       ->check(CLI::IsMember({"csv", "sqlite"}));
-  sub->add_option("--out", p->saida, "the file written (default: PATH's name, .csv or .sqlite)");
+  sub->add_option("--out", p->saida,
+                  "the file written, '-' for standard output (CSV; default: PATH's name, .csv or "
+                  ".sqlite)");
   sub->add_option("--kind", p->tipo, "the file's kind, when it cannot be told");
   sub->add_option("--year", p->ano, "reference year of the timestamps")
       ->check(CLI::Range(1, 9999 - 20))
