@@ -269,17 +269,11 @@ class TSerie_Temp_Superficies : public TSerie_Registro {
   }
 
  private:
-  // One line up to its "\n", at most 64 KiB.
+  // One line up to its "\n"; the last one may have none.
   bool Le_Linha(std::string* linha) {
     geren_->Muda_Arquivo(n_);
-    std::FILE* arq = geren_->ObtemArquivo();
-    linha->clear();
-    int c;
-    while ((c = std::fgetc(arq)) != EOF && c != '\n') {
-      if (linha->size() == (1u << 16)) return false;
-      *linha += static_cast<char>(c);
-    }
-    return c == '\n' || !linha->empty();
+    const int fim = Le_Linha_Texto(geren_->ObtemArquivo(), linha);
+    return fim == '\n' || (fim == EOF && !linha->empty());
   }
   // A data line: its time, then its temperatures; false for any other.
   bool Le_Dados(const std::string& linha, std::vector<double>* v) {
@@ -289,15 +283,7 @@ class TSerie_Temp_Superficies : public TSerie_Registro {
       return false;
     }
     v->assign(1, static_cast<double>(relogio_.Tempo(d, m, h, mi, se)));
-    for (const char* p = linha.c_str() + fim;;) {
-      while (*p == '\t' || *p == ' ' || *p == '\r') ++p;
-      if (*p == '\0') return v->size() > 1;
-      char* depois = nullptr;
-      const float t = std::strtof(p, &depois);
-      if (depois == p) return false;
-      v->push_back(t);
-      p = depois;
-    }
+    return Le_Reais_Texto(linha.c_str() + fim, v) && v->size() > 1;
   }
   std::vector<double> primeira_;
   TRelogio_Linhas relogio_;
@@ -305,17 +291,23 @@ class TSerie_Temp_Superficies : public TSerie_Registro {
 
 using G = TGeren_ArquivoAux;
 
+// Up to n bytes of caminho from byte posicao into destino, which keeps what
+// was read: how many (0 when it does not open). Headers a series is shaped
+// by are read before the registry opens the file.
+size_t Le_Bytes(const std::string& caminho, long posicao, void* destino, size_t n) {
+  std::FILE* arq = std::fopen(caminho.c_str(), "rb");
+  if (arq == nullptr) return 0;
+  const size_t lidos = std::fseek(arq, posicao, SEEK_SET) == 0 ? std::fread(destino, 1, n, arq) : 0;
+  std::fclose(arq);
+  return lidos;
+}
+
 // The controller-output stream: every record holds its count k first and
 // then k outputs; the first record's k gives the columns, and a record of
 // another count ends the data.
 std::unique_ptr<TSerie_Fluxo> Serie_Saidas(const std::string& caminho, int intervalo) {
-  FILE* arq = std::fopen(caminho.c_str(), "rb");
-  float k = -1.0f;
-  if (arq != nullptr) {
-    std::fseek(arq, ARQAUX_TAM_CABECALHO_SAIDA_CONT, SEEK_SET);
-    if (std::fread(&k, sizeof k, 1, arq) != 1) k = 0.0f;
-    std::fclose(arq);
-  }
+  float k = 0.0f;
+  if (Le_Bytes(caminho, ARQAUX_TAM_CABECALHO_SAIDA_CONT, &k, sizeof k) != sizeof k) k = 0.0f;
   if (!(k >= 0.0f && k <= G::Max_Saidas_Cont)) return nullptr;
   const int saidas = static_cast<int>(k);
   std::vector<TColuna> colunas;
@@ -332,11 +324,7 @@ std::unique_ptr<TSerie_Fluxo> Serie_Saidas(const std::string& caminho, int inter
 // The temperature-humidity stream: the groups its header flags hold.
 std::unique_ptr<TSerie_Fluxo> Serie_Temp_Umi(const std::string& caminho, int intervalo) {
   unsigned char cabecalho[ARQAUX_TAM_CABECALHO_TEMP_UMI] = {};
-  FILE* arq = std::fopen(caminho.c_str(), "rb");
-  if (arq != nullptr) {
-    std::fread(cabecalho, 1, sizeof cabecalho, arq);
-    std::fclose(arq);
-  }
+  Le_Bytes(caminho, 0, cabecalho, sizeof cabecalho);
   const unsigned char* f = cabecalho + ARQAUX_POSICAO_FLAGS_TEMP_UMI;
   const bool t = f[0] == 1, u = f[1] == 1, c = f[2] == 1;
   std::vector<TColuna> colunas;
@@ -424,11 +412,7 @@ bool Numeros_Descritos(const TDeteccao& d, const char* chave, std::vector<int> p
 // The surface count at the start of a shading, flux or mould stream.
 int Superficies_Cabecalho(const std::string& caminho) {
   int32_t n = 0;
-  FILE* arq = std::fopen(caminho.c_str(), "rb");
-  if (arq != nullptr) {
-    if (std::fread(&n, sizeof n, 1, arq) != 1) n = 0;
-    std::fclose(arq);
-  }
+  if (Le_Bytes(caminho, 0, &n, sizeof n) != sizeof n) n = 0;
   return n >= 1 && n <= MAX_SUPERFICIES ? n : 0;
 }
 
@@ -618,6 +602,29 @@ std::unique_ptr<TSerie> Abre_Serie(const std::string& caminho, const TDeteccao& 
   if (s == nullptr || !s->Abre(caminho, cabecalho)) return nullptr;
   erro->clear();
   return s;
+}
+
+int Le_Linha_Texto(std::FILE* arq, std::string* linha) {
+  static constexpr size_t MAX_LINHA = 1 << 16;
+  linha->clear();
+  int c;
+  while ((c = std::fgetc(arq)) != EOF && c != '\n') {
+    if (linha->size() == MAX_LINHA) return 0;
+    *linha += static_cast<char>(c);
+  }
+  return c;
+}
+
+bool Le_Reais_Texto(const char* p, std::vector<double>* valores) {
+  for (;;) {
+    while (*p == '\t' || *p == ' ' || *p == '\r') ++p;
+    if (*p == '\0') return true;
+    char* fim = nullptr;
+    const float v = std::strtof(p, &fim);
+    if (fim == p) return false;
+    valores->push_back(v);
+    p = fim;
+  }
 }
 
 std::string Texto_ISO(long long segundos, int ano) {

@@ -12,6 +12,7 @@
 #ifndef ARQAUX_TOOL_SERIES_H_
 #define ARQAUX_TOOL_SERIES_H_
 
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -48,6 +49,14 @@ std::unique_ptr<TSerie> Abre_Serie(const std::string& caminho, const TDeteccao& 
 // does not open.
 std::unique_ptr<TSerie> Abre_Serie_HVAC(const std::string& caminho, const TDeteccao& d,
                                         int intervalo, std::string* erro);
+
+// One line of a text stream into linha, without its "\n": what ended it,
+// '\n' or EOF, or 0 when it is longer than 64 KiB (a line of values is never
+// that long).
+int Le_Linha_Texto(std::FILE* arq, std::string* linha);
+// Appends the numbers of texto, separated by blanks, tabs or "\r", to
+// valores: false at a word that is not one.
+bool Le_Reais_Texto(const char* texto, std::vector<double>* valores);
 
 // "2001-01-01T01:00:00": segundos after 1 January of ano at 0:00 on the
 // 365-day year (a later year begins every 365 days; no 29 February).

@@ -275,27 +275,11 @@ class TSerie_Linhas : public TSerie_Passos {
   }
 
  private:
-  // One line up to its "\n": false at the end, at a line too long to be
-  // one or at a word that is not a number.
+  // One whole line of numbers: false at the end, at a line cut short or too
+  // long, or at a word that is not a number.
   bool Le_Linha(std::vector<double>* valores) {
-    static constexpr size_t MAX_LINHA = 1 << 16;
     std::string linha;
-    int c;
-    while ((c = std::fgetc(arq_)) != EOF && c != '\n') {
-      if (linha.size() == MAX_LINHA) return false;
-      linha += static_cast<char>(c);
-    }
-    if (c != '\n') return false;
-    const char* p = linha.c_str();
-    for (;;) {
-      while (*p == '\t' || *p == ' ' || *p == '\r') ++p;
-      if (*p == '\0') return true;
-      char* fim = nullptr;
-      const float v = std::strtof(p, &fim);
-      if (fim == p) return false;
-      valores->push_back(v);
-      p = fim;
-    }
+    return Le_Linha_Texto(arq_, &linha) == '\n' && Le_Reais_Texto(linha.c_str(), valores);
   }
   std::FILE* arq_ = nullptr;
 };
