@@ -21,7 +21,8 @@ namespace {
 namespace fs = std::filesystem;
 using TLinhas = std::vector<std::string>;
 
-const char* const kReal = ARQAUX_TEST_DATA "/tmy_45.000_8.000_2005_2023.epw";
+const std::string kCaminho_Real = std::string(ARQAUX_TEST_DATA) + "/tmy_45.000_8.000_2005_2023.epw";
+const char* const kReal = kCaminho_Real.c_str();
 constexpr int kPrimeira = 9;  // the line of the first row, hour 0 of the real file
 
 TLinhas Linhas_Reais() {

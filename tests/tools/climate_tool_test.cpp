@@ -65,7 +65,7 @@ TEST_F(ClimateTool, TiConvertsBesideTheTextFile) {
 // The real weather file in: what the import says, the header and an hour
 // as "show" prints them, a sample day run on that climate, and refusals.
 TEST_F(ClimateTool, ImportedWeatherShowsAndDrivesTheSample) {
-  const std::string epw = ARQAUX_TEST_DATA "/tmy_45.000_8.000_2005_2023.epw";
+  const std::string epw = std::string(ARQAUX_TEST_DATA) + "/tmy_45.000_8.000_2005_2023.epw";
   const std::string tool = std::string(ARQAUX_TOOL_PATH) + " ";
   std::string saida;
   EXPECT_EQ(Executa(tool + "import epw " + epw + " " + Caminho("clima"), &saida), 0);
