@@ -805,8 +805,9 @@ class ARQAUX_API TGeren_ArquivoAux {
   bool Carrega_Registro_Tipo_Painel_PV(TTipo_PV* tipo);
   bool Le_Cabecalho_Fabricantes_PV(int* count);
   // Fills fabricantes[0..count-1], allocating each name and model array
-  // (they are the caller's, also after a failure). A model count that the
-  // rest of the file cannot hold fails before anything is allocated for it.
+  // (they are the caller's, also after a failure). A maker's Num_Modelos is
+  // the number of models read whole, which its array holds: less than the
+  // file's count when the file ends or a model line fails first.
   bool Carrega_Registros_Fabricantes_PV(TFabricante_PV* fabricantes, int count);
 
   // ---- 19. Reference tables (catalogues/ventilation_rates.cpp,
