@@ -755,9 +755,9 @@ class ARQAUX_API TGeren_ArquivoAux {
   // or saves a whole array. A record loader returns the number of values on
   // the record's last line when the record read whole, 0 when it did not
   // (the fields that matched are stored) and -1 when the data had ended
-  // before it. Count readers return 0 for a count line that does not match
-  // and for a count that is negative or more than the rest of the file
-  // could hold.
+  // before it. Count readers return the count as read, 0 for a count line
+  // that does not match: a count larger than the records present ends with
+  // a loader's -1.
 
   // The air-conditioner catalogue, on the current stream. Savers return
   // count, or 0 when count <= 0 (the count line alone is written), records is
@@ -768,8 +768,8 @@ class ARQAUX_API TGeren_ArquivoAux {
   // Makes the models directory current and loads the unit's model (its
   // R_Carac_Fisicas index; beyond the last record, the last one) from
   // "Condicionadores.txt" into the unit: curves and the six type codes.
-  // False, the unit unchanged, when the file cannot be opened or holds no
-  // whole record up to the index.
+  // False, the unit unchanged, when the file cannot be opened, holds no
+  // record, or a record up to the one applied is not whole.
   bool Carrega_ArCondicionado(TArCondicionado* unidade);
   // Writes the table of five property ranges, faixas[0..9] (min, max each).
   void Aux(float* faixas);
@@ -805,8 +805,9 @@ class ARQAUX_API TGeren_ArquivoAux {
   bool Carrega_Registro_Tipo_Painel_PV(TTipo_PV* tipo);
   bool Le_Cabecalho_Fabricantes_PV(int* count);
   // Fills fabricantes[0..count-1], allocating each name and model array
-  // (they are the caller's, also after a failure). A model count that the
-  // rest of the file cannot hold fails before anything is allocated for it.
+  // (they are the caller's, also after a failure). A maker's Num_Modelos is
+  // the number of models read whole, which its array holds: less than the
+  // file's count when the file ends or a model line fails first.
   bool Carrega_Registros_Fabricantes_PV(TFabricante_PV* fabricantes, int count);
 
   // ---- 19. Reference tables (catalogues/ventilation_rates.cpp,
@@ -817,8 +818,9 @@ class ARQAUX_API TGeren_ArquivoAux {
   // Every one is false (and touches nothing) when there is no current stream
   // or a pointer it needs is null. A text is read into a caller's buffer of
   // Tam_Texto_Tabela bytes: one longer than Tam_Texto_Tabela - 1 characters
-  // fails its line. Values read before a failure are stored; those the scan
-  // did not reach keep the caller's value.
+  // fails its line and is not stored. Values read before a failure are
+  // stored; a variable or buffer the scan did not reach is neither read nor
+  // written, and a text takes its characters and terminator only.
   static constexpr int Tam_Texto_Tabela = 300;
   // The level text of an air ration, terminator included ("Muito Grande").
   static constexpr int Tam_Nivel_Racao = 13;

@@ -21,13 +21,16 @@
 // condenser type, regulated flag, shaded-condenser flag (not the order of
 // the record's fields). The record's Reservado is not in the file.
 //
-// Loading a unit walks the records up to the unit's index and applies the
-// last one that read whole: an index beyond the last record, a count larger
-// than the records present, or a damaged record after some whole ones all
-// give the last whole record before the end, and a catalogue with none
-// leaves the unit as it was and fails, so that the host learns its unit got
-// no model. The models directory that fails to become current fails the
-// load too, rather than reading a file of that name from another folder.
+// Loading a unit walks the records up to the unit's index and applies that
+// record; an index beyond the last record present (or beyond the count)
+// gives the last one. Only a record that read whole is applied: when the
+// walk meets a damaged record before it gets there, the unit keeps every
+// value it had and the load fails, rather than taking the last whole
+// record before the damage, which is another model's curves and codes. A
+// catalogue with no record leaves the unit as it was and fails too, so that
+// the host learns its unit got no model. The models directory that fails
+// to become current fails the load, rather than reading a file of that name
+// from another folder.
 #include <algorithm>
 
 #include "arqaux/contracts/hvac_model.h"
@@ -77,14 +80,17 @@ void Aplica_Modelo(const Modelos_AC& m, TArCondicionado* unidade) {
   unidade->A_Tipo_Equipamento(m.Tipo_Equipamento);
 }
 
-// The model at index indice of the catalogue on arq, or the last whole one
-// before it; false when there is none.
+// The model at index indice of the catalogue on arq, or the last one when
+// the records end before it; false when there is none or a record on the
+// way is not whole.
 bool Procura_Modelo(FILE* arq, int indice, Modelos_AC* achado) {
   const int total = arqaux::Le_Contagem(arq, CATALOGO_AC);
   bool algum = false;
   for (int i = 0; i < total; ++i) {
     Modelos_AC m{};
-    if (arqaux::Carrega_Registro(arq, CATALOGO_AC, &m) != kCodigos_Gerais) break;
+    const int lido = arqaux::Carrega_Registro(arq, CATALOGO_AC, &m);
+    if (lido == -1) break;
+    if (lido != kCodigos_Gerais) return false;
     *achado = m;
     algum = true;
     if (i == indice) break;

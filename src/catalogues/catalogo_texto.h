@@ -24,32 +24,17 @@ struct TCatalogo {
   int valores;
 };
 
-// Whether n records of at least minimo bytes each fit in what is left of
-// arq from its position. A stream that is not a regular file is taken to
-// hold at most 64 KiB more.
-bool Cabe_No_Resto(FILE* arq, int64_t n, int64_t minimo);
-
 // Skips white space and tells whether the data has ended.
 bool Acabou(FILE* arq);
 
-// Fewest bytes a record of the table can take: each converted value needs
-// one character at least.
-template <class R>
-int64_t Bytes_Minimos(TTabela<R> tabela) {
-  int64_t n = 0;
-  for (const TLinha<R>& linha : tabela) {
-    for (const TCampo_Linha& c : linha.campos) n += c.repeticao.passo != 0 ? c.repeticao.fixa : 1;
-  }
-  return n > 0 ? n : 1;
-}
-
-// Reads the count line; 0 when it does not match, or when the count is
-// negative or more records of the table than the rest of the file holds.
+// Reads the count line; the count as read (a catalogue cut short holds
+// fewer records, and its loader then ends with -1), 0 when the line does
+// not match.
 template <class R>
 int Le_Contagem(FILE* arq, const TCatalogo<R>& catalogo) {
   TContagem c;
   if (arq == nullptr || !Le_Linha(arq, catalogo.contagem, &c)) return 0;
-  return c.n >= 0 && Cabe_No_Resto(arq, c.n, Bytes_Minimos(catalogo.linhas)) ? c.n : 0;
+  return c.n;
 }
 
 // Reads the next record, every line even past one that does not match, so

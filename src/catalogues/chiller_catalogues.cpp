@@ -57,18 +57,16 @@ const TCatalogo<Curva_CAP> CURVAS_CAP = {CONTAGEM, LINHAS_CAP, 6};
 const TCatalogo<Curva_EIRT> CURVAS_EIRT = {CONTAGEM, LINHAS_EIRT, 6};
 const TCatalogo<Curva_EIRPLR> CURVAS_EIRPLR = {CONTAGEM, LINHAS_EIRPLR, 3};
 
-// Every catalogue has the same count line, so a count is checked against
-// the smallest record: a name and three values (a chiller's four names, or
-// a part-load curve).
-const TCatalogo<Curva_EIRPLR>& MENOR = CURVAS_EIRPLR;
+// Every catalogue has the same count line, read through any of them.
+const TCatalogo<Serpentina>& QUALQUER = SERPENTINAS;
 
 }  // namespace
 
 int TGeren_ArquivoAux::Le_Num_Registros(int n) {
-  return arqaux::Le_Contagem(Seleciona_Arquivo(n), MENOR);
+  return arqaux::Le_Contagem(Seleciona_Arquivo(n), QUALQUER);
 }
 
-int TGeren_ArquivoAux::Le_Num_Registros() { return arqaux::Le_Contagem(Arquivo_Atual, MENOR); }
+int TGeren_ArquivoAux::Le_Num_Registros() { return arqaux::Le_Contagem(Arquivo_Atual, QUALQUER); }
 
 int TGeren_ArquivoAux::Carrega_Serpentinas(int n, Serpentina* registro) {
   return arqaux::Carrega_Registro(Seleciona_Arquivo(n), SERPENTINAS, registro);

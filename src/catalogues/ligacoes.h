@@ -1,11 +1,14 @@
 // The reference-table readers scan a line into a value struct through its
 // line table and hand the fields to the caller's variables. A binding ties a
-// field to a variable: the variable's value is copied in before the scan, so
-// that a field the scan never reaches keeps it, and back out after, so that
-// what was scanned before a failure is stored.
+// field to a variable: after the scan, each field the scan stored is copied
+// out to its variable, so that what was scanned before a failure is stored.
+// A field the scan never reached is neither read nor written: its variable
+// keeps its value, and a caller's buffer is touched only by a text scanned
+// into it (the text and its terminator).
 #ifndef ARQAUX_CATALOGUES_LIGACOES_H_
 #define ARQAUX_CATALOGUES_LIGACOES_H_
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -25,8 +28,7 @@ TLigacao Liga(TCampo<V> campo, void* variavel) {
   return {campo.campo.posicao, variavel};
 }
 
-// A text moves up to its terminator, so a caller's shorter buffer holding a
-// shorter text is never read or written past that text.
+// A text moves up to its terminator.
 inline void Copia_Campo(const TPosicao& p, void* destino, const void* origem) {
   if (p.tipo != TTipo_Campo::Texto) {
     std::memcpy(destino, origem, p.tamanho);
@@ -37,19 +39,21 @@ inline void Copia_Campo(const TPosicao& p, void* destino, const void* origem) {
   static_cast<char*>(destino)[n] = '\0';
 }
 
-// Runs le (the scan into *v) between the copies in and out; false without
-// scanning when a variable is null.
+// Runs le(&guardados), the scan into *v that adds the fields it stored to
+// guardados, then copies those fields out; false without scanning when a
+// variable is null.
 template <class V, class F>
 bool Le_Ligado(V* v, const std::vector<TLigacao>& ligacoes, F le) {
-  char* base = reinterpret_cast<char*>(v);
   for (const TLigacao& l : ligacoes) {
     if (l.variavel == nullptr) return false;
   }
-  for (const TLigacao& l : ligacoes)
-    Copia_Campo(l.posicao, base + l.posicao.deslocamento, l.variavel);
-  const bool ok = le();
-  for (const TLigacao& l : ligacoes)
-    Copia_Campo(l.posicao, l.variavel, base + l.posicao.deslocamento);
+  TGuardados guardados;
+  const bool ok = le(&guardados);
+  const char* base = reinterpret_cast<const char*>(v);
+  for (const TLigacao& l : ligacoes) {
+    if (std::find(guardados.begin(), guardados.end(), l.posicao.deslocamento) != guardados.end())
+      Copia_Campo(l.posicao, l.variavel, base + l.posicao.deslocamento);
+  }
   return ok;
 }
 

@@ -21,10 +21,14 @@
 // character that differs and the count line after it fails. The numbers of
 // a model line may be separated by any white space. A name longer than its
 // buffer (TAM_NOME_EQUIP_PV for equipment, TAM_NOME_PV otherwise, terminator
-// included) fails its line. A maker's model count is checked against what
-// the rest of the file can hold before its array is allocated; a count that
-// fails that check leaves the maker with no models.
+// included) fails its line; a name is handed over with its terminator and
+// nothing after it. A maker's models array grows as its models are read, so
+// that a count larger than the file holds costs no more than the models
+// present: the maker's model count is then the number of models read whole,
+// which the array holds.
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "arqaux/contracts/renewable.h"
 #include "arqaux/geren_arquivoaux.h"
@@ -91,23 +95,27 @@ char* Novo_Nome(const char* nome) {
   return buffer;
 }
 
-// Reads a maker's models into a new array, which f keeps whatever happens.
+// Copies a scanned name, terminator included, into the caller's buffer.
+void Entrega_Nome(char* destino, const char* nome, size_t tamanho) {
+  std::memcpy(destino, nome, strnlen(nome, tamanho - 1) + 1);
+}
+
+// Reads a maker's models, up to its count, into a new array that f keeps
+// whatever happens, with the number of models read whole.
 bool Le_Modelos(FILE* arq, TFabricante_PV* f) {
   TContagem n;
-  if (!arqaux::Le_Linha(arq, CONTAGEM_MODELOS, &n) || n.n < 0 ||
-      !arqaux::Cabe_No_Resto(arq, n.n,
-                             arqaux::Bytes_Minimos(arqaux::TTabela<TModelo_Pv>(LINHAS_MODELO)))) {
-    return false;
-  }
-  f->Modelos = new TModelo_PV[n.n]();
-  f->Num_Modelos = n.n;
-  for (int k = 0; k < n.n; ++k) {
+  if (!arqaux::Le_Linha(arq, CONTAGEM_MODELOS, &n) || n.n < 0) return false;
+  std::vector<TModelo_PV> lidos;
+  bool ok = true;
+  for (int k = 0; k < n.n && ok; ++k) {
     TModelo_Pv m;
-    const bool lido = arqaux::Le_Linhas(arq, LINHAS_MODELO, &m);
-    f->Modelos[k] = {Novo_Nome(m.nome), m.inteiro, {m.reais[0], m.reais[1], m.reais[2]}};
-    if (!lido) return false;
+    ok = arqaux::Le_Linhas(arq, LINHAS_MODELO, &m);
+    if (ok) lidos.push_back({Novo_Nome(m.nome), m.inteiro, {m.reais[0], m.reais[1], m.reais[2]}});
   }
-  return true;
+  f->Modelos = new TModelo_PV[lidos.size()];
+  std::copy(lidos.begin(), lidos.end(), f->Modelos);
+  f->Num_Modelos = static_cast<int>(lidos.size());
+  return ok;
 }
 
 }  // namespace
@@ -124,7 +132,7 @@ bool TGeren_ArquivoAux::Carrega_Registro_Equipamento_PV(int* valor, char* nome) 
   if (valor == nullptr || nome == nullptr ||
       !arqaux::Le_Linha(Arquivo_Atual, LINHA_EQUIPAMENTO, &e))
     return false;
-  std::memcpy(nome, e.nome, sizeof(e.nome));
+  Entrega_Nome(nome, e.nome, sizeof(e.nome));
   *valor = e.valor;
   return true;
 }
@@ -137,7 +145,7 @@ bool TGeren_ArquivoAux::Carrega_Registro_Tipo_Painel_PV(TTipo_PV* tipo) {
   TTipo_Pv t;
   if (tipo == nullptr || tipo->Nome == nullptr || !arqaux::Le_Linha(Arquivo_Atual, LINHA_TIPO, &t))
     return false;
-  std::memcpy(tipo->Nome, t.nome, sizeof(t.nome));
+  Entrega_Nome(tipo->Nome, t.nome, sizeof(t.nome));
   tipo->NOCT = t.noct;
   tipo->Beta = t.beta;
   return true;

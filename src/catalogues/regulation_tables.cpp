@@ -42,6 +42,7 @@ using arqaux::TTabela;
 namespace {
 
 constexpr int TAM_TEXTO = TGeren_ArquivoAux::Tam_Texto_Tabela;
+constexpr arqaux::TPolitica_Falha PARA = arqaux::TPolitica_Falha::Para_Na_Primeira;
 
 // ---- Bioclimatic zones ----
 
@@ -106,9 +107,9 @@ const TLinha_Tabela RESFRIADOR = {
 
 // Reads a line made of rows whose first one decides: true when it was read.
 template <class V>
-bool Le_Pelo_Primeiro(FILE* arq, TTabela<V> linha, V* v) {
-  if (linha.n == 0 || !arqaux::Le_Linha(arq, linha.linhas[0], v)) return false;
-  for (size_t k = 1; k < linha.n; ++k) arqaux::Le_Linha(arq, linha.linhas[k], v);
+bool Le_Pelo_Primeiro(FILE* arq, TTabela<V> linha, V* v, arqaux::TGuardados* g) {
+  if (linha.n == 0 || !arqaux::Le_Linha(arq, linha.linhas[0], v, PARA, g)) return false;
+  for (size_t k = 1; k < linha.n; ++k) arqaux::Le_Linha(arq, linha.linhas[k], v, PARA, g);
   return true;
 }
 
@@ -121,7 +122,9 @@ bool Le_Tabela(FILE* arq, const TLinha_Tabela& t, int* ints, float* reais, char*
                                     Liga(Campo(&TT::texto2), texto2)};
   for (int k = 0; k < t.ints; ++k) ligacoes.push_back(Liga(Elemento(&TT::ints, k), ints + k));
   for (int k = 0; k < t.reais; ++k) ligacoes.push_back(Liga(Elemento(&TT::reais, k), reais + k));
-  return arqaux::Le_Ligado(&v, ligacoes, [&] { return Le_Pelo_Primeiro<TT>(arq, t.linha, &v); });
+  return arqaux::Le_Ligado(&v, ligacoes, [&](arqaux::TGuardados* g) {
+    return Le_Pelo_Primeiro<TT>(arq, t.linha, &v, g);
+  });
 }
 
 // ---- A project's equipment file ----
@@ -168,9 +171,9 @@ bool Grava_Partes(FILE* arq, const std::vector<TTabela<TP>>& linhas, const TP& v
   return true;
 }
 
-bool Le_Partes(FILE* arq, const std::vector<TTabela<TP>>& linhas, TP* v) {
+bool Le_Partes(FILE* arq, const std::vector<TTabela<TP>>& linhas, TP* v, arqaux::TGuardados* g) {
   for (const TTabela<TP>& linha : linhas) {
-    if (!Le_Pelo_Primeiro(arq, linha, v)) return false;
+    if (!Le_Pelo_Primeiro(arq, linha, v, g)) return false;
   }
   return true;
 }
@@ -199,9 +202,10 @@ const TLinha_Etiqueta ETIQUETA[] = {
 bool TGeren_ArquivoAux::Carrega_Cabecalho_Zona_Bio(int* registros) {
   if (Arquivo_Atual == nullptr) return false;
   TZB v;
-  return arqaux::Le_Ligado(&v, {Liga(Campo(&TZB::registros), registros)}, [&] {
-    return arqaux::Le_Linhas(Arquivo_Atual, CABECALHO_ZONA_BIO, &v);
-  });
+  return arqaux::Le_Ligado(
+      &v, {Liga(Campo(&TZB::registros), registros)}, [&](arqaux::TGuardados* g) {
+        return arqaux::Le_Linhas(Arquivo_Atual, CABECALHO_ZONA_BIO, &v, PARA, g);
+      });
 }
 
 bool TGeren_ArquivoAux::Le_Registro_Zona_Bio(char* estado, char* cidade, char* metodo, int* zona) {
@@ -210,14 +214,17 @@ bool TGeren_ArquivoAux::Le_Registro_Zona_Bio(char* estado, char* cidade, char* m
   return arqaux::Le_Ligado(&v,
                            {Liga(Campo(&TZB::estado), estado), Liga(Campo(&TZB::cidade), cidade),
                             Liga(Campo(&TZB::metodo), metodo), Liga(Campo(&TZB::zona), zona)},
-                           [&] { return arqaux::Le_Linha(Arquivo_Atual, REGISTRO_ZONA_BIO, &v); });
+                           [&](arqaux::TGuardados* g) {
+                             return arqaux::Le_Linha(Arquivo_Atual, REGISTRO_ZONA_BIO, &v, PARA, g);
+                           });
 }
 
 bool TGeren_ArquivoAux::Le_Cab_Dados_Tabelas_HVAC_RTQ(int* linhas) {
   if (Arquivo_Atual == nullptr) return false;
   TT v;
-  return arqaux::Le_Ligado(&v, {Liga(Campo(&TT::linhas), linhas)},
-                           [&] { return arqaux::Le_Linhas(Arquivo_Atual, CABECALHO_TABELA, &v); });
+  return arqaux::Le_Ligado(&v, {Liga(Campo(&TT::linhas), linhas)}, [&](arqaux::TGuardados* g) {
+    return arqaux::Le_Linhas(Arquivo_Atual, CABECALHO_TABELA, &v, PARA, g);
+  });
 }
 
 bool TGeren_ArquivoAux::Le_Dados_Tabela_Split_ACJ(int* ints, float* reais, char* palavra,
@@ -279,8 +286,9 @@ bool TGeren_ArquivoAux::Le_Arq_HVAC_RTQ_Cab(int parte, int* zona, int* zonas, in
                  : std::vector<TLigacao>{Liga(Campo(&TP::zona), zona), Liga(Campo(&TP::nome), nome),
                                          Liga(Campo(&TP::area), area),
                                          Liga(Campo(&TP::equipamentos), equipamentos)};
-  return arqaux::Le_Ligado(&v, ligacoes,
-                           [&] { return Le_Partes(Arquivo_Atual, PARTES[parte], &v); });
+  return arqaux::Le_Ligado(&v, ligacoes, [&](arqaux::TGuardados* g) {
+    return Le_Partes(Arquivo_Atual, PARTES[parte], &v, g);
+  });
 }
 
 bool TGeren_ArquivoAux::Le_Arq_HVAC_RTQ_Dados(int* equipamento, int* tipo, char* nome_tipo,
@@ -297,7 +305,9 @@ bool TGeren_ArquivoAux::Le_Arq_HVAC_RTQ_Dados(int* equipamento, int* tipo, char*
        Liga(Campo(&TP::tipo_aquecimento), tipo_aquecimento),
        Liga(Campo(&TP::nome_aquecimento), nome_aquecimento), Liga(Campo(&TP::classe), classe),
        Liga(Campo(&TP::regulamentado), regulamentado)},
-      [&] { return Le_Pelo_Primeiro<TP>(Arquivo_Atual, EQUIPAMENTO, &v); });
+      [&](arqaux::TGuardados* g) {
+        return Le_Pelo_Primeiro<TP>(Arquivo_Atual, EQUIPAMENTO, &v, g);
+      });
 }
 
 void TGeren_ArquivoAux::GravaDadosEtiqueta(TEtiquetaRTQ* etiqueta) {

@@ -23,11 +23,13 @@ using arqaux::Campo;
 using arqaux::Elemento;
 using arqaux::Liga;
 using arqaux::TCampo;
+using arqaux::TLigacao;
 using arqaux::TLinha;
 
 namespace {
 
 constexpr int TAM_TEXTO = TGeren_ArquivoAux::Tam_Texto_Tabela;
+constexpr arqaux::TPolitica_Falha PARA = arqaux::TPolitica_Falha::Para_Na_Primeira;
 
 // The text of each level code, 0 to 6.
 const char* const NIVEIS[] = {"Nenhum", "Ocasional",    "Alguns", "Consider\xE1vel",
@@ -94,8 +96,8 @@ bool TGeren_ArquivoAux::Le_Racao_de_Ar(char* nome, char* nivel, int* primeiro, i
       &v,
       {Liga(Campo(&TValores_Racao::nome), nome), Liga(Campo(&TValores_Racao::primeiro), primeiro),
        Liga(Campo(&TValores_Racao::segundo), segundo)},
-      [&] {
-        arqaux::Le_Linha(Arquivo_Atual, RACAO, &v);
+      [&](arqaux::TGuardados* g) {
+        arqaux::Le_Linha(Arquivo_Atual, RACAO, &v, PARA, g);
         return true;
       });
   if (!ligado) return false;
@@ -111,8 +113,8 @@ bool TGeren_ArquivoAux::Le_Trocas_de_Ar(char* nome, float* valor, int* inteiro) 
       &v,
       {Liga(Campo(&TValores_Trocas::nome), nome), Liga(Campo(&TValores_Trocas::valor), valor),
        Liga(Campo(&TValores_Trocas::inteiro), inteiro)},
-      [&] {
-        arqaux::Le_Linha(Arquivo_Atual, TROCAS, &v);
+      [&](arqaux::TGuardados* g) {
+        arqaux::Le_Linha(Arquivo_Atual, TROCAS, &v, PARA, g);
         return true;
       });
 }
@@ -120,8 +122,9 @@ bool TGeren_ArquivoAux::Le_Trocas_de_Ar(char* nome, float* valor, int* inteiro) 
 bool TGeren_ArquivoAux::Le_Inicio(int* modelos) {
   if (Arquivo_Atual == nullptr || std::fseek(Arquivo_Atual, 0, SEEK_SET) != 0) return false;
   TValores_Modelo v;
-  return arqaux::Le_Ligado(&v, {Liga(Campo(&TValores_Modelo::modelos), modelos)},
-                           [&] { return arqaux::Le_Linha(Arquivo_Atual, INICIO, &v); });
+  return arqaux::Le_Ligado(
+      &v, {Liga(Campo(&TValores_Modelo::modelos), modelos)},
+      [&](arqaux::TGuardados* g) { return arqaux::Le_Linha(Arquivo_Atual, INICIO, &v, PARA, g); });
 }
 
 bool TGeren_ArquivoAux::Le_Cabecalho_Ventilacao(int* primeiro, int* segundo) {
@@ -130,7 +133,9 @@ bool TGeren_ArquivoAux::Le_Cabecalho_Ventilacao(int* primeiro, int* segundo) {
   return arqaux::Le_Ligado(&v,
                            {Liga(Campo(&TValores_Modelo::primeiro), primeiro),
                             Liga(Campo(&TValores_Modelo::segundo), segundo)},
-                           [&] { return arqaux::Le_Linha(Arquivo_Atual, CABECALHO, &v); });
+                           [&](arqaux::TGuardados* g) {
+                             return arqaux::Le_Linha(Arquivo_Atual, CABECALHO, &v, PARA, g);
+                           });
 }
 
 bool TGeren_ArquivoAux::Le_Registro_Ventilacao(float* linha, int colunas) {
@@ -138,11 +143,12 @@ bool TGeren_ArquivoAux::Le_Registro_Ventilacao(float* linha, int colunas) {
   if (colunas < MIN_COLUNAS || colunas > MAX_COLUNAS) return true;
   if (linha == nullptr) return false;
   TValores_Linha v;
-  const size_t bytes = sizeof(float) * static_cast<size_t>(colunas);
-  std::memcpy(v.v, linha, bytes);
-  const bool ok = arqaux::Le_Linha(Arquivo_Atual, Linha_Com(colunas), &v);
-  std::memcpy(linha, v.v, bytes);
-  return ok;
+  std::vector<TLigacao> ligacoes;
+  for (int k = 0; k < colunas; ++k)
+    ligacoes.push_back(Liga(Elemento(&TValores_Linha::v, k), linha + k));
+  return arqaux::Le_Ligado(&v, ligacoes, [&](arqaux::TGuardados* g) {
+    return arqaux::Le_Linha(Arquivo_Atual, Linha_Com(colunas), &v, PARA, g);
+  });
 }
 
 bool TGeren_ArquivoAux::Le_Registro_Ventilacao(float** linhas_valores, int linhas, int colunas) {

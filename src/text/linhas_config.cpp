@@ -248,7 +248,7 @@ void Armazena(const TPasso_Leitura& passo, const TLido& lido, TTipo_Campo tipo, 
 // its text met its closing bracket or the end of the file, and the text
 // after it matched up to the next conversion.
 bool Le_Passo(FILE* arq, const TPasso_Leitura& passo, const TCampo_Linha& campo, void* valores,
-              int k) {
+              int k, TGuardados* guardados) {
   char* destino = const_cast<char*>(Elemento_De(campo, valores, k));
   TLido lido{};
   int marca = -1;
@@ -261,6 +261,8 @@ bool Le_Passo(FILE* arq, const TPasso_Leitura& passo, const TCampo_Linha& campo,
     if (c != EOF && !(passo.fecho && c == ']')) std::ungetc(c, arq);
     if (!acabou) return false;
   }
+  if (guardados != nullptr)
+    guardados->push_back(static_cast<uint32_t>(destino - static_cast<char*>(valores)));
   return !passo.marca || marca >= 0;
 }
 
@@ -290,7 +292,8 @@ std::vector<TPasso_Leitura> Deriva_Passos(const char* padrao, const TLinha_Bruta
 
 // Scans element k of the row. A row without conversions must match up to
 // the end of its text; the text after a row's last conversion need not.
-bool Le_Elemento(FILE* arq, const TLinha_Bruta& linha, void* valores, int k) {
+bool Le_Elemento(FILE* arq, const TLinha_Bruta& linha, void* valores, int k,
+                 TGuardados* guardados) {
   size_t i = 0;
   for (const TPasso_Leitura& passo : linha.passos[k > 0 ? 1 : 0]) {
     if (passo.tipo == TTipo_Peca::Literal) {
@@ -298,7 +301,7 @@ bool Le_Elemento(FILE* arq, const TLinha_Bruta& linha, void* valores, int k) {
       const int r = std::fscanf(arq, passo.padrao.c_str(), &nada);
       return i > 0 || r == 0;
     }
-    if (!Le_Passo(arq, passo, linha.campos[i++], valores, k)) return false;
+    if (!Le_Passo(arq, passo, linha.campos[i++], valores, k, guardados)) return false;
   }
   return true;
 }
@@ -330,13 +333,14 @@ int Grava_Linha(FILE* arq, const TLinha_Bruta& linha, const void* valores) {
   return falhou ? -1 : total;
 }
 
-bool Le_Linha(FILE* arq, const TLinha_Bruta& linha, void* valores, TPolitica_Falha politica) {
+bool Le_Linha(FILE* arq, const TLinha_Bruta& linha, void* valores, TPolitica_Falha politica,
+              TGuardados* guardados) {
   if (arq == nullptr || !linha.legivel) return false;
   const int n = Repeticoes(linha, static_cast<const char*>(valores));
   if (n < 0) return false;
   bool ok = true;
   for (int k = 0; k < n; ++k) {
-    if (Le_Elemento(arq, linha, valores, k)) continue;
+    if (Le_Elemento(arq, linha, valores, k, guardados)) continue;
     if (politica == TPolitica_Falha::Para_Na_Primeira) return false;
     ok = false;
   }

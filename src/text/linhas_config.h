@@ -241,11 +241,17 @@ enum class TPolitica_Falha : uint8_t { Para_Na_Primeira, Le_Tudo };
 // the fields, or a count outside what the array holds (then nothing is
 // printed).
 int Grava_Linha(FILE* arq, const TLinha_Bruta& linha, const void* valores);
+// The offsets in a value struct of the fields a scan stored, in the order it
+// stored them; a text that filled its buffer before its end was not stored.
+using TGuardados = std::vector<uint32_t>;
+
 // Scans the row into valores; true when every conversion converted (and each
 // text fitted its buffer). A row that is not usable reads nothing and is
 // false. Under Le_Tudo a repeated row goes on past an element that fails.
+// With guardados, the fields stored are added to it.
 bool Le_Linha(FILE* arq, const TLinha_Bruta& linha, void* valores,
-              TPolitica_Falha politica = TPolitica_Falha::Para_Na_Primeira);
+              TPolitica_Falha politica = TPolitica_Falha::Para_Na_Primeira,
+              TGuardados* guardados = nullptr);
 
 // A table of rows: an array of TLinha<V>.
 template <class V>
@@ -279,8 +285,9 @@ bool Grava_Linhas(FILE* arq, const TLinha<V> (&tabela)[N], const V& valores) {
 // Tested scan of one row.
 template <class V>
 bool Le_Linha(FILE* arq, const TLinha<V>& linha, V* valores,
-              TPolitica_Falha politica = TPolitica_Falha::Para_Na_Primeira) {
-  return Le_Linha(arq, static_cast<const TLinha_Bruta&>(linha), valores, politica);
+              TPolitica_Falha politica = TPolitica_Falha::Para_Na_Primeira,
+              TGuardados* guardados = nullptr) {
+  return Le_Linha(arq, static_cast<const TLinha_Bruta&>(linha), valores, politica, guardados);
 }
 
 // Tested scans of every row of the table in order. Para_Na_Primeira: false
@@ -289,10 +296,11 @@ bool Le_Linha(FILE* arq, const TLinha<V>& linha, V* valores,
 // came up short.
 template <class V>
 bool Le_Linhas(FILE* arq, TTabela<V> tabela, V* valores,
-               TPolitica_Falha politica = TPolitica_Falha::Para_Na_Primeira) {
+               TPolitica_Falha politica = TPolitica_Falha::Para_Na_Primeira,
+               TGuardados* guardados = nullptr) {
   bool ok = true;
   for (const TLinha<V>& linha : tabela) {
-    if (Le_Linha(arq, linha, valores, politica)) continue;
+    if (Le_Linha(arq, linha, valores, politica, guardados)) continue;
     if (politica == TPolitica_Falha::Para_Na_Primeira) return false;
     ok = false;
   }
@@ -300,8 +308,9 @@ bool Le_Linhas(FILE* arq, TTabela<V> tabela, V* valores,
 }
 template <class V, size_t N>
 bool Le_Linhas(FILE* arq, const TLinha<V> (&tabela)[N], V* valores,
-               TPolitica_Falha politica = TPolitica_Falha::Para_Na_Primeira) {
-  return Le_Linhas(arq, TTabela<V>(tabela), valores, politica);
+               TPolitica_Falha politica = TPolitica_Falha::Para_Na_Primeira,
+               TGuardados* guardados = nullptr) {
+  return Le_Linhas(arq, TTabela<V>(tabela), valores, politica, guardados);
 }
 
 }  // namespace arqaux

@@ -111,9 +111,11 @@ TEST_F(CatalogoAC, LoadsEdgesAndRefusesHostileText) {
       {"32-character name", longo, {2, 5, 0}},
       {"empty catalogue", "[Registros = 0]\n\n", {0}},
       {"no count line", doc.substr(doc.find("[Split")), {0}},
+      // The count is reported as read; the loads end at the end of the data.
       {"count beyond the records", "[Registros = 3]" + doc.substr(15), {3, 5, 5, -1}},
-      {"count 2^31 - 1", "[Registros = 2147483647]" + doc.substr(15), {0}},
-      {"negative count", "[Registros = -2]" + doc.substr(15), {0}},
+      {"count 2^31 - 1", "[Registros = 2147483647]" + doc.substr(15), {INT_MAX, 5, 5, -1, -1}},
+      {"cut after the first record", um, {2, 5, -1}},
+      {"negative count", "[Registros = -2]" + doc.substr(15), {-2}},
       {"damaged second record", um + "[X]\nTipo Equip. = a\n", {2, 5, 0}},
   };
   for (const auto& c : casos) EXPECT_EQ(Carrega(c.texto), c.esperado) << c.caso;
@@ -145,10 +147,12 @@ std::vector<float> Estado(TArCondicionado* u) {
                 {float(u->R_Carac_Fisicas()), u->R_Vazao_Vol_Ar(), u->R_Temp_Evap_AC()});
 }
 
-TEST_F(CatalogoAC, AppliesTheIndexedOrLastWholeModel) {
+TEST_F(CatalogoAC, AppliesTheIndexedOrLastModelOnlyWhenWhole) {
   Dir_Modelos dir_modelos(dir);
   const std::string doc = CATALOGO;
   const std::string um = doc.substr(0, doc.find("[Janela"));
+  std::string primeiro_estragado = doc;
+  primeiro_estragado.replace(primeiro_estragado.find("= 1\n"), 3, "= a");
   const struct {
     const char* caso;
     std::string texto;  // empty: no file
@@ -159,7 +163,13 @@ TEST_F(CatalogoAC, AppliesTheIndexedOrLastWholeModel) {
       {"second", doc, 1, 1},
       {"beyond the last", doc, 9, 1},
       {"negative index walks to the last", doc, -1, 1},
-      {"damaged second", um + "[X]\nTipo Equip. = a\n", 1, 0},
+      {"count beyond the records", "[Registros = 5]" + doc.substr(15), 3, 1},
+      {"cut after the first, index beyond", um, 4, 0},
+      // A damaged record on the way leaves the unit as it was.
+      {"damaged second", um + "[X]\nTipo Equip. = a\n", 1, -1},
+      {"damaged last, index beyond", um + "[X]\nTipo Equip. = a\n", 5, -1},
+      {"second cut short", doc.substr(0, doc.size() - 5), 1, -1},
+      {"damaged first, second asked", primeiro_estragado, 1, -1},
       {"index 0 does not read the damaged rest", um + "garbage", 0, 0},
       {"empty catalogue", "[Registros = 0]\n\n", 0, -1},
       {"missing file", "", 0, -1},

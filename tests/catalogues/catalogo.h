@@ -1,5 +1,6 @@
-// Helpers of the catalogue tests: printf into a string, a reader run on given
-// bytes, and the models directory pointed at the test's directory.
+// Helpers of the catalogue tests: printf into a string, a text buffer that
+// shows what a reader wrote, a reader run on given bytes, and the models
+// directory pointed at the test's directory.
 #ifndef ARQAUX_TESTS_CATALOGUES_CATALOGO_H_
 #define ARQAUX_TESTS_CATALOGUES_CATALOGO_H_
 
@@ -7,9 +8,12 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "support/texto_config.h"
 
@@ -22,6 +26,24 @@ inline std::string Formata(const char* formato, ...) {
   va_end(args);
   return t;
 }
+
+// A heap buffer of exactly n bytes filled with '#', for a reader's text.
+// Lido() gives the text up to its terminator (the whole buffer when it holds
+// none), then a "+" for every '#' after the terminator that was written over:
+// a reader writes the text and its terminator only, and a text it never
+// reached leaves all n '#'.
+struct Buffer_Sentinela {
+  explicit Buffer_Sentinela(size_t n) : b(n, '#') {}
+  char* p() { return b.data(); }
+  std::string Lido() const {
+    const std::string texto(b.data(), strnlen(b.data(), b.size()));
+    const size_t apos = std::min(texto.size() + 1, b.size());
+    return texto +
+           std::string(std::count_if(b.begin() + apos, b.end(), [](char c) { return c != '#'; }),
+                       '+');
+  }
+  std::vector<char> b;
+};
 
 // What le() returns with bytes at caminho as the current stream, closed after.
 template <class F>

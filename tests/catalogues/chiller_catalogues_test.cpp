@@ -148,11 +148,12 @@ TEST_F(CatalogosChiller, LoadsEdgesAndRefusesHostileText) {
         {"count beyond the records",
          kContagem + "3]" + doc.substr(kContagem.size() + 2),
          {3, t.valores, t.valores, -1}},
-        // A refused count reads as 0; the records after it still load.
+        // The count is reported as read; the loads end at the end of the data.
         {"count 2^31 - 1",
          kContagem + "2147483647]" + doc.substr(kContagem.size() + 2),
-         {0, t.valores}},
-        {"negative count", kContagem + "-1]" + doc.substr(kContagem.size() + 2), {0, t.valores}},
+         {INT_MAX, t.valores, t.valores, -1}},
+        {"cut after the first record", doc.substr(0, nome2), {2, t.valores, -1}},
+        {"negative count", kContagem + "-1]" + doc.substr(kContagem.size() + 2), {-1, t.valores}},
         {"20-character name", longo, {2, t.valores, 0}},
         {"a value that is not a number", ruim, {2, t.valores, 0}},
         {"empty catalogue", kContagem + "0]\n", {0, -1}},

@@ -20,10 +20,10 @@ std::string Le_Equipamentos(TGeren_ArquivoAux* g, bool dc) {
   if (!g->Le_Cabecalho_Equipamentos_PV(&n, dc)) return "header fails";
   std::string r = "ok " + std::to_string(n);
   for (int k = 0; k < n && k < 3; ++k) {
-    char nome[TAM_NOME_EQUIP_PV];
+    Buffer_Sentinela nome(TAM_NOME_EQUIP_PV);
     int v = 0;
-    if (!g->Carrega_Registro_Equipamento_PV(&v, nome)) return r + " !";
-    r += " " + std::string(nome) + "=" + std::to_string(v);
+    if (!g->Carrega_Registro_Equipamento_PV(&v, nome.p())) return r + " !";
+    r += " " + nome.Lido() + "=" + std::to_string(v);
   }
   return r;
 }
@@ -68,10 +68,10 @@ std::string Le_Tipos(TGeren_ArquivoAux* g) {
   if (!g->Le_Cabecalho_Tipo_Painel_PV(&n)) return "header fails";
   std::string r = std::to_string(n);
   for (int k = 0; k < n && k < 3; ++k) {
-    char nome[TAM_NOME_PV] = {};
-    TTipo_PV t = {nome, 0, 0};
+    Buffer_Sentinela nome(TAM_NOME_PV);
+    TTipo_PV t = {nome.p(), 0, 0};
     if (!g->Carrega_Registro_Tipo_Painel_PV(&t)) return r + " !";
-    r += Formata(" %s/%d/%g", nome, t.NOCT, t.Beta);
+    r += Formata(" %s/%d/%g", nome.Lido().c_str(), t.NOCT, t.Beta);
   }
   return r;
 }
@@ -143,11 +143,17 @@ TEST_F(CatalogosPV, MakersAndTheirModels) {
       {"two makers", doc, 2, lidos_doc},
       {"count 0 reads nothing", "", 0, ""},
       {"the first alone as the last", "[Numero de Fabricantes = 1]\n\n" + alfa, 1, alfa_lido},
-      {"model count 2^31 - 1", cabecalho + "2147483647]\n[M]\n[1\t2\t3\t4]\n}", 1, "!X(0:)"},
+      // A count larger than the file holds keeps the models present, and
+      // Num_Modelos says how many the array holds.
+      {"model count 2^31 - 1", cabecalho + "2147483647]\n[M]\n[1\t2\t3\t4]\n}", 1,
+       "!X(1: M 2 1 3 4)"},
+      {"model count 3, two models", cabecalho + "3]\n[M]\n[1 2 3 4]\n[N]\n[5 6 7 8]\n}", 1,
+       "!X(2: M 2 1 3 4 N 6 5 7 8)"},
       {"negative model count", cabecalho + "-1]\n}", 1, "!X(0:)"},
-      {"model line short", cabecalho + "1]\n[M]\n[1\t2\t3]\n}", 1, "!X(1: M 2 1 3 0)"},
+      {"model line short", cabecalho + "2]\n[L]\n[1 2 3 4]\n[M]\n[1\t2\t3]\n}", 1,
+       "!X(1: L 2 1 3 4)"},
       {"30-character model name", cabecalho + "1]\n[" + std::string(30, 'm') + "]\n[1 2 3 4]\n}", 1,
-       "!X(1: " + std::string(29, 'm') + " 0 0 0 0)"},
+       "!X(0:)"},
       {"closing missing at the end", cabecalho + "0]\n", 1, "!X(0:)"},
       {"a second maker missing", doc.substr(0, 29 + alfa.size()), 2, "!" + alfa_lido + "(0:)"},
   };

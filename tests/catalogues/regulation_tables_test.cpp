@@ -218,4 +218,46 @@ TEST_F(TabelasRegulamento, EquipmentTablesReadTheirLayoutAndCountALineByItsFirst
   }
 }
 
+TEST_F(TabelasRegulamento, TextsTakeNoMoreRoomThanTheScanGaveThem) {
+  // Three texts of one line in heap buffers of the sizes given, each filled
+  // with '#': a text the scan stored takes its bytes and terminator, one it
+  // never reached (or that did not fit) keeps every '#'.
+  const std::string linha_r = "5\t\t1\t\t1\t\t1\t\t1\t\tPal\t\t[ab]\t\t[c d]\n";
+  const std::string h8(8, '#'), h300(TAM, '#');
+  const struct {
+    char leitor;  // split table, chillers table, bioclimatic zone, project equipment
+    std::string linha;
+    std::vector<size_t> tamanhos;
+    std::string esperado;
+  } casos[] = {
+      {'s', "4\tx\n", {8, 8, TAM}, "1 " + h8 + "|" + h8 + "|" + h300},
+      {'r', linha_r, {4, 3, 4}, "1 Pal|ab|c d"},
+      {'r', linha_r, {8, 8, TAM}, "1 Pal|ab|c d"},
+      {'r',
+       "5\t\t1\t\t1\t\t1\t\t1\t\t" + std::string(TAM, 'w') + "\t\t[ab]\t\t[cd]\n",
+       {8, 8, 8},
+       "1 " + h8 + "|" + h8 + "|" + h8},
+      {'z', "Rio Grande\t[Pelotas]\tTabela\t2\n", {4, 8, TAM}, "0 Rio|" + h8 + "|" + h300},
+      {'z', "SC\t[Floripa]\tTabela\t3\n", {3, 8, 7}, "1 SC|Floripa|Tabela"},
+      {'e', "\t[Eq = 3]\tx\n", {8, 8, TAM}, "1 " + h8 + "|" + h8 + "|" + h300},
+  };
+  for (const auto& c : casos) {
+    Abre_Para_Leitura(geren, Arquivo(), c.linha);
+    std::vector<Buffer_Sentinela> t(c.tamanhos.begin(), c.tamanhos.end());
+    int i[3] = {}, j[8] = {};
+    float f[4] = {};
+    const bool ok =
+        c.leitor == 's'   ? geren->Le_Dados_Tabela_Split_ACJ(i, f, t[0].p(), t[1].p(), t[2].p())
+        : c.leitor == 'r' ? geren->Le_Dados_Tabela_Resfriadores(i, f, t[0].p(), t[1].p(), t[2].p())
+        : c.leitor == 'z' ? geren->Le_Registro_Zona_Bio(t[0].p(), t[1].p(), t[2].p(), i)
+                          : geren->Le_Arq_HVAC_RTQ_Dados(j, j + 1, t[0].p(), f, f + 1, j + 2, j + 3,
+                                                         t[1].p(), t[2].p(), j + 4);
+    EXPECT_EQ(
+        Formata("%d %s|%s|%s", ok, t[0].Lido().c_str(), t[1].Lido().c_str(), t[2].Lido().c_str()),
+        c.esperado)
+        << c.linha;
+    geren->Fecha_Todos();
+  }
+}
+
 }  // namespace

@@ -219,6 +219,20 @@ TEST_F(SurfaceStreamsTest, FluxReportAndDailyMoisture) {
                                                       kUmidade + "1/1\t 0.00000 \t 0.00000 \n");
 }
 
+// Across two day ends each day's line sums that day's vapour flux alone:
+// hourly records, every fourth desorbing twice what the others adsorb.
+TEST_F(SurfaceStreamsTest, DailyMoistureStartsEachDayAtZero) {
+  std::vector<float> registros;
+  for (int k = 0; k < 49; ++k) registros.insert(registros.end(), {99, (k % 4 == 0 ? -2 : 1) * kV});
+  Abre({1, 7.25f}, registros);
+  geren->Fecha_Todos();
+  const std::string r = Converte_Fluxo(2, false, true, 3600);
+  EXPECT_EQ(r.substr(r.find('|') + 1), Cabeca_Fluxo("Regiao 2 -> 7.25", 3600) + kUmidade +
+                                           "1/1\t 0.00000 \t 0.00000 \n"
+                                           "2/1\t 17.16614 \t -11.44409 \n"
+                                           "3/1\t 17.16614 \t -11.44409 \n");
+}
+
 TEST_F(SurfaceStreamsTest, FluxConversionRefusalsCloseWhatTheyOpened) {
   Abre({1, 2}, Sequencia(12));
   geren->Fecha_Todos();

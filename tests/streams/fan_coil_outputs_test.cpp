@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "streams/text_records.h"
 #include "support/fixture.h"
 
 namespace {
@@ -302,7 +303,8 @@ std::vector<Coluna> Colunas(const Quantidade& q, int sel_tipo, const std::vector
 
 // Every quantity, with each component type selected (and none), under
 // flag sets that show and hide columns: the whole report, header and rows,
-// with an average every third line.
+// with an average every third line; the components' running sums, set
+// before, are zero after.
 TEST_F(FanCoilOutputsTest, EveryQuantityWholeReport) {
   const std::vector<int> todos(9, 1);
   const struct {
@@ -320,9 +322,16 @@ TEST_F(FanCoilOutputsTest, EveryQuantityWholeReport) {
     for (const Quantidade& q : kQuantidades) {
       for (int sel = -1; sel < 7; ++sel) {
         const int tipo = sel >= 0 ? kTiposFC[sel] : -1;
+        for (TComponente_HVAC* c : componentes)
+          for (int i = 0; i < 13; ++i) c->A_Soma_Result_UM(i, 1);
         EXPECT_EQ(Relatorio(q.variavel, sel, 1200),
                   Esperado(q, Colunas(q, tipo, flags, componentes), tipo, 4, 1200))
             << "variable " << q.variavel << " selected " << sel;
+        // The running sums are cleared at the start and none is filled.
+        std::string somas;
+        for (TComponente_HVAC* c : componentes)
+          for (int i = 0; i < 13; ++i) somas += c->R_Soma_Result_UM(i) == 0 ? '0' : '+';
+        EXPECT_EQ(somas, std::string(8 * 13, '0'));
       }
     }
   }
@@ -390,4 +399,26 @@ TEST_F(FanCoilOutputsTest, ConsumptionLines) {
     EXPECT_EQ(Le_Arquivo(Caminho("cons.txt")), caso.linha);
   }
 }
+
+// A data line of exactly the longest length, "\n" included, is a line and
+// gives its row; one byte longer ends the data, for the report and the line
+// reader alike.
+TEST_F(FanCoilOutputsTest, TheLongestLineReadsAndOneByteMoreEndsTheData) {
+  Liga({1, 1, 1, 0, 0, 0, 0, 0, 0}, std::vector<int>(8, 0));  // the outdoor temperature alone
+  Escreve_Arquivo(Caminho("fc.txt"), "1.5\n2.5\n");
+  const std::string curto = Relatorio(1, -1, 1200, false);
+  ASSERT_EQ(std::count(curto.begin(), curto.end(), '\n'), 2);
+  for (size_t mais : {0, 1}) {
+    Escreve_Arquivo(Caminho("fc.txt"),
+                    "1.5" + std::string(arqaux::kMax_Linha_Texto - 4 + mais, ' ') + "\n2.5\n");
+    EXPECT_EQ(Relatorio(1, -1, 1200, false), mais == 0 ? curto : "") << mais;
+    ASSERT_EQ(geren->Abre_Arquivo(Caminho("fc.txt").c_str(), "rt"), 1);
+    std::vector<float> v;
+    int lidas = 0;
+    while (lidas < 3 && geren->Le_Saida_FanCoil_Dados(1, flags, v, fancoil.R_Geren_Comp())) ++lidas;
+    geren->Fecha_Todos();
+    EXPECT_EQ(lidas, mais == 0 ? 2 : 0) << mais;
+  }
+}
+
 }  // namespace
