@@ -14,7 +14,9 @@ const char* Pula_Brancos(const char* s) {
   return s;
 }
 
-// A whole number in the int range at s: its end, or null.
+// A whole number in the int range at s: its end, or null. A number that
+// goes on as a real ("2.88") is not a whole number and its digits before the
+// point are not one either.
 const char* Le_Inteiro(const char* s, int* valor) {
   const char* d = s + (*s == '+' || *s == '-');
   if (*d < '0' || *d > '9') return nullptr;
@@ -22,6 +24,7 @@ const char* Le_Inteiro(const char* s, int* valor) {
   errno = 0;
   const long v = std::strtol(s, &fim, 10);
   if (errno != 0 || v < INT_MIN || v > INT_MAX) return nullptr;
+  if (*fim == '.' || *fim == 'e' || *fim == 'E') return nullptr;
   *valor = static_cast<int>(v);
   return fim;
 }

@@ -9,7 +9,8 @@
 //
 // Each kind describes its layout as the lines it expects, in a small
 // pattern language close to the scan patterns of the loaders:
-//   %d    a whole number in the int range (its value can be kept);
+//   %d    a whole number in the int range, not followed by a point or an
+//         exponent (its value can be kept);
 //   %f    a number as strtod reads it;
 //   %s    a word: one or more characters other than blanks;
 //   %[^X] one or more characters other than those listed up to the next "]"
