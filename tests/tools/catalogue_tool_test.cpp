@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <regex>
 #include <set>
@@ -41,15 +42,25 @@ class CatalogueTool : public ArqauxTest {
     return tipos;
   }
 
-  // The check run in-process on texto as the kind t: whether it is whole.
-  bool Inteiro(const TTipo_Catalogo& t, const std::string& texto, long* parada = nullptr) {
+  // The check run in-process on texto as the kind t: whether it is whole;
+  // what it printed goes to *saida when given.
+  bool Inteiro(const TTipo_Catalogo& t, const std::string& texto, long* parada = nullptr,
+               std::string* saida = nullptr) {
     const std::string arquivo = Caminho("conferido");
     // A fresh file each time: truncating in place is slow on some file systems.
     std::remove(arquivo.c_str());
     Escreve_Arquivo(arquivo, texto);
     long p = -1;
-    const bool inteiro = Confere_Catalogo(t, arquivo, nullptr, parada != nullptr ? parada : &p);
+    char* impresso = nullptr;
+    size_t tamanho = 0;
+    FILE* memoria = saida != nullptr ? open_memstream(&impresso, &tamanho) : nullptr;
+    const bool inteiro = Confere_Catalogo(t, arquivo, memoria, parada != nullptr ? parada : &p);
     geren->Fecha_Todos();
+    if (memoria != nullptr) {
+      std::fclose(memoria);
+      saida->assign(impresso, tamanho);
+      std::free(impresso);
+    }
     return inteiro;
   }
   // The sample of kind t.
@@ -154,15 +165,20 @@ TEST_F(CatalogueTool, CheckNeverCallsACutFileWhole) {
 }
 
 // Damage and harmless variants, each kind: no kind takes an empty file, a
-// lone "[" or binary bytes, and every kind takes its sample with CRLF line
-// ends; then edits of a sample, whole or not.
+// lone "[" or binary bytes, and every kind loads its sample with CRLF line
+// ends whole and to the same records; then edits of a sample, whole or not.
 TEST_F(CatalogueTool, CheckJudgesDamageAndVariants) {
   const std::string binario("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe[]{}", 24);
   for (const TTipo_Catalogo& t : Tipos_Catalogo()) {
     for (const std::string& texto : {std::string(), std::string("["), binario})
       EXPECT_FALSE(Inteiro(t, texto)) << t.nome << ": " << texto;
-    const std::string crlf = std::regex_replace(Amostra(t), std::regex("\n"), "\r\n");
-    EXPECT_TRUE(Inteiro(t, crlf)) << t.nome;
+    const std::string lf = Amostra(t);
+    std::string registros, registros_crlf;
+    EXPECT_TRUE(Inteiro(t, lf, nullptr, &registros)) << t.nome;
+    EXPECT_TRUE(
+        Inteiro(t, std::regex_replace(lf, std::regex("\n"), "\r\n"), nullptr, &registros_crlf))
+        << t.nome;
+    EXPECT_EQ(registros_crlf, registros) << t.nome;
   }
   struct Caso {
     const char* tipo;
