@@ -397,7 +397,7 @@ bool Carrega_Amortecimento_Hora(const std::string& c, FILE* saida, long* parada)
   return Com_Arquivo(c, saida, parada, [](TGeren_ArquivoAux* g, FILE* f, FILE* s) {
     float v[24] = {};
     g->Carrega_Linha_Amortecimento(INT_MIN, INT_MIN, INT_MIN, v);
-    Imprime(s, "ultima linha lida: ");
+    Imprime(s, "%s", "ultima linha lida: ");
     Imprime_Reais(s, v, 24);
     // Every line ends in "]}": a line cut short leaves the search at the
     // end all the same.
@@ -434,7 +434,7 @@ bool Carrega_Amortecimento_Subida(const std::string& c, FILE* saida, long* parad
   return Com_Arquivo(c, saida, parada, [](TGeren_ArquivoAux* g, FILE* f, FILE* s) {
     float v[14] = {};
     g->Carrega_Linha_Amortecimento(INT_MIN, INT_MIN, v);
-    Imprime(s, "ultimo registro lido: ");
+    Imprime(s, "%s", "ultimo registro lido: ");
     Imprime_Reais(s, v, 14);
     // Every line ends in "]}": a line cut short leaves the search at the
     // end all the same.
