@@ -83,11 +83,6 @@ bool TLeitura_Estrita::Fim() {
   return false;
 }
 
-bool TLeitura_Estrita::Segue(const char* prefixo) {
-  return Le_Seguinte() &&
-         std::strncmp(Pula_Brancos(seguinte_.c_str()), prefixo, std::strlen(prefixo)) == 0;
-}
-
 bool TLeitura_Estrita::Casa(const char* padrao, std::initializer_list<int*> inteiros) const {
   const char* s = Pula_Brancos(atual_.c_str());
   const char* fim_texto = atual_.c_str() + atual_.size();

@@ -39,9 +39,9 @@ class TLeitura_Estrita {
 
   // Takes the next line that is not blank and matches it against padrao,
   // storing the values of its %d conversions in inteiros, in order (a null
-  // pointer skips one). False
-  // when there is no such line, when it has no line end (sem_fim lets the
-  // last line of the file go without one) or when it does not match.
+  // pointer skips one). False when there is no such line, when it has no
+  // line end (sem_fim lets the last line of the file go without one) or
+  // when it does not match.
   bool Linha(const char* padrao, std::initializer_list<int*> inteiros = {}, bool sem_fim = false);
   // Takes the next line that is not blank, without matching it; then Casa
   // tries patterns on it. False as Linha.
@@ -49,12 +49,9 @@ class TLeitura_Estrita {
   bool Casa(const char* padrao, std::initializer_list<int*> inteiros = {}) const;
   // Whether nothing but white space is left.
   bool Fim();
-  // Whether the next line that is not blank begins with prefixo (the line
-  // is not taken).
-  bool Segue(const char* prefixo);
 
-  // Where the reading stopped: the offset of the last line taken, or of the
-  // end of the file when a line was missing.
+  // Where the reading stopped: the offset of the last line taken (or found
+  // by Fim), or of the end of the file when a line was missing.
   long Parada() const { return inicio_; }
 
  private:
