@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the loader of one catalogue or reference-table
-// kind, as the tool's check drives it: the first byte chooses the kind (its
-// index in the list of kinds, modulo their number), the rest is the file.
+// kind, as the tool's check drives it (the library's loading, then the
+// strict second reading): the first byte chooses the kind (its index in the
+// list of kinds, modulo their number), the rest is the file.
 // Every loader must return without a sanitizer report and allocate nothing
 // a count names beyond what the file holds.
 #include <arqaux/arqaux.h>
@@ -19,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
   const std::string caminho = fuzz::Arquivo("catalogo.txt");
   if (!fuzz::Grava(caminho, dados + 1, tamanho - 1)) return 0;
   long parada = -1;
-  tipo.carrega(caminho, nullptr, &parada);
+  Confere_Catalogo(tipo, caminho, nullptr, &parada);
   Geren_ArqAux()->Fecha_Todos();
   return 0;
 }

@@ -24,7 +24,10 @@
 // row and data rows whose layout depends on the table kind (0 to 3). Every
 // text is scanned into a caller's buffer of Tam_Campo_Vitreous bytes, at most
 // Tam_Campo_Vitreous - 1 characters: a longer field is cut there and the row's
-// scan stops at the cut.
+// scan stops at the cut. A row's last text runs to the line end, but leaves
+// out a "\r" just before it: a file with "\r\n" line ends reads as one with
+// "\n" ones, as every other catalogue does (the "\n" itself stays, as ever,
+// for the next scan).
 //
 // The gas file, "Vitreous/<name>" under the models directory, starts with
 // text that each gap's pattern (a database text field) matches, then a line
@@ -163,8 +166,16 @@ int Le_Forma(FILE* arq, const TForma_Linha& forma, char** textos, float* valores
     }
   }
   const std::string padrao = Com_Largura(forma.padrao);
-  return std::fscanf(arq, padrao.c_str(), d[0], d[1], d[2], d[3], d[4], d[5], d[6], d[7], d[8],
-                     d[9], d[10], d[11], d[12], d[13], d[14], d[15]);
+  const int lidos = std::fscanf(arq, padrao.c_str(), d[0], d[1], d[2], d[3], d[4], d[5], d[6], d[7],
+                                d[8], d[9], d[10], d[11], d[12], d[13], d[14], d[15]);
+  // A last text runs to the line end; in a line ended by "\r\n" the "\r"
+  // belongs to the line end, not to the text.
+  if (lidos == k && k > 0 && forma.destinos[k - 1] == 't') {
+    char* ultimo = static_cast<char*>(d[k - 1]);
+    const size_t tamanho = std::strlen(ultimo);
+    if (tamanho > 0 && ultimo[tamanho - 1] == '\r') ultimo[tamanho - 1] = '\0';
+  }
+  return lidos;
 }
 
 // ---- The gas file ----

@@ -1,10 +1,16 @@
+#include <sys/resource.h>
+
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
 #include <regex>
 #include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "catalogos.h"
 #include "support/fixture.h"
 
 namespace {
@@ -34,6 +40,35 @@ class CatalogueTool : public ArqauxTest {
       tipos.push_back(t);
     }
     return tipos;
+  }
+
+  // The check run in-process on texto as the kind t: whether it is whole;
+  // what it printed goes to *saida when given.
+  bool Inteiro(const TTipo_Catalogo& t, const std::string& texto, long* parada = nullptr,
+               std::string* saida = nullptr) {
+    const std::string arquivo = Caminho("conferido");
+    // A fresh file each time: truncating in place is slow on some file systems.
+    std::remove(arquivo.c_str());
+    Escreve_Arquivo(arquivo, texto);
+    long p = -1;
+    char* impresso = nullptr;
+    size_t tamanho = 0;
+    FILE* memoria = saida != nullptr ? open_memstream(&impresso, &tamanho) : nullptr;
+    const bool inteiro = Confere_Catalogo(t, arquivo, memoria, parada != nullptr ? parada : &p);
+    geren->Fecha_Todos();
+    if (memoria != nullptr) {
+      std::fclose(memoria);
+      saida->assign(impresso, tamanho);
+      std::free(impresso);
+    }
+    return inteiro;
+  }
+  // The sample of kind t.
+  std::string Amostra(const TTipo_Catalogo& t) {
+    const std::string arquivo = Caminho("amostra");
+    EXPECT_TRUE(t.escreve_amostra(arquivo)) << t.nome;
+    geren->Fecha_Todos();
+    return Le_Arquivo(arquivo);
   }
 };
 
@@ -95,6 +130,114 @@ TEST_F(CatalogueTool, SampleThenCheckLoadsEveryKind) {
             std::string::npos)
       << saida;
   EXPECT_EQ(Executa(glazing + Caminho("."), &saida), 1) << saida;
+}
+
+// Every kind's sample cut at every byte: the check never calls the cut file
+// whole and stops within what is left, unless what was cut off is only
+// white space, or the kind holds records up to the end of the file and the
+// cut falls between two of them (a shorter file of the kind).
+TEST_F(CatalogueTool, CheckNeverCallsACutFileWhole) {
+  const std::map<std::string, std::regex> registro_seguinte = {
+      {"racoes-ar", std::regex("\\[")},       {"trocas-ar", std::regex("\\[")},
+      {"amort-horario", std::regex("\\[")},   {"amort-subida", std::regex("\\[")},
+      {"isoterma", std::regex(".")},          {"glazing-db", std::regex("[0-9]")},
+      {"glazing-gas", std::regex("[A-Za-z]")}};
+  for (const TTipo_Catalogo& t : Tipos_Catalogo()) {
+    const std::string inteiro = Amostra(t);
+    ASSERT_TRUE(Inteiro(t, inteiro)) << t.nome;
+    const auto aberto = registro_seguinte.find(t.nome);
+    int cortes = 0;
+    for (size_t n = 0; n < inteiro.size(); ++n) {
+      const std::string resto = inteiro.substr(n);
+      if (resto.find_first_not_of(" \t\r\n") == std::string::npos) break;
+      if (aberto != registro_seguinte.end() && n > 0 && inteiro[n - 1] == '\n' &&
+          std::regex_search(resto, aberto->second, std::regex_constants::match_continuous))
+        continue;
+      long parada = -1;
+      const bool chamado_inteiro = Inteiro(t, inteiro.substr(0, n), &parada);
+      EXPECT_FALSE(chamado_inteiro) << t.nome << " cut to " << n << " bytes";
+      EXPECT_TRUE(parada >= 0 && parada <= static_cast<long>(n))
+          << t.nome << " cut to " << n << " bytes stops at " << parada;
+      if (chamado_inteiro) ++cortes;
+    }
+    EXPECT_EQ(cortes, 0) << t.nome;
+  }
+}
+
+// Damage and harmless variants, each kind: no kind takes an empty file, a
+// lone "[" or binary bytes, and every kind loads its sample with CRLF line
+// ends whole and to the same records; then edits of a sample, whole or not.
+TEST_F(CatalogueTool, CheckJudgesDamageAndVariants) {
+  const std::string binario("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe[]{}", 24);
+  for (const TTipo_Catalogo& t : Tipos_Catalogo()) {
+    for (const std::string& texto : {std::string(), std::string("["), binario})
+      EXPECT_FALSE(Inteiro(t, texto)) << t.nome << ": " << texto;
+    const std::string lf = Amostra(t);
+    std::string registros, registros_crlf;
+    EXPECT_TRUE(Inteiro(t, lf, nullptr, &registros)) << t.nome;
+    EXPECT_TRUE(
+        Inteiro(t, std::regex_replace(lf, std::regex("\n"), "\r\n"), nullptr, &registros_crlf))
+        << t.nome;
+    EXPECT_EQ(registros_crlf, registros) << t.nome;
+  }
+  struct Caso {
+    const char* tipo;
+    const char* de;    // a text of the sample...
+    const char* para;  // ...replaced by this one
+    bool inteiro;
+  };
+  const Caso casos[] = {
+      // A count of 0 and nothing else is a whole, empty catalogue.
+      {"ac", nullptr, "[Registros = 0]\n\n", true},
+      {"coil", nullptr, "[N\xBA Registros = 0]\n", true},
+      {"glazing", nullptr, "[Registros = 0]\n\n", true},
+      {"tabela-split", nullptr, "[Num Linhas = 0]\n[Condicionadores]\n", true},
+      // A count that is more or fewer than the records.
+      {"ac", "[Registros = 3]", "[Registros = 4]", false},
+      {"ac", "[Registros = 3]", "[Registros = 2]", false},
+      {"glazing", "[Registros = 3]", "[Registros = 4]", false},
+      {"pv-makers", "Fabricantes = 2", "Fabricantes = 3", false},
+      {"projeto-hvac", "[Num Equips = 2]", "[Num Equips = 3]", false},
+      // A count that does not read.
+      {"ac", "[Registros = 3]", "[Registros = x]", false},
+      {"chiller", "Registros = 2", "Registros = 2.5", false},
+      // A record without its last bracket, a row cut to its first field.
+      {"coil", "0.025400}\n[", "0.025400\n[", false},
+      {"tabela-split", "2\t\t12000", "2\n\t\t12000", false},
+      {"tabela-torres", "[Helice]\n", "[Helice\n", false},
+      {"dados-u", "\n100 ", "\n", false},
+      {"modelos-vent", "[2,6]", "[2,5]", false},
+      // Blank lines and blanks between fields are as good as the writer's.
+      {"ac", "\n[Split Piso", "\n\n\n[Split Piso", true},
+      {"tabela-resfr", "\t\t", " ", true},
+  };
+  const std::vector<TTipo_Catalogo> todos = Tipos_Catalogo();
+  std::map<std::string, const TTipo_Catalogo*> tipos;
+  for (const TTipo_Catalogo& t : todos) tipos[t.nome] = &t;
+  for (const Caso& c : casos) {
+    const TTipo_Catalogo& t = *tipos.at(c.tipo);
+    std::string texto = c.para;
+    if (c.de != nullptr) {
+      texto = Amostra(t);
+      const size_t onde = texto.find(c.de);
+      ASSERT_NE(onde, std::string::npos) << c.tipo << ": " << c.de;
+      texto.replace(onde, std::string(c.de).size(), c.para);
+    }
+    EXPECT_EQ(Inteiro(t, texto), c.inteiro) << c.tipo << ": " << texto;
+  }
+}
+
+// A large file of blank lines costs the check no memory in proportion to it:
+// it keeps one line at a time.
+TEST_F(CatalogueTool, CheckMemoryDoesNotGrowWithTheFile) {
+  const std::string brancos(8 << 20, '\n');
+  for (const TTipo_Catalogo& t : Tipos_Catalogo()) {
+    rusage antes{}, depois{};
+    getrusage(RUSAGE_SELF, &antes);
+    EXPECT_FALSE(Inteiro(t, brancos)) << t.nome;
+    getrusage(RUSAGE_SELF, &depois);
+    EXPECT_LT(depois.ru_maxrss - antes.ru_maxrss, 4 << 10) << t.nome << ": KiB more";
+  }
 }
 
 }  // namespace

@@ -2,6 +2,12 @@
 // checks: each kind says where it lives in a models directory, how to write
 // a sample of it, and how to load one through the library.
 //
+// Loading goes through the library as the host does it, and then the file
+// is read a second time, strictly (catalogos_leitura.h): the library's
+// scans keep going past a line they could not match and give 0 for a count
+// they could not read, so only the second reading can tell a whole file
+// from a cut or damaged one.
+//
 // The kinds come in groups, each defined in its own file: equipment
 // catalogues (catalogos_equipamentos.cpp), reference tables
 // (catalogos_referencia.cpp) and glazing (catalogos_vidros.cpp). The fuzz
@@ -14,6 +20,8 @@
 #include <string>
 #include <vector>
 
+#include "catalogos_leitura.h"
+
 struct TTipo_Catalogo {
   const char* nome;       // the word of --kind
   const char* descricao;  // one line on what the file holds
@@ -25,7 +33,25 @@ struct TTipo_Catalogo {
   // saida when saida is not null. False when loading failed; then *parada
   // is the byte offset where loading stopped (-1 when unknown).
   bool (*carrega)(const std::string& caminho, FILE* saida, long* parada);
+  // Reads the file strictly to its end: true when it holds every line the
+  // layout asks for, whole, and nothing else.
+  bool (*confere)(TLeitura_Estrita* leitura);
 };
+
+// Loads caminho as kind t, printing its records on saida when saida is not
+// null, and reads it strictly. True when both call it whole; otherwise
+// *parada is the byte offset where the reading stopped (-1 when unknown).
+bool Confere_Catalogo(const TTipo_Catalogo& t, const std::string& caminho, FILE* saida,
+                      long* parada);
+
+// Layouts the kinds share, for their confere: a count line (its one %d the
+// count), the lines after it, then count records of the lines in registro;
+// and records of the lines in registro up to the end of the file, one at
+// least.
+bool Confere_Contados(TLeitura_Estrita* l, const char* contagem,
+                      std::initializer_list<const char*> cabecalho,
+                      std::initializer_list<const char*> registro);
+bool Confere_Ate_O_Fim(TLeitura_Estrita* l, std::initializer_list<const char*> registro);
 
 // Every kind, the equipment catalogues first.
 std::vector<TTipo_Catalogo> Tipos_Catalogo();

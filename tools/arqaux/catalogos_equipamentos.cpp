@@ -90,9 +90,17 @@ bool Carrega_AC(const std::string& caminho, FILE* saida, long* parada) {
                    m.Tipo_Condensador, m.Regulamentado, m.Condensador_Sombreado, m.CT_Nominal,
                    m.CS_Nominal, m.EER_Nominal, m.Vazao_Vol_Ar, m.Temp_Evap_AC);
     }
-    return ok = n > 0 || Parou(parada);
+    return ok = true;
   });
   return ok;
+}
+
+bool Confere_AC(TLeitura_Estrita* l) {
+  const char kSeis[] = "%f %f %f %f %f %f";
+  return Confere_Contados(l, "[Registros = %d]", {},
+                          {"[%[^]]]", "Tipo Equip. = %d", "CT Nominal = %f", kSeis,
+                           "CS Nominal = %f", kSeis, "EER Nominal = %f", kSeis, "Vazao_Vol_Ar = %f",
+                           "Temp_Evap_AC = %f", "Param_Gerais = [%d,%d,%d,%d,%d]"});
 }
 
 // ---- Chiller, coil and fan-curve catalogues ----
@@ -102,6 +110,7 @@ template <class R>
 struct TCatalogo_Chiller {
   std::vector<R> amostra;
   int valores;
+  const char* linha_valores;  // the value line, for the strict reading
   int (*salva)(int n, int count, R* registros);
   int (*carrega)(int n, R* registro);
 };
@@ -133,9 +142,14 @@ bool Carrega_Chiller(const std::string& caminho, FILE* saida, long* parada) {
       if (C.carrega(n, &r) != C.valores) return Parou(parada);
       if (saida != nullptr) std::fprintf(saida, "%s:", r.Nome), Imprime(saida, r);
     }
-    return ok = total > 0 || Parou(parada);
+    return ok = true;
   });
   return ok;
+}
+
+template <class R, const TCatalogo_Chiller<R>& C>
+bool Confere_Chiller(TLeitura_Estrita* l) {
+  return Confere_Contados(l, "[N\xBA Registros = %d]", {}, {"[%[^]]]", C.linha_valores});
 }
 
 const TCatalogo_Chiller<Serpentina> SERPENTINAS = {
@@ -146,6 +160,7 @@ const TCatalogo_Chiller<Serpentina> SERPENTINAS = {
       {2, 8, 0.5f, 2, 0.0158f, 0.0127f, 0.0004f, 386, 0.15f, 60, 45, 1.8f, 0.3f, 0.8f, 1.1f,
        0.0254f}}},
     16,
+    "{%f,%f,%f,%f,%f,%f,%f,%f,%f,%f,%f,%f,%f,%f,%f,%f}",
     [](int n, int c, Serpentina* r) { return G()->Salva_Serpentinas(n, c, r); },
     [](int n, Serpentina* r) { return G()->Carrega_Serpentinas(n, r); }};
 const TCatalogo_Chiller<Curvas_Vent> VENTILADORES = {
@@ -153,36 +168,46 @@ const TCatalogo_Chiller<Curvas_Vent> VENTILADORES = {
      {"Centrifugo BC", {0.0015302f, 0.0052080f, 1.1086242f, -0.1163556f}},
      {"Axial", {0.0013f, 0.147f, 0.9506f, -0.0998f}}},
     4,
+    "{%f,%f,%f,%f}",
     [](int, int c, Curvas_Vent* r) { return G()->Salva_Curvas_Ventilador(c, r); },
     [](int, Curvas_Vent* r) { return G()->Carrega_Curvas_Ventilador(r); }};
 const TCatalogo_Chiller<Equip> CHILLERS = {
     {{"Centrifugo 300TR", "CAP-Centrif", "EIRT-Centrif", "EIRPLR-Centrif"},
      {"Parafuso 150TR", "CAP-Parafuso", "EIRT-Parafuso", "EIRPLR-Parafuso"}},
     3,
+    "{[%[^]]],[%[^]]],[%[^]]]}",
     [](int n, int c, Equip* r) { return G()->Salva_Equip_Chiller(n, c, r); },
     [](int n, Equip* r) { return G()->Carrega_Equip_Chiller(n, r); }};
 const TCatalogo_Chiller<Curva_CAP> CURVAS_CAP = {
     {{"CAP-Centrif", {0.257896f, 0.0389016f, -0.00021708f, 0.0468684f, -0.00094284f, -0.00034344f}},
      {"CAP-Parafuso", {0.33269f, 0.0332f, -0.00013f, 0.0377f, -0.00096f, 0.00042f}}},
     6,
+    "{%f,%f,%f,%f,%f,%f}",
     [](int n, int c, Curva_CAP* r) { return G()->Salva_Curvas_CAP(n, c, r); },
     [](int n, Curva_CAP* r) { return G()->Carrega_Curvas_CAP(n, r); }};
 const TCatalogo_Chiller<Curva_EIRT> CURVAS_EIRT = {
     {{"EIRT-Centrif", {0.933884f, -0.058212f, 0.00450036f, 0.00243f, 0.000486f, -0.001215f}},
      {"EIRT-Parafuso", {0.66538f, -0.01383f, 0.00041f, 0.00838f, 0.00067f, -0.00106f}}},
     6,
+    "{%f,%f,%f,%f,%f,%f}",
     [](int n, int c, Curva_EIRT* r) { return G()->Salva_Curvas_EIRT(n, c, r); },
     [](int n, Curva_EIRT* r) { return G()->Carrega_Curvas_EIRT(n, r); }};
 const TCatalogo_Chiller<Curva_EIRPLR> CURVAS_EIRPLR = {
     {{"EIRPLR-Centrif", {0.222903f, 0.313387f, 0.46371f}},
      {"EIRPLR-Parafuso", {0.06369f, 0.58488f, 0.35280f}}},
     3,
+    "{%f,%f,%f}",
     [](int n, int c, Curva_EIRPLR* r) { return G()->Salva_Curvas_EIRPLR(n, c, r); },
     [](int n, Curva_EIRPLR* r) { return G()->Carrega_Curvas_EIRPLR(n, r); }};
 
 template <class R, const TCatalogo_Chiller<R>& C>
 TTipo_Catalogo Tipo_Chiller(const char* nome, const char* descricao, const char* arquivo) {
-  return {nome, descricao, arquivo, Escreve_Chiller<R, C>, Carrega_Chiller<R, C>};
+  return {nome,
+          descricao,
+          arquivo,
+          Escreve_Chiller<R, C>,
+          Carrega_Chiller<R, C>,
+          Confere_Chiller<R, C>};
 }
 
 // ---- PV catalogues ----
@@ -264,6 +289,33 @@ bool Carrega_Fabricantes_PV(const std::string& caminho, FILE* saida, long* parad
   return ok;
 }
 
+template <bool DC>
+bool Confere_Equipamentos_PV(TLeitura_Estrita* l) {
+  return l->Linha(DC ? "Equipamentos D/C" : "Equipamentos A/C") &&
+         Confere_Contados(l, "[Numero de Equipamentos = %d]", {}, {"[%[^]]][%d]"});
+}
+
+bool Confere_Tipos_PV(TLeitura_Estrita* l) {
+  return Confere_Contados(l, "[Numero de Tipos = %d]", {},
+                          {"{[%[^]]]", "[NOCT = %d]", "[Beta = %f]}"});
+}
+
+// The last maker's block ends in "}" with no line end after it.
+bool Confere_Fabricantes_PV(TLeitura_Estrita* l) {
+  int n = 0;
+  if (!l->Linha("[Numero de Fabricantes = %d]", {&n}) || n < 0) return false;
+  for (int i = 0; i < n; ++i) {
+    int modelos = 0;
+    if (!l->Linha("{[%[^]]]") || !l->Linha("[Numero de Modelos = %d]", {&modelos}) || modelos < 0)
+      return false;
+    for (int k = 0; k < modelos; ++k) {
+      if (!l->Linha("[%[^]]]") || !l->Linha("[%f %d %f %f]")) return false;
+    }
+    if (!l->Linha("}", {}, i + 1 == n)) return false;
+  }
+  return l->Fim();
+}
+
 bool Escreve_Equipamentos_AC_PV(const std::string& caminho) {
   return Escreve_Texto(caminho,
                        "Equipamentos A/C\n[Numero de Equipamentos = 3]\n[Bomba de agua][1]\n"
@@ -296,7 +348,7 @@ bool Escreve_Fabricantes_PV(const std::string& caminho) {
 std::vector<TTipo_Catalogo> Tipos_Catalogo_Equipamentos() {
   return {
       {"ac", "air-conditioner models: capacities, curves, general codes", "Condicionadores.txt",
-       Escreve_AC, Carrega_AC},
+       Escreve_AC, Carrega_AC, Confere_AC},
       Tipo_Chiller<Serpentina, SERPENTINAS>("coil", "water coils: name and 16 values",
                                             "Serpentinas.txt"),
       Tipo_Chiller<Curvas_Vent, VENTILADORES>("fan-curve", "fan curves: four coefficients",
@@ -310,12 +362,13 @@ std::vector<TTipo_Catalogo> Tipos_Catalogo_Equipamentos() {
       Tipo_Chiller<Curva_EIRPLR, CURVAS_EIRPLR>(
           "chiller-eirplr", "chiller efficiency curves by part-load ratio", "Curvas_EIRPLR.txt"),
       {"pv-ac-equipment", "PV-supplied alternating-current equipment list",
-       "PV/Equipamentos_AC.txt", Escreve_Equipamentos_AC_PV, Carrega_Equipamentos_PV<false>},
+       "PV/Equipamentos_AC.txt", Escreve_Equipamentos_AC_PV, Carrega_Equipamentos_PV<false>,
+       Confere_Equipamentos_PV<false>},
       {"pv-dc-equipment", "PV-supplied direct-current equipment list", "PV/Equipamentos_DC.txt",
-       Escreve_Equipamentos_DC_PV, Carrega_Equipamentos_PV<true>},
+       Escreve_Equipamentos_DC_PV, Carrega_Equipamentos_PV<true>, Confere_Equipamentos_PV<true>},
       {"pv-types", "PV panel types: NOCT and Beta", "PV/Tipos_Painel.txt", Escreve_Tipos_PV,
-       Carrega_Tipos_PV},
+       Carrega_Tipos_PV, Confere_Tipos_PV},
       {"pv-makers", "PV panel makers and their models", "PV/Fabricantes.txt",
-       Escreve_Fabricantes_PV, Carrega_Fabricantes_PV},
+       Escreve_Fabricantes_PV, Carrega_Fabricantes_PV, Confere_Fabricantes_PV},
   };
 }

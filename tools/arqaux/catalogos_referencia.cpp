@@ -152,20 +152,37 @@ bool Carrega_Modelos(const std::string& c, FILE* saida, long* parada) {
     if (!g->Le_Inicio(&modelos) || modelos < 0 || modelos > tamanho) return false;
     for (int m = 0; m < modelos; ++m) {
       int linhas = 0, colunas = 0;
-      // Each row takes at least two bytes per value: the count is checked
-      // against the file before anything is allocated.
+      // Each row takes at least two bytes per value, and the reader reads
+      // nothing for columns outside 4 to 7: the count is checked against
+      // the file before the rows are read, one at a time.
       if (!g->Le_Cabecalho_Ventilacao(&linhas, &colunas) || linhas < 0 || colunas < 4 ||
           colunas > 7 || linhas > tamanho / (2 * colunas))
         return false;
       Imprime(s, "modelo %d: %d linhas de %d colunas\n", m + 1, linhas, colunas);
-      std::vector<float> valores(static_cast<size_t>(linhas) * colunas);
-      std::vector<float*> p;
-      for (int i = 0; i < linhas; ++i) p.push_back(valores.data() + i * colunas);
-      if (!g->Le_Registro_Ventilacao(p.data(), linhas, colunas)) return false;
-      for (float* linha : p) Imprime_Reais(s, linha, colunas);
+      for (int i = 0; i < linhas; ++i) {
+        float linha[7] = {};
+        if (!g->Le_Registro_Ventilacao(linha, colunas)) return false;
+        Imprime_Reais(s, linha, colunas);
+      }
     }
     return No_Fim(f);
   });
+}
+
+bool Confere_Modelos(TLeitura_Estrita* l) {
+  int modelos = 0;
+  if (!l->Linha("[Quantidade de Modelos = %d]", {&modelos}) || modelos < 0) return false;
+  for (int m = 0; m < modelos; ++m) {
+    int linhas = 0, colunas = 0;
+    if (!l->Linha("[%d,%d]", {&linhas, &colunas}) || linhas < 0 || colunas < 4 || colunas > 7)
+      return false;
+    std::string padrao = "%f";
+    for (int k = 1; k < colunas; ++k) padrao += " %f";
+    for (int i = 0; i < linhas; ++i) {
+      if (!l->Linha(padrao.c_str())) return false;
+    }
+  }
+  return l->Fim();
 }
 
 // ---- Regulation ----
@@ -220,6 +237,11 @@ bool Carrega_Tabela(const std::string& c, FILE* saida, long* parada, TLe_Tabela 
           return true;
         });
   });
+}
+
+// A reference table: its count line, its title and the rows.
+bool Confere_Tabela(TLeitura_Estrita* l, const char* linha) {
+  return Confere_Contados(l, "[Num Linhas = %d]", {"[%[^]]]"}, {linha});
 }
 
 bool Amostra_Split(const std::string& c) {
@@ -331,6 +353,24 @@ bool Carrega_Projeto(const std::string& c, FILE* saida, long* parada) {
   });
 }
 
+bool Confere_Projeto(TLeitura_Estrita* l) {
+  int zonas = 0;
+  if (!l->Linha("[Num Zonas = %d]", {&zonas}) || zonas < 0) return false;
+  for (int z = 0; z < zonas; ++z) {
+    int equips = 0;
+    if (!l->Linha("[Zona %d] [Nome = [%[^]]]] [Area = %f]") ||
+        !l->Linha("[Num Equips = %d]", {&equips}) || equips < 0)
+      return false;
+    for (int e = 0; e < equips; ++e) {
+      if (!l->Linha("[Eq = %d] [Tipo Eq = %d] [Nome Tipo Eq = [%[^]]]] [Potencia = %f] [COP = %f] "
+                    "[Atend Pre Req = %d] [Tipo Aquec = %d] [Nome Tipo Aquec = [%[^]]]] "
+                    "[Class= %[^]]] [Regul. Inmetro = %d]"))
+        return false;
+    }
+  }
+  return l->Fim();
+}
+
 // ---- Material data ----
 
 bool Amostra_Amortecimento_Hora(const std::string& c) {
@@ -357,12 +397,27 @@ bool Carrega_Amortecimento_Hora(const std::string& c, FILE* saida, long* parada)
   return Com_Arquivo(c, saida, parada, [](TGeren_ArquivoAux* g, FILE* f, FILE* s) {
     float v[24] = {};
     g->Carrega_Linha_Amortecimento(INT_MIN, INT_MIN, INT_MIN, v);
-    Imprime(s, "ultima linha lida: ");
+    Imprime(s, "%s", "ultima linha lida: ");
     Imprime_Reais(s, v, 24);
     // Every line ends in "]}": a line cut short leaves the search at the
     // end all the same.
     return No_Fim(f) && Termina_Em(f, '}');
   });
+}
+
+// Blocks of a heading and as many lines as it says, up to the end.
+bool Confere_Amortecimento_Hora(TLeitura_Estrita* l) {
+  std::string valores = "{[%d][";
+  for (int h = 0; h < 24; ++h) valores += " %f";
+  valores += "]}";
+  do {
+    int linhas = 0;
+    if (!l->Linha("[%d;%d;%d]", {nullptr, nullptr, &linhas}) || linhas < 0) return false;
+    for (int k = 0; k < linhas; ++k) {
+      if (!l->Linha(valores.c_str())) return false;
+    }
+  } while (!l->Fim());
+  return true;
 }
 
 bool Amostra_Amortecimento_Subida(const std::string& c) {
@@ -379,7 +434,7 @@ bool Carrega_Amortecimento_Subida(const std::string& c, FILE* saida, long* parad
   return Com_Arquivo(c, saida, parada, [](TGeren_ArquivoAux* g, FILE* f, FILE* s) {
     float v[14] = {};
     g->Carrega_Linha_Amortecimento(INT_MIN, INT_MIN, v);
-    Imprime(s, "ultimo registro lido: ");
+    Imprime(s, "%s", "ultimo registro lido: ");
     Imprime_Reais(s, v, 14);
     // Every line ends in "]}": a line cut short leaves the search at the
     // end all the same.
@@ -411,6 +466,13 @@ bool Carrega_Dados_U(const std::string& c, FILE* saida, long* parada) {
   });
 }
 
+bool Confere_Dados_U(TLeitura_Estrita* l) {
+  for (int i = 0; i <= 100; ++i) {
+    if (!l->Linha("%d %f %f %f %f %f")) return false;
+  }
+  return l->Fim();
+}
+
 bool Amostra_Isoterma(const std::string& c) {
   return Escreve_Texto(c,
                        "0.000000 0.000000\n0.200000 4.500000\n0.400000 7.100000\n"
@@ -420,17 +482,14 @@ bool Amostra_Isoterma(const std::string& c) {
 
 bool Carrega_Isoterma(const std::string& c, FILE* saida, long* parada) {
   return Com_Arquivo(c, saida, parada, [](TGeren_ArquivoAux* g, FILE* f, FILE* s) {
-    // One pair a line: the host's pair count is the file's line count.
-    long linhas = 0;
-    int ultimo = '\n';
-    for (int ch; (ch = std::getc(f)) != EOF; ultimo = ch) linhas += ch == '\n';
-    linhas += ultimo != '\n';
-    std::rewind(f);
-    if (linhas > INT_MAX) return false;
-    std::vector<double> pares(2 * static_cast<size_t>(linhas + 1));
-    if (!g->Carrega_Dados_Iso(pares.data(), static_cast<int>(linhas) - 1)) return false;
-    for (long i = 0; i < linhas; ++i) Imprime(s, "%g\t%g\n", pares[2 * i], pares[2 * i + 1]);
-    return No_Fim(f);
+    // One pair a line up to the end, the host's pair count being the
+    // file's line count: read one pair at a time (a count of 0 is one pair).
+    while (!No_Fim(f)) {
+      double par[2] = {};
+      if (!g->Carrega_Dados_Iso(par, 0)) return false;
+      Imprime(s, "%g\t%g\n", par[0], par[1]);
+    }
+    return true;
   });
 }
 
@@ -439,28 +498,44 @@ bool Carrega_Isoterma(const std::string& c, FILE* saida, long* parada) {
 std::vector<TTipo_Catalogo> Tipos_Catalogo_Referencia() {
   return {
       {"racoes-ar", "air rations: name, two integers, level", "Ventilacao/Racoes_Ar.txt",
-       Amostra_Racoes, Carrega_Racoes},
+       Amostra_Racoes, Carrega_Racoes,
+       [](TLeitura_Estrita* l) { return Confere_Ate_O_Fim(l, {"[%[^]]] (%d;%d;%d)"}); }},
       {"trocas-ar", "air changes: name, rate, integer", "Ventilacao/Trocas_Ar.txt", Amostra_Trocas,
-       Carrega_Trocas},
+       Carrega_Trocas,
+       [](TLeitura_Estrita* l) { return Confere_Ate_O_Fim(l, {"[%[^]]] (%f;%d)"}); }},
       {"modelos-vent", "ventilation models: [rows,columns] and rows of 4 to 7 values",
-       "Ventilacao/Modelos.txt", Amostra_Modelos, Carrega_Modelos},
+       "Ventilacao/Modelos.txt", Amostra_Modelos, Carrega_Modelos, Confere_Modelos},
       {"zonas-bio", "cities by bioclimatic zone", "Regulamento/Zonas_Bioclimaticas.txt",
-       Amostra_Zonas_Bio, Carrega_Zonas_Bio},
+       Amostra_Zonas_Bio, Carrega_Zonas_Bio,
+       [](TLeitura_Estrita* l) {
+         return Confere_Contados(
+             l, "[Cidades Classificadas Conforme Zona Bioclim\xE1tica][Num_Reg = %d]",
+             {"[Estado Cidade Metodo Zona]"}, {"%s [%[^]]] %s %d"});
+       }},
       {"tabela-split", "split air-conditioner efficiency table", "Regulamento/Tabela_Split.txt",
-       Amostra_Split, Carrega_Split},
+       Amostra_Split, Carrega_Split,
+       [](TLeitura_Estrita* l) {
+         return Confere_Tabela(l, "%d %d %f %f %d %f %s [%[^]]] [%[^]]]");
+       }},
       {"tabela-torres", "cooling-tower efficiency table", "Regulamento/Tabela_Torres.txt",
-       Amostra_Torres, Carrega_Torres},
+       Amostra_Torres, Carrega_Torres,
+       [](TLeitura_Estrita* l) { return Confere_Tabela(l, "%d %f %f %f %f %s [%[^]]] [%[^]]]"); }},
       {"tabela-resfr", "chiller efficiency table", "Regulamento/Tabela_Resfriadores.txt",
-       Amostra_Resfriadores, Carrega_Resfriadores},
+       Amostra_Resfriadores, Carrega_Resfriadores,
+       [](TLeitura_Estrita* l) { return Confere_Tabela(l, "%d %f %f %f %f %s [%[^]]] [%[^]]]"); }},
       {"projeto-hvac", "a project's HVAC equipment by zone", "Regulamento/Projeto_HVAC.txt",
-       Amostra_Projeto, Carrega_Projeto},
+       Amostra_Projeto, Carrega_Projeto, Confere_Projeto},
       {"amort-horario", "hourly damping lines by three keys", "Materiais/Amortecimento.txt",
-       Amostra_Amortecimento_Hora, Carrega_Amortecimento_Hora},
+       Amostra_Amortecimento_Hora, Carrega_Amortecimento_Hora, Confere_Amortecimento_Hora},
       {"amort-subida", "rise-and-fall damping by two keys", "Materiais/Amortecimento_SD.txt",
-       Amostra_Amortecimento_Subida, Carrega_Amortecimento_Subida},
+       Amostra_Amortecimento_Subida, Carrega_Amortecimento_Subida,
+       [](TLeitura_Estrita* l) {
+         return Confere_Ate_O_Fim(l, {"[%d;%d]", "{[Subida]=[%f;%f;%f;%f;%f;%f;%f]}",
+                                      "{[Descida]=[%f;%f;%f;%f;%f;%f;%f]}"});
+       }},
       {"dados-u", "transmittance table: 101 lines of five values", "Materiais/Dados_U.txt",
-       Amostra_Dados_U, Carrega_Dados_U},
+       Amostra_Dados_U, Carrega_Dados_U, Confere_Dados_U},
       {"isoterma", "sorption isotherm pairs", "Materiais/Isoterma.txt", Amostra_Isoterma,
-       Carrega_Isoterma},
+       Carrega_Isoterma, [](TLeitura_Estrita* l) { return Confere_Ate_O_Fim(l, {"%f %f"}); }},
   };
 }

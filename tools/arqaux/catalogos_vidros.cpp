@@ -15,9 +15,9 @@
 #include <stdlib.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -80,41 +80,42 @@ bool Com_Arquivo_Em(const std::string& caminho, const std::string& nome, F carre
   return ok;
 }
 
-// The file's lines, each with its offset and its "\n" when it has one.
-std::vector<std::pair<long, std::string>> Linhas(const std::string& caminho) {
-  std::vector<std::pair<long, std::string>> linhas;
-  FILE* f = std::fopen(caminho.c_str(), "rb");
-  if (f == nullptr) return linhas;
-  long pos = 0;
-  for (int c; (c = std::fgetc(f)) != EOF; ++pos) {
-    if (linhas.empty() || linhas.back().second.back() == '\n') linhas.push_back({pos, ""});
-    linhas.back().second += static_cast<char>(c);
+// The seven lines of a model of the table, for the strict reading.
+const char* const kLinhas_Modelo[] = {
+    "[%[^]]]",
+    "Id=%d",
+    "Espessura=%f",
+    "Modelo_Padrao=%d",
+    "Absortividade={%f,%f,%f,%f,%f,%f,%f,%f,%f}",
+    "Transmissividade={%f,%f,%f,%f,%f,%f,%f,%f,%f}",
+    "Transmissividade_Sistema={%f,%f,%f,%f,%f,%f,%f,%f,%f}",
+};
+
+// The models of the table that read whole, up to the count its count line
+// gives; *inteira tells whether the table holds them all and nothing more.
+// The library does not tell a short table: the tool loads only these.
+int Modelos_Inteiros(TLeitura_Estrita* l, bool* inteira) {
+  int n = 0, lidos = 0;
+  *inteira = false;
+  if (!l->Linha("[Registros = %d]", {&n}) || n < 0) return 0;
+  for (; lidos < n; ++lidos) {
+    for (const char* linha : kLinhas_Modelo) {
+      if (!l->Linha(linha)) return lidos;
+    }
   }
-  std::fclose(f);
-  return linhas;
+  *inteira = l->Fim();
+  return lidos;
 }
 
-bool Comeca(const std::string& linha, const char* prefixo) {
-  return linha.compare(0, std::strlen(prefixo), prefixo) == 0;
-}
-
-// The number of models the table's count line gives. The library does not
-// tell a short table, so the tool counts the models whose last line is
-// whole: when there are fewer, *parada is the byte after the last of them.
-int Conta_Modelos(const std::string& caminho, long* parada) {
-  const auto linhas = Linhas(caminho);
-  int n = 0, inteiros = 0;
-  if (linhas.empty() || std::sscanf(linhas[0].second.c_str(), "[Registros = %d]", &n) != 1) n = 0;
-  long fim = 0;
-  for (const auto& l : linhas) {
-    const std::string& t = l.second;
-    if (!Comeca(t, "Transmissividade_Sistema={") || t.size() < 2 || t.substr(t.size() - 2) != "}\n")
-      continue;
-    fim = l.first + static_cast<long>(t.size());
-    if (++inteiros == n) break;
-  }
-  *parada = inteiros < n ? fim : -1;
-  return n < inteiros ? n : inteiros;
+// The same on the file at caminho; *parada where its strict reading stopped
+// (-1 when the table is whole).
+int Modelos_Inteiros(const std::string& caminho, long* parada) {
+  std::unique_ptr<FILE, int (*)(FILE*)> arq(std::fopen(caminho.c_str(), "rb"), std::fclose);
+  TLeitura_Estrita l(arq.get());
+  bool inteira = false;
+  const int n = Modelos_Inteiros(&l, &inteira);
+  *parada = inteira ? -1 : l.Parada();
+  return n;
 }
 
 void Mostra_Modelo(FILE* saida, const TProp_Vitreas& p) {
@@ -125,28 +126,29 @@ void Mostra_Modelo(FILE* saida, const TProp_Vitreas& p) {
 }
 
 // The gas file's gases: a name line and a whole line of eight coefficients
-// each. At a line of coefficients that is not whole, *parada is its offset.
-int Conta_Gases(const std::string& caminho, long* parada) {
-  const auto linhas = Linhas(caminho);
-  *parada = -1;
-  for (size_t k = 1; k < linhas.size(); k += 2) {
-    const std::string& t = linhas[k].second;
-    if (std::count(t.begin(), t.end(), ',') != 7 || t.back() != '\n') {
-      *parada = linhas[k].first;
-      return static_cast<int>(k / 2);
-    }
-  }
-  // A name with no coefficients after it.
-  if (linhas.size() % 2 == 1) *parada = linhas.back().first;
-  return static_cast<int>(linhas.size() / 2);
+// each, one gas at least. *inteiro tells whether the file is that and no
+// more; the count is of the gases read whole.
+int Gases_Inteiros(TLeitura_Estrita* l, bool* inteiro) {
+  int gases = 0;
+  *inteiro = false;
+  do {
+    if (!l->Linha("%[^\n]") || !l->Linha("%f,%f,%f,%f,%f,%f,%f,%f")) return gases;
+    ++gases;
+  } while (!l->Fim());
+  *inteiro = true;
+  return gases;
 }
 
 // Computes and prints the gas properties of model nome from the gas file
 // at Vitreous/<arquivo> of the current models directory.
 // False also when a gas's coefficients are not whole (*parada then at them).
 bool Mostra_Gas(FILE* saida, const std::string& nome, const std::string& arquivo, long* parada) {
-  const int gases =
-      Conta_Gases(DLL_UTIL_Geren_Dir()->R_Dir_Modelos() + "/Vitreous/" + arquivo, parada);
+  const std::string caminho = DLL_UTIL_Geren_Dir()->R_Dir_Modelos() + "/Vitreous/" + arquivo;
+  std::unique_ptr<FILE, int (*)(FILE*)> arq(std::fopen(caminho.c_str(), "rb"), std::fclose);
+  TLeitura_Estrita leitura(arq.get());
+  bool inteiro = false;
+  const int gases = Gases_Inteiros(&leitura, &inteiro);
+  *parada = inteiro ? -1 : leitura.Parada();
   TProp_Vitreas p;
   std::memset(&p, 0, sizeof(p));
   if (arquivo.size() >= sizeof(p.Arquivo_Gas)) return false;
@@ -165,7 +167,7 @@ bool Mostra_Gas(FILE* saida, const std::string& nome, const std::string& arquivo
     Mostra(saida, "  gap %d\tP %g\tQ %g\tR %g\n", e - primeira + 1, p.Prop_P[e], p.Prop_Q[e],
            p.Prop_R[e]);
   }
-  return ok && gases > 0 && *parada < 0;
+  return ok && inteiro;
 }
 
 // Loads the n models of the table in the current models directory one by
@@ -228,11 +230,17 @@ bool Amostra_Gas(const std::string& c) {
 // ---- Loaders ----
 
 bool Carrega_Tabela(const std::string& c, FILE* saida, long* parada) {
-  const int n = Conta_Modelos(c, parada);
   long nenhuma = -1;
+  const int n = Modelos_Inteiros(c, &nenhuma);
+  *parada = -1;
   return Com_Arquivo_Em(c, "Tab_Propr_Vitreas.txt",
-                        [&] { return Percorre_Modelos(saida, n, false, &nenhuma); }) &&
-         *parada < 0;
+                        [&] { return Percorre_Modelos(saida, n, false, &nenhuma); });
+}
+
+bool Confere_Tabela(TLeitura_Estrita* l) {
+  bool inteira = false;
+  Modelos_Inteiros(l, &inteira);
+  return inteira;
 }
 
 bool Carrega_Base(const std::string& c, FILE* saida, long* parada) {
@@ -262,6 +270,21 @@ bool Carrega_Base(const std::string& c, FILE* saida, long* parada) {
   return ok;
 }
 
+// A title row, then data rows up to the end, each of the plain or of the
+// quoted form.
+bool Confere_Base(TLeitura_Estrita* l) {
+  std::string titulo;
+  for (int k = 0; k < 14; ++k) titulo += "%[^,],";
+  if (!l->Linha((titulo + "%[^\n]").c_str())) return false;
+  while (!l->Fim()) {
+    if (!l->Proxima() ||
+        !(l->Casa("%f,%[^,],%[^,],%[^,],%[^,],%f,%f,%f,%f,%f,%f,%f,%f,%[^,],%[^\n]") ||
+          l->Casa("%f,%[^,],\"%[^\"]\",%[^,],%[^,],%f,%f,%f,%f,%f,%f,%f,%f,%[^,],%[^\n]")))
+      return false;
+  }
+  return true;
+}
+
 bool Carrega_Gas(const std::string& c, FILE* saida, long* parada) {
   *parada = -1;
   return Com_Arquivo_Em(c, "Vitreous/gas.txt",
@@ -272,7 +295,7 @@ bool Carrega_Gas(const std::string& c, FILE* saida, long* parada) {
 
 bool Confere_Vidros(const std::string& dir, FILE* saida) {
   long parada = -1;
-  const int n = Conta_Modelos((fs::path(dir) / "Tab_Propr_Vitreas.txt").string(), &parada);
+  const int n = Modelos_Inteiros((fs::path(dir) / "Tab_Propr_Vitreas.txt").string(), &parada);
   return n > 0 && parada < 0 &&
          No_Dir_Modelos(dir, [&] { return Percorre_Modelos(saida, n, true, &parada); });
 }
@@ -280,10 +303,15 @@ bool Confere_Vidros(const std::string& dir, FILE* saida) {
 std::vector<TTipo_Catalogo> Tipos_Catalogo_Vidros() {
   return {
       {"glazing", "glazing models: thickness and angular optical values", "Tab_Propr_Vitreas.txt",
-       Amostra_Tabela, Carrega_Tabela},
+       Amostra_Tabela, Carrega_Tabela, Confere_Tabela},
       {"glazing-db", "external glazing database, kind 0: title and data rows",
-       "Vitreous/Base_Vidros.csv", Amostra_Base, Carrega_Base},
+       "Vitreous/Base_Vidros.csv", Amostra_Base, Carrega_Base, Confere_Base},
       {"glazing-gas", "gas file: gases and their eight coefficients", "Vitreous/Claro_6mm.txt",
-       Amostra_Gas, Carrega_Gas},
+       Amostra_Gas, Carrega_Gas,
+       [](TLeitura_Estrita* l) {
+         bool inteiro = false;
+         Gases_Inteiros(l, &inteiro);
+         return inteiro;
+       }},
   };
 }

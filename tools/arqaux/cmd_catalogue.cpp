@@ -1,6 +1,7 @@
 // "arqaux catalogue": writes a models directory holding a sample of every
 // catalogue and reference-table kind, loads one file of a kind as the
-// library's loaders do, and lists the kinds.
+// library's loaders do and reads it again strictly to judge it whole, and
+// lists the kinds.
 #include <CLI/CLI.hpp>
 #include <cstdio>
 #include <filesystem>
@@ -41,7 +42,7 @@ int Confere(const std::string& caminho, const std::string& tipo) {
   if (int erro = Confere_Entrada(caminho)) return erro;
   const TTipo_Catalogo* t = Procura_Tipo_Catalogo(tipo);
   long parada = -1;
-  const bool ok = t->carrega(caminho, stdout, &parada);
+  const bool ok = Confere_Catalogo(*t, caminho, stdout, &parada);
   std::fflush(stdout);
   if (!ok && parada < 0) return Erro("%s: not a whole %s file", caminho.c_str(), t->nome);
   if (!ok) {
