@@ -68,6 +68,7 @@
 // (created anew, so a link planted there is never followed) and renamed once
 // whole, so a failed import leaves no output file behind; an output that is
 // the weather file itself, by any name, is refused.
+#include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -414,8 +415,8 @@ bool Le_Temperaturas_Solo(TLeitura* l, int linha) {
     }
     if (!valido) {
       return l->Falha(linha,
-                      "GROUND TEMPERATURES depth %d is not a depth, three blank or positive soil "
-                      "properties and 12 temperatures",
+                      "GROUND TEMPERATURES depth %d is not a depth, 3 soil properties (blank or "
+                      "not negative) and 12 temperatures",
                       i + 1);
     }
     if (!l->tem_solo || profundidade < l->clima->profundidade_solo) {

@@ -253,8 +253,8 @@ TEST_F(Epw, FaultsNameTheirLineAndLeaveNoFile) {
       {[](TLinhas* l) { (*l)[3] = "GROUND TEMPERATURES,1,0.5,,,,1,2"; },
        "4: GROUND TEMPERATURES counts 1, more than the line holds"},
       {[](TLinhas* l) { (*l)[3] = "GROUND TEMPERATURES,1,0.5,soft,,,1,2,3,4,5,6,7,8,9,1,2,3"; },
-       "4: GROUND TEMPERATURES depth 1 is not a depth, three blank or positive soil properties "
-       "and 12 temperatures"},
+       "4: GROUND TEMPERATURES depth 1 is not a depth, 3 soil properties (blank or not "
+       "negative) and 12 temperatures"},
       {[](TLinhas* l) { Muda(l, meio, 7, "0x1p4"); },
        "4009: dry-bulb temperature '0x1p4' is not a number"},
       {[](TLinhas* l) { Muda(l, meio, 16, "INF"); },
