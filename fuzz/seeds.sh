@@ -164,6 +164,7 @@ epw="$(dirname "$0")/../tests/data/tmy_45.000_8.000_2005_2023.epw"
   seed epw_fuzz soil-backwards
 { b 9 100 0; head -n 10 "$epw"; } | seed epw_fuzz hour-missing
 { b 17 100 0; head -n 10 "$epw"; } | seed epw_fuzz hour-twice
+{ b 1 0 0; head -n 14 "${epw%.epw}_savings.epw"; } | seed epw_fuzz other-header-style
 # File kinds: flags (1: a description follows; 2: named ".ti"; the index of
 # the kind forced in bits 2-7, 252 forcing none), the description's length
 # and text, then the file's first bytes.

@@ -1018,12 +1018,20 @@ class ARQAUX_API TGeren_ArquivoAux {
   // clima->linha_erro at the first fault; clima holds no year then.
   bool Le_EPW(const char* caminho, TClima_EPW* clima);
   // Writes the climate file (and the soil file, when caminho_solo is given
-  // and clima has a soil year) under temporary names, then renames them:
-  // false with clima->erro, and no file left behind, when either fails.
+  // and clima has a soil year) under unique temporary names made beside
+  // them, then renames them: false with clima->erro, and no file left
+  // behind, when either fails.
   bool Grava_Clima_EPW(TClima_EPW* clima, const char* caminho_clima, const char* caminho_solo);
-  // Both: the weather file in, the climate and soil files out.
+  // Both: the weather file in, the climate and soil files out. False, before
+  // reading, when an output is the weather file itself by any name.
   bool Importa_EPW(const char* epw, const char* caminho_clima, const char* caminho_solo,
                    TClima_EPW* clima);
+  // Reads a climate file however it was made (a header and 8760 records,
+  // nothing more) into clima's header, texts and records, and holds it to the
+  // ranges of the import's year: false with clima->erro naming the first
+  // value that is not finite or lies outside them (by its hour), and no
+  // records kept.
+  bool Le_Clima_EPW(const char* caminho, TClima_EPW* clima);
 
   // ---- 25. Occupancy report (streams/occupancy_report.cpp) ----
 

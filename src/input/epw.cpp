@@ -4,23 +4,35 @@
 // gives ground temperatures.
 //
 // The EPW text is eight header lines, each a keyword and comma-separated
-// fields, in this order:
-//   LOCATION,city,region,country,source,station,latitude,longitude,time zone,elevation
-//   DESIGN CONDITIONS,...                 TYPICAL/EXTREME PERIODS,...
-//   GROUND TEMPERATURES,N, then N groups: depth (m), conductivity, density and
+// fields, in this order (a field in double quotes may hold commas; every line
+// may carry fields past the ones read, and blank fields are allowed where
+// nothing is read from them):
+//   LOCATION,city,region,country,source,station,latitude,longitude,time zone,
+//     elevation
+//   DESIGN CONDITIONS,N, then the N conditions' fields
+//   TYPICAL/EXTREME PERIODS,N, then N periods: name, type, first and last day
+//   GROUND TEMPERATURES,N, then N depths: depth (m), conductivity, density and
 //     specific heat (each may be blank), twelve monthly temperatures (degC)
-//   HOLIDAYS/DAYLIGHT SAVING,...  COMMENTS 1,...  COMMENTS 2,...  DATA PERIODS,...
-// then one row per hour: year, month, day, hour (1 to 24, hour 1 being 0:00
+//   HOLIDAYS/DAYLIGHT SAVINGS (or SAVING),leap year observed (Yes or No),
+//     daylight saving start and end, N, then N holidays: name and day
+//   COMMENTS 1,free text          COMMENTS 2,free text
+//   DATA PERIODS,N,records per hour, then N periods: name, first day of the
+//     week, first and last day
+// A blank count is 0. The rows are hourly: DATA PERIODS must give at least one
+// period, one record per hour, and a weekday name as each period's first day.
+// Then one row per hour: year, month, day, hour (1 to 24, hour 1 being 0:00
 // to 1:00), minute, data flags, and the hour's values. Lines end in "\n" or
-// "\r\n"; empty lines may only close the file.
+// "\r\n"; empty lines may only close the file. Numbers are decimal (sign,
+// digits, a point, an exponent): hexadecimal, infinity and not-a-number
+// spellings are not numbers.
 //
 // What each climate record takes (field numbers of the row, from 1):
 //   Temperatura  7   dry-bulb temperature, degC
 //   Umidade      8, 10  humidity ratio, kg of water per kg of dry air, from the
 //                dew point td (degC) and the pressure p (Pa):
 //                W = 0.621945 pw / (p - pw), pw the saturation pressure at td by
-//                the Hyland-Wexler formulas of the ASHRAE Handbook of
-//                Fundamentals (over ice below 0 degC, over water from 0 degC)
+//                the psychrometric formulas (over ice below 0 degC, over water
+//                from 0 degC)
 //   Rad_Direta   15  direct normal radiation, Wh/m2 in the hour (mean W/m2)
 //   Rad_Difusa   16  diffuse horizontal radiation, Wh/m2 in the hour
 //   Vel_Vento    22  wind speed, m/s
@@ -38,7 +50,9 @@
 // circle (the climate file's windows wrap too), wind direction along the
 // shorter arc; the fills are counted. A column with no valid hour fails the
 // import, except the pressure: then it is the standard atmosphere at the
-// elevation.
+// elevation. The year written is held to the same ranges (and a humidity
+// ratio from 0 to 1), and so is a climate file read back with Le_Clima_EPW,
+// however it was made.
 //
 // Rows are placed by month, day and hour, in whatever order they come;
 // February 29 rows are read and dropped. A second row for an hour fails at its
@@ -50,17 +64,26 @@
 // the year's end). The format carries no soil moisture: Umidade is 0.
 //
 // Failures: the first error with its line (0 for the file as a whole). The
-// outputs are written under temporary names and renamed once whole, so a
-// failed import leaves no output file behind.
+// outputs are written under unique temporary names made in their folders
+// (created anew, so a link planted there is never followed) and renamed once
+// whole, so a failed import leaves no output file behind; an output that is
+// the weather file itself, by any name, is refused.
+#include <strings.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <new>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "arqaux/formatos.h"
@@ -78,15 +101,6 @@ constexpr int DIAS_MES[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 constexpr float ALBEDO_PADRAO = 0.2f;
 constexpr int CAMPO_ALBEDO = 32;  // 0-based
 constexpr int CAMPOS_POR_PROFUNDIDADE = 16;
-
-const char* const CHAVES[LINHAS_CABECALHO] = {"LOCATION",
-                                              "DESIGN CONDITIONS",
-                                              "TYPICAL/EXTREME PERIODS",
-                                              "GROUND TEMPERATURES",
-                                              "HOLIDAYS/DAYLIGHT SAVING",
-                                              "COMMENTS 1",
-                                              "COMMENTS 2",
-                                              "DATA PERIODS"};
 
 enum TColuna { SECA, ORVALHO, PRESSAO, DIRETA, DIFUSA, DIRECAO, VENTO, NUM_COLUNAS };
 
@@ -106,6 +120,36 @@ constexpr TDef_Coluna COLUNAS[NUM_COLUNAS] = {
     {20, "wind direction", 0.0f, 360.0f, 999.0f},
     {21, "wind speed", 0.0f, 40.0f, 999.0f}};
 constexpr int CAMPOS_MINIMOS = 22;  // through the wind speed
+// The humidity ratio of a climate record: no missing code, since it is
+// computed; more water than dry air is no weather.
+constexpr TDef_Coluna UMIDADE = {-1, "humidity ratio", 0.0f, 1.0f, INFINITY};
+
+// A value a column takes: within its range and below its missing code.
+bool Valido(float x, const TDef_Coluna& d) {
+  return x >= d.minimo && x <= d.maximo && x < d.codigo;
+}
+
+// The climate record's fields and the columns whose ranges hold them.
+const struct {
+  float TReg_Climatico::*campo;
+  const TDef_Coluna& coluna;
+} CAMPOS_REGISTRO[] = {
+    {&TReg_Climatico::Temperatura, COLUNAS[SECA]},  {&TReg_Climatico::Umidade, UMIDADE},
+    {&TReg_Climatico::Rad_Direta, COLUNAS[DIRETA]}, {&TReg_Climatico::Rad_Difusa, COLUNAS[DIFUSA]},
+    {&TReg_Climatico::Vel_Vento, COLUNAS[VENTO]},   {&TReg_Climatico::Dir_Vento, COLUNAS[DIRECAO]}};
+
+// The header's numbers: their LOCATION field (0-based; -1 when not read from
+// it), name and range.
+const struct {
+  int campo;
+  const char* nome;
+  float minimo, maximo;
+  float TCidade::*destino;
+} NUMEROS_CABECALHO[] = {{6, "latitude", -90.0f, 90.0f, &TCidade::Latitude},
+                         {7, "longitude", -180.0f, 180.0f, &TCidade::Longitude},
+                         {8, "time zone", -12.0f, 14.0f, &TCidade::Fuso_Horario},
+                         {9, "elevation", -1000.0f, 9999.9f, &TCidade::Altitude},
+                         {-1, "albedo", 0.0f, 1.0f, &TCidade::Albedo}};
 
 using TValores = std::array<float, NUM_COLUNAS>;
 
@@ -155,29 +199,70 @@ class TLinhas {
   int numero_ = 0;
 };
 
-// The comma-separated fields of a line.
-void Divide_Campos(const char* p, size_t n, std::vector<TCampo>* campos) {
+// The comma-separated fields of a line; a comma between double quotes is
+// text. False when a quote does not close.
+bool Divide_Campos(const char* p, size_t n, std::vector<TCampo>* campos) {
   campos->clear();
   const char* fim = p + n;
   const char* inicio = p;
+  bool aspas = false;
   for (const char* q = p; q <= fim; ++q) {
-    if (q == fim || *q == ',') {
+    if (q < fim && *q == '"') aspas = !aspas;
+    if (q == fim || (*q == ',' && !aspas)) {
       campos->push_back({inicio, static_cast<size_t>(q - inicio)});
       inicio = q + 1;
     }
   }
+  return !aspas;
 }
 
-std::string Texto(const TCampo& c) { return std::string(c.p, c.n); }
+// The field's text, without the blanks and the pair of quotes around it.
+std::string Texto(const TCampo& c) {
+  const char* fim = c.p + c.n;
+  const char* p = arqaux::Pula_Brancos(c.p, fim);
+  while (fim > p && (fim[-1] == ' ' || fim[-1] == '\t')) --fim;
+  if (fim - p >= 2 && *p == '"' && fim[-1] == '"') ++p, --fim;
+  return std::string(p, fim);
+}
 
 bool Vazio(const TCampo& c) { return arqaux::Pula_Brancos(c.p, c.p + c.n) == c.p + c.n; }
 
-// The whole field as one finite number, blanks around it allowed.
+const char* Pula_Digitos(const char* p, const char* fim) {
+  while (p < fim && *p >= '0' && *p <= '9') ++p;
+  return p;
+}
+
+// A decimal number from p to fim, blanks around it: a sign, digits with at
+// most one point (at least one digit), and an exponent.
+bool Decimal(const char* p, const char* fim) {
+  p = arqaux::Pula_Brancos(p, fim);
+  if (p < fim && (*p == '+' || *p == '-')) ++p;
+  const char* inteira = Pula_Digitos(p, fim);
+  bool digitos = inteira > p;
+  p = inteira;
+  if (p < fim && *p == '.') {
+    const char* fracao = Pula_Digitos(p + 1, fim);
+    digitos = digitos || fracao > p + 1;
+    p = fracao;
+  }
+  if (!digitos) return false;
+  if (p < fim && (*p == 'e' || *p == 'E')) {
+    ++p;
+    if (p < fim && (*p == '+' || *p == '-')) ++p;
+    const char* expoente = Pula_Digitos(p, fim);
+    if (expoente == p) return false;
+    p = expoente;
+  }
+  return arqaux::Pula_Brancos(p, fim) == fim;
+}
+
+// The whole field as one finite decimal number, blanks around it allowed.
 bool Le_Numero(const TCampo& c, float* valor) {
   const char* fim = c.p + c.n;
   const char* parada = nullptr;
   float v = 0.0f;
-  if (arqaux::Le_Real(c.p, fim, &v, &parada) != arqaux::TResultado_Real::Convertido ||
+  if (!Decimal(c.p, fim) ||
+      arqaux::Le_Real(c.p, fim, &v, &parada) != arqaux::TResultado_Real::Convertido ||
       arqaux::Pula_Brancos(parada, fim) != fim || !std::isfinite(v)) {
     return false;
   }
@@ -202,6 +287,15 @@ int Hora_Do_Ano(int mes, int dia, int hora) {
   int dias = dia - 1;
   for (int m = 0; m < mes - 1; ++m) dias += DIAS_MES[m];
   return dias * HORAS_DIA + hora - 1;
+}
+
+// The day and month (from 1) of hour h of the year.
+void Data_Da_Hora(int h, int* dia, int* mes) {
+  *mes = 0;
+  *dia = h / HORAS_DIA;
+  while (*dia >= DIAS_MES[*mes]) *dia -= DIAS_MES[(*mes)++];
+  ++*dia;
+  ++*mes;
 }
 
 // Saturation pressure of water vapour (Pa) at t degC: Hyland-Wexler, over ice
@@ -254,22 +348,14 @@ struct TLeitura {
 bool Le_Localizacao(TLeitura* l, int linha) {
   const std::vector<TCampo>& c = l->campos;
   if (c.size() < 10) return l->Falha(linha, "LOCATION has %zu fields, not 10", c.size());
-  const struct {
-    int campo;
-    const char* nome;
-    float minimo, maximo;
-    float* destino;
-  } numeros[] = {{6, "latitude", -90.0f, 90.0f, &l->clima->cabecalho.Latitude},
-                 {7, "longitude", -180.0f, 180.0f, &l->clima->cabecalho.Longitude},
-                 {8, "time zone", -12.0f, 14.0f, &l->clima->cabecalho.Fuso_Horario},
-                 {9, "elevation", -1000.0f, 9999.9f, &l->clima->cabecalho.Altitude}};
-  for (const auto& n : numeros) {
+  for (const auto& n : NUMEROS_CABECALHO) {
+    if (n.campo < 0) continue;
     float v = 0.0f;
     if (!Le_Numero(c[n.campo], &v) || v < n.minimo || v > n.maximo) {
       return l->Falha(linha, "LOCATION %s '%s' is not a number from %g to %g", n.nome,
                       Texto(c[n.campo]).c_str(), n.minimo, n.maximo);
     }
-    *n.destino = v;
+    l->clima->cabecalho.*n.destino = v;
   }
   l->clima->cidade = Texto(c[1]);
   l->clima->regiao = Texto(c[2]);
@@ -278,28 +364,59 @@ bool Le_Localizacao(TLeitura* l, int linha) {
   return true;
 }
 
+// The count at field campo of the line and the items from field itens on,
+// por_item fields each (0: items of no fixed size): a blank count is 0; false
+// unless it is a whole number from minimo and the line holds its items.
+bool Le_Contagem(TLeitura* l, int linha, size_t campo, size_t itens, size_t por_item, int minimo,
+                 int* n) {
+  const std::vector<TCampo>& c = l->campos;
+  const std::string chave = Texto(c[0]);
+  *n = 0;
+  if ((c.size() > campo && !Vazio(c[campo]) && !Le_Inteiro(c[campo], 0, 1000, n)) || *n < minimo) {
+    return l->Falha(linha, "%s count '%s' is not a whole number from %d to 1000", chave.c_str(),
+                    c.size() > campo ? Texto(c[campo]).c_str() : "", minimo);
+  }
+  if (*n > 0 && c.size() < itens + static_cast<size_t>(*n) * por_item) {
+    return l->Falha(linha, "%s counts %d, more than the line holds", chave.c_str(), *n);
+  }
+  return true;
+}
+
+bool Le_Condicoes(TLeitura* l, int linha) {
+  int n = 0;
+  return Le_Contagem(l, linha, 1, 2, 0, 0, &n);
+}
+
+bool Le_Periodos_Tipicos(TLeitura* l, int linha) {
+  int n = 0;
+  return Le_Contagem(l, linha, 1, 2, 4, 0, &n);
+}
+
 // GROUND TEMPERATURES: the shallowest depth's twelve months.
 bool Le_Temperaturas_Solo(TLeitura* l, int linha) {
   const std::vector<TCampo>& c = l->campos;
   int n = 0;
-  if (c.size() < 2 || !Le_Inteiro(c[1], 0, 1000, &n) ||
-      c.size() < 2 + static_cast<size_t>(n) * CAMPOS_POR_PROFUNDIDADE) {
-    return l->Falha(linha, "GROUND TEMPERATURES does not hold the depths it counts");
-  }
+  if (!Le_Contagem(l, linha, 1, 2, CAMPOS_POR_PROFUNDIDADE, 0, &n)) return false;
   if (n == 0) {
     l->clima->sem_solo = "the GROUND TEMPERATURES line gives no depth";
     return true;
   }
   for (int i = 0; i < n; ++i) {
     const size_t base = 2 + static_cast<size_t>(i) * CAMPOS_POR_PROFUNDIDADE;
-    float profundidade = 0.0f;
+    float profundidade = 0.0f, solo = 0.0f;
     float meses[12];
     bool valido = Le_Numero(c[base], &profundidade) && profundidade >= 0.0f;
+    // Conductivity, density and specific heat: blank or not below 0.
+    for (size_t k = 1; valido && k < 4; ++k) {
+      valido = Vazio(c[base + k]) || (Le_Numero(c[base + k], &solo) && solo >= 0.0f);
+    }
     for (int m = 0; valido && m < 12; ++m) {
       valido = Le_Numero(c[base + 4 + m], &meses[m]) && std::fabs(meses[m]) <= 70.0f;
     }
     if (!valido) {
-      return l->Falha(linha, "GROUND TEMPERATURES depth %d is not a depth and 12 temperatures",
+      return l->Falha(linha,
+                      "GROUND TEMPERATURES depth %d is not a depth, 3 soil properties (blank or "
+                      "not negative) and 12 temperatures",
                       i + 1);
     }
     if (!l->tem_solo || profundidade < l->clima->profundidade_solo) {
@@ -311,18 +428,74 @@ bool Le_Temperaturas_Solo(TLeitura* l, int linha) {
   return true;
 }
 
+bool Igual_Sem_Caixa(const std::string& a, const char* b) { return strcasecmp(a.c_str(), b) == 0; }
+
+// HOLIDAYS/DAYLIGHT SAVINGS: leap year observed (Yes, No or blank), the
+// daylight saving days, and the holidays, two fields each.
+bool Le_Feriados(TLeitura* l, int linha) {
+  const std::vector<TCampo>& c = l->campos;
+  if (c.size() > 1 && !Vazio(c[1]) && !Igual_Sem_Caixa(Texto(c[1]), "Yes") &&
+      !Igual_Sem_Caixa(Texto(c[1]), "No")) {
+    return l->Falha(linha, "leap year observed '%s' is neither Yes nor No", Texto(c[1]).c_str());
+  }
+  int n = 0;
+  return Le_Contagem(l, linha, 4, 5, 2, 0, &n);
+}
+
+bool Le_Comentario(TLeitura*, int) { return true; }
+
+// DATA PERIODS: at least one period, hourly rows, each period's first day a
+// weekday.
+bool Le_Periodos_Dados(TLeitura* l, int linha) {
+  const std::vector<TCampo>& c = l->campos;
+  static const char* const DIAS[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                     "Thursday", "Friday", "Saturday"};
+  int n = 0, por_hora = 0;
+  if (!Le_Contagem(l, linha, 1, 3, 4, 1, &n)) return false;
+  if (!Le_Inteiro(c[2], 1, 1, &por_hora)) {
+    return l->Falha(linha, "DATA PERIODS gives '%s' records per hour, not 1", Texto(c[2]).c_str());
+  }
+  for (int i = 0; i < n; ++i) {
+    const std::string dia = Texto(c[4 + 4 * static_cast<size_t>(i)]);
+    if (std::none_of(std::begin(DIAS), std::end(DIAS),
+                     [&](const char* d) { return Igual_Sem_Caixa(dia, d); })) {
+      return l->Falha(linha, "DATA PERIODS period %d starts on '%s', not a weekday", i + 1,
+                      dia.c_str());
+    }
+  }
+  return true;
+}
+
+// The header lines in order: the keyword (and its other spelling) and the
+// reader of the line.
+const struct {
+  const char* chave;
+  const char* outra;
+  bool (*le)(TLeitura*, int);
+} CABECALHO[LINHAS_CABECALHO] = {
+    {"LOCATION", nullptr, Le_Localizacao},
+    {"DESIGN CONDITIONS", nullptr, Le_Condicoes},
+    {"TYPICAL/EXTREME PERIODS", nullptr, Le_Periodos_Tipicos},
+    {"GROUND TEMPERATURES", nullptr, Le_Temperaturas_Solo},
+    {"HOLIDAYS/DAYLIGHT SAVINGS", "HOLIDAYS/DAYLIGHT SAVING", Le_Feriados},
+    {"COMMENTS 1", nullptr, Le_Comentario},
+    {"COMMENTS 2", nullptr, Le_Comentario},
+    {"DATA PERIODS", nullptr, Le_Periodos_Dados}};
+
 bool Le_Cabecalho(TLinhas* linhas, TLeitura* l) {
-  for (int i = 0; i < LINHAS_CABECALHO; ++i) {
+  for (const auto& d : CABECALHO) {
     const int lida = linhas->Proxima();
     const int numero = linhas->Numero() + (lida == 1 ? 0 : 1);
     if (lida < 0) return l->Falha(numero, "longer than %zu characters", MAX_LINHA);
-    if (lida == 0) return l->Falha(numero, "the file ends before its %s line", CHAVES[i]);
-    Divide_Campos(linhas->Texto(), linhas->Tamanho(), &l->campos);
-    if (Texto(l->campos[0]) != CHAVES[i]) {
-      return l->Falha(numero, "expected the %s line", CHAVES[i]);
+    if (lida == 0) return l->Falha(numero, "the file ends before its %s line", d.chave);
+    if (!Divide_Campos(linhas->Texto(), linhas->Tamanho(), &l->campos)) {
+      return l->Falha(numero, "a quote that does not close");
     }
-    if (i == 0 && !Le_Localizacao(l, numero)) return false;
-    if (i == 3 && !Le_Temperaturas_Solo(l, numero)) return false;
+    const std::string chave = Texto(l->campos[0]);
+    if (chave != d.chave && (d.outra == nullptr || chave != d.outra)) {
+      return l->Falha(numero, "expected the %s line", d.chave);
+    }
+    if (!d.le(l, numero)) return false;
   }
   return true;
 }
@@ -350,7 +523,7 @@ bool Le_Linha_Dados(TLeitura* l, int linha) {
     if (!Le_Numero(c[d.campo], &x)) {
       return l->Falha(linha, "%s '%s' is not a number", d.nome, Texto(c[d.campo]).c_str());
     }
-    if (x >= d.minimo && x <= d.maximo && x < d.codigo) v[k] = x;
+    if (Valido(x, d)) v[k] = x;
   }
   float albedo = 0.0f;
   if (c.size() > CAMPO_ALBEDO && Le_Numero(c[CAMPO_ALBEDO], &albedo) && albedo >= 0.0f &&
@@ -379,10 +552,9 @@ bool Confere_Horas(TLeitura* l, int fim) {
     for (int k = h + 1; k < ARQAUX_HORAS_ANO; ++k) {
       if (l->linha_hora[k] != 0) linha = std::min(linha, l->linha_hora[k]);
     }
-    int mes = 0;
-    int dia = h / HORAS_DIA;
-    while (dia >= DIAS_MES[mes]) dia -= DIAS_MES[mes++];
-    return l->Falha(linha, "no row for %02d/%02d hour %d", dia + 1, mes + 1, h % HORAS_DIA + 1);
+    int dia = 0, mes = 0;
+    Data_Da_Hora(h, &dia, &mes);
+    return l->Falha(linha, "no row for %02d/%02d hour %d", dia, mes, h % HORAS_DIA + 1);
   }
   return true;
 }
@@ -399,7 +571,9 @@ bool Le_Dados(TLinhas* linhas, TLeitura* l) {
       continue;
     }
     if (vazia != 0) return l->Falha(vazia, "an empty line among the rows");
-    Divide_Campos(linhas->Texto(), linhas->Tamanho(), &l->campos);
+    if (!Divide_Campos(linhas->Texto(), linhas->Tamanho(), &l->campos)) {
+      return l->Falha(numero, "a quote that does not close");
+    }
     if (!Le_Linha_Dados(l, numero)) return false;
     l->ultima_linha = numero;
   }
@@ -456,6 +630,33 @@ void Gera_Solo(const TLeitura& l) {
   }
 }
 
+// The ranges a climate year is held to, however it was made: the first value
+// of the header or the records that is not finite or lies outside them, said
+// in texto; *hora is that record's hour (-1 for the header). False when one is.
+bool Confere_Ano(const TCidade& cabecalho, const std::vector<TReg_Climatico>& registros, int* hora,
+                 char* texto, size_t tamanho) {
+  *hora = -1;
+  for (const auto& n : NUMEROS_CABECALHO) {
+    const float v = cabecalho.*n.destino;
+    if (!(v >= n.minimo && v <= n.maximo)) {
+      std::snprintf(texto, tamanho, "%s %g is outside %g to %g", n.nome, v, n.minimo, n.maximo);
+      return false;
+    }
+  }
+  for (size_t h = 0; h < registros.size(); ++h) {
+    for (const auto& f : CAMPOS_REGISTRO) {
+      const float v = registros[h].*f.campo;
+      if (!Valido(v, f.coluna)) {
+        *hora = static_cast<int>(h);
+        std::snprintf(texto, tamanho, "%s %g is outside %g to %g", f.coluna.nome, v,
+                      f.coluna.minimo, f.coluna.maximo);
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
 // Once every hour is placed: the fills, the records, the soil and the albedo.
 bool Completa(TLeitura* l) {
   TClima_EPW* c = l->clima;
@@ -484,22 +685,59 @@ bool Completa(TLeitura* l) {
   if (l->tem_solo) Gera_Solo(*l);
   c->cabecalho.Albedo =
       l->n_albedo > 0 ? static_cast<float>(l->soma_albedo / l->n_albedo) : ALBEDO_PADRAO;
+  char texto[256];
+  int hora = 0;
+  if (!Confere_Ano(c->cabecalho, c->registros, &hora, texto, sizeof texto)) {
+    return l->Falha(hora < 0 ? 1 : l->linha_hora[hora], "%s", texto);
+  }
   return true;
 }
 
-// Writes the header (when tamanho_cabecalho > 0) and a year of records of
-// tamanho bytes to caminho; true when all reached the file and it closed.
-bool Grava_Ano(const std::string& caminho, const void* cabecalho, size_t tamanho_cabecalho,
-               const void* registros, size_t tamanho) {
-  FILE* arq = std::fopen(caminho.c_str(), "wb");
-  if (arq == nullptr) return false;
-  bool ok = tamanho_cabecalho == 0 || arqaux::Grava_Bloco(arq, cabecalho, tamanho_cabecalho);
-  ok = ok && arqaux::Grava_Bloco(arq, registros, tamanho, ARQAUX_HORAS_ANO);
-  return std::fclose(arq) == 0 && ok;
+// The permission bits of a new file: 0666 less the process's umask, read
+// from /proc (setting the umask to learn it would race with other threads);
+// 0600, as a temporary file is made, when it cannot be read.
+mode_t Modo_Novo() {
+  FILE* arq = std::fopen("/proc/self/status", "r");
+  if (arq == nullptr) return 0600;
+  unsigned mascara = 0;
+  bool achou = false;
+  char linha[256];
+  while (!achou && std::fgets(linha, sizeof linha, arq) != nullptr) {
+    achou = std::sscanf(linha, "Umask: %7o", &mascara) == 1;
+  }
+  std::fclose(arq);
+  return achou ? static_cast<mode_t>(0666 & ~mascara) : 0600;
 }
 
-// The suffix of the name a file is written under before it is renamed.
-const char* const SUFIXO_TEMPORARIO = ".parcial";
+// Writes the header (when tamanho_cabecalho > 0) and a year of records of
+// tamanho bytes to a new file of a unique name beside destino (made anew, so
+// no link is followed), whose name goes to *temporario. True when all
+// reached the file and it closed; else the file is gone and *temporario
+// empty.
+bool Grava_Ano(const std::string& destino, const void* cabecalho, size_t tamanho_cabecalho,
+               const void* registros, size_t tamanho, std::string* temporario) {
+  std::string nome = destino + ".XXXXXX";
+  const int fd = mkstemp(&nome[0]);
+  if (fd < 0) return false;
+  FILE* arq = fchmod(fd, Modo_Novo()) == 0 ? fdopen(fd, "wb") : nullptr;
+  bool ok = arq != nullptr;
+  if (!ok) close(fd);
+  ok = ok && (tamanho_cabecalho == 0 || arqaux::Grava_Bloco(arq, cabecalho, tamanho_cabecalho));
+  ok = ok && arqaux::Grava_Bloco(arq, registros, tamanho, ARQAUX_HORAS_ANO);
+  ok = arq != nullptr && std::fclose(arq) == 0 && ok;
+  if (ok) {
+    *temporario = nome;
+  } else {
+    unlink(nome.c_str());
+  }
+  return ok;
+}
+
+// a and b name one file, by whatever names.
+bool Mesmo_Arquivo(const char* a, const char* b) {
+  std::error_code ec;
+  return a != nullptr && b != nullptr && std::filesystem::equivalent(a, b, ec) && !ec;
+}
 
 }  // namespace
 
@@ -541,24 +779,26 @@ bool TGeren_ArquivoAux::Grava_Clima_EPW(TClima_EPW* clima, const char* caminho_c
   }
   const bool solo = caminho_solo != nullptr && clima->solo.size() == ARQAUX_HORAS_ANO;
   try {
-    const std::string temp_clima = std::string(caminho_clima) + SUFIXO_TEMPORARIO;
-    const std::string temp_solo = solo ? std::string(caminho_solo) + SUFIXO_TEMPORARIO : "";
+    std::string temp_clima, temp_solo;
     const char* falho = caminho_clima;
-    bool ok = Grava_Ano(temp_clima, &clima->cabecalho, sizeof(TCidade), clima->registros.data(),
-                        sizeof(TReg_Climatico));
+    bool ok = Grava_Ano(caminho_clima, &clima->cabecalho, sizeof(TCidade), clima->registros.data(),
+                        sizeof(TReg_Climatico), &temp_clima);
     if (ok && solo) {
       falho = caminho_solo;
-      ok = Grava_Ano(temp_solo, nullptr, 0, clima->solo.data(), sizeof(TReg_Solo)) &&
+      ok = Grava_Ano(caminho_solo, nullptr, 0, clima->solo.data(), sizeof(TReg_Solo), &temp_solo) &&
            std::rename(temp_solo.c_str(), caminho_solo) == 0;
+      if (ok) temp_solo.clear();
     }
     if (ok) {
       falho = caminho_clima;
       ok = std::rename(temp_clima.c_str(), caminho_clima) == 0;
+      if (ok) temp_clima.clear();
       if (!ok && solo) std::remove(caminho_solo);
     }
+    for (const std::string* temp : {&temp_clima, &temp_solo}) {
+      if (!temp->empty()) std::remove(temp->c_str());
+    }
     if (!ok) {
-      std::remove(temp_clima.c_str());
-      if (solo) std::remove(temp_solo.c_str());
       clima->linha_erro = 0;
       clima->erro = std::string("cannot write '") + falho + "'";
     }
@@ -571,5 +811,62 @@ bool TGeren_ArquivoAux::Grava_Clima_EPW(TClima_EPW* clima, const char* caminho_c
 
 bool TGeren_ArquivoAux::Importa_EPW(const char* epw, const char* caminho_clima,
                                     const char* caminho_solo, TClima_EPW* clima) {
+  if (clima == nullptr) return false;
+  try {
+    for (const char* saida : {caminho_clima, caminho_solo}) {
+      if (Mesmo_Arquivo(epw, saida)) {
+        *clima = TClima_EPW();
+        clima->erro = std::string("the output '") + saida + "' is the weather file itself";
+        return false;
+      }
+    }
+  } catch (const std::bad_alloc&) {
+    clima->erro = "out of memory";
+    return false;
+  }
   return Le_EPW(epw, clima) && Grava_Clima_EPW(clima, caminho_clima, caminho_solo);
+}
+
+bool TGeren_ArquivoAux::Le_Clima_EPW(const char* caminho, TClima_EPW* clima) {
+  if (clima == nullptr) return false;
+  try {
+    *clima = TClima_EPW();
+    FILE* arq = caminho == nullptr ? nullptr : std::fopen(caminho, "rb");
+    if (arq == nullptr) {
+      clima->erro = "cannot open the climate file";
+      return false;
+    }
+    clima->registros.resize(ARQAUX_HORAS_ANO);
+    const bool inteiro = std::fread(&clima->cabecalho, sizeof(TCidade), 1, arq) == 1 &&
+                         std::fread(clima->registros.data(), sizeof(TReg_Climatico),
+                                    ARQAUX_HORAS_ANO, arq) == ARQAUX_HORAS_ANO &&
+                         std::fgetc(arq) == EOF && !std::ferror(arq);
+    std::fclose(arq);
+    char texto[256];
+    int hora = 0;
+    if (!inteiro) {
+      clima->erro = "not a header and a year of climate records";
+    } else if (!Confere_Ano(clima->cabecalho, clima->registros, &hora, texto, sizeof texto)) {
+      int dia = 0, mes = 0;
+      Data_Da_Hora(std::max(hora, 0), &dia, &mes);
+      char onde[64] = "header";
+      if (hora >= 0) {
+        std::snprintf(onde, sizeof onde, "hour %d (%02d/%02d %02d:00)", hora, dia, mes,
+                      hora % HORAS_DIA);
+      }
+      clima->erro = std::string(onde) + ": " + texto;
+    } else {
+      clima->cidade.assign(clima->cabecalho.Nome,
+                           strnlen(clima->cabecalho.Nome, sizeof clima->cabecalho.Nome));
+      clima->regiao.assign(clima->cabecalho.Estado,
+                           strnlen(clima->cabecalho.Estado, sizeof clima->cabecalho.Estado));
+      return true;
+    }
+    clima->registros.clear();
+    return false;
+  } catch (const std::bad_alloc&) {
+    clima->registros.clear();
+    clima->erro = "out of memory";
+    return false;
+  }
 }

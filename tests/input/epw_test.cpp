@@ -1,6 +1,8 @@
-// Weather import against a real typical-year weather file (tests/data) and
-// copies of it changed one way each: hour placement, the header, humidity
-// ratios computed here by another formula, filled values, and every refusal.
+// Weather import against a real typical-year weather file (tests/data), the
+// same file in the other common header style, and copies changed one way
+// each: hour placement, the header, humidity ratios against reference values
+// and another formula, filled values, how the outputs are written, reading a
+// climate file back, and every refusal.
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -8,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <set>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -23,12 +26,20 @@ using TLinhas = std::vector<std::string>;
 
 const std::string kCaminho_Real = std::string(ARQAUX_TEST_DATA) + "/tmy_45.000_8.000_2005_2023.epw";
 const char* const kReal = kCaminho_Real.c_str();
+// The same rows under the other header style, with "\r\n" line ends.
+const std::string kCaminho_Savings =
+    std::string(ARQAUX_TEST_DATA) + "/tmy_45.000_8.000_2005_2023_savings.epw";
+const char* const kSavings = kCaminho_Savings.c_str();
 constexpr int kPrimeira = 9;  // the line of the first row, hour 0 of the real file
 
-TLinhas Linhas_Reais() {
-  std::ifstream f(kReal);
+// The lines of a weather file, without their ends.
+TLinhas Linhas_Reais(const char* caminho = kReal) {
+  std::ifstream f(caminho);
   TLinhas linhas;
-  for (std::string l; std::getline(f, l);) linhas.push_back(l);
+  for (std::string l; std::getline(f, l);) {
+    if (!l.empty() && l.back() == '\r') l.pop_back();
+    linhas.push_back(l);
+  }
   return linhas;
 }
 
@@ -48,7 +59,7 @@ void Muda(TLinhas* l, int n, int k, const std::string& valor) {
   (*l)[n - 1] = t;
 }
 
-// Humidity ratio by a Magnus formula (Alduchov and Eskridge), over ice below 0 degC.
+// Humidity ratio by a Magnus-type formula, over ice below 0 degC.
 double Razao_Magnus(double orvalho, double pressao) {
   const double e = orvalho < 0 ? 611.21 * std::exp(22.587 * orvalho / (orvalho + 273.86))
                                : 610.94 * std::exp(17.625 * orvalho / (orvalho + 243.04));
@@ -122,6 +133,29 @@ TEST_F(Epw, SameYearWhateverTheOrderLineEndsAndLeapDay) {
       {[](TLinhas* l) { std::reverse(l->begin() + kPrimeira - 1, l->end()); }, "\n"},
       {[](TLinhas*) {}, "\r\n"},
       {[](TLinhas* l) { l->insert(l->end(), 2, ""); }, "\n"},
+      // The header as its format allows it: the other spelling, blank and
+      // extra fields, quoted commas, soil properties left blank, decimal
+      // exponents.
+      {[](TLinhas* l) { (*l)[4] = "HOLIDAYS/DAYLIGHT SAVINGS,yes,,,1,New Year,1/ 1,"; }, "\n"},
+      {[](TLinhas* l) {
+         (*l)[0] = "LOCATION,\"Turin, TO\",-,ITA,\"a, b\",160590,45,8,1,250,extra";
+         (*l)[5] = "COMMENTS 1,\"one, two\",\"three\"";
+       },
+       "\n"},
+      {[](TLinhas* l) {
+         (*l)[1] = "DESIGN CONDITIONS";
+         (*l)[2] = "TYPICAL/EXTREME PERIODS,,";
+         (*l)[3] = "GROUND TEMPERATURES,2,.5,,,,1,2,3,4,5,6,7,8,9,10,11,12," +
+                   std::string("4,2.4,1800,840,1,2,3,4,5,6,7,8,9,10,11,12,extra");
+         (*l)[6] = "COMMENTS 2";
+       },
+       "\n"},
+      {[](TLinhas* l) {
+         (*l)[7] = "DATA PERIODS,1,1,Data,THURSDAY, 1/ 1,12/31,";
+         Muda(l, kPrimeira, 7, Campos((*l)[kPrimeira - 1])[6] + "e0");
+         Muda(l, kPrimeira, 22, "+0" + Campos((*l)[kPrimeira - 1])[21] + "E0");
+       },
+       "\n"},
       {[](TLinhas* l) {  // February 29 after the 28th, with values that would show
          const int fim_28 = kPrimeira - 1 + (31 + 28) * 24;
          const TLinhas dia(l->begin() + fim_28 - 24, l->begin() + fim_28);
@@ -220,7 +254,39 @@ TEST_F(Epw, FaultsNameTheirLineAndLeaveNoFile) {
        "1: LOCATION latitude 'north' is not a number from -90 to 90"},
       {[](TLinhas* l) { (*l)[3] = "GROUND,0"; }, "4: expected the GROUND TEMPERATURES line"},
       {[](TLinhas* l) { (*l)[3] = "GROUND TEMPERATURES,1,0.5,,,,1,2"; },
-       "4: GROUND TEMPERATURES does not hold the depths it counts"},
+       "4: GROUND TEMPERATURES counts 1, more than the line holds"},
+      {[](TLinhas* l) { (*l)[3] = "GROUND TEMPERATURES,1,0.5,soft,,,1,2,3,4,5,6,7,8,9,1,2,3"; },
+       "4: GROUND TEMPERATURES depth 1 is not a depth, 3 soil properties (blank or not "
+       "negative) and 12 temperatures"},
+      {[](TLinhas* l) { Muda(l, meio, 7, "0x1p4"); },
+       "4009: dry-bulb temperature '0x1p4' is not a number"},
+      {[](TLinhas* l) { Muda(l, meio, 16, "INF"); },
+       "4009: diffuse horizontal radiation 'INF' is not a number"},
+      {[](TLinhas* l) { Muda(l, meio, 2, "0x6"); }, "4009: not a date: '2006,0x6,16,17'"},
+      {[](TLinhas* l) { Muda(l, 1, 10, "nan"); },
+       "1: LOCATION elevation 'nan' is not a number from -1000 to 9999.9"},
+      {[](TLinhas* l) { Muda(l, meio, 8, "69"), Muda(l, meio, 10, "31000"); },
+       "4009: humidity ratio 16.4852 is outside 0 to 1"},
+      {[](TLinhas* l) { (*l)[1] = "DESIGN CONDITIONS,-1"; },
+       "2: DESIGN CONDITIONS count '-1' is not a whole number from 0 to 1000"},
+      {[](TLinhas* l) { (*l)[2] = "TYPICAL/EXTREME PERIODS,1,Summer,Extreme,7/ 6"; },
+       "3: TYPICAL/EXTREME PERIODS counts 1, more than the line holds"},
+      {[](TLinhas* l) { (*l)[4] = "HOLIDAY/DAYLIGHT SAVINGS,No,0,0,0"; },
+       "5: expected the HOLIDAYS/DAYLIGHT SAVINGS line"},
+      {[](TLinhas* l) { (*l)[4] = "HOLIDAYS/DAYLIGHT SAVINGS,Maybe,0,0,0"; },
+       "5: leap year observed 'Maybe' is neither Yes nor No"},
+      {[](TLinhas* l) { (*l)[4] = "HOLIDAYS/DAYLIGHT SAVINGS,No,0,0,2,New Year,1/ 1"; },
+       "5: HOLIDAYS/DAYLIGHT SAVINGS counts 2, more than the line holds"},
+      {[](TLinhas* l) { (*l)[5] = "COMMENTS 1,\"a quote, open"; },
+       "6: a quote that does not close"},
+      {[](TLinhas* l) { (*l)[7] = "DATA PERIODS,0,1"; },
+       "8: DATA PERIODS count '0' is not a whole number from 1 to 1000"},
+      {[](TLinhas* l) { (*l)[7] = "DATA PERIODS,1,4,Data,Thursday, 1/ 1,12/31"; },
+       "8: DATA PERIODS gives '4' records per hour, not 1"},
+      {[](TLinhas* l) { (*l)[7] = "DATA PERIODS,1,1,Data,1/ 1,12/31"; },
+       "8: DATA PERIODS counts 1, more than the line holds"},
+      {[](TLinhas* l) { (*l)[7] = "DATA PERIODS,1,1,Data,1/ 1,12/31,x"; },
+       "8: DATA PERIODS period 1 starts on '1/ 1', not a weekday"},
       {[](TLinhas* l) { l->resize(5); }, "6: the file ends before its COMMENTS 1 line"},
       {[](TLinhas* l) { (*l)[99] += std::string(5000, ' '); }, "100: longer than 4096 characters"},
       {[](TLinhas* l) { (*l)[99] = ""; }, "100: an empty line among the rows"},
@@ -248,6 +314,153 @@ TEST_F(Epw, FaultsNameTheirLineAndLeaveNoFile) {
   EXPECT_FALSE(geren->Le_EPW(Caminho("nenhum.epw").c_str(), &c));
   EXPECT_FALSE(geren->Le_EPW(nullptr, &c));
   EXPECT_FALSE(geren->Le_EPW(kReal, nullptr));
+}
+
+// Humidity ratios against reference values from the psychrometric formulas:
+// saturation pressure over liquid water of 2338.804 Pa at 20 degC and
+// 611.2129 Pa at 0 degC, W = 0.621945 pw / (p - pw). To 1e-5: 0.622 for
+// 0.621945, or 0 degC taken over ice, is off by about 1e-4.
+TEST_F(Epw, HumidityRatioMatchesReferenceValues) {
+  const struct {
+    int hora;
+    const char* orvalho;
+    double razao;
+  } casos[] = {{4000, "20", 0.0146950516}, {4001, "0", 0.00377446621}};
+  TClima_EPW c;
+  ASSERT_TRUE(geren->Le_EPW(Copia([&](TLinhas* l) {
+                              for (const auto& k : casos) {
+                                Muda(l, kPrimeira + k.hora, 8, k.orvalho);
+                                Muda(l, kPrimeira + k.hora, 10, "101325");
+                              }
+                            }).c_str(),
+                            &c));
+  for (const auto& k : casos) {
+    EXPECT_NEAR(c.registros[k.hora].Umidade, k.razao, 1e-5 * k.razao) << k.orvalho;
+  }
+}
+
+// Both header styles of tests/data: hour 4000 of each is that file's own row,
+// the soil year comes from the shallowest depth the file gives, and the rows
+// being the same, so are the years.
+TEST_F(Epw, BothHeaderStylesGiveTheirOwnRows) {
+  std::string esperado, lido;
+  std::vector<TReg_Climatico> anos[2];
+  const char* const arquivos[] = {kReal, kSavings};
+  for (int i = 0; i < 2; ++i) {
+    TClima_EPW c;
+    ASSERT_TRUE(geren->Le_EPW(arquivos[i], &c)) << i << ": " << c.linha_erro << " " << c.erro;
+    const TLinhas linhas = Linhas_Reais(arquivos[i]);
+    const TLinhas f = Campos(linhas[kPrimeira - 1 + 4000]);
+    const TLinhas solo = Campos(linhas[3]);
+    const TReg_Climatico r = {
+        std::stof(f[6]), 0, std::stof(f[14]), std::stof(f[15]), std::stof(f[21]), std::stof(f[20])};
+    esperado += f[1] + "/" + f[2] + " " + f[3] + ": " + Texto(r) +
+                (solo[1] == "0" ? "0 0" : "8760 " + std::to_string(std::stof(solo[2]))) + "\n";
+    lido += "6/16 17: " + Texto(c.registros[4000]) + std::to_string(c.solo.size()) + " " +
+            (c.solo.empty() ? "0" : std::to_string(c.profundidade_solo)) + "\n";
+    const double w = Razao_Magnus(std::stod(f[7]), std::stod(f[9]));
+    EXPECT_NEAR(c.registros[4000].Umidade, w, 0.004 * w) << i;
+    anos[i] = c.registros;
+  }
+  EXPECT_EQ(lido, esperado);
+  EXPECT_EQ(std::memcmp(anos[0].data(), anos[1].data(), 8760 * sizeof(TReg_Climatico)), 0);
+}
+
+// An output that is the weather file by any name is refused before anything
+// is read or written: the file stays whole.
+TEST_F(Epw, OutputThatIsTheWeatherFileIsRefused) {
+  const std::string epw = Copia([](TLinhas*) {});
+  const std::string texto = Le_Arquivo(epw);
+  fs::create_hard_link(epw, Caminho("duro.epw"));
+  fs::create_symlink(epw, Caminho("link.epw"));
+  const std::pair<std::string, bool> saidas[] = {{epw, false},
+                                                 {dir + "/./copia.epw", false},
+                                                 {Caminho("duro.epw"), false},
+                                                 {Caminho("link.epw"), false},
+                                                 {Caminho("link.epw"), true}};
+  std::string esperado, lido;
+  for (const auto& [saida, solo] : saidas) {
+    TClima_EPW c;
+    const std::string outra = Caminho("outra.bin");
+    const bool ok = geren->Importa_EPW(epw.c_str(), solo ? outra.c_str() : saida.c_str(),
+                                       solo ? saida.c_str() : outra.c_str(), &c);
+    esperado += "0 the output '" + saida + "' is the weather file itself 1 0\n";
+    lido += std::to_string(ok) + " " + c.erro + " " + std::to_string(Le_Arquivo(epw) == texto) +
+            " " + std::to_string(fs::exists(outra)) + "\n";
+  }
+  EXPECT_EQ(lido, esperado);
+}
+
+// The outputs are written under new names of their own: a link planted where
+// a fixed temporary name would be is not followed, a file there is left as
+// it is, and nothing else stays behind.
+TEST_F(Epw, WritesThroughNoNameItDidNotMake) {
+  Escreve_Arquivo(Caminho("fora.bin"), "outside");
+  fs::create_symlink(Caminho("fora.bin"), Caminho("c.bin.parcial"));
+  Escreve_Arquivo(Caminho("s.bin.parcial"), "mine");
+  TClima_EPW c;
+  ASSERT_TRUE(geren->Importa_EPW(kSavings, Caminho("c.bin").c_str(), Caminho("s.bin").c_str(), &c))
+      << c.erro;
+  std::set<std::string> lista;
+  for (const auto& e : fs::directory_iterator(dir)) lista.insert(e.path().filename().string());
+  std::string nomes;
+  for (const std::string& n : lista) nomes += n + " ";
+  nomes += std::to_string(Le_Arquivo(Caminho("fora.bin")) == "outside") +
+           std::to_string(Le_Arquivo(Caminho("s.bin.parcial")) == "mine");
+  EXPECT_EQ(nomes, "c.bin c.bin.parcial fora.bin s.bin s.bin.parcial 11");
+  EXPECT_EQ(fs::file_size(Caminho("c.bin")), 80u + 8760 * 24);
+  EXPECT_EQ(fs::file_size(Caminho("s.bin")), 8760u * 8);
+}
+
+// A climate file read back: as written when whole and in range; else the
+// first value out of the import's ranges, by its hour, or the header.
+TEST_F(Epw, ClimateFileReadBackIsHeldToTheImportRanges) {
+  TClima_EPW importado;
+  ASSERT_TRUE(geren->Importa_EPW(kReal, Caminho("c.bin").c_str(), nullptr, &importado));
+  const std::string ano = Le_Arquivo(Caminho("c.bin"));
+  TClima_EPW c;
+  ASSERT_TRUE(geren->Le_Clima_EPW(Caminho("c.bin").c_str(), &c)) << c.erro;
+  EXPECT_EQ(std::memcmp(&c.cabecalho, &importado.cabecalho, sizeof(TCidade)), 0);
+  EXPECT_EQ(c.registros.size(), 8760u);
+  EXPECT_EQ(std::memcmp(c.registros.data(), importado.registros.data(), 8760 * 24), 0);
+  EXPECT_EQ(c.cidade + "|" + c.regiao, "unknown|-");
+
+  // Byte offset of a float in the file, the value put there, the error.
+  const float nan = std::nanf("");
+  const struct {
+    size_t posicao;
+    float valor;
+    const char* erro;
+  } casos[] = {
+      {80, nan, "hour 0 (01/01 00:00): dry-bulb temperature nan is outside -70 to 70"},
+      {80 + 24 * 4000 + 16, 3e38f, "hour 4000 (16/06 16:00): wind speed 3e+38 is outside 0 to 40"},
+      {80 + 24 * 8759 + 4, -0.001f,
+       "hour 8759 (31/12 23:00): humidity ratio -0.001 is outside 0 to 1"},
+      {80 + 24 * 10 + 20, 360.5f,
+       "hour 10 (01/01 10:00): wind direction 360.5 is outside 0 to 360"},
+      {80 + 24 * 11 + 8, 9999.0f,
+       "hour 11 (01/01 11:00): direct normal radiation 9999 is outside 0 to 9999"},
+      {44, 91.0f, "header: latitude 91 is outside -90 to 90"},
+      {60, nan, "header: albedo nan is outside 0 to 1"},
+  };
+  std::string esperado, lido;
+  for (const auto& k : casos) {
+    std::string texto = ano;
+    std::memcpy(&texto[k.posicao], &k.valor, 4);
+    Escreve_Arquivo(Caminho("d.bin"), texto);
+    const bool ok = geren->Le_Clima_EPW(Caminho("d.bin").c_str(), &c);
+    esperado += std::string("0 0 ") + k.erro + "\n";
+    lido += std::to_string(ok) + " " + std::to_string(c.registros.size()) + " " + c.erro + "\n";
+  }
+  // Cut short or grown by a byte, or missing.
+  for (const std::string& texto : {ano.substr(0, ano.size() - 1), ano + "x"}) {
+    Escreve_Arquivo(Caminho("d.bin"), texto);
+    lido += std::to_string(geren->Le_Clima_EPW(Caminho("d.bin").c_str(), &c)) + " " + c.erro + "\n";
+    esperado += "0 not a header and a year of climate records\n";
+  }
+  lido += std::to_string(geren->Le_Clima_EPW(Caminho("falta.bin").c_str(), &c)) + " " + c.erro;
+  esperado += "0 cannot open the climate file";
+  EXPECT_EQ(lido, esperado);
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -104,7 +105,14 @@ TEST_F(ClimateTool, ImportedWeatherShowsAndDrivesTheSample) {
   }
   EXPECT_EQ(lido, esperado);
 
-  // Refusals: the input as an output, a malformed row; neither leaves a file.
+  // Refusals: the input as an output, a malformed row, a climate year of
+  // values no import gives; none leaves a file or runs the sample.
+  const std::string ano = Le_Arquivo(Caminho("clima/clima.bin"));
+  const std::string nan = Caminho("nan.bin"), grande = Caminho("grande.bin");
+  std::string texto_nan = ano.substr(0, 80), texto_grande = ano.substr(0, 80);
+  for (int k = 0; k < 8760 * 6; ++k) texto_nan += Bytes(NAN), texto_grande += Bytes(3e38f);
+  Escreve_Arquivo(nan, texto_nan);
+  Escreve_Arquivo(grande, texto_grande);
   std::filesystem::copy_file(epw, Caminho("clima/clima.bin"),
                              std::filesystem::copy_options::overwrite_existing);
   const std::string errado = Caminho("errado.epw");
@@ -119,12 +127,19 @@ TEST_F(ClimateTool, ImportedWeatherShowsAndDrivesTheSample) {
        "arqaux: '" + errado + "' line 10: not a date: '20x8,1,1,2'\n"},
       {"sample " + Caminho("r2") + " --days 1 --climate " + epw,
        "arqaux: '" + epw + "' is not a climate file: it holds 1854219 bytes, not 210320\n"},
+      {"sample " + Caminho("r3") + " --days 1 --climate " + nan,
+       "arqaux: '" + nan +
+           "': hour 0 (01/01 00:00): dry-bulb temperature nan is outside -70 to 70\n"},
+      {"sample " + Caminho("r3") + " --days 1 --climate " + grande,
+       "arqaux: '" + grande +
+           "': hour 0 (01/01 00:00): dry-bulb temperature 3e+38 is outside -70 to 70\n"},
   };
   for (const auto& [args, erro] : recusas) {
     EXPECT_EQ(Executa(tool + args, &saida), 1) << args;
     EXPECT_EQ(saida, erro);
   }
   EXPECT_TRUE(std::filesystem::is_empty(Caminho("vazia")));
+  EXPECT_FALSE(std::filesystem::exists(Caminho("r3/zona1_temp_umi.bin")));
 }
 
 }  // namespace

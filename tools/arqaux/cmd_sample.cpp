@@ -117,6 +117,11 @@ int Amostra::Prepara_Entradas() {
     if (int erro = Confere_Tamanho(op_.clima, ARQAUX_TAM_ARQUIVO_CLIMA, "a climate file")) {
       return erro;
     }
+    // The values an imported year would hold, or the run would simulate nonsense.
+    TClima_EPW clima;
+    if (!geren_->Le_Clima_EPW(op_.clima.c_str(), &clima)) {
+      return Erro("'%s': %s", op_.clima.c_str(), clima.erro.c_str());
+    }
   }
   for (const auto& e : entradas) {
     if (e.escreve == Escreve_Clima_Sintetico && !op_.clima.empty()) continue;
