@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
   if (s != nullptr) {
     std::FILE* nulo = std::fopen("/dev/null", "wb");
     if (nulo != nullptr) {
-      Exporta_CSV(s.get(), 2001, nulo);
+      Exporta_CSV(s.get(), 2001, nulo, &erro);
       std::fclose(nulo);
     }
   }

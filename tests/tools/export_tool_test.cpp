@@ -245,6 +245,19 @@ TEST_F(ExportTool, SqliteHoldsTheRunWhole) {
     EXPECT_EQ(std::memcmp(&valor, &fonte, 4), 0) << c.arquivo << ": " << linhas[2 * k + 1];
   }
   EXPECT_EQ(obtido, esperado);
+  // Table names that differ only in case, or that the database keeps for
+  // itself, are made unique: the files all export.
+  fs::create_directories(Caminho("nomes"));
+  for (const char* nome : {"Series", "Zona1_ATS", "sqlite_stat1", "zona1-ats", "zona1_ats"}) {
+    fs::copy_file(Em("zona1_ats.bin"), Caminho("nomes/") + nome + ".bin");
+    Escreve_Arquivo(Caminho("nomes/") + nome + ".bin.desc", "kind = ats\n");
+  }
+  const std::string nomes = Caminho("nomes.sqlite");
+  ASSERT_EQ(Executa(TOOL + " export " + Caminho("nomes") + " --to sqlite --out " + nomes, &saida),
+            0)
+      << saida;
+  ASSERT_EQ(Executa("sqlite3 " + nomes + " 'SELECT DISTINCT table_name FROM series'", &saida), 0);
+  EXPECT_EQ(saida, "Series_2\nZona1_ATS\nt_sqlite_stat1\nzona1_ats_2\nzona1_ats_3\n");
 }
 
 // Files whose kind their header and size do not tell are refused with the
@@ -271,7 +284,7 @@ TEST_F(ExportTool, KindsNotToldAreRefusedWithTheCandidates) {
        "told by its header and size"},
       {"binario", "no kind the tool knows has its header and size"},
       {"vazio", "no kind the tool knows has its header and size"},
-      {"descrito", "its description names kind 'colour', which the tool does not know"},
+      {"descrito", "its description, line 1: 'colour' is not a value of 'kind'"},
       {"acs --kind occupancy", "kind: occupancy (occupancy stream), told by --kind"},
       {"solo --kind ace", "kind: ace (ACE stream), told by --kind"},
       {"acs --kind wind", "'wind' is not a kind the tool knows"},
@@ -359,3 +372,80 @@ TEST_F(ExportTool, PlotsArePngsOfTheSizeAskedWithMoreThanOneColour) {
 }
 
 }  // namespace
+
+// Damaged or impossible files are refused with the one line that says why
+// ("@" stands for the file's path); those that read tell what they hold.
+TEST_F(ExportTool, DamagedAndImpossibleFilesAreRefusedWithTheirFault) {
+  const std::string ats = Le_Arquivo(Em("zona1_ats.bin"));
+  const std::string parede = Le_Arquivo(Em("zona1_parede.bin"));
+  // The schedule without the line of hour 100 (line 106), and with that
+  // line twice and none for the year's last hour.
+  const std::string agenda = Le_Arquivo(Em("iluminacao.csv"));
+  const size_t l106 = agenda.find("1,5,4.500"), l107 = agenda.find("1,5,5.500");
+  const std::string sem_linha = agenda.substr(0, l106) + agenda.substr(l107);
+  const std::string dobrada = agenda.substr(0, l107) + agenda.substr(l106, l107 - l106) +
+                              agenda.substr(l107, agenda.rfind("12,31,23.500") - l107);
+  const std::string desc_ats = "kind = ats\ninterval = ", desc_parede = "kind = wall\nregions = ";
+  const std::string intervalo = "cannot tell the kind of '@': its description, line 2: '";
+  const std::string camadas =
+      "'@' does not hold these regions and groups: the 9216 bytes after its "
+      "36-byte header are not whole ";
+  const struct {
+    const char* nome;
+    std::string conteudo, descricao, comando, esperado;
+  } casos[] = {
+      {"i0", ats, desc_ats + "0\n", "info @", intervalo + "0' is not a value of 'interval'"},
+      {"i1", ats, desc_ats + "-600\n", "info @", intervalo + "-600' is not a value of 'interval'"},
+      {"i2", ats, desc_ats + "1e3\n", "info @", intervalo + "1e3' is not a value of 'interval'"},
+      {"i3", ats, desc_ats + "600 extra\n", "info @",
+       intervalo + "600 extra' is not a value of 'interval'"},
+      {"i4", ats, desc_ats + "600\ninterval = 600\n", "info @",
+       "cannot tell the kind of '@': its description, line 3: 'interval' given twice"},
+      {"i5", ats, desc_ats + "600\n", "info @",
+       "records: 48 / 2001-01-01T00:10:00 to 2001-01-01T08:00:00"},
+      {"p0", parede, desc_parede + "4,6,5\n", "info @", "'@' holds 2 regions in its header, not 3"},
+      {"p1", parede, desc_parede + "9,9\n", "export @ --to csv", camadas + "320-byte steps"},
+      {"p2", parede, desc_parede + "4,7\ngroups = 1,2\n", "info @", camadas + "156-byte steps"},
+      {"p3", parede, desc_parede + "4,6\ngroups = 1,1\n", "info @",
+       "cannot tell the kind of '@': its description, line 3: '1,1' is not a value of 'groups'"},
+      {"p4", parede, "", "wall show @ --regions 9,9", camadas + "320-byte steps"},
+      {"p5", parede, "", "wall show @ --regions 4", "'@' holds 2 regions in its header, not 1"},
+      {"c0", Le_Arquivo(Em("zona1_acs.bin")) + "1234567", "", "info @ --kind acs",
+       "records: 48 whole and 7 bytes more / " + std::string(DIAS)},
+      {"z0", std::string(4000, '\0'), "", "info @",
+       "cannot tell the kind of '@': its size fits ats, acs, occupancy; give --kind"},
+      {"a0", std::string(32000, '\0'), "",
+       "export @ --kind ats --year 9979 --interval 86400 --to csv --out " + Caminho("a0.csv"),
+       "@: its records run past the year 9999 from --year 9979"},
+      {"a1", std::string(4 * 52560, '\0'), "",
+       "export @ --kind ats --year 1 --interval 86400 --to csv --out - | tail -n 1",
+       "0145-01-01T00:00:00,1261440,0\r"},
+      {"l0", sem_linha, "", "export @ --to csv",
+       "'@' line 106: month 1, day 5, hour 5.5 does not follow the line before"},
+      {"l1", dobrada, "", "info @",
+       "'@' line 107: month 1, day 5, hour 4.5 does not follow the line before"},
+  };
+  std::string esperado, obtido;
+  for (const auto& c : casos) {
+    const std::string p = Caminho(c.nome);
+    auto troca = [&p](std::string s) {
+      for (size_t i; (i = s.find('@')) != std::string::npos;) s.replace(i, 1, p);
+      return s;
+    };
+    Escreve_Arquivo(p, c.conteudo);
+    if (!c.descricao.empty()) Escreve_Arquivo(p + ".desc", c.descricao);
+    std::string saida;
+    const int status = Executa(TOOL + " " + troca(c.comando), &saida);
+    const bool lido = saida.find("arqaux: ") == std::string::npos;
+    EXPECT_EQ(status, lido ? 0 : 1) << c.nome;
+    obtido += std::string(c.nome) + ": " +
+              (!lido ? Depois(saida, "arqaux: ")
+               : saida.find("\nrecords: ") != std::string::npos
+                   ? "records: " + Depois(saida, "records: ") + " / " + Depois(saida, "period: ")
+                   : saida.substr(0, saida.size() - 1)) +
+              "\n";
+    esperado += std::string(c.nome) + ": " + troca(c.esperado) + "\n";
+  }
+  EXPECT_EQ(obtido, esperado);
+  EXPECT_FALSE(fs::exists(Caminho("a0.csv")));
+}

@@ -41,15 +41,25 @@ struct Fecha_Banco {
 using TBanco = std::unique_ptr<sqlite3, Fecha_Banco>;
 
 // "zona1_temp_umi.bin" -> "zona1_temp_umi": letters, digits and '_', unique
-// among usados.
+// among usados (held in lower case: the database's names ignore case) and
+// not of the names it keeps for itself ("sqlite_...").
 std::string Nome_Tabela(const std::string& arquivo, std::set<std::string>* usados) {
   std::string nome = fs::path(arquivo).stem().string();
   for (char& c : nome) {
     if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
   }
-  if (nome.empty() || std::isdigit(static_cast<unsigned char>(nome[0]))) nome = "t_" + nome;
+  auto minusculas = [](std::string s) {
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+  };
+  if (nome.empty() || std::isdigit(static_cast<unsigned char>(nome[0])) ||
+      minusculas(nome).rfind("sqlite_", 0) == 0) {
+    nome = "t_" + nome;
+  }
   std::string unico = nome;
-  for (int k = 2; !usados->insert(unico).second; ++k) unico = nome + "_" + std::to_string(k);
+  for (int k = 2; !usados->insert(minusculas(unico)).second; ++k) {
+    unico = nome + "_" + std::to_string(k);
+  }
   return unico;
 }
 
@@ -83,10 +93,15 @@ int Exporta_Para_CSV(const TPedido_Exportacao& p, TSerie* s) {
   const bool padrao = p.saida == "-";
   std::FILE* saida = padrao ? stdout : std::fopen(p.saida.c_str(), "wb");
   if (saida == nullptr) return Erro("cannot create '%s'", p.saida.c_str());
-  const long long linhas = Exporta_CSV(s, p.ano, saida);
-  if ((padrao ? std::fflush(saida) : std::fclose(saida)) != 0 || linhas < 0) {
-    return Perda(padrao ? "standard output" : p.saida);
+  std::string erro;
+  const long long linhas = Exporta_CSV(s, p.ano, saida, &erro);
+  const bool fechado = (padrao ? std::fflush(saida) : std::fclose(saida)) == 0;
+  if (!erro.empty()) {
+    std::error_code ec;
+    if (!padrao) fs::remove(p.saida, ec);
+    return Erro("%s: %s", p.caminho.c_str(), erro.c_str());
   }
+  if (!fechado || linhas < 0) return Perda(padrao ? "standard output" : p.saida);
   if (!padrao) std::printf("%s: %lld rows\n", p.saida.c_str(), linhas);
   return 0;
 }

@@ -2,8 +2,10 @@
 // cover and the command that converts or exports it.
 #include <CLI/CLI.hpp>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "comandos.h"
@@ -28,10 +30,22 @@ int Mostra_Info(const TPedido_Info& p) {
   if (s != nullptr) {
     std::vector<double> valores;
     long long segundos = 0, primeiro = 0, registros = 0;
-    while (s->Le(&valores, &segundos)) primeiro = registros++ == 0 ? segundos : primeiro;
+    while (s->Le(&valores, &segundos)) {
+      if (!Cabe_No_Calendario(segundos, p.ano)) {
+        return Erro("%s: %s", p.caminho.c_str(), Falha_Calendario(p.ano).c_str());
+      }
+      primeiro = registros++ == 0 ? segundos : primeiro;
+    }
     std::string colunas;
     for (const TColuna& c : s->Colunas()) colunas += (colunas.empty() ? "" : ", ") + c.Titulo();
-    std::printf("records: %lld\n", registros);
+    std::error_code ec;
+    const long long tamanho = static_cast<long long>(std::filesystem::file_size(p.caminho, ec));
+    const long long resto = s->Fim_Registros() < 0 || ec ? 0 : tamanho - s->Fim_Registros();
+    if (resto > 0) {
+      std::printf("records: %lld whole and %lld bytes more\n", registros, resto);
+    } else {
+      std::printf("records: %lld\n", registros);
+    }
     if (registros > 0) {
       std::printf("period: %s to %s\n", Texto_ISO(primeiro, p.ano).c_str(),
                   Texto_ISO(segundos, p.ano).c_str());

@@ -1,5 +1,8 @@
 // arqaux daylight and arqaux rain: a window of a daylighting schedule as the
-// application buffers it, and a rain interval file loaded and printed.
+// application buffers it, and a rain interval file loaded and printed. The
+// application takes both files' lines in order; the tool also checks the
+// dates they hold, so that a line lost or doubled is not read as the hours
+// or days after it.
 #include <arqaux/arqaux.h>
 #include <arqaux/formatos.h>
 
@@ -11,6 +14,7 @@
 #include <vector>
 
 #include "comandos.h"
+#include "series.h"
 #include "verificacoes.h"
 
 namespace {
@@ -21,33 +25,60 @@ struct TJanela_Luz {
   int quantidade = 24;
 };
 
-// Why a window did not read: the header, or a line before its end.
-int Explica_Falha(TGeren_ArquivoAux* geren, const TJanela_Luz& j) {
-  const int n = geren->Abre_Arquivo(j.caminho.c_str(), "rt");
-  const bool cabecalho = n != 0 && geren->Carrega_Cabecalho_DAYSIM();
-  if (n != 0) geren->Fecha_Arquivo(n);
-  if (!cabecalho) return Erro("'%s' does not start as a daylighting schedule", j.caminho.c_str());
-  return Erro("'%s' ends or has a malformed line before hour %d", j.caminho.c_str(),
-              std::min(j.inicio + j.quantidade, ARQAUX_HORAS_ANO) - 1);
-}
-
 // "HOUR\tW/area", one line per hour the window holds (none past the year).
 int Mostra_Iluminacao(const TJanela_Luz& j) {
   if (int erro = Confere_Entrada(j.caminho)) return erro;
+  const int fim = std::min(j.inicio + j.quantidade, ARQAUX_HORAS_ANO);
+  const std::string falha = Confere_Agenda_Iluminacao(j.caminho, fim);
+  if (!falha.empty()) return Erro("%s", falha.c_str());
   TGeren_ArquivoAux* geren = Geren_ArqAux();
   const int n = geren->Abre_Arquivo(j.caminho.c_str(), "rt");
   if (n == 0) return Erro("cannot open '%s'", j.caminho.c_str());
   std::vector<TReg_DPI_DAYSIM> registros(static_cast<size_t>(j.quantidade) + 1);
   const bool lido = geren->Bufferiza_Iluminacao_DAYSIM(registros.data(), j.inicio, j.quantidade);
   geren->Fecha_Arquivo(n);
-  if (!lido) return Explica_Falha(geren, j);
-  const int guardados = std::min(j.quantidade, ARQAUX_HORAS_ANO - j.inicio);
-  for (int i = 0; i < guardados; ++i) std::printf("%d\t%.4f\n", j.inicio + i, registros[i].DPI);
+  if (!lido) return Erro("cannot read '%s'", j.caminho.c_str());
+  for (int i = 0; i < fim - j.inicio; ++i)
+    std::printf("%d\t%.4f\n", j.inicio + i, registros[i].DPI);
   return 0;
 }
 
+// The line of caminho, from 1, where interval k (from 0) opens on its '{'.
+long Linha_Intervalo(const std::string& caminho, int k) {
+  std::FILE* arq = std::fopen(caminho.c_str(), "rb");
+  long linha = 1;
+  for (int c, abertos = 0; arq != nullptr && (c = std::fgetc(arq)) != EOF;) {
+    if (c == '{' && abertos++ == k) break;
+    if (c == '\n') ++linha;
+  }
+  if (arq != nullptr) std::fclose(arq);
+  return linha;
+}
+
+// Why an interval cannot be one of the year's rain events, empty when it
+// can: its date on the 365-day year, its times of day, its class, and a
+// start no later than its end.
+std::string Falha_Intervalo(const TInterv_Chuva& c) {
+  char texto[96] = "";
+  const bool minutos = c.Tempo_Ini % 60 == 0 && c.Tempo_Fim % 60 == 0 && c.Tempo_Ini >= 0 &&
+                       c.Tempo_Fim >= 0 && c.Tempo_Ini < 3600 && c.Tempo_Fim < 3600;
+  if (c.Mes < 1 || c.Mes > 12 || c.Dia < 1 || c.Dia > TGeren_Tempo::Dias_No_Mes(c.Mes)) {
+    std::snprintf(texto, sizeof texto, "%d/%d is not a day of the year", c.Dia, c.Mes);
+  } else if (!minutos || c.Hora_Ini < 0 || c.Hora_Ini > 23 || c.Hora_Fim < 0 || c.Hora_Fim > 23) {
+    std::snprintf(texto, sizeof texto, "%02d:%02d-%02d:%02d are not times of day", c.Hora_Ini,
+                  c.Tempo_Ini / 60, c.Hora_Fim, c.Tempo_Fim / 60);
+  } else if (c.Intensidade < '1' || c.Intensidade > '3') {
+    std::snprintf(texto, sizeof texto, "class '%c' is not 1, 2 or 3", c.Intensidade);
+  } else if (c.Hora_Ini * 3600 + c.Tempo_Ini > c.Hora_Fim * 3600 + c.Tempo_Fim) {
+    std::snprintf(texto, sizeof texto, "it starts at %02d:%02d, after its end at %02d:%02d",
+                  c.Hora_Ini, c.Tempo_Ini / 60, c.Hora_Fim, c.Tempo_Fim / 60);
+  }
+  return texto;
+}
+
 // The count, then "DD/MM HH:MM-HH:MM class C" per interval; the intervals
-// that loaded are printed before a load that stopped is reported.
+// that loaded are printed before a load that stopped, or the first interval
+// that is not an event of the year, is reported.
 int Confere_Chuva(const std::string& caminho) {
   if (int erro = Confere_Entrada(caminho)) return erro;
   TGeren_ArquivoAux* geren = Geren_ArqAux();
@@ -58,12 +89,19 @@ int Confere_Chuva(const std::string& caminho) {
   geren->Fecha_Arquivo(n);
   std::printf("%d intervals\n", lista.Numero_Elementos());
   TNo<TInterv_Chuva>* no = lista.R_No(1);
+  int primeira_falha = -1;
+  std::string falha;
   for (int i = 0; i < lista.Numero_Elementos(); ++i, no = no->R_Proximo()) {
     const TInterv_Chuva& c = *no->R_Dado();
     std::printf("%02d/%02d %02d:%02d-%02d:%02d class %c\n", c.Dia, c.Mes, c.Hora_Ini,
                 c.Tempo_Ini / 60, c.Hora_Fim, c.Tempo_Fim / 60, c.Intensidade);
+    if (primeira_falha < 0 && !(falha = Falha_Intervalo(c)).empty()) primeira_falha = i;
   }
   std::fflush(stdout);  // the intervals come before the message
+  if (primeira_falha >= 0) {
+    return Erro("'%s' line %ld: %s", caminho.c_str(), Linha_Intervalo(caminho, primeira_falha),
+                falha.c_str());
+  }
   if (!lido)
     return Erro("'%s' stops after %d intervals", caminho.c_str(), lista.Numero_Elementos());
   return 0;

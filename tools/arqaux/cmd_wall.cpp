@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "comandos.h"
+#include "series.h"
 #include "verificacoes.h"
 
 namespace {
@@ -46,6 +47,8 @@ int Mostra(const TPedido_Parede& p) {
     Erro("--region: %d is not a region from 1 to %zu (--regions)", p.regiao, p.elementos.size());
     return ERRO_USO;
   }
+  const std::string falha = Confere_Parede(p.arquivo, p.elementos, p.grupos);
+  if (!falha.empty()) return Erro("%s", falha.c_str());
   TGeren_ArquivoAux* geren = Geren_ArqAux();
   const int n = geren->Abre_Arquivo(p.arquivo.c_str(), "rb");
   if (n == 0) return Erro("cannot open '%s'", p.arquivo.c_str());

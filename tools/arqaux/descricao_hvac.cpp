@@ -8,6 +8,7 @@
 
 #include "comandos.h"
 #include "sistema_hvac.h"
+#include "tipos_arquivo.h"
 
 namespace {
 
@@ -131,7 +132,7 @@ const TChave CHAVES[] = {
     {"interval", true, false,
      [](const TDescricao_HVAC& d, size_t) { return std::to_string(d.intervalo); }, Uma,
      [](const std::string& v, TDescricao_HVAC* d) {
-       return Le_Inteiro(v, &d->intervalo) && d->intervalo > 0;
+       return Le_Intervalo_Descrito(v, &d->intervalo);
      }},
     {"start", true, false, [](const TDescricao_HVAC& d, size_t) { return Texto_Data(d.inicio); },
      Uma, [](const std::string& v, TDescricao_HVAC* d) { return Le_Data(v, &d->inicio); }},
@@ -157,6 +158,8 @@ std::string Le_Linha(const std::string& linha, TDescricao_HVAC* d, std::vector<b
     if (chave != CHAVES[k].nome) continue;
     if ((*vistas)[k] && !CHAVES[k].repetida) return "'" + chave + "' given twice";
     (*vistas)[k] = true;
+    const std::string motivo = Confere_Valor_Descrito(chave, valor);
+    if (!motivo.empty()) return motivo;
     if (!CHAVES[k].le(valor, d)) return "'" + valor + "' is not a value of '" + chave + "'";
     return "";
   }

@@ -17,8 +17,8 @@
 struct sqlite3;
 
 // Writes s as CSV on saida: the number of data rows, or -1 when a write
-// failed.
-long long Exporta_CSV(TSerie* s, int ano, std::FILE* saida);
+// failed (*erro empty) or a row cannot be dated (*erro says why).
+long long Exporta_CSV(TSerie* s, int ano, std::FILE* saida, std::string* erro);
 // One field as RFC 4180 writes it.
 std::string Campo_CSV(const std::string& texto);
 

@@ -10,7 +10,8 @@ std::string Campo_CSV(const std::string& texto) {
   return campo + "\"";
 }
 
-long long Exporta_CSV(TSerie* s, int ano, std::FILE* saida) {
+long long Exporta_CSV(TSerie* s, int ano, std::FILE* saida, std::string* erro) {
+  erro->clear();
   std::string linha = "timestamp,hour_of_year";
   for (const TColuna& c : s->Colunas()) linha += "," + Campo_CSV(c.Titulo());
   linha += "\r\n";
@@ -18,6 +19,10 @@ long long Exporta_CSV(TSerie* s, int ano, std::FILE* saida) {
   std::vector<double> valores;
   long long segundos = 0, linhas = 0;
   while (ok && s->Le(&valores, &segundos)) {
+    if (!Cabe_No_Calendario(segundos, ano)) {
+      *erro = Falha_Calendario(ano);
+      return -1;
+    }
     linha = Texto_ISO(segundos, ano) + "," + Texto_Horas(segundos);
     for (double v : valores) linha += "," + Texto_Valor(v);
     linha += "\r\n";

@@ -86,6 +86,10 @@ long long Exporta_SQLite(sqlite3* db, const std::string& tabela, const std::stri
   std::vector<double> valores;
   long long segundos = 0, linhas = 0;
   while (s->Le(&valores, &segundos)) {
+    if (!Cabe_No_Calendario(segundos, ano)) {
+      *erro = Falha_Calendario(ano);
+      return -1;
+    }
     const std::string quando = Texto_ISO(segundos, ano);
     sqlite3_bind_text(st.get(), 1, quando.c_str(), -1, SQLITE_TRANSIENT);
     sqlite3_bind_double(st.get(), 2, static_cast<double>(segundos) / 3600.0);

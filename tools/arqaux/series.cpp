@@ -97,17 +97,25 @@ class TSerie_Fluxo : public TSerie_Registro {
       : intervalo_(intervalo), ler_(std::move(ler)) {
     colunas_ = std::move(colunas);
   }
+  bool Abre(const std::string& caminho, long inicio) {
+    fim_ = inicio;
+    return TSerie_Registro::Abre(caminho, inicio);
+  }
   bool Le(std::vector<double>* valores, long long* segundos) override {
     valores->assign(colunas_.size(), 0.0);
     if (!ler_(geren_, n_, registros_, valores->data())) return false;
+    // Every reader leaves its stream current, after the values it read.
+    fim_ = std::ftell(geren_->ObtemArquivo());
     *segundos = ++registros_ * intervalo_;
     return true;
   }
+  long long Fim_Registros() const override { return fim_; }
 
  private:
   long long intervalo_;
   Leitor ler_;
   long long registros_ = 0;
+  long long fim_ = 0;
 };
 
 // An hourly input file, read whole through its window reader.
@@ -308,7 +316,7 @@ size_t Le_Bytes(const std::string& caminho, long posicao, void* destino, size_t 
 std::unique_ptr<TSerie_Fluxo> Serie_Saidas(const std::string& caminho, int intervalo) {
   float k = 0.0f;
   if (Le_Bytes(caminho, ARQAUX_TAM_CABECALHO_SAIDA_CONT, &k, sizeof k) != sizeof k) k = 0.0f;
-  if (!(k >= 0.0f && k <= G::Max_Saidas_Cont)) return nullptr;
+  if (!(k >= 1.0f && k <= G::Max_Saidas_Cont)) return nullptr;
   const int saidas = static_cast<int>(k);
   std::vector<TColuna> colunas;
   for (int i = 1; i <= saidas; ++i) colunas.push_back({"output_" + std::to_string(i), ""});
@@ -431,7 +439,8 @@ std::vector<TColuna> Colunas_Superficies(const char* prefixo, int n,
 
 // A wall node file: at each step, each region's blocks of node values, one
 // block for each group value the file holds, read region by region.
-std::unique_ptr<TSerie_Fluxo> Serie_Parede(const TDeteccao& d, int intervalo, std::string* erro) {
+std::unique_ptr<TSerie_Fluxo> Serie_Parede(const std::string& caminho, const TDeteccao& d,
+                                           int intervalo, std::string* erro) {
   std::vector<int> elementos, grupos;
   const bool descrita = !Valores_Descritos(d.descricao, "regions").empty();
   if (!descrita || !Numeros_Descritos(d, "regions", {}, &elementos) ||
@@ -443,8 +452,16 @@ std::unique_ptr<TSerie_Fluxo> Serie_Parede(const TDeteccao& d, int intervalo, st
   }
   bool g[3] = {false, false, false};
   for (int k : grupos) {
-    if (k < 1 || k > 3) return nullptr;
+    if (k < 1 || k > 3) {
+      *erro += ": its description's groups are not among 1,2,3";
+      return nullptr;
+    }
     g[k - 1] = true;
+  }
+  const std::string falha = Confere_Parede(caminho, elementos, g);
+  if (!falha.empty()) {
+    *erro = falha;
+    return nullptr;
   }
   size_t valores = 0;
   for (int e : elementos) valores += (static_cast<size_t>(e) + 1) * (g[0] + 2 * g[1] + g[2]);
@@ -550,7 +567,95 @@ std::unique_ptr<TSerie_Fluxo> Serie_Superficies(const std::string& caminho, cons
       });
 }
 
+// The data lines of the daylighting schedule standing at the current
+// stream's start, nome its name in messages.
+std::string Confere_Linhas_Iluminacao(TGeren_ArquivoAux* g, const std::string& nome, int horas) {
+  if (!g->Carrega_Cabecalho_DAYSIM()) return nome + " does not start as a daylighting schedule";
+  std::FILE* arq = g->ObtemArquivo();
+  // The header's last pattern passes over white space up to the first
+  // value: the line the data begins on is the one that byte is on.
+  const long inicio = std::ftell(arq);
+  long linha = 1;
+  std::rewind(arq);
+  for (long i = 0; i < inicio; ++i) linha += std::fgetc(arq) == '\n';
+  std::fseek(arq, inicio, SEEK_SET);
+  std::string texto;
+  for (int h = 0, fim = '\n'; h < horas; ++linha) {
+    if (fim == EOF) return nome + " ends before hour " + std::to_string(h);
+    fim = Le_Linha_Texto(arq, &texto);
+    if (texto.find_first_not_of(" \t\r") == std::string::npos && fim != 0) continue;
+    int mes = 0, dia = 0, usados = 0;
+    float hora = 0, ocupacao, persianas, dpi;
+    const std::string onde = nome + " line " + std::to_string(linha);
+    if (fim == 0 ||
+        std::sscanf(texto.c_str(), "%d,%d,%f,%f,%f,%f%n", &mes, &dia, &hora, &ocupacao, &persianas,
+                    &dpi, &usados) != 6 ||
+        texto.find_first_not_of(" \t\r", usados) != std::string::npos) {
+      return onde + " is not the line of an hour";
+    }
+    const bool data = mes >= 1 && mes <= 12 && dia >= 1 && dia <= DIAS_MES[mes - 1] &&
+                      hora >= 0.0f && hora < 24.0f;
+    if (!data || (Dias_Antes(mes) + dia - 1) * 24 + static_cast<int>(hora) != h) {
+      return onde + ": month " + std::to_string(mes) + ", day " + std::to_string(dia) + ", hour " +
+             Texto_Valor(hora) +
+             (h == 0 ? " is not the year's first hour" : " does not follow the line before");
+    }
+    ++h;
+  }
+  return "";
+}
+
+// The header of a wall node file: its region count, its size and the
+// file's, in bytes; false when it does not read.
+bool Cabecalho_Parede(const std::string& caminho, int32_t* regioes, long long* cabecalho,
+                      long long* tamanho) {
+  std::FILE* arq = std::fopen(caminho.c_str(), "rb");
+  if (arq == nullptr) return false;
+  bool ok = std::fread(regioes, sizeof *regioes, 1, arq) == 1 && *regioes >= 1 &&
+            *regioes <= MAX_SUPERFICIES;
+  *cabecalho = 4LL * (*regioes + 1);
+  for (int32_t e = 0; ok && e < *regioes; ++e) {
+    uint32_t pares = 0;
+    ok = std::fseek(arq, *cabecalho, SEEK_SET) == 0 &&
+         std::fread(&pares, sizeof pares, 1, arq) == 1 && pares <= MAX_SUPERFICIES;
+    *cabecalho += 4 + 8LL * pares;
+  }
+  ok = ok && std::fseek(arq, 0, SEEK_END) == 0 && (*tamanho = std::ftell(arq)) >= *cabecalho;
+  std::fclose(arq);
+  return ok;
+}
+
 }  // namespace
+
+std::string Confere_Agenda_Iluminacao(const std::string& caminho, int horas) {
+  TGeren_ArquivoAux* g = Geren_ArqAux();
+  const int n = g->Abre_Arquivo(caminho.c_str(), "rt");
+  if (n == 0) return "cannot open '" + caminho + "'";
+  const std::string falha = Confere_Linhas_Iluminacao(g, "'" + caminho + "'", horas);
+  g->Fecha_Arquivo(n);
+  return falha;
+}
+
+std::string Confere_Parede(const std::string& caminho, const std::vector<int>& elementos,
+                           const bool (&grupos)[3]) {
+  int32_t regioes = 0;
+  long long cabecalho = 0, tamanho = 0;
+  if (!Cabecalho_Parede(caminho, &regioes, &cabecalho, &tamanho)) {
+    return "'" + caminho + "' does not open on the header of a wall node file";
+  }
+  if (static_cast<size_t>(regioes) != elementos.size()) {
+    return "'" + caminho + "' holds " + std::to_string(regioes) + " regions in its header, not " +
+           std::to_string(elementos.size());
+  }
+  long long passo = 0;
+  for (int e : elementos) passo += 4LL * (e + 1) * (grupos[0] + 2 * grupos[1] + grupos[2]);
+  if (passo == 0 || (tamanho - cabecalho) % passo != 0) {
+    return "'" + caminho + "' does not hold these regions and groups: the " +
+           std::to_string(tamanho - cabecalho) + " bytes after its " + std::to_string(cabecalho) +
+           "-byte header are not whole " + std::to_string(passo) + "-byte steps";
+  }
+  return "";
+}
 
 std::unique_ptr<TSerie> Abre_Serie(const std::string& caminho, const TDeteccao& d, int intervalo,
                                    std::string* erro) {
@@ -564,6 +669,13 @@ std::unique_ptr<TSerie> Abre_Serie(const std::string& caminho, const TDeteccao& 
   *erro = "cannot read '" + caminho + "' as " + d.tipo->nome + " (" + d.tipo->descricao + ")";
   if (l == TLeitura::HVAC || l == TLeitura::Consumo_HVAC) {
     return Abre_Serie_HVAC(caminho, d, intervalo, erro);
+  }
+  if (l == TLeitura::Iluminacao) {
+    const std::string falha = Confere_Agenda_Iluminacao(caminho, ARQAUX_HORAS_ANO);
+    if (!falha.empty()) {
+      *erro = falha;
+      return nullptr;
+    }
   }
   if (l == TLeitura::Clima || l == TLeitura::Solo || l == TLeitura::TI ||
       l == TLeitura::Iluminacao) {
@@ -593,7 +705,7 @@ std::unique_ptr<TSerie> Abre_Serie(const std::string& caminho, const TDeteccao& 
     s = Serie_Saidas(caminho, intervalo);
     cabecalho = ARQAUX_TAM_CABECALHO_SAIDA_CONT;
   } else if (l == TLeitura::Parede) {
-    s = Serie_Parede(d, intervalo, erro);
+    s = Serie_Parede(caminho, d, intervalo, erro);
   } else if (l >= TLeitura::Sombras) {
     s = Serie_Superficies(caminho, d, intervalo, erro);
   } else {
@@ -638,8 +750,25 @@ std::string Texto_ISO(long long segundos, int ano) {
   return texto;
 }
 
+bool Cabe_No_Calendario(long long segundos, int ano) {
+  return segundos / (DIAS_ANO * SEGUNDOS_DIA) <= ULTIMO_ANO - ano;
+}
+
+std::string Falha_Calendario(int ano) {
+  return "its records run past the year " + std::to_string(ULTIMO_ANO) + " from --year " +
+         std::to_string(ano) + "";
+}
+
 std::string Texto_Horas(long long segundos) {
-  return Texto_Valor(static_cast<double>(segundos) / SEGUNDOS_HORA);
+  // Whole hours, or the fewest decimals that read back: "%f" has no
+  // exponent, however many hours.
+  const double horas = static_cast<double>(segundos) / SEGUNDOS_HORA;
+  char texto[48];
+  for (int decimais = 0; decimais <= 17; ++decimais) {
+    std::snprintf(texto, sizeof texto, "%.*f", decimais, horas);
+    if (std::strtod(texto, nullptr) == horas) break;
+  }
+  return texto;
 }
 
 std::string Texto_Valor(double v) {

@@ -2,6 +2,7 @@
 
 #include <arqaux/formatos.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -88,12 +89,14 @@ int Temp_Umi(const TAmostra_Arquivo& a) {
 }
 
 // Every record of the first bytes starts with the same whole count k of
-// outputs, and the rest of the file is whole records of k + 1 floats.
+// outputs, one at least (a record of none holds no value: a file of zeros
+// is not such a stream), and the rest of the file is whole records of
+// k + 1 floats.
 int Saida_Cont(const TAmostra_Arquivo& a) {
   const size_t c = ARQAUX_TAM_CABECALHO_SAIDA_CONT;
   if (!Binario(a) || a.tamanho <= c || a.inicio.size() < c + 4) return 0;
   const float k = Real_Em(a.inicio, c);
-  if (!(k >= 0.0f && k <= MAX_SAIDAS) || std::trunc(k) != k) return 0;
+  if (!(k >= 1.0f && k <= MAX_SAIDAS) || std::trunc(k) != k) return 0;
   const uintmax_t registro = ARQAUX_TAM_VALOR_SAIDA_CONT * (static_cast<uintmax_t>(k) + 1);
   if ((a.tamanho - c) % registro != 0) return 0;
   for (size_t p = c; p + 4 <= a.inicio.size(); p += registro) {
@@ -276,6 +279,101 @@ const std::vector<TTipo_Arquivo> TIPOS = {
 const char* const TIPOS_HVAC[] = {"fancoil", "chiller-ar", "chiller-agua", "torre",
                                   "boiler",  "bomba-ag",   "bomba-aq",     "bomba-cond"};
 
+// A whole number of digits alone, from minimo to maximo.
+bool Le_Natural(const std::string& texto, long minimo, long maximo, int* v) {
+  if (texto.empty() || texto.size() > 9 || texto.find_first_not_of("0123456789") != texto.npos) {
+    return false;
+  }
+  const long n = std::strtol(texto.c_str(), nullptr, 10);
+  *v = static_cast<int>(n);
+  return n >= minimo && n <= maximo;
+}
+
+// Parts of texto separated by separador, each a whole number from minimo to
+// maximo; quantos of them when not 0.
+bool Le_Partes(const std::string& texto, char separador, long minimo, long maximo, size_t quantos,
+               std::vector<int>* partes = nullptr) {
+  std::vector<int> lidas;
+  for (size_t i = 0;;) {
+    const size_t fim = std::min(texto.find(separador, i), texto.size());
+    int v = 0;
+    if (!Le_Natural(texto.substr(i, fim - i), minimo, maximo, &v)) return false;
+    lidas.push_back(v);
+    if (fim == texto.size()) break;
+    i = fim + 1;
+  }
+  if (partes != nullptr) *partes = lidas;
+  return quantos == 0 || lidas.size() == quantos;
+}
+
+// The values of each key: what a reader of it may take.
+bool Tipo_Descrito(const std::string& v) {
+  for (const char* hvac : TIPOS_HVAC) {
+    if (v == hvac) return true;
+  }
+  return Procura_Tipo_Arquivo(v) != nullptr;
+}
+bool Intervalo_Descrito(const std::string& v) {
+  int s;
+  return Le_Intervalo_Descrito(v, &s);
+}
+bool Numero_Descrito(const std::string& v) {
+  int n;
+  return Le_Natural(v, 0, 999999999, &n);
+}
+bool Regioes_Descritas(const std::string& v) { return Le_Partes(v, ',', 0, MAX_SUPERFICIES, 0); }
+bool Grupos_Descritos(const std::string& v) {
+  std::vector<int> g;
+  if (!Le_Partes(v, ',', 1, 3, 0, &g)) return false;
+  std::sort(g.begin(), g.end());
+  return std::adjacent_find(g.begin(), g.end()) == g.end();
+}
+bool Superficies_Descritas(const std::string& v) {
+  return Le_Partes(v, ',', 1, MAX_SUPERFICIES, 1);
+}
+bool Flags_Descritas(const std::string& v) { return Le_Partes(v, ',', 0, 1, 0); }
+// "3:1,1,0,1,1,1,1,1": a component's type code and its flags.
+bool Componente_Descrito(const std::string& v) {
+  const size_t p = v.find(':');
+  return p != v.npos && Numero_Descrito(v.substr(0, p)) && Flags_Descritas(v.substr(p + 1));
+}
+// "0,1,3:3": variables, each with the type of its selected component.
+bool Variaveis_Descritas(const std::string& v) {
+  for (size_t i = 0;;) {
+    const size_t fim = std::min(v.find(',', i), v.size());
+    const std::string item = v.substr(i, fim - i);
+    if (!Le_Partes(item, ':', 0, 999999, 0) || std::count(item.begin(), item.end(), ':') > 1) {
+      return false;
+    }
+    if (fim == v.size()) return true;
+    i = fim + 1;
+  }
+}
+// "31/12/23": a day of the 365-day year and an hour.
+bool Data_Descrita(const std::string& v) {
+  std::vector<int> d;
+  constexpr int DIAS[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return Le_Partes(v, '/', 0, 31, 3, &d) && d[1] >= 1 && d[1] <= 12 && d[0] >= 1 &&
+         d[0] <= DIAS[d[1] - 1] && d[2] <= 23;
+}
+
+const struct {
+  const char* chave;
+  bool (*confere)(const std::string& valor);
+} VALORES_DESCRITOS[] = {
+    {"kind", Tipo_Descrito},
+    {"interval", Intervalo_Descrito},
+    {"number", Numero_Descrito},
+    {"regions", Regioes_Descritas},
+    {"groups", Grupos_Descritos},
+    {"surfaces", Superficies_Descritas},
+    {"flags", Flags_Descritas},
+    {"component", Componente_Descrito},
+    {"variables", Variaveis_Descritas},
+    {"start", Data_Descrita},
+    {"end", Data_Descrita},
+};
+
 // The value of key in a description's lines "key = value", empty when absent.
 std::string Valor_Descrito(const std::string& texto, const std::string& chave) {
   const std::vector<std::string> valores = Valores_Descritos(texto, chave);
@@ -284,9 +382,7 @@ std::string Valor_Descrito(const std::string& texto, const std::string& chave) {
 // The kind a description names.
 bool Detecta_Por_Descricao(const TAmostra_Arquivo& a, TDeteccao* d) {
   const std::string tipo = Valor_Descrito(a.descricao, "kind");
-  int intervalo = 0;
-  std::sscanf(Valor_Descrito(a.descricao, "interval").c_str(), "%9d", &intervalo);
-  d->intervalo = intervalo > 0 ? intervalo : 0;
+  Le_Intervalo_Descrito(Valor_Descrito(a.descricao, "interval"), &d->intervalo);
   d->origem = "its description";
   d->tipo = Procura_Tipo_Arquivo(tipo);
   for (const char* hvac : TIPOS_HVAC) {
@@ -321,6 +417,48 @@ int Intervalo_Do_Cabecalho(const TTipo_Arquivo& t, const TAmostra_Arquivo& a) {
 }
 
 }  // namespace
+
+bool Le_Intervalo_Descrito(const std::string& texto, int* segundos) {
+  int v = 0;
+  if (!Le_Natural(texto, 1, 86400, &v)) return false;
+  *segundos = v;
+  return true;
+}
+
+std::string Confere_Valor_Descrito(const std::string& chave, const std::string& valor) {
+  for (const auto& c : VALORES_DESCRITOS) {
+    if (chave != c.chave) continue;
+    return c.confere(valor) ? "" : "'" + valor + "' is not a value of '" + chave + "'";
+  }
+  return "unknown key '" + chave + "'";
+}
+
+std::string Confere_Descricao(const std::string& texto) {
+  std::istringstream linhas(texto);
+  std::string linha, vistas;
+  for (int n = 1; std::getline(linhas, linha); ++n) {
+    const size_t inicio = linha.find_first_not_of(" \t\r");
+    if (inicio == std::string::npos || linha[inicio] == '#') continue;
+    const size_t igual = linha.find('=');
+    const size_t fim_chave =
+        igual == 0 ? std::string::npos : linha.find_last_not_of(" \t", igual - 1);
+    std::string motivo = "not a 'key = value' line";
+    if (igual != std::string::npos && fim_chave != std::string::npos) {
+      const std::string chave = linha.substr(0, fim_chave + 1);
+      const size_t v = linha.find_first_not_of(" \t", igual + 1);
+      const std::string valor =
+          v == std::string::npos ? "" : linha.substr(v, linha.find_last_not_of(" \t\r") + 1 - v);
+      motivo = Confere_Valor_Descrito(chave, valor);
+      if (motivo.empty() && chave != "component" &&
+          vistas.find(" " + chave + " ") != std::string::npos) {
+        motivo = "'" + chave + "' given twice";
+      }
+      vistas += " " + chave + " ";
+    }
+    if (!motivo.empty()) return "line " + std::to_string(n) + ": " + motivo;
+  }
+  return "";
+}
 
 std::vector<std::string> Valores_Descritos(const std::string& texto, const std::string& chave) {
   std::vector<std::string> valores;
@@ -371,7 +509,10 @@ std::string Nomes_Tipos(const std::vector<const TTipo_Arquivo*>& tipos) {
 
 TDeteccao Detecta_Tipo(const TAmostra_Arquivo& a, const std::string& forcado) {
   TDeteccao d;
-  if (!forcado.empty()) {
+  const std::string falha = a.tem_descricao ? Confere_Descricao(a.descricao) : "";
+  if (!falha.empty()) {
+    d.erro = "its description, " + falha;
+  } else if (!forcado.empty()) {
     d.tipo = Procura_Tipo_Arquivo(forcado);
     d.origem = "--kind";
     if (d.tipo == nullptr) d.erro = "'" + forcado + "' is not a kind the tool knows";

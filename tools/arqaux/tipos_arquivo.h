@@ -93,6 +93,18 @@ struct TDeteccao {
   std::string descricao;                         // the description read, if any
 };
 
+// The sampling interval a description gives: a whole number of seconds from
+// 1 to a day, digits alone. False on any other text.
+bool Le_Intervalo_Descrito(const std::string& texto, int* segundos);
+// Why valor is not a value of key chave of a description, empty when it is
+// one. Both readers of descriptions ask it of every line; the HVAC reader
+// then checks what only the stream's kind tells (how many flags).
+std::string Confere_Valor_Descrito(const std::string& chave, const std::string& valor);
+// Why a description is not one, naming its line, empty when it is: every
+// line blank, a comment ('#') or "key = value" with a value of its key, and
+// no key but "component" given twice.
+std::string Confere_Descricao(const std::string& texto);
+
 // The values of every line "chave = valor" of a description, in order.
 std::vector<std::string> Valores_Descritos(const std::string& texto, const std::string& chave);
 // "1,0,1" as numbers from 0 to MAX_SUPERFICIES; false on anything else.
