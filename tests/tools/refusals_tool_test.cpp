@@ -74,7 +74,7 @@ TEST_F(ToolRefusals, OneLineAndAFailedExit) {
       {t + "climate ti pasta", 1, "'pasta' is not a regular file"},
       {t + "config check pasta --zones 1", 1, "'pasta' is not a regular file"},
       {t + "hvac check pasta", 1, "'pasta' is not a regular file"},
-      {t + "sample amostra --days 1", 1, "'amostra/zona1_ats.bin' is not a regular file"},
+      {t + "sample amostra --days 1", 1, "'amostra/zona1_ats.bin' was not written by arqaux"},
       {t + "climate show falta.bin", 1, "cannot open 'falta.bin'"},
       {t + "report acs falta.bin o.txt" + datas, 1, "cannot open 'falta.bin'"},
       {t + "config check falta.cfg --zones 1", 1, "cannot open 'falta.cfg'"},

@@ -54,11 +54,18 @@ bool Nome_Valido(const std::string& nome) {
 }
 
 // Reads the manifest of pasta into *nomes (left empty when there is none):
-// 0, or the exit status after one message.
-int Le_Manifesto(const std::string& pasta, std::set<std::string>* nomes) {
-  const std::string caminho = (fs::path(pasta) / MANIFESTO_EXECUCAO).string();
-  const int fd = open(caminho.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+// 0, or the exit status after one message naming it inside exibida, the
+// folder as the user gave it.
+int Le_Manifesto(const std::string& pasta, const std::string& exibida,
+                 std::set<std::string>* nomes) {
+  const std::string arquivo = (fs::path(pasta) / MANIFESTO_EXECUCAO).string();
+  const std::string caminho = (fs::path(exibida) / MANIFESTO_EXECUCAO).string();
+  const int fd = open(arquivo.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0 && errno == ENOENT) return 0;
+  if (fd < 0 && errno == ELOOP) {
+    return Erro("'%s' is a symbolic link: arqaux does not read one as its manifest",
+                caminho.c_str());
+  }
   if (fd < 0) return Erro("cannot read '%s': %s", caminho.c_str(), Texto_Erro().c_str());
   struct stat st;
   std::string texto;
@@ -121,12 +128,14 @@ int Grava_Texto(const std::string& destino, const std::string& texto) {
 }  // namespace
 
 int Anota_No_Manifesto(const std::string& caminho) {
-  const fs::path p = fs::absolute(caminho).lexically_normal();
-  const std::string pasta = p.parent_path().string();
+  std::error_code ec;
+  const fs::path p = fs::absolute(caminho, ec).lexically_normal();
   struct stat st;
   if (lstat((p.parent_path() / MANIFESTO_EXECUCAO).c_str(), &st) != 0) return 0;
   std::set<std::string> nomes;
-  if (int erro = Le_Manifesto(pasta, &nomes)) return erro;
+  if (int erro = Le_Manifesto(p.parent_path(), fs::path(caminho).parent_path(), &nomes)) {
+    return erro;
+  }
   if (!nomes.insert(p.filename().string()).second) return 0;
   std::string texto = CABECALHO_MANIFESTO;
   for (const std::string& n : nomes) texto += n + "\n";
@@ -203,7 +212,7 @@ int TPasta_Execucao::Abre() {
   fs::create_directories(pasta_, ec);
   if (!fs::is_directory(pasta_, ec)) return Erro("cannot use directory '%s'", dado.c_str());
   pasta_ = fs::absolute(pasta_, ec).lexically_normal().string();
-  if (int erro = Le_Manifesto(pasta_, &listados_)) return erro;
+  if (int erro = Le_Manifesto(pasta_, dada_, &listados_)) return erro;
   std::vector<std::string> estranhos;
   fs::recursive_directory_iterator it(pasta_, ec);
   for (; !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
