@@ -162,13 +162,23 @@ TEST_F(RunFolderTool, ForeignFilesAndLinksAreNeverWrittenThrough) {
 }
 
 // A CSV appears whole or not at all: a killed export leaves the file that was
-// there, a failed one none; neither is written through a link.
-TEST_F(RunFolderTool, CsvFilesAreWholeOrAbsent) {
+// there, a failed one none. No single output is written through a link.
+TEST_F(RunFolderTool, CsvFilesAreWholeAndNoOutputIsALink) {
   ASSERT_EQ(Roda(TOOL + "sample run --days 1 >/dev/null"), 0);
   Escreve_Arquivo(Caminho("fora.txt"), "segredo");
   Escreve_Arquivo(Caminho("k.csv"), "antes");
+  Escreve_Arquivo(Caminho("i.txt"), "21 0.5\n");
   const std::string exporta = TOOL + "export run/zona1_temp_umi.bin --to csv --out ";
+  const std::string link = "rm -f l && ln -s fora.txt l && " + TOOL;
+  const std::string ligado = "'l' is a symbolic link: arqaux does not write through one";
+  const std::string ti = "'i.ti' is a symbolic link: arqaux does not write through one";
   Confere({
+      {link + "report acs run/zona1_acs.bin l --start 1/1/0 --end 1/1/23 --interval 600", 1, ligado,
+       "fora.txt", "segredo"},
+      {link + "stats report run/zona1_ganhos.est l --kind gains", 1, ligado, "fora.txt", "segredo"},
+      {link + "config sample l", 1, ligado, "fora.txt", "segredo"},
+      {link + "hvac sample l", 1, ligado, "fora.txt", "segredo"},
+      {"rm l && ln -s fora.txt i.ti && " + TOOL + "climate ti i.txt", 1, ti, "fora.txt", "segredo"},
       {LIMITE + "1; " + exporta + "c.csv", 1, "writing 'c.csv' failed", "c.csv", nullptr},
       {"ln -s fora.txt l.csv && " + exporta + "l.csv", 1,
        "'l.csv' is a symbolic link: arqaux does not write through one", "fora.txt", "segredo"},

@@ -142,13 +142,20 @@ int Anota_No_Manifesto(const std::string& caminho) {
   return Grava_Texto((p.parent_path() / MANIFESTO_EXECUCAO).string(), texto);
 }
 
-int Confere_Destino(const std::string& destino) {
+int Confere_Sem_Ligacao(const std::string& saida) {
   struct stat st;
-  if (lstat(destino.c_str(), &st) != 0) return 0;
-  if (S_ISLNK(st.st_mode)) {
-    return Erro("'%s' is a symbolic link: arqaux does not write through one", destino.c_str());
+  if (lstat(saida.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+    return Erro("'%s' is a symbolic link: arqaux does not write through one", saida.c_str());
   }
-  if (!S_ISREG(st.st_mode)) return Erro("'%s' is not a regular file", destino.c_str());
+  return 0;
+}
+
+int Confere_Destino(const std::string& destino) {
+  if (int erro = Confere_Sem_Ligacao(destino)) return erro;
+  struct stat st;
+  if (lstat(destino.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+    return Erro("'%s' is not a regular file", destino.c_str());
+  }
   return 0;
 }
 

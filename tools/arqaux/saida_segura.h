@@ -28,7 +28,10 @@
 // file a line, named relative to the folder with '/' between folders.
 extern const char* const MANIFESTO_EXECUCAO;
 
-// destino may be written: it does not exist, or is a regular file (links
+// saida, a file the library opens by name, is not a symbolic link, which the
+// library would write through: 0, or the exit status after one message.
+int Confere_Sem_Ligacao(const std::string& saida);
+// destino may be renamed into: it does not exist, or is a regular file (links
 // not followed). 0, or the exit status after one message.
 int Confere_Destino(const std::string& destino);
 
