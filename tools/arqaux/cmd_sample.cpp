@@ -3,7 +3,9 @@
 // reads them back as windows through the registry, steps a simple model of
 // each zone and hands each step to the families of result files
 // (amostra.h), which write their streams and, once the run is over, convert
-// them into their text reports; then it lists the files it wrote.
+// them into their text reports; then it lists the files it wrote. The run
+// is written into a private folder and moved into its folder once whole
+// (saida_segura.h).
 #include <arqaux/arqaux.h>
 #include <arqaux/formatos.h>
 #include <unistd.h>

@@ -214,10 +214,9 @@ std::string TPasta_Execucao::Exibe(const std::string& nome) const {
 }
 
 int TPasta_Execucao::Abre() {
-  const std::string& dado = dada_;
   std::error_code ec;
   fs::create_directories(pasta_, ec);
-  if (!fs::is_directory(pasta_, ec)) return Erro("cannot use directory '%s'", dado.c_str());
+  if (!fs::is_directory(pasta_, ec)) return Erro("cannot use directory '%s'", dada_.c_str());
   pasta_ = fs::absolute(pasta_, ec).lexically_normal().string();
   if (int erro = Le_Manifesto(pasta_, dada_, &listados_)) return erro;
   std::vector<std::string> estranhos;
@@ -229,7 +228,7 @@ int TPasta_Execucao::Abre() {
       estranhos.push_back(nome);
     }
   }
-  if (ec) return Erro("cannot read directory '%s': %s", dado.c_str(), ec.message().c_str());
+  if (ec) return Erro("cannot read directory '%s': %s", dada_.c_str(), ec.message().c_str());
   if (!estranhos.empty() && !forcar_) {
     std::sort(estranhos.begin(), estranhos.end());
     return Erro(
@@ -239,15 +238,15 @@ int TPasta_Execucao::Abre() {
   }
   std::string modelo = (fs::path(pasta_) / (std::string(PREFIXO_PREPARO) + "XXXXXX")).string();
   if (mkdtemp(modelo.data()) == nullptr) {
-    return Erro("cannot write in directory '%s': %s", dado.c_str(), Texto_Erro().c_str());
+    return Erro("cannot write in directory '%s': %s", dada_.c_str(), Texto_Erro().c_str());
   }
   preparo_ = modelo;
   return 0;
 }
 
-// A file of the new run (novo) may take nome's place, or a file of the
-// earlier run may be removed.
-int TPasta_Execucao::Confere_Alvo(const std::string& nome, bool novo) const {
+// A file of the new run may take nome's place: nothing is there, or a file
+// the manifest lists that the command does not read.
+int TPasta_Execucao::Confere_Alvo(const std::string& nome) const {
   if (int erro = Confere_Pastas(pasta_, dada_, nome)) return erro;
   const std::string alvo = (fs::path(pasta_) / nome).string();
   struct stat st;
@@ -255,7 +254,7 @@ int TPasta_Execucao::Confere_Alvo(const std::string& nome, bool novo) const {
   if (E_Entrada(alvo)) {
     return Erro("'%s' is read by the command: it is not replaced", Exibe(nome).c_str());
   }
-  if (novo && listados_.count(nome) == 0) {
+  if (listados_.count(nome) == 0) {
     return Erro(
         "'%s' was not written by arqaux (the folder's %s does not list it): it is not "
         "replaced",
@@ -282,7 +281,7 @@ int TPasta_Execucao::Publica() {
   }
   if (ec) return Erro("cannot read directory '%s': %s", preparo_.c_str(), ec.message().c_str());
   for (const std::string& n : novos) {
-    if (int erro = Confere_Alvo(n, true)) return erro;
+    if (int erro = Confere_Alvo(n)) return erro;
   }
   // Listed first with the earlier run's, so that a run stopped while its
   // files move leaves none of them unlisted.

@@ -91,7 +91,7 @@ class TPasta_Execucao {
 
  private:
   std::string Exibe(const std::string& nome) const;
-  int Confere_Alvo(const std::string& nome, bool novo) const;
+  int Confere_Alvo(const std::string& nome) const;
   bool E_Entrada(const std::string& caminho) const;
   int Grava_Manifesto(const std::set<std::string>& nomes) const;
 
