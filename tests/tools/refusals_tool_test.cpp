@@ -25,7 +25,6 @@ class ToolRefusals : public ArqauxTest {
     Escreve_Arquivo(Caminho("interno.txt"), "21 0.5\n");
     fs::create_symlink(Caminho("interno.txt"), Caminho("interno.ti"));
     Escreve_Arquivo(Caminho("cheio.txt"), "21 0.5\n");
-    fs::create_symlink("/dev/full", Caminho("cheio.ti"));
     fs::create_symlink("/dev/full", Caminho("nulo.bin"));
     fs::create_directories(Caminho("pasta"));
     fs::create_directories(Caminho("amostra"));
@@ -74,7 +73,7 @@ TEST_F(ToolRefusals, OneLineAndAFailedExit) {
       {t + "climate ti pasta", 1, "'pasta' is not a regular file"},
       {t + "config check pasta --zones 1", 1, "'pasta' is not a regular file"},
       {t + "hvac check pasta", 1, "'pasta' is not a regular file"},
-      {t + "sample amostra --days 1", 1, "'amostra/zona1_ats.bin' is not a regular file"},
+      {t + "sample amostra --days 1", 1, "'amostra/zona1_ats.bin' was not written by arqaux"},
       {t + "climate show falta.bin", 1, "cannot open 'falta.bin'"},
       {t + "report acs falta.bin o.txt" + datas, 1, "cannot open 'falta.bin'"},
       {t + "config check falta.cfg --zones 1", 1, "cannot open 'falta.cfg'"},
@@ -107,7 +106,7 @@ TEST_F(ToolRefusals, OneLineAndAFailedExit) {
       {t + "report acs acs.bin /dev/full" + datas, 1, "writing '/dev/full' failed"},
       {t + "config sample /dev/full", 1, "writing '/dev/full' failed"},
       {t + "hvac sample /dev/full", 1, "writing '/dev/full' failed"},
-      {t + "climate ti cheio.txt", 1, "writing 'cheio.ti' failed"},
+      {limite + "1; " + t + "climate ti cheio.txt", 1, "writing 'cheio.ti' failed"},
       {t + "climate show clima.bin >/dev/full", 1, "writing standard output failed"},
       {t + "--version >/dev/full", 1, "writing standard output failed"},
       {limite + "1; " + t + "report acs acs.bin o.txt" + datas, 1, "writing 'o.txt' failed"},

@@ -33,7 +33,11 @@ struct TOpcoes_Amostra {
   // An absolute path to a climate file (an imported weather year) run
   // instead of the built-in synthetic one; empty for that one.
   std::string clima;
+  // An absolute path to the soil file beside that climate file (import epw
+  // writes both), read instead of the synthetic soil; empty for that one.
+  std::string solo;
   bool graficos = false;  // a carpet plot of each zone's temperature
+  bool forcar = false;    // write beside files arqaux did not write there
 };
 
 // The inputs of one time step, shared by every zone.

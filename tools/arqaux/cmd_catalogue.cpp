@@ -12,6 +12,7 @@
 
 #include "catalogos.h"
 #include "comandos.h"
+#include "saida_segura.h"
 #include "verificacoes.h"
 
 namespace {
@@ -25,15 +26,21 @@ int Lista_Tipos() {
   return 0;
 }
 
-int Escreve_Amostras(const std::string& pasta) {
+// The files are written in the run's private folder and moved into pasta
+// once all are whole.
+int Escreve_Amostras(const std::string& pasta, bool forcar) {
+  TPasta_Execucao execucao(pasta, {}, forcar);
+  if (int erro = execucao.Abre()) return erro;
   for (const TTipo_Catalogo& t : Tipos_Catalogo()) {
-    const fs::path caminho = fs::path(pasta) / fs::path(t.arquivo);
+    const fs::path caminho = fs::path(execucao.Preparo()) / fs::path(t.arquivo);
     std::error_code ec;
     fs::create_directories(caminho.parent_path(), ec);
     if (ec) return Erro("cannot create directory '%s'", caminho.parent_path().c_str());
-    if (int erro = Confere_Relida(caminho.string(), caminho.string())) return erro;
-    if (!t.escreve_amostra(caminho.string())) return Perda(caminho.string());
-    std::printf("%-16s %s\n", t.nome, caminho.c_str());
+    if (!t.escreve_amostra(caminho.string())) return Perda((fs::path(pasta) / t.arquivo).string());
+  }
+  if (int erro = execucao.Publica()) return erro;
+  for (const TTipo_Catalogo& t : Tipos_Catalogo()) {
+    std::printf("%-16s %s\n", t.nome, (fs::path(pasta) / fs::path(t.arquivo)).c_str());
   }
   return 0;
 }
@@ -66,10 +73,16 @@ void Declara_Catalogue(CLI::App* app, TAcao* acao) {
   tipos->callback([acao] { *acao = Lista_Tipos; });
 
   auto pasta = std::make_shared<std::string>();
+  auto forcar = std::make_shared<bool>(false);
   CLI::App* amostra =
       catalogo->add_subcommand("sample", "write a models directory with a file of every kind");
   amostra->add_option("DIR", *pasta, "models directory written")->required();
-  amostra->callback([pasta, acao] { *acao = [pasta] { return Escreve_Amostras(*pasta); }; });
+  amostra->add_flag("--force", *forcar,
+                    "write into DIR although it holds files arqaux did not write there (never "
+                    "replacing one)");
+  amostra->callback([pasta, forcar, acao] {
+    *acao = [pasta, forcar] { return Escreve_Amostras(*pasta, *forcar); };
+  });
 
   auto arquivo = std::make_shared<std::string>();
   auto tipo = std::make_shared<std::string>();

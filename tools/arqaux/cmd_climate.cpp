@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "comandos.h"
+#include "saida_segura.h"
 #include "verificacoes.h"
 
 namespace {
@@ -128,6 +129,7 @@ int Converte_Ti(const std::string& texto) {
   const fs::path pasta = caminho.parent_path();
   const std::string saida = (pasta / Nome_Ti(caminho.filename().string())).string();
   if (int erro = Confere_Saida(saida, texto)) return erro;
+  if (int erro = Confere_Sem_Ligacao(saida)) return erro;
   std::error_code ec;
   if (!pasta.empty()) {
     fs::current_path(pasta, ec);

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "comandos.h"
+#include "saida_segura.h"
 #include "verificacoes.h"
 
 namespace {
@@ -275,6 +276,7 @@ int Exemplo(const std::string& caminho) {
   TZona_Exemplo zonas[2];
   Preenche_Sala(&zonas[0]);
   Preenche_Quarto(&zonas[1]);
+  if (int erro = Confere_Sem_Ligacao(caminho)) return erro;
   TGeren_ArquivoAux* geren = Geren_ArqAux();
   int n = geren->Abre_Arquivo(caminho.c_str(), "wb");
   if (n == 0) return Erro("cannot create %s", caminho.c_str());

@@ -21,6 +21,7 @@
 
 #include "comandos.h"
 #include "exporta.h"
+#include "saida_segura.h"
 #include "series.h"
 #include "tipos_arquivo.h"
 #include "verificacoes.h"
@@ -88,21 +89,21 @@ std::vector<std::string> Arquivos_Exportaveis(const std::string& pasta, int* ign
 }
 
 // "--out -" writes the CSV to standard output, for a pipe, and nothing else
-// there.
+// there. A file is written under a temporary name and renamed once whole.
 int Exporta_Para_CSV(const TPedido_Exportacao& p, TSerie* s) {
-  const bool padrao = p.saida == "-";
-  std::FILE* saida = padrao ? stdout : std::fopen(p.saida.c_str(), "wb");
-  if (saida == nullptr) return Erro("cannot create '%s'", p.saida.c_str());
   std::string erro;
-  const long long linhas = Exporta_CSV(s, p.ano, saida, &erro);
-  const bool fechado = (padrao ? std::fflush(saida) : std::fclose(saida)) == 0;
-  if (!erro.empty()) {
-    std::error_code ec;
-    if (!padrao) fs::remove(p.saida, ec);
-    return Erro("%s: %s", p.caminho.c_str(), erro.c_str());
+  if (p.saida == "-") {
+    const long long linhas = Exporta_CSV(s, p.ano, stdout, &erro);
+    if (!erro.empty()) return Erro("%s: %s", p.caminho.c_str(), erro.c_str());
+    return std::fflush(stdout) != 0 || linhas < 0 ? Perda("standard output") : 0;
   }
-  if (!fechado || linhas < 0) return Perda(padrao ? "standard output" : p.saida);
-  if (!padrao) std::printf("%s: %lld rows\n", p.saida.c_str(), linhas);
+  TArquivo_Novo saida;
+  if (int falha = saida.Abre(p.saida)) return falha;
+  const long long linhas = Exporta_CSV(s, p.ano, saida.Arquivo(), &erro);
+  if (!erro.empty()) return Erro("%s: %s", p.caminho.c_str(), erro.c_str());
+  if (linhas < 0) return Perda(p.saida);
+  if (int falha = saida.Conclui()) return falha;
+  std::printf("%s: %lld rows\n", p.saida.c_str(), linhas);
   return 0;
 }
 
@@ -111,7 +112,9 @@ int Exporta_Para_CSV(const TPedido_Exportacao& p, TSerie* s) {
 int Exporta_Para_SQLite(const TPedido_Exportacao& p, const std::vector<std::string>& arquivos,
                         const std::string& forcado) {
   std::error_code ec;
-  if (fs::exists(p.saida, ec)) return Erro("'%s' exists already", p.saida.c_str());
+  if (fs::exists(fs::symlink_status(p.saida, ec))) {
+    return Erro("'%s' exists already", p.saida.c_str());
+  }
   sqlite3* aberto = nullptr;
   const int rc = sqlite3_open(p.saida.c_str(), &aberto);
   TBanco db(aberto);
@@ -145,6 +148,7 @@ int Exporta_Para_SQLite(const TPedido_Exportacao& p, const std::vector<std::stri
       sqlite3_close(db.release()) != SQLITE_OK) {
     return Perda(p.saida);
   }
+  if (int erro = Anota_No_Manifesto(p.saida)) return erro;
   std::printf("%s: %zu tables, %lld rows\n", p.saida.c_str(), arquivos.size(), linhas);
   return 0;
 }

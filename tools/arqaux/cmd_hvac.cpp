@@ -8,12 +8,14 @@
 #include <string>
 
 #include "comandos.h"
+#include "saida_segura.h"
 #include "sistema_hvac.h"
 #include "verificacoes.h"
 
 namespace {
 
 int Exemplo(const std::string& caminho) {
+  if (int erro = Confere_Sem_Ligacao(caminho)) return erro;
   TGeren_ArquivoAux* geren = Geren_ArqAux();
   const int n = geren->Abre_Arquivo(caminho.c_str(), "wb");
   if (n == 0) return Erro("cannot create %s", caminho.c_str());

@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "comandos.h"
+#include "saida_segura.h"
 #include "verificacoes.h"
 
 namespace {
@@ -20,23 +21,27 @@ namespace fs = std::filesystem;
 struct TImportacao {
   std::string epw;
   std::string pasta;
+  bool forcar = false;
 };
 
 int Importa(const TImportacao& i) {
   if (int erro = Confere_Entrada(i.epw)) return erro;
-  std::error_code ec;
-  fs::create_directories(i.pasta, ec);
-  if (!fs::is_directory(i.pasta, ec)) return Erro("cannot use directory '%s'", i.pasta.c_str());
+  TPasta_Execucao execucao(i.pasta, {i.epw}, i.forcar);
+  if (int erro = execucao.Abre()) return erro;
   const std::string clima = (fs::path(i.pasta) / "clima.bin").string();
   const std::string solo = (fs::path(i.pasta) / "solo.bin").string();
   for (const std::string* saida : {&clima, &solo}) {
     if (int erro = Confere_Saida(*saida, i.epw)) return erro;
   }
   TClima_EPW c;
-  if (!Geren_ArqAux()->Importa_EPW(i.epw.c_str(), clima.c_str(), solo.c_str(), &c)) {
+  const std::string preparo_clima = (fs::path(execucao.Preparo()) / "clima.bin").string();
+  const std::string preparo_solo = (fs::path(execucao.Preparo()) / "solo.bin").string();
+  if (!Geren_ArqAux()->Importa_EPW(i.epw.c_str(), preparo_clima.c_str(), preparo_solo.c_str(),
+                                   &c)) {
     if (c.linha_erro == 0) return Erro("'%s': %s", i.epw.c_str(), c.erro.c_str());
     return Erro("'%s' line %d: %s", i.epw.c_str(), c.linha_erro, c.erro.c_str());
   }
+  if (int erro = execucao.Publica()) return erro;
   std::printf("%s\n", clima.c_str());
   if (!c.solo.empty()) std::printf("%s\n", solo.c_str());
   const TCidade& h = c.cabecalho;
@@ -65,5 +70,8 @@ void Declara_Import(CLI::App* app, TAcao* acao) {
   auto i = std::make_shared<TImportacao>();
   epw->add_option("FILE", i->epw, "the .epw weather file")->required();
   epw->add_option("OUT_DIR", i->pasta, "directory of clima.bin and solo.bin")->required();
+  epw->add_flag("--force", i->forcar,
+                "write into OUT_DIR although it holds files arqaux did not write there (never "
+                "replacing one)");
   epw->callback([i, acao] { *acao = [i] { return Importa(*i); }; });
 }

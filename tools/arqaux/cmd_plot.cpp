@@ -9,6 +9,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "comandos.h"
+#include "saida_segura.h"
 #include "series.h"
 #include "tipos_arquivo.h"
 #include "verificacoes.h"
@@ -47,9 +49,10 @@ std::string Citado(const std::string& texto) {
 }
 
 // The script's head: terminal, output, labels and the data block's start.
-std::string Cabecalho_Grafico(const TPedido_Grafico& p, const std::string& titulo) {
+std::string Cabecalho_Grafico(const TPedido_Grafico& p, const std::string& titulo,
+                              const std::string& saida) {
   std::string s = "set terminal pngcairo size " + std::to_string(p.largura) + "," +
-                  std::to_string(p.altura) + "\nset output " + Citado(p.saida) + "\nset title " +
+                  std::to_string(p.altura) + "\nset output " + Citado(saida) + "\nset title " +
                   Citado(fs::path(p.caminho).filename().string() + ": " + titulo) +
                   " noenhanced\nset xlabel 'day of the year'\nset key off\n";
   if (p.carpete)
@@ -57,6 +60,20 @@ std::string Cabecalho_Grafico(const TPedido_Grafico& p, const std::string& titul
          " noenhanced\n";
   if (!p.carpete) s += "set ylabel " + Citado(titulo) + " noenhanced\n";
   return s + "$dados << EOD\n";
+}
+
+// caminho holds a whole PNG: its signature, and its last chunk the empty
+// IEND one (length, type and CRC), which a cut file lacks.
+bool Png_Inteiro(const std::string& caminho) {
+  static const char assinatura[] = "\x89PNG\r\n\x1a\n";
+  static const char fim[] = "\0\0\0\0IEND\xae\x42\x60\x82";
+  char inicio[8], final[12];
+  std::FILE* arq = std::fopen(caminho.c_str(), "rb");
+  if (arq == nullptr) return false;
+  const bool ok = std::fread(inicio, 1, 8, arq) == 8 && std::fseek(arq, -12, SEEK_END) == 0 &&
+                  std::ftell(arq) >= 8 && std::fread(final, 1, 12, arq) == 12;
+  std::fclose(arq);
+  return ok && std::memcmp(inicio, assinatura, 8) == 0 && std::memcmp(final, fim, 12) == 0;
 }
 
 }  // namespace
@@ -80,7 +97,10 @@ int Desenha_Grafico(const TPedido_Grafico& p) {
     return Erro("'%s' has no column '%s'; its columns: %s", p.caminho.c_str(), p.coluna.c_str(),
                 nomes.c_str());
   }
-  std::string script = Cabecalho_Grafico(p, s->Colunas()[coluna].Titulo());
+  // gnuplot draws into a temporary file, renamed once whole.
+  TArquivo_Novo png;
+  if (int erro = png.Abre(p.saida)) return erro;
+  std::string script = Cabecalho_Grafico(p, s->Colunas()[coluna].Titulo(), png.Temporario());
   std::vector<double> v;
   long long segundos = 0, anterior = 0, registros = 0;
   std::string linhas;
@@ -117,7 +137,8 @@ int Desenha_Grafico(const TPedido_Grafico& p) {
   const bool escrito = std::fwrite(script.data(), 1, script.size(), gp) == script.size();
   const int status = pclose(gp);
   if (!escrito || status != 0) return Erro("gnuplot could not draw '%s'", p.saida.c_str());
-  return 0;
+  if (!Png_Inteiro(png.Temporario())) return Perda(p.saida);
+  return png.Conclui();
 }
 
 void Declara_Plot(CLI::App* app, TAcao* acao) {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "comandos.h"
+#include "saida_segura.h"
 #include "verificacoes.h"
 
 namespace {
@@ -294,6 +295,10 @@ int Converte_Arquivo(const std::string& binario, const std::string& texto, uintm
   if (std::fseek(geren->ObtemArquivo(), static_cast<long>(cabecalho), SEEK_SET) != 0) {
     geren->Fecha_Todos();
     return Erro("cannot read '%s'", binario.c_str());
+  }
+  if (int erro = Confere_Sem_Ligacao(texto)) {
+    geren->Fecha_Todos();
+    return erro;
   }
   const int n_texto = geren->Abre_Arquivo(texto.c_str(), "wt");
   if (n_texto == 0) {

@@ -3,7 +3,9 @@
 // reads them back as windows through the registry, steps a simple model of
 // each zone and hands each step to the families of result files
 // (amostra.h), which write their streams and, once the run is over, convert
-// them into their text reports; then it lists the files it wrote.
+// them into their text reports; then it lists the files it wrote. The run
+// is written into a private folder and moved into its folder once whole
+// (saida_segura.h).
 #include <arqaux/arqaux.h>
 #include <arqaux/formatos.h>
 #include <unistd.h>
@@ -23,6 +25,7 @@
 
 #include "amostra.h"
 #include "comandos.h"
+#include "saida_segura.h"
 #include "sample_data.h"
 #include "verificacoes.h"
 
@@ -123,18 +126,27 @@ int Amostra::Prepara_Entradas() {
       return Erro("'%s': %s", op_.clima.c_str(), clima.erro.c_str());
     }
   }
+  if (!op_.solo.empty()) {
+    if (int erro = Confere_Tamanho(op_.solo, ARQAUX_TAM_ARQUIVO_SOLO, "a soil file")) return erro;
+  }
   for (const auto& e : entradas) {
     if (e.escreve == Escreve_Clima_Sintetico && !op_.clima.empty()) continue;
+    if (e.escreve == Escreve_Solo_Sintetico && !op_.solo.empty()) continue;
     if (int erro =
             Confere_Relida(contexto_.Anota(FAMILIA_ENTRADAS, e.nome), contexto_.Exibe(e.nome))) {
       return erro;
     }
     if (!e.escreve(e.nome)) return Perda(contexto_.Exibe(e.nome));
   }
-  // Soil records are told from interior-climate ones only by a description.
-  if (int erro = contexto_.Descreve(FAMILIA_ENTRADAS, "solo.bin",
-                                    TContexto_Amostra::Descricao("soil", SEGUNDOS_HORA))) {
-    return erro;
+  // Soil records are told from interior-climate ones only by a description,
+  // written beside a soil file of the run folder (the run is written in a
+  // private folder inside it).
+  std::error_code ec;
+  if (op_.solo.empty() || fs::equivalent(fs::path(op_.solo).parent_path(), "..", ec)) {
+    if (int erro = contexto_.Descreve(FAMILIA_ENTRADAS, "solo.bin",
+                                      TContexto_Amostra::Descricao("soil", SEGUNDOS_HORA))) {
+      return erro;
+    }
   }
   // The conversion renames in place and may add three characters.
   char nome_ti[sizeof("interno.txt") + 3] = "interno.txt";
@@ -146,7 +158,7 @@ int Amostra::Prepara_Entradas() {
     return Perda(contexto_.Exibe("interno.ti"));
   }
   clima_ = geren_->Abre_Arquivo(op_.clima.empty() ? "clima.bin" : op_.clima.c_str(), "rb");
-  solo_ = geren_->Abre_Arquivo("solo.bin", "rb");
+  solo_ = geren_->Abre_Arquivo(op_.solo.empty() ? "solo.bin" : op_.solo.c_str(), "rb");
   interno_ = geren_->Abre_Arquivo(nome_ti, "rb");
   if (clima_ == 0 || solo_ == 0 || interno_ == 0) return Erro("cannot open the input files");
   return 0;
@@ -317,18 +329,25 @@ void Amostra::Lista_Arquivos(double segundos) const {
 
 int Amostra::Executa() {
   const auto comeco = std::chrono::steady_clock::now();
+  std::vector<std::string> entradas;
+  for (const std::string* e : {&op_.clima, &op_.solo}) {
+    if (!e->empty()) entradas.push_back(*e);
+  }
+  TPasta_Execucao pasta(op_.pasta, entradas, op_.forcar);
+  if (int erro = pasta.Abre()) return erro;
+  // Inside the private folder the files have bare names, so that the .ti
+  // name (cut at the path's first '.') cannot be cut in a directory name.
   std::error_code ec;
-  fs::create_directories(op_.pasta, ec);
-  // Inside the directory the files have bare names, so that the .ti name
-  // (cut at the path's first '.') cannot be cut in a directory name.
-  fs::current_path(op_.pasta, ec);
+  fs::current_path(pasta.Preparo(), ec);
   if (ec) return Erro("cannot use directory '%s'", op_.pasta.c_str());
 
   int erro = Roda();
   if (erro == 0) erro = Conclui();
   geren_->Fecha_Todos();
   if (erro == 0 && op_.graficos) erro = Desenha();
+  if (erro == 0) erro = pasta.Publica();
   if (erro != 0) return erro;
+  fs::current_path(pasta.Pasta(), ec);
   Lista_Arquivos(std::chrono::duration<double>(std::chrono::steady_clock::now() - comeco).count());
   return 0;
 }
@@ -419,10 +438,17 @@ void Declara_Sample(CLI::App* app, TAcao* acao) {
       ->check(CLI::ExistingFile);
   sub->add_flag("--plots", o->graficos,
                 "draw a carpet plot of each zone's temperature (needs gnuplot)");
+  sub->add_flag("--force", o->forcar,
+                "write into DIR although it holds files arqaux did not write there (never "
+                "replacing one)");
   sub->callback([o, acao] {
     // The run works inside its directory: the climate file's path must not
     // depend on the one it starts from.
     if (!o->clima.empty()) o->clima = fs::absolute(o->clima).string();
+    // An imported climate file comes with its soil file beside it.
+    const fs::path solo = fs::path(o->clima).parent_path() / "solo.bin";
+    std::error_code ec;
+    if (!o->clima.empty() && fs::exists(solo, ec)) o->solo = solo.string();
     if (o->intervalo_hvac % o->intervalo != 0) {
       throw CLI::ValidationError("--hvac-interval", "must be a multiple of --interval");
     }

@@ -17,6 +17,7 @@
 #include <string>
 
 #include "comandos.h"
+#include "saida_segura.h"
 #include "verificacoes.h"
 
 namespace {
@@ -294,6 +295,7 @@ int Relatorio(const TPedido& p) {
                   : g->Carrega_Relatorio_GanhosTermicos(&meses_g, ganho.get());
   });
   if (erro != 0) return erro;
+  if (int erro = Confere_Sem_Ligacao(p.saida)) return erro;
   G* g = Geren_ArqAux();
   const int n = g->Abre_Arquivo(p.saida.c_str(), "wt");
   if (n == 0) return Erro("cannot open '%s'", p.saida.c_str());
