@@ -10,10 +10,12 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -367,8 +369,11 @@ int TContexto_Amostra::Descreve(const std::string& familia, const std::string& f
   const std::string nome = fluxo + ".desc";
   if (int erro = Confere_Relida(Anota(familia, nome), Exibe(nome))) return erro;
   std::FILE* arq = std::fopen(nome.c_str(), "w");
-  const bool ok = arq != nullptr && std::fwrite(texto.data(), 1, texto.size(), arq) == texto.size();
-  if (arq == nullptr || std::fclose(arq) != 0 || !ok) return Perda(Exibe(nome));
+  if (arq == nullptr) {
+    return Erro("cannot create '%s': %s", Exibe(nome).c_str(), std::strerror(errno));
+  }
+  const bool ok = std::fwrite(texto.data(), 1, texto.size(), arq) == texto.size();
+  if (std::fclose(arq) != 0 || !ok) return Perda(Exibe(nome));
   return 0;
 }
 

@@ -48,13 +48,19 @@ int Confere_Registros(const std::string& caminho, uintmax_t cabecalho, uintmax_t
   return 0;
 }
 
-int Confere_Saida(const std::string& saida, const std::string& entrada) {
-  std::error_code ec;
-  if (fs::equivalent(saida, entrada, ec) && !ec) {
-    return Erro("'%s' is the input '%s': writing it would destroy it", saida.c_str(),
-                entrada.c_str());
+int Confere_Saida(const std::string& saida, const std::vector<std::string>& entradas) {
+  for (const std::string& entrada : entradas) {
+    std::error_code ec;
+    if (fs::equivalent(saida, entrada, ec) && !ec) {
+      return Erro("'%s' is the input '%s': writing it would destroy it", saida.c_str(),
+                  entrada.c_str());
+    }
   }
   return 0;
+}
+
+int Confere_Saida(const std::string& saida, const std::string& entrada) {
+  return Confere_Saida(saida, std::vector<std::string>{entrada});
 }
 
 int Confere_Relida(const std::string& caminho, const std::string& nome) {
