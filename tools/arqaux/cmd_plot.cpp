@@ -62,8 +62,8 @@ std::string Cabecalho_Grafico(const TPedido_Grafico& p, const std::string& titul
 }  // namespace
 
 int Desenha_Grafico(const TPedido_Grafico& p) {
-  if (!Tem_Gnuplot()) return Erro("gnuplot not found: install the Debian package gnuplot-nox");
   if (int erro = Confere_Saida(p.saida, Arquivos_Lidos(p.caminho))) return erro;
+  if (!Tem_Gnuplot()) return Erro("gnuplot not found: install the Debian package gnuplot-nox");
   TDeteccao d;
   if (int erro = Conhece_Arquivo(p.caminho, p.tipo, &d)) return erro;
   std::string erro;

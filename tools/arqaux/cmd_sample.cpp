@@ -356,8 +356,11 @@ std::string TContexto_Amostra::Exibe(const std::string& nome) const {
 
 int TContexto_Amostra::Abre_Fluxo(const std::string& familia, const std::string& nome, int* n) {
   if (int erro = Confere_Relida(Anota(familia, nome), Exibe(nome))) return erro;
+  errno = 0;
   *n = geren->Abre_Arquivo(nome.c_str(), "wb+");
-  return *n == 0 ? Erro("cannot open '%s'", Exibe(nome).c_str()) : 0;
+  if (*n != 0) return 0;
+  return Erro("cannot open '%s': %s", Exibe(nome).c_str(),
+              errno != 0 ? std::strerror(errno) : "the library refused it");
 }
 
 int TContexto_Amostra::Fecha_Fluxo(int n, const std::string& nome) {

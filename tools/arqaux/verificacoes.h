@@ -24,7 +24,7 @@ int Confere_Registros(const std::string& caminho, uintmax_t cabecalho, uintmax_t
                       const char* tipo);
 // saida is none of the files entradas that the command reads (the file
 // named, the description beside it, ...), by any name (hard or symbolic
-// links); a saida that does not exist yet is none of them.
+// links), nor one of them that does not exist yet but would be read.
 int Confere_Saida(const std::string& saida, const std::vector<std::string>& entradas);
 // The same for a command that reads one file.
 int Confere_Saida(const std::string& saida, const std::string& entrada);
