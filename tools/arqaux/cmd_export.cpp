@@ -63,7 +63,8 @@ std::vector<std::string> Arquivos_Exportaveis(const std::string& pasta, int* ign
   std::vector<std::string> nomes;
   std::error_code ec;
   for (fs::directory_iterator i(pasta, ec), fim; !ec && i != fim; i.increment(ec)) {
-    if (i->is_regular_file(ec)) nomes.push_back(i->path().string());
+    std::error_code tipo;  // a link to nothing is not a regular file
+    if (i->is_regular_file(tipo)) nomes.push_back(i->path().string());
   }
   if (ec) *erro = "cannot read directory '" + pasta + "': " + ec.message();
   std::sort(nomes.begin(), nomes.end());
@@ -86,8 +87,9 @@ std::vector<std::string> Arquivos_Exportaveis(const std::string& pasta, int* ign
 int Exporta_Para_CSV(const TPedido_Exportacao& p, TSerie* s) {
   const bool padrao = p.saida == "-";
   std::FILE* saida = padrao ? stdout : std::fopen(p.saida.c_str(), "wb");
-  if (saida == nullptr)
+  if (saida == nullptr) {
     return Erro("cannot create '%s': %s", p.saida.c_str(), std::strerror(errno));
+  }
   const long long linhas = Exporta_CSV(s, p.ano, saida);
   if ((padrao ? std::fflush(saida) : std::fclose(saida)) != 0 || linhas < 0) {
     return Perda(padrao ? "standard output" : p.saida);

@@ -1,5 +1,6 @@
 #include "sistema_hvac.h"
 
+#include <algorithm>
 #include <cctype>
 #include <climits>
 #include <cstdio>
@@ -169,16 +170,21 @@ bool Confere_Contagem(FILE* arq, long posicao, int contagem, const char* nome, s
   std::string escrito = igual == std::string::npos || fecho == std::string::npos
                             ? std::string()
                             : linha.substr(igual + 1, fecho - igual - 1);
-  escrito.erase(0, escrito.find_first_not_of(' '));
-  escrito.erase(escrito.find_last_not_of(' ') + 1);
-  const bool algarismos = !escrito.empty() && escrito.size() <= 19 &&
-                          escrito.find_first_not_of("0123456789") == std::string::npos;
-  if (algarismos && std::stoll(escrito) == contagem) {
+  escrito.erase(0, escrito.find_first_not_of(" \t"));
+  escrito.erase(escrito.find_last_not_of(" \t") + 1);
+  const bool algarismos =
+      !escrito.empty() && escrito.find_first_not_of("0123456789") == std::string::npos;
+  // Past ten digits (leading zeros aside) no number is an int.
+  const size_t inicio = std::min(escrito.find_first_not_of('0'), escrito.size());
+  const long long valor = !algarismos                    ? -1
+                          : escrito.size() - inicio > 10 ? LLONG_MAX
+                                                         : std::stoll(escrito);
+  if (algarismos && valor == contagem) {
     std::fseek(arq, depois, SEEK_SET);
     return true;
   }
   std::fseek(arq, posicao, SEEK_SET);
-  if (algarismos && std::stoll(escrito) > INT_MAX) {
+  if (valor > INT_MAX) {
     *falha = std::string("the count of ") + nome + ", " + escrito + ", is past " +
              std::to_string(INT_MAX);
   } else {
