@@ -15,8 +15,9 @@
 // A data folder that cannot be made current counts as a file that does not
 // open: the relative name is never looked up in whatever directory happened
 // to be current, where a file of the same name would be taken for the
-// project's. A name that is not a regular file (a directory) does not open
-// either, as on hosts where fopen refuses directories.
+// project's. A name that is not a regular file does not open either: a
+// directory, as on hosts where fopen refuses directories, and a FIFO, which
+// is never waited on.
 //
 // The interface type comes from the sizes n of the "NEW" geometry file and
 // p of the plain one: true when p is 0, false when n is exactly 2,033 bytes,
@@ -27,6 +28,7 @@
 // directory at the call: the comparison enters the first project's folder
 // before the second's, and a relative second folder would otherwise be
 // looked for inside the first (and an empty one would be the root).
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -68,11 +70,21 @@ std::string Pasta_Dados(const std::string& dir, const std::string& projeto) {
 }
 
 // Opens nome for reading in the working directory; null when it does not
-// open or is not a regular file.
+// open or is not a regular file. It is opened without waiting, since a FIFO
+// would otherwise hold the open until something wrote to it, and read with
+// waiting once it is known to be a regular file.
 TLido Abre_Leitura(const std::string& nome) {
-  TLido arq(std::fopen(nome.c_str(), "r"));
+  const int fd = open(nome.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return nullptr;
   struct stat info {};
-  if (arq && (fstat(fileno(arq.get()), &info) != 0 || !S_ISREG(info.st_mode))) arq.reset();
+  const int modo = fcntl(fd, F_GETFL);
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || modo < 0 ||
+      fcntl(fd, F_SETFL, modo & ~O_NONBLOCK) != 0) {
+    close(fd);
+    return nullptr;
+  }
+  TLido arq(fdopen(fd, "r"));
+  if (!arq) close(fd);
   return arq;
 }
 

@@ -1,6 +1,7 @@
 // Two streams compared to their ends, two projects compared file by file,
 // and the interface type from the sizes of a project's geometry files.
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -115,6 +116,10 @@ TEST_F(Projetos, ProjectsCompareTheirNineFilesByTheNamingRules) {
   EXPECT_EQ(fs::current_path(), Caminho("#Copia"));
   EXPECT_EQ(geren->ObtemArquivo(), atual);
   EXPECT_EQ(geren->Numero_Arquivos(), outro);
+  // A FIFO in place of a file does not open, and is not waited on.
+  fs::remove(Caminho("#Copia/Copia.cli"));
+  ASSERT_EQ(mkfifo(Caminho("#Copia/Copia.cli").c_str(), 0600), 0);
+  EXPECT_TRUE(geren->ComparaProjeto("Casa", "Copia", dir, false));
   // A second project with no data folder differs, even where the first
   // one's folder, current when the second is not entered, holds equal files
   // of its names.

@@ -3,6 +3,7 @@
 // wrote was lost: each case is one line on standard error naming the file.
 #include <cstdint>
 #include <filesystem>
+#include <iterator>
 #include <string>
 
 #include "support/fixture.h"
@@ -35,6 +36,16 @@ class ToolRefusals : public ArqauxTest {
     for (int i = 0; i < 4; ++i) tu += Real(20 + i) + Real(25) + Real(0.5f) + Real(10);
     Escreve_Arquivo(Caminho("tu.bin"), tu);
     Escreve_Arquivo(Caminho("tu_cortado.bin"), tu + "abc");
+    // Files read beside the one named: descriptions, a consumption
+    // stream's data description, a project's data folder.
+    Escreve_Arquivo(Caminho("tu.bin.desc"), "kind = tupmv\n");
+    Escreve_Arquivo(Caminho("fc.dat"), "1 2\n");
+    Escreve_Arquivo(Caminho("fc.dat.desc"), "kind = fancoil\n");
+    Escreve_Arquivo(Caminho("fc_consumo.dat"), "1 2\n");
+    fs::create_directories(Caminho("#P"));
+    ASSERT_EQ(Executa("mkfifo '" + Caminho("#P/P.geo") + "'"), 0);
+    fs::create_directories(Caminho("corrida"));
+    fs::copy_file(Caminho("tu.bin"), Caminho("corrida/tu.bin"));
     Escreve_Arquivo(Caminho("bandeira.bin"), Inteiro(600) + std::string("\1\2\0", 3));
     // Two outputs per controller record.
     std::string sc = Inteiro(2);
@@ -110,9 +121,44 @@ TEST_F(ToolRefusals, OneLineAndAFailedExit) {
       {t + "climate show clima.bin >/dev/full", 1, "writing standard output failed"},
       {t + "--version >/dev/full", 1, "writing standard output failed"},
       {limite + "1; " + t + "report acs acs.bin o.txt" + datas, 1, "writing 'o.txt' failed"},
+      // An output that is any file the command reads.
+      {t + "export tu.bin --to csv --out tu.bin.desc", 1,
+       "'tu.bin.desc' is the input 'tu.bin.desc'"},
+      {t + "export fc_consumo.dat --to csv --out fc.dat.desc", 1,
+       "'fc.dat.desc' is the input 'fc.dat.desc'"},
+      {t + "export corrida --to sqlite --out corrida/tu.bin.desc", 1,
+       "'corrida/tu.bin.desc' is the input 'corrida/tu.bin.desc'"},
+      {t + "plot tu.bin --column temperature_C --out tu.bin.desc", 1,
+       "'tu.bin.desc' is the input 'tu.bin.desc'"},
+      {t + "report fancoil fc.dat fc.dat.desc", 1, "'fc.dat.desc' is the input 'fc.dat.desc'"},
+      // Names that are no file, and files that would block the read.
+      {t + "compare '' P Q", 1, "'' is not a directory"},
+      {t + "interface ''", 1, "'' names no file of a project"},
+      {t + "interface /nonexistent/x", 1, "'/nonexistent/x' has no data folder '/nonexistent/#x'"},
+      {"timeout 10 " + t + "compare . P Q", 1, "'#P/P.geo' is not a regular file"},
+      {"timeout 10 " + t + "interface P.prj", 1, "#P/P.geo' is not a regular file"},
+      // The real cause, on the real file.
+      {limite + "10; " + t + "export tu.bin --to sqlite --out f.sqlite", 1,
+       "writing 'f.sqlite' failed: disk I/O error"},
+      {"(ulimit -n 6; exec " + t + "sample poucos --days 1 --zones 1) >/dev/null", 1,
+       "': Too many open files"},
+      {"TMPDIR=/nonexistent " + t + "catalogue check m/Tab_Propr_Vitreas.txt --kind glazing", 1,
+       "cannot make a temporary folder in '/nonexistent' (TMPDIR): No such file or directory"},
+      {t + "hvac check contagem_grande.txt >/dev/null", 1,
+       "contagem_grande.txt: the count of fan coils, 99999999999, is past 2147483647: reading "
+       "stopped at line 6"},
+      {t + "hvac check contagem_texto.txt >/dev/null", 1,
+       "contagem_texto.txt: the count line of fan coils does not give a count: reading stopped "
+       "at line 6"},
       {limite + "600; " + t + "sample grande --days 10 --interval 60", 1,
        "writing 'grande/zona1_temp_umi.bin' failed"},
   };
+  ASSERT_EQ(
+      Executa("cd " + dir + " && " + t + "catalogue sample m >/dev/null && " + t +
+              "hvac sample s.txt >/dev/null && sed 's/Fancoils = 2]/Fancoils = 99999999999]/' "
+              "s.txt >contagem_grande.txt && sed 's/Fancoils = 2]/Fancoils = dois]/' "
+              "s.txt >contagem_texto.txt"),
+      0);
   const std::string acs = Le_Arquivo(Caminho("acs.bin"));
   for (const auto& c : casos) {
     std::string saida;
@@ -126,6 +172,22 @@ TEST_F(ToolRefusals, OneLineAndAFailedExit) {
   EXPECT_EQ(Le_Arquivo(Caminho("acs.bin")), acs);
   EXPECT_EQ(Le_Arquivo(Caminho("x.ti")), "21 0.5\n");
   EXPECT_EQ(Le_Arquivo(Caminho("interno.txt")), "21 0.5\n");
+  EXPECT_EQ(Le_Arquivo(Caminho("tu.bin.desc")), "kind = tupmv\n");
+  EXPECT_EQ(Le_Arquivo(Caminho("fc.dat.desc")), "kind = fancoil\n");
+  // A database that failed is not left behind, nor its journal.
+  for (const char* nome : {"f.sqlite", "f.sqlite-journal", "corrida/tu.bin.desc"}) {
+    EXPECT_FALSE(fs::exists(Caminho(nome))) << nome;
+  }
+}
+
+// A directory's database goes beside it, named after it, so that the
+// directory holds only what the run wrote.
+TEST_F(ToolRefusals, ADirectorysDatabaseGoesBesideIt) {
+  std::string saida;
+  EXPECT_EQ(
+      Executa("cd " + dir + " && " + ARQAUX_TOOL_PATH + " export corrida/ --to sqlite", &saida), 0);
+  EXPECT_EQ(saida, "0 files passed over: no records to export\ncorrida.sqlite: 1 tables, 4 rows\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator(Caminho("corrida")), {}), 1);
 }
 
 }  // namespace

@@ -15,6 +15,8 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -63,18 +65,34 @@ bool No_Dir_Modelos(const std::string& dir, F carrega) {
   return chdir(atual) == 0 && ok;
 }
 
+std::string& Texto_Falha_Externa() {
+  static std::string texto;
+  return texto;
+}
+
 // Runs carrega() in a models directory made for the call, where caminho is
-// linked (or copied) as nome.
+// linked (or copied) as nome. A directory that cannot be made is the
+// temporary folder's fault, not the file's: Falha_Externa says why.
 template <class F>
 bool Com_Arquivo_Em(const std::string& caminho, const std::string& nome, F carrega) {
   const char* tmp = std::getenv("TMPDIR");
-  std::string dir = std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/arqaux-XXXXXX";
-  if (mkdtemp(dir.data()) == nullptr) return false;
+  const std::string pai = tmp != nullptr && *tmp != '\0' ? tmp : "/tmp";
+  std::string dir = pai + "/arqaux-XXXXXX";
+  Texto_Falha_Externa().clear();
+  if (mkdtemp(dir.data()) == nullptr) {
+    Texto_Falha_Externa() =
+        "cannot make a temporary folder in '" + pai + "' (TMPDIR): " + std::strerror(errno);
+    return false;
+  }
   std::error_code ec;
   const fs::path alvo = fs::path(dir) / nome;
   fs::create_directories(alvo.parent_path(), ec);
   fs::create_symlink(fs::absolute(caminho, ec), alvo, ec);
   if (ec) fs::copy_file(caminho, alvo, ec);
+  if (ec) {
+    Texto_Falha_Externa() =
+        "cannot place '" + caminho + "' in the temporary folder '" + dir + "': " + ec.message();
+  }
   const bool ok = !ec && No_Dir_Modelos(dir, carrega);
   fs::remove_all(dir, ec);
   return ok;
@@ -292,6 +310,8 @@ bool Carrega_Gas(const std::string& c, FILE* saida, long* parada) {
 }
 
 }  // namespace
+
+const std::string& Falha_Externa() { return Texto_Falha_Externa(); }
 
 bool Confere_Vidros(const std::string& dir, FILE* saida) {
   long parada = -1;

@@ -83,13 +83,46 @@ std::string Compara_Arquivo(const std::string& dir, const std::string& p1, const
   return linha + "differs at byte " + std::to_string(byte);
 }
 
+// The data folder of projeto in dir as a path of this host: the library
+// takes '\' for a separator, and puts "\#" before the project's name.
+fs::path Pasta_Do_Projeto(std::string dir, const std::string& projeto) {
+  std::replace(dir.begin(), dir.end(), '\\', '/');
+  return fs::path(dir) / ("#" + projeto);
+}
+
+// A file of a project that is there but not a regular file (a FIFO would
+// block the read until something writes to it, a directory never reads) is
+// refused before anything opens it.
+int Confere_Arquivo_Do_Projeto(const fs::path& pasta, const std::string& nome) {
+  std::error_code ec;
+  const fs::file_status estado = fs::status(pasta / nome, ec);
+  if (fs::exists(estado) && !fs::is_regular_file(estado)) {
+    return Erro("'%s' is not a regular file", (pasta / nome).lexically_normal().c_str());
+  }
+  return 0;
+}
+
 struct TComparacao {
   std::string dir, p1, p2;
   bool novo = false;
 };
 
 int Compara(TComparacao c) {
-  c.dir = fs::absolute(c.dir).string();  // entering one folder must not move the other
+  std::error_code ec;
+  if (!fs::is_directory(c.dir, ec)) return Erro("'%s' is not a directory", c.dir.c_str());
+  for (size_t e = 0; e < std::size(ARQAUX_EXTENSOES_PROJETO); ++e) {
+    const std::string prefixo =
+        c.novo && e < ARQAUX_EXTENSOES_COM_PREFIXO ? ARQAUX_PREFIXO_NOVO : "";
+    for (const std::string& p : {c.p1, c.p2}) {
+      if (int erro = Confere_Arquivo_Do_Projeto(Pasta_Do_Projeto(c.dir, p),
+                                                prefixo + p + ARQAUX_EXTENSOES_PROJETO[e])) {
+        return erro;
+      }
+    }
+  }
+  const std::string dado = c.dir;
+  c.dir = fs::absolute(dado, ec).string();  // entering one folder must not move the other
+  if (ec) return Erro("cannot use directory '%s': %s", dado.c_str(), ec.message().c_str());
   std::string linhas;
   bool difere = false;
   {
@@ -114,11 +147,21 @@ std::string Tamanho(const std::string& nome) {
 }
 
 int Interface(const std::string& relativo) {
-  const std::string caminho = fs::absolute(relativo).string();
+  std::error_code ec;
+  const std::string caminho = fs::absolute(relativo, ec).string();
+  if (relativo.empty() || ec) return Erro("'%s' names no file of a project", relativo.c_str());
   const size_t barra = caminho.find_last_of("\\/");
   const size_t inicio = barra == std::string::npos ? 0 : barra + 1;
   std::string projeto = caminho.substr(inicio);
   projeto = projeto.substr(0, projeto.rfind('.'));
+  // Without its data folder a project has no interface type to tell.
+  const fs::path pasta = Pasta_Do_Projeto(caminho.substr(0, inicio), projeto);
+  if (!fs::is_directory(pasta, ec)) {
+    return Erro("'%s' has no data folder '%s'", relativo.c_str(), pasta.c_str());
+  }
+  for (const std::string& nome : {"NEW" + projeto + ".geo", projeto + ".geo"}) {
+    if (int erro = Confere_Arquivo_Do_Projeto(pasta, nome)) return erro;
+  }
   std::string novo = "NEW" + projeto + ".geo: missing", plano = projeto + ".geo: missing";
   bool tipo = false;
   {

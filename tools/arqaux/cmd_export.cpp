@@ -11,7 +11,9 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <set>
@@ -65,20 +67,23 @@ std::string Nome_Tabela(const std::string& arquivo, std::set<std::string>* usado
 }
 
 // The files of a directory export: each regular file whose kind has
-// records, in name order.
-std::vector<std::string> Arquivos_Exportaveis(const std::string& pasta, int* ignorados) {
+// records, in name order. A directory or a file that does not read is an
+// error in *erro, never a file passed over.
+std::vector<std::string> Arquivos_Exportaveis(const std::string& pasta, int* ignorados,
+                                              std::string* erro) {
   std::vector<std::string> nomes;
   std::error_code ec;
-  for (const fs::directory_entry& e : fs::directory_iterator(pasta, ec)) {
-    if (e.is_regular_file(ec)) nomes.push_back(e.path().string());
+  for (fs::directory_iterator i(pasta, ec), fim; !ec && i != fim; i.increment(ec)) {
+    std::error_code tipo;  // a link to nothing is not a regular file
+    if (i->is_regular_file(tipo)) nomes.push_back(i->path().string());
   }
+  if (ec) *erro = "cannot read directory '" + pasta + "': " + ec.message();
   std::sort(nomes.begin(), nomes.end());
   std::vector<std::string> exportaveis;
   for (const std::string& n : nomes) {
     TAmostra_Arquivo a;
-    std::string erro;
-    TDeteccao d;
-    if (Le_Amostra_Arquivo(n, &a, &erro)) d = Detecta_Tipo(a, "");
+    if (!erro->empty() || !Le_Amostra_Arquivo(n, &a, erro)) return {};
+    const TDeteccao d = Detecta_Tipo(a, "");
     if (d.tipo != nullptr && d.tipo->leitura != TLeitura::Nenhuma) {
       exportaveis.push_back(n);
     } else {
@@ -107,50 +112,90 @@ int Exporta_Para_CSV(const TPedido_Exportacao& p, TSerie* s) {
   return 0;
 }
 
+// What SQLite said of db, with the system's own words when a call to the
+// system failed: "disk I/O error (File too large)".
+std::string Erro_Banco(sqlite3* db) {
+  std::string texto = sqlite3_errmsg(db);
+  if (const int sistema = sqlite3_system_errno(db)) {
+    texto += std::string(" (") + std::strerror(sistema) + ")";
+  }
+  return texto;
+}
+
+// A failed export leaves nothing of its database: the transaction is
+// rolled back, and the file and its journal removed.
+void Remove_Banco(TBanco* db, const std::string& saida) {
+  db->reset();
+  std::error_code ec;
+  for (const std::string& c : {saida, saida + "-journal"}) fs::remove(c, ec);
+}
+
 // Exports arquivos into the new database p.saida, in one transaction.
 // forcado, when not empty, is the kind of every file.
 int Exporta_Para_SQLite(const TPedido_Exportacao& p, const std::vector<std::string>& arquivos,
                         const std::string& forcado) {
   std::error_code ec;
-  if (fs::exists(fs::symlink_status(p.saida, ec))) {
-    return Erro("'%s' exists already", p.saida.c_str());
+  // A journal left beside the name would be rolled into the new database.
+  for (const std::string& c : {p.saida, p.saida + "-journal"}) {
+    if (fs::exists(fs::symlink_status(c, ec))) return Erro("'%s' exists already", c.c_str());
   }
   sqlite3* aberto = nullptr;
   const int rc = sqlite3_open(p.saida.c_str(), &aberto);
   TBanco db(aberto);
-  if (rc != SQLITE_OK) return Erro("cannot create '%s'", p.saida.c_str());
+  auto falha = [&](const std::string& causa) {
+    Remove_Banco(&db, p.saida);
+    return Erro("writing '%s' failed: %s", p.saida.c_str(), causa.c_str());
+  };
+  if (rc != SQLITE_OK) return falha(Erro_Banco(db.get()));
   std::string erro;
   std::set<std::string> tabelas = {"series"};
   long long linhas = 0;
   if (sqlite3_exec(db.get(), "BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK) {
-    return Erro("cannot write '%s': %s", p.saida.c_str(), sqlite3_errmsg(db.get()));
+    return falha(Erro_Banco(db.get()));
   }
   const bool terminal = isatty(STDERR_FILENO) != 0;
   for (size_t k = 0; k < arquivos.size(); ++k) {
     const std::string& a = arquivos[k];
     if (terminal) std::fprintf(stderr, "\r%zu of %zu files", k + 1, arquivos.size());
     TDeteccao d;
-    if (int e = Conhece_Arquivo(a, forcado, &d)) return e;
+    if (int e = Conhece_Arquivo(a, forcado, &d)) {
+      Remove_Banco(&db, p.saida);
+      return e;
+    }
+    // A file that does not read is the file's fault; a row that does not go
+    // in, the database's.
     std::unique_ptr<TSerie> s = Abre_Serie(a, d, p.intervalo, &erro);
-    const long long n = s == nullptr ? -1
-                                     : Exporta_SQLite(db.get(), Nome_Tabela(a, &tabelas),
-                                                      fs::path(a).filename().string(), d.tipo->nome,
-                                                      s.get(), p.ano, &erro);
-    if (n < 0) {
-      db.reset();
-      fs::remove(p.saida, ec);
+    if (s == nullptr) {
+      Remove_Banco(&db, p.saida);
       return Erro("%s: %s", a.c_str(), erro.c_str());
     }
+    const long long n =
+        Exporta_SQLite(db.get(), Nome_Tabela(a, &tabelas), fs::path(a).filename().string(),
+                       d.tipo->nome, s.get(), p.ano, &erro);
+    if (n < 0) return falha(Erro_Banco(db.get()));
     linhas += n;
   }
   if (terminal) std::fputc('\n', stderr);
-  if (sqlite3_exec(db.get(), "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK ||
-      sqlite3_close(db.release()) != SQLITE_OK) {
-    return Perda(p.saida);
+  if (sqlite3_exec(db.get(), "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
+    return falha(Erro_Banco(db.get()));
   }
+  if (sqlite3_close(db.release()) != SQLITE_OK) return falha("it did not close");
   if (int erro = Anota_No_Manifesto(p.saida)) return erro;
   std::printf("%s: %zu tables, %lld rows\n", p.saida.c_str(), arquivos.size(), linhas);
   return 0;
+}
+
+// The directory as a file name beside it: "run/" and "run" give "run",
+// "." the directory's own name.
+std::string Nome_Da_Pasta(const std::string& caminho) {
+  fs::path pasta = fs::path(caminho).lexically_normal();
+  if (!pasta.has_filename()) pasta = pasta.parent_path();
+  if (pasta.empty() || pasta.filename() == "." || pasta.filename() == "..") {
+    std::error_code ec;
+    const fs::path absoluta = fs::weakly_canonical(fs::absolute(caminho, ec), ec);
+    if (!ec) pasta = absoluta;
+  }
+  return pasta.string();
 }
 
 int Exporta(TPedido_Exportacao p) {
@@ -158,28 +203,31 @@ int Exporta(TPedido_Exportacao p) {
   std::error_code ec;
   const bool pasta = fs::is_directory(p.caminho, ec);
   if (p.saida.empty()) {
-    p.saida = (pasta ? fs::path(p.caminho).lexically_normal().string() + "/export"
-                     : fs::path(p.caminho).replace_extension("").string()) +
-              (csv ? ".csv" : ".sqlite");
+    p.saida =
+        (pasta ? Nome_Da_Pasta(p.caminho) : fs::path(p.caminho).replace_extension("").string()) +
+        (csv ? ".csv" : ".sqlite");
   }
   if (pasta && csv) return Erro("a directory is exported --to sqlite; give one file for CSV");
   if (!csv && p.saida == "-") return Erro("a database is written to a file: give --out FILE");
-  if (!pasta) {
-    if (int erro = Confere_Saida(p.saida, p.caminho)) return erro;
+  int ignorados = 0;
+  std::vector<std::string> arquivos{p.caminho};
+  std::string motivo;
+  if (pasta) arquivos = Arquivos_Exportaveis(p.caminho, &ignorados, &motivo);
+  if (!motivo.empty()) return Erro("%s", motivo.c_str());
+  std::vector<std::string> lidos;
+  for (const std::string& a : arquivos) {
+    for (const std::string& l : Arquivos_Lidos(a)) lidos.push_back(l);
   }
+  if (int erro = Confere_Saida(p.saida, lidos)) return erro;
   if (!csv) {
-    int ignorados = 0;
-    std::vector<std::string> arquivos{p.caminho};
-    if (pasta) arquivos = Arquivos_Exportaveis(p.caminho, &ignorados);
     if (arquivos.empty()) return Erro("'%s' holds no file to export", p.caminho.c_str());
     if (pasta) std::printf("%d files passed over: no records to export\n", ignorados);
     return Exporta_Para_SQLite(p, arquivos, pasta ? "" : p.tipo);
   }
   TDeteccao d;
   if (int erro = Conhece_Arquivo(p.caminho, p.tipo, &d)) return erro;
-  std::string erro;
-  std::unique_ptr<TSerie> s = Abre_Serie(p.caminho, d, p.intervalo, &erro);
-  if (s == nullptr) return Erro("%s", erro.c_str());
+  std::unique_ptr<TSerie> s = Abre_Serie(p.caminho, d, p.intervalo, &motivo);
+  if (s == nullptr) return Erro("%s", motivo.c_str());
   return Exporta_Para_CSV(p, s.get());
 }
 
@@ -194,8 +242,8 @@ void Declara_Export(CLI::App* app, TAcao* acao) {
       ->required()
       ->check(CLI::IsMember({"csv", "sqlite"}));
   sub->add_option("--out", p->saida,
-                  "the file written, '-' for standard output (CSV; default: PATH's name, .csv or "
-                  ".sqlite)");
+                  "the file written, '-' for standard output (CSV; default: PATH with .csv or "
+                  ".sqlite for its extension, a directory's database DIR.sqlite beside it)");
   sub->add_option("--kind", p->tipo, "the file's kind, when it cannot be told");
   sub->add_option("--year", p->ano, "reference year of the timestamps")
       ->check(CLI::Range(1, 9999 - 20))

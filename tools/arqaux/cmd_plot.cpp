@@ -79,8 +79,8 @@ bool Png_Inteiro(const std::string& caminho) {
 }  // namespace
 
 int Desenha_Grafico(const TPedido_Grafico& p) {
+  if (int erro = Confere_Saida(p.saida, Arquivos_Lidos(p.caminho))) return erro;
   if (!Tem_Gnuplot()) return Erro("gnuplot not found: install the Debian package gnuplot-nox");
-  if (int erro = Confere_Saida(p.saida, p.caminho)) return erro;
   TDeteccao d;
   if (int erro = Conhece_Arquivo(p.caminho, p.tipo, &d)) return erro;
   std::string erro;

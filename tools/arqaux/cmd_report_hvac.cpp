@@ -113,7 +113,7 @@ int Aplica_Opcoes(const TPedido_HVAC& p, TDescricao_HVAC* d, TRelatorio_HVAC* r)
 
 int Gera_Relatorio_HVAC(const TPedido_HVAC& p) {
   if (int erro = Confere_Entrada(p.dados)) return erro;
-  if (int erro = Confere_Saida(p.texto, p.dados)) return erro;
+  if (int erro = Confere_Saida(p.texto, {p.dados, Caminho_Descricao(p.dados)})) return erro;
   TDescricao_HVAC d;
   if (int erro = Le_Descricao_Fluxo(p, &d)) return erro;
   TRelatorio_HVAC r;

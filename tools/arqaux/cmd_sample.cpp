@@ -12,10 +12,12 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -378,8 +380,11 @@ std::string TContexto_Amostra::Exibe(const std::string& nome) const {
 
 int TContexto_Amostra::Abre_Fluxo(const std::string& familia, const std::string& nome, int* n) {
   if (int erro = Confere_Relida(Anota(familia, nome), Exibe(nome))) return erro;
+  errno = 0;
   *n = geren->Abre_Arquivo(nome.c_str(), "wb+");
-  return *n == 0 ? Erro("cannot open '%s'", Exibe(nome).c_str()) : 0;
+  if (*n != 0) return 0;
+  return Erro("cannot open '%s': %s", Exibe(nome).c_str(),
+              errno != 0 ? std::strerror(errno) : "the library refused it");
 }
 
 int TContexto_Amostra::Fecha_Fluxo(int n, const std::string& nome) {
@@ -391,8 +396,11 @@ int TContexto_Amostra::Descreve(const std::string& familia, const std::string& f
   const std::string nome = fluxo + ".desc";
   if (int erro = Confere_Relida(Anota(familia, nome), Exibe(nome))) return erro;
   std::FILE* arq = std::fopen(nome.c_str(), "w");
-  const bool ok = arq != nullptr && std::fwrite(texto.data(), 1, texto.size(), arq) == texto.size();
-  if (arq == nullptr || std::fclose(arq) != 0 || !ok) return Perda(Exibe(nome));
+  if (arq == nullptr) {
+    return Erro("cannot create '%s': %s", Exibe(nome).c_str(), std::strerror(errno));
+  }
+  const bool ok = std::fwrite(texto.data(), 1, texto.size(), arq) == texto.size();
+  if (std::fclose(arq) != 0 || !ok) return Perda(Exibe(nome));
   return 0;
 }
 

@@ -2,8 +2,11 @@
 #include <arqaux/arqaux.h>
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <cstdio>
+#include <exception>
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -85,9 +88,8 @@ void Declara_Ajuda(CLI::App* app, TAcao* acao) {
   });
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+// Parses the command line and runs the command: the exit status.
+int Roda(int argc, char** argv) {
   CLI::App app("Reads and writes the files of the building simulation.", "arqaux");
   app.set_version_flag("--version", std::string("arqaux ") + ARQAUX_VERSION,
                        "show the library version");
@@ -122,4 +124,22 @@ int main(int argc, char** argv) {
     return ERRO_USO;
   }
   return Conclui(acao());
+}
+
+}  // namespace
+
+// Whatever a command did not foresee ends it with one line and status 1,
+// never with an abort.
+int main(int argc, char** argv) {
+  try {
+    return Roda(argc, argv);
+  } catch (const std::bad_alloc&) {
+    return Conclui(Erro("out of memory"));
+  } catch (const std::exception& e) {
+    std::string texto = e.what();
+    std::replace(texto.begin(), texto.end(), '\n', ' ');
+    return Conclui(Erro("%s", texto.c_str()));
+  } catch (...) {
+    return Conclui(Erro("stopped by an unknown error"));
+  }
 }

@@ -1,5 +1,8 @@
 #include "sistema_hvac.h"
 
+#include <algorithm>
+#include <cctype>
+#include <climits>
 #include <cstdio>
 #include <list>
 #include <string>
@@ -150,6 +153,46 @@ bool Le_Itens(TGeren_ArquivoAux* geren, int n, int tipo, int contagem, std::stri
   return true;
 }
 
+// The count line at posicao of arq, which the library read as contagem,
+// checked against the number written there: the scan takes the low bits of
+// a number past the range of an int, and reads a line that does not match
+// as 0. False, with *falha, when the two differ; arq is then back at the
+// line, so that the reader's stop names it.
+bool Confere_Contagem(FILE* arq, long posicao, int contagem, const char* nome, std::string* falha) {
+  const long depois = std::ftell(arq);
+  std::string linha;
+  if (std::fseek(arq, posicao, SEEK_SET) == 0) {
+    for (int c; linha.size() < 80 && (c = std::fgetc(arq)) != EOF && c != '\n';) {
+      if (!linha.empty() || !std::isspace(c)) linha += static_cast<char>(c);
+    }
+  }
+  const size_t igual = linha.find('='), fecho = linha.find(']', igual);
+  std::string escrito = igual == std::string::npos || fecho == std::string::npos
+                            ? std::string()
+                            : linha.substr(igual + 1, fecho - igual - 1);
+  escrito.erase(0, escrito.find_first_not_of(" \t"));
+  escrito.erase(escrito.find_last_not_of(" \t") + 1);
+  const bool algarismos =
+      !escrito.empty() && escrito.find_first_not_of("0123456789") == std::string::npos;
+  // Past ten digits (leading zeros aside) no number is an int.
+  const size_t inicio = std::min(escrito.find_first_not_of('0'), escrito.size());
+  const long long valor = !algarismos                    ? -1
+                          : escrito.size() - inicio > 10 ? LLONG_MAX
+                                                         : std::stoll(escrito);
+  if (algarismos && valor == contagem) {
+    std::fseek(arq, depois, SEEK_SET);
+    return true;
+  }
+  std::fseek(arq, posicao, SEEK_SET);
+  if (valor > INT_MAX) {
+    *falha = std::string("the count of ") + nome + ", " + escrito + ", is past " +
+             std::to_string(INT_MAX);
+  } else {
+    *falha = std::string("the count line of ") + nome + " does not give a count";
+  }
+  return false;
+}
+
 }  // namespace
 
 TComponente_HVAC* Cria_Componente_Exemplo(int tipo, int posicao) {
@@ -204,10 +247,16 @@ bool Le_Sistema_HVAC(TGeren_ArquivoAux* geren, int n, std::string* resumo, std::
              ", consumption monitored " + std::to_string(monitora_consumo) + ", report step " +
              std::to_string(passo) + " s\n";
   for (int tipo = 0; tipo < NUM_TIPOS; ++tipo) {
+    FILE* arq = geren->ObtemArquivo();
+    const long posicao = arq != nullptr ? std::ftell(arq) : -1;
     const int contagem =
         tipo == 0 ? geren->Le_Num_Reg_FanCoil(n) : geren->Le_Num_Reg_Equips_Sist_Prim_HVAC(n, tipo);
     if (contagem < 0) {
       *falha = std::string("the count of ") + TIPOS[tipo].nome;
+      return false;
+    }
+    if (arq == geren->ObtemArquivo() && posicao >= 0 &&
+        !Confere_Contagem(arq, posicao, contagem, TIPOS[tipo].nome, falha)) {
       return false;
     }
     *resumo += std::string(TIPOS[tipo].nome) + ": " + std::to_string(contagem) + "\n";

@@ -3,6 +3,7 @@
 #include <arqaux/formatos.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -559,18 +560,26 @@ bool Le_Amostra_Arquivo(const std::string& caminho, TAmostra_Arquivo* a, std::st
     return true;
   };
   if (ec || !le(caminho, BYTES_AMOSTRA, &a->inicio)) {
-    *erro = "cannot read '" + caminho + "'";
+    *erro = "cannot read '" + caminho + "': " + (ec ? ec.message() : std::strerror(errno));
     return false;
   }
   auto le_descricao = [&](const std::string& descricao) {
     return fs::is_regular_file(descricao, ec) && fs::file_size(descricao, ec) <= MAX_DESCRICAO &&
            le(descricao, MAX_DESCRICAO, &a->descricao);
   };
-  a->tem_descricao = le_descricao(caminho + ".desc");
-  const std::string consumo = "_consumo.dat";
-  if (!a->tem_descricao && Termina_Em(caminho, consumo)) {
-    a->tem_descricao = a->descricao_dos_dados =
-        le_descricao(caminho.substr(0, caminho.size() - consumo.size()) + ".dat.desc");
+  const std::vector<std::string> lidos = Arquivos_Lidos(caminho);
+  a->tem_descricao = le_descricao(lidos[1]);
+  if (!a->tem_descricao && lidos.size() > 2) {
+    a->tem_descricao = a->descricao_dos_dados = le_descricao(lidos[2]);
   }
   return true;
+}
+
+std::vector<std::string> Arquivos_Lidos(const std::string& caminho) {
+  const std::string consumo = "_consumo.dat";
+  std::vector<std::string> lidos = {caminho, caminho + ".desc"};
+  if (Termina_Em(caminho, consumo)) {
+    lidos.push_back(caminho.substr(0, caminho.size() - consumo.size()) + ".dat.desc");
+  }
+  return lidos;
 }

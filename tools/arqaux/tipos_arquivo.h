@@ -112,6 +112,10 @@ bool Le_Numeros(const std::string& texto, std::vector<int>* numeros);
 
 // Tells the kind of a; forcado, when not empty, names it.
 TDeteccao Detecta_Tipo(const TAmostra_Arquivo& a, const std::string& forcado);
+// caminho and the descriptions detection looks for beside it, in order: its
+// own ("<file>.desc"), then, for a consumption stream, its data stream's.
+// Every file a command reads to tell caminho's kind and read its records.
+std::vector<std::string> Arquivos_Lidos(const std::string& caminho);
 // Reads what detection looks at from caminho: false, with *erro, when it is
 // not a regular file that opens.
 bool Le_Amostra_Arquivo(const std::string& caminho, TAmostra_Arquivo* a, std::string* erro);

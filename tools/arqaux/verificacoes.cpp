@@ -48,13 +48,30 @@ int Confere_Registros(const std::string& caminho, uintmax_t cabecalho, uintmax_t
   return 0;
 }
 
-int Confere_Saida(const std::string& saida, const std::string& entrada) {
+// Whether a and b are one file: by any name when both exist, by the place
+// they name when one is still to come (a description the command looks for
+// beside a file it reads, and would read once something wrote it there).
+bool Mesmo_Arquivo(const std::string& a, const std::string& b) {
   std::error_code ec;
-  if (fs::equivalent(saida, entrada, ec) && !ec) {
-    return Erro("'%s' is the input '%s': writing it would destroy it", saida.c_str(),
-                entrada.c_str());
+  if (fs::equivalent(a, b, ec) && !ec) return true;
+  const fs::path x = fs::weakly_canonical(a, ec);
+  if (ec) return false;
+  const fs::path y = fs::weakly_canonical(b, ec);
+  return !ec && x == y;
+}
+
+int Confere_Saida(const std::string& saida, const std::vector<std::string>& entradas) {
+  for (const std::string& entrada : entradas) {
+    if (Mesmo_Arquivo(saida, entrada)) {
+      return Erro("'%s' is the input '%s': writing it would destroy it", saida.c_str(),
+                  entrada.c_str());
+    }
   }
   return 0;
+}
+
+int Confere_Saida(const std::string& saida, const std::string& entrada) {
+  return Confere_Saida(saida, std::vector<std::string>{entrada});
 }
 
 int Confere_Relida(const std::string& caminho, const std::string& nome) {

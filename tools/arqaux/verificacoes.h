@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // ---- Before reading and writing ----
 
@@ -21,8 +22,11 @@ int Confere_Tamanho(const std::string& caminho, uintmax_t tamanho, const char* t
 // whole number of records of registro bytes (none at all when registro is 0).
 int Confere_Registros(const std::string& caminho, uintmax_t cabecalho, uintmax_t registro,
                       const char* tipo);
-// saida is not the file entrada, by any name (hard or symbolic links); a
-// saida that does not exist yet is not.
+// saida is none of the files entradas that the command reads (the file
+// named, the description beside it, ...), by any name (hard or symbolic
+// links), nor one of them that does not exist yet but would be read.
+int Confere_Saida(const std::string& saida, const std::vector<std::string>& entradas);
+// The same for a command that reads one file.
 int Confere_Saida(const std::string& saida, const std::string& entrada);
 // A file the command writes and then reads back, so also an input: when it
 // exists already it must be a regular file. nome is how the error names it.
