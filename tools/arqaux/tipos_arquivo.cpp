@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <set>
 #include <sstream>
 #include <system_error>
 
@@ -436,7 +437,8 @@ std::string Confere_Valor_Descrito(const std::string& chave, const std::string& 
 
 std::string Confere_Descricao(const std::string& texto) {
   std::istringstream linhas(texto);
-  std::string linha, vistas;
+  std::string linha;
+  std::set<std::string> vistas;
   for (int n = 1; std::getline(linhas, linha); ++n) {
     const size_t inicio = linha.find_first_not_of(" \t\r");
     if (inicio == std::string::npos || linha[inicio] == '#') continue;
@@ -450,11 +452,9 @@ std::string Confere_Descricao(const std::string& texto) {
       const std::string valor =
           v == std::string::npos ? "" : linha.substr(v, linha.find_last_not_of(" \t\r") + 1 - v);
       motivo = Confere_Valor_Descrito(chave, valor);
-      if (motivo.empty() && chave != "component" &&
-          vistas.find(" " + chave + " ") != std::string::npos) {
+      if (motivo.empty() && !vistas.insert(chave).second && chave != "component") {
         motivo = "'" + chave + "' given twice";
       }
-      vistas += " " + chave + " ";
     }
     if (!motivo.empty()) return "line " + std::to_string(n) + ": " + motivo;
   }
