@@ -168,7 +168,8 @@ TEST_F(CatalogueTool, CheckNeverCallsACutFileWhole) {
 // lone "[" or binary bytes, and every kind loads its sample with CRLF line
 // ends whole and to the same records; then edits of a sample, whole or not.
 TEST_F(CatalogueTool, CheckJudgesDamageAndVariants) {
-  const std::string binario("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe[]{}", 24);
+  const char bytes[] = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe[]{}";
+  const std::string binario(bytes, sizeof(bytes) - 1);
   for (const TTipo_Catalogo& t : Tipos_Catalogo()) {
     for (const std::string& texto : {std::string(), std::string("["), binario})
       EXPECT_FALSE(Inteiro(t, texto)) << t.nome << ": " << texto;
