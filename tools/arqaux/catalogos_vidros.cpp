@@ -65,6 +65,7 @@ bool No_Dir_Modelos(const std::string& dir, F carrega) {
   return chdir(atual) == 0 && ok;
 }
 
+// What Falha_Externa answers.
 std::string& Texto_Falha_Externa() {
   static std::string texto;
   return texto;
