@@ -17,7 +17,7 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string TOOL = std::string(ARQAUX_TOOL_PATH) + " ";
-const std::string EPW = ARQAUX_TEST_DATA "/tmy_45.000_8.000_2005_2023.epw";
+const std::string EPW = std::string(ARQAUX_TEST_DATA) + "/tmy_45.000_8.000_2005_2023.epw";
 // Files past this size (in 512-byte blocks) cannot be written, and the
 // signal that would kill the tool is ignored: the write fails instead.
 const std::string LIMITE = "trap '' XFSZ; ulimit -f ";
