@@ -7,7 +7,9 @@
 // its date fields set and the rest taken from the templates in turn. Bit 1
 // adds the rows of February 29, bit 2 writes the year backwards, bit 3 leaves
 // out one hour and bit 4 writes one twice (the hour is the next two bytes).
-// Without bit 0 the text is the file as it stands.
+// Without bit 0 the text is the file as it stands. A climate file the import
+// wrote is read back with its checks; with bit 5 the text itself is read as a
+// climate file instead.
 #include <arqaux/arqaux.h>
 
 #include <cstdint>
@@ -82,7 +84,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
   const std::string epw = fuzz::Arquivo("entrada.epw");
   if (!fuzz::Grava(epw, reinterpret_cast<const uint8_t*>(texto.data()), texto.size())) return 0;
   TClima_EPW clima;
-  Geren_ArqAux()->Importa_EPW(epw.c_str(), fuzz::Arquivo("clima.bin").c_str(),
-                              fuzz::Arquivo("solo.bin").c_str(), &clima);
+  const std::string clima_bin = fuzz::Arquivo("clima.bin");
+  if (escolha & 32) {
+    // The text as a climate file, read back with the import's checks.
+    TClima_EPW lido;
+    if (fuzz::Grava(clima_bin, reinterpret_cast<const uint8_t*>(texto.data()), texto.size())) {
+      Geren_ArqAux()->Le_Clima_EPW(clima_bin.c_str(), &lido);
+    }
+    return 0;
+  }
+  if (Geren_ArqAux()->Importa_EPW(epw.c_str(), clima_bin.c_str(), fuzz::Arquivo("solo.bin").c_str(),
+                                  &clima)) {
+    TClima_EPW lido;
+    Geren_ArqAux()->Le_Clima_EPW(clima_bin.c_str(), &lido);
+  }
   return 0;
 }

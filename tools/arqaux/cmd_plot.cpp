@@ -76,6 +76,63 @@ bool Png_Inteiro(const std::string& caminho) {
   return ok && std::memcmp(inicio, assinatura, 8) == 0 && std::memcmp(final, fim, 12) == 0;
 }
 
+// The index of the column p names among s's columns: -1 after one message
+// that lists them.
+int Escolhe_Coluna(const TPedido_Grafico& p, const TSerie& s) {
+  std::string nomes;
+  for (size_t k = 0; k < s.Colunas().size(); ++k) {
+    const TColuna& c = s.Colunas()[k];
+    if (p.coluna == c.Titulo() || p.coluna == c.nome) return static_cast<int>(k);
+    nomes += (nomes.empty() ? "" : ", ") + c.Titulo();
+  }
+  Erro("'%s' has no column '%s'; its columns: %s", p.caminho.c_str(), p.coluna.c_str(),
+       nomes.c_str());
+  return -1;
+}
+
+// gnuplot's data lines of column coluna of s, one a record: the record's
+// time (day of the year, or day and the hours its step spans on a carpet)
+// and its value. *registros counts them.
+std::string Linhas_Grafico(const TPedido_Grafico& p, const TDeteccao& d, TSerie* s, int coluna,
+                           long long* registros) {
+  std::vector<double> v;
+  long long segundos = 0, anterior = 0;
+  std::string linhas;
+  while (s->Le(&v, &segundos)) {
+    // A record stands for the step that ends at its time (an input file's
+    // hour begins at it).
+    const long long fim = d.tipo->leitura == TLeitura::Clima || d.tipo->leitura == TLeitura::Solo ||
+                                  d.tipo->leitura == TLeitura::TI
+                              ? segundos + 3600
+                              : segundos;
+    const long long inicio = anterior < fim ? anterior : fim - 3600;
+    ++*registros;
+    const double dia = static_cast<double>(inicio) / 86400.0;
+    const double hora_ini = static_cast<double>(inicio % 86400) / 3600.0;
+    const double hora_fim = hora_ini + static_cast<double>(fim - inicio) / 3600.0;
+    linhas += p.carpete ? std::to_string(static_cast<long long>(dia) + 1) + " " +
+                              Texto_Valor(hora_ini) + " " + Texto_Valor(hora_fim) + " "
+                        : Texto_Valor(1.0 + static_cast<double>(fim) / 86400.0) + " ";
+    linhas += Texto_Valor(v[coluna]) + "\n";
+    anterior = fim;
+  }
+  return linhas;
+}
+
+// Feeds script to gnuplot, which draws the PNG: 0, or the exit status after
+// one message naming saida.
+int Executa_Gnuplot(const std::string& script, const std::string& saida) {
+  // gnuplot may stop reading at an error of its own: its exit status tells,
+  // not a signal that would end the tool without a word.
+  std::signal(SIGPIPE, SIG_IGN);
+  std::FILE* gp = popen("gnuplot", "w");
+  if (gp == nullptr) return Erro("cannot run gnuplot");
+  const bool escrito = std::fwrite(script.data(), 1, script.size(), gp) == script.size();
+  const int status = pclose(gp);
+  if (!escrito || status != 0) return Erro("gnuplot could not draw '%s'", saida.c_str());
+  return 0;
+}
+
 }  // namespace
 
 int Desenha_Grafico(const TPedido_Grafico& p) {
@@ -86,57 +143,22 @@ int Desenha_Grafico(const TPedido_Grafico& p) {
   std::string erro;
   std::unique_ptr<TSerie> s = Abre_Serie(p.caminho, d, p.intervalo, &erro);
   if (s == nullptr) return Erro("%s", erro.c_str());
-  int coluna = -1;
-  std::string nomes;
-  for (size_t k = 0; k < s->Colunas().size(); ++k) {
-    const TColuna& c = s->Colunas()[k];
-    if (p.coluna == c.Titulo() || p.coluna == c.nome) coluna = static_cast<int>(k);
-    nomes += (nomes.empty() ? "" : ", ") + c.Titulo();
-  }
-  if (coluna < 0) {
-    return Erro("'%s' has no column '%s'; its columns: %s", p.caminho.c_str(), p.coluna.c_str(),
-                nomes.c_str());
-  }
+  const int coluna = Escolhe_Coluna(p, *s);
+  if (coluna < 0) return 1;
   // gnuplot draws into a temporary file, renamed once whole.
   TArquivo_Novo png;
-  if (int erro = png.Abre(p.saida)) return erro;
+  if (int falha = png.Abre(p.saida)) return falha;
   std::string script = Cabecalho_Grafico(p, s->Colunas()[coluna].Titulo(), png.Temporario());
-  std::vector<double> v;
-  long long segundos = 0, anterior = 0, registros = 0;
-  std::string linhas;
-  while (s->Le(&v, &segundos)) {
-    // A record stands for the step that ends at its time (an input file's
-    // hour begins at it).
-    const long long fim = d.tipo->leitura == TLeitura::Clima || d.tipo->leitura == TLeitura::Solo ||
-                                  d.tipo->leitura == TLeitura::TI
-                              ? segundos + 3600
-                              : segundos;
-    const long long inicio = anterior < fim ? anterior : fim - 3600;
-    ++registros;
-    const double dia = static_cast<double>(inicio) / 86400.0;
-    const double hora_ini = static_cast<double>(inicio % 86400) / 3600.0;
-    const double hora_fim = hora_ini + static_cast<double>(fim - inicio) / 3600.0;
-    linhas += p.carpete ? std::to_string(static_cast<long long>(dia) + 1) + " " +
-                              Texto_Valor(hora_ini) + " " + Texto_Valor(hora_fim) + " "
-                        : Texto_Valor(1.0 + static_cast<double>(fim) / 86400.0) + " ";
-    linhas += Texto_Valor(v[coluna]) + "\n";
-    anterior = fim;
-  }
+  long long registros = 0;
+  script += Linhas_Grafico(p, d, s.get(), coluna, &registros);
   if (registros == 0) return Erro("'%s' holds no records", p.caminho.c_str());
-  script += linhas + "EOD\n";
+  script += "EOD\n";
   script +=
       p.carpete
           ? "set palette rgb 33,13,10\nplot $dados using 1:(($2+$3)/2):($1-0.5):($1+0.5):2:3:4 "
             "with boxxyerror fillstyle solid noborder linecolor palette\n"
           : "plot $dados using 1:2 with lines linewidth 1.5\n";
-  // gnuplot may stop reading at an error of its own: its exit status tells,
-  // not a signal that would end the tool without a word.
-  std::signal(SIGPIPE, SIG_IGN);
-  std::FILE* gp = popen("gnuplot", "w");
-  if (gp == nullptr) return Erro("cannot run gnuplot");
-  const bool escrito = std::fwrite(script.data(), 1, script.size(), gp) == script.size();
-  const int status = pclose(gp);
-  if (!escrito || status != 0) return Erro("gnuplot could not draw '%s'", p.saida.c_str());
+  if (int falha = Executa_Gnuplot(script, p.saida)) return falha;
   if (!Png_Inteiro(png.Temporario())) return Perda(p.saida);
   return png.Conclui();
 }
