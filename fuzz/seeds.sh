@@ -8,7 +8,7 @@ set -euo pipefail
 arqaux=$(realpath "$1")
 out=$(realpath -m "$2")
 rm -rf "$out"
-mkdir -p "$out"/{climate_fuzz,streams_fuzz,config_readers_fuzz,config_blocks_fuzz,leitor_real_fuzz,hvac_system_fuzz,loads_fuzz,envelope_fuzz,catalogue_fuzz,epw_fuzz,file_kind_fuzz,diagnostics_fuzz,inputs_fuzz}
+mkdir -p "$out"/{climate_fuzz,streams_fuzz,config_readers_fuzz,config_blocks_fuzz,leitor_real_fuzz,hvac_system_fuzz,loads_fuzz,envelope_fuzz,catalogue_fuzz,epw_fuzz,file_kind_fuzz,diagnostics_fuzz,inputs_fuzz,manifest_fuzz}
 work="$out/sample"
 mkdir -p "$work"
 (cd "$work" && "$arqaux" sample run --days 1 --zones 1 --interval 3600 >/dev/null &&
@@ -195,5 +195,9 @@ chuva() {
 { b 2; i 0 0; cat "$run/chuva.txt"; } | seed inputs_fuzz rain-sample
 { b 3; i 2033 10; printf 'Casa.prj'; } | seed inputs_fuzz interface
 { b 3; i 40 -1; printf 'dir\\..\\Casa'; } | seed inputs_fuzz interface-backslash
+
+# The sample run's manifest, whole and cut after its fifth line.
+seed manifest_fuzz run <"$run/.arqaux-run"
+head -n 5 "$run/.arqaux-run" | seed manifest_fuzz run-head
 
 rm -rf "$work"
