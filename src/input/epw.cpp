@@ -89,6 +89,7 @@
 #include "arqaux/formatos.h"
 #include "arqaux/geren_arquivoaux.h"
 #include "arqaux/records.h"
+#include "registry/arquivo_novo.h"
 #include "text/binario.h"
 #include "text/leitor_real.h"
 
@@ -693,22 +694,6 @@ bool Completa(TLeitura* l) {
   return true;
 }
 
-// The permission bits of a new file: 0666 less the process's umask, read
-// from /proc (setting the umask to learn it would race with other threads);
-// 0600, as a temporary file is made, when it cannot be read.
-mode_t Modo_Novo() {
-  FILE* arq = std::fopen("/proc/self/status", "r");
-  if (arq == nullptr) return 0600;
-  unsigned mascara = 0;
-  bool achou = false;
-  char linha[256];
-  while (!achou && std::fgets(linha, sizeof linha, arq) != nullptr) {
-    achou = std::sscanf(linha, "Umask: %7o", &mascara) == 1;
-  }
-  std::fclose(arq);
-  return achou ? static_cast<mode_t>(0666 & ~mascara) : 0600;
-}
-
 // Writes the header (when tamanho_cabecalho > 0) and a year of records of
 // tamanho bytes to a new file of a unique name beside destino (made anew, so
 // no link is followed), whose name goes to *temporario. True when all
@@ -716,15 +701,12 @@ mode_t Modo_Novo() {
 // empty.
 bool Grava_Ano(const std::string& destino, const void* cabecalho, size_t tamanho_cabecalho,
                const void* registros, size_t tamanho, std::string* temporario) {
-  std::string nome = destino + ".XXXXXX";
-  const int fd = mkstemp(&nome[0]);
-  if (fd < 0) return false;
-  FILE* arq = fchmod(fd, Modo_Novo()) == 0 ? fdopen(fd, "wb") : nullptr;
-  bool ok = arq != nullptr;
-  if (!ok) close(fd);
-  ok = ok && (tamanho_cabecalho == 0 || arqaux::Grava_Bloco(arq, cabecalho, tamanho_cabecalho));
+  std::string nome;
+  FILE* arq = arqaux::Cria_Arquivo_Unico(destino + ".XXXXXX", &nome);
+  if (arq == nullptr) return false;
+  bool ok = tamanho_cabecalho == 0 || arqaux::Grava_Bloco(arq, cabecalho, tamanho_cabecalho);
   ok = ok && arqaux::Grava_Bloco(arq, registros, tamanho, ARQAUX_HORAS_ANO);
-  ok = arq != nullptr && std::fclose(arq) == 0 && ok;
+  ok = std::fclose(arq) == 0 && ok;
   if (ok) {
     *temporario = nome;
   } else {

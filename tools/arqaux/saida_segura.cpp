@@ -12,6 +12,7 @@
 #include <system_error>
 
 #include "comandos.h"
+#include "registry/arquivo_novo.h"
 #include "verificacoes.h"
 
 namespace fs = std::filesystem;
@@ -29,14 +30,6 @@ const char* const CABECALHO_MANIFESTO =
     "# Files arqaux wrote in this folder; a later run into it removes them.\n";
 
 std::string Texto_Erro() { return std::strerror(errno); }
-
-// The mode a new file gets when created with the usual 0666 and the umask
-// (mkstemp creates it readable by its owner only).
-mode_t Modo_Novo() {
-  const mode_t mascara = umask(0);
-  umask(mascara);
-  return 0666 & ~mascara;
-}
 
 // A name a manifest may list: relative, inside the folder, not itself.
 bool Nome_Valido(const std::string& nome) {
@@ -112,13 +105,11 @@ int Confere_Pastas(const std::string& pasta, const std::string& exibida, const s
 // Writes texto whole to destino, through a temporary file, not listing it in
 // any manifest.
 int Grava_Texto(const std::string& destino, const std::string& texto) {
-  const std::string modelo = destino + ".XXXXXX";
-  std::string temporario = modelo;
-  const int fd = mkstemp(temporario.data());
-  if (fd < 0) return Erro("cannot create '%s': %s", destino.c_str(), Texto_Erro().c_str());
-  const bool ok = fchmod(fd, Modo_Novo()) == 0 &&
-                  write(fd, texto.data(), texto.size()) == static_cast<ssize_t>(texto.size());
-  if (close(fd) != 0 || !ok || rename(temporario.c_str(), destino.c_str()) != 0) {
+  std::string temporario;
+  std::FILE* arq = arqaux::Cria_Arquivo_Unico(destino + ".XXXXXX", &temporario);
+  if (arq == nullptr) return Erro("cannot create '%s': %s", destino.c_str(), Texto_Erro().c_str());
+  const bool ok = std::fwrite(texto.data(), 1, texto.size(), arq) == texto.size();
+  if (std::fclose(arq) != 0 || !ok || rename(temporario.c_str(), destino.c_str()) != 0) {
     unlink(temporario.c_str());
     return Perda(destino);
   }
@@ -168,13 +159,10 @@ int TArquivo_Novo::Abre(const std::string& destino) {
   if (int erro = Confere_Destino(destino)) return erro;
   destino_ = destino;
   const fs::path p = destino;
-  std::string modelo = (p.parent_path() / ("." + p.filename().string() + ".XXXXXX")).string();
-  const int fd = mkstemp(modelo.data());
-  if (fd < 0) return Erro("cannot create '%s': %s", destino.c_str(), Texto_Erro().c_str());
-  temporario_ = modelo;
-  arq_ = fchmod(fd, Modo_Novo()) == 0 ? fdopen(fd, "wb") : nullptr;
+  const std::string modelo =
+      (p.parent_path() / ("." + p.filename().string() + ".XXXXXX")).string();
+  arq_ = arqaux::Cria_Arquivo_Unico(modelo, &temporario_);
   if (arq_ == nullptr) {
-    close(fd);
     return Erro("cannot create '%s': %s", destino.c_str(), Texto_Erro().c_str());
   }
   return 0;
