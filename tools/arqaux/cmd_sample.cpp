@@ -37,8 +37,9 @@ namespace fs = std::filesystem;
 
 constexpr int MAX_ZONAS = 100;
 constexpr int MAX_DIAS = 10 * DIAS_ANO;
-// Climate hours kept in memory: one day plus the next hour, so that values
-// can be interpolated up to the end of the day's last hour.
+// Climate hours kept in memory: the hour before the day, then the day's 24.
+// A record's temperature and humidity are the values at the end of its hour,
+// so the hour before gives them at the day's first instant.
 constexpr int JANELA_CLIMA = 25;
 const char* const FAMILIA_ENTRADAS = "inputs";
 const char* const FAMILIA_GRAFICOS = "plots";
@@ -167,11 +168,13 @@ int Amostra::Prepara_Entradas() {
 }
 
 // Refills the windows for day dia of the run; past the year the windows
-// start again from January (and the climate one wraps on December 31).
+// start again from January (and the climate one, which opens on the hour
+// before the day, wraps to December 31 for January 1).
 int Amostra::Carrega_Dia(int dia) {
   const int inicio = (dia % DIAS_ANO) * 24;
+  const int anterior = (inicio + ARQAUX_HORAS_ANO - 1) % ARQAUX_HORAS_ANO;
   geren_->Muda_Arquivo(clima_);
-  bool ok = geren_->Bufferiza_Clima(&cidade_, janela_clima_, inicio, JANELA_CLIMA);
+  bool ok = geren_->Bufferiza_Clima(&cidade_, janela_clima_, anterior, JANELA_CLIMA);
   geren_->Muda_Arquivo(solo_);
   ok = ok && geren_->Bufferiza_Solo(janela_solo_, inicio, 24);
   geren_->Muda_Arquivo(interno_);
@@ -180,19 +183,28 @@ int Amostra::Carrega_Dia(int dia) {
   return 0;
 }
 
+// The inputs of the step that starts at segundos. The hourly values of a
+// period (radiation, wind, soil, the neighbour space) are those of the hour
+// the step lies in; the outdoor temperature and humidity, instantaneous
+// values at the end of each climate hour, are taken at the step's end,
+// between the two hour ends around it (exactly the record's at an hour's end).
 TEntradas_Passo Amostra::Entradas_Do_Passo(long long segundos) const {
   const int hora = static_cast<int>(segundos / SEGUNDOS_HORA % 24);
-  const float f = static_cast<float>(segundos % SEGUNDOS_HORA) / SEGUNDOS_HORA;
-  const TReg_Climatico& a = janela_clima_[hora];
-  const TReg_Climatico& b = janela_clima_[hora + 1];
+  // The step's end in the day of its start, 0 < fim <= SEGUNDOS_DIA; window
+  // index w holds the values at w hours into the day.
+  const long long fim = segundos % SEGUNDOS_DIA + op_.intervalo;
+  const int w = static_cast<int>(fim / SEGUNDOS_HORA);
+  const float f = static_cast<float>(fim % SEGUNDOS_HORA) / SEGUNDOS_HORA;
+  const TReg_Climatico& a = janela_clima_[w];
+  const TReg_Climatico& b = janela_clima_[std::min(w + 1, JANELA_CLIMA - 1)];
   TEntradas_Passo e;
-  e.clima = a;
+  e.clima = janela_clima_[hora + 1];
   e.clima.Temperatura = a.Temperatura + f * (b.Temperatura - a.Temperatura);
   e.clima.Umidade = a.Umidade + f * (b.Umidade - a.Umidade);
   e.solo = janela_solo_[hora].Temperatura;
   e.vizinho = janela_interno_[hora].Temperatura;
   float soma = 0.0f;
-  for (int h = 0; h < 24; ++h) soma += janela_clima_[h].Temperatura;
+  for (int h = 1; h <= 24; ++h) soma += janela_clima_[h].Temperatura;
   e.media_externa = soma / 24.0f;
   const int dia_semana = static_cast<int>(segundos / SEGUNDOS_DIA % 7);
   e.ocupado = dia_semana < 5 && hora >= 8 && hora < 18;

@@ -260,7 +260,8 @@ class TFamilia_Cargas : public TFamilia_Amostra {
   int Converte(TContexto_Amostra* c) override;
 
  private:
-  void Passo_Zona(TZona* z, const TZona_Passo& p, const TEntradas_Passo& e, const TTempo& t);
+  void Passo_Zona(TZona* z, const TZona_Passo& p, const TEntradas_Passo& e, const TTempo& t,
+                  const TTempo& fim);
   void Fecha_Mes();
   TCarga_Termica_Anual Cargas_Anual(const TZona& z) const;
   std::vector<TCarga_Termica_Mensal> Cargas_Mensais(const TZona& z) const;
@@ -303,9 +304,12 @@ int TFamilia_Cargas::Abre(TContexto_Amostra* c) {
   return 0;
 }
 
+// A step's lines are stamped with the clock at its end (the time they
+// describe ends there); its statistics, its season and the day and month it
+// counts in are those of its start, where the step lies.
 void TFamilia_Cargas::Passo(const TPasso_Amostra& p) {
   const long long inicio = p.segundos - intervalo_;
-  const TTempo t = Relogio(inicio);
+  const TTempo t = Relogio(inicio), fim = Relogio(p.segundos);
   const int dia = static_cast<int>(inicio / SEGUNDOS_DIA);
   const int mes = static_cast<int>(inicio / (DIAS_ANO * SEGUNDOS_DIA)) * 12 + t.Mes;
   if (dia_ >= 0 && dia != dia_) {
@@ -314,13 +318,14 @@ void TFamilia_Cargas::Passo(const TPasso_Amostra& p) {
   if (mes_ >= 0 && mes != mes_) Fecha_Mes();
   if (mes != mes_) mes_inicio_ = TTempo(), mes_inicio_.Mes = t.Mes;
   dia_ = dia, mes_ = mes;
-  for (const TZona_Passo& z : p.zonas) Passo_Zona(&zonas_[z.indice], z, p.entradas, t);
+  for (const TZona_Passo& z : p.zonas) Passo_Zona(&zonas_[z.indice], z, p.entradas, t, fim);
 }
 
 // The balance of zone p's step by component (sensible, latent pairs), its
-// lines on the season's load stream and on the gain stream, and the sums.
+// lines on the season's load stream and on the gain stream at the step's
+// end fim, and the sums of the step that starts at t.
 void TFamilia_Cargas::Passo_Zona(TZona* z, const TZona_Passo& p, const TEntradas_Passo& e,
-                                 const TTempo& t) {
+                                 const TTempo& t, const TTempo& fim) {
   float b[32] = {};
   const double pessoas = std::min(SENSIVEL_PESSOA * p.pessoas, p.ganho_interno);
   const double equipamentos = p.ganho_interno - pessoas;
@@ -344,7 +349,7 @@ void TFamilia_Cargas::Passo_Zona(TZona* z, const TZona_Passo& p, const TEntradas
   zona[10] = static_cast<float>(Umidade_Relativa(e.clima.Umidade, e.clima.Temperatura));
   zona[11] = e.clima.Umidade;
   char data[8], hora[12];
-  TTempo m = t;
+  TTempo m = fim;
   DLL_UTIL_Geren_Tempo()->R_Data_Formatada(data, &m);
   DLL_UTIL_Geren_Tempo()->R_Hora_Formatada(hora, &m);
   const int estacao = t.Mes >= 5 && t.Mes <= 9 ? E_Inverno : E_Verao;

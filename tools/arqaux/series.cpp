@@ -156,7 +156,7 @@ class TSerie_Entrada : public TSerie_Registro {
     if (hora_ >= ARQAUX_HORAS_ANO) return false;
     const size_t k = colunas_.size();
     valores->assign(valores_.begin() + hora_ * k, valores_.begin() + (hora_ + 1) * k);
-    *segundos = static_cast<long long>(hora_++) * SEGUNDOS_HORA;
+    *segundos = static_cast<long long>(++hora_) * SEGUNDOS_HORA;
     return true;
   }
 
