@@ -41,9 +41,9 @@ struct TCaso {
   int reais, pula;
   bool inteiro;
 };
-const char* const ANO = "2001-01-01T00:00:00 to 2001-12-31T23:00:00";
+// Every row is stamped at the end of its hour or step, a line at its own time.
+const char* const ANO = "2001-01-01T01:00:00 to 2002-01-01T00:00:00";
 const char* const DIAS = "2001-01-01T01:00:00 to 2001-01-03T00:00:00";
-const char* const LINHAS = "2001-01-01T00:00:00 to 2001-01-02T23:00:00";  // their own times
 constexpr int FANCOIL = 41;  // the values the sample fan coil monitors
 const TCaso CASOS[] = {
     {"clima.bin", "climate", 8760, 6, ANO, 80, 6, 0, false},
@@ -55,8 +55,8 @@ const TCaso CASOS[] = {
     {"zona1_pv.bin", "pv", PASSOS, 7, DIAS, 0, 7, 0, false},
     {"zona1_saida_cont.bin", "sc", PASSOS, 2, DIAS, 4, 3, 1, false},
     {"zona1_pessoas.bin", "occupancy", PASSOS, 2, DIAS, 0, 2, 0, true},
-    {"zona1_carga_verao.txt", "load", PASSOS, 42, LINHAS, 0, 0, 0, false},
-    {"zona1_ganho.txt", "gain", PASSOS, 35, LINHAS, 0, 0, 0, false},
+    {"zona1_carga_verao.txt", "load", PASSOS, 42, DIAS, 0, 0, 0, false},
+    {"zona1_ganho.txt", "gain", PASSOS, 35, DIAS, 0, 0, 0, false},
     {"zona1_demanda.bin", "demand", -1, 0, "", 0, 0, 0, false},
     {"zona1_estatisticas.bin", "monthly", -1, 0, "", 0, 0, 0, false},
     {"hvac_demanda.bin", "hvac-demand", -1, 0, "", 0, 0, 0, false},
