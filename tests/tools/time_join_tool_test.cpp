@@ -47,11 +47,11 @@ struct TTabela {
   std::vector<std::string> cabecalho;
   std::vector<std::vector<std::string>> linhas;
 
+  size_t Indice(const std::string& nome) const {
+    return std::find(cabecalho.begin(), cabecalho.end(), nome) - cabecalho.begin();
+  }
   // Column nome by timestamp; an unknown name fails the test.
   TSerie_Tempo Serie(const std::string& nome) const {
-    const auto Indice = [&](const std::string& n) {
-      return std::find(cabecalho.begin(), cabecalho.end(), n) - cabecalho.begin();
-    };
     const size_t tempo = Indice(COLUNA_TEMPO), valor = Indice(nome);
     TSerie_Tempo serie;
     EXPECT_LT(std::max(tempo, valor), cabecalho.size()) << nome;
@@ -60,7 +60,7 @@ struct TTabela {
     }
     return serie;
   }
-  std::string Tempo(size_t r) const { return linhas.at(r).at(0); }
+  std::string Tempo(size_t r) const { return linhas.at(r).at(Indice(COLUNA_TEMPO)); }
 };
 
 class TimeJoinTool : public ArqauxTest {
