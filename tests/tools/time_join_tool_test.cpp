@@ -5,9 +5,12 @@
 // air temperature of the zone stream and of the load lines (both seasons'
 // files), and the climate's dry-bulb temperature and the zone stream's
 // outdoor temperature at every hour's end.
+#include <unistd.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <sstream>
 #include <string>
@@ -16,6 +19,8 @@
 #include "support/fixture.h"
 
 namespace {
+
+namespace fs = std::filesystem;
 
 const std::string TOOL = ARQAUX_TOOL_PATH;
 
@@ -63,14 +68,26 @@ struct TTabela {
   std::string Tempo(size_t r) const { return linhas.at(r).at(Indice(COLUNA_TEMPO)); }
 };
 
+// A year of one zone at half-hour steps, run once for the suite.
 class TimeJoinTool : public ArqauxTest {
  protected:
+  static void SetUpTestSuite() {
+    pasta_ = (fs::temp_directory_path() / ("arqaux-tempo-" + std::to_string(getpid()))).string();
+    std::string saida;
+    ASSERT_EQ(
+        Executa(TOOL + " sample " + pasta_ + " --zones 1 --interval 1800 --hvac-interval 86400",
+                &saida),
+        0)
+        << saida;
+  }
+  static void TearDownTestSuite() { fs::remove_all(pasta_); }
+
   // File arquivo of the run exported with the options given.
   TTabela Exporta(const std::string& arquivo, const std::string& opcoes = "") {
     const std::string csv = Caminho("exportado.csv");
     std::string saida;
     EXPECT_EQ(
-        Executa(TOOL + " export " + Caminho("s/" + arquivo) + " --to csv --out " + csv + opcoes,
+        Executa(TOOL + " export " + pasta_ + "/" + arquivo + " --to csv --out " + csv + opcoes,
                 &saida),
         0)
         << saida;
@@ -82,7 +99,9 @@ class TimeJoinTool : public ArqauxTest {
     while (std::getline(in, linha)) t.linhas.push_back(Campos(linha));
     return t;
   }
+  static std::string pasta_;
 };
+std::string TimeJoinTool::pasta_;
 
 // The rows of a found at the same time in b, and how many of those differ
 // by more than tolerancia (the first one in *primeira).
@@ -104,12 +123,6 @@ TJuncao Junta(const TSerie_Tempo& a, const TSerie_Tempo& b, double tolerancia) {
 }
 
 TEST_F(TimeJoinTool, FilesOfARunJoinOnTheTimestampAlone) {
-  std::string saida;
-  ASSERT_EQ(
-      Executa(TOOL + " sample " + Caminho("s") + " --zones 1 --interval 1800 --hvac-interval 86400",
-              &saida),
-      0)
-      << saida;
   const TTabela zona = Exporta(ZONA_AR.arquivo);
   ASSERT_EQ(zona.linhas.size(), 2u * 8760);
   const TSerie_Tempo ar = zona.Serie(ZONA_AR.coluna), externa = zona.Serie(ZONA_EXTERNA.coluna);
@@ -141,6 +154,44 @@ TEST_F(TimeJoinTool, FilesOfARunJoinOnTheTimestampAlone) {
   ASSERT_EQ(bissexto.linhas.size(), 8760u);
   EXPECT_EQ(bissexto.Tempo(59 * 24 - 1), "2004-03-01T00:00:00");
   EXPECT_EQ(bissexto.Tempo(8759), "2005-01-01T00:00:00");
+}
+
+// A carpet draws each row over the interval that ends at its stamp: a day's
+// last hour or step in that day, up to hour 24. The stand-in gnuplot keeps
+// the script it is fed (and fails, so that no PNG is made).
+TEST_F(TimeJoinTool, CarpetBoxesEndAtTheirRowsTime) {
+  const std::string roteiro = Caminho("roteiro.gp");
+  fs::create_directories(Caminho("falso"));
+  Escreve_Arquivo(Caminho("falso/gnuplot"), "#!/bin/sh\ncat > '" + roteiro + "'\nexit 3\n");
+  fs::permissions(Caminho("falso/gnuplot"), fs::perms::owner_all);
+  const struct {
+    TColuna_Juncao coluna;
+    std::vector<std::pair<size_t, std::string>> caixas;  // row, day and its hours
+  } casos[] = {
+      {CLIMA, {{0, "1 0 1"}, {23, "1 23 24"}, {24, "2 0 1"}, {8759, "365 23 24"}}},
+      {ZONA_AR, {{0, "1 0 0.5"}, {47, "1 23.5 24"}, {17519, "365 23.5 24"}}},
+  };
+  for (const auto& c : casos) {
+    std::string saida;
+    EXPECT_EQ(Executa("PATH=" + Caminho("falso") + ":$PATH " + TOOL + " plot " + pasta_ + "/" +
+                          c.coluna.arquivo + " --carpet --column " + c.coluna.coluna + " --out " +
+                          Caminho("c.png"),
+                      &saida),
+              1)
+        << saida;
+    const std::string texto = Le_Arquivo(roteiro);
+    const size_t dados = texto.find("$dados << EOD\n");
+    ASSERT_NE(dados, std::string::npos) << texto;
+    std::istringstream in(texto.substr(dados + 14));
+    std::vector<std::string> linhas;
+    for (std::string l; std::getline(in, l) && l != "EOD";) linhas.push_back(l);
+    const TTabela t = Exporta(c.coluna.arquivo);
+    ASSERT_EQ(linhas.size(), t.linhas.size()) << c.coluna.arquivo;
+    for (const auto& [linha, caixa] : c.caixas) {
+      EXPECT_EQ(linhas[linha], caixa + " " + t.linhas[linha].at(t.Indice(c.coluna.coluna)))
+          << c.coluna.arquivo << " row " << linha << " (" << t.Tempo(linha) << ")";
+    }
+  }
 }
 
 }  // namespace

@@ -93,18 +93,12 @@ int Escolhe_Coluna(const TPedido_Grafico& p, const TSerie& s) {
 // gnuplot's data lines of column coluna of s, one a record: the record's
 // time (day of the year, or day and the hours its step spans on a carpet)
 // and its value. *registros counts them.
-std::string Linhas_Grafico(const TPedido_Grafico& p, const TDeteccao& d, TSerie* s, int coluna,
-                           long long* registros) {
+std::string Linhas_Grafico(const TPedido_Grafico& p, TSerie* s, int coluna, long long* registros) {
   std::vector<double> v;
-  long long segundos = 0, anterior = 0;
+  long long fim = 0, anterior = 0;
   std::string linhas;
-  while (s->Le(&v, &segundos)) {
-    // A record stands for the step that ends at its time (an input file's
-    // hour begins at it).
-    const long long fim = d.tipo->leitura == TLeitura::Clima || d.tipo->leitura == TLeitura::Solo ||
-                                  d.tipo->leitura == TLeitura::TI
-                              ? segundos + 3600
-                              : segundos;
+  while (s->Le(&v, &fim)) {
+    // A record stands for the step or hour that ends at its time.
     const long long inicio = anterior < fim ? anterior : fim - 3600;
     ++*registros;
     const double dia = static_cast<double>(inicio) / 86400.0;
@@ -150,7 +144,7 @@ int Desenha_Grafico(const TPedido_Grafico& p) {
   if (int falha = png.Abre(p.saida)) return falha;
   std::string script = Cabecalho_Grafico(p, s->Colunas()[coluna].Titulo(), png.Temporario());
   long long registros = 0;
-  script += Linhas_Grafico(p, d, s.get(), coluna, &registros);
+  script += Linhas_Grafico(p, s.get(), coluna, &registros);
   if (registros == 0) return Erro("'%s' holds no records", p.caminho.c_str());
   script += "EOD\n";
   script +=
