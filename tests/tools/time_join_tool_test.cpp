@@ -4,7 +4,8 @@
 // and the quantities two files share are joined on the timestamp: the zone
 // air temperature of the zone stream and of the load lines (both seasons'
 // files), and the climate's dry-bulb temperature and the zone stream's
-// outdoor temperature at every hour's end.
+// outdoor temperature at every hour's end. A carpet plot draws each row over
+// the interval that ends at its stamp.
 #include <unistd.h>
 
 #include <algorithm>
