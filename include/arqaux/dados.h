@@ -137,8 +137,9 @@ ARQAUX_API bool Le_Amostra_Arquivo(const std::string& caminho, TAmostra_Arquivo*
 // before is in the next year).
 
 struct TColuna {
-  std::string nome;     // "temperature"
-  std::string unidade;  // "C"; empty for a pure number
+  std::string nome;      // "temperature"
+  std::string unidade;   // "C"; empty for a pure number
+  std::string grandeza;  // what the value measures: "temperature"
   // "temperature_C": the column's heading.
   std::string Titulo() const { return unidade.empty() ? nome : nome + "_" + unidade; }
 };
