@@ -130,11 +130,19 @@ ARQAUX_API bool Le_Amostra_Arquivo(const std::string& caminho, TAmostra_Arquivo*
 // their units, one row of values per record, and each row's time. Every
 // file is read through the library's own readers, opened in its registry.
 //
-// A row's time is counted in seconds from 1 January, 0:00, on the 365-day
-// year of the simulation: an hourly input file's record h is hour h; a
-// result stream's record k closes step k, (k + 1) intervals in; a load or
-// gain line carries its own date and time (a date earlier than the line
-// before is in the next year).
+// One time rule for every kind: a row is stamped at the END of the interval
+// it describes, counted in seconds from 1 January, 0:00, and carries that
+// interval. So two files that hold the same quantity agree when joined on
+// the stamp alone.
+// - An hourly input file's record h (from 0) is the hour that ends at
+//   (h + 1) hours: the climate's hour 1 ends at 01:00 and its hour 8760 at
+//   the next year's 1 January, 0:00.
+// - A result stream's record k closes step k: (k + 1) intervals in.
+// - A load or gain line, or a surface temperature line, carries the clock
+//   at the end of its step (a date earlier than the line before's is in
+//   the next year).
+// The simulation's year has 365 days; dated in a leap year, the rows skip
+// 29 February and run as the 365-day clock gives them.
 
 struct TColuna {
   std::string nome;      // "temperature"
