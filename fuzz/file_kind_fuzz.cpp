@@ -7,6 +7,7 @@
 // last); the description's length (byte); the description; the rest is the
 // file.
 #include <arqaux/arqaux.h>
+#include <arqaux/dados.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -15,10 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "exporta.h"
 #include "fuzz_comum.h"
-#include "series.h"
-#include "tipos_arquivo.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
   fuzz::TCursor c(dados, tamanho);

@@ -10,6 +10,7 @@
 #include "arqaux/contracts/regulation.h"
 #include "arqaux/contracts/renewable.h"
 #include "arqaux/contracts/utility.h"
+#include "arqaux/dados.h"
 #include "arqaux/formatos.h"
 #include "arqaux/geren_arquivoaux.h"
 #include "arqaux/lista.h"

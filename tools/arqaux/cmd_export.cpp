@@ -5,6 +5,7 @@
 // written in one transaction: a failure leaves no partial database behind.
 // Files of a directory that hold no exportable records (reports,
 // descriptions, statistics) are passed over and counted.
+#include <arqaux/dados.h>
 #include <sqlite3.h>
 #include <unistd.h>
 
@@ -24,8 +25,6 @@
 #include "comandos.h"
 #include "exporta.h"
 #include "saida_segura.h"
-#include "series.h"
-#include "tipos_arquivo.h"
 #include "verificacoes.h"
 
 namespace {

@@ -1,5 +1,7 @@
 // arqaux info: what a file is, how many records it holds, the period they
 // cover and the command that converts or exports it.
+#include <arqaux/dados.h>
+
 #include <CLI/CLI.hpp>
 #include <cstdio>
 #include <filesystem>
@@ -9,8 +11,6 @@
 #include <vector>
 
 #include "comandos.h"
-#include "series.h"
-#include "tipos_arquivo.h"
 #include "verificacoes.h"
 
 namespace {

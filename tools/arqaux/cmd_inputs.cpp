@@ -4,6 +4,7 @@
 // dates they hold, so that a line lost or doubled is not read as the hours
 // or days after it.
 #include <arqaux/arqaux.h>
+#include <arqaux/dados.h>
 #include <arqaux/formatos.h>
 
 #include <CLI/CLI.hpp>
@@ -14,7 +15,6 @@
 #include <vector>
 
 #include "comandos.h"
-#include "series.h"
 #include "verificacoes.h"
 
 namespace {

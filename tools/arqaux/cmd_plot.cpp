@@ -3,6 +3,7 @@
 // data through a pipe: a line over the days, or a carpet (day of the year
 // across, hour of the day up, the value as colour) where each record is a
 // box as long as its step, so that any step and a partial day draw alike.
+#include <arqaux/dados.h>
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
@@ -18,8 +19,6 @@
 
 #include "comandos.h"
 #include "saida_segura.h"
-#include "series.h"
-#include "tipos_arquivo.h"
 #include "verificacoes.h"
 
 namespace {

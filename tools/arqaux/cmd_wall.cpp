@@ -1,6 +1,7 @@
 // arqaux wall show: prints the node values of one region of a wall results
 // file, at one step, as the library writes a profile.
 #include <arqaux/arqaux.h>
+#include <arqaux/dados.h>
 
 #include <CLI/CLI.hpp>
 #include <climits>
@@ -9,7 +10,6 @@
 #include <vector>
 
 #include "comandos.h"
-#include "series.h"
 #include "verificacoes.h"
 
 namespace {

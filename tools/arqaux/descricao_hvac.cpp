@@ -1,5 +1,7 @@
 #include "descricao_hvac.h"
 
+#include <arqaux/dados.h>
+
 #include <cstdio>
 #include <list>
 #include <sstream>
@@ -8,7 +10,6 @@
 
 #include "comandos.h"
 #include "sistema_hvac.h"
-#include "tipos_arquivo.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "series.h"
 
 #include <arqaux/arqaux.h>
+#include <arqaux/dados.h>
 #include <arqaux/formatos.h>
 
 #include <algorithm>
@@ -11,6 +11,8 @@
 #include <functional>
 #include <iterator>
 #include <memory>
+
+#include "series_hvac.h"
 
 namespace {
 

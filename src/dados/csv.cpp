@@ -1,7 +1,7 @@
+#include <arqaux/dados.h>
+
 #include <string>
 #include <vector>
-
-#include "exporta.h"
 
 std::string Campo_CSV(const std::string& texto) {
   if (texto.find_first_of(",\"\r\n") == std::string::npos) return texto;

@@ -11,14 +11,14 @@
 // host's component objects, which the tool does not build, and consumption
 // streams have no reader: those lines are scanned here as the library writes
 // them, values separated by blanks, a line that is not whole ending the data.
+#include "series_hvac.h"
+
 #include <arqaux/arqaux.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
-
-#include "series.h"
 
 namespace {
 

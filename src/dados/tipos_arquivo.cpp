@@ -1,5 +1,5 @@
-#include "tipos_arquivo.h"
 
+#include <arqaux/dados.h>
 #include <arqaux/formatos.h>
 
 #include <algorithm>
