@@ -128,7 +128,7 @@ TEST_F(ToolRefusals, OneLineAndAFailedExit) {
        "'fc.dat.desc' is the input 'fc.dat.desc'"},
       {t + "export corrida --to sqlite --out corrida/tu.bin.desc", 1,
        "'corrida/tu.bin.desc' is the input 'corrida/tu.bin.desc'"},
-      {t + "plot tu.bin --column temperature_C --out tu.bin.desc", 1,
+      {t + "plot tu.bin --column zone_air_temperature --out tu.bin.desc", 1,
        "'tu.bin.desc' is the input 'tu.bin.desc'"},
       {t + "report fancoil fc.dat fc.dat.desc", 1, "'fc.dat.desc' is the input 'fc.dat.desc'"},
       // Names that are no file, and files that would block the read.
