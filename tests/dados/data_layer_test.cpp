@@ -94,7 +94,7 @@ TEST(DataLayer, CsvDatesEveryMonthStartAndCountsHoursOfTheYear) {
 }
 
 // A write that fails, even one that only the buffer's flush meets, fails
-// the export: a whole CSV on a full disk, and the tool's standard output.
+// the export.
 TEST(DataLayer, CsvOnAFullDeviceFails) {
   std::FILE* cheio = std::fopen("/dev/full", "w");
   ASSERT_NE(cheio, nullptr);
@@ -228,17 +228,6 @@ TEST_F(DataLayerSample, EveryColumnOfEveryKindIsNamedMeasuredAndHasItsUnit) {
     }
   }
   EXPECT_EQ(falhas, "");
-}
-
-// The tool's CSV on a standard output that cannot take it: one line naming
-// the output, and a failure status.
-TEST_F(DataLayerSample, ExportToAFullStandardOutputFails) {
-  std::string saida;
-  EXPECT_EQ(Executa("(" + std::string(ARQAUX_TOOL_PATH) + " export " + pasta_ +
-                        "/zona1_acs.bin --to csv --out - > /dev/full)",
-                    &saida),
-            1);
-  EXPECT_EQ(saida, "arqaux: writing 'standard output' failed: it is incomplete\n");
 }
 
 }  // namespace

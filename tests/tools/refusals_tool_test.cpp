@@ -120,6 +120,8 @@ TEST_F(ToolRefusals, OneLineAndAFailedExit) {
       {limite + "1; " + t + "climate ti cheio.txt", 1, "writing 'cheio.ti' failed"},
       {t + "climate show clima.bin >/dev/full", 1, "writing standard output failed"},
       {t + "--version >/dev/full", 1, "writing standard output failed"},
+      {t + "export tu.bin --to csv --out - >/dev/full", 1, "writing 'standard output' failed"},
+      {t + "export tu.bin --to csv --out /dev/full", 1, "'/dev/full' is not a regular file"},
       {limite + "1; " + t + "report acs acs.bin o.txt" + datas, 1, "writing 'o.txt' failed"},
       // An output that is any file the command reads.
       {t + "export tu.bin --to csv --out tu.bin.desc", 1,
