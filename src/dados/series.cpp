@@ -775,8 +775,21 @@ std::unique_ptr<TSerie> Abre_Serie(const std::string& caminho, const TDeteccao& 
   }
   if (intervalo <= 0) intervalo = d.intervalo > 0 ? d.intervalo : SEGUNDOS_HORA;
   std::unique_ptr<TSerie> s = Abre_Leitor(caminho, d, intervalo, erro);
-  // An hourly input file's rows are hours whatever the caller says.
-  if (s != nullptr && s->Intervalo() == 0) s->Define_Intervalo(intervalo);
+  if (s == nullptr) return s;
+  // An hourly input file's rows are hours whatever the caller says; lines
+  // that carry their own times are as far apart as the first two are.
+  const TLeitura l = d.tipo->leitura;
+  if (l == TLeitura::Carga || l == TLeitura::Ganho || l == TLeitura::Temp_Superficies) {
+    std::string nada;
+    std::unique_ptr<TSerie> linhas = Abre_Leitor(caminho, d, intervalo, &nada);
+    std::vector<double> v;
+    long long primeira = 0, segunda = 0;
+    if (linhas != nullptr && linhas->Le(&v, &primeira) && linhas->Le(&v, &segunda) &&
+        segunda > primeira) {
+      s->Define_Intervalo(segunda - primeira);
+    }
+  }
+  if (s->Intervalo() == 0) s->Define_Intervalo(intervalo);
   return s;
 }
 

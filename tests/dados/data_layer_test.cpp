@@ -159,14 +159,15 @@ TEST(DataLayer, SurfaceStreamsAreWholeStepsOfEverySurface) {
   EXPECT_EQ(obtido, esperado);
 }
 
-// A short sample run, written once, holds a file of every kind with records.
+// A short sample run of 10-minute steps, written once, holds a file of every
+// kind with records.
 class DataLayerSample : public ArqauxTest {
  protected:
   static void SetUpTestSuite() {
     pasta_ = (fs::temp_directory_path() / ("arqaux-dados-" + std::to_string(getpid()))).string();
     std::string saida;
     ASSERT_EQ(Executa(std::string(ARQAUX_TOOL_PATH) + " sample " + pasta_ +
-                          " --zones 1 --days 2 --interval 3600",
+                          " --zones 1 --days 1 --interval 600",
                       &saida),
               0)
         << saida;
@@ -182,17 +183,22 @@ const std::regex NUMERO_SOLTO("(^|_)[0-9]+(_|$)");
 // Each kind with records, opened on a file of the sample (the ACE stream on
 // the ATS stream's, which it is alike): every column has a name with no
 // number alone, a quantity of the table and a unit that quantity allows,
-// and a name two kinds share means the same quantity in the same unit.
+// and a name two kinds share means the same quantity in the same unit. Rows
+// are the run's steps apart, an hourly input file's an hour.
 TEST_F(DataLayerSample, EveryColumnOfEveryKindIsNamedMeasuredAndHasItsUnit) {
-  std::map<std::string, std::string> arquivos;  // kind: a file of it
+  // The largest file of each kind, as told (a load stream of the season
+  // that the run does not reach is empty).
+  std::map<std::string, std::pair<TAmostra_Arquivo, TDeteccao>> arquivos;
   for (const auto& e : fs::directory_iterator(pasta_)) {
     TAmostra_Arquivo a;
     std::string erro;
     if (!Le_Amostra_Arquivo(e.path().string(), &a, &erro)) continue;
     const TDeteccao d = Detecta_Tipo(a, "");
-    if (d.tipo != nullptr) arquivos.emplace(d.tipo->nome, e.path().string());
+    auto& maior = arquivos[d.tipo != nullptr ? d.tipo->nome : ""];
+    if (a.tamanho >= maior.first.tamanho) maior = {a, d};
   }
-  arquivos.emplace("ace", arquivos["ats"]);
+  arquivos["ace"] = arquivos["ats"];
+  arquivos["ace"].second.tipo = Procura_Tipo_Arquivo("ace");
   std::string falhas;
   std::map<std::string, std::string> medidas;  // column name: quantity and unit
   for (const TTipo_Arquivo& t : Tipos_Arquivo()) {
@@ -202,15 +208,17 @@ TEST_F(DataLayerSample, EveryColumnOfEveryKindIsNamedMeasuredAndHasItsUnit) {
         t.leitura == TLeitura::Consumo_HVAC) {
       continue;
     }
-    TAmostra_Arquivo a;
     std::string erro;
-    const std::string arquivo = arquivos[t.nome];
-    std::unique_ptr<TSerie> s;
-    if (Le_Amostra_Arquivo(arquivo, &a, &erro))
-      s = Abre_Serie(arquivo, Detecta_Tipo(a, t.nome), 0, &erro);
+    const std::string arquivo = pasta_ + "/" + arquivos[t.nome].first.nome;
+    std::unique_ptr<TSerie> s = Abre_Serie(arquivo, arquivos[t.nome].second, 0, &erro);
     if (s == nullptr || s->Colunas().empty()) {
       falhas += std::string(t.nome) + ": no columns read from '" + arquivo + "': " + erro + "\n";
       continue;
+    }
+    const bool horas = t.leitura == TLeitura::Clima || t.leitura == TLeitura::Solo ||
+                       t.leitura == TLeitura::TI || t.leitura == TLeitura::Iluminacao;
+    if (s->Intervalo() != (horas ? 3600 : 600)) {
+      falhas += std::string(t.nome) + ": rows " + std::to_string(s->Intervalo()) + " s apart\n";
     }
     for (const TColuna& c : s->Colunas()) {
       const TGrandeza* g = Procura_Grandeza(c.grandeza);
