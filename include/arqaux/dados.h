@@ -170,7 +170,9 @@ class ARQAUX_API TSerie {
   // record read ends (where the records begin, before any), so that what
   // lies after it is a record cut short. -1 for the other series.
   virtual long long Fim_Registros() const { return -1; }
-  // The seconds each row's interval lasts.
+  // The seconds each row's interval lasts: a stream's step, an hour for an
+  // hourly input file, the time between the first two lines of a text whose
+  // lines carry their own times.
   long long Intervalo() const { return intervalo_; }
   void Define_Intervalo(long long segundos) { intervalo_ = segundos; }
 
