@@ -144,12 +144,27 @@ ARQAUX_API bool Le_Amostra_Arquivo(const std::string& caminho, TAmostra_Arquivo*
 // The simulation's year has 365 days; dated in a leap year, the rows skip
 // 29 February and run as the 365-day clock gives them.
 
+// What a column measures, from one closed table, with the units its values
+// may be stored in: UTF-8 SI symbols, "1" for a ratio (a fraction, or an
+// index without dimension such as PMV), none for a count or a code. A
+// relative humidity is "%" in percent, "1" as a fraction.
+struct TGrandeza {
+  const char* nome;                   // "temperature"
+  std::vector<const char*> unidades;  // {"°C"}; the first is the usual one
+};
+ARQAUX_API const std::vector<TGrandeza>& Grandezas();
+// The quantity named nome; null when the table has none of that name.
+ARQAUX_API const TGrandeza* Procura_Grandeza(const std::string& nome);
+
+// A column's name says what its value is, with the zone, surface, region or
+// node it belongs to when a file holds several ("region2_node4_temperature");
+// no part of it is a number alone. Its unit describes the value as stored.
 struct TColuna {
-  std::string nome;      // "temperature"
-  std::string unidade;   // "C"; empty for a pure number
+  std::string nome;      // "zone_air_temperature"
+  std::string unidade;   // "°C"; empty when the quantity has none
   std::string grandeza;  // what the value measures: "temperature"
-  // "temperature_C": the column's heading.
-  std::string Titulo() const { return unidade.empty() ? nome : nome + "_" + unidade; }
+  // "zone_air_temperature [°C]": the column's heading.
+  std::string Titulo() const { return unidade.empty() ? nome : nome + " [" + unidade + "]"; }
 };
 
 class ARQAUX_API TSerie {
@@ -163,9 +178,15 @@ class ARQAUX_API TSerie {
   // record read ends (where the records begin, before any), so that what
   // lies after it is a record cut short. -1 for the other series.
   virtual long long Fim_Registros() const { return -1; }
+  // The seconds each row's interval lasts: a stream's step, an hour for an
+  // hourly input file, the time between the first two lines of a text whose
+  // lines carry their own times.
+  long long Intervalo() const { return intervalo_; }
+  void Define_Intervalo(long long segundos) { intervalo_ = segundos; }
 
  protected:
   std::vector<TColuna> colunas_;
+  long long intervalo_ = 0;
 };
 
 // Opens caminho, of the kind d told, as a series whose steps are intervalo
@@ -214,13 +235,16 @@ ARQAUX_API std::string Texto_Horas(long long segundos);
 ARQAUX_API std::string Texto_Valor(double v);
 
 // CSV: UTF-8, comma-separated, quoted as RFC 4180 asks (a field holding a
-// comma, a quote or a line break goes between quotes, its quotes doubled),
-// lines ending CRLF. The header row names each column with its unit
-// ("temperature_C"); each row is one record: its time in ISO 8601 in the
-// reference year, its hour of the year, then one value per column, each the
-// shortest text that reads back to the float stored.
-// Writes s as CSV on saida: the number of data rows, or -1 when a write
-// failed (*erro empty) or a row cannot be dated (*erro says why).
+// comma, a quote, a CR or a LF goes between quotes, its quotes doubled),
+// lines ending CRLF. The header row reads "time,interval [s],hour_of_year
+// [h]", then each column's heading ("zone_air_temperature [°C]"); each row
+// is one record: the end of its interval in ISO 8601 in the reference year,
+// the interval's length in seconds, the hours from the reference year's
+// start to the interval's end, then one value per column, each the shortest
+// text that reads back to the float stored.
+// Writes s as CSV on saida and flushes it: the number of data rows, or -1
+// when a write failed (*erro empty) or a row cannot be dated (*erro says
+// why).
 ARQAUX_API long long Exporta_CSV(TSerie* s, int ano, std::FILE* saida, std::string* erro);
 // One field as RFC 4180 writes it.
 ARQAUX_API std::string Campo_CSV(const std::string& texto);

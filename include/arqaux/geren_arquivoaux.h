@@ -270,7 +270,11 @@ class ARQAUX_API TGeren_ArquivoAux {
   void Grava_ACS(int n, float exterior, float operativa);
   bool Le_ACS(int n, float* operativa, float* exterior);
   // PV stream: seven floats per record, only when present; the reader is
-  // true only when all seven were read.
+  // true only when all seven were read. The values, in order: the power
+  // drawn from the grid (kW, negative when fed to it), the energy the
+  // battery holds (kWh), the power the panels generate and the power the
+  // zone's equipment demands (kW), the panels' surface temperature (°C), the
+  // irradiance on them (W/m²) and their efficiency (a fraction).
   void Grava_PV(int n, bool presente, const float* valores);
   bool Le_PV(int n, bool presente, float* valores);
   // Reports of the streams above on text stream texto, read from binary
@@ -308,7 +312,8 @@ class ARQAUX_API TGeren_ArquivoAux {
   // 0..saidas or saidas above the cap writes nothing.
   void Converte_Binario_Texto_SC(int binario, int texto, const TTempo* inicio, const TTempo* fim,
                                  int intervalo, int saidas, int indice);
-  // Occupancy stream: int32 then float per record. The writer is false when
+  // Occupancy stream: int32 then float per record: the number of people in
+  // the zone and the heat they give it (W). The writer is false when
   // the stream does not select or the write fails.
   bool Grava_Pessoas_no_Ambiente(int n, int valor_inteiro, float valor_real);
   bool Le_Pessoas_no_Ambiente(int n, int* valor_inteiro, float* valor_real);

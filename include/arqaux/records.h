@@ -35,14 +35,16 @@ struct TReg_Climatico {
 };
 static_assert(sizeof(TReg_Climatico) == ARQAUX_TAM_REGISTRO_CLIMA, "a climate record as on disk");
 
-// One hour of soil conditions.
+// One hour of soil conditions: temperature (°C) and humidity ratio (kg/kg),
+// as the climate record's first two fields.
 struct TReg_Solo {
   float Temperatura;
   float Umidade;
 };
 static_assert(sizeof(TReg_Solo) == ARQAUX_TAM_REGISTRO_SOLO, "a soil record as on disk");
 
-// One hour of interior climate (the .ti file): the two columns of its text form.
+// One hour of interior climate (the .ti file): the two columns of its text
+// form, temperature (°C) and humidity ratio (kg/kg).
 struct TReg_Temp_Umi {
   float Temperatura;
   float Umidade;

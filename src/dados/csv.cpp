@@ -12,7 +12,7 @@ std::string Campo_CSV(const std::string& texto) {
 
 long long Exporta_CSV(TSerie* s, int ano, std::FILE* saida, std::string* erro) {
   erro->clear();
-  std::string linha = "timestamp,hour_of_year";
+  std::string linha = "time,interval [s],hour_of_year [h]";
   for (const TColuna& c : s->Colunas()) linha += "," + Campo_CSV(c.Titulo());
   linha += "\r\n";
   bool ok = std::fputs(linha.c_str(), saida) >= 0;
@@ -23,11 +23,13 @@ long long Exporta_CSV(TSerie* s, int ano, std::FILE* saida, std::string* erro) {
       *erro = Falha_Calendario(ano);
       return -1;
     }
-    linha = Texto_ISO(segundos, ano) + "," + Texto_Horas(segundos);
+    linha = Texto_ISO(segundos, ano) + "," + std::to_string(s->Intervalo()) + "," +
+            Texto_Horas(segundos);
     for (double v : valores) linha += "," + Texto_Valor(v);
     linha += "\r\n";
     ok = std::fputs(linha.c_str(), saida) >= 0;
     ++linhas;
   }
-  return ok ? linhas : -1;
+  // A write error may only show when the buffer goes out.
+  return ok && std::fflush(saida) == 0 && std::ferror(saida) == 0 ? linhas : -1;
 }

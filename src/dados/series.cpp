@@ -28,10 +28,24 @@ int Dias_Antes(int m) {
   return dias;
 }
 
+// A column of the quantity grandeza, in unidade or the quantity's usual unit.
+TColuna Coluna(const std::string& nome, const char* grandeza, const char* unidade = nullptr) {
+  const TGrandeza* g = Procura_Grandeza(grandeza);
+  return {nome, unidade != nullptr ? unidade : g != nullptr ? g->unidades.front() : "", grandeza};
+}
+
+// Names shared by the tables of one run: the zone stream, the load stream
+// and the climate file hold the same air temperatures and humidities.
+const char* const AR_ZONA = "zone_air_temperature";
+const char* const AR_EXTERIOR = "exterior_air_temperature";
+const char* const UMIDADE_ZONA = "zone_humidity_ratio";
+const char* const UMIDADE_EXTERIOR = "exterior_humidity_ratio";
+
 // The columns of a kind; a load's conditions and a gain's totals after the
-// sixteen components of the balance, as a sensible and a latent part each.
+// sixteen components of the balance, as the sensible and the latent heat
+// each carries into the zone.
 const char* const COMPONENTES[16] = {"walls",
-                                     "windows",
+                                     "glazing",
                                      "doors",
                                      "roof",
                                      "floor",
@@ -39,9 +53,9 @@ const char* const COMPONENTES[16] = {"walls",
                                      "equipment",
                                      "people",
                                      "lighting",
-                                     "vapour",
+                                     "vapour_generation",
                                      "infiltration",
-                                     "solar",
+                                     "window_solar",
                                      "forced_ventilation",
                                      "natural_ventilation",
                                      "heating",
@@ -51,27 +65,30 @@ constexpr int VALORES_ZONA = 18;
 std::vector<TColuna> Colunas_Balanco() {
   std::vector<TColuna> c;
   for (const char* nome : COMPONENTES) {
-    c.push_back({std::string(nome) + "_sensible", "W"});
-    c.push_back({std::string(nome) + "_latent", "W"});
+    c.push_back(Coluna(std::string(nome) + "_sensible_heat", "power"));
+    c.push_back(Coluna(std::string(nome) + "_latent_heat", "power"));
   }
   return c;
 }
+const TColuna TOTAIS[3] = {Coluna("total_sensible_heat", "power"),
+                           Coluna("total_latent_heat", "power"), Coluna("total_heat", "power")};
 
 // The zone record's values a load line holds, by index, with their columns.
+// The relative humidities are written in percent.
 const struct {
   int indice;
   TColuna coluna;
 } VALORES_CARGA[] = {
-    {3, {"total_sensible", "W"}},
-    {4, {"total_latent", "W"}},
-    {17, {"total", "W"}},
-    {5, {"zone_sensible_heat_factor", ""}},
-    {6, {"zone_temperature", "C"}},
-    {7, {"zone_relative_humidity", "pct"}},
-    {8, {"zone_absolute_humidity", "kg_kg"}},
-    {9, {"exterior_temperature", "C"}},
-    {10, {"exterior_relative_humidity", "pct"}},
-    {11, {"exterior_absolute_humidity", "kg_kg"}},
+    {3, TOTAIS[0]},
+    {4, TOTAIS[1]},
+    {17, TOTAIS[2]},
+    {5, Coluna("zone_sensible_heat_factor", "ratio")},
+    {6, Coluna(AR_ZONA, "temperature")},
+    {7, Coluna("zone_relative_humidity", "relative_humidity", "%")},
+    {8, Coluna(UMIDADE_ZONA, "humidity_ratio")},
+    {9, Coluna(AR_EXTERIOR, "temperature")},
+    {10, Coluna("exterior_relative_humidity", "relative_humidity", "%")},
+    {11, Coluna(UMIDADE_EXTERIOR, "humidity_ratio")},
 };
 
 // A file open in the library's registry, closed with the series.
@@ -123,15 +140,24 @@ class TSerie_Fluxo : public TSerie_Registro {
 // An hourly input file, read whole through its window reader.
 class TSerie_Entrada : public TSerie_Registro {
  public:
+  // The climate record's fields (direct normal and diffuse horizontal
+  // irradiance, the wind's direction clockwise from north); the soil's and
+  // the interior climate's temperature and humidity ratio.
   TSerie_Entrada(TLeitura leitura) : leitura_(leitura) {
+    intervalo_ = SEGUNDOS_HORA;
     if (leitura == TLeitura::Clima) {
-      colunas_ = {{"temperature", "C"},         {"humidity", "kg_kg"},
-                  {"direct_radiation", "W_m2"}, {"diffuse_radiation", "W_m2"},
-                  {"wind_speed", "m_s"},        {"wind_direction", "deg"}};
+      colunas_ = {Coluna(AR_EXTERIOR, "temperature"),
+                  Coluna(UMIDADE_EXTERIOR, "humidity_ratio"),
+                  Coluna("direct_normal_irradiance", "irradiance"),
+                  Coluna("diffuse_horizontal_irradiance", "irradiance"),
+                  Coluna("wind_speed", "speed"),
+                  Coluna("wind_direction", "angle")};
     } else if (leitura == TLeitura::Iluminacao) {
-      colunas_ = {{"lighting_power_density", "W_m2"}};
+      colunas_ = {Coluna("lighting_power_density", "power_density")};
     } else {
-      colunas_ = {{"temperature", "C"}, {"humidity", leitura == TLeitura::TI ? "kg_kg" : ""}};
+      const std::string lugar = leitura == TLeitura::TI ? "interior" : "soil";
+      colunas_ = {Coluna(lugar + "_temperature", "temperature"),
+                  Coluna(lugar + "_humidity_ratio", "humidity_ratio")};
     }
   }
   bool Carrega() {
@@ -201,8 +227,7 @@ class TSerie_Carga : public TSerie_Registro {
     if (carga) {
       for (const auto& v : VALORES_CARGA) colunas_.push_back(v.coluna);
     } else {
-      colunas_.insert(colunas_.end(),
-                      {{"total_sensible", "W"}, {"total_latent", "W"}, {"total", "W"}});
+      colunas_.insert(colunas_.end(), std::begin(TOTAIS), std::end(TOTAIS));
     }
   }
   bool Titulos() { return geren_->Le_Cabecalho_Carga_Termica(n_, carga_ ? 2 : 8) == 1; }
@@ -257,10 +282,11 @@ class TSerie_Temp_Superficies : public TSerie_Registro {
     const size_t k = primeira_.size() - 1;
     for (size_t j = 0, regiao = 1; j < k; ++j) {
       regiao = j > 0 && faces.size() == k && faces[j] == faces[j - 1] ? regiao + 1 : 1;
-      colunas_.push_back({faces.size() == k ? "face" + std::to_string(faces[j]) + "_region" +
-                                                  std::to_string(regiao) + "_temperature"
-                                            : "surface" + std::to_string(j + 1) + "_temperature",
-                          "C"});
+      colunas_.push_back(Coluna(faces.size() == k
+                                    ? "face" + std::to_string(faces[j]) + "_region" +
+                                          std::to_string(regiao) + "_temperature"
+                                    : "surface" + std::to_string(j + 1) + "_temperature",
+                                "temperature"));
     }
     return true;
   }
@@ -313,15 +339,18 @@ size_t Le_Bytes(const std::string& caminho, long posicao, void* destino, size_t 
 }
 
 // The controller-output stream: every record holds its count k first and
-// then k outputs; the first record's k gives the columns, and a record of
-// another count ends the data.
+// then k outputs, one a controller, each a fraction of the controller's
+// range; the first record's k gives the columns, and a record of another
+// count ends the data.
 std::unique_ptr<TSerie_Fluxo> Serie_Saidas(const std::string& caminho, int intervalo) {
   float k = 0.0f;
   if (Le_Bytes(caminho, ARQAUX_TAM_CABECALHO_SAIDA_CONT, &k, sizeof k) != sizeof k) k = 0.0f;
   if (!(k >= 1.0f && k <= G::Max_Saidas_Cont)) return nullptr;
   const int saidas = static_cast<int>(k);
   std::vector<TColuna> colunas;
-  for (int i = 1; i <= saidas; ++i) colunas.push_back({"output_" + std::to_string(i), ""});
+  for (int i = 1; i <= saidas; ++i) {
+    colunas.push_back(Coluna("controller" + std::to_string(i) + "_output", "ratio"));
+  }
   auto r = std::make_shared<std::vector<float>>(saidas + 1);
   return std::make_unique<TSerie_Fluxo>(
       colunas, intervalo, [saidas, r](G* g, int n, long long, double* v) {
@@ -338,9 +367,15 @@ std::unique_ptr<TSerie_Fluxo> Serie_Temp_Umi(const std::string& caminho, int int
   const unsigned char* f = cabecalho + ARQAUX_POSICAO_FLAGS_TEMP_UMI;
   const bool t = f[0] == 1, u = f[1] == 1, c = f[2] == 1;
   std::vector<TColuna> colunas;
-  if (t) colunas.insert(colunas.end(), {{"temperature", "C"}, {"exterior_temperature", "C"}});
-  if (u) colunas.insert(colunas.end(), {{"humidity", "kg_kg"}, {"exterior_humidity", "kg_kg"}});
-  if (c) colunas.insert(colunas.end(), {{"pmv", ""}, {"ppd", "pct"}});
+  // Each of the zone's values with the climate record's beside it.
+  if (t)
+    colunas.insert(colunas.end(),
+                   {Coluna(AR_ZONA, "temperature"), Coluna(AR_EXTERIOR, "temperature")});
+  if (u) {
+    colunas.insert(colunas.end(), {Coluna(UMIDADE_ZONA, "humidity_ratio"),
+                                   Coluna(UMIDADE_EXTERIOR, "humidity_ratio")});
+  }
+  if (c) colunas.insert(colunas.end(), {Coluna("pmv", "ratio"), Coluna("ppd", "percentage")});
   if (colunas.empty()) return nullptr;
   return std::make_unique<TSerie_Fluxo>(
       colunas, intervalo, [t, u, c](G* g, int n, long long, double* v) {
@@ -362,39 +397,40 @@ std::unique_ptr<TSerie_Fluxo> Serie_Simples(TLeitura leitura, int intervalo) {
     case TLeitura::ATS:
     case TLeitura::ACE:
       return std::make_unique<TSerie_Fluxo>(
-          std::vector<TColuna>{{leitura == TLeitura::ATS ? "ats" : "ace", ""}}, intervalo,
-          [](G* g, int n, long long, double* v) {
+          std::vector<TColuna>{Coluna(leitura == TLeitura::ATS ? "ats" : "ace", "ratio")},
+          intervalo, [](G* g, int n, long long, double* v) {
             float x;
             return g->Le_ATS_ACE(n, true, &x) && (v[0] = x, true);
           });
     case TLeitura::ACS:
       return std::make_unique<TSerie_Fluxo>(
-          std::vector<TColuna>{{"operative_temperature", "C"}, {"exterior_temperature", "C"}},
+          std::vector<TColuna>{Coluna("zone_operative_temperature", "temperature"),
+                               Coluna(AR_EXTERIOR, "temperature")},
           intervalo, [](G* g, int n, long long, double* v) {
             float o, e;
             return g->Le_ACS(n, &o, &e) && (v[0] = o, v[1] = e, true);
           });
     case TLeitura::PV:
-      return std::make_unique<TSerie_Fluxo>(std::vector<TColuna>{{"grid", ""},
-                                                                 {"battery", ""},
-                                                                 {"generated", ""},
-                                                                 {"demand", ""},
-                                                                 {"surface", ""},
-                                                                 {"value_6", ""},
-                                                                 {"value_7", ""}},
-                                            intervalo, [](G* g, int n, long long, double* v) {
-                                              float r[ARQAUX_VALORES_PV];
-                                              return g->Le_PV(n, true, r) &&
-                                                     (std::copy(r, r + ARQAUX_VALORES_PV, v), true);
-                                            });
+      // The seven values as Grava_PV declares them.
+      return std::make_unique<TSerie_Fluxo>(
+          std::vector<TColuna>{
+              Coluna("grid_power", "power", "kW"), Coluna("battery_energy", "energy"),
+              Coluna("generated_power", "power", "kW"), Coluna("demand_power", "power", "kW"),
+              Coluna("panel_surface_temperature", "temperature"),
+              Coluna("panel_irradiance", "irradiance"), Coluna("panel_efficiency", "ratio")},
+          intervalo, [](G* g, int n, long long, double* v) {
+            float r[ARQAUX_VALORES_PV];
+            return g->Le_PV(n, true, r) && (std::copy(r, r + ARQAUX_VALORES_PV, v), true);
+          });
     default:
-      return std::make_unique<TSerie_Fluxo>(std::vector<TColuna>{{"people", ""}, {"value", ""}},
-                                            intervalo, [](G* g, int n, long long, double* v) {
-                                              int i;
-                                              float r;
-                                              return g->Le_Pessoas_no_Ambiente(n, &i, &r) &&
-                                                     (v[0] = i, v[1] = r, true);
-                                            });
+      // The two values as Grava_Pessoas_no_Ambiente declares them.
+      return std::make_unique<TSerie_Fluxo>(
+          std::vector<TColuna>{Coluna("occupants", "count"), Coluna("occupant_heat_gain", "power")},
+          intervalo, [](G* g, int n, long long, double* v) {
+            int i;
+            float r;
+            return g->Le_Pessoas_no_Ambiente(n, &i, &r) && (v[0] = i, v[1] = r, true);
+          });
   }
 }
 
@@ -433,7 +469,7 @@ std::vector<TColuna> Colunas_Superficies(const char* prefixo, int n,
   std::vector<TColuna> colunas;
   for (int w = 1; w <= n; ++w) {
     for (const TColuna& v : valores) {
-      colunas.push_back({prefixo + std::to_string(w) + "_" + v.nome, v.unidade});
+      colunas.push_back({prefixo + std::to_string(w) + "_" + v.nome, v.unidade, v.grandeza});
     }
   }
   return colunas;
@@ -468,8 +504,12 @@ std::unique_ptr<TSerie_Fluxo> Serie_Parede(const std::string& caminho, const TDe
   size_t valores = 0;
   for (int e : elementos) valores += (static_cast<size_t>(e) + 1) * (g[0] + 2 * g[1] + g[2]);
   if (valores > MAX_COLUNAS) return nullptr;
+  // What a node's groups hold as the engine writes them: the temperature;
+  // the relative humidity, as a fraction, and the moisture content; the
+  // partial pressure of water vapour.
   const TColuna blocos[4] = {
-      {"temperature", "C"}, {"humidity_first", ""}, {"humidity_second", ""}, {"fourth", ""}};
+      Coluna("temperature", "temperature"), Coluna("relative_humidity", "relative_humidity", "1"),
+      Coluna("moisture_content", "moisture_content"), Coluna("vapour_pressure", "vapour_pressure")};
   const bool presente[4] = {g[0], g[1], g[1], g[2]};
   std::vector<TColuna> colunas;
   size_t nos = 0;
@@ -478,7 +518,7 @@ std::unique_ptr<TSerie_Fluxo> Serie_Parede(const std::string& caminho, const TDe
       for (int j = 1; presente[b] && j <= elementos[r] + 1; ++j) {
         colunas.push_back(
             {"region" + std::to_string(r + 1) + "_node" + std::to_string(j) + "_" + blocos[b].nome,
-             blocos[b].unidade});
+             blocos[b].unidade, blocos[b].grandeza});
       }
     }
     nos = std::max(nos, static_cast<size_t>(elementos[r]) + 1);
@@ -526,20 +566,29 @@ std::unique_ptr<TSerie_Fluxo> Serie_Superficies(const std::string& caminho, cons
   }
   const bool calor = fluxos && flags.size() == 2 && flags[0] == 1;
   const bool vapor = fluxos && flags.size() == 2 && flags[1] == 1;
+  // What each surface's record holds as the engine writes it: the shares of
+  // the wall in sun and in shade; the direct, diffuse and reflected
+  // irradiance on it; the heat and vapour fluxes into the zone; the mould
+  // growth index.
   std::vector<TColuna> valores;
   switch (l) {
     case TLeitura::Sombras:
-      valores = {{"shading_first", ""}, {"shading_second", ""}};
+      valores = {Coluna("sunlit_fraction", "ratio"), Coluna("shaded_fraction", "ratio")};
       break;
     case TLeitura::Radiacao:
-      valores = {{"radiation_first", ""}, {"radiation_second", ""}, {"radiation_third", ""}};
+      valores = {Coluna("direct_irradiance", "irradiance"),
+                 Coluna("diffuse_irradiance", "irradiance"),
+                 Coluna("reflected_irradiance", "irradiance")};
       break;
     case TLeitura::Mofo:
-      if (flags.size() == 1 && flags[0] == 1) valores = {{"mould_growth", ""}};
+      if (flags.size() == 1 && flags[0] == 1) valores = {Coluna("mould_index", "ratio")};
       break;
     default:
-      if (calor) valores = {{"sensible_heat_flux", "W_m2"}, {"latent_heat_flux", "W_m2"}};
-      if (vapor) valores.push_back({"vapour_flux", "kg_m2s"});
+      if (calor) {
+        valores = {Coluna("sensible_heat_flux", "heat_flux"),
+                   Coluna("latent_heat_flux", "heat_flux")};
+      }
+      if (vapor) valores.push_back(Coluna("vapour_flux", "vapour_flux"));
   }
   if (valores.empty()) return nullptr;
   const size_t k = valores.size();
@@ -659,14 +708,11 @@ std::string Confere_Parede(const std::string& caminho, const std::vector<int>& e
   return "";
 }
 
-std::unique_ptr<TSerie> Abre_Serie(const std::string& caminho, const TDeteccao& d, int intervalo,
-                                   std::string* erro) {
-  if (d.tipo == nullptr || d.tipo->leitura == TLeitura::Nenhuma) {
-    *erro = "'" + caminho + "' holds no records the tool exports" +
-            (d.tipo != nullptr ? std::string(" (a ") + d.tipo->descricao + ")" : "");
-    return nullptr;
-  }
-  if (intervalo <= 0) intervalo = d.intervalo > 0 ? d.intervalo : SEGUNDOS_HORA;
+namespace {
+
+// The series of caminho, of a kind with records, of steps of intervalo.
+std::unique_ptr<TSerie> Abre_Leitor(const std::string& caminho, const TDeteccao& d, int intervalo,
+                                    std::string* erro) {
   const TLeitura l = d.tipo->leitura;
   *erro = "cannot read '" + caminho + "' as " + d.tipo->nome + " (" + d.tipo->descricao + ")";
   if (l == TLeitura::HVAC || l == TLeitura::Consumo_HVAC) {
@@ -715,6 +761,35 @@ std::unique_ptr<TSerie> Abre_Serie(const std::string& caminho, const TDeteccao& 
   }
   if (s == nullptr || !s->Abre(caminho, cabecalho)) return nullptr;
   erro->clear();
+  return s;
+}
+
+}  // namespace
+
+std::unique_ptr<TSerie> Abre_Serie(const std::string& caminho, const TDeteccao& d, int intervalo,
+                                   std::string* erro) {
+  if (d.tipo == nullptr || d.tipo->leitura == TLeitura::Nenhuma) {
+    *erro = "'" + caminho + "' holds no records the tool exports" +
+            (d.tipo != nullptr ? std::string(" (a ") + d.tipo->descricao + ")" : "");
+    return nullptr;
+  }
+  if (intervalo <= 0) intervalo = d.intervalo > 0 ? d.intervalo : SEGUNDOS_HORA;
+  std::unique_ptr<TSerie> s = Abre_Leitor(caminho, d, intervalo, erro);
+  if (s == nullptr) return s;
+  // An hourly input file's rows are hours whatever the caller says; lines
+  // that carry their own times are as far apart as the first two are.
+  const TLeitura l = d.tipo->leitura;
+  if (l == TLeitura::Carga || l == TLeitura::Ganho || l == TLeitura::Temp_Superficies) {
+    std::string nada;
+    std::unique_ptr<TSerie> linhas = Abre_Leitor(caminho, d, intervalo, &nada);
+    std::vector<double> v;
+    long long primeira = 0, segunda = 0;
+    if (linhas != nullptr && linhas->Le(&v, &primeira) && linhas->Le(&v, &segunda) &&
+        segunda > primeira) {
+      s->Define_Intervalo(segunda - primeira);
+    }
+  }
+  if (s->Intervalo() == 0) s->Define_Intervalo(intervalo);
   return s;
 }
 

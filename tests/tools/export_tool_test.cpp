@@ -180,9 +180,9 @@ TEST_F(ExportTool, CsvHoldsEveryValueOfTheSource) {
       ASSERT_EQ(linhas[r + 1].back(), '\r') << c.arquivo;
       const std::vector<std::string> campos =
           Divide(linhas[r + 1].substr(0, linhas[r + 1].size() - 1), ',');
-      if (campos.size() != 2u + c.colunas) ++erradas;
-      for (int j = 0; j < c.colunas && j + 2 < static_cast<int>(campos.size()); ++j) {
-        const float lido = std::strtof(campos[j + 2].c_str(), nullptr);
+      if (campos.size() != 3u + c.colunas) ++erradas;
+      for (int j = 0; j < c.colunas && j + 3 < static_cast<int>(campos.size()); ++j) {
+        const float lido = std::strtof(campos[j + 3].c_str(), nullptr);
         const float fonte_j = Valor_Fonte(c, bytes, fonte, r, j);
         if (std::memcmp(&lido, &fonte_j, 4) != 0 && diferentes++ == 0) {
           primeiro = "row " + std::to_string(r) + " column " + std::to_string(j);
@@ -190,7 +190,7 @@ TEST_F(ExportTool, CsvHoldsEveryValueOfTheSource) {
       }
     }
     const std::vector<std::string> cabecalho = Divide(linhas[0], ',');
-    EXPECT_EQ(cabecalho.size(), 2u + c.colunas) << c.arquivo << ": " << linhas[0];
+    EXPECT_EQ(cabecalho.size(), 3u + c.colunas) << c.arquivo << ": " << linhas[0];
     EXPECT_EQ(erradas, 0) << c.arquivo;
     EXPECT_EQ(diferentes, 0) << c.arquivo << ": first at " << primeiro;
     const std::string periodo =
@@ -323,7 +323,7 @@ TEST_F(ExportTool, KindsNotToldAreRefusedWithTheCandidates) {
 TEST_F(ExportTool, PlotsArePngsOfTheSizeAskedWithMoreThanOneColour) {
   std::string saida;
   ASSERT_EQ(Executa("PATH=/nonexistent " + TOOL + " plot " + Em("zona1_acs.bin") +
-                        " --column operative_temperature_C --out " + Caminho("x.png"),
+                        " --column zone_operative_temperature --out " + Caminho("x.png"),
                     &saida),
             1);
   EXPECT_EQ(saida, "arqaux: gnuplot not found: install the Debian package gnuplot-nox\n");
@@ -331,7 +331,7 @@ TEST_F(ExportTool, PlotsArePngsOfTheSizeAskedWithMoreThanOneColour) {
   const struct {
     const char* opcoes;
     int largura, altura;
-  } casos[] = {{"--column temperature_C --carpet", 320, 200}, {"--column ppd", 240, 130}};
+  } casos[] = {{"--column zone_air_temperature --carpet", 320, 200}, {"--column ppd", 240, 130}};
   for (const auto& c : casos) {
     const std::string png = Caminho("grafico.png");
     ASSERT_EQ(Executa(TOOL + " plot " + Em("zona1_temp_umi.bin") + " " + c.opcoes + " --out " +
@@ -419,7 +419,7 @@ TEST_F(ExportTool, DamagedAndImpossibleFilesAreRefusedWithTheirFault) {
        "@: its records run past the year 9999 from --year 9979"},
       {"a1", std::string(4 * 52560, '\0'), "",
        "export @ --kind ats --year 1 --interval 86400 --to csv --out - | tail -n 1",
-       "0145-01-01T00:00:00,1261440,0\r"},
+       "0145-01-01T00:00:00,86400,1261440,0\r"},
       {"l0", sem_linha, "", "export @ --to csv",
        "'@' line 106: month 1, day 5, hour 5.5 does not follow the line before"},
       {"l1", dobrada, "", "info @",

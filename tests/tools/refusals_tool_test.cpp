@@ -120,6 +120,8 @@ TEST_F(ToolRefusals, OneLineAndAFailedExit) {
       {limite + "1; " + t + "climate ti cheio.txt", 1, "writing 'cheio.ti' failed"},
       {t + "climate show clima.bin >/dev/full", 1, "writing standard output failed"},
       {t + "--version >/dev/full", 1, "writing standard output failed"},
+      {t + "export tu.bin --to csv --out - >/dev/full", 1, "writing 'standard output' failed"},
+      {t + "export tu.bin --to csv --out /dev/full", 1, "'/dev/full' is not a regular file"},
       {limite + "1; " + t + "report acs acs.bin o.txt" + datas, 1, "writing 'o.txt' failed"},
       // An output that is any file the command reads.
       {t + "export tu.bin --to csv --out tu.bin.desc", 1,
@@ -128,7 +130,7 @@ TEST_F(ToolRefusals, OneLineAndAFailedExit) {
        "'fc.dat.desc' is the input 'fc.dat.desc'"},
       {t + "export corrida --to sqlite --out corrida/tu.bin.desc", 1,
        "'corrida/tu.bin.desc' is the input 'corrida/tu.bin.desc'"},
-      {t + "plot tu.bin --column temperature_C --out tu.bin.desc", 1,
+      {t + "plot tu.bin --column zone_air_temperature --out tu.bin.desc", 1,
        "'tu.bin.desc' is the input 'tu.bin.desc'"},
       {t + "report fancoil fc.dat fc.dat.desc", 1, "'fc.dat.desc' is the input 'fc.dat.desc'"},
       // Names that are no file, and files that would block the read.

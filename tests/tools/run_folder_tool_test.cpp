@@ -199,7 +199,8 @@ TEST_F(RunFolderTool, PlotsAreWholeOrAbsent) {
       Caminho("falso/gnuplot"),
       "#!/bin/sh\nf=$(sed -n \"s/^set output '\\(.*\\)'$/\\1/p\")\n: > \"$f\"\nexit 3\n");
   fs::permissions(Caminho("falso/gnuplot"), fs::perms::owner_all);
-  const std::string desenha = TOOL + "plot run/zona1_temp_umi.bin --column temperature_C --out ";
+  const std::string desenha =
+      TOOL + "plot run/zona1_temp_umi.bin --column zone_air_temperature --out ";
   Confere({
       {desenha + "/dev/full", 1, "'/dev/full' is not a regular file", "p.png", nullptr},
       {LIMITE + "8; " + desenha + "p.png", 1, "writing 'p.png' failed", "p.png", nullptr},

@@ -57,7 +57,7 @@ bool Descreve_Colunas(sqlite3* db, const std::string& tabela, const std::string&
   TComando st = Prepara(db, "INSERT INTO series VALUES (?, ?, ?, ?, ?, ?)", erro);
   if (st == nullptr) return false;
   for (const TColuna& c : colunas) {
-    const std::string textos[6] = {tabela, c.Titulo(), c.nome, c.unidade, fonte, tipo};
+    const std::string textos[6] = {tabela, c.nome, c.nome, c.unidade, fonte, tipo};
     for (int i = 0; i < 6; ++i) {
       sqlite3_bind_text(st.get(), i + 1, textos[i].c_str(), -1, SQLITE_TRANSIENT);
     }
@@ -74,7 +74,7 @@ long long Exporta_SQLite(sqlite3* db, const std::string& tabela, const std::stri
                         " (timestamp TEXT NOT NULL, hour_of_year REAL NOT NULL";
   std::string insercao = "INSERT INTO " + Identificador(tabela) + " VALUES (?, ?";
   for (const TColuna& c : s->Colunas()) {
-    criacao += ", " + Identificador(c.Titulo()) + " REAL";
+    criacao += ", " + Identificador(c.nome) + " REAL";
     insercao += ", ?";
   }
   if (!Executa(db, criacao + ")", erro) ||

@@ -1,0 +1,241 @@
+// The data layer on its own: kinds told from their first bytes, CSV written
+// whole (quoting, dates, hours, failed writes), and every column of every
+// kind a short sample run writes named, measured and given a unit from the
+// closed table of quantities.
+#include <arqaux/dados.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "support/fixture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Rows at given times, one column whose heading needs quoting.
+class TSerie_Teste : public TSerie {
+ public:
+  explicit TSerie_Teste(std::vector<long long> tempos) : tempos_(std::move(tempos)) {
+    colunas_ = {{"a,\"b\"", "°C", "temperature"}};
+    Define_Intervalo(3600);
+  }
+  bool Le(std::vector<double>* valores, long long* segundos) override {
+    if (proximo_ == tempos_.size()) return false;
+    *valores = {0.1f * static_cast<float>(proximo_)};
+    *segundos = tempos_[proximo_++];
+    return true;
+  }
+
+ private:
+  std::vector<long long> tempos_;
+  size_t proximo_ = 0;
+};
+
+// The CSV of s as Exporta_CSV writes it, or "failed" with its message.
+std::string Texto_CSV(TSerie* s, int ano) {
+  std::FILE* arq = std::tmpfile();
+  std::string erro, texto;
+  const long long linhas = Exporta_CSV(s, ano, arq, &erro);
+  std::rewind(arq);
+  for (int c; (c = std::fgetc(arq)) != EOF;) texto += static_cast<char>(c);
+  std::fclose(arq);
+  return linhas < 0 ? "failed: " + erro : texto;
+}
+
+TEST(DataLayer, CsvFieldsAreQuotedWhenTheyHoldACommaAQuoteOrALineBreak) {
+  const char* const casos[][2] = {{"plain", "plain"},      {"°C", "°C"},
+                                  {"a,b", "\"a,b\""},      {"say \"x\"", "\"say \"\"x\"\"\""},
+                                  {"a\rb", "\"a\rb\""},    {"a\nb", "\"a\nb\""},
+                                  {"a\r\nb", "\"a\r\nb\""}};
+  std::string esperado, obtido;
+  for (const auto& c : casos) {
+    esperado += std::string(c[1]) + "|";
+    obtido += Campo_CSV(c[0]) + "|";
+  }
+  EXPECT_EQ(obtido, esperado);
+}
+
+// Every month's first hour and the hour before it, and the year's end,
+// which is the next year's first instant: each row's date, interval and
+// hours from the year's start, the value, and the heading quoted.
+TEST(DataLayer, CsvDatesEveryMonthStartAndCountsHoursOfTheYear) {
+  const int dias[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  std::vector<long long> tempos;
+  std::string esperado = "time,interval [s],hour_of_year [h],\"a,\"\"b\"\" [°C]\"\r\n";
+  char linha[96];
+  auto acrescenta = [&](const char* data, long long horas) {
+    std::snprintf(linha, sizeof linha, "%s,3600,%lld,", data, horas);
+    esperado += linha + Texto_Valor(0.1f * static_cast<float>(tempos.size())) + "\r\n";
+    tempos.push_back(horas * 3600);
+  };
+  long long horas = 0;
+  for (int m = 1; m <= 12; ++m) {
+    char data[32];
+    if (m > 1) {
+      std::snprintf(data, sizeof data, "2001-%02d-%02dT23:00:00", m - 1, dias[m - 2]);
+      acrescenta(data, horas - 1);
+    }
+    std::snprintf(data, sizeof data, "2001-%02d-01T00:00:00", m);
+    acrescenta(data, horas);
+    horas += 24 * dias[m - 1];
+  }
+  acrescenta("2001-12-31T23:00:00", horas - 1);
+  acrescenta("2002-01-01T00:00:00", horas);
+  TSerie_Teste s(tempos);
+  EXPECT_EQ(Texto_CSV(&s, 2001), esperado);
+}
+
+// A write that fails, even one that only the buffer's flush meets, fails
+// the export.
+TEST(DataLayer, CsvOnAFullDeviceFails) {
+  std::FILE* cheio = std::fopen("/dev/full", "w");
+  ASSERT_NE(cheio, nullptr);
+  TSerie_Teste s({3600, 7200});
+  std::string erro = "x";
+  EXPECT_EQ(Exporta_CSV(&s, 2001, cheio, &erro), -1);
+  EXPECT_EQ(erro, "");
+  std::fclose(cheio);
+}
+
+// A text kind is told by its first line whether its lines end in LF or in
+// CRLF, as a program on Windows writes them.
+TEST(DataLayer, TextKindsAreToldWithEitherLineEnd) {
+  const char* const casos[][3] = {
+      {"carga.txt", "load", "[Data - Hora]      Trans_Par_S\t Tot_Edif_T\t Temp_Zona\n01/01\n"},
+      {"ganho.txt", "gain", "[Data - Hora]      Trans_Par_S\t Tot_Edif_T\t\n01/01\n"},
+      {"interno.txt", "interior-text", "20.5 0.008\n21 0.009\n"},
+      {"agenda.csv", "daylight",
+       "# thermal simulation input file (x.dat)\n# DAYSIM header file: x.hea\n"},
+      {"superficies.dat", "surface-temperatures", "01/01 - 01:00:00\t20.5000\t\t\n"},
+      {"superficies.txt", "surface-temperatures", TITULO_TEMP_SUPERFICIES},
+      {"a.bin.desc", "description", "kind = ats\ninterval = 600\n"},
+      {"relatorio.txt", "report", "[Inicio: 1/1 as 0:00:00 - Fim: 1/1 as 1:59:59 h]\n"},
+  };
+  std::string esperado, obtido;
+  for (const auto& c : casos) {
+    for (const bool crlf : {false, true}) {
+      TAmostra_Arquivo a;
+      a.nome = c[0];
+      a.inicio =
+          std::regex_replace(std::string(c[2]) + "\n", std::regex("\n"), crlf ? "\r\n" : "\n");
+      a.tamanho = a.inicio.size();
+      const TDeteccao d = Detecta_Tipo(a, "");
+      const std::string nome = std::string(c[0]) + (crlf ? " CRLF: " : " LF: ");
+      esperado += nome + c[1] + "\n";
+      obtido += nome + (d.tipo != nullptr ? d.tipo->nome : d.erro) + "\n";
+    }
+  }
+  EXPECT_EQ(obtido, esperado);
+}
+
+// A surface stream is its header (N and N areas) and whole steps of N
+// records: bytes that are not a whole number of steps are not one.
+TEST(DataLayer, SurfaceStreamsAreWholeStepsOfEverySurface) {
+  constexpr int32_t N = 3;
+  const float areas[N] = {10.0f, 12.5f, 14.0f};
+  std::string cabecalho(4 + 4 * N, '\0');
+  std::memcpy(&cabecalho[0], &N, 4);
+  std::memcpy(&cabecalho[4], areas, sizeof areas);
+  std::string esperado, obtido;
+  for (int bytes : {12, 24, 28, 32, 36, 40}) {
+    TAmostra_Arquivo a;
+    a.nome = "s.bin";
+    for (int i = 0; i < bytes / 4; ++i) a.inicio += std::string("\x00\x00\x80\x3f", 4);
+    a.inicio = cabecalho + a.inicio;
+    a.tamanho = a.inicio.size();
+    const TDeteccao d = Detecta_Tipo(a, "");
+    const bool superficies = d.tipo != nullptr && std::string(d.tipo->nome) == "surface";
+    esperado += std::to_string(bytes) + (bytes % (4 * N) == 0 ? " surface\n" : " not\n");
+    obtido += std::to_string(bytes) + (superficies ? " surface\n" : " not\n");
+  }
+  EXPECT_EQ(obtido, esperado);
+}
+
+// A short sample run of 10-minute steps, written once, holds a file of every
+// kind with records.
+class DataLayerSample : public ArqauxTest {
+ protected:
+  static void SetUpTestSuite() {
+    pasta_ = (fs::temp_directory_path() / ("arqaux-dados-" + std::to_string(getpid()))).string();
+    std::string saida;
+    ASSERT_EQ(Executa(std::string(ARQAUX_TOOL_PATH) + " sample " + pasta_ +
+                          " --zones 1 --days 1 --interval 600",
+                      &saida),
+              0)
+        << saida;
+  }
+  static void TearDownTestSuite() { fs::remove_all(pasta_); }
+  static std::string pasta_;
+};
+std::string DataLayerSample::pasta_;
+
+// A part of a name between '_' that is a number alone.
+const std::regex NUMERO_SOLTO("(^|_)[0-9]+(_|$)");
+
+// Each kind with records, opened on a file of the sample (the ACE stream on
+// the ATS stream's, which it is alike): every column has a name with no
+// number alone, a quantity of the table and a unit that quantity allows,
+// and a name two kinds share means the same quantity in the same unit. Rows
+// are the run's steps apart, an hourly input file's an hour.
+TEST_F(DataLayerSample, EveryColumnOfEveryKindIsNamedMeasuredAndHasItsUnit) {
+  // The largest file of each kind, as told (a load stream of the season
+  // that the run does not reach is empty).
+  std::map<std::string, std::pair<TAmostra_Arquivo, TDeteccao>> arquivos;
+  for (const auto& e : fs::directory_iterator(pasta_)) {
+    TAmostra_Arquivo a;
+    std::string erro;
+    if (!Le_Amostra_Arquivo(e.path().string(), &a, &erro)) continue;
+    const TDeteccao d = Detecta_Tipo(a, "");
+    auto& maior = arquivos[d.tipo != nullptr ? d.tipo->nome : ""];
+    if (a.tamanho >= maior.first.tamanho) maior = {a, d};
+  }
+  arquivos["ace"] = arquivos["ats"];
+  arquivos["ace"].second.tipo = Procura_Tipo_Arquivo("ace");
+  std::string falhas;
+  std::map<std::string, std::string> medidas;  // column name: quantity and unit
+  for (const TTipo_Arquivo& t : Tipos_Arquivo()) {
+    // The HVAC streams' columns come from the table of HVAC equipment kinds,
+    // which names them on its own; they join this walk when it lands.
+    if (t.leitura == TLeitura::Nenhuma || t.leitura == TLeitura::HVAC ||
+        t.leitura == TLeitura::Consumo_HVAC) {
+      continue;
+    }
+    std::string erro;
+    const std::string arquivo = pasta_ + "/" + arquivos[t.nome].first.nome;
+    std::unique_ptr<TSerie> s = Abre_Serie(arquivo, arquivos[t.nome].second, 0, &erro);
+    if (s == nullptr || s->Colunas().empty()) {
+      falhas += std::string(t.nome) + ": no columns read from '" + arquivo + "': " + erro + "\n";
+      continue;
+    }
+    const bool horas = t.leitura == TLeitura::Clima || t.leitura == TLeitura::Solo ||
+                       t.leitura == TLeitura::TI || t.leitura == TLeitura::Iluminacao;
+    if (s->Intervalo() != (horas ? 3600 : 600)) {
+      falhas += std::string(t.nome) + ": rows " + std::to_string(s->Intervalo()) + " s apart\n";
+    }
+    for (const TColuna& c : s->Colunas()) {
+      const TGrandeza* g = Procura_Grandeza(c.grandeza);
+      bool permitida = false;
+      for (size_t k = 0; g != nullptr && k < g->unidades.size(); ++k) {
+        permitida = permitida || c.unidade == g->unidades[k];
+      }
+      const std::string medida = c.grandeza + " [" + c.unidade + "]";
+      const std::string onde = std::string(t.nome) + " " + c.nome + ": ";
+      if (std::regex_search(c.nome, NUMERO_SOLTO)) falhas += onde + "a number alone\n";
+      if (!permitida) falhas += onde + medida + " is not in the table\n";
+      if (!medidas.emplace(c.nome, medida).second && medidas[c.nome] != medida) {
+        falhas += onde + medida + ", elsewhere " + medidas[c.nome] + "\n";
+      }
+    }
+  }
+  EXPECT_EQ(falhas, "");
+}
+
+}  // namespace
