@@ -145,8 +145,9 @@ int Amostra::Prepara_Entradas() {
   // private folder inside it).
   std::error_code ec;
   if (op_.solo.empty() || fs::equivalent(fs::path(op_.solo).parent_path(), "..", ec)) {
-    if (int erro = contexto_.Descreve(FAMILIA_ENTRADAS, "solo.bin",
-                                      TContexto_Amostra::Descricao("soil", SEGUNDOS_HORA))) {
+    if (int erro = contexto_.Descreve(
+            FAMILIA_ENTRADAS, "solo.bin",
+            Texto_Descricao(TContexto_Amostra::Descricao("soil", SEGUNDOS_HORA)))) {
       return erro;
     }
   }
@@ -404,8 +405,11 @@ int TContexto_Amostra::Descreve(const std::string& familia, const std::string& f
   return 0;
 }
 
-std::string TContexto_Amostra::Descricao(const char* tipo, int intervalo) {
-  return std::string("kind = ") + tipo + "\ninterval = " + std::to_string(intervalo) + "\n";
+TDescricao TContexto_Amostra::Descricao(const char* tipo, int intervalo) {
+  TDescricao d;
+  d.tipo = tipo;
+  d.intervalo = intervalo;
+  return d;
 }
 
 int TContexto_Amostra::Converte(const std::string& familia, const Relatorio& r) {
