@@ -307,7 +307,7 @@ class ARQAUX_API TObjeto_HVAC {
 };
 
 struct TTipo_HVAC {
-  const char* nome;            // "chiller-ar": a description's kind, arqaux report's name
+  const char* nome;            // the kind of a description and of arqaux report
   const char* descricao;       // "air-cooled chiller"
   int flags;                   // its monitoring flags (the contract's NUM_CONFIG_UM)
   std::vector<int> variaveis;  // its report variables
