@@ -10,7 +10,8 @@
 // Files: "zonaN_fancoil.dat" and "zonaN_fancoil_consumo.dat" per zone, and
 // "<kind>.dat", "<kind>_consumo.dat" (boilers have none) per kind of
 // equipment; "<stream>.desc" beside each data stream; "<stem>_vV.txt", the
-// report of variable V. Consumption lines hold energy in Wh over the step.
+// report of variable V. Consumption lines hold the electric power drawn
+// over the step, W, as the HVAC model defines its consumption results.
 //
 // The plant is worked out and written at every step of the run, or, with
 // --hvac-interval, every so many seconds, as a host samples its HVAC system
@@ -267,14 +268,14 @@ void Passo_Serpentina_Quente(TComponente_HVAC* comp, double q_aquec, double vaza
 }
 
 // Humidifier comp: steam up to 35% relative humidity when the air is drier.
-void Passo_Umidificador(TComponente_HVAC* comp, double vazao, double horas, TAr* ar) {
+void Passo_Umidificador(TComponente_HVAC* comp, double vazao, TAr* ar) {
   const double vapor = vazao * std::max(0.0, 0.35 * Umidade_Saturacao(ar->t) - ar->w);  // kg/s
   ar->w += vapor;
   const double calor_vapor = vapor * (LATENTE + 1860.0 * (100.0 - ar->t));
   Guarda(comp, {{6, vapor * 1860.0 * (100.0 - ar->t)},
                 {7, calor_vapor},
                 {8, calor_vapor / 0.95},
-                {9, calor_vapor / 0.95 * horas}});
+                {9, calor_vapor / 0.95}});
   Guarda_Ar(comp, *ar);
 }
 
@@ -288,13 +289,12 @@ void TFamilia_HVAC::Passo_FanCoil(TFanCoil_Amostra* f, const TZona_Passo& z,
   const double q_frio = z.calor_resfriamento;
   const double q_aquec = 0.8 * z.calor_aquecimento, q_eletrico = 0.2 * z.calor_aquecimento;
   const double vazao = 0.05 + (q_frio + z.calor_aquecimento) / (CP_AR * SALTO_AR);  // kg/s
-  const double horas = static_cast<double>(intervalo_) / SEGUNDOS_HORA;
   TComponente_HVAC** c = f->componentes;
   // A fan moving the air against pressao Pa: its power and the heat it adds.
   auto Ventilador = [&](TComponente_HVAC* comp, double pressao, TAr* ar) {
     const double potencia = pressao * vazao / 1.2 / 0.6;
     ar->t += 0.9 * potencia / (vazao * CP_AR);
-    Guarda(comp, {{6, 0.9 * potencia}, {7, potencia}, {8, vazao}, {9, potencia * horas}});
+    Guarda(comp, {{6, 0.9 * potencia}, {7, potencia}, {8, vazao}, {9, potencia}});
     Guarda_Ar(comp, *ar);
   };
 
@@ -306,9 +306,9 @@ void TFamilia_HVAC::Passo_FanCoil(TFanCoil_Amostra* f, const TZona_Passo& z,
   carga->frio += Passo_Serpentina_Fria(c[RESFRIAMENTO], q_frio, vazao, carga->t_fria, &ar);
   Passo_Serpentina_Quente(c[AQUECIMENTO], q_aquec, vazao, carga->t_quente, &ar);
   carga->quente += q_aquec;
-  Passo_Umidificador(c[UMIDIFICADOR], vazao, horas, &ar);
+  Passo_Umidificador(c[UMIDIFICADOR], vazao, &ar);
   ar.t += q_eletrico / (vazao * CP_AR);
-  Guarda(c[RESISTENCIA], {{6, q_eletrico}, {7, q_eletrico}, {8, q_eletrico * horas}});
+  Guarda(c[RESISTENCIA], {{6, q_eletrico}, {7, q_eletrico}, {8, q_eletrico}});
   Guarda_Ar(c[RESISTENCIA], ar);
   Ventilador(c[INSUFLAMENTO], 600.0, &ar);
 
@@ -326,8 +326,8 @@ void TFamilia_HVAC::Passo_FanCoil(TFanCoil_Amostra* f, const TZona_Passo& z,
 // A pump moving vazao kg/s of a loop designed for projeto kg/s at altura m
 // of head, water coming in at t_entrada: the head follows the loop's curve
 // and the efficiency falls at low flow.
-void Passo_Bomba(TObjeto_HVAC* bomba, double vazao, double projeto, double altura, double t_entrada,
-                 double horas) {
+void Passo_Bomba(TObjeto_HVAC* bomba, double vazao, double projeto, double altura,
+                 double t_entrada) {
   const double fracao = vazao / projeto;
   const double potencia = 9810.0 * altura * (0.4 + 0.6 * fracao * fracao) * vazao / 1000.0 /
                           (0.45 + 0.3 * std::min(1.0, fracao));
@@ -337,7 +337,7 @@ void Passo_Bomba(TObjeto_HVAC* bomba, double vazao, double projeto, double altur
                  {2, vazao},
                  {3, potencia},
                  {4, t_entrada},
-                 {5, potencia * horas}});
+                 {5, potencia}});
 }
 
 // The chillers share the cooling load, the air-cooled one 40%; the tower
@@ -345,7 +345,6 @@ void Passo_Bomba(TObjeto_HVAC* bomba, double vazao, double projeto, double altur
 // pumps move their loops. A chiller's efficiency falls as the air or water
 // it rejects heat to warms.
 void TFamilia_HVAC::Passo_Resfriamento(const TCarga_Planta& carga, const TAr& externo) {
-  const double horas = static_cast<double>(intervalo_) / SEGUNDOS_HORA;
   const double ur = Umidade_Relativa(externo.t, externo.w);
   const double projeto = capacidade_frio_ / (CP_AGUA * SALTO_FRIA);  // kg/s of chilled water
 
@@ -358,7 +357,7 @@ void TFamilia_HVAC::Passo_Resfriamento(const TCarga_Planta& carga, const TAr& ex
                              {5, cop_ar},
                              {7, q_ar / cop_ar},
                              {8, carga.t_fria + q_ar / (vazao_ar * CP_AGUA)},
-                             {11, q_ar / cop_ar * horas}});
+                             {11, q_ar / cop_ar}});
 
   // The tower: its approach to the wet bulb widens with its load.
   const double q_torre = q_agua * (1.0 + 1.0 / cop_agua_);
@@ -377,7 +376,7 @@ void TFamilia_HVAC::Passo_Resfriamento(const TCarga_Planta& carga, const TAr& ex
                         {7, t_retorno},
                         {8, externo.t},
                         {9, ur},
-                        {10, ventilador * horas}});
+                        {10, ventilador}});
 
   const double vazao_agua = std::max(0.3 * 0.6 * projeto, q_agua / (CP_AGUA * SALTO_FRIA));
   cop_agua_ = Limita(5.8 - 0.1 * (t_condensacao - 29.0), 3.0, 7.0);
@@ -392,16 +391,15 @@ void TFamilia_HVAC::Passo_Resfriamento(const TCarga_Planta& carga, const TAr& ex
                                {10, compressor},
                                {11, carga.t_fria + q_agua / (vazao_agua * CP_AGUA)},
                                {12, t_condensacao},
-                               {14, compressor * horas}});
+                               {14, compressor}});
 
   Passo_Bomba(Equip(BOMBA_AG), vazao_ar + vazao_agua, projeto, 20.0,
-              carga.t_fria + carga.frio / ((vazao_ar + vazao_agua) * CP_AGUA), horas);
-  Passo_Bomba(Equip(BOMBA_AC), vazao_cond, vazao_cond, 15.0, t_retorno, horas);
+              carga.t_fria + carga.frio / ((vazao_ar + vazao_agua) * CP_AGUA));
+  Passo_Bomba(Equip(BOMBA_AC), vazao_cond, vazao_cond, 15.0, t_retorno);
 }
 
 // The boiler meets the heating coils; its efficiency falls at part load.
 void TFamilia_HVAC::Passo_Aquecimento(const TCarga_Planta& carga) {
-  const double horas = static_cast<double>(intervalo_) / SEGUNDOS_HORA;
   const double projeto = capacidade_quente_ / (CP_AGUA * SALTO_QUENTE);
   const double vazao = std::max(0.3 * projeto, carga.quente / (CP_AGUA * SALTO_QUENTE));
   const double parcial = Limita(carga.quente / capacidade_quente_, 0.0, 1.0);
@@ -422,7 +420,7 @@ void TFamilia_HVAC::Passo_Aquecimento(const TCarga_Planta& carga) {
                          {8, queimado},
                          {9, eficiencia},
                          {10, vazao}});
-  Passo_Bomba(Equip(BOMBA_AQ), vazao, projeto, 12.0, t_entrada, horas);
+  Passo_Bomba(Equip(BOMBA_AQ), vazao, projeto, 12.0, t_entrada);
 }
 
 void TFamilia_HVAC::Grava_Planta() {
