@@ -1,5 +1,6 @@
 // The description beside a file: one table of keys, each with how its
 // value is read and written, for the one reader and the one writer.
+#include <arqaux/arqaux.h>
 #include <arqaux/dados.h>
 
 #include <algorithm>
@@ -7,6 +8,8 @@
 #include <sstream>
 
 namespace {
+
+static_assert(FLAGS_COMPONENTE == TComponente_HVAC::NUM_CONFIG_UM, "a component's flags");
 
 // Most a number of a description may be: nine digits.
 constexpr long MAX_NUMERO = 999999999;

@@ -9,6 +9,10 @@
 #include <arqaux/arqaux.h>
 #include <arqaux/dados.h>
 
+#include <memory>
+#include <type_traits>
+#include <utility>
+
 namespace {
 
 using G = TGeren_ArquivoAux;
@@ -16,6 +20,9 @@ using G = TGeren_ArquivoAux;
 // The contract object of kind E behind the library's writers of its streams.
 template <class E, void (G::*DADOS)(E*, int), void (G::*CONSUMO)(E*, int, float, bool)>
 class TObjeto : public TObjeto_HVAC {
+  using Modelo = std::remove_pointer_t<decltype(std::declval<E&>().R_Modelo())>;
+  static_assert(Modelo::NUM_RESULTADOS <= MAX_RESULTADOS_HVAC, "a reader's results fit");
+
  public:
   int Flags() const override { return E::NUM_CONFIG_UM; }
   void A_Config_UM(int k, int valor) override { e_.A_Config_UM(k, valor); }

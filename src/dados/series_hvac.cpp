@@ -15,6 +15,7 @@
 
 #include <arqaux/arqaux.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -208,7 +209,15 @@ std::unique_ptr<TSerie> Abre_Serie_HVAC(const std::string& caminho, const TDetec
                                         int intervalo, std::string* erro) {
   const TDescricao& descricao = d.descricao;
   const TTipo_HVAC* e = Procura_Tipo_HVAC(descricao.tipo);
-  if (e == nullptr || descricao.flags.size() != static_cast<size_t>(e->flags)) {
+  // A description built by a caller rather than read may hold anything.
+  const bool componentes_validos =
+      std::all_of(descricao.componentes.begin(), descricao.componentes.end(),
+                  [](const TComponente_Descrito& c) {
+                    return c.tipo >= 0 && c.tipo < TIPOS_COMPONENTE &&
+                           c.flags.size() == static_cast<size_t>(FLAGS_COMPONENTE);
+                  });
+  if (e == nullptr || descricao.flags.size() != static_cast<size_t>(e->flags) ||
+      !componentes_validos) {
     *erro = "'" + caminho + "' needs the description of its HVAC data stream (kind and flags)";
     return nullptr;
   }

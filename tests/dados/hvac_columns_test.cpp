@@ -105,6 +105,10 @@ TEST_F(ColunasHVAC, FanCoilColumnsHoldTheResultsTheirNamesSay) {
   geren->Grava_Saida_FanCoil_Dados(&fancoil, n);
   geren->Fecha_Arquivo(n);
   EXPECT_EQ(Linha_Nomeada(caminho, "hvac", d), esperado);
+  // A description a caller builds with a component that none reads is
+  // refused, not indexed past its flags.
+  d.componentes.back().flags.pop_back();
+  EXPECT_EQ(Linha_Nomeada(caminho, "hvac", d).rfind("not opened", 0), 0u);
 }
 
 // The water-cooled chiller, whose line has the most results, named as the
