@@ -12,7 +12,6 @@
 #define ARQAUX_TOOL_AMOSTRA_H_
 
 #include <arqaux/arqaux.h>
-#include <arqaux/dados.h>
 
 #include <functional>
 #include <memory>
@@ -108,9 +107,9 @@ class TContexto_Amostra {
   // Writes texto as the description beside stream fluxo ("<fluxo>.desc"),
   // listed under familia: 0, or the exit status after one message.
   int Descreve(const std::string& familia, const std::string& fluxo, const std::string& texto);
-  // The description of a stream told only by it: its kind and the seconds
-  // between its records.
-  static TDescricao Descricao(const char* tipo, int intervalo);
+  // The description of a stream told only by it: "kind = tipo" and the
+  // seconds between its records.
+  static std::string Descricao(const char* tipo, int intervalo);
 
   // A report: its text file, the binary stream it converts, where that
   // stream's first record lies, and the converter call.

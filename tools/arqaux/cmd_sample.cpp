@@ -7,6 +7,7 @@
 // is written into a private folder and moved into its folder once whole
 // (saida_segura.h).
 #include <arqaux/arqaux.h>
+#include <arqaux/dados.h>
 #include <arqaux/formatos.h>
 #include <unistd.h>
 
@@ -145,9 +146,8 @@ int Amostra::Prepara_Entradas() {
   // private folder inside it).
   std::error_code ec;
   if (op_.solo.empty() || fs::equivalent(fs::path(op_.solo).parent_path(), "..", ec)) {
-    if (int erro = contexto_.Descreve(
-            FAMILIA_ENTRADAS, "solo.bin",
-            Texto_Descricao(TContexto_Amostra::Descricao("soil", SEGUNDOS_HORA)))) {
+    if (int erro = contexto_.Descreve(FAMILIA_ENTRADAS, "solo.bin",
+                                      TContexto_Amostra::Descricao("soil", SEGUNDOS_HORA))) {
       return erro;
     }
   }
@@ -405,11 +405,11 @@ int TContexto_Amostra::Descreve(const std::string& familia, const std::string& f
   return 0;
 }
 
-TDescricao TContexto_Amostra::Descricao(const char* tipo, int intervalo) {
+std::string TContexto_Amostra::Descricao(const char* tipo, int intervalo) {
   TDescricao d;
   d.tipo = tipo;
   d.intervalo = intervalo;
-  return d;
+  return Texto_Descricao(d);
 }
 
 int TContexto_Amostra::Converte(const std::string& familia, const Relatorio& r) {

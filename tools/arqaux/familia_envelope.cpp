@@ -9,6 +9,7 @@
 // wall's node profiles, and the flux, daily moisture and mould reports of
 // the north wall's first region.
 #include <arqaux/arqaux.h>
+#include <arqaux/dados.h>
 
 #include <algorithm>
 #include <cmath>
@@ -133,7 +134,9 @@ int TFamilia_Envelope::Descreve(TContexto_Amostra* c, int i) {
                 {FLUXOS, "flux"},
                 {MOFO, "mould"}};
   for (const auto& f : fluxos) {
-    TDescricao d = TContexto_Amostra::Descricao(f.tipo, intervalo_);
+    TDescricao d;
+    d.tipo = f.tipo;
+    d.intervalo = intervalo_;
     if (f.fluxo == PAREDE_BIN) {
       d.regioes = FACES[PAREDE_NORTE].elementos;
       d.grupos = {1, 2, 3};

@@ -126,8 +126,7 @@ int TFamilia_Zonas::Fecha(TContexto_Amostra* c) {
   for (size_t i = 0; i < zonas_.size(); ++i) {
     for (int k = 0; k < NUM_FLUXOS; ++k) {
       if (int erro = c->Fecha_Fluxo(*zonas_[i].Fluxo(k), Nome_Fluxo(i, k))) return erro;
-      const std::string descricao =
-          Texto_Descricao(TContexto_Amostra::Descricao(TIPOS_FLUXOS[k], intervalo_));
+      const std::string descricao = TContexto_Amostra::Descricao(TIPOS_FLUXOS[k], intervalo_);
       if (int erro = c->Descreve(FAMILIA, Nome_Fluxo(i, k), descricao)) return erro;
     }
   }
