@@ -16,6 +16,7 @@
 // equipment (bits 5-7, modulo 7) and the fan coil's selected component (bits
 // 8-11, less one, modulo 9).
 #include <arqaux/arqaux.h>
+#include <arqaux/dados.h>
 
 #include <algorithm>
 #include <climits>
@@ -147,23 +148,14 @@ void Converte(TGeren_ArquivoAux* geren, const TArgumentos& a) {
 
 using G = TGeren_ArquivoAux;
 
-// The reader and the report of each kind of primary equipment.
-struct TEquipamento {
-  bool (G::*le)(int, int*, float*);
-  void (G::*cabecalho)(int, int, int*, int, TTempo*, int);
-  void (G::*linhas)(int, int, int, int*, TTempo*, int);
-};
-const TEquipamento EQUIPAMENTOS[7] = {
-    {&G::Le_Saida_ChillerAr_Dados, &G::Preenche_Cabecalho_ChillerAr,
-     &G::Salva_Texo_Dados_ChillerAr},
-    {&G::Le_Saida_ChillerAgua_Dados, &G::Preenche_Cabecalho_ChillerAgua,
-     &G::Salva_Texo_Dados_ChillerAgua},
-    {&G::Le_Saida_Torre_Dados, &G::Preenche_Cabecalho_Torre, &G::Salva_Texo_Dados_Torre},
-    {&G::Le_Saida_Boiler_Dados, &G::Preenche_Cabecalho_Boiler, &G::Salva_Texo_Dados_Boiler},
-    {&G::Le_Saida_BombaAG_Dados, &G::Preenche_Cabecalho_BombaAG, &G::Salva_Texo_Dados_BombaAG},
-    {&G::Le_Saida_BombaAQ_Dados, &G::Preenche_Cabecalho_BombaAQ, &G::Salva_Texo_Dados_BombaAQ},
-    {&G::Le_Saida_BombaCond_Dados, &G::Preenche_Cabecalho_BombaAC, &G::Salva_Texo_Dados_BombaAC},
-};
+// The kinds of primary equipment: those with a reader of their own.
+std::vector<const TTipo_HVAC*> Equipamentos() {
+  std::vector<const TTipo_HVAC*> e;
+  for (const TTipo_HVAC& t : Tipos_HVAC()) {
+    if (t.le != nullptr) e.push_back(&t);
+  }
+  return e;
+}
 
 // The HVAC arguments: nine flags, every component's eight, the variable,
 // the kind and the selected component.
@@ -171,7 +163,7 @@ struct TArgumentos_HVAC {
   std::vector<int> flags;
   std::vector<int> flags_componente;
   int variavel;
-  const TEquipamento* equipamento;
+  const TTipo_HVAC* equipamento;
   int selecionado;
 };
 
@@ -182,7 +174,8 @@ TArgumentos_HVAC Argumentos_HVAC(const TArgumentos& a) {
   for (int k = 0; k < 9; ++k) h.flags.push_back(bits >> k & 1);
   for (int k = 0; k < 8; ++k) h.flags_componente.push_back(bits >> (9 + k) & 1);
   h.variavel = static_cast<int>(indice & 31) - 1;
-  h.equipamento = &EQUIPAMENTOS[(indice >> 5 & 7) % 7];
+  static const std::vector<const TTipo_HVAC*> equipamentos = Equipamentos();
+  h.equipamento = equipamentos[(indice >> 5 & 7) % equipamentos.size()];
   h.selecionado = static_cast<int>((indice >> 8 & 15) % 9) - 1;
   return h;
 }
@@ -220,7 +213,7 @@ void Le_HVAC(TGeren_ArquivoAux* geren, const TArgumentos& a, size_t tamanho) {
       return geren->Le_Saida_FanCoil_Dados(a.binario, h.flags, valores, fc.Gerente());
     });
   }
-  float valores[20];
+  float valores[MAX_RESULTADOS_HVAC];
   Le_Todos(tamanho,
            [&] { return (geren->*h.equipamento->le)(a.binario, h.flags.data(), valores); });
 }

@@ -17,8 +17,10 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "arqaux/contracts/utility.h"
 #include "arqaux/geren_arquivoaux.h"
 
 // What the tool can do with a kind's records.
@@ -88,32 +90,90 @@ ARQAUX_API const TTipo_Arquivo* Procura_Tipo_Arquivo(const std::string& nome);
 // "climate, soil, ...": the names of tipos.
 ARQAUX_API std::string Nomes_Tipos(const std::vector<const TTipo_Arquivo*>& tipos);
 
+// Descriptions. A description is plain text beside the file it describes
+// ("<file>.desc"): every line blank, a comment ('#') or "key = value", each
+// key once but "component". It tells what a file's own bytes do not: its
+// kind, its sampling interval, and what each record holds. The keys and
+// their values:
+//
+//   kind = fancoil            a kind of Tipos_Arquivo or of Tipos_HVAC
+//   number = 1                the fan coil's or equipment's number
+//   flags = 1,1,0             monitoring flags, each 0 or 1
+//   component = 3:1,1,1,1,1,1,1,1
+//                             a fan-coil component, one line each in list
+//                             order: its type code (0 to 6) and its 8 flags
+//   variables = 0,1,3:3       the reports made: variables, each with the type
+//                             of its selected component after ':'
+//   interval = 600            seconds between records, 1 to a day
+//   start = 1/1/0             first hour reported, DD/MM/HH
+//   end = 31/12/23            last hour reported
+//   regions = 4,6             a wall's regions: the elements of each
+//   groups = 1,2,3            a wall's node groups, each of 1 to 3 once
+//   surfaces = 6              the walls of each step of a radiation stream
+//
+// What a kind needs of them (how many flags an HVAC kind has, components
+// only for a fan coil) is for the reader of the kind to check.
+
+// No selected component.
+constexpr int SEM_SELECIONADO = -1;
+// Fan-coil component type codes: 0 to 6.
+constexpr int TIPOS_COMPONENTE = 7;
+// Flags of a fan-coil component.
+constexpr int FLAGS_COMPONENTE = 8;
+
+struct TComponente_Descrito {
+  int tipo = 0;
+  std::vector<int> flags;  // FLAGS_COMPONENTE of them
+};
+struct TRelatorio_Descrito {
+  int variavel = 0;
+  int selecionado = SEM_SELECIONADO;  // a component type code
+};
+// A description read or to be written. A key is written when its value is
+// given: a text or list not empty, a number not its "not given" value.
+struct TDescricao {
+  std::string tipo;                               // kind
+  int numero = -1;                                // number; -1: not given
+  std::vector<int> flags;                         // flags
+  std::vector<TComponente_Descrito> componentes;  // component
+  std::vector<TRelatorio_Descrito> relatorios;    // variables
+  int intervalo = 0;                              // interval; 0: not given
+  TTempo inicio{0, 0, 1, 0}, fim{0, 0, 1, 0};     // start, end; day 0: not given
+  std::vector<int> regioes;                       // regions
+  std::vector<int> grupos;                        // groups
+  int superficies = 0;                            // surfaces; 0: not given
+  // Filled by Le_Descricao: each key read and its line (a repeated key's
+  // first).
+  std::vector<std::pair<std::string, int>> linhas;
+  // The line key was read from, 0 when it was not.
+  int Linha(const std::string& chave) const {
+    for (const auto& l : linhas) {
+      if (l.first == chave) return l.second;
+    }
+    return 0;
+  }
+};
+
+// Reads texto into *d: false, with *erro "line N: why", at the first line
+// that is not blank, a comment or "key = value" with a value of its key, or
+// that gives a key a second time.
+ARQAUX_API bool Le_Descricao(const std::string& texto, TDescricao* d, std::string* erro);
+// Reads valor as the value of key chave into *d, as a line of a description
+// does: false when it is not one (or chave no key).
+ARQAUX_API bool Le_Valor_Descrito(const std::string& chave, const std::string& valor,
+                                  TDescricao* d);
+// The lines "key = value" of every key d gives, in the order of the keys
+// above.
+ARQAUX_API std::string Texto_Descricao(const TDescricao& d);
+
 struct TDeteccao {
   const TTipo_Arquivo* tipo = nullptr;           // null when not told
   std::vector<const TTipo_Arquivo*> candidatos;  // the kinds that fit, when not told
   int intervalo = 0;                             // seconds between records, 0 when not known
   std::string origem;                            // how it was told
   std::string erro;                              // why not, when not told
-  std::string descricao;                         // the description read, if any
+  TDescricao descricao;                          // the description read, if any
 };
-
-// The sampling interval a description gives: a whole number of seconds from
-// 1 to a day, digits alone. False on any other text.
-ARQAUX_API bool Le_Intervalo_Descrito(const std::string& texto, int* segundos);
-// Why valor is not a value of key chave of a description, empty when it is
-// one. Both readers of descriptions ask it of every line; the HVAC reader
-// then checks what only the stream's kind tells (how many flags).
-ARQAUX_API std::string Confere_Valor_Descrito(const std::string& chave, const std::string& valor);
-// Why a description is not one, naming its line, empty when it is: every
-// line blank, a comment ('#') or "key = value" with a value of its key, and
-// no key but "component" given twice.
-ARQAUX_API std::string Confere_Descricao(const std::string& texto);
-
-// The values of every line "chave = valor" of a description, in order.
-ARQAUX_API std::vector<std::string> Valores_Descritos(const std::string& texto,
-                                                      const std::string& chave);
-// "1,0,1" as numbers from 0 to MAX_SUPERFICIES; false on anything else.
-ARQAUX_API bool Le_Numeros(const std::string& texto, std::vector<int>* numeros);
 
 // Tells the kind of a; forcado, when not empty, names it.
 ARQAUX_API TDeteccao Detecta_Tipo(const TAmostra_Arquivo& a, const std::string& forcado);
@@ -248,5 +308,57 @@ ARQAUX_API std::string Texto_Valor(double v);
 ARQAUX_API long long Exporta_CSV(TSerie* s, int ano, std::FILE* saida, std::string* erro);
 // One field as RFC 4180 writes it.
 ARQAUX_API std::string Campo_CSV(const std::string& texto);
+
+// The HVAC output streams: fan coils and the seven kinds of primary
+// equipment. Each kind is written here once: its name, its flags and
+// report variables, the library's operations on its streams and the values
+// of its data line. Adding a kind is a row here and its contract class.
+
+// A value of a primary-equipment data line, in stream order: the flag that
+// writes it, its result index and its column.
+struct TValor_HVAC {
+  int flag;
+  int indice;
+  const char* nome;      // "evaporator_water_inlet_temperature"
+  const char* grandeza;  // "temperature"
+  const char* unidade;   // "°C" (UTF-8); empty for a count or a code
+};
+
+// A piece of equipment of a kind, its contract object behind the library's
+// writers of the kind's streams.
+class ARQAUX_API TObjeto_HVAC {
+ public:
+  virtual ~TObjeto_HVAC() = default;
+  virtual int Flags() const = 0;
+  virtual void A_Config_UM(int k, int valor) = 0;
+  virtual void A_Result_UM(int indice, float valor) = 0;
+  // One line on data stream n.
+  virtual void Grava_Dados(TGeren_ArquivoAux* g, int n) = 0;
+  // One line on consumption stream n: false when the kind has none.
+  virtual bool Grava_Consumo(TGeren_ArquivoAux* g, int n, float extra, bool com_extra) = 0;
+};
+
+struct TTipo_HVAC {
+  const char* nome;            // the kind of a description and of arqaux report
+  const char* descricao;       // "air-cooled chiller"
+  int flags;                   // its monitoring flags (the contract's NUM_CONFIG_UM)
+  std::vector<int> variaveis;  // its report variables
+  // The library's operations; null for the fan coil, whose reader and
+  // reports take its components.
+  bool (TGeren_ArquivoAux::*le)(int n, int* flags, float* valores);
+  void (TGeren_ArquivoAux::*cabecalho)(int texto, int variavel, int* flags, int numero, TTempo* par,
+                                       int intervalo);
+  void (TGeren_ArquivoAux::*linhas)(int dados, int texto, int variavel, int* flags, TTempo* par,
+                                    int intervalo);
+  std::unique_ptr<TObjeto_HVAC> (*cria)();
+  std::vector<TValor_HVAC> linha;  // the data line; empty for the fan coil
+  int consumo;                     // the result on the consumption line; -1: none
+};
+// Every kind, the fan coil first.
+ARQAUX_API const std::vector<TTipo_HVAC>& Tipos_HVAC();
+// The kind named nome, or null.
+ARQAUX_API const TTipo_HVAC* Procura_Tipo_HVAC(const std::string& nome);
+// Most results a primary-equipment reader stores.
+constexpr int MAX_RESULTADOS_HVAC = 32;
 
 #endif  // ARQAUX_DADOS_H_

@@ -443,16 +443,9 @@ std::unique_ptr<TSerie_Fluxo> Serie_Simples(TLeitura leitura, int intervalo) {
 // Most columns a series is given: a wall of more values is refused.
 constexpr size_t MAX_COLUNAS = 65536;
 
-// The numbers of key in d's description, or padrao when it has none; false
-// when the description gives something else.
-bool Numeros_Descritos(const TDeteccao& d, const char* chave, std::vector<int> padrao,
-                       std::vector<int>* numeros) {
-  const std::vector<std::string> v = Valores_Descritos(d.descricao, chave);
-  if (v.empty()) {
-    *numeros = std::move(padrao);
-    return !numeros->empty();
-  }
-  return Le_Numeros(v.front(), numeros);
+// v, or padrao when the description did not give it.
+std::vector<int> Ou_Padrao(const std::vector<int>& v, std::vector<int> padrao) {
+  return v.empty() ? padrao : v;
 }
 
 // The surface count at the start of a shading, flux or mould stream.
@@ -479,23 +472,17 @@ std::vector<TColuna> Colunas_Superficies(const char* prefixo, int n,
 // block for each group value the file holds, read region by region.
 std::unique_ptr<TSerie_Fluxo> Serie_Parede(const std::string& caminho, const TDeteccao& d,
                                            int intervalo, std::string* erro) {
-  std::vector<int> elementos, grupos;
-  const bool descrita = !Valores_Descritos(d.descricao, "regions").empty();
-  if (!descrita || !Numeros_Descritos(d, "regions", {}, &elementos) ||
-      !Numeros_Descritos(d, "groups", {1, 2, 3}, &grupos)) {
+  std::vector<int> elementos = d.descricao.regioes;
+  const std::vector<int> grupos = Ou_Padrao(d.descricao.grupos, {1, 2, 3});
+  if (elementos.empty()) {
     *erro +=
         ": its description must give 'regions = ' the elements of each region, and may give "
         "'groups = ' those of 1,2,3 it holds";
     return nullptr;
   }
+  // The description's groups are each of 1 to 3 once.
   bool g[3] = {false, false, false};
-  for (int k : grupos) {
-    if (k < 1 || k > 3) {
-      *erro += ": its description's groups are not among 1,2,3";
-      return nullptr;
-    }
-    g[k - 1] = true;
-  }
+  for (int k : grupos) g[k - 1] = true;
   const std::string falha = Confere_Parede(caminho, elementos, g);
   if (!falha.empty()) {
     *erro = falha;
@@ -549,21 +536,17 @@ std::unique_ptr<TSerie_Fluxo> Serie_Parede(const std::string& caminho, const TDe
 std::unique_ptr<TSerie_Fluxo> Serie_Superficies(const std::string& caminho, const TDeteccao& d,
                                                 int intervalo, std::string* erro) {
   const TLeitura l = d.tipo->leitura;
-  std::vector<int> n_descrito, flags;
   int n = 0;
   if (l == TLeitura::Radiacao) {
-    if (Numeros_Descritos(d, "surfaces", {}, &n_descrito) && n_descrito.size() == 1) {
-      n = n_descrito[0];
-    }
+    n = d.descricao.superficies;
     if (n < 1) *erro += ": its description must give 'surfaces = ' the walls of each step";
   } else {
     n = Superficies_Cabecalho(caminho);
   }
   const bool fluxos = l == TLeitura::Fluxos_CV;
-  if (n < 1 || !Numeros_Descritos(d, "flags", fluxos ? std::vector<int>{1, 1} : std::vector<int>{1},
-                                  &flags)) {
-    return nullptr;
-  }
+  if (n < 1) return nullptr;
+  const std::vector<int> flags =
+      Ou_Padrao(d.descricao.flags, fluxos ? std::vector<int>{1, 1} : std::vector<int>{1});
   const bool calor = fluxos && flags.size() == 2 && flags[0] == 1;
   const bool vapor = fluxos && flags.size() == 2 && flags[1] == 1;
   // What each surface's record holds as the engine writes it: the shares of

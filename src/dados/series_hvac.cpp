@@ -15,6 +15,7 @@
 
 #include <arqaux/arqaux.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -24,171 +25,89 @@ namespace {
 
 using G = TGeren_ArquivoAux;
 
-// A value of a data line: the flag that writes it, its result index and
-// its column.
-struct TValor_HVAC {
-  int flag;
-  int indice;
-  const char* nome;
-  const char* unidade;
-};
-
-// A kind of primary equipment: its reader, its flags and its line.
-struct TEquipamento_HVAC {
-  const char* nome;
-  bool (G::*le)(int n, int* flags, float* valores);
-  int flags;
-  std::vector<TValor_HVAC> linha;
-};
-
-// Results the tool does not name keep their index: "result_5".
-const TEquipamento_HVAC EQUIPAMENTOS[] = {
-    {"chiller-ar",
-     &G::Le_Saida_ChillerAr_Dados,
-     6,
-     {{1, 8, "evaporator_water_inlet_temperature", "C"},
-      {1, 3, "evaporator_water_outlet_temperature", "C"},
-      {2, 2, "evaporator_heat", "W"},
-      {3, 7, "compressor_power", "W"},
-      {4, 5, "result_5", ""},
-      {5, 4, "result_4", ""}}},
-    {"chiller-agua",
-     &G::Le_Saida_ChillerAgua_Dados,
-     9,
-     {{1, 11, "evaporator_water_inlet_temperature", "C"},
-      {1, 4, "evaporator_water_outlet_temperature", "C"},
-      {2, 12, "condenser_water_inlet_temperature", "C"},
-      {2, 6, "condenser_water_outlet_temperature", "C"},
-      {3, 2, "evaporator_heat", "W"},
-      {4, 3, "condenser_heat", "W"},
-      {5, 10, "compressor_power", "W"},
-      {6, 8, "result_8", ""},
-      {7, 5, "result_5", ""},
-      {8, 7, "result_7", ""}}},
-    {"torre",
-     &G::Le_Saida_Torre_Dados,
-     6,
-     {{1, 7, "water_inlet_temperature", "C"},
-      {1, 1, "water_outlet_temperature", "C"},
-      {2, 0, "heat", "W"},
-      {3, 8, "air_inlet_temperature", "C"},
-      {3, 3, "air_outlet_temperature", "C"},
-      {4, 9, "air_inlet_relative_humidity", ""},
-      {4, 4, "air_outlet_relative_humidity", ""},
-      {5, 6, "fan_power", "W"}}},
-    {"boiler",
-     &G::Le_Saida_Boiler_Dados,
-     9,
-     {{1, 0, "operating_mode", ""},
-      {2, 2, "water_outlet_temperature", "C"},
-      {2, 3, "water_mean_outlet_temperature", "C"},
-      {2, 4, "water_inlet_temperature", "C"},
-      {3, 7, "useful_power", "W"},
-      {4, 8, "heat", "W"},
-      {5, 9, "efficiency", ""},
-      {6, 6, "fuel_consumption", "kg"},
-      {7, 5, "fuel_flow", "kg_s"},
-      {8, 10, "water_flow", "kg_s"}}},
-};
-// The three pumps share their line.
-const std::vector<TValor_HVAC> LINHA_BOMBA = {{1, 4, "water_inlet_temperature", "C"},
-                                              {1, 1, "water_outlet_temperature", "C"},
-                                              {2, 0, "heat", "W"},
-                                              {3, 2, "water_flow", "L_s"},
-                                              {4, 3, "power", "W"}};
-const TEquipamento_HVAC BOMBAS[] = {{"bomba-ag", &G::Le_Saida_BombaAG_Dados, 5, LINHA_BOMBA},
-                                    {"bomba-aq", &G::Le_Saida_BombaAQ_Dados, 5, LINHA_BOMBA},
-                                    {"bomba-cond", &G::Le_Saida_BombaCond_Dados, 5, LINHA_BOMBA}};
-// Room for the results of every kind.
-constexpr int MAX_RESULTADOS = 32;
-
-const TEquipamento_HVAC* Procura_Equipamento(const std::string& nome) {
-  for (const TEquipamento_HVAC& e : EQUIPAMENTOS) {
-    if (nome == e.nome) return &e;
-  }
-  for (const TEquipamento_HVAC& e : BOMBAS) {
-    if (nome == e.nome) return &e;
-  }
-  return nullptr;
-}
-
 // A fan coil's data line: the outdoor and return air under the fan coil's
-// flags, then each component with its flag 0 set, its groups by type.
+// flags, then each component with its flag 0 set, its groups by type. Its
+// relative humidities are in percent, as the HVAC model gives them.
+const char* const C =
+    "\xC2\xB0"
+    "C";
 struct TGrupo_Componente {
   int flag;
   std::vector<TColuna> colunas;
 };
+const TColuna TEMPERATURA = {"temperature", C, "temperature"};
+const TColuna UMIDADE_RELATIVA = {"relative_humidity", "%", "relative_humidity"};
+const TColuna UMIDADE = {"humidity_ratio", "kg/kg", "humidity_ratio"};
+TColuna Potencia(const char* nome) { return {nome, "W", "power"}; }
 const std::vector<TGrupo_Componente> AR_COMPONENTE = {
-    {1, {{"temperature", "C"}}}, {2, {{"relative_humidity", ""}}}, {3, {{"humidity", "kg_kg"}}}};
+    {1, {TEMPERATURA}}, {2, {UMIDADE_RELATIVA}}, {3, {UMIDADE}}};
 const std::vector<TGrupo_Componente> GRUPOS_SERPENTINA = {
-    {4, {{"heat", "W"}, {"sensible_heat", "W"}}},
-    {6, {{"water_inlet_temperature", "C"}, {"water_outlet_temperature", "C"}}},
-    {7, {{"water_flow", "L_s"}}},
-    {5, {{"condensate_flow", "g_s"}}}};
-const std::vector<TGrupo_Componente> GRUPOS_VENTILADOR = {
-    {4, {{"heat", "W"}}}, {5, {{"result_7", ""}}}, {6, {{"air_flow", ""}}}};
+    {4, {Potencia("heat"), Potencia("sensible_heat")}},
+    {6,
+     {{"water_inlet_temperature", C, "temperature"},
+      {"water_outlet_temperature", C, "temperature"}}},
+    {7, {{"water_flow", "L/s", "volume_flow"}}},
+    {5, {{"condensate_flow", "g/s", "mass_flow"}}}};
+// A fan's air flow is the mass of air it moves, as its report titles it.
+const std::vector<TGrupo_Componente> GRUPOS_VENTILADOR = {{4, {Potencia("heat")}},
+                                                          {5, {Potencia("electric_power")}},
+                                                          {6, {{"air_flow", "kg/s", "mass_flow"}}}};
 const struct {
   const char* nome;
   std::vector<TGrupo_Componente> grupos;
   bool consome;  // on the consumption line
-} COMPONENTES[] = {
+} COMPONENTES[TIPOS_COMPONENTE] = {
     {"mixing_box", {}, false},
-    {"electric_heater", {{4, {{"heat", "W"}}}, {5, {{"result_7", ""}}}}, true},
+    {"electric_heater", {{4, {Potencia("heat")}}, {5, {Potencia("electric_power")}}}, true},
     {"heating_coil", GRUPOS_SERPENTINA, false},
     {"cooling_coil", GRUPOS_SERPENTINA, false},
-    {"humidifier", {{4, {{"heat", "W"}, {"sensible_heat", "W"}}}, {5, {{"result_8", ""}}}}, true},
+    {"humidifier",
+     {{4, {Potencia("heat"), Potencia("sensible_heat")}}, {5, {Potencia("electric_power")}}},
+     true},
     {"supply_fan", GRUPOS_VENTILADOR, true},
     {"return_fan", GRUPOS_VENTILADOR, true},
 };
-constexpr int TIPOS_COMPONENTE = sizeof COMPONENTES / sizeof COMPONENTES[0];
 const struct {
   int flag;
   const char* nome;
   int flags[3];
 } AR_FANCOIL[] = {{1, "outdoor_air_", {2, 3, 4}}, {5, "return_air_", {6, 7, 8}}};
 
+// A consumption column: the electric power drawn over the step.
+TColuna Consumo(const std::string& nome) { return {nome, "W", "power"}; }
+
 // The columns of a fan coil's lines, from its description: the data line's
 // (consumo false) or the consumption line's, but for its total and extra.
-bool Colunas_FanCoil(const std::vector<int>& flags, const std::string& descricao, bool consumo,
-                     std::vector<TColuna>* colunas) {
+void Colunas_FanCoil(const TDescricao& d, bool consumo, std::vector<TColuna>* colunas) {
   if (!consumo) {
     for (const auto& ar : AR_FANCOIL) {
-      if (flags[ar.flag] == 0) continue;
+      if (d.flags[ar.flag] == 0) continue;
       for (int k = 0; k < 3; ++k) {
-        if (flags[ar.flags[k]] != 0) {
+        if (d.flags[ar.flags[k]] != 0) {
           TColuna c = AR_COMPONENTE[k].colunas[0];
-          colunas->push_back({ar.nome + c.nome, c.unidade});
+          colunas->push_back({ar.nome + c.nome, c.unidade, c.grandeza});
         }
       }
     }
   }
   int contagem[TIPOS_COMPONENTE] = {};
-  for (const std::string& texto : Valores_Descritos(descricao, "component")) {
-    const size_t dois_pontos = texto.find(':');
-    std::vector<int> tipo, f;
-    if (dois_pontos == std::string::npos || !Le_Numeros(texto.substr(0, dois_pontos), &tipo) ||
-        tipo[0] >= TIPOS_COMPONENTE || !Le_Numeros(texto.substr(dois_pontos + 1), &f) ||
-        f.size() != TComponente_HVAC::NUM_CONFIG_UM) {
-      return false;
-    }
-    const auto& c = COMPONENTES[tipo[0]];
-    const std::string prefixo =
-        std::string(c.nome) + "_" + std::to_string(++contagem[tipo[0]]) + "_";
+  for (const TComponente_Descrito& componente : d.componentes) {
+    const auto& c = COMPONENTES[componente.tipo];
+    const std::string prefixo = c.nome + std::to_string(++contagem[componente.tipo]) + "_";
     if (consumo) {
-      if (c.consome) colunas->push_back({prefixo + "consumption", ""});
+      if (c.consome) colunas->push_back(Consumo(prefixo + "consumption"));
       continue;
     }
-    if (f[0] == 0) continue;
+    if (componente.flags[0] == 0) continue;
     std::vector<TGrupo_Componente> grupos = AR_COMPONENTE;
     grupos.insert(grupos.end(), c.grupos.begin(), c.grupos.end());
     for (const TGrupo_Componente& g : grupos) {
-      if (f[g.flag] == 0) continue;
+      if (componente.flags[g.flag] == 0) continue;
       for (const TColuna& coluna : g.colunas) {
-        colunas->push_back({prefixo + coluna.nome, coluna.unidade});
+        colunas->push_back({prefixo + coluna.nome, coluna.unidade, coluna.grandeza});
       }
     }
   }
-  return true;
 }
 
 // Records of fixed columns, one a step: record k closes step k.
@@ -214,10 +133,10 @@ class TSerie_Passos : public TSerie {
 // A primary-equipment data stream through the library's reader.
 class TSerie_Equipamento : public TSerie_Passos {
  public:
-  TSerie_Equipamento(const TEquipamento_HVAC& e, std::vector<int> flags, int intervalo)
+  TSerie_Equipamento(const TTipo_HVAC& e, std::vector<int> flags, int intervalo)
       : TSerie_Passos(intervalo), e_(e), flags_(std::move(flags)) {
     for (const TValor_HVAC& v : e.linha) {
-      if (flags_[v.flag] != 0) colunas_.push_back({v.nome, v.unidade});
+      if (flags_[v.flag] != 0) colunas_.push_back({v.nome, v.unidade, v.grandeza});
     }
   }
   ~TSerie_Equipamento() override {
@@ -231,7 +150,7 @@ class TSerie_Equipamento : public TSerie_Passos {
  protected:
   // A stream whose flag 0 is clear holds no lines.
   bool Le_Registro(double* v) override {
-    float r[MAX_RESULTADOS] = {};
+    float r[MAX_RESULTADOS_HVAC] = {};
     if (flags_[0] == 0 || !(geren_->*e_.le)(n_, flags_.data(), r)) return false;
     for (const TValor_HVAC& valor : e_.linha) {
       if (flags_[valor.flag] != 0) *v++ = r[valor.indice];
@@ -241,7 +160,7 @@ class TSerie_Equipamento : public TSerie_Passos {
 
  private:
   TGeren_ArquivoAux* geren_ = Geren_ArqAux();
-  const TEquipamento_HVAC& e_;
+  const TTipo_HVAC& e_;
   std::vector<int> flags_;
   int n_ = 0;
 };
@@ -288,19 +207,24 @@ class TSerie_Linhas : public TSerie_Passos {
 
 std::unique_ptr<TSerie> Abre_Serie_HVAC(const std::string& caminho, const TDeteccao& d,
                                         int intervalo, std::string* erro) {
-  const std::vector<std::string> tipo = Valores_Descritos(d.descricao, "kind");
-  const std::vector<std::string> texto_flags = Valores_Descritos(d.descricao, "flags");
-  const TEquipamento_HVAC* e = tipo.empty() ? nullptr : Procura_Equipamento(tipo.front());
-  const size_t num_flags = e != nullptr ? e->flags : CFanCoil::NUM_CONFIG_UM;
-  std::vector<int> flags;
-  if ((e == nullptr && (tipo.empty() || tipo.front() != "fancoil")) || texto_flags.empty() ||
-      !Le_Numeros(texto_flags.front(), &flags) || flags.size() != num_flags) {
+  const TDescricao& descricao = d.descricao;
+  const TTipo_HVAC* e = Procura_Tipo_HVAC(descricao.tipo);
+  // A description built by a caller rather than read may hold anything.
+  const bool componentes_validos =
+      std::all_of(descricao.componentes.begin(), descricao.componentes.end(),
+                  [](const TComponente_Descrito& c) {
+                    return c.tipo >= 0 && c.tipo < TIPOS_COMPONENTE &&
+                           c.flags.size() == static_cast<size_t>(FLAGS_COMPONENTE);
+                  });
+  if (e == nullptr || descricao.flags.size() != static_cast<size_t>(e->flags) ||
+      !componentes_validos) {
     *erro = "'" + caminho + "' needs the description of its HVAC data stream (kind and flags)";
     return nullptr;
   }
   const bool consumo = d.tipo->leitura == TLeitura::Consumo_HVAC;
-  if (e != nullptr && !consumo) {
-    auto s = std::make_unique<TSerie_Equipamento>(*e, flags, intervalo);
+  const bool fancoil = e->le == nullptr;
+  if (!fancoil && !consumo) {
+    auto s = std::make_unique<TSerie_Equipamento>(*e, descricao.flags, intervalo);
     if (!s->Abre(caminho)) return nullptr;
     erro->clear();
     return s;
@@ -308,10 +232,10 @@ std::unique_ptr<TSerie> Abre_Serie_HVAC(const std::string& caminho, const TDetec
   auto s = std::make_unique<TSerie_Linhas>(intervalo);
   std::vector<TColuna>* colunas = s->Colunas_Editaveis();
   if (!s->Abre(caminho)) return nullptr;
-  if (e == nullptr && !Colunas_FanCoil(flags, d.descricao, consumo, colunas)) return nullptr;
+  if (fancoil) Colunas_FanCoil(descricao, consumo, colunas);
   if (consumo) {
-    colunas->push_back({e == nullptr ? "total_consumption" : "consumption", ""});
-    if (s->Conta_Valores() == colunas->size() + 1) colunas->push_back({"extra", ""});
+    colunas->push_back(Consumo(fancoil ? "total_consumption" : "consumption"));
+    if (s->Conta_Valores() == colunas->size() + 1) colunas->push_back({"extra", "", ""});
   }
   erro->clear();
   return s;

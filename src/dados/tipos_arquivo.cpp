@@ -9,8 +9,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <set>
-#include <sstream>
 #include <system_error>
 
 namespace {
@@ -276,121 +274,14 @@ const std::vector<TTipo_Arquivo> TIPOS = {
      Relatorio, "a text viewer; config check, hvac check or catalogue check"},
 };
 
-// The kinds of HVAC output stream a description may name: the tool's
-// report of each takes its description.
-const char* const TIPOS_HVAC[] = {"fancoil", "chiller-ar", "chiller-agua", "torre",
-                                  "boiler",  "bomba-ag",   "bomba-aq",     "bomba-cond"};
-
-// A whole number of digits alone, from minimo to maximo.
-bool Le_Natural(const std::string& texto, long minimo, long maximo, int* v) {
-  if (texto.empty() || texto.size() > 9 || texto.find_first_not_of("0123456789") != texto.npos) {
-    return false;
-  }
-  const long n = std::strtol(texto.c_str(), nullptr, 10);
-  *v = static_cast<int>(n);
-  return n >= minimo && n <= maximo;
-}
-
-// Parts of texto separated by separador, each a whole number from minimo to
-// maximo; quantos of them when not 0.
-bool Le_Partes(const std::string& texto, char separador, long minimo, long maximo, size_t quantos,
-               std::vector<int>* partes = nullptr) {
-  std::vector<int> lidas;
-  for (size_t i = 0;;) {
-    const size_t fim = std::min(texto.find(separador, i), texto.size());
-    int v = 0;
-    if (!Le_Natural(texto.substr(i, fim - i), minimo, maximo, &v)) return false;
-    lidas.push_back(v);
-    if (fim == texto.size()) break;
-    i = fim + 1;
-  }
-  if (partes != nullptr) *partes = lidas;
-  return quantos == 0 || lidas.size() == quantos;
-}
-
-// The values of each key: what a reader of it may take.
-bool Tipo_Descrito(const std::string& v) {
-  for (const char* hvac : TIPOS_HVAC) {
-    if (v == hvac) return true;
-  }
-  return Procura_Tipo_Arquivo(v) != nullptr;
-}
-bool Intervalo_Descrito(const std::string& v) {
-  int s;
-  return Le_Intervalo_Descrito(v, &s);
-}
-bool Numero_Descrito(const std::string& v) {
-  int n;
-  return Le_Natural(v, 0, 999999999, &n);
-}
-bool Regioes_Descritas(const std::string& v) { return Le_Partes(v, ',', 0, MAX_SUPERFICIES, 0); }
-bool Grupos_Descritos(const std::string& v) {
-  std::vector<int> g;
-  if (!Le_Partes(v, ',', 1, 3, 0, &g)) return false;
-  std::sort(g.begin(), g.end());
-  return std::adjacent_find(g.begin(), g.end()) == g.end();
-}
-bool Superficies_Descritas(const std::string& v) {
-  return Le_Partes(v, ',', 1, MAX_SUPERFICIES, 1);
-}
-bool Flags_Descritas(const std::string& v) { return Le_Partes(v, ',', 0, 1, 0); }
-// "3:1,1,0,1,1,1,1,1": a component's type code and its flags.
-bool Componente_Descrito(const std::string& v) {
-  const size_t p = v.find(':');
-  return p != v.npos && Numero_Descrito(v.substr(0, p)) && Flags_Descritas(v.substr(p + 1));
-}
-// "0,1,3:3": variables, each with the type of its selected component.
-bool Variaveis_Descritas(const std::string& v) {
-  for (size_t i = 0;;) {
-    const size_t fim = std::min(v.find(',', i), v.size());
-    const std::string item = v.substr(i, fim - i);
-    if (!Le_Partes(item, ':', 0, 999999, 0) || std::count(item.begin(), item.end(), ':') > 1) {
-      return false;
-    }
-    if (fim == v.size()) return true;
-    i = fim + 1;
-  }
-}
-// "31/12/23": a day of the 365-day year and an hour.
-bool Data_Descrita(const std::string& v) {
-  std::vector<int> d;
-  constexpr int DIAS[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return Le_Partes(v, '/', 0, 31, 3, &d) && d[1] >= 1 && d[1] <= 12 && d[0] >= 1 &&
-         d[0] <= DIAS[d[1] - 1] && d[2] <= 23;
-}
-
-const struct {
-  const char* chave;
-  bool (*confere)(const std::string& valor);
-} VALORES_DESCRITOS[] = {
-    {"kind", Tipo_Descrito},
-    {"interval", Intervalo_Descrito},
-    {"number", Numero_Descrito},
-    {"regions", Regioes_Descritas},
-    {"groups", Grupos_Descritos},
-    {"surfaces", Superficies_Descritas},
-    {"flags", Flags_Descritas},
-    {"component", Componente_Descrito},
-    {"variables", Variaveis_Descritas},
-    {"start", Data_Descrita},
-    {"end", Data_Descrita},
-};
-
-// The value of key in a description's lines "key = value", empty when absent.
-std::string Valor_Descrito(const std::string& texto, const std::string& chave) {
-  const std::vector<std::string> valores = Valores_Descritos(texto, chave);
-  return valores.empty() ? "" : valores.front();
-}
 // The kind a description names.
 bool Detecta_Por_Descricao(const TAmostra_Arquivo& a, TDeteccao* d) {
-  const std::string tipo = Valor_Descrito(a.descricao, "kind");
-  Le_Intervalo_Descrito(Valor_Descrito(a.descricao, "interval"), &d->intervalo);
+  const std::string& tipo = d->descricao.tipo;
+  d->intervalo = d->descricao.intervalo;
   d->origem = "its description";
   d->tipo = Procura_Tipo_Arquivo(tipo);
-  for (const char* hvac : TIPOS_HVAC) {
-    if (tipo == hvac) {
-      d->tipo = Procura_Tipo_Arquivo(a.descricao_dos_dados ? "hvac-consumption" : "hvac");
-    }
+  if (Procura_Tipo_HVAC(tipo) != nullptr) {
+    d->tipo = Procura_Tipo_Arquivo(a.descricao_dos_dados ? "hvac-consumption" : "hvac");
   }
   if (a.descricao_dos_dados && d->tipo != nullptr && d->tipo->leitura != L::Consumo_HVAC) {
     d->tipo = nullptr;
@@ -420,79 +311,6 @@ int Intervalo_Do_Cabecalho(const TTipo_Arquivo& t, const TAmostra_Arquivo& a) {
 
 }  // namespace
 
-bool Le_Intervalo_Descrito(const std::string& texto, int* segundos) {
-  int v = 0;
-  if (!Le_Natural(texto, 1, 86400, &v)) return false;
-  *segundos = v;
-  return true;
-}
-
-std::string Confere_Valor_Descrito(const std::string& chave, const std::string& valor) {
-  for (const auto& c : VALORES_DESCRITOS) {
-    if (chave != c.chave) continue;
-    return c.confere(valor) ? "" : "'" + valor + "' is not a value of '" + chave + "'";
-  }
-  return "unknown key '" + chave + "'";
-}
-
-std::string Confere_Descricao(const std::string& texto) {
-  std::istringstream linhas(texto);
-  std::string linha;
-  std::set<std::string> vistas;
-  for (int n = 1; std::getline(linhas, linha); ++n) {
-    const size_t inicio = linha.find_first_not_of(" \t\r");
-    if (inicio == std::string::npos || linha[inicio] == '#') continue;
-    const size_t igual = linha.find('=');
-    const size_t fim_chave =
-        igual == 0 ? std::string::npos : linha.find_last_not_of(" \t", igual - 1);
-    std::string motivo = "not a 'key = value' line";
-    if (igual != std::string::npos && fim_chave != std::string::npos) {
-      const std::string chave = linha.substr(0, fim_chave + 1);
-      const size_t v = linha.find_first_not_of(" \t", igual + 1);
-      const std::string valor =
-          v == std::string::npos ? "" : linha.substr(v, linha.find_last_not_of(" \t\r") + 1 - v);
-      motivo = Confere_Valor_Descrito(chave, valor);
-      if (motivo.empty() && !vistas.insert(chave).second && chave != "component") {
-        motivo = "'" + chave + "' given twice";
-      }
-    }
-    if (!motivo.empty()) return "line " + std::to_string(n) + ": " + motivo;
-  }
-  return "";
-}
-
-std::vector<std::string> Valores_Descritos(const std::string& texto, const std::string& chave) {
-  std::vector<std::string> valores;
-  std::istringstream linhas(texto);
-  std::string linha;
-  while (std::getline(linhas, linha)) {
-    const size_t igual = linha.find('=');
-    if (linha.empty() || linha[0] == '#' || igual == std::string::npos || igual == 0) continue;
-    const size_t fim_chave = linha.find_last_not_of(" \t", igual - 1);
-    const size_t inicio_valor = linha.find_first_not_of(" \t", igual + 1);
-    if (fim_chave == std::string::npos || linha.compare(0, fim_chave + 1, chave) != 0) continue;
-    valores.push_back(
-        inicio_valor == std::string::npos
-            ? ""
-            : linha.substr(inicio_valor, linha.find_last_not_of(" \t\r") + 1 - inicio_valor));
-  }
-  return valores;
-}
-
-bool Le_Numeros(const std::string& texto, std::vector<int>* numeros) {
-  numeros->clear();
-  const char* p = texto.c_str();
-  while (*p != '\0') {
-    char* fim = nullptr;
-    const long v = std::strtol(p, &fim, 10);
-    if (fim == p || v < 0 || v > MAX_SUPERFICIES) return false;
-    numeros->push_back(static_cast<int>(v));
-    p = fim;
-    if (*p == ',') ++p;
-  }
-  return !numeros->empty();
-}
-
 const std::vector<TTipo_Arquivo>& Tipos_Arquivo() { return TIPOS; }
 
 const TTipo_Arquivo* Procura_Tipo_Arquivo(const std::string& nome) {
@@ -510,8 +328,8 @@ std::string Nomes_Tipos(const std::vector<const TTipo_Arquivo*>& tipos) {
 
 TDeteccao Detecta_Tipo(const TAmostra_Arquivo& a, const std::string& forcado) {
   TDeteccao d;
-  const std::string falha = a.tem_descricao ? Confere_Descricao(a.descricao) : "";
-  if (!falha.empty()) {
+  std::string falha;
+  if (a.tem_descricao && !Le_Descricao(a.descricao, &d.descricao, &falha)) {
     d.erro = "its description, " + falha;
   } else if (!forcado.empty()) {
     d.tipo = Procura_Tipo_Arquivo(forcado);
@@ -538,7 +356,6 @@ TDeteccao Detecta_Tipo(const TAmostra_Arquivo& a, const std::string& forcado) {
                Nomes_Tipos(d.candidatos) + "; give --kind";
     }
   }
-  d.descricao = a.descricao;
   if (d.tipo != nullptr && d.intervalo == 0) d.intervalo = Intervalo_Do_Cabecalho(*d.tipo, a);
   return d;
 }

@@ -4,10 +4,13 @@
 // operation is one more row. The actuator readers (Le_Climatizador,
 // Le_Climatizador_ZonaX) are not rows: they read their first records from
 // the current stream and use their number only before later ones.
+#include <arqaux/dados.h>
+
 #include <climits>
 #include <deque>
 #include <functional>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -174,53 +177,35 @@ const Linha kLinhas[] = {
 #undef CONVERSOR
 #undef CATALOGO
 
-// The five operations of a primary-equipment kind, the writers on equipment
-// that is monitored and whose flags are all set, the rows with one number
-// that names no stream beside a valid one.
+// The five operations of each kind of primary equipment in the kinds'
+// table, the writers on equipment that is monitored and whose flags are all
+// set, the rows with one number that names no stream beside a valid one.
 int flags_equip[9] = {1, 1, 1, 1, 1, 1, 1, 1, 1};
 std::deque<std::string> nomes_equip;
+std::vector<std::shared_ptr<TObjeto_HVAC>> objetos_equip;
 
-template <class E>
-void Acrescenta_Equipamento(std::vector<Linha>* linhas, const std::string& x,
-                            void (G::*dados)(E*, int), void (G::*consumo)(E*, int, float, bool),
-                            bool (G::*le)(int, int*, float*),
-                            void (G::*cab)(int, int, int*, int, TTempo*, int),
-                            void (G::*rel)(int, int, int, int*, TTempo*, int)) {
-  static E equip;
-  for (int k = 0; k < E::NUM_CONFIG_UM; ++k) equip.A_Config_UM(k, 1);
-  const auto linha = [&](const char* nome, Operacao op) {
-    linhas->push_back({nomes_equip.emplace_back(x + nome).c_str(), op});
-  };
-  linha(" data", [dados](G* g, int n) { return (g->*dados)(&equip, n), true; });
-  if (consumo != nullptr) {
-    linha(" consumption",
-          [consumo](G* g, int n) { return (g->*consumo)(&equip, n, 1, true), true; });
+void Acrescenta_Equipamentos(std::vector<Linha>* linhas) {
+  for (const TTipo_HVAC& t : Tipos_HVAC()) {
+    if (t.cria == nullptr) continue;
+    std::shared_ptr<TObjeto_HVAC> e = objetos_equip.emplace_back(t.cria());
+    for (int k = 0; k < t.flags; ++k) e->A_Config_UM(k, 1);
+    const auto linha = [&](const char* nome, Operacao op) {
+      linhas->push_back({nomes_equip.emplace_back(t.nome + std::string(nome)).c_str(), op});
+    };
+    linha(" data", [e](G* g, int n) { return e->Grava_Dados(g, n), true; });
+    if (t.consumo >= 0) {
+      linha(" consumption", [e](G* g, int n) { return e->Grava_Consumo(g, n, 1, true); });
+    }
+    linha(" reader", [le = t.le](G* g, int n) { return !(g->*le)(n, flags_equip, reais); });
+    linha(" header", [cab = t.cabecalho](G* g, int n) {
+      return (g->*cab)(n, 0, flags_equip, 1, periodo, 600), true;
+    });
+    linha(" rows", [rel = t.linhas](G* g, int n) {
+      (g->*rel)(n, kTexto, 0, flags_equip, periodo, 600);
+      return (g->*rel)(kBinario, n, 0, flags_equip, periodo, 600), true;
+    });
   }
-  linha(" reader", [le](G* g, int n) { return !(g->*le)(n, flags_equip, reais); });
-  linha(" header",
-        [cab](G* g, int n) { return (g->*cab)(n, 0, flags_equip, 1, periodo, 600), true; });
-  linha(" rows", [rel](G* g, int n) {
-    (g->*rel)(n, kTexto, 0, flags_equip, periodo, 600);
-    return (g->*rel)(kBinario, n, 0, flags_equip, periodo, 600), true;
-  });
 }
-
-// A kind X whose header and rows are named after Y.
-#define EQUIPAMENTO(E, X, Y, consumo)                                                              \
-  Acrescenta_Equipamento<E>(l, #X, &G::Grava_Saida_##X##_Dados, consumo, &G::Le_Saida_##X##_Dados, \
-                            &G::Preenche_Cabecalho_##Y, &G::Salva_Texo_Dados_##Y)
-
-void Acrescenta_Equipamentos(std::vector<Linha>* l) {
-  EQUIPAMENTO(CChillerAr, ChillerAr, ChillerAr, &G::Grava_Saida_ChillerAr_Consumo);
-  EQUIPAMENTO(CChillerAgua, ChillerAgua, ChillerAgua, &G::Grava_Saida_ChillerAgua_Consumo);
-  EQUIPAMENTO(CTorre, Torre, Torre, &G::Grava_Saida_Torre_Consumo);
-  EQUIPAMENTO(CBoiler, Boiler, Boiler, nullptr);
-  EQUIPAMENTO(CBombaAG, BombaAG, BombaAG, &G::Grava_Saida_BombaAG_Consumo);
-  EQUIPAMENTO(CBombaAQ, BombaAQ, BombaAQ, &G::Grava_Saida_BombaAQ_Consumo);
-  EQUIPAMENTO(CBombaAC, BombaCond, BombaAC, &G::Grava_Saida_BombaCond_Consumo);
-}
-
-#undef EQUIPAMENTO
 
 class NumeroSemArquivo : public ArqauxTest {};
 

@@ -254,22 +254,16 @@ TEST_F(HvacOutputsTool, RefusesWithOneLine) {
       {"torre x.dat o.txt --variable 1 --flags 1,1,1,1,1,1", "", 1,
        "'x.dat' has no description 'x.dat.desc': give --variable, --flags, --start, --end and "
        "--interval"},
-      // Descriptions that do not read: the file and line, or the key missing.
+      // Descriptions that do not read: the file and line, or the key missing
+      // (the grammar's own refusals are the layer's tests).
       {"boiler x.dat o.txt", "kind = caldeira\n", 1,
        "'x.dat.desc' line 1: 'caldeira' is not a value of 'kind'"},
+      {"boiler x.dat o.txt", "\nkind = wall\n", 1,
+       "'x.dat.desc' line 2: 'wall' is not a value of 'kind'"},
       {"boiler x.dat o.txt", "# boiler\n\n" + boiler + "flags = 1,1\n", 1,
        "'x.dat.desc' line 4: '1,1' is not a value of 'flags'"},
-      {"boiler x.dat o.txt", boiler + boiler, 1, "'x.dat.desc' line 2: 'kind' given twice"},
-      {"boiler x.dat o.txt", boiler + "colour = red\n", 1,
-       "'x.dat.desc' line 2: unknown key 'colour'"},
-      {"boiler x.dat o.txt", "kind boiler\n", 1, "'x.dat.desc' line 1: not a 'key = value' line"},
       {"boiler x.dat o.txt", boiler + "component = 0:1,1,1,1,1,1,1,1\n", 1,
        "'x.dat.desc' line 2: '0:1,1,1,1,1,1,1,1' is not a value of 'component'"},
-      {"boiler x.dat o.txt", boiler + "variables = 0,,1\n", 1,
-       "line 2: '0,,1' is not a value of 'variables'"},
-      {"boiler x.dat o.txt", boiler + "start = 31/2/0\n", 1,
-       "line 2: '31/2/0' is not a value of 'start'"},
-      {"boiler x.dat o.txt", boiler + "interval = 0\n", 1, "line 2: '0' is not a value of"},
       {"boiler x.dat o.txt", completa, 1, "'x.dat.desc' has no 'end' line"},
       {"boiler x.dat o.txt", std::string(70000, '#'), 1,
        "'x.dat.desc' is not a description: it holds more than 65536 bytes"},

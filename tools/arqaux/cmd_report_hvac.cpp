@@ -29,7 +29,7 @@ constexpr uintmax_t MAX_DESCRICAO = 64 * 1024;
 // What the command line gives; empty texts and negative numbers were not
 // given.
 struct TPedido_HVAC {
-  const TTipo_Saida_HVAC* tipo = nullptr;
+  const TTipo_HVAC* tipo = nullptr;
   std::string dados, texto;
   std::string inicio, fim;
   int intervalo = -1;
@@ -42,7 +42,7 @@ struct TPedido_HVAC {
 
 // The stream's description, or, when there is none, one that the options
 // must fill whole: 0, or the exit status after one message.
-int Le_Descricao_Fluxo(const TPedido_HVAC& p, TDescricao_HVAC* d) {
+int Le_Descricao_Fluxo(const TPedido_HVAC& p, TDescricao* d) {
   const std::string caminho = Caminho_Descricao(p.dados);
   std::error_code ec;
   if (!std::filesystem::exists(caminho, ec)) {
@@ -54,7 +54,7 @@ int Le_Descricao_Fluxo(const TPedido_HVAC& p, TDescricao_HVAC* d) {
           "--interval",
           p.dados.c_str(), caminho.c_str());
     }
-    *d = TDescricao_HVAC();
+    *d = TDescricao();
     d->tipo = p.tipo->nome;
     return 0;
   }
@@ -67,7 +67,7 @@ int Le_Descricao_Fluxo(const TPedido_HVAC& p, TDescricao_HVAC* d) {
   std::ostringstream texto;
   texto << arq.rdbuf();
   std::string motivo;
-  if (!arq || !Le_Descricao(texto.str(), caminho, d, &motivo)) {
+  if (!arq || !Le_Descricao_HVAC(texto.str(), caminho, d, &motivo)) {
     return Erro("%s", motivo.empty() ? ("cannot read '" + caminho + "'").c_str() : motivo.c_str());
   }
   if (d->tipo != p.tipo->nome) {
@@ -78,7 +78,7 @@ int Le_Descricao_Fluxo(const TPedido_HVAC& p, TDescricao_HVAC* d) {
 }
 
 // The options over the description: 0, or the exit status after one message.
-int Aplica_Opcoes(const TPedido_HVAC& p, TDescricao_HVAC* d, TRelatorio_HVAC* r) {
+int Aplica_Opcoes(const TPedido_HVAC& p, TDescricao* d, TRelatorio_Descrito* r) {
   if (!p.flags.empty()) d->flags = p.flags;
   if (!p.componentes.empty()) d->componentes = p.componentes;
   if (p.numero >= 0) d->numero = p.numero;
@@ -90,8 +90,8 @@ int Aplica_Opcoes(const TPedido_HVAC& p, TDescricao_HVAC* d, TRelatorio_HVAC* r)
   }
   // The variable asked, with the selection the description gives it; else
   // the description's first.
-  *r = p.variavel < 0 ? d->relatorios.front() : TRelatorio_HVAC{p.variavel, SEM_SELECIONADO};
-  for (const TRelatorio_HVAC& descrito : d->relatorios) {
+  *r = p.variavel < 0 ? d->relatorios.front() : TRelatorio_Descrito{p.variavel, SEM_SELECIONADO};
+  for (const TRelatorio_Descrito& descrito : d->relatorios) {
     if (p.variavel >= 0 && descrito.variavel == p.variavel) *r = descrito;
   }
   if (p.selecionado >= 0) r->selecionado = p.selecionado;
@@ -114,9 +114,9 @@ int Aplica_Opcoes(const TPedido_HVAC& p, TDescricao_HVAC* d, TRelatorio_HVAC* r)
 int Gera_Relatorio_HVAC(const TPedido_HVAC& p) {
   if (int erro = Confere_Entrada(p.dados)) return erro;
   if (int erro = Confere_Saida(p.texto, {p.dados, Caminho_Descricao(p.dados)})) return erro;
-  TDescricao_HVAC d;
+  TDescricao d;
   if (int erro = Le_Descricao_Fluxo(p, &d)) return erro;
-  TRelatorio_HVAC r;
+  TRelatorio_Descrito r;
   if (int erro = Aplica_Opcoes(p, &d, &r)) return erro;
   TGeren_ArquivoAux* geren = Geren_ArqAux();
   return Converte_Arquivo(p.dados, p.texto, 0, [&](int dados, int texto) {
@@ -134,10 +134,12 @@ void Declara_Tipo_HVAC(CLI::App* sub, TPedido_HVAC* p) {
   sub->add_option_function<std::string>(
          "--flags",
          [p, n](const std::string& texto) {
-           if (!Le_Flags(texto, n, &p->flags)) {
+           TDescricao lida;
+           if (!Le_Valor_Descrito("flags", texto, &lida) || lida.flags.size() != n) {
              throw CLI::ValidationError("--flags", "'" + texto + "' is not " + std::to_string(n) +
                                                        " flags of 0 or 1, separated by commas");
            }
+           p->flags = lida.flags;
          },
          "the stream's monitoring flags")
       ->type_name("F,F,...");
@@ -147,18 +149,18 @@ void Declara_Tipo_HVAC(CLI::App* sub, TPedido_HVAC* p) {
   sub->add_option("--end", p->fim, "last hour reported")->type_name("DD/MM/HH");
   sub->add_option("--interval", p->intervalo, "seconds between lines of the stream")
       ->check(CLI::Range(1, ARQAUX_HORAS_ANO * 3600));
-  if (p->tipo != &Tipos_Saida_HVAC().front()) return;
+  if (p->tipo->le != nullptr) return;
   sub->add_option_function<std::vector<std::string>>(
          "--component",
          [p](const std::vector<std::string>& textos) {
            for (const std::string& texto : textos) {
-             TComponente_Descrito c;
-             if (!Le_Componente(texto, &c)) {
+             TDescricao lida;
+             if (!Le_Valor_Descrito("component", texto, &lida)) {
                throw CLI::ValidationError("--component",
                                           "'" + texto + "' is not a type 0 to 6, ':' and " +
                                               std::to_string(FLAGS_COMPONENTE) + " flags");
              }
-             p->componentes.push_back(c);
+             p->componentes.push_back(lida.componentes.front());
            }
          },
          "a component of the fan coil, in list order")
@@ -170,7 +172,7 @@ void Declara_Tipo_HVAC(CLI::App* sub, TPedido_HVAC* p) {
 }  // namespace
 
 void Declara_Report_HVAC(CLI::App* relatorio, TAcao* acao) {
-  for (const TTipo_Saida_HVAC& tipo : Tipos_Saida_HVAC()) {
+  for (const TTipo_HVAC& tipo : Tipos_HVAC()) {
     CLI::App* sub =
         relatorio->add_subcommand(tipo.nome, std::string(tipo.descricao) + " output stream");
     sub->footer(

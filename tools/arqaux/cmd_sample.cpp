@@ -7,6 +7,7 @@
 // is written into a private folder and moved into its folder once whole
 // (saida_segura.h).
 #include <arqaux/arqaux.h>
+#include <arqaux/dados.h>
 #include <arqaux/formatos.h>
 #include <unistd.h>
 
@@ -417,7 +418,10 @@ int TContexto_Amostra::Descreve(const std::string& familia, const std::string& f
 }
 
 std::string TContexto_Amostra::Descricao(const char* tipo, int intervalo) {
-  return std::string("kind = ") + tipo + "\ninterval = " + std::to_string(intervalo) + "\n";
+  TDescricao d;
+  d.tipo = tipo;
+  d.intervalo = intervalo;
+  return Texto_Descricao(d);
 }
 
 int TContexto_Amostra::Converte(const std::string& familia, const Relatorio& r) {

@@ -9,6 +9,7 @@
 // wall's node profiles, and the flux, daily moisture and mould reports of
 // the north wall's first region.
 #include <arqaux/arqaux.h>
+#include <arqaux/dados.h>
 
 #include <algorithm>
 #include <cmath>
@@ -124,24 +125,28 @@ int TFamilia_Envelope::Abre(TContexto_Amostra* c) {
 // wall's regions and node groups, the radiation stream's faces, the flux
 // and mould streams' flags.
 int TFamilia_Envelope::Descreve(TContexto_Amostra* c, int i) {
-  std::string regioes;
-  for (int e : FACES[PAREDE_NORTE].elementos) {
-    regioes += (regioes.empty() ? "" : ",") + std::to_string(e);
-  }
   const struct {
     int fluxo;
     const char* tipo;
-    std::string resto;
-  } descricoes[] = {
-      {PAREDE_BIN, "wall", "regions = " + regioes + "\ngroups = 1,2,3\n"},
-      {SOMBRAS, "shading", ""},
-      {RADIACAO, "radiation", "surfaces = " + std::to_string(NUM_FACES) + "\n"},
-      {FLUXOS, "flux", "flags = 1,1\n"},
-      {MOFO, "mould", "flags = 1\n"},
-  };
-  for (const auto& d : descricoes) {
-    const std::string texto = TContexto_Amostra::Descricao(d.tipo, intervalo_) + d.resto;
-    if (int erro = c->Descreve(FAMILIA, Nome(i, NOMES[d.fluxo]), texto)) return erro;
+  } fluxos[] = {{PAREDE_BIN, "wall"},
+                {SOMBRAS, "shading"},
+                {RADIACAO, "radiation"},
+                {FLUXOS, "flux"},
+                {MOFO, "mould"}};
+  for (const auto& f : fluxos) {
+    TDescricao d;
+    d.tipo = f.tipo;
+    d.intervalo = intervalo_;
+    if (f.fluxo == PAREDE_BIN) {
+      d.regioes = FACES[PAREDE_NORTE].elementos;
+      d.grupos = {1, 2, 3};
+    }
+    if (f.fluxo == RADIACAO) d.superficies = NUM_FACES;
+    if (f.fluxo == FLUXOS) d.flags = {1, 1};
+    if (f.fluxo == MOFO) d.flags = {1};
+    if (int erro = c->Descreve(FAMILIA, Nome(i, NOMES[f.fluxo]), Texto_Descricao(d))) {
+      return erro;
+    }
   }
   return 0;
 }

@@ -10,7 +10,8 @@
 // Files: "zonaN_fancoil.dat" and "zonaN_fancoil_consumo.dat" per zone, and
 // "<kind>.dat", "<kind>_consumo.dat" (boilers have none) per kind of
 // equipment; "<stream>.desc" beside each data stream; "<stem>_vV.txt", the
-// report of variable V. Consumption lines hold energy in Wh over the step.
+// report of variable V. Consumption lines hold the electric power drawn
+// over the step, W, as the HVAC model defines its consumption results.
 //
 // The plant is worked out and written at every step of the run, or, with
 // --hvac-interval, every so many seconds, as a host samples its HVAC system
@@ -57,15 +58,15 @@ const TComponente_Descrito COMPONENTES[] = {
 constexpr int NUM_COMPONENTES = sizeof COMPONENTES / sizeof COMPONENTES[0];
 enum { CAIXA, RESFRIAMENTO, AQUECIMENTO, UMIDIFICADOR, RESISTENCIA, INSUFLAMENTO, RETORNO };
 // The reports of a fan coil: variable and the type of its selected component.
-const std::vector<TRelatorio_HVAC> RELATORIOS_FANCOIL = {{0, SEM_SELECIONADO},
-                                                         {1, SEM_SELECIONADO},
-                                                         {2, SEM_SELECIONADO},
-                                                         {3, 3},
-                                                         {4, 2},
-                                                         {5, 3},
-                                                         {6, 3},
-                                                         {13, 5},
-                                                         {16, SEM_SELECIONADO}};
+const std::vector<TRelatorio_Descrito> RELATORIOS_FANCOIL = {{0, SEM_SELECIONADO},
+                                                             {1, SEM_SELECIONADO},
+                                                             {2, SEM_SELECIONADO},
+                                                             {3, 3},
+                                                             {4, 2},
+                                                             {5, 3},
+                                                             {6, 3},
+                                                             {13, 5},
+                                                             {16, SEM_SELECIONADO}};
 
 double Limita(double v, double minimo, double maximo) {
   return std::min(maximo, std::max(minimo, v));
@@ -108,16 +109,20 @@ struct TFanCoil_Amostra {
   TComponente_HVAC* componentes[NUM_COMPONENTES] = {};
   int dados = 0, consumo = 0;
   std::string nome;  // "zonaN_fancoil"
-  TDescricao_HVAC descricao;
+  TDescricao descricao;
 };
 
-// A member of the primary plant: its streams and description.
+// A member of the primary plant: its equipment, streams and description.
 struct TEquip_Amostra {
   std::string nome;  // the kind's name
+  std::unique_ptr<TObjeto_HVAC> objeto;
   int dados = 0, consumo = 0;
-  TDescricao_HVAC descricao;
+  TDescricao descricao;
 };
-enum { CHILLER_AR, CHILLER_AGUA, TORRE, BOILER, BOMBA_AG, BOMBA_AQ, BOMBA_AC, NUM_EQUIPS };
+// The members whose results the plant works out, in the order of
+// Tipos_HVAC after the fan coil; a kind after them is written with its
+// results at 0.
+enum { CHILLER_AR, CHILLER_AGUA, TORRE, BOILER, BOMBA_AG, BOMBA_AQ, BOMBA_AC };
 
 // What the fan coils asked of the plant in a step.
 struct TCarga_Planta {
@@ -147,22 +152,16 @@ class TFamilia_HVAC : public TFamilia_Amostra {
   double capacidade_frio_ = 0.0, capacidade_quente_ = 0.0;  // W of the whole building
   double cop_agua_ = 5.0;      // the water-cooled chiller's, from the step before
   double saida_media_ = 60.0;  // the boiler's outlet, averaged over about a day
+  // The results of member k.
+  TObjeto_HVAC* Equip(int k) { return equips_[k].objeto.get(); }
   std::vector<std::unique_ptr<TFanCoil_Amostra>> fancoils_;
-  TEquip_Amostra equips_[NUM_EQUIPS];
-  CChillerAr chiller_ar_;
-  CChillerAgua chiller_agua_;
-  CTorre torre_;
-  CBoiler boiler_;
-  CBombaAG bomba_ag_;
-  CBombaAQ bomba_aq_;
-  CBombaAC bomba_ac_;
+  std::vector<TEquip_Amostra> equips_;
 };
 
-// Every flag of a member set.
-template <class T>
-std::vector<int> Monitora(T* equip) {
-  for (int k = 0; k < T::NUM_CONFIG_UM; ++k) equip->A_Config_UM(k, 1);
-  return std::vector<int>(T::NUM_CONFIG_UM, 1);
+// Every flag of a fan coil set.
+std::vector<int> Monitora(CFanCoil* fancoil) {
+  for (int k = 0; k < CFanCoil::NUM_CONFIG_UM; ++k) fancoil->A_Config_UM(k, 1);
+  return std::vector<int>(CFanCoil::NUM_CONFIG_UM, 1);
 }
 
 int TFamilia_HVAC::Abre(TContexto_Amostra* c) {
@@ -174,8 +173,8 @@ int TFamilia_HVAC::Abre(TContexto_Amostra* c) {
     capacidade_quente_ += 1.3 * 8.0 * m.condutancia;
     auto f = std::make_unique<TFanCoil_Amostra>();
     f->nome = "zona" + std::to_string(i + 1) + "_fancoil";
-    TDescricao_HVAC& d = f->descricao;
-    d.tipo = Tipos_Saida_HVAC()[0].nome;
+    TDescricao& d = f->descricao;
+    d.tipo = Tipos_HVAC().front().nome;
     d.numero = i + 1;
     d.flags = Monitora(&f->fancoil);
     d.relatorios = RELATORIOS_FANCOIL;
@@ -189,18 +188,18 @@ int TFamilia_HVAC::Abre(TContexto_Amostra* c) {
     if (int erro = c->Abre_Fluxo(FAMILIA, f->nome + "_consumo.dat", &f->consumo)) return erro;
     fancoils_.push_back(std::move(f));
   }
-  const std::vector<int> flags[NUM_EQUIPS] = {
-      Monitora(&chiller_ar_), Monitora(&chiller_agua_), Monitora(&torre_),   Monitora(&boiler_),
-      Monitora(&bomba_ag_),   Monitora(&bomba_aq_),     Monitora(&bomba_ac_)};
-  for (int k = 0; k < NUM_EQUIPS; ++k) {
-    const TTipo_Saida_HVAC& tipo = Tipos_Saida_HVAC()[k + 1];
-    TEquip_Amostra& q = equips_[k];
+  for (const TTipo_HVAC& tipo : Tipos_HVAC()) {
+    if (tipo.cria == nullptr) continue;
+    TEquip_Amostra& q = equips_.emplace_back();
     q.nome = tipo.nome;
+    q.objeto = tipo.cria();
+    for (int k = 0; k < tipo.flags; ++k) q.objeto->A_Config_UM(k, 1);
     q.descricao.tipo = tipo.nome;
-    q.descricao.flags = flags[k];
+    q.descricao.numero = 1;
+    q.descricao.flags.assign(tipo.flags, 1);
     for (int v : tipo.variaveis) q.descricao.relatorios.push_back({v, SEM_SELECIONADO});
     if (int erro = c->Abre_Fluxo(FAMILIA, q.nome + ".dat", &q.dados)) return erro;
-    if (k == BOILER) continue;
+    if (tipo.consumo < 0) continue;
     if (int erro = c->Abre_Fluxo(FAMILIA, q.nome + "_consumo.dat", &q.consumo)) return erro;
   }
   return 0;
@@ -269,14 +268,14 @@ void Passo_Serpentina_Quente(TComponente_HVAC* comp, double q_aquec, double vaza
 }
 
 // Humidifier comp: steam up to 35% relative humidity when the air is drier.
-void Passo_Umidificador(TComponente_HVAC* comp, double vazao, double horas, TAr* ar) {
+void Passo_Umidificador(TComponente_HVAC* comp, double vazao, TAr* ar) {
   const double vapor = vazao * std::max(0.0, 0.35 * Umidade_Saturacao(ar->t) - ar->w);  // kg/s
   ar->w += vapor;
   const double calor_vapor = vapor * (LATENTE + 1860.0 * (100.0 - ar->t));
   Guarda(comp, {{6, vapor * 1860.0 * (100.0 - ar->t)},
                 {7, calor_vapor},
                 {8, calor_vapor / 0.95},
-                {9, calor_vapor / 0.95 * horas}});
+                {9, calor_vapor / 0.95}});
   Guarda_Ar(comp, *ar);
 }
 
@@ -290,13 +289,12 @@ void TFamilia_HVAC::Passo_FanCoil(TFanCoil_Amostra* f, const TZona_Passo& z,
   const double q_frio = z.calor_resfriamento;
   const double q_aquec = 0.8 * z.calor_aquecimento, q_eletrico = 0.2 * z.calor_aquecimento;
   const double vazao = 0.05 + (q_frio + z.calor_aquecimento) / (CP_AR * SALTO_AR);  // kg/s
-  const double horas = static_cast<double>(intervalo_) / SEGUNDOS_HORA;
   TComponente_HVAC** c = f->componentes;
   // A fan moving the air against pressao Pa: its power and the heat it adds.
   auto Ventilador = [&](TComponente_HVAC* comp, double pressao, TAr* ar) {
     const double potencia = pressao * vazao / 1.2 / 0.6;
     ar->t += 0.9 * potencia / (vazao * CP_AR);
-    Guarda(comp, {{6, 0.9 * potencia}, {7, potencia}, {8, vazao}, {9, potencia * horas}});
+    Guarda(comp, {{6, 0.9 * potencia}, {7, potencia}, {8, vazao}, {9, potencia}});
     Guarda_Ar(comp, *ar);
   };
 
@@ -308,9 +306,9 @@ void TFamilia_HVAC::Passo_FanCoil(TFanCoil_Amostra* f, const TZona_Passo& z,
   carga->frio += Passo_Serpentina_Fria(c[RESFRIAMENTO], q_frio, vazao, carga->t_fria, &ar);
   Passo_Serpentina_Quente(c[AQUECIMENTO], q_aquec, vazao, carga->t_quente, &ar);
   carga->quente += q_aquec;
-  Passo_Umidificador(c[UMIDIFICADOR], vazao, horas, &ar);
+  Passo_Umidificador(c[UMIDIFICADOR], vazao, &ar);
   ar.t += q_eletrico / (vazao * CP_AR);
-  Guarda(c[RESISTENCIA], {{6, q_eletrico}, {7, q_eletrico}, {8, q_eletrico * horas}});
+  Guarda(c[RESISTENCIA], {{6, q_eletrico}, {7, q_eletrico}, {8, q_eletrico}});
   Guarda_Ar(c[RESISTENCIA], ar);
   Ventilador(c[INSUFLAMENTO], 600.0, &ar);
 
@@ -328,19 +326,18 @@ void TFamilia_HVAC::Passo_FanCoil(TFanCoil_Amostra* f, const TZona_Passo& z,
 // A pump moving vazao kg/s of a loop designed for projeto kg/s at altura m
 // of head, water coming in at t_entrada: the head follows the loop's curve
 // and the efficiency falls at low flow.
-template <class T>
-void Passo_Bomba(T* bomba, double vazao, double projeto, double altura, double t_entrada,
-                 double horas) {
+void Passo_Bomba(TObjeto_HVAC* bomba, double vazao, double projeto, double altura,
+                 double t_entrada) {
   const double fracao = vazao / projeto;
   const double potencia = 9810.0 * altura * (0.4 + 0.6 * fracao * fracao) * vazao / 1000.0 /
                           (0.45 + 0.3 * std::min(1.0, fracao));
   const double calor = 0.85 * potencia;
-  Guarda(bomba->R_Modelo(), {{0, calor},
-                             {1, t_entrada + calor / (vazao * CP_AGUA)},
-                             {2, vazao},
-                             {3, potencia},
-                             {4, t_entrada},
-                             {5, potencia * horas}});
+  Guarda(bomba, {{0, calor},
+                 {1, t_entrada + calor / (vazao * CP_AGUA)},
+                 {2, vazao},
+                 {3, potencia},
+                 {4, t_entrada},
+                 {5, potencia}});
 }
 
 // The chillers share the cooling load, the air-cooled one 40%; the tower
@@ -348,20 +345,19 @@ void Passo_Bomba(T* bomba, double vazao, double projeto, double altura, double t
 // pumps move their loops. A chiller's efficiency falls as the air or water
 // it rejects heat to warms.
 void TFamilia_HVAC::Passo_Resfriamento(const TCarga_Planta& carga, const TAr& externo) {
-  const double horas = static_cast<double>(intervalo_) / SEGUNDOS_HORA;
   const double ur = Umidade_Relativa(externo.t, externo.w);
   const double projeto = capacidade_frio_ / (CP_AGUA * SALTO_FRIA);  // kg/s of chilled water
 
   const double q_ar = 0.4 * carga.frio, q_agua = 0.6 * carga.frio;
   const double vazao_ar = std::max(0.3 * 0.4 * projeto, q_ar / (CP_AGUA * SALTO_FRIA));
   const double cop_ar = Limita(3.4 - 0.06 * (externo.t - 25.0), 1.8, 5.0);
-  Guarda(chiller_ar_.R_Modelo(), {{2, q_ar},
-                                  {3, carga.t_fria},
-                                  {4, externo.t},
-                                  {5, cop_ar},
-                                  {7, q_ar / cop_ar},
-                                  {8, carga.t_fria + q_ar / (vazao_ar * CP_AGUA)},
-                                  {11, q_ar / cop_ar * horas}});
+  Guarda(Equip(CHILLER_AR), {{2, q_ar},
+                             {3, carga.t_fria},
+                             {4, externo.t},
+                             {5, cop_ar},
+                             {7, q_ar / cop_ar},
+                             {8, carga.t_fria + q_ar / (vazao_ar * CP_AGUA)},
+                             {11, q_ar / cop_ar}});
 
   // The tower: its approach to the wet bulb widens with its load.
   const double q_torre = q_agua * (1.0 + 1.0 / cop_agua_);
@@ -372,40 +368,38 @@ void TFamilia_HVAC::Passo_Resfriamento(const TCarga_Planta& carga, const TAr& ex
   const double t_retorno = t_condensacao + q_torre / (vazao_cond * CP_AGUA);
   const double ventilador = 0.012 * 0.6 * capacidade_frio_ * std::pow(carga_torre, 3);
   const double t_ar_saida = std::max(bulbo + 0.5 * (t_retorno - bulbo), externo.t - 2.0);
-  Guarda(torre_.R_Modelo(), {{0, q_torre},
-                             {1, t_condensacao},
-                             {3, t_ar_saida},
-                             {4, 0.95},
-                             {6, ventilador},
-                             {7, t_retorno},
-                             {8, externo.t},
-                             {9, ur},
-                             {10, ventilador * horas}});
+  Guarda(Equip(TORRE), {{0, q_torre},
+                        {1, t_condensacao},
+                        {3, t_ar_saida},
+                        {4, 0.95},
+                        {6, ventilador},
+                        {7, t_retorno},
+                        {8, externo.t},
+                        {9, ur},
+                        {10, ventilador}});
 
   const double vazao_agua = std::max(0.3 * 0.6 * projeto, q_agua / (CP_AGUA * SALTO_FRIA));
   cop_agua_ = Limita(5.8 - 0.1 * (t_condensacao - 29.0), 3.0, 7.0);
   const double compressor = q_agua / cop_agua_;
-  Guarda(chiller_agua_.R_Modelo(),
-         {{2, q_agua},
-          {3, q_agua + compressor},
-          {4, carga.t_fria},
-          {5, q_agua / (0.6 * capacidade_frio_)},
-          {6, t_condensacao + (q_agua + compressor) / (vazao_cond * CP_AGUA)},
-          {7, vazao_agua},
-          {8, cop_agua_},
-          {10, compressor},
-          {11, carga.t_fria + q_agua / (vazao_agua * CP_AGUA)},
-          {12, t_condensacao},
-          {14, compressor * horas}});
+  Guarda(Equip(CHILLER_AGUA), {{2, q_agua},
+                               {3, q_agua + compressor},
+                               {4, carga.t_fria},
+                               {5, q_agua / (0.6 * capacidade_frio_)},
+                               {6, t_condensacao + (q_agua + compressor) / (vazao_cond * CP_AGUA)},
+                               {7, vazao_agua},
+                               {8, cop_agua_},
+                               {10, compressor},
+                               {11, carga.t_fria + q_agua / (vazao_agua * CP_AGUA)},
+                               {12, t_condensacao},
+                               {14, compressor}});
 
-  Passo_Bomba(&bomba_ag_, vazao_ar + vazao_agua, projeto, 20.0,
-              carga.t_fria + carga.frio / ((vazao_ar + vazao_agua) * CP_AGUA), horas);
-  Passo_Bomba(&bomba_ac_, vazao_cond, vazao_cond, 15.0, t_retorno, horas);
+  Passo_Bomba(Equip(BOMBA_AG), vazao_ar + vazao_agua, projeto, 20.0,
+              carga.t_fria + carga.frio / ((vazao_ar + vazao_agua) * CP_AGUA));
+  Passo_Bomba(Equip(BOMBA_AC), vazao_cond, vazao_cond, 15.0, t_retorno);
 }
 
 // The boiler meets the heating coils; its efficiency falls at part load.
 void TFamilia_HVAC::Passo_Aquecimento(const TCarga_Planta& carga) {
-  const double horas = static_cast<double>(intervalo_) / SEGUNDOS_HORA;
   const double projeto = capacidade_quente_ / (CP_AGUA * SALTO_QUENTE);
   const double vazao = std::max(0.3 * projeto, carga.quente / (CP_AGUA * SALTO_QUENTE));
   const double parcial = Limita(carga.quente / capacidade_quente_, 0.0, 1.0);
@@ -416,39 +410,28 @@ void TFamilia_HVAC::Passo_Aquecimento(const TCarga_Planta& carga) {
   // An average over about a day of steps.
   const double peso = std::min(1.0, static_cast<double>(intervalo_) / SEGUNDOS_DIA);
   saida_media_ += peso * (carga.t_quente - saida_media_);
-  Guarda(boiler_.R_Modelo(), {{0, ligada ? 1.0 : 0.0},
-                              {2, carga.t_quente},
-                              {3, saida_media_},
-                              {4, t_entrada},
-                              {5, queimado / PCI_GAS},
-                              {6, queimado / PCI_GAS * intervalo_},
-                              {7, carga.quente},
-                              {8, queimado},
-                              {9, eficiencia},
-                              {10, vazao}});
-  Passo_Bomba(&bomba_aq_, vazao, projeto, 12.0, t_entrada, horas);
+  Guarda(Equip(BOILER), {{0, ligada ? 1.0 : 0.0},
+                         {2, carga.t_quente},
+                         {3, saida_media_},
+                         {4, t_entrada},
+                         {5, queimado / PCI_GAS},
+                         {6, queimado / PCI_GAS * intervalo_},
+                         {7, carga.quente},
+                         {8, queimado},
+                         {9, eficiencia},
+                         {10, vazao}});
+  Passo_Bomba(Equip(BOMBA_AQ), vazao, projeto, 12.0, t_entrada);
 }
 
 void TFamilia_HVAC::Grava_Planta() {
-  TGeren_ArquivoAux* g = geren_;
-  const TEquip_Amostra* q = equips_;
-  g->Grava_Saida_ChillerAr_Dados(&chiller_ar_, q[CHILLER_AR].dados);
-  g->Grava_Saida_ChillerAr_Consumo(&chiller_ar_, q[CHILLER_AR].consumo, 0.0f, false);
-  g->Grava_Saida_ChillerAgua_Dados(&chiller_agua_, q[CHILLER_AGUA].dados);
-  g->Grava_Saida_ChillerAgua_Consumo(&chiller_agua_, q[CHILLER_AGUA].consumo, 0.0f, false);
-  g->Grava_Saida_Torre_Dados(&torre_, q[TORRE].dados);
-  g->Grava_Saida_Torre_Consumo(&torre_, q[TORRE].consumo, 0.0f, false);
-  g->Grava_Saida_Boiler_Dados(&boiler_, q[BOILER].dados);
-  g->Grava_Saida_BombaAG_Dados(&bomba_ag_, q[BOMBA_AG].dados);
-  g->Grava_Saida_BombaAG_Consumo(&bomba_ag_, q[BOMBA_AG].consumo, 0.0f, false);
-  g->Grava_Saida_BombaAQ_Dados(&bomba_aq_, q[BOMBA_AQ].dados);
-  g->Grava_Saida_BombaAQ_Consumo(&bomba_aq_, q[BOMBA_AQ].consumo, 0.0f, false);
-  g->Grava_Saida_BombaCond_Dados(&bomba_ac_, q[BOMBA_AC].dados);
-  g->Grava_Saida_BombaCond_Consumo(&bomba_ac_, q[BOMBA_AC].consumo, 0.0f, false);
+  for (TEquip_Amostra& q : equips_) {
+    q.objeto->Grava_Dados(geren_, q.dados);
+    if (q.consumo != 0) q.objeto->Grava_Consumo(geren_, q.consumo, 0.0f, false);
+  }
 }
 
 int TFamilia_HVAC::Fecha(TContexto_Amostra* c) {
-  auto Fecha_Membro = [&](const std::string& nome, int dados, int consumo, TDescricao_HVAC* d) {
+  auto Fecha_Membro = [&](const std::string& nome, int dados, int consumo, TDescricao* d) {
     d->intervalo = intervalo_;
     d->inicio = c->inicio;
     d->fim = c->fim;
@@ -456,7 +439,7 @@ int TFamilia_HVAC::Fecha(TContexto_Amostra* c) {
     if (consumo != 0) {
       if (int erro = c->Fecha_Fluxo(consumo, nome + "_consumo.dat")) return erro;
     }
-    return c->Descreve(FAMILIA, nome + ".dat", Texto_Descricao(*d));
+    return c->Descreve(FAMILIA, nome + ".dat", Texto_Descricao_HVAC(*d));
   };
   for (auto& f : fancoils_) {
     if (int erro = Fecha_Membro(f->nome, f->dados, f->consumo, &f->descricao)) return erro;
@@ -469,8 +452,8 @@ int TFamilia_HVAC::Fecha(TContexto_Amostra* c) {
 
 int TFamilia_HVAC::Converte(TContexto_Amostra* c) {
   TGeren_ArquivoAux* g = geren_;
-  auto Converte_Membro = [&](const std::string& nome, int dados, const TDescricao_HVAC* d) {
-    for (const TRelatorio_HVAC& r : d->relatorios) {
+  auto Converte_Membro = [&](const std::string& nome, int dados, const TDescricao* d) {
+    for (const TRelatorio_Descrito& r : d->relatorios) {
       const TContexto_Amostra::Relatorio relatorio = {
           nome + "_v" + std::to_string(r.variavel) + ".txt", dados, 0,
           [g, d, r](int b, int t) { Converte_Saida_HVAC(g, *d, r, b, t); }};

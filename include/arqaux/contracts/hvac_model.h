@@ -327,6 +327,10 @@ class ARQAUX_CONTRATOS_API TComponente_HVAC {
 
   // Monitoring: flag k (0 switches the whole component, the others one group
   // of results each), the model's results by index, and their running sums.
+  // Results the output streams leave to the model:
+  //   electric heater 7, humidifier 8, fans 7: the electric power drawn, W;
+  //   electric heater 8, humidifier and fans 9 (the consumption line): the
+  //     electric consumption over the sampling step, told as power, W.
   static constexpr int NUM_CONFIG_UM = 8;
   static constexpr int NUM_RESULT_UM = 13;
   int R_Config_UM(int k) const { return config_um_.R(k); }
@@ -541,6 +545,14 @@ class ARQAUX_CONTRATOS_API CFanCoil {
 // whose results the simulation sets by index (R_Result_UM), and monitoring
 // flags (R_Config_UM: 0 monitored at all, then one flag per column group).
 // An index outside a kind's range reads 0 and is not stored.
+// Results the output streams leave to the model:
+//   air-cooled chiller 5: its coefficient of performance (ratio);
+//   air-cooled chiller 4: the temperature of the air entering its condenser, degC;
+//   water-cooled chiller 8: its coefficient of performance (ratio);
+//   water-cooled chiller 5: its part-load ratio, load over capacity;
+//   water-cooled chiller 7: the mass flow of chilled water, kg/s;
+//   each kind's consumption result: its electric consumption over the
+//     sampling step, told as power, W.
 template <int NumResultados>
 class CModelo_Equip_Prim {
  public:
