@@ -65,7 +65,7 @@ std::vector<TTipo_HVAC> Cria_Tipos() {
   const std::vector<TValor_HVAC> bomba = {Temperatura(1, 4, "water_inlet_temperature"),
                                           Temperatura(1, 1, "water_outlet_temperature"),
                                           Potencia(2, 0, "heat"),
-                                          {3, 2, "water_flow", "volume_flow", "L/s"},
+                                          {3, 2, "water_volume_flow", "volume_flow", "L/s"},
                                           Potencia(4, 3, "electric_power")};
   const std::vector<int> variaveis_bomba = {0, 1, 2, 3};
   return {
@@ -141,7 +141,7 @@ std::vector<TTipo_HVAC> Cria_Tipos() {
         Razao(5, 9, "efficiency"),
         {6, 6, "fuel_consumption", "mass", "kg"},
         {7, 5, "fuel_flow", "mass_flow", "kg/s"},
-        {8, 10, "water_flow", "mass_flow", "kg/s"}},
+        {8, 10, "water_mass_flow", "mass_flow", "kg/s"}},
        -1},
       {"bomba-ag", "chilled-water pump", CBombaAG::NUM_CONFIG_UM, variaveis_bomba,
        &G::Le_Saida_BombaAG_Dados, &G::Preenche_Cabecalho_BombaAG, &G::Salva_Texo_Dados_BombaAG,

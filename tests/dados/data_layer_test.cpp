@@ -188,29 +188,38 @@ const std::regex NUMERO_SOLTO("(^|_)[0-9]+(_|$)");
 TEST_F(DataLayerSample, EveryColumnOfEveryKindIsNamedMeasuredAndHasItsUnit) {
   // The largest file of each kind, as told (a load stream of the season
   // that the run does not reach is empty).
+  // Every HVAC stream, one per kind of equipment and its consumption.
   std::map<std::string, std::pair<TAmostra_Arquivo, TDeteccao>> arquivos;
+  std::vector<std::pair<TAmostra_Arquivo, TDeteccao>> hvac;
   for (const auto& e : fs::directory_iterator(pasta_)) {
     TAmostra_Arquivo a;
     std::string erro;
     if (!Le_Amostra_Arquivo(e.path().string(), &a, &erro)) continue;
     const TDeteccao d = Detecta_Tipo(a, "");
+    if (d.tipo != nullptr &&
+        (d.tipo->leitura == TLeitura::HVAC || d.tipo->leitura == TLeitura::Consumo_HVAC)) {
+      hvac.push_back({a, d});
+    }
     auto& maior = arquivos[d.tipo != nullptr ? d.tipo->nome : ""];
     if (a.tamanho >= maior.first.tamanho) maior = {a, d};
   }
   arquivos["ace"] = arquivos["ats"];
   arquivos["ace"].second.tipo = Procura_Tipo_Arquivo("ace");
+  std::vector<std::pair<TAmostra_Arquivo, TDeteccao>> lidos = hvac;
+  for (const TTipo_Arquivo& t : Tipos_Arquivo()) {
+    if (t.leitura != TLeitura::Nenhuma && t.leitura != TLeitura::HVAC &&
+        t.leitura != TLeitura::Consumo_HVAC) {
+      lidos.push_back(arquivos[t.nome]);
+    }
+  }
+  ASSERT_GE(hvac.size(), 2 * Tipos_HVAC().size() - 2);  // the boiler has no consumption
   std::string falhas;
   std::map<std::string, std::string> medidas;  // column name: quantity and unit
-  for (const TTipo_Arquivo& t : Tipos_Arquivo()) {
-    // The HVAC streams' columns come from the table of HVAC equipment kinds,
-    // which names them on its own; they join this walk when it lands.
-    if (t.leitura == TLeitura::Nenhuma || t.leitura == TLeitura::HVAC ||
-        t.leitura == TLeitura::Consumo_HVAC) {
-      continue;
-    }
+  for (const auto& [amostra, deteccao] : lidos) {
+    const TTipo_Arquivo& t = *deteccao.tipo;
     std::string erro;
-    const std::string arquivo = pasta_ + "/" + arquivos[t.nome].first.nome;
-    std::unique_ptr<TSerie> s = Abre_Serie(arquivo, arquivos[t.nome].second, 0, &erro);
+    const std::string arquivo = pasta_ + "/" + amostra.nome;
+    std::unique_ptr<TSerie> s = Abre_Serie(arquivo, deteccao, 0, &erro);
     if (s == nullptr || s->Colunas().empty()) {
       falhas += std::string(t.nome) + ": no columns read from '" + arquivo + "': " + erro + "\n";
       continue;
@@ -227,7 +236,7 @@ TEST_F(DataLayerSample, EveryColumnOfEveryKindIsNamedMeasuredAndHasItsUnit) {
         permitida = permitida || c.unidade == g->unidades[k];
       }
       const std::string medida = c.grandeza + " [" + c.unidade + "]";
-      const std::string onde = std::string(t.nome) + " " + c.nome + ": ";
+      const std::string onde = amostra.nome + " " + c.nome + ": ";
       if (std::regex_search(c.nome, NUMERO_SOLTO)) falhas += onde + "a number alone\n";
       if (!permitida) falhas += onde + medida + " is not in the table\n";
       if (!medidas.emplace(c.nome, medida).second && medidas[c.nome] != medida) {

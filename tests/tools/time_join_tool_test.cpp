@@ -26,15 +26,15 @@ namespace fs = std::filesystem;
 const std::string TOOL = ARQAUX_TOOL_PATH;
 
 // The columns joined, as the export names them.
-const char* const COLUNA_TEMPO = "timestamp";
+const char* const COLUNA_TEMPO = "time";
 const struct TColuna_Juncao {
   const char* arquivo;
   const char* coluna;
-} ZONA_AR = {"zona1_temp_umi.bin", "temperature_C"},
-  ZONA_EXTERNA = {"zona1_temp_umi.bin", "exterior_temperature_C"},
-  CARGAS[] = {{"zona1_carga_inverno.txt", "zone_temperature_C"},
-              {"zona1_carga_verao.txt", "zone_temperature_C"}},
-  CLIMA = {"clima.bin", "temperature_C"};
+} ZONA_AR = {"zona1_temp_umi.bin", "zone_air_temperature [°C]"},
+  ZONA_EXTERNA = {"zona1_temp_umi.bin", "exterior_air_temperature [°C]"},
+  CARGAS[] = {{"zona1_carga_inverno.txt", "zone_air_temperature [°C]"},
+              {"zona1_carga_verao.txt", "zone_air_temperature [°C]"}},
+  CLIMA = {"clima.bin", "exterior_air_temperature [°C]"};
 // Load lines print the zone temperature with two decimals.
 constexpr double MEIA_UNIDADE_CARGA = 0.005;
 
@@ -175,7 +175,7 @@ TEST_F(TimeJoinTool, CarpetBoxesEndAtTheirRowsTime) {
   for (const auto& c : casos) {
     std::string saida;
     EXPECT_EQ(Executa("PATH=" + Caminho("falso") + ":$PATH " + TOOL + " plot " + pasta_ + "/" +
-                          c.coluna.arquivo + " --carpet --column " + c.coluna.coluna + " --out " +
+                          c.coluna.arquivo + " --carpet --column '" + c.coluna.coluna + "' --out " +
                           Caminho("c.png"),
                       &saida),
               1)
