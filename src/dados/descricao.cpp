@@ -25,26 +25,9 @@ bool Le_Natural(const std::string& texto, long minimo, long maximo, int* v) {
   return n >= minimo && n <= maximo;
 }
 
-// Parts of texto separated by separador, each a whole number from minimo to
-// maximo; quantos of them when not 0.
-bool Le_Partes(const std::string& texto, char separador, long minimo, long maximo, size_t quantos,
-               std::vector<int>* partes) {
-  partes->clear();
-  for (size_t i = 0;;) {
-    const size_t fim = std::min(texto.find(separador, i), texto.size());
-    int v = 0;
-    if (!Le_Natural(texto.substr(i, fim - i), minimo, maximo, &v)) return false;
-    partes->push_back(v);
-    if (fim == texto.size()) break;
-    i = fim + 1;
-  }
-  return quantos == 0 || partes->size() == quantos;
-}
-
 // Parts of texto separated by separador, each given to ler.
-template <typename T>
-bool Le_Itens(const std::string& texto, char separador, bool (*ler)(const std::string&, T*),
-              std::vector<T>* itens) {
+template <typename T, typename Leitor>
+bool Le_Itens(const std::string& texto, char separador, Leitor ler, std::vector<T>* itens) {
   itens->clear();
   for (size_t i = 0;;) {
     const size_t fim = std::min(texto.find(separador, i), texto.size());
@@ -54,6 +37,16 @@ bool Le_Itens(const std::string& texto, char separador, bool (*ler)(const std::s
     if (fim == texto.size()) return true;
     i = fim + 1;
   }
+}
+
+// Parts of texto separated by separador, each a whole number from minimo to
+// maximo; quantos of them when not 0.
+bool Le_Partes(const std::string& texto, char separador, long minimo, long maximo, size_t quantos,
+               std::vector<int>* partes) {
+  auto natural = [minimo, maximo](const std::string& p, int* v) {
+    return Le_Natural(p, minimo, maximo, v);
+  };
+  return Le_Itens(texto, separador, natural, partes) && (quantos == 0 || partes->size() == quantos);
 }
 
 bool Le_Flags(const std::string& v, std::vector<int>* flags) {

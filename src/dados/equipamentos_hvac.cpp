@@ -29,12 +29,10 @@ class TObjeto : public TObjeto_HVAC {
   void A_Result_UM(int indice, float valor) override { e_.R_Modelo()->A_Result_UM(indice, valor); }
   void Grava_Dados(G* g, int n) override { (g->*DADOS)(&e_, n); }
   bool Grava_Consumo(G* g, int n, float extra, bool com_extra) override {
-    if constexpr (CONSUMO == nullptr) {
-      return false;
-    } else {
-      (g->*CONSUMO)(&e_, n, extra, com_extra);
-      return true;
-    }
+    // A kind without a consumption stream (the boiler) has no writer.
+    if (CONSUMO == nullptr) return false;
+    (g->*CONSUMO)(&e_, n, extra, com_extra);
+    return true;
   }
 
  private:
