@@ -234,6 +234,12 @@ class ARQAUX_API TSerie {
   // The next record into valores (one per column) and its time; false at
   // the end of the data.
   virtual bool Le(std::vector<double>* valores, long long* segundos) = 0;
+  // Up to max records, row after row, into valores (Colunas().size() values
+  // a row) and their times into segundos, both replaced: how many were read,
+  // 0 at the end of the data. A series read this way reads no record twice:
+  // Le and Le_Bloco may be mixed.
+  virtual size_t Le_Bloco(size_t max, std::vector<double>* valores,
+                          std::vector<long long>* segundos);
   // A stream of fixed records: the byte of the file where the last whole
   // record read ends (where the records begin, before any), so that what
   // lies after it is a record cut short. -1 for the other series.

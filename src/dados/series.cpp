@@ -749,6 +749,19 @@ std::unique_ptr<TSerie> Abre_Leitor(const std::string& caminho, const TDeteccao&
 
 }  // namespace
 
+size_t TSerie::Le_Bloco(size_t max, std::vector<double>* valores,
+                        std::vector<long long>* segundos) {
+  valores->clear();
+  segundos->clear();
+  std::vector<double> linha;
+  long long s = 0;
+  while (segundos->size() < max && Le(&linha, &s)) {
+    valores->insert(valores->end(), linha.begin(), linha.end());
+    segundos->push_back(s);
+  }
+  return segundos->size();
+}
+
 std::unique_ptr<TSerie> Abre_Serie(const std::string& caminho, const TDeteccao& d, int intervalo,
                                    std::string* erro) {
   if (d.tipo == nullptr || d.tipo->leitura == TLeitura::Nenhuma) {
