@@ -299,6 +299,9 @@ ARQAUX_API std::string Texto_Horas(long long segundos);
 // The shortest text of v that reads back to it ("0.1", "-3e-05"): to the
 // same float when v is one, as every stored value is.
 ARQAUX_API std::string Texto_Valor(double v);
+// The double nearest Texto_Valor(v): what a database holds for a stored
+// value, so that a query shows 22.5 for the float 22.5 and 0.1 for 0.1f.
+ARQAUX_API double Valor_Decimal(double v);
 
 // CSV: UTF-8, comma-separated, quoted as RFC 4180 asks (a field holding a
 // comma, a quote, a CR or a LF goes between quotes, its quotes doubled),

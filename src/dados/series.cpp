@@ -860,3 +860,5 @@ std::string Texto_Valor(double v) {
   }
   return texto;
 }
+
+double Valor_Decimal(double v) { return std::strtod(Texto_Valor(v).c_str(), nullptr); }

@@ -93,11 +93,8 @@ long long Exporta_SQLite(sqlite3* db, const std::string& tabela, const std::stri
     const std::string quando = Texto_ISO(segundos, ano);
     sqlite3_bind_text(st.get(), 1, quando.c_str(), -1, SQLITE_TRANSIENT);
     sqlite3_bind_double(st.get(), 2, static_cast<double>(segundos) / 3600.0);
-    // The double nearest the value's shortest text, so that a query shows
-    // 22.5 where the file holds the float 22.5, and 0.1 for its 0.1f.
     for (size_t i = 0; i < valores.size(); ++i) {
-      const double v = std::strtod(Texto_Valor(valores[i]).c_str(), nullptr);
-      sqlite3_bind_double(st.get(), static_cast<int>(i) + 3, v);
+      sqlite3_bind_double(st.get(), static_cast<int>(i) + 3, Valor_Decimal(valores[i]));
     }
     if (!Passo(db, st.get(), erro)) return -1;
     ++linhas;
