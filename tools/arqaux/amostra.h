@@ -24,8 +24,11 @@ constexpr int DIAS_ANO = 365;
 
 struct TOpcoes_Amostra {
   std::string pasta = "arqaux-sample";
-  int zonas = 3;
-  int intervalo = 600;  // seconds of each step
+  // The light run by default: a zone, hourly steps. --detail full makes
+  // these three zones and 10-minute steps, where not given.
+  std::string detalhe = "light";
+  int zonas = 1;
+  int intervalo = 3600;  // seconds of each step
   // Seconds between the HVAC plant's lines, a multiple of the step; 0 for
   // every step.
   int intervalo_hvac = 0;
@@ -38,6 +41,7 @@ struct TOpcoes_Amostra {
   std::string solo;
   bool graficos = false;  // a carpet plot of each zone's temperature
   bool forcar = false;    // write beside files arqaux did not write there
+  bool lista = false;     // list every file written
 };
 
 // The inputs of one time step, shared by every zone.

@@ -9,7 +9,6 @@
 #include <arqaux/arqaux.h>
 #include <arqaux/dados.h>
 #include <arqaux/formatos.h>
-#include <unistd.h>
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -28,6 +27,7 @@
 
 #include "amostra.h"
 #include "comandos.h"
+#include "progresso.h"
 #include "saida_segura.h"
 #include "sample_data.h"
 #include "verificacoes.h"
@@ -55,6 +55,36 @@ std::vector<std::unique_ptr<TFamilia_Amostra>> Cria_Familias() {
   familias.push_back(Cria_Familia_Diagnosticos());
   familias.push_back(Cria_Familia_Entradas());
   return familias;
+}
+
+// The size of the file nome of the run; 0 when it cannot be told.
+uintmax_t Tamanho(const std::string& nome) {
+  std::error_code ec;
+  const uintmax_t tamanho = fs::file_size(nome, ec);
+  return ec ? 0 : tamanho;
+}
+
+// texto as one word of the shell: as it is when it holds nothing the shell
+// would read otherwise, else in single quotes.
+std::string Cita_Shell(const std::string& texto) {
+  const bool simples = !texto.empty() && texto.find_first_not_of(
+                                             "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
+                                             "0123456789_./-+,:=@%") == std::string::npos;
+  if (simples) return texto;
+  std::string citado = "'";
+  for (char c : texto) citado += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return citado + "'";
+}
+
+// The name the data layer gives the first column of the stream fluxo of the
+// run (a zone's air temperature in its conditions stream); empty when it
+// does not read.
+std::string Primeira_Coluna(const std::string& fluxo) {
+  TDeteccao d;
+  std::string erro;
+  std::unique_ptr<TSerie> s;
+  if (Conhece_Arquivo(fluxo, "", &d) == 0) s = Abre_Serie(fluxo, d, 0, &erro);
+  return s == nullptr || s->Colunas().empty() ? "" : s->Colunas().front().nome;
 }
 
 double Limita(double v, double minimo, double maximo) {
@@ -96,8 +126,9 @@ class Amostra {
   int Roda();
   int Conclui();
   int Desenha();
-  void Mostra_Progresso(long long passo, long long total);
-  void Lista_Arquivos(double segundos) const;
+  void Lista_Arquivos() const;
+  void Resume(double segundos) const;
+  std::string Proximos() const;
 
   const TOpcoes_Amostra op_;
   TGeren_ArquivoAux* geren_;
@@ -110,7 +141,6 @@ class Amostra {
   TReg_Climatico janela_clima_[JANELA_CLIMA] = {};
   TReg_Solo janela_solo_[24] = {};
   TReg_Temp_Umi janela_interno_[24] = {};
-  int progresso_ = -1;
 };
 
 int Amostra::Prepara_Entradas() {
@@ -258,7 +288,7 @@ int Amostra::Roda() {
   }
   zonas_.assign(op_.zonas, Estado_Zona());
   const long long passos = static_cast<long long>(op_.dias) * SEGUNDOS_DIA / op_.intervalo;
-  const bool terminal = isatty(STDERR_FILENO) != 0;
+  TProgresso progresso("stepping " + std::to_string(op_.dias) + " days, steps", passos);
   int dia_carregado = -1;
   std::vector<TZona_Passo> zonas(op_.zonas);
   for (long long k = 0; k < passos && erro == 0; ++k) {
@@ -272,7 +302,7 @@ int Amostra::Roda() {
     for (int i = 0; i < op_.zonas; ++i) zonas[i] = Passo_Zona(i, e);
     const TPasso_Amostra passo{segundos + op_.intervalo, e, zonas};
     for (auto& f : familias_) f->Passo(passo);
-    if (terminal) Mostra_Progresso(k + 1, passos);
+    progresso.Avanca(k + 1);
   }
   return erro;
 }
@@ -285,61 +315,84 @@ int Amostra::Conclui() {
   for (auto& f : familias_) {
     if (int erro = f->Fecha(&contexto_)) return erro;
   }
-  for (auto& f : familias_) {
-    if (int erro = f->Converte(&contexto_)) return erro;
+  TProgresso progresso("converting reports, families", static_cast<long long>(familias_.size()));
+  for (size_t k = 0; k < familias_.size(); ++k) {
+    if (int erro = familias_[k]->Converte(&contexto_)) return erro;
+    progresso.Avanca(static_cast<long long>(k + 1));
   }
   return 0;
 }
 
 // A carpet plot of each zone's air temperature.
 int Amostra::Desenha() {
+  TProgresso progresso("drawing plots", op_.zonas);
   for (int i = 1; i <= op_.zonas; ++i) {
     TPedido_Grafico p;
     p.caminho = "zona" + std::to_string(i) + "_temp_umi.bin";
-    p.coluna = "temperature_C";
+    p.coluna = Primeira_Coluna(p.caminho);
     p.carpete = true;
     p.saida = contexto_.Anota(FAMILIA_GRAFICOS, "zona" + std::to_string(i) + "_temperatura.png");
     if (int erro = Desenha_Grafico(p)) return erro;
+    progresso.Avanca(i);
   }
   return 0;
 }
 
-// A bar on standard error, redrawn at each whole percent; only on a terminal.
-void Amostra::Mostra_Progresso(long long passo, long long total) {
-  const int pct = static_cast<int>(100 * passo / total);
-  if (pct == progresso_) return;
-  progresso_ = pct;
-  const int cheio = pct / 5;
-  std::fprintf(stderr, "\r[%.*s%*s] %3d%%", cheio, "####################", 20 - cheio, "", pct);
-  if (passo == total) std::fputc('\n', stderr);
-  std::fflush(stderr);
-}
-
-// The closing table: the files family by family, each family closed by its
-// count and bytes, then the whole run's.
-void Amostra::Lista_Arquivos(double segundos) const {
-  uintmax_t total = 0;
+// The files family by family, each family closed by its count and bytes.
+void Amostra::Lista_Arquivos() const {
   std::printf("%-28s %12s\n", "file", "bytes");
   for (const std::string& familia : nomes_familias_) {
     uintmax_t soma = 0;
     size_t n = 0;
     for (const auto& a : contexto_.Arquivos()) {
       if (a.familia != familia) continue;
-      std::error_code ec;
-      const uintmax_t tamanho = fs::file_size(a.nome, ec);
-      soma += ec ? 0 : tamanho;
+      const uintmax_t tamanho = Tamanho(a.nome);
+      soma += tamanho;
       ++n;
-      std::printf("%-28s %12ju\n", a.nome.c_str(), ec ? uintmax_t{0} : tamanho);
+      std::printf("%-28s %12ju\n", a.nome.c_str(), tamanho);
     }
     std::printf("%-28s %12ju  (%zu files)\n\n", ("[" + familia + "]").c_str(), soma, n);
-    total += soma;
   }
-  std::printf("%zu files, %ju bytes in %s; %d zone(s), %d day(s) of %d steps of %d s; %.2f s\n",
-              contexto_.Arquivos().size(), total, op_.pasta.c_str(), op_.zonas, op_.dias,
-              SEGUNDOS_DIA / op_.intervalo, op_.intervalo, segundos);
+}
+
+// The closing summary: the whole run's files and bytes, one line per family,
+// and three commands to go on with, on paths as the user gave the folder.
+void Amostra::Resume(double segundos) const {
+  std::vector<std::pair<size_t, uintmax_t>> familias(nomes_familias_.size());
+  uintmax_t total = 0;
+  for (const auto& a : contexto_.Arquivos()) {
+    const size_t k =
+        static_cast<size_t>(std::find(nomes_familias_.begin(), nomes_familias_.end(), a.familia) -
+                            nomes_familias_.begin());
+    const uintmax_t tamanho = Tamanho(a.nome);
+    familias[k].first += 1;
+    familias[k].second += tamanho;
+    total += tamanho;
+  }
   std::printf(
-      "Each kind of file, its layout and the command that shows or exports it: "
-      "docs/formats.md\n");
+      "Wrote %zu files, %ju bytes, into %s in %.2f s: %d zone(s), %d day(s) of %d s steps.\n",
+      contexto_.Arquivos().size(), total, Cita_Shell(op_.pasta).c_str(), segundos, op_.zonas,
+      op_.dias, op_.intervalo);
+  for (size_t k = 0; k < familias.size(); ++k) {
+    std::printf("  %-15s %4zu files %12ju bytes\n", nomes_familias_[k].c_str(), familias[k].first,
+                familias[k].second);
+  }
+  std::fputs(Proximos().c_str(), stdout);
+}
+
+// Three commands that work as printed on the folder just written: what the
+// first zone's conditions stream is, its export as CSV beside it, and a
+// carpet of its first column, named as the data layer names it.
+std::string Amostra::Proximos() const {
+  const std::string fluxo = "zona1_temp_umi.bin";
+  const std::string coluna = Primeira_Coluna(fluxo);
+  if (coluna.empty()) return "";
+  auto caminho = [this](const std::string& nome) {
+    return Cita_Shell((fs::path(op_.pasta) / nome).string());
+  };
+  return "Next:\n  arqaux info " + caminho(fluxo) + "\n  arqaux export " + caminho(fluxo) +
+         " --to csv\n  arqaux plot " + caminho(fluxo) + " --column " + Cita_Shell(coluna) +
+         " --carpet --out " + caminho("zona1_" + coluna + ".png") + "\n";
 }
 
 int Amostra::Executa() {
@@ -363,7 +416,9 @@ int Amostra::Executa() {
   if (erro == 0) erro = pasta.Publica();
   if (erro != 0) return erro;
   fs::current_path(pasta.Pasta(), ec);
-  Lista_Arquivos(std::chrono::duration<double>(std::chrono::steady_clock::now() - comeco).count());
+  if (Silencioso()) return 0;
+  if (op_.lista) Lista_Arquivos();
+  Resume(std::chrono::duration<double>(std::chrono::steady_clock::now() - comeco).count());
   return 0;
 }
 
@@ -445,6 +500,11 @@ void Declara_Sample(CLI::App* app, TAcao* acao) {
       "sample", "simulate a sample year and write every result stream and report");
   auto o = std::make_shared<TOpcoes_Amostra>();
   sub->add_option("DIR", o->pasta, "directory of the files written")->capture_default_str();
+  sub->add_option("--detail", o->detalhe,
+                  "light: a zone, hourly steps; full: three zones, 10-minute steps (the defaults "
+                  "of --zones and --interval)")
+      ->check(CLI::IsMember({"light", "full"}))
+      ->capture_default_str();
   sub->add_option("--zones", o->zonas, "zones of the building")
       ->check(CLI::Range(1, MAX_ZONAS))
       ->capture_default_str();
@@ -462,10 +522,15 @@ void Declara_Sample(CLI::App* app, TAcao* acao) {
       ->check(CLI::ExistingFile);
   sub->add_flag("--plots", o->graficos,
                 "draw a carpet plot of each zone's temperature (needs gnuplot)");
+  sub->add_flag("--list", o->lista, "list every file written, family by family");
   sub->add_flag("--force", o->forcar,
                 "write into DIR although it holds files arqaux did not write there (never "
                 "replacing one)");
-  sub->callback([o, acao] {
+  sub->callback([sub, o, acao] {
+    if (o->detalhe == "full") {
+      if (sub->get_option("--zones")->count() == 0) o->zonas = 3;
+      if (sub->get_option("--interval")->count() == 0) o->intervalo = 600;
+    }
     // The run works inside its directory: the climate file's path must not
     // depend on the one it starts from.
     if (!o->clima.empty()) o->clima = fs::absolute(o->clima).string();
