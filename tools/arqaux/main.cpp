@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "comandos.h"
+#include "documentacao.h"
+#include "progresso.h"
 #include "verificacoes.h"
 
 namespace {
@@ -37,6 +39,45 @@ CLI::App* Ultimo_Comando(CLI::App* app) {
   return app;
 }
 
+// The edits (insertions, deletions, substitutions) that turn a into b.
+size_t Distancia(const std::string& a, const std::string& b) {
+  std::vector<size_t> linha(b.size() + 1);
+  for (size_t j = 0; j <= b.size(); ++j) linha[j] = j;
+  for (size_t i = 1; i <= a.size(); ++i) {
+    size_t diagonal = linha[0];
+    linha[0] = i;
+    for (size_t j = 1; j <= b.size(); ++j) {
+      const size_t acima = linha[j];
+      linha[j] = std::min({linha[j] + 1, linha[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
+      diagonal = acima;
+    }
+  }
+  return linha[b.size()];
+}
+
+// "; did you mean 'x'?" for the candidate nearest palavra, when it is near
+// enough to be a slip (a third of its letters at most); else nothing.
+std::string Sugestao(const std::string& palavra, const std::vector<std::string>& candidatos) {
+  const std::string* melhor = nullptr;
+  size_t menor = palavra.size() / 3 + 1;
+  for (const std::string& c : candidatos) {
+    const size_t d = Distancia(palavra, c);
+    if (d < menor) melhor = &c, menor = d;
+  }
+  return melhor == nullptr ? "" : "; did you mean '" + *melhor + "'?";
+}
+
+// The options app and the commands above it take, as they are typed.
+std::vector<std::string> Nomes_Opcoes(CLI::App* app) {
+  std::vector<std::string> nomes;
+  for (CLI::App* a = app; a != nullptr; a = a->get_parent()) {
+    for (const CLI::Option* o : a->get_options()) {
+      for (const std::string& l : o->get_lnames()) nomes.push_back("--" + l);
+    }
+  }
+  return nomes;
+}
+
 // What the parser refused, in one line: the first word no command took,
 // named for what it is (an unknown option, an unknown command where one is
 // expected, or a word too many); a missing command, with the commands that
@@ -47,9 +88,14 @@ std::string Explica(CLI::App* app, const CLI::ParseError& e) {
   if (!sobras.empty()) {
     const std::string& palavra = sobras.front();
     if (palavra.size() > 1 && palavra[0] == '-') {
-      return "unknown option " + palavra.substr(0, palavra.find('='));
+      const std::string opcao = palavra.substr(0, palavra.find('='));
+      return "unknown option " + opcao + Sugestao(opcao, Nomes_Opcoes(ultimo));
     }
-    if (!Subcomandos(ultimo).empty()) return "unknown command '" + palavra + "'";
+    if (!Subcomandos(ultimo).empty()) {
+      std::vector<std::string> comandos;
+      for (CLI::App* sub : Subcomandos(ultimo)) comandos.push_back(sub->get_name());
+      return "unknown command '" + palavra + "'" + Sugestao(palavra, comandos);
+    }
     return "unexpected argument '" + palavra + "'";
   }
   if (Subcomandos(ultimo).empty() || dynamic_cast<const CLI::RequiredError*>(&e) == nullptr) {
@@ -91,8 +137,12 @@ void Declara_Ajuda(CLI::App* app, TAcao* acao) {
 // Parses the command line and runs the command: the exit status.
 int Roda(int argc, char** argv) {
   CLI::App app("Reads and writes the files of the building simulation.", "arqaux");
-  app.set_version_flag("--version", std::string("arqaux ") + ARQAUX_VERSION,
+  app.set_version_flag("-V,--version", std::string("arqaux ") + ARQAUX_VERSION,
                        "show the library version");
+  bool silencio = false;
+  app.add_flag("-q,--quiet", silencio, "print nothing but errors (no progress, no summary)");
+  // The program's options may follow a command's words too.
+  app.fallthrough();
   app.require_subcommand(1);
   TAcao acao;
   Declara_Sample(&app, &acao);
@@ -112,6 +162,14 @@ int Roda(int argc, char** argv) {
   Declara_Inputs(&app, &acao);
   Declara_Ajuda(&app, &acao);
   Recusa_Repeticoes(&app);
+  // The build writes the manual page and the completion script from the
+  // declarations above.
+  const std::string pedido = argc == 2 ? argv[1] : "";
+  if (pedido == "--man" || pedido == "--bash-completion") {
+    const std::string texto = pedido == "--man" ? Pagina_Manual(&app) : Completacao_Bash(&app);
+    std::fputs(texto.c_str(), stdout);
+    return Conclui(0);
+  }
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForVersion& e) {
@@ -123,6 +181,7 @@ int Roda(int argc, char** argv) {
     Erro("%s", Explica(&app, e).c_str());
     return ERRO_USO;
   }
+  Define_Silencio(silencio);
   return Conclui(acao());
 }
 
