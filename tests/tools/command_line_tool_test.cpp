@@ -39,6 +39,7 @@ TEST_F(ToolCommandLine, HelpOnStdoutAndOneLineRefusals) {
       {"--help", 0, "Usage: arqaux [OPTIONS] SUBCOMMAND\n"},
       {"help", 0, "Usage: arqaux [OPTIONS] SUBCOMMAND\n"},
       {"--version", 0, "arqaux " ARQAUX_VERSION "\n"},
+      {"-V", 0, "arqaux " ARQAUX_VERSION "\n"},
       {"sample x --help", 0, "Usage: arqaux sample [OPTIONS] [DIR]\n"},
       {"report --help", 0, "Usage: arqaux report [OPTIONS] SUBCOMMAND\n"},
       {"report tupmv --help", 0, "Usage: arqaux report tupmv [OPTIONS] BINARY REPORT\n"},
@@ -57,10 +58,13 @@ TEST_F(ToolCommandLine, HelpOnStdoutAndOneLineRefusals) {
       {"climate show --from=8759 --count=1 clima.bin", 0,
        "0.0000\t0.0000\t0.0000\t0.0000\t0.0000\t0.0000\n"},
       {"sample x --zones=0", 2, "arqaux: --zones: Value 0 not in range 1 to 100\n"},
-      // Unknown options, commands and words.
+      // Unknown options, commands and words; the nearest named when it is a slip.
       {"config check f --zones 1 --depth 2", 2, "arqaux: unknown option --depth\n"},
       {acs + datas + " --index 1", 2, "arqaux: unknown option --index\n"},
-      {"sample x --zone=3", 2, "arqaux: unknown option --zone\n"},
+      {"sample x --zone=3", 2, "arqaux: unknown option --zone; did you mean '--zones'?\n"},
+      {"sample x --qiuet", 2, "arqaux: unknown option --qiuet; did you mean '--quiet'?\n"},
+      {"smaple", 2, "arqaux: unknown command 'smaple'; did you mean 'sample'?\n"},
+      {"report tupvm a.bin b.txt", 2, "arqaux: unknown command 'tupvm'; did you mean 'tupmv'?\n"},
       {"frob", 2, "arqaux: unknown command 'frob'\n"},
       {"report xyz a.bin b.txt" + datas, 2, "arqaux: unknown command 'xyz'\n"},
       {"config verify f", 2, "arqaux: unknown command 'verify'\n"},

@@ -39,20 +39,22 @@ CLI::App* Ultimo_Comando(CLI::App* app) {
   return app;
 }
 
-// The edits (insertions, deletions, substitutions) that turn a into b.
+// The edits that turn a into b: insertions, deletions, substitutions and
+// swaps of two neighbouring letters, the slips of typing.
 size_t Distancia(const std::string& a, const std::string& b) {
-  std::vector<size_t> linha(b.size() + 1);
-  for (size_t j = 0; j <= b.size(); ++j) linha[j] = j;
+  std::vector<std::vector<size_t>> d(a.size() + 1, std::vector<size_t>(b.size() + 1));
+  for (size_t i = 0; i <= a.size(); ++i) d[i][0] = i;
+  for (size_t j = 0; j <= b.size(); ++j) d[0][j] = j;
   for (size_t i = 1; i <= a.size(); ++i) {
-    size_t diagonal = linha[0];
-    linha[0] = i;
     for (size_t j = 1; j <= b.size(); ++j) {
-      const size_t acima = linha[j];
-      linha[j] = std::min({linha[j] + 1, linha[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
-      diagonal = acima;
+      d[i][j] =
+          std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + (a[i - 1] != b[j - 1])});
+      if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1]) {
+        d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+      }
     }
   }
-  return linha[b.size()];
+  return d[a.size()][b.size()];
 }
 
 // "; did you mean 'x'?" for the candidate nearest palavra, when it is near
