@@ -12,7 +12,8 @@ class EnvelopeTool : public ArqauxTest {
   void SetUp() override {
     ArqauxTest::SetUp();
     pasta = Caminho("s");
-    ASSERT_EQ(Executa(std::string(ARQAUX_TOOL_PATH) + " sample " + pasta + " --zones 1 --days 1"),
+    ASSERT_EQ(Executa(std::string(ARQAUX_TOOL_PATH) + " sample " + pasta +
+                      " --zones 1 --days 1 --detail full"),
               0);
   }
   int Tool(const std::string& args, std::string* saida = nullptr) {

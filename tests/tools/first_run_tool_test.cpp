@@ -148,8 +148,8 @@ TEST_F(FirstRun, ManualPageAndCompletion) {
   for (const std::string& c : comandos) {
     EXPECT_NE(pagina.find("\n.SS \"arqaux " + c + "\"\n"), std::string::npos) << c;
   }
-  ASSERT_EQ(Executa("groff -man -Tutf8 -P-cbou -ww " + (raiz / "man/man1/arqaux.1").string() + " 2>&1 >" +
-                        Caminho("pagina.txt") + " | grep -v 'cannot adjust line'",
+  ASSERT_EQ(Executa("groff -man -Tutf8 -P-cbou -ww " + (raiz / "man/man1/arqaux.1").string() +
+                        " 2>&1 >" + Caminho("pagina.txt") + " | grep -v 'cannot adjust line'",
                     &saida),
             1)
       << saida;

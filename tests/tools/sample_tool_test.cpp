@@ -19,9 +19,10 @@ size_t Linhas(const std::string& texto) {
 TEST_F(SampleTool, ShortRunWritesEveryStreamAndReport) {
   const std::string pasta = Caminho("saida");
   std::string saida;
-  ASSERT_EQ(
-      Executa(std::string(ARQAUX_TOOL_PATH) + " sample " + pasta + " --zones 2 --days 2", &saida),
-      0)
+  ASSERT_EQ(Executa(std::string(ARQAUX_TOOL_PATH) + " sample " + pasta +
+                        " --zones 2 --days 2 --detail full --list",
+                    &saida),
+            0)
       << saida;
   // Two days of 600-second steps.
   const uintmax_t passos = 2 * 144;
@@ -88,7 +89,7 @@ TEST_F(SampleTool, ShortRunWritesEveryStreamAndReport) {
         "  (77 files)\n\nzona1_carga_inverno.txt ", "\n[thermal loads] ",
         "  (33 files)\n\nzona1_parede.bin ", "\n[envelope] ", "  (32 files)\n\nzona1_vidros.txt ",
         "\n[diagnostics] ", "  (4 files)\n\niluminacao.csv ", "\n[daylight-rain] ",
-        "  (2 files)\n\n191 files, "}) {
+        "  (2 files)\n\nWrote 191 files, "}) {
     EXPECT_NE(saida.find(linha), std::string::npos) << linha << '\n' << saida;
   }
 }
@@ -103,7 +104,7 @@ TEST_F(SampleTool, MoreStreamsThanHandles) {
   const std::string pasta = Caminho("apertado");
   std::string saida;
   ASSERT_EQ(Executa("ulimit -n 40; " + std::string(ARQAUX_TOOL_PATH) + " sample " + pasta +
-                        " --zones 4 --days 1",
+                        " --zones 4 --days 1 --detail full",
                     &saida),
             0)
       << saida;
