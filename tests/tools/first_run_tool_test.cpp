@@ -85,6 +85,7 @@ TEST_F(FirstRun, DefaultSampleIsLightCompleteAndGuides) {
     EXPECT_EQ(Roda(TOOL + proximos[k].substr(sizeof("  arqaux") - 1), &resposta, &erro), 0)
         << proximos[k] << '\n'
         << resposta << erro;
+    EXPECT_EQ(erro, "") << proximos[k];
   }
 }
 

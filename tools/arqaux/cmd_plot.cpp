@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "comandos.h"
+#include "progresso.h"
 #include "saida_segura.h"
 #include "verificacoes.h"
 
@@ -91,15 +92,16 @@ int Escolhe_Coluna(const TPedido_Grafico& p, const TSerie& s) {
 
 // gnuplot's data lines of column coluna of s, one a record: the record's
 // time (day of the year, or day and the hours its step spans on a carpet)
-// and its value. *registros counts them.
-std::string Linhas_Grafico(const TPedido_Grafico& p, TSerie* s, int coluna, long long* registros) {
+// and its value. *registros counts them, and the progress line shows them.
+std::string Linhas_Grafico(const TPedido_Grafico& p, TSerie* s, int coluna, long long* registros,
+                           TProgresso* progresso) {
   std::vector<double> v;
   long long fim = 0, anterior = 0;
   std::string linhas;
   while (s->Le(&v, &fim)) {
     // A record stands for the step or hour that ends at its time.
     const long long inicio = anterior < fim ? anterior : fim - 3600;
-    ++*registros;
+    progresso->Avanca(++*registros);
     const double dia = static_cast<double>(inicio) / 86400.0;
     const double hora_ini = static_cast<double>(inicio % 86400) / 3600.0;
     const double hora_fim = hora_ini + static_cast<double>(fim - inicio) / 3600.0;
@@ -143,7 +145,8 @@ int Desenha_Grafico(const TPedido_Grafico& p) {
   if (int falha = png.Abre(p.saida)) return falha;
   std::string script = Cabecalho_Grafico(p, s->Colunas()[coluna].Titulo(), png.Temporario());
   long long registros = 0;
-  script += Linhas_Grafico(p, s.get(), coluna, &registros);
+  TProgresso progresso("reading " + p.caminho + ", records", 0);
+  script += Linhas_Grafico(p, s.get(), coluna, &registros, &progresso);
   if (registros == 0) return Erro("'%s' holds no records", p.caminho.c_str());
   script += "EOD\n";
   script +=
@@ -151,6 +154,7 @@ int Desenha_Grafico(const TPedido_Grafico& p) {
           ? "set palette rgb 33,13,10\nplot $dados using 1:(($2+$3)/2):($1-0.5):($1+0.5):2:3:4 "
             "with boxxyerror fillstyle solid noborder linecolor palette\n"
           : "plot $dados using 1:2 with lines linewidth 1.5\n";
+  progresso.Etapa("drawing " + p.saida + " with gnuplot", 0);
   if (int falha = Executa_Gnuplot(script, p.saida)) return falha;
   if (!Png_Inteiro(png.Temporario())) return Perda(p.saida);
   return png.Conclui();

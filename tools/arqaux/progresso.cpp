@@ -20,7 +20,7 @@ bool Silencioso() { return silencio; }
 TProgresso::TProgresso(const std::string& o_que, long long total)
     : ativo_(!silencio && isatty(STDERR_FILENO) != 0),
       comeco_(std::chrono::steady_clock::now()),
-      ultimo_(comeco_ - INTERVALO_DESENHO),
+      ultimo_(comeco_),
       o_que_(o_que),
       total_(total) {
   Desenha(0);
@@ -36,19 +36,18 @@ void TProgresso::Avanca(long long feitos) {
   if (!ativo_) return;
   const auto agora = std::chrono::steady_clock::now();
   if (agora - ultimo_ < INTERVALO_DESENHO && feitos != total_) return;
-  ultimo_ = agora;
   Desenha(feitos);
 }
 
 void TProgresso::Etapa(const std::string& o_que, long long total) {
   o_que_ = o_que;
   total_ = total;
-  ultimo_ = std::chrono::steady_clock::now() - INTERVALO_DESENHO;
   Desenha(0);
 }
 
 void TProgresso::Desenha(long long feitos) {
   if (!ativo_) return;
+  ultimo_ = std::chrono::steady_clock::now();
   const double segundos =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - comeco_).count();
   if (total_ > 0) {
