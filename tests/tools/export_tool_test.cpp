@@ -204,8 +204,8 @@ TEST_F(ExportTool, CsvHoldsEveryValueOfTheSource) {
 }
 
 // The run's directory in one database: each exportable file a table of its
-// records, the series table one row per column, and the second record's
-// first value the source's, all read by the sqlite3 client.
+// records, variables one row per column, and the second record's first
+// value the source's, all read by the sqlite3 client.
 TEST_F(ExportTool, SqliteHoldsTheRunWhole) {
   const std::string banco = Caminho("run.sqlite");
   std::string saida;
@@ -226,7 +226,7 @@ TEST_F(ExportTool, SqliteHoldsTheRunWhole) {
     std::string tabela = fs::path(c.arquivo).stem().string();
     std::replace(tabela.begin(), tabela.end(), '-', '_');
     if (!tabelas.insert(tabela).second) tabelas.insert(tabela += "_2");
-    consultas += "SELECT COUNT(*), (SELECT COUNT(*) FROM series WHERE table_name = '" + tabela +
+    consultas += "SELECT COUNT(*), (SELECT COUNT(*) FROM variables WHERE table_name = '" + tabela +
                  "' AND kind = '" + c.tipo + "') FROM \"" + tabela + "\";\nSELECT * FROM \"" +
                  tabela + "\" WHERE rowid = 2;\n";
     esperado += std::to_string(c.registros) + "|" + std::to_string(c.colunas) + "\n";
@@ -246,7 +246,7 @@ TEST_F(ExportTool, SqliteHoldsTheRunWhole) {
   }
   EXPECT_EQ(obtido, esperado);
   // Table names that differ only in case, or that the database keeps for
-  // itself, are made unique: the files all export.
+  // itself, are made unique within a run: the files all export.
   fs::create_directories(Caminho("nomes"));
   for (const char* nome : {"Series", "Zona1_ATS", "sqlite_stat1", "zona1-ats", "zona1_ats"}) {
     fs::copy_file(Em("zona1_ats.bin"), Caminho("nomes/") + nome + ".bin");
@@ -256,8 +256,9 @@ TEST_F(ExportTool, SqliteHoldsTheRunWhole) {
   ASSERT_EQ(Executa(TOOL + " export " + Caminho("nomes") + " --to sqlite --out " + nomes, &saida),
             0)
       << saida;
-  ASSERT_EQ(Executa("sqlite3 " + nomes + " 'SELECT DISTINCT table_name FROM series'", &saida), 0);
-  EXPECT_EQ(saida, "Series_2\nZona1_ATS\nt_sqlite_stat1\nzona1_ats_2\nzona1_ats_3\n");
+  ASSERT_EQ(Executa("sqlite3 " + nomes + " 'SELECT DISTINCT table_name FROM variables'", &saida),
+            0);
+  EXPECT_EQ(saida, "Series\nZona1_ATS\nt_sqlite_stat1\nzona1_ats_2\nzona1_ats_3\n");
 }
 
 // Files whose kind their header and size do not tell are refused with the
