@@ -261,6 +261,50 @@ TEST_F(ExportTool, SqliteHoldsTheRunWhole) {
   EXPECT_EQ(saida, "Series\nZona1_ATS\nt_sqlite_stat1\nzona1_ats_2\nzona1_ats_3\n");
 }
 
+// A second run, a day longer, appended from the command line: one zone's
+// temperature side by side in both runs at the times they share, and each
+// run's rows of it through the data view. A run already in the database,
+// a new database over a file, and an append to what export did not make
+// are refused, each leaving the file byte for byte as it was.
+TEST_F(ExportTool, RunsAppendedToOneDatabase) {
+  const std::string banco = Caminho("estudo.sqlite"), r2 = Caminho("r2");
+  std::string saida;
+  ASSERT_EQ(Executa(TOOL + " sample " + r2 + " --zones 1 --days 3 --interval 3600", &saida), 0);
+  ASSERT_EQ(Executa(TOOL + " export " + pasta_ + " --to sqlite --out " + banco, &saida), 0)
+      << saida;
+  ASSERT_EQ(Executa(TOOL + " export " + r2 + " --to sqlite --out " + banco + " --append", &saida),
+            0)
+      << saida;
+  ASSERT_EQ(Executa("sqlite3 " + banco +
+                        " \"SELECT count(*), sum(a.zone_air_temperature = "
+                        "b.zone_air_temperature) FROM zona1_temp_umi a JOIN zona1_temp_umi b "
+                        "USING (time_id) WHERE a.run_id = 1 AND b.run_id = 2; SELECT run, "
+                        "count(*) FROM data WHERE variable = 'zona1_temp_umi.zone_air_temperature' "
+                        "GROUP BY run\"",
+                    &saida),
+            0);
+  EXPECT_EQ(saida, std::to_string(PASSOS) + "|" + std::to_string(PASSOS) + "\n1|" +
+                       std::to_string(PASSOS) + "\n2|" + std::to_string(PASSOS * 3 / 2) + "\n");
+  Escreve_Arquivo(Caminho("texto.sqlite"), "not a database\n");
+  const std::string antes = Le_Arquivo(banco);
+  const struct {
+    std::string linha, erro;
+  } casos[] = {
+      {r2 + " --out " + banco + " --append", "' is in '" + banco + "' already: nothing appended"},
+      {r2 + " --out " + banco, "'" + banco + "' exists already"},
+      {r2 + " --out " + Caminho("texto.sqlite") + " --append",
+       "is not a database made by arqaux export"},
+      {pasta_ + " " + r2, "several runs go into one database: give --out FILE"},
+  };
+  for (const auto& c : casos) {
+    EXPECT_EQ(Executa(TOOL + " export " + c.linha + " --to sqlite", &saida), 1) << c.linha;
+    EXPECT_EQ(saida, "arqaux: " + Depois(saida, "arqaux: ") + "\n") << saida;
+    EXPECT_NE(saida.find(c.erro), std::string::npos) << saida;
+    EXPECT_EQ(Le_Arquivo(banco), antes) << c.linha;
+  }
+  EXPECT_EQ(Le_Arquivo(Caminho("texto.sqlite")), "not a database\n");
+}
+
 // Files whose kind their header and size do not tell are refused with the
 // kinds that fit; a description or --kind tells them.
 TEST_F(ExportTool, KindsNotToldAreRefusedWithTheCandidates) {
