@@ -295,6 +295,8 @@ TEST_F(ExportTool, RunsAppendedToOneDatabase) {
       {r2 + " --out " + Caminho("texto.sqlite") + " --append",
        "is not a database made by arqaux export"},
       {pasta_ + " " + r2, "several runs go into one database: give --out FILE"},
+      {r2 + " --out " + Caminho("x.sqlite") + " --interval 60",
+       "--kind and --interval are for one"},
   };
   for (const auto& c : casos) {
     EXPECT_EQ(Executa(TOOL + " export " + c.linha + " --to sqlite", &saida), 1) << c.linha;

@@ -1,10 +1,8 @@
-// arqaux export: a file's records, or those of every exportable file of a
-// directory, as CSV or into an SQLite database (exporta.h).
-//
-// A directory goes into one database, one table per file named after it,
-// written in one transaction: a failure leaves no partial database behind.
-// Files of a directory that hold no exportable records (reports,
-// descriptions, statistics) are passed over and counted.
+// arqaux export: a file's records as CSV, or every exportable file of run
+// folders into one SQLite database, new or appended to (the library's
+// Exporta_Banco, whose header comment tells the layout). Files of a folder
+// that hold no exportable records (reports, descriptions, statistics) are
+// passed over and counted.
 #include <arqaux/dados.h>
 #include <unistd.h>
 
@@ -100,6 +98,9 @@ std::string Nome_Da_Pasta(const std::string& caminho) {
 // appended to one export made.
 int Exporta_Para_SQLite(TPedido_Exportacao p) {
   if (p.saida == "-") return Erro("a database is written to a file: give --out FILE");
+  if (p.intervalo != 0 || !p.tipo.empty()) {
+    return Erro("--kind and --interval are for one file: a run's files tell their own");
+  }
   if (p.caminhos.size() > 1 && p.saida.empty()) {
     return Erro("several runs go into one database: give --out FILE");
   }
