@@ -366,6 +366,8 @@ bool Exporta_Banco(const std::vector<std::string>& execucoes, const std::string&
     return arqaux::Exporta(execucoes, banco, acrescentar, ano, resumo, erro, progresso);
   } catch (const std::exception& e) {
     *erro = "writing '" + banco + "' failed: " + e.what();
-    return false;
+  } catch (...) {
+    *erro = "writing '" + banco + "' failed: the progress callback threw";
   }
+  return false;
 }
