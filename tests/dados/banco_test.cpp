@@ -126,8 +126,8 @@ TEST_F(DatabaseExport, TwoRunsAppendedReadBackThroughTablesAndTheView) {
                            " ORDER BY time_id"),
                   esperado[c])
             << onde;
-        // Through the view, each file's last column: the view reads every
-        // table for each.
+        // Through the view, each file's last column: each query compiles
+        // the whole view.
         if (c + 1 == n) {
           EXPECT_EQ(
               Consulta("SELECT t.time, d.value FROM data d JOIN times t ON t.time_id = "
