@@ -1,6 +1,7 @@
 // The database export's own use of SQLite: handles that close themselves,
 // statements run or prepared with the cause of a failure kept, and the
-// tables a run's files go into (banco_tabelas.cpp).
+// tables a run's files go into (banco_tabelas.cpp), and what a run
+// folder holds (banco_execucao.cpp).
 #ifndef ARQAUX_DADOS_BANCO_SQL_H_
 #define ARQAUX_DADOS_BANCO_SQL_H_
 
@@ -70,6 +71,30 @@ class TTempos {
 struct TVariavel {
   std::string coluna, grandeza, unidade, zona, componente, tipo, intervalo, fonte;
 };
+
+struct TArquivo_Execucao {
+  std::string caminho;
+  TDeteccao deteccao;
+};
+struct TExecucao {
+  std::string pasta;  // absolute
+  std::vector<TArquivo_Execucao> arquivos;
+};
+
+// Lists the folder dada given: its absolute path and its regular files
+// whose kind has records, in name order; the others counted in
+// *ignorados. A folder or a file that does not read is an error, never a
+// file passed over.
+bool Lista_Execucao(const std::string& dada, TExecucao* e, size_t* ignorados, std::string* erro);
+// The table name a file's stem gives: "zona1_temp_umi.bin" ->
+// "zona1_temp_umi".
+std::string Radical(const std::string& arquivo);
+// The rows of variables of a file's columns.
+std::vector<TVariavel> Variaveis(const TArquivo_Execucao& a, const TSerie& s);
+// The first line of the run folder's manifest; empty when it has none.
+std::string Produtor(const std::string& pasta);
+// "2026-12-06T16:46:10Z": now.
+std::string Agora_UTC();
 
 // The tables one run's files go into.
 class TTabelas {
