@@ -161,6 +161,10 @@ TEST_F(DatabaseExport, TwoRunsAppendedReadBackThroughTablesAndTheView) {
   ASSERT_TRUE(Exporta_Banco({Execucao(2)}, banco, true, ANO, &resumo, &erro)) << erro;
   const auto variaveis = Consulta("SELECT table_name, 0 FROM variables");
   EXPECT_GT(variaveis.size(), 500u);
+  EXPECT_EQ(Consulta("SELECT DISTINCT table_name || ' ' || interval, 0 FROM variables WHERE "
+                     "source_file = 'zona1_temp_umi.bin'"),
+            (std::vector<std::pair<std::string, double>>{{"zona1_temp_umi 600", 0},
+                                                         {"zona1_temp_umi_2 900", 0}}));
   double valores = 0;
   for (const auto& v : variaveis) {
     valores += Consulta("SELECT 0, count(*) FROM \"" + v.first + "\"").at(0).second;
