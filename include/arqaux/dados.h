@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -317,6 +318,53 @@ ARQAUX_API double Valor_Decimal(double v);
 ARQAUX_API long long Exporta_CSV(TSerie* s, int ano, std::FILE* saida, std::string* erro);
 // One field as RFC 4180 writes it.
 ARQAUX_API std::string Campo_CSV(const std::string& texto);
+
+// One SQLite database for many runs (UTF-8), each run a folder of result
+// files. It holds:
+// - runs (run_id, folder, exported_at, exporter, producer): the folder's
+//   absolute path, when it was exported (ISO 8601, UTC), what exported it
+//   ("arqaux 0.1.0") and the first line of the folder's manifest
+//   (.arqaux-run), NULL when it has none;
+// - times (time_id, time, month, day, hour, minute, interval): one row per
+//   distinct interval end and interval length, the end in ISO 8601 in the
+//   reference year (the time rule above) and its parts, the length in
+//   seconds: a 10-minute and an hourly row ending at 01:00 are two rows;
+// - one wide table per kind of file and zone or component, shared by every
+//   run, named after the file's stem (letters, digits and '_'; "t_" before
+//   one that begins with a digit or "sqlite_"): run_id, time_id, then one
+//   REAL per column of the series, named as the series names it, with an
+//   index on (run_id, time_id). A run's file whose columns (or what
+//   variables says of them) differ from the table's goes into the first of
+//   stem_2, stem_3, ... that holds the same or is new; so do two files of
+//   one run whose stems differ only in case;
+// - variables (variable, table_name, column_name, quantity, unit, zone,
+//   component, kind, interval, source_file): one row per column of every
+//   table; variable is "table.column". zone is N for a file whose stem
+//   begins "zonaN_" (or is "zonaN"), else NULL; component is an HVAC
+//   stream's kind and number from its description ("boiler 1"; a
+//   consumption stream's from its data stream's), else NULL;
+// - the view data (run, time, variable, value): every column of every
+//   table as rows, remade when a table is added; it holds no data.
+// Values are stored as Valor_Decimal gives them.
+struct TResumo_Banco {
+  size_t arquivos = 0;   // files exported
+  size_t ignorados = 0;  // files of the folders with no records to export
+  long long linhas = 0;  // rows written
+};
+// Exports the exportable files of every run folder of execucoes into the
+// database banco, the rows dated in reference year ano, each run in one
+// transaction. Without acrescentar, banco must not exist: the database is
+// written under a temporary name beside it and linked into place once
+// whole, so that a failure leaves nothing. With acrescentar, banco must be
+// a database made by this export (a runs table of its columns); nothing
+// else is written. A folder given twice or already in the database is
+// refused before anything is written. progresso, when given, is told after
+// each file (files done, files of all the runs). false, with *erro (the
+// file or the database named), when it fails; a run that failed is rolled
+// back, the runs before it stay in an appended database.
+ARQAUX_API bool Exporta_Banco(const std::vector<std::string>& execucoes, const std::string& banco,
+                              bool acrescentar, int ano, TResumo_Banco* resumo, std::string* erro,
+                              const std::function<void(size_t, size_t)>& progresso = nullptr);
 
 // The HVAC output streams: fan coils and the seven kinds of primary
 // equipment. Each kind is written here once: its name, its flags and

@@ -204,8 +204,8 @@ TEST_F(ExportTool, CsvHoldsEveryValueOfTheSource) {
 }
 
 // The run's directory in one database: each exportable file a table of its
-// records, the series table one row per column, and the second record's
-// first value the source's, all read by the sqlite3 client.
+// records, variables one row per column, and the second record's first
+// value the source's, all read by the sqlite3 client.
 TEST_F(ExportTool, SqliteHoldsTheRunWhole) {
   const std::string banco = Caminho("run.sqlite");
   std::string saida;
@@ -226,7 +226,7 @@ TEST_F(ExportTool, SqliteHoldsTheRunWhole) {
     std::string tabela = fs::path(c.arquivo).stem().string();
     std::replace(tabela.begin(), tabela.end(), '-', '_');
     if (!tabelas.insert(tabela).second) tabelas.insert(tabela += "_2");
-    consultas += "SELECT COUNT(*), (SELECT COUNT(*) FROM series WHERE table_name = '" + tabela +
+    consultas += "SELECT COUNT(*), (SELECT COUNT(*) FROM variables WHERE table_name = '" + tabela +
                  "' AND kind = '" + c.tipo + "') FROM \"" + tabela + "\";\nSELECT * FROM \"" +
                  tabela + "\" WHERE rowid = 2;\n";
     esperado += std::to_string(c.registros) + "|" + std::to_string(c.colunas) + "\n";
@@ -246,7 +246,7 @@ TEST_F(ExportTool, SqliteHoldsTheRunWhole) {
   }
   EXPECT_EQ(obtido, esperado);
   // Table names that differ only in case, or that the database keeps for
-  // itself, are made unique: the files all export.
+  // itself, are made unique within a run: the files all export.
   fs::create_directories(Caminho("nomes"));
   for (const char* nome : {"Series", "Zona1_ATS", "sqlite_stat1", "zona1-ats", "zona1_ats"}) {
     fs::copy_file(Em("zona1_ats.bin"), Caminho("nomes/") + nome + ".bin");
@@ -256,8 +256,55 @@ TEST_F(ExportTool, SqliteHoldsTheRunWhole) {
   ASSERT_EQ(Executa(TOOL + " export " + Caminho("nomes") + " --to sqlite --out " + nomes, &saida),
             0)
       << saida;
-  ASSERT_EQ(Executa("sqlite3 " + nomes + " 'SELECT DISTINCT table_name FROM series'", &saida), 0);
-  EXPECT_EQ(saida, "Series_2\nZona1_ATS\nt_sqlite_stat1\nzona1_ats_2\nzona1_ats_3\n");
+  ASSERT_EQ(Executa("sqlite3 " + nomes + " 'SELECT DISTINCT table_name FROM variables'", &saida),
+            0);
+  EXPECT_EQ(saida, "Series\nZona1_ATS\nt_sqlite_stat1\nzona1_ats_2\nzona1_ats_3\n");
+}
+
+// A second run, a day longer, appended from the command line: one zone's
+// temperature side by side in both runs at the times they share, and each
+// run's rows of it through the data view. A run already in the database,
+// a new database over a file, and an append to what export did not make
+// are refused, each leaving the file byte for byte as it was.
+TEST_F(ExportTool, RunsAppendedToOneDatabase) {
+  const std::string banco = Caminho("estudo.sqlite"), r2 = Caminho("r2");
+  std::string saida;
+  ASSERT_EQ(Executa(TOOL + " sample " + r2 + " --zones 1 --days 3 --interval 3600", &saida), 0);
+  ASSERT_EQ(Executa(TOOL + " export " + pasta_ + " --to sqlite --out " + banco, &saida), 0)
+      << saida;
+  ASSERT_EQ(Executa(TOOL + " export " + r2 + " --to sqlite --out " + banco + " --append", &saida),
+            0)
+      << saida;
+  ASSERT_EQ(Executa("sqlite3 " + banco +
+                        " \"SELECT count(*), sum(a.zone_air_temperature = "
+                        "b.zone_air_temperature) FROM zona1_temp_umi a JOIN zona1_temp_umi b "
+                        "USING (time_id) WHERE a.run_id = 1 AND b.run_id = 2; SELECT run, "
+                        "count(*) FROM data WHERE variable = 'zona1_temp_umi.zone_air_temperature' "
+                        "GROUP BY run\"",
+                    &saida),
+            0);
+  EXPECT_EQ(saida, std::to_string(PASSOS) + "|" + std::to_string(PASSOS) + "\n1|" +
+                       std::to_string(PASSOS) + "\n2|" + std::to_string(PASSOS * 3 / 2) + "\n");
+  Escreve_Arquivo(Caminho("texto.sqlite"), "not a database\n");
+  const std::string antes = Le_Arquivo(banco);
+  const struct {
+    std::string linha, erro;
+  } casos[] = {
+      {r2 + " --out " + banco + " --append", "' is in '" + banco + "' already: nothing appended"},
+      {r2 + " --out " + banco, "'" + banco + "' exists already"},
+      {r2 + " --out " + Caminho("texto.sqlite") + " --append",
+       "is not a database made by arqaux export"},
+      {pasta_ + " " + r2, "several runs go into one database: give --out FILE"},
+      {r2 + " --out " + Caminho("x.sqlite") + " --interval 60",
+       "--kind and --interval are for one"},
+  };
+  for (const auto& c : casos) {
+    EXPECT_EQ(Executa(TOOL + " export " + c.linha + " --to sqlite", &saida), 1) << c.linha;
+    EXPECT_EQ(saida, "arqaux: " + Depois(saida, "arqaux: ") + "\n") << saida;
+    EXPECT_NE(saida.find(c.erro), std::string::npos) << saida;
+    EXPECT_EQ(Le_Arquivo(banco), antes) << c.linha;
+  }
+  EXPECT_EQ(Le_Arquivo(Caminho("texto.sqlite")), "not a database\n");
 }
 
 // Files whose kind their header and size do not tell are refused with the

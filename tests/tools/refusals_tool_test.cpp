@@ -140,7 +140,7 @@ TEST_F(ToolRefusals, OneLineAndAFailedExit) {
       {"timeout 10 " + t + "compare . P Q", 1, "'#P/P.geo' is not a regular file"},
       {"timeout 10 " + t + "interface P.prj", 1, "#P/P.geo' is not a regular file"},
       // The real cause, on the real file.
-      {limite + "10; " + t + "export tu.bin --to sqlite --out f.sqlite", 1,
+      {limite + "10; " + t + "export corrida --to sqlite --out f.sqlite", 1,
        "writing 'f.sqlite' failed: disk I/O error"},
       {"(ulimit -n 6; exec " + t + "sample poucos --days 1 --zones 1) >/dev/null", 1,
        "': Too many open files"},
@@ -188,7 +188,8 @@ TEST_F(ToolRefusals, ADirectorysDatabaseGoesBesideIt) {
   std::string saida;
   EXPECT_EQ(
       Executa("cd " + dir + " && " + ARQAUX_TOOL_PATH + " export corrida/ --to sqlite", &saida), 0);
-  EXPECT_EQ(saida, "0 files passed over: no records to export\ncorrida.sqlite: 1 tables, 4 rows\n");
+  EXPECT_EQ(saida,
+            "0 files passed over: no records to export\ncorrida.sqlite: 1 runs, 1 files, 4 rows\n");
   EXPECT_EQ(std::distance(fs::directory_iterator(Caminho("corrida")), {}), 1);
 }
 

@@ -1,12 +1,9 @@
-// arqaux export: a file's records, or those of every exportable file of a
-// directory, as CSV or into an SQLite database (exporta.h).
-//
-// A directory goes into one database, one table per file named after it,
-// written in one transaction: a failure leaves no partial database behind.
-// Files of a directory that hold no exportable records (reports,
-// descriptions, statistics) are passed over and counted.
+// arqaux export: a file's records as CSV, or every exportable file of run
+// folders into one SQLite database, new or appended to (the library's
+// Exporta_Banco, whose header comment tells the layout). Files of a folder
+// that hold no exportable records (reports, descriptions, statistics) are
+// passed over and counted.
 #include <arqaux/dados.h>
-#include <sqlite3.h>
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
@@ -23,7 +20,6 @@
 #include <vector>
 
 #include "comandos.h"
-#include "exporta.h"
 #include "saida_segura.h"
 #include "verificacoes.h"
 
@@ -35,35 +31,9 @@ struct TPedido_Exportacao {
   std::string caminho, formato, saida, tipo;
   int ano = 2001;
   int intervalo = 0;
+  std::vector<std::string> caminhos;  // the runs of a database
+  bool acrescentar = false;
 };
-
-struct Fecha_Banco {
-  void operator()(sqlite3* db) const { sqlite3_close(db); }
-};
-using TBanco = std::unique_ptr<sqlite3, Fecha_Banco>;
-
-// "zona1_temp_umi.bin" -> "zona1_temp_umi": letters, digits and '_', unique
-// among usados (held in lower case: the database's names ignore case) and
-// not of the names it keeps for itself ("sqlite_...").
-std::string Nome_Tabela(const std::string& arquivo, std::set<std::string>* usados) {
-  std::string nome = fs::path(arquivo).stem().string();
-  for (char& c : nome) {
-    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-  }
-  auto minusculas = [](std::string s) {
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-  };
-  if (nome.empty() || std::isdigit(static_cast<unsigned char>(nome[0])) ||
-      minusculas(nome).rfind("sqlite_", 0) == 0) {
-    nome = "t_" + nome;
-  }
-  std::string unico = nome;
-  for (int k = 2; !usados->insert(minusculas(unico)).second; ++k) {
-    unico = nome + "_" + std::to_string(k);
-  }
-  return unico;
-}
 
 // The files of a directory export: each regular file whose kind has
 // records, in name order. A directory or a file that does not read is an
@@ -111,79 +81,6 @@ int Exporta_Para_CSV(const TPedido_Exportacao& p, TSerie* s) {
   return 0;
 }
 
-// What SQLite said of db, with the system's own words when a call to the
-// system failed: "disk I/O error (File too large)".
-std::string Erro_Banco(sqlite3* db) {
-  std::string texto = sqlite3_errmsg(db);
-  if (const int sistema = sqlite3_system_errno(db)) {
-    texto += std::string(" (") + std::strerror(sistema) + ")";
-  }
-  return texto;
-}
-
-// A failed export leaves nothing of its database: the transaction is
-// rolled back, and the file and its journal removed.
-void Remove_Banco(TBanco* db, const std::string& saida) {
-  db->reset();
-  std::error_code ec;
-  for (const std::string& c : {saida, saida + "-journal"}) fs::remove(c, ec);
-}
-
-// Exports arquivos into the new database p.saida, in one transaction.
-// forcado, when not empty, is the kind of every file.
-int Exporta_Para_SQLite(const TPedido_Exportacao& p, const std::vector<std::string>& arquivos,
-                        const std::string& forcado) {
-  std::error_code ec;
-  // A journal left beside the name would be rolled into the new database.
-  for (const std::string& c : {p.saida, p.saida + "-journal"}) {
-    if (fs::exists(fs::symlink_status(c, ec))) return Erro("'%s' exists already", c.c_str());
-  }
-  sqlite3* aberto = nullptr;
-  const int rc = sqlite3_open(p.saida.c_str(), &aberto);
-  TBanco db(aberto);
-  auto falha = [&](const std::string& causa) {
-    Remove_Banco(&db, p.saida);
-    return Erro("writing '%s' failed: %s", p.saida.c_str(), causa.c_str());
-  };
-  if (rc != SQLITE_OK) return falha(Erro_Banco(db.get()));
-  std::string erro;
-  std::set<std::string> tabelas = {"series"};
-  long long linhas = 0;
-  if (sqlite3_exec(db.get(), "BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK) {
-    return falha(Erro_Banco(db.get()));
-  }
-  const bool terminal = isatty(STDERR_FILENO) != 0;
-  for (size_t k = 0; k < arquivos.size(); ++k) {
-    const std::string& a = arquivos[k];
-    if (terminal) std::fprintf(stderr, "\r%zu of %zu files", k + 1, arquivos.size());
-    TDeteccao d;
-    if (int e = Conhece_Arquivo(a, forcado, &d)) {
-      Remove_Banco(&db, p.saida);
-      return e;
-    }
-    // A file that does not read is the file's fault; a row that does not go
-    // in, the database's.
-    std::unique_ptr<TSerie> s = Abre_Serie(a, d, p.intervalo, &erro);
-    if (s == nullptr) {
-      Remove_Banco(&db, p.saida);
-      return Erro("%s: %s", a.c_str(), erro.c_str());
-    }
-    const long long n =
-        Exporta_SQLite(db.get(), Nome_Tabela(a, &tabelas), fs::path(a).filename().string(),
-                       d.tipo->nome, s.get(), p.ano, &erro);
-    if (n < 0) return falha(Erro_Banco(db.get()));
-    linhas += n;
-  }
-  if (terminal) std::fputc('\n', stderr);
-  if (sqlite3_exec(db.get(), "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
-    return falha(Erro_Banco(db.get()));
-  }
-  if (sqlite3_close(db.release()) != SQLITE_OK) return falha("it did not close");
-  if (int erro = Anota_No_Manifesto(p.saida)) return erro;
-  std::printf("%s: %zu tables, %lld rows\n", p.saida.c_str(), arquivos.size(), linhas);
-  return 0;
-}
-
 // The directory as a file name beside it: "run/" and "run" give "run",
 // "." the directory's own name.
 std::string Nome_Da_Pasta(const std::string& caminho) {
@@ -197,8 +94,53 @@ std::string Nome_Da_Pasta(const std::string& caminho) {
   return pasta.string();
 }
 
+// Exports the run folders p.caminhos into one database: a new one, or
+// appended to one export made.
+int Exporta_Para_SQLite(TPedido_Exportacao p) {
+  if (p.saida == "-") return Erro("a database is written to a file: give --out FILE");
+  if (p.intervalo != 0 || !p.tipo.empty()) {
+    return Erro("--kind and --interval are for one file: a run's files tell their own");
+  }
+  if (p.caminhos.size() > 1 && p.saida.empty()) {
+    return Erro("several runs go into one database: give --out FILE");
+  }
+  std::vector<std::string> lidos;
+  for (const std::string& c : p.caminhos) {
+    std::error_code ec;
+    if (!fs::is_directory(c, ec)) return Erro("'%s' is not a run folder", c.c_str());
+    int ignorados = 0;
+    std::string motivo;
+    const std::vector<std::string> arquivos = Arquivos_Exportaveis(c, &ignorados, &motivo);
+    if (!motivo.empty()) return Erro("%s", motivo.c_str());
+    if (arquivos.empty()) return Erro("'%s' holds no file to export", c.c_str());
+    for (const std::string& a : arquivos) {
+      for (const std::string& l : Arquivos_Lidos(a)) lidos.push_back(l);
+    }
+  }
+  if (p.saida.empty()) p.saida = Nome_Da_Pasta(p.caminhos[0]) + ".sqlite";
+  if (int erro = Confere_Saida(p.saida, lidos)) return erro;
+  const bool terminal = isatty(STDERR_FILENO) != 0;
+  auto progresso = [terminal](size_t feitos, size_t total) {
+    if (terminal)
+      std::fprintf(stderr, "\r%zu of %zu files%s", feitos, total, feitos == total ? "\n" : "");
+  };
+  TResumo_Banco resumo;
+  std::string erro;
+  if (!Exporta_Banco(p.caminhos, p.saida, p.acrescentar, p.ano, &resumo, &erro, progresso)) {
+    return Erro("%s", erro.c_str());
+  }
+  if (!p.acrescentar) {
+    if (int falha = Anota_No_Manifesto(p.saida)) return falha;
+  }
+  std::printf("%zu files passed over: no records to export\n", resumo.ignorados);
+  std::printf("%s: %zu runs, %zu files, %lld rows\n", p.saida.c_str(), p.caminhos.size(),
+              resumo.arquivos, resumo.linhas);
+  return 0;
+}
+
 int Exporta(TPedido_Exportacao p) {
   const bool csv = p.formato == "csv";
+  if (!csv) return Exporta_Para_SQLite(p);
   std::error_code ec;
   const bool pasta = fs::is_directory(p.caminho, ec);
   if (p.saida.empty()) {
@@ -207,7 +149,6 @@ int Exporta(TPedido_Exportacao p) {
         (csv ? ".csv" : ".sqlite");
   }
   if (pasta && csv) return Erro("a directory is exported --to sqlite; give one file for CSV");
-  if (!csv && p.saida == "-") return Erro("a database is written to a file: give --out FILE");
   int ignorados = 0;
   std::vector<std::string> arquivos{p.caminho};
   std::string motivo;
@@ -218,11 +159,6 @@ int Exporta(TPedido_Exportacao p) {
     for (const std::string& l : Arquivos_Lidos(a)) lidos.push_back(l);
   }
   if (int erro = Confere_Saida(p.saida, lidos)) return erro;
-  if (!csv) {
-    if (arquivos.empty()) return Erro("'%s' holds no file to export", p.caminho.c_str());
-    if (pasta) std::printf("%d files passed over: no records to export\n", ignorados);
-    return Exporta_Para_SQLite(p, arquivos, pasta ? "" : p.tipo);
-  }
   TDeteccao d;
   if (int erro = Conhece_Arquivo(p.caminho, p.tipo, &d)) return erro;
   std::unique_ptr<TSerie> s = Abre_Serie(p.caminho, d, p.intervalo, &motivo);
@@ -236,7 +172,7 @@ void Declara_Export(CLI::App* app, TAcao* acao) {
   CLI::App* sub =
       app->add_subcommand("export", "write a file's records as CSV or into an SQLite database");
   auto p = std::make_shared<TPedido_Exportacao>();
-  sub->add_option("PATH", p->caminho, "a file, or a directory of a run (--to sqlite)")->required();
+  sub->add_option("PATH", p->caminhos, "a file, or run folders (--to sqlite)")->required();
   sub->add_option("--to", p->formato, "csv or sqlite")
       ->required()
       ->check(CLI::IsMember({"csv", "sqlite"}));
@@ -250,5 +186,13 @@ void Declara_Export(CLI::App* app, TAcao* acao) {
   sub->add_option("--interval", p->intervalo,
                   "seconds between records (default: the file's description or header, or 3600)")
       ->check(CLI::Range(1, 86400));
-  sub->callback([p, acao] { *acao = [p] { return Exporta(*p); }; });
+  sub->add_flag("--append", p->acrescentar,
+                "add the runs to the database --out, one that arqaux export made");
+  sub->callback([p, acao] {
+    p->caminho = p->caminhos[0];
+    *acao = [p] {
+      if (p->formato == "csv" && p->caminhos.size() > 1) return Erro("give one file for CSV");
+      return Exporta(*p);
+    };
+  });
 }

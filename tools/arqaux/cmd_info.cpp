@@ -51,7 +51,9 @@ int Mostra_Info(const TPedido_Info& p) {
                   Texto_ISO(segundos, p.ano).c_str());
     }
     std::printf("columns: %s\n", colunas.c_str());
-    std::printf("export: arqaux export FILE --to csv|sqlite; arqaux plot FILE --column NAME\n");
+    std::printf(
+        "export: arqaux export FILE --to csv, its run folder --to sqlite; arqaux plot FILE "
+        "--column NAME\n");
   } else if (d.tipo->leitura != TLeitura::Nenhuma) {
     return Erro("%s", erro.c_str());
   }
