@@ -23,7 +23,8 @@ constexpr int ANO = 2001;
 // Two runs whose rows differ in number, two and three days of 10-minute
 // steps, and one of 15-minute steps, whose files all go into tables of
 // their own.
-const char* const OPCOES[] = {"--days 2", "--days 3", "--days 1 --interval 900"};
+const char* const OPCOES[] = {"--days 2 --interval 600", "--days 3 --interval 600",
+                              "--days 1 --interval 900"};
 
 class DatabaseExport : public ArqauxTest {
  protected:
