@@ -561,10 +561,13 @@ std::vector<TColuna> Colunas_Superficies(const char* prefixo, int n,
   return colunas;
 }
 
+bool Cabecalho_Parede(const std::string& caminho, int32_t* regioes, long long* cabecalho,
+                      long long* tamanho);
+
 // A wall node file: at each step, each region's blocks of node values, one
 // block for each group value the file holds, read region by region.
 std::unique_ptr<TSerie_Fluxo> Serie_Parede(const std::string& caminho, const TDeteccao& d,
-                                           int intervalo, std::string* erro) {
+                                           int intervalo, long* inicio, std::string* erro) {
   std::vector<int> elementos = d.descricao.regioes;
   const std::vector<int> grupos = Ou_Padrao(d.descricao.grupos, {1, 2, 3});
   if (elementos.empty()) {
@@ -583,7 +586,12 @@ std::unique_ptr<TSerie_Fluxo> Serie_Parede(const std::string& caminho, const TDe
   }
   size_t valores = 0;
   for (int e : elementos) valores += (static_cast<size_t>(e) + 1) * (g[0] + 2 * g[1] + g[2]);
-  if (valores > MAX_COLUNAS) return nullptr;
+  int32_t regioes = 0;
+  long long cabecalho = 0, tamanho = 0;
+  if (valores > MAX_COLUNAS || !Cabecalho_Parede(caminho, &regioes, &cabecalho, &tamanho)) {
+    return nullptr;
+  }
+  *inicio = static_cast<long>(cabecalho);
   // What a node's groups hold as the engine writes them: the temperature;
   // the relative humidity, as a fraction, and the moisture content; the
   // partial pressure of water vapour.
@@ -621,13 +629,15 @@ std::unique_ptr<TSerie_Fluxo> Serie_Parede(const std::string& caminho, const TDe
           }
         }
         return true;
-      });
+      },
+      // A step holds each region's blocks in turn: the columns' order.
+      Registro_Reais(colunas.size()));
 }
 
 // A shading, radiation, flux or mould stream: each step's record of every
 // surface in turn.
 std::unique_ptr<TSerie_Fluxo> Serie_Superficies(const std::string& caminho, const TDeteccao& d,
-                                                int intervalo, std::string* erro) {
+                                                int intervalo, long* inicio, std::string* erro) {
   const TLeitura l = d.tipo->leitura;
   int n = 0;
   if (l == TLeitura::Radiacao) {
@@ -667,12 +677,15 @@ std::unique_ptr<TSerie_Fluxo> Serie_Superficies(const std::string& caminho, cons
       if (vapor) valores.push_back(Coluna("vapour_flux", "vapour_flux"));
   }
   if (valores.empty()) return nullptr;
+  // Every stream but the radiation's opens on its count and areas.
+  *inicio = l == TLeitura::Radiacao ? 0 : 4L * (n + 1);
   const size_t k = valores.size();
   auto r = std::make_shared<std::vector<float>>(k * static_cast<size_t>(n));
   auto colunas = Colunas_Superficies(
       l == TLeitura::Sombras || l == TLeitura::Radiacao ? "surface" : "region", n, valores);
   return std::make_unique<TSerie_Fluxo>(
-      colunas, intervalo, [l, n, k, calor, vapor, r](G* g, int a, long long passo, double* v) {
+      colunas, intervalo,
+      [l, n, k, calor, vapor, r](G* g, int a, long long passo, double* v) {
         if (passo > INT_MAX / n) return false;
         const int s = static_cast<int>(passo);
         float* f = r->data();
@@ -691,7 +704,9 @@ std::unique_ptr<TSerie_Fluxo> Serie_Superficies(const std::string& caminho, cons
           std::copy(de, de + k, f + (w - 1) * k);
         }
         return ok && (std::copy(f, f + k * n, v), true);
-      });
+      },
+      // A step holds each surface's record in turn: the columns' order.
+      Registro_Reais(k * static_cast<size_t>(n)));
 }
 
 // The data lines of the daylighting schedule standing at the current
@@ -829,9 +844,9 @@ std::unique_ptr<TSerie> Abre_Leitor(const std::string& caminho, const TDeteccao&
     s = Serie_Saidas(caminho, intervalo);
     cabecalho = ARQAUX_TAM_CABECALHO_SAIDA_CONT;
   } else if (l == TLeitura::Parede) {
-    s = Serie_Parede(caminho, d, intervalo, erro);
+    s = Serie_Parede(caminho, d, intervalo, &cabecalho, erro);
   } else if (l >= TLeitura::Sombras) {
-    s = Serie_Superficies(caminho, d, intervalo, erro);
+    s = Serie_Superficies(caminho, d, intervalo, &cabecalho, erro);
   } else {
     s = Serie_Simples(l, intervalo);
   }

@@ -1,5 +1,6 @@
 // arqaux export: a file's records, or those of every exportable file of a
-// directory, as CSV or into an SQLite database (exporta.h).
+// directory, as CSV (a directory's into a folder, a file each) or into an
+// SQLite database (exporta.h).
 //
 // A directory goes into one database, one table per file named after it,
 // written in one transaction: a failure leaves no partial database behind.
@@ -111,6 +112,48 @@ int Exporta_Para_CSV(const TPedido_Exportacao& p, TSerie* s) {
   return 0;
 }
 
+// A directory's files as CSV, one a file, into the folder p.saida, named as
+// each file with ".csv" after its name ("zona1_temp_umi.bin.csv": a run
+// holds files of one name and two extensions). The folder is new, or one an
+// earlier export made: it holds nothing but CSV files and the manifest that
+// lists them. The files are made in a private folder inside it and moved
+// into place once all are whole; those of the earlier export that this one
+// did not make again are removed.
+int Exporta_Pasta_CSV(const TPedido_Exportacao& p, const std::vector<std::string>& arquivos,
+                      const std::vector<std::string>& lidos) {
+  std::error_code ec;
+  for (fs::directory_iterator i(p.saida, ec), fim; !ec && i != fim; i.increment(ec)) {
+    const std::string nome = i->path().filename().string();
+    if (nome != MANIFESTO_EXECUCAO &&
+        (i->path().extension() != ".csv" || !fs::is_regular_file(i->symlink_status(ec)))) {
+      return Erro("'%s' holds '%s': CSV files go into a new folder, or one of CSV files only",
+                  p.saida.c_str(), nome.c_str());
+    }
+  }
+  TPasta_Execucao pasta(p.saida, lidos, false);
+  if (int erro = pasta.Abre()) return erro;
+  long long total = 0;
+  std::string erro;
+  for (const std::string& a : arquivos) {
+    TDeteccao d;
+    if (int falha = Conhece_Arquivo(a, "", &d)) return falha;
+    std::unique_ptr<TSerie> s = Abre_Serie(a, d, p.intervalo, &erro);
+    if (s == nullptr) return Erro("%s: %s", a.c_str(), erro.c_str());
+    const std::string nome = fs::path(a).filename().string() + ".csv";
+    const std::string caminho = (fs::path(pasta.Preparo()) / nome).string();
+    std::FILE* saida = std::fopen(caminho.c_str(), "wb");
+    if (saida == nullptr) return Perda((fs::path(p.saida) / nome).string());
+    const long long linhas = Exporta_CSV(s.get(), p.ano, saida, &erro);
+    const bool fechado = std::fclose(saida) == 0;
+    if (!erro.empty()) return Erro("%s: %s", a.c_str(), erro.c_str());
+    if (linhas < 0 || !fechado) return Perda((fs::path(p.saida) / nome).string());
+    total += linhas;
+  }
+  if (int falha = pasta.Publica()) return falha;
+  std::printf("%s: %zu CSV files, %lld rows\n", p.saida.c_str(), arquivos.size(), total);
+  return 0;
+}
+
 // What SQLite said of db, with the system's own words when a call to the
 // system failed: "disk I/O error (File too large)".
 std::string Erro_Banco(sqlite3* db) {
@@ -204,10 +247,14 @@ int Exporta(TPedido_Exportacao p) {
   if (p.saida.empty()) {
     p.saida =
         (pasta ? Nome_Da_Pasta(p.caminho) : fs::path(p.caminho).replace_extension("").string()) +
-        (csv ? ".csv" : ".sqlite");
+        (pasta && csv ? "_csv"
+         : csv        ? ".csv"
+                      : ".sqlite");
   }
-  if (pasta && csv) return Erro("a directory is exported --to sqlite; give one file for CSV");
-  if (!csv && p.saida == "-") return Erro("a database is written to a file: give --out FILE");
+  if ((pasta || !csv) && p.saida == "-") {
+    return Erro(pasta && csv ? "a directory's CSV files go into a folder: give --out DIR"
+                             : "a database is written to a file: give --out FILE");
+  }
   int ignorados = 0;
   std::vector<std::string> arquivos{p.caminho};
   std::string motivo;
@@ -223,6 +270,10 @@ int Exporta(TPedido_Exportacao p) {
     if (pasta) std::printf("%d files passed over: no records to export\n", ignorados);
     return Exporta_Para_SQLite(p, arquivos, pasta ? "" : p.tipo);
   }
+  if (pasta) {
+    std::printf("%d files passed over: no records to export\n", ignorados);
+    return Exporta_Pasta_CSV(p, arquivos, lidos);
+  }
   TDeteccao d;
   if (int erro = Conhece_Arquivo(p.caminho, p.tipo, &d)) return erro;
   std::unique_ptr<TSerie> s = Abre_Serie(p.caminho, d, p.intervalo, &motivo);
@@ -236,13 +287,14 @@ void Declara_Export(CLI::App* app, TAcao* acao) {
   CLI::App* sub =
       app->add_subcommand("export", "write a file's records as CSV or into an SQLite database");
   auto p = std::make_shared<TPedido_Exportacao>();
-  sub->add_option("PATH", p->caminho, "a file, or a directory of a run (--to sqlite)")->required();
+  sub->add_option("PATH", p->caminho, "a file, or a directory of a run")->required();
   sub->add_option("--to", p->formato, "csv or sqlite")
       ->required()
       ->check(CLI::IsMember({"csv", "sqlite"}));
   sub->add_option("--out", p->saida,
                   "the file written, '-' for standard output (CSV; default: PATH with .csv or "
-                  ".sqlite for its extension, a directory's database DIR.sqlite beside it)");
+                  ".sqlite for its extension, a directory's database DIR.sqlite beside it), or "
+                  "the folder a directory's CSV files go into (default: DIR_csv beside it)");
   sub->add_option("--kind", p->tipo, "the file's kind, when it cannot be told");
   sub->add_option("--year", p->ano, "reference year of the timestamps")
       ->check(CLI::Range(1, 9999 - 20))
