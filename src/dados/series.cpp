@@ -901,7 +901,7 @@ int Le_Linha_Texto(std::FILE* arq, std::string* linha) {
   static constexpr size_t MAX_LINHA = 1 << 16;
   linha->clear();
   int c;
-  while ((c = std::fgetc(arq)) != EOF && c != '\n') {
+  while ((c = getc_unlocked(arq)) != EOF && c != '\n') {
     if (linha->size() == MAX_LINHA) return 0;
     *linha += static_cast<char>(c);
   }
@@ -909,11 +909,22 @@ int Le_Linha_Texto(std::FILE* arq, std::string* linha) {
 }
 
 bool Le_Reais_Texto(const char* p, std::vector<double>* valores) {
+  const char* const fim_texto = p + std::strlen(p);
   for (;;) {
     while (*p == '\t' || *p == ' ' || *p == '\r') ++p;
     if (*p == '\0') return true;
+    // A plain decimal number is read at once; strtof takes the rest as it
+    // always did (a sign '+', hexadecimal, a value out of range).
+    float v = 0;
+    const std::from_chars_result r = std::from_chars(p, fim_texto, v);
+    if (r.ec == std::errc() &&
+        (*r.ptr == '\0' || *r.ptr == ' ' || *r.ptr == '\t' || *r.ptr == '\r')) {
+      valores->push_back(v);
+      p = r.ptr;
+      continue;
+    }
     char* fim = nullptr;
-    const float v = std::strtof(p, &fim);
+    v = std::strtof(p, &fim);
     if (fim == p) return false;
     valores->push_back(v);
     p = fim;

@@ -88,4 +88,29 @@ TEST(ValueTexts, EveryValueAndHourReadsAsTheLoopsWroteIt) {
   EXPECT_EQ(diferentes, 0u) << exemplos;
 }
 
+// A line of numbers reads as strtof reads each word: every value's text, and
+// the words strtof takes in other forms. A word that is not a number fails.
+TEST(ValueTexts, LinesOfNumbersReadAsStrtofReadsThem) {
+  std::string linha = "+1.5\t0x1p3 1e-50\r1e50 inf -nan -0 .5 5. 1E3";
+  for (double v : Valores()) linha += (linha.size() % 3 == 0 ? "\t" : " ") + Valor_Referencia(v);
+  std::vector<float> esperados;
+  for (const char* p = linha.c_str(); *p != '\0';) {
+    char* fim = nullptr;
+    esperados.push_back(std::strtof(p, &fim));
+    p = fim + std::strspn(fim, " \t\r");
+  }
+  std::vector<double> lidos;
+  ASSERT_TRUE(Le_Reais_Texto(linha.c_str(), &lidos));
+  ASSERT_EQ(lidos.size(), esperados.size());
+  size_t diferentes = 0;
+  for (size_t i = 0; i < lidos.size(); ++i) {
+    const float f = static_cast<float>(lidos[i]);
+    diferentes += std::memcmp(&f, &esperados[i], sizeof f) != 0 && !std::isnan(f);
+  }
+  EXPECT_EQ(diferentes, 0u);
+  for (const char* errada : {"1.5 x", "1.5,2", "1.5abc", "--1"}) {
+    EXPECT_FALSE(Le_Reais_Texto(errada, &lidos)) << errada;
+  }
+}
+
 }  // namespace
