@@ -4,15 +4,20 @@
 #include <arqaux/formatos.h>
 
 #include <algorithm>
+#include <charconv>
 #include <climits>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <iterator>
+#include <limits>
 #include <memory>
 
 #include "series_hvac.h"
+#include "textos.h"
 
 namespace {
 
@@ -107,13 +112,34 @@ class TSerie_Registro : public TSerie {
   int n_ = 0;
 };
 
+// How a record of a fixed size decodes into a row: false when it ends the
+// data. The bytes are the file's, little-endian as the host is.
+struct TRegistro_Fixo {
+  size_t bytes = 0;
+  std::function<bool(const unsigned char* r, double* v)> decodifica;
+};
+
+// Records of k floats, one a column in the file's order.
+TRegistro_Fixo Registro_Reais(size_t k) {
+  return {k * sizeof(float), [k](const unsigned char* r, double* v) {
+            for (size_t i = 0; i < k; ++i, r += sizeof(float)) {
+              float x;
+              std::memcpy(&x, r, sizeof x);
+              v[i] = x;
+            }
+            return true;
+          }};
+}
+
 // A stream of fixed records: ler fills the row of step k (from 0) from the
-// stream, and record k closes step k.
+// stream, and record k closes step k. A stream whose records are all of one
+// size, and say what they hold by themselves, also decodes them in blocks.
 class TSerie_Fluxo : public TSerie_Registro {
  public:
   using Leitor = std::function<bool(TGeren_ArquivoAux* g, int n, long long passo, double* v)>;
-  TSerie_Fluxo(std::vector<TColuna> colunas, int intervalo, Leitor ler)
-      : intervalo_(intervalo), ler_(std::move(ler)) {
+  TSerie_Fluxo(std::vector<TColuna> colunas, int intervalo, Leitor ler,
+               TRegistro_Fixo registro = {})
+      : intervalo_(intervalo), ler_(std::move(ler)), registro_(std::move(registro)) {
     colunas_ = std::move(colunas);
   }
   bool Abre(const std::string& caminho, long inicio) {
@@ -128,11 +154,49 @@ class TSerie_Fluxo : public TSerie_Registro {
     *segundos = ++registros_ * intervalo_;
     return true;
   }
+  // One fread of many records at a time, each decoded in place. A record
+  // cut short at the end, or one that ends the data, is not a row: the
+  // stream is left where it begins, as Le leaves Fim_Registros.
+  size_t Le_Bloco(size_t max, std::vector<double>* valores,
+                  std::vector<long long>* segundos) override {
+    if (registro_.bytes == 0) return TSerie::Le_Bloco(max, valores, segundos);
+    valores->clear();
+    segundos->clear();
+    geren_->Muda_Arquivo(n_);
+    std::FILE* arq = geren_->ObtemArquivo();
+    if (arq == nullptr) return 0;
+    const size_t k = colunas_.size(), tamanho = registro_.bytes;
+    // At most about a mebibyte read at a time, whatever the caller asks.
+    const size_t por_leitura = std::max<size_t>(1, (1u << 20) / tamanho);
+    size_t lidos = 0;
+    while (lidos < max) {
+      const size_t pedidos = std::min(max - lidos, por_leitura);
+      bytes_.resize(pedidos * tamanho);
+      const size_t inteiros = std::fread(bytes_.data(), 1, bytes_.size(), arq) / tamanho;
+      valores->resize((lidos + inteiros) * k);
+      size_t r = 0;
+      while (r < inteiros &&
+             registro_.decodifica(bytes_.data() + r * tamanho, valores->data() + (lidos + r) * k)) {
+        segundos->push_back(++registros_ * intervalo_);
+        ++r;
+      }
+      lidos += r;
+      fim_ += static_cast<long long>(r * tamanho);
+      if (r < pedidos) {
+        valores->resize(lidos * k);
+        std::fseek(arq, static_cast<long>(fim_), SEEK_SET);
+        break;
+      }
+    }
+    return lidos;
+  }
   long long Fim_Registros() const override { return fim_; }
 
  private:
   long long intervalo_;
   Leitor ler_;
+  TRegistro_Fixo registro_;
+  std::vector<unsigned char> bytes_;
   long long registros_ = 0;
   long long fim_ = 0;
 };
@@ -352,12 +416,21 @@ std::unique_ptr<TSerie_Fluxo> Serie_Saidas(const std::string& caminho, int inter
     colunas.push_back(Coluna("controller" + std::to_string(i) + "_output", "ratio"));
   }
   auto r = std::make_shared<std::vector<float>>(saidas + 1);
+  TRegistro_Fixo registro = Registro_Reais(saidas);
+  registro.bytes += sizeof(float);
+  registro.decodifica = [saidas, reais = registro.decodifica](const unsigned char* b, double* v) {
+    float contagem;
+    std::memcpy(&contagem, b, sizeof contagem);
+    return contagem == saidas && reais(b + sizeof(float), v);
+  };
   return std::make_unique<TSerie_Fluxo>(
-      colunas, intervalo, [saidas, r](G* g, int n, long long, double* v) {
+      colunas, intervalo,
+      [saidas, r](G* g, int n, long long, double* v) {
         if (!g->Le_Saida_Cont(n, r->data(), saidas + 1) || (*r)[0] != saidas) return false;
         std::copy(r->begin() + 1, r->end(), v);
         return true;
-      });
+      },
+      registro);
 }
 
 // The temperature-humidity stream: the groups its header flags hold.
@@ -377,8 +450,11 @@ std::unique_ptr<TSerie_Fluxo> Serie_Temp_Umi(const std::string& caminho, int int
   }
   if (c) colunas.insert(colunas.end(), {Coluna("pmv", "ratio"), Coluna("ppd", "percentage")});
   if (colunas.empty()) return nullptr;
+  // The record holds the groups' floats in the columns' order.
+  const size_t k = colunas.size();
   return std::make_unique<TSerie_Fluxo>(
-      colunas, intervalo, [t, u, c](G* g, int n, long long, double* v) {
+      colunas, intervalo,
+      [t, u, c](G* g, int n, long long, double* v) {
         float r[6] = {};
         if (!g->Le_Temp_Umi(n, t, &r[0], u, &r[2], c, &r[4], &r[5], &r[1], &r[3])) return false;
         size_t k = 0;
@@ -388,7 +464,8 @@ std::unique_ptr<TSerie_Fluxo> Serie_Temp_Umi(const std::string& caminho, int int
           v[k++] = r[2 * grupo + 1];
         }
         return true;
-      });
+      },
+      Registro_Reais(k));
 }
 
 // The headerless streams of fixed records.
@@ -398,18 +475,22 @@ std::unique_ptr<TSerie_Fluxo> Serie_Simples(TLeitura leitura, int intervalo) {
     case TLeitura::ACE:
       return std::make_unique<TSerie_Fluxo>(
           std::vector<TColuna>{Coluna(leitura == TLeitura::ATS ? "ats" : "ace", "ratio")},
-          intervalo, [](G* g, int n, long long, double* v) {
+          intervalo,
+          [](G* g, int n, long long, double* v) {
             float x;
             return g->Le_ATS_ACE(n, true, &x) && (v[0] = x, true);
-          });
+          },
+          Registro_Reais(1));
     case TLeitura::ACS:
       return std::make_unique<TSerie_Fluxo>(
           std::vector<TColuna>{Coluna("zone_operative_temperature", "temperature"),
                                Coluna(AR_EXTERIOR, "temperature")},
-          intervalo, [](G* g, int n, long long, double* v) {
+          intervalo,
+          [](G* g, int n, long long, double* v) {
             float o, e;
             return g->Le_ACS(n, &o, &e) && (v[0] = o, v[1] = e, true);
-          });
+          },
+          Registro_Reais(2));
     case TLeitura::PV:
       // The seven values as Grava_PV declares them.
       return std::make_unique<TSerie_Fluxo>(
@@ -418,19 +499,31 @@ std::unique_ptr<TSerie_Fluxo> Serie_Simples(TLeitura leitura, int intervalo) {
               Coluna("generated_power", "power", "kW"), Coluna("demand_power", "power", "kW"),
               Coluna("panel_surface_temperature", "temperature"),
               Coluna("panel_irradiance", "irradiance"), Coluna("panel_efficiency", "ratio")},
-          intervalo, [](G* g, int n, long long, double* v) {
+          intervalo,
+          [](G* g, int n, long long, double* v) {
             float r[ARQAUX_VALORES_PV];
             return g->Le_PV(n, true, r) && (std::copy(r, r + ARQAUX_VALORES_PV, v), true);
-          });
+          },
+          Registro_Reais(ARQAUX_VALORES_PV));
     default:
       // The two values as Grava_Pessoas_no_Ambiente declares them.
       return std::make_unique<TSerie_Fluxo>(
           std::vector<TColuna>{Coluna("occupants", "count"), Coluna("occupant_heat_gain", "power")},
-          intervalo, [](G* g, int n, long long, double* v) {
+          intervalo,
+          [](G* g, int n, long long, double* v) {
             int i;
             float r;
             return g->Le_Pessoas_no_Ambiente(n, &i, &r) && (v[0] = i, v[1] = r, true);
-          });
+          },
+          TRegistro_Fixo{2 * sizeof(float), [](const unsigned char* b, double* v) {
+                           int32_t i;
+                           float r;
+                           std::memcpy(&i, b, sizeof i);
+                           std::memcpy(&r, b + sizeof i, sizeof r);
+                           v[0] = i;
+                           v[1] = r;
+                           return true;
+                         }});
   }
 }
 
@@ -468,10 +561,13 @@ std::vector<TColuna> Colunas_Superficies(const char* prefixo, int n,
   return colunas;
 }
 
+bool Cabecalho_Parede(const std::string& caminho, int32_t* regioes, long long* cabecalho,
+                      long long* tamanho);
+
 // A wall node file: at each step, each region's blocks of node values, one
 // block for each group value the file holds, read region by region.
 std::unique_ptr<TSerie_Fluxo> Serie_Parede(const std::string& caminho, const TDeteccao& d,
-                                           int intervalo, std::string* erro) {
+                                           int intervalo, long* inicio, std::string* erro) {
   std::vector<int> elementos = d.descricao.regioes;
   const std::vector<int> grupos = Ou_Padrao(d.descricao.grupos, {1, 2, 3});
   if (elementos.empty()) {
@@ -490,7 +586,12 @@ std::unique_ptr<TSerie_Fluxo> Serie_Parede(const std::string& caminho, const TDe
   }
   size_t valores = 0;
   for (int e : elementos) valores += (static_cast<size_t>(e) + 1) * (g[0] + 2 * g[1] + g[2]);
-  if (valores > MAX_COLUNAS) return nullptr;
+  int32_t regioes = 0;
+  long long cabecalho = 0, tamanho = 0;
+  if (valores > MAX_COLUNAS || !Cabecalho_Parede(caminho, &regioes, &cabecalho, &tamanho)) {
+    return nullptr;
+  }
+  *inicio = static_cast<long>(cabecalho);
   // What a node's groups hold as the engine writes them: the temperature;
   // the relative humidity, as a fraction, and the moisture content; the
   // partial pressure of water vapour.
@@ -528,13 +629,15 @@ std::unique_ptr<TSerie_Fluxo> Serie_Parede(const std::string& caminho, const TDe
           }
         }
         return true;
-      });
+      },
+      // A step holds each region's blocks in turn: the columns' order.
+      Registro_Reais(colunas.size()));
 }
 
 // A shading, radiation, flux or mould stream: each step's record of every
 // surface in turn.
 std::unique_ptr<TSerie_Fluxo> Serie_Superficies(const std::string& caminho, const TDeteccao& d,
-                                                int intervalo, std::string* erro) {
+                                                int intervalo, long* inicio, std::string* erro) {
   const TLeitura l = d.tipo->leitura;
   int n = 0;
   if (l == TLeitura::Radiacao) {
@@ -574,12 +677,15 @@ std::unique_ptr<TSerie_Fluxo> Serie_Superficies(const std::string& caminho, cons
       if (vapor) valores.push_back(Coluna("vapour_flux", "vapour_flux"));
   }
   if (valores.empty()) return nullptr;
+  // Every stream but the radiation's opens on its count and areas.
+  *inicio = l == TLeitura::Radiacao ? 0 : 4L * (n + 1);
   const size_t k = valores.size();
   auto r = std::make_shared<std::vector<float>>(k * static_cast<size_t>(n));
   auto colunas = Colunas_Superficies(
       l == TLeitura::Sombras || l == TLeitura::Radiacao ? "surface" : "region", n, valores);
   return std::make_unique<TSerie_Fluxo>(
-      colunas, intervalo, [l, n, k, calor, vapor, r](G* g, int a, long long passo, double* v) {
+      colunas, intervalo,
+      [l, n, k, calor, vapor, r](G* g, int a, long long passo, double* v) {
         if (passo > INT_MAX / n) return false;
         const int s = static_cast<int>(passo);
         float* f = r->data();
@@ -598,7 +704,9 @@ std::unique_ptr<TSerie_Fluxo> Serie_Superficies(const std::string& caminho, cons
           std::copy(de, de + k, f + (w - 1) * k);
         }
         return ok && (std::copy(f, f + k * n, v), true);
-      });
+      },
+      // A step holds each surface's record in turn: the columns' order.
+      Registro_Reais(k * static_cast<size_t>(n)));
 }
 
 // The data lines of the daylighting schedule standing at the current
@@ -736,9 +844,9 @@ std::unique_ptr<TSerie> Abre_Leitor(const std::string& caminho, const TDeteccao&
     s = Serie_Saidas(caminho, intervalo);
     cabecalho = ARQAUX_TAM_CABECALHO_SAIDA_CONT;
   } else if (l == TLeitura::Parede) {
-    s = Serie_Parede(caminho, d, intervalo, erro);
+    s = Serie_Parede(caminho, d, intervalo, &cabecalho, erro);
   } else if (l >= TLeitura::Sombras) {
-    s = Serie_Superficies(caminho, d, intervalo, erro);
+    s = Serie_Superficies(caminho, d, intervalo, &cabecalho, erro);
   } else {
     s = Serie_Simples(l, intervalo);
   }
@@ -793,7 +901,7 @@ int Le_Linha_Texto(std::FILE* arq, std::string* linha) {
   static constexpr size_t MAX_LINHA = 1 << 16;
   linha->clear();
   int c;
-  while ((c = std::fgetc(arq)) != EOF && c != '\n') {
+  while ((c = getc_unlocked(arq)) != EOF && c != '\n') {
     if (linha->size() == MAX_LINHA) return 0;
     *linha += static_cast<char>(c);
   }
@@ -801,11 +909,22 @@ int Le_Linha_Texto(std::FILE* arq, std::string* linha) {
 }
 
 bool Le_Reais_Texto(const char* p, std::vector<double>* valores) {
+  const char* const fim_texto = p + std::strlen(p);
   for (;;) {
     while (*p == '\t' || *p == ' ' || *p == '\r') ++p;
     if (*p == '\0') return true;
+    // A plain decimal number is read at once; strtof takes the rest as it
+    // always did (a sign '+', hexadecimal, a value out of range).
+    float v = 0;
+    const std::from_chars_result r = std::from_chars(p, fim_texto, v);
+    if (r.ec == std::errc() &&
+        (*r.ptr == '\0' || *r.ptr == ' ' || *r.ptr == '\t' || *r.ptr == '\r')) {
+      valores->push_back(v);
+      p = r.ptr;
+      continue;
+    }
     char* fim = nullptr;
-    const float v = std::strtof(p, &fim);
+    v = std::strtof(p, &fim);
     if (fim == p) return false;
     valores->push_back(v);
     p = fim;
@@ -832,33 +951,130 @@ std::string Falha_Calendario(int ano) {
          std::to_string(ano) + "";
 }
 
-std::string Texto_Horas(long long segundos) {
-  // Whole hours, or the fewest decimals that read back: "%f" has no
-  // exponent, however many hours.
-  const double horas = static_cast<double>(segundos) / SEGUNDOS_HORA;
-  char texto[48];
-  for (int decimais = 0; decimais <= 17; ++decimais) {
-    std::snprintf(texto, sizeof texto, "%.*f", decimais, horas);
-    if (std::strtod(texto, nullptr) == horas) break;
+namespace {
+
+// The text of v in the form "%.Pg" gives it, P being the larger of 6 and
+// the digits of texto, v's shortest text in scientific form ("1.5e+01"):
+// the digits of texto, in fixed form unless the exponent is under -4 or
+// not under P. Where the shortest digits are also the nearest of their
+// count to v, that is the text "%.Pg" writes.
+size_t Forma_G(const char* texto, size_t n, char* saida) {
+  const char* e = static_cast<const char*>(std::memchr(texto, 'e', n));
+  const char* p = texto;
+  char* o = saida;
+  if (*p == '-') *o++ = *p++;
+  char digitos[24];
+  int d = 0;
+  for (; p < e; ++p) {
+    if (*p != '.') digitos[d++] = *p;
   }
-  return texto;
+  int expoente = 0;
+  std::from_chars(e + (e[1] == '+' ? 2 : 1), texto + n, expoente);
+  if (expoente < -4 || expoente >= std::max(6, d)) {
+    const size_t resto = static_cast<size_t>(texto + n - (texto[0] == '-' ? texto + 1 : texto));
+    std::memcpy(o, texto[0] == '-' ? texto + 1 : texto, resto);
+    return static_cast<size_t>(o - saida) + resto;
+  }
+  if (expoente < 0) {
+    *o++ = '0';
+    *o++ = '.';
+    for (int z = -1; z > expoente; --z) *o++ = '0';
+    std::memcpy(o, digitos, d);
+    return static_cast<size_t>(o + d - saida);
+  }
+  for (int i = 0; i <= expoente; ++i) *o++ = i < d ? digitos[i] : '0';
+  if (d > expoente + 1) {
+    *o++ = '.';
+    std::memcpy(o, digitos + expoente + 1, d - expoente - 1);
+    o += d - expoente - 1;
+  }
+  return static_cast<size_t>(o - saida);
 }
 
-std::string Texto_Valor(double v) {
-  // A value that a float holds (every value a file stores) reads back as
-  // that float; a finer one, as the double.
-  const bool real = static_cast<double>(static_cast<float>(v)) == v;
-  // Six digits first: "%g" drops trailing zeros, so a value that fewer
-  // digits give reads back from six as well, with the same text.
-  char texto[40];
+// Whether x is a power of two or below the normal range. At a power of two
+// the values on either side are not as far apart, and the nearest text of
+// a count of digits may not read back where another does; below the normal
+// range six digits may be more than the value holds.
+template <typename R, typename I>
+bool Fora_Do_Comum(R x) {
+  I bits;
+  std::memcpy(&bits, &x, sizeof bits);
+  constexpr int mantissa = std::numeric_limits<R>::digits - 1;
+  constexpr int expoente = static_cast<int>(sizeof(I)) * 8 - 1 - mantissa;
+  return (bits & ((I{1} << mantissa) - 1)) == 0 ||
+         ((bits >> mantissa) & ((I{1} << expoente) - 1)) == 0;
+}
+
+// The fewest "%.Pg" digits from 6 that read back, tried one after another.
+size_t Texto_Valor_Lento(double v, bool real, char* texto, size_t n) {
+  int escritos = 0;
   for (int digitos = 6; digitos <= 17; ++digitos) {
-    std::snprintf(texto, sizeof texto, "%.*g", digitos, v);
+    escritos = std::snprintf(texto, n, "%.*g", digitos, v);
     if (real ? std::strtof(texto, nullptr) == static_cast<float>(v)
              : std::strtod(texto, nullptr) == v) {
       break;
     }
   }
-  return texto;
+  return static_cast<size_t>(escritos);
 }
 
-double Valor_Decimal(double v) { return std::strtod(Texto_Valor(v).c_str(), nullptr); }
+}  // namespace
+
+size_t Escreve_Valor(double v, char* texto) {
+  // A value that a float holds (every value a file stores) reads back as
+  // that float; a finer one, as the double. The text is the fewest "%g"
+  // digits, six at least, that read back: the shortest digits, written as
+  // "%g" writes them, but for what Fora_Do_Comum names and what is not a
+  // number. A zero is common enough to be written at once.
+  if (v == 0) return std::signbit(v) ? (std::memcpy(texto, "-0", 2), 2) : (*texto = '0', 1);
+  const float f = static_cast<float>(v);
+  const bool real = static_cast<double>(f) == v;
+  if (!std::isfinite(v) ||
+      (real ? Fora_Do_Comum<float, uint32_t>(f) : Fora_Do_Comum<double, uint64_t>(v))) {
+    return Texto_Valor_Lento(v, real, texto, TAM_TEXTO_VALOR);
+  }
+  char curto[40];
+  const std::to_chars_result r =
+      real ? std::to_chars(curto, curto + sizeof curto, f, std::chars_format::scientific)
+           : std::to_chars(curto, curto + sizeof curto, v, std::chars_format::scientific);
+  return Forma_G(curto, static_cast<size_t>(r.ptr - curto), texto);
+}
+
+size_t Escreve_Horas(long long segundos, char* texto) {
+  // Whole hours, or the fewest decimals that read back: "%f" has no
+  // exponent, however many hours. The shortest fixed text is that, but at
+  // a power of two (see Potencia_De_Dois).
+  // Past 17 decimals "%f" gives up, and so does this.
+  const double horas = static_cast<double>(segundos) / SEGUNDOS_HORA;
+  if (segundos % SEGUNDOS_HORA == 0 || !Fora_Do_Comum<double, uint64_t>(horas)) {
+    const char* fim =
+        std::to_chars(texto, texto + TAM_TEXTO_VALOR, horas, std::chars_format::fixed).ptr;
+    const char* ponto = static_cast<const char*>(std::memchr(texto, '.', fim - texto));
+    if (ponto == nullptr || fim - ponto <= 18) return static_cast<size_t>(fim - texto);
+  }
+  int escritos = 0;
+  for (int decimais = 0; decimais <= 17; ++decimais) {
+    escritos = std::snprintf(texto, TAM_TEXTO_VALOR, "%.*f", decimais, horas);
+    if (std::strtod(texto, nullptr) == horas) break;
+  }
+  return static_cast<size_t>(escritos);
+}
+
+std::string Texto_Horas(long long segundos) {
+  char texto[TAM_TEXTO_VALOR];
+  return std::string(texto, Escreve_Horas(segundos, texto));
+}
+
+std::string Texto_Valor(double v) {
+  char texto[TAM_TEXTO_VALOR];
+  return std::string(texto, Escreve_Valor(v, texto));
+}
+
+double Valor_Decimal(double v) {
+  char texto[TAM_TEXTO_VALOR];
+  const size_t n = Escreve_Valor(v, texto);
+  if (!std::isfinite(v)) return v;
+  double d = 0;
+  std::from_chars(texto, texto + n, d);
+  return d;
+}

@@ -247,4 +247,75 @@ TEST_F(DataLayerSample, EveryColumnOfEveryKindIsNamedMeasuredAndHasItsUnit) {
   EXPECT_EQ(falhas, "");
 }
 
+// The rows of s, read by Le one at a time (bloco 0) or by Le_Bloco bloco
+// at a time, then Le once more, each value exact, and where the records end.
+std::string Linhas_Lidas(TSerie* s, size_t bloco) {
+  std::string texto;
+  auto linha = [&](const double* v, long long segundos) {
+    texto += std::to_string(segundos);
+    char x[32];
+    for (size_t c = 0; c < s->Colunas().size(); ++c) {
+      std::snprintf(x, sizeof x, " %a", v[c]);
+      texto += x;
+    }
+    texto += "\n";
+  };
+  std::vector<double> valores;
+  std::vector<long long> segundos;
+  long long t = 0;
+  if (bloco == 0) {
+    while (s->Le(&valores, &t)) linha(valores.data(), t);
+  } else {
+    while (s->Le_Bloco(bloco, &valores, &segundos) > 0) {
+      EXPECT_EQ(valores.size(), segundos.size() * s->Colunas().size());
+      for (size_t r = 0; r < segundos.size(); ++r) {
+        linha(valores.data() + r * s->Colunas().size(), segundos[r]);
+      }
+    }
+    if (s->Le(&valores, &t)) texto += "a row after the end\n";
+  }
+  return texto + "records end at " + std::to_string(s->Fim_Registros()) + "\n";
+}
+
+// Every file of the sample with records, whole and with a record cut short
+// after its last (three bytes more), reads the same rows and times, and
+// ends its records at the same byte, one record at a time and in blocks of
+// any size, blocks and single records mixed.
+TEST_F(DataLayerSample, BlocksReadTheRowsThatRecordsDo) {
+  size_t arquivos = 0;
+  for (const auto& e : fs::directory_iterator(pasta_)) {
+    TAmostra_Arquivo a;
+    std::string erro;
+    if (!Le_Amostra_Arquivo(e.path().string(), &a, &erro)) continue;
+    const TDeteccao d = Detecta_Tipo(a, "");
+    if (d.tipo == nullptr || d.tipo->leitura == TLeitura::Nenhuma) continue;
+    const std::string cortado = e.path().string() + ".cortado";
+    fs::copy_file(e.path(), cortado, fs::copy_options::overwrite_existing);
+    std::FILE* arq = std::fopen(cortado.c_str(), "ab");
+    std::fputs("\x01\x02\x03", arq);
+    std::fclose(arq);
+    for (const std::string& caminho : {e.path().string(), cortado}) {
+      std::unique_ptr<TSerie> um = Abre_Serie(caminho, d, 0, &erro);
+      if (um == nullptr) continue;
+      const std::string esperado = Linhas_Lidas(um.get(), 0);
+      ++arquivos;
+      for (size_t bloco : {1, 7, 1000}) {
+        std::unique_ptr<TSerie> s = Abre_Serie(caminho, d, 0, &erro);
+        EXPECT_EQ(Linhas_Lidas(s.get(), bloco), esperado) << caminho << " in blocks of " << bloco;
+      }
+      std::unique_ptr<TSerie> s = Abre_Serie(caminho, d, 0, &erro);
+      std::vector<double> v, primeira;
+      std::vector<long long> t;
+      long long segundos = 0;
+      std::string misto;
+      if (s->Le_Bloco(3, &v, &t) == 3 && s->Le(&primeira, &segundos)) {
+        misto = Linhas_Lidas(s.get(), 5);
+        EXPECT_NE(esperado.find(misto), std::string::npos) << caminho << ": blocks after Le";
+      }
+    }
+    fs::remove(cortado);
+  }
+  EXPECT_GE(arquivos, 30u);
+}
+
 }  // namespace

@@ -163,13 +163,15 @@ TEST_F(ExportTool, InfoTellsEveryKindTheSampleWrites) {
   EXPECT_EQ(obtido, esperado);
 }
 
+// The run's directory in one command, a CSV per file into a folder of its
+// own; each file's CSV is the one its own export writes.
 TEST_F(ExportTool, CsvHoldsEveryValueOfTheSource) {
+  std::string saida;
+  ASSERT_EQ(Executa(TOOL + " export " + pasta_ + " --to csv --out " + Caminho("csv"), &saida), 0)
+      << saida;
   for (const TCaso& c : CASOS) {
     if (c.registros < 0) continue;
-    const std::string csv = Caminho(std::string(c.arquivo) + ".csv");
-    std::string saida;
-    ASSERT_EQ(Executa(TOOL + " export " + Em(c.arquivo) + " --to csv --out " + csv, &saida), 0)
-        << saida;
+    const std::string csv = Caminho("csv/" + std::string(c.arquivo) + ".csv");
     const std::vector<std::string> linhas = Divide(Le_Arquivo(csv), '\n');
     ASSERT_EQ(linhas.size(), c.registros + 1u) << c.arquivo;
     const std::string bytes = Le_Arquivo(Em(c.arquivo));
@@ -198,9 +200,22 @@ TEST_F(ExportTool, CsvHoldsEveryValueOfTheSource) {
     EXPECT_EQ(periodo, c.periodo) << c.arquivo;
   }
   // "--out -": the same bytes on standard output, and nothing else there.
-  std::string saida;
   EXPECT_EQ(Executa(TOOL + " export " + Em("zona1_acs.bin") + " --to csv --out -", &saida), 0);
-  EXPECT_EQ(saida, Le_Arquivo(Caminho("zona1_acs.bin.csv")));
+  EXPECT_EQ(saida, Le_Arquivo(Caminho("csv/zona1_acs.bin.csv")));
+  // A second export replaces the folder's CSV files; a folder that holds
+  // any other file (the run's own) is refused, and loses nothing.
+  fs::remove(Caminho("csv/zona1_ats.bin.csv"));
+  EXPECT_EQ(Executa(TOOL + " export " + pasta_ + " --to csv --out " + Caminho("csv"), &saida), 0)
+      << saida;
+  EXPECT_TRUE(fs::exists(Caminho("csv/zona1_ats.bin.csv")));
+  Escreve_Arquivo(Caminho("csv/notas.txt"), "mine");
+  const size_t arquivos = std::distance(fs::directory_iterator(pasta_), {});
+  for (const std::string& pasta : {Caminho("csv"), pasta_}) {
+    EXPECT_EQ(Executa(TOOL + " export " + pasta_ + " --to csv --out " + pasta, &saida), 1);
+    EXPECT_NE(saida.find("CSV files go into a new folder"), std::string::npos) << saida;
+  }
+  EXPECT_EQ(Le_Arquivo(Caminho("csv/notas.txt")), "mine");
+  EXPECT_EQ(static_cast<size_t>(std::distance(fs::directory_iterator(pasta_), {})), arquivos);
 }
 
 // The run's directory in one database: each exportable file a table of its

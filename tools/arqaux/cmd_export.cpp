@@ -1,10 +1,10 @@
-// arqaux export: a file's records as CSV, or every exportable file of run
+// arqaux export: a file's records as CSV; every exportable file of a run
+// folder as CSV, a file each, into a folder; or every exportable file of run
 // folders into one SQLite database, new or appended to (the library's
 // Exporta_Banco, whose header comment tells the layout). Files of a folder
 // that hold no exportable records (reports, descriptions, statistics) are
 // passed over and counted.
 #include <arqaux/dados.h>
-#include <unistd.h>
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "comandos.h"
+#include "progresso.h"
 #include "saida_segura.h"
 #include "verificacoes.h"
 
@@ -77,7 +78,53 @@ int Exporta_Para_CSV(const TPedido_Exportacao& p, TSerie* s) {
   if (!erro.empty()) return Erro("%s: %s", p.caminho.c_str(), erro.c_str());
   if (linhas < 0) return Perda(p.saida);
   if (int falha = saida.Conclui()) return falha;
-  std::printf("%s: %lld rows\n", p.saida.c_str(), linhas);
+  if (!Silencioso()) std::printf("%s: %lld rows\n", p.saida.c_str(), linhas);
+  return 0;
+}
+
+// A directory's files as CSV, one a file, into the folder p.saida, named as
+// each file with ".csv" after its name ("zona1_temp_umi.bin.csv": a run
+// holds files of one name and two extensions). The folder is new, or one an
+// earlier export made: it holds nothing but CSV files and the manifest that
+// lists them. The files are made in a private folder inside it and moved
+// into place once all are whole; those of the earlier export that this one
+// did not make again are removed.
+int Exporta_Pasta_CSV(const TPedido_Exportacao& p, const std::vector<std::string>& arquivos,
+                      const std::vector<std::string>& lidos) {
+  std::error_code ec;
+  for (fs::directory_iterator i(p.saida, ec), fim; !ec && i != fim; i.increment(ec)) {
+    const std::string nome = i->path().filename().string();
+    if (nome != MANIFESTO_EXECUCAO &&
+        (i->path().extension() != ".csv" || !fs::is_regular_file(i->symlink_status(ec)))) {
+      return Erro("'%s' holds '%s': CSV files go into a new folder, or one of CSV files only",
+                  p.saida.c_str(), nome.c_str());
+    }
+  }
+  TPasta_Execucao pasta(p.saida, lidos, false);
+  if (int erro = pasta.Abre()) return erro;
+  long long total = 0;
+  std::string erro;
+  TProgresso progresso("exporting " + p.caminho + " to CSV, files", arquivos.size());
+  for (const std::string& a : arquivos) {
+    TDeteccao d;
+    if (int falha = Conhece_Arquivo(a, "", &d)) return falha;
+    std::unique_ptr<TSerie> s = Abre_Serie(a, d, p.intervalo, &erro);
+    if (s == nullptr) return Erro("%s: %s", a.c_str(), erro.c_str());
+    const std::string nome = fs::path(a).filename().string() + ".csv";
+    const std::string caminho = (fs::path(pasta.Preparo()) / nome).string();
+    std::FILE* saida = std::fopen(caminho.c_str(), "wb");
+    if (saida == nullptr) return Perda((fs::path(p.saida) / nome).string());
+    const long long linhas = Exporta_CSV(s.get(), p.ano, saida, &erro);
+    const bool fechado = std::fclose(saida) == 0;
+    if (!erro.empty()) return Erro("%s: %s", a.c_str(), erro.c_str());
+    if (linhas < 0 || !fechado) return Perda((fs::path(p.saida) / nome).string());
+    total += linhas;
+    progresso.Avanca(&a - arquivos.data() + 1);
+  }
+  if (int falha = pasta.Publica()) return falha;
+  if (!Silencioso()) {
+    std::printf("%s: %zu CSV files, %lld rows\n", p.saida.c_str(), arquivos.size(), total);
+  }
   return 0;
 }
 
@@ -119,10 +166,10 @@ int Exporta_Para_SQLite(TPedido_Exportacao p) {
   }
   if (p.saida.empty()) p.saida = Nome_Da_Pasta(p.caminhos[0]) + ".sqlite";
   if (int erro = Confere_Saida(p.saida, lidos)) return erro;
-  const bool terminal = isatty(STDERR_FILENO) != 0;
-  auto progresso = [terminal](size_t feitos, size_t total) {
-    if (terminal)
-      std::fprintf(stderr, "\r%zu of %zu files%s", feitos, total, feitos == total ? "\n" : "");
+  TProgresso linha("exporting into " + p.saida + ", files", 0);
+  auto progresso = [&linha](size_t feitos, size_t total) {
+    if (feitos == 1) linha.Etapa("exporting into the database, files", total);
+    linha.Avanca(feitos);
   };
   TResumo_Banco resumo;
   std::string erro;
@@ -132,6 +179,7 @@ int Exporta_Para_SQLite(TPedido_Exportacao p) {
   if (!p.acrescentar) {
     if (int falha = Anota_No_Manifesto(p.saida)) return falha;
   }
+  if (Silencioso()) return 0;
   std::printf("%zu files passed over: no records to export\n", resumo.ignorados);
   std::printf("%s: %zu runs, %zu files, %lld rows\n", p.saida.c_str(), p.caminhos.size(),
               resumo.arquivos, resumo.linhas);
@@ -144,11 +192,12 @@ int Exporta(TPedido_Exportacao p) {
   std::error_code ec;
   const bool pasta = fs::is_directory(p.caminho, ec);
   if (p.saida.empty()) {
-    p.saida =
-        (pasta ? Nome_Da_Pasta(p.caminho) : fs::path(p.caminho).replace_extension("").string()) +
-        (csv ? ".csv" : ".sqlite");
+    p.saida = (pasta ? Nome_Da_Pasta(p.caminho) + "_csv"
+                     : fs::path(p.caminho).replace_extension("").string() + ".csv");
   }
-  if (pasta && csv) return Erro("a directory is exported --to sqlite; give one file for CSV");
+  if (pasta && p.saida == "-") {
+    return Erro("a directory's CSV files go into a folder: give --out DIR");
+  }
   int ignorados = 0;
   std::vector<std::string> arquivos{p.caminho};
   std::string motivo;
@@ -159,6 +208,10 @@ int Exporta(TPedido_Exportacao p) {
     for (const std::string& l : Arquivos_Lidos(a)) lidos.push_back(l);
   }
   if (int erro = Confere_Saida(p.saida, lidos)) return erro;
+  if (pasta) {
+    if (!Silencioso()) std::printf("%d files passed over: no records to export\n", ignorados);
+    return Exporta_Pasta_CSV(p, arquivos, lidos);
+  }
   TDeteccao d;
   if (int erro = Conhece_Arquivo(p.caminho, p.tipo, &d)) return erro;
   std::unique_ptr<TSerie> s = Abre_Serie(p.caminho, d, p.intervalo, &motivo);
@@ -172,13 +225,15 @@ void Declara_Export(CLI::App* app, TAcao* acao) {
   CLI::App* sub =
       app->add_subcommand("export", "write a file's records as CSV or into an SQLite database");
   auto p = std::make_shared<TPedido_Exportacao>();
-  sub->add_option("PATH", p->caminhos, "a file, or run folders (--to sqlite)")->required();
+  sub->add_option("PATH", p->caminhos, "a file or a run folder (CSV), or run folders (--to sqlite)")
+      ->required();
   sub->add_option("--to", p->formato, "csv or sqlite")
       ->required()
       ->check(CLI::IsMember({"csv", "sqlite"}));
   sub->add_option("--out", p->saida,
                   "the file written, '-' for standard output (CSV; default: PATH with .csv or "
-                  ".sqlite for its extension, a directory's database DIR.sqlite beside it)");
+                  ".sqlite for its extension, a directory's database DIR.sqlite and its CSV "
+                  "folder DIR_csv beside it)");
   sub->add_option("--kind", p->tipo, "the file's kind, when it cannot be told");
   sub->add_option("--year", p->ano, "reference year of the timestamps")
       ->check(CLI::Range(1, 9999 - 20))
@@ -191,7 +246,9 @@ void Declara_Export(CLI::App* app, TAcao* acao) {
   sub->callback([p, acao] {
     p->caminho = p->caminhos[0];
     *acao = [p] {
-      if (p->formato == "csv" && p->caminhos.size() > 1) return Erro("give one file for CSV");
+      if (p->formato == "csv" && p->caminhos.size() > 1) {
+        return Erro("give one file or one run folder for CSV");
+      }
       return Exporta(*p);
     };
   });
