@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Export speed of two builds of the tool on the default 3-zone sample run
+# Export speed of two builds of the tool on the full 3-zone sample run
 # (3,398,880 rows), alternated round by round so that both see the same
 # machine: CPU time (user + system) of the CSV export of every exportable
 # file of the run and of the SQLite export of the run, the median of each,
@@ -15,7 +15,7 @@ set -euo pipefail
 antigo=$1 novo=$2 runs=${3:-5} piso=${4:-}
 pasta=$(mktemp -d)
 trap 'rm -rf "$pasta"' EXIT
-"$novo" sample "$pasta/run" >/dev/null
+"$novo" sample "$pasta/run" --detail full >/dev/null
 # The files that export: those the new tool writes a CSV of.
 "$novo" export "$pasta/run" --to csv --out "$pasta/lista" >/dev/null
 mapfile -t arquivos < <(cd "$pasta/lista" && ls -- *.csv | sed 's/\.csv$//')
