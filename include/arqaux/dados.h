@@ -104,12 +104,14 @@ ARQAUX_API std::string Nomes_Tipos(const std::vector<const TTipo_Arquivo*>& tipo
 //                             a fan-coil component, one line each in list
 //                             order: its type code (0 to 6) and its 8 flags
 //   variables = 0,1,3:3       the reports made: variables, each with the type
-//                             of its selected component after ':'
+//                             of its selected component after ':' (of a
+//                             controller-output stream: the outputs reported)
 //   interval = 600            seconds between records, 1 to a day
 //   start = 1/1/0             first hour reported, DD/MM/HH
 //   end = 31/12/23            last hour reported
 //   regions = 4,6             a wall's regions: the elements of each
 //   groups = 1,2,3            a wall's node groups, each of 1 to 3 once
+//   region = 1                the region a flux or mould report shows
 //   surfaces = 6              the walls of each step of a radiation stream
 //
 // What a kind needs of them (how many flags an HVAC kind has, components
@@ -142,6 +144,7 @@ struct TDescricao {
   TTempo inicio{0, 0, 1, 0}, fim{0, 0, 1, 0};     // start, end; day 0: not given
   std::vector<int> regioes;                       // regions
   std::vector<int> grupos;                        // groups
+  int regiao = 0;                                 // region; 0: not given
   int superficies = 0;                            // surfaces; 0: not given
   // Filled by Le_Descricao: each key read and its line (a repeated key's
   // first).

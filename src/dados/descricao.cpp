@@ -169,6 +169,11 @@ const TChave CHAVES[] = {
        return std::adjacent_find(g.begin(), g.end()) == g.end();
      },
      [](const TDescricao& d) { return Lista(d.grupos); }},
+    {"region", false,
+     [](const std::string& v, TDescricao* d) {
+       return Le_Natural(v, 1, MAX_SUPERFICIES, &d->regiao);
+     },
+     [](const TDescricao& d) { return Numero(d.regiao, 0); }},
     {"surfaces", false,
      [](const std::string& v, TDescricao* d) {
        return Le_Natural(v, 1, MAX_SUPERFICIES, &d->superficies);

@@ -1,5 +1,8 @@
 // arqaux report: converts an existing result stream into its text
-// report, as the host does after a run.
+// report, as the host does after a run. What the options leave out (period,
+// interval, region, output reported, ATS or ACE) comes from the description
+// beside the stream ("<stream>.desc"), which the sample writes, so that
+// "arqaux report KIND STREAM REPORT" alone gives the sample's own report.
 #include <arqaux/arqaux.h>
 #include <arqaux/formatos.h>
 
@@ -14,6 +17,7 @@
 #include <vector>
 
 #include "comandos.h"
+#include "descricao_hvac.h"
 #include "saida_segura.h"
 #include "verificacoes.h"
 
@@ -50,21 +54,78 @@ bool Le_Grupos(const std::string& texto, TGrupos* g) {
   return true;
 }
 
-// What the command line asks for.
+// What the command line asks for; a number left at its initial value was
+// not given.
 struct TPedido {
   std::string tipo, binario, texto;
   TTempo inicio, fim;
+  bool inicio_dado = false, fim_dado = false;
   int intervalo = 0;
   // Groups held and shown; held from the stream's header unless --has gave
   // them, shown as held unless --show gave them.
   TGrupos tem, mostra;
   bool tem_dado = false, mostra_dado = false;
-  bool ace = false;
-  int saidas = 0, indice = 0;
+  bool ats = false, ace = false;
+  int saidas = -1, indice = -1;
   // Surface streams: the region reported and the quantities held.
-  int regiao = 1;
+  int regiao = 0;
   bool sem_calor = false, sem_vapor = false;
 };
+
+// Whether a stream described as of kind descrito is reported by report tipo.
+bool Do_Tipo(const std::string& tipo, const std::string& descrito) {
+  return descrito == tipo || (tipo == "ats" && descrito == "ace");
+}
+
+// What the options leave out, from the stream's description: 0, or the exit
+// status after one message. With no description, the first option missing
+// is told as the parser tells a required one.
+int Completa_Pedido(TPedido* p) {
+  TDescricao d;
+  bool existe = false;
+  if (int erro = Le_Descricao_Ao_Lado(p->binario, &d, &existe, Le_Descricao_Geral)) return erro;
+  const std::string caminho = Caminho_Descricao(p->binario);
+  if (existe && !Do_Tipo(p->tipo, d.tipo)) {
+    return Erro("'%s' describes a %s stream, not %s", caminho.c_str(), d.tipo.c_str(),
+                p->tipo.c_str());
+  }
+  auto falta = [&](const char* opcao, const char* chave) {
+    if (!existe) {
+      Erro("%s is required", opcao);
+      return ERRO_USO;
+    }
+    return Erro("'%s' has no '%s' line: give %s", caminho.c_str(), chave, opcao);
+  };
+  if (!p->inicio_dado) {
+    if (d.Linha("start") == 0) return falta("--start", "start");
+    p->inicio = d.inicio;
+  }
+  if (!p->fim_dado) {
+    if (d.Linha("end") == 0) return falta("--end", "end");
+    p->fim = d.fim;
+  }
+  if (p->intervalo == 0) {
+    if (d.Linha("interval") == 0) return falta("--interval", "interval");
+    p->intervalo = d.intervalo;
+  }
+  if (p->tipo == "ats" && !p->ats && !p->ace) p->ace = d.tipo == "ace";
+  if (p->tipo == "flux" && !p->sem_calor && !p->sem_vapor && d.flags.size() == 2) {
+    p->sem_calor = d.flags[0] == 0;
+    p->sem_vapor = d.flags[1] == 0;
+  }
+  if ((p->tipo == "flux" || p->tipo == "mould") && p->regiao == 0) {
+    if (d.Linha("region") == 0) return falta("--region", "region");
+    p->regiao = d.regiao;
+  }
+  if (p->tipo != "sc") return 0;
+  // The count of outputs is the stream's own, which its first record holds.
+  if (p->saidas < 0 && !existe) return falta("--outputs", "");
+  if (p->indice < 0) {
+    if (d.relatorios.empty()) return falta("--index", "variables");
+    p->indice = d.relatorios.front().variavel;
+  }
+  return 0;
+}
 
 // Up to n of the first bytes of caminho; how many arrived.
 size_t Le_Inicio(const std::string& caminho, unsigned char* destino, size_t n) {
@@ -100,19 +161,30 @@ int Confere_Temp_Umi(TPedido* p, const unsigned char* inicio, size_t lidos) {
 }
 
 // A controller-output record holds its count of outputs first: the stream is
-// read with --outputs, so the two must agree.
-int Confere_Saida_Cont(const TPedido& p, const unsigned char* inicio, size_t lidos) {
+// read with --outputs, so the two must agree; without it, with that count.
+int Confere_Saida_Cont(TPedido* p, const unsigned char* inicio, size_t lidos) {
   const char* const nome = "a controller-output stream";
   if (lidos == BYTES_INICIO) {
     float contagem;
     std::memcpy(&contagem, inicio + ARQAUX_TAM_CABECALHO_SAIDA_CONT, sizeof contagem);
-    if (!(std::trunc(contagem) == p.saidas)) {
-      return Erro("'%s' holds %g outputs per record, not %d (--outputs)", p.binario.c_str(),
-                  contagem, p.saidas);
+    const bool valida = contagem >= 0 && contagem <= TGeren_ArquivoAux::Max_Saidas_Cont;
+    if (p->saidas < 0 && valida) p->saidas = static_cast<int>(contagem);
+    if (!(std::trunc(contagem) == p->saidas)) {
+      if (p->saidas < 0) {
+        return Erro("'%s' is not %s: its record holds %g outputs", p->binario.c_str(), nome,
+                    contagem);
+      }
+      return Erro("'%s' holds %g outputs per record, not %d (--outputs)", p->binario.c_str(),
+                  contagem, p->saidas);
     }
   }
-  const uintmax_t registro = ARQAUX_TAM_VALOR_SAIDA_CONT * (static_cast<uintmax_t>(p.saidas) + 1);
-  return Confere_Registros(p.binario, ARQAUX_TAM_CABECALHO_SAIDA_CONT, registro, nome);
+  if (p->saidas < 0) return Erro("'%s' is not %s: it holds no record", p->binario.c_str(), nome);
+  if (p->indice > p->saidas) {
+    Erro("--index: %d is not an output number from 0 to %d", p->indice, p->saidas);
+    return ERRO_USO;
+  }
+  const uintmax_t registro = ARQAUX_TAM_VALOR_SAIDA_CONT * (static_cast<uintmax_t>(p->saidas) + 1);
+  return Confere_Registros(p->binario, ARQAUX_TAM_CABECALHO_SAIDA_CONT, registro, nome);
 }
 
 // A surface stream: N and N areas, then per step N records of 4 bytes per
@@ -135,7 +207,7 @@ int Confere_Superficies(const TPedido& p, const unsigned char* inicio, size_t li
 // report's own file; *cabecalho gets the size of its header.
 int Confere_Fluxo(TPedido* p, uintmax_t* cabecalho) {
   if (int erro = Confere_Entrada(p->binario)) return erro;
-  if (int erro = Confere_Saida(p->texto, p->binario)) return erro;
+  if (int erro = Confere_Saida(p->texto, {p->binario, Caminho_Descricao(p->binario)})) return erro;
   unsigned char inicio[BYTES_INICIO] = {};
   const size_t lidos = Le_Inicio(p->binario, inicio, sizeof inicio);
   *cabecalho = 0;
@@ -145,7 +217,7 @@ int Confere_Fluxo(TPedido* p, uintmax_t* cabecalho) {
   }
   if (p->tipo == "sc") {
     *cabecalho = ARQAUX_TAM_CABECALHO_SAIDA_CONT;
-    return Confere_Saida_Cont(*p, inicio, lidos);
+    return Confere_Saida_Cont(p, inicio, lidos);
   }
   if (p->tipo == "flux" || p->tipo == "mould") return Confere_Superficies(*p, inicio, lidos);
   if (p->tipo == "ats")
@@ -163,7 +235,8 @@ int Confere_Fluxo(TPedido* p, uintmax_t* cabecalho) {
 // Checks what the parser cannot: the controller output asked must be one
 // the stream holds, and the stream must be of the kind asked.
 int Confere_Pedido(TPedido* p, uintmax_t* cabecalho) {
-  if (p->indice > p->saidas) {
+  if (int erro = Completa_Pedido(p)) return erro;
+  if (p->saidas >= 0 && p->indice > p->saidas) {
     Erro("--index: %d is not an output number from 0 to %d (--outputs)", p->indice, p->saidas);
     return ERRO_USO;
   }
@@ -199,7 +272,9 @@ void Converte(const TPedido& p, int binario, int texto) {
 // the prefix given as the report.
 int Converte_Fluxos(const TPedido& p) {
   for (const char* sufixo : {"FLW.txt", "MTR.txt"}) {
-    if (int erro = Confere_Saida(p.texto + sufixo, p.binario)) return erro;
+    if (int erro = Confere_Saida(p.texto + sufixo, {p.binario, Caminho_Descricao(p.binario)})) {
+      return erro;
+    }
   }
   std::string origem = p.binario, prefixo = p.texto;
   TTempo inicio = p.inicio, fim = p.fim;
@@ -244,14 +319,11 @@ void Declara_Tipo(CLI::App* sub, TPedido* p) {
                                     : "the text report written")
       ->required();
   const char* const data = "a day DD/MM of the year and an hour HH from 0 to 23";
-  Declara_Lida(sub, "--start", Le_Data, &p->inicio, nullptr, data, "first hour reported")
-      ->type_name("DD/MM/HH")
-      ->required();
-  Declara_Lida(sub, "--end", Le_Data, &p->fim, nullptr, data, "last hour reported")
-      ->type_name("DD/MM/HH")
-      ->required();
+  Declara_Lida(sub, "--start", Le_Data, &p->inicio, &p->inicio_dado, data, "first hour reported")
+      ->type_name("DD/MM/HH");
+  Declara_Lida(sub, "--end", Le_Data, &p->fim, &p->fim_dado, data, "last hour reported")
+      ->type_name("DD/MM/HH");
   sub->add_option("--interval", p->intervalo, "seconds between samples of the stream")
-      ->required()
       ->check(CLI::Range(1, SEGUNDOS_ANO));
   if (p->tipo == "tupmv") {
     const char* const grupos = "a list of groups among t, h and c";
@@ -262,11 +334,10 @@ void Declara_Tipo(CLI::App* sub, TPedido* p) {
                  "groups reported (default: all held)")
         ->type_name("t,h,c");
   } else if (p->tipo == "ats") {
-    CLI::Option* ats = sub->add_flag("--ats", "report ATS (the default)");
+    CLI::Option* ats = sub->add_flag("--ats", p->ats, "report ATS (the default)");
     sub->add_flag("--ace", p->ace, "report ACE")->excludes(ats);
   } else if (p->tipo == "flux" || p->tipo == "mould") {
     sub->add_option("--region", p->regiao, "region reported, from 1")
-        ->required()
         ->check(CLI::Range(1, INT_MAX));
     if (p->tipo == "flux") {
       sub->add_flag("--no-heat", p->sem_calor, "the stream holds no heat pair");
@@ -275,10 +346,8 @@ void Declara_Tipo(CLI::App* sub, TPedido* p) {
   } else if (p->tipo == "sc") {
     const int maximo = TGeren_ArquivoAux::Max_Saidas_Cont;
     sub->add_option("--outputs", p->saidas, "controller outputs per record")
-        ->required()
         ->check(CLI::Range(0, maximo));
     sub->add_option("--index", p->indice, "output reported, from 0 to --outputs")
-        ->required()
         ->check(CLI::Range(0, maximo));
   }
 }
@@ -333,6 +402,9 @@ void Declara_Report(CLI::App* app, TAcao* acao) {
     auto p = std::make_shared<TPedido>();
     p->tipo = t.tipo;
     Declara_Tipo(sub, p.get());
+    sub->footer(
+        "What the options leave out is read from BINARY.desc, the description beside the "
+        "stream.");
     sub->callback([p, acao] { *acao = [p] { return Gera_Relatorio(*p); }; });
   }
   Declara_Report_HVAC(relatorio, acao);

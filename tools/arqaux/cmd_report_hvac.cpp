@@ -10,10 +10,7 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -22,9 +19,6 @@
 #include "verificacoes.h"
 
 namespace {
-
-// A description holds a few short lines per component.
-constexpr uintmax_t MAX_DESCRICAO = 64 * 1024;
 
 // What the command line gives; empty texts and negative numbers were not
 // given.
@@ -43,36 +37,24 @@ struct TPedido_HVAC {
 // The stream's description, or, when there is none, one that the options
 // must fill whole: 0, or the exit status after one message.
 int Le_Descricao_Fluxo(const TPedido_HVAC& p, TDescricao* d) {
-  const std::string caminho = Caminho_Descricao(p.dados);
-  std::error_code ec;
-  if (!std::filesystem::exists(caminho, ec)) {
+  bool existe = false;
+  if (int erro = Le_Descricao_Ao_Lado(p.dados, d, &existe, Le_Descricao_HVAC)) return erro;
+  if (!existe) {
     const bool completo = !p.flags.empty() && p.variavel >= 0 && !p.inicio.empty() &&
                           !p.fim.empty() && p.intervalo > 0;
     if (!completo) {
       return Erro(
           "'%s' has no description '%s': give --variable, --flags, --start, --end and "
           "--interval",
-          p.dados.c_str(), caminho.c_str());
+          p.dados.c_str(), Caminho_Descricao(p.dados).c_str());
     }
     *d = TDescricao();
     d->tipo = p.tipo->nome;
     return 0;
   }
-  if (int erro = Confere_Entrada(caminho)) return erro;
-  if (std::filesystem::file_size(caminho, ec) > MAX_DESCRICAO) {
-    return Erro("'%s' is not a description: it holds more than %ju bytes", caminho.c_str(),
-                MAX_DESCRICAO);
-  }
-  std::ifstream arq(caminho, std::ios::binary);
-  std::ostringstream texto;
-  texto << arq.rdbuf();
-  std::string motivo;
-  if (!arq || !Le_Descricao_HVAC(texto.str(), caminho, d, &motivo)) {
-    return Erro("%s", motivo.empty() ? ("cannot read '" + caminho + "'").c_str() : motivo.c_str());
-  }
   if (d->tipo != p.tipo->nome) {
-    return Erro("'%s' describes a %s stream, not %s", caminho.c_str(), d->tipo.c_str(),
-                p.tipo->nome);
+    return Erro("'%s' describes a %s stream, not %s", Caminho_Descricao(p.dados).c_str(),
+                d->tipo.c_str(), p.tipo->nome);
   }
   return 0;
 }

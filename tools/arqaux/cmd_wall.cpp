@@ -1,5 +1,6 @@
 // arqaux wall show: prints the node values of one region of a wall results
-// file, at one step, as the library writes a profile.
+// file, at one step, as the library writes a profile. The regions and groups
+// the options leave out come from the description beside the file.
 #include <arqaux/arqaux.h>
 #include <arqaux/dados.h>
 
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "comandos.h"
+#include "descricao_hvac.h"
 #include "verificacoes.h"
 
 namespace {
@@ -23,7 +25,32 @@ struct TPedido_Parede {
   int regiao = 1;
   int passo = 0;
   bool grupos[3] = {true, true, true};
+  bool grupos_dados = false;
 };
+
+// The regions and groups the options leave out, from the file's
+// description: 0, or the exit status after one message.
+int Completa_Pedido(TPedido_Parede* p) {
+  TDescricao d;
+  bool existe = false;
+  if (int erro = Le_Descricao_Ao_Lado(p->arquivo, &d, &existe, Le_Descricao_Geral)) return erro;
+  if (p->elementos.empty()) {
+    if (!existe) {
+      Erro("--regions is required");
+      return ERRO_USO;
+    }
+    if (d.regioes.empty()) {
+      return Erro("'%s' has no 'regions' line: give --regions",
+                  Caminho_Descricao(p->arquivo).c_str());
+    }
+    p->elementos = d.regioes;
+  }
+  if (!p->grupos_dados && !d.grupos.empty()) {
+    for (int k = 0; k < 3; ++k) p->grupos[k] = false;
+    for (int g : d.grupos) p->grupos[g - 1] = true;
+  }
+  return 0;
+}
 
 // "1,2,3" in any order and subset: the groups the file holds.
 bool Le_Grupos_Parede(const std::string& texto, bool (*grupos)[3]) {
@@ -41,7 +68,8 @@ bool Le_Grupos_Parede(const std::string& texto, bool (*grupos)[3]) {
   return true;
 }
 
-int Mostra(const TPedido_Parede& p) {
+int Mostra(TPedido_Parede p) {
+  if (int erro = Completa_Pedido(&p)) return erro;
   if (int erro = Confere_Entrada(p.arquivo)) return erro;
   if (p.regiao > static_cast<int>(p.elementos.size())) {
     Erro("--region: %d is not a region from 1 to %zu (--regions)", p.regiao, p.elementos.size());
@@ -84,7 +112,6 @@ void Declara_Wall(CLI::App* app, TAcao* acao) {
   sub->add_option("FILE", p->arquivo, "the wall results file")->required();
   sub->add_option("--regions", p->elementos, "elements of each region, in order")
       ->delimiter(',')
-      ->required()
       ->check(CLI::Range(0, MAX_ELEMENTOS));
   sub->add_option("--region", p->regiao, "region shown, from 1")
       ->capture_default_str()
@@ -98,8 +125,12 @@ void Declara_Wall(CLI::App* app, TAcao* acao) {
            if (!Le_Grupos_Parede(texto, &p->grupos)) {
              throw CLI::ValidationError("--groups", "'" + texto + "' is not a list of 1, 2, 3");
            }
+           p->grupos_dados = true;
          },
-         "groups the file holds: 1 temperature, 2 humidity pair, 3 fourth value (default all)")
+         "groups the file holds: 1 temperature, 2 humidity pair, 3 fourth value (default: "
+         "the description's, else all)")
       ->type_name("1,2,3");
+  sub->footer(
+      "What the options leave out is read from FILE.desc, the description beside the file.");
   sub->callback([p, acao] { *acao = [p] { return Mostra(*p); }; });
 }

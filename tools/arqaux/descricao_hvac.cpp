@@ -1,11 +1,19 @@
 #include "descricao_hvac.h"
 
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "comandos.h"
 #include "sistema_hvac.h"
+#include "verificacoes.h"
 
 namespace {
+
+// A description holds a few short lines per component.
+constexpr uintmax_t MAX_DESCRICAO = 64 * 1024;
 
 // The keys an HVAC data stream's description must give, in the order their
 // absence is told.
@@ -50,6 +58,36 @@ std::string Texto_Variaveis(const TTipo_HVAC& tipo) {
 }
 
 std::string Caminho_Descricao(const std::string& fluxo) { return fluxo + ".desc"; }
+
+int Le_Descricao_Ao_Lado(const std::string& fluxo, TDescricao* d, bool* existe,
+                         bool (*ler)(const std::string& texto, const std::string& arquivo,
+                                     TDescricao* d, std::string* erro)) {
+  const std::string caminho = Caminho_Descricao(fluxo);
+  std::error_code ec;
+  *existe = std::filesystem::exists(caminho, ec);
+  if (!*existe) return 0;
+  if (int erro = Confere_Entrada(caminho)) return erro;
+  if (std::filesystem::file_size(caminho, ec) > MAX_DESCRICAO) {
+    return Erro("'%s' is not a description: it holds more than %ju bytes", caminho.c_str(),
+                MAX_DESCRICAO);
+  }
+  std::ifstream arq(caminho, std::ios::binary);
+  std::ostringstream texto;
+  texto << arq.rdbuf();
+  std::string motivo;
+  if (!arq || !ler(texto.str(), caminho, d, &motivo)) {
+    return Erro("%s", motivo.empty() ? ("cannot read '" + caminho + "'").c_str() : motivo.c_str());
+  }
+  return 0;
+}
+
+bool Le_Descricao_Geral(const std::string& texto, const std::string& arquivo, TDescricao* d,
+                        std::string* erro) {
+  std::string motivo;
+  if (Le_Descricao(texto, d, &motivo)) return true;
+  *erro = "'" + arquivo + "' " + motivo;
+  return false;
+}
 
 std::string Texto_Descricao_HVAC(const TDescricao& d) {
   return "# arqaux: how to report the HVAC output stream beside this file\n" + Texto_Descricao(d);

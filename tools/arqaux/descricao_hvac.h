@@ -13,6 +13,7 @@
 #include <arqaux/arqaux.h>
 #include <arqaux/dados.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,15 @@ std::string Texto_Variaveis(const TTipo_HVAC& tipo);
 
 // Where the description of data stream fluxo lies: beside it, ".desc" added.
 std::string Caminho_Descricao(const std::string& fluxo);
+// Reads the description beside fluxo into *d with ler (text, file, result,
+// why not): 0 with *existe false when there is none, 0 when read, else the
+// exit status after one message naming the file.
+int Le_Descricao_Ao_Lado(const std::string& fluxo, TDescricao* d, bool* existe,
+                         bool (*ler)(const std::string& texto, const std::string& arquivo,
+                                     TDescricao* d, std::string* erro));
+// A description of any kind, as Le_Descricao reads it, *erro naming arquivo.
+bool Le_Descricao_Geral(const std::string& texto, const std::string& arquivo, TDescricao* d,
+                        std::string* erro);
 // The description as text, under a comment that says what it is for.
 std::string Texto_Descricao_HVAC(const TDescricao& d);
 // Reads the description of an HVAC data stream from texto, the content of

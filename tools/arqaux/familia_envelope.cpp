@@ -42,6 +42,8 @@ const TFace_Modelo FACES[] = {{0, PAREDE, {4, 6}}, {90, PAREDE, {4}}, {180, PARE
 constexpr int NUM_FACES = 6;
 // The north wall, whose results file and profiles the family writes.
 constexpr int PAREDE_NORTE = 0;
+// The region of the north wall whose flux, moisture and mould are reported.
+constexpr int REGIAO_RELATADA = 1;
 
 // The streams of one zone, in the order of NOMES.
 const char* const NOMES[] = {"parede.bin", "sombras.bin", "radiacao.bin",
@@ -123,7 +125,7 @@ int TFamilia_Envelope::Abre(TContexto_Amostra* c) {
 
 // What the binary streams' headers do not tell, beside each: the north
 // wall's regions and node groups, the radiation stream's faces, the flux
-// and mould streams' flags.
+// and mould streams' flags, and the period and region of their reports.
 int TFamilia_Envelope::Descreve(TContexto_Amostra* c, int i) {
   const struct {
     int fluxo;
@@ -137,6 +139,11 @@ int TFamilia_Envelope::Descreve(TContexto_Amostra* c, int i) {
     TDescricao d;
     d.tipo = f.tipo;
     d.intervalo = intervalo_;
+    if (f.fluxo == FLUXOS || f.fluxo == MOFO) {
+      d.inicio = c->inicio;
+      d.fim = c->fim;
+      d.regiao = REGIAO_RELATADA;
+    }
     if (f.fluxo == PAREDE_BIN) {
       d.regioes = FACES[PAREDE_NORTE].elementos;
       d.grupos = {1, 2, 3};
@@ -342,8 +349,8 @@ int TFamilia_Envelope::Fluxos(TContexto_Amostra* c, int i) {
     const std::string nome = prefixo + sufixo;
     if (int erro = Confere_Relida(c->Anota(FAMILIA, nome), c->Exibe(nome))) return erro;
   }
-  if (!geren_->Converte_Binario_Texto_FluxosCV(origem.data(), prefixo.data(), 1, true, true,
-                                               &c->inicio, &c->fim, intervalo_)) {
+  if (!geren_->Converte_Binario_Texto_FluxosCV(origem.data(), prefixo.data(), REGIAO_RELATADA, true,
+                                               true, &c->inicio, &c->fim, intervalo_)) {
     return Perda(c->Exibe(prefixo + "FLW.txt"));
   }
   TTempo* inicio = &c->inicio;
@@ -351,8 +358,8 @@ int TFamilia_Envelope::Fluxos(TContexto_Amostra* c, int i) {
   const int intervalo = intervalo_;
   TGeren_ArquivoAux* g = geren_;
   return c->Converte(FAMILIA, {Nome(i, "mofo.txt"), zonas_[i]->fluxos[MOFO], 0, [=](int b, int t) {
-                                 g->Converte_Binario_Texto_Mofo(b, t, 1, true, inicio, fim,
-                                                                intervalo);
+                                 g->Converte_Binario_Texto_Mofo(b, t, REGIAO_RELATADA, true, inicio,
+                                                                fim, intervalo);
                                }});
 }
 

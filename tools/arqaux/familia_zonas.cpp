@@ -3,6 +3,7 @@
 // energy, controller outputs and occupancy, each in its file
 // "zonaN_<name>.bin", and their text reports.
 #include <arqaux/arqaux.h>
+#include <arqaux/dados.h>
 #include <arqaux/formatos.h>
 
 #include <algorithm>
@@ -26,6 +27,7 @@ const char* const NOMES_FLUXOS[] = {"temp_umi", "ats", "acs", "pv", "saida_cont"
 // Their kinds, as the description beside each stream names them.
 const char* const TIPOS_FLUXOS[] = {"tupmv", "ats", "acs", "pv", "sc", "occupancy"};
 constexpr int NUM_FLUXOS = 6;
+constexpr int SAIDA_CONT = 4;
 
 std::string Nome_Fluxo(size_t zona, int k) {
   return "zona" + std::to_string(zona + 1) + "_" + NOMES_FLUXOS[k] + ".bin";
@@ -56,6 +58,7 @@ class TFamilia_Zonas : public TFamilia_Amostra {
  private:
   void Passo_Zona(Fluxos_Zona* f, const TZona_Passo& z, const TEntradas_Passo& e);
   std::vector<TContexto_Amostra::Relatorio> Relatorios(TContexto_Amostra* c) const;
+  TDescricao Descricao(const TContexto_Amostra* c, int k) const;
 
   TGeren_ArquivoAux* geren_ = nullptr;
   int intervalo_ = 0;
@@ -126,11 +129,26 @@ int TFamilia_Zonas::Fecha(TContexto_Amostra* c) {
   for (size_t i = 0; i < zonas_.size(); ++i) {
     for (int k = 0; k < NUM_FLUXOS; ++k) {
       if (int erro = c->Fecha_Fluxo(*zonas_[i].Fluxo(k), Nome_Fluxo(i, k))) return erro;
-      const std::string descricao = TContexto_Amostra::Descricao(TIPOS_FLUXOS[k], intervalo_);
-      if (int erro = c->Descreve(FAMILIA, Nome_Fluxo(i, k), descricao)) return erro;
+      if (int erro = c->Descreve(FAMILIA, Nome_Fluxo(i, k), Texto_Descricao(Descricao(c, k)))) {
+        return erro;
+      }
     }
   }
   return 0;
+}
+
+// What the reports of stream k need that its bytes do not tell: the period,
+// the interval, and the controller outputs reported.
+TDescricao TFamilia_Zonas::Descricao(const TContexto_Amostra* c, int k) const {
+  TDescricao d;
+  d.tipo = TIPOS_FLUXOS[k];
+  d.intervalo = intervalo_;
+  d.inicio = c->inicio;
+  d.fim = c->fim;
+  if (k == SAIDA_CONT) {
+    for (int saida = 1; saida <= SAIDAS_CONTROLE; ++saida) d.relatorios.push_back({saida});
+  }
+  return d;
 }
 
 // Every report of every zone.
