@@ -100,6 +100,8 @@ ARQAUX_API std::string Nomes_Tipos(const std::vector<const TTipo_Arquivo*>& tipo
 //   kind = fancoil            a kind of Tipos_Arquivo or of Tipos_HVAC
 //   number = 1                the fan coil's or equipment's number
 //   flags = 1,1,0             monitoring flags, each 0 or 1
+//   show = 1,1,0              the groups a temperature-humidity report shows:
+//                             temperature, humidity, comfort, each 0 or 1
 //   component = 3:1,1,1,1,1,1,1,1
 //                             a fan-coil component, one line each in list
 //                             order: its type code (0 to 6) and its 8 flags
@@ -138,6 +140,7 @@ struct TDescricao {
   std::string tipo;                               // kind
   int numero = -1;                                // number; -1: not given
   std::vector<int> flags;                         // flags
+  std::vector<int> mostra;                        // show
   std::vector<TComponente_Descrito> componentes;  // component
   std::vector<TRelatorio_Descrito> relatorios;    // variables
   int intervalo = 0;                              // interval; 0: not given

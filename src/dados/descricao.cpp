@@ -123,6 +123,9 @@ const TChave CHAVES[] = {
      [](const TDescricao& d) { return Numero(d.numero, -1); }},
     {"flags", false, [](const std::string& v, TDescricao* d) { return Le_Flags(v, &d->flags); },
      [](const TDescricao& d) { return Lista(d.flags); }},
+    {"show", false,
+     [](const std::string& v, TDescricao* d) { return Le_Partes(v, ',', 0, 1, 3, &d->mostra); },
+     [](const TDescricao& d) { return Lista(d.mostra); }},
     {"component", true,
      [](const std::string& v, TDescricao* d) {
        TComponente_Descrito c;

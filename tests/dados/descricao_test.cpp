@@ -14,6 +14,7 @@ TEST(Descricao, EveryKeyIsWrittenInTableOrderAndReadsBack) {
   d.tipo = "fancoil";
   d.numero = 0;
   d.flags = {1, 0, 1};
+  d.mostra = {0, 1, 0};
   d.componentes = {{3, {1, 1, 1, 1, 0, 0, 0, 0}}, {6, {0, 1, 0, 1, 0, 1, 0, 1}}};
   d.relatorios = {{0, SEM_SELECIONADO}, {13, 5}};
   d.intervalo = 86400;
@@ -24,11 +25,12 @@ TEST(Descricao, EveryKeyIsWrittenInTableOrderAndReadsBack) {
   d.fim.Hora = 23;
   d.regioes = {0, 1000};
   d.grupos = {3, 1};
+  d.regiao = 2;
   d.superficies = 7;
   const std::string texto =
-      "kind = fancoil\nnumber = 0\nflags = 1,0,1\ncomponent = 3:1,1,1,1,0,0,0,0\n"
+      "kind = fancoil\nnumber = 0\nflags = 1,0,1\nshow = 0,1,0\ncomponent = 3:1,1,1,1,0,0,0,0\n"
       "component = 6:0,1,0,1,0,1,0,1\nvariables = 0,13:5\ninterval = 86400\nstart = 28/2/0\n"
-      "end = 31/12/23\nregions = 0,1000\ngroups = 3,1\nsurfaces = 7\n";
+      "end = 31/12/23\nregions = 0,1000\ngroups = 3,1\nregion = 2\nsurfaces = 7\n";
   EXPECT_EQ(Texto_Descricao(d), texto);
   TDescricao lida;
   std::string erro;
@@ -39,8 +41,8 @@ TEST(Descricao, EveryKeyIsWrittenInTableOrderAndReadsBack) {
   ASSERT_TRUE(Le_Descricao(outra, &lida, &erro)) << erro;
   EXPECT_EQ(Texto_Descricao(lida), texto);
   EXPECT_EQ(lida.Linha("kind"), 3);
-  EXPECT_EQ(lida.Linha("component"), 6);
-  EXPECT_EQ(lida.Linha("surfaces"), 14);
+  EXPECT_EQ(lida.Linha("component"), 7);
+  EXPECT_EQ(lida.Linha("surfaces"), 16);
   EXPECT_EQ(Texto_Descricao(TDescricao()), "");
 }
 
@@ -69,6 +71,8 @@ TEST(Descricao, RefusesTheFirstLineThatIsNotOneNamingIt) {
       {"regions = 4,1001\n", "line 1: '4,1001' is not a value of 'regions'"},
       {"groups = 1,1\n", "line 1: '1,1' is not a value of 'groups'"},
       {"groups = 0\n", "line 1: '0' is not a value of 'groups'"},
+      {"show = 1,1\n", "line 1: '1,1' is not a value of 'show'"},
+      {"region = 0\n", "line 1: '0' is not a value of 'region'"},
       {"surfaces = 2,3\n", "line 1: '2,3' is not a value of 'surfaces'"},
   };
   std::string obtido, esperado;

@@ -44,7 +44,7 @@ TEST_F(ToolCommandLine, HelpOnStdoutAndOneLineRefusals) {
       {"report --help", 0, "Usage: arqaux report [OPTIONS] SUBCOMMAND\n"},
       {"report tupmv --help", 0, "Usage: arqaux report tupmv [OPTIONS] BINARY REPORT\n"},
       {"report ats -h", 0, "  --ace Excludes: --ats"},
-      {"report sc --help", 0, "  --index INT:INT in [0 - " + maximo + "] REQUIRED"},
+      {"report sc --help", 0, "  --index INT:INT in [0 - " + maximo + "]"},
       {"climate ti -h", 0, "Usage: arqaux climate ti [OPTIONS] TEXTFILE\n"},
       {"config --help", 0, "Usage: arqaux config [OPTIONS] SUBCOMMAND\n"},
       {"config check --help", 0, "Usage: arqaux config check [OPTIONS] FILE\n"},

@@ -108,6 +108,10 @@ int Completa_Pedido(TPedido* p) {
     if (d.Linha("interval") == 0) return falta("--interval", "interval");
     p->intervalo = d.intervalo;
   }
+  if (p->tipo == "tupmv" && !p->mostra_dado && d.mostra.size() == 3) {
+    p->mostra = {d.mostra[0] == 1, d.mostra[1] == 1, d.mostra[2] == 1};
+    p->mostra_dado = true;
+  }
   if (p->tipo == "ats" && !p->ats && !p->ace) p->ace = d.tipo == "ace";
   if (p->tipo == "flux" && !p->sem_calor && !p->sem_vapor && d.flags.size() == 2) {
     p->sem_calor = d.flags[0] == 0;

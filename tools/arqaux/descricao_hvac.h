@@ -2,7 +2,9 @@
 // and the seven kinds of primary equipment), the description file that the
 // sample writes beside each data stream, and the conversion of a data stream
 // into the report of one variable, shared by the sample and arqaux report so
-// that both write the same bytes.
+// that both write the same bytes; and the reading of the description beside
+// any stream, which report and wall show take what their options leave out
+// from.
 //
 // The description (arqaux/dados.h) of an HVAC data stream holds kind,
 // number, flags, component (fan coils only), variables, interval, start

@@ -27,7 +27,7 @@ const char* const NOMES_FLUXOS[] = {"temp_umi", "ats", "acs", "pv", "saida_cont"
 // Their kinds, as the description beside each stream names them.
 const char* const TIPOS_FLUXOS[] = {"tupmv", "ats", "acs", "pv", "sc", "occupancy"};
 constexpr int NUM_FLUXOS = 6;
-constexpr int SAIDA_CONT = 4;
+constexpr int TEMP_UMI = 0, SAIDA_CONT = 4;
 
 std::string Nome_Fluxo(size_t zona, int k) {
   return "zona" + std::to_string(zona + 1) + "_" + NOMES_FLUXOS[k] + ".bin";
@@ -138,13 +138,14 @@ int TFamilia_Zonas::Fecha(TContexto_Amostra* c) {
 }
 
 // What the reports of stream k need that its bytes do not tell: the period,
-// the interval, and the controller outputs reported.
+// the interval, the groups shown and the controller outputs reported.
 TDescricao TFamilia_Zonas::Descricao(const TContexto_Amostra* c, int k) const {
   TDescricao d;
   d.tipo = TIPOS_FLUXOS[k];
   d.intervalo = intervalo_;
   d.inicio = c->inicio;
   d.fim = c->fim;
+  if (k == TEMP_UMI) d.mostra = {1, 1, 1};
   if (k == SAIDA_CONT) {
     for (int saida = 1; saida <= SAIDAS_CONTROLE; ++saida) d.relatorios.push_back({saida});
   }
