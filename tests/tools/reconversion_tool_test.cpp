@@ -122,6 +122,35 @@ TEST_F(ReconversionTool, RegionsOutsideTheFileAreRefused) {
   EXPECT_EQ(Le_Arquivo(Caminho("r_FLW.txt")) + Le_Arquivo(Caminho("m")), "");
 }
 
+// What a description says beyond the sample's defaults is what the option
+// says: a copy of a stream described so reports as the stream with the option.
+TEST_F(ReconversionTool, TheDescriptionSaysWhatTheOptionsSay) {
+  const std::string periodo = "interval = 600\nstart = 1/1/0\nend = 1/1/23\n";
+  const struct {
+    std::string tipo, fluxo, descricao, opcoes;
+  } casos[] = {
+      {"tupmv", "zona1_temp_umi.bin", "kind = tupmv\nshow = 1,0,1\n", " --show t,c"},
+      {"ats", "zona1_ats.bin", "kind = ace\n", " --ace"},
+      {"flux", "zona1_fluxos.bin", "kind = flux\nregion = 2\n", " --region 2"},
+  };
+  for (const auto& c : casos) {
+    const std::string x = Caminho(c.tipo + ".bin");
+    fs::copy_file(Em(c.fluxo), x);
+    Escreve_Arquivo(x + ".desc", c.descricao + periodo);
+    // The flux report is a prefix; its heat-flux file is compared.
+    const bool fluxo = c.tipo == "flux";
+    const std::string lido = fluxo ? "FLW.txt" : "", escrito = fluxo ? "" : ".txt";
+    ASSERT_EQ(Tool("report " + c.tipo + " " + x + " " + Caminho("d" + escrito)), 0) << c.tipo;
+    ASSERT_EQ(
+        Tool("report " + c.tipo + " " + Em(c.fluxo) + " " + Caminho("o" + escrito) + c.opcoes), 0)
+        << c.tipo;
+    const std::string opcao = Le_Arquivo(Caminho("o" + escrito + lido));
+    EXPECT_EQ(Le_Arquivo(Caminho("d" + escrito + lido)), opcao) << c.tipo;
+    EXPECT_NE(opcao, Le_Arquivo(Em(fluxo ? "zona1_FLW.txt" : "zona1_" + c.tipo + ".txt")))
+        << c.tipo;
+  }
+}
+
 // A value neither the options nor the description give is refused naming
 // both; a description of another kind is refused.
 TEST_F(ReconversionTool, WhatNeitherGivesIsRefused) {

@@ -107,7 +107,7 @@ TEST_F(ToolRefusals, OneLineAndAFailedExit) {
        "'seis.bin' is too short to hold the 7-byte header of a temperature-humidity stream"},
       {t + "report ats seis.bin o.txt" + datas, 1, "not an ATS/ACE stream: the 6 bytes"},
       {t + "report acs seis.bin o.txt" + datas, 1, "not an operative-temperature stream"},
-      {t + "report pv tu.bin o.txt" + datas, 1, "'tu.bin' is not a photovoltaic stream"},
+      {t + "report pv seis.bin o.txt" + datas, 1, "'seis.bin' is not a photovoltaic stream"},
       {t + "report sc sc_cortado.bin o.txt --outputs 2 --index 1" + datas, 1,
        "not a controller-output stream: the 64 bytes after its 4-byte header are not whole "
        "12-byte records"},
