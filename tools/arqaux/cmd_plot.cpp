@@ -133,7 +133,9 @@ std::string Nome_Origem(const std::string& caminho, const TDeteccao& d) {
   while (n < nome.size() && std::isdigit(static_cast<unsigned char>(nome[n]))) ++n;
   if (nome.compare(0, 4, "zona") == 0 && n > 4 && n < nome.size() && nome[n] == '_')
     return "Zone " + nome.substr(4, n - 4);
+  // The kind's description without its layout's note: "climate file".
   std::string tipo = d.tipo != nullptr ? d.tipo->descricao : nome;
+  tipo = tipo.substr(0, tipo.find(" ("));
   if (!tipo.empty()) tipo[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(tipo[0])));
   return tipo;
 }
