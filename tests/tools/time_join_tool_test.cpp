@@ -244,7 +244,7 @@ TEST_F(TimeJoinTool, EachPlotKindHasTitleUnitsAndTimeAxis) {
        "--column exterior_air_temperature --carpet",
        {"set title 'Climate file \xe2\x80\x94 exterior air temperature [°C]' noenhanced\n", ano,
         "set ylabel 'hour of the day'\n",
-        "set cblabel 'exterior air temperature [°C]' noenhanced\n",
+        "set cblabel 'exterior air temperature [°C]' noenhanced offset 1.5,0\n",
         "set palette defined (0 '#440154', ", "9 '#fde725')\n",
         "plot $dados using 1:2:3 with image\n"}},
   };

@@ -161,7 +161,7 @@ std::string Cabecalho_Grafico(const TPedido_Grafico& p, const std::string& titul
                   "set grid xtics ytics\nset key off\n";
   if (p.carpete)
     return s + "set ylabel 'hour of the day'\nset yrange [0:24]\nset ytics 0,3,24\nset cblabel " +
-           Citado(grandeza) + " noenhanced\n" + PALETA;
+           Citado(grandeza) + " noenhanced offset 1.5,0\n" + PALETA;
   return s + "set ylabel " + Citado(grandeza) + " noenhanced\n";
 }
 
