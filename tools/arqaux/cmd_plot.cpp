@@ -114,10 +114,17 @@ std::string Eixo_Tempo(const TPontos& pts) {
         passo = p;
         break;
       }
-    for (long long t = (ini + passo - 1) / passo * passo; t <= fim; t += passo) {
-      char hora[8];
-      std::snprintf(hora, sizeof hora, "%02lld:00", t % DIA / 3600);
-      marca(t % DIA == 0 ? Texto_Data(t / DIA) : hora, t);
+    auto hora = [](long long t) {
+      char texto[16];
+      std::snprintf(texto, sizeof texto, "%02lld:%02lld", t % DIA / 3600, t % 3600 / 60);
+      return std::string(texto);
+    };
+    for (long long t = (ini + passo - 1) / passo * passo; t <= fim; t += passo)
+      marca(t % DIA == 0 ? Texto_Data(t / DIA) : hora(t), t);
+    // Less than an hour holds no whole hour: its ends are marked.
+    if (tics.empty()) {
+      marca(hora(ini), ini);
+      marca(hora(fim), fim);
     }
   }
   return "set xrange [" + Texto_Dias(ini) + ":" + Texto_Dias(fim) + "]\nset xtics (" + tics +
