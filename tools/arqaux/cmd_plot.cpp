@@ -79,7 +79,7 @@ struct TPontos {
 
 // "5 Jan": the date of day dia (from 0) of the 365-day year.
 std::string Texto_Data(long long dia) {
-  const int d = static_cast<int>(dia % 365);
+  const int d = static_cast<int>((dia % 365 + 365) % 365);
   int m = 0;
   while (d >= INICIO_MES[m + 1]) ++m;
   return std::to_string(d - INICIO_MES[m] + 1) + " " + MESES[m];
