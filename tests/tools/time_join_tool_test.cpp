@@ -157,20 +157,26 @@ TEST_F(TimeJoinTool, FilesOfARunJoinOnTheTimestampAlone) {
   EXPECT_EQ(bissexto.Tempo(8759), "2005-01-01T00:00:00");
 }
 
-// A carpet draws each row over the interval that ends at its stamp: a day's
-// last hour or step in that day, up to hour 24. The stand-in gnuplot keeps
-// the script it is fed (and fails, so that no PNG is made).
-TEST_F(TimeJoinTool, CarpetBoxesEndAtTheirRowsTime) {
+// A carpet draws each row in the cells of the interval that ends at its
+// stamp, "day hour value" at each cell's middle: a day's last hour or step in
+// that day, up to hour 24. The stand-in gnuplot keeps the script it is fed
+// (and fails, so that no PNG is made).
+TEST_F(TimeJoinTool, CarpetCellsEndAtTheirRowsTime) {
   const std::string roteiro = Caminho("roteiro.gp");
   fs::create_directories(Caminho("falso"));
   Escreve_Arquivo(Caminho("falso/gnuplot"), "#!/bin/sh\ncat > '" + roteiro + "'\nexit 3\n");
   fs::permissions(Caminho("falso/gnuplot"), fs::perms::owner_all);
   const struct {
     TColuna_Juncao coluna;
-    std::vector<std::pair<size_t, std::string>> caixas;  // row, day and its hours
+    std::vector<std::pair<size_t, std::string>> celulas;  // row, its cell's day and hour
   } casos[] = {
-      {CLIMA, {{0, "1 0 1"}, {23, "1 23 24"}, {24, "2 0 1"}, {8759, "365 23 24"}}},
-      {ZONA_AR, {{0, "1 0 0.5"}, {47, "1 23.5 24"}, {17519, "365 23.5 24"}}},
+      {CLIMA,
+       {{0, "0.500000 0.500000"},
+        {23, "0.500000 23.500000"},
+        {24, "1.500000 0.500000"},
+        {8759, "364.500000 23.500000"}}},
+      {ZONA_AR,
+       {{0, "0.500000 0.250000"}, {47, "0.500000 23.750000"}, {17519, "364.500000 23.750000"}}},
   };
   for (const auto& c : casos) {
     std::string saida;
@@ -185,13 +191,108 @@ TEST_F(TimeJoinTool, CarpetBoxesEndAtTheirRowsTime) {
     ASSERT_NE(dados, std::string::npos) << texto;
     std::istringstream in(texto.substr(dados + 14));
     std::vector<std::string> linhas;
-    for (std::string l; std::getline(in, l) && l != "EOD";) linhas.push_back(l);
+    for (std::string l; std::getline(in, l) && l != "EOD";)
+      if (!l.empty()) linhas.push_back(l);
     const TTabela t = Exporta(c.coluna.arquivo);
     ASSERT_EQ(linhas.size(), t.linhas.size()) << c.coluna.arquivo;
-    for (const auto& [linha, caixa] : c.caixas) {
-      EXPECT_EQ(linhas[linha], caixa + " " + t.linhas[linha].at(t.Indice(c.coluna.coluna)))
+    for (const auto& [linha, celula] : c.celulas) {
+      EXPECT_EQ(linhas[linha], celula + " " + t.linhas[linha].at(t.Indice(c.coluna.coluna)))
           << c.coluna.arquivo << " row " << linha << " (" << t.Tempo(linha) << ")";
     }
+  }
+}
+
+// Each plot kind's script, as the stand-in gnuplot keeps it: the title names
+// the zone (or the file's kind) and the quantity with its unit, the axes carry
+// units, a year is marked by month and a short run by date, the x range ends
+// at the data, a year of half-hour steps is drawn as a daily band whose first
+// day holds the rows up to the one stamped 24:00, and a carpet is a viridis
+// image. Then gnuplot itself draws each one into a whole PNG.
+TEST_F(TimeJoinTool, EachPlotKindHasTitleUnitsAndTimeAxis) {
+  const std::string curto = Caminho("curto");
+  std::string saida;
+  ASSERT_EQ(Executa(TOOL + " sample " + curto + " --zones 1 --days 3 --interval 1800", &saida), 0)
+      << saida;
+  std::string meses;
+  const char* const nomes[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul",
+                               "Aug", "Sep", "Oct", "Nov", "Dec", "Jan"};
+  const int inicios[] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 365};
+  for (int m = 0; m < 13; ++m)
+    meses += std::string(m ? ", '" : "set xtics ('") + nomes[m] + "' " +
+             std::to_string(inicios[m]) + ".000000";
+  const std::string ar = "'Zone 1 \xe2\x80\x94 air temperature [°C]' noenhanced\n",
+                    ano = "set xrange [0.000000:365.000000]\n" + meses + ")\nset xlabel 'month'\n";
+  const struct {
+    std::string arquivo, opcoes;
+    std::vector<std::string> trechos;  // each found in the script
+  } casos[] = {
+      {pasta_ + "/" + ZONA_AR.arquivo,
+       "--column zone_air_temperature",
+       {"set title " + ar, ano, "set ylabel 'air temperature [°C]' noenhanced\n",
+        "plot $dados using 1:2:4 with filledcurves", "title 'daily mean'"}},
+      {pasta_ + "/" + ZONA_AR.arquivo,
+       "--column zone_air_temperature --raw",
+       {"set title " + ar, ano, "plot $dados using 1:2 with lines", "\n0.020833 "}},
+      {curto + "/" + ZONA_AR.arquivo,
+       "--column zone_air_temperature",
+       {"set title " + ar,
+        "set xrange [0.000000:3.000000]\nset xtics ('1 Jan' 0.000000, '12:00' 0.500000, "
+        "'2 Jan' 1.000000, '12:00' 1.500000, '3 Jan' 2.000000, '12:00' 2.500000, "
+        "'4 Jan' 3.000000)\nset xlabel 'date'\n",
+        "plot $dados using 1:2 with lines"}},
+      {pasta_ + "/" + CLIMA.arquivo,
+       "--column exterior_air_temperature --carpet",
+       {"set title 'Climate file \xe2\x80\x94 exterior air temperature [°C]' noenhanced\n", ano,
+        "set ylabel 'hour of the day'\n",
+        "set cblabel 'exterior air temperature [°C]' noenhanced offset 1.5,0\n",
+        "set palette defined (0 '#440154', ", "9 '#fde725')\n",
+        "plot $dados using 1:2:3 with image\n"}},
+  };
+  const std::string roteiro = Caminho("roteiro.gp"), png = Caminho("g.png");
+  fs::create_directories(Caminho("falso"));
+  Escreve_Arquivo(Caminho("falso/gnuplot"), "#!/bin/sh\ncat > '" + roteiro + "'\nexit 3\n");
+  fs::permissions(Caminho("falso/gnuplot"), fs::perms::owner_all);
+  const std::string desenha = TOOL + " plot ";
+  for (const auto& c : casos) {
+    EXPECT_EQ(Executa("PATH=" + Caminho("falso") + ":$PATH " + desenha + c.arquivo + " " +
+                          c.opcoes + " --out " + png,
+                      &saida),
+              1)
+        << saida;
+    const std::string texto = Le_Arquivo(roteiro);
+    for (const std::string& t : c.trechos)
+      EXPECT_NE(texto.find(t), std::string::npos) << c.opcoes << ": no " << t << " in\n"
+                                                  << texto.substr(0, 2000);
+  }
+  // The band's first day: rows 00:30 to 24:00 of 1 January.
+  EXPECT_EQ(Executa("PATH=" + Caminho("falso") + ":$PATH " + desenha + pasta_ + "/" +
+                    ZONA_AR.arquivo + " --column zone_air_temperature --out " + png),
+            1);
+  const std::string texto = Le_Arquivo(roteiro);
+  std::istringstream banda(texto.substr(texto.find("$dados << EOD\n") + 14));
+  double dia, minimo, media, maximo;
+  ASSERT_TRUE(banda >> dia >> minimo >> media >> maximo);
+  const TSerie_Tempo ar_zona = Exporta(ZONA_AR.arquivo).Serie(ZONA_AR.coluna);
+  std::vector<double> primeiro;
+  for (const auto& [tempo, valor] : ar_zona)
+    if (tempo <= "2001-01-02T00:00:00") primeiro.push_back(valor);
+  ASSERT_EQ(primeiro.size(), 48u);
+  EXPECT_EQ(dia, 0.5);
+  EXPECT_EQ(minimo, *std::min_element(primeiro.begin(), primeiro.end()));
+  EXPECT_EQ(maximo, *std::max_element(primeiro.begin(), primeiro.end()));
+  double soma = 0;
+  for (double v : primeiro) soma += v;
+  EXPECT_NEAR(media, soma / 48, 1e-6);  // the CSV rounds to the stored float
+
+  if (Executa("command -v gnuplot") != 0) GTEST_SKIP() << "gnuplot is not installed";
+  for (const auto& c : casos) {
+    fs::remove(png);
+    ASSERT_EQ(Executa(desenha + c.arquivo + " " + c.opcoes + " --out " + png, &saida), 0) << saida;
+    const std::string bytes = Le_Arquivo(png);
+    ASSERT_GT(bytes.size(), 20u) << c.opcoes;
+    EXPECT_EQ(bytes.substr(0, 8), "\x89PNG\r\n\x1a\n") << c.opcoes;
+    EXPECT_EQ(bytes.substr(bytes.size() - 12), std::string("\0\0\0\0IEND\xae\x42\x60\x82", 12))
+        << c.opcoes;
   }
 }
 

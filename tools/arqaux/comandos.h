@@ -50,6 +50,7 @@ void Declara_Inputs(CLI::App* app, TAcao* acao);
 struct TPedido_Grafico {
   std::string caminho, coluna, saida, tipo;
   bool carpete = false;
+  bool bruto = false;  // every row, where a long run would be drawn day by day
   int intervalo = 0;
   int largura = 1000, altura = 600;
 };
