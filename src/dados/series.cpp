@@ -564,6 +564,28 @@ std::vector<TColuna> Colunas_Superficies(const char* prefixo, int n,
 bool Cabecalho_Parede(const std::string& caminho, int32_t* regioes, long long* cabecalho,
                       long long* tamanho);
 
+// A wall node file's columns: each region's blocks in turn, of the blocks
+// presente marks, one column per node.
+std::vector<TColuna> Colunas_Parede(const std::vector<int>& elementos, const bool (&presente)[4]) {
+  // What a node's groups hold as the engine writes them: the temperature;
+  // the relative humidity, as a fraction, and the moisture content; the
+  // partial pressure of water vapour.
+  const TColuna blocos[4] = {
+      Coluna("temperature", "temperature"), Coluna("relative_humidity", "relative_humidity", "1"),
+      Coluna("moisture_content", "moisture_content"), Coluna("vapour_pressure", "vapour_pressure")};
+  std::vector<TColuna> colunas;
+  for (size_t r = 0; r < elementos.size(); ++r) {
+    for (int b = 0; b < 4; ++b) {
+      for (int j = 1; presente[b] && j <= elementos[r] + 1; ++j) {
+        colunas.push_back(
+            {"region" + std::to_string(r + 1) + "_node" + std::to_string(j) + "_" + blocos[b].nome,
+             blocos[b].unidade, blocos[b].grandeza});
+      }
+    }
+  }
+  return colunas;
+}
+
 // A wall node file: at each step, each region's blocks of node values, one
 // block for each group value the file holds, read region by region.
 std::unique_ptr<TSerie_Fluxo> Serie_Parede(const std::string& caminho, const TDeteccao& d,
@@ -592,25 +614,10 @@ std::unique_ptr<TSerie_Fluxo> Serie_Parede(const std::string& caminho, const TDe
     return nullptr;
   }
   *inicio = static_cast<long>(cabecalho);
-  // What a node's groups hold as the engine writes them: the temperature;
-  // the relative humidity, as a fraction, and the moisture content; the
-  // partial pressure of water vapour.
-  const TColuna blocos[4] = {
-      Coluna("temperature", "temperature"), Coluna("relative_humidity", "relative_humidity", "1"),
-      Coluna("moisture_content", "moisture_content"), Coluna("vapour_pressure", "vapour_pressure")};
   const bool presente[4] = {g[0], g[1], g[1], g[2]};
-  std::vector<TColuna> colunas;
+  const std::vector<TColuna> colunas = Colunas_Parede(elementos, presente);
   size_t nos = 0;
-  for (size_t r = 0; r < elementos.size(); ++r) {
-    for (int b = 0; b < 4; ++b) {
-      for (int j = 1; presente[b] && j <= elementos[r] + 1; ++j) {
-        colunas.push_back(
-            {"region" + std::to_string(r + 1) + "_node" + std::to_string(j) + "_" + blocos[b].nome,
-             blocos[b].unidade, blocos[b].grandeza});
-      }
-    }
-    nos = std::max(nos, static_cast<size_t>(elementos[r]) + 1);
-  }
+  for (int e : elementos) nos = std::max(nos, static_cast<size_t>(e) + 1);
   auto bloco = std::make_shared<std::vector<float>>(4 * nos);
   return std::make_unique<TSerie_Fluxo>(
       colunas, intervalo,
@@ -634,24 +641,10 @@ std::unique_ptr<TSerie_Fluxo> Serie_Parede(const std::string& caminho, const TDe
       Registro_Reais(colunas.size()));
 }
 
-// A shading, radiation, flux or mould stream: each step's record of every
-// surface in turn.
-std::unique_ptr<TSerie_Fluxo> Serie_Superficies(const std::string& caminho, const TDeteccao& d,
-                                                int intervalo, long* inicio, std::string* erro) {
-  const TLeitura l = d.tipo->leitura;
-  int n = 0;
-  if (l == TLeitura::Radiacao) {
-    n = d.descricao.superficies;
-    if (n < 1) *erro += ": its description must give 'surfaces = ' the walls of each step";
-  } else {
-    n = Superficies_Cabecalho(caminho);
-  }
-  const bool fluxos = l == TLeitura::Fluxos_CV;
-  if (n < 1) return nullptr;
-  const std::vector<int> flags =
-      Ou_Padrao(d.descricao.flags, fluxos ? std::vector<int>{1, 1} : std::vector<int>{1});
-  const bool calor = fluxos && flags.size() == 2 && flags[0] == 1;
-  const bool vapor = fluxos && flags.size() == 2 && flags[1] == 1;
+// The values of each surface's record in a stream of kind l, as its flags
+// say.
+std::vector<TColuna> Valores_Superficie(TLeitura l, bool calor, bool vapor,
+                                        const std::vector<int>& flags) {
   // What each surface's record holds as the engine writes it: the shares of
   // the wall in sun and in shade; the direct, diffuse and reflected
   // irradiance on it; the heat and vapour fluxes into the zone; the mould
@@ -676,6 +669,28 @@ std::unique_ptr<TSerie_Fluxo> Serie_Superficies(const std::string& caminho, cons
       }
       if (vapor) valores.push_back(Coluna("vapour_flux", "vapour_flux"));
   }
+  return valores;
+}
+
+// A shading, radiation, flux or mould stream: each step's record of every
+// surface in turn.
+std::unique_ptr<TSerie_Fluxo> Serie_Superficies(const std::string& caminho, const TDeteccao& d,
+                                                int intervalo, long* inicio, std::string* erro) {
+  const TLeitura l = d.tipo->leitura;
+  int n = 0;
+  if (l == TLeitura::Radiacao) {
+    n = d.descricao.superficies;
+    if (n < 1) *erro += ": its description must give 'surfaces = ' the walls of each step";
+  } else {
+    n = Superficies_Cabecalho(caminho);
+  }
+  const bool fluxos = l == TLeitura::Fluxos_CV;
+  if (n < 1) return nullptr;
+  const std::vector<int> flags =
+      Ou_Padrao(d.descricao.flags, fluxos ? std::vector<int>{1, 1} : std::vector<int>{1});
+  const bool calor = fluxos && flags.size() == 2 && flags[0] == 1;
+  const bool vapor = fluxos && flags.size() == 2 && flags[1] == 1;
+  const std::vector<TColuna> valores = Valores_Superficie(l, calor, vapor, flags);
   if (valores.empty()) return nullptr;
   // Every stream but the radiation's opens on its count and areas.
   *inicio = l == TLeitura::Radiacao ? 0 : 4L * (n + 1);

@@ -116,7 +116,9 @@ TEST_F(FirstRun, ProgressSummaryListAndQuiet) {
     ASSERT_EQ(Roda(comando, &saida, &erro), 0) << comando << saida << erro;
     // Off a terminal, standard error stays empty.
     const std::string tudo = saida + erro;
-    if (!c.tty) EXPECT_EQ(erro, "") << comando;
+    if (!c.tty) {
+      EXPECT_EQ(erro, "") << comando;
+    }
     for (const char* p : c.presentes) EXPECT_NE(tudo.find(p), std::string::npos) << comando << p;
     for (const char* a : c.ausentes) EXPECT_EQ(tudo.find(a), std::string::npos) << comando << a;
   }
