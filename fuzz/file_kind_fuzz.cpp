@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes, as a file and the description beside it, to the
 // tool's kind detection and then to the export's reader of the kind told (or
-// forced), writing the CSV to /dev/null.
+// forced), writing the CSV to /dev/null, then reads the file again a record
+// at a time between blocks.
 //
 // Input: flags (byte: bit 0 a description is written, bit 1 the file is
 // named ".ti", bits 2-7 the index of the kind forced, none when past the
@@ -44,6 +45,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
     if (nulo != nullptr) {
       Exporta_CSV(s.get(), 2001, nulo, &erro);
       std::fclose(nulo);
+    }
+    // The same file again, a record at a time mixed with blocks of 7: both
+    // reads walk the records.
+    s = Abre_Serie(caminho, d, 0, &erro);
+    std::vector<double> linha, bloco;
+    std::vector<long long> tempos;
+    long long segundos = 0;
+    while (s != nullptr && s->Le(&linha, &segundos) && s->Le_Bloco(7, &bloco, &tempos) > 0) {
     }
   }
   s.reset();
