@@ -310,6 +310,11 @@ ARQAUX_API std::string Texto_Valor(double v);
 // value, so that a query shows 22.5 for the float 22.5 and 0.1 for 0.1f.
 ARQAUX_API double Valor_Decimal(double v);
 
+// The instant a row's stamp names, as seconds since 1970-01-01T00:00:00
+// (no time zone): the date Texto_ISO writes for it. For arrays of times in
+// other languages' calendars (numpy's datetime64, for one).
+ARQAUX_API long long Segundos_Desde_1970(long long segundos, int ano);
+
 // CSV: UTF-8, comma-separated, quoted as RFC 4180 asks (a field holding a
 // comma, a quote, a CR or a LF goes between quotes, its quotes doubled),
 // lines ending CRLF. The header row reads "time,interval [s],hour_of_year
@@ -324,6 +329,28 @@ ARQAUX_API double Valor_Decimal(double v);
 ARQAUX_API long long Exporta_CSV(TSerie* s, int ano, std::FILE* saida, std::string* erro);
 // One field as RFC 4180 writes it.
 ARQAUX_API std::string Campo_CSV(const std::string& texto);
+
+// A run folder's files of records: its regular files whose kind has
+// records, each with its kind as told, and the zone and component it
+// belongs to. zona is N for a file whose stem begins "zonaN_" (or is
+// "zonaN"), else empty; componente is an HVAC stream's kind and number from
+// its description ("boiler 1"; a consumption stream's from its data
+// stream's), else empty.
+struct TArquivo_Execucao {
+  std::string caminho;  // the folder as given, then the file's name
+  TDeteccao deteccao;
+  std::string zona, componente;
+};
+struct TExecucao {
+  std::string pasta;  // absolute
+  std::vector<TArquivo_Execucao> arquivos;
+};
+// Lists the run folder dada: its absolute path and its files of records, in
+// name order; the other regular files counted in *ignorados. A folder or a
+// file that does not read is an error (false, with *erro), never a file
+// passed over.
+ARQAUX_API bool Lista_Execucao(const std::string& dada, TExecucao* e, size_t* ignorados,
+                               std::string* erro);
 
 // One SQLite database for many runs (UTF-8), each run a folder of result
 // files. It holds:
@@ -345,10 +372,8 @@ ARQAUX_API std::string Campo_CSV(const std::string& texto);
 //   one run whose stems differ only in case;
 // - variables (variable, table_name, column_name, quantity, unit, zone,
 //   component, kind, interval, source_file): one row per column of every
-//   table; variable is "table.column". zone is N for a file whose stem
-//   begins "zonaN_" (or is "zonaN"), else NULL; component is an HVAC
-//   stream's kind and number from its description ("boiler 1"; a
-//   consumption stream's from its data stream's), else NULL;
+//   table; variable is "table.column"; zone and component as
+//   Lista_Execucao tells them, NULL when it gives none;
 // - the view data (run, time, variable, value): every column of every
 //   table as rows, remade when a table is added; it holds no data.
 // Values are stored as Valor_Decimal gives them.

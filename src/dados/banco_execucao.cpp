@@ -27,6 +27,8 @@ std::string Zona(const std::string& arquivo) {
 
 }  // namespace
 
+}  // namespace arqaux
+
 bool Lista_Execucao(const std::string& dada, TExecucao* e, size_t* ignorados, std::string* erro) {
   std::error_code ec;
   const fs::path pasta = fs::weakly_canonical(fs::absolute(dada, ec), ec);
@@ -50,13 +52,20 @@ bool Lista_Execucao(const std::string& dada, TExecucao* e, size_t* ignorados, st
     if (!Le_Amostra_Arquivo(n, &a, erro)) return false;
     TDeteccao d = Detecta_Tipo(a, "");
     if (d.tipo != nullptr && d.tipo->leitura != TLeitura::Nenhuma) {
-      e->arquivos.push_back({n, std::move(d)});
+      const TDescricao& desc = d.descricao;
+      std::string componente;
+      if (Procura_Tipo_HVAC(desc.tipo) != nullptr && desc.numero >= 0) {
+        componente = desc.tipo + " " + std::to_string(desc.numero);
+      }
+      e->arquivos.push_back({n, std::move(d), arqaux::Zona(n), componente});
     } else {
       ++*ignorados;
     }
   }
   return true;
 }
+
+namespace arqaux {
 
 // Letters, digits and '_', and never a name the database keeps for itself
 // ("sqlite_...").
@@ -75,14 +84,9 @@ std::string Radical(const std::string& arquivo) {
 }
 
 std::vector<TVariavel> Variaveis(const TArquivo_Execucao& a, const TSerie& s) {
-  const TDescricao& desc = a.deteccao.descricao;
-  std::string componente;
-  if (Procura_Tipo_HVAC(desc.tipo) != nullptr && desc.numero >= 0) {
-    componente = desc.tipo + " " + std::to_string(desc.numero);
-  }
   std::vector<TVariavel> vars;
   for (const TColuna& c : s.Colunas()) {
-    vars.push_back({c.nome, c.grandeza, c.unidade, Zona(a.caminho), componente,
+    vars.push_back({c.nome, c.grandeza, c.unidade, a.zona, a.componente,
                     a.deteccao.tipo->nome, std::to_string(s.Intervalo()),
                     fs::path(a.caminho).filename().string()});
   }

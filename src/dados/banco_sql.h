@@ -72,20 +72,6 @@ struct TVariavel {
   std::string coluna, grandeza, unidade, zona, componente, tipo, intervalo, fonte;
 };
 
-struct TArquivo_Execucao {
-  std::string caminho;
-  TDeteccao deteccao;
-};
-struct TExecucao {
-  std::string pasta;  // absolute
-  std::vector<TArquivo_Execucao> arquivos;
-};
-
-// Lists the folder dada given: its absolute path and its regular files
-// whose kind has records, in name order; the others counted in
-// *ignorados. A folder or a file that does not read is an error, never a
-// file passed over.
-bool Lista_Execucao(const std::string& dada, TExecucao* e, size_t* ignorados, std::string* erro);
 // The table name a file's stem gives: "zona1_temp_umi.bin" ->
 // "zona1_temp_umi".
 std::string Radical(const std::string& arquivo);

@@ -946,15 +946,42 @@ bool Le_Reais_Texto(const char* p, std::vector<double>* valores) {
   }
 }
 
-std::string Texto_ISO(long long segundos, int ano) {
+namespace {
+
+// The date of the day that begins segundos after 1 January of ano, on the
+// 365-day clock.
+struct TData {
+  long long ano;
+  int mes, dia;
+};
+TData Data(long long segundos, int ano) {
   const long long dias = segundos / SEGUNDOS_DIA;
-  const long long resto = segundos % SEGUNDOS_DIA;
   int dia = static_cast<int>(dias % DIAS_ANO), mes = 1;
   while (mes < 12 && dia >= DIAS_MES[mes - 1]) dia -= DIAS_MES[mes++ - 1];
+  return {ano + dias / DIAS_ANO, mes, dia + 1};
+}
+
+}  // namespace
+
+std::string Texto_ISO(long long segundos, int ano) {
+  const TData d = Data(segundos, ano);
+  const long long resto = segundos % SEGUNDOS_DIA;
   char texto[48];
-  std::snprintf(texto, sizeof texto, "%04lld-%02d-%02dT%02lld:%02lld:%02lld", ano + dias / DIAS_ANO,
-                mes, dia + 1, resto / 3600, resto / 60 % 60, resto % 60);
+  std::snprintf(texto, sizeof texto, "%04lld-%02d-%02dT%02lld:%02lld:%02lld", d.ano, d.mes, d.dia,
+                resto / 3600, resto / 60 % 60, resto % 60);
   return texto;
+}
+
+long long Segundos_Desde_1970(long long segundos, int ano) {
+  // Days from 1970-01-01 to the date, on the proleptic Gregorian calendar
+  // (the count of days of a civil date, its year taken from March on).
+  const TData d = Data(segundos, ano);
+  const long long a = d.ano - (d.mes <= 2);
+  const long long era = (a >= 0 ? a : a - 399) / 400;
+  const long long ano_da_era = a - era * 400;
+  const long long dia_do_ano = (153 * (d.mes + (d.mes > 2 ? -3 : 9)) + 2) / 5 + d.dia - 1;
+  const long long dia_da_era = ano_da_era * 365 + ano_da_era / 4 - ano_da_era / 100 + dia_do_ano;
+  return (era * 146097 + dia_da_era - 719468) * SEGUNDOS_DIA + segundos % SEGUNDOS_DIA;
 }
 
 bool Cabe_No_Calendario(long long segundos, int ano) {
@@ -1086,6 +1113,18 @@ std::string Texto_Valor(double v) {
 }
 
 double Valor_Decimal(double v) {
+  // Where Escreve_Valor writes a float's shortest digits, their value is
+  // read back from them at once, without the "%g" form around them.
+  const float f = static_cast<float>(v);
+  if (static_cast<double>(f) == v && v != 0 && std::isfinite(v) &&
+      !Fora_Do_Comum<float, uint32_t>(f)) {
+    char curto[40];
+    const std::to_chars_result r =
+        std::to_chars(curto, curto + sizeof curto, f, std::chars_format::scientific);
+    double d = 0;
+    std::from_chars(curto, r.ptr, d);
+    return d;
+  }
   char texto[TAM_TEXTO_VALOR];
   const size_t n = Escreve_Valor(v, texto);
   if (!std::isfinite(v)) return v;

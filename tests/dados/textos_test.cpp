@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <limits>
 #include <string>
 #include <vector>
@@ -114,3 +115,25 @@ TEST(ValueTexts, LinesOfNumbersReadAsStrtofReadsThem) {
 }
 
 }  // namespace
+
+// A stamp's instant since 1970 is the date Texto_ISO writes for it, read by
+// the C library's own calendar: every day's midnight and an hour within it
+// over two years, in common and leap years, before 1970 and far past it.
+TEST(ValueTexts, StampsSince1970AreTheDatesTheirTextsName) {
+  size_t diferentes = 0;
+  std::string exemplos;
+  for (int ano : {1, 1900, 1969, 1970, 2001, 2004, 2100, 2400, 9000}) {
+    for (long long s = 0; s <= 2 * 365 * 86400LL; s += 86400 + (s % 7 == 0 ? 3600 : 0)) {
+      std::tm tm{};
+      const std::string iso = Texto_ISO(s, ano);
+      std::sscanf(iso.c_str(), "%5d-%2d-%2dT%2d:%2d:%2d", &tm.tm_year, &tm.tm_mon, &tm.tm_mday,
+                  &tm.tm_hour, &tm.tm_min, &tm.tm_sec);
+      tm.tm_year -= 1900;
+      --tm.tm_mon;
+      if (Segundos_Desde_1970(s, ano) != static_cast<long long>(timegm(&tm)) && ++diferentes <= 5) {
+        exemplos += iso + "\n";
+      }
+    }
+  }
+  EXPECT_EQ(diferentes, 0u) << exemplos;
+}

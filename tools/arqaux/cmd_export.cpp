@@ -36,31 +36,17 @@ struct TPedido_Exportacao {
   bool acrescentar = false;
 };
 
-// The files of a directory export: each regular file whose kind has
-// records, in name order. A directory or a file that does not read is an
-// error in *erro, never a file passed over.
+// The files of records of the run folder pasta, in name order; the others
+// counted in *ignorados.
 std::vector<std::string> Arquivos_Exportaveis(const std::string& pasta, int* ignorados,
                                               std::string* erro) {
-  std::vector<std::string> nomes;
-  std::error_code ec;
-  for (fs::directory_iterator i(pasta, ec), fim; !ec && i != fim; i.increment(ec)) {
-    std::error_code tipo;  // a link to nothing is not a regular file
-    if (i->is_regular_file(tipo)) nomes.push_back(i->path().string());
-  }
-  if (ec) *erro = "cannot read directory '" + pasta + "': " + ec.message();
-  std::sort(nomes.begin(), nomes.end());
-  std::vector<std::string> exportaveis;
-  for (const std::string& n : nomes) {
-    TAmostra_Arquivo a;
-    if (!erro->empty() || !Le_Amostra_Arquivo(n, &a, erro)) return {};
-    const TDeteccao d = Detecta_Tipo(a, "");
-    if (d.tipo != nullptr && d.tipo->leitura != TLeitura::Nenhuma) {
-      exportaveis.push_back(n);
-    } else {
-      ++*ignorados;
-    }
-  }
-  return exportaveis;
+  TExecucao e;
+  size_t outros = 0;
+  if (!Lista_Execucao(pasta, &e, &outros, erro)) return {};
+  *ignorados = static_cast<int>(outros);
+  std::vector<std::string> arquivos;
+  for (const TArquivo_Execucao& a : e.arquivos) arquivos.push_back(a.caminho);
+  return arquivos;
 }
 
 // "--out -" writes the CSV to standard output, for a pipe, and nothing else
