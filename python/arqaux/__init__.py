@@ -29,6 +29,8 @@ import numpy as np
 import pandas as pd
 
 from ._arqaux import Error, __version__
+
+Error.__module__ = "arqaux"
 from . import _arqaux
 
 __all__ = ["Error", "info", "kinds", "read", "read_run", "to_sqlite", "__version__"]
