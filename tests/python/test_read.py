@@ -17,7 +17,7 @@ def test_every_file_reads_as_its_csv_export(run, run_csv):
     """Every exported file, value for value, with its names, units, times
     and interval; and every kind with records the sample writes is among
     them."""
-    listed = {f["file"]: f["kind"] for f in arqaux._arqaux.run_files(str(run))}
+    listed = {f["file"]: f["kind"] for f in arqaux.run_files(run)}
     exported = sorted(p.name[:-4] for p in run_csv.glob("*.csv"))
     assert exported == sorted(listed)
     for name in exported:
