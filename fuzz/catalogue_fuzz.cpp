@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogos.h"
+#include "catalogos/catalogos.h"
 #include "fuzz_comum.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "fuzz_comum.h"
-#include "sistema_hvac.h"
+#include "hvac/sistema_hvac.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
   const std::string caminho = fuzz::Arquivo("sistema.txt");

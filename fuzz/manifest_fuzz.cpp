@@ -6,7 +6,7 @@
 #include <string>
 
 #include "fuzz_comum.h"
-#include "saida_segura.h"
+#include "saida/saida_segura.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
   if (!fuzz::Grava(fuzz::Arquivo(MANIFESTO_EXECUCAO), dados, tamanho)) return 0;

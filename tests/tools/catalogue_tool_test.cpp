@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogos.h"
+#include "catalogos/catalogos.h"
 #include "support/fixture.h"
 
 namespace {

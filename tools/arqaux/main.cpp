@@ -5,15 +5,15 @@
 #include <algorithm>
 #include <cstdio>
 #include <exception>
-#include <memory>
 #include <new>
 #include <string>
 #include <vector>
 
-#include "comandos.h"
-#include "documentacao.h"
-#include "progresso.h"
-#include "verificacoes.h"
+#include "comandos/comandos.h"
+#include "comandos/documentacao.h"
+#include "comum/erros.h"
+#include "comum/verificacoes.h"
+#include "saida/progresso.h"
 
 namespace {
 
@@ -112,30 +112,6 @@ std::string Explica(CLI::App* app, const CLI::ParseError& e) {
   return "'" + nome + "' needs a command: " + comandos;
 }
 
-// "arqaux help climate show": the help of the command those words name.
-void Declara_Ajuda(CLI::App* app, TAcao* acao) {
-  CLI::App* ajuda = app->add_subcommand("help", "show the help of a command");
-  auto nomes = std::make_shared<std::vector<std::string>>();
-  ajuda->add_option("COMMAND", *nomes, "a command and its subcommands, e.g. 'climate show'");
-  ajuda->callback([app, acao, nomes] {
-    *acao = [app, nomes] {
-      CLI::App* alvo = app;
-      std::string caminho = app->get_name();
-      for (const std::string& nome : *nomes) {
-        auto subs = alvo->get_subcommands([&nome](CLI::App* s) { return s->get_name() == nome; });
-        if (subs.empty()) return Erro("unknown command '%s'", nome.c_str()), ERRO_USO;
-        alvo = subs.front();
-        caminho += " " + alvo->get_name();
-      }
-      // The formatter, not App::help, which would show the help of "help".
-      const std::string texto =
-          alvo->get_formatter()->make_help(alvo, caminho, CLI::AppFormatMode::Normal);
-      std::fputs(texto.c_str(), stdout);
-      return 0;
-    };
-  });
-}
-
 // Parses the command line and runs the command: the exit status.
 int Roda(int argc, char** argv) {
   CLI::App app("Reads and writes the files of the building simulation.", "arqaux");
@@ -161,8 +137,10 @@ int Roda(int argc, char** argv) {
   Declara_Plot(&app, &acao);
   Declara_Glazing(&app, &acao);
   Declara_Compare(&app, &acao);
-  Declara_Inputs(&app, &acao);
-  Declara_Ajuda(&app, &acao);
+  Declara_Interface(&app, &acao);
+  Declara_Daylight(&app, &acao);
+  Declara_Rain(&app, &acao);
+  Declara_Help(&app, &acao);
   Recusa_Repeticoes(&app);
   // The build writes the manual page and the completion script from the
   // declarations above.

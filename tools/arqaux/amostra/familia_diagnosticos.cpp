@@ -1,0 +1,138 @@
+// Diagnostics of the sample's first zone, as the host's engine writes them:
+// its window's glazing line at the end of every hour (the solar gain's
+// energy over the step, the step's length, the zone air and mean radiant
+// temperatures), the heat flux through the nodes of its north wall at every
+// hour, and the view factors between its six faces, written once the run is
+// over and read back face by face into each face's first region.
+//
+// The zone is a cube: a face sees the opposite one with 0.19982 and each
+// adjacent one with 0.20004. Pairs of walls are written as analytic results,
+// pairs with the floor or the ceiling as numeric ones with their triangle
+// counts.
+#include <arqaux/arqaux.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "amostra/amostra.h"
+#include "comum/erros.h"
+#include "comum/verificacoes.h"
+
+namespace {
+
+const char* const FAMILIA = "diagnostics";
+const char* const VIDROS = "zona1_vidros.txt";
+const char* const NOS = "zona1_fluxo_nos.txt";
+const char* const FATORES = "zona1_fatores_forma.txt";
+const char* const LIDOS = "zona1_fatores_lidos.txt";
+
+constexpr int FACES = 6;  // four walls (0-3), the floor (4) and the ceiling (5)
+constexpr int NOS_PAREDE = 5;
+constexpr double FATOR_OPOSTA = 0.19982;
+constexpr double FATOR_ADJACENTE = 0.20004;
+// Triangles a numeric result divides the floor and the ceiling into.
+constexpr int TRIANGULOS = 32;
+
+// The face opposite face k.
+int Oposta(int k) { return k < 4 ? (k + 2) % 4 : 9 - k; }
+
+class TFamilia_Diagnosticos : public TFamilia_Amostra {
+ public:
+  const char* Familia() const override { return FAMILIA; }
+  int Abre(TContexto_Amostra* c) override;
+  void Passo(const TPasso_Amostra& p) override;
+  int Fecha(TContexto_Amostra* c) override;
+  int Converte(TContexto_Amostra* c) override;
+
+ private:
+  int Grava_Fatores(TContexto_Amostra* c);
+
+  TGeren_ArquivoAux* geren_ = nullptr;
+  int vidros_ = 0, nos_ = 0;
+  int intervalo_ = 0;
+  TTempo relogio_;
+};
+
+int TFamilia_Diagnosticos::Abre(TContexto_Amostra* c) {
+  geren_ = c->geren;
+  intervalo_ = c->opcoes.intervalo;
+  relogio_ = c->inicio;
+  if (int erro = c->Abre_Fluxo(FAMILIA, VIDROS, &vidros_)) return erro;
+  return c->Abre_Fluxo(FAMILIA, NOS, &nos_);
+}
+
+void TFamilia_Diagnosticos::Passo(const TPasso_Amostra& p) {
+  DLL_UTIL_Geren_Tempo()->Avanca_X_Segundos(intervalo_, &relogio_);
+  if (p.segundos % SEGUNDOS_HORA != 0 || p.zonas.empty()) return;
+  const TZona_Passo& z = p.zonas[0];
+  const float energia = static_cast<float>(z.ganho_solar * intervalo_ / SEGUNDOS_HORA);
+  geren_->Muda_Arquivo(vidros_);
+  geren_->ENCIT_2008(&relogio_, energia, static_cast<float>(intervalo_),
+                     static_cast<float>(z.temperatura), static_cast<float>(z.radiante));
+  // The conduction is shared by the six faces and falls linearly through
+  // the wall's nodes, the last one on the interior surface.
+  geren_->Muda_Arquivo(nos_);
+  for (int k = 0; k < NOS_PAREDE; ++k) {
+    const double parcela = 0.5 + 0.5 * k / (NOS_PAREDE - 1);
+    geren_->Fluxo_Nos(k, static_cast<float>(z.conducao / FACES * parcela));
+  }
+  geren_->Fluxo_Nos_Linha();
+}
+
+int TFamilia_Diagnosticos::Fecha(TContexto_Amostra* c) {
+  if (int erro = c->Fecha_Fluxo(vidros_, VIDROS)) return erro;
+  if (int erro = c->Fecha_Fluxo(nos_, NOS)) return erro;
+  return Grava_Fatores(c);
+}
+
+int TFamilia_Diagnosticos::Grava_Fatores(TContexto_Amostra* c) {
+  int n = 0;
+  if (int erro = c->Abre_Fluxo(FAMILIA, FATORES, &n)) return erro;
+  geren_->Grava_Zona_FF(0);
+  for (int a = 0; a < FACES; ++a) {
+    for (int b = 0; b < FACES; ++b) {
+      if (a == b) continue;
+      const int triangulos = a >= 4 || b >= 4 ? TRIANGULOS : 0;
+      geren_->Grava_Resultado_FF(a, b, b == Oposta(a) ? FATOR_OPOSTA : FATOR_ADJACENTE, triangulos,
+                                 triangulos);
+    }
+  }
+  return c->Fecha_Fluxo(n, FATORES);
+}
+
+// Reads the view factors back for each face into its first region and
+// lists the links each region got.
+int TFamilia_Diagnosticos::Converte(TContexto_Amostra* c) {
+  TSuperficie zona(1);
+  std::vector<std::unique_ptr<TParede>> faces;
+  for (int k = 0; k < FACES; ++k) {
+    faces.emplace_back(new TParede(nullptr, nullptr, 90.0f * (k % 4), 9.0));
+    faces.back()->Adiciona_Regiao(NOS_PAREDE);
+    zona.Adiciona_Face(faces.back().get());
+  }
+  const int texto = geren_->Abre_Arquivo(c->Anota(FAMILIA, LIDOS).c_str(), "wt");
+  if (texto == 0) return Erro("cannot open '%s'", c->Exibe(LIDOS).c_str());
+  FILE* saida = geren_->ObtemArquivo();
+  for (int f = 1; f <= FACES; ++f) {
+    const int n = geren_->Abre_Arquivo(FATORES, "rb");
+    ElementoTC* regiao = faces[f - 1]->R_Regioes()->R_No(1)->R_Dado();
+    const bool ok = n != 0 && geren_->Carrega_Dados_FF(f, &zona, regiao);
+    if (n != 0) geren_->Fecha_Arquivo(n);
+    if (!ok) return Erro("cannot read back '%s'", c->Exibe(FATORES).c_str());
+    std::fprintf(saida, "Face %d:", f);
+    TNo<TTrans_EltrMag>* no = regiao->Ligacoes->R_No(1);
+    for (int i = 0; i < regiao->Ligacoes->Numero_Elementos(); ++i, no = no->R_Proximo()) {
+      std::fprintf(saida, " %.5f", no->R_Dado()->R_Fator_Forma());
+    }
+    std::fprintf(saida, "\n");
+  }
+  return Fecha_Gravado(geren_, texto, c->Exibe(LIDOS));
+}
+
+}  // namespace
+
+std::unique_ptr<TFamilia_Amostra> Cria_Familia_Diagnosticos() {
+  return std::make_unique<TFamilia_Diagnosticos>();
+}

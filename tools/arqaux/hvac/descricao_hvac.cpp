@@ -1,0 +1,153 @@
+#include "hvac/descricao_hvac.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "comum/erros.h"
+#include "comum/verificacoes.h"
+#include "hvac/sistema_hvac.h"
+
+namespace {
+
+// A description holds a few short lines per component.
+constexpr uintmax_t MAX_DESCRICAO = 64 * 1024;
+
+// The keys an HVAC data stream's description must give, in the order their
+// absence is told.
+const char* const CHAVES_EXIGIDAS[] = {"kind", "flags", "variables", "interval", "start", "end"};
+
+std::string Texto_Lista(const std::vector<int>& v) {
+  std::string texto;
+  for (size_t i = 0; i < v.size(); ++i) texto += (i ? "," : "") + std::to_string(v[i]);
+  return texto;
+}
+
+// What the kind tells of d: empty when it holds, else why not, naming the
+// line.
+std::string Confere_Tipo(const TDescricao& d, const TTipo_HVAC& tipo) {
+  const auto recusa = [&d](const char* chave, const std::string& valor) {
+    return "line " + std::to_string(d.Linha(chave)) + ": '" + valor + "' is not a value of '" +
+           chave + "'";
+  };
+  if (d.Linha("flags") != 0 && d.flags.size() != static_cast<size_t>(tipo.flags)) {
+    return recusa("flags", Texto_Lista(d.flags));
+  }
+  if (!d.componentes.empty() && tipo.le != nullptr) {
+    const TComponente_Descrito& c = d.componentes.front();
+    return recusa("component", std::to_string(c.tipo) + ":" + Texto_Lista(c.flags));
+  }
+  return "";
+}
+
+}  // namespace
+
+std::string Texto_Variaveis(const TTipo_HVAC& tipo) {
+  std::string texto;
+  const std::vector<int>& v = tipo.variaveis;
+  for (size_t i = 0; i < v.size();) {
+    size_t j = i;
+    while (j + 1 < v.size() && v[j + 1] == v[j] + 1) ++j;
+    texto += (i ? ", " : "") + std::to_string(v[i]);
+    if (j > i) texto += " to " + std::to_string(v[j]);
+    i = j + 1;
+  }
+  return texto;
+}
+
+std::string Caminho_Descricao(const std::string& fluxo) { return fluxo + ".desc"; }
+
+int Le_Descricao_Ao_Lado(const std::string& fluxo, TDescricao* d, bool* existe,
+                         bool (*ler)(const std::string& texto, const std::string& arquivo,
+                                     TDescricao* d, std::string* erro)) {
+  const std::string caminho = Caminho_Descricao(fluxo);
+  std::error_code ec;
+  *existe = std::filesystem::exists(caminho, ec);
+  if (!*existe) return 0;
+  if (int erro = Confere_Entrada(caminho)) return erro;
+  if (std::filesystem::file_size(caminho, ec) > MAX_DESCRICAO) {
+    return Erro("'%s' is not a description: it holds more than %ju bytes", caminho.c_str(),
+                MAX_DESCRICAO);
+  }
+  std::ifstream arq(caminho, std::ios::binary);
+  std::ostringstream texto;
+  texto << arq.rdbuf();
+  std::string motivo;
+  if (!arq || !ler(texto.str(), caminho, d, &motivo)) {
+    return Erro("%s", motivo.empty() ? ("cannot read '" + caminho + "'").c_str() : motivo.c_str());
+  }
+  return 0;
+}
+
+bool Le_Descricao_Geral(const std::string& texto, const std::string& arquivo, TDescricao* d,
+                        std::string* erro) {
+  std::string motivo;
+  if (Le_Descricao(texto, d, &motivo)) return true;
+  *erro = "'" + arquivo + "' " + motivo;
+  return false;
+}
+
+std::string Texto_Descricao_HVAC(const TDescricao& d) {
+  return "# arqaux: how to report the HVAC output stream beside this file\n" + Texto_Descricao(d);
+}
+
+bool Le_Descricao_HVAC(const std::string& texto, const std::string& arquivo, TDescricao* d,
+                       std::string* erro) {
+  std::string motivo;
+  if (!Le_Descricao(texto, d, &motivo)) {
+    *erro = "'" + arquivo + "' " + motivo;
+    return false;
+  }
+  // What the kind tells comes before what is missing, as a reader of the
+  // lines in order would find it.
+  const TTipo_HVAC* tipo = Procura_Tipo_HVAC(d->tipo);
+  if (d->Linha("kind") != 0 && tipo == nullptr) {
+    motivo =
+        "line " + std::to_string(d->Linha("kind")) + ": '" + d->tipo + "' is not a value of 'kind'";
+  } else if (tipo != nullptr) {
+    motivo = Confere_Tipo(*d, *tipo);
+  }
+  for (const char* chave : CHAVES_EXIGIDAS) {
+    if (motivo.empty() && d->Linha(chave) == 0) motivo = "has no '" + std::string(chave) + "' line";
+  }
+  if (!motivo.empty()) {
+    *erro = "'" + arquivo + "' " + motivo;
+    return false;
+  }
+  return true;
+}
+
+void Converte_Saida_HVAC(TGeren_ArquivoAux* geren, const TDescricao& d,
+                         const TRelatorio_Descrito& r, int dados, int texto) {
+  const TTipo_HVAC& tipo = *Procura_Tipo_HVAC(d.tipo);
+  std::vector<int> flags = d.flags;
+  TTempo par[2] = {d.inicio, d.fim};
+  const int numero = d.numero < 0 ? 1 : d.numero;
+  if (tipo.cabecalho != nullptr) {
+    (geren->*tipo.cabecalho)(texto, r.variavel, flags.data(), numero, par, d.intervalo);
+    (geren->*tipo.linhas)(dados, texto, r.variavel, flags.data(), par, d.intervalo);
+    return;
+  }
+  TGeren_Componentes_HVAC componentes;
+  Insere_Componentes(&componentes, d.componentes);
+  TComponente_HVAC* selecionado = nullptr;
+  for (TComponente_HVAC* c : componentes.R_Componentes_Sist_Sec()) {
+    if (selecionado == nullptr && c->R_Tipo() == r.selecionado) selecionado = c;
+  }
+  geren->Preenche_Cabecalho_FanCoil(texto, &componentes, selecionado, r.variavel, flags, numero,
+                                    par, d.intervalo);
+  geren->Salva_Texo_Dados_FanCoil(dados, texto, &componentes, selecionado, r.variavel, flags, par,
+                                  d.intervalo);
+}
+
+void Insere_Componentes(TGeren_Componentes_HVAC* geren,
+                        const std::vector<TComponente_Descrito>& componentes) {
+  int posicao = 0;
+  for (const TComponente_Descrito& c : componentes) {
+    TComponente_HVAC* componente = Cria_Componente_Exemplo(c.tipo, posicao++);
+    for (int f = 0; f < FLAGS_COMPONENTE; ++f) componente->A_Config_UM(f, c.flags[f]);
+    geren->Insere_Componente(componente);
+  }
+}
