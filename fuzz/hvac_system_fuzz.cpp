@@ -17,8 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
   TGeren_ArquivoAux* geren = Geren_ArqAux();
   const int n = geren->Abre_Arquivo(caminho.c_str(), "rt");
   if (n == 0) return 0;
-  std::string resumo, falha;
-  Le_Sistema_HVAC(geren, n, &resumo, &falha);
+  std::string resumo;
+  Le_Sistema_HVAC(geren, n, &resumo);
   geren->Fecha_Todos();
   return 0;
 }

@@ -48,8 +48,8 @@ const char* Nome_Do_Bloco(TBloco b) {
   return "?";
 }
 
-// Splits "gains,pv" into blocks; false on an unknown or empty name.
-bool Separa_Blocos(const std::string& lista, std::vector<TBloco>* blocos, std::string* erro) {
+// Splits "gains,pv" into blocks; a failure on an unknown or empty name.
+TResultado Separa_Blocos(const std::string& lista, std::vector<TBloco>* blocos) {
   size_t inicio = 0;
   while (true) {
     size_t fim = lista.find(',', inicio);
@@ -63,10 +63,10 @@ bool Separa_Blocos(const std::string& lista, std::vector<TBloco>* blocos, std::s
       }
     }
     if (!achou) {
-      *erro = "unknown block '" + nome + "' (expected gains, pv, actuators or ventilation)";
-      return false;
+      return TResultado::Falha("unknown block '" + nome +
+                               "' (expected gains, pv, actuators or ventilation)");
     }
-    if (fim == std::string::npos) return true;
+    if (fim == std::string::npos) return {};
     inicio = fim + 1;
   }
 }
@@ -316,9 +316,9 @@ void Declara_Config(CLI::App* app, TAcao* acao) {
       ->required()
       ->check(CLI::Range(1, INT_MAX));
   auto le_blocos = [v](const std::string& lista) {
-    std::string erro;
     v->blocos.clear();
-    if (!Separa_Blocos(lista, &v->blocos, &erro)) throw CLI::ValidationError("--blocks", erro);
+    const TResultado separados = Separa_Blocos(lista, &v->blocos);
+    if (!separados.Ok()) throw CLI::ValidationError("--blocks", separados.Mensagem());
   };
   le_blocos(BLOCOS_PADRAO);
   verifica

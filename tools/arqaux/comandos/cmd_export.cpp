@@ -37,17 +37,18 @@ struct TPedido_Exportacao {
   bool acrescentar = false;
 };
 
-// The files of records of the run folder pasta, in name order; the others
-// counted in *ignorados.
-std::vector<std::string> Arquivos_Exportaveis(const std::string& pasta, int* ignorados,
-                                              std::string* erro) {
+// The files of records of the run folder pasta into *arquivos, in name
+// order; the others counted in *ignorados.
+TResultado Arquivos_Exportaveis(const std::string& pasta, std::vector<std::string>* arquivos,
+                                int* ignorados) {
   TExecucao e;
   size_t outros = 0;
-  if (!Lista_Execucao(pasta, &e, &outros, erro)) return {};
+  std::string erro;
+  arquivos->clear();
+  if (!Lista_Execucao(pasta, &e, &outros, &erro)) return TResultado::Falha(erro);
   *ignorados = static_cast<int>(outros);
-  std::vector<std::string> arquivos;
-  for (const TArquivo_Execucao& a : e.arquivos) arquivos.push_back(a.caminho);
-  return arquivos;
+  for (const TArquivo_Execucao& a : e.arquivos) arquivos->push_back(a.caminho);
+  return {};
 }
 
 // "--out -" writes the CSV to standard output, for a pipe, and nothing else
@@ -143,9 +144,8 @@ int Exporta_Para_SQLite(TPedido_Exportacao p) {
     std::error_code ec;
     if (!fs::is_directory(c, ec)) return Erro("'%s' is not a run folder", c.c_str());
     int ignorados = 0;
-    std::string motivo;
-    const std::vector<std::string> arquivos = Arquivos_Exportaveis(c, &ignorados, &motivo);
-    if (!motivo.empty()) return Erro("%s", motivo.c_str());
+    std::vector<std::string> arquivos;
+    if (int erro = Relata(Arquivos_Exportaveis(c, &arquivos, &ignorados))) return erro;
     if (arquivos.empty()) return Erro("'%s' holds no file to export", c.c_str());
     for (const std::string& a : arquivos) {
       for (const std::string& l : Arquivos_Lidos(a)) lidos.push_back(l);
@@ -187,9 +187,9 @@ int Exporta(TPedido_Exportacao p) {
   }
   int ignorados = 0;
   std::vector<std::string> arquivos{p.caminho};
-  std::string motivo;
-  if (pasta) arquivos = Arquivos_Exportaveis(p.caminho, &ignorados, &motivo);
-  if (!motivo.empty()) return Erro("%s", motivo.c_str());
+  if (pasta) {
+    if (int erro = Relata(Arquivos_Exportaveis(p.caminho, &arquivos, &ignorados))) return erro;
+  }
   std::vector<std::string> lidos;
   for (const std::string& a : arquivos) {
     for (const std::string& l : Arquivos_Lidos(a)) lidos.push_back(l);
@@ -201,6 +201,7 @@ int Exporta(TPedido_Exportacao p) {
   }
   TDeteccao d;
   if (int erro = Conhece_Arquivo(p.caminho, p.tipo, &d)) return erro;
+  std::string motivo;
   std::unique_ptr<TSerie> s = Abre_Serie(p.caminho, d, p.intervalo, &motivo);
   if (s == nullptr) return Erro("%s", motivo.c_str());
   return Exporta_Para_CSV(p, s.get());

@@ -32,17 +32,17 @@ int Verifica(const std::string& caminho) {
   TGeren_ArquivoAux* geren = Geren_ArqAux();
   const int n = geren->Abre_Arquivo(caminho.c_str(), "rb");
   if (n == 0) return Erro("cannot open '%s'", caminho.c_str());
-  std::string resumo, falha;
-  const bool ok = Le_Sistema_HVAC(geren, n, &resumo, &falha);
+  std::string resumo;
+  const TResultado lido = Le_Sistema_HVAC(geren, n, &resumo);
   // Every reader leaves stream n current, where it stopped reading.
   FILE* arq = geren->ObtemArquivo();
   const long posicao = arq != nullptr ? std::ftell(arq) : -1;
   geren->Fecha_Arquivo(n);
   std::fputs(resumo.c_str(), stdout);
   std::fflush(stdout);
-  if (!ok) {
-    return Erro("%s: %s: reading stopped at line %ld, byte %ld", caminho.c_str(), falha.c_str(),
-                Linha_Do_Byte(caminho, posicao), posicao);
+  if (!lido.Ok()) {
+    return Erro("%s: %s: reading stopped at line %ld, byte %ld", caminho.c_str(),
+                lido.Mensagem().c_str(), Linha_Do_Byte(caminho, posicao), posicao);
   }
   std::printf("%s: whole system read, %ld bytes\n", caminho.c_str(), posicao);
   return 0;

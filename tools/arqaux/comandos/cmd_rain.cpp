@@ -30,10 +30,10 @@ long Linha_Intervalo(const std::string& caminho, int k) {
   return linha;
 }
 
-// Why an interval cannot be one of the year's rain events, empty when it
-// can: its date on the 365-day year, its times of day, its class, and a
-// start no later than its end.
-std::string Falha_Intervalo(const TInterv_Chuva& c) {
+// Whether an interval can be one of the year's rain events, or why not: its
+// date on the 365-day year, its times of day, its class, and a start no
+// later than its end.
+TResultado Confere_Intervalo(const TInterv_Chuva& c) {
   char texto[96] = "";
   const bool minutos = c.Tempo_Ini % 60 == 0 && c.Tempo_Fim % 60 == 0 && c.Tempo_Ini >= 0 &&
                        c.Tempo_Fim >= 0 && c.Tempo_Ini < 3600 && c.Tempo_Fim < 3600;
@@ -48,7 +48,7 @@ std::string Falha_Intervalo(const TInterv_Chuva& c) {
     std::snprintf(texto, sizeof texto, "it starts at %02d:%02d, after its end at %02d:%02d",
                   c.Hora_Ini, c.Tempo_Ini / 60, c.Hora_Fim, c.Tempo_Fim / 60);
   }
-  return texto;
+  return texto[0] == '\0' ? TResultado() : TResultado::Falha(texto);
 }
 
 // The count, then "DD/MM HH:MM-HH:MM class C" per interval; the intervals
@@ -65,17 +65,17 @@ int Confere_Chuva(const std::string& caminho) {
   std::printf("%d intervals\n", lista.Numero_Elementos());
   TNo<TInterv_Chuva>* no = lista.R_No(1);
   int primeira_falha = -1;
-  std::string falha;
+  TResultado falha;
   for (int i = 0; i < lista.Numero_Elementos(); ++i, no = no->R_Proximo()) {
     const TInterv_Chuva& c = *no->R_Dado();
     std::printf("%02d/%02d %02d:%02d-%02d:%02d class %c\n", c.Dia, c.Mes, c.Hora_Ini,
                 c.Tempo_Ini / 60, c.Hora_Fim, c.Tempo_Fim / 60, c.Intensidade);
-    if (primeira_falha < 0 && !(falha = Falha_Intervalo(c)).empty()) primeira_falha = i;
+    if (primeira_falha < 0 && !(falha = Confere_Intervalo(c)).Ok()) primeira_falha = i;
   }
   std::fflush(stdout);  // the intervals come before the message
   if (primeira_falha >= 0) {
     return Erro("'%s' line %ld: %s", caminho.c_str(), Linha_Intervalo(caminho, primeira_falha),
-                falha.c_str());
+                falha.Mensagem().c_str());
   }
   if (!lido)
     return Erro("'%s' stops after %d intervals", caminho.c_str(), lista.Numero_Elementos());

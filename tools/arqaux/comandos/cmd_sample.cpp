@@ -8,6 +8,7 @@
 
 #include "amostra/amostra.h"
 #include "comandos/comandos.h"
+#include "comum/erros.h"
 #include "comum/texto.h"
 
 namespace {
@@ -17,14 +18,19 @@ namespace fs = std::filesystem;
 constexpr int MAX_ZONAS = 100;
 constexpr int MAX_DIAS = 10 * DIAS_ANO;
 
-// Checks a step (--interval): empty when valid, else why not. Reports average
-// whole hours of samples, and a day must hold whole steps.
-std::string Confere_Passo(const std::string& texto) {
+// Checks a step (--interval). Reports average whole hours of samples, and a
+// day must hold whole steps.
+TResultado Confere_Passo(const std::string& texto) {
   int v = 0;
   const bool valido = Le_Inteiro(texto, &v) && v > 0 && v <= SEGUNDOS_DIA &&
                       SEGUNDOS_DIA % v == 0 && (SEGUNDOS_HORA % v == 0 || v % SEGUNDOS_HORA == 0);
-  return valido ? "" : "must be seconds that divide an hour, or whole hours that divide a day";
+  if (valido) return {};
+  return TResultado::Falha("must be seconds that divide an hour, or whole hours that divide a day");
 }
+
+// The parser's check of a step: its words, empty when the step is valid.
+const CLI::Validator PASSO([](const std::string& texto) { return Confere_Passo(texto).Mensagem(); },
+                           "SECONDS", "step");
 
 }  // namespace
 
@@ -42,11 +48,11 @@ void Declara_Sample(CLI::App* app, TAcao* acao) {
       ->check(CLI::Range(1, MAX_ZONAS))
       ->capture_default_str();
   sub->add_option("--interval", o->intervalo, "seconds of each step")
-      ->check(CLI::Validator(Confere_Passo, "SECONDS", "step"))
+      ->check(PASSO)
       ->capture_default_str();
   sub->add_option("--hvac-interval", o->intervalo_hvac,
                   "seconds between the HVAC plant's lines (default: every step)")
-      ->check(CLI::Validator(Confere_Passo, "SECONDS", "step"));
+      ->check(PASSO);
   sub->add_option("--days", o->dias, "days simulated from 1 January")
       ->check(CLI::Range(1, MAX_DIAS))
       ->capture_default_str();

@@ -1,13 +1,42 @@
-// How the tool's code reports a failure: one line on standard error, then
-// the command's exit status.
+// How the tool's code reports a failure. A step that can fail returns a
+// TResultado: done, or the one line that says why. The command that called
+// it turns it into its exit status with Relata, which alone prints the line
+// ("arqaux: <line>" on standard error); Erro is the same for a command that
+// fails on the spot.
 #ifndef ARQAUX_TOOL_ERROS_H_
 #define ARQAUX_TOOL_ERROS_H_
+
+#include <string>
+#include <utility>
 
 // Exit status of a command line refused before anything ran; a command
 // that ran and failed exits with 1.
 constexpr int ERRO_USO = 2;
 
-// Prints "arqaux: <message>" on standard error and returns 1.
+// What a step of the tool's work came to: done, or why not.
+class TResultado {
+ public:
+  TResultado() = default;  // done
+  static TResultado Falha(std::string mensagem) {
+    TResultado r;
+    r.falhou_ = true;
+    r.mensagem_ = std::move(mensagem);
+    return r;
+  }
+  bool Ok() const { return !falhou_; }
+  // The line that says why (without "arqaux: "); empty when done.
+  const std::string& Mensagem() const { return mensagem_; }
+
+ private:
+  bool falhou_ = false;
+  std::string mensagem_;
+};
+
+// The exit status of r: 0 when done; else 1, after its line on standard
+// error.
+int Relata(const TResultado& r);
+
+// Relata of a failure whose line is printf's formato and what follows: 1.
 int Erro(const char* formato, ...) __attribute__((format(printf, 1, 2)));
 
 #endif  // ARQAUX_TOOL_ERROS_H_

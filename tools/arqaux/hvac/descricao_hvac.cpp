@@ -25,12 +25,11 @@ std::string Texto_Lista(const std::vector<int>& v) {
   return texto;
 }
 
-// What the kind tells of d: empty when it holds, else why not, naming the
-// line.
-std::string Confere_Tipo(const TDescricao& d, const TTipo_HVAC& tipo) {
+// What the kind tells of d: a failure naming the line when it does not hold.
+TResultado Confere_Tipo(const TDescricao& d, const TTipo_HVAC& tipo) {
   const auto recusa = [&d](const char* chave, const std::string& valor) {
-    return "line " + std::to_string(d.Linha(chave)) + ": '" + valor + "' is not a value of '" +
-           chave + "'";
+    return TResultado::Falha("line " + std::to_string(d.Linha(chave)) + ": '" + valor +
+                             "' is not a value of '" + chave + "'");
   };
   if (d.Linha("flags") != 0 && d.flags.size() != static_cast<size_t>(tipo.flags)) {
     return recusa("flags", Texto_Lista(d.flags));
@@ -39,7 +38,12 @@ std::string Confere_Tipo(const TDescricao& d, const TTipo_HVAC& tipo) {
     const TComponente_Descrito& c = d.componentes.front();
     return recusa("component", std::to_string(c.tipo) + ":" + Texto_Lista(c.flags));
   }
-  return "";
+  return {};
+}
+
+// The failure of a description read from file arquivo, naming it.
+TResultado Recusa_Arquivo(const std::string& arquivo, const std::string& motivo) {
+  return TResultado::Falha("'" + arquivo + "' " + motivo);
 }
 
 }  // namespace
@@ -60,8 +64,8 @@ std::string Texto_Variaveis(const TTipo_HVAC& tipo) {
 std::string Caminho_Descricao(const std::string& fluxo) { return fluxo + ".desc"; }
 
 int Le_Descricao_Ao_Lado(const std::string& fluxo, TDescricao* d, bool* existe,
-                         bool (*ler)(const std::string& texto, const std::string& arquivo,
-                                     TDescricao* d, std::string* erro)) {
+                         TResultado (*ler)(const std::string& texto, const std::string& arquivo,
+                                           TDescricao* d)) {
   const std::string caminho = Caminho_Descricao(fluxo);
   std::error_code ec;
   *existe = std::filesystem::exists(caminho, ec);
@@ -74,49 +78,39 @@ int Le_Descricao_Ao_Lado(const std::string& fluxo, TDescricao* d, bool* existe,
   std::ifstream arq(caminho, std::ios::binary);
   std::ostringstream texto;
   texto << arq.rdbuf();
-  std::string motivo;
-  if (!arq || !ler(texto.str(), caminho, d, &motivo)) {
-    return Erro("%s", motivo.empty() ? ("cannot read '" + caminho + "'").c_str() : motivo.c_str());
-  }
-  return 0;
+  if (!arq) return Erro("cannot read '%s'", caminho.c_str());
+  return Relata(ler(texto.str(), caminho, d));
 }
 
-bool Le_Descricao_Geral(const std::string& texto, const std::string& arquivo, TDescricao* d,
-                        std::string* erro) {
+TResultado Le_Descricao_Geral(const std::string& texto, const std::string& arquivo, TDescricao* d) {
   std::string motivo;
-  if (Le_Descricao(texto, d, &motivo)) return true;
-  *erro = "'" + arquivo + "' " + motivo;
-  return false;
+  if (Le_Descricao(texto, d, &motivo)) return {};
+  return Recusa_Arquivo(arquivo, motivo);
 }
 
 std::string Texto_Descricao_HVAC(const TDescricao& d) {
   return "# arqaux: how to report the HVAC output stream beside this file\n" + Texto_Descricao(d);
 }
 
-bool Le_Descricao_HVAC(const std::string& texto, const std::string& arquivo, TDescricao* d,
-                       std::string* erro) {
+TResultado Le_Descricao_HVAC(const std::string& texto, const std::string& arquivo, TDescricao* d) {
   std::string motivo;
-  if (!Le_Descricao(texto, d, &motivo)) {
-    *erro = "'" + arquivo + "' " + motivo;
-    return false;
-  }
+  if (!Le_Descricao(texto, d, &motivo)) return Recusa_Arquivo(arquivo, motivo);
   // What the kind tells comes before what is missing, as a reader of the
   // lines in order would find it.
   const TTipo_HVAC* tipo = Procura_Tipo_HVAC(d->tipo);
   if (d->Linha("kind") != 0 && tipo == nullptr) {
-    motivo =
-        "line " + std::to_string(d->Linha("kind")) + ": '" + d->tipo + "' is not a value of 'kind'";
-  } else if (tipo != nullptr) {
-    motivo = Confere_Tipo(*d, *tipo);
+    return Recusa_Arquivo(arquivo, "line " + std::to_string(d->Linha("kind")) + ": '" + d->tipo +
+                                       "' is not a value of 'kind'");
+  }
+  if (tipo != nullptr) {
+    const TResultado conferido = Confere_Tipo(*d, *tipo);
+    if (!conferido.Ok()) return Recusa_Arquivo(arquivo, conferido.Mensagem());
   }
   for (const char* chave : CHAVES_EXIGIDAS) {
-    if (motivo.empty() && d->Linha(chave) == 0) motivo = "has no '" + std::string(chave) + "' line";
+    if (d->Linha(chave) == 0)
+      return Recusa_Arquivo(arquivo, "has no '" + std::string(chave) + "' line");
   }
-  if (!motivo.empty()) {
-    *erro = "'" + arquivo + "' " + motivo;
-    return false;
-  }
-  return true;
+  return {};
 }
 
 void Converte_Saida_HVAC(TGeren_ArquivoAux* geren, const TDescricao& d,

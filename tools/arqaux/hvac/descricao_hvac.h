@@ -19,28 +19,29 @@
 #include <string>
 #include <vector>
 
+#include "comum/erros.h"
+
 // "0 to 6, 13, 16": the kind's variables, runs of consecutive ones joined.
 std::string Texto_Variaveis(const TTipo_HVAC& tipo);
 
 // Where the description of data stream fluxo lies: beside it, ".desc" added.
 std::string Caminho_Descricao(const std::string& fluxo);
-// Reads the description beside fluxo into *d with ler (text, file, result,
-// why not): 0 with *existe false when there is none, 0 when read, else the
-// exit status after one message naming the file.
+// Reads the description beside fluxo into *d with ler (text, file, result):
+// 0 with *existe false when there is none, 0 when read, else the exit
+// status after one message naming the file.
 int Le_Descricao_Ao_Lado(const std::string& fluxo, TDescricao* d, bool* existe,
-                         bool (*ler)(const std::string& texto, const std::string& arquivo,
-                                     TDescricao* d, std::string* erro));
-// A description of any kind, as Le_Descricao reads it, *erro naming arquivo.
-bool Le_Descricao_Geral(const std::string& texto, const std::string& arquivo, TDescricao* d,
-                        std::string* erro);
+                         TResultado (*ler)(const std::string& texto, const std::string& arquivo,
+                                           TDescricao* d));
+// A description of any kind, as Le_Descricao reads it; a failure names
+// arquivo.
+TResultado Le_Descricao_Geral(const std::string& texto, const std::string& arquivo, TDescricao* d);
 // The description as text, under a comment that says what it is for.
 std::string Texto_Descricao_HVAC(const TDescricao& d);
 // Reads the description of an HVAC data stream from texto, the content of
-// file arquivo: false, with *erro naming the file and line, at the first
-// line it refuses, when a key is missing, or when what the kind tells (how
-// many flags; components only for a fan coil) does not hold.
-bool Le_Descricao_HVAC(const std::string& texto, const std::string& arquivo, TDescricao* d,
-                       std::string* erro);
+// file arquivo: a failure naming the file and line at the first line it
+// refuses, when a key is missing, or when what the kind tells (how many
+// flags; components only for a fan coil) does not hold.
+TResultado Le_Descricao_HVAC(const std::string& texto, const std::string& arquivo, TDescricao* d);
 
 // Appends the described components to geren, built as the HVAC sample
 // builds them, with their flags.

@@ -136,29 +136,28 @@ std::string Resumo_FanCoil(int k, CFanCoil* f) {
          Quantos(nas_zonas, "component") + " in the zones\n";
 }
 
-// The items of one kind after its count line; false at the first that fails.
-bool Le_Itens(TGeren_ArquivoAux* geren, int n, int tipo, int contagem, std::string* resumo,
-              std::string* falha) {
+// The items of one kind after its count line; a failure at the first that
+// does not read, naming it.
+TResultado Le_Itens(TGeren_ArquivoAux* geren, int n, int tipo, int contagem, std::string* resumo) {
   // Room for the largest item of any kind: a tank with every connection.
   std::vector<float> dados(10 + 3 * TGeren_ArquivoAux::Num_Nomes_Equip);
   std::vector<int> conf(10);
   for (int k = 1; k <= contagem; ++k) {
     CFanCoil fancoil;
     if (!geren->CarregaDadosRelatorio_HVAC(n, dados, conf, &fancoil, tipo)) {
-      *falha = std::string(TIPOS[tipo].nome) + ", item " + std::to_string(k);
-      return false;
+      return TResultado::Falha(std::string(TIPOS[tipo].nome) + ", item " + std::to_string(k));
     }
     if (tipo == 0) *resumo += Resumo_FanCoil(k, &fancoil);
   }
-  return true;
+  return {};
 }
 
 // The count line at posicao of arq, which the library read as contagem,
 // checked against the number written there: the scan takes the low bits of
 // a number past the range of an int, and reads a line that does not match
-// as 0. False, with *falha, when the two differ; arq is then back at the
-// line, so that the reader's stop names it.
-bool Confere_Contagem(FILE* arq, long posicao, int contagem, const char* nome, std::string* falha) {
+// as 0. A failure when the two differ; arq is then back at the line, so
+// that the reader's stop names it.
+TResultado Confere_Contagem(FILE* arq, long posicao, int contagem, const char* nome) {
   const long depois = std::ftell(arq);
   std::string linha;
   if (std::fseek(arq, posicao, SEEK_SET) == 0) {
@@ -181,16 +180,14 @@ bool Confere_Contagem(FILE* arq, long posicao, int contagem, const char* nome, s
                                                          : std::stoll(escrito);
   if (algarismos && valor == contagem) {
     std::fseek(arq, depois, SEEK_SET);
-    return true;
+    return {};
   }
   std::fseek(arq, posicao, SEEK_SET);
   if (valor > INT_MAX) {
-    *falha = std::string("the count of ") + nome + ", " + escrito + ", is past " +
-             std::to_string(INT_MAX);
-  } else {
-    *falha = std::string("the count line of ") + nome + " does not give a count";
+    return TResultado::Falha(std::string("the count of ") + nome + ", " + escrito + ", is past " +
+                             std::to_string(INT_MAX));
   }
-  return false;
+  return TResultado::Falha(std::string("the count line of ") + nome + " does not give a count");
 }
 
 }  // namespace
@@ -236,12 +233,11 @@ bool Grava_Sistema_Exemplo(TGeren_ArquivoAux* geren) {
   return true;
 }
 
-bool Le_Sistema_HVAC(TGeren_ArquivoAux* geren, int n, std::string* resumo, std::string* falha) {
+TResultado Le_Sistema_HVAC(TGeren_ArquivoAux* geren, int n, std::string* resumo) {
   int monitora_sistema, monitora_consumo, passo, primario[9];
   if (!geren->CarregaDadosRelatorioCab_HVAC(&monitora_sistema, &monitora_consumo, &passo,
                                             primario)) {
-    *falha = "the report header block";
-    return false;
+    return TResultado::Falha("the report header block");
   }
   *resumo += "header: system monitored " + std::to_string(monitora_sistema) +
              ", consumption monitored " + std::to_string(monitora_consumo) + ", report step " +
@@ -251,16 +247,14 @@ bool Le_Sistema_HVAC(TGeren_ArquivoAux* geren, int n, std::string* resumo, std::
     const long posicao = arq != nullptr ? std::ftell(arq) : -1;
     const int contagem =
         tipo == 0 ? geren->Le_Num_Reg_FanCoil(n) : geren->Le_Num_Reg_Equips_Sist_Prim_HVAC(n, tipo);
-    if (contagem < 0) {
-      *falha = std::string("the count of ") + TIPOS[tipo].nome;
-      return false;
-    }
-    if (arq == geren->ObtemArquivo() && posicao >= 0 &&
-        !Confere_Contagem(arq, posicao, contagem, TIPOS[tipo].nome, falha)) {
-      return false;
+    if (contagem < 0) return TResultado::Falha(std::string("the count of ") + TIPOS[tipo].nome);
+    if (arq == geren->ObtemArquivo() && posicao >= 0) {
+      TResultado contada = Confere_Contagem(arq, posicao, contagem, TIPOS[tipo].nome);
+      if (!contada.Ok()) return contada;
     }
     *resumo += std::string(TIPOS[tipo].nome) + ": " + std::to_string(contagem) + "\n";
-    if (!Le_Itens(geren, n, tipo, contagem, resumo, falha)) return false;
+    TResultado itens = Le_Itens(geren, n, tipo, contagem, resumo);
+    if (!itens.Ok()) return itens;
   }
-  return true;
+  return {};
 }

@@ -9,6 +9,8 @@
 
 #include <string>
 
+#include "comum/erros.h"
+
 // Writes the sample system on the current stream: the header block, two fan
 // coils (every component type, zones with on/off, open and PID controllers,
 // schedules, ventilation) and every plant kind, a tank with three
@@ -21,8 +23,8 @@ bool Grava_Sistema_Exemplo(TGeren_ArquivoAux* geren);
 TComponente_HVAC* Cria_Componente_Exemplo(int tipo, int posicao);
 
 // Loads the system file open as stream n (the current stream), appending a
-// line per kind and per fan coil to *resumo. False at the first block that
-// does not read, with *falha saying which.
-bool Le_Sistema_HVAC(TGeren_ArquivoAux* geren, int n, std::string* resumo, std::string* falha);
+// line per kind and per fan coil to *resumo. A failure at the first block
+// that does not read, naming it.
+TResultado Le_Sistema_HVAC(TGeren_ArquivoAux* geren, int n, std::string* resumo);
 
 #endif  // ARQAUX_TOOL_SISTEMA_HVAC_H_
