@@ -1,5 +1,5 @@
-// arqaux report for the HVAC output streams: fan coils and the seven kinds
-// of primary equipment. A data stream is a text stream of one line per step;
+// arqaux report for the HVAC output streams: fan coils and each kind of
+// primary equipment (Tipos_HVAC). A data stream is a text stream of one line per step;
 // its report shows one variable. What the report needs (flags, components,
 // variable, period, interval) comes from the options, and what they leave
 // out from the description the sample writes beside the stream

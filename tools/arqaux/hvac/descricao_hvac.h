@@ -1,5 +1,5 @@
-// The HVAC output streams as the tool knows them: the eight kinds (fan coils
-// and the seven kinds of primary equipment), the description file that the
+// The HVAC output streams as the tool knows them: their kinds (fan coils and
+// the kinds of primary equipment of Tipos_HVAC), the description file that the
 // sample writes beside each data stream, and the conversion of a data stream
 // into the report of one variable, shared by the sample and arqaux report so
 // that both write the same bytes; and the reading of the description beside
