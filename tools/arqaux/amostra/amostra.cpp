@@ -82,7 +82,7 @@ std::string Primeira_Coluna(const std::string& fluxo) {
   TDeteccao d;
   std::string erro;
   std::unique_ptr<TSerie> s;
-  if (Conhece_Arquivo(fluxo, "", &d) == 0) s = Abre_Serie(fluxo, d, 0, &erro);
+  if (Relata(Conhece_Arquivo(fluxo, "", &d)) == 0) s = Abre_Serie(fluxo, d, 0, &erro);
   return s == nullptr || s->Colunas().empty() ? "" : s->Colunas().front().nome;
 }
 
@@ -141,7 +141,7 @@ int Amostra::Prepara_Entradas() {
                   {"solo.bin", Escreve_Solo_Sintetico},
                   {"interno.txt", Escreve_Clima_Interno_Texto}};
   if (!op_.clima.empty()) {
-    if (int erro = Confere_Tamanho(op_.clima, ARQAUX_TAM_ARQUIVO_CLIMA, "a climate file")) {
+    if (int erro = Relata(Confere_Tamanho(op_.clima, ARQAUX_TAM_ARQUIVO_CLIMA, "a climate file"))) {
       return erro;
     }
     // The values an imported year would hold, or the run would simulate nonsense.
@@ -151,13 +151,14 @@ int Amostra::Prepara_Entradas() {
     }
   }
   if (!op_.solo.empty()) {
-    if (int erro = Confere_Tamanho(op_.solo, ARQAUX_TAM_ARQUIVO_SOLO, "a soil file")) return erro;
+    if (int erro = Relata(Confere_Tamanho(op_.solo, ARQAUX_TAM_ARQUIVO_SOLO, "a soil file")))
+      return erro;
   }
   for (const auto& e : entradas) {
     if (e.escreve == Escreve_Clima_Sintetico && !op_.clima.empty()) continue;
     if (e.escreve == Escreve_Solo_Sintetico && !op_.solo.empty()) continue;
-    if (int erro =
-            Confere_Relida(contexto_.Anota(FAMILIA_ENTRADAS, e.nome), contexto_.Exibe(e.nome))) {
+    if (int erro = Relata(
+            Confere_Relida(contexto_.Anota(FAMILIA_ENTRADAS, e.nome), contexto_.Exibe(e.nome)))) {
       return erro;
     }
     if (!e.escreve(e.nome)) return Perda(contexto_.Exibe(e.nome));
@@ -174,8 +175,8 @@ int Amostra::Prepara_Entradas() {
   }
   // The conversion renames in place and may add three characters.
   char nome_ti[sizeof("interno.txt") + 3] = "interno.txt";
-  if (int erro = Confere_Relida(contexto_.Anota(FAMILIA_ENTRADAS, "interno.ti"),
-                                contexto_.Exibe("interno.ti"))) {
+  if (int erro = Relata(Confere_Relida(contexto_.Anota(FAMILIA_ENTRADAS, "interno.ti"),
+                                       contexto_.Exibe("interno.ti")))) {
     return erro;
   }
   if (!geren_->Converte_Clima_Interno_TXT_Binario(nome_ti)) {
@@ -439,7 +440,7 @@ std::string TContexto_Amostra::Exibe(const std::string& nome) const {
 }
 
 int TContexto_Amostra::Abre_Fluxo(const std::string& familia, const std::string& nome, int* n) {
-  if (int erro = Confere_Relida(Anota(familia, nome), Exibe(nome))) return erro;
+  if (int erro = Relata(Confere_Relida(Anota(familia, nome), Exibe(nome)))) return erro;
   errno = 0;
   *n = geren->Abre_Arquivo(nome.c_str(), "wb+");
   if (*n != 0) return 0;
@@ -454,7 +455,7 @@ int TContexto_Amostra::Fecha_Fluxo(int n, const std::string& nome) {
 int TContexto_Amostra::Descreve(const std::string& familia, const std::string& fluxo,
                                 const std::string& texto) {
   const std::string nome = fluxo + ".desc";
-  if (int erro = Confere_Relida(Anota(familia, nome), Exibe(nome))) return erro;
+  if (int erro = Relata(Confere_Relida(Anota(familia, nome), Exibe(nome)))) return erro;
   std::FILE* arq = std::fopen(nome.c_str(), "w");
   if (arq == nullptr) {
     return Erro("cannot create '%s': %s", Exibe(nome).c_str(), std::strerror(errno));

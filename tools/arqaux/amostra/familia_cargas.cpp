@@ -473,7 +473,7 @@ int Confere(TContexto_Amostra* c, const std::string& nome, const std::vector<T>&
 // stream and closes it, checking that nothing was lost.
 template <class F>
 int Escreve(TContexto_Amostra* c, const std::string& nome, F escreve) {
-  if (int erro = Confere_Relida(c->Anota(FAMILIA, nome), c->Exibe(nome))) return erro;
+  if (int erro = Relata(Confere_Relida(c->Anota(FAMILIA, nome), c->Exibe(nome)))) return erro;
   const int n = c->geren->Abre_Arquivo(nome.c_str(), "wt");
   if (n == 0) return Erro("cannot open '%s'", c->Exibe(nome).c_str());
   escreve(n);
@@ -483,7 +483,7 @@ int Escreve(TContexto_Amostra* c, const std::string& nome, F escreve) {
 // A saver given a path: listed, written, and a failure named.
 template <class F>
 int Salva(TContexto_Amostra* c, const std::string& nome, F salva) {
-  if (int erro = Confere_Relida(c->Anota(FAMILIA, nome), c->Exibe(nome))) return erro;
+  if (int erro = Relata(Confere_Relida(c->Anota(FAMILIA, nome), c->Exibe(nome)))) return erro;
   return salva(nome.c_str()) ? 0 : Perda(c->Exibe(nome));
 }
 
@@ -605,7 +605,7 @@ int TFamilia_Cargas::Salva_Zona(TContexto_Amostra* c, size_t i, const TCarga_Ter
 // The HVAC system's file is written on the current stream.
 int TFamilia_Cargas::Salva_HVAC(TContexto_Amostra* c) {
   const std::string nome = "hvac_demanda.bin";
-  if (int erro = Confere_Relida(c->Anota(FAMILIA, nome), c->Exibe(nome))) return erro;
+  if (int erro = Relata(Confere_Relida(c->Anota(FAMILIA, nome), c->Exibe(nome)))) return erro;
   const int n = geren_->Abre_Arquivo(nome.c_str(), "wb");
   if (n == 0) return Erro("cannot open '%s'", c->Exibe(nome).c_str());
   auto lista = Lista(hvac_);

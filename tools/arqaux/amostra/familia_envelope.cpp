@@ -284,7 +284,7 @@ int TFamilia_Envelope::Fecha(TContexto_Amostra* c) {
 int TFamilia_Envelope::Relatorio_Superficies(TContexto_Amostra* c, int i) {
   TZona_Envelope* z = zonas_[i].get();
   const std::string nome = Nome(i, "superficies.txt");
-  if (int erro = Confere_Relida(c->Anota(FAMILIA, nome), c->Exibe(nome))) return erro;
+  if (int erro = Relata(Confere_Relida(c->Anota(FAMILIA, nome), c->Exibe(nome)))) return erro;
   const int texto = geren_->Abre_Arquivo(nome.c_str(), "wt");
   if (texto == 0) return Erro("cannot open '%s'", c->Exibe(nome).c_str());
   TTempo periodo[2] = {c->inicio, c->fim};
@@ -306,7 +306,7 @@ int TFamilia_Envelope::Relatorio_Superficies(TContexto_Amostra* c, int i) {
 // the wall's results file.
 int TFamilia_Envelope::Perfis(TContexto_Amostra* c, int i) {
   const std::string nome = Nome(i, "perfis.txt");
-  if (int erro = Confere_Relida(c->Anota(FAMILIA, nome), c->Exibe(nome))) return erro;
+  if (int erro = Relata(Confere_Relida(c->Anota(FAMILIA, nome), c->Exibe(nome)))) return erro;
   const int texto = geren_->Abre_Arquivo(nome.c_str(), "wt");
   if (texto == 0) return Erro("cannot open '%s'", c->Exibe(nome).c_str());
   const int parede = zonas_[i]->fluxos[PAREDE_BIN];
@@ -347,7 +347,7 @@ int TFamilia_Envelope::Fluxos(TContexto_Amostra* c, int i) {
   std::string origem = Nome(i, NOMES[FLUXOS]), prefixo = Nome(i, "");
   for (const char* sufixo : {"FLW.txt", "MTR.txt"}) {
     const std::string nome = prefixo + sufixo;
-    if (int erro = Confere_Relida(c->Anota(FAMILIA, nome), c->Exibe(nome))) return erro;
+    if (int erro = Relata(Confere_Relida(c->Anota(FAMILIA, nome), c->Exibe(nome)))) return erro;
   }
   if (!geren_->Converte_Binario_Texto_FluxosCV(origem.data(), prefixo.data(), REGIAO_RELATADA, true,
                                                true, &c->inicio, &c->fim, intervalo_)) {

@@ -47,7 +47,7 @@ int Escreve_Amostras(const std::string& pasta, bool forcar) {
 }
 
 int Confere(const std::string& caminho, const std::string& tipo) {
-  if (int erro = Confere_Entrada(caminho)) return erro;
+  if (int erro = Relata(Confere_Entrada(caminho))) return erro;
   const TTipo_Catalogo* t = Procura_Tipo_Catalogo(tipo);
   long parada = -1;
   const bool ok = Confere_Catalogo(*t, caminho, stdout, &parada);

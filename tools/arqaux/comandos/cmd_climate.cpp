@@ -87,21 +87,24 @@ int Mostra(const TJanela& j) {
   const std::string& caminho = j.caminho;
   const int inicio = j.inicio, quantidade = j.quantidade;
   if (j.solo) {
-    if (int erro = Confere_Tamanho(caminho, ARQAUX_TAM_ARQUIVO_SOLO, "a soil file")) return erro;
+    if (int erro = Relata(Confere_Tamanho(caminho, ARQAUX_TAM_ARQUIVO_SOLO, "a soil file")))
+      return erro;
     return Mostra_Janela<TReg_Solo>(caminho, inicio, quantidade, ROTULOS_HORARIOS,
                                     [](TGeren_ArquivoAux* g, TReg_Solo* r, int i, int q) {
                                       return g->Bufferiza_Solo(r, i, q);
                                     });
   }
   if (j.interno) {
-    if (int erro = Confere_Tamanho(caminho, ARQAUX_TAM_ARQUIVO_TI, "an interior-climate file"))
+    if (int erro =
+            Relata(Confere_Tamanho(caminho, ARQAUX_TAM_ARQUIVO_TI, "an interior-climate file")))
       return erro;
     return Mostra_Janela<TReg_Temp_Umi>(caminho, inicio, quantidade, ROTULOS_HORARIOS,
                                         [](TGeren_ArquivoAux* g, TReg_Temp_Umi* r, int i, int q) {
                                           return g->Bufferiza_Reg_Climatico(r, i, q);
                                         });
   }
-  if (int erro = Confere_Tamanho(caminho, ARQAUX_TAM_ARQUIVO_CLIMA, "a climate file")) return erro;
+  if (int erro = Relata(Confere_Tamanho(caminho, ARQAUX_TAM_ARQUIVO_CLIMA, "a climate file")))
+    return erro;
   TCidade cidade{};
   return Mostra_Janela<TReg_Climatico>(
       caminho, inicio, quantidade, ROTULOS_CLIMA,
@@ -126,11 +129,11 @@ std::string Nome_Ti(const std::string& nome) {
 // conversion runs inside the file's directory on its bare name instead.
 int Converte_Ti(const std::string& texto) {
   const fs::path caminho(texto);
-  if (int erro = Confere_Entrada(texto)) return erro;
+  if (int erro = Relata(Confere_Entrada(texto))) return erro;
   const fs::path pasta = caminho.parent_path();
   const std::string saida = (pasta / Nome_Ti(caminho.filename().string())).string();
-  if (int erro = Confere_Saida(saida, texto)) return erro;
-  if (int erro = Confere_Sem_Ligacao(saida)) return erro;
+  if (int erro = Relata(Confere_Saida(saida, texto))) return erro;
+  if (int erro = Relata(Confere_Sem_Ligacao(saida))) return erro;
   std::error_code ec;
   if (!pasta.empty()) {
     fs::current_path(pasta, ec);

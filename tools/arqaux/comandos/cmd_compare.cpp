@@ -72,8 +72,8 @@ int Compara(TComparacao c) {
     const std::string prefixo =
         c.novo && e < ARQAUX_EXTENSOES_COM_PREFIXO ? ARQAUX_PREFIXO_NOVO : "";
     for (const std::string& p : {c.p1, c.p2}) {
-      if (int erro = Confere_Arquivo_Do_Projeto(Pasta_Do_Projeto(c.dir, p),
-                                                prefixo + p + ARQAUX_EXTENSOES_PROJETO[e])) {
+      if (int erro = Relata(Confere_Arquivo_Do_Projeto(
+              Pasta_Do_Projeto(c.dir, p), prefixo + p + ARQAUX_EXTENSOES_PROJETO[e]))) {
         return erro;
       }
     }

@@ -159,7 +159,7 @@ bool Le_Bloco_Zona(TGeren_ArquivoAux* geren, TBloco bloco, int zona, int n, std:
 }
 
 int Verifica(const std::string& caminho, const std::vector<TBloco>& blocos, int zonas) {
-  if (int erro = Confere_Entrada(caminho)) return erro;
+  if (int erro = Relata(Confere_Entrada(caminho))) return erro;
   TGeren_ArquivoAux* geren = Geren_ArqAux();
   int n = geren->Abre_Arquivo(caminho.c_str(), "rb");
   if (n == 0) return Erro("cannot open '%s'", caminho.c_str());
@@ -277,7 +277,7 @@ int Exemplo(const std::string& caminho) {
   TZona_Exemplo zonas[2];
   Preenche_Sala(&zonas[0]);
   Preenche_Quarto(&zonas[1]);
-  if (int erro = Confere_Sem_Ligacao(caminho)) return erro;
+  if (int erro = Relata(Confere_Sem_Ligacao(caminho))) return erro;
   TGeren_ArquivoAux* geren = Geren_ArqAux();
   int n = geren->Abre_Arquivo(caminho.c_str(), "wb");
   if (n == 0) return Erro("cannot create %s", caminho.c_str());

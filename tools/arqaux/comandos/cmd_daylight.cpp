@@ -27,7 +27,7 @@ struct TJanela_Luz {
 
 // "HOUR\tW/area", one line per hour the window holds (none past the year).
 int Mostra_Iluminacao(const TJanela_Luz& j) {
-  if (int erro = Confere_Entrada(j.caminho)) return erro;
+  if (int erro = Relata(Confere_Entrada(j.caminho))) return erro;
   const int fim = std::min(j.inicio + j.quantidade, ARQAUX_HORAS_ANO);
   const std::string falha = Confere_Agenda_Iluminacao(j.caminho, fim);
   if (!falha.empty()) return Erro("%s", falha.c_str());

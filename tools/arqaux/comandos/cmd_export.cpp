@@ -95,7 +95,7 @@ int Exporta_Pasta_CSV(const TPedido_Exportacao& p, const std::vector<std::string
   TProgresso progresso("exporting " + p.caminho + " to CSV, files", arquivos.size());
   for (const std::string& a : arquivos) {
     TDeteccao d;
-    if (int falha = Conhece_Arquivo(a, "", &d)) return falha;
+    if (int falha = Relata(Conhece_Arquivo(a, "", &d))) return falha;
     std::unique_ptr<TSerie> s = Abre_Serie(a, d, p.intervalo, &erro);
     if (s == nullptr) return Erro("%s: %s", a.c_str(), erro.c_str());
     const std::string nome = fs::path(a).filename().string() + ".csv";
@@ -152,7 +152,7 @@ int Exporta_Para_SQLite(TPedido_Exportacao p) {
     }
   }
   if (p.saida.empty()) p.saida = Nome_Da_Pasta(p.caminhos[0]) + ".sqlite";
-  if (int erro = Confere_Saida(p.saida, lidos)) return erro;
+  if (int erro = Relata(Confere_Saida(p.saida, lidos))) return erro;
   TProgresso linha("exporting into " + p.saida + ", files", 0);
   auto progresso = [&linha](size_t feitos, size_t total) {
     if (feitos == 1) linha.Etapa("exporting into the database, files", total);
@@ -194,13 +194,13 @@ int Exporta(TPedido_Exportacao p) {
   for (const std::string& a : arquivos) {
     for (const std::string& l : Arquivos_Lidos(a)) lidos.push_back(l);
   }
-  if (int erro = Confere_Saida(p.saida, lidos)) return erro;
+  if (int erro = Relata(Confere_Saida(p.saida, lidos))) return erro;
   if (pasta) {
     if (!Silencioso()) std::printf("%d files passed over: no records to export\n", ignorados);
     return Exporta_Pasta_CSV(p, arquivos, lidos);
   }
   TDeteccao d;
-  if (int erro = Conhece_Arquivo(p.caminho, p.tipo, &d)) return erro;
+  if (int erro = Relata(Conhece_Arquivo(p.caminho, p.tipo, &d))) return erro;
   std::string motivo;
   std::unique_ptr<TSerie> s = Abre_Serie(p.caminho, d, p.intervalo, &motivo);
   if (s == nullptr) return Erro("%s", motivo.c_str());

@@ -16,7 +16,7 @@
 namespace {
 
 int Exemplo(const std::string& caminho) {
-  if (int erro = Confere_Sem_Ligacao(caminho)) return erro;
+  if (int erro = Relata(Confere_Sem_Ligacao(caminho))) return erro;
   TGeren_ArquivoAux* geren = Geren_ArqAux();
   const int n = geren->Abre_Arquivo(caminho.c_str(), "wb");
   if (n == 0) return Erro("cannot create %s", caminho.c_str());
@@ -28,7 +28,7 @@ int Exemplo(const std::string& caminho) {
 }
 
 int Verifica(const std::string& caminho) {
-  if (int erro = Confere_Entrada(caminho)) return erro;
+  if (int erro = Relata(Confere_Entrada(caminho))) return erro;
   TGeren_ArquivoAux* geren = Geren_ArqAux();
   const int n = geren->Abre_Arquivo(caminho.c_str(), "rb");
   if (n == 0) return Erro("cannot open '%s'", caminho.c_str());

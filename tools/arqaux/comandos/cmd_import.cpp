@@ -26,13 +26,13 @@ struct TImportacao {
 };
 
 int Importa(const TImportacao& i) {
-  if (int erro = Confere_Entrada(i.epw)) return erro;
+  if (int erro = Relata(Confere_Entrada(i.epw))) return erro;
   TPasta_Execucao execucao(i.pasta, {i.epw}, i.forcar);
   if (int erro = execucao.Abre()) return erro;
   const std::string clima = (fs::path(i.pasta) / "clima.bin").string();
   const std::string solo = (fs::path(i.pasta) / "solo.bin").string();
   for (const std::string* saida : {&clima, &solo}) {
-    if (int erro = Confere_Saida(*saida, i.epw)) return erro;
+    if (int erro = Relata(Confere_Saida(*saida, i.epw))) return erro;
   }
   TClima_EPW c;
   const std::string preparo_clima = (fs::path(execucao.Preparo()) / "clima.bin").string();

@@ -23,7 +23,7 @@ struct TPedido_Info {
 
 int Mostra_Info(const TPedido_Info& p) {
   TDeteccao d;
-  if (int erro = Conhece_Arquivo(p.caminho, p.tipo, &d)) return erro;
+  if (int erro = Relata(Conhece_Arquivo(p.caminho, p.tipo, &d))) return erro;
   std::printf("file: %s\nkind: %s (%s), told by %s\n", p.caminho.c_str(), d.tipo->nome,
               d.tipo->descricao, d.origem.c_str());
   std::string erro;

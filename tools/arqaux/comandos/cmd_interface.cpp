@@ -39,7 +39,7 @@ int Interface(const std::string& relativo) {
     return Erro("'%s' has no data folder '%s'", relativo.c_str(), pasta.c_str());
   }
   for (const std::string& nome : {"NEW" + projeto + ".geo", projeto + ".geo"}) {
-    if (int erro = Confere_Arquivo_Do_Projeto(pasta, nome)) return erro;
+    if (int erro = Relata(Confere_Arquivo_Do_Projeto(pasta, nome))) return erro;
   }
   std::string novo = "NEW" + projeto + ".geo: missing", plano = projeto + ".geo: missing";
   bool tipo = false;

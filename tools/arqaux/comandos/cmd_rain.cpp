@@ -55,7 +55,7 @@ TResultado Confere_Intervalo(const TInterv_Chuva& c) {
 // that loaded are printed before a load that stopped, or the first interval
 // that is not an event of the year, is reported.
 int Confere_Chuva(const std::string& caminho) {
-  if (int erro = Confere_Entrada(caminho)) return erro;
+  if (int erro = Relata(Confere_Entrada(caminho))) return erro;
   TGeren_ArquivoAux* geren = Geren_ArqAux();
   const int n = geren->Abre_Arquivo(caminho.c_str(), "rt");
   if (n == 0) return Erro("cannot open '%s'", caminho.c_str());

@@ -163,8 +163,8 @@ int Confere_Temp_Umi(TPedido* p, const unsigned char* inicio, size_t lidos) {
     }
   }
   const int grupos = p->tem.temperatura + p->tem.umidade + p->tem.conforto;
-  return Confere_Registros(p->binario, ARQAUX_TAM_CABECALHO_TEMP_UMI,
-                           ARQAUX_TAM_GRUPO_TEMP_UMI * grupos, nome);
+  return Relata(Confere_Registros(p->binario, ARQAUX_TAM_CABECALHO_TEMP_UMI,
+                                  ARQAUX_TAM_GRUPO_TEMP_UMI * grupos, nome));
 }
 
 // A controller-output record holds its count of outputs first: the stream is
@@ -191,7 +191,7 @@ int Confere_Saida_Cont(TPedido* p, const unsigned char* inicio, size_t lidos) {
     return ERRO_USO;
   }
   const uintmax_t registro = ARQAUX_TAM_VALOR_SAIDA_CONT * (static_cast<uintmax_t>(p->saidas) + 1);
-  return Confere_Registros(p->binario, ARQAUX_TAM_CABECALHO_SAIDA_CONT, registro, nome);
+  return Relata(Confere_Registros(p->binario, ARQAUX_TAM_CABECALHO_SAIDA_CONT, registro, nome));
 }
 
 // A surface stream: N and N areas, then per step N records of 4 bytes per
@@ -207,14 +207,16 @@ int Confere_Superficies(const TPedido& p, const unsigned char* inicio, size_t li
   }
   const int valores = p.tipo == "flux" ? 2 * !p.sem_calor + !p.sem_vapor : 1;
   const uintmax_t cabecalho = 4 * (static_cast<uintmax_t>(n) + 1);
-  return Confere_Registros(p.binario, cabecalho, 4 * static_cast<uintmax_t>(valores) * n, nome);
+  return Relata(
+      Confere_Registros(p.binario, cabecalho, 4 * static_cast<uintmax_t>(valores) * n, nome));
 }
 
 // Refuses a binary stream that is not of the kind asked, or that is the
 // report's own file; *cabecalho gets the size of its header.
 int Confere_Fluxo(TPedido* p, uintmax_t* cabecalho) {
-  if (int erro = Confere_Entrada(p->binario)) return erro;
-  if (int erro = Confere_Saida(p->texto, {p->binario, Caminho_Descricao(p->binario)})) return erro;
+  if (int erro = Relata(Confere_Entrada(p->binario))) return erro;
+  if (int erro = Relata(Confere_Saida(p->texto, {p->binario, Caminho_Descricao(p->binario)})))
+    return erro;
   unsigned char inicio[BYTES_INICIO] = {};
   const size_t lidos = Le_Inicio(p->binario, inicio, sizeof inicio);
   *cabecalho = 0;
@@ -228,15 +230,17 @@ int Confere_Fluxo(TPedido* p, uintmax_t* cabecalho) {
   }
   if (p->tipo == "flux" || p->tipo == "mould") return Confere_Superficies(*p, inicio, lidos);
   if (p->tipo == "ats")
-    return Confere_Registros(p->binario, 0, ARQAUX_TAM_REGISTRO_ATS_ACE, "an ATS/ACE stream");
+    return Relata(
+        Confere_Registros(p->binario, 0, ARQAUX_TAM_REGISTRO_ATS_ACE, "an ATS/ACE stream"));
   if (p->tipo == "acs") {
-    return Confere_Registros(p->binario, 0, ARQAUX_TAM_REGISTRO_ACS,
-                             "an operative-temperature stream");
+    return Relata(Confere_Registros(p->binario, 0, ARQAUX_TAM_REGISTRO_ACS,
+                                    "an operative-temperature stream"));
   }
   if (p->tipo == "occupancy") {
-    return Confere_Registros(p->binario, 0, ARQAUX_TAM_REGISTRO_PESSOAS, "an occupancy stream");
+    return Relata(
+        Confere_Registros(p->binario, 0, ARQAUX_TAM_REGISTRO_PESSOAS, "an occupancy stream"));
   }
-  return Confere_Registros(p->binario, 0, ARQAUX_TAM_REGISTRO_PV, "a photovoltaic stream");
+  return Relata(Confere_Registros(p->binario, 0, ARQAUX_TAM_REGISTRO_PV, "a photovoltaic stream"));
 }
 
 // Checks what the parser cannot: the controller output asked must be one
@@ -279,7 +283,8 @@ void Converte(const TPedido& p, int binario, int texto) {
 // the prefix given as the report.
 int Converte_Fluxos(const TPedido& p) {
   for (const char* sufixo : {"FLW.txt", "MTR.txt"}) {
-    if (int erro = Confere_Saida(p.texto + sufixo, {p.binario, Caminho_Descricao(p.binario)})) {
+    if (int erro =
+            Relata(Confere_Saida(p.texto + sufixo, {p.binario, Caminho_Descricao(p.binario)}))) {
       return erro;
     }
   }

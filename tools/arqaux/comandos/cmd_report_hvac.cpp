@@ -97,8 +97,8 @@ int Aplica_Opcoes(const TPedido_HVAC& p, TDescricao* d, TRelatorio_Descrito* r) 
 }
 
 int Gera_Relatorio_HVAC(const TPedido_HVAC& p) {
-  if (int erro = Confere_Entrada(p.dados)) return erro;
-  if (int erro = Confere_Saida(p.texto, {p.dados, Caminho_Descricao(p.dados)})) return erro;
+  if (int erro = Relata(Confere_Entrada(p.dados))) return erro;
+  if (int erro = Relata(Confere_Saida(p.texto, {p.dados, Caminho_Descricao(p.dados)}))) return erro;
   TDescricao d;
   if (int erro = Le_Descricao_Fluxo(p, &d)) return erro;
   TRelatorio_Descrito r;

@@ -211,7 +211,8 @@ bool Le_Contagem(const std::string& caminho, uintmax_t posicao, int32_t* n) {
 // it (given that count) and closes it; 0, or 1 after one message.
 template <class F>
 int Carrega(const std::string& caminho, const TTipo& t, F carrega) {
-  if (int erro = Confere_Registros(caminho, t.cabecalho, t.registro, t.descricao)) return erro;
+  if (int erro = Relata(Confere_Registros(caminho, t.cabecalho, t.registro, t.descricao)))
+    return erro;
   std::error_code ec;
   const uintmax_t registros = (std::filesystem::file_size(caminho, ec) - t.cabecalho) / t.registro;
   int32_t contagem = -1;
@@ -283,7 +284,7 @@ int Mostra(const TPedido& p) {
 // The report of a saved load or gain file, over the year (from January 1
 // at 0 h to December 31 at 23 h).
 int Relatorio(const TPedido& p) {
-  if (int erro = Confere_Saida(p.saida, p.caminho)) return erro;
+  if (int erro = Relata(Confere_Saida(p.saida, p.caminho))) return erro;
   const TTipo& t = TIPOS.at(p.tipo);
   const bool cargas = p.tipo == "loads", anual = p.periodo == "annual";
   TLista<TCarga_Termica_Mensal> meses_c(true);
@@ -296,7 +297,7 @@ int Relatorio(const TPedido& p) {
                   : g->Carrega_Relatorio_GanhosTermicos(&meses_g, ganho.get());
   });
   if (erro != 0) return erro;
-  if (int erro = Confere_Sem_Ligacao(p.saida)) return erro;
+  if (int erro = Relata(Confere_Sem_Ligacao(p.saida))) return erro;
   G* g = Geren_ArqAux();
   const int n = g->Abre_Arquivo(p.saida.c_str(), "wt");
   if (n == 0) return Erro("cannot open '%s'", p.saida.c_str());

@@ -72,7 +72,7 @@ bool Le_Grupos_Parede(const std::string& texto, bool (*grupos)[3]) {
 
 int Mostra(TPedido_Parede p) {
   if (int erro = Completa_Pedido(&p)) return erro;
-  if (int erro = Confere_Entrada(p.arquivo)) return erro;
+  if (int erro = Relata(Confere_Entrada(p.arquivo))) return erro;
   if (p.regiao > static_cast<int>(p.elementos.size())) {
     Erro("--region: %d is not a region from 1 to %zu (--regions)", p.regiao, p.elementos.size());
     return ERRO_USO;

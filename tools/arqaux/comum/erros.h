@@ -33,10 +33,12 @@ class TResultado {
 };
 
 // The exit status of r: 0 when done; else 1, after its line on standard
-// error.
+// error (up to a null byte, as printf's "%s" would print it).
 int Relata(const TResultado& r);
 
-// Relata of a failure whose line is printf's formato and what follows: 1.
+// A failure whose line is printf's formato and what follows.
+TResultado Falha(const char* formato, ...) __attribute__((format(printf, 1, 2)));
+// Relata of that failure, for a command that fails on the spot: 1.
 int Erro(const char* formato, ...) __attribute__((format(printf, 1, 2)));
 
 #endif  // ARQAUX_TOOL_ERROS_H_

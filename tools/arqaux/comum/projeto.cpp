@@ -21,11 +21,11 @@ fs::path Pasta_Do_Projeto(std::string dir, const std::string& projeto) {
   return fs::path(dir) / ("#" + projeto);
 }
 
-int Confere_Arquivo_Do_Projeto(const fs::path& pasta, const std::string& nome) {
+TResultado Confere_Arquivo_Do_Projeto(const fs::path& pasta, const std::string& nome) {
   std::error_code ec;
   const fs::file_status estado = fs::status(pasta / nome, ec);
   if (fs::exists(estado) && !fs::is_regular_file(estado)) {
-    return Erro("'%s' is not a regular file", (pasta / nome).lexically_normal().c_str());
+    return Falha("'%s' is not a regular file", (pasta / nome).lexically_normal().c_str());
   }
-  return 0;
+  return {};
 }

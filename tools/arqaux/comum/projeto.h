@@ -10,6 +10,8 @@
 #include <memory>
 #include <string>
 
+#include "comum/erros.h"
+
 // Keeps the working directory of its construction and goes back to it.
 class TVolta_Dir {
  public:
@@ -34,7 +36,7 @@ std::filesystem::path Pasta_Do_Projeto(std::string dir, const std::string& proje
 
 // A file of a project that is there but not a regular file (a FIFO would
 // block the read until something writes to it, a directory never reads) is
-// refused before anything opens it: 0, or the exit status after one message.
-int Confere_Arquivo_Do_Projeto(const std::filesystem::path& pasta, const std::string& nome);
+// refused before anything opens it.
+TResultado Confere_Arquivo_Do_Projeto(const std::filesystem::path& pasta, const std::string& nome);
 
 #endif  // ARQAUX_TOOL_PROJETO_H_

@@ -8,44 +8,44 @@
 
 namespace fs = std::filesystem;
 
-int Confere_Entrada(const std::string& caminho) {
+TResultado Confere_Entrada(const std::string& caminho) {
   std::error_code ec;
   const fs::file_status estado = fs::status(caminho, ec);
-  if (!fs::exists(estado)) return Erro("cannot open '%s'", caminho.c_str());
-  if (!fs::is_regular_file(estado)) return Erro("'%s' is not a regular file", caminho.c_str());
-  return 0;
+  if (!fs::exists(estado)) return Falha("cannot open '%s'", caminho.c_str());
+  if (!fs::is_regular_file(estado)) return Falha("'%s' is not a regular file", caminho.c_str());
+  return {};
 }
 
-int Confere_Tamanho(const std::string& caminho, uintmax_t tamanho, const char* tipo) {
-  if (int erro = Confere_Entrada(caminho)) return erro;
+TResultado Confere_Tamanho(const std::string& caminho, uintmax_t tamanho, const char* tipo) {
+  if (TResultado r = Confere_Entrada(caminho); !r.Ok()) return r;
   std::error_code ec;
   const uintmax_t real = fs::file_size(caminho, ec);
-  if (ec) return Erro("cannot open '%s'", caminho.c_str());
+  if (ec) return Falha("cannot open '%s'", caminho.c_str());
   if (real != tamanho) {
-    return Erro("'%s' is not %s: it holds %ju bytes, not %ju", caminho.c_str(), tipo, real,
-                tamanho);
+    return Falha("'%s' is not %s: it holds %ju bytes, not %ju", caminho.c_str(), tipo, real,
+                 tamanho);
   }
-  return 0;
+  return {};
 }
 
-int Confere_Registros(const std::string& caminho, uintmax_t cabecalho, uintmax_t registro,
-                      const char* tipo) {
-  if (int erro = Confere_Entrada(caminho)) return erro;
+TResultado Confere_Registros(const std::string& caminho, uintmax_t cabecalho, uintmax_t registro,
+                             const char* tipo) {
+  if (TResultado r = Confere_Entrada(caminho); !r.Ok()) return r;
   std::error_code ec;
   const uintmax_t real = fs::file_size(caminho, ec);
-  if (ec) return Erro("cannot open '%s'", caminho.c_str());
+  if (ec) return Falha("cannot open '%s'", caminho.c_str());
   if (real < cabecalho) {
-    return Erro("'%s' is too short to hold the %ju-byte header of %s", caminho.c_str(), cabecalho,
-                tipo);
+    return Falha("'%s' is too short to hold the %ju-byte header of %s", caminho.c_str(), cabecalho,
+                 tipo);
   }
   const uintmax_t corpo = real - cabecalho;
   if (registro == 0 ? corpo != 0 : corpo % registro != 0) {
-    return Erro(
+    return Falha(
         "'%s' is not %s: the %ju bytes after its %ju-byte header are not whole %ju-byte "
         "records",
         caminho.c_str(), tipo, corpo, cabecalho, registro);
   }
-  return 0;
+  return {};
 }
 
 // Whether a and b are one file: by any name when both exist, by the place
@@ -60,27 +60,27 @@ bool Mesmo_Arquivo(const std::string& a, const std::string& b) {
   return !ec && x == y;
 }
 
-int Confere_Saida(const std::string& saida, const std::vector<std::string>& entradas) {
+TResultado Confere_Saida(const std::string& saida, const std::vector<std::string>& entradas) {
   for (const std::string& entrada : entradas) {
     if (Mesmo_Arquivo(saida, entrada)) {
-      return Erro("'%s' is the input '%s': writing it would destroy it", saida.c_str(),
-                  entrada.c_str());
+      return Falha("'%s' is the input '%s': writing it would destroy it", saida.c_str(),
+                   entrada.c_str());
     }
   }
-  return 0;
+  return {};
 }
 
-int Confere_Saida(const std::string& saida, const std::string& entrada) {
+TResultado Confere_Saida(const std::string& saida, const std::string& entrada) {
   return Confere_Saida(saida, std::vector<std::string>{entrada});
 }
 
-int Confere_Relida(const std::string& caminho, const std::string& nome) {
+TResultado Confere_Relida(const std::string& caminho, const std::string& nome) {
   std::error_code ec;
   const fs::file_status estado = fs::status(caminho, ec);
   if (fs::exists(estado) && !fs::is_regular_file(estado)) {
-    return Erro("'%s' is not a regular file", nome.c_str());
+    return Falha("'%s' is not a regular file", nome.c_str());
   }
-  return 0;
+  return {};
 }
 
 long Linha_Do_Byte(const std::string& caminho, long posicao) {
@@ -115,14 +115,14 @@ int Conclui(int status) {
   return status;
 }
 
-int Conhece_Arquivo(const std::string& caminho, const std::string& forcado, TDeteccao* d) {
-  if (int erro = Confere_Entrada(caminho)) return erro;
+TResultado Conhece_Arquivo(const std::string& caminho, const std::string& forcado, TDeteccao* d) {
+  if (TResultado r = Confere_Entrada(caminho); !r.Ok()) return r;
   TAmostra_Arquivo a;
   std::string erro;
-  if (!Le_Amostra_Arquivo(caminho, &a, &erro)) return Erro("%s", erro.c_str());
+  if (!Le_Amostra_Arquivo(caminho, &a, &erro)) return TResultado::Falha(erro);
   *d = Detecta_Tipo(a, forcado);
   if (d->tipo == nullptr) {
-    return Erro("cannot tell the kind of '%s': %s", caminho.c_str(), d->erro.c_str());
+    return Falha("cannot tell the kind of '%s': %s", caminho.c_str(), d->erro.c_str());
   }
-  return 0;
+  return {};
 }

@@ -1,6 +1,8 @@
 // Checks that keep a command from destroying or misreading its files and from
-// losing what it writes. Each returns 0 when the check passes, or prints one
-// line on standard error and returns 1, so that any command can return it.
+// losing what it writes. A check before reading or writing gives a
+// TResultado, which the command turns into its exit status (Relata); those
+// before exiting print their one line on standard error and return 1, so
+// that any command can return it.
 #ifndef ARQAUX_TOOL_VERIFICACOES_H_
 #define ARQAUX_TOOL_VERIFICACOES_H_
 
@@ -10,31 +12,33 @@
 #include <string>
 #include <vector>
 
+#include "comum/erros.h"
+
 // ---- Before reading and writing ----
 
 // caminho names a regular file, symlinks followed: a directory, device or
 // pipe read as data could block or never end.
-int Confere_Entrada(const std::string& caminho);
+TResultado Confere_Entrada(const std::string& caminho);
 // caminho is a regular file of exactly tamanho bytes; tipo names the kind in
 // the error ("a climate file").
-int Confere_Tamanho(const std::string& caminho, uintmax_t tamanho, const char* tipo);
+TResultado Confere_Tamanho(const std::string& caminho, uintmax_t tamanho, const char* tipo);
 // caminho is a regular file holding a header of cabecalho bytes and then a
 // whole number of records of registro bytes (none at all when registro is 0).
-int Confere_Registros(const std::string& caminho, uintmax_t cabecalho, uintmax_t registro,
-                      const char* tipo);
+TResultado Confere_Registros(const std::string& caminho, uintmax_t cabecalho, uintmax_t registro,
+                             const char* tipo);
 // saida is none of the files entradas that the command reads (the file
 // named, the description beside it, ...), by any name (hard or symbolic
 // links), nor one of them that does not exist yet but would be read.
-int Confere_Saida(const std::string& saida, const std::vector<std::string>& entradas);
+TResultado Confere_Saida(const std::string& saida, const std::vector<std::string>& entradas);
 // The same for a command that reads one file.
-int Confere_Saida(const std::string& saida, const std::string& entrada);
+TResultado Confere_Saida(const std::string& saida, const std::string& entrada);
 // A file the command writes and then reads back, so also an input: when it
 // exists already it must be a regular file. nome is how the error names it.
-int Confere_Relida(const std::string& caminho, const std::string& nome);
+TResultado Confere_Relida(const std::string& caminho, const std::string& nome);
 
-// Tells the kind of caminho (forcado, when not empty, names it): 0, or the
-// exit status after one message naming the kinds that fit.
-int Conhece_Arquivo(const std::string& caminho, const std::string& forcado, TDeteccao* d);
+// Tells the kind of caminho (forcado, when not empty, names it); a failure
+// names the kinds that fit.
+TResultado Conhece_Arquivo(const std::string& caminho, const std::string& forcado, TDeteccao* d);
 
 // ---- Saying where reading stopped ----
 

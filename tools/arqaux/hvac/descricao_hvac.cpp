@@ -70,7 +70,7 @@ int Le_Descricao_Ao_Lado(const std::string& fluxo, TDescricao* d, bool* existe,
   std::error_code ec;
   *existe = std::filesystem::exists(caminho, ec);
   if (!*existe) return 0;
-  if (int erro = Confere_Entrada(caminho)) return erro;
+  if (int erro = Relata(Confere_Entrada(caminho))) return erro;
   if (std::filesystem::file_size(caminho, ec) > MAX_DESCRICAO) {
     return Erro("'%s' is not a description: it holds more than %ju bytes", caminho.c_str(),
                 MAX_DESCRICAO);

@@ -19,7 +19,7 @@ int Converte_Arquivo(const std::string& binario, const std::string& texto, uintm
     geren->Fecha_Todos();
     return Erro("cannot read '%s'", binario.c_str());
   }
-  if (int erro = Confere_Sem_Ligacao(texto)) {
+  if (int erro = Relata(Confere_Sem_Ligacao(texto))) {
     geren->Fecha_Todos();
     return erro;
   }

@@ -299,10 +299,10 @@ int Executa_Gnuplot(const std::string& script, const std::string& saida) {
 }  // namespace
 
 int Desenha_Grafico(const TPedido_Grafico& p) {
-  if (int erro = Confere_Saida(p.saida, Arquivos_Lidos(p.caminho))) return erro;
+  if (int erro = Relata(Confere_Saida(p.saida, Arquivos_Lidos(p.caminho)))) return erro;
   if (!Tem_Gnuplot()) return Erro("gnuplot not found: install the Debian package gnuplot-nox");
   TDeteccao d;
-  if (int erro = Conhece_Arquivo(p.caminho, p.tipo, &d)) return erro;
+  if (int erro = Relata(Conhece_Arquivo(p.caminho, p.tipo, &d))) return erro;
   std::string erro;
   std::unique_ptr<TSerie> s = Abre_Serie(p.caminho, d, p.intervalo, &erro);
   if (s == nullptr) return Erro("%s", erro.c_str());

@@ -133,21 +133,21 @@ int Anota_No_Manifesto(const std::string& caminho) {
   return Grava_Texto((p.parent_path() / MANIFESTO_EXECUCAO).string(), texto);
 }
 
-int Confere_Sem_Ligacao(const std::string& saida) {
+TResultado Confere_Sem_Ligacao(const std::string& saida) {
   struct stat st;
   if (lstat(saida.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-    return Erro("'%s' is a symbolic link: arqaux does not write through one", saida.c_str());
+    return Falha("'%s' is a symbolic link: arqaux does not write through one", saida.c_str());
   }
-  return 0;
+  return {};
 }
 
-int Confere_Destino(const std::string& destino) {
-  if (int erro = Confere_Sem_Ligacao(destino)) return erro;
+TResultado Confere_Destino(const std::string& destino) {
+  if (TResultado r = Confere_Sem_Ligacao(destino); !r.Ok()) return r;
   struct stat st;
   if (lstat(destino.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
-    return Erro("'%s' is not a regular file", destino.c_str());
+    return Falha("'%s' is not a regular file", destino.c_str());
   }
-  return 0;
+  return {};
 }
 
 TArquivo_Novo::~TArquivo_Novo() {
@@ -156,7 +156,7 @@ TArquivo_Novo::~TArquivo_Novo() {
 }
 
 int TArquivo_Novo::Abre(const std::string& destino) {
-  if (int erro = Confere_Destino(destino)) return erro;
+  if (int erro = Relata(Confere_Destino(destino))) return erro;
   destino_ = destino;
   const fs::path p = destino;
   const std::string modelo = (p.parent_path() / ("." + p.filename().string() + ".XXXXXX")).string();

@@ -24,16 +24,18 @@
 #include <string>
 #include <vector>
 
+#include "comum/erros.h"
+
 // The manifest's name in a run folder. It holds a comment line, then one
 // file a line, named relative to the folder with '/' between folders.
 extern const char* const MANIFESTO_EXECUCAO;
 
 // saida, a file the library opens by name, is not a symbolic link, which the
-// library would write through: 0, or the exit status after one message.
-int Confere_Sem_Ligacao(const std::string& saida);
+// library would write through.
+TResultado Confere_Sem_Ligacao(const std::string& saida);
 // destino may be renamed into: it does not exist, or is a regular file (links
-// not followed). 0, or the exit status after one message.
-int Confere_Destino(const std::string& destino);
+// not followed).
+TResultado Confere_Destino(const std::string& destino);
 
 // Adds caminho, just written, to the manifest of its folder when the folder
 // has one: 0, or the exit status after one message.
