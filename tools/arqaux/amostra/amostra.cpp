@@ -161,7 +161,7 @@ int Amostra::Prepara_Entradas() {
             Confere_Relida(contexto_.Anota(FAMILIA_ENTRADAS, e.nome), contexto_.Exibe(e.nome)))) {
       return erro;
     }
-    if (!e.escreve(e.nome)) return Perda(contexto_.Exibe(e.nome));
+    if (!e.escreve(e.nome)) return Relata(Perda(contexto_.Exibe(e.nome)));
   }
   // Soil records are told from interior-climate ones only by a description,
   // written beside a soil file of the run folder (the run is written in a
@@ -180,7 +180,7 @@ int Amostra::Prepara_Entradas() {
     return erro;
   }
   if (!geren_->Converte_Clima_Interno_TXT_Binario(nome_ti)) {
-    return Perda(contexto_.Exibe("interno.ti"));
+    return Relata(Perda(contexto_.Exibe("interno.ti")));
   }
   clima_ = geren_->Abre_Arquivo(op_.clima.empty() ? "clima.bin" : op_.clima.c_str(), "rb");
   solo_ = geren_->Abre_Arquivo(op_.solo.empty() ? "solo.bin" : op_.solo.c_str(), "rb");
@@ -393,7 +393,7 @@ int Amostra::Executa() {
     if (!e->empty()) entradas.push_back(*e);
   }
   TPasta_Execucao pasta(op_.pasta, entradas, op_.forcar);
-  if (int erro = pasta.Abre()) return erro;
+  if (int erro = Relata(pasta.Abre())) return erro;
   // Inside the private folder the files have bare names, so that the .ti
   // name (cut at the path's first '.') cannot be cut in a directory name.
   std::error_code ec;
@@ -404,7 +404,7 @@ int Amostra::Executa() {
   if (erro == 0) erro = Conclui();
   geren_->Fecha_Todos();
   if (erro == 0 && op_.graficos) erro = Desenha();
-  if (erro == 0) erro = pasta.Publica();
+  if (erro == 0) erro = Relata(pasta.Publica());
   if (erro != 0) return erro;
   fs::current_path(pasta.Pasta(), ec);
   if (Silencioso()) return 0;
@@ -449,7 +449,7 @@ int TContexto_Amostra::Abre_Fluxo(const std::string& familia, const std::string&
 }
 
 int TContexto_Amostra::Fecha_Fluxo(int n, const std::string& nome) {
-  return Fecha_Gravado(geren, n, Exibe(nome));
+  return Relata(Fecha_Gravado(geren, n, Exibe(nome)));
 }
 
 int TContexto_Amostra::Descreve(const std::string& familia, const std::string& fluxo,
@@ -461,7 +461,7 @@ int TContexto_Amostra::Descreve(const std::string& familia, const std::string& f
     return Erro("cannot create '%s': %s", Exibe(nome).c_str(), std::strerror(errno));
   }
   const bool ok = std::fwrite(texto.data(), 1, texto.size(), arq) == texto.size();
-  if (std::fclose(arq) != 0 || !ok) return Perda(Exibe(nome));
+  if (std::fclose(arq) != 0 || !ok) return Relata(Perda(Exibe(nome)));
   return 0;
 }
 
@@ -483,7 +483,7 @@ int TContexto_Amostra::Converte(const std::string& familia, const Relatorio& r) 
   }
   geren->Muda_Arquivo(texto);
   r.converte(r.binario, texto);
-  if (int erro = Fecha_Gravado(geren, texto, Exibe(r.nome))) return erro;
+  if (int erro = Relata(Fecha_Gravado(geren, texto, Exibe(r.nome)))) return erro;
   geren->Fecha_Arquivo(r.binario);
   return 0;
 }

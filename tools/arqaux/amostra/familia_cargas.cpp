@@ -477,14 +477,14 @@ int Escreve(TContexto_Amostra* c, const std::string& nome, F escreve) {
   const int n = c->geren->Abre_Arquivo(nome.c_str(), "wt");
   if (n == 0) return Erro("cannot open '%s'", c->Exibe(nome).c_str());
   escreve(n);
-  return Fecha_Gravado(c->geren, n, c->Exibe(nome));
+  return Relata(Fecha_Gravado(c->geren, n, c->Exibe(nome)));
 }
 
 // A saver given a path: listed, written, and a failure named.
 template <class F>
 int Salva(TContexto_Amostra* c, const std::string& nome, F salva) {
   if (int erro = Relata(Confere_Relida(c->Anota(FAMILIA, nome), c->Exibe(nome)))) return erro;
-  return salva(nome.c_str()) ? 0 : Perda(c->Exibe(nome));
+  return salva(nome.c_str()) ? 0 : Relata(Perda(c->Exibe(nome)));
 }
 
 // The flags stored with the load statistics: the winter season's months.
@@ -610,8 +610,8 @@ int TFamilia_Cargas::Salva_HVAC(TContexto_Amostra* c) {
   if (n == 0) return Erro("cannot open '%s'", c->Exibe(nome).c_str());
   auto lista = Lista(hvac_);
   const bool ok = geren_->Grava_Demanda_Consumo_HVAC(lista.get());
-  if (int erro = Fecha_Gravado(geren_, n, c->Exibe(nome))) return erro;
-  if (!ok) return Perda(c->Exibe(nome));
+  if (int erro = Relata(Fecha_Gravado(geren_, n, c->Exibe(nome)))) return erro;
+  if (!ok) return Relata(Perda(c->Exibe(nome)));
   return Confere(c, nome, hvac_, [&](TLista<TDemanda_Consumo_Mensal_HVAC>* l) {
     return geren_->Carrega_Demanda_Consumo_HVAC(l);
   });

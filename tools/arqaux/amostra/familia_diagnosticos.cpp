@@ -128,7 +128,7 @@ int TFamilia_Diagnosticos::Converte(TContexto_Amostra* c) {
     }
     std::fprintf(saida, "\n");
   }
-  return Fecha_Gravado(geren_, texto, c->Exibe(LIDOS));
+  return Relata(Fecha_Gravado(geren_, texto, c->Exibe(LIDOS)));
 }
 
 }  // namespace

@@ -112,7 +112,7 @@ int TFamilia_Entradas::Abre(TContexto_Amostra* c) {
     if (++dia > TGeren_Tempo::Dias_No_Mes(mes)) dia = 1, ++mes;
   }
   c->geren->Muda_Arquivo(chuva_);
-  return c->geren->Salva_Arquivo_Chuva(&intervalos_) ? 0 : Perda(c->Exibe(CHUVA));
+  return c->geren->Salva_Arquivo_Chuva(&intervalos_) ? 0 : Relata(Perda(c->Exibe(CHUVA)));
 }
 
 int TFamilia_Entradas::Fecha(TContexto_Amostra* c) {

@@ -298,7 +298,7 @@ int TFamilia_Envelope::Relatorio_Superficies(TContexto_Amostra* c, int i) {
   }
   geren_->Salva_Texto_Temp_Interna_Parede(dados, texto);
   geren_->Fecha_Arquivo(dados);
-  return Fecha_Gravado(geren_, texto, c->Exibe(nome));
+  return Relata(Fecha_Gravado(geren_, texto, c->Exibe(nome)));
 }
 
 // The north wall's profile of each region at the last step, then its first
@@ -338,7 +338,7 @@ int TFamilia_Envelope::Perfis(TContexto_Amostra* c, int i) {
   }
   geren_->Fecha_Arquivo(parede);
   if (!ok) return Erro("cannot read back '%s'", c->Exibe(Nome(i, NOMES[PAREDE_BIN])).c_str());
-  return Fecha_Gravado(geren_, texto, c->Exibe(nome));
+  return Relata(Fecha_Gravado(geren_, texto, c->Exibe(nome)));
 }
 
 // The flux and daily moisture reports of the north wall's first region,
@@ -351,7 +351,7 @@ int TFamilia_Envelope::Fluxos(TContexto_Amostra* c, int i) {
   }
   if (!geren_->Converte_Binario_Texto_FluxosCV(origem.data(), prefixo.data(), REGIAO_RELATADA, true,
                                                true, &c->inicio, &c->fim, intervalo_)) {
-    return Perda(c->Exibe(prefixo + "FLW.txt"));
+    return Relata(Perda(c->Exibe(prefixo + "FLW.txt")));
   }
   TTempo* inicio = &c->inicio;
   TTempo* fim = &c->fim;

@@ -31,15 +31,16 @@ int Lista_Tipos() {
 // once all are whole.
 int Escreve_Amostras(const std::string& pasta, bool forcar) {
   TPasta_Execucao execucao(pasta, {}, forcar);
-  if (int erro = execucao.Abre()) return erro;
+  if (int erro = Relata(execucao.Abre())) return erro;
   for (const TTipo_Catalogo& t : Tipos_Catalogo()) {
     const fs::path caminho = fs::path(execucao.Preparo()) / fs::path(t.arquivo);
     std::error_code ec;
     fs::create_directories(caminho.parent_path(), ec);
     if (ec) return Erro("cannot create directory '%s'", caminho.parent_path().c_str());
-    if (!t.escreve_amostra(caminho.string())) return Perda((fs::path(pasta) / t.arquivo).string());
+    if (!t.escreve_amostra(caminho.string()))
+      return Relata(Perda((fs::path(pasta) / t.arquivo).string()));
   }
-  if (int erro = execucao.Publica()) return erro;
+  if (int erro = Relata(execucao.Publica())) return erro;
   for (const TTipo_Catalogo& t : Tipos_Catalogo()) {
     std::printf("%-16s %s\n", t.nome, (fs::path(pasta) / fs::path(t.arquivo)).c_str());
   }

@@ -143,7 +143,8 @@ int Converte_Ti(const std::string& texto) {
   // Room for the ".ti" the library may add.
   std::vector<char> buffer(nome.begin(), nome.end());
   buffer.resize(nome.size() + 4, '\0');
-  if (!Geren_ArqAux()->Converte_Clima_Interno_TXT_Binario(buffer.data())) return Perda(saida);
+  if (!Geren_ArqAux()->Converte_Clima_Interno_TXT_Binario(buffer.data()))
+    return Relata(Perda(saida));
   std::printf("%s\n", saida.c_str());
   return 0;
 }

@@ -289,9 +289,9 @@ int Exemplo(const std::string& caminho) {
          geren->Grava_Climatizador_ZonaX(&z.atuadores, i + 1) &&
          geren->Grava_Ventilacao_ZonaX(z.natural.get(), z.forcada.get(), i + 1);
   }
-  const int erro = Fecha_Gravado(geren, n, caminho);
+  const int erro = Relata(Fecha_Gravado(geren, n, caminho));
   if (erro != 0) return erro;
-  if (!ok) return Perda(caminho);
+  if (!ok) return Relata(Perda(caminho));
   std::printf("%s: 2 zones written, blocks %s\n", caminho.c_str(), BLOCOS_PADRAO);
   return 0;
 }

@@ -58,14 +58,14 @@ int Exporta_Para_CSV(const TPedido_Exportacao& p, TSerie* s) {
   if (p.saida == "-") {
     const long long linhas = Exporta_CSV(s, p.ano, stdout, &erro);
     if (!erro.empty()) return Erro("%s: %s", p.caminho.c_str(), erro.c_str());
-    return std::fflush(stdout) != 0 || linhas < 0 ? Perda("standard output") : 0;
+    return std::fflush(stdout) != 0 || linhas < 0 ? Relata(Perda("standard output")) : 0;
   }
   TArquivo_Novo saida;
-  if (int falha = saida.Abre(p.saida)) return falha;
+  if (int falha = Relata(saida.Abre(p.saida))) return falha;
   const long long linhas = Exporta_CSV(s, p.ano, saida.Arquivo(), &erro);
   if (!erro.empty()) return Erro("%s: %s", p.caminho.c_str(), erro.c_str());
-  if (linhas < 0) return Perda(p.saida);
-  if (int falha = saida.Conclui()) return falha;
+  if (linhas < 0) return Relata(Perda(p.saida));
+  if (int falha = Relata(saida.Conclui())) return falha;
   if (!Silencioso()) std::printf("%s: %lld rows\n", p.saida.c_str(), linhas);
   return 0;
 }
@@ -89,7 +89,7 @@ int Exporta_Pasta_CSV(const TPedido_Exportacao& p, const std::vector<std::string
     }
   }
   TPasta_Execucao pasta(p.saida, lidos, false);
-  if (int erro = pasta.Abre()) return erro;
+  if (int erro = Relata(pasta.Abre())) return erro;
   long long total = 0;
   std::string erro;
   TProgresso progresso("exporting " + p.caminho + " to CSV, files", arquivos.size());
@@ -101,15 +101,15 @@ int Exporta_Pasta_CSV(const TPedido_Exportacao& p, const std::vector<std::string
     const std::string nome = fs::path(a).filename().string() + ".csv";
     const std::string caminho = (fs::path(pasta.Preparo()) / nome).string();
     std::FILE* saida = std::fopen(caminho.c_str(), "wb");
-    if (saida == nullptr) return Perda((fs::path(p.saida) / nome).string());
+    if (saida == nullptr) return Relata(Perda((fs::path(p.saida) / nome).string()));
     const long long linhas = Exporta_CSV(s.get(), p.ano, saida, &erro);
     const bool fechado = std::fclose(saida) == 0;
     if (!erro.empty()) return Erro("%s: %s", a.c_str(), erro.c_str());
-    if (linhas < 0 || !fechado) return Perda((fs::path(p.saida) / nome).string());
+    if (linhas < 0 || !fechado) return Relata(Perda((fs::path(p.saida) / nome).string()));
     total += linhas;
     progresso.Avanca(&a - arquivos.data() + 1);
   }
-  if (int falha = pasta.Publica()) return falha;
+  if (int falha = Relata(pasta.Publica())) return falha;
   if (!Silencioso()) {
     std::printf("%s: %zu CSV files, %lld rows\n", p.saida.c_str(), arquivos.size(), total);
   }
@@ -164,7 +164,7 @@ int Exporta_Para_SQLite(TPedido_Exportacao p) {
     return Erro("%s", erro.c_str());
   }
   if (!p.acrescentar) {
-    if (int falha = Anota_No_Manifesto(p.saida)) return falha;
+    if (int falha = Relata(Anota_No_Manifesto(p.saida))) return falha;
   }
   if (Silencioso()) return 0;
   std::printf("%zu files passed over: no records to export\n", resumo.ignorados);

@@ -21,8 +21,8 @@ int Exemplo(const std::string& caminho) {
   const int n = geren->Abre_Arquivo(caminho.c_str(), "wb");
   if (n == 0) return Erro("cannot create %s", caminho.c_str());
   const bool ok = Grava_Sistema_Exemplo(geren);
-  if (int erro = Fecha_Gravado(geren, n, caminho)) return erro;
-  if (!ok) return Perda(caminho);
+  if (int erro = Relata(Fecha_Gravado(geren, n, caminho))) return erro;
+  if (!ok) return Relata(Perda(caminho));
   std::printf("%s: HVAC system written, 2 fan coils and 9 plant kinds\n", caminho.c_str());
   return 0;
 }

@@ -28,7 +28,7 @@ struct TImportacao {
 int Importa(const TImportacao& i) {
   if (int erro = Relata(Confere_Entrada(i.epw))) return erro;
   TPasta_Execucao execucao(i.pasta, {i.epw}, i.forcar);
-  if (int erro = execucao.Abre()) return erro;
+  if (int erro = Relata(execucao.Abre())) return erro;
   const std::string clima = (fs::path(i.pasta) / "clima.bin").string();
   const std::string solo = (fs::path(i.pasta) / "solo.bin").string();
   for (const std::string* saida : {&clima, &solo}) {
@@ -42,7 +42,7 @@ int Importa(const TImportacao& i) {
     if (c.linha_erro == 0) return Erro("'%s': %s", i.epw.c_str(), c.erro.c_str());
     return Erro("'%s' line %d: %s", i.epw.c_str(), c.linha_erro, c.erro.c_str());
   }
-  if (int erro = execucao.Publica()) return erro;
+  if (int erro = Relata(execucao.Publica())) return erro;
   std::printf("%s\n", clima.c_str());
   if (!c.solo.empty()) std::printf("%s\n", solo.c_str());
   const TCidade& h = c.cabecalho;

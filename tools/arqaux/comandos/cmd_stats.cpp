@@ -311,7 +311,7 @@ int Relatorio(const TPedido& p) {
     g->Grava_Carga_Termica_Mensal(n, tipo, titulo, &meses_c, periodo, p.intervalo);
   if (!cargas && anual) g->Grava_Ganho_Termico_Anual(n, titulo, ganho.get(), periodo, p.intervalo);
   if (!cargas && !anual) g->Grava_Ganho_Termico_Mensal(n, titulo, &meses_g, periodo, p.intervalo);
-  return Fecha_Gravado(g, n, p.saida);
+  return Relata(Fecha_Gravado(g, n, p.saida));
 }
 
 }  // namespace

@@ -99,7 +99,7 @@ int Mostra(TPedido_Parede p) {
       saida != 0 && geren->Grava_Temp_Umi_Parede_Texto(saida, nos - 1, v[0].data(), v[1].data(),
                                                        rotulo.data(), p.grupos[0], p.grupos[1],
                                                        v[2].data(), p.grupos[2], v[3].data());
-  const int erro = saida != 0 ? Fecha_Gravado(geren, saida, "standard output") : 1;
+  const int erro = saida != 0 ? Relata(Fecha_Gravado(geren, saida, "standard output")) : 1;
   geren->Fecha_Todos();
   return ok ? erro : Erro("cannot write to standard output");
 }

@@ -95,18 +95,18 @@ long Linha_Do_Byte(const std::string& caminho, long posicao) {
   return linha;
 }
 
-int Perda(const std::string& caminho) {
-  return Erro("writing '%s' failed: it is incomplete", caminho.c_str());
+TResultado Perda(const std::string& caminho) {
+  return Falha("writing '%s' failed: it is incomplete", caminho.c_str());
 }
 
 // A stream's own error record answers while the registry holds it; a close
 // that fails is seen in the registry's count of streams that lost data, which
 // survives the registry being emptied by its last close.
-int Fecha_Gravado(TGeren_ArquivoAux* geren, int n, const std::string& caminho) {
+TResultado Fecha_Gravado(TGeren_ArquivoAux* geren, int n, const std::string& caminho) {
   const long antes = geren->Conta_Arquivos_Com_Erro();
   const bool perdido = geren->Erro_Arquivo(n);
   geren->Fecha_Arquivo(n);
-  return perdido || geren->Conta_Arquivos_Com_Erro() > antes ? Perda(caminho) : 0;
+  return perdido || geren->Conta_Arquivos_Com_Erro() > antes ? Perda(caminho) : TResultado();
 }
 
 int Conclui(int status) {

@@ -1,8 +1,6 @@
 // Checks that keep a command from destroying or misreading its files and from
-// losing what it writes. A check before reading or writing gives a
-// TResultado, which the command turns into its exit status (Relata); those
-// before exiting print their one line on standard error and return 1, so
-// that any command can return it.
+// losing what it writes. Each gives a TResultado, which the command turns
+// into its exit status (Relata).
 #ifndef ARQAUX_TOOL_VERIFICACOES_H_
 #define ARQAUX_TOOL_VERIFICACOES_H_
 
@@ -47,11 +45,11 @@ long Linha_Do_Byte(const std::string& caminho, long posicao);
 
 // ---- Before exiting ----
 
-// One line naming caminho as incomplete; returns 1.
-int Perda(const std::string& caminho);
-// Closes registry stream n, which wrote caminho: 0, or Perda(caminho) when
-// the library says that something written to it may be lost.
-int Fecha_Gravado(TGeren_ArquivoAux* geren, int n, const std::string& caminho);
+// The failure of a write that left caminho incomplete.
+TResultado Perda(const std::string& caminho);
+// Closes registry stream n, which wrote caminho: Perda(caminho) when the
+// library says that something written to it may be lost.
+TResultado Fecha_Gravado(TGeren_ArquivoAux* geren, int n, const std::string& caminho);
 // The exit status of a command that returned status: standard output is
 // flushed, and a loss there makes a successful command fail.
 int Conclui(int status);

@@ -29,7 +29,7 @@ int Converte_Arquivo(const std::string& binario, const std::string& texto, uintm
     return Erro("cannot create '%s'", texto.c_str());
   }
   converte(n_binario, n_texto);
-  const int erro = Fecha_Gravado(geren, n_texto, texto);
+  const int erro = Relata(Fecha_Gravado(geren, n_texto, texto));
   geren->Fecha_Todos();
   return erro;
 }

@@ -318,7 +318,7 @@ int Desenha_Grafico(const TPedido_Grafico& p) {
   const std::string grandeza = Nome_Grandeza(c);
   // gnuplot draws into a temporary file, renamed once whole.
   TArquivo_Novo png;
-  if (int falha = png.Abre(p.saida)) return falha;
+  if (int falha = Relata(png.Abre(p.saida))) return falha;
   std::string script = Cabecalho_Grafico(p, Nome_Origem(p.caminho, d) + " \xe2\x80\x94 " + grandeza,
                                          grandeza, pts, png.Temporario());
   if (p.carpete) {
@@ -336,6 +336,6 @@ int Desenha_Grafico(const TPedido_Grafico& p) {
   }
   TProgresso progresso("drawing " + p.saida + " with gnuplot", 0);
   if (int falha = Executa_Gnuplot(script, p.saida)) return falha;
-  if (!Png_Inteiro(png.Temporario())) return Perda(p.saida);
-  return png.Conclui();
+  if (!Png_Inteiro(png.Temporario())) return Relata(Perda(p.saida));
+  return Relata(png.Conclui());
 }

@@ -38,8 +38,8 @@ TResultado Confere_Sem_Ligacao(const std::string& saida);
 TResultado Confere_Destino(const std::string& destino);
 
 // Adds caminho, just written, to the manifest of its folder when the folder
-// has one: 0, or the exit status after one message.
-int Anota_No_Manifesto(const std::string& caminho);
+// has one.
+TResultado Anota_No_Manifesto(const std::string& caminho);
 
 // A file written under a temporary name and renamed into place.
 class TArquivo_Novo {
@@ -51,15 +51,15 @@ class TArquivo_Novo {
   TArquivo_Novo& operator=(const TArquivo_Novo&) = delete;
 
   // Checks destino (Confere_Destino) and makes its temporary file, open as
-  // Arquivo(), beside it: 0, or the exit status after one message.
-  int Abre(const std::string& destino);
+  // Arquivo(), beside it.
+  TResultado Abre(const std::string& destino);
   std::FILE* Arquivo() const { return arq_; }
   // The temporary file's path, for a program that writes it by name.
   const std::string& Temporario() const { return temporario_; }
   // Closes the temporary file, checking that nothing written was lost,
   // renames it to the destination and adds it to the manifest of its folder
-  // when the folder has one: 0, or the exit status after one message.
-  int Conclui();
+  // when the folder has one.
+  TResultado Conclui();
 
  private:
   std::string destino_, temporario_;
@@ -79,23 +79,22 @@ class TPasta_Execucao {
 
   // Creates the run folder when missing (an empty or new folder needs no
   // manifest), reads its manifest, refuses a file it does not list unless
-  // forced, and makes the private folder: 0, or the exit status after one
-  // message.
-  int Abre();
+  // forced, and makes the private folder.
+  TResultado Abre();
   // The run folder and the private one, both absolute. The run writes each
   // file into the private folder by its name in the run folder.
   const std::string& Pasta() const { return pasta_; }
   const std::string& Preparo() const { return preparo_; }
   // Moves every file of the private folder into the run folder, removes the
   // files of the earlier run that this one did not write (but no input) and
-  // writes the manifest: 0, or the exit status after one message.
-  int Publica();
+  // writes the manifest.
+  TResultado Publica();
 
  private:
   std::string Exibe(const std::string& nome) const;
-  int Confere_Alvo(const std::string& nome) const;
+  TResultado Confere_Alvo(const std::string& nome) const;
   bool E_Entrada(const std::string& caminho) const;
-  int Grava_Manifesto(const std::set<std::string>& nomes) const;
+  TResultado Grava_Manifesto(const std::set<std::string>& nomes) const;
 
   std::string dada_;  // the run folder as given, for messages
   std::string pasta_, preparo_;
