@@ -323,7 +323,7 @@ int Amostra::Desenha() {
     p.coluna = Primeira_Coluna(p.caminho);
     p.carpete = true;
     p.saida = contexto_.Anota(FAMILIA_GRAFICOS, "zona" + std::to_string(i) + "_temperatura.png");
-    if (int erro = Desenha_Grafico(p)) return erro;
+    if (int erro = Relata(Desenha_Grafico(p))) return erro;
     progresso.Avanca(i);
   }
   return 0;

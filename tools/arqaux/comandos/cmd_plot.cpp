@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "comandos/comandos.h"
+#include "comum/erros.h"
 #include "saida/graficos.h"
 
 void Declara_Plot(CLI::App* app, TAcao* acao) {
@@ -25,5 +26,5 @@ void Declara_Plot(CLI::App* app, TAcao* acao) {
   sub->add_option("--height", p->altura, "pixels")
       ->check(CLI::Range(64, 8000))
       ->capture_default_str();
-  sub->callback([p, acao] { *acao = [p] { return Desenha_Grafico(*p); }; });
+  sub->callback([p, acao] { *acao = [p] { return Relata(Desenha_Grafico(*p)); }; });
 }

@@ -86,7 +86,9 @@ bool Do_Tipo(const std::string& tipo, const std::string& descrito) {
 int Completa_Pedido(TPedido* p) {
   TDescricao d;
   bool existe = false;
-  if (int erro = Le_Descricao_Ao_Lado(p->binario, &d, &existe, Le_Descricao_Geral)) return erro;
+  if (int erro = Relata(Le_Descricao_Ao_Lado(p->binario, &d, &existe, Le_Descricao_Geral))) {
+    return erro;
+  }
   const std::string caminho = Caminho_Descricao(p->binario);
   if (existe && !Do_Tipo(p->tipo, d.tipo)) {
     return Erro("'%s' describes a %s stream, not %s", caminho.c_str(), d.tipo.c_str(),
@@ -303,8 +305,8 @@ int Gera_Relatorio(TPedido p) {
   uintmax_t cabecalho = 0;
   if (int erro = Confere_Pedido(&p, &cabecalho)) return erro;
   if (p.tipo == "flux") return Converte_Fluxos(p);
-  return Converte_Arquivo(p.binario, p.texto, cabecalho,
-                          [&p](int binario, int texto) { Converte(p, binario, texto); });
+  return Relata(Converte_Arquivo(p.binario, p.texto, cabecalho,
+                                 [&p](int binario, int texto) { Converte(p, binario, texto); }));
 }
 
 // An option whose text ler reads into *destino; a text it refuses is an

@@ -41,7 +41,7 @@ struct TPedido_HVAC {
 // must fill whole: 0, or the exit status after one message.
 int Le_Descricao_Fluxo(const TPedido_HVAC& p, TDescricao* d) {
   bool existe = false;
-  if (int erro = Le_Descricao_Ao_Lado(p.dados, d, &existe, Le_Descricao_HVAC)) return erro;
+  if (int erro = Relata(Le_Descricao_Ao_Lado(p.dados, d, &existe, Le_Descricao_HVAC))) return erro;
   if (!existe) {
     const bool completo = !p.flags.empty() && p.variavel >= 0 && !p.inicio.empty() &&
                           !p.fim.empty() && p.intervalo > 0;
@@ -104,9 +104,9 @@ int Gera_Relatorio_HVAC(const TPedido_HVAC& p) {
   TRelatorio_Descrito r;
   if (int erro = Aplica_Opcoes(p, &d, &r)) return erro;
   TGeren_ArquivoAux* geren = Geren_ArqAux();
-  return Converte_Arquivo(p.dados, p.texto, 0, [&](int dados, int texto) {
+  return Relata(Converte_Arquivo(p.dados, p.texto, 0, [&](int dados, int texto) {
     Converte_Saida_HVAC(geren, d, r, dados, texto);
-  });
+  }));
 }
 
 void Declara_Tipo_HVAC(CLI::App* sub, TPedido_HVAC* p) {

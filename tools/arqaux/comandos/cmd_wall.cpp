@@ -35,7 +35,9 @@ struct TPedido_Parede {
 int Completa_Pedido(TPedido_Parede* p) {
   TDescricao d;
   bool existe = false;
-  if (int erro = Le_Descricao_Ao_Lado(p->arquivo, &d, &existe, Le_Descricao_Geral)) return erro;
+  if (int erro = Relata(Le_Descricao_Ao_Lado(p->arquivo, &d, &existe, Le_Descricao_Geral))) {
+    return erro;
+  }
   if (p->elementos.empty()) {
     if (!existe) {
       Erro("--regions is required");

@@ -63,23 +63,23 @@ std::string Texto_Variaveis(const TTipo_HVAC& tipo) {
 
 std::string Caminho_Descricao(const std::string& fluxo) { return fluxo + ".desc"; }
 
-int Le_Descricao_Ao_Lado(const std::string& fluxo, TDescricao* d, bool* existe,
-                         TResultado (*ler)(const std::string& texto, const std::string& arquivo,
-                                           TDescricao* d)) {
+TResultado Le_Descricao_Ao_Lado(const std::string& fluxo, TDescricao* d, bool* existe,
+                                TResultado (*ler)(const std::string& texto,
+                                                  const std::string& arquivo, TDescricao* d)) {
   const std::string caminho = Caminho_Descricao(fluxo);
   std::error_code ec;
   *existe = std::filesystem::exists(caminho, ec);
-  if (!*existe) return 0;
-  if (int erro = Relata(Confere_Entrada(caminho))) return erro;
+  if (!*existe) return {};
+  if (TResultado r = Confere_Entrada(caminho); !r.Ok()) return r;
   if (std::filesystem::file_size(caminho, ec) > MAX_DESCRICAO) {
-    return Erro("'%s' is not a description: it holds more than %ju bytes", caminho.c_str(),
-                MAX_DESCRICAO);
+    return Falha("'%s' is not a description: it holds more than %ju bytes", caminho.c_str(),
+                 MAX_DESCRICAO);
   }
   std::ifstream arq(caminho, std::ios::binary);
   std::ostringstream texto;
   texto << arq.rdbuf();
-  if (!arq) return Erro("cannot read '%s'", caminho.c_str());
-  return Relata(ler(texto.str(), caminho, d));
+  if (!arq) return Falha("cannot read '%s'", caminho.c_str());
+  return ler(texto.str(), caminho, d);
 }
 
 TResultado Le_Descricao_Geral(const std::string& texto, const std::string& arquivo, TDescricao* d) {

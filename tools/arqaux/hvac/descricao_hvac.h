@@ -27,11 +27,10 @@ std::string Texto_Variaveis(const TTipo_HVAC& tipo);
 // Where the description of data stream fluxo lies: beside it, ".desc" added.
 std::string Caminho_Descricao(const std::string& fluxo);
 // Reads the description beside fluxo into *d with ler (text, file, result):
-// 0 with *existe false when there is none, 0 when read, else the exit
-// status after one message naming the file.
-int Le_Descricao_Ao_Lado(const std::string& fluxo, TDescricao* d, bool* existe,
-                         TResultado (*ler)(const std::string& texto, const std::string& arquivo,
-                                           TDescricao* d));
+// done with *existe false when there is none; a failure names the file.
+TResultado Le_Descricao_Ao_Lado(const std::string& fluxo, TDescricao* d, bool* existe,
+                                TResultado (*ler)(const std::string& texto,
+                                                  const std::string& arquivo, TDescricao* d));
 // A description of any kind, as Le_Descricao reads it; a failure names
 // arquivo.
 TResultado Le_Descricao_Geral(const std::string& texto, const std::string& arquivo, TDescricao* d);

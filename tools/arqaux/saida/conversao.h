@@ -7,10 +7,13 @@
 #include <functional>
 #include <string>
 
+#include "comum/erros.h"
+
 // Converts stream binario, from past its header of cabecalho bytes, into the
 // report texto through converte (the two streams' numbers, the text one
-// current), closing both: 0, or the exit status after one message.
-int Converte_Arquivo(const std::string& binario, const std::string& texto, uintmax_t cabecalho,
-                     const std::function<void(int binario, int texto)>& converte);
+// current), closing both.
+TResultado Converte_Arquivo(const std::string& binario, const std::string& texto,
+                            uintmax_t cabecalho,
+                            const std::function<void(int binario, int texto)>& converte);
 
 #endif  // ARQAUX_TOOL_CONVERSAO_H_

@@ -187,18 +187,20 @@ bool Png_Inteiro(const std::string& caminho) {
   return ok && std::memcmp(inicio, assinatura, 8) == 0 && std::memcmp(final, fim, 12) == 0;
 }
 
-// The index of the column p names among s's columns: -1 after one message
-// that lists them.
-int Escolhe_Coluna(const TPedido_Grafico& p, const TSerie& s) {
+// The index of the column p names among s's columns into *coluna; a failure
+// lists them.
+TResultado Escolhe_Coluna(const TPedido_Grafico& p, const TSerie& s, int* coluna) {
   std::string nomes;
   for (size_t k = 0; k < s.Colunas().size(); ++k) {
     const TColuna& c = s.Colunas()[k];
-    if (p.coluna == c.Titulo() || p.coluna == c.nome) return static_cast<int>(k);
+    if (p.coluna == c.Titulo() || p.coluna == c.nome) {
+      *coluna = static_cast<int>(k);
+      return {};
+    }
     nomes += (nomes.empty() ? "" : ", ") + c.Titulo();
   }
-  Erro("'%s' has no column '%s'; its columns: %s", p.caminho.c_str(), p.coluna.c_str(),
-       nomes.c_str());
-  return -1;
+  return Falha("'%s' has no column '%s'; its columns: %s", p.caminho.c_str(), p.coluna.c_str(),
+               nomes.c_str());
 }
 
 // Reads column coluna of s into *pts; the progress line counts the rows.
@@ -277,14 +279,13 @@ std::string Linhas_Carpete(const TPontos& pts) {
   return linhas;
 }
 
-// Feeds script to gnuplot, which draws the PNG: 0, or the exit status after
-// one message naming saida.
-int Executa_Gnuplot(const std::string& script, const std::string& saida) {
+// Feeds script to gnuplot, which draws the PNG; a failure names saida.
+TResultado Executa_Gnuplot(const std::string& script, const std::string& saida) {
   // gnuplot may stop reading at an error of its own: its exit status tells,
   // not a signal that would end the tool without a word.
   std::signal(SIGPIPE, SIG_IGN);
   std::FILE* gp = popen("gnuplot", "w");
-  if (gp == nullptr) return Erro("cannot run gnuplot");
+  if (gp == nullptr) return Falha("cannot run gnuplot");
   // gnuplot reads commands from its standard input a byte at a time, which
   // costs a year's data most of its drawing time; a file it loads, even its
   // standard input opened anew, it reads in blocks.
@@ -292,38 +293,38 @@ int Executa_Gnuplot(const std::string& script, const std::string& saida) {
   const bool escrito = std::fputs(carrega, gp) >= 0 &&
                        std::fwrite(script.data(), 1, script.size(), gp) == script.size();
   const int status = pclose(gp);
-  if (!escrito || status != 0) return Erro("gnuplot could not draw '%s'", saida.c_str());
-  return 0;
+  if (!escrito || status != 0) return Falha("gnuplot could not draw '%s'", saida.c_str());
+  return {};
 }
 
 }  // namespace
 
-int Desenha_Grafico(const TPedido_Grafico& p) {
-  if (int erro = Relata(Confere_Saida(p.saida, Arquivos_Lidos(p.caminho)))) return erro;
-  if (!Tem_Gnuplot()) return Erro("gnuplot not found: install the Debian package gnuplot-nox");
+TResultado Desenha_Grafico(const TPedido_Grafico& p) {
+  if (TResultado r = Confere_Saida(p.saida, Arquivos_Lidos(p.caminho)); !r.Ok()) return r;
+  if (!Tem_Gnuplot()) return Falha("gnuplot not found: install the Debian package gnuplot-nox");
   TDeteccao d;
-  if (int erro = Relata(Conhece_Arquivo(p.caminho, p.tipo, &d))) return erro;
+  if (TResultado r = Conhece_Arquivo(p.caminho, p.tipo, &d); !r.Ok()) return r;
   std::string erro;
   std::unique_ptr<TSerie> s = Abre_Serie(p.caminho, d, p.intervalo, &erro);
-  if (s == nullptr) return Erro("%s", erro.c_str());
-  const int coluna = Escolhe_Coluna(p, *s);
-  if (coluna < 0) return 1;
+  if (s == nullptr) return Falha("%s", erro.c_str());
+  int coluna = 0;
+  if (TResultado r = Escolhe_Coluna(p, *s, &coluna); !r.Ok()) return r;
   TPontos pts;
   {
     TProgresso progresso("reading " + p.caminho + ", records", 0);
     Le_Pontos(s.get(), coluna, &pts, &progresso);
   }
-  if (pts.fim.empty()) return Erro("'%s' holds no records", p.caminho.c_str());
+  if (pts.fim.empty()) return Falha("'%s' holds no records", p.caminho.c_str());
   const TColuna& c = s->Colunas()[coluna];
   const std::string grandeza = Nome_Grandeza(c);
   // gnuplot draws into a temporary file, renamed once whole.
   TArquivo_Novo png;
-  if (int falha = Relata(png.Abre(p.saida))) return falha;
+  if (TResultado r = png.Abre(p.saida); !r.Ok()) return r;
   std::string script = Cabecalho_Grafico(p, Nome_Origem(p.caminho, d) + " \xe2\x80\x94 " + grandeza,
                                          grandeza, pts, png.Temporario());
   if (p.carpete) {
     const std::string linhas = Linhas_Carpete(pts);
-    if (linhas.empty()) return Erro("'%s' spans too many days to draw", p.caminho.c_str());
+    if (linhas.empty()) return Falha("'%s' spans too many days to draw", p.caminho.c_str());
     script += "$dados << EOD\n" + linhas + "EOD\nplot $dados using 1:2:3 with image\n";
   } else if (!p.bruto && pts.Longo() && pts.intervalo < DIA) {
     script += "set key top left\n$dados << EOD\n" + Linhas_Diarias(pts) +
@@ -335,7 +336,7 @@ int Desenha_Grafico(const TPedido_Grafico& p) {
               "EOD\nplot $dados using 1:2 with lines linewidth 1.5 linecolor '#08519c'\n";
   }
   TProgresso progresso("drawing " + p.saida + " with gnuplot", 0);
-  if (int falha = Executa_Gnuplot(script, p.saida)) return falha;
-  if (!Png_Inteiro(png.Temporario())) return Relata(Perda(p.saida));
-  return Relata(png.Conclui());
+  if (TResultado r = Executa_Gnuplot(script, p.saida); !r.Ok()) return r;
+  if (!Png_Inteiro(png.Temporario())) return Perda(p.saida);
+  return png.Conclui();
 }

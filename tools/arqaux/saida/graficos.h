@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "comum/erros.h"
+
 // A plot of one column of a file (arqaux plot), also drawn by the sample.
 struct TPedido_Grafico {
   std::string caminho, coluna, saida, tipo;
@@ -14,8 +16,8 @@ struct TPedido_Grafico {
   int intervalo = 0;
   int largura = 1000, altura = 600;
 };
-// Draws p with gnuplot: 0, or the exit status after one message (one naming
-// the package when gnuplot is not installed).
-int Desenha_Grafico(const TPedido_Grafico& p);
+// Draws p with gnuplot (a failure names the package when gnuplot is not
+// installed).
+TResultado Desenha_Grafico(const TPedido_Grafico& p);
 
 #endif  // ARQAUX_TOOL_GRAFICOS_H_
