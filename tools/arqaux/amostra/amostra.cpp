@@ -106,16 +106,16 @@ class Amostra {
   }
 
   // Runs the whole sample; the exit status of the command.
-  int Executa();
+  TResultado Executa();
 
  private:
-  int Prepara_Entradas();
-  int Carrega_Dia(int dia);
+  TResultado Prepara_Entradas();
+  TResultado Carrega_Dia(int dia);
   TEntradas_Passo Entradas_Do_Passo(long long segundos) const;
   TZona_Passo Passo_Zona(int i, const TEntradas_Passo& e);
-  int Roda();
-  int Conclui();
-  int Desenha();
+  TResultado Roda();
+  TResultado Conclui();
+  TResultado Desenha();
   void Lista_Arquivos() const;
   void Resume(double segundos) const;
   std::string Proximos() const;
@@ -133,7 +133,7 @@ class Amostra {
   TReg_Temp_Umi janela_interno_[24] = {};
 };
 
-int Amostra::Prepara_Entradas() {
+TResultado Amostra::Prepara_Entradas() {
   const struct {
     const char* nome;
     bool (*escreve)(const std::string&);
@@ -141,58 +141,63 @@ int Amostra::Prepara_Entradas() {
                   {"solo.bin", Escreve_Solo_Sintetico},
                   {"interno.txt", Escreve_Clima_Interno_Texto}};
   if (!op_.clima.empty()) {
-    if (int erro = Relata(Confere_Tamanho(op_.clima, ARQAUX_TAM_ARQUIVO_CLIMA, "a climate file"))) {
+    if (TResultado erro = Confere_Tamanho(op_.clima, ARQAUX_TAM_ARQUIVO_CLIMA, "a climate file");
+        !erro.Ok()) {
       return erro;
     }
     // The values an imported year would hold, or the run would simulate nonsense.
     TClima_EPW clima;
     if (!geren_->Le_Clima_EPW(op_.clima.c_str(), &clima)) {
-      return Erro("'%s': %s", op_.clima.c_str(), clima.erro.c_str());
+      return Falha("'%s': %s", op_.clima.c_str(), clima.erro.c_str());
     }
   }
   if (!op_.solo.empty()) {
-    if (int erro = Relata(Confere_Tamanho(op_.solo, ARQAUX_TAM_ARQUIVO_SOLO, "a soil file")))
+    if (TResultado erro = Confere_Tamanho(op_.solo, ARQAUX_TAM_ARQUIVO_SOLO, "a soil file");
+        !erro.Ok())
       return erro;
   }
   for (const auto& e : entradas) {
     if (e.escreve == Escreve_Clima_Sintetico && !op_.clima.empty()) continue;
     if (e.escreve == Escreve_Solo_Sintetico && !op_.solo.empty()) continue;
-    if (int erro = Relata(
-            Confere_Relida(contexto_.Anota(FAMILIA_ENTRADAS, e.nome), contexto_.Exibe(e.nome)))) {
+    if (TResultado erro =
+            Confere_Relida(contexto_.Anota(FAMILIA_ENTRADAS, e.nome), contexto_.Exibe(e.nome));
+        !erro.Ok()) {
       return erro;
     }
-    if (!e.escreve(e.nome)) return Relata(Perda(contexto_.Exibe(e.nome)));
+    if (!e.escreve(e.nome)) return Perda(contexto_.Exibe(e.nome));
   }
   // Soil records are told from interior-climate ones only by a description,
   // written beside a soil file of the run folder (the run is written in a
   // private folder inside it).
   std::error_code ec;
   if (op_.solo.empty() || fs::equivalent(fs::path(op_.solo).parent_path(), "..", ec)) {
-    if (int erro = contexto_.Descreve(FAMILIA_ENTRADAS, "solo.bin",
-                                      TContexto_Amostra::Descricao("soil", SEGUNDOS_HORA))) {
+    if (TResultado erro = contexto_.Descreve(FAMILIA_ENTRADAS, "solo.bin",
+                                             TContexto_Amostra::Descricao("soil", SEGUNDOS_HORA));
+        !erro.Ok()) {
       return erro;
     }
   }
   // The conversion renames in place and may add three characters.
   char nome_ti[sizeof("interno.txt") + 3] = "interno.txt";
-  if (int erro = Relata(Confere_Relida(contexto_.Anota(FAMILIA_ENTRADAS, "interno.ti"),
-                                       contexto_.Exibe("interno.ti")))) {
+  if (TResultado erro = Confere_Relida(contexto_.Anota(FAMILIA_ENTRADAS, "interno.ti"),
+                                       contexto_.Exibe("interno.ti"));
+      !erro.Ok()) {
     return erro;
   }
   if (!geren_->Converte_Clima_Interno_TXT_Binario(nome_ti)) {
-    return Relata(Perda(contexto_.Exibe("interno.ti")));
+    return Perda(contexto_.Exibe("interno.ti"));
   }
   clima_ = geren_->Abre_Arquivo(op_.clima.empty() ? "clima.bin" : op_.clima.c_str(), "rb");
   solo_ = geren_->Abre_Arquivo(op_.solo.empty() ? "solo.bin" : op_.solo.c_str(), "rb");
   interno_ = geren_->Abre_Arquivo(nome_ti, "rb");
-  if (clima_ == 0 || solo_ == 0 || interno_ == 0) return Erro("cannot open the input files");
-  return 0;
+  if (clima_ == 0 || solo_ == 0 || interno_ == 0) return Falha("cannot open the input files");
+  return {};
 }
 
 // Refills the windows for day dia of the run; past the year the windows
 // start again from January (and the climate one, which opens on the hour
 // before the day, wraps to December 31 for January 1).
-int Amostra::Carrega_Dia(int dia) {
+TResultado Amostra::Carrega_Dia(int dia) {
   const int inicio = (dia % DIAS_ANO) * 24;
   const int anterior = (inicio + ARQAUX_HORAS_ANO - 1) % ARQAUX_HORAS_ANO;
   geren_->Muda_Arquivo(clima_);
@@ -201,8 +206,8 @@ int Amostra::Carrega_Dia(int dia) {
   ok = ok && geren_->Bufferiza_Solo(janela_solo_, inicio, 24);
   geren_->Muda_Arquivo(interno_);
   ok = ok && geren_->Bufferiza_Reg_Climatico(janela_interno_, inicio, 24);
-  if (!ok) return Erro("cannot read the input windows of day %d", dia + 1);
-  return 0;
+  if (!ok) return Falha("cannot read the input windows of day %d", dia + 1);
+  return {};
 }
 
 // The inputs of the step that starts at segundos. The hourly values of a
@@ -272,17 +277,17 @@ TZona_Passo Amostra::Passo_Zona(int i, const TEntradas_Passo& e) {
 }
 
 // Opens every family's streams and steps the whole run.
-int Amostra::Roda() {
-  int erro = Prepara_Entradas();
+TResultado Amostra::Roda() {
+  TResultado erro = Prepara_Entradas();
   for (auto& f : familias_) {
-    if (erro == 0) erro = f->Abre(&contexto_);
+    if (erro.Ok()) erro = f->Abre(&contexto_);
   }
   zonas_.assign(op_.zonas, Estado_Zona());
   const long long passos = static_cast<long long>(op_.dias) * SEGUNDOS_DIA / op_.intervalo;
   TProgresso progresso("stepping " + std::to_string(op_.dias) + " days, steps", passos);
   int dia_carregado = -1;
   std::vector<TZona_Passo> zonas(op_.zonas);
-  for (long long k = 0; k < passos && erro == 0; ++k) {
+  for (long long k = 0; k < passos && erro.Ok(); ++k) {
     const long long segundos = k * op_.intervalo;
     const int dia = static_cast<int>(segundos / SEGUNDOS_DIA);
     if (dia != dia_carregado) {
@@ -299,23 +304,23 @@ int Amostra::Roda() {
 }
 
 // Once the run is over: every family closes its streams, then converts.
-int Amostra::Conclui() {
+TResultado Amostra::Conclui() {
   contexto_.fim = contexto_.inicio;
   DLL_UTIL_Geren_Tempo()->Avanca_X_Segundos(op_.dias * SEGUNDOS_DIA - SEGUNDOS_HORA,
                                             &contexto_.fim);
   for (auto& f : familias_) {
-    if (int erro = f->Fecha(&contexto_)) return erro;
+    if (TResultado erro = f->Fecha(&contexto_); !erro.Ok()) return erro;
   }
   TProgresso progresso("converting reports, families", static_cast<long long>(familias_.size()));
   for (size_t k = 0; k < familias_.size(); ++k) {
-    if (int erro = familias_[k]->Converte(&contexto_)) return erro;
+    if (TResultado erro = familias_[k]->Converte(&contexto_); !erro.Ok()) return erro;
     progresso.Avanca(static_cast<long long>(k + 1));
   }
-  return 0;
+  return {};
 }
 
 // A carpet plot of each zone's air temperature.
-int Amostra::Desenha() {
+TResultado Amostra::Desenha() {
   TProgresso progresso("drawing plots", op_.zonas);
   for (int i = 1; i <= op_.zonas; ++i) {
     TPedido_Grafico p;
@@ -323,10 +328,10 @@ int Amostra::Desenha() {
     p.coluna = Primeira_Coluna(p.caminho);
     p.carpete = true;
     p.saida = contexto_.Anota(FAMILIA_GRAFICOS, "zona" + std::to_string(i) + "_temperatura.png");
-    if (int erro = Relata(Desenha_Grafico(p))) return erro;
+    if (TResultado erro = Desenha_Grafico(p); !erro.Ok()) return erro;
     progresso.Avanca(i);
   }
-  return 0;
+  return {};
 }
 
 // The files family by family, each family closed by its count and bytes.
@@ -386,36 +391,36 @@ std::string Amostra::Proximos() const {
          " --carpet --out " + caminho("zona1_" + coluna + ".png") + "\n";
 }
 
-int Amostra::Executa() {
+TResultado Amostra::Executa() {
   const auto comeco = std::chrono::steady_clock::now();
   std::vector<std::string> entradas;
   for (const std::string* e : {&op_.clima, &op_.solo}) {
     if (!e->empty()) entradas.push_back(*e);
   }
   TPasta_Execucao pasta(op_.pasta, entradas, op_.forcar);
-  if (int erro = Relata(pasta.Abre())) return erro;
+  if (TResultado erro = pasta.Abre(); !erro.Ok()) return erro;
   // Inside the private folder the files have bare names, so that the .ti
   // name (cut at the path's first '.') cannot be cut in a directory name.
   std::error_code ec;
   fs::current_path(pasta.Preparo(), ec);
-  if (ec) return Erro("cannot use directory '%s'", op_.pasta.c_str());
+  if (ec) return Falha("cannot use directory '%s'", op_.pasta.c_str());
 
-  int erro = Roda();
-  if (erro == 0) erro = Conclui();
+  TResultado erro = Roda();
+  if (erro.Ok()) erro = Conclui();
   geren_->Fecha_Todos();
-  if (erro == 0 && op_.graficos) erro = Desenha();
-  if (erro == 0) erro = Relata(pasta.Publica());
-  if (erro != 0) return erro;
+  if (erro.Ok() && op_.graficos) erro = Desenha();
+  if (erro.Ok()) erro = (pasta.Publica());
+  if (!erro.Ok()) return erro;
   fs::current_path(pasta.Pasta(), ec);
-  if (Silencioso()) return 0;
+  if (Silencioso()) return {};
   if (op_.lista) Lista_Arquivos();
   Resume(std::chrono::duration<double>(std::chrono::steady_clock::now() - comeco).count());
-  return 0;
+  return {};
 }
 
 }  // namespace
 
-int Executa_Amostra(const TOpcoes_Amostra& o) { return Amostra(o).Executa(); }
+TResultado Executa_Amostra(const TOpcoes_Amostra& o) { return Amostra(o).Executa(); }
 
 // ---- The run's services to its families ----
 
@@ -439,30 +444,31 @@ std::string TContexto_Amostra::Exibe(const std::string& nome) const {
   return (fs::path(opcoes.pasta) / nome).string();
 }
 
-int TContexto_Amostra::Abre_Fluxo(const std::string& familia, const std::string& nome, int* n) {
-  if (int erro = Relata(Confere_Relida(Anota(familia, nome), Exibe(nome)))) return erro;
+TResultado TContexto_Amostra::Abre_Fluxo(const std::string& familia, const std::string& nome,
+                                         int* n) {
+  if (TResultado erro = Confere_Relida(Anota(familia, nome), Exibe(nome)); !erro.Ok()) return erro;
   errno = 0;
   *n = geren->Abre_Arquivo(nome.c_str(), "wb+");
-  if (*n != 0) return 0;
-  return Erro("cannot open '%s': %s", Exibe(nome).c_str(),
-              errno != 0 ? std::strerror(errno) : "the library refused it");
+  if (*n != 0) return {};
+  return Falha("cannot open '%s': %s", Exibe(nome).c_str(),
+               errno != 0 ? std::strerror(errno) : "the library refused it");
 }
 
-int TContexto_Amostra::Fecha_Fluxo(int n, const std::string& nome) {
-  return Relata(Fecha_Gravado(geren, n, Exibe(nome)));
+TResultado TContexto_Amostra::Fecha_Fluxo(int n, const std::string& nome) {
+  return Fecha_Gravado(geren, n, Exibe(nome));
 }
 
-int TContexto_Amostra::Descreve(const std::string& familia, const std::string& fluxo,
-                                const std::string& texto) {
+TResultado TContexto_Amostra::Descreve(const std::string& familia, const std::string& fluxo,
+                                       const std::string& texto) {
   const std::string nome = fluxo + ".desc";
-  if (int erro = Relata(Confere_Relida(Anota(familia, nome), Exibe(nome)))) return erro;
+  if (TResultado erro = Confere_Relida(Anota(familia, nome), Exibe(nome)); !erro.Ok()) return erro;
   std::FILE* arq = std::fopen(nome.c_str(), "w");
   if (arq == nullptr) {
-    return Erro("cannot create '%s': %s", Exibe(nome).c_str(), std::strerror(errno));
+    return Falha("cannot create '%s': %s", Exibe(nome).c_str(), std::strerror(errno));
   }
   const bool ok = std::fwrite(texto.data(), 1, texto.size(), arq) == texto.size();
-  if (std::fclose(arq) != 0 || !ok) return Relata(Perda(Exibe(nome)));
-  return 0;
+  if (std::fclose(arq) != 0 || !ok) return Perda(Exibe(nome));
+  return {};
 }
 
 std::string TContexto_Amostra::Descricao(const char* tipo, int intervalo) {
@@ -472,18 +478,18 @@ std::string TContexto_Amostra::Descricao(const char* tipo, int intervalo) {
   return Texto_Descricao(d);
 }
 
-int TContexto_Amostra::Converte(const std::string& familia, const Relatorio& r) {
+TResultado TContexto_Amostra::Converte(const std::string& familia, const Relatorio& r) {
   const int texto = geren->Abre_Arquivo(Anota(familia, r.nome).c_str(), "wt");
-  if (texto == 0) return Erro("cannot open '%s'", Exibe(r.nome).c_str());
+  if (texto == 0) return Falha("cannot open '%s'", Exibe(r.nome).c_str());
   FILE* arq_texto = geren->ObtemArquivo();
   geren->Muda_Arquivo(r.binario);
   FILE* arq_binario = geren->ObtemArquivo();
   if (arq_binario == arq_texto || std::fseek(arq_binario, r.cabecalho, SEEK_SET) != 0) {
-    return Erro("cannot read back the stream of '%s'", Exibe(r.nome).c_str());
+    return Falha("cannot read back the stream of '%s'", Exibe(r.nome).c_str());
   }
   geren->Muda_Arquivo(texto);
   r.converte(r.binario, texto);
-  if (int erro = Relata(Fecha_Gravado(geren, texto, Exibe(r.nome)))) return erro;
+  if (TResultado erro = Fecha_Gravado(geren, texto, Exibe(r.nome)); !erro.Ok()) return erro;
   geren->Fecha_Arquivo(r.binario);
-  return 0;
+  return {};
 }

@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+#include "comum/erros.h"
+
 constexpr int SEGUNDOS_HORA = 3600;
 constexpr int SEGUNDOS_DIA = 86400;
 constexpr int DIAS_ANO = 365;
@@ -104,13 +106,14 @@ class TContexto_Amostra {
   // How messages name a file of the run: inside the run's directory.
   std::string Exibe(const std::string& nome) const;
   // Registers nome, a file the run writes and reads back, and opens it in
-  // mode "wb+" as stream *n: 0, or the exit status after one message.
-  int Abre_Fluxo(const std::string& familia, const std::string& nome, int* n);
+  // mode "wb+" as stream *n.
+  TResultado Abre_Fluxo(const std::string& familia, const std::string& nome, int* n);
   // Closes stream n, which wrote nome, checking that nothing was lost.
-  int Fecha_Fluxo(int n, const std::string& nome);
+  TResultado Fecha_Fluxo(int n, const std::string& nome);
   // Writes texto as the description beside stream fluxo ("<fluxo>.desc"),
-  // listed under familia: 0, or the exit status after one message.
-  int Descreve(const std::string& familia, const std::string& fluxo, const std::string& texto);
+  // listed under familia.
+  TResultado Descreve(const std::string& familia, const std::string& fluxo,
+                      const std::string& texto);
   // The description of a stream told only by it: "kind = tipo" and the
   // seconds between its records.
   static std::string Descricao(const char* tipo, int intervalo);
@@ -127,7 +130,7 @@ class TContexto_Amostra {
   // file, places the binary stream (reopened for reading) at its first
   // record, makes the text stream current again (converters write their
   // head there before selecting anything), converts and closes both.
-  int Converte(const std::string& familia, const Relatorio& r);
+  TResultado Converte(const std::string& familia, const Relatorio& r);
 
   struct Arquivo {
     std::string familia;
@@ -148,20 +151,19 @@ class TFamilia_Amostra {
   // first call through a pipe, which needs a handle the registry may later
   // hold).
   virtual const char* Familia() const = 0;
-  // Opens the family's streams before the first step: 0, or the exit
-  // status after one message.
-  virtual int Abre(TContexto_Amostra* c) = 0;
+  // Opens the family's streams before the first step.
+  virtual TResultado Abre(TContexto_Amostra* c) = 0;
   // Writes the family's records of one step.
   virtual void Passo(const TPasso_Amostra& p) = 0;
   // After the last step, every family closes its streams (checking that
   // none lost data) before any converts, so that only the two streams of the
   // report at hand are open while it converts.
-  virtual int Fecha(TContexto_Amostra* c) = 0;
-  virtual int Converte(TContexto_Amostra* c) = 0;
+  virtual TResultado Fecha(TContexto_Amostra* c) = 0;
+  virtual TResultado Converte(TContexto_Amostra* c) = 0;
 };
 
-// Runs the whole sample o asks for: the exit status of the command.
-int Executa_Amostra(const TOpcoes_Amostra& o);
+// Runs the whole sample o asks for.
+TResultado Executa_Amostra(const TOpcoes_Amostra& o);
 
 // The families, each in its own file.
 std::unique_ptr<TFamilia_Amostra> Cria_Familia_Zonas();

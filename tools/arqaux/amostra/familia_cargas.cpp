@@ -254,10 +254,10 @@ struct TZona {
 class TFamilia_Cargas : public TFamilia_Amostra {
  public:
   const char* Familia() const override { return FAMILIA; }
-  int Abre(TContexto_Amostra* c) override;
+  TResultado Abre(TContexto_Amostra* c) override;
   void Passo(const TPasso_Amostra& p) override;
-  int Fecha(TContexto_Amostra* c) override;
-  int Converte(TContexto_Amostra* c) override;
+  TResultado Fecha(TContexto_Amostra* c) override;
+  TResultado Converte(TContexto_Amostra* c) override;
 
  private:
   void Passo_Zona(TZona* z, const TZona_Passo& p, const TEntradas_Passo& e, const TTempo& t,
@@ -265,13 +265,14 @@ class TFamilia_Cargas : public TFamilia_Amostra {
   void Fecha_Mes();
   TCarga_Termica_Anual Cargas_Anual(const TZona& z) const;
   std::vector<TCarga_Termica_Mensal> Cargas_Mensais(const TZona& z) const;
-  int Converte_Zona(TContexto_Amostra* c, size_t i);
-  int Salva_Zona(TContexto_Amostra* c, size_t i, const TCarga_Termica_Anual& cargas,
-                 TLista<TCarga_Termica_Mensal>* lista_cargas,
-                 const std::vector<TCarga_Termica_Mensal>& cargas_mes,
-                 const TGanho_Termico_Anual& ganhos, TLista<TGanho_Termico_Mensal>* lista_ganhos,
-                 const std::vector<TGanho_Termico_Mensal>& ganhos_mes);
-  int Salva_HVAC(TContexto_Amostra* c);
+  TResultado Converte_Zona(TContexto_Amostra* c, size_t i);
+  TResultado Salva_Zona(TContexto_Amostra* c, size_t i, const TCarga_Termica_Anual& cargas,
+                        TLista<TCarga_Termica_Mensal>* lista_cargas,
+                        const std::vector<TCarga_Termica_Mensal>& cargas_mes,
+                        const TGanho_Termico_Anual& ganhos,
+                        TLista<TGanho_Termico_Mensal>* lista_ganhos,
+                        const std::vector<TGanho_Termico_Mensal>& ganhos_mes);
+  TResultado Salva_HVAC(TContexto_Amostra* c);
 
   TGeren_ArquivoAux* geren_ = nullptr;
   int intervalo_ = 0;
@@ -288,20 +289,23 @@ std::string Nome(size_t zona, const char* nome) {
 const char* const NOMES_CARGAS[2] = {"carga_inverno.txt", "carga_verao.txt"};
 const int TIPOS_CARGAS[2] = {2, 3};
 
-int TFamilia_Cargas::Abre(TContexto_Amostra* c) {
+TResultado TFamilia_Cargas::Abre(TContexto_Amostra* c) {
   geren_ = c->geren;
   intervalo_ = c->opcoes.intervalo;
   zonas_.resize(c->opcoes.zonas);
   for (size_t i = 0; i < zonas_.size(); ++i) {
     TZona& z = zonas_[i];
     for (int e = 0; e < 2; ++e) {
-      if (int erro = c->Abre_Fluxo(FAMILIA, Nome(i, NOMES_CARGAS[e]), &z.carga[e])) return erro;
+      if (TResultado erro = c->Abre_Fluxo(FAMILIA, Nome(i, NOMES_CARGAS[e]), &z.carga[e]);
+          !erro.Ok())
+        return erro;
       geren_->Grava_Cabecalho_Carga_Termica(z.carga[e], false, TIPOS_CARGAS[e], "", nullptr, 0);
     }
-    if (int erro = c->Abre_Fluxo(FAMILIA, Nome(i, "ganho.txt"), &z.ganho)) return erro;
+    if (TResultado erro = c->Abre_Fluxo(FAMILIA, Nome(i, "ganho.txt"), &z.ganho); !erro.Ok())
+      return erro;
     geren_->Grava_Cabecalho_Carga_Termica(z.ganho, false, 8, "", nullptr, 0);
   }
-  return 0;
+  return {};
 }
 
 // A step's lines are stamped with the clock at its end (the time they
@@ -386,16 +390,19 @@ void TFamilia_Cargas::Fecha_Mes() {
   hvac_.push_back(hvac);
 }
 
-int TFamilia_Cargas::Fecha(TContexto_Amostra* c) {
+TResultado TFamilia_Cargas::Fecha(TContexto_Amostra* c) {
   for (TZona& z : zonas_) z.cargas[0].Fecha_Dia(), z.cargas[1].Fecha_Dia(), z.ganhos.Fecha_Dia();
   if (mes_ >= 0) Fecha_Mes();
   for (size_t i = 0; i < zonas_.size(); ++i) {
     for (int e = 0; e < 2; ++e) {
-      if (int erro = c->Fecha_Fluxo(zonas_[i].carga[e], Nome(i, NOMES_CARGAS[e]))) return erro;
+      if (TResultado erro = c->Fecha_Fluxo(zonas_[i].carga[e], Nome(i, NOMES_CARGAS[e]));
+          !erro.Ok())
+        return erro;
     }
-    if (int erro = c->Fecha_Fluxo(zonas_[i].ganho, Nome(i, "ganho.txt"))) return erro;
+    if (TResultado erro = c->Fecha_Fluxo(zonas_[i].ganho, Nome(i, "ganho.txt")); !erro.Ok())
+      return erro;
   }
-  return 0;
+  return {};
 }
 
 TCarga_Termica_Anual TFamilia_Cargas::Cargas_Anual(const TZona& z) const {
@@ -459,38 +466,40 @@ bool Iguais(TLista<T>& lidos, const std::vector<T>& salvos) {
 // Opens nome for reading as the current stream, lets carrega load it into a
 // list of its own and checks that it gave salvos back (and true).
 template <class T, class F>
-int Confere(TContexto_Amostra* c, const std::string& nome, const std::vector<T>& salvos,
-            F carrega) {
+TResultado Confere(TContexto_Amostra* c, const std::string& nome, const std::vector<T>& salvos,
+                   F carrega) {
   const int n = c->geren->Abre_Arquivo(nome.c_str(), "rb");
-  if (n == 0) return Erro("cannot open '%s'", c->Exibe(nome).c_str());
+  if (n == 0) return Falha("cannot open '%s'", c->Exibe(nome).c_str());
   TLista<T> lidos(true);
   const bool ok = carrega(&lidos) && Iguais(lidos, salvos);
   c->geren->Fecha_Arquivo(n);
-  return ok ? 0 : Erro("'%s' does not load what was saved", c->Exibe(nome).c_str());
+  return ok ? TResultado() : Falha("'%s' does not load what was saved", c->Exibe(nome).c_str());
 }
 
 // Opens nome (listed in the family) for writing, lets escreve write on its
 // stream and closes it, checking that nothing was lost.
 template <class F>
-int Escreve(TContexto_Amostra* c, const std::string& nome, F escreve) {
-  if (int erro = Relata(Confere_Relida(c->Anota(FAMILIA, nome), c->Exibe(nome)))) return erro;
+TResultado Escreve(TContexto_Amostra* c, const std::string& nome, F escreve) {
+  if (TResultado erro = Confere_Relida(c->Anota(FAMILIA, nome), c->Exibe(nome)); !erro.Ok())
+    return erro;
   const int n = c->geren->Abre_Arquivo(nome.c_str(), "wt");
-  if (n == 0) return Erro("cannot open '%s'", c->Exibe(nome).c_str());
+  if (n == 0) return Falha("cannot open '%s'", c->Exibe(nome).c_str());
   escreve(n);
-  return Relata(Fecha_Gravado(c->geren, n, c->Exibe(nome)));
+  return Fecha_Gravado(c->geren, n, c->Exibe(nome));
 }
 
 // A saver given a path: listed, written, and a failure named.
 template <class F>
-int Salva(TContexto_Amostra* c, const std::string& nome, F salva) {
-  if (int erro = Relata(Confere_Relida(c->Anota(FAMILIA, nome), c->Exibe(nome)))) return erro;
-  return salva(nome.c_str()) ? 0 : Relata(Perda(c->Exibe(nome)));
+TResultado Salva(TContexto_Amostra* c, const std::string& nome, F salva) {
+  if (TResultado erro = Confere_Relida(c->Anota(FAMILIA, nome), c->Exibe(nome)); !erro.Ok())
+    return erro;
+  return salva(nome.c_str()) ? TResultado() : Perda(c->Exibe(nome));
 }
 
 // The flags stored with the load statistics: the winter season's months.
 constexpr short INICIO_INVERNO = 5, FIM_INVERNO = 9;
 
-int TFamilia_Cargas::Converte_Zona(TContexto_Amostra* c, size_t i) {
+TResultado TFamilia_Cargas::Converte_Zona(TContexto_Amostra* c, size_t i) {
   TZona& z = zonas_[i];
   TGeren_ArquivoAux* g = geren_;
   TTempo periodo[2] = {c->inicio, c->fim};
@@ -500,11 +509,14 @@ int TFamilia_Cargas::Converte_Zona(TContexto_Amostra* c, size_t i) {
   const int tipos[3] = {TIPOS_CARGAS[0], TIPOS_CARGAS[1], 8};
   for (int k = 0; k < 3; ++k) {
     const int o = g->Abre_Arquivo(Nome(i, origens[k]).c_str(), "rb");
-    if (o == 0) return Erro("cannot open '%s'", c->Exibe(Nome(i, origens[k])).c_str());
-    if (int erro = Escreve(c, Nome(i, copias[k]), [&](int d) {
-          g->Grava_Cabecalho_Carga_Termica(d, true, tipos[k], titulo.c_str(), periodo, intervalo_);
-          g->Salva_Carga_Termica_Texto(tipos[k], o, d, nullptr);
-        })) {
+    if (o == 0) return Falha("cannot open '%s'", c->Exibe(Nome(i, origens[k])).c_str());
+    if (TResultado erro = Escreve(c, Nome(i, copias[k]),
+                                  [&](int d) {
+                                    g->Grava_Cabecalho_Carga_Termica(
+                                        d, true, tipos[k], titulo.c_str(), periodo, intervalo_);
+                                    g->Salva_Carga_Termica_Texto(tipos[k], o, d, nullptr);
+                                  });
+        !erro.Ok()) {
       return erro;
     }
     g->Fecha_Arquivo(o);
@@ -515,29 +527,41 @@ int TFamilia_Cargas::Converte_Zona(TContexto_Amostra* c, size_t i) {
   const char* const estacoes[2] = {"inverno", "verao"};
   for (int e = 0; e < 2; ++e) {
     const std::string sufixo = std::string("_") + estacoes[e] + ".txt";
-    if (int erro = Escreve(c, Nome(i, ("cargas_anual" + sufixo).c_str()), [&](int n) {
-          g->Grava_Carga_Termica_Anual(n, tipos[e], titulo.c_str(), &cargas, periodo, intervalo_);
-        })) {
+    if (TResultado erro = Escreve(c, Nome(i, ("cargas_anual" + sufixo).c_str()),
+                                  [&](int n) {
+                                    g->Grava_Carga_Termica_Anual(n, tipos[e], titulo.c_str(),
+                                                                 &cargas, periodo, intervalo_);
+                                  });
+        !erro.Ok()) {
       return erro;
     }
-    if (int erro = Escreve(c, Nome(i, ("cargas_mensal" + sufixo).c_str()), [&](int n) {
-          g->Grava_Carga_Termica_Mensal(n, tipos[e], titulo.c_str(), lista_cargas.get(), periodo,
-                                        intervalo_);
-        })) {
+    if (TResultado erro = Escreve(c, Nome(i, ("cargas_mensal" + sufixo).c_str()),
+                                  [&](int n) {
+                                    g->Grava_Carga_Termica_Mensal(n, tipos[e], titulo.c_str(),
+                                                                  lista_cargas.get(), periodo,
+                                                                  intervalo_);
+                                  });
+        !erro.Ok()) {
       return erro;
     }
   }
   TGanho_Termico_Anual ganhos = Ganhos_Anual(z.ganhos);
   std::vector<TGanho_Termico_Mensal> ganhos_mes = Ganhos_Mensais(z.ganhos);
   auto lista_ganhos = Lista(ganhos_mes);
-  if (int erro = Escreve(c, Nome(i, "ganhos_anual.txt"), [&](int n) {
-        g->Grava_Ganho_Termico_Anual(n, titulo.c_str(), &ganhos, periodo, intervalo_);
-      })) {
+  if (TResultado erro = Escreve(c, Nome(i, "ganhos_anual.txt"),
+                                [&](int n) {
+                                  g->Grava_Ganho_Termico_Anual(n, titulo.c_str(), &ganhos, periodo,
+                                                               intervalo_);
+                                });
+      !erro.Ok()) {
     return erro;
   }
-  if (int erro = Escreve(c, Nome(i, "ganhos_mensal.txt"), [&](int n) {
-        g->Grava_Ganho_Termico_Mensal(n, titulo.c_str(), lista_ganhos.get(), periodo, intervalo_);
-      })) {
+  if (TResultado erro = Escreve(c, Nome(i, "ganhos_mensal.txt"),
+                                [&](int n) {
+                                  g->Grava_Ganho_Termico_Mensal(
+                                      n, titulo.c_str(), lista_ganhos.get(), periodo, intervalo_);
+                                });
+      !erro.Ok()) {
     return erro;
   }
   return Salva_Zona(c, i, cargas, lista_cargas.get(), cargas_mes, ganhos, lista_ganhos.get(),
@@ -545,35 +569,36 @@ int TFamilia_Cargas::Converte_Zona(TContexto_Amostra* c, size_t i) {
 }
 
 // Saves the zone's statistics files and loads each back.
-int TFamilia_Cargas::Salva_Zona(TContexto_Amostra* c, size_t i, const TCarga_Termica_Anual& cargas,
-                                TLista<TCarga_Termica_Mensal>* lista_cargas,
-                                const std::vector<TCarga_Termica_Mensal>& cargas_mes,
-                                const TGanho_Termico_Anual& ganhos,
-                                TLista<TGanho_Termico_Mensal>* lista_ganhos,
-                                const std::vector<TGanho_Termico_Mensal>& ganhos_mes) {
+TResultado TFamilia_Cargas::Salva_Zona(TContexto_Amostra* c, size_t i,
+                                       const TCarga_Termica_Anual& cargas,
+                                       TLista<TCarga_Termica_Mensal>* lista_cargas,
+                                       const std::vector<TCarga_Termica_Mensal>& cargas_mes,
+                                       const TGanho_Termico_Anual& ganhos,
+                                       TLista<TGanho_Termico_Mensal>* lista_ganhos,
+                                       const std::vector<TGanho_Termico_Mensal>& ganhos_mes) {
   TGeren_ArquivoAux* g = geren_;
   TZona& z = zonas_[i];
   auto demandas = Lista(z.demandas);
   auto estatisticas = Lista(z.estatisticas);
   const std::string nomes[4] = {Nome(i, "cargas.est"), Nome(i, "ganhos.est"),
                                 Nome(i, "demanda.bin"), Nome(i, "estatisticas.bin")};
-  int erro = Salva(c, nomes[0], [&](const char* n) {
+  TResultado erro = Salva(c, nomes[0], [&](const char* n) {
     return g->Salva_Relatorio_CargasTermicas(n, lista_cargas, &cargas, INICIO_INVERNO, FIM_INVERNO);
   });
-  if (erro == 0) {
+  if (erro.Ok()) {
     erro = Salva(c, nomes[1], [&](const char* n) {
       return g->Salva_Relatorio_GanhosTermicos(n, lista_ganhos, &ganhos);
     });
   }
-  if (erro == 0) {
+  if (erro.Ok()) {
     erro = Salva(c, nomes[2],
                  [&](const char* n) { return g->Grava_Demanda_Consumo(n, demandas.get()); });
   }
-  if (erro == 0) {
+  if (erro.Ok()) {
     erro = Salva(c, nomes[3],
                  [&](const char* n) { return g->Grava_Estatisticas(n, estatisticas.get()); });
   }
-  if (erro == 0) {
+  if (erro.Ok()) {
     erro = Confere(c, nomes[0], cargas_mes, [&](TLista<TCarga_Termica_Mensal>* l) {
       TCarga_Termica_Anual lido;
       short f1 = 0, f2 = 0;
@@ -582,19 +607,19 @@ int TFamilia_Cargas::Salva_Zona(TContexto_Amostra* c, size_t i, const TCarga_Ter
              f2 == FIM_INVERNO;
     });
   }
-  if (erro == 0) {
+  if (erro.Ok()) {
     erro = Confere(c, nomes[1], ganhos_mes, [&](TLista<TGanho_Termico_Mensal>* l) {
       TGanho_Termico_Anual lido;
       return g->Carrega_Relatorio_GanhosTermicos(l, &lido) &&
              std::memcmp(&lido, &ganhos, sizeof lido) == 0;
     });
   }
-  if (erro == 0) {
+  if (erro.Ok()) {
     erro = Confere(c, nomes[2], z.demandas, [&](TLista<TDemanda_Consumo_Mensal>* l) {
       return g->Carrega_Demanda_Consumo(l) == static_cast<int>(z.demandas.size());
     });
   }
-  if (erro == 0) {
+  if (erro.Ok()) {
     erro = Confere(c, nomes[3], z.estatisticas, [&](TLista<TEstatistica_Mensal>* l) {
       return g->Carrega_Estatisticas(l) == static_cast<int>(z.estatisticas.size());
     });
@@ -603,23 +628,24 @@ int TFamilia_Cargas::Salva_Zona(TContexto_Amostra* c, size_t i, const TCarga_Ter
 }
 
 // The HVAC system's file is written on the current stream.
-int TFamilia_Cargas::Salva_HVAC(TContexto_Amostra* c) {
+TResultado TFamilia_Cargas::Salva_HVAC(TContexto_Amostra* c) {
   const std::string nome = "hvac_demanda.bin";
-  if (int erro = Relata(Confere_Relida(c->Anota(FAMILIA, nome), c->Exibe(nome)))) return erro;
+  if (TResultado erro = Confere_Relida(c->Anota(FAMILIA, nome), c->Exibe(nome)); !erro.Ok())
+    return erro;
   const int n = geren_->Abre_Arquivo(nome.c_str(), "wb");
-  if (n == 0) return Erro("cannot open '%s'", c->Exibe(nome).c_str());
+  if (n == 0) return Falha("cannot open '%s'", c->Exibe(nome).c_str());
   auto lista = Lista(hvac_);
   const bool ok = geren_->Grava_Demanda_Consumo_HVAC(lista.get());
-  if (int erro = Relata(Fecha_Gravado(geren_, n, c->Exibe(nome)))) return erro;
-  if (!ok) return Relata(Perda(c->Exibe(nome)));
+  if (TResultado erro = Fecha_Gravado(geren_, n, c->Exibe(nome)); !erro.Ok()) return erro;
+  if (!ok) return Perda(c->Exibe(nome));
   return Confere(c, nome, hvac_, [&](TLista<TDemanda_Consumo_Mensal_HVAC>* l) {
     return geren_->Carrega_Demanda_Consumo_HVAC(l);
   });
 }
 
-int TFamilia_Cargas::Converte(TContexto_Amostra* c) {
+TResultado TFamilia_Cargas::Converte(TContexto_Amostra* c) {
   for (size_t i = 0; i < zonas_.size(); ++i) {
-    if (int erro = Converte_Zona(c, i)) return erro;
+    if (TResultado erro = Converte_Zona(c, i); !erro.Ok()) return erro;
   }
   return Salva_HVAC(c);
 }

@@ -41,13 +41,13 @@ int Oposta(int k) { return k < 4 ? (k + 2) % 4 : 9 - k; }
 class TFamilia_Diagnosticos : public TFamilia_Amostra {
  public:
   const char* Familia() const override { return FAMILIA; }
-  int Abre(TContexto_Amostra* c) override;
+  TResultado Abre(TContexto_Amostra* c) override;
   void Passo(const TPasso_Amostra& p) override;
-  int Fecha(TContexto_Amostra* c) override;
-  int Converte(TContexto_Amostra* c) override;
+  TResultado Fecha(TContexto_Amostra* c) override;
+  TResultado Converte(TContexto_Amostra* c) override;
 
  private:
-  int Grava_Fatores(TContexto_Amostra* c);
+  TResultado Grava_Fatores(TContexto_Amostra* c);
 
   TGeren_ArquivoAux* geren_ = nullptr;
   int vidros_ = 0, nos_ = 0;
@@ -55,11 +55,11 @@ class TFamilia_Diagnosticos : public TFamilia_Amostra {
   TTempo relogio_;
 };
 
-int TFamilia_Diagnosticos::Abre(TContexto_Amostra* c) {
+TResultado TFamilia_Diagnosticos::Abre(TContexto_Amostra* c) {
   geren_ = c->geren;
   intervalo_ = c->opcoes.intervalo;
   relogio_ = c->inicio;
-  if (int erro = c->Abre_Fluxo(FAMILIA, VIDROS, &vidros_)) return erro;
+  if (TResultado erro = c->Abre_Fluxo(FAMILIA, VIDROS, &vidros_); !erro.Ok()) return erro;
   return c->Abre_Fluxo(FAMILIA, NOS, &nos_);
 }
 
@@ -81,15 +81,15 @@ void TFamilia_Diagnosticos::Passo(const TPasso_Amostra& p) {
   geren_->Fluxo_Nos_Linha();
 }
 
-int TFamilia_Diagnosticos::Fecha(TContexto_Amostra* c) {
-  if (int erro = c->Fecha_Fluxo(vidros_, VIDROS)) return erro;
-  if (int erro = c->Fecha_Fluxo(nos_, NOS)) return erro;
+TResultado TFamilia_Diagnosticos::Fecha(TContexto_Amostra* c) {
+  if (TResultado erro = c->Fecha_Fluxo(vidros_, VIDROS); !erro.Ok()) return erro;
+  if (TResultado erro = c->Fecha_Fluxo(nos_, NOS); !erro.Ok()) return erro;
   return Grava_Fatores(c);
 }
 
-int TFamilia_Diagnosticos::Grava_Fatores(TContexto_Amostra* c) {
+TResultado TFamilia_Diagnosticos::Grava_Fatores(TContexto_Amostra* c) {
   int n = 0;
-  if (int erro = c->Abre_Fluxo(FAMILIA, FATORES, &n)) return erro;
+  if (TResultado erro = c->Abre_Fluxo(FAMILIA, FATORES, &n); !erro.Ok()) return erro;
   geren_->Grava_Zona_FF(0);
   for (int a = 0; a < FACES; ++a) {
     for (int b = 0; b < FACES; ++b) {
@@ -104,7 +104,7 @@ int TFamilia_Diagnosticos::Grava_Fatores(TContexto_Amostra* c) {
 
 // Reads the view factors back for each face into its first region and
 // lists the links each region got.
-int TFamilia_Diagnosticos::Converte(TContexto_Amostra* c) {
+TResultado TFamilia_Diagnosticos::Converte(TContexto_Amostra* c) {
   TSuperficie zona(1);
   std::vector<std::unique_ptr<TParede>> faces;
   for (int k = 0; k < FACES; ++k) {
@@ -113,14 +113,14 @@ int TFamilia_Diagnosticos::Converte(TContexto_Amostra* c) {
     zona.Adiciona_Face(faces.back().get());
   }
   const int texto = geren_->Abre_Arquivo(c->Anota(FAMILIA, LIDOS).c_str(), "wt");
-  if (texto == 0) return Erro("cannot open '%s'", c->Exibe(LIDOS).c_str());
+  if (texto == 0) return Falha("cannot open '%s'", c->Exibe(LIDOS).c_str());
   FILE* saida = geren_->ObtemArquivo();
   for (int f = 1; f <= FACES; ++f) {
     const int n = geren_->Abre_Arquivo(FATORES, "rb");
     ElementoTC* regiao = faces[f - 1]->R_Regioes()->R_No(1)->R_Dado();
     const bool ok = n != 0 && geren_->Carrega_Dados_FF(f, &zona, regiao);
     if (n != 0) geren_->Fecha_Arquivo(n);
-    if (!ok) return Erro("cannot read back '%s'", c->Exibe(FATORES).c_str());
+    if (!ok) return Falha("cannot read back '%s'", c->Exibe(FATORES).c_str());
     std::fprintf(saida, "Face %d:", f);
     TNo<TTrans_EltrMag>* no = regiao->Ligacoes->R_No(1);
     for (int i = 0; i < regiao->Ligacoes->Numero_Elementos(); ++i, no = no->R_Proximo()) {
@@ -128,7 +128,7 @@ int TFamilia_Diagnosticos::Converte(TContexto_Amostra* c) {
     }
     std::fprintf(saida, "\n");
   }
-  return Relata(Fecha_Gravado(geren_, texto, c->Exibe(LIDOS)));
+  return Fecha_Gravado(geren_, texto, c->Exibe(LIDOS));
 }
 
 }  // namespace

@@ -81,23 +81,23 @@ std::string Texto(const TLista<TInterv_Chuva>& lista) {
 class TFamilia_Entradas : public TFamilia_Amostra {
  public:
   const char* Familia() const override { return FAMILIA; }
-  int Abre(TContexto_Amostra* c) override;
+  TResultado Abre(TContexto_Amostra* c) override;
   void Passo(const TPasso_Amostra&) override {}
-  int Fecha(TContexto_Amostra* c) override;
-  int Converte(TContexto_Amostra* c) override;
+  TResultado Fecha(TContexto_Amostra* c) override;
+  TResultado Converte(TContexto_Amostra* c) override;
 
  private:
-  int Confere_Agenda(TContexto_Amostra* c);
-  int Confere_Chuva(TContexto_Amostra* c);
+  TResultado Confere_Agenda(TContexto_Amostra* c);
+  TResultado Confere_Chuva(TContexto_Amostra* c);
 
   int agenda_ = 0, chuva_ = 0;
   TLista<TInterv_Chuva> intervalos_{true};
 };
 
-int TFamilia_Entradas::Abre(TContexto_Amostra* c) {
-  if (int erro = c->Abre_Fluxo(FAMILIA, AGENDA, &agenda_)) return erro;
+TResultado TFamilia_Entradas::Abre(TContexto_Amostra* c) {
+  if (TResultado erro = c->Abre_Fluxo(FAMILIA, AGENDA, &agenda_); !erro.Ok()) return erro;
   c->geren->Salva_Texto_Generico(agenda_, Texto_Agenda().c_str());
-  if (int erro = c->Abre_Fluxo(FAMILIA, CHUVA, &chuva_)) return erro;
+  if (TResultado erro = c->Abre_Fluxo(FAMILIA, CHUVA, &chuva_); !erro.Ok()) return erro;
   int mes = 1, dia = 1;
   for (int d = 0; d < std::min(c->opcoes.dias, DIAS_ANO); ++d) {
     if (d % 4 == 0) {
@@ -112,37 +112,38 @@ int TFamilia_Entradas::Abre(TContexto_Amostra* c) {
     if (++dia > TGeren_Tempo::Dias_No_Mes(mes)) dia = 1, ++mes;
   }
   c->geren->Muda_Arquivo(chuva_);
-  return c->geren->Salva_Arquivo_Chuva(&intervalos_) ? 0 : Relata(Perda(c->Exibe(CHUVA)));
+  return c->geren->Salva_Arquivo_Chuva(&intervalos_) ? TResultado() : Perda(c->Exibe(CHUVA));
 }
 
-int TFamilia_Entradas::Fecha(TContexto_Amostra* c) {
-  if (int erro = c->Fecha_Fluxo(agenda_, AGENDA)) return erro;
+TResultado TFamilia_Entradas::Fecha(TContexto_Amostra* c) {
+  if (TResultado erro = c->Fecha_Fluxo(agenda_, AGENDA); !erro.Ok()) return erro;
   return c->Fecha_Fluxo(chuva_, CHUVA);
 }
 
 // The window of the run's hours, from hour 0, as the application buffers it.
-int TFamilia_Entradas::Confere_Agenda(TContexto_Amostra* c) {
+TResultado TFamilia_Entradas::Confere_Agenda(TContexto_Amostra* c) {
   const int horas = std::min(c->opcoes.dias * 24, ARQAUX_HORAS_ANO);
   std::vector<TReg_DPI_DAYSIM> janela(static_cast<size_t>(horas) + 1);
   const int n = c->geren->Abre_Arquivo(AGENDA, "rt");
-  if (n == 0) return Erro("cannot open '%s'", c->Exibe(AGENDA).c_str());
+  if (n == 0) return Falha("cannot open '%s'", c->Exibe(AGENDA).c_str());
   bool ok = c->geren->Bufferiza_Iluminacao_DAYSIM(janela.data(), 0, horas);
   c->geren->Fecha_Arquivo(n);
   for (int h = 0; ok && h < horas; ++h) ok = janela[h].DPI == Dpi(h);
-  return ok ? 0 : Erro("'%s' does not read back what was written", c->Exibe(AGENDA).c_str());
+  return ok ? TResultado()
+            : Falha("'%s' does not read back what was written", c->Exibe(AGENDA).c_str());
 }
 
-int TFamilia_Entradas::Confere_Chuva(TContexto_Amostra* c) {
+TResultado TFamilia_Entradas::Confere_Chuva(TContexto_Amostra* c) {
   const int n = c->geren->Abre_Arquivo(CHUVA, "rt");
-  if (n == 0) return Erro("cannot open '%s'", c->Exibe(CHUVA).c_str());
+  if (n == 0) return Falha("cannot open '%s'", c->Exibe(CHUVA).c_str());
   TLista<TInterv_Chuva> lidos(true);
   const bool ok = c->geren->Le_Arquivo_Chuva(&lidos) && Texto(lidos) == Texto(intervalos_);
   c->geren->Fecha_Arquivo(n);
-  return ok ? 0 : Erro("'%s' does not load what was saved", c->Exibe(CHUVA).c_str());
+  return ok ? TResultado() : Falha("'%s' does not load what was saved", c->Exibe(CHUVA).c_str());
 }
 
-int TFamilia_Entradas::Converte(TContexto_Amostra* c) {
-  if (int erro = Confere_Agenda(c)) return erro;
+TResultado TFamilia_Entradas::Converte(TContexto_Amostra* c) {
+  if (TResultado erro = Confere_Agenda(c); !erro.Ok()) return erro;
   return Confere_Chuva(c);
 }
 

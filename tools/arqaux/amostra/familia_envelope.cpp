@@ -80,19 +80,19 @@ struct TZona_Envelope {
 class TFamilia_Envelope : public TFamilia_Amostra {
  public:
   const char* Familia() const override { return FAMILIA; }
-  int Abre(TContexto_Amostra* c) override;
+  TResultado Abre(TContexto_Amostra* c) override;
   void Passo(const TPasso_Amostra& p) override;
-  int Fecha(TContexto_Amostra* c) override;
-  int Converte(TContexto_Amostra* c) override;
+  TResultado Fecha(TContexto_Amostra* c) override;
+  TResultado Converte(TContexto_Amostra* c) override;
 
  private:
   void Abre_Zona(TZona_Envelope* z);
-  int Descreve(TContexto_Amostra* c, int i);
+  TResultado Descreve(TContexto_Amostra* c, int i);
   void Passo_Face(TZona_Envelope* z, int f, const TZona_Passo& zp, const TEntradas_Passo& e,
                   double hora, int* regiao);
-  int Relatorio_Superficies(TContexto_Amostra* c, int i);
-  int Perfis(TContexto_Amostra* c, int i);
-  int Fluxos(TContexto_Amostra* c, int i);
+  TResultado Relatorio_Superficies(TContexto_Amostra* c, int i);
+  TResultado Perfis(TContexto_Amostra* c, int i);
+  TResultado Fluxos(TContexto_Amostra* c, int i);
 
   TGeren_ArquivoAux* geren_ = nullptr;
   int intervalo_ = 0;
@@ -101,14 +101,15 @@ class TFamilia_Envelope : public TFamilia_Amostra {
   std::vector<std::unique_ptr<TZona_Envelope>> zonas_;
 };
 
-int TFamilia_Envelope::Abre(TContexto_Amostra* c) {
+TResultado TFamilia_Envelope::Abre(TContexto_Amostra* c) {
   geren_ = c->geren;
   intervalo_ = c->opcoes.intervalo;
   relogio_ = c->inicio;
   for (int i = 0; i < c->opcoes.zonas; ++i) {
     auto z = std::make_unique<TZona_Envelope>();
     for (int k = 0; k < NUM_FLUXOS; ++k) {
-      if (int erro = c->Abre_Fluxo(FAMILIA, Nome(i, NOMES[k]), &z->fluxos[k])) return erro;
+      if (TResultado erro = c->Abre_Fluxo(FAMILIA, Nome(i, NOMES[k]), &z->fluxos[k]); !erro.Ok())
+        return erro;
     }
     const double area = Modelo_Zona(i).area;
     for (const TFace_Modelo& m : FACES) {
@@ -120,13 +121,13 @@ int TFamilia_Envelope::Abre(TContexto_Amostra* c) {
     Abre_Zona(z.get());
     zonas_.push_back(std::move(z));
   }
-  return 0;
+  return {};
 }
 
 // What the binary streams' headers do not tell, beside each: the north
 // wall's regions and node groups, the radiation stream's faces, the flux
 // and mould streams' flags, and the period and region of their reports.
-int TFamilia_Envelope::Descreve(TContexto_Amostra* c, int i) {
+TResultado TFamilia_Envelope::Descreve(TContexto_Amostra* c, int i) {
   const struct {
     int fluxo;
     const char* tipo;
@@ -151,11 +152,12 @@ int TFamilia_Envelope::Descreve(TContexto_Amostra* c, int i) {
     if (f.fluxo == RADIACAO) d.superficies = NUM_FACES;
     if (f.fluxo == FLUXOS) d.flags = {1, 1};
     if (f.fluxo == MOFO) d.flags = {1};
-    if (int erro = c->Descreve(FAMILIA, Nome(i, NOMES[f.fluxo]), Texto_Descricao(d))) {
+    if (TResultado erro = c->Descreve(FAMILIA, Nome(i, NOMES[f.fluxo]), Texto_Descricao(d));
+        !erro.Ok()) {
       return erro;
     }
   }
-  return 0;
+  return {};
 }
 
 // The headers: the north wall's (one value and one pair per region: its
@@ -266,27 +268,30 @@ void TFamilia_Envelope::Passo_Face(TZona_Envelope* z, int f, const TZona_Passo& 
   }
 }
 
-int TFamilia_Envelope::Fecha(TContexto_Amostra* c) {
+TResultado TFamilia_Envelope::Fecha(TContexto_Amostra* c) {
   for (size_t i = 0; i < zonas_.size(); ++i) {
     for (int k = 0; k < NUM_FLUXOS; ++k) {
-      if (int erro = c->Fecha_Fluxo(zonas_[i]->fluxos[k], Nome(static_cast<int>(i), NOMES[k]))) {
+      if (TResultado erro =
+              c->Fecha_Fluxo(zonas_[i]->fluxos[k], Nome(static_cast<int>(i), NOMES[k]));
+          !erro.Ok()) {
         return erro;
       }
     }
     // Once the zone's streams are closed: the registry may hold every
     // handle while they are open.
-    if (int erro = Descreve(c, static_cast<int>(i))) return erro;
+    if (TResultado erro = Descreve(c, static_cast<int>(i)); !erro.Ok()) return erro;
   }
-  return 0;
+  return {};
 }
 
 // The header on the report's file, then the data lines copied after it.
-int TFamilia_Envelope::Relatorio_Superficies(TContexto_Amostra* c, int i) {
+TResultado TFamilia_Envelope::Relatorio_Superficies(TContexto_Amostra* c, int i) {
   TZona_Envelope* z = zonas_[i].get();
   const std::string nome = Nome(i, "superficies.txt");
-  if (int erro = Relata(Confere_Relida(c->Anota(FAMILIA, nome), c->Exibe(nome)))) return erro;
+  if (TResultado erro = Confere_Relida(c->Anota(FAMILIA, nome), c->Exibe(nome)); !erro.Ok())
+    return erro;
   const int texto = geren_->Abre_Arquivo(nome.c_str(), "wt");
-  if (texto == 0) return Erro("cannot open '%s'", c->Exibe(nome).c_str());
+  if (texto == 0) return Falha("cannot open '%s'", c->Exibe(nome).c_str());
   TTempo periodo[2] = {c->inicio, c->fim};
   const std::string zona = "Zona " + std::to_string(i + 1);
   geren_->Grava_Cabecalho_Temp_Interna_Parede(texto, zona.c_str(), periodo, intervalo_, &z->faces,
@@ -294,21 +299,22 @@ int TFamilia_Envelope::Relatorio_Superficies(TContexto_Amostra* c, int i) {
   const int dados = z->fluxos[SUPERFICIES];
   geren_->Muda_Arquivo(dados);
   if (std::fseek(geren_->ObtemArquivo(), 0, SEEK_SET) != 0) {
-    return Erro("cannot read back '%s'", c->Exibe(Nome(i, NOMES[SUPERFICIES])).c_str());
+    return Falha("cannot read back '%s'", c->Exibe(Nome(i, NOMES[SUPERFICIES])).c_str());
   }
   geren_->Salva_Texto_Temp_Interna_Parede(dados, texto);
   geren_->Fecha_Arquivo(dados);
-  return Relata(Fecha_Gravado(geren_, texto, c->Exibe(nome)));
+  return Fecha_Gravado(geren_, texto, c->Exibe(nome));
 }
 
 // The north wall's profile of each region at the last step, then its first
 // region's interior surface at each hour of the first day, read back from
 // the wall's results file.
-int TFamilia_Envelope::Perfis(TContexto_Amostra* c, int i) {
+TResultado TFamilia_Envelope::Perfis(TContexto_Amostra* c, int i) {
   const std::string nome = Nome(i, "perfis.txt");
-  if (int erro = Relata(Confere_Relida(c->Anota(FAMILIA, nome), c->Exibe(nome)))) return erro;
+  if (TResultado erro = Confere_Relida(c->Anota(FAMILIA, nome), c->Exibe(nome)); !erro.Ok())
+    return erro;
   const int texto = geren_->Abre_Arquivo(nome.c_str(), "wt");
-  if (texto == 0) return Erro("cannot open '%s'", c->Exibe(nome).c_str());
+  if (texto == 0) return Falha("cannot open '%s'", c->Exibe(nome).c_str());
   const int parede = zonas_[i]->fluxos[PAREDE_BIN];
   std::vector<int> elementos = FACES[PAREDE_NORTE].elementos;
   const int regioes = static_cast<int>(elementos.size());
@@ -337,21 +343,22 @@ int TFamilia_Envelope::Perfis(TContexto_Amostra* c, int i) {
                                                               v[3].data(), elementos[0]);
   }
   geren_->Fecha_Arquivo(parede);
-  if (!ok) return Erro("cannot read back '%s'", c->Exibe(Nome(i, NOMES[PAREDE_BIN])).c_str());
-  return Relata(Fecha_Gravado(geren_, texto, c->Exibe(nome)));
+  if (!ok) return Falha("cannot read back '%s'", c->Exibe(Nome(i, NOMES[PAREDE_BIN])).c_str());
+  return Fecha_Gravado(geren_, texto, c->Exibe(nome));
 }
 
 // The flux and daily moisture reports of the north wall's first region,
 // which the conversion opens and closes itself, and its mould report.
-int TFamilia_Envelope::Fluxos(TContexto_Amostra* c, int i) {
+TResultado TFamilia_Envelope::Fluxos(TContexto_Amostra* c, int i) {
   std::string origem = Nome(i, NOMES[FLUXOS]), prefixo = Nome(i, "");
   for (const char* sufixo : {"FLW.txt", "MTR.txt"}) {
     const std::string nome = prefixo + sufixo;
-    if (int erro = Relata(Confere_Relida(c->Anota(FAMILIA, nome), c->Exibe(nome)))) return erro;
+    if (TResultado erro = Confere_Relida(c->Anota(FAMILIA, nome), c->Exibe(nome)); !erro.Ok())
+      return erro;
   }
   if (!geren_->Converte_Binario_Texto_FluxosCV(origem.data(), prefixo.data(), REGIAO_RELATADA, true,
                                                true, &c->inicio, &c->fim, intervalo_)) {
-    return Relata(Perda(c->Exibe(prefixo + "FLW.txt")));
+    return Perda(c->Exibe(prefixo + "FLW.txt"));
   }
   TTempo* inicio = &c->inicio;
   TTempo* fim = &c->fim;
@@ -363,14 +370,14 @@ int TFamilia_Envelope::Fluxos(TContexto_Amostra* c, int i) {
                                }});
 }
 
-int TFamilia_Envelope::Converte(TContexto_Amostra* c) {
+TResultado TFamilia_Envelope::Converte(TContexto_Amostra* c) {
   for (int i = 0; i < static_cast<int>(zonas_.size()); ++i) {
     for (auto relatorio : {&TFamilia_Envelope::Relatorio_Superficies, &TFamilia_Envelope::Perfis,
                            &TFamilia_Envelope::Fluxos}) {
-      if (int erro = (this->*relatorio)(c, i)) return erro;
+      if (TResultado erro = (this->*relatorio)(c, i); !erro.Ok()) return erro;
     }
   }
-  return 0;
+  return {};
 }
 
 }  // namespace

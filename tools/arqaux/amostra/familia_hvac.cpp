@@ -135,10 +135,10 @@ struct TCarga_Planta {
 class TFamilia_HVAC : public TFamilia_Amostra {
  public:
   const char* Familia() const override { return FAMILIA; }
-  int Abre(TContexto_Amostra* c) override;
+  TResultado Abre(TContexto_Amostra* c) override;
   void Passo(const TPasso_Amostra& p) override;
-  int Fecha(TContexto_Amostra* c) override;
-  int Converte(TContexto_Amostra* c) override;
+  TResultado Fecha(TContexto_Amostra* c) override;
+  TResultado Converte(TContexto_Amostra* c) override;
 
  private:
   void Passo_FanCoil(TFanCoil_Amostra* f, const TZona_Passo& z, const TEntradas_Passo& e,
@@ -164,7 +164,7 @@ std::vector<int> Monitora(CFanCoil* fancoil) {
   return std::vector<int>(CFanCoil::NUM_CONFIG_UM, 1);
 }
 
-int TFamilia_HVAC::Abre(TContexto_Amostra* c) {
+TResultado TFamilia_HVAC::Abre(TContexto_Amostra* c) {
   geren_ = c->geren;
   intervalo_ = c->opcoes.intervalo_hvac > 0 ? c->opcoes.intervalo_hvac : c->opcoes.intervalo;
   for (int i = 0; i < c->opcoes.zonas; ++i) {
@@ -184,8 +184,10 @@ int TFamilia_HVAC::Abre(TContexto_Amostra* c) {
     for (TComponente_HVAC* comp : f->fancoil.R_Geren_Comp()->R_Componentes_Sist_Sec()) {
       f->componentes[k++] = comp;
     }
-    if (int erro = c->Abre_Fluxo(FAMILIA, f->nome + ".dat", &f->dados)) return erro;
-    if (int erro = c->Abre_Fluxo(FAMILIA, f->nome + "_consumo.dat", &f->consumo)) return erro;
+    if (TResultado erro = c->Abre_Fluxo(FAMILIA, f->nome + ".dat", &f->dados); !erro.Ok())
+      return erro;
+    if (TResultado erro = c->Abre_Fluxo(FAMILIA, f->nome + "_consumo.dat", &f->consumo); !erro.Ok())
+      return erro;
     fancoils_.push_back(std::move(f));
   }
   for (const TTipo_HVAC& tipo : Tipos_HVAC()) {
@@ -198,11 +200,13 @@ int TFamilia_HVAC::Abre(TContexto_Amostra* c) {
     q.descricao.numero = 1;
     q.descricao.flags.assign(tipo.flags, 1);
     for (int v : tipo.variaveis) q.descricao.relatorios.push_back({v, SEM_SELECIONADO});
-    if (int erro = c->Abre_Fluxo(FAMILIA, q.nome + ".dat", &q.dados)) return erro;
+    if (TResultado erro = c->Abre_Fluxo(FAMILIA, q.nome + ".dat", &q.dados); !erro.Ok())
+      return erro;
     if (tipo.consumo < 0) continue;
-    if (int erro = c->Abre_Fluxo(FAMILIA, q.nome + "_consumo.dat", &q.consumo)) return erro;
+    if (TResultado erro = c->Abre_Fluxo(FAMILIA, q.nome + "_consumo.dat", &q.consumo); !erro.Ok())
+      return erro;
   }
-  return 0;
+  return {};
 }
 
 void TFamilia_HVAC::Passo(const TPasso_Amostra& p) {
@@ -430,44 +434,48 @@ void TFamilia_HVAC::Grava_Planta() {
   }
 }
 
-int TFamilia_HVAC::Fecha(TContexto_Amostra* c) {
+TResultado TFamilia_HVAC::Fecha(TContexto_Amostra* c) {
   auto Fecha_Membro = [&](const std::string& nome, int dados, int consumo, TDescricao* d) {
     d->intervalo = intervalo_;
     d->inicio = c->inicio;
     d->fim = c->fim;
-    if (int erro = c->Fecha_Fluxo(dados, nome + ".dat")) return erro;
+    if (TResultado erro = c->Fecha_Fluxo(dados, nome + ".dat"); !erro.Ok()) return erro;
     if (consumo != 0) {
-      if (int erro = c->Fecha_Fluxo(consumo, nome + "_consumo.dat")) return erro;
+      if (TResultado erro = c->Fecha_Fluxo(consumo, nome + "_consumo.dat"); !erro.Ok()) return erro;
     }
     return c->Descreve(FAMILIA, nome + ".dat", Texto_Descricao_HVAC(*d));
   };
   for (auto& f : fancoils_) {
-    if (int erro = Fecha_Membro(f->nome, f->dados, f->consumo, &f->descricao)) return erro;
+    if (TResultado erro = Fecha_Membro(f->nome, f->dados, f->consumo, &f->descricao); !erro.Ok())
+      return erro;
   }
   for (TEquip_Amostra& q : equips_) {
-    if (int erro = Fecha_Membro(q.nome, q.dados, q.consumo, &q.descricao)) return erro;
+    if (TResultado erro = Fecha_Membro(q.nome, q.dados, q.consumo, &q.descricao); !erro.Ok())
+      return erro;
   }
-  return 0;
+  return {};
 }
 
-int TFamilia_HVAC::Converte(TContexto_Amostra* c) {
+TResultado TFamilia_HVAC::Converte(TContexto_Amostra* c) {
   TGeren_ArquivoAux* g = geren_;
-  auto Converte_Membro = [&](const std::string& nome, int dados, const TDescricao* d) {
+  auto Converte_Membro = [&](const std::string& nome, int dados,
+                             const TDescricao* d) -> TResultado {
     for (const TRelatorio_Descrito& r : d->relatorios) {
       const TContexto_Amostra::Relatorio relatorio = {
           nome + "_v" + std::to_string(r.variavel) + ".txt", dados, 0,
           [g, d, r](int b, int t) { Converte_Saida_HVAC(g, *d, r, b, t); }};
-      if (int erro = c->Converte(FAMILIA, relatorio)) return erro;
+      if (TResultado erro = c->Converte(FAMILIA, relatorio); !erro.Ok()) return erro;
     }
-    return 0;
+    return {};
   };
   for (auto& f : fancoils_) {
-    if (int erro = Converte_Membro(f->nome, f->dados, &f->descricao)) return erro;
+    if (TResultado erro = Converte_Membro(f->nome, f->dados, &f->descricao); !erro.Ok())
+      return erro;
   }
   for (TEquip_Amostra& q : equips_) {
-    if (int erro = Converte_Membro(q.nome, q.dados, &q.descricao)) return erro;
+    if (TResultado erro = Converte_Membro(q.nome, q.dados, &q.descricao); !erro.Ok()) return erro;
   }
-  return 0;
+  return {};
 }
 
 }  // namespace

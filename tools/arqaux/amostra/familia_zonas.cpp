@@ -50,10 +50,10 @@ struct Fluxos_Zona {
 class TFamilia_Zonas : public TFamilia_Amostra {
  public:
   const char* Familia() const override { return FAMILIA; }
-  int Abre(TContexto_Amostra* c) override;
+  TResultado Abre(TContexto_Amostra* c) override;
   void Passo(const TPasso_Amostra& p) override;
-  int Fecha(TContexto_Amostra* c) override;
-  int Converte(TContexto_Amostra* c) override;
+  TResultado Fecha(TContexto_Amostra* c) override;
+  TResultado Converte(TContexto_Amostra* c) override;
 
  private:
   void Passo_Zona(Fluxos_Zona* f, const TZona_Passo& z, const TEntradas_Passo& e);
@@ -65,20 +65,21 @@ class TFamilia_Zonas : public TFamilia_Amostra {
   std::vector<Fluxos_Zona> zonas_;
 };
 
-int TFamilia_Zonas::Abre(TContexto_Amostra* c) {
+TResultado TFamilia_Zonas::Abre(TContexto_Amostra* c) {
   geren_ = c->geren;
   intervalo_ = c->opcoes.intervalo;
   for (int i = 0; i < c->opcoes.zonas; ++i) {
     Fluxos_Zona z;
     for (int k = 0; k < NUM_FLUXOS; ++k) {
-      if (int erro = c->Abre_Fluxo(FAMILIA, Nome_Fluxo(i, k), z.Fluxo(k))) return erro;
+      if (TResultado erro = c->Abre_Fluxo(FAMILIA, Nome_Fluxo(i, k), z.Fluxo(k)); !erro.Ok())
+        return erro;
     }
     // The header's integer is the sampling interval, for whoever reads it.
     geren_->Preenche_Cabecalho_Temp_Umi(z.temp_umi, true, true, true, intervalo_);
     geren_->Preenche_Cabecalho_Saida_Cont(z.saida_cont, SAIDAS_CONTROLE);
     zonas_.push_back(z);
   }
-  return 0;
+  return {};
 }
 
 void TFamilia_Zonas::Passo(const TPasso_Amostra& p) {
@@ -125,16 +126,19 @@ void TFamilia_Zonas::Passo_Zona(Fluxos_Zona* f, const TZona_Passo& z, const TEnt
   geren_->Grava_Pessoas_no_Ambiente(f->pessoas, z.pessoas, static_cast<float>(75.0 * z.pessoas));
 }
 
-int TFamilia_Zonas::Fecha(TContexto_Amostra* c) {
+TResultado TFamilia_Zonas::Fecha(TContexto_Amostra* c) {
   for (size_t i = 0; i < zonas_.size(); ++i) {
     for (int k = 0; k < NUM_FLUXOS; ++k) {
-      if (int erro = c->Fecha_Fluxo(*zonas_[i].Fluxo(k), Nome_Fluxo(i, k))) return erro;
-      if (int erro = c->Descreve(FAMILIA, Nome_Fluxo(i, k), Texto_Descricao(Descricao(c, k)))) {
+      if (TResultado erro = c->Fecha_Fluxo(*zonas_[i].Fluxo(k), Nome_Fluxo(i, k)); !erro.Ok())
+        return erro;
+      if (TResultado erro =
+              c->Descreve(FAMILIA, Nome_Fluxo(i, k), Texto_Descricao(Descricao(c, k)));
+          !erro.Ok()) {
         return erro;
       }
     }
   }
-  return 0;
+  return {};
 }
 
 // What the reports of stream k need that its bytes do not tell: the period,
@@ -190,11 +194,11 @@ std::vector<TContexto_Amostra::Relatorio> TFamilia_Zonas::Relatorios(TContexto_A
   return relatorios;
 }
 
-int TFamilia_Zonas::Converte(TContexto_Amostra* c) {
+TResultado TFamilia_Zonas::Converte(TContexto_Amostra* c) {
   for (const TContexto_Amostra::Relatorio& r : Relatorios(c)) {
-    if (int erro = c->Converte(FAMILIA, r)) return erro;
+    if (TResultado erro = c->Converte(FAMILIA, r); !erro.Ok()) return erro;
   }
-  return 0;
+  return {};
 }
 
 }  // namespace

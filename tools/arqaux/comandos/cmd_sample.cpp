@@ -80,6 +80,6 @@ void Declara_Sample(CLI::App* app, TAcao* acao) {
     if (o->intervalo_hvac % o->intervalo != 0) {
       throw CLI::ValidationError("--hvac-interval", "must be a multiple of --interval");
     }
-    *acao = [o] { return Executa_Amostra(*o); };
+    *acao = [o] { return Relata(Executa_Amostra(*o)); };
   });
 }
