@@ -55,24 +55,24 @@ void Imprime_Cabecalho(const TCidade& c) {
 // current stream) and prints it under its labels, after antes();
 // Registro is the record type of the file.
 template <typename Registro, typename Leitor>
-int Mostra_Janela(
+TResultado Mostra_Janela(
     const std::string& caminho, int inicio, int quantidade, const char* rotulos, Leitor ler,
     const std::function<void()>& antes = [] {}) {
   TGeren_ArquivoAux* geren = Geren_ArqAux();
   const int n = geren->Abre_Arquivo(caminho.c_str(), "rb");
-  if (n == 0) return Erro("cannot open '%s'", caminho.c_str());
+  if (n == 0) return Falha("cannot open '%s'", caminho.c_str());
   // One spare record: the readers refuse a null array, even for no records.
   std::vector<Registro> registros(static_cast<size_t>(quantidade) + 1);
   const bool lido = ler(geren, registros.data(), inicio, quantidade);
   geren->Fecha_Arquivo(n);
-  if (!lido) return Erro("cannot read '%s'", caminho.c_str());
+  if (!lido) return Falha("cannot read '%s'", caminho.c_str());
   antes();
   std::printf("hour\tdate\ttime\t%s\n", rotulos);
   constexpr int campos = static_cast<int>(sizeof(Registro) / sizeof(float));
   for (int i = 0; i < quantidade; ++i) {
     Imprime_Registro(inicio + i, reinterpret_cast<const float*>(&registros[i]), campos);
   }
-  return 0;
+  return {};
 }
 
 // What "climate show" asks for.
@@ -89,31 +89,32 @@ int Mostra(const TJanela& j) {
   if (j.solo) {
     if (int erro = Relata(Confere_Tamanho(caminho, ARQAUX_TAM_ARQUIVO_SOLO, "a soil file")))
       return erro;
-    return Mostra_Janela<TReg_Solo>(caminho, inicio, quantidade, ROTULOS_HORARIOS,
-                                    [](TGeren_ArquivoAux* g, TReg_Solo* r, int i, int q) {
-                                      return g->Bufferiza_Solo(r, i, q);
-                                    });
+    return Relata(Mostra_Janela<TReg_Solo>(caminho, inicio, quantidade, ROTULOS_HORARIOS,
+                                           [](TGeren_ArquivoAux* g, TReg_Solo* r, int i, int q) {
+                                             return g->Bufferiza_Solo(r, i, q);
+                                           }));
   }
   if (j.interno) {
     if (int erro =
             Relata(Confere_Tamanho(caminho, ARQAUX_TAM_ARQUIVO_TI, "an interior-climate file")))
       return erro;
-    return Mostra_Janela<TReg_Temp_Umi>(caminho, inicio, quantidade, ROTULOS_HORARIOS,
-                                        [](TGeren_ArquivoAux* g, TReg_Temp_Umi* r, int i, int q) {
-                                          return g->Bufferiza_Reg_Climatico(r, i, q);
-                                        });
+    return Relata(
+        Mostra_Janela<TReg_Temp_Umi>(caminho, inicio, quantidade, ROTULOS_HORARIOS,
+                                     [](TGeren_ArquivoAux* g, TReg_Temp_Umi* r, int i, int q) {
+                                       return g->Bufferiza_Reg_Climatico(r, i, q);
+                                     }));
   }
   if (int erro = Relata(Confere_Tamanho(caminho, ARQAUX_TAM_ARQUIVO_CLIMA, "a climate file")))
     return erro;
   TCidade cidade{};
-  return Mostra_Janela<TReg_Climatico>(
+  return Relata(Mostra_Janela<TReg_Climatico>(
       caminho, inicio, quantidade, ROTULOS_CLIMA,
       [&cidade](TGeren_ArquivoAux* g, TReg_Climatico* r, int i, int q) {
         return g->Bufferiza_Clima(&cidade, r, i, q);
       },
       [&cidade, &j] {
         if (j.cabecalho) Imprime_Cabecalho(cidade);
-      });
+      }));
 }
 
 // The name the library gives the .ti file of a bare file name: cut at its

@@ -53,21 +53,21 @@ TResultado Arquivos_Exportaveis(const std::string& pasta, std::vector<std::strin
 
 // "--out -" writes the CSV to standard output, for a pipe, and nothing else
 // there. A file is written under a temporary name and renamed once whole.
-int Exporta_Para_CSV(const TPedido_Exportacao& p, TSerie* s) {
+TResultado Exporta_Para_CSV(const TPedido_Exportacao& p, TSerie* s) {
   std::string erro;
   if (p.saida == "-") {
     const long long linhas = Exporta_CSV(s, p.ano, stdout, &erro);
-    if (!erro.empty()) return Erro("%s: %s", p.caminho.c_str(), erro.c_str());
-    return std::fflush(stdout) != 0 || linhas < 0 ? Relata(Perda("standard output")) : 0;
+    if (!erro.empty()) return Falha("%s: %s", p.caminho.c_str(), erro.c_str());
+    return std::fflush(stdout) != 0 || linhas < 0 ? Perda("standard output") : TResultado();
   }
   TArquivo_Novo saida;
-  if (int falha = Relata(saida.Abre(p.saida))) return falha;
+  if (TResultado falha = saida.Abre(p.saida); !falha.Ok()) return falha;
   const long long linhas = Exporta_CSV(s, p.ano, saida.Arquivo(), &erro);
-  if (!erro.empty()) return Erro("%s: %s", p.caminho.c_str(), erro.c_str());
-  if (linhas < 0) return Relata(Perda(p.saida));
-  if (int falha = Relata(saida.Conclui())) return falha;
+  if (!erro.empty()) return Falha("%s: %s", p.caminho.c_str(), erro.c_str());
+  if (linhas < 0) return Perda(p.saida);
+  if (TResultado falha = saida.Conclui(); !falha.Ok()) return falha;
   if (!Silencioso()) std::printf("%s: %lld rows\n", p.saida.c_str(), linhas);
-  return 0;
+  return {};
 }
 
 // A directory's files as CSV, one a file, into the folder p.saida, named as
@@ -77,43 +77,43 @@ int Exporta_Para_CSV(const TPedido_Exportacao& p, TSerie* s) {
 // lists them. The files are made in a private folder inside it and moved
 // into place once all are whole; those of the earlier export that this one
 // did not make again are removed.
-int Exporta_Pasta_CSV(const TPedido_Exportacao& p, const std::vector<std::string>& arquivos,
-                      const std::vector<std::string>& lidos) {
+TResultado Exporta_Pasta_CSV(const TPedido_Exportacao& p, const std::vector<std::string>& arquivos,
+                             const std::vector<std::string>& lidos) {
   std::error_code ec;
   for (fs::directory_iterator i(p.saida, ec), fim; !ec && i != fim; i.increment(ec)) {
     const std::string nome = i->path().filename().string();
     if (nome != MANIFESTO_EXECUCAO &&
         (i->path().extension() != ".csv" || !fs::is_regular_file(i->symlink_status(ec)))) {
-      return Erro("'%s' holds '%s': CSV files go into a new folder, or one of CSV files only",
-                  p.saida.c_str(), nome.c_str());
+      return Falha("'%s' holds '%s': CSV files go into a new folder, or one of CSV files only",
+                   p.saida.c_str(), nome.c_str());
     }
   }
   TPasta_Execucao pasta(p.saida, lidos, false);
-  if (int erro = Relata(pasta.Abre())) return erro;
+  if (TResultado erro = pasta.Abre(); !erro.Ok()) return erro;
   long long total = 0;
   std::string erro;
   TProgresso progresso("exporting " + p.caminho + " to CSV, files", arquivos.size());
   for (const std::string& a : arquivos) {
     TDeteccao d;
-    if (int falha = Relata(Conhece_Arquivo(a, "", &d))) return falha;
+    if (TResultado falha = Conhece_Arquivo(a, "", &d); !falha.Ok()) return falha;
     std::unique_ptr<TSerie> s = Abre_Serie(a, d, p.intervalo, &erro);
-    if (s == nullptr) return Erro("%s: %s", a.c_str(), erro.c_str());
+    if (s == nullptr) return Falha("%s: %s", a.c_str(), erro.c_str());
     const std::string nome = fs::path(a).filename().string() + ".csv";
     const std::string caminho = (fs::path(pasta.Preparo()) / nome).string();
     std::FILE* saida = std::fopen(caminho.c_str(), "wb");
-    if (saida == nullptr) return Relata(Perda((fs::path(p.saida) / nome).string()));
+    if (saida == nullptr) return Perda((fs::path(p.saida) / nome).string());
     const long long linhas = Exporta_CSV(s.get(), p.ano, saida, &erro);
     const bool fechado = std::fclose(saida) == 0;
-    if (!erro.empty()) return Erro("%s: %s", a.c_str(), erro.c_str());
-    if (linhas < 0 || !fechado) return Relata(Perda((fs::path(p.saida) / nome).string()));
+    if (!erro.empty()) return Falha("%s: %s", a.c_str(), erro.c_str());
+    if (linhas < 0 || !fechado) return Perda((fs::path(p.saida) / nome).string());
     total += linhas;
     progresso.Avanca(&a - arquivos.data() + 1);
   }
-  if (int falha = Relata(pasta.Publica())) return falha;
+  if (TResultado falha = pasta.Publica(); !falha.Ok()) return falha;
   if (!Silencioso()) {
     std::printf("%s: %zu CSV files, %lld rows\n", p.saida.c_str(), arquivos.size(), total);
   }
-  return 0;
+  return {};
 }
 
 // The directory as a file name beside it: "run/" and "run" give "run",
@@ -131,28 +131,28 @@ std::string Nome_Da_Pasta(const std::string& caminho) {
 
 // Exports the run folders p.caminhos into one database: a new one, or
 // appended to one export made.
-int Exporta_Para_SQLite(TPedido_Exportacao p) {
-  if (p.saida == "-") return Erro("a database is written to a file: give --out FILE");
+TResultado Exporta_Para_SQLite(TPedido_Exportacao p) {
+  if (p.saida == "-") return Falha("a database is written to a file: give --out FILE");
   if (p.intervalo != 0 || !p.tipo.empty()) {
-    return Erro("--kind and --interval are for one file: a run's files tell their own");
+    return Falha("--kind and --interval are for one file: a run's files tell their own");
   }
   if (p.caminhos.size() > 1 && p.saida.empty()) {
-    return Erro("several runs go into one database: give --out FILE");
+    return Falha("several runs go into one database: give --out FILE");
   }
   std::vector<std::string> lidos;
   for (const std::string& c : p.caminhos) {
     std::error_code ec;
-    if (!fs::is_directory(c, ec)) return Erro("'%s' is not a run folder", c.c_str());
+    if (!fs::is_directory(c, ec)) return Falha("'%s' is not a run folder", c.c_str());
     int ignorados = 0;
     std::vector<std::string> arquivos;
-    if (int erro = Relata(Arquivos_Exportaveis(c, &arquivos, &ignorados))) return erro;
-    if (arquivos.empty()) return Erro("'%s' holds no file to export", c.c_str());
+    if (TResultado erro = Arquivos_Exportaveis(c, &arquivos, &ignorados); !erro.Ok()) return erro;
+    if (arquivos.empty()) return Falha("'%s' holds no file to export", c.c_str());
     for (const std::string& a : arquivos) {
       for (const std::string& l : Arquivos_Lidos(a)) lidos.push_back(l);
     }
   }
   if (p.saida.empty()) p.saida = Nome_Da_Pasta(p.caminhos[0]) + ".sqlite";
-  if (int erro = Relata(Confere_Saida(p.saida, lidos))) return erro;
+  if (TResultado erro = Confere_Saida(p.saida, lidos); !erro.Ok()) return erro;
   TProgresso linha("exporting into " + p.saida + ", files", 0);
   auto progresso = [&linha](size_t feitos, size_t total) {
     if (feitos == 1) linha.Etapa("exporting into the database, files", total);
@@ -161,21 +161,21 @@ int Exporta_Para_SQLite(TPedido_Exportacao p) {
   TResumo_Banco resumo;
   std::string erro;
   if (!Exporta_Banco(p.caminhos, p.saida, p.acrescentar, p.ano, &resumo, &erro, progresso)) {
-    return Erro("%s", erro.c_str());
+    return Falha("%s", erro.c_str());
   }
   if (!p.acrescentar) {
-    if (int falha = Relata(Anota_No_Manifesto(p.saida))) return falha;
+    if (TResultado falha = Anota_No_Manifesto(p.saida); !falha.Ok()) return falha;
   }
-  if (Silencioso()) return 0;
+  if (Silencioso()) return {};
   std::printf("%zu files passed over: no records to export\n", resumo.ignorados);
   std::printf("%s: %zu runs, %zu files, %lld rows\n", p.saida.c_str(), p.caminhos.size(),
               resumo.arquivos, resumo.linhas);
-  return 0;
+  return {};
 }
 
 int Exporta(TPedido_Exportacao p) {
   const bool csv = p.formato == "csv";
-  if (!csv) return Exporta_Para_SQLite(p);
+  if (!csv) return Relata(Exporta_Para_SQLite(p));
   std::error_code ec;
   const bool pasta = fs::is_directory(p.caminho, ec);
   if (p.saida.empty()) {
@@ -197,14 +197,14 @@ int Exporta(TPedido_Exportacao p) {
   if (int erro = Relata(Confere_Saida(p.saida, lidos))) return erro;
   if (pasta) {
     if (!Silencioso()) std::printf("%d files passed over: no records to export\n", ignorados);
-    return Exporta_Pasta_CSV(p, arquivos, lidos);
+    return Relata(Exporta_Pasta_CSV(p, arquivos, lidos));
   }
   TDeteccao d;
   if (int erro = Relata(Conhece_Arquivo(p.caminho, p.tipo, &d))) return erro;
   std::string motivo;
   std::unique_ptr<TSerie> s = Abre_Serie(p.caminho, d, p.intervalo, &motivo);
   if (s == nullptr) return Erro("%s", motivo.c_str());
-  return Exporta_Para_CSV(p, s.get());
+  return Relata(Exporta_Para_CSV(p, s.get()));
 }
 
 }  // namespace

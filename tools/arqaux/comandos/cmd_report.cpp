@@ -80,26 +80,26 @@ bool Do_Tipo(const std::string& tipo, const std::string& descrito) {
   return descrito == tipo || (tipo == "ats" && descrito == "ace");
 }
 
-// What the options leave out, from the stream's description: 0, or the exit
-// status after one message. With no description, the first option missing
-// is told as the parser tells a required one.
-int Completa_Pedido(TPedido* p) {
+// What the options leave out, from the stream's description. With no
+// description, the first option missing is told as the parser tells a
+// required one.
+TResultado Completa_Pedido(TPedido* p) {
   TDescricao d;
   bool existe = false;
-  if (int erro = Relata(Le_Descricao_Ao_Lado(p->binario, &d, &existe, Le_Descricao_Geral))) {
+  if (TResultado erro = Le_Descricao_Ao_Lado(p->binario, &d, &existe, Le_Descricao_Geral);
+      !erro.Ok()) {
     return erro;
   }
   const std::string caminho = Caminho_Descricao(p->binario);
   if (existe && !Do_Tipo(p->tipo, d.tipo)) {
-    return Erro("'%s' describes a %s stream, not %s", caminho.c_str(), d.tipo.c_str(),
-                p->tipo.c_str());
+    return Falha("'%s' describes a %s stream, not %s", caminho.c_str(), d.tipo.c_str(),
+                 p->tipo.c_str());
   }
   auto falta = [&](const char* opcao, const char* chave) {
     if (!existe) {
-      Erro("%s is required", opcao);
-      return ERRO_USO;
+      return Falha_Uso("%s is required", opcao);
     }
-    return Erro("'%s' has no '%s' line: give %s", caminho.c_str(), chave, opcao);
+    return Falha("'%s' has no '%s' line: give %s", caminho.c_str(), chave, opcao);
   };
   if (!p->inicio_dado) {
     if (d.Linha("start") == 0) return falta("--start", "start");
@@ -126,14 +126,14 @@ int Completa_Pedido(TPedido* p) {
     if (d.Linha("region") == 0) return falta("--region", "region");
     p->regiao = d.regiao;
   }
-  if (p->tipo != "sc") return 0;
+  if (p->tipo != "sc") return {};
   // The count of outputs is the stream's own, which its first record holds.
   if (p->saidas < 0 && !existe) return falta("--outputs", "");
   if (p->indice < 0) {
     if (d.relatorios.empty()) return falta("--index", "variables");
     p->indice = d.relatorios.front().variavel;
   }
-  return 0;
+  return {};
 }
 
 // Up to n of the first bytes of caminho; how many arrived.
@@ -151,12 +151,12 @@ static_assert(BYTES_INICIO >= ARQAUX_TAM_CABECALHO_TEMP_UMI, "the start holds ev
 
 // The header and record of a temperature-humidity stream: groups held from its
 // header unless --has gave them.
-int Confere_Temp_Umi(TPedido* p, const unsigned char* inicio, size_t lidos) {
+TResultado Confere_Temp_Umi(TPedido* p, const unsigned char* inicio, size_t lidos) {
   const char* const nome = "a temperature-humidity stream";
   if (lidos >= ARQAUX_TAM_CABECALHO_TEMP_UMI) {
     const unsigned char* grupos = inicio + ARQAUX_POSICAO_FLAGS_TEMP_UMI;
     if (grupos[0] > 1 || grupos[1] > 1 || grupos[2] > 1) {
-      return Erro("'%s' is not %s: its group flags are not 0 or 1", p->binario.c_str(), nome);
+      return Falha("'%s' is not %s: its group flags are not 0 or 1", p->binario.c_str(), nome);
     }
     if (!p->tem_dado) {
       p->tem.temperatura = grupos[0] != 0;
@@ -165,13 +165,13 @@ int Confere_Temp_Umi(TPedido* p, const unsigned char* inicio, size_t lidos) {
     }
   }
   const int grupos = p->tem.temperatura + p->tem.umidade + p->tem.conforto;
-  return Relata(Confere_Registros(p->binario, ARQAUX_TAM_CABECALHO_TEMP_UMI,
-                                  ARQAUX_TAM_GRUPO_TEMP_UMI * grupos, nome));
+  return Confere_Registros(p->binario, ARQAUX_TAM_CABECALHO_TEMP_UMI,
+                           ARQAUX_TAM_GRUPO_TEMP_UMI * grupos, nome);
 }
 
 // A controller-output record holds its count of outputs first: the stream is
 // read with --outputs, so the two must agree; without it, with that count.
-int Confere_Saida_Cont(TPedido* p, const unsigned char* inicio, size_t lidos) {
+TResultado Confere_Saida_Cont(TPedido* p, const unsigned char* inicio, size_t lidos) {
   const char* const nome = "a controller-output stream";
   if (lidos == BYTES_INICIO) {
     float contagem;
@@ -180,44 +180,43 @@ int Confere_Saida_Cont(TPedido* p, const unsigned char* inicio, size_t lidos) {
     if (p->saidas < 0 && valida) p->saidas = static_cast<int>(contagem);
     if (!(std::trunc(contagem) == p->saidas)) {
       if (p->saidas < 0) {
-        return Erro("'%s' is not %s: its record holds %g outputs", p->binario.c_str(), nome,
-                    contagem);
+        return Falha("'%s' is not %s: its record holds %g outputs", p->binario.c_str(), nome,
+                     contagem);
       }
-      return Erro("'%s' holds %g outputs per record, not %d (--outputs)", p->binario.c_str(),
-                  contagem, p->saidas);
+      return Falha("'%s' holds %g outputs per record, not %d (--outputs)", p->binario.c_str(),
+                   contagem, p->saidas);
     }
   }
-  if (p->saidas < 0) return Erro("'%s' is not %s: it holds no record", p->binario.c_str(), nome);
+  if (p->saidas < 0) return Falha("'%s' is not %s: it holds no record", p->binario.c_str(), nome);
   if (p->indice > p->saidas) {
-    Erro("--index: %d is not an output number from 0 to %d", p->indice, p->saidas);
-    return ERRO_USO;
+    return Falha_Uso("--index: %d is not an output number from 0 to %d", p->indice, p->saidas);
   }
   const uintmax_t registro = ARQAUX_TAM_VALOR_SAIDA_CONT * (static_cast<uintmax_t>(p->saidas) + 1);
-  return Relata(Confere_Registros(p->binario, ARQAUX_TAM_CABECALHO_SAIDA_CONT, registro, nome));
+  return Confere_Registros(p->binario, ARQAUX_TAM_CABECALHO_SAIDA_CONT, registro, nome);
 }
 
 // A surface stream: N and N areas, then per step N records of 4 bytes per
 // value held; the region asked must be one of the N.
-int Confere_Superficies(const TPedido& p, const unsigned char* inicio, size_t lidos) {
+TResultado Confere_Superficies(const TPedido& p, const unsigned char* inicio, size_t lidos) {
   const char* const nome = p.tipo == "flux" ? "a heat-vapour flux stream" : "a mould stream";
   int32_t n = 0;
   if (lidos >= sizeof n) std::memcpy(&n, inicio, sizeof n);
-  if (n < 1) return Erro("'%s' is not %s: it holds no surface", p.binario.c_str(), nome);
+  if (n < 1) return Falha("'%s' is not %s: it holds no surface", p.binario.c_str(), nome);
   if (p.regiao > n) {
-    Erro("--region: %d is not a region from 1 to %d of '%s'", p.regiao, n, p.binario.c_str());
-    return ERRO_USO;
+    return Falha_Uso("--region: %d is not a region from 1 to %d of '%s'", p.regiao, n,
+                     p.binario.c_str());
   }
   const int valores = p.tipo == "flux" ? 2 * !p.sem_calor + !p.sem_vapor : 1;
   const uintmax_t cabecalho = 4 * (static_cast<uintmax_t>(n) + 1);
-  return Relata(
-      Confere_Registros(p.binario, cabecalho, 4 * static_cast<uintmax_t>(valores) * n, nome));
+  return Confere_Registros(p.binario, cabecalho, 4 * static_cast<uintmax_t>(valores) * n, nome);
 }
 
 // Refuses a binary stream that is not of the kind asked, or that is the
 // report's own file; *cabecalho gets the size of its header.
-int Confere_Fluxo(TPedido* p, uintmax_t* cabecalho) {
-  if (int erro = Relata(Confere_Entrada(p->binario))) return erro;
-  if (int erro = Relata(Confere_Saida(p->texto, {p->binario, Caminho_Descricao(p->binario)})))
+TResultado Confere_Fluxo(TPedido* p, uintmax_t* cabecalho) {
+  if (TResultado erro = Confere_Entrada(p->binario); !erro.Ok()) return erro;
+  if (TResultado erro = Confere_Saida(p->texto, {p->binario, Caminho_Descricao(p->binario)});
+      !erro.Ok())
     return erro;
   unsigned char inicio[BYTES_INICIO] = {};
   const size_t lidos = Le_Inicio(p->binario, inicio, sizeof inicio);
@@ -232,30 +231,28 @@ int Confere_Fluxo(TPedido* p, uintmax_t* cabecalho) {
   }
   if (p->tipo == "flux" || p->tipo == "mould") return Confere_Superficies(*p, inicio, lidos);
   if (p->tipo == "ats")
-    return Relata(
-        Confere_Registros(p->binario, 0, ARQAUX_TAM_REGISTRO_ATS_ACE, "an ATS/ACE stream"));
+    return Confere_Registros(p->binario, 0, ARQAUX_TAM_REGISTRO_ATS_ACE, "an ATS/ACE stream");
   if (p->tipo == "acs") {
-    return Relata(Confere_Registros(p->binario, 0, ARQAUX_TAM_REGISTRO_ACS,
-                                    "an operative-temperature stream"));
+    return Confere_Registros(p->binario, 0, ARQAUX_TAM_REGISTRO_ACS,
+                             "an operative-temperature stream");
   }
   if (p->tipo == "occupancy") {
-    return Relata(
-        Confere_Registros(p->binario, 0, ARQAUX_TAM_REGISTRO_PESSOAS, "an occupancy stream"));
+    return Confere_Registros(p->binario, 0, ARQAUX_TAM_REGISTRO_PESSOAS, "an occupancy stream");
   }
-  return Relata(Confere_Registros(p->binario, 0, ARQAUX_TAM_REGISTRO_PV, "a photovoltaic stream"));
+  return Confere_Registros(p->binario, 0, ARQAUX_TAM_REGISTRO_PV, "a photovoltaic stream");
 }
 
 // Checks what the parser cannot: the controller output asked must be one
 // the stream holds, and the stream must be of the kind asked.
-int Confere_Pedido(TPedido* p, uintmax_t* cabecalho) {
-  if (int erro = Completa_Pedido(p)) return erro;
+TResultado Confere_Pedido(TPedido* p, uintmax_t* cabecalho) {
+  if (TResultado erro = Completa_Pedido(p); !erro.Ok()) return erro;
   if (p->saidas >= 0 && p->indice > p->saidas) {
-    Erro("--index: %d is not an output number from 0 to %d (--outputs)", p->indice, p->saidas);
-    return ERRO_USO;
+    return Falha_Uso("--index: %d is not an output number from 0 to %d (--outputs)", p->indice,
+                     p->saidas);
   }
-  if (int erro = Confere_Fluxo(p, cabecalho)) return erro;
+  if (TResultado erro = Confere_Fluxo(p, cabecalho); !erro.Ok()) return erro;
   if (!p->mostra_dado) p->mostra = p->tem;
-  return 0;
+  return {};
 }
 
 void Converte(const TPedido& p, int binario, int texto) {
@@ -283,10 +280,11 @@ void Converte(const TPedido& p, int binario, int texto) {
 
 // The flux conversion opens its source and its two reports itself, under
 // the prefix given as the report.
-int Converte_Fluxos(const TPedido& p) {
+TResultado Converte_Fluxos(const TPedido& p) {
   for (const char* sufixo : {"FLW.txt", "MTR.txt"}) {
-    if (int erro =
-            Relata(Confere_Saida(p.texto + sufixo, {p.binario, Caminho_Descricao(p.binario)}))) {
+    if (TResultado erro =
+            Confere_Saida(p.texto + sufixo, {p.binario, Caminho_Descricao(p.binario)});
+        !erro.Ok()) {
       return erro;
     }
   }
@@ -295,16 +293,16 @@ int Converte_Fluxos(const TPedido& p) {
   if (!Geren_ArqAux()->Converte_Binario_Texto_FluxosCV(origem.data(), prefixo.data(), p.regiao,
                                                        !p.sem_calor, !p.sem_vapor, &inicio, &fim,
                                                        p.intervalo)) {
-    return Erro("cannot convert '%s' into '%sFLW.txt' and '%sMTR.txt'", p.binario.c_str(),
-                p.texto.c_str(), p.texto.c_str());
+    return Falha("cannot convert '%s' into '%sFLW.txt' and '%sMTR.txt'", p.binario.c_str(),
+                 p.texto.c_str(), p.texto.c_str());
   }
-  return 0;
+  return {};
 }
 
 int Gera_Relatorio(TPedido p) {
   uintmax_t cabecalho = 0;
-  if (int erro = Confere_Pedido(&p, &cabecalho)) return erro;
-  if (p.tipo == "flux") return Converte_Fluxos(p);
+  if (int erro = Relata(Confere_Pedido(&p, &cabecalho))) return erro;
+  if (p.tipo == "flux") return Relata(Converte_Fluxos(p));
   return Relata(Converte_Arquivo(p.binario, p.texto, cabecalho,
                                  [&p](int binario, int texto) { Converte(p, binario, texto); }));
 }

@@ -38,40 +38,40 @@ struct TPedido_HVAC {
 };
 
 // The stream's description, or, when there is none, one that the options
-// must fill whole: 0, or the exit status after one message.
-int Le_Descricao_Fluxo(const TPedido_HVAC& p, TDescricao* d) {
+// must fill whole.
+TResultado Le_Descricao_Fluxo(const TPedido_HVAC& p, TDescricao* d) {
   bool existe = false;
-  if (int erro = Relata(Le_Descricao_Ao_Lado(p.dados, d, &existe, Le_Descricao_HVAC))) return erro;
+  if (TResultado erro = Le_Descricao_Ao_Lado(p.dados, d, &existe, Le_Descricao_HVAC); !erro.Ok())
+    return erro;
   if (!existe) {
     const bool completo = !p.flags.empty() && p.variavel >= 0 && !p.inicio.empty() &&
                           !p.fim.empty() && p.intervalo > 0;
     if (!completo) {
-      return Erro(
+      return Falha(
           "'%s' has no description '%s': give --variable, --flags, --start, --end and "
           "--interval",
           p.dados.c_str(), Caminho_Descricao(p.dados).c_str());
     }
     *d = TDescricao();
     d->tipo = p.tipo->nome;
-    return 0;
+    return {};
   }
   if (d->tipo != p.tipo->nome) {
-    return Erro("'%s' describes a %s stream, not %s", Caminho_Descricao(p.dados).c_str(),
-                d->tipo.c_str(), p.tipo->nome);
+    return Falha("'%s' describes a %s stream, not %s", Caminho_Descricao(p.dados).c_str(),
+                 d->tipo.c_str(), p.tipo->nome);
   }
-  return 0;
+  return {};
 }
 
-// The options over the description: 0, or the exit status after one message.
-int Aplica_Opcoes(const TPedido_HVAC& p, TDescricao* d, TRelatorio_Descrito* r) {
+// The options over the description.
+TResultado Aplica_Opcoes(const TPedido_HVAC& p, TDescricao* d, TRelatorio_Descrito* r) {
   if (!p.flags.empty()) d->flags = p.flags;
   if (!p.componentes.empty()) d->componentes = p.componentes;
   if (p.numero >= 0) d->numero = p.numero;
   if (p.intervalo > 0) d->intervalo = p.intervalo;
   if ((!p.inicio.empty() && !Le_Data(p.inicio, &d->inicio)) ||
       (!p.fim.empty() && !Le_Data(p.fim, &d->fim))) {
-    Erro("--start, --end: not a day DD/MM of the year and an hour HH from 0 to 23");
-    return ERRO_USO;
+    return Falha_Uso("--start, --end: not a day DD/MM of the year and an hour HH from 0 to 23");
   }
   // The variable asked, with the selection the description gives it; else
   // the description's first.
@@ -82,27 +82,25 @@ int Aplica_Opcoes(const TPedido_HVAC& p, TDescricao* d, TRelatorio_Descrito* r) 
   if (p.selecionado >= 0) r->selecionado = p.selecionado;
   const std::vector<int>& v = p.tipo->variaveis;
   if (std::find(v.begin(), v.end(), r->variavel) == v.end()) {
-    Erro("--variable: %d is not a variable of %s (%s)", r->variavel, p.tipo->nome,
-         Texto_Variaveis(*p.tipo).c_str());
-    return ERRO_USO;
+    return Falha_Uso("--variable: %d is not a variable of %s (%s)", r->variavel, p.tipo->nome,
+                     Texto_Variaveis(*p.tipo).c_str());
   }
   const bool existe =
       std::any_of(d->componentes.begin(), d->componentes.end(),
                   [r](const TComponente_Descrito& c) { return c.tipo == r->selecionado; });
   if (r->selecionado != SEM_SELECIONADO && !existe) {
-    Erro("--selected: the fan coil has no component of type %d", r->selecionado);
-    return ERRO_USO;
+    return Falha_Uso("--selected: the fan coil has no component of type %d", r->selecionado);
   }
-  return 0;
+  return {};
 }
 
 int Gera_Relatorio_HVAC(const TPedido_HVAC& p) {
   if (int erro = Relata(Confere_Entrada(p.dados))) return erro;
   if (int erro = Relata(Confere_Saida(p.texto, {p.dados, Caminho_Descricao(p.dados)}))) return erro;
   TDescricao d;
-  if (int erro = Le_Descricao_Fluxo(p, &d)) return erro;
+  if (int erro = Relata(Le_Descricao_Fluxo(p, &d))) return erro;
   TRelatorio_Descrito r;
-  if (int erro = Aplica_Opcoes(p, &d, &r)) return erro;
+  if (int erro = Relata(Aplica_Opcoes(p, &d, &r))) return erro;
   TGeren_ArquivoAux* geren = Geren_ArqAux();
   return Relata(Converte_Arquivo(p.dados, p.texto, 0, [&](int dados, int texto) {
     Converte_Saida_HVAC(geren, d, r, dados, texto);

@@ -210,33 +210,35 @@ bool Le_Contagem(const std::string& caminho, uintmax_t posicao, int32_t* n) {
 // and that its count is the number of records it holds, lets carrega load
 // it (given that count) and closes it; 0, or 1 after one message.
 template <class F>
-int Carrega(const std::string& caminho, const TTipo& t, F carrega) {
-  if (int erro = Relata(Confere_Registros(caminho, t.cabecalho, t.registro, t.descricao)))
+TResultado Carrega(const std::string& caminho, const TTipo& t, F carrega) {
+  if (TResultado erro = Confere_Registros(caminho, t.cabecalho, t.registro, t.descricao);
+      !erro.Ok())
     return erro;
   std::error_code ec;
   const uintmax_t registros = (std::filesystem::file_size(caminho, ec) - t.cabecalho) / t.registro;
   int32_t contagem = -1;
   if (ec || !Le_Contagem(caminho, t.cabecalho - ARQAUX_TAM_CONTAGEM, &contagem) || contagem < 0 ||
       static_cast<uintmax_t>(contagem) != registros) {
-    return Erro("'%s' is not %s: its count is not the %ju records it holds", caminho.c_str(),
-                t.descricao, registros);
+    return Falha("'%s' is not %s: its count is not the %ju records it holds", caminho.c_str(),
+                 t.descricao, registros);
   }
   G* g = Geren_ArqAux();
   const int n = g->Abre_Arquivo(caminho.c_str(), "rb");
-  if (n == 0) return Erro("cannot open '%s'", caminho.c_str());
+  if (n == 0) return Falha("cannot open '%s'", caminho.c_str());
   const bool ok = carrega(g, contagem);
   g->Fecha_Arquivo(n);
-  return ok ? 0 : Erro("cannot read '%s'", caminho.c_str());
+  return ok ? TResultado() : Falha("cannot read '%s'", caminho.c_str());
 }
 
 template <class T, class L, class M>
-int Mostra_Lista(const std::string& caminho, const TTipo& t, L carrega, M mostra) {
+TResultado Mostra_Lista(const std::string& caminho, const TTipo& t, L carrega, M mostra) {
   TLista<T> lista(true);
-  if (int erro = Carrega(caminho, t, [&](G* g, int n) { return carrega(g, &lista, n); })) {
+  if (TResultado erro = Carrega(caminho, t, [&](G* g, int n) { return carrega(g, &lista, n); });
+      !erro.Ok()) {
     return erro;
   }
   for (int k = 1; k <= lista.Numero_Elementos(); ++k) mostra(k, *lista.R_No(k)->R_Dado());
-  return 0;
+  return {};
 }
 
 struct TPedido {
@@ -247,36 +249,36 @@ struct TPedido {
 int Mostra(const TPedido& p) {
   const TTipo& t = TIPOS.at(p.tipo);
   if (p.tipo == "demand") {
-    return Mostra_Lista<TDemanda_Consumo_Mensal>(
+    return Relata(Mostra_Lista<TDemanda_Consumo_Mensal>(
         p.caminho, t, [](G* g, auto* l, int n) { return g->Carrega_Demanda_Consumo(l) == n; },
-        [](int k, const auto& r) { Mostra_Demanda(k, r, DEMANDA); });
+        [](int k, const auto& r) { Mostra_Demanda(k, r, DEMANDA); }));
   }
   if (p.tipo == "hvac-demand") {
-    return Mostra_Lista<TDemanda_Consumo_Mensal_HVAC>(
+    return Relata(Mostra_Lista<TDemanda_Consumo_Mensal_HVAC>(
         p.caminho, t,
         [](G* g, auto* l, int n) { return g->Carrega_Demanda_Consumo_HVAC(l) || n == 0; },
-        [](int k, const auto& r) { Mostra_Demanda(k, r, DEMANDA_HVAC); });
+        [](int k, const auto& r) { Mostra_Demanda(k, r, DEMANDA_HVAC); }));
   }
   if (p.tipo == "monthly") {
-    return Mostra_Lista<TEstatistica_Mensal>(
+    return Relata(Mostra_Lista<TEstatistica_Mensal>(
         p.caminho, t, [](G* g, auto* l, int n) { return g->Carrega_Estatisticas(l) == n; },
-        Mostra_Estatistica);
+        Mostra_Estatistica));
   }
   if (p.tipo == "loads") {
     TLista<TCarga_Termica_Mensal> meses(true);
     auto anual = std::make_unique<TCarga_Termica_Anual>();
     short f1 = 0, f2 = 0;
-    int erro = Carrega(p.caminho, t, [&](G* g, int) {
+    int erro = Relata(Carrega(p.caminho, t, [&](G* g, int) {
       return g->Carrega_Relatorio_CargasTermicas(&meses, anual.get(), &f1, &f2);
-    });
+    }));
     if (erro == 0) Mostra_Cargas(*anual, meses, f1, f2);
     return erro;
   }
   TLista<TGanho_Termico_Mensal> meses(true);
   auto anual = std::make_unique<TGanho_Termico_Anual>();
-  int erro = Carrega(p.caminho, t, [&](G* g, int) {
+  int erro = Relata(Carrega(p.caminho, t, [&](G* g, int) {
     return g->Carrega_Relatorio_GanhosTermicos(&meses, anual.get());
-  });
+  }));
   if (erro == 0) Mostra_Ganhos(*anual, meses);
   return erro;
 }
@@ -292,10 +294,10 @@ int Relatorio(const TPedido& p) {
   auto carga = std::make_unique<TCarga_Termica_Anual>();
   auto ganho = std::make_unique<TGanho_Termico_Anual>();
   short f1, f2;
-  int erro = Carrega(p.caminho, t, [&](G* g, int) {
+  int erro = Relata(Carrega(p.caminho, t, [&](G* g, int) {
     return cargas ? g->Carrega_Relatorio_CargasTermicas(&meses_c, carga.get(), &f1, &f2)
                   : g->Carrega_Relatorio_GanhosTermicos(&meses_g, ganho.get());
-  });
+  }));
   if (erro != 0) return erro;
   if (int erro = Relata(Confere_Sem_Ligacao(p.saida))) return erro;
   G* g = Geren_ArqAux();

@@ -31,21 +31,21 @@ struct TPedido_Parede {
 };
 
 // The regions and groups the options leave out, from the file's
-// description: 0, or the exit status after one message.
-int Completa_Pedido(TPedido_Parede* p) {
+// description.
+TResultado Completa_Pedido(TPedido_Parede* p) {
   TDescricao d;
   bool existe = false;
-  if (int erro = Relata(Le_Descricao_Ao_Lado(p->arquivo, &d, &existe, Le_Descricao_Geral))) {
+  if (TResultado erro = Le_Descricao_Ao_Lado(p->arquivo, &d, &existe, Le_Descricao_Geral);
+      !erro.Ok()) {
     return erro;
   }
   if (p->elementos.empty()) {
     if (!existe) {
-      Erro("--regions is required");
-      return ERRO_USO;
+      return Falha_Uso("--regions is required");
     }
     if (d.regioes.empty()) {
-      return Erro("'%s' has no 'regions' line: give --regions",
-                  Caminho_Descricao(p->arquivo).c_str());
+      return Falha("'%s' has no 'regions' line: give --regions",
+                   Caminho_Descricao(p->arquivo).c_str());
     }
     p->elementos = d.regioes;
   }
@@ -53,7 +53,7 @@ int Completa_Pedido(TPedido_Parede* p) {
     for (int k = 0; k < 3; ++k) p->grupos[k] = false;
     for (int g : d.grupos) p->grupos[g - 1] = true;
   }
-  return 0;
+  return {};
 }
 
 // "1,2,3" in any order and subset: the groups the file holds.
@@ -73,11 +73,11 @@ bool Le_Grupos_Parede(const std::string& texto, bool (*grupos)[3]) {
 }
 
 int Mostra(TPedido_Parede p) {
-  if (int erro = Completa_Pedido(&p)) return erro;
+  if (int erro = Relata(Completa_Pedido(&p))) return erro;
   if (int erro = Relata(Confere_Entrada(p.arquivo))) return erro;
   if (p.regiao > static_cast<int>(p.elementos.size())) {
-    Erro("--region: %d is not a region from 1 to %zu (--regions)", p.regiao, p.elementos.size());
-    return ERRO_USO;
+    return Relata(Falha_Uso("--region: %d is not a region from 1 to %zu (--regions)", p.regiao,
+                            p.elementos.size()));
   }
   const std::string falha = Confere_Parede(p.arquivo, p.elementos, p.grupos);
   if (!falha.empty()) return Erro("%s", falha.c_str());

@@ -9,19 +9,19 @@ int Relata(const TResultado& r) {
   std::fputs("arqaux: ", stderr);
   std::fputs(r.Mensagem().c_str(), stderr);
   std::fputc('\n', stderr);
-  return 1;
+  return r.Status();
 }
 
 namespace {
 
-TResultado Falha_Lista(const char* formato, va_list args) {
+TResultado Falha_Lista(const char* formato, va_list args, int status = 1) {
   va_list copia;
   va_copy(copia, args);
   const int tamanho = std::vsnprintf(nullptr, 0, formato, args);
   std::vector<char> texto(tamanho > 0 ? static_cast<size_t>(tamanho) + 1 : 1, '\0');
   if (tamanho > 0) std::vsnprintf(texto.data(), texto.size(), formato, copia);
   va_end(copia);
-  return TResultado::Falha(std::string(texto.data(), tamanho > 0 ? tamanho : 0));
+  return TResultado::Falha(std::string(texto.data(), tamanho > 0 ? tamanho : 0), status);
 }
 
 }  // namespace
@@ -30,6 +30,14 @@ TResultado Falha(const char* formato, ...) {
   va_list args;
   va_start(args, formato);
   TResultado r = Falha_Lista(formato, args);
+  va_end(args);
+  return r;
+}
+
+TResultado Falha_Uso(const char* formato, ...) {
+  va_list args;
+  va_start(args, formato);
+  TResultado r = Falha_Lista(formato, args, ERRO_USO);
   va_end(args);
   return r;
 }

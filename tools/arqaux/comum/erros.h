@@ -17,27 +17,32 @@ constexpr int ERRO_USO = 2;
 class TResultado {
  public:
   TResultado() = default;  // done
-  static TResultado Falha(std::string mensagem) {
+  // A failure, the command's exit status then status: 1, or ERRO_USO when
+  // the command line asked for what cannot be.
+  static TResultado Falha(std::string mensagem, int status = 1) {
     TResultado r;
-    r.falhou_ = true;
+    r.status_ = status;
     r.mensagem_ = std::move(mensagem);
     return r;
   }
-  bool Ok() const { return !falhou_; }
+  bool Ok() const { return status_ == 0; }
+  int Status() const { return status_; }
   // The line that says why (without "arqaux: "); empty when done.
   const std::string& Mensagem() const { return mensagem_; }
 
  private:
-  bool falhou_ = false;
+  int status_ = 0;
   std::string mensagem_;
 };
 
-// The exit status of r: 0 when done; else 1, after its line on standard
-// error (up to a null byte, as printf's "%s" would print it).
+// The exit status of r: 0 when done; else its status, after its line on
+// standard error (up to a null byte, as printf's "%s" would print it).
 int Relata(const TResultado& r);
 
 // A failure whose line is printf's formato and what follows.
 TResultado Falha(const char* formato, ...) __attribute__((format(printf, 1, 2)));
+// The same with the exit status of a command line refused (ERRO_USO).
+TResultado Falha_Uso(const char* formato, ...) __attribute__((format(printf, 1, 2)));
 // Relata of that failure, for a command that fails on the spot: 1.
 int Erro(const char* formato, ...) __attribute__((format(printf, 1, 2)));
 
