@@ -510,15 +510,11 @@ TResultado TFamilia_Cargas::Converte_Zona(TContexto_Amostra* c, size_t i) {
   for (int k = 0; k < 3; ++k) {
     const int o = g->Abre_Arquivo(Nome(i, origens[k]).c_str(), "rb");
     if (o == 0) return Falha("cannot open '%s'", c->Exibe(Nome(i, origens[k])).c_str());
-    if (TResultado erro = Escreve(c, Nome(i, copias[k]),
-                                  [&](int d) {
-                                    g->Grava_Cabecalho_Carga_Termica(
-                                        d, true, tipos[k], titulo.c_str(), periodo, intervalo_);
-                                    g->Salva_Carga_Termica_Texto(tipos[k], o, d, nullptr);
-                                  });
-        !erro.Ok()) {
-      return erro;
-    }
+    const auto copia = [&](int d) {
+      g->Grava_Cabecalho_Carga_Termica(d, true, tipos[k], titulo.c_str(), periodo, intervalo_);
+      g->Salva_Carga_Termica_Texto(tipos[k], o, d, nullptr);
+    };
+    if (TResultado r = Escreve(c, Nome(i, copias[k]), copia); !r.Ok()) return r;
     g->Fecha_Arquivo(o);
   }
   TCarga_Termica_Anual cargas = Cargas_Anual(z);
@@ -527,43 +523,31 @@ TResultado TFamilia_Cargas::Converte_Zona(TContexto_Amostra* c, size_t i) {
   const char* const estacoes[2] = {"inverno", "verao"};
   for (int e = 0; e < 2; ++e) {
     const std::string sufixo = std::string("_") + estacoes[e] + ".txt";
-    if (TResultado erro = Escreve(c, Nome(i, ("cargas_anual" + sufixo).c_str()),
-                                  [&](int n) {
-                                    g->Grava_Carga_Termica_Anual(n, tipos[e], titulo.c_str(),
-                                                                 &cargas, periodo, intervalo_);
-                                  });
-        !erro.Ok()) {
-      return erro;
+    const auto anual = [&](int n) {
+      g->Grava_Carga_Termica_Anual(n, tipos[e], titulo.c_str(), &cargas, periodo, intervalo_);
+    };
+    const auto mensal = [&](int n) {
+      g->Grava_Carga_Termica_Mensal(n, tipos[e], titulo.c_str(), lista_cargas.get(), periodo,
+                                    intervalo_);
+    };
+    if (TResultado r = Escreve(c, Nome(i, ("cargas_anual" + sufixo).c_str()), anual); !r.Ok()) {
+      return r;
     }
-    if (TResultado erro = Escreve(c, Nome(i, ("cargas_mensal" + sufixo).c_str()),
-                                  [&](int n) {
-                                    g->Grava_Carga_Termica_Mensal(n, tipos[e], titulo.c_str(),
-                                                                  lista_cargas.get(), periodo,
-                                                                  intervalo_);
-                                  });
-        !erro.Ok()) {
-      return erro;
+    if (TResultado r = Escreve(c, Nome(i, ("cargas_mensal" + sufixo).c_str()), mensal); !r.Ok()) {
+      return r;
     }
   }
   TGanho_Termico_Anual ganhos = Ganhos_Anual(z.ganhos);
   std::vector<TGanho_Termico_Mensal> ganhos_mes = Ganhos_Mensais(z.ganhos);
   auto lista_ganhos = Lista(ganhos_mes);
-  if (TResultado erro = Escreve(c, Nome(i, "ganhos_anual.txt"),
-                                [&](int n) {
-                                  g->Grava_Ganho_Termico_Anual(n, titulo.c_str(), &ganhos, periodo,
-                                                               intervalo_);
-                                });
-      !erro.Ok()) {
-    return erro;
-  }
-  if (TResultado erro = Escreve(c, Nome(i, "ganhos_mensal.txt"),
-                                [&](int n) {
-                                  g->Grava_Ganho_Termico_Mensal(
-                                      n, titulo.c_str(), lista_ganhos.get(), periodo, intervalo_);
-                                });
-      !erro.Ok()) {
-    return erro;
-  }
+  const auto ganho_anual = [&](int n) {
+    g->Grava_Ganho_Termico_Anual(n, titulo.c_str(), &ganhos, periodo, intervalo_);
+  };
+  const auto ganho_mensal = [&](int n) {
+    g->Grava_Ganho_Termico_Mensal(n, titulo.c_str(), lista_ganhos.get(), periodo, intervalo_);
+  };
+  if (TResultado r = Escreve(c, Nome(i, "ganhos_anual.txt"), ganho_anual); !r.Ok()) return r;
+  if (TResultado r = Escreve(c, Nome(i, "ganhos_mensal.txt"), ganho_mensal); !r.Ok()) return r;
   return Salva_Zona(c, i, cargas, lista_cargas.get(), cargas_mes, ganhos, lista_ganhos.get(),
                     ganhos_mes);
 }

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "catalogos/catalogos_leitura.h"
+#include "comum/erros.h"
 
 struct TTipo_Catalogo {
   const char* nome;       // the word of --kind
@@ -64,10 +65,10 @@ std::vector<TTipo_Catalogo> Tipos_Catalogo_Vidros();
 // saida (catalogos_vidros.cpp). False when a load failed or there is no model.
 bool Confere_Vidros(const std::string& dir, FILE* saida);
 
-// Why the last load failed when the fault was not the file's (the
-// temporary models directory a glazing loader makes could not be made);
-// empty when it was the file's or nothing failed.
-const std::string& Falha_Externa();
+// The last load's failure when the fault was not the file's (the temporary
+// models directory a glazing loader makes could not be made); done when it
+// was the file's or nothing failed.
+const TResultado& Falha_Externa();
 
 // The kind called nome, or null.
 const TTipo_Catalogo* Procura_Tipo_Catalogo(const std::string& nome);

@@ -66,9 +66,9 @@ bool No_Dir_Modelos(const std::string& dir, F carrega) {
 }
 
 // What Falha_Externa answers.
-std::string& Texto_Falha_Externa() {
-  static std::string texto;
-  return texto;
+TResultado& Resultado_Externo() {
+  static TResultado resultado;
+  return resultado;
 }
 
 // Runs carrega() in a models directory made for the call, where caminho is
@@ -79,10 +79,10 @@ bool Com_Arquivo_Em(const std::string& caminho, const std::string& nome, F carre
   const char* tmp = std::getenv("TMPDIR");
   const std::string pai = tmp != nullptr && *tmp != '\0' ? tmp : "/tmp";
   std::string dir = pai + "/arqaux-XXXXXX";
-  Texto_Falha_Externa().clear();
+  Resultado_Externo() = TResultado();
   if (mkdtemp(dir.data()) == nullptr) {
-    Texto_Falha_Externa() =
-        "cannot make a temporary folder in '" + pai + "' (TMPDIR): " + std::strerror(errno);
+    Resultado_Externo() = TResultado::Falha("cannot make a temporary folder in '" + pai +
+                                            "' (TMPDIR): " + std::strerror(errno));
     return false;
   }
   std::error_code ec;
@@ -91,8 +91,8 @@ bool Com_Arquivo_Em(const std::string& caminho, const std::string& nome, F carre
   fs::create_symlink(fs::absolute(caminho, ec), alvo, ec);
   if (ec) fs::copy_file(caminho, alvo, ec);
   if (ec) {
-    Texto_Falha_Externa() =
-        "cannot place '" + caminho + "' in the temporary folder '" + dir + "': " + ec.message();
+    Resultado_Externo() = TResultado::Falha(
+        "cannot place '" + caminho + "' in the temporary folder '" + dir + "': " + ec.message());
   }
   const bool ok = !ec && No_Dir_Modelos(dir, carrega);
   fs::remove_all(dir, ec);
@@ -312,7 +312,7 @@ bool Carrega_Gas(const std::string& c, FILE* saida, long* parada) {
 
 }  // namespace
 
-const std::string& Falha_Externa() { return Texto_Falha_Externa(); }
+const TResultado& Falha_Externa() { return Resultado_Externo(); }
 
 bool Confere_Vidros(const std::string& dir, FILE* saida) {
   long parada = -1;

@@ -53,7 +53,7 @@ int Confere(const std::string& caminho, const std::string& tipo) {
   long parada = -1;
   const bool ok = Confere_Catalogo(*t, caminho, stdout, &parada);
   std::fflush(stdout);
-  if (!ok && !Falha_Externa().empty()) return Erro("%s", Falha_Externa().c_str());
+  if (!ok && !Falha_Externa().Ok()) return Relata(Falha_Externa());
   if (!ok && parada < 0) return Erro("%s: not a whole %s file", caminho.c_str(), t->nome);
   if (!ok) {
     return Erro("%s: loading stopped at line %ld, byte %ld", caminho.c_str(),
