@@ -1,10 +1,12 @@
-// The tool's readers of whole words, called directly: a number or a date is
-// taken only when nothing follows it and it is in range.
+// The tool's common code called directly: the readers of whole words (a
+// number or a date is taken only when nothing follows it and it is in range)
+// and the one place a failure becomes its line and exit status.
 #include <arqaux/arqaux.h>
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "comum/erros.h"
 #include "comum/texto.h"
 
 namespace {
@@ -49,6 +51,30 @@ TEST(TextoFerramenta, WholeIntegersAndDatesOfTheYearOnly) {
     EXPECT_EQ(t.Tempo, 0) << c.texto;  // the rest of the clock is cleared
     EXPECT_EQ(t.Reservado[0], 0) << c.texto;
   }
+}
+
+TEST(ErrosFerramenta, RelataPrintsTheLineOnceAndGivesItsStatus) {
+  const struct {
+    TResultado resultado;
+    int status;
+    const char* linha;  // on standard error
+  } casos[] = {
+      {TResultado(), 0, ""},
+      {Falha("cannot open '%s'", "a b.bin"), 1, "arqaux: cannot open 'a b.bin'\n"},
+      {Falha_Uso("--index: %d is not an output", 7), ERRO_USO,
+       "arqaux: --index: 7 is not an output\n"},
+      // What a reader quotes of a damaged file is printed as "%s" prints it.
+      {TResultado::Falha(std::string("line 2: 'a\0b'", 13)), 1, "arqaux: line 2: 'a\n"},
+  };
+  for (const auto& c : casos) {
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(Relata(c.resultado), c.status) << c.linha;
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), c.linha);
+    EXPECT_EQ(c.resultado.Ok(), c.status == 0) << c.linha;
+  }
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(Erro("%s: %d", "x", 3), 1);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "arqaux: x: 3\n");
 }
 
 }  // namespace
