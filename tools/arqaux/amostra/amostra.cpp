@@ -105,7 +105,7 @@ class Amostra {
     if (op_.graficos) nomes_familias_.push_back(FAMILIA_GRAFICOS);
   }
 
-  // Runs the whole sample; the exit status of the command.
+  // Runs the whole sample.
   TResultado Executa();
 
  private:
