@@ -239,7 +239,8 @@ class ARQAUX_API TSerie {
   virtual ~TSerie() = default;
   const std::vector<TColuna>& Colunas() const { return colunas_; }
   // The next record into valores (one per column) and its time; false at
-  // the end of the data.
+  // the end of the data, and at every call after: a record or line that
+  // does not read ends the data, and what follows it is not read.
   virtual bool Le(std::vector<double>* valores, long long* segundos) = 0;
   // Up to max records, row after row, into valores (Colunas().size() values
   // a row) and their times into segundos, both replaced: how many were read,

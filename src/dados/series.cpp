@@ -148,7 +148,10 @@ class TSerie_Fluxo : public TSerie_Registro {
   }
   bool Le(std::vector<double>* valores, long long* segundos) override {
     valores->assign(colunas_.size(), 0.0);
-    if (!ler_(geren_, n_, registros_, valores->data())) return false;
+    if (terminada_ || !ler_(geren_, n_, registros_, valores->data())) {
+      terminada_ = true;
+      return false;
+    }
     // Every reader leaves its stream current, after the values it read.
     fim_ = std::ftell(geren_->ObtemArquivo());
     *segundos = ++registros_ * intervalo_;
@@ -162,6 +165,7 @@ class TSerie_Fluxo : public TSerie_Registro {
     if (registro_.bytes == 0) return TSerie::Le_Bloco(max, valores, segundos);
     valores->clear();
     segundos->clear();
+    if (terminada_) return 0;
     geren_->Muda_Arquivo(n_);
     std::FILE* arq = geren_->ObtemArquivo();
     if (arq == nullptr) return 0;
@@ -183,6 +187,7 @@ class TSerie_Fluxo : public TSerie_Registro {
       lidos += r;
       fim_ += static_cast<long long>(r * tamanho);
       if (r < pedidos) {
+        terminada_ = true;
         valores->resize(lidos * k);
         std::fseek(arq, static_cast<long>(fim_), SEEK_SET);
         break;
@@ -200,6 +205,7 @@ class TSerie_Fluxo : public TSerie_Registro {
   std::vector<unsigned char> bytes_;
   long long registros_ = 0;
   long long fim_ = 0;
+  bool terminada_ = false;  // a record did not read: the data ended there
 };
 
 // An hourly input file, read whole through its window reader.
@@ -393,10 +399,14 @@ class TSerie_Temp_Superficies : public TSerie_Registro {
     std::string linha;
     if (!primeira_.empty()) {
       v.swap(primeira_);
-    } else if (!Le_Linha(&linha) || !Le_Dados(linha, &v)) {
+    } else if (terminada_ || !Le_Linha(&linha) || !Le_Dados(linha, &v)) {
+      terminada_ = true;
       return false;
     }
-    if (v.size() != colunas_.size() + 1) return false;
+    if (v.size() != colunas_.size() + 1) {
+      terminada_ = true;
+      return false;
+    }
     geren_->Muda_Arquivo(n_);
     fim_ = std::ftell(geren_->ObtemArquivo());
     *segundos = static_cast<long long>(v[0]);
@@ -424,6 +434,7 @@ class TSerie_Temp_Superficies : public TSerie_Registro {
   std::vector<double> primeira_;
   TRelogio_Linhas relogio_;
   long long fim_ = 0;
+  bool terminada_ = false;  // a line did not read: the data ended there
 };
 
 using G = TGeren_ArquivoAux;
@@ -965,12 +976,12 @@ std::string Confere_Final(const std::string& caminho, const TSerie& s) {
   }
   std::fclose(arq);
   if (tamanho <= fim) return "";
-  const std::string resto =
-      "'" + caminho + "': " + std::to_string(tamanho - fim) + " bytes after its last whole ";
+  const std::string resto = "'" + caminho + "': " + std::to_string(tamanho - fim) +
+                            (tamanho - fim == 1 ? " byte" : " bytes") + " after its last whole ";
   if (const auto* f = dynamic_cast<const TSerie_Fluxo*>(&s)) {
     return resto + "record: " +
            (tamanho - fim < f->Tamanho_Registro() ? "a record cut short"
-                                                   : "a record that does not read");
+                                                  : "a record that does not read");
   }
   return resto + "line: " +
          (fim_de_linha ? "line " + std::to_string(linhas + 1) + " does not read"

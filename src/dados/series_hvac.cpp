@@ -118,7 +118,10 @@ class TSerie_Passos : public TSerie {
   explicit TSerie_Passos(int intervalo) : intervalo_(intervalo) {}
   bool Le(std::vector<double>* valores, long long* segundos) override {
     valores->assign(colunas_.size(), 0.0);
-    if (!Le_Registro(valores->data())) return false;
+    if (terminada_ || !Le_Registro(valores->data())) {
+      terminada_ = true;
+      return false;
+    }
     fim_ = Posicao();
     *segundos = ++registros_ * intervalo_;
     return true;
@@ -135,6 +138,7 @@ class TSerie_Passos : public TSerie {
   long long intervalo_;
   long long registros_ = 0;
   long long fim_ = 0;
+  bool terminada_ = false;  // a line did not read: the data ended there
 };
 
 // A primary-equipment data stream through the library's reader.
