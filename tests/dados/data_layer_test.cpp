@@ -1,7 +1,8 @@
 // The data layer on its own: kinds told from their first bytes, CSV written
 // whole (quoting, dates, hours, failed writes), and every column of every
 // kind a short sample run writes named, measured and given a unit from the
-// closed table of quantities.
+// closed table of quantities; its files read in blocks, and told damaged
+// from what lies after their last whole record.
 #include <arqaux/dados.h>
 #include <unistd.h>
 
