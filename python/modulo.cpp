@@ -120,6 +120,8 @@ py::dict Le(const std::string& caminho, const std::string& tipo, int ano) {
       tempos.push_back(desde_1970 * 1000000000);
     }
   }
+  const std::string dano = Confere_Final(caminho, *s);
+  if (!dano.empty()) Falha(dano);
   py::list nomes, unidades, grandezas;
   for (const TColuna& c : s->Colunas()) {
     nomes.append(c.nome);

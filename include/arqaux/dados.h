@@ -399,8 +399,9 @@ struct TResumo_Banco {
 // else is written. A folder given twice or already in the database is
 // refused before anything is written. progresso, when given, is told after
 // each file (files done, files of all the runs). false, with *erro (the
-// file or the database named), when it fails; a run that failed is rolled
-// back, the runs before it stay in an appended database.
+// file or the database named), when it fails, a file cut short or damaged
+// (Confere_Final) among the failures; a run that failed is rolled back, the
+// runs before it stay in an appended database.
 ARQAUX_API bool Exporta_Banco(const std::vector<std::string>& execucoes, const std::string& banco,
                               bool acrescentar, int ano, TResumo_Banco* resumo, std::string* erro,
                               const std::function<void(size_t, size_t)>& progresso = nullptr);

@@ -49,6 +49,13 @@ std::vector<std::string> Arquivos_Exportaveis(const std::string& pasta, int* ign
   return arquivos;
 }
 
+// A file whose records end before its bytes do (cut short, or damaged) is
+// not exported as if whole: 0, or the exit status after one message.
+int Confere_Exportado(const std::string& caminho, const TSerie& s) {
+  const std::string dano = Confere_Final(caminho, s);
+  return dano.empty() ? 0 : Erro("%s", dano.c_str());
+}
+
 // "--out -" writes the CSV to standard output, for a pipe, and nothing else
 // there. A file is written under a temporary name and renamed once whole.
 int Exporta_Para_CSV(const TPedido_Exportacao& p, TSerie* s) {
@@ -56,13 +63,15 @@ int Exporta_Para_CSV(const TPedido_Exportacao& p, TSerie* s) {
   if (p.saida == "-") {
     const long long linhas = Exporta_CSV(s, p.ano, stdout, &erro);
     if (!erro.empty()) return Erro("%s: %s", p.caminho.c_str(), erro.c_str());
-    return std::fflush(stdout) != 0 || linhas < 0 ? Perda("standard output") : 0;
+    if (std::fflush(stdout) != 0 || linhas < 0) return Perda("standard output");
+    return Confere_Exportado(p.caminho, *s);
   }
   TArquivo_Novo saida;
   if (int falha = saida.Abre(p.saida)) return falha;
   const long long linhas = Exporta_CSV(s, p.ano, saida.Arquivo(), &erro);
   if (!erro.empty()) return Erro("%s: %s", p.caminho.c_str(), erro.c_str());
   if (linhas < 0) return Perda(p.saida);
+  if (int dano = Confere_Exportado(p.caminho, *s)) return dano;
   if (int falha = saida.Conclui()) return falha;
   if (!Silencioso()) std::printf("%s: %lld rows\n", p.saida.c_str(), linhas);
   return 0;
@@ -104,6 +113,7 @@ int Exporta_Pasta_CSV(const TPedido_Exportacao& p, const std::vector<std::string
     const bool fechado = std::fclose(saida) == 0;
     if (!erro.empty()) return Erro("%s: %s", a.c_str(), erro.c_str());
     if (linhas < 0 || !fechado) return Perda((fs::path(p.saida) / nome).string());
+    if (int dano = Confere_Exportado(a, *s)) return dano;
     total += linhas;
     progresso.Avanca(&a - arquivos.data() + 1);
   }
