@@ -23,10 +23,11 @@ the --tool path and see --out under the same path (a shared file system).
 """
 
 import argparse
+import contextlib
+import importlib.util
 import logging
 import math
 import os
-import re
 import shutil
 import subprocess
 import sys
@@ -39,7 +40,7 @@ EPW_PADRAO = RAIZ / "tests" / "data" / "tmy_45.000_8.000_2005_2023.epw"
 CLIMAS = ("built-in", "EPW")
 
 # A zone's load streams and the columns summed from them (W).
-CARGA = re.compile(r"zona(\d+)_carga_(inverno|verao)\.txt")
+CARGA = r"zona\d+_carga_(?:inverno|verao)\.txt"
 AQUECIMENTO = ("heating_sensible_heat", "heating_latent_heat")
 RESFRIAMENTO = ("cooling_sensible_heat", "cooling_latent_heat")
 
@@ -52,13 +53,11 @@ def importa_arqaux():
     """Imports arqaux, from the build tree beside this script when it is not
     on the path; the path goes into PYTHONPATH too, so that the local
     cluster's worker processes, which inherit the environment, import it."""
-    try:
-        import arqaux  # noqa: F401
+    if importlib.util.find_spec("arqaux"):
         return
-    except ImportError:
-        pacote = RAIZ / "build" / "release" / "python"
-        if not (pacote / "arqaux").is_dir():
-            raise Falha("arqaux does not import: set PYTHONPATH=build/release/python")
+    pacote = RAIZ / "build" / "release" / "python"
+    if not (pacote / "arqaux").is_dir():
+        raise Falha("arqaux does not import: set PYTHONPATH=build/release/python")
     sys.path.insert(0, str(pacote))
     os.environ["PYTHONPATH"] = os.pathsep.join(
         p for p in (str(pacote), os.environ.get("PYTHONPATH")) if p)
@@ -107,19 +106,26 @@ def roda_sample(ferramenta, pasta, zonas, intervalo, clima):
     return executa(linha)
 
 
+@contextlib.contextmanager
 def abre_cliente(endereco):
+    """A client of the scheduler at endereco, or of a local cluster that
+    closes with it."""
     from dask.distributed import Client, LocalCluster
 
     if endereco:
         try:
-            return Client(endereco, timeout="10s")
+            cliente = Client(endereco, timeout="10s")
         except (OSError, TimeoutError) as e:
             raise Falha(f"scheduler {endereco} does not answer: {e}") from None
+        with cliente:
+            yield cliente
+        return
     # Small: two worker processes of one thread, each stepping one run or
     # reading one file at a time.
-    cluster = LocalCluster(n_workers=2, threads_per_worker=1, processes=True,
-                           dashboard_address=None, silence_logs=logging.ERROR)
-    return Client(cluster)
+    with LocalCluster(n_workers=2, threads_per_worker=1, processes=True,
+                      dashboard_address=None, silence_logs=logging.ERROR) as cluster, \
+            Client(cluster) as cliente:
+        yield cliente
 
 
 def soma_cargas(pastas):
@@ -128,7 +134,7 @@ def soma_cargas(pastas):
     import arqaux.dask
 
     longa = arqaux.dask.read_runs(pastas)
-    cargas = longa[longa.file.str.fullmatch(CARGA.pattern)
+    cargas = longa[longa.file.str.fullmatch(CARGA)
                    & longa.variable.isin(AQUECIMENTO + RESFRIAMENTO)]
     somas = cargas.groupby(["run", "file", "variable", "unit"]).value.agg(["sum", "count"])
     return somas.compute().reset_index()
@@ -217,7 +223,8 @@ def argumentos():
         "`arqaux sample` over zone counts 1, 2, 3, ... on the built-in climate and on an "
         "EPW file, prints each run's annual heating and cooling energy (kWh) from its zones' "
         "load streams and plots them into OUT/parametric.png. Each run is short: the light "
-        "detail, a whole year in hourly steps, about half a second of CPU per zone.")
+        "detail, a whole year in hourly steps (unless --interval), about half a second of CPU "
+        "per zone.")
     p.add_argument("--runs", type=int, default=4,
                    help="how many runs: zone counts 1, 2, ... each on both climates, in that "
                    "order (default 4: 1 and 2 zones)")
