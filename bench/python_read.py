@@ -6,7 +6,7 @@ The two alternate round by round (ABAB...) so both see the same machine; it
 prints the median wall time of each and their ratio, after checking that
 both tables hold the same index and the same values.
 
-    PYTHONPATH=build/release/python /usr/bin/python3 bench/python_read.py \\
+    PYTHONPATH=build/release/python python3 bench/python_read.py \\
         [--tool build/release/arqaux] [--rounds 15]
 """
 
