@@ -29,9 +29,11 @@ import numpy as np
 import pandas as pd
 
 from ._arqaux import Error, __version__
+
+Error.__module__ = "arqaux"
 from . import _arqaux
 
-__all__ = ["Error", "info", "kinds", "read", "read_run", "to_sqlite", "__version__"]
+__all__ = ["Error", "info", "kinds", "read", "read_run", "run_files", "to_sqlite", "__version__"]
 
 # The columns of the long layout, in order.
 LONG_COLUMNS = ["run", "file", "zone", "component", "variable", "unit", "time", "value"]
@@ -91,6 +93,13 @@ def info(path, kind=None, year=2001):
     return r
 
 
+def run_files(folder):
+    """The files of records of a run folder, in name order, as dicts: path,
+    file (its name), kind, zone ("1", or None) and component ("boiler 1",
+    or None). A folder or a file that does not read raises arqaux.Error."""
+    return _arqaux.run_files(os.fspath(folder))
+
+
 def read_run(folder, wide=False, year=2001):
     """Reads every file of records of a run folder.
 
@@ -102,7 +111,7 @@ def read_run(folder, wide=False, year=2001):
     file name -> the DataFrame read() gives.
     """
     folder = os.fspath(folder)
-    files = _arqaux.run_files(folder)
+    files = run_files(folder)
     if wide:
         return {f["file"]: read(f["path"], f["kind"], year) for f in files}
     return _concat_long([long_table(folder, f, read(f["path"], f["kind"], year)) for f in files])

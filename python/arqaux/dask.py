@@ -19,7 +19,7 @@ import os
 import dask
 import dask.dataframe as dd
 
-from . import _arqaux, empty_long, long_table, read
+from . import empty_long, long_table, read, run_files
 
 __all__ = ["read_runs"]
 
@@ -53,7 +53,7 @@ def read_runs(pattern_or_folders, year=2001):
     here); the files are read when the graph is computed."""
     parts = []
     for run in _folders(pattern_or_folders):
-        for f in _arqaux.run_files(run):
+        for f in run_files(run):
             parts.append(dask.delayed(_part)(run, f, year))
     meta = empty_long().astype({c: object for c in _TEXT})
     if not parts:

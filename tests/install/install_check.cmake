@@ -20,3 +20,15 @@ execute_process(COMMAND ${WORK}/build/consumer ${WORK}/out.txt RESULT_VARIABLE r
 if(r)
   message(FATAL_ERROR "the consumer failed")
 endif()
+
+# The installed Python package imports from the prefix alone, its extension
+# finding the installed library.
+if(PYTHON)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env PYTHONPATH=${prefixo}/${PYTHON_DESTINO}
+    ${PYTHON} -c "import arqaux, os, sys; assert arqaux.__file__.startswith(sys.argv[1]); \
+assert any(k['name'] == 'climate' for k in arqaux.kinds())" ${prefixo}
+    RESULT_VARIABLE r)
+  if(r)
+    message(FATAL_ERROR "the installed Python package does not import")
+  endif()
+endif()
