@@ -40,7 +40,7 @@ EPW_PADRAO = RAIZ / "tests" / "data" / "tmy_45.000_8.000_2005_2023.epw"
 CLIMAS = ("built-in", "EPW")
 
 # A zone's load streams and the columns summed from them (W).
-CARGA = r"zona\d+_carga_(?:inverno|verao)\.txt"
+CARGAS = ["zona*_carga_inverno.txt", "zona*_carga_verao.txt"]
 AQUECIMENTO = ("heating_sensible_heat", "heating_latent_heat")
 RESFRIAMENTO = ("cooling_sensible_heat", "cooling_latent_heat")
 
@@ -133,9 +133,8 @@ def soma_cargas(pastas):
     columns, computed on the cluster."""
     import arqaux.dask
 
-    longa = arqaux.dask.read_runs(pastas)
-    cargas = longa[longa.file.str.fullmatch(CARGA)
-                   & longa.variable.isin(AQUECIMENTO + RESFRIAMENTO)]
+    longa = arqaux.dask.read_runs(pastas, files=CARGAS)
+    cargas = longa[longa.variable.isin(AQUECIMENTO + RESFRIAMENTO)]
     somas = cargas.groupby(["run", "file", "variable", "unit"]).value.agg(["sum", "count"])
     return somas.compute().reset_index()
 
