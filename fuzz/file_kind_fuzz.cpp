@@ -46,6 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
       Exporta_CSV(s.get(), 2001, nulo, &erro);
       std::fclose(nulo);
     }
+    // Read to its end: whether its records reached the end of the file.
+    Confere_Final(caminho, *s);
     // The same file again, a record at a time mixed with blocks of 7: both
     // reads walk the records.
     s = Abre_Serie(caminho, d, 0, &erro);

@@ -98,7 +98,8 @@ py::array_t<T> Array(std::vector<T>&& v, std::vector<py::ssize_t> forma) {
 // as datetime64[ns]), with the columns, their units and quantities, the
 // kind and the interval.
 py::dict Le(const std::string& caminho, const std::string& tipo, int ano) {
-  if (ano < 1 || ano > ULTIMO_ANO) Falha("year " + std::to_string(ano) + " is not one of 1 to 9999");
+  if (ano < 1 || ano > ULTIMO_ANO)
+    Falha("year " + std::to_string(ano) + " is not one of 1 to 9999");
   const TDeteccao d = Conhece(caminho, tipo);
   std::string erro;
   std::unique_ptr<TSerie> s = Abre_Serie(caminho, d, 0, &erro);
@@ -119,6 +120,8 @@ py::dict Le(const std::string& caminho, const std::string& tipo, int ano) {
       tempos.push_back(desde_1970 * 1000000000);
     }
   }
+  const std::string dano = Confere_Final(caminho, *s);
+  if (!dano.empty()) Falha(dano);
   py::list nomes, unidades, grandezas;
   for (const TColuna& c : s->Colunas()) {
     nomes.append(c.nome);

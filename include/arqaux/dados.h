@@ -239,7 +239,8 @@ class ARQAUX_API TSerie {
   virtual ~TSerie() = default;
   const std::vector<TColuna>& Colunas() const { return colunas_; }
   // The next record into valores (one per column) and its time; false at
-  // the end of the data.
+  // the end of the data, and at every call after: a record or line that
+  // does not read ends the data, and what follows it is not read.
   virtual bool Le(std::vector<double>* valores, long long* segundos) = 0;
   // Up to max records, row after row, into valores (Colunas().size() values
   // a row) and their times into segundos, both replaced: how many were read,
@@ -247,9 +248,11 @@ class ARQAUX_API TSerie {
   // Le and Le_Bloco may be mixed.
   virtual size_t Le_Bloco(size_t max, std::vector<double>* valores,
                           std::vector<long long>* segundos);
-  // A stream of fixed records: the byte of the file where the last whole
-  // record read ends (where the records begin, before any), so that what
-  // lies after it is a record cut short. -1 for the other series.
+  // A series read from its file in order (a stream of fixed records, a
+  // stream of lines): the byte of the file where the last whole record or
+  // line read ends (where the records begin, before any), so that what lies
+  // after it is a record cut short or a line that does not read. -1 for an
+  // hourly input file, read whole when it opens or refused.
   virtual long long Fim_Registros() const { return -1; }
   // The seconds each row's interval lasts: a stream's step, an hour for an
   // hourly input file, the time between the first two lines of a text whose
@@ -267,6 +270,11 @@ class ARQAUX_API TSerie {
 // the kind has no records the tool reads or the file does not open.
 ARQAUX_API std::unique_ptr<TSerie> Abre_Serie(const std::string& caminho, const TDeteccao& d,
                                               int intervalo, std::string* erro);
+
+// After s, opened on caminho, was read to its end (Le false, Le_Bloco 0):
+// empty when its records reach the end of the file whole; else what is
+// wrong, naming the file ("'f': 5 bytes after its last whole record: ...").
+ARQAUX_API std::string Confere_Final(const std::string& caminho, const TSerie& s);
 
 // Checks the data lines of the daylighting schedule caminho for hours 0 to
 // horas - 1, which the library's window reader takes in line order: each
@@ -391,8 +399,9 @@ struct TResumo_Banco {
 // else is written. A folder given twice or already in the database is
 // refused before anything is written. progresso, when given, is told after
 // each file (files done, files of all the runs). false, with *erro (the
-// file or the database named), when it fails; a run that failed is rolled
-// back, the runs before it stay in an appended database.
+// file or the database named), when it fails, a file cut short or damaged
+// (Confere_Final) among the failures; a run that failed is rolled back, the
+// runs before it stay in an appended database.
 ARQAUX_API bool Exporta_Banco(const std::vector<std::string>& execucoes, const std::string& banco,
                               bool acrescentar, int ano, TResumo_Banco* resumo, std::string* erro,
                               const std::function<void(size_t, size_t)>& progresso = nullptr);

@@ -12,7 +12,10 @@ join on the index alone.
     >>> zone = arqaux.read("arqaux-sample/zona1_temp_umi.bin")
     >>> zone.attrs["units"]["zone_air_temperature"]
     '°C'
-    >>> zone["zone_air_temperature"].resample("D").mean()
+    >>> daily = zone["zone_air_temperature"].resample("D", closed="right", label="left").mean()
+
+(each row's interval ends at its stamp, so a day's means take the rows
+after its midnight up to the next one: 365 days in a year)
 
 The values are those the tool's CSV export and SQLite database hold: the
 decimal number nearest each stored value's shortest text (22.1, not
@@ -23,6 +26,7 @@ raises arqaux.Error, a ValueError whose message names the file; a path that
 is not there raises FileNotFoundError.
 """
 
+import fnmatch
 import os
 
 import numpy as np
@@ -93,15 +97,26 @@ def info(path, kind=None, year=2001):
     return r
 
 
-def run_files(folder):
+def run_files(folder, files=None):
     """The files of records of a run folder, in name order, as dicts: path,
     file (its name), kind, zone ("1", or None) and component ("boiler 1",
-    or None). A folder or a file that does not read raises arqaux.Error."""
-    return _arqaux.run_files(os.fspath(folder))
+    or None). files, a glob pattern or a list of them ("zona*_carga_*.txt"),
+    keeps the files whose names match one. A folder that is not there raises
+    FileNotFoundError; one that does not read, or a file in it, arqaux.Error.
+    """
+    folder = os.fspath(folder)
+    if not os.path.exists(folder):
+        raise FileNotFoundError(2, "No such file or directory", folder)
+    listed = _arqaux.run_files(folder)
+    if files is None:
+        return listed
+    patterns = [files] if isinstance(files, str) else list(files)
+    return [f for f in listed if any(fnmatch.fnmatchcase(f["file"], p) for p in patterns)]
 
 
-def read_run(folder, wide=False, year=2001):
-    """Reads every file of records of a run folder.
+def read_run(folder, wide=False, year=2001, files=None):
+    """Reads every file of records of a run folder (those run_files keeps,
+    given files).
 
     The long layout (the default) is one DataFrame of the columns run,
     file, zone, component, variable, unit, time and value: one row per value
@@ -111,10 +126,10 @@ def read_run(folder, wide=False, year=2001):
     file name -> the DataFrame read() gives.
     """
     folder = os.fspath(folder)
-    files = run_files(folder)
+    listed = run_files(folder, files)
     if wide:
-        return {f["file"]: read(f["path"], f["kind"], year) for f in files}
-    return _concat_long([long_table(folder, f, read(f["path"], f["kind"], year)) for f in files])
+        return {f["file"]: read(f["path"], f["kind"], year) for f in listed}
+    return _concat_long([long_table(folder, f, read(f["path"], f["kind"], year)) for f in listed])
 
 
 def long_table(run, f, df):

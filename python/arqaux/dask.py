@@ -46,14 +46,15 @@ def _part(run, f, year):
     return part.astype({c: object for c in _TEXT})
 
 
-def read_runs(pattern_or_folders, year=2001):
+def read_runs(pattern_or_folders, year=2001, files=None):
     """The long layout of every run folder that pattern_or_folders names (a
     glob pattern, a folder, or a list of folders), one partition per run and
-    file. The folders are listed at once (a folder that does not read raises
-    here); the files are read when the graph is computed."""
+    file; files (a glob pattern of file names, or a list of them) keeps the
+    files that match. The folders are listed at once (a folder that does not
+    read raises here); the files are read when the graph is computed."""
     parts = []
     for run in _folders(pattern_or_folders):
-        for f in run_files(run):
+        for f in run_files(run, files):
             parts.append(dask.delayed(_part)(run, f, year))
     meta = empty_long().astype({c: object for c in _TEXT})
     if not parts:

@@ -108,7 +108,9 @@ class TExportador {
       }
       resumo_->linhas += static_cast<long long>(linhas);
     }
-    return true;
+    // A file cut short or damaged is not stored as if whole.
+    *erro = Confere_Final(a.caminho, *s);
+    return erro->empty();
   }
 
   sqlite3* db_;

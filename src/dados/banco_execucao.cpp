@@ -86,9 +86,8 @@ std::string Radical(const std::string& arquivo) {
 std::vector<TVariavel> Variaveis(const TArquivo_Execucao& a, const TSerie& s) {
   std::vector<TVariavel> vars;
   for (const TColuna& c : s.Colunas()) {
-    vars.push_back({c.nome, c.grandeza, c.unidade, a.zona, a.componente,
-                    a.deteccao.tipo->nome, std::to_string(s.Intervalo()),
-                    fs::path(a.caminho).filename().string()});
+    vars.push_back({c.nome, c.grandeza, c.unidade, a.zona, a.componente, a.deteccao.tipo->nome,
+                    std::to_string(s.Intervalo()), fs::path(a.caminho).filename().string()});
   }
   return vars;
 }

@@ -148,7 +148,10 @@ class TSerie_Fluxo : public TSerie_Registro {
   }
   bool Le(std::vector<double>* valores, long long* segundos) override {
     valores->assign(colunas_.size(), 0.0);
-    if (!ler_(geren_, n_, registros_, valores->data())) return false;
+    if (terminada_ || !ler_(geren_, n_, registros_, valores->data())) {
+      terminada_ = true;
+      return false;
+    }
     // Every reader leaves its stream current, after the values it read.
     fim_ = std::ftell(geren_->ObtemArquivo());
     *segundos = ++registros_ * intervalo_;
@@ -162,6 +165,7 @@ class TSerie_Fluxo : public TSerie_Registro {
     if (registro_.bytes == 0) return TSerie::Le_Bloco(max, valores, segundos);
     valores->clear();
     segundos->clear();
+    if (terminada_) return 0;
     geren_->Muda_Arquivo(n_);
     std::FILE* arq = geren_->ObtemArquivo();
     if (arq == nullptr) return 0;
@@ -183,6 +187,7 @@ class TSerie_Fluxo : public TSerie_Registro {
       lidos += r;
       fim_ += static_cast<long long>(r * tamanho);
       if (r < pedidos) {
+        terminada_ = true;
         valores->resize(lidos * k);
         std::fseek(arq, static_cast<long>(fim_), SEEK_SET);
         break;
@@ -191,6 +196,7 @@ class TSerie_Fluxo : public TSerie_Registro {
     return lidos;
   }
   long long Fim_Registros() const override { return fim_; }
+  long long Tamanho_Registro() const { return static_cast<long long>(registro_.bytes); }
 
  private:
   long long intervalo_;
@@ -199,6 +205,7 @@ class TSerie_Fluxo : public TSerie_Registro {
   std::vector<unsigned char> bytes_;
   long long registros_ = 0;
   long long fim_ = 0;
+  bool terminada_ = false;  // a record did not read: the data ended there
 };
 
 // An hourly input file, read whole through its window reader.
@@ -283,7 +290,10 @@ class TRelogio_Linhas {
 };
 
 // A load or gain stream: lines of text after the column titles, each with
-// its own date and time.
+// its own date and time. The library's reader takes what scans of a line and
+// passes over the rest, so each line is first checked whole: its date and
+// time, then a number a column, then the "\n" the writer ends it with. A
+// line that is not is where the data ends, and the records before it.
 class TSerie_Carga : public TSerie_Registro {
  public:
   explicit TSerie_Carga(bool carga) : carga_(carga) {
@@ -294,13 +304,24 @@ class TSerie_Carga : public TSerie_Registro {
       colunas_.insert(colunas_.end(), std::begin(TOTAIS), std::end(TOTAIS));
     }
   }
-  bool Titulos() { return geren_->Le_Cabecalho_Carga_Termica(n_, carga_ ? 2 : 8) == 1; }
+  // The titles' pattern passes over the white space after them: the data
+  // lines begin where it stops.
+  bool Titulos() {
+    if (geren_->Le_Cabecalho_Carga_Termica(n_, carga_ ? 2 : 8) != 1) return false;
+    fim_ = std::ftell(geren_->ObtemArquivo());
+    return fim_ >= 0;
+  }
   bool Le(std::vector<double>* valores, long long* segundos) override {
     char data[8] = "", hora[12] = "";
     float balanco[32] = {}, extra[VALORES_ZONA] = {};
+    const long long proxima = Linha_Inteira();
+    if (proxima < 0) return false;
     const bool lido = carga_ ? geren_->Le_Carga_Termica(n_, data, hora, balanco, extra)
                              : geren_->Le_Ganho_Termico(n_, data, hora, balanco, extra);
-    if (!lido) return false;
+    if (!lido || std::fseek(geren_->ObtemArquivo(), static_cast<long>(proxima), SEEK_SET) != 0) {
+      return false;
+    }
+    fim_ = proxima;
     valores->assign(std::begin(balanco), std::end(balanco));
     if (carga_) {
       for (const auto& v : VALORES_CARGA) valores->push_back(extra[v.indice]);
@@ -310,6 +331,7 @@ class TSerie_Carga : public TSerie_Registro {
     *segundos = Tempo(data, hora);
     return true;
   }
+  long long Fim_Registros() const override { return fim_; }
 
  private:
   // "DD/MM" and "HH:MM:SS" after the previous line's time.
@@ -319,15 +341,33 @@ class TSerie_Carga : public TSerie_Registro {
     std::sscanf(hora, "%2d:%2d:%2d", &h, &m, &s);
     return relogio_.Tempo(dia, mes, h, m, s);
   }
+  // Where the line at fim_ ends when it is whole, the stream left at its
+  // start; else -1.
+  long long Linha_Inteira() {
+    geren_->Muda_Arquivo(n_);
+    std::FILE* arq = geren_->ObtemArquivo();
+    if (arq == nullptr || std::fseek(arq, static_cast<long>(fim_), SEEK_SET) != 0) return -1;
+    std::string linha;
+    std::vector<double> v;
+    int d, m, h, mi, se, usados = 0;
+    const bool inteira =
+        Le_Linha_Texto(arq, &linha) == '\n' &&
+        std::sscanf(linha.c_str(), "%2d/%2d - %2d:%2d:%2d%n", &d, &m, &h, &mi, &se, &usados) == 5 &&
+        usados > 0 && Le_Reais_Texto(linha.c_str() + usados, &v) && v.size() == colunas_.size();
+    const long long proxima = std::ftell(arq);
+    return std::fseek(arq, static_cast<long>(fim_), SEEK_SET) == 0 && inteira ? proxima : -1;
+  }
   bool carga_;
   TRelogio_Linhas relogio_;
+  long long fim_ = 0;
 };
 
 // The interior surface temperatures: the report, or its data stream alone.
 // A data line is "DD/MM - HH:MM:SS", then a temperature per region of each
 // face, tab-separated. The report's heading line ("[Data - Hora]", then
 // "Face   i" once per region of face i) names the columns; without it they
-// are numbered.
+// are numbered. The library's writer ends every line with "\n": a last line
+// without it is cut short, and not a row.
 class TSerie_Temp_Superficies : public TSerie_Registro {
  public:
   // Passes over the report's header to the first data line; false when
@@ -335,7 +375,7 @@ class TSerie_Temp_Superficies : public TSerie_Registro {
   bool Prepara() {
     std::vector<int> faces;
     std::string linha;
-    while (Le_Linha(&linha)) {
+    for (fim_ = 0; Le_Linha(&linha); fim_ = std::ftell(geren_->ObtemArquivo())) {
       if (Le_Dados(linha, &primeira_)) break;
       if (linha.rfind("[Data - Hora]", 0) != 0) continue;
       for (size_t p = 0; (p = linha.find("Face", p)) != std::string::npos; p += 4) {
@@ -359,21 +399,27 @@ class TSerie_Temp_Superficies : public TSerie_Registro {
     std::string linha;
     if (!primeira_.empty()) {
       v.swap(primeira_);
-    } else if (!Le_Linha(&linha) || !Le_Dados(linha, &v)) {
+    } else if (terminada_ || !Le_Linha(&linha) || !Le_Dados(linha, &v)) {
+      terminada_ = true;
       return false;
     }
-    if (v.size() != colunas_.size() + 1) return false;
+    if (v.size() != colunas_.size() + 1) {
+      terminada_ = true;
+      return false;
+    }
+    geren_->Muda_Arquivo(n_);
+    fim_ = std::ftell(geren_->ObtemArquivo());
     *segundos = static_cast<long long>(v[0]);
     valores->assign(v.begin() + 1, v.end());
     return true;
   }
+  long long Fim_Registros() const override { return fim_; }
 
  private:
-  // One line up to its "\n"; the last one may have none.
+  // One line up to its "\n".
   bool Le_Linha(std::string* linha) {
     geren_->Muda_Arquivo(n_);
-    const int fim = Le_Linha_Texto(geren_->ObtemArquivo(), linha);
-    return fim == '\n' || (fim == EOF && !linha->empty());
+    return Le_Linha_Texto(geren_->ObtemArquivo(), linha) == '\n';
   }
   // A data line: its time, then its temperatures; false for any other.
   bool Le_Dados(const std::string& linha, std::vector<double>* v) {
@@ -387,6 +433,8 @@ class TSerie_Temp_Superficies : public TSerie_Registro {
   }
   std::vector<double> primeira_;
   TRelogio_Linhas relogio_;
+  long long fim_ = 0;
+  bool terminada_ = false;  // a line did not read: the data ended there
 };
 
 using G = TGeren_ArquivoAux;
@@ -910,6 +958,34 @@ std::unique_ptr<TSerie> Abre_Serie(const std::string& caminho, const TDeteccao& 
   }
   if (s->Intervalo() == 0) s->Define_Intervalo(intervalo);
   return s;
+}
+
+std::string Confere_Final(const std::string& caminho, const TSerie& s) {
+  const long long fim = s.Fim_Registros();
+  std::FILE* arq = fim < 0 ? nullptr : std::fopen(caminho.c_str(), "rb");
+  if (arq == nullptr) return fim < 0 ? "" : "cannot open '" + caminho + "'";
+  // The file's size, the lines before the records' end and whether a "\n"
+  // follows it.
+  long long tamanho = 0, linhas = 0;
+  bool fim_de_linha = false;
+  char bloco[1 << 16];
+  for (size_t n; (n = std::fread(bloco, 1, sizeof bloco, arq)) > 0; tamanho += n) {
+    const long long antes = std::clamp(fim - tamanho, 0LL, static_cast<long long>(n));
+    linhas += std::count(bloco, bloco + antes, '\n');
+    fim_de_linha = fim_de_linha || std::find(bloco + antes, bloco + n, '\n') != bloco + n;
+  }
+  std::fclose(arq);
+  if (tamanho <= fim) return "";
+  const std::string resto = "'" + caminho + "': " + std::to_string(tamanho - fim) +
+                            (tamanho - fim == 1 ? " byte" : " bytes") + " after its last whole ";
+  if (const auto* f = dynamic_cast<const TSerie_Fluxo*>(&s)) {
+    return resto + "record: " +
+           (tamanho - fim < f->Tamanho_Registro() ? "a record cut short"
+                                                  : "a record that does not read");
+  }
+  return resto + "line: " +
+         (fim_de_linha ? "line " + std::to_string(linhas + 1) + " does not read"
+                       : "its last line is cut short (no line end)");
 }
 
 int Le_Linha_Texto(std::FILE* arq, std::string* linha) {

@@ -110,24 +110,35 @@ void Colunas_FanCoil(const TDescricao& d, bool consumo, std::vector<TColuna>* co
   }
 }
 
-// Records of fixed columns, one a step: record k closes step k.
+// Records of fixed columns, one a step: record k closes step k. Every
+// stream's lines start at its first byte and end in "\n" as the library
+// writes them, so the records end after the last line read.
 class TSerie_Passos : public TSerie {
  public:
   explicit TSerie_Passos(int intervalo) : intervalo_(intervalo) {}
   bool Le(std::vector<double>* valores, long long* segundos) override {
     valores->assign(colunas_.size(), 0.0);
-    if (!Le_Registro(valores->data())) return false;
+    if (terminada_ || !Le_Registro(valores->data())) {
+      terminada_ = true;
+      return false;
+    }
+    fim_ = Posicao();
     *segundos = ++registros_ * intervalo_;
     return true;
   }
+  long long Fim_Registros() const override { return fim_; }
   std::vector<TColuna>* Colunas_Editaveis() { return &colunas_; }
 
  protected:
   virtual bool Le_Registro(double* v) = 0;
+  // Where the stream stands after a line read.
+  virtual long long Posicao() = 0;
 
  private:
   long long intervalo_;
   long long registros_ = 0;
+  long long fim_ = 0;
+  bool terminada_ = false;  // a line did not read: the data ended there
 };
 
 // A primary-equipment data stream through the library's reader.
@@ -157,6 +168,8 @@ class TSerie_Equipamento : public TSerie_Passos {
     }
     return true;
   }
+  // The reader leaves the registry's file current, after the line it read.
+  long long Posicao() override { return std::ftell(geren_->ObtemArquivo()); }
 
  private:
   TGeren_ArquivoAux* geren_ = Geren_ArqAux();
@@ -192,6 +205,7 @@ class TSerie_Linhas : public TSerie_Passos {
     std::copy(lidos.begin(), lidos.end(), v);
     return true;
   }
+  long long Posicao() override { return std::ftell(arq_); }
 
  private:
   // One whole line of numbers: false at the end, at a line cut short or too

@@ -1,10 +1,12 @@
 // The data layer on its own: kinds told from their first bytes, CSV written
 // whole (quoting, dates, hours, failed writes), and every column of every
 // kind a short sample run writes named, measured and given a unit from the
-// closed table of quantities.
+// closed table of quantities; its files read in blocks, and told damaged
+// from what lies after their last whole record.
 #include <arqaux/dados.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -316,6 +318,72 @@ TEST_F(DataLayerSample, BlocksReadTheRowsThatRecordsDo) {
     fs::remove(cortado);
   }
   EXPECT_GE(arquivos, 30u);
+}
+
+// A file of the sample whole, then damaged as each of its kind may be: a
+// stream of fixed records cut inside its last record, and with a part of a
+// record after its last; a stream of lines cut inside its last line, and
+// with a line that does not read in its middle. Read in blocks until one
+// is empty, the series of the whole file reaches its end, and that of each
+// damaged one stops at the damage and says what lies after its last whole
+// record or line.
+TEST_F(DataLayerSample, ADamagedFileIsToldFromItsEnd) {
+  const struct {
+    const char* arquivo;
+    bool registros;  // fixed records, else lines
+  } casos[] = {{"zona1_ats.bin", true},           {"zona1_saida_cont.bin", true},
+               {"chiller-ar.dat", false},         {"zona1_fancoil.dat", false},
+               {"chiller-ar_consumo.dat", false}, {"zona1_carga_verao.txt", false},
+               {"zona1_ganho.txt", false},        {"zona1_superficies.txt", false}};
+  // Where the series of caminho stands after its first record, from where
+  // it began, into *registro; what Confere_Final says at its end.
+  auto le_ate_o_fim = [](const std::string& caminho, const TDeteccao& d, long long* registro) {
+    std::string erro;
+    std::unique_ptr<TSerie> s = Abre_Serie(caminho, d, 0, &erro);
+    if (s == nullptr) return "does not open: " + erro;
+    std::vector<double> v;
+    std::vector<long long> t;
+    const long long inicio = s->Fim_Registros();
+    if (s->Le_Bloco(1, &v, &t) == 1) *registro = s->Fim_Registros() - inicio;
+    while (s->Le_Bloco(7, &v, &t) > 0) {
+    }
+    return Confere_Final(caminho, *s);
+  };
+  auto bytes = [](size_t n) { return std::to_string(n) + (n == 1 ? " byte" : " bytes"); };
+  std::string esperado, obtido;
+  for (const auto& c : casos) {
+    const std::string inteiro = pasta_ + "/" + c.arquivo, danificado = inteiro + ".danificado";
+    TAmostra_Arquivo a;
+    std::string erro;
+    ASSERT_TRUE(Le_Amostra_Arquivo(inteiro, &a, &erro)) << erro;
+    const TDeteccao d = Detecta_Tipo(a, "");
+    const std::string texto = Le_Arquivo(inteiro);
+    long long registro = 0;
+    esperado += inteiro + ": \n";
+    obtido += inteiro + ": " + le_ate_o_fim(inteiro, d, &registro) + "\n";
+    // The last line's start; the start of the line in the middle.
+    const size_t ultima = texto.rfind('\n', texto.size() - 2) + 1;
+    const size_t meio = texto.find('\n', texto.size() / 2) + 1;
+    const auto linha = std::count(texto.begin(), texto.begin() + meio, '\n') + 1;
+    const std::string registro_cortado = " after its last whole record: a record cut short";
+    const std::pair<std::string, std::string> danos[2] = {
+        {texto.substr(0, texto.size() - 3),
+         c.registros ? bytes(registro - 3) + registro_cortado
+                     : bytes(texto.size() - 3 - ultima) +
+                           " after its last whole line: its last line is cut short (no line end)"},
+        c.registros
+            ? std::make_pair(texto + "abc", bytes(3) + registro_cortado)
+            : std::make_pair(texto.substr(0, meio) + "x\n" + texto.substr(meio),
+                             bytes(texto.size() + 2 - meio) + " after its last whole line: line " +
+                                 std::to_string(linha) + " does not read")};
+    for (const auto& [conteudo, falha] : danos) {
+      Escreve_Arquivo(danificado, conteudo);
+      esperado += danificado + ": '" + danificado + "': " + falha + "\n";
+      obtido += danificado + ": " + le_ate_o_fim(danificado, d, &registro) + "\n";
+    }
+    fs::remove(danificado);
+  }
+  EXPECT_EQ(obtido, esperado);
 }
 
 }  // namespace

@@ -24,5 +24,7 @@ def test_a_study_reduced_on_dask_is_the_same_reduced_in_pandas(study):
 
 def test_a_pattern_names_the_runs(study):
     pattern = str(study[0].parent / "[ab]")
-    lazy = arqaux.dask.read_runs(pattern)
+    lazy = arqaux.dask.read_runs(pattern, files=["zona1_temp_umi.bin", "zona2_*.bin"])
     assert sorted(lazy.run.unique().compute()) == [str(study[0]), str(study[1])]
+    zone2 = len(arqaux.run_files(study[1], "zona2_*.bin"))
+    assert zone2 > 5 and lazy.npartitions == 2 + zone2

@@ -65,5 +65,7 @@ def test_what_is_not_a_file_of_records(run, tmp_path):
         arqaux.read(run / "clima.bin", year=0)
     with pytest.raises(arqaux.Error, match="pandas"):
         arqaux.read(run / "clima.bin", year=3000)
-    with pytest.raises(arqaux.Error, match="nothing"):
+    with pytest.raises(FileNotFoundError):
         arqaux.read_run(tmp_path / "nothing")
+    with pytest.raises(arqaux.Error, match="not a run folder"):
+        arqaux.read_run(run / "clima.bin")

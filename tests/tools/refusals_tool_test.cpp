@@ -46,6 +46,9 @@ class ToolRefusals : public ArqauxTest {
     ASSERT_EQ(Executa("mkfifo '" + Caminho("#P/P.geo") + "'"), 0);
     fs::create_directories(Caminho("corrida"));
     fs::copy_file(Caminho("tu.bin"), Caminho("corrida/tu.bin"));
+    fs::create_directories(Caminho("cortada"));
+    fs::copy_file(Caminho("tu_cortado.bin"), Caminho("cortada/tu.bin"));
+    fs::copy_file(Caminho("tu.bin.desc"), Caminho("cortada/tu.bin.desc"));
     Escreve_Arquivo(Caminho("bandeira.bin"), Inteiro(600) + std::string("\1\2\0", 3));
     // Two outputs per controller record.
     std::string sc = Inteiro(2);
@@ -133,6 +136,13 @@ TEST_F(ToolRefusals, OneLineAndAFailedExit) {
       {t + "plot tu.bin --column zone_air_temperature --out tu.bin.desc", 1,
        "'tu.bin.desc' is the input 'tu.bin.desc'"},
       {t + "report fancoil fc.dat fc.dat.desc", 1, "'fc.dat.desc' is the input 'fc.dat.desc'"},
+      // Records cut short are not exported as if whole.
+      {t + "export tu_cortado.bin --kind tupmv --to csv --out o.csv", 1,
+       "'tu_cortado.bin': 3 bytes after its last whole record: a record cut short"},
+      {t + "export tu_cortado.bin --kind tupmv --to csv --out - >/dev/null", 1,
+       "'tu_cortado.bin': 3 bytes"},
+      {t + "export cortada --to csv -q", 1, "'cortada/tu.bin': 3 bytes"},
+      {t + "export cortada --to sqlite --out c.sqlite", 1, "'cortada/tu.bin': 3 bytes"},
       // Names that are no file, and files that would block the read.
       {t + "compare '' P Q", 1, "'' is not a directory"},
       {t + "interface ''", 1, "'' names no file of a project"},

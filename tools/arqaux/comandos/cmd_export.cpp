@@ -51,6 +51,13 @@ TResultado Arquivos_Exportaveis(const std::string& pasta, std::vector<std::strin
   return {};
 }
 
+// A file whose records end before its bytes do (cut short, or damaged) is
+// not exported as if whole.
+TResultado Confere_Exportado(const std::string& caminho, const TSerie& s) {
+  const std::string dano = Confere_Final(caminho, s);
+  return dano.empty() ? TResultado() : Falha("%s", dano.c_str());
+}
+
 // "--out -" writes the CSV to standard output, for a pipe, and nothing else
 // there. A file is written under a temporary name and renamed once whole.
 TResultado Exporta_Para_CSV(const TPedido_Exportacao& p, TSerie* s) {
@@ -58,13 +65,15 @@ TResultado Exporta_Para_CSV(const TPedido_Exportacao& p, TSerie* s) {
   if (p.saida == "-") {
     const long long linhas = Exporta_CSV(s, p.ano, stdout, &erro);
     if (!erro.empty()) return Falha("%s: %s", p.caminho.c_str(), erro.c_str());
-    return std::fflush(stdout) != 0 || linhas < 0 ? Perda("standard output") : TResultado();
+    if (std::fflush(stdout) != 0 || linhas < 0) return Perda("standard output");
+    return Confere_Exportado(p.caminho, *s);
   }
   TArquivo_Novo saida;
   if (TResultado falha = saida.Abre(p.saida); !falha.Ok()) return falha;
   const long long linhas = Exporta_CSV(s, p.ano, saida.Arquivo(), &erro);
   if (!erro.empty()) return Falha("%s: %s", p.caminho.c_str(), erro.c_str());
   if (linhas < 0) return Perda(p.saida);
+  if (TResultado dano = Confere_Exportado(p.caminho, *s); !dano.Ok()) return dano;
   if (TResultado falha = saida.Conclui(); !falha.Ok()) return falha;
   if (!Silencioso()) std::printf("%s: %lld rows\n", p.saida.c_str(), linhas);
   return {};
@@ -106,6 +115,7 @@ TResultado Exporta_Pasta_CSV(const TPedido_Exportacao& p, const std::vector<std:
     const bool fechado = std::fclose(saida) == 0;
     if (!erro.empty()) return Falha("%s: %s", a.c_str(), erro.c_str());
     if (linhas < 0 || !fechado) return Perda((fs::path(p.saida) / nome).string());
+    if (TResultado dano = Confere_Exportado(a, *s); !dano.Ok()) return dano;
     total += linhas;
     progresso.Avanca(&a - arquivos.data() + 1);
   }
