@@ -109,6 +109,7 @@ class Amostra {
   TResultado Executa();
 
  private:
+  TResultado Confere_Entradas_Dadas() const;
   TResultado Prepara_Entradas();
   TResultado Carrega_Dia(int dia);
   TEntradas_Passo Entradas_Do_Passo(long long segundos) const;
@@ -133,17 +134,12 @@ class Amostra {
   TReg_Temp_Umi janela_interno_[24] = {};
 };
 
-TResultado Amostra::Prepara_Entradas() {
-  const struct {
-    const char* nome;
-    bool (*escreve)(const std::string&);
-  } entradas[] = {{"clima.bin", Escreve_Clima_Sintetico},
-                  {"solo.bin", Escreve_Solo_Sintetico},
-                  {"interno.txt", Escreve_Clima_Interno_Texto}};
+// The climate and soil files given instead of the synthetic ones.
+TResultado Amostra::Confere_Entradas_Dadas() const {
   if (!op_.clima.empty()) {
-    if (TResultado erro = Confere_Tamanho(op_.clima, ARQAUX_TAM_ARQUIVO_CLIMA, "a climate file");
-        !erro.Ok()) {
-      return erro;
+    if (TResultado r = Confere_Tamanho(op_.clima, ARQAUX_TAM_ARQUIVO_CLIMA, "a climate file");
+        !r.Ok()) {
+      return r;
     }
     // The values an imported year would hold, or the run would simulate nonsense.
     TClima_EPW clima;
@@ -151,11 +147,18 @@ TResultado Amostra::Prepara_Entradas() {
       return Falha("'%s': %s", op_.clima.c_str(), clima.erro.c_str());
     }
   }
-  if (!op_.solo.empty()) {
-    if (TResultado erro = Confere_Tamanho(op_.solo, ARQAUX_TAM_ARQUIVO_SOLO, "a soil file");
-        !erro.Ok())
-      return erro;
-  }
+  if (op_.solo.empty()) return {};
+  return Confere_Tamanho(op_.solo, ARQAUX_TAM_ARQUIVO_SOLO, "a soil file");
+}
+
+TResultado Amostra::Prepara_Entradas() {
+  const struct {
+    const char* nome;
+    bool (*escreve)(const std::string&);
+  } entradas[] = {{"clima.bin", Escreve_Clima_Sintetico},
+                  {"solo.bin", Escreve_Solo_Sintetico},
+                  {"interno.txt", Escreve_Clima_Interno_Texto}};
+  if (TResultado r = Confere_Entradas_Dadas(); !r.Ok()) return r;
   for (const auto& e : entradas) {
     if (e.escreve == Escreve_Clima_Sintetico && !op_.clima.empty()) continue;
     if (e.escreve == Escreve_Solo_Sintetico && !op_.solo.empty()) continue;
