@@ -29,38 +29,37 @@ int Lista_Tipos() {
 
 // The files are written in the run's private folder and moved into pasta
 // once all are whole.
-int Escreve_Amostras(const std::string& pasta, bool forcar) {
+TResultado Escreve_Amostras(const std::string& pasta, bool forcar) {
   TPasta_Execucao execucao(pasta, {}, forcar);
-  if (int erro = Relata(execucao.Abre())) return erro;
+  if (TResultado erro = execucao.Abre(); !erro.Ok()) return erro;
   for (const TTipo_Catalogo& t : Tipos_Catalogo()) {
     const fs::path caminho = fs::path(execucao.Preparo()) / fs::path(t.arquivo);
     std::error_code ec;
     fs::create_directories(caminho.parent_path(), ec);
-    if (ec) return Erro("cannot create directory '%s'", caminho.parent_path().c_str());
-    if (!t.escreve_amostra(caminho.string()))
-      return Relata(Perda((fs::path(pasta) / t.arquivo).string()));
+    if (ec) return Falha("cannot create directory '%s'", caminho.parent_path().c_str());
+    if (!t.escreve_amostra(caminho.string())) return Perda((fs::path(pasta) / t.arquivo).string());
   }
-  if (int erro = Relata(execucao.Publica())) return erro;
+  if (TResultado erro = execucao.Publica(); !erro.Ok()) return erro;
   for (const TTipo_Catalogo& t : Tipos_Catalogo()) {
     std::printf("%-16s %s\n", t.nome, (fs::path(pasta) / fs::path(t.arquivo)).c_str());
   }
-  return 0;
+  return {};
 }
 
-int Confere(const std::string& caminho, const std::string& tipo) {
-  if (int erro = Relata(Confere_Entrada(caminho))) return erro;
+TResultado Confere(const std::string& caminho, const std::string& tipo) {
+  if (TResultado erro = Confere_Entrada(caminho); !erro.Ok()) return erro;
   const TTipo_Catalogo* t = Procura_Tipo_Catalogo(tipo);
   long parada = -1;
   const bool ok = Confere_Catalogo(*t, caminho, stdout, &parada);
   std::fflush(stdout);
-  if (!ok && !Falha_Externa().Ok()) return Relata(Falha_Externa());
-  if (!ok && parada < 0) return Erro("%s: not a whole %s file", caminho.c_str(), t->nome);
+  if (!ok && !Falha_Externa().Ok()) return Falha_Externa();
+  if (!ok && parada < 0) return Falha("%s: not a whole %s file", caminho.c_str(), t->nome);
   if (!ok) {
-    return Erro("%s: loading stopped at line %ld, byte %ld", caminho.c_str(),
-                Linha_Do_Byte(caminho, parada), parada);
+    return Falha("%s: loading stopped at line %ld, byte %ld", caminho.c_str(),
+                 Linha_Do_Byte(caminho, parada), parada);
   }
   std::printf("%s: whole %s file loaded\n", caminho.c_str(), t->nome);
-  return 0;
+  return {};
 }
 
 }  // namespace
@@ -84,7 +83,7 @@ void Declara_Catalogue(CLI::App* app, TAcao* acao) {
                     "write into DIR although it holds files arqaux did not write there (never "
                     "replacing one)");
   amostra->callback([pasta, forcar, acao] {
-    *acao = [pasta, forcar] { return Escreve_Amostras(*pasta, *forcar); };
+    *acao = [pasta, forcar] { return Relata(Escreve_Amostras(*pasta, *forcar)); };
   });
 
   auto arquivo = std::make_shared<std::string>();
@@ -95,6 +94,7 @@ void Declara_Catalogue(CLI::App* app, TAcao* acao) {
   confere->add_option("--kind", *tipo, "kind of the file (see 'catalogue kinds')")
       ->required()
       ->check(CLI::IsMember(nomes));
-  confere->callback(
-      [arquivo, tipo, acao] { *acao = [arquivo, tipo] { return Confere(*arquivo, *tipo); }; });
+  confere->callback([arquivo, tipo, acao] {
+    *acao = [arquivo, tipo] { return Relata(Confere(*arquivo, *tipo)); };
+  });
 }

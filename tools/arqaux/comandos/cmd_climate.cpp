@@ -83,38 +83,40 @@ struct TJanela {
   bool solo = false, interno = false, cabecalho = false;
 };
 
-int Mostra(const TJanela& j) {
+TResultado Mostra(const TJanela& j) {
   const std::string& caminho = j.caminho;
   const int inicio = j.inicio, quantidade = j.quantidade;
   if (j.solo) {
-    if (int erro = Relata(Confere_Tamanho(caminho, ARQAUX_TAM_ARQUIVO_SOLO, "a soil file")))
+    if (TResultado erro = Confere_Tamanho(caminho, ARQAUX_TAM_ARQUIVO_SOLO, "a soil file");
+        !erro.Ok())
       return erro;
-    return Relata(Mostra_Janela<TReg_Solo>(caminho, inicio, quantidade, ROTULOS_HORARIOS,
-                                           [](TGeren_ArquivoAux* g, TReg_Solo* r, int i, int q) {
-                                             return g->Bufferiza_Solo(r, i, q);
-                                           }));
+    return Mostra_Janela<TReg_Solo>(caminho, inicio, quantidade, ROTULOS_HORARIOS,
+                                    [](TGeren_ArquivoAux* g, TReg_Solo* r, int i, int q) {
+                                      return g->Bufferiza_Solo(r, i, q);
+                                    });
   }
   if (j.interno) {
-    if (int erro =
-            Relata(Confere_Tamanho(caminho, ARQAUX_TAM_ARQUIVO_TI, "an interior-climate file")))
+    if (TResultado erro =
+            Confere_Tamanho(caminho, ARQAUX_TAM_ARQUIVO_TI, "an interior-climate file");
+        !erro.Ok())
       return erro;
-    return Relata(
-        Mostra_Janela<TReg_Temp_Umi>(caminho, inicio, quantidade, ROTULOS_HORARIOS,
-                                     [](TGeren_ArquivoAux* g, TReg_Temp_Umi* r, int i, int q) {
-                                       return g->Bufferiza_Reg_Climatico(r, i, q);
-                                     }));
+    return Mostra_Janela<TReg_Temp_Umi>(caminho, inicio, quantidade, ROTULOS_HORARIOS,
+                                        [](TGeren_ArquivoAux* g, TReg_Temp_Umi* r, int i, int q) {
+                                          return g->Bufferiza_Reg_Climatico(r, i, q);
+                                        });
   }
-  if (int erro = Relata(Confere_Tamanho(caminho, ARQAUX_TAM_ARQUIVO_CLIMA, "a climate file")))
+  if (TResultado erro = Confere_Tamanho(caminho, ARQAUX_TAM_ARQUIVO_CLIMA, "a climate file");
+      !erro.Ok())
     return erro;
   TCidade cidade{};
-  return Relata(Mostra_Janela<TReg_Climatico>(
+  return Mostra_Janela<TReg_Climatico>(
       caminho, inicio, quantidade, ROTULOS_CLIMA,
       [&cidade](TGeren_ArquivoAux* g, TReg_Climatico* r, int i, int q) {
         return g->Bufferiza_Clima(&cidade, r, i, q);
       },
       [&cidade, &j] {
         if (j.cabecalho) Imprime_Cabecalho(cidade);
-      }));
+      });
 }
 
 // The name the library gives the .ti file of a bare file name: cut at its
@@ -128,26 +130,25 @@ std::string Nome_Ti(const std::string& nome) {
 // The library names the .ti file after the path cut at its first '.', which
 // in a path like "../data.v2/interno.txt" would fall in a directory name: the
 // conversion runs inside the file's directory on its bare name instead.
-int Converte_Ti(const std::string& texto) {
+TResultado Converte_Ti(const std::string& texto) {
   const fs::path caminho(texto);
-  if (int erro = Relata(Confere_Entrada(texto))) return erro;
+  if (TResultado erro = Confere_Entrada(texto); !erro.Ok()) return erro;
   const fs::path pasta = caminho.parent_path();
   const std::string saida = (pasta / Nome_Ti(caminho.filename().string())).string();
-  if (int erro = Relata(Confere_Saida(saida, texto))) return erro;
-  if (int erro = Relata(Confere_Sem_Ligacao(saida))) return erro;
+  if (TResultado erro = Confere_Saida(saida, texto); !erro.Ok()) return erro;
+  if (TResultado erro = Confere_Sem_Ligacao(saida); !erro.Ok()) return erro;
   std::error_code ec;
   if (!pasta.empty()) {
     fs::current_path(pasta, ec);
-    if (ec) return Erro("cannot enter the directory of '%s'", texto.c_str());
+    if (ec) return Falha("cannot enter the directory of '%s'", texto.c_str());
   }
   std::string nome = caminho.filename().string();
   // Room for the ".ti" the library may add.
   std::vector<char> buffer(nome.begin(), nome.end());
   buffer.resize(nome.size() + 4, '\0');
-  if (!Geren_ArqAux()->Converte_Clima_Interno_TXT_Binario(buffer.data()))
-    return Relata(Perda(saida));
+  if (!Geren_ArqAux()->Converte_Clima_Interno_TXT_Binario(buffer.data())) return Perda(saida);
   std::printf("%s\n", saida.c_str());
-  return 0;
+  return {};
 }
 
 }  // namespace
@@ -172,10 +173,10 @@ void Declara_Climate(CLI::App* app, TAcao* acao) {
   mostra->add_flag("--header", j->cabecalho, "print the climate header's fields first")
       ->excludes(solo)
       ->excludes(ti_opcao);
-  mostra->callback([j, acao] { *acao = [j] { return Mostra(*j); }; });
+  mostra->callback([j, acao] { *acao = [j] { return Relata(Mostra(*j)); }; });
 
   CLI::App* ti = clima->add_subcommand("ti", "convert interior-climate text into its .ti file");
   auto texto = std::make_shared<std::string>();
   ti->add_option("TEXTFILE", *texto, "lines of temperature and humidity")->required();
-  ti->callback([texto, acao] { *acao = [texto] { return Converte_Ti(*texto); }; });
+  ti->callback([texto, acao] { *acao = [texto] { return Relata(Converte_Ti(*texto)); }; });
 }

@@ -158,11 +158,11 @@ bool Le_Bloco_Zona(TGeren_ArquivoAux* geren, TBloco bloco, int zona, int n, std:
   return false;
 }
 
-int Verifica(const std::string& caminho, const std::vector<TBloco>& blocos, int zonas) {
-  if (int erro = Relata(Confere_Entrada(caminho))) return erro;
+TResultado Verifica(const std::string& caminho, const std::vector<TBloco>& blocos, int zonas) {
+  if (TResultado erro = Confere_Entrada(caminho); !erro.Ok()) return erro;
   TGeren_ArquivoAux* geren = Geren_ArqAux();
   int n = geren->Abre_Arquivo(caminho.c_str(), "rb");
-  if (n == 0) return Erro("cannot open '%s'", caminho.c_str());
+  if (n == 0) return Falha("cannot open '%s'", caminho.c_str());
   for (int zona = 1; zona <= zonas; ++zona) {
     std::string saida = "zone " + std::to_string(zona) + "\n";
     for (TBloco bloco : blocos) {
@@ -170,8 +170,8 @@ int Verifica(const std::string& caminho, const std::vector<TBloco>& blocos, int 
         long pos = std::ftell(geren->ObtemArquivo());
         geren->Fecha_Arquivo(n);
         std::fflush(stdout);
-        return Erro("%s: zone %d, block %s: reading stopped at byte %ld", caminho.c_str(), zona,
-                    Nome_Do_Bloco(bloco), pos);
+        return Falha("%s: zone %d, block %s: reading stopped at byte %ld", caminho.c_str(), zona,
+                     Nome_Do_Bloco(bloco), pos);
       }
     }
     std::fputs(saida.c_str(), stdout);
@@ -182,7 +182,7 @@ int Verifica(const std::string& caminho, const std::vector<TBloco>& blocos, int 
   geren->Fecha_Arquivo(n);
   std::printf("%s: %d zone%s read, %ld of %ld bytes\n", caminho.c_str(), zonas,
               zonas == 1 ? "" : "s", lidos, tamanho);
-  return 0;
+  return {};
 }
 
 // ---- sample ----
@@ -273,14 +273,14 @@ void Preenche_Quarto(TZona_Exemplo* z) {
   z->forcada->R_Intervalos()->Adiciona_Intervalo(new TIntervalo(1, 7, 22, 23, 0, 3540));
 }
 
-int Exemplo(const std::string& caminho) {
+TResultado Exemplo(const std::string& caminho) {
   TZona_Exemplo zonas[2];
   Preenche_Sala(&zonas[0]);
   Preenche_Quarto(&zonas[1]);
-  if (int erro = Relata(Confere_Sem_Ligacao(caminho))) return erro;
+  if (TResultado erro = Confere_Sem_Ligacao(caminho); !erro.Ok()) return erro;
   TGeren_ArquivoAux* geren = Geren_ArqAux();
   int n = geren->Abre_Arquivo(caminho.c_str(), "wb");
-  if (n == 0) return Erro("cannot create %s", caminho.c_str());
+  if (n == 0) return Falha("cannot create %s", caminho.c_str());
   bool ok = true;
   for (int i = 0; i < 2 && ok; ++i) {
     TZona_Exemplo& z = zonas[i];
@@ -289,11 +289,11 @@ int Exemplo(const std::string& caminho) {
          geren->Grava_Climatizador_ZonaX(&z.atuadores, i + 1) &&
          geren->Grava_Ventilacao_ZonaX(z.natural.get(), z.forcada.get(), i + 1);
   }
-  const int erro = Relata(Fecha_Gravado(geren, n, caminho));
-  if (erro != 0) return erro;
-  if (!ok) return Relata(Perda(caminho));
+  const TResultado erro = Fecha_Gravado(geren, n, caminho);
+  if (!erro.Ok()) return erro;
+  if (!ok) return Perda(caminho);
   std::printf("%s: 2 zones written, blocks %s\n", caminho.c_str(), BLOCOS_PADRAO);
-  return 0;
+  return {};
 }
 
 // What "config check" asks for.
@@ -327,10 +327,10 @@ void Declara_Config(CLI::App* app, TAcao* acao) {
       ->type_name("LIST")
       ->default_str(BLOCOS_PADRAO);
   verifica->callback(
-      [v, acao] { *acao = [v] { return Verifica(v->caminho, v->blocos, v->zonas); }; });
+      [v, acao] { *acao = [v] { return Relata(Verifica(v->caminho, v->blocos, v->zonas)); }; });
 
   CLI::App* exemplo = config->add_subcommand("sample", "write a two-zone sample file");
   auto destino = std::make_shared<std::string>();
   exemplo->add_option("FILE", *destino, "file written")->required();
-  exemplo->callback([destino, acao] { *acao = [destino] { return Exemplo(*destino); }; });
+  exemplo->callback([destino, acao] { *acao = [destino] { return Relata(Exemplo(*destino)); }; });
 }

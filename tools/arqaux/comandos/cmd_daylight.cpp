@@ -26,21 +26,21 @@ struct TJanela_Luz {
 };
 
 // "HOUR\tW/area", one line per hour the window holds (none past the year).
-int Mostra_Iluminacao(const TJanela_Luz& j) {
-  if (int erro = Relata(Confere_Entrada(j.caminho))) return erro;
+TResultado Mostra_Iluminacao(const TJanela_Luz& j) {
+  if (TResultado erro = Confere_Entrada(j.caminho); !erro.Ok()) return erro;
   const int fim = std::min(j.inicio + j.quantidade, ARQAUX_HORAS_ANO);
   const std::string falha = Confere_Agenda_Iluminacao(j.caminho, fim);
-  if (!falha.empty()) return Erro("%s", falha.c_str());
+  if (!falha.empty()) return Falha("%s", falha.c_str());
   TGeren_ArquivoAux* geren = Geren_ArqAux();
   const int n = geren->Abre_Arquivo(j.caminho.c_str(), "rt");
-  if (n == 0) return Erro("cannot open '%s'", j.caminho.c_str());
+  if (n == 0) return Falha("cannot open '%s'", j.caminho.c_str());
   std::vector<TReg_DPI_DAYSIM> registros(static_cast<size_t>(j.quantidade) + 1);
   const bool lido = geren->Bufferiza_Iluminacao_DAYSIM(registros.data(), j.inicio, j.quantidade);
   geren->Fecha_Arquivo(n);
-  if (!lido) return Erro("cannot read '%s'", j.caminho.c_str());
+  if (!lido) return Falha("cannot read '%s'", j.caminho.c_str());
   for (int i = 0; i < fim - j.inicio; ++i)
     std::printf("%d\t%.4f\n", j.inicio + i, registros[i].DPI);
-  return 0;
+  return {};
 }
 
 }  // namespace
@@ -57,5 +57,5 @@ void Declara_Daylight(CLI::App* app, TAcao* acao) {
   mostra->add_option("--count", j->quantidade, "hours shown; the window ends with the year")
       ->check(CLI::Range(0, ARQAUX_HORAS_ANO))
       ->capture_default_str();
-  mostra->callback([j, acao] { *acao = [j] { return Mostra_Iluminacao(*j); }; });
+  mostra->callback([j, acao] { *acao = [j] { return Relata(Mostra_Iluminacao(*j)); }; });
 }

@@ -183,9 +183,9 @@ TResultado Exporta_Para_SQLite(TPedido_Exportacao p) {
   return {};
 }
 
-int Exporta(TPedido_Exportacao p) {
+TResultado Exporta(TPedido_Exportacao p) {
   const bool csv = p.formato == "csv";
-  if (!csv) return Relata(Exporta_Para_SQLite(p));
+  if (!csv) return Exporta_Para_SQLite(p);
   std::error_code ec;
   const bool pasta = fs::is_directory(p.caminho, ec);
   if (p.saida.empty()) {
@@ -193,28 +193,29 @@ int Exporta(TPedido_Exportacao p) {
                      : fs::path(p.caminho).replace_extension("").string() + ".csv");
   }
   if (pasta && p.saida == "-") {
-    return Erro("a directory's CSV files go into a folder: give --out DIR");
+    return Falha("a directory's CSV files go into a folder: give --out DIR");
   }
   int ignorados = 0;
   std::vector<std::string> arquivos{p.caminho};
   if (pasta) {
-    if (int erro = Relata(Arquivos_Exportaveis(p.caminho, &arquivos, &ignorados))) return erro;
+    if (TResultado erro = Arquivos_Exportaveis(p.caminho, &arquivos, &ignorados); !erro.Ok())
+      return erro;
   }
   std::vector<std::string> lidos;
   for (const std::string& a : arquivos) {
     for (const std::string& l : Arquivos_Lidos(a)) lidos.push_back(l);
   }
-  if (int erro = Relata(Confere_Saida(p.saida, lidos))) return erro;
+  if (TResultado erro = Confere_Saida(p.saida, lidos); !erro.Ok()) return erro;
   if (pasta) {
     if (!Silencioso()) std::printf("%d files passed over: no records to export\n", ignorados);
-    return Relata(Exporta_Pasta_CSV(p, arquivos, lidos));
+    return Exporta_Pasta_CSV(p, arquivos, lidos);
   }
   TDeteccao d;
-  if (int erro = Relata(Conhece_Arquivo(p.caminho, p.tipo, &d))) return erro;
+  if (TResultado erro = Conhece_Arquivo(p.caminho, p.tipo, &d); !erro.Ok()) return erro;
   std::string motivo;
   std::unique_ptr<TSerie> s = Abre_Serie(p.caminho, d, p.intervalo, &motivo);
-  if (s == nullptr) return Erro("%s", motivo.c_str());
-  return Relata(Exporta_Para_CSV(p, s.get()));
+  if (s == nullptr) return Falha("%s", motivo.c_str());
+  return Exporta_Para_CSV(p, s.get());
 }
 
 }  // namespace
@@ -247,7 +248,7 @@ void Declara_Export(CLI::App* app, TAcao* acao) {
       if (p->formato == "csv" && p->caminhos.size() > 1) {
         return Erro("give one file or one run folder for CSV");
       }
-      return Exporta(*p);
+      return Relata(Exporta(*p));
     };
   });
 }

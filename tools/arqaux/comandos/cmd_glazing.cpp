@@ -15,13 +15,13 @@
 
 namespace {
 
-int Confere_Pasta(const std::string& dir) {
+TResultado Confere_Pasta(const std::string& dir) {
   std::error_code ec;
-  if (!std::filesystem::is_directory(dir, ec)) return Erro("'%s' is not a directory", dir.c_str());
+  if (!std::filesystem::is_directory(dir, ec)) return Falha("'%s' is not a directory", dir.c_str());
   const bool ok = Confere_Vidros(dir, stdout);
   std::fflush(stdout);
-  if (!ok) return Erro("%s: the glazing models or a gas file did not load whole", dir.c_str());
-  return 0;
+  if (!ok) return Falha("%s: the glazing models or a gas file did not load whole", dir.c_str());
+  return {};
 }
 
 }  // namespace
@@ -33,5 +33,5 @@ void Declara_Glazing(CLI::App* app, TAcao* acao) {
   CLI::App* confere = vidros->add_subcommand(
       "check", "load the model table of a models directory and the gas properties of its models");
   confere->add_option("DIR", *pasta, "models directory")->required();
-  confere->callback([pasta, acao] { *acao = [pasta] { return Confere_Pasta(*pasta); }; });
+  confere->callback([pasta, acao] { *acao = [pasta] { return Relata(Confere_Pasta(*pasta)); }; });
 }

@@ -15,23 +15,23 @@
 
 namespace {
 
-int Exemplo(const std::string& caminho) {
-  if (int erro = Relata(Confere_Sem_Ligacao(caminho))) return erro;
+TResultado Exemplo(const std::string& caminho) {
+  if (TResultado erro = Confere_Sem_Ligacao(caminho); !erro.Ok()) return erro;
   TGeren_ArquivoAux* geren = Geren_ArqAux();
   const int n = geren->Abre_Arquivo(caminho.c_str(), "wb");
-  if (n == 0) return Erro("cannot create %s", caminho.c_str());
+  if (n == 0) return Falha("cannot create %s", caminho.c_str());
   const bool ok = Grava_Sistema_Exemplo(geren);
-  if (int erro = Relata(Fecha_Gravado(geren, n, caminho))) return erro;
-  if (!ok) return Relata(Perda(caminho));
+  if (TResultado erro = Fecha_Gravado(geren, n, caminho); !erro.Ok()) return erro;
+  if (!ok) return Perda(caminho);
   std::printf("%s: HVAC system written, 2 fan coils and 9 plant kinds\n", caminho.c_str());
-  return 0;
+  return {};
 }
 
-int Verifica(const std::string& caminho) {
-  if (int erro = Relata(Confere_Entrada(caminho))) return erro;
+TResultado Verifica(const std::string& caminho) {
+  if (TResultado erro = Confere_Entrada(caminho); !erro.Ok()) return erro;
   TGeren_ArquivoAux* geren = Geren_ArqAux();
   const int n = geren->Abre_Arquivo(caminho.c_str(), "rb");
-  if (n == 0) return Erro("cannot open '%s'", caminho.c_str());
+  if (n == 0) return Falha("cannot open '%s'", caminho.c_str());
   std::string resumo;
   const TResultado lido = Le_Sistema_HVAC(geren, n, &resumo);
   // Every reader leaves stream n current, where it stopped reading.
@@ -41,11 +41,11 @@ int Verifica(const std::string& caminho) {
   std::fputs(resumo.c_str(), stdout);
   std::fflush(stdout);
   if (!lido.Ok()) {
-    return Erro("%s: %s: reading stopped at line %ld, byte %ld", caminho.c_str(),
-                lido.Mensagem().c_str(), Linha_Do_Byte(caminho, posicao), posicao);
+    return Falha("%s: %s: reading stopped at line %ld, byte %ld", caminho.c_str(),
+                 lido.Mensagem().c_str(), Linha_Do_Byte(caminho, posicao), posicao);
   }
   std::printf("%s: whole system read, %ld bytes\n", caminho.c_str(), posicao);
-  return 0;
+  return {};
 }
 
 }  // namespace
@@ -56,9 +56,9 @@ void Declara_Hvac(CLI::App* app, TAcao* acao) {
   auto caminho = std::make_shared<std::string>();
   CLI::App* exemplo = hvac->add_subcommand("sample", "write a sample system file");
   exemplo->add_option("FILE", *caminho, "file written")->required();
-  exemplo->callback([caminho, acao] { *acao = [caminho] { return Exemplo(*caminho); }; });
+  exemplo->callback([caminho, acao] { *acao = [caminho] { return Relata(Exemplo(*caminho)); }; });
   CLI::App* verifica =
       hvac->add_subcommand("check", "load a system file as a host would and summarise it");
   verifica->add_option("FILE", *caminho, "system file")->required();
-  verifica->callback([caminho, acao] { *acao = [caminho] { return Verifica(*caminho); }; });
+  verifica->callback([caminho, acao] { *acao = [caminho] { return Relata(Verifica(*caminho)); }; });
 }

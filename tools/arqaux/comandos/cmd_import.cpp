@@ -25,24 +25,24 @@ struct TImportacao {
   bool forcar = false;
 };
 
-int Importa(const TImportacao& i) {
-  if (int erro = Relata(Confere_Entrada(i.epw))) return erro;
+TResultado Importa(const TImportacao& i) {
+  if (TResultado erro = Confere_Entrada(i.epw); !erro.Ok()) return erro;
   TPasta_Execucao execucao(i.pasta, {i.epw}, i.forcar);
-  if (int erro = Relata(execucao.Abre())) return erro;
+  if (TResultado erro = execucao.Abre(); !erro.Ok()) return erro;
   const std::string clima = (fs::path(i.pasta) / "clima.bin").string();
   const std::string solo = (fs::path(i.pasta) / "solo.bin").string();
   for (const std::string* saida : {&clima, &solo}) {
-    if (int erro = Relata(Confere_Saida(*saida, i.epw))) return erro;
+    if (TResultado erro = Confere_Saida(*saida, i.epw); !erro.Ok()) return erro;
   }
   TClima_EPW c;
   const std::string preparo_clima = (fs::path(execucao.Preparo()) / "clima.bin").string();
   const std::string preparo_solo = (fs::path(execucao.Preparo()) / "solo.bin").string();
   if (!Geren_ArqAux()->Importa_EPW(i.epw.c_str(), preparo_clima.c_str(), preparo_solo.c_str(),
                                    &c)) {
-    if (c.linha_erro == 0) return Erro("'%s': %s", i.epw.c_str(), c.erro.c_str());
-    return Erro("'%s' line %d: %s", i.epw.c_str(), c.linha_erro, c.erro.c_str());
+    if (c.linha_erro == 0) return Falha("'%s': %s", i.epw.c_str(), c.erro.c_str());
+    return Falha("'%s' line %d: %s", i.epw.c_str(), c.linha_erro, c.erro.c_str());
   }
-  if (int erro = Relata(execucao.Publica())) return erro;
+  if (TResultado erro = execucao.Publica(); !erro.Ok()) return erro;
   std::printf("%s\n", clima.c_str());
   if (!c.solo.empty()) std::printf("%s\n", solo.c_str());
   const TCidade& h = c.cabecalho;
@@ -58,7 +58,7 @@ int Importa(const TImportacao& i) {
     std::fprintf(stderr, "arqaux: warning: %d missing values filled by interpolation\n",
                  c.preenchidos);
   }
-  return 0;
+  return {};
 }
 
 }  // namespace
@@ -74,5 +74,5 @@ void Declara_Import(CLI::App* app, TAcao* acao) {
   epw->add_flag("--force", i->forcar,
                 "write into OUT_DIR although it holds files arqaux did not write there (never "
                 "replacing one)");
-  epw->callback([i, acao] { *acao = [i] { return Importa(*i); }; });
+  epw->callback([i, acao] { *acao = [i] { return Relata(Importa(*i)); }; });
 }

@@ -21,9 +21,9 @@ struct TPedido_Info {
   int ano = 2001;
 };
 
-int Mostra_Info(const TPedido_Info& p) {
+TResultado Mostra_Info(const TPedido_Info& p) {
   TDeteccao d;
-  if (int erro = Relata(Conhece_Arquivo(p.caminho, p.tipo, &d))) return erro;
+  if (TResultado erro = Conhece_Arquivo(p.caminho, p.tipo, &d); !erro.Ok()) return erro;
   std::printf("file: %s\nkind: %s (%s), told by %s\n", p.caminho.c_str(), d.tipo->nome,
               d.tipo->descricao, d.origem.c_str());
   std::string erro;
@@ -33,7 +33,7 @@ int Mostra_Info(const TPedido_Info& p) {
     long long segundos = 0, primeiro = 0, registros = 0;
     while (s->Le(&valores, &segundos)) {
       if (!Cabe_No_Calendario(segundos, p.ano)) {
-        return Erro("%s: %s", p.caminho.c_str(), Falha_Calendario(p.ano).c_str());
+        return Falha("%s: %s", p.caminho.c_str(), Falha_Calendario(p.ano).c_str());
       }
       primeiro = registros++ == 0 ? segundos : primeiro;
     }
@@ -56,10 +56,10 @@ int Mostra_Info(const TPedido_Info& p) {
         "export: arqaux export FILE --to csv, its run folder --to sqlite; arqaux plot FILE "
         "--column NAME\n");
   } else if (d.tipo->leitura != TLeitura::Nenhuma) {
-    return Erro("%s", erro.c_str());
+    return Falha("%s", erro.c_str());
   }
   std::printf("show: %s\n", d.tipo->comando);
-  return 0;
+  return {};
 }
 
 }  // namespace
@@ -72,5 +72,5 @@ void Declara_Info(CLI::App* app, TAcao* acao) {
   sub->add_option("--year", p->ano, "reference year of the dates shown")
       ->check(CLI::Range(1, 9999 - 20))
       ->capture_default_str();
-  sub->callback([p, acao] { *acao = [p] { return Mostra_Info(*p); }; });
+  sub->callback([p, acao] { *acao = [p] { return Relata(Mostra_Info(*p)); }; });
 }

@@ -25,10 +25,10 @@ std::string Tamanho(const std::string& nome) {
   return nome + ": " + std::to_string(std::ftell(arq.get())) + " bytes";
 }
 
-int Interface(const std::string& relativo) {
+TResultado Interface(const std::string& relativo) {
   std::error_code ec;
   const std::string caminho = fs::absolute(relativo, ec).string();
-  if (relativo.empty() || ec) return Erro("'%s' names no file of a project", relativo.c_str());
+  if (relativo.empty() || ec) return Falha("'%s' names no file of a project", relativo.c_str());
   const size_t barra = caminho.find_last_of("\\/");
   const size_t inicio = barra == std::string::npos ? 0 : barra + 1;
   std::string projeto = caminho.substr(inicio);
@@ -36,16 +36,16 @@ int Interface(const std::string& relativo) {
   // Without its data folder a project has no interface type to tell.
   const fs::path pasta = Pasta_Do_Projeto(caminho.substr(0, inicio), projeto);
   if (!fs::is_directory(pasta, ec)) {
-    return Erro("'%s' has no data folder '%s'", relativo.c_str(), pasta.c_str());
+    return Falha("'%s' has no data folder '%s'", relativo.c_str(), pasta.c_str());
   }
   for (const std::string& nome : {"NEW" + projeto + ".geo", projeto + ".geo"}) {
-    if (int erro = Relata(Confere_Arquivo_Do_Projeto(pasta, nome))) return erro;
+    if (TResultado erro = Confere_Arquivo_Do_Projeto(pasta, nome); !erro.Ok()) return erro;
   }
   std::string novo = "NEW" + projeto + ".geo: missing", plano = projeto + ".geo: missing";
   bool tipo = false;
   {
     const TVolta_Dir volta;
-    if (!volta.Valido()) return Erro("cannot keep the working directory");
+    if (!volta.Valido()) return Falha("cannot keep the working directory");
     if (DLL_UTIL_Geren_Dir()->Muda_Custom_Dir(caminho.substr(0, inicio) + "\\#" + projeto)) {
       novo = Tamanho("NEW" + projeto + ".geo");
       plano = Tamanho(projeto + ".geo");
@@ -53,7 +53,7 @@ int Interface(const std::string& relativo) {
     tipo = Geren_ArqAux()->Tipo_Interface_Projeto(caminho);
   }
   std::printf("%s\n%s\ninterface type: %s\n", novo.c_str(), plano.c_str(), tipo ? "true" : "false");
-  return 0;
+  return {};
 }
 
 }  // namespace
@@ -63,5 +63,6 @@ void Declara_Interface(CLI::App* app, TAcao* acao) {
       "interface", "the interface type of a project, from the sizes of its geometry files");
   auto caminho = std::make_shared<std::string>();
   interface->add_option("PATH", *caminho, "a file of the project, e.g. DIR/Casa.prj")->required();
-  interface->callback([caminho, acao] { *acao = [caminho] { return Interface(*caminho); }; });
+  interface->callback(
+      [caminho, acao] { *acao = [caminho] { return Relata(Interface(*caminho)); }; });
 }

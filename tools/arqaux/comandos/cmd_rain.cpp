@@ -54,11 +54,11 @@ TResultado Confere_Intervalo(const TInterv_Chuva& c) {
 // The count, then "DD/MM HH:MM-HH:MM class C" per interval; the intervals
 // that loaded are printed before a load that stopped, or the first interval
 // that is not an event of the year, is reported.
-int Confere_Chuva(const std::string& caminho) {
-  if (int erro = Relata(Confere_Entrada(caminho))) return erro;
+TResultado Confere_Chuva(const std::string& caminho) {
+  if (TResultado erro = Confere_Entrada(caminho); !erro.Ok()) return erro;
   TGeren_ArquivoAux* geren = Geren_ArqAux();
   const int n = geren->Abre_Arquivo(caminho.c_str(), "rt");
-  if (n == 0) return Erro("cannot open '%s'", caminho.c_str());
+  if (n == 0) return Falha("cannot open '%s'", caminho.c_str());
   TLista<TInterv_Chuva> lista(true);
   const bool lido = geren->Le_Arquivo_Chuva(&lista);
   geren->Fecha_Arquivo(n);
@@ -74,12 +74,12 @@ int Confere_Chuva(const std::string& caminho) {
   }
   std::fflush(stdout);  // the intervals come before the message
   if (primeira_falha >= 0) {
-    return Erro("'%s' line %ld: %s", caminho.c_str(), Linha_Intervalo(caminho, primeira_falha),
-                falha.Mensagem().c_str());
+    return Falha("'%s' line %ld: %s", caminho.c_str(), Linha_Intervalo(caminho, primeira_falha),
+                 falha.Mensagem().c_str());
   }
   if (!lido)
-    return Erro("'%s' stops after %d intervals", caminho.c_str(), lista.Numero_Elementos());
-  return 0;
+    return Falha("'%s' stops after %d intervals", caminho.c_str(), lista.Numero_Elementos());
+  return {};
 }
 
 }  // namespace
@@ -90,5 +90,6 @@ void Declara_Rain(CLI::App* app, TAcao* acao) {
   CLI::App* confere = chuva->add_subcommand("check", "load a rain file and print its intervals");
   auto caminho = std::make_shared<std::string>();
   confere->add_option("FILE", *caminho, "rain interval file")->required();
-  confere->callback([caminho, acao] { *acao = [caminho] { return Confere_Chuva(*caminho); }; });
+  confere->callback(
+      [caminho, acao] { *acao = [caminho] { return Relata(Confere_Chuva(*caminho)); }; });
 }

@@ -299,12 +299,12 @@ TResultado Converte_Fluxos(const TPedido& p) {
   return {};
 }
 
-int Gera_Relatorio(TPedido p) {
+TResultado Gera_Relatorio(TPedido p) {
   uintmax_t cabecalho = 0;
-  if (int erro = Relata(Confere_Pedido(&p, &cabecalho))) return erro;
-  if (p.tipo == "flux") return Relata(Converte_Fluxos(p));
-  return Relata(Converte_Arquivo(p.binario, p.texto, cabecalho,
-                                 [&p](int binario, int texto) { Converte(p, binario, texto); }));
+  if (TResultado erro = Confere_Pedido(&p, &cabecalho); !erro.Ok()) return erro;
+  if (p.tipo == "flux") return Converte_Fluxos(p);
+  return Converte_Arquivo(p.binario, p.texto, cabecalho,
+                          [&p](int binario, int texto) { Converte(p, binario, texto); });
 }
 
 // An option whose text ler reads into *destino; a text it refuses is an
@@ -391,7 +391,7 @@ void Declara_Report(CLI::App* app, TAcao* acao) {
     sub->footer(
         "What the options leave out is read from BINARY.desc, the description beside the "
         "stream.");
-    sub->callback([p, acao] { *acao = [p] { return Gera_Relatorio(*p); }; });
+    sub->callback([p, acao] { *acao = [p] { return Relata(Gera_Relatorio(*p)); }; });
   }
   Declara_Report_HVAC(relatorio, acao);
 }

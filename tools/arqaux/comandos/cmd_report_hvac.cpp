@@ -94,17 +94,18 @@ TResultado Aplica_Opcoes(const TPedido_HVAC& p, TDescricao* d, TRelatorio_Descri
   return {};
 }
 
-int Gera_Relatorio_HVAC(const TPedido_HVAC& p) {
-  if (int erro = Relata(Confere_Entrada(p.dados))) return erro;
-  if (int erro = Relata(Confere_Saida(p.texto, {p.dados, Caminho_Descricao(p.dados)}))) return erro;
+TResultado Gera_Relatorio_HVAC(const TPedido_HVAC& p) {
+  if (TResultado erro = Confere_Entrada(p.dados); !erro.Ok()) return erro;
+  if (TResultado erro = Confere_Saida(p.texto, {p.dados, Caminho_Descricao(p.dados)}); !erro.Ok())
+    return erro;
   TDescricao d;
-  if (int erro = Relata(Le_Descricao_Fluxo(p, &d))) return erro;
+  if (TResultado erro = Le_Descricao_Fluxo(p, &d); !erro.Ok()) return erro;
   TRelatorio_Descrito r;
-  if (int erro = Relata(Aplica_Opcoes(p, &d, &r))) return erro;
+  if (TResultado erro = Aplica_Opcoes(p, &d, &r); !erro.Ok()) return erro;
   TGeren_ArquivoAux* geren = Geren_ArqAux();
-  return Relata(Converte_Arquivo(p.dados, p.texto, 0, [&](int dados, int texto) {
+  return Converte_Arquivo(p.dados, p.texto, 0, [&](int dados, int texto) {
     Converte_Saida_HVAC(geren, d, r, dados, texto);
-  }));
+  });
 }
 
 void Declara_Tipo_HVAC(CLI::App* sub, TPedido_HVAC* p) {
@@ -164,6 +165,6 @@ void Declara_Report_HVAC(CLI::App* relatorio, TAcao* acao) {
     auto p = std::make_shared<TPedido_HVAC>();
     p->tipo = &tipo;
     Declara_Tipo_HVAC(sub, p.get());
-    sub->callback([p, acao] { *acao = [p] { return Gera_Relatorio_HVAC(*p); }; });
+    sub->callback([p, acao] { *acao = [p] { return Relata(Gera_Relatorio_HVAC(*p)); }; });
   }
 }

@@ -246,47 +246,47 @@ struct TPedido {
   int intervalo = 3600;
 };
 
-int Mostra(const TPedido& p) {
+TResultado Mostra(const TPedido& p) {
   const TTipo& t = TIPOS.at(p.tipo);
   if (p.tipo == "demand") {
-    return Relata(Mostra_Lista<TDemanda_Consumo_Mensal>(
+    return Mostra_Lista<TDemanda_Consumo_Mensal>(
         p.caminho, t, [](G* g, auto* l, int n) { return g->Carrega_Demanda_Consumo(l) == n; },
-        [](int k, const auto& r) { Mostra_Demanda(k, r, DEMANDA); }));
+        [](int k, const auto& r) { Mostra_Demanda(k, r, DEMANDA); });
   }
   if (p.tipo == "hvac-demand") {
-    return Relata(Mostra_Lista<TDemanda_Consumo_Mensal_HVAC>(
+    return Mostra_Lista<TDemanda_Consumo_Mensal_HVAC>(
         p.caminho, t,
         [](G* g, auto* l, int n) { return g->Carrega_Demanda_Consumo_HVAC(l) || n == 0; },
-        [](int k, const auto& r) { Mostra_Demanda(k, r, DEMANDA_HVAC); }));
+        [](int k, const auto& r) { Mostra_Demanda(k, r, DEMANDA_HVAC); });
   }
   if (p.tipo == "monthly") {
-    return Relata(Mostra_Lista<TEstatistica_Mensal>(
+    return Mostra_Lista<TEstatistica_Mensal>(
         p.caminho, t, [](G* g, auto* l, int n) { return g->Carrega_Estatisticas(l) == n; },
-        Mostra_Estatistica));
+        Mostra_Estatistica);
   }
   if (p.tipo == "loads") {
     TLista<TCarga_Termica_Mensal> meses(true);
     auto anual = std::make_unique<TCarga_Termica_Anual>();
     short f1 = 0, f2 = 0;
-    int erro = Relata(Carrega(p.caminho, t, [&](G* g, int) {
+    TResultado erro = Carrega(p.caminho, t, [&](G* g, int) {
       return g->Carrega_Relatorio_CargasTermicas(&meses, anual.get(), &f1, &f2);
-    }));
-    if (erro == 0) Mostra_Cargas(*anual, meses, f1, f2);
+    });
+    if (erro.Ok()) Mostra_Cargas(*anual, meses, f1, f2);
     return erro;
   }
   TLista<TGanho_Termico_Mensal> meses(true);
   auto anual = std::make_unique<TGanho_Termico_Anual>();
-  int erro = Relata(Carrega(p.caminho, t, [&](G* g, int) {
+  TResultado erro = Carrega(p.caminho, t, [&](G* g, int) {
     return g->Carrega_Relatorio_GanhosTermicos(&meses, anual.get());
-  }));
-  if (erro == 0) Mostra_Ganhos(*anual, meses);
+  });
+  if (erro.Ok()) Mostra_Ganhos(*anual, meses);
   return erro;
 }
 
 // The report of a saved load or gain file, over the year (from January 1
 // at 0 h to December 31 at 23 h).
-int Relatorio(const TPedido& p) {
-  if (int erro = Relata(Confere_Saida(p.saida, p.caminho))) return erro;
+TResultado Relatorio(const TPedido& p) {
+  if (TResultado erro = Confere_Saida(p.saida, p.caminho); !erro.Ok()) return erro;
   const TTipo& t = TIPOS.at(p.tipo);
   const bool cargas = p.tipo == "loads", anual = p.periodo == "annual";
   TLista<TCarga_Termica_Mensal> meses_c(true);
@@ -294,15 +294,15 @@ int Relatorio(const TPedido& p) {
   auto carga = std::make_unique<TCarga_Termica_Anual>();
   auto ganho = std::make_unique<TGanho_Termico_Anual>();
   short f1, f2;
-  int erro = Relata(Carrega(p.caminho, t, [&](G* g, int) {
+  TResultado erro = Carrega(p.caminho, t, [&](G* g, int) {
     return cargas ? g->Carrega_Relatorio_CargasTermicas(&meses_c, carga.get(), &f1, &f2)
                   : g->Carrega_Relatorio_GanhosTermicos(&meses_g, ganho.get());
-  }));
-  if (erro != 0) return erro;
-  if (int erro = Relata(Confere_Sem_Ligacao(p.saida))) return erro;
+  });
+  if (!erro.Ok()) return erro;
+  if (TResultado erro = Confere_Sem_Ligacao(p.saida); !erro.Ok()) return erro;
   G* g = Geren_ArqAux();
   const int n = g->Abre_Arquivo(p.saida.c_str(), "wt");
-  if (n == 0) return Erro("cannot open '%s'", p.saida.c_str());
+  if (n == 0) return Falha("cannot open '%s'", p.saida.c_str());
   TTempo periodo[2];
   periodo[1].Hora = 23, periodo[1].Mes = 12, periodo[1].Dia = 31;
   const int tipo = p.estacao == "winter" ? 2 : 3;
@@ -313,7 +313,7 @@ int Relatorio(const TPedido& p) {
     g->Grava_Carga_Termica_Mensal(n, tipo, titulo, &meses_c, periodo, p.intervalo);
   if (!cargas && anual) g->Grava_Ganho_Termico_Anual(n, titulo, ganho.get(), periodo, p.intervalo);
   if (!cargas && !anual) g->Grava_Ganho_Termico_Mensal(n, titulo, &meses_g, periodo, p.intervalo);
-  return Relata(Fecha_Gravado(g, n, p.saida));
+  return Fecha_Gravado(g, n, p.saida);
 }
 
 }  // namespace
@@ -330,7 +330,7 @@ void Declara_Stats(CLI::App* app, TAcao* acao) {
   mostra->add_option("--kind", p->tipo, "what the file holds")
       ->required()
       ->check(CLI::IsMember(tipos));
-  mostra->callback([p, acao] { *acao = [p] { return Mostra(*p); }; });
+  mostra->callback([p, acao] { *acao = [p] { return Relata(Mostra(*p)); }; });
 
   CLI::App* rel = stats->add_subcommand("report", "rewrite the report of a load or gain file");
   rel->add_option("FILE", p->caminho, "a saved load or gain statistics file")->required();
@@ -348,5 +348,5 @@ void Declara_Stats(CLI::App* app, TAcao* acao) {
   rel->add_option("--interval", p->intervalo, "the sampling interval shown, in seconds")
       ->check(CLI::Range(1, 86400))
       ->capture_default_str();
-  rel->callback([p, acao] { *acao = [p] { return Relatorio(*p); }; });
+  rel->callback([p, acao] { *acao = [p] { return Relata(Relatorio(*p)); }; });
 }
