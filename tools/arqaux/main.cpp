@@ -158,8 +158,7 @@ int Roda(int argc, char** argv) {
   } catch (const CLI::Success& e) {
     return Conclui(app.exit(e));
   } catch (const CLI::ParseError& e) {
-    Erro("%s", Explica(&app, e).c_str());
-    return ERRO_USO;
+    return Relata(Falha_Uso("%s", Explica(&app, e).c_str()));
   }
   Define_Silencio(silencio);
   return Conclui(acao());

@@ -19,7 +19,7 @@ void Declara_Help(CLI::App* app, TAcao* acao) {
       std::string caminho = app->get_name();
       for (const std::string& nome : *nomes) {
         auto subs = alvo->get_subcommands([&nome](CLI::App* s) { return s->get_name() == nome; });
-        if (subs.empty()) return Erro("unknown command '%s'", nome.c_str()), ERRO_USO;
+        if (subs.empty()) return Relata(Falha_Uso("unknown command '%s'", nome.c_str()));
         alvo = subs.front();
         caminho += " " + alvo->get_name();
       }
