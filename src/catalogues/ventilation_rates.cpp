@@ -17,7 +17,7 @@
 
 #include "arqaux/geren_arquivoaux.h"
 #include "catalogues/ligacoes.h"
-#include "text/linhas_config.h"
+#include "engine/linhas_config.h"
 
 using arqaux::Campo;
 using arqaux::Elemento;

@@ -89,9 +89,9 @@
 #include "arqaux/formatos.h"
 #include "arqaux/geren_arquivoaux.h"
 #include "arqaux/records.h"
-#include "registry/arquivo_novo.h"
-#include "text/binario.h"
-#include "text/leitor_real.h"
+#include "engine/arquivo_novo.h"
+#include "engine/binario.h"
+#include "engine/leitor_real.h"
 
 namespace {
 

@@ -30,7 +30,7 @@
 
 #include "arqaux/geren_arquivoaux.h"
 #include "arqaux/load_records.h"
-#include "text/binario.h"
+#include "engine/binario.h"
 
 namespace {
 

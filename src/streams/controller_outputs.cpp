@@ -12,8 +12,8 @@
 #include "arqaux/contracts/utility.h"
 #include "arqaux/formatos.h"
 #include "arqaux/geren_arquivoaux.h"
-#include "streams/report_engine.h"
-#include "text/binario.h"
+#include "engine/binario.h"
+#include "engine/report_engine.h"
 
 void TGeren_ArquivoAux::Preenche_Cabecalho_Saida_Cont(int n, int valor) {
   FILE* arq = Seleciona_Arquivo(n);

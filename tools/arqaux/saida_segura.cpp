@@ -12,7 +12,7 @@
 #include <system_error>
 
 #include "comandos.h"
-#include "registry/arquivo_novo.h"
+#include "engine/arquivo_novo.h"
 #include "verificacoes.h"
 
 namespace fs = std::filesystem;
