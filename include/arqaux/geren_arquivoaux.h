@@ -7,25 +7,30 @@
 //
 // Contents, in the order of src/:
 //   1. Registry                        registry/registry.cpp, registry/unit.cpp
-//   2. File services                   registry/file_services.cpp
-//   3. Climate, soil, interior climate input/climate.cpp
+//   2. File services, project comparison
+//                                      registry/file_services.cpp,
+//                                      registry/project_comparison.cpp
+//   3. Input files                     input/climate.cpp, input/daylighting.cpp,
+//                                      input/rain.cpp, input/epw.cpp
 //   4. Zone condition streams          streams/zone_conditions.cpp
-//   5. Controller-output streams       streams/controller_outputs.cpp
-//   6. Schedules                       config/schedules.cpp
-//   7. Internal gains                  config/internal_gains.cpp
-//   8. Ventilation                     config/ventilation.cpp
-//   9. Zone PV equipment               config/zone_pv.cpp
-//  10. Actuators and controls          config/actuators.cpp
-//  11. Fan coils                       config/fan_coils.cpp
-//  12. Primary plant                   config/primary_plant.cpp
-//  13. HVAC report settings            config/hvac_settings.cpp
-//  14. Fan-coil output streams         streams/fan_coil_outputs.cpp
-//  15. Primary-equipment output streams streams/primary_equipment.cpp
-//  16. Envelope result files           envelope/wall_nodes.cpp,
+//   5. Controller-output and occupancy streams
+//                                      streams/controller_outputs.cpp,
+//                                      streams/occupancy_report.cpp
+//   6. Fan-coil output streams         streams/fan_coil_outputs.cpp
+//   7. Primary-equipment output streams streams/primary_equipment.cpp
+//   8. Envelope result files           envelope/wall_nodes.cpp,
 //                                      envelope/surface_temperatures.cpp,
 //                                      envelope/surface_streams.cpp
-//  17. Thermal loads and statistics    loads/load_streams.cpp, loads/load_reports.cpp,
+//   9. Thermal loads and statistics    loads/load_streams.cpp, loads/load_reports.cpp,
 //                                      loads/statistics_files.cpp
+//  10. Schedules                       config/schedules.cpp
+//  11. Internal gains                  config/internal_gains.cpp
+//  12. Ventilation                     config/ventilation.cpp
+//  13. Zone PV equipment               config/zone_pv.cpp
+//  14. Actuators and controls          config/actuators.cpp
+//  15. Fan coils                       config/fan_coils.cpp
+//  16. Primary plant                   config/primary_plant.cpp
+//  17. HVAC report settings            config/hvac_settings.cpp
 //  18. Equipment catalogues            catalogues/air_conditioners.cpp,
 //                                      catalogues/chiller_catalogues.cpp,
 //                                      catalogues/pv_catalogues.cpp
@@ -37,10 +42,6 @@
 //                                      diagnostics/glazing_dumps.cpp,
 //                                      diagnostics/view_factors.cpp,
 //                                      diagnostics/node_flux.cpp
-//  22. Project comparison              registry/project_comparison.cpp
-//  23. Daylighting and rain            input/daylighting.cpp, input/rain.cpp
-//  24. Weather import                  input/epw.cpp
-//  25. Occupancy report                streams/occupancy_report.cpp
 //  The private part: registry state and the stream selectors.
 #ifndef ARQAUX_GEREN_ARQUIVOAUX_H_
 #define ARQAUX_GEREN_ARQUIVOAUX_H_
@@ -153,7 +154,7 @@ struct ftime {
 };
 static_assert(sizeof(ftime) == 4, "ftime is one packed 32-bit word");
 
-// What the weather import read (section 24): the header's fields, the year
+// What the weather import read (section 3): the header's fields, the year
 // of climate records, the soil year when the file gives ground temperatures,
 // how many missing values were filled, and on failure the first error with
 // its line (0 when it concerns the file as a whole).
@@ -223,7 +224,8 @@ class ARQAUX_API TGeren_ArquivoAux {
   // and survives Fecha_Todos, so a host compares counts before and after.
   long Conta_Arquivos_Com_Erro() const;
 
-  // ---- 2. File services (registry/file_services.cpp) ----
+  // ---- 2. File services and project comparison (registry/file_services.cpp,
+  //      registry/project_comparison.cpp) ----
 
   // Whether path opens for reading; delete path; its modification date.
   // Each goes through the registry (open, then close the last open stream).
@@ -236,8 +238,28 @@ class ARQAUX_API TGeren_ArquivoAux {
   void Salva_Tabela_Equipamentos(const char* a, const char* b, const char* c, const char* d);
   void Grava_Tempo(float valor);
 
-  // ---- 3. Climate, soil and interior-climate input (input/climate.cpp) ----
+  // Project comparison and interface detection (registry/project_comparison.cpp).
+  // Both open their files with fopen outside the registry, never touch the
+  // current stream, close all they open, and leave the working directory in
+  // the last data folder made current (a caller that needs its own back
+  // saves and restores it).
 
+  // True when projects primeiro and segundo of dir differ in any of their
+  // nine data files, or one of those files does not open (prefixo: the
+  // "NEW" files, but for ".par" and ".prj"); false when all are identical.
+  bool ComparaProjeto(std::string primeiro, std::string segundo, std::string dir, bool prefixo);
+  // True when the two streams differ from their positions on (a byte, a
+  // length, a read error flagged on either, a null stream); false when they
+  // are identical to their ends. Where they stand afterwards is not fixed.
+  bool CompararFile(FILE* primeiro, FILE* segundo);
+  // The interface type of the project file at caminho, from the sizes of
+  // its "NEW" and plain geometry files (project_comparison.cpp).
+  bool Tipo_Interface_Projeto(std::string caminho);
+
+  // ---- 3. Input files (input/climate.cpp, input/daylighting.cpp, input/rain.cpp,
+  //      input/epw.cpp) ----
+
+  // Climate, soil and interior climate (input/climate.cpp).
   // Reads the climate header at the current stream's position.
   bool Carrega_Cabecalho(TCidade* cabecalho);
   // Windows of hourly records from the current stream: hours inicio onwards,
@@ -251,6 +273,48 @@ class ARQAUX_API TGeren_ArquivoAux {
   // rewrites caminho to that name (the buffer needs 3 more characters).
   // False when either file cannot be opened or the year is not written whole.
   bool Converte_Clima_Interno_TXT_Binario(char* caminho);
+
+  // Daylighting schedules and rain intervals (input/daylighting.cpp, input/rain.cpp).
+  // Reads the five header lines of a daylighting schedule at the current
+  // stream's position; true when every line matched.
+  bool Carrega_Cabecalho_DAYSIM();
+  // From the current stream at a schedule's start: the header, then the
+  // lighting power densities of hours inicio onwards into registros, cut at
+  // the year's end (no wrap: the records past it are left untouched). False
+  // on a null array, a negative start or count, a start past hour 8760, a line
+  // that does not match, or the file ending first; records stored stay.
+  bool Bufferiza_Iluminacao_DAYSIM(TReg_DPI_DAYSIM* registros, int inicio, int quantidade);
+
+  // Appends the rain intervals of the current stream to lista. False at a
+  // count line that does not scan or is negative (list unchanged) and at a
+  // malformed interval line (the intervals before it stay in the list).
+  bool Le_Arquivo_Chuva(TLista<TInterv_Chuva>* lista);
+  // Writes lista's intervals to the current stream; false when there is no
+  // stream or list, or a write failed.
+  bool Salva_Arquivo_Chuva(TLista<TInterv_Chuva>* lista);
+
+  // Weather import (input/epw.cpp).
+  // Reads the hourly weather file at caminho (the public EPW text) into
+  // clima: 8760 climate records placed by date (February 29 dropped), the
+  // missing values filled by interpolation and counted, the soil year from
+  // the shallowest ground temperatures. False with clima->erro and
+  // clima->linha_erro at the first fault; clima holds no year then.
+  bool Le_EPW(const char* caminho, TClima_EPW* clima);
+  // Writes the climate file (and the soil file, when caminho_solo is given
+  // and clima has a soil year) under unique temporary names made beside
+  // them, then renames them: false with clima->erro, and no file left
+  // behind, when either fails.
+  bool Grava_Clima_EPW(TClima_EPW* clima, const char* caminho_clima, const char* caminho_solo);
+  // Both: the weather file in, the climate and soil files out. False, before
+  // reading, when an output is the weather file itself by any name.
+  bool Importa_EPW(const char* epw, const char* caminho_clima, const char* caminho_solo,
+                   TClima_EPW* clima);
+  // Reads a climate file however it was made (a header and 8760 records,
+  // nothing more) into clima's header, texts and records, and holds it to the
+  // ranges of the import's year: false with clima->erro naming the first
+  // value that is not finite or lies outside them (by its hour), and no
+  // records kept.
+  bool Le_Clima_EPW(const char* caminho, TClima_EPW* clima);
 
   // ---- 4. Zone condition streams (streams/zone_conditions.cpp) ----
 
@@ -293,7 +357,8 @@ class ARQAUX_API TGeren_ArquivoAux {
   void Converte_Binario_Texto_PV(int binario, int texto, bool presente, const TTempo* inicio,
                                  const TTempo* fim, int intervalo);
 
-  // ---- 5. Controller-output and occupancy streams (streams/controller_outputs.cpp) ----
+  // ---- 5. Controller-output and occupancy streams (streams/controller_outputs.cpp,
+  //      streams/occupancy_report.cpp) ----
 
   // Most outputs a controller-output record may hold. A record's length comes
   // from its first float, which may be negative, not a number or 1e30; we
@@ -318,182 +383,16 @@ class ARQAUX_API TGeren_ArquivoAux {
   bool Grava_Pessoas_no_Ambiente(int n, int valor_inteiro, float valor_real);
   bool Le_Pessoas_no_Ambiente(int n, int* valor_inteiro, float* valor_real);
 
-  // ---- Configuration text (sections 6 to 13) ----
-  //
-  // Every configuration reader and writer acts on the current stream. A
-  // writer returns false without a stream or when the stream reports a failed
-  // write (a lost write never looks like a success). A block reader reads its
-  // count line first: a count below 1 is true and touches nothing; a positive
-  // count with a null target is false; what was read before a failure stays.
+  // The report of an occupancy stream on text stream texto, read from binary
+  // stream binario's current position: per record the people count (whole)
+  // and the value beside it, with the clock and the hourly averages of every
+  // sampled report ("[Pessoas]  [Valor]   " heads the columns). Nothing at
+  // all is written when either stream does not select or either time is
+  // null; a partial last record gives no line.
+  void Converte_Binario_Texto_Pessoas(int binario, int texto, const TTempo* inicio,
+                                      const TTempo* fim, int intervalo);
 
-  // ---- 6. Schedules (config/schedules.cpp) ----
-
-  // The schedule block under "[Horarios = %d]" and, for forced ventilation,
-  // "[Horarios Ventilacao = %d]". A null schedule is written empty; the
-  // readers append periods.
-  bool Grava_Intervalos(TIntervalos* intervalos);
-  bool Grava_Intervalos_Vent(TIntervalos* intervalos);
-  bool Le_Intervalos(TIntervalos* intervalos);
-  bool Le_Intervalos_Vent(TIntervalos* intervalos);
-
-  // ---- 7. Internal gains (config/internal_gains.cpp) ----
-
-  // A zone's gain block; the reader appends the gains it builds and skips a
-  // gain of an unknown type code.
-  bool Grava_Ganho_Interno(TLista<TGanho>* ganhos);
-  bool Le_Ganho_Interno(TLista<TGanho>* ganhos);
-  // The block framed by the zone line "[Zona = %d]". The reader is false when
-  // the line is not zona (list untouched); a block that fails empties the list.
-  bool Grava_Ganho_Interno_ZonaX(TLista<TGanho>* ganhos, int zona);
-  bool Le_Ganho_Interno_ZonaX(TLista<TGanho>* ganhos, int zona);
-
-  // ---- 8. Ventilation (config/ventilation.cpp) ----
-
-  // A zone's ventilation section: zone line, natural and forced ventilation
-  // (absent when null). The reader builds each kind marked present and
-  // stores it through its pointer (the caller's to delete).
-  bool Grava_Ventilacao_ZonaX(TVent_Natural* natural, TVent_Forcada* forcada, int zona);
-  bool Le_Ventilacao_ZonaX(TVent_Natural** natural, TVent_Forcada** forcada, int zona);
-
-  // ---- 9. Zone PV equipment (config/zone_pv.cpp) ----
-
-  // A zone's PV equipment block, alone or framed by the zone line, as the
-  // gain block above.
-  bool Grava_Equipamento_PV(TLista<TEquipamento_PV>* equipamentos);
-  bool Le_Equipamento_PV(TLista<TEquipamento_PV>* equipamentos);
-  bool Grava_Equipamentos_PV_ZonaX(TLista<TEquipamento_PV>* equipamentos, int zona);
-  bool Le_Equipamentos_PV_ZonaX(TLista<TEquipamento_PV>* equipamentos, int zona);
-
-  // ---- 10. Room air-conditioning actuators and controls (config/actuators.cpp) ----
-
-  // The actuator block. The reader takes the count and the first record from
-  // the current stream and makes stream n current again before each later
-  // record; fan-coil units are tied to geren_equip.
-  bool Grava_Climatizador(TGeren_Atuadores* atuadores);
-  bool Le_Climatizador(CGeren_Equip_HVAC* geren_equip, TGeren_Atuadores* atuadores, int zona,
-                       int n);
-  // The block framed by the zone line, as the gain block's.
-  bool Grava_Climatizador_ZonaX(TGeren_Atuadores* atuadores, int zona);
-  bool Le_Climatizador_ZonaX(CGeren_Equip_HVAC* geren_equip, TGeren_Atuadores* atuadores, int zona,
-                             int n);
-  // The control entry of a heater or air conditioner, and of an evaporative
-  // cooler. The readers create the controller; they are false only for a null
-  // actuator or no stream.
-  bool Grava_Controle(TAtuador* atuador);
-  bool Le_Controle(TAtuador* atuador);
-  bool Grava_Controle_Resf_Evap(TAtuador* atuador);
-  bool Le_Controle_Resf_Evap(TAtuador* atuador);
-
-  // ---- 11. Fan coils (config/fan_coils.cpp) ----
-
-  // Writes fan coil numero (from 1) of a system of contagem fan coils; the
-  // count line goes before fan coil 1 only. An empty system is the count
-  // line alone: numero and contagem 0. False without a fan coil to write, at
-  // the first line that cannot be written, or at a zone whose name would not
-  // read back (empty, longer than 19 characters, or holding "]"); what was
-  // written stays.
-  bool Grava_Dados_FanCoil(CFanCoil* fancoil, int numero, int contagem);
-  // Makes stream n current without reopening it and reads the count line:
-  // the count as read (the caller sizes its fan coils), -1 at the end of the
-  // file or when n does not select, 0 when the line does not match.
-  int Le_Num_Reg_FanCoil(int n);
-  // Makes stream n current and reads the next fan-coil block into fancoil:
-  // components and zones appended, schedules cleared and read, controllers
-  // created from their lines. A line that does not match does not stop the
-  // read; the result is false when the fan-coil line, its values, the zone
-  // count or a zone line did not match. Unlike a reader that builds whatever
-  // a count names, the read stops and fails where the file ends, and at a
-  // zone or component count larger than the rest of the file can hold,
-  // before anything is built for it: a hostile count cannot make it build
-  // without bound. The ventilation controller's two differences are given
-  // back to it (TContOnOff::A_Dif_Temp_Vent, A_Dif_Ent_Vent), so that the
-  // file survives a round trip whole.
-  bool Le_Dados_FanCoil(int n, CFanCoil* fancoil);
-  // One component block on the current stream. The reader appends what it
-  // builds, skipping codes without a class, and is false when the count, a
-  // type or a value did not match, under the same stops as above.
-  bool Grava_Componentes_FanCoil(TGeren_Componentes_HVAC* componentes);
-  bool Le_Componentes_FanCoil(TGeren_Componentes_HVAC* componentes);
-  // Builds the component of type code tipo (nothing for a code outside 0..6)
-  // and appends it to componentes.
-  void Adiciona_Componentes_na_Lista(int tipo, int posicao, const std::vector<float>& dados,
-                                     const std::vector<int>& config,
-                                     TGeren_Componentes_HVAC* componentes);
-  // The six fan-coil controller lines on the current stream. The reader does
-  // not test its lines; both are false only without a stream or fan coil.
-  bool Grava_Controle_FanCoil(CFanCoil* fancoil);
-  bool Le_Controle_FanCoil(CFanCoil* fancoil);
-  // ---- 12. Primary plant (config/primary_plant.cpp) ----
-  //
-  // The plant's equipment, one item per call, by kind: 1 air-cooled and
-  // 2 water-cooled chiller, 3 cooling tower, 4 boiler, 5 hot-water, 6 chilled-
-  // water and 7 condenser-water pump, 8 chilled-water tank, 9 secondary
-  // chilled-water pump. Kind 0, the fan coils, has its own block; of it only
-  // the count line is read here. An item is the first floats and ints of its
-  // vectors and its names, as many as the kind holds (a tank: 10 + 3n floats
-  // and n names, n its connections in dados[5], a whole number from 0 to 10).
-
-  // The name buffers an item reader is given: ten (a tank has at most ten
-  // connections, one name each) of 20 bytes (names of at most 19 characters).
-  static constexpr int Num_Nomes_Equip = 10;
-  static constexpr int Tam_Nome_Equip = 20;
-  // Writes item numero of contagem of kind tipo on the current stream, after
-  // the kind's count line when numero is 1 (item 0 of count 0: the count line
-  // alone). Writes nothing and is false for kind 0 or outside 1..9, a
-  // negative count, vectors shorter than the item, a tank's n out of range,
-  // or a name that would not read back (null, empty, over 19 characters, or
-  // holding "]").
-  bool Grava_Dados_Equips_Sist_Prim_HVAC(const std::vector<float>& dados,
-                                         const std::vector<int>& conf, const char* const* nomes,
-                                         int numero, int contagem, int tipo);
-  // The count on kind tipo's count line (0 to 9) on stream n, as written,
-  // whatever its size: the caller loops on the item reader, which fails at the
-  // end of the file. -1 at the end of the file or when n names no stream; 0
-  // when the line is another's or tipo is outside 0..9.
-  int Le_Num_Reg_Equips_Sist_Prim_HVAC(int n, int tipo);
-  // Reads the next item of kind tipo (1 to 9) from stream n into dados, conf
-  // and nomes (buffers of 20 bytes; names of at most 19 characters). An item
-  // numbered 0 is its head line alone (true). False for another kind, at the
-  // first value that does not match (a name too long, a tank's n out of
-  // range), and when the vectors or name buffers given cannot hold the item:
-  // nothing is stored past them. Values read before a failure are stored.
-  bool Le_Dados_Equips_Sist_Prim_HVAC(int n, std::vector<float>& dados, std::vector<int>& conf,
-                                      char** nomes, int tipo);
-
-  // ---- 13. HVAC report settings (config/hvac_settings.cpp) ----
-  //
-  // The monitoring flags, the report step and the nine primary-system values
-  // (dados), in two blocks whose keys differ: the header block that opens the
-  // system file, and the monitoring block, which adds the primary system's
-  // cooling and heating schedules. Each reader accepts only its own block.
-  // Writers are false without a stream or values, or at a failed write.
-
-  // The header block on the current stream.
-  bool SalvaDadosRelatorioCab_HVAC(int monitora_sistema, int monitora_consumo, int passo,
-                                   int* dados);
-  bool CarregaDadosRelatorioCab_HVAC(int* monitora_sistema, int* monitora_consumo, int* passo,
-                                     int* dados);
-  // One item of the system file by kind: the fan coils (kind 0, fancoil)
-  // or an item of the plant (dados, conf and nomes). The reader makes
-  // stream n current and gives the plant's reader name buffers of its own,
-  // whose names it drops. Both return the item's own result, so that an
-  // item refused, not written or not read is never taken for one saved or
-  // loaded.
-  bool SalvaDadosRelatorio_HVAC(const std::vector<float>& dados, const std::vector<int>& conf,
-                                const char* const* nomes, int numero, int contagem, int tipo,
-                                CFanCoil* fancoil);
-  bool CarregaDadosRelatorio_HVAC(int n, std::vector<float>& dados, std::vector<int>& conf,
-                                  CFanCoil* fancoil, int tipo);
-  // The monitoring block, written on the current stream and read from
-  // stream n. The reader appends the periods to the schedules (a null one
-  // takes no period) and is false at the first line that does not match,
-  // what was read before stored.
-  bool Grava_Dados_Monit_Cons_HVAC(int monitora_sistema, int monitora_consumo, int passo,
-                                   int* dados, TIntervalos* resfriamento, TIntervalos* aquecimento);
-  bool Le_Dados_Monit_Cons_HVAC(int n, int* monitora_sistema, int* monitora_consumo, int* passo,
-                                int* dados, TIntervalos* resfriamento, TIntervalos* aquecimento);
-
-  // ---- 14. Fan-coil output streams (streams/fan_coil_outputs.cpp) ----
+  // ---- 6. Fan-coil output streams (streams/fan_coil_outputs.cpp) ----
   //
   // Per sampling step, one line of the fan coil's monitored results on its
   // data stream and one of its components' electric power on its
@@ -527,7 +426,8 @@ class ARQAUX_API TGeren_ArquivoAux {
   void Salva_Texo_Dados_FanCoil(int dados, int texto, TGeren_Componentes_HVAC* componentes,
                                 TComponente_HVAC* selecionado, int variavel,
                                 std::vector<int>& flags, TTempo* periodo, int intervalo);
-  // ---- 15. Primary-equipment output streams (streams/primary_equipment.cpp) ----
+
+  // ---- 7. Primary-equipment output streams (streams/primary_equipment.cpp) ----
   //
   // Per equipment and step, a text line of its monitored results ("%f\t"
   // each, group by group of the set flags, then "\n"; nothing when flag 0 is
@@ -595,7 +495,7 @@ class ARQAUX_API TGeren_ArquivoAux {
   void Salva_Texo_Dados_BombaAC(int dados, int texto, int variavel, int* flags, TTempo* par,
                                 int intervalo);
 
-  // ---- 16. Envelope result files (envelope/*.cpp) ----
+  // ---- 8. Envelope result files (envelope/*.cpp) ----
   //
   // Wall node files (envelope/wall_nodes.cpp): a header of N floats and N
   // entries of M pairs, then per step the node values of every region. The
@@ -677,7 +577,7 @@ class ARQAUX_API TGeren_ArquivoAux {
   bool Converte_Binario_Texto_Mofo(int origem, int destino, int regiao, bool mofo, TTempo* inicio,
                                    TTempo* fim, int intervalo);
 
-  // ---- 17. Thermal loads and statistics ----
+  // ---- 9. Thermal loads and statistics ----
   //
   // Load and gain streams (loads/load_streams.cpp): text from the start, one
   // tab-separated line per step. Kinds 2 (winter) and 3 (summer) are load
@@ -751,6 +651,182 @@ class ARQAUX_API TGeren_ArquivoAux {
                                       const TGanho_Termico_Anual* anual);
   bool Carrega_Relatorio_GanhosTermicos(TLista<TGanho_Termico_Mensal>* meses,
                                         TGanho_Termico_Anual* anual);
+
+  // ---- Configuration text (sections 10 to 17) ----
+  //
+  // Every configuration reader and writer acts on the current stream. A
+  // writer returns false without a stream or when the stream reports a failed
+  // write (a lost write never looks like a success). A block reader reads its
+  // count line first: a count below 1 is true and touches nothing; a positive
+  // count with a null target is false; what was read before a failure stays.
+
+  // ---- 10. Schedules (config/schedules.cpp) ----
+
+  // The schedule block under "[Horarios = %d]" and, for forced ventilation,
+  // "[Horarios Ventilacao = %d]". A null schedule is written empty; the
+  // readers append periods.
+  bool Grava_Intervalos(TIntervalos* intervalos);
+  bool Grava_Intervalos_Vent(TIntervalos* intervalos);
+  bool Le_Intervalos(TIntervalos* intervalos);
+  bool Le_Intervalos_Vent(TIntervalos* intervalos);
+
+  // ---- 11. Internal gains (config/internal_gains.cpp) ----
+
+  // A zone's gain block; the reader appends the gains it builds and skips a
+  // gain of an unknown type code.
+  bool Grava_Ganho_Interno(TLista<TGanho>* ganhos);
+  bool Le_Ganho_Interno(TLista<TGanho>* ganhos);
+  // The block framed by the zone line "[Zona = %d]". The reader is false when
+  // the line is not zona (list untouched); a block that fails empties the list.
+  bool Grava_Ganho_Interno_ZonaX(TLista<TGanho>* ganhos, int zona);
+  bool Le_Ganho_Interno_ZonaX(TLista<TGanho>* ganhos, int zona);
+
+  // ---- 12. Ventilation (config/ventilation.cpp) ----
+
+  // A zone's ventilation section: zone line, natural and forced ventilation
+  // (absent when null). The reader builds each kind marked present and
+  // stores it through its pointer (the caller's to delete).
+  bool Grava_Ventilacao_ZonaX(TVent_Natural* natural, TVent_Forcada* forcada, int zona);
+  bool Le_Ventilacao_ZonaX(TVent_Natural** natural, TVent_Forcada** forcada, int zona);
+
+  // ---- 13. Zone PV equipment (config/zone_pv.cpp) ----
+
+  // A zone's PV equipment block, alone or framed by the zone line, as the
+  // gain block above.
+  bool Grava_Equipamento_PV(TLista<TEquipamento_PV>* equipamentos);
+  bool Le_Equipamento_PV(TLista<TEquipamento_PV>* equipamentos);
+  bool Grava_Equipamentos_PV_ZonaX(TLista<TEquipamento_PV>* equipamentos, int zona);
+  bool Le_Equipamentos_PV_ZonaX(TLista<TEquipamento_PV>* equipamentos, int zona);
+
+  // ---- 14. Room air-conditioning actuators and controls (config/actuators.cpp) ----
+
+  // The actuator block. The reader takes the count and the first record from
+  // the current stream and makes stream n current again before each later
+  // record; fan-coil units are tied to geren_equip.
+  bool Grava_Climatizador(TGeren_Atuadores* atuadores);
+  bool Le_Climatizador(CGeren_Equip_HVAC* geren_equip, TGeren_Atuadores* atuadores, int zona,
+                       int n);
+  // The block framed by the zone line, as the gain block's.
+  bool Grava_Climatizador_ZonaX(TGeren_Atuadores* atuadores, int zona);
+  bool Le_Climatizador_ZonaX(CGeren_Equip_HVAC* geren_equip, TGeren_Atuadores* atuadores, int zona,
+                             int n);
+  // The control entry of a heater or air conditioner, and of an evaporative
+  // cooler. The readers create the controller; they are false only for a null
+  // actuator or no stream.
+  bool Grava_Controle(TAtuador* atuador);
+  bool Le_Controle(TAtuador* atuador);
+  bool Grava_Controle_Resf_Evap(TAtuador* atuador);
+  bool Le_Controle_Resf_Evap(TAtuador* atuador);
+
+  // ---- 15. Fan coils (config/fan_coils.cpp) ----
+
+  // Writes fan coil numero (from 1) of a system of contagem fan coils; the
+  // count line goes before fan coil 1 only. An empty system is the count
+  // line alone: numero and contagem 0. False without a fan coil to write, at
+  // the first line that cannot be written, or at a zone whose name would not
+  // read back (empty, longer than 19 characters, or holding "]"); what was
+  // written stays.
+  bool Grava_Dados_FanCoil(CFanCoil* fancoil, int numero, int contagem);
+  // Makes stream n current without reopening it and reads the count line:
+  // the count as read (the caller sizes its fan coils), -1 at the end of the
+  // file or when n does not select, 0 when the line does not match.
+  int Le_Num_Reg_FanCoil(int n);
+  // Makes stream n current and reads the next fan-coil block into fancoil:
+  // components and zones appended, schedules cleared and read, controllers
+  // created from their lines. A line that does not match does not stop the
+  // read; the result is false when the fan-coil line, its values, the zone
+  // count or a zone line did not match. Unlike a reader that builds whatever
+  // a count names, the read stops and fails where the file ends, and at a
+  // zone or component count larger than the rest of the file can hold,
+  // before anything is built for it: a hostile count cannot make it build
+  // without bound. The ventilation controller's two differences are given
+  // back to it (TContOnOff::A_Dif_Temp_Vent, A_Dif_Ent_Vent), so that the
+  // file survives a round trip whole.
+  bool Le_Dados_FanCoil(int n, CFanCoil* fancoil);
+  // One component block on the current stream. The reader appends what it
+  // builds, skipping codes without a class, and is false when the count, a
+  // type or a value did not match, under the same stops as above.
+  bool Grava_Componentes_FanCoil(TGeren_Componentes_HVAC* componentes);
+  bool Le_Componentes_FanCoil(TGeren_Componentes_HVAC* componentes);
+  // Builds the component of type code tipo (nothing for a code outside 0..6)
+  // and appends it to componentes.
+  void Adiciona_Componentes_na_Lista(int tipo, int posicao, const std::vector<float>& dados,
+                                     const std::vector<int>& config,
+                                     TGeren_Componentes_HVAC* componentes);
+  // The six fan-coil controller lines on the current stream. The reader does
+  // not test its lines; both are false only without a stream or fan coil.
+  bool Grava_Controle_FanCoil(CFanCoil* fancoil);
+  bool Le_Controle_FanCoil(CFanCoil* fancoil);
+
+  // ---- 16. Primary plant (config/primary_plant.cpp) ----
+  //
+  // The plant's equipment, one item per call, by kind: 1 air-cooled and
+  // 2 water-cooled chiller, 3 cooling tower, 4 boiler, 5 hot-water, 6 chilled-
+  // water and 7 condenser-water pump, 8 chilled-water tank, 9 secondary
+  // chilled-water pump. Kind 0, the fan coils, has its own block; of it only
+  // the count line is read here. An item is the first floats and ints of its
+  // vectors and its names, as many as the kind holds (a tank: 10 + 3n floats
+  // and n names, n its connections in dados[5], a whole number from 0 to 10).
+
+  // The name buffers an item reader is given: ten (a tank has at most ten
+  // connections, one name each) of 20 bytes (names of at most 19 characters).
+  static constexpr int Num_Nomes_Equip = 10;
+  static constexpr int Tam_Nome_Equip = 20;
+  // Writes item numero of contagem of kind tipo on the current stream, after
+  // the kind's count line when numero is 1 (item 0 of count 0: the count line
+  // alone). Writes nothing and is false for kind 0 or outside 1..9, a
+  // negative count, vectors shorter than the item, a tank's n out of range,
+  // or a name that would not read back (null, empty, over 19 characters, or
+  // holding "]").
+  bool Grava_Dados_Equips_Sist_Prim_HVAC(const std::vector<float>& dados,
+                                         const std::vector<int>& conf, const char* const* nomes,
+                                         int numero, int contagem, int tipo);
+  // The count on kind tipo's count line (0 to 9) on stream n, as written,
+  // whatever its size: the caller loops on the item reader, which fails at the
+  // end of the file. -1 at the end of the file or when n names no stream; 0
+  // when the line is another's or tipo is outside 0..9.
+  int Le_Num_Reg_Equips_Sist_Prim_HVAC(int n, int tipo);
+  // Reads the next item of kind tipo (1 to 9) from stream n into dados, conf
+  // and nomes (buffers of 20 bytes; names of at most 19 characters). An item
+  // numbered 0 is its head line alone (true). False for another kind, at the
+  // first value that does not match (a name too long, a tank's n out of
+  // range), and when the vectors or name buffers given cannot hold the item:
+  // nothing is stored past them. Values read before a failure are stored.
+  bool Le_Dados_Equips_Sist_Prim_HVAC(int n, std::vector<float>& dados, std::vector<int>& conf,
+                                      char** nomes, int tipo);
+
+  // ---- 17. HVAC report settings (config/hvac_settings.cpp) ----
+  //
+  // The monitoring flags, the report step and the nine primary-system values
+  // (dados), in two blocks whose keys differ: the header block that opens the
+  // system file, and the monitoring block, which adds the primary system's
+  // cooling and heating schedules. Each reader accepts only its own block.
+  // Writers are false without a stream or values, or at a failed write.
+
+  // The header block on the current stream.
+  bool SalvaDadosRelatorioCab_HVAC(int monitora_sistema, int monitora_consumo, int passo,
+                                   int* dados);
+  bool CarregaDadosRelatorioCab_HVAC(int* monitora_sistema, int* monitora_consumo, int* passo,
+                                     int* dados);
+  // One item of the system file by kind: the fan coils (kind 0, fancoil)
+  // or an item of the plant (dados, conf and nomes). The reader makes
+  // stream n current and gives the plant's reader name buffers of its own,
+  // whose names it drops. Both return the item's own result, so that an
+  // item refused, not written or not read is never taken for one saved or
+  // loaded.
+  bool SalvaDadosRelatorio_HVAC(const std::vector<float>& dados, const std::vector<int>& conf,
+                                const char* const* nomes, int numero, int contagem, int tipo,
+                                CFanCoil* fancoil);
+  bool CarregaDadosRelatorio_HVAC(int n, std::vector<float>& dados, std::vector<int>& conf,
+                                  CFanCoil* fancoil, int tipo);
+  // The monitoring block, written on the current stream and read from
+  // stream n. The reader appends the periods to the schedules (a null one
+  // takes no period) and is false at the first line that does not match,
+  // what was read before stored.
+  bool Grava_Dados_Monit_Cons_HVAC(int monitora_sistema, int monitora_consumo, int passo,
+                                   int* dados, TIntervalos* resfriamento, TIntervalos* aquecimento);
+  bool Le_Dados_Monit_Cons_HVAC(int n, int* monitora_sistema, int* monitora_consumo, int* passo,
+                                int* dados, TIntervalos* resfriamento, TIntervalos* aquecimento);
 
   // ---- 18. Equipment catalogues (catalogues/air_conditioners.cpp,
   //          catalogues/chiller_catalogues.cpp, catalogues/pv_catalogues.cpp) ----
@@ -974,80 +1050,6 @@ class ARQAUX_API TGeren_ArquivoAux {
   // not scan, the links appended so far kept, and at once for a null zone,
   // element or link list.
   bool Carrega_Dados_FF(int face, TSuperficie* zona, ElementoTC* elemento);
-
-  // ---- 22. Project comparison and interface detection (registry/project_comparison.cpp) ----
-  //
-  // Both open their files with fopen outside the registry, never touch the
-  // current stream, close all they open, and leave the working directory in
-  // the last data folder made current (a caller that needs its own back
-  // saves and restores it).
-
-  // True when projects primeiro and segundo of dir differ in any of their
-  // nine data files, or one of those files does not open (prefixo: the
-  // "NEW" files, but for ".par" and ".prj"); false when all are identical.
-  bool ComparaProjeto(std::string primeiro, std::string segundo, std::string dir, bool prefixo);
-  // True when the two streams differ from their positions on (a byte, a
-  // length, a read error flagged on either, a null stream); false when they
-  // are identical to their ends. Where they stand afterwards is not fixed.
-  bool CompararFile(FILE* primeiro, FILE* segundo);
-  // The interface type of the project file at caminho, from the sizes of
-  // its "NEW" and plain geometry files (project_comparison.cpp).
-  bool Tipo_Interface_Projeto(std::string caminho);
-
-  // ---- 23. Daylighting schedules and rain intervals (input/daylighting.cpp, input/rain.cpp) ----
-
-  // Reads the five header lines of a daylighting schedule at the current
-  // stream's position; true when every line matched.
-  bool Carrega_Cabecalho_DAYSIM();
-  // From the current stream at a schedule's start: the header, then the
-  // lighting power densities of hours inicio onwards into registros, cut at
-  // the year's end (no wrap: the records past it are left untouched). False
-  // on a null array, a negative start or count, a start past hour 8760, a line
-  // that does not match, or the file ending first; records stored stay.
-  bool Bufferiza_Iluminacao_DAYSIM(TReg_DPI_DAYSIM* registros, int inicio, int quantidade);
-
-  // Appends the rain intervals of the current stream to lista. False at a
-  // count line that does not scan or is negative (list unchanged) and at a
-  // malformed interval line (the intervals before it stay in the list).
-  bool Le_Arquivo_Chuva(TLista<TInterv_Chuva>* lista);
-  // Writes lista's intervals to the current stream; false when there is no
-  // stream or list, or a write failed.
-  bool Salva_Arquivo_Chuva(TLista<TInterv_Chuva>* lista);
-
-  // ---- 24. Weather import (input/epw.cpp) ----
-
-  // Reads the hourly weather file at caminho (the public EPW text) into
-  // clima: 8760 climate records placed by date (February 29 dropped), the
-  // missing values filled by interpolation and counted, the soil year from
-  // the shallowest ground temperatures. False with clima->erro and
-  // clima->linha_erro at the first fault; clima holds no year then.
-  bool Le_EPW(const char* caminho, TClima_EPW* clima);
-  // Writes the climate file (and the soil file, when caminho_solo is given
-  // and clima has a soil year) under unique temporary names made beside
-  // them, then renames them: false with clima->erro, and no file left
-  // behind, when either fails.
-  bool Grava_Clima_EPW(TClima_EPW* clima, const char* caminho_clima, const char* caminho_solo);
-  // Both: the weather file in, the climate and soil files out. False, before
-  // reading, when an output is the weather file itself by any name.
-  bool Importa_EPW(const char* epw, const char* caminho_clima, const char* caminho_solo,
-                   TClima_EPW* clima);
-  // Reads a climate file however it was made (a header and 8760 records,
-  // nothing more) into clima's header, texts and records, and holds it to the
-  // ranges of the import's year: false with clima->erro naming the first
-  // value that is not finite or lies outside them (by its hour), and no
-  // records kept.
-  bool Le_Clima_EPW(const char* caminho, TClima_EPW* clima);
-
-  // ---- 25. Occupancy report (streams/occupancy_report.cpp) ----
-
-  // The report of an occupancy stream on text stream texto, read from binary
-  // stream binario's current position: per record the people count (whole)
-  // and the value beside it, with the clock and the hourly averages of every
-  // sampled report ("[Pessoas]  [Valor]   " heads the columns). Nothing at
-  // all is written when either stream does not select or either time is
-  // null; a partial last record gives no line.
-  void Converte_Binario_Texto_Pessoas(int binario, int texto, const TTempo* inicio,
-                                      const TTempo* fim, int intervalo);
 
  private:
   // The library's own code and its tests reach the registry state and the
