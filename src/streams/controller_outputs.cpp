@@ -2,6 +2,9 @@
 //
 // A controller-output record is k + 1 floats: k, the number of outputs, stored
 // as a float, then the k outputs. An occupancy record is an int32 then a float.
+// Since k comes from a float, a damaged stream may give it negative, not a
+// number or 1e30: the writer and the report refuse a k above Max_Saidas_Cont
+// (no zone has as many outputs), so neither reads or allocates without bound.
 // The report's clock stamp at each hour of samples moves the clock on by all
 // the hours since the last stamp.
 #include <cmath>

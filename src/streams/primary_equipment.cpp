@@ -9,6 +9,9 @@
 // "\n"; the consumption line is "%f\t" with the consumption result, "%f"
 // with the extra value when asked, then "\n". A report is one quantity of
 // the data stream through the sampled-report engine.
+// Its header is the variable's title (none for a variable outside the
+// kind's range), the period and interval lines and, when the variable's flag
+// is set, its labels; its rows need both streams registered.
 //
 // The reader, and the report's rows, take the line as every text stream's
 // line is taken (engine/text_records.h): whole or not at all, its values
