@@ -12,7 +12,7 @@
 #include <random>
 #include <string>
 
-#include "text/leitor_real.h"
+#include "engine/leitor_real.h"
 
 namespace {
 

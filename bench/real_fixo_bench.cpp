@@ -9,7 +9,7 @@
 #include <random>
 #include <vector>
 
-#include "text/real_fixo.h"
+#include "engine/real_fixo.h"
 
 namespace {
 

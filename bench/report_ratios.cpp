@@ -27,7 +27,7 @@
 #include <string>
 #include <vector>
 
-#include "text/real_fixo.h"
+#include "engine/real_fixo.h"
 
 namespace {
 

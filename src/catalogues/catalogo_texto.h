@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "text/linhas_config.h"
+#include "engine/linhas_config.h"
 
 namespace arqaux {
 

@@ -18,7 +18,9 @@
 // the data has ended or a model consumed nothing, since every further model
 // would then leave the record as it is (a count of 2^31-1 in a short file
 // reads no longer than the file). A line that does not scan keeps the
-// record's previous values; the identifier is read and dropped.
+// record's previous values; the identifier is read and dropped. A name
+// longer than 31 characters is cut there and fails its line, so the model's
+// later lines do not scan.
 //
 // The external database is comma-separated text that the host opens: a title
 // row and data rows whose layout depends on the table kind (0 to 3). Every
@@ -27,13 +29,16 @@
 // scan stops at the cut. A row's last text runs to the line end, but leaves
 // out a "\r" just before it: a file with "\r\n" line ends reads as one with
 // "\n" ones, as every other catalogue does (the "\n" itself stays, as ever,
-// for the next scan).
+// for the next scan). A title row stops before its line end; a data row that
+// matches neither form counts as read when any character was consumed.
 //
-// The gas file, "Vitreous/<name>" under the models directory, starts with
+// The gas file, "Vitreous/<name>" under the models directory (a relative
+// folder, not one at the root of the drive), starts with
 // text that each gap's pattern (a database text field) matches, then a line
 // of eight coefficients a0, a1, b0, b1, c0, c1, d0, d1. For a gap temperature
 // T: P = a0 + a1·T, Q = c0 + c1·T, R = (d0 + d1·T)·P / (b0 + b1·T), in single
-// precision.
+// precision. Gap 1 is read and stored before gap 2's pattern is tried, so a
+// failure at gap 2 leaves gap 1's values stored.
 #include <cstring>
 #include <string>
 

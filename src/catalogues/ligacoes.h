@@ -12,7 +12,7 @@
 #include <cstring>
 #include <vector>
 
-#include "text/linhas_config.h"
+#include "engine/linhas_config.h"
 
 namespace arqaux {
 

@@ -23,7 +23,7 @@
 #include <vector>
 
 #include "arqaux/geren_arquivoaux.h"
-#include "text/linhas_config.h"
+#include "engine/linhas_config.h"
 
 using arqaux::Campo;
 using arqaux::Elemento;

@@ -10,7 +10,8 @@
 //
 // The equipment-efficiency tables (split air conditioners, cooling towers,
 // chillers): "[Num Linhas = n]", a bracketed title, then n lines of numbers,
-// a word and two bracketed texts, in each table's own layout.
+// a word and two bracketed texts, in each table's own layout (split: three
+// integers and three reals; towers and chillers: one and four).
 //
 // A project's equipment file, written and read back by the same tables:
 //
@@ -22,7 +23,9 @@
 //
 // A line of the equipment tables and of the project file counts as read
 // when its first value was: its first value is a row of its own, read before
-// the rest of the line, whose result is the reader's. The energy label is
+// the rest of the line, whose result is the reader's. A writer writes
+// nothing for a text that would not read back: null, longer than
+// Tam_Texto_Tabela - 1 characters, or holding "]". The energy label is
 // ten lines, one per text of the label.
 #include <cstring>
 #include <vector>
@@ -30,7 +33,7 @@
 #include "arqaux/contracts/regulation.h"
 #include "arqaux/geren_arquivoaux.h"
 #include "catalogues/ligacoes.h"
-#include "text/linhas_config.h"
+#include "engine/linhas_config.h"
 
 using arqaux::Campo;
 using arqaux::Elemento;

@@ -9,7 +9,10 @@
 //   [Cozinha] (15.000000;2)              an air-change entry: a real and an integer
 //
 // The level code of a ration names a level whose text the reader gives back
-// (Windows-1252). A row's tabs and line end are white space to the scan, so
+// (Windows-1252) for codes 0 to 6; for another code the caller's buffer is
+// left alone, and a line that stops before the code counts as level 0. The
+// ration and air-change readers are true whatever the line held, as the
+// tables are read by count. A row's tabs and line end are white space to the scan, so
 // a row read with more columns than it holds takes its last values from the
 // next line.
 #include <cstring>
@@ -17,7 +20,7 @@
 
 #include "arqaux/geren_arquivoaux.h"
 #include "catalogues/ligacoes.h"
-#include "text/linhas_config.h"
+#include "engine/linhas_config.h"
 
 using arqaux::Campo;
 using arqaux::Elemento;

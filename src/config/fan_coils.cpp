@@ -54,9 +54,9 @@
 #include "arqaux/contracts/hvac_model.h"
 #include "arqaux/contracts/utility.h"
 #include "arqaux/geren_arquivoaux.h"
-#include "config/registros.h"
-#include "text/binario.h"
-#include "text/linhas_config.h"
+#include "engine/binario.h"
+#include "engine/linhas_config.h"
+#include "engine/registros.h"
 
 using arqaux::Campo;
 using arqaux::TCampo;

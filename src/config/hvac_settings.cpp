@@ -31,8 +31,8 @@
 
 #include "arqaux/contracts/utility.h"
 #include "arqaux/geren_arquivoaux.h"
-#include "config/registros.h"
-#include "text/linhas_config.h"
+#include "engine/linhas_config.h"
+#include "engine/registros.h"
 
 using arqaux::Campo;
 using arqaux::TLinha;

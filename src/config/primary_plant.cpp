@@ -43,8 +43,8 @@
 #include <vector>
 
 #include "arqaux/geren_arquivoaux.h"
-#include "config/registros.h"
-#include "text/linhas_config.h"
+#include "engine/linhas_config.h"
+#include "engine/registros.h"
 
 using arqaux::Campo;
 using arqaux::TComum;

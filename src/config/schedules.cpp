@@ -1,8 +1,8 @@
 // The manager's schedule blocks on the current stream. The block's lines and
-// its format are those every configuration block uses (config/registros.cpp).
+// its format are those every configuration block uses (engine/registros.cpp).
 #include "arqaux/contracts/utility.h"
 #include "arqaux/geren_arquivoaux.h"
-#include "config/registros.h"
+#include "engine/registros.h"
 
 bool TGeren_ArquivoAux::Grava_Intervalos(TIntervalos* intervalos) {
   return arqaux::Grava_Horarios(Arquivo_Atual, intervalos);

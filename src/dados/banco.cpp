@@ -18,7 +18,7 @@
 
 #include "arqaux/version.h"
 #include "dados/banco_sql.h"
-#include "registry/arquivo_novo.h"
+#include "engine/arquivo_novo.h"
 
 namespace fs = std::filesystem;
 

@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "text/binario.h"
+#include "engine/binario.h"
 
 namespace arqaux {
 

@@ -48,10 +48,10 @@
 
 #include "arqaux/contracts/utility.h"
 #include "arqaux/geren_arquivoaux.h"
+#include "engine/binario.h"
+#include "engine/real_fixo.h"
+#include "engine/report_engine.h"
 #include "envelope/envelope_comum.h"
-#include "streams/report_engine.h"
-#include "text/binario.h"
-#include "text/real_fixo.h"
 
 namespace {
 

@@ -36,10 +36,10 @@
 #include "arqaux/contracts/building_model.h"
 #include "arqaux/contracts/utility.h"
 #include "arqaux/geren_arquivoaux.h"
-#include "streams/report_engine.h"
-#include "streams/report_format.h"
-#include "text/binario.h"
-#include "text/real_fixo.h"
+#include "engine/binario.h"
+#include "engine/real_fixo.h"
+#include "engine/report_engine.h"
+#include "engine/report_format.h"
 
 namespace {
 

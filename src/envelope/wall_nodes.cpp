@@ -35,9 +35,9 @@
 #include <vector>
 
 #include "arqaux/geren_arquivoaux.h"
+#include "engine/binario.h"
+#include "engine/report_format.h"
 #include "envelope/envelope_comum.h"
-#include "streams/report_format.h"
-#include "text/binario.h"
 
 static_assert(sizeof(unsigned int) == 4, "header entries are 4-byte values");
 

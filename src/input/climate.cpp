@@ -24,7 +24,7 @@
 #include "arqaux/formatos.h"
 #include "arqaux/geren_arquivoaux.h"
 #include "arqaux/records.h"
-#include "text/binario.h"
+#include "engine/binario.h"
 
 namespace {
 

@@ -24,7 +24,8 @@
 // to 1:00), minute, data flags, and the hour's values. Lines end in "\n" or
 // "\r\n"; empty lines may only close the file. Numbers are decimal (sign,
 // digits, a point, an exponent): hexadecimal, infinity and not-a-number
-// spellings are not numbers.
+// spellings are not numbers, nor is a value too large for a float. Every row
+// has as many fields as the first, at least 22 (through the wind speed).
 //
 // What each climate record takes (field numbers of the row, from 1):
 //   Temperatura  7   dry-bulb temperature, degC
@@ -67,7 +68,8 @@
 // outputs are written under unique temporary names made in their folders
 // (created anew, so a link planted there is never followed) and renamed once
 // whole, so a failed import leaves no output file behind; an output that is
-// the weather file itself, by any name, is refused.
+// the weather file itself, by any name (the same path, "./", a hard or
+// symbolic link), is refused before anything is read.
 #include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -89,9 +91,9 @@
 #include "arqaux/formatos.h"
 #include "arqaux/geren_arquivoaux.h"
 #include "arqaux/records.h"
-#include "registry/arquivo_novo.h"
-#include "text/binario.h"
-#include "text/leitor_real.h"
+#include "engine/arquivo_novo.h"
+#include "engine/binario.h"
+#include "engine/leitor_real.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // statistics reports.
 #include "loads/cargas.h"
 
-#include "streams/report_engine.h"
+#include "engine/report_engine.h"
 
 namespace arqaux {
 

@@ -25,10 +25,10 @@
 #include <vector>
 
 #include "arqaux/geren_arquivoaux.h"
+#include "engine/binario.h"
+#include "engine/report_format.h"
 #include "loads/cargas.h"
 #include "registry/acesso_registro.h"
-#include "streams/report_format.h"
-#include "text/binario.h"
 
 namespace {
 

@@ -12,6 +12,10 @@
 //   gain statistics                  annual record (3180 bytes); int32 n;
 //                                    n months of 2340
 //
+// The clocks lie at byte 32 of a demand record, at byte 48 of an HVAC demand
+// record, and in pairs at bytes 8, 96, 200, 288, 396 and 488 of a monthly
+// statistics record.
+//
 // Records are written in list order and appended in file order. A loader
 // builds each record (its clocks and blocks by their constructors), reads
 // the stored bytes over it and appends it, so memory grows with what the
@@ -30,7 +34,7 @@
 
 #include "arqaux/geren_arquivoaux.h"
 #include "arqaux/load_records.h"
-#include "text/binario.h"
+#include "engine/binario.h"
 
 namespace {
 

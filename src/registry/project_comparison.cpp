@@ -1,7 +1,8 @@
 // Project comparison and interface detection.
 //
 // A project P kept in directory D has its data files in the data folder
-// D + "\#" + P (D as given, so "C:\P\" gives "C:\P\\#Casa"), one file per
+// D + "\#" + P (D as given, so "C:\P\" gives "C:\P\\#Casa"; the utility
+// library takes "\" as a separator and doubled separators as one), one file per
 // extension, named after the project: P.geo, P.cli, P.eqpv, P.gi, P.pv,
 // P.ter, P.vnt, P.par, P.prj. A second set carries the prefix "NEW"
 // (NEWCasa.geo beside Casa.geo); the ".par" and ".prj" files never take it.

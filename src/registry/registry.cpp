@@ -38,8 +38,8 @@
 #include <mutex>
 
 #include "arqaux/geren_arquivoaux.h"
+#include "engine/report_engine.h"
 #include "registry/acesso_registro.h"
-#include "streams/report_engine.h"
 
 namespace {
 

@@ -2,6 +2,9 @@
 //
 // A controller-output record is k + 1 floats: k, the number of outputs, stored
 // as a float, then the k outputs. An occupancy record is an int32 then a float.
+// Since k comes from a float, a damaged stream may give it negative, not a
+// number or 1e30: the writer and the report refuse a k above Max_Saidas_Cont
+// (no zone has as many outputs), so neither reads or allocates without bound.
 // The report's clock stamp at each hour of samples moves the clock on by all
 // the hours since the last stamp.
 #include <cmath>
@@ -12,8 +15,8 @@
 #include "arqaux/contracts/utility.h"
 #include "arqaux/formatos.h"
 #include "arqaux/geren_arquivoaux.h"
-#include "streams/report_engine.h"
-#include "text/binario.h"
+#include "engine/binario.h"
+#include "engine/report_engine.h"
 
 void TGeren_ArquivoAux::Preenche_Cabecalho_Saida_Cont(int n, int valor) {
   FILE* arq = Seleciona_Arquivo(n);

@@ -12,7 +12,7 @@
 // A report shows one quantity (kVariaveis): per monitored component of the
 // kinds the quantity names, the line's values of that quantity, and for
 // temperature and humidity the fan coil's air. The report scans each whole
-// line into a record of the line's values (streams/text_records.h) and the
+// line into a record of the line's values (engine/text_records.h) and the
 // report engine writes it; its hourly averages are the engine's means of
 // those values, which are the means of the components' running sums. The
 // report leaves the components' results and sums as it found them, after
@@ -27,10 +27,10 @@
 #include "arqaux/contracts/hvac_model.h"
 #include "arqaux/contracts/utility.h"
 #include "arqaux/geren_arquivoaux.h"
-#include "streams/report_engine.h"
-#include "streams/text_records.h"
-#include "text/binario.h"
-#include "text/real_fixo.h"
+#include "engine/binario.h"
+#include "engine/real_fixo.h"
+#include "engine/report_engine.h"
+#include "engine/text_records.h"
 
 namespace {
 

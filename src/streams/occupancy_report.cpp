@@ -10,8 +10,8 @@
 
 #include "arqaux/formatos.h"
 #include "arqaux/geren_arquivoaux.h"
-#include "streams/report_engine.h"
-#include "text/binario.h"
+#include "engine/binario.h"
+#include "engine/report_engine.h"
 
 namespace {
 

@@ -9,9 +9,12 @@
 // "\n"; the consumption line is "%f\t" with the consumption result, "%f"
 // with the extra value when asked, then "\n". A report is one quantity of
 // the data stream through the sampled-report engine.
+// Its header is the variable's title (none for a variable outside the
+// kind's range), the period and interval lines and, when the variable's flag
+// is set, its labels; its rows need both streams registered.
 //
 // The reader, and the report's rows, take the line as every text stream's
-// line is taken (streams/text_records.h): whole or not at all, its values
+// line is taken (engine/text_records.h): whole or not at all, its values
 // scanned as "%f" scans them, each stored at its result index.
 #include <algorithm>
 #include <cstdio>
@@ -20,10 +23,10 @@
 
 #include "arqaux/contracts/hvac_model.h"
 #include "arqaux/geren_arquivoaux.h"
-#include "streams/report_format.h"
-#include "streams/report_quantities.h"
-#include "streams/text_records.h"
-#include "text/binario.h"
+#include "engine/binario.h"
+#include "engine/report_format.h"
+#include "engine/report_quantities.h"
+#include "engine/text_records.h"
 
 namespace {
 

@@ -12,6 +12,11 @@
 // stores 0 beside the zone values. ATS/ACE: one float per record, only when
 // present. Operative/exterior: operative first. PV: seven floats as one
 // 28-byte block, only when present.
+// The PV values, in order: the power drawn from the grid (kW, negative when
+// fed to it), the energy the battery holds (kWh), the power the panels
+// generate and the power the zone's equipment demands (kW), the panels'
+// surface temperature (°C), the irradiance on them (W/m²) and their
+// efficiency (a fraction).
 //
 // The reports are written on a text stream the caller has made current; the
 // binary stream is read from its current position, past any header. Records
@@ -27,8 +32,8 @@
 #include "arqaux/formatos.h"
 #include "arqaux/geren_arquivoaux.h"
 #include "arqaux/records.h"
-#include "streams/report_engine.h"
-#include "text/binario.h"
+#include "engine/binario.h"
+#include "engine/report_engine.h"
 
 namespace {
 

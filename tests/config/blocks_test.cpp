@@ -4,7 +4,7 @@
 #include <iterator>
 #include <string>
 
-#include "config/registros.h"
+#include "engine/registros.h"
 #include "support/fixture.h"
 #include "support/texto_config.h"
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "streams/text_records.h"
+#include "engine/text_records.h"
 #include "support/fixture.h"
 
 namespace {

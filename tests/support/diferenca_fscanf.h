@@ -9,7 +9,7 @@
 #include <string>
 #include <tuple>
 
-#include "text/leitor_real.h"
+#include "engine/leitor_real.h"
 
 // One read: the result (1, 0, EOF), the float's bits, the stop offset.
 using TLeitura = std::tuple<int, uint32_t, long>;

@@ -13,7 +13,7 @@
 
 #include "comum/erros.h"
 #include "comum/verificacoes.h"
-#include "registry/arquivo_novo.h"
+#include "engine/arquivo_novo.h"
 
 namespace fs = std::filesystem;
 

@@ -8,8 +8,8 @@
 // from the object to the table's values and one from the values (and the
 // schedule read after them) to a new object. One walker writes and reads a
 // block from the table of its kinds; adding a kind is adding a descriptor.
-#ifndef ARQAUX_CONFIG_REGISTROS_H_
-#define ARQAUX_CONFIG_REGISTROS_H_
+#ifndef ARQAUX_ENGINE_REGISTROS_H_
+#define ARQAUX_ENGINE_REGISTROS_H_
 
 #include <cstdio>
 #include <memory>
@@ -17,7 +17,7 @@
 
 #include "arqaux/contracts/utility.h"
 #include "arqaux/lista.h"
-#include "text/linhas_config.h"
+#include "engine/linhas_config.h"
 
 namespace arqaux {
 
@@ -32,7 +32,7 @@ constexpr float TEMPO_INTEGRACAO_PID = 3600.0f;
 // "\t\t{Horario %d = (...)}" per period.
 enum class TTitulo_Horarios { Horarios, Ventilacao, Resfriamento, Aquecimento };
 
-// The schedule block on a given stream (config/registros.cpp describes it).
+// The schedule block on a given stream (engine/registros.cpp describes it).
 // The writer is false when the stream reports a failed write. The reader
 // appends the periods it reads; a count below 1 reads no more (true), a
 // positive one without a schedule is false, as is a short line or minutes
@@ -236,4 +236,4 @@ bool Le_Bloco(FILE* arq, const TBloco<Obj, Ctx>& bloco, Ctx* contexto, bool tem_
 
 }  // namespace arqaux
 
-#endif  // ARQAUX_CONFIG_REGISTROS_H_
+#endif  // ARQAUX_ENGINE_REGISTROS_H_

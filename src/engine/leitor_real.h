@@ -4,8 +4,8 @@
 // behind exactly what the C library's fscanf does on a stream holding the same
 // bytes followed by end of file, in the C locale, so that moving a reader from
 // fscanf to this changes nothing but its speed.
-#ifndef ARQAUX_TEXT_LEITOR_REAL_H_
-#define ARQAUX_TEXT_LEITOR_REAL_H_
+#ifndef ARQAUX_ENGINE_LEITOR_REAL_H_
+#define ARQAUX_ENGINE_LEITOR_REAL_H_
 
 #include <cstdint>
 
@@ -34,4 +34,4 @@ const char* Pula_Brancos(const char* p, const char* fim);
 
 }  // namespace arqaux
 
-#endif  // ARQAUX_TEXT_LEITOR_REAL_H_
+#endif  // ARQAUX_ENGINE_LEITOR_REAL_H_

@@ -3,8 +3,8 @@
 // conversions "%[flags][width][.precision][l]kind". Widths and precisions have
 // at most two digits, which keeps every converted number inside the fixed
 // buffers of the writers; anything else is not a format of this system.
-#ifndef ARQAUX_TEXT_FORMATO_PRINTF_H_
-#define ARQAUX_TEXT_FORMATO_PRINTF_H_
+#ifndef ARQAUX_ENGINE_FORMATO_PRINTF_H_
+#define ARQAUX_ENGINE_FORMATO_PRINTF_H_
 
 #include <cstdint>
 
@@ -50,4 +50,4 @@ const char* Le_Peca(const char* p, TPeca_Formato* peca);
 
 }  // namespace arqaux
 
-#endif  // ARQAUX_TEXT_FORMATO_PRINTF_H_
+#endif  // ARQAUX_ENGINE_FORMATO_PRINTF_H_

@@ -14,11 +14,11 @@
 //
 //   \t{Horarios Sistema Resfriamento = 1}
 //   \t\t{Horario 1 = (1,5,8:0->17:30)}
-#include "config/registros.h"
+#include "engine/registros.h"
 
 #include <climits>
 
-#include "text/linhas_config.h"
+#include "engine/linhas_config.h"
 
 using arqaux::Campo;
 using arqaux::TLinha;

@@ -2,8 +2,8 @@
 // rename it into place once whole: a killed or failed write never leaves a
 // cut file under the destination's name, and no link planted there is
 // followed. Shared by the library's climate writer and the tool's outputs.
-#ifndef ARQAUX_REGISTRY_ARQUIVO_NOVO_H_
-#define ARQAUX_REGISTRY_ARQUIVO_NOVO_H_
+#ifndef ARQAUX_ENGINE_ARQUIVO_NOVO_H_
+#define ARQAUX_ENGINE_ARQUIVO_NOVO_H_
 
 #include <cstdio>
 #include <string>
@@ -19,4 +19,4 @@ std::FILE* Cria_Arquivo_Unico(const std::string& modelo, std::string* nome);
 
 }  // namespace arqaux
 
-#endif  // ARQAUX_REGISTRY_ARQUIVO_NOVO_H_
+#endif  // ARQAUX_ENGINE_ARQUIVO_NOVO_H_

@@ -1,7 +1,7 @@
 // The sampled-report engine on its own: the variants no zone converter uses,
 // hourly averages over several hours, every way the lines end, descriptions
 // and quantity tables it refuses, and its compiled formats against printf.
-#include "streams/report_engine.h"
+#include "engine/report_engine.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,7 +13,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "streams/report_quantities.h"
+#include "engine/report_quantities.h"
 #include "support/fixture.h"
 
 namespace {

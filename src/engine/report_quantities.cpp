@@ -1,4 +1,4 @@
-#include "streams/report_quantities.h"
+#include "engine/report_quantities.h"
 
 #include <string>
 

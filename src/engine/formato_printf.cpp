@@ -1,4 +1,4 @@
-#include "text/formato_printf.h"
+#include "engine/formato_printf.h"
 
 #include <cstring>
 

@@ -5,12 +5,12 @@
 // that shows the quantity's columns, and the columns. Its header and rows
 // are then the sampled report of one builder, and a new member is one more
 // table.
-#ifndef ARQAUX_STREAMS_REPORT_QUANTITIES_H_
-#define ARQAUX_STREAMS_REPORT_QUANTITIES_H_
+#ifndef ARQAUX_ENGINE_REPORT_QUANTITIES_H_
+#define ARQAUX_ENGINE_REPORT_QUANTITIES_H_
 
 #include <cstddef>
 
-#include "streams/report_engine.h"
+#include "engine/report_engine.h"
 
 namespace arqaux {
 
@@ -71,4 +71,4 @@ TDescricao_Relatorio Descreve_Grandeza(const TMembro& membro, int variavel, cons
 
 }  // namespace arqaux
 
-#endif  // ARQAUX_STREAMS_REPORT_QUANTITIES_H_
+#endif  // ARQAUX_ENGINE_REPORT_QUANTITIES_H_

@@ -1,4 +1,4 @@
-#include "text/linhas_config.h"
+#include "engine/linhas_config.h"
 
 #include <cctype>
 #include <climits>
@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "text/formato_printf.h"
+#include "engine/formato_printf.h"
 
 namespace arqaux {
 

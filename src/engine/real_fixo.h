@@ -4,12 +4,12 @@
 // exact, rounded half to even as printf rounds them, with no call into stdio
 // and, below 2^64, no division. Everything else (infinities, NaN, more
 // decimals) goes through snprintf, so the text is always printf's.
-#ifndef ARQAUX_TEXT_REAL_FIXO_H_
-#define ARQAUX_TEXT_REAL_FIXO_H_
+#ifndef ARQAUX_ENGINE_REAL_FIXO_H_
+#define ARQAUX_ENGINE_REAL_FIXO_H_
 
 #include <cstddef>
 
-#include "text/formato_printf.h"
+#include "engine/formato_printf.h"
 
 namespace arqaux {
 
@@ -24,7 +24,7 @@ struct TEspec_Fixo {
   int precisao = 6;          // 0..99 (given or default 6)
 };
 
-// The compiled form of one Real_Fixo piece read by Le_Peca (text/formato_printf.h); false
+// The compiled form of one Real_Fixo piece read by Le_Peca (engine/formato_printf.h); false
 // for any other piece, or one with the 'l' modifier.
 bool Compila_Espec_Fixo(const TPeca_Formato& peca, TEspec_Fixo* espec);
 
@@ -44,4 +44,4 @@ char* Escreve_Real_Fixo(char* destino, double v, const TEspec_Fixo& espec);
 
 }  // namespace arqaux
 
-#endif  // ARQAUX_TEXT_REAL_FIXO_H_
+#endif  // ARQAUX_ENGINE_REAL_FIXO_H_

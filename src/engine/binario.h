@@ -1,8 +1,8 @@
 // Binary blocks of the result and input files: little-endian 4-byte floats
 // and ints, 1-byte bools, written and read as whole blocks. Each helper says
 // whether the whole block moved, which is how readers detect the end of data.
-#ifndef ARQAUX_TEXT_BINARIO_H_
-#define ARQAUX_TEXT_BINARIO_H_
+#ifndef ARQAUX_ENGINE_BINARIO_H_
+#define ARQAUX_ENGINE_BINARIO_H_
 
 #include <sys/stat.h>
 
@@ -58,4 +58,4 @@ inline int64_t Bytes_Restantes(FILE* arq, int64_t se_desconhecido = 0) {
 
 }  // namespace arqaux
 
-#endif  // ARQAUX_TEXT_BINARIO_H_
+#endif  // ARQAUX_ENGINE_BINARIO_H_

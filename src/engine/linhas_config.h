@@ -27,7 +27,7 @@
 // non-zero) and may give its own scan pattern when the file is read
 // differently from how it is written (a count printed "%d" but read "%f").
 //
-// The scan pattern is derived from the printed form (text/formato_printf.h):
+// The scan pattern is derived from the printed form (engine/formato_printf.h):
 // leading tabs become one blank, which skips any white space as the previous
 // line's "\n" does, while a line printed at column 0 is scanned from its
 // bracket; every real conversion is scanned as "%f" ("%lf" stays "%lf"), "%d"
@@ -46,8 +46,8 @@
 // field's type (a non-zero integer into a bool is true; a real into an int
 // is truncated and clamped to the int range). A word ends at white space or
 // the end of the file; one that fills its buffer before either fails too.
-#ifndef ARQAUX_TEXT_LINHAS_CONFIG_H_
-#define ARQAUX_TEXT_LINHAS_CONFIG_H_
+#ifndef ARQAUX_ENGINE_LINHAS_CONFIG_H_
+#define ARQAUX_ENGINE_LINHAS_CONFIG_H_
 
 #include <cstddef>
 #include <cstdint>
@@ -57,7 +57,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "text/formato_printf.h"
+#include "engine/formato_printf.h"
 
 namespace arqaux {
 
@@ -315,4 +315,4 @@ bool Le_Linhas(FILE* arq, const TLinha<V> (&tabela)[N], V* valores,
 
 }  // namespace arqaux
 
-#endif  // ARQAUX_TEXT_LINHAS_CONFIG_H_
+#endif  // ARQAUX_ENGINE_LINHAS_CONFIG_H_

@@ -1,7 +1,7 @@
 // Records of the tab-separated result streams. Each sampling step is one line
 // of values, each written "%f\t", ending in "\n"; a line holds as many
 // values as the stream's monitoring flags give, so the reader is told how
-// many. Values are scanned with the exact scanner (text/leitor_real.h),
+// many. Values are scanned with the exact scanner (engine/leitor_real.h),
 // which reads what fscanf's "%f" reads, and are separated, as a scan's "\t"
 // separates them, by any white space, "\n" included: a line ends at the
 // first "\n" after its last value.
@@ -14,15 +14,15 @@
 // ends the data there, so that a stream damaged or read with the wrong
 // flags ends its report instead of shifting every later value: a scan
 // would stop on it and return the same line for ever.
-#ifndef ARQAUX_STREAMS_TEXT_RECORDS_H_
-#define ARQAUX_STREAMS_TEXT_RECORDS_H_
+#ifndef ARQAUX_ENGINE_TEXT_RECORDS_H_
+#define ARQAUX_ENGINE_TEXT_RECORDS_H_
 
 #include <cstddef>
 #include <cstdio>
 #include <functional>
 #include <vector>
 
-#include "streams/report_engine.h"
+#include "engine/report_engine.h"
 
 namespace arqaux {
 
@@ -92,4 +92,4 @@ void Escreve_Linhas_Texto(const TRelatorio_Amostrado& relatorio, const TSeletor&
 
 }  // namespace arqaux
 
-#endif  // ARQAUX_STREAMS_TEXT_RECORDS_H_
+#endif  // ARQAUX_ENGINE_TEXT_RECORDS_H_

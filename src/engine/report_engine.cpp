@@ -1,4 +1,4 @@
-#include "streams/report_engine.h"
+#include "engine/report_engine.h"
 
 #include <algorithm>
 #include <charconv>
@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "arqaux/formatos.h"
-#include "text/binario.h"
+#include "engine/binario.h"
 
 namespace arqaux {
 

@@ -1,4 +1,4 @@
-#include "text/real_fixo.h"
+#include "engine/real_fixo.h"
 
 #include <algorithm>
 #include <cfloat>

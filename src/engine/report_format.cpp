@@ -1,4 +1,4 @@
-#include "streams/report_format.h"
+#include "engine/report_format.h"
 
 namespace arqaux {
 

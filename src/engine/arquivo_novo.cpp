@@ -1,4 +1,4 @@
-#include "registry/arquivo_novo.h"
+#include "engine/arquivo_novo.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "text/leitor_real.h"
+#include "engine/leitor_real.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "text/linhas_config.h"
+#include "engine/linhas_config.h"
 
 #include <gtest/gtest.h>
 

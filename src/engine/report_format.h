@@ -3,19 +3,19 @@
 // lines with a handful of fixed formats, so the format is parsed once and
 // its number goes through the exact fixed-point formatter, which gives
 // printf's bytes without printf's cost.
-#ifndef ARQAUX_STREAMS_REPORT_FORMAT_H_
-#define ARQAUX_STREAMS_REPORT_FORMAT_H_
+#ifndef ARQAUX_ENGINE_REPORT_FORMAT_H_
+#define ARQAUX_ENGINE_REPORT_FORMAT_H_
 
 #include <algorithm>
 #include <cstring>
 #include <string>
 
-#include "text/real_fixo.h"
+#include "engine/real_fixo.h"
 
 namespace arqaux {
 
 // One floating conversion (%f with optional flags, width and precision, in
-// the grammar of text/formato_printf.h) amid literal text, "%%" included.
+// the grammar of engine/formato_printf.h) amid literal text, "%%" included.
 class TFormato_Compilado {
  public:
   TFormato_Compilado() = default;
@@ -65,4 +65,4 @@ class TFormato_Compilado {
 
 }  // namespace arqaux
 
-#endif  // ARQAUX_STREAMS_REPORT_FORMAT_H_
+#endif  // ARQAUX_ENGINE_REPORT_FORMAT_H_

@@ -11,8 +11,8 @@
 // buffer of its own, and writes that buffer with one fwrite. The two streams
 // are selected once per block, never held across another selection, so the
 // registry may close and reopen either between blocks.
-#ifndef ARQAUX_STREAMS_REPORT_ENGINE_H_
-#define ARQAUX_STREAMS_REPORT_ENGINE_H_
+#ifndef ARQAUX_ENGINE_REPORT_ENGINE_H_
+#define ARQAUX_ENGINE_REPORT_ENGINE_H_
 
 #include <cstddef>
 #include <cstdio>
@@ -21,7 +21,7 @@
 #include <vector>
 
 #include "arqaux/contracts/utility.h"
-#include "streams/report_format.h"
+#include "engine/report_format.h"
 
 namespace arqaux {
 
@@ -209,4 +209,4 @@ class TRelatorio_Amostrado {
 
 }  // namespace arqaux
 
-#endif  // ARQAUX_STREAMS_REPORT_ENGINE_H_
+#endif  // ARQAUX_ENGINE_REPORT_ENGINE_H_

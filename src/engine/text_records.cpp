@@ -1,12 +1,12 @@
-#include "streams/text_records.h"
+#include "engine/text_records.h"
 
 #include <algorithm>
 #include <cstring>
 #include <string>
 #include <utility>
 
-#include "text/binario.h"
-#include "text/leitor_real.h"
+#include "engine/binario.h"
+#include "engine/leitor_real.h"
 
 namespace arqaux {
 
