@@ -39,7 +39,7 @@ constexpr size_t kTexto = 16;
 template <typename F>
 void Mede(benchmark::State& state, F converte) {
   const int precisao = static_cast<int>(state.range(0));
-  std::vector<char> saida(kValores * kTexto + arqaux::MAX_TEXTO_REAL_FIXO);
+  std::vector<char> saida(kValores * kTexto + arqaux::kMaxTextoRealFixo);
   for (auto _ : state) {
     char* destino = saida.data();
     for (float v : Valores()) destino = converte(destino, v, precisao);
@@ -61,7 +61,7 @@ void BM_Escreve_Real_Fixo(benchmark::State& state) {
 
 void BM_To_Chars(benchmark::State& state) {
   Mede(state, [](char* destino, float v, int precisao) {
-    return std::to_chars(destino, destino + arqaux::MAX_TEXTO_REAL_FIXO, static_cast<double>(v),
+    return std::to_chars(destino, destino + arqaux::kMaxTextoRealFixo, static_cast<double>(v),
                          std::chars_format::fixed, precisao)
         .ptr;
   });
@@ -69,7 +69,7 @@ void BM_To_Chars(benchmark::State& state) {
 
 void BM_Snprintf(benchmark::State& state) {
   Mede(state, [](char* destino, float v, int precisao) {
-    return destino + std::snprintf(destino, arqaux::MAX_TEXTO_REAL_FIXO, "%.*f", precisao,
+    return destino + std::snprintf(destino, arqaux::kMaxTextoRealFixo, "%.*f", precisao,
                                    static_cast<double>(v));
   });
 }

@@ -52,7 +52,7 @@ bool Le_Ventilacao(TGeren* g, TBlocos* b, int zona, int) {
   return ok;
 }
 
-const TPar PARES[] = {
+const TPar kPares[] = {
     {"Le_Intervalos",
      [](TGeren* g, TBlocos* b, int, int) { return g->Le_Intervalos(&b->intervalos); },
      [](TGeren* g, TBlocos* b, int) { return g->Grava_Intervalos(&b->intervalos); }},
@@ -95,7 +95,7 @@ const TPar PARES[] = {
        return g->Grava_Ventilacao_ZonaX(b->natural.get(), b->forcada.get(), z);
      }},
 };
-constexpr int NUM_PARES = sizeof(PARES) / sizeof(PARES[0]);
+constexpr int NUM_PARES = sizeof(kPares) / sizeof(kPares[0]);
 
 // Reads caminho with the pair's reader, handing it as stream number the
 // file's own (escolha 0), 0, -1 or one past it.
@@ -149,7 +149,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
   const std::string entrada = fuzz::Arquivo("entrada.txt");
   if (!fuzz::Grava(entrada, c.Dados(), c.Resto())) return 0;
   TGeren* g = Geren_ArqAux();
-  const TPar& par = PARES[leitor];
+  const TPar& par = kPares[leitor];
   TBlocos primeiro;
   if (Le(g, par, &primeiro, zona, entrada, numero)) Ida_E_Volta(g, par, &primeiro, zona);
   return 0;

@@ -21,7 +21,7 @@
 
 namespace {
 
-constexpr int DIAS_MES[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+constexpr int kDiasMes[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 // The text's lines, without their "\n".
 std::vector<std::string> Linhas(const fuzz::TCursor& c) {
@@ -51,7 +51,7 @@ std::string Ano(const std::vector<std::string>& linhas, uint8_t escolha, int hor
   std::vector<std::string> linhas_ano;
   int hora = 0;
   for (int m = 0; m < 12; ++m) {
-    for (int d = 1; d <= DIAS_MES[m]; ++d) {
+    for (int d = 1; d <= kDiasMes[m]; ++d) {
       const bool dia_29 = m == 1 && d == 29;
       if (dia_29 && (escolha & 2) == 0) continue;
       for (int h = 1; h <= 24; ++h, ++hora) {

@@ -49,9 +49,9 @@ namespace {
 // Values on the last line of a model, the general codes.
 constexpr int kCodigos_Gerais = 5;
 
-const TLinha<TContagem> CONTAGEM_AC = {"[Registros = %d]\n\n", {Campo(&TContagem::n)}};
+const TLinha<TContagem> kContagemAc = {"[Registros = %d]\n\n", {Campo(&TContagem::n)}};
 
-const TLinha<Modelos_AC> LINHAS_AC[] = {
+const TLinha<Modelos_AC> kLinhasAc[] = {
     {"[%s]\n", {Campo(&Modelos_AC::Nome)}},
     {"Tipo Equip. = %d\n", {Campo(&Modelos_AC::Tipo_Equipamento)}},
     {"CT Nominal = %f\n", {Campo(&Modelos_AC::CT_Nominal)}},
@@ -68,7 +68,7 @@ const TLinha<Modelos_AC> LINHAS_AC[] = {
       Campo(&Modelos_AC::Condensador_Sombreado)}},
 };
 
-const arqaux::TCatalogo<Modelos_AC> CATALOGO_AC = {CONTAGEM_AC, LINHAS_AC, kCodigos_Gerais};
+const arqaux::TCatalogo<Modelos_AC> kCatalogoAc = {kContagemAc, kLinhasAc, kCodigos_Gerais};
 
 void Aplica_Modelo(const Modelos_AC& m, TArCondicionado* unidade) {
   unidade->Altera_Coeficientes(m.Coef_CT, m.Coef_CS, m.Coef_EER);
@@ -84,11 +84,11 @@ void Aplica_Modelo(const Modelos_AC& m, TArCondicionado* unidade) {
 // the records end before it; false when there is none or a record on the
 // way is not whole.
 bool Procura_Modelo(FILE* arq, int indice, Modelos_AC* achado) {
-  const int total = arqaux::Le_Contagem(arq, CATALOGO_AC);
+  const int total = arqaux::Le_Contagem(arq, kCatalogoAc);
   bool algum = false;
   for (int i = 0; i < total; ++i) {
     Modelos_AC m{};
-    const int lido = arqaux::Carrega_Registro(arq, CATALOGO_AC, &m);
+    const int lido = arqaux::Carrega_Registro(arq, kCatalogoAc, &m);
     if (lido == -1) break;
     if (lido != kCodigos_Gerais) return false;
     *achado = m;
@@ -102,7 +102,7 @@ bool Procura_Modelo(FILE* arq, int indice, Modelos_AC* achado) {
 struct TFaixas {
   float v[10];
 };
-const TLinha<TFaixas> LINHAS_FAIXAS[] = {
+const TLinha<TFaixas> kLinhasFaixas[] = {
     {"Prop. \t min \t max\n", {}},
     {"KA    \t %.3f \t %.3f\n", {Elemento(&TFaixas::v, 0), Elemento(&TFaixas::v, 1)}},
     {"DT    \t %.1e \t %.1e\n", {Elemento(&TFaixas::v, 2), Elemento(&TFaixas::v, 3)}},
@@ -114,15 +114,15 @@ const TLinha<TFaixas> LINHAS_FAIXAS[] = {
 }  // namespace
 
 int TGeren_ArquivoAux::Le_Numero_Registros_AC() {
-  return arqaux::Le_Contagem(Arquivo_Atual, CATALOGO_AC);
+  return arqaux::Le_Contagem(Arquivo_Atual, kCatalogoAc);
 }
 
 int TGeren_ArquivoAux::Carrega_Equipamentos_AC(Modelos_AC* modelo) {
-  return arqaux::Carrega_Registro(Arquivo_Atual, CATALOGO_AC, modelo);
+  return arqaux::Carrega_Registro(Arquivo_Atual, kCatalogoAc, modelo);
 }
 
 int TGeren_ArquivoAux::Salva_Equipamentos_AC(int count, Modelos_AC* modelos) {
-  const int r = arqaux::Salva_Registros(Arquivo_Atual, CATALOGO_AC, count, modelos);
+  const int r = arqaux::Salva_Registros(Arquivo_Atual, kCatalogoAc, count, modelos);
   return r > 0 ? count : 0;
 }
 
@@ -141,5 +141,5 @@ void TGeren_ArquivoAux::Aux(float* faixas) {
   if (faixas == nullptr || Arquivo_Atual == nullptr) return;
   TFaixas f;
   std::copy(faixas, faixas + 10, f.v);
-  arqaux::Grava_Linhas(Arquivo_Atual, LINHAS_FAIXAS, f);
+  arqaux::Grava_Linhas(Arquivo_Atual, kLinhasFaixas, f);
 }

@@ -64,10 +64,10 @@ struct TModelo_Vidro {
   float sistema[9];
 };
 
-const TLinha<arqaux::TContagem> CONTAGEM_VIDROS = {"[Registros = %d]\n\n",
+const TLinha<arqaux::TContagem> kContagemVidros = {"[Registros = %d]\n\n",
                                                    {Campo(&arqaux::TContagem::n)}};
 
-const TLinha<TModelo_Vidro> LINHAS_VIDRO[] = {
+const TLinha<TModelo_Vidro> kLinhasVidro[] = {
     {"[%s]\n", {Campo(&TModelo_Vidro::nome)}},
     {"Id=%d\n", {Campo(&TModelo_Vidro::id)}},
     {"Espessura=%f\n", {Campo(&TModelo_Vidro::espessura)}},
@@ -95,11 +95,11 @@ void Carrega_Ate_Indice(FILE* arq, TProp_Vitreas* p) {
   std::memcpy(m.transmissividade, p->Transmissividade, sizeof(m.transmissividade));
   std::memcpy(m.sistema, p->Transmissividade_Sistema, sizeof(m.sistema));
   arqaux::TContagem total;
-  arqaux::Le_Linha(arq, CONTAGEM_VIDROS, &total);
+  arqaux::Le_Linha(arq, kContagemVidros, &total);
   bool lido = false;
   for (int i = 0; i < total.n && !arqaux::Acabou(arq); ++i) {
     const long antes = std::ftell(arq);
-    arqaux::Le_Linhas(arq, LINHAS_VIDRO, &m, arqaux::TPolitica_Falha::Le_Tudo);
+    arqaux::Le_Linhas(arq, kLinhasVidro, &m, arqaux::TPolitica_Falha::Le_Tudo);
     lido = true;
     if (i == p->Indice_Registro || std::ftell(arq) == antes) break;
   }
@@ -125,7 +125,7 @@ constexpr int kMax_Conversoes = 16;
 
 // Title rows of kinds 0 to 3 (texts only), and data rows: plain and quoted
 // forms of kinds 0 and 1, the one form of kinds 2 and 3.
-const TForma_Linha TITULOS[] = {
+const TForma_Linha kTitulos[] = {
     {"%[^,],%[^,],%[^,],%[^,],%[^,],%[^,],%[^,],%[^,],%[^,],%[^,],%[^,],%[^,],%[^,],%[^,],%[^\n]",
      "ttttttttttttttt"},
     {"%[^,],%[^,],%[^,],%[^,],%[^,],%[^,],%[^,],%[^,],%[^,],%[^,],%[^,],%[^,],%[^,],%[^,],%[^,],"
@@ -134,13 +134,13 @@ const TForma_Linha TITULOS[] = {
     {"%[^,],%[^,],%[^,],%[^,],%[^,],%[^,],%[^,],%[^,],%[^\n]", "ttttttttt"},
     {"%[^,],%[^,],%[^,],%[^,],%[^,],%[^,],%[^,],%[^,],%[^\n]", "ttttttttt"},
 };
-const TForma_Linha DADOS[] = {
+const TForma_Linha kDados[] = {
     {"%f,%[^,],%[^,],%[^,],%[^,],%f,%f,%f,%f,%f,%f,%f,%f,%[^,],%[^\n]", "vttttvvvvvvvvtt"},
     {"%f,%[^,],%[^,],%[^,],%[^,],%f,%f,%f,%f,%f,%f,%f,%f,%f,%[^,],%[^\n]", "vttttvvvvvvvvvtt"},
     {"%[^,],%[^,],%[^,],%f,%f,%f,%f,%f,%f\n", "tttvvvvvv"},
     {"%[^,],%f,%f,%f,%f,%f,%f,%f,%f\n", "tvvvvvvvv"},
 };
-const TForma_Linha DADOS_ASPAS[] = {
+const TForma_Linha kDadosAspas[] = {
     {"%f,%[^,],\"%[^\"]\",%[^,],%[^,],%f,%f,%f,%f,%f,%f,%f,%f,%[^,],%[^\n]", "vttttvvvvvvvvtt"},
     {"%f,%[^,],\"%[^\"]\",%[^,],%[^,],%f,%f,%f,%f,%f,%f,%f,%f,%f,%[^,],%[^\n]", "vttttvvvvvvvvvtt"},
 };
@@ -273,7 +273,7 @@ bool TGeren_ArquivoAux::Carrega_Um_ModVidr(TProp_Vitreas* propriedades) {
 bool TGeren_ArquivoAux::Le_Titulo_DB_Vitreous(char** textos, int tipo) {
   if (tipo < 0 || tipo > 3) return true;
   if (Arquivo_Atual == nullptr || textos == nullptr) return false;
-  return Le_Forma(Arquivo_Atual, TITULOS[tipo], textos, nullptr) != 0;
+  return Le_Forma(Arquivo_Atual, kTitulos[tipo], textos, nullptr) != 0;
 }
 
 bool TGeren_ArquivoAux::Le_Base_Dados_Vitreous(char** textos, float* valores, int tipo) {
@@ -283,12 +283,12 @@ bool TGeren_ArquivoAux::Le_Base_Dados_Vitreous(char** textos, float* valores, in
   if (tipo == 0 || tipo == 1) {
     // The plain form reaches its tenth conversion only past the third text.
     constexpr int kMinimo_Simples = 10;
-    if (Le_Forma(arq, DADOS[tipo], textos, valores) < kMinimo_Simples) {
+    if (Le_Forma(arq, kDados[tipo], textos, valores) < kMinimo_Simples) {
       std::fseek(arq, inicio, SEEK_SET);
-      if (Le_Forma(arq, DADOS_ASPAS[tipo], textos, valores) == 0) return false;
+      if (Le_Forma(arq, kDadosAspas[tipo], textos, valores) == 0) return false;
     }
   } else if (tipo == 2 || tipo == 3) {
-    if (Le_Forma(arq, DADOS[tipo], textos, valores) == 0) return false;
+    if (Le_Forma(arq, kDados[tipo], textos, valores) == 0) return false;
   }
   return std::ftell(arq) != inicio;
 }

@@ -35,47 +35,47 @@ using arqaux::Vetor;
 namespace {
 
 // Blocks or records a damping search looks at.
-constexpr int MAX_BLOCOS = 12;
-constexpr int VALORES_HORA = 24;
-constexpr int VALORES_SUBIDA = 7;
+constexpr int kMaxBlocos = 12;
+constexpr int kValoresHora = 24;
+constexpr int kValoresSubida = 7;
 // Lines and value columns of the transmittance table.
-constexpr int LINHAS_U = 101;
-constexpr int COLUNAS_U = 5;
+constexpr int kLinhasU = 101;
+constexpr int kColunasU = 5;
 
 struct TValores_Hora {
   int32_t a = 0, b = 0, linhas = 0, chave = 0;
-  float valores[VALORES_HORA] = {};
+  float valores[kValoresHora] = {};
 };
 using TH = TValores_Hora;
-const TLinha<TH> BLOCO_HORA = {"[%d;%d;%d]\n", {Campo(&TH::a), Campo(&TH::b), Campo(&TH::linhas)}};
+const TLinha<TH> kBlocoHora = {"[%d;%d;%d]\n", {Campo(&TH::a), Campo(&TH::b), Campo(&TH::linhas)}};
 // A line's key and values; its closing "]}" is matched when there, not
 // required.
-const TLinha<TH> LINHA_HORA[] = {{"{[%d][", {Campo(&TH::chave)}},
-                                 {"%f", {Separado(Vetor(&TH::valores, VALORES_HORA), " ")}}};
-const TLinha<TH> FECHO_HORA = {"]}\n", std::vector<TCampo<TH>>{}};
+const TLinha<TH> kLinhaHora[] = {{"{[%d][", {Campo(&TH::chave)}},
+                                 {"%f", {Separado(Vetor(&TH::valores, kValoresHora), " ")}}};
+const TLinha<TH> kFechoHora = {"]}\n", std::vector<TCampo<TH>>{}};
 
 struct TValores_Subida {
   int32_t a = 0, b = 0;
-  float valores[2 * VALORES_SUBIDA] = {};
+  float valores[2 * kValoresSubida] = {};
 };
 using TS = TValores_Subida;
 
 std::vector<TCampo<TS>> Sete(int inicio) {
   std::vector<TCampo<TS>> campos;
-  for (int k = 0; k < VALORES_SUBIDA; ++k) campos.push_back(Elemento(&TS::valores, inicio + k));
+  for (int k = 0; k < kValoresSubida; ++k) campos.push_back(Elemento(&TS::valores, inicio + k));
   return campos;
 }
-const TLinha<TS> REGISTRO_SUBIDA[] = {
+const TLinha<TS> kRegistroSubida[] = {
     {"[%d;%d]\n", {Campo(&TS::a), Campo(&TS::b)}},
     {"{[Subida]=[%f;%f;%f;%f;%f;%f;%f]}\n", Sete(0)},
-    {"{[Descida]=[%f;%f;%f;%f;%f;%f;%f]}\n", Sete(VALORES_SUBIDA)},
+    {"{[Descida]=[%f;%f;%f;%f;%f;%f;%f]}\n", Sete(kValoresSubida)},
 };
 
 struct TValores_U {
   int32_t indice = 0;
-  float valores[COLUNAS_U] = {};
+  float valores[kColunasU] = {};
 };
-const TLinha<TValores_U> LINHA_U = {
+const TLinha<TValores_U> kLinhaU = {
     "%d %f %f %f %f %f\n",
     {Campo(&TValores_U::indice), Elemento(&TValores_U::valores, 0),
      Elemento(&TValores_U::valores, 1), Elemento(&TValores_U::valores, 2),
@@ -84,16 +84,16 @@ const TLinha<TValores_U> LINHA_U = {
 struct TValores_Iso {
   double par[2] = {};
 };
-const TLinha<TValores_Iso> PAR_ISO = {
+const TLinha<TValores_Iso> kParIso = {
     "%lf %lf\n", {Elemento(&TValores_Iso::par, 0), Elemento(&TValores_Iso::par, 1)}};
 
 // Reads one hourly line into v (valores first copied from the caller's,
 // and back whatever the scan gave); true when its key and 24 values were read.
 bool Le_Linha_Hora(FILE* arq, TH* v, float* valores) {
   std::memcpy(v->valores, valores, sizeof(v->valores));
-  const bool ok = arqaux::Le_Linhas(arq, LINHA_HORA, v);
+  const bool ok = arqaux::Le_Linhas(arq, kLinhaHora, v);
   std::memcpy(valores, v->valores, sizeof(v->valores));
-  if (ok) arqaux::Le_Linha(arq, FECHO_HORA, v);
+  if (ok) arqaux::Le_Linha(arq, kFechoHora, v);
   return ok;
 }
 
@@ -102,8 +102,8 @@ bool Le_Linha_Hora(FILE* arq, TH* v, float* valores) {
 bool TGeren_ArquivoAux::Carrega_Linha_Amortecimento(int a, int b, int c, float* valores) {
   if (Arquivo_Atual == nullptr || valores == nullptr) return false;
   TH v;
-  for (int bloco = 0; bloco < MAX_BLOCOS; ++bloco) {
-    if (!arqaux::Le_Linha(Arquivo_Atual, BLOCO_HORA, &v)) return false;
+  for (int bloco = 0; bloco < kMaxBlocos; ++bloco) {
+    if (!arqaux::Le_Linha(Arquivo_Atual, kBlocoHora, &v)) return false;
     for (int32_t k = 0; k < v.linhas; ++k) {
       if (!Le_Linha_Hora(Arquivo_Atual, &v, valores)) return false;
       if (v.a == a && v.b == b && v.chave == c) return true;
@@ -118,8 +118,8 @@ bool TGeren_ArquivoAux::Carrega_Linha_Amortecimento(int a, int b, float* valores
   TS v;
   std::memcpy(v.valores, valores, sizeof(v.valores));
   bool achou = false;
-  for (int r = 0; r < MAX_BLOCOS && !achou; ++r) {
-    if (!arqaux::Le_Linhas(Arquivo_Atual, REGISTRO_SUBIDA, &v)) break;
+  for (int r = 0; r < kMaxBlocos && !achou; ++r) {
+    if (!arqaux::Le_Linhas(Arquivo_Atual, kRegistroSubida, &v)) break;
     achou = v.a == a && v.b == b;
   }
   std::memcpy(valores, v.valores, sizeof(v.valores));
@@ -128,11 +128,11 @@ bool TGeren_ArquivoAux::Carrega_Linha_Amortecimento(int a, int b, float* valores
 
 bool TGeren_ArquivoAux::Carrega_Dados_U(float* valores) {
   if (Arquivo_Atual == nullptr || valores == nullptr) return false;
-  for (int i = 0; i < LINHAS_U; ++i) {
+  for (int i = 0; i < kLinhasU; ++i) {
     TValores_U v;
-    for (int c = 0; c < COLUNAS_U; ++c) v.valores[c] = valores[LINHAS_U * c + i];
-    const bool ok = arqaux::Le_Linha(Arquivo_Atual, LINHA_U, &v);
-    for (int c = 0; c < COLUNAS_U; ++c) valores[LINHAS_U * c + i] = v.valores[c];
+    for (int c = 0; c < kColunasU; ++c) v.valores[c] = valores[kLinhasU * c + i];
+    const bool ok = arqaux::Le_Linha(Arquivo_Atual, kLinhaU, &v);
+    for (int c = 0; c < kColunasU; ++c) valores[kLinhasU * c + i] = v.valores[c];
     if (!ok) return false;
   }
   return true;
@@ -145,7 +145,7 @@ bool TGeren_ArquivoAux::Carrega_Dados_Iso(double* pares, int n) {
   for (int64_t i = 0; i <= n; ++i) {
     TValores_Iso v;
     std::memcpy(v.par, pares + 2 * i, sizeof(v.par));
-    const bool ok = arqaux::Le_Linha(Arquivo_Atual, PAR_ISO, &v);
+    const bool ok = arqaux::Le_Linha(Arquivo_Atual, kParIso, &v);
     std::memcpy(pares + 2 * i, v.par, sizeof(v.par));
     if (!ok) return false;
   }

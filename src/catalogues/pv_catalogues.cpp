@@ -41,45 +41,45 @@ using arqaux::TLinha;
 
 namespace {
 
-const TLinha<TContagem> TITULO_PV[2] = {{"Equipamentos A/C\n", {}}, {"\nEquipamentos D/C\n", {}}};
-const TLinha<TContagem> CONTAGEM_EQUIPAMENTOS = {"[Numero de Equipamentos = %d]\n",
+const TLinha<TContagem> kTituloPv[2] = {{"Equipamentos A/C\n", {}}, {"\nEquipamentos D/C\n", {}}};
+const TLinha<TContagem> kContagemEquipamentos = {"[Numero de Equipamentos = %d]\n",
                                                  {Campo(&TContagem::n)}};
 
 struct TEquip_Pv {
   char nome[TAM_NOME_EQUIP_PV] = {};
   int32_t valor = 0;
 };
-const TLinha<TEquip_Pv> LINHA_EQUIPAMENTO = {"[%s][%d]\n",
+const TLinha<TEquip_Pv> kLinhaEquipamento = {"[%s][%d]\n",
                                              {Campo(&TEquip_Pv::nome), Campo(&TEquip_Pv::valor)}};
 
-const TLinha<TContagem> CONTAGEM_TIPOS = {"[Numero de Tipos = %d]\n\n", {Campo(&TContagem::n)}};
+const TLinha<TContagem> kContagemTipos = {"[Numero de Tipos = %d]\n\n", {Campo(&TContagem::n)}};
 struct TTipo_Pv {
   char nome[TAM_NOME_PV] = {};
   int32_t noct = 0;
   float beta = 0;
 };
-const TLinha<TTipo_Pv> LINHA_TIPO = {
+const TLinha<TTipo_Pv> kLinhaTipo = {
     "{[%s]\n[NOCT = %d]\n[Beta = %f]}\n\n",
     {Campo(&TTipo_Pv::nome), Campo(&TTipo_Pv::noct), Campo(&TTipo_Pv::beta)}};
 
-const TLinha<TContagem> CONTAGEM_FABRICANTES = {"[Numero de Fabricantes = %d]\n\n",
+const TLinha<TContagem> kContagemFabricantes = {"[Numero de Fabricantes = %d]\n\n",
                                                 {Campo(&TContagem::n)}};
 struct TNome_Pv {
   char nome[TAM_NOME_PV] = {};
 };
-const TLinha<TNome_Pv> LINHA_FABRICANTE = {"{[%s]\n", {Campo(&TNome_Pv::nome)}};
-const TLinha<TContagem> CONTAGEM_MODELOS = {"[Numero de Modelos = %d]\n", {Campo(&TContagem::n)}};
+const TLinha<TNome_Pv> kLinhaFabricante = {"{[%s]\n", {Campo(&TNome_Pv::nome)}};
+const TLinha<TContagem> kContagemModelos = {"[Numero de Modelos = %d]\n", {Campo(&TContagem::n)}};
 struct TModelo_Pv {
   char nome[TAM_NOME_PV] = {};
   int32_t inteiro = 0;
   float reais[3] = {};
 };
-const TLinha<TModelo_Pv> LINHAS_MODELO[] = {
+const TLinha<TModelo_Pv> kLinhasModelo[] = {
     {"[%s]\n[%f\t%d\t%f\t%f]\n",
      {Campo(&TModelo_Pv::nome), Elemento(&TModelo_Pv::reais, 0), Campo(&TModelo_Pv::inteiro),
       Elemento(&TModelo_Pv::reais, 1), Elemento(&TModelo_Pv::reais, 2)}}};
 // After every maker but the last, and after the last.
-const TLinha<TContagem> FECHO_FABRICANTE[2] = {{"}\n\n", {}}, {"}", {}}};
+const TLinha<TContagem> kFechoFabricante[2] = {{"}\n\n", {}}, {"}", {}}};
 
 bool Le_Contagem_Pv(FILE* arq, const TLinha<TContagem>& linha, int* count) {
   TContagem c;
@@ -104,12 +104,12 @@ void Entrega_Nome(char* destino, const char* nome, size_t tamanho) {
 // whatever happens, with the number of models read whole.
 bool Le_Modelos(FILE* arq, TFabricante_PV* f) {
   TContagem n;
-  if (!arqaux::Le_Linha(arq, CONTAGEM_MODELOS, &n) || n.n < 0) return false;
+  if (!arqaux::Le_Linha(arq, kContagemModelos, &n) || n.n < 0) return false;
   std::vector<TModelo_PV> lidos;
   bool ok = true;
   for (int k = 0; k < n.n && ok; ++k) {
     TModelo_Pv m;
-    ok = arqaux::Le_Linhas(arq, LINHAS_MODELO, &m);
+    ok = arqaux::Le_Linhas(arq, kLinhasModelo, &m);
     if (ok) lidos.push_back({Novo_Nome(m.nome), m.inteiro, {m.reais[0], m.reais[1], m.reais[2]}});
   }
   f->Modelos = new TModelo_PV[lidos.size()];
@@ -123,14 +123,14 @@ bool Le_Modelos(FILE* arq, TFabricante_PV* f) {
 bool TGeren_ArquivoAux::Le_Cabecalho_Equipamentos_PV(int* count, bool corrente_continua) {
   TContagem nada;
   return Arquivo_Atual != nullptr &&
-         arqaux::Le_Linha(Arquivo_Atual, TITULO_PV[corrente_continua ? 1 : 0], &nada) &&
-         Le_Contagem_Pv(Arquivo_Atual, CONTAGEM_EQUIPAMENTOS, count);
+         arqaux::Le_Linha(Arquivo_Atual, kTituloPv[corrente_continua ? 1 : 0], &nada) &&
+         Le_Contagem_Pv(Arquivo_Atual, kContagemEquipamentos, count);
 }
 
 bool TGeren_ArquivoAux::Carrega_Registro_Equipamento_PV(int* valor, char* nome) {
   TEquip_Pv e;
   if (valor == nullptr || nome == nullptr ||
-      !arqaux::Le_Linha(Arquivo_Atual, LINHA_EQUIPAMENTO, &e))
+      !arqaux::Le_Linha(Arquivo_Atual, kLinhaEquipamento, &e))
     return false;
   Entrega_Nome(nome, e.nome, sizeof(e.nome));
   *valor = e.valor;
@@ -138,12 +138,12 @@ bool TGeren_ArquivoAux::Carrega_Registro_Equipamento_PV(int* valor, char* nome) 
 }
 
 bool TGeren_ArquivoAux::Le_Cabecalho_Tipo_Painel_PV(int* count) {
-  return Le_Contagem_Pv(Arquivo_Atual, CONTAGEM_TIPOS, count);
+  return Le_Contagem_Pv(Arquivo_Atual, kContagemTipos, count);
 }
 
 bool TGeren_ArquivoAux::Carrega_Registro_Tipo_Painel_PV(TTipo_PV* tipo) {
   TTipo_Pv t;
-  if (tipo == nullptr || tipo->Nome == nullptr || !arqaux::Le_Linha(Arquivo_Atual, LINHA_TIPO, &t))
+  if (tipo == nullptr || tipo->Nome == nullptr || !arqaux::Le_Linha(Arquivo_Atual, kLinhaTipo, &t))
     return false;
   Entrega_Nome(tipo->Nome, t.nome, sizeof(t.nome));
   tipo->NOCT = t.noct;
@@ -152,7 +152,7 @@ bool TGeren_ArquivoAux::Carrega_Registro_Tipo_Painel_PV(TTipo_PV* tipo) {
 }
 
 bool TGeren_ArquivoAux::Le_Cabecalho_Fabricantes_PV(int* count) {
-  return Le_Contagem_Pv(Arquivo_Atual, CONTAGEM_FABRICANTES, count);
+  return Le_Contagem_Pv(Arquivo_Atual, kContagemFabricantes, count);
 }
 
 bool TGeren_ArquivoAux::Carrega_Registros_Fabricantes_PV(TFabricante_PV* fabricantes, int count) {
@@ -161,11 +161,11 @@ bool TGeren_ArquivoAux::Carrega_Registros_Fabricantes_PV(TFabricante_PV* fabrica
   for (int i = 0; i < count; ++i) {
     TFabricante_PV* f = &fabricantes[i];
     TNome_Pv nome;
-    const bool lido = arqaux::Le_Linha(Arquivo_Atual, LINHA_FABRICANTE, &nome);
+    const bool lido = arqaux::Le_Linha(Arquivo_Atual, kLinhaFabricante, &nome);
     *f = {Novo_Nome(nome.nome), 0, nullptr};
     TContagem nada;
     if (!lido || !Le_Modelos(Arquivo_Atual, f) ||
-        !arqaux::Le_Linha(Arquivo_Atual, FECHO_FABRICANTE[i == count - 1 ? 1 : 0], &nada)) {
+        !arqaux::Le_Linha(Arquivo_Atual, kFechoFabricante[i == count - 1 ? 1 : 0], &nada)) {
       return false;
     }
   }

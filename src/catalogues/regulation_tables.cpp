@@ -44,24 +44,24 @@ using arqaux::TTabela;
 
 namespace {
 
-constexpr int TAM_TEXTO = TGeren_ArquivoAux::Tam_Texto_Tabela;
-constexpr arqaux::TPolitica_Falha PARA = arqaux::TPolitica_Falha::Para_Na_Primeira;
+constexpr int kTamTexto = TGeren_ArquivoAux::Tam_Texto_Tabela;
+constexpr arqaux::TPolitica_Falha kPara = arqaux::TPolitica_Falha::Para_Na_Primeira;
 
 // ---- Bioclimatic zones ----
 
 struct TValores_Zona_Bio {
   int32_t registros = 0;
-  char estado[TAM_TEXTO] = {};
-  char cidade[TAM_TEXTO] = {};
-  char metodo[TAM_TEXTO] = {};
+  char estado[kTamTexto] = {};
+  char cidade[kTamTexto] = {};
+  char metodo[kTamTexto] = {};
   int32_t zona = 0;
 };
 using TZB = TValores_Zona_Bio;
-const TLinha<TZB> CABECALHO_ZONA_BIO[] = {
+const TLinha<TZB> kCabecalhoZonaBio[] = {
     {"[Cidades Classificadas Conforme Zona Bioclim\xE1tica][Num_Reg = %d]\n",
      {Campo(&TZB::registros)}},
     {"[Estado\tCidade\tMetodo\tZona]\n", std::vector<arqaux::TCampo<TZB>>{}}};
-const TLinha<TZB> REGISTRO_ZONA_BIO = {
+const TLinha<TZB> kRegistroZonaBio = {
     "%s\t[%s]\t%s\t%d\n",
     {Campo(&TZB::estado), Campo(&TZB::cidade), Campo(&TZB::metodo), Campo(&TZB::zona)}};
 
@@ -69,15 +69,15 @@ const TLinha<TZB> REGISTRO_ZONA_BIO = {
 
 struct TValores_Tabela {
   int32_t linhas = 0;
-  char titulo[TAM_TEXTO] = {};
+  char titulo[kTamTexto] = {};
   int32_t ints[3] = {};
   float reais[4] = {};
-  char palavra[TAM_TEXTO] = {};
-  char texto1[TAM_TEXTO] = {};
-  char texto2[TAM_TEXTO] = {};
+  char palavra[kTamTexto] = {};
+  char texto1[kTamTexto] = {};
+  char texto2[kTamTexto] = {};
 };
 using TT = TValores_Tabela;
-const TLinha<TT> CABECALHO_TABELA[] = {{"[Num Linhas = %d]\n", {Campo(&TT::linhas)}},
+const TLinha<TT> kCabecalhoTabela[] = {{"[Num Linhas = %d]\n", {Campo(&TT::linhas)}},
                                        {"[%s]\n", {Campo(&TT::titulo)}}};
 
 // A table's line: its first value, then the rest; how many ints and reals.
@@ -85,7 +85,7 @@ struct TLinha_Tabela {
   TLinha<TT> linha[2];
   int ints, reais;
 };
-const TLinha_Tabela SPLIT = {
+const TLinha_Tabela kSplit = {
     {{"%d", {Elemento(&TT::ints, 0)}},
      {"\t\t%d\t\t%f\t\t%f\t\t%d\t\t%f\t\t%s\t\t[%s]\t\t[%s]\n",
       {Elemento(&TT::ints, 1), Elemento(&TT::reais, 0), Elemento(&TT::reais, 1),
@@ -93,14 +93,14 @@ const TLinha_Tabela SPLIT = {
        Campo(&TT::texto2)}}},
     3,
     3};
-const TLinha_Tabela TORRE = {
+const TLinha_Tabela kTorre = {
     {{"%d", {Elemento(&TT::ints, 0)}},
      {"\t%f\t\t\t%f\t\t\t%f\t\t\t%f\t\t\t%s\t[%s]\t[%s]\n",
       {Elemento(&TT::reais, 0), Elemento(&TT::reais, 1), Elemento(&TT::reais, 2),
        Elemento(&TT::reais, 3), Campo(&TT::palavra), Campo(&TT::texto1), Campo(&TT::texto2)}}},
     1,
     4};
-const TLinha_Tabela RESFRIADOR = {
+const TLinha_Tabela kResfriador = {
     {{"%d", {Elemento(&TT::ints, 0)}},
      {"\t\t%f\t\t%f\t\t%f\t\t%f\t\t%s\t\t[%s]\t\t[%s]\n",
       {Elemento(&TT::reais, 0), Elemento(&TT::reais, 1), Elemento(&TT::reais, 2),
@@ -111,8 +111,8 @@ const TLinha_Tabela RESFRIADOR = {
 // Reads a line made of rows whose first one decides: true when it was read.
 template <class V>
 bool Le_Pelo_Primeiro(FILE* arq, TTabela<V> linha, V* v, arqaux::TGuardados* g) {
-  if (linha.n == 0 || !arqaux::Le_Linha(arq, linha.linhas[0], v, PARA, g)) return false;
-  for (size_t k = 1; k < linha.n; ++k) arqaux::Le_Linha(arq, linha.linhas[k], v, PARA, g);
+  if (linha.n == 0 || !arqaux::Le_Linha(arq, linha.linhas[0], v, kPara, g)) return false;
+  for (size_t k = 1; k < linha.n; ++k) arqaux::Le_Linha(arq, linha.linhas[k], v, kPara, g);
   return true;
 }
 
@@ -134,23 +134,23 @@ bool Le_Tabela(FILE* arq, const TLinha_Tabela& t, int* ints, float* reais, char*
 
 struct TValores_Projeto {
   int32_t zonas = 0, zona = 0;
-  char nome[TAM_TEXTO] = {};
+  char nome[kTamTexto] = {};
   float area = 0;
   int32_t equipamentos = 0, equipamento = 0, tipo = 0;
-  char nome_tipo[TAM_TEXTO] = {};
+  char nome_tipo[kTamTexto] = {};
   float potencia = 0, cop = 0;
   int32_t pre_requisito = 0, tipo_aquecimento = 0;
-  char nome_aquecimento[TAM_TEXTO] = {};
-  char classe[TAM_TEXTO] = {};
+  char nome_aquecimento[kTamTexto] = {};
+  char classe[kTamTexto] = {};
   int32_t regulamentado = 0;
 };
 using TP = TValores_Projeto;
-const TLinha<TP> ZONAS[] = {{"[Num Zonas = %d]\n", {Campo(&TP::zonas)}}};
-const TLinha<TP> ZONA[] = {
+const TLinha<TP> kZonas[] = {{"[Num Zonas = %d]\n", {Campo(&TP::zonas)}}};
+const TLinha<TP> kZona[] = {
     {"\n[Zona %d]", {Campo(&TP::zona)}},
     {"\t[Nome = [%s]]\t[Area = %f]\n", {Campo(&TP::nome), Campo(&TP::area)}}};
-const TLinha<TP> EQUIPAMENTOS[] = {{"[Num Equips = %d]\n", {Campo(&TP::equipamentos)}}};
-const TLinha<TP> EQUIPAMENTO[] = {
+const TLinha<TP> kEquipamentos[] = {{"[Num Equips = %d]\n", {Campo(&TP::equipamentos)}}};
+const TLinha<TP> kEquipamento[] = {
     {"\t[Eq = %d]", {Campo(&TP::equipamento)}},
     {"\t[Tipo Eq = %d]\t[Nome Tipo Eq = [%s]]\t[Potencia = %f]\t[COP = %f]\t[Atend Pre Req = "
      "%d]\t[Tipo Aquec = %d]\t[Nome Tipo Aquec = [%s]]\t[Class= %s]\t[Regul. Inmetro = %d]\n",
@@ -159,11 +159,11 @@ const TLinha<TP> EQUIPAMENTO[] = {
       Campo(&TP::classe), Campo(&TP::regulamentado)}}};
 
 // The lines of each part of the file's head.
-const std::vector<TTabela<TP>> PARTES[] = {{ZONAS}, {ZONA, EQUIPAMENTOS}};
+const std::vector<TTabela<TP>> kPartes[] = {{kZonas}, {kZona, kEquipamentos}};
 
 // Whether a text written in brackets reads back whole.
 bool Volta(const char* texto) {
-  return texto != nullptr && texto[0] != '\0' && strnlen(texto, TAM_TEXTO) < TAM_TEXTO &&
+  return texto != nullptr && texto[0] != '\0' && strnlen(texto, kTamTexto) < kTamTexto &&
          std::strchr(texto, ']') == nullptr;
 }
 
@@ -187,7 +187,7 @@ struct TLinha_Etiqueta {
   const char* formato;
   const char* (TEtiquetaRTQ::*texto)() const;
 };
-const TLinha_Etiqueta ETIQUETA[] = {
+const TLinha_Etiqueta kEtiqueta[] = {
     {"[Proprietario = %s]\n", &TEtiquetaRTQ::R_Proprietario},
     {"[Nome = %s]\n", &TEtiquetaRTQ::R_Nome},
     {"[Endereco = %s]\n", &TEtiquetaRTQ::R_Endereco},
@@ -207,7 +207,7 @@ bool TGeren_ArquivoAux::Carrega_Cabecalho_Zona_Bio(int* registros) {
   TZB v;
   return arqaux::Le_Ligado(
       &v, {Liga(Campo(&TZB::registros), registros)}, [&](arqaux::TGuardados* g) {
-        return arqaux::Le_Linhas(Arquivo_Atual, CABECALHO_ZONA_BIO, &v, PARA, g);
+        return arqaux::Le_Linhas(Arquivo_Atual, kCabecalhoZonaBio, &v, kPara, g);
       });
 }
 
@@ -218,7 +218,7 @@ bool TGeren_ArquivoAux::Le_Registro_Zona_Bio(char* estado, char* cidade, char* m
                            {Liga(Campo(&TZB::estado), estado), Liga(Campo(&TZB::cidade), cidade),
                             Liga(Campo(&TZB::metodo), metodo), Liga(Campo(&TZB::zona), zona)},
                            [&](arqaux::TGuardados* g) {
-                             return arqaux::Le_Linha(Arquivo_Atual, REGISTRO_ZONA_BIO, &v, PARA, g);
+                             return arqaux::Le_Linha(Arquivo_Atual, kRegistroZonaBio, &v, kPara, g);
                            });
 }
 
@@ -226,23 +226,23 @@ bool TGeren_ArquivoAux::Le_Cab_Dados_Tabelas_HVAC_RTQ(int* linhas) {
   if (Arquivo_Atual == nullptr) return false;
   TT v;
   return arqaux::Le_Ligado(&v, {Liga(Campo(&TT::linhas), linhas)}, [&](arqaux::TGuardados* g) {
-    return arqaux::Le_Linhas(Arquivo_Atual, CABECALHO_TABELA, &v, PARA, g);
+    return arqaux::Le_Linhas(Arquivo_Atual, kCabecalhoTabela, &v, kPara, g);
   });
 }
 
 bool TGeren_ArquivoAux::Le_Dados_Tabela_Split_ACJ(int* ints, float* reais, char* palavra,
                                                   char* texto1, char* texto2) {
-  return Le_Tabela(Arquivo_Atual, SPLIT, ints, reais, palavra, texto1, texto2);
+  return Le_Tabela(Arquivo_Atual, kSplit, ints, reais, palavra, texto1, texto2);
 }
 
 bool TGeren_ArquivoAux::Le_Dados_Tabela_Torre_Resf_ASHRAE(int* ints, float* reais, char* palavra,
                                                           char* texto1, char* texto2) {
-  return Le_Tabela(Arquivo_Atual, TORRE, ints, reais, palavra, texto1, texto2);
+  return Le_Tabela(Arquivo_Atual, kTorre, ints, reais, palavra, texto1, texto2);
 }
 
 bool TGeren_ArquivoAux::Le_Dados_Tabela_Resfriadores(int* ints, float* reais, char* palavra,
                                                      char* texto1, char* texto2) {
-  return Le_Tabela(Arquivo_Atual, RESFRIADOR, ints, reais, palavra, texto1, texto2);
+  return Le_Tabela(Arquivo_Atual, kResfriador, ints, reais, palavra, texto1, texto2);
 }
 
 bool TGeren_ArquivoAux::Gera_Arq_HVAC_RTQ_Cab(int parte, int zona, int zonas, int equipamentos,
@@ -256,7 +256,7 @@ bool TGeren_ArquivoAux::Gera_Arq_HVAC_RTQ_Cab(int parte, int zona, int zonas, in
   v.equipamentos = equipamentos;
   v.area = area;
   if (parte == 1) std::memcpy(v.nome, nome, std::strlen(nome) + 1);
-  return Grava_Partes(Arquivo_Atual, PARTES[parte], v);
+  return Grava_Partes(Arquivo_Atual, kPartes[parte], v);
 }
 
 bool TGeren_ArquivoAux::Gera_Arq_HVAC_RTQ_Dados(int equipamento, int tipo, char* nome_tipo,
@@ -276,7 +276,7 @@ bool TGeren_ArquivoAux::Gera_Arq_HVAC_RTQ_Dados(int equipamento, int tipo, char*
   std::memcpy(v.nome_tipo, nome_tipo, std::strlen(nome_tipo) + 1);
   std::memcpy(v.nome_aquecimento, nome_aquecimento, std::strlen(nome_aquecimento) + 1);
   std::memcpy(v.classe, classe, std::strlen(classe) + 1);
-  return arqaux::Grava_Linhas(Arquivo_Atual, EQUIPAMENTO, v);
+  return arqaux::Grava_Linhas(Arquivo_Atual, kEquipamento, v);
 }
 
 bool TGeren_ArquivoAux::Le_Arq_HVAC_RTQ_Cab(int parte, int* zona, int* zonas, int* equipamentos,
@@ -290,7 +290,7 @@ bool TGeren_ArquivoAux::Le_Arq_HVAC_RTQ_Cab(int parte, int* zona, int* zonas, in
                                          Liga(Campo(&TP::area), area),
                                          Liga(Campo(&TP::equipamentos), equipamentos)};
   return arqaux::Le_Ligado(&v, ligacoes, [&](arqaux::TGuardados* g) {
-    return Le_Partes(Arquivo_Atual, PARTES[parte], &v, g);
+    return Le_Partes(Arquivo_Atual, kPartes[parte], &v, g);
   });
 }
 
@@ -309,13 +309,13 @@ bool TGeren_ArquivoAux::Le_Arq_HVAC_RTQ_Dados(int* equipamento, int* tipo, char*
        Liga(Campo(&TP::nome_aquecimento), nome_aquecimento), Liga(Campo(&TP::classe), classe),
        Liga(Campo(&TP::regulamentado), regulamentado)},
       [&](arqaux::TGuardados* g) {
-        return Le_Pelo_Primeiro<TP>(Arquivo_Atual, EQUIPAMENTO, &v, g);
+        return Le_Pelo_Primeiro<TP>(Arquivo_Atual, kEquipamento, &v, g);
       });
 }
 
 void TGeren_ArquivoAux::GravaDadosEtiqueta(TEtiquetaRTQ* etiqueta) {
   if (Arquivo_Atual == nullptr || etiqueta == nullptr) return;
-  for (const TLinha_Etiqueta& linha : ETIQUETA) {
+  for (const TLinha_Etiqueta& linha : kEtiqueta) {
     const char* texto = (etiqueta->*linha.texto)();
     std::fprintf(Arquivo_Atual, linha.formato, texto != nullptr ? texto : "");
   }

@@ -31,30 +31,30 @@ using arqaux::TLinha;
 
 namespace {
 
-constexpr int TAM_TEXTO = TGeren_ArquivoAux::Tam_Texto_Tabela;
-constexpr arqaux::TPolitica_Falha PARA = arqaux::TPolitica_Falha::Para_Na_Primeira;
+constexpr int kTamTexto = TGeren_ArquivoAux::Tam_Texto_Tabela;
+constexpr arqaux::TPolitica_Falha kPara = arqaux::TPolitica_Falha::Para_Na_Primeira;
 
 // The text of each level code, 0 to 6.
-const char* const NIVEIS[] = {"Nenhum", "Ocasional",    "Alguns", "Consider\xE1vel",
-                              "Grande", "Muito Grande", "--"};
+const char* const kNiveis[] = {"Nenhum", "Ocasional",    "Alguns", "Consider\xE1vel",
+                               "Grande", "Muito Grande", "--"};
 static_assert(sizeof("Muito Grande") == TGeren_ArquivoAux::Tam_Nivel_Racao,
               "the longest level text fills the level buffer");
 
 struct TValores_Racao {
-  char nome[TAM_TEXTO] = {};
+  char nome[kTamTexto] = {};
   int32_t primeiro = 0, segundo = 0, nivel = 0;
 };
-const TLinha<TValores_Racao> RACAO = {
+const TLinha<TValores_Racao> kRacao = {
     "[%s] (%d;%d;%d)\n",
     {Campo(&TValores_Racao::nome), Campo(&TValores_Racao::primeiro),
      Campo(&TValores_Racao::segundo), Campo(&TValores_Racao::nivel)}};
 
 struct TValores_Trocas {
-  char nome[TAM_TEXTO] = {};
+  char nome[kTamTexto] = {};
   float valor = 0;
   int32_t inteiro = 0;
 };
-const TLinha<TValores_Trocas> TROCAS = {
+const TLinha<TValores_Trocas> kTrocas = {
     "[%s] (%f;%d)\n",
     {Campo(&TValores_Trocas::nome), Campo(&TValores_Trocas::valor),
      Campo(&TValores_Trocas::inteiro)}};
@@ -62,32 +62,32 @@ const TLinha<TValores_Trocas> TROCAS = {
 struct TValores_Modelo {
   int32_t modelos = 0, primeiro = 0, segundo = 0;
 };
-const TLinha<TValores_Modelo> INICIO = {"[Quantidade de Modelos = %d]\n\n",
-                                        {Campo(&TValores_Modelo::modelos)}};
-const TLinha<TValores_Modelo> CABECALHO = {
+const TLinha<TValores_Modelo> kInicio = {"[Quantidade de Modelos = %d]\n\n",
+                                         {Campo(&TValores_Modelo::modelos)}};
+const TLinha<TValores_Modelo> kCabecalho = {
     "[%d,%d]\n", {Campo(&TValores_Modelo::primeiro), Campo(&TValores_Modelo::segundo)}};
 
-constexpr int MIN_COLUNAS = 4;
-constexpr int MAX_COLUNAS = 7;
+constexpr int kMinColunas = 4;
+constexpr int kMaxColunas = 7;
 struct TValores_Linha {
-  float v[MAX_COLUNAS] = {};
+  float v[kMaxColunas] = {};
 };
 
 // The rows of 4, 5, 6 and 7 values.
-const char* const FORMATOS_LINHA[] = {"%f\t%f\t%f\t%f\n", "%f\t%f\t%f\t%f\t%f\n",
+const char* const kFormatosLinha[] = {"%f\t%f\t%f\t%f\n", "%f\t%f\t%f\t%f\t%f\n",
                                       "%f\t%f\t%f\t%f\t%f\t%f\n", "%f\t%f\t%f\t%f\t%f\t%f\t%f\n"};
 
 const TLinha<TValores_Linha>& Linha_Com(int colunas) {
   static const std::vector<TLinha<TValores_Linha>> linhas = [] {
     std::vector<TLinha<TValores_Linha>> l;
-    for (int n = MIN_COLUNAS; n <= MAX_COLUNAS; ++n) {
+    for (int n = kMinColunas; n <= kMaxColunas; ++n) {
       std::vector<TCampo<TValores_Linha>> campos;
       for (int k = 0; k < n; ++k) campos.push_back(Elemento(&TValores_Linha::v, k));
-      l.emplace_back(FORMATOS_LINHA[n - MIN_COLUNAS], campos);
+      l.emplace_back(kFormatosLinha[n - kMinColunas], campos);
     }
     return l;
   }();
-  return linhas[colunas - MIN_COLUNAS];
+  return linhas[colunas - kMinColunas];
 }
 
 }  // namespace
@@ -100,12 +100,12 @@ bool TGeren_ArquivoAux::Le_Racao_de_Ar(char* nome, char* nivel, int* primeiro, i
       {Liga(Campo(&TValores_Racao::nome), nome), Liga(Campo(&TValores_Racao::primeiro), primeiro),
        Liga(Campo(&TValores_Racao::segundo), segundo)},
       [&](arqaux::TGuardados* g) {
-        arqaux::Le_Linha(Arquivo_Atual, RACAO, &v, PARA, g);
+        arqaux::Le_Linha(Arquivo_Atual, kRacao, &v, kPara, g);
         return true;
       });
   if (!ligado) return false;
   if (v.nivel >= 0 && v.nivel <= 6)
-    std::memcpy(nivel, NIVEIS[v.nivel], std::strlen(NIVEIS[v.nivel]) + 1);
+    std::memcpy(nivel, kNiveis[v.nivel], std::strlen(kNiveis[v.nivel]) + 1);
   return true;
 }
 
@@ -117,7 +117,7 @@ bool TGeren_ArquivoAux::Le_Trocas_de_Ar(char* nome, float* valor, int* inteiro) 
       {Liga(Campo(&TValores_Trocas::nome), nome), Liga(Campo(&TValores_Trocas::valor), valor),
        Liga(Campo(&TValores_Trocas::inteiro), inteiro)},
       [&](arqaux::TGuardados* g) {
-        arqaux::Le_Linha(Arquivo_Atual, TROCAS, &v, PARA, g);
+        arqaux::Le_Linha(Arquivo_Atual, kTrocas, &v, kPara, g);
         return true;
       });
 }
@@ -125,9 +125,10 @@ bool TGeren_ArquivoAux::Le_Trocas_de_Ar(char* nome, float* valor, int* inteiro) 
 bool TGeren_ArquivoAux::Le_Inicio(int* modelos) {
   if (Arquivo_Atual == nullptr || std::fseek(Arquivo_Atual, 0, SEEK_SET) != 0) return false;
   TValores_Modelo v;
-  return arqaux::Le_Ligado(
-      &v, {Liga(Campo(&TValores_Modelo::modelos), modelos)},
-      [&](arqaux::TGuardados* g) { return arqaux::Le_Linha(Arquivo_Atual, INICIO, &v, PARA, g); });
+  return arqaux::Le_Ligado(&v, {Liga(Campo(&TValores_Modelo::modelos), modelos)},
+                           [&](arqaux::TGuardados* g) {
+                             return arqaux::Le_Linha(Arquivo_Atual, kInicio, &v, kPara, g);
+                           });
 }
 
 bool TGeren_ArquivoAux::Le_Cabecalho_Ventilacao(int* primeiro, int* segundo) {
@@ -137,20 +138,20 @@ bool TGeren_ArquivoAux::Le_Cabecalho_Ventilacao(int* primeiro, int* segundo) {
                            {Liga(Campo(&TValores_Modelo::primeiro), primeiro),
                             Liga(Campo(&TValores_Modelo::segundo), segundo)},
                            [&](arqaux::TGuardados* g) {
-                             return arqaux::Le_Linha(Arquivo_Atual, CABECALHO, &v, PARA, g);
+                             return arqaux::Le_Linha(Arquivo_Atual, kCabecalho, &v, kPara, g);
                            });
 }
 
 bool TGeren_ArquivoAux::Le_Registro_Ventilacao(float* linha, int colunas) {
   if (Arquivo_Atual == nullptr) return false;
-  if (colunas < MIN_COLUNAS || colunas > MAX_COLUNAS) return true;
+  if (colunas < kMinColunas || colunas > kMaxColunas) return true;
   if (linha == nullptr) return false;
   TValores_Linha v;
   std::vector<TLigacao> ligacoes;
   for (int k = 0; k < colunas; ++k)
     ligacoes.push_back(Liga(Elemento(&TValores_Linha::v, k), linha + k));
   return arqaux::Le_Ligado(&v, ligacoes, [&](arqaux::TGuardados* g) {
-    return arqaux::Le_Linha(Arquivo_Atual, Linha_Com(colunas), &v, PARA, g);
+    return arqaux::Le_Linha(Arquivo_Atual, Linha_Com(colunas), &v, kPara, g);
   });
 }
 

@@ -42,21 +42,21 @@
 #include "engine/registros.h"
 
 using arqaux::Campo;
+using arqaux::kTempoIntegracaoPid;
 using arqaux::TCampo;
 using arqaux::TComum;
-using arqaux::TEMPO_INTEGRACAO_PID;
 using arqaux::TLinha;
 
 namespace {
 
-constexpr int TIPO_AQUECEDOR = 3;
-constexpr int TIPO_AR_CONDICIONADO = 4;
-constexpr int TIPO_AR_CONDICIONADO_C = 5;
-constexpr int TIPO_RESF_EVAP = 6;
+constexpr int kTipoAquecedor = 3;
+constexpr int kTipoArCondicionado = 4;
+constexpr int kTipoArCondicionadoC = 5;
+constexpr int kTipoResfEvap = 6;
 
 // ---- Lines every actuator has ----
 
-const TLinha<TComum> LINHAS_ATUADOR[] = {
+const TLinha<TComum> kLinhasAtuador[] = {
     {"[Atuador %d]\n", {Campo(&TComum::numero)}},
     {"\t[Tipo = %d]\n", {Campo(&TComum::tipo)}},
     {"\t[Quantidade = %d]\n", {Campo(&TComum::quantidade)}},
@@ -82,7 +82,7 @@ struct TValores_Aquecedor {
   float hint = 0;
 };
 
-const TLinha<TValores_Aquecedor> LINHAS_AQUECEDOR[] = {
+const TLinha<TValores_Aquecedor> kLinhasAquecedor[] = {
     {"\t[Potencia Nominal = %.1f]\n", {Campo(&TValores_Aquecedor::potencia)}},
     {"\t[Massa Especifica = %.2f]\n", {Campo(&TValores_Aquecedor::massa_esp)}},
     {"\t[Calor Especifico = %.2f]\n", {Campo(&TValores_Aquecedor::calor_esp)}},
@@ -130,9 +130,9 @@ struct TValores_ArCondicionado {
 // The three curves share one key and are told apart by their place: capacity
 // after the power, efficiency after the nominal EIR, sensible capacity after
 // the nominal sensible heat.
-constexpr const char* LINHA_COEF = "\t[Coef. = %f,%f,%f,%f,%f,%f]\n";
+constexpr const char* kLinhaCoef = "\t[Coef. = %f,%f,%f,%f,%f,%f]\n";
 
-const TLinha<TValores_ArCondicionado> LINHAS_AR_CONDICIONADO[] = {
+const TLinha<TValores_ArCondicionado> kLinhasArCondicionado[] = {
     {"\t[Tipo Equip. = %d]\n", {Campo(&TValores_ArCondicionado::tipo_equipamento)}},
     {"\t[Carac Fisicas = %d]\n", {Campo(&TValores_ArCondicionado::carac_fisicas)}},
     {"\t[Tipo Temperatura = %d]\n", {Campo(&TValores_ArCondicionado::tipo_temperatura)}},
@@ -141,11 +141,11 @@ const TLinha<TValores_ArCondicionado> LINHAS_AR_CONDICIONADO[] = {
     {"\t[Reg. Inmetro = %d]\n", {Campo(&TValores_ArCondicionado::regulamentado_inmetro)}},
     {"\t[Cond. Sombreado = %d]\n", {Campo(&TValores_ArCondicionado::condensador_sombreado)}},
     {"\t[Potencia = %.2f]\n", {Campo(&TValores_ArCondicionado::potencia)}},
-    {LINHA_COEF, arqaux::Elementos(&TValores_ArCondicionado::const_ct)},
+    {kLinhaCoef, arqaux::Elementos(&TValores_ArCondicionado::const_ct)},
     {"\t[EIR nominal = %.3f]\n", {Campo(&TValores_ArCondicionado::eir_nominal)}},
-    {LINHA_COEF, arqaux::Elementos(&TValores_ArCondicionado::const_eer)},
+    {kLinhaCoef, arqaux::Elementos(&TValores_ArCondicionado::const_eer)},
     {"\t[CS nominal = %.3f]\n", {Campo(&TValores_ArCondicionado::calor_sens_nominal)}},
-    {LINHA_COEF, arqaux::Elementos(&TValores_ArCondicionado::const_cs)},
+    {kLinhaCoef, arqaux::Elementos(&TValores_ArCondicionado::const_cs)},
     {"\t[Vazao_Vol_Ar = %.3f]\n", {Campo(&TValores_ArCondicionado::vazao_vol_ar)}},
     {"\t[Temp_Evap_AC = %.3f]\n", {Campo(&TValores_ArCondicionado::temp_evap_ac)}},
 };
@@ -194,7 +194,7 @@ struct TValores_ArCondicionadoC {
   float vazao_max_insuf = 0;
 };
 
-const TLinha<TValores_ArCondicionadoC> LINHAS_AR_CONDICIONADO_C[] = {
+const TLinha<TValores_ArCondicionadoC> kLinhasArCondicionadoC[] = {
     // "Nº Fan Coil", in Windows-1252.
     {"\t[N\xBA Fan Coil = %d]\n", {Campo(&TValores_ArCondicionadoC::num_fancoil)}},
     {"\t[Vazao Max Insuf = %f]\n", {Campo(&TValores_ArCondicionadoC::vazao_max_insuf)}},
@@ -225,7 +225,7 @@ struct TValores_Resf_Evap {
 };
 
 // The number of sprays is printed as an integer but scanned as a real.
-const TLinha<TValores_Resf_Evap> LINHAS_RESF_EVAP[] = {
+const TLinha<TValores_Resf_Evap> kLinhasResfEvap[] = {
     // "Semi-ângulo" and "Vazão água", in Windows-1252 (no escape here is
     // followed by a hex digit).
     {"\t[Semi-\xE2ngulo = %.2f]\n", {Campo(&TValores_Resf_Evap::teta)}},
@@ -269,17 +269,17 @@ struct TValores_Controle {
   int32_t tempos[4] = {};
 };
 
-const TCampo<TValores_Controle> REFERENCIA = Campo(&TValores_Controle::referencia);
-const TCampo<TValores_Controle> HISTERESE = Campo(&TValores_Controle::histerese);
-const TCampo<TValores_Controle> REFERENCIA_2 = Campo(&TValores_Controle::referencia_2);
-const TCampo<TValores_Controle> HISTERESE_2 = Campo(&TValores_Controle::histerese_2);
+const TCampo<TValores_Controle> kReferencia = Campo(&TValores_Controle::referencia);
+const TCampo<TValores_Controle> kHisterese = Campo(&TValores_Controle::histerese);
+const TCampo<TValores_Controle> kReferencia2 = Campo(&TValores_Controle::referencia_2);
+const TCampo<TValores_Controle> kHisterese2 = Campo(&TValores_Controle::histerese_2);
 const TCampo<TValores_Controle> P0 = arqaux::Elemento(&TValores_Controle::parametro, 0);
 const TCampo<TValores_Controle> P1 = arqaux::Elemento(&TValores_Controle::parametro, 1);
 const TCampo<TValores_Controle> P2 = arqaux::Elemento(&TValores_Controle::parametro, 2);
 
-const TLinha<TValores_Controle> LINHA_CONTROLE = {"\t[Controle = %d",
+const TLinha<TValores_Controle> kLinhaControle = {"\t[Controle = %d",
                                                   {Campo(&TValores_Controle::tipo)}};
-const TLinha<TValores_Controle> FECHO_CONTROLE = {"]\n", {}};
+const TLinha<TValores_Controle> kFechoControle = {"]\n", {}};
 
 // What follows the kind, line by line, for the kinds that carry values.
 struct TContinuacao {
@@ -287,10 +287,10 @@ struct TContinuacao {
   std::vector<TLinha<TValores_Controle>> linhas;
 };
 
-const TContinuacao CONTINUACOES_BASICAS[] = {
-    {1, {{",%.2f,%.2f]\n", {REFERENCIA, HISTERESE}}}},
+const TContinuacao kContinuacoesBasicas[] = {
+    {1, {{",%.2f,%.2f]\n", {kReferencia, kHisterese}}}},
     {2, {}},
-    {3, {{",%.2f,%.2f,%.2f,%.2f]\n", {REFERENCIA, P0, P1, P2}}}},
+    {3, {{",%.2f,%.2f,%.2f,%.2f]\n", {kReferencia, P0, P1, P2}}}},
 };
 
 std::vector<TCampo<TValores_Controle>> Campos_Automatico() {
@@ -300,10 +300,11 @@ std::vector<TCampo<TValores_Controle>> Campos_Automatico() {
   return campos;
 }
 
-const TContinuacao CONTINUACOES_RESF_EVAP[] = {
+const TContinuacao kContinuacoesResfEvap[] = {
     {4, {{",%.2f,%.2f,%.2f,%.2f,%.2f,%.2f,%d,%d,%d,%d]\n", Campos_Automatico()}}},
-    {5, {{",%.2f,%.2f", {REFERENCIA, HISTERESE}}, {",%.2f,%.2f]\n", {REFERENCIA_2, HISTERESE_2}}}},
-    {6, {{",%.2f,%.2f,%.2f,%.2f,%.2f]\n", {REFERENCIA, REFERENCIA_2, P0, P1, P2}}}},
+    {5,
+     {{",%.2f,%.2f", {kReferencia, kHisterese}}, {",%.2f,%.2f]\n", {kReferencia2, kHisterese2}}}},
+    {6, {{",%.2f,%.2f,%.2f,%.2f,%.2f]\n", {kReferencia, kReferencia2, P0, P1, P2}}}},
 };
 
 // The continuation of kind tipo in the table; null for kinds closed by "]\n".
@@ -350,7 +351,7 @@ void Cria_Controlador(TControle* c, const TValores_Controle& v) {
       c->Cria_Controlador_OnOff(v.histerese, v.referencia);
       break;
     case 3:
-      c->Cria_Controlador_PID(p[0], p[1], p[2], TEMPO_INTEGRACAO_PID, v.referencia);
+      c->Cria_Controlador_PID(p[0], p[1], p[2], kTempoIntegracaoPid, v.referencia);
       break;
     case 4: {
       const float* a = v.automatico;
@@ -362,7 +363,7 @@ void Cria_Controlador(TControle* c, const TValores_Controle& v) {
       c->Cria_Controlador_OnOff_Temp_Umid(v.histerese, v.referencia, v.histerese_2, v.referencia_2);
       break;
     case 6:
-      c->Cria_Controlador_PID_Temp_Umid(p[0], p[1], p[2], TEMPO_INTEGRACAO_PID, v.referencia,
+      c->Cria_Controlador_PID_Temp_Umid(p[0], p[1], p[2], kTempoIntegracaoPid, v.referencia,
                                         v.referencia_2);
       break;
     default:
@@ -374,10 +375,10 @@ template <size_t N>
 bool Grava_Entrada_Controle(FILE* arq, TAtuador* atuador, const TContinuacao (&tabela)[N]) {
   if (arq == nullptr || atuador == nullptr) return false;
   TValores_Controle v = Valores_De(atuador->R_Controle());
-  arqaux::Grava_Linha(arq, LINHA_CONTROLE, v);
+  arqaux::Grava_Linha(arq, kLinhaControle, v);
   const TContinuacao* c = Busca_Continuacao(tabela, v.tipo);
   if (c == nullptr) {
-    arqaux::Grava_Linha(arq, FECHO_CONTROLE, v);
+    arqaux::Grava_Linha(arq, kFechoControle, v);
   } else {
     for (const TLinha<TValores_Controle>& linha : c->linhas) arqaux::Grava_Linha(arq, linha, v);
   }
@@ -391,10 +392,10 @@ template <size_t N>
 bool Le_Entrada_Controle(FILE* arq, TAtuador* atuador, const TContinuacao (&tabela)[N]) {
   if (arq == nullptr || atuador == nullptr) return false;
   TValores_Controle v;
-  arqaux::Le_Linha(arq, LINHA_CONTROLE, &v);
+  arqaux::Le_Linha(arq, kLinhaControle, &v);
   const TContinuacao* c = Busca_Continuacao(tabela, v.tipo);
   if (c == nullptr) {
-    arqaux::Le_Linha(arq, FECHO_CONTROLE, &v);
+    arqaux::Le_Linha(arq, kFechoControle, &v);
     return true;
   }
   for (const TLinha<TValores_Controle>& linha : c->linhas) arqaux::Le_Linha(arq, linha, &v);
@@ -403,40 +404,39 @@ bool Le_Entrada_Controle(FILE* arq, TAtuador* atuador, const TContinuacao (&tabe
 }
 
 void Grava_Controle_Basico(FILE* arq, TAtuador* a) {
-  Grava_Entrada_Controle(arq, a, CONTINUACOES_BASICAS);
+  Grava_Entrada_Controle(arq, a, kContinuacoesBasicas);
 }
 void Le_Controle_Basico(FILE* arq, TAtuador* a) {
-  Le_Entrada_Controle(arq, a, CONTINUACOES_BASICAS);
+  Le_Entrada_Controle(arq, a, kContinuacoesBasicas);
 }
 void Grava_Controle_Resf(FILE* arq, TAtuador* a) {
-  Grava_Entrada_Controle(arq, a, CONTINUACOES_RESF_EVAP);
+  Grava_Entrada_Controle(arq, a, kContinuacoesResfEvap);
 }
 void Le_Controle_Resf(FILE* arq, TAtuador* a) {
-  Le_Entrada_Controle(arq, a, CONTINUACOES_RESF_EVAP);
+  Le_Entrada_Controle(arq, a, kContinuacoesResfEvap);
 }
 
 template <class V>
 using TTipo_Atuador = arqaux::TTipo_Registro<TAtuador, TContexto, V>;
 
-const TTipo_Atuador<TValores_Aquecedor> AQUECEDOR = {TIPO_AQUECEDOR,        LINHAS_AQUECEDOR,
-                                                     Valores_Aquecedor,     Novo_Aquecedor,
-                                                     Grava_Controle_Basico, Le_Controle_Basico};
-const TTipo_Atuador<TValores_ArCondicionado> AR_CONDICIONADO = {
-    TIPO_AR_CONDICIONADO, LINHAS_AR_CONDICIONADO, Valores_ArCondicionado,
-    Novo_ArCondicionado,  Grava_Controle_Basico,  Le_Controle_Basico};
-const TTipo_Atuador<TValores_ArCondicionadoC> AR_CONDICIONADO_C = {
-    TIPO_AR_CONDICIONADO_C, LINHAS_AR_CONDICIONADO_C, Valores_ArCondicionadoC,
-    Novo_ArCondicionadoC};
-const TTipo_Atuador<TValores_Resf_Evap> RESF_EVAP = {TIPO_RESF_EVAP,      LINHAS_RESF_EVAP,
+const TTipo_Atuador<TValores_Aquecedor> kAquecedor = {kTipoAquecedor,        kLinhasAquecedor,
+                                                      Valores_Aquecedor,     Novo_Aquecedor,
+                                                      Grava_Controle_Basico, Le_Controle_Basico};
+const TTipo_Atuador<TValores_ArCondicionado> kArCondicionado = {
+    kTipoArCondicionado, kLinhasArCondicionado, Valores_ArCondicionado,
+    Novo_ArCondicionado, Grava_Controle_Basico, Le_Controle_Basico};
+const TTipo_Atuador<TValores_ArCondicionadoC> kArCondicionadoC = {
+    kTipoArCondicionadoC, kLinhasArCondicionadoC, Valores_ArCondicionadoC, Novo_ArCondicionadoC};
+const TTipo_Atuador<TValores_Resf_Evap> kResfEvap = {kTipoResfEvap,       kLinhasResfEvap,
                                                      Valores_Resf_Evap,   Novo_Resf_Evap,
                                                      Grava_Controle_Resf, Le_Controle_Resf};
 
 // A record of another type code is its common lines alone.
-const arqaux::TBloco<TAtuador, TContexto> ATUADORES = {
+const arqaux::TBloco<TAtuador, TContexto> kAtuadores = {
     {"[Numero de Atuadores = %d]\n", {Campo(&TComum::numero)}},
-    LINHAS_ATUADOR,
-    {arqaux::Descritor(AQUECEDOR), arqaux::Descritor(AR_CONDICIONADO),
-     arqaux::Descritor(AR_CONDICIONADO_C), arqaux::Descritor(RESF_EVAP)},
+    kLinhasAtuador,
+    {arqaux::Descritor(kAquecedor), arqaux::Descritor(kArCondicionado),
+     arqaux::Descritor(kArCondicionadoC), arqaux::Descritor(kResfEvap)},
     arqaux::Comum_De<TAtuador>,
     false,
     arqaux::TPolitica_Falha::Para_Na_Primeira};
@@ -444,23 +444,23 @@ const arqaux::TBloco<TAtuador, TContexto> ATUADORES = {
 }  // namespace
 
 bool TGeren_ArquivoAux::Grava_Controle(TAtuador* atuador) {
-  return Grava_Entrada_Controle(Arquivo_Atual, atuador, CONTINUACOES_BASICAS);
+  return Grava_Entrada_Controle(Arquivo_Atual, atuador, kContinuacoesBasicas);
 }
 
 bool TGeren_ArquivoAux::Le_Controle(TAtuador* atuador) {
-  return Le_Entrada_Controle(Arquivo_Atual, atuador, CONTINUACOES_BASICAS);
+  return Le_Entrada_Controle(Arquivo_Atual, atuador, kContinuacoesBasicas);
 }
 
 bool TGeren_ArquivoAux::Grava_Controle_Resf_Evap(TAtuador* atuador) {
-  return Grava_Entrada_Controle(Arquivo_Atual, atuador, CONTINUACOES_RESF_EVAP);
+  return Grava_Entrada_Controle(Arquivo_Atual, atuador, kContinuacoesResfEvap);
 }
 
 bool TGeren_ArquivoAux::Le_Controle_Resf_Evap(TAtuador* atuador) {
-  return Le_Entrada_Controle(Arquivo_Atual, atuador, CONTINUACOES_RESF_EVAP);
+  return Le_Entrada_Controle(Arquivo_Atual, atuador, kContinuacoesResfEvap);
 }
 
 bool TGeren_ArquivoAux::Grava_Climatizador(TGeren_Atuadores* atuadores) {
-  return arqaux::Grava_Bloco(Arquivo_Atual, ATUADORES,
+  return arqaux::Grava_Bloco(Arquivo_Atual, kAtuadores,
                              atuadores != nullptr ? atuadores->R_Atuadores() : nullptr);
 }
 
@@ -472,7 +472,7 @@ bool TGeren_ArquivoAux::Le_Climatizador(CGeren_Equip_HVAC* geren_equip, TGeren_A
   contexto.geren_equip = geren_equip;
   contexto.zona = zona;
   return arqaux::Le_Bloco(
-      Arquivo_Atual, ATUADORES, &contexto, atuadores != nullptr,
+      Arquivo_Atual, kAtuadores, &contexto, atuadores != nullptr,
       [&](TAtuador* a) { atuadores->Insere_Atuadores(a); },
       [&] {
         Muda_Arquivo(n);

@@ -59,9 +59,9 @@
 #include "engine/registros.h"
 
 using arqaux::Campo;
+using arqaux::kTempoIntegracaoPid;
 using arqaux::TCampo;
 using arqaux::TComum;
-using arqaux::TEMPO_INTEGRACAO_PID;
 using arqaux::TLinha;
 using arqaux::TPolitica_Falha;
 using arqaux::TTabela;
@@ -69,13 +69,13 @@ using arqaux::TTabela;
 namespace {
 
 // A zone name is read into a buffer of this size: at most 19 characters.
-constexpr int TAM_NOME_ZONA = 20;
+constexpr int kTamNomeZona = 20;
 
 // The fewest bytes a zone and a component take in the file, white space and
 // closing brackets being optional to the reader: "[Zona=0{Dados:[x" and
 // "[Componente=0".
-constexpr int64_t MIN_BYTES_ZONA = 16;
-constexpr int64_t MIN_BYTES_COMPONENTE = 13;
+constexpr int64_t kMinBytesZona = 16;
+constexpr int64_t kMinBytesComponente = 13;
 
 // ---- Reading ----
 
@@ -133,10 +133,10 @@ void Copia(const std::vector<T>& origem, T (&destino)[N]) {
 
 // ---- Count lines ----
 
-const TLinha<TComum> CONTAGEM_FANCOILS = {"[N\xBA Fancoils = %i]\n", {Campo(&TComum::numero)}};
-const TLinha<TComum> CONTAGEM_COMPONENTES = {"\t\t[N\xBA Componentes = %i]\n",
+const TLinha<TComum> kContagemFancoils = {"[N\xBA Fancoils = %i]\n", {Campo(&TComum::numero)}};
+const TLinha<TComum> kContagemComponentes = {"\t\t[N\xBA Componentes = %i]\n",
                                              {Campo(&TComum::numero)}};
-const TLinha<TComum> CONTAGEM_ZONAS = {"\t[N\xBA Zonas = %d]\n", {Campo(&TComum::numero)}};
+const TLinha<TComum> kContagemZonas = {"\t[N\xBA Zonas = %d]\n", {Campo(&TComum::numero)}};
 
 // ---- Components ----
 
@@ -149,9 +149,9 @@ struct TValores_Componente {
 };
 
 // The type line comes first: what follows it depends on the type.
-const TLinha<TValores_Componente> TIPO_COMPONENTE = {"\t\t[Componente = %d]\t{Dados: ",
+const TLinha<TValores_Componente> kTipoComponente = {"\t\t[Componente = %d]\t{Dados: ",
                                                      {Campo(&TValores_Componente::tipo)}};
-const TLinha<TValores_Componente> VALORES_COMPONENTE[] = {
+const TLinha<TValores_Componente> kValoresComponente[] = {
     {"%g,",
      {arqaux::Vetor_Contado(&TValores_Componente::dados, Campo(&TValores_Componente::num_dados))}},
     {"\t{Config: ", {}},
@@ -175,7 +175,7 @@ TComponente_HVAC* Com_Tipo(const std::vector<float>& d, const std::vector<int>& 
 }
 
 // The class of each type code 0..6; coils and fans are told their code.
-const TConstrutor CONSTRUTORES[] = {
+const TConstrutor kConstrutores[] = {
     Sem_Tipo<TCaixadeMistura>,  Sem_Tipo<TResistenciaEletrica>,    Com_Tipo<TSerpentina_Agua>,
     Com_Tipo<TSerpentina_Agua>, Sem_Tipo<TUmidificador_Inj_Vapor>, Com_Tipo<TVentilador>,
     Com_Tipo<TVentilador>,
@@ -184,8 +184,8 @@ const TConstrutor CONSTRUTORES[] = {
 // The component of type tipo, or null for a code without a class.
 TComponente_HVAC* Novo_Componente(int tipo, int posicao, const std::vector<float>& dados,
                                   const std::vector<int>& config) {
-  if (tipo < 0 || static_cast<size_t>(tipo) >= std::size(CONSTRUTORES)) return nullptr;
-  return CONSTRUTORES[tipo](dados, config, tipo, posicao);
+  if (tipo < 0 || static_cast<size_t>(tipo) >= std::size(kConstrutores)) return nullptr;
+  return kConstrutores[tipo](dados, config, tipo, posicao);
 }
 
 // A component reporting more values than any type has fails the write.
@@ -195,7 +195,7 @@ bool Grava_Componentes(FILE* arq, TGeren_Componentes_HVAC* componentes) {
                                                  : std::list<TComponente_HVAC*>();
   TComum c;
   c.numero = static_cast<int32_t>(lista.size());
-  if (arqaux::Grava_Linha(arq, CONTAGEM_COMPONENTES, c) < 0) return false;
+  if (arqaux::Grava_Linha(arq, kContagemComponentes, c) < 0) return false;
   for (TComponente_HVAC* componente : lista) {
     TValores_Componente v;
     std::vector<float> dados;
@@ -205,8 +205,8 @@ bool Grava_Componentes(FILE* arq, TGeren_Componentes_HVAC* componentes) {
     v.num_config = static_cast<int32_t>(componente->R_Config().size());
     Copia(dados, v.dados);
     Copia(componente->R_Config(), v.config);
-    if (arqaux::Grava_Linha(arq, TIPO_COMPONENTE, v) < 0 ||
-        !arqaux::Grava_Linhas(arq, VALORES_COMPONENTE, v))
+    if (arqaux::Grava_Linha(arq, kTipoComponente, v) < 0 ||
+        !arqaux::Grava_Linhas(arq, kValoresComponente, v))
       return false;
   }
   return arqaux::Gravou(arq);
@@ -217,16 +217,16 @@ bool Grava_Componentes(FILE* arq, TGeren_Componentes_HVAC* componentes) {
 void Le_Componentes(TLeitura* l, TGeren_Componentes_HVAC* componentes) {
   if (l->parou) return;
   TComum c;
-  l->Testa(l->Linha(CONTAGEM_COMPONENTES, &c));
+  l->Testa(l->Linha(kContagemComponentes, &c));
   if (c.numero < 1) return;
   if (componentes == nullptr) l->casou = false;
-  if (!Cabe(l->arq, c.numero, MIN_BYTES_COMPONENTE)) l->parou = true;
+  if (!Cabe(l->arq, c.numero, kMinBytesComponente)) l->parou = true;
   for (int32_t posicao = 0; posicao < c.numero && componentes != nullptr && !l->parou; ++posicao) {
     TValores_Componente v;
-    l->Testa(l->Linha(TIPO_COMPONENTE, &v));
+    l->Testa(l->Linha(kTipoComponente, &v));
     v.num_dados = TGeren_Componentes_HVAC::R_Num_Dados_Comp(v.tipo);
     v.num_config = TGeren_Componentes_HVAC::R_Num_Config_Comp(v.tipo);
-    l->Testa(l->Linhas(VALORES_COMPONENTE, &v));
+    l->Testa(l->Linhas(kValoresComponente, &v));
     if (l->parou) return;
     componentes->Insere_Componente(
         Novo_Componente(v.tipo, posicao, std::vector<float>(v.dados, v.dados + v.num_dados),
@@ -255,9 +255,9 @@ struct TValores_Controle {
   float dif_ent = 0;
 };
 
-const TCampo<TValores_Controle> TIPO = Campo(&TValores_Controle::tipo);
-const TCampo<TValores_Controle> REFERENCIA = Campo(&TValores_Controle::referencia);
-const TCampo<TValores_Controle> HISTERESE = Campo(&TValores_Controle::histerese);
+const TCampo<TValores_Controle> kTipo = Campo(&TValores_Controle::tipo);
+const TCampo<TValores_Controle> kReferencia = Campo(&TValores_Controle::referencia);
+const TCampo<TValores_Controle> kHisterese = Campo(&TValores_Controle::histerese);
 
 using TAplica = void (*)(TControle*, const TValores_Controle&);
 
@@ -276,7 +276,7 @@ void Cria_OnOff(TControle* c, const TValores_Controle& v) {
 }
 
 void Cria_PID(TControle* c, const TValores_Controle& v) {
-  c->Cria_Controlador_PID(v.parametro[0], v.parametro[1], v.parametro[2], TEMPO_INTEGRACAO_PID,
+  c->Cria_Controlador_PID(v.parametro[0], v.parametro[1], v.parametro[2], kTempoIntegracaoPid,
                           v.referencia);
 }
 
@@ -294,47 +294,50 @@ void Restaura_Ventilacao(TControle* c, const TValores_Controle& v) {
 }
 
 // Heating and cooling.
-const TFamilia TERMICA = {
-    {1, {{",%.2f,%.2f]\n", {REFERENCIA, HISTERESE}}}, Cria_OnOff},
+const TFamilia kTermica = {
+    {1, {{",%.2f,%.2f]\n", {kReferencia, kHisterese}}}, Cria_OnOff},
     {TControle::TIPO_SEM_VALORES, {}, nullptr},
     {3,
      {{",%.2f,%.2f,%.2f,%.2f]\n",
-       {REFERENCIA, arqaux::Elemento(&TValores_Controle::parametro, 0),
+       {kReferencia, arqaux::Elemento(&TValores_Controle::parametro, 0),
         arqaux::Elemento(&TValores_Controle::parametro, 1),
         arqaux::Elemento(&TValores_Controle::parametro, 2)}}},
      Cria_PID},
 };
 
 // Humidification, dehumidification and reheat.
-const TFamilia UMIDADE = {
+const TFamilia kUmidade = {
     {1,
-     {{",%d,%.2f,%.2f]\n", {Campo(&TValores_Controle::tipo_umidade), REFERENCIA, HISTERESE}}},
+     {{",%d,%.2f,%.2f]\n", {Campo(&TValores_Controle::tipo_umidade), kReferencia, kHisterese}}},
      Cria_OnOff_Umidade},
 };
 
-const TFamilia VENTILACAO = {
+const TFamilia kVentilacao = {
     {1,
      {{",%.2f,%.2f]\n", {Campo(&TValores_Controle::dif_temp), Campo(&TValores_Controle::dif_ent)}}},
      Restaura_Ventilacao},
 };
 
 // A kind its family does not list is closed at once.
-const TLinha<TValores_Controle> FECHO[] = {{"]\n", {}}};
+const TLinha<TValores_Controle> kFecho[] = {{"]\n", {}}};
 
 struct TEntrada_Controle {
   TLinha<TValores_Controle> cabeca;
   const TFamilia* familia;
 };
 
-const TEntrada_Controle CONTROLES_ZONA[] = {
-    {{"\t\t[Controle Aq = %d", {TIPO}}, &TERMICA},
-    {{"\t\t[Controle Resf = %d", {TIPO}}, &TERMICA},
+const TEntrada_Controle kControlesZona[] = {
+    {{"\t\t[Controle Aq = %d", {kTipo}}, &kTermica},
+    {{"\t\t[Controle Resf = %d", {kTipo}}, &kTermica},
 };
 
-const TEntrada_Controle CONTROLES_FANCOIL[] = {
-    {{"\t[Controle Aq = %d", {TIPO}}, &TERMICA},   {{"\t[Controle Resf = %d", {TIPO}}, &TERMICA},
-    {{"\t[Controle Umid = %d", {TIPO}}, &UMIDADE}, {{"\t[Controle Desumid = %d", {TIPO}}, &UMIDADE},
-    {{"\t[Controle Reaq = %d", {TIPO}}, &UMIDADE}, {{"\t[Controle Vent = %d", {TIPO}}, &VENTILACAO},
+const TEntrada_Controle kControlesFancoil[] = {
+    {{"\t[Controle Aq = %d", {kTipo}}, &kTermica},
+    {{"\t[Controle Resf = %d", {kTipo}}, &kTermica},
+    {{"\t[Controle Umid = %d", {kTipo}}, &kUmidade},
+    {{"\t[Controle Desumid = %d", {kTipo}}, &kUmidade},
+    {{"\t[Controle Reaq = %d", {kTipo}}, &kUmidade},
+    {{"\t[Controle Vent = %d", {kTipo}}, &kVentilacao},
 };
 
 std::array<TControle*, 2> Controles_De(CZona_Sist_Sec* z) {
@@ -355,7 +358,7 @@ const TContinuacao* Busca(const TFamilia& familia, int32_t tipo) {
 
 // The rows after the kind: the continuation's, or the closing bracket.
 TTabela<TValores_Controle> Linhas_De(const TContinuacao* c) {
-  if (c == nullptr) return FECHO;
+  if (c == nullptr) return kFecho;
   TTabela<TValores_Controle> t;
   t.linhas = c->linhas.data();
   t.n = c->linhas.size();
@@ -420,14 +423,14 @@ void Le_Horario(TLeitura* l, TIntervalos* intervalos, arqaux::TTitulo_Horarios t
 
 struct TValores_Zona {
   int32_t zona = 0;
-  char nome[TAM_NOME_ZONA] = {};
+  char nome[kTamNomeZona] = {};
   float dados[CZona_Sist_Sec::NUM_DADOS] = {};
   int32_t config[CZona_Sist_Sec::NUM_CONFIG] = {};
 };
 
-const TLinha<TValores_Zona> CABECA_ZONA = {"\t\t[Zona = %d]", {Campo(&TValores_Zona::zona)}};
-const TLinha<TValores_Zona> NOME_ZONA = {"\t{Dados: [%s],", {Campo(&TValores_Zona::nome)}};
-const TLinha<TValores_Zona> VALORES_ZONA[] = {
+const TLinha<TValores_Zona> kCabecaZona = {"\t\t[Zona = %d]", {Campo(&TValores_Zona::zona)}};
+const TLinha<TValores_Zona> kNomeZona = {"\t{Dados: [%s],", {Campo(&TValores_Zona::nome)}};
+const TLinha<TValores_Zona> kValoresZona[] = {
     {"%f,", {arqaux::Vetor(&TValores_Zona::dados, CZona_Sist_Sec::NUM_DADOS)}},
     {"}\t{Config: ", {}},
     {"%d,", {arqaux::Vetor(&TValores_Zona::config, CZona_Sist_Sec::NUM_CONFIG)}},
@@ -437,7 +440,7 @@ const TLinha<TValores_Zona> VALORES_ZONA[] = {
 // A name the reader takes back whole: 1 to 19 characters, none of them a
 // closing bracket or a terminator.
 bool Nome_Cabe(const std::string& nome) {
-  return !nome.empty() && nome.size() < TAM_NOME_ZONA &&
+  return !nome.empty() && nome.size() < kTamNomeZona &&
          nome.find_first_of(std::string("]\0", 2)) == std::string::npos;
 }
 
@@ -448,18 +451,18 @@ bool Grava_Zona(FILE* arq, CZona_Sist_Sec* z) {
   z->R_Nome_Zona().copy(v.nome, sizeof v.nome - 1);
   Copia(z->R_Dados(), v.dados);
   Copia(z->R_Config(), v.config);
-  return arqaux::Grava_Linha(arq, CABECA_ZONA, v) >= 0 &&
-         arqaux::Grava_Linha(arq, NOME_ZONA, v) >= 0 &&
-         arqaux::Grava_Linhas(arq, VALORES_ZONA, v) && Grava_Componentes(arq, z->R_Geren_Comp()) &&
+  return arqaux::Grava_Linha(arq, kCabecaZona, v) >= 0 &&
+         arqaux::Grava_Linha(arq, kNomeZona, v) >= 0 &&
+         arqaux::Grava_Linhas(arq, kValoresZona, v) && Grava_Componentes(arq, z->R_Geren_Comp()) &&
          arqaux::Grava_Horarios(arq, z->R_Intervalos()) &&
-         Grava_Controles(arq, CONTROLES_ZONA, Controles_De(z));
+         Grava_Controles(arq, kControlesZona, Controles_De(z));
 }
 
 bool Grava_Zonas(FILE* arq, CFanCoil* fancoil) {
   const std::list<CZona_Sist_Sec*> zonas = fancoil->R_Geren_Zonas()->R_Zonas_Sist_Sec();
   TComum c;
   c.numero = static_cast<int32_t>(zonas.size());
-  if (arqaux::Grava_Linha(arq, CONTAGEM_ZONAS, c) < 0) return false;
+  if (arqaux::Grava_Linha(arq, kContagemZonas, c) < 0) return false;
   for (CZona_Sist_Sec* z : zonas) {
     if (!Grava_Zona(arq, z)) return false;
   }
@@ -470,24 +473,24 @@ bool Grava_Zonas(FILE* arq, CFanCoil* fancoil) {
 // whole, and then filled.
 void Le_Zona(TLeitura* l, TGeren_Zonas_HVAC* zonas) {
   TValores_Zona v;
-  l->Testa(l->Linha(CABECA_ZONA, &v));
-  const bool nome = l->Linha(NOME_ZONA, &v);
+  l->Testa(l->Linha(kCabecaZona, &v));
+  const bool nome = l->Linha(kNomeZona, &v);
   l->Testa(nome);
   if (!nome) v.nome[0] = '\0';
-  l->Testa(l->Linhas(VALORES_ZONA, &v));
+  l->Testa(l->Linhas(kValoresZona, &v));
   if (l->parou) return;
   auto* zona = new CZona_Sist_Sec(Vetor_De(v.dados), Vetor_De(v.config), v.zona, v.nome);
   zonas->Insere_Zona(zona);
   Le_Componentes_Internos(l, zona->R_Geren_Comp());
   Le_Horario(l, zona->R_Intervalos(), arqaux::TTitulo_Horarios::Horarios);
-  Le_Controles(l, CONTROLES_ZONA, Controles_De(zona));
+  Le_Controles(l, kControlesZona, Controles_De(zona));
 }
 
 void Le_Zonas(TLeitura* l, CFanCoil* fancoil) {
   if (l->parou) return;
   TComum c;
-  l->Testa(l->Linha(CONTAGEM_ZONAS, &c));
-  if (!Cabe(l->arq, c.numero, MIN_BYTES_ZONA)) l->parou = true;
+  l->Testa(l->Linha(kContagemZonas, &c));
+  if (!Cabe(l->arq, c.numero, kMinBytesZona)) l->parou = true;
   for (int32_t i = 0; i < c.numero && !l->parou; ++i) Le_Zona(l, fancoil->R_Geren_Zonas());
 }
 
@@ -499,7 +502,7 @@ struct TValores_FanCoil {
   int32_t config[CFanCoil::NUM_CONFIG] = {};
 };
 
-const TLinha<TValores_FanCoil> LINHAS_FANCOIL[] = {
+const TLinha<TValores_FanCoil> kLinhasFancoil[] = {
     {"\t[Fan-Coil %d]\n", {Campo(&TValores_FanCoil::numero)}},
     {"\t{Dados Gerais: ", {}},
     {"%f,", {arqaux::Vetor(&TValores_FanCoil::dados, CFanCoil::NUM_DADOS)}},
@@ -516,7 +519,7 @@ struct TValores_Ventilacao {
   bool dif_temp = false;
 };
 
-const TLinha<TValores_Ventilacao> LINHAS_VENTILACAO[] = {
+const TLinha<TValores_Ventilacao> kLinhasVentilacao[] = {
     {"\t[Ativar Ventilacao = %d]\n", {Campo(&TValores_Ventilacao::ativar)}},
     {"\t[Controle Ventilacao = %d,%d,%d]\n",
      {Campo(&TValores_Ventilacao::controle), Campo(&TValores_Ventilacao::ar_externo),
@@ -528,12 +531,12 @@ bool Grava_Cabecalho(FILE* arq, CFanCoil* fancoil, int numero) {
   v.numero = numero;
   Copia(fancoil->R_Dados(), v.dados);
   Copia(fancoil->R_Config(), v.config);
-  return arqaux::Grava_Linhas(arq, LINHAS_FANCOIL, v);
+  return arqaux::Grava_Linhas(arq, kLinhasFancoil, v);
 }
 
 void Le_Cabecalho(TLeitura* l, CFanCoil* fancoil) {
   TValores_FanCoil v;
-  l->Testa(l->Linhas(LINHAS_FANCOIL, &v));
+  l->Testa(l->Linhas(kLinhasFancoil, &v));
   if (l->parou) return;
   fancoil->A_Dados(Vetor_De(v.dados));
   fancoil->A_Config(Vetor_De(v.config));
@@ -547,7 +550,7 @@ bool Grava_Ventilacao(FILE* arq, CFanCoil* fancoil) {
   v.ar_externo = fancoil->R_Ativar_100ArExt_Vent();
   v.dif_temp = fancoil->R_Ativar_DifTemp_Vent();
   return arqaux::Grava_Horarios(arq, fancoil->R_Intervalos()) &&
-         arqaux::Grava_Linhas(arq, LINHAS_VENTILACAO, v) &&
+         arqaux::Grava_Linhas(arq, kLinhasVentilacao, v) &&
          arqaux::Grava_Horarios(arq, fancoil->R_Intervalos_Vent(),
                                 arqaux::TTitulo_Horarios::Ventilacao);
 }
@@ -556,7 +559,7 @@ void Le_Ventilacao(TLeitura* l, CFanCoil* fancoil) {
   Le_Horario(l, fancoil->R_Intervalos(), arqaux::TTitulo_Horarios::Horarios);
   if (l->parou) return;
   TValores_Ventilacao v;
-  l->Linhas(LINHAS_VENTILACAO, &v);
+  l->Linhas(kLinhasVentilacao, &v);
   if (l->parou) return;
   fancoil->A_Ativar_Ventilacao(v.ativar);
   fancoil->A_Ativar_Controle_Vent(v.controle);
@@ -571,15 +574,15 @@ struct TParte {
   void (*le)(TLeitura* l, CFanCoil* fancoil);
 };
 
-const TParte PARTES[] = {
+const TParte kPartes[] = {
     {[](FILE* arq, CFanCoil* f) { return Grava_Componentes(arq, f->R_Geren_Comp()); },
      [](TLeitura* l, CFanCoil* f) { Le_Componentes_Internos(l, f->R_Geren_Comp()); }},
     {Grava_Zonas, Le_Zonas},
     {Grava_Ventilacao, Le_Ventilacao},
     {[](FILE* arq, CFanCoil* f) {
-       return Grava_Controles(arq, CONTROLES_FANCOIL, Controles_De(f));
+       return Grava_Controles(arq, kControlesFancoil, Controles_De(f));
      },
-     [](TLeitura* l, CFanCoil* f) { Le_Controles(l, CONTROLES_FANCOIL, Controles_De(f)); }},
+     [](TLeitura* l, CFanCoil* f) { Le_Controles(l, kControlesFancoil, Controles_De(f)); }},
 };
 
 }  // namespace
@@ -590,11 +593,11 @@ bool TGeren_ArquivoAux::Grava_Dados_FanCoil(CFanCoil* fancoil, int numero, int c
   if (contagem == 0 ? numero == 0 : numero == 1) {
     TComum c;
     c.numero = contagem;
-    if (arqaux::Grava_Linha(arq, CONTAGEM_FANCOILS, c) < 0) return false;
+    if (arqaux::Grava_Linha(arq, kContagemFancoils, c) < 0) return false;
   }
   if (contagem == 0) return arqaux::Gravou(arq);
   if (!Grava_Cabecalho(arq, fancoil, numero)) return false;
-  for (const TParte& parte : PARTES) {
+  for (const TParte& parte : kPartes) {
     if (!parte.grava(arq, fancoil)) return false;
   }
   return arqaux::Gravou(arq);
@@ -604,7 +607,7 @@ int TGeren_ArquivoAux::Le_Num_Reg_FanCoil(int n) {
   FILE* arq = Seleciona_Arquivo_Aberto(n);
   if (arq == nullptr) return -1;
   TComum c;
-  if (arqaux::Le_Linha(arq, CONTAGEM_FANCOILS, &c)) return c.numero;
+  if (arqaux::Le_Linha(arq, kContagemFancoils, &c)) return c.numero;
   return std::feof(arq) ? -1 : 0;
 }
 
@@ -613,7 +616,7 @@ bool TGeren_ArquivoAux::Le_Dados_FanCoil(int n, CFanCoil* fancoil) {
   if (arq == nullptr || fancoil == nullptr) return false;
   TLeitura l(arq);
   Le_Cabecalho(&l, fancoil);
-  for (const TParte& parte : PARTES) parte.le(&l, fancoil);
+  for (const TParte& parte : kPartes) parte.le(&l, fancoil);
   return l.casou && !l.parou;
 }
 
@@ -638,13 +641,13 @@ void TGeren_ArquivoAux::Adiciona_Componentes_na_Lista(int tipo, int posicao,
 
 bool TGeren_ArquivoAux::Grava_Controle_FanCoil(CFanCoil* fancoil) {
   return Arquivo_Atual != nullptr && fancoil != nullptr &&
-         Grava_Controles(Arquivo_Atual, CONTROLES_FANCOIL, Controles_De(fancoil)) &&
+         Grava_Controles(Arquivo_Atual, kControlesFancoil, Controles_De(fancoil)) &&
          arqaux::Gravou(Arquivo_Atual);
 }
 
 bool TGeren_ArquivoAux::Le_Controle_FanCoil(CFanCoil* fancoil) {
   if (Arquivo_Atual == nullptr || fancoil == nullptr) return false;
   TLeitura l(Arquivo_Atual);
-  Le_Controles(&l, CONTROLES_FANCOIL, Controles_De(fancoil));
+  Le_Controles(&l, kControlesFancoil, Controles_De(fancoil));
   return true;
 }

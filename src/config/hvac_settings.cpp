@@ -49,21 +49,21 @@ struct TValores_Relatorio {
 };
 using V = TValores_Relatorio;
 
-constexpr const char* DADOS = "[Dados Sistema Primario]\n\t{Dados = %d,%d,%d,%d,%d,%d,%d,%d,%d}\n";
-constexpr const char* MONITORA_SISTEMA = "[Monitorar Sistema HVAC = %i]\n";
+constexpr const char* kDados = "[Dados Sistema Primario]\n\t{Dados = %d,%d,%d,%d,%d,%d,%d,%d,%d}\n";
+constexpr const char* kMonitoraSistema = "[Monitorar Sistema HVAC = %i]\n";
 
-const TLinha<V> LINHAS_CABECALHO[] = {
-    {DADOS, arqaux::Elementos(&V::dados)},
-    {MONITORA_SISTEMA, {Campo(&V::monitora_sistema)}},
+const TLinha<V> kLinhasCabecalho[] = {
+    {kDados, arqaux::Elementos(&V::dados)},
+    {kMonitoraSistema, {Campo(&V::monitora_sistema)}},
     {"[Passo Tempo Rel HVAC = %i]\n", {Campo(&V::passo)}},
     {"[Monitorar Consumo HVAC = %i]\n", {Campo(&V::monitora_consumo)}},
 };
 
-const TLinha<V> LINHAS_MONITORAMENTO[] = {
-    {MONITORA_SISTEMA, {Campo(&V::monitora_sistema)}},
+const TLinha<V> kLinhasMonitoramento[] = {
+    {kMonitoraSistema, {Campo(&V::monitora_sistema)}},
     {"[Passo Tempo Rel = %i]\n", {Campo(&V::passo)}},
     {"[Monitorar Consumo = %i]\n", {Campo(&V::monitora_consumo)}},
-    {DADOS, arqaux::Elementos(&V::dados)},
+    {kDados, arqaux::Elementos(&V::dados)},
 };
 
 // Writes the settings' lines; false without a stream or values, or when the
@@ -103,13 +103,13 @@ bool Le_Ajustes(FILE* arq, arqaux::TTabela<V> linhas, int* sistema, int* consumo
 
 bool TGeren_ArquivoAux::SalvaDadosRelatorioCab_HVAC(int monitora_sistema, int monitora_consumo,
                                                     int passo, int* dados) {
-  return Grava_Ajustes(Arquivo_Atual, LINHAS_CABECALHO, monitora_sistema, monitora_consumo, passo,
+  return Grava_Ajustes(Arquivo_Atual, kLinhasCabecalho, monitora_sistema, monitora_consumo, passo,
                        dados);
 }
 
 bool TGeren_ArquivoAux::CarregaDadosRelatorioCab_HVAC(int* monitora_sistema, int* monitora_consumo,
                                                       int* passo, int* dados) {
-  return Le_Ajustes(Arquivo_Atual, LINHAS_CABECALHO, monitora_sistema, monitora_consumo, passo,
+  return Le_Ajustes(Arquivo_Atual, kLinhasCabecalho, monitora_sistema, monitora_consumo, passo,
                     dados);
 }
 
@@ -119,7 +119,7 @@ bool TGeren_ArquivoAux::Grava_Dados_Monit_Cons_HVAC(int monitora_sistema, int mo
                                                     TIntervalos* aquecimento) {
   FILE* arq = Arquivo_Atual;
   using arqaux::TTitulo_Horarios;
-  return Grava_Ajustes(arq, LINHAS_MONITORAMENTO, monitora_sistema, monitora_consumo, passo,
+  return Grava_Ajustes(arq, kLinhasMonitoramento, monitora_sistema, monitora_consumo, passo,
                        dados) &&
          arqaux::Grava_Horarios(arq, resfriamento, TTitulo_Horarios::Resfriamento) &&
          arqaux::Grava_Horarios(arq, aquecimento, TTitulo_Horarios::Aquecimento);
@@ -131,7 +131,7 @@ bool TGeren_ArquivoAux::Le_Dados_Monit_Cons_HVAC(int n, int* monitora_sistema,
                                                  TIntervalos* aquecimento) {
   FILE* arq = Seleciona_Arquivo(n);
   using arqaux::TTitulo_Horarios;
-  return Le_Ajustes(arq, LINHAS_MONITORAMENTO, monitora_sistema, monitora_consumo, passo, dados) &&
+  return Le_Ajustes(arq, kLinhasMonitoramento, monitora_sistema, monitora_consumo, passo, dados) &&
          arqaux::Le_Horarios(arq, resfriamento, TTitulo_Horarios::Resfriamento) &&
          arqaux::Le_Horarios(arq, aquecimento, TTitulo_Horarios::Aquecimento);
 }

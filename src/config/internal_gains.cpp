@@ -33,9 +33,9 @@ using arqaux::TLinha;
 namespace {
 
 // Size of the daylighting file path buffer, terminator included.
-constexpr int TAM_CAMINHO_DAYSIM = 300;
+constexpr int kTamCaminhoDaysim = 300;
 
-const TLinha<TComum> LINHAS_GANHO[] = {
+const TLinha<TComum> kLinhasGanho[] = {
     {"[Ganho %d]\n", {Campo(&TComum::numero)}},
     {"\t[Tipo = %d]\n", {Campo(&TComum::tipo)}},
     {"\t[Quantidade = %d]\n", {Campo(&TComum::quantidade)}},
@@ -47,7 +47,7 @@ struct TValores_Pessoas {
   double caf = 0;
 };
 
-const TLinha<TValores_Pessoas> LINHAS_PESSOAS[] = {
+const TLinha<TValores_Pessoas> kLinhasPessoas[] = {
     {"\t[Massa = %.2f]\n", {Campo(&TValores_Pessoas::massa)}},
     {"\t[Altura Individual = %.2f]\n", {Campo(&TValores_Pessoas::altura)}},
     {"\t[Calor Latente = %.2f]\n", {Campo(&TValores_Pessoas::calor_latente)}},
@@ -65,7 +65,7 @@ struct TValores_Equipamento {
   int32_t id = 0;
 };
 
-const TLinha<TValores_Equipamento> LINHAS_EQUIPAMENTO[] = {
+const TLinha<TValores_Equipamento> kLinhasEquipamento[] = {
     {"\t[Calor Sensivel = %.2f]\n", {Campo(&TValores_Equipamento::calor_sensivel)}},
     {"\t[Porcentagem Convectiva = %.2f]\n", {Campo(&TValores_Equipamento::porcent_convectiva)}},
     {"\t[Usar ponderacao ASHRAE=%d]\n", {Campo(&TValores_Equipamento::pond_ashrae)}},
@@ -79,10 +79,10 @@ struct TValores_Iluminacao {
   bool pond_ashrae = false;
   int32_t id = 0;
   bool usar_daysim = false;
-  char caminho[TAM_CAMINHO_DAYSIM] = {};
+  char caminho[kTamCaminhoDaysim] = {};
 };
 
-const TLinha<TValores_Iluminacao> LINHAS_ILUMINACAO[] = {
+const TLinha<TValores_Iluminacao> kLinhasIluminacao[] = {
     {"\t[Potencia = %.2f]\n", {Campo(&TValores_Iluminacao::potencia)}},
     {"\t[Porcentagem Convectiva = %.2f]\n", {Campo(&TValores_Iluminacao::porcent_convectiva)}},
     {"\t[Usar ponderacao ASHRAE=%d]\n", {Campo(&TValores_Iluminacao::pond_ashrae)}},
@@ -99,7 +99,7 @@ struct TValores_Vapor {
   float geracao = 0, temperatura = 0, potencia = 0;
 };
 
-const TLinha<TValores_Vapor> LINHAS_VAPOR[] = {
+const TLinha<TValores_Vapor> kLinhasVapor[] = {
     {"\t[Kg_p_s = %1.2e]\n", {Campo(&TValores_Vapor::geracao)}},
     {"\t[Temp_Vap = %.3f]\n", {Campo(&TValores_Vapor::temperatura)}},
     {"\t[Potencia_Eletrica = %.2f]\n", {Campo(&TValores_Vapor::potencia)}},
@@ -159,8 +159,8 @@ TGanho* Nova_Iluminacao(const TValores_Iluminacao& v, const TComum& c, TInterval
                         arqaux::TSem_Contexto*) {
   char* caminho = nullptr;
   if (v.usar_daysim) {
-    caminho = new char[TAM_CAMINHO_DAYSIM];
-    std::snprintf(caminho, TAM_CAMINHO_DAYSIM, "%s", v.caminho);
+    caminho = new char[kTamCaminhoDaysim];
+    std::snprintf(caminho, kTamCaminhoDaysim, "%s", v.caminho);
   }
   return new TIluminacao(c.quantidade, h, v.potencia, v.id, v.porcent_convectiva, v.pond_ashrae,
                          v.usar_daysim, caminho);
@@ -179,20 +179,20 @@ TGanho* Nova_Geracao_Vapor(const TValores_Vapor& v, const TComum& c, TIntervalos
   return new TGeracao_Vapor(c.quantidade, h, v.geracao, v.temperatura, v.potencia);
 }
 
-const arqaux::TTipo_Registro<TGanho, arqaux::TSem_Contexto, TValores_Pessoas> PESSOAS = {
-    GANHO_PESSOAS, LINHAS_PESSOAS, Valores_Pessoas, Nova_Pessoa};
-const arqaux::TTipo_Registro<TGanho, arqaux::TSem_Contexto, TValores_Equipamento> EQUIPAMENTO = {
-    GANHO_EQUIPAMENTO, LINHAS_EQUIPAMENTO, Valores_Equipamento, Novo_Equipamento};
-const arqaux::TTipo_Registro<TGanho, arqaux::TSem_Contexto, TValores_Iluminacao> ILUMINACAO = {
-    GANHO_ILUMINACAO, LINHAS_ILUMINACAO, Valores_Iluminacao, Nova_Iluminacao};
-const arqaux::TTipo_Registro<TGanho, arqaux::TSem_Contexto, TValores_Vapor> GERACAO_VAPOR = {
-    GANHO_GERACAO_VAPOR, LINHAS_VAPOR, Valores_Vapor, Nova_Geracao_Vapor};
+const arqaux::TTipo_Registro<TGanho, arqaux::TSem_Contexto, TValores_Pessoas> kPessoas = {
+    GANHO_PESSOAS, kLinhasPessoas, Valores_Pessoas, Nova_Pessoa};
+const arqaux::TTipo_Registro<TGanho, arqaux::TSem_Contexto, TValores_Equipamento> kEquipamento = {
+    GANHO_EQUIPAMENTO, kLinhasEquipamento, Valores_Equipamento, Novo_Equipamento};
+const arqaux::TTipo_Registro<TGanho, arqaux::TSem_Contexto, TValores_Iluminacao> kIluminacao = {
+    GANHO_ILUMINACAO, kLinhasIluminacao, Valores_Iluminacao, Nova_Iluminacao};
+const arqaux::TTipo_Registro<TGanho, arqaux::TSem_Contexto, TValores_Vapor> kGeracaoVapor = {
+    GANHO_GERACAO_VAPOR, kLinhasVapor, Valores_Vapor, Nova_Geracao_Vapor};
 
-const arqaux::TBloco<TGanho, arqaux::TSem_Contexto> GANHOS = {
+const arqaux::TBloco<TGanho, arqaux::TSem_Contexto> kGanhos = {
     {"[Numero de Ganhos = %d]\n", {Campo(&TComum::numero)}},
-    LINHAS_GANHO,
-    {arqaux::Descritor(PESSOAS), arqaux::Descritor(EQUIPAMENTO), arqaux::Descritor(ILUMINACAO),
-     arqaux::Descritor(GERACAO_VAPOR)},
+    kLinhasGanho,
+    {arqaux::Descritor(kPessoas), arqaux::Descritor(kEquipamento), arqaux::Descritor(kIluminacao),
+     arqaux::Descritor(kGeracaoVapor)},
     arqaux::Comum_De<TGanho>,
     true,
     arqaux::TPolitica_Falha::Para_Na_Primeira};
@@ -200,13 +200,13 @@ const arqaux::TBloco<TGanho, arqaux::TSem_Contexto> GANHOS = {
 }  // namespace
 
 bool TGeren_ArquivoAux::Grava_Ganho_Interno(TLista<TGanho>* ganhos) {
-  return arqaux::Grava_Bloco(Arquivo_Atual, GANHOS, ganhos);
+  return arqaux::Grava_Bloco(Arquivo_Atual, kGanhos, ganhos);
 }
 
 bool TGeren_ArquivoAux::Le_Ganho_Interno(TLista<TGanho>* ganhos) {
   arqaux::TSem_Contexto nada;
   return arqaux::Le_Bloco(
-      Arquivo_Atual, GANHOS, &nada, ganhos != nullptr, [&](TGanho* g) { ganhos->Adiciona(g); },
+      Arquivo_Atual, kGanhos, &nada, ganhos != nullptr, [&](TGanho* g) { ganhos->Adiciona(g); },
       [this] { return Arquivo_Atual; });
 }
 

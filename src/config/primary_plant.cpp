@@ -53,23 +53,23 @@ using arqaux::TLinha;
 namespace {
 
 // One name per connection, in the buffers the reader is given.
-constexpr int MAX_CONEXOES = TGeren_ArquivoAux::Num_Nomes_Equip;
+constexpr int kMaxConexoes = TGeren_ArquivoAux::Num_Nomes_Equip;
 // A name's buffer on the reader's side, terminator included.
-constexpr int TAM_NOME = TGeren_ArquivoAux::Tam_Nome_Equip;
-constexpr int INDICE_CONEXOES = 5;
-constexpr int REAIS_TANQUE = 10;
-constexpr int MAX_REAIS = REAIS_TANQUE + 3 * MAX_CONEXOES;
-constexpr int MAX_INTEIROS = 10;
-constexpr int TIPO_FANCOIL = 0;
-constexpr int NUM_TIPOS = 10;
+constexpr int kTamNome = TGeren_ArquivoAux::Tam_Nome_Equip;
+constexpr int kIndiceConexoes = 5;
+constexpr int kReaisTanque = 10;
+constexpr int kMaxReais = kReaisTanque + 3 * kMaxConexoes;
+constexpr int kMaxInteiros = 10;
+constexpr int kTipoFancoil = 0;
+constexpr int kNumTipos = 10;
 // The names of a kind whose count is the tank's number of connections.
-constexpr int32_t POR_CONEXAO = -1;
+constexpr int32_t kPorConexao = -1;
 
 struct TValores_Equip {
   int32_t numero = 0;
-  float dados[MAX_REAIS] = {};
-  char nomes[MAX_CONEXOES][TAM_NOME] = {};
-  int32_t conf[MAX_INTEIROS] = {};
+  float dados[kMaxReais] = {};
+  char nomes[kMaxConexoes][kTamNome] = {};
+  int32_t conf[kMaxInteiros] = {};
 };
 
 struct TTipo_Equip {
@@ -81,7 +81,7 @@ struct TTipo_Equip {
 };
 
 // "Nº" in Windows-1252; a blank follows every escape.
-const TTipo_Equip TIPOS[NUM_TIPOS] = {
+const TTipo_Equip kTipos[kNumTipos] = {
     {"[N\xBA Fancoils = %i]\n", nullptr, 0, 0, 0},
     {"[N\xBA Chillers Ar = %i]\n", "   [Chiller Ar %d]\n", 23, 7, 4},
     {"[N\xBA Chillers Agua = %i]\n", "   [Chiller Agua %d]\n", 27, 10, 4},
@@ -90,7 +90,7 @@ const TTipo_Equip TIPOS[NUM_TIPOS] = {
     {"[N\xBA Bombas Aq. = %i]\n", "   [Bomba Aq. %d]\n", 11, 6, 1},
     {"[N\xBA Bombas Ag. = %i]\n", "   [Bomba Ag. %d]\n", 12, 6, 1},
     {"[N\xBA Bombas Cond. = %i]\n", "   [Bomba Cond. %d]\n", 7, 6, 0},
-    {"[N\xBA Tanque Agua Gelada = %i]\n", "   [Tanque %d]\n", REAIS_TANQUE, 2, POR_CONEXAO},
+    {"[N\xBA Tanque Agua Gelada = %i]\n", "   [Tanque %d]\n", kReaisTanque, 2, kPorConexao},
     {"[N\xBA Bombas Ag. Sec = %i]\n", "   [Bomba Ag. Sec %d]\n", 12, 6, 1},
 };
 
@@ -104,8 +104,8 @@ struct TLinhas_Equip {
 
 TLinhas_Equip Monta_Linhas(const TTipo_Equip& t) {
   using V = TValores_Equip;
-  const auto conexoes = arqaux::Elemento(&V::dados, INDICE_CONEXOES);
-  const bool tanque = t.nomes == POR_CONEXAO;
+  const auto conexoes = arqaux::Elemento(&V::dados, kIndiceConexoes);
+  const bool tanque = t.nomes == kPorConexao;
   TLinhas_Equip l{{t.contagem, {Campo(&TComum::numero)}}, {t.cabeca, {Campo(&V::numero)}}, {}};
   l.corpo.push_back({"      {Dados:", {}});
   l.corpo.push_back({"%f,", {arqaux::Vetor(&V::dados, t.reais)}});
@@ -121,9 +121,9 @@ TLinhas_Equip Monta_Linhas(const TTipo_Equip& t) {
   return l;
 }
 
-const std::vector<TLinhas_Equip> LINHAS = [] {
+const std::vector<TLinhas_Equip> kLinhas = [] {
   std::vector<TLinhas_Equip> linhas;
-  for (const TTipo_Equip& t : TIPOS) linhas.push_back(Monta_Linhas(t));
+  for (const TTipo_Equip& t : kTipos) linhas.push_back(Monta_Linhas(t));
   return linhas;
 }();
 
@@ -136,7 +136,7 @@ arqaux::TTabela<TValores_Equip> Corpo(const TLinhas_Equip& linhas) {
 
 // Kinds 1 to 9, the ones with item blocks here; null for any other.
 const TTipo_Equip* Tipo_Item(int tipo) {
-  return tipo > TIPO_FANCOIL && tipo < NUM_TIPOS ? &TIPOS[tipo] : nullptr;
+  return tipo > kTipoFancoil && tipo < kNumTipos ? &kTipos[tipo] : nullptr;
 }
 
 // How many floats, ints and names an item of kind t holds; a tank's from
@@ -147,12 +147,12 @@ struct TTamanho {
 };
 
 TTamanho Tamanho(const TTipo_Equip& t, const TValores_Equip& v) {
-  if (t.nomes != POR_CONEXAO) {
+  if (t.nomes != kPorConexao) {
     return {static_cast<size_t>(t.reais), static_cast<size_t>(t.inteiros),
             static_cast<size_t>(t.nomes), true};
   }
-  const float n = v.dados[INDICE_CONEXOES];
-  if (!(n >= 0 && n <= MAX_CONEXOES) || n != std::floor(n)) {
+  const float n = v.dados[kIndiceConexoes];
+  if (!(n >= 0 && n <= kMaxConexoes) || n != std::floor(n)) {
     return {static_cast<size_t>(t.reais), static_cast<size_t>(t.inteiros), 0, false};
   }
   const size_t conexoes = static_cast<size_t>(n);
@@ -162,15 +162,15 @@ TTamanho Tamanho(const TTipo_Equip& t, const TValores_Equip& v) {
 // The caller's floats and ints, as far as the values hold them.
 void Copia_Vetores(const std::vector<float>& dados, const std::vector<int>& conf,
                    TValores_Equip* v) {
-  std::copy_n(dados.begin(), std::min<size_t>(dados.size(), MAX_REAIS), v->dados);
-  std::copy_n(conf.begin(), std::min<size_t>(conf.size(), MAX_INTEIROS), v->conf);
+  std::copy_n(dados.begin(), std::min<size_t>(dados.size(), kMaxReais), v->dados);
+  std::copy_n(conf.begin(), std::min<size_t>(conf.size(), kMaxInteiros), v->conf);
 }
 
 // A name the reader gets back whole: 1 to 19 characters, no closing bracket.
 bool Nome_Gravavel(const char* nome) {
   if (nome == nullptr) return false;
-  const size_t n = strnlen(nome, TAM_NOME);
-  return n > 0 && n < TAM_NOME && std::memchr(nome, ']', n) == nullptr;
+  const size_t n = strnlen(nome, kTamNome);
+  return n > 0 && n < kTamNome && std::memchr(nome, ']', n) == nullptr;
 }
 
 // The values of an item to write; false when the caller's vectors or names
@@ -184,7 +184,7 @@ bool Valores_Para_Gravar(const TTipo_Equip& t, const std::vector<float>& dados,
   if (!tam.valido || dados.size() < tam.reais || conf.size() < tam.inteiros) return false;
   for (size_t k = 0; k < tam.nomes; ++k) {
     if (nomes == nullptr || !Nome_Gravavel(nomes[k])) return false;
-    std::memcpy(v->nomes[k], nomes[k], strnlen(nomes[k], TAM_NOME));
+    std::memcpy(v->nomes[k], nomes[k], strnlen(nomes[k], kTamNome));
   }
   return true;
 }
@@ -202,7 +202,7 @@ bool Devolve_Valores(const TTipo_Equip& t, const TValores_Equip& v, std::vector<
     if (nomes == nullptr || nomes[k] == nullptr) {
       cabe = false;
     } else if (v.nomes[k][0] != '\0') {
-      std::memcpy(nomes[k], v.nomes[k], TAM_NOME);
+      std::memcpy(nomes[k], v.nomes[k], kTamNome);
     }
   }
   return cabe;
@@ -219,7 +219,7 @@ bool TGeren_ArquivoAux::Grava_Dados_Equips_Sist_Prim_HVAC(const std::vector<floa
   if (arq == nullptr || t == nullptr || contagem < 0) return false;
   TValores_Equip v;
   if (contagem != 0 && !Valores_Para_Gravar(*t, dados, conf, nomes, &v)) return false;
-  const TLinhas_Equip& linhas = LINHAS[static_cast<size_t>(tipo)];
+  const TLinhas_Equip& linhas = kLinhas[static_cast<size_t>(tipo)];
   bool ok = true;
   if ((contagem != 0 && numero == 1) || (contagem == 0 && numero == 0)) {
     TComum c;
@@ -235,11 +235,11 @@ bool TGeren_ArquivoAux::Grava_Dados_Equips_Sist_Prim_HVAC(const std::vector<floa
 }
 
 int TGeren_ArquivoAux::Le_Num_Reg_Equips_Sist_Prim_HVAC(int n, int tipo) {
-  if (tipo < 0 || tipo >= NUM_TIPOS) return 0;
+  if (tipo < 0 || tipo >= kNumTipos) return 0;
   FILE* arq = Seleciona_Arquivo(n);
   if (arq == nullptr) return -1;
   TComum c;
-  if (arqaux::Le_Linha(arq, LINHAS[static_cast<size_t>(tipo)].contagem, &c)) return c.numero;
+  if (arqaux::Le_Linha(arq, kLinhas[static_cast<size_t>(tipo)].contagem, &c)) return c.numero;
   return std::feof(arq) ? -1 : 0;
 }
 
@@ -250,7 +250,7 @@ bool TGeren_ArquivoAux::Le_Dados_Equips_Sist_Prim_HVAC(int n, std::vector<float>
   if (t == nullptr) return false;
   FILE* arq = Seleciona_Arquivo(n);
   if (arq == nullptr) return false;
-  const TLinhas_Equip& linhas = LINHAS[static_cast<size_t>(tipo)];
+  const TLinhas_Equip& linhas = kLinhas[static_cast<size_t>(tipo)];
   TValores_Equip v;
   Copia_Vetores(dados, conf, &v);
   if (!arqaux::Le_Linha(arq, linhas.cabeca, &v)) return false;

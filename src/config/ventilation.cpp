@@ -33,12 +33,12 @@ struct TValores_Natural {
   float sbh = 0, pad = 0;
 };
 
-const TLinha<TValores_Natural> NATURAL = {
+const TLinha<TValores_Natural> kNatural = {
     "\t[Ventilacao Natural={%d,%d,%d,%d,%.2f,%.2f}]\n",
     {Campo(&TValores_Natural::presente), Campo(&TValores_Natural::modelo),
      Campo(&TValores_Natural::tipo_calculo), Campo(&TValores_Natural::indice),
      Campo(&TValores_Natural::sbh), Campo(&TValores_Natural::pad)}};
-const TLinha<TValores_Natural> NATURAL_AUSENTE = {"\t[Ventilacao Natural={0,0,0,0,0.0,0.0}]\n", {}};
+const TLinha<TValores_Natural> kNaturalAusente = {"\t[Ventilacao Natural={0,0,0,0,0.0,0.0}]\n", {}};
 
 struct TValores_Forcada {
   int32_t presente = 0, por_trocas = 0;
@@ -46,11 +46,11 @@ struct TValores_Forcada {
   int32_t pessoas = 0;
 };
 
-const TLinha<TValores_Forcada> FORCADA = {
+const TLinha<TValores_Forcada> kForcada = {
     "\t[Ventilacao Forcada={%d,%d,%.2f,%d}]\n",
     {Campo(&TValores_Forcada::presente), Campo(&TValores_Forcada::por_trocas),
      Campo(&TValores_Forcada::valor), Campo(&TValores_Forcada::pessoas)}};
-const TLinha<TValores_Forcada> FORCADA_AUSENTE = {"\t[Ventilacao Forcada={0,0,0.0,0}]\n", {}};
+const TLinha<TValores_Forcada> kForcadaAusente = {"\t[Ventilacao Forcada={0,0,0.0,0}]\n", {}};
 
 }  // namespace
 
@@ -68,10 +68,10 @@ bool TGeren_ArquivoAux::Grava_Ventilacao_ZonaX(TVent_Natural* natural, TVent_For
     n.sbh = p->R_SBH();
     n.pad = p->R_PAD();
   }
-  if (arqaux::Grava_Linha(arq, p != nullptr ? NATURAL : NATURAL_AUSENTE, n) < 0) return false;
+  if (arqaux::Grava_Linha(arq, p != nullptr ? kNatural : kNaturalAusente, n) < 0) return false;
   TValores_Forcada f;
   if (forcada == nullptr) {
-    return arqaux::Grava_Linha(arq, FORCADA_AUSENTE, f) >= 0 && arqaux::Gravou(arq);
+    return arqaux::Grava_Linha(arq, kForcadaAusente, f) >= 0 && arqaux::Gravou(arq);
   }
   f.presente = 1;
   if (forcada->R_Tipo_Calculo()) {
@@ -81,7 +81,7 @@ bool TGeren_ArquivoAux::Grava_Ventilacao_ZonaX(TVent_Natural* natural, TVent_For
     f.valor = forcada->R_Racao_Ar();
     f.pessoas = forcada->R_Quantidade_Pessoas();
   }
-  if (arqaux::Grava_Linha(arq, FORCADA, f) < 0) return false;
+  if (arqaux::Grava_Linha(arq, kForcada, f) < 0) return false;
   return arqaux::Grava_Horarios(arq, forcada->R_Intervalos());
 }
 
@@ -93,7 +93,7 @@ bool TGeren_ArquivoAux::Le_Ventilacao_ZonaX(TVent_Natural** natural, TVent_Forca
   FILE* arq = Arquivo_Atual;
   if (natural == nullptr || forcada == nullptr || !arqaux::Le_Zona(arq, zona)) return false;
   TValores_Natural n;
-  if (!arqaux::Le_Linha(arq, NATURAL, &n)) return false;
+  if (!arqaux::Le_Linha(arq, kNatural, &n)) return false;
   if (n.presente == 1) {
     TParam_Vent_Nat parametros;
     parametros.Atualiza_Modelo(n.modelo);
@@ -105,7 +105,7 @@ bool TGeren_ArquivoAux::Le_Ventilacao_ZonaX(TVent_Natural** natural, TVent_Forca
     (*natural)->Atualiza_Parametros_Ventilacao(&parametros);
   }
   TValores_Forcada f;
-  if (!arqaux::Le_Linha(arq, FORCADA, &f)) return false;
+  if (!arqaux::Le_Linha(arq, kForcada, &f)) return false;
   if (f.presente == 1) {
     *forcada = new TVent_Forcada;
     if (f.por_trocas == 0) {

@@ -24,7 +24,7 @@ using arqaux::TLinha;
 
 namespace {
 
-const TLinha<TComum> ORDINAL[] = {{"[Equipamento %d]\n", {Campo(&TComum::numero)}}};
+const TLinha<TComum> kOrdinal[] = {{"[Equipamento %d]\n", {Campo(&TComum::numero)}}};
 
 struct TValores_Pv {
   char nome[TAM_NOME_EQUIP_PV] = {};
@@ -33,7 +33,7 @@ struct TValores_Pv {
   float potencia = 0;
 };
 
-const TLinha<TValores_Pv> LINHAS_PV[] = {
+const TLinha<TValores_Pv> kLinhasPv[] = {
     {"\t[%s]\n", {Campo(&TValores_Pv::nome)}},
     {"\t[Quantidade = %d]\n", {Campo(&TValores_Pv::quantidade)}},
     {"\t[ACDC = %d]\n", {Campo(&TValores_Pv::tipo)}},
@@ -56,11 +56,11 @@ TEquipamento_PV* Novo_Pv(const TValores_Pv& v, const TComum&, TIntervalos* h,
 }
 
 const arqaux::TTipo_Registro<TEquipamento_PV, arqaux::TSem_Contexto, TValores_Pv> PV = {
-    0, LINHAS_PV, Valores_Pv, Novo_Pv};
+    0, kLinhasPv, Valores_Pv, Novo_Pv};
 
-const arqaux::TBloco<TEquipamento_PV, arqaux::TSem_Contexto> EQUIPAMENTOS = {
+const arqaux::TBloco<TEquipamento_PV, arqaux::TSem_Contexto> kEquipamentos = {
     {"[Numero de Equipamentos = %d]\n", {Campo(&TComum::numero)}},
-    ORDINAL,
+    kOrdinal,
     {arqaux::Descritor(PV)},
     [](TEquipamento_PV*) { return TComum(); },
     true,
@@ -69,13 +69,13 @@ const arqaux::TBloco<TEquipamento_PV, arqaux::TSem_Contexto> EQUIPAMENTOS = {
 }  // namespace
 
 bool TGeren_ArquivoAux::Grava_Equipamento_PV(TLista<TEquipamento_PV>* equipamentos) {
-  return arqaux::Grava_Bloco(Arquivo_Atual, EQUIPAMENTOS, equipamentos);
+  return arqaux::Grava_Bloco(Arquivo_Atual, kEquipamentos, equipamentos);
 }
 
 bool TGeren_ArquivoAux::Le_Equipamento_PV(TLista<TEquipamento_PV>* equipamentos) {
   arqaux::TSem_Contexto nada;
   return arqaux::Le_Bloco(
-      Arquivo_Atual, EQUIPAMENTOS, &nada, equipamentos != nullptr,
+      Arquivo_Atual, kEquipamentos, &nada, equipamentos != nullptr,
       [&](TEquipamento_PV* e) { equipamentos->Adiciona(e); }, [this] { return Arquivo_Atual; });
 }
 

@@ -149,8 +149,8 @@ void TGeren_Atuadores::Inicializa_Atuadores(bool apagar) {
 namespace {
 
 // Data and setting values per component type code 0..6.
-constexpr int NUM_DADOS_COMP[] = {3, 2, 6, 6, 3, 5, 5};
-constexpr int NUM_CONFIG_COMP[] = {1, 1, 2, 2, 1, 2, 2};
+constexpr int kNumDadosComp[] = {3, 2, 6, 6, 3, 5, 5};
+constexpr int kNumConfigComp[] = {1, 1, 2, 2, 1, 2, 2};
 
 template <size_t N>
 constexpr int Maximo(const int (&tabela)[N]) {
@@ -158,8 +158,8 @@ constexpr int Maximo(const int (&tabela)[N]) {
   for (int v : tabela) m = v > m ? v : m;
   return m;
 }
-static_assert(Maximo(NUM_DADOS_COMP) == TGeren_Componentes_HVAC::MAX_DADOS_COMP &&
-                  Maximo(NUM_CONFIG_COMP) == TGeren_Componentes_HVAC::MAX_CONFIG_COMP,
+static_assert(Maximo(kNumDadosComp) == TGeren_Componentes_HVAC::MAX_DADOS_COMP &&
+                  Maximo(kNumConfigComp) == TGeren_Componentes_HVAC::MAX_CONFIG_COMP,
               "the most values of any type");
 
 template <class T>
@@ -231,9 +231,9 @@ void TGeren_Componentes_HVAC::Insere_Componente(TComponente_HVAC* componente) {
   Insere_Em(&componentes_, componente);
 }
 
-int TGeren_Componentes_HVAC::R_Num_Dados_Comp(int tipo) { return Por_Tipo(NUM_DADOS_COMP, tipo); }
+int TGeren_Componentes_HVAC::R_Num_Dados_Comp(int tipo) { return Por_Tipo(kNumDadosComp, tipo); }
 
-int TGeren_Componentes_HVAC::R_Num_Config_Comp(int tipo) { return Por_Tipo(NUM_CONFIG_COMP, tipo); }
+int TGeren_Componentes_HVAC::R_Num_Config_Comp(int tipo) { return Por_Tipo(kNumConfigComp, tipo); }
 
 void TGeren_Componentes_HVAC::Zera_Soma_Result() {
   for (const auto& componente : componentes_) componente->Zera_Soma_Result_UM();

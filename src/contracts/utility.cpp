@@ -10,10 +10,10 @@
 
 namespace {
 
-constexpr int SEGUNDOS_POR_HORA = 3600;
+constexpr int kSegundosPorHora = 3600;
 
 // Month names in Windows-1252 (the one accented letter is "\xE7").
-const char* const NOMES_MESES[12] = {"Janeiro",  "Fevereiro", "Mar\xE7o", "Abril",
+const char* const kNomesMeses[12] = {"Janeiro",  "Fevereiro", "Mar\xE7o", "Abril",
                                      "Maio",     "Junho",     "Julho",    "Agosto",
                                      "Setembro", "Outubro",   "Novembro", "Dezembro"};
 
@@ -40,19 +40,19 @@ void TGeren_Tempo::Avanca_X_Segundos(int segundos, TTempo* tempo) {
   if (tempo == nullptr || segundos <= 0) return;
   // A clock in range whose hour does not end only moves its seconds: the
   // step of nearly every sample of a report.
-  if (tempo->Tempo >= 0 && segundos < SEGUNDOS_POR_HORA - tempo->Tempo && tempo->Hora >= 0 &&
+  if (tempo->Tempo >= 0 && segundos < kSegundosPorHora - tempo->Tempo && tempo->Hora >= 0 &&
       tempo->Hora <= 23 && tempo->Mes >= 1 && tempo->Mes <= 12 && tempo->Dia >= 1 &&
       tempo->Dia <= Dias_No_Mes(tempo->Mes)) {
     tempo->Tempo += segundos;
     return;
   }
   tempo->Hora = Limita(tempo->Hora, 0, 23);
-  tempo->Tempo = Limita(tempo->Tempo, 0, SEGUNDOS_POR_HORA - 1);
+  tempo->Tempo = Limita(tempo->Tempo, 0, kSegundosPorHora - 1);
   tempo->Mes = Limita(tempo->Mes, 1, 12);
   tempo->Dia = Limita(tempo->Dia, 1, Dias_No_Mes(tempo->Mes));
   long long total = static_cast<long long>(tempo->Tempo) + segundos;
-  long long horas = total / SEGUNDOS_POR_HORA;
-  tempo->Tempo = static_cast<int32_t>(total % SEGUNDOS_POR_HORA);
+  long long horas = total / kSegundosPorHora;
+  tempo->Tempo = static_cast<int32_t>(total % kSegundosPorHora);
   long long hora = tempo->Hora + horas;
   long long dias = hora / 24;
   tempo->Hora = static_cast<int32_t>(hora % 24);
@@ -65,7 +65,7 @@ void TGeren_Tempo::Avanca_X_Segundos(int segundos, TTempo* tempo) {
   }
 }
 
-void TGeren_Tempo::Avanca_UmaHora(TTempo* tempo) { Avanca_X_Segundos(SEGUNDOS_POR_HORA, tempo); }
+void TGeren_Tempo::Avanca_UmaHora(TTempo* tempo) { Avanca_X_Segundos(kSegundosPorHora, tempo); }
 
 // The texts are formatted in a scratch buffer and cut to the caller's size,
 // so a clock holding values out of range cannot overrun it.
@@ -83,7 +83,7 @@ void TGeren_Tempo::R_Data_Formatada(char* texto, TTempo* tempo) {
 }
 
 void TGeren_Tempo::Nome_Mes(int mes, std::string& nome) {
-  nome = mes >= 1 && mes <= 12 ? NOMES_MESES[mes - 1] : "";
+  nome = mes >= 1 && mes <= 12 ? kNomesMeses[mes - 1] : "";
 }
 
 TIntervalo::TIntervalo(int p0, int p1, int h0, int h1, int s0, int s1)

@@ -26,7 +26,7 @@ namespace arqaux {
 namespace {
 
 // Rows read from a series at a time.
-constexpr size_t LINHAS_BLOCO = 4096;
+constexpr size_t kLinhasBloco = 4096;
 
 class TExportador {
  public:
@@ -89,7 +89,7 @@ class TExportador {
     sqlite3_bind_int64(st.get(), 1, execucao);
     std::vector<double> valores;
     std::vector<long long> segundos;
-    while (const size_t linhas = s->Le_Bloco(LINHAS_BLOCO, &valores, &segundos)) {
+    while (const size_t linhas = s->Le_Bloco(kLinhasBloco, &valores, &segundos)) {
       for (size_t r = 0; r < linhas; ++r) {
         const sqlite3_int64 tempo = tempos_.Id(segundos[r], s->Intervalo(), erro);
         if (tempo < 0) {

@@ -57,7 +57,7 @@ bool Passo(sqlite3* db, sqlite3_stmt* st, const std::vector<std::string>& textos
 namespace {
 
 // The columns of runs, which tell a database arqaux made.
-const char* const COLUNAS_RUNS = "run_id,folder,exported_at,exporter,producer";
+const char* const kColunasRuns = "run_id,folder,exported_at,exporter,producer";
 
 }  // namespace
 
@@ -87,7 +87,7 @@ bool E_Banco_Arqaux(sqlite3* db) {
     if (!colunas.empty()) colunas += ",";
     colunas += nome != nullptr ? reinterpret_cast<const char*>(nome) : "";
   }
-  return rc == SQLITE_DONE && colunas == COLUNAS_RUNS;
+  return rc == SQLITE_DONE && colunas == kColunasRuns;
 }
 
 sqlite3_int64 TTempos::Id(long long segundos, long long intervalo, std::string* erro) {

@@ -14,19 +14,19 @@ std::string Minusculas(std::string s) {
 }
 
 // The most terms SQLite takes in one compound select.
-constexpr size_t MAX_TERMOS = 500;
+constexpr size_t kMaxTermos = 500;
 
-// termos joined by UNION ALL, nested in selects of at most MAX_TERMOS each.
+// termos joined by UNION ALL, nested in selects of at most kMaxTermos each.
 std::string Une(const std::vector<std::string>& termos) {
-  if (termos.size() <= MAX_TERMOS) {
+  if (termos.size() <= kMaxTermos) {
     std::string sql;
     for (const std::string& t : termos) sql += (sql.empty() ? "" : " UNION ALL ") + t;
     return sql;
   }
   std::vector<std::string> grupos;
-  for (size_t i = 0; i < termos.size(); i += MAX_TERMOS) {
+  for (size_t i = 0; i < termos.size(); i += kMaxTermos) {
     const std::vector<std::string> parte(termos.begin() + i,
-                                         termos.begin() + std::min(termos.size(), i + MAX_TERMOS));
+                                         termos.begin() + std::min(termos.size(), i + kMaxTermos));
     grupos.push_back("SELECT * FROM (" + Une(parte) + ")");
   }
   return Une(grupos);

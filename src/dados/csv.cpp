@@ -15,7 +15,7 @@ std::string Campo_CSV(const std::string& texto) {
 
 namespace {
 
-constexpr long long SEGUNDOS_DIA = 86400;
+constexpr long long kSegundosDia = 86400;
 
 // The ISO text of a row's time, its date kept from the row before: rows a
 // step apart share their day for many rows, and only the clock is written.
@@ -29,15 +29,15 @@ class TTexto_Tempo {
       std::memcpy(texto, iso.data(), iso.size());
       return iso.size();
     }
-    const long long dia = segundos / SEGUNDOS_DIA;
+    const long long dia = segundos / kSegundosDia;
     if (dia != dia_) {
-      data_ = Texto_ISO(dia * SEGUNDOS_DIA, ano_);
+      data_ = Texto_ISO(dia * kSegundosDia, ano_);
       data_.resize(data_.find('T') + 1);
       dia_ = dia;
     }
     std::memcpy(texto, data_.data(), data_.size());
     char* p = texto + data_.size();
-    const long long resto = segundos % SEGUNDOS_DIA;
+    const long long resto = segundos % kSegundosDia;
     const int partes[3] = {static_cast<int>(resto / 3600), static_cast<int>(resto / 60 % 60),
                            static_cast<int>(resto % 60)};
     for (int k = 0; k < 3; ++k) {
@@ -64,10 +64,10 @@ long long Exporta_CSV(TSerie* s, int ano, std::FILE* saida, std::string* erro) {
   bool ok = std::fputs(cabecalho.c_str(), saida) >= 0;
   // Rows are made in a buffer of about a mebibyte and written whole; a row
   // begins before BLOCO and is never longer than maior_linha.
-  constexpr size_t BLOCO = 1 << 20, LINHAS_BLOCO = 4096;
+  constexpr size_t kBloco = 1 << 20, kLinhasBloco = 4096;
   const size_t colunas = s->Colunas().size();
-  const size_t maior_linha = 64 + (colunas + 2) * (TAM_TEXTO_VALOR + 1);
-  std::vector<char> buffer(BLOCO + maior_linha);
+  const size_t maior_linha = 64 + (colunas + 2) * (kTamTextoValor + 1);
+  std::vector<char> buffer(kBloco + maior_linha);
   char* p = buffer.data();
   const std::string intervalo = "," + std::to_string(s->Intervalo()) + ",";
   TTexto_Tempo tempo(ano);
@@ -75,7 +75,7 @@ long long Exporta_CSV(TSerie* s, int ano, std::FILE* saida, std::string* erro) {
   std::vector<long long> segundos;
   long long linhas = 0;
   while (ok) {
-    const size_t n = s->Le_Bloco(LINHAS_BLOCO, &valores, &segundos);
+    const size_t n = s->Le_Bloco(kLinhasBloco, &valores, &segundos);
     if (n == 0) break;
     for (size_t r = 0; r < n && ok; ++r) {
       if (!Cabe_No_Calendario(segundos[r], ano)) {
@@ -93,7 +93,7 @@ long long Exporta_CSV(TSerie* s, int ano, std::FILE* saida, std::string* erro) {
       *p++ = '\r';
       *p++ = '\n';
       ++linhas;
-      if (static_cast<size_t>(p - buffer.data()) >= BLOCO) {
+      if (static_cast<size_t>(p - buffer.data()) >= kBloco) {
         ok = std::fwrite(buffer.data(), 1, p - buffer.data(), saida) ==
              static_cast<size_t>(p - buffer.data());
         p = buffer.data();

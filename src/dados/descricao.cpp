@@ -12,8 +12,8 @@ namespace {
 static_assert(FLAGS_COMPONENTE == TComponente_HVAC::NUM_CONFIG_UM, "a component's flags");
 
 // Most a number of a description may be: nine digits.
-constexpr long MAX_NUMERO = 999999999;
-constexpr int DIAS_MES[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+constexpr long kMaxNumero = 999999999;
+constexpr int kDiasMes[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 // A whole number of digits alone, from minimo to maximo.
 bool Le_Natural(const std::string& texto, long minimo, long maximo, int* v) {
@@ -64,7 +64,7 @@ bool Le_Componente(const std::string& v, TComponente_Descrito* c) {
 bool Le_Relatorio(const std::string& v, TRelatorio_Descrito* r) {
   const size_t p = v.find(':');
   *r = TRelatorio_Descrito();
-  return Le_Natural(v.substr(0, p), 0, MAX_NUMERO, &r->variavel) &&
+  return Le_Natural(v.substr(0, p), 0, kMaxNumero, &r->variavel) &&
          (p == v.npos || Le_Natural(v.substr(p + 1), 0, TIPOS_COMPONENTE - 1, &r->selecionado));
 }
 
@@ -72,7 +72,7 @@ bool Le_Relatorio(const std::string& v, TRelatorio_Descrito* r) {
 bool Le_Data(const std::string& v, TTempo* t) {
   std::vector<int> d;
   if (!Le_Partes(v, '/', 0, 31, 3, &d) || d[1] < 1 || d[1] > 12 || d[0] < 1 ||
-      d[0] > DIAS_MES[d[1] - 1] || d[2] > 23) {
+      d[0] > kDiasMes[d[1] - 1] || d[2] > 23) {
     return false;
   }
   *t = TTempo();
@@ -111,7 +111,7 @@ struct TChave {
   std::vector<std::string> (*escreve)(const TDescricao& d);
 };
 
-const TChave CHAVES[] = {
+const TChave kChaves[] = {
     {"kind", false,
      [](const std::string& v, TDescricao* d) {
        d->tipo = v;
@@ -119,7 +119,7 @@ const TChave CHAVES[] = {
      },
      [](const TDescricao& d) { return d.tipo.empty() ? std::vector<std::string>() : Uma(d.tipo); }},
     {"number", false,
-     [](const std::string& v, TDescricao* d) { return Le_Natural(v, 0, MAX_NUMERO, &d->numero); },
+     [](const std::string& v, TDescricao* d) { return Le_Natural(v, 0, kMaxNumero, &d->numero); },
      [](const TDescricao& d) { return Numero(d.numero, -1); }},
     {"flags", false, [](const std::string& v, TDescricao* d) { return Le_Flags(v, &d->flags); },
      [](const TDescricao& d) { return Lista(d.flags); }},
@@ -185,7 +185,7 @@ const TChave CHAVES[] = {
 };
 
 const TChave* Procura_Chave(const std::string& nome) {
-  for (const TChave& c : CHAVES) {
+  for (const TChave& c : kChaves) {
     if (nome == c.nome) return &c;
   }
   return nullptr;
@@ -240,7 +240,7 @@ bool Le_Valor_Descrito(const std::string& chave, const std::string& valor, TDesc
 
 std::string Texto_Descricao(const TDescricao& d) {
   std::string texto;
-  for (const TChave& c : CHAVES) {
+  for (const TChave& c : kChaves) {
     for (const std::string& v : c.escreve(d)) texto += std::string(c.nome) + " = " + v + "\n";
   }
   return texto;

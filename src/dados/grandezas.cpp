@@ -8,7 +8,7 @@
 
 namespace {
 
-const std::vector<TGrandeza> GRANDEZAS = {
+const std::vector<TGrandeza> kGrandezas = {
     {"temperature", {"°C"}},
     {"humidity_ratio", {"kg/kg"}},
     {"relative_humidity", {"%", "1"}},
@@ -33,10 +33,10 @@ const std::vector<TGrandeza> GRANDEZAS = {
 
 }  // namespace
 
-const std::vector<TGrandeza>& Grandezas() { return GRANDEZAS; }
+const std::vector<TGrandeza>& Grandezas() { return kGrandezas; }
 
 const TGrandeza* Procura_Grandeza(const std::string& nome) {
-  for (const TGrandeza& g : GRANDEZAS) {
+  for (const TGrandeza& g : kGrandezas) {
     if (nome == g.nome) return &g;
   }
   return nullptr;

@@ -21,15 +21,15 @@
 
 namespace {
 
-constexpr int SEGUNDOS_HORA = 3600;
-constexpr long long SEGUNDOS_DIA = 86400;
-constexpr int DIAS_ANO = 365;
-constexpr int DIAS_MES[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+constexpr int kSegundosHora = 3600;
+constexpr long long kSegundosDia = 86400;
+constexpr int kDiasAno = 365;
+constexpr int kDiasMes[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 // The days before month m (1 to 12) of the year.
 int Dias_Antes(int m) {
   int dias = 0;
-  for (int k = 1; k < m && k <= 12; ++k) dias += DIAS_MES[k - 1];
+  for (int k = 1; k < m && k <= 12; ++k) dias += kDiasMes[k - 1];
   return dias;
 }
 
@@ -41,59 +41,59 @@ TColuna Coluna(const std::string& nome, const char* grandeza, const char* unidad
 
 // Names shared by the tables of one run: the zone stream, the load stream
 // and the climate file hold the same air temperatures and humidities.
-const char* const AR_ZONA = "zone_air_temperature";
-const char* const AR_EXTERIOR = "exterior_air_temperature";
-const char* const UMIDADE_ZONA = "zone_humidity_ratio";
-const char* const UMIDADE_EXTERIOR = "exterior_humidity_ratio";
+const char* const kArZona = "zone_air_temperature";
+const char* const kArExterior = "exterior_air_temperature";
+const char* const kUmidadeZona = "zone_humidity_ratio";
+const char* const kUmidadeExterior = "exterior_humidity_ratio";
 
 // The columns of a kind; a load's conditions and a gain's totals after the
 // sixteen components of the balance, as the sensible and the latent heat
 // each carries into the zone.
-const char* const COMPONENTES[16] = {"walls",
-                                     "glazing",
-                                     "doors",
-                                     "roof",
-                                     "floor",
-                                     "furniture",
-                                     "equipment",
-                                     "people",
-                                     "lighting",
-                                     "vapour_generation",
-                                     "infiltration",
-                                     "window_solar",
-                                     "forced_ventilation",
-                                     "natural_ventilation",
-                                     "heating",
-                                     "cooling"};
-constexpr int VALORES_ZONA = 18;
+const char* const kComponentes[16] = {"walls",
+                                      "glazing",
+                                      "doors",
+                                      "roof",
+                                      "floor",
+                                      "furniture",
+                                      "equipment",
+                                      "people",
+                                      "lighting",
+                                      "vapour_generation",
+                                      "infiltration",
+                                      "window_solar",
+                                      "forced_ventilation",
+                                      "natural_ventilation",
+                                      "heating",
+                                      "cooling"};
+constexpr int kValoresZona = 18;
 
 std::vector<TColuna> Colunas_Balanco() {
   std::vector<TColuna> c;
-  for (const char* nome : COMPONENTES) {
+  for (const char* nome : kComponentes) {
     c.push_back(Coluna(std::string(nome) + "_sensible_heat", "power"));
     c.push_back(Coluna(std::string(nome) + "_latent_heat", "power"));
   }
   return c;
 }
-const TColuna TOTAIS[3] = {Coluna("total_sensible_heat", "power"),
-                           Coluna("total_latent_heat", "power"), Coluna("total_heat", "power")};
+const TColuna kTotais[3] = {Coluna("total_sensible_heat", "power"),
+                            Coluna("total_latent_heat", "power"), Coluna("total_heat", "power")};
 
 // The zone record's values a load line holds, by index, with their columns.
 // The relative humidities are written in percent.
 const struct {
   int indice;
   TColuna coluna;
-} VALORES_CARGA[] = {
-    {3, TOTAIS[0]},
-    {4, TOTAIS[1]},
-    {17, TOTAIS[2]},
+} kValoresCarga[] = {
+    {3, kTotais[0]},
+    {4, kTotais[1]},
+    {17, kTotais[2]},
     {5, Coluna("zone_sensible_heat_factor", "ratio")},
-    {6, Coluna(AR_ZONA, "temperature")},
+    {6, Coluna(kArZona, "temperature")},
     {7, Coluna("zone_relative_humidity", "relative_humidity", "%")},
-    {8, Coluna(UMIDADE_ZONA, "humidity_ratio")},
-    {9, Coluna(AR_EXTERIOR, "temperature")},
+    {8, Coluna(kUmidadeZona, "humidity_ratio")},
+    {9, Coluna(kArExterior, "temperature")},
     {10, Coluna("exterior_relative_humidity", "relative_humidity", "%")},
-    {11, Coluna(UMIDADE_EXTERIOR, "humidity_ratio")},
+    {11, Coluna(kUmidadeExterior, "humidity_ratio")},
 };
 
 // A file open in the library's registry, closed with the series.
@@ -215,10 +215,10 @@ class TSerie_Entrada : public TSerie_Registro {
   // irradiance, the wind's direction clockwise from north); the soil's and
   // the interior climate's temperature and humidity ratio.
   TSerie_Entrada(TLeitura leitura) : leitura_(leitura) {
-    intervalo_ = SEGUNDOS_HORA;
+    intervalo_ = kSegundosHora;
     if (leitura == TLeitura::Clima) {
-      colunas_ = {Coluna(AR_EXTERIOR, "temperature"),
-                  Coluna(UMIDADE_EXTERIOR, "humidity_ratio"),
+      colunas_ = {Coluna(kArExterior, "temperature"),
+                  Coluna(kUmidadeExterior, "humidity_ratio"),
                   Coluna("direct_normal_irradiance", "irradiance"),
                   Coluna("diffuse_horizontal_irradiance", "irradiance"),
                   Coluna("wind_speed", "speed"),
@@ -255,7 +255,7 @@ class TSerie_Entrada : public TSerie_Registro {
     if (hora_ >= ARQAUX_HORAS_ANO) return false;
     const size_t k = colunas_.size();
     valores->assign(valores_.begin() + hora_ * k, valores_.begin() + (hora_ + 1) * k);
-    *segundos = static_cast<long long>(++hora_) * SEGUNDOS_HORA;
+    *segundos = static_cast<long long>(++hora_) * kSegundosHora;
     return true;
   }
 
@@ -280,9 +280,9 @@ class TSerie_Entrada : public TSerie_Registro {
 class TRelogio_Linhas {
  public:
   long long Tempo(int dia, int mes, int h, int m, int s) {
-    const long long no_ano = (Dias_Antes(mes) + dia - 1) * SEGUNDOS_DIA + h * 3600LL + m * 60LL + s;
-    while (ano_ * DIAS_ANO * SEGUNDOS_DIA + no_ano < anterior_) ++ano_;
-    return anterior_ = ano_ * DIAS_ANO * SEGUNDOS_DIA + no_ano;
+    const long long no_ano = (Dias_Antes(mes) + dia - 1) * kSegundosDia + h * 3600LL + m * 60LL + s;
+    while (ano_ * kDiasAno * kSegundosDia + no_ano < anterior_) ++ano_;
+    return anterior_ = ano_ * kDiasAno * kSegundosDia + no_ano;
   }
 
  private:
@@ -299,9 +299,9 @@ class TSerie_Carga : public TSerie_Registro {
   explicit TSerie_Carga(bool carga) : carga_(carga) {
     colunas_ = Colunas_Balanco();
     if (carga) {
-      for (const auto& v : VALORES_CARGA) colunas_.push_back(v.coluna);
+      for (const auto& v : kValoresCarga) colunas_.push_back(v.coluna);
     } else {
-      colunas_.insert(colunas_.end(), std::begin(TOTAIS), std::end(TOTAIS));
+      colunas_.insert(colunas_.end(), std::begin(kTotais), std::end(kTotais));
     }
   }
   // The titles' pattern passes over the white space after them: the data
@@ -313,7 +313,7 @@ class TSerie_Carga : public TSerie_Registro {
   }
   bool Le(std::vector<double>* valores, long long* segundos) override {
     char data[8] = "", hora[12] = "";
-    float balanco[32] = {}, extra[VALORES_ZONA] = {};
+    float balanco[32] = {}, extra[kValoresZona] = {};
     const long long proxima = Linha_Inteira();
     if (proxima < 0) return false;
     const bool lido = carga_ ? geren_->Le_Carga_Termica(n_, data, hora, balanco, extra)
@@ -324,7 +324,7 @@ class TSerie_Carga : public TSerie_Registro {
     fim_ = proxima;
     valores->assign(std::begin(balanco), std::end(balanco));
     if (carga_) {
-      for (const auto& v : VALORES_CARGA) valores->push_back(extra[v.indice]);
+      for (const auto& v : kValoresCarga) valores->push_back(extra[v.indice]);
     } else {
       valores->insert(valores->end(), extra, extra + 3);
     }
@@ -491,10 +491,10 @@ std::unique_ptr<TSerie_Fluxo> Serie_Temp_Umi(const std::string& caminho, int int
   // Each of the zone's values with the climate record's beside it.
   if (t)
     colunas.insert(colunas.end(),
-                   {Coluna(AR_ZONA, "temperature"), Coluna(AR_EXTERIOR, "temperature")});
+                   {Coluna(kArZona, "temperature"), Coluna(kArExterior, "temperature")});
   if (u) {
-    colunas.insert(colunas.end(), {Coluna(UMIDADE_ZONA, "humidity_ratio"),
-                                   Coluna(UMIDADE_EXTERIOR, "humidity_ratio")});
+    colunas.insert(colunas.end(), {Coluna(kUmidadeZona, "humidity_ratio"),
+                                   Coluna(kUmidadeExterior, "humidity_ratio")});
   }
   if (c) colunas.insert(colunas.end(), {Coluna("pmv", "ratio"), Coluna("ppd", "percentage")});
   if (colunas.empty()) return nullptr;
@@ -532,7 +532,7 @@ std::unique_ptr<TSerie_Fluxo> Serie_Simples(TLeitura leitura, int intervalo) {
     case TLeitura::ACS:
       return std::make_unique<TSerie_Fluxo>(
           std::vector<TColuna>{Coluna("zone_operative_temperature", "temperature"),
-                               Coluna(AR_EXTERIOR, "temperature")},
+                               Coluna(kArExterior, "temperature")},
           intervalo,
           [](G* g, int n, long long, double* v) {
             float o, e;
@@ -582,7 +582,7 @@ std::unique_ptr<TSerie_Fluxo> Serie_Simples(TLeitura leitura, int intervalo) {
 // hold every quantity. Columns stand in the order of the file's values.
 
 // Most columns a series is given: a wall of more values is refused.
-constexpr size_t MAX_COLUNAS = 65536;
+constexpr size_t kMaxColunas = 65536;
 
 // v, or padrao when the description did not give it.
 std::vector<int> Ou_Padrao(const std::vector<int>& v, std::vector<int> padrao) {
@@ -658,7 +658,7 @@ std::unique_ptr<TSerie_Fluxo> Serie_Parede(const std::string& caminho, const TDe
   for (int e : elementos) valores += (static_cast<size_t>(e) + 1) * (g[0] + 2 * g[1] + g[2]);
   int32_t regioes = 0;
   long long cabecalho = 0, tamanho = 0;
-  if (valores > MAX_COLUNAS || !Cabecalho_Parede(caminho, &regioes, &cabecalho, &tamanho)) {
+  if (valores > kMaxColunas || !Cabecalho_Parede(caminho, &regioes, &cabecalho, &tamanho)) {
     return nullptr;
   }
   *inicio = static_cast<long>(cabecalho);
@@ -798,7 +798,7 @@ std::string Confere_Linhas_Iluminacao(TGeren_ArquivoAux* g, const std::string& n
         texto.find_first_not_of(" \t\r", usados) != std::string::npos) {
       return onde + " is not the line of an hour";
     }
-    const bool data = mes >= 1 && mes <= 12 && dia >= 1 && dia <= DIAS_MES[mes - 1] &&
+    const bool data = mes >= 1 && mes <= 12 && dia >= 1 && dia <= kDiasMes[mes - 1] &&
                       hora >= 0.0f && hora < 24.0f;
     if (!data || (Dias_Antes(mes) + dia - 1) * 24 + static_cast<int>(hora) != h) {
       return onde + ": month " + std::to_string(mes) + ", day " + std::to_string(dia) + ", hour " +
@@ -940,7 +940,7 @@ std::unique_ptr<TSerie> Abre_Serie(const std::string& caminho, const TDeteccao& 
             (d.tipo != nullptr ? std::string(" (a ") + d.tipo->descricao + ")" : "");
     return nullptr;
   }
-  if (intervalo <= 0) intervalo = d.intervalo > 0 ? d.intervalo : SEGUNDOS_HORA;
+  if (intervalo <= 0) intervalo = d.intervalo > 0 ? d.intervalo : kSegundosHora;
   std::unique_ptr<TSerie> s = Abre_Leitor(caminho, d, intervalo, erro);
   if (s == nullptr) return s;
   // An hourly input file's rows are hours whatever the caller says; lines
@@ -989,11 +989,11 @@ std::string Confere_Final(const std::string& caminho, const TSerie& s) {
 }
 
 int Le_Linha_Texto(std::FILE* arq, std::string* linha) {
-  static constexpr size_t MAX_LINHA = 1 << 16;
+  static constexpr size_t kMaxLinha = 1 << 16;
   linha->clear();
   int c;
   while ((c = getc_unlocked(arq)) != EOF && c != '\n') {
-    if (linha->size() == MAX_LINHA) return 0;
+    if (linha->size() == kMaxLinha) return 0;
     *linha += static_cast<char>(c);
   }
   return c;
@@ -1031,17 +1031,17 @@ struct TData {
   int mes, dia;
 };
 TData Data(long long segundos, int ano) {
-  const long long dias = segundos / SEGUNDOS_DIA;
-  int dia = static_cast<int>(dias % DIAS_ANO), mes = 1;
-  while (mes < 12 && dia >= DIAS_MES[mes - 1]) dia -= DIAS_MES[mes++ - 1];
-  return {ano + dias / DIAS_ANO, mes, dia + 1};
+  const long long dias = segundos / kSegundosDia;
+  int dia = static_cast<int>(dias % kDiasAno), mes = 1;
+  while (mes < 12 && dia >= kDiasMes[mes - 1]) dia -= kDiasMes[mes++ - 1];
+  return {ano + dias / kDiasAno, mes, dia + 1};
 }
 
 }  // namespace
 
 std::string Texto_ISO(long long segundos, int ano) {
   const TData d = Data(segundos, ano);
-  const long long resto = segundos % SEGUNDOS_DIA;
+  const long long resto = segundos % kSegundosDia;
   char texto[48];
   std::snprintf(texto, sizeof texto, "%04lld-%02d-%02dT%02lld:%02lld:%02lld", d.ano, d.mes, d.dia,
                 resto / 3600, resto / 60 % 60, resto % 60);
@@ -1057,11 +1057,11 @@ long long Segundos_Desde_1970(long long segundos, int ano) {
   const long long ano_da_era = a - era * 400;
   const long long dia_do_ano = (153 * (d.mes + (d.mes > 2 ? -3 : 9)) + 2) / 5 + d.dia - 1;
   const long long dia_da_era = ano_da_era * 365 + ano_da_era / 4 - ano_da_era / 100 + dia_do_ano;
-  return (era * 146097 + dia_da_era - 719468) * SEGUNDOS_DIA + segundos % SEGUNDOS_DIA;
+  return (era * 146097 + dia_da_era - 719468) * kSegundosDia + segundos % kSegundosDia;
 }
 
 bool Cabe_No_Calendario(long long segundos, int ano) {
-  return segundos / (DIAS_ANO * SEGUNDOS_DIA) <= ULTIMO_ANO - ano;
+  return segundos / (kDiasAno * kSegundosDia) <= ULTIMO_ANO - ano;
 }
 
 std::string Falha_Calendario(int ano) {
@@ -1149,7 +1149,7 @@ size_t Escreve_Valor(double v, char* texto) {
   const bool real = static_cast<double>(f) == v;
   if (!std::isfinite(v) ||
       (real ? Fora_Do_Comum<float, uint32_t>(f) : Fora_Do_Comum<double, uint64_t>(v))) {
-    return Texto_Valor_Lento(v, real, texto, TAM_TEXTO_VALOR);
+    return Texto_Valor_Lento(v, real, texto, kTamTextoValor);
   }
   char curto[40];
   const std::to_chars_result r =
@@ -1163,28 +1163,28 @@ size_t Escreve_Horas(long long segundos, char* texto) {
   // exponent, however many hours. The shortest fixed text is that, but at
   // a power of two (see Potencia_De_Dois).
   // Past 17 decimals "%f" gives up, and so does this.
-  const double horas = static_cast<double>(segundos) / SEGUNDOS_HORA;
-  if (segundos % SEGUNDOS_HORA == 0 || !Fora_Do_Comum<double, uint64_t>(horas)) {
+  const double horas = static_cast<double>(segundos) / kSegundosHora;
+  if (segundos % kSegundosHora == 0 || !Fora_Do_Comum<double, uint64_t>(horas)) {
     const char* fim =
-        std::to_chars(texto, texto + TAM_TEXTO_VALOR, horas, std::chars_format::fixed).ptr;
+        std::to_chars(texto, texto + kTamTextoValor, horas, std::chars_format::fixed).ptr;
     const char* ponto = static_cast<const char*>(std::memchr(texto, '.', fim - texto));
     if (ponto == nullptr || fim - ponto <= 18) return static_cast<size_t>(fim - texto);
   }
   int escritos = 0;
   for (int decimais = 0; decimais <= 17; ++decimais) {
-    escritos = std::snprintf(texto, TAM_TEXTO_VALOR, "%.*f", decimais, horas);
+    escritos = std::snprintf(texto, kTamTextoValor, "%.*f", decimais, horas);
     if (std::strtod(texto, nullptr) == horas) break;
   }
   return static_cast<size_t>(escritos);
 }
 
 std::string Texto_Horas(long long segundos) {
-  char texto[TAM_TEXTO_VALOR];
+  char texto[kTamTextoValor];
   return std::string(texto, Escreve_Horas(segundos, texto));
 }
 
 std::string Texto_Valor(double v) {
-  char texto[TAM_TEXTO_VALOR];
+  char texto[kTamTextoValor];
   return std::string(texto, Escreve_Valor(v, texto));
 }
 
@@ -1201,7 +1201,7 @@ double Valor_Decimal(double v) {
     std::from_chars(curto, r.ptr, d);
     return d;
   }
-  char texto[TAM_TEXTO_VALOR];
+  char texto[kTamTextoValor];
   const size_t n = Escreve_Valor(v, texto);
   if (!std::isfinite(v)) return v;
   double d = 0;

@@ -35,13 +35,13 @@ struct TGrupo_Componente {
   int flag;
   std::vector<TColuna> colunas;
 };
-const TColuna TEMPERATURA = {"temperature", C, "temperature"};
-const TColuna UMIDADE_RELATIVA = {"relative_humidity", "%", "relative_humidity"};
-const TColuna UMIDADE = {"humidity_ratio", "kg/kg", "humidity_ratio"};
+const TColuna kTemperatura = {"temperature", C, "temperature"};
+const TColuna kUmidadeRelativa = {"relative_humidity", "%", "relative_humidity"};
+const TColuna kUmidade = {"humidity_ratio", "kg/kg", "humidity_ratio"};
 TColuna Potencia(const char* nome) { return {nome, "W", "power"}; }
-const std::vector<TGrupo_Componente> AR_COMPONENTE = {
-    {1, {TEMPERATURA}}, {2, {UMIDADE_RELATIVA}}, {3, {UMIDADE}}};
-const std::vector<TGrupo_Componente> GRUPOS_SERPENTINA = {
+const std::vector<TGrupo_Componente> kArComponente = {
+    {1, {kTemperatura}}, {2, {kUmidadeRelativa}}, {3, {kUmidade}}};
+const std::vector<TGrupo_Componente> kGruposSerpentina = {
     {4, {Potencia("heat"), Potencia("sensible_heat")}},
     {6,
      {{"water_inlet_temperature", C, "temperature"},
@@ -49,29 +49,29 @@ const std::vector<TGrupo_Componente> GRUPOS_SERPENTINA = {
     {7, {{"water_flow", "L/s", "volume_flow"}}},
     {5, {{"condensate_flow", "g/s", "mass_flow"}}}};
 // A fan's air flow is the mass of air it moves, as its report titles it.
-const std::vector<TGrupo_Componente> GRUPOS_VENTILADOR = {{4, {Potencia("heat")}},
+const std::vector<TGrupo_Componente> kGruposVentilador = {{4, {Potencia("heat")}},
                                                           {5, {Potencia("electric_power")}},
                                                           {6, {{"air_flow", "kg/s", "mass_flow"}}}};
 const struct {
   const char* nome;
   std::vector<TGrupo_Componente> grupos;
   bool consome;  // on the consumption line
-} COMPONENTES[TIPOS_COMPONENTE] = {
+} kComponentes[TIPOS_COMPONENTE] = {
     {"mixing_box", {}, false},
     {"electric_heater", {{4, {Potencia("heat")}}, {5, {Potencia("electric_power")}}}, true},
-    {"heating_coil", GRUPOS_SERPENTINA, false},
-    {"cooling_coil", GRUPOS_SERPENTINA, false},
+    {"heating_coil", kGruposSerpentina, false},
+    {"cooling_coil", kGruposSerpentina, false},
     {"humidifier",
      {{4, {Potencia("heat"), Potencia("sensible_heat")}}, {5, {Potencia("electric_power")}}},
      true},
-    {"supply_fan", GRUPOS_VENTILADOR, true},
-    {"return_fan", GRUPOS_VENTILADOR, true},
+    {"supply_fan", kGruposVentilador, true},
+    {"return_fan", kGruposVentilador, true},
 };
 const struct {
   int flag;
   const char* nome;
   int flags[3];
-} AR_FANCOIL[] = {{1, "outdoor_air_", {2, 3, 4}}, {5, "return_air_", {6, 7, 8}}};
+} kArFancoil[] = {{1, "outdoor_air_", {2, 3, 4}}, {5, "return_air_", {6, 7, 8}}};
 
 // A consumption column: the electric power drawn over the step.
 TColuna Consumo(const std::string& nome) { return {nome, "W", "power"}; }
@@ -80,11 +80,11 @@ TColuna Consumo(const std::string& nome) { return {nome, "W", "power"}; }
 // (consumo false) or the consumption line's, but for its total and extra.
 void Colunas_FanCoil(const TDescricao& d, bool consumo, std::vector<TColuna>* colunas) {
   if (!consumo) {
-    for (const auto& ar : AR_FANCOIL) {
+    for (const auto& ar : kArFancoil) {
       if (d.flags[ar.flag] == 0) continue;
       for (int k = 0; k < 3; ++k) {
         if (d.flags[ar.flags[k]] != 0) {
-          TColuna c = AR_COMPONENTE[k].colunas[0];
+          TColuna c = kArComponente[k].colunas[0];
           colunas->push_back({ar.nome + c.nome, c.unidade, c.grandeza});
         }
       }
@@ -92,14 +92,14 @@ void Colunas_FanCoil(const TDescricao& d, bool consumo, std::vector<TColuna>* co
   }
   int contagem[TIPOS_COMPONENTE] = {};
   for (const TComponente_Descrito& componente : d.componentes) {
-    const auto& c = COMPONENTES[componente.tipo];
+    const auto& c = kComponentes[componente.tipo];
     const std::string prefixo = c.nome + std::to_string(++contagem[componente.tipo]) + "_";
     if (consumo) {
       if (c.consome) colunas->push_back(Consumo(prefixo + "consumption"));
       continue;
     }
     if (componente.flags[0] == 0) continue;
-    std::vector<TGrupo_Componente> grupos = AR_COMPONENTE;
+    std::vector<TGrupo_Componente> grupos = kArComponente;
     grupos.insert(grupos.end(), c.grupos.begin(), c.grupos.end());
     for (const TGrupo_Componente& g : grupos) {
       if (componente.flags[g.flag] == 0) continue;

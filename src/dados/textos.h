@@ -6,7 +6,7 @@
 #include <cstddef>
 
 // Room enough for any text of a value or of hours.
-constexpr size_t TAM_TEXTO_VALOR = 48;
+constexpr size_t kTamTextoValor = 48;
 
 // Texto_Valor(v) into texto: its length.
 size_t Escreve_Valor(double v, char* texto);

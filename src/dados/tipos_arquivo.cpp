@@ -15,12 +15,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int HEADER = 2;
-constexpr int SIZE_ONLY = 1;
+constexpr int kHeader = 2;
+constexpr int kSizeOnly = 1;
 // A description is a few lines; more than this is not one.
-constexpr uintmax_t MAX_DESCRICAO = 65536;
+constexpr uintmax_t kMaxDescricao = 65536;
 // Counts of outputs a controller-output record may hold.
-constexpr float MAX_SAIDAS = 65535.0f;
+constexpr float kMaxSaidas = 65535.0f;
 
 int32_t Inteiro_Em(const std::string& s, size_t posicao) {
   int32_t v = 0;
@@ -52,18 +52,18 @@ bool Termina_Em(const std::string& s, const std::string& fim) {
 
 // A headerless stream of records of tamanho bytes: the size alone.
 int Registros_De(const TAmostra_Arquivo& a, uintmax_t tamanho) {
-  return Binario(a) && a.tamanho % tamanho == 0 ? SIZE_ONLY : 0;
+  return Binario(a) && a.tamanho % tamanho == 0 ? kSizeOnly : 0;
 }
 
 int Clima(const TAmostra_Arquivo& a) {
-  return a.tamanho == ARQAUX_TAM_ARQUIVO_CLIMA && Binario(a) ? HEADER : 0;
+  return a.tamanho == ARQAUX_TAM_ARQUIVO_CLIMA && Binario(a) ? kHeader : 0;
 }
 int Solo(const TAmostra_Arquivo& a) {
-  return a.tamanho == ARQAUX_TAM_ARQUIVO_SOLO && Binario(a) ? SIZE_ONLY : 0;
+  return a.tamanho == ARQAUX_TAM_ARQUIVO_SOLO && Binario(a) ? kSizeOnly : 0;
 }
 int TI(const TAmostra_Arquivo& a) {
   if (a.tamanho != ARQAUX_TAM_ARQUIVO_TI || !Binario(a)) return 0;
-  return Termina_Em(a.nome, ".ti") ? HEADER : SIZE_ONLY;
+  return Termina_Em(a.nome, ".ti") ? kHeader : kSizeOnly;
 }
 int ATS(const TAmostra_Arquivo& a) { return Registros_De(a, ARQAUX_TAM_REGISTRO_ATS_ACE); }
 int Somente_Descrito(const TAmostra_Arquivo&) { return 0; }
@@ -85,7 +85,7 @@ int Temp_Umi(const TAmostra_Arquivo& a) {
     grupos += f;
   }
   const uintmax_t registro = ARQAUX_TAM_GRUPO_TEMP_UMI * grupos;
-  return grupos > 0 && (a.tamanho - ARQAUX_TAM_CABECALHO_TEMP_UMI) % registro == 0 ? HEADER : 0;
+  return grupos > 0 && (a.tamanho - ARQAUX_TAM_CABECALHO_TEMP_UMI) % registro == 0 ? kHeader : 0;
 }
 
 // Every record of the first bytes starts with the same whole count k of
@@ -96,13 +96,13 @@ int Saida_Cont(const TAmostra_Arquivo& a) {
   const size_t c = ARQAUX_TAM_CABECALHO_SAIDA_CONT;
   if (!Binario(a) || a.tamanho <= c || a.inicio.size() < c + 4) return 0;
   const float k = Real_Em(a.inicio, c);
-  if (!(k >= 1.0f && k <= MAX_SAIDAS) || std::trunc(k) != k) return 0;
+  if (!(k >= 1.0f && k <= kMaxSaidas) || std::trunc(k) != k) return 0;
   const uintmax_t registro = ARQAUX_TAM_VALOR_SAIDA_CONT * (static_cast<uintmax_t>(k) + 1);
   if ((a.tamanho - c) % registro != 0) return 0;
   for (size_t p = c; p + 4 <= a.inicio.size(); p += registro) {
     if (Real_Em(a.inicio, p) != k) return 0;
   }
-  return HEADER;
+  return kHeader;
 }
 
 // A statistics file: a count at byte cabecalho - 4 and exactly that many
@@ -110,7 +110,7 @@ int Saida_Cont(const TAmostra_Arquivo& a) {
 int Estatistica(const TAmostra_Arquivo& a, uintmax_t cabecalho, uintmax_t registro) {
   if (!Binario(a) || a.tamanho < cabecalho || a.inicio.size() < cabecalho) return 0;
   const int32_t n = Inteiro_Em(a.inicio, cabecalho - ARQAUX_TAM_CONTAGEM);
-  return n >= 0 && a.tamanho == cabecalho + registro * static_cast<uintmax_t>(n) ? HEADER : 0;
+  return n >= 0 && a.tamanho == cabecalho + registro * static_cast<uintmax_t>(n) ? kHeader : 0;
 }
 int Demanda(const TAmostra_Arquivo& a) {
   return Estatistica(a, ARQAUX_TAM_CONTAGEM, ARQAUX_TAM_DEMANDA_CONSUMO);
@@ -141,13 +141,13 @@ std::string Primeira_Linha(const TAmostra_Arquivo& a) {
 int Carga(const TAmostra_Arquivo& a) {
   const std::string l = Primeira_Linha(a);
   return l.find("Trans_Par_S") != std::string::npos && l.find("Temp_Zona") != std::string::npos
-             ? HEADER
+             ? kHeader
              : 0;
 }
 int Ganho(const TAmostra_Arquivo& a) {
   const std::string l = Primeira_Linha(a);
   return l.find("Trans_Par_S") != std::string::npos && l.find("Temp_Zona") == std::string::npos
-             ? HEADER
+             ? kHeader
              : 0;
 }
 
@@ -156,17 +156,17 @@ int Texto_Interno(const TAmostra_Arquivo& a) {
   const std::string l = Primeira_Linha(a);
   float t, u;
   char resto;
-  return !l.empty() && std::sscanf(l.c_str(), "%f %f %c", &t, &u, &resto) == 2 ? HEADER : 0;
+  return !l.empty() && std::sscanf(l.c_str(), "%f %f %c", &t, &u, &resto) == 2 ? kHeader : 0;
 }
 
 // A description the tool reads beside a file: text, named "<file>.desc".
 int Descricao(const TAmostra_Arquivo& a) {
-  return Eh_Texto(a) && Termina_Em(a.nome, ".desc") ? HEADER : 0;
+  return Eh_Texto(a) && Termina_Em(a.nome, ".desc") ? kHeader : 0;
 }
 
 // A daylighting schedule opens on the line naming the thermal model.
 int Iluminacao(const TAmostra_Arquivo& a) {
-  return Primeira_Linha(a).rfind("# thermal simulation input file (", 0) == 0 ? HEADER : 0;
+  return Primeira_Linha(a).rfind("# thermal simulation input file (", 0) == 0 ? kHeader : 0;
 }
 
 // The interior surface temperatures: the report's title, or the data
@@ -177,7 +177,7 @@ int Temp_Superficies(const TAmostra_Arquivo& a) {
   const bool dados =
       std::sscanf(l.c_str(), "%2d/%2d - %2d:%2d:%2d%n", &d, &m, &h, &mi, &se, &fim) == 5 &&
       fim > 0 && l.size() > static_cast<size_t>(fim) && l[fim] == '\t';
-  return dados || l.rfind(TITULO_TEMP_SUPERFICIES, 0) == 0 ? HEADER : 0;
+  return dados || l.rfind(TITULO_TEMP_SUPERFICIES, 0) == 0 ? kHeader : 0;
 }
 
 // Any other text: a report, a configuration or system file, a catalogue,
@@ -186,7 +186,7 @@ int Relatorio(const TAmostra_Arquivo& a) {
   for (auto outro : {Carga, Ganho, Texto_Interno, Descricao, Iluminacao, Temp_Superficies}) {
     if (outro(a) != 0) return 0;
   }
-  return Eh_Texto(a) ? HEADER : 0;
+  return Eh_Texto(a) ? kHeader : 0;
 }
 
 // A statistics file is told by its exact size, which no envelope file
@@ -206,7 +206,7 @@ int Parede(const TAmostra_Arquivo& a) {
     if (p + 4 > a.inicio.size() || m < 0 || m > MAX_SUPERFICIES) return 0;
     p += 4 + 8 * static_cast<size_t>(m);
   }
-  return p <= a.inicio.size() && p <= a.tamanho && (a.tamanho - p) % 4 == 0 ? HEADER : 0;
+  return p <= a.inicio.size() && p <= a.tamanho && (a.tamanho - p) % 4 == 0 ? kHeader : 0;
 }
 
 // A shading, flux or mould stream: N and the N surfaces' areas, then
@@ -219,11 +219,11 @@ int Superficies(const TAmostra_Arquivo& a) {
     const float area = Real_Em(a.inicio, p);
     if (!std::isnormal(area) || area < 0.0f || area > 1e6f) return 0;
   }
-  return a.tamanho >= cabecalho && (a.tamanho - cabecalho) % (4 * n) == 0 ? HEADER : 0;
+  return a.tamanho >= cabecalho && (a.tamanho - cabecalho) % (4 * n) == 0 ? kHeader : 0;
 }
 
 using L = TLeitura;
-const std::vector<TTipo_Arquivo> TIPOS = {
+const std::vector<TTipo_Arquivo> kTipos = {
     {"climate", "climate file (city header, then 8760 hourly records)", L::Clima, Clima,
      "arqaux climate show FILE"},
     {"ti", "interior-climate file (.ti, 8760 hourly records)", L::TI, TI,
@@ -311,10 +311,10 @@ int Intervalo_Do_Cabecalho(const TTipo_Arquivo& t, const TAmostra_Arquivo& a) {
 
 }  // namespace
 
-const std::vector<TTipo_Arquivo>& Tipos_Arquivo() { return TIPOS; }
+const std::vector<TTipo_Arquivo>& Tipos_Arquivo() { return kTipos; }
 
 const TTipo_Arquivo* Procura_Tipo_Arquivo(const std::string& nome) {
-  for (const TTipo_Arquivo& t : TIPOS) {
+  for (const TTipo_Arquivo& t : kTipos) {
     if (nome == t.nome) return &t;
   }
   return nullptr;
@@ -339,9 +339,9 @@ TDeteccao Detecta_Tipo(const TAmostra_Arquivo& a, const std::string& forcado) {
     Detecta_Por_Descricao(a, &d);
   } else {
     std::vector<const TTipo_Arquivo*> com_cabecalho;
-    for (const TTipo_Arquivo& t : TIPOS) {
+    for (const TTipo_Arquivo& t : kTipos) {
       const int nota = t.confere(a);
-      if (nota == HEADER) com_cabecalho.push_back(&t);
+      if (nota == kHeader) com_cabecalho.push_back(&t);
       if (nota > 0) d.candidatos.push_back(&t);
     }
     // Only a header tells a kind; a size alone names candidates.
@@ -381,8 +381,8 @@ bool Le_Amostra_Arquivo(const std::string& caminho, TAmostra_Arquivo* a, std::st
     return false;
   }
   auto le_descricao = [&](const std::string& descricao) {
-    return fs::is_regular_file(descricao, ec) && fs::file_size(descricao, ec) <= MAX_DESCRICAO &&
-           le(descricao, MAX_DESCRICAO, &a->descricao);
+    return fs::is_regular_file(descricao, ec) && fs::file_size(descricao, ec) <= kMaxDescricao &&
+           le(descricao, kMaxDescricao, &a->descricao);
   };
   const std::vector<std::string> lidos = Arquivos_Lidos(caminho);
   a->tem_descricao = le_descricao(lidos[1]);

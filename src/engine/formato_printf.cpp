@@ -7,16 +7,16 @@ namespace arqaux {
 namespace {
 
 // Most digits of a width or a precision.
-constexpr int MAX_DIGITOS = 2;
+constexpr int kMaxDigitos = 2;
 
-// Reads up to MAX_DIGITOS digits at *p into *valor; false when more follow.
+// Reads up to kMaxDigitos digits at *p into *valor; false when more follow.
 bool Le_Numero(const char** p, int* valor) {
   *valor = 0;
   int digitos = 0;
   for (; **p >= '0' && **p <= '9'; ++*p, ++digitos) {
-    if (digitos < MAX_DIGITOS) *valor = *valor * 10 + (**p - '0');
+    if (digitos < kMaxDigitos) *valor = *valor * 10 + (**p - '0');
   }
-  return digitos <= MAX_DIGITOS;
+  return digitos <= kMaxDigitos;
 }
 
 // The kind of the conversion letter at *p, moving past a scan set's closing
@@ -74,7 +74,7 @@ const char* Le_Peca(const char* p, TPeca_Formato* peca) {
   }
   peca->longo = *q == 'l';
   if (peca->longo) ++q;
-  if (!Le_Tipo(&q, &peca->tipo) || q - p > MAX_CONVERSAO) return nullptr;
+  if (!Le_Tipo(&q, &peca->tipo) || q - p > kMaxConversao) return nullptr;
   peca->fim = q;
   return q;
 }

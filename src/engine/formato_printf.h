@@ -21,7 +21,7 @@ enum class TTipo_Peca : uint8_t {
 };
 
 // Longest conversion, '%' and letter included.
-constexpr int MAX_CONVERSAO = 16;
+constexpr int kMaxConversao = 16;
 
 // One piece of a format, [inicio, fim) in the format's text.
 struct TPeca_Formato {

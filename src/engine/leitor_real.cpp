@@ -10,7 +10,7 @@ namespace {
 
 // Largest exponent kept while reading one: past it only the sign of the
 // value's order of magnitude matters.
-constexpr int64_t MAX_EXPOENTE = int64_t{1} << 40;
+constexpr int64_t kMaxExpoente = int64_t{1} << 40;
 
 bool Eh_Digito(char c) { return static_cast<unsigned char>(c - '0') < 10; }
 
@@ -69,7 +69,7 @@ bool Grande_Demais(const char* p, const char* fim, bool hexa) {
   if (p != fim) {  // past the exponent letter: a sign, then digits
     negativo = ++p != fim && *p == '-';
     if (p != fim && (*p == '-' || *p == '+')) ++p;
-    for (; p != fim; ++p) expoente = std::min(expoente * 10 + (*p - '0'), MAX_EXPOENTE);
+    for (; p != fim; ++p) expoente = std::min(expoente * 10 + (*p - '0'), kMaxExpoente);
   }
   return ordem * (hexa ? 4 : 1) + (negativo ? -expoente : expoente) > 0;
 }
@@ -93,7 +93,7 @@ bool Converte(const char* p, const char* fim, bool hexa, bool negativo, float* v
 
 // Powers of ten up to the most decimal places of the one-pass case, all exact
 // in a double.
-constexpr double POTENCIAS_10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,
+constexpr double kPotencias10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,
                                    1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19};
 
 // The common case in one pass: plain decimal text such as "23.456780", with
@@ -123,7 +123,7 @@ bool Le_Decimal_Simples(const char* p, const char* fim, bool negativo, float* va
       seguinte == 'x') {
     return false;
   }
-  const double duplo = static_cast<double>(inteiro) / POTENCIAS_10[casas];
+  const double duplo = static_cast<double>(inteiro) / kPotencias10[casas];
   uint64_t bits;
   std::memcpy(&bits, &duplo, sizeof bits);
   // A float keeps 24 of the double's 53 significant bits.

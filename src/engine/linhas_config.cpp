@@ -93,7 +93,7 @@ const char* Elemento_De(const TCampo_Linha& campo, const void* valores, int k) {
 // Prints one conversion of a field's element; bytes written or -1.
 int Grava_Conversao(FILE* arq, const TPeca_Formato& c, const TCampo_Linha& campo,
                     const char* origem) {
-  char conversao[MAX_CONVERSAO + 1];
+  char conversao[kMaxConversao + 1];
   const size_t n = static_cast<size_t>(c.fim - c.inicio);
   std::memcpy(conversao, c.inicio, n);
   conversao[n] = '\0';

@@ -13,24 +13,24 @@ namespace {
 
 // Most decimals the exact path writes: a float's 24-bit significand times
 // 10^9 stays below 2^54, inside a 64-bit integer.
-constexpr int MAX_PRECISAO_RAPIDA = 9;
+constexpr int kMaxPrecisaoRapida = 9;
 
 // 10^0 to 10^19, every power of ten below 2^64.
-constexpr int MAX_DIGITOS_64 = 20;
+constexpr int kMaxDigitos64 = 20;
 struct TPotencias_10 {
-  uint64_t de[MAX_DIGITOS_64] = {1};
+  uint64_t de[kMaxDigitos64] = {1};
   constexpr TPotencias_10() {
-    for (int i = 1; i < MAX_DIGITOS_64; ++i) de[i] = de[i - 1] * 10;
+    for (int i = 1; i < kMaxDigitos64; ++i) de[i] = de[i - 1] * 10;
   }
 };
-constexpr TPotencias_10 POTENCIAS_10;
+constexpr TPotencias_10 kPotencias10;
 
 // One 64-bit slice of a 128-bit integer's digits: 19 of them.
-constexpr int DIGITOS_FATIA = 19;
-constexpr uint64_t FATIA = POTENCIAS_10.de[DIGITOS_FATIA];
+constexpr int kDigitosFatia = 19;
+constexpr uint64_t kFatia = kPotencias10.de[kDigitosFatia];
 
 // "00" to "99": two digits per step, from the right.
-constexpr char PARES[] =
+constexpr char kPares[] =
     "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
     "8081828384858687888990919293949596979899";
@@ -40,7 +40,7 @@ constexpr char PARES[] =
 void Escreve_Digitos(char* fim, uint64_t v, int n) {
   for (; n >= 2; n -= 2) {
     fim -= 2;
-    std::memcpy(fim, PARES + 2 * (v % 100), 2);
+    std::memcpy(fim, kPares + 2 * (v % 100), 2);
     v /= 100;
   }
   if (n == 1) fim[-1] = static_cast<char>('0' + v % 10);
@@ -48,8 +48,8 @@ void Escreve_Digitos(char* fim, uint64_t v, int n) {
 
 // The same for an integer that may need 128 bits; n is its digit count.
 void Escreve_Digitos_128(char* fim, unsigned __int128 v, int n) {
-  for (; (v >> 64) != 0; v /= FATIA, fim -= DIGITOS_FATIA, n -= DIGITOS_FATIA) {
-    Escreve_Digitos(fim, static_cast<uint64_t>(v % FATIA), DIGITOS_FATIA);
+  for (; (v >> 64) != 0; v /= kFatia, fim -= kDigitosFatia, n -= kDigitosFatia) {
+    Escreve_Digitos(fim, static_cast<uint64_t>(v % kFatia), kDigitosFatia);
   }
   Escreve_Digitos(fim, static_cast<uint64_t>(v), n);
 }
@@ -57,9 +57,9 @@ void Escreve_Digitos_128(char* fim, unsigned __int128 v, int n) {
 // How many digits v has (one for zero).
 int Conta_Digitos(unsigned __int128 v) {
   int n = 0;
-  for (; (v >> 64) != 0; v /= FATIA) n += DIGITOS_FATIA;
+  for (; (v >> 64) != 0; v /= kFatia) n += kDigitosFatia;
   int resto = 1;
-  while (resto < MAX_DIGITOS_64 && v >= POTENCIAS_10.de[resto]) ++resto;
+  while (resto < kMaxDigitos64 && v >= kPotencias10.de[resto]) ++resto;
   return n + resto;
 }
 
@@ -71,7 +71,7 @@ struct TPartes {
 };
 
 // The parts of a finite float given by its bits; precisao is
-// 0..MAX_PRECISAO_RAPIDA.
+// 0..kMaxPrecisaoRapida.
 TPartes Separa(uint32_t bits, int precisao) {
   const uint32_t campo_expoente = (bits >> 23) & 0xFF;
   uint64_t m = bits & 0x7FFFFF;
@@ -82,7 +82,7 @@ TPartes Separa(uint32_t bits, int precisao) {
   // Below 2^-54, m * 10^precisao / 2^deslocamento is under a half: zero.
   const int deslocamento = -expoente;
   if (deslocamento > 54) return {0, 0};
-  const uint64_t escalado = m * POTENCIAS_10.de[precisao];
+  const uint64_t escalado = m * kPotencias10.de[precisao];
   const uint64_t metade = uint64_t{1} << (deslocamento - 1);
   const uint64_t resto = escalado & ((metade << 1) - 1);
   uint64_t q = escalado >> deslocamento;
@@ -93,8 +93,8 @@ TPartes Separa(uint32_t bits, int precisao) {
   // the decimals are the difference, with no division; at the upper end the
   // rounding carried into the integer part.
   uint64_t inteiro = m >> deslocamento;
-  uint64_t decimais = q - inteiro * POTENCIAS_10.de[precisao];
-  if (decimais == POTENCIAS_10.de[precisao]) {
+  uint64_t decimais = q - inteiro * kPotencias10.de[precisao];
+  if (decimais == kPotencias10.de[precisao]) {
     ++inteiro;
     decimais = 0;
   }
@@ -131,15 +131,15 @@ struct TFlag {
   char letra;
   bool TEspec_Fixo::*campo;
 };
-constexpr TFlag FLAGS[] = {{'-', &TEspec_Fixo::esquerda},
-                           {'+', &TEspec_Fixo::sinal},
-                           {' ', &TEspec_Fixo::espaco},
-                           {'0', &TEspec_Fixo::zeros},
-                           {'#', &TEspec_Fixo::alternativo}};
+constexpr TFlag kFlags[] = {{'-', &TEspec_Fixo::esquerda},
+                            {'+', &TEspec_Fixo::sinal},
+                            {' ', &TEspec_Fixo::espaco},
+                            {'0', &TEspec_Fixo::zeros},
+                            {'#', &TEspec_Fixo::alternativo}};
 
 // The flag a letter stands for; null for any other letter.
 const TFlag* Flag_Da_Letra(char letra) {
-  for (const TFlag& f : FLAGS) {
+  for (const TFlag& f : kFlags) {
     if (f.letra == letra) return &f;
   }
   return nullptr;
@@ -148,16 +148,16 @@ const TFlag* Flag_Da_Letra(char letra) {
 // The conversion through snprintf: the format rebuilt from espec, the text
 // cut to the room the caller has.
 char* Escreve_Por_Snprintf(char* destino, double v, const TEspec_Fixo& espec) {
-  char formato[MAX_CONVERSAO];
+  char formato[kMaxConversao];
   char* p = formato;
   *p++ = '%';
-  for (const TFlag& f : FLAGS) {
+  for (const TFlag& f : kFlags) {
     if (espec.*f.campo) *p++ = f.letra;
   }
   std::snprintf(p, formato + sizeof formato - p, "%d.%df", espec.largura, espec.precisao);
-  char texto[MAX_TEXTO_REAL_FIXO + 1];
+  char texto[kMaxTextoRealFixo + 1];
   const int n = std::snprintf(texto, sizeof texto, formato, v);
-  const size_t tamanho = std::min(static_cast<size_t>(std::max(n, 0)), MAX_TEXTO_REAL_FIXO);
+  const size_t tamanho = std::min(static_cast<size_t>(std::max(n, 0)), kMaxTextoRealFixo);
   std::memcpy(destino, texto, tamanho);
   return destino + tamanho;
 }
@@ -182,7 +182,7 @@ char* Escreve_Real_Fixo(char* destino, float v, const TEspec_Fixo& espec) {
   uint32_t bits;
   std::memcpy(&bits, &v, sizeof bits);
   const bool finito = ((bits >> 23) & 0xFF) != 0xFF;
-  if (!finito || espec.precisao < 0 || espec.precisao > MAX_PRECISAO_RAPIDA) {
+  if (!finito || espec.precisao < 0 || espec.precisao > kMaxPrecisaoRapida) {
     return Escreve_Por_Snprintf(destino, v, espec);
   }
   return Monta_Campo(destino, (bits >> 31) != 0, Separa(bits, espec.precisao), espec);

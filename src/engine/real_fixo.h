@@ -30,16 +30,16 @@ bool Compila_Espec_Fixo(const TPeca_Formato& peca, TEspec_Fixo* espec);
 
 // Room Escreve_Real_Fixo may need: 99-digit width or sign + 39 integer digits +
 // point + 99 decimals.
-constexpr size_t MAX_TEXTO_REAL_FIXO = 160;
+constexpr size_t kMaxTextoRealFixo = 160;
 
 // Writes exactly what snprintf of the conversion with (double)v writes (no terminator) at
-// destino, which has room for MAX_TEXTO_REAL_FIXO chars; returns one past the end.
+// destino, which has room for kMaxTextoRealFixo chars; returns one past the end.
 char* Escreve_Real_Fixo(char* destino, float v, const TEspec_Fixo& espec);
 
 // The same for a double: the fast path when v is exactly a float, snprintf
 // otherwise. A double of magnitude 1e39 or more, beyond every float and every
 // mean of floats, has more integer digits than the room allows: its text is
-// cut at MAX_TEXTO_REAL_FIXO chars.
+// cut at kMaxTextoRealFixo chars.
 char* Escreve_Real_Fixo(char* destino, double v, const TEspec_Fixo& espec);
 
 }  // namespace arqaux

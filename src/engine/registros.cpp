@@ -34,7 +34,7 @@ TLinha<TValores_Cabecalho> Linha_Cabecalho(const char* formato) {
 }
 
 // In the order of TTitulo_Horarios.
-const TLinha<TValores_Cabecalho> CABECALHOS[] = {
+const TLinha<TValores_Cabecalho> kCabecalhos[] = {
     Linha_Cabecalho("\t[Horarios = %d]\n"),
     Linha_Cabecalho("\t[Horarios Ventilacao = %d]\n"),
     Linha_Cabecalho("\t{Horarios Sistema Resfriamento = %d}\n"),
@@ -55,8 +55,9 @@ TLinha<TValores_Periodo> Linha_Periodo(const char* formato) {
            Campo(&TValores_Periodo::minuto_fim)}};
 }
 
-const TLinha<TValores_Periodo> PERIODO = Linha_Periodo("\t\t[Horario %d = (%d,%d,%d:%d->%d:%d)]\n");
-const TLinha<TValores_Periodo> PERIODO_CHAVES =
+const TLinha<TValores_Periodo> kPeriodo =
+    Linha_Periodo("\t\t[Horario %d = (%d,%d,%d:%d->%d:%d)]\n");
+const TLinha<TValores_Periodo> kPeriodoChaves =
     Linha_Periodo("\t\t{Horario %d = (%d,%d,%d:%d->%d:%d)}\n");
 
 // The lines of a schedule block under a title.
@@ -68,14 +69,14 @@ struct TLinhas_Horarios {
 TLinhas_Horarios Linhas(arqaux::TTitulo_Horarios titulo) {
   const bool chaves = titulo == arqaux::TTitulo_Horarios::Resfriamento ||
                       titulo == arqaux::TTitulo_Horarios::Aquecimento;
-  return {CABECALHOS[static_cast<int>(titulo)], chaves ? PERIODO_CHAVES : PERIODO};
+  return {kCabecalhos[static_cast<int>(titulo)], chaves ? kPeriodoChaves : kPeriodo};
 }
 
 struct TValores_Zona {
   int32_t zona = 0;
 };
 
-const TLinha<TValores_Zona> ZONA = {"[Zona = %d]\n", {Campo(&TValores_Zona::zona)}};
+const TLinha<TValores_Zona> kZona = {"[Zona = %d]\n", {Campo(&TValores_Zona::zona)}};
 
 // The number of periods is asked again at every pass, as the schedule may be
 // shared with code that changes it. False when the stream reports a failed
@@ -137,12 +138,12 @@ bool Le_Horarios(FILE* arq, TIntervalos* intervalos, TTitulo_Horarios titulo) {
 bool Grava_Zona(FILE* arq, int zona) {
   TValores_Zona z;
   z.zona = zona;
-  return arq != nullptr && Grava_Linha(arq, ZONA, z) >= 0;
+  return arq != nullptr && Grava_Linha(arq, kZona, z) >= 0;
 }
 
 bool Le_Zona(FILE* arq, int zona) {
   TValores_Zona z;
-  return arq != nullptr && Le_Linha(arq, ZONA, &z) && z.zona == zona;
+  return arq != nullptr && Le_Linha(arq, kZona, &z) && z.zona == zona;
 }
 
 }  // namespace arqaux

@@ -23,7 +23,7 @@ namespace arqaux {
 
 // The fourth argument of a PID controller's creation: the integration time
 // in seconds, fixed by the model, never stored in a file.
-constexpr float TEMPO_INTEGRACAO_PID = 3600.0f;
+constexpr float kTempoIntegracaoPid = 3600.0f;
 
 // The header line of a schedule block: "\t[Horarios = %d]" for a record's
 // schedule, "\t[Horarios Ventilacao = %d]" for forced ventilation's. The

@@ -26,7 +26,7 @@ class TFormato_Compilado {
   bool Valido() const { return valido_; }
   // The most bytes Escreve may touch.
   size_t Tamanho_Maximo() const {
-    return antes_.Tamanho_Maximo() + MAX_TEXTO_REAL_FIXO + depois_.Tamanho_Maximo();
+    return antes_.Tamanho_Maximo() + kMaxTextoRealFixo + depois_.Tamanho_Maximo();
   }
   // Writes the text of the format for v at p, which has room for
   // Tamanho_Maximo bytes; returns one past the end.

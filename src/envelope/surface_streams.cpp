@@ -86,7 +86,7 @@ bool Le_Registro(FILE* arq, int superficies, int regiao, int passo, int64_t tama
 std::string Linha_Regiao(int regiao, float area) {
   arqaux::TEspec_Fixo espec;
   espec.precisao = 2;
-  char texto[arqaux::MAX_TEXTO_REAL_FIXO];
+  char texto[arqaux::kMaxTextoRealFixo];
   char* fim = arqaux::Escreve_Real_Fixo(texto, area, espec);
   return "Regiao " + std::to_string(regiao) + " -> " +
          std::string(texto, static_cast<size_t>(fim - texto)) + " m\xB2\n";
@@ -148,7 +148,7 @@ class TUmidade_Diaria {
 
  private:
   void Escreve(const TTempo& relogio) {
-    char linha[2 * arqaux::MAX_TEXTO_REAL_FIXO + 48];
+    char linha[2 * arqaux::kMaxTextoRealFixo + 48];
     char* p = linha + std::snprintf(linha, 32, "%d/%d\t ", relogio.Dia, relogio.Mes);
     p = arqaux::Escreve_Real_Fixo(p, adsorvida_ * 1000000.0f, espec_);
     p += std::snprintf(p, 5, " \t ");

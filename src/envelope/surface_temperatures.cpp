@@ -117,7 +117,7 @@ void TGeren_ArquivoAux::Grava_Cabecalho_Temp_Interna_Parede(int n, const char* n
   Para_Cada_Face(faces, [&](int i, TParede* face) {
     std::string rotulo;
     Nome_Ou_Angulo_Parede(zona, face, rotulo);
-    char area[arqaux::MAX_TEXTO_REAL_FIXO];
+    char area[arqaux::kMaxTextoRealFixo];
     const char* fim = arqaux::Escreve_Real_Fixo(area, face->R_Area(0, 0), duas_casas);
     std::fprintf(arq, "[Face %d (%s) - %s ", i, rotulo.c_str(), kArea);
     arqaux::Grava_Bloco(arq, area, 1, static_cast<size_t>(fim - area));

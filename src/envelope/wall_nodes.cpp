@@ -118,7 +118,7 @@ struct TGrupos_No {
     for (int i = 0; i < n; ++i) p = formatos[i].Escreve(p, valores[i][no]);
     return p;
   }
-  static constexpr size_t kMaximo = 4 * (arqaux::MAX_TEXTO_REAL_FIXO + 32);
+  static constexpr size_t kMaximo = 4 * (arqaux::kMaxTextoRealFixo + 32);
 };
 
 }  // namespace

@@ -29,7 +29,7 @@
 namespace {
 
 // Offset of hour 0 in the climate file: the TCidade header comes first.
-constexpr long BASE_CLIMA = ARQAUX_TAM_CABECALHO_CLIMA;
+constexpr long kBaseClima = ARQAUX_TAM_CABECALHO_CLIMA;
 
 // Rewrites caminho to the name of the interior-climate binary file: the path
 // is cut at its first '.' that follows some other character (leading dots, as
@@ -100,7 +100,7 @@ bool TGeren_ArquivoAux::Bufferiza_Clima(TCidade* cabecalho, TReg_Climatico* regi
   // on one stream and get the header every time.
   std::fseek(Arquivo_Atual, 0, SEEK_SET);
   if (!Carrega_Cabecalho(cabecalho)) return false;
-  return Bufferiza_Janela(Arquivo_Atual, registros, BASE_CLIMA, sizeof(TReg_Climatico), inicio,
+  return Bufferiza_Janela(Arquivo_Atual, registros, kBaseClima, sizeof(TReg_Climatico), inicio,
                           quantidade);
 }
 

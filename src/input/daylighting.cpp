@@ -41,7 +41,7 @@
 namespace {
 
 // Longest text of a header line, plus its terminating NUL.
-constexpr int TAM_TEXTO = 300;
+constexpr int kTamTexto = 300;
 
 // A header line: its pattern, which ends in "%n" so that a whole match shows
 // as a position, and whether the rest of the line is the line's text.
@@ -49,7 +49,7 @@ struct TLinha_Cabecalho {
   const char* padrao;
   bool resto;
 };
-const TLinha_Cabecalho CABECALHO[] = {
+const TLinha_Cabecalho kCabecalho[] = {
     {"# thermal simulation input file (%*299[^)])\n%n", false},
     {"# DAYSIM header file: %n", true},
     {"# User type: %n", true},
@@ -58,16 +58,16 @@ const TLinha_Cabecalho CABECALHO[] = {
      false},
 };
 
-constexpr char LINHA_HORA[] = "%d,%d,%f,%f,%f,      %f\n";
-constexpr int VALORES_HORA = 6;
+constexpr char kLinhaHora[] = "%d,%d,%f,%f,%f,      %f\n";
+constexpr int kValoresHora = 6;
 
-// Passes over the rest of the line, which holds at most TAM_TEXTO - 1
+// Passes over the rest of the line, which holds at most kTamTexto - 1
 // characters; false when it holds more.
 bool Passa_Resto_Linha(FILE* arq) {
   for (int n = 0;; ++n) {
     const int c = std::getc(arq);
     if (c == '\n' || c == EOF) return true;
-    if (n == TAM_TEXTO - 1) return false;
+    if (n == kTamTexto - 1) return false;
   }
 }
 
@@ -84,15 +84,15 @@ bool Le_Hora(FILE* arq, float* dpi) {
   float hora = 0;
   float ocupacao = 0;
   float persianas = 0;
-  return std::fscanf(arq, LINHA_HORA, &mes, &dia, &hora, &ocupacao, &persianas, dpi) ==
-         VALORES_HORA;
+  return std::fscanf(arq, kLinhaHora, &mes, &dia, &hora, &ocupacao, &persianas, dpi) ==
+         kValoresHora;
 }
 
 }  // namespace
 
 bool TGeren_ArquivoAux::Carrega_Cabecalho_DAYSIM() {
   if (Arquivo_Atual == nullptr) return false;
-  for (const TLinha_Cabecalho& linha : CABECALHO) {
+  for (const TLinha_Cabecalho& linha : kCabecalho) {
     if (!Casa_Linha(Arquivo_Atual, linha)) return false;
   }
   return true;

@@ -97,13 +97,13 @@
 
 namespace {
 
-constexpr int LINHAS_CABECALHO = 8;
-constexpr size_t MAX_LINHA = 4096;
-constexpr int HORAS_DIA = 24;
-constexpr int DIAS_MES[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-constexpr float ALBEDO_PADRAO = 0.2f;
-constexpr int CAMPO_ALBEDO = 32;  // 0-based
-constexpr int CAMPOS_POR_PROFUNDIDADE = 16;
+constexpr int kLinhasCabecalho = 8;
+constexpr size_t kMaxLinha = 4096;
+constexpr int kHorasDia = 24;
+constexpr int kDiasMes[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+constexpr float kAlbedoPadrao = 0.2f;
+constexpr int kCampoAlbedo = 32;  // 0-based
+constexpr int kCamposPorProfundidade = 16;
 
 enum TColuna { SECA, ORVALHO, PRESSAO, DIRETA, DIFUSA, DIRECAO, VENTO, NUM_COLUNAS };
 
@@ -114,7 +114,7 @@ struct TDef_Coluna {
   const char* nome;
   float minimo, maximo, codigo;
 };
-constexpr TDef_Coluna COLUNAS[NUM_COLUNAS] = {
+constexpr TDef_Coluna kColunas[NUM_COLUNAS] = {
     {6, "dry-bulb temperature", -70.0f, 70.0f, 99.9f},
     {7, "dew-point temperature", -70.0f, 70.0f, 99.9f},
     {9, "atmospheric pressure", 31000.0f, 120000.0f, 999999.0f},
@@ -122,10 +122,10 @@ constexpr TDef_Coluna COLUNAS[NUM_COLUNAS] = {
     {15, "diffuse horizontal radiation", 0.0f, 9999.0f, 9999.0f},
     {20, "wind direction", 0.0f, 360.0f, 999.0f},
     {21, "wind speed", 0.0f, 40.0f, 999.0f}};
-constexpr int CAMPOS_MINIMOS = 22;  // through the wind speed
+constexpr int kCamposMinimos = 22;  // through the wind speed
 // The humidity ratio of a climate record: no missing code, since it is
 // computed; more water than dry air is no weather.
-constexpr TDef_Coluna UMIDADE = {-1, "humidity ratio", 0.0f, 1.0f, INFINITY};
+constexpr TDef_Coluna kUmidade = {-1, "humidity ratio", 0.0f, 1.0f, INFINITY};
 
 // A value a column takes: within its range and below its missing code.
 bool Valido(float x, const TDef_Coluna& d) {
@@ -136,10 +136,12 @@ bool Valido(float x, const TDef_Coluna& d) {
 const struct {
   float TReg_Climatico::*campo;
   const TDef_Coluna& coluna;
-} CAMPOS_REGISTRO[] = {
-    {&TReg_Climatico::Temperatura, COLUNAS[SECA]},  {&TReg_Climatico::Umidade, UMIDADE},
-    {&TReg_Climatico::Rad_Direta, COLUNAS[DIRETA]}, {&TReg_Climatico::Rad_Difusa, COLUNAS[DIFUSA]},
-    {&TReg_Climatico::Vel_Vento, COLUNAS[VENTO]},   {&TReg_Climatico::Dir_Vento, COLUNAS[DIRECAO]}};
+} kCamposRegistro[] = {{&TReg_Climatico::Temperatura, kColunas[SECA]},
+                       {&TReg_Climatico::Umidade, kUmidade},
+                       {&TReg_Climatico::Rad_Direta, kColunas[DIRETA]},
+                       {&TReg_Climatico::Rad_Difusa, kColunas[DIFUSA]},
+                       {&TReg_Climatico::Vel_Vento, kColunas[VENTO]},
+                       {&TReg_Climatico::Dir_Vento, kColunas[DIRECAO]}};
 
 // The header's numbers: their LOCATION field (0-based; -1 when not read from
 // it), name and range.
@@ -148,7 +150,7 @@ const struct {
   const char* nome;
   float minimo, maximo;
   float TCidade::*destino;
-} NUMEROS_CABECALHO[] = {{6, "latitude", -90.0f, 90.0f, &TCidade::Latitude},
+} kNumerosCabecalho[] = {{6, "latitude", -90.0f, 90.0f, &TCidade::Latitude},
                          {7, "longitude", -180.0f, 180.0f, &TCidade::Longitude},
                          {8, "time zone", -12.0f, 14.0f, &TCidade::Fuso_Horario},
                          {9, "elevation", -1000.0f, 9999.9f, &TCidade::Altitude},
@@ -167,12 +169,12 @@ class TLinhas {
  public:
   explicit TLinhas(FILE* arq) : arq_(arq) {}
   // 1 with the next line in Texto(), 0 at the end of the file, -1 for a line
-  // longer than MAX_LINHA.
+  // longer than kMaxLinha.
   int Proxima() {
     int c = 0;
     tamanho_ = 0;
     while ((c = Byte()) != EOF && c != '\n') {
-      if (tamanho_ == MAX_LINHA) return -1;
+      if (tamanho_ == kMaxLinha) return -1;
       texto_[tamanho_++] = static_cast<char>(c);
     }
     if (c == EOF && tamanho_ == 0) return 0;
@@ -197,7 +199,7 @@ class TLinhas {
   FILE* arq_;
   char bloco_[65536];
   size_t posicao_ = 0, lidos_ = 0;
-  char texto_[MAX_LINHA];
+  char texto_[kMaxLinha];
   size_t tamanho_ = 0;
   int numero_ = 0;
 };
@@ -288,15 +290,15 @@ void Copia_Texto(char* destino, size_t tamanho, const std::string& texto) {
 
 int Hora_Do_Ano(int mes, int dia, int hora) {
   int dias = dia - 1;
-  for (int m = 0; m < mes - 1; ++m) dias += DIAS_MES[m];
-  return dias * HORAS_DIA + hora - 1;
+  for (int m = 0; m < mes - 1; ++m) dias += kDiasMes[m];
+  return dias * kHorasDia + hora - 1;
 }
 
 // The day and month (from 1) of hour h of the year.
 void Data_Da_Hora(int h, int* dia, int* mes) {
   *mes = 0;
-  *dia = h / HORAS_DIA;
-  while (*dia >= DIAS_MES[*mes]) *dia -= DIAS_MES[(*mes)++];
+  *dia = h / kHorasDia;
+  while (*dia >= kDiasMes[*mes]) *dia -= kDiasMes[(*mes)++];
   ++*dia;
   ++*mes;
 }
@@ -326,7 +328,7 @@ struct TLeitura {
   TClima_EPW* clima;
   std::vector<TValores> valores;
   std::vector<int> linha_hora;  // 0: no row yet
-  int linha_29[HORAS_DIA] = {};
+  int linha_29[kHorasDia] = {};
   size_t campos_linha = 0;  // of the first row; every row has as many
   double soma_albedo = 0.0;
   int n_albedo = 0;
@@ -351,7 +353,7 @@ struct TLeitura {
 bool Le_Localizacao(TLeitura* l, int linha) {
   const std::vector<TCampo>& c = l->campos;
   if (c.size() < 10) return l->Falha(linha, "LOCATION has %zu fields, not 10", c.size());
-  for (const auto& n : NUMEROS_CABECALHO) {
+  for (const auto& n : kNumerosCabecalho) {
     if (n.campo < 0) continue;
     float v = 0.0f;
     if (!Le_Numero(c[n.campo], &v) || v < n.minimo || v > n.maximo) {
@@ -399,13 +401,13 @@ bool Le_Periodos_Tipicos(TLeitura* l, int linha) {
 bool Le_Temperaturas_Solo(TLeitura* l, int linha) {
   const std::vector<TCampo>& c = l->campos;
   int n = 0;
-  if (!Le_Contagem(l, linha, 1, 2, CAMPOS_POR_PROFUNDIDADE, 0, &n)) return false;
+  if (!Le_Contagem(l, linha, 1, 2, kCamposPorProfundidade, 0, &n)) return false;
   if (n == 0) {
     l->clima->sem_solo = "the GROUND TEMPERATURES line gives no depth";
     return true;
   }
   for (int i = 0; i < n; ++i) {
-    const size_t base = 2 + static_cast<size_t>(i) * CAMPOS_POR_PROFUNDIDADE;
+    const size_t base = 2 + static_cast<size_t>(i) * kCamposPorProfundidade;
     float profundidade = 0.0f, solo = 0.0f;
     float meses[12];
     bool valido = Le_Numero(c[base], &profundidade) && profundidade >= 0.0f;
@@ -451,8 +453,8 @@ bool Le_Comentario(TLeitura*, int) { return true; }
 // weekday.
 bool Le_Periodos_Dados(TLeitura* l, int linha) {
   const std::vector<TCampo>& c = l->campos;
-  static const char* const DIAS[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                     "Thursday", "Friday", "Saturday"};
+  static const char* const kDias[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                      "Thursday", "Friday", "Saturday"};
   int n = 0, por_hora = 0;
   if (!Le_Contagem(l, linha, 1, 3, 4, 1, &n)) return false;
   if (!Le_Inteiro(c[2], 1, 1, &por_hora)) {
@@ -460,7 +462,7 @@ bool Le_Periodos_Dados(TLeitura* l, int linha) {
   }
   for (int i = 0; i < n; ++i) {
     const std::string dia = Texto(c[4 + 4 * static_cast<size_t>(i)]);
-    if (std::none_of(std::begin(DIAS), std::end(DIAS),
+    if (std::none_of(std::begin(kDias), std::end(kDias),
                      [&](const char* d) { return Igual_Sem_Caixa(dia, d); })) {
       return l->Falha(linha, "DATA PERIODS period %d starts on '%s', not a weekday", i + 1,
                       dia.c_str());
@@ -475,7 +477,7 @@ const struct {
   const char* chave;
   const char* outra;
   bool (*le)(TLeitura*, int);
-} CABECALHO[LINHAS_CABECALHO] = {
+} kCabecalho[kLinhasCabecalho] = {
     {"LOCATION", nullptr, Le_Localizacao},
     {"DESIGN CONDITIONS", nullptr, Le_Condicoes},
     {"TYPICAL/EXTREME PERIODS", nullptr, Le_Periodos_Tipicos},
@@ -486,10 +488,10 @@ const struct {
     {"DATA PERIODS", nullptr, Le_Periodos_Dados}};
 
 bool Le_Cabecalho(TLinhas* linhas, TLeitura* l) {
-  for (const auto& d : CABECALHO) {
+  for (const auto& d : kCabecalho) {
     const int lida = linhas->Proxima();
     const int numero = linhas->Numero() + (lida == 1 ? 0 : 1);
-    if (lida < 0) return l->Falha(numero, "longer than %zu characters", MAX_LINHA);
+    if (lida < 0) return l->Falha(numero, "longer than %zu characters", kMaxLinha);
     if (lida == 0) return l->Falha(numero, "the file ends before its %s line", d.chave);
     if (!Divide_Campos(linhas->Texto(), linhas->Tamanho(), &l->campos)) {
       return l->Falha(numero, "a quote that does not close");
@@ -506,20 +508,20 @@ bool Le_Cabecalho(TLinhas* linhas, TLeitura* l) {
 // One row: its date checked, its values read, placed at its hour.
 bool Le_Linha_Dados(TLeitura* l, int linha) {
   const std::vector<TCampo>& c = l->campos;
-  if (l->campos_linha == 0) l->campos_linha = std::max<size_t>(c.size(), CAMPOS_MINIMOS);
+  if (l->campos_linha == 0) l->campos_linha = std::max<size_t>(c.size(), kCamposMinimos);
   if (c.size() != l->campos_linha) {
     return l->Falha(linha, "%zu fields where the rows have %zu", c.size(), l->campos_linha);
   }
   int ano = 0, mes = 0, dia = 0, hora = 0;
   if (!Le_Inteiro(c[0], -9999, 9999, &ano) || !Le_Inteiro(c[1], 1, 12, &mes) ||
-      !Le_Inteiro(c[2], 1, mes == 2 ? 29 : DIAS_MES[mes - 1], &dia) ||
-      !Le_Inteiro(c[3], 1, HORAS_DIA, &hora)) {
+      !Le_Inteiro(c[2], 1, mes == 2 ? 29 : kDiasMes[mes - 1], &dia) ||
+      !Le_Inteiro(c[3], 1, kHorasDia, &hora)) {
     return l->Falha(linha, "not a date: '%s,%s,%s,%s'", Texto(c[0]).c_str(), Texto(c[1]).c_str(),
                     Texto(c[2]).c_str(), Texto(c[3]).c_str());
   }
   TValores v;
   for (int k = 0; k < NUM_COLUNAS; ++k) {
-    const TDef_Coluna& d = COLUNAS[k];
+    const TDef_Coluna& d = kColunas[k];
     float x = 0.0f;
     v[k] = NAN;
     if (Vazio(c[d.campo])) continue;
@@ -529,7 +531,7 @@ bool Le_Linha_Dados(TLeitura* l, int linha) {
     if (Valido(x, d)) v[k] = x;
   }
   float albedo = 0.0f;
-  if (c.size() > CAMPO_ALBEDO && Le_Numero(c[CAMPO_ALBEDO], &albedo) && albedo >= 0.0f &&
+  if (c.size() > kCampoAlbedo && Le_Numero(c[kCampoAlbedo], &albedo) && albedo >= 0.0f &&
       albedo <= 1.0f) {
     l->soma_albedo += albedo;
     ++l->n_albedo;
@@ -557,7 +559,7 @@ bool Confere_Horas(TLeitura* l, int fim) {
     }
     int dia = 0, mes = 0;
     Data_Da_Hora(h, &dia, &mes);
-    return l->Falha(linha, "no row for %02d/%02d hour %d", dia, mes, h % HORAS_DIA + 1);
+    return l->Falha(linha, "no row for %02d/%02d hour %d", dia, mes, h % kHorasDia + 1);
   }
   return true;
 }
@@ -567,7 +569,7 @@ bool Le_Dados(TLinhas* linhas, TLeitura* l) {
   for (;;) {
     const int lida = linhas->Proxima();
     if (lida == 0) break;
-    if (lida < 0) return l->Falha(linhas->Numero() + 1, "longer than %zu characters", MAX_LINHA);
+    if (lida < 0) return l->Falha(linhas->Numero() + 1, "longer than %zu characters", kMaxLinha);
     const int numero = linhas->Numero();
     if (linhas->Tamanho() == 0) {
       if (vazia == 0) vazia = numero;
@@ -613,8 +615,8 @@ void Gera_Solo(const TLeitura& l) {
   double meio[12];
   double inicio = 0.0;
   for (int m = 0; m < 12; ++m) {
-    meio[m] = (inicio + DIAS_MES[m] / 2.0) * HORAS_DIA;
-    inicio += DIAS_MES[m];
+    meio[m] = (inicio + kDiasMes[m] / 2.0) * kHorasDia;
+    inicio += kDiasMes[m];
   }
   l.clima->solo.resize(ARQAUX_HORAS_ANO);
   for (int h = 0; h < ARQAUX_HORAS_ANO; ++h) {
@@ -639,7 +641,7 @@ void Gera_Solo(const TLeitura& l) {
 bool Confere_Ano(const TCidade& cabecalho, const std::vector<TReg_Climatico>& registros, int* hora,
                  char* texto, size_t tamanho) {
   *hora = -1;
-  for (const auto& n : NUMEROS_CABECALHO) {
+  for (const auto& n : kNumerosCabecalho) {
     const float v = cabecalho.*n.destino;
     if (!(v >= n.minimo && v <= n.maximo)) {
       std::snprintf(texto, tamanho, "%s %g is outside %g to %g", n.nome, v, n.minimo, n.maximo);
@@ -647,7 +649,7 @@ bool Confere_Ano(const TCidade& cabecalho, const std::vector<TReg_Climatico>& re
     }
   }
   for (size_t h = 0; h < registros.size(); ++h) {
-    for (const auto& f : CAMPOS_REGISTRO) {
+    for (const auto& f : kCamposRegistro) {
       const float v = registros[h].*f.campo;
       if (!Valido(v, f.coluna)) {
         *hora = static_cast<int>(h);
@@ -670,7 +672,7 @@ bool Completa(TLeitura* l) {
       for (TValores& v : l->valores) v[PRESSAO] = p;
       n = ARQAUX_HORAS_ANO;
     }
-    if (n < 0) return l->Falha(0, "no hour has a valid %s", COLUNAS[k].nome);
+    if (n < 0) return l->Falha(0, "no hour has a valid %s", kColunas[k].nome);
     c->preenchidos += n;
   }
   c->registros.resize(ARQAUX_HORAS_ANO);
@@ -687,7 +689,7 @@ bool Completa(TLeitura* l) {
   }
   if (l->tem_solo) Gera_Solo(*l);
   c->cabecalho.Albedo =
-      l->n_albedo > 0 ? static_cast<float>(l->soma_albedo / l->n_albedo) : ALBEDO_PADRAO;
+      l->n_albedo > 0 ? static_cast<float>(l->soma_albedo / l->n_albedo) : kAlbedoPadrao;
   char texto[256];
   int hora = 0;
   if (!Confere_Ano(c->cabecalho, c->registros, &hora, texto, sizeof texto)) {
@@ -836,7 +838,7 @@ bool TGeren_ArquivoAux::Le_Clima_EPW(const char* caminho, TClima_EPW* clima) {
       char onde[64] = "header";
       if (hora >= 0) {
         std::snprintf(onde, sizeof onde, "hour %d (%02d/%02d %02d:00)", hora, dia, mes,
-                      hora % HORAS_DIA);
+                      hora % kHorasDia);
       }
       clima->erro = std::string(onde) + ": " + texto;
     } else {

@@ -30,16 +30,16 @@
 namespace {
 
 // The two lines, as the writer prints them and the reader scans them.
-constexpr char LINHA_CONTAGEM[] = "[Numero de Intervalos = %d]\n";
-constexpr char LINHA_INTERVALO[] =
+constexpr char kLinhaContagem[] = "[Numero de Intervalos = %d]\n";
+constexpr char kLinhaIntervalo[] =
     "{[Data = %d/%d][Hora_Ini = %d:%d][Hora_Fim = %d:%d][Intensidade = %c]}\n";
-constexpr int CAMPOS_INTERVALO = 7;
-constexpr int SEGUNDOS_MINUTO = 60;
+constexpr int kCamposIntervalo = 7;
+constexpr int kSegundosMinuto = 60;
 
 // Minutes as seconds within the hour; false when they would not fit.
 bool Em_Segundos(int minutos, int* segundos) {
-  if (minutos > INT_MAX / SEGUNDOS_MINUTO || minutos < INT_MIN / SEGUNDOS_MINUTO) return false;
-  *segundos = minutos * SEGUNDOS_MINUTO;
+  if (minutos > INT_MAX / kSegundosMinuto || minutos < INT_MIN / kSegundosMinuto) return false;
+  *segundos = minutos * kSegundosMinuto;
   return true;
 }
 
@@ -48,8 +48,8 @@ std::unique_ptr<TInterv_Chuva> Le_Intervalo(FILE* arq) {
   auto c = std::make_unique<TInterv_Chuva>();
   int min_ini = 0;
   int min_fim = 0;
-  if (std::fscanf(arq, LINHA_INTERVALO, &c->Dia, &c->Mes, &c->Hora_Ini, &min_ini, &c->Hora_Fim,
-                  &min_fim, &c->Intensidade) != CAMPOS_INTERVALO ||
+  if (std::fscanf(arq, kLinhaIntervalo, &c->Dia, &c->Mes, &c->Hora_Ini, &min_ini, &c->Hora_Fim,
+                  &min_fim, &c->Intensidade) != kCamposIntervalo ||
       !Em_Segundos(min_ini, &c->Tempo_Ini) || !Em_Segundos(min_fim, &c->Tempo_Fim)) {
     return nullptr;
   }
@@ -61,7 +61,7 @@ std::unique_ptr<TInterv_Chuva> Le_Intervalo(FILE* arq) {
 bool TGeren_ArquivoAux::Le_Arquivo_Chuva(TLista<TInterv_Chuva>* lista) {
   int quantidade = 0;
   if (lista == nullptr || Arquivo_Atual == nullptr ||
-      std::fscanf(Arquivo_Atual, LINHA_CONTAGEM, &quantidade) != 1 || quantidade < 0) {
+      std::fscanf(Arquivo_Atual, kLinhaContagem, &quantidade) != 1 || quantidade < 0) {
     return false;
   }
   for (int i = 0; i < quantidade; ++i) {
@@ -76,15 +76,15 @@ bool TGeren_ArquivoAux::Salva_Arquivo_Chuva(TLista<TInterv_Chuva>* lista) {
   FILE* arq = Arquivo_Atual;
   if (lista == nullptr || arq == nullptr) return false;
   const int quantidade = lista->Numero_Elementos();
-  std::fprintf(arq, LINHA_CONTAGEM, quantidade);
+  std::fprintf(arq, kLinhaContagem, quantidade);
   // A null element is written as a default interval, so that the lines
   // still match the count.
   const TInterv_Chuva padrao;
   TNo<TInterv_Chuva>* no = lista->R_No(1);
   for (int i = 0; i < quantidade; ++i, no = no->R_Proximo()) {
     const TInterv_Chuva& c = no->R_Dado() != nullptr ? *no->R_Dado() : padrao;
-    std::fprintf(arq, LINHA_INTERVALO, c.Dia, c.Mes, c.Hora_Ini, c.Tempo_Ini / SEGUNDOS_MINUTO,
-                 c.Hora_Fim, c.Tempo_Fim / SEGUNDOS_MINUTO, c.Intensidade);
+    std::fprintf(arq, kLinhaIntervalo, c.Dia, c.Mes, c.Hora_Ini, c.Tempo_Ini / kSegundosMinuto,
+                 c.Hora_Fim, c.Tempo_Fim / kSegundosMinuto, c.Intensidade);
   }
   return std::ferror(arq) == 0;
 }

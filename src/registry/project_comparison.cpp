@@ -45,13 +45,13 @@
 
 namespace {
 
-constexpr char GEOMETRIA[] = ".geo";
+constexpr char kGeometria[] = ".geo";
 // A "NEW" geometry file of this size gives the type false whenever the
 // plain one is not empty.
-constexpr long TAM_GEOMETRIA_MARCADA = 2033;
+constexpr long kTamGeometriaMarcada = 2033;
 // Bytes read from each stream at a time by the comparison; even, so that a
 // stream compared with itself keeps its byte pairs within one block.
-constexpr size_t BLOCO = 8192;
+constexpr size_t kBloco = 8192;
 
 struct Fecha_Lido {
   void operator()(FILE* arq) const { std::fclose(arq); }
@@ -104,14 +104,14 @@ long Tamanho(FILE* arq) {
 // it is "identical" when each pair holds one byte twice and its length is
 // even.
 bool Difere_Em_Pares(FILE* arq) {
-  char bloco[BLOCO];
+  char bloco[kBloco];
   for (;;) {
-    const size_t n = std::fread(bloco, 1, BLOCO, arq);
+    const size_t n = std::fread(bloco, 1, kBloco, arq);
     if (std::ferror(arq) != 0 || n % 2 != 0) return true;
     for (size_t i = 0; i < n; i += 2) {
       if (bloco[i] != bloco[i + 1]) return true;
     }
-    if (n < BLOCO) return false;
+    if (n < kBloco) return false;
   }
 }
 
@@ -120,16 +120,16 @@ bool Difere_Em_Pares(FILE* arq) {
 bool TGeren_ArquivoAux::CompararFile(FILE* primeiro, FILE* segundo) {
   if (primeiro == nullptr || segundo == nullptr) return true;
   if (primeiro == segundo) return Difere_Em_Pares(primeiro);
-  char a[BLOCO];
-  char b[BLOCO];
+  char a[kBloco];
+  char b[kBloco];
   for (;;) {
-    const size_t na = std::fread(a, 1, BLOCO, primeiro);
-    const size_t nb = std::fread(b, 1, BLOCO, segundo);
+    const size_t na = std::fread(a, 1, kBloco, primeiro);
+    const size_t nb = std::fread(b, 1, kBloco, segundo);
     if (na != nb || std::memcmp(a, b, na) != 0 || std::ferror(primeiro) != 0 ||
         std::ferror(segundo) != 0) {
       return true;
     }
-    if (na < BLOCO) return false;  // both ended at the same byte
+    if (na < kBloco) return false;  // both ended at the same byte
   }
 }
 
@@ -153,13 +153,13 @@ bool TGeren_ArquivoAux::Tipo_Interface_Projeto(std::string caminho) {
   if (ponto != std::string::npos) projeto.resize(ponto);
 
   const TLido novo = Abre_Na_Pasta(Pasta_Dados(caminho.substr(0, inicio_nome), projeto),
-                                   ARQAUX_PREFIXO_NOVO + projeto + GEOMETRIA);
+                                   ARQAUX_PREFIXO_NOVO + projeto + kGeometria);
   if (!novo) return false;
-  const TLido plano = Abre_Leitura(projeto + GEOMETRIA);
+  const TLido plano = Abre_Leitura(projeto + kGeometria);
   if (!plano) return true;
   const long n = Tamanho(novo.get());
   const long p = Tamanho(plano.get());
   if (p == 0) return true;
-  if (n == TAM_GEOMETRIA_MARCADA) return false;
+  if (n == kTamGeometriaMarcada) return false;
   return n > p;
 }

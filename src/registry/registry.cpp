@@ -45,7 +45,7 @@ namespace {
 
 // Every stream the registry opens gets a large buffer: result streams are
 // written a few bytes at a time, a year long.
-constexpr size_t TAM_BUFFER_ARQUIVO = 64 * 1024;
+constexpr size_t kTamBufferArquivo = 64 * 1024;
 
 // Stream buffers are mapped on their own rather than taken from the heap:
 // there each would sit between the FILE objects of consecutive opens, so
@@ -54,14 +54,14 @@ constexpr size_t TAM_BUFFER_ARQUIVO = 64 * 1024;
 // Mapped apart, the FILE objects and entries of many streams share a page.
 //
 // The buffers of closed streams are kept for the next opens, up to
-// BUFFERS_GUARDADOS of them: a registry short of handles closes and reopens
+// kBuffersGuardados of them: a registry short of handles closes and reopens
 // streams all the time, and a fresh mapping at each reopen would cost two
 // system calls and the page faults of a new buffer. Every manager draws on
 // the one reserve, so it is locked.
-constexpr size_t BUFFERS_GUARDADOS = 64;
+constexpr size_t kBuffersGuardados = 64;
 struct {
   std::mutex trava;
-  char* livres[BUFFERS_GUARDADOS];
+  char* livres[kBuffersGuardados];
   size_t quantos;
 } reserva;
 
@@ -71,7 +71,7 @@ char* Toma_Buffer() {
     std::lock_guard<std::mutex> guarda(reserva.trava);
     if (reserva.quantos > 0) return reserva.livres[--reserva.quantos];
   }
-  void* mapa = ::mmap(nullptr, TAM_BUFFER_ARQUIVO, PROT_READ | PROT_WRITE,
+  void* mapa = ::mmap(nullptr, kTamBufferArquivo, PROT_READ | PROT_WRITE,
                       MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
   return mapa == MAP_FAILED ? nullptr : static_cast<char*>(mapa);
 }
@@ -82,7 +82,7 @@ FILE* Abre_Com_Buffer(TArquivoAux* entrada, const char* modo) {
   FILE* arq = std::fopen(entrada->Caminho_Resolvido.c_str(), modo);
   if (arq == nullptr) return nullptr;
   std::unique_ptr<char[], TArquivoAux::Libera_Buffer> buffer(Toma_Buffer());
-  if (buffer && std::setvbuf(arq, buffer.get(), _IOFBF, TAM_BUFFER_ARQUIVO) == 0) {
+  if (buffer && std::setvbuf(arq, buffer.get(), _IOFBF, kTamBufferArquivo) == 0) {
     entrada->Buffer = std::move(buffer);
   }
   return arq;
@@ -239,12 +239,12 @@ void Esvazia_Registro(const TEstado_Registro& r) {
 void TArquivoAux::Libera_Buffer::operator()(char* buffer) const {
   {
     std::lock_guard<std::mutex> guarda(reserva.trava);
-    if (reserva.quantos < BUFFERS_GUARDADOS) {
+    if (reserva.quantos < kBuffersGuardados) {
       reserva.livres[reserva.quantos++] = buffer;
       return;
     }
   }
-  ::munmap(buffer, TAM_BUFFER_ARQUIVO);
+  ::munmap(buffer, kTamBufferArquivo);
 }
 
 TArquivoAux::~TArquivoAux() {

@@ -289,7 +289,7 @@ TDescricao_Relatorio Descreve(const std::vector<TValor_Linha>& linha, const int*
 
 // Appends v as "%f" writes it.
 void Acrescenta_Real(std::string* texto, float v) {
-  char buffer[arqaux::MAX_TEXTO_REAL_FIXO];
+  char buffer[arqaux::kMaxTextoRealFixo];
   texto->append(buffer, arqaux::Escreve_Real_Fixo(buffer, v, arqaux::TEspec_Fixo()));
 }
 

@@ -286,8 +286,8 @@ std::vector<int> Indices_Linha(const TEquipamento& tipo, const int* flags) {
 void Acrescenta_Valor(std::string* linha, float v, bool tab = true) {
   static const arqaux::TFormato_Compilado kValor("%f\t"), kUltimo("%f");
   const arqaux::TFormato_Compilado& formato = tab ? kValor : kUltimo;
-  char texto[arqaux::MAX_TEXTO_REAL_FIXO + 64];
-  static_assert(sizeof texto >= arqaux::MAX_TEXTO_REAL_FIXO + 2 * 16, "room for the format");
+  char texto[arqaux::kMaxTextoRealFixo + 64];
+  static_assert(sizeof texto >= arqaux::kMaxTextoRealFixo + 2 * 16, "room for the format");
   linha->append(texto, static_cast<size_t>(formato.Escreve(texto, v) - texto));
 }
 

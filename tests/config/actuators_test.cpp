@@ -54,7 +54,7 @@ void Preenche_Zona(TGeren_Atuadores* m, CGeren_Equip_HVAC* equip) {
   m->Insere_Atuadores(r2);
 }
 
-const char* const RESFRIADOR =
+const char* const kResfriador =
     "\t[Quantidade = 1]\n\t[" SEMI_ANGULO
     " = 30.00]\n"
     "\t[" VAZAO_AGUA
@@ -83,12 +83,12 @@ const std::string ZONA_COMPLETA =
         "\t[Controle = 2[Atuador 3]\n\t[Tipo = 5]\n\t[Quantidade = 1]\n\t[" NUM_FANCOIL
         " = 2]\n\t[Vazao Max Insuf = 0.350000]\n\t[Horarios = 0]\n"
         "[Atuador 4]\n\t[Tipo = 6]\n") +
-    RESFRIADOR +
+    kResfriador +
     "\t[Horarios = 1]\n\t\t[Horario 1 = (1,7,0:0->23:59)]\n"
     "\t[Controle = 4,26.00,30.00,1.00,40.00,80.00,5.00,300,3600,600,7200]\n"
     "[Atuador 5]\n\t[Tipo = 9]\n\t[Quantidade = 3]\n"
     "[Atuador 6]\n\t[Tipo = 6]\n" +
-    RESFRIADOR + "\t[Horarios = 0]\n\t[Controle = 5,25.00,1.00,60.00,5.00]\n";
+    kResfriador + "\t[Horarios = 0]\n\t[Controle = 5,25.00,1.00,60.00,5.00]\n";
 
 class AtuadoresTest : public ArqauxTest {
  protected:
@@ -233,7 +233,7 @@ TEST_F(AtuadoresTest, HostileInput) {
   // first line that is not a period and the cooler keeps the period it got.
   // The number of sprays is scanned as a real.
   std::string texto = "[Zona = 3]\n[Numero de Atuadores = 1]\n[Atuador 1]\n\t[Tipo = 6]\n" +
-                      std::string(RESFRIADOR) +
+                      std::string(kResfriador) +
                       "\t[Horarios = 2147483647]\n\t\t[Horario 1 = (1,2,3:4->5:6)]\n" +
                       "\t[Controle = 2]\n";
   texto.replace(texto.find("Num asper = 4"), 13, "Num asper = 1e1");

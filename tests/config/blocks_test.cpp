@@ -101,10 +101,10 @@ struct TVapor {
 const TLinha<TComum> COMUNS[] = {{"[R %d]\n", {Campo(&TComum::numero)}},
                                  {"T=%d\n", {Campo(&TComum::tipo)}},
                                  {"Q=%d\n", {Campo(&TComum::quantidade)}}};
-const TLinha<TVapor> LINHAS_VAPOR[] = {{"A=%.1f\n", {Campo(&TVapor::a)}},
+const TLinha<TVapor> kLinhasVapor[] = {{"A=%.1f\n", {Campo(&TVapor::a)}},
                                        {"B=%.1f\n", {Campo(&TVapor::b)}}};
 const arqaux::TTipo_Registro<TGanho, arqaux::TSem_Contexto, TVapor> VAPOR = {
-    0, LINHAS_VAPOR, [](TGanho*, TVapor*) {},
+    0, kLinhasVapor, [](TGanho*, TVapor*) {},
     [](const TVapor& v, const TComum& c, TIntervalos* h, arqaux::TSem_Contexto*) -> TGanho* {
       return new TGeracao_Vapor(c.quantidade, h, v.a, v.b, 0);
     }};

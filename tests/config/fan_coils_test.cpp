@@ -230,10 +230,10 @@ TEST_F(FanCoilTest, CountReaderSelectsWithoutReopening) {
 
 // The six fan-coil controller lines, from what follows each kind.
 std::string Controles(const std::array<std::string, 6>& caudas) {
-  const char* const CHAVES[] = {"Aq", "Resf", "Umid", "Desumid", "Reaq", "Vent"};
+  const char* const kChaves[] = {"Aq", "Resf", "Umid", "Desumid", "Reaq", "Vent"};
   std::string texto;
   for (size_t k = 0; k < caudas.size(); ++k)
-    texto += std::string("\t[Controle ") + CHAVES[k] + " = " + caudas[k];
+    texto += std::string("\t[Controle ") + kChaves[k] + " = " + caudas[k];
   return texto;
 }
 

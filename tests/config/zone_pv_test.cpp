@@ -7,7 +7,7 @@
 
 namespace {
 
-const char BLOCO[] =
+const char kBloco[] =
     "[Zona = 1]\n[Numero de Equipamentos = 2]\n"
     "[Equipamento 1]\n\t[Bomba de agua]\n\t[Quantidade = 2]\n\t[ACDC = 1]\n"
     "\t[Potencia = 150.000000]\n\t[Horarios = 1]\n\t\t[Horario 1 = (1,5,8:0->17:30)]\n"
@@ -47,21 +47,21 @@ class EquipamentosPV : public ArqauxTest {
 TEST_F(EquipamentosPV, WholeBlockItsReadBackAndItsCuts) {
   TLista<TEquipamento_PV> l(true);
   Preenche(&l);
-  EXPECT_EQ(Grava(&l), BLOCO);
-  Abre_Para_Leitura(geren, Arquivo(), BLOCO);
+  EXPECT_EQ(Grava(&l), kBloco);
+  Abre_Para_Leitura(geren, Arquivo(), kBloco);
   TLista<TEquipamento_PV> lidos(true);
   EXPECT_TRUE(geren->Le_Equipamentos_PV_ZonaX(&lidos, 1));
   geren->Fecha_Todos();
-  EXPECT_EQ(Grava(&lidos), BLOCO);
+  EXPECT_EQ(Grava(&lidos), kBloco);
   // A cut block fails with the list emptied, until the last item's power has
   // begun: its schedule's result is not looked at.
-  std::vector<bool> cortes = Corta_Em_Todo_Byte(geren, Arquivo(), BLOCO, [&] {
+  std::vector<bool> cortes = Corta_Em_Todo_Byte(geren, Arquivo(), kBloco, [&] {
     TLista<TEquipamento_PV> l(true);
     bool ok = geren->Le_Equipamentos_PV_ZonaX(&l, 1);
     EXPECT_TRUE(ok || l.Numero_Elementos() == 0);
     return ok;
   });
-  EXPECT_EQ(Le_Desde(cortes), std::string(BLOCO).rfind("0.125000]") + 1);
+  EXPECT_EQ(Le_Desde(cortes), std::string(kBloco).rfind("0.125000]") + 1);
 }
 
 TEST_F(EquipamentosPV, NamesAndCounts) {

@@ -50,7 +50,7 @@ std::string Confere(const std::string& formato, const std::vector<T>& valores) {
   for (T v : valores) {
     char esperado[512];
     const int n = std::snprintf(esperado, sizeof esperado, formato.c_str(), (double)v);
-    char obtido[arqaux::MAX_TEXTO_REAL_FIXO];
+    char obtido[arqaux::kMaxTextoRealFixo];
     char* fim = arqaux::Escreve_Real_Fixo(obtido, v, espec);
     if (fim - obtido == n && std::memcmp(obtido, esperado, n) == 0) continue;
     if (quantas++ == 0) {
@@ -155,9 +155,9 @@ TEST(RealFixo, FlagsAndWidthsMatchPrintf) {
 TEST(RealFixo, AHugeDoubleIsCutToTheRoom) {
   char esperado[512];
   std::snprintf(esperado, sizeof esperado, "%+.2f", -1e300);
-  char obtido[arqaux::MAX_TEXTO_REAL_FIXO];
+  char obtido[arqaux::kMaxTextoRealFixo];
   char* fim = arqaux::Escreve_Real_Fixo(obtido, -1e300, Compila("%+.2f"));
-  EXPECT_EQ(std::string(obtido, fim), std::string(esperado, arqaux::MAX_TEXTO_REAL_FIXO));
+  EXPECT_EQ(std::string(obtido, fim), std::string(esperado, arqaux::kMaxTextoRealFixo));
 }
 
 // Only a plain %f conversion compiles; %lf, other kinds and literals do not.

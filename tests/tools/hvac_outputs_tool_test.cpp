@@ -15,17 +15,17 @@ namespace {
 namespace fs = std::filesystem;
 
 // Two days of lines every 1800 s, and the period every report states.
-constexpr size_t LINHAS = 2 * 48;
-const char* const PERIODO =
+constexpr size_t kLinhas = 2 * 48;
+const char* const kPeriodo =
     "[Inicio: 1/1 as 0:00:00 - Fim: 2/1 as 23:59:59 h]\n[Intervalo de Amostragem = 1800 s]\n";
 
 // The sample's fan-coil components, in list order: type and monitoring flags.
 const struct {
   int tipo;
   const char* flags;
-} COMPONENTES[] = {{0, "1,1,1,1,0,0,0,0"}, {3, "1,1,1,1,1,1,1,1"}, {2, "1,1,0,0,1,0,1,1"},
-                   {4, "1,1,1,1,1,1,0,0"}, {1, "1,1,0,0,1,1,0,0"}, {5, "1,1,0,0,1,1,1,0"},
-                   {6, "1,1,0,0,1,1,1,0"}};
+} kComponentes[] = {{0, "1,1,1,1,0,0,0,0"}, {3, "1,1,1,1,1,1,1,1"}, {2, "1,1,0,0,1,0,1,1"},
+                    {4, "1,1,1,1,1,1,0,0"}, {1, "1,1,0,0,1,1,0,0"}, {5, "1,1,0,0,1,1,1,0"},
+                    {6, "1,1,0,0,1,1,1,0"}};
 
 size_t Linhas(const std::string& texto) {
   size_t n = 0;
@@ -87,9 +87,9 @@ TEST_F(HvacOutputsTool, SampleWritesEveryStreamAndReport) {
   size_t arquivos = 0;
   for (const auto& m : membros) {
     const std::string nome = m.nome;
-    EXPECT_EQ(Linhas(Le_Arquivo(Em(nome + ".dat"))), LINHAS) << nome;
+    EXPECT_EQ(Linhas(Le_Arquivo(Em(nome + ".dat"))), kLinhas) << nome;
     const std::string consumo = Em(nome + "_consumo.dat");
-    EXPECT_EQ(fs::exists(consumo) ? Linhas(Le_Arquivo(consumo)) : 0, m.consumo ? LINHAS : 0)
+    EXPECT_EQ(fs::exists(consumo) ? Linhas(Le_Arquivo(consumo)) : 0, m.consumo ? kLinhas : 0)
         << nome;
     EXPECT_TRUE(fs::is_regular_file(Em(nome + ".dat.desc"))) << nome;
     for (int v : m.variaveis) {
@@ -100,8 +100,8 @@ TEST_F(HvacOutputsTool, SampleWritesEveryStreamAndReport) {
       std::string titulo = m.titulo;
       if (nome.rfind("zona", 0) == 0 && (v <= 2 || v == 16)) titulo.replace(8, 4, "Coil");
       EXPECT_EQ(texto.substr(0, fim_titulo).find(titulo), fim_titulo - titulo.size()) << relatorio;
-      EXPECT_EQ(texto.substr(fim_titulo, std::string(PERIODO).size()), PERIODO) << relatorio;
-      EXPECT_EQ(Linhas(texto), 4 + LINHAS) << relatorio;
+      EXPECT_EQ(texto.substr(fim_titulo, std::string(kPeriodo).size()), kPeriodo) << relatorio;
+      EXPECT_EQ(Linhas(texto), 4 + kLinhas) << relatorio;
     }
     arquivos += 2 + m.consumo + m.variaveis.size();
   }
@@ -114,7 +114,7 @@ TEST_F(HvacOutputsTool, SampleWritesEveryStreamAndReport) {
   // same streams, below their heads.
   const std::string fancoil_v3 = Da_Biblioteca("zona1_fancoil.dat", [&](int d, int t, TTempo* p) {
     TGeren_Componentes_HVAC componentes;
-    for (const auto& m : COMPONENTES) {
+    for (const auto& m : kComponentes) {
       auto* c = new TComponente_HVAC(m.tipo, {}, {}, 0);
       for (int k = 0; k < TComponente_HVAC::NUM_CONFIG_UM; ++k)
         c->A_Config_UM(k, m.flags[2 * k] - '0');
@@ -137,12 +137,12 @@ TEST_F(HvacOutputsTool, SampleWritesEveryStreamAndReport) {
   } relatorios[] = {
       {"zona1_fancoil_v3.txt",
        "[Taxa de Transfer\xEAncia de Calor na Serpentina de Resfriamento (W) - (Fan coil 1)]\n" +
-           std::string(PERIODO) + "[Calor Total  ] [Calor Sens\xEDvel] [M\xEAs]  [Dia]  [Hora]\n",
+           std::string(kPeriodo) + "[Calor Total  ] [Calor Sens\xEDvel] [M\xEAs]  [Dia]  [Hora]\n",
        fancoil_v3},
       {"boiler_v1.txt",
        "[Temperatura da \xC1gua na Caldeira (\xBA"
        "C) - (Caldeira 1)]\n" +
-           std::string(PERIODO) +
+           std::string(kPeriodo) +
            "[Entrada] [Sa\xED"
            "da ] [Sa\xED"
            "da M\xE9"
@@ -183,7 +183,7 @@ TEST_F(HvacOutputsTool, ReconvertsAStreamFromItsDescriptionOrItsOptions) {
   fs::copy_file(Em("torre.dat"), Em("torre_copia.dat"));
   fs::copy_file(Em("zona1_fancoil.dat"), Em("fancoil_copia.dat"));
   std::string componentes;
-  for (const auto& m : COMPONENTES) {
+  for (const auto& m : kComponentes) {
     componentes += " --component " + std::to_string(m.tipo) + ":" + m.flags;
   }
   const std::string periodo = " --start 1/1/0 --end 2/1/23 --interval 1800";

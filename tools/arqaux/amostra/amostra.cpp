@@ -175,7 +175,7 @@ TResultado Amostra::Prepara_Entradas() {
   std::error_code ec;
   if (op_.solo.empty() || fs::equivalent(fs::path(op_.solo).parent_path(), "..", ec)) {
     if (TResultado erro = contexto_.Descreve(FAMILIA_ENTRADAS, "solo.bin",
-                                             TContexto_Amostra::Descricao("soil", SEGUNDOS_HORA));
+                                             TContexto_Amostra::Descricao("soil", kSegundosHora));
         !erro.Ok()) {
       return erro;
     }
@@ -201,7 +201,7 @@ TResultado Amostra::Prepara_Entradas() {
 // start again from January (and the climate one, which opens on the hour
 // before the day, wraps to December 31 for January 1).
 TResultado Amostra::Carrega_Dia(int dia) {
-  const int inicio = (dia % DIAS_ANO) * 24;
+  const int inicio = (dia % kDiasAno) * 24;
   const int anterior = (inicio + ARQAUX_HORAS_ANO - 1) % ARQAUX_HORAS_ANO;
   geren_->Muda_Arquivo(clima_);
   bool ok = geren_->Bufferiza_Clima(&cidade_, janela_clima_, anterior, JANELA_CLIMA);
@@ -219,12 +219,12 @@ TResultado Amostra::Carrega_Dia(int dia) {
 // values at the end of each climate hour, are taken at the step's end,
 // between the two hour ends around it (exactly the record's at an hour's end).
 TEntradas_Passo Amostra::Entradas_Do_Passo(long long segundos) const {
-  const int hora = static_cast<int>(segundos / SEGUNDOS_HORA % 24);
-  // The step's end in the day of its start, 0 < fim <= SEGUNDOS_DIA; window
+  const int hora = static_cast<int>(segundos / kSegundosHora % 24);
+  // The step's end in the day of its start, 0 < fim <= kSegundosDia; window
   // index w holds the values at w hours into the day.
-  const long long fim = segundos % SEGUNDOS_DIA + op_.intervalo;
-  const int w = static_cast<int>(fim / SEGUNDOS_HORA);
-  const float f = static_cast<float>(fim % SEGUNDOS_HORA) / SEGUNDOS_HORA;
+  const long long fim = segundos % kSegundosDia + op_.intervalo;
+  const int w = static_cast<int>(fim / kSegundosHora);
+  const float f = static_cast<float>(fim % kSegundosHora) / kSegundosHora;
   const TReg_Climatico& a = janela_clima_[w];
   const TReg_Climatico& b = janela_clima_[std::min(w + 1, JANELA_CLIMA - 1)];
   TEntradas_Passo e;
@@ -236,7 +236,7 @@ TEntradas_Passo Amostra::Entradas_Do_Passo(long long segundos) const {
   float soma = 0.0f;
   for (int h = 1; h <= 24; ++h) soma += janela_clima_[h].Temperatura;
   e.media_externa = soma / 24.0f;
-  const int dia_semana = static_cast<int>(segundos / SEGUNDOS_DIA % 7);
+  const int dia_semana = static_cast<int>(segundos / kSegundosDia % 7);
   e.ocupado = dia_semana < 5 && hora >= 8 && hora < 18;
   return e;
 }
@@ -286,13 +286,13 @@ TResultado Amostra::Roda() {
     if (erro.Ok()) erro = f->Abre(&contexto_);
   }
   zonas_.assign(op_.zonas, Estado_Zona());
-  const long long passos = static_cast<long long>(op_.dias) * SEGUNDOS_DIA / op_.intervalo;
+  const long long passos = static_cast<long long>(op_.dias) * kSegundosDia / op_.intervalo;
   TProgresso progresso("stepping " + std::to_string(op_.dias) + " days, steps", passos);
   int dia_carregado = -1;
   std::vector<TZona_Passo> zonas(op_.zonas);
   for (long long k = 0; k < passos && erro.Ok(); ++k) {
     const long long segundos = k * op_.intervalo;
-    const int dia = static_cast<int>(segundos / SEGUNDOS_DIA);
+    const int dia = static_cast<int>(segundos / kSegundosDia);
     if (dia != dia_carregado) {
       erro = Carrega_Dia(dia);
       dia_carregado = dia;
@@ -309,7 +309,7 @@ TResultado Amostra::Roda() {
 // Once the run is over: every family closes its streams, then converts.
 TResultado Amostra::Conclui() {
   contexto_.fim = contexto_.inicio;
-  DLL_UTIL_Geren_Tempo()->Avanca_X_Segundos(op_.dias * SEGUNDOS_DIA - SEGUNDOS_HORA,
+  DLL_UTIL_Geren_Tempo()->Avanca_X_Segundos(op_.dias * kSegundosDia - kSegundosHora,
                                             &contexto_.fim);
   for (auto& f : familias_) {
     if (TResultado erro = f->Fecha(&contexto_); !erro.Ok()) return erro;
@@ -431,7 +431,7 @@ TZona_Modelo Modelo_Zona(int i) {
   TZona_Modelo m;
   m.area = 40.0 + 15.0 * (i % 3);
   m.condutancia = 120.0 + 40.0 * (i % 4);
-  m.constante_tempo = (2.0 + 1.5 * (i % 4)) * SEGUNDOS_HORA;
+  m.constante_tempo = (2.0 + 1.5 * (i % 4)) * kSegundosHora;
   m.ganho_interno = 2.5 + 0.8 * (i % 3);
   m.pessoas_max = 2 + i % 5;
   m.area_pv = 8.0 + 2.0 * (i % 4);

@@ -20,9 +20,9 @@
 
 #include "comum/erros.h"
 
-constexpr int SEGUNDOS_HORA = 3600;
-constexpr int SEGUNDOS_DIA = 86400;
-constexpr int DIAS_ANO = 365;
+constexpr int kSegundosHora = 3600;
+constexpr int kSegundosDia = 86400;
+constexpr int kDiasAno = 365;
 
 struct TOpcoes_Amostra {
   std::string pasta = "arqaux-sample";
@@ -34,7 +34,7 @@ struct TOpcoes_Amostra {
   // Seconds between the HVAC plant's lines, a multiple of the step; 0 for
   // every step.
   int intervalo_hvac = 0;
-  int dias = DIAS_ANO;
+  int dias = kDiasAno;
   // An absolute path to a climate file (an imported weather year) run
   // instead of the built-in synthetic one; empty for that one.
   std::string clima;

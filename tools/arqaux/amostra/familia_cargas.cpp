@@ -158,7 +158,7 @@ void Preenche_Mensal(const TMes& m, int e, int max_em, int min_em, int max_t, in
 // The clock of a moment given in seconds since January 1, 0:00:00.
 TTempo Relogio(long long segundos) {
   TTempo t;
-  DLL_UTIL_Geren_Tempo()->Avanca_X_Segundos(static_cast<int>(segundos % (DIAS_ANO * SEGUNDOS_DIA)),
+  DLL_UTIL_Geren_Tempo()->Avanca_X_Segundos(static_cast<int>(segundos % (kDiasAno * kSegundosDia)),
                                             &t);
   return t;
 }
@@ -314,8 +314,8 @@ TResultado TFamilia_Cargas::Abre(TContexto_Amostra* c) {
 void TFamilia_Cargas::Passo(const TPasso_Amostra& p) {
   const long long inicio = p.segundos - intervalo_;
   const TTempo t = Relogio(inicio), fim = Relogio(p.segundos);
-  const int dia = static_cast<int>(inicio / SEGUNDOS_DIA);
-  const int mes = static_cast<int>(inicio / (DIAS_ANO * SEGUNDOS_DIA)) * 12 + t.Mes;
+  const int dia = static_cast<int>(inicio / kSegundosDia);
+  const int mes = static_cast<int>(inicio / (kDiasAno * kSegundosDia)) * 12 + t.Mes;
   if (dia_ >= 0 && dia != dia_) {
     for (TZona& z : zonas_) z.cargas[0].Fecha_Dia(), z.cargas[1].Fecha_Dia(), z.ganhos.Fecha_Dia();
   }
@@ -359,7 +359,7 @@ void TFamilia_Cargas::Passo_Zona(TZona* z, const TZona_Passo& p, const TEntradas
   const int estacao = t.Mes >= 5 && t.Mes <= 9 ? E_Inverno : E_Verao;
   geren_->Grava_Carga_Termica(z->carga[estacao], data, hora, b, zona);
   geren_->Grava_Ganho_Termico(z->ganho, data, hora, b, zona[17], zona[3], zona[4]);
-  Soma_Mes(&z->mes, p, b, t, static_cast<double>(intervalo_) / SEGUNDOS_HORA);
+  Soma_Mes(&z->mes, p, b, t, static_cast<double>(intervalo_) / kSegundosHora);
   const double sem_planta = sensivel - p.calor_aquecimento + p.calor_resfriamento;
   z->cargas[estacao].Acrescenta(
       {static_cast<float>(sem_planta + latente), static_cast<float>(sem_planta), zona[4]}, t);

@@ -65,9 +65,9 @@ TResultado TFamilia_Diagnosticos::Abre(TContexto_Amostra* c) {
 
 void TFamilia_Diagnosticos::Passo(const TPasso_Amostra& p) {
   DLL_UTIL_Geren_Tempo()->Avanca_X_Segundos(intervalo_, &relogio_);
-  if (p.segundos % SEGUNDOS_HORA != 0 || p.zonas.empty()) return;
+  if (p.segundos % kSegundosHora != 0 || p.zonas.empty()) return;
   const TZona_Passo& z = p.zonas[0];
-  const float energia = static_cast<float>(z.ganho_solar * intervalo_ / SEGUNDOS_HORA);
+  const float energia = static_cast<float>(z.ganho_solar * intervalo_ / kSegundosHora);
   geren_->Muda_Arquivo(vidros_);
   geren_->ENCIT_2008(&relogio_, energia, static_cast<float>(intervalo_),
                      static_cast<float>(z.temperatura), static_cast<float>(z.radiante));

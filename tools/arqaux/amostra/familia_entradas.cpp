@@ -99,7 +99,7 @@ TResultado TFamilia_Entradas::Abre(TContexto_Amostra* c) {
   c->geren->Salva_Texto_Generico(agenda_, Texto_Agenda().c_str());
   if (TResultado erro = c->Abre_Fluxo(FAMILIA, CHUVA, &chuva_); !erro.Ok()) return erro;
   int mes = 1, dia = 1;
-  for (int d = 0; d < std::min(c->opcoes.dias, DIAS_ANO); ++d) {
+  for (int d = 0; d < std::min(c->opcoes.dias, kDiasAno); ++d) {
     if (d % 4 == 0) {
       auto* intervalo = intervalos_.Adiciona(new TInterv_Chuva());
       intervalo->Dia = dia;

@@ -199,7 +199,7 @@ void TFamilia_Envelope::Passo(const TPasso_Amostra& p) {
   char data[12], hora[12];
   DLL_UTIL_Geren_Tempo()->R_Data_Formatada(data, &relogio_);
   DLL_UTIL_Geren_Tempo()->R_Hora_Formatada(hora, &relogio_);
-  const double hora_dia = static_cast<double>(p.segundos % SEGUNDOS_DIA) / SEGUNDOS_HORA;
+  const double hora_dia = static_cast<double>(p.segundos % kSegundosDia) / kSegundosHora;
   for (const TZona_Passo& zp : p.zonas) {
     TZona_Envelope* z = zonas_[zp.indice].get();
     int regiao = 0;
@@ -260,7 +260,7 @@ void TFamilia_Envelope::Passo_Face(TZona_Envelope* z, int f, const TZona_Passo& 
     Grava(geren_, z->fluxos[FLUXOS], fluxo, sizeof fluxo);
     const double ur_superficie = Limita(ur_interna + 0.1 * ciclo, 0.0, 1.0);
     float& mofo = z->mofo[static_cast<size_t>(*regiao)];
-    const double dias = static_cast<double>(intervalo_) / SEGUNDOS_DIA;
+    const double dias = static_cast<double>(intervalo_) / kSegundosDia;
     mofo = static_cast<float>(std::max(
         0.0, mofo + dias * (ur_superficie > 0.75 && superficie > 5.0 ? 2.0 * (ur_superficie - 0.75)
                                                                      : -0.1)));
@@ -333,11 +333,11 @@ TResultado TFamilia_Envelope::Perfis(TContexto_Amostra* c, int i) {
                                              rotulo.data(), true, true, v[2].data(), true,
                                              v[3].data());
   }
-  const long long por_hora = std::max(1, SEGUNDOS_HORA / intervalo_);
-  const long long dia = std::min<long long>(passos_, SEGUNDOS_DIA / intervalo_);
+  const long long por_hora = std::max(1, kSegundosHora / intervalo_);
+  const long long dia = std::min<long long>(passos_, kSegundosDia / intervalo_);
   for (long long s = por_hora - 1; ok && s < dia; s += por_hora) {
     char rotulo[32];
-    std::snprintf(rotulo, sizeof rotulo, "%02lld:00:00  ", (s + 1) * intervalo_ / SEGUNDOS_HORA);
+    std::snprintf(rotulo, sizeof rotulo, "%02lld:00:00  ", (s + 1) * intervalo_ / kSegundosHora);
     ok = le(1, s) && geren_->Grava_Temp_Umi_Parede_Texto_1_No(texto, 0, v[0].data(), v[1].data(),
                                                               rotulo, true, true, v[2].data(), true,
                                                               v[3].data(), elementos[0]);

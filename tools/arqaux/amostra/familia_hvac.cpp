@@ -51,11 +51,11 @@ constexpr double SALTO_QUENTE = 15.0;  // K across the hot-water loop at full lo
 // Humidity is monitored where the air's water changes (the mixing box, the
 // cooling coil, the humidifier), and each component's own quantities: heat,
 // power, the coils' water and condensate, the fans' air flow.
-const TComponente_Descrito COMPONENTES[] = {
+const TComponente_Descrito kComponentes[] = {
     {0, {1, 1, 1, 1, 0, 0, 0, 0}}, {3, {1, 1, 1, 1, 1, 1, 1, 1}}, {2, {1, 1, 0, 0, 1, 0, 1, 1}},
     {4, {1, 1, 1, 1, 1, 1, 0, 0}}, {1, {1, 1, 0, 0, 1, 1, 0, 0}}, {5, {1, 1, 0, 0, 1, 1, 1, 0}},
     {6, {1, 1, 0, 0, 1, 1, 1, 0}}};
-constexpr int NUM_COMPONENTES = sizeof COMPONENTES / sizeof COMPONENTES[0];
+constexpr int NUM_COMPONENTES = sizeof kComponentes / sizeof kComponentes[0];
 enum { CAIXA, RESFRIAMENTO, AQUECIMENTO, UMIDIFICADOR, RESISTENCIA, INSUFLAMENTO, RETORNO };
 // The reports of a fan coil: variable and the type of its selected component.
 const std::vector<TRelatorio_Descrito> RELATORIOS_FANCOIL = {{0, SEM_SELECIONADO},
@@ -178,7 +178,7 @@ TResultado TFamilia_HVAC::Abre(TContexto_Amostra* c) {
     d.numero = i + 1;
     d.flags = Monitora(&f->fancoil);
     d.relatorios = RELATORIOS_FANCOIL;
-    d.componentes.assign(COMPONENTES, COMPONENTES + NUM_COMPONENTES);
+    d.componentes.assign(kComponentes, kComponentes + NUM_COMPONENTES);
     Insere_Componentes(f->fancoil.R_Geren_Comp(), d.componentes);
     int k = 0;
     for (TComponente_HVAC* comp : f->fancoil.R_Geren_Comp()->R_Componentes_Sist_Sec()) {
@@ -412,7 +412,7 @@ void TFamilia_HVAC::Passo_Aquecimento(const TCarga_Planta& carga) {
   const double queimado = ligada ? carga.quente / eficiencia : 0.0;
   const double t_entrada = carga.t_quente - carga.quente / (vazao * CP_AGUA);
   // An average over about a day of steps.
-  const double peso = std::min(1.0, static_cast<double>(intervalo_) / SEGUNDOS_DIA);
+  const double peso = std::min(1.0, static_cast<double>(intervalo_) / kSegundosDia);
   saida_media_ += peso * (carga.t_quente - saida_media_);
   Guarda(Equip(BOILER), {{0, ligada ? 1.0 : 0.0},
                          {2, carga.t_quente},

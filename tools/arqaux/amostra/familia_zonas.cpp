@@ -104,7 +104,7 @@ void TFamilia_Zonas::Passo_Zona(Fluxos_Zona* f, const TZona_Passo& z, const TEnt
   const double eficiencia = 0.16 * (1.0 - 0.004 * (celula - 25.0));
   const double gerada = radiacao * Modelo_Zona(z.indice).area_pv * eficiencia / 1000.0;
   const double demanda = 0.3 + 0.12 * z.pessoas + 1.5 * (z.aquecimento + z.resfriamento);
-  const double horas = static_cast<double>(intervalo_) / SEGUNDOS_HORA;
+  const double horas = static_cast<double>(intervalo_) / kSegundosHora;
   const double bateria_antes = f->bateria;
   f->bateria = Limita(f->bateria + (gerada - demanda) * horas, 0.0, CAPACIDADE_BATERIA);
   const double rede = demanda - gerada + (f->bateria - bateria_antes) / horas;

@@ -152,7 +152,7 @@ bool Confere_Chiller(TLeitura_Estrita* l) {
   return Confere_Contados(l, "[N\xBA Registros = %d]", {}, {"[%[^]]]", C.linha_valores});
 }
 
-const TCatalogo_Chiller<Serpentina> SERPENTINAS = {
+const TCatalogo_Chiller<Serpentina> kSerpentinas = {
     {{"SAG-4F-12",
       {4, 12, 0.6f, 2.5f, 0.0158f, 0.0127f, 0.0004f, 386, 0.2f, 7, 12, 2.8f, 0.35f, 0.85f, 1.2f,
        0.0254f}},
@@ -163,7 +163,7 @@ const TCatalogo_Chiller<Serpentina> SERPENTINAS = {
     "{%f,%f,%f,%f,%f,%f,%f,%f,%f,%f,%f,%f,%f,%f,%f,%f}",
     [](int n, int c, Serpentina* r) { return G()->Salva_Serpentinas(n, c, r); },
     [](int n, Serpentina* r) { return G()->Carrega_Serpentinas(n, r); }};
-const TCatalogo_Chiller<Curvas_Vent> VENTILADORES = {
+const TCatalogo_Chiller<Curvas_Vent> kVentiladores = {
     {{"Centrifugo FC", {0.35071f, 0.3085f, -0.54137f, 0.87198f}},
      {"Centrifugo BC", {0.0015302f, 0.0052080f, 1.1086242f, -0.1163556f}},
      {"Axial", {0.0013f, 0.147f, 0.9506f, -0.0998f}}},
@@ -171,28 +171,28 @@ const TCatalogo_Chiller<Curvas_Vent> VENTILADORES = {
     "{%f,%f,%f,%f}",
     [](int, int c, Curvas_Vent* r) { return G()->Salva_Curvas_Ventilador(c, r); },
     [](int, Curvas_Vent* r) { return G()->Carrega_Curvas_Ventilador(r); }};
-const TCatalogo_Chiller<Equip> CHILLERS = {
+const TCatalogo_Chiller<Equip> kChillers = {
     {{"Centrifugo 300TR", "CAP-Centrif", "EIRT-Centrif", "EIRPLR-Centrif"},
      {"Parafuso 150TR", "CAP-Parafuso", "EIRT-Parafuso", "EIRPLR-Parafuso"}},
     3,
     "{[%[^]]],[%[^]]],[%[^]]]}",
     [](int n, int c, Equip* r) { return G()->Salva_Equip_Chiller(n, c, r); },
     [](int n, Equip* r) { return G()->Carrega_Equip_Chiller(n, r); }};
-const TCatalogo_Chiller<Curva_CAP> CURVAS_CAP = {
+const TCatalogo_Chiller<Curva_CAP> kCurvasCap = {
     {{"CAP-Centrif", {0.257896f, 0.0389016f, -0.00021708f, 0.0468684f, -0.00094284f, -0.00034344f}},
      {"CAP-Parafuso", {0.33269f, 0.0332f, -0.00013f, 0.0377f, -0.00096f, 0.00042f}}},
     6,
     "{%f,%f,%f,%f,%f,%f}",
     [](int n, int c, Curva_CAP* r) { return G()->Salva_Curvas_CAP(n, c, r); },
     [](int n, Curva_CAP* r) { return G()->Carrega_Curvas_CAP(n, r); }};
-const TCatalogo_Chiller<Curva_EIRT> CURVAS_EIRT = {
+const TCatalogo_Chiller<Curva_EIRT> kCurvasEirt = {
     {{"EIRT-Centrif", {0.933884f, -0.058212f, 0.00450036f, 0.00243f, 0.000486f, -0.001215f}},
      {"EIRT-Parafuso", {0.66538f, -0.01383f, 0.00041f, 0.00838f, 0.00067f, -0.00106f}}},
     6,
     "{%f,%f,%f,%f,%f,%f}",
     [](int n, int c, Curva_EIRT* r) { return G()->Salva_Curvas_EIRT(n, c, r); },
     [](int n, Curva_EIRT* r) { return G()->Carrega_Curvas_EIRT(n, r); }};
-const TCatalogo_Chiller<Curva_EIRPLR> CURVAS_EIRPLR = {
+const TCatalogo_Chiller<Curva_EIRPLR> kCurvasEirplr = {
     {{"EIRPLR-Centrif", {0.222903f, 0.313387f, 0.46371f}},
      {"EIRPLR-Parafuso", {0.06369f, 0.58488f, 0.35280f}}},
     3,
@@ -349,17 +349,17 @@ std::vector<TTipo_Catalogo> Tipos_Catalogo_Equipamentos() {
   return {
       {"ac", "air-conditioner models: capacities, curves, general codes", "Condicionadores.txt",
        Escreve_AC, Carrega_AC, Confere_AC},
-      Tipo_Chiller<Serpentina, SERPENTINAS>("coil", "water coils: name and 16 values",
-                                            "Serpentinas.txt"),
-      Tipo_Chiller<Curvas_Vent, VENTILADORES>("fan-curve", "fan curves: four coefficients",
-                                              "Curvas_Ventilador.txt"),
-      Tipo_Chiller<Equip, CHILLERS>("chiller", "chillers and the names of their three curves",
-                                    "Equip_Chiller.txt"),
-      Tipo_Chiller<Curva_CAP, CURVAS_CAP>("chiller-cap", "chiller capacity curves",
+      Tipo_Chiller<Serpentina, kSerpentinas>("coil", "water coils: name and 16 values",
+                                             "Serpentinas.txt"),
+      Tipo_Chiller<Curvas_Vent, kVentiladores>("fan-curve", "fan curves: four coefficients",
+                                               "Curvas_Ventilador.txt"),
+      Tipo_Chiller<Equip, kChillers>("chiller", "chillers and the names of their three curves",
+                                     "Equip_Chiller.txt"),
+      Tipo_Chiller<Curva_CAP, kCurvasCap>("chiller-cap", "chiller capacity curves",
                                           "Curvas_CAP.txt"),
-      Tipo_Chiller<Curva_EIRT, CURVAS_EIRT>(
+      Tipo_Chiller<Curva_EIRT, kCurvasEirt>(
           "chiller-eirt", "chiller efficiency curves by temperature", "Curvas_EIRT.txt"),
-      Tipo_Chiller<Curva_EIRPLR, CURVAS_EIRPLR>(
+      Tipo_Chiller<Curva_EIRPLR, kCurvasEirplr>(
           "chiller-eirplr", "chiller efficiency curves by part-load ratio", "Curvas_EIRPLR.txt"),
       {"pv-ac-equipment", "PV-supplied alternating-current equipment list",
        "PV/Equipamentos_AC.txt", Escreve_Equipamentos_AC_PV, Carrega_Equipamentos_PV<false>,

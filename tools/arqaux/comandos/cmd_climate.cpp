@@ -32,11 +32,11 @@ const char* const ROTULOS_HORARIOS = "temp_C\thumidity";
 // Record i of a window from hour inicio on one line: its hour of the year,
 // its date and start time, then its floats with four decimals.
 void Imprime_Registro(int hora, const float* valores, int n) {
-  constexpr int DIAS_MES[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  constexpr int kDiasMes[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   hora %= ARQAUX_HORAS_ANO;
   int dia = hora / 24;
   int mes = 0;
-  while (dia >= DIAS_MES[mes]) dia -= DIAS_MES[mes++];
+  while (dia >= kDiasMes[mes]) dia -= kDiasMes[mes++];
   std::printf("%d\t%02d/%02d\t%02d:00", hora, dia + 1, mes + 1, hora % 24);
   for (int i = 0; i < n; ++i) std::printf("\t%.4f", valores[i]);
   std::putchar('\n');

@@ -19,7 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr size_t BLOCO = 65536;
+constexpr size_t kBloco = 65536;
 
 // Opens nome in the data folder of projeto in dir, as the library finds it;
 // null when the folder or the file does not open.
@@ -31,10 +31,10 @@ TArq Abre_Do_Projeto(const std::string& dir, const std::string& projeto, const s
 // The offset of the first byte where a and b differ (the shorter length when
 // one is a prefix of the other); -1 when a read fails.
 long long Primeira_Diferenca(FILE* a, FILE* b) {
-  std::unique_ptr<char[]> x(new char[BLOCO]), y(new char[BLOCO]);
-  for (long long base = 0;; base += BLOCO) {
-    const size_t na = std::fread(x.get(), 1, BLOCO, a);
-    const size_t nb = std::fread(y.get(), 1, BLOCO, b);
+  std::unique_ptr<char[]> x(new char[kBloco]), y(new char[kBloco]);
+  for (long long base = 0;; base += kBloco) {
+    const size_t na = std::fread(x.get(), 1, kBloco, a);
+    const size_t nb = std::fread(y.get(), 1, kBloco, b);
     if (std::ferror(a) != 0 || std::ferror(b) != 0) return -1;
     const size_t n = na < nb ? na : nb;
     const auto fim = std::mismatch(x.get(), x.get() + n, y.get());

@@ -16,14 +16,14 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int MAX_ZONAS = 100;
-constexpr int MAX_DIAS = 10 * DIAS_ANO;
+constexpr int MAX_DIAS = 10 * kDiasAno;
 
 // Checks a step (--interval). Reports average whole hours of samples, and a
 // day must hold whole steps.
 TResultado Confere_Passo(const std::string& texto) {
   int v = 0;
-  const bool valido = Le_Inteiro(texto, &v) && v > 0 && v <= SEGUNDOS_DIA &&
-                      SEGUNDOS_DIA % v == 0 && (SEGUNDOS_HORA % v == 0 || v % SEGUNDOS_HORA == 0);
+  const bool valido = Le_Inteiro(texto, &v) && v > 0 && v <= kSegundosDia &&
+                      kSegundosDia % v == 0 && (kSegundosHora % v == 0 || v % kSegundosHora == 0);
   if (valido) return {};
   return TResultado::Falha("must be seconds that divide an hour, or whole hours that divide a day");
 }

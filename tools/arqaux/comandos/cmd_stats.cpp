@@ -184,7 +184,7 @@ struct TTipo {
   const char* descricao;
   uintmax_t cabecalho, registro;
 };
-const std::map<std::string, TTipo> TIPOS = {
+const std::map<std::string, TTipo> kTipos = {
     {"demand",
      {"demand", "a monthly demand file", ARQAUX_TAM_CONTAGEM, ARQAUX_TAM_DEMANDA_CONSUMO}},
     {"hvac-demand",
@@ -247,7 +247,7 @@ struct TPedido {
 };
 
 TResultado Mostra(const TPedido& p) {
-  const TTipo& t = TIPOS.at(p.tipo);
+  const TTipo& t = kTipos.at(p.tipo);
   if (p.tipo == "demand") {
     return Mostra_Lista<TDemanda_Consumo_Mensal>(
         p.caminho, t, [](G* g, auto* l, int n) { return g->Carrega_Demanda_Consumo(l) == n; },
@@ -287,7 +287,7 @@ TResultado Mostra(const TPedido& p) {
 // at 0 h to December 31 at 23 h).
 TResultado Relatorio(const TPedido& p) {
   if (TResultado erro = Confere_Saida(p.saida, p.caminho); !erro.Ok()) return erro;
-  const TTipo& t = TIPOS.at(p.tipo);
+  const TTipo& t = kTipos.at(p.tipo);
   const bool cargas = p.tipo == "loads", anual = p.periodo == "annual";
   TLista<TCarga_Termica_Mensal> meses_c(true);
   TLista<TGanho_Termico_Mensal> meses_g(true);
@@ -323,7 +323,7 @@ void Declara_Stats(CLI::App* app, TAcao* acao) {
   stats->require_subcommand(1);
   auto p = std::make_shared<TPedido>();
   std::vector<std::string> tipos;
-  for (const auto& t : TIPOS) tipos.push_back(t.first);
+  for (const auto& t : kTipos) tipos.push_back(t.first);
 
   CLI::App* mostra = stats->add_subcommand("show", "print the records of a statistics file");
   mostra->add_option("FILE", p->caminho, "a saved statistics file")->required();

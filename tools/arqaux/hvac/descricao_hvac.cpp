@@ -13,7 +13,7 @@
 namespace {
 
 // A description holds a few short lines per component.
-constexpr uintmax_t MAX_DESCRICAO = 64 * 1024;
+constexpr uintmax_t kMaxDescricao = 64 * 1024;
 
 // The keys an HVAC data stream's description must give, in the order their
 // absence is told.
@@ -71,9 +71,9 @@ TResultado Le_Descricao_Ao_Lado(const std::string& fluxo, TDescricao* d, bool* e
   *existe = std::filesystem::exists(caminho, ec);
   if (!*existe) return {};
   if (TResultado r = Confere_Entrada(caminho); !r.Ok()) return r;
-  if (std::filesystem::file_size(caminho, ec) > MAX_DESCRICAO) {
+  if (std::filesystem::file_size(caminho, ec) > kMaxDescricao) {
     return Falha("'%s' is not a description: it holds more than %ju bytes", caminho.c_str(),
-                 MAX_DESCRICAO);
+                 kMaxDescricao);
   }
   std::ifstream arq(caminho, std::ios::binary);
   std::ostringstream texto;

@@ -23,7 +23,7 @@ struct TTipo_Equip {
 };
 constexpr int TIPO_TANQUE = 8;
 constexpr int CONEXOES_TANQUE = 3;  // the sample tank's, in its data[5]
-const TTipo_Equip TIPOS[] = {
+const TTipo_Equip kTipos[] = {
     {"fan coils", "", 0, 0, 0, 2},
     {"air-cooled chillers", "Chiller Ar", 23, 7, 4, 1},
     {"water-cooled chillers", "Chiller Agua", 27, 10, 4, 2},
@@ -35,7 +35,7 @@ const TTipo_Equip TIPOS[] = {
     {"chilled-water tanks", "Ramal", 10 + 3 * CONEXOES_TANQUE, 2, CONEXOES_TANQUE, 1},
     {"secondary chilled-water pumps", "Bomba AG Sec", 12, 6, 1, 1},
 };
-constexpr int NUM_TIPOS = sizeof TIPOS / sizeof TIPOS[0];
+constexpr int kNumTipos = sizeof kTipos / sizeof kTipos[0];
 
 // ---- the sample ----
 
@@ -99,7 +99,7 @@ void Preenche_FanCoil_2(CFanCoil* f) {
 
 // Item k of plant kind tipo: values that tell kind, item and position apart.
 bool Grava_Item(TGeren_ArquivoAux* geren, int tipo, int k) {
-  const TTipo_Equip& t = TIPOS[tipo];
+  const TTipo_Equip& t = kTipos[tipo];
   std::vector<float> dados(t.reais);
   std::vector<int> conf(t.inteiros);
   for (int i = 0; i < t.reais; ++i) dados[i] = float(tipo * 100 + k * 10) + 0.5f * float(i);
@@ -145,7 +145,7 @@ TResultado Le_Itens(TGeren_ArquivoAux* geren, int n, int tipo, int contagem, std
   for (int k = 1; k <= contagem; ++k) {
     CFanCoil fancoil;
     if (!geren->CarregaDadosRelatorio_HVAC(n, dados, conf, &fancoil, tipo)) {
-      return TResultado::Falha(std::string(TIPOS[tipo].nome) + ", item " + std::to_string(k));
+      return TResultado::Falha(std::string(kTipos[tipo].nome) + ", item " + std::to_string(k));
     }
     if (tipo == 0) *resumo += Resumo_FanCoil(k, &fancoil);
   }
@@ -221,8 +221,8 @@ bool Grava_Sistema_Exemplo(TGeren_ArquivoAux* geren) {
   for (int k = 1; k <= 2; ++k) {
     if (!geren->SalvaDadosRelatorio_HVAC({}, {}, nullptr, k, 2, 0, &fancoils[k - 1])) return false;
   }
-  for (int tipo = 1; tipo < NUM_TIPOS; ++tipo) {
-    const int contagem = TIPOS[tipo].no_exemplo;
+  for (int tipo = 1; tipo < kNumTipos; ++tipo) {
+    const int contagem = kTipos[tipo].no_exemplo;
     if (contagem == 0 && !geren->SalvaDadosRelatorio_HVAC({}, {}, nullptr, 0, 0, tipo, nullptr)) {
       return false;
     }
@@ -242,17 +242,17 @@ TResultado Le_Sistema_HVAC(TGeren_ArquivoAux* geren, int n, std::string* resumo)
   *resumo += "header: system monitored " + std::to_string(monitora_sistema) +
              ", consumption monitored " + std::to_string(monitora_consumo) + ", report step " +
              std::to_string(passo) + " s\n";
-  for (int tipo = 0; tipo < NUM_TIPOS; ++tipo) {
+  for (int tipo = 0; tipo < kNumTipos; ++tipo) {
     FILE* arq = geren->ObtemArquivo();
     const long posicao = arq != nullptr ? std::ftell(arq) : -1;
     const int contagem =
         tipo == 0 ? geren->Le_Num_Reg_FanCoil(n) : geren->Le_Num_Reg_Equips_Sist_Prim_HVAC(n, tipo);
-    if (contagem < 0) return TResultado::Falha(std::string("the count of ") + TIPOS[tipo].nome);
+    if (contagem < 0) return TResultado::Falha(std::string("the count of ") + kTipos[tipo].nome);
     if (arq == geren->ObtemArquivo() && posicao >= 0) {
-      TResultado contada = Confere_Contagem(arq, posicao, contagem, TIPOS[tipo].nome);
+      TResultado contada = Confere_Contagem(arq, posicao, contagem, kTipos[tipo].nome);
       if (!contada.Ok()) return contada;
     }
-    *resumo += std::string(TIPOS[tipo].nome) + ": " + std::to_string(contagem) + "\n";
+    *resumo += std::string(kTipos[tipo].nome) + ": " + std::to_string(contagem) + "\n";
     TResultado itens = Le_Itens(geren, n, tipo, contagem, resumo);
     if (!itens.Ok()) return itens;
   }
