@@ -9,7 +9,7 @@
 #include "saida/saida_segura.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
-  if (!fuzz::Grava(fuzz::Arquivo(MANIFESTO_EXECUCAO), dados, tamanho)) return 0;
+  if (!fuzz::Grava(fuzz::Arquivo(kManifestoExecucao), dados, tamanho)) return 0;
   const std::string saida = fuzz::Arquivo("saida.csv");
   if (!fuzz::Grava(saida, dados, 0)) return 0;
   Anota_No_Manifesto(saida);

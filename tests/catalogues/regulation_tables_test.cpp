@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int TAM = TGeren_ArquivoAux::Tam_Texto_Tabela;
+constexpr int kTam = TGeren_ArquivoAux::Tam_Texto_Tabela;
 
 class TabelasRegulamento : public ArqauxTest {
  protected:
@@ -19,7 +19,7 @@ class TabelasRegulamento : public ArqauxTest {
     std::string t;
     int zona = -1, zonas = -1, equips = -1;
     float area = -1;
-    char nome[TAM] = "?";
+    char nome[kTam] = "?";
     const bool cabecalho = geren->Le_Arq_HVAC_RTQ_Cab(0, &zona, &zonas, &equips, &area, nome);
     t += Formata("%d %d\n", cabecalho, zonas);
     for (int z = 0; z < zonas_lidas; ++z) {
@@ -28,7 +28,7 @@ class TabelasRegulamento : public ArqauxTest {
       for (int e = 0; e < equips_por_zona; ++e) {
         int eq = -1, tipo = -1, pre = -1, aq = -1, reg = -1;
         float pot = -1, cop = -1;
-        char nt[TAM] = "?", na[TAM] = "?", cl[TAM] = "?";
+        char nt[kTam] = "?", na[kTam] = "?", cl[kTam] = "?";
         const bool lido =
             geren->Le_Arq_HVAC_RTQ_Dados(&eq, &tipo, nt, &pot, &cop, &pre, &aq, na, cl, &reg);
         t += Formata("%d %d %d [%s] %g %g %d %d [%s] [%s] %d\n", lido, eq, tipo, nt, pot, cop, pre,
@@ -90,8 +90,8 @@ TEST_F(TabelasRegulamento, ProjectFileWritesItsBytesAndReadsBackFieldForField) {
 }
 
 TEST_F(TabelasRegulamento, WritersRefuseTextsThatWouldNotReadBack) {
-  const std::string longo(TAM, 'n');
-  const std::string cabe(TAM - 1, 'n');
+  const std::string longo(kTam, 'n');
+  const std::string cabe(kTam - 1, 'n');
   const struct {
     const char* texto;
     bool ok;
@@ -149,7 +149,7 @@ TEST_F(TabelasRegulamento, BioclimaticTableReadsBracketedCitiesAndOneWordFields)
   EXPECT_EQ(n, 4);
   std::string t;
   for (int k = 0; k < 3; ++k) {
-    char estado[TAM] = "?", cidade[TAM] = "?", metodo[TAM] = "?";
+    char estado[kTam] = "?", cidade[kTam] = "?", metodo[kTam] = "?";
     int zona = -1;
     const bool ok = geren->Le_Registro_Zona_Bio(estado, cidade, metodo, &zona);
     t += Formata("%d %s|%s|%s|%d\n", ok, estado, cidade, metodo, zona);
@@ -193,7 +193,7 @@ TEST_F(TabelasRegulamento, EquipmentTablesReadTheirLayoutAndCountALineByItsFirst
     EXPECT_EQ(linhas, 3);
     int ints[3] = {-1, -1, -1};
     float reais[4] = {-1, -1, -1, -1};
-    char palavra[TAM] = "?", t1[TAM] = "?", t2[TAM] = "?";
+    char palavra[kTam] = "?", t1[kTam] = "?", t2[kTam] = "?";
     const bool ok = c.tabela == 's' ? geren->Le_Dados_Tabela_Split_ACJ(ints, reais, palavra, t1, t2)
                     : c.tabela == 't'
                         ? geren->Le_Dados_Tabela_Torre_Resf_ASHRAE(ints, reais, palavra, t1, t2)
@@ -205,8 +205,8 @@ TEST_F(TabelasRegulamento, EquipmentTablesReadTheirLayoutAndCountALineByItsFirst
   }
   // A title longer than its 299 characters fails the head.
   const std::vector<std::pair<std::string, bool>> cabs = {
-      {"[Num Linhas = 1]\n[" + std::string(TAM - 1, 't') + "]\n", true},
-      {"[Num Linhas = 1]\n[" + std::string(TAM, 't') + "]\n", false},
+      {"[Num Linhas = 1]\n[" + std::string(kTam - 1, 't') + "]\n", true},
+      {"[Num Linhas = 1]\n[" + std::string(kTam, 't') + "]\n", false},
       {"[Num Linhas = 1]\n", false},
       {"[Num Linha = 1]\n[t]\n", false}};
   for (const auto& [texto, ok] : cabs) {
@@ -223,23 +223,23 @@ TEST_F(TabelasRegulamento, TextsTakeNoMoreRoomThanTheScanGaveThem) {
   // with '#': a text the scan stored takes its bytes and terminator, one it
   // never reached (or that did not fit) keeps every '#'.
   const std::string linha_r = "5\t\t1\t\t1\t\t1\t\t1\t\tPal\t\t[ab]\t\t[c d]\n";
-  const std::string h8(8, '#'), h300(TAM, '#');
+  const std::string h8(8, '#'), h300(kTam, '#');
   const struct {
     char leitor;  // split table, chillers table, bioclimatic zone, project equipment
     std::string linha;
     std::vector<size_t> tamanhos;
     std::string esperado;
   } casos[] = {
-      {'s', "4\tx\n", {8, 8, TAM}, "1 " + h8 + "|" + h8 + "|" + h300},
+      {'s', "4\tx\n", {8, 8, kTam}, "1 " + h8 + "|" + h8 + "|" + h300},
       {'r', linha_r, {4, 3, 4}, "1 Pal|ab|c d"},
-      {'r', linha_r, {8, 8, TAM}, "1 Pal|ab|c d"},
+      {'r', linha_r, {8, 8, kTam}, "1 Pal|ab|c d"},
       {'r',
-       "5\t\t1\t\t1\t\t1\t\t1\t\t" + std::string(TAM, 'w') + "\t\t[ab]\t\t[cd]\n",
+       "5\t\t1\t\t1\t\t1\t\t1\t\t" + std::string(kTam, 'w') + "\t\t[ab]\t\t[cd]\n",
        {8, 8, 8},
        "1 " + h8 + "|" + h8 + "|" + h8},
-      {'z', "Rio Grande\t[Pelotas]\tTabela\t2\n", {4, 8, TAM}, "0 Rio|" + h8 + "|" + h300},
+      {'z', "Rio Grande\t[Pelotas]\tTabela\t2\n", {4, 8, kTam}, "0 Rio|" + h8 + "|" + h300},
       {'z', "SC\t[Floripa]\tTabela\t3\n", {3, 8, 7}, "1 SC|Floripa|Tabela"},
-      {'e', "\t[Eq = 3]\tx\n", {8, 8, TAM}, "1 " + h8 + "|" + h8 + "|" + h300},
+      {'e', "\t[Eq = 3]\tx\n", {8, 8, kTam}, "1 " + h8 + "|" + h8 + "|" + h300},
   };
   for (const auto& c : casos) {
     Abre_Para_Leitura(geren, Arquivo(), c.linha);

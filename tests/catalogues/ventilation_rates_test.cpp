@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int TAM = TGeren_ArquivoAux::Tam_Texto_Tabela;
+constexpr int kTam = TGeren_ArquivoAux::Tam_Texto_Tabela;
 
 class TabelasVentilacao : public ArqauxTest {
  protected:
@@ -35,7 +35,7 @@ class TabelasVentilacao : public ArqauxTest {
   }
 
   std::string Racao() {
-    char nome[TAM] = "antes";
+    char nome[kTam] = "antes";
     char nivel[TGeren_ArquivoAux::Tam_Nivel_Racao] = "intacto";
     int a = -1, b = -1;
     const bool ok = geren->Le_Racao_de_Ar(nome, nivel, &a, &b);
@@ -43,7 +43,7 @@ class TabelasVentilacao : public ArqauxTest {
            std::to_string(b);
   }
   std::string Trocas() {
-    char nome[TAM] = "antes";
+    char nome[kTam] = "antes";
     float v = -1;
     int i = -1;
     const bool ok = geren->Le_Trocas_de_Ar(nome, &v, &i);
@@ -117,7 +117,7 @@ TEST_F(TabelasVentilacao, ModelTablesReadInTheHostsOrder) {
 
 TEST_F(TabelasVentilacao, RationsAndAirChangesNeverFail) {
   // Each line alone in its file, read as a ration ('r') or as air changes.
-  const std::string longo(TAM, 'x');
+  const std::string longo(kTam, 'x');
   const struct {
     char leitor;
     std::string linha, esperado;
@@ -159,7 +159,7 @@ TEST_F(TabelasVentilacao, HeadersFailShortAndNothingWithoutAStream) {
     EXPECT_EQ(Transcreve(c.first, "i c"), c.second);
   }
   float linha[7];
-  char nome[TAM], nivel[13];
+  char nome[kTam], nivel[13];
   int a, b;
   float f;
   EXPECT_FALSE(geren->Le_Inicio(&a));
@@ -180,10 +180,10 @@ TEST_F(TabelasVentilacao, NamesTakeNoMoreRoomThanTheScanGaveThem) {
     std::string esperado;
   } casos[] = {
       {'r', "[] (4;7;1)\n", 8, std::string(8, '#')},
-      {'r', "(4;7;1)\n", TAM, std::string(TAM, '#')},
+      {'r', "(4;7;1)\n", kTam, std::string(kTam, '#')},
       {'r', "[Sala] (4;7;1)\n", 5, "Sala"},
-      {'r', "[Sala] (4;7;1)\n", TAM, "Sala"},
-      {'t', "[" + std::string(TAM, 'x') + "] (1;2)\n", 8, std::string(8, '#')},
+      {'r', "[Sala] (4;7;1)\n", kTam, "Sala"},
+      {'t', "[" + std::string(kTam, 'x') + "] (1;2)\n", 8, std::string(8, '#')},
       {'t', "[Cozinha] (x;2)\n", 8, "Cozinha"},
   };
   for (const auto& c : casos) {

@@ -61,7 +61,7 @@ TEST(ErrosFerramenta, RelataPrintsTheLineOnceAndGivesItsStatus) {
   } casos[] = {
       {TResultado(), 0, ""},
       {Falha("cannot open '%s'", "a b.bin"), 1, "arqaux: cannot open 'a b.bin'\n"},
-      {Falha_Uso("--index: %d is not an output", 7), ERRO_USO,
+      {Falha_Uso("--index: %d is not an output", 7), kErroUso,
        "arqaux: --index: 7 is not an output\n"},
       // What a reader quotes of a damaged file is printed as "%s" prints it.
       {TResultado::Falha(std::string("line 2: 'a\0b'", 13)), 1, "arqaux: line 2: 'a\n"},

@@ -40,9 +40,9 @@ namespace fs = std::filesystem;
 // Climate hours kept in memory: the hour before the day, then the day's 24.
 // A record's temperature and humidity are the values at the end of its hour,
 // so the hour before gives them at the day's first instant.
-constexpr int JANELA_CLIMA = 25;
-const char* const FAMILIA_ENTRADAS = "inputs";
-const char* const FAMILIA_GRAFICOS = "plots";
+constexpr int kJanelaClima = 25;
+const char* const kFamiliaEntradas = "inputs";
+const char* const kFamiliaGraficos = "plots";
 
 // The families of the run, in the order they open, write and convert.
 std::vector<std::unique_ptr<TFamilia_Amostra>> Cria_Familias() {
@@ -100,9 +100,9 @@ class Amostra {
  public:
   explicit Amostra(const TOpcoes_Amostra& o)
       : op_(o), geren_(Geren_ArqAux()), contexto_(op_, geren_), familias_(Cria_Familias()) {
-    nomes_familias_.push_back(FAMILIA_ENTRADAS);
+    nomes_familias_.push_back(kFamiliaEntradas);
     for (const auto& f : familias_) nomes_familias_.push_back(f->Familia());
-    if (op_.graficos) nomes_familias_.push_back(FAMILIA_GRAFICOS);
+    if (op_.graficos) nomes_familias_.push_back(kFamiliaGraficos);
   }
 
   // Runs the whole sample.
@@ -129,7 +129,7 @@ class Amostra {
   std::vector<Estado_Zona> zonas_;
   int clima_ = 0, solo_ = 0, interno_ = 0;
   TCidade cidade_{};
-  TReg_Climatico janela_clima_[JANELA_CLIMA] = {};
+  TReg_Climatico janela_clima_[kJanelaClima] = {};
   TReg_Solo janela_solo_[24] = {};
   TReg_Temp_Umi janela_interno_[24] = {};
 };
@@ -163,7 +163,7 @@ TResultado Amostra::Prepara_Entradas() {
     if (e.escreve == Escreve_Clima_Sintetico && !op_.clima.empty()) continue;
     if (e.escreve == Escreve_Solo_Sintetico && !op_.solo.empty()) continue;
     if (TResultado erro =
-            Confere_Relida(contexto_.Anota(FAMILIA_ENTRADAS, e.nome), contexto_.Exibe(e.nome));
+            Confere_Relida(contexto_.Anota(kFamiliaEntradas, e.nome), contexto_.Exibe(e.nome));
         !erro.Ok()) {
       return erro;
     }
@@ -174,7 +174,7 @@ TResultado Amostra::Prepara_Entradas() {
   // private folder inside it).
   std::error_code ec;
   if (op_.solo.empty() || fs::equivalent(fs::path(op_.solo).parent_path(), "..", ec)) {
-    if (TResultado erro = contexto_.Descreve(FAMILIA_ENTRADAS, "solo.bin",
+    if (TResultado erro = contexto_.Descreve(kFamiliaEntradas, "solo.bin",
                                              TContexto_Amostra::Descricao("soil", kSegundosHora));
         !erro.Ok()) {
       return erro;
@@ -182,7 +182,7 @@ TResultado Amostra::Prepara_Entradas() {
   }
   // The conversion renames in place and may add three characters.
   char nome_ti[sizeof("interno.txt") + 3] = "interno.txt";
-  if (TResultado erro = Confere_Relida(contexto_.Anota(FAMILIA_ENTRADAS, "interno.ti"),
+  if (TResultado erro = Confere_Relida(contexto_.Anota(kFamiliaEntradas, "interno.ti"),
                                        contexto_.Exibe("interno.ti"));
       !erro.Ok()) {
     return erro;
@@ -204,7 +204,7 @@ TResultado Amostra::Carrega_Dia(int dia) {
   const int inicio = (dia % kDiasAno) * 24;
   const int anterior = (inicio + ARQAUX_HORAS_ANO - 1) % ARQAUX_HORAS_ANO;
   geren_->Muda_Arquivo(clima_);
-  bool ok = geren_->Bufferiza_Clima(&cidade_, janela_clima_, anterior, JANELA_CLIMA);
+  bool ok = geren_->Bufferiza_Clima(&cidade_, janela_clima_, anterior, kJanelaClima);
   geren_->Muda_Arquivo(solo_);
   ok = ok && geren_->Bufferiza_Solo(janela_solo_, inicio, 24);
   geren_->Muda_Arquivo(interno_);
@@ -226,7 +226,7 @@ TEntradas_Passo Amostra::Entradas_Do_Passo(long long segundos) const {
   const int w = static_cast<int>(fim / kSegundosHora);
   const float f = static_cast<float>(fim % kSegundosHora) / kSegundosHora;
   const TReg_Climatico& a = janela_clima_[w];
-  const TReg_Climatico& b = janela_clima_[std::min(w + 1, JANELA_CLIMA - 1)];
+  const TReg_Climatico& b = janela_clima_[std::min(w + 1, kJanelaClima - 1)];
   TEntradas_Passo e;
   e.clima = janela_clima_[hora + 1];
   e.clima.Temperatura = a.Temperatura + f * (b.Temperatura - a.Temperatura);
@@ -330,7 +330,7 @@ TResultado Amostra::Desenha() {
     p.caminho = "zona" + std::to_string(i) + "_temp_umi.bin";
     p.coluna = Primeira_Coluna(p.caminho);
     p.carpete = true;
-    p.saida = contexto_.Anota(FAMILIA_GRAFICOS, "zona" + std::to_string(i) + "_temperatura.png");
+    p.saida = contexto_.Anota(kFamiliaGraficos, "zona" + std::to_string(i) + "_temperatura.png");
     if (TResultado erro = Desenha_Grafico(p); !erro.Ok()) return erro;
     progresso.Avanca(i);
   }

@@ -9,17 +9,17 @@
 
 namespace {
 
-constexpr double PI = 3.14159265358979323846;
+constexpr double kPi = 3.14159265358979323846;
 // Latitude of the synthetic city, degrees (south negative).
-constexpr double LATITUDE = -23.5;
+constexpr double kLatitude = -23.5;
 
 // Phase of the year and of the day as cosines peaking at the given day of
 // the year and hour of the day.
 double Ciclo_Anual(int hora, double dia_pico) {
-  return std::cos(2.0 * PI * (hora / 24 - dia_pico) / 365.0);
+  return std::cos(2.0 * kPi * (hora / 24 - dia_pico) / 365.0);
 }
 double Ciclo_Diario(int hora, double hora_pico) {
-  return std::cos(2.0 * PI * (hora % 24 - hora_pico) / 24.0);
+  return std::cos(2.0 * kPi * (hora % 24 - hora_pico) / 24.0);
 }
 
 // Cloudiness of the day, 0 (clear) to 1 (overcast): a fixed irregular
@@ -31,12 +31,12 @@ double Nebulosidade(int hora) {
 
 // Sine of the sun's elevation at the middle of the hour.
 double Seno_Altura_Solar(int hora) {
-  const double rad = PI / 180.0;
+  const double rad = kPi / 180.0;
   const int dia = hora / 24;
-  const double declinacao = 23.45 * rad * std::sin(2.0 * PI * (284 + dia + 1) / 365.0);
+  const double declinacao = 23.45 * rad * std::sin(2.0 * kPi * (284 + dia + 1) / 365.0);
   const double angulo_horario = 15.0 * rad * (hora % 24 + 0.5 - 12.0);
-  return std::sin(LATITUDE * rad) * std::sin(declinacao) +
-         std::cos(LATITUDE * rad) * std::cos(declinacao) * std::cos(angulo_horario);
+  return std::sin(kLatitude * rad) * std::sin(declinacao) +
+         std::cos(kLatitude * rad) * std::cos(declinacao) * std::cos(angulo_horario);
 }
 
 struct Fecha_Arquivo_C {
@@ -66,7 +66,7 @@ TCidade Cidade_Sintetica() {
   std::memset(&c, 0, sizeof(c));
   std::strcpy(c.Nome, "Cidade Exemplo");
   std::strcpy(c.Estado, "EX");
-  c.Latitude = static_cast<float>(LATITUDE);
+  c.Latitude = static_cast<float>(kLatitude);
   c.Longitude = -46.6f;
   c.Altitude = 760.0f;
   c.Fuso_Horario = -3.0f;

@@ -26,7 +26,7 @@
 
 namespace {
 
-const char* const FAMILIA = "thermal loads";
+const char* const kFamilia = "thermal loads";
 
 // Values of a load or gain sample, in block order: total, sensible, latent.
 using TValores = std::array<float, 3>;
@@ -171,8 +171,8 @@ double Umidade_Relativa(double w, double t) {
 }
 
 // Latent heat of one person, W.
-constexpr double LATENTE_PESSOA = 45.0;
-constexpr double SENSIVEL_PESSOA = 70.0;
+constexpr double kLatentePessoa = 45.0;
+constexpr double kSensivelPessoa = 70.0;
 
 // A zone's monthly demand, consumption and comfort sums; a scalar's
 // extremes are kept as samples of three equal values.
@@ -253,7 +253,7 @@ struct TZona {
 
 class TFamilia_Cargas : public TFamilia_Amostra {
  public:
-  const char* Familia() const override { return FAMILIA; }
+  const char* Familia() const override { return kFamilia; }
   TResultado Abre(TContexto_Amostra* c) override;
   void Passo(const TPasso_Amostra& p) override;
   TResultado Fecha(TContexto_Amostra* c) override;
@@ -286,8 +286,8 @@ class TFamilia_Cargas : public TFamilia_Amostra {
 std::string Nome(size_t zona, const char* nome) {
   return "zona" + std::to_string(zona + 1) + "_" + nome;
 }
-const char* const NOMES_CARGAS[2] = {"carga_inverno.txt", "carga_verao.txt"};
-const int TIPOS_CARGAS[2] = {2, 3};
+const char* const kNomesCargas[2] = {"carga_inverno.txt", "carga_verao.txt"};
+const int kTiposCargas[2] = {2, 3};
 
 TResultado TFamilia_Cargas::Abre(TContexto_Amostra* c) {
   geren_ = c->geren;
@@ -296,12 +296,12 @@ TResultado TFamilia_Cargas::Abre(TContexto_Amostra* c) {
   for (size_t i = 0; i < zonas_.size(); ++i) {
     TZona& z = zonas_[i];
     for (int e = 0; e < 2; ++e) {
-      if (TResultado erro = c->Abre_Fluxo(FAMILIA, Nome(i, NOMES_CARGAS[e]), &z.carga[e]);
+      if (TResultado erro = c->Abre_Fluxo(kFamilia, Nome(i, kNomesCargas[e]), &z.carga[e]);
           !erro.Ok())
         return erro;
-      geren_->Grava_Cabecalho_Carga_Termica(z.carga[e], false, TIPOS_CARGAS[e], "", nullptr, 0);
+      geren_->Grava_Cabecalho_Carga_Termica(z.carga[e], false, kTiposCargas[e], "", nullptr, 0);
     }
-    if (TResultado erro = c->Abre_Fluxo(FAMILIA, Nome(i, "ganho.txt"), &z.ganho); !erro.Ok())
+    if (TResultado erro = c->Abre_Fluxo(kFamilia, Nome(i, "ganho.txt"), &z.ganho); !erro.Ok())
       return erro;
     geren_->Grava_Cabecalho_Carga_Termica(z.ganho, false, 8, "", nullptr, 0);
   }
@@ -331,12 +331,12 @@ void TFamilia_Cargas::Passo(const TPasso_Amostra& p) {
 void TFamilia_Cargas::Passo_Zona(TZona* z, const TZona_Passo& p, const TEntradas_Passo& e,
                                  const TTempo& t, const TTempo& fim) {
   float b[32] = {};
-  const double pessoas = std::min(SENSIVEL_PESSOA * p.pessoas, p.ganho_interno);
+  const double pessoas = std::min(kSensivelPessoa * p.pessoas, p.ganho_interno);
   const double equipamentos = p.ganho_interno - pessoas;
   const double envoltoria[5] = {0.55, 0.2, 0.05, 0.12, 0.08};  // walls, glazing, doors, roof, floor
   for (int k = 0; k < 5; ++k) b[2 * k] = static_cast<float>(envoltoria[k] * p.conducao);
   b[12] = static_cast<float>(0.6 * equipamentos), b[16] = static_cast<float>(0.4 * equipamentos);
-  b[14] = static_cast<float>(pessoas), b[15] = static_cast<float>(LATENTE_PESSOA * p.pessoas);
+  b[14] = static_cast<float>(pessoas), b[15] = static_cast<float>(kLatentePessoa * p.pessoas);
   b[22] = static_cast<float>(p.ganho_solar);
   b[28] = static_cast<float>(p.calor_aquecimento),
   b[30] = static_cast<float>(0.0 - p.calor_resfriamento);
@@ -395,7 +395,7 @@ TResultado TFamilia_Cargas::Fecha(TContexto_Amostra* c) {
   if (mes_ >= 0) Fecha_Mes();
   for (size_t i = 0; i < zonas_.size(); ++i) {
     for (int e = 0; e < 2; ++e) {
-      if (TResultado erro = c->Fecha_Fluxo(zonas_[i].carga[e], Nome(i, NOMES_CARGAS[e]));
+      if (TResultado erro = c->Fecha_Fluxo(zonas_[i].carga[e], Nome(i, kNomesCargas[e]));
           !erro.Ok())
         return erro;
     }
@@ -480,7 +480,7 @@ TResultado Confere(TContexto_Amostra* c, const std::string& nome, const std::vec
 // stream and closes it, checking that nothing was lost.
 template <class F>
 TResultado Escreve(TContexto_Amostra* c, const std::string& nome, F escreve) {
-  if (TResultado erro = Confere_Relida(c->Anota(FAMILIA, nome), c->Exibe(nome)); !erro.Ok())
+  if (TResultado erro = Confere_Relida(c->Anota(kFamilia, nome), c->Exibe(nome)); !erro.Ok())
     return erro;
   const int n = c->geren->Abre_Arquivo(nome.c_str(), "wt");
   if (n == 0) return Falha("cannot open '%s'", c->Exibe(nome).c_str());
@@ -491,22 +491,22 @@ TResultado Escreve(TContexto_Amostra* c, const std::string& nome, F escreve) {
 // A saver given a path: listed, written, and a failure named.
 template <class F>
 TResultado Salva(TContexto_Amostra* c, const std::string& nome, F salva) {
-  if (TResultado erro = Confere_Relida(c->Anota(FAMILIA, nome), c->Exibe(nome)); !erro.Ok())
+  if (TResultado erro = Confere_Relida(c->Anota(kFamilia, nome), c->Exibe(nome)); !erro.Ok())
     return erro;
   return salva(nome.c_str()) ? TResultado() : Perda(c->Exibe(nome));
 }
 
 // The flags stored with the load statistics: the winter season's months.
-constexpr short INICIO_INVERNO = 5, FIM_INVERNO = 9;
+constexpr short kInicioInverno = 5, kFimInverno = 9;
 
 TResultado TFamilia_Cargas::Converte_Zona(TContexto_Amostra* c, size_t i) {
   TZona& z = zonas_[i];
   TGeren_ArquivoAux* g = geren_;
   TTempo periodo[2] = {c->inicio, c->fim};
   const std::string titulo = "Zona " + std::to_string(i + 1);
-  const char* const origens[3] = {NOMES_CARGAS[0], NOMES_CARGAS[1], "ganho.txt"};
+  const char* const origens[3] = {kNomesCargas[0], kNomesCargas[1], "ganho.txt"};
   const char* const copias[3] = {"carga_inverno_rel.txt", "carga_verao_rel.txt", "ganho_rel.txt"};
-  const int tipos[3] = {TIPOS_CARGAS[0], TIPOS_CARGAS[1], 8};
+  const int tipos[3] = {kTiposCargas[0], kTiposCargas[1], 8};
   for (int k = 0; k < 3; ++k) {
     const int o = g->Abre_Arquivo(Nome(i, origens[k]).c_str(), "rb");
     if (o == 0) return Falha("cannot open '%s'", c->Exibe(Nome(i, origens[k])).c_str());
@@ -567,7 +567,7 @@ TResultado TFamilia_Cargas::Salva_Zona(TContexto_Amostra* c, size_t i,
   const std::string nomes[4] = {Nome(i, "cargas.est"), Nome(i, "ganhos.est"),
                                 Nome(i, "demanda.bin"), Nome(i, "estatisticas.bin")};
   TResultado erro = Salva(c, nomes[0], [&](const char* n) {
-    return g->Salva_Relatorio_CargasTermicas(n, lista_cargas, &cargas, INICIO_INVERNO, FIM_INVERNO);
+    return g->Salva_Relatorio_CargasTermicas(n, lista_cargas, &cargas, kInicioInverno, kFimInverno);
   });
   if (erro.Ok()) {
     erro = Salva(c, nomes[1], [&](const char* n) {
@@ -587,8 +587,8 @@ TResultado TFamilia_Cargas::Salva_Zona(TContexto_Amostra* c, size_t i,
       TCarga_Termica_Anual lido;
       short f1 = 0, f2 = 0;
       return g->Carrega_Relatorio_CargasTermicas(l, &lido, &f1, &f2) &&
-             std::memcmp(&lido, &cargas, sizeof lido) == 0 && f1 == INICIO_INVERNO &&
-             f2 == FIM_INVERNO;
+             std::memcmp(&lido, &cargas, sizeof lido) == 0 && f1 == kInicioInverno &&
+             f2 == kFimInverno;
     });
   }
   if (erro.Ok()) {
@@ -614,7 +614,7 @@ TResultado TFamilia_Cargas::Salva_Zona(TContexto_Amostra* c, size_t i,
 // The HVAC system's file is written on the current stream.
 TResultado TFamilia_Cargas::Salva_HVAC(TContexto_Amostra* c) {
   const std::string nome = "hvac_demanda.bin";
-  if (TResultado erro = Confere_Relida(c->Anota(FAMILIA, nome), c->Exibe(nome)); !erro.Ok())
+  if (TResultado erro = Confere_Relida(c->Anota(kFamilia, nome), c->Exibe(nome)); !erro.Ok())
     return erro;
   const int n = geren_->Abre_Arquivo(nome.c_str(), "wb");
   if (n == 0) return Falha("cannot open '%s'", c->Exibe(nome).c_str());

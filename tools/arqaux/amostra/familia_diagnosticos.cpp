@@ -22,25 +22,25 @@
 
 namespace {
 
-const char* const FAMILIA = "diagnostics";
-const char* const VIDROS = "zona1_vidros.txt";
-const char* const NOS = "zona1_fluxo_nos.txt";
-const char* const FATORES = "zona1_fatores_forma.txt";
-const char* const LIDOS = "zona1_fatores_lidos.txt";
+const char* const kFamilia = "diagnostics";
+const char* const kVidros = "zona1_vidros.txt";
+const char* const kNos = "zona1_fluxo_nos.txt";
+const char* const kFatores = "zona1_fatores_forma.txt";
+const char* const kLidos = "zona1_fatores_lidos.txt";
 
-constexpr int FACES = 6;  // four walls (0-3), the floor (4) and the ceiling (5)
-constexpr int NOS_PAREDE = 5;
-constexpr double FATOR_OPOSTA = 0.19982;
-constexpr double FATOR_ADJACENTE = 0.20004;
+constexpr int kFaces = 6;  // four walls (0-3), the floor (4) and the ceiling (5)
+constexpr int kNosParede = 5;
+constexpr double kFatorOposta = 0.19982;
+constexpr double kFatorAdjacente = 0.20004;
 // Triangles a numeric result divides the floor and the ceiling into.
-constexpr int TRIANGULOS = 32;
+constexpr int kTriangulos = 32;
 
 // The face opposite face k.
 int Oposta(int k) { return k < 4 ? (k + 2) % 4 : 9 - k; }
 
 class TFamilia_Diagnosticos : public TFamilia_Amostra {
  public:
-  const char* Familia() const override { return FAMILIA; }
+  const char* Familia() const override { return kFamilia; }
   TResultado Abre(TContexto_Amostra* c) override;
   void Passo(const TPasso_Amostra& p) override;
   TResultado Fecha(TContexto_Amostra* c) override;
@@ -59,8 +59,8 @@ TResultado TFamilia_Diagnosticos::Abre(TContexto_Amostra* c) {
   geren_ = c->geren;
   intervalo_ = c->opcoes.intervalo;
   relogio_ = c->inicio;
-  if (TResultado erro = c->Abre_Fluxo(FAMILIA, VIDROS, &vidros_); !erro.Ok()) return erro;
-  return c->Abre_Fluxo(FAMILIA, NOS, &nos_);
+  if (TResultado erro = c->Abre_Fluxo(kFamilia, kVidros, &vidros_); !erro.Ok()) return erro;
+  return c->Abre_Fluxo(kFamilia, kNos, &nos_);
 }
 
 void TFamilia_Diagnosticos::Passo(const TPasso_Amostra& p) {
@@ -74,32 +74,32 @@ void TFamilia_Diagnosticos::Passo(const TPasso_Amostra& p) {
   // The conduction is shared by the six faces and falls linearly through
   // the wall's nodes, the last one on the interior surface.
   geren_->Muda_Arquivo(nos_);
-  for (int k = 0; k < NOS_PAREDE; ++k) {
-    const double parcela = 0.5 + 0.5 * k / (NOS_PAREDE - 1);
-    geren_->Fluxo_Nos(k, static_cast<float>(z.conducao / FACES * parcela));
+  for (int k = 0; k < kNosParede; ++k) {
+    const double parcela = 0.5 + 0.5 * k / (kNosParede - 1);
+    geren_->Fluxo_Nos(k, static_cast<float>(z.conducao / kFaces * parcela));
   }
   geren_->Fluxo_Nos_Linha();
 }
 
 TResultado TFamilia_Diagnosticos::Fecha(TContexto_Amostra* c) {
-  if (TResultado erro = c->Fecha_Fluxo(vidros_, VIDROS); !erro.Ok()) return erro;
-  if (TResultado erro = c->Fecha_Fluxo(nos_, NOS); !erro.Ok()) return erro;
+  if (TResultado erro = c->Fecha_Fluxo(vidros_, kVidros); !erro.Ok()) return erro;
+  if (TResultado erro = c->Fecha_Fluxo(nos_, kNos); !erro.Ok()) return erro;
   return Grava_Fatores(c);
 }
 
 TResultado TFamilia_Diagnosticos::Grava_Fatores(TContexto_Amostra* c) {
   int n = 0;
-  if (TResultado erro = c->Abre_Fluxo(FAMILIA, FATORES, &n); !erro.Ok()) return erro;
+  if (TResultado erro = c->Abre_Fluxo(kFamilia, kFatores, &n); !erro.Ok()) return erro;
   geren_->Grava_Zona_FF(0);
-  for (int a = 0; a < FACES; ++a) {
-    for (int b = 0; b < FACES; ++b) {
+  for (int a = 0; a < kFaces; ++a) {
+    for (int b = 0; b < kFaces; ++b) {
       if (a == b) continue;
-      const int triangulos = a >= 4 || b >= 4 ? TRIANGULOS : 0;
-      geren_->Grava_Resultado_FF(a, b, b == Oposta(a) ? FATOR_OPOSTA : FATOR_ADJACENTE, triangulos,
+      const int triangulos = a >= 4 || b >= 4 ? kTriangulos : 0;
+      geren_->Grava_Resultado_FF(a, b, b == Oposta(a) ? kFatorOposta : kFatorAdjacente, triangulos,
                                  triangulos);
     }
   }
-  return c->Fecha_Fluxo(n, FATORES);
+  return c->Fecha_Fluxo(n, kFatores);
 }
 
 // Reads the view factors back for each face into its first region and
@@ -107,20 +107,20 @@ TResultado TFamilia_Diagnosticos::Grava_Fatores(TContexto_Amostra* c) {
 TResultado TFamilia_Diagnosticos::Converte(TContexto_Amostra* c) {
   TSuperficie zona(1);
   std::vector<std::unique_ptr<TParede>> faces;
-  for (int k = 0; k < FACES; ++k) {
+  for (int k = 0; k < kFaces; ++k) {
     faces.emplace_back(new TParede(nullptr, nullptr, 90.0f * (k % 4), 9.0));
-    faces.back()->Adiciona_Regiao(NOS_PAREDE);
+    faces.back()->Adiciona_Regiao(kNosParede);
     zona.Adiciona_Face(faces.back().get());
   }
-  const int texto = geren_->Abre_Arquivo(c->Anota(FAMILIA, LIDOS).c_str(), "wt");
-  if (texto == 0) return Falha("cannot open '%s'", c->Exibe(LIDOS).c_str());
+  const int texto = geren_->Abre_Arquivo(c->Anota(kFamilia, kLidos).c_str(), "wt");
+  if (texto == 0) return Falha("cannot open '%s'", c->Exibe(kLidos).c_str());
   FILE* saida = geren_->ObtemArquivo();
-  for (int f = 1; f <= FACES; ++f) {
-    const int n = geren_->Abre_Arquivo(FATORES, "rb");
+  for (int f = 1; f <= kFaces; ++f) {
+    const int n = geren_->Abre_Arquivo(kFatores, "rb");
     ElementoTC* regiao = faces[f - 1]->R_Regioes()->R_No(1)->R_Dado();
     const bool ok = n != 0 && geren_->Carrega_Dados_FF(f, &zona, regiao);
     if (n != 0) geren_->Fecha_Arquivo(n);
-    if (!ok) return Falha("cannot read back '%s'", c->Exibe(FATORES).c_str());
+    if (!ok) return Falha("cannot read back '%s'", c->Exibe(kFatores).c_str());
     std::fprintf(saida, "Face %d:", f);
     TNo<TTrans_EltrMag>* no = regiao->Ligacoes->R_No(1);
     for (int i = 0; i < regiao->Ligacoes->Numero_Elementos(); ++i, no = no->R_Proximo()) {
@@ -128,7 +128,7 @@ TResultado TFamilia_Diagnosticos::Converte(TContexto_Amostra* c) {
     }
     std::fprintf(saida, "\n");
   }
-  return Fecha_Gravado(geren_, texto, c->Exibe(LIDOS));
+  return Fecha_Gravado(geren_, texto, c->Exibe(kLidos));
 }
 
 }  // namespace

@@ -22,13 +22,13 @@
 
 namespace {
 
-const char* const FAMILIA = "daylight-rain";
-const char* const AGENDA = "iluminacao.csv";
-const char* const CHUVA = "chuva.txt";
-constexpr double PI = 3.14159265358979323846;
-constexpr double DPI_INSTALADA = 12.0;  // W/m2 with no daylight
+const char* const kFamilia = "daylight-rain";
+const char* const kAgenda = "iluminacao.csv";
+const char* const kChuva = "chuva.txt";
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kDpiInstalada = 12.0;  // W/m2 with no daylight
 
-const char* const CABECALHO_AGENDA =
+const char* const kCabecalhoAgenda =
     "# thermal simulation input file (zona1.htm)\n"
     "# DAYSIM header file: zona1.hea\n"
     "# User type: active\n"
@@ -44,15 +44,15 @@ bool Ocupada(int hora) {
 // file's "%.2f" holds it exactly.
 float Dpi(int hora) {
   if (!Ocupada(hora)) return 0.0f;
-  const double luz_dia = std::max(0.0, std::sin(PI * (hora % 24 - 6) / 12.0));
-  return static_cast<float>(std::round(4.0 * DPI_INSTALADA * (1.0 - 0.8 * luz_dia)) / 4.0);
+  const double luz_dia = std::max(0.0, std::sin(kPi * (hora % 24 - 6) / 12.0));
+  return static_cast<float>(std::round(4.0 * kDpiInstalada * (1.0 - 0.8 * luz_dia)) / 4.0);
 }
 
 std::string Texto_Agenda() {
   int ocupadas = 0;
   for (int h = 0; h < ARQAUX_HORAS_ANO; ++h) ocupadas += Ocupada(h);
   char linha[256];
-  std::snprintf(linha, sizeof linha, CABECALHO_AGENDA, ocupadas);
+  std::snprintf(linha, sizeof linha, kCabecalhoAgenda, ocupadas);
   std::string texto = linha;
   int mes = 1, dia = 1;
   for (int h = 0; h < ARQAUX_HORAS_ANO; ++h) {
@@ -80,7 +80,7 @@ std::string Texto(const TLista<TInterv_Chuva>& lista) {
 
 class TFamilia_Entradas : public TFamilia_Amostra {
  public:
-  const char* Familia() const override { return FAMILIA; }
+  const char* Familia() const override { return kFamilia; }
   TResultado Abre(TContexto_Amostra* c) override;
   void Passo(const TPasso_Amostra&) override {}
   TResultado Fecha(TContexto_Amostra* c) override;
@@ -95,9 +95,9 @@ class TFamilia_Entradas : public TFamilia_Amostra {
 };
 
 TResultado TFamilia_Entradas::Abre(TContexto_Amostra* c) {
-  if (TResultado erro = c->Abre_Fluxo(FAMILIA, AGENDA, &agenda_); !erro.Ok()) return erro;
+  if (TResultado erro = c->Abre_Fluxo(kFamilia, kAgenda, &agenda_); !erro.Ok()) return erro;
   c->geren->Salva_Texto_Generico(agenda_, Texto_Agenda().c_str());
-  if (TResultado erro = c->Abre_Fluxo(FAMILIA, CHUVA, &chuva_); !erro.Ok()) return erro;
+  if (TResultado erro = c->Abre_Fluxo(kFamilia, kChuva, &chuva_); !erro.Ok()) return erro;
   int mes = 1, dia = 1;
   for (int d = 0; d < std::min(c->opcoes.dias, kDiasAno); ++d) {
     if (d % 4 == 0) {
@@ -112,34 +112,34 @@ TResultado TFamilia_Entradas::Abre(TContexto_Amostra* c) {
     if (++dia > TGeren_Tempo::Dias_No_Mes(mes)) dia = 1, ++mes;
   }
   c->geren->Muda_Arquivo(chuva_);
-  return c->geren->Salva_Arquivo_Chuva(&intervalos_) ? TResultado() : Perda(c->Exibe(CHUVA));
+  return c->geren->Salva_Arquivo_Chuva(&intervalos_) ? TResultado() : Perda(c->Exibe(kChuva));
 }
 
 TResultado TFamilia_Entradas::Fecha(TContexto_Amostra* c) {
-  if (TResultado erro = c->Fecha_Fluxo(agenda_, AGENDA); !erro.Ok()) return erro;
-  return c->Fecha_Fluxo(chuva_, CHUVA);
+  if (TResultado erro = c->Fecha_Fluxo(agenda_, kAgenda); !erro.Ok()) return erro;
+  return c->Fecha_Fluxo(chuva_, kChuva);
 }
 
 // The window of the run's hours, from hour 0, as the application buffers it.
 TResultado TFamilia_Entradas::Confere_Agenda(TContexto_Amostra* c) {
   const int horas = std::min(c->opcoes.dias * 24, ARQAUX_HORAS_ANO);
   std::vector<TReg_DPI_DAYSIM> janela(static_cast<size_t>(horas) + 1);
-  const int n = c->geren->Abre_Arquivo(AGENDA, "rt");
-  if (n == 0) return Falha("cannot open '%s'", c->Exibe(AGENDA).c_str());
+  const int n = c->geren->Abre_Arquivo(kAgenda, "rt");
+  if (n == 0) return Falha("cannot open '%s'", c->Exibe(kAgenda).c_str());
   bool ok = c->geren->Bufferiza_Iluminacao_DAYSIM(janela.data(), 0, horas);
   c->geren->Fecha_Arquivo(n);
   for (int h = 0; ok && h < horas; ++h) ok = janela[h].DPI == Dpi(h);
   return ok ? TResultado()
-            : Falha("'%s' does not read back what was written", c->Exibe(AGENDA).c_str());
+            : Falha("'%s' does not read back what was written", c->Exibe(kAgenda).c_str());
 }
 
 TResultado TFamilia_Entradas::Confere_Chuva(TContexto_Amostra* c) {
-  const int n = c->geren->Abre_Arquivo(CHUVA, "rt");
-  if (n == 0) return Falha("cannot open '%s'", c->Exibe(CHUVA).c_str());
+  const int n = c->geren->Abre_Arquivo(kChuva, "rt");
+  if (n == 0) return Falha("cannot open '%s'", c->Exibe(kChuva).c_str());
   TLista<TInterv_Chuva> lidos(true);
   const bool ok = c->geren->Le_Arquivo_Chuva(&lidos) && Texto(lidos) == Texto(intervalos_);
   c->geren->Fecha_Arquivo(n);
-  return ok ? TResultado() : Falha("'%s' does not load what was saved", c->Exibe(CHUVA).c_str());
+  return ok ? TResultado() : Falha("'%s' does not load what was saved", c->Exibe(kChuva).c_str());
 }
 
 TResultado TFamilia_Entradas::Converte(TContexto_Amostra* c) {

@@ -26,9 +26,9 @@
 
 namespace {
 
-const char* const FAMILIA = "envelope";
-constexpr double PI = 3.14159265358979323846;
-constexpr float CALOR_LATENTE = 2.45e6f;  // J/kg of water vapour
+const char* const kFamilia = "envelope";
+constexpr double kPi = 3.14159265358979323846;
+constexpr float kCalorLatente = 2.45e6f;  // J/kg of water vapour
 
 // The faces of every zone: azimuth, kind, and the elements of each region.
 enum TTipo_Face { PAREDE, PISO, TETO };
@@ -37,18 +37,18 @@ struct TFace_Modelo {
   TTipo_Face tipo;
   std::vector<int> elementos;
 };
-const TFace_Modelo FACES[] = {{0, PAREDE, {4, 6}}, {90, PAREDE, {4}}, {180, PAREDE, {4, 6}},
-                              {270, PAREDE, {4}},  {0, PISO, {5}},    {0, TETO, {3}}};
-constexpr int NUM_FACES = 6;
+const TFace_Modelo kFaces[] = {{0, PAREDE, {4, 6}}, {90, PAREDE, {4}}, {180, PAREDE, {4, 6}},
+                               {270, PAREDE, {4}},  {0, PISO, {5}},    {0, TETO, {3}}};
+constexpr int kNumFaces = 6;
 // The north wall, whose results file and profiles the family writes.
-constexpr int PAREDE_NORTE = 0;
+constexpr int kParedeNorte = 0;
 // The region of the north wall whose flux, moisture and mould are reported.
-constexpr int REGIAO_RELATADA = 1;
+constexpr int kRegiaoRelatada = 1;
 
 // The streams of one zone, in the order of NOMES.
-const char* const NOMES[] = {"parede.bin", "sombras.bin", "radiacao.bin",
-                             "fluxos.bin", "mofo.bin",    "superficies.dat"};
-constexpr int NUM_FLUXOS = 6;
+const char* const kNomes[] = {"parede.bin", "sombras.bin", "radiacao.bin",
+                              "fluxos.bin", "mofo.bin",    "superficies.dat"};
+constexpr int kNumFluxos = 6;
 enum { PAREDE_BIN, SOMBRAS, RADIACAO, FLUXOS, MOFO, SUPERFICIES };
 
 std::string Nome(int zona, const char* nome) {
@@ -73,13 +73,13 @@ void Grava(TGeren_ArquivoAux* g, int n, const void* dados, size_t bytes) {
 struct TZona_Envelope {
   TSuperficie zona;
   TLista<TParede> faces{true};
-  int fluxos[NUM_FLUXOS] = {};
+  int fluxos[kNumFluxos] = {};
   std::vector<float> mofo;  // growth index of each region
 };
 
 class TFamilia_Envelope : public TFamilia_Amostra {
  public:
-  const char* Familia() const override { return FAMILIA; }
+  const char* Familia() const override { return kFamilia; }
   TResultado Abre(TContexto_Amostra* c) override;
   void Passo(const TPasso_Amostra& p) override;
   TResultado Fecha(TContexto_Amostra* c) override;
@@ -107,12 +107,12 @@ TResultado TFamilia_Envelope::Abre(TContexto_Amostra* c) {
   relogio_ = c->inicio;
   for (int i = 0; i < c->opcoes.zonas; ++i) {
     auto z = std::make_unique<TZona_Envelope>();
-    for (int k = 0; k < NUM_FLUXOS; ++k) {
-      if (TResultado erro = c->Abre_Fluxo(FAMILIA, Nome(i, NOMES[k]), &z->fluxos[k]); !erro.Ok())
+    for (int k = 0; k < kNumFluxos; ++k) {
+      if (TResultado erro = c->Abre_Fluxo(kFamilia, Nome(i, kNomes[k]), &z->fluxos[k]); !erro.Ok())
         return erro;
     }
     const double area = Modelo_Zona(i).area;
-    for (const TFace_Modelo& m : FACES) {
+    for (const TFace_Modelo& m : kFaces) {
       const double a = m.tipo == PAREDE ? 2.8 * std::sqrt(area) : area;
       TParede* face = z->faces.Adiciona(new TParede(
           m.tipo == TETO ? &z->zona : nullptr, m.tipo == PISO ? &z->zona : nullptr, m.azimute, a));
@@ -143,16 +143,16 @@ TResultado TFamilia_Envelope::Descreve(TContexto_Amostra* c, int i) {
     if (f.fluxo == FLUXOS || f.fluxo == MOFO) {
       d.inicio = c->inicio;
       d.fim = c->fim;
-      d.regiao = REGIAO_RELATADA;
+      d.regiao = kRegiaoRelatada;
     }
     if (f.fluxo == PAREDE_BIN) {
-      d.regioes = FACES[PAREDE_NORTE].elementos;
+      d.regioes = kFaces[kParedeNorte].elementos;
       d.grupos = {1, 2, 3};
     }
-    if (f.fluxo == RADIACAO) d.superficies = NUM_FACES;
+    if (f.fluxo == RADIACAO) d.superficies = kNumFaces;
     if (f.fluxo == FLUXOS) d.flags = {1, 1};
     if (f.fluxo == MOFO) d.flags = {1};
-    if (TResultado erro = c->Descreve(FAMILIA, Nome(i, NOMES[f.fluxo]), Texto_Descricao(d));
+    if (TResultado erro = c->Descreve(kFamilia, Nome(i, kNomes[f.fluxo]), Texto_Descricao(d));
         !erro.Ok()) {
       return erro;
     }
@@ -164,7 +164,7 @@ TResultado TFamilia_Envelope::Descreve(TContexto_Amostra* c, int i) {
 // share of the wall's area, its first node in the step and its node count),
 // and the surface streams' (the area of each face, of each region).
 void TFamilia_Envelope::Abre_Zona(TZona_Envelope* z) {
-  const std::vector<int>& elementos = FACES[PAREDE_NORTE].elementos;
+  const std::vector<int>& elementos = kFaces[kParedeNorte].elementos;
   std::vector<uint32_t> parede = {static_cast<uint32_t>(elementos.size())};
   std::vector<uint32_t> pares;
   uint32_t no = 0;
@@ -178,15 +178,15 @@ void TFamilia_Envelope::Abre_Zona(TZona_Envelope* z) {
   }
   parede.insert(parede.end(), pares.begin(), pares.end());
   Grava(geren_, z->fluxos[PAREDE_BIN], parede.data(), 4 * parede.size());
-  std::vector<float> faces = {NUM_FACES}, regioes = {0};
-  for (int f = 1; f <= NUM_FACES; ++f) {
+  std::vector<float> faces = {kNumFaces}, regioes = {0};
+  for (int f = 1; f <= kNumFaces; ++f) {
     TParede* face = z->faces.R_No(f)->R_Dado();
     faces.push_back(static_cast<float>(face->R_Area(0, 0)));
     for (int r = 0; r < face->R_Num_Regioes(); ++r) {
       regioes.push_back(static_cast<float>(face->R_Area(0, 0) / face->R_Num_Regioes()));
     }
   }
-  const int32_t n_faces = NUM_FACES, n_regioes = static_cast<int32_t>(regioes.size() - 1);
+  const int32_t n_faces = kNumFaces, n_regioes = static_cast<int32_t>(regioes.size() - 1);
   std::memcpy(&faces[0], &n_faces, 4);
   std::memcpy(&regioes[0], &n_regioes, 4);
   Grava(geren_, z->fluxos[SOMBRAS], faces.data(), 4 * faces.size());
@@ -203,7 +203,7 @@ void TFamilia_Envelope::Passo(const TPasso_Amostra& p) {
   for (const TZona_Passo& zp : p.zonas) {
     TZona_Envelope* z = zonas_[zp.indice].get();
     int regiao = 0;
-    for (int f = 0; f < NUM_FACES; ++f) Passo_Face(z, f, zp, p.entradas, hora_dia, &regiao);
+    for (int f = 0; f < kNumFaces; ++f) Passo_Face(z, f, zp, p.entradas, hora_dia, &regiao);
     geren_->Grava_Temp_Interna_Parede(z->fluxos[SUPERFICIES], data, hora, &z->faces);
   }
   ++passos_;
@@ -214,7 +214,7 @@ void TFamilia_Envelope::Passo(const TPasso_Amostra& p) {
 // surface breathes moisture in by day and out by night.
 void TFamilia_Envelope::Passo_Face(TZona_Envelope* z, int f, const TZona_Passo& zp,
                                    const TEntradas_Passo& e, double hora, int* regiao) {
-  const TFace_Modelo& m = FACES[f];
+  const TFace_Modelo& m = kFaces[f];
   TParede* face = z->faces.R_No(f + 1)->R_Dado();
   const double sol = 15.0 * (hora - 12.0) + 180.0;  // the sun's azimuth
   const double direta = e.clima.Rad_Direta, difusa = e.clima.Rad_Difusa;
@@ -222,7 +222,7 @@ void TFamilia_Envelope::Passo_Face(TZona_Envelope* z, int f, const TZona_Passo& 
       m.tipo == PISO ? 0.0
       : m.tipo == TETO
           ? (direta > 0 ? 1.0 : 0.0)
-          : (direta > 0 ? Limita(std::cos((sol - m.azimute) * PI / 180.0), 0.0, 1.0) : 0.0);
+          : (direta > 0 ? Limita(std::cos((sol - m.azimute) * kPi / 180.0), 0.0, 1.0) : 0.0);
   const float sombras[2] = {static_cast<float>(ensolarada), static_cast<float>(1.0 - ensolarada)};
   geren_->Grava_Proj_Sombras_Parede(z->fluxos[SOMBRAS], sombras[0], sombras[1]);
   float radiacao[3] = {static_cast<float>(direta * ensolarada),
@@ -233,7 +233,7 @@ void TFamilia_Envelope::Passo_Face(TZona_Envelope* z, int f, const TZona_Passo& 
   const double externa = m.tipo == PISO ? e.solo : e.clima.Temperatura + 0.02 * radiacao[0];
   const double ur_interna = Umidade_Relativa(zp.temperatura, zp.umidade);
   const double ur_externa = Umidade_Relativa(e.clima.Temperatura, e.clima.Umidade);
-  const double ciclo = std::sin(2.0 * PI * hora / 24.0);
+  const double ciclo = std::sin(2.0 * kPi * hora / 24.0);
   TNo<ElementoTC>* no = face->R_Regioes()->R_No(1);
   std::vector<float> blocos[4];
   for (int r = 0; r < face->R_Num_Regioes(); ++r, no = no->R_Proximo(), ++*regiao) {
@@ -249,14 +249,14 @@ void TFamilia_Envelope::Passo_Face(TZona_Envelope* z, int f, const TZona_Passo& 
       blocos[3].push_back(static_cast<float>(
           ur * 610.94 * std::exp(17.625 * el->Temperaturas[j] / (el->Temperaturas[j] + 243.04))));
     }
-    if (f == PAREDE_NORTE) {
+    if (f == kParedeNorte) {
       for (auto& b : blocos) Grava(geren_, z->fluxos[PAREDE_BIN], b.data(), 4 * b.size());
     }
     for (auto& b : blocos) b.clear();
     const double superficie = el->Temperaturas[n - 1];
     const float vapor = static_cast<float>(-2e-7 * (1.0 + 0.2 * r) * ciclo);
     const float fluxo[3] = {static_cast<float>(7.7 * (zp.temperatura - superficie)),
-                            vapor * CALOR_LATENTE, vapor};
+                            vapor * kCalorLatente, vapor};
     Grava(geren_, z->fluxos[FLUXOS], fluxo, sizeof fluxo);
     const double ur_superficie = Limita(ur_interna + 0.1 * ciclo, 0.0, 1.0);
     float& mofo = z->mofo[static_cast<size_t>(*regiao)];
@@ -270,9 +270,9 @@ void TFamilia_Envelope::Passo_Face(TZona_Envelope* z, int f, const TZona_Passo& 
 
 TResultado TFamilia_Envelope::Fecha(TContexto_Amostra* c) {
   for (size_t i = 0; i < zonas_.size(); ++i) {
-    for (int k = 0; k < NUM_FLUXOS; ++k) {
+    for (int k = 0; k < kNumFluxos; ++k) {
       if (TResultado erro =
-              c->Fecha_Fluxo(zonas_[i]->fluxos[k], Nome(static_cast<int>(i), NOMES[k]));
+              c->Fecha_Fluxo(zonas_[i]->fluxos[k], Nome(static_cast<int>(i), kNomes[k]));
           !erro.Ok()) {
         return erro;
       }
@@ -288,7 +288,7 @@ TResultado TFamilia_Envelope::Fecha(TContexto_Amostra* c) {
 TResultado TFamilia_Envelope::Relatorio_Superficies(TContexto_Amostra* c, int i) {
   TZona_Envelope* z = zonas_[i].get();
   const std::string nome = Nome(i, "superficies.txt");
-  if (TResultado erro = Confere_Relida(c->Anota(FAMILIA, nome), c->Exibe(nome)); !erro.Ok())
+  if (TResultado erro = Confere_Relida(c->Anota(kFamilia, nome), c->Exibe(nome)); !erro.Ok())
     return erro;
   const int texto = geren_->Abre_Arquivo(nome.c_str(), "wt");
   if (texto == 0) return Falha("cannot open '%s'", c->Exibe(nome).c_str());
@@ -299,7 +299,7 @@ TResultado TFamilia_Envelope::Relatorio_Superficies(TContexto_Amostra* c, int i)
   const int dados = z->fluxos[SUPERFICIES];
   geren_->Muda_Arquivo(dados);
   if (std::fseek(geren_->ObtemArquivo(), 0, SEEK_SET) != 0) {
-    return Falha("cannot read back '%s'", c->Exibe(Nome(i, NOMES[SUPERFICIES])).c_str());
+    return Falha("cannot read back '%s'", c->Exibe(Nome(i, kNomes[SUPERFICIES])).c_str());
   }
   geren_->Salva_Texto_Temp_Interna_Parede(dados, texto);
   geren_->Fecha_Arquivo(dados);
@@ -311,12 +311,12 @@ TResultado TFamilia_Envelope::Relatorio_Superficies(TContexto_Amostra* c, int i)
 // the wall's results file.
 TResultado TFamilia_Envelope::Perfis(TContexto_Amostra* c, int i) {
   const std::string nome = Nome(i, "perfis.txt");
-  if (TResultado erro = Confere_Relida(c->Anota(FAMILIA, nome), c->Exibe(nome)); !erro.Ok())
+  if (TResultado erro = Confere_Relida(c->Anota(kFamilia, nome), c->Exibe(nome)); !erro.Ok())
     return erro;
   const int texto = geren_->Abre_Arquivo(nome.c_str(), "wt");
   if (texto == 0) return Falha("cannot open '%s'", c->Exibe(nome).c_str());
   const int parede = zonas_[i]->fluxos[PAREDE_BIN];
-  std::vector<int> elementos = FACES[PAREDE_NORTE].elementos;
+  std::vector<int> elementos = kFaces[kParedeNorte].elementos;
   const int regioes = static_cast<int>(elementos.size());
   std::vector<float> v[4];
   for (auto& b : v) b.resize(64);
@@ -343,20 +343,20 @@ TResultado TFamilia_Envelope::Perfis(TContexto_Amostra* c, int i) {
                                                               v[3].data(), elementos[0]);
   }
   geren_->Fecha_Arquivo(parede);
-  if (!ok) return Falha("cannot read back '%s'", c->Exibe(Nome(i, NOMES[PAREDE_BIN])).c_str());
+  if (!ok) return Falha("cannot read back '%s'", c->Exibe(Nome(i, kNomes[PAREDE_BIN])).c_str());
   return Fecha_Gravado(geren_, texto, c->Exibe(nome));
 }
 
 // The flux and daily moisture reports of the north wall's first region,
 // which the conversion opens and closes itself, and its mould report.
 TResultado TFamilia_Envelope::Fluxos(TContexto_Amostra* c, int i) {
-  std::string origem = Nome(i, NOMES[FLUXOS]), prefixo = Nome(i, "");
+  std::string origem = Nome(i, kNomes[FLUXOS]), prefixo = Nome(i, "");
   for (const char* sufixo : {"FLW.txt", "MTR.txt"}) {
     const std::string nome = prefixo + sufixo;
-    if (TResultado erro = Confere_Relida(c->Anota(FAMILIA, nome), c->Exibe(nome)); !erro.Ok())
+    if (TResultado erro = Confere_Relida(c->Anota(kFamilia, nome), c->Exibe(nome)); !erro.Ok())
       return erro;
   }
-  if (!geren_->Converte_Binario_Texto_FluxosCV(origem.data(), prefixo.data(), REGIAO_RELATADA, true,
+  if (!geren_->Converte_Binario_Texto_FluxosCV(origem.data(), prefixo.data(), kRegiaoRelatada, true,
                                                true, &c->inicio, &c->fim, intervalo_)) {
     return Perda(c->Exibe(prefixo + "FLW.txt"));
   }
@@ -364,10 +364,10 @@ TResultado TFamilia_Envelope::Fluxos(TContexto_Amostra* c, int i) {
   TTempo* fim = &c->fim;
   const int intervalo = intervalo_;
   TGeren_ArquivoAux* g = geren_;
-  return c->Converte(FAMILIA, {Nome(i, "mofo.txt"), zonas_[i]->fluxos[MOFO], 0, [=](int b, int t) {
-                                 g->Converte_Binario_Texto_Mofo(b, t, REGIAO_RELATADA, true, inicio,
-                                                                fim, intervalo);
-                               }});
+  return c->Converte(kFamilia, {Nome(i, "mofo.txt"), zonas_[i]->fluxos[MOFO], 0, [=](int b, int t) {
+                                  g->Converte_Binario_Texto_Mofo(b, t, kRegiaoRelatada, true,
+                                                                 inicio, fim, intervalo);
+                                }});
 }
 
 TResultado TFamilia_Envelope::Converte(TContexto_Amostra* c) {

@@ -36,16 +36,16 @@
 
 namespace {
 
-const char* const FAMILIA = "hvac";
+const char* const kFamilia = "hvac";
 
-constexpr double CP_AR = 1006.0;       // J/(kg K)
-constexpr double CP_AGUA = 4186.0;     // J/(kg K); a kg of water is a litre
-constexpr double PRESSAO = 101325.0;   // Pa
-constexpr double LATENTE = 2.45e6;     // J/kg of water condensed or evaporated
-constexpr double PCI_GAS = 42.7e6;     // J/kg of fuel
-constexpr double SALTO_AR = 10.0;      // K between the supply and the zone air at full load
-constexpr double SALTO_FRIA = 5.0;     // K across the chilled-water loop at full load
-constexpr double SALTO_QUENTE = 15.0;  // K across the hot-water loop at full load
+constexpr double kCpAr = 1006.0;       // J/(kg K)
+constexpr double kCpAgua = 4186.0;     // J/(kg K); a kg of water is a litre
+constexpr double kPressao = 101325.0;  // Pa
+constexpr double kLatente = 2.45e6;    // J/kg of water condensed or evaporated
+constexpr double kPciGas = 42.7e6;     // J/kg of fuel
+constexpr double kSaltoAr = 10.0;      // K between the supply and the zone air at full load
+constexpr double kSaltoFria = 5.0;     // K across the chilled-water loop at full load
+constexpr double kSaltoQuente = 15.0;  // K across the hot-water loop at full load
 
 // The fan coil's components in list order: type code and monitoring flags.
 // Humidity is monitored where the air's water changes (the mixing box, the
@@ -55,10 +55,10 @@ const TComponente_Descrito kComponentes[] = {
     {0, {1, 1, 1, 1, 0, 0, 0, 0}}, {3, {1, 1, 1, 1, 1, 1, 1, 1}}, {2, {1, 1, 0, 0, 1, 0, 1, 1}},
     {4, {1, 1, 1, 1, 1, 1, 0, 0}}, {1, {1, 1, 0, 0, 1, 1, 0, 0}}, {5, {1, 1, 0, 0, 1, 1, 1, 0}},
     {6, {1, 1, 0, 0, 1, 1, 1, 0}}};
-constexpr int NUM_COMPONENTES = sizeof kComponentes / sizeof kComponentes[0];
+constexpr int kNumComponentes = sizeof kComponentes / sizeof kComponentes[0];
 enum { CAIXA, RESFRIAMENTO, AQUECIMENTO, UMIDIFICADOR, RESISTENCIA, INSUFLAMENTO, RETORNO };
 // The reports of a fan coil: variable and the type of its selected component.
-const std::vector<TRelatorio_Descrito> RELATORIOS_FANCOIL = {{0, SEM_SELECIONADO},
+const std::vector<TRelatorio_Descrito> kRelatoriosFancoil = {{0, SEM_SELECIONADO},
                                                              {1, SEM_SELECIONADO},
                                                              {2, SEM_SELECIONADO},
                                                              {3, 3},
@@ -77,11 +77,11 @@ double Limita(double v, double minimo, double maximo) {
 double Pressao_Saturacao(double t) { return 610.94 * std::exp(17.625 * t / (t + 243.04)); }
 double Umidade_Saturacao(double t) {
   const double p = Pressao_Saturacao(t);
-  return 0.622 * p / (PRESSAO - p);
+  return 0.622 * p / (kPressao - p);
 }
 // Relative humidity (0 to 1) of air at t degC holding w kg/kg.
 double Umidade_Relativa(double t, double w) {
-  return Limita(w * PRESSAO / (0.622 + w) / Pressao_Saturacao(t), 0.0, 1.0);
+  return Limita(w * kPressao / (0.622 + w) / Pressao_Saturacao(t), 0.0, 1.0);
 }
 // Wet-bulb temperature from dry bulb and relative humidity (0 to 1).
 double Bulbo_Umido(double t, double ur) {
@@ -106,7 +106,7 @@ void Guarda(T* alvo, TResultados resultados) {
 // A fan coil of the sample, its streams and description.
 struct TFanCoil_Amostra {
   CFanCoil fancoil;
-  TComponente_HVAC* componentes[NUM_COMPONENTES] = {};
+  TComponente_HVAC* componentes[kNumComponentes] = {};
   int dados = 0, consumo = 0;
   std::string nome;  // "zonaN_fancoil"
   TDescricao descricao;
@@ -134,7 +134,7 @@ struct TCarga_Planta {
 
 class TFamilia_HVAC : public TFamilia_Amostra {
  public:
-  const char* Familia() const override { return FAMILIA; }
+  const char* Familia() const override { return kFamilia; }
   TResultado Abre(TContexto_Amostra* c) override;
   void Passo(const TPasso_Amostra& p) override;
   TResultado Fecha(TContexto_Amostra* c) override;
@@ -177,16 +177,17 @@ TResultado TFamilia_HVAC::Abre(TContexto_Amostra* c) {
     d.tipo = Tipos_HVAC().front().nome;
     d.numero = i + 1;
     d.flags = Monitora(&f->fancoil);
-    d.relatorios = RELATORIOS_FANCOIL;
-    d.componentes.assign(kComponentes, kComponentes + NUM_COMPONENTES);
+    d.relatorios = kRelatoriosFancoil;
+    d.componentes.assign(kComponentes, kComponentes + kNumComponentes);
     Insere_Componentes(f->fancoil.R_Geren_Comp(), d.componentes);
     int k = 0;
     for (TComponente_HVAC* comp : f->fancoil.R_Geren_Comp()->R_Componentes_Sist_Sec()) {
       f->componentes[k++] = comp;
     }
-    if (TResultado erro = c->Abre_Fluxo(FAMILIA, f->nome + ".dat", &f->dados); !erro.Ok())
+    if (TResultado erro = c->Abre_Fluxo(kFamilia, f->nome + ".dat", &f->dados); !erro.Ok())
       return erro;
-    if (TResultado erro = c->Abre_Fluxo(FAMILIA, f->nome + "_consumo.dat", &f->consumo); !erro.Ok())
+    if (TResultado erro = c->Abre_Fluxo(kFamilia, f->nome + "_consumo.dat", &f->consumo);
+        !erro.Ok())
       return erro;
     fancoils_.push_back(std::move(f));
   }
@@ -200,10 +201,10 @@ TResultado TFamilia_HVAC::Abre(TContexto_Amostra* c) {
     q.descricao.numero = 1;
     q.descricao.flags.assign(tipo.flags, 1);
     for (int v : tipo.variaveis) q.descricao.relatorios.push_back({v, SEM_SELECIONADO});
-    if (TResultado erro = c->Abre_Fluxo(FAMILIA, q.nome + ".dat", &q.dados); !erro.Ok())
+    if (TResultado erro = c->Abre_Fluxo(kFamilia, q.nome + ".dat", &q.dados); !erro.Ok())
       return erro;
     if (tipo.consumo < 0) continue;
-    if (TResultado erro = c->Abre_Fluxo(FAMILIA, q.nome + "_consumo.dat", &q.consumo); !erro.Ok())
+    if (TResultado erro = c->Abre_Fluxo(kFamilia, q.nome + "_consumo.dat", &q.consumo); !erro.Ok())
       return erro;
   }
   return {};
@@ -237,7 +238,7 @@ void Guarda_Ar(TComponente_HVAC* comp, const TAr& ar) {
 double Passo_Serpentina_Fria(TComponente_HVAC* comp, double q_frio, double vazao, double t_fria,
                              TAr* ar) {
   const TAr antes = *ar;
-  ar->t -= q_frio / (vazao * CP_AR);
+  ar->t -= q_frio / (vazao * kCpAr);
   const double t_superficie = t_fria + 3.0;
   if (q_frio > 0.0 && antes.t > t_superficie) {
     const double w_superficie = Umidade_Saturacao(t_superficie);
@@ -245,12 +246,12 @@ double Passo_Serpentina_Fria(TComponente_HVAC* comp, double q_frio, double vazao
     ar->w = std::min(antes.w, w_superficie + desvio * (antes.w - w_superficie));
   }
   const double condensado = vazao * (antes.w - ar->w);  // kg/s
-  const double total = q_frio + condensado * LATENTE;
-  const double agua_fria = 0.005 + total / (CP_AGUA * SALTO_FRIA);
+  const double total = q_frio + condensado * kLatente;
+  const double agua_fria = 0.005 + total / (kCpAgua * kSaltoFria);
   Guarda(comp, {{6, total},
                 {7, q_frio},
                 {8, t_fria},
-                {9, t_fria + total / (agua_fria * CP_AGUA)},
+                {9, t_fria + total / (agua_fria * kCpAgua)},
                 {10, agua_fria},
                 {12, 1000.0 * condensado}});
   Guarda_Ar(comp, *ar);
@@ -260,12 +261,12 @@ double Passo_Serpentina_Fria(TComponente_HVAC* comp, double q_frio, double vazao
 // Heating coil comp adding q_aquec W to vazao kg/s of air.
 void Passo_Serpentina_Quente(TComponente_HVAC* comp, double q_aquec, double vazao, double t_quente,
                              TAr* ar) {
-  const double agua_quente = 0.005 + q_aquec / (CP_AGUA * SALTO_QUENTE);
-  ar->t += q_aquec / (vazao * CP_AR);
+  const double agua_quente = 0.005 + q_aquec / (kCpAgua * kSaltoQuente);
+  ar->t += q_aquec / (vazao * kCpAr);
   Guarda(comp, {{6, q_aquec},
                 {7, q_aquec},
                 {8, t_quente},
-                {9, t_quente - q_aquec / (agua_quente * CP_AGUA)},
+                {9, t_quente - q_aquec / (agua_quente * kCpAgua)},
                 {10, agua_quente},
                 {12, 0.0}});
   Guarda_Ar(comp, *ar);
@@ -275,7 +276,7 @@ void Passo_Serpentina_Quente(TComponente_HVAC* comp, double q_aquec, double vaza
 void Passo_Umidificador(TComponente_HVAC* comp, double vazao, TAr* ar) {
   const double vapor = vazao * std::max(0.0, 0.35 * Umidade_Saturacao(ar->t) - ar->w);  // kg/s
   ar->w += vapor;
-  const double calor_vapor = vapor * (LATENTE + 1860.0 * (100.0 - ar->t));
+  const double calor_vapor = vapor * (kLatente + 1860.0 * (100.0 - ar->t));
   Guarda(comp, {{6, vapor * 1860.0 * (100.0 - ar->t)},
                 {7, calor_vapor},
                 {8, calor_vapor / 0.95},
@@ -292,12 +293,12 @@ void TFamilia_HVAC::Passo_FanCoil(TFanCoil_Amostra* f, const TZona_Passo& z,
   const TAr zona = {z.temperatura, z.umidade};
   const double q_frio = z.calor_resfriamento;
   const double q_aquec = 0.8 * z.calor_aquecimento, q_eletrico = 0.2 * z.calor_aquecimento;
-  const double vazao = 0.05 + (q_frio + z.calor_aquecimento) / (CP_AR * SALTO_AR);  // kg/s
+  const double vazao = 0.05 + (q_frio + z.calor_aquecimento) / (kCpAr * kSaltoAr);  // kg/s
   TComponente_HVAC** c = f->componentes;
   // A fan moving the air against pressao Pa: its power and the heat it adds.
   auto Ventilador = [&](TComponente_HVAC* comp, double pressao, TAr* ar) {
     const double potencia = pressao * vazao / 1.2 / 0.6;
-    ar->t += 0.9 * potencia / (vazao * CP_AR);
+    ar->t += 0.9 * potencia / (vazao * kCpAr);
     Guarda(comp, {{6, 0.9 * potencia}, {7, potencia}, {8, vazao}, {9, potencia}});
     Guarda_Ar(comp, *ar);
   };
@@ -311,7 +312,7 @@ void TFamilia_HVAC::Passo_FanCoil(TFanCoil_Amostra* f, const TZona_Passo& z,
   Passo_Serpentina_Quente(c[AQUECIMENTO], q_aquec, vazao, carga->t_quente, &ar);
   carga->quente += q_aquec;
   Passo_Umidificador(c[UMIDIFICADOR], vazao, &ar);
-  ar.t += q_eletrico / (vazao * CP_AR);
+  ar.t += q_eletrico / (vazao * kCpAr);
   Guarda(c[RESISTENCIA], {{6, q_eletrico}, {7, q_eletrico}, {8, q_eletrico}});
   Guarda_Ar(c[RESISTENCIA], ar);
   Ventilador(c[INSUFLAMENTO], 600.0, &ar);
@@ -337,7 +338,7 @@ void Passo_Bomba(TObjeto_HVAC* bomba, double vazao, double projeto, double altur
                           (0.45 + 0.3 * std::min(1.0, fracao));
   const double calor = 0.85 * potencia;
   Guarda(bomba, {{0, calor},
-                 {1, t_entrada + calor / (vazao * CP_AGUA)},
+                 {1, t_entrada + calor / (vazao * kCpAgua)},
                  {2, vazao},
                  {3, potencia},
                  {4, t_entrada},
@@ -350,17 +351,17 @@ void Passo_Bomba(TObjeto_HVAC* bomba, double vazao, double projeto, double altur
 // it rejects heat to warms.
 void TFamilia_HVAC::Passo_Resfriamento(const TCarga_Planta& carga, const TAr& externo) {
   const double ur = Umidade_Relativa(externo.t, externo.w);
-  const double projeto = capacidade_frio_ / (CP_AGUA * SALTO_FRIA);  // kg/s of chilled water
+  const double projeto = capacidade_frio_ / (kCpAgua * kSaltoFria);  // kg/s of chilled water
 
   const double q_ar = 0.4 * carga.frio, q_agua = 0.6 * carga.frio;
-  const double vazao_ar = std::max(0.3 * 0.4 * projeto, q_ar / (CP_AGUA * SALTO_FRIA));
+  const double vazao_ar = std::max(0.3 * 0.4 * projeto, q_ar / (kCpAgua * kSaltoFria));
   const double cop_ar = Limita(3.4 - 0.06 * (externo.t - 25.0), 1.8, 5.0);
   Guarda(Equip(CHILLER_AR), {{2, q_ar},
                              {3, carga.t_fria},
                              {4, externo.t},
                              {5, cop_ar},
                              {7, q_ar / cop_ar},
-                             {8, carga.t_fria + q_ar / (vazao_ar * CP_AGUA)},
+                             {8, carga.t_fria + q_ar / (vazao_ar * kCpAgua)},
                              {11, q_ar / cop_ar}});
 
   // The tower: its approach to the wet bulb widens with its load.
@@ -369,7 +370,7 @@ void TFamilia_HVAC::Passo_Resfriamento(const TCarga_Planta& carga, const TAr& ex
   const double bulbo = Bulbo_Umido(externo.t, ur);
   const double t_condensacao = bulbo + 2.5 + 3.0 * carga_torre;
   const double vazao_cond = 0.6 * 1.25 * projeto;
-  const double t_retorno = t_condensacao + q_torre / (vazao_cond * CP_AGUA);
+  const double t_retorno = t_condensacao + q_torre / (vazao_cond * kCpAgua);
   const double ventilador = 0.012 * 0.6 * capacidade_frio_ * std::pow(carga_torre, 3);
   const double t_ar_saida = std::max(bulbo + 0.5 * (t_retorno - bulbo), externo.t - 2.0);
   Guarda(Equip(TORRE), {{0, q_torre},
@@ -382,35 +383,35 @@ void TFamilia_HVAC::Passo_Resfriamento(const TCarga_Planta& carga, const TAr& ex
                         {9, ur},
                         {10, ventilador}});
 
-  const double vazao_agua = std::max(0.3 * 0.6 * projeto, q_agua / (CP_AGUA * SALTO_FRIA));
+  const double vazao_agua = std::max(0.3 * 0.6 * projeto, q_agua / (kCpAgua * kSaltoFria));
   cop_agua_ = Limita(5.8 - 0.1 * (t_condensacao - 29.0), 3.0, 7.0);
   const double compressor = q_agua / cop_agua_;
   Guarda(Equip(CHILLER_AGUA), {{2, q_agua},
                                {3, q_agua + compressor},
                                {4, carga.t_fria},
                                {5, q_agua / (0.6 * capacidade_frio_)},
-                               {6, t_condensacao + (q_agua + compressor) / (vazao_cond * CP_AGUA)},
+                               {6, t_condensacao + (q_agua + compressor) / (vazao_cond * kCpAgua)},
                                {7, vazao_agua},
                                {8, cop_agua_},
                                {10, compressor},
-                               {11, carga.t_fria + q_agua / (vazao_agua * CP_AGUA)},
+                               {11, carga.t_fria + q_agua / (vazao_agua * kCpAgua)},
                                {12, t_condensacao},
                                {14, compressor}});
 
   Passo_Bomba(Equip(BOMBA_AG), vazao_ar + vazao_agua, projeto, 20.0,
-              carga.t_fria + carga.frio / ((vazao_ar + vazao_agua) * CP_AGUA));
+              carga.t_fria + carga.frio / ((vazao_ar + vazao_agua) * kCpAgua));
   Passo_Bomba(Equip(BOMBA_AC), vazao_cond, vazao_cond, 15.0, t_retorno);
 }
 
 // The boiler meets the heating coils; its efficiency falls at part load.
 void TFamilia_HVAC::Passo_Aquecimento(const TCarga_Planta& carga) {
-  const double projeto = capacidade_quente_ / (CP_AGUA * SALTO_QUENTE);
-  const double vazao = std::max(0.3 * projeto, carga.quente / (CP_AGUA * SALTO_QUENTE));
+  const double projeto = capacidade_quente_ / (kCpAgua * kSaltoQuente);
+  const double vazao = std::max(0.3 * projeto, carga.quente / (kCpAgua * kSaltoQuente));
   const double parcial = Limita(carga.quente / capacidade_quente_, 0.0, 1.0);
   const bool ligada = carga.quente > 0.0;
   const double eficiencia = ligada ? 0.89 - 0.15 * (1.0 - parcial) * (1.0 - parcial) : 0.0;
   const double queimado = ligada ? carga.quente / eficiencia : 0.0;
-  const double t_entrada = carga.t_quente - carga.quente / (vazao * CP_AGUA);
+  const double t_entrada = carga.t_quente - carga.quente / (vazao * kCpAgua);
   // An average over about a day of steps.
   const double peso = std::min(1.0, static_cast<double>(intervalo_) / kSegundosDia);
   saida_media_ += peso * (carga.t_quente - saida_media_);
@@ -418,8 +419,8 @@ void TFamilia_HVAC::Passo_Aquecimento(const TCarga_Planta& carga) {
                          {2, carga.t_quente},
                          {3, saida_media_},
                          {4, t_entrada},
-                         {5, queimado / PCI_GAS},
-                         {6, queimado / PCI_GAS * intervalo_},
+                         {5, queimado / kPciGas},
+                         {6, queimado / kPciGas * intervalo_},
                          {7, carga.quente},
                          {8, queimado},
                          {9, eficiencia},
@@ -443,7 +444,7 @@ TResultado TFamilia_HVAC::Fecha(TContexto_Amostra* c) {
     if (consumo != 0) {
       if (TResultado erro = c->Fecha_Fluxo(consumo, nome + "_consumo.dat"); !erro.Ok()) return erro;
     }
-    return c->Descreve(FAMILIA, nome + ".dat", Texto_Descricao_HVAC(*d));
+    return c->Descreve(kFamilia, nome + ".dat", Texto_Descricao_HVAC(*d));
   };
   for (auto& f : fancoils_) {
     if (TResultado erro = Fecha_Membro(f->nome, f->dados, f->consumo, &f->descricao); !erro.Ok())
@@ -464,7 +465,7 @@ TResultado TFamilia_HVAC::Converte(TContexto_Amostra* c) {
       const TContexto_Amostra::Relatorio relatorio = {
           nome + "_v" + std::to_string(r.variavel) + ".txt", dados, 0,
           [g, d, r](int b, int t) { Converte_Saida_HVAC(g, *d, r, b, t); }};
-      if (TResultado erro = c->Converte(FAMILIA, relatorio); !erro.Ok()) return erro;
+      if (TResultado erro = c->Converte(kFamilia, relatorio); !erro.Ok()) return erro;
     }
     return {};
   };

@@ -16,21 +16,21 @@
 
 namespace {
 
-const char* const FAMILIA = "zones";
+const char* const kFamilia = "zones";
 
 // Outputs of each zone's controller: heating and cooling, 0 to 1.
-constexpr int SAIDAS_CONTROLE = 2;
+constexpr int kSaidasControle = 2;
 // Capacity of each zone's battery, kWh.
-constexpr double CAPACIDADE_BATERIA = 5.0;
+constexpr double kCapacidadeBateria = 5.0;
 
-const char* const NOMES_FLUXOS[] = {"temp_umi", "ats", "acs", "pv", "saida_cont", "pessoas"};
+const char* const kNomesFluxos[] = {"temp_umi", "ats", "acs", "pv", "saida_cont", "pessoas"};
 // Their kinds, as the description beside each stream names them.
-const char* const TIPOS_FLUXOS[] = {"tupmv", "ats", "acs", "pv", "sc", "occupancy"};
-constexpr int NUM_FLUXOS = 6;
-constexpr int TEMP_UMI = 0, SAIDA_CONT = 4;
+const char* const kTiposFluxos[] = {"tupmv", "ats", "acs", "pv", "sc", "occupancy"};
+constexpr int kNumFluxos = 6;
+constexpr int kTempUmi = 0, kSaidaCont = 4;
 
 std::string Nome_Fluxo(size_t zona, int k) {
-  return "zona" + std::to_string(zona + 1) + "_" + NOMES_FLUXOS[k] + ".bin";
+  return "zona" + std::to_string(zona + 1) + "_" + kNomesFluxos[k] + ".bin";
 }
 
 double Limita(double v, double minimo, double maximo) {
@@ -40,7 +40,7 @@ double Limita(double v, double minimo, double maximo) {
 struct Fluxos_Zona {
   double bateria = 0.0;  // kWh stored
   int temp_umi = 0, ats = 0, acs = 0, pv = 0, saida_cont = 0, pessoas = 0;
-  // Stream k of the zone, in the order of NOMES_FLUXOS.
+  // Stream k of the zone, in the order of kNomesFluxos.
   int* Fluxo(int k) {
     int* fluxos[] = {&temp_umi, &ats, &acs, &pv, &saida_cont, &pessoas};
     return fluxos[k];
@@ -49,7 +49,7 @@ struct Fluxos_Zona {
 
 class TFamilia_Zonas : public TFamilia_Amostra {
  public:
-  const char* Familia() const override { return FAMILIA; }
+  const char* Familia() const override { return kFamilia; }
   TResultado Abre(TContexto_Amostra* c) override;
   void Passo(const TPasso_Amostra& p) override;
   TResultado Fecha(TContexto_Amostra* c) override;
@@ -70,13 +70,13 @@ TResultado TFamilia_Zonas::Abre(TContexto_Amostra* c) {
   intervalo_ = c->opcoes.intervalo;
   for (int i = 0; i < c->opcoes.zonas; ++i) {
     Fluxos_Zona z;
-    for (int k = 0; k < NUM_FLUXOS; ++k) {
-      if (TResultado erro = c->Abre_Fluxo(FAMILIA, Nome_Fluxo(i, k), z.Fluxo(k)); !erro.Ok())
+    for (int k = 0; k < kNumFluxos; ++k) {
+      if (TResultado erro = c->Abre_Fluxo(kFamilia, Nome_Fluxo(i, k), z.Fluxo(k)); !erro.Ok())
         return erro;
     }
     // The header's integer is the sampling interval, for whoever reads it.
     geren_->Preenche_Cabecalho_Temp_Umi(z.temp_umi, true, true, true, intervalo_);
-    geren_->Preenche_Cabecalho_Saida_Cont(z.saida_cont, SAIDAS_CONTROLE);
+    geren_->Preenche_Cabecalho_Saida_Cont(z.saida_cont, kSaidasControle);
     zonas_.push_back(z);
   }
   return {};
@@ -106,7 +106,7 @@ void TFamilia_Zonas::Passo_Zona(Fluxos_Zona* f, const TZona_Passo& z, const TEnt
   const double demanda = 0.3 + 0.12 * z.pessoas + 1.5 * (z.aquecimento + z.resfriamento);
   const double horas = static_cast<double>(intervalo_) / kSegundosHora;
   const double bateria_antes = f->bateria;
-  f->bateria = Limita(f->bateria + (gerada - demanda) * horas, 0.0, CAPACIDADE_BATERIA);
+  f->bateria = Limita(f->bateria + (gerada - demanda) * horas, 0.0, kCapacidadeBateria);
   const double rede = demanda - gerada + (f->bateria - bateria_antes) / horas;
   const float pv[7] = {static_cast<float>(rede),      static_cast<float>(f->bateria),
                        static_cast<float>(gerada),    static_cast<float>(demanda),
@@ -119,7 +119,7 @@ void TFamilia_Zonas::Passo_Zona(Fluxos_Zona* f, const TZona_Passo& z, const TEnt
   geren_->Grava_ATS_ACE(f->ats, true, static_cast<float>(ats));
   geren_->Grava_ACS(f->acs, e.clima.Temperatura, static_cast<float>(operativa));
   geren_->Grava_PV(f->pv, true, pv);
-  const float saidas[SAIDAS_CONTROLE + 1] = {static_cast<float>(SAIDAS_CONTROLE),
+  const float saidas[kSaidasControle + 1] = {static_cast<float>(kSaidasControle),
                                              static_cast<float>(z.aquecimento),
                                              static_cast<float>(z.resfriamento)};
   geren_->Grava_Saida_Cont(f->saida_cont, saidas);
@@ -128,11 +128,11 @@ void TFamilia_Zonas::Passo_Zona(Fluxos_Zona* f, const TZona_Passo& z, const TEnt
 
 TResultado TFamilia_Zonas::Fecha(TContexto_Amostra* c) {
   for (size_t i = 0; i < zonas_.size(); ++i) {
-    for (int k = 0; k < NUM_FLUXOS; ++k) {
+    for (int k = 0; k < kNumFluxos; ++k) {
       if (TResultado erro = c->Fecha_Fluxo(*zonas_[i].Fluxo(k), Nome_Fluxo(i, k)); !erro.Ok())
         return erro;
       if (TResultado erro =
-              c->Descreve(FAMILIA, Nome_Fluxo(i, k), Texto_Descricao(Descricao(c, k)));
+              c->Descreve(kFamilia, Nome_Fluxo(i, k), Texto_Descricao(Descricao(c, k)));
           !erro.Ok()) {
         return erro;
       }
@@ -145,13 +145,13 @@ TResultado TFamilia_Zonas::Fecha(TContexto_Amostra* c) {
 // the interval, the groups shown and the controller outputs reported.
 TDescricao TFamilia_Zonas::Descricao(const TContexto_Amostra* c, int k) const {
   TDescricao d;
-  d.tipo = TIPOS_FLUXOS[k];
+  d.tipo = kTiposFluxos[k];
   d.intervalo = intervalo_;
   d.inicio = c->inicio;
   d.fim = c->fim;
-  if (k == TEMP_UMI) d.mostra = {1, 1, 1};
-  if (k == SAIDA_CONT) {
-    for (int saida = 1; saida <= SAIDAS_CONTROLE; ++saida) d.relatorios.push_back({saida});
+  if (k == kTempUmi) d.mostra = {1, 1, 1};
+  if (k == kSaidaCont) {
+    for (int saida = 1; saida <= kSaidasControle; ++saida) d.relatorios.push_back({saida});
   }
   return d;
 }
@@ -183,10 +183,10 @@ std::vector<TContexto_Amostra::Relatorio> TFamilia_Zonas::Relatorios(TContexto_A
     relatorios.push_back({prefixo + "pessoas.txt", z.pessoas, 0, [=](int b, int t) {
                             g->Converte_Binario_Texto_Pessoas(b, t, i, f, intervalo);
                           }});
-    for (int saida = 1; saida <= SAIDAS_CONTROLE; ++saida) {
+    for (int saida = 1; saida <= kSaidasControle; ++saida) {
       relatorios.push_back({prefixo + "saida_cont_" + std::to_string(saida) + ".txt", z.saida_cont,
                             ARQAUX_TAM_CABECALHO_SAIDA_CONT, [=](int b, int t) {
-                              g->Converte_Binario_Texto_SC(b, t, i, f, intervalo, SAIDAS_CONTROLE,
+                              g->Converte_Binario_Texto_SC(b, t, i, f, intervalo, kSaidasControle,
                                                            saida);
                             }});
     }
@@ -196,7 +196,7 @@ std::vector<TContexto_Amostra::Relatorio> TFamilia_Zonas::Relatorios(TContexto_A
 
 TResultado TFamilia_Zonas::Converte(TContexto_Amostra* c) {
   for (const TContexto_Amostra::Relatorio& r : Relatorios(c)) {
-    if (TResultado erro = c->Converte(FAMILIA, r); !erro.Ok()) return erro;
+    if (TResultado erro = c->Converte(kFamilia, r); !erro.Ok()) return erro;
   }
   return {};
 }

@@ -60,7 +60,7 @@ Modelos_AC Modelo_AC(const char* nome, const float (&v)[5], const float (&ct)[6]
   return m;
 }
 
-const Modelos_AC MODELOS_AC[] = {
+const Modelos_AC kModelosAc[] = {
     Modelo_AC("Split Hi-Wall 9000", {2638, 1950, 3.23f, 0.14f, 7}, {0.942f, 0.0095f, 0, -0.0055f},
               {0.86f, 0.012f, 0, -0.004f}, {1.21f, -0.017f, 0, 0.0089f}, {1, 1, 0, 1, 1, 0}),
     Modelo_AC("Split Piso-Teto 36000", {10550, 7700, 2.95f, 0.57f, 8.5f},
@@ -71,7 +71,7 @@ const Modelos_AC MODELOS_AC[] = {
 
 bool Escreve_AC(const std::string& caminho) {
   return Com_Arquivo(caminho, "wb", [](int) {
-    std::vector<Modelos_AC> m(std::begin(MODELOS_AC), std::end(MODELOS_AC));
+    std::vector<Modelos_AC> m(std::begin(kModelosAc), std::end(kModelosAc));
     return G()->Salva_Equipamentos_AC(static_cast<int>(m.size()), m.data()) ==
            static_cast<int>(m.size());
   });

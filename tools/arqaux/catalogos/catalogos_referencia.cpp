@@ -21,7 +21,7 @@
 
 namespace {
 
-constexpr int TAM = TGeren_ArquivoAux::Tam_Texto_Tabela;
+constexpr int kTam = TGeren_ArquivoAux::Tam_Texto_Tabela;
 
 bool Escreve_Texto(const std::string& caminho, const std::string& texto) {
   FILE* f = std::fopen(caminho.c_str(), "wb");
@@ -107,7 +107,7 @@ bool Amostra_Racoes(const std::string& c) {
 bool Carrega_Racoes(const std::string& c, FILE* saida, long* parada) {
   return Com_Arquivo(c, saida, parada, [](TGeren_ArquivoAux* g, FILE* f, FILE* s) {
     return Le_Ate_O_Fim(f, [&] {
-      char nome[TAM] = "", nivel[TGeren_ArquivoAux::Tam_Nivel_Racao] = "";
+      char nome[kTam] = "", nivel[TGeren_ArquivoAux::Tam_Nivel_Racao] = "";
       int a = 0, b = 0;
       g->Le_Racao_de_Ar(nome, nivel, &a, &b);
       Imprime(s, "[%s]\t%d\t%d\t%s\n", nome, a, b, nivel);
@@ -125,7 +125,7 @@ bool Amostra_Trocas(const std::string& c) {
 bool Carrega_Trocas(const std::string& c, FILE* saida, long* parada) {
   return Com_Arquivo(c, saida, parada, [](TGeren_ArquivoAux* g, FILE* f, FILE* s) {
     return Le_Ate_O_Fim(f, [&] {
-      char nome[TAM] = "";
+      char nome[kTam] = "";
       float v = 0;
       int i = 0;
       g->Le_Trocas_de_Ar(nome, &v, &i);
@@ -212,7 +212,7 @@ bool Carrega_Zonas_Bio(const std::string& c, FILE* saida, long* parada) {
     return Le_Contados(
         f, [&](int* n) { return g->Carrega_Cabecalho_Zona_Bio(n); },
         [&] {
-          char estado[TAM], cidade[TAM], metodo[TAM];
+          char estado[kTam], cidade[kTam], metodo[kTam];
           int zona = 0;
           if (!g->Le_Registro_Zona_Bio(estado, cidade, metodo, &zona)) return false;
           Imprime(s, "%s\t[%s]\t%s\t%d\n", estado, cidade, metodo, zona);
@@ -230,7 +230,7 @@ bool Carrega_Tabela(const std::string& c, FILE* saida, long* parada, TLe_Tabela 
         [&] {
           int ints[3] = {};
           float reais[4] = {};
-          char palavra[TAM] = "", t1[TAM] = "", t2[TAM] = "";
+          char palavra[kTam] = "", t1[kTam] = "", t2[kTam] = "";
           if (!(g->*le)(ints, reais, palavra, t1, t2)) return false;
           Imprime(s, "%d %d %d\t%g %g %g %g\t%s\t[%s]\t[%s]\n", ints[0], ints[1], ints[2], reais[0],
                   reais[1], reais[2], reais[3], palavra, t1, t2);
@@ -333,7 +333,7 @@ bool Carrega_Projeto(const std::string& c, FILE* saida, long* parada) {
   return Com_Arquivo(c, saida, parada, [](TGeren_ArquivoAux* g, FILE* f, FILE* s) {
     int zona = 0, zonas = 0, equips = 0;
     float area = 0;
-    char nome[TAM] = "";
+    char nome[kTam] = "";
     if (!g->Le_Arq_HVAC_RTQ_Cab(0, &zona, &zonas, &equips, &area, nome) || zonas < 0) return false;
     for (int z = 0; z < zonas; ++z) {
       if (!g->Le_Arq_HVAC_RTQ_Cab(1, &zona, &zonas, &equips, &area, nome) || equips < 0)
@@ -342,7 +342,7 @@ bool Carrega_Projeto(const std::string& c, FILE* saida, long* parada) {
       for (int e = 0; e < equips; ++e) {
         int eq = 0, tipo = 0, pre = 0, aq = 0, reg = 0;
         float pot = 0, cop = 0;
-        char nt[TAM] = "", na[TAM] = "", cl[TAM] = "";
+        char nt[kTam] = "", na[kTam] = "", cl[kTam] = "";
         if (!g->Le_Arq_HVAC_RTQ_Dados(&eq, &tipo, nt, &pot, &cop, &pre, &aq, na, cl, &reg))
           return false;
         Imprime(s, "\t%d %d [%s] %g %g %d %d [%s] %s %d\n", eq, tipo, nt, pot, cop, pre, aq, na, cl,

@@ -30,7 +30,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int TAM = TGeren_ArquivoAux::Tam_Campo_Vitreous;
+constexpr int kTam = TGeren_ArquivoAux::Tam_Campo_Vitreous;
 
 // Gap temperature at which the tool computes the gas properties.
 constexpr float kTemperatura_Camara = 20.0f;
@@ -267,7 +267,7 @@ bool Carrega_Base(const std::string& c, FILE* saida, long* parada) {
   *parada = -1;
   if (g->Abre_Arquivo(c.c_str(), "rb") == 0) return false;
   FILE* f = g->ObtemArquivo();
-  std::vector<std::vector<char>> buffers(16, std::vector<char>(TAM));
+  std::vector<std::vector<char>> buffers(16, std::vector<char>(kTam));
   std::vector<char*> textos;
   for (auto& b : buffers) textos.push_back(b.data());
   bool ok = g->Le_Titulo_DB_Vitreous(textos.data(), 0);

@@ -22,12 +22,12 @@ namespace {
 namespace fs = std::filesystem;
 
 // A window wraps at most once, so no window longer than two years can be read.
-constexpr int MAX_REGISTROS = 2 * ARQAUX_HORAS_ANO;
+constexpr int kMaxRegistros = 2 * ARQAUX_HORAS_ANO;
 
 // Labels of each file's columns after the hour, the date and the time.
-const char* const ROTULOS_CLIMA =
+const char* const kRotulosClima =
     "temp_C\thumidity_kg/kg\tdirect_normal_W/m2\tdiffuse_W/m2\twind_m/s\twind_dir_deg";
-const char* const ROTULOS_HORARIOS = "temp_C\thumidity";
+const char* const kRotulosHorarios = "temp_C\thumidity";
 
 // Record i of a window from hour inicio on one line: its hour of the year,
 // its date and start time, then its floats with four decimals.
@@ -90,7 +90,7 @@ TResultado Mostra(const TJanela& j) {
     if (TResultado erro = Confere_Tamanho(caminho, ARQAUX_TAM_ARQUIVO_SOLO, "a soil file");
         !erro.Ok())
       return erro;
-    return Mostra_Janela<TReg_Solo>(caminho, inicio, quantidade, ROTULOS_HORARIOS,
+    return Mostra_Janela<TReg_Solo>(caminho, inicio, quantidade, kRotulosHorarios,
                                     [](TGeren_ArquivoAux* g, TReg_Solo* r, int i, int q) {
                                       return g->Bufferiza_Solo(r, i, q);
                                     });
@@ -100,7 +100,7 @@ TResultado Mostra(const TJanela& j) {
             Confere_Tamanho(caminho, ARQAUX_TAM_ARQUIVO_TI, "an interior-climate file");
         !erro.Ok())
       return erro;
-    return Mostra_Janela<TReg_Temp_Umi>(caminho, inicio, quantidade, ROTULOS_HORARIOS,
+    return Mostra_Janela<TReg_Temp_Umi>(caminho, inicio, quantidade, kRotulosHorarios,
                                         [](TGeren_ArquivoAux* g, TReg_Temp_Umi* r, int i, int q) {
                                           return g->Bufferiza_Reg_Climatico(r, i, q);
                                         });
@@ -110,7 +110,7 @@ TResultado Mostra(const TJanela& j) {
     return erro;
   TCidade cidade{};
   return Mostra_Janela<TReg_Climatico>(
-      caminho, inicio, quantidade, ROTULOS_CLIMA,
+      caminho, inicio, quantidade, kRotulosClima,
       [&cidade](TGeren_ArquivoAux* g, TReg_Climatico* r, int i, int q) {
         return g->Bufferiza_Clima(&cidade, r, i, q);
       },
@@ -164,7 +164,7 @@ void Declara_Climate(CLI::App* app, TAcao* acao) {
       ->check(CLI::Range(0, ARQAUX_HORAS_ANO - 1))
       ->capture_default_str();
   mostra->add_option("--count", j->quantidade, "hours shown; the window wraps past the year")
-      ->check(CLI::Range(0, MAX_REGISTROS))
+      ->check(CLI::Range(0, kMaxRegistros))
       ->capture_default_str();
   CLI::Option* solo = mostra->add_flag("--soil", j->solo, "FILE is a soil file");
   CLI::Option* ti_opcao =

@@ -25,7 +25,7 @@ namespace {
 
 // The order of the blocks of each zone when --blocks is not given, which is
 // also the order the sample is written in.
-const char* const BLOCOS_PADRAO = "gains,pv,actuators,ventilation";
+const char* const kBlocosPadrao = "gains,pv,actuators,ventilation";
 
 enum class TBloco { Ganhos, Pv, Atuadores, Ventilacao };
 
@@ -34,7 +34,7 @@ struct TNome_Bloco {
   TBloco bloco;
 };
 
-const TNome_Bloco NOMES_BLOCOS[] = {
+const TNome_Bloco kNomesBlocos[] = {
     {"gains", TBloco::Ganhos},
     {"pv", TBloco::Pv},
     {"actuators", TBloco::Atuadores},
@@ -42,7 +42,7 @@ const TNome_Bloco NOMES_BLOCOS[] = {
 };
 
 const char* Nome_Do_Bloco(TBloco b) {
-  for (const TNome_Bloco& n : NOMES_BLOCOS) {
+  for (const TNome_Bloco& n : kNomesBlocos) {
     if (n.bloco == b) return n.nome;
   }
   return "?";
@@ -56,7 +56,7 @@ TResultado Separa_Blocos(const std::string& lista, std::vector<TBloco>* blocos) 
     std::string nome =
         lista.substr(inicio, fim == std::string::npos ? std::string::npos : fim - inicio);
     bool achou = false;
-    for (const TNome_Bloco& n : NOMES_BLOCOS) {
+    for (const TNome_Bloco& n : kNomesBlocos) {
       if (nome == n.nome) {
         blocos->push_back(n.bloco);
         achou = true;
@@ -292,7 +292,7 @@ TResultado Exemplo(const std::string& caminho) {
   const TResultado erro = Fecha_Gravado(geren, n, caminho);
   if (!erro.Ok()) return erro;
   if (!ok) return Perda(caminho);
-  std::printf("%s: 2 zones written, blocks %s\n", caminho.c_str(), BLOCOS_PADRAO);
+  std::printf("%s: 2 zones written, blocks %s\n", caminho.c_str(), kBlocosPadrao);
   return {};
 }
 
@@ -320,12 +320,12 @@ void Declara_Config(CLI::App* app, TAcao* acao) {
     const TResultado separados = Separa_Blocos(lista, &v->blocos);
     if (!separados.Ok()) throw CLI::ValidationError("--blocks", separados.Mensagem());
   };
-  le_blocos(BLOCOS_PADRAO);
+  le_blocos(kBlocosPadrao);
   verifica
       ->add_option_function<std::string>("--blocks", le_blocos,
                                          "block kinds of each zone, in the order written")
       ->type_name("LIST")
-      ->default_str(BLOCOS_PADRAO);
+      ->default_str(kBlocosPadrao);
   verifica->callback(
       [v, acao] { *acao = [v] { return Relata(Verifica(v->caminho, v->blocos, v->zonas)); }; });
 

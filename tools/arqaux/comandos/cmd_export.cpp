@@ -91,7 +91,7 @@ TResultado Exporta_Pasta_CSV(const TPedido_Exportacao& p, const std::vector<std:
   std::error_code ec;
   for (fs::directory_iterator i(p.saida, ec), fim; !ec && i != fim; i.increment(ec)) {
     const std::string nome = i->path().filename().string();
-    if (nome != MANIFESTO_EXECUCAO &&
+    if (nome != kManifestoExecucao &&
         (i->path().extension() != ".csv" || !fs::is_regular_file(i->symlink_status(ec)))) {
       return Falha("'%s' holds '%s': CSV files go into a new folder, or one of CSV files only",
                    p.saida.c_str(), nome.c_str());

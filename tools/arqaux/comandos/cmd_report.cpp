@@ -27,7 +27,7 @@
 namespace {
 
 // A sample longer than the year would never close a line of the report.
-constexpr int SEGUNDOS_ANO = ARQAUX_HORAS_ANO * 3600;
+constexpr int kSegundosAno = ARQAUX_HORAS_ANO * 3600;
 
 struct TGrupos {
   bool temperatura = false;
@@ -146,8 +146,8 @@ size_t Le_Inicio(const std::string& caminho, unsigned char* destino, size_t n) {
 }
 
 // The stream's header, and its first record's count of controller outputs.
-constexpr size_t BYTES_INICIO = ARQAUX_TAM_CABECALHO_SAIDA_CONT + ARQAUX_TAM_VALOR_SAIDA_CONT;
-static_assert(BYTES_INICIO >= ARQAUX_TAM_CABECALHO_TEMP_UMI, "the start holds every header");
+constexpr size_t kBytesInicio = ARQAUX_TAM_CABECALHO_SAIDA_CONT + ARQAUX_TAM_VALOR_SAIDA_CONT;
+static_assert(kBytesInicio >= ARQAUX_TAM_CABECALHO_TEMP_UMI, "the start holds every header");
 
 // The header and record of a temperature-humidity stream: groups held from its
 // header unless --has gave them.
@@ -173,7 +173,7 @@ TResultado Confere_Temp_Umi(TPedido* p, const unsigned char* inicio, size_t lido
 // read with --outputs, so the two must agree; without it, with that count.
 TResultado Confere_Saida_Cont(TPedido* p, const unsigned char* inicio, size_t lidos) {
   const char* const nome = "a controller-output stream";
-  if (lidos == BYTES_INICIO) {
+  if (lidos == kBytesInicio) {
     float contagem;
     std::memcpy(&contagem, inicio + ARQAUX_TAM_CABECALHO_SAIDA_CONT, sizeof contagem);
     const bool valida = contagem >= 0 && contagem <= TGeren_ArquivoAux::Max_Saidas_Cont;
@@ -218,7 +218,7 @@ TResultado Confere_Fluxo(TPedido* p, uintmax_t* cabecalho) {
   if (TResultado erro = Confere_Saida(p->texto, {p->binario, Caminho_Descricao(p->binario)});
       !erro.Ok())
     return erro;
-  unsigned char inicio[BYTES_INICIO] = {};
+  unsigned char inicio[kBytesInicio] = {};
   const size_t lidos = Le_Inicio(p->binario, inicio, sizeof inicio);
   *cabecalho = 0;
   if (p->tipo == "tupmv") {
@@ -336,7 +336,7 @@ void Declara_Tipo(CLI::App* sub, TPedido* p) {
   Declara_Lida(sub, "--end", Le_Data, &p->fim, &p->fim_dado, data, "last hour reported")
       ->type_name("DD/MM/HH");
   sub->add_option("--interval", p->intervalo, "seconds between samples of the stream")
-      ->check(CLI::Range(1, SEGUNDOS_ANO));
+      ->check(CLI::Range(1, kSegundosAno));
   if (p->tipo == "tupmv") {
     const char* const grupos = "a list of groups among t, h and c";
     Declara_Lida(sub, "--has", Le_Grupos, &p->tem, &p->tem_dado, grupos,

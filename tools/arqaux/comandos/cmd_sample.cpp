@@ -15,8 +15,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int MAX_ZONAS = 100;
-constexpr int MAX_DIAS = 10 * kDiasAno;
+constexpr int kMaxZonas = 100;
+constexpr int kMaxDias = 10 * kDiasAno;
 
 // Checks a step (--interval). Reports average whole hours of samples, and a
 // day must hold whole steps.
@@ -45,7 +45,7 @@ void Declara_Sample(CLI::App* app, TAcao* acao) {
       ->check(CLI::IsMember({"light", "full"}))
       ->capture_default_str();
   sub->add_option("--zones", o->zonas, "zones of the building")
-      ->check(CLI::Range(1, MAX_ZONAS))
+      ->check(CLI::Range(1, kMaxZonas))
       ->capture_default_str();
   sub->add_option("--interval", o->intervalo, "seconds of each step")
       ->check(PASSO)
@@ -54,7 +54,7 @@ void Declara_Sample(CLI::App* app, TAcao* acao) {
                   "seconds between the HVAC plant's lines (default: every step)")
       ->check(PASSO);
   sub->add_option("--days", o->dias, "days simulated from 1 January")
-      ->check(CLI::Range(1, MAX_DIAS))
+      ->check(CLI::Range(1, kMaxDias))
       ->capture_default_str();
   sub->add_option("--climate", o->clima,
                   "climate file run instead of the built-in one (see 'arqaux import epw')")

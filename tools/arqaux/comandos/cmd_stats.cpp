@@ -25,12 +25,12 @@ namespace {
 
 using G = TGeren_ArquivoAux;
 
-const char* const MESES[12] = {"January",   "February", "March",    "April",
-                               "May",       "June",     "July",     "August",
-                               "September", "October",  "November", "December"};
+const char* const kMeses[12] = {"January",   "February", "March",    "April",
+                                "May",       "June",     "July",     "August",
+                                "September", "October",  "November", "December"};
 
 // "Month" for month m (1 to 12), else "month m".
-std::string Mes(int m) { return m >= 1 && m <= 12 ? MESES[m - 1] : "month " + std::to_string(m); }
+std::string Mes(int m) { return m >= 1 && m <= 12 ? kMeses[m - 1] : "month " + std::to_string(m); }
 
 // "DD/MM HH:MM:SS", as the library's clock formats it.
 std::string Momento(const TTempo& t) {
@@ -43,15 +43,15 @@ std::string Momento(const TTempo& t) {
 
 // ---- Demand, HVAC demand and monthly statistics ----
 
-const char* const DEMANDA[8] = {"heating demand (kWh)",
-                                "cooling demand (kWh)",
-                                "heating consumption (kWh)",
-                                "cooling consumption (kWh)",
-                                "lighting (kWh)",
-                                "equipment (kWh)",
-                                "fans (kWh)",
-                                "total consumption (kWh)"};
-const char* const DEMANDA_HVAC[12] = {"cooling demand (kWh)",  "heating demand (kWh)",
+const char* const kDemanda[8] = {"heating demand (kWh)",
+                                 "cooling demand (kWh)",
+                                 "heating consumption (kWh)",
+                                 "cooling consumption (kWh)",
+                                 "lighting (kWh)",
+                                 "equipment (kWh)",
+                                 "fans (kWh)",
+                                 "total consumption (kWh)"};
+const char* const kDemandaHvac[12] = {"cooling demand (kWh)",  "heating demand (kWh)",
                                       "chillers (kWh)",        "cooling towers (kWh)",
                                       "boilers (kWh)",         "chilled-water pumps (kWh)",
                                       "hot-water pumps (kWh)", "condenser-water pumps (kWh)",
@@ -96,7 +96,7 @@ void Mostra_Estatistica(int k, const TEstatistica_Mensal& r) {
 
 // ---- Load and gain statistics ----
 
-const char* const QUANTIDADES[3] = {"total", "sensible", "latent"};
+const char* const kQuantidades[3] = {"total", "sensible", "latent"};
 
 // One block: its total, sensible and latent values, and a moment.
 void Mostra_Bloco(const std::string& nome, const float* v, const TTempo* momento = nullptr) {
@@ -112,11 +112,11 @@ struct TOrdem {
   int max, min, t_max, t_min;  // of quantity 0; quantity q adds q * passo
   int passo;
 };
-constexpr TOrdem ANUAL = {1, 0, 0, 1, 2};           // T min, T max, S min, ...; T max, T min, ...
-constexpr TOrdem CARGA_MENSAL = {3, 0, 3, 0, 1};    // T min, S min, L min, T max, ...
-constexpr TOrdem GANHO_MENSAL = {0, 3, 3, 0, 1};    // T max, S max, ...; moments T min, S min, ...
-constexpr TOrdem MEDIAS_ANUAIS = {0, 1, 0, 0, 2};   // T max, T min, S max, S min, ...
-constexpr TOrdem MEDIAS_MENSAIS = {0, 3, 0, 0, 1};  // T max, S max, L max, T min, ...
+constexpr TOrdem kAnual = {1, 0, 0, 1, 2};          // T min, T max, S min, ...; T max, T min, ...
+constexpr TOrdem kCargaMensal = {3, 0, 3, 0, 1};    // T min, S min, L min, T max, ...
+constexpr TOrdem kGanhoMensal = {0, 3, 3, 0, 1};    // T max, S max, ...; moments T min, S min, ...
+constexpr TOrdem kMediasAnuais = {0, 1, 0, 0, 2};   // T max, T min, S max, S min, ...
+constexpr TOrdem kMediasMensais = {0, 3, 0, 0, 1};  // T max, S max, L max, T min, ...
 
 // The extremes of each quantity with their moments, the means of daily
 // (and monthly) extremes and the means. valores gives a block's values.
@@ -124,7 +124,7 @@ template <class B, class F>
 void Mostra_Estatisticas(const B* extremos, const TTempo* momentos, TOrdem o, const B* diarias,
                          const B* mensais, TOrdem om, const B* medias, F valores) {
   for (int q = 0; q < 3; ++q) {
-    const std::string nome = QUANTIDADES[q];
+    const std::string nome = kQuantidades[q];
     Mostra_Bloco(nome + " maximum", valores(extremos[o.max + q * o.passo]),
                  &momentos[o.t_max + q * o.passo]);
     Mostra_Bloco(nome + " minimum", valores(extremos[o.min + q * o.passo]),
@@ -139,26 +139,26 @@ void Mostra_Estatisticas(const B* extremos, const TTempo* momentos, TOrdem o, co
   Mostra_Bloco("mean", valores(medias[0]));
 }
 
-const char* const ESTACOES[2] = {"winter", "summer"};
+const char* const kEstacoes[2] = {"winter", "summer"};
 
 void Mostra_Cargas(const TCarga_Termica_Anual& a, TLista<TCarga_Termica_Mensal>& meses, short f1,
                    short f2) {
   std::printf("flags: %d %d\n[year]\n", f1, f2);
   for (int e = 0; e < 2; ++e) {
-    std::printf("  %s\n", ESTACOES[e]);
+    std::printf("  %s\n", kEstacoes[e]);
     const auto v = [e](const TCarga_Termica& b) { return e == 0 ? b.Inverno : b.Verao; };
-    Mostra_Estatisticas(a.Extremos[e].Blocos, a.Extremos[e].Momentos, ANUAL, a.Medias_Diarias[e],
-                        a.Medias_Mensais[e], MEDIAS_ANUAIS, a.Medias[e], v);
+    Mostra_Estatisticas(a.Extremos[e].Blocos, a.Extremos[e].Momentos, kAnual, a.Medias_Diarias[e],
+                        a.Medias_Mensais[e], kMediasAnuais, a.Medias[e], v);
   }
   for (int m = 1; m <= meses.Numero_Elementos(); ++m) {
     const TCarga_Termica_Mensal& r = *meses.R_No(m)->R_Dado();
     std::printf("[%s]\n", Mes(m).c_str());
     for (int e = 0; e < 2; ++e) {
-      std::printf("  %s\n", ESTACOES[e]);
+      std::printf("  %s\n", kEstacoes[e]);
       const auto v = [e](const TCarga_Termica& b) { return e == 0 ? b.Inverno : b.Verao; };
-      Mostra_Estatisticas(r.Extremos[e].Blocos, r.Extremos[e].Momentos, CARGA_MENSAL,
+      Mostra_Estatisticas(r.Extremos[e].Blocos, r.Extremos[e].Momentos, kCargaMensal,
                           r.Medias_Diarias[e], static_cast<const TCarga_Termica*>(nullptr),
-                          MEDIAS_MENSAIS, r.Medias[e], v);
+                          kMediasMensais, r.Medias[e], v);
     }
   }
 }
@@ -166,13 +166,13 @@ void Mostra_Cargas(const TCarga_Termica_Anual& a, TLista<TCarga_Termica_Mensal>&
 void Mostra_Ganhos(const TGanho_Termico_Anual& a, TLista<TGanho_Termico_Mensal>& meses) {
   const auto v = [](const TGanho_Termico& b) { return b.Valores; };
   std::printf("[year]\n");
-  Mostra_Estatisticas(a.Extremos, a.Momentos, ANUAL, a.Medias_Diarias, a.Medias_Mensais,
-                      MEDIAS_ANUAIS, a.Medias, v);
+  Mostra_Estatisticas(a.Extremos, a.Momentos, kAnual, a.Medias_Diarias, a.Medias_Mensais,
+                      kMediasAnuais, a.Medias, v);
   for (int m = 1; m <= meses.Numero_Elementos(); ++m) {
     const TGanho_Termico_Mensal& r = *meses.R_No(m)->R_Dado();
     std::printf("[%s]\n", Mes(m).c_str());
-    Mostra_Estatisticas(r.Extremos, r.Momentos, GANHO_MENSAL, r.Medias_Diarias,
-                        static_cast<const TGanho_Termico*>(nullptr), MEDIAS_MENSAIS, r.Medias, v);
+    Mostra_Estatisticas(r.Extremos, r.Momentos, kGanhoMensal, r.Medias_Diarias,
+                        static_cast<const TGanho_Termico*>(nullptr), kMediasMensais, r.Medias, v);
   }
 }
 
@@ -251,13 +251,13 @@ TResultado Mostra(const TPedido& p) {
   if (p.tipo == "demand") {
     return Mostra_Lista<TDemanda_Consumo_Mensal>(
         p.caminho, t, [](G* g, auto* l, int n) { return g->Carrega_Demanda_Consumo(l) == n; },
-        [](int k, const auto& r) { Mostra_Demanda(k, r, DEMANDA); });
+        [](int k, const auto& r) { Mostra_Demanda(k, r, kDemanda); });
   }
   if (p.tipo == "hvac-demand") {
     return Mostra_Lista<TDemanda_Consumo_Mensal_HVAC>(
         p.caminho, t,
         [](G* g, auto* l, int n) { return g->Carrega_Demanda_Consumo_HVAC(l) || n == 0; },
-        [](int k, const auto& r) { Mostra_Demanda(k, r, DEMANDA_HVAC); });
+        [](int k, const auto& r) { Mostra_Demanda(k, r, kDemandaHvac); });
   }
   if (p.tipo == "monthly") {
     return Mostra_Lista<TEstatistica_Mensal>(

@@ -19,7 +19,7 @@
 namespace {
 
 // Most nodes a region may have; no wall is divided further.
-constexpr int MAX_ELEMENTOS = 10000;
+constexpr int kMaxElementos = 10000;
 
 struct TPedido_Parede {
   std::string arquivo;
@@ -116,7 +116,7 @@ void Declara_Wall(CLI::App* app, TAcao* acao) {
   sub->add_option("FILE", p->arquivo, "the wall results file")->required();
   sub->add_option("--regions", p->elementos, "elements of each region, in order")
       ->delimiter(',')
-      ->check(CLI::Range(0, MAX_ELEMENTOS));
+      ->check(CLI::Range(0, kMaxElementos));
   sub->add_option("--region", p->regiao, "region shown, from 1")
       ->capture_default_str()
       ->check(CLI::Range(1, INT_MAX));

@@ -37,7 +37,7 @@ TResultado Falha(const char* formato, ...) {
 TResultado Falha_Uso(const char* formato, ...) {
   va_list args;
   va_start(args, formato);
-  TResultado r = Falha_Lista(formato, args, ERRO_USO);
+  TResultado r = Falha_Lista(formato, args, kErroUso);
   va_end(args);
   return r;
 }

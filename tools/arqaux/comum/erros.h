@@ -11,13 +11,13 @@
 
 // Exit status of a command line refused before anything ran; a command
 // that ran and failed exits with 1.
-constexpr int ERRO_USO = 2;
+constexpr int kErroUso = 2;
 
 // What a step of the tool's work came to: done, or why not.
 class TResultado {
  public:
   TResultado() = default;  // done
-  // A failure, the command's exit status then status: 1, or ERRO_USO when
+  // A failure, the command's exit status then status: 1, or kErroUso when
   // the command line asked for what cannot be.
   static TResultado Falha(std::string mensagem, int status = 1) {
     TResultado r;
@@ -41,7 +41,7 @@ int Relata(const TResultado& r);
 
 // A failure whose line is printf's formato and what follows.
 TResultado Falha(const char* formato, ...) __attribute__((format(printf, 1, 2)));
-// The same with the exit status of a command line refused (ERRO_USO).
+// The same with the exit status of a command line refused (kErroUso).
 TResultado Falha_Uso(const char* formato, ...) __attribute__((format(printf, 1, 2)));
 // Relata of that failure, for a command that fails on the spot: 1.
 int Erro(const char* formato, ...) __attribute__((format(printf, 1, 2)));

@@ -17,7 +17,7 @@ constexpr uintmax_t kMaxDescricao = 64 * 1024;
 
 // The keys an HVAC data stream's description must give, in the order their
 // absence is told.
-const char* const CHAVES_EXIGIDAS[] = {"kind", "flags", "variables", "interval", "start", "end"};
+const char* const kChavesExigidas[] = {"kind", "flags", "variables", "interval", "start", "end"};
 
 std::string Texto_Lista(const std::vector<int>& v) {
   std::string texto;
@@ -106,7 +106,7 @@ TResultado Le_Descricao_HVAC(const std::string& texto, const std::string& arquiv
     const TResultado conferido = Confere_Tipo(*d, *tipo);
     if (!conferido.Ok()) return Recusa_Arquivo(arquivo, conferido.Mensagem());
   }
-  for (const char* chave : CHAVES_EXIGIDAS) {
+  for (const char* chave : kChavesExigidas) {
     if (d->Linha(chave) == 0)
       return Recusa_Arquivo(arquivo, "has no '" + std::string(chave) + "' line");
   }

@@ -21,8 +21,8 @@ struct TTipo_Equip {
   int nomes;
   int no_exemplo;
 };
-constexpr int TIPO_TANQUE = 8;
-constexpr int CONEXOES_TANQUE = 3;  // the sample tank's, in its data[5]
+constexpr int kTipoTanque = 8;
+constexpr int kConexoesTanque = 3;  // the sample tank's, in its data[5]
 const TTipo_Equip kTipos[] = {
     {"fan coils", "", 0, 0, 0, 2},
     {"air-cooled chillers", "Chiller Ar", 23, 7, 4, 1},
@@ -32,7 +32,7 @@ const TTipo_Equip kTipos[] = {
     {"hot-water pumps", "Bomba AQ", 11, 6, 1, 2},
     {"chilled-water pumps", "Bomba AG", 12, 6, 1, 1},
     {"condenser-water pumps", "", 7, 6, 0, 0},
-    {"chilled-water tanks", "Ramal", 10 + 3 * CONEXOES_TANQUE, 2, CONEXOES_TANQUE, 1},
+    {"chilled-water tanks", "Ramal", 10 + 3 * kConexoesTanque, 2, kConexoesTanque, 1},
     {"secondary chilled-water pumps", "Bomba AG Sec", 12, 6, 1, 1},
 };
 constexpr int kNumTipos = sizeof kTipos / sizeof kTipos[0];
@@ -104,7 +104,7 @@ bool Grava_Item(TGeren_ArquivoAux* geren, int tipo, int k) {
   std::vector<int> conf(t.inteiros);
   for (int i = 0; i < t.reais; ++i) dados[i] = float(tipo * 100 + k * 10) + 0.5f * float(i);
   for (int i = 0; i < t.inteiros; ++i) conf[i] = (i + k) % 2;
-  if (tipo == TIPO_TANQUE) dados[5] = CONEXOES_TANQUE;
+  if (tipo == kTipoTanque) dados[5] = kConexoesTanque;
   std::vector<std::string> nomes(t.nomes);
   std::vector<const char*> ponteiros;
   for (int i = 0; i < t.nomes; ++i) {

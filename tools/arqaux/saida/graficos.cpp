@@ -59,10 +59,10 @@ std::string Citado(const std::string& texto) {
   return citado + "'";
 }
 
-constexpr long long DIA = 86400;
-const char* const MESES[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                               "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-const int INICIO_MES[13] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 365};
+constexpr long long kDia = 86400;
+const char* const kMeses[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+const int kInicioMes[13] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 365};
 
 // The rows of the column drawn: each one's stamp and value, and the interval
 // they close.
@@ -75,21 +75,21 @@ struct TPontos {
   long long Inicio() const { return fim.front() - intervalo; }
   long long Fim() const { return fim.back(); }
   // Marked by month: longer than two months.
-  bool Longo() const { return Fim() - Inicio() > 62 * DIA; }
+  bool Longo() const { return Fim() - Inicio() > 62 * kDia; }
 };
 
 // "5 Jan": the date of day dia (from 0) of the 365-day year.
 std::string Texto_Data(long long dia) {
   const int d = static_cast<int>((dia % 365 + 365) % 365);
   int m = 0;
-  while (d >= INICIO_MES[m + 1]) ++m;
-  return std::to_string(d - INICIO_MES[m] + 1) + " " + MESES[m];
+  while (d >= kInicioMes[m + 1]) ++m;
+  return std::to_string(d - kInicioMes[m] + 1) + " " + kMeses[m];
 }
 
 // x as gnuplot reads it: days, to the second.
 std::string Texto_Dias(long long segundos) {
   char texto[32];
-  std::snprintf(texto, sizeof texto, "%.6f", static_cast<double>(segundos) / DIA);
+  std::snprintf(texto, sizeof texto, "%.6f", static_cast<double>(segundos) / kDia);
   return texto;
 }
 
@@ -102,14 +102,14 @@ std::string Eixo_Tempo(const TPontos& pts) {
     tics += (tics.empty() ? "" : ", ") + Citado(rotulo) + " " + Texto_Dias(t);
   };
   if (pts.Longo()) {
-    for (long long ano = ini / (365 * DIA) * 365 * DIA; ano <= fim; ano += 365 * DIA)
+    for (long long ano = ini / (365 * kDia) * 365 * kDia; ano <= fim; ano += 365 * kDia)
       for (int m = 0; m < 12; ++m) {
-        const long long t = ano + INICIO_MES[m] * DIA;
-        if (t >= ini && t <= fim) marca(MESES[m], t);
+        const long long t = ano + kInicioMes[m] * kDia;
+        if (t >= ini && t <= fim) marca(kMeses[m], t);
       }
   } else {
-    const long long passos[] = {3600, 3 * 3600, 6 * 3600, 12 * 3600, DIA, 2 * DIA, 7 * DIA};
-    long long passo = 14 * DIA;
+    const long long passos[] = {3600, 3 * 3600, 6 * 3600, 12 * 3600, kDia, 2 * kDia, 7 * kDia};
+    long long passo = 14 * kDia;
     for (long long p : passos)
       if ((fim - ini) / p <= 8) {
         passo = p;
@@ -117,11 +117,11 @@ std::string Eixo_Tempo(const TPontos& pts) {
       }
     auto hora = [](long long t) {
       char texto[16];
-      std::snprintf(texto, sizeof texto, "%02lld:%02lld", t % DIA / 3600, t % 3600 / 60);
+      std::snprintf(texto, sizeof texto, "%02lld:%02lld", t % kDia / 3600, t % 3600 / 60);
       return std::string(texto);
     };
     for (long long t = (ini + passo - 1) / passo * passo; t <= fim; t += passo)
-      marca(t % DIA == 0 ? Texto_Data(t / DIA) : hora(t), t);
+      marca(t % kDia == 0 ? Texto_Data(t / kDia) : hora(t), t);
     // Less than an hour holds no whole hour: its ends are marked.
     if (tics.empty()) {
       marca(hora(ini), ini);
@@ -155,7 +155,7 @@ std::string Nome_Grandeza(const TColuna& c) {
 }
 
 // viridis' anchor colours, dark to light.
-const char PALETA[] =
+const char kPaleta[] =
     "set palette defined (0 '#440154', 1 '#482878', 2 '#3e4989', 3 '#31688e', 4 '#26828e', "
     "5 '#1f9e89', 6 '#35b779', 7 '#6ece58', 8 '#b5de2b', 9 '#fde725')\n";
 
@@ -169,7 +169,7 @@ std::string Cabecalho_Grafico(const TPedido_Grafico& p, const std::string& titul
                   "set grid xtics ytics\nset key off\n";
   if (p.carpete)
     return s + "set ylabel 'hour of the day'\nset yrange [0:24]\nset ytics 0,3,24\nset cblabel " +
-           Citado(grandeza) + " noenhanced offset 1.5,0\n" + PALETA;
+           Citado(grandeza) + " noenhanced offset 1.5,0\n" + kPaleta;
   return s + "set ylabel " + Citado(grandeza) + " noenhanced\n";
 }
 
@@ -232,15 +232,15 @@ std::string Linhas_Diarias(const TPontos& pts) {
   std::string linhas;
   size_t k = 0;
   while (k < pts.fim.size()) {
-    const long long dia = (pts.fim[k] - 1) / DIA;
+    const long long dia = (pts.fim[k] - 1) / kDia;
     double minimo = pts.valor[k], maximo = minimo, soma = 0;
     size_t n = 0;
-    for (; k < pts.fim.size() && (pts.fim[k] - 1) / DIA == dia; ++k, ++n) {
+    for (; k < pts.fim.size() && (pts.fim[k] - 1) / kDia == dia; ++k, ++n) {
       minimo = std::min(minimo, pts.valor[k]);
       maximo = std::max(maximo, pts.valor[k]);
       soma += pts.valor[k];
     }
-    linhas += Texto_Dias(dia * DIA + DIA / 2) + " " + Texto_Valor(minimo) + " " +
+    linhas += Texto_Dias(dia * kDia + kDia / 2) + " " + Texto_Valor(minimo) + " " +
               Texto_Valor(soma / static_cast<double>(n)) + " " + Texto_Valor(maximo) + "\n";
   }
   return linhas;
@@ -252,12 +252,13 @@ std::string Linhas_Diarias(const TPontos& pts) {
 // would be too large to draw.
 std::string Linhas_Carpete(const TPontos& pts) {
   const long long tam = pts.intervalo <= 3600 && 3600 % pts.intervalo == 0 ? pts.intervalo : 3600;
-  const long long por_dia = DIA / tam;
-  const long long dia0 = std::max(0LL, pts.Inicio()) / DIA, dias = (pts.Fim() - 1) / DIA - dia0 + 1;
+  const long long por_dia = kDia / tam;
+  const long long dia0 = std::max(0LL, pts.Inicio()) / kDia,
+                  dias = (pts.Fim() - 1) / kDia - dia0 + 1;
   if (dias <= 0 || dias * por_dia > 20000000) return "";
   std::vector<double> grade(static_cast<size_t>(dias * por_dia), std::nan(""));
   for (size_t k = 0; k < pts.fim.size(); ++k) {
-    const long long ini = std::max(dia0 * DIA, pts.fim[k] - pts.intervalo);
+    const long long ini = std::max(dia0 * kDia, pts.fim[k] - pts.intervalo);
     for (long long c = ini / tam; c * tam < pts.fim[k]; ++c) {
       const long long i = c - dia0 * por_dia;
       if (i >= 0 && i < static_cast<long long>(grade.size())) grade[i] = pts.valor[k];
@@ -326,7 +327,7 @@ TResultado Desenha_Grafico(const TPedido_Grafico& p) {
     const std::string linhas = Linhas_Carpete(pts);
     if (linhas.empty()) return Falha("'%s' spans too many days to draw", p.caminho.c_str());
     script += "$dados << EOD\n" + linhas + "EOD\nplot $dados using 1:2:3 with image\n";
-  } else if (!p.bruto && pts.Longo() && pts.intervalo < DIA) {
+  } else if (!p.bruto && pts.Longo() && pts.intervalo < kDia) {
     script += "set key top left\n$dados << EOD\n" + Linhas_Diarias(pts) +
               "EOD\nplot $dados using 1:2:4 with filledcurves fillcolor '#9ecae1' "
               "fillstyle solid noborder title 'daily minimum to maximum', "

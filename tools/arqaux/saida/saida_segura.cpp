@@ -17,16 +17,16 @@
 
 namespace fs = std::filesystem;
 
-const char* const MANIFESTO_EXECUCAO = ".arqaux-run";
+const char* const kManifestoExecucao = ".arqaux-run";
 
 namespace {
 
 // The private folder of a run being written, inside its run folder.
-const char* const PREFIXO_PREPARO = ".arqaux-partial.";
+const char* const kPrefixoPreparo = ".arqaux-partial.";
 // A manifest lists a run's files, a few hundred names: anything near this
 // size is not one, and is not read into memory.
-constexpr off_t MAX_MANIFESTO = 1 << 22;
-const char* const CABECALHO_MANIFESTO =
+constexpr off_t kMaxManifesto = 1 << 22;
+const char* const kCabecalhoManifesto =
     "# Files arqaux wrote in this folder; a later run into it removes them.\n";
 
 std::string Texto_Erro() { return std::strerror(errno); }
@@ -34,7 +34,7 @@ std::string Texto_Erro() { return std::strerror(errno); }
 // A name a manifest may list: relative, inside the folder, not itself.
 bool Nome_Valido(const std::string& nome) {
   if (nome.empty() || nome.front() == '/' || nome.find('\0') != std::string::npos ||
-      nome == MANIFESTO_EXECUCAO) {
+      nome == kManifestoExecucao) {
     return false;
   }
   for (size_t i = 0; i <= nome.size();) {
@@ -50,8 +50,8 @@ bool Nome_Valido(const std::string& nome) {
 // a failure names it inside exibida, the folder as the user gave it.
 TResultado Le_Manifesto(const std::string& pasta, const std::string& exibida,
                         std::set<std::string>* nomes) {
-  const std::string arquivo = (fs::path(pasta) / MANIFESTO_EXECUCAO).string();
-  const std::string caminho = (fs::path(exibida) / MANIFESTO_EXECUCAO).string();
+  const std::string arquivo = (fs::path(pasta) / kManifestoExecucao).string();
+  const std::string caminho = (fs::path(exibida) / kManifestoExecucao).string();
   const int fd = open(arquivo.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0 && errno == ENOENT) return {};
   if (fd < 0 && errno == ELOOP) {
@@ -61,7 +61,7 @@ TResultado Le_Manifesto(const std::string& pasta, const std::string& exibida,
   if (fd < 0) return Falha("cannot read '%s': %s", caminho.c_str(), Texto_Erro().c_str());
   struct stat st;
   std::string texto;
-  bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= MAX_MANIFESTO;
+  bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= kMaxManifesto;
   if (ok) {
     texto.resize(static_cast<size_t>(st.st_size));
     ok = read(fd, texto.data(), texto.size()) == static_cast<ssize_t>(texto.size());
@@ -122,15 +122,15 @@ TResultado Anota_No_Manifesto(const std::string& caminho) {
   std::error_code ec;
   const fs::path p = fs::absolute(caminho, ec).lexically_normal();
   struct stat st;
-  if (lstat((p.parent_path() / MANIFESTO_EXECUCAO).c_str(), &st) != 0) return {};
+  if (lstat((p.parent_path() / kManifestoExecucao).c_str(), &st) != 0) return {};
   std::set<std::string> nomes;
   if (TResultado r = Le_Manifesto(p.parent_path(), fs::path(caminho).parent_path(), &nomes);
       !r.Ok())
     return r;
   if (!nomes.insert(p.filename().string()).second) return {};
-  std::string texto = CABECALHO_MANIFESTO;
+  std::string texto = kCabecalhoManifesto;
   for (const std::string& n : nomes) texto += n + "\n";
-  return Grava_Texto((p.parent_path() / MANIFESTO_EXECUCAO).string(), texto);
+  return Grava_Texto((p.parent_path() / kManifestoExecucao).string(), texto);
 }
 
 TResultado Confere_Sem_Ligacao(const std::string& saida) {
@@ -210,7 +210,7 @@ TResultado TPasta_Execucao::Abre() {
   fs::recursive_directory_iterator it(pasta_, ec);
   for (; !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
     const std::string nome = it->path().lexically_relative(pasta_).generic_string();
-    if (!fs::is_directory(it->symlink_status(ec)) && nome != MANIFESTO_EXECUCAO &&
+    if (!fs::is_directory(it->symlink_status(ec)) && nome != kManifestoExecucao &&
         listados_.count(nome) == 0 && !E_Entrada(it->path().string())) {
       estranhos.push_back(nome);
     }
@@ -221,9 +221,9 @@ TResultado TPasta_Execucao::Abre() {
     return Falha(
         "'%s' was not written by arqaux (the folder's %s does not list it): move it "
         "away, or give --force to write beside it",
-        Exibe(estranhos.front()).c_str(), MANIFESTO_EXECUCAO);
+        Exibe(estranhos.front()).c_str(), kManifestoExecucao);
   }
-  std::string modelo = (fs::path(pasta_) / (std::string(PREFIXO_PREPARO) + "XXXXXX")).string();
+  std::string modelo = (fs::path(pasta_) / (std::string(kPrefixoPreparo) + "XXXXXX")).string();
   if (mkdtemp(modelo.data()) == nullptr) {
     return Falha("cannot write in directory '%s': %s", dada_.c_str(), Texto_Erro().c_str());
   }
@@ -245,16 +245,16 @@ TResultado TPasta_Execucao::Confere_Alvo(const std::string& nome) const {
     return Falha(
         "'%s' was not written by arqaux (the folder's %s does not list it): it is not "
         "replaced",
-        Exibe(nome).c_str(), MANIFESTO_EXECUCAO);
+        Exibe(nome).c_str(), kManifestoExecucao);
   }
   if (S_ISDIR(st.st_mode)) return Falha("'%s' is a folder", Exibe(nome).c_str());
   return {};
 }
 
 TResultado TPasta_Execucao::Grava_Manifesto(const std::set<std::string>& nomes) const {
-  std::string texto = CABECALHO_MANIFESTO;
+  std::string texto = kCabecalhoManifesto;
   for (const std::string& n : nomes) texto += n + "\n";
-  return Grava_Texto((fs::path(pasta_) / MANIFESTO_EXECUCAO).string(), texto);
+  return Grava_Texto((fs::path(pasta_) / kManifestoExecucao).string(), texto);
 }
 
 TResultado TPasta_Execucao::Publica() {

@@ -28,7 +28,7 @@
 
 // The manifest's name in a run folder. It holds a comment line, then one
 // file a line, named relative to the folder with '/' between folders.
-extern const char* const MANIFESTO_EXECUCAO;
+extern const char* const kManifestoExecucao;
 
 // saida, a file the library opens by name, is not a symbolic link, which the
 // library would write through.
