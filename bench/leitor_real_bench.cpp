@@ -16,16 +16,16 @@
 
 namespace {
 
-constexpr int VALORES = 100000;
+constexpr int kValores = 100000;
 
-// VALORES values of the size and precision results have, as "%f\t", ten to a line.
+// kValores values of the size and precision results have, as "%f\t", ten to a line.
 const std::string& Texto() {
   static const std::string texto = [] {
     std::mt19937 gerador(7);
     std::uniform_real_distribution<float> valor(-40.0f, 120.0f);
     std::string t;
     char numero[32];
-    for (int i = 0; i < VALORES; ++i) {
+    for (int i = 0; i < kValores; ++i) {
       std::snprintf(numero, sizeof numero, "%f%s", valor(gerador), i % 10 == 9 ? "\n" : "\t");
       t += numero;
     }
@@ -41,9 +41,9 @@ void Mede(benchmark::State& state, F le_todos) {
   const std::string& texto = Texto();
   int lidos = 0;
   for (auto _ : state) lidos = le_todos(texto.data(), texto.data() + texto.size());
-  if (lidos != VALORES) state.SkipWithError("not every value was read");
+  if (lidos != kValores) state.SkipWithError("not every value was read");
   state.counters["ns_por_valor"] = benchmark::Counter(
-      VALORES, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+      kValores, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 void BM_Le_Real(benchmark::State& state) {

@@ -23,14 +23,14 @@
 
 namespace {
 
-constexpr size_t CABECALHO_CLIMA = ARQAUX_TAM_CABECALHO_CLIMA;
+constexpr size_t kCabecalhoClima = ARQAUX_TAM_CABECALHO_CLIMA;
 
 enum TOperacao { CABECALHO, CLIMA, SOLO, INTERNO, CONVERSAO, NUM_OPERACOES };
 
 // Names the conversion is given, relative to the run's folder: its cut at the
 // first '.' after leading dots meets each case here (no dot, leading dots, a
 // dot in a directory, a directory itself).
-const char* const NOMES_TEXTO[8] = {"interno.txt", "interno", ".oculto.txt", "..a.b",
+const char* const kNomesTexto[8] = {"interno.txt", "interno", ".oculto.txt", "..a.b",
                                     "sub.d/x.txt", "a.",      ".",           "sub.d/"};
 
 // Writes the file: the bytes as they are, or repeated up to ano bytes.
@@ -50,13 +50,13 @@ bool Grava_Entrada(const std::string& caminho, const fuzz::TCursor& c, bool repe
 void Converte(TGeren_ArquivoAux* geren, const fuzz::TCursor& c, bool repete, int nome) {
   const std::string& pasta = fuzz::Pasta().Caminho();
   mkdir((pasta + "/sub.d").c_str(), 0700);
-  Grava_Entrada(pasta + "/" + NOMES_TEXTO[nome], c, repete, 16 * ARQAUX_HORAS_ANO);
+  Grava_Entrada(pasta + "/" + kNomesTexto[nome], c, repete, 16 * ARQAUX_HORAS_ANO);
   const int volta = open(".", O_RDONLY | O_DIRECTORY);
   if (volta < 0 || chdir(pasta.c_str()) != 0) std::abort();
   // Exactly the 3 characters of room the conversion may use.
-  const size_t n = std::strlen(NOMES_TEXTO[nome]);
+  const size_t n = std::strlen(kNomesTexto[nome]);
   std::unique_ptr<char[]> caminho(new char[n + 4]);
-  std::memcpy(caminho.get(), NOMES_TEXTO[nome], n + 1);
+  std::memcpy(caminho.get(), kNomesTexto[nome], n + 1);
   geren->Converte_Clima_Interno_TXT_Binario(caminho.get());
   if (fchdir(volta) != 0) std::abort();
   close(volta);
@@ -89,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
   }
 
   const size_t registro = operacao == CLIMA ? sizeof(TReg_Climatico) : sizeof(TReg_Solo);
-  const size_t base = operacao == SOLO || operacao == INTERNO ? 0 : CABECALHO_CLIMA;
+  const size_t base = operacao == SOLO || operacao == INTERNO ? 0 : kCabecalhoClima;
   const std::string caminho = fuzz::Arquivo("entrada.bin");
   if (!Grava_Entrada(caminho, c, repete, base + ARQAUX_HORAS_ANO * registro)) return 0;
   const int n = geren->Abre_Arquivo(caminho.c_str(), "rb");

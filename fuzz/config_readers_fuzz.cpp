@@ -95,7 +95,7 @@ const TPar kPares[] = {
        return g->Grava_Ventilacao_ZonaX(b->natural.get(), b->forcada.get(), z);
      }},
 };
-constexpr int NUM_PARES = sizeof(kPares) / sizeof(kPares[0]);
+constexpr int kNumPares = sizeof(kPares) / sizeof(kPares[0]);
 
 // Reads caminho with the pair's reader, handing it as stream number the
 // file's own (escolha 0), 0, -1 or one past it.
@@ -143,7 +143,7 @@ void Ida_E_Volta(TGeren* g, const TPar& par, TBlocos* primeiro, int zona) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
   fuzz::TCursor c(dados, tamanho);
-  const int leitor = c.Byte() % NUM_PARES;
+  const int leitor = c.Byte() % kNumPares;
   const int numero = c.Byte();
   const int zona = c.Int();
   const std::string entrada = fuzz::Arquivo("entrada.txt");

@@ -6,7 +6,7 @@
 // Input: the operation (byte, modulo NUM_OPERACOES); the flags (byte: bits
 // 0-2 the held groups, 3-5 the shown ones, 6 present, 7 ATS); the stream
 // numbers (byte: low and high nibble pick the binary and the text stream's
-// number from NUMEROS); interval, output count and index (int32 each); start
+// number from kNumeros); interval, output count and index (int32 each); start
 // and end clocks (hour, seconds, month, day: int32 each). The rest is the
 // stream.
 //
@@ -49,7 +49,7 @@ enum TOperacao {
 
 // The binary stream is number 1 and the text stream number 2; the others
 // select nothing.
-const int NUMEROS[8] = {1, 2, 0, -1, 3, INT_MAX, INT_MIN, 1};
+const int kNumeros[8] = {1, 2, 0, -1, 3, INT_MAX, INT_MIN, 1};
 
 struct TArgumentos {
   int operacao;
@@ -77,8 +77,8 @@ TArgumentos Le_Argumentos(fuzz::TCursor* c) {
   a.presente = (flags & 64) != 0;
   a.eh_ats = (flags & 128) != 0;
   const uint8_t numeros = c->Byte();
-  a.binario = NUMEROS[numeros & 7];
-  a.texto = NUMEROS[numeros >> 4 & 7];
+  a.binario = kNumeros[numeros & 7];
+  a.texto = kNumeros[numeros >> 4 & 7];
   a.intervalo = c->Int();
   a.saidas = c->Int();
   a.indice = c->Int();

@@ -10,7 +10,7 @@
 
 namespace {
 
-const char CATALOGO[] =
+const char kCatalogo[] =
     "[Registros = 2]\n\n"
     "[Split Hi-Wall 12000]\n"
     "Tipo Equip. = 1\n"
@@ -79,10 +79,10 @@ TEST_F(CatalogoAC, SavesByteForByteAndLoadsBack) {
   Modelos_AC m[2] = {Modelo(0), Modelo(1)};
   int r = 0;
   EXPECT_EQ(Texto_Gravado(geren, Arquivo(), [&] { r = geren->Salva_Equipamentos_AC(2, m); }),
-            CATALOGO);
+            kCatalogo);
   EXPECT_EQ(r, 2);
   std::vector<Modelos_AC> lidos;
-  EXPECT_EQ(Carrega(CATALOGO, &lidos), (std::vector<int>{2, 5, 5}));
+  EXPECT_EQ(Carrega(kCatalogo, &lidos), (std::vector<int>{2, 5, 5}));
   ASSERT_EQ(lidos.size(), 2u);
   EXPECT_TRUE(Iguais(lidos[0], m[0]) && Iguais(lidos[1], m[1]));
   // A count of 0 or less writes the count line alone; no array writes nothing.
@@ -97,7 +97,7 @@ TEST_F(CatalogoAC, SavesByteForByteAndLoadsBack) {
 }
 
 TEST_F(CatalogoAC, LoadsEdgesAndRefusesHostileText) {
-  const std::string doc = CATALOGO;
+  const std::string doc = kCatalogo;
   const std::string um = doc.substr(0, doc.find("[Janela"));
   std::string longo = doc, maximo = doc;
   longo.replace(longo.find("Janela 7500"), 11, std::string(32, 'n'));
@@ -149,7 +149,7 @@ std::vector<float> Estado(TArCondicionado* u) {
 
 TEST_F(CatalogoAC, AppliesTheIndexedOrLastModelOnlyWhenWhole) {
   Dir_Modelos dir_modelos(dir);
-  const std::string doc = CATALOGO;
+  const std::string doc = kCatalogo;
   const std::string um = doc.substr(0, doc.find("[Janela"));
   std::string primeiro_estragado = doc;
   primeiro_estragado.replace(primeiro_estragado.find("= 1\n"), 3, "= a");

@@ -61,7 +61,7 @@ const char* const kResfriador =
     " = 1.50000e-05]\n\t[Veloc gotas = 5.000000]\n\t[Temp inic. gotas = 20.00]\n"
     "\t[Raio inic. gotas = 5.00000e-05]\n\t[Veloc ar = 1.50]\n\t[Num asper = 4]\n";
 
-const std::string ZONA_COMPLETA =
+const std::string kZonaCompleta =
     std::string(
         "[Zona = 3]\n[Numero de Atuadores = 6]\n"
         "[Atuador 1]\n\t[Tipo = 3]\n\t[Quantidade = 2]\n\t[Potencia Nominal = 1500.0]\n"
@@ -113,7 +113,7 @@ TEST_F(AtuadoresTest, WritesEveryActuatorKindAndReadsItBack) {
   TGeren_Atuadores m;
   Preenche_Zona(&m, &equip);
   const std::string texto = Grava(&m);
-  EXPECT_EQ(texto, ZONA_COMPLETA);
+  EXPECT_EQ(texto, kZonaCompleta);
 
   TGeren_Atuadores lidos;
   ASSERT_TRUE(Le(texto, &lidos));
@@ -163,14 +163,14 @@ TEST_F(AtuadoresTest, OtherControlEntries) {
     const char* texto;
     const char* relido;  // written from the actuator read back; null: as texto
   };
-  const char* const ON_OFF = "\t[Controle = 1,20.00,1.00]\n";
+  const char* const kOnOff = "\t[Controle = 1,20.00,1.00]\n";
   const Caso casos[] = {
       {false, [](TControle* c) { c->Cria_Controlador_PID(1, 2, 3, 3600, 22); },
        "\t[Controle = 3,22.00,1.00,2.00,3.00]\n", nullptr},
-      {false, [](TControle*) {}, "\t[Controle = 2", ON_OFF},
+      {false, [](TControle*) {}, "\t[Controle = 2", kOnOff},
       {false, [](TControle* c) { c->Cria_Controlador_OnOff_Temp_Umid(1, 2, 3, 4); },
-       "\t[Controle = 5]\n", ON_OFF},
-      {false, [](TControle* c) { *c = TControle(-7); }, "\t[Controle = -7]\n", ON_OFF},
+       "\t[Controle = 5]\n", kOnOff},
+      {false, [](TControle* c) { *c = TControle(-7); }, "\t[Controle = -7]\n", kOnOff},
       {true, [](TControle* c) { c->Cria_Controlador_PID_Temp_Umid(0.5f, 0.25f, 0, 3600, 24, 60); },
        "\t[Controle = 6,24.00,60.00,0.50,0.25,0.00]\n", nullptr},
       {true, [](TControle*) {}, "\t[Controle = 2]\n", "\t[Controle = 1]\n"},
@@ -206,7 +206,7 @@ TEST_F(AtuadoresTest, OtherControlEntries) {
 // the manager, what it held before included; the block reader alone keeps
 // the first record.
 TEST_F(AtuadoresTest, BrokenSecondRecordResetsTheManager) {
-  std::string texto = ZONA_COMPLETA;
+  std::string texto = kZonaCompleta;
   texto.replace(texto.find("Atuadores = 6"), 13, "Atuadores = 3");
   texto.replace(texto.find("Fisicas = 7"), 11, "Fisicas = ?");
   TGeren_Atuadores destino;
@@ -246,7 +246,7 @@ TEST_F(AtuadoresTest, HostileInput) {
 // value of the last checked line of the last record is in; after that the
 // schedule and control entry are read without checks.
 TEST_F(AtuadoresTest, BlockCutAtEveryByte) {
-  const std::string& texto = ZONA_COMPLETA;
+  const std::string& texto = kZonaCompleta;
   const size_t ultimo = texto.rfind("[Num asper = 4") + std::string("[Num asper = 4").size();
   std::vector<int> contagens;
   std::vector<bool> lidos = Corta_Em_Todo_Byte(geren, Caminho("corte.txt"), texto, [&] {

@@ -98,12 +98,12 @@ TEST_F(Blocos, AWriteTheStreamLostIsNotASuccess) {
 struct TVapor {
   float a = 0, b = 0;
 };
-const TLinha<TComum> COMUNS[] = {{"[R %d]\n", {Campo(&TComum::numero)}},
-                                 {"T=%d\n", {Campo(&TComum::tipo)}},
-                                 {"Q=%d\n", {Campo(&TComum::quantidade)}}};
+const TLinha<TComum> kComuns[] = {{"[R %d]\n", {Campo(&TComum::numero)}},
+                                  {"T=%d\n", {Campo(&TComum::tipo)}},
+                                  {"Q=%d\n", {Campo(&TComum::quantidade)}}};
 const TLinha<TVapor> kLinhasVapor[] = {{"A=%.1f\n", {Campo(&TVapor::a)}},
                                        {"B=%.1f\n", {Campo(&TVapor::b)}}};
-const arqaux::TTipo_Registro<TGanho, arqaux::TSem_Contexto, TVapor> VAPOR = {
+const arqaux::TTipo_Registro<TGanho, arqaux::TSem_Contexto, TVapor> kVapor = {
     0, kLinhasVapor, [](TGanho*, TVapor*) {},
     [](const TVapor& v, const TComum& c, TIntervalos* h, arqaux::TSem_Contexto*) -> TGanho* {
       return new TGeracao_Vapor(c.quantidade, h, v.a, v.b, 0);
@@ -116,8 +116,8 @@ TEST_F(Blocos, ABlockStopsAtTheFirstFailureOrReadsEverything) {
   for (TPolitica_Falha politica : {TPolitica_Falha::Para_Na_Primeira, TPolitica_Falha::Le_Tudo}) {
     const arqaux::TBloco<TGanho, arqaux::TSem_Contexto> bloco = {
         {"[N = %d]\n", {Campo(&TComum::numero)}},
-        COMUNS,
-        {arqaux::Descritor(VAPOR)},
+        kComuns,
+        {arqaux::Descritor(kVapor)},
         arqaux::Comum_De<TGanho>,
         false,
         politica};

@@ -15,7 +15,7 @@ namespace {
 
 // "Nº" is written "N\xBA" (Windows-1252).
 
-const std::string NOME_19 = "Dormitorio 1 (sul) ";
+const std::string kNome19 = "Dormitorio 1 (sul) ";
 
 TIntervalo* Periodo(int p0, int p1, int h0, int m0, int h1, int m1) {
   return new TIntervalo(p0, p1, h0, h1, m0 * 60, m1 * 60);
@@ -44,7 +44,7 @@ void Preenche_Rico(CFanCoil* f) {
   sala->R_Controle_AQ()->Cria_Controlador_OnOff(1, 21);
   sala->R_Controle_RESF()->Cria_Controlador_PID(0.5f, 0.1f, 0, 3600, 24);
   f->R_Geren_Zonas()->Insere_Zona(sala);
-  f->R_Geren_Zonas()->Insere_Zona(new CZona_Sist_Sec({}, {}, 2, NOME_19));
+  f->R_Geren_Zonas()->Insere_Zona(new CZona_Sist_Sec({}, {}, 2, kNome19));
   auto* cozinha = new CZona_Sist_Sec({0.25f}, {0, 1}, 7, "Cozinha");
   cozinha->R_Controle_AQ()->Cria_Controlador_PID(2, 0.05f, 0.01f, 3600, 20);
   cozinha->R_Controle_RESF()->Cria_Controlador_OnOff(0.75f, 25.5f);
@@ -65,7 +65,7 @@ void Preenche_Rico(CFanCoil* f) {
   f->R_Controle_VENT()->R_ContOnOff()->A_Dif_Ent_Vent(0.75f);
 }
 
-const std::string RICO =
+const std::string kRico =
     "\t[Fan-Coil 1]\n"
     "\t{Dados Gerais: 0.500000,1.250000,3.000000,40.000000,0.125000,1000.000000,}\n"
     "\t{Config Gerais: 1,0,2,0,0,1,0,0,3,1,}\n\t\t[N\xBA Componentes = 4]\n"
@@ -82,7 +82,7 @@ const std::string RICO =
     "\t[Horarios = 2]\n\t\t[Horario 1 = (1,5,8:0->12:0)]\n\t\t[Horario 2 = (1,5,13:30->18:0)]\n"
     "\t\t[Controle Aq = 1,21.00,1.00]\n\t\t[Controle Resf = 3,24.00,0.50,0.10,0.00]\n"
     "\t\t[Zona = 2]\t{Dados: [" +
-    NOME_19 +
+    kNome19 +
     "],0.000000,0.000000,0.000000,0.000000,}\t{Config: 0,0,0,0,0,}\n"
     "\t\t[N\xBA Componentes = 0]\n\t[Horarios = 0]\n"
     // Kind 2 leaves its line open: the next line follows on it.
@@ -109,7 +109,7 @@ std::string Vazio(int numero) {
          "\t[Controle Desumid = 2]\n\t[Controle Reaq = 2]\n\t[Controle Vent = 2]\n";
 }
 
-const std::string SISTEMA = "[N\xBA Fancoils = 2]\n" + RICO + Vazio(2);
+const std::string kSistema = "[N\xBA Fancoils = 2]\n" + kRico + Vazio(2);
 
 using FanCoils = std::vector<std::unique_ptr<CFanCoil>>;
 
@@ -154,11 +154,11 @@ FanCoils Sistema_Rico() {
 }
 
 TEST_F(FanCoilTest, RichSystemWritesItsTextAndSurvivesARoundTrip) {
-  EXPECT_EQ(Grava(Sistema_Rico()), SISTEMA);
+  EXPECT_EQ(Grava(Sistema_Rico()), kSistema);
   FanCoils lidos;
-  ASSERT_TRUE(Le_Sistema(SISTEMA, &lidos));
+  ASSERT_TRUE(Le_Sistema(kSistema, &lidos));
   ASSERT_EQ(lidos.size(), 2u);
-  EXPECT_EQ(Grava(lidos), SISTEMA);
+  EXPECT_EQ(Grava(lidos), kSistema);
   // What the text does not show: positions, the PID's integration time, the
   // zone's name and number as the objects hold them.
   std::vector<int> posicoes;
@@ -241,7 +241,7 @@ std::string Controles(const std::array<std::string, 6>& caudas) {
 // all on/off (20, 1): the kinds without values there leave them as they are,
 // and the ventilation differences go to the on/off settings already there.
 TEST_F(FanCoilTest, ControllerLinesOfEveryKind) {
-  const std::string ON = "1,20.00,1.00]\n", UM = "1,0,20.00,1.00]\n";
+  const std::string kOn = "1,20.00,1.00]\n", kUm = "1,0,20.00,1.00]\n";
   const struct {
     std::function<void(CFanCoil*)> prepara;
     std::string texto, relido;
@@ -252,7 +252,7 @@ TEST_F(FanCoilTest, ControllerLinesOfEveryKind) {
          f->R_Controle_VENT()->R_ContOnOff()->A_Dif_Ent_Vent(-1.5f);
        },
        Controles({"0]\n", "2", "2]\n", "2]\n", "2]\n", "1,0.00,-1.50]\n"}),
-       Controles({ON, ON, UM, UM, UM, "1,0.00,-1.50]\n"})},
+       Controles({kOn, kOn, kUm, kUm, kUm, "1,0.00,-1.50]\n"})},
       {[](CFanCoil* f) {
          f->R_Controle_AQ()->Cria_Controlador_OnOff_Temp_Umid(1, 2, 3, 4);
          f->R_Controle_RESF()->Cria_Controlador_OnOff(0.25f, -3);
@@ -262,7 +262,7 @@ TEST_F(FanCoilTest, ControllerLinesOfEveryKind) {
          f->R_Controle_VENT()->Cria_Controlador_PID(1, 2, 3, 4, 5);
        },
        Controles({"5]\n", "1,-3.00,0.25]\n", "3]\n", "1,-1,45.00,1.00]\n", "2]\n", "3]\n"}),
-       Controles({ON, "1,-3.00,0.25]\n", UM, "1,-1,45.00,1.00]\n", UM, "1,0.00,0.00]\n"})},
+       Controles({kOn, "1,-3.00,0.25]\n", kUm, "1,-1,45.00,1.00]\n", kUm, "1,0.00,0.00]\n"})},
   };
   auto grava = [&](CFanCoil* f) {
     return Texto_Gravado(geren, Arquivo(), [&] { EXPECT_TRUE(geren->Grava_Controle_FanCoil(f)); });
@@ -344,7 +344,7 @@ TEST_F(FanCoilTest, ComponentBlocks) {
 // end; it stops where a count cannot be right, before building for it.
 TEST_F(FanCoilTest, ReadingOnAndStopping) {
   auto troca = [](std::string de, std::string para) {
-    std::string t = SISTEMA;
+    std::string t = kSistema;
     t.replace(t.find(de), de.size(), para);
     return t;
   };
@@ -355,7 +355,7 @@ TEST_F(FanCoilTest, ReadingOnAndStopping) {
     size_t componentes, zonas;
     bool ate_o_fim;  // the ventilation controller was read
   } casos[] = {
-      {SISTEMA, true, 4, 3, true},
+      {kSistema, true, 4, 3, true},
       {troca("0.125000,1000.000000,}", "0.125000,}"), false, 4, 3, true},
       {troca("3.500000,4.000000,}", "3.500000,}"), false, 4, 3, true},
       // Inside a component block a mismatch does not count.
@@ -364,7 +364,7 @@ TEST_F(FanCoilTest, ReadingOnAndStopping) {
       {troca("Componentes = 4", "Componentes = " + grande), false, 0, 0, false},
       {troca("Componentes = 3", "Componentes = " + grande), false, 4, 1, false},
       // A name too long for its buffer fails the read and is not kept cut.
-      {troca(NOME_19 + "]", NOME_19 + "x]"), false, 4, 3, false},
+      {troca(kNome19 + "]", kNome19 + "x]"), false, 4, 3, false},
   };
   for (const auto& c : casos) {
     SCOPED_TRACE(c.texto);
@@ -385,7 +385,7 @@ TEST_F(FanCoilTest, ReadingOnAndStopping) {
 // Names the reader would not take back whole are not written.
 TEST_F(FanCoilTest, ZoneNamesThatCannotBeWritten) {
   for (const std::string& nome :
-       {std::string(), NOME_19 + "x", std::string("a]b"), std::string("a\0b", 3)}) {
+       {std::string(), kNome19 + "x", std::string("a]b"), std::string("a\0b", 3)}) {
     CFanCoil f;
     f.R_Geren_Zonas()->Insere_Zona(new CZona_Sist_Sec({}, {}, 1, nome));
     const std::string texto = Texto_Gravado(
@@ -397,11 +397,11 @@ TEST_F(FanCoilTest, ZoneNamesThatCannotBeWritten) {
 // Every prefix of the system fails, the last fan coil's closing line aside;
 // the sanitizer build checks that no cut reads or writes out of bounds.
 TEST_F(FanCoilTest, SystemCutAtEveryByte) {
-  std::vector<bool> lidos = Corta_Em_Todo_Byte(geren, Arquivo(), SISTEMA, [&] {
+  std::vector<bool> lidos = Corta_Em_Todo_Byte(geren, Arquivo(), kSistema, [&] {
     FanCoils f;
     return Le_Sistema(&f);
   });
-  EXPECT_EQ(Le_Desde(lidos), SISTEMA.size() - 1);
+  EXPECT_EQ(Le_Desde(lidos), kSistema.size() - 1);
 }
 
 }  // namespace

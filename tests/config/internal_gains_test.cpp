@@ -19,9 +19,9 @@ TIntervalos* Horario(int p0, int p1, int h0, int m0, int h1, int m1) {
   return h;
 }
 
-const char CABECA[] = "[Zona = 2]\n";
+const char kCabeca[] = "[Zona = 2]\n";
 
-const char PESSOAS_A_VAPOR[] =
+const char kPessoasAVapor[] =
     "[Ganho 1]\n\t[Tipo = 0]\n\t[Quantidade = 4]\n\t[Massa = 70.50]\n"
     "\t[Altura Individual = 1.75]\n\t[Calor Latente = 55.00]\n\t[Calor Sensivel = 75.25]\n"
     "\t[Porcentagem Convectiva = 0.40]\n\t[Usar ponderacao ASHRAE=1]\n\t[CAF = 1.123457]\n"
@@ -38,7 +38,7 @@ const char PESSOAS_A_VAPOR[] =
     "[Ganho 5]\n\t[Tipo = 4]\n\t[Quantidade = 2]\n\t[Kg_p_s = 1.50e-04]\n\t[Temp_Vap = 35.125]\n"
     "\t[Potencia_Eletrica = 120.00]\n\t[Horarios = 0]\n";
 
-const char OUTRO[] =
+const char kOutro[] =
     "[Ganho 6]\n\t[Tipo = 3]\n\t[Quantidade = 1]\n\t[Horarios = 2]\n"
     "\t\t[Horario 1 = (2,2,0:0->23:59)]\n\t\t[Horario 2 = (3,3,1:0->2:0)]\n";
 
@@ -72,7 +72,7 @@ TEST_F(GanhosInternos, WholeBlockOfEveryKindItsReadBackAndItsCuts) {
   TLista<TGanho> ganhos(true);
   Preenche(&ganhos);
   std::string texto = Grava(&ganhos);
-  EXPECT_EQ(texto, std::string(CABECA) + "[Numero de Ganhos = 6]\n" + PESSOAS_A_VAPOR + OUTRO);
+  EXPECT_EQ(texto, std::string(kCabeca) + "[Numero de Ganhos = 6]\n" + kPessoasAVapor + kOutro);
 
   // Ordinals are not read back; the unknown gain is skipped with its schedule.
   std::string renumerado = texto;
@@ -83,7 +83,7 @@ TEST_F(GanhosInternos, WholeBlockOfEveryKindItsReadBackAndItsCuts) {
   EXPECT_EQ(Resto(geren), "[Zona = 3]\n");
   geren->Fecha_Todos();
   // Writing what was read gives the same records back, path and CAF included.
-  EXPECT_EQ(Grava(&lidos), std::string(CABECA) + "[Numero de Ganhos = 5]\n" + PESSOAS_A_VAPOR);
+  EXPECT_EQ(Grava(&lidos), std::string(kCabeca) + "[Numero de Ganhos = 5]\n" + kPessoasAVapor);
 
   // A cut block fails with the list emptied, until the last record's quantity
   // has begun: that record is of an unknown code, and its schedule's result
@@ -111,9 +111,9 @@ TEST_F(GanhosInternos, LightingWithoutAPath) {
 }
 
 TEST_F(GanhosInternos, ReadFailuresAndHostileInput) {
-  std::string pessoa(PESSOAS_A_VAPOR, std::strstr(PESSOAS_A_VAPOR, "[Ganho 2]"));
-  std::string luz(std::strstr(PESSOAS_A_VAPOR, "[Ganho 4]"),
-                  std::strstr(PESSOAS_A_VAPOR, "[Ganho 5]"));
+  std::string pessoa(kPessoasAVapor, std::strstr(kPessoasAVapor, "[Ganho 2]"));
+  std::string luz(std::strstr(kPessoasAVapor, "[Ganho 4]"),
+                  std::strstr(kPessoasAVapor, "[Ganho 5]"));
   std::string longo = luz;
   longo.replace(longo.find("C:\\"), 3, std::string(10000, 'p'));
   std::string vazio = luz;

@@ -5,7 +5,7 @@
 
 namespace {
 
-const char DOIS_PERIODOS[] =
+const char kDoisPeriodos[] =
     "\t\t[Horario 1 = (1,5,8:0->17:30)]\n"
     "\t\t[Horario 2 = (6,7,0:0->23:59)]\n";
 
@@ -26,8 +26,8 @@ TEST_F(Horarios, BlocksUnderBothHeadersAndTheirReadBack) {
     });
   };
   std::string texto = grava(&h, &h, nullptr);
-  const std::string esperado = std::string("\t[Horarios = 2]\n") + DOIS_PERIODOS +
-                               "\t[Horarios Ventilacao = 2]\n" + DOIS_PERIODOS +
+  const std::string esperado = std::string("\t[Horarios = 2]\n") + kDoisPeriodos +
+                               "\t[Horarios Ventilacao = 2]\n" + kDoisPeriodos +
                                "\t[Horarios Ventilacao = 0]\n";
   EXPECT_EQ(texto, esperado);
   // Blank lines and indentation between lines are skipped; positions are not read.

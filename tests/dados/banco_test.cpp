@@ -18,13 +18,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int ANO = 2001;
+constexpr int kAno = 2001;
 
 // Two runs whose rows differ in number, two and three days of 10-minute
 // steps, and one of 15-minute steps, whose files all go into tables of
 // their own.
-const char* const OPCOES[] = {"--days 2 --interval 600", "--days 3 --interval 600",
-                              "--days 1 --interval 900"};
+const char* const kOpcoes[] = {"--days 2 --interval 600", "--days 3 --interval 600",
+                               "--days 1 --interval 900"};
 
 class DatabaseExport : public ArqauxTest {
  protected:
@@ -33,7 +33,7 @@ class DatabaseExport : public ArqauxTest {
     for (int k = 0; k < 3; ++k) {
       std::string saida;
       ASSERT_EQ(Executa(std::string(ARQAUX_TOOL_PATH) + " sample " + Execucao(k) + " --zones 1 " +
-                            OPCOES[k],
+                            kOpcoes[k],
                         &saida),
                 0)
           << saida;
@@ -93,8 +93,8 @@ TEST_F(DatabaseExport, TwoRunsAppendedReadBackThroughTablesAndTheView) {
   const std::string banco = Caminho("estudo.sqlite");
   TResumo_Banco resumo;
   std::string erro;
-  ASSERT_TRUE(Exporta_Banco({Execucao(0)}, banco, false, ANO, &resumo, &erro)) << erro;
-  ASSERT_TRUE(Exporta_Banco({Execucao(1)}, banco, true, ANO, &resumo, &erro)) << erro;
+  ASSERT_TRUE(Exporta_Banco({Execucao(0)}, banco, false, kAno, &resumo, &erro)) << erro;
+  ASSERT_TRUE(Exporta_Banco({Execucao(1)}, banco, true, kAno, &resumo, &erro)) << erro;
   const TConsulta Consulta(banco);
   EXPECT_EQ(Consulta("SELECT folder, run_id FROM runs"),
             (std::vector<std::pair<std::string, double>>{{Execucao(0), 1}, {Execucao(1), 2}}));
@@ -115,7 +115,7 @@ TEST_F(DatabaseExport, TwoRunsAppendedReadBackThroughTablesAndTheView) {
       long long segundos = 0;
       while (s->Le(&v, &segundos)) {
         for (size_t c = 0; c < n; ++c) {
-          esperado[c].emplace_back(Texto_ISO(segundos, ANO), Valor_Decimal(v[c]));
+          esperado[c].emplace_back(Texto_ISO(segundos, kAno), Valor_Decimal(v[c]));
         }
       }
       const std::string run = std::to_string(k + 1);
@@ -159,7 +159,7 @@ TEST_F(DatabaseExport, TwoRunsAppendedReadBackThroughTablesAndTheView) {
   // A third run, of another interval, doubles the columns: the view's
   // compound select is nested past SQLite's limit of terms, and still
   // shows every variable.
-  ASSERT_TRUE(Exporta_Banco({Execucao(2)}, banco, true, ANO, &resumo, &erro)) << erro;
+  ASSERT_TRUE(Exporta_Banco({Execucao(2)}, banco, true, kAno, &resumo, &erro)) << erro;
   const auto variaveis = Consulta("SELECT table_name, 0 FROM variables");
   EXPECT_GT(variaveis.size(), 500u);
   EXPECT_EQ(Consulta("SELECT DISTINCT table_name || ' ' || interval, 0 FROM variables WHERE "
@@ -188,7 +188,7 @@ TEST_F(DatabaseExport, RefusalsLeaveTheFileAsItWas) {
   const std::string banco = Caminho("estudo.sqlite"), alheio = Caminho("alheio.sqlite"),
                     texto = Caminho("texto.sqlite");
   std::string erro;
-  ASSERT_TRUE(Exporta_Banco({Execucao(0)}, banco, false, ANO, nullptr, &erro)) << erro;
+  ASSERT_TRUE(Exporta_Banco({Execucao(0)}, banco, false, kAno, nullptr, &erro)) << erro;
   ASSERT_EQ(Executa("sqlite3 " + alheio + " 'CREATE TABLE runs (x); INSERT INTO runs VALUES (1)'"),
             0);
   Escreve_Arquivo(texto, "not a database\n");
@@ -210,7 +210,7 @@ TEST_F(DatabaseExport, RefusalsLeaveTheFileAsItWas) {
   };
   const std::string antes[] = {Le_Arquivo(banco), Le_Arquivo(alheio), Le_Arquivo(texto)};
   for (const auto& c : casos) {
-    EXPECT_FALSE(Exporta_Banco(c.execucoes, c.banco, c.acrescentar, ANO, nullptr, &erro));
+    EXPECT_FALSE(Exporta_Banco(c.execucoes, c.banco, c.acrescentar, kAno, nullptr, &erro));
     EXPECT_NE(erro.find(c.erro), std::string::npos) << erro;
     EXPECT_EQ(Le_Arquivo(banco), antes[0]) << c.erro;
     EXPECT_EQ(Le_Arquivo(alheio), antes[1]) << c.erro;

@@ -142,7 +142,7 @@ struct TTanque {
   int32_t conf[2] = {};
 };
 
-const TLinha<TTanque> TANQUE[] = {
+const TLinha<TTanque> kTanque[] = {
     {"   [Tanque %d]\n", {Campo(&TTanque::numero)}},
     {"      {Dados:", {}},
     {"%f,", {arqaux::Vetor(&TTanque::dados, 10)}},
@@ -168,7 +168,7 @@ TTanque Tanque(float conexoes) {
 
 std::string Grava(const TTanque& t, bool* ok = nullptr) {
   FILE* arq = std::tmpfile();
-  const bool gravou = arqaux::Grava_Linhas(arq, TANQUE, t);
+  const bool gravou = arqaux::Grava_Linhas(arq, kTanque, t);
   if (ok != nullptr) *ok = gravou;
   std::rewind(arq);
   std::string texto = Resto(arq);
@@ -191,7 +191,7 @@ TEST(LinhasConfig, RowsRepeatOverArraysByFixedOrReadCounts) {
   for (size_t n = 0; n <= esperado.size(); ++n) {
     FILE* arq = Fluxo(esperado.substr(0, n));
     TTanque lido;
-    const bool ok = arqaux::Le_Linhas(arq, TANQUE, &lido);
+    const bool ok = arqaux::Le_Linhas(arq, kTanque, &lido);
     std::fclose(arq);
     // The last row needs its closing brace; its line end may be missing.
     ASSERT_EQ(ok, n + 1 >= esperado.size()) << "prefix of " << n << " bytes";
@@ -210,7 +210,7 @@ TEST(LinhasConfig, CountsReadFromTheRecordAreCheckedFirst) {
         "   [Tanque 1]\n      {Dados:0,0,0,0,0," + std::string(conexoes) + ",0,0,0,0," + cauda;
     FILE* arq = Fluxo(texto);
     TTanque lido;
-    EXPECT_FALSE(arqaux::Le_Linhas(arq, TANQUE, &lido)) << conexoes;
+    EXPECT_FALSE(arqaux::Le_Linhas(arq, kTanque, &lido)) << conexoes;
     EXPECT_EQ(Resto(arq), cauda) << conexoes;
     std::fclose(arq);
   }

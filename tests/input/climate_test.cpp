@@ -16,7 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int HORAS = ARQAUX_HORAS_ANO;
+constexpr int kHoras = ARQAUX_HORAS_ANO;
 const TReg_Climatico kIntocado = {-1, -1, -1, -1, -1, -1};
 
 template <typename T>
@@ -35,7 +35,7 @@ TReg_Climatico Clima_Da_Hora(int h) {
 std::string Esperado(int inicio, int de, int ate, int janela) {
   std::string bytes;
   for (int i = de; i < ate; ++i) {
-    bytes += i < janela ? Bytes(Clima_Da_Hora((inicio + i) % HORAS)) : Bytes(kIntocado);
+    bytes += i < janela ? Bytes(Clima_Da_Hora((inicio + i) % kHoras)) : Bytes(kIntocado);
   }
   return bytes;
 }
@@ -81,14 +81,19 @@ TEST_F(Climate, WindowsWrapAndShortReadsKeepWholeRecordsOnly) {
     int horas, inicio, quantidade;
     bool ok;
     int janela;  // records read
-  } casos[] = {{HORAS, 0, 24, true, 24},          {HORAS, 8736, 24, true, 24},
-               {HORAS, 8759, 2, true, 2},         {HORAS, 0, 10000, true, 10000},
-               {HORAS, 8000, HORAS, true, HORAS}, {HORAS, 5000, 0, true, 0},
-               {HORAS, 0, 17521, false, 17520},   {4380, 4370, 10, true, 10},
-               {4380, 4375, 10, false, 5},        {4380, 6000, 1, false, 0}};
-  Abre_Clima(HORAS);
+  } casos[] = {{kHoras, 0, 24, true, 24},
+               {kHoras, 8736, 24, true, 24},
+               {kHoras, 8759, 2, true, 2},
+               {kHoras, 0, 10000, true, 10000},
+               {kHoras, 8000, kHoras, true, kHoras},
+               {kHoras, 5000, 0, true, 0},
+               {kHoras, 0, 17521, false, 17520},
+               {4380, 4370, 10, true, 10},
+               {4380, 4375, 10, false, 5},
+               {4380, 6000, 1, false, 0}};
+  Abre_Clima(kHoras);
   ASSERT_EQ(fs::file_size(Caminho("clima8760.bin")), ARQAUX_TAM_ARQUIVO_CLIMA);
-  int aberta = HORAS;  // the hours of the file on the current stream
+  int aberta = kHoras;  // the hours of the file on the current stream
   for (const auto& c : casos) {
     SCOPED_TRACE(std::to_string(c.horas) + ": " + std::to_string(c.inicio) + "+" +
                  std::to_string(c.quantidade));
@@ -122,7 +127,7 @@ TEST_F(Climate, BadArgumentsAndNoStreamFailWithoutReading) {
   EXPECT_FALSE(geren->Bufferiza_Solo(&s, 0, 1));
   EXPECT_FALSE(geren->Carrega_Cabecalho(&lido));
 
-  Abre_Clima(HORAS);
+  Abre_Clima(kHoras);
   EXPECT_FALSE(geren->Bufferiza_Clima(nullptr, &c, 0, 1));
   EXPECT_FALSE(geren->Bufferiza_Clima(&lido, nullptr, 0, 1));
   EXPECT_FALSE(geren->Carrega_Cabecalho(nullptr));
@@ -136,7 +141,7 @@ TEST_F(Climate, BadArgumentsAndNoStreamFailWithoutReading) {
 // Soil and interior-climate files are 8-byte records with no header.
 TEST_F(Climate, SoilAndInteriorWindowsWrapWithoutHeader) {
   std::string pares;
-  for (int h = 0; h < HORAS; ++h) pares += Bytes(float(h)) + Bytes(float(-h));
+  for (int h = 0; h < kHoras; ++h) pares += Bytes(float(h)) + Bytes(float(-h));
   Escreve_Arquivo(Caminho("solo.bin"), pares);
   Escreve_Arquivo(Caminho("interno.ti"), pares);
   const int n_solo = geren->Abre_Arquivo(Caminho("solo.bin").c_str(), "rb");
@@ -147,7 +152,7 @@ TEST_F(Climate, SoilAndInteriorWindowsWrapWithoutHeader) {
   EXPECT_EQ(Bytes(t), Bytes(float(8759)) + Bytes(float(-8759)) + pares.substr(0, 16));
   geren->Muda_Arquivo(n_solo);
   TReg_Solo s[2];
-  ASSERT_TRUE(geren->Bufferiza_Solo(s, HORAS, 2));  // hour 8760 is hour 0 again
+  ASSERT_TRUE(geren->Bufferiza_Solo(s, kHoras, 2));  // hour 8760 is hour 0 again
   EXPECT_EQ(Bytes(s), pares.substr(0, 16));
   ASSERT_TRUE(geren->Bufferiza_Solo(s, 100, 1));
   EXPECT_EQ(Bytes(s[0]), pares.substr(800, 8));
@@ -173,7 +178,7 @@ class InteriorClimate : public ArqauxTest {
 // (a short file, or a line that does not scan) are zeros.
 TEST_F(InteriorClimate, ConvertsPairsAndZerosTheMissingHours) {
   std::string texto, esperado;
-  for (int h = 0; h < HORAS; ++h) {
+  for (int h = 0; h < kHoras; ++h) {
     texto += std::to_string(h) + " " + std::to_string(h % 7) + ".125\n";
     esperado += Bytes(float(h)) + Bytes(h % 7 + 0.125f);
   }
@@ -188,7 +193,7 @@ TEST_F(InteriorClimate, ConvertsPairsAndZerosTheMissingHours) {
   Escreve_Arquivo(Caminho("curto.txt"), "1.5 0.25\n2 0.5\n  3\t0.75\nabc 4\n5 6\n");
   ASSERT_TRUE(Converte(Caminho("curto.txt")));
   esperado = Bytes(1.5f) + Bytes(0.25f) + Bytes(2.0f) + Bytes(0.5f) + Bytes(3.0f) + Bytes(0.75f);
-  esperado.resize(HORAS * 8, '\0');
+  esperado.resize(kHoras * 8, '\0');
   EXPECT_EQ(Le_Arquivo(Caminho("curto.ti")), esperado);
 }
 
@@ -212,7 +217,7 @@ TEST_F(InteriorClimate, OutputNameRules) {
     Escreve_Arquivo(c[0], "20 0.01\n");
     EXPECT_TRUE(Converte(c[0]));
     EXPECT_EQ(nome, c[1]);
-    EXPECT_EQ(fs::exists(c[1]) ? fs::file_size(c[1]) : 0u, HORAS * 8u);
+    EXPECT_EQ(fs::exists(c[1]) ? fs::file_size(c[1]) : 0u, kHoras * 8u);
   }
   fs::current_path(anterior);
 }

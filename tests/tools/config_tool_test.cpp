@@ -14,7 +14,7 @@ class ConfigToolTest : public ArqauxTest {
   }
 };
 
-const char* const RESUMO_ZONA_1 =
+const char* const kResumoZona1 =
     "zone 1\n"
     "\tgains: 4 (people 1, equipment 1, lighting 1, vapour generation 1)\n"
     "\tpv equipment: 2\n"
@@ -29,7 +29,7 @@ TEST_F(ConfigToolTest, SampleReadsBackZoneByZone) {
 
   ASSERT_EQ(Roda("check " + arquivo + " --zones 2 --blocks gains,pv,actuators,ventilation", &saida),
             0);
-  EXPECT_EQ(saida, std::string(RESUMO_ZONA_1) +
+  EXPECT_EQ(saida, std::string(kResumoZona1) +
                        "zone 2\n"
                        "\tgains: 2 (people 1, lighting 1)\n"
                        "\tpv equipment: 0\n"
@@ -50,7 +50,7 @@ TEST_F(ConfigToolTest, DamagedFileReportsWhereReadingStopped) {
   danificado.replace(danificado.find("Num asper = 4"), 13, "Num asper = four");
   Escreve_Arquivo(arquivo, danificado);
   EXPECT_EQ(Roda("check " + arquivo + " --zones 2", &saida), 1);
-  EXPECT_EQ(saida, std::string(RESUMO_ZONA_1) + "arqaux: " + arquivo +
+  EXPECT_EQ(saida, std::string(kResumoZona1) + "arqaux: " + arquivo +
                        ": zone 2, block actuators: reading stopped at byte 3240\n");
 
   Escreve_Arquivo(arquivo, texto.substr(0, 500));

@@ -20,8 +20,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string TOOL = ARQAUX_TOOL_PATH;
-constexpr int PASSOS = 48;  // two days of hourly steps
+const std::string kTool = ARQAUX_TOOL_PATH;
+constexpr int kPassos = 48;  // two days of hourly steps
 
 // What the tool tells of each kind the run writes, and how the source holds
 // its records: a binary file holds them after cabecalho bytes, reais values
@@ -42,44 +42,44 @@ struct TCaso {
   bool inteiro;
 };
 // Every row is stamped at the end of its hour or step, a line at its own time.
-const char* const ANO = "2001-01-01T01:00:00 to 2002-01-01T00:00:00";
+const char* const kAno = "2001-01-01T01:00:00 to 2002-01-01T00:00:00";
 const char* const kDias = "2001-01-01T01:00:00 to 2001-01-03T00:00:00";
-constexpr int FANCOIL = 41;  // the values the sample fan coil monitors
-const TCaso CASOS[] = {
-    {"clima.bin", "climate", 8760, 6, ANO, 80, 6, 0, false},
-    {"solo.bin", "soil", 8760, 2, ANO, 0, 2, 0, false},
-    {"interno.ti", "ti", 8760, 2, ANO, 0, 2, 0, false},
-    {"zona1_temp_umi.bin", "tupmv", PASSOS, 6, kDias, 7, 6, 0, false},
-    {"zona1_ats.bin", "ats", PASSOS, 1, kDias, 0, 1, 0, false},
-    {"zona1_acs.bin", "acs", PASSOS, 2, kDias, 0, 2, 0, false},
-    {"zona1_pv.bin", "pv", PASSOS, 7, kDias, 0, 7, 0, false},
-    {"zona1_saida_cont.bin", "sc", PASSOS, 2, kDias, 4, 3, 1, false},
-    {"zona1_pessoas.bin", "occupancy", PASSOS, 2, kDias, 0, 2, 0, true},
-    {"zona1_carga_verao.txt", "load", PASSOS, 42, kDias, 0, 0, 0, false},
-    {"zona1_ganho.txt", "gain", PASSOS, 35, kDias, 0, 0, 0, false},
+constexpr int kFancoil = 41;  // the values the sample fan coil monitors
+const TCaso kCasos[] = {
+    {"clima.bin", "climate", 8760, 6, kAno, 80, 6, 0, false},
+    {"solo.bin", "soil", 8760, 2, kAno, 0, 2, 0, false},
+    {"interno.ti", "ti", 8760, 2, kAno, 0, 2, 0, false},
+    {"zona1_temp_umi.bin", "tupmv", kPassos, 6, kDias, 7, 6, 0, false},
+    {"zona1_ats.bin", "ats", kPassos, 1, kDias, 0, 1, 0, false},
+    {"zona1_acs.bin", "acs", kPassos, 2, kDias, 0, 2, 0, false},
+    {"zona1_pv.bin", "pv", kPassos, 7, kDias, 0, 7, 0, false},
+    {"zona1_saida_cont.bin", "sc", kPassos, 2, kDias, 4, 3, 1, false},
+    {"zona1_pessoas.bin", "occupancy", kPassos, 2, kDias, 0, 2, 0, true},
+    {"zona1_carga_verao.txt", "load", kPassos, 42, kDias, 0, 0, 0, false},
+    {"zona1_ganho.txt", "gain", kPassos, 35, kDias, 0, 0, 0, false},
     {"zona1_demanda.bin", "demand", -1, 0, "", 0, 0, 0, false},
     {"zona1_estatisticas.bin", "monthly", -1, 0, "", 0, 0, 0, false},
     {"hvac_demanda.bin", "hvac-demand", -1, 0, "", 0, 0, 0, false},
     {"zona1_cargas.est", "loads", -1, 0, "", 0, 0, 0, false},
     {"zona1_ganhos.est", "gains", -1, 0, "", 0, 0, 0, false},
     {"interno.txt", "interior-text", -1, 0, "", 0, 0, 0, false},
-    {"zona1_fancoil.dat", "hvac", PASSOS, FANCOIL, kDias, 0, -1, 0, false},
-    {"zona1_fancoil_consumo.dat", "hvac-consumption", PASSOS, 5, kDias, 0, -1, 0, false},
-    {"boiler.dat", "hvac", PASSOS, 10, kDias, 0, -1, 0, false},
-    {"chiller-agua.dat", "hvac", PASSOS, 10, kDias, 0, -1, 0, false},
-    {"torre.dat", "hvac", PASSOS, 8, kDias, 0, -1, 0, false},
-    {"bomba-aq.dat", "hvac", PASSOS, 5, kDias, 0, -1, 0, false},
-    {"chiller-ar_consumo.dat", "hvac-consumption", PASSOS, 1, kDias, 0, -1, 0, false},
+    {"zona1_fancoil.dat", "hvac", kPassos, kFancoil, kDias, 0, -1, 0, false},
+    {"zona1_fancoil_consumo.dat", "hvac-consumption", kPassos, 5, kDias, 0, -1, 0, false},
+    {"boiler.dat", "hvac", kPassos, 10, kDias, 0, -1, 0, false},
+    {"chiller-agua.dat", "hvac", kPassos, 10, kDias, 0, -1, 0, false},
+    {"torre.dat", "hvac", kPassos, 8, kDias, 0, -1, 0, false},
+    {"bomba-aq.dat", "hvac", kPassos, 5, kDias, 0, -1, 0, false},
+    {"chiller-ar_consumo.dat", "hvac-consumption", kPassos, 1, kDias, 0, -1, 0, false},
     // The north wall: regions of 5 and 7 nodes, four values a node.
-    {"zona1_parede.bin", "wall", PASSOS, 48, kDias, 36, 48, 0, false},
+    {"zona1_parede.bin", "wall", kPassos, 48, kDias, 36, 48, 0, false},
     // Six faces; eight regions.
-    {"zona1_sombras.bin", "shading", PASSOS, 12, kDias, 28, 12, 0, false},
-    {"zona1_radiacao.bin", "radiation", PASSOS, 18, kDias, 0, 18, 0, false},
-    {"zona1_fluxos.bin", "flux", PASSOS, 24, kDias, 36, 24, 0, false},
-    {"zona1_mofo.bin", "mould", PASSOS, 8, kDias, 36, 8, 0, false},
-    {"zona1_superficies.dat", "surface-temperatures", PASSOS, 8, kDias, 0, -2, 0, false},
-    {"zona1_superficies.txt", "surface-temperatures", PASSOS, 8, kDias, 0, -2, 14, false},
-    {"iluminacao.csv", "daylight", 8760, 1, ANO, 0, -3, 5, false},
+    {"zona1_sombras.bin", "shading", kPassos, 12, kDias, 28, 12, 0, false},
+    {"zona1_radiacao.bin", "radiation", kPassos, 18, kDias, 0, 18, 0, false},
+    {"zona1_fluxos.bin", "flux", kPassos, 24, kDias, 36, 24, 0, false},
+    {"zona1_mofo.bin", "mould", kPassos, 8, kDias, 36, 8, 0, false},
+    {"zona1_superficies.dat", "surface-temperatures", kPassos, 8, kDias, 0, -2, 0, false},
+    {"zona1_superficies.txt", "surface-temperatures", kPassos, 8, kDias, 0, -2, 14, false},
+    {"iluminacao.csv", "daylight", 8760, 1, kAno, 0, -3, 5, false},
     {"zona1_parede.bin.desc", "description", -1, 0, "", 0, 0, 0, false},
     {"zona1_temp_umi.txt", "report", -1, 0, "", 0, 0, 0, false},
     {"zona1_perfis.txt", "report", -1, 0, "", 0, 0, 0, false},
@@ -91,7 +91,7 @@ class ExportTool : public ArqauxTest {
   static void SetUpTestSuite() {
     pasta_ = (fs::temp_directory_path() / ("arqaux-export-" + std::to_string(getpid()))).string();
     std::string saida;
-    ASSERT_EQ(Executa(TOOL + " sample " + pasta_ + " --zones 1 --days 2 --interval 3600", &saida),
+    ASSERT_EQ(Executa(kTool + " sample " + pasta_ + " --zones 1 --days 2 --interval 3600", &saida),
               0)
         << saida;
   }
@@ -150,12 +150,12 @@ float Valor_Fonte(const TCaso& c, const std::string& bytes, const std::vector<st
 
 TEST_F(ExportTool, InfoTellsEveryKindTheSampleWrites) {
   std::string esperado, obtido;
-  for (const TCaso& c : CASOS) {
+  for (const TCaso& c : kCasos) {
     esperado += std::string(c.arquivo) + ": " + c.tipo + " / " +
                 (c.registros < 0 ? "-" : std::to_string(c.registros)) + " / " +
                 (c.registros < 0 ? "-" : c.periodo) + "\n";
     std::string saida;
-    const int status = Executa(TOOL + " info " + Em(c.arquivo), &saida);
+    const int status = Executa(kTool + " info " + Em(c.arquivo), &saida);
     obtido += std::string(c.arquivo) + ": " + Divide(Depois(saida, "kind: "), ' ')[0] + " / " +
               Depois(saida, "records: ") + " / " + Depois(saida, "period: ") +
               (status == 0 ? "" : " status " + std::to_string(status)) + "\n";
@@ -167,9 +167,9 @@ TEST_F(ExportTool, InfoTellsEveryKindTheSampleWrites) {
 // own; each file's CSV is the one its own export writes.
 TEST_F(ExportTool, CsvHoldsEveryValueOfTheSource) {
   std::string saida;
-  ASSERT_EQ(Executa(TOOL + " export " + pasta_ + " --to csv --out " + Caminho("csv"), &saida), 0)
+  ASSERT_EQ(Executa(kTool + " export " + pasta_ + " --to csv --out " + Caminho("csv"), &saida), 0)
       << saida;
-  for (const TCaso& c : CASOS) {
+  for (const TCaso& c : kCasos) {
     if (c.registros < 0) continue;
     const std::string csv = Caminho("csv/" + std::string(c.arquivo) + ".csv");
     const std::vector<std::string> linhas = Divide(Le_Arquivo(csv), '\n');
@@ -200,18 +200,18 @@ TEST_F(ExportTool, CsvHoldsEveryValueOfTheSource) {
     EXPECT_EQ(periodo, c.periodo) << c.arquivo;
   }
   // "--out -": the same bytes on standard output, and nothing else there.
-  EXPECT_EQ(Executa(TOOL + " export " + Em("zona1_acs.bin") + " --to csv --out -", &saida), 0);
+  EXPECT_EQ(Executa(kTool + " export " + Em("zona1_acs.bin") + " --to csv --out -", &saida), 0);
   EXPECT_EQ(saida, Le_Arquivo(Caminho("csv/zona1_acs.bin.csv")));
   // A second export replaces the folder's CSV files; a folder that holds
   // any other file (the run's own) is refused, and loses nothing.
   fs::remove(Caminho("csv/zona1_ats.bin.csv"));
-  EXPECT_EQ(Executa(TOOL + " export " + pasta_ + " --to csv --out " + Caminho("csv"), &saida), 0)
+  EXPECT_EQ(Executa(kTool + " export " + pasta_ + " --to csv --out " + Caminho("csv"), &saida), 0)
       << saida;
   EXPECT_TRUE(fs::exists(Caminho("csv/zona1_ats.bin.csv")));
   Escreve_Arquivo(Caminho("csv/notas.txt"), "mine");
   const size_t arquivos = std::distance(fs::directory_iterator(pasta_), {});
   for (const std::string& pasta : {Caminho("csv"), pasta_}) {
-    EXPECT_EQ(Executa(TOOL + " export " + pasta_ + " --to csv --out " + pasta, &saida), 1);
+    EXPECT_EQ(Executa(kTool + " export " + pasta_ + " --to csv --out " + pasta, &saida), 1);
     EXPECT_NE(saida.find("CSV files go into a new folder"), std::string::npos) << saida;
   }
   EXPECT_EQ(Le_Arquivo(Caminho("csv/notas.txt")), "mine");
@@ -224,11 +224,11 @@ TEST_F(ExportTool, CsvHoldsEveryValueOfTheSource) {
 TEST_F(ExportTool, SqliteHoldsTheRunWhole) {
   const std::string banco = Caminho("run.sqlite");
   std::string saida;
-  ASSERT_EQ(Executa(TOOL + " export " + pasta_ + " --to sqlite --out " + banco, &saida), 0)
+  ASSERT_EQ(Executa(kTool + " export " + pasta_ + " --to sqlite --out " + banco, &saida), 0)
       << saida;
   std::string consultas, esperado;
   std::vector<const TCaso*> exportados;
-  for (const TCaso& c : CASOS) {
+  for (const TCaso& c : kCasos) {
     if (c.registros >= 0) exportados.push_back(&c);
   }
   // Tables are named after the files in name order, a stem met again with
@@ -268,7 +268,7 @@ TEST_F(ExportTool, SqliteHoldsTheRunWhole) {
     Escreve_Arquivo(Caminho("nomes/") + nome + ".bin.desc", "kind = ats\n");
   }
   const std::string nomes = Caminho("nomes.sqlite");
-  ASSERT_EQ(Executa(TOOL + " export " + Caminho("nomes") + " --to sqlite --out " + nomes, &saida),
+  ASSERT_EQ(Executa(kTool + " export " + Caminho("nomes") + " --to sqlite --out " + nomes, &saida),
             0)
       << saida;
   ASSERT_EQ(Executa("sqlite3 " + nomes + " 'SELECT DISTINCT table_name FROM variables'", &saida),
@@ -284,10 +284,10 @@ TEST_F(ExportTool, SqliteHoldsTheRunWhole) {
 TEST_F(ExportTool, RunsAppendedToOneDatabase) {
   const std::string banco = Caminho("estudo.sqlite"), r2 = Caminho("r2");
   std::string saida;
-  ASSERT_EQ(Executa(TOOL + " sample " + r2 + " --zones 1 --days 3 --interval 3600", &saida), 0);
-  ASSERT_EQ(Executa(TOOL + " export " + pasta_ + " --to sqlite --out " + banco, &saida), 0)
+  ASSERT_EQ(Executa(kTool + " sample " + r2 + " --zones 1 --days 3 --interval 3600", &saida), 0);
+  ASSERT_EQ(Executa(kTool + " export " + pasta_ + " --to sqlite --out " + banco, &saida), 0)
       << saida;
-  ASSERT_EQ(Executa(TOOL + " export " + r2 + " --to sqlite --out " + banco + " --append", &saida),
+  ASSERT_EQ(Executa(kTool + " export " + r2 + " --to sqlite --out " + banco + " --append", &saida),
             0)
       << saida;
   ASSERT_EQ(Executa("sqlite3 " + banco +
@@ -298,8 +298,8 @@ TEST_F(ExportTool, RunsAppendedToOneDatabase) {
                         "GROUP BY run\"",
                     &saida),
             0);
-  EXPECT_EQ(saida, std::to_string(PASSOS) + "|" + std::to_string(PASSOS) + "\n1|" +
-                       std::to_string(PASSOS) + "\n2|" + std::to_string(PASSOS * 3 / 2) + "\n");
+  EXPECT_EQ(saida, std::to_string(kPassos) + "|" + std::to_string(kPassos) + "\n1|" +
+                       std::to_string(kPassos) + "\n2|" + std::to_string(kPassos * 3 / 2) + "\n");
   Escreve_Arquivo(Caminho("texto.sqlite"), "not a database\n");
   const std::string antes = Le_Arquivo(banco);
   const struct {
@@ -314,7 +314,7 @@ TEST_F(ExportTool, RunsAppendedToOneDatabase) {
        "--kind and --interval are for one"},
   };
   for (const auto& c : casos) {
-    EXPECT_EQ(Executa(TOOL + " export " + c.linha + " --to sqlite", &saida), 1) << c.linha;
+    EXPECT_EQ(Executa(kTool + " export " + c.linha + " --to sqlite", &saida), 1) << c.linha;
     EXPECT_EQ(saida, "arqaux: " + Depois(saida, "arqaux: ") + "\n") << saida;
     EXPECT_NE(saida.find(c.erro), std::string::npos) << saida;
     EXPECT_EQ(Le_Arquivo(banco), antes) << c.linha;
@@ -364,7 +364,7 @@ TEST_F(ExportTool, KindsNotToldAreRefusedWithTheCandidates) {
                 : "arqaux: cannot tell the kind of '" + Caminho(nome) + "': " + c.esperado) +
         "\n";
     std::string saida;
-    const int status = Executa(TOOL + " info " + Caminho(c.argumentos), &saida);
+    const int status = Executa(kTool + " info " + Caminho(c.argumentos), &saida);
     obtido += std::string(c.argumentos) + ": " + Divide(saida, '\n')[aceito ? 1 : 0] + "\n";
     EXPECT_EQ(status, aceito ? 0 : 1) << c.argumentos;
   }
@@ -372,7 +372,7 @@ TEST_F(ExportTool, KindsNotToldAreRefusedWithTheCandidates) {
   // A wall's regions are the writer's: without them no row can be read.
   fs::copy_file(Em("zona1_parede.bin"), Caminho("parede"));
   std::string saida;
-  EXPECT_EQ(Executa(TOOL + " export " + Caminho("parede") + " --to csv", &saida), 1);
+  EXPECT_EQ(Executa(kTool + " export " + Caminho("parede") + " --to csv", &saida), 1);
   EXPECT_EQ(saida, "arqaux: cannot read '" + Caminho("parede") +
                        "' as wall (wall node file): its description must give 'regions = ' the "
                        "elements of each region, and may give 'groups = ' those of 1,2,3 it "
@@ -384,7 +384,7 @@ TEST_F(ExportTool, KindsNotToldAreRefusedWithTheCandidates) {
 // itself reads the image back into a table (x, y, red, green, blue, alpha).
 TEST_F(ExportTool, PlotsArePngsOfTheSizeAskedWithMoreThanOneColour) {
   std::string saida;
-  ASSERT_EQ(Executa("PATH=/nonexistent " + TOOL + " plot " + Em("zona1_acs.bin") +
+  ASSERT_EQ(Executa("PATH=/nonexistent " + kTool + " plot " + Em("zona1_acs.bin") +
                         " --column zone_operative_temperature --out " + Caminho("x.png"),
                     &saida),
             1);
@@ -396,7 +396,7 @@ TEST_F(ExportTool, PlotsArePngsOfTheSizeAskedWithMoreThanOneColour) {
   } casos[] = {{"--column zone_air_temperature --carpet", 320, 200}, {"--column ppd", 240, 130}};
   for (const auto& c : casos) {
     const std::string png = Caminho("grafico.png");
-    ASSERT_EQ(Executa(TOOL + " plot " + Em("zona1_temp_umi.bin") + " " + c.opcoes + " --out " +
+    ASSERT_EQ(Executa(kTool + " plot " + Em("zona1_temp_umi.bin") + " " + c.opcoes + " --out " +
                           png + " --width " + std::to_string(c.largura) + " --height " +
                           std::to_string(c.altura),
                       &saida),
@@ -497,7 +497,7 @@ TEST_F(ExportTool, DamagedAndImpossibleFilesAreRefusedWithTheirFault) {
     Escreve_Arquivo(p, c.conteudo);
     if (!c.descricao.empty()) Escreve_Arquivo(p + ".desc", c.descricao);
     std::string saida;
-    const int status = Executa(TOOL + " " + troca(c.comando), &saida);
+    const int status = Executa(kTool + " " + troca(c.comando), &saida);
     const bool lido = saida.find("arqaux: ") == std::string::npos;
     EXPECT_EQ(status, lido ? 0 : 1) << c.nome;
     obtido += std::string(c.nome) + ": " +

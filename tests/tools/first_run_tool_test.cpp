@@ -14,7 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string TOOL = ARQAUX_TOOL_PATH;
+const std::string kTool = ARQAUX_TOOL_PATH;
 
 class FirstRun : public ArqauxTest {
  protected:
@@ -36,7 +36,7 @@ std::vector<std::string> Linhas(const std::string& texto) {
 
 TEST_F(FirstRun, DefaultSampleIsLightCompleteAndGuides) {
   std::string saida, erro;
-  ASSERT_EQ(Roda(TOOL + " sample", &saida, &erro), 0) << saida << erro;
+  ASSERT_EQ(Roda(kTool + " sample", &saida, &erro), 0) << saida << erro;
   // Nothing on standard error when it is not a terminal.
   EXPECT_EQ(erro, "");
   // One zone: every family's files, each on its own line of the summary.
@@ -82,7 +82,7 @@ TEST_F(FirstRun, DefaultSampleIsLightCompleteAndGuides) {
   for (size_t k = 0; k < 3; ++k) {
     EXPECT_EQ(proximos[k].rfind(comandos[k], 0), 0u) << proximos[k];
     std::string resposta;
-    EXPECT_EQ(Roda(TOOL + proximos[k].substr(sizeof("  arqaux") - 1), &resposta, &erro), 0)
+    EXPECT_EQ(Roda(kTool + proximos[k].substr(sizeof("  arqaux") - 1), &resposta, &erro), 0)
         << proximos[k] << '\n'
         << resposta << erro;
     EXPECT_EQ(erro, "") << proximos[k];
@@ -93,7 +93,7 @@ TEST_F(FirstRun, DefaultSampleIsLightCompleteAndGuides) {
 // on standard output unless --quiet, the file list with --list, the progress
 // line only on a terminal (script gives the tool one) and never with --quiet.
 TEST_F(FirstRun, ProgressSummaryListAndQuiet) {
-  const std::string terminal = "script -qec '" + TOOL + " sample %s --days 2 %s' /dev/null";
+  const std::string terminal = "script -qec '" + kTool + " sample %s --days 2 %s' /dev/null";
   const struct {
     bool tty;
     const char* opcoes;
@@ -112,7 +112,7 @@ TEST_F(FirstRun, ProgressSummaryListAndQuiet) {
     std::snprintf(linha, sizeof linha, terminal.c_str(), pasta.c_str(), c.opcoes);
     std::string saida, erro;
     const std::string comando =
-        c.tty ? std::string(linha) : TOOL + " sample " + pasta + " --days 2 " + c.opcoes;
+        c.tty ? std::string(linha) : kTool + " sample " + pasta + " --days 2 " + c.opcoes;
     ASSERT_EQ(Roda(comando, &saida, &erro), 0) << comando << saida << erro;
     // Off a terminal, standard error stays empty.
     const std::string tudo = saida + erro;
@@ -127,11 +127,11 @@ TEST_F(FirstRun, ProgressSummaryListAndQuiet) {
 // The manual page holds every command and renders; the completion offers
 // the commands and options after the words typed.
 TEST_F(FirstRun, ManualPageAndCompletion) {
-  const fs::path raiz = fs::path(TOOL).parent_path() / "share";
+  const fs::path raiz = fs::path(kTool).parent_path() / "share";
   const std::string pagina = Le_Arquivo((raiz / "man/man1/arqaux.1").string());
   std::string saida, erro;
   // The commands, as the tool names them when none is given.
-  Roda(TOOL, &saida, &erro);
+  Roda(kTool, &saida, &erro);
   const std::string marca = "needs a command: ";
   ASSERT_NE(erro.find(marca), std::string::npos) << erro;
   std::string lista = erro.substr(erro.find(marca) + marca.size());

@@ -24,7 +24,7 @@ class HvacToolTest : public ArqauxTest {
   }
 };
 
-const char* const RESUMO =
+const char* const kResumo =
     "header: system monitored 1, consumption monitored 0, report step 600 s\n"
     "fan coils: 2\n"
     "  fan coil 1: 3 zones, 4 components, 3 components in the zones\n"
@@ -43,7 +43,7 @@ TEST_F(HvacToolTest, SampleLoadsWhole) {
   const std::string arquivo = Exemplo();
   std::string saida;
   ASSERT_EQ(Roda("check " + arquivo, &saida), 0) << saida;
-  EXPECT_EQ(saida, std::string(RESUMO) + arquivo + ": whole system read, " +
+  EXPECT_EQ(saida, std::string(kResumo) + arquivo + ": whole system read, " +
                        std::to_string(Le_Arquivo(arquivo).size()) + " bytes\n");
 }
 

@@ -16,11 +16,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string TOOL = std::string(ARQAUX_TOOL_PATH) + " ";
-const std::string EPW = std::string(ARQAUX_TEST_DATA) + "/tmy_45.000_8.000_2005_2023.epw";
+const std::string kTool = std::string(ARQAUX_TOOL_PATH) + " ";
+const std::string kEpw = std::string(ARQAUX_TEST_DATA) + "/tmy_45.000_8.000_2005_2023.epw";
 // Files past this size (in 512-byte blocks) cannot be written, and the
 // signal that would kill the tool is ignored: the write fails instead.
-const std::string LIMITE = "trap '' XFSZ; ulimit -f ";
+const std::string kLimite = "trap '' XFSZ; ulimit -f ";
 
 class RunFolderTool : public ArqauxTest {
  protected:
@@ -82,15 +82,15 @@ class RunFolderTool : public ArqauxTest {
 // in the folder, and a second run leaves none of the first one's: not the
 // third zone's, nor a CSV or a plot written into the folder since.
 TEST_F(RunFolderTool, ARunReplacesTheOneBeforeAndListsItsFiles) {
-  const std::string csv = TOOL + "export run/zona1_acs.bin --to csv";
+  const std::string csv = kTool + "export run/zona1_acs.bin --to csv";
   const struct {
     std::string linha, pasta, ausente;
   } casos[] = {
-      {TOOL + "sample run --zones 3 --days 1", "run", ""},
-      {csv + " && " + TOOL + "export run/zona1_acs.bin --to csv --out run/b.csv", "run", ""},
-      {TOOL + "sample run --zones 2 --days 1", "run", "zona3_temp_umi.bin"},
-      {TOOL + "catalogue sample cat && " + TOOL + "catalogue sample cat", "cat", ""},
-      {TOOL + "import epw " + EPW + " w && " + TOOL + "import epw " + EPW + " w", "w", ""},
+      {kTool + "sample run --zones 3 --days 1", "run", ""},
+      {csv + " && " + kTool + "export run/zona1_acs.bin --to csv --out run/b.csv", "run", ""},
+      {kTool + "sample run --zones 2 --days 1", "run", "zona3_temp_umi.bin"},
+      {kTool + "catalogue sample cat && " + kTool + "catalogue sample cat", "cat", ""},
+      {kTool + "import epw " + kEpw + " w && " + kTool + "import epw " + kEpw + " w", "w", ""},
   };
   for (const auto& c : casos) {
     std::string saida;
@@ -109,20 +109,20 @@ TEST_F(RunFolderTool, ARunReplacesTheOneBeforeAndListsItsFiles) {
 // instead of writing synthetic ones; and a weather file inside the folder it
 // is imported into.
 TEST_F(RunFolderTool, InputsAreNeverReplacedNorRemoved) {
-  ASSERT_EQ(Roda(TOOL + "sample run --days 1"), 0);
+  ASSERT_EQ(Roda(kTool + "sample run --days 1"), 0);
   const std::string clima = Le_Arquivo(Caminho("run/clima.bin"));
   const std::string solo(8 * 8760, '\1');
   Escreve_Arquivo(Caminho("run/solo.bin"), solo);
   std::string saida;
-  ASSERT_EQ(Roda(TOOL + "sample run --days 1 --climate run/clima.bin", &saida), 0) << saida;
+  ASSERT_EQ(Roda(kTool + "sample run --days 1 --climate run/clima.bin", &saida), 0) << saida;
   EXPECT_EQ(Le_Arquivo(Caminho("run/clima.bin")), clima);
   EXPECT_EQ(Le_Arquivo(Caminho("run/solo.bin")), solo);
   EXPECT_EQ(Manifesto("run"), Arquivos("run"));
 
   fs::create_directories(Caminho("w"));
-  fs::copy_file(EPW, Caminho("w/tmy.epw"));
-  ASSERT_EQ(Roda(TOOL + "import epw w/tmy.epw w", &saida), 0) << saida;
-  EXPECT_EQ(Le_Arquivo(Caminho("w/tmy.epw")), Le_Arquivo(EPW));
+  fs::copy_file(kEpw, Caminho("w/tmy.epw"));
+  ASSERT_EQ(Roda(kTool + "import epw w/tmy.epw w", &saida), 0) << saida;
+  EXPECT_EQ(Le_Arquivo(Caminho("w/tmy.epw")), Le_Arquivo(kEpw));
   EXPECT_EQ(Manifesto("w"), (std::set<std::string>{"clima.bin"}));
 }
 
@@ -138,23 +138,23 @@ TEST_F(RunFolderTool, ForeignFilesAndLinksAreNeverWrittenThrough) {
       "was not written by arqaux (the folder's .arqaux-run does not "
       "list it)";
   Confere({
-      {"mkdir a && echo x > a/notas.txt && " + TOOL + "sample a --days 1", 1,
+      {"mkdir a && echo x > a/notas.txt && " + kTool + "sample a --days 1", 1,
        "'a/notas.txt' " + estranho + ": move it away, or give --force", "a/notas.txt", "x\n"},
-      {TOOL + "sample a --days 1 --force >/dev/null", 0, "", "a/notas.txt", "x\n"},
-      {"mkdir b && " + link + "b/zona1_ats.bin && " + TOOL + "sample b --days 1 --force", 1,
+      {kTool + "sample a --days 1 --force >/dev/null", 0, "", "a/notas.txt", "x\n"},
+      {"mkdir b && " + link + "b/zona1_ats.bin && " + kTool + "sample b --days 1 --force", 1,
        "'b/zona1_ats.bin' " + estranho + ": it is not replaced", "fora.txt", "segredo"},
-      {"mkdir -p c/Materiais && ln -s ../../fora.txt c/Materiais/Isoterma.txt && " + TOOL +
+      {"mkdir -p c/Materiais && ln -s ../../fora.txt c/Materiais/Isoterma.txt && " + kTool +
            "catalogue sample c",
        1, "'c/Materiais/Isoterma.txt' " + estranho, "fora.txt", "segredo"},
-      {"mkdir d && ln -s ../fora d/PV && " + TOOL + "catalogue sample d --force", 1,
+      {"mkdir d && ln -s ../fora d/PV && " + kTool + "catalogue sample d --force", 1,
        "'d/PV' is not a folder: arqaux does not write through a link", "fora/Fabricantes.txt",
        nullptr},
-      {"mkdir e && " + link + "e/clima.bin && " + TOOL + "import epw " + EPW + " e --force", 1,
+      {"mkdir e && " + link + "e/clima.bin && " + kTool + "import epw " + kEpw + " e --force", 1,
        "'e/clima.bin' " + estranho + ": it is not replaced", "fora.txt", "segredo"},
-      {"mkdir f && printf '#\\nx\\n../fora.txt\\n' > f/.arqaux-run && " + TOOL +
+      {"mkdir f && printf '#\\nx\\n../fora.txt\\n' > f/.arqaux-run && " + kTool +
            "sample f --days 1",
        1, "'f/.arqaux-run' line 3 is not the name of a file in the folder", "fora.txt", "segredo"},
-      {"mkdir g && ln -s ../fora.txt g/.arqaux-run && " + TOOL + "sample g --days 1 --force", 1,
+      {"mkdir g && ln -s ../fora.txt g/.arqaux-run && " + kTool + "sample g --days 1 --force", 1,
        "'g/.arqaux-run' is a symbolic link", "fora.txt", "segredo"},
   });
   EXPECT_EQ(Manifesto("a").count("notas.txt"), 0u);
@@ -164,12 +164,12 @@ TEST_F(RunFolderTool, ForeignFilesAndLinksAreNeverWrittenThrough) {
 // A CSV appears whole or not at all: a killed export leaves the file that was
 // there, a failed one none. No single output is written through a link.
 TEST_F(RunFolderTool, CsvFilesAreWholeAndNoOutputIsALink) {
-  ASSERT_EQ(Roda(TOOL + "sample run --days 1 >/dev/null"), 0);
+  ASSERT_EQ(Roda(kTool + "sample run --days 1 >/dev/null"), 0);
   Escreve_Arquivo(Caminho("fora.txt"), "segredo");
   Escreve_Arquivo(Caminho("k.csv"), "antes");
   Escreve_Arquivo(Caminho("i.txt"), "21 0.5\n");
-  const std::string exporta = TOOL + "export run/zona1_temp_umi.bin --to csv --out ";
-  const std::string link = "rm -f l && ln -s fora.txt l && " + TOOL;
+  const std::string exporta = kTool + "export run/zona1_temp_umi.bin --to csv --out ";
+  const std::string link = "rm -f l && ln -s fora.txt l && " + kTool;
   const std::string ligado = "'l' is a symbolic link: arqaux does not write through one";
   const std::string ti = "'i.ti' is a symbolic link: arqaux does not write through one";
   Confere({
@@ -178,8 +178,9 @@ TEST_F(RunFolderTool, CsvFilesAreWholeAndNoOutputIsALink) {
       {link + "stats report run/zona1_ganhos.est l --kind gains", 1, ligado, "fora.txt", "segredo"},
       {link + "config sample l", 1, ligado, "fora.txt", "segredo"},
       {link + "hvac sample l", 1, ligado, "fora.txt", "segredo"},
-      {"rm l && ln -s fora.txt i.ti && " + TOOL + "climate ti i.txt", 1, ti, "fora.txt", "segredo"},
-      {LIMITE + "1; " + exporta + "c.csv", 1, "writing 'c.csv' failed", "c.csv", nullptr},
+      {"rm l && ln -s fora.txt i.ti && " + kTool + "climate ti i.txt", 1, ti, "fora.txt",
+       "segredo"},
+      {kLimite + "1; " + exporta + "c.csv", 1, "writing 'c.csv' failed", "c.csv", nullptr},
       {"ln -s fora.txt l.csv && " + exporta + "l.csv", 1,
        "'l.csv' is a symbolic link: arqaux does not write through one", "fora.txt", "segredo"},
       {exporta + "nao/x.csv", 1, "cannot create 'nao/x.csv'", "nao", nullptr},
@@ -192,7 +193,7 @@ TEST_F(RunFolderTool, CsvFilesAreWholeAndNoOutputIsALink) {
 // gnuplot opens its output, as a failing one may, and fails.
 TEST_F(RunFolderTool, PlotsAreWholeOrAbsent) {
   if (Executa("command -v gnuplot") != 0) GTEST_SKIP() << "gnuplot is not installed";
-  ASSERT_EQ(Roda(TOOL + "sample run --days 1 >/dev/null"), 0);
+  ASSERT_EQ(Roda(kTool + "sample run --days 1 >/dev/null"), 0);
   Escreve_Arquivo(Caminho("fora.txt"), "segredo");
   fs::create_directories(Caminho("falso"));
   Escreve_Arquivo(
@@ -200,10 +201,10 @@ TEST_F(RunFolderTool, PlotsAreWholeOrAbsent) {
       "#!/bin/sh\nf=$(sed -n \"s/^set output '\\(.*\\)'$/\\1/p\")\n: > \"$f\"\nexit 3\n");
   fs::permissions(Caminho("falso/gnuplot"), fs::perms::owner_all);
   const std::string desenha =
-      TOOL + "plot run/zona1_temp_umi.bin --column zone_air_temperature --out ";
+      kTool + "plot run/zona1_temp_umi.bin --column zone_air_temperature --out ";
   Confere({
       {desenha + "/dev/full", 1, "'/dev/full' is not a regular file", "p.png", nullptr},
-      {LIMITE + "8; " + desenha + "p.png", 1, "writing 'p.png' failed", "p.png", nullptr},
+      {kLimite + "8; " + desenha + "p.png", 1, "writing 'p.png' failed", "p.png", nullptr},
       {desenha + "nao/p.png", 1, "cannot create 'nao/p.png'", "nao", nullptr},
       {"ln -s fora.txt l.png && " + desenha + "l.png", 1, "'l.png' is a symbolic link", "fora.txt",
        "segredo"},

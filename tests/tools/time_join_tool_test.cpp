@@ -23,20 +23,20 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string TOOL = ARQAUX_TOOL_PATH;
+const std::string kTool = ARQAUX_TOOL_PATH;
 
 // The columns joined, as the export names them.
-const char* const COLUNA_TEMPO = "time";
+const char* const kColunaTempo = "time";
 const struct TColuna_Juncao {
   const char* arquivo;
   const char* coluna;
-} ZONA_AR = {"zona1_temp_umi.bin", "zone_air_temperature [°C]"},
-  ZONA_EXTERNA = {"zona1_temp_umi.bin", "exterior_air_temperature [°C]"},
-  CARGAS[] = {{"zona1_carga_inverno.txt", "zone_air_temperature [°C]"},
-              {"zona1_carga_verao.txt", "zone_air_temperature [°C]"}},
-  CLIMA = {"clima.bin", "exterior_air_temperature [°C]"};
+} kZonaAr = {"zona1_temp_umi.bin", "zone_air_temperature [°C]"},
+  kZonaExterna = {"zona1_temp_umi.bin", "exterior_air_temperature [°C]"},
+  kCargas[] = {{"zona1_carga_inverno.txt", "zone_air_temperature [°C]"},
+               {"zona1_carga_verao.txt", "zone_air_temperature [°C]"}},
+  kClima = {"clima.bin", "exterior_air_temperature [°C]"};
 // Load lines print the zone temperature with two decimals.
-constexpr double MEIA_UNIDADE_CARGA = 0.005;
+constexpr double kMeiaUnidadeCarga = 0.005;
 
 using TSerie_Tempo = std::map<std::string, double>;
 
@@ -58,7 +58,7 @@ struct TTabela {
   }
   // Column nome by timestamp; an unknown name fails the test.
   TSerie_Tempo Serie(const std::string& nome) const {
-    const size_t tempo = Indice(COLUNA_TEMPO), valor = Indice(nome);
+    const size_t tempo = Indice(kColunaTempo), valor = Indice(nome);
     TSerie_Tempo serie;
     EXPECT_LT(std::max(tempo, valor), cabecalho.size()) << nome;
     for (size_t r = 0; r < linhas.size() && std::max(tempo, valor) < cabecalho.size(); ++r) {
@@ -66,7 +66,7 @@ struct TTabela {
     }
     return serie;
   }
-  std::string Tempo(size_t r) const { return linhas.at(r).at(Indice(COLUNA_TEMPO)); }
+  std::string Tempo(size_t r) const { return linhas.at(r).at(Indice(kColunaTempo)); }
 };
 
 // A year of one zone at half-hour steps, run once for the suite.
@@ -76,7 +76,7 @@ class TimeJoinTool : public ArqauxTest {
     pasta_ = (fs::temp_directory_path() / ("arqaux-tempo-" + std::to_string(getpid()))).string();
     std::string saida;
     ASSERT_EQ(
-        Executa(TOOL + " sample " + pasta_ + " --zones 1 --interval 1800 --hvac-interval 86400",
+        Executa(kTool + " sample " + pasta_ + " --zones 1 --interval 1800 --hvac-interval 86400",
                 &saida),
         0)
         << saida;
@@ -88,7 +88,7 @@ class TimeJoinTool : public ArqauxTest {
     const std::string csv = Caminho("exportado.csv");
     std::string saida;
     EXPECT_EQ(
-        Executa(TOOL + " export " + pasta_ + "/" + arquivo + " --to csv --out " + csv + opcoes,
+        Executa(kTool + " export " + pasta_ + "/" + arquivo + " --to csv --out " + csv + opcoes,
                 &saida),
         0)
         << saida;
@@ -124,16 +124,16 @@ TJuncao Junta(const TSerie_Tempo& a, const TSerie_Tempo& b, double tolerancia) {
 }
 
 TEST_F(TimeJoinTool, FilesOfARunJoinOnTheTimestampAlone) {
-  const TTabela zona = Exporta(ZONA_AR.arquivo);
+  const TTabela zona = Exporta(kZonaAr.arquivo);
   ASSERT_EQ(zona.linhas.size(), 2u * 8760);
-  const TSerie_Tempo ar = zona.Serie(ZONA_AR.coluna), externa = zona.Serie(ZONA_EXTERNA.coluna);
+  const TSerie_Tempo ar = zona.Serie(kZonaAr.coluna), externa = zona.Serie(kZonaExterna.coluna);
   EXPECT_EQ(ar.size(), zona.linhas.size()) << "a timestamp twice";
 
   // The zone's air as the load lines print it, every line of both seasons.
   size_t linhas = 0;
-  for (const TColuna_Juncao& c : CARGAS) {
+  for (const TColuna_Juncao& c : kCargas) {
     const TTabela carga = Exporta(c.arquivo);
-    const TJuncao j = Junta(carga.Serie(c.coluna), ar, MEIA_UNIDADE_CARGA * (1 + 1e-5));
+    const TJuncao j = Junta(carga.Serie(c.coluna), ar, kMeiaUnidadeCarga * (1 + 1e-5));
     EXPECT_EQ(j.pares, carga.linhas.size()) << c.arquivo;
     EXPECT_EQ(j.fora, 0u) << c.arquivo << ", first at " << j.primeira;
     linhas += carga.linhas.size();
@@ -142,8 +142,8 @@ TEST_F(TimeJoinTool, FilesOfARunJoinOnTheTimestampAlone) {
 
   // The climate hour h ends at h:00, hour 8760 at the next year's start;
   // the zone stream holds the climate's own value at every hour's end.
-  const TTabela clima = Exporta(CLIMA.arquivo);
-  const TJuncao j = Junta(clima.Serie(CLIMA.coluna), externa, 0.0);
+  const TTabela clima = Exporta(kClima.arquivo);
+  const TJuncao j = Junta(clima.Serie(kClima.coluna), externa, 0.0);
   EXPECT_EQ(j.pares, 8760u);
   EXPECT_EQ(j.fora, 0u) << "first at " << j.primeira;
   ASSERT_EQ(clima.linhas.size(), 8760u);
@@ -151,7 +151,7 @@ TEST_F(TimeJoinTool, FilesOfARunJoinOnTheTimestampAlone) {
   EXPECT_EQ(clima.Tempo(8759), "2002-01-01T00:00:00");
 
   // A leap year has no 29 February: the 365-day clock runs on to 1 March.
-  const TTabela bissexto = Exporta(CLIMA.arquivo, " --year 2004");
+  const TTabela bissexto = Exporta(kClima.arquivo, " --year 2004");
   ASSERT_EQ(bissexto.linhas.size(), 8760u);
   EXPECT_EQ(bissexto.Tempo(59 * 24 - 1), "2004-03-01T00:00:00");
   EXPECT_EQ(bissexto.Tempo(8759), "2005-01-01T00:00:00");
@@ -170,17 +170,17 @@ TEST_F(TimeJoinTool, CarpetCellsEndAtTheirRowsTime) {
     TColuna_Juncao coluna;
     std::vector<std::pair<size_t, std::string>> celulas;  // row, its cell's day and hour
   } casos[] = {
-      {CLIMA,
+      {kClima,
        {{0, "0.500000 0.500000"},
         {23, "0.500000 23.500000"},
         {24, "1.500000 0.500000"},
         {8759, "364.500000 23.500000"}}},
-      {ZONA_AR,
+      {kZonaAr,
        {{0, "0.500000 0.250000"}, {47, "0.500000 23.750000"}, {17519, "364.500000 23.750000"}}},
   };
   for (const auto& c : casos) {
     std::string saida;
-    EXPECT_EQ(Executa("PATH=" + Caminho("falso") + ":$PATH " + TOOL + " plot " + pasta_ + "/" +
+    EXPECT_EQ(Executa("PATH=" + Caminho("falso") + ":$PATH " + kTool + " plot " + pasta_ + "/" +
                           c.coluna.arquivo + " --carpet --column '" + c.coluna.coluna + "' --out " +
                           Caminho("c.png"),
                       &saida),
@@ -211,7 +211,7 @@ TEST_F(TimeJoinTool, CarpetCellsEndAtTheirRowsTime) {
 TEST_F(TimeJoinTool, EachPlotKindHasTitleUnitsAndTimeAxis) {
   const std::string curto = Caminho("curto");
   std::string saida;
-  ASSERT_EQ(Executa(TOOL + " sample " + curto + " --zones 1 --days 3 --interval 1800", &saida), 0)
+  ASSERT_EQ(Executa(kTool + " sample " + curto + " --zones 1 --days 3 --interval 1800", &saida), 0)
       << saida;
   std::string meses;
   const char* const nomes[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul",
@@ -226,21 +226,21 @@ TEST_F(TimeJoinTool, EachPlotKindHasTitleUnitsAndTimeAxis) {
     std::string arquivo, opcoes;
     std::vector<std::string> trechos;  // each found in the script
   } casos[] = {
-      {pasta_ + "/" + ZONA_AR.arquivo,
+      {pasta_ + "/" + kZonaAr.arquivo,
        "--column zone_air_temperature",
        {"set title " + ar, ano, "set ylabel 'air temperature [°C]' noenhanced\n",
         "plot $dados using 1:2:4 with filledcurves", "title 'daily mean'"}},
-      {pasta_ + "/" + ZONA_AR.arquivo,
+      {pasta_ + "/" + kZonaAr.arquivo,
        "--column zone_air_temperature --raw",
        {"set title " + ar, ano, "plot $dados using 1:2 with lines", "\n0.020833 "}},
-      {curto + "/" + ZONA_AR.arquivo,
+      {curto + "/" + kZonaAr.arquivo,
        "--column zone_air_temperature",
        {"set title " + ar,
         "set xrange [0.000000:3.000000]\nset xtics ('1 Jan' 0.000000, '12:00' 0.500000, "
         "'2 Jan' 1.000000, '12:00' 1.500000, '3 Jan' 2.000000, '12:00' 2.500000, "
         "'4 Jan' 3.000000)\nset xlabel 'date'\n",
         "plot $dados using 1:2 with lines"}},
-      {pasta_ + "/" + CLIMA.arquivo,
+      {pasta_ + "/" + kClima.arquivo,
        "--column exterior_air_temperature --carpet",
        {"set title 'Climate file \xe2\x80\x94 exterior air temperature [°C]' noenhanced\n", ano,
         "set ylabel 'hour of the day'\n",
@@ -252,7 +252,7 @@ TEST_F(TimeJoinTool, EachPlotKindHasTitleUnitsAndTimeAxis) {
   fs::create_directories(Caminho("falso"));
   Escreve_Arquivo(Caminho("falso/gnuplot"), "#!/bin/sh\ncat > '" + roteiro + "'\nexit 3\n");
   fs::permissions(Caminho("falso/gnuplot"), fs::perms::owner_all);
-  const std::string desenha = TOOL + " plot ";
+  const std::string desenha = kTool + " plot ";
   for (const auto& c : casos) {
     EXPECT_EQ(Executa("PATH=" + Caminho("falso") + ":$PATH " + desenha + c.arquivo + " " +
                           c.opcoes + " --out " + png,
@@ -266,13 +266,13 @@ TEST_F(TimeJoinTool, EachPlotKindHasTitleUnitsAndTimeAxis) {
   }
   // The band's first day: rows 00:30 to 24:00 of 1 January.
   EXPECT_EQ(Executa("PATH=" + Caminho("falso") + ":$PATH " + desenha + pasta_ + "/" +
-                    ZONA_AR.arquivo + " --column zone_air_temperature --out " + png),
+                    kZonaAr.arquivo + " --column zone_air_temperature --out " + png),
             1);
   const std::string texto = Le_Arquivo(roteiro);
   std::istringstream banda(texto.substr(texto.find("$dados << EOD\n") + 14));
   double dia, minimo, media, maximo;
   ASSERT_TRUE(banda >> dia >> minimo >> media >> maximo);
-  const TSerie_Tempo ar_zona = Exporta(ZONA_AR.arquivo).Serie(ZONA_AR.coluna);
+  const TSerie_Tempo ar_zona = Exporta(kZonaAr.arquivo).Serie(kZonaAr.coluna);
   std::vector<double> primeiro;
   for (const auto& [tempo, valor] : ar_zona)
     if (tempo <= "2001-01-02T00:00:00") primeiro.push_back(valor);
