@@ -63,7 +63,7 @@ long long Exporta_CSV(TSerie* s, int ano, std::FILE* saida, std::string* erro) {
   cabecalho += "\r\n";
   bool ok = std::fputs(cabecalho.c_str(), saida) >= 0;
   // Rows are made in a buffer of about a mebibyte and written whole; a row
-  // begins before BLOCO and is never longer than maior_linha.
+  // begins before kBloco and is never longer than maior_linha.
   constexpr size_t kBloco = 1 << 20, kLinhasBloco = 4096;
   const size_t colunas = s->Colunas().size();
   const size_t maior_linha = 64 + (colunas + 2) * (kTamTextoValor + 1);

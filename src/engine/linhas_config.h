@@ -3,14 +3,14 @@
 // precision lives in one place:
 //
 //   struct TValores_Pv { int32_t ordinal; char nome[52]; int32_t quantidade; float potencia; };
-//   const TLinha<TValores_Pv> LINHAS_PV[] = {
+//   const TLinha<TValores_Pv> kLinhasPv[] = {
 //       {"[Equipamento %d]\n", {Campo(&TValores_Pv::ordinal)}},
 //       {"\t[%s]\n", {Campo(&TValores_Pv::nome)}},
 //       {"\t[Quantidade = %d]\n", {Campo(&TValores_Pv::quantidade)}},
 //       {"\t[Potencia = %f]\n", {Campo(&TValores_Pv::potencia)}},
 //   };
-//   Grava_Linhas(arq, LINHAS_PV, valores);   // prints the four lines
-//   Le_Linhas(arq, LINHAS_PV, &valores);     // scans them back; false at the first short scan
+//   Grava_Linhas(arq, kLinhasPv, valores);   // prints the four lines
+//   Le_Linhas(arq, kLinhasPv, &valores);     // scans them back; false at the first short scan
 //
 // A row's fields are given in the order of its conversions, as many as it
 // has. A row may instead repeat its one conversion over an array member, the

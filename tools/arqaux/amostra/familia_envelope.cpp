@@ -45,7 +45,7 @@ constexpr int kParedeNorte = 0;
 // The region of the north wall whose flux, moisture and mould are reported.
 constexpr int kRegiaoRelatada = 1;
 
-// The streams of one zone, in the order of NOMES.
+// The streams of one zone, in the order of kNomes.
 const char* const kNomes[] = {"parede.bin", "sombras.bin", "radiacao.bin",
                               "fluxos.bin", "mofo.bin",    "superficies.dat"};
 constexpr int kNumFluxos = 6;
