@@ -39,13 +39,13 @@ using arqaux::TLinha;
 
 namespace {
 
-constexpr int NUM_DADOS = 9;
+constexpr int kNumDados = 9;
 
 struct TValores_Relatorio {
   int32_t monitora_sistema = 0;
   int32_t passo = 0;
   int32_t monitora_consumo = 0;
-  int32_t dados[NUM_DADOS] = {};
+  int32_t dados[kNumDados] = {};
 };
 using V = TValores_Relatorio;
 
@@ -75,7 +75,7 @@ bool Grava_Ajustes(FILE* arq, arqaux::TTabela<V> linhas, int sistema, int consum
   v.monitora_sistema = sistema;
   v.monitora_consumo = consumo;
   v.passo = passo;
-  std::copy_n(dados, NUM_DADOS, v.dados);
+  std::copy_n(dados, kNumDados, v.dados);
   return arqaux::Grava_Linhas(arq, linhas, v) && arqaux::Gravou(arq);
 }
 
@@ -90,12 +90,12 @@ bool Le_Ajustes(FILE* arq, arqaux::TTabela<V> linhas, int* sistema, int* consumo
   v.monitora_sistema = *sistema;
   v.monitora_consumo = *consumo;
   v.passo = *passo;
-  std::copy_n(dados, NUM_DADOS, v.dados);
+  std::copy_n(dados, kNumDados, v.dados);
   const bool lido = arqaux::Le_Linhas(arq, linhas, &v);
   *sistema = v.monitora_sistema;
   *consumo = v.monitora_consumo;
   *passo = v.passo;
-  std::copy_n(v.dados, NUM_DADOS, dados);
+  std::copy_n(v.dados, kNumDados, dados);
   return lido;
 }
 

@@ -55,13 +55,13 @@ TEquipamento_PV* Novo_Pv(const TValores_Pv& v, const TComum&, TIntervalos* h,
   return new TEquipamento_PV(h, nome, v.tipo, v.quantidade, v.potencia);
 }
 
-const arqaux::TTipo_Registro<TEquipamento_PV, arqaux::TSem_Contexto, TValores_Pv> PV = {
+const arqaux::TTipo_Registro<TEquipamento_PV, arqaux::TSem_Contexto, TValores_Pv> kPv = {
     0, kLinhasPv, Valores_Pv, Novo_Pv};
 
 const arqaux::TBloco<TEquipamento_PV, arqaux::TSem_Contexto> kEquipamentos = {
     {"[Numero de Equipamentos = %d]\n", {Campo(&TComum::numero)}},
     kOrdinal,
-    {arqaux::Descritor(PV)},
+    {arqaux::Descritor(kPv)},
     [](TEquipamento_PV*) { return TComum(); },
     true,
     arqaux::TPolitica_Falha::Para_Na_Primeira};

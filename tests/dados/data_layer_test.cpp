@@ -180,7 +180,7 @@ class DataLayerSample : public ArqauxTest {
 std::string DataLayerSample::pasta_;
 
 // A part of a name between '_' that is a number alone.
-const std::regex NUMERO_SOLTO("(^|_)[0-9]+(_|$)");
+const std::regex kNumeroSolto("(^|_)[0-9]+(_|$)");
 
 // Each kind with records, opened on a file of the sample (the ACE stream on
 // the ATS stream's, which it is alike): every column has a name with no
@@ -239,7 +239,7 @@ TEST_F(DataLayerSample, EveryColumnOfEveryKindIsNamedMeasuredAndHasItsUnit) {
       }
       const std::string medida = c.grandeza + " [" + c.unidade + "]";
       const std::string onde = amostra.nome + " " + c.nome + ": ";
-      if (std::regex_search(c.nome, NUMERO_SOLTO)) falhas += onde + "a number alone\n";
+      if (std::regex_search(c.nome, kNumeroSolto)) falhas += onde + "a number alone\n";
       if (!permitida) falhas += onde + medida + " is not in the table\n";
       if (!medidas.emplace(c.nome, medida).second && medidas[c.nome] != medida) {
         falhas += onde + medida + ", elsewhere " + medidas[c.nome] + "\n";

@@ -10,7 +10,7 @@ namespace {
 bool silencio = false;
 
 // The line may be redrawn this often at most.
-constexpr std::chrono::milliseconds INTERVALO_DESENHO(100);
+constexpr std::chrono::milliseconds kIntervaloDesenho(100);
 
 }  // namespace
 
@@ -35,7 +35,7 @@ TProgresso::~TProgresso() {
 void TProgresso::Avanca(long long feitos) {
   if (!ativo_) return;
   const auto agora = std::chrono::steady_clock::now();
-  if (agora - ultimo_ < INTERVALO_DESENHO && feitos != total_) return;
+  if (agora - ultimo_ < kIntervaloDesenho && feitos != total_) return;
   Desenha(feitos);
 }
 
