@@ -36,10 +36,10 @@ struct TErro_Arquivo : std::runtime_error {
 };
 
 // Rows read from the library at a time.
-constexpr size_t LINHAS_BLOCO = 65536;
+constexpr size_t kLinhasBloco = 65536;
 // The nanoseconds numpy's datetime64[ns] holds: about 292 years either side
 // of 1970.
-constexpr long long MAX_SEGUNDOS_NS = INT64_MAX / 1000000000;
+constexpr long long kMaxSegundosNs = INT64_MAX / 1000000000;
 
 void Falha(const std::string& mensagem) { throw TErro_Arquivo(mensagem); }
 
@@ -108,12 +108,12 @@ py::dict Le(const std::string& caminho, const std::string& tipo, int ano) {
   std::vector<double> valores, bloco;
   std::vector<int64_t> tempos;
   std::vector<long long> segundos;
-  while (s->Le_Bloco(LINHAS_BLOCO, &bloco, &segundos) > 0) {
+  while (s->Le_Bloco(kLinhasBloco, &bloco, &segundos) > 0) {
     for (double v : bloco) valores.push_back(Valor_Decimal(v));
     for (long long t : segundos) {
       if (!Cabe_No_Calendario(t, ano)) Falha(caminho + ": " + Falha_Calendario(ano));
       const long long desde_1970 = Segundos_Desde_1970(t, ano);
-      if (desde_1970 > MAX_SEGUNDOS_NS || desde_1970 < -MAX_SEGUNDOS_NS) {
+      if (desde_1970 > kMaxSegundosNs || desde_1970 < -kMaxSegundosNs) {
         Falha(caminho + ": its rows from year " + std::to_string(ano) +
               " fall outside the years pandas dates (1678 to 2261)");
       }
