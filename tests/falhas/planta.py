@@ -1,0 +1,97 @@
+#!/usr/bin/env python3
+"""Plants faults a developer really makes, one at a time, and tells which
+ones the test suite kills: each fault of falhas.txt replaces one exact,
+unique piece of one file; the build is remade and ctest runs, stopping at
+the first failure; the file is put back before the next.
+
+    python3 tests/falhas/planta.py [--build build/release] [--only ID,...] [--dry-run]
+
+A fault whose build fails counts as killed by the compiler, and is listed
+apart. The summary ends with the count of faults killed by the tests.
+"""
+
+import argparse
+import pathlib
+import subprocess
+import sys
+import time
+
+RAIZ = pathlib.Path(__file__).resolve().parents[2]
+
+
+def le_falhas(caminho):
+    """The faults of caminho: blocks of '== ID: what', 'file: PATH', '- OLD',
+    '+ NEW' (OLD and NEW may each be given over several '-'/'+' lines)."""
+    falhas, atual = [], None
+    for linha in caminho.read_text(encoding="utf-8").splitlines():
+        if linha.startswith("== "):
+            ident, _, oque = linha[3:].partition(": ")
+            atual = {"id": ident, "oque": oque, "arquivo": None, "velho": [], "novo": []}
+            falhas.append(atual)
+        elif atual is None or not linha.strip() or linha.startswith("#"):
+            continue
+        elif linha.startswith("file: "):
+            atual["arquivo"] = linha[6:].strip()
+        elif linha.startswith("- "):
+            atual["velho"].append(linha[2:])
+        elif linha.startswith("+ "):
+            atual["novo"].append(linha[2:])
+    for f in falhas:
+        f["velho"], f["novo"] = "\n".join(f["velho"]), "\n".join(f["novo"])
+    return falhas
+
+
+def confere(f):
+    texto = (RAIZ / f["arquivo"]).read_text(encoding="latin-1")
+    n = texto.count(f["velho"])
+    return None if n == 1 else f"{f['id']}: '{f['velho']}' found {n} times in {f['arquivo']}"
+
+
+def roda(comando, build):
+    return subprocess.run(comando, cwd=RAIZ, stdout=subprocess.DEVNULL,
+                          stderr=subprocess.DEVNULL).returncode
+
+
+def planta(f, build):
+    caminho = RAIZ / f["arquivo"]
+    original = caminho.read_bytes()
+    texto = original.decode("latin-1")
+    caminho.write_bytes(texto.replace(f["velho"], f["novo"], 1).encode("latin-1"))
+    try:
+        if roda(["cmake", "--build", build, "-j2"], build) != 0:
+            return "compiler"
+        falhou = roda(["ctest", "--test-dir", build, "-j2", "--stop-on-failure", "-Q"], build)
+        return "killed" if falhou else "SURVIVED"
+    finally:
+        caminho.write_bytes(original)
+
+
+def main():
+    p = argparse.ArgumentParser()
+    p.add_argument("--build", default="build/release")
+    p.add_argument("--only", default="")
+    p.add_argument("--dry-run", action="store_true")
+    a = p.parse_args()
+    falhas = le_falhas(pathlib.Path(__file__).with_name("falhas.txt"))
+    if a.only:
+        falhas = [f for f in falhas if f["id"] in a.only.split(",")]
+    erros = [e for e in map(confere, falhas) if e]
+    if erros:
+        print("\n".join(erros))
+        return 1
+    if a.dry_run:
+        print(f"{len(falhas)} faults, each found once")
+        return 0
+    mortas = 0
+    for f in falhas:
+        t0 = time.time()
+        r = planta(f, a.build)
+        mortas += r == "killed"
+        print(f"{f['id']:4} {r:9} {time.time() - t0:5.0f} s  {f['arquivo']}: {f['oque']}", flush=True)
+    roda(["cmake", "--build", a.build, "-j2"], a.build)
+    print(f"killed by the tests: {mortas} of {len(falhas)}")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
