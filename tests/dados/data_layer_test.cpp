@@ -165,19 +165,8 @@ TEST(DataLayer, SurfaceStreamsAreWholeStepsOfEverySurface) {
 // kind with records.
 class DataLayerSample : public ArqauxTest {
  protected:
-  static void SetUpTestSuite() {
-    pasta_ = (fs::temp_directory_path() / ("arqaux-dados-" + std::to_string(getpid()))).string();
-    std::string saida;
-    ASSERT_EQ(Executa(std::string(ARQAUX_TOOL_PATH) + " sample " + pasta_ +
-                          " --zones 1 --days 1 --interval 600",
-                      &saida),
-              0)
-        << saida;
-  }
-  static void TearDownTestSuite() { fs::remove_all(pasta_); }
-  static std::string pasta_;
+  const std::string& pasta_ = Amostra_De_Um_Dia();
 };
-std::string DataLayerSample::pasta_;
 
 // A part of a name between '_' that is a number alone.
 const std::regex kNumeroSolto("(^|_)[0-9]+(_|$)");

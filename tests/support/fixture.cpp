@@ -1,12 +1,14 @@
 #include "support/fixture.h"
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <system_error>
 
 void ArqauxTest::SetUp() {
   geren = Geren_ArqAux();
@@ -47,4 +49,26 @@ int Executa(const std::string& comando, std::string* saida) {
   int status = pclose(p);
   if (saida != nullptr) *saida = texto;
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+const std::string& Amostra_De_Um_Dia() {
+  struct TAmostra {
+    TAmostra() {
+      pasta = (std::filesystem::temp_directory_path() / ("arqaux-dia-" + std::to_string(getpid())))
+                  .string();
+      std::string saida;
+      if (Executa(std::string(ARQAUX_TOOL_PATH) + " sample " + pasta +
+                      " --zones 1 --days 1 --interval 600",
+                  &saida) != 0) {
+        ADD_FAILURE() << saida;
+      }
+    }
+    ~TAmostra() {
+      std::error_code ec;
+      std::filesystem::remove_all(pasta, ec);
+    }
+    std::string pasta;
+  };
+  static const TAmostra amostra;
+  return amostra.pasta;
 }

@@ -26,4 +26,9 @@ class ArqauxTest : public ::testing::Test {
 // error go to *saida when given.
 int Executa(const std::string& comando, std::string* saida = nullptr);
 
+// A day of the tool's sample, one zone in 10-minute steps: a file of every
+// kind with records. Written once per test program, on first use, and
+// removed at its end; the folder it is in.
+const std::string& Amostra_De_Um_Dia();
+
 #endif  // ARQAUX_TESTS_SUPPORT_FIXTURE_H_

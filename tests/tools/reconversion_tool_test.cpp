@@ -19,23 +19,11 @@ namespace fs = std::filesystem;
 class ReconversionTool : public ArqauxTest {
  protected:
   // A zone over a day of 10-minute steps, shared by the suite.
-  static void SetUpTestSuite() {
-    pasta_ = (fs::temp_directory_path() / ("arqaux-reconv-" + std::to_string(getpid()))).string();
-    std::string saida;
-    ASSERT_EQ(Executa(std::string(ARQAUX_TOOL_PATH) + " sample " + pasta_ +
-                          " --zones 1 --days 1 --detail full",
-                      &saida),
-              0)
-        << saida;
-  }
-  static void TearDownTestSuite() { fs::remove_all(pasta_); }
-  static std::string Em(const std::string& nome) { return pasta_ + "/" + nome; }
+  static std::string Em(const std::string& nome) { return Amostra_De_Um_Dia() + "/" + nome; }
   int Tool(const std::string& args, std::string* saida = nullptr) {
     return Executa(std::string(ARQAUX_TOOL_PATH) + " " + args, saida);
   }
-  static std::string pasta_;
 };
-std::string ReconversionTool::pasta_;
 
 TEST_F(ReconversionTool, EveryKindFromItsDescriptionIsTheSamplesReport) {
   struct Caso {
@@ -113,7 +101,7 @@ TEST_F(ReconversionTool, RegionsOutsideTheFileAreRefused) {
       {"wall show " + Em("zona1_parede.bin") + " --region 3", 2},
       {"wall show " + Em("zona1_parede.bin") + " --step 144", 1},
       {"wall show " + Em("zona1_parede.bin") + " --groups 4", 2},
-      {"wall show " + pasta_ + " --regions 4,6", 1},
+      {"wall show " + Amostra_De_Um_Dia() + " --regions 4,6", 1},
   };
   for (const auto& c : casos) {
     std::string saida;
