@@ -77,12 +77,15 @@ py::list Tipos() {
   return l;
 }
 
-// What detection tells of caminho: its kind and how it was told.
-py::dict Deteccao(const std::string& caminho, const std::string& tipo) {
-  const TDeteccao d = Conhece(caminho, tipo);
+// What detection told of a file: its kind and how it was told.
+py::dict Tipo_Conhecido(const TDeteccao& d) {
   py::dict r = Tipo(*d.tipo);
   r["told_by"] = d.origem;
   return r;
+}
+
+py::dict Deteccao(const std::string& caminho, const std::string& tipo) {
+  return Tipo_Conhecido(Conhece(caminho, tipo));
 }
 
 // A numpy array that owns v, without copying it.
@@ -129,8 +132,7 @@ py::dict Le(const std::string& caminho, const std::string& tipo, int ano) {
     grandezas.append(c.grandeza);
   }
   const auto n = static_cast<py::ssize_t>(tempos.size());
-  py::dict r = Tipo(*d.tipo);
-  r["told_by"] = d.origem;
+  py::dict r = Tipo_Conhecido(d);
   r["columns"] = nomes;
   r["units"] = unidades;
   r["quantities"] = grandezas;
