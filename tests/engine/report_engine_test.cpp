@@ -15,6 +15,7 @@
 
 #include "engine/report_quantities.h"
 #include "support/fixture.h"
+#include "support/relatorios.h"
 
 namespace {
 
@@ -28,10 +29,6 @@ static_assert(!std::is_convertible_v<const char*, arqaux::TRotulo> &&
               !std::is_convertible_v<const char*, arqaux::TFormato_Linha> &&
               !std::is_convertible_v<arqaux::TRotulo, arqaux::TFormato_Linha> &&
               !std::is_convertible_v<arqaux::TFormato_Linha, arqaux::TFormato_Media>);
-
-const char kRelogio[] =
-    "[M\xEA"  // Windows-1252
-    "s]  [Dia]  [Hora]\n";
 
 // Stream 1 is a.txt (the report), 2 is b.txt (a second output), 3 is the
 // binary stream of records; stream 1 selects selecoes times only. With
@@ -112,57 +109,22 @@ TEST_F(ReportEngineTest, VariantsAndASecondOutput) {
   EXPECT_EQ(horas, 1);
 }
 
-// The documented algorithm as it reads, a record at a time with one fprintf
-// per value and the clock formatted by the clock library: the engine's
-// oracle.
+// The documented lines of the records under d, built by the shared builder:
+// the engine's oracle.
 std::string Um_A_Um(const TDescricao_Relatorio& d, const std::vector<float>& registros,
-                    const TTempo& inicio, int intervalo) {
-  char* texto = nullptr;
-  size_t tamanho = 0;
-  FILE* f = open_memstream(&texto, &tamanho);
-  TGeren_Tempo* tempo = DLL_UTIL_Geren_Tempo();
-  TTempo relogio;
-  relogio.Hora = inicio.Hora, relogio.Mes = inicio.Mes, relogio.Dia = inicio.Dia;
-  relogio.Tempo = d.relogio_com_segundos ? inicio.Tempo : 0;
-  std::vector<float> somas(d.num_valores);
-  int contagem = 0, decorridos = 0;
-  for (size_t r = 0; r + d.num_valores <= registros.size(); r += d.num_valores) {
-    const float* v = &registros[r];
-    for (const TColuna& c : d.colunas) std::fprintf(f, c.dado.texto, v[c.valor] * c.escala);
-    if (d.relogio == arqaux::TFormato_Relogio::Carimbo_Horario) {
-      if (decorridos % 3600 == 0) {
-        for (int h = decorridos / 3600; h > 0; --h) tempo->Avanca_UmaHora(&relogio);
-        std::fprintf(f, "\t   %d     %d     %d", relogio.Mes, relogio.Dia, relogio.Hora);
-        decorridos = 0;
-      }
-      decorridos += intervalo;
-    } else {
-      for (int i = 0; i < d.num_valores; ++i) somas[i] += v[i];
-      decorridos += intervalo;
-      char hora[12];
-      tempo->Avanca_X_Segundos(intervalo, &relogio);
-      tempo->R_Hora_Formatada(hora, &relogio);
-      const bool tab = d.relogio == arqaux::TFormato_Relogio::Tabulado;
-      std::fprintf(f, tab ? "\t  %d     %d      %s" : "  %d      %d    %s", relogio.Mes,
-                   relogio.Dia, hora);
-      ++contagem;
-      if (decorridos == 3600 && intervalo < 3600) {
-        decorridos = 0;
-        std::fputs("\t(Media da Hora : [", f);
-        for (const TColuna& c : d.colunas) {
-          if (c.media.texto) std::fprintf(f, c.media.texto, somas[c.valor] * c.escala / contagem);
-        }
-        contagem = 0;
-        std::fill(somas.begin(), somas.end(), 0.0f);
-        std::fputc(']', f);
-      }
-    }
-    std::fputc('\n', f);
+                    TTempo inicio, int intervalo) {
+  std::vector<Coluna_Amostrada> colunas;
+  for (const TColuna& c : d.colunas) {
+    colunas.push_back(
+        {[&registros, &d, c](int s) { return registros[s * d.num_valores + c.valor]; },
+         c.dado.texto, c.media.texto ? c.media.texto : "", c.escala});
   }
-  std::fclose(f);
-  std::string resultado(texto, tamanho);
-  std::free(texto);
-  return resultado;
+  if (!d.relogio_com_segundos) inicio.Tempo = 0;
+  const Relogio estilo = d.relogio == arqaux::TFormato_Relogio::Carimbo_Horario ? Relogio::Carimbo
+                         : d.relogio == arqaux::TFormato_Relogio::Tabulado      ? Relogio::Tabulado
+                                                                                : Relogio::Espacado;
+  return Linhas_Amostradas(colunas, static_cast<int>(registros.size() / d.num_valores), inicio,
+                           intervalo, estilo);
 }
 
 // The lines of a rows-only caller end by themselves: at the end of the

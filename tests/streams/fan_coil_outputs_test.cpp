@@ -12,6 +12,7 @@
 
 #include "engine/text_records.h"
 #include "support/fixture.h"
+#include "support/relatorios.h"
 
 namespace {
 
@@ -34,12 +35,6 @@ const std::vector<std::pair<int, int>> Grupos(int tipo) {
     while (std::getline(indices, i, ',')) r.push_back({flag, std::stoi(i)});
   }
   return r;
-}
-
-std::string F(const char* formato, float v) {
-  char b[64];
-  std::snprintf(b, sizeof b, formato, v);
-  return b;
 }
 
 // Components of the fan coil under test, one of each type plus a second
@@ -89,11 +84,11 @@ class FanCoilOutputsTest : public ArqauxTest {
     std::string r;
     for (const auto& a : kAr)
       for (int k = 0; k < 3 && flags[a[0]]; ++k)
-        if (flags[a[0] + 1 + k]) r += F("%f\t", Valor_Ar(s, a[1 + k]));
+        if (flags[a[0] + 1 + k]) r += Formata("%f\t", Valor_Ar(s, a[1 + k]));
     for (int j = 0; j < 8; ++j) {
       if (!componentes[j]->R_Config_UM(0)) continue;
       for (auto [flag, i] : Grupos(kTiposFC[j]))
-        if (componentes[j]->R_Config_UM(flag)) r += F("%f\t", Valor(s, j, i));
+        if (componentes[j]->R_Config_UM(flag)) r += Formata("%f\t", Valor(s, j, i));
     }
     return r + "\n";
   }
@@ -166,10 +161,10 @@ TEST_F(FanCoilOutputsTest, DataLinesAndReader) {
         bool na_linha = false;
         for (auto [flag, r] : Grupos(kTiposFC[j]))
           na_linha = na_linha || (r == i && caso.comp[flag] && caso.comp[0] && caso.fc[0]);
-        esperado +=
-            F("%g ", Valor(1, j, i)) + F("%g;", na_linha ? Valor(0, j, i) + Valor(1, j, i) : 0);
-        lido += F("%g ", componentes[j]->R_Result_UM(i)) +
-                F("%g;", componentes[j]->R_Soma_Result_UM(i));
+        esperado += Formata("%g ", Valor(1, j, i)) +
+                    Formata("%g;", na_linha ? Valor(0, j, i) + Valor(1, j, i) : 0);
+        lido += Formata("%g ", componentes[j]->R_Result_UM(i)) +
+                Formata("%g;", componentes[j]->R_Soma_Result_UM(i));
       }
     }
     EXPECT_EQ(lido, esperado);
@@ -232,49 +227,24 @@ std::string Rotulo(char c, int tipo) {
   return c == 'N' ? std::string(kNomesTipo[tipo]) + "] " : rotulos[std::string("TSEDV").find(c)];
 }
 
-// A column of the expected report: its label, its value on step s, and its
-// row and average formats.
+// A column of the expected report: its label, then its values and formats.
 struct Coluna {
   std::string rotulo;
-  std::function<float(int)> valor;
-  const char* dado;
-  const char* media;
+  Coluna_Amostrada amostrada;
 };
 
-// "HH:MM:SS" of 5:00:00 plus t seconds, within the day.
-std::string Hora(int t) {
-  char b[16];
-  std::snprintf(b, sizeof b, "%02d:%02d:%02d", 5 + t / 3600, t / 60 % 60, t % 60);
-  return b;
-}
-
-// The whole report the literal way: each line's values, its clock, and after
-// each hour of samples the means of the sums.
+// The whole report from 2/3 at 5 h, fan coil number 4: the head, then each
+// line's values, its clock, and after each hour of samples the means.
 std::string Esperado(const Quantidade& q, const std::vector<Coluna>& colunas, int sel_tipo,
                      int passos, int intervalo) {
   const auto titulo = q.titulos.count(-1) ? q.titulos.find(-1) : q.titulos.find(sel_tipo);
-  std::string r = (titulo != q.titulos.end() ? titulo->second : "") + " 4)]\n" +
-                  "[Inicio: 2/3 as 5:00:00 - Fim: 4/3 as 23:59:59 h]\n" +
-                  "[Intervalo de Amostragem = " + std::to_string(intervalo) + " s]\n";
-  for (const Coluna& c : colunas) r += c.rotulo;
-  r += "[M\xEAs]  [Dia]  [Hora]\n";
-  std::vector<float> somas(colunas.size());
-  for (int s = 0, conta = 0; s < passos; ++s) {
-    for (size_t c = 0; c < colunas.size(); ++c) {
-      r += F(colunas[c].dado, colunas[c].valor(s));
-      somas[c] += colunas[c].valor(s);
-    }
-    r += "  3      2    " + Hora((s + 1) * intervalo);
-    if (++conta * intervalo == 3600) {
-      r += "\t(Media da Hora : [";
-      for (size_t c = 0; c < colunas.size(); ++c) r += F(colunas[c].media, somas[c] / conta);
-      r += "]";
-      conta = 0;
-      somas.assign(colunas.size(), 0.0f);
-    }
-    r += "\n";
-  }
-  return r;
+  std::string rotulos;
+  std::vector<Coluna_Amostrada> amostradas;
+  for (const Coluna& c : colunas) rotulos += c.rotulo, amostradas.push_back(c.amostrada);
+  const TTempo inicio{5, 0, 3, 2, {}}, fim{23, 0, 3, 4, {}};
+  return Cabeca_Amostrada((titulo != q.titulos.end() ? titulo->second : "") + " 4)]\n", inicio, fim,
+                          intervalo, rotulos) +
+         Linhas_Amostradas(amostradas, passos, inicio, intervalo, Relogio::Espacado);
 }
 // The columns of quantity q with a component of type sel_tipo selected, as
 // the fan coil's and the components' flags give them.
@@ -285,7 +255,7 @@ std::vector<Coluna> Colunas(const Quantidade& q, int sel_tipo, const std::vector
   for (int a = 0; a < 2; ++a) {
     if (q.ar < 0 || !flags[kAr[a][0]] || !flags[kAr[a][0] + 1 + q.ar]) continue;
     const int i = kAr[a][1 + q.ar];
-    r.push_back({nome_ar[a], [i](int s) { return Valor_Ar(s, i); }, "%.2f\t\t", "%.2f\t"});
+    r.push_back({nome_ar[a], {[i](int s) { return Valor_Ar(s, i); }, "%.2f\t\t", "%.2f\t"}});
   }
   for (int j = 0; j < 8; ++j) {
     const int t = kTiposFC[j];
@@ -295,7 +265,7 @@ std::vector<Coluna> Colunas(const Quantidade& q, int sel_tipo, const std::vector
     std::string col;
     while (in >> col) {
       const int i = std::stoi(col.substr(1));
-      r.push_back({Rotulo(col[0], t), [j, i](int s) { return Valor(s, j, i); }, "%f\t", q.media});
+      r.push_back({Rotulo(col[0], t), {[j, i](int s) { return Valor(s, j, i); }, "%f\t", q.media}});
     }
   }
   return r;

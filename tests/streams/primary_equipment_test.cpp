@@ -10,28 +10,9 @@
 #include <vector>
 
 #include "support/fixture.h"
+#include "support/relatorios.h"
 
 namespace {
-
-// UTF-8 text of Latin letters as Windows-1252.
-std::string Cp1252(const std::string& utf8) {
-  std::string s;
-  for (size_t i = 0; i < utf8.size(); ++i) {
-    const unsigned char c = static_cast<unsigned char>(utf8[i]);
-    if (c < 0x80) {
-      s += static_cast<char>(c);
-    } else {
-      s += static_cast<char>(((c & 0x1F) << 6) | (utf8[++i] & 0x3F));
-    }
-  }
-  return s;
-}
-
-std::string F(const char* formato, double v) {
-  char texto[128];
-  std::snprintf(texto, sizeof texto, formato, v);
-  return texto;
-}
 
 struct Coluna {
   const char* rotulo;
@@ -180,7 +161,8 @@ std::string Dados_Esperados(const Membro& m, const std::vector<int>& flags) {
   std::string s;
   for (int p = 0; p < kPassos && flags[0] != 0; ++p) {
     for (const auto& g : m.grupos) {
-      for (size_t r = 1; r < g.size() && flags[g[0]] != 0; ++r) s += F("%f\t", Resultado(p, g[r]));
+      for (size_t r = 1; r < g.size() && flags[g[0]] != 0; ++r)
+        s += Formata("%f\t", Resultado(p, g[r]));
     }
     s += "\n";
   }
@@ -191,33 +173,19 @@ std::string Dados_Esperados(const Membro& m, const std::vector<int>& flags) {
 std::string Relatorio_Esperado(const Membro& m, int v, const std::vector<int>& flags) {
   const size_t k = static_cast<size_t>(v - m.primeira);
   const Grandeza* g = k < m.grandezas.size() ? &m.grandezas[k] : nullptr;
-  std::string s = Cp1252(g != nullptr ? g->titulo : std::string()) +
-                  " 4)]\n[Inicio: 7/3 as 5:00:00 - Fim: 8/3 as 6:59:59 h]\n"
-                  "[Intervalo de Amostragem = 600 s]\n";
-  std::vector<Coluna> colunas;
-  if (g != nullptr && flags[g->flag] != 0) colunas = g->colunas;
-  for (const Coluna& c : colunas) s += Cp1252(c.rotulo);
-  s += Cp1252("[Mês]  [Dia]  [Hora]\n");
-  std::vector<float> somas(colunas.size());
-  const char* horas[] = {"05:10:00", "05:20:00", "05:30:00", "05:40:00",
-                         "05:50:00", "06:00:00", "06:10:00"};
-  for (int p = 0; p < kPassos && flags[0] != 0; ++p) {
-    for (size_t c = 0; c < colunas.size(); ++c) {
-      somas[c] += Resultado(p, colunas[c].resultado);
-      s += F(colunas[c].linha, Resultado(p, colunas[c].resultado) * colunas[c].escala);
-    }
-    s += std::string("  3      7    ") + horas[p];
-    if (p == 5) {
-      s += "\t(Media da Hora : [";
-      for (size_t c = 0; c < colunas.size(); ++c) {
-        s += F(colunas[c].media, somas[c] * colunas[c].escala / 6);
-        somas[c] = 0;
-      }
-      s += "]";
-    }
-    s += "\n";
+  std::string rotulos;
+  std::vector<Coluna_Amostrada> colunas;
+  for (size_t c = 0; g != nullptr && flags[g->flag] != 0 && c < g->colunas.size(); ++c) {
+    const Coluna& col = g->colunas[c];
+    rotulos += Cp1252(col.rotulo);
+    colunas.push_back(
+        {[col](int s) { return Resultado(s, col.resultado); }, col.linha, col.media, col.escala});
   }
-  return s;
+  const TTempo inicio{5, 0, 3, 7, {}}, fim{6, 0, 3, 8, {}};
+  return Cabeca_Amostrada(Cp1252(g != nullptr ? g->titulo : "") + " 4)]\n", inicio, fim, kIntervalo,
+                          rotulos) +
+         Linhas_Amostradas(colunas, flags[0] != 0 ? kPassos : 0, inicio, kIntervalo,
+                           Relogio::Espacado);
 }
 
 class PrimaryEquipmentTest : public ArqauxTest {
@@ -268,7 +236,7 @@ TEST_F(PrimaryEquipmentTest, EveryKindWritesReadsAndReportsItsTable) {
       EXPECT_EQ(Le_Arquivo(Caminho("d.txt")), Dados_Esperados(m, flags));
       std::string consumo;
       for (int p = 0; p < kPassos && m.consumo >= 0; ++p) {
-        consumo += F("%f\t", Resultado(p, m.consumo)) + (p % 2 ? "2.500000" : "") + "\n";
+        consumo += Formata("%f\t", Resultado(p, m.consumo)) + (p % 2 ? "2.500000" : "") + "\n";
       }
       EXPECT_EQ(Le_Arquivo(Caminho("c.txt")), consumo);
       ASSERT_EQ(geren->Abre_Arquivo(Caminho("d.txt").c_str(), "rt"), 1);
