@@ -116,7 +116,7 @@ std::string Um_A_Um(const TDescricao_Relatorio& d, const std::vector<float>& reg
   std::vector<Coluna_Amostrada> colunas;
   for (const TColuna& c : d.colunas) {
     colunas.push_back(
-        {[&registros, &d, c](int s) { return registros[s * d.num_valores + c.valor]; },
+        {"", [&registros, &d, c](int s) { return registros[s * d.num_valores + c.valor]; },
          c.dado.texto, c.media.texto ? c.media.texto : "", c.escala});
   }
   if (!d.relogio_com_segundos) inicio.Tempo = 0;

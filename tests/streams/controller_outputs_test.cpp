@@ -6,12 +6,9 @@
 #include <vector>
 
 #include "support/fixture.h"
+#include "support/relatorios.h"
 
 namespace {
-
-const char kCabeca[] =
-    "[Saida_Contr] [M\xEA"
-    "s]  [Dia]  [Hora]\n";  // Windows-1252
 
 std::string Bytes(const void* p, size_t n) { return std::string(static_cast<const char*>(p), n); }
 
@@ -101,17 +98,17 @@ TEST_F(ControllerOutputsTest, LargestCount) {
     TTempo fim;
     geren->Converte_Binario_Texto_SC(1, 2, &inicio, &fim, 600, caso.saidas, maximo);
     geren->Fecha_Todos();
-    const std::string cabeca = std::string("[Inicio: 1/1 as 0 h - Fim: 1/1 as 0 h]\n") +
-                               "[Intervalo de Amostragem = 600 s]\n" + kCabeca;
-    EXPECT_EQ(Le_Arquivo(Caminho("sc.txt")), *caso.linha ? cabeca + caso.linha : "") << caso.saidas;
+    const Relatorio_Amostrado r = Relatorio_Zona(
+        inicio, fim, 600, {Saida_Controlador([](int) { return 7.5f; })}, Relogio::Carimbo);
+    EXPECT_EQ(Le_Arquivo(Caminho("sc.txt")), caso.bytes > 0 ? r.Texto(1) : "") << caso.saidas;
   }
 }
 
-// Period and interval lines and column head; the end is 31/12 at 23 h.
-std::string Cabeca(const std::string& inicio, int intervalo) {
-  return "[Inicio: " + inicio +
-         " h - Fim: 31/12 as 23 h]\n[Intervalo de Amostragem = " + std::to_string(intervalo) +
-         " s]\n" + kCabeca;
+// The report of n records whose output is valor(s), from inicio to 31/12 at 23 h.
+std::string Esperado(const TTempo& inicio, int intervalo, int n, Valores valor) {
+  const TTempo fim{23, 0, 12, 31, {}};
+  return Relatorio_Zona(inicio, fim, intervalo, {Saida_Controlador(valor)}, Relogio::Carimbo)
+      .Texto(n);
 }
 
 // A stamp on the first line, then on each line that starts another whole
@@ -120,24 +117,15 @@ std::string Cabeca(const std::string& inicio, int intervalo) {
 // 700 s stamps when 36 samples make seven whole hours. A truncated last
 // record is dropped; an index outside the record writes nothing.
 TEST_F(ControllerOutputsTest, StampsEachWholeHourOfSamples) {
-  inicio.Hora = 22, inicio.Mes = 12, inicio.Dia = 31;
+  inicio = {22, 0, 12, 31, {}};
   EXPECT_EQ(Relatorio(13, 600, 2, Bytes("\0\0\0\x40\0\0", 6)),
-            Cabeca("31/12 as 22", 600) +
-                "0.0\t   12     31     22\n0.5\n1.0\n1.5\n2.0\n2.5\n"
-                "3.0\t   12     31     23\n3.5\n4.0\n4.5\n5.0\n5.5\n"
-                "6.0\t   1     1     0\n");
-  inicio.Hora = 5, inicio.Mes = 3, inicio.Dia = 2;
-  EXPECT_EQ(Relatorio(3, 7200, 1), Cabeca("2/3 as 5", 7200) +
-                                       "0.0\t   3     2     5\n1.0\t   3     2     7\n"
-                                       "2.0\t   3     2     9\n");
-  std::string linhas = "2.0\t   3     2     5\n";
-  for (int i = 1; i < 36; ++i) linhas += "2.0\n";
-  EXPECT_EQ(Relatorio(38, 700, 0),
-            Cabeca("2/3 as 5", 700) + linhas + "2.0\t   3     2     12\n2.0\n");
+            Esperado(inicio, 600, 13, [](int s) { return s / 2.0f; }));
+  inicio = {5, 0, 3, 2, {}};
+  const Valores indice = [](int s) { return float(s); };
+  EXPECT_EQ(Relatorio(3, 7200, 1), Esperado(inicio, 7200, 3, indice));
+  EXPECT_EQ(Relatorio(38, 700, 0), Esperado(inicio, 700, 38, [](int) { return 2.0f; }));
   // A year less one hour per sample moves the clock back one hour per line.
-  EXPECT_EQ(Relatorio(3, 31532400, 1), Cabeca("2/3 as 5", 31532400) +
-                                           "0.0\t   3     2     5\n1.0\t   3     2     4\n"
-                                           "2.0\t   3     2     3\n");
+  EXPECT_EQ(Relatorio(3, 31532400, 1), Esperado(inicio, 31532400, 3, indice));
   EXPECT_EQ(Relatorio(2, 600, 3) + Relatorio(2, 600, -1), "");
 }
 

@@ -227,35 +227,30 @@ std::string Rotulo(char c, int tipo) {
   return c == 'N' ? std::string(kNomesTipo[tipo]) + "] " : rotulos[std::string("TSEDV").find(c)];
 }
 
-// A column of the expected report: its label, then its values and formats.
-struct Coluna {
-  std::string rotulo;
-  Coluna_Amostrada amostrada;
-};
-
 // The whole report from 2/3 at 5 h, fan coil number 4: the head, then each
 // line's values, its clock, and after each hour of samples the means.
-std::string Esperado(const Quantidade& q, const std::vector<Coluna>& colunas, int sel_tipo,
-                     int passos, int intervalo) {
+std::string Esperado(const Quantidade& q, const std::vector<Coluna_Amostrada>& colunas,
+                     int sel_tipo, int passos, int intervalo) {
   const auto titulo = q.titulos.count(-1) ? q.titulos.find(-1) : q.titulos.find(sel_tipo);
-  std::string rotulos;
-  std::vector<Coluna_Amostrada> amostradas;
-  for (const Coluna& c : colunas) rotulos += c.rotulo, amostradas.push_back(c.amostrada);
-  const TTempo inicio{5, 0, 3, 2, {}}, fim{23, 0, 3, 4, {}};
-  return Cabeca_Amostrada((titulo != q.titulos.end() ? titulo->second : "") + " 4)]\n", inicio, fim,
-                          intervalo, rotulos) +
-         Linhas_Amostradas(amostradas, passos, inicio, intervalo, Relogio::Espacado);
+  return Relatorio_Amostrado{(titulo != q.titulos.end() ? titulo->second : "") + " 4)]\n",
+                             {5, 0, 3, 2, {}},
+                             {23, 0, 3, 4, {}},
+                             intervalo,
+                             Relogio::Espacado,
+                             colunas}
+      .Texto(passos);
 }
 // The columns of quantity q with a component of type sel_tipo selected, as
 // the fan coil's and the components' flags give them.
-std::vector<Coluna> Colunas(const Quantidade& q, int sel_tipo, const std::vector<int>& flags,
-                            const std::vector<TComponente_HVAC*>& componentes) {
-  std::vector<Coluna> r;
+std::vector<Coluna_Amostrada> Colunas(const Quantidade& q, int sel_tipo,
+                                      const std::vector<int>& flags,
+                                      const std::vector<TComponente_HVAC*>& componentes) {
+  std::vector<Coluna_Amostrada> r;
   const char* const nome_ar[2] = {"[Ar Externo   ] ", "[Ar Retorno   ] "};
   for (int a = 0; a < 2; ++a) {
     if (q.ar < 0 || !flags[kAr[a][0]] || !flags[kAr[a][0] + 1 + q.ar]) continue;
     const int i = kAr[a][1 + q.ar];
-    r.push_back({nome_ar[a], {[i](int s) { return Valor_Ar(s, i); }, "%.2f\t\t", "%.2f\t"}});
+    r.push_back({nome_ar[a], [i](int s) { return Valor_Ar(s, i); }, "%.2f\t\t", "%.2f\t"});
   }
   for (int j = 0; j < 8; ++j) {
     const int t = kTiposFC[j];
@@ -265,7 +260,7 @@ std::vector<Coluna> Colunas(const Quantidade& q, int sel_tipo, const std::vector
     std::string col;
     while (in >> col) {
       const int i = std::stoi(col.substr(1));
-      r.push_back({Rotulo(col[0], t), {[j, i](int s) { return Valor(s, j, i); }, "%f\t", q.media}});
+      r.push_back({Rotulo(col[0], t), [j, i](int s) { return Valor(s, j, i); }, "%f\t", q.media});
     }
   }
   return r;

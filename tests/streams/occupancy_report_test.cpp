@@ -4,6 +4,7 @@
 #include <string>
 
 #include "support/fixture.h"
+#include "support/relatorios.h"
 
 namespace {
 
@@ -26,16 +27,10 @@ TEST_F(OccupancyReportTest, CountsBesideTheirValuesWithHourlyAverages) {
     ASSERT_EQ(geren->Abre_Arquivo(Caminho("p.txt").c_str(), "wt"), 2);
     geren->Converte_Binario_Texto_Pessoas(1, 2, com_tempos ? &inicio : nullptr, &fim, 1800);
     geren->Fecha_Todos();
+    const auto colunas = Ocupacao([&](int s) { return registros[s].pessoas; },
+                                  [&](int s) { return registros[s].valor; });
     EXPECT_EQ(Le_Arquivo(Caminho("p.txt")),
-              !com_tempos ? ""
-                          : "[Inicio: 1/1 as 0:00:00 - Fim: 31/12 as 23:59:59 h]\n"
-                            "[Intervalo de Amostragem = 1800 s]\n"
-                            "[Pessoas]  [Valor]   [M\xEAs]  [Dia]  [Hora]\n"
-                            "2\t150.00\t  1     1      00:30:00\n"
-                            "3\t225.50\t  1     1      01:00:00\t(Media da Hora : [2.50\t187.75]\n"
-                            "-1\t0.25\t  1     1      01:30:00\n"
-                            "40000\t7.00\t  1     1      02:00:00\t(Media da Hora : "
-                            "[19999.50\t3.62]\n");
+              com_tempos ? Relatorio_Zona(inicio, fim, 1800, colunas).Texto(4) : "");
   }
 }
 

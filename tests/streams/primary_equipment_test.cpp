@@ -173,19 +173,18 @@ std::string Dados_Esperados(const Membro& m, const std::vector<int>& flags) {
 std::string Relatorio_Esperado(const Membro& m, int v, const std::vector<int>& flags) {
   const size_t k = static_cast<size_t>(v - m.primeira);
   const Grandeza* g = k < m.grandezas.size() ? &m.grandezas[k] : nullptr;
-  std::string rotulos;
-  std::vector<Coluna_Amostrada> colunas;
+  Relatorio_Amostrado r{Cp1252(g != nullptr ? g->titulo : "") + " 4)]\n",
+                        {5, 0, 3, 7, {}},
+                        {6, 0, 3, 8, {}},
+                        kIntervalo,
+                        Relogio::Espacado,
+                        {}};
   for (size_t c = 0; g != nullptr && flags[g->flag] != 0 && c < g->colunas.size(); ++c) {
     const Coluna& col = g->colunas[c];
-    rotulos += Cp1252(col.rotulo);
-    colunas.push_back(
-        {[col](int s) { return Resultado(s, col.resultado); }, col.linha, col.media, col.escala});
+    r.colunas.push_back({Cp1252(col.rotulo), [col](int s) { return Resultado(s, col.resultado); },
+                         col.linha, col.media, col.escala});
   }
-  const TTempo inicio{5, 0, 3, 7, {}}, fim{6, 0, 3, 8, {}};
-  return Cabeca_Amostrada(Cp1252(g != nullptr ? g->titulo : "") + " 4)]\n", inicio, fim, kIntervalo,
-                          rotulos) +
-         Linhas_Amostradas(colunas, flags[0] != 0 ? kPassos : 0, inicio, kIntervalo,
-                           Relogio::Espacado);
+  return r.Texto(flags[0] != 0 ? kPassos : 0);
 }
 
 class PrimaryEquipmentTest : public ArqauxTest {

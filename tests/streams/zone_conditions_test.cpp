@@ -6,20 +6,13 @@
 #include <vector>
 
 #include "support/fixture.h"
+#include "support/relatorios.h"
 
 namespace {
 
-// Period, interval and column head of a report from 1/1 0 h to 31/12 23 h.
-std::string Cabeca(int intervalo, const std::string& rotulos) {
-  return "[Inicio: 1/1 as 0:00:00 - Fim: 31/12 as 23:59:59 h]\n"
-         "[Intervalo de Amostragem = " +
-         std::to_string(intervalo) + " s]\n" + rotulos +
-         "[M\xEA"  // Windows-1252
-         "s]  [Dia]  [Hora]\n";
-}
-
-std::string Reais(std::vector<float> v) {
-  return std::string(reinterpret_cast<const char*>(v.data()), v.size() * 4);
+// A zone report from 1/1 0 h to 31/12 23 h of the given columns.
+Relatorio_Amostrado Zona(int intervalo, const std::vector<Coluna_Amostrada>& colunas) {
+  return Relatorio_Zona({0, 0, 1, 1, {}}, {23, 0, 12, 31, {}}, intervalo, colunas);
 }
 
 class ZoneConditionsTest : public ArqauxTest {
@@ -103,16 +96,11 @@ TEST_F(ZoneConditionsTest, TUPMVReportAveragesEveryHour) {
     geren->Grava_Temp_Umi(n, true, 20.0f + 0.5f * i, true, 0.5f + 0.125f * i, true,
                           -1.0f + 0.5f * i, 10.0f + i, &clima);
   }
+  auto colunas = Conforto([](int s) { return -1.0f + 0.5f * s; }, [](int s) { return 10.0f + s; });
+  colunas.insert(colunas.begin(), {Temperatura_Interna([](int s) { return 20.0f + 0.5f * s; }),
+                                   Umidade_Interna([](int s) { return 0.5f + 0.125f * s; })});
   EXPECT_EQ(TUPMV(true, true, true, true, true, true, 600, ARQAUX_TAM_CABECALHO_TEMP_UMI),
-            Cabeca(600, "[Temp_I] [Umi_I] [ PMV ] [ PPD ]") +
-                "20.00000  \t0.50000000-1.00\t10.00\t  1     1      00:10:00\n"
-                "20.50000  \t0.62500000-0.50\t11.00\t  1     1      00:20:00\n"
-                "21.00000  \t0.750000000.00\t12.00\t  1     1      00:30:00\n"
-                "21.50000  \t0.875000000.50\t13.00\t  1     1      00:40:00\n"
-                "22.00000  \t1.000000001.00\t14.00\t  1     1      00:50:00\n"
-                "22.50000  \t1.125000001.50\t15.00\t  1     1      01:00:00"
-                "\t(Media da Hora : [21.25   0.81250.25\t12.50]\n"
-                "23.00000  \t1.250000002.00\t16.00\t  1     1      01:10:00\n");
+            Zona(600, colunas).Texto(7));
 }
 
 // Has-flags give the record layout, show-flags the columns: a held group
@@ -120,12 +108,11 @@ TEST_F(ZoneConditionsTest, TUPMVReportAveragesEveryHour) {
 // averages.
 TEST_F(ZoneConditionsTest, TUPMVShowsOnlyHeldGroups) {
   for (int i = 0; i < 2; ++i) geren->Grava_Temp_Umi(n, true, 20 + i, false, 0, true, i, 5, nullptr);
-  EXPECT_EQ(TUPMV(true, false, true, false, true, true, 1800, 0),
-            Cabeca(1800, "[ PMV ] [ PPD ]") +
-                "0.00\t5.00\t  1     1      00:30:00\n"
-                "1.00\t5.00\t  1     1      01:00:00\t(Media da Hora : [0.50\t5.00]\n");
+  EXPECT_EQ(
+      TUPMV(true, false, true, false, true, true, 1800, 0),
+      Zona(1800, Conforto([](int s) { return float(s); }, [](int) { return 5.0f; })).Texto(2));
   // No group held: the reader would succeed forever without reading.
-  EXPECT_EQ(TUPMV(false, false, false, true, true, true, 1800, 0), Cabeca(1800, ""));
+  EXPECT_EQ(TUPMV(false, false, false, true, true, true, 1800, 0), Zona(1800, {}).Texto(0));
 }
 
 // An interval that does not divide the hour, or of a whole hour, gives no
@@ -133,17 +120,14 @@ TEST_F(ZoneConditionsTest, TUPMVShowsOnlyHeldGroups) {
 TEST_F(ZoneConditionsTest, ATSReportsWithoutAveragesAndWithoutData) {
   for (int i = 0; i < 3; ++i) geren->Grava_ATS_ACE(n, true, 0.25f * i);
   geren->Grava_ATS_ACE(n, false, 99.0f);
-  EXPECT_EQ(ATS(true, true, 1300), Cabeca(1300, "[ATS] ") +
-                                       "0.00  \t\t  1     1      00:21:40\n"
-                                       "0.25  \t\t  1     1      00:43:20\n"
-                                       "0.50  \t\t  1     1      01:05:00\n");
+  const Valores quartos = [](int s) { return 0.25f * s; };
+  EXPECT_EQ(ATS(true, true, 1300), Zona(1300, {Sensacao(true, quartos)}).Texto(3));
   Escreve_Arquivo(Caminho("z.bin"), Reais({0.25f, 1.5f}));
-  EXPECT_EQ(ATS(true, false, 3600), Cabeca(3600, "[ACE] ") +
-                                        "0.25  \t\t  1     1      01:00:00\n"
-                                        "1.50  \t\t  1     1      02:00:00\n");
-  EXPECT_EQ(ATS(false, true, 600), Cabeca(600, "[ATS] "));
+  EXPECT_EQ(ATS(true, false, 3600),
+            Zona(3600, {Sensacao(false, [](int s) { return s ? 1.5f : 0.25f; })}).Texto(2));
+  EXPECT_EQ(ATS(false, true, 600), Zona(600, {Sensacao(true, quartos)}).Texto(0));
   Escreve_Arquivo(Caminho("z.bin"), "");
-  EXPECT_EQ(ATS(true, true, 600), Cabeca(600, "[ATS] "));
+  EXPECT_EQ(ATS(true, true, 600), Zona(600, {Sensacao(true, quartos)}).Texto(0));
 }
 
 // The operative temperature comes first and alone is averaged; a partial
@@ -154,9 +138,9 @@ TEST_F(ZoneConditionsTest, OperativeExteriorReportAndTruncatedLastRecord) {
   geren->Fecha_Todos();
   Escreve_Arquivo(Caminho("z.bin"), Le_Arquivo(Caminho("z.bin")) + Reais({27.0f}));
   EXPECT_EQ(Relatorio([&] { geren->Converte_Binario_Texto_ACS(1, 2, &inicio, &fim, 1800); }),
-            Cabeca(1800, "[Temp_op]  [Temp_Ext]   ") +
-                "25.00\t30.00\t  1     1      00:30:00\n"
-                "26.00\t31.00\t  1     1      01:00:00\t(Media da Hora : [25.50   ]\n");
+            Zona(1800, Operativa_Externa([](int s) { return 25.0f + s; },
+                                         [](int s) { return 30.0f + s; }))
+                .Texto(2));
 }
 
 TEST_F(ZoneConditionsTest, PVReportHasSevenColumnsUnderFiveLabels) {
@@ -165,13 +149,8 @@ TEST_F(ZoneConditionsTest, PVReportHasSevenColumnsUnderFiveLabels) {
   geren->Grava_PV(n, true, a);
   geren->Grava_PV(n, false, a);
   geren->Grava_PV(n, true, b);
-  EXPECT_EQ(
-      Relatorio([&] { geren->Converte_Binario_Texto_PV(1, 2, true, &inicio, &fim, 1800); }),
-      Cabeca(1800,
-             "Sistema Fotovoltaico\n[Rede]  [Bateria]  [Gerada]  [Demanda]  [Superficie]    ") +
-          "1.0000\t2.0000\t3.0000\t4.0000\t5.0000\t6.0000\t7.0000\t\t  1     1      00:30:00\n"
-          "2.0000\t3.0000\t4.0000\t5.0000\t6.0000\t7.0000\t8.5000\t\t  1     1      01:00:00"
-          "\t(Media da Hora : [1.5000\t2.5000\t3.5000\t4.5000\t5.5000\t6.5000\t7.7500\t]\n");
+  EXPECT_EQ(Relatorio([&] { geren->Converte_Binario_Texto_PV(1, 2, true, &inicio, &fim, 1800); }),
+            Zona(1800, Fotovoltaico([&](int s, int i) { return s ? b[i] : a[i]; })).Texto(2));
 }
 
 }  // namespace

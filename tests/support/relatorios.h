@@ -47,9 +47,10 @@ inline std::string Reais(const std::vector<float>& v) {
 // that start an hour of samples (controller outputs).
 enum class Relogio { Tabulado, Espacado, Carimbo };
 
-// A column: its value on line s (before the scale), the format of the value
-// on its line and of its hour's mean ("" when it has none).
+// A column: its label in the head, its value on line s (before the scale),
+// the format of the value on its line and of its hour's mean ("" for none).
 struct Coluna_Amostrada {
+  std::string rotulo;
   std::function<float(int)> valor;
   std::string linha, media;
   float escala = 1.0f;
@@ -58,20 +59,13 @@ struct Coluna_Amostrada {
 // The period and interval lines; so_horas gives the hours alone ("H h").
 inline std::string Periodo_Amostrado(const TTempo& inicio, const TTempo& fim, int intervalo,
                                      bool so_horas = false) {
-  const auto data = [so_horas](const TTempo& t, const char* minutos) {
+  const auto data = [](const TTempo& t, const char* hora) {
     return std::to_string(t.Dia) + "/" + std::to_string(t.Mes) + " as " + std::to_string(t.Hora) +
-           (so_horas ? "" : minutos);
+           hora;
   };
-  return "[Inicio: " + data(inicio, ":00:00") + " - Fim: " + data(fim, ":59:59") +
+  return "[Inicio: " + data(inicio, so_horas ? " h" : ":00:00") +
+         " - Fim: " + data(fim, so_horas ? "" : ":59:59") +
          " h]\n[Intervalo de Amostragem = " + std::to_string(intervalo) + " s]\n";
-}
-
-// The whole head: title, period, the column labels and the clock's labels.
-inline std::string Cabeca_Amostrada(const std::string& titulo, const TTempo& inicio,
-                                    const TTempo& fim, int intervalo, const std::string& rotulos,
-                                    bool so_horas = false) {
-  return titulo + Periodo_Amostrado(inicio, fim, intervalo, so_horas) + rotulos +
-         Cp1252("[Mês]  [Dia]  [Hora]\n");
 }
 
 // The clock moved on by some seconds, across months and the year's end.
@@ -134,6 +128,62 @@ inline std::string Linhas_Amostradas(const std::vector<Coluna_Amostrada>& coluna
     r += "\n";
   }
   return r;
+}
+
+// A whole report: the title, the period and interval lines, what comes
+// before the labels, the labels and the clock's, then the lines of n records.
+struct Relatorio_Amostrado {
+  std::string titulo;
+  TTempo inicio, fim;
+  int intervalo;
+  Relogio relogio;
+  std::vector<Coluna_Amostrada> colunas;
+  std::string antes_rotulos = "";
+  std::string Texto(int n) const {
+    std::string r = titulo + Periodo_Amostrado(inicio, fim, intervalo, relogio == Relogio::Carimbo);
+    r += antes_rotulos;
+    for (const Coluna_Amostrada& c : colunas) r += c.rotulo;
+    r += Cp1252("[Mês]  [Dia]  [Hora]\n");
+    return r + Linhas_Amostradas(colunas, n, inicio, intervalo, relogio);
+  }
+};
+
+// The columns of the zone families, each over its values line by line:
+// conditions (interior temperature and humidity, comfort), the thermal
+// sensations, operative and exterior temperatures, photovoltaics (seven
+// values under five labels), occupancy and controller outputs.
+using Valores = std::function<float(int)>;
+inline Coluna_Amostrada Temperatura_Interna(Valores v) {
+  return {"[Temp_I] ", v, "%.5f  \t", "%.2f   "};
+}
+inline Coluna_Amostrada Umidade_Interna(Valores v) { return {"[Umi_I] ", v, "%.8f", "%.4f"}; }
+inline std::vector<Coluna_Amostrada> Conforto(Valores pmv, Valores ppd) {
+  return {{"[ PMV ] ", pmv, "%.2f\t", "%.2f\t"}, {"[ PPD ]", ppd, "%.2f", "%.2f"}};
+}
+inline Coluna_Amostrada Sensacao(bool ats, Valores v) {
+  return {ats ? "[ATS] " : "[ACE] ", v, "%.2f  \t", "%.2f   "};
+}
+inline std::vector<Coluna_Amostrada> Operativa_Externa(Valores operativa, Valores externa) {
+  return {{"[Temp_op]  ", operativa, "%.2f\t", "%.2f   "}, {"[Temp_Ext]   ", externa, "%.2f", ""}};
+}
+inline std::vector<Coluna_Amostrada> Fotovoltaico(const std::function<float(int, int)>& v) {
+  std::vector<Coluna_Amostrada> r;
+  for (int i = 0; i < 7; ++i)
+    r.push_back({"", [v, i](int s) { return v(s, i); }, "%.4f\t", "%.4f\t"});
+  r[0].rotulo = "Sistema Fotovoltaico\n[Rede]  [Bateria]  [Gerada]  [Demanda]  [Superficie]    ";
+  return r;
+}
+inline std::vector<Coluna_Amostrada> Ocupacao(Valores pessoas, Valores valor) {
+  return {{"[Pessoas]  ", pessoas, "%.0f\t", "%.2f\t"}, {"[Valor]   ", valor, "%.2f", "%.2f"}};
+}
+inline Coluna_Amostrada Saida_Controlador(Valores v) { return {"[Saida_Contr] ", v, "%.1f", ""}; }
+
+// A zone report of the given columns; the controller outputs' is stamped
+// once an hour and states the hours alone.
+inline Relatorio_Amostrado Relatorio_Zona(const TTempo& inicio, const TTempo& fim, int intervalo,
+                                          const std::vector<Coluna_Amostrada>& colunas,
+                                          Relogio relogio = Relogio::Tabulado) {
+  return {"", inicio, fim, intervalo, relogio, colunas};
 }
 
 #endif  // ARQAUX_TESTS_SUPPORT_RELATORIOS_H_
