@@ -4,10 +4,10 @@
 #include <string>
 
 #include "support/fixture.h"
+#include "support/relatorios.h"
 
 namespace {
 
-std::string Real(float v) { return std::string(reinterpret_cast<const char*>(&v), 4); }
 std::string Inteiro(int32_t v) { return std::string(reinterpret_cast<const char*>(&v), 4); }
 
 class ReportTool : public ArqauxTest {
@@ -22,49 +22,30 @@ class ReportTool : public ArqauxTest {
   }
 };
 
-// Each report is written out by hand from the report rules: the clock column
-// shows the end of each sample, and an hour of samples closes with the means
-// of that hour alone.
+// Each report is the zone family's, built from the stream's values: the
+// clock column shows the end of each sample, and an hour of samples closes
+// with the means of that hour alone.
 TEST_F(ReportTool, ReportsEveryKindWithItsHourlyAverages) {
   std::string tu = Inteiro(1800) + std::string("\1\0\1", 3);  // temperature and comfort held
-  for (int i = 0; i < 4; ++i) tu += Real(20 + i) + Real(99) + Real(i / 4.0f) + Real(5 * i);
+  for (int i = 0; i < 4; ++i) tu += Reais({20.0f + i, 99, i / 4.0f, 5.0f * i});
   std::string sc = Inteiro(2);
-  for (int i = 0; i < 5; ++i) sc += Real(2) + Real(i) + Real(10 * i + 0.5f);
-  std::string ats;
-  for (float v : {1, 2, 3, 10, 20, 30}) ats += Real(v);
-  const std::string periodo = "[Inicio: 2/3 as 4:00:00 - Fim: 5/6 as 7:59:59 h]\n";
+  for (int i = 0; i < 5; ++i) sc += Reais({2, float(i), 10 * i + 0.5f});
+  const std::vector<float> ats = {1, 2, 3, 10, 20, 30};
+  const TTempo inicio{4, 0, 3, 2, {}}, fim{7, 0, 6, 5, {}};
+  auto tupmv = Conforto([](int s) { return s / 4.0f; }, [](int s) { return 5.0f * s; });
+  tupmv.insert(tupmv.begin(), Temperatura_Interna([](int s) { return 20.0f + s; }));
   const struct {
     std::string fluxo, args, relatorio;
   } casos[] = {
-      {tu, Args("tupmv", "--interval 1800"),
-       periodo + "[Intervalo de Amostragem = 1800 s]\n"
-                 "[Temp_I] [ PMV ] [ PPD ][M\xEAs]  [Dia]  [Hora]\n"
-                 "20.00000  \t0.00\t0.00\t  3     2      04:30:00\n"
-                 "21.00000  \t0.25\t5.00\t  3     2      05:00:00\t(Media da Hora : [20.50   "
-                 "0.12\t2.50]\n"
-                 "22.00000  \t0.50\t10.00\t  3     2      05:30:00\n"
-                 "23.00000  \t0.75\t15.00\t  3     2      06:00:00\t(Media da Hora : [22.50   "
-                 "0.62\t12.50]"
-                 "\n"},
-      {ats, Args("ats", "--interval=1200 --ace"),
-       periodo + "[Intervalo de Amostragem = 1200 s]\n"
-                 "[ACE] [M\xEAs]  [Dia]  [Hora]\n"
-                 "1.00  \t\t  3     2      04:20:00\n"
-                 "2.00  \t\t  3     2      04:40:00\n"
-                 "3.00  \t\t  3     2      05:00:00\t(Media da Hora : [2.00   ]\n"
-                 "10.00  \t\t  3     2      05:20:00\n"
-                 "20.00  \t\t  3     2      05:40:00\n"
-                 "30.00  \t\t  3     2      06:00:00\t(Media da Hora : [20.00   ]\n"},
+      {tu, Args("tupmv", "--interval 1800"), Relatorio_Zona(inicio, fim, 1800, tupmv).Texto(4)},
+      {Reais(ats), Args("ats", "--interval=1200 --ace"),
+       Relatorio_Zona(inicio, fim, 1200, {Sensacao(false, [&](int s) { return ats[s]; })})
+           .Texto(6)},
       // Controller outputs: the chosen output, the hour stamped once an hour.
       {sc, Args("sc", "--interval 1800 --outputs 2 --index 2"),
-       "[Inicio: 2/3 as 4 h - Fim: 5/6 as 7 h]\n"
-       "[Intervalo de Amostragem = 1800 s]\n"
-       "[Saida_Contr] [M\xEAs]  [Dia]  [Hora]\n"
-       "0.5\t   3     2     4\n"
-       "10.5\n"
-       "20.5\t   3     2     5\n"
-       "30.5\n"
-       "40.5\t   3     2     6\n"},
+       Relatorio_Zona(inicio, fim, 1800, {Saida_Controlador([](int s) { return 10 * s + 0.5f; })},
+                      Relogio::Carimbo)
+           .Texto(5)},
   };
   for (const auto& c : casos) {
     Escreve_Arquivo(Caminho("z.bin"), c.fluxo);
