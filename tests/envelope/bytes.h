@@ -8,9 +8,8 @@
 #include <string>
 #include <vector>
 
-inline std::string Reais(const std::vector<float>& v) {
-  return std::string(reinterpret_cast<const char*>(v.data()), v.size() * 4);
-}
+#include "support/relatorios.h"  // Reais
+
 inline std::string Inteiros(const std::vector<uint32_t>& v) {
   return std::string(reinterpret_cast<const char*>(v.data()), v.size() * 4);
 }

@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "loads/cp1252.h"
 #include "support/fixture.h"
+#include "support/relatorios.h"
 
 namespace {
 
 template <class... A>
-std::string Formata(const std::string& formato, A... a) {
+std::string Formata_Linha(const std::string& formato, A... a) {
   char buf[512];
   std::snprintf(buf, sizeof buf, Cp1252(formato).c_str(), a...);
   return buf;
@@ -125,14 +125,14 @@ std::string Corpo(const std::vector<unsigned char>& r, const Disposicao& d,
       const double v = valor(bloco, q), o1 = valor(bloco, kOutras[s][0]),
                    o2 = valor(bloco, kOutras[s][1]);
       if (momento < 0) {
-        texto += Formata(linha, v, o1, o2);
+        texto += Formata_Linha(linha, v, o1, o2);
         continue;
       }
       const TTempo t = Momento(momento);
       char data[16], hora[16];
       std::snprintf(data, sizeof data, "%02d/%02d", t.Dia, t.Mes);
       std::snprintf(hora, sizeof hora, "%02d:%02d:%02d", t.Hora, t.Tempo / 60, t.Tempo % 60);
-      texto += Formata(linha, v, data, hora, o1, o2);
+      texto += Formata_Linha(linha, v, data, hora, o1, o2);
     }
   }
   return texto;

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "loads/cp1252.h"
 #include "support/fixture.h"
+#include "support/relatorios.h"
 
 namespace {
 
