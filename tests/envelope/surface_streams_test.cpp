@@ -9,6 +9,7 @@
 
 #include "envelope/bytes.h"
 #include "support/fixture.h"
+#include "support/relatorios.h"
 
 namespace {
 
@@ -16,14 +17,25 @@ namespace {
 constexpr float kV = 1.0f / 1048576.0f;
 const char kM2[] = " m\xB2\n";
 
-std::string Periodo(const char* inicio, const char* fim, int intervalo) {
-  return std::string("[Inicio: ") + inicio + " - Fim: " + fim +
-         " h]\n[Intervalo de Amostragem = " + std::to_string(intervalo) + " s]\n";
-}
+const TTempo kInicio{22, 0, 1, 1, {}}, kFim{0, 0, 1, 2, {}};
 
+// The flux report of a region from 1/1 22 h as documented: sensible and
+// latent heat, the vapour flux x 10^6.
+Relatorio_Amostrado Fluxos(const char* regiao, int intervalo, bool calor, bool vapor, Valores s,
+                           Valores l, Valores v) {
+  Relatorio_Amostrado r{"", kInicio, kFim, intervalo, Relogio::Tabulado, {}};
+  if (calor) {
+    r.colunas = {{"[Calor_S]       ", s, "%.5f \t\t", "%.5f \t"},
+                 {"[Calor_L] ", l, "%.5f    ", "%.5f    "}};
+  }
+  if (vapor) r.colunas.push_back({"    [ Vapor ] ", v, "\t %.5f ", "%.5f", 1000000.0f});
+  r.antes_rotulos = std::string(regiao) + kM2;
+  r.depois_rotulos = " ";
+  return r;
+}
 // The heading of both flux reports of a region, and the moisture columns.
 std::string Cabeca_Fluxo(const char* regiao, int intervalo) {
-  return Periodo("1/1 as 22:00:00", "2/1 as 0:59:59", intervalo) + regiao + kM2;
+  return Periodo_Amostrado(kInicio, kFim, intervalo) + regiao + kM2;
 }
 const char kUmidade[] = "[Dia/Mes] [Umidade Adsorvida] [Umidade Dessorvida] (mg/m2-dia) \n\n";
 
@@ -150,37 +162,19 @@ TEST_F(SurfaceStreamsTest, WritersAppendRecordsAndHeadersRefuseHostileCounts) {
 // fourth line, and the day's moisture on the line after which the clock shows
 // 23:45, from the records before it (zero counted as adsorbed).
 TEST_F(SurfaceStreamsTest, FluxReportAndDailyMoisture) {
-  struct Linha {
-    float sensivel, latente;
-    int vapor;  // in units of kV
-    const char* texto;
-  };
-  const Linha linhas[] = {
-      {0.5f, -0.25f, 1, "0.50000 \t\t-0.25000    \t 0.95367 \t  1     1      22:15:00"},
-      {1, -0.5f, -2, "1.00000 \t\t-0.50000    \t -1.90735 \t  1     1      22:30:00"},
-      {1.5f, -0.75f, 0, "1.50000 \t\t-0.75000    \t 0.00000 \t  1     1      22:45:00"},
-      {2, -1, 3,
-       "2.00000 \t\t-1.00000    \t 2.86102 \t  1     1      23:00:00"
-       "\t(Media da Hora : [1.25000 \t-0.62500    0.47684]"},
-      {2.5f, -1.25f, -1, "2.50000 \t\t-1.25000    \t -0.95367 \t  1     1      23:15:00"},
-      {3, -1.5f, 4, "3.00000 \t\t-1.50000    \t 3.81470 \t  1     1      23:30:00"},
-      {3.5f, -1.75f, 2, "3.50000 \t\t-1.75000    \t 1.90735 \t  1     1      23:45:00"},
-      {4, -2, -3,
-       "4.00000 \t\t-2.00000    \t -2.86102 \t  1     2      00:00:00"
-       "\t(Media da Hora : [3.25000 \t-1.62500    0.47684]"},
-      {4.5f, -2.25f, 5, "4.50000 \t\t-2.25000    \t 4.76837 \t  1     2      00:15:00"},
-  };
-  std::string esperado = Cabeca_Fluxo("Regiao 2 -> 7.25", 900) +
-                         "[Calor_S]       [Calor_L]     [ Vapor ]  [M\xEAs]  [Dia]  [Hora]\n";
-  for (const Linha& l : linhas) esperado += std::string(l.texto) + "\n";
+  // Sensible and latent heat, and the vapour flux in units of kV.
+  const float sensivel[] = {0.5f, 1, 1.5f, 2, 2.5f, 3, 3.5f, 4, 4.5f};
+  const int vapor[] = {1, -2, 0, 3, -1, 4, 2, -3, 5};
+  const Valores s = [&](int k) { return sensivel[k]; }, l = [&](int k) { return -sensivel[k] / 2; },
+                v = [&](int k) { return vapor[k] * kV; };
   const std::string umidade = Cabeca_Fluxo("Regiao 2 -> 7.25", 900) + kUmidade;
   // The stream of the flags given: region 1 of each step holds 99s.
-  auto grava = [&](bool calor, bool vapor) {
+  auto grava = [&](bool calor, bool com_vapor) {
     std::vector<float> registros;
-    for (const Linha& l : linhas) {
-      for (float v : {99.0f, l.sensivel}) {
-        if (calor) registros.insert(registros.end(), {v, v == 99 ? v : l.latente});
-        if (vapor) registros.push_back(v == 99 ? v : l.vapor * kV);
+    for (int k = 0; k < 9; ++k) {
+      for (float x : {99.0f, sensivel[k]}) {
+        if (calor) registros.insert(registros.end(), {x, x == 99 ? x : l(k)});
+        if (com_vapor) registros.push_back(x == 99 ? x : v(k));
       }
     }
     Abre({1, 7.25f}, registros);
@@ -188,35 +182,23 @@ TEST_F(SurfaceStreamsTest, FluxReportAndDailyMoisture) {
   };
   grava(true, true);
   EXPECT_EQ(Converte_Fluxo(2, true, true, 900),
-            esperado + "|" + umidade + "1/1\t 7.62939 \t -2.86102 \n");
+            Fluxos("Regiao 2 -> 7.25", 900, true, true, s, l, v).Texto(9) + "|" + umidade +
+                "1/1\t 7.62939 \t -2.86102 \n");
 
   // Without the vapour flag the daily line holds zeros; without any flag
   // the reports end after their headers.
   grava(true, false);
-  const std::string so_calor = Converte_Fluxo(2, true, false, 900);
-  EXPECT_NE(so_calor.find("2.00000 \t\t-1.00000    \t  1     1      23:00:00"
-                          "\t(Media da Hora : [1.25000 \t-0.62500    ]\n"),
-            std::string::npos);
-  EXPECT_EQ(so_calor.substr(so_calor.find('|')), "|" + umidade + "1/1\t 0.00000 \t 0.00000 \n");
+  EXPECT_EQ(Converte_Fluxo(2, true, false, 900),
+            Fluxos("Regiao 2 -> 7.25", 900, true, false, s, l, v).Texto(9) + "|" + umidade +
+                "1/1\t 0.00000 \t 0.00000 \n");
   EXPECT_EQ(Converte_Fluxo(1, false, false, 900),
-            Cabeca_Fluxo("Regiao 1 -> 1.00", 900) + " [M\xEAs]  [Dia]  [Hora]\n|" +
+            Fluxos("Regiao 1 -> 1.00", 900, false, false, s, l, v).Texto(0) + "|" +
                 Cabeca_Fluxo("Regiao 1 -> 1.00", 900) + kUmidade);
   // An hour per record: no average, the day's line after the clock shows 23:00.
   grava(false, true);
-  const std::string vapor = Cabeca_Fluxo("Regiao 2 -> 7.25", 3600) +
-                            "    [ Vapor ]  [M\xEAs]  [Dia]  [Hora]\n"
-                            "\t 0.95367 \t  1     1      23:00:00\n"
-                            "\t -1.90735 \t  1     2      00:00:00\n"
-                            "\t 0.00000 \t  1     2      01:00:00\n"
-                            "\t 2.86102 \t  1     2      02:00:00\n"
-                            "\t -0.95367 \t  1     2      03:00:00\n"
-                            "\t 3.81470 \t  1     2      04:00:00\n"
-                            "\t 1.90735 \t  1     2      05:00:00\n"
-                            "\t -2.86102 \t  1     2      06:00:00\n"
-                            "\t 4.76837 \t  1     2      07:00:00\n";
-  EXPECT_EQ(Converte_Fluxo(2, false, true, 3600), vapor + "|" +
-                                                      Cabeca_Fluxo("Regiao 2 -> 7.25", 3600) +
-                                                      kUmidade + "1/1\t 0.00000 \t 0.00000 \n");
+  EXPECT_EQ(Converte_Fluxo(2, false, true, 3600),
+            Fluxos("Regiao 2 -> 7.25", 3600, false, true, s, l, v).Texto(9) + "|" +
+                Cabeca_Fluxo("Regiao 2 -> 7.25", 3600) + kUmidade + "1/1\t 0.00000 \t 0.00000 \n");
 }
 
 // Across two day ends each day's line sums that day's vapour flux alone:
@@ -272,17 +254,13 @@ TEST_F(SurfaceStreamsTest, MouldReport) {
   std::fseek(geren->ObtemArquivo(), 0, SEEK_SET);
   EXPECT_TRUE(geren->Converte_Binario_Texto_Mofo(origem, destino, 2, false, &de, &fim, 900));
   geren->Fecha_Todos();
-  const std::string cabeca =
-      Periodo("30/6 as 5:00:00", "2/1 as 0:59:59", 900) + "Regiao 2 -> 2.50" + kM2;
-  EXPECT_EQ(Le_Arquivo(Caminho("m.txt")),
-            cabeca + "[MGR]  [M\xEAs]  [Dia]  [Hora]\n" +
-                "0.0625    \t  6     30      05:45:00\n"
-                "0.5625    \t  6     30      06:00:00\n"
-                "1.0625    \t  6     30      06:15:00\n"
-                "1.5625    \t  6     30      06:30:00\t(Media da Hora : [0.8125]\n"
-                "2.0625    \t  6     30      06:45:00\n"
-                "7.0000    \t  6     30      07:00:00\n" +
-                cabeca + " [M\xEAs]  [Dia]  [Hora]\n");
+  Relatorio_Amostrado mofo{"", de, fim, 900, Relogio::Tabulado, {}};
+  mofo.antes_rotulos = std::string("Regiao 2 -> 2.50") + kM2;
+  mofo.depois_rotulos = " ";
+  const std::string sem_coluna = mofo.Texto(0);
+  mofo.colunas = {
+      {"[MGR] ", [](int s) { return s < 5 ? 0.5f * s + 0.0625f : 7; }, "%.4f    ", "%.4f"}};
+  EXPECT_EQ(Le_Arquivo(Caminho("m.txt")), mofo.Texto(6) + sem_coluna);
 }
 
 }  // namespace

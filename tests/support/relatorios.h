@@ -138,12 +138,12 @@ struct Relatorio_Amostrado {
   int intervalo;
   Relogio relogio;
   std::vector<Coluna_Amostrada> colunas;
-  std::string antes_rotulos = "";
+  std::string antes_rotulos = "", depois_rotulos = "";
   std::string Texto(int n) const {
     std::string r = titulo + Periodo_Amostrado(inicio, fim, intervalo, relogio == Relogio::Carimbo);
     r += antes_rotulos;
     for (const Coluna_Amostrada& c : colunas) r += c.rotulo;
-    r += Cp1252("[Mês]  [Dia]  [Hora]\n");
+    r += depois_rotulos + Cp1252("[Mês]  [Dia]  [Hora]\n");
     return r + Linhas_Amostradas(colunas, n, inicio, intervalo, relogio);
   }
 };
