@@ -95,17 +95,12 @@ TEST_F(ReportEngineTest, VariantsAndASecondOutput) {
         std::fprintf(Seleciona(2), "%d/%d %d %.1f\n", t.Dia, t.Mes, t.Hora, v[1]);
       },
       [&] { ++horas; });
-  EXPECT_EQ(Textos(), std::vector<std::string>(
-                          {"[Teste - (Caso 1)]\n"
-                           "[Inicio: 31/12 as 23 h - Fim: 1/1 as 1 h]\n"
-                           "[Intervalo de Amostragem = 1800 s]\n"
-                           "Regiao 1\n"
-                           "[A] [B]  [M\xEA"
-                           "s]  [Dia]  [Hora]\n"
-                           "1.0\t5.0  1      1    00:00:00\n"
-                           "2.0\t15.0  1      1    00:30:00\t(Media da Hora : [1.50\t10.0]\n"
-                           "3.0\t25.0  1      1    01:00:00\n",
-                           "1/1 0 0.5\n1/1 0 1.5\n1/1 1 2.5\n"}));
+  const float a[] = {1, 2, 3};
+  Relatorio_Amostrado r{"[Teste - (Caso 1)]\n", inicio, fim, 1800, Relogio::Espacado, {}};
+  r.colunas = {{"[A] ", [&](int s) { return a[s]; }, "%.1f\t", "%.2f\t"},
+               {"[B] ", [&](int s) { return a[s] - 0.5f; }, "%.1f", "%.1f", 10.0f}};
+  r.antes_rotulos = "Regiao 1\n", r.depois_rotulos = " ", r.so_horas = true;
+  EXPECT_EQ(Textos(), std::vector<std::string>({r.Texto(3), "1/1 0 0.5\n1/1 0 1.5\n1/1 1 2.5\n"}));
   EXPECT_EQ(horas, 1);
 }
 

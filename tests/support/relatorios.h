@@ -139,8 +139,10 @@ struct Relatorio_Amostrado {
   Relogio relogio;
   std::vector<Coluna_Amostrada> colunas;
   std::string antes_rotulos = "", depois_rotulos = "";
+  bool so_horas = false;  // the period's hours alone, as the stamped reports have it
   std::string Texto(int n) const {
-    std::string r = titulo + Periodo_Amostrado(inicio, fim, intervalo, relogio == Relogio::Carimbo);
+    std::string r =
+        titulo + Periodo_Amostrado(inicio, fim, intervalo, so_horas || relogio == Relogio::Carimbo);
     r += antes_rotulos;
     for (const Coluna_Amostrada& c : colunas) r += c.rotulo;
     r += depois_rotulos + Cp1252("[Mês]  [Dia]  [Hora]\n");

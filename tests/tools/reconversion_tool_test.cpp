@@ -94,8 +94,9 @@ TEST_F(ReconversionTool, EveryKindFromItsDescriptionIsTheSamplesReport) {
        {{"o.txt", "zona1_fancoil_v13.txt"}}},
   };
   // Each HVAC kind's stream, the fan coil's named after its zone; its
-  // description's first variable is reported. Every stream holds a line per
-  // step, every report its head of four lines and a line per step.
+  // description's first variable is reported. Every stream (and consumption
+  // stream) holds a line per step, every report its head of four lines and a
+  // line per step.
   for (const TTipo_HVAC& t : Tipos_HVAC()) {
     const std::string nome =
         fs::exists(Em(std::string(t.nome) + ".dat")) ? t.nome : "zona1_" + std::string(t.nome);
@@ -104,6 +105,8 @@ TEST_F(ReconversionTool, EveryKindFromItsDescriptionIsTheSamplesReport) {
                      "",
                      {{"o.txt", nome + "_v" + std::to_string(t.variaveis.front()) + ".txt"}}});
     EXPECT_EQ(Linhas(Le_Arquivo(Em(nome + ".dat"))), 144u) << nome;
+    const std::string consumo = Em(nome + "_consumo.dat");  // all but the boiler's
+    EXPECT_EQ(fs::exists(consumo) ? Linhas(Le_Arquivo(consumo)) : 0, nome == "boiler" ? 0 : 144u);
     for (int v : t.variaveis) {
       EXPECT_EQ(Linhas(Le_Arquivo(Em(nome + "_v" + std::to_string(v) + ".txt"))), 4 + 144u) << v;
     }
