@@ -1,7 +1,7 @@
 // Fan-coil output streams: data and consumption lines, the line reader and
-// the quantity reports. Expected text is built here from the stream and
-// report tables as the format documents them, written in this file's own
-// form, and formatted with snprintf.
+// the quantity reports. Expected text is built from the stream and report
+// tables as the format documents them, written in this file's own form; the
+// reports' lines and hourly means are the shared sampled-report builder's.
 #include <algorithm>
 #include <cstdio>
 #include <functional>
