@@ -14,17 +14,10 @@
 
 namespace {
 
-struct Coluna {
-  const char* rotulo;
-  int resultado;
-  const char* linha;
-  const char* media;
-  float escala;
-};
 struct Grandeza {
   std::string titulo;
   int flag;
-  std::vector<Coluna> colunas;
+  std::vector<Coluna_Amostrada> colunas;
 };
 
 // The five operations of a kind, over one piece of equipment of it.
@@ -70,18 +63,22 @@ struct Membro {
   Operacoes op;
 };
 
-const Coluna Ent(int r, float e = 1) { return {"[Entrada] ", r, "%.2f\t  ", "%.2f\t", e}; }
-const Coluna Sai(int r, float e = 1) { return {"[Saída ] ", r, "%.2f\t   ", "%.2f", e}; }
-const Coluna Cal(int r) { return {"[Calor Total  ] ", r, "%.2f    \t", "%.2f", 1}; }
-const Coluna Pot(int r) { return {"[Potência     ] ", r, "%.2f    \t", "%.2f", 1}; }
+// The column of result r, its label converted, its values scaled by e.
+Coluna_Amostrada Col(const char* rotulo, int r, const char* linha, const char* media, float e) {
+  return {Cp1252(rotulo), [r](int s) { return Resultado(s, r); }, linha, media, e};
+}
+Coluna_Amostrada Ent(int r, float e = 1) { return Col("[Entrada] ", r, "%.2f\t  ", "%.2f\t", e); }
+Coluna_Amostrada Sai(int r, float e = 1) { return Col("[Saída ] ", r, "%.2f\t   ", "%.2f", e); }
+Coluna_Amostrada Cal(int r) { return Col("[Calor Total  ] ", r, "%.2f    \t", "%.2f", 1); }
+Coluna_Amostrada Pot(int r) { return Col("[Potência     ] ", r, "%.2f    \t", "%.2f", 1); }
 
 // clang-format off
-std::vector<Grandeza> Bombas(const std::string& agua, const Coluna& saida) {
+std::vector<Grandeza> Bombas(const std::string& agua, const Coluna_Amostrada& saida) {
   return {{"[Temperatura da Água na Bomba de " + agua + " (ºC) - (Bomba", 1,
-           {{"[Entrada] ", 4, "%.2f\t  ", "%.2f\t", 1}, saida}},
+           {Col("[Entrada] ", 4, "%.2f\t  ", "%.2f\t", 1), saida}},
           {"[Taxa de Transferência de Calor na Bomba de " + agua + " (W) - (Bomba", 2, {Cal(0)}},
           {"[Vazão de Água na Bomba de " + agua + " (L/s) - (Bomba", 3,
-           {{"[Vazão    ] ", 2, "%.2f\t    ", "%.2f", 1}}},
+           {Col("[Vazão    ] ", 2, "%.2f\t    ", "%.2f", 1)}},
           {"[Potência Elétrica da Bomba de " + agua + " (W) - (Bomba", 4, {Pot(3)}}};
 }
 
@@ -118,34 +115,35 @@ std::vector<Membro> Membros() {
       {"Boiler", 9, {{1, 0}, {2, 2, 3, 4}, {3, 7}, {4, 8}, {5, 9}, {6, 6}, {7, 5}, {8, 10}}, -1,
        0, 0,
        {{"[Modo de Operação da Caldeira - (Caldeira", 1,
-         {{"[Modo de Op.] ", 0, "%.2f\t      ", "%.2f", 1}}},
+         {Col("[Modo de Op.] ", 0, "%.2f\t      ", "%.2f", 1)}},
         {"[Temperatura da Água na Caldeira (ºC) - (Caldeira", 2,
-         {{"[Entrada] ", 4, "%.2f\t  ", "%.2f\t", 1}, {"[Saída ] ", 2, "%.2f  \t", "%.2f\t", 1},
-          {"[Saída Média] ", 3, "%.2f\t ", "%.2f", 1}}},
+         {Col("[Entrada] ", 4, "%.2f\t  ", "%.2f\t", 1),
+          Col("[Saída ] ", 2, "%.2f  \t", "%.2f\t", 1),
+          Col("[Saída Média] ", 3, "%.2f\t ", "%.2f", 1)}},
         {"[Potência Útil da Caldeira (W) - (Caldeira", 3, {Pot(7)}},
         {"[Taxa de Transferência de Calor na Caldeira (W) - (Caldeira", 4, {Cal(8)}},
         {"[Eficiência da Caldeira (%) - (Caldeira", 5,
-         {{"[Eficiência] ", 9, "%.2f\t", "%.2f", 100}}},
+         {Col("[Eficiência] ", 9, "%.2f\t", "%.2f", 100)}},
         {"[Consumo de Combustível da Caldeira (Kg) - (Caldeira", 6,
-         {{"[Consumo] ", 6, "%.2f\t", "%.2f", 1}}},
+         {Col("[Consumo] ", 6, "%.2f\t", "%.2f", 1)}},
         {"[Vazão de Combustível na Caldeira (Kg/s) - (Caldeira", 7,
-         {{"[Vazão    ] ", 5, "%.2f\t", "%.2f", 1}}},
+         {Col("[Vazão    ] ", 5, "%.2f\t", "%.2f", 1)}},
         {"[Vazão de Água na Caldeira (Kg/s) - (Caldeira", 8,
-         {{"[Vazão    ] ", 10, "%.2f\t", "%.2f", 1}}}},
+         {Col("[Vazão    ] ", 10, "%.2f\t", "%.2f", 1)}}},
        Opera<CBoiler>(&G::Grava_Saida_Boiler_Dados, nullptr, &G::Le_Saida_Boiler_Dados,
                       &G::Preenche_Cabecalho_Boiler, &G::Salva_Texo_Dados_Boiler)},
       {"BombaAG", 5, bomba, 5, 0, 0,
-       Bombas("Água Gelada", {"[Saída ] ", 1, "%.2f\t   ", "%.2f\t", 1}),
+       Bombas("Água Gelada", Col("[Saída ] ", 1, "%.2f\t   ", "%.2f\t", 1)),
        Opera<CBombaAG>(&G::Grava_Saida_BombaAG_Dados, &G::Grava_Saida_BombaAG_Consumo,
                        &G::Le_Saida_BombaAG_Dados, &G::Preenche_Cabecalho_BombaAG,
                        &G::Salva_Texo_Dados_BombaAG)},
       {"BombaAQ", 5, bomba, 5, 0, 0,
-       Bombas("Água Quente", {"[Saída ]      ", 1, "%.2f  \t", "%.2f\t", 1}),
+       Bombas("Água Quente", Col("[Saída ]      ", 1, "%.2f  \t", "%.2f\t", 1)),
        Opera<CBombaAQ>(&G::Grava_Saida_BombaAQ_Dados, &G::Grava_Saida_BombaAQ_Consumo,
                        &G::Le_Saida_BombaAQ_Dados, &G::Preenche_Cabecalho_BombaAQ,
                        &G::Salva_Texo_Dados_BombaAQ)},
       {"BombaCond", 5, bomba, 5, 0, 0,
-       Bombas("Água de Condensação", {"[Saída ] ", 1, "%.2f\t   ", "%.2f\t", 1}),
+       Bombas("Água de Condensação", Col("[Saída ] ", 1, "%.2f\t   ", "%.2f\t", 1)),
        Opera<CBombaAC>(&G::Grava_Saida_BombaCond_Dados, &G::Grava_Saida_BombaCond_Consumo,
                        &G::Le_Saida_BombaCond_Dados, &G::Preenche_Cabecalho_BombaAC,
                        &G::Salva_Texo_Dados_BombaAC)},
@@ -179,11 +177,7 @@ std::string Relatorio_Esperado(const Membro& m, int v, const std::vector<int>& f
                         kIntervalo,
                         Relogio::Espacado,
                         {}};
-  for (size_t c = 0; g != nullptr && flags[g->flag] != 0 && c < g->colunas.size(); ++c) {
-    const Coluna& col = g->colunas[c];
-    r.colunas.push_back({Cp1252(col.rotulo), [col](int s) { return Resultado(s, col.resultado); },
-                         col.linha, col.media, col.escala});
-  }
+  if (g != nullptr && flags[g->flag] != 0) r.colunas = g->colunas;
   return r.Texto(flags[0] != 0 ? kPassos : 0);
 }
 
