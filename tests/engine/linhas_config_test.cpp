@@ -222,6 +222,10 @@ TEST(LinhasConfig, CountsReadFromTheRecordAreCheckedFirst) {
   const TLinha<TTanque> fora = {
       "%f,", {arqaux::Vetor_Contado(&TTanque::dados, Elemento(&TTanque::dados, 40))}};
   EXPECT_TRUE(Nao_Grava(fora, Tanque(0)));
+  // A repeated field stands alone in its row.
+  const TLinha<TTanque> misturada = {"%d,%f,",
+                                     {Campo(&TTanque::numero), arqaux::Vetor(&TTanque::dados, 10)}};
+  EXPECT_TRUE(Nao_Grava(misturada, Tanque(0)));
 }
 
 // Para_Na_Primeira stops at the first row that does not match; Le_Tudo reads

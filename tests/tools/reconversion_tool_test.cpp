@@ -191,6 +191,15 @@ TEST_F(ReconversionTool, WallShowTakesItsRegionsFromTheDescription) {
   ASSERT_NE(inicio, std::string::npos);
   const std::string nos = perfis.substr(inicio + 24, perfis.find("\n\n", inicio) - inicio - 22);
   EXPECT_EQ(saida, "Regiao 2 - passo 143\n" + nos);
+  // Below the regions, a line at the end of each hour of the day, labelled
+  // with the hour it ends.
+  std::string horas, esperadas;
+  for (size_t p = perfis.find(":00:00  "); p != std::string::npos;
+       p = perfis.find(":00:00  ", p + 1)) {
+    horas += perfis.substr(p - 2, 2) + " ";
+  }
+  for (int h = 1; h <= 24; ++h) esperadas += (h < 10 ? "0" : "") + std::to_string(h) + " ";
+  EXPECT_EQ(horas, esperadas);
   ASSERT_EQ(Tool("wall show " + Em("zona1_parede.bin") + " --regions 4,6 --groups 1,2,3", &saida),
             0);
   EXPECT_EQ(saida.substr(0, 22), "Regiao 1 - passo 0\n1  ");
