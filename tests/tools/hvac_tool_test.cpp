@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "support/blocos.h"
 #include "support/fixture.h"
 
 namespace {
@@ -39,8 +40,9 @@ const char* const kResumo =
     "chilled-water tanks: 1\n"
     "secondary chilled-water pumps: 1\n";
 
-TEST_F(HvacToolTest, SampleLoadsWhole) {
+TEST_F(HvacToolTest, SampleIsItsTextAndLoadsWhole) {
   const std::string arquivo = Exemplo();
+  EXPECT_EQ(Le_Arquivo(arquivo), Texto_Sistema_Exemplo());
   std::string saida;
   ASSERT_EQ(Roda("check " + arquivo, &saida), 0) << saida;
   EXPECT_EQ(saida, std::string(kResumo) + arquivo + ": whole system read, " +
