@@ -1,5 +1,5 @@
-// The fan-coil file: exact text of a rich fan coil and of the edge cases,
-// round trips into fresh objects, reading on past mismatches, and hostile
+// The fan-coil file: exact text of the edge cases, the tool's sample system
+// read back into fresh objects, reading on past mismatches, and hostile
 // input.
 #include <array>
 #include <functional>
@@ -18,19 +18,15 @@ namespace {
 
 const std::string kNome19 = "Dormitorio 1 (sul) ";
 
-void Insere(TGeren_Componentes_HVAC* g, TComponente_HVAC* c) { g->Insere_Componente(c); }
-
-// A fan coil as built: no values, no parts, every controller without values.
-std::string Vazio(int numero) {
-  return "\t[Fan-Coil " + std::to_string(numero) +
-         "]\n"
-         "\t{Dados Gerais: 0.000000,0.000000,0.000000,0.000000,0.000000,0.000000,}\n"
-         "\t{Config Gerais: 0,0,0,0,0,0,0,0,0,0,}\n\t\t[N\xBA Componentes = 0]\n"
-         "\t[N\xBA Zonas = 0]\n\t[Horarios = 0]\n\t[Ativar Ventilacao = 0]\n"
-         "\t[Controle Ventilacao = 0,0,0]\n\t[Horarios Ventilacao = 0]\n"
-         "\t[Controle Aq = 2\t[Controle Resf = 2\t[Controle Umid = 2]\n"
-         "\t[Controle Desumid = 2]\n\t[Controle Reaq = 2]\n\t[Controle Vent = 2]\n";
-}
+// Fan coil 1 as built: no values, no parts, every controller without values.
+const std::string kVazio =
+    "\t[Fan-Coil 1]\n"
+    "\t{Dados Gerais: 0.000000,0.000000,0.000000,0.000000,0.000000,0.000000,}\n"
+    "\t{Config Gerais: 0,0,0,0,0,0,0,0,0,0,}\n\t\t[N\xBA Componentes = 0]\n"
+    "\t[N\xBA Zonas = 0]\n\t[Horarios = 0]\n\t[Ativar Ventilacao = 0]\n"
+    "\t[Controle Ventilacao = 0,0,0]\n\t[Horarios Ventilacao = 0]\n"
+    "\t[Controle Aq = 2\t[Controle Resf = 2\t[Controle Umid = 2]\n"
+    "\t[Controle Desumid = 2]\n\t[Controle Reaq = 2]\n\t[Controle Vent = 2]\n";
 
 // The tool's sample fan coils: every component type, zones with on/off,
 // open and PID controllers, schedules and ventilation.
@@ -89,8 +85,9 @@ TEST_F(FanCoilTest, SampleSystemReadsBackIntoFreshObjects) {
 }
 
 // The count line goes before fan coil 1 only; an empty system is the count
-// line alone.
-TEST_F(FanCoilTest, CountLineAndWhatEachCallWrites) {
+// line alone. The count reader takes the count as written, -1 at the end of
+// the file.
+TEST_F(FanCoilTest, CountLine) {
   CFanCoil vazio;
   const struct {
     CFanCoil* fancoil;
@@ -100,7 +97,7 @@ TEST_F(FanCoilTest, CountLineAndWhatEachCallWrites) {
   } casos[] = {
       {nullptr, 0, 0, true, "[N\xBA Fancoils = 0]\n"},
       {&vazio, 4, 0, true, ""},
-      {&vazio, 1, 3, true, "[N\xBA Fancoils = 3]\n" + Vazio(1)},
+      {&vazio, 1, 3, true, "[N\xBA Fancoils = 3]\n" + kVazio},
       {nullptr, 1, 3, false, ""},
   };
   for (const auto& c : casos) {
@@ -111,38 +108,27 @@ TEST_F(FanCoilTest, CountLineAndWhatEachCallWrites) {
             [&] { EXPECT_EQ(geren->Grava_Dados_FanCoil(c.fancoil, c.numero, c.contagem), c.ok); }),
         c.texto);
   }
+  const std::pair<std::string, int> lidos[] = {{"[N\xBA Fancoils=2147483647", 2147483647},
+                                               {"", -1},
+                                               {"[N\xBA Fanc", -1},
+                                               {"\t[Fan-Coil 1]\n", 0}};
+  for (const auto& [texto, contagem] : lidos) {
+    Abre_Para_Leitura(geren, Arquivo(), texto);
+    EXPECT_EQ(geren->Le_Num_Reg_FanCoil(1), contagem) << texto;
+    geren->Fecha_Todos();
+  }
   // Without a stream nothing is written and every writer fails.
   EXPECT_FALSE(geren->Grava_Dados_FanCoil(nullptr, 0, 0));
   EXPECT_FALSE(geren->Grava_Componentes_FanCoil(vazio.R_Geren_Comp()));
   EXPECT_FALSE(geren->Grava_Controle_FanCoil(&vazio));
   EXPECT_FALSE(geren->Le_Controle_FanCoil(&vazio));
-}
-
-TEST_F(FanCoilTest, CountReaderSelectsWithoutReopening) {
-  const struct {
-    std::string texto;
-    int contagem;
-  } casos[] = {
-      {"[N\xBA Fancoils = 3]\n", 3},
-      {"[N\xBA Fancoils=2147483647", 2147483647},
-      {"", -1},
-      {"[N\xBA Fanc", -1},
-      {"\t[Fan-Coil 1]\n", 0},
-  };
-  for (const auto& c : casos) {
-    SCOPED_TRACE(c.texto);
-    Abre_Para_Leitura(geren, Arquivo(), c.texto);
-    EXPECT_EQ(geren->Le_Num_Reg_FanCoil(1), c.contagem);
-    geren->Fecha_Todos();
-  }
   // A stream the caller closed is not reopened by the count reader (which
   // would find no count line there), and is by the fan-coil reader.
-  Abre_Para_Leitura(geren, Arquivo(), Vazio(1));
+  Abre_Para_Leitura(geren, Arquivo(), kVazio);
   ASSERT_EQ(geren->Abre_Arquivo(Caminho("outro.txt").c_str(), "wb"), 2);
   geren->Fecha_Arquivo(1);
   EXPECT_EQ(geren->Le_Num_Reg_FanCoil(1), -1);
-  CFanCoil f;
-  EXPECT_TRUE(geren->Le_Dados_FanCoil(1, &f));
+  EXPECT_TRUE(geren->Le_Dados_FanCoil(1, &vazio));
 }
 
 // The six fan-coil controller lines, from what follows each kind.
@@ -204,10 +190,10 @@ TEST_F(FanCoilTest, ControllerLinesOfEveryKind) {
 // class have no values, build nothing and still count in the positions.
 TEST_F(FanCoilTest, ComponentBlocks) {
   TGeren_Componentes_HVAC g;
-  Insere(&g, new TResistenciaEletrica({0.5f, -2.25e10f, 7}, {}, 0));
-  Insere(&g, new TComponente_HVAC(7, {1, 2}, {3}, 1));
-  Insere(&g, new TComponente_HVAC(-1, {}, {}, 2));
-  Insere(&g, new TVentilador({1e-7f, 1e6f, 65536, 0.001f}, {-4, 2}, 6, 3));
+  g.Insere_Componente(new TResistenciaEletrica({0.5f, -2.25e10f, 7}, {}, 0));
+  g.Insere_Componente(new TComponente_HVAC(7, {1, 2}, {3}, 1));
+  g.Insere_Componente(new TComponente_HVAC(-1, {}, {}, 2));
+  g.Insere_Componente(new TVentilador({1e-7f, 1e6f, 65536, 0.001f}, {-4, 2}, 6, 3));
   const std::string texto =
       Texto_Gravado(geren, Arquivo(), [&] { EXPECT_TRUE(geren->Grava_Componentes_FanCoil(&g)); });
   EXPECT_EQ(texto,
