@@ -89,7 +89,8 @@ TEST_F(CatalogueTool, SampleThenCheckLoadsEveryKind) {
   EXPECT_EQ(status, 0);
   const std::string cortado = Le_Arquivo(ac).substr(0, 700);
   long parada = -1;
-  EXPECT_FALSE(Inteiro(Tipos_Catalogo()[0], cortado, &parada));
+  EXPECT_FALSE(Inteiro(Tipos_Catalogo()[0], cortado, &parada));  // the first kind is "ac"
+  ASSERT_GE(parada, 0);
   Escreve_Arquivo(Caminho("cortado"), cortado);
   EXPECT_EQ(ultima(Tool("check " + Caminho("cortado") + " --kind ac", &status)),
             "arqaux: " + Caminho("cortado") + ": loading stopped at line " +
