@@ -10,32 +10,7 @@
 
 namespace {
 
-const char kCatalogo[] =
-    "[Registros = 2]\n\n"
-    "[Split Hi-Wall 12000]\n"
-    "Tipo Equip. = 1\n"
-    "CT Nominal = 3517.000000\n"
-    "1.000000\t0.010000\t0.000000\t-0.005000\t0.000000\t0.000000\t\n"
-    "CS Nominal = 2600.500000\n"
-    "0.900000\t0.020000\t0.000000\t0.000000\t0.000000\t0.000000\t\n"
-    "EER Nominal = 3.200000\n"
-    "0.600000\t-0.010000\t0.000000\t0.000000\t0.000000\t0.000000\t\n"
-    "Vazao_Vol_Ar = 0.190000\n"
-    "Temp_Evap_AC = 7.000000\n"
-    "Param_Gerais = [1,2,3,4,5]\n\n"
-    "[Janela 7500]\n"
-    "Tipo Equip. = 2\n"
-    "CT Nominal = 2198.000000\n"
-    "1.100000\t0.000000\t0.000000\t0.000000\t0.000000\t0.250000\t\n"
-    "CS Nominal = 1500.000000\n"
-    "1.200000\t0.000000\t0.000000\t0.000000\t0.000000\t0.000000\t\n"
-    "EER Nominal = 2.800000\n"
-    "1.300000\t0.000000\t0.000000\t0.000000\t0.000000\t0.000000\t\n"
-    "Vazao_Vol_Ar = 0.120000\n"
-    "Temp_Evap_AC = 9.500000\n"
-    "Param_Gerais = [0,1,0,1,1]\n\n";
-
-// The two models above, field by field in the record's order: the floats
+// Two models, field by field in the record's order: the floats
 // (nominal values, the three curves, air flow, evaporating temperature), then
 // the codes; Reservado (77) is not in the file.
 Modelos_AC Modelo(int k) {
@@ -51,6 +26,24 @@ Modelos_AC Modelo(int k) {
   std::memcpy(&m.Tipo_Temperatura, codigos[k], sizeof(codigos[k]));
   return m;
 }
+
+// A model's record as the catalogue holds it.
+std::string Registro(const Modelos_AC& m) {
+  std::string t = Formata("[%s]\nTipo Equip. = %d\n", m.Nome, m.Tipo_Equipamento);
+  const char* const nominais[] = {"CT", "CS", "EER"};
+  const float valores[] = {m.CT_Nominal, m.CS_Nominal, m.EER_Nominal};
+  const float* const curvas[] = {m.Coef_CT, m.Coef_CS, m.Coef_EER};
+  for (int c = 0; c < 3; ++c) {
+    t += Formata("%s Nominal = %f\n", nominais[c], valores[c]);
+    for (int k = 0; k < 6; ++k) t += Formata("%f\t", curvas[c][k]);
+    t += "\n";
+  }
+  return t + Formata("Vazao_Vol_Ar = %f\nTemp_Evap_AC = %f\nParam_Gerais = [%d,%d,%d,%d,%d]\n\n",
+                     m.Vazao_Vol_Ar, m.Temp_Evap_AC, m.Tipo_Temperatura, m.Tipo_Aquecimento,
+                     m.Tipo_Condensador, m.Regulamentado, m.Condensador_Sombreado);
+}
+
+const std::string kCatalogo = "[Registros = 2]\n\n" + Registro(Modelo(0)) + Registro(Modelo(1));
 
 bool Iguais(Modelos_AC a, Modelos_AC b) {
   a.Reservado = b.Reservado = 0;

@@ -27,13 +27,17 @@ inline std::string Formata(const char* formato, ...) {
   return t;
 }
 
-// A heap buffer of exactly n bytes filled with '#', for a reader's text.
-// Lido() gives the text up to its terminator (the whole buffer when it holds
-// none), then a "+" for every '#' after the terminator that was written over:
-// a reader writes the text and its terminator only, and a text it never
-// reached leaves all n '#'.
+// A heap buffer of exactly n bytes filled with '#', for a reader's text; it
+// may start with a one-character text antes and its terminator, which any
+// text stored covers. Lido() gives the text up to
+// its terminator (the whole buffer when it holds none), then a "+" for every
+// '#' after the terminator that was written over: a reader writes the text
+// and its terminator only, and a text it never reached leaves the buffer as
+// it was.
 struct Buffer_Sentinela {
-  explicit Buffer_Sentinela(size_t n) : b(n, '#') {}
+  explicit Buffer_Sentinela(size_t n, const std::string& antes = "") : b(n, '#') {
+    if (!antes.empty()) std::memcpy(b.data(), antes.c_str(), antes.size() + 1);
+  }
   char* p() { return b.data(); }
   std::string Lido() const {
     const std::string texto(b.data(), strnlen(b.data(), b.size()));

@@ -4,8 +4,10 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
+#include "catalogues/catalogo.h"
 #include "support/corte.h"
 #include "support/fixture.h"
 #include "support/texto_config.h"
@@ -27,12 +29,34 @@ struct Tipo {
   std::function<int(TGeren_ArquivoAux*, int k, bool* igual)> carrega;
 };
 
+// The text of a catalogue of registros: the count line, then each record's
+// name line and, between braces, its values ("%f") or its curves' names.
+template <class R>
+std::string Texto(const std::vector<R>& registros, int valores) {
+  std::string t = kContagem + std::to_string(registros.size()) + "]\n";
+  for (const R& r : registros) {
+    t += "[" + std::string(r.Nome) + "]\n{";
+    const char* campos = reinterpret_cast<const char*>(&r) + sizeof r.Nome;
+    for (int k = 0; k < valores; ++k) {
+      t += k > 0 ? "," : "";
+      if constexpr (std::is_same_v<R, Equip>) {
+        t += "[" + std::string(campos + k * sizeof r.Nome) + "]";
+      } else {
+        t += Formata("%f", reinterpret_cast<const float*>(campos)[k]);
+      }
+    }
+    t += "}\n";
+  }
+  return t;
+}
+
 using G = TGeren_ArquivoAux;
 template <class R>
-Tipo Monta(const char* nome, std::string texto, int valores, std::vector<R> registros,
+Tipo Monta(const char* nome, int valores, std::vector<R> registros,
            std::function<int(G*, int, int, R*)> salva, std::function<int(G*, int, R*)> carrega) {
   auto v = std::make_shared<std::vector<R>>(registros);
-  return {nome, texto, valores, [v, salva](G* g, int c) { return salva(g, 1, c, v->data()); },
+  return {nome, Texto(registros, valores), valores,
+          [v, salva](G* g, int c) { return salva(g, 1, c, v->data()); },
           [v, carrega](G* g, int k, bool* igual) {
             R r{};
             const int x = carrega(g, 1, &r);
@@ -44,50 +68,30 @@ Tipo Monta(const char* nome, std::string texto, int valores, std::vector<R> regi
 std::vector<Tipo> Tipos() {
   std::vector<Tipo> t;
   t.push_back(Monta<Serpentina>(
-      "coil",
-      kContagem + "2]\n[SAG-01]\n{1.000000,2.000000,3.000000,4.000000,5.000000,6.000000,"
-                  "7.000000,8.000000,9.000000,10.000000,11.000000,12.000000,13.000000,14.000000,"
-                  "15.000000,16.500000}\n[Serpentina de 19 c]\n{-0.125000,0.000000,0.000000,"
-                  "0.000000,0.000000,0.000000,0.000000,0.000000,0.000000,0.000000,0.000000,"
-                  "0.000000,0.000000,0.000000,0.000000,1000000.000000}\n",
-      16,
+      "coil", 16,
       {{"SAG-01", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16.5f}},
        {"Serpentina de 19 c", {-0.125f, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1e6f}}},
       &G::Salva_Serpentinas, &G::Carrega_Serpentinas));
   t.push_back(Monta<Equip>(
-      "chiller",
-      kContagem + "2]\n[Centrifugo 300TR]\n{[CAP-300],[EIRT-300],[EIRPLR-300]}"
-                  "\n[Parafuso]\n{[C],[E T],[x]}\n",
-      3, {{"Centrifugo 300TR", "CAP-300", "EIRT-300", "EIRPLR-300"}, {"Parafuso", "C", "E T", "x"}},
+      "chiller", 3,
+      {{"Centrifugo 300TR", "CAP-300", "EIRT-300", "EIRPLR-300"}, {"Parafuso", "C", "E T", "x"}},
       &G::Salva_Equip_Chiller, &G::Carrega_Equip_Chiller));
   t.push_back(Monta<Curva_CAP>(
-      "capacity",
-      kContagem + "2]\n[CAP-300]\n{0.257896,0.038988,-0.000219,0.046752,-0.000943,0.000384}\n"
-                  "[CAP-150]\n{1.000000,0.000000,0.000000,0.000000,0.000000,2.500000}\n",
-      6,
+      "capacity", 6,
       {{"CAP-300", {0.257896f, 0.038988f, -0.000219f, 0.046752f, -0.000943f, 0.000384f}},
        {"CAP-150", {1, 0, 0, 0, 0, 2.5f}}},
       &G::Salva_Curvas_CAP, &G::Carrega_Curvas_CAP));
   t.push_back(Monta<Curva_EIRT>(
-      "efficiency by temperature",
-      kContagem + "2]\n[EIRT-300]\n{0.933884,-0.058212,0.004506,0.002433,0.000486,-0.001215}\n"
-                  "[EIRT-150]\n{0.500000,0.000000,0.000000,0.000000,0.000000,0.000000}\n",
-      6,
+      "efficiency by temperature", 6,
       {{"EIRT-300", {0.933884f, -0.058212f, 0.004506f, 0.002433f, 0.000486f, -0.001215f}},
        {"EIRT-150", {0.5f}}},
       &G::Salva_Curvas_EIRT, &G::Carrega_Curvas_EIRT));
-  t.push_back(Monta<Curva_EIRPLR>(
-      "efficiency by part load",
-      kContagem + "2]\n[EIRPLR-300]\n{0.222903,0.313387,0.463710}\n[P]\n{1.000000,0.000000,"
-                  "0.000000}\n",
-      3, {{"EIRPLR-300", {0.222903f, 0.313387f, 0.46371f}}, {"P", {1}}}, &G::Salva_Curvas_EIRPLR,
-      &G::Carrega_Curvas_EIRPLR));
+  t.push_back(Monta<Curva_EIRPLR>("efficiency by part load", 3,
+                                  {{"EIRPLR-300", {0.222903f, 0.313387f, 0.46371f}}, {"P", {1}}},
+                                  &G::Salva_Curvas_EIRPLR, &G::Carrega_Curvas_EIRPLR));
   // The fan curves act on the current stream.
   t.push_back(Monta<Curvas_Vent>(
-      "fan curve",
-      kContagem + "2]\n[VENT-A]\n{0.350710,0.308500,-0.541370,0.871980}\n[VENT-B]\n{1.000000,"
-                  "0.000000,0.000000,0.000000}\n",
-      4, {{"VENT-A", {0.35071f, 0.30850f, -0.54137f, 0.87198f}}, {"VENT-B", {1, 0, 0, 0}}},
+      "fan curve", 4, {{"VENT-A", {0.35071f, 0.30850f, -0.54137f, 0.87198f}}, {"VENT-B", {1}}},
       [](G* g, int, int c, Curvas_Vent* r) { return g->Salva_Curvas_Ventilador(c, r); },
       [](G* g, int, Curvas_Vent* r) { return g->Carrega_Curvas_Ventilador(r); }));
   return t;

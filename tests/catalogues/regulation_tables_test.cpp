@@ -25,17 +25,19 @@ class TabelasRegulamento : public ArqauxTest {
     for (int z = 0; z < zonas_lidas; ++z) {
       const bool ok = geren->Le_Arq_HVAC_RTQ_Cab(1, &zona, &zonas, &equips, &area, nome);
       t += Formata("%d %d [%s] %g %d\n", ok, zona, nome, area, equips);
-      for (int e = 0; e < equips_por_zona; ++e) {
-        int eq = -1, tipo = -1, pre = -1, aq = -1, reg = -1;
-        float pot = -1, cop = -1;
-        char nt[kTam] = "?", na[kTam] = "?", cl[kTam] = "?";
-        const bool lido =
-            geren->Le_Arq_HVAC_RTQ_Dados(&eq, &tipo, nt, &pot, &cop, &pre, &aq, na, cl, &reg);
-        t += Formata("%d %d %d [%s] %g %g %d %d [%s] [%s] %d\n", lido, eq, tipo, nt, pot, cop, pre,
-                     aq, na, cl, reg);
-      }
+      for (int e = 0; e < equips_por_zona; ++e) t += Le_Equipamento();
     }
     return t;
+  }
+  // An equipment line, its texts in sentinel buffers.
+  std::string Le_Equipamento() {
+    int eq = -1, tipo = -1, pre = -1, aq = -1, reg = -1;
+    float pot = -1, cop = -1;
+    Buffer_Sentinela nt(kTam, "?"), na(kTam, "?"), cl(kTam, "?");
+    const bool lido = geren->Le_Arq_HVAC_RTQ_Dados(&eq, &tipo, nt.p(), &pot, &cop, &pre, &aq,
+                                                   na.p(), cl.p(), &reg);
+    return Formata("%d %d %d [%s] %g %g %d %d [%s] [%s] %d\n", lido, eq, tipo, nt.Lido().c_str(),
+                   pot, cop, pre, aq, na.Lido().c_str(), cl.Lido().c_str(), reg);
   }
 };
 
@@ -87,6 +89,10 @@ TEST_F(TabelasRegulamento, ProjectFileWritesItsBytesAndReadsBackFieldForField) {
   // call meets the end of the file.
   ASSERT_NE(geren->Abre_Arquivo(Arquivo().c_str(), "rb"), 0);
   EXPECT_EQ(Le_Projeto(2, 2), lido + "0 -1 -1 [?] -1 -1 -1 -1 [?] [?] -1\n");
+  geren->Fecha_Todos();
+  // An equipment line that stops after its number reads, its texts untouched.
+  Abre_Para_Leitura(geren, Arquivo(), "\t[Eq = 3]\tx\n");
+  EXPECT_EQ(Le_Equipamento(), "1 3 -1 [?] -1 -1 -1 -1 [?] [?] -1\n");
 }
 
 TEST_F(TabelasRegulamento, WritersRefuseTextsThatWouldNotReadBack) {
@@ -149,10 +155,11 @@ TEST_F(TabelasRegulamento, BioclimaticTableReadsBracketedCitiesAndOneWordFields)
   EXPECT_EQ(n, 4);
   std::string t;
   for (int k = 0; k < 3; ++k) {
-    char estado[kTam] = "?", cidade[kTam] = "?", metodo[kTam] = "?";
+    Buffer_Sentinela estado(kTam, "?"), cidade(kTam, "?"), metodo(kTam, "?");
     int zona = -1;
-    const bool ok = geren->Le_Registro_Zona_Bio(estado, cidade, metodo, &zona);
-    t += Formata("%d %s|%s|%s|%d\n", ok, estado, cidade, metodo, zona);
+    const bool ok = geren->Le_Registro_Zona_Bio(estado.p(), cidade.p(), metodo.p(), &zona);
+    t += Formata("%d %s|%s|%s|%d\n", ok, estado.Lido().c_str(), cidade.Lido().c_str(),
+                 metodo.Lido().c_str(), zona);
   }
   EXPECT_EQ(t,
             "1 SC|Florianopolis|Tabela|3\n"
@@ -169,7 +176,7 @@ TEST_F(TabelasRegulamento, BioclimaticTableReadsBracketedCitiesAndOneWordFields)
 TEST_F(TabelasRegulamento, EquipmentTablesReadTheirLayoutAndCountALineByItsFirstValue) {
   const std::string cab = "[Num Linhas = 3]\n[Tabela de eficiencia: split]\n";
   const struct {
-    const char* linha;
+    std::string linha;
     char tabela;  // split, torre or resfriadores
     const char* esperado;
   } casos[] = {
@@ -183,6 +190,9 @@ TEST_F(TabelasRegulamento, EquipmentTablesReadTheirLayoutAndCountALineByItsFirst
       {"4\tx\n", 'r', "1 4 -1 -1 | -1 -1 -1 -1 | ?|?|?"},
       {"5\t\t1\t\t1\t\t1\t\t1\t\tDuas palavras\t\t[a]\t\t[b]\n", 'r',
        "1 5 -1 -1 | 1 1 1 1 | Duas|?|?"},
+      // A word longer than its 299 characters is not stored, nor what follows.
+      {"6\t\t1\t\t1\t\t1\t\t1\t\t" + std::string(kTam, 'w') + "\t\t[ab]\t\t[cd]\n", 'r',
+       "1 6 -1 -1 | 1 1 1 1 | ?|?|?"},
       {"x\n", 's', "0 -1 -1 -1 | -1 -1 -1 -1 | ?|?|?"},
       {"", 't', "0 -1 -1 -1 | -1 -1 -1 -1 | ?|?|?"},
   };
@@ -193,14 +203,18 @@ TEST_F(TabelasRegulamento, EquipmentTablesReadTheirLayoutAndCountALineByItsFirst
     EXPECT_EQ(linhas, 3);
     int ints[3] = {-1, -1, -1};
     float reais[4] = {-1, -1, -1, -1};
-    char palavra[kTam] = "?", t1[kTam] = "?", t2[kTam] = "?";
-    const bool ok = c.tabela == 's' ? geren->Le_Dados_Tabela_Split_ACJ(ints, reais, palavra, t1, t2)
-                    : c.tabela == 't'
-                        ? geren->Le_Dados_Tabela_Torre_Resf_ASHRAE(ints, reais, palavra, t1, t2)
-                        : geren->Le_Dados_Tabela_Resfriadores(ints, reais, palavra, t1, t2);
+    // The texts in sentinel buffers: a text the scan stored takes its bytes
+    // and terminator only, one it never reached (or that did not fit) is "?".
+    Buffer_Sentinela palavra(kTam, "?"), t1(kTam, "?"), t2(kTam, "?");
+    const auto le = c.tabela == 's'   ? &TGeren_ArquivoAux::Le_Dados_Tabela_Split_ACJ
+                    : c.tabela == 't' ? &TGeren_ArquivoAux::Le_Dados_Tabela_Torre_Resf_ASHRAE
+                                      : &TGeren_ArquivoAux::Le_Dados_Tabela_Resfriadores;
+    const bool ok = (geren->*le)(ints, reais, palavra.p(), t1.p(), t2.p());
     EXPECT_EQ(Formata("%d %d %d %d | %g %g %g %g | %s|%s|%s", ok, ints[0], ints[1], ints[2],
-                      reais[0], reais[1], reais[2], reais[3], palavra, t1, t2),
-              c.esperado);
+                      reais[0], reais[1], reais[2], reais[3], palavra.Lido().c_str(),
+                      t1.Lido().c_str(), t2.Lido().c_str()),
+              c.esperado)
+        << c.linha;
     geren->Fecha_Todos();
   }
   // A title longer than its 299 characters fails the head.
@@ -215,48 +229,6 @@ TEST_F(TabelasRegulamento, EquipmentTablesReadTheirLayoutAndCountALineByItsFirst
         Lendo(geren, Arquivo(), texto, [&] { return geren->Le_Cab_Dados_Tabelas_HVAC_RTQ(&n); }),
         ok)
         << texto;
-  }
-}
-
-TEST_F(TabelasRegulamento, TextsTakeNoMoreRoomThanTheScanGaveThem) {
-  // Three texts of one line in heap buffers of the sizes given, each filled
-  // with '#': a text the scan stored takes its bytes and terminator, one it
-  // never reached (or that did not fit) keeps every '#'.
-  const std::string linha_r = "5\t\t1\t\t1\t\t1\t\t1\t\tPal\t\t[ab]\t\t[c d]\n";
-  const std::string h8(8, '#'), h300(kTam, '#');
-  const struct {
-    char leitor;  // split table, chillers table, bioclimatic zone, project equipment
-    std::string linha;
-    std::vector<size_t> tamanhos;
-    std::string esperado;
-  } casos[] = {
-      {'s', "4\tx\n", {8, 8, kTam}, "1 " + h8 + "|" + h8 + "|" + h300},
-      {'r', linha_r, {4, 3, 4}, "1 Pal|ab|c d"},
-      {'r', linha_r, {8, 8, kTam}, "1 Pal|ab|c d"},
-      {'r',
-       "5\t\t1\t\t1\t\t1\t\t1\t\t" + std::string(kTam, 'w') + "\t\t[ab]\t\t[cd]\n",
-       {8, 8, 8},
-       "1 " + h8 + "|" + h8 + "|" + h8},
-      {'z', "Rio Grande\t[Pelotas]\tTabela\t2\n", {4, 8, kTam}, "0 Rio|" + h8 + "|" + h300},
-      {'z', "SC\t[Floripa]\tTabela\t3\n", {3, 8, 7}, "1 SC|Floripa|Tabela"},
-      {'e', "\t[Eq = 3]\tx\n", {8, 8, kTam}, "1 " + h8 + "|" + h8 + "|" + h300},
-  };
-  for (const auto& c : casos) {
-    Abre_Para_Leitura(geren, Arquivo(), c.linha);
-    std::vector<Buffer_Sentinela> t(c.tamanhos.begin(), c.tamanhos.end());
-    int i[3] = {}, j[8] = {};
-    float f[4] = {};
-    const bool ok =
-        c.leitor == 's'   ? geren->Le_Dados_Tabela_Split_ACJ(i, f, t[0].p(), t[1].p(), t[2].p())
-        : c.leitor == 'r' ? geren->Le_Dados_Tabela_Resfriadores(i, f, t[0].p(), t[1].p(), t[2].p())
-        : c.leitor == 'z' ? geren->Le_Registro_Zona_Bio(t[0].p(), t[1].p(), t[2].p(), i)
-                          : geren->Le_Arq_HVAC_RTQ_Dados(j, j + 1, t[0].p(), f, f + 1, j + 2, j + 3,
-                                                         t[1].p(), t[2].p(), j + 4);
-    EXPECT_EQ(
-        Formata("%d %s|%s|%s", ok, t[0].Lido().c_str(), t[1].Lido().c_str(), t[2].Lido().c_str()),
-        c.esperado)
-        << c.linha;
-    geren->Fecha_Todos();
   }
 }
 

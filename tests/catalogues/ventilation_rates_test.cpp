@@ -34,20 +34,22 @@ class TabelasVentilacao : public ArqauxTest {
     return t;
   }
 
+  // The name goes to a sentinel buffer: a name the scan stored takes its
+  // bytes and terminator only, one it never reached leaves "?".
   std::string Racao() {
-    char nome[kTam] = "antes";
+    Buffer_Sentinela nome(kTam, "?");
     char nivel[TGeren_ArquivoAux::Tam_Nivel_Racao] = "intacto";
     int a = -1, b = -1;
-    const bool ok = geren->Le_Racao_de_Ar(nome, nivel, &a, &b);
-    return std::to_string(ok) + " " + nome + "|" + nivel + "|" + std::to_string(a) + "|" +
+    const bool ok = geren->Le_Racao_de_Ar(nome.p(), nivel, &a, &b);
+    return std::to_string(ok) + " " + nome.Lido() + "|" + nivel + "|" + std::to_string(a) + "|" +
            std::to_string(b);
   }
   std::string Trocas() {
-    char nome[kTam] = "antes";
+    Buffer_Sentinela nome(kTam, "?");
     float v = -1;
     int i = -1;
-    const bool ok = geren->Le_Trocas_de_Ar(nome, &v, &i);
-    return Formata("%d %s|%g|%d", ok, nome, v, i);
+    const bool ok = geren->Le_Trocas_de_Ar(nome.p(), &v, &i);
+    return Formata("%d %s|%g|%d", ok, nome.Lido().c_str(), v, i);
   }
   std::string Inicio() {
     int n = -1;
@@ -127,14 +129,15 @@ TEST_F(TabelasVentilacao, RationsAndAirChangesNeverFail) {
       {'r', "[Deposito] (1;2;9)\n", "1 Deposito|intacto|1|2\nresto="},
       {'r', "[Deposito] (1;2;-1)\n", "1 Deposito|intacto|1|2\nresto="},
       {'r', "[Corredor] (4;7)\n", "1 Corredor|Nenhum|4|7\nresto=)\n"},
-      {'r', "[] (4;7;1)\n", "1 antes|Nenhum|-1|-1\nresto=] (4;7;1)\n"},
+      {'r', "[] (4;7;1)\n", "1 ?|Nenhum|-1|-1\nresto=] (4;7;1)\n"},
+      {'r', "(4;7;1)\n", "1 ?|Nenhum|-1|-1\nresto=(4;7;1)\n"},
       // A name longer than 299 characters is not stored.
-      {'r', "[" + longo + "] (1;2;3)\n", "1 antes|Nenhum|-1|-1\nresto=x] (1;2;3)\n"},
-      {'r', "", "1 antes|Nenhum|-1|-1\nresto="},
+      {'r', "[" + longo + "] (1;2;3)\n", "1 ?|Nenhum|-1|-1\nresto=x] (1;2;3)\n"},
+      {'r', "", "1 ?|Nenhum|-1|-1\nresto="},
       {'t', "[Cozinha] (15.5;2)\n", "1 Cozinha|15.5|2\nresto="},
       {'t', "[Banheiro] (x;2)\n", "1 Banheiro|-1|-1\nresto=x;2)\n"},
       {'t', "[Sauna] (1e3;2147483647)", "1 Sauna|1000|2147483647\nresto="},
-      {'t', "[" + longo + "] (1;2)\n", "1 antes|-1|-1\nresto=x] (1;2)\n"},
+      {'t', "[" + longo + "] (1;2)\n", "1 ?|-1|-1\nresto=x] (1;2)\n"},
   };
   for (const auto& c : casos) EXPECT_EQ(Transcreve(c.linha, std::string(1, c.leitor)), c.esperado);
   // The level names, by their code.
@@ -167,36 +170,6 @@ TEST_F(TabelasVentilacao, HeadersFailShortAndNothingWithoutAStream) {
   EXPECT_FALSE(geren->Le_Registro_Ventilacao(linha, 4));
   EXPECT_FALSE(geren->Le_Racao_de_Ar(nome, nivel, &a, &b));
   EXPECT_FALSE(geren->Le_Trocas_de_Ar(nome, &f, &a));
-}
-
-TEST_F(TabelasVentilacao, NamesTakeNoMoreRoomThanTheScanGaveThem) {
-  // The name in a heap buffer of the size given, filled with '#': a name the
-  // scan stored takes its bytes and terminator, one it never reached keeps
-  // every '#'.
-  const struct {
-    char leitor;
-    std::string linha;
-    size_t tamanho;
-    std::string esperado;
-  } casos[] = {
-      {'r', "[] (4;7;1)\n", 8, std::string(8, '#')},
-      {'r', "(4;7;1)\n", kTam, std::string(kTam, '#')},
-      {'r', "[Sala] (4;7;1)\n", 5, "Sala"},
-      {'r', "[Sala] (4;7;1)\n", kTam, "Sala"},
-      {'t', "[" + std::string(kTam, 'x') + "] (1;2)\n", 8, std::string(8, '#')},
-      {'t', "[Cozinha] (x;2)\n", 8, "Cozinha"},
-  };
-  for (const auto& c : casos) {
-    Abre_Para_Leitura(geren, Caminho("vent.txt"), c.linha);
-    Buffer_Sentinela nome(c.tamanho);
-    char nivel[TGeren_ArquivoAux::Tam_Nivel_Racao];
-    int a = 0, b = 0;
-    float f = 0;
-    EXPECT_TRUE(c.leitor == 'r' ? geren->Le_Racao_de_Ar(nome.p(), nivel, &a, &b)
-                                : geren->Le_Trocas_de_Ar(nome.p(), &f, &a));
-    EXPECT_EQ(nome.Lido(), c.esperado) << c.linha;
-    geren->Fecha_Todos();
-  }
 }
 
 }  // namespace

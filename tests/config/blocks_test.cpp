@@ -4,16 +4,10 @@
 #include <iterator>
 #include <string>
 
-#include "engine/registros.h"
 #include "support/fixture.h"
 #include "support/texto_config.h"
 
 namespace {
-
-using arqaux::Campo;
-using arqaux::TComum;
-using arqaux::TLinha;
-using arqaux::TPolitica_Falha;
 
 class Blocos : public ArqauxTest {
  protected:
@@ -90,52 +84,6 @@ TEST_F(Blocos, AWriteTheStreamLostIsNotASuccess) {
     EXPECT_FALSE(escritores[i]()) << "writer " << i;
     geren->Fecha_Todos();
     EXPECT_FALSE(escritores[i]()) << "writer " << i << ", no current stream";
-  }
-}
-
-// A block that reads everything builds every record and reports the
-// failure at the end; one that stops builds nothing past the first failure.
-struct TVapor {
-  float a = 0, b = 0;
-};
-const TLinha<TComum> kComuns[] = {{"[R %d]\n", {Campo(&TComum::numero)}},
-                                  {"T=%d\n", {Campo(&TComum::tipo)}},
-                                  {"Q=%d\n", {Campo(&TComum::quantidade)}}};
-const TLinha<TVapor> kLinhasVapor[] = {{"A=%.1f\n", {Campo(&TVapor::a)}},
-                                       {"B=%.1f\n", {Campo(&TVapor::b)}}};
-const arqaux::TTipo_Registro<TGanho, arqaux::TSem_Contexto, TVapor> kVapor = {
-    0, kLinhasVapor, [](TGanho*, TVapor*) {},
-    [](const TVapor& v, const TComum& c, TIntervalos* h, arqaux::TSem_Contexto*) -> TGanho* {
-      return new TGeracao_Vapor(c.quantidade, h, v.a, v.b, 0);
-    }};
-
-TEST_F(Blocos, ABlockStopsAtTheFirstFailureOrReadsEverything) {
-  const std::string texto =
-      "[N = 2]\n[R 1]\nT=0\nQ=1\nB=2.0\n\t[Horarios = 0]\n"  // A is missing
-      "[R 2]\nT=0\nQ=2\nA=3.0\nB=4.0\n\t[Horarios = 0]\n";
-  for (TPolitica_Falha politica : {TPolitica_Falha::Para_Na_Primeira, TPolitica_Falha::Le_Tudo}) {
-    const arqaux::TBloco<TGanho, arqaux::TSem_Contexto> bloco = {
-        {"[N = %d]\n", {Campo(&TComum::numero)}},
-        kComuns,
-        {arqaux::Descritor(kVapor)},
-        arqaux::Comum_De<TGanho>,
-        false,
-        politica};
-    Abre_Para_Leitura(geren, Caminho("bloco.txt"), texto);
-    TLista<TGanho> lidos(true);
-    arqaux::TSem_Contexto nada;
-    EXPECT_FALSE(arqaux::Le_Bloco(
-        geren->ObtemArquivo(), bloco, &nada, true, [&](TGanho* g) { lidos.Adiciona(g); },
-        [&] { return geren->ObtemArquivo(); }));
-    if (politica == TPolitica_Falha::Para_Na_Primeira) {
-      EXPECT_EQ(lidos.Numero_Elementos(), 0);
-    } else {
-      ASSERT_EQ(lidos.Numero_Elementos(), 2);
-      EXPECT_EQ(dynamic_cast<TGeracao_Vapor*>(lidos.R_No(1)->R_Dado())->R_Temp_Vapor(), 2.0f);
-      EXPECT_EQ(dynamic_cast<TGeracao_Vapor*>(lidos.R_No(2)->R_Dado())->R_Geracao_Vapor(true),
-                3.0f);
-    }
-    geren->Fecha_Todos();
   }
 }
 

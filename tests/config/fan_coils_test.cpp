@@ -1,5 +1,5 @@
-// The fan-coil file: exact text of a rich fan coil and of the edge cases,
-// round trips into fresh objects, reading on past mismatches, and hostile
+// The fan-coil file: exact text of the edge cases, the tool's sample system
+// read back into fresh objects, reading on past mismatches, and hostile
 // input.
 #include <array>
 #include <functional>
@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "support/blocos.h"
 #include "support/corte.h"
 #include "support/fixture.h"
 #include "support/texto_config.h"
@@ -17,99 +18,19 @@ namespace {
 
 const std::string kNome19 = "Dormitorio 1 (sul) ";
 
-TIntervalo* Periodo(int p0, int p1, int h0, int m0, int h1, int m1) {
-  return new TIntervalo(p0, p1, h0, h1, m0 * 60, m1 * 60);
-}
-
-void Insere(TGeren_Componentes_HVAC* g, TComponente_HVAC* c) { g->Insere_Componente(c); }
-
-// Every component type, three zones with controllers of the kinds that go
-// and come back (on/off, PID, no values), schedules and ventilation.
-void Preenche_Rico(CFanCoil* f) {
-  f->A_Dados({0.5f, 1.25f, 3, 40, 0.125f, 1000});
-  f->A_Config({1, 0, 2, 0, 0, 1, 0, 0, 3, 1});
-  TGeren_Componentes_HVAC* c = f->R_Geren_Comp();
-  Insere(c, new TCaixadeMistura({0.2f, 1, 0.35f}, {1}, 0));
-  Insere(c, new TSerpentina_Agua({850, 0.25f, 0.35f, 7, 0.1f, 0.8f}, {2, 4}, 3, 1));
-  Insere(c, new TVentilador({0.35f, 250, 0.7f, 0.9f, 1}, {1, 0}, 5, 2));
-  Insere(c, new TVentilador({0.3f, 125.5f, 0.65f, 0.85f, 0}, {2, 1}, 6, 3));
-
-  auto* sala = new CZona_Sist_Sec({1, 2, 3.5f, 4}, {1, 0, 0, 0, 2}, 1, "Sala de estar");
-  Insere(sala->R_Geren_Comp(), new TResistenciaEletrica({0.5f, 1500}, {2}, 0));
-  Insere(sala->R_Geren_Comp(),
-         new TSerpentina_Agua({600, 0.1f, 0.35f, 60, 0.05f, 0.75f}, {1, 2}, 2, 1));
-  Insere(sala->R_Geren_Comp(), new TUmidificador_Inj_Vapor({0.001f, 2500, 123456789.0f}, {1}, 2));
-  sala->R_Intervalos()->Adiciona_Intervalo(Periodo(1, 5, 8, 0, 12, 0));
-  sala->R_Intervalos()->Adiciona_Intervalo(Periodo(1, 5, 13, 30, 18, 0));
-  sala->R_Controle_AQ()->Cria_Controlador_OnOff(1, 21);
-  sala->R_Controle_RESF()->Cria_Controlador_PID(0.5f, 0.1f, 0, 3600, 24);
-  f->R_Geren_Zonas()->Insere_Zona(sala);
-  f->R_Geren_Zonas()->Insere_Zona(new CZona_Sist_Sec({}, {}, 2, kNome19));
-  auto* cozinha = new CZona_Sist_Sec({0.25f}, {0, 1}, 7, "Cozinha");
-  cozinha->R_Controle_AQ()->Cria_Controlador_PID(2, 0.05f, 0.01f, 3600, 20);
-  cozinha->R_Controle_RESF()->Cria_Controlador_OnOff(0.75f, 25.5f);
-  f->R_Geren_Zonas()->Insere_Zona(cozinha);
-
-  f->R_Intervalos()->Adiciona_Intervalo(Periodo(1, 7, 0, 0, 23, 59));
-  f->A_Ativar_Ventilacao(true);
-  f->A_Ativar_Controle_Vent(true);
-  f->A_Ativar_DifTemp_Vent(true);
-  f->R_Intervalos_Vent()->Adiciona_Intervalo(Periodo(2, 6, 6, 30, 9, 15));
-  f->R_Controle_AQ()->Cria_Controlador_PID(0.5f, 0.1f, 0, 3600, 22);
-  f->R_Controle_RESF()->Cria_Controlador_OnOff(1.5f, 24.5f);
-  f->R_Controle_UM()->Cria_Controlador_OnOff(5, 50);
-  f->R_Controle_UM()->A_Tipo_Controle_Umidade(2);
-  f->R_Controle_RA()->Cria_Controlador_OnOff(2.5f, 70);
-  f->R_Controle_VENT()->Cria_Controlador_OnOff(1, 23);
-  f->R_Controle_VENT()->R_ContOnOff()->A_Dif_Temp_Vent(2);
-  f->R_Controle_VENT()->R_ContOnOff()->A_Dif_Ent_Vent(0.75f);
-}
-
-const std::string kRico =
+// Fan coil 1 as built: no values, no parts, every controller without values.
+const std::string kVazio =
     "\t[Fan-Coil 1]\n"
-    "\t{Dados Gerais: 0.500000,1.250000,3.000000,40.000000,0.125000,1000.000000,}\n"
-    "\t{Config Gerais: 1,0,2,0,0,1,0,0,3,1,}\n\t\t[N\xBA Componentes = 4]\n"
-    "\t\t[Componente = 0]\t{Dados: 0.2,1,0.35,\t{Config: 1,}\n"
-    "\t\t[Componente = 3]\t{Dados: 850,0.25,0.35,7,0.1,0.8,\t{Config: 2,4,}\n"
-    "\t\t[Componente = 5]\t{Dados: 0.35,250,0.7,0.9,1,\t{Config: 1,0,}\n"
-    "\t\t[Componente = 6]\t{Dados: 0.3,125.5,0.65,0.85,0,\t{Config: 2,1,}\n"
-    "\t[N\xBA Zonas = 3]\n"
-    "\t\t[Zona = 1]\t{Dados: [Sala de estar],1.000000,2.000000,3.500000,4.000000,}"
-    "\t{Config: 1,0,0,0,2,}\n\t\t[N\xBA Componentes = 3]\n"
-    "\t\t[Componente = 1]\t{Dados: 0.5,1500,\t{Config: 2,}\n"
-    "\t\t[Componente = 2]\t{Dados: 600,0.1,0.35,60,0.05,0.75,\t{Config: 1,2,}\n"
-    "\t\t[Componente = 4]\t{Dados: 0.001,2500,1.23457e+08,\t{Config: 1,}\n"
-    "\t[Horarios = 2]\n\t\t[Horario 1 = (1,5,8:0->12:0)]\n\t\t[Horario 2 = (1,5,13:30->18:0)]\n"
-    "\t\t[Controle Aq = 1,21.00,1.00]\n\t\t[Controle Resf = 3,24.00,0.50,0.10,0.00]\n"
-    "\t\t[Zona = 2]\t{Dados: [" +
-    kNome19 +
-    "],0.000000,0.000000,0.000000,0.000000,}\t{Config: 0,0,0,0,0,}\n"
-    "\t\t[N\xBA Componentes = 0]\n\t[Horarios = 0]\n"
-    // Kind 2 leaves its line open: the next line follows on it.
-    "\t\t[Controle Aq = 2\t\t[Controle Resf = 2"
-    "\t\t[Zona = 7]\t{Dados: [Cozinha],0.250000,0.000000,0.000000,0.000000,}"
-    "\t{Config: 0,1,0,0,0,}\n\t\t[N\xBA Componentes = 0]\n\t[Horarios = 0]\n"
-    "\t\t[Controle Aq = 3,20.00,2.00,0.05,0.01]\n\t\t[Controle Resf = 1,25.50,0.75]\n"
-    "\t[Horarios = 1]\n\t\t[Horario 1 = (1,7,0:0->23:59)]\n"
-    "\t[Ativar Ventilacao = 1]\n\t[Controle Ventilacao = 1,0,1]\n"
-    "\t[Horarios Ventilacao = 1]\n\t\t[Horario 1 = (2,6,6:30->9:15)]\n"
-    "\t[Controle Aq = 3,22.00,0.50,0.10,0.00]\n\t[Controle Resf = 1,24.50,1.50]\n"
-    "\t[Controle Umid = 1,2,50.00,5.00]\n\t[Controle Desumid = 2]\n"
-    "\t[Controle Reaq = 1,0,70.00,2.50]\n\t[Controle Vent = 1,2.00,0.75]\n";
+    "\t{Dados Gerais: 0.000000,0.000000,0.000000,0.000000,0.000000,0.000000,}\n"
+    "\t{Config Gerais: 0,0,0,0,0,0,0,0,0,0,}\n\t\t[N\xBA Componentes = 0]\n"
+    "\t[N\xBA Zonas = 0]\n\t[Horarios = 0]\n\t[Ativar Ventilacao = 0]\n"
+    "\t[Controle Ventilacao = 0,0,0]\n\t[Horarios Ventilacao = 0]\n"
+    "\t[Controle Aq = 2\t[Controle Resf = 2\t[Controle Umid = 2]\n"
+    "\t[Controle Desumid = 2]\n\t[Controle Reaq = 2]\n\t[Controle Vent = 2]\n";
 
-// A fan coil as built: no values, no parts, every controller without values.
-std::string Vazio(int numero) {
-  return "\t[Fan-Coil " + std::to_string(numero) +
-         "]\n"
-         "\t{Dados Gerais: 0.000000,0.000000,0.000000,0.000000,0.000000,0.000000,}\n"
-         "\t{Config Gerais: 0,0,0,0,0,0,0,0,0,0,}\n\t\t[N\xBA Componentes = 0]\n"
-         "\t[N\xBA Zonas = 0]\n\t[Horarios = 0]\n\t[Ativar Ventilacao = 0]\n"
-         "\t[Controle Ventilacao = 0,0,0]\n\t[Horarios Ventilacao = 0]\n"
-         "\t[Controle Aq = 2\t[Controle Resf = 2\t[Controle Umid = 2]\n"
-         "\t[Controle Desumid = 2]\n\t[Controle Reaq = 2]\n\t[Controle Vent = 2]\n";
-}
-
-const std::string kSistema = "[N\xBA Fancoils = 2]\n" + kRico + Vazio(2);
+// The tool's sample fan coils: every component type, zones with on/off,
+// open and PID controllers, schedules and ventilation.
+const std::string kSistema = Texto_FanCoils_Exemplo();
 
 using FanCoils = std::vector<std::unique_ptr<CFanCoil>>;
 
@@ -145,35 +66,28 @@ class FanCoilTest : public ArqauxTest {
   }
 };
 
-FanCoils Sistema_Rico() {
-  FanCoils f;
-  f.push_back(std::make_unique<CFanCoil>());
-  Preenche_Rico(f.back().get());
-  f.push_back(std::make_unique<CFanCoil>());
-  return f;
-}
-
-TEST_F(FanCoilTest, RichSystemWritesItsTextAndSurvivesARoundTrip) {
-  EXPECT_EQ(Grava(Sistema_Rico()), kSistema);
+TEST_F(FanCoilTest, SampleSystemReadsBackIntoFreshObjects) {
   FanCoils lidos;
   ASSERT_TRUE(Le_Sistema(kSistema, &lidos));
   ASSERT_EQ(lidos.size(), 2u);
   EXPECT_EQ(Grava(lidos), kSistema);
   // What the text does not show: positions, the PID's integration time, the
-  // zone's name and number as the objects hold them.
+  // zones' names and numbers as the objects hold them.
   std::vector<int> posicoes;
   for (TComponente_HVAC* c : lidos[0]->R_Geren_Comp()->R_Componentes_Sist_Sec())
     posicoes.push_back(c->R_Posicao());
   EXPECT_EQ(posicoes, (std::vector<int>{0, 1, 2, 3}));
-  const std::list<CZona_Sist_Sec*> zonas = lidos[0]->R_Geren_Zonas()->R_Zonas_Sist_Sec();
-  EXPECT_EQ(zonas.back()->R_Nome_Zona(), "Cozinha");
-  EXPECT_EQ(zonas.back()->R_Num_Zona(), 7);
-  EXPECT_EQ(zonas.back()->R_Controle_AQ()->R_ContPid()->R_Parametro(3), 3600.0f);
+  std::string zonas;
+  for (CZona_Sist_Sec* z : lidos[0]->R_Geren_Zonas()->R_Zonas_Sist_Sec())
+    zonas += z->R_Nome_Zona() + " " + std::to_string(z->R_Num_Zona()) + ";";
+  EXPECT_EQ(zonas, "Sala de estar 1;Cozinha 2;Quarto 3;");
+  EXPECT_EQ(lidos[0]->R_Controle_AQ()->R_ContPid()->R_Parametro(3), 3600.0f);
 }
 
 // The count line goes before fan coil 1 only; an empty system is the count
-// line alone.
-TEST_F(FanCoilTest, CountLineAndWhatEachCallWrites) {
+// line alone. The count reader takes the count as written, -1 at the end of
+// the file.
+TEST_F(FanCoilTest, CountLine) {
   CFanCoil vazio;
   const struct {
     CFanCoil* fancoil;
@@ -183,7 +97,7 @@ TEST_F(FanCoilTest, CountLineAndWhatEachCallWrites) {
   } casos[] = {
       {nullptr, 0, 0, true, "[N\xBA Fancoils = 0]\n"},
       {&vazio, 4, 0, true, ""},
-      {&vazio, 1, 3, true, "[N\xBA Fancoils = 3]\n" + Vazio(1)},
+      {&vazio, 1, 3, true, "[N\xBA Fancoils = 3]\n" + kVazio},
       {nullptr, 1, 3, false, ""},
   };
   for (const auto& c : casos) {
@@ -194,38 +108,27 @@ TEST_F(FanCoilTest, CountLineAndWhatEachCallWrites) {
             [&] { EXPECT_EQ(geren->Grava_Dados_FanCoil(c.fancoil, c.numero, c.contagem), c.ok); }),
         c.texto);
   }
+  const std::pair<std::string, int> lidos[] = {{"[N\xBA Fancoils=2147483647", 2147483647},
+                                               {"", -1},
+                                               {"[N\xBA Fanc", -1},
+                                               {"\t[Fan-Coil 1]\n", 0}};
+  for (const auto& [texto, contagem] : lidos) {
+    Abre_Para_Leitura(geren, Arquivo(), texto);
+    EXPECT_EQ(geren->Le_Num_Reg_FanCoil(1), contagem) << texto;
+    geren->Fecha_Todos();
+  }
   // Without a stream nothing is written and every writer fails.
   EXPECT_FALSE(geren->Grava_Dados_FanCoil(nullptr, 0, 0));
   EXPECT_FALSE(geren->Grava_Componentes_FanCoil(vazio.R_Geren_Comp()));
   EXPECT_FALSE(geren->Grava_Controle_FanCoil(&vazio));
   EXPECT_FALSE(geren->Le_Controle_FanCoil(&vazio));
-}
-
-TEST_F(FanCoilTest, CountReaderSelectsWithoutReopening) {
-  const struct {
-    std::string texto;
-    int contagem;
-  } casos[] = {
-      {"[N\xBA Fancoils = 3]\n", 3},
-      {"[N\xBA Fancoils=2147483647", 2147483647},
-      {"", -1},
-      {"[N\xBA Fanc", -1},
-      {"\t[Fan-Coil 1]\n", 0},
-  };
-  for (const auto& c : casos) {
-    SCOPED_TRACE(c.texto);
-    Abre_Para_Leitura(geren, Arquivo(), c.texto);
-    EXPECT_EQ(geren->Le_Num_Reg_FanCoil(1), c.contagem);
-    geren->Fecha_Todos();
-  }
   // A stream the caller closed is not reopened by the count reader (which
   // would find no count line there), and is by the fan-coil reader.
-  Abre_Para_Leitura(geren, Arquivo(), Vazio(1));
+  Abre_Para_Leitura(geren, Arquivo(), kVazio);
   ASSERT_EQ(geren->Abre_Arquivo(Caminho("outro.txt").c_str(), "wb"), 2);
   geren->Fecha_Arquivo(1);
   EXPECT_EQ(geren->Le_Num_Reg_FanCoil(1), -1);
-  CFanCoil f;
-  EXPECT_TRUE(geren->Le_Dados_FanCoil(1, &f));
+  EXPECT_TRUE(geren->Le_Dados_FanCoil(1, &vazio));
 }
 
 // The six fan-coil controller lines, from what follows each kind.
@@ -287,16 +190,16 @@ TEST_F(FanCoilTest, ControllerLinesOfEveryKind) {
 // class have no values, build nothing and still count in the positions.
 TEST_F(FanCoilTest, ComponentBlocks) {
   TGeren_Componentes_HVAC g;
-  Insere(&g, new TResistenciaEletrica({0.5f, -2.25e10f, 7}, {}, 0));
-  Insere(&g, new TComponente_HVAC(9, {1, 2}, {3}, 1));
-  Insere(&g, new TComponente_HVAC(-1, {}, {}, 2));
-  Insere(&g, new TVentilador({1e-7f, 1e6f, 65536, 0.001f}, {-4, 2}, 6, 3));
+  g.Insere_Componente(new TResistenciaEletrica({0.5f, -2.25e10f, 7}, {}, 0));
+  g.Insere_Componente(new TComponente_HVAC(7, {1, 2}, {3}, 1));
+  g.Insere_Componente(new TComponente_HVAC(-1, {}, {}, 2));
+  g.Insere_Componente(new TVentilador({1e-7f, 1e6f, 65536, 0.001f}, {-4, 2}, 6, 3));
   const std::string texto =
       Texto_Gravado(geren, Arquivo(), [&] { EXPECT_TRUE(geren->Grava_Componentes_FanCoil(&g)); });
   EXPECT_EQ(texto,
             "\t\t[N\xBA Componentes = 4]\n"
             "\t\t[Componente = 1]\t{Dados: 0.5,-2.25e+10,\t{Config: 0,}\n"
-            "\t\t[Componente = 9]\t{Dados: \t{Config: }\n"
+            "\t\t[Componente = 7]\t{Dados: \t{Config: }\n"
             "\t\t[Componente = -1]\t{Dados: \t{Config: }\n"
             "\t\t[Componente = 6]\t{Dados: 1e-07,1e+06,65536,0.001,0,\t{Config: -4,2,}\n");
   Abre_Para_Leitura(geren, Arquivo(), texto);
@@ -357,14 +260,16 @@ TEST_F(FanCoilTest, ReadingOnAndStopping) {
   } casos[] = {
       {kSistema, true, 4, 3, true},
       {troca("0.125000,1000.000000,}", "0.125000,}"), false, 4, 3, true},
-      {troca("3.500000,4.000000,}", "3.500000,}"), false, 4, 3, true},
+      {troca("45.000000,1.500000,}", "45.000000,}"), false, 4, 3, true},
       // Inside a component block a mismatch does not count.
-      {troca("0.2,1,0.35,", "0.2,1,"), true, 4, 3, true},
+      {troca("0.25,0.5,0.75,", "0.25,0.5,"), true, 4, 3, true},
       {troca("Zonas = 3", "Zonas = " + grande), false, 4, 0, false},
       {troca("Componentes = 4", "Componentes = " + grande), false, 0, 0, false},
       {troca("Componentes = 3", "Componentes = " + grande), false, 4, 1, false},
-      // A name too long for its buffer fails the read and is not kept cut.
-      {troca(kNome19 + "]", kNome19 + "x]"), false, 4, 3, false},
+      // A name as long as its buffer holds reads; one longer fails the read
+      // and is not kept cut.
+      {troca("[Quarto]", "[" + kNome19 + "]"), true, 4, 3, true},
+      {troca("[Quarto]", "[" + kNome19 + "x]"), false, 4, 3, false},
   };
   for (const auto& c : casos) {
     SCOPED_TRACE(c.texto);

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "support/blocos.h"
 #include "support/corte.h"
 #include "support/fixture.h"
 #include "support/texto_config.h"
@@ -11,9 +12,7 @@ namespace {
 int kDados[9] = {1, -2, 3, 40, 5, 6, 7, 8, INT_MAX};
 const char kLinha_Dados[] = "[Dados Sistema Primario]\n\t{Dados = 1,-2,3,40,5,6,7,8,2147483647}\n";
 
-const std::string kCabecalho =
-    std::string(kLinha_Dados) +
-    "[Monitorar Sistema HVAC = 1]\n[Passo Tempo Rel HVAC = 600]\n[Monitorar Consumo HVAC = 0]\n";
+const std::string kCabecalho = Texto_Cabecalho_HVAC("1,-2,3,40,5,6,7,8,2147483647", 1, 600, 0);
 
 const std::string kFlags_Monitoramento =
     "[Monitorar Sistema HVAC = 1]\n[Passo Tempo Rel = 600]\n[Monitorar Consumo = 0]\n";

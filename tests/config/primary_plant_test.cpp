@@ -5,51 +5,18 @@
 #include <string>
 #include <vector>
 
+#include "support/blocos.h"
 #include "support/corte.h"
 #include "support/fixture.h"
 #include "support/texto_config.h"
 
 namespace {
 
-// Each kind's count-line and head-line labels and what one item holds; a
-// tank (names -1) holds 3 more floats and one name per connection.
-struct Tipo {
-  int tipo;
-  const char *contagem, *cabeca;
-  int reais, inteiros, nomes;
-};
-const Tipo kTipos[] = {
-    {1, "Chillers Ar", "Chiller Ar", 23, 7, 4},
-    {2, "Chillers Agua", "Chiller Agua", 27, 10, 4},
-    {3, "Torres Resf.", "Torre Resf.", 9, 6, 0},
-    {4, "Boillers", "Boiler", 18, 10, 1},
-    {5, "Bombas Aq.", "Bomba Aq.", 11, 6, 1},
-    {6, "Bombas Ag.", "Bomba Ag.", 12, 6, 1},
-    {7, "Bombas Cond.", "Bomba Cond.", 7, 6, 0},
-    {8, "Tanque Agua Gelada", "Tanque", 10, 2, -1},
-    {9, "Bombas Ag. Sec", "Bomba Ag. Sec", 12, 6, 1},
-};
-
-std::string Contagem(const Tipo& t, int n) {
-  return std::string("[N\xBA ") + t.contagem + " = " + std::to_string(n) + "]\n";
-}
-
-struct Item {
-  std::vector<float> dados;
-  std::vector<int> conf;
-  std::vector<std::string> nomes;
-  std::vector<const char*> Ponteiros() const {
-    std::vector<const char*> p;
-    for (const std::string& n : nomes) p.push_back(n.c_str());
-    return p;
-  }
-};
-
 // Item i of kind t, every value different; a tank has 2 connections as item
 // 1 and none as item 2.
-Item Item_De(const Tipo& t, int i) {
+Item_Planta Item_De(const Tipo_Planta& t, int i) {
   const int conexoes = t.nomes >= 0 ? 0 : (i == 1 ? 2 : 0);
-  Item item;
+  Item_Planta item;
   for (int k = 0; k < t.reais + 3 * conexoes; ++k)
     item.dados.push_back(t.tipo * 100 + i + k * 0.25f);
   if (t.nomes < 0) item.dados[5] = static_cast<float>(conexoes);
@@ -57,16 +24,6 @@ Item Item_De(const Tipo& t, int i) {
   for (int k = 0; k < (t.nomes >= 0 ? t.nomes : conexoes); ++k)
     item.nomes.push_back("Eq " + std::to_string(k) + " % [x");
   return item;
-}
-
-std::string Bloco(const Tipo& t, int i, const Item& item) {
-  std::string b = std::string("   [") + t.cabeca + " " + std::to_string(i) + "]\n      {Dados:";
-  char num[64];
-  for (float d : item.dados) b.append(num, std::snprintf(num, sizeof num, "%f,", d));
-  for (size_t k = 0; k < item.nomes.size(); ++k) b += (k > 0 ? ",[" : "[") + item.nomes[k] + "]";
-  b += "}\n      {Conf_Rel:";
-  for (int c : item.conf) b += std::to_string(c) + ",";
-  return b + "}\n";
 }
 
 // Ten name buffers of exactly 20 bytes on the heap, so that a write past one
@@ -110,19 +67,19 @@ class PlantaPrimaria : public ArqauxTest {
 TEST_F(PlantaPrimaria, EveryKindItsBlocksRoundTripAndEveryCut) {
   std::string esperado;
   const std::string texto = Texto_Gravado(geren, Arquivo(), [&] {
-    for (const Tipo& t : kTipos) {
+    for (const Tipo_Planta& t : kTipos_Planta) {
       const int n = t.nomes < 0 ? 2 : 1;
-      esperado += Contagem(t, n);
+      esperado += Contagem_Planta(t, n);
       for (int i = 1; i <= n; ++i) {
-        const Item it = Item_De(t, i);
-        esperado += Bloco(t, i, it);
+        const Item_Planta it = Item_De(t, i);
+        esperado += Bloco_Planta(t, i, it);
         EXPECT_TRUE(geren->Grava_Dados_Equips_Sist_Prim_HVAC(it.dados, it.conf,
                                                              it.Ponteiros().data(), i, n, t.tipo));
       }
     }
     EXPECT_TRUE(geren->Grava_Dados_Equips_Sist_Prim_HVAC({}, {}, nullptr, 0, 0, 4));
   });
-  EXPECT_EQ(texto, esperado + Contagem(kTipos[3], 0));
+  EXPECT_EQ(texto, esperado + Contagem_Planta(kTipos_Planta[3], 0));
 
   Abre_Para_Leitura(geren, Arquivo(), texto);
   ASSERT_EQ(geren->Abre_Arquivo(Caminho("copia").c_str(), "wb"), 2);
@@ -204,7 +161,8 @@ TEST_F(PlantaPrimaria, HostileItemsAndCountLines) {
       {boiler, -1, 0},
       {"[N\xBA Fancoils = 2]\n", 0, 2},
       {chiller + "-7]\n", 1, -7},
-      {chiller + "2147483647]\n" + Bloco(kTipos[0], 1, Item_De(kTipos[0], 1)), 1, INT_MAX},
+      {chiller + "2147483647]\n" + Bloco_Planta(kTipos_Planta[0], 1, Item_De(kTipos_Planta[0], 1)),
+       1, INT_MAX},
       {"", 1, -1},
       {"[N\xBA Chil", 1, -1},
       {chiller, 1, -1},
@@ -226,13 +184,13 @@ TEST_F(PlantaPrimaria, HostileItemsAndCountLines) {
 
 // The writer writes nothing at all for an item it cannot write whole.
 TEST_F(PlantaPrimaria, TheWriterRefusesWhatWouldNotReadBack) {
-  const Item chiller = Item_De(kTipos[0], 1), tanque = Item_De(kTipos[7], 1);
-  auto com = [](Item item, auto muda) {
+  const Item_Planta chiller = Item_De(kTipos_Planta[0], 1), tanque = Item_De(kTipos_Planta[7], 1);
+  auto com = [](Item_Planta item, auto muda) {
     muda(&item);
     return item;
   };
   const struct {
-    Item item;
+    Item_Planta item;
     int tipo, numero, contagem;
     bool nulos;
   } casos[] = {
@@ -241,15 +199,15 @@ TEST_F(PlantaPrimaria, TheWriterRefusesWhatWouldNotReadBack) {
       {chiller, -1, 0, 0, false},
       {chiller, 1, 1, -1, false},
       {chiller, 1, 1, 1, true},
-      {com(chiller, [](Item* i) { i->dados.pop_back(); }), 1, 1, 1, false},
-      {com(chiller, [](Item* i) { i->conf.pop_back(); }), 1, 1, 1, false},
-      {com(chiller, [](Item* i) { i->nomes[3] = ""; }), 1, 1, 1, false},
-      {com(chiller, [](Item* i) { i->nomes[2] = std::string(20, 'n'); }), 1, 1, 1, false},
-      {com(chiller, [](Item* i) { i->nomes[0] = "a]b"; }), 1, 1, 1, false},
-      {com(tanque, [](Item* i) { i->dados.pop_back(); }), 8, 1, 1, false},
-      {com(tanque, [](Item* i) { i->dados[5] = 11; }), 8, 1, 1, false},
-      {com(tanque, [](Item* i) { i->dados[5] = 2.5f; }), 8, 1, 1, false},
-      {com(tanque, [](Item* i) { i->dados[5] = -1; }), 8, 1, 1, false},
+      {com(chiller, [](Item_Planta* i) { i->dados.pop_back(); }), 1, 1, 1, false},
+      {com(chiller, [](Item_Planta* i) { i->conf.pop_back(); }), 1, 1, 1, false},
+      {com(chiller, [](Item_Planta* i) { i->nomes[3] = ""; }), 1, 1, 1, false},
+      {com(chiller, [](Item_Planta* i) { i->nomes[2] = std::string(20, 'n'); }), 1, 1, 1, false},
+      {com(chiller, [](Item_Planta* i) { i->nomes[0] = "a]b"; }), 1, 1, 1, false},
+      {com(tanque, [](Item_Planta* i) { i->dados.pop_back(); }), 8, 1, 1, false},
+      {com(tanque, [](Item_Planta* i) { i->dados[5] = 11; }), 8, 1, 1, false},
+      {com(tanque, [](Item_Planta* i) { i->dados[5] = 2.5f; }), 8, 1, 1, false},
+      {com(tanque, [](Item_Planta* i) { i->dados[5] = -1; }), 8, 1, 1, false},
   };
   for (const auto& caso : casos) {
     const std::string onde = "case " + std::to_string(&caso - casos);
@@ -261,13 +219,13 @@ TEST_F(PlantaPrimaria, TheWriterRefusesWhatWouldNotReadBack) {
     });
     EXPECT_EQ(texto, "") << onde;
   }
-  // Item 2 of 3 has no count line; item 1 of a count of 0 writes nothing.
+  // Item_Planta 2 of 3 has no count line; item 1 of a count of 0 writes nothing.
   const std::string texto = Texto_Gravado(geren, Arquivo(), [&] {
     EXPECT_TRUE(geren->Grava_Dados_Equips_Sist_Prim_HVAC(chiller.dados, chiller.conf,
                                                          chiller.Ponteiros().data(), 2, 3, 1));
     EXPECT_TRUE(geren->Grava_Dados_Equips_Sist_Prim_HVAC({}, {}, nullptr, 1, 0, 1));
   });
-  EXPECT_EQ(texto, Bloco(kTipos[0], 2, chiller));
+  EXPECT_EQ(texto, Bloco_Planta(kTipos_Planta[0], 2, chiller));
   EXPECT_FALSE(geren->Grava_Dados_Equips_Sist_Prim_HVAC({}, {}, nullptr, 0, 0, 1));  // no stream
 }
 
