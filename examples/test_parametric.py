@@ -20,7 +20,7 @@ LINHA = re.compile(r"^(z\d+-\S+) +(\d+) +(\S+) +(\S+) +(\S+)$", re.M)
 
 def roda(*args):
     return subprocess.run([sys.executable, str(EXEMPLO), *map(str, args)],
-                          capture_output=True, text=True, timeout=120)
+                          capture_output=True, text=True, timeout=240)
 
 
 def energias_do_banco(pastas, banco):

@@ -2,7 +2,10 @@
 """Plants faults a developer really makes, one at a time, and tells which
 ones the test suite kills: each fault of falhas.txt replaces one exact,
 unique piece of one file; the build is remade and ctest runs, stopping at
-the first failure; the file is put back before the next.
+the first failure; the file is put back before the next. A test that fails
+is run once more before the fault counts as killed, so that a test which
+fails now and then under load (one that starts processes, say) cannot
+count a fault that survives as killed.
 
     python3 tests/falhas/planta.py [--build build/release] [--only ID,...] [--dry-run]
 
@@ -60,7 +63,8 @@ def planta(f, build):
     try:
         if roda(["cmake", "--build", build, "-j2"], build) != 0:
             return "compiler"
-        falhou = roda(["ctest", "--test-dir", build, "-j2", "--stop-on-failure", "-Q"], build)
+        falhou = roda(["ctest", "--test-dir", build, "-j2", "--stop-on-failure",
+                      "--repeat", "until-pass:2", "-Q"], build)
         return "killed" if falhou else "SURVIVED"
     finally:
         caminho.write_bytes(original)
