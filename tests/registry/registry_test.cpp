@@ -77,6 +77,12 @@ class Registro : public ArqauxTest {
     const TArquivoAux* e = TAcesso_Registro::Entrada(geren, n);
     return e != nullptr && e->Despejado && e->Arquivo == nullptr && !e->Buffer;
   }
+  bool Aberto(FILE* f) {
+    for (int n = 1; n <= geren->Numero_Arquivos() && f != nullptr; ++n) {
+      if (TAcesso_Registro::Entrada(geren, n)->Arquivo == f) return true;
+    }
+    return f == nullptr;
+  }
   // Runs a script of steps separated by blanks and returns its trace, then
   // "|" and the bytes of each file it opened, once every stream is closed:
   //   =f:t  puts t in file f             +f, +f:m  opens f ("wt", or mode m): its number
@@ -85,6 +91,7 @@ class Registro : public ArqauxTest {
   //   e     a failed open, then "e" and the numbers of the evicted entries
   //   ?     "v" if the current stream is empty, "f" if not, then where it stands
   //   hf    "y" if the existence test finds file f, "n" if not
+  //   -f    removes file f
   //   sN:t  writes t through N           >t, @n, <n  on the current stream ("!" when
   //         there is none): writes t, seeks to n, reads n bytes (traced)
   //   rN, aN  selects N with the usual selector or the one that does not
@@ -117,6 +124,7 @@ class Registro : public ArqauxTest {
         }
       }
       if (op == 'h') t = geren->ArquivoExiste(Caminho(resto).c_str()) ? "y" : "n";
+      if (op == '-') std::remove(Caminho(resto).c_str());
       if (op == '?') t = geren->Arquivo_Vazio() ? "v" : "f";
       if (op == '?' && atual != nullptr) t += std::to_string(std::ftell(atual));
       if (op == 's') Escreve(std::stoi(antes), depois.c_str());
@@ -130,6 +138,8 @@ class Registro : public ArqauxTest {
         t = f != nullptr ? Le(f, 1) : geren->ObtemArquivo() == atual ? "-" : "-moved";
       }
       if (!t.empty()) traco += t + " ";
+      // The current stream is always one the registry holds open.
+      if (!Aberto(geren->ObtemArquivo())) traco += "stale ";
     }
     geren->Fecha_Todos();
     traco += "|";
@@ -161,6 +171,13 @@ TEST_F(Registro, ClosingKeepsNumbersAndPicksTheNearestOpenStreamBefore) {
       // Close 0 takes the highest open; numbers outside 1..count close nothing.
       {"+a +b +c m1 x-1 x4 x2147483647 x-2147483648 u x0 u >b", "1 2 3 3 2 | a= b=b c="},
       {"x0 #", "0 |"},
+      // The existence test opens the file "rt" and closes the highest open
+      // stream: alone, it empties the registry; else the stream it registered
+      // goes, and the one before it is current.
+      {"=x:1 hx # +a +b m1 hx # u >on_b", "y 0 1 2 y 3 2 | a= b=on_b"},
+      // The emptiness test rewinds a file that is not empty; with no current
+      // stream there is nothing empty.
+      {"=v: =c:abc +v:rb ? +c:rb <1 ? x2 x1 ?", "1 v0 2 a f0 f | v= c=abc"},
   });
 }
 
@@ -188,6 +205,9 @@ TEST_F(Registro, EvictionResumesWhereTheStreamStoodWhileACallersCloseReopens) {
       // Of three open streams, the highest other than the current goes.
       {"+a +b +c m1 e", "1 2 3 e3 | a= b= c="},
       {"+a +b +c m3 e", "1 2 3 e2 | a= b= c="},
+      // The current stream, alone, goes; when neither the open nor its resume
+      // succeeds there is no current stream, not its closed one.
+      {"+a -a e", "1 e1 | a="},
   });
 }
 
@@ -230,19 +250,6 @@ TEST_F(Registro, AnOpenEntryPassedBackIsMadeCurrentNotOpenedAgain) {
   EXPECT_EQ(Conta_Descritores(), inicial);
   EXPECT_EQ(Le_Arquivo(Caminho("b")), "xxxxxxxxxxy");
   EXPECT_FALSE(std::filesystem::exists(Caminho("alheia")));
-}
-
-// The existence test opens the file "rt" and closes the highest open
-// stream: alone, it empties the registry; else the stream it registered
-// goes, and the one before it is current.
-TEST_F(Registro, ExistenceTestGoesThroughTheRegistry) {
-  Confere({{"=x:1 hx # +a +b m1 hx # u >on_b", "y 0 1 2 y 3 2 | a= b=on_b"}});
-}
-
-// The emptiness test rewinds a file that is not empty; with no current
-// stream there is nothing empty.
-TEST_F(Registro, EmptinessTestRewindsANonEmptyFile) {
-  Confere({{"=v: =c:abc +v:rb ? +c:rb <1 ? x2 x1 ?", "1 v0 2 a f0 f | v= c=abc"}});
 }
 
 TEST_F(Registro, BadPathsAreRefusedWithoutRegistering) {
@@ -292,32 +299,6 @@ TEST_F(Registro, PathsAreResolvedWhenRegisteredAndFollowTheFileAcrossDirectories
   geren->Fecha_Todos();
   EXPECT_EQ(Le_Arquivo(Caminho("um/rel.bin")), "ABCDEF");
   EXPECT_FALSE(std::filesystem::exists(Caminho("dois/rel.bin")));
-}
-
-TEST_F(Registro, FailedOpenEvictsTheHighestOpenFileOtherThanTheCurrent) {
-  int a = Abre("a");
-  int b = Abre("b");
-  Escreve(b, "before ");
-  geren->Muda_Arquivo(a);
-  {
-    Limite_Descritores limite(64);
-    // Every handle left taken, so that the next open needs a free one.
-    std::vector<FILE*> tomados;
-    while (FILE* f = std::fopen("/dev/null", "r")) tomados.push_back(f);
-    int c = Abre("c");
-    EXPECT_EQ(c, 3);
-    EXPECT_TRUE(Despejado(b));
-    EXPECT_EQ(geren->Ultimo_Arquivo_Valido(), 3);
-    Escreve(c, "third");
-    // b resumes on its next use; with c current, a gives up its handle.
-    Escreve(b, "after");
-    EXPECT_TRUE(Despejado(a));
-    EXPECT_EQ(geren->Numero_Arquivos(), 3);
-    for (FILE* f : tomados) std::fclose(f);
-  }
-  geren->Fecha_Todos();
-  EXPECT_EQ(Le_Arquivo(Caminho("b")), "before after");
-  EXPECT_EQ(Le_Arquivo(Caminho("c")), "third");
 }
 
 TEST_F(Registro, FailedReopenKeepsTheEntryItsNumberAndTheCurrentStream) {
