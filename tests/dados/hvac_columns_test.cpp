@@ -158,7 +158,9 @@ TEST_F(ColunasHVAC, EveryPrimaryKindReadsBackUnderItsOwnColumns) {
       if (std::regex_search(v.nome, numero)) falhas += std::string(t.nome) + " " + v.nome + "\n";
     }
     const auto escrita = escritas.find(t.nome);
-    if (escrita != escritas.end()) EXPECT_EQ(esperado, escrita->second) << t.nome;
+    if (escrita != escritas.end()) {
+      EXPECT_EQ(esperado, escrita->second) << t.nome;
+    }
     EXPECT_EQ(Linha_Nomeada(dados, "hvac", d), esperado) << t.nome;
     if (t.consumo >= 0) {
       EXPECT_EQ(Linha_Nomeada(consumo, "hvac-consumption", d),
