@@ -1,15 +1,22 @@
-// The data layer on its own: kinds told from their first bytes, CSV written
-// whole (quoting, dates, hours, failed writes), and every column of every
-// kind a short sample run writes named, measured and given a unit from the
-// closed table of quantities; its files read in blocks, and told damaged
-// from what lies after their last whole record.
+// The data layer on its own: kinds told from their first bytes, descriptions
+// written and read back, CSV written whole (quoting, dates, hours, failed
+// writes) with the texts of values and hours against the loops they were
+// first written as, and every column of every kind a short sample run
+// writes named, measured and given a unit from the closed table of
+// quantities; its files read in blocks, and told damaged from what lies
+// after their last whole record.
 #include <arqaux/dados.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
+#include <limits>
 #include <map>
 #include <memory>
 #include <regex>
@@ -331,4 +338,227 @@ TEST_F(DataLayerSample, ADamagedFileIsToldFromItsEnd) {
   EXPECT_EQ(obtido, esperado);
 }
 
+// The description grammar: what it writes reads back to the same text, each
+// line it refuses is named with its reason, and kind detection carries the
+// description it read.
+TEST(Descricao, EveryKeyIsWrittenInTableOrderAndReadsBack) {
+  TDescricao d;
+  d.tipo = "fancoil";
+  d.numero = 0;
+  d.flags = {1, 0, 1};
+  d.mostra = {0, 1, 0};
+  d.componentes = {{3, {1, 1, 1, 1, 0, 0, 0, 0}}, {6, {0, 1, 0, 1, 0, 1, 0, 1}}};
+  d.relatorios = {{0, SEM_SELECIONADO}, {13, 5}};
+  d.intervalo = 86400;
+  d.inicio.Dia = 28;
+  d.inicio.Mes = 2;
+  d.fim.Dia = 31;
+  d.fim.Mes = 12;
+  d.fim.Hora = 23;
+  d.regioes = {0, 1000};
+  d.grupos = {3, 1};
+  d.regiao = 2;
+  d.superficies = 7;
+  const std::string texto =
+      "kind = fancoil\nnumber = 0\nflags = 1,0,1\nshow = 0,1,0\ncomponent = 3:1,1,1,1,0,0,0,0\n"
+      "component = 6:0,1,0,1,0,1,0,1\nvariables = 0,13:5\ninterval = 86400\nstart = 28/2/0\n"
+      "end = 31/12/23\nregions = 0,1000\ngroups = 3,1\nregion = 2\nsurfaces = 7\n";
+  EXPECT_EQ(Texto_Descricao(d), texto);
+  TDescricao lida;
+  std::string erro;
+  // Blanks, comments and CRLF line ends are the writer's choice, not the
+  // grammar's.
+  std::string outra = "# a comment\r\n\r\n";
+  for (char c : texto) outra += c == '\n' ? std::string("  \r\n") : std::string(1, c);
+  ASSERT_TRUE(Le_Descricao(outra, &lida, &erro)) << erro;
+  EXPECT_EQ(Texto_Descricao(lida), texto);
+  EXPECT_EQ(lida.Linha("kind"), 3);
+  EXPECT_EQ(lida.Linha("component"), 7);
+  EXPECT_EQ(lida.Linha("surfaces"), 16);
+  EXPECT_EQ(Texto_Descricao(TDescricao()), "");
+}
+
+TEST(Descricao, RefusesTheFirstLineThatIsNotOneNamingIt) {
+  const struct {
+    const char* texto;
+    const char* erro;
+  } casos[] = {
+      {"kind = ats\ncolour = red\n", "line 2: unknown key 'colour'"},
+      {"kind ats\n", "line 1: not a 'key = value' line"},
+      {" = 3\n", "line 1: not a 'key = value' line"},
+      {"kind = ats\n\nkind = ats\n", "line 3: 'kind' given twice"},
+      {"kind = colour\n", "line 1: 'colour' is not a value of 'kind'"},
+      {"number = -1\n", "line 1: '-1' is not a value of 'number'"},
+      {"flags = 1,2\n", "line 1: '1,2' is not a value of 'flags'"},
+      {"flags = \n", "line 1: '' is not a value of 'flags'"},
+      {"component = 7:1,1,1,1,1,1,1,1\n", "line 1: '7:1,1,1,1,1,1,1,1' is not a value of"},
+      {"component = 3:1,1,1,1,1,1,1\n", "line 1: '3:1,1,1,1,1,1,1' is not a value of"},
+      {"variables = 0,,1\n", "line 1: '0,,1' is not a value of 'variables'"},
+      {"variables = 3:7\n", "line 1: '3:7' is not a value of 'variables'"},
+      {"interval = 0\n", "line 1: '0' is not a value of 'interval'"},
+      {"interval = 86401\n", "line 1: '86401' is not a value of 'interval'"},
+      {"interval = 600 extra\n", "line 1: '600 extra' is not a value of 'interval'"},
+      {"start = 29/2/0\n", "line 1: '29/2/0' is not a value of 'start'"},
+      {"end = 1/1/24\n", "line 1: '1/1/24' is not a value of 'end'"},
+      {"regions = 4,1001\n", "line 1: '4,1001' is not a value of 'regions'"},
+      {"groups = 1,1\n", "line 1: '1,1' is not a value of 'groups'"},
+      {"groups = 0\n", "line 1: '0' is not a value of 'groups'"},
+      {"show = 1,1\n", "line 1: '1,1' is not a value of 'show'"},
+      {"region = 0\n", "line 1: '0' is not a value of 'region'"},
+      {"surfaces = 2,3\n", "line 1: '2,3' is not a value of 'surfaces'"},
+  };
+  std::string obtido, esperado;
+  for (const auto& c : casos) {
+    TDescricao d;
+    std::string erro;
+    obtido +=
+        Le_Descricao(c.texto, &d, &erro) ? "read\n" : erro.substr(0, std::strlen(c.erro)) + "\n";
+    esperado += std::string(c.erro) + "\n";
+  }
+  EXPECT_EQ(obtido, esperado);
+}
+
+TEST(Descricao, DetectionCarriesTheDescriptionItRead) {
+  TAmostra_Arquivo a;
+  a.nome = "bomba.dat";
+  a.tem_descricao = true;
+  a.descricao = "kind = bomba-ag\ninterval = 900\nflags = 1,0,1,0,1\n";
+  TDeteccao d = Detecta_Tipo(a, "");
+  ASSERT_NE(d.tipo, nullptr) << d.erro;
+  EXPECT_STREQ(d.tipo->nome, "hvac");
+  EXPECT_EQ(d.intervalo, 900);
+  EXPECT_EQ(d.descricao.flags, (std::vector<int>{1, 0, 1, 0, 1}));
+  a.descricao_dos_dados = true;
+  d = Detecta_Tipo(a, "");
+  ASSERT_NE(d.tipo, nullptr) << d.erro;
+  EXPECT_STREQ(d.tipo->nome, "hvac-consumption");
+  a.descricao = "kind = ats\ninterval = 900\ninterval = 600\n";
+  d = Detecta_Tipo(a, "");
+  EXPECT_EQ(d.tipo, nullptr);
+  EXPECT_EQ(d.erro, "its description, line 3: 'interval' given twice");
+}
+
+// The texts of values and hours against the "%g" and "%f" loops they were
+// first written as, kept here as the reference: the CSV and the database
+// hold the same bytes and values whichever writes them.
+std::string Valor_Referencia(double v) {
+  const bool real = static_cast<double>(static_cast<float>(v)) == v;
+  char texto[40];
+  for (int digitos = 6; digitos <= 17; ++digitos) {
+    std::snprintf(texto, sizeof texto, "%.*g", digitos, v);
+    if (real ? std::strtof(texto, nullptr) == static_cast<float>(v)
+             : std::strtod(texto, nullptr) == v) {
+      break;
+    }
+  }
+  return texto;
+}
+
+std::string Horas_Referencia(long long segundos) {
+  const double horas = static_cast<double>(segundos) / 3600;
+  char texto[48];
+  for (int decimais = 0; decimais <= 17; ++decimais) {
+    std::snprintf(texto, sizeof texto, "%.*f", decimais, horas);
+    if (std::strtod(texto, nullptr) == horas) break;
+  }
+  return texto;
+}
+
+float Real(uint32_t bits) {
+  float f;
+  std::memcpy(&f, &bits, sizeof f);
+  return f;
+}
+
+// Floats spread over every exponent and sign (subnormals, powers of two,
+// the largest), doubles that no float holds, and the values not numbers.
+std::vector<double> Valores() {
+  std::vector<double> v;
+  for (uint64_t bits = 0; bits < (1ull << 32); bits += 7919) v.push_back(Real(bits));
+  for (uint32_t e = 0; e < 256; ++e) {
+    for (uint32_t m : {0u, 1u, 2u, 0x7fffffu, 0x400000u}) {
+      v.push_back(Real(e << 23 | m));
+      v.push_back(Real(1u << 31 | e << 23 | m));
+    }
+  }
+  for (double d : {0.1, 1.0 / 3, -2.0 / 3, 1e300, -4.9e-324, 2.2250738585072014e-308, 1e-310,
+                   123456789.123, 0.000123456789012345, 1e22, 9007199254740993.0}) {
+    v.push_back(d);
+  }
+  for (int k = 1; k < 20000; ++k) v.push_back(std::ldexp(1.0, k % 2000 - 1000) * (1 + 1.0 / k));
+  return v;
+}
+
+TEST(ValueTexts, EveryValueAndHourReadsAsTheLoopsWroteIt) {
+  size_t diferentes = 0;
+  std::string exemplos;
+  for (double v : Valores()) {
+    const std::string esperado = Valor_Referencia(v), obtido = Texto_Valor(v);
+    const double decimal = Valor_Decimal(v), lido = std::strtod(esperado.c_str(), nullptr);
+    const bool igual =
+        std::isnan(v) ? std::isnan(decimal) : std::memcmp(&decimal, &lido, sizeof lido) == 0;
+    if (obtido != esperado || !igual) {
+      if (++diferentes <= 5) exemplos += esperado + " written " + obtido + "\n";
+    }
+  }
+  for (long long s = 0; s < 20000000; s += 599) {
+    if (Texto_Horas(s) != Horas_Referencia(s) && ++diferentes <= 10) {
+      exemplos += Horas_Referencia(s) + " h written " + Texto_Horas(s) + "\n";
+    }
+  }
+  for (long long s : {1LL, 900LL, 1800LL, 2700LL, 31536000LL * 9000 + 1}) {
+    if (Texto_Horas(s) != Horas_Referencia(s) && ++diferentes <= 10) {
+      exemplos += Horas_Referencia(s) + " h written " + Texto_Horas(s) + "\n";
+    }
+  }
+  EXPECT_EQ(diferentes, 0u) << exemplos;
+}
+
+// A line of numbers reads as strtof reads each word: every value's text, and
+// the words strtof takes in other forms. A word that is not a number fails.
+TEST(ValueTexts, LinesOfNumbersReadAsStrtofReadsThem) {
+  std::string linha = "+1.5\t0x1p3 1e-50\r1e50 inf -nan -0 .5 5. 1E3";
+  for (double v : Valores()) linha += (linha.size() % 3 == 0 ? "\t" : " ") + Valor_Referencia(v);
+  std::vector<float> esperados;
+  for (const char* p = linha.c_str(); *p != '\0';) {
+    char* fim = nullptr;
+    esperados.push_back(std::strtof(p, &fim));
+    p = fim + std::strspn(fim, " \t\r");
+  }
+  std::vector<double> lidos;
+  ASSERT_TRUE(Le_Reais_Texto(linha.c_str(), &lidos));
+  ASSERT_EQ(lidos.size(), esperados.size());
+  size_t diferentes = 0;
+  for (size_t i = 0; i < lidos.size(); ++i) {
+    const float f = static_cast<float>(lidos[i]);
+    diferentes += std::memcmp(&f, &esperados[i], sizeof f) != 0 && !std::isnan(f);
+  }
+  EXPECT_EQ(diferentes, 0u);
+  for (const char* errada : {"1.5 x", "1.5,2", "1.5abc", "--1"}) {
+    EXPECT_FALSE(Le_Reais_Texto(errada, &lidos)) << errada;
+  }
+}
+
 }  // namespace
+
+// A stamp's instant since 1970 is the date Texto_ISO writes for it, read by
+// the C library's own calendar: every day's midnight and an hour within it
+// over two years, in common and leap years, before 1970 and far past it.
+TEST(ValueTexts, StampsSince1970AreTheDatesTheirTextsName) {
+  size_t diferentes = 0;
+  std::string exemplos;
+  for (int ano : {1, 1900, 1969, 1970, 2001, 2004, 2100, 2400, 9000}) {
+    for (long long s = 0; s <= 2 * 365 * 86400LL; s += 86400 + (s % 7 == 0 ? 3600 : 0)) {
+      std::tm tm{};
+      const std::string iso = Texto_ISO(s, ano);
+      std::sscanf(iso.c_str(), "%5d-%2d-%2dT%2d:%2d:%2d", &tm.tm_year, &tm.tm_mon, &tm.tm_mday,
+                  &tm.tm_hour, &tm.tm_min, &tm.tm_sec);
+      tm.tm_year -= 1900;
+      --tm.tm_mon;
+      if (Segundos_Desde_1970(s, ano) != static_cast<long long>(timegm(&tm)) && ++diferentes <= 5) {
+        exemplos += iso + "\n";
+      }
+    }
+  }
+  EXPECT_EQ(diferentes, 0u) << exemplos;
+}

@@ -1,10 +1,18 @@
+// The open-file registry: numbering, the current stream, eviction and
+// resumption, errors and buffers; the file services that go through it; and
+// the list the registry keeps its entries in.
+#include <arqaux/lista.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utime.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
+#include <iomanip>
 #include <random>
 #include <sstream>
 #include <string>
@@ -449,6 +457,141 @@ TEST(Unidade, CounterBuildsOnceAndDestroysOnTheBalancingCall) {
   EXPECT_EQ(Geren_ArqAux(), nullptr);
   Geren_arquivoaux::Initialize();  // 0 -> -1: built again for the unload
   EXPECT_NE(Geren_ArqAux(), nullptr);
+}
+
+class Servicos : public ArqauxTest {};
+
+TEST_F(Servicos, DeletionRemovesAndReportsOnlyTheOpen) {
+  Escreve_Arquivo(Caminho("apagar"), "x");
+  EXPECT_TRUE(geren->ApagaArquivo(Caminho("apagar").c_str()));
+  EXPECT_FALSE(geren->ArquivoExiste(Caminho("apagar").c_str()));
+  EXPECT_FALSE(geren->ApagaArquivo(Caminho("apagar").c_str()));
+
+  // A file that opens but cannot be removed (its folder is read-only) still
+  // reports true. Root ignores the folder's mode, so only check it holds.
+  ASSERT_EQ(::mkdir(Caminho("fixo").c_str(), 0700), 0);
+  std::string preso = Caminho("fixo/preso");
+  Escreve_Arquivo(preso, "x");
+  ::chmod(Caminho("fixo").c_str(), 0500);
+  EXPECT_TRUE(geren->ApagaArquivo(preso.c_str()));
+  ::chmod(Caminho("fixo").c_str(), 0700);
+}
+
+TEST_F(Servicos, FileDateIsTheModificationTimePacked) {
+  std::string caminho = Caminho("datado");
+  Escreve_Arquivo(caminho, "x");
+  std::tm t{};
+  std::istringstream("2023-07-14 13:45:31") >> std::get_time(&t, "%Y-%m-%d %H:%M:%S");
+  t.tm_isdst = -1;
+  utimbuf tempos{std::mktime(&t), std::mktime(&t)};
+  ASSERT_EQ(::utime(caminho.c_str(), &tempos), 0);
+  // Seconds are kept in two-second units; years count from 1980.
+  ftime data{};
+  ASSERT_TRUE(geren->DadosDoArquivo(caminho.c_str(), &data));
+  uint32_t palavra;
+  std::memcpy(&palavra, &data, 4);
+  EXPECT_EQ(palavra, (43u << 25) | (7u << 21) | (14u << 16) | (13u << 11) | (45u << 5) | 15u);
+  EXPECT_FALSE(geren->DadosDoArquivo(Caminho("falta").c_str(), &data));
+}
+
+TEST_F(Servicos, TextLineWriters) {
+  int n = geren->Abre_Arquivo(Caminho("texto").c_str(), "wt");
+  int outro = geren->Abre_Arquivo(Caminho("outro").c_str(), "wt");
+  geren->Salva_Texto_Generico(n, "");  // writes nothing but selects n
+  geren->Grava_Tempo(0.5f);
+  geren->Salva_Tabela_Equipamentos("Chiller", "A", "B", "C");
+  geren->Salva_Texto_Generico(n, "fim %d\n");
+  geren->Salva_Texto_Generico(outro, "outro");
+  geren->Fecha_Todos();
+  EXPECT_EQ(Le_Arquivo(Caminho("texto")), "0.500000\n[Chiller][A B C]\nfim %d\n");
+  EXPECT_EQ(Le_Arquivo(Caminho("outro")), "outro");
+}
+
+}  // namespace
+
+// Reads the private layout of the list and its node; the layout crosses
+// library boundaries, so it is checked field by field.
+struct TLista_Layout {
+  static size_t Cabeca() { return offsetof(TLista<int>, cabeca_); }
+  static size_t Contagem() { return offsetof(TLista<int>, n_elementos_); }
+  static size_t Possui() { return offsetof(TLista<int>, possui_); }
+  static size_t Dado() { return offsetof(TNo<int>, dado_); }
+  static size_t Proximo() { return offsetof(TNo<int>, proximo_); }
+  static size_t Anterior() { return offsetof(TNo<int>, anterior_); }
+};
+
+namespace {
+
+TEST(Lista, LayoutIsHeadCountOwnsAndDataNextPrev) {
+  using L = TLista_Layout;
+  const size_t p = sizeof(void*);
+  EXPECT_EQ(std::vector<size_t>({L::Cabeca(), L::Contagem(), L::Possui(), sizeof(TLista<int>),
+                                 L::Dado(), L::Proximo(), L::Anterior(), sizeof(TNo<int>)}),
+            std::vector<size_t>({0, p, p + 4, 2 * p, 0, p, 2 * p, 3 * p}));
+}
+
+TEST(Lista, PositionsFollowTheCircleBothWays) {
+  TLista<int> lista(false);
+  int v[4] = {10, 20, 30, 40};
+  for (int& x : v) lista.Adiciona(&x);
+  ASSERT_EQ(lista.Numero_Elementos(), 4);
+  for (int i = 1; i <= 4; ++i) EXPECT_EQ(*lista.R_No(i)->R_Dado(), v[i - 1]);
+  EXPECT_EQ(lista.R_No(5), lista.R_No(1));
+  EXPECT_EQ(lista.R_No(1)->R_Anterior(), lista.R_No(4));
+  EXPECT_EQ(lista.R_No(4)->R_Proximo(), lista.R_No(1));
+  for (int i = 1; i <= 4; ++i) {
+    EXPECT_EQ(lista.R_No(i)->R_Proximo()->R_Anterior(), lista.R_No(i));
+  }
+}
+
+TEST(Lista, RemoveRelinksAndMovesTheHead) {
+  TLista<int> lista(false);
+  int a = 1, b = 2, c = 3, fora = 9;
+  for (int* x : {&a, &b, &c}) lista.Adiciona(x);
+  EXPECT_FALSE(lista.Remove(&fora, true));
+  EXPECT_EQ(lista.Numero_Elementos(), 3);
+  EXPECT_TRUE(lista.Remove(&a, true));
+  EXPECT_EQ(lista.R_No(1)->R_Dado(), &b);
+  EXPECT_EQ(lista.R_No(1)->R_Anterior()->R_Dado(), &c);
+  EXPECT_TRUE(lista.Remove(&c, true));
+  EXPECT_TRUE(lista.Remove(&b, true));
+  EXPECT_EQ(lista.Numero_Elementos(), 0);
+  EXPECT_EQ(lista.R_No(1), nullptr);
+  lista.Adiciona(&a);
+  EXPECT_EQ(lista.R_No(1)->R_Proximo()->R_Dado(), &a);
+}
+
+// Counts live objects so that ownership can be observed.
+struct Contado {
+  static int vivos;
+  Contado() { ++vivos; }
+  ~Contado() { --vivos; }
+};
+int Contado::vivos = 0;
+
+TEST(Lista, OnlyAnOwningListDeletesItsObjects) {
+  {
+    TLista<Contado> dona(true);
+    dona.Adiciona(new Contado);
+    Contado* b = dona.Adiciona(new Contado);
+    dona.Adiciona(new Contado);
+    EXPECT_EQ(Contado::vivos, 3);
+    dona.Remove(b, false);  // unlinked but kept: apagar is clear
+    EXPECT_EQ(Contado::vivos, 3);
+    delete b;
+    dona.Remove(dona.R_No(1)->R_Dado(), true);
+    EXPECT_EQ(Contado::vivos, 1);
+  }
+  EXPECT_EQ(Contado::vivos, 0);
+
+  Contado a, b;
+  TLista<Contado> alheia(false);
+  alheia.Adiciona(&a);
+  alheia.Adiciona(&b);
+  alheia.Remove(&a, true);
+  alheia.Limpa();
+  EXPECT_EQ(Contado::vivos, 2);
+  EXPECT_EQ(alheia.Numero_Elementos(), 0);
 }
 
 }  // namespace
