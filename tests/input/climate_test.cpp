@@ -106,21 +106,8 @@ TEST_F(Climate, WindowsWrapAndShortReadsKeepWholeRecordsOnly) {
   }
 }
 
-// The header is read where the stream stands: after one header, two records
-// (48 bytes) are short of another.
-TEST_F(Climate, ShortHeadersReadNothing) {
-  Abre_Clima(2);
-  ASSERT_TRUE(geren->Carrega_Cabecalho(&lido));
-  EXPECT_EQ(Bytes(lido), Bytes(cidade));
-  EXPECT_FALSE(geren->Carrega_Cabecalho(&lido));
-  // Shorter than its header: no record, even for a zero-count window.
-  Escreve_Arquivo(Caminho("curto.bin"), std::string(79, 'x'));
-  ASSERT_NE(geren->Abre_Arquivo(Caminho("curto.bin").c_str(), "rb"), 0);
-  EXPECT_FALSE(Janela(0, 0));
-  EXPECT_EQ(Bytes(r[0]), Bytes(kIntocado));
-}
-
-TEST_F(Climate, BadArgumentsAndNoStreamFailWithoutReading) {
+// Bad arguments, no stream or a short header fail without reading.
+TEST_F(Climate, BadArgumentsNoStreamAndShortHeadersReadNothing) {
   TReg_Climatico c = kIntocado;
   TReg_Solo s{-1, -1};
   EXPECT_FALSE(geren->Bufferiza_Clima(&lido, &c, 0, 1));  // no current stream
@@ -136,6 +123,17 @@ TEST_F(Climate, BadArgumentsAndNoStreamFailWithoutReading) {
   for (const auto& k : casos) EXPECT_FALSE(geren->Bufferiza_Clima(&lido, &c, k[0], k[1]));
   EXPECT_EQ(Bytes(c), Bytes(kIntocado));
   EXPECT_EQ(s.Temperatura, -1.0f);
+  // The header is read where the stream stands: after one header, two
+  // records (48 bytes) are short of another.
+  Abre_Clima(2);
+  ASSERT_TRUE(geren->Carrega_Cabecalho(&lido));
+  EXPECT_EQ(Bytes(lido), Bytes(cidade));
+  EXPECT_FALSE(geren->Carrega_Cabecalho(&lido));
+  // Shorter than its header: no record, even for a zero-count window.
+  Escreve_Arquivo(Caminho("curto.bin"), std::string(79, 'x'));
+  ASSERT_NE(geren->Abre_Arquivo(Caminho("curto.bin").c_str(), "rb"), 0);
+  EXPECT_FALSE(Janela(0, 0));
+  EXPECT_EQ(Bytes(r[0]), Bytes(kIntocado));
 }
 
 // Soil and interior-climate files are 8-byte records with no header.

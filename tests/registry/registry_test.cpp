@@ -192,7 +192,7 @@ TEST_F(Registro, ClosingKeepsNumbersAndPicksTheNearestOpenStreamBefore) {
 // A stream the registry evicts (the highest open one other than the
 // current) continues where it stood; one the caller closes is read again
 // from its first byte or appended to.
-TEST_F(Registro, EvictionResumesWhereTheStreamStoodWhileACallersCloseReopens) {
+TEST_F(Registro, EvictionResumesWhereTheStreamStoodWhileACallersCloseReopensOrIsRefused) {
   Confere({
       {"=f:0123456789 +f:rb <3 +g e m1 <3", "1 012 2 e1 345 | f=0123456789 g="},
       {"=f:0123456789 +f:rb <3 +g x1 m1 <3", "1 012 2 012 | f=0123456789 g="},
@@ -216,15 +216,10 @@ TEST_F(Registro, EvictionResumesWhereTheStreamStoodWhileACallersCloseReopens) {
       // The current stream, alone, goes; when neither the open nor its resume
       // succeeds there is no current stream, not its closed one.
       {"+a -a e", "1 e1 | a="},
-  });
-}
-
-// The usual selector reopens whatever the caller closed; the one for
-// operations that select "without reopening" refuses that, but not an
-// eviction, which callers never see. Neither selects a number past the
-// last.
-TEST_F(Registro, SelectorsDifferOnlyOnStreamsTheCallerClosed) {
-  Confere({
+      // The usual selector reopens whatever the caller closed; the one for
+      // operations that select "without reopening" refuses that, but not an
+      // eviction, which callers never see. Neither selects a number past the
+      // last.
       {"=f:0123456789 +f:rb <2 +g a1 r1", "1 01 2 2 3 | f=0123456789 g="},
       {"=f:0123456789 +f:rb <2 +g e a1 r1", "1 01 2 e1 2 3 | f=0123456789 g="},
       {"=f:0123456789 +f:rb <2 +g x1 a1 r1", "1 01 2 - 0 | f=0123456789 g="},
@@ -260,7 +255,7 @@ TEST_F(Registro, AnOpenEntryPassedBackIsMadeCurrentNotOpenedAgain) {
   EXPECT_FALSE(std::filesystem::exists(Caminho("alheia")));
 }
 
-TEST_F(Registro, BadPathsAreRefusedWithoutRegistering) {
+TEST_F(Registro, BadPathsAreRefusedAndGoodOnesResolvedWhenRegistered) {
   Guarda_Diretorio guarda;
   // A 299-character path (a file name is at most 255 characters, so it
   // needs a folder of its own).
@@ -285,10 +280,9 @@ TEST_F(Registro, BadPathsAreRefusedWithoutRegistering) {
   std::fputs("kept", geren->ObtemArquivo());
   geren->Fecha_Todos();
   EXPECT_EQ(Le_Arquivo(longo), "kept");
-}
 
-TEST_F(Registro, PathsAreResolvedWhenRegisteredAndFollowTheFileAcrossDirectories) {
-  Guarda_Diretorio guarda;
+  // A good path is resolved when registered and the file followed across
+  // directories.
   ASSERT_EQ(::mkdir(Caminho("um").c_str(), 0700), 0);
   ASSERT_EQ(::mkdir(Caminho("dois").c_str(), 0700), 0);
   ASSERT_EQ(::chdir(Caminho("um").c_str()), 0);
@@ -459,9 +453,7 @@ TEST(Unidade, CounterBuildsOnceAndDestroysOnTheBalancingCall) {
   EXPECT_NE(Geren_ArqAux(), nullptr);
 }
 
-class Servicos : public ArqauxTest {};
-
-TEST_F(Servicos, DeletionRemovesAndReportsOnlyTheOpen) {
+TEST_F(Registro, DeletionRemovesAndReportsOnlyTheOpen) {
   Escreve_Arquivo(Caminho("apagar"), "x");
   EXPECT_TRUE(geren->ApagaArquivo(Caminho("apagar").c_str()));
   EXPECT_FALSE(geren->ArquivoExiste(Caminho("apagar").c_str()));
@@ -477,7 +469,7 @@ TEST_F(Servicos, DeletionRemovesAndReportsOnlyTheOpen) {
   ::chmod(Caminho("fixo").c_str(), 0700);
 }
 
-TEST_F(Servicos, FileDateIsTheModificationTimePacked) {
+TEST_F(Registro, FileDateIsTheModificationTimePacked) {
   std::string caminho = Caminho("datado");
   Escreve_Arquivo(caminho, "x");
   std::tm t{};
@@ -494,7 +486,7 @@ TEST_F(Servicos, FileDateIsTheModificationTimePacked) {
   EXPECT_FALSE(geren->DadosDoArquivo(Caminho("falta").c_str(), &data));
 }
 
-TEST_F(Servicos, TextLineWriters) {
+TEST_F(Registro, TextLineWriters) {
   int n = geren->Abre_Arquivo(Caminho("texto").c_str(), "wt");
   int outro = geren->Abre_Arquivo(Caminho("outro").c_str(), "wt");
   geren->Salva_Texto_Generico(n, "");  // writes nothing but selects n
@@ -530,35 +522,29 @@ TEST(Lista, LayoutIsHeadCountOwnsAndDataNextPrev) {
             std::vector<size_t>({0, p, p + 4, 2 * p, 0, p, 2 * p, 3 * p}));
 }
 
-TEST(Lista, PositionsFollowTheCircleBothWays) {
+// Positions go round the circle both ways; removing relinks it and moves the
+// head.
+TEST(Lista, PositionsFollowTheCircleAndRemovalRelinksIt) {
   TLista<int> lista(false);
-  int v[4] = {10, 20, 30, 40};
+  int v[4] = {10, 20, 30, 40}, fora = 9;
   for (int& x : v) lista.Adiciona(&x);
   ASSERT_EQ(lista.Numero_Elementos(), 4);
-  for (int i = 1; i <= 4; ++i) EXPECT_EQ(*lista.R_No(i)->R_Dado(), v[i - 1]);
+  for (int i = 1; i <= 4; ++i) {
+    EXPECT_EQ(lista.R_No(i)->R_Dado(), &v[i - 1]);
+    EXPECT_EQ(lista.R_No(i)->R_Proximo()->R_Anterior(), lista.R_No(i));
+  }
   EXPECT_EQ(lista.R_No(5), lista.R_No(1));
   EXPECT_EQ(lista.R_No(1)->R_Anterior(), lista.R_No(4));
   EXPECT_EQ(lista.R_No(4)->R_Proximo(), lista.R_No(1));
-  for (int i = 1; i <= 4; ++i) {
-    EXPECT_EQ(lista.R_No(i)->R_Proximo()->R_Anterior(), lista.R_No(i));
-  }
-}
-
-TEST(Lista, RemoveRelinksAndMovesTheHead) {
-  TLista<int> lista(false);
-  int a = 1, b = 2, c = 3, fora = 9;
-  for (int* x : {&a, &b, &c}) lista.Adiciona(x);
   EXPECT_FALSE(lista.Remove(&fora, true));
-  EXPECT_EQ(lista.Numero_Elementos(), 3);
-  EXPECT_TRUE(lista.Remove(&a, true));
-  EXPECT_EQ(lista.R_No(1)->R_Dado(), &b);
-  EXPECT_EQ(lista.R_No(1)->R_Anterior()->R_Dado(), &c);
-  EXPECT_TRUE(lista.Remove(&c, true));
-  EXPECT_TRUE(lista.Remove(&b, true));
+  EXPECT_TRUE(lista.Remove(&v[0], true));
+  EXPECT_EQ(lista.R_No(1)->R_Dado(), &v[1]);
+  EXPECT_EQ(lista.R_No(1)->R_Anterior()->R_Dado(), &v[3]);
+  for (int k : {3, 1, 2}) EXPECT_TRUE(lista.Remove(&v[k], true));
   EXPECT_EQ(lista.Numero_Elementos(), 0);
   EXPECT_EQ(lista.R_No(1), nullptr);
-  lista.Adiciona(&a);
-  EXPECT_EQ(lista.R_No(1)->R_Proximo()->R_Dado(), &a);
+  lista.Adiciona(&v[0]);
+  EXPECT_EQ(lista.R_No(1)->R_Proximo()->R_Dado(), &v[0]);
 }
 
 // Counts live objects so that ownership can be observed.
