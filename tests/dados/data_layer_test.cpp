@@ -155,6 +155,32 @@ TEST(DataLayer, KindsAreToldFromTheirFirstBytes) {
   EXPECT_EQ(obtido, esperado);
 }
 
+using DataLayerFiles = ArqauxTest;
+
+// A shading, flux or mould stream opens on its surface count, from 1 to
+// MAX_SUPERFICIES: one column per value of each surface (two fractions,
+// three fluxes, one index); any other count is refused.
+TEST_F(DataLayerFiles, SurfaceStreamsOpenOnACountFromOneToTheLimit) {
+  const std::pair<const char*, int> tipos[] = {{"shading", 2}, {"flux", 3}, {"mould", 1}};
+  std::string obtido, esperado;
+  for (const auto& [tipo, valores] : tipos) {
+    for (int32_t n : {-1, 0, 1, MAX_SUPERFICIES, MAX_SUPERFICIES + 1}) {
+      std::string bytes(4 * (std::max(n, 0) + 1), '\0');  // the count and the areas
+      std::memcpy(&bytes[0], &n, 4);
+      Escreve_Arquivo(Caminho("s.bin"), bytes);
+      TDeteccao d;
+      d.tipo = Procura_Tipo_Arquivo(tipo);
+      std::string erro;
+      const std::unique_ptr<TSerie> s = Abre_Serie(Caminho("s.bin"), d, 600, &erro);
+      const std::string caso = tipo + (" " + std::to_string(n)) + ": ";
+      obtido += caso + (s ? std::to_string(s->Colunas().size()) : "refused") + "\n";
+      const bool aceito = n >= 1 && n <= MAX_SUPERFICIES;
+      esperado += caso + (aceito ? std::to_string(n * valores) : "refused") + "\n";
+    }
+  }
+  EXPECT_EQ(obtido, esperado);
+}
+
 // A short sample run of 10-minute steps, written once, holds a file of every
 // kind with records.
 class DataLayerSample : public ArqauxTest {
