@@ -27,12 +27,13 @@ std::string Data(TTempo t) {
 // seconds, hours, days, months and the year, fields out of range clamped to
 // the nearest valid value before the clock moves (with no overflow whatever
 // they hold), and texts that fit their buffers. -1 s is one Avanca_UmaHora;
-// 0 s leaves the clock as given.
+// 0 s leaves the clock as given; a row of several steps takes them in turn.
 TEST(Relogio, AdvancesClampsAndPrints) {
   const struct {
     TTempo inicio;
     int segundos;
     const char* texto;
+    int passos = 1;
   } casos[] = {
       {Tempo(1, 1, 0, 0), 600, "01/01 00:10:00"},
       {Tempo(1, 1, 0, 600), 3000, "01/01 01:00:00"},
@@ -47,24 +48,20 @@ TEST(Relogio, AdvancesClampsAndPrints) {
       {Tempo(6, 0, -1, -1), 60, "01/06 00:01:00"},
       // 2^31 - 1 s is 24,855 days (68 years and 35 days), 3 h and 847 s.
       {Tempo(1, 1, 0, 0), INT_MAX, "05/02 03:14:07"},
+      // A whole 365-day year step by step comes back to itself.
+      {Tempo(3, 15, 7, 1200), 600, "15/03 07:20:00", ARQAUX_HORAS_ANO * 6},
   };
   std::string esperado, obtido;
   for (const auto& c : casos) {
     TTempo t = c.inicio;
-    if (c.segundos < 0) {
-      DLL_UTIL_Geren_Tempo()->Avanca_UmaHora(&t);
-    } else {
-      DLL_UTIL_Geren_Tempo()->Avanca_X_Segundos(c.segundos, &t);
+    for (int i = 0; i < c.passos; ++i) {
+      if (c.segundos < 0) DLL_UTIL_Geren_Tempo()->Avanca_UmaHora(&t);
+      if (c.segundos >= 0) DLL_UTIL_Geren_Tempo()->Avanca_X_Segundos(c.segundos, &t);
     }
     obtido += Data(t) + " " + Hora(t) + "\n";
     esperado += std::string(c.texto) + "\n";
   }
   EXPECT_EQ(obtido, esperado);
-  // A whole 365-day year step by step comes back to itself.
-  TTempo passo = Tempo(3, 15, 7, 1200);
-  for (int i = 0; i < ARQAUX_HORAS_ANO * 6; ++i)
-    DLL_UTIL_Geren_Tempo()->Avanca_X_Segundos(600, &passo);
-  EXPECT_EQ(Data(passo) + " " + Hora(passo), "15/03 07:20:00");
   TTempo louco = Tempo(INT_MIN, INT_MAX, INT_MIN, INT_MIN);
   EXPECT_LE(Hora(louco).size(), 11u);
   EXPECT_LE(Data(louco).size(), 7u);

@@ -106,21 +106,8 @@ TEST_F(Climate, WindowsWrapAndShortReadsKeepWholeRecordsOnly) {
   }
 }
 
-// The header is read where the stream stands: after one header, two records
-// (48 bytes) are short of another.
-TEST_F(Climate, ShortHeadersReadNothing) {
-  Abre_Clima(2);
-  ASSERT_TRUE(geren->Carrega_Cabecalho(&lido));
-  EXPECT_EQ(Bytes(lido), Bytes(cidade));
-  EXPECT_FALSE(geren->Carrega_Cabecalho(&lido));
-  // Shorter than its header: no record, even for a zero-count window.
-  Escreve_Arquivo(Caminho("curto.bin"), std::string(79, 'x'));
-  ASSERT_NE(geren->Abre_Arquivo(Caminho("curto.bin").c_str(), "rb"), 0);
-  EXPECT_FALSE(Janela(0, 0));
-  EXPECT_EQ(Bytes(r[0]), Bytes(kIntocado));
-}
-
-TEST_F(Climate, BadArgumentsAndNoStreamFailWithoutReading) {
+// Bad arguments, no stream or a short header fail without reading.
+TEST_F(Climate, BadArgumentsNoStreamAndShortHeadersReadNothing) {
   TReg_Climatico c = kIntocado;
   TReg_Solo s{-1, -1};
   EXPECT_FALSE(geren->Bufferiza_Clima(&lido, &c, 0, 1));  // no current stream
@@ -136,6 +123,17 @@ TEST_F(Climate, BadArgumentsAndNoStreamFailWithoutReading) {
   for (const auto& k : casos) EXPECT_FALSE(geren->Bufferiza_Clima(&lido, &c, k[0], k[1]));
   EXPECT_EQ(Bytes(c), Bytes(kIntocado));
   EXPECT_EQ(s.Temperatura, -1.0f);
+  // The header is read where the stream stands: after one header, two
+  // records (48 bytes) are short of another.
+  Abre_Clima(2);
+  ASSERT_TRUE(geren->Carrega_Cabecalho(&lido));
+  EXPECT_EQ(Bytes(lido), Bytes(cidade));
+  EXPECT_FALSE(geren->Carrega_Cabecalho(&lido));
+  // Shorter than its header: no record, even for a zero-count window.
+  Escreve_Arquivo(Caminho("curto.bin"), std::string(79, 'x'));
+  ASSERT_NE(geren->Abre_Arquivo(Caminho("curto.bin").c_str(), "rb"), 0);
+  EXPECT_FALSE(Janela(0, 0));
+  EXPECT_EQ(Bytes(r[0]), Bytes(kIntocado));
 }
 
 // Soil and interior-climate files are 8-byte records with no header.
@@ -175,49 +173,44 @@ class InteriorClimate : public ArqauxTest {
 };
 
 // Every line of a year becomes one record; hours the text does not supply
-// (a short file, or a line that does not scan) are zeros.
-TEST_F(InteriorClimate, ConvertsPairsAndZerosTheMissingHours) {
-  std::string texto, esperado;
+// (a short file, or a line that does not scan) are zeros, and both files
+// are closed. The output's name is the path cut at its first '.', even in a
+// directory name, or the whole path and ".ti" when it has none; leading dots
+// ("./", "../") are never a cut point. Relative paths are taken from inside
+// the test directory.
+TEST_F(InteriorClimate, ConvertsPairsZerosTheMissingHoursAndNamesTheOutput) {
+  std::string ano, registros;
   for (int h = 0; h < kHoras; ++h) {
-    texto += std::to_string(h) + " " + std::to_string(h % 7) + ".125\n";
-    esperado += Bytes(float(h)) + Bytes(h % 7 + 0.125f);
+    ano += std::to_string(h) + " " + std::to_string(h % 7) + ".125\n";
+    registros += Bytes(float(h)) + Bytes(h % 7 + 0.125f);
   }
-  Escreve_Arquivo(Caminho("interno.txt"), texto);
-  ASSERT_TRUE(Converte(Caminho("interno.txt")));
-  EXPECT_EQ(nome, Caminho("interno.ti"));
-  EXPECT_EQ(Le_Arquivo(Caminho("interno.ti")), esperado);
-  // Both files are closed; the registry is empty again.
-  EXPECT_EQ(geren->Ultimo_Arquivo_Valido(), 0);
-  EXPECT_EQ(geren->ObtemArquivo(), nullptr);
-
-  Escreve_Arquivo(Caminho("curto.txt"), "1.5 0.25\n2 0.5\n  3\t0.75\nabc 4\n5 6\n");
-  ASSERT_TRUE(Converte(Caminho("curto.txt")));
-  esperado = Bytes(1.5f) + Bytes(0.25f) + Bytes(2.0f) + Bytes(0.5f) + Bytes(3.0f) + Bytes(0.75f);
-  esperado.resize(kHoras * 8, '\0');
-  EXPECT_EQ(Le_Arquivo(Caminho("curto.ti")), esperado);
-}
-
-TEST_F(InteriorClimate, OutputNameRules) {
+  const auto com_zeros = [](std::string bytes) { return bytes.resize(kHoras * 8, '\0'), bytes; };
+  const std::string curto = com_zeros(Bytes(1.5f) + Bytes(0.25f) + Bytes(2.0f) + Bytes(0.5f) +
+                                      Bytes(3.0f) + Bytes(0.75f));
+  const std::string um = com_zeros(Bytes(20.0f) + Bytes(0.01f));
   fs::create_directory(Caminho("a.b"));
-  // Relative paths are taken from inside the test directory.
   const fs::path anterior = fs::current_path();
   fs::current_path(dir);
   const std::string pasta = "../" + fs::path(dir).filename().string();
-  const std::string casos[][2] = {
-      // The path is cut at its first '.', even in a directory name.
-      {Caminho("a.b/interno.txt"), Caminho("a.ti")},
-      // No '.': the whole path gains ".ti".
-      {Caminho("interno"), Caminho("interno.ti")},
-      // Leading dots ("./", "../") are never a cut point.
-      {"./rel.dados.txt", "./rel.ti"},
-      {pasta + "/acima.txt", pasta + "/acima.ti"},
+  const struct {
+    std::string entrada, texto, saida, bytes;
+  } casos[] = {
+      {Caminho("ano.txt"), ano, Caminho("ano.ti"), registros},
+      {Caminho("curto.txt"), "1.5 0.25\n2 0.5\n  3\t0.75\nabc 4\n5 6\n", Caminho("curto.ti"),
+       curto},
+      {Caminho("a.b/interno.txt"), "20 0.01\n", Caminho("a.ti"), um},
+      {Caminho("interno"), "20 0.01\n", Caminho("interno.ti"), um},
+      {"./rel.dados.txt", "20 0.01\n", "./rel.ti", um},
+      {pasta + "/acima.txt", "20 0.01\n", pasta + "/acima.ti", um},
   };
   for (const auto& c : casos) {
-    SCOPED_TRACE(c[0]);
-    Escreve_Arquivo(c[0], "20 0.01\n");
-    EXPECT_TRUE(Converte(c[0]));
-    EXPECT_EQ(nome, c[1]);
-    EXPECT_EQ(fs::exists(c[1]) ? fs::file_size(c[1]) : 0u, kHoras * 8u);
+    SCOPED_TRACE(c.entrada);
+    Escreve_Arquivo(c.entrada, c.texto);
+    EXPECT_TRUE(Converte(c.entrada));
+    EXPECT_EQ(nome, c.saida);
+    EXPECT_EQ(Le_Arquivo(c.saida), c.bytes);
+    EXPECT_EQ(geren->Ultimo_Arquivo_Valido(), 0);
+    EXPECT_EQ(geren->ObtemArquivo(), nullptr);
   }
   fs::current_path(anterior);
 }
