@@ -121,9 +121,11 @@ def abre_cliente(endereco):
             yield cliente
         return
     # Small: two worker processes of one thread, each stepping one run or
-    # reading one file at a time.
+    # reading one file at a time. The status page listens on a port the system
+    # picks: on the default one, taken by any other cluster on the machine,
+    # dask warns on stderr and a failure would no longer be one line.
     with LocalCluster(n_workers=2, threads_per_worker=1, processes=True,
-                      dashboard_address=None, silence_logs=logging.ERROR) as cluster, \
+                      dashboard_address=":0", silence_logs=logging.ERROR) as cluster, \
             Client(cluster) as cliente:
         yield cliente
 
