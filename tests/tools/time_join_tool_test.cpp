@@ -6,13 +6,12 @@
 // files), and the climate's dry-bulb temperature and the zone stream's
 // outdoor temperature at every hour's end. A carpet plot draws each row over
 // the interval that ends at its stamp.
-#include <unistd.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -22,8 +21,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-const std::string kTool = ARQAUX_TOOL_PATH;
 
 // The columns joined, as the export names them.
 const char* const kColunaTempo = "time";
@@ -69,28 +66,17 @@ struct TTabela {
   std::string Tempo(size_t r) const { return linhas.at(r).at(Indice(kColunaTempo)); }
 };
 
-// A year of one zone at half-hour steps, run once for the suite.
+// A year of one zone at half-hour steps, run once for the program.
 class TimeJoinTool : public ArqauxTest {
  protected:
-  static void SetUpTestSuite() {
-    pasta_ = (fs::temp_directory_path() / ("arqaux-tempo-" + std::to_string(getpid()))).string();
-    std::string saida;
-    ASSERT_EQ(
-        Executa(kTool + " sample " + pasta_ + " --zones 1 --interval 1800 --hvac-interval 86400",
-                &saida),
-        0)
-        << saida;
-  }
-  static void TearDownTestSuite() { fs::remove_all(pasta_); }
-
   // File arquivo of the run exported with the options given.
   TTabela Exporta(const std::string& arquivo, const std::string& opcoes = "") {
     const std::string csv = Caminho("exportado.csv");
     std::string saida;
-    EXPECT_EQ(
-        Executa(kTool + " export " + pasta_ + "/" + arquivo + " --to csv --out " + csv + opcoes,
-                &saida),
-        0)
+    EXPECT_EQ(Executa(kFerramenta + "export " + pasta_ + "/" + arquivo + " --to csv --out " + csv +
+                          opcoes,
+                      &saida),
+              0)
         << saida;
     std::istringstream in(Le_Arquivo(csv));
     TTabela t;
@@ -100,9 +86,35 @@ class TimeJoinTool : public ArqauxTest {
     while (std::getline(in, linha)) t.linhas.push_back(Campos(linha));
     return t;
   }
-  static std::string pasta_;
+  // The script "plot <argumentos>" feeds gnuplot, kept by a stand-in that
+  // fails, so that no PNG is made.
+  std::string Roteiro(const std::string& argumentos) {
+    const std::string roteiro = Caminho("roteiro.gp"), falso = Caminho("falso");
+    fs::create_directories(falso);
+    Escreve_Arquivo(falso + "/gnuplot", "#!/bin/sh\ncat > '" + roteiro + "'\nexit 3\n");
+    fs::permissions(falso + "/gnuplot", fs::perms::owner_all);
+    std::string saida;
+    EXPECT_EQ(Executa("PATH=" + falso + ":$PATH " + kFerramenta + "plot " + argumentos + " --out " +
+                          Caminho("g.png"),
+                      &saida),
+              1)
+        << saida;
+    return Le_Arquivo(roteiro);
+  }
+  const std::string& pasta_ = Amostra("--zones 1 --interval 1800 --hvac-interval 86400");
 };
-std::string TimeJoinTool::pasta_;
+
+// The lines of a script's data block.
+std::vector<std::string> Dados(const std::string& roteiro) {
+  const size_t inicio = roteiro.find("$dados << EOD\n");
+  EXPECT_NE(inicio, std::string::npos) << roteiro;
+  std::istringstream in(roteiro.substr(std::min(inicio + 14, roteiro.size())));
+  std::vector<std::string> linhas;
+  for (std::string l; std::getline(in, l) && l != "EOD";) {
+    if (!l.empty()) linhas.push_back(l);
+  }
+  return linhas;
+}
 
 // The rows of a found at the same time in b, and how many of those differ
 // by more than tolerancia (the first one in *primeira).
@@ -159,13 +171,8 @@ TEST_F(TimeJoinTool, FilesOfARunJoinOnTheTimestampAlone) {
 
 // A carpet draws each row in the cells of the interval that ends at its
 // stamp, "day hour value" at each cell's middle: a day's last hour or step in
-// that day, up to hour 24. The stand-in gnuplot keeps the script it is fed
-// (and fails, so that no PNG is made).
+// that day, up to hour 24.
 TEST_F(TimeJoinTool, CarpetCellsEndAtTheirRowsTime) {
-  const std::string roteiro = Caminho("roteiro.gp");
-  fs::create_directories(Caminho("falso"));
-  Escreve_Arquivo(Caminho("falso/gnuplot"), "#!/bin/sh\ncat > '" + roteiro + "'\nexit 3\n");
-  fs::permissions(Caminho("falso/gnuplot"), fs::perms::owner_all);
   const struct {
     TColuna_Juncao coluna;
     std::vector<std::pair<size_t, std::string>> celulas;  // row, its cell's day and hour
@@ -179,20 +186,8 @@ TEST_F(TimeJoinTool, CarpetCellsEndAtTheirRowsTime) {
        {{0, "0.500000 0.250000"}, {47, "0.500000 23.750000"}, {17519, "364.500000 23.750000"}}},
   };
   for (const auto& c : casos) {
-    std::string saida;
-    EXPECT_EQ(Executa("PATH=" + Caminho("falso") + ":$PATH " + kTool + " plot " + pasta_ + "/" +
-                          c.coluna.arquivo + " --carpet --column '" + c.coluna.coluna + "' --out " +
-                          Caminho("c.png"),
-                      &saida),
-              1)
-        << saida;
-    const std::string texto = Le_Arquivo(roteiro);
-    const size_t dados = texto.find("$dados << EOD\n");
-    ASSERT_NE(dados, std::string::npos) << texto;
-    std::istringstream in(texto.substr(dados + 14));
-    std::vector<std::string> linhas;
-    for (std::string l; std::getline(in, l) && l != "EOD";)
-      if (!l.empty()) linhas.push_back(l);
+    const std::vector<std::string> linhas = Dados(
+        Roteiro(pasta_ + "/" + c.coluna.arquivo + " --carpet --column '" + c.coluna.coluna + "'"));
     const TTabela t = Exporta(c.coluna.arquivo);
     ASSERT_EQ(linhas.size(), t.linhas.size()) << c.coluna.arquivo;
     for (const auto& [linha, celula] : c.celulas) {
@@ -207,12 +202,12 @@ TEST_F(TimeJoinTool, CarpetCellsEndAtTheirRowsTime) {
 // units, a year is marked by month and a short run by date, the x range ends
 // at the data, a year of half-hour steps is drawn as a daily band whose first
 // day holds the rows up to the one stamped 24:00, and a carpet is a viridis
-// image. Then gnuplot itself draws each one into a whole PNG.
+// image. Then gnuplot itself draws each one into a PNG of the size asked
+// (its header's width and height) holding more than one colour, counted over
+// every pixel as gnuplot reads the image back into a table (x, y, red, green,
+// blue, alpha).
 TEST_F(TimeJoinTool, EachPlotKindHasTitleUnitsAndTimeAxis) {
-  const std::string curto = Caminho("curto");
-  std::string saida;
-  ASSERT_EQ(Executa(kTool + " sample " + curto + " --zones 1 --days 3 --interval 1800", &saida), 0)
-      << saida;
+  const std::string curto = Amostra("--zones 1 --days 3 --interval 1800");
   std::string meses;
   const char* const nomes[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul",
                                "Aug", "Sep", "Oct", "Nov", "Dec", "Jan"};
@@ -248,28 +243,15 @@ TEST_F(TimeJoinTool, EachPlotKindHasTitleUnitsAndTimeAxis) {
         "set palette defined (0 '#440154', ", "9 '#fde725')\n",
         "plot $dados using 1:2:3 with image\n"}},
   };
-  const std::string roteiro = Caminho("roteiro.gp"), png = Caminho("g.png");
-  fs::create_directories(Caminho("falso"));
-  Escreve_Arquivo(Caminho("falso/gnuplot"), "#!/bin/sh\ncat > '" + roteiro + "'\nexit 3\n");
-  fs::permissions(Caminho("falso/gnuplot"), fs::perms::owner_all);
-  const std::string desenha = kTool + " plot ";
   for (const auto& c : casos) {
-    EXPECT_EQ(Executa("PATH=" + Caminho("falso") + ":$PATH " + desenha + c.arquivo + " " +
-                          c.opcoes + " --out " + png,
-                      &saida),
-              1)
-        << saida;
-    const std::string texto = Le_Arquivo(roteiro);
+    const std::string texto = Roteiro(c.arquivo + " " + c.opcoes);
     for (const std::string& t : c.trechos)
       EXPECT_NE(texto.find(t), std::string::npos) << c.opcoes << ": no " << t << " in\n"
                                                   << texto.substr(0, 2000);
   }
   // The band's first day: rows 00:30 to 24:00 of 1 January.
-  EXPECT_EQ(Executa("PATH=" + Caminho("falso") + ":$PATH " + desenha + pasta_ + "/" +
-                    kZonaAr.arquivo + " --column zone_air_temperature --out " + png),
-            1);
-  const std::string texto = Le_Arquivo(roteiro);
-  std::istringstream banda(texto.substr(texto.find("$dados << EOD\n") + 14));
+  std::istringstream banda(
+      Dados(Roteiro(pasta_ + "/" + kZonaAr.arquivo + " --column zone_air_temperature")).at(0));
   double dia, minimo, media, maximo;
   ASSERT_TRUE(banda >> dia >> minimo >> media >> maximo);
   const TSerie_Tempo ar_zona = Exporta(kZonaAr.arquivo).Serie(kZonaAr.coluna);
@@ -285,14 +267,42 @@ TEST_F(TimeJoinTool, EachPlotKindHasTitleUnitsAndTimeAxis) {
   EXPECT_NEAR(media, soma / 48, 1e-6);  // the CSV rounds to the stored float
 
   if (Executa("command -v gnuplot") != 0) GTEST_SKIP() << "gnuplot is not installed";
+  const std::string png = Caminho("g.png"), tabela = Caminho("pixels.txt");
   for (const auto& c : casos) {
-    fs::remove(png);
-    ASSERT_EQ(Executa(desenha + c.arquivo + " " + c.opcoes + " --out " + png, &saida), 0) << saida;
+    std::string saida;
+    ASSERT_EQ(Executa(kFerramenta + "plot " + c.arquivo + " " + c.opcoes + " --out " + png +
+                          " --width 320 --height 200",
+                      &saida),
+              0)
+        << saida;
     const std::string bytes = Le_Arquivo(png);
-    ASSERT_GT(bytes.size(), 20u) << c.opcoes;
-    EXPECT_EQ(bytes.substr(0, 8), "\x89PNG\r\n\x1a\n") << c.opcoes;
+    ASSERT_GT(bytes.size(), 24u) << c.opcoes;
+    auto be32 = [&bytes](size_t p) {
+      return (static_cast<unsigned char>(bytes[p]) << 24) |
+             (static_cast<unsigned char>(bytes[p + 1]) << 16) |
+             (static_cast<unsigned char>(bytes[p + 2]) << 8) |
+             static_cast<unsigned char>(bytes[p + 3]);
+    };
+    EXPECT_EQ(bytes.substr(0, 8) + bytes.substr(12, 4), "\x89PNG\r\n\x1a\nIHDR") << c.opcoes;
+    EXPECT_EQ(be32(16), 320) << c.opcoes;
+    EXPECT_EQ(be32(20), 200) << c.opcoes;
     EXPECT_EQ(bytes.substr(bytes.size() - 12), std::string("\0\0\0\0IEND\xae\x42\x60\x82", 12))
         << c.opcoes;
+    ASSERT_EQ(Executa("gnuplot -e \"set table '" + tabela + "'; plot '" + png +
+                      "' binary filetype=png with rgbimage\""),
+              0);
+    std::istringstream linhas(Le_Arquivo(tabela));
+    std::set<std::string> cores;
+    long pixels = 0;
+    for (std::string linha; std::getline(linhas, linha);) {
+      std::istringstream campos(linha);
+      std::string x, y, r, g, b;
+      if (linha.empty() || linha[0] == '#' || !(campos >> x >> y >> r >> g >> b)) continue;
+      cores.insert(r + " " + g + " " + b);
+      ++pixels;
+    }
+    EXPECT_EQ(pixels, 320 * 200) << c.opcoes;
+    EXPECT_GT(cores.size(), 1u) << c.opcoes;
   }
 }
 
