@@ -290,13 +290,6 @@ std::string Dito(const std::string& saida) {
 TEST_F(ExportTool, KindsDamagedAndImpossibleFilesAreToldOrRefused) {
   const std::string ats = Le_Arquivo(Em("zona1_ats.bin")), acs = Le_Arquivo(Em("zona1_acs.bin"));
   const std::string parede = Le_Arquivo(Em("zona1_parede.bin")), solo = Le_Arquivo(Em("solo.bin"));
-  // The schedule without the line of hour 100 (line 106), and with that
-  // line twice and none for the year's last hour.
-  const std::string agenda = Le_Arquivo(Em("iluminacao.csv"));
-  const size_t l106 = agenda.find("1,5,4.500"), l107 = agenda.find("1,5,5.500");
-  const std::string sem_linha = agenda.substr(0, l106) + agenda.substr(l107);
-  const std::string dobrada = agenda.substr(0, l107) + agenda.substr(l106, l107 - l106) +
-                              agenda.substr(l107, agenda.rfind("12,31,23.500") - l107);
   const std::string desc_ats = "kind = ats\ninterval = ", desc_parede = "kind = wall\nregions = ";
   const std::string tipo = "cannot tell the kind of '@': ", intervalo = tipo + "its description, ";
   const std::string nenhum = tipo + "no kind the tool knows has its header and size";
@@ -363,10 +356,6 @@ TEST_F(ExportTool, KindsDamagedAndImpossibleFilesAreToldOrRefused) {
       {"a1", std::string(4 * 52560, '\0'), "",
        "export @ --kind ats --year 1 --interval 86400 --to csv --out - | tail -n 1",
        "0145-01-01T00:00:00,86400,1261440,0\r"},
-      {"l0", sem_linha, "", "export @ --to csv",
-       "'@' line 106: month 1, day 5, hour 5.5 does not follow the line before"},
-      {"l1", dobrada, "", "info @",
-       "'@' line 107: month 1, day 5, hour 4.5 does not follow the line before"},
       {"b0", banco, "", "export " + pasta_ + " --to sqlite --out @", "'@' exists already"},
       {"b1", banco, "", "export " + pasta_ + " --to sqlite --out @ --append",
        "'@' is not a database made by arqaux export: nothing appended"},
