@@ -64,10 +64,7 @@ TEST_F(ToolCommandLine, HelpOnStdoutAndOneLineRefusals) {
       {"report ats -h", 0, "  --ace Excludes: --ats"},
       {"report sc --help", 0, "  --index INT:INT in [0 - " + maximo + "]"},
       {"climate ti -h", 0, "Usage: arqaux climate ti [OPTIONS] TEXTFILE\n"},
-      {"config --help", 0, "Usage: arqaux config [OPTIONS] SUBCOMMAND\n"},
-      {"config check --help", 0, "Usage: arqaux config check [OPTIONS] FILE\n"},
       {"help climate show", 0, "Usage: arqaux climate show [OPTIONS] FILE\n"},
-      {"help report sc", 0, "Usage: arqaux report sc [OPTIONS] BINARY REPORT\n"},
       {"help config", 0, "Usage: arqaux config [OPTIONS] SUBCOMMAND\n"},
       {"hvac check --help", 0, "Usage: arqaux hvac check [OPTIONS] FILE\n"},
       {"hvac sample", 2, "arqaux: FILE is required\n"},
@@ -85,7 +82,6 @@ TEST_F(ToolCommandLine, HelpOnStdoutAndOneLineRefusals) {
       {"report tupvm a.bin b.txt", 2, "arqaux: unknown command 'tupvm'; did you mean 'tupmv'?\n"},
       {"frob", 2, "arqaux: unknown command 'frob'\n"},
       {"report xyz a.bin b.txt" + datas, 2, "arqaux: unknown command 'xyz'\n"},
-      {"config verify f", 2, "arqaux: unknown command 'verify'\n"},
       {"sample x y", 2, "arqaux: unexpected argument 'y'\n"},
       // Missing commands, options, values and positionals.
       {"", 2, "arqaux: 'arqaux' needs a command: " + Junta(", ") + "\n"},
@@ -96,7 +92,6 @@ TEST_F(ToolCommandLine, HelpOnStdoutAndOneLineRefusals) {
       {acs + " --start 1/1/0 --end 1/1/0", 2, "arqaux: --interval is required\n"},
       {acs + " --start 1/1/0 --interval 60", 2, "arqaux: --end is required\n"},
       {"report acs a.bin" + datas, 2, "arqaux: REPORT is required\n"},
-      {"config sample", 2, "arqaux: FILE is required\n"},
       {"climate ti", 2, "arqaux: TEXTFILE is required\n"},
       {acs + " --start 1/1/0 --end 1/1/0 --interval", 2, "arqaux: --interval: 1 required"},
       // Numbers and dates out of range.
@@ -118,8 +113,6 @@ TEST_F(ToolCommandLine, HelpOnStdoutAndOneLineRefusals) {
        "arqaux: --index: 3 is not an output number from 0 to 2 (--outputs)\n"},
       {acs + " --start 30/2/0 --end 1/1/0 --interval 60", 2,
        "arqaux: --start: '30/2/0' is not a day DD/MM of the year and an hour HH from 0 to 23\n"},
-      {acs + " --start 1/1/24 --end 1/1/0 --interval 60", 2, "arqaux: --start: '1/1/24' is not"},
-      {acs + " --start 1/1/0 --end 1/13/0 --interval 60", 2, "arqaux: --end: '1/13/0' is not"},
       {acs + " --start 1/1/0 --end 1-1-0 --interval 60", 2, "arqaux: --end: '1-1-0' is not"},
       {"report tupmv a.bin b.txt --has t,q" + datas, 2,
        "arqaux: --has: 't,q' is not a list of groups among t, h and c\n"},
@@ -127,7 +120,6 @@ TEST_F(ToolCommandLine, HelpOnStdoutAndOneLineRefusals) {
        "arqaux: --from: Value 8760 not in range 0 to 8759\n"},
       {"climate show clima.bin --count 17521", 2,
        "arqaux: --count: Value 17521 not in range 0 to 17520\n"},
-      {"config check f --zones 0", 2, "arqaux: --zones: Value 0 not in range 1 to"},
       {"config check f --zones 1 --blocks gains,,pv", 2,
        "arqaux: --blocks: unknown block '' (expected gains, pv, actuators or ventilation)\n"},
       // Options given twice, or together with one they exclude.
