@@ -56,6 +56,12 @@ int ArqauxTest::Roda(const std::string& linha, std::string* saida) const {
   return Executa("cd " + dir + " && { " + linha + "; }", saida);
 }
 
+std::string ArqauxTest::Roda_Ok(const std::string& linha) const {
+  std::string saida;
+  EXPECT_EQ(Roda(linha, &saida), 0) << linha << '\n' << saida;
+  return saida;
+}
+
 void Confere_Linha_De_Erro(const std::string& saida, const std::string& erro) {
   EXPECT_EQ(saida.rfind("arqaux: ", 0), 0u) << saida;
   EXPECT_NE(saida.find(erro), std::string::npos) << saida;

@@ -21,6 +21,8 @@ class ArqauxTest : public ::testing::Test {
   // redirections apply: its exit status; its standard output and error in
   // *saida when given.
   int Roda(const std::string& linha, std::string* saida = nullptr) const;
+  // Runs linha as Roda does, expecting it to succeed: its output.
+  std::string Roda_Ok(const std::string& linha) const;
 
   TGeren_ArquivoAux* geren = nullptr;
   std::string dir;

@@ -165,9 +165,7 @@ TEST_F(ExportTool, InfoTellsEveryKindTheSampleWrites) {
 // own; each file's CSV is the one its own export writes.
 TEST_F(ExportTool, CsvHoldsEveryValueOfTheSource) {
   std::string saida;
-  ASSERT_EQ(Executa(kFerramenta + "export " + pasta_ + " --to csv --out " + Caminho("csv"), &saida),
-            0)
-      << saida;
+  Roda_Ok(kFerramenta + "export " + pasta_ + " --to csv --out " + Caminho("csv"));
   for (const TCaso& c : kCasos) {
     if (c.registros < 0) continue;
     const std::string csv = Caminho("csv/" + std::string(c.arquivo) + ".csv");
@@ -199,15 +197,12 @@ TEST_F(ExportTool, CsvHoldsEveryValueOfTheSource) {
     EXPECT_EQ(periodo, c.periodo) << c.arquivo;
   }
   // "--out -": the same bytes on standard output, and nothing else there.
-  EXPECT_EQ(Executa(kFerramenta + "export " + Em("zona1_acs.bin") + " --to csv --out -", &saida),
-            0);
-  EXPECT_EQ(saida, Le_Arquivo(Caminho("csv/zona1_acs.bin.csv")));
+  EXPECT_EQ(Roda_Ok(kFerramenta + "export " + Em("zona1_acs.bin") + " --to csv --out -"),
+            Le_Arquivo(Caminho("csv/zona1_acs.bin.csv")));
   // A second export replaces the folder's CSV files; a folder that holds
   // any other file (the run's own) is refused, and loses nothing.
   fs::remove(Caminho("csv/zona1_ats.bin.csv"));
-  EXPECT_EQ(Executa(kFerramenta + "export " + pasta_ + " --to csv --out " + Caminho("csv"), &saida),
-            0)
-      << saida;
+  Roda_Ok(kFerramenta + "export " + pasta_ + " --to csv --out " + Caminho("csv"));
   EXPECT_TRUE(fs::exists(Caminho("csv/zona1_ats.bin.csv")));
   Escreve_Arquivo(Caminho("csv/notas.txt"), "mine");
   const size_t arquivos = std::distance(fs::directory_iterator(pasta_), {});
@@ -228,9 +223,7 @@ TEST_F(ExportTool, CsvHoldsEveryValueOfTheSource) {
 // appended from the command line holds its own rows.
 TEST_F(ExportTool, SqliteHoldsARunsFilesAsTables) {
   const std::string banco = Caminho("run.sqlite");
-  std::string saida;
-  ASSERT_EQ(Executa(kFerramenta + "export " + pasta_ + " --to sqlite --out " + banco, &saida), 0)
-      << saida;
+  Roda_Ok(kFerramenta + "export " + pasta_ + " --to sqlite --out " + banco);
   std::vector<const TCaso*> exportados;
   for (const TCaso& c : kCasos) {
     if (c.registros >= 0) exportados.push_back(&c);
@@ -248,8 +241,7 @@ TEST_F(ExportTool, SqliteHoldsARunsFilesAsTables) {
     esperado += std::to_string(c->registros) + "|" + std::to_string(c->colunas) + "\n";
   }
   Escreve_Arquivo(Caminho("consultas.sql"), consultas);
-  ASSERT_EQ(Executa("sqlite3 " + banco + " < " + Caminho("consultas.sql"), &saida), 0) << saida;
-  EXPECT_EQ(saida, esperado);
+  EXPECT_EQ(Roda_Ok("sqlite3 " + banco + " < " + Caminho("consultas.sql")), esperado);
 
   fs::create_directories(Caminho("nomes"));
   for (const char* nome : {"Series", "Zona1_ATS", "sqlite_stat1", "zona1-ats", "zona1_ats"}) {
@@ -257,25 +249,15 @@ TEST_F(ExportTool, SqliteHoldsARunsFilesAsTables) {
     Escreve_Arquivo(Caminho("nomes/") + nome + ".bin.desc", "kind = ats\n");
   }
   const std::string nomes = Caminho("nomes.sqlite");
-  ASSERT_EQ(
-      Executa(kFerramenta + "export " + Caminho("nomes") + " --to sqlite --out " + nomes, &saida),
-      0)
-      << saida;
-  ASSERT_EQ(Executa("sqlite3 " + nomes + " 'SELECT DISTINCT table_name FROM variables'", &saida),
-            0);
-  EXPECT_EQ(saida, "Series\nZona1_ATS\nt_sqlite_stat1\nzona1_ats_2\nzona1_ats_3\n");
+  Roda_Ok(kFerramenta + "export " + Caminho("nomes") + " --to sqlite --out " + nomes);
+  EXPECT_EQ(Roda_Ok("sqlite3 " + nomes + " 'SELECT DISTINCT table_name FROM variables'"),
+            "Series\nZona1_ATS\nt_sqlite_stat1\nzona1_ats_2\nzona1_ats_3\n");
 
   const std::string& r2 = Amostra("--zones 1 --days 3 --interval 3600");
-  ASSERT_EQ(
-      Executa(kFerramenta + "export " + r2 + " --to sqlite --out " + banco + " --append", &saida),
-      0)
-      << saida;
-  ASSERT_EQ(Executa("sqlite3 " + banco +
-                        " \"SELECT run, count(*) FROM data WHERE variable = "
-                        "'zona1_temp_umi.zone_air_temperature' GROUP BY run\"",
-                    &saida),
-            0);
-  EXPECT_EQ(saida,
+  Roda_Ok(kFerramenta + "export " + r2 + " --to sqlite --out " + banco + " --append");
+  EXPECT_EQ(Roda_Ok("sqlite3 " + banco +
+                    " \"SELECT run, count(*) FROM data WHERE variable = "
+                    "'zona1_temp_umi.zone_air_temperature' GROUP BY run\""),
             "1|" + std::to_string(kPassos) + "\n2|" + std::to_string(kPassos * 3 / 2) + "\n");
 }
 
@@ -441,11 +423,7 @@ class TimeJoinTool : public ArqauxTest {
   TTabela Exporta(const std::string& arquivo, const std::string& opcoes = "") {
     const std::string csv = Caminho("exportado.csv");
     std::string saida;
-    EXPECT_EQ(Executa(kFerramenta + "export " + pasta_ + "/" + arquivo + " --to csv --out " + csv +
-                          opcoes,
-                      &saida),
-              0)
-        << saida;
+    Roda_Ok(kFerramenta + "export " + pasta_ + "/" + arquivo + " --to csv --out " + csv + opcoes);
     std::istringstream in(Le_Arquivo(csv));
     TTabela t;
     std::string linha;
@@ -638,11 +616,8 @@ TEST_F(TimeJoinTool, EachPlotKindHasTitleUnitsAndTimeAxis) {
   const std::string png = Caminho("g.png"), tabela = Caminho("pixels.txt");
   for (const auto& c : casos) {
     std::string saida;
-    ASSERT_EQ(Executa(kFerramenta + "plot " + c.arquivo + " " + c.opcoes + " --out " + png +
-                          " --width 320 --height 200",
-                      &saida),
-              0)
-        << saida;
+    Roda_Ok(kFerramenta + "plot " + c.arquivo + " " + c.opcoes + " --out " + png +
+            " --width 320 --height 200");
     const std::string bytes = Le_Arquivo(png);
     ASSERT_GT(bytes.size(), 24u) << c.opcoes;
     auto be32 = [&bytes](size_t p) {

@@ -269,8 +269,7 @@ TEST_F(RunFolderTool, ARunReplacesTheOneBeforeAndListsItsFiles) {
        "w", ""},
   };
   for (const auto& c : casos) {
-    std::string saida;
-    ASSERT_EQ(Roda(c.linha, &saida), 0) << c.linha << '\n' << saida;
+    Roda_Ok(c.linha);
     const std::set<std::string> arquivos = Arquivos(c.pasta);
     EXPECT_EQ(Manifesto(c.pasta), arquivos) << c.linha;
     EXPECT_EQ(arquivos.count(c.ausente), 0u) << c.linha;
@@ -289,15 +288,14 @@ TEST_F(RunFolderTool, InputsAreNeverReplacedNorRemoved) {
   const std::string clima = Le_Arquivo(Caminho("run/clima.bin"));
   const std::string solo(8 * 8760, '\1');
   Escreve_Arquivo(Caminho("run/solo.bin"), solo);
-  std::string saida;
-  ASSERT_EQ(Roda(kFerramenta + "sample run --days 1 --climate run/clima.bin", &saida), 0) << saida;
+  Roda_Ok(kFerramenta + "sample run --days 1 --climate run/clima.bin");
   EXPECT_EQ(Le_Arquivo(Caminho("run/clima.bin")), clima);
   EXPECT_EQ(Le_Arquivo(Caminho("run/solo.bin")), solo);
   EXPECT_EQ(Manifesto("run"), Arquivos("run"));
 
   fs::create_directories(Caminho("w"));
   fs::copy_file(kEpw, Caminho("w/tmy.epw"));
-  ASSERT_EQ(Roda(kFerramenta + "import epw w/tmy.epw w", &saida), 0) << saida;
+  Roda_Ok(kFerramenta + "import epw w/tmy.epw w");
   EXPECT_EQ(Le_Arquivo(Caminho("w/tmy.epw")), Le_Arquivo(kEpw));
   EXPECT_EQ(Manifesto("w"), (std::set<std::string>{"clima.bin"}));
 }
