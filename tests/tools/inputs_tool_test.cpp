@@ -37,13 +37,13 @@ TEST_F(ClimateTool, ShowPrintsTheWrappedWindow) {
   Escreve_Arquivo(Caminho("solo.bin"), solo);
 
   int status = -1;
-  EXPECT_EQ(Tool("climate show " + Caminho("clima.bin") + " --from 8759 --count 2", &status),
+  EXPECT_EQ(Tool("climate show clima.bin --from 8759 --count 2", &status),
             "hour\tdate\ttime\ttemp_C\thumidity_kg/kg\tdirect_normal_W/m2\tdiffuse_W/m2\t"
             "wind_m/s\twind_dir_deg\n"
             "8759\t31/12\t23:00\t8759.0000\t8759.2500\t0.0000\t0.0000\t3.5000\t180.0000\n"
             "0\t01/01\t00:00\t0.0000\t0.2500\t0.0000\t0.0000\t3.5000\t180.0000\n");
   EXPECT_EQ(status, 0);
-  EXPECT_EQ(Tool("climate show " + Caminho("solo.bin") + " --soil --from 1415 --count 3", &status),
+  EXPECT_EQ(Tool("climate show solo.bin --soil --from 1415 --count 3", &status),
             "hour\tdate\ttime\ttemp_C\thumidity\n"
             "1415\t28/02\t23:00\t22.0000\t0.1250\n"
             "1416\t01/03\t00:00\t20.0000\t0.1250\n"
@@ -56,15 +56,13 @@ TEST_F(ClimateTool, TiConvertsBesideTheTextFile) {
   fs::create_directory(Caminho("dados.v2"));
   Escreve_Arquivo(Caminho("dados.v2/interno.txt"), "21.5 0.0125\n22 0.5\n");
   int status = -1;
-  EXPECT_EQ(Tool("climate ti " + Caminho("dados.v2/interno.txt"), &status),
-            Caminho("dados.v2/interno.ti") + "\n");
+  EXPECT_EQ(Tool("climate ti dados.v2/interno.txt", &status), "dados.v2/interno.ti\n");
   EXPECT_EQ(status, 0);
   std::string esperado = Bytes(21.5f) + Bytes(0.0125f) + Bytes(22) + Bytes(0.5f);
   esperado.resize(70080, '\0');
   EXPECT_EQ(Le_Arquivo(Caminho("dados.v2/interno.ti")), esperado);
 
-  EXPECT_EQ(Tool("climate ti " + Caminho("falta.txt"), &status),
-            "arqaux: cannot open '" + Caminho("falta.txt") + "'\n");
+  EXPECT_EQ(Tool("climate ti falta.txt", &status), "arqaux: cannot open 'falta.txt'\n");
   EXPECT_NE(status, 0);
 }
 
