@@ -6,6 +6,8 @@
 // the one before it, a file the manifest does not list or a command reads is
 // never replaced, no link is written through, and a CSV or a PNG appears
 // whole under its name or not at all.
+#include <sys/resource.h>
+
 #include <csignal>
 #include <cstdint>
 #include <filesystem>
@@ -15,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "saida/saida_segura.h"
 #include "support/fixture.h"
 
 namespace {
@@ -360,6 +363,29 @@ TEST_F(RunFolderTool, CsvFilesAreWholeAndNoOutputIsALink) {
       {exporta + "nao/x.csv", 1, "cannot create 'nao/x.csv'", "nao", nullptr},
       {"ulimit -f 1; " + exporta + "k.csv", 128 + SIGXFSZ, "", "k.csv", "antes"},
   });
+}
+
+// A single file written into a run folder is added to its manifest, called
+// here in the test's own process: a manifest that cannot be written whole
+// (files past 100 bytes fail, and the signal is ignored) leaves the one
+// before it and no temporary file beside it.
+TEST_F(RunFolderTool, AManifestThatCannotBeWrittenLeavesNoTemporaryFile) {
+  ASSERT_EQ(Roda(kFerramenta + "sample run --days 1 >/dev/null"), 0);
+  Escreve_Arquivo(Caminho("run/novo.csv"), "x\n");
+  const std::string antes = Le_Arquivo(Caminho("run/.arqaux-run"));
+  const std::set<std::string> arquivos = Arquivos("run");
+  rlimit limite;
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limite), 0);
+  rlimit pequeno = limite;
+  pequeno.rlim_cur = 100;
+  void (*sinal)(int) = std::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &pequeno), 0);
+  const TResultado r = Anota_No_Manifesto(Caminho("run/novo.csv"));
+  setrlimit(RLIMIT_FSIZE, &limite);
+  std::signal(SIGXFSZ, sinal);
+  EXPECT_FALSE(r.Ok());
+  EXPECT_EQ(Le_Arquivo(Caminho("run/.arqaux-run")), antes);
+  EXPECT_EQ(Arquivos("run"), arquivos);
 }
 
 // A PNG appears whole or not at all: gnuplot missing or failing, a cut file
