@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <system_error>
 
@@ -51,15 +52,31 @@ int Executa(const std::string& comando, std::string* saida) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-const std::string& Amostra_De_Um_Dia() {
+int ArqauxTest::Roda(const std::string& linha, std::string* saida) const {
+  return Executa("cd " + dir + " && { " + linha + "; }", saida);
+}
+
+std::string ArqauxTest::Roda_Ok(const std::string& linha) const {
+  std::string saida;
+  EXPECT_EQ(Roda(linha, &saida), 0) << linha << '\n' << saida;
+  return saida;
+}
+
+void Confere_Linha_De_Erro(const std::string& saida, const std::string& erro) {
+  EXPECT_EQ(saida.rfind("arqaux: ", 0), 0u) << saida;
+  EXPECT_NE(saida.find(erro), std::string::npos) << saida;
+  EXPECT_EQ(saida.find('\n'), saida.size() - 1) << saida;
+}
+
+const std::string& Amostra(const std::string& opcoes) {
   struct TAmostra {
-    TAmostra() {
-      pasta = (std::filesystem::temp_directory_path() / ("arqaux-dia-" + std::to_string(getpid())))
+    explicit TAmostra(const std::string& opcoes) {
+      static int n = 0;
+      pasta = (std::filesystem::temp_directory_path() /
+               ("arqaux-amostra-" + std::to_string(getpid()) + "-" + std::to_string(++n)))
                   .string();
       std::string saida;
-      if (Executa(std::string(ARQAUX_TOOL_PATH) + " sample " + pasta +
-                      " --zones 1 --days 1 --interval 600",
-                  &saida) != 0) {
+      if (Executa(kFerramenta + "sample " + pasta + " " + opcoes, &saida) != 0) {
         ADD_FAILURE() << saida;
       }
     }
@@ -69,6 +86,6 @@ const std::string& Amostra_De_Um_Dia() {
     }
     std::string pasta;
   };
-  static const TAmostra amostra;
-  return amostra.pasta;
+  static std::map<std::string, TAmostra> amostras;
+  return amostras.try_emplace(opcoes, opcoes).first->second.pasta;
 }

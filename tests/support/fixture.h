@@ -17,6 +17,12 @@ class ArqauxTest : public ::testing::Test {
   std::string Caminho(const std::string& nome) const;
   static std::string Le_Arquivo(const std::string& caminho);
   static void Escreve_Arquivo(const std::string& caminho, const std::string& conteudo);
+  // Runs linha in the test's directory, grouped so that only its own
+  // redirections apply: its exit status; its standard output and error in
+  // *saida when given.
+  int Roda(const std::string& linha, std::string* saida = nullptr) const;
+  // Runs linha as Roda does, expecting it to succeed: its output.
+  std::string Roda_Ok(const std::string& linha) const;
 
   TGeren_ArquivoAux* geren = nullptr;
   std::string dir;
@@ -26,9 +32,20 @@ class ArqauxTest : public ::testing::Test {
 // error go to *saida when given.
 int Executa(const std::string& comando, std::string* saida = nullptr);
 
-// A day of the tool's sample, one zone in 10-minute steps: a file of every
-// kind with records. Written once per test program, on first use, and
-// removed at its end; the folder it is in.
-const std::string& Amostra_De_Um_Dia();
+// The tool, followed by a space, ready for its words.
+inline const std::string kFerramenta = std::string(ARQAUX_TOOL_PATH) + " ";
+
+// saida is the one line "arqaux: ..." that a refused command prints, and it
+// holds erro.
+void Confere_Linha_De_Erro(const std::string& saida, const std::string& erro);
+
+// A run of the tool's sample with the options given: a file of every kind
+// with records. Written once per test program for each options, on first
+// use, and removed at its end; the folder it is in.
+const std::string& Amostra(const std::string& opcoes);
+// A day of one zone in 10-minute steps.
+inline const std::string& Amostra_De_Um_Dia() {
+  return Amostra("--zones 1 --days 1 --interval 600");
+}
 
 #endif  // ARQAUX_TESTS_SUPPORT_FIXTURE_H_
