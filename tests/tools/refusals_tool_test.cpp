@@ -151,7 +151,7 @@ TEST_F(ToolRefusals, OneLineAndAFailedExit) {
        "'tu_cortado.bin': 3 bytes after its last whole record: a record cut short"},
       {t + "export tu_cortado.bin --kind tupmv --to csv --out - >/dev/null",
        "'tu_cortado.bin': 3 bytes"},
-      {t + "export cortada --to csv -q", "'cortada/tu.bin': 3 bytes"},
+      {t + "export cortada --to csv", "'cortada/tu.bin': 3 bytes"},
       {t + "export cortada --to sqlite --out c.sqlite", "'cortada/tu.bin': 3 bytes"},
       // Names that are no file, and files that would block the read.
       {t + "compare '' P Q", "'' is not a directory"},

@@ -85,9 +85,11 @@ TResultado Exporta_Para_CSV(const TPedido_Exportacao& p, TSerie* s) {
 // earlier export made: it holds nothing but CSV files and the manifest that
 // lists them. The files are made in a private folder inside it and moved
 // into place once all are whole; those of the earlier export that this one
-// did not make again are removed.
+// did not make again are removed. The count of the folder's files without
+// records (ignorados) is said with the summary, once all are written, so that
+// a refusal stays the one line that names its file.
 TResultado Exporta_Pasta_CSV(const TPedido_Exportacao& p, const std::vector<std::string>& arquivos,
-                             const std::vector<std::string>& lidos) {
+                             const std::vector<std::string>& lidos, int ignorados) {
   std::error_code ec;
   for (fs::directory_iterator i(p.saida, ec), fim; !ec && i != fim; i.increment(ec)) {
     const std::string nome = i->path().filename().string();
@@ -121,6 +123,7 @@ TResultado Exporta_Pasta_CSV(const TPedido_Exportacao& p, const std::vector<std:
   }
   if (TResultado falha = pasta.Publica(); !falha.Ok()) return falha;
   if (!Silencioso()) {
+    std::printf("%d files passed over: no records to export\n", ignorados);
     std::printf("%s: %zu CSV files, %lld rows\n", p.saida.c_str(), arquivos.size(), total);
   }
   return {};
@@ -207,8 +210,7 @@ TResultado Exporta(TPedido_Exportacao p) {
   }
   if (TResultado erro = Confere_Saida(p.saida, lidos); !erro.Ok()) return erro;
   if (pasta) {
-    if (!Silencioso()) std::printf("%d files passed over: no records to export\n", ignorados);
-    return Exporta_Pasta_CSV(p, arquivos, lidos);
+    return Exporta_Pasta_CSV(p, arquivos, lidos, ignorados);
   }
   TDeteccao d;
   if (TResultado erro = Conhece_Arquivo(p.caminho, p.tipo, &d); !erro.Ok()) return erro;
