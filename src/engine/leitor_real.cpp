@@ -173,6 +173,20 @@ const char* Pula_Brancos(const char* p, const char* fim) {
   return p;
 }
 
+const char* Pula_Real(const char* p, const char* fim) {
+  p = Pula_Brancos(p, fim);
+  if (p != fim && (*p == '-' || *p == '+')) ++p;
+  const char* const inicio = p;
+  while (p != fim && Eh_Digito(*p)) ++p;
+  bool digito = p != inicio;
+  if (p != fim && *p == '.') {
+    const char* const decimais = ++p;
+    while (p != fim && Eh_Digito(*p)) ++p;
+    digito = digito || p != decimais;
+  }
+  return digito && Pula_Brancos(p, fim) != p ? p : nullptr;
+}
+
 TResultado_Real Le_Real(const char* p, const char* fim, float* valor, const char** parada) {
   p = Pula_Brancos(p, fim);
   *parada = p;

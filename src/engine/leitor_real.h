@@ -28,6 +28,14 @@ enum class TResultado_Real : uint8_t {
 // Requires p <= fim; neither is dereferenced past fim.
 TResultado_Real Le_Real(const char* p, const char* fim, float* valor, const char** parada);
 
+// Passes over one "%f" value without converting it, where that is sure to
+// leave the scan exactly where Le_Real would and to convert: after white
+// space, plain decimal text (an optional sign, digits with at most one point,
+// at least one digit) that white space ends, before fim. Returns one past the
+// value; null for any other text (an exponent, "inf", "nan", hexadecimal, a
+// letter, a value that fim cuts), which only Le_Real can tell.
+const char* Pula_Real(const char* p, const char* fim);
+
 // Skips white space (space, \t, \n, \v, \f, \r) as a white-space directive of
 // a scan format does; returns the first other character or fim.
 const char* Pula_Brancos(const char* p, const char* fim);

@@ -23,10 +23,15 @@ bool Branco_Na_Linha(char c) {
 }  // namespace
 
 TLinha_Texto Le_Linha_Reais(const char* p, const char* fim, float* valores, int n, int* lidos,
-                            const char** proxima) {
+                            const char** proxima, const bool* convertidos) {
   *lidos = 0;
   for (int k = 0; k < n; ++k) {
     const char* parada;
+    if (convertidos != nullptr && !convertidos[k] && (parada = Pula_Real(p, fim)) != nullptr) {
+      *lidos = k + 1;
+      p = parada;
+      continue;
+    }
     const TResultado_Real lido = Le_Real(p, fim, &valores[k], &parada);
     if (parada == fim) return TLinha_Texto::Incompleta;
     if (lido != TResultado_Real::Convertido) return TLinha_Texto::Invalida;
@@ -81,12 +86,18 @@ TRegistro_Binario Registro_Linha(const std::vector<int>& indices, int num_result
   return registro;
 }
 
-TLinhas_Texto::TLinhas_Texto(std::function<FILE*(int)> seleciona, int stream, int n)
+TLinhas_Texto::TLinhas_Texto(std::function<FILE*(int)> seleciona, int stream, int n,
+                             const std::vector<int>& mostrados)
     : seleciona_(std::move(seleciona)),
       stream_(stream),
       n_(std::max(n, 0)),
       valores_(static_cast<size_t>(std::max(n, 1))) {
   texto_.reserve(kBloco_Texto);
+  if (mostrados.empty()) return;
+  convertidos_.reset(new bool[valores_.size()]());
+  for (int i : mostrados) {
+    if (i >= 0 && i < n_) convertidos_[static_cast<size_t>(i)] = true;
+  }
 }
 
 bool TLinhas_Texto::Le_Mais() {
@@ -113,7 +124,8 @@ size_t TLinhas_Texto::Preenche(unsigned char* bloco, size_t capacidade) {
     const char* fim = texto_.data() + texto_.size();
     int lidos;
     const char* proxima;
-    const TLinha_Texto lida = Le_Linha_Reais(p, fim, valores_.data(), n_, &lidos, &proxima);
+    const TLinha_Texto lida =
+        Le_Linha_Reais(p, fim, valores_.data(), n_, &lidos, &proxima, convertidos_.get());
     if (lida == TLinha_Texto::Completa && static_cast<size_t>(proxima - p) <= kMax_Linha_Texto) {
       std::memcpy(bloco + dados, valores_.data(), tamanho);
       dados += tamanho;
@@ -129,7 +141,14 @@ size_t TLinhas_Texto::Preenche(unsigned char* bloco, size_t capacidade) {
 void Escreve_Linhas_Texto(const TRelatorio_Amostrado& relatorio, const TSeletor& seletor, int dados,
                           int n, int texto, const TRegistro_Binario& registro, const TTempo& inicio,
                           int intervalo) {
-  TLinhas_Texto linhas(seletor.seleciona, dados, n);
+  // The line positions of the values the report shows.
+  std::vector<int> mostrados;
+  for (const TColuna& coluna : relatorio.Descricao().colunas) {
+    if (coluna.valor < 0 || static_cast<size_t>(coluna.valor) >= registro.origens.size()) continue;
+    const int origem = registro.origens[static_cast<size_t>(coluna.valor)];
+    if (origem >= 0) mostrados.push_back(origem / 4);
+  }
+  TLinhas_Texto linhas(seletor.seleciona, dados, n, mostrados);
   relatorio.Escreve_Linhas(
       [&linhas](unsigned char* bloco, size_t capacidade) {
         return linhas.Preenche(bloco, capacidade);
