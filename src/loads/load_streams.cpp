@@ -211,7 +211,10 @@ bool Escreve_Linha(FILE* arq, const TLayout& l, const char* data, const char* ho
       extra == nullptr) {
     return false;
   }
-  std::vector<char> linha(Max_Linha(l) + std::strlen(data) + std::strlen(hora));
+  // One buffer for every line the thread writes, grown to the longest.
+  thread_local std::vector<char> linha;
+  const size_t maximo = Max_Linha(l) + std::strlen(data) + std::strlen(hora);
+  if (linha.size() < maximo) linha.resize(maximo);
   const char* fim = Monta_Linha(linha.data(), l, data, hora, balanco, extra);
   return arqaux::Grava_Bloco(arq, linha.data(), static_cast<size_t>(fim - linha.data())) &&
          std::ferror(arq) == 0;
