@@ -23,18 +23,23 @@ TEST(PulaReal, PassesOverPlainDecimalsOnlyAndEndsWhereTheScanEnds) {
   std::string esperado, obtido;
   for (const char* token : pulados) esperado += std::string(token) + ": pulado\n";
   for (const char* token : escaneados) esperado += std::string(token) + ": escaneado\n";
-  const auto confere = [&obtido](const char* token) {
-    const std::string texto = std::string(token) + "\t";
+  // Alone, and with room after it for the pass that looks at sixteen
+  // characters at once: the same answer.
+  const auto resposta = [](const std::string& texto) -> std::string {
     const char* fim = texto.data() + texto.size();
     const char* pulo = arqaux::Pula_Real(texto.data(), fim);
     float v;
     const char* parada;
     const bool convertido =
         arqaux::Le_Real(texto.data(), fim, &v, &parada) == arqaux::TResultado_Real::Convertido;
-    obtido += std::string(token) + (pulo == nullptr ? ": escaneado\n"
-                                    : convertido && pulo == parada && *pulo == '\t'
-                                        ? ": pulado\n"
-                                        : ": pulado, mas o scan difere\n");
+    if (pulo == nullptr) return ": escaneado\n";
+    return convertido && pulo == parada && *pulo == '\t' ? ": pulado\n"
+                                                         : ": pulado, mas o scan difere\n";
+  };
+  const auto confere = [&](const char* token) {
+    const std::string curto = resposta(std::string(token) + "\t");
+    const std::string longo = resposta(std::string(token) + "\t" + std::string(16, ' '));
+    obtido += token + (curto == longo ? curto : ": os dois passos diferem\n");
   };
   for (const char* token : pulados) confere(token);
   for (const char* token : escaneados) confere(token);
