@@ -92,7 +92,7 @@ TLinhas_Texto::TLinhas_Texto(std::function<FILE*(int)> seleciona, int stream, in
       stream_(stream),
       n_(std::max(n, 0)),
       valores_(static_cast<size_t>(std::max(n, 1))) {
-  texto_.reserve(kBloco_Texto);
+  texto_.resize(kBloco_Texto);
   if (mostrados.empty()) return;
   convertidos_.reset(new bool[valores_.size()]());
   for (int i : mostrados) {
@@ -101,16 +101,20 @@ TLinhas_Texto::TLinhas_Texto(std::function<FILE*(int)> seleciona, int stream, in
 }
 
 bool TLinhas_Texto::Le_Mais() {
-  texto_.erase(texto_.begin(), texto_.begin() + static_cast<long>(inicio_));
+  // The text not yet scanned moves to the front; the buffer only grows, so
+  // that reading a block costs no filling.
+  if (inicio_ > 0 && tamanho_ > inicio_) {
+    std::memmove(texto_.data(), texto_.data() + inicio_, tamanho_ - inicio_);
+  }
+  tamanho_ -= inicio_;
   inicio_ = 0;
   FILE* arq = seleciona_(stream_);
   if (arq == nullptr) return false;
   if (posicao_ < 0) posicao_ = std::ftell(arq);
   if (posicao_ < 0 || std::ftell(arq) != posicao_) return false;
-  const size_t antes = texto_.size();
-  texto_.resize(antes + kBloco_Texto);
-  const size_t lidos = Le_Direto(texto_.data() + antes, 1, kBloco_Texto, arq);
-  texto_.resize(antes + lidos);
+  if (texto_.size() < tamanho_ + kBloco_Texto) texto_.resize(tamanho_ + kBloco_Texto);
+  const size_t lidos = Le_Direto(texto_.data() + tamanho_, 1, kBloco_Texto, arq);
+  tamanho_ += lidos;
   posicao_ += static_cast<long>(lidos);
   fim_ = lidos < kBloco_Texto;
   return lidos > 0;
@@ -121,7 +125,7 @@ size_t TLinhas_Texto::Preenche(unsigned char* bloco, size_t capacidade) {
   size_t dados = 0;
   while (!terminado_ && dados + tamanho <= capacidade) {
     const char* p = texto_.data() + inicio_;
-    const char* fim = texto_.data() + texto_.size();
+    const char* fim = texto_.data() + tamanho_;
     int lidos;
     const char* proxima;
     const TLinha_Texto lida =

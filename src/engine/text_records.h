@@ -85,8 +85,9 @@ class TLinhas_Texto {
   long posicao_ = -1;
   bool fim_ = false;         // the stream's text has all been read
   bool terminado_ = false;   // no more records
-  std::vector<char> texto_;  // text read and not yet scanned, from inicio_
+  std::vector<char> texto_;  // text read and not yet scanned, from inicio_ to tamanho_
   size_t inicio_ = 0;
+  size_t tamanho_ = 0;
   std::vector<float> valores_;
   std::unique_ptr<bool[]> convertidos_;  // null: every value is converted
 };
