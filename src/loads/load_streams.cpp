@@ -358,12 +358,13 @@ bool TGeren_ArquivoAux::Salva_Carga_Termica_Texto(int tipo, int origem, int dest
   float balanco[32] = {}, extra[18] = {};
   const bool carga = Eh_Carga(tipo);
   const TLayout& l = Layout(tipo);
-  // The source's text from byte base on, read and not yet copied from
-  // inicio; the copy's lines not yet written.
+  // The source's text from byte base on, read up to tamanho and not yet
+  // copied from inicio (the buffer only grows, so that reading a block costs
+  // no filling); the copy's lines not yet written.
   FILE* arq = Seleciona_Arquivo(origem);
   long base = arq != nullptr ? std::ftell(arq) : -1;
-  std::vector<char> texto;
-  size_t inicio = 0;
+  std::vector<char> texto(kBloco_Carga);
+  size_t inicio = 0, tamanho = 0;
   bool fim_fonte = false;
   std::vector<char> saida(kBloco_Carga + Max_Linha(l));
   size_t usado = 0;
@@ -378,7 +379,7 @@ bool TGeren_ArquivoAux::Salva_Carga_Termica_Texto(int tipo, int origem, int dest
     const char* p = texto.data() + inicio;
     const char* proxima = nullptr;
     const TLinha_Carga lida =
-        Le_Linha_Memoria(p, texto.data() + texto.size(), l, data, hora, balanco, extra, &proxima);
+        Le_Linha_Memoria(p, texto.data() + tamanho, l, data, hora, balanco, extra, &proxima);
     if (lida == TLinha_Carga::Completa) {
       usado = static_cast<size_t>(Monta_Linha(saida.data() + usado, l, data, hora, balanco, extra) -
                                   saida.data());
@@ -389,16 +390,18 @@ bool TGeren_ArquivoAux::Salva_Carga_Termica_Texto(int tipo, int origem, int dest
     // More text, unless the source has ended or the line grew past the
     // longest, or the stream is no longer where the text ends.
     base += static_cast<long>(inicio);
-    texto.erase(texto.begin(), texto.begin() + static_cast<std::ptrdiff_t>(inicio));
+    if (inicio > 0 && tamanho > inicio) {
+      std::memmove(texto.data(), texto.data() + inicio, tamanho - inicio);
+    }
+    tamanho -= inicio;
     inicio = 0;
     arq = Seleciona_Arquivo(origem);
     if (arq == nullptr) break;
-    if (lida == TLinha_Carga::Curta && !fim_fonte && texto.size() < kMax_Linha_Carga &&
-        std::ftell(arq) == base + static_cast<long>(texto.size())) {
-      const size_t antes = texto.size();
-      texto.resize(antes + kBloco_Carga);
-      const size_t lidos = arqaux::Le_Direto(texto.data() + antes, 1, kBloco_Carga, arq);
-      texto.resize(antes + lidos);
+    if (lida == TLinha_Carga::Curta && !fim_fonte && tamanho < kMax_Linha_Carga &&
+        std::ftell(arq) == base + static_cast<long>(tamanho)) {
+      if (texto.size() < tamanho + kBloco_Carga) texto.resize(tamanho + kBloco_Carga);
+      const size_t lidos = arqaux::Le_Direto(texto.data() + tamanho, 1, kBloco_Carga, arq);
+      tamanho += lidos;
       fim_fonte = lidos < kBloco_Carga;
       continue;
     }
@@ -414,7 +417,7 @@ bool TGeren_ArquivoAux::Salva_Carga_Termica_Texto(int tipo, int origem, int dest
     arq = Seleciona_Arquivo(origem);
     if (!gravou || arq == nullptr) return false;
     base = std::ftell(arq);
-    texto.clear();
+    tamanho = 0;
     fim_fonte = false;
   }
   if (usado > 0) grava();
