@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# CPU time (user + system) of `arqaux sample --zones Z --interval 600` (the
-# full detail, which the default run leaves for `--detail full`) for two builds of
-# the tool, alternated run by run so that both see the same machine; prints
+# CPU time (user + system) of `arqaux sample --detail full --zones Z` (the full
+# detail: 10-minute steps, every stream and report, at Z zones) for two builds
+# of the tool, alternated run by run so that both see the same machine; prints
 # every run, the median of each build and their ratio.
 #   bench/compara_sample.sh OLD_TOOL NEW_TOOL [RUNS=5] [ZONES=30]
 set -euo pipefail
@@ -11,7 +11,7 @@ trap 'rm -rf "$pasta"' EXIT
 TIMEFORMAT='%U %S'
 cpu() {  # seconds of CPU of one run of tool $1
   local t
-  t=$( { time "$1" sample --zones "$zonas" --interval 600 "$pasta/saida" >/dev/null; } 2>&1 )
+  t=$( { time "$1" sample --detail full --zones "$zonas" "$pasta/saida" >/dev/null; } 2>&1 )
   rm -rf "$pasta/saida"
   awk '{ printf "%.3f", $1 + $2 }' <<<"$t"
 }

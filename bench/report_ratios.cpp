@@ -2,7 +2,9 @@
 //   library  the library's converter, as a host calls it;
 //   floor    the same bytes from a program that reads the whole stream at
 //            once, formats with the exact fixed-point formatter and writes
-//            with one fwrite: what the hardware allows;
+//            with one fwrite: what the hardware allows. From a text stream
+//            it converts the values it shows with fast_float and passes over
+//            the others as tokens;
 //   literal  the documented algorithm as it reads: one fread per record
 //            (for a text stream one fscanf per value) through the registry,
 //            one fprintf per value, the text stream selected again for
@@ -12,7 +14,8 @@
 // the library's, so a baseline that drifts stops the run. CPU time of the
 // process; min and median of the repetitions, and the ratios of medians.
 //
-// Usage: report_ratios [REPETITIONS]   (default 7, at least 5)
+// Usage: report_ratios [REPETITIONS [FAMILY]]   (default 7, at least 5; only
+// the families whose name holds FAMILY)
 #include <arqaux/arqaux.h>
 #include <stdlib.h>
 #include <time.h>
@@ -28,6 +31,7 @@
 #include <vector>
 
 #include "engine/real_fixo.h"
+#include "fast_float/fast_float.h"
 
 namespace {
 
@@ -217,11 +221,28 @@ void Piso_SC(const std::string& origem, const std::string& destino) {
   saida.Grava(destino);
 }
 
-// Text streams: the floor reads the whole stream, takes each line's n values
-// with std::from_chars, and keeps those at the given positions.
+// Text streams: the floor reads the whole stream at once, converts each
+// value it shows with fast_float and passes over the others as tokens.
+bool Branco(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+const char* Pula_Brancos(const char* p, const char* fim) {
+  while (p != fim && Branco(*p)) ++p;
+  return p;
+}
+const char* Pula_Token(const char* p, const char* fim) {
+  while (p != fim && !Branco(*p)) ++p;
+  return p;
+}
+const char* Converte(const char* p, const char* fim, float* v) {
+  return fast_float::from_chars(p, fim, *v).ptr;
+}
+
 class Linhas_Piso {
  public:
-  Linhas_Piso(const std::string& origem, int n) : dados_(Le_Tudo(origem)), valores_(n) {}
+  // The lines' n values, of which those at the positions mostradas are kept.
+  Linhas_Piso(const std::string& origem, int n, const std::vector<int>& mostradas)
+      : dados_(Le_Tudo(origem)), valores_(n), mostrada_(n, false) {
+    for (int i : mostradas) mostrada_[static_cast<size_t>(i)] = true;
+  }
   size_t Linhas() const {
     return static_cast<size_t>(std::count(dados_.begin(), dados_.end(), '\n'));
   }
@@ -229,9 +250,9 @@ class Linhas_Piso {
   bool Proxima() {
     const char* fim = dados_.data() + dados_.size();
     if (p_ == fim) return false;
-    for (float& v : valores_) {
-      while (*p_ == '\t' || *p_ == ' ') ++p_;
-      p_ = std::from_chars(p_, fim, v).ptr;
+    for (size_t i = 0; i < valores_.size(); ++i) {
+      p_ = Pula_Brancos(p_, fim);
+      p_ = mostrada_[i] ? Converte(p_, fim, &valores_[i]) : Pula_Token(p_, fim);
     }
     p_ = static_cast<const char*>(std::memchr(p_, '\n', static_cast<size_t>(fim - p_))) + 1;
     return true;
@@ -242,6 +263,7 @@ class Linhas_Piso {
   std::string dados_;
   const char* p_ = dados_.data();
   std::vector<float> valores_;
+  std::vector<bool> mostrada_;
 };
 
 // A column of an equipment floor: the value's place on the line, and the
@@ -257,7 +279,9 @@ struct Coluna_Piso {
 template <size_t N>
 void Piso_Equipamento(const std::string& origem, const std::string& destino, int valores,
                       const Coluna_Piso (&colunas)[N], size_t por_linha, const char* cabecalho) {
-  Linhas_Piso linhas(origem, valores);
+  std::vector<int> mostradas;
+  for (const Coluna_Piso& c : colunas) mostradas.push_back(c.posicao);
+  Linhas_Piso linhas(origem, valores, mostradas);
   Saida_Piso saida(linhas.Linhas(), por_linha, cabecalho);
   char*& p = saida.p;
   Relogio_Piso relogio;
@@ -321,6 +345,65 @@ void Piso_Boiler(const std::string& origem, const std::string& destino) {
                    "da ] [Sa\xED"
                    "da M\xE9"
                    "dia] [M\xEAs]  [Dia]  [Hora]\n");
+}
+
+// Air-cooled chiller, compressor power: of the line's six values (results
+// 8, 3, 2, 7, 5, 4) the power is result 7.
+constexpr int kValores_Chiller = 6;
+constexpr Coluna_Piso kColunas_Chiller[] = {{3, 2, "    \t", 2, ""}};
+
+void Piso_Chiller(const std::string& origem, const std::string& destino) {
+  Piso_Equipamento(origem, destino, kValores_Chiller, kColunas_Chiller, 64,
+                   "[Pot\xEAncia El\xE9trica do Compressor (W) - (Chiller a Ar 1)]\n"
+                   "[Inicio: 1/1 as 0:00:00 - Fim: 31/12 as 23:59:59 h]\n"
+                   "[Intervalo de Amostragem = %d s]\n"
+                   "[Pot\xEAncia     ] [M\xEAs]  [Dia]  [Hora]\n");
+}
+
+// Summer load stream: a line is the date and time, then 42 values, each
+// "%07.2f\t " but the zone's and the exterior's absolute humidities, 38 and
+// 41, "%07.5f\t ". Its report is the same lines under the preamble.
+constexpr int kValores_Carga = 42;
+constexpr int kTipo_Carga = 3;
+bool Cinco_Casas(int i) { return i == 38 || i == 41; }
+
+// The report's header (preamble, legend and titles), made once by the
+// library before anything is timed: it is fixed text, the same in every
+// variant.
+std::string& Cabecalho_Carga() {
+  static std::string cabecalho;
+  return cabecalho;
+}
+
+void Piso_Carga(const std::string& origem, const std::string& destino) {
+  const std::string dados = Le_Tudo(origem);
+  const char* q = static_cast<const char*>(std::memchr(dados.data(), '\n', dados.size())) + 1;
+  const char* const fim = dados.data() + dados.size();
+  const std::string& cabecalho = Cabecalho_Carga();
+  std::unique_ptr<char[]> saida(new char[cabecalho.size() + 2 * dados.size() + 4096]);
+  char* p = Texto(saida.get(), cabecalho.c_str());
+  arqaux::TEspec_Fixo duas, cinco;
+  duas.zeros = cinco.zeros = true;
+  duas.largura = cinco.largura = 7;
+  duas.precisao = 2, cinco.precisao = 5;
+  while ((q = Pula_Brancos(q, fim)) != fim) {
+    const char* data = q;
+    q = Pula_Token(q, fim);
+    std::memcpy(p, data, static_cast<size_t>(q - data));
+    p = Texto(p + (q - data), " - ");
+    q = Pula_Brancos(Pula_Brancos(q, fim) + 1, fim);
+    const char* hora = q;
+    q = Pula_Token(q, fim);
+    std::memcpy(p, hora, static_cast<size_t>(q - hora));
+    p = Texto(p + (q - hora), "   ");
+    for (int i = 0; i < kValores_Carga; ++i) {
+      float v;
+      q = Converte(Pula_Brancos(q, fim), fim, &v);
+      p = Texto(arqaux::Escreve_Real_Fixo(p, v, Cinco_Casas(i) ? cinco : duas), "\t ");
+    }
+    *p++ = '\n';
+  }
+  Grava_Tudo(destino, saida.get(), static_cast<size_t>(p - saida.get()));
 }
 
 // The flux report's floor: both reports built in memory from the whole
@@ -609,6 +692,69 @@ void Literal_Boiler(const std::string& origem, const std::string& destino) {
   Geren_ArqAux()->Fecha_Todos();
 }
 
+// Reads one chiller data line into valores by result index.
+bool Le_Chiller_Literal(int dados, float* valores) {
+  static const int kOrdem[kValores_Chiller] = {8, 3, 2, 7, 5, 4};
+  FILE* arq = Seleciona(dados);
+  for (int i : kOrdem) {
+    if (std::fscanf(arq, "%f\t", &valores[i]) != 1) return false;
+  }
+  return Fim_Linha_Literal(arq);
+}
+
+void Literal_Chiller(const std::string& origem, const std::string& destino) {
+  int dados, texto;
+  FILE* arq = Cabecalho_Literal(origem, destino,
+                                "[Pot\xEAncia El\xE9trica do Compressor (W) - (Chiller a Ar",
+                                &dados, &texto);
+  std::fprintf(arq, "%s] ", "[Pot\xEAncia     ");
+  std::fprintf(arq, "[M\xEAs]  [Dia]  [Hora]\n");
+  TTempo relogio;
+  float valores[15] = {}, somas[15] = {};
+  int contagem = 0, decorridos = 0;
+  while (Le_Chiller_Literal(dados, valores)) {
+    arq = Seleciona(texto);
+    for (int i = 0; i < 15; ++i) somas[i] += valores[i];
+    std::fprintf(arq, "%.2f    \t", valores[7]);
+    if (Relogio_Literal(arq, &relogio, &decorridos, &contagem)) {
+      std::fprintf(arq, "%.2f", somas[7] / contagem);
+      contagem = 0;
+      std::fill(somas, somas + 15, 0.0f);
+      std::fprintf(arq, "]");
+    }
+    std::fprintf(arq, "\n");
+  }
+  Geren_ArqAux()->Fecha_Todos();
+}
+
+// The load report as documented: the header, then each line of the stream
+// scanned with one fscanf for its date and time and one per value, and
+// printed with one fprintf per value.
+void Literal_Carga(const std::string& origem, const std::string& destino) {
+  TGeren_ArquivoAux* geren = Geren_ArqAux();
+  int dados, texto;
+  Abre(origem, 0, destino, &dados, &texto);
+  std::fputs(Cabecalho_Carga().c_str(), geren->ObtemArquivo());
+  geren->Le_Cabecalho_Carga_Termica(dados, kTipo_Carga);
+  char data[8] = "", hora[12] = "";
+  float valores[kValores_Carga] = {};
+  for (;;) {
+    FILE* arq = Seleciona(dados);
+    if (std::fscanf(arq, "%7s - %11s   ", data, hora) == EOF) break;
+    for (float& v : valores) {
+      if (std::fscanf(arq, "%f\t ", &v) == EOF) break;
+    }
+    static_cast<void>(std::fscanf(arq, "\n"));
+    arq = Seleciona(texto);
+    std::fprintf(arq, "%s - %s   ", data, hora);
+    for (int i = 0; i < kValores_Carga; ++i) {
+      std::fprintf(arq, Cinco_Casas(i) ? "%07.5f\t " : "%07.2f\t ", valores[i]);
+    }
+    std::fprintf(arq, "\n");
+  }
+  geren->Fecha_Todos();
+}
+
 // The flux conversion as documented: three streams through the registry, a
 // seek and two reads per step, one fprintf per value.
 void Literal_Fluxo(const std::string& origem, const std::string& destino) {
@@ -726,6 +872,26 @@ void Biblioteca_Boiler(const std::string& origem, const std::string& destino) {
   Geren_ArqAux()->Fecha_Todos();
 }
 
+void Biblioteca_Chiller(const std::string& origem, const std::string& destino) {
+  int dados, texto;
+  Abre(origem, 0, destino, &dados, &texto);
+  TTempo periodo[2] = {Inicio(), Fim()};
+  int flags[6] = {1, 1, 1, 1, 1, 1};
+  Geren_ArqAux()->Preenche_Cabecalho_ChillerAr(texto, 2, flags, 1, periodo, kIntervalo);
+  Geren_ArqAux()->Salva_Texo_Dados_ChillerAr(dados, texto, 2, flags, periodo, kIntervalo);
+  Geren_ArqAux()->Fecha_Todos();
+}
+
+void Biblioteca_Carga(const std::string& origem, const std::string& destino) {
+  int dados, texto;
+  Abre(origem, 0, destino, &dados, &texto);
+  TTempo periodo[2] = {Inicio(), Fim()};
+  Geren_ArqAux()->Grava_Cabecalho_Carga_Termica(texto, true, kTipo_Carga, "Zona 1", periodo,
+                                                kIntervalo);
+  Geren_ArqAux()->Salva_Carga_Termica_Texto(kTipo_Carga, dados, texto, nullptr);
+  Geren_ArqAux()->Fecha_Todos();
+}
+
 void Biblioteca_Fluxo(const std::string& origem, const std::string& destino) {
   TTempo inicio = Inicio(), fim = Fim();
   std::string fonte = origem, prefixo = destino;
@@ -792,6 +958,46 @@ void Grava_Boiler(const std::string& caminho) {
   geren->Fecha_Todos();
 }
 
+void Grava_Chiller(const std::string& caminho) {
+  TGeren_ArquivoAux* geren = Geren_ArqAux();
+  const int n = geren->Abre_Arquivo(caminho.c_str(), "wt");
+  CChillerAr chiller;
+  for (int k = 0; k < 6; ++k) chiller.A_Config_UM(k, 1);
+  uint32_t semente = 5;
+  for (int i = 0; i < kRegistros; ++i) {
+    for (int r = 0; r < 15; ++r) chiller.R_Modelo()->A_Result_UM(r, 5e4f * Ruido(&semente));
+    geren->Grava_Saida_ChillerAr_Dados(&chiller, n);
+  }
+  geren->Fecha_Todos();
+}
+
+// A year of summer load lines; the report's header is made here too.
+void Grava_Carga(const std::string& caminho) {
+  TGeren_ArquivoAux* geren = Geren_ArqAux();
+  const int n = geren->Abre_Arquivo(caminho.c_str(), "wt");
+  geren->Grava_Cabecalho_Carga_Termica(n, false, kTipo_Carga, "", nullptr, 0);
+  uint32_t semente = 6;
+  Relogio_Piso relogio;
+  for (int i = 0; i < kRegistros; ++i) {
+    float balanco[32], zona[18];
+    for (float& v : balanco) v = -2000.0f + 4000.0f * Ruido(&semente);
+    for (float& v : zona) v = 100.0f * Ruido(&semente);
+    zona[8] = zona[11] = 0.02f * Ruido(&semente);
+    char data[8], hora[12];
+    std::snprintf(data, sizeof data, "%02d/%02d", relogio.dia, relogio.mes);
+    std::snprintf(hora, sizeof hora, "%02d:%02d:%02d", relogio.hora, relogio.segundos / 60,
+                  relogio.segundos % 60);
+    geren->Grava_Carga_Termica(n, data, hora, balanco, zona);
+    relogio.Avanca(kIntervalo);
+  }
+  const std::string cabecalho = caminho + ".cabecalho";
+  const int k = geren->Abre_Arquivo(cabecalho.c_str(), "wt");
+  TTempo periodo[2] = {Inicio(), Fim()};
+  geren->Grava_Cabecalho_Carga_Termica(k, true, kTipo_Carga, "Zona 1", periodo, kIntervalo);
+  geren->Fecha_Todos();
+  Cabecalho_Carga() = Le_Tudo(cabecalho);
+}
+
 // Region 2's vapour flux turns from adsorption to desorption over each day.
 void Grava_Fluxo(const std::string& caminho) {
   std::vector<float> dados = {2.0f, 2.5f, 3.0f, 3.5f};
@@ -835,6 +1041,10 @@ const Familia kFamilias[] = {
      Grava_FanCoil,
      {Biblioteca_FanCoil, Piso_FanCoil, Literal_FanCoil}},
     {"boiler, water temperatures", Grava_Boiler, {Biblioteca_Boiler, Piso_Boiler, Literal_Boiler}},
+    {"air-cooled chiller, compressor power",
+     Grava_Chiller,
+     {Biblioteca_Chiller, Piso_Chiller, Literal_Chiller}},
+    {"summer load stream", Grava_Carga, {Biblioteca_Carga, Piso_Carga, Literal_Carga}},
     {"heat-vapour flux and daily moisture",
      Grava_Fluxo,
      {Biblioteca_Fluxo, Piso_Fluxo, Literal_Fluxo},
@@ -864,8 +1074,13 @@ bool Mede(const Familia& familia, const std::string& pasta, int repeticoes) {
     }
     for (int v = 1; v < 3; ++v) {
       if (textos[v] != textos[0] || textos[0].empty()) {
-        std::fprintf(stderr, "%s: the %s output differs from the library's\n", familia.nome,
-                     kVariantes[v]);
+        const auto diferenca =
+            std::mismatch(textos[v].begin(), textos[v].end(), textos[0].begin(), textos[0].end());
+        const size_t em = static_cast<size_t>(diferenca.first - textos[v].begin());
+        std::fprintf(stderr, "%s: the %s output differs from the library's at byte %zu\n",
+                     familia.nome, kVariantes[v], em);
+        std::fprintf(stderr, "  library: %.80s\n  %s: %.80s\n", textos[0].c_str() + em,
+                     kVariantes[v], textos[v].c_str() + em);
         return false;
       }
     }
@@ -885,10 +1100,13 @@ bool Mede(const Familia& familia, const std::string& pasta, int repeticoes) {
 
 int main(int argc, char** argv) {
   const int repeticoes = argc > 1 ? std::max(5, std::atoi(argv[1])) : 7;
+  const char* filtro = argc > 2 ? argv[2] : "";
   std::string modelo = (fs::temp_directory_path() / "arqaux-ratios-XXXXXX").string();
   if (mkdtemp(modelo.data()) == nullptr) return 1;
   bool ok = true;
-  for (const Familia& familia : kFamilias) ok = Mede(familia, modelo, repeticoes) && ok;
+  for (const Familia& familia : kFamilias) {
+    if (std::strstr(familia.nome, filtro) != nullptr) ok = Mede(familia, modelo, repeticoes) && ok;
+  }
   std::error_code ec;
   fs::remove_all(modelo, ec);
   return ok ? 0 : 1;

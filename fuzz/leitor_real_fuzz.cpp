@@ -1,10 +1,14 @@
 // The in-memory "%f" scanner against fscanf: the input is read value after
 // value by both, as a reader of a text stream would, and any difference in
 // result, float bits or stop position aborts with the two reads on stderr.
+// Then the pass over a value that is not converted against the scanner: at
+// every value of the input, a pass must end where the scan ends, on a
+// converted value.
 #include <cstdint>
 #include <cstdio>
 #include <string>
 
+#include "engine/leitor_real.h"
 #include "support/diferenca_fscanf.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
@@ -12,6 +16,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
   if (!diferenca.empty()) {
     std::fprintf(stderr, "%s\n", diferenca.c_str());
     __builtin_trap();
+  }
+  const char* p = reinterpret_cast<const char*>(dados);
+  const char* const fim = p + tamanho;
+  while (p != fim) {
+    const char* pulo = arqaux::Pula_Real(p, fim);
+    float v;
+    const char* parada;
+    const arqaux::TResultado_Real lido = arqaux::Le_Real(p, fim, &v, &parada);
+    if (pulo != nullptr && (lido != arqaux::TResultado_Real::Convertido || pulo != parada)) {
+      std::fprintf(stderr, "passed over to %ld, scanned to %ld\n", static_cast<long>(pulo - p),
+                   static_cast<long>(parada - p));
+      __builtin_trap();
+    }
+    p = parada != p ? parada : p + 1;
   }
   return 0;
 }

@@ -16,6 +16,8 @@
 #include <limits>
 #include <memory>
 
+#include "envelope/envelope_comum.h"
+#include "registry/acesso_registro.h"
 #include "series_hvac.h"
 #include "textos.h"
 
@@ -669,13 +671,17 @@ std::unique_ptr<TSerie_Fluxo> Serie_Parede(const std::string& caminho, const TDe
   auto bloco = std::make_shared<std::vector<float>>(4 * nos);
   return std::make_unique<TSerie_Fluxo>(
       colunas, intervalo,
-      [elementos, g, presente, nos, bloco](G* ge, int n, long long passo, double* v) mutable {
+      // The header, checked above, is passed over at each region's read.
+      [elementos, g, presente, nos, bloco, cabecalho](G* ge, int n, long long passo,
+                                                      double* v) mutable {
         if (passo > INT_MAX) return false;
         float* b = bloco->data();
+        FILE* arq = TAcesso_Registro::Seleciona_Arquivo(ge, n);
         for (size_t r = 0; r < elementos.size(); ++r) {
-          if (!ge->Le_Temp_Umi_Parede(n, elementos.data(), static_cast<int>(elementos.size()),
-                                      static_cast<int>(r) + 1, static_cast<int>(passo), g[0], b,
-                                      g[1], b + nos, b + 2 * nos, g[2], b + 3 * nos)) {
+          if (!arqaux::Le_Regiao_Parede(arq, cabecalho, elementos.data(),
+                                        static_cast<int>(elementos.size()), static_cast<int>(r) + 1,
+                                        static_cast<int>(passo), g[0], b, g[1], b + nos,
+                                        b + 2 * nos, g[2], b + 3 * nos)) {
             return false;
           }
           const size_t no_regiao = static_cast<size_t>(elementos[r]) + 1;

@@ -168,11 +168,6 @@ TResultado_Real Le_Nome(const char* p, const char* fim, bool negativo, float* va
 
 }  // namespace
 
-const char* Pula_Brancos(const char* p, const char* fim) {
-  while (p != fim && (*p == ' ' || static_cast<unsigned char>(*p - '\t') < 5)) ++p;
-  return p;
-}
-
 TResultado_Real Le_Real(const char* p, const char* fim, float* valor, const char** parada) {
   p = Pula_Brancos(p, fim);
   *parada = p;

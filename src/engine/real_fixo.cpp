@@ -126,6 +126,34 @@ char* Monta_Campo(char* destino, bool negativo, const TPartes& partes, const TEs
   return espec.esquerda ? Enche(destino, ' ', enchimento) : destino;
 }
 
+// The same field when the integer part fits 64 bits, as every float below
+// 2^64 gives: its digits counted from its bit length and written from the
+// pairs table, the padding written in place, with no 128-bit arithmetic.
+char* Monta_Campo_64(char* destino, bool negativo, uint64_t inteiro, uint64_t decimais,
+                     const TEspec_Fixo& espec) {
+  const char sinal = negativo ? '-' : espec.sinal ? '+' : espec.espaco ? ' ' : '\0';
+  const bool ponto = espec.precisao > 0 || espec.alternativo;
+  const uint64_t w = inteiro | 1;
+  const int aproximado = ((64 - __builtin_clzll(w)) * 1233) >> 12;
+  const int inteiros = aproximado - (w < kPotencias10.de[aproximado]) + 1;
+  const int corpo = (sinal != '\0') + inteiros + ponto + espec.precisao;
+  int enchimento = espec.largura - corpo;
+  if (enchimento > 0 && !espec.esquerda && !espec.zeros) {
+    for (; enchimento > 0; --enchimento) *destino++ = ' ';
+  }
+  if (sinal != '\0') *destino++ = sinal;
+  if (enchimento > 0 && !espec.esquerda) {
+    for (; enchimento > 0; --enchimento) *destino++ = '0';
+  }
+  destino += inteiros;
+  Escreve_Digitos(destino, inteiro, inteiros);
+  if (ponto) *destino++ = '.';
+  destino += espec.precisao;
+  Escreve_Digitos(destino, decimais, espec.precisao);
+  for (; enchimento > 0; --enchimento) *destino++ = ' ';
+  return destino;
+}
+
 // The flag letters of a conversion and the field each one sets.
 struct TFlag {
   char letra;
@@ -185,7 +213,12 @@ char* Escreve_Real_Fixo(char* destino, float v, const TEspec_Fixo& espec) {
   if (!finito || espec.precisao < 0 || espec.precisao > kMaxPrecisaoRapida) {
     return Escreve_Por_Snprintf(destino, v, espec);
   }
-  return Monta_Campo(destino, (bits >> 31) != 0, Separa(bits, espec.precisao), espec);
+  const TPartes partes = Separa(bits, espec.precisao);
+  if ((partes.inteiro >> 64) == 0) {
+    return Monta_Campo_64(destino, (bits >> 31) != 0, static_cast<uint64_t>(partes.inteiro),
+                          partes.decimais, espec);
+  }
+  return Monta_Campo(destino, (bits >> 31) != 0, partes, espec);
 }
 
 char* Escreve_Real_Fixo(char* destino, double v, const TEspec_Fixo& espec) {

@@ -148,6 +148,7 @@ class TRelatorio_Amostrado {
   // nothing at all.
   TRelatorio_Amostrado(TDescricao_Relatorio descricao, Seletor seletor);
   bool Valido() const { return valido_; }
+  const TDescricao_Relatorio& Descricao() const { return descricao_; }
 
   // Title, period and interval lines, text before the labels, the labels of
   // the columns and the clock labels.

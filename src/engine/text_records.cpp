@@ -23,10 +23,15 @@ bool Branco_Na_Linha(char c) {
 }  // namespace
 
 TLinha_Texto Le_Linha_Reais(const char* p, const char* fim, float* valores, int n, int* lidos,
-                            const char** proxima) {
+                            const char** proxima, const bool* convertidos) {
   *lidos = 0;
   for (int k = 0; k < n; ++k) {
     const char* parada;
+    if (convertidos != nullptr && !convertidos[k] && (parada = Pula_Real(p, fim)) != nullptr) {
+      *lidos = k + 1;
+      p = parada;
+      continue;
+    }
     const TResultado_Real lido = Le_Real(p, fim, &valores[k], &parada);
     if (parada == fim) return TLinha_Texto::Incompleta;
     if (lido != TResultado_Real::Convertido) return TLinha_Texto::Invalida;
@@ -81,25 +86,35 @@ TRegistro_Binario Registro_Linha(const std::vector<int>& indices, int num_result
   return registro;
 }
 
-TLinhas_Texto::TLinhas_Texto(std::function<FILE*(int)> seleciona, int stream, int n)
+TLinhas_Texto::TLinhas_Texto(std::function<FILE*(int)> seleciona, int stream, int n,
+                             const std::vector<int>& mostrados)
     : seleciona_(std::move(seleciona)),
       stream_(stream),
       n_(std::max(n, 0)),
       valores_(static_cast<size_t>(std::max(n, 1))) {
-  texto_.reserve(kBloco_Texto);
+  texto_.resize(kBloco_Texto);
+  if (mostrados.empty()) return;
+  convertidos_.reset(new bool[valores_.size()]());
+  for (int i : mostrados) {
+    if (i >= 0 && i < n_) convertidos_[static_cast<size_t>(i)] = true;
+  }
 }
 
 bool TLinhas_Texto::Le_Mais() {
-  texto_.erase(texto_.begin(), texto_.begin() + static_cast<long>(inicio_));
+  // The text not yet scanned moves to the front; the buffer only grows, so
+  // that reading a block costs no filling.
+  if (inicio_ > 0 && tamanho_ > inicio_) {
+    std::memmove(texto_.data(), texto_.data() + inicio_, tamanho_ - inicio_);
+  }
+  tamanho_ -= inicio_;
   inicio_ = 0;
   FILE* arq = seleciona_(stream_);
   if (arq == nullptr) return false;
   if (posicao_ < 0) posicao_ = std::ftell(arq);
   if (posicao_ < 0 || std::ftell(arq) != posicao_) return false;
-  const size_t antes = texto_.size();
-  texto_.resize(antes + kBloco_Texto);
-  const size_t lidos = Le_Direto(texto_.data() + antes, 1, kBloco_Texto, arq);
-  texto_.resize(antes + lidos);
+  if (texto_.size() < tamanho_ + kBloco_Texto) texto_.resize(tamanho_ + kBloco_Texto);
+  const size_t lidos = Le_Direto(texto_.data() + tamanho_, 1, kBloco_Texto, arq);
+  tamanho_ += lidos;
   posicao_ += static_cast<long>(lidos);
   fim_ = lidos < kBloco_Texto;
   return lidos > 0;
@@ -110,10 +125,11 @@ size_t TLinhas_Texto::Preenche(unsigned char* bloco, size_t capacidade) {
   size_t dados = 0;
   while (!terminado_ && dados + tamanho <= capacidade) {
     const char* p = texto_.data() + inicio_;
-    const char* fim = texto_.data() + texto_.size();
+    const char* fim = texto_.data() + tamanho_;
     int lidos;
     const char* proxima;
-    const TLinha_Texto lida = Le_Linha_Reais(p, fim, valores_.data(), n_, &lidos, &proxima);
+    const TLinha_Texto lida =
+        Le_Linha_Reais(p, fim, valores_.data(), n_, &lidos, &proxima, convertidos_.get());
     if (lida == TLinha_Texto::Completa && static_cast<size_t>(proxima - p) <= kMax_Linha_Texto) {
       std::memcpy(bloco + dados, valores_.data(), tamanho);
       dados += tamanho;
@@ -129,7 +145,14 @@ size_t TLinhas_Texto::Preenche(unsigned char* bloco, size_t capacidade) {
 void Escreve_Linhas_Texto(const TRelatorio_Amostrado& relatorio, const TSeletor& seletor, int dados,
                           int n, int texto, const TRegistro_Binario& registro, const TTempo& inicio,
                           int intervalo) {
-  TLinhas_Texto linhas(seletor.seleciona, dados, n);
+  // The line positions of the values the report shows.
+  std::vector<int> mostrados;
+  for (const TColuna& coluna : relatorio.Descricao().colunas) {
+    if (coluna.valor < 0 || static_cast<size_t>(coluna.valor) >= registro.origens.size()) continue;
+    const int origem = registro.origens[static_cast<size_t>(coluna.valor)];
+    if (origem >= 0) mostrados.push_back(origem / 4);
+  }
+  TLinhas_Texto linhas(seletor.seleciona, dados, n, mostrados);
   relatorio.Escreve_Linhas(
       [&linhas](unsigned char* bloco, size_t capacidade) {
         return linhas.Preenche(bloco, capacidade);

@@ -20,6 +20,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "engine/report_engine.h"
@@ -41,9 +42,12 @@ enum class TLinha_Texto {
 // Scans the line that starts at p, of which [p, fim) has been read: up to n
 // values into valores, how many in *lidos (a value that touches fim may go
 // on, so it is not counted), and when the line is complete, one past its
-// "\n" in *proxima.
+// "\n" in *proxima. When convertidos is given (n flags), a value whose flag
+// is clear is passed over where Pula_Real (engine/leitor_real.h) can tell
+// the scan's end without converting, and its place in valores is left as it
+// was; any other value is scanned, so the line's outcome is the same.
 TLinha_Texto Le_Linha_Reais(const char* p, const char* fim, float* valores, int n, int* lidos,
-                            const char** proxima);
+                            const char** proxima, const bool* convertidos = nullptr);
 
 // Reads one line of stream arq, taking characters up to the "\n" that ends
 // it and no further, and scans it as above; false unless the line is whole.
@@ -60,10 +64,13 @@ TRegistro_Binario Registro_Linha(const std::vector<int>& indices, int num_result
 // line of no values gives a record holding 0), for the report engine's
 // Fonte. The stream is selected before each block of text, and read from
 // where the previous block ended; a stream that selects no more, or was
-// moved, ends the data.
+// moved, ends the data. Given the line positions a report shows
+// (mostrados), the values elsewhere are passed over as Le_Linha_Reais
+// allows, and their places in the records hold no meaning.
 class TLinhas_Texto {
  public:
-  TLinhas_Texto(std::function<FILE*(int)> seleciona, int stream, int n);
+  TLinhas_Texto(std::function<FILE*(int)> seleciona, int stream, int n,
+                const std::vector<int>& mostrados = {});
   // Fills bloco with whole records, at most capacidade bytes; fewer at the
   // end of the data.
   size_t Preenche(unsigned char* bloco, size_t capacidade);
@@ -78,9 +85,11 @@ class TLinhas_Texto {
   long posicao_ = -1;
   bool fim_ = false;         // the stream's text has all been read
   bool terminado_ = false;   // no more records
-  std::vector<char> texto_;  // text read and not yet scanned, from inicio_
+  std::vector<char> texto_;  // text read and not yet scanned, from inicio_ to tamanho_
   size_t inicio_ = 0;
+  size_t tamanho_ = 0;
   std::vector<float> valores_;
+  std::unique_ptr<bool[]> convertidos_;  // null: every value is converted
 };
 
 // The rows of relatorio over the lines of text stream dados, n values each

@@ -31,6 +31,15 @@ inline int64_t Deslocamento(int64_t tamanho, int64_t indice, int64_t antes, int6
   return tamanho * indice + antes;
 }
 
+// Region regiao (1-based) of step passo of a wall node file whose header
+// takes its first cabecalho bytes, as Le_Temp_Umi_Parede reads it but for
+// the header, which a reader of many steps passes over once: each present
+// group's block of the region's nodes into its array. False, as there, when
+// the arguments describe no region or the step lies past the file.
+bool Le_Regiao_Parede(FILE* arq, int64_t cabecalho, const int* entradas, int regioes, int regiao,
+                      int passo, bool grupo_1, float* valores_1, bool grupo_2, float* primeiros_2,
+                      float* segundos_2, bool grupo_3, float* valores_3);
+
 }  // namespace arqaux
 
 #endif  // ARQAUX_ENVELOPE_ENVELOPE_COMUM_H_

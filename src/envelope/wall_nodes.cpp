@@ -161,7 +161,21 @@ bool TGeren_ArquivoAux::Le_Temp_Umi_Parede(int n, int* entradas, int regioes, in
   const int lidos = Le_Cabecalho_Temp_Umi_Parede(&cabecalho, pares);
   delete[] cabecalho;
   Libera_Entradas(pares, 0);
-  if (lidos == 0) return false;
+  return lidos != 0 &&
+         arqaux::Le_Regiao_Parede(arq, ftello(arq), entradas, regioes, regiao, passo, grupo_1,
+                                  valores_1, grupo_2, primeiros_2, segundos_2, grupo_3, valores_3);
+}
+
+bool arqaux::Le_Regiao_Parede(FILE* arq, int64_t cabecalho, const int* entradas, int regioes,
+                              int regiao, int passo, bool grupo_1, float* valores_1, bool grupo_2,
+                              float* primeiros_2, float* segundos_2, bool grupo_3,
+                              float* valores_3) {
+  int64_t antes, por_passo;
+  if (arq == nullptr || passo < 0 || cabecalho < 0 ||
+      !Conta_Nos(entradas, regioes, regiao, &antes, &por_passo) ||
+      fseeko(arq, static_cast<off_t>(cabecalho), SEEK_SET) != 0) {
+    return false;
+  }
   const int64_t bytes_no = 4 * ((grupo_1 ? 1 : 0) + (grupo_2 ? 2 : 0) + (grupo_3 ? 1 : 0));
   if (bytes_no == 0) return true;
   const int64_t nos =

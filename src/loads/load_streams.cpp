@@ -19,13 +19,21 @@
 // value: a blank in a scan matches any run of white space, so a malformed
 // value leaves the rest of its line unread and the next reads misaligned,
 // but only the end of the stream ends the reading. The copy into a stream
-// with a preamble moves lines until its source ends.
+// with a preamble moves lines until its source ends. A year of steps is
+// half a million lines of 40 values, so the copy reads its source in blocks
+// and scans each line in memory as the scan would (engine/leitor_real.h),
+// its date and time as "%7s" and "%11s" take them; a line in which anything
+// is not plain (a text too long for its buffer, a value that does not scan,
+// the end of the source) is read from its first byte by the scan itself, so
+// that the copy is what the scans give, line for line.
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "arqaux/geren_arquivoaux.h"
 #include "engine/binario.h"
+#include "engine/leitor_real.h"
 #include "engine/report_format.h"
 #include "loads/cargas.h"
 #include "registry/acesso_registro.h"
@@ -171,6 +179,30 @@ const char* Rotulo_Stream(int tipo) {
   }
 }
 
+// The most bytes one data line takes: its texts, each value and its format's
+// text, the "\n".
+size_t Max_Linha(const TLayout& l) {
+  return 7 + 3 + 11 + 3 + l.colunas.size() * (arqaux::kMaxTextoRealFixo + 32) + 1;
+}
+
+// One data line at p, which has room for Max_Linha; returns one past it.
+char* Monta_Linha(char* p, const TLayout& l, const char* data, const char* hora,
+                  const float* balanco, const float* extra) {
+  const auto copia = [&p](const char* texto, size_t n) {
+    std::memcpy(p, texto, n);
+    p += n;
+  };
+  copia(data, std::strlen(data));
+  copia(" - ", 3);
+  copia(hora, std::strlen(hora));
+  copia("   ", 3);
+  for (const TColuna_Linha& c : l.colunas) {
+    p = c.formato.Escreve(p, c.balanco ? balanco[c.indice] : extra[c.indice]);
+  }
+  *p++ = '\n';
+  return p;
+}
+
 // One data line, built whole and written with one write; false without a
 // stream, a text or values, or when the write fails.
 bool Escreve_Linha(FILE* arq, const TLayout& l, const char* data, const char* hora,
@@ -179,14 +211,13 @@ bool Escreve_Linha(FILE* arq, const TLayout& l, const char* data, const char* ho
       extra == nullptr) {
     return false;
   }
-  std::string linha = std::string(data) + " - " + hora + "   ";
-  char texto[256];
-  for (const TColuna_Linha& c : l.colunas) {
-    const float v = c.balanco ? balanco[c.indice] : extra[c.indice];
-    linha.append(texto, c.formato.Escreve(texto, v));
-  }
-  linha += '\n';
-  return arqaux::Grava_Bloco(arq, linha.data(), linha.size()) && std::ferror(arq) == 0;
+  // One buffer for every line the thread writes, grown to the longest.
+  thread_local std::vector<char> linha;
+  const size_t maximo = Max_Linha(l) + std::strlen(data) + std::strlen(hora);
+  if (linha.size() < maximo) linha.resize(maximo);
+  const char* fim = Monta_Linha(linha.data(), l, data, hora, balanco, extra);
+  return arqaux::Grava_Bloco(arq, linha.data(), static_cast<size_t>(fim - linha.data())) &&
+         std::ferror(arq) == 0;
 }
 
 // The next line into the caller's buffers (8 and 12 bytes for the texts);
@@ -201,6 +232,61 @@ bool Le_Linha(FILE* arq, const TLayout& l, char* data, char* hora, float* balanc
     if (std::fscanf(arq, "%f\t ", c.balanco ? &balanco[c.indice] : &extra[c.indice]) == EOF) break;
   }
   return std::fscanf(arq, "\n"), true;
+}
+
+// The copy reads and writes this many bytes at a time; a line longer than
+// the longest is left to the scans.
+constexpr size_t kBloco_Carga = 64 * 1024;
+constexpr size_t kMax_Linha_Carga = 1 << 20;
+
+// What scanning one line in memory found.
+enum class TLinha_Carga {
+  Completa,  // the line's texts and values, and the white space after them
+  Curta,     // the text read so far ends inside it: more text may complete it
+  Outra,     // anything else, which only the scans can tell
+};
+
+// "%Ns" (N = tamanho - 1) from *p into texto, when the text there ends,
+// with white space, within N characters; *p moves past it.
+TLinha_Carga Le_Texto(const char** p, const char* fim, char* texto, size_t tamanho) {
+  const char* inicio = arqaux::Pula_Brancos(*p, fim);
+  const char* q = inicio;
+  while (q != fim && static_cast<size_t>(q - inicio) < tamanho && arqaux::Pula_Brancos(q, fim) == q)
+    ++q;
+  if (q == fim) return TLinha_Carga::Curta;
+  if (static_cast<size_t>(q - inicio) >= tamanho) return TLinha_Carga::Outra;
+  std::memcpy(texto, inicio, static_cast<size_t>(q - inicio));
+  texto[q - inicio] = '\0';
+  *p = q;
+  return TLinha_Carga::Completa;
+}
+
+// Scans the line at p as Le_Linha's scans would, into the same buffers; on a
+// complete line, *proxima is past the white space after it. What a line that
+// is not complete stored is what the scans store again on it.
+TLinha_Carga Le_Linha_Memoria(const char* p, const char* fim, const TLayout& l, char* data,
+                              char* hora, float* balanco, float* extra, const char** proxima) {
+  char lida_data[8], lida_hora[12];
+  TLinha_Carga lida = Le_Texto(&p, fim, lida_data, sizeof lida_data);
+  if (lida != TLinha_Carga::Completa) return lida;
+  p = arqaux::Pula_Brancos(p, fim);
+  if (p == fim) return TLinha_Carga::Curta;
+  if (*p != '-') return TLinha_Carga::Outra;
+  ++p;
+  lida = Le_Texto(&p, fim, lida_hora, sizeof lida_hora);
+  if (lida != TLinha_Carga::Completa) return lida;
+  std::memcpy(data, lida_data, sizeof lida_data);
+  std::memcpy(hora, lida_hora, sizeof lida_hora);
+  for (const TColuna_Linha& c : l.colunas) {
+    const char* parada;
+    float* v = c.balanco ? &balanco[c.indice] : &extra[c.indice];
+    const arqaux::TResultado_Real lido = arqaux::Le_Real(p, fim, v, &parada);
+    if (parada == fim) return TLinha_Carga::Curta;
+    if (lido != arqaux::TResultado_Real::Convertido) return TLinha_Carga::Outra;
+    p = parada;
+  }
+  *proxima = arqaux::Pula_Brancos(p, fim);
+  return TLinha_Carga::Completa;
 }
 
 }  // namespace
@@ -271,12 +357,69 @@ bool TGeren_ArquivoAux::Salva_Carga_Termica_Texto(int tipo, int origem, int dest
   char data[8] = "", hora[12] = "";
   float balanco[32] = {}, extra[18] = {};
   const bool carga = Eh_Carga(tipo);
-  while (carga ? Le_Carga_Termica(origem, data, hora, balanco, extra)
-               : Le_Ganho_Termico(origem, data, hora, balanco, extra)) {
+  const TLayout& l = Layout(tipo);
+  // The source's text from byte base on, read up to tamanho and not yet
+  // copied from inicio (the buffer only grows, so that reading a block costs
+  // no filling); the copy's lines not yet written.
+  FILE* arq = Seleciona_Arquivo(origem);
+  long base = arq != nullptr ? std::ftell(arq) : -1;
+  std::vector<char> texto(kBloco_Carga);
+  size_t inicio = 0, tamanho = 0;
+  bool fim_fonte = false;
+  std::vector<char> saida(kBloco_Carga + Max_Linha(l));
+  size_t usado = 0;
+  const auto grava = [&] {
+    FILE* d = Seleciona_Arquivo(destino);
+    const bool ok =
+        d != nullptr && arqaux::Grava_Bloco(d, saida.data(), usado) && std::ferror(d) == 0;
+    usado = 0;
+    return ok;
+  };
+  while (base >= 0) {
+    const char* p = texto.data() + inicio;
+    const char* proxima = nullptr;
+    const TLinha_Carga lida =
+        Le_Linha_Memoria(p, texto.data() + tamanho, l, data, hora, balanco, extra, &proxima);
+    if (lida == TLinha_Carga::Completa) {
+      usado = static_cast<size_t>(Monta_Linha(saida.data() + usado, l, data, hora, balanco, extra) -
+                                  saida.data());
+      inicio = static_cast<size_t>(proxima - texto.data());
+      if (usado >= kBloco_Carga && !grava()) return false;
+      continue;
+    }
+    // More text, unless the source has ended or the line grew past the
+    // longest, or the stream is no longer where the text ends.
+    base += static_cast<long>(inicio);
+    if (inicio > 0 && tamanho > inicio) {
+      std::memmove(texto.data(), texto.data() + inicio, tamanho - inicio);
+    }
+    tamanho -= inicio;
+    inicio = 0;
+    arq = Seleciona_Arquivo(origem);
+    if (arq == nullptr) break;
+    if (lida == TLinha_Carga::Curta && !fim_fonte && tamanho < kMax_Linha_Carga &&
+        std::ftell(arq) == base + static_cast<long>(tamanho)) {
+      if (texto.size() < tamanho + kBloco_Carga) texto.resize(tamanho + kBloco_Carga);
+      const size_t lidos = arqaux::Le_Direto(texto.data() + tamanho, 1, kBloco_Carga, arq);
+      tamanho += lidos;
+      fim_fonte = lidos < kBloco_Carga;
+      continue;
+    }
+    // The scans take this line from its first byte.
+    if ((usado > 0 && !grava()) || std::fseek(arq, base, SEEK_SET) != 0 ||
+        !(carga ? Le_Carga_Termica(origem, data, hora, balanco, extra)
+                : Le_Ganho_Termico(origem, data, hora, balanco, extra))) {
+      break;
+    }
     const bool gravou =
         carga ? Grava_Carga_Termica(destino, data, hora, balanco, extra)
               : Grava_Ganho_Termico(destino, data, hora, balanco, extra[2], extra[0], extra[1]);
-    if (!gravou) return false;
+    arq = Seleciona_Arquivo(origem);
+    if (!gravou || arq == nullptr) return false;
+    base = std::ftell(arq);
+    tamanho = 0;
+    fim_fonte = false;
   }
+  if (usado > 0) grava();
   return false;
 }

@@ -304,14 +304,17 @@ void TGeren_ArquivoAux::Grava_Saida_FanCoil_Dados(CFanCoil* fancoil, int n) {
   if (arq == nullptr || fancoil == nullptr || fancoil->R_Config_UM(0) == 0) return;
   int flags[kFlags];
   for (int k = 0; k < kFlags; ++k) flags[k] = fancoil->R_Config_UM(k);
-  std::string texto;
+  // One text for every line the thread writes: a line a step, its room kept.
+  thread_local std::string texto;
+  texto.clear();
   for (const TValor_Linha& valor : Valores_Linha(flags, Lista(fancoil->R_Geren_Comp()))) {
     Acrescenta_Real(&texto, valor.componente != nullptr
                                 ? valor.componente->R_Result_UM(valor.indice)
                                 : fancoil->R_Result_UM(valor.indice));
     texto += '\t';
   }
-  Grava_Texto(arq, texto + '\n');
+  texto += '\n';
+  Grava_Texto(arq, texto);
 }
 
 void TGeren_ArquivoAux::Grava_Saida_FanCoil_Consumo(CFanCoil* fancoil, int n, float extra,

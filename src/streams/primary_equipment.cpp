@@ -297,7 +297,9 @@ void Escreve_Linha(FILE* arq, const std::string& linha) {
 
 void Grava_Dados(FILE* arq, const TEquipamento& tipo, const TMonitoracao& m) {
   if (arq == nullptr || m.flags.empty() || m.flags[0] == 0) return;
-  std::string linha;
+  // One text for every line the thread writes: a line a step, its room kept.
+  thread_local std::string linha;
+  linha.clear();
   for (int r : Indices_Linha(tipo, m.flags.data())) Acrescenta_Valor(&linha, m.resultados[r]);
   linha += '\n';
   Escreve_Linha(arq, linha);

@@ -99,6 +99,8 @@ class TFamilia_Envelope : public TFamilia_Amostra {
   long long passos_ = 0;
   TTempo relogio_;
   std::vector<std::unique_ptr<TZona_Envelope>> zonas_;
+  // A region's node blocks as a step builds them, kept from step to step.
+  std::vector<float> blocos_[4];
 };
 
 TResultado TFamilia_Envelope::Abre(TContexto_Amostra* c) {
@@ -235,7 +237,6 @@ void TFamilia_Envelope::Passo_Face(TZona_Envelope* z, int f, const TZona_Passo& 
   const double ur_externa = Umidade_Relativa(e.clima.Temperatura, e.clima.Umidade);
   const double ciclo = std::sin(2.0 * kPi * hora / 24.0);
   TNo<ElementoTC>* no = face->R_Regioes()->R_No(1);
-  std::vector<float> blocos[4];
   for (int r = 0; r < face->R_Num_Regioes(); ++r, no = no->R_Proximo(), ++*regiao) {
     ElementoTC* el = no->R_Dado();
     const int n = el->TotalNos() + 1;
@@ -243,16 +244,16 @@ void TFamilia_Envelope::Passo_Face(TZona_Envelope* z, int f, const TZona_Passo& 
       const double x = 0.15 + 0.8 * j / (n - 1) + 0.02 * r;
       el->Temperaturas[j] = static_cast<float>(externa + (zp.temperatura - externa) * x);
       const double ur = Limita(ur_externa + (ur_interna - ur_externa) * x, 0.0, 1.0);
-      blocos[0].push_back(el->Temperaturas[j]);
-      blocos[1].push_back(static_cast<float>(ur));
-      blocos[2].push_back(static_cast<float>(5.0 + 40.0 * std::pow(ur, 4)));
-      blocos[3].push_back(static_cast<float>(
+      blocos_[0].push_back(el->Temperaturas[j]);
+      blocos_[1].push_back(static_cast<float>(ur));
+      blocos_[2].push_back(static_cast<float>(5.0 + 40.0 * std::pow(ur, 4)));
+      blocos_[3].push_back(static_cast<float>(
           ur * 610.94 * std::exp(17.625 * el->Temperaturas[j] / (el->Temperaturas[j] + 243.04))));
     }
     if (f == kParedeNorte) {
-      for (auto& b : blocos) Grava(geren_, z->fluxos[PAREDE_BIN], b.data(), 4 * b.size());
+      for (auto& b : blocos_) Grava(geren_, z->fluxos[PAREDE_BIN], b.data(), 4 * b.size());
     }
-    for (auto& b : blocos) b.clear();
+    for (auto& b : blocos_) b.clear();
     const double superficie = el->Temperaturas[n - 1];
     const float vapor = static_cast<float>(-2e-7 * (1.0 + 0.2 * r) * ciclo);
     const float fluxo[3] = {static_cast<float>(7.7 * (zp.temperatura - superficie)),
