@@ -10,11 +10,12 @@ count a fault that survives as killed.
     python3 tests/falhas/planta.py [--build build/release] [--only ID,...] [--dry-run]
 
 A fault whose build fails counts as killed by the compiler, and is listed
-apart. The summary ends with the count of faults killed by the tests.
+apart; a killed one is listed with the tests that failed. The summary ends with the count of faults killed by the tests.
 """
 
 import argparse
 import pathlib
+import re
 import subprocess
 import sys
 import time
@@ -55,6 +56,15 @@ def roda(comando, build):
                           stderr=subprocess.DEVNULL).returncode
 
 
+def falhos(build):
+    """ctest's run of build: the names of the tests that failed (none when all
+    passed)."""
+    r = subprocess.run(["ctest", "--test-dir", build, "-j2", "--stop-on-failure",
+                        "--repeat", "until-pass:2"], cwd=RAIZ, capture_output=True, text=True)
+    nomes = re.findall(r"^\s*\d+ - (\S+) \(", r.stdout, re.M)
+    return nomes or (["ctest"] if r.returncode else [])
+
+
 def planta(f, build):
     caminho = RAIZ / f["arquivo"]
     original = caminho.read_bytes()
@@ -63,9 +73,8 @@ def planta(f, build):
     try:
         if roda(["cmake", "--build", build, "-j2"], build) != 0:
             return "compiler"
-        falhou = roda(["ctest", "--test-dir", build, "-j2", "--stop-on-failure",
-                      "--repeat", "until-pass:2", "-Q"], build)
-        return "killed" if falhou else "SURVIVED"
+        nomes = falhos(build)
+        return "killed by " + ", ".join(nomes) if nomes else "SURVIVED"
     finally:
         caminho.write_bytes(original)
 
@@ -90,8 +99,9 @@ def main():
     for f in falhas:
         t0 = time.time()
         r = planta(f, a.build)
-        mortas += r == "killed"
-        print(f"{f['id']:4} {r:9} {time.time() - t0:5.0f} s  {f['arquivo']}: {f['oque']}", flush=True)
+        mortas += r.startswith("killed")
+        print(f"{f['id']:4} {time.time() - t0:4.0f} s  {f['arquivo']}: {f['oque']}\n     {r}",
+              flush=True)
     roda(["cmake", "--build", a.build, "-j2"], a.build)
     print(f"killed by the tests: {mortas} of {len(falhas)}")
     return 0
