@@ -287,7 +287,8 @@ uint64_t Brancos_64(const char* p) {
     const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * i));
     const __m128i b = _mm_or_si128(
         _mm_or_si128(_mm_cmpeq_epi8(c, _mm_set1_epi8(' ')), _mm_cmpeq_epi8(c, _mm_set1_epi8('\t'))),
-        _mm_or_si128(_mm_cmpeq_epi8(c, _mm_set1_epi8('\n')), _mm_cmpeq_epi8(c, _mm_set1_epi8('\r'))));
+        _mm_or_si128(_mm_cmpeq_epi8(c, _mm_set1_epi8('\n')),
+                     _mm_cmpeq_epi8(c, _mm_set1_epi8('\r'))));
     brancos |= static_cast<uint64_t>(static_cast<uint16_t>(_mm_movemask_epi8(b))) << (16 * i);
   }
   return brancos;

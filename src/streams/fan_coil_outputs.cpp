@@ -228,8 +228,9 @@ void Percorre_Linha(const int* flags, const TGeren_Componentes_HVAC* componentes
 std::vector<TValor_Linha> Valores_Linha(const int* flags,
                                         const TGeren_Componentes_HVAC* componentes) {
   std::vector<TValor_Linha> linha;
-  Percorre_Linha(flags, componentes,
-                 [&linha](TComponente_HVAC* c, int indice) { linha.push_back({c, indice}); });
+  Percorre_Linha(flags, componentes, [&linha](TComponente_HVAC* c, int indice) {
+    linha.push_back({c, indice});
+  });
   return linha;
 }
 
