@@ -118,9 +118,9 @@ inline const char* Pula_Reais(const char* p, const char* fim, int k, int* passad
     // Bit i: a value ends at p[i], white space following it.
     uint64_t fins = ~brancos & (brancos >> 1);
     if (fins == 0) break;
-    const int n = __builtin_popcountll(fins);
-    const int tomados = n < k ? n : k;
-    for (int j = 1; j < tomados; ++j) fins &= fins - 1;
+    // Up to k of them: the last one taken is the lowest bit left.
+    int tomados = 1;
+    for (; tomados < k && (fins & (fins - 1)) != 0; ++tomados) fins &= fins - 1;
     const int ultimo = __builtin_ctzll(fins);
     const uint64_t janela = ultimo == 63 ? ~uint64_t{0} : (uint64_t{2} << ultimo) - 1;
     const uint64_t valor = ~brancos & janela;

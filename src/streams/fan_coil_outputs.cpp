@@ -298,10 +298,12 @@ TDescricao_Relatorio Descreve(const std::vector<TValor_Linha>& linha, const int*
   return d;
 }
 
-// Appends v as "%f" writes it.
+// Appends v as "%f" writes it, through the writer of that conversion.
+const arqaux::TEspec_Fixo kPorcentoF;
+const arqaux::TEscritor_Fixo kEscritorF = arqaux::Escritor_Fixo(kPorcentoF);
 void Acrescenta_Real(std::string* texto, float v) {
   char buffer[arqaux::kMaxTextoRealFixo];
-  texto->append(buffer, arqaux::Escreve_Real_Fixo(buffer, v, arqaux::TEspec_Fixo()));
+  texto->append(buffer, kEscritorF(buffer, v, kPorcentoF));
 }
 
 void Grava_Texto(FILE* arq, const std::string& texto) {
