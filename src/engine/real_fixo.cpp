@@ -205,6 +205,31 @@ char* Escreve_Plano(char* destino, float v, const TEspec_Fixo& espec) {
   return Escreve_Real_Fixo(destino, v, espec);
 }
 
+// "%0W.Pf" with P fixed, as the load lines write their values: the plain
+// text, then zeros after its sign up to the width.
+template <int P>
+char* Escreve_Zerado(char* destino, float v, const TEspec_Fixo& espec) {
+  uint32_t bits;
+  std::memcpy(&bits, &v, sizeof bits);
+  if (((bits >> 23) & 0xFF) >= 191) return Escreve_Real_Fixo(destino, v, espec);
+  char texto[48];  // a sign, 20 integer digits, the point and 9 decimals at most
+  const ptrdiff_t n = Escreve_Simples<P>(texto, bits) - texto;
+  const ptrdiff_t zeros = espec.largura - n;
+  if (zeros <= 0) {
+    std::memcpy(destino, texto, static_cast<size_t>(n));
+    return destino + n;
+  }
+  const ptrdiff_t sinal = bits >> 31;
+  destino[0] = '-';
+  std::memset(destino + sinal, '0', static_cast<size_t>(zeros));
+  std::memcpy(destino + sinal + zeros, texto + sinal, static_cast<size_t>(n - sinal));
+  return destino + espec.largura;
+}
+
+constexpr TEscritor_Fixo kZerados[kMaxPrecisaoRapida + 1] = {
+    Escreve_Zerado<0>, Escreve_Zerado<1>, Escreve_Zerado<2>, Escreve_Zerado<3>, Escreve_Zerado<4>,
+    Escreve_Zerado<5>, Escreve_Zerado<6>, Escreve_Zerado<7>, Escreve_Zerado<8>, Escreve_Zerado<9>};
+
 constexpr TEscritor_Fixo kPlanos[kMaxPrecisaoRapida + 1] = {
     Escreve_Plano<0>, Escreve_Plano<1>, Escreve_Plano<2>, Escreve_Plano<3>, Escreve_Plano<4>,
     Escreve_Plano<5>, Escreve_Plano<6>, Escreve_Plano<7>, Escreve_Plano<8>, Escreve_Plano<9>};
@@ -292,6 +317,10 @@ char* Escreve_Real_Fixo(char* destino, float v, const TEspec_Fixo& espec) {
 
 TEscritor_Fixo Escritor_Fixo(const TEspec_Fixo& espec) {
   if (Plano(espec)) return kPlanos[espec.precisao];
+  TEspec_Fixo sem_zeros = espec;
+  sem_zeros.zeros = false;
+  sem_zeros.largura = 0;
+  if (espec.zeros && !espec.esquerda && Plano(sem_zeros)) return kZerados[espec.precisao];
   return Escreve_Real_Fixo;
 }
 

@@ -41,8 +41,8 @@ using TEscritor_Fixo = char* (*)(char* destino, float v, const TEspec_Fixo& espe
 
 // The writer to use for espec, chosen once for a format written many times:
 // for a plain "%.Pf" (no flags, no width, P up to 9), which report columns
-// mostly are, one with P fixed and no check of the flags per value;
-// Escreve_Real_Fixo for any other. Both give the same text.
+// mostly are, one with P fixed and no check of the flags per value, and so
+// for "%0W.Pf", as load lines are; Escreve_Real_Fixo for any other. Both give the same text.
 TEscritor_Fixo Escritor_Fixo(const TEspec_Fixo& espec);
 
 // The same for a double: the fast path when v is exactly a float, snprintf

@@ -16,9 +16,10 @@
 namespace {
 
 TEST(EscritorFixo, EveryPrecisionAndFormatGivesPrintfsText) {
-  const char* const formatos[] = {"%.0f",  "%.1f",  "%.2f",  "%.3f",  "%.4f",   "%.5f",
-                                  "%.6f",  "%.7f",  "%.8f",  "%.9f",  "%f",     "%.f",
-                                  "%.10f", "%8.3f", "%+.1f", "%#.0f", "%-7.2f", "%07.2f"};
+  const char* const formatos[] = {"%.0f",    "%.1f",   "%.2f",  "%.3f",  "%.4f",   "%.5f",
+                                  "%.6f",    "%.7f",   "%.8f",  "%.9f",  "%f",     "%.f",
+                                  "%.10f",   "%8.3f",  "%+.1f", "%#.0f", "%-7.2f", "%07.2f",
+                                  "%012.5f", "%05.0f", "%03.9f"};
   std::string erros;
   for (const char* formato : formatos) {
     arqaux::TPeca_Formato peca;
