@@ -17,8 +17,13 @@
 // Usage: report_ratios [REPETITIONS [FAMILY]]   (default 7, at least 5; only
 // the families whose name holds FAMILY)
 #include <arqaux/arqaux.h>
+#include <emmintrin.h>
+#include <fcntl.h>
 #include <stdlib.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
 #include <time.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <charconv>
@@ -26,7 +31,6 @@
 #include <cstring>
 #include <filesystem>
 #include <list>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -72,6 +76,46 @@ std::string Le_Tudo(const std::string& caminho) {
   dados.resize(std::fread(dados.data(), 1, tamanho, arq));
   std::fclose(arq);
   return dados;
+}
+
+// What a floor reads: the whole file mapped at once, its pages taken from the
+// cache as they are, with no copy into a buffer of the program's own.
+class Mapeado {
+ public:
+  explicit Mapeado(const std::string& caminho) {
+    const int fd = open(caminho.c_str(), O_RDONLY);
+    struct stat st;
+    if (fd < 0 || fstat(fd, &st) != 0 || st.st_size == 0) {
+      if (fd >= 0) close(fd);
+      return;
+    }
+    void* m = mmap(nullptr, static_cast<size_t>(st.st_size), PROT_READ, MAP_PRIVATE | MAP_POPULATE,
+                   fd, 0);
+    close(fd);
+    if (m == MAP_FAILED) return;
+    dados_ = static_cast<const char*>(m);
+    tamanho_ = static_cast<size_t>(st.st_size);
+  }
+  ~Mapeado() {
+    if (dados_ != nullptr) munmap(const_cast<char*>(dados_), tamanho_);
+  }
+  Mapeado(const Mapeado&) = delete;
+  Mapeado& operator=(const Mapeado&) = delete;
+  const char* data() const { return dados_; }
+  size_t size() const { return tamanho_; }
+
+ private:
+  const char* dados_ = nullptr;
+  size_t tamanho_ = 0;
+};
+
+// The room a floor builds its output in: kept from call to call, as the
+// library keeps its buffers, so that only the first call pays for its pages.
+char* Sala(int vaga, size_t tamanho) {
+  static std::vector<char> salas[2];
+  std::vector<char>& sala = salas[vaga];
+  if (sala.size() < tamanho) sala.resize(tamanho);
+  return sala.data();
 }
 
 void Grava_Tudo(const std::string& caminho, const char* dados, size_t n) {
@@ -142,23 +186,23 @@ char* Relogio_Apos(char* p, Relogio_Piso* relogio, const char* antes_mes, const 
 // (a format of the interval), written with one fwrite.
 class Saida_Piso {
  public:
-  Saida_Piso(size_t linhas, size_t por_linha, const char* cabecalho)
-      : dados_(new char[linhas * por_linha + 4096]), p(dados_.get()) {
+  Saida_Piso(size_t linhas, size_t por_linha, const char* cabecalho, int vaga = 0)
+      : dados_(Sala(vaga, linhas * por_linha + 4096)), p(dados_) {
     p += std::snprintf(p, 4096, cabecalho, kIntervalo);
   }
   void Grava(const std::string& destino) {
-    Grava_Tudo(destino, dados_.get(), static_cast<size_t>(p - dados_.get()));
+    Grava_Tudo(destino, dados_, static_cast<size_t>(p - dados_));
   }
 
  private:
-  std::unique_ptr<char[]> dados_;
+  char* dados_;
 
  public:
   char* p;
 };
 
 void Piso_TUPMV(const std::string& origem, const std::string& destino) {
-  const std::string dados = Le_Tudo(origem);
+  const Mapeado dados(origem);
   const size_t n = (dados.size() - kCabecalho_TUPMV) / 24;
   Saida_Piso saida(n, 160,
                    "[Inicio: 1/1 as 0:00:00 - Fim: 31/12 as 23:59:59 h]\n"
@@ -194,7 +238,7 @@ void Piso_TUPMV(const std::string& origem, const std::string& destino) {
 }
 
 void Piso_SC(const std::string& origem, const std::string& destino) {
-  const std::string dados = Le_Tudo(origem);
+  const Mapeado dados(origem);
   constexpr size_t kTamanho = 4 * (kSaidas + 1);
   const size_t n = (dados.size() - 4) / kTamanho;
   Saida_Piso saida(n, 64,
@@ -236,23 +280,70 @@ const char* Converte(const char* p, const char* fim, float* v) {
   return fast_float::from_chars(p, fim, *v).ptr;
 }
 
+// Bit i set where p[i] is white space, for the 64 characters from p.
+uint64_t Brancos_64(const char* p) {
+  uint64_t brancos = 0;
+  for (int i = 0; i < 4; ++i) {
+    const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * i));
+    const __m128i b = _mm_or_si128(
+        _mm_or_si128(_mm_cmpeq_epi8(c, _mm_set1_epi8(' ')), _mm_cmpeq_epi8(c, _mm_set1_epi8('\t'))),
+        _mm_or_si128(_mm_cmpeq_epi8(c, _mm_set1_epi8('\n')),
+                     _mm_cmpeq_epi8(c, _mm_set1_epi8('\r'))));
+    brancos |= static_cast<uint64_t>(static_cast<uint16_t>(_mm_movemask_epi8(b))) << (16 * i);
+  }
+  return brancos;
+}
+
+// Passes over k tokens from p (at white space or at a token's start) and
+// returns the end of the last: 64 characters at a time, the tokens that end
+// among them counted at once.
+const char* Pula_Tokens(const char* p, const char* fim, int k) {
+  while (k > 0 && fim - p >= 64) {
+    const uint64_t brancos = Brancos_64(p);
+    // Bit i: a token ends at p[i], p[i + 1] being white space (i < 63).
+    uint64_t fins = ~brancos & (brancos >> 1);
+    const int n = __builtin_popcountll(fins);
+    if (n < k) {
+      k -= n;
+      p += 63;
+      continue;
+    }
+    for (; k > 1; --k) fins &= fins - 1;
+    return p + __builtin_ctzll(fins) + 1;
+  }
+  for (; k > 0; --k) p = Pula_Token(Pula_Brancos(p, fim), fim);
+  return p;
+}
+
 class Linhas_Piso {
  public:
   // The lines' n values, of which those at the positions mostradas are kept.
   Linhas_Piso(const std::string& origem, int n, const std::vector<int>& mostradas)
-      : dados_(Le_Tudo(origem)), valores_(n), mostrada_(n, false) {
-    for (int i : mostradas) mostrada_[static_cast<size_t>(i)] = true;
+      : dados_(origem), valores_(n) {
+    std::vector<bool> mostrada(n, false);
+    for (int i : mostradas) mostrada[static_cast<size_t>(i)] = true;
+    for (int i = 0; i < n; ++i) {
+      if (mostrada[static_cast<size_t>(i)]) {
+        passos_.push_back(-1 - i);
+      } else if (passos_.empty() || passos_.back() < 0) {
+        passos_.push_back(1);
+      } else {
+        ++passos_.back();
+      }
+    }
   }
-  size_t Linhas() const {
-    return static_cast<size_t>(std::count(dados_.begin(), dados_.end(), '\n'));
-  }
+  // At most this many lines: each value takes a character and a separator.
+  size_t Linhas() const { return dados_.size() / (2 * valores_.size()) + 1; }
   // The next line's values; false at the end of the text.
   bool Proxima() {
     const char* fim = dados_.data() + dados_.size();
     if (p_ == fim) return false;
-    for (size_t i = 0; i < valores_.size(); ++i) {
-      p_ = Pula_Brancos(p_, fim);
-      p_ = mostrada_[i] ? Converte(p_, fim, &valores_[i]) : Pula_Token(p_, fim);
+    for (const int passo : passos_) {
+      if (passo > 0) {
+        p_ = Pula_Tokens(p_, fim, passo);
+      } else {
+        p_ = Converte(Pula_Brancos(p_, fim), fim, &valores_[static_cast<size_t>(-1 - passo)]);
+      }
     }
     p_ = static_cast<const char*>(std::memchr(p_, '\n', static_cast<size_t>(fim - p_))) + 1;
     return true;
@@ -260,10 +351,12 @@ class Linhas_Piso {
   float operator[](int i) const { return valores_[static_cast<size_t>(i)]; }
 
  private:
-  std::string dados_;
+  const Mapeado dados_;
   const char* p_ = dados_.data();
   std::vector<float> valores_;
-  std::vector<bool> mostrada_;
+  // Per run of the line: a count of tokens passed over (> 0), or -1 - i for
+  // value i converted.
+  std::vector<int> passos_;
 };
 
 // A column of an equipment floor: the value's place on the line, and the
@@ -376,12 +469,12 @@ std::string& Cabecalho_Carga() {
 }
 
 void Piso_Carga(const std::string& origem, const std::string& destino) {
-  const std::string dados = Le_Tudo(origem);
+  const Mapeado dados(origem);
   const char* q = static_cast<const char*>(std::memchr(dados.data(), '\n', dados.size())) + 1;
   const char* const fim = dados.data() + dados.size();
   const std::string& cabecalho = Cabecalho_Carga();
-  std::unique_ptr<char[]> saida(new char[cabecalho.size() + 2 * dados.size() + 4096]);
-  char* p = Texto(saida.get(), cabecalho.c_str());
+  char* const saida = Sala(0, cabecalho.size() + 2 * dados.size() + 4096);
+  char* p = Texto(saida, cabecalho.c_str());
   arqaux::TEspec_Fixo duas, cinco;
   duas.zeros = cinco.zeros = true;
   duas.largura = cinco.largura = 7;
@@ -403,19 +496,19 @@ void Piso_Carga(const std::string& origem, const std::string& destino) {
     }
     *p++ = '\n';
   }
-  Grava_Tudo(destino, saida.get(), static_cast<size_t>(p - saida.get()));
+  Grava_Tudo(destino, saida, static_cast<size_t>(p - saida));
 }
 
 // The flux report's floor: both reports built in memory from the whole
 // stream, region 2 taken from each step.
 void Piso_Fluxo(const std::string& origem, const std::string& destino) {
-  const std::string dados = Le_Tudo(origem);
+  const Mapeado dados(origem);
   constexpr size_t kPasso = 12 * kRegioes;
   const size_t n = (dados.size() - kCabecalho_Fluxo) / kPasso;
   const std::string cabecalho = std::string(kCabecalho_Regiao) + kColunas_Fluxo;
   Saida_Piso saida(n, 200, cabecalho.c_str());
   const std::string cabecalho_umidade = std::string(kCabecalho_Regiao) + kColunas_Umidade;
-  Saida_Piso umidade(n / 24 + 1, 64, cabecalho_umidade.c_str());
+  Saida_Piso umidade(n / 24 + 1, 64, cabecalho_umidade.c_str(), 1);
   char*& p = saida.p;
   Relogio_Piso relogio;
   float somas[3] = {}, adsorvida = 0, dessorvida = 0;

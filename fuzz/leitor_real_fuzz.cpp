@@ -3,7 +3,8 @@
 // result, float bits or stop position aborts with the two reads on stderr.
 // Then the pass over a value that is not converted against the scanner: at
 // every value of the input, a pass must end where the scan ends, on a
-// converted value.
+// converted value; and a run of passes at once must end where the same
+// passes one at a time end.
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -28,6 +29,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
       std::fprintf(stderr, "passed over to %ld, scanned to %ld\n", static_cast<long>(pulo - p),
                    static_cast<long>(parada - p));
       __builtin_trap();
+    }
+    // A run of passes at once against the same passes one at a time.
+    for (int k = 1; k <= 8; ++k) {
+      int passados;
+      const char* q = arqaux::Pula_Reais(p, fim, k, &passados);
+      const char* r = p;
+      for (int i = 0; i < passados && r != nullptr; ++i) r = arqaux::Pula_Real(r, fim);
+      if (r != q) {
+        std::fprintf(stderr, "%d passed over at once do not end where one at a time end\n",
+                     passados);
+        __builtin_trap();
+      }
     }
     p = parada != p ? parada : p + 1;
   }

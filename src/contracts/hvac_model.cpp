@@ -227,6 +227,14 @@ std::list<TComponente_HVAC*> TGeren_Componentes_HVAC::R_Componentes_Sist_Sec() c
   return Lista_De(componentes_);
 }
 
+int TGeren_Componentes_HVAC::R_Num_Componentes() const {
+  return static_cast<int>(componentes_.size());
+}
+
+TComponente_HVAC* TGeren_Componentes_HVAC::R_Componente(int i) const {
+  return i >= 0 && i < R_Num_Componentes() ? componentes_[static_cast<size_t>(i)].get() : nullptr;
+}
+
 void TGeren_Componentes_HVAC::Insere_Componente(TComponente_HVAC* componente) {
   Insere_Em(&componentes_, componente);
 }

@@ -87,6 +87,70 @@ inline const char* Pula_Real(const char* p, const char* fim) {
   return digito && Pula_Brancos(p, fim) != p ? p : nullptr;
 }
 
+// Passes over up to k values as Pula_Real would, one after the other, many
+// at a time: in 64 characters from p (p at white space or at a value's
+// start), every value that ends among them is checked at once to be plain
+// text as Pula_Real accepts it, and the pass goes on past the last one it
+// needs. Stops, with *passados the values passed over, where a value is not
+// plain, or is longer than the window, or the text has fewer than 64
+// characters left; Pula_Real then takes over from the position returned.
+inline const char* Pula_Reais(const char* p, const char* fim, int k, int* passados) {
+  *passados = 0;
+#if defined(__SSE2__)
+  const auto entre = [](__m128i x, char menor, char n) {  // menor <= x < menor + n
+    const __m128i d = _mm_sub_epi8(x, _mm_set1_epi8(menor));
+    return _mm_and_si128(_mm_cmpgt_epi8(d, _mm_set1_epi8(-1)), _mm_cmplt_epi8(d, _mm_set1_epi8(n)));
+  };
+  const auto bits = [](__m128i x, int i) {
+    return static_cast<uint64_t>(static_cast<uint16_t>(_mm_movemask_epi8(x))) << (16 * i);
+  };
+  while (k > 0 && fim - p >= 64) {
+    uint64_t brancos = 0, digitos = 0, pontos = 0, sinais = 0;
+    for (int i = 0; i < 4; ++i) {
+      const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * i));
+      brancos |= bits(_mm_or_si128(_mm_cmpeq_epi8(c, _mm_set1_epi8(' ')), entre(c, '\t', 5)), i);
+      digitos |= bits(entre(c, '0', 10), i);
+      pontos |= bits(_mm_cmpeq_epi8(c, _mm_set1_epi8('.')), i);
+      sinais |= bits(_mm_or_si128(_mm_cmpeq_epi8(c, _mm_set1_epi8('-')),
+                                  _mm_cmpeq_epi8(c, _mm_set1_epi8('+'))),
+                     i);
+    }
+    // Bit i: a value ends at p[i], white space following it.
+    uint64_t fins = ~brancos & (brancos >> 1);
+    if (fins == 0) break;
+    // Up to k of them: the last one taken is the lowest bit left.
+    int tomados = 1;
+    for (; tomados < k && (fins & (fins - 1)) != 0; ++tomados) fins &= fins - 1;
+    const int ultimo = __builtin_ctzll(fins);
+    const uint64_t janela = ultimo == 63 ? ~uint64_t{0} : (uint64_t{2} << ultimo) - 1;
+    const uint64_t valor = ~brancos & janela;
+    // A value starts after white space (before p there is white space or
+    // nothing of this value).
+    const uint64_t inicios = valor & ((brancos << 1) | 1);
+    // Per value, whether a point or a digit came before, from its start:
+    // a prefix OR that does not cross white space.
+    uint64_t com_ponto = pontos & valor, com_digito = digitos & valor, seguido = valor;
+    for (int d = 1; d < 64; d *= 2) {
+      com_ponto |= (com_ponto << d) & seguido;
+      com_digito |= (com_digito << d) & seguido;
+      seguido &= seguido << d;
+    }
+    const uint64_t fins_janela = ~brancos & (brancos >> 1) & janela;
+    const bool plano = (valor & ~(digitos | pontos | sinais)) == 0 &&
+                       (sinais & valor & ~inicios) == 0 &&
+                       (pontos & valor & (com_ponto << 1)) == 0 && (fins_janela & ~com_digito) == 0;
+    if (!plano) break;
+    p += ultimo + 1;
+    *passados += tomados;
+    k -= tomados;
+  }
+#else
+  (void)fim;
+  (void)k;
+#endif
+  return p;
+}
+
 }  // namespace arqaux
 
 #endif  // ARQAUX_ENGINE_LEITOR_REAL_H_

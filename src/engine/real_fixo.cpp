@@ -154,6 +154,97 @@ char* Monta_Campo_64(char* destino, bool negativo, uint64_t inteiro, uint64_t de
   return destino;
 }
 
+// The field of a plain conversion, "%.Pf" with no flags and no width, as
+// report lines mostly use: Separa and Monta_Campo_64 with the precision a
+// constant, so the scaling, the rounding and the decimals' digit pairs are
+// fixed at compile time. A finite float below 2^64; its bits are given.
+template <int P>
+char* Escreve_Simples(char* destino, uint32_t bits) {
+  const uint32_t campo_expoente = (bits >> 23) & 0xFF;
+  uint64_t m = bits & 0x7FFFFF;
+  if (campo_expoente != 0) m |= 1u << 23;
+  const int expoente = static_cast<int>(std::max(campo_expoente, 1u)) - 150;
+  uint64_t inteiro = 0, decimais = 0;
+  if (expoente >= 0) {
+    inteiro = m << expoente;
+  } else if (expoente >= -54) {
+    const int deslocamento = -expoente;
+    constexpr uint64_t kEscala = kPotencias10.de[P];
+    const uint64_t escalado = m * kEscala;
+    const uint64_t metade = uint64_t{1} << (deslocamento - 1);
+    const uint64_t resto = escalado & ((metade << 1) - 1);
+    uint64_t q = escalado >> deslocamento;
+    q += static_cast<uint64_t>(resto > metade) | (static_cast<uint64_t>(resto == metade) & q);
+    inteiro = m >> deslocamento;
+    decimais = q - inteiro * kEscala;
+    if (decimais == kEscala) {
+      ++inteiro;
+      decimais = 0;
+    }
+  }
+  *destino = '-';
+  destino += bits >> 31;
+  const uint64_t w = inteiro | 1;
+  const int aproximado = ((64 - __builtin_clzll(w)) * 1233) >> 12;
+  destino += aproximado - (w < kPotencias10.de[aproximado]) + 1;
+  Escreve_Digitos(destino, inteiro, aproximado - (w < kPotencias10.de[aproximado]) + 1);
+  if (P == 0) return destino;
+  *destino = '.';
+  destino += 1 + P;
+  Escreve_Digitos(destino, decimais, P);
+  return destino;
+}
+
+// Plain with P fixed; a float of 2^64 or more, an infinity or a NaN as
+// Escreve_Real_Fixo writes it.
+template <int P>
+char* Escreve_Plano(char* destino, float v, const TEspec_Fixo& espec) {
+  uint32_t bits;
+  std::memcpy(&bits, &v, sizeof bits);
+  if (((bits >> 23) & 0xFF) < 191) return Escreve_Simples<P>(destino, bits);
+  return Escreve_Real_Fixo(destino, v, espec);
+}
+
+// "%0W.Pf" with P fixed, as the load lines write their values: the plain
+// text, then zeros after its sign up to the width.
+template <int P>
+char* Escreve_Zerado(char* destino, float v, const TEspec_Fixo& espec) {
+  uint32_t bits;
+  std::memcpy(&bits, &v, sizeof bits);
+  if (((bits >> 23) & 0xFF) >= 191) return Escreve_Real_Fixo(destino, v, espec);
+  char texto[48];  // a sign, 20 integer digits, the point and 9 decimals at most
+  const ptrdiff_t n = Escreve_Simples<P>(texto, bits) - texto;
+  const ptrdiff_t zeros = espec.largura - n;
+  if (zeros <= 0) {
+    std::memcpy(destino, texto, static_cast<size_t>(n));
+    return destino + n;
+  }
+  const ptrdiff_t sinal = bits >> 31;
+  destino[0] = '-';
+  std::memset(destino + sinal, '0', static_cast<size_t>(zeros));
+  std::memcpy(destino + sinal + zeros, texto + sinal, static_cast<size_t>(n - sinal));
+  return destino + espec.largura;
+}
+
+constexpr TEscritor_Fixo kZerados[kMaxPrecisaoRapida + 1] = {
+    Escreve_Zerado<0>, Escreve_Zerado<1>, Escreve_Zerado<2>, Escreve_Zerado<3>, Escreve_Zerado<4>,
+    Escreve_Zerado<5>, Escreve_Zerado<6>, Escreve_Zerado<7>, Escreve_Zerado<8>, Escreve_Zerado<9>};
+
+constexpr TEscritor_Fixo kPlanos[kMaxPrecisaoRapida + 1] = {
+    Escreve_Plano<0>, Escreve_Plano<1>, Escreve_Plano<2>, Escreve_Plano<3>, Escreve_Plano<4>,
+    Escreve_Plano<5>, Escreve_Plano<6>, Escreve_Plano<7>, Escreve_Plano<8>, Escreve_Plano<9>};
+
+bool Plano(const TEspec_Fixo& espec) {
+  return espec.largura == 0 && !espec.esquerda && !espec.sinal && !espec.espaco && !espec.zeros &&
+         !espec.alternativo && espec.precisao >= 0 && espec.precisao <= kMaxPrecisaoRapida;
+}
+
+using TEscreve_Simples = char* (*)(char*, uint32_t);
+constexpr TEscreve_Simples kSimples[kMaxPrecisaoRapida + 1] = {
+    Escreve_Simples<0>, Escreve_Simples<1>, Escreve_Simples<2>, Escreve_Simples<3>,
+    Escreve_Simples<4>, Escreve_Simples<5>, Escreve_Simples<6>, Escreve_Simples<7>,
+    Escreve_Simples<8>, Escreve_Simples<9>};
+
 // The flag letters of a conversion and the field each one sets.
 struct TFlag {
   char letra;
@@ -213,12 +304,24 @@ char* Escreve_Real_Fixo(char* destino, float v, const TEspec_Fixo& espec) {
   if (!finito || espec.precisao < 0 || espec.precisao > kMaxPrecisaoRapida) {
     return Escreve_Por_Snprintf(destino, v, espec);
   }
+  // Below 2^64 (a biased exponent under 191) a plain conversion takes the
+  // path fixed for its precision.
+  if (((bits >> 23) & 0xFF) < 191 && Plano(espec)) return kSimples[espec.precisao](destino, bits);
   const TPartes partes = Separa(bits, espec.precisao);
   if ((partes.inteiro >> 64) == 0) {
     return Monta_Campo_64(destino, (bits >> 31) != 0, static_cast<uint64_t>(partes.inteiro),
                           partes.decimais, espec);
   }
   return Monta_Campo(destino, (bits >> 31) != 0, partes, espec);
+}
+
+TEscritor_Fixo Escritor_Fixo(const TEspec_Fixo& espec) {
+  if (Plano(espec)) return kPlanos[espec.precisao];
+  TEspec_Fixo sem_zeros = espec;
+  sem_zeros.zeros = false;
+  sem_zeros.largura = 0;
+  if (espec.zeros && !espec.esquerda && Plano(sem_zeros)) return kZerados[espec.precisao];
+  return Escreve_Real_Fixo;
 }
 
 char* Escreve_Real_Fixo(char* destino, double v, const TEspec_Fixo& espec) {

@@ -36,6 +36,15 @@ constexpr size_t kMaxTextoRealFixo = 160;
 // destino, which has room for kMaxTextoRealFixo chars; returns one past the end.
 char* Escreve_Real_Fixo(char* destino, float v, const TEspec_Fixo& espec);
 
+// A writer of one compiled conversion, as Escreve_Real_Fixo for a float.
+using TEscritor_Fixo = char* (*)(char* destino, float v, const TEspec_Fixo& espec);
+
+// The writer to use for espec, chosen once for a format written many times:
+// for a plain "%.Pf" (no flags, no width, P up to 9), which report columns
+// mostly are, one with P fixed and no check of the flags per value, and so
+// for "%0W.Pf", as load lines are; Escreve_Real_Fixo for any other. Both give the same text.
+TEscritor_Fixo Escritor_Fixo(const TEspec_Fixo& espec);
+
 // The same for a double: the fast path when v is exactly a float, snprintf
 // otherwise. A double of magnitude 1e39 or more, beyond every float and every
 // mean of floats, has more integer digits than the room allows: its text is

@@ -26,6 +26,7 @@ TFormato_Compilado::TFormato_Compilado(const char* formato) {
     }
   }
   valido_ = convertido;
+  escritor_ = Escritor_Fixo(espec_);
 }
 
 }  // namespace arqaux

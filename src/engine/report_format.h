@@ -32,7 +32,7 @@ class TFormato_Compilado {
   // Tamanho_Maximo bytes; returns one past the end.
   char* Escreve(char* p, float v) const {
     if (!valido_) return p;
-    return depois_.Copia(Escreve_Real_Fixo(antes_.Copia(p), v, espec_));
+    return depois_.Copia(escritor_(antes_.Copia(p), v, espec_));
   }
 
  private:
@@ -60,6 +60,7 @@ class TFormato_Compilado {
   TTrecho antes_;   // the literal text before the conversion
   TTrecho depois_;  // and after it
   TEspec_Fixo espec_;
+  TEscritor_Fixo escritor_ = Escreve_Real_Fixo;  // Escritor_Fixo(espec_)
   bool valido_ = false;
 };
 

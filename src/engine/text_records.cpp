@@ -25,17 +25,27 @@ bool Branco_Na_Linha(char c) {
 TLinha_Texto Le_Linha_Reais(const char* p, const char* fim, float* valores, int n, int* lidos,
                             const char** proxima, const bool* convertidos) {
   *lidos = 0;
-  for (int k = 0; k < n; ++k) {
+  for (int k = 0; k < n;) {
     const char* parada;
-    if (convertidos != nullptr && !convertidos[k] && (parada = Pula_Real(p, fim)) != nullptr) {
-      *lidos = k + 1;
-      p = parada;
-      continue;
+    if (convertidos != nullptr && !convertidos[k]) {
+      // A run of values not shown: as many as can be passed over at once,
+      // then the one that stopped that, alone or by the scan.
+      int seguidos = 1;
+      while (k + seguidos < n && !convertidos[k + seguidos]) ++seguidos;
+      int passados;
+      p = Pula_Reais(p, fim, seguidos, &passados);
+      *lidos = k += passados;
+      if (passados == seguidos) continue;
+      if ((parada = Pula_Real(p, fim)) != nullptr) {
+        *lidos = ++k;
+        p = parada;
+        continue;
+      }
     }
     const TResultado_Real lido = Le_Real(p, fim, &valores[k], &parada);
     if (parada == fim) return TLinha_Texto::Incompleta;
     if (lido != TResultado_Real::Convertido) return TLinha_Texto::Invalida;
-    *lidos = k + 1;
+    *lidos = ++k;
     p = parada;
   }
   while (p != fim && Branco_Na_Linha(*p)) ++p;

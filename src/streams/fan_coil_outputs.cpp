@@ -199,27 +199,38 @@ int Tipo(const TComponente_HVAC* componente) {
   return t >= 0 && t < kTipos ? t : -1;
 }
 
-// The values of a data line in line order, by the fan coil's flags and the
-// components' (the fan coil's flag 0 aside, which says whether there is a
-// line at all).
-std::vector<TValor_Linha> Valores_Linha(const int* flags,
-                                        const std::list<TComponente_HVAC*>& componentes) {
-  std::vector<TValor_Linha> linha;
+// Calls visita(componente, indice) for each value of a data line in line
+// order, by the fan coil's flags and the components' (the fan coil's flag 0
+// aside, which says whether there is a line at all); componente is null for
+// the fan coil's own results. Walks the components in place, as the writers
+// do at every step.
+template <class F>
+void Percorre_Linha(const int* flags, const TGeren_Componentes_HVAC* componentes, F&& visita) {
   for (const TAr& ar : kAr) {
     if (flags[ar.flag] == 0) continue;
     for (int k = 0; k < 3; ++k) {
-      if (flags[ar.flags[k]] != 0) linha.push_back({nullptr, ar.indices[k]});
+      if (flags[ar.flags[k]] != 0) visita(nullptr, ar.indices[k]);
     }
   }
-  for (TComponente_HVAC* c : componentes) {
+  const int num = componentes != nullptr ? componentes->R_Num_Componentes() : 0;
+  for (int i = 0; i < num; ++i) {
+    TComponente_HVAC* c = componentes->R_Componente(i);
     if (c->R_Config_UM(0) == 0 || Tipo(c) < 0) continue;
     const TGrupos_Tipo& grupos = kGrupos[Tipo(c)];
     for (int g = 0; g < grupos.num; ++g) {
       if (c->R_Config_UM(grupos.grupos[g].flag) == 0) continue;
-      for (int i = 0; i < grupos.grupos[g].num; ++i)
-        linha.push_back({c, grupos.grupos[g].indices[i]});
+      for (int k = 0; k < grupos.grupos[g].num; ++k) visita(c, grupos.grupos[g].indices[k]);
     }
   }
+}
+
+// The values of a data line in line order.
+std::vector<TValor_Linha> Valores_Linha(const int* flags,
+                                        const TGeren_Componentes_HVAC* componentes) {
+  std::vector<TValor_Linha> linha;
+  Percorre_Linha(flags, componentes, [&linha](TComponente_HVAC* c, int indice) {
+    linha.push_back({c, indice});
+  });
   return linha;
 }
 
@@ -287,10 +298,12 @@ TDescricao_Relatorio Descreve(const std::vector<TValor_Linha>& linha, const int*
   return d;
 }
 
-// Appends v as "%f" writes it.
+// Appends v as "%f" writes it, through the writer of that conversion.
+const arqaux::TEspec_Fixo kPorcentoF;
+const arqaux::TEscritor_Fixo kEscritorF = arqaux::Escritor_Fixo(kPorcentoF);
 void Acrescenta_Real(std::string* texto, float v) {
   char buffer[arqaux::kMaxTextoRealFixo];
-  texto->append(buffer, arqaux::Escreve_Real_Fixo(buffer, v, arqaux::TEspec_Fixo()));
+  texto->append(buffer, kEscritorF(buffer, v, kPorcentoF));
 }
 
 void Grava_Texto(FILE* arq, const std::string& texto) {
@@ -307,12 +320,10 @@ void TGeren_ArquivoAux::Grava_Saida_FanCoil_Dados(CFanCoil* fancoil, int n) {
   // One text for every line the thread writes: a line a step, its room kept.
   thread_local std::string texto;
   texto.clear();
-  for (const TValor_Linha& valor : Valores_Linha(flags, Lista(fancoil->R_Geren_Comp()))) {
-    Acrescenta_Real(&texto, valor.componente != nullptr
-                                ? valor.componente->R_Result_UM(valor.indice)
-                                : fancoil->R_Result_UM(valor.indice));
+  Percorre_Linha(flags, fancoil->R_Geren_Comp(), [fancoil](TComponente_HVAC* c, int indice) {
+    Acrescenta_Real(&texto, c != nullptr ? c->R_Result_UM(indice) : fancoil->R_Result_UM(indice));
     texto += '\t';
-  }
+  });
   texto += '\n';
   Grava_Texto(arq, texto);
 }
@@ -321,9 +332,13 @@ void TGeren_ArquivoAux::Grava_Saida_FanCoil_Consumo(CFanCoil* fancoil, int n, fl
                                                     bool com_extra) {
   FILE* arq = Seleciona_Arquivo(n);
   if (arq == nullptr || fancoil == nullptr) return;
-  std::string texto;
+  thread_local std::string texto;
+  texto.clear();
   float total = 0.0f;
-  for (const TComponente_HVAC* c : Lista(fancoil->R_Geren_Comp())) {
+  const TGeren_Componentes_HVAC* componentes = fancoil->R_Geren_Comp();
+  const int num = componentes != nullptr ? componentes->R_Num_Componentes() : 0;
+  for (int i = 0; i < num; ++i) {
+    const TComponente_HVAC* c = componentes->R_Componente(i);
     if (Tipo(c) < 0 || kConsumo[Tipo(c)] < 0) continue;
     const float potencia = c->R_Result_UM(kConsumo[Tipo(c)]);
     total += potencia;
@@ -336,7 +351,8 @@ void TGeren_ArquivoAux::Grava_Saida_FanCoil_Consumo(CFanCoil* fancoil, int n, fl
     Acrescenta_Real(&texto, extra);
     texto += ' ';
   }
-  Grava_Texto(arq, texto + '\n');
+  texto += '\n';
+  Grava_Texto(arq, texto);
 }
 
 bool TGeren_ArquivoAux::Le_Saida_FanCoil_Dados(int n, std::vector<int>& flags,
@@ -348,7 +364,7 @@ bool TGeren_ArquivoAux::Le_Saida_FanCoil_Dados(int n, std::vector<int>& flags,
   if (valores.size() < CFanCoil::NUM_RESULT_UM) valores.resize(CFanCoil::NUM_RESULT_UM);
   std::fill_n(valores.begin(), CFanCoil::NUM_RESULT_UM, 0.0f);
   if (f.f[0] == 0) return true;
-  const std::vector<TValor_Linha> linha = Valores_Linha(f.f, Lista(componentes));
+  const std::vector<TValor_Linha> linha = Valores_Linha(f.f, componentes);
   std::vector<float> lidos(linha.size());
   int k = 0;
   const bool inteira =
@@ -373,7 +389,7 @@ void TGeren_ArquivoAux::Preenche_Cabecalho_FanCoil(int texto, TGeren_Componentes
   const TFlags f(flags);
   const std::list<TComponente_HVAC*> lista = Lista(componentes);
   arqaux::TRelatorio_Amostrado(
-      Descreve(Valores_Linha(f.f, lista), f.f, lista, selecionado, variavel, numero),
+      Descreve(Valores_Linha(f.f, componentes), f.f, lista, selecionado, variavel, numero),
       Seletor_Relatorios())
       .Escreve_Cabecalho(arq, periodo[0], periodo[1], intervalo);
 }
@@ -388,7 +404,7 @@ void TGeren_ArquivoAux::Salva_Texo_Dados_FanCoil(int dados, int texto,
   if (componentes != nullptr) componentes->Zera_Soma_Result();
   const TFlags f(flags);
   const std::list<TComponente_HVAC*> lista = Lista(componentes);
-  const std::vector<TValor_Linha> linha = Valores_Linha(f.f, lista);
+  const std::vector<TValor_Linha> linha = Valores_Linha(f.f, componentes);
   // The text stream is made current without reopening, the data stream as
   // usual.
   const arqaux::TSeletor seletor([this, texto](int n) {

@@ -415,6 +415,10 @@ class ARQAUX_CONTRATOS_API TGeren_Componentes_HVAC {
 
   // The components, in insertion order; the manager keeps owning them.
   std::list<TComponente_HVAC*> R_Componentes_Sist_Sec() const;
+  // Their number, and component i of that order (null out of range): what a
+  // writer called every step walks, with no list to copy.
+  int R_Num_Componentes() const;
+  TComponente_HVAC* R_Componente(int i) const;
   // Appends the component (null is ignored) and takes it over.
   void Insere_Componente(TComponente_HVAC* componente);
   // The number of data and setting values of type code tipo (table above).

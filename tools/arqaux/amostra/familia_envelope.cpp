@@ -243,6 +243,8 @@ void TFamilia_Envelope::Passo_Face(TZona_Envelope* z, int f, const TZona_Passo& 
     for (int j = 0; j < n; ++j) {
       const double x = 0.15 + 0.8 * j / (n - 1) + 0.02 * r;
       el->Temperaturas[j] = static_cast<float>(externa + (zp.temperatura - externa) * x);
+      // Only the north wall's node blocks are written: the others' are not worked out.
+      if (f != kParedeNorte) continue;
       const double ur = Limita(ur_externa + (ur_interna - ur_externa) * x, 0.0, 1.0);
       blocos_[0].push_back(el->Temperaturas[j]);
       blocos_[1].push_back(static_cast<float>(ur));
@@ -252,8 +254,8 @@ void TFamilia_Envelope::Passo_Face(TZona_Envelope* z, int f, const TZona_Passo& 
     }
     if (f == kParedeNorte) {
       for (auto& b : blocos_) Grava(geren_, z->fluxos[PAREDE_BIN], b.data(), 4 * b.size());
+      for (auto& b : blocos_) b.clear();
     }
-    for (auto& b : blocos_) b.clear();
     const double superficie = el->Temperaturas[n - 1];
     const float vapor = static_cast<float>(-2e-7 * (1.0 + 0.2 * r) * ciclo);
     const float fluxo[3] = {static_cast<float>(7.7 * (zp.temperatura - superficie)),
