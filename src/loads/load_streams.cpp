@@ -343,6 +343,43 @@ bool TGeren_ArquivoAux::Le_Carga_Termica(int n, char* data, char* hora, float* b
   return Le_Linha(Seleciona_Arquivo(n), Layout(arqaux::kTipo_Inverno), data, hora, balanco, zona);
 }
 
+namespace {
+
+// The source's text from byte base on, read up to tamanho and not yet copied
+// from inicio. The buffer only grows, so that reading a block costs no filling.
+struct TTexto_Fonte {
+  std::vector<char> texto = std::vector<char>(kBloco_Carga);
+  size_t inicio = 0, tamanho = 0;
+  long base = -1;
+  bool fim = false;
+
+  // Drops what was copied, moving the rest to the front.
+  void Descarta_Copiado() {
+    base += static_cast<long>(inicio);
+    if (inicio > 0 && tamanho > inicio) {
+      std::memmove(texto.data(), texto.data() + inicio, tamanho - inicio);
+    }
+    tamanho -= inicio;
+    inicio = 0;
+  }
+  // Reads another block after the text, where the line was short, the source
+  // has not ended, the line is not past the longest and arq still stands
+  // where the text ends; false where the scans must take the line instead.
+  bool Le_Mais(FILE* arq, TLinha_Carga lida) {
+    if (lida != TLinha_Carga::Curta || fim || tamanho >= kMax_Linha_Carga ||
+        std::ftell(arq) != base + static_cast<long>(tamanho)) {
+      return false;
+    }
+    if (texto.size() < tamanho + kBloco_Carga) texto.resize(tamanho + kBloco_Carga);
+    const size_t lidos = arqaux::Le_Direto(texto.data() + tamanho, 1, kBloco_Carga, arq);
+    tamanho += lidos;
+    fim = lidos < kBloco_Carga;
+    return true;
+  }
+};
+
+}  // namespace
+
 // Both numbers are checked before the source is read, so that a copy to a
 // stream that does not exist moves no stream.
 bool TGeren_ArquivoAux::Salva_Carga_Termica_Texto(int tipo, int origem, int destino,
@@ -358,14 +395,10 @@ bool TGeren_ArquivoAux::Salva_Carga_Termica_Texto(int tipo, int origem, int dest
   float balanco[32] = {}, extra[18] = {};
   const bool carga = Eh_Carga(tipo);
   const TLayout& l = Layout(tipo);
-  // The source's text from byte base on, read up to tamanho and not yet
-  // copied from inicio (the buffer only grows, so that reading a block costs
-  // no filling); the copy's lines not yet written.
   FILE* arq = Seleciona_Arquivo(origem);
-  long base = arq != nullptr ? std::ftell(arq) : -1;
-  std::vector<char> texto(kBloco_Carga);
-  size_t inicio = 0, tamanho = 0;
-  bool fim_fonte = false;
+  TTexto_Fonte f;
+  f.base = arq != nullptr ? std::ftell(arq) : -1;
+  // The copy's lines not yet written.
   std::vector<char> saida(kBloco_Carga + Max_Linha(l));
   size_t usado = 0;
   const auto grava = [&] {
@@ -375,38 +408,24 @@ bool TGeren_ArquivoAux::Salva_Carga_Termica_Texto(int tipo, int origem, int dest
     usado = 0;
     return ok;
   };
-  while (base >= 0) {
-    const char* p = texto.data() + inicio;
+  while (f.base >= 0) {
     const char* proxima = nullptr;
     const TLinha_Carga lida =
-        Le_Linha_Memoria(p, texto.data() + tamanho, l, data, hora, balanco, extra, &proxima);
+        Le_Linha_Memoria(f.texto.data() + f.inicio, f.texto.data() + f.tamanho, l, data, hora,
+                         balanco, extra, &proxima);
     if (lida == TLinha_Carga::Completa) {
       usado = static_cast<size_t>(Monta_Linha(saida.data() + usado, l, data, hora, balanco, extra) -
                                   saida.data());
-      inicio = static_cast<size_t>(proxima - texto.data());
+      f.inicio = static_cast<size_t>(proxima - f.texto.data());
       if (usado >= kBloco_Carga && !grava()) return false;
       continue;
     }
-    // More text, unless the source has ended or the line grew past the
-    // longest, or the stream is no longer where the text ends.
-    base += static_cast<long>(inicio);
-    if (inicio > 0 && tamanho > inicio) {
-      std::memmove(texto.data(), texto.data() + inicio, tamanho - inicio);
-    }
-    tamanho -= inicio;
-    inicio = 0;
+    f.Descarta_Copiado();
     arq = Seleciona_Arquivo(origem);
     if (arq == nullptr) break;
-    if (lida == TLinha_Carga::Curta && !fim_fonte && tamanho < kMax_Linha_Carga &&
-        std::ftell(arq) == base + static_cast<long>(tamanho)) {
-      if (texto.size() < tamanho + kBloco_Carga) texto.resize(tamanho + kBloco_Carga);
-      const size_t lidos = arqaux::Le_Direto(texto.data() + tamanho, 1, kBloco_Carga, arq);
-      tamanho += lidos;
-      fim_fonte = lidos < kBloco_Carga;
-      continue;
-    }
+    if (f.Le_Mais(arq, lida)) continue;
     // The scans take this line from its first byte.
-    if ((usado > 0 && !grava()) || std::fseek(arq, base, SEEK_SET) != 0 ||
+    if ((usado > 0 && !grava()) || std::fseek(arq, f.base, SEEK_SET) != 0 ||
         !(carga ? Le_Carga_Termica(origem, data, hora, balanco, extra)
                 : Le_Ganho_Termico(origem, data, hora, balanco, extra))) {
       break;
@@ -416,9 +435,9 @@ bool TGeren_ArquivoAux::Salva_Carga_Termica_Texto(int tipo, int origem, int dest
               : Grava_Ganho_Termico(destino, data, hora, balanco, extra[2], extra[0], extra[1]);
     arq = Seleciona_Arquivo(origem);
     if (!gravou || arq == nullptr) return false;
-    base = std::ftell(arq);
-    tamanho = 0;
-    fim_fonte = false;
+    f.base = std::ftell(arq);
+    f.tamanho = 0;
+    f.fim = false;
   }
   if (usado > 0) grava();
   return false;
