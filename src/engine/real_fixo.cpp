@@ -54,6 +54,13 @@ void Escreve_Digitos_128(char* fim, unsigned __int128 v, int n) {
   Escreve_Digitos(fim, static_cast<uint64_t>(v), n);
 }
 
+// How many digits v has (one for zero), from its bit length.
+int Conta_Digitos_64(uint64_t v) {
+  const uint64_t w = v | 1;
+  const int aproximado = ((64 - __builtin_clzll(w)) * 1233) >> 12;
+  return aproximado - (w < kPotencias10.de[aproximado]) + 1;
+}
+
 // How many digits v has (one for zero).
 int Conta_Digitos(unsigned __int128 v) {
   int n = 0;
@@ -133,9 +140,7 @@ char* Monta_Campo_64(char* destino, bool negativo, uint64_t inteiro, uint64_t de
                      const TEspec_Fixo& espec) {
   const char sinal = negativo ? '-' : espec.sinal ? '+' : espec.espaco ? ' ' : '\0';
   const bool ponto = espec.precisao > 0 || espec.alternativo;
-  const uint64_t w = inteiro | 1;
-  const int aproximado = ((64 - __builtin_clzll(w)) * 1233) >> 12;
-  const int inteiros = aproximado - (w < kPotencias10.de[aproximado]) + 1;
+  const int inteiros = Conta_Digitos_64(inteiro);
   const int corpo = (sinal != '\0') + inteiros + ponto + espec.precisao;
   int enchimento = espec.largura - corpo;
   if (enchimento > 0 && !espec.esquerda && !espec.zeros) {
@@ -154,19 +159,22 @@ char* Monta_Campo_64(char* destino, bool negativo, uint64_t inteiro, uint64_t de
   return destino;
 }
 
-// The field of a plain conversion, "%.Pf" with no flags and no width, as
-// report lines mostly use: Separa and Monta_Campo_64 with the precision a
-// constant, so the scaling, the rounding and the decimals' digit pairs are
-// fixed at compile time. A finite float below 2^64; its bits are given.
+// |v| to P decimals, rounded half to even, for a finite float below 2^64
+// given by its bits: Separa with the precision a constant, so the scaling,
+// the rounding and the decimals' digit pairs are fixed at compile time.
+struct TPartes_64 {
+  uint64_t inteiro = 0;
+  uint64_t decimais = 0;
+};
 template <int P>
-char* Escreve_Simples(char* destino, uint32_t bits) {
+TPartes_64 Separa_64(uint32_t bits) {
   const uint32_t campo_expoente = (bits >> 23) & 0xFF;
   uint64_t m = bits & 0x7FFFFF;
   if (campo_expoente != 0) m |= 1u << 23;
   const int expoente = static_cast<int>(std::max(campo_expoente, 1u)) - 150;
-  uint64_t inteiro = 0, decimais = 0;
+  TPartes_64 r;
   if (expoente >= 0) {
-    inteiro = m << expoente;
+    r.inteiro = m << expoente;
   } else if (expoente >= -54) {
     const int deslocamento = -expoente;
     constexpr uint64_t kEscala = kPotencias10.de[P];
@@ -175,24 +183,36 @@ char* Escreve_Simples(char* destino, uint32_t bits) {
     const uint64_t resto = escalado & ((metade << 1) - 1);
     uint64_t q = escalado >> deslocamento;
     q += static_cast<uint64_t>(resto > metade) | (static_cast<uint64_t>(resto == metade) & q);
-    inteiro = m >> deslocamento;
-    decimais = q - inteiro * kEscala;
-    if (decimais == kEscala) {
-      ++inteiro;
-      decimais = 0;
+    r.inteiro = m >> deslocamento;
+    r.decimais = q - r.inteiro * kEscala;
+    if (r.decimais == kEscala) {
+      ++r.inteiro;
+      r.decimais = 0;
     }
   }
-  *destino = '-';
-  destino += bits >> 31;
-  const uint64_t w = inteiro | 1;
-  const int aproximado = ((64 - __builtin_clzll(w)) * 1233) >> 12;
-  destino += aproximado - (w < kPotencias10.de[aproximado]) + 1;
-  Escreve_Digitos(destino, inteiro, aproximado - (w < kPotencias10.de[aproximado]) + 1);
+  return r;
+}
+
+// The integer digits, the point and P decimals of partes from destino on.
+template <int P>
+char* Escreve_Partes(char* destino, const TPartes_64& partes, int inteiros) {
+  destino += inteiros;
+  Escreve_Digitos(destino, partes.inteiro, inteiros);
   if (P == 0) return destino;
   *destino = '.';
   destino += 1 + P;
-  Escreve_Digitos(destino, decimais, P);
+  Escreve_Digitos(destino, partes.decimais, P);
   return destino;
+}
+
+// The field of a plain conversion, "%.Pf" with no flags and no width, as
+// report lines mostly use. A finite float below 2^64; its bits are given.
+template <int P>
+char* Escreve_Simples(char* destino, uint32_t bits) {
+  const TPartes_64 partes = Separa_64<P>(bits);
+  *destino = '-';
+  destino += bits >> 31;
+  return Escreve_Partes<P>(destino, partes, Conta_Digitos_64(partes.inteiro));
 }
 
 // Plain with P fixed; a float of 2^64 or more, an infinity or a NaN as
@@ -205,25 +225,22 @@ char* Escreve_Plano(char* destino, float v, const TEspec_Fixo& espec) {
   return Escreve_Real_Fixo(destino, v, espec);
 }
 
-// "%0W.Pf" with P fixed, as the load lines write their values: the plain
-// text, then zeros after its sign up to the width.
+// "%0W.Pf" with P fixed, as the load lines write their values: the sign,
+// zeros up to the width, then the digits, each written once in place.
 template <int P>
 char* Escreve_Zerado(char* destino, float v, const TEspec_Fixo& espec) {
   uint32_t bits;
   std::memcpy(&bits, &v, sizeof bits);
   if (((bits >> 23) & 0xFF) >= 191) return Escreve_Real_Fixo(destino, v, espec);
-  char texto[48];  // a sign, 20 integer digits, the point and 9 decimals at most
-  const ptrdiff_t n = Escreve_Simples<P>(texto, bits) - texto;
-  const ptrdiff_t zeros = espec.largura - n;
-  if (zeros <= 0) {
-    std::memcpy(destino, texto, static_cast<size_t>(n));
-    return destino + n;
+  const TPartes_64 partes = Separa_64<P>(bits);
+  const int inteiros = Conta_Digitos_64(partes.inteiro);
+  const int sinal = static_cast<int>(bits >> 31);
+  *destino = '-';
+  destino += sinal;
+  for (int zeros = espec.largura - (sinal + inteiros + (P > 0) + P); zeros > 0; --zeros) {
+    *destino++ = '0';
   }
-  const ptrdiff_t sinal = bits >> 31;
-  destino[0] = '-';
-  std::memset(destino + sinal, '0', static_cast<size_t>(zeros));
-  std::memcpy(destino + sinal + zeros, texto + sinal, static_cast<size_t>(n - sinal));
-  return destino + espec.largura;
+  return Escreve_Partes<P>(destino, partes, inteiros);
 }
 
 constexpr TEscritor_Fixo kZerados[kMaxPrecisaoRapida + 1] = {
