@@ -25,7 +25,10 @@
 // its date and time as "%7s" and "%11s" take them; a line in which anything
 // is not plain (a text too long for its buffer, a value that does not scan,
 // the end of the source) is read from its first byte by the scan itself, so
-// that the copy is what the scans give, line for line.
+// that the copy is what the scans give, line for line. A line whose texts
+// are what writing its scanned values gives back (each value with no more
+// integer digits than its float keeps exact at its decimals, padded with
+// zeros to the width and no further) is copied as it is, unconverted.
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -118,11 +121,13 @@ const TColuna_Extra kCarga_Latente[] = {
     {"Temp_Ext", 9, kDuas_Casas},     {"Umi_Rel_Ext", 10, kDuas_Casas},
     {"Umi_Ab_Ext", 11, kCinco_Casas}};
 
-// One column of a line: a balance part or an extra value, and its format.
+// One column of a line: a balance part or an extra value, its format and
+// its decimals.
 struct TColuna_Linha {
   bool balanco;
   int indice;
   arqaux::TFormato_Compilado formato;
+  int casas;
 };
 
 // A line layout: its columns and the column titles they make.
@@ -142,11 +147,12 @@ TLayout Monta_Layout(const TColuna_Extra (&apos_sensivel)[S],
   std::vector<std::string> rotulos;
   const auto parte = [&](int k, const char* sufixo) {
     rotulos.push_back(std::string(kComponentes[k / 2]) + sufixo);
-    l.colunas.push_back({true, k, arqaux::TFormato_Compilado(kDuas_Casas)});
+    l.colunas.push_back({true, k, arqaux::TFormato_Compilado(kDuas_Casas), 2});
   };
   const auto extra = [&](const TColuna_Extra& c) {
     rotulos.push_back(c.rotulo);
-    l.colunas.push_back({false, c.indice, arqaux::TFormato_Compilado(c.formato)});
+    l.colunas.push_back({false, c.indice, arqaux::TFormato_Compilado(c.formato),
+                         c.formato == kCinco_Casas ? 5 : 2});
   };
   for (int k = 0; k < 32; k += 2) parte(k, "_S");
   for (const auto& c : apos_sensivel) extra(c);
@@ -289,6 +295,66 @@ TLinha_Carga Le_Linha_Memoria(const char* p, const char* fim, const TLayout& l, 
   return TLinha_Carga::Completa;
 }
 
+// The width of every value, "%07.Pf".
+constexpr int kLargura = 7;
+
+// Most integer digits of a value of P decimals whose float, written again
+// with P decimals, gives the value back: below 2^17 floats lie under 0.01
+// apart, below 2^7 under 0.00001, so the float nearest such a value under
+// 10^5 (P = 2) or 10^2 (P = 5) is nearer to it than to any other value of P
+// decimals; -1 for any other P.
+int Max_Inteiros(int casas) { return casas == 2 ? 5 : casas == 5 ? 2 : -1; }
+
+bool Eh_Digito(char c) { return static_cast<unsigned char>(c - '0') < 10; }
+
+// One past the "\t " after the value at p when its text is what "%07.Pf\t "
+// writes for the float it scans as: an optional '-', integer digits padded
+// with zeros to the width and no further, no more than Max_Inteiros of them
+// besides the padding, the point and P decimals; null otherwise.
+const char* Pula_Valor_Escrito(const char* p, const char* fim, int casas) {
+  const char* const inicio = p;
+  if (p != fim && *p == '-') ++p;
+  const char* const digitos = p;
+  while (p != fim && Eh_Digito(*p)) ++p;
+  const char* const ponto = p;
+  if (ponto == digitos || fim - ponto < casas + 3 || *ponto != '.') return nullptr;
+  for (p = ponto + 1; p != ponto + 1 + casas; ++p) {
+    if (!Eh_Digito(*p)) return nullptr;
+  }
+  if (p[0] != '\t' || p[1] != ' ') return nullptr;
+  const char* primeiro = digitos;  // the first integer digit that is not padding
+  while (primeiro + 1 < ponto && *primeiro == '0') ++primeiro;
+  const ptrdiff_t largura = p - inicio;
+  if (ponto - primeiro > Max_Inteiros(casas) ||
+      (primeiro != digitos ? largura != kLargura : largura < kLargura)) {
+    return nullptr;
+  }
+  return p + 2;
+}
+
+// One past the "\n" of the line at p when its text is what Monta_Linha
+// writes for what Le_Linha_Memoria scans from it: a date of up to 7
+// characters, " - ", a time of up to 11, three blanks, each value as
+// Pula_Valor_Escrito takes it, "\n"; null otherwise.
+const char* Pula_Linha_Escrita(const char* p, const char* fim, const TLayout& l) {
+  const auto texto = [&p, fim](ptrdiff_t maximo) {
+    const char* const inicio = p;
+    while (p != fim && p - inicio <= maximo && arqaux::Pula_Brancos(p, fim) == p) ++p;
+    return p != inicio && p - inicio <= maximo;
+  };
+  const auto literal = [&p, fim](const char* s) {
+    const size_t n = std::strlen(s);
+    if (static_cast<size_t>(fim - p) < n || std::memcmp(p, s, n) != 0) return false;
+    p += n;
+    return true;
+  };
+  if (!texto(7) || !literal(" - ") || !texto(11) || !literal("   ")) return nullptr;
+  for (const TColuna_Linha& c : l.colunas) {
+    if ((p = Pula_Valor_Escrito(p, fim, c.casas)) == nullptr) return nullptr;
+  }
+  return p != fim && *p == '\n' ? p + 1 : nullptr;
+}
+
 }  // namespace
 
 int TGeren_ArquivoAux::Grava_Cabecalho_Carga_Termica(int n, bool preambulo, int tipo,
@@ -378,6 +444,50 @@ struct TTexto_Fonte {
   }
 };
 
+// The copy's lines not yet written, from 0 to usado. Most lines are copied
+// as they are, being what writing their scanned values gives; the others
+// are scanned into the caller's buffers and written again.
+struct TSaida_Copia {
+  std::vector<char> texto;
+  size_t usado = 0;
+  // Where in texto the last line copied as it was lies; empty once a later
+  // line is scanned, which leaves the buffers as that line would.
+  size_t escrita = 0, fim_escrita = 0;
+
+  explicit TSaida_Copia(size_t tamanho) : texto(tamanho) {}
+
+  // Copies the line at p whole, as Le_Linha_Memoria reads it; *proxima is
+  // past the white space after it.
+  TLinha_Carga Copia(const char* p, const char* fim, const TLayout& l, char* data, char* hora,
+                     float* balanco, float* extra, const char** proxima) {
+    if ((*proxima = Pula_Linha_Escrita(p, fim, l)) != nullptr) {
+      escrita = usado;
+      fim_escrita = usado += static_cast<size_t>(*proxima - p);
+      std::memcpy(texto.data() + escrita, p, fim_escrita - escrita);
+      *proxima = arqaux::Pula_Brancos(*proxima, fim);
+      return TLinha_Carga::Completa;
+    }
+    const TLinha_Carga lida = Le_Linha_Memoria(p, fim, l, data, hora, balanco, extra, proxima);
+    if (lida == TLinha_Carga::Completa) {
+      usado = static_cast<size_t>(Monta_Linha(texto.data() + usado, l, data, hora, balanco, extra) -
+                                  texto.data());
+      escrita = fim_escrita = 0;
+    }
+    return lida;
+  }
+  // Leaves in the buffers what the scans of the lines copied so far would
+  // have: the values of the last line copied as it was, if it was last.
+  // The scans that follow fill them from there.
+  void Restaura(const TLayout& l, char* data, char* hora, float* balanco, float* extra) {
+    const char* proxima;
+    if (fim_escrita > escrita) {
+      Le_Linha_Memoria(texto.data() + escrita, texto.data() + fim_escrita, l, data, hora, balanco,
+                       extra, &proxima);
+    }
+    escrita = fim_escrita = 0;
+  }
+};
+
 }  // namespace
 
 // Both numbers are checked before the source is read, so that a copy to a
@@ -398,34 +508,31 @@ bool TGeren_ArquivoAux::Salva_Carga_Termica_Texto(int tipo, int origem, int dest
   FILE* arq = Seleciona_Arquivo(origem);
   TTexto_Fonte f;
   f.base = arq != nullptr ? std::ftell(arq) : -1;
-  // The copy's lines not yet written.
-  std::vector<char> saida(kBloco_Carga + Max_Linha(l));
-  size_t usado = 0;
+  TSaida_Copia saida(kBloco_Carga + Max_Linha(l));
   const auto grava = [&] {
     FILE* d = Seleciona_Arquivo(destino);
-    const bool ok =
-        d != nullptr && arqaux::Grava_Bloco(d, saida.data(), usado) && std::ferror(d) == 0;
-    usado = 0;
+    const bool ok = d != nullptr && arqaux::Grava_Bloco(d, saida.texto.data(), saida.usado) &&
+                    std::ferror(d) == 0;
+    saida.usado = 0;
     return ok;
   };
   while (f.base >= 0) {
     const char* proxima = nullptr;
-    const TLinha_Carga lida =
-        Le_Linha_Memoria(f.texto.data() + f.inicio, f.texto.data() + f.tamanho, l, data, hora,
-                         balanco, extra, &proxima);
+    const TLinha_Carga lida = saida.Copia(f.texto.data() + f.inicio, f.texto.data() + f.tamanho, l,
+                                          data, hora, balanco, extra, &proxima);
     if (lida == TLinha_Carga::Completa) {
-      usado = static_cast<size_t>(Monta_Linha(saida.data() + usado, l, data, hora, balanco, extra) -
-                                  saida.data());
       f.inicio = static_cast<size_t>(proxima - f.texto.data());
-      if (usado >= kBloco_Carga && !grava()) return false;
+      if (saida.usado >= kBloco_Carga && !grava()) return false;
       continue;
     }
     f.Descarta_Copiado();
     arq = Seleciona_Arquivo(origem);
     if (arq == nullptr) break;
     if (f.Le_Mais(arq, lida)) continue;
-    // The scans take this line from its first byte.
-    if ((usado > 0 && !grava()) || std::fseek(arq, f.base, SEEK_SET) != 0 ||
+    // The scans take this line from its first byte, after what the lines
+    // before it left in the buffers.
+    saida.Restaura(l, data, hora, balanco, extra);
+    if ((saida.usado > 0 && !grava()) || std::fseek(arq, f.base, SEEK_SET) != 0 ||
         !(carga ? Le_Carga_Termica(origem, data, hora, balanco, extra)
                 : Le_Ganho_Termico(origem, data, hora, balanco, extra))) {
       break;
@@ -439,6 +546,6 @@ bool TGeren_ArquivoAux::Salva_Carga_Termica_Texto(int tipo, int origem, int dest
     f.tamanho = 0;
     f.fim = false;
   }
-  if (usado > 0) grava();
+  if (saida.usado > 0) grava();
   return false;
 }

@@ -90,6 +90,23 @@ TEST_F(CopiaCargaTest, CopyIsTheDocumentedLoopsWhateverALineHolds) {
         EXPECT_GT(documentada.size(), fonte.size()) << c.descricao;
       }
     }
+    // A value written otherwise than "%07.Pf" writes what it scans as, in a
+    // column of two decimals or (load lines only) of five: the copy cannot
+    // take such a line as it is.
+    const struct {
+      int coluna;
+      const char* texto;
+    } kValores[] = {{0, "12.50"},     {0, "+012.50"},   {0, "00012.50"}, {0, "-0.00"},
+                    {0, "0099.125"},  {0, "131073.01"}, {0, "99999.99"}, {38, "200.00001"},
+                    {38, "0.000001"}, {38, "-0.00001"}};
+    for (const auto& v : kValores) {
+      if (tipo == 8 && v.coluna >= 35) continue;
+      std::string texto = fonte;
+      size_t em = texto.find("   ", texto.find('\n', 64 * 1024 - 200)) + 3;
+      for (int k = 0; k < v.coluna; ++k) em = texto.find("\t ", em) + 2;
+      texto.replace(em, texto.find('\t', em) - em, v.texto);
+      EXPECT_EQ(Copia(tipo, texto, true), Copia(tipo, texto, false)) << v.texto;
+    }
     // The source cut anywhere in its last line, and in a value.
     for (size_t corte : {fonte.size() - 1, fonte.size() - 5, fonte.size() - 60}) {
       const std::string texto = fonte.substr(0, corte);
