@@ -14,7 +14,9 @@
 // (bits 0-8 the fan coil's or the equipment's, bits 9-16 every component's)
 // and from the index the report variable (bits 0-4, less one), the kind of
 // equipment (bits 5-7, modulo 7) and the fan coil's selected component (bits
-// 8-11, less one, modulo 9).
+// 8-11, less one, modulo 9). With the present flag, the fan coil's rows
+// come from the one-pass call for two quantities (the variable and the next)
+// on the text stream.
 #include <arqaux/arqaux.h>
 #include <arqaux/dados.h>
 
@@ -228,6 +230,11 @@ void Converte_HVAC(TGeren_ArquivoAux* geren, const TArgumentos& a) {
     TComponente_HVAC* sel = fc.Componente(h.selecionado);
     geren->Preenche_Cabecalho_FanCoil(t, fc.Gerente(), sel, h.variavel, h.flags, 4, par,
                                       a.intervalo);
+    if (a.presente) {
+      return geren->Salva_Textos_Dados_FanCoil(b, {t, t}, fc.Gerente(), {sel, sel},
+                                               {h.variavel, h.variavel + 1}, h.flags, par,
+                                               a.intervalo);
+    }
     return geren->Salva_Texo_Dados_FanCoil(b, t, fc.Gerente(), sel, h.variavel, h.flags, par,
                                            a.intervalo);
   }

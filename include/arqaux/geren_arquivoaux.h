@@ -391,6 +391,16 @@ class ARQAUX_API TGeren_ArquivoAux {
   void Salva_Texo_Dados_FanCoil(int dados, int texto, TGeren_Componentes_HVAC* componentes,
                                 TComponente_HVAC* selecionado, int variavel,
                                 std::vector<int>& flags, TTempo* periodo, int intervalo);
+  // The rows of several of those reports in one pass over data stream dados:
+  // quantity variaveis[i], with selecionados[i], on text stream textos[i],
+  // each the text Salva_Texo_Dados_FanCoil writes for it from the same
+  // position of dados, which is read once. Nothing at all unless the three
+  // lists have the same size and every stream number is registered.
+  void Salva_Textos_Dados_FanCoil(int dados, const std::vector<int>& textos,
+                                  TGeren_Componentes_HVAC* componentes,
+                                  const std::vector<TComponente_HVAC*>& selecionados,
+                                  const std::vector<int>& variaveis, std::vector<int>& flags,
+                                  TTempo* periodo, int intervalo);
 
   // ---- 7. Primary-equipment output streams (streams/primary_equipment.cpp) ----
   //

@@ -274,13 +274,13 @@ void TRelatorio_Amostrado::Escreve_Linhas(int binario, int texto, const TRegistr
   Escreve_Linhas(fonte, texto, registro, inicio, intervalo, fim_linha, fim_hora);
 }
 
-void TRelatorio_Amostrado::Escreve_Linhas(const Fonte& fonte, int texto,
-                                          const TRegistro_Binario& registro, const TTempo& inicio,
-                                          int intervalo, const Fim_Linha& fim_linha,
-                                          const Fim_Hora& fim_hora) const {
-  if (!valido_ || !Layout_Valido(registro, descricao_.num_valores) || registro.tamanho == 0) {
-    return;
-  }
+bool TRelatorio_Amostrado::Aceita(const TRegistro_Binario& registro) const {
+  return valido_ && Layout_Valido(registro, descricao_.num_valores) && registro.tamanho != 0;
+}
+
+TRelatorio_Amostrado::TEstado_Linhas TRelatorio_Amostrado::Estado(
+    int texto, const TRegistro_Binario& registro, const TTempo& inicio, int intervalo,
+    const Fim_Linha& fim_linha, const Fim_Hora& fim_hora) const {
   const size_t n = static_cast<size_t>(descricao_.num_valores);
   TEstado_Linhas e = {
       DLL_UTIL_Geren_Tempo(), TTempo(), intervalo, texto, registro, fim_linha, fim_hora, {},
@@ -292,20 +292,82 @@ void TRelatorio_Amostrado::Escreve_Linhas(const Fonte& fonte, int texto,
   e.relogio.Mes = inicio.Mes;
   e.relogio.Dia = inicio.Dia;
   e.relogio.Tempo = descricao_.relogio_com_segundos ? inicio.Tempo : 0;
-  const size_t tamanho = static_cast<size_t>(registro.tamanho);
-  std::vector<unsigned char> bloco(std::max<size_t>(1, kBloco / tamanho) * tamanho);
   e.saida.resize(kBloco + max_linha_);
-  for (;;) {
-    const size_t lidos = std::min(fonte(bloco.data(), bloco.size()), bloco.size());
-    size_t registros = lidos / tamanho;
-    if (registro.parcial > 0 && lidos % tamanho >= static_cast<size_t>(registro.parcial)) {
-      std::fill(bloco.begin() + static_cast<std::ptrdiff_t>(lidos),
-                bloco.begin() + static_cast<std::ptrdiff_t>((registros + 1) * tamanho), 0);
-      ++registros;
-    }
+  return e;
+}
+
+namespace {
+
+// Reads the next block of records from fonte into bloco: the whole records
+// it holds, and a last one cut short but holding the layout's partial
+// bytes, its missing bytes zero. *fim: fonte gave less than a block.
+size_t Le_Registros(const TRelatorio_Amostrado::Fonte& fonte, const TRegistro_Binario& registro,
+                    std::vector<unsigned char>* bloco, bool* fim) {
+  const size_t tamanho = static_cast<size_t>(registro.tamanho);
+  const size_t lidos = std::min(fonte(bloco->data(), bloco->size()), bloco->size());
+  size_t registros = lidos / tamanho;
+  if (registro.parcial > 0 && lidos % tamanho >= static_cast<size_t>(registro.parcial)) {
+    std::fill(bloco->begin() + static_cast<std::ptrdiff_t>(lidos),
+              bloco->begin() + static_cast<std::ptrdiff_t>((registros + 1) * tamanho), 0);
+    ++registros;
+  }
+  *fim = lidos < bloco->size();
+  return registros;
+}
+
+std::vector<unsigned char> Bloco_Registros(const TRegistro_Binario& registro) {
+  const size_t tamanho = static_cast<size_t>(registro.tamanho);
+  return std::vector<unsigned char>(std::max<size_t>(1, kBloco / tamanho) * tamanho);
+}
+
+}  // namespace
+
+void TRelatorio_Amostrado::Escreve_Linhas(const Fonte& fonte, int texto,
+                                          const TRegistro_Binario& registro, const TTempo& inicio,
+                                          int intervalo, const Fim_Linha& fim_linha,
+                                          const Fim_Hora& fim_hora) const {
+  if (!Aceita(registro)) return;
+  TEstado_Linhas e = Estado(texto, registro, inicio, intervalo, fim_linha, fim_hora);
+  std::vector<unsigned char> bloco = Bloco_Registros(registro);
+  for (bool fim = false; !fim;) {
+    const size_t registros = Le_Registros(fonte, registro, &bloco, &fim);
     FILE* arq = seletor_.seleciona(texto);
     if (arq == nullptr || !Escreve_Bloco(&e, bloco.data(), registros, arq)) return;
-    if (lidos < bloco.size()) return;
+  }
+}
+
+void TRelatorio_Amostrado::Escreve_Linhas(
+    const std::vector<const TRelatorio_Amostrado*>& relatorios, const std::vector<int>& textos,
+    const Fonte& fonte, const TRegistro_Binario& registro, const TTempo& inicio, int intervalo) {
+  static const Fim_Linha kSem_Fim_Linha;
+  static const Fim_Hora kSem_Fim_Hora;
+  // Each report with its lines' state, while its text stream selects.
+  struct TAtivo {
+    const TRelatorio_Amostrado* relatorio;
+    TEstado_Linhas estado;
+    bool ativo;
+  };
+  std::vector<TAtivo> ativos;
+  ativos.reserve(relatorios.size());
+  for (size_t i = 0; i < relatorios.size() && i < textos.size(); ++i) {
+    const TRelatorio_Amostrado* r = relatorios[i];
+    if (r == nullptr || !r->Aceita(registro)) continue;
+    ativos.push_back(
+        {r, r->Estado(textos[i], registro, inicio, intervalo, kSem_Fim_Linha, kSem_Fim_Hora),
+         true});
+  }
+  if (ativos.empty()) return;
+  std::vector<unsigned char> bloco = Bloco_Registros(registro);
+  for (bool fim = false, algum = true; !fim && algum;) {
+    const size_t registros = Le_Registros(fonte, registro, &bloco, &fim);
+    algum = false;
+    for (TAtivo& a : ativos) {
+      if (!a.ativo) continue;
+      FILE* arq = a.relatorio->seletor_.seleciona(a.estado.texto);
+      a.ativo =
+          arq != nullptr && a.relatorio->Escreve_Bloco(&a.estado, bloco.data(), registros, arq);
+      algum = algum || a.ativo;
+    }
   }
 }
 

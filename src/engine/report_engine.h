@@ -172,6 +172,14 @@ class TRelatorio_Amostrado {
   void Escreve_Linhas(const Fonte& fonte, int texto, const TRegistro_Binario& registro,
                       const TTempo& inicio, int intervalo, const Fim_Linha& fim_linha = nullptr,
                       const Fim_Hora& fim_hora = nullptr) const;
+  // The lines of several reports over the same records, which fonte gives
+  // once: relatorios[i] on text stream textos[i], as its own Escreve_Linhas
+  // writes them. A report whose text stream no longer selects stops there;
+  // the others go on.
+  static void Escreve_Linhas(const std::vector<const TRelatorio_Amostrado*>& relatorios,
+                             const std::vector<int>& textos, const Fonte& fonte,
+                             const TRegistro_Binario& registro, const TTempo& inicio,
+                             int intervalo);
   // A whole converter: the header on the text stream, then the lines. Writes
   // nothing at all unless both stream numbers select and both times are
   // given.
@@ -188,6 +196,11 @@ class TRelatorio_Amostrado {
   };
   // What the lines carry from record to record.
   struct TEstado_Linhas;
+  // Whether the report writes lines from records laid out as registro.
+  bool Aceita(const TRegistro_Binario& registro) const;
+  // The state of the first line, from inicio, on text stream texto.
+  TEstado_Linhas Estado(int texto, const TRegistro_Binario& registro, const TTempo& inicio,
+                        int intervalo, const Fim_Linha& fim_linha, const Fim_Hora& fim_hora) const;
   // The parts of a line: its values, then its clock with the hour's
   // averages, or the hourly stamp.
   char* Escreve_Valores(TEstado_Linhas* e, const unsigned char* r, char* p) const;

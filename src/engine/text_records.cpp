@@ -155,19 +155,30 @@ size_t TLinhas_Texto::Preenche(unsigned char* bloco, size_t capacidade) {
 void Escreve_Linhas_Texto(const TRelatorio_Amostrado& relatorio, const TSeletor& seletor, int dados,
                           int n, int texto, const TRegistro_Binario& registro, const TTempo& inicio,
                           int intervalo) {
-  // The line positions of the values the report shows.
+  Escreve_Linhas_Texto({&relatorio}, seletor, dados, n, {texto}, registro, inicio, intervalo);
+}
+
+void Escreve_Linhas_Texto(const std::vector<const TRelatorio_Amostrado*>& relatorios,
+                          const TSeletor& seletor, int dados, int n, const std::vector<int>& textos,
+                          const TRegistro_Binario& registro, const TTempo& inicio, int intervalo) {
+  // The line positions of the values some report shows.
   std::vector<int> mostrados;
-  for (const TColuna& coluna : relatorio.Descricao().colunas) {
-    if (coluna.valor < 0 || static_cast<size_t>(coluna.valor) >= registro.origens.size()) continue;
-    const int origem = registro.origens[static_cast<size_t>(coluna.valor)];
-    if (origem >= 0) mostrados.push_back(origem / 4);
+  for (const TRelatorio_Amostrado* relatorio : relatorios) {
+    for (const TColuna& coluna : relatorio->Descricao().colunas) {
+      if (coluna.valor < 0 || static_cast<size_t>(coluna.valor) >= registro.origens.size()) {
+        continue;
+      }
+      const int origem = registro.origens[static_cast<size_t>(coluna.valor)];
+      if (origem >= 0) mostrados.push_back(origem / 4);
+    }
   }
   TLinhas_Texto linhas(seletor.seleciona, dados, n, mostrados);
-  relatorio.Escreve_Linhas(
+  TRelatorio_Amostrado::Escreve_Linhas(
+      relatorios, textos,
       [&linhas](unsigned char* bloco, size_t capacidade) {
         return linhas.Preenche(bloco, capacidade);
       },
-      texto, registro, inicio, intervalo);
+      registro, inicio, intervalo);
 }
 
 }  // namespace arqaux

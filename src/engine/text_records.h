@@ -98,6 +98,11 @@ class TLinhas_Texto {
 void Escreve_Linhas_Texto(const TRelatorio_Amostrado& relatorio, const TSeletor& seletor, int dados,
                           int n, int texto, const TRegistro_Binario& registro, const TTempo& inicio,
                           int intervalo);
+// The same for several reports over the same lines, read once: relatorios[i]
+// on text stream textos[i].
+void Escreve_Linhas_Texto(const std::vector<const TRelatorio_Amostrado*>& relatorios,
+                          const TSeletor& seletor, int dados, int n, const std::vector<int>& textos,
+                          const TRegistro_Binario& registro, const TTempo& inicio, int intervalo);
 
 }  // namespace arqaux
 

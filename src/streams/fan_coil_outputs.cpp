@@ -416,3 +416,35 @@ void TGeren_ArquivoAux::Salva_Texo_Dados_FanCoil(int dados, int texto,
       seletor, dados, static_cast<int>(linha.size()), texto,
       arqaux::Registro_Reais(num, f.f[0] != 0), periodo[0], intervalo);
 }
+
+void TGeren_ArquivoAux::Salva_Textos_Dados_FanCoil(
+    int dados, const std::vector<int>& textos, TGeren_Componentes_HVAC* componentes,
+    const std::vector<TComponente_HVAC*>& selecionados, const std::vector<int>& variaveis,
+    std::vector<int>& flags, TTempo* periodo, int intervalo) {
+  const arqaux::TSeletor registro = Seletor_Relatorios();
+  if (periodo == nullptr || !registro.registrado(dados) || textos.size() != variaveis.size() ||
+      textos.size() != selecionados.size() ||
+      !std::all_of(textos.begin(), textos.end(), registro.registrado)) {
+    return;
+  }
+  if (componentes != nullptr) componentes->Zera_Soma_Result();
+  const TFlags f(flags);
+  const std::list<TComponente_HVAC*> lista = Lista(componentes);
+  const std::vector<TValor_Linha> linha = Valores_Linha(f.f, componentes);
+  // The text streams are made current without reopening, the data stream
+  // as usual.
+  const arqaux::TSeletor seletor([this, &textos](int n) {
+    return std::find(textos.begin(), textos.end(), n) != textos.end() ? Seleciona_Arquivo_Aberto(n)
+                                                                      : Seleciona_Arquivo(n);
+  });
+  std::vector<arqaux::TRelatorio_Amostrado> relatorios;
+  std::vector<const arqaux::TRelatorio_Amostrado*> ponteiros;
+  relatorios.reserve(textos.size());
+  for (size_t i = 0; i < textos.size(); ++i) {
+    relatorios.emplace_back(Descreve(linha, f.f, lista, selecionados[i], variaveis[i], 0), seletor);
+    ponteiros.push_back(&relatorios.back());
+  }
+  const int num = std::max<int>(static_cast<int>(linha.size()), 1);
+  arqaux::Escreve_Linhas_Texto(ponteiros, seletor, dados, static_cast<int>(linha.size()), textos,
+                               arqaux::Registro_Reais(num, f.f[0] != 0), periodo[0], intervalo);
+}

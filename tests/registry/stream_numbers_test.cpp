@@ -170,6 +170,15 @@ const Linha kLinhas[] = {
     CONVERSOR(Converte_Binario_Texto_SC, inicio, fim, 600, 2, 1),
     CONVERSOR(Converte_Binario_Texto_Pessoas, inicio, fim, 600),
     CONVERSOR(Salva_Texo_Dados_FanCoil, fancoil.R_Geren_Comp(), nullptr, 0, flags_fc, periodo, 600),
+    {"Salva_Textos_Dados_FanCoil",
+     [](G* g, int n) {
+       const std::vector<TComponente_HVAC*> sel(2);
+       const std::vector<int> v = {1, 2};
+       g->Salva_Textos_Dados_FanCoil(n, {kTexto, kTexto}, fancoil.R_Geren_Comp(), sel, v,
+                                     flags_fc, periodo, 600);
+       return g->Salva_Textos_Dados_FanCoil(kBinario, {kTexto, n}, fancoil.R_Geren_Comp(), sel,
+                                            v, flags_fc, periodo, 600), true;
+     }},
 };
 
 #undef SEM_VALOR

@@ -113,6 +113,30 @@ class FanCoilOutputsTest : public ArqauxTest {
     geren->Fecha_Todos();
     return Le_Arquivo(Caminho("rel.txt"));
   }
+  // The reports of (variable, sel) pairs in one pass, each on its own text
+  // stream after its header.
+  std::vector<std::string> Relatorios(const std::vector<std::pair<int, int>>& pedidos) {
+    EXPECT_EQ(geren->Abre_Arquivo(Caminho("fc.txt").c_str(), "rt"), 1);
+    TTempo periodo[2] = {{5, 0, 3, 2, {}}, {23, 0, 3, 4, {}}};
+    std::vector<int> textos, variaveis;
+    std::vector<TComponente_HVAC*> sels;
+    for (size_t i = 0; i < pedidos.size(); ++i) {
+      const std::string nome = Caminho("rel" + std::to_string(i) + ".txt");
+      textos.push_back(geren->Abre_Arquivo(nome.c_str(), "wt"));
+      variaveis.push_back(pedidos[i].first);
+      sels.push_back(pedidos[i].second >= 0 ? componentes[pedidos[i].second] : nullptr);
+      geren->Preenche_Cabecalho_FanCoil(textos.back(), fancoil.R_Geren_Comp(), sels.back(),
+                                        variaveis.back(), flags, 4, periodo, 600);
+    }
+    geren->Salva_Textos_Dados_FanCoil(1, textos, fancoil.R_Geren_Comp(), sels, variaveis, flags,
+                                      periodo, 600);
+    geren->Fecha_Todos();
+    std::vector<std::string> r;
+    for (size_t i = 0; i < pedidos.size(); ++i) {
+      r.push_back(Le_Arquivo(Caminho("rel" + std::to_string(i) + ".txt")));
+    }
+    return r;
+  }
 
   CFanCoil fancoil;
   std::vector<TComponente_HVAC*> componentes;
@@ -298,6 +322,26 @@ TEST_F(FanCoilOutputsTest, EveryQuantityWholeReport) {
           for (int i = 0; i < 13; ++i) somas += c->R_Soma_Result_UM(i) == 0 ? '0' : '+';
         EXPECT_EQ(somas, std::string(8 * 13, '0'));
       }
+    }
+  }
+}
+
+// Every quantity's report in one pass over the data stream, which spans
+// several blocks of records and ends at a damaged line, is byte for byte the
+// report of its own call.
+TEST_F(FanCoilOutputsTest, ReportsInOnePassAreTheSeparateReports) {
+  for (const std::vector<int>& fc : {std::vector<int>(9, 1), {1, 0, 1, 1, 1, 1, 0, 1, 1}}) {
+    Liga(fc, {1, 1, 0, 1, 1, 0, 1, 1});
+    std::string texto = Grava(1000);
+    texto.insert(texto.rfind('\n', texto.size() - 5000) + 1, "x");
+    Escreve_Arquivo(Caminho("fc.txt"), texto);
+    std::vector<std::pair<int, int>> pedidos;
+    for (const Quantidade& q : kQuantidades)
+      for (int sel : {-1, 2, 5}) pedidos.push_back({q.variavel, sel});
+    const std::vector<std::string> juntos = Relatorios(pedidos);
+    for (size_t i = 0; i < pedidos.size(); ++i) {
+      EXPECT_EQ(juntos[i], Relatorio(pedidos[i].first, pedidos[i].second, 600))
+          << "variable " << pedidos[i].first << " selected " << pedidos[i].second;
     }
   }
 }

@@ -496,3 +496,27 @@ TResultado TContexto_Amostra::Converte(const std::string& familia, const Relator
   geren->Fecha_Arquivo(r.binario);
   return {};
 }
+
+TResultado TContexto_Amostra::Converte_Juntos(
+    const std::string& familia, const std::vector<std::string>& nomes, int binario, long cabecalho,
+    const std::function<void(int binario, const std::vector<int>& textos)>& converte) {
+  std::vector<int> textos;
+  FILE* arq_texto = nullptr;
+  for (const std::string& nome : nomes) {
+    textos.push_back(geren->Abre_Arquivo(Anota(familia, nome).c_str(), "wt"));
+    if (textos.back() == 0) return Falha("cannot open '%s'", Exibe(nome).c_str());
+    arq_texto = geren->ObtemArquivo();
+  }
+  if (textos.empty()) return {};
+  geren->Muda_Arquivo(binario);
+  FILE* arq_binario = geren->ObtemArquivo();
+  if (arq_binario == arq_texto || std::fseek(arq_binario, cabecalho, SEEK_SET) != 0) {
+    return Falha("cannot read back the stream of '%s'", Exibe(nomes.front()).c_str());
+  }
+  converte(binario, textos);
+  for (size_t i = 0; i < textos.size(); ++i) {
+    if (TResultado erro = Fecha_Gravado(geren, textos[i], Exibe(nomes[i])); !erro.Ok()) return erro;
+  }
+  geren->Fecha_Arquivo(binario);
+  return {};
+}

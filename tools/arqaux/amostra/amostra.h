@@ -131,6 +131,14 @@ class TContexto_Amostra {
   // record, makes the text stream current again (converters write their
   // head there before selecting anything), converts and closes both.
   TResultado Converte(const std::string& familia, const Relatorio& r);
+  // Converts reports of one binary stream, whose first record lies at
+  // cabecalho, into text files nomes in one pass, listed under familia: as
+  // Converte, with every text file opened first and converte handed their
+  // streams in order.
+  TResultado Converte_Juntos(
+      const std::string& familia, const std::vector<std::string>& nomes, int binario,
+      long cabecalho,
+      const std::function<void(int binario, const std::vector<int>& textos)>& converte);
 
   struct Arquivo {
     std::string familia;

@@ -469,8 +469,17 @@ TResultado TFamilia_HVAC::Converte(TContexto_Amostra* c) {
     }
     return {};
   };
+  // A fan coil's reports all read its one data stream: in one pass.
   for (auto& f : fancoils_) {
-    if (TResultado erro = Converte_Membro(f->nome, f->dados, &f->descricao); !erro.Ok())
+    const TDescricao* d = &f->descricao;
+    std::vector<std::string> nomes;
+    for (const TRelatorio_Descrito& r : d->relatorios) {
+      nomes.push_back(f->nome + "_v" + std::to_string(r.variavel) + ".txt");
+    }
+    const auto converte = [g, d](int b, const std::vector<int>& t) {
+      Converte_Saidas_FanCoil(g, *d, b, t);
+    };
+    if (TResultado erro = c->Converte_Juntos(kFamilia, nomes, f->dados, 0, converte); !erro.Ok())
       return erro;
   }
   for (TEquip_Amostra& q : equips_) {

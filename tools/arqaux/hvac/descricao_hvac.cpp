@@ -113,27 +113,52 @@ TResultado Le_Descricao_HVAC(const std::string& texto, const std::string& arquiv
   return {};
 }
 
-void Converte_Saida_HVAC(TGeren_ArquivoAux* geren, const TDescricao& d,
-                         const TRelatorio_Descrito& r, int dados, int texto) {
-  const TTipo_HVAC& tipo = *Procura_Tipo_HVAC(d.tipo);
+namespace {
+
+// The reports of a fan coil's data stream dados (at its first line),
+// relatorios[i] on text stream textos[i]: each header, then the rows of all
+// of them in one pass.
+void Converte_FanCoil(TGeren_ArquivoAux* geren, const TDescricao& d,
+                      const std::vector<TRelatorio_Descrito>& relatorios, int dados,
+                      const std::vector<int>& textos) {
   std::vector<int> flags = d.flags;
   TTempo par[2] = {d.inicio, d.fim};
   const int numero = d.numero < 0 ? 1 : d.numero;
-  if (tipo.cabecalho != nullptr) {
-    (geren->*tipo.cabecalho)(texto, r.variavel, flags.data(), numero, par, d.intervalo);
-    (geren->*tipo.linhas)(dados, texto, r.variavel, flags.data(), par, d.intervalo);
-    return;
-  }
   TGeren_Componentes_HVAC componentes;
   Insere_Componentes(&componentes, d.componentes);
-  TComponente_HVAC* selecionado = nullptr;
-  for (TComponente_HVAC* c : componentes.R_Componentes_Sist_Sec()) {
-    if (selecionado == nullptr && c->R_Tipo() == r.selecionado) selecionado = c;
+  std::vector<TComponente_HVAC*> selecionados;
+  std::vector<int> variaveis;
+  for (size_t i = 0; i < relatorios.size() && i < textos.size(); ++i) {
+    const TRelatorio_Descrito& r = relatorios[i];
+    TComponente_HVAC* selecionado = nullptr;
+    for (TComponente_HVAC* c : componentes.R_Componentes_Sist_Sec()) {
+      if (selecionado == nullptr && c->R_Tipo() == r.selecionado) selecionado = c;
+    }
+    geren->Preenche_Cabecalho_FanCoil(textos[i], &componentes, selecionado, r.variavel, flags,
+                                      numero, par, d.intervalo);
+    selecionados.push_back(selecionado);
+    variaveis.push_back(r.variavel);
   }
-  geren->Preenche_Cabecalho_FanCoil(texto, &componentes, selecionado, r.variavel, flags, numero,
+  geren->Salva_Textos_Dados_FanCoil(dados, textos, &componentes, selecionados, variaveis, flags,
                                     par, d.intervalo);
-  geren->Salva_Texo_Dados_FanCoil(dados, texto, &componentes, selecionado, r.variavel, flags, par,
-                                  d.intervalo);
+}
+
+}  // namespace
+
+void Converte_Saida_HVAC(TGeren_ArquivoAux* geren, const TDescricao& d,
+                         const TRelatorio_Descrito& r, int dados, int texto) {
+  const TTipo_HVAC& tipo = *Procura_Tipo_HVAC(d.tipo);
+  if (tipo.cabecalho == nullptr) return Converte_FanCoil(geren, d, {r}, dados, {texto});
+  std::vector<int> flags = d.flags;
+  TTempo par[2] = {d.inicio, d.fim};
+  const int numero = d.numero < 0 ? 1 : d.numero;
+  (geren->*tipo.cabecalho)(texto, r.variavel, flags.data(), numero, par, d.intervalo);
+  (geren->*tipo.linhas)(dados, texto, r.variavel, flags.data(), par, d.intervalo);
+}
+
+void Converte_Saidas_FanCoil(TGeren_ArquivoAux* geren, const TDescricao& d, int dados,
+                             const std::vector<int>& textos) {
+  Converte_FanCoil(geren, d, d.relatorios, dados, textos);
 }
 
 void Insere_Componentes(TGeren_Componentes_HVAC* geren,

@@ -51,5 +51,10 @@ void Insere_Componentes(TGeren_Componentes_HVAC* geren,
 // stream texto (current): the header, then the rows.
 void Converte_Saida_HVAC(TGeren_ArquivoAux* geren, const TDescricao& d,
                          const TRelatorio_Descrito& r, int dados, int texto);
+// The same for every report of a fan coil's d, d.relatorios[i] on text
+// stream textos[i]: each header, then the rows of all of them in one pass
+// over dados.
+void Converte_Saidas_FanCoil(TGeren_ArquivoAux* geren, const TDescricao& d, int dados,
+                             const std::vector<int>& textos);
 
 #endif  // ARQAUX_TOOL_DESCRICAO_HVAC_H_
