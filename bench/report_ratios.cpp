@@ -4,7 +4,8 @@
 //            once, formats with the exact fixed-point formatter and writes
 //            with one fwrite: what the hardware allows. From a text stream
 //            it converts the values it shows with fast_float and passes over
-//            the others as tokens;
+//            the others as tokens; a load line already as the copy writes it
+//            it copies whole;
 //   literal  the documented algorithm as it reads: one fread per record
 //            (for a text stream one fscanf per value) through the registry,
 //            one fprintf per value, the text stream selected again for
@@ -468,6 +469,49 @@ std::string& Cabecalho_Carga() {
   return cabecalho;
 }
 
+// One past the "\t " after a load value at p that is what "%07.Pf\t "
+// writes for the float it scans as: a '-' or not, integer digits padded with
+// zeros to the width of 7 only, no more of them than the float keeps exact
+// (5 at two decimals, 2 at five), P decimals; null otherwise.
+const char* Pula_Valor_Escrito(const char* p, const char* fim, int casas) {
+  const char* const inicio = p;
+  p += p != fim && *p == '-';
+  const char* const digitos = p;
+  while (p != fim && static_cast<unsigned char>(*p - '0') < 10) ++p;
+  const char* const ponto = p;
+  if (ponto == digitos || fim - ponto < casas + 3 || *ponto != '.') return nullptr;
+  for (p = ponto + 1; p != ponto + 1 + casas; ++p) {
+    if (static_cast<unsigned char>(*p - '0') >= 10) return nullptr;
+  }
+  const char* primeiro = digitos;
+  while (primeiro + 1 < ponto && *primeiro == '0') ++primeiro;
+  const bool encheu = primeiro != digitos;
+  if (p[0] != '\t' || p[1] != ' ' || ponto - primeiro > (casas == 2 ? 5 : 2) ||
+      (encheu ? p - inicio != 7 : p - inicio < 7)) {
+    return nullptr;
+  }
+  return p + 2;
+}
+
+// One past the "\n" of a load line at p whose texts are all as the copy
+// writes them (a date of up to 7 characters, " - ", a time of up to 11,
+// three blanks, each value as above); null otherwise.
+const char* Pula_Linha_Escrita(const char* p, const char* fim) {
+  const auto texto = [&p, fim](ptrdiff_t maximo) {
+    const char* const inicio = p;
+    p = Pula_Token(p, fim);
+    return p != inicio && p - inicio <= maximo;
+  };
+  if (!texto(7) || fim - p < 3 || std::memcmp(p, " - ", 3) != 0) return nullptr;
+  p += 3;
+  if (!texto(11) || fim - p < 3 || std::memcmp(p, "   ", 3) != 0) return nullptr;
+  p += 3;
+  for (int i = 0; i < kValores_Carga && p != nullptr; ++i) {
+    p = Pula_Valor_Escrito(p, fim, Cinco_Casas(i) ? 5 : 2);
+  }
+  return p != nullptr && p != fim && *p == '\n' ? p + 1 : nullptr;
+}
+
 void Piso_Carga(const std::string& origem, const std::string& destino) {
   const Mapeado dados(origem);
   const char* q = static_cast<const char*>(std::memchr(dados.data(), '\n', dados.size())) + 1;
@@ -480,6 +524,13 @@ void Piso_Carga(const std::string& origem, const std::string& destino) {
   duas.largura = cinco.largura = 7;
   duas.precisao = 2, cinco.precisao = 5;
   while ((q = Pula_Brancos(q, fim)) != fim) {
+    // A line as the copy writes it is copied whole.
+    if (const char* linha = Pula_Linha_Escrita(q, fim)) {
+      std::memcpy(p, q, static_cast<size_t>(linha - q));
+      p += linha - q;
+      q = linha;
+      continue;
+    }
     const char* data = q;
     q = Pula_Token(q, fim);
     std::memcpy(p, data, static_cast<size_t>(q - data));
