@@ -193,16 +193,23 @@ __attribute__((always_inline)) inline TPartes_64 Separa_64(uint32_t bits) {
   return r;
 }
 
-// The integer digits, the point and P decimals of partes from destino on.
+// The point and P decimals from destino on.
 template <int P>
-__attribute__((always_inline)) inline char* Escreve_Partes(char* destino, const TPartes_64& partes, int inteiros) {
-  destino += inteiros;
-  Escreve_Digitos(destino, partes.inteiro, inteiros);
+__attribute__((always_inline)) inline char* Escreve_Decimais(char* destino, uint64_t decimais) {
   if (P == 0) return destino;
   *destino = '.';
   destino += 1 + P;
-  Escreve_Digitos(destino, partes.decimais, P);
+  Escreve_Digitos(destino, decimais, P);
   return destino;
+}
+
+// The integer digits, the point and P decimals of partes from destino on.
+template <int P>
+__attribute__((always_inline)) inline char* Escreve_Partes(char* destino, const TPartes_64& partes,
+                                                           int inteiros) {
+  destino += inteiros;
+  Escreve_Digitos(destino, partes.inteiro, inteiros);
+  return Escreve_Decimais<P>(destino, partes.decimais);
 }
 
 // The field of a plain conversion, "%.Pf" with no flags and no width, as
@@ -212,7 +219,17 @@ char* Escreve_Simples(char* destino, uint32_t bits) {
   const TPartes_64 partes = Separa_64<P>(bits);
   *destino = '-';
   destino += bits >> 31;
-  return Escreve_Partes<P>(destino, partes, Conta_Digitos_64(partes.inteiro));
+  if (partes.inteiro >= 100) {
+    return Escreve_Partes<P>(destino, partes, Conta_Digitos_64(partes.inteiro));
+  }
+  // One or two integer digits, as most report values have: both bytes of
+  // the pair from the table, the first left out below ten, with no branch
+  // on which (whether a measured value is below ten is anyone's guess). The
+  // byte written past a single digit is room the caller has, and the point
+  // or the next field writes over it.
+  const uint64_t dois = partes.inteiro >= 10;
+  std::memcpy(destino, kPares + 2 * partes.inteiro + 1 - dois, 2);
+  return Escreve_Decimais<P>(destino + 1 + dois, partes.decimais);
 }
 
 // Plain with P fixed; a float of 2^64 or more, an infinity or a NaN as
