@@ -165,10 +165,26 @@ char* Dois(char* p, int v) {
   return p + 2;
 }
 char* Inteiro(char* p, int v) { return v >= 10 ? Dois(p, v) : (*p = char('0' + v), p + 1); }
-char* Real(char* p, float v, int precisao) {
+// "%.Pf" (P up to 9) through the writer chosen once for P, as the library
+// chooses one per compiled column.
+struct Real_Piso {
   arqaux::TEspec_Fixo espec;
-  espec.precisao = precisao;
-  return arqaux::Escreve_Real_Fixo(p, v, espec);
+  arqaux::TEscritor_Fixo escreve;
+};
+const Real_Piso* Reais_Piso() {
+  static const std::vector<Real_Piso> reais = [] {
+    std::vector<Real_Piso> r(10);
+    for (int k = 0; k < 10; ++k) {
+      r[k].espec.precisao = k;
+      r[k].escreve = arqaux::Escritor_Fixo(r[k].espec);
+    }
+    return r;
+  }();
+  return reais.data();
+}
+char* Real(char* p, float v, int precisao) {
+  static const Real_Piso* const reais = Reais_Piso();
+  return reais[precisao].escreve(p, v, reais[precisao].espec);
 }
 
 // Advances the clock by one sample and writes it: month, day and time, each
