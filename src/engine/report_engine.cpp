@@ -158,6 +158,9 @@ struct TRelatorio_Amostrado::TEstado_Linhas {
   // Wide enough that no sampling interval can overflow it over any stream.
   int64_t decorridos = 0;
   std::vector<char> saida;  // the lines not yet written
+  // The stamp's clock has been moved by the clock library, which leaves
+  // every field in its range.
+  bool carimbo_no_intervalo = false;
 };
 
 char* TRelatorio_Amostrado::Escreve_Carimbo(TEstado_Linhas* e, char* p) const {
@@ -166,7 +169,14 @@ char* TRelatorio_Amostrado::Escreve_Carimbo(TEstado_Linhas* e, char* p) const {
   // the whole hours of samples since the previous one, in one step.
   const int64_t horas = (e->decorridos / kSegundos_Hora) %
                         ARQAUX_HORAS_ANO;  // a whole year brings the clock back to itself
-  e->geren_tempo->Avanca_X_Segundos(static_cast<int>(horas * kSegundos_Hora), &e->relogio);
+  if (e->carimbo_no_intervalo && horas > 0 && e->relogio.Hora + horas <= 23) {
+    // Within the day, on a clock in range, the library's step moves the
+    // hour alone: all but one stamp a day, done here.
+    e->relogio.Hora += static_cast<int>(horas);
+  } else if (horas > 0) {
+    e->geren_tempo->Avanca_X_Segundos(static_cast<int>(horas * kSegundos_Hora), &e->relogio);
+    e->carimbo_no_intervalo = true;
+  }
   p = Escreve_Inteiro(Copia(p, "\t   "), e->relogio.Mes);
   p = Escreve_Inteiro(Copia(p, "     "), e->relogio.Dia);
   p = Escreve_Inteiro(Copia(p, "     "), e->relogio.Hora);
