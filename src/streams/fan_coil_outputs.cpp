@@ -298,17 +298,37 @@ TDescricao_Relatorio Descreve(const std::vector<TValor_Linha>& linha, const int*
   return d;
 }
 
-// Appends v as "%f" writes it, through the writer of that conversion.
 const arqaux::TEspec_Fixo kPorcentoF;
 const arqaux::TEscritor_Fixo kEscritorF = arqaux::Escritor_Fixo(kPorcentoF);
-void Acrescenta_Real(std::string* texto, float v) {
-  char buffer[arqaux::kMaxTextoRealFixo];
-  texto->append(buffer, kEscritorF(buffer, v, kPorcentoF));
-}
 
-void Grava_Texto(FILE* arq, const std::string& texto) {
-  arqaux::Grava_Bloco(arq, texto.data(), 1, texto.size());
-}
+// One line's text, built in place in a buffer the thread keeps from line to
+// line (a line a step): each value as "%f" writes it, through the writer of
+// that conversion, then its separator; then "\n" and one write.
+class TTexto_Linha {
+ public:
+  explicit TTexto_Linha(std::vector<char>* texto) : texto_(*texto) {}
+  void Real(float v, char separador) {
+    Reserva();
+    char* p = kEscritorF(texto_.data() + usado_, v, kPorcentoF);
+    *p++ = separador;
+    usado_ = static_cast<size_t>(p - texto_.data());
+  }
+  void Grava(FILE* arq) {
+    Reserva();
+    texto_[usado_++] = '\n';
+    arqaux::Grava_Bloco(arq, texto_.data(), 1, usado_);
+  }
+
+ private:
+  // Room for one more value and its separator.
+  void Reserva() {
+    if (texto_.size() < usado_ + arqaux::kMaxTextoRealFixo + 1) {
+      texto_.resize(2 * texto_.size() + arqaux::kMaxTextoRealFixo + 1);
+    }
+  }
+  std::vector<char>& texto_;
+  size_t usado_ = 0;
+};
 
 }  // namespace
 
@@ -317,23 +337,20 @@ void TGeren_ArquivoAux::Grava_Saida_FanCoil_Dados(CFanCoil* fancoil, int n) {
   if (arq == nullptr || fancoil == nullptr || fancoil->R_Config_UM(0) == 0) return;
   int flags[kFlags];
   for (int k = 0; k < kFlags; ++k) flags[k] = fancoil->R_Config_UM(k);
-  // One text for every line the thread writes: a line a step, its room kept.
-  thread_local std::string texto;
-  texto.clear();
-  Percorre_Linha(flags, fancoil->R_Geren_Comp(), [fancoil](TComponente_HVAC* c, int indice) {
-    Acrescenta_Real(&texto, c != nullptr ? c->R_Result_UM(indice) : fancoil->R_Result_UM(indice));
-    texto += '\t';
+  thread_local std::vector<char> buffer;
+  TTexto_Linha texto(&buffer);
+  Percorre_Linha(flags, fancoil->R_Geren_Comp(), [fancoil, &texto](TComponente_HVAC* c, int i) {
+    texto.Real(c != nullptr ? c->R_Result_UM(i) : fancoil->R_Result_UM(i), '\t');
   });
-  texto += '\n';
-  Grava_Texto(arq, texto);
+  texto.Grava(arq);
 }
 
 void TGeren_ArquivoAux::Grava_Saida_FanCoil_Consumo(CFanCoil* fancoil, int n, float extra,
                                                     bool com_extra) {
   FILE* arq = Seleciona_Arquivo(n);
   if (arq == nullptr || fancoil == nullptr) return;
-  thread_local std::string texto;
-  texto.clear();
+  thread_local std::vector<char> buffer;
+  TTexto_Linha texto(&buffer);
   float total = 0.0f;
   const TGeren_Componentes_HVAC* componentes = fancoil->R_Geren_Comp();
   const int num = componentes != nullptr ? componentes->R_Num_Componentes() : 0;
@@ -342,17 +359,11 @@ void TGeren_ArquivoAux::Grava_Saida_FanCoil_Consumo(CFanCoil* fancoil, int n, fl
     if (Tipo(c) < 0 || kConsumo[Tipo(c)] < 0) continue;
     const float potencia = c->R_Result_UM(kConsumo[Tipo(c)]);
     total += potencia;
-    Acrescenta_Real(&texto, potencia);
-    texto += '\t';
+    texto.Real(potencia, '\t');
   }
-  Acrescenta_Real(&texto, total);
-  texto += '\t';
-  if (com_extra) {
-    Acrescenta_Real(&texto, extra);
-    texto += ' ';
-  }
-  texto += '\n';
-  Grava_Texto(arq, texto);
+  texto.Real(total, '\t');
+  if (com_extra) texto.Real(extra, ' ');
+  texto.Grava(arq);
 }
 
 bool TGeren_ArquivoAux::Le_Saida_FanCoil_Dados(int n, std::vector<int>& flags,
