@@ -8,12 +8,23 @@ fails now and then under load (one that starts processes, say) cannot
 count a fault that survives as killed.
 
     python3 tests/falhas/planta.py [--build build/release] [--only ID,...] [--dry-run]
+                                   [--faults FILE] [--matrix OUT.jsonl]
+    python3 tests/falhas/planta.py --map OUT.jsonl [OUT.jsonl ...]
 
 A fault whose build fails counts as killed by the compiler, and is listed
 apart; a killed one is listed with the tests that failed. The summary ends with the count of faults killed by the tests.
+
+--matrix runs every test for every fault, without stopping at the first
+failure, and appends a line a fault to OUT.jsonl (a run stopped part way
+goes on where it stood): the kill matrix, from which --map tells, for each
+test, how many faults it kills and how many no other test kills, and which
+faults no test kills. A test runs at most 30 s and 3 GB, so that a fault
+that loops or allocates without end costs one timeout, not the machine.
+Faults may come from another file (--faults), such as mutantes.py writes.
 """
 
 import argparse
+import json
 import pathlib
 import re
 import subprocess
@@ -65,6 +76,43 @@ def falhos(build):
     return nomes or (["ctest"] if r.returncode else [])
 
 
+def matriz(f, build):
+    """Every test's run of build with f planted: the tests that failed,
+    or None when the build failed."""
+    caminho = RAIZ / f["arquivo"]
+    original = caminho.read_bytes()
+    caminho.write_bytes(
+        original.decode("latin-1").replace(f["velho"], f["novo"], 1).encode("latin-1"))
+    try:
+        if roda(["cmake", "--build", build, "-j2"], build) != 0:
+            return None
+        r = subprocess.run(["bash", "-c", 'ulimit -v 3000000; exec "$@"', "ctest", "ctest",
+                            "--test-dir", build, "-j2", "--timeout", "30"],
+                           cwd=RAIZ, capture_output=True, text=True)
+        nomes = re.findall(r"^\s*\d+ - (\S+) \(", r.stdout, re.M)
+        return nomes or (["ctest"] if r.returncode else [])
+    finally:
+        caminho.write_bytes(original)
+
+
+def mapa(arquivos):
+    """Prints each test's kills and unique kills, then the faults no test
+    killed, from kill matrices."""
+    linhas = [json.loads(l) for a in arquivos for l in pathlib.Path(a).read_text().splitlines()
+              if l.strip()]
+    mortas = [l for l in linhas if l["testes"]]
+    por_teste = {}
+    for l in mortas:
+        for t in l["testes"]:
+            por_teste.setdefault(t, [0, 0])[0] += 1
+            por_teste[t][1] += len(l["testes"]) == 1
+    print(f"{len(linhas)} faults: {len(mortas)} killed, "
+          f"{sum(l['testes'] is None for l in linhas)} refused by the compiler")
+    for t, (n, unicas) in sorted(por_teste.items(), key=lambda x: (-x[1][1], -x[1][0])):
+        print(f"{n:4} {unicas:4}  {t}")
+    print("survived:", " ".join(l["id"] for l in linhas if l["testes"] == []) or "none")
+
+
 def planta(f, build):
     caminho = RAIZ / f["arquivo"]
     original = caminho.read_bytes()
@@ -84,8 +132,13 @@ def main():
     p.add_argument("--build", default="build/release")
     p.add_argument("--only", default="")
     p.add_argument("--dry-run", action="store_true")
+    p.add_argument("--faults", default=str(pathlib.Path(__file__).with_name("falhas.txt")))
+    p.add_argument("--matrix")
+    p.add_argument("--map", nargs="+")
     a = p.parse_args()
-    falhas = le_falhas(pathlib.Path(__file__).with_name("falhas.txt"))
+    if a.map:
+        return mapa(a.map)
+    falhas = le_falhas(pathlib.Path(a.faults))
     if a.only:
         falhas = [f for f in falhas if f["id"] in a.only.split(",")]
     erros = [e for e in map(confere, falhas) if e]
@@ -94,6 +147,17 @@ def main():
         return 1
     if a.dry_run:
         print(f"{len(falhas)} faults, each found once")
+        return 0
+    if a.matrix:
+        saida = pathlib.Path(a.matrix)
+        feitas = {json.loads(l)["id"] for l in saida.read_text().splitlines()
+                  if l.strip()} if saida.exists() else set()
+        for f in (f for f in falhas if f["id"] not in feitas):
+            linha = {"id": f["id"], "testes": matriz(f, a.build)}
+            with saida.open("a") as o:
+                o.write(json.dumps(linha) + "\n")
+            print(linha["id"], linha["testes"], flush=True)
+        roda(["cmake", "--build", a.build, "-j2"], a.build)
         return 0
     mortas = 0
     for f in falhas:
