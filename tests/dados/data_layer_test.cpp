@@ -296,6 +296,8 @@ TEST_F(DataLayerSample, EveryFileNamesMeasuresAndReadsItsColumnsInBlocks) {
   }
   EXPECT_EQ(falhas, "");
   EXPECT_GE(hvac, 2 * Tipos_HVAC().size() - 2);  // the boiler has no consumption
+  // The surface report's heading names its columns by face and region.
+  EXPECT_EQ(medidas.count("face1_region1_temperature"), 1u);
 }
 
 // A file of the sample whole, then damaged as each of its kind may be: a

@@ -77,6 +77,8 @@ class ToolRefusals : public ArqauxTest {
     Escreve_Arquivo(Caminho("acs.bin"), acs);
     fs::create_hard_link(Caminho("acs.bin"), Caminho("acs_ligado.bin"));
     Escreve_Arquivo(Caminho("seis.bin"), "123456");
+    // One surface, one value of the three of its flux record.
+    Escreve_Arquivo(Caminho("fluxo.bin"), Inteiro(1) + Real(10) + Real(1));
   }
 };
 
@@ -125,6 +127,9 @@ TEST_F(ToolRefusals, OneLineAndAFailedExit) {
       {t + "report sc sc_cortado.bin o.txt --outputs 2 --index 1" + datas,
        "not a controller-output stream: the 64 bytes after its 4-byte header are not whole "
        "12-byte records"},
+      {t + "report flux fluxo.bin o --region 1" + datas,
+       "'fluxo.bin' is not a heat-vapour flux stream: the 4 bytes after its 8-byte header are "
+       "not whole 12-byte records"},
       {t + "report sc sc.bin o.txt --outputs 3 --index 1" + datas,
        "'sc.bin' holds 2 outputs per record, not 3 (--outputs)"},
       // Writes that were lost.
