@@ -410,22 +410,8 @@ void TGeren_ArquivoAux::Salva_Texo_Dados_FanCoil(int dados, int texto,
                                                  TComponente_HVAC* selecionado, int variavel,
                                                  std::vector<int>& flags, TTempo* periodo,
                                                  int intervalo) {
-  const arqaux::TSeletor registro = Seletor_Relatorios();
-  if (periodo == nullptr || !registro.registrado(dados) || !registro.registrado(texto)) return;
-  if (componentes != nullptr) componentes->Zera_Soma_Result();
-  const TFlags f(flags);
-  const std::list<TComponente_HVAC*> lista = Lista(componentes);
-  const std::vector<TValor_Linha> linha = Valores_Linha(f.f, componentes);
-  // The text stream is made current without reopening, the data stream as
-  // usual.
-  const arqaux::TSeletor seletor([this, texto](int n) {
-    return n == texto ? Seleciona_Arquivo_Aberto(n) : Seleciona_Arquivo(n);
-  });
-  const int num = std::max<int>(static_cast<int>(linha.size()), 1);
-  arqaux::Escreve_Linhas_Texto(
-      arqaux::TRelatorio_Amostrado(Descreve(linha, f.f, lista, selecionado, variavel, 0), seletor),
-      seletor, dados, static_cast<int>(linha.size()), texto,
-      arqaux::Registro_Reais(num, f.f[0] != 0), periodo[0], intervalo);
+  Salva_Textos_Dados_FanCoil(dados, {texto}, componentes, {selecionado}, {variavel}, flags, periodo,
+                             intervalo);
 }
 
 void TGeren_ArquivoAux::Salva_Textos_Dados_FanCoil(
