@@ -12,8 +12,6 @@ namespace {
 // value's order of magnitude matters.
 constexpr int64_t kMaxExpoente = int64_t{1} << 40;
 
-bool Eh_Digito(char c) { return static_cast<unsigned char>(c - '0') < 10; }
-
 // The letters compare without case: 'A' | 0x20 is 'a', and no other character
 // maps onto a lower-case letter.
 char Minuscula(char c) { return static_cast<char>(c | 0x20); }

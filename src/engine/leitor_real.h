@@ -7,6 +7,7 @@
 #ifndef ARQAUX_ENGINE_LEITOR_REAL_H_
 #define ARQAUX_ENGINE_LEITOR_REAL_H_
 
+#include <cstddef>
 #include <cstdint>
 
 #if defined(__SSE2__)
@@ -32,12 +33,42 @@ enum class TResultado_Real : uint8_t {
 // Requires p <= fim; neither is dereferenced past fim.
 TResultado_Real Le_Real(const char* p, const char* fim, float* valor, const char** parada);
 
-// Skips white space (space, \t, \n, \v, \f, \r) as a white-space directive of
-// a scan format does; returns the first other character or fim.
+// White space as a scan format's white-space directive takes it: space, \t,
+// \n, \v, \f, \r.
+inline bool Eh_Branco(char c) { return c == ' ' || static_cast<unsigned char>(c - '\t') < 5; }
+
+inline bool Eh_Digito(char c) { return static_cast<unsigned char>(c - '0') < 10; }
+
+// Skips white space as a white-space directive of a scan format does;
+// returns the first other character or fim.
 inline const char* Pula_Brancos(const char* p, const char* fim) {
-  while (p != fim && (*p == ' ' || static_cast<unsigned char>(*p - '\t') < 5)) ++p;
+  while (p != fim && Eh_Branco(*p)) ++p;
   return p;
 }
+
+// The end of the word at p: p moved over characters that are not white
+// space, at most limite of them.
+inline const char* Fim_Palavra(const char* p, const char* fim, size_t limite) {
+  const char* const inicio = p;
+  while (p != fim && static_cast<size_t>(p - inicio) < limite && !Eh_Branco(*p)) ++p;
+  return p;
+}
+
+#if defined(__SSE2__)
+// Per byte of sixteen: whether menor <= x < menor + n.
+inline __m128i Entre_16(__m128i x, char menor, char n) {
+  const __m128i d = _mm_sub_epi8(x, _mm_set1_epi8(menor));
+  return _mm_and_si128(_mm_cmpgt_epi8(d, _mm_set1_epi8(-1)), _mm_cmplt_epi8(d, _mm_set1_epi8(n)));
+}
+// Per byte of sixteen: white space, as Eh_Branco.
+inline __m128i Brancos_16(__m128i x) {
+  return _mm_or_si128(_mm_cmpeq_epi8(x, _mm_set1_epi8(' ')), Entre_16(x, '\t', 5));
+}
+// Per byte of sixteen: a sign.
+inline __m128i Sinais_16(__m128i x) {
+  return _mm_or_si128(_mm_cmpeq_epi8(x, _mm_set1_epi8('-')), _mm_cmpeq_epi8(x, _mm_set1_epi8('+')));
+}
+#endif
 
 // Passes over one "%f" value without converting it, where that is sure to
 // leave the scan exactly where Le_Real would and to convert: after white
@@ -54,21 +85,13 @@ inline const char* Pula_Real(const char* p, const char* fim) {
   // one point, or a sign in front.
   if (fim - p >= 16) {
     const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    const auto entre = [](__m128i x, char menor, char n) {  // menor <= x < menor + n
-      const __m128i d = _mm_sub_epi8(x, _mm_set1_epi8(menor));
-      return _mm_and_si128(_mm_cmpgt_epi8(d, _mm_set1_epi8(-1)),
-                           _mm_cmplt_epi8(d, _mm_set1_epi8(n)));
-    };
     const auto mascara = [](__m128i x) { return static_cast<unsigned>(_mm_movemask_epi8(x)); };
-    const unsigned brancos =
-        mascara(_mm_or_si128(_mm_cmpeq_epi8(c, _mm_set1_epi8(' ')), entre(c, '\t', 5)));
+    const unsigned brancos = mascara(Brancos_16(c));
     if (brancos != 0) {
       const unsigned valor = (1u << __builtin_ctz(brancos)) - 1;
-      const unsigned digitos = mascara(entre(c, '0', 10)) & valor;
+      const unsigned digitos = mascara(Entre_16(c, '0', 10)) & valor;
       const unsigned pontos = mascara(_mm_cmpeq_epi8(c, _mm_set1_epi8('.'))) & valor;
-      const unsigned sinal = mascara(_mm_or_si128(_mm_cmpeq_epi8(c, _mm_set1_epi8('-')),
-                                                  _mm_cmpeq_epi8(c, _mm_set1_epi8('+')))) &
-                             1u;
+      const unsigned sinal = mascara(Sinais_16(c)) & 1u;
       const bool plano = (valor & ~(digitos | pontos | sinal)) == 0 && digitos != 0 &&
                          (pontos & (pontos - 1)) == 0;
       return plano ? p + __builtin_ctz(brancos) : nullptr;
@@ -77,11 +100,11 @@ inline const char* Pula_Real(const char* p, const char* fim) {
 #endif
   if (p != fim && (*p == '-' || *p == '+')) ++p;
   const char* const inicio = p;
-  while (p != fim && static_cast<unsigned char>(*p - '0') < 10) ++p;
+  while (p != fim && Eh_Digito(*p)) ++p;
   bool digito = p != inicio;
   if (p != fim && *p == '.') {
     const char* const decimais = ++p;
-    while (p != fim && static_cast<unsigned char>(*p - '0') < 10) ++p;
+    while (p != fim && Eh_Digito(*p)) ++p;
     digito = digito || p != decimais;
   }
   return digito && Pula_Brancos(p, fim) != p ? p : nullptr;
@@ -97,10 +120,6 @@ inline const char* Pula_Real(const char* p, const char* fim) {
 inline const char* Pula_Reais(const char* p, const char* fim, int k, int* passados) {
   *passados = 0;
 #if defined(__SSE2__)
-  const auto entre = [](__m128i x, char menor, char n) {  // menor <= x < menor + n
-    const __m128i d = _mm_sub_epi8(x, _mm_set1_epi8(menor));
-    return _mm_and_si128(_mm_cmpgt_epi8(d, _mm_set1_epi8(-1)), _mm_cmplt_epi8(d, _mm_set1_epi8(n)));
-  };
   const auto bits = [](__m128i x, int i) {
     return static_cast<uint64_t>(static_cast<uint16_t>(_mm_movemask_epi8(x))) << (16 * i);
   };
@@ -108,12 +127,10 @@ inline const char* Pula_Reais(const char* p, const char* fim, int k, int* passad
     uint64_t brancos = 0, digitos = 0, pontos = 0, sinais = 0;
     for (int i = 0; i < 4; ++i) {
       const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * i));
-      brancos |= bits(_mm_or_si128(_mm_cmpeq_epi8(c, _mm_set1_epi8(' ')), entre(c, '\t', 5)), i);
-      digitos |= bits(entre(c, '0', 10), i);
+      brancos |= bits(Brancos_16(c), i);
+      digitos |= bits(Entre_16(c, '0', 10), i);
       pontos |= bits(_mm_cmpeq_epi8(c, _mm_set1_epi8('.')), i);
-      sinais |= bits(_mm_or_si128(_mm_cmpeq_epi8(c, _mm_set1_epi8('-')),
-                                  _mm_cmpeq_epi8(c, _mm_set1_epi8('+'))),
-                     i);
+      sinais |= bits(Sinais_16(c), i);
     }
     // Bit i: a value ends at p[i], white space following it.
     uint64_t fins = ~brancos & (brancos >> 1);

@@ -256,9 +256,7 @@ enum class TLinha_Carga {
 // with white space, within N characters; *p moves past it.
 TLinha_Carga Le_Texto(const char** p, const char* fim, char* texto, size_t tamanho) {
   const char* inicio = arqaux::Pula_Brancos(*p, fim);
-  const char* q = inicio;
-  while (q != fim && static_cast<size_t>(q - inicio) < tamanho && arqaux::Pula_Brancos(q, fim) == q)
-    ++q;
+  const char* q = arqaux::Fim_Palavra(inicio, fim, tamanho);
   if (q == fim) return TLinha_Carga::Curta;
   if (static_cast<size_t>(q - inicio) >= tamanho) return TLinha_Carga::Outra;
   std::memcpy(texto, inicio, static_cast<size_t>(q - inicio));
@@ -305,8 +303,6 @@ constexpr int kLargura = 7;
 // decimals; -1 for any other P.
 int Max_Inteiros(int casas) { return casas == 2 ? 5 : casas == 5 ? 2 : -1; }
 
-bool Eh_Digito(char c) { return static_cast<unsigned char>(c - '0') < 10; }
-
 // One past the "\t " after the value at p when its text is what "%07.Pf\t "
 // writes for the float it scans as: an optional '-', integer digits padded
 // with zeros to the width and no further, no more than Max_Inteiros of them
@@ -315,11 +311,11 @@ const char* Pula_Valor_Escrito(const char* p, const char* fim, int casas) {
   const char* const inicio = p;
   if (p != fim && *p == '-') ++p;
   const char* const digitos = p;
-  while (p != fim && Eh_Digito(*p)) ++p;
+  while (p != fim && arqaux::Eh_Digito(*p)) ++p;
   const char* const ponto = p;
   if (ponto == digitos || fim - ponto < casas + 3 || *ponto != '.') return nullptr;
   for (p = ponto + 1; p != ponto + 1 + casas; ++p) {
-    if (!Eh_Digito(*p)) return nullptr;
+    if (!arqaux::Eh_Digito(*p)) return nullptr;
   }
   if (p[0] != '\t' || p[1] != ' ') return nullptr;
   const char* primeiro = digitos;  // the first integer digit that is not padding
@@ -337,10 +333,10 @@ const char* Pula_Valor_Escrito(const char* p, const char* fim, int casas) {
 // characters, " - ", a time of up to 11, three blanks, each value as
 // Pula_Valor_Escrito takes it, "\n"; null otherwise.
 const char* Pula_Linha_Escrita(const char* p, const char* fim, const TLayout& l) {
-  const auto texto = [&p, fim](ptrdiff_t maximo) {
+  const auto texto = [&p, fim](size_t maximo) {
     const char* const inicio = p;
-    while (p != fim && p - inicio <= maximo && arqaux::Pula_Brancos(p, fim) == p) ++p;
-    return p != inicio && p - inicio <= maximo;
+    p = arqaux::Fim_Palavra(p, fim, maximo + 1);
+    return p != inicio && static_cast<size_t>(p - inicio) <= maximo;
   };
   const auto literal = [&p, fim](const char* s) {
     const size_t n = std::strlen(s);
