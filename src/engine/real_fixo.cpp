@@ -47,7 +47,7 @@ void Escreve_Digitos(char* fim, uint64_t v, int n) {
 }
 
 // The same for an integer that may need 128 bits; n is its digit count.
-void Escreve_Digitos_128(char* fim, unsigned __int128 v, int n) {
+void Escreve_Digitos(char* fim, unsigned __int128 v, int n) {
   for (; (v >> 64) != 0; v /= kFatia, fim -= kDigitosFatia, n -= kDigitosFatia) {
     Escreve_Digitos(fim, static_cast<uint64_t>(v % kFatia), kDigitosFatia);
   }
@@ -55,7 +55,7 @@ void Escreve_Digitos_128(char* fim, unsigned __int128 v, int n) {
 }
 
 // How many digits v has (one for zero), from its bit length.
-int Conta_Digitos_64(uint64_t v) {
+int Conta_Digitos(uint64_t v) {
   const uint64_t w = v | 1;
   const int aproximado = ((64 - __builtin_clzll(w)) * 1233) >> 12;
   return aproximado - (w < kPotencias10.de[aproximado]) + 1;
@@ -65,47 +65,58 @@ int Conta_Digitos_64(uint64_t v) {
 int Conta_Digitos(unsigned __int128 v) {
   int n = 0;
   for (; (v >> 64) != 0; v /= kFatia) n += kDigitosFatia;
-  int resto = 1;
-  while (resto < kMaxDigitos64 && v >= kPotencias10.de[resto]) ++resto;
-  return n + resto;
+  return n + Conta_Digitos(static_cast<uint64_t>(v));
 }
 
-// |v| rounded to precisao decimals, half to even on v's exact value: its
-// integer part and its decimals as an integer below 10^precisao.
+// Whether a finite float, given by its bits, is below 2^64 (a biased
+// exponent under 191): its integer part then fits 64 bits.
+bool Abaixo_De_2_64(uint32_t bits) { return ((bits >> 23) & 0xFF) < 191; }
+
+// |v| rounded to P decimals, half to even on v's exact value: its integer
+// part, in 128 bits for any float or in 64 for one below 2^64, and its
+// decimals as an integer below 10^P.
+template <class U>
 struct TPartes {
-  unsigned __int128 inteiro;
-  uint64_t decimais;
+  U inteiro = 0;
+  uint64_t decimais = 0;
 };
 
-// The parts of a finite float given by its bits; precisao is
-// 0..kMaxPrecisaoRapida.
-TPartes Separa(uint32_t bits, int precisao) {
+// The parts of a finite float given by its bits; escala is 10^P, P from 0
+// to kMaxPrecisaoRapida. Inline, so that where P is a constant the scaling
+// and the rounding are fixed at compile time.
+template <class U>
+__attribute__((always_inline)) inline TPartes<U> Separa(uint32_t bits, uint64_t escala) {
   const uint32_t campo_expoente = (bits >> 23) & 0xFF;
   uint64_t m = bits & 0x7FFFFF;
   if (campo_expoente != 0) m |= 1u << 23;
   // v = m * 2^expoente; a denormal has the smallest normal exponent.
   const int expoente = static_cast<int>(std::max(campo_expoente, 1u)) - 150;
-  if (expoente >= 0) return {static_cast<unsigned __int128>(m) << expoente, 0};
-  // Below 2^-54, m * 10^precisao / 2^deslocamento is under a half: zero.
+  TPartes<U> r;
+  if (expoente >= 0) {
+    r.inteiro = static_cast<U>(m) << expoente;
+    return r;
+  }
+  // Below 2^-54, m * 10^P / 2^deslocamento is under a half: zero.
   const int deslocamento = -expoente;
-  if (deslocamento > 54) return {0, 0};
-  const uint64_t escalado = m * kPotencias10.de[precisao];
+  if (deslocamento > 54) return r;
+  const uint64_t escalado = m * escala;
   const uint64_t metade = uint64_t{1} << (deslocamento - 1);
   const uint64_t resto = escalado & ((metade << 1) - 1);
   uint64_t q = escalado >> deslocamento;
   // Up past a half, or at a half to an even last digit; without a branch,
   // since whether a measured value rounds up is anyone's guess.
   q += static_cast<uint64_t>(resto > metade) | (static_cast<uint64_t>(resto == metade) & q);
-  // q lies between inteiro * 10^precisao and (inteiro + 1) * 10^precisao, so
-  // the decimals are the difference, with no division; at the upper end the
-  // rounding carried into the integer part.
+  // q lies between inteiro * 10^P and (inteiro + 1) * 10^P, so the decimals
+  // are the difference, with no division; at the upper end the rounding
+  // carried into the integer part.
   uint64_t inteiro = m >> deslocamento;
-  uint64_t decimais = q - inteiro * kPotencias10.de[precisao];
-  if (decimais == kPotencias10.de[precisao]) {
+  r.decimais = q - inteiro * escala;
+  if (r.decimais == escala) {
     ++inteiro;
-    decimais = 0;
+    r.decimais = 0;
   }
-  return {inteiro, decimais};
+  r.inteiro = inteiro;
+  return r;
 }
 
 // Spaces or zeros: what pads the field to its width.
@@ -116,7 +127,9 @@ char* Enche(char* destino, char c, ptrdiff_t n) {
 
 // Lays out the field: sign, integer digits, point and decimals, padded to the
 // width as the flags say.
-char* Monta_Campo(char* destino, bool negativo, const TPartes& partes, const TEspec_Fixo& espec) {
+template <class U>
+char* Monta_Campo(char* destino, bool negativo, const TPartes<U>& partes,
+                  const TEspec_Fixo& espec) {
   const char sinal = negativo ? '-' : espec.sinal ? '+' : espec.espaco ? ' ' : '\0';
   const bool ponto = espec.precisao > 0 || espec.alternativo;
   const int inteiros = Conta_Digitos(partes.inteiro);
@@ -126,71 +139,11 @@ char* Monta_Campo(char* destino, bool negativo, const TPartes& partes, const TEs
   if (sinal != '\0') *destino++ = sinal;
   if (!espec.esquerda && espec.zeros) destino = Enche(destino, '0', enchimento);
   destino += inteiros;
-  Escreve_Digitos_128(destino, partes.inteiro, inteiros);
+  Escreve_Digitos(destino, partes.inteiro, inteiros);
   if (ponto) *destino++ = '.';
   destino += espec.precisao;
   Escreve_Digitos(destino, partes.decimais, espec.precisao);
   return espec.esquerda ? Enche(destino, ' ', enchimento) : destino;
-}
-
-// The same field when the integer part fits 64 bits, as every float below
-// 2^64 gives: its digits counted from its bit length and written from the
-// pairs table, the padding written in place, with no 128-bit arithmetic.
-char* Monta_Campo_64(char* destino, bool negativo, uint64_t inteiro, uint64_t decimais,
-                     const TEspec_Fixo& espec) {
-  const char sinal = negativo ? '-' : espec.sinal ? '+' : espec.espaco ? ' ' : '\0';
-  const bool ponto = espec.precisao > 0 || espec.alternativo;
-  const int inteiros = Conta_Digitos_64(inteiro);
-  const int corpo = (sinal != '\0') + inteiros + ponto + espec.precisao;
-  int enchimento = espec.largura - corpo;
-  if (enchimento > 0 && !espec.esquerda && !espec.zeros) {
-    for (; enchimento > 0; --enchimento) *destino++ = ' ';
-  }
-  if (sinal != '\0') *destino++ = sinal;
-  if (enchimento > 0 && !espec.esquerda) {
-    for (; enchimento > 0; --enchimento) *destino++ = '0';
-  }
-  destino += inteiros;
-  Escreve_Digitos(destino, inteiro, inteiros);
-  if (ponto) *destino++ = '.';
-  destino += espec.precisao;
-  Escreve_Digitos(destino, decimais, espec.precisao);
-  for (; enchimento > 0; --enchimento) *destino++ = ' ';
-  return destino;
-}
-
-// |v| to P decimals, rounded half to even, for a finite float below 2^64
-// given by its bits: Separa with the precision a constant, so the scaling,
-// the rounding and the decimals' digit pairs are fixed at compile time.
-struct TPartes_64 {
-  uint64_t inteiro = 0;
-  uint64_t decimais = 0;
-};
-template <int P>
-__attribute__((always_inline)) inline TPartes_64 Separa_64(uint32_t bits) {
-  const uint32_t campo_expoente = (bits >> 23) & 0xFF;
-  uint64_t m = bits & 0x7FFFFF;
-  if (campo_expoente != 0) m |= 1u << 23;
-  const int expoente = static_cast<int>(std::max(campo_expoente, 1u)) - 150;
-  TPartes_64 r;
-  if (expoente >= 0) {
-    r.inteiro = m << expoente;
-  } else if (expoente >= -54) {
-    const int deslocamento = -expoente;
-    constexpr uint64_t kEscala = kPotencias10.de[P];
-    const uint64_t escalado = m * kEscala;
-    const uint64_t metade = uint64_t{1} << (deslocamento - 1);
-    const uint64_t resto = escalado & ((metade << 1) - 1);
-    uint64_t q = escalado >> deslocamento;
-    q += static_cast<uint64_t>(resto > metade) | (static_cast<uint64_t>(resto == metade) & q);
-    r.inteiro = m >> deslocamento;
-    r.decimais = q - r.inteiro * kEscala;
-    if (r.decimais == kEscala) {
-      ++r.inteiro;
-      r.decimais = 0;
-    }
-  }
-  return r;
 }
 
 // The point and P decimals from destino on.
@@ -205,7 +158,8 @@ __attribute__((always_inline)) inline char* Escreve_Decimais(char* destino, uint
 
 // The integer digits, the point and P decimals of partes from destino on.
 template <int P>
-__attribute__((always_inline)) inline char* Escreve_Partes(char* destino, const TPartes_64& partes,
+__attribute__((always_inline)) inline char* Escreve_Partes(char* destino,
+                                                           const TPartes<uint64_t>& partes,
                                                            int inteiros) {
   destino += inteiros;
   Escreve_Digitos(destino, partes.inteiro, inteiros);
@@ -216,11 +170,11 @@ __attribute__((always_inline)) inline char* Escreve_Partes(char* destino, const 
 // report lines mostly use. A finite float below 2^64; its bits are given.
 template <int P>
 char* Escreve_Simples(char* destino, uint32_t bits) {
-  const TPartes_64 partes = Separa_64<P>(bits);
+  const TPartes<uint64_t> partes = Separa<uint64_t>(bits, kPotencias10.de[P]);
   *destino = '-';
   destino += bits >> 31;
   if (partes.inteiro >= 100) {
-    return Escreve_Partes<P>(destino, partes, Conta_Digitos_64(partes.inteiro));
+    return Escreve_Partes<P>(destino, partes, Conta_Digitos(partes.inteiro));
   }
   // One or two integer digits, as most report values have: both bytes of
   // the pair from the table, the first left out below ten, with no branch
@@ -238,7 +192,7 @@ template <int P>
 char* Escreve_Plano(char* destino, float v, const TEspec_Fixo& espec) {
   uint32_t bits;
   std::memcpy(&bits, &v, sizeof bits);
-  if (((bits >> 23) & 0xFF) < 191) return Escreve_Simples<P>(destino, bits);
+  if (Abaixo_De_2_64(bits)) return Escreve_Simples<P>(destino, bits);
   return Escreve_Real_Fixo(destino, v, espec);
 }
 
@@ -248,9 +202,9 @@ template <int P>
 char* Escreve_Zerado(char* destino, float v, const TEspec_Fixo& espec) {
   uint32_t bits;
   std::memcpy(&bits, &v, sizeof bits);
-  if (((bits >> 23) & 0xFF) >= 191) return Escreve_Real_Fixo(destino, v, espec);
-  const TPartes_64 partes = Separa_64<P>(bits);
-  const int inteiros = Conta_Digitos_64(partes.inteiro);
+  if (!Abaixo_De_2_64(bits)) return Escreve_Real_Fixo(destino, v, espec);
+  const TPartes<uint64_t> partes = Separa<uint64_t>(bits, kPotencias10.de[P]);
+  const int inteiros = Conta_Digitos(partes.inteiro);
   const int sinal = static_cast<int>(bits >> 31);
   *destino = '-';
   destino += sinal;
@@ -340,15 +294,15 @@ char* Escreve_Real_Fixo(char* destino, float v, const TEspec_Fixo& espec) {
   if (!finito || espec.precisao < 0 || espec.precisao > kMaxPrecisaoRapida) {
     return Escreve_Por_Snprintf(destino, v, espec);
   }
-  // Below 2^64 (a biased exponent under 191) a plain conversion takes the
-  // path fixed for its precision.
-  if (((bits >> 23) & 0xFF) < 191 && Plano(espec)) return kSimples[espec.precisao](destino, bits);
-  const TPartes partes = Separa(bits, espec.precisao);
-  if ((partes.inteiro >> 64) == 0) {
-    return Monta_Campo_64(destino, (bits >> 31) != 0, static_cast<uint64_t>(partes.inteiro),
-                          partes.decimais, espec);
+  const bool negativo = (bits >> 31) != 0;
+  const uint64_t escala = kPotencias10.de[espec.precisao];
+  // Below 2^64 a plain conversion takes the path fixed for its precision,
+  // any other the field's layout with no 128-bit arithmetic.
+  if (Abaixo_De_2_64(bits)) {
+    if (Plano(espec)) return kSimples[espec.precisao](destino, bits);
+    return Monta_Campo(destino, negativo, Separa<uint64_t>(bits, escala), espec);
   }
-  return Monta_Campo(destino, (bits >> 31) != 0, partes, espec);
+  return Monta_Campo(destino, negativo, Separa<unsigned __int128>(bits, escala), espec);
 }
 
 TEscritor_Fixo Escritor_Fixo(const TEspec_Fixo& espec) {
