@@ -1105,30 +1105,32 @@ void Grava_FanCoil(const std::string& caminho) {
   geren->Fecha_Todos();
 }
 
-void Grava_Boiler(const std::string& caminho) {
+// A year of an item of primary equipment's data lines: its first flags
+// set, its first results random up to escala, through the writer of its kind.
+template <class E>
+void Grava_Equipamento(const std::string& caminho, int flags, int resultados, float escala,
+                       uint32_t semente, void (TGeren_ArquivoAux::*grava)(E*, int)) {
   TGeren_ArquivoAux* geren = Geren_ArqAux();
   const int n = geren->Abre_Arquivo(caminho.c_str(), "wt");
-  CBoiler boiler;
-  for (int k = 0; k < 9; ++k) boiler.A_Config_UM(k, 1);
-  uint32_t semente = 4;
+  E equipamento;
+  for (int k = 0; k < flags; ++k) equipamento.A_Config_UM(k, 1);
   for (int i = 0; i < kRegistros; ++i) {
-    for (int r = 0; r < 11; ++r) boiler.R_Modelo()->A_Result_UM(r, 90.0f * Ruido(&semente));
-    geren->Grava_Saida_Boiler_Dados(&boiler, n);
+    for (int r = 0; r < resultados; ++r) {
+      equipamento.R_Modelo()->A_Result_UM(r, escala * Ruido(&semente));
+    }
+    (geren->*grava)(&equipamento, n);
   }
   geren->Fecha_Todos();
 }
 
+void Grava_Boiler(const std::string& caminho) {
+  Grava_Equipamento<CBoiler>(caminho, 9, 11, 90.0f, 4,
+                             &TGeren_ArquivoAux::Grava_Saida_Boiler_Dados);
+}
+
 void Grava_Chiller(const std::string& caminho) {
-  TGeren_ArquivoAux* geren = Geren_ArqAux();
-  const int n = geren->Abre_Arquivo(caminho.c_str(), "wt");
-  CChillerAr chiller;
-  for (int k = 0; k < 6; ++k) chiller.A_Config_UM(k, 1);
-  uint32_t semente = 5;
-  for (int i = 0; i < kRegistros; ++i) {
-    for (int r = 0; r < 15; ++r) chiller.R_Modelo()->A_Result_UM(r, 5e4f * Ruido(&semente));
-    geren->Grava_Saida_ChillerAr_Dados(&chiller, n);
-  }
-  geren->Fecha_Todos();
+  Grava_Equipamento<CChillerAr>(caminho, 6, 15, 5e4f, 5,
+                                &TGeren_ArquivoAux::Grava_Saida_ChillerAr_Dados);
 }
 
 // A year of summer load lines; the report's header is made here too.
