@@ -1,7 +1,9 @@
 #include "hvac/descricao_hvac.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <list>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -126,14 +128,15 @@ void Converte_FanCoil(TGeren_ArquivoAux* geren, const TDescricao& d,
   const int numero = d.numero < 0 ? 1 : d.numero;
   TGeren_Componentes_HVAC componentes;
   Insere_Componentes(&componentes, d.componentes);
+  const std::list<TComponente_HVAC*> lista = componentes.R_Componentes_Sist_Sec();
   std::vector<TComponente_HVAC*> selecionados;
   std::vector<int> variaveis;
   for (size_t i = 0; i < relatorios.size() && i < textos.size(); ++i) {
     const TRelatorio_Descrito& r = relatorios[i];
-    TComponente_HVAC* selecionado = nullptr;
-    for (TComponente_HVAC* c : componentes.R_Componentes_Sist_Sec()) {
-      if (selecionado == nullptr && c->R_Tipo() == r.selecionado) selecionado = c;
-    }
+    const auto achado = std::find_if(lista.begin(), lista.end(), [&r](TComponente_HVAC* c) {
+      return c->R_Tipo() == r.selecionado;
+    });
+    TComponente_HVAC* selecionado = achado != lista.end() ? *achado : nullptr;
     geren->Preenche_Cabecalho_FanCoil(textos[i], &componentes, selecionado, r.variavel, flags,
                                       numero, par, d.intervalo);
     selecionados.push_back(selecionado);
