@@ -806,15 +806,21 @@ void Literal_FanCoil(const std::string& origem, const std::string& destino) {
   Geren_ArqAux()->Fecha_Todos();
 }
 
-// Reads one boiler data line into valores by result index.
-bool Le_Boiler_Literal(int dados, float* valores) {
-  static const int kOrdem[kValores_Boiler] = {0, 2, 3, 4, 7, 8, 9, 6, 5, 10};
+// Reads one data line into valores by result index, the line's values in
+// the order ordem gives their indices.
+template <size_t N>
+bool Le_Linha_Literal(int dados, const int (&ordem)[N], float* valores) {
   FILE* arq = Seleciona(dados);
-  for (int i : kOrdem) {
+  for (int i : ordem) {
     if (std::fscanf(arq, "%f\t", &valores[i]) != 1) return false;
   }
   return Fim_Linha_Literal(arq);
 }
+
+// A boiler's and an air-cooled chiller's data lines: the result index of
+// each value.
+const int kOrdem_Boiler[kValores_Boiler] = {0, 2, 3, 4, 7, 8, 9, 6, 5, 10};
+const int kOrdem_Chiller[kValores_Chiller] = {8, 3, 2, 7, 5, 4};
 
 void Literal_Boiler(const std::string& origem, const std::string& destino) {
   int dados, texto;
@@ -832,7 +838,7 @@ void Literal_Boiler(const std::string& origem, const std::string& destino) {
   TTempo relogio;
   float valores[11] = {}, somas[11] = {};
   int contagem = 0, decorridos = 0;
-  while (Le_Boiler_Literal(dados, valores)) {
+  while (Le_Linha_Literal(dados, kOrdem_Boiler, valores)) {
     arq = Seleciona(texto);
     for (int i = 0; i < 11; ++i) somas[i] += valores[i];
     std::fprintf(arq, "%.2f\t  ", valores[4]);
@@ -852,16 +858,6 @@ void Literal_Boiler(const std::string& origem, const std::string& destino) {
   Geren_ArqAux()->Fecha_Todos();
 }
 
-// Reads one chiller data line into valores by result index.
-bool Le_Chiller_Literal(int dados, float* valores) {
-  static const int kOrdem[kValores_Chiller] = {8, 3, 2, 7, 5, 4};
-  FILE* arq = Seleciona(dados);
-  for (int i : kOrdem) {
-    if (std::fscanf(arq, "%f\t", &valores[i]) != 1) return false;
-  }
-  return Fim_Linha_Literal(arq);
-}
-
 void Literal_Chiller(const std::string& origem, const std::string& destino) {
   int dados, texto;
   FILE* arq = Cabecalho_Literal(origem, destino,
@@ -872,7 +868,7 @@ void Literal_Chiller(const std::string& origem, const std::string& destino) {
   TTempo relogio;
   float valores[15] = {}, somas[15] = {};
   int contagem = 0, decorridos = 0;
-  while (Le_Chiller_Literal(dados, valores)) {
+  while (Le_Linha_Literal(dados, kOrdem_Chiller, valores)) {
     arq = Seleciona(texto);
     for (int i = 0; i < 15; ++i) somas[i] += valores[i];
     std::fprintf(arq, "%.2f    \t", valores[7]);
